@@ -1,0 +1,44 @@
+#include "platform/core/types.h"
+
+#include <algorithm>
+
+bool IntersectRect(TRect& dst, const TRect& a, const TRect& b) {
+  TRect r{std::max(a.Left, b.Left), std::max(a.Top, b.Top), std::min(a.Right, b.Right),
+          std::min(a.Bottom, b.Bottom)};
+  if (r.IsEmpty()) {
+    dst = TRect{};
+    return false;
+  }
+  dst = r;
+  return true;
+}
+
+bool UnionRect(TRect& dst, const TRect& a, const TRect& b) {
+  if (a.IsEmpty()) {
+    dst = b.IsEmpty() ? TRect{} : b;
+  } else if (b.IsEmpty()) {
+    dst = a;
+  } else {
+    dst = {std::min(a.Left, b.Left), std::min(a.Top, b.Top), std::max(a.Right, b.Right),
+           std::max(a.Bottom, b.Bottom)};
+  }
+  return !dst.IsEmpty();
+}
+
+void OffsetRect(TRect& r, int dx, int dy) {
+  r.Left += dx;
+  r.Right += dx;
+  r.Top += dy;
+  r.Bottom += dy;
+}
+
+void InflateRect(TRect& r, int dx, int dy) {
+  r.Left -= dx;
+  r.Right += dx;
+  r.Top -= dy;
+  r.Bottom += dy;
+}
+
+bool PtInRect(const TRect& r, TPoint p) { return r.Contains(p); }
+bool IsRectEmpty(const TRect& r) { return r.IsEmpty(); }
+bool EqualRect(const TRect& a, const TRect& b) { return a == b; }
