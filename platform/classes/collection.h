@@ -68,7 +68,9 @@ class TCollectionItem : public TPersistent {
   int id_ = 0;
 };
 
-// An ordered list of items of one class, owned by the collection. Notifications, in order:
+// An ordered list of items of one class, owned by the collection. Notifications reach only
+// whole items: Add announces its item after the item's constructor has run, Delete and Clear
+// extract an item before its destructor runs. Notifications, in order:
 // Add: the item is created and appended, Notify(item, cnAdded), then Changed (Update(nullptr)
 // unless inside BeginUpdate). Delete: Notify(item, cnDeleting), Notify(item, cnExtracting),
 // the item is removed, Changed, then the item is freed. Clear: cnExtracting for each item,
@@ -127,6 +129,7 @@ class TCollection : public TPersistent {
   std::vector<TCollectionItem*> items_;
   int nextId_ = 0;
   int updateCount_ = 0;
+  bool adding_ = false;  // while Add constructs its item
 };
 
 // A collection owned by another persistent object (a component's columns, a panel's sections).

@@ -119,6 +119,7 @@ class TComponent : public TPersistent {
   void ChangeName(const String& name) { name_ = name; }
 
  private:
+  void CheckNameIsFree(TComponent* component, const String& name) const;
   void Insert(TComponent* component);
   void Remove(TComponent* component);
   void NotifyFreeNotifiesOfDestruction();

@@ -228,7 +228,6 @@ Variant DefaultToVariant(const V& v) {
     return Variant(v);
 }
 
-[[noreturn]] void RaiseNotRegistered(TClass cls, std::string_view name);
 [[noreturn]] void RaiseWrongObjectClass(const TPropInfo& info, TObject* value);
 
 }  // namespace prop_detail
