@@ -2,7 +2,6 @@
 
 #include <string>
 
-#include "platform/core/exceptions.h"
 #include "platform/core/streams.h"
 #include "platform/graphics/bmp_codec.h"
 #include "platform/graphics/bmp_format.h"
@@ -149,8 +148,7 @@ std::vector<uint8_t> EncodeBmp(const TBmpImage& image, int bitsPerPixel) {
 
 void WriteBmp(TStream& stream, const TBmpImage& image, int bitsPerPixel) {
   std::vector<uint8_t> bytes = EncodeBmp(image, bitsPerPixel);
-  int64_t size = static_cast<int64_t>(bytes.size());
-  if (stream.Write(bytes.data(), size) != size) throw EWriteError("Stream write error");
+  stream.WriteBuffer(bytes.data(), static_cast<int64_t>(bytes.size()));
 }
 
 namespace bmp {

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "platform/core/exceptions.h"
+#include "platform/core/streams.h"
 #include "platform/graphics/bmp_codec.h"
 #include "tests/graphics/bmp_test_support.h"
 
@@ -107,6 +108,22 @@ TEST(BmpEncode, TooManyColoursFallBackToTheStandardColours) {
   for (size_t i = 0; i < grey.Pixels.size(); ++i) {
     EXPECT_LE(bmp_test::ChannelDistance(greyBack.Pixels[i], grey.Pixels[i]), 4) << i;
   }
+}
+
+TEST(BmpEncode, StreamsHoldImagesOneAfterAnother) {
+  TMemoryStream stream;
+  WriteBmp(stream, FourColours(), 24);
+  WriteBmp(stream, MakeImage(1, 1, {0xFF123456}), 8);
+  stream.SetPosition(0);
+  EXPECT_EQ(ReadBmp(stream).Pixels, FourColours().Pixels);
+  EXPECT_EQ(ReadBmp(stream).Pixels, (std::vector<uint32_t>{0xFF123456}));
+  EXPECT_EQ(stream.Position(), stream.Size());
+  EXPECT_THROW(ReadBmp(stream), EInvalidGraphic);
+  // A file header that misstates the size: the rest of the stream is the image.
+  std::vector<uint8_t> file = EncodeBmp(FourColours(), 32);
+  file[2] = file[3] = file[4] = file[5] = 0;
+  TBytesStream misstated(file.data(), static_cast<int64_t>(file.size()));
+  EXPECT_EQ(ReadBmp(misstated).Pixels, FourColours().Pixels);
 }
 
 TEST(BmpEncode, BadRequestsRaise) {
