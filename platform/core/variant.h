@@ -10,7 +10,8 @@
 #include "platform/core/datetime.h"
 #include "platform/core/strings.h"
 
-// Variant type codes, as VarType reports them.
+// Variant type codes, as VarType reports them. An array of variants reports
+// varArray | varVariant.
 enum TVarType : uint16_t {
   varEmpty = 0x0000,
   varNull = 0x0001,
@@ -21,6 +22,7 @@ enum TVarType : uint16_t {
   varCurrency = 0x0006,
   varDate = 0x0007,
   varBoolean = 0x000B,
+  varVariant = 0x000C,
   varShortInt = 0x0010,
   varByte = 0x0011,
   varWord = 0x0012,
@@ -33,7 +35,11 @@ enum TVarType : uint16_t {
 
 // A value of one of several kinds: Unassigned (empty), Null, Boolean, integers, double,
 // Currency, TDateTime, String, or an array of variants. Conversions raise EVariantError
-// ("Could not convert variant of type (X) into type (Y)") when the value cannot convert.
+// ("Could not convert variant of type (X) into type (Y)") when the value cannot convert,
+// "Overflow while converting variant of type (X) into type (Y)" when it does not fit, and
+// "Invalid variant type conversion" for an array where a single value is wanted.
+// Text converts to numbers by the StrToFloat rules, numbers to text by FloatToStr/IntToStr,
+// booleans to "True"/"False" (and to -1/0 as numbers), dates by DateTimeToStr.
 class Variant {
  public:
   struct EmptyTag { bool operator==(const EmptyTag&) const = default; };
@@ -63,6 +69,7 @@ class Variant {
   bool IsString() const { return std::holds_alternative<String>(v_); }
 
   // Conversions. Unassigned converts to 0/""/false; Null raises for numbers, "" for text.
+  // Doubles round to integers halves to even.
   String AsString() const;
   int32_t AsInteger() const;
   int64_t AsInt64() const;
@@ -77,6 +84,11 @@ class Variant {
   bool operator==(const Variant& other) const;
 
  private:
+  // The value as an integer within [lo, hi], reported as a conversion to `target`.
+  int64_t IntegerIn(TVarType target, int64_t lo, int64_t hi) const;
+  [[noreturn]] void CannotConvert(TVarType target) const;
+  bool NumberEquals(const Variant& other) const;
+
   std::variant<EmptyTag, NullTag, bool, int32_t, int64_t, double, Currency, DateTag, String,
                std::shared_ptr<Array>>
       v_;
