@@ -15,6 +15,21 @@ void TSampleFont::Assign(TPersistent* source) {
   TPersistent::Assign(source);
 }
 
+void TSampleItem::Publish() {
+  TPublisher<TSampleItem> p;
+  p.Property("Title", &TSampleItem::Title, &TSampleItem::SetTitle);
+  p.Property("Weight", &TSampleItem::Weight, &TSampleItem::SetWeight).Default(1);
+}
+
+void TSampleItem::Assign(TPersistent* source) {
+  if (auto* item = dynamic_cast<TSampleItem*>(source)) {
+    title_ = item->title_;
+    weight_ = item->weight_;
+    return;
+  }
+  TCollectionItem::Assign(source);
+}
+
 TSampleWidget::TSampleWidget(TComponent* owner) : TComponent(owner) {}
 
 TSampleWidget::~TSampleWidget() { SetBuddy(nullptr); }
@@ -30,6 +45,7 @@ void TSampleWidget::Publish() {
   p.Property("Ratio", &TSampleWidget::Ratio, &TSampleWidget::SetRatio);
   p.Property("Price", &TSampleWidget::Price, &TSampleWidget::SetPrice);
   p.Property("Enabled", &TSampleWidget::Enabled, &TSampleWidget::SetEnabled).Default(true);
+  p.Property("Items", &TSampleWidget::Items, &TSampleWidget::SetItems);
   p.Property("Font", &TSampleWidget::Font, &TSampleWidget::SetFont);
   p.Property("Buddy", &TSampleWidget::Buddy, &TSampleWidget::SetBuddy);
   p.Property("Hint", &TSampleWidget::Hint, &TSampleWidget::SetHint)

@@ -4,6 +4,7 @@
 // kind, a nested persistent object, a reference to another component and an event. Tests of
 // the registries, streaming and events build on it.
 
+#include "platform/classes/collection.h"
 #include "platform/classes/component.h"
 #include "platform/classes/properties.h"
 #include "platform/core/events.h"
@@ -33,6 +34,29 @@ class TSampleFont : public TPersistent {
   int size_ = 8;
 };
 
+// An item of the widget's collection.
+class TSampleItem : public TCollectionItem {
+  DECLARE_CLASS(TSampleItem, TCollectionItem)
+ public:
+  explicit TSampleItem(TCollection* collection) : TCollectionItem(collection) {}
+  static void Publish();
+  const String& Title() const { return title_; }
+  void SetTitle(const String& title) {
+    title_ = title;
+    Changed(false);
+  }
+  int Weight() const { return weight_; }
+  void SetWeight(int weight) {
+    weight_ = weight;
+    Changed(false);
+  }
+  void Assign(TPersistent* source) override;
+
+ private:
+  String title_;
+  int weight_ = 1;
+};
+
 class TSampleWidget : public TComponent {
   DECLARE_CLASS(TSampleWidget, TComponent)
  public:
@@ -56,6 +80,8 @@ class TSampleWidget : public TComponent {
   void SetPrice(Currency price) { price_ = price; }
   bool Enabled() const { return enabled_; }
   void SetEnabled(bool enabled) { enabled_ = enabled; }
+  TOwnedCollection* Items() const { return items_.get(); }
+  void SetItems(TOwnedCollection* items) { items_->Assign(items); }
   TSampleFont* Font() const { return font_.get(); }
   void SetFont(TSampleFont* font) { font_->Assign(font); }
   // A reference to a component that lives elsewhere, cleared when that component goes.
@@ -86,6 +112,8 @@ class TSampleWidget : public TComponent {
   Currency price_;
   bool enabled_ = true;
   std::unique_ptr<TSampleFont> font_ = std::make_unique<TSampleFont>();
+  std::unique_ptr<TOwnedCollection> items_ =
+      std::make_unique<TOwnedCollection>(this, TCollectionItemClass::Of<TSampleItem>());
   TSampleWidget* buddy_ = nullptr;
   String hint_;
 };
