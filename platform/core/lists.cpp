@@ -4,6 +4,7 @@
 #include <string>
 
 #include "platform/core/exceptions.h"
+#include "platform/core/vector_move.h"
 
 namespace {
 
@@ -88,13 +89,7 @@ void TList::Exchange(int index1, int index2) {
 void TList::Move(int curIndex, int newIndex) {
   CheckIndex(curIndex);
   CheckIndex(newIndex);
-  const auto from = items_.begin() + curIndex;
-  const auto to = items_.begin() + newIndex;
-  if (curIndex < newIndex) {
-    std::rotate(from, from + 1, to + 1);
-  } else {
-    std::rotate(to, from, from + 1);
-  }
+  MoveElement(items_, curIndex, newIndex);
 }
 
 void TList::Sort(TListSortCompare compare) {

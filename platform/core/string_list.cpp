@@ -5,6 +5,7 @@
 #include <numeric>
 
 #include "platform/core/exceptions.h"
+#include "platform/core/vector_move.h"
 
 void TStringList::CheckIndex(int index) const {
   if (index < 0 || index >= Count()) RaiseIndexError(index);
@@ -91,13 +92,7 @@ void TStringList::Move(int curIndex, int newIndex) {
   CheckIndex(newIndex);
   if (curIndex == newIndex) return;
   Changing();
-  const auto from = items_.begin() + curIndex;
-  const auto to = items_.begin() + newIndex;
-  if (curIndex < newIndex) {
-    std::rotate(from, from + 1, to + 1);
-  } else {
-    std::rotate(to, from, from + 1);
-  }
+  MoveElement(items_, curIndex, newIndex);
   Changed();
 }
 

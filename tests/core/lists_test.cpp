@@ -1,9 +1,12 @@
 #include <gtest/gtest.h>
 
+#include <functional>
+#include <string>
 #include <vector>
 
 #include "platform/core/exceptions.h"
 #include "platform/core/lists.h"
+#include "tests/core/expect_message.h"
 
 namespace {
 
@@ -16,14 +19,8 @@ std::vector<int> Contents(const TList& list) {
   return out;
 }
 
-template <typename F>
-void ExpectIndexError(F action, int index) {
-  try {
-    action();
-    ADD_FAILURE() << "expected an index error for " << index;
-  } catch (const EListError& e) {
-    EXPECT_EQ(e.Message(), "List index out of bounds (" + std::to_string(index) + ")");
-  }
+void ExpectIndexError(const std::function<void()>& action, int index) {
+  ExpectRaises<EListError>(action, "List index out of bounds (" + std::to_string(index) + ")");
 }
 
 TEST(List, AddsInsertsAndDeletesByIndex) {
@@ -95,12 +92,7 @@ TEST(List, CapacityNeverDropsBelowCount) {
   for (int i = 0; i < 3; ++i) list.Add(P(i));
   list.SetCapacity(3);
   EXPECT_EQ(list.Capacity(), 3);
-  try {
-    list.SetCapacity(2);
-    ADD_FAILURE() << "capacity below count accepted";
-  } catch (const EListError& e) {
-    EXPECT_EQ(e.Message(), "List capacity out of bounds (2)");
-  }
+  ExpectRaises<EListError>([&] { list.SetCapacity(2); }, "List capacity out of bounds (2)");
   EXPECT_EQ(Contents(list), (std::vector<int>{0, 1, 2}));
 }
 

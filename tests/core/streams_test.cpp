@@ -7,6 +7,7 @@
 
 #include "platform/core/exceptions.h"
 #include "platform/core/streams.h"
+#include "tests/core/expect_message.h"
 
 namespace {
 
@@ -14,16 +15,6 @@ String ReadAll(TStream& s) {
   String out(static_cast<size_t>(s.Size() - s.Position()), '\0');
   s.ReadBuffer(out.data(), static_cast<int64_t>(out.size()));
   return out;
-}
-
-template <typename E, typename F>
-void ExpectError(F action, const std::string& message) {
-  try {
-    action();
-    ADD_FAILURE() << "expected \"" << message << "\"";
-  } catch (const E& e) {
-    EXPECT_EQ(e.Message(), message);
-  }
 }
 
 // ---- Memory streams ---------------------------------------------------------------------
@@ -105,10 +96,10 @@ TEST(StreamBuffers, ShortReadsAndRefusedWritesRaiseTheLibraryMessages) {
   s.WriteBuffer("abc", 3);
   s.SetPosition(1);
   char buf[8];
-  ExpectError<EReadError>([&] { s.ReadBuffer(buf, 3); }, "Stream read error");
+  ExpectRaises<EReadError>([&] { s.ReadBuffer(buf, 3); }, "Stream read error");
   const char data[] = "xyz";
   TBytesStream readOnly(data, 3);
-  ExpectError<EWriteError>([&] { readOnly.WriteBuffer("a", 1); }, "Stream write error");
+  ExpectRaises<EWriteError>([&] { readOnly.WriteBuffer("a", 1); }, "Stream write error");
 }
 
 TEST(StreamCopy, CopiesAllFromTheStartOrAGivenCount) {
@@ -185,12 +176,12 @@ TEST_F(FileStreamTest, CreateWritesAndOpenReadsBack) {
 
 TEST_F(FileStreamTest, MissingFilesAndFoldersRaiseNamedErrors) {
   const String missing = PathOf("missing.txt");
-  ExpectError<EFOpenError>([&] { TFileStream s(missing, fmOpenRead); }, "Cannot open file \"" + missing + "\"");
-  ExpectError<EFOpenError>([&] { TFileStream s(missing, fmOpenReadWrite); }, "Cannot open file \"" + missing + "\"");
+  ExpectRaises<EFOpenError>([&] { TFileStream s(missing, fmOpenRead); }, "Cannot open file \"" + missing + "\"");
+  ExpectRaises<EFOpenError>([&] { TFileStream s(missing, fmOpenReadWrite); }, "Cannot open file \"" + missing + "\"");
   const String noFolder = PathOf("no/such/folder.txt");
-  ExpectError<EFCreateError>([&] { TFileStream s(noFolder, fmCreate); }, "Cannot create file \"" + noFolder + "\"");
+  ExpectRaises<EFCreateError>([&] { TFileStream s(noFolder, fmCreate); }, "Cannot create file \"" + noFolder + "\"");
   const String folder = dir_.string();
-  ExpectError<EFOpenError>([&] { TFileStream s(folder, fmOpenRead); }, "Cannot open file \"" + folder + "\"");
+  ExpectRaises<EFOpenError>([&] { TFileStream s(folder, fmOpenRead); }, "Cannot open file \"" + folder + "\"");
 }
 
 TEST_F(FileStreamTest, OpenForWritingKeepsContentsAndCreateEmptiesThem) {

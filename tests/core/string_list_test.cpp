@@ -7,6 +7,7 @@
 
 #include "platform/core/exceptions.h"
 #include "platform/core/string_list.h"
+#include "tests/core/expect_message.h"
 
 namespace {
 
@@ -18,16 +19,6 @@ std::vector<String> Lines(const TStrings& list) {
 
 void Fill(TStrings& list, std::initializer_list<const char*> lines) {
   for (const char* s : lines) list.Add(s);
-}
-
-template <typename F>
-void ExpectListError(F action, const std::string& message) {
-  try {
-    action();
-    ADD_FAILURE() << "expected \"" << message << "\"";
-  } catch (const EListError& e) {
-    EXPECT_EQ(e.Message(), message);
-  }
 }
 
 // ---- Lines and objects ------------------------------------------------------------------
@@ -54,13 +45,13 @@ TEST(StringList, KeepsStringsWithTheirObjects) {
 TEST(StringList, RaisesForIndexesOutsideTheList) {
   TStringList list;
   Fill(list, {"a", "b"});
-  ExpectListError([&] { list.Strings(2); }, "List index out of bounds (2)");
-  ExpectListError([&] { list.Objects(-1); }, "List index out of bounds (-1)");
-  ExpectListError([&] { list.Delete(7); }, "List index out of bounds (7)");
-  ExpectListError([&] { list.Insert(3, "x"); }, "List index out of bounds (3)");
-  ExpectListError([&] { list.SetStrings(2, "x"); }, "List index out of bounds (2)");
-  ExpectListError([&] { list.Move(0, 2); }, "List index out of bounds (2)");
-  ExpectListError([&] { list.Names(5); }, "List index out of bounds (5)");
+  ExpectRaises<EListError>([&] { list.Strings(2); }, "List index out of bounds (2)");
+  ExpectRaises<EListError>([&] { list.Objects(-1); }, "List index out of bounds (-1)");
+  ExpectRaises<EListError>([&] { list.Delete(7); }, "List index out of bounds (7)");
+  ExpectRaises<EListError>([&] { list.Insert(3, "x"); }, "List index out of bounds (3)");
+  ExpectRaises<EListError>([&] { list.SetStrings(2, "x"); }, "List index out of bounds (2)");
+  ExpectRaises<EListError>([&] { list.Move(0, 2); }, "List index out of bounds (2)");
+  ExpectRaises<EListError>([&] { list.Names(5); }, "List index out of bounds (5)");
   EXPECT_EQ(Lines(list), (std::vector<String>{"a", "b"}));
 }
 
@@ -238,7 +229,7 @@ TEST(SortedList, HandlesDuplicatesAsAsked) {
   EXPECT_EQ(list.Count(), 2);
 
   list.SetDuplicates(dupError);
-  ExpectListError([&] { list.Add("B"); }, "String list does not allow duplicates");
+  ExpectRaises<EListError>([&] { list.Add("B"); }, "String list does not allow duplicates");
   EXPECT_EQ(list.Count(), 2);
 
   list.SetDuplicates(dupAccept);
@@ -255,11 +246,11 @@ TEST(SortedList, RefusesPositionalChanges) {
   list.SetSorted(true);
   EXPECT_EQ(Lines(list), (std::vector<String>{"a=0", "b"}));
   const std::string message = "Operation not allowed on sorted list";
-  ExpectListError([&] { list.Insert(0, "c"); }, message);
-  ExpectListError([&] { list.SetStrings(0, "z"); }, message);
-  ExpectListError([&] { list.Exchange(0, 1); }, message);
-  ExpectListError([&] { list.Move(0, 1); }, message);
-  ExpectListError([&] { list.SetValues("a", "1"); }, message);
+  ExpectRaises<EListError>([&] { list.Insert(0, "c"); }, message);
+  ExpectRaises<EListError>([&] { list.SetStrings(0, "z"); }, message);
+  ExpectRaises<EListError>([&] { list.Exchange(0, 1); }, message);
+  ExpectRaises<EListError>([&] { list.Move(0, 1); }, message);
+  ExpectRaises<EListError>([&] { list.SetValues("a", "1"); }, message);
   EXPECT_EQ(Lines(list), (std::vector<String>{"a=0", "b"}));
   list.SetValues("c", "3");  // a new line goes to its place
   list.SetValues("a", "");
