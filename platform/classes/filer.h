@@ -144,8 +144,6 @@ class TReader : public TFiler {
     TReader& reader_;
   };
 
-  struct LoadState;  // the tree being read: fix-ups, components read and created
-
  private:
   friend class TComponentLoader;
   void ReadBytes(void* buffer, int64_t count);
@@ -163,7 +161,6 @@ class TReader : public TFiler {
   // The stored property DefineProperties is asked about, and whether a definition read it.
   String definedName_;
   bool definedRead_ = false;
-  LoadState* load_ = nullptr;  // set while ReadRootComponent runs
 };
 
 // Writes a component stream. Integers take the smallest type that fits; ASCII strings are
