@@ -2,11 +2,18 @@
 
 #include <algorithm>
 
+#include "platform/classes/properties.h"
 #include "platform/core/exceptions.h"
 #include "platform/core/format.h"
 
 TComponent::TComponent(TComponent* owner) {
   if (owner != nullptr) owner->InsertComponent(this);
+}
+
+void TComponent::Publish() {
+  TPublisher<TComponent> p;
+  p.Property("Name", &TComponent::Name, &TComponent::SetName).Stored(false);
+  p.Property("Tag", &TComponent::Tag, &TComponent::SetTag).Default(intptr_t{0});
 }
 
 TComponent::~TComponent() {

@@ -39,6 +39,8 @@ class TComponent : public TPersistent {
  public:
   explicit TComponent(TComponent* owner);
   ~TComponent() override;
+  // Publishes Name (not stored: a stream names the component in its record) and Tag.
+  static void Publish();
   TComponent(const TComponent&) = delete;
   TComponent& operator=(const TComponent&) = delete;
 

@@ -183,12 +183,12 @@ TEST(CollectionItems, AssignCopiesItemsInsideOneUpdate) {
   EXPECT_EQ(dest.Item(1)->Title(), "B");
   EXPECT_EQ(dest.log.back(), "Update nil");
   EXPECT_EQ(std::count(dest.log.begin(), dest.log.end(), "Update nil"), 1);
-  TSampleFont font;
+  TWidgetFont font;
   try {
     dest.Assign(&font);
     FAIL() << "a font was assigned to a collection";
   } catch (const EConvertError& e) {
-    EXPECT_STREQ(e.what(), "Cannot assign a TSampleFont to a TOwnedCollection");
+    EXPECT_STREQ(e.what(), "Cannot assign a TWidgetFont to a TOwnedCollection");
   }
 }
 

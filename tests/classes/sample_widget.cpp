@@ -1,13 +1,13 @@
 #include "tests/classes/sample_widget.h"
 
-void TSampleFont::Publish() {
-  TPublisher<TSampleFont> p;
-  p.Property("Name", &TSampleFont::Name, &TSampleFont::SetName);
-  p.Property("Size", &TSampleFont::Size, &TSampleFont::SetSize).Default(8);
+void TWidgetFont::Publish() {
+  TPublisher<TWidgetFont> p;
+  p.Property("Name", &TWidgetFont::Name, &TWidgetFont::SetName);
+  p.Property("Size", &TWidgetFont::Size, &TWidgetFont::SetSize).Default(8);
 }
 
-void TSampleFont::Assign(TPersistent* source) {
-  if (auto* font = dynamic_cast<TSampleFont*>(source)) {
+void TWidgetFont::Assign(TPersistent* source) {
+  if (auto* font = dynamic_cast<TWidgetFont*>(source)) {
     name_ = font->name_;
     size_ = font->size_;
     return;

@@ -17,10 +17,10 @@ DECLARE_ENUM_NAMES(TSampleOption, "soBold", "soItalic", "soFramed")
 using TSampleOptions = Set<TSampleOption>;
 
 // A nested object the widget owns, copied by Assign and stored as "Font.Name", "Font.Size".
-class TSampleFont : public TPersistent {
-  DECLARE_CLASS(TSampleFont, TPersistent)
+class TWidgetFont : public TPersistent {
+  DECLARE_CLASS(TWidgetFont, TPersistent)
  public:
-  TSampleFont() = default;
+  TWidgetFont() = default;
   static void Publish();
 
   const String& Name() const { return name_; }
@@ -82,8 +82,8 @@ class TSampleWidget : public TComponent {
   void SetEnabled(bool enabled) { enabled_ = enabled; }
   TOwnedCollection* Items() const { return items_.get(); }
   void SetItems(TOwnedCollection* items) { items_->Assign(items); }
-  TSampleFont* Font() const { return font_.get(); }
-  void SetFont(TSampleFont* font) { font_->Assign(font); }
+  TWidgetFont* Font() const { return font_.get(); }
+  void SetFont(TWidgetFont* font) { font_->Assign(font); }
   // A reference to a component that lives elsewhere, cleared when that component goes.
   TSampleWidget* Buddy() const { return buddy_; }
   void SetBuddy(TSampleWidget* buddy);
@@ -111,7 +111,7 @@ class TSampleWidget : public TComponent {
   double ratio_ = 0;
   Currency price_;
   bool enabled_ = true;
-  std::unique_ptr<TSampleFont> font_ = std::make_unique<TSampleFont>();
+  std::unique_ptr<TWidgetFont> font_ = std::make_unique<TWidgetFont>();
   std::unique_ptr<TOwnedCollection> items_ =
       std::make_unique<TOwnedCollection>(this, TCollectionItemClass::Of<TSampleItem>());
   TSampleWidget* buddy_ = nullptr;
