@@ -96,6 +96,7 @@ void Insert(std::string_view sub, String& s, int index) {
 String LeftStr(std::string_view s, int count) { return Copy(s, 1, count); }
 
 String RightStr(std::string_view s, int count) {
+  if (count <= 0) return String();
   const int length = CharLength(s);
   if (count >= length) return String(s);
   return Copy(s, length - count + 1, count);

@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <climits>
+#include <random>
 #include <vector>
 
 #include "platform/core/strings.h"
@@ -60,6 +62,8 @@ TEST(PascalHelpers, CopyPosDeleteInsertCountCharacters) {
   EXPECT_EQ(LeftStr("中文abc", 2), "中文");
   EXPECT_EQ(RightStr("中文abc", 4), "文abc");
   EXPECT_EQ(RightStr("中文", 9), "中文");
+  EXPECT_EQ(RightStr("中文", INT_MIN), "");
+  EXPECT_EQ(LeftStr("中文", -1), "");
 
   String s = "中文abc";
   Delete(s, 2, 2);
@@ -211,6 +215,34 @@ TEST(AnsiCompareText, SortsMixedTextConsistently) {
   for (size_t i = 0; i < items.size(); ++i) {
     EXPECT_EQ(AnsiCompareText(items[i], expected[i]), 0) << i << ": " << items[i];
     EXPECT_EQ(AnsiCompareText(reversed[i], expected[i]), 0) << i << ": " << reversed[i];
+  }
+}
+
+TEST(AnsiCompareText, RandomBytesGiveAConsistentOrder) {
+  // Random mixes of ASCII, Chinese, Latin letters and stray pieces of sequences: the order
+  // must be antisymmetric and transitive, or sorting such data would go wrong.
+  const std::vector<std::string> pieces = {"a", "A", "b", "z", "中", "张", "丁", "é", "É", "\xE4", "\xB8", "\xAD",
+                                           "\x80", "\xFF", "\xF0\x9F", "\xF0\x9F\x98\x80", " "};
+  std::mt19937 rng(7);
+  std::uniform_int_distribution<size_t> pick(0, pieces.size() - 1);
+  std::uniform_int_distribution<int> length(0, 4);
+  std::vector<String> items;
+  for (int i = 0; i < 120; ++i) {
+    String s;
+    for (int n = length(rng); n > 0; --n) s += pieces[pick(rng)];
+    items.push_back(s);
+  }
+  for (const String& a : items) {
+    for (const String& b : items) {
+      const int ab = AnsiCompareText(a, b);
+      ASSERT_EQ(ab, -AnsiCompareText(b, a)) << a << " / " << b;
+      if (ab >= 0) continue;
+      for (const String& c : items) {
+        if (AnsiCompareText(b, c) < 0) {
+          ASSERT_LT(AnsiCompareText(a, c), 0) << a << " < " << b << " < " << c;
+        }
+      }
+    }
   }
 }
 
