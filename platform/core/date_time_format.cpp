@@ -99,10 +99,12 @@ class DateTimeWriter {
       case 'T': Write(n == 1 ? fs.ShortTimeFormat : fs.LongTimeFormat, nesting + 1); return i + run;
       case 'C': WriteDateAndTime(nesting); return i + 1;
       case 'A': return WriteAmPm(f, i);
-      case '/': out_ += fs.DateSeparator; return i + 1;
-      case ':': out_ += fs.TimeSeparator; return i + 1;
-      default: out_ += f[i]; lastWasHour_ = afterHour; return i + 1;
+      default: break;
     }
+    // Separators and other text leave "hh:mm" meaning minutes.
+    lastWasHour_ = afterHour;
+    out_ += f[i] == '/' ? fs.DateSeparator : f[i] == ':' ? fs.TimeSeparator : f[i];
+    return i + 1;
   }
 
   void WriteMonth(int n) {
