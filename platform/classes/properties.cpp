@@ -64,6 +64,20 @@ bool Applies(const Interceptor& icp, TObject* obj, const TPropInfo& info) {
   return obj->InheritsFrom(icp.cls) && (icp.name.empty() || SameText(icp.name, info.Name));
 }
 
+// Runs `visit` on the hooks of every interceptor for this property of this object until one
+// returns false; returns false then.
+template <typename Visit>
+bool ForEachInterceptor(TObject* obj, const TPropInfo& info, Visit visit) {
+  const auto& interceptors = Registry().interceptors;
+  // By index, on a copy of each: a hook may add or remove interceptors while it runs.
+  for (size_t i = 0; i < interceptors.size(); ++i) {
+    if (!Applies(interceptors[i], obj, info)) continue;
+    TPropertyInterceptor hooks = interceptors[i].hooks;
+    if (!visit(hooks)) return false;
+  }
+  return true;
+}
+
 // Finds the property a dotted path names, moving `obj` to the object that holds it.
 const TPropInfo* FindPath(TObject*& obj, std::string_view path) {
   while (obj != nullptr) {
@@ -188,8 +202,10 @@ TPropInfo* RedeclarePropInfo(TClass cls, std::string_view name) {
   return RegisterPropInfo(cls, *inherited);
 }
 
-std::vector<const TPropInfo*> GetPropList(TClass cls) {
-  if (cls == nullptr) return {};
+namespace {
+
+// The cached list of `cls`; valid until the next registration.
+const std::vector<const TPropInfo*>& CachedPropList(TClass cls) {
   EnsureChainPublished(cls);
   auto& lists = Registry().lists;
   auto it = lists.find(cls);
@@ -197,12 +213,20 @@ std::vector<const TPropInfo*> GetPropList(TClass cls) {
   return it->second;
 }
 
+}  // namespace
+
+std::vector<const TPropInfo*> GetPropList(TClass cls) {
+  if (cls == nullptr) return {};
+  return CachedPropList(cls);
+}
+
 std::vector<const TPropInfo*> GetPropList(const TObject* obj) {
   return obj != nullptr ? GetPropList(obj->ClassType()) : std::vector<const TPropInfo*>{};
 }
 
 const TPropInfo* GetPropInfo(TClass cls, std::string_view name) {
-  for (const TPropInfo* info : GetPropList(cls))
+  if (cls == nullptr) return nullptr;
+  for (const TPropInfo* info : CachedPropList(cls))
     if (SameText(info->Name, name)) return info;
   return nullptr;
 }
@@ -233,8 +257,10 @@ void SetPropValue(TObject* obj, std::string_view path, const Variant& value) {
 Variant GetPropVariant(TObject* obj, const TPropInfo* info) {
   if (!info->GetValue) InvalidType(*info);
   Variant value = info->GetValue(obj);
-  for (const Interceptor& icp : Registry().interceptors)
-    if (icp.hooks.AfterGet && Applies(icp, obj, *info)) icp.hooks.AfterGet(obj, *info, value);
+  ForEachInterceptor(obj, *info, [&](const TPropertyInterceptor& hooks) {
+    if (hooks.AfterGet) hooks.AfterGet(obj, *info, value);
+    return true;
+  });
   return value;
 }
 
@@ -242,12 +268,10 @@ void SetPropVariant(TObject* obj, const TPropInfo* info, const Variant& value) {
   if (!info->GetValue) InvalidType(*info);
   if (!info->SetValue) throw EPropertyError("Property " + info->Name + " is read-only");
   Variant adjusted = value;
-  // A copy: an interceptor may add or remove interceptors while it runs.
-  std::vector<Interceptor> interceptors = Registry().interceptors;
-  for (const Interceptor& icp : interceptors)
-    if (icp.hooks.BeforeSet && Applies(icp, obj, *info) && !icp.hooks.BeforeSet(obj, *info, adjusted))
-      return;
-  info->SetValue(obj, adjusted);
+  bool allowed = ForEachInterceptor(obj, *info, [&](const TPropertyInterceptor& hooks) {
+    return !hooks.BeforeSet || hooks.BeforeSet(obj, *info, adjusted);
+  });
+  if (allowed) info->SetValue(obj, adjusted);
 }
 
 int64_t GetOrdProp(TObject* obj, const TPropInfo* info) {
