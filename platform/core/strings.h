@@ -26,11 +26,13 @@ void Insert(std::string_view sub, String& s, int index);  // 1-based character i
 String LeftStr(std::string_view s, int count);
 String RightStr(std::string_view s, int count);
 
+// Remove spaces and control characters (bytes up to ' ').
 String Trim(std::string_view s);
 String TrimLeft(std::string_view s);
 String TrimRight(std::string_view s);
 String UpperCase(std::string_view s);  // ASCII letters only
 String LowerCase(std::string_view s);  // ASCII letters only
+// Every letter with a one-to-one Unicode case mapping; broken bytes are kept as they are.
 String AnsiUpperCase(std::string_view s);
 String AnsiLowerCase(std::string_view s);
 String StringOfChar(char c, int count);
@@ -40,9 +42,11 @@ String StringReplaceAll(std::string_view s, std::string_view from, std::string_v
 int CompareStr(std::string_view a, std::string_view b);
 int CompareText(std::string_view a, std::string_view b);
 bool SameText(std::string_view a, std::string_view b);
-// Locale comparison: Latin letters fold case, other text orders by its GBK code (the order
-// users of this client know); text with no GBK form orders after, by code point. Stable:
-// two different strings never compare equal unless they differ only in Latin case.
+// Locale comparison: Latin letters fold case, ASCII comes first, other text orders by its
+// GBK code (the order users of this client know); text with no GBK form orders after, by
+// code point, and broken UTF-8 bytes last. Stable: two different strings never compare
+// equal unless they differ only in Latin case. AnsiCompareStr puts lower case first where
+// that is all that differs.
 int AnsiCompareText(std::string_view a, std::string_view b);
 int AnsiCompareStr(std::string_view a, std::string_view b);
 int CompareTextAnsi(std::string_view a, std::string_view b);
@@ -58,5 +62,7 @@ bool IsValidUtf8(std::string_view s);
 
 String QuotedStr(std::string_view s, char quote = '\'');
 String AnsiQuotedStr(std::string_view s, char quote);
-// Reads a quoted string starting at s[pos]; advances pos past the closing quote.
+// Reads a quoted string starting at s[pos], doubled quotes standing for one; advances pos
+// past the closing quote (or to the end when there is none). Returns "" and leaves pos
+// alone when s[pos] is not the quote.
 String AnsiExtractQuotedStr(std::string_view s, size_t& pos, char quote);
