@@ -49,6 +49,14 @@ using TFilerFlags = Set<TFilerFlag>;
 // stream hostile; real layouts stay far below it.
 constexpr int kMaxStreamNesting = 100;
 
+// What precedes a component's properties: optional flags (and child order), class, name.
+struct TComponentHeader {
+  TFilerFlags Flags;
+  int ChildPos = 0;
+  String ClassName;
+  String Name;
+};
+
 class TReader;
 class TWriter;
 using TReaderProc = std::function<void(TReader&)>;
@@ -114,6 +122,7 @@ class TReader : public TFiler {
   String ReadStr();  // u8 length and bytes, as names are stored
   void ReadSignature();  // "TPF0", else EReadError "Invalid stream format"
   void ReadPrefix(TFilerFlags& flags, int& childPos);
+  TComponentHeader ReadComponentHeader();
 
   // Components. ReadRootComponent reads a whole stream: into `root` when given (its class
   // must be the stream's), else into a new component created by class name and owned by
@@ -187,6 +196,7 @@ class TWriter : public TFiler {
   void WriteStr(std::string_view name);  // u8 length; EWriteError past 255 bytes
   void WriteSignature();
   void WritePrefix(TFilerFlags flags, int childPos);
+  void WriteComponentHeader(const TComponentHeader& header);
   void WritePropName(std::string_view name);  // prefixed with the enclosing property path
 
   // Components: writes the signature, then `root` with its stored properties and children.

@@ -58,27 +58,23 @@ class TextToBinary {
   void ConvertObject() {
     Nesting nest(*this);
     if (!AtObject()) parser_.Error("'object' expected");
-    TFilerFlags flags;
-    if (parser_.IsIdent("inherited")) flags.Include(ffInherited);
-    if (parser_.IsIdent("inline")) flags.Include(ffInline);
+    TComponentHeader header;
+    if (parser_.IsIdent("inherited")) header.Flags.Include(ffInherited);
+    if (parser_.IsIdent("inline")) header.Flags.Include(ffInline);
     parser_.Next();
-    String name;
-    String className = parser_.CheckIdent();
+    header.ClassName = parser_.CheckIdent();
     if (parser_.IsSymbol(':')) {
       parser_.Next();
-      name = std::move(className);
-      className = parser_.CheckIdent();
+      header.Name = std::move(header.ClassName);
+      header.ClassName = parser_.CheckIdent();
     }
-    int childPos = 0;
     if (parser_.IsSymbol('[')) {
       parser_.Next();
-      childPos = static_cast<int>(CheckInteger());
-      flags.Include(ffChildPos);
+      header.ChildPos = static_cast<int>(CheckInteger());
+      header.Flags.Include(ffChildPos);
       parser_.CheckSymbol(']');
     }
-    writer_.WritePrefix(flags, childPos);
-    writer_.WriteStr(className);
-    writer_.WriteStr(name);
+    writer_.WriteComponentHeader(header);
     while (!AtObject() && !parser_.IsIdent("end")) ConvertProperty();
     writer_.WriteListEnd();
     while (AtObject()) ConvertObject();

@@ -54,16 +54,13 @@ class BinaryToText {
 
   void ConvertObject(int indent) {
     TReader::NestingGuard nest(reader_);
-    TFilerFlags flags;
-    int childPos = 0;
-    reader_.ReadPrefix(flags, childPos);
-    const String className = reader_.ReadStr();
-    const String name = reader_.ReadStr();
+    const TComponentHeader header = reader_.ReadComponentHeader();
+    const TFilerFlags flags = header.Flags;
     out_.append(static_cast<size_t>(indent), ' ');
     out_ += flags.Contains(ffInherited) ? "inherited " : flags.Contains(ffInline) ? "inline " : "object ";
-    if (!name.empty()) out_ += name + ": ";
-    out_ += className;
-    if (flags.Contains(ffChildPos)) out_ += " [" + std::to_string(childPos) + "]";
+    if (!header.Name.empty()) out_ += header.Name + ": ";
+    out_ += header.ClassName;
+    if (flags.Contains(ffChildPos)) out_ += " [" + std::to_string(header.ChildPos) + "]";
     ConvertProperties(indent + 2);
     while (!reader_.EndOfList()) {
       out_ += '\n';

@@ -63,15 +63,11 @@ class TComponentLoader {
 
   TComponent* Run(TComponent* root) {
     reader_.ReadSignature();
-    TFilerFlags flags;
-    int childPos = 0;
-    reader_.ReadPrefix(flags, childPos);
-    const String className = reader_.ReadStr();
-    const String name = reader_.ReadStr();
-    root_ = root != nullptr ? CheckRootClass(root, className) : CreateRoot(className);
+    const TComponentHeader header = reader_.ReadComponentHeader();
+    root_ = root != nullptr ? CheckRootClass(root, header.ClassName) : CreateRoot(header.ClassName);
     reader_.SetRoot(root_);
     BeginLoading(root_);
-    if (!name.empty() && name != root_->Name()) root_->SetName(name);
+    if (!header.Name.empty() && header.Name != root_->Name()) root_->SetName(header.Name);
     ReadBody(root_);
     ResolveFixups();
     FinishLoading();
@@ -119,15 +115,11 @@ class TComponentLoader {
 
   void ReadChild(TComponent* parent) {
     TReader::NestingGuard nest(reader_);
-    TFilerFlags flags;
-    int childPos = 0;
-    reader_.ReadPrefix(flags, childPos);
-    const String className = reader_.ReadStr();
-    const String name = reader_.ReadStr();
-    TComponent* child = FindOrCreate(className, name);
+    const TComponentHeader header = reader_.ReadComponentHeader();
+    TComponent* child = FindOrCreate(header.ClassName, header.Name);
     BeginLoading(child);
     if (child->HasParent()) child->SetParentComponent(parent);
-    if (flags.Contains(ffChildPos)) parent->SetChildOrder(child, childPos);
+    if (header.Flags.Contains(ffChildPos)) parent->SetChildOrder(child, header.ChildPos);
     ReadBody(child);
   }
 

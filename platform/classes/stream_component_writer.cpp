@@ -169,9 +169,7 @@ void TWriter::WriteProperties(TPersistent* instance) { TComponentSaver(*this).Wr
 
 void TWriter::WriteComponent(TComponent* component) {
   TComponentStateScope writing(component, csWriting);
-  WritePrefix({}, 0);
-  WriteStr(component->ClassName());
-  WriteStr(component->Name());
+  WriteComponentHeader({{}, 0, component->ClassName(), component->Name()});
   WriteProperties(component);
   WriteListEnd();
   component->GetChildren([this](TComponent* child) { WriteComponent(child); }, Root());

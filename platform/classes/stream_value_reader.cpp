@@ -235,6 +235,14 @@ void TReader::ReadPrefix(TFilerFlags& flags, int& childPos) {
   if (flags.Contains(ffChildPos)) childPos = ReadInteger();
 }
 
+TComponentHeader TReader::ReadComponentHeader() {
+  TComponentHeader header;
+  ReadPrefix(header.Flags, header.ChildPos);
+  header.ClassName = ReadStr();
+  header.Name = ReadStr();
+  return header;
+}
+
 void TReader::SkipValue() {
   const TValueType type = ReadValue();
   switch (type) {

@@ -156,4 +156,10 @@ void TWriter::WritePrefix(TFilerFlags flags, int childPos) {
   if (flags.Contains(ffChildPos)) WriteInteger(childPos);
 }
 
+void TWriter::WriteComponentHeader(const TComponentHeader& header) {
+  WritePrefix(header.Flags, header.ChildPos);
+  WriteStr(header.ClassName);
+  WriteStr(header.Name);
+}
+
 void TWriter::WritePropName(std::string_view name) { WriteStr(propPath_ + String(name)); }

@@ -6,21 +6,10 @@
 #include "platform/classes/object_text.h"
 #include "platform/classes/stream_components.h"
 #include "stream_sample_classes.h"
+#include "stream_test_support.h"
 
 namespace stream_samples {
 namespace {
-
-std::vector<uint8_t> Binary(std::string_view text) {
-  TStringStream in(text);
-  TMemoryStream out;
-  ObjectTextToBinary(in, out);
-  return out.Bytes();
-}
-
-TComponent* ReadInto(const std::vector<uint8_t>& binary, TComponent* instance) {
-  TBytesStream in(binary.data(), static_cast<int64_t>(binary.size()));
-  return ReadComponent(in, instance);
-}
 
 // Reads the stream into a new root and expects an error of class E whose message contains
 // `message`.
@@ -48,7 +37,7 @@ class StreamBadInput : public ::testing::Test {
   SampleClassesFixture classes;
 
   static std::vector<uint8_t> RichStream() {
-    return Binary(
+    return ToBinary(
         "object P: TSamplePanel\n"
         "  Left = 1\n  Top = 2\n  Width = 40000\n  Huge = 5000000000\n"
         "  Caption = '中文 caption'\n  Hint = 'hint'\n  Color = clWindow\n"
@@ -69,30 +58,30 @@ class StreamBadInput : public ::testing::Test {
 
 TEST_F(StreamBadInput, ErrorsNameWhatIsWrong) {
   ExpectReadError<EReadError>({'T', 'P', 'F', '1', 0}, "Invalid stream format");
-  ExpectReadError<EClassNotFound>(Binary("object X: TNope\nend\n"), "Class TNope not found");
+  ExpectReadError<EClassNotFound>(ToBinary("object X: TNope\nend\n"), "Class TNope not found");
   ExpectReadError<EClassNotFound>(
-      Binary("object P: TSamplePanel\n  object A: TSampleChild\n  end\n"
+      ToBinary("object P: TSamplePanel\n  object A: TSampleChild\n  end\n"
              "  object X: TNope\n  end\nend\n"),
       "Class TNope not found");
-  ExpectReadError<EReadError>(Binary("object P: TSamplePanel\n  Bogus = 1\nend\n"),
+  ExpectReadError<EReadError>(ToBinary("object P: TSamplePanel\n  Bogus = 1\nend\n"),
                               "Error reading P.Bogus: Property Bogus does not exist");
-  ExpectReadError<EReadError>(Binary("object P: TSamplePanel\n  Font.Bogus = 1\nend\n"),
+  ExpectReadError<EReadError>(ToBinary("object P: TSamplePanel\n  Font.Bogus = 1\nend\n"),
                               "Error reading P.Font.Bogus: Property Font.Bogus does not exist");
-  ExpectReadError<EReadError>(Binary("object P: TSamplePanel\n  Width = 'wide'\nend\n"),
+  ExpectReadError<EReadError>(ToBinary("object P: TSamplePanel\n  Width = 'wide'\nend\n"),
                               "Error reading P.Width: Invalid property value");
-  ExpectReadError<EReadError>(Binary("object P: TSamplePanel\n  Align = saSideways\nend\n"),
+  ExpectReadError<EReadError>(ToBinary("object P: TSamplePanel\n  Align = saSideways\nend\n"),
                               "Error reading P.Align: Invalid property value");
-  ExpectReadError<EReadError>(Binary("object P: TSamplePanel\n  Flags = [sfOne, sfNine]\nend\n"),
+  ExpectReadError<EReadError>(ToBinary("object P: TSamplePanel\n  Flags = [sfOne, sfNine]\nend\n"),
                               "Error reading P.Flags: Invalid property value");
-  ExpectReadError<EReadError>(Binary("object P: TSamplePanel\n  Color = clNoSuchColour\nend\n"),
+  ExpectReadError<EReadError>(ToBinary("object P: TSamplePanel\n  Color = clNoSuchColour\nend\n"),
                               "Error reading P.Color: Invalid property value");
-  ExpectReadError<EReadError>(Binary("object P: TSamplePanel\n  Font = 3\nend\n"),
+  ExpectReadError<EReadError>(ToBinary("object P: TSamplePanel\n  Font = 3\nend\n"),
                               "Error reading P.Font: Invalid property value");
   ExpectReadError<EReadError>(
-      Binary("object P: TSamplePanel\n  object A: TSampleChild\n    Partner = Nowhere\n  end\nend\n"),
+      ToBinary("object P: TSamplePanel\n  object A: TSampleChild\n    Partner = Nowhere\n  end\nend\n"),
       "Error reading A.Partner: Unresolved reference to Nowhere");
   ExpectReadError<EReadError>(
-      Binary("object P: TSamplePanel\n  object A: TSampleChild\n  end\n"
+      ToBinary("object P: TSamplePanel\n  object A: TSampleChild\n  end\n"
              "  object A: TSampleChild\n  end\nend\n"),
       "component A appears twice");
 }

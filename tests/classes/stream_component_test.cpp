@@ -4,34 +4,14 @@
 #include "platform/classes/object_text.h"
 #include "platform/classes/stream_components.h"
 #include "stream_sample_classes.h"
+#include "stream_test_support.h"
 
 namespace stream_samples {
 namespace {
 
-std::vector<uint8_t> Write(TComponent* root) {
-  TMemoryStream stream;
-  WriteComponent(stream, root);
-  return stream.Bytes();
-}
-
-String Text(const std::vector<uint8_t>& binary) {
-  TBytesStream in(binary.data(), static_cast<int64_t>(binary.size()));
-  TStringStream out;
-  ObjectBinaryToText(in, out);
-  return out.DataString();
-}
-
-std::vector<uint8_t> Binary(std::string_view text) {
-  TStringStream in(text);
-  TMemoryStream out;
-  ObjectTextToBinary(in, out);
-  return out.Bytes();
-}
-
 template <typename T = TComponent>
 std::unique_ptr<T> Read(const std::vector<uint8_t>& binary) {
-  TBytesStream in(binary.data(), static_cast<int64_t>(binary.size()));
-  return std::unique_ptr<T>(dynamic_cast<T*>(ReadComponent(in)));
+  return std::unique_ptr<T>(dynamic_cast<T*>(ReadInto(binary, nullptr)));
 }
 
 class StreamComponents : public ::testing::Test {
@@ -147,7 +127,7 @@ const char* const kRichTreeText =
 
 TEST_F(StreamComponents, RichTreeWritesOnlyStoredNonDefaultValues) {
   auto root = RichTree();
-  EXPECT_EQ(Text(Write(root.get())), kRichTreeText);
+  EXPECT_EQ(ToText(WriteTree(root.get())), kRichTreeText);
   EXPECT_FALSE(root->ComponentState().Contains(csWriting));
 }
 
@@ -159,16 +139,16 @@ TEST_F(StreamComponents, FreshPanelWritesOnlyItsPositionWhichHasNoDefault) {
   const std::vector<uint8_t> expected = {'T', 'P', 'F', '0', 12, 'T', 'S', 'a', 'm', 'p', 'l',
                                          'e', 'P', 'a', 'n', 'e', 'l', 1, 'P', 4, 'L', 'e', 'f',
                                          't', vaInt8, 0, 3, 'T', 'o', 'p', vaInt8, 0, 0, 0};
-  EXPECT_EQ(Write(&panel), expected);
+  EXPECT_EQ(WriteTree(&panel), expected);
 }
 
 TEST_F(StreamComponents, RichTreeReadsBackIntoAnEqualTreeAndWritesTheSameBytes) {
   auto original = RichTree();
-  const std::vector<uint8_t> first = Write(original.get());
+  const std::vector<uint8_t> first = WriteTree(original.get());
   auto copy = Read<TSamplePanel>(first);
   ASSERT_NE(copy, nullptr);
-  EXPECT_EQ(Write(copy.get()), first);
-  EXPECT_EQ(Binary(Text(first)), first);
+  EXPECT_EQ(WriteTree(copy.get()), first);
+  EXPECT_EQ(ToBinary(ToText(first)), first);
 
   EXPECT_EQ(copy->Name(), "Form1");
   EXPECT_EQ(copy->Caption(), "短信群发 Sender");
@@ -202,7 +182,7 @@ TEST_F(StreamComponents, RichTreeReadsBackIntoAnEqualTreeAndWritesTheSameBytes) 
 }
 
 TEST_F(StreamComponents, LoadedRunsOnceOnEveryComponentAfterReferencesAreFixedUp) {
-  auto copy = Read<TSamplePanel>(Write(RichTree().get()));
+  auto copy = Read<TSamplePanel>(WriteTree(RichTree().get()));
   TSampleControl* inner = copy->Children()[0];
   TSampleControl* deepest = inner->Children()[0];
   for (TSampleControl* c : {static_cast<TSampleControl*>(copy.get()), inner, deepest}) {
@@ -279,9 +259,8 @@ TEST_F(StreamComponents, ReadingIntoAnExistingRootReusesItsComponents) {
   auto* inner = new TSampleChild(&target);
   inner->SetName("Inner");
   inner->SetParent(&target);
-  const std::vector<uint8_t> binary = Write(RichTree().get());
-  TBytesStream in(binary.data(), static_cast<int64_t>(binary.size()));
-  EXPECT_EQ(ReadComponent(in, &target), &target);
+  const std::vector<uint8_t> binary = WriteTree(RichTree().get());
+  EXPECT_EQ(ReadInto(binary, &target), &target);
   EXPECT_EQ(target.Name(), "Form1");
   EXPECT_EQ(target.ComponentCount(), 2);
   EXPECT_EQ(target.FindComponent("Inner"), inner);
@@ -292,14 +271,14 @@ TEST_F(StreamComponents, ReadingIntoAnExistingRootReusesItsComponents) {
 
 TEST_F(StreamComponents, EventsWithoutARegisteredMethodKeepTheirName) {
   auto panel = Read<TSamplePanel>(
-      Binary("object P: TSamplePanel\n  OnResize = SomewhereElse\nend\n"));
+      ToBinary("object P: TSamplePanel\n  OnResize = SomewhereElse\nend\n"));
   EXPECT_EQ(panel->OnResize.MethodName(), "SomewhereElse");
   EXPECT_FALSE(panel->OnResize.Assigned());
-  EXPECT_NE(Text(Write(panel.get())).find("  OnResize = SomewhereElse\n"), String::npos);
+  EXPECT_NE(ToText(WriteTree(panel.get())).find("  OnResize = SomewhereElse\n"), String::npos);
 }
 
 TEST_F(StreamComponents, ReferencesMayNameTheRootOrGoThroughItAndMayBeNil) {
-  auto panel = Read<TSamplePanel>(Binary(
+  auto panel = Read<TSamplePanel>(ToBinary(
       "object P: TSamplePanel\n"
       "  Partner = P.B\n"
       "  object A: TSampleChild\n    Partner = nil\n  end\n"

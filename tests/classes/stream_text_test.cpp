@@ -4,8 +4,12 @@
 #include "platform/classes/filer.h"
 #include "platform/classes/object_text.h"
 #include "platform/core/exceptions.h"
+#include "stream_test_support.h"
 
 namespace {
+
+using stream_samples::ToBinary;
+using stream_samples::ToText;
 
 String SamplePath(const char* name) { return String(TESTDATA_DIR) + "/streams/" + name; }
 
@@ -13,20 +17,6 @@ String LoadText(const char* name) {
   TMemoryStream stream;
   stream.LoadFromFile(SamplePath(name));
   return String(stream.Bytes().begin(), stream.Bytes().end());
-}
-
-String ToText(const std::vector<uint8_t>& binary) {
-  TBytesStream in(binary.data(), static_cast<int64_t>(binary.size()));
-  TStringStream out;
-  ObjectBinaryToText(in, out);
-  return out.DataString();
-}
-
-std::vector<uint8_t> ToBinary(std::string_view text) {
-  TStringStream in(text);
-  TMemoryStream out;
-  ObjectTextToBinary(in, out);
-  return out.Bytes();
 }
 
 std::vector<uint8_t> SampleBinary() {
