@@ -19,9 +19,12 @@ String GroupThousands(const String& digits) {
 
 String FixedText(const DecimalNumber& d, int decimals, bool thousands) {
   String whole = IntegerDigits(d);
-  if (whole.empty()) whole = "0";
+  if (whole.empty()) whole.push_back('0');  // not = "0": a false -Wrestrict alarm of the optimiser
   String out = thousands ? GroupThousands(whole) : whole;
-  if (decimals > 0) out += FormatSettings.DecimalSeparator + FractionDigits(d, decimals);
+  if (decimals > 0) {
+    out += FormatSettings.DecimalSeparator;
+    out += FractionDigits(d, decimals);
+  }
   return out;
 }
 
@@ -30,7 +33,10 @@ String ScientificText(const DecimalNumber& d, int mantissaDigits, bool alwaysSig
   String digits = d.IsZero() ? String("0") : d.digits;
   if (static_cast<int>(digits.size()) < mantissaDigits) digits.resize(mantissaDigits, '0');
   String out(1, digits[0]);
-  if (digits.size() > 1) out += FormatSettings.DecimalSeparator + digits.substr(1);
+  if (digits.size() > 1) {
+    out += FormatSettings.DecimalSeparator;
+    out.append(digits, 1);
+  }
   int exponent = d.IsZero() ? 0 : d.exponent - 1;
   return out + ExponentText('E', exponent, alwaysSign, minExpDigits);
 }

@@ -232,6 +232,9 @@ String VarTypeName(TVarType t) {
     case varLongWord: return "LongWord";
     case varInt64: return "Int64";
     case varString: return "String";
-    default: return "$" + IntToHex(static_cast<uint32_t>(t), 4);
+    default: {
+      String name(1, '$');
+      return name + IntToHex(static_cast<uint32_t>(t), 4);
+    }
   }
 }
