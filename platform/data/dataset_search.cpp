@@ -1,0 +1,138 @@
+// Locate, Lookup, and calculated and lookup fields.
+#include "platform/core/format.h"
+#include "platform/data/dataset.h"
+
+namespace {
+
+// Points field reads at one buffer for the life of the scope.
+class CalcBufferScope {
+ public:
+  CalcBufferScope(TRecordBuffer*& slot, TRecordBuffer* buffer) : slot_(slot), saved_(slot) { slot_ = buffer; }
+  ~CalcBufferScope() { slot_ = saved_; }
+  CalcBufferScope(const CalcBufferScope&) = delete;
+  CalcBufferScope& operator=(const CalcBufferScope&) = delete;
+
+ private:
+  TRecordBuffer*& slot_;
+  TRecordBuffer* saved_;
+};
+
+class StateScope {
+ public:
+  StateScope(TDataSetState& slot, TDataSetState state) : slot_(slot), saved_(slot) { slot_ = state; }
+  ~StateScope() { slot_ = saved_; }
+  StateScope(const StateScope&) = delete;
+  StateScope& operator=(const StateScope&) = delete;
+
+ private:
+  TDataSetState& slot_;
+  TDataSetState saved_;
+};
+
+bool IsTextField(const TField* f) {
+  switch (f->DataType()) {
+    case ftString:
+    case ftFixedChar:
+    case ftWideString:
+    case ftMemo:
+    case ftFmtMemo: return true;
+    default: return false;
+  }
+}
+
+std::vector<Variant> KeyValueList(const Variant& values, size_t count) {
+  if (count == 1 && !values.IsArray()) return {values};
+  const Variant::Array& items = values.AsArray();
+  if (items.size() != count) DatabaseError("Number of key values does not match the key fields");
+  return items;
+}
+
+}  // namespace
+
+bool TDataSet::HasCalcFields() const {
+  for (TField* f : fields_->List())
+    if (f->FieldKind() != fkData) return true;
+  return false;
+}
+
+// Fills the calculated and lookup values of `buffer`; fields read that buffer meanwhile, and
+// the state is dsCalcFields, so OnCalcFields may set calculated fields but no data field.
+void TDataSet::CalculateFields(TRecordBuffer& buffer) {
+  CalcBufferScope reading(calcBuffer_, &buffer);
+  StateScope calculating(state_, dsCalcFields);
+  for (TField* f : fields_->List()) {
+    if (f->FieldKind() == fkData || f->Slot() < 0) continue;
+    buffer.values[static_cast<size_t>(f->Slot())] = Variant::Null();
+    if (f->FieldKind() == fkLookup) ComputeLookup(f);
+  }
+  DoEvent(OnCalcFields);
+}
+
+void TDataSet::ComputeLookup(TField* field) {
+  TDataSet* source = field->LookupDataSet();
+  if (source == nullptr || !source->Active() || field->KeyFields().empty()) return;
+  Variant keys = FieldValues(field->KeyFields());
+  Variant result = source->Lookup(field->LookupKeyFields(), keys, field->LookupResultField());
+  calcBuffer_->values[static_cast<size_t>(field->Slot())] = result;
+}
+
+bool TDataSet::MatchesKeys(const TRecordBuffer& buffer, const std::vector<TField*>& keys,
+                           const std::vector<Variant>& values, TLocateOptions options) const {
+  for (size_t i = 0; i < keys.size(); ++i) {
+    const Variant& have = buffer.values[static_cast<size_t>(keys[i]->Slot())];
+    const Variant& want = values[i];
+    if (want.IsNull() || have.IsNull()) {
+      if (want.IsNull() != have.IsNull()) return false;
+      continue;
+    }
+    if (!IsTextField(keys[i])) {
+      if (!(have == want)) return false;
+      continue;
+    }
+    String text = have.AsString(), key = want.AsString();
+    if (options.Contains(loPartialKey)) text = Copy(text, 1, CharLength(key));
+    bool same = options.Contains(loCaseInsensitive) ? AnsiSameText(text, key) : text == key;
+    if (!same) return false;
+  }
+  return true;
+}
+
+// Scans in data-set order; the first match's position, or -1.
+int64_t TDataSet::FindRecord(const std::vector<TField*>& keys, const std::vector<Variant>& values,
+                             TLocateOptions options, TRecordBuffer& found) {
+  for (int64_t p = 0; RecordExists(p); ++p) {
+    FetchInto(p, found);
+    if (MatchesKeys(found, keys, values, options)) return p;
+  }
+  return -1;
+}
+
+bool TDataSet::Locate(std::string_view keyFields, const Variant& keyValues, TLocateOptions options) {
+  CheckBrowseMode();
+  std::vector<TField*> keys;
+  GetFieldList(keys, keyFields);
+  std::vector<Variant> values = KeyValueList(keyValues, keys.size());
+  for (size_t i = 0; i < keys.size(); ++i) values[i] = keys[i]->Coerce(values[i]);
+  TRecordBuffer found;
+  int64_t position = FindRecord(keys, values, options, found);
+  if (position < 0) return false;
+  DoEvent(BeforeScroll);
+  ResyncCenter(position);
+  bof_ = eof_ = false;
+  DataEvent(deDataSetChange, 0);
+  DoEvent(AfterScroll);
+  return true;
+}
+
+Variant TDataSet::Lookup(std::string_view keyFields, const Variant& keyValues,
+                         std::string_view resultFields) {
+  CheckActive();
+  std::vector<TField*> keys;
+  GetFieldList(keys, keyFields);
+  std::vector<Variant> values = KeyValueList(keyValues, keys.size());
+  for (size_t i = 0; i < keys.size(); ++i) values[i] = keys[i]->Coerce(values[i]);
+  TRecordBuffer found;
+  if (FindRecord(keys, values, {}, found) < 0) return Variant::Null();
+  CalcBufferScope reading(calcBuffer_, &found);
+  return FieldValues(resultFields);
+}

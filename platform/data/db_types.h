@@ -1,0 +1,67 @@
+#pragma once
+
+#include <cstdint>
+
+#include "platform/core/sets.h"
+#include "platform/core/strings.h"
+
+// Kinds of field values, in the class library's order (streams store them as ordinals).
+enum TFieldType : uint8_t {
+  ftUnknown, ftString, ftSmallint, ftInteger, ftWord, ftBoolean, ftFloat, ftCurrency, ftBCD,
+  ftDate, ftTime, ftDateTime, ftBytes, ftVarBytes, ftAutoInc, ftBlob, ftMemo, ftGraphic,
+  ftFmtMemo, ftParadoxOle, ftDBaseOle, ftTypedBinary, ftCursor, ftFixedChar, ftWideString,
+  ftLargeint, ftADT, ftArray, ftReference, ftDataSet, ftOraBlob, ftOraClob, ftVariant,
+  ftInterface, ftIDispatch, ftGuid, ftTimeStamp
+};
+
+enum TFieldKind : uint8_t { fkData, fkCalculated, fkLookup, fkInternalCalc, fkAggregate };
+
+enum TDataSetState : uint8_t {
+  dsInactive, dsBrowse, dsEdit, dsInsert, dsSetKey, dsCalcFields, dsFilter, dsNewValue,
+  dsOldValue, dsCurValue, dsBlockRead, dsInternalCalc, dsOpening
+};
+
+inline bool IsEditMode(TDataSetState s) { return s == dsEdit || s == dsInsert || s == dsSetKey; }
+
+// What a data set tells its data sources and links.
+enum TDataEvent : uint8_t {
+  deFieldChange, deRecordChange, deDataSetChange, deDataSetScroll, deLayoutChange,
+  deUpdateRecord, deUpdateState, deCheckBrowseMode, dePropertyChange, deFieldListChange,
+  deFocusControl, deParentScroll, deConnectChange, deReconcileError, deDisabledStateChange
+};
+
+enum TLocateOption : uint8_t { loCaseInsensitive, loPartialKey };
+using TLocateOptions = Set<TLocateOption>;
+
+// Horizontal alignment of a field's text. (Shared with the controls layer; declared here
+// because data/ may not depend on controls/.)
+#ifndef PLATFORM_TALIGNMENT_DECLARED
+#define PLATFORM_TALIGNMENT_DECLARED
+enum TAlignment : uint8_t { taLeftJustify, taRightJustify, taCenter };
+#endif
+
+// A bookmark: an opaque byte string naming one record of one data set.
+using TBookmark = String;
+using TBookmarkStr = String;
+
+// Raises EDatabaseError with `message`; names the component when given ("Table1: ...").
+class TComponent;
+[[noreturn]] void DatabaseError(const String& message, TComponent* component = nullptr);
+
+// The class library's messages.
+namespace db_messages {
+inline constexpr const char* NotEditing = "Dataset not in edit or insert mode";
+inline constexpr const char* DataSetReadOnly = "Cannot modify a read-only dataset";
+inline constexpr const char* DataSetClosed = "Cannot perform this operation on a closed dataset";
+inline constexpr const char* DataSetOpen = "Cannot perform this operation on an open dataset";
+inline constexpr const char* DataSetEmpty = "Cannot perform this operation on an empty dataset";
+inline constexpr const char* RecordNotFound = "Record not found";
+inline constexpr const char* FieldNotFound = "Field '%s' not found";
+inline constexpr const char* FieldReadOnly = "Field '%s' cannot be modified";
+inline constexpr const char* FieldRequired = "Field '%s' must have a value";
+inline constexpr const char* NotBoolean = "'%s' is not a valid boolean value for field '%s'";
+inline constexpr const char* FieldRange = "%s is not a valid value for field '%s'. The allowed range is %d to %d";
+inline constexpr const char* DataSetMissing = "Field '%s' has no dataset";
+inline constexpr const char* CircularDataLink = "Circular datalinks are not allowed";
+inline constexpr const char* NoLookupDataSet = "Lookup information for field '%s' is incomplete";
+}  // namespace db_messages

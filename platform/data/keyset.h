@@ -1,0 +1,55 @@
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <unordered_map>
+#include <vector>
+
+// The order of a data set's records: a sequence of record ids (row slots, row ids) with an
+// order label per id. Labels grow along the sequence, so two records compare in data-set order
+// by their labels alone, without a search. A removed record keeps a label (made odd, while live
+// labels are even), so a bookmark to a record that is gone still compares consistently with
+// every other bookmark. Inserting between two records takes the midpoint of their labels; when
+// no gap is left, every label (gone records included) is renumbered in the same relative order.
+class TKeyset {
+ public:
+  // Dense ids (0, 1, 2, ... as an in-memory store hands them out) keep their labels in a vector;
+  // sparse ids (row ids) in a hash map.
+  explicit TKeyset(bool denseIds);
+
+  int64_t Count() const { return static_cast<int64_t>(order_.size()); }
+  int64_t IdAt(int64_t position) const { return order_[static_cast<size_t>(position)]; }
+  // Position of a live record, or -1 when the id is gone or was never here.
+  int64_t PositionOf(int64_t id) const;
+  bool Contains(int64_t id) const;  // live in the sequence
+  bool Known(int64_t id) const;     // live or gone
+  // Negative, zero or positive as a comes before, is, or comes after b; ids never seen order
+  // after all others, by id.
+  int Compare(int64_t a, int64_t b) const;
+
+  void Append(int64_t id);
+  void InsertAt(int64_t position, int64_t id);
+  void Remove(int64_t id);  // the record is gone; it keeps its place for comparisons
+  void MoveTo(int64_t id, int64_t position);
+  // Replaces the order of the live records (a sort); gone records order after them.
+  void Reorder(std::vector<int64_t> ids);
+  void Clear();
+  const std::vector<int64_t>& Ids() const { return order_; }
+
+ private:
+  static constexpr int64_t kGap = int64_t{1} << 30;
+  static constexpr int64_t kMissing = INT64_MIN;
+
+  int64_t LabelOf(int64_t id) const;
+  void SetLabel(int64_t id, int64_t label);
+  int64_t LabelBefore(int64_t position);
+  void Renumber();
+  template <typename F>
+  void ForEachLabel(F&& f) const;
+
+  bool dense_;
+  std::vector<int64_t> order_;
+  std::vector<int64_t> denseLabels_;
+  std::unordered_map<int64_t, int64_t> sparseLabels_;
+  int64_t maxLabel_ = 0;  // no label, live or gone, is larger
+};

@@ -1,0 +1,135 @@
+#include "platform/data/sqlite_access.h"
+
+#include <sqlite3.h>
+
+#include "platform/core/exceptions.h"
+
+TSqliteDatabase::TSqliteDatabase(const String& fileName, bool create, int busyTimeoutMs) {
+  int flags = SQLITE_OPEN_READWRITE | (create ? SQLITE_OPEN_CREATE : 0);
+  int rc = sqlite3_open_v2(fileName.c_str(), &db_, flags, nullptr);
+  if (rc != SQLITE_OK) {
+    String message = db_ ? sqlite3_errmsg(db_) : sqlite3_errstr(rc);
+    sqlite3_close(db_);
+    db_ = nullptr;
+    throw EDatabaseError("Cannot open database \"" + fileName + "\": " + message);
+  }
+  sqlite3_extended_result_codes(db_, 1);
+  sqlite3_busy_timeout(db_, busyTimeoutMs);
+}
+
+TSqliteDatabase::~TSqliteDatabase() { sqlite3_close(db_); }
+
+void TSqliteDatabase::Fail() const { throw EDatabaseError(sqlite3_errmsg(db_)); }
+
+void TSqliteDatabase::Execute(const String& sql) {
+  char* error = nullptr;
+  if (sqlite3_exec(db_, sql.c_str(), nullptr, nullptr, &error) != SQLITE_OK) {
+    String message = error ? error : sqlite3_errmsg(db_);
+    sqlite3_free(error);
+    throw EDatabaseError(message);
+  }
+}
+
+int64_t TSqliteDatabase::LastInsertRowId() const { return sqlite3_last_insert_rowid(db_); }
+
+bool TSqliteDatabase::InTransaction() const { return sqlite3_get_autocommit(db_) == 0; }
+
+TSqliteStatement::TSqliteStatement(TSqliteDatabase& db, const String& sql) : db_(db) {
+  if (sqlite3_prepare_v2(db.Handle(), sql.c_str(), static_cast<int>(sql.size()), &stmt_,
+                         nullptr) != SQLITE_OK)
+    db.Fail();
+  if (stmt_ == nullptr) throw EDatabaseError("Empty SQL statement");
+}
+
+TSqliteStatement::~TSqliteStatement() { sqlite3_finalize(stmt_); }
+
+void TSqliteStatement::Bind(int index, const Variant& value) {
+  int rc = SQLITE_OK;
+  switch (value.VarType()) {
+    case varEmpty:
+    case varNull: rc = sqlite3_bind_null(stmt_, index); break;
+    case varBoolean: rc = sqlite3_bind_int(stmt_, index, value.AsBoolean() ? 1 : 0); break;
+    case varSmallint:
+    case varInteger:
+    case varShortInt:
+    case varByte:
+    case varWord:
+    case varLongWord:
+    case varInt64: rc = sqlite3_bind_int64(stmt_, index, value.AsInt64()); break;
+    case varSingle:
+    case varDouble:
+    case varDate: rc = sqlite3_bind_double(stmt_, index, value.AsDouble()); break;
+    case varCurrency: rc = sqlite3_bind_double(stmt_, index, value.AsCurrency().ToDouble()); break;
+    default: {
+      String text = value.AsString();
+      rc = sqlite3_bind_text(stmt_, index, text.data(), static_cast<int>(text.size()),
+                             SQLITE_TRANSIENT);
+    }
+  }
+  if (rc != SQLITE_OK) db_.Fail();
+}
+
+bool TSqliteStatement::Step() {
+  int rc = sqlite3_step(stmt_);
+  if (rc == SQLITE_ROW) return true;
+  if (rc == SQLITE_DONE) return false;
+  String message = sqlite3_errmsg(db_.Handle());
+  sqlite3_reset(stmt_);
+  throw EDatabaseError(message);
+}
+
+void TSqliteStatement::Reset() {
+  sqlite3_reset(stmt_);
+  sqlite3_clear_bindings(stmt_);
+}
+
+int TSqliteStatement::ColumnCount() const { return sqlite3_column_count(stmt_); }
+
+String TSqliteStatement::ColumnName(int column) const {
+  const char* name = sqlite3_column_name(stmt_, column);
+  return name ? name : "";
+}
+
+String TSqliteStatement::ColumnDeclType(int column) const {
+  const char* type = sqlite3_column_decltype(stmt_, column);
+  return type ? type : "";
+}
+
+int TSqliteStatement::ColumnType(int column) const { return sqlite3_column_type(stmt_, column); }
+
+int64_t TSqliteStatement::ColumnInt64(int column) const {
+  return sqlite3_column_int64(stmt_, column);
+}
+
+Variant TSqliteStatement::ColumnValue(int column) const {
+  switch (sqlite3_column_type(stmt_, column)) {
+    case SQLITE_NULL: return Variant::Null();
+    case SQLITE_INTEGER: return Variant(static_cast<int64_t>(sqlite3_column_int64(stmt_, column)));
+    case SQLITE_FLOAT: return Variant(sqlite3_column_double(stmt_, column));
+    default: {
+      const void* bytes = sqlite3_column_blob(stmt_, column);
+      int size = sqlite3_column_bytes(stmt_, column);
+      if (size == 0) return Variant(String());
+      return Variant(String(static_cast<const char*>(bytes), static_cast<size_t>(size)));
+    }
+  }
+}
+
+TSqliteTransaction::TSqliteTransaction(TSqliteDatabase& db) : db_(db) {
+  db_.Execute("BEGIN IMMEDIATE");
+}
+
+TSqliteTransaction::~TSqliteTransaction() {
+  if (done_) return;
+  // Rolling back can only fail when SQLite already rolled back on its own; nothing is left.
+  sqlite3_exec(db_.Handle(), "ROLLBACK", nullptr, nullptr, nullptr);
+}
+
+void TSqliteTransaction::Commit() {
+  db_.Execute("COMMIT");
+  done_ = true;
+}
+
+String SqlIdentifier(std::string_view name) {
+  return "\"" + StringReplaceAll(name, "\"", "\"\"") + "\"";
+}

@@ -1,0 +1,76 @@
+#pragma once
+
+#include <cstdint>
+#include <vector>
+
+#include "platform/core/strings.h"
+#include "platform/core/variant.h"
+
+struct sqlite3;
+struct sqlite3_stmt;
+
+// A thin, exception-safe layer over the SQLite C library. Every failure raises EDatabaseError
+// carrying SQLite's own message, so a caller sees why ("UNIQUE constraint failed: t.id",
+// "database is locked", "no such table: x").
+class TSqliteStatement;
+
+class TSqliteDatabase {
+ public:
+  // Opens (creating when asked) the database file; busyTimeoutMs is how long a write waits for
+  // another connection's lock before raising "database is locked".
+  TSqliteDatabase(const String& fileName, bool create, int busyTimeoutMs);
+  ~TSqliteDatabase();
+  TSqliteDatabase(const TSqliteDatabase&) = delete;
+  TSqliteDatabase& operator=(const TSqliteDatabase&) = delete;
+
+  void Execute(const String& sql);
+  int64_t LastInsertRowId() const;
+  bool InTransaction() const;
+  [[noreturn]] void Fail() const;  // raises with the connection's last message
+  sqlite3* Handle() const { return db_; }
+
+ private:
+  sqlite3* db_ = nullptr;
+};
+
+class TSqliteStatement {
+ public:
+  TSqliteStatement(TSqliteDatabase& db, const String& sql);
+  ~TSqliteStatement();
+  TSqliteStatement(const TSqliteStatement&) = delete;
+  TSqliteStatement& operator=(const TSqliteStatement&) = delete;
+
+  void Bind(int index, const Variant& value);  // 1-based, as SQLite counts
+  // Advances to the next row; false when done. Raises on error.
+  bool Step();
+  void Reset();  // also clears bindings
+  int ColumnCount() const;
+  String ColumnName(int column) const;
+  // The declared type of a result column that comes straight from a table column, or "".
+  String ColumnDeclType(int column) const;
+  int ColumnType(int column) const;  // SQLITE_INTEGER, SQLITE_FLOAT, ...
+  int64_t ColumnInt64(int column) const;
+  Variant ColumnValue(int column) const;
+
+ private:
+  TSqliteDatabase& db_;
+  sqlite3_stmt* stmt_ = nullptr;
+};
+
+// Holds a write transaction open; commits on Commit(), rolls back when left without it, so an
+// exception never leaves half a change in the file.
+class TSqliteTransaction {
+ public:
+  explicit TSqliteTransaction(TSqliteDatabase& db);
+  ~TSqliteTransaction();
+  TSqliteTransaction(const TSqliteTransaction&) = delete;
+  TSqliteTransaction& operator=(const TSqliteTransaction&) = delete;
+  void Commit();
+
+ private:
+  TSqliteDatabase& db_;
+  bool done_ = false;
+};
+
+// Quotes an identifier for SQL ("name" with doubled quotes).
+String SqlIdentifier(std::string_view name);

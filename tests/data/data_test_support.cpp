@@ -1,0 +1,75 @@
+#include "tests/data/data_test_support.h"
+
+#include <unistd.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+
+namespace data_test {
+
+std::string RecordingLink::Window(const char* field) {
+  std::string ids;
+  ActiveRecordScope keep(this, ActiveRecord());
+  for (int row = 0; row < RecordCount(); ++row) {
+    SetActiveRecord(row);
+    ids += (ids.empty() ? "" : " ") + DataSet()->FieldByName(field)->AsString();
+  }
+  return ids;
+}
+
+void AddPeople(TMemDataSet* ds, int from, int to) {
+  for (int i = from; i <= to; ++i)
+    ds->AppendRecord({Variant(i), Variant("Name" + std::to_string(i)), Variant(i * 1.5)});
+}
+
+std::unique_ptr<TMemDataSet> MakePeople(int count) {
+  auto ds = std::make_unique<TMemDataSet>(nullptr);
+  ds->FieldDefs()->Add("ID", ftInteger);
+  ds->FieldDefs()->Add("Name", ftString, 20);
+  ds->FieldDefs()->Add("Amount", ftCurrency);
+  ds->CreateDataSet();
+  AddPeople(ds.get(), 1, count);
+  ds->First();
+  return ds;
+}
+
+LinkedData::LinkedData(int count, int bufferCount)
+    : ds(MakePeople(count)), source(std::make_unique<TDataSource>(nullptr)) {
+  source->SetDataSet(ds.get());
+  link = std::make_unique<RecordingLink>(source.get(), bufferCount);
+  link->log.clear();
+}
+
+LinkedData::~LinkedData() {
+  link.reset();
+  source.reset();
+}
+
+std::string AllIds(TDataSet* ds) {
+  std::string ids;
+  TBookmark here = ds->GetBookmark();
+  for (ds->First(); !ds->Eof(); ds->Next())
+    ids += (ids.empty() ? "" : " ") + ds->FieldByName("ID")->AsString();
+  if (!here.empty() && ds->BookmarkValid(here)) ds->GotoBookmark(here);
+  return ids;
+}
+
+TempFile::TempFile(const char* suffix) {
+  std::filesystem::create_directories(TEST_OUTPUT_DIR);
+  std::string pattern = std::string(TEST_OUTPUT_DIR) + "/dataXXXXXX" + suffix;
+  std::vector<char> buf(pattern.begin(), pattern.end());
+  buf.push_back('\0');
+  int fd = mkstemps(buf.data(), static_cast<int>(std::string(suffix).size()));
+  if (fd >= 0) close(fd);
+  path_ = buf.data();
+}
+
+TempFile::~TempFile() {
+  std::remove(path_.c_str());
+  std::remove((path_ + "-journal").c_str());
+  std::remove((path_ + "-wal").c_str());
+  std::remove((path_ + "-shm").c_str());
+}
+
+}  // namespace data_test

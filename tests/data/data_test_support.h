@@ -1,0 +1,81 @@
+#pragma once
+
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "platform/data/data_source.h"
+#include "platform/data/mem_dataset.h"
+
+namespace data_test {
+
+// A link that writes down every notification it hears, in order, as short text:
+// "active", "changed", "scrolled 1", "editing", "record Name", "record -", "layout", "update",
+// and, when noteChecks is set, "check". Each entry also notes the link's ActiveRecord when it arrived, as "@2".
+class RecordingLink : public TDataLink {
+ public:
+  explicit RecordingLink(TDataSource* source, int bufferCount = 1) {
+    SetBufferCount(bufferCount);
+    SetDataSource(source);
+  }
+  std::vector<std::string> log;
+  // CheckBrowseMode arrives before every move; noted only when asked.
+  bool noteChecks = false;
+  std::string Take() {
+    std::string all;
+    for (const std::string& e : log) all += (all.empty() ? "" : ", ") + e;
+    log.clear();
+    return all;
+  }
+  // The ID values in the link's window, top to bottom, as "1 2 3".
+  std::string Window(const char* field = "ID");
+
+ protected:
+  void ActiveChanged() override { Note("active"); }
+  void DataSetChanged() override { Note("changed"); }
+  void DataSetScrolled(int distance) override { Note("scrolled " + std::to_string(distance)); }
+  void EditingChanged() override { Note("editing"); }
+  void LayoutChanged() override { Note("layout"); }
+  void RecordChanged(TField* field) override {
+    Note("record " + (field ? field->FieldName() : std::string("-")));
+  }
+  void UpdateData() override { Note("update"); }
+  void CheckBrowseMode() override {
+    if (noteChecks) Note("check");
+  }
+
+ private:
+  void Note(const std::string& what) {
+    log.push_back(what + (Active() ? " @" + std::to_string(ActiveRecord()) : ""));
+  }
+};
+
+// An open in-memory data set with fields ID (integer), Name (string 20), Amount (currency),
+// holding records ID 1..count, Name "Name<i>", Amount i * 1.5.
+std::unique_ptr<TMemDataSet> MakePeople(int count);
+void AddPeople(TMemDataSet* ds, int from, int to);
+
+// A data set, a source and a recording link with `bufferCount` rows.
+struct LinkedData {
+  explicit LinkedData(int count, int bufferCount);
+  ~LinkedData();
+  std::unique_ptr<TMemDataSet> ds;
+  std::unique_ptr<TDataSource> source;
+  std::unique_ptr<RecordingLink> link;
+};
+
+// The IDs of all records in data-set order, as "1 2 3".
+std::string AllIds(TDataSet* ds);
+
+// A temporary file path removed when the object goes.
+class TempFile {
+ public:
+  explicit TempFile(const char* suffix);
+  ~TempFile();
+  const std::string& Path() const { return path_; }
+
+ private:
+  std::string path_;
+};
+
+}  // namespace data_test
