@@ -50,7 +50,10 @@ TComponent* CreateComponent(TClass cls, TComponent* owner) {
   if (cls == nullptr || !cls->InheritsFrom(TComponent::StaticClass()))
     throw EInvalidCast((cls != nullptr ? cls->ClassName() : String("nil")) +
                        " is not a component class");
-  return static_cast<TComponent*>(cls->Create(owner));
+  auto* component = static_cast<TComponent*>(cls->Create(owner));
+  // A class made by its default constructor has not met its owner yet.
+  if (owner != nullptr && component->Owner() != owner) owner->InsertComponent(component);
+  return component;
 }
 
 TClassRegistration::TClassRegistration(std::initializer_list<TClass> classes) {

@@ -190,6 +190,8 @@ TEST(CollectionItems, AssignCopiesItemsInsideOneUpdate) {
   } catch (const EConvertError& e) {
     EXPECT_STREQ(e.what(), "Cannot assign a TWidgetFont to a TOwnedCollection");
   }
+  EXPECT_THROW(dest.Assign(nullptr), EConvertError);
+  EXPECT_EQ(dest.Count(), 2);
 }
 
 TEST(CollectionItems, DisplayNamesAndNamePaths) {

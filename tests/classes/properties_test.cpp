@@ -9,7 +9,22 @@
 
 namespace {
 
-// A descendant that publishes one more property and changes an inherited default.
+// Names for two well-known values of an integer property, as colours have.
+const TIdentMap kTints{
+    [](std::string_view ident, int64_t& value) {
+      if (SameText(ident, "tnWarm")) value = 0xFF000005;
+      else if (SameText(ident, "tnCold")) value = 7;
+      else return false;
+      return true;
+    },
+    [](int64_t value, String& ident) {
+      if (value == static_cast<int32_t>(0xFF000005)) ident = "tnWarm";
+      else if (value == 7) ident = "tnCold";
+      else return false;
+      return true;
+    }};
+
+// A descendant that publishes more properties and changes an inherited default.
 class TFancyWidget : public TSampleWidget {
   DECLARE_CLASS(TFancyWidget, TSampleWidget)
  public:
@@ -18,12 +33,16 @@ class TFancyWidget : public TSampleWidget {
     TPublisher<TFancyWidget> p;
     p.Redeclare("Count").Default(5);
     p.Property("Glow", &TFancyWidget::Glow, &TFancyWidget::SetGlow).AsDateTime();
+    p.Property("Tint", &TFancyWidget::Tint, &TFancyWidget::SetTint).Idents(&kTints);
   }
   double Glow() const { return glow_; }
   void SetGlow(double v) { glow_ = v; }
+  uint32_t Tint() const { return tint_; }
+  void SetTint(uint32_t v) { tint_ = v; }
 
  private:
   double glow_ = 0;
+  uint32_t tint_ = 0;
 };
 
 std::vector<std::string> Names(const std::vector<const TPropInfo*>& list) {
@@ -37,7 +56,8 @@ TEST(PropertyRegistry, ListsPropertiesParentsFirstInDeclarationOrder) {
   EXPECT_EQ(Names(GetPropList(&widget)),
             (std::vector<std::string>{"Name", "Tag", "Count", "Total", "Shape", "Options",
                                       "Caption", "Ratio", "Price", "Enabled", "Items", "Font",
-                                      "Buddy", "Hint", "OnChange", "OnAdjust", "Glow"}));
+                                      "Buddy", "Hint", "OnChange", "OnAdjust", "Glow",
+                                      "Tint"}));
   // The redeclared property keeps its place and belongs to the descendant.
   EXPECT_EQ(GetPropInfo(&widget, "count")->OwnerClass, TFancyWidget::StaticClass());
   EXPECT_EQ(GetPropInfo(TSampleWidget::StaticClass(), "Count")->Default, Variant(0));
@@ -142,6 +162,22 @@ TEST(PropertyValues, BadNamesAndValuesRaiseAndChangeNothing) {
   EXPECT_EQ(w.Options(), TSampleOptions{soBold});
   EXPECT_THROW(GetPropValue(&w, "Font"), EPropertyError);
   EXPECT_THROW(SetPropValue(&w, "Count", "twelve"), Exception);
+}
+
+TEST(PropertyValues, UnsignedIntegersKeepTheirBitsAndTakeIdentifiers) {
+  TFancyWidget w(nullptr);
+  const TPropInfo* tint = GetPropInfo(&w, "Tint");
+  EXPECT_EQ(tint->Kind, pkInteger);
+  SetPropValue(&w, "Tint", "tnwarm");
+  EXPECT_EQ(w.Tint(), 0xFF000005u);
+  EXPECT_EQ(GetOrdProp(&w, tint), static_cast<int32_t>(0xFF000005));
+  SetPropValue(&w, "Tint", "12");
+  EXPECT_EQ(w.Tint(), 12u);
+  SetOrdProp(&w, tint, -1);
+  EXPECT_EQ(w.Tint(), 0xFFFFFFFFu);
+  String ident;
+  EXPECT_TRUE(tint->Idents->IntToIdent(7, ident));
+  EXPECT_EQ(ident, "tnCold");
 }
 
 TEST(PropertyValues, ReferencesAndEventsByName) {
