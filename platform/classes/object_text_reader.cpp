@@ -1,4 +1,6 @@
 // ObjectTextToBinary: the text form of a component stream back to its binary layout.
+#include <cmath>
+#include <limits>
 #include <string>
 
 #include "platform/classes/filer.h"
@@ -109,7 +111,12 @@ class TextToBinary {
 
   void ConvertReal() {
     switch (parser_.FloatSuffix()) {
-      case 'S': writer_.WriteSingle(static_cast<float>(parser_.Float())); break;
+      case 'S':
+        if (std::fabs(parser_.Float()) > std::numeric_limits<float>::max()) {
+          parser_.Error("Single value out of range: " + parser_.Text());
+        }
+        writer_.WriteSingle(static_cast<float>(parser_.Float()));
+        break;
       case 'C': writer_.WriteCurrency(ParseCurrency(parser_)); break;
       case 'D': writer_.WriteDate(parser_.Float()); break;
       default: writer_.WriteFloat(parser_.Float()); break;

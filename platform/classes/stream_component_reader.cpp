@@ -1,5 +1,8 @@
 // TReader: whole component trees, with references fixed up after the tree is read.
 #include <algorithm>
+#include <cmath>
+#include <limits>
+#include <string>
 #include <utility>
 #include <vector>
 
@@ -181,7 +184,7 @@ class TComponentLoader {
       case pkEnum: SetOrdProp(instance, info, EnumValue(*info->EnumInfo, ReadEnumIdent())); return;
       case pkSet: SetOrdProp(instance, info, static_cast<int64_t>(ReadSetMask(*info->EnumInfo))); return;
       case pkString: SetStrProp(instance, info, reader_.ReadString()); return;
-      case pkFloat: SetFloatProp(instance, info, reader_.ReadFloat()); return;
+      case pkFloat: SetFloatProp(instance, info, ReadReal(*info)); return;
       case pkCurrency: SetPropVariant(instance, info, Variant(reader_.ReadCurrency())); return;
       case pkClass: ReadObjectValue(GetObjectProp(instance, info)); return;
       case pkComponent: ReadReference(component, instance, info, path); return;
@@ -189,12 +192,28 @@ class TComponentLoader {
     }
   }
 
+  // 32-bit properties also take unsigned values (colours) as their bit pattern.
   int64_t ReadIntegerOrIdent(const TPropInfo& info) {
-    if (reader_.NextValue() != vaIdent) return reader_.ReadInteger();
+    if (reader_.NextValue() != vaIdent) {
+      const int64_t value = reader_.ReadInt64();
+      if (value < INT32_MIN || value > UINT32_MAX) {
+        throw EReadError("Invalid property value: " + std::to_string(value) + " is out of range");
+      }
+      return static_cast<int32_t>(static_cast<uint32_t>(value));
+    }
     const String ident = reader_.ReadIdent();
     int64_t value = 0;
     if (info.Idents == nullptr || !info.Idents->IdentToInt(ident, value)) {
       throw EReadError("Invalid property value: unknown identifier " + ident);
+    }
+    return value;
+  }
+
+  double ReadReal(const TPropInfo& info) {
+    const double value = reader_.ReadFloat();
+    if (info.FloatType == ftSingle && std::isfinite(value) &&
+        std::fabs(value) > std::numeric_limits<float>::max()) {
+      throw EReadError("Invalid property value: " + std::to_string(value) + " is out of range");
     }
     return value;
   }

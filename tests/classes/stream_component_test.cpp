@@ -269,6 +269,11 @@ TEST_F(StreamComponents, ReadingIntoAnExistingRootReusesItsComponents) {
   EXPECT_EQ(target.Caption(), "短信群发 Sender");
 }
 
+TEST_F(StreamComponents, UnsignedColoursFromOtherWritersKeepTheirBitPattern) {
+  auto panel = Read<TSamplePanel>(ToBinary("object P: TSamplePanel\n  Color = 4278190085\nend\n"));
+  EXPECT_EQ(panel->Color(), clWindow);
+}
+
 TEST_F(StreamComponents, EventsWithoutARegisteredMethodKeepTheirName) {
   auto panel = Read<TSamplePanel>(
       ToBinary("object P: TSamplePanel\n  OnResize = SomewhereElse\nend\n"));

@@ -150,6 +150,7 @@ TEST(StreamText, BadTextNamesTheLineAndWritesNothing) {
       {"object A: TA\n  X = 'a' + 1\nend\n", "String expected on line 2"},
       {"thing A: TA\nend\n", "'object' expected on line 1"},
       {"object A: TA\nend\nend\n", "End of text expected on line 3"},
+      {"object A: TA\n  X = 1e39S\nend\n", "Single value out of range"},
       {"", "'object' expected"},
   };
   for (const Case& c : cases) {
