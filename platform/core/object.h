@@ -98,9 +98,11 @@ TMetaClass::Publisher PublisherOf() {
 //     static void Publish();  // optional: registers published properties and methods
 //     ...
 //
-// The macro leaves the access at `public`. A class that has a (TComponent* owner) or a default
-// constructor can be created by name once it is registered (RegisterClass in
-// platform/classes/class_registry.h).
+// The macro leaves the access at `public`. Publish must be public and static to be found; it
+// runs the first time anyone looks up the class's properties or methods. A class that has a
+// (TComponent* owner) or a default constructor can be created by name once it is registered
+// (RegisterClass in platform/classes/class_registry.h). A class without the macro reports the
+// class name of its nearest declared ancestor.
 #define DECLARE_CLASS(Self, Parent)                                                       \
  public:                                                                                   \
   static TClass StaticClass() {                                                            \
