@@ -3,6 +3,7 @@
 
 #include "platform/core/datetime.h"
 #include "platform/core/format.h"
+#include "platform/core/number_text.h"
 
 namespace {
 
@@ -36,11 +37,7 @@ bool AmPmFollows(std::string_view f, size_t i) {
   return false;
 }
 
-String Padded(int value, int width) {
-  String digits = std::to_string(value);
-  if (static_cast<int>(digits.size()) < width) digits.insert(0, width - digits.size(), '0');
-  return digits;
-}
+String Padded(int value, int width) { return ZeroPadded(std::to_string(value), width); }
 
 class DateTimeWriter {
  public:
@@ -72,7 +69,8 @@ class DateTimeWriter {
     return n;
   }
 
-  bool Midnight() const { return p_.hour == 0 && p_.minute == 0 && p_.second == 0 && p_.msec == 0; }
+  // "c" leaves out a time of no whole second.
+  bool Midnight() const { return p_.hour == 0 && p_.minute == 0 && p_.second == 0; }
 
   int DayIndex() const { return DayOfWeek(dt_) - 1; }
 
@@ -85,8 +83,8 @@ class DateTimeWriter {
     switch (Upper(f[i])) {
       case 'Y': out_ += n <= 2 ? Padded(p_.year % 100, 2) : Padded(p_.year, 4); return i + run;
       case 'M':
-        if (afterHour && n <= 2) {
-          out_ += Padded(p_.minute, n);
+        if (afterHour) {
+          out_ += Padded(p_.minute, n >= 2 ? 2 : 1);
         } else {
           WriteMonth(n);
         }
@@ -101,8 +99,8 @@ class DateTimeWriter {
       case 'A': return WriteAmPm(f, i);
       default: break;
     }
-    // Separators and other text leave "hh:mm" meaning minutes.
-    lastWasHour_ = afterHour;
+    // Separators and other non-letters leave "hh:mm" meaning minutes; other letters do not.
+    lastWasHour_ = afterHour && !std::isalpha(static_cast<unsigned char>(f[i]));
     out_ += f[i] == '/' ? fs.DateSeparator : f[i] == ':' ? fs.TimeSeparator : f[i];
     return i + 1;
   }

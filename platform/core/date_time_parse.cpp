@@ -145,8 +145,10 @@ bool ScanTime(Scanner& in, TDateTime& out) {
   return TryEncodeTime(hour, minute, second, msec, out);
 }
 
-[[noreturn]] void RaiseNotValid(std::string_view s, const char* what) {
-  throw EConvertError("'" + String(s) + "' is not a valid " + what);
+TDateTime ParseOrRaise(std::string_view s, bool (*tryParse)(std::string_view, TDateTime&), const char* what) {
+  TDateTime out = 0;
+  if (!tryParse(s, out)) throw EConvertError("'" + String(s) + "' is not a valid " + what);
+  return out;
 }
 
 }  // namespace
@@ -177,20 +179,6 @@ bool TryStrToDateTime(std::string_view s, TDateTime& out) {
   return true;
 }
 
-TDateTime StrToDate(std::string_view s) {
-  TDateTime out = 0;
-  if (!TryStrToDate(s, out)) RaiseNotValid(s, "date");
-  return out;
-}
-
-TDateTime StrToTime(std::string_view s) {
-  TDateTime out = 0;
-  if (!TryStrToTime(s, out)) RaiseNotValid(s, "time");
-  return out;
-}
-
-TDateTime StrToDateTime(std::string_view s) {
-  TDateTime out = 0;
-  if (!TryStrToDateTime(s, out)) RaiseNotValid(s, "date and time");
-  return out;
-}
+TDateTime StrToDate(std::string_view s) { return ParseOrRaise(s, TryStrToDate, "date"); }
+TDateTime StrToTime(std::string_view s) { return ParseOrRaise(s, TryStrToTime, "time"); }
+TDateTime StrToDateTime(std::string_view s) { return ParseOrRaise(s, TryStrToDateTime, "date and time"); }

@@ -25,9 +25,9 @@ int DayOfWeek(TDateTime dt);  // 1 = Sunday
 TDateTime Now();
 TDateTime Date();
 
-// Pattern letters (any case): d dd ddd dddd ddddd dddddd, m mm mmm mmmm (m and mm right after an
-// h or hh are minutes), yy yyyy, h hh (12-hour when an am/pm marker follows), n nn, s ss,
-// z zzz, t tt, am/pm a/p ampm, c (short date and long time; no time at midnight), / and :
+// Pattern letters (any case): d dd ddd dddd ddddd dddddd, m mm mmm mmmm (minutes when the
+// letter before was h), yy yyyy, h hh (12-hour when an am/pm marker follows), n nn, s ss,
+// z zzz, t tt, am/pm a/p ampm, c (short date and long time; no time at 00:00:00), / and :
 // for the date and time separators, "quoted" 'quoted' text; anything else is copied. An empty
 // pattern is "c". The separators, names and formats come from FormatSettings.
 String FormatDateTime(std::string_view format, TDateTime dt);

@@ -83,9 +83,12 @@ String ExponentText(char letter, int exponent, bool alwaysSign, int minDigits) {
   } else if (alwaysSign) {
     out += '+';
   }
-  String digits = std::to_string(std::abs(exponent));
-  if (static_cast<int>(digits.size()) < minDigits) digits.insert(0, minDigits - digits.size(), '0');
-  return out + digits;
+  return out + ZeroPadded(std::to_string(std::abs(exponent)), minDigits);
+}
+
+String ZeroPadded(String digits, int width) {
+  if (static_cast<int>(digits.size()) < width) digits.insert(0, width - digits.size(), '0');
+  return digits;
 }
 
 String CurrencyText(std::string_view amount, bool negative) {

@@ -5,10 +5,13 @@
 #include <vector>
 
 #include "platform/core/exceptions.h"
+#include "platform/core/number_text.h"
 
 TFormatSettings FormatSettings;
 
 namespace {
+
+constexpr int kMaxCount = 1 << 20;  // widths and precisions beyond any text shown
 
 // One "%[index:][-][width][.precision]type" directive of Format.
 struct Directive {
@@ -58,13 +61,13 @@ class Formatter {
       ++i;
       const TVarRec& arg = NextArg();
       if (!arg.IsInteger()) Fail();
-      value = static_cast<int>(arg.AsInt());
+      value = static_cast<int>(std::clamp<int64_t>(arg.AsInt(), 0, kMaxCount));
       return true;
     }
     if (!std::isdigit(static_cast<unsigned char>(Peek(i)))) return false;
     value = 0;
     while (std::isdigit(static_cast<unsigned char>(Peek(i)))) {
-      value = std::min(value * 10 + (format_[i++] - '0'), 1 << 20);
+      value = std::min(value * 10 + (format_[i++] - '0'), kMaxCount);
     }
     return true;
   }
@@ -113,11 +116,6 @@ class Formatter {
     }
   }
 
-  static String ZeroPad(String digits, int minDigits) {
-    if (static_cast<int>(digits.size()) < minDigits) digits.insert(0, minDigits - digits.size(), '0');
-    return digits;
-  }
-
   // Magnitude of an integer argument as unsigned in its own width (two's complement).
   uint64_t Bits(const TVarRec& arg) {
     if (!arg.IsInteger()) Fail();
@@ -129,11 +127,11 @@ class Formatter {
     if (!arg.IsInteger()) Fail();
     int64_t v = arg.AsInt();
     uint64_t magnitude = v < 0 ? 0 - static_cast<uint64_t>(v) : static_cast<uint64_t>(v);
-    String digits = ZeroPad(std::to_string(magnitude), precision);
+    String digits = ZeroPadded(std::to_string(magnitude), precision);
     return v < 0 ? "-" + digits : digits;
   }
 
-  String Unsigned(const TVarRec& arg, int precision) { return ZeroPad(std::to_string(Bits(arg)), precision); }
+  String Unsigned(const TVarRec& arg, int precision) { return ZeroPadded(std::to_string(Bits(arg)), precision); }
 
   String Hex(const TVarRec& arg, int precision) { return IntToHex(Bits(arg), precision); }
 

@@ -6,6 +6,7 @@
 
 #include "platform/core/exceptions.h"
 #include "platform/core/format.h"
+#include "platform/core/number_text.h"
 
 namespace {
 
@@ -54,13 +55,15 @@ bool ParseInteger(std::string_view s, bool wide, int64_t& out) {
   return true;
 }
 
-[[noreturn]] void RaiseBadInteger(std::string_view s) {
-  throw EConvertError("'" + String(s) + "' is not a valid integer value");
+template <class T>
+T ParseOrRaise(std::string_view s, bool (*tryParse)(std::string_view, T&), const char* what) {
+  T value{};
+  if (!tryParse(s, value)) throw EConvertError("'" + String(s) + "' is not a valid " + what);
+  return value;
 }
 
-[[noreturn]] void RaiseBadFloat(std::string_view s) {
-  throw EConvertError("'" + String(s) + "' is not a valid floating point value");
-}
+constexpr const char* kInteger = "integer value";
+constexpr const char* kFloat = "floating point value";
 
 // A decimal number in text: [blanks][sign]digits[separator digits][e[sign]digits][blanks].
 struct NumberText {
@@ -150,8 +153,7 @@ String IntToHex(uint64_t value, int digits) {
     out.insert(out.begin(), kHex[value & 15]);
     value >>= 4;
   } while (value != 0);
-  if (static_cast<int>(out.size()) < digits) out.insert(0, digits - out.size(), '0');
-  return out;
+  return ZeroPadded(std::move(out), digits);
 }
 String IntToHex(int64_t value, int digits) { return IntToHex(static_cast<uint64_t>(value), digits); }
 String IntToHex(uint32_t value, int digits) { return IntToHex(static_cast<uint64_t>(value), digits); }
@@ -166,17 +168,9 @@ bool TryStrToInt(std::string_view s, int& out) {
   return true;
 }
 
-int64_t StrToInt64(std::string_view s) {
-  int64_t value = 0;
-  if (!TryStrToInt64(s, value)) RaiseBadInteger(s);
-  return value;
-}
+int64_t StrToInt64(std::string_view s) { return ParseOrRaise(s, TryStrToInt64, kInteger); }
 
-int StrToInt(std::string_view s) {
-  int value = 0;
-  if (!TryStrToInt(s, value)) RaiseBadInteger(s);
-  return value;
-}
+int StrToInt(std::string_view s) { return ParseOrRaise(s, TryStrToInt, kInteger); }
 
 int StrToIntDef(std::string_view s, int def) {
   int value = 0;
@@ -199,11 +193,7 @@ bool TryStrToFloat(std::string_view s, double& out) {
   return true;
 }
 
-double StrToFloat(std::string_view s) {
-  double value = 0;
-  if (!TryStrToFloat(s, value)) RaiseBadFloat(s);
-  return value;
-}
+double StrToFloat(std::string_view s) { return ParseOrRaise(s, TryStrToFloat, kFloat); }
 
 bool TryStrToCurr(std::string_view s, Currency& out) {
   NumberText n;
@@ -213,8 +203,4 @@ bool TryStrToCurr(std::string_view s, Currency& out) {
   return true;
 }
 
-Currency StrToCurr(std::string_view s) {
-  Currency value;
-  if (!TryStrToCurr(s, value)) RaiseBadFloat(s);
-  return value;
-}
+Currency StrToCurr(std::string_view s) { return ParseOrRaise(s, TryStrToCurr, kFloat); }

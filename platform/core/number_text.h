@@ -13,6 +13,8 @@ String FormatDecimal(DecimalNumber value, TFloatFormat format, int precision, in
 // Formats by a non-empty FormatFloat mask.
 String FormatDecimalMask(std::string_view mask, const DecimalNumber& value);
 
+// `digits` with zeros in front up to `width` characters.
+String ZeroPadded(String digits, int width);
 // Digits before the decimal point ("" when there are none) and exactly `count` after it.
 String IntegerDigits(const DecimalNumber& value);
 String FractionDigits(const DecimalNumber& value, int count);

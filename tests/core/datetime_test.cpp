@@ -114,7 +114,9 @@ TEST_F(DateTimeTest, FormatDateTimePatterns) {
       {"hh:mm", "14:07"},
       {"h:m", "14:7"},
       {"hh mm", "14 07"},
-      {"hh mmm", "14 Mar"},
+      {"hh mmm", "14 07"},
+      {"hh x mm", "14 x 03"},
+      {"hh'x'mm", "14x07"},
       {"mm", "03"},
       {"hh dd mm", "14 05 03"},
       {"h:nn am/pm", "2:07 pm"},
@@ -153,6 +155,8 @@ TEST_F(DateTimeTest, TwelveHourClockAtMidnightAndNoon) {
 TEST_F(DateTimeTest, DateTimeToStrLeavesOutMidnight) {
   TDateTime day = EncodeDate(2024, 3, 5);
   EXPECT_EQ(DateTimeToStr(day), "2024-03-05");
+  EXPECT_EQ(DateTimeToStr(day + EncodeTime(0, 0, 0, 500)), "2024-03-05");
+  EXPECT_EQ(DateTimeToStr(day + EncodeTime(0, 0, 1, 0)), "2024-03-05 00:00:01");
   EXPECT_EQ(DateTimeToStr(sample_), "2024-03-05 14:07:09");
   EXPECT_EQ(DateToStr(sample_), "2024-03-05");
   EXPECT_EQ(TimeToStr(sample_), "14:07:09");

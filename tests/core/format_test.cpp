@@ -265,6 +265,7 @@ TEST_F(FormatTest, FormatDirectives) {
       {"[%*d]", {5, 42}, "[   42]"},
       {"[%-*d]", {4, 7}, "[7   ]"},
       {"%.*f", {1, 2.25}, "2.3"},
+      {"[%*d]", {-3, 7}, "[7]"},
       {"100%%", {}, "100%"},
   };
   for (const FormatCase& c : cases) EXPECT_EQ(Format(c.format, c.args), c.expected) << c.format;
