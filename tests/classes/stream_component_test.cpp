@@ -190,6 +190,8 @@ TEST_F(StreamComponents, LoadedRunsOnceOnEveryComponentAfterReferencesAreFixedUp
     EXPECT_FALSE(c->loadedWhileReading) << c->Name();
     EXPECT_FALSE(c->ComponentState().Contains(csLoading)) << c->Name();
   }
+  EXPECT_TRUE(inner->stateWhenLeftSet.Contains(csLoading));
+  EXPECT_TRUE(inner->stateWhenLeftSet.Contains(csReading));
   EXPECT_EQ(inner->partnerAtLoaded, copy.get());
   EXPECT_EQ(deepest->partnerAtLoaded, inner);
 }

@@ -91,7 +91,10 @@ class TSampleControl : public TComponent {
   static void Publish();
 
   int Left() const { return left_; }
-  void SetLeft(int v) { left_ = v; }
+  void SetLeft(int v) {
+    left_ = v;
+    stateWhenLeftSet = ComponentState();
+  }
   int Top() const { return top_; }
   void SetTop(int v) { top_ = v; }
   int Width() const { return width_; }
@@ -117,6 +120,7 @@ class TSampleControl : public TComponent {
   void Notification(TComponent* component, TOperation operation) override;
 
   // What Loaded saw: it runs after references are fixed up and reading has ended.
+  TComponentState stateWhenLeftSet;
   int loadedCalls = 0;
   bool loadedWhileReading = false;
   TSampleControl* partnerAtLoaded = nullptr;
