@@ -21,6 +21,7 @@ class EParserError : public EReadError {
 //
 // Non-ASCII text is written quoted, as UTF-8; #nnn codes read back as UTF-16 units (so
 // #23435#20307 is the same text as '宋体'). Long strings are split with '+' across lines.
+// 10-byte reals pass through double: digits beyond double precision are not kept.
 // The whole output is written only when the conversion succeeds; bad input raises EReadError
 // (or EFilerError for reals that have no text form: infinities and NaN).
 void ObjectBinaryToText(TStream& input, TStream& output);

@@ -167,11 +167,9 @@ String TReader::ReadStringOf(TValueType type) {
       // Byte strings from the original platform hold the Chinese code page.
       return IsValidUtf8(bytes) ? bytes : GbkToUtf8(bytes);
     }
-    case vaUTF8String: {
-      String text = ReadBytesAsString(ReadLength("UTF-8 string"));
-      if (!IsValidUtf8(text)) throw EReadError("Stream read error: malformed UTF-8 string");
-      return text;
-    }
+    case vaUTF8String:
+      // Kept byte for byte, malformed sequences too: a string property may hold any bytes.
+      return ReadBytesAsString(ReadLength("UTF-8 string"));
     case vaWString: {
       const uint32_t count = ReadLength("wide string", 2);
       std::vector<uint8_t> bytes(size_t{count} * 2);

@@ -117,6 +117,8 @@ TEST(StreamText, BinaryWrittenByOurWriterSurvivesTextByteForByte) {
   std::vector<uint8_t> blob(75);
   for (size_t i = 0; i < blob.size(); ++i) blob[i] = static_cast<uint8_t>(i * 7);
   w.WriteBinary(blob.data(), static_cast<int64_t>(blob.size()));
+  w.WritePropName("Raw");
+  w.WriteString("\xFF\xFE" "ab");
   w.WritePropName("Day");
   w.WriteDate(-1.25);
   w.WriteListEnd();
