@@ -1,6 +1,4 @@
 // FormatDateTime and the conversions of dates and times to text built on it.
-#include <cctype>
-
 #include "platform/core/datetime.h"
 #include "platform/core/format.h"
 #include "platform/core/number_text.h"
@@ -9,14 +7,12 @@ namespace {
 
 constexpr int kMaxNesting = 2;  // formats named inside formats ("c", "ddddd", "t") stop here
 
-char Upper(char c) { return static_cast<char>(std::toupper(static_cast<unsigned char>(c))); }
+// Pattern letters are ASCII; the process locale plays no part in reading them.
+char Upper(char c) { return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c; }
+bool IsLetter(char c) { return Upper(c) >= 'A' && Upper(c) <= 'Z'; }
 
 bool StartsWithText(std::string_view s, size_t i, std::string_view word) {
-  if (s.size() - i < word.size()) return false;
-  for (size_t k = 0; k < word.size(); ++k) {
-    if (Upper(s[i + k]) != Upper(word[k])) return false;
-  }
-  return true;
+  return SameText(s.substr(i, word.size()), word);
 }
 
 size_t SkipQuoted(std::string_view f, size_t i) {
@@ -100,7 +96,7 @@ class DateTimeWriter {
       default: break;
     }
     // Separators and other non-letters leave "hh:mm" meaning minutes; other letters do not.
-    lastWasHour_ = afterHour && !std::isalpha(static_cast<unsigned char>(f[i]));
+    lastWasHour_ = afterHour && !IsLetter(f[i]);
     out_ += f[i] == '/' ? fs.DateSeparator : f[i] == ':' ? fs.TimeSeparator : f[i];
     return i + 1;
   }

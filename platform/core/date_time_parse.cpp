@@ -1,6 +1,4 @@
 // Dates and times read from text in the order and with the separators of FormatSettings.
-#include <cctype>
-
 #include "platform/core/datetime.h"
 #include "platform/core/exceptions.h"
 #include "platform/core/format.h"
@@ -11,7 +9,8 @@ enum DateOrder { doMDY, doDMY, doYMD };
 
 DateOrder OrderOf(std::string_view shortDateFormat) {
   for (size_t i = 0; i < shortDateFormat.size(); ++i) {
-    char c = static_cast<char>(std::toupper(static_cast<unsigned char>(shortDateFormat[i])));
+    char c = shortDateFormat[i];
+    if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');
     if (c == '"' || c == '\'') {
       size_t close = shortDateFormat.find(shortDateFormat[i], i + 1);
       if (close == std::string_view::npos) break;
@@ -49,7 +48,7 @@ class Scanner {
     SkipBlanks();
     value = 0;
     length = 0;
-    while (pos_ < s_.size() && std::isdigit(static_cast<unsigned char>(s_[pos_])) && length < 5) {
+    while (pos_ < s_.size() && s_[pos_] >= '0' && s_[pos_] <= '9' && length < 5) {
       value = value * 10 + (s_[pos_++] - '0');
       ++length;
     }
@@ -59,15 +58,10 @@ class Scanner {
     int length = 0;
     return Number(value, length);
   }
-  // A word such as "PM", ignoring Latin case.
+  // A word such as "PM", ignoring the case of ASCII letters.
   bool Word(std::string_view word) {
     SkipBlanks();
-    if (word.empty() || s_.size() - pos_ < word.size()) return false;
-    for (size_t k = 0; k < word.size(); ++k) {
-      if (std::toupper(static_cast<unsigned char>(s_[pos_ + k])) != std::toupper(static_cast<unsigned char>(word[k]))) {
-        return false;
-      }
-    }
+    if (word.empty() || !SameText(s_.substr(pos_, word.size()), word)) return false;
     pos_ += word.size();
     return true;
   }

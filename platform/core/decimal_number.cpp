@@ -2,8 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
-#include <cstdio>
-#include <cstdlib>
+#include <charconv>
 
 namespace {
 
@@ -51,16 +50,18 @@ void DecimalNumber::RoundToSignificant(int count) { KeepDigits(*this, std::max(c
 DecimalNumber DecimalFromDouble(double value, int precision) {
   DecimalNumber d;
   d.negative = std::signbit(value);
+  // Eighteen digits of the exact binary value ("d.ddddde+XX", whatever the C locale says),
+  // then rounded on those decimal digits: the two steps the class library takes, so 1234.5
+  // to four digits is 1235.
   char buf[64];
-  // Eighteen digits of the exact binary value ("d.dddde+XX"), then rounded on those decimal
-  // digits: the two steps the class library takes, so 1234.5 to four digits is 1235.
-  std::snprintf(buf, sizeof buf, "%.17e", std::fabs(value));
-  char* e = buf;
-  while (*e != 'e') {
-    if (*e != '.') d.digits.push_back(*e);
-    ++e;
+  auto end = std::to_chars(buf, buf + sizeof buf, std::fabs(value), std::chars_format::scientific, 17).ptr;
+  const char* e = std::find(buf, end, 'e');
+  for (const char* c = buf; c != e; ++c) {
+    if (*c != '.') d.digits.push_back(*c);
   }
-  d.exponent = std::atoi(e + 1) + 1;
+  std::from_chars(e + 2, end, d.exponent);
+  if (e[1] == '-') d.exponent = -d.exponent;
+  d.exponent += 1;
   TrimZeros(d);
   d.RoundToSignificant(std::clamp(precision, 1, 18));
   return d;

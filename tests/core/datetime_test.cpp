@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <random>
 
 #include "platform/core/exceptions.h"
 #include "platform/core/format.h"
@@ -239,6 +240,29 @@ TEST_F(DateTimeTest, TextRoundTripsToTheSecond) {
     TDateTime whole = StrToDateTime(DateTimeToStr(dt));
     EXPECT_EQ(DateTimeToStr(whole), DateTimeToStr(dt));
     EXPECT_NEAR(whole, dt, 1.0 / 86400);
+  }
+}
+
+TEST_F(DateTimeTest, ArbitraryPatternsAndTextNeverBreak) {
+  std::mt19937 random(5);
+  const std::string_view letters = "dmyhnsztcap/:'\" xAMPM-0123456789";
+  auto randomText = [&](int maxLength) {
+    String text;
+    for (int n = static_cast<int>(random() % (maxLength + 1)); n > 0; --n) text += letters[random() % letters.size()];
+    return text;
+  };
+  for (int i = 0; i < 3000; ++i) {
+    TDateTime dt = static_cast<double>(random() % 3000000) - 700000 + 0.37;
+    String pattern = randomText(14);
+    if (dt > -693594 && dt < 2958466) {
+      EXPECT_NO_THROW(FormatDateTime(pattern, dt)) << pattern;
+    }
+    String text = randomText(12);
+    TDateTime out = 0;
+    TryStrToDateTime(text, out);
+    if (TryStrToDate(text, out)) {
+      EXPECT_EQ(out, std::floor(out)) << text;
+    }
   }
 }
 

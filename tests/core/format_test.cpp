@@ -4,6 +4,7 @@
 
 #include <cmath>
 #include <limits>
+#include <random>
 
 #include "platform/core/exceptions.h"
 #include "tests/core/expect_message.h"
@@ -311,6 +312,45 @@ TEST_F(FormatTest, RoundIsBankersAndTruncCutsTowardsZero) {
   EXPECT_THROW(Round(std::nan("")), EMathError);
   EXPECT_THROW(Round(1e300), EMathError);
   EXPECT_THROW(Trunc(-1e19), EMathError);
+}
+
+String RandomText(std::mt19937& random, std::string_view alphabet, int maxLength) {
+  String text;
+  int length = static_cast<int>(random() % (maxLength + 1));
+  for (int i = 0; i < length; ++i) text += alphabet[random() % alphabet.size()];
+  return text;
+}
+
+double RandomDouble(std::mt19937& random) {
+  std::uniform_real_distribution<double> mantissa(-10, 10);
+  std::uniform_int_distribution<int> exponent(-30, 30);
+  return mantissa(random) * std::pow(10.0, exponent(random));
+}
+
+TEST_F(FormatTest, ShownNumbersReadBackToTheirValue) {
+  std::mt19937 random(7);
+  for (int i = 0; i < 3000; ++i) {
+    double value = RandomDouble(random);
+    String text = FloatToStr(value);
+    EXPECT_EQ(FloatToStr(StrToFloat(text)), text) << value;
+    EXPECT_NEAR(StrToFloat(FormatFloat("0.00", value)), value, 0.005 + std::fabs(value) * 1e-14) << value;
+    EXPECT_NEAR(StrToFloat(FloatToStrF(value, ffExponent, 15, 0)), value, std::fabs(value) * 1e-14) << value;
+  }
+}
+
+TEST_F(FormatTest, ArbitraryMasksAndFormatsNeverBreak) {
+  std::mt19937 random(11);
+  for (int i = 0; i < 3000; ++i) {
+    String mask = RandomText(random, "0#.,;E+-e'\"x %", 12);
+    EXPECT_NO_THROW(FormatFloat(mask, RandomDouble(random))) << mask;
+    EXPECT_NO_THROW(FormatCurr(mask, Currency::FromRaw(static_cast<int64_t>(random()) * 977))) << mask;
+    String format = RandomText(random, "%%%-*.:019sdxufegnmp ", 10);
+    try {
+      Format(format, {3, 2.5, "text", int64_t{-4}});
+    } catch (const EConvertError& e) {
+      EXPECT_EQ(e.Message(), "Format '" + format + "' invalid or incompatible with argument");
+    }
+  }
 }
 
 }  // namespace
