@@ -173,9 +173,9 @@ bool TPropInfo::IsWritable() const {
   }
 }
 
-void prop_detail::RaiseWrongObjectClass(const TPropInfo& info, TObject* value) {
+void prop_detail::RaiseWrongObjectClass(const String& propName, TObject* value) {
   throw EPropertyError("Invalid property value: a " + value->ClassName() +
-                       " cannot be assigned to " + info.Name);
+                       " cannot be assigned to " + propName);
 }
 
 // ---------------------------------------------------------------------------------------------

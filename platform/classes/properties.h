@@ -228,7 +228,7 @@ Variant DefaultToVariant(const V& v) {
     return Variant(v);
 }
 
-[[noreturn]] void RaiseWrongObjectClass(const TPropInfo& info, TObject* value);
+[[noreturn]] void RaiseWrongObjectClass(const String& propName, TObject* value);
 
 }  // namespace prop_detail
 
@@ -252,7 +252,7 @@ class TPublisher {
     if constexpr (prop_detail::KindOf<V>() == pkClass || prop_detail::KindOf<V>() == pkComponent) {
       info.SetObject = [setter, name = info.Name](TObject* obj, TObject* value) {
         auto typed = dynamic_cast<V>(value);
-        if (value != nullptr && typed == nullptr) RaiseWrong(name, value);
+        if (value != nullptr && typed == nullptr) prop_detail::RaiseWrongObjectClass(name, value);
         std::invoke(setter, static_cast<T*>(obj), typed);
       };
     } else {
@@ -312,11 +312,6 @@ class TPublisher {
       };
     }
     return info;
-  }
-  [[noreturn]] static void RaiseWrong(const String& name, TObject* value) {
-    TPropInfo info;
-    info.Name = name;
-    prop_detail::RaiseWrongObjectClass(info, value);
   }
 };
 
