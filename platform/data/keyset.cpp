@@ -11,7 +11,8 @@ int64_t TKeyset::LabelOf(int64_t id) const {
     return denseLabels_[static_cast<size_t>(id)];
   }
   auto it = sparseLabels_.find(id);
-  return it == sparseLabels_.end() ? kMissing : it->second;
+  if (it != sparseLabels_.end()) return it->second;
+  return HasNaturalLabel(id) ? NaturalLabel(id) : kMissing;
 }
 
 void TKeyset::SetLabel(int64_t id, int64_t label) {
@@ -30,7 +31,10 @@ void TKeyset::ForEachLabel(F&& f) const {
     for (size_t id = 0; id < denseLabels_.size(); ++id)
       if (denseLabels_[id] != kMissing) f(static_cast<int64_t>(id), denseLabels_[id]);
   } else {
-    for (const auto& [id, label] : sparseLabels_) f(id, label);
+    // Live records may carry their natural label; gone ones always have a stored, odd one.
+    for (int64_t id : order_) f(id, LabelOf(id));
+    for (const auto& [id, label] : sparseLabels_)
+      if (label & 1) f(id, label);
   }
 }
 
@@ -45,7 +49,10 @@ int64_t TKeyset::PositionOf(int64_t id) const {
 
 bool TKeyset::Contains(int64_t id) const { return PositionOf(id) >= 0; }
 
-bool TKeyset::Known(int64_t id) const { return LabelOf(id) != kMissing; }
+bool TKeyset::Known(int64_t id) const {
+  if (dense_) return LabelOf(id) != kMissing;
+  return sparseLabels_.count(id) > 0 || PositionOf(id) >= 0;
+}
 
 int TKeyset::Compare(int64_t a, int64_t b) const {
   int64_t la = LabelOf(a), lb = LabelOf(b);
@@ -57,7 +64,12 @@ int TKeyset::Compare(int64_t a, int64_t b) const {
 }
 
 void TKeyset::Append(int64_t id) {
-  SetLabel(id, LabelBefore(Count()));
+  if (!dense_ && HasNaturalLabel(id) && NaturalLabel(id) > maxLabel_) {
+    sparseLabels_.erase(id);
+    maxLabel_ = NaturalLabel(id);
+  } else {
+    SetLabel(id, LabelBefore(Count()));
+  }
   order_.push_back(id);
 }
 
@@ -127,5 +139,5 @@ void TKeyset::Clear() {
   order_.clear();
   denseLabels_.clear();
   sparseLabels_.clear();
-  maxLabel_ = 0;
+  maxLabel_ = kNoLabel;
 }

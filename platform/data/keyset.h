@@ -13,8 +13,9 @@
 // no gap is left, every label (gone records included) is renumbered in the same relative order.
 class TKeyset {
  public:
-  // Dense ids (0, 1, 2, ... as an in-memory store hands them out) keep their labels in a vector;
-  // sparse ids (row ids) in a hash map.
+  // Dense ids (0, 1, 2, ... as an in-memory store hands them out) keep their labels in a vector.
+  // Sparse ids (row ids) appended in increasing order need no stored label at all: their label
+  // is the id scaled up; only records placed elsewhere, and gone ones, keep a label in a map.
   explicit TKeyset(bool denseIds);
 
   int64_t Count() const { return static_cast<int64_t>(order_.size()); }
@@ -39,6 +40,10 @@ class TKeyset {
  private:
   static constexpr int64_t kGap = int64_t{1} << 30;
   static constexpr int64_t kMissing = INT64_MIN;
+  static constexpr int kNaturalShift = 20;
+  static constexpr int64_t kNoLabel = INT64_MIN / 2;  // below every label
+  static bool HasNaturalLabel(int64_t id) { return id > -(int64_t{1} << 42) && id < (int64_t{1} << 42); }
+  static int64_t NaturalLabel(int64_t id) { return id * (int64_t{1} << kNaturalShift); }
 
   int64_t LabelOf(int64_t id) const;
   void SetLabel(int64_t id, int64_t label);
@@ -51,5 +56,5 @@ class TKeyset {
   std::vector<int64_t> order_;
   std::vector<int64_t> denseLabels_;
   std::unordered_map<int64_t, int64_t> sparseLabels_;
-  int64_t maxLabel_ = 0;  // no label, live or gone, is larger
+  int64_t maxLabel_ = kNoLabel;  // no label, live or gone, is larger
 };
