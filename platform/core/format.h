@@ -49,15 +49,33 @@ String IntToHex(int32_t value, int digits);
 String IntToHex(uint32_t value, int digits);
 String IntToHex(int64_t value, int digits);
 String IntToHex(uint64_t value, int digits);
+// Numbers to text by the class library's rules. Digits come from the value taken to 15
+// significant digits (FloatToStr, FormatFloat) or to `precision` (FloatToStrF), then rounded
+// half away from zero on those decimal digits; "-0" is never shown; NaN and infinities show
+// as "NAN", "INF", "-INF".
+// ffGeneral: fixed point, unless the value has more than `precision` integer digits or is
+//   below 0.0001: then "1.5E-10", "1E15" (at least `digits` exponent digits, sign only if -).
+// ffExponent: `precision` digits, "1.50E+03" (at least `digits` exponent digits, signed).
+// ffFixed, ffNumber (with thousands separators), ffCurrency (symbol placed by
+//   CurrencyFormat/NegCurrFormat): `digits` decimals; past `precision` integer digits, as
+//   ffGeneral.
+// FormatFloat masks: "0" digit or zero, "#" digit if any, "." decimal point, "," thousands
+// separators, "E+00" "E-00" "e+00" "e-00" exponents, '..' and ".." literals, up to three
+// ';' sections: positive;negative;zero. An empty negative section shows the positive one
+// with "-"; a value that rounds to zero shows as zero does. An empty mask is FloatToStr.
 String FloatToStr(double value);
 String FloatToStrF(double value, TFloatFormat format, int precision, int digits);
 String FormatFloat(std::string_view format, double value);
 String FormatCurr(std::string_view format, Currency value);
+// Currency digits are exact: CurrToStr shows every held decimal ("1.5", "-0.0001").
 String CurrToStr(Currency value);
 String CurrToStrF(Currency value, TFloatFormat format, int digits);
 
+// Integers: leading blanks, a sign, decimal digits or "$"/"0x" hex digits, nothing after.
+// Floats: blanks around, a sign, digits with DecimalSeparator, an exponent; nothing else.
+// StrToCurr reads the decimal text exactly and rounds halves to even at four decimals.
 // Raise EConvertError ("'abc' is not a valid integer value", "'x' is not a valid floating
-// point value") on bad text.
+// point value") on bad text; the Try forms leave `out` untouched then.
 int StrToInt(std::string_view s);
 int64_t StrToInt64(std::string_view s);
 int StrToIntDef(std::string_view s, int def);
@@ -77,7 +95,7 @@ class TVarRec {
   TVarRec(int64_t v) : kind_(kInt64), i_(v) {}
   TVarRec(uint64_t v) : kind_(kInt64), i_(static_cast<int64_t>(v)) {}
   TVarRec(double v) : kind_(kFloat), d_(v) {}
-  TVarRec(const char* v) : kind_(kString), s_(v) {}
+  TVarRec(const char* v) : kind_(kString), s_(v ? v : "") {}
   TVarRec(std::string_view v) : kind_(kString), s_(v) {}
   TVarRec(const String& v) : kind_(kString), s_(v) {}
   TVarRec(const void* v) : kind_(kPointer), i_(static_cast<int64_t>(reinterpret_cast<uintptr_t>(v))) {}

@@ -53,7 +53,7 @@ class Variant {
   Variant(int64_t v) : v_(v) {}
   Variant(double v) : v_(v) {}
   Variant(Currency v) : v_(v) {}
-  Variant(const char* v) : v_(String(v)) {}
+  Variant(const char* v) : v_(String(v ? v : "")) {}
   Variant(String v) : v_(std::move(v)) {}
   Variant(std::string_view v) : v_(String(v)) {}
   static Variant Null();
