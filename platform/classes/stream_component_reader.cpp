@@ -55,6 +55,7 @@ class TComponentLoader {
       if (!committed_) c->SetLoading(false);
     }
     if (committed_) return;
+    reader_.SetRoot(nullptr);
     if (rootCreated_) {
       delete root_;
       return;

@@ -15,7 +15,8 @@ class TComponentSaver {
   void WriteObject(TObject* instance) {
     for (const TPropInfo* info : GetPropList(instance)) {
       if (IsShadowed(instance, info) || IsComponentName(instance, info)) continue;
-      if (IsStoredProp(instance, info)) WriteProperty(instance, info);
+      // A value no reader could set again is not stored.
+      if (info->IsWritable() && IsStoredProp(instance, info)) WriteProperty(instance, info);
     }
     if (auto* persistent = dynamic_cast<TPersistent*>(instance)) {
       persistent->DefineProperties(writer_);

@@ -140,6 +140,7 @@ void TSamplePanel::Publish() {
   p.Property("Stamp", &TSamplePanel::Stamp, &TSamplePanel::SetStamp).AsDateTime();
   p.Property("Lines", &TSamplePanel::Lines);
   p.Property("Columns", &TSamplePanel::Columns);
+  p.Property("ChildCount", &TSamplePanel::ChildCount);
   RegisterMethod<TSamplePanel>("MainPanelResize", &TSamplePanel::MainPanelResize);
 }
 

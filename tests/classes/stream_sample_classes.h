@@ -182,6 +182,8 @@ class TSamplePanel : public TSampleControl {
   TStringList* Lines() const { return lines_.get(); }
   TOwnedCollection* Columns() const { return columns_.get(); }
   std::vector<uint8_t>& Picture() { return picture_; }
+  // Shown but not stored: it has no setter.
+  int ChildCount() const { return static_cast<int>(Children().size()); }
 
   void DefineProperties(TFiler& filer) override;
   void MainPanelResize(TObject* sender) { resizedBy = sender; }
