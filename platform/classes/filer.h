@@ -2,7 +2,6 @@
 
 #include <cstdint>
 #include <functional>
-#include <memory>
 #include <string_view>
 #include <vector>
 
@@ -132,8 +131,6 @@ class TReader : public TFiler {
   TComponent* ReadRootComponent(TComponent* root);
   TComponent* Owner() const { return owner_; }
   void SetOwner(TComponent* owner) { owner_ = owner; }
-  TComponent* Parent() const { return parent_; }
-  void SetParent(TComponent* parent) { parent_ = parent; }
 
   void DefineProperty(std::string_view name, const TReaderProc& read, const TWriterProc& write,
                       bool hasData) override;
@@ -162,10 +159,9 @@ class TReader : public TFiler {
   int64_t ReadIntegerOf(TValueType type);
   double ReadRealOf(TValueType type);
   String ReadStringOf(TValueType type);
-  [[noreturn]] void InvalidValue(TValueType found) const;
+  [[noreturn]] static void InvalidValue();
 
   TComponent* owner_ = nullptr;
-  TComponent* parent_ = nullptr;
   int depth_ = 0;
   // The stored property DefineProperties is asked about, and whether a definition read it.
   String definedName_;

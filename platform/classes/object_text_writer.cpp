@@ -81,7 +81,7 @@ class BinaryToText {
   }
 
   void ConvertValue(int indent) {
-    switch (const TValueType type = reader_.NextValue()) {
+    switch (reader_.NextValue()) {
       case vaList: ConvertList(indent); break;
       case vaCollection: ConvertCollection(indent); break;
       case vaInt8: case vaInt16: case vaInt32: case vaInt64:
@@ -100,8 +100,7 @@ class BinaryToText {
       case vaSet: ConvertSet(); break;
       case vaBinary: ConvertBinary(indent); break;
       default:
-        (void)type;
-        reader_.ReadValue();  // raises for type bytes that are no value
+        reader_.ReadValue();  // raises for bytes that are no value type at all
         throw EReadError("Invalid property value");
     }
   }

@@ -73,7 +73,7 @@ String TReader::ReadBytesAsString(int64_t count) {
   return s;
 }
 
-void TReader::InvalidValue(TValueType) const { throw EReadError("Invalid property value"); }
+void TReader::InvalidValue() { throw EReadError("Invalid property value"); }
 
 TValueType TReader::ReadValue() {
   const uint8_t b = ReadByte();
@@ -90,8 +90,7 @@ TValueType TReader::NextValue() {
 }
 
 void TReader::CheckValue(TValueType expected) {
-  const TValueType found = ReadValue();
-  if (found != expected) InvalidValue(found);
+  if (ReadValue() != expected) InvalidValue();
 }
 
 int64_t TReader::ReadIntegerOf(TValueType type) {
@@ -101,14 +100,14 @@ int64_t TReader::ReadIntegerOf(TValueType type) {
     case vaInt16: ReadBytes(bytes, 2); return FromLittleEndian<int16_t>(bytes);
     case vaInt32: ReadBytes(bytes, 4); return FromLittleEndian<int32_t>(bytes);
     case vaInt64: ReadBytes(bytes, 8); return FromLittleEndian<int64_t>(bytes);
-    default: InvalidValue(type);
+    default: InvalidValue();
   }
 }
 
 int32_t TReader::ReadInteger() {
   const TValueType type = ReadValue();
   const int64_t value = ReadIntegerOf(type);
-  if (value < INT32_MIN || value > INT32_MAX) InvalidValue(type);
+  if (value < INT32_MIN || value > INT32_MAX) InvalidValue();
   return static_cast<int32_t>(value);
 }
 
@@ -129,7 +128,7 @@ double TReader::ReadRealOf(TValueType type) {
       return Currency::FromRaw(FromLittleEndian<int64_t>(bytes)).ToDouble();
     default:
       if (IsIntegerType(type)) return static_cast<double>(ReadIntegerOf(type));
-      InvalidValue(type);
+      InvalidValue();
   }
 }
 
@@ -137,7 +136,7 @@ double TReader::ReadFloat() { return ReadRealOf(ReadValue()); }
 
 float TReader::ReadSingle() {
   const TValueType type = ReadValue();
-  if (type != vaSingle && !IsIntegerType(type)) InvalidValue(type);
+  if (type != vaSingle && !IsIntegerType(type)) InvalidValue();
   return static_cast<float>(ReadRealOf(type));
 }
 
@@ -148,13 +147,13 @@ Currency TReader::ReadCurrency() {
     ReadBytes(bytes, 8);
     return Currency::FromRaw(FromLittleEndian<int64_t>(bytes));
   }
-  if (type != vaExtended && !IsIntegerType(type)) InvalidValue(type);
+  if (type != vaExtended && !IsIntegerType(type)) InvalidValue();
   return Currency::FromDouble(ReadRealOf(type));
 }
 
 TDateTime TReader::ReadDate() {
   const TValueType type = ReadValue();
-  if (type != vaDate && type != vaExtended && !IsIntegerType(type)) InvalidValue(type);
+  if (type != vaDate && type != vaExtended && !IsIntegerType(type)) InvalidValue();
   return ReadRealOf(type);
 }
 
@@ -178,7 +177,7 @@ String TReader::ReadStringOf(TValueType type) {
       for (uint32_t i = 0; i < count; ++i) units[i] = FromLittleEndian<char16_t>(&bytes[2 * i]);
       return Utf16ToUtf8(units);
     }
-    default: InvalidValue(type);
+    default: InvalidValue();
   }
 }
 
@@ -192,13 +191,13 @@ String TReader::ReadIdent() {
     case vaTrue: return "True";
     case vaNil: return "nil";
     case vaNull: return "Null";
-    default: InvalidValue(type);
+    default: InvalidValue();
   }
 }
 
 bool TReader::ReadBoolean() {
   const TValueType type = ReadValue();
-  if (type != vaFalse && type != vaTrue) InvalidValue(type);
+  if (type != vaFalse && type != vaTrue) InvalidValue();
   return type == vaTrue;
 }
 
