@@ -139,6 +139,15 @@ bool ScanTime(Scanner& in, TDateTime& out) {
   return TryEncodeTime(hour, minute, second, msec, out);
 }
 
+// `scan` must take all of `s` (blanks aside); `out` changes only when it does.
+bool ScanWhole(std::string_view s, bool (*scan)(Scanner&, TDateTime&), TDateTime& out) {
+  Scanner in(s);
+  TDateTime value = 0;
+  if (!scan(in, value) || !in.AtEnd()) return false;
+  out = value;
+  return true;
+}
+
 TDateTime ParseOrRaise(std::string_view s, bool (*tryParse)(std::string_view, TDateTime&), const char* what) {
   TDateTime out = 0;
   if (!tryParse(s, out)) throw EConvertError("'" + String(s) + "' is not a valid " + what);
@@ -147,21 +156,9 @@ TDateTime ParseOrRaise(std::string_view s, bool (*tryParse)(std::string_view, TD
 
 }  // namespace
 
-bool TryStrToDate(std::string_view s, TDateTime& out) {
-  Scanner in(s);
-  TDateTime date = 0;
-  if (!ScanDate(in, date) || !in.AtEnd()) return false;
-  out = date;
-  return true;
-}
+bool TryStrToDate(std::string_view s, TDateTime& out) { return ScanWhole(s, ScanDate, out); }
 
-bool TryStrToTime(std::string_view s, TDateTime& out) {
-  Scanner in(s);
-  TDateTime time = 0;
-  if (!ScanTime(in, time) || !in.AtEnd()) return false;
-  out = time;
-  return true;
-}
+bool TryStrToTime(std::string_view s, TDateTime& out) { return ScanWhole(s, ScanTime, out); }
 
 bool TryStrToDateTime(std::string_view s, TDateTime& out) {
   Scanner in(s);
