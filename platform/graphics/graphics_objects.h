@@ -3,6 +3,7 @@
 #include <cstdint>
 #include <memory>
 
+#include "platform/classes/enum_info.h"
 #include "platform/classes/persistent.h"
 #include "platform/core/events.h"
 #include "platform/core/sets.h"
@@ -24,6 +25,19 @@ enum TPenMode : uint8_t {
   pmMergeNotPen, pmMaskNotPen, pmMerge, pmNotMerge, pmMask, pmNotMask, pmXor, pmNotXor,
 };
 enum TBrushStyle : uint8_t { bsSolid, bsClear, bsHorizontal, bsVertical, bsFDiagonal, bsBDiagonal, bsCross, bsDiagCross };
+
+DECLARE_ENUM_NAMES(TFontStyle, "fsBold", "fsItalic", "fsUnderline", "fsStrikeOut")
+DECLARE_ENUM_NAMES(TFontPitch, "fpDefault", "fpVariable", "fpFixed")
+DECLARE_ENUM_NAMES(TPenStyle, "psSolid", "psDash", "psDot", "psDashDot", "psDashDotDot", "psClear", "psInsideFrame")
+DECLARE_ENUM_NAMES(TPenMode, "pmBlack", "pmWhite", "pmNop", "pmNot", "pmCopy", "pmNotCopy", "pmMergePenNot",
+                   "pmMaskPenNot", "pmMergeNotPen", "pmMaskNotPen", "pmMerge", "pmNotMerge", "pmMask", "pmNotMask",
+                   "pmXor", "pmNotXor")
+DECLARE_ENUM_NAMES(TBrushStyle, "bsSolid", "bsClear", "bsHorizontal", "bsVertical", "bsFDiagonal", "bsBDiagonal",
+                   "bsCross", "bsDiagCross")
+
+struct TIdentMap;
+// Colour names ("clBtnFace") for published colour properties.
+const TIdentMap* ColorIdents();
 
 // The mix mode (SetROP2 value) of a pen mode.
 int PenModeToROP2(TPenMode mode);
@@ -140,6 +154,7 @@ class TBrush : public TGraphicsObject {
   HGDIOBJ CreateHandleObject() const override;
 
  private:
+  void SetBitmapCopy(TBitmap* bitmap);
   TColor color_ = clWhite;
   TBrushStyle style_ = bsSolid;
   std::unique_ptr<TBitmap> bitmap_;

@@ -1,0 +1,313 @@
+#include "platform/graphics/blit.h"
+
+#include <algorithm>
+#include <cstdlib>
+#include <cstring>
+
+#include "platform/graphics/raster.h"
+
+namespace {
+
+bool UsesSource(DWORD rop) {
+  unsigned t = (rop >> 16) & 0xFF;
+  return ((t >> 2) & 0x33) != (t & 0x33);
+}
+
+bool UsesPattern(DWORD rop) {
+  unsigned t = (rop >> 16) & 0xFF;
+  return (t >> 4) != (t & 0xF);
+}
+
+// The ternary raster operation on one pixel; SRCCOPY keeps the source's alpha.
+inline uint32_t Rop3(DWORD rop, uint32_t p, uint32_t s, uint32_t d) {
+  switch (rop) {
+    case SRCCOPY: return s;
+    case SRCPAINT: return (s | d) | 0xFF000000u;
+    case SRCAND: return (s & d) | 0xFF000000u;
+    case SRCINVERT: return (s ^ d) | 0xFF000000u;
+    case SRCERASE: return (s & ~d) | 0xFF000000u;
+    case NOTSRCCOPY: return ~s | 0xFF000000u;
+    case NOTSRCERASE: return ~(s | d) | 0xFF000000u;
+    case MERGECOPY: return (p & s) | 0xFF000000u;
+    case MERGEPAINT: return (~s | d) | 0xFF000000u;
+    case PATCOPY: return p | 0xFF000000u;
+    case PATINVERT: return (p ^ d) | 0xFF000000u;
+    case DSTINVERT: return ~d | 0xFF000000u;
+    case BLACKNESS: return 0xFF000000u;
+    case WHITENESS: return 0xFFFFFFFFu;
+    default: break;
+  }
+  unsigned t = (rop >> 16) & 0xFF;
+  uint32_t r = 0;
+  for (unsigned i = 0; i < 8; ++i)
+    if (t & (1u << i)) r |= ((i & 4) ? p : ~p) & ((i & 2) ? s : ~s) & ((i & 1) ? d : ~d);
+  return r | 0xFF000000u;
+}
+
+// Which source pixel each destination pixel takes (-1: none), for one axis.
+struct AxisMap {
+  int DeviceStart = 0;   // first destination device coordinate
+  std::vector<int> Src;  // source device coordinate per destination coordinate
+};
+
+// Maps `count` destination logical coordinates starting at `dst` to `srcCount` source
+// logical coordinates starting at `src` (nearest neighbour; flipped when the signs differ).
+template <typename ToDstDevice, typename ToSrcDevice>
+AxisMap BuildAxis(int dst, int count, int src, int srcCount, int srcLimit, bool extraFlip, ToDstDevice toDst,
+                  ToSrcDevice toSrc) {
+  AxisMap map;
+  int n = std::abs(count), sn = std::abs(srcCount);
+  int dstFirst = count >= 0 ? dst : dst + count;
+  int srcFirst = srcCount >= 0 ? src : src + srcCount;
+  bool flip = ((count < 0) != (srcCount < 0)) != extraFlip;
+  int a = toDst(dstFirst), b = toDst(dstFirst + n - 1);
+  map.DeviceStart = std::min(a, b);
+  map.Src.assign(static_cast<size_t>(n), -1);
+  for (int i = 0; i < n; ++i) {
+    int j = static_cast<int>((static_cast<int64_t>(i) * 2 + 1) * sn / (2 * static_cast<int64_t>(n)));
+    if (flip) j = sn - 1 - j;
+    int s = toSrc(srcFirst + j);
+    int d = toDst(dstFirst + i) - map.DeviceStart;
+    if (d >= 0 && d < n) map.Src[static_cast<size_t>(d)] = (s >= 0 && s < srcLimit) ? s : -1;
+  }
+  return map;
+}
+
+// The pixels of a source snapshot, so that copies within one bitmap read the original.
+struct SourceView {
+  const uint32_t* Bits = nullptr;
+  int Stride = 0;
+  std::vector<uint32_t> Copy;
+};
+
+SourceView ViewSource(HDC__* src, HDC__& dst) {
+  SourceView v;
+  if (src == nullptr) return v;
+  TPixelSurface& s = SurfaceOf(*src);
+  v.Stride = s.Width();
+  v.Bits = s.Bits();
+  if (&s == &SurfaceOf(dst)) {
+    v.Copy.assign(v.Bits, v.Bits + static_cast<size_t>(s.Width()) * s.Height());
+    v.Bits = v.Copy.data();
+  }
+  return v;
+}
+
+bool SameScaleCopy(HDC__& dst, HDC__* src, DWORD rop, int w, int h, int sw, int sh) {
+  return rop == SRCCOPY && src != nullptr && w == sw && h == sh && w > 0 && h > 0 && !IsMirrored(dst) &&
+         !IsMirrored(*src);
+}
+
+// Whole-row copies when nothing is scaled, flipped or mirrored.
+void CopyRows(HDC__& dst, HDC__& src, int x, int y, int w, int h, int sx, int sy) {
+  TRect target = DeviceRect(dst, Bounds(x, y, w, h));
+  TPoint from = DevicePoint(src, {sx, sy});
+  int offX = from.x - target.Left, offY = from.y - target.Top;
+  TPixelSurface& ss = SurfaceOf(src);
+  TRect reachable = ss.Bounds();
+  OffsetRect(reachable, -offX, -offY);
+  IntersectRect(target, target, reachable);
+  SourceView view = ViewSource(&src, dst);
+  TPixelSurface& ds = SurfaceOf(dst);
+  uint32_t* bits = nullptr;
+  for (const TRect& c : ClipOf(dst).Rects()) {
+    TRect part;
+    if (!IntersectRect(part, c, target)) continue;
+    if (bits == nullptr) bits = ds.Bits();
+    for (int yy = part.Top; yy < part.Bottom; ++yy)
+      std::memcpy(bits + static_cast<size_t>(yy) * ds.Width() + part.Left,
+                  view.Bits + static_cast<size_t>(yy + offY) * view.Stride + part.Left + offX,
+                  sizeof(uint32_t) * static_cast<size_t>(part.Width()));
+  }
+}
+
+// Runs `op(dstPixel&, srcPixelOrNull, deviceX, deviceY)` for every destination pixel of a
+// (possibly scaled and mirrored) transfer inside the destination's clip.
+template <typename Op>
+bool Transfer(HDC__& dst, int x, int y, int w, int h, HDC__* src, int sx, int sy, int sw, int sh, Op op) {
+  if (w == 0 || h == 0 || (src != nullptr && (sw == 0 || sh == 0))) return true;
+  // Extents past any bitmap's size are refused rather than mapped pixel by pixel.
+  constexpr int kMaxExtent = 1 << 20;
+  if (std::abs(int64_t{w}) > kMaxExtent || std::abs(int64_t{h}) > kMaxExtent || std::abs(int64_t{sw}) > kMaxExtent ||
+      std::abs(int64_t{sh}) > kMaxExtent)
+    return false;
+  bool preserve = (dst.State.Layout & LAYOUT_BITMAPORIENTATIONPRESERVED) && IsMirrored(dst);
+  int srcW = src != nullptr ? SurfaceOf(*src).Width() : 0, srcH = src != nullptr ? SurfaceOf(*src).Height() : 0;
+  auto srcX = [&](int v) { return src != nullptr ? DeviceX(*src, v) : 0; };
+  auto srcY = [&](int v) { return src != nullptr ? DeviceY(*src, v) : 0; };
+  if (src == nullptr) {
+    sw = w;
+    sh = h;
+    srcW = srcH = 1 << 30;
+  }
+  AxisMap cols = BuildAxis(x, w, sx, sw, srcW, preserve, [&](int v) { return DeviceX(dst, v); }, srcX);
+  AxisMap rows = BuildAxis(y, h, sy, sh, srcH, false, [&](int v) { return DeviceY(dst, v); }, srcY);
+  TRect target = Bounds(cols.DeviceStart, rows.DeviceStart, static_cast<int>(cols.Src.size()),
+                        static_cast<int>(rows.Src.size()));
+  SourceView view = ViewSource(src, dst);
+  TPixelSurface& ds = SurfaceOf(dst);
+  uint32_t* bits = nullptr;
+  for (const TRect& c : ClipOf(dst).Rects()) {
+    TRect part;
+    if (!IntersectRect(part, c, target)) continue;
+    if (bits == nullptr) bits = ds.Bits();
+    for (int yy = part.Top; yy < part.Bottom; ++yy) {
+      int srow = rows.Src[static_cast<size_t>(yy - target.Top)];
+      if (srow < 0) continue;
+      uint32_t* drow = bits + static_cast<size_t>(yy) * ds.Width();
+      const uint32_t* sline = view.Bits != nullptr ? view.Bits + static_cast<size_t>(srow) * view.Stride : nullptr;
+      for (int xx = part.Left; xx < part.Right; ++xx) {
+        int scol = cols.Src[static_cast<size_t>(xx - target.Left)];
+        if (scol < 0) continue;
+        op(drow[xx], sline != nullptr ? &sline[scol] : nullptr, xx, yy);
+      }
+    }
+  }
+  return true;
+}
+
+uint32_t Blend(uint32_t s, uint32_t d, uint32_t sourceWeight, uint32_t keep) {
+  auto channel = [&](int shift) {
+    uint32_t v = (((s >> shift) & 0xFF) * sourceWeight + ((d >> shift) & 0xFF) * keep + 127) / 255;
+    return std::min<uint32_t>(v, 255) << shift;
+  };
+  return channel(24) | channel(16) | channel(8) | channel(0);
+}
+
+}  // namespace
+
+bool StretchBlt(HDC dst, int x, int y, int width, int height, HDC src, int srcX, int srcY, int srcWidth,
+                int srcHeight, DWORD rop) {
+  HDC__* d = LiveDC(dst);
+  HDC__* s = UsesSource(rop) ? LiveDC(src) : nullptr;
+  if (d == nullptr || (UsesSource(rop) && s == nullptr)) return false;
+  if (SameScaleCopy(*d, s, rop, width, height, srcWidth, srcHeight)) {
+    CopyRows(*d, *s, x, y, width, height, srcX, srcY);
+    return true;
+  }
+  Paint pattern;
+  bool hasPattern = UsesPattern(rop) && BrushPaint(*d, nullptr, R2_COPYPEN, pattern);
+  return Transfer(*d, x, y, width, height, s, srcX, srcY, srcWidth, srcHeight,
+                  [&](uint32_t& pixel, const uint32_t* source, int px, int py) {
+                    uint32_t p = 0;
+                    if (hasPattern) pattern.ColorAt(px, py, p);
+                    pixel = Rop3(rop, p, source != nullptr ? *source : 0, pixel);
+                  });
+}
+
+bool BitBlt(HDC dst, int x, int y, int width, int height, HDC src, int srcX, int srcY, DWORD rop) {
+  return StretchBlt(dst, x, y, width, height, src, srcX, srcY, width, height, rop);
+}
+
+bool PatBlt(HDC dc, int x, int y, int width, int height, DWORD rop) {
+  if (UsesSource(rop)) return false;
+  return StretchBlt(dc, x, y, width, height, nullptr, 0, 0, width, height, rop);
+}
+
+int SetStretchBltMode(HDC dc, int mode) {
+  HDC__* d = LiveDC(dc);
+  if (d == nullptr) return 0;
+  int old = d->State.StretchMode;
+  d->State.StretchMode = mode;
+  return old;
+}
+
+bool AlphaBlend(HDC dst, int x, int y, int width, int height, HDC src, int srcX, int srcY, int srcWidth,
+                int srcHeight, BLENDFUNCTION blend) {
+  HDC__* d = LiveDC(dst);
+  HDC__* s = LiveDC(src);
+  if (d == nullptr || s == nullptr || width < 0 || height < 0 || srcWidth < 0 || srcHeight < 0) return false;
+  uint32_t constant = blend.SourceConstantAlpha;
+  bool perPixel = (blend.AlphaFormat & AC_SRC_ALPHA) != 0;
+  return Transfer(*d, x, y, width, height, s, srcX, srcY, srcWidth, srcHeight,
+                  [&](uint32_t& pixel, const uint32_t* source, int, int) {
+                    uint32_t sp = *source;
+                    if (!perPixel) {
+                      pixel = Blend(sp, pixel, constant, 255 - constant);
+                      return;
+                    }
+                    // Premultiplied source: colour scaled by the constant, destination kept by
+                    // what the scaled source alpha leaves.
+                    uint32_t alpha = ((sp >> 24) * constant + 127) / 255;
+                    pixel = Blend(sp, pixel, constant, 255 - alpha);
+                  });
+}
+
+bool TransparentBlt(HDC dst, int x, int y, int width, int height, HDC src, int srcX, int srcY, int srcWidth,
+                    int srcHeight, UINT transparent) {
+  HDC__* d = LiveDC(dst);
+  HDC__* s = LiveDC(src);
+  if (d == nullptr || s == nullptr) return false;
+  uint32_t key = PixelOf(GetNearestColor(dst, transparent)) & 0xFFFFFF;
+  return Transfer(*d, x, y, width, height, s, srcX, srcY, srcWidth, srcHeight,
+                  [&](uint32_t& pixel, const uint32_t* source, int, int) {
+                    if ((*source & 0xFFFFFF) != key) pixel = *source | 0xFF000000u;
+                  });
+}
+
+bool GradientFill(HDC dc, const TRIVERTEX* vertices, unsigned long vertexCount, const GRADIENT_RECT* rects,
+                  unsigned long rectCount, DWORD mode) {
+  HDC__* d = LiveDC(dc);
+  if (d == nullptr || vertices == nullptr || rects == nullptr || mode > GRADIENT_FILL_RECT_V) return false;
+  for (unsigned long i = 0; i < rectCount; ++i) {
+    if (rects[i].UpperLeft >= vertexCount || rects[i].LowerRight >= vertexCount) return false;
+    const TRIVERTEX& a = vertices[rects[i].UpperLeft];
+    const TRIVERTEX& b = vertices[rects[i].LowerRight];
+    TRect r = Rect(std::min(a.x, b.x), std::min(a.y, b.y), std::max(a.x, b.x), std::max(a.y, b.y));
+    bool vertical = mode == GRADIENT_FILL_RECT_V;
+    int steps = vertical ? r.Height() : r.Width();
+    for (int k = 0; k < steps; ++k) {
+      auto mix = [&](uint16_t from, uint16_t to) {
+        int v = (from >> 8) + ((to >> 8) - (from >> 8)) * k / std::max(1, steps - 1);
+        return static_cast<uint8_t>(std::clamp(v, 0, 255));
+      };
+      COLORREF c = RGB(mix(a.Red, b.Red), mix(a.Green, b.Green), mix(a.Blue, b.Blue));
+      TRect band = vertical ? Rect(r.Left, r.Top + k, r.Right, r.Top + k + 1) : Rect(r.Left + k, r.Top, r.Left + k + 1, r.Bottom);
+      PaintDeviceRect(*d, DeviceRect(*d, band), SolidPaint(c, R2_COPYPEN));
+    }
+  }
+  return true;
+}
+
+void GradientFillRect(HDC dc, const TRect& rect, TColor from, TColor to, bool vertical) {
+  auto vertex = [](int x, int y, TColor color) {
+    COLORREF c = GetNearestColor(nullptr, static_cast<COLORREF>(color));
+    TRIVERTEX v;
+    v.x = x;
+    v.y = y;
+    v.Red = static_cast<uint16_t>(GetRValue(c) << 8);
+    v.Green = static_cast<uint16_t>(GetGValue(c) << 8);
+    v.Blue = static_cast<uint16_t>(GetBValue(c) << 8);
+    return v;
+  };
+  TRIVERTEX v[2] = {vertex(rect.Left, rect.Top, from), vertex(rect.Right, rect.Bottom, to)};
+  GRADIENT_RECT g;
+  if (!rect.IsEmpty()) GradientFill(dc, v, 2, &g, 1, vertical ? GRADIENT_FILL_RECT_V : GRADIENT_FILL_RECT_H);
+}
+
+bool ScrollDC(HDC dc, int dx, int dy, const TRect* scroll, const TRect* clip, HRGN update, TRect* updateRect) {
+  HDC__* d = LiveDC(dc);
+  if (d == nullptr) return false;
+  TRect box;
+  GetClipBox(dc, box);
+  TRect area = scroll != nullptr ? *scroll : box;
+  TRect limit = clip != nullptr ? *clip : area;
+  TRect moved = area;
+  OffsetRect(moved, dx, dy);
+  TRect target;
+  IntersectRect(target, moved, limit);
+  if (!target.IsEmpty()) {
+    int save = SaveDC(dc);
+    IntersectClipRect(dc, limit.Left, limit.Top, limit.Right, limit.Bottom);
+    BitBlt(dc, target.Left, target.Top, target.Width(), target.Height(), dc, target.Left - dx, target.Top - dy, SRCCOPY);
+    RestoreDC(dc, save);
+  }
+  TRect visible;
+  IntersectRect(visible, area, limit);
+  TRegion uncovered = TRegion(visible).Subtract(TRegion(target));
+  if (update != nullptr) {
+    if (auto* r = ObjectAs<RegionObject>(update, OBJ_REGION)) r->Region = uncovered;
+  }
+  if (updateRect != nullptr) *updateRect = uncovered.Bounds();
+  return true;
+}

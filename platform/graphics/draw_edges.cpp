@@ -1,0 +1,104 @@
+#include "platform/graphics/draw_edges.h"
+
+#include <algorithm>
+
+#include "platform/graphics/canvas.h"
+#include "platform/graphics/raster.h"
+
+namespace {
+
+struct EdgeColors {
+  COLORREF TopLeft;
+  COLORREF BottomRight;
+};
+
+void Fill(HDC__& dc, const TRect& logical, COLORREF color) {
+  if (!logical.IsEmpty()) PaintDeviceRect(dc, DeviceRect(dc, logical), SolidPaint(color, R2_COPYPEN));
+}
+
+// Colours of one ring of an edge. Outer rings: light and dark shadow raised (highlight
+// first with BF_SOFT); inner rings: highlight and shadow (light with BF_SOFT).
+EdgeColors RingColors(bool outer, bool raised, UINT flags) {
+  if (flags & BF_MONO) return outer ? EdgeColors{GetSysColor(COLOR_WINDOWFRAME), GetSysColor(COLOR_WINDOWFRAME)}
+                                    : EdgeColors{GetSysColor(COLOR_WINDOW), GetSysColor(COLOR_WINDOW)};
+  if (flags & BF_FLAT) return outer ? EdgeColors{GetSysColor(COLOR_BTNSHADOW), GetSysColor(COLOR_BTNSHADOW)}
+                                    : EdgeColors{GetSysColor(COLOR_BTNFACE), GetSysColor(COLOR_BTNFACE)};
+  bool soft = (flags & BF_SOFT) != 0;
+  COLORREF light = GetSysColor(COLOR_3DLIGHT), hilight = GetSysColor(COLOR_BTNHIGHLIGHT);
+  COLORREF shadow = GetSysColor(COLOR_BTNSHADOW), dark = GetSysColor(COLOR_3DDKSHADOW);
+  if (outer) return raised ? EdgeColors{soft ? hilight : light, dark} : EdgeColors{shadow, hilight};
+  return raised ? EdgeColors{soft ? light : hilight, shadow} : EdgeColors{soft ? shadow : dark, light};
+}
+
+// One ring: top and left in the first colour, right and bottom (including the corners they
+// share with the top and left lines) in the second.
+void DrawRing(HDC__& dc, const TRect& r, EdgeColors colors, UINT flags) {
+  int rightEnd = r.Right - ((flags & BF_RIGHT) ? 1 : 0);
+  int bottomEnd = r.Bottom - ((flags & BF_BOTTOM) ? 1 : 0);
+  if (flags & BF_TOP) Fill(dc, Rect(r.Left, r.Top, rightEnd, r.Top + 1), colors.TopLeft);
+  if (flags & BF_LEFT) Fill(dc, Rect(r.Left, r.Top, r.Left + 1, bottomEnd), colors.TopLeft);
+  if (flags & BF_RIGHT) Fill(dc, Rect(r.Right - 1, r.Top, r.Right, r.Bottom), colors.BottomRight);
+  if (flags & BF_BOTTOM) Fill(dc, Rect(r.Left, r.Bottom - 1, r.Right, r.Bottom), colors.BottomRight);
+}
+
+void Shrink(TRect& r, UINT flags) {
+  if (flags & BF_LEFT) ++r.Left;
+  if (flags & BF_TOP) ++r.Top;
+  if (flags & BF_RIGHT) --r.Right;
+  if (flags & BF_BOTTOM) --r.Bottom;
+}
+
+}  // namespace
+
+bool DrawEdge(HDC dc, TRect& rect, UINT edge, UINT flags) {
+  HDC__* d = LiveDC(dc);
+  if (d == nullptr) return false;
+  TRect r = rect;
+  UINT outer = edge & BDR_OUTER, inner = edge & BDR_INNER;
+  if (outer != 0 && !r.IsEmpty()) {
+    DrawRing(*d, r, RingColors(true, outer == BDR_RAISEDOUTER, flags), flags);
+    Shrink(r, flags);
+  }
+  if (inner != 0 && !r.IsEmpty()) {
+    DrawRing(*d, r, RingColors(false, inner == BDR_RAISEDINNER, flags), flags);
+    Shrink(r, flags);
+  }
+  if ((flags & BF_MIDDLE) && !r.IsEmpty())
+    Fill(*d, r, GetSysColor((flags & BF_MONO) ? COLOR_WINDOW : COLOR_BTNFACE));
+  if (flags & BF_ADJUST) rect = r;
+  return true;
+}
+
+bool DrawFocusRect(HDC dc, const TRect& rect) {
+  HDC__* d = LiveDC(dc);
+  if (d == nullptr) return false;
+  if (rect.IsEmpty()) return true;
+  TRect box = DeviceRect(*d, rect);
+  auto invert = [&](int x, int y) {
+    if (((x - box.Left) + (y - box.Top)) % 2 == 0) PaintPixel(*d, x, y, 0, R2_NOT);
+  };
+  for (int x = box.Left; x < box.Right; ++x) {
+    invert(x, box.Top);
+    if (box.Bottom - 1 > box.Top) invert(x, box.Bottom - 1);
+  }
+  for (int y = box.Top + 1; y < box.Bottom - 1; ++y) {
+    invert(box.Left, y);
+    if (box.Right - 1 > box.Left) invert(box.Right - 1, y);
+  }
+  return true;
+}
+
+void Frame3D(TCanvas* canvas, TRect& rect, TColor topColor, TColor bottomColor, int width) {
+  canvas->Pen()->SetWidth(1);
+  --rect.Bottom;
+  --rect.Right;
+  for (; width > 0; --width) {
+    canvas->Pen()->SetColor(topColor);
+    canvas->Polyline({{rect.Left, rect.Bottom}, {rect.Left, rect.Top}, {rect.Right, rect.Top}});
+    canvas->Pen()->SetColor(bottomColor);
+    canvas->Polyline({{rect.Right, rect.Top}, {rect.Right, rect.Bottom}, {rect.Left - 1, rect.Bottom}});
+    InflateRect(rect, -1, -1);
+  }
+  ++rect.Bottom;
+  ++rect.Right;
+}

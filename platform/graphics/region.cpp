@@ -1,0 +1,236 @@
+#include "platform/graphics/region.h"
+
+#include <algorithm>
+
+#include "platform/graphics/gdi_object_types.h"
+#include "platform/graphics/shape_spans.h"
+
+namespace {
+
+struct Interval {
+  int x0;
+  int x1;
+  bool operator==(const Interval&) const = default;
+};
+
+// The x-intervals of `rects` that cover the band [y0, y1), as +1/-1 edge events.
+void AddEvents(const std::vector<TRect>& rects, int y0, int y1, int side, std::vector<std::pair<int, int>>& events) {
+  for (const TRect& r : rects) {
+    if (r.Top <= y0 && r.Bottom >= y1) {
+      events.push_back({r.Left, side});
+      events.push_back({r.Right, -side});
+    }
+  }
+}
+
+}  // namespace
+
+TRegion::TRegion(const TRect& r) {
+  if (!r.IsEmpty()) rects_.push_back(r);
+}
+
+TRegion TRegion::FromRuns(const std::vector<TRect>& rows) {
+  TRegion raw;
+  for (const TRect& r : rows)
+    if (!r.IsEmpty()) raw.rects_.push_back(r);
+  return raw.Combine(TRegion(), Op::Or);
+}
+
+TRegion TRegion::RoundRect(const TRect& bounds, int ellipseWidth, int ellipseHeight) {
+  return FromRuns(RoundRectRows(bounds, ellipseWidth, ellipseHeight));
+}
+
+TRegion TRegion::Ellipse(const TRect& bounds) { return FromRuns(EllipseRows(bounds)); }
+
+TRegion TRegion::Polygon(const std::vector<TPoint>& points) { return FromRuns(PolygonRows(points, false)); }
+
+TRect TRegion::Bounds() const {
+  if (rects_.empty()) return {};
+  TRect b = rects_.front();
+  for (const TRect& r : rects_) UnionRect(b, b, r);
+  return b;
+}
+
+bool TRegion::Contains(TPoint p) const {
+  for (const TRect& r : rects_)
+    if (r.Contains(p)) return true;
+  return false;
+}
+
+bool TRegion::Intersects(const TRect& r) const {
+  TRect tmp;
+  for (const TRect& own : rects_)
+    if (IntersectRect(tmp, own, r)) return true;
+  return false;
+}
+
+void TRegion::Offset(int dx, int dy) {
+  for (TRect& r : rects_) OffsetRect(r, dx, dy);
+}
+
+TRegion TRegion::Union(const TRegion& o) const { return Combine(o, Op::Or); }
+TRegion TRegion::Intersect(const TRegion& o) const { return Combine(o, Op::And); }
+TRegion TRegion::Subtract(const TRegion& o) const { return Combine(o, Op::Diff); }
+TRegion TRegion::Xor(const TRegion& o) const { return Combine(o, Op::Xor); }
+
+TRegion TRegion::Intersect(const TRect& r) const {
+  TRegion result;
+  for (const TRect& own : rects_) {
+    TRect part;
+    if (IntersectRect(part, own, r)) result.rects_.push_back(part);
+  }
+  return result;  // clipping banded rectangles by one rectangle keeps them banded
+}
+
+// Cuts both regions into horizontal bands at every top and bottom, combines the x-intervals
+// of each band, and merges bands with equal intervals that touch.
+TRegion TRegion::Combine(const TRegion& o, Op op) const {
+  std::vector<int> ys;
+  for (const auto* list : {&rects_, &o.rects_})
+    for (const TRect& r : *list) {
+      ys.push_back(r.Top);
+      ys.push_back(r.Bottom);
+    }
+  std::sort(ys.begin(), ys.end());
+  ys.erase(std::unique(ys.begin(), ys.end()), ys.end());
+
+  TRegion result;
+  std::vector<Interval> previous;
+  int previousBottom = 0;
+  size_t previousStart = 0;
+  std::vector<std::pair<int, int>> events;
+  for (size_t i = 0; i + 1 < ys.size(); ++i) {
+    int y0 = ys[i], y1 = ys[i + 1];
+    events.clear();
+    AddEvents(rects_, y0, y1, 1, events);
+    AddEvents(o.rects_, y0, y1, 2, events);
+    std::sort(events.begin(), events.end());
+    std::vector<Interval> band;
+    int inA = 0, inB = 0;
+    for (size_t e = 0; e < events.size(); ++e) {
+      int side = events[e].second;
+      if (side == 1 || side == -1) inA += side;
+      else inB += side / 2;
+      if (e + 1 < events.size() && events[e + 1].first == events[e].first) continue;
+      int x0 = events[e].first;
+      int x1 = e + 1 < events.size() ? events[e + 1].first : x0;
+      bool a = inA > 0, b = inB > 0;
+      bool in = op == Op::Or ? (a || b) : op == Op::And ? (a && b) : op == Op::Diff ? (a && !b) : (a != b);
+      if (!in || x1 <= x0) continue;
+      if (!band.empty() && band.back().x1 == x0) band.back().x1 = x1;
+      else band.push_back({x0, x1});
+    }
+    if (band.empty()) {
+      previous.clear();
+      continue;
+    }
+    if (band == previous && previousBottom == y0) {
+      for (size_t k = previousStart; k < result.rects_.size(); ++k) result.rects_[k].Bottom = y1;
+    } else {
+      previousStart = result.rects_.size();
+      for (const Interval& iv : band) result.rects_.push_back({iv.x0, y0, iv.x1, y1});
+      previous = band;
+    }
+    previousBottom = y1;
+  }
+  return result;
+}
+
+// ---- Handles ------------------------------------------------------------------------------
+
+namespace {
+
+RegionObject* RegionObj(HRGN rgn) { return ObjectAs<RegionObject>(rgn, OBJ_REGION); }
+
+int Kind(const TRegion& r) {
+  if (r.IsEmpty()) return NULLREGION;
+  return r.IsRectangle() ? SIMPLEREGION : COMPLEXREGION;
+}
+
+}  // namespace
+
+HRGN CreateRegion(const TRegion& region) {
+  auto* r = new RegionObject;
+  r->Region = region;
+  return AddObject(r);
+}
+
+HRGN CreateRectRgn(int left, int top, int right, int bottom) {
+  return CreateRegion(TRegion(Rect(left, top, right, bottom)));
+}
+HRGN CreateRectRgnIndirect(const TRect& r) { return CreateRegion(TRegion(r)); }
+HRGN CreateRoundRectRgn(int left, int top, int right, int bottom, int ellipseWidth, int ellipseHeight) {
+  return CreateRegion(TRegion::RoundRect(Rect(left, top, right, bottom), ellipseWidth, ellipseHeight));
+}
+HRGN CreateEllipticRgn(int left, int top, int right, int bottom) {
+  return CreateRegion(TRegion::Ellipse(Rect(left, top, right, bottom)));
+}
+HRGN CreateEllipticRgnIndirect(const TRect& r) { return CreateRegion(TRegion::Ellipse(r)); }
+HRGN CreatePolygonRgn(const TPoint* points, int count) {
+  std::vector<TPoint> pts;
+  if (points != nullptr && count > 0) pts.assign(points, points + count);
+  return CreateRegion(TRegion::Polygon(pts));
+}
+
+int CombineRgn(HRGN dst, HRGN src1, HRGN src2, int mode) {
+  RegionObject* d = RegionObj(dst);
+  RegionObject* a = RegionObj(src1);
+  RegionObject* b = mode == RGN_COPY ? a : RegionObj(src2);
+  if (d == nullptr || a == nullptr || b == nullptr) return RGN_ERROR;
+  switch (mode) {
+    case RGN_AND: d->Region = a->Region.Intersect(b->Region); break;
+    case RGN_OR: d->Region = a->Region.Union(b->Region); break;
+    case RGN_XOR: d->Region = a->Region.Xor(b->Region); break;
+    case RGN_DIFF: d->Region = a->Region.Subtract(b->Region); break;
+    case RGN_COPY: d->Region = a->Region; break;
+    default: return RGN_ERROR;
+  }
+  return Kind(d->Region);
+}
+
+int OffsetRgn(HRGN rgn, int dx, int dy) {
+  RegionObject* r = RegionObj(rgn);
+  if (r == nullptr) return RGN_ERROR;
+  r->Region.Offset(dx, dy);
+  return Kind(r->Region);
+}
+
+bool SetRectRgn(HRGN rgn, int left, int top, int right, int bottom) {
+  RegionObject* r = RegionObj(rgn);
+  if (r == nullptr) return false;
+  r->Region = TRegion(Rect(left, top, right, bottom));
+  return true;
+}
+
+bool PtInRegion(HRGN rgn, int x, int y) {
+  RegionObject* r = RegionObj(rgn);
+  return r != nullptr && r->Region.Contains({x, y});
+}
+
+bool RectInRegion(HRGN rgn, const TRect& rect) {
+  RegionObject* r = RegionObj(rgn);
+  return r != nullptr && r->Region.Intersects(rect);
+}
+
+bool EqualRgn(HRGN a, HRGN b) {
+  RegionObject* ra = RegionObj(a);
+  RegionObject* rb = RegionObj(b);
+  return ra != nullptr && rb != nullptr && ra->Region == rb->Region;
+}
+
+int GetRgnBox(HRGN rgn, TRect& box) {
+  RegionObject* r = RegionObj(rgn);
+  if (r == nullptr) return RGN_ERROR;
+  box = r->Region.Bounds();
+  return Kind(r->Region);
+}
+
+std::vector<TRect> GetRegionRects(HRGN rgn) {
+  RegionObject* r = RegionObj(rgn);
+  return r != nullptr ? r->Region.Rects() : std::vector<TRect>{};
+}
+
+const TRegion* RegionOf(HRGN rgn) {
+  RegionObject* r = RegionObj(rgn);
+  return r != nullptr ? &r->Region : nullptr;
+}

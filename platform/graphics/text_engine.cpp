@@ -1,0 +1,234 @@
+#include "platform/graphics/text_engine.h"
+
+#include <QFont>
+#include <QFontMetrics>
+#include <QGuiApplication>
+#include <QImage>
+#include <QPainter>
+#include <QRegion>
+#include <QTextLayout>
+
+#include <cstdlib>
+#include <map>
+#include <memory>
+#include <set>
+#include <tuple>
+
+#include "platform/graphics/text_out.h"
+
+struct RealizedFont {
+  QFont Font;
+  TEXTMETRIC Metrics;
+  int Escapement = 0;
+};
+
+struct TextPainter {
+  QImage Image;
+  std::unique_ptr<QPainter> Painter;
+  const RealizedFont* Font = nullptr;
+  QRgb Color = 0;
+  bool ColorSet = false;
+  std::vector<TRect> Clip;
+  bool ClipSet = false;
+};
+
+namespace {
+
+using FontKey = std::tuple<String, int, int, bool, bool, bool, int, bool>;
+
+struct Engine {
+  bool OwnsApplication = false;
+  std::map<FontKey, std::unique_ptr<RealizedFont>> Fonts;
+  std::set<TextPainter*> Painters;
+  int Generation = 1;
+};
+
+Engine& TheEngine() {
+  static Engine engine;
+  return engine;
+}
+
+// Fonts need the toolkit's application object. The backend normally makes it; tests and
+// tools that draw without a backend get one here, offscreen when there is no display.
+void EnsureApplication() {
+  if (QCoreApplication::instance() != nullptr) return;
+  if (std::getenv("QT_QPA_PLATFORM") == nullptr && std::getenv("DISPLAY") == nullptr &&
+      std::getenv("WAYLAND_DISPLAY") == nullptr)
+    setenv("QT_QPA_PLATFORM", "offscreen", 1);
+  static int argc = 1;
+  static char name[] = "platform";
+  static char* argv[] = {name, nullptr};
+  new QGuiApplication(argc, argv);
+  TheEngine().OwnsApplication = true;
+  // Registered after the application exists, so it runs before the toolkit's own statics go.
+  std::atexit(ShutdownGraphics);
+}
+
+int EmPixels(const LOGFONT& lf, const QFont& probe) {
+  if (lf.lfHeight < 0) return -lf.lfHeight;
+  if (lf.lfHeight == 0) return 11;
+  // A positive height is the cell height: scale the em to fit it.
+  QFontMetricsF fm(probe);
+  double cell = fm.ascent() + fm.descent();
+  int em = cell > 0 ? static_cast<int>(lf.lfHeight * probe.pixelSize() / cell + 0.5) : lf.lfHeight;
+  return em < 1 ? 1 : em;
+}
+
+QFont MakeFont(const LOGFONT& lf, const String& family, int pixels) {
+  QFont f;
+  QStringList families{QString::fromStdString(family)};
+  if (family != "WenQuanYi Zen Hei") families << QStringLiteral("WenQuanYi Zen Hei");
+  f.setFamilies(families);
+  f.setPixelSize(pixels);
+  f.setWeight(lf.lfWeight >= 600 ? QFont::Bold : QFont::Normal);
+  f.setItalic(lf.lfItalic != 0);
+  f.setUnderline(lf.lfUnderline != 0);
+  f.setStrikeOut(lf.lfStrikeOut != 0);
+  f.setKerning(false);
+  // Shapes and text keep exact colours: text is drawn without antialiasing unless asked.
+  f.setStyleStrategy(lf.lfQuality == ANTIALIASED_QUALITY ? QFont::PreferAntialias : QFont::NoAntialias);
+  return f;
+}
+
+TEXTMETRIC MakeMetrics(const QFont& f, int em, const LOGFONT& lf) {
+  QFontMetrics fm(f);
+  TEXTMETRIC tm;
+  tm.tmAscent = fm.ascent();
+  tm.tmDescent = fm.descent();
+  tm.tmHeight = tm.tmAscent + tm.tmDescent;
+  tm.tmInternalLeading = std::max(0, tm.tmHeight - em);
+  tm.tmExternalLeading = std::max(0, fm.leading());
+  tm.tmAveCharWidth = fm.averageCharWidth();
+  tm.tmMaxCharWidth = fm.maxWidth();
+  tm.tmWeight = lf.lfWeight;
+  tm.tmItalic = lf.lfItalic;
+  tm.tmUnderlined = lf.lfUnderline;
+  tm.tmStruckOut = lf.lfStrikeOut;
+  tm.tmCharSet = lf.lfCharSet;
+  tm.tmPitchAndFamily = lf.lfPitchAndFamily;
+  return tm;
+}
+
+QString ToQString(std::string_view text) { return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())); }
+
+TextPainter& PainterFor(TPixelSurface& surface) {
+  if (surface.Painter && surface.Painter->Painter) return *surface.Painter;
+  surface.Painter.reset(new TextPainter);
+  TextPainter& tp = *surface.Painter;
+  tp.Image = QImage(reinterpret_cast<uchar*>(surface.Bits()), surface.Width(), surface.Height(),
+                    static_cast<qsizetype>(surface.Width()) * 4, QImage::Format_RGB32);
+  tp.Painter = std::make_unique<QPainter>(&tp.Image);
+  TheEngine().Painters.insert(&tp);
+  return tp;
+}
+
+void ApplyClip(TextPainter& tp, const TRegion& clip, const TRect& bounds) {
+  if (tp.ClipSet && tp.Clip == clip.Rects()) return;
+  tp.Clip = clip.Rects();
+  tp.ClipSet = true;
+  if (clip.IsRectangle() && clip.Rects()[0] == bounds) {
+    tp.Painter->setClipping(false);
+    return;
+  }
+  QRegion region;
+  for (const TRect& r : clip.Rects()) region += QRect(r.Left, r.Top, r.Width(), r.Height());
+  tp.Painter->setClipRegion(region);
+}
+
+}  // namespace
+
+void TextPainterDeleter::operator()(TextPainter* painter) const {
+  if (painter == nullptr) return;
+  TheEngine().Painters.erase(painter);
+  delete painter;
+}
+
+void ShutdownGraphics() {
+  Engine& e = TheEngine();
+  for (TextPainter* tp : e.Painters) {
+    tp->Painter.reset();
+    tp->Font = nullptr;
+  }
+  e.Painters.clear();
+  e.Fonts.clear();
+  ++e.Generation;
+  if (e.OwnsApplication) {
+    e.OwnsApplication = false;
+    delete QCoreApplication::instance();
+  }
+}
+
+const RealizedFont& RealizeFont(FontObject& font) {
+  Engine& e = TheEngine();
+  if (font.Realized != nullptr && font.RealizedGeneration == e.Generation) return *font.Realized;
+  EnsureApplication();
+  const LOGFONT& lf = font.Font;
+  String family = SubstituteFontName(lf.lfFaceName);
+  int pixels = lf.lfHeight < 0 ? -lf.lfHeight : EmPixels(lf, MakeFont(lf, family, 100));
+  FontKey key{family, pixels, lf.lfWeight, lf.lfItalic != 0, lf.lfUnderline != 0, lf.lfStrikeOut != 0,
+              lf.lfEscapement, lf.lfQuality == ANTIALIASED_QUALITY};
+  auto it = e.Fonts.find(key);
+  if (it == e.Fonts.end()) {
+    auto realized = std::make_unique<RealizedFont>();
+    realized->Font = MakeFont(lf, family, pixels);
+    realized->Metrics = MakeMetrics(realized->Font, pixels, lf);
+    realized->Escapement = lf.lfEscapement;
+    it = e.Fonts.emplace(key, std::move(realized)).first;
+  }
+  font.Realized = it->second.get();
+  font.RealizedGeneration = e.Generation;
+  return *font.Realized;
+}
+
+const TEXTMETRIC& MetricsOf(const RealizedFont& font) { return font.Metrics; }
+int EscapementOf(const RealizedFont& font) { return font.Escapement; }
+
+int TextAdvance(const RealizedFont& font, std::string_view text) {
+  if (text.empty()) return 0;
+  return QFontMetrics(font.Font).horizontalAdvance(ToQString(text));
+}
+
+std::vector<int> CodePointEnds(const RealizedFont& font, std::string_view text) {
+  std::vector<int> ends;
+  if (text.empty()) return ends;
+  QString s = ToQString(text);
+  QTextLayout layout(s, font.Font);
+  layout.beginLayout();
+  QTextLine line = layout.createLine();
+  layout.endLayout();
+  for (qsizetype i = 0; i < s.size(); ++i) {
+    if (s[i].isHighSurrogate() && i + 1 < s.size()) ++i;
+    ends.push_back(static_cast<int>(line.cursorToX(static_cast<int>(i + 1)) + 0.5));
+  }
+  return ends;
+}
+
+void DrawTextRun(HDC__& dc, const RealizedFont& font, int x, int y, std::string_view text, COLORREF color,
+                 const TRegion& clip, bool rtl) {
+  if (text.empty() || clip.IsEmpty()) return;
+  TPixelSurface& surface = SurfaceOf(dc);
+  TextPainter& tp = PainterFor(surface);
+  ApplyClip(tp, clip, surface.Bounds());
+  if (tp.Font != &font) {
+    tp.Painter->setFont(font.Font);
+    tp.Font = &font;
+  }
+  QRgb rgb = qRgb(color & 0xFF, (color >> 8) & 0xFF, (color >> 16) & 0xFF);
+  if (!tp.ColorSet || tp.Color != rgb) {
+    tp.Painter->setPen(QColor(rgb));
+    tp.Color = rgb;
+    tp.ColorSet = true;
+  }
+  QString s = ToQString(text);
+  if (rtl) s = QChar(0x202B) + s + QChar(0x202C);
+  int ascent = font.Metrics.tmAscent;
+  if (font.Escapement == 0) {
+    tp.Painter->drawText(QPoint(x, y + ascent), s);
+    return;
+  }
+  tp.Painter->save();
+  tp.Painter->translate(x, y);
+  tp.Painter->rotate(-font.Escapement / 10.0);
+  tp.Painter->drawText(QPoint(0, ascent), s);
+  tp.Painter->restore();
+}

@@ -1,0 +1,146 @@
+#include "platform/graphics/text_out.h"
+
+#include "platform/graphics/raster.h"
+#include "platform/graphics/text_engine.h"
+
+namespace {
+
+struct Substitution {
+  const char* Face;
+  const char* Family;
+};
+
+// The one table that maps face names of the original platform to installed families.
+constexpr Substitution kSubstitutions[] = {
+    {"MS Sans Serif", "DejaVu Sans"},      {"Microsoft Sans Serif", "DejaVu Sans"},
+    {"MS Shell Dlg", "DejaVu Sans"},       {"MS Shell Dlg 2", "DejaVu Sans"},
+    {"Tahoma", "DejaVu Sans"},             {"Arial", "DejaVu Sans"},
+    {"Verdana", "DejaVu Sans"},            {"Segoe UI", "DejaVu Sans"},
+    {"System", "DejaVu Sans"},             {"Helvetica", "DejaVu Sans"},
+    {"Small Fonts", "DejaVu Sans"},        {"", "DejaVu Sans"},
+    {"Courier New", "DejaVu Sans Mono"},   {"Courier", "DejaVu Sans Mono"},
+    {"Fixedsys", "DejaVu Sans Mono"},      {"Terminal", "DejaVu Sans Mono"},
+    {"Lucida Console", "DejaVu Sans Mono"}, {"Consolas", "DejaVu Sans Mono"},
+    {"Times New Roman", "DejaVu Serif"},   {"MS Serif", "DejaVu Serif"},
+    {"Georgia", "DejaVu Serif"},
+    {"宋体", "WenQuanYi Zen Hei"},         {"新宋体", "WenQuanYi Zen Hei"},
+    {"SimSun", "WenQuanYi Zen Hei"},       {"NSimSun", "WenQuanYi Zen Hei"},
+    {"黑体", "WenQuanYi Zen Hei"},         {"SimHei", "WenQuanYi Zen Hei"},
+    {"微软雅黑", "WenQuanYi Zen Hei"},     {"Microsoft YaHei", "WenQuanYi Zen Hei"},
+    {"楷体", "WenQuanYi Zen Hei"},         {"楷体_GB2312", "WenQuanYi Zen Hei"},
+    {"KaiTi", "WenQuanYi Zen Hei"},        {"仿宋", "WenQuanYi Zen Hei"},
+    {"仿宋_GB2312", "WenQuanYi Zen Hei"},  {"FangSong", "WenQuanYi Zen Hei"},
+};
+
+const RealizedFont* SelectedFont(HDC__& dc) {
+  return dc.Font != nullptr ? &RealizeFont(*dc.Font) : nullptr;
+}
+
+// The logical cell of a text of the given advance at the reference point, after alignment.
+TRect TextCell(HDC__& dc, const RealizedFont& font, int x, int y, int advance) {
+  const TEXTMETRIC& tm = MetricsOf(font);
+  UINT align = dc.State.TextAlign;
+  if ((align & TA_CENTER) == TA_CENTER) x -= advance / 2;
+  else if (align & TA_RIGHT) x -= advance;
+  if ((align & TA_BASELINE) == TA_BASELINE) y -= tm.tmAscent;
+  else if (align & TA_BOTTOM) y -= tm.tmHeight;
+  if (EscapementOf(font) == 900) return {x, y - advance, x + tm.tmHeight, y};
+  return {x, y, x + advance, y + tm.tmHeight};
+}
+
+void FillOpaque(HDC__& dc, const TRect& deviceRect, const TRegion* clip) {
+  Paint bk = SolidPaint(dc.State.BkColor, R2_COPYPEN);
+  if (clip == nullptr) {
+    PaintDeviceRect(dc, deviceRect, bk);
+    return;
+  }
+  PaintRegion(dc, clip->Intersect(deviceRect), bk);
+}
+
+}  // namespace
+
+String SubstituteFontName(std::string_view faceName) {
+  for (const Substitution& s : kSubstitutions)
+    if (SameText(faceName, s.Face)) return s.Family;
+  return String(faceName);
+}
+
+bool ExtTextOut(HDC dc, int x, int y, UINT options, const TRect* rect, std::string_view text, const int* dx) {
+  HDC__* d = LiveDC(dc);
+  if (d == nullptr) return false;
+  const RealizedFont* font = SelectedFont(*d);
+  if (font == nullptr) return false;
+  bool updateCP = (d->State.TextAlign & TA_UPDATECP) != 0;
+  if (updateCP) {
+    x = d->State.Position.x;
+    y = d->State.Position.y;
+  }
+  std::vector<int> ends;
+  int advance = 0;
+  if (dx != nullptr) {
+    int n = CharLength(text);
+    for (int i = 0; i < n; ++i) ends.push_back(advance += dx[i]);
+  } else {
+    advance = TextAdvance(*font, text);
+  }
+  TRect cell = TextCell(*d, *font, x, y, advance);
+  TRegion clip = ClipOf(*d);
+  if (rect != nullptr && (options & ETO_CLIPPED)) clip = clip.Intersect(DeviceRect(*d, *rect));
+  if (rect != nullptr && (options & ETO_OPAQUE)) FillOpaque(*d, DeviceRect(*d, *rect), nullptr);
+  TRect deviceCell = DeviceRect(*d, cell);
+  if (d->State.BkMode == OPAQUE) FillOpaque(*d, deviceCell, &clip);
+  bool rtl = (options & ETO_RTLREADING) || (d->State.TextAlign & TA_RTLREADING);
+  int originX = deviceCell.Left;
+  // Upright text starts at the cell's top-left; text turned by 90 degrees at its bottom-left.
+  int originY = EscapementOf(*font) == 900 ? deviceCell.Bottom : deviceCell.Top;
+  if (dx == nullptr) {
+    DrawTextRun(*d, *font, originX, originY, text, d->State.TextColor, clip, rtl);
+  } else {
+    size_t offset = 0;
+    for (size_t i = 0; i < ends.size() && offset < text.size(); ++i) {
+      size_t len = CharByteLength(text, offset);
+      int start = i == 0 ? 0 : ends[i - 1];
+      DrawTextRun(*d, *font, originX + start, originY, text.substr(offset, len), d->State.TextColor, clip, rtl);
+      offset += len;
+    }
+  }
+  if (updateCP) d->State.Position.x += advance;
+  return true;
+}
+
+bool TextOut(HDC dc, int x, int y, std::string_view text) { return ExtTextOut(dc, x, y, 0, nullptr, text); }
+
+bool GetTextExtentPoint32(HDC dc, std::string_view text, TSize* size) {
+  HDC__* d = LiveDC(dc);
+  const RealizedFont* font = d != nullptr ? SelectedFont(*d) : nullptr;
+  if (font == nullptr || size == nullptr) return false;
+  *size = {TextAdvance(*font, text), MetricsOf(*font).tmHeight};
+  return true;
+}
+
+bool GetTextExtentExPoint(HDC dc, std::string_view text, int maxExtent, int* fit, int* extents, TSize* size) {
+  HDC__* d = LiveDC(dc);
+  const RealizedFont* font = d != nullptr ? SelectedFont(*d) : nullptr;
+  if (font == nullptr) return false;
+  std::vector<int> ends = CodePointEnds(*font, text);
+  int count = 0;
+  while (count < static_cast<int>(ends.size()) && ends[static_cast<size_t>(count)] <= maxExtent) ++count;
+  if (fit != nullptr) *fit = count;
+  if (extents != nullptr)
+    for (size_t i = 0; i < ends.size(); ++i) extents[i] = ends[i];
+  if (size != nullptr) *size = {ends.empty() ? 0 : ends.back(), MetricsOf(*font).tmHeight};
+  return true;
+}
+
+bool GetTextMetrics(HDC dc, TEXTMETRIC* metrics) {
+  HDC__* d = LiveDC(dc);
+  const RealizedFont* font = d != nullptr ? SelectedFont(*d) : nullptr;
+  if (font == nullptr || metrics == nullptr) return false;
+  *metrics = MetricsOf(*font);
+  return true;
+}
+
+String GetTextFace(HDC dc) {
+  HDC__* d = LiveDC(dc);
+  return d != nullptr && d->Font != nullptr ? d->Font->Font.lfFaceName : String();
+}
