@@ -24,14 +24,20 @@ TComponent::~TComponent() {
 }
 
 void TComponent::NotifyFreeNotifiesOfDestruction() {
-  // Each side forgets the other before it is told, so a Notification override that does not
+  // Each pair forgets its links before it is told, so a Notification override that does not
   // call the inherited method still leaves no pointer to this component behind.
-  while (!freeNotifies_.empty()) {
-    TComponent* other = freeNotifies_.back();
-    freeNotifies_.pop_back();
-    RemoveFromList(other->freeNotifies_, this);
+  while (!watchers_.empty() || !watched_.empty()) {
+    TComponent* other = !watchers_.empty() ? watchers_.back() : watched_.back();
+    ForgetLinksWith(other);
     other->Notification(this, opRemove);
   }
+}
+
+void TComponent::ForgetLinksWith(TComponent* component) {
+  RemoveFromList(watchers_, component);
+  RemoveFromList(watched_, component);
+  RemoveFromList(component->watchers_, this);
+  RemoveFromList(component->watched_, this);
 }
 
 void TComponent::DestroyComponents() {
@@ -94,6 +100,10 @@ void TComponent::Remove(TComponent* component) {
   component->owner_ = nullptr;
 }
 
+void TComponent::AddToList(std::vector<TComponent*>& list, TComponent* component) {
+  if (std::find(list.begin(), list.end(), component) == list.end()) list.push_back(component);
+}
+
 void TComponent::RemoveFromList(std::vector<TComponent*>& list, TComponent* component) {
   auto it = std::find(list.begin(), list.end(), component);
   if (it != list.end()) list.erase(it);
@@ -122,22 +132,22 @@ void TComponent::Loaded() { state_.Exclude(csLoading); }
 
 void TComponent::FreeNotification(TComponent* component) {
   if (component == nullptr || component == this) return;
-  // Registered both ways even between siblings: a sibling may later move to another owner.
-  if (std::find(freeNotifies_.begin(), freeNotifies_.end(), component) == freeNotifies_.end()) {
-    freeNotifies_.push_back(component);
-    component->FreeNotification(this);
-  }
+  // Registered even between siblings: a sibling may later move to another owner.
+  AddToList(watchers_, component);
+  AddToList(component->watched_, this);
   state_.Include(csFreeNotification);
+  component->state_.Include(csFreeNotification);
 }
 
 void TComponent::RemoveFreeNotification(TComponent* component) {
   if (component == nullptr) return;
-  RemoveFromList(freeNotifies_, component);
-  RemoveFromList(component->freeNotifies_, this);
+  RemoveFromList(watchers_, component);
+  RemoveFromList(component->watched_, this);
 }
 
 void TComponent::Notification(TComponent* component, TOperation operation) {
-  if (operation == opRemove && component != nullptr) RemoveFreeNotification(component);
+  // Free-notification links are dropped only when a component is destroyed or asks: a
+  // component merely taken from its owner is still alive and still watched.
   for (int i = ComponentCount() - 1; i >= 0; --i) {
     // A notified component may free others; stay inside the shrinking list.
     if (i >= ComponentCount()) continue;

@@ -94,9 +94,12 @@ class TComponent : public TPersistent {
   // Called once after the component was read from a stream; the default clears csLoading.
   virtual void Loaded();
 
-  // Asks `component` to tell this one when it goes away (both ways, so each forgets the other).
-  // Components of the same owner need not register: siblings are always told.
+  // `component` will be told (Notification(this, opRemove)) when this one is destroyed, and
+  // this one when `component` is destroyed, so each can drop its pointer to the other.
+  // Registrations are counted per direction: a.FreeNotification(b) and b.FreeNotification(a)
+  // are two, and RemoveFreeNotification undoes only its own.
   void FreeNotification(TComponent* component);
+  // `component` no longer needs to hear of this one's destruction.
   void RemoveFreeNotification(TComponent* component);
   // Told when `component` is inserted into or removed from this component's owner chain, or
   // destroyed after FreeNotification. Overrides call the inherited method, which forwards the
@@ -125,14 +128,17 @@ class TComponent : public TPersistent {
   void Insert(TComponent* component);
   void Remove(TComponent* component);
   void NotifyFreeNotifiesOfDestruction();
+  void ForgetLinksWith(TComponent* component);
   static void RemoveFromList(std::vector<TComponent*>& list, TComponent* component);
+  static void AddToList(std::vector<TComponent*>& list, TComponent* component);
 
   TComponent* owner_ = nullptr;
   String name_;
   intptr_t tag_ = 0;
   TComponentState state_;
   std::vector<TComponent*> components_;
-  std::vector<TComponent*> freeNotifies_;
+  std::vector<TComponent*> watchers_;  // to tell when this one is destroyed
+  std::vector<TComponent*> watched_;   // components this one asked to be told about
 };
 
 // Sets a state flag for the life of the scope and restores its previous value on exit, also

@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <memory>
+#include <random>
 #include <stdexcept>
 #include <string>
 #include <vector>
@@ -147,6 +149,30 @@ TEST(FreeNotification, NotificationWithoutInheritedCallStillForgetsTheDeadCompon
   EXPECT_TRUE(listener.ComponentState().Contains(csFreeNotification));
 }
 
+TEST(FreeNotification, DroppingOneDirectionKeepsTheOther) {
+  TSampleWidget a(nullptr);
+  TSampleWidget b(nullptr);
+  auto* c = new TSampleWidget(nullptr);
+  a.SetBuddy(c);
+  c->SetBuddy(&a);
+  c->SetBuddy(&b);  // c stops watching a; a still watches c
+  delete c;
+  EXPECT_EQ(a.Buddy(), nullptr);
+}
+
+TEST(FreeNotification, AComponentMovedToAnotherOwnerIsStillWatched) {
+  Log log;
+  TProbe first(nullptr, "First", &log);
+  TProbe second(nullptr, "Second", &log);
+  auto* watcher = new TProbe(&first, "Watcher", &log);
+  auto* moving = new TProbe(&first, "Moving", &log);
+  moving->FreeNotification(watcher);
+  second.InsertComponent(moving);  // first's components hear opRemove, yet it lives on
+  log.clear();
+  delete moving;
+  EXPECT_EQ(log, (Log{"~Moving", "Watcher -Moving", "Second -Moving"}));
+}
+
 TEST(FreeNotification, SiblingsHearOfEachOtherWhenTheOwnerGoes) {
   auto* owner = new TComponent(nullptr);
   auto* widget = new TSampleWidget(owner);
@@ -167,6 +193,54 @@ TEST(FreeNotification, RemoveFreeNotificationStopsTheNotice) {
     log.clear();
   }
   EXPECT_EQ(log, (Log{"~Source"}));
+}
+
+// Live widgets of a random tree: every buddy must be one of them, whatever goes first.
+class RandomTree {
+ public:
+  explicit RandomTree(unsigned seed) : rng_(seed) {
+    for (int i = 0; i < 40; ++i) {
+      TComponent* owner = live_.empty() || Pick(3) == 0 ? nullptr : live_[Pick(live_.size())];
+      auto* w = new TSampleWidget(owner);
+      if (owner == nullptr) roots_.push_back(w);
+      live_.push_back(w);
+    }
+    for (TSampleWidget* w : live_) w->SetBuddy(live_[Pick(live_.size())]);
+  }
+  ~RandomTree() {
+    for (TSampleWidget* root : roots_) delete root;
+  }
+  void DeleteOneAndCheck() {
+    TSampleWidget* victim = live_[Pick(live_.size())];
+    auto it = std::find(roots_.begin(), roots_.end(), victim);
+    if (it != roots_.end()) roots_.erase(it);
+    Forget(victim);
+    delete victim;
+    for (TSampleWidget* w : live_)
+      EXPECT_TRUE(w->Buddy() == nullptr || IsLive(w->Buddy()));
+  }
+  bool Empty() const { return live_.empty(); }
+
+ private:
+  size_t Pick(size_t n) { return std::uniform_int_distribution<size_t>(0, n - 1)(rng_); }
+  bool IsLive(TComponent* c) const {
+    return std::find(live_.begin(), live_.end(), c) != live_.end();
+  }
+  // The victim and everything it owns leave the live set.
+  void Forget(TComponent* c) {
+    for (int i = 0; i < c->ComponentCount(); ++i) Forget(c->Components(i));
+    live_.erase(std::find(live_.begin(), live_.end(), c));
+  }
+  std::mt19937 rng_;
+  std::vector<TSampleWidget*> live_;
+  std::vector<TSampleWidget*> roots_;
+};
+
+TEST(FreeNotification, RandomTreesNeverKeepAPointerToAFreedComponent) {
+  for (unsigned seed = 1; seed <= 20; ++seed) {
+    RandomTree tree(seed);
+    for (int i = 0; i < 10 && !tree.Empty(); ++i) tree.DeleteOneAndCheck();
+  }
 }
 
 TEST(ComponentNames, RejectsInvalidIdentifiers) {
