@@ -31,8 +31,9 @@ TComponent* CreateComponent(TClass cls, TComponent* owner);
 //   REGISTER_CLASS(TMyPanel);
 // A static library drops object files nothing refers to, so a library with a start-up
 // function should call RegisterClass there instead.
-#define REGISTER_CLASS(T) \
-  [[maybe_unused]] static const bool registered_class_##T = (::RegisterClass(T::StaticClass()), true)
+#define REGISTER_CLASS(T)                                 \
+  [[maybe_unused]] static const bool registered_class_##T = \
+      (::RegisterClass(T::StaticClass()), true)
 
 // Registers classes for the life of the scope (tests, library start-up objects) and
 // unregisters the ones it added at the end.
