@@ -15,7 +15,10 @@ Currency ParseCurrency(const TTextParser& parser) {
   const size_t point = text.find('.');
   const bool exact = text.find_first_of("eE") == String::npos &&
                      (point == String::npos || text.size() - point - 1 <= 4);
-  if (!exact) return Currency::FromDouble(parser.Float());
+  if (!exact) {
+    if (!(std::fabs(parser.Float()) < 922337203685477.0)) parser.Error("Currency value out of range: " + text);
+    return Currency::FromDouble(parser.Float());
+  }
   String digits = text.substr(0, point);
   String fraction = point == String::npos ? String() : text.substr(point + 1);
   fraction.resize(4, '0');

@@ -1,6 +1,8 @@
 // The text form of component streams: the foreign sample, round trips, formatting, bad text.
 #include <gtest/gtest.h>
 
+#include <random>
+
 #include "platform/classes/filer.h"
 #include "platform/classes/object_text.h"
 #include "platform/core/exceptions.h"
@@ -153,6 +155,8 @@ TEST(StreamText, BadTextNamesTheLineAndWritesNothing) {
       {"thing A: TA\nend\n", "'object' expected on line 1"},
       {"object A: TA\nend\nend\n", "End of text expected on line 3"},
       {"object A: TA\n  X = 1e39S\nend\n", "Single value out of range"},
+      {"object A: TA\n  X = 1e20C\nend\n", "Currency value out of range"},
+      {"object A: TA\n  X = 9999999999999999999.5C\nend\n", "Currency value out of range"},
       {"", "'object' expected"},
   };
   for (const Case& c : cases) {
@@ -172,6 +176,29 @@ TEST(StreamText, DeepNestingInTextIsRefused) {
   String text = "object A: TA\n  X = ";
   text += String(kMaxStreamNesting + 5, '(') + String(kMaxStreamNesting + 5, ')') + "\nend\n";
   EXPECT_THROW(ToBinary(text), EParserError);
+}
+
+// Damaged text never reads out of bounds or hangs: it converts or raises.
+TEST(StreamText, RandomlyDamagedTextConvertsOrRaises) {
+  const String original = kRichText;
+  std::mt19937 random(7);
+  auto pick = [&](size_t n) { return std::uniform_int_distribution<size_t>(0, n - 1)(random); };
+  const String alphabet = "'#$+-.:;=[](){}<>0123456789eESCDx \n";
+  for (int round = 0; round < 2000; ++round) {
+    String damaged = original;
+    for (int edits = 1 + static_cast<int>(pick(3)); edits > 0 && !damaged.empty(); --edits) {
+      const size_t at = pick(damaged.size());
+      if (pick(3) == 0) damaged.erase(at, 1 + pick(8));
+      else damaged[at] = alphabet[pick(alphabet.size())];
+    }
+    try {
+      ToText(ToBinary(damaged));
+    } catch (const EReadError&) {
+      // Refusing damaged text with a parser error is what is expected.
+    } catch (const EWriteError&) {
+      // So is refusing a name too long to store.
+    }
+  }
 }
 
 TEST(StreamText, BadBinaryRaisesAndWritesNothing) {
