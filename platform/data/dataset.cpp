@@ -96,7 +96,7 @@ void TDataSet::CreateFields() {
     const TFieldDef& def = fieldDefs_.Items(i);
     TField* field = CreateFieldOfType(def.DataType, this);
     field->SetFieldName(def.Name);
-    if (def.Size > 0) field->SetSize(def.Size);
+    if (def.Size > 0 || dynamic_cast<TStringField*>(field) != nullptr) field->SetSize(def.Size);
     field->SetRequired(def.Required);
     field->SetDataSet(this);
     defaultFields_.push_back(field);

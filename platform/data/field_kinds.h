@@ -7,10 +7,11 @@ class TStringField : public TField {
   DECLARE_CLASS(TStringField, TField)
  public:
   explicit TStringField(TComponent* owner) : TField(owner, ftString, 20) {}
-  Variant Coerce(const Variant& value) const override;  // cut to Size characters
+  // Cuts text to Size characters; Size 0 sets no limit.
+  Variant Coerce(const Variant& value) const override;
 
  protected:
-  int DefaultDisplayWidth() const override { return Size(); }
+  int DefaultDisplayWidth() const override { return Size() > 0 ? Size() : 20; }
 };
 
 // Numbers: right aligned, DisplayFormat/EditFormat masks of FormatFloat.

@@ -4,6 +4,15 @@
 
 #include "platform/core/exceptions.h"
 
+namespace {
+
+int CompareAnsi(void*, int lengthA, const void* a, int lengthB, const void* b) {
+  return AnsiCompareText(std::string_view(static_cast<const char*>(a), static_cast<size_t>(lengthA)),
+                         std::string_view(static_cast<const char*>(b), static_cast<size_t>(lengthB)));
+}
+
+}  // namespace
+
 TSqliteDatabase::TSqliteDatabase(const String& fileName, bool create, int busyTimeoutMs) {
   int flags = SQLITE_OPEN_READWRITE | (create ? SQLITE_OPEN_CREATE : 0);
   int rc = sqlite3_open_v2(fileName.c_str(), &db_, flags, nullptr);
@@ -15,6 +24,7 @@ TSqliteDatabase::TSqliteDatabase(const String& fileName, bool create, int busyTi
   }
   sqlite3_extended_result_codes(db_, 1);
   sqlite3_busy_timeout(db_, busyTimeoutMs);
+  sqlite3_create_collation(db_, "ANSI", SQLITE_UTF8, nullptr, &CompareAnsi);
 }
 
 TSqliteDatabase::~TSqliteDatabase() { sqlite3_close(db_); }
@@ -31,6 +41,8 @@ void TSqliteDatabase::Execute(const String& sql) {
 }
 
 int64_t TSqliteDatabase::LastInsertRowId() const { return sqlite3_last_insert_rowid(db_); }
+
+int TSqliteDatabase::Changes() const { return sqlite3_changes(db_); }
 
 bool TSqliteDatabase::InTransaction() const { return sqlite3_get_autocommit(db_) == 0; }
 

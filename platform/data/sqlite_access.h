@@ -17,7 +17,8 @@ class TSqliteStatement;
 class TSqliteDatabase {
  public:
   // Opens (creating when asked) the database file; busyTimeoutMs is how long a write waits for
-  // another connection's lock before raising "database is locked".
+  // another connection's lock before raising "database is locked". Text sorts with the
+  // collation "ANSI": the locale order of AnsiCompareText.
   TSqliteDatabase(const String& fileName, bool create, int busyTimeoutMs);
   ~TSqliteDatabase();
   TSqliteDatabase(const TSqliteDatabase&) = delete;
@@ -25,6 +26,7 @@ class TSqliteDatabase {
 
   void Execute(const String& sql);
   int64_t LastInsertRowId() const;
+  int Changes() const;  // rows the last statement changed
   bool InTransaction() const;
   [[noreturn]] void Fail() const;  // raises with the connection's last message
   sqlite3* Handle() const { return db_; }

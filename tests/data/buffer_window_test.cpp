@@ -6,8 +6,10 @@
 
 using namespace data_test;
 
-TEST(BufferWindow, ScrollingByOneInsideAndPastTheWindow) {
-  LinkedData d(10, 3);
+class BufferWindow : public testing::TestWithParam<Store> {};
+
+TEST_P(BufferWindow, ScrollingByOneInsideAndPastTheWindow) {
+  LinkedData d(GetParam(), 10, 3);
   EXPECT_EQ(d.link->Window(), "1 2 3");
   EXPECT_EQ(d.link->RecordCount(), 3);
   d.ds->Next();
@@ -26,8 +28,8 @@ TEST(BufferWindow, ScrollingByOneInsideAndPastTheWindow) {
   EXPECT_EQ(d.link->Window(), "1 2 3");
 }
 
-TEST(BufferWindow, ScrollingByAPageReportsTheWholeShift) {
-  LinkedData d(20, 4);
+TEST_P(BufferWindow, ScrollingByAPageReportsTheWholeShift) {
+  LinkedData d(GetParam(), 20, 4);
   EXPECT_EQ(d.ds->MoveBy(3), 3);
   EXPECT_EQ(d.link->Take(), "scrolled 0 @3");
   EXPECT_EQ(d.ds->MoveBy(4), 4);
@@ -45,8 +47,8 @@ TEST(BufferWindow, ScrollingByAPageReportsTheWholeShift) {
   EXPECT_EQ(d.link->Window(), "1 2 3 4");
 }
 
-TEST(BufferWindow, MovingToTheEndSetsEofOnceAndFillsTheWindowBackwards) {
-  LinkedData d(10, 3);
+TEST_P(BufferWindow, MovingToTheEndSetsEofOnceAndFillsTheWindowBackwards) {
+  LinkedData d(GetParam(), 10, 3);
   d.ds->Last();
   EXPECT_EQ(d.link->Take(), "changed @2");
   EXPECT_EQ(d.link->Window(), "8 9 10");
@@ -68,8 +70,8 @@ TEST(BufferWindow, MovingToTheEndSetsEofOnceAndFillsTheWindowBackwards) {
   EXPECT_EQ(d.link->Window(), "1 2 3");
 }
 
-TEST(BufferWindow, MoveByCountsTheDistanceMovedUpToTheEnd) {
-  LinkedData d(5, 2);
+TEST_P(BufferWindow, MoveByCountsTheDistanceMovedUpToTheEnd) {
+  LinkedData d(GetParam(), 5, 2);
   EXPECT_EQ(d.ds->MoveBy(100), 4);
   EXPECT_TRUE(d.ds->Eof());
   EXPECT_EQ(d.ds->RecNo(), 5);
@@ -79,8 +81,8 @@ TEST(BufferWindow, MoveByCountsTheDistanceMovedUpToTheEnd) {
   EXPECT_EQ(d.ds->MoveBy(-1), 0);
 }
 
-TEST(BufferWindow, FewerRecordsThanRowsAndRowsPastTheEndReadNull) {
-  LinkedData d(2, 5);
+TEST_P(BufferWindow, FewerRecordsThanRowsAndRowsPastTheEndReadNull) {
+  LinkedData d(GetParam(), 2, 5);
   EXPECT_EQ(d.link->RecordCount(), 2);
   EXPECT_EQ(d.link->Window(), "1 2");
   {
@@ -91,8 +93,8 @@ TEST(BufferWindow, FewerRecordsThanRowsAndRowsPastTheEndReadNull) {
   EXPECT_EQ(d.ds->FieldByName("ID")->AsInteger(), 1);
 }
 
-TEST(BufferWindow, LinksWithSmallerWindowsFollowTheCurrentRecord) {
-  LinkedData d(10, 4);
+TEST_P(BufferWindow, LinksWithSmallerWindowsFollowTheCurrentRecord) {
+  LinkedData d(GetParam(), 10, 4);
   RecordingLink small(d.source.get(), 1);
   small.log.clear();
   d.ds->MoveBy(2);
@@ -105,8 +107,8 @@ TEST(BufferWindow, LinksWithSmallerWindowsFollowTheCurrentRecord) {
   EXPECT_EQ(d.link->Window(), "7 8 9 10");
 }
 
-TEST(BufferWindow, GrowingTheWindowFillsFromTheCurrentRecord) {
-  LinkedData d(10, 2);
+TEST_P(BufferWindow, GrowingTheWindowFillsFromTheCurrentRecord) {
+  LinkedData d(GetParam(), 10, 2);
   d.ds->MoveBy(5);
   EXPECT_EQ(d.link->Window(), "5 6");
   d.link->SetBufferCount(4);
@@ -119,8 +121,8 @@ TEST(BufferWindow, GrowingTheWindowFillsFromTheCurrentRecord) {
   EXPECT_EQ(d.link->ActiveRecord(), 5);
 }
 
-TEST(BufferWindow, RecNoMovesAndCentresTheWindow) {
-  LinkedData d(20, 5);
+TEST_P(BufferWindow, RecNoMovesAndCentresTheWindow) {
+  LinkedData d(GetParam(), 20, 5);
   d.ds->SetRecNo(10);
   EXPECT_EQ(d.link->Take(), "changed @2");
   EXPECT_EQ(d.link->Window(), "8 9 10 11 12");
@@ -129,3 +131,5 @@ TEST(BufferWindow, RecNoMovesAndCentresTheWindow) {
   d.ds->SetRecNo(10);
   EXPECT_EQ(d.link->Take(), "");
 }
+
+INSTANTIATE_TEST_SUITE_P(BothStores, BufferWindow, testing::Values(Store::Memory, Store::Sqlite), StoreName);

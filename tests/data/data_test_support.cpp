@@ -1,5 +1,8 @@
 #include "tests/data/data_test_support.h"
 
+#include "platform/data/sqlite_access.h"
+#include "platform/data/sqlite_dataset.h"
+
 #include <unistd.h>
 
 #include <cstdio>
@@ -34,8 +37,45 @@ std::unique_ptr<TMemDataSet> MakePeople(int count) {
   return ds;
 }
 
-LinkedData::LinkedData(int count, int bufferCount)
-    : ds(MakePeople(count)), source(std::make_unique<TDataSource>(nullptr)) {
+std::string StoreName(const testing::TestParamInfo<Store>& info) {
+  return info.param == Store::Memory ? "Memory" : "Sqlite";
+}
+
+void CreatePeopleTable(const std::string& path, int count) {
+  TSqliteDatabase db(path, true, 1000);
+  db.Execute("CREATE TABLE people (ID INTEGER, Name VARCHAR(20), Amount MONEY)");
+  TSqliteTransaction transaction(db);
+  TSqliteStatement insert(db, "INSERT INTO people VALUES (?, ?, ?)");
+  for (int i = 1; i <= count; ++i) {
+    insert.Bind(1, Variant(i));
+    insert.Bind(2, Variant("Name" + std::to_string(i)));
+    insert.Bind(3, Variant(i * 1.5));
+    insert.Step();
+    insert.Reset();
+  }
+  transaction.Commit();
+}
+
+People::People(Store store, int count) {
+  if (store == Store::Memory) {
+    ds = MakePeople(count);
+    return;
+  }
+  file = std::make_unique<TempFile>(".db");
+  CreatePeopleTable(file->Path(), count);
+  auto sqlite = std::make_unique<TSqliteDataSet>(nullptr);
+  sqlite->SetDatabaseName(file->Path());
+  sqlite->SetTableName("people");
+  sqlite->Open();
+  ds = std::move(sqlite);
+}
+
+People::~People() { ds.reset(); }
+
+LinkedData::LinkedData(Store store, int count, int bufferCount) : source(std::make_unique<TDataSource>(nullptr)) {
+  People people(store, count);
+  file = std::move(people.file);
+  ds = std::move(people.ds);
   source->SetDataSet(ds.get());
   link = std::make_unique<RecordingLink>(source.get(), bufferCount);
   link->log.clear();
@@ -44,6 +84,7 @@ LinkedData::LinkedData(int count, int bufferCount)
 LinkedData::~LinkedData() {
   link.reset();
   source.reset();
+  ds.reset();
 }
 
 std::string AllIds(TDataSet* ds) {

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <gtest/gtest.h>
+
 #include <memory>
 #include <string>
 #include <vector>
@@ -55,18 +57,6 @@ class RecordingLink : public TDataLink {
 std::unique_ptr<TMemDataSet> MakePeople(int count);
 void AddPeople(TMemDataSet* ds, int from, int to);
 
-// A data set, a source and a recording link with `bufferCount` rows.
-struct LinkedData {
-  explicit LinkedData(int count, int bufferCount);
-  ~LinkedData();
-  std::unique_ptr<TMemDataSet> ds;
-  std::unique_ptr<TDataSource> source;
-  std::unique_ptr<RecordingLink> link;
-};
-
-// The IDs of all records in data-set order, as "1 2 3".
-std::string AllIds(TDataSet* ds);
-
 // A temporary file path removed when the object goes.
 class TempFile {
  public:
@@ -77,5 +67,33 @@ class TempFile {
  private:
   std::string path_;
 };
+
+// Where the people live: in memory, or in an SQLite table "people" of a temporary file.
+enum class Store { Memory, Sqlite };
+std::string StoreName(const testing::TestParamInfo<Store>& info);
+
+// Creates the table "people" (ID INTEGER, Name VARCHAR(20), Amount MONEY) with IDs 1..count.
+void CreatePeopleTable(const std::string& path, int count);
+
+// An open data set of people like MakePeople's, in the given store.
+struct People {
+  People(Store store, int count);
+  ~People();
+  std::unique_ptr<TempFile> file;
+  std::unique_ptr<TDataSet> ds;
+};
+
+// A data set, a source and a recording link with `bufferCount` rows.
+struct LinkedData {
+  LinkedData(Store store, int count, int bufferCount);
+  ~LinkedData();
+  std::unique_ptr<TempFile> file;
+  std::unique_ptr<TDataSet> ds;
+  std::unique_ptr<TDataSource> source;
+  std::unique_ptr<RecordingLink> link;
+};
+
+// The IDs of all records in data-set order, as "1 2 3".
+std::string AllIds(TDataSet* ds);
 
 }  // namespace data_test

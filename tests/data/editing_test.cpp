@@ -7,6 +7,8 @@
 
 using namespace data_test;
 
+class Editing : public testing::TestWithParam<Store> {};
+
 namespace {
 
 TField* F(TDataSet* ds, const char* name) { return ds->FieldByName(name); }
@@ -22,8 +24,8 @@ void ExpectDatabaseError(const std::function<void()>& action, const std::string&
 
 }  // namespace
 
-TEST(Editing, EditPostSendsEditingRecordAndChangedInOrder) {
-  LinkedData d(10, 3);
+TEST_P(Editing, EditPostSendsEditingRecordAndChangedInOrder) {
+  LinkedData d(GetParam(), 10, 3);
   d.link->noteChecks = true;
   d.ds->Edit();
   EXPECT_EQ(d.ds->State(), dsEdit);
@@ -41,8 +43,8 @@ TEST(Editing, EditPostSendsEditingRecordAndChangedInOrder) {
   EXPECT_EQ(F(d.ds.get(), "Name")->AsString(), "Changed");
 }
 
-TEST(Editing, CancelRestoresTheStoredValues) {
-  LinkedData d(3, 3);
+TEST_P(Editing, CancelRestoresTheStoredValues) {
+  LinkedData d(GetParam(), 3, 3);
   d.ds->Next();
   d.ds->Edit();
   F(d.ds.get(), "Amount")->SetAsFloat(99);
@@ -53,8 +55,8 @@ TEST(Editing, CancelRestoresTheStoredValues) {
   EXPECT_EQ(F(d.ds.get(), "ID")->AsInteger(), 2);
 }
 
-TEST(Editing, InsertInTheMiddleKeepsTheRowAndPostsInPlace) {
-  LinkedData d(10, 3);
+TEST_P(Editing, InsertInTheMiddleKeepsTheRowAndPostsInPlace) {
+  LinkedData d(GetParam(), 10, 3);
   d.ds->MoveBy(4);
   EXPECT_EQ(d.link->Window(), "3 4 5");
   d.link->log.clear();
@@ -72,8 +74,8 @@ TEST(Editing, InsertInTheMiddleKeepsTheRowAndPostsInPlace) {
   EXPECT_EQ(AllIds(d.ds.get()), "1 2 3 4 100 5 6 7 8 9 10");
 }
 
-TEST(Editing, CancelledInsertReturnsToTheRecordThatWasCurrent) {
-  LinkedData d(10, 3);
+TEST_P(Editing, CancelledInsertReturnsToTheRecordThatWasCurrent) {
+  LinkedData d(GetParam(), 10, 3);
   d.ds->MoveBy(4);
   d.ds->Insert();
   d.link->log.clear();
@@ -84,8 +86,8 @@ TEST(Editing, CancelledInsertReturnsToTheRecordThatWasCurrent) {
   EXPECT_EQ(d.ds->RecordCount(), 10);
 }
 
-TEST(Editing, AppendShowsTheLastRecordsAboveTheNewOne) {
-  LinkedData d(10, 3);
+TEST_P(Editing, AppendShowsTheLastRecordsAboveTheNewOne) {
+  LinkedData d(GetParam(), 10, 3);
   d.ds->Append();
   EXPECT_EQ(d.link->Take(), "editing @2, changed @2");
   EXPECT_EQ(d.link->Window(), "9 10 ");
@@ -98,8 +100,8 @@ TEST(Editing, AppendShowsTheLastRecordsAboveTheNewOne) {
   EXPECT_EQ(F(d.ds.get(), "ID")->AsInteger(), 11);
 }
 
-TEST(Editing, DeletingTheCurrentRecordShowsTheNextOne) {
-  LinkedData d(10, 3);
+TEST_P(Editing, DeletingTheCurrentRecordShowsTheNextOne) {
+  LinkedData d(GetParam(), 10, 3);
   d.ds->MoveBy(4);
   d.link->log.clear();
   d.ds->Delete();
@@ -113,8 +115,8 @@ TEST(Editing, DeletingTheCurrentRecordShowsTheNextOne) {
   EXPECT_EQ(AllIds(d.ds.get()), "1 2 3 4 6 7 8 9");
 }
 
-TEST(Editing, DeletingAnotherRecordKeepsTheCurrentOneThroughItsBookmark) {
-  LinkedData d(10, 3);
+TEST_P(Editing, DeletingAnotherRecordKeepsTheCurrentOneThroughItsBookmark) {
+  LinkedData d(GetParam(), 10, 3);
   d.ds->MoveBy(6);
   d.link->log.clear();
   TBookmark here = d.ds->GetBookmark();
@@ -130,8 +132,8 @@ TEST(Editing, DeletingAnotherRecordKeepsTheCurrentOneThroughItsBookmark) {
   EXPECT_EQ(d.ds->RecNo(), 6);
 }
 
-TEST(Editing, DeletingEveryRecordLeavesAnEmptyDataSet) {
-  LinkedData d(2, 3);
+TEST_P(Editing, DeletingEveryRecordLeavesAnEmptyDataSet) {
+  LinkedData d(GetParam(), 2, 3);
   d.ds->Delete();
   d.ds->Delete();
   EXPECT_TRUE(d.ds->IsEmpty());
@@ -144,8 +146,9 @@ TEST(Editing, DeletingEveryRecordLeavesAnEmptyDataSet) {
   EXPECT_EQ(d.ds->State(), dsInsert);
 }
 
-TEST(Editing, EventsFireInTheOrderOfTheClassLibrary) {
-  auto ds = MakePeople(3);
+TEST_P(Editing, EventsFireInTheOrderOfTheClassLibrary) {
+  People people(GetParam(), 3);
+  TDataSet* ds = people.ds.get();
   std::string order;
   auto note = [&](TDataSetNotifyEvent& ev, const char* name) {
     ev.Bind(nullptr, name, [&order, name](TDataSet*) { order += std::string(order.empty() ? "" : " ") + name; });
@@ -187,8 +190,9 @@ TEST(Editing, EventsFireInTheOrderOfTheClassLibrary) {
   EXPECT_EQ(ds->RecordCount(), 3);
 }
 
-TEST(Editing, OnNewRecordFillsDefaultsThatDoNotCountAsModified) {
-  auto ds = MakePeople(1);
+TEST_P(Editing, OnNewRecordFillsDefaultsThatDoNotCountAsModified) {
+  People people(GetParam(), 1);
+  TDataSet* ds = people.ds.get();
   ds->OnNewRecord.Bind(nullptr, "Defaults", [](TDataSet* d) { d->FieldByName("Name")->SetAsString("Default"); });
   ds->Append();
   EXPECT_EQ(ds->FieldByName("Name")->AsString(), "Default");
@@ -198,8 +202,9 @@ TEST(Editing, OnNewRecordFillsDefaultsThatDoNotCountAsModified) {
   EXPECT_EQ(ds->RecordCount(), 1);
 }
 
-TEST(Editing, WritesOutsideEditModeOrOnReadOnlyDataRaise) {
-  auto ds = MakePeople(2);
+TEST_P(Editing, WritesOutsideEditModeOrOnReadOnlyDataRaise) {
+  People people(GetParam(), 2);
+  TDataSet* ds = people.ds.get();
   ExpectDatabaseError([&] { ds->FieldByName("Name")->SetAsString("x"); }, "Dataset not in edit or insert mode");
   ExpectDatabaseError([&] { ds->Post(); }, "Dataset not in edit or insert mode");
   ds->FieldByName("Name")->SetReadOnly(true);
@@ -218,8 +223,9 @@ TEST(Editing, WritesOutsideEditModeOrOnReadOnlyDataRaise) {
   ExpectDatabaseError([&] { ds->First(); }, "Cannot perform this operation on a closed dataset");
 }
 
-TEST(Editing, RequiredFieldStopsPostAndKeepsTheInsert) {
-  auto ds = MakePeople(1);
+TEST_P(Editing, RequiredFieldStopsPostAndKeepsTheInsert) {
+  People people(GetParam(), 1);
+  TDataSet* ds = people.ds.get();
   ds->FieldByName("Name")->SetRequired(true);
   ds->Append();
   ds->FieldByName("ID")->SetAsInteger(5);
@@ -231,8 +237,9 @@ TEST(Editing, RequiredFieldStopsPostAndKeepsTheInsert) {
   EXPECT_EQ(ds->RecordCount(), 2);
 }
 
-TEST(Editing, OnValidateCanRejectAValueWhichIsThenNotStored) {
-  auto ds = MakePeople(1);
+TEST_P(Editing, OnValidateCanRejectAValueWhichIsThenNotStored) {
+  People people(GetParam(), 1);
+  TDataSet* ds = people.ds.get();
   TField* id = ds->FieldByName("ID");
   id->OnValidate.Bind(nullptr, "Positive", [](TField* f) {
     if (f->AsInteger() < 0) throw EDatabaseError("negative");
@@ -243,8 +250,8 @@ TEST(Editing, OnValidateCanRejectAValueWhichIsThenNotStored) {
   EXPECT_FALSE(ds->Modified());
 }
 
-TEST(Editing, DataSourceReportsStateAndDataChanges) {
-  LinkedData d(3, 1);
+TEST_P(Editing, DataSourceReportsStateAndDataChanges) {
+  LinkedData d(GetParam(), 3, 1);
   std::vector<std::string> seen;
   d.source->OnStateChange.Bind(nullptr, "State", [&](TObject*) { seen.push_back("state " + std::to_string(d.source->State())); });
   d.source->OnDataChange.Bind(nullptr, "Data", [&](TObject*, TField* f) { seen.push_back(f ? "data " + f->FieldName() : "data -"); });
@@ -258,3 +265,5 @@ TEST(Editing, DataSourceReportsStateAndDataChanges) {
   EXPECT_FALSE(d.link->Edit());
   EXPECT_EQ(d.ds->State(), dsBrowse);
 }
+
+INSTANTIATE_TEST_SUITE_P(BothStores, Editing, testing::Values(Store::Memory, Store::Sqlite), StoreName);

@@ -1,0 +1,326 @@
+#include "platform/data/sqlite_dataset.h"
+
+#include <algorithm>
+
+#include "platform/core/format.h"
+#include "platform/data/mem_dataset.h"
+#include "platform/data/sqlite_access.h"
+#include "platform/data/sqlite_values.h"
+
+namespace {
+
+constexpr int kMaxKeyChunk = 65536;
+
+struct ColumnInfo {
+  String name;
+  String declared;
+  bool notNull = false;
+  bool hasDefault = false;
+  int primaryKey = 0;
+};
+
+std::vector<ColumnInfo> TableColumns(TSqliteDatabase& db, const String& table) {
+  TSqliteStatement info(db, "PRAGMA table_info(" + table + ")");
+  std::vector<ColumnInfo> columns;
+  while (info.Step()) {
+    columns.push_back({info.ColumnValue(1).AsString(), info.ColumnValue(2).AsString(),
+                       info.ColumnInt64(3) != 0, !info.ColumnValue(4).IsNull(),
+                       static_cast<int>(info.ColumnInt64(5))});
+  }
+  return columns;
+}
+
+// A name not yet among the field defs ("id", then "id_1", "id_2", ...).
+String UniqueName(TFieldDefs* defs, const String& name) {
+  String candidate = name.empty() ? String("Column") : name;
+  for (int n = 1; defs->IndexOf(candidate) >= 0; ++n) candidate = name + "_" + IntToStr(n);
+  return candidate;
+}
+
+}  // namespace
+
+TSqliteDataSet::TSqliteDataSet(TComponent* owner) : TDataSet(owner) {}
+
+TSqliteDataSet::~TSqliteDataSet() { CloseForDestruction(); }
+
+void TSqliteDataSet::SetDatabaseName(const String& name) {
+  CheckInactive();
+  databaseName_ = name;
+}
+
+void TSqliteDataSet::SetTableName(const String& name) {
+  CheckInactive();
+  tableName_ = name;
+}
+
+void TSqliteDataSet::SetSQL(const String& sql) {
+  CheckInactive();
+  sql_ = sql;
+}
+
+void TSqliteDataSet::SetBusyTimeout(int ms) {
+  CheckInactive();
+  busyTimeout_ = ms;
+}
+
+bool TSqliteDataSet::CanModify() const { return !ReadOnly() && !IsQuery() && !tableName_.empty(); }
+
+int64_t TSqliteDataSet::LoadedKeyCount() const { return keys_ ? keys_->Count() : 0; }
+
+String TSqliteDataSet::Table() const { return SqlIdentifier(tableName_); }
+
+void TSqliteDataSet::InternalOpen() {
+  if (databaseName_.empty()) DatabaseError("No database name given", this);
+  if (tableName_.empty() && sql_.empty()) DatabaseError("No table name or SQL query given", this);
+  try {
+    db_ = std::make_unique<TSqliteDatabase>(databaseName_, false, busyTimeout_);
+    if (IsQuery())
+      OpenQuery();
+    else
+      OpenTable();
+  } catch (...) {
+    Forget();
+    throw;
+  }
+}
+
+void TSqliteDataSet::InternalClose() { Forget(); }
+
+void TSqliteDataSet::Forget() {
+  readRow_.reset();
+  nextKeys_.reset();
+  keys_.reset();
+  queryRows_.reset();
+  db_.reset();
+  countCache_ = -1;
+}
+
+void TSqliteDataSet::OpenTable() {
+  // Preparing this gives SQLite's own message for a missing table or one without row ids.
+  TSqliteStatement probe(*db_, "SELECT rowid, * FROM " + Table() + " LIMIT 0");
+  std::vector<ColumnInfo> columns = TableColumns(*db_, Table());
+  int primaryKeys = static_cast<int>(std::count_if(columns.begin(), columns.end(),
+                                                   [](const ColumnInfo& c) { return c.primaryKey > 0; }));
+  FieldDefs()->Clear();
+  types_.clear();
+  for (const ColumnInfo& c : columns) {
+    int size = 0;
+    TFieldType type = FieldTypeOfDecl(c.declared, size);
+    // The one INTEGER PRIMARY KEY column is the row id itself: SQLite numbers new rows.
+    if (primaryKeys == 1 && c.primaryKey == 1 && SameText(Trim(c.declared), "INTEGER")) type = ftAutoInc;
+    FieldDefs()->Add(c.name, type, size, c.notNull && !c.hasDefault && type != ftAutoInc);
+    types_.push_back(type);
+  }
+  PrepareTableStatements();
+  keys_ = std::make_unique<TKeyset>(false);
+  if (indexFieldNames_.empty()) {
+    keysComplete_ = false;
+    lastKey_ = INT64_MIN;
+    chunk_ = 256;
+  } else {
+    LoadOrderedKeys();
+  }
+}
+
+void TSqliteDataSet::PrepareTableStatements() {
+  String list;
+  for (int i = 0; i < FieldDefs()->Count(); ++i)
+    list += (i ? ", " : "") + SqlIdentifier(FieldDefs()->Items(i).Name);
+  if (list.empty()) list = "NULL";
+  readRow_ = std::make_unique<TSqliteStatement>(*db_, "SELECT " + list + " FROM " + Table() + " WHERE rowid = ?");
+  nextKeys_ = std::make_unique<TSqliteStatement>(
+      *db_, "SELECT rowid FROM " + Table() + " WHERE rowid > ? ORDER BY rowid LIMIT ?");
+}
+
+void TSqliteDataSet::OpenQuery() {
+  TSqliteStatement query(*db_, sql_);
+  FieldDefs()->Clear();
+  types_.clear();
+  bool hasRow = query.Step();
+  for (int c = 0; c < query.ColumnCount(); ++c) {
+    int size = 0;
+    TFieldType type = ftString;
+    String declared = query.ColumnDeclType(c);
+    if (!declared.empty())
+      type = FieldTypeOfDecl(declared, size);
+    else if (hasRow && query.ColumnValue(c).VarType() == varInt64)
+      type = ftLargeint;
+    else if (hasRow && query.ColumnValue(c).VarType() == varDouble)
+      type = ftFloat;
+    FieldDefs()->Add(UniqueName(FieldDefs(), query.ColumnName(c)), type, size);
+    types_.push_back(type);
+  }
+  std::vector<TStorageKind> kinds;
+  for (TFieldType t : types_) kinds.push_back(StorageKindOf(t));
+  queryRows_ = std::make_unique<TRecordStore>(std::move(kinds));
+  keys_ = std::make_unique<TKeyset>(true);
+  keysComplete_ = true;
+  if (hasRow) ReadQueryRows(query);
+}
+
+void TSqliteDataSet::ReadQueryRows(TSqliteStatement& query) {
+  do {
+    int64_t row = queryRows_->AddRow();
+    for (int c = 0; c < query.ColumnCount(); ++c)
+      queryRows_->Set(row, c, FromStored(types_[static_cast<size_t>(c)], query.ColumnValue(c)));
+    keys_->Append(row);
+  } while (query.Step());
+}
+
+// Reads the next row ids in row-id order, a chunk at a time, each chunk larger than the last.
+bool TSqliteDataSet::LoadMoreKeys() {
+  if (keysComplete_) return false;
+  nextKeys_->Bind(1, Variant(lastKey_));
+  nextKeys_->Bind(2, Variant(chunk_));
+  int read = 0;
+  while (nextKeys_->Step()) {
+    lastKey_ = nextKeys_->ColumnInt64(0);
+    keys_->Append(lastKey_);
+    ++read;
+  }
+  nextKeys_->Reset();
+  if (read < chunk_) keysComplete_ = true;
+  chunk_ = std::min(chunk_ * 4, kMaxKeyChunk);
+  return read > 0;
+}
+
+void TSqliteDataSet::LoadAllKeys() {
+  while (!keysComplete_) LoadMoreKeys();
+}
+
+// Reads every row id in the order of IndexFieldNames; records that were deleted keep their
+// place for bookmark comparisons after the live ones.
+void TSqliteDataSet::LoadOrderedKeys() {
+  String order;
+  for (const String& name : SplitFieldNames(indexFieldNames_)) {
+    int column = FieldDefs()->IndexOf(name);
+    if (column < 0) DatabaseError(Format(db_messages::FieldNotFound, {name}), this);
+    order += SqlIdentifier(FieldDefs()->Items(column).Name) + " COLLATE ANSI, ";
+  }
+  TSqliteStatement all(*db_, "SELECT rowid FROM " + Table() + " ORDER BY " + order + "rowid");
+  std::vector<int64_t> ids;
+  while (all.Step()) ids.push_back(all.ColumnInt64(0));
+  keys_->Reorder(std::move(ids));
+  keysComplete_ = true;
+}
+
+void TSqliteDataSet::SetIndexFieldNames(const String& fields) {
+  if (fields == indexFieldNames_) return;
+  if (!Active() || IsQuery()) {
+    indexFieldNames_ = fields;
+    return;
+  }
+  CheckBrowseMode();
+  String previous = indexFieldNames_;
+  indexFieldNames_ = fields;
+  try {
+    LoadOrderedKeys();
+  } catch (...) {
+    indexFieldNames_ = previous;
+    throw;
+  }
+  OrderChanged();
+}
+
+bool TSqliteDataSet::RecordExists(int64_t position) {
+  if (position < 0) return false;
+  while (position >= keys_->Count() && LoadMoreKeys()) {
+  }
+  return position < keys_->Count();
+}
+
+// Without reading every row id, the count comes from the table.
+int64_t TSqliteDataSet::InternalRecordCount() {
+  if (keysComplete_) return keys_->Count();
+  if (countCache_ < 0) {
+    TSqliteStatement count(*db_, "SELECT count(*) FROM " + Table());
+    countCache_ = count.Step() ? count.ColumnInt64(0) : 0;
+  }
+  return countCache_;
+}
+
+int64_t TSqliteDataSet::RecordIdAt(int64_t position) {
+  RecordExists(position);
+  return keys_->IdAt(position);
+}
+
+int64_t TSqliteDataSet::PositionOfId(int64_t id) {
+  while (!keysComplete_ && id > lastKey_ && LoadMoreKeys()) {
+  }
+  return keys_->PositionOf(id);
+}
+
+void TSqliteDataSet::ReadRecord(int64_t id, std::vector<Variant>& columns) {
+  if (IsQuery()) {
+    for (int c = 0; c < queryRows_->ColumnCount(); ++c) columns[static_cast<size_t>(c)] = queryRows_->Get(id, c);
+    return;
+  }
+  readRow_->Bind(1, Variant(id));
+  // A row another connection removed reads as Null values.
+  if (readRow_->Step()) {
+    for (size_t c = 0; c < types_.size(); ++c)
+      columns[c] = FromStored(types_[c], readRow_->ColumnValue(static_cast<int>(c)));
+  }
+  readRow_->Reset();
+}
+
+int64_t TSqliteDataSet::InsertRow(const TRecordBuffer& buffer) {
+  String names, marks;
+  std::vector<Variant> values;
+  for (size_t c = 0; c < types_.size(); ++c) {
+    if (buffer.values[c].IsNull()) continue;  // the column's default applies
+    names += (values.empty() ? "" : ", ") + SqlIdentifier(FieldDefs()->Items(static_cast<int>(c)).Name);
+    marks += values.empty() ? "?" : ", ?";
+    values.push_back(ToStored(types_[c], buffer.values[c]));
+  }
+  String sql = values.empty() ? "INSERT INTO " + Table() + " DEFAULT VALUES"
+                              : "INSERT INTO " + Table() + " (" + names + ") VALUES (" + marks + ")";
+  TSqliteStatement insert(*db_, sql);
+  for (size_t i = 0; i < values.size(); ++i) insert.Bind(static_cast<int>(i) + 1, values[i]);
+  insert.Step();
+  return db_->LastInsertRowId();
+}
+
+void TSqliteDataSet::UpdateRow(const TRecordBuffer& buffer) {
+  String assignments;
+  std::vector<Variant> values;
+  for (size_t c = 0; c < types_.size(); ++c) {
+    if (!buffer.changed[c]) continue;
+    assignments += (values.empty() ? "" : ", ") + SqlIdentifier(FieldDefs()->Items(static_cast<int>(c)).Name) + " = ?";
+    values.push_back(ToStored(types_[c], buffer.values[c]));
+  }
+  if (values.empty()) return;
+  TSqliteStatement update(*db_, "UPDATE " + Table() + " SET " + assignments + " WHERE rowid = ?");
+  for (size_t i = 0; i < values.size(); ++i) update.Bind(static_cast<int>(i) + 1, values[i]);
+  update.Bind(static_cast<int>(values.size()) + 1, Variant(buffer.id));
+  update.Step();
+  if (db_->Changes() == 0) DatabaseError("Record not found or changed by another user", this);
+}
+
+int64_t TSqliteDataSet::WriteRecord(const TRecordBuffer& buffer, int64_t insertPosition) {
+  CheckActive();
+  if (!CanModify()) DatabaseError(db_messages::DataSetReadOnly, this);
+  bool inserting = insertPosition >= 0;
+  if (inserting) LoadAllKeys();  // the new record takes its place among all the others
+  TSqliteTransaction transaction(*db_);
+  int64_t id = buffer.id;
+  if (inserting)
+    id = InsertRow(buffer);
+  else
+    UpdateRow(buffer);
+  transaction.Commit();
+  countCache_ = -1;
+  if (inserting) keys_->InsertAt(insertPosition, id);
+  return id;
+}
+
+void TSqliteDataSet::DeleteRecord(int64_t id) {
+  if (!CanModify()) DatabaseError(db_messages::DataSetReadOnly, this);
+  TSqliteTransaction transaction(*db_);
+  TSqliteStatement remove(*db_, "DELETE FROM " + Table() + " WHERE rowid = ?");
+  remove.Bind(1, Variant(id));
+  remove.Step();
+  transaction.Commit();
+  countCache_ = -1;
+  keys_->Remove(id);
+}

@@ -1,0 +1,87 @@
+#pragma once
+
+#include <memory>
+
+#include "platform/data/dataset.h"
+#include "platform/data/keyset.h"
+#include "platform/data/record_store.h"
+
+class TSqliteDatabase;
+class TSqliteStatement;
+
+// A data set over an SQLite database file: a table (editable) or an SQL query (read-only).
+//
+// A table is browsed by row id: opening reads only the first row ids, more are read as the
+// cursor moves on, and each record's values are read by row id when it enters the buffer
+// window, so a table of a million rows opens as fast as a small one. Every Post and Delete is
+// written to the table in its own transaction before the call returns; a failure (a constraint,
+// a lock held by another connection) raises EDatabaseError with SQLite's message, writes
+// nothing, and leaves the data set in the state it was in. Bookmarks are row ids.
+//
+// A query's rows are read into memory at open.
+class TSqliteDataSet : public TDataSet {
+  DECLARE_CLASS(TSqliteDataSet, TDataSet)
+ public:
+  explicit TSqliteDataSet(TComponent* owner);
+  ~TSqliteDataSet() override;
+
+  const String& DatabaseName() const { return databaseName_; }
+  void SetDatabaseName(const String& name);
+  const String& TableName() const { return tableName_; }
+  void SetTableName(const String& name);
+  // A query; when given it takes precedence over TableName.
+  const String& SQL() const { return sql_; }
+  void SetSQL(const String& sql);
+  // How long (ms) a write waits for another connection's lock before giving up.
+  int BusyTimeout() const { return busyTimeout_; }
+  void SetBusyTimeout(int ms);
+  // Orders a table on "A;B" (text in the locale order, ignoring Latin case); "" orders by row id.
+  const String& IndexFieldNames() const { return indexFieldNames_; }
+  void SetIndexFieldNames(const String& fields);
+  bool CanModify() const override;
+  // Row ids read so far (a table is read lazily).
+  int64_t LoadedKeyCount() const;
+
+ protected:
+  void InternalOpen() override;
+  void InternalClose() override;
+  bool RecordExists(int64_t position) override;
+  int64_t InternalRecordCount() override;
+  int64_t RecordIdAt(int64_t position) override;
+  int64_t PositionOfId(int64_t id) override;
+  int CompareIds(int64_t a, int64_t b) const override { return keys_->Compare(a, b); }
+  void ReadRecord(int64_t id, std::vector<Variant>& columns) override;
+  int64_t WriteRecord(const TRecordBuffer& buffer, int64_t insertPosition) override;
+  void DeleteRecord(int64_t id) override;
+
+ private:
+  bool IsQuery() const { return !sql_.empty(); }
+  String Table() const;
+  void OpenTable();
+  void OpenQuery();
+  void ReadQueryRows(TSqliteStatement& query);
+  void PrepareTableStatements();
+  bool LoadMoreKeys();
+  void LoadAllKeys();
+  void LoadOrderedKeys();
+  int64_t InsertRow(const TRecordBuffer& buffer);
+  void UpdateRow(const TRecordBuffer& buffer);
+  void Forget();
+
+  String databaseName_;
+  String tableName_;
+  String sql_;
+  String indexFieldNames_;
+  int busyTimeout_ = 2000;
+
+  std::unique_ptr<TSqliteDatabase> db_;
+  std::unique_ptr<TSqliteStatement> readRow_;
+  std::unique_ptr<TSqliteStatement> nextKeys_;
+  std::unique_ptr<TKeyset> keys_;
+  std::unique_ptr<TRecordStore> queryRows_;
+  std::vector<TFieldType> types_;
+  bool keysComplete_ = true;
+  int64_t lastKey_ = 0;
+  int chunk_ = 256;
+  int64_t countCache_ = -1;
+};
