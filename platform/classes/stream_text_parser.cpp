@@ -83,6 +83,8 @@ void TTextParser::ScanIdent() {
   const size_t start = pos_;
   while (IsIdentChar(Peek()) || (Peek() == '.' && IsIdentStart(Peek(1)))) ++pos_;
   text_.assign(source_.substr(start, pos_ - start));
+  // Names are stored with a one-byte length.
+  if (text_.size() > 255) Error("Identifier longer than 255 characters");
 }
 
 void TTextParser::ScanString() {
