@@ -271,6 +271,26 @@ TEST_F(StreamComponents, ReadingIntoAnExistingRootReusesItsComponents) {
   EXPECT_EQ(target.Caption(), "短信群发 Sender");
 }
 
+TEST_F(StreamComponents, AReferenceToAComponentOfAnotherOwnerGoesThroughThatOwner) {
+  // A and the component A owns, as a constructor would make them.
+  auto makeTree = [](TSamplePanel& root) {
+    auto* a = new TSampleChild(&root);
+    a->SetName("A");
+    auto* sub = new TSampleChild(a);
+    sub->SetName("Sub");
+    return sub;
+  };
+  TSamplePanel source(nullptr);
+  source.SetName("P");
+  source.SetPartner(makeTree(source));
+  const std::vector<uint8_t> binary = WriteTree(&source);
+  EXPECT_NE(ToText(binary).find("  Partner = A.Sub\n"), String::npos) << ToText(binary);
+  TSamplePanel target(nullptr);
+  TSampleChild* sub = makeTree(target);
+  ReadInto(binary, &target);
+  EXPECT_EQ(target.Partner(), sub);
+}
+
 TEST_F(StreamComponents, UnsignedColoursFromOtherWritersKeepTheirBitPattern) {
   auto panel = Read<TSamplePanel>(ToBinary("object P: TSamplePanel\n  Color = 4278190085\nend\n"));
   EXPECT_EQ(panel->Color(), clWindow);
