@@ -1,0 +1,215 @@
+// The SQLite data set against real database files: what it reads at open, that posts reach
+// the file, and that failures write nothing and leave the state as it was.
+#include <gtest/gtest.h>
+
+#include "platform/core/exceptions.h"
+#include "platform/data/field_kinds.h"
+#include "platform/data/sqlite_access.h"
+#include "platform/data/sqlite_dataset.h"
+#include "tests/data/data_test_support.h"
+
+using namespace data_test;
+
+namespace {
+
+std::unique_ptr<TSqliteDataSet> OpenTable(const std::string& path, const char* table) {
+  auto ds = std::make_unique<TSqliteDataSet>(nullptr);
+  ds->SetDatabaseName(path);
+  ds->SetTableName(table);
+  ds->SetBusyTimeout(50);
+  ds->Open();
+  return ds;
+}
+
+int64_t CountRows(const std::string& path, const char* where = "") {
+  TSqliteDatabase db(path, false, 1000);
+  TSqliteStatement count(db, std::string("SELECT count(*) FROM people ") + where);
+  count.Step();
+  return count.ColumnInt64(0);
+}
+
+std::string ErrorOf(const std::function<void()>& action) {
+  try {
+    action();
+  } catch (const EDatabaseError& e) {
+    return e.Message();
+  }
+  return "no error";
+}
+
+class SqliteTable : public testing::Test {
+ protected:
+  TempFile file{".db"};
+};
+
+}  // namespace
+
+TEST_F(SqliteTable, ColumnsBecomeFieldsOfMatchingKinds) {
+  {
+    TSqliteDatabase db(file.Path(), true, 1000);
+    db.Execute(
+        "CREATE TABLE t (id INTEGER PRIMARY KEY, name VARCHAR(30) NOT NULL, note TEXT, pay MONEY,"
+        " born DATE, seen DATETIME, ok BOOLEAN, score REAL, memo CLOB, total BIGINT);"
+        "INSERT INTO t VALUES (7, '张三', NULL, 12.5, '1990-02-03', '2024-05-01 13:45:30', 1, 2.25, 'long', 9000000000)");
+  }
+  auto ds = OpenTable(file.Path(), "t");
+  EXPECT_EQ(ds->FieldByName("id")->DataType(), ftAutoInc);
+  EXPECT_EQ(ds->FieldByName("name")->DataType(), ftString);
+  EXPECT_EQ(ds->FieldByName("name")->Size(), 30);
+  EXPECT_TRUE(ds->FieldByName("name")->Required());
+  EXPECT_EQ(ds->FieldByName("note")->Size(), 0);
+  EXPECT_EQ(ds->FieldByName("pay")->DataType(), ftCurrency);
+  EXPECT_EQ(ds->FieldByName("born")->DataType(), ftDate);
+  EXPECT_EQ(ds->FieldByName("seen")->DataType(), ftDateTime);
+  EXPECT_EQ(ds->FieldByName("ok")->DataType(), ftBoolean);
+  EXPECT_EQ(ds->FieldByName("score")->DataType(), ftFloat);
+  EXPECT_EQ(ds->FieldByName("memo")->DataType(), ftMemo);
+  EXPECT_EQ(ds->FieldByName("total")->DataType(), ftLargeint);
+
+  EXPECT_EQ(ds->FieldByName("id")->AsInteger(), 7);
+  EXPECT_EQ(ds->FieldByName("name")->AsString(), "张三");
+  EXPECT_TRUE(ds->FieldByName("note")->IsNull());
+  EXPECT_EQ(ds->FieldByName("pay")->AsCurrency(), Currency::FromDouble(12.5));
+  EXPECT_EQ(ds->FieldByName("born")->AsDateTime(), EncodeDate(1990, 2, 3));
+  EXPECT_DOUBLE_EQ(ds->FieldByName("seen")->AsDateTime(), EncodeDate(2024, 5, 1) + EncodeTime(13, 45, 30, 0));
+  EXPECT_TRUE(ds->FieldByName("ok")->AsBoolean());
+  EXPECT_EQ(ds->FieldByName("memo")->DisplayText(), "(MEMO)");
+  EXPECT_EQ(ds->FieldByName("total")->AsLargeInt(), 9000000000);
+}
+
+TEST_F(SqliteTable, PostedChangesSurviveClosingAndAnotherConnection) {
+  CreatePeopleTable(file.Path(), 5);
+  {
+    auto ds = OpenTable(file.Path(), "people");
+    ds->Locate("ID", 3, {});
+    ds->Edit();
+    ds->FieldByName("Name")->SetAsString("李四");
+    ds->Post();
+    ds->Append();
+    ds->FieldByName("ID")->SetAsInteger(6);
+    ds->FieldByName("Amount")->SetAsCurrency(Currency::FromInt(42));
+    ds->Post();
+    ds->Locate("ID", 1, {});
+    ds->Delete();
+    // Written before any close: another connection sees it now.
+    EXPECT_EQ(CountRows(file.Path()), 5);
+    EXPECT_EQ(CountRows(file.Path(), "WHERE Name = '李四'"), 1);
+  }
+  auto again = OpenTable(file.Path(), "people");
+  EXPECT_EQ(AllIds(again.get()), "2 3 4 5 6");
+  ASSERT_TRUE(again->Locate("ID", 6, {}));
+  EXPECT_EQ(again->FieldByName("Amount")->AsCurrency(), Currency::FromInt(42));
+  EXPECT_TRUE(again->FieldByName("Name")->IsNull());
+  ASSERT_TRUE(again->Locate("Name", "李四", {}));
+  EXPECT_EQ(again->FieldByName("ID")->AsInteger(), 3);
+}
+
+TEST_F(SqliteTable, LargeTablesOpenWithoutReadingEveryRowId) {
+  CreatePeopleTable(file.Path(), 5000);
+  auto ds = OpenTable(file.Path(), "people");
+  EXPECT_LT(ds->LoadedKeyCount(), 1000);
+  EXPECT_EQ(ds->RecordCount(), 5000);
+  EXPECT_LT(ds->LoadedKeyCount(), 1000);
+  ds->MoveBy(300);
+  EXPECT_EQ(ds->FieldByName("ID")->AsInteger(), 301);
+  EXPECT_LT(ds->LoadedKeyCount(), 5000);
+  ds->Last();
+  EXPECT_EQ(ds->FieldByName("ID")->AsInteger(), 5000);
+  EXPECT_EQ(ds->LoadedKeyCount(), 5000);
+  EXPECT_EQ(ds->RecNo(), 5000);
+}
+
+TEST_F(SqliteTable, ConstraintViolationWritesNothingAndKeepsTheEdit) {
+  {
+    TSqliteDatabase db(file.Path(), true, 1000);
+    db.Execute("CREATE TABLE people (ID INTEGER UNIQUE, Name VARCHAR(20) NOT NULL, Amount MONEY);"
+               "INSERT INTO people VALUES (1, 'a', 1), (2, 'b', 2)");
+  }
+  auto ds = OpenTable(file.Path(), "people");
+  ds->Append();
+  ds->FieldByName("ID")->SetAsInteger(2);
+  ds->FieldByName("Name")->SetAsString("dup");
+  EXPECT_EQ(ErrorOf([&] { ds->Post(); }), "UNIQUE constraint failed: people.ID");
+  EXPECT_EQ(ds->State(), dsInsert);
+  EXPECT_EQ(ds->FieldByName("Name")->AsString(), "dup");
+  EXPECT_EQ(CountRows(file.Path()), 2);
+  ds->Cancel();
+  EXPECT_EQ(ds->RecordCount(), 2);
+  // A required column left empty is stopped before SQLite sees it.
+  ds->First();
+  ds->Edit();
+  ds->FieldByName("Name")->Clear();
+  EXPECT_EQ(ErrorOf([&] { ds->Post(); }), "Field 'Name' must have a value");
+  EXPECT_EQ(ds->State(), dsEdit);
+  ds->Cancel();
+  EXPECT_EQ(ds->FieldByName("Name")->AsString(), "a");
+}
+
+TEST_F(SqliteTable, LockedDatabaseRaisesAndLeavesTheRecordUnwritten) {
+  CreatePeopleTable(file.Path(), 3);
+  auto ds = OpenTable(file.Path(), "people");
+  ds->Edit();
+  ds->FieldByName("Name")->SetAsString("mine");
+  {
+    TSqliteDatabase other(file.Path(), false, 0);
+    other.Execute("BEGIN EXCLUSIVE");
+    EXPECT_EQ(ErrorOf([&] { ds->Post(); }), "database is locked");
+    EXPECT_EQ(ds->State(), dsEdit);
+    EXPECT_EQ(ErrorOf([&] { ds->Delete(); }), "database is locked");
+    other.Execute("ROLLBACK");
+  }
+  ds->Post();
+  EXPECT_EQ(ds->State(), dsBrowse);
+  EXPECT_EQ(CountRows(file.Path(), "WHERE Name = 'mine'"), 1);
+  EXPECT_EQ(CountRows(file.Path()), 3);
+}
+
+TEST_F(SqliteTable, MissingTableBadQueryAndMissingFileRaiseAndStayClosed) {
+  CreatePeopleTable(file.Path(), 1);
+  auto ds = std::make_unique<TSqliteDataSet>(nullptr);
+  ds->SetDatabaseName(file.Path());
+  ds->SetTableName("nobody");
+  EXPECT_EQ(ErrorOf([&] { ds->Open(); }), "no such table: nobody");
+  EXPECT_FALSE(ds->Active());
+  ds->SetSQL("SELEC * FROM people");
+  EXPECT_EQ(ErrorOf([&] { ds->Open(); }), "near \"SELEC\": syntax error");
+  EXPECT_FALSE(ds->Active());
+  ds->SetDatabaseName(file.Path() + ".missing");
+  EXPECT_NE(ErrorOf([&] { ds->Open(); }).find("Cannot open database"), std::string::npos);
+  EXPECT_EQ(ds->FieldCount(), 0);
+}
+
+TEST_F(SqliteTable, QueriesAreReadOnlyAndReadInFull) {
+  CreatePeopleTable(file.Path(), 4);
+  TSqliteDataSet ds(nullptr);
+  ds.SetDatabaseName(file.Path());
+  ds.SetSQL("SELECT ID, Name, ID * 2 AS Twice FROM people WHERE ID > 1 ORDER BY ID DESC");
+  ds.Open();
+  EXPECT_EQ(AllIds(&ds), "4 3 2");
+  EXPECT_EQ(ds.FieldByName("Twice")->AsInteger(), 8);
+  EXPECT_FALSE(ds.CanModify());
+  EXPECT_EQ(ErrorOf([&] { ds.Edit(); }), "Cannot modify a read-only dataset");
+}
+
+TEST_F(SqliteTable, SortingOnAColumnReordersAndTellsLinks) {
+  {
+    TSqliteDatabase db(file.Path(), true, 1000);
+    db.Execute("CREATE TABLE people (ID INTEGER, Name VARCHAR(20), Amount MONEY);"
+               "INSERT INTO people VALUES (1, 'b', 3), (2, 'C', 1), (3, 'a', 2)");
+  }
+  auto ds = OpenTable(file.Path(), "people");
+  TDataSource source(nullptr);
+  source.SetDataSet(ds.get());
+  RecordingLink link(&source, 3);
+  link.log.clear();
+  ds->Locate("ID", 2, {});
+  link.log.clear();
+  ds->SetIndexFieldNames("Name");
+  EXPECT_EQ(link.Take(), "changed @2");
+  EXPECT_EQ(ds->FieldByName("ID")->AsInteger(), 2);
+  EXPECT_EQ(AllIds(ds.get()), "3 1 2");
+  ds->SetIndexFieldNames("Amount");
+  EXPECT_EQ(AllIds(ds.get()), "2 3 1");
+  EXPECT_EQ(ErrorOf([&] { ds->SetIndexFieldNames("Nope"); }), "Field 'Nope' not found");
+  EXPECT_EQ(AllIds(ds.get()), "2 3 1");
+}
