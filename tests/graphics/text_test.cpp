@@ -1,0 +1,174 @@
+#include "platform/graphics/text_out.h"
+
+#include "tests/graphics/pixel_test_support.h"
+
+using pixel_test::Str;
+
+class Text : public PixelTest {
+ protected:
+  void SetUp() override {
+    MakeBitmap(200, 80);
+    c()->Brush()->SetStyle(bsClear);
+  }
+  TCanvas* c() { return bmp.Canvas(); }
+};
+
+TEST_F(Text, InkLiesInsideTheMeasuredCellAtThePoint) {
+  c()->TextOut(10, 20, "Hello World");
+  TSize size = c()->TextExtent("Hello World");
+  TRect ink = InkBounds(clWhite);
+  EXPECT_FALSE(ink.IsEmpty());
+  EXPECT_GE(ink.Left, 10);
+  EXPECT_LE(ink.Left, 12);
+  EXPECT_GE(ink.Top, 20);
+  EXPECT_LE(ink.Right, 10 + size.cx + 1) << Str(ink) << " width " << size.cx;
+  EXPECT_GE(ink.Right, 10 + size.cx - 3) << Str(ink) << " width " << size.cx;
+  EXPECT_LE(ink.Bottom, 20 + size.cy);
+  EXPECT_EQ(CountColor(clBlack) + CountColor(clWhite), 200 * 80) << "text is not antialiased";
+  EXPECT_EQ(c()->PenPos(), Point(10 + size.cx, 20));
+}
+
+TEST_F(Text, FontHeightAndSizeAtNinetySixDpi) {
+  TFont* f = c()->Font();
+  EXPECT_EQ(f->Name(), "MS Sans Serif");
+  EXPECT_EQ(f->Size(), 8);
+  EXPECT_EQ(f->Height(), -11);
+  f->SetSize(12);
+  EXPECT_EQ(f->Height(), -16);
+  f->SetHeight(-20);
+  EXPECT_EQ(f->Size(), 15);
+  TEXTMETRIC tm;
+  ASSERT_TRUE(GetTextMetrics(c()->Handle(), &tm));
+  EXPECT_EQ(tm.tmHeight, tm.tmAscent + tm.tmDescent);
+  EXPECT_EQ(tm.tmHeight - tm.tmInternalLeading, 20);
+  EXPECT_GT(tm.tmAveCharWidth, 5);
+  EXPECT_GE(tm.tmMaxCharWidth, tm.tmAveCharWidth);
+  EXPECT_EQ(tm.tmOverhang, 0);
+  EXPECT_EQ(c()->TextHeight("x"), tm.tmHeight);
+  f->SetHeight(tm.tmHeight);  // a positive height asks for the cell height
+  EXPECT_NEAR(c()->TextHeight("x"), tm.tmHeight, 1);
+}
+
+TEST_F(Text, MeasurementGrowsWithTextAndStyle) {
+  int plain = c()->TextWidth("Mississippi");
+  EXPECT_EQ(c()->TextWidth(""), 0);
+  EXPECT_LT(c()->TextWidth("Missi"), plain);
+  c()->Font()->SetStyle({fsBold});
+  EXPECT_GT(c()->TextWidth("Mississippi"), plain);
+  c()->Font()->SetStyle({fsUnderline});
+  c()->TextOut(0, 0, "____");
+  int underlineRows = 0;
+  c()->Font()->SetStyle({});
+  MakeBitmap(200, 80);
+  c()->Font()->SetStyle({fsUnderline});
+  c()->TextOut(0, 0, "abc");
+  TRect under = InkBounds(clWhite);
+  MakeBitmap(200, 80);
+  c()->Font()->SetStyle({});
+  c()->TextOut(0, 0, "abc");
+  TRect plainInk = InkBounds(clWhite);
+  underlineRows = under.Bottom - plainInk.Bottom;
+  EXPECT_GT(underlineRows, 0) << Str(under) << " vs " << Str(plainInk);
+}
+
+TEST_F(Text, OriginalFaceNamesMapThroughOneTable) {
+  EXPECT_EQ(SubstituteFontName("MS Sans Serif"), "DejaVu Sans");
+  EXPECT_EQ(SubstituteFontName("tahoma"), "DejaVu Sans");
+  EXPECT_EQ(SubstituteFontName("Arial"), "DejaVu Sans");
+  EXPECT_EQ(SubstituteFontName("Courier New"), "DejaVu Sans Mono");
+  EXPECT_EQ(SubstituteFontName("宋体"), "WenQuanYi Zen Hei");
+  EXPECT_EQ(SubstituteFontName("新宋体"), "WenQuanYi Zen Hei");
+  EXPECT_EQ(SubstituteFontName("Some Font"), "Some Font");
+  c()->Font()->SetName("Courier New");
+  EXPECT_EQ(c()->TextWidth("iiii"), c()->TextWidth("MMMM")) << "a fixed-pitch face";
+  EXPECT_EQ(GetTextFace(c()->Handle()), "Courier New");
+}
+
+TEST_F(Text, ChineseTextDrawsWithTheCjkFont) {
+  c()->Font()->SetName("宋体");
+  c()->Font()->SetSize(12);
+  int width = c()->TextWidth("中文测试");
+  EXPECT_GE(width, 4 * 14);
+  c()->TextOut(5, 5, "中文测试");
+  TRect ink = InkBounds(clWhite);
+  EXPECT_GT(CountColor(clBlack), 100);
+  EXPECT_LE(ink.Right, 5 + width + 1);
+  EXPECT_GE(ink.Right, 5 + width - 4);
+  // Latin face names fall back to the CJK font for ideographs too.
+  MakeBitmap(200, 80);
+  c()->Font()->SetName("Tahoma");
+  c()->TextOut(5, 5, "中");
+  EXPECT_GT(CountColor(clBlack), 20);
+}
+
+TEST_F(Text, OpaqueBackgroundFillsTheCellTransparentDoesNot) {
+  c()->Brush()->SetColor(clYellow);  // solid brush: opaque text background
+  c()->TextOut(10, 10, "ab");
+  TSize s = c()->TextExtent("ab");
+  EXPECT_EQ(InkBounds(clWhite), Bounds(10, 10, s.cx, s.cy));
+  EXPECT_EQ(At(10, 10), clYellow);
+  MakeBitmap(200, 80);
+  c()->Brush()->SetStyle(bsClear);
+  c()->TextOut(10, 10, "ab");
+  EXPECT_EQ(CountColor(clYellow), 0);
+}
+
+TEST_F(Text, FontColourIsTheTextColour) {
+  c()->Font()->SetColor(clRed);
+  c()->TextOut(0, 0, "Red");
+  EXPECT_GT(CountColor(clRed), 10);
+  EXPECT_EQ(CountColor(clBlack), 0);
+}
+
+TEST_F(Text, OrientationNineHundredRunsUpwards) {
+  MakeBitmap(60, 200);
+  c()->Brush()->SetStyle(bsClear);
+  c()->Font()->SetOrientation(900);
+  int width = c()->TextWidth("Vertical title");
+  int height = c()->TextHeight("Vertical title");
+  c()->TextOut(20, 180, "Vertical title");
+  TRect ink = InkBounds(clWhite);
+  EXPECT_GE(ink.Left, 20);
+  EXPECT_LE(ink.Right, 20 + height);
+  EXPECT_LE(ink.Bottom, 181);
+  EXPECT_GE(ink.Top, 180 - width - 1);
+  EXPECT_GT(ink.Height(), ink.Width() * 3) << Str(ink);
+}
+
+TEST_F(Text, TextAlignRightAndBaselineMoveTheCell) {
+  TSize s = c()->TextExtent("xyz");
+  TEXTMETRIC tm;
+  GetTextMetrics(c()->Handle(), &tm);
+  SetTextAlign(c()->Handle(), TA_RIGHT | TA_BASELINE);
+  TextOut(c()->Handle(), 100, 50, "xyz");
+  TRect ink = InkBounds(clWhite);
+  EXPECT_LE(ink.Right, 101);
+  EXPECT_GE(ink.Left, 100 - s.cx);
+  EXPECT_LE(ink.Bottom, 50 + tm.tmDescent);
+  EXPECT_GE(ink.Top, 50 - tm.tmAscent);
+  SetTextAlign(c()->Handle(), TA_LEFT | TA_TOP);
+}
+
+TEST_F(Text, TextRectClipsToItsRectangle) {
+  c()->Brush()->SetColor(clYellow);
+  c()->TextRect(Rect(10, 10, 30, 30), 5, 12, "Clipped text here");
+  TRect ink = InkBounds(clWhite);
+  EXPECT_EQ(ink, Rect(10, 10, 30, 30)) << Str(ink);
+  EXPECT_GT(CountColor(clBlack, Rect(10, 10, 30, 30)), 5);
+}
+
+TEST_F(Text, ExtentsPerCodePointAgreeWithTheWhole) {
+  HDC h = c()->Handle();
+  int fit = 0;
+  int extents[8] = {};
+  TSize size;
+  ASSERT_TRUE(GetTextExtentExPoint(h, "中a文b", 1000, &fit, extents, &size));
+  EXPECT_EQ(fit, 4);
+  EXPECT_EQ(extents[3], size.cx);
+  EXPECT_LT(extents[0], extents[1]);
+  TSize whole;
+  GetTextExtentPoint32(h, "中a文b", &whole);
+  EXPECT_NEAR(whole.cx, size.cx, 1);
+  ASSERT_TRUE(GetTextExtentExPoint(h, "中a文b", extents[1], &fit, nullptr, nullptr));
+  EXPECT_EQ(fit, 2);
+}
