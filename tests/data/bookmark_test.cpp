@@ -1,0 +1,113 @@
+// Bookmarks: they stay valid across edits, inserts, deletes of other records and sorting,
+// compare in data-set order even for records that are gone, and only going to a gone record
+// fails.
+#include <gtest/gtest.h>
+
+#include "platform/core/exceptions.h"
+#include "tests/data/data_test_support.h"
+
+using namespace data_test;
+
+class Bookmarks : public testing::TestWithParam<Store> {};
+
+namespace {
+
+TBookmark MarkOf(TDataSet* ds, int id) {
+  EXPECT_TRUE(ds->Locate("ID", id, {}));
+  return ds->GetBookmark();
+}
+
+}  // namespace
+
+TEST_P(Bookmarks, StayValidAcrossEditsInsertsAndDeletesOfOthers) {
+  People people(GetParam(), 6);
+  TDataSet* ds = people.ds.get();
+  TBookmark four = MarkOf(ds, 4);
+  ds->First();
+  ds->Edit();
+  ds->FieldByName("Name")->SetAsString("x");
+  ds->Post();
+  ds->Insert();
+  ds->FieldByName("ID")->SetAsInteger(0);
+  ds->Post();
+  MarkOf(ds, 2);
+  ds->Delete();
+  ASSERT_TRUE(ds->BookmarkValid(four));
+  ds->GotoBookmark(four);
+  EXPECT_EQ(ds->FieldByName("ID")->AsInteger(), 4);
+  EXPECT_EQ(ds->RecNo(), 4);
+}
+
+TEST_P(Bookmarks, CompareInDataSetOrderAlsoForGoneRecords) {
+  People people(GetParam(), 6);
+  TDataSet* ds = people.ds.get();
+  std::vector<TBookmark> marks;
+  for (int id = 1; id <= 6; ++id) marks.push_back(MarkOf(ds, id));
+  // A record inserted before 3 sorts between 2 and 3.
+  MarkOf(ds, 3);
+  ds->Insert();
+  ds->FieldByName("ID")->SetAsInteger(25);
+  ds->Post();
+  TBookmark inserted = ds->GetBookmark();
+  EXPECT_LT(ds->CompareBookmarks(marks[1], inserted), 0);
+  EXPECT_GT(ds->CompareBookmarks(marks[2], inserted), 0);
+  // 3 and 4 go; they still compare where they were.
+  MarkOf(ds, 3);
+  ds->Delete();
+  MarkOf(ds, 4);
+  ds->Delete();
+  EXPECT_FALSE(ds->BookmarkValid(marks[2]));
+  for (size_t a = 0; a < marks.size(); ++a) {
+    for (size_t b = 0; b < marks.size(); ++b) {
+      int expected = a < b ? -1 : (a > b ? 1 : 0);
+      EXPECT_EQ(ds->CompareBookmarks(marks[a], marks[b]), expected) << a << " vs " << b;
+    }
+  }
+  EXPECT_LT(ds->CompareBookmarks(inserted, marks[2]), 0);
+  EXPECT_EQ(ds->CompareBookmarks(TBookmark(), marks[0]), -1);
+  EXPECT_EQ(ds->CompareBookmarks(marks[0], TBookmark()), 1);
+  EXPECT_EQ(ds->CompareBookmarks(TBookmark(), TBookmark()), 0);
+}
+
+TEST_P(Bookmarks, GoingToAGoneRecordRaisesAndStaysPut) {
+  People people(GetParam(), 4);
+  TDataSet* ds = people.ds.get();
+  TBookmark two = MarkOf(ds, 2);
+  ds->Delete();
+  MarkOf(ds, 4);
+  try {
+    ds->GotoBookmark(two);
+    ADD_FAILURE() << "no error";
+  } catch (const EDatabaseError& e) {
+    EXPECT_EQ(e.Message(), "Record not found");
+  }
+  EXPECT_EQ(ds->FieldByName("ID")->AsInteger(), 4);
+  EXPECT_THROW(ds->GotoBookmark("not a bookmark"), EDatabaseError);
+  EXPECT_FALSE(ds->BookmarkValid("not a bookmark"));
+}
+
+TEST_P(Bookmarks, NoBookmarkForARecordBeingInserted) {
+  People people(GetParam(), 2);
+  TDataSet* ds = people.ds.get();
+  ds->Append();
+  EXPECT_EQ(ds->GetBookmark(), TBookmark());
+  ds->Cancel();
+  EXPECT_NE(ds->GetBookmark(), TBookmark());
+}
+
+INSTANTIATE_TEST_SUITE_P(BothStores, Bookmarks, testing::Values(Store::Memory, Store::Sqlite), StoreName);
+
+TEST(MemBookmarks, SortingKeepsBookmarksAndTellsLinks) {
+  LinkedData d(Store::Memory, 5, 3);
+  auto* mem = static_cast<TMemDataSet*>(d.ds.get());
+  TBookmark three = MarkOf(mem, 3);
+  d.link->log.clear();
+  mem->SortOnFields("Amount", true, true);
+  EXPECT_EQ(d.link->Take(), "changed @1");
+  EXPECT_EQ(mem->FieldByName("ID")->AsInteger(), 3);
+  EXPECT_EQ(AllIds(mem), "5 4 3 2 1");
+  TBookmark five = MarkOf(mem, 5);
+  EXPECT_LT(mem->CompareBookmarks(five, three), 0);
+  mem->GotoBookmark(three);
+  EXPECT_EQ(mem->RecNo(), 3);
+}
