@@ -175,7 +175,7 @@ void DrawCaptionGlyph(HDC__& d, const TRect& r, UINT kind, COLORREF ink, int shi
 
 bool DrawFrameControl(HDC dc, TRect& rect, UINT type, UINT state) {
   HDC__* d = LiveDC(dc);
-  if (d == nullptr) return false;
+  if (d == nullptr || type < DFC_CAPTION || type > DFC_BUTTON) return false;
   if (rect.IsEmpty()) return true;
   switch (type) {
     case DFC_BUTTON:

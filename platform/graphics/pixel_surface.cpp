@@ -31,8 +31,8 @@ void TPixelSurface::Resize(int width, int height, uint32_t fill) {
   Painter.reset();
   std::vector<uint32_t> next(static_cast<size_t>(width) * height, fill);
   int w = std::min(width, width_);
-  for (int y = 0; y < std::min(height, height_); ++y)
-    std::memcpy(&next[static_cast<size_t>(y) * width], &pixels_[static_cast<size_t>(y) * width_],
+  for (int y = 0; w > 0 && y < std::min(height, height_); ++y)
+    std::memcpy(next.data() + static_cast<size_t>(y) * width, pixels_.data() + static_cast<size_t>(y) * width_,
                 sizeof(uint32_t) * w);
   pixels_.swap(next);
   width_ = width;
@@ -80,15 +80,15 @@ void* TPixelSurface::ScanLine(int row) {
   if (!packedActive_) {
     packed_.assign(static_cast<size_t>(stride) * height_, 0);
     for (int y = 0; y < height_; ++y)
-      PackRow(format_, &pixels_[static_cast<size_t>(y) * width_], width_, &packed_[static_cast<size_t>(y) * stride]);
+      PackRow(format_, pixels_.data() + static_cast<size_t>(y) * width_, width_, packed_.data() + static_cast<size_t>(y) * stride);
     packedActive_ = true;
   }
-  return &packed_[static_cast<size_t>(row) * stride];
+  return packed_.data() + static_cast<size_t>(row) * stride;
 }
 
 void TPixelSurface::TakeInScanLines() {
   packedActive_ = false;
   int stride = BytesPerScanLine(format_, width_);
   for (int y = 0; y < height_; ++y)
-    UnpackRow(format_, &packed_[static_cast<size_t>(y) * stride], width_, &pixels_[static_cast<size_t>(y) * width_]);
+    UnpackRow(format_, packed_.data() + static_cast<size_t>(y) * stride, width_, pixels_.data() + static_cast<size_t>(y) * width_);
 }

@@ -1,0 +1,87 @@
+#include "platform/graphics/canvas.h"
+
+#include "platform/core/exceptions.h"
+#include "platform/graphics/device_context.h"
+#include "tests/graphics/pixel_test_support.h"
+
+class Canvases : public PixelTest {
+ protected:
+  void SetUp() override { MakeBitmap(30, 20); }
+};
+
+TEST_F(Canvases, ChangedObjectsTakeEffectOnTheNextCall) {
+  TCanvas* c = bmp.Canvas();
+  c->Brush()->SetColor(clRed);
+  c->FillRect(Rect(0, 0, 5, 5));
+  c->Brush()->SetColor(clBlue);
+  c->FillRect(Rect(5, 0, 10, 5));
+  c->Pen()->SetColor(clLime);
+  c->MoveTo(0, 10);
+  c->LineTo(10, 10);
+  EXPECT_EQ(At(1, 1), clRed);
+  EXPECT_EQ(At(6, 1), clBlue);
+  EXPECT_EQ(At(3, 10), clLime);
+  c->Font()->SetColor(clRed);
+  EXPECT_EQ(GetTextColor(c->Handle()), static_cast<COLORREF>(clRed));
+  c->Pen()->SetMode(pmXor);
+  EXPECT_EQ(GetROP2(c->Handle()), R2_XORPEN);
+}
+
+TEST_F(Canvases, ObjectsAssignAndTellTheirChanges) {
+  TFont a, b;
+  int changes = 0;
+  b.OnChange.Bind(nullptr, "Count", [&](TObject*) { ++changes; });
+  a.SetName("Arial");
+  a.SetStyle({fsBold, fsItalic});
+  a.SetColor(clRed);
+  b.Assign(&a);
+  EXPECT_EQ(changes, 1);
+  EXPECT_EQ(b.Name(), "Arial");
+  EXPECT_EQ(b.Style(), (TFontStyles{fsBold, fsItalic}));
+  EXPECT_EQ(b.Color(), clRed);
+  b.SetName("Arial");
+  EXPECT_EQ(changes, 1) << "setting the same value is no change";
+  TPen pen;
+  EXPECT_THROW(pen.Assign(&a), EConvertError);
+  TBrush brush;
+  brush.SetStyle(bsClear);
+  brush.SetColor(clRed);  // a colour makes a clear brush solid again
+  EXPECT_EQ(brush.Style(), bsSolid);
+}
+
+TEST_F(Canvases, CanvasEventsBracketDrawing) {
+  std::vector<std::string> log;
+  bmp.Canvas()->OnChanging.Bind(nullptr, "Changing", [&](TObject*) { log.push_back("changing"); });
+  bmp.Canvas()->OnChange.Bind(nullptr, "Change", [&](TObject*) { log.push_back("change"); });
+  bmp.Canvas()->FillRect(Rect(0, 0, 2, 2));
+  EXPECT_EQ(log, (std::vector<std::string>{"changing", "change"}));
+}
+
+TEST_F(Canvases, AForeignDcIsUsedAndNeverDeleted) {
+  HDC dc = CreateCompatibleDC(nullptr);
+  SelectObject(dc, bmp.Handle());
+  {
+    TCanvas c;
+    c.SetHandle(dc);
+    c.Brush()->SetColor(clRed);
+    c.FillRect(Rect(0, 0, 3, 3));
+    c.SetHandle(nullptr);
+  }
+  EXPECT_EQ(At(1, 1), clRed);
+  EXPECT_TRUE(DeleteDC(dc));
+  TCanvas bare;
+  EXPECT_THROW(bare.FillRect(Rect(0, 0, 1, 1)), EInvalidOperation);
+}
+
+TEST_F(Canvases, TextRectWithFormatsCalculatesAndDraws) {
+  TCanvas* c = bmp.Canvas();
+  TRect r = Rect(0, 0, 30, 0);
+  c->TextRect(r, "Two words", {tfCalcRect, tfWordBreak});
+  EXPECT_EQ(r.Height(), 2 * c->TextHeight("x"));
+  c->Brush()->SetColor(clYellow);
+  TRect box = Rect(0, 0, 30, 20);
+  c->TextRect(box, "Hi", {tfSingleLine, tfCenter, tfVerticalCenter});
+  EXPECT_EQ(At(0, 0), clYellow);
+  EXPECT_GT(CountColor(clBlack), 3);
+  EXPECT_EQ(TextFormatToFlags({tfCenter, tfNoPrefix}), static_cast<UINT>(0x801));
+}
