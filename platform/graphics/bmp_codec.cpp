@@ -72,8 +72,8 @@ struct BmpLayout {
 };
 
 bool IsKnownHeaderSize(uint32_t size) {
-  return size == bmp::kCoreHeaderSize || size == bmp::kInfoHeaderSize || size == 52 ||
-         size == 56 || size == 108 || size == bmp::kV5HeaderSize;
+  return size == bmp::kCoreHeaderSize || size == bmp::kInfoHeaderSize || size == 52 || size == 56 ||
+         size == 108 || size == bmp::kV5HeaderSize;
 }
 
 void CheckBitCount(const BmpLayout& l) {
@@ -111,8 +111,7 @@ void CheckCompression(const BmpLayout& l) {
 
 void CheckGeometry(int64_t width, int64_t height) {
   if (width < 0) Invalid("negative width " + std::to_string(width));
-  if (width > kMaxBmpDimension || height > kMaxBmpDimension ||
-      width * height > kMaxBmpPixels) {
+  if (width > kMaxBmpDimension || height > kMaxBmpDimension || width * height > kMaxBmpPixels) {
     Invalid(std::to_string(width) + " x " + std::to_string(height) + " pixels is too large");
   }
 }
@@ -242,8 +241,12 @@ uint32_t ReadPacked(const uint8_t* p, uint32_t bytes) {
 class RowDecoder {
  public:
   RowDecoder(const BmpLayout& l, const std::vector<uint32_t>& palette)
-      : bits_(l.bitCount), palette_(palette), red_(l.masks[0]), green_(l.masks[1]),
-        blue_(l.masks[2]), alpha_(l.masks[3]) {}
+      : bits_(l.bitCount),
+        palette_(palette),
+        red_(l.masks[0]),
+        green_(l.masks[1]),
+        blue_(l.masks[2]),
+        alpha_(l.masks[3]) {}
 
   void Decode(const uint8_t* row, uint32_t* out, int width) const {
     if (bits_ <= 8) {
@@ -295,16 +298,16 @@ void DecodeUncompressed(const ByteView& in, const BmpLayout& l,
   }
 }
 
-void DecodeCompressed(const ByteView& in, const BmpLayout& l,
-                      const std::vector<uint32_t>& palette, TBmpImage& image) {
+void DecodeCompressed(const ByteView& in, const BmpLayout& l, const std::vector<uint32_t>& palette,
+                      TBmpImage& image) {
   uint64_t available = in.Size() - l.pixelOffset;
   uint64_t length = l.imageSize == 0 ? available : l.imageSize;
   if (length > available) {
     Invalid("truncated pixel data (" + std::to_string(length) + " bytes declared, " +
             std::to_string(available) + " present)");
   }
-  std::vector<uint8_t> indexes = bmp::DecodeRle(in, l.pixelOffset, length, l.width, l.height,
-                                                l.compression == bmp::BI_RLE4);
+  std::vector<uint8_t> indexes =
+      bmp::DecodeRle(in, l.pixelOffset, length, l.width, l.height, l.compression == bmp::BI_RLE4);
   for (int r = 0; r < l.height; ++r) {
     const uint8_t* src = indexes.data() + static_cast<size_t>(r) * l.width;
     uint32_t* dst = image.Pixels.data() + static_cast<size_t>(l.height - 1 - r) * l.width;

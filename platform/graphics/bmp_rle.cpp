@@ -14,10 +14,15 @@ namespace {
 class RleDecoder {
  public:
   RleDecoder(ByteView in, uint64_t offset, uint64_t length, int width, int height, bool fourBit)
-      : in_(in), pos_(offset), end_(offset + length), width_(width),
+      : in_(in),
+        pos_(offset),
+        end_(offset + length),
+        width_(width),
         paddedWidth_(static_cast<int>(RowStride(static_cast<uint64_t>(width), fourBit ? 4 : 8) *
                                       (fourBit ? 2 : 1))),
-        height_(height), fourBit_(fourBit), out_(static_cast<size_t>(width) * height, 0) {}
+        height_(height),
+        fourBit_(fourBit),
+        out_(static_cast<size_t>(width) * height, 0) {}
 
   std::vector<uint8_t> Run() {
     while (pos_ < end_) {

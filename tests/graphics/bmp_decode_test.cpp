@@ -9,8 +9,8 @@ using bmp_test::InfoFile;
 
 namespace {
 
-constexpr uint32_t kBlack = 0xFF000000, kWhite = 0xFFFFFFFF, kRed = 0xFFFF0000,
-                   kGreen = 0xFF00FF00, kBlue = 0xFF0000FF;
+constexpr uint32_t kBlack = 0xFF000000, kWhite = 0xFFFFFFFF, kRed = 0xFFFF0000, kGreen = 0xFF00FF00,
+                   kBlue = 0xFF0000FF;
 
 std::vector<uint32_t> Row(const TBmpImage& image, int y) {
   auto first = image.Pixels.begin() + static_cast<ptrdiff_t>(y) * image.Width;
@@ -134,7 +134,7 @@ TEST(BmpDecode, RunLengthEightBitEscapes) {
 TEST(BmpDecode, RunLengthFourBitAlternatesNibbles) {
   Bytes b = InfoFile(5, 2, 4, 2, 14 + 40 + 12, 3);
   b.Rgbq(0x000000).Rgbq(0xFF0000).Rgbq(0x00FF00);
-  b.Raw({5, 0x12});                   // bottom row: red, green, red, green, red
+  b.Raw({5, 0x12});  // bottom row: red, green, red, green, red
   b.Raw({0, 0});
   b.Raw({0, 3, 0x21, 0x20, 2, 0x00});  // literal of three nibbles (two bytes), then black
   b.Raw({0, 1});

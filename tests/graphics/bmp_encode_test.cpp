@@ -103,7 +103,8 @@ TEST(BmpEncode, TooManyColoursFallBackToTheStandardColours) {
   for (uint32_t p : back.Pixels) EXPECT_EQ(p, 0xFFFF0000u);  // nearest standard colour: red
   // 300 distinct near-greys: more than a colour table holds.
   TBmpImage grey = MakeImage(300, 1, {});
-  for (uint32_t i = 0; i < 300; ++i) grey.Pixels.push_back(0xFF000000 | (i * 255 / 299) * 0x010101 | i % 2);
+  for (uint32_t i = 0; i < 300; ++i)
+    grey.Pixels.push_back(0xFF000000 | (i * 255 / 299) * 0x010101 | i % 2);
   TBmpImage greyBack = DecodeBmp(EncodeBmp(grey, 8));
   for (size_t i = 0; i < grey.Pixels.size(); ++i) {
     EXPECT_LE(bmp_test::ChannelDistance(greyBack.Pixels[i], grey.Pixels[i]), 4) << i;

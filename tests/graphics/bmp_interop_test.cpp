@@ -106,7 +106,7 @@ TEST_F(BmpInterop, TheOtherProgramReadsWhatWeWrite) {
     bool alpha;
     int tolerance;
   };
-  const OurFlavour flavours[] = {{1, 2, false, 0},   {4, 16, false, 0},  {8, 256, false, 0},
+  const OurFlavour flavours[] = {{1, 2, false, 0},    {4, 16, false, 0},   {8, 256, false, 0},
                                  {15, 200, false, 1}, {16, 200, false, 1}, {24, 200, false, 0},
                                  {32, 200, false, 0}, {32, 200, true, 0}};
   for (const OurFlavour& f : flavours) {

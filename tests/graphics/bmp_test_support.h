@@ -34,8 +34,10 @@ class Bytes {
     return *this;
   }
   Bytes& Rgbq(uint32_t rgb) {  // a colour table entry: blue, green, red, 0
-    return U8(static_cast<uint8_t>(rgb)).U8(static_cast<uint8_t>(rgb >> 8))
-        .U8(static_cast<uint8_t>(rgb >> 16)).U8(0);
+    return U8(static_cast<uint8_t>(rgb))
+        .U8(static_cast<uint8_t>(rgb >> 8))
+        .U8(static_cast<uint8_t>(rgb >> 16))
+        .U8(0);
   }
   std::vector<uint8_t> data;
 };
@@ -69,7 +71,8 @@ class TempDir {
 
 inline void WriteFile(const std::string& path, const std::vector<uint8_t>& bytes) {
   std::ofstream out(path, std::ios::binary);
-  out.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
+  out.write(reinterpret_cast<const char*>(bytes.data()),
+            static_cast<std::streamsize>(bytes.size()));
 }
 
 inline std::vector<uint8_t> ReadFile(const std::string& path) {
