@@ -71,9 +71,13 @@ int64_t TDataSet::MoveWindowTo(int64_t position) {
   if (position >= end) {
     int64_t newStart = std::max(windowStart_, position - bufferCount_ + 1);
     shift = newStart - windowStart_;
+    // Buffers that leave the window at the top are refilled with the records entering below.
     int64_t drop = std::min<int64_t>(shift, static_cast<int64_t>(buffers_.size()));
-    buffers_.erase(buffers_.begin(), buffers_.begin() + drop);
-    for (int64_t p = std::max(end, newStart); p <= position; ++p) buffers_.push_back(Fetch(p));
+    std::rotate(buffers_.begin(), buffers_.begin() + drop, buffers_.end());
+    size_t keep = buffers_.size() - static_cast<size_t>(drop);
+    int64_t firstNew = std::max(end, newStart);
+    buffers_.resize(keep + static_cast<size_t>(position - firstNew + 1));
+    for (int64_t p = firstNew; p <= position; ++p) FetchInto(p, buffers_[keep + static_cast<size_t>(p - firstNew)]);
     windowStart_ = newStart;
   } else {
     int64_t newEnd = std::min(end, position + bufferCount_);

@@ -1,0 +1,185 @@
+// Data sets at scale: opening a large SQLite table against a small one (a million rows should
+// open about as fast as a thousand), walking a million in-memory records, and what each
+// in-memory record costs.
+#include <benchmark/benchmark.h>
+
+#include <unistd.h>
+
+#include <chrono>
+#include <cstdio>
+#include <filesystem>
+#include <map>
+#include <memory>
+#include <string>
+
+#include "platform/data/data_source.h"
+#include "platform/data/mem_dataset.h"
+#include "platform/data/sqlite_access.h"
+#include "platform/data/sqlite_dataset.h"
+
+namespace {
+
+constexpr int kShownRows = 50;
+
+// One temporary directory per run, removed at exit.
+class TempDir {
+ public:
+  TempDir() {
+    std::string pattern = (std::filesystem::temp_directory_path() / "dataset_benchXXXXXX").string();
+    path_ = mkdtemp(pattern.data()) ? pattern : std::string(".");
+  }
+  ~TempDir() {
+    std::error_code ec;
+    std::filesystem::remove_all(path_, ec);
+  }
+  const std::string& Path() const { return path_; }
+
+ private:
+  std::string path_;
+};
+
+TempDir& Dir() {
+  static TempDir dir;
+  return dir;
+}
+
+// A contacts table of `rows` rows, written once per run in one transaction.
+const std::string& ContactsFile(int rows) {
+  static std::map<int, std::string> files;
+  auto it = files.find(rows);
+  if (it != files.end()) return it->second;
+  std::string path = Dir().Path() + "/contacts" + std::to_string(rows) + ".db";
+  {
+    TSqliteDatabase db(path, true, 1000);
+    db.Execute("PRAGMA journal_mode = OFF; PRAGMA synchronous = OFF;");
+    db.Execute("CREATE TABLE contacts (id INTEGER PRIMARY KEY, name VARCHAR(20), phone VARCHAR(20), "
+               "balance MONEY, joined DATE)");
+    TSqliteTransaction transaction(db);
+    TSqliteStatement insert(db, "INSERT INTO contacts (name, phone, balance, joined) VALUES (?, ?, ?, ?)");
+    for (int i = 0; i < rows; ++i) {
+      insert.Bind(1, Variant("联系人" + std::to_string(i)));
+      insert.Bind(2, Variant("1380000" + std::to_string(1000 + i % 9000)));
+      insert.Bind(3, Variant((i % 1000) * 1.25));
+      insert.Bind(4, Variant("2024-01-15"));
+      insert.Step();
+      insert.Reset();
+    }
+    transaction.Commit();
+  }
+  return files[rows] = path;
+}
+
+// Opens the table under a link that shows kShownRows rows and reads every shown value, as a
+// grid's first paint does.
+void OpenAndShowFirstRows(const std::string& path) {
+  TSqliteDataSet ds(nullptr);
+  ds.SetDatabaseName(path);
+  ds.SetTableName("contacts");
+  TDataSource source(nullptr);
+  source.SetDataSet(&ds);
+  TDataLink link;
+  link.SetBufferCount(kShownRows);
+  link.SetDataSource(&source);
+  ds.Open();
+  for (int row = 0; row < link.RecordCount(); ++row) {
+    ActiveRecordScope at(&link, row);
+    for (int f = 0; f < ds.FieldCount(); ++f) benchmark::DoNotOptimize(ds.Fields()->Fields(f)->DisplayText());
+  }
+  link.SetDataSource(nullptr);
+}
+
+void BM_SqliteOpenFirst50(benchmark::State& state) {
+  const std::string& path = ContactsFile(static_cast<int>(state.range(0)));
+  for (auto _ : state) OpenAndShowFirstRows(path);
+}
+BENCHMARK(BM_SqliteOpenFirst50)->Arg(1000)->Arg(1000000)->Unit(benchmark::kMicrosecond);
+
+// Opening plus the exact count a scroll bar asks for before every row id was read (one
+// count(*) query over the table).
+void BM_SqliteOpenAndRecordCount(benchmark::State& state) {
+  TSqliteDataSet ds(nullptr);
+  ds.SetDatabaseName(ContactsFile(static_cast<int>(state.range(0))));
+  ds.SetTableName("contacts");
+  for (auto _ : state) {
+    ds.Open();
+    benchmark::DoNotOptimize(ds.RecordCount());
+    ds.Close();
+  }
+}
+BENCHMARK(BM_SqliteOpenAndRecordCount)->Arg(1000)->Arg(1000000)->Unit(benchmark::kMicrosecond);
+
+// Both sizes in one run, so the ratio is measured under the same conditions.
+void BM_SqliteOpenRatio1MTo1K(benchmark::State& state) {
+  const std::string& small = ContactsFile(1000);
+  const std::string& large = ContactsFile(1000000);
+  double smallSeconds = 0, largeSeconds = 0;
+  for (auto _ : state) {
+    auto t0 = std::chrono::steady_clock::now();
+    OpenAndShowFirstRows(small);
+    auto t1 = std::chrono::steady_clock::now();
+    OpenAndShowFirstRows(large);
+    auto t2 = std::chrono::steady_clock::now();
+    smallSeconds += std::chrono::duration<double>(t1 - t0).count();
+    largeSeconds += std::chrono::duration<double>(t2 - t1).count();
+  }
+  state.counters["ratio"] = largeSeconds / smallSeconds;
+}
+BENCHMARK(BM_SqliteOpenRatio1MTo1K)->Unit(benchmark::kMicrosecond);
+
+long ResidentBytes() {
+  long pages = 0, resident = 0;
+  if (FILE* f = std::fopen("/proc/self/statm", "r")) {
+    if (std::fscanf(f, "%ld %ld", &pages, &resident) != 2) resident = 0;
+    std::fclose(f);
+  }
+  return resident * sysconf(_SC_PAGESIZE);
+}
+
+struct MillionRecords {
+  std::unique_ptr<TMemDataSet> ds;
+  long residentBytes = 0;
+};
+
+// A million contacts in memory, built once.
+MillionRecords& Million() {
+  static MillionRecords m = [] {
+    MillionRecords r;
+    long before = ResidentBytes();
+    r.ds = std::make_unique<TMemDataSet>(nullptr);
+    r.ds->FieldDefs()->Add("id", ftInteger);
+    r.ds->FieldDefs()->Add("name", ftString, 20);
+    r.ds->FieldDefs()->Add("phone", ftString, 20);
+    r.ds->FieldDefs()->Add("balance", ftCurrency);
+    r.ds->FieldDefs()->Add("joined", ftDate);
+    r.ds->CreateDataSet();
+    for (int i = 0; i < 1000000; ++i)
+      r.ds->AppendRecord({i, "联系人" + std::to_string(i), "1380000" + std::to_string(1000 + i % 9000),
+                          (i % 1000) * 1.25, Variant::FromDateTime(45000 + i % 365)});
+    r.residentBytes = ResidentBytes() - before;
+    return r;
+  }();
+  return m;
+}
+
+void BM_MemFirstToLast1M(benchmark::State& state) {
+  TMemDataSet& ds = *Million().ds;
+  TField* id = ds.FieldByName("id");
+  for (auto _ : state) {
+    int64_t sum = 0;
+    for (ds.First(); !ds.Eof(); ds.Next()) sum += id->AsInteger();
+    benchmark::DoNotOptimize(sum);
+  }
+  state.SetItemsProcessed(state.iterations() * ds.RecordCount());
+}
+BENCHMARK(BM_MemFirstToLast1M)->Unit(benchmark::kMillisecond);
+
+void BM_MemBytesPerRecord(benchmark::State& state) {
+  MillionRecords& m = Million();
+  for (auto _ : state) benchmark::DoNotOptimize(m.ds->MemoryUsed());
+  double count = m.ds->RecordCount();
+  state.counters["held_bytes_per_record"] = static_cast<double>(m.ds->MemoryUsed()) / count;
+  state.counters["resident_bytes_per_record"] = static_cast<double>(m.residentBytes) / count;
+}
+BENCHMARK(BM_MemBytesPerRecord);
+
+}  // namespace
