@@ -189,6 +189,13 @@ void AddLinePixels(const PenObject& pen, TPoint from, TPoint to, int& styleOffse
     return;
   }
   const std::vector<int>* pattern = DashPattern(pen.Style);
+  if (pattern == nullptr && (from.x == to.x || from.y == to.y)) {
+    // Straight solid lines are one run: from the start up to, not including, the end.
+    TRect run = from.x == to.x ? (from.y < to.y ? TRect{from.x, from.y, from.x + 1, to.y} : TRect{from.x, to.y + 1, from.x + 1, from.y + 1})
+                               : (from.x < to.x ? TRect{from.x, from.y, to.x, from.y + 1} : TRect{to.x + 1, from.y, from.x + 1, from.y + 1});
+    if (!run.IsEmpty()) out.On.push_back(run);
+    return;
+  }
   int dx = std::abs(to.x - from.x), dy = -std::abs(to.y - from.y);
   int sx = from.x < to.x ? 1 : -1, sy = from.y < to.y ? 1 : -1;
   int err = dx + dy;

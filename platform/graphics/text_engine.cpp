@@ -17,7 +17,9 @@
 #include "platform/graphics/text_out.h"
 
 struct RealizedFont {
+  explicit RealizedFont(const QFont& font) : Font(font), Measure(font) {}
   QFont Font;
+  QFontMetrics Measure;
   TEXTMETRIC Metrics;
   int Escapement = 0;
 };
@@ -130,6 +132,11 @@ void ApplyClip(TextPainter& tp, const TRegion& clip, const TRect& bounds) {
     tp.Painter->setClipping(false);
     return;
   }
+  if (clip.IsRectangle()) {
+    const TRect& r = clip.Rects()[0];
+    tp.Painter->setClipRect(QRect(r.Left, r.Top, r.Width(), r.Height()));
+    return;
+  }
   QRegion region;
   for (const TRect& r : clip.Rects()) region += QRect(r.Left, r.Top, r.Width(), r.Height());
   tp.Painter->setClipRegion(region);
@@ -169,8 +176,7 @@ const RealizedFont& RealizeFont(FontObject& font) {
               lf.lfEscapement, lf.lfQuality == ANTIALIASED_QUALITY};
   auto it = e.Fonts.find(key);
   if (it == e.Fonts.end()) {
-    auto realized = std::make_unique<RealizedFont>();
-    realized->Font = MakeFont(lf, family, pixels);
+    auto realized = std::make_unique<RealizedFont>(MakeFont(lf, family, pixels));
     realized->Metrics = MakeMetrics(realized->Font, pixels, lf);
     realized->Escapement = lf.lfEscapement;
     it = e.Fonts.emplace(key, std::move(realized)).first;
@@ -185,7 +191,7 @@ int EscapementOf(const RealizedFont& font) { return font.Escapement; }
 
 int TextAdvance(const RealizedFont& font, std::string_view text) {
   if (text.empty()) return 0;
-  return QFontMetrics(font.Font).horizontalAdvance(ToQString(text));
+  return font.Measure.horizontalAdvance(ToQString(text));
 }
 
 std::vector<int> CodePointEnds(const RealizedFont& font, std::string_view text) {

@@ -65,45 +65,70 @@ String SubstituteFontName(std::string_view faceName) {
   return String(faceName);
 }
 
+namespace {
+
+// What one ExtTextOut call draws, worked out before any pixel changes.
+struct TextJob {
+  HDC__* Dc = nullptr;
+  const RealizedFont* Font = nullptr;
+  std::string_view Text;
+  const int* Dx = nullptr;
+  int X = 0;
+  int Y = 0;
+  UINT Options = 0;
+  const TRect* Rect = nullptr;
+};
+
+// The advance is measured only when placing or filling the text cell needs it.
+bool NeedsAdvance(const TextJob& job) {
+  const DCState& s = job.Dc->State;
+  bool cellFilledByRect = job.Rect != nullptr && (job.Options & ETO_OPAQUE) && (job.Options & ETO_CLIPPED);
+  return (s.TextAlign & (TA_UPDATECP | TA_RIGHT | TA_CENTER)) != 0 || IsMirrored(*job.Dc) ||
+         (s.BkMode == OPAQUE && !cellFilledByRect);
+}
+
+int Advance(const TextJob& job, std::vector<int>& ends) {
+  if (job.Dx == nullptr) return NeedsAdvance(job) ? TextAdvance(*job.Font, job.Text) : 0;
+  int advance = 0;
+  for (int i = 0, n = CharLength(job.Text); i < n; ++i) ends.push_back(advance += job.Dx[i]);
+  return advance;
+}
+
+void DrawRuns(const TextJob& job, TPoint origin, const std::vector<int>& ends, const TRegion& clip, bool rtl) {
+  COLORREF color = job.Dc->State.TextColor;
+  if (job.Dx == nullptr) {
+    DrawTextRun(*job.Dc, *job.Font, origin.x, origin.y, job.Text, color, clip, rtl);
+    return;
+  }
+  size_t offset = 0;
+  for (size_t i = 0; i < ends.size() && offset < job.Text.size(); ++i) {
+    size_t len = CharByteLength(job.Text, offset);
+    int start = i == 0 ? 0 : ends[i - 1];
+    DrawTextRun(*job.Dc, *job.Font, origin.x + start, origin.y, job.Text.substr(offset, len), color, clip, rtl);
+    offset += len;
+  }
+}
+
+}  // namespace
+
 bool ExtTextOut(HDC dc, int x, int y, UINT options, const TRect* rect, std::string_view text, const int* dx) {
   HDC__* d = LiveDC(dc);
-  if (d == nullptr) return false;
-  const RealizedFont* font = SelectedFont(*d);
+  const RealizedFont* font = d != nullptr ? SelectedFont(*d) : nullptr;
   if (font == nullptr) return false;
   bool updateCP = (d->State.TextAlign & TA_UPDATECP) != 0;
-  if (updateCP) {
-    x = d->State.Position.x;
-    y = d->State.Position.y;
-  }
+  TextJob job{d, font, text, dx, updateCP ? d->State.Position.x : x, updateCP ? d->State.Position.y : y, options, rect};
   std::vector<int> ends;
-  int advance = 0;
-  if (dx != nullptr) {
-    int n = CharLength(text);
-    for (int i = 0; i < n; ++i) ends.push_back(advance += dx[i]);
-  } else {
-    advance = TextAdvance(*font, text);
-  }
-  TRect cell = TextCell(*d, *font, x, y, advance);
-  TRegion clip = ClipOf(*d);
-  if (rect != nullptr && (options & ETO_CLIPPED)) clip = clip.Intersect(DeviceRect(*d, *rect));
+  int advance = Advance(job, ends);
+  TRect deviceCell = DeviceRect(*d, TextCell(*d, *font, job.X, job.Y, advance));
+  const TRegion& dcClip = ClipOf(*d);
+  TRegion clipped;
+  if (rect != nullptr && (options & ETO_CLIPPED)) clipped = dcClip.Intersect(DeviceRect(*d, *rect));
+  const TRegion& clip = rect != nullptr && (options & ETO_CLIPPED) ? clipped : dcClip;
   if (rect != nullptr && (options & ETO_OPAQUE)) FillOpaque(*d, DeviceRect(*d, *rect), nullptr);
-  TRect deviceCell = DeviceRect(*d, cell);
-  if (d->State.BkMode == OPAQUE) FillOpaque(*d, deviceCell, &clip);
+  if (d->State.BkMode == OPAQUE && NeedsAdvance(job)) FillOpaque(*d, deviceCell, &clip);
   bool rtl = (options & ETO_RTLREADING) || (d->State.TextAlign & TA_RTLREADING);
-  int originX = deviceCell.Left;
   // Upright text starts at the cell's top-left; text turned by 90 degrees at its bottom-left.
-  int originY = EscapementOf(*font) == 900 ? deviceCell.Bottom : deviceCell.Top;
-  if (dx == nullptr) {
-    DrawTextRun(*d, *font, originX, originY, text, d->State.TextColor, clip, rtl);
-  } else {
-    size_t offset = 0;
-    for (size_t i = 0; i < ends.size() && offset < text.size(); ++i) {
-      size_t len = CharByteLength(text, offset);
-      int start = i == 0 ? 0 : ends[i - 1];
-      DrawTextRun(*d, *font, originX + start, originY, text.substr(offset, len), d->State.TextColor, clip, rtl);
-      offset += len;
-    }
-  }
+  DrawRuns(job, {deviceCell.Left, EscapementOf(*font) == 900 ? deviceCell.Bottom : deviceCell.Top}, ends, clip, rtl);
   if (updateCP) d->State.Position.x += advance;
   return true;
 }
