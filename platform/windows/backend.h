@@ -1,0 +1,51 @@
+#pragma once
+
+#include <memory>
+
+#include "platform/core/types.h"
+#include "platform/windows/messages.h"
+
+// What the window tree needs from the real toolkit. backend/ implements it with real windows
+// and registers it at start-up; until then (and in tests) a headless one answers: a fixed
+// 1920x1080 screen, no real windows, no events to wait for.
+class TPlatformBackend {
+ public:
+  virtual ~TPlatformBackend() = default;
+  virtual TRect ScreenRect() const = 0;
+  virtual TRect WorkArea() const = 0;
+  // A top-level window was shown or hidden, moved or sized, minimised or maximised, shaped,
+  // or destroyed: the backend keeps its real window in step.
+  virtual void WindowShown(HWND top, bool visible) = 0;
+  virtual void WindowGeometryChanged(HWND top) = 0;
+  virtual void WindowStateChanged(HWND top) = 0;
+  virtual void WindowShapeChanged(HWND top) = 0;
+  virtual void WindowDestroyed(HWND top) = 0;
+  // Pixels of a top-level window's composed picture changed within `dirty` (window coordinates).
+  virtual void PresentWindow(HWND top, const TRect& dirty) = 0;
+  // The user pressed on a caption or a sizing edge (a WM_NCHITTEST code): the real window
+  // moves or sizes under the toolkit's control.
+  virtual void BeginSystemMoveSize(HWND top, LRESULT hitCode) = 0;
+  // Turns pending toolkit events into our messages; waits up to `timeoutMs` for one when
+  // `timeoutMs` > 0.
+  virtual void ProcessEvents(int timeoutMs) = 0;
+  // The pointer shape over our windows changed (a cursors.h identifier).
+  virtual void SetCursorShape(intptr_t) {}
+};
+
+class THeadlessBackend : public TPlatformBackend {
+ public:
+  TRect ScreenRect() const override { return Rect(0, 0, 1920, 1080); }
+  TRect WorkArea() const override { return Rect(0, 0, 1920, 1040); }
+  void WindowShown(HWND, bool) override {}
+  void WindowGeometryChanged(HWND) override {}
+  void WindowStateChanged(HWND) override {}
+  void WindowShapeChanged(HWND) override {}
+  void WindowDestroyed(HWND) override {}
+  void PresentWindow(HWND, const TRect&) override {}
+  void BeginSystemMoveSize(HWND, LRESULT) override {}
+  void ProcessEvents(int) override {}
+};
+
+TPlatformBackend& Backend();
+// Installs the backend (nullptr: the headless one). The caller keeps no reference.
+void SetBackend(std::unique_ptr<TPlatformBackend> backend);

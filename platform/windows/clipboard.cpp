@@ -1,0 +1,162 @@
+#include "platform/windows/clipboard.h"
+
+#include <algorithm>
+#include <cstring>
+#include <map>
+
+namespace {
+
+std::map<String, TClipboardFormat>& NamedFormats() {
+  static std::map<String, TClipboardFormat> formats;
+  return formats;
+}
+
+std::unique_ptr<TClipboardService>& Installed() {
+  static std::unique_ptr<TClipboardService> service = std::make_unique<TMemoryClipboard>();
+  return service;
+}
+
+TClipboardData BytesOf(std::string_view s) { return TClipboardData(s.begin(), s.end()); }
+
+TClipboardData Utf16Bytes(const String& text) {
+  WideString wide = Utf8ToUtf16(text);
+  TClipboardData data(wide.size() * 2);
+  for (size_t i = 0; i < wide.size(); ++i) {
+    data[2 * i] = static_cast<uint8_t>(wide[i] & 0xFF);
+    data[2 * i + 1] = static_cast<uint8_t>(wide[i] >> 8);
+  }
+  return data;
+}
+
+String FromUtf16Bytes(const TClipboardData& data) {
+  WideString wide;
+  for (size_t i = 0; i + 1 < data.size(); i += 2) {
+    char16_t unit = static_cast<char16_t>(data[i] | (data[i + 1] << 8));
+    if (unit == 0) break;
+    wide.push_back(unit);
+  }
+  return Utf16ToUtf8(wide);
+}
+
+String FromAnsiBytes(const TClipboardData& data) {
+  auto end = std::find(data.begin(), data.end(), uint8_t{0});
+  return GbkToUtf8(std::string(data.begin(), end));
+}
+
+}  // namespace
+
+TClipboardFormat RegisterClipboardFormat(const String& name) {
+  if (name.empty()) return 0;
+  String key = UpperCase(name);
+  auto& formats = NamedFormats();
+  auto it = formats.find(key);
+  if (it != formats.end()) return it->second;
+  TClipboardFormat format = 0xC000 + static_cast<TClipboardFormat>(formats.size());
+  formats.emplace(key, format);
+  return format;
+}
+
+String GetClipboardFormatName(TClipboardFormat format) {
+  for (const auto& [name, number] : NamedFormats())
+    if (number == format) return name;
+  switch (format) {
+    case CF_TEXT: return "CF_TEXT";
+    case CF_BITMAP: return "CF_BITMAP";
+    case CF_UNICODETEXT: return "CF_UNICODETEXT";
+    case CF_HDROP: return "CF_HDROP";
+    default: return {};
+  }
+}
+
+void TMemoryClipboard::SetData(TClipboardFormat format, const TClipboardData& data) {
+  for (auto& entry : formats_) {
+    if (entry.first == format) {
+      entry.second = data;
+      return;
+    }
+  }
+  formats_.emplace_back(format, data);
+}
+
+bool TMemoryClipboard::GetData(TClipboardFormat format, TClipboardData& data) const {
+  for (const auto& entry : formats_) {
+    if (entry.first == format) {
+      data = entry.second;
+      return true;
+    }
+  }
+  return false;
+}
+
+bool TMemoryClipboard::HasData(TClipboardFormat format) const {
+  return std::any_of(formats_.begin(), formats_.end(), [format](const auto& e) { return e.first == format; });
+}
+
+TClipboardService& ClipboardService() { return *Installed(); }
+
+void SetClipboardService(std::unique_ptr<TClipboardService> service) {
+  Installed() = service ? std::move(service) : std::make_unique<TMemoryClipboard>();
+}
+
+void TClipboard::Open() {
+  if (openCount_++ == 0) emptied_ = false;
+}
+
+void TClipboard::Close() {
+  if (openCount_ > 0) --openCount_;
+}
+
+void TClipboard::Clear() { ClipboardService().Clear(); }
+
+void TClipboard::Adding() {
+  if (openCount_ > 0 && emptied_) return;
+  ClipboardService().Clear();
+  emptied_ = true;
+}
+
+bool TClipboard::HasFormat(TClipboardFormat format) const {
+  const TClipboardService& s = ClipboardService();
+  if (format == CF_TEXT || format == CF_UNICODETEXT) return s.HasData(CF_TEXT) || s.HasData(CF_UNICODETEXT);
+  return s.HasData(format);
+}
+
+String TClipboard::AsText() const {
+  TClipboardData data;
+  if (ClipboardService().GetData(CF_UNICODETEXT, data)) return FromUtf16Bytes(data);
+  if (ClipboardService().GetData(CF_TEXT, data)) return FromAnsiBytes(data);
+  return {};
+}
+
+void TClipboard::SetAsText(const String& text) {
+  Open();
+  Adding();
+  String ansi = Utf8ToGbk(text);
+  TClipboardData bytes = BytesOf(ansi);
+  bytes.push_back(0);
+  ClipboardService().SetData(CF_TEXT, bytes);
+  TClipboardData wide = Utf16Bytes(text);
+  wide.push_back(0);
+  wide.push_back(0);
+  ClipboardService().SetData(CF_UNICODETEXT, wide);
+  Close();
+}
+
+void TClipboard::SetBuffer(TClipboardFormat format, const void* data, size_t size) {
+  Open();
+  Adding();
+  TClipboardData bytes(size);
+  if (size) std::memcpy(bytes.data(), data, size);
+  ClipboardService().SetData(format, bytes);
+  Close();
+}
+
+TClipboardData TClipboard::GetBuffer(TClipboardFormat format) const {
+  TClipboardData data;
+  ClipboardService().GetData(format, data);
+  return data;
+}
+
+TClipboard* Clipboard() {
+  static TClipboard clipboard;
+  return &clipboard;
+}

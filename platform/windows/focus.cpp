@@ -1,0 +1,77 @@
+#include "platform/windows/focus.h"
+
+namespace {
+
+struct TFocusState {
+  HWND focus = nullptr;
+  HWND active = nullptr;
+  HWND capture = nullptr;
+};
+
+TFocusState& State() {
+  static TFocusState state;
+  static bool hooked = false;
+  if (!hooked) {
+    hooked = true;
+    AddWindowDestroyHook([](HWND h) {
+      if (state.focus == h) state.focus = nullptr;
+      if (state.active == h) state.active = nullptr;
+      if (state.capture == h) state.capture = nullptr;
+    });
+  }
+  return state;
+}
+
+}  // namespace
+
+HWND SetActiveWindow(HWND top) {
+  TFocusState& s = State();
+  HWND old = s.active;
+  if (old == top || (top && !IsWindow(top))) return old;
+  s.active = top;
+  if (old) {
+    SendMessage(old, WM_NCACTIVATE, 0, 0);
+    SendMessage(old, WM_ACTIVATE, WA_INACTIVE, reinterpret_cast<LPARAM>(top));
+  }
+  if (top && s.active == top) {
+    SendMessage(top, WM_NCACTIVATE, 1, 0);
+    SendMessage(top, WM_ACTIVATE, WA_ACTIVE, reinterpret_cast<LPARAM>(old));
+  }
+  return old;
+}
+
+HWND GetActiveWindow() { return State().active; }
+
+HWND SetFocus(HWND h) {
+  TFocusState& s = State();
+  HWND old = s.focus;
+  if (h == old) return old;
+  if (h && !IsWindow(h)) return nullptr;
+  if (h) SetActiveWindow(GetAncestorTop(h));
+  s.focus = h;
+  if (old) SendMessage(old, WM_KILLFOCUS, reinterpret_cast<WPARAM>(h), 0);
+  // The loser's handler may have moved focus elsewhere; only then is the change abandoned.
+  if (h && s.focus == h) SendMessage(h, WM_SETFOCUS, reinterpret_cast<WPARAM>(old), 0);
+  return old;
+}
+
+HWND GetFocus() { return State().focus; }
+
+HWND SetCapture(HWND h) {
+  TFocusState& s = State();
+  HWND old = s.capture;
+  if (h && !IsWindow(h)) return old;
+  s.capture = h;
+  if (old && old != h) SendMessage(old, WM_CAPTURECHANGED, 0, reinterpret_cast<LPARAM>(h));
+  return old;
+}
+
+bool ReleaseCapture() {
+  TFocusState& s = State();
+  HWND old = s.capture;
+  s.capture = nullptr;
+  if (old) SendMessage(old, WM_CAPTURECHANGED, 0, 0);
+  return true;
+}
+
+HWND GetCapture() { return State().capture; }

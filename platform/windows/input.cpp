@@ -1,0 +1,183 @@
+#include "platform/windows/input.h"
+
+#include <cstdlib>
+
+#include "platform/windows/clock.h"
+#include "platform/windows/focus.h"
+#include "platform/windows/system_metrics.h"
+#include "platform/windows/window_data.h"
+
+namespace {
+
+struct TClickHistory {
+  HWND window = nullptr;
+  TMouseButton button = mbLeft;
+  int64_t time = 0;
+  TPoint pos;
+  bool valid = false;
+};
+
+struct TInputState {
+  HWND pressTarget = nullptr;  // implicit capture while a button is down
+  TClickHistory lastClick;
+  int wheelRemainder = 0;
+};
+
+TInputState& State() {
+  static TInputState state;
+  return state;
+}
+
+uint16_t ButtonKey(TMouseButton b) {
+  return b == mbLeft ? VK_LBUTTON : b == mbRight ? VK_RBUTTON : VK_MBUTTON;
+}
+
+UINT DownMessage(TMouseButton b) {
+  return b == mbLeft ? WM_LBUTTONDOWN : b == mbRight ? WM_RBUTTONDOWN : WM_MBUTTONDOWN;
+}
+
+bool AnyButtonDown() {
+  return (CurrentMouseKeys() & (MK_LBUTTON | MK_RBUTTON | MK_MBUTTON)) != 0;
+}
+
+// A disabled window passes the mouse to its nearest enabled ancestor; a disabled top-level
+// window (behind a modal one) takes none.
+HWND EnabledTarget(HWND h) {
+  while (h && !IsWindowEnabled(h)) {
+    if (!(GetWindowLong(h, GWL_STYLE) & WS_CHILD)) return nullptr;
+    h = GetParent(h);
+  }
+  return h;
+}
+
+struct TMouseTarget {
+  HWND window = nullptr;
+  LRESULT hit = HTNOWHERE;
+};
+
+TMouseTarget FindTarget(TPoint screen) {
+  if (HWND capture = GetCapture()) return {capture, HTCLIENT};
+  if (HWND pressed = State().pressTarget; pressed && IsWindow(pressed)) return {pressed, HTCLIENT};
+  HWND h = EnabledTarget(WindowFromPoint(screen));
+  while (h) {
+    LRESULT hit = SendMessage(h, WM_NCHITTEST, 0, PointToLParam(screen));
+    if (hit != HTTRANSPARENT) return {h, hit};
+    h = (GetWindowLong(h, GWL_STYLE) & WS_CHILD) ? GetParent(h) : nullptr;
+  }
+  return {};
+}
+
+void PostMouse(const TMouseTarget& t, UINT clientMsg, TPoint screen, WPARAM extra = 0) {
+  if (t.hit == HTCLIENT) {
+    TPoint p = screen;
+    ScreenToClient(t.window, p);
+    PostMessage(t.window, clientMsg, CurrentMouseKeys() | extra, PointToLParam(p));
+  } else {
+    PostMessage(t.window, clientMsg - (WM_MOUSEMOVE - WM_NCMOUSEMOVE), static_cast<WPARAM>(t.hit), PointToLParam(screen));
+  }
+}
+
+bool IsDoubleClick(HWND h, TMouseButton b, TPoint screen) {
+  const TClickHistory& last = State().lastClick;
+  if (!last.valid || last.window != h || last.button != b) return false;
+  if (Clock().NowMs() - last.time > static_cast<int64_t>(GetDoubleClickTime())) return false;
+  return std::abs(screen.x - last.pos.x) <= GetSystemMetrics(SM_CXDOUBLECLK) / 2 &&
+         std::abs(screen.y - last.pos.y) <= GetSystemMetrics(SM_CYDOUBLECLK) / 2;
+}
+
+void PressButton(TMouseButton b, TPoint screen) {
+  TMouseTarget t = FindTarget(screen);
+  SetKeyDown(ButtonKey(b), true);
+  if (!t.window) return;
+  TWindowData* w = FindWindowData(t.window);
+  bool dbl = IsDoubleClick(t.window, b, screen) && (w->classStyle & CS_DBLCLKS);
+  // A double click ends the pair: a third press starts a new one.
+  State().lastClick = dbl ? TClickHistory{} : TClickHistory{t.window, b, Clock().NowMs(), screen, true};
+  if (t.hit == HTCLIENT && !GetCapture()) State().pressTarget = t.window;
+  PostMouse(t, DownMessage(b) + (dbl ? 2 : 0), screen);
+}
+
+void ReleaseButton(TMouseButton b, TPoint screen) {
+  TMouseTarget t = FindTarget(screen);
+  SetKeyDown(ButtonKey(b), false);
+  if (!AnyButtonDown()) State().pressTarget = nullptr;
+  if (t.window) PostMouse(t, DownMessage(b) + 1, screen);
+}
+
+LPARAM KeyData(uint16_t vk, bool down, bool wasDown) {
+  LPARAM data = 1;
+  if (GetKeyState(VK_MENU) < 0) data |= AltMask;
+  if (wasDown) data |= LPARAM{1} << 30;
+  if (!down) data |= (LPARAM{1} << 30) | static_cast<LPARAM>(uint32_t{1} << 31);
+  (void)vk;
+  return data;
+}
+
+HWND KeyTarget() {
+  HWND h = GetFocus();
+  return h ? h : GetActiveWindow();
+}
+
+void PostChars(HWND target, const String& text, bool sys, LPARAM data) {
+  for (char16_t unit : Utf8ToUtf16(text)) PostMessage(target, sys ? WM_SYSCHAR : WM_CHAR, unit, data);
+}
+
+}  // namespace
+
+void InjectMouseMove(TPoint screen) {
+  SetCursorPosQuietly(screen);
+  TMouseTarget t = FindTarget(screen);
+  if (!t.window) return;
+  if (!GetCapture()) SendMessage(t.window, WM_SETCURSOR, reinterpret_cast<WPARAM>(t.window), MakeLParam(static_cast<int>(t.hit), WM_MOUSEMOVE));
+  PostMouse(t, WM_MOUSEMOVE, screen);
+}
+
+void InjectMouseButton(TMouseButton button, bool down, TPoint screen) {
+  SetCursorPosQuietly(screen);
+  if (down) PressButton(button, screen); else ReleaseButton(button, screen);
+}
+
+void InjectMouseWheel(int toolkitDelta, TPoint screen) {
+  SetCursorPosQuietly(screen);
+  int total = State().wheelRemainder + toolkitDelta;
+  int notches = total / WHEEL_DELTA;
+  State().wheelRemainder = total - notches * WHEEL_DELTA;
+  if (notches == 0) return;
+  // The wheel goes to the focused window, as the window system sends it.
+  HWND target = GetFocus();
+  if (!target) target = EnabledTarget(WindowFromPoint(screen));
+  if (!target) return;
+  WPARAM w = MakeWParam(static_cast<int>(CurrentMouseKeys()), notches * WHEEL_DELTA);
+  PostMessage(target, WM_MOUSEWHEEL, w, PointToLParam(screen));
+}
+
+void InjectKey(uint16_t vk, bool down, const String& text) {
+  bool wasDown = GetKeyState(vk) < 0;
+  SetKeyDown(vk, down);
+  HWND target = KeyTarget();
+  if (!target) return;
+  // Alt without Ctrl makes the system variants, as menu accelerators expect.
+  bool sys = GetKeyState(VK_MENU) < 0 && GetKeyState(VK_CONTROL) >= 0;
+  LPARAM data = KeyData(vk, down, wasDown);
+  if (!down) {
+    PostMessage(target, sys || vk == VK_MENU ? WM_SYSKEYUP : WM_KEYUP, vk, data);
+    return;
+  }
+  PostMessage(target, sys || vk == VK_MENU ? WM_SYSKEYDOWN : WM_KEYDOWN, vk, data);
+  PostChars(target, text, sys, data);
+}
+
+void InjectClick(TPoint screen, TMouseButton button) {
+  InjectMouseButton(button, true, screen);
+  InjectMouseButton(button, false, screen);
+}
+
+void InjectKeyStroke(uint16_t vk, const String& text) {
+  InjectKey(vk, true, text);
+  InjectKey(vk, false);
+}
+
+void ResetInput() {
+  State() = TInputState{};
+  ResetKeyState();
+}

@@ -1,0 +1,143 @@
+#include "tests/windows/window_fixture.h"
+
+#include "platform/windows/drag_drop.h"
+
+namespace {
+
+// A target that records the calls and accepts copying (moving unless Ctrl is down).
+class TRecordingTarget : public IDropTarget {
+ public:
+  std::vector<String> calls;
+  String dropped;
+  uint32_t lastKeys = 0;
+
+  void DragEnter(IDataObject* data, uint32_t keys, TPoint, uint32_t& effect) override {
+    calls.push_back("enter");
+    Choose(data, keys, effect);
+  }
+  void DragOver(uint32_t keys, TPoint, uint32_t& effect) override {
+    calls.push_back("over");
+    effect = (keys & MK_CONTROL) ? DROPEFFECT_COPY : DROPEFFECT_MOVE;
+  }
+  void DragLeave() override { calls.push_back("leave"); }
+  void Drop(IDataObject* data, uint32_t keys, TPoint, uint32_t& effect) override {
+    calls.push_back("drop");
+    lastKeys = keys;
+    TClipboardData bytes;
+    data->GetData(CF_TEXT, bytes);
+    dropped.assign(bytes.begin(), bytes.end());
+    effect = DROPEFFECT_COPY;
+  }
+
+ private:
+  void Choose(IDataObject* data, uint32_t keys, uint32_t& effect) {
+    effect = data->QueryGetData(CF_TEXT) ? ((keys & MK_CONTROL) ? DROPEFFECT_COPY : DROPEFFECT_MOVE) : DROPEFFECT_NONE;
+  }
+};
+
+// A source that walks the pointer along a path, one point per question, then lets go.
+class TScriptedSource : public IDropSource {
+ public:
+  explicit TScriptedSource(std::vector<TPoint> path, bool cancel = false) : path_(std::move(path)), cancel_(cancel) {}
+  std::vector<uint32_t> feedback;
+
+  TDragAction QueryContinueDrag(bool escape, uint32_t keys) override {
+    if (step_ < path_.size()) {
+      InjectMouseMove(path_[step_++]);
+      return daContinue;
+    }
+    if (cancel_) InjectKey(VK_ESCAPE, true);
+    else InjectMouseButton(mbLeft, false, path_.back());
+    return IDropSource::QueryContinueDrag(cancel_ || escape, cancel_ ? keys : CurrentMouseKeys());
+  }
+  void GiveFeedback(uint32_t effect) override { feedback.push_back(effect); }
+
+ private:
+  std::vector<TPoint> path_;
+  size_t step_ = 0;
+  bool cancel_;
+};
+
+using DragDrop = WindowTest;
+
+TEST_F(DragDrop, DragFromOneControlToAnother) {
+  HWND top = MakeTop(Bounds(0, 0, 300, 100));
+  HWND from = Make(top, Bounds(0, 0, 100, 100));
+  HWND to = Make(top, Bounds(200, 0, 100, 100));
+  HWND toChild = Make(to, Bounds(10, 10, 20, 20));
+  TRecordingTarget target;
+  ASSERT_TRUE(RegisterDragDrop(to, &target));
+  EXPECT_EQ(DropTargetAt(toChild), &target) << "children drop on their parent's target";
+  EXPECT_EQ(DropTargetAt(from), nullptr);
+
+  TDataObject data;
+  data.SetData(CF_TEXT, {'h', 'i'});
+  InjectMouseButton(mbLeft, true, {50, 50});
+  TScriptedSource source({{60, 50}, {210, 50}, {220, 50}});
+  uint32_t effect = 0;
+  EXPECT_EQ(DoDragDrop(&data, &source, DROPEFFECT_COPY | DROPEFFECT_MOVE, effect), DRAGDROP_S_DROP);
+  EXPECT_EQ(effect, DROPEFFECT_COPY);
+  EXPECT_EQ(target.calls, (std::vector<String>{"enter", "over", "drop"}));
+  EXPECT_EQ(target.dropped, "hi");
+  EXPECT_EQ(source.feedback, (std::vector<uint32_t>{DROPEFFECT_NONE, DROPEFFECT_MOVE, DROPEFFECT_MOVE}));
+  Pump();
+  EXPECT_TRUE(Logged(to, WM_MOUSEMOVE).empty()) << "the drag consumed the pointer's moves";
+}
+
+TEST_F(DragDrop, KeyStateDecidesTheEffectDuringTheDrag) {
+  HWND top = MakeTop(Bounds(0, 0, 300, 100));
+  HWND to = Make(top, Bounds(200, 0, 100, 100));
+  TRecordingTarget target;
+  RegisterDragDrop(to, &target);
+  TDataObject data;
+  data.SetData(CF_TEXT, {'x'});
+  InjectMouseButton(mbLeft, true, {50, 50});
+  InjectKey(VK_CONTROL, true);
+  TScriptedSource source({{210, 50}, {220, 50}});
+  uint32_t effect = 0;
+  DoDragDrop(&data, &source, DROPEFFECT_COPY | DROPEFFECT_MOVE, effect);
+  EXPECT_EQ(source.feedback, (std::vector<uint32_t>{DROPEFFECT_COPY, DROPEFFECT_COPY}));
+  EXPECT_NE(target.lastKeys & MK_CONTROL, 0u);
+  InjectKey(VK_CONTROL, false);
+}
+
+TEST_F(DragDrop, EscapeCancelsAndTheTargetIsLeft) {
+  HWND top = MakeTop(Bounds(0, 0, 300, 100));
+  HWND to = Make(top, Bounds(200, 0, 100, 100));
+  TRecordingTarget target;
+  RegisterDragDrop(to, &target);
+  TDataObject data;
+  data.SetData(CF_TEXT, {'x'});
+  InjectMouseButton(mbLeft, true, {50, 50});
+  TScriptedSource source({{210, 50}}, true);
+  uint32_t effect = 7;
+  EXPECT_EQ(DoDragDrop(&data, &source, DROPEFFECT_COPY, effect), DRAGDROP_S_CANCEL);
+  EXPECT_EQ(effect, DROPEFFECT_NONE);
+  EXPECT_EQ(target.calls, (std::vector<String>{"enter", "leave"}));
+  InjectKey(VK_ESCAPE, false);
+  InjectMouseButton(mbLeft, false, {210, 50});
+}
+
+TEST_F(DragDrop, DroppingWhereNothingAcceptsIsACancel) {
+  HWND top = MakeTop(Bounds(0, 0, 300, 100));
+  TRecordingTarget target;
+  RegisterDragDrop(Make(top, Bounds(200, 0, 100, 100)), &target);
+  TDataObject data;  // no text: the target refuses
+  InjectMouseButton(mbLeft, true, {50, 50});
+  TScriptedSource source({{210, 50}});
+  uint32_t effect = 0;
+  EXPECT_EQ(DoDragDrop(&data, &source, DROPEFFECT_COPY, effect), DRAGDROP_S_CANCEL);
+  EXPECT_EQ(target.calls, (std::vector<String>{"enter", "leave"}));
+}
+
+TEST_F(DragDrop, DestroyedWindowsForgetTheirTarget) {
+  HWND top = MakeTop(Bounds(0, 0, 300, 100));
+  HWND to = Make(top, Bounds(200, 0, 100, 100));
+  TRecordingTarget target;
+  RegisterDragDrop(to, &target);
+  EXPECT_FALSE(RegisterDragDrop(to, &target)) << "one target per window";
+  DestroyWindow(to);
+  EXPECT_FALSE(RevokeDragDrop(to));
+}
+
+}  // namespace
