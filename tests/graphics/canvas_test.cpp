@@ -1,5 +1,6 @@
 #include "platform/graphics/canvas.h"
 
+#include "platform/classes/properties.h"
 #include "platform/core/exceptions.h"
 #include "platform/graphics/device_context.h"
 #include "tests/graphics/pixel_test_support.h"
@@ -84,4 +85,24 @@ TEST_F(Canvases, TextRectWithFormatsCalculatesAndDraws) {
   EXPECT_EQ(At(0, 0), clYellow);
   EXPECT_GT(CountColor(clBlack), 3);
   EXPECT_EQ(TextFormatToFlags({tfCenter, tfNoPrefix}), static_cast<UINT>(0x801));
+}
+
+TEST(GraphicsObjectProperties, FontPenAndBrushArePublishedForStreaming) {
+  TFont font;
+  SetPropValue(&font, "Color", Variant(String("clBtnText")));
+  EXPECT_EQ(font.Color(), clBtnText);
+  SetPropValue(&font, "Style", Variant(String("[fsBold,fsUnderline]")));
+  EXPECT_EQ(font.Style(), (TFontStyles{fsBold, fsUnderline}));
+  SetPropValue(&font, "Height", Variant(-16));
+  EXPECT_EQ(VarToStr(GetPropValue(&font, "Size")), "12");
+  EXPECT_EQ(VarToStr(GetPropValue(&font, "Name")), "MS Sans Serif");
+  const TPropInfo* size = GetPropInfo(&font, "Size");
+  ASSERT_NE(size, nullptr);
+  EXPECT_FALSE(size->StoredRule(&font)) << "the height is stored, not the size";
+  TPen pen;
+  SetPropValue(&pen, "Mode", Variant(String("pmXor")));
+  EXPECT_EQ(pen.Mode(), pmXor);
+  TBrush brush;
+  EXPECT_EQ(VarToStr(GetPropValue(&brush, "Style")), "bsSolid");
+  EXPECT_TRUE(HasProperty(&brush, "Color"));
 }
