@@ -83,8 +83,9 @@ void TDataSet::OpenCursor() {
 void TDataSet::CloseCursor() {
   ClearBuffers();
   InternalClose();
-  for (TField* f : defaultFields_) delete f;
-  defaultFields_.clear();
+  std::vector<TField*> made;
+  made.swap(defaultFields_);
+  for (TField* f : made) delete f;
   for (TField* f : fields_->List()) f->Bind(0, -1);
   bof_ = eof_ = true;
 }
@@ -116,6 +117,11 @@ void TDataSet::BindFields() {
     field->Bind(column + 1, column);
   }
   slotCount_ = slot;
+}
+
+void TDataSet::FieldRemoved(TField* field) {
+  defaultFields_.erase(std::remove(defaultFields_.begin(), defaultFields_.end(), field), defaultFields_.end());
+  FieldListChanged();
 }
 
 void TDataSet::FieldListChanged() {

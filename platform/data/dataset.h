@@ -152,6 +152,8 @@ class TDataSet : public TComponent {
   // fields read Null.
   void SetActiveRecord(int index) { activeRecord_ = index; }
   void FieldListChanged();
+  // A field left this data set (freed or moved to another one).
+  void FieldRemoved(TField* field);
   void CheckActive() const;    // raises "Cannot perform this operation on a closed dataset"
   void CheckInactive() const;  // raises "Cannot perform this operation on an open dataset"
 

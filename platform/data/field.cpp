@@ -24,7 +24,7 @@ void TField::SetDataSet(TDataSet* dataSet) {
     TDataSet* old = dataSet_;
     old->Fields()->Remove(this);
     dataSet_ = nullptr;
-    old->FieldListChanged();
+    old->FieldRemoved(this);
   }
   if (dataSet != nullptr) {
     dataSet->Fields()->Add(this);

@@ -310,7 +310,10 @@ int64_t TSqliteDataSet::WriteRecord(const TRecordBuffer& buffer, int64_t insertP
     UpdateRow(buffer);
   transaction.Commit();
   countCache_ = -1;
-  if (inserting) keys_->InsertAt(insertPosition, id);
+  if (!indexFieldNames_.empty())
+    LoadOrderedKeys();  // a sorted table shows the written record where its keys belong
+  else if (inserting)
+    keys_->InsertAt(insertPosition, id);
   return id;
 }
 
