@@ -212,6 +212,9 @@ class TDataSet : public TComponent {
   TRecordBuffer NewBuffer() const;
   bool MatchesKeys(const TRecordBuffer& buffer, const std::vector<TField*>& keys,
                    const std::vector<Variant>& values, TLocateOptions options) const;
+  // The fields named in keyFields and the values to match, in those fields' kinds.
+  void SearchKeys(std::string_view keyFields, const Variant& keyValues, std::vector<TField*>& keys,
+                  std::vector<Variant>& values) const;
   int64_t FindRecord(const std::vector<TField*>& keys, const std::vector<Variant>& values,
                      TLocateOptions options, TRecordBuffer& found);
   bool HasCalcFields() const;

@@ -107,12 +107,18 @@ int64_t TDataSet::FindRecord(const std::vector<TField*>& keys, const std::vector
   return -1;
 }
 
+void TDataSet::SearchKeys(std::string_view keyFields, const Variant& keyValues,
+                          std::vector<TField*>& keys, std::vector<Variant>& values) const {
+  GetFieldList(keys, keyFields);
+  values = KeyValueList(keyValues, keys.size());
+  for (size_t i = 0; i < keys.size(); ++i) values[i] = keys[i]->Coerce(values[i]);
+}
+
 bool TDataSet::Locate(std::string_view keyFields, const Variant& keyValues, TLocateOptions options) {
   CheckBrowseMode();
   std::vector<TField*> keys;
-  GetFieldList(keys, keyFields);
-  std::vector<Variant> values = KeyValueList(keyValues, keys.size());
-  for (size_t i = 0; i < keys.size(); ++i) values[i] = keys[i]->Coerce(values[i]);
+  std::vector<Variant> values;
+  SearchKeys(keyFields, keyValues, keys, values);
   TRecordBuffer found;
   int64_t position = FindRecord(keys, values, options, found);
   if (position < 0) return false;
@@ -128,9 +134,8 @@ Variant TDataSet::Lookup(std::string_view keyFields, const Variant& keyValues,
                          std::string_view resultFields) {
   CheckActive();
   std::vector<TField*> keys;
-  GetFieldList(keys, keyFields);
-  std::vector<Variant> values = KeyValueList(keyValues, keys.size());
-  for (size_t i = 0; i < keys.size(); ++i) values[i] = keys[i]->Coerce(values[i]);
+  std::vector<Variant> values;
+  SearchKeys(keyFields, keyValues, keys, values);
   TRecordBuffer found;
   if (FindRecord(keys, values, {}, found) < 0) return Variant::Null();
   CalcBufferScope reading(calcBuffer_, &found);

@@ -5,6 +5,20 @@
 #include "platform/core/exceptions.h"
 #include "platform/core/format.h"
 
+namespace {
+
+Variant ToCurrency(const Variant& v) { return v.IsNull() ? v : Variant(v.AsCurrency()); }
+
+// Money text: a FormatCurr mask when given, else the locale's money form (fixed for editing),
+// else plain.
+String CurrencyText(Currency value, const String& mask, bool asMoney, bool displayText) {
+  if (!mask.empty()) return FormatCurr(mask, value);
+  if (!asMoney) return CurrToStr(value);
+  return CurrToStrF(value, displayText ? ffCurrency : ffFixed, FormatSettings.CurrencyDecimals);
+}
+
+}  // namespace
+
 Variant TStringField::Coerce(const Variant& value) const {
   if (value.IsEmptyOrNull()) return Variant::Null();
   String text = value.AsString();
@@ -66,33 +80,20 @@ String TFloatField::FormatText(const Variant& value, bool displayText) const {
 
 TCurrencyField::TCurrencyField(TComponent* owner) : TFloatField(owner, ftCurrency) { SetCurrency(true); }
 
-Variant TCurrencyField::Coerce(const Variant& value) const {
-  Variant v = TField::Coerce(value);
-  return v.IsNull() ? v : Variant(v.AsCurrency());
-}
+Variant TCurrencyField::Coerce(const Variant& value) const { return ToCurrency(TField::Coerce(value)); }
 
 String TCurrencyField::FormatText(const Variant& value, bool displayText) const {
-  const String& mask = FormatFor(displayText);
-  if (!mask.empty()) return FormatCurr(mask, value.AsCurrency());
-  if (!Currency()) return CurrToStr(value.AsCurrency());
-  return CurrToStrF(value.AsCurrency(), displayText ? ffCurrency : ffFixed, FormatSettings.CurrencyDecimals);
+  return CurrencyText(value.AsCurrency(), FormatFor(displayText), Currency(), displayText);
 }
 
 TBCDField::TBCDField(TComponent* owner) : TNumericField(owner, ftBCD) { SetSize(4); }
 
-Variant TBCDField::Coerce(const Variant& value) const {
-  Variant v = TField::Coerce(value);
-  return v.IsNull() ? v : Variant(v.AsCurrency());
-}
+Variant TBCDField::Coerce(const Variant& value) const { return ToCurrency(TField::Coerce(value)); }
 
 Variant TBCDField::ParseText(const String& text) const { return Variant(StrToCurr(Trim(text))); }
 
 String TBCDField::FormatText(const Variant& value, bool displayText) const {
-  const String& mask = FormatFor(displayText);
-  if (!mask.empty()) return FormatCurr(mask, value.AsCurrency());
-  if (currency_)
-    return CurrToStrF(value.AsCurrency(), displayText ? ffCurrency : ffFixed, FormatSettings.CurrencyDecimals);
-  return CurrToStr(value.AsCurrency());
+  return CurrencyText(value.AsCurrency(), FormatFor(displayText), currency_, displayText);
 }
 
 TBooleanField::TBooleanField(TComponent* owner) : TField(owner, ftBoolean, 0) {}
