@@ -195,6 +195,7 @@ class TDataSet : public TComponent {
   void FetchInto(int64_t position, TRecordBuffer& buffer);
   void CalculateFields(TRecordBuffer& buffer);
   void ComputeLookup(TField* field);
+  void SetLookupValue(TField* field, const Variant& value);
   void Resync(int64_t anchor, int wantedActive);
   void ResyncAround(int64_t anchor) { Resync(anchor, activeRecord_); }
   void ResyncCenter(int64_t anchor) { Resync(anchor, (bufferCount_ - 1) / 2); }

@@ -38,6 +38,10 @@ void TDataSet::SetFieldValue(TField* field, const Variant& value) {
     return;
   }
   if (!IsEditMode(state_)) DatabaseError(db_messages::NotEditing, this);
+  if (field->FieldKind() == fkLookup && field->CanModify()) {
+    SetLookupValue(field, value);
+    return;
+  }
   if (field->ReadOnly() || field->FieldKind() != fkData)
     DatabaseError(Format(db_messages::FieldReadOnly, {field->DisplayName()}), this);
   TRecordBuffer* buffer = CurrentBuffer();

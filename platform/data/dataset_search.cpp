@@ -76,6 +76,21 @@ void TDataSet::ComputeLookup(TField* field) {
   calcBuffer_->values[static_cast<size_t>(field->Slot())] = result;
 }
 
+// Choosing a lookup value sets the key fields to the keys of the lookup record that shows it
+// (Null when none does).
+void TDataSet::SetLookupValue(TField* field, const Variant& value) {
+  std::vector<TField*> keys;
+  GetFieldList(keys, field->KeyFields());
+  Variant found = field->LookupDataSet()->Lookup(field->LookupResultField(), value, field->LookupKeyFields());
+  for (size_t i = 0; i < keys.size(); ++i) {
+    if (found.IsNull())
+      keys[i]->Clear();
+    else
+      keys[i]->SetValue(keys.size() == 1 ? found : found.AsArray().at(i));
+  }
+  DataEvent(deFieldChange, reinterpret_cast<intptr_t>(field));
+}
+
 bool TDataSet::MatchesKeys(const TRecordBuffer& buffer, const std::vector<TField*>& keys,
                            const std::vector<Variant>& values, TLocateOptions options) const {
   for (size_t i = 0; i < keys.size(); ++i) {

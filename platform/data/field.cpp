@@ -107,7 +107,7 @@ Variant TField::ParseText(const String& text) const { return Variant(text); }
 
 String TField::AsString() const {
   Variant v = Value();
-  return v.IsNull() ? String() : FormatText(v, false);
+  return v.IsNull() ? String() : v.AsString();
 }
 
 void TField::SetAsString(const String& value) { SetValue(Variant(value)); }
@@ -161,10 +161,16 @@ void TField::SetText(const String& text) {
     SetAsString(text);
 }
 
+// A lookup field is changed through its key fields, so it can be changed when they can.
 bool TField::CanModify() const {
   if (readOnly_ || dataSet_ == nullptr) return false;
-  if (fieldKind_ != fkData) return false;
-  return dataSet_->CanModify();
+  if (fieldKind_ == fkLookup) {
+    if (lookupDataSet_ == nullptr || !lookupDataSet_->Active() || keyFields_.empty()) return false;
+    std::vector<TField*> keys;
+    dataSet_->GetFieldList(keys, keyFields_);
+    return std::all_of(keys.begin(), keys.end(), [](TField* k) { return k->CanModify(); });
+  }
+  return fieldKind_ == fkData && dataSet_->CanModify();
 }
 
 bool TField::IsValidChar(char32_t) const { return true; }

@@ -85,6 +85,7 @@ TEST_F(Fields, DisplayAndEditFormatsOfNumbers) {
   i->SetAsInteger(1234567);
   i->SetDisplayFormat("#,##0");
   EXPECT_EQ(i->DisplayText(), "1,234,567");
+  EXPECT_EQ(i->AsString(), "1234567");
   // Edit text falls back to the display mask until an edit mask of its own is given.
   EXPECT_EQ(i->Text(), "1,234,567");
   i->SetEditFormat("0");

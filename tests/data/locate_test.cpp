@@ -118,6 +118,14 @@ TEST(DerivedFields, CalculatedAndLookupFieldsFollowTheRecord) {
   code->SetAsInteger(2);
   EXPECT_EQ(city->AsString(), "上海");
   EXPECT_THROW(twice->SetAsInteger(1), EDatabaseError);
+  // Choosing a lookup value sets the key it stands for.
+  EXPECT_TRUE(city->CanModify());
+  city->SetAsString("北京");
+  EXPECT_EQ(code->AsInteger(), 1);
+  EXPECT_EQ(city->AsString(), "北京");
+  city->SetAsString("nowhere");
+  EXPECT_TRUE(code->IsNull());
+  EXPECT_TRUE(city->IsNull());
   people.Cancel();
   EXPECT_EQ(city->AsString(), "北京");
   // Freeing the lookup data set clears the field's reference.
