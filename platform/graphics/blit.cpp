@@ -93,6 +93,20 @@ SourceView ViewSource(HDC__* src, HDC__& dst) {
   return v;
 }
 
+// Runs `row(pixels, y, left, right)` for each destination row part inside the clip and target.
+template <typename Row>
+void ForEachClippedRow(HDC__& dst, const TRect& target, Row row) {
+  TPixelSurface& ds = SurfaceOf(dst);
+  uint32_t* bits = nullptr;
+  for (const TRect& c : ClipOf(dst).Rects()) {
+    TRect part;
+    if (!IntersectRect(part, c, target)) continue;
+    if (bits == nullptr) bits = ds.Bits();
+    for (int y = part.Top; y < part.Bottom; ++y)
+      row(bits + static_cast<size_t>(y) * ds.Width(), y, part.Left, part.Right);
+  }
+}
+
 bool SameScaleCopy(HDC__& dst, HDC__* src, DWORD rop, int w, int h, int sw, int sh) {
   return rop == SRCCOPY && src != nullptr && w == sw && h == sh && w > 0 && h > 0 && !IsMirrored(dst) &&
          !IsMirrored(*src);
@@ -108,17 +122,10 @@ void CopyRows(HDC__& dst, HDC__& src, int x, int y, int w, int h, int sx, int sy
   OffsetRect(reachable, -offX, -offY);
   IntersectRect(target, target, reachable);
   SourceView view = ViewSource(&src, dst);
-  TPixelSurface& ds = SurfaceOf(dst);
-  uint32_t* bits = nullptr;
-  for (const TRect& c : ClipOf(dst).Rects()) {
-    TRect part;
-    if (!IntersectRect(part, c, target)) continue;
-    if (bits == nullptr) bits = ds.Bits();
-    for (int yy = part.Top; yy < part.Bottom; ++yy)
-      std::memcpy(bits + static_cast<size_t>(yy) * ds.Width() + part.Left,
-                  view.Bits + static_cast<size_t>(yy + offY) * view.Stride + part.Left + offX,
-                  sizeof(uint32_t) * static_cast<size_t>(part.Width()));
-  }
+  ForEachClippedRow(dst, target, [&](uint32_t* row, int y, int left, int right) {
+    std::memcpy(row + left, view.Bits + static_cast<size_t>(y + offY) * view.Stride + left + offX,
+                sizeof(uint32_t) * static_cast<size_t>(right - left));
+  });
 }
 
 // Runs `op(dstPixel&, srcPixelOrNull, deviceX, deviceY)` for every destination pixel of a
@@ -145,24 +152,15 @@ bool Transfer(HDC__& dst, int x, int y, int w, int h, HDC__* src, int sx, int sy
   TRect target = Bounds(cols.DeviceStart, rows.DeviceStart, static_cast<int>(cols.Src.size()),
                         static_cast<int>(rows.Src.size()));
   SourceView view = ViewSource(src, dst);
-  TPixelSurface& ds = SurfaceOf(dst);
-  uint32_t* bits = nullptr;
-  for (const TRect& c : ClipOf(dst).Rects()) {
-    TRect part;
-    if (!IntersectRect(part, c, target)) continue;
-    if (bits == nullptr) bits = ds.Bits();
-    for (int yy = part.Top; yy < part.Bottom; ++yy) {
-      int srow = rows.Src[static_cast<size_t>(yy - target.Top)];
-      if (srow < 0) continue;
-      uint32_t* drow = bits + static_cast<size_t>(yy) * ds.Width();
-      const uint32_t* sline = view.Bits != nullptr ? view.Bits + static_cast<size_t>(srow) * view.Stride : nullptr;
-      for (int xx = part.Left; xx < part.Right; ++xx) {
-        int scol = cols.Src[static_cast<size_t>(xx - target.Left)];
-        if (scol < 0) continue;
-        op(drow[xx], sline != nullptr ? &sline[scol] : nullptr, xx, yy);
-      }
+  ForEachClippedRow(dst, target, [&](uint32_t* row, int y, int left, int right) {
+    int srow = rows.Src[static_cast<size_t>(y - target.Top)];
+    if (srow < 0) return;
+    const uint32_t* line = view.Bits != nullptr ? view.Bits + static_cast<size_t>(srow) * view.Stride : nullptr;
+    for (int x = left; x < right; ++x) {
+      int scol = cols.Src[static_cast<size_t>(x - target.Left)];
+      if (scol >= 0) op(row[x], line != nullptr ? &line[scol] : nullptr, x, y);
     }
-  }
+  });
   return true;
 }
 

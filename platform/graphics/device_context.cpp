@@ -64,6 +64,13 @@ bool OriginEx(HDC dc, TPoint DCState::*field, int x, int y, TPoint* old, bool re
   return true;
 }
 
+bool ReadOrigin(HDC dc, TPoint DCState::*field, TPoint* origin) {
+  HDC__* d = LiveDC(dc);
+  if (d == nullptr || origin == nullptr) return false;
+  *origin = d->State.*field;
+  return true;
+}
+
 }  // namespace
 
 HDC__* LiveDC(HDC dc) {
@@ -122,15 +129,22 @@ int DeviceY(HDC__& dc, int y) { return Saturate(y + OffsetY(dc) + AreaOf(dc).Top
 
 TPoint DevicePoint(HDC__& dc, TPoint p) { return {DeviceX(dc, p.x), DeviceY(dc, p.y)}; }
 
+namespace {
+
+// Mirroring swaps a span's ends inside the area's width.
+void MirrorSpan(const HDC__& dc, const TRect& area, int64_t& left, int64_t& right) {
+  if (!IsMirrored(dc)) return;
+  int64_t l = area.Width() - right;
+  right = area.Width() - left;
+  left = l;
+}
+
+}  // namespace
+
 TRect DeviceRect(HDC__& dc, const TRect& r) {
   TRect area = AreaOf(dc);
   int64_t left = r.Left + OffsetX(dc), right = r.Right + OffsetX(dc);
-  if (IsMirrored(dc)) {
-    int64_t w = area.Width();
-    int64_t l = w - right;
-    right = w - left;
-    left = l;
-  }
+  MirrorSpan(dc, area, left, right);
   int64_t dy = OffsetY(dc) + area.Top;
   return {Saturate(left + area.Left), Saturate(r.Top + dy), Saturate(right + area.Left), Saturate(r.Bottom + dy)};
 }
@@ -138,12 +152,7 @@ TRect DeviceRect(HDC__& dc, const TRect& r) {
 TRect LogicalRect(HDC__& dc, const TRect& r) {
   TRect area = AreaOf(dc);
   int64_t left = int64_t{r.Left} - area.Left, right = int64_t{r.Right} - area.Left;
-  if (IsMirrored(dc)) {
-    int64_t w = area.Width();
-    int64_t l = w - right;
-    right = w - left;
-    left = l;
-  }
+  MirrorSpan(dc, area, left, right);
   int64_t dy = OffsetY(dc) + area.Top;
   return {Saturate(left - OffsetX(dc)), Saturate(r.Top - dy), Saturate(right - OffsetX(dc)), Saturate(r.Bottom - dy)};
 }
@@ -258,47 +267,35 @@ bool SetWindowOrgEx(HDC dc, int x, int y, TPoint* old) { return OriginEx(dc, &DC
 bool OffsetWindowOrgEx(HDC dc, int dx, int dy, TPoint* old) { return OriginEx(dc, &DCState::WindowOrg, dx, dy, old, true); }
 bool SetBrushOrgEx(HDC dc, int x, int y, TPoint* old) { return OriginEx(dc, &DCState::BrushOrg, x, y, old, false); }
 
-bool GetViewportOrgEx(HDC dc, TPoint* origin) {
+bool GetViewportOrgEx(HDC dc, TPoint* origin) { return ReadOrigin(dc, &DCState::ViewportOrg, origin); }
+bool GetWindowOrgEx(HDC dc, TPoint* origin) { return ReadOrigin(dc, &DCState::WindowOrg, origin); }
+bool GetBrushOrgEx(HDC dc, TPoint* origin) { return ReadOrigin(dc, &DCState::BrushOrg, origin); }
+
+namespace {
+
+// Converts points in place between logical and area-relative device coordinates.
+template <typename Convert>
+bool ConvertPoints(HDC dc, TPoint* points, int count, Convert convert) {
   HDC__* d = LiveDC(dc);
-  if (d == nullptr || origin == nullptr) return false;
-  *origin = d->State.ViewportOrg;
+  if (d == nullptr || (points == nullptr && count > 0)) return false;
+  TRect area = AreaOf(*d);
+  for (int i = 0; i < count; ++i) points[i] = convert(*d, area, points[i]);
   return true;
 }
 
-bool GetWindowOrgEx(HDC dc, TPoint* origin) {
-  HDC__* d = LiveDC(dc);
-  if (d == nullptr || origin == nullptr) return false;
-  *origin = d->State.WindowOrg;
-  return true;
-}
-
-bool GetBrushOrgEx(HDC dc, TPoint* origin) {
-  HDC__* d = LiveDC(dc);
-  if (d == nullptr || origin == nullptr) return false;
-  *origin = d->State.BrushOrg;
-  return true;
-}
+}  // namespace
 
 bool LPtoDP(HDC dc, TPoint* points, int count) {
-  HDC__* d = LiveDC(dc);
-  if (d == nullptr) return false;
-  TRect area = AreaOf(*d);
-  for (int i = 0; i < count; ++i) {
-    TPoint p = DevicePoint(*d, points[i]);
-    points[i] = {p.x - area.Left, p.y - area.Top};
-  }
-  return true;
+  return ConvertPoints(dc, points, count, [](HDC__& d, const TRect& area, TPoint p) {
+    TPoint q = DevicePoint(d, p);
+    return TPoint{q.x - area.Left, q.y - area.Top};
+  });
 }
 
 bool DPtoLP(HDC dc, TPoint* points, int count) {
-  HDC__* d = LiveDC(dc);
-  if (d == nullptr) return false;
-  TRect area = AreaOf(*d);
-  for (int i = 0; i < count; ++i) {
-    TRect r = LogicalRect(*d, Bounds(points[i].x + area.Left, points[i].y + area.Top, 1, 1));
-    points[i] = r.TopLeft();
-  }
-  return true;
+  return ConvertPoints(dc, points, count, [](HDC__& d, const TRect& area, TPoint p) {
+    return LogicalRect(d, Bounds(p.x + area.Left, p.y + area.Top, 1, 1)).TopLeft();
+  });
 }
 
 void SetDeviceArea(HDC dc, const TRect& area) {

@@ -89,15 +89,27 @@ std::vector<TPoint> ToDevice(HDC__& dc, const TPoint* points, int count) {
   return out;
 }
 
+// The device box of a shape (corners in any order) and what its pen covers: false when
+// there is nothing to draw.
+struct ShapeFrame {
+  HDC__* Dc = nullptr;
+  TRect Box, Outer, Inner;
+};
+bool FrameShape(HDC dc, int left, int top, int right, int bottom, ShapeFrame& f) {
+  f.Dc = LiveDC(dc);
+  if (f.Dc == nullptr || f.Dc->Pen == nullptr) return false;
+  f.Box = DeviceRect(*f.Dc, Normalized(left, top, right, bottom));
+  PenFrame(*f.Dc->Pen, f.Box, f.Outer, f.Inner);
+  return !f.Box.IsEmpty();
+}
+
 // Outline and inside of a convex shape given by a row generator over its outer box.
 template <typename Rows>
 bool ConvexShape(HDC dc, int left, int top, int right, int bottom, Rows rows) {
-  HDC__* d = LiveDC(dc);
-  if (d == nullptr || d->Pen == nullptr) return false;
-  TRect box = DeviceRect(*d, Normalized(left, top, right, bottom));
-  if (box.IsEmpty()) return true;
-  TRect outer, inner;
-  PenFrame(*d->Pen, box, outer, inner);
+  ShapeFrame f;
+  if (!FrameShape(dc, left, top, right, bottom, f)) return f.Dc != nullptr && f.Dc->Pen != nullptr;
+  HDC__* d = f.Dc;
+  const TRect &outer = f.Outer, &inner = f.Inner;
   int w = d->Pen->Style == PS_NULL ? 0 : d->Pen->Width;
   TRect reach = ReachBox(*d);
   std::vector<TRect> shape = rows(w == 0 ? inner : outer, reach.Top - w, reach.Bottom + w);
@@ -172,12 +184,10 @@ bool Polygon(HDC dc, const TPoint* points, int count) {
 }
 
 bool Rectangle(HDC dc, int left, int top, int right, int bottom) {
-  HDC__* d = LiveDC(dc);
-  if (d == nullptr || d->Pen == nullptr) return false;
-  TRect box = DeviceRect(*d, Normalized(left, top, right, bottom));
-  if (box.IsEmpty()) return true;
-  TRect outer, inner;
-  PenFrame(*d->Pen, box, outer, inner);
+  ShapeFrame f;
+  if (!FrameShape(dc, left, top, right, bottom, f)) return f.Dc != nullptr && f.Dc->Pen != nullptr;
+  HDC__* d = f.Dc;
+  const TRect &box = f.Box, &outer = f.Outer, &inner = f.Inner;
   FillInterior(*d, {inner});
   if (d->Pen->Style == PS_NULL) return true;
   if (IsStyled(*d->Pen)) {
