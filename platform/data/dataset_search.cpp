@@ -134,10 +134,10 @@ bool TDataSet::Locate(std::string_view keyFields, const Variant& keyValues, TLoc
   std::vector<TField*> keys;
   std::vector<Variant> values;
   SearchKeys(keyFields, keyValues, keys, values);
+  DoEvent(BeforeScroll);
   TRecordBuffer found;
   int64_t position = FindRecord(keys, values, options, found);
   if (position < 0) return false;
-  DoEvent(BeforeScroll);
   ResyncCenter(position);
   bof_ = eof_ = false;
   DataEvent(deDataSetChange, 0);

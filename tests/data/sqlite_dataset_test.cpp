@@ -119,6 +119,24 @@ TEST_F(SqliteTable, LargeTablesOpenWithoutReadingEveryRowId) {
   EXPECT_EQ(ds->RecNo(), 5000);
 }
 
+TEST_F(SqliteTable, InsertingBeforeAllRowIdsWereReadKeepsTheNewRecordInPlace) {
+  CreatePeopleTable(file.Path(), 3000);
+  auto ds = OpenTable(file.Path(), "people");
+  ds->MoveBy(10);
+  ds->Delete();
+  ds->Insert();
+  ds->FieldByName("ID")->SetAsInteger(-1);
+  ds->Post();
+  EXPECT_EQ(ds->RecNo(), 11);
+  EXPECT_EQ(ds->RecordCount(), 3000);
+  ds->Prior();
+  EXPECT_EQ(ds->FieldByName("ID")->AsInteger(), 10);
+  ds->MoveBy(2);
+  EXPECT_EQ(ds->FieldByName("ID")->AsInteger(), 12);
+  ds->Last();
+  EXPECT_EQ(ds->FieldByName("ID")->AsInteger(), 3000);
+}
+
 TEST_F(SqliteTable, ConstraintViolationWritesNothingAndKeepsTheEdit) {
   {
     TSqliteDatabase db(file.Path(), true, 1000);
@@ -208,6 +226,12 @@ TEST_F(SqliteTable, SortingOnAColumnReordersAndTellsLinks) {
   EXPECT_EQ(link.Take(), "changed @2");
   EXPECT_EQ(ds->FieldByName("ID")->AsInteger(), 2);
   EXPECT_EQ(AllIds(ds.get()), "3 1 2");
+  // A posted change of the sort key moves the record to its new place.
+  ds->Edit();
+  ds->FieldByName("Name")->SetAsString("0");
+  ds->Post();
+  EXPECT_EQ(ds->RecNo(), 1);
+  EXPECT_EQ(AllIds(ds.get()), "2 3 1");
   ds->SetIndexFieldNames("Amount");
   EXPECT_EQ(AllIds(ds.get()), "2 3 1");
   EXPECT_EQ(ErrorOf([&] { ds->SetIndexFieldNames("Nope"); }), "Field 'Nope' not found");
