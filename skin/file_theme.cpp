@@ -1,0 +1,124 @@
+#include "skin/file_theme.h"
+
+#include <filesystem>
+#include <system_error>
+
+#include "platform/classes/properties.h"
+#include "platform/graphics/bitmap.h"
+#include "skin/skin_painting.h"
+#include "skin/themes.h"
+
+namespace {
+
+bool FileExists(const String& path) {
+  std::error_code error;
+  return !path.empty() && std::filesystem::is_regular_file(path, error);
+}
+
+// Theme paths come from layouts written for the other platform ("skin\OnePlumet.skn").
+String WithForwardSlashes(String path) {
+  for (char& c : path) {
+    if (c == '\\') c = '/';
+  }
+  return path;
+}
+
+String FileNamePart(const String& path) {
+  size_t slash = path.find_last_of("/\\");
+  return slash == String::npos ? path : path.substr(slash + 1);
+}
+
+}  // namespace
+
+String ProgramFolder() {
+  std::error_code error;
+  std::filesystem::path exe = std::filesystem::read_symlink("/proc/self/exe", error);
+  if (error) return "./";
+  String folder = exe.parent_path().string();
+  if (folder.empty() || folder.back() != '/') folder += '/';
+  return folder;
+}
+
+String ResolveThemeFilePath(const String& value) {
+  String path = WithForwardSlashes(value);
+  if (FileExists(path)) return path;
+  String besideProgram = ProgramFolder() + FileNamePart(value);
+  return FileExists(besideProgram) ? besideProgram : String();
+}
+
+// ---------------------------------------------------------------------------------------------
+
+TskFileThemeMgr::TskFileThemeMgr() = default;
+TskFileThemeMgr::~TskFileThemeMgr() = default;
+
+bool TskFileThemeMgr::LoadFromFile(const String& fileName) {
+  if (!FileExists(fileName)) return false;
+  reader_ = std::make_unique<TskThemeFileReader>(fileName);
+  return true;
+}
+
+void TskFileThemeMgr::GetBitmap(int index, TBitmap* bitmap) const {
+  if (reader_ == nullptr || bitmap == nullptr) return;
+  TMemoryStream* stream = reader_->Bitmap(ThemeKeyName(index));
+  if (stream == nullptr) return;
+  try {
+    bitmap->LoadFromStream(*stream);
+  } catch (const Exception&) {
+    // A stored picture that is not a readable bitmap counts as a missing one: the control
+    // keeps the picture it had rather than failing to paint.
+  }
+}
+
+void TskFileThemeMgr::GetBitmapPiece(int index, TBitmap* bitmap, int count, int piece) const {
+  if (reader_ == nullptr || bitmap == nullptr) return;
+  TBitmap whole;
+  GetBitmap(index, &whole);
+  if (whole.Empty()) return;
+  SpitBitmap(&whole, bitmap, count, piece);
+}
+
+bool TskFileThemeMgr::GetBool(int index) const {
+  return reader_ != nullptr && reader_->Boolean(ThemeKeyName(index));
+}
+
+TColor TskFileThemeMgr::GetColor(int index) const { return static_cast<TColor>(GetInt(index)); }
+
+int TskFileThemeMgr::GetInt(int index) const {
+  return reader_ == nullptr ? -1 : reader_->Integer(ThemeKeyName(index));
+}
+
+// ---------------------------------------------------------------------------------------------
+
+TskFileTheme::TskFileTheme(TComponent* owner)
+    : TComponent(owner), manager_(std::make_unique<TskFileThemeMgr>()) {}
+
+TskFileTheme::~TskFileTheme() = default;
+
+void TskFileTheme::Publish() {
+  TPublisher<TskFileTheme> p;
+  p.Property("ThemeFile", &TskFileTheme::ThemeFile, &TskFileTheme::SetThemeFile);
+}
+
+void TskFileTheme::SetThemeFile(const String& value) {
+  if (value == themeFile_) return;
+  String path = ResolveThemeFilePath(value);
+  if (path.empty()) return;  // a missing file leaves the loaded theme in use
+  themeFile_ = path;
+  canUse_ = manager_->LoadFromFile(path);
+  if (canUse_) RefreshOwnerControls();
+}
+
+// The skinned controls of an owning form that use this theme read their values again. Only
+// classes named "Tsk..." take part (exact case), as the form layouts of the skinned library
+// name them.
+void TskFileTheme::RefreshOwnerControls() {
+  TComponent* form = Owner();
+  if (form == nullptr || !form->InheritsFrom("TForm")) return;
+  for (int i = 0; i < form->ComponentCount(); ++i) {
+    TComponent* component = form->Components(i);
+    if (!component->ClassName().starts_with("Tsk")) continue;
+    const TPropInfo* info = GetPropInfo(component, "FileTheme");
+    if (info == nullptr || info->Kind != pkComponent) continue;
+    if (GetObjectProp(component, info) == this) SetObjectProp(component, info, this);
+  }
+}

@@ -1,0 +1,132 @@
+#include "skin/theme_file_reader.h"
+
+#include <cstring>
+#include <set>
+
+#include "platform/core/exceptions.h"
+#include "platform/core/format.h"
+#include "skin/theme_file_layout.h"
+
+using namespace theme_file;
+
+struct TskThemeFileReader::Entry {
+  String Name;
+  uint8_t Type = 0;
+  uint32_t DataOffset = 0;
+  uint32_t DataSize = 0;
+  uint32_t Next = 0;
+};
+
+namespace {
+
+// Reads exactly `count` bytes at `offset`; false when the stream holds fewer.
+bool ReadAt(TStream& stream, uint64_t offset, void* buffer, uint32_t count) {
+  if (offset + count > static_cast<uint64_t>(stream.Size())) return false;
+  stream.SetPosition(static_cast<int64_t>(offset));
+  return stream.Read(buffer, count) == count;
+}
+
+// The first entry's offset, or 0 when the header is short or not of the one known length.
+uint32_t FirstEntry(TStream& stream) {
+  uint8_t header[kHeaderLength];
+  if (!ReadAt(stream, 0, header, kHeaderLength)) return 0;
+  if (ReadU32(header + kHeaderLengthOffset) != kHeaderLength) return 0;
+  return ReadU32(header + kFirstEntryOffset);
+}
+
+}  // namespace
+
+TskThemeFileReader::TskThemeFileReader(const String& fileName) {
+  try {
+    TFileStream stream(fileName, fmOpenRead | fmShareDenyNone);
+    Parse(stream);
+  } catch (const EStreamError&) {
+    // A file that vanished or cannot be read gives an empty theme; the caller still sees the
+    // assignment as done, as for any damaged file.
+  }
+}
+
+TskThemeFileReader::TskThemeFileReader(TStream& stream) { Parse(stream); }
+
+TskThemeFileReader::~TskThemeFileReader() = default;
+
+void TskThemeFileReader::Parse(TStream& stream) {
+  uint64_t size = static_cast<uint64_t>(stream.Size());
+  std::set<uint32_t> visited;
+  uint32_t offset = FirstEntry(stream);
+  while (offset != 0 && visited.insert(offset).second) {
+    uint8_t raw[kEntryLength];
+    if (!ReadAt(stream, offset, raw, kEntryLength)) return;
+    Entry entry;
+    const char* name = reinterpret_cast<const char*>(raw);
+    entry.Name.assign(name, strnlen(name, kNameLength));
+    entry.Type = raw[kTypeOffset];
+    entry.DataOffset = ReadU32(raw + kDataOffset);
+    entry.DataSize = ReadU32(raw + kDataSizeOffset);
+    entry.Next = ReadU32(raw + kNextOffset);
+    // A value that lies past the end is skipped; the chain goes on.
+    if (uint64_t{entry.DataOffset} + entry.DataSize <= size) Store(stream, entry);
+    offset = entry.Next;
+  }
+}
+
+void TskThemeFileReader::Store(TStream& stream, const Entry& entry) {
+  switch (entry.Type) {
+    case vtBitmap: {
+      auto bitmap = std::make_unique<TMemoryStream>();
+      bitmap->SetSize(entry.DataSize);
+      if (!ReadAt(stream, entry.DataOffset, bitmap->Memory(), entry.DataSize)) return;
+      bitmap->SetPosition(0);
+      bitmapNames_.Add(entry.Name);
+      bitmaps_.push_back(std::move(bitmap));
+      return;
+    }
+    case vtInteger: {
+      uint8_t bytes[4];
+      if (entry.DataSize != 4 || !ReadAt(stream, entry.DataOffset, bytes, 4)) return;
+      integers_.Add(entry.Name + "=" + IntToStr(static_cast<int32_t>(ReadU32(bytes))));
+      return;
+    }
+    case vtBoolean: {
+      uint8_t byte = 0;
+      if (entry.DataSize != 1 || !ReadAt(stream, entry.DataOffset, &byte, 1)) return;
+      booleans_.Add(entry.Name + "=" + IntToStr(byte));
+      return;
+    }
+    case vtString: {
+      String text(entry.DataSize, '\0');
+      if (!ReadAt(stream, entry.DataOffset, text.data(), entry.DataSize)) return;
+      strings_.Add(entry.Name + "=" + GbkToUtf8(text));
+      return;
+    }
+    default:
+      return;  // types of a later format are passed over
+  }
+}
+
+TMemoryStream* TskThemeFileReader::Bitmap(const String& name) const {
+  int index = bitmapNames_.IndexOf(name);
+  if (index < 0) return nullptr;
+  TMemoryStream* stream = bitmaps_[static_cast<size_t>(index)].get();
+  stream->SetPosition(0);
+  return stream;
+}
+
+namespace {
+
+bool ValueOf(const TStringList& list, const String& name, int& value) {
+  int index = list.IndexOfName(name);
+  return index >= 0 && TryStrToInt(list.ValueFromIndex(index), value);
+}
+
+}  // namespace
+
+int TskThemeFileReader::Integer(const String& name) const {
+  int value = 0;
+  return ValueOf(integers_, name, value) ? value : -1;
+}
+
+bool TskThemeFileReader::Boolean(const String& name) const {
+  int value = 0;
+  return ValueOf(booleans_, name, value) && (value & 0xFF) != 0;
+}

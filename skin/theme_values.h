@@ -1,0 +1,30 @@
+#pragma once
+
+#include "platform/graphics/colors.h"
+#include "skin/themes.h"
+
+class TBitmap;
+class TskFileTheme;
+
+// The values a skinned control paints with, read the one way every control reads them: from
+// its file theme when UsingFileTheme says so, else from the built-in table of the effective
+// style (so FromThemeFile without a loaded file looks exactly like Marine).
+class TskThemeValues {
+ public:
+  TskThemeValues(TskFileTheme* fileTheme, TskUIStyle style);
+
+  bool FromFile() const { return fileTheme_ != nullptr; }
+  TskUIStyle EffectiveStyle() const { return effective_; }
+
+  int Int(int key) const;
+  TColor Color(int key) const;
+  bool Bool(int key) const;
+  // The whole bitmap of a bitmap key; `bitmap` is left unchanged when there is none.
+  void Bitmap(int key, TBitmap* bitmap) const;
+  // Piece `piece` of `count` of a bitmap key (count at least 1).
+  void BitmapPiece(int key, TBitmap* bitmap, int count, int piece) const;
+
+ private:
+  TskFileTheme* fileTheme_ = nullptr;  // set only when its values are used
+  TskUIStyle effective_ = Marine;
+};

@@ -1,0 +1,45 @@
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+#include "platform/graphics/bitmap.h"
+#include "platform/graphics/canvas.h"
+
+inline TColor Rgb(int r, int g, int b) { return static_cast<TColor>(r | g << 8 | b << 16); }
+
+// A colour for every pixel position, so that a test can tell which source pixel landed where.
+inline TColor PositionColor(int x, int y) { return Rgb(x, y, 0x80); }
+
+inline void FillWithPositions(TBitmap& bitmap) {
+  for (int y = 0; y < bitmap.Height(); ++y) {
+    for (int x = 0; x < bitmap.Width(); ++x) bitmap.Canvas()->SetPixels(x, y, PositionColor(x, y));
+  }
+}
+
+inline void Fill(TBitmap& bitmap, TColor color, TRect r) {
+  bitmap.Canvas()->Brush()->SetStyle(bsSolid);
+  bitmap.Canvas()->Brush()->SetColor(color);
+  bitmap.Canvas()->FillRect(r);
+}
+
+inline void Fill(TBitmap& bitmap, TColor color) {
+  Fill(bitmap, color, Rect(0, 0, bitmap.Width(), bitmap.Height()));
+}
+
+// Pixel tests derive from this: a failed test leaves its picture as a PNG for a person to see.
+class TPixelTest : public ::testing::Test {
+ protected:
+  void Keep(TBitmap* bitmap) { kept_ = bitmap; }
+  void TearDown() override {
+    if (kept_ == nullptr || !HasFailure()) return;
+    const auto* info = ::testing::UnitTest::GetInstance()->current_test_info();
+    std::filesystem::create_directories(TEST_OUTPUT_DIR);
+    kept_->SaveToPngFile(String(TEST_OUTPUT_DIR) + "/" + info->test_suite_name() + "." +
+                         info->name() + ".png");
+  }
+
+ private:
+  TBitmap* kept_ = nullptr;
+};
