@@ -183,8 +183,6 @@ class TDataSet : public TComponent {
   int ColumnCount() const { return columnCount_; }
 
  private:
-  friend class TDataLink;
-  friend class TDataSetTestAccess;
 
   void OpenCursor();
   void CloseCursor();
@@ -229,8 +227,8 @@ class TDataSet : public TComponent {
   int columnCount_ = 0;
   int slotCount_ = 0;
 
-  // The buffer window: buffers_[i] holds the record at position windowStart_ + i (the record
-  // being inserted takes a buffer of its own at insertIndex_).
+  // The buffer window: buffers_[i] holds the record at position windowStart_ + i; while
+  // inserting, the new record's buffer sits at activeRecord_ and stands for insertPosition_.
   std::vector<TRecordBuffer> buffers_;
   int64_t windowStart_ = 0;
   int activeRecord_ = 0;

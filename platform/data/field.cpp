@@ -19,7 +19,11 @@ TField::~TField() {
 
 void TField::SetDataSet(TDataSet* dataSet) {
   if (dataSet == dataSet_) return;
-  if (dataSet != nullptr) dataSet->CheckInactive();
+  if (dataSet != nullptr) {
+    dataSet->CheckInactive();
+    if (!fieldName_.empty() && dataSet->FindField(fieldName_) != nullptr)
+      DatabaseError(Format("Duplicate field name '%s'", {fieldName_}), dataSet);
+  }
   if (dataSet_ != nullptr) {
     TDataSet* old = dataSet_;
     old->Fields()->Remove(this);

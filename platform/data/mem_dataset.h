@@ -18,6 +18,8 @@ class TMemDataSet : public TDataSet {
 
   // Opens with no records.
   void CreateDataSet();
+  // Removes every record; bookmarks taken before no longer name a record (they may come to
+  // name new ones).
   void EmptyDataSet();
   // Adds a record with the given column values (in FieldDefs order) through Append and Post.
   void AppendRecord(const std::vector<Variant>& values);

@@ -80,7 +80,11 @@ TEST(MemDataSet, FieldsMadeInCodeDefineTheColumns) {
   auto* extra = new TStringField(&ds);
   extra->SetFieldName("Extra");
   EXPECT_THROW(extra->SetDataSet(&ds), EDatabaseError);
+  ds.Close();
+  extra->SetFieldName("name");
+  EXPECT_THROW(extra->SetDataSet(&ds), EDatabaseError);
   delete extra;
+  ds.Open();
   ds.EmptyDataSet();
   EXPECT_TRUE(ds.IsEmpty());
   ds.Append();
