@@ -122,7 +122,7 @@ void DrawTitleButtons(const TStylePalette& p, TArtworkSink& sink) {
       FillRect(b, Rect(r.Left, y, r.Right, y + 1), behind);
     }
     bool framed = p.TitleButtonSeeThrough || look != 0;
-    if (framed && glyph != tgControlBox) {
+    if (framed) {
       TColor accent = glyph == tgClose ? static_cast<TColor>(0x2020C8) : p.Accent;
       TColor top = look == 2 ? Darker(accent, 25) : look == 1 ? Lighter(accent, 25) : Mix(p.TitleTop, accent, 40);
       TColor bottom = look == 2 ? Darker(accent, 10) : look == 1 ? accent : Mix(p.TitleBottom, accent, 40);
