@@ -1,5 +1,7 @@
 #include "platform/graphics/draw_edges.h"
 
+#include "platform/graphics/device_context.h"
+
 #include "tests/graphics/pixel_test_support.h"
 
 using pixel_test::Str;
@@ -210,4 +212,32 @@ TEST_F(FrameControls, CaptionButtonsAndBadInput) {
   EXPECT_EQ(CountColor(clFuchsia), 900);
   EXPECT_FALSE(DrawFrameControl(dc(), empty, 99, 0));
   EXPECT_FALSE(DrawEdge(nullptr, empty, EDGE_RAISED, BF_RECT));
+}
+
+TEST_F(Edges, DrawStatePaintsMonoSilhouettesAndTheDisabledLook) {
+  TBitmap glyph(4, 4);  // white ground (its bottom-left pixel), a red 2 x 2 ink square
+  glyph.Canvas()->Brush()->SetColor(clRed);
+  glyph.Canvas()->FillRect(Rect(1, 1, 3, 3));
+  HBRUSH blue = CreateSolidBrush(RGB(0, 0, 255));
+  EXPECT_TRUE(DrawState(dc(), blue, reinterpret_cast<intptr_t>(glyph.Handle()), 0, 10, 10, 0, 0, DST_BITMAP | DSS_MONO));
+  EXPECT_EQ(CountColor(clBlue), 4);
+  EXPECT_EQ(At(11, 11), clBlue);
+  EXPECT_EQ(At(10, 10), clFuchsia) << "the ground stays untouched";
+  DeleteObject(blue);
+  MakeBitmap(40, 40, clFuchsia);
+  DrawState(dc(), nullptr, reinterpret_cast<intptr_t>(glyph.Handle()), 0, 10, 10, 0, 0, DST_BITMAP | DSS_DISABLED);
+  EXPECT_EQ(At(11, 11), kShadow);
+  EXPECT_EQ(At(13, 13), kHilight);  // the highlight copy sits one pixel down and right
+  EXPECT_EQ(CountColor(kShadow) + CountColor(kHilight), 4 + 3);
+  MakeBitmap(40, 40, clFuchsia);
+  DrawState(dc(), nullptr, reinterpret_cast<intptr_t>(glyph.Handle()), 0, 10, 10, 0, 0, DST_BITMAP);
+  EXPECT_EQ(At(10, 10), clWhite);
+  EXPECT_EQ(At(11, 11), clRed);
+  MakeBitmap(40, 40, clFuchsia);
+  const char* text = "&Ok";
+  EXPECT_TRUE(DrawState(dc(), nullptr, reinterpret_cast<intptr_t>(text), 0, 2, 2, 0, 0, DST_PREFIXTEXT | DSS_DISABLED));
+  EXPECT_GT(CountColor(kShadow), 10);
+  EXPECT_GT(CountColor(kHilight), 10);
+  EXPECT_EQ(CountColor(clBlack), 0);
+  EXPECT_FALSE(DrawState(dc(), nullptr, 0, 0, 0, 0, 0, 0, DST_BITMAP));
 }

@@ -213,3 +213,14 @@ TEST_F(DrawTexts, BadInputDrawsNothingWrong) {
   TRect r = Rect(0, 0, 1, 0);
   DrawText(dc(), "&", r, DT_CALCRECT | DT_WORDBREAK);
 }
+
+TEST_F(DrawTexts, MirroredLayoutPutsLeftAlignedTextAtTheRight) {
+  SetLayout(dc(), LAYOUT_RTL);
+  Draw("Mirror", Rect(0, 0, 100, 40), DT_SINGLELINE | DT_LEFT);
+  SetLayout(dc(), LAYOUT_LTR);
+  TRect ink = InkBounds(clWhite);
+  EXPECT_GE(ink.Left, 240 - 100);
+  EXPECT_LE(ink.Right, 240);
+  EXPECT_GE(ink.Right, 240 - 3) << Str(ink);
+  EXPECT_LT(ink.Left, 240 - Width("Mirror") + 3) << "glyphs read left to right, not mirrored";
+}
