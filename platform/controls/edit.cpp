@@ -52,7 +52,7 @@ void TCustomEdit::SetPasswordChar(char16_t v) {
 void TCustomEdit::SetCharCase(TEditCharCase v) {
   if (charCase_ == v) return;
   charCase_ = v;
-  if (v != ecNormal) TWinControl::SetTextValue(ApplyCase(Text()));
+  if (v != ecNormal) TWinControl::SetTextValue(ApplyCase(EditBuffer()));
   Invalidate();
 }
 
@@ -94,7 +94,7 @@ void TCustomEdit::SetTextValue(const String& v) {
   NotifyChange();
 }
 
-int TCustomEdit::CharCount() { return CharLength(Text()); }
+int TCustomEdit::CharCount() { return CharLength(EditBuffer()); }
 
 int TCustomEdit::SelStart() const { return std::min(anchor_, caret_); }
 int TCustomEdit::SelLength() const { return std::abs(caret_ - anchor_); }
@@ -106,7 +106,7 @@ void TCustomEdit::SetSelLength(int v) {
   SetSel(start, start + std::max(0, v));
 }
 
-String TCustomEdit::SelText() { return Copy(Text(), SelStart() + 1, SelLength()); }
+String TCustomEdit::SelText() { return Copy(EditBuffer(), SelStart() + 1, SelLength()); }
 
 void TCustomEdit::SetSelText(const String& v) { ReplaceSel(v, true); }
 
@@ -123,7 +123,7 @@ void TCustomEdit::SetSel(int anchor, int caret) {
 void TCustomEdit::Clear() { SetText(""); }
 
 void TCustomEdit::ClearSelection() {
-  if (SelLength() > 0 && !readOnly_) ReplaceSel("", true);
+  if (SelLength() > 0 && CanChangeText()) ReplaceSel("", true);
 }
 
 void TCustomEdit::CopyToClipboard() {
@@ -133,13 +133,13 @@ void TCustomEdit::CopyToClipboard() {
 }
 
 void TCustomEdit::CutToClipboard() {
-  if (readOnly_ || passwordChar_ != 0) return;
+  if (!CanChangeText() || passwordChar_ != 0) return;
   CopyToClipboard();
   ClearSelection();
 }
 
 void TCustomEdit::PasteFromClipboard() {
-  if (readOnly_) return;
+  if (!CanChangeText()) return;
   String text = Clipboard()->AsText();
   // A single-line edit keeps the first line of what is pasted.
   size_t eol = text.find_first_of("\r\n");
@@ -148,14 +148,14 @@ void TCustomEdit::PasteFromClipboard() {
 }
 
 void TCustomEdit::SaveUndo() {
-  undoText_ = Text();
+  undoText_ = EditBuffer();
   undoCaret_ = caret_;
   hasUndo_ = true;
 }
 
 void TCustomEdit::Undo() {
-  if (!hasUndo_) return;
-  String current = Text();
+  if (!hasUndo_ || !CanChangeText()) return;
+  String current = EditBuffer();
   int caret = caret_;
   TWinControl::SetTextValue(undoText_);
   anchor_ = caret_ = std::clamp(undoCaret_, 0, CharCount());
@@ -185,7 +185,7 @@ void TCustomEdit::ReplaceSel(const String& text, bool canUndo) {
     }
   }
   if (insert.empty() && length == 0) return;
-  String s = Text();
+  String s = EditBuffer();
   ::Delete(s, start + 1, length);
   ::Insert(insert, s, start + 1);
   if (canUndo) SaveUndo();

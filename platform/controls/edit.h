@@ -84,11 +84,11 @@ class TCustomEdit : public TCustomControl {
   String SelText();
   void SetSelText(const String& v);
   void SelectAll();
-  void ClearSelection();
+  virtual void ClearSelection();
   void Clear();
   void CopyToClipboard();
   void CutToClipboard();
-  void PasteFromClipboard();
+  virtual void PasteFromClipboard();
   void Undo();
   void ClearUndo();
   bool CanUndo() const { return hasUndo_; }
@@ -107,6 +107,11 @@ class TCustomEdit : public TCustomControl {
   void DoEnter() override;
   virtual void Change();
 
+  // The text as stored in the control (a masked edit stores what it shows).
+  String EditBuffer() { return TWinControl::GetText(); }
+  // Whether the user may change the text now.
+  virtual bool CanChangeText() { return !readOnly_; }
+  virtual void DeleteAt(bool forward, bool word);
   // What the edit shows: the text, or the password character once per character.
   String DisplayText();
   // Selects from `anchor` to `caret` (clamped to the text) and keeps the caret in view.
@@ -124,6 +129,8 @@ class TCustomEdit : public TCustomControl {
   virtual void HandleEditKey(uint16_t key, TShiftState shift);
   void NotifyChange();
   void SendNotify(HWND parent, uint16_t code);
+  void MoveCaret(int caret, bool extend);
+  void SaveUndo();
   int anchor_ = 0;
   int caret_ = 0;
 
@@ -139,14 +146,11 @@ class TCustomEdit : public TCustomControl {
   bool HandleEditMessage(TMessage& m);
   bool HandleSelectionMessage(TMessage& m);
   void HandleChar(char32_t code);
-  void MoveCaret(int caret, bool extend);
   int WordStart(int from);
   int WordEnd(int from);
   void ScrollCaret();
   int TextOffsetX();
   int TextWidthOf(std::string_view s);
-  void DeleteAt(bool forward, bool word);
-  void SaveUndo();
   String ApplyCase(const String& s) const;
 
   int maxLength_ = 0;

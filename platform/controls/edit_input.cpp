@@ -2,20 +2,11 @@
 #include <algorithm>
 
 #include "platform/controls/edit.h"
+#include "platform/controls/edit_mask.h"
 #include "platform/core/utf8_codec.h"
 #include "platform/windows/system_metrics.h"
 
 namespace {
-
-std::u32string CodePoints(std::string_view s) {
-  std::u32string out;
-  for (size_t i = 0; i < s.size();) {
-    utf8::DecodedChar d = utf8::DecodeAt(s, i);
-    out.push_back(d.code);
-    i += std::max<size_t>(d.length, 1);
-  }
-  return out;
-}
 
 bool IsBlank(char32_t c) { return c == U' ' || c == U'\t' || c == 0x3000; }
 
@@ -159,7 +150,7 @@ void TCustomEdit::HandleChar(char32_t code) {
 }
 
 void TCustomEdit::TypeChar(char32_t code) {
-  if (readOnly_) {
+  if (!CanChangeText()) {
     MessageBeep(0);
     return;
   }
@@ -169,7 +160,7 @@ void TCustomEdit::TypeChar(char32_t code) {
 }
 
 void TCustomEdit::DeleteAt(bool forward, bool word) {
-  if (readOnly_) {
+  if (!CanChangeText()) {
     MessageBeep(0);
     return;
   }
@@ -186,7 +177,7 @@ void TCustomEdit::MoveCaret(int caret, bool extend) {
 }
 
 int TCustomEdit::WordStart(int from) {
-  std::u32string s = CodePoints(Text());
+  std::u32string s = ToCodePoints(EditBuffer());
   int i = std::clamp(from, 0, static_cast<int>(s.size()));
   while (i > 0 && IsBlank(s[static_cast<size_t>(i - 1)])) --i;
   while (i > 0 && !IsBlank(s[static_cast<size_t>(i - 1)])) --i;
@@ -194,7 +185,7 @@ int TCustomEdit::WordStart(int from) {
 }
 
 int TCustomEdit::WordEnd(int from) {
-  std::u32string s = CodePoints(Text());
+  std::u32string s = ToCodePoints(EditBuffer());
   int n = static_cast<int>(s.size());
   int i = std::clamp(from, 0, n);
   while (i < n && !IsBlank(s[static_cast<size_t>(i)])) ++i;
@@ -232,7 +223,7 @@ void TCustomEdit::WMLButtonUp(TMessage& m) {
 }
 
 void TCustomEdit::WMLButtonDblClk(TMessage& m) {
-  std::u32string s = CodePoints(DisplayText());
+  std::u32string s = ToCodePoints(DisplayText());
   int n = static_cast<int>(s.size());
   int at = CharFromPos(LParamToPoint(m.LParam));
   int start = at;

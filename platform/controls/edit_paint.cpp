@@ -6,7 +6,7 @@
 #include "platform/graphics/bitmap.h"
 
 String TCustomEdit::DisplayText() {
-  String text = Text();
+  String text = EditBuffer();
   if (passwordChar_ == 0) return text;
   String one;
   utf8::Append(one, passwordChar_);
