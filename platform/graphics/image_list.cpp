@@ -175,6 +175,8 @@ bool TCustomImageList::GetBitmap(int index, TBitmap* image) {
 
 void TCustomImageList::RegisterChanges(TChangeLink* link) {
   if (link == nullptr || std::find(links_.begin(), links_.end(), link) != links_.end()) return;
+  // A link follows one list: leaving the old one keeps it from pointing at a freed link.
+  if (link->Sender() != nullptr) link->Sender()->UnRegisterChanges(link);
   links_.push_back(link);
   link->SetSender(this);
 }

@@ -180,6 +180,25 @@ TEST(ImageList, ChangesReachLinksAndTheEvent) {
   EXPECT_EQ(link.Sender(), nullptr);  // the list went first; the link forgets it
 }
 
+TEST(ImageList, ALinkMovedToAnotherListLeavesTheFirst) {
+  TImageList first(nullptr), second(nullptr);
+  int changes = 0;
+  {
+    TChangeLink link;
+    link.OnChange.Bind(nullptr, "", [&](TObject*) { ++changes; });
+    first.RegisterChanges(&link);
+    second.RegisterChanges(&link);
+    EXPECT_EQ(link.Sender(), &second);
+    first.Clear();
+    EXPECT_EQ(changes, 0);
+    second.Clear();
+    EXPECT_EQ(changes, 1);
+  }
+  first.Clear();  // the link is gone: the first list must not reach it
+  second.Clear();
+  EXPECT_EQ(changes, 1);
+}
+
 // Holds an image list it does not own, as a tool bar does.
 class TImageUser : public TComponent {
  public:
