@@ -12,7 +12,7 @@
 #include <memory>
 #include <string>
 
-#include "platform/data/data_source.h"
+#include "platform/data/data_link.h"
 #include "platform/data/mem_dataset.h"
 #include "platform/data/sqlite_access.h"
 #include "platform/data/sqlite_dataset.h"

@@ -5,7 +5,7 @@
 
 #include "platform/core/exceptions.h"
 #include "platform/core/format.h"
-#include "platform/data/data_source.h"
+#include "platform/data/data_link.h"
 #include "platform/data/field_kinds.h"
 
 void TFieldDefs::Add(const String& name, TFieldType type, int size, bool required) {
@@ -241,18 +241,4 @@ void TDataSet::UpdateBufferCount() {
       buffers_.pop_back();
     }
   }
-}
-
-TBookmark EncodeBookmark(int64_t id) {
-  TBookmark b(sizeof id, '\0');
-  for (size_t i = 0; i < sizeof id; ++i) b[i] = static_cast<char>((static_cast<uint64_t>(id) >> (8 * i)) & 0xFF);
-  return b;
-}
-
-bool DecodeBookmark(const TBookmark& bookmark, int64_t& id) {
-  if (bookmark.size() != sizeof id) return false;
-  uint64_t v = 0;
-  for (size_t i = 0; i < sizeof id; ++i) v |= uint64_t{static_cast<unsigned char>(bookmark[i])} << (8 * i);
-  id = static_cast<int64_t>(v);
-  return true;
 }

@@ -7,6 +7,7 @@
 #include "platform/classes/component.h"
 #include "platform/core/events.h"
 #include "platform/core/variant.h"
+#include "platform/data/bookmark.h"
 #include "platform/data/db_types.h"
 #include "platform/data/field.h"
 
@@ -257,8 +258,3 @@ class DisableControlsGuard {
  private:
   TDataSet* dataSet_;
 };
-
-// Bookmark encoding of a record id.
-TBookmark EncodeBookmark(int64_t id);
-// The id in a bookmark, or false for text that is no bookmark.
-bool DecodeBookmark(const TBookmark& bookmark, int64_t& id);

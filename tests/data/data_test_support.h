@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "platform/data/data_source.h"
+#include "platform/data/data_link.h"
 #include "platform/data/mem_dataset.h"
 
 namespace data_test {
