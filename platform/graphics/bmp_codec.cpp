@@ -315,6 +315,16 @@ void DecodeCompressed(const ByteView& in, const BmpLayout& l, const std::vector<
   }
 }
 
+// Some writers declare an alpha channel and leave it zero: such a picture is meant opaque.
+void KeepVisibleWhenAlphaIsBlank(TBmpImage& image) {
+  if (!image.HasAlpha) return;
+  for (uint32_t p : image.Pixels) {
+    if ((p >> 24) != 0) return;
+  }
+  for (uint32_t& p : image.Pixels) p |= 0xFF000000u;
+  image.HasAlpha = false;
+}
+
 }  // namespace
 
 TBmpImage DecodeBmp(const uint8_t* data, size_t size) {
@@ -332,6 +342,7 @@ TBmpImage DecodeBmp(const uint8_t* data, size_t size) {
   } else {
     DecodeUncompressed(in, layout, image.Palette, image);
   }
+  KeepVisibleWhenAlphaIsBlank(image);
   return image;
 }
 

@@ -90,16 +90,25 @@ TEST(BmpDecode, ThirtyTwoBitWithoutAlphaMaskIsOpaque) {
   EXPECT_EQ(image.Pixel(0, 0), 0xFF102030u);
 }
 
-TEST(BmpDecode, ThirtyTwoBitAlphaFromVersionFiveHeader) {
+// Two 32-bit pixels behind a version 5 header with an alpha mask.
+Bytes AlphaFile(std::initializer_list<uint8_t> pixels) {
   Bytes b;
   b.Raw({'B', 'M'}).U32(0).U32(0).U32(14 + 124);
   b.U32(124).U32(2).U32(1).U16(1).U16(32).U32(3).U32(8).U32(0).U32(0).U32(0).U32(0);
   b.U32(0x00FF0000).U32(0x0000FF00).U32(0x000000FF).U32(0xFF000000);
   for (int i = 0; i < (124 - 56) / 4; ++i) b.U32(0);
-  b.Raw({0x03, 0x02, 0x01, 0x80, 0xFF, 0xFF, 0xFF, 0x00});
-  TBmpImage image = DecodeBmp(b.data);
+  b.Raw(pixels);
+  return b;
+}
+
+TEST(BmpDecode, ThirtyTwoBitAlphaFromVersionFiveHeader) {
+  TBmpImage image = DecodeBmp(AlphaFile({0x03, 0x02, 0x01, 0x80, 0xFF, 0xFF, 0xFF, 0x00}).data);
   EXPECT_TRUE(image.HasAlpha);
   EXPECT_EQ(Row(image, 0), (std::vector<uint32_t>{0x80010203, 0x00FFFFFF}));
+  // An alpha channel left blank everywhere means an opaque picture.
+  TBmpImage blank = DecodeBmp(AlphaFile({0x03, 0x02, 0x01, 0x00, 0xFF, 0xFF, 0xFF, 0x00}).data);
+  EXPECT_FALSE(blank.HasAlpha);
+  EXPECT_EQ(Row(blank, 0), (std::vector<uint32_t>{0xFF010203, 0xFFFFFFFF}));
 }
 
 TEST(BmpDecode, CoreHeaderHasThreeByteColourEntries) {
