@@ -9,15 +9,31 @@ namespace {
 struct TKeyboardState {
   std::array<bool, 256> down{};
   std::array<bool, 256> toggled{};
+  std::array<bool, 256> syncDown{};  // modifiers and buttons as of the message being handled
   TPoint cursor;
 };
+
+// The keys whose state travels with queued messages.
+constexpr std::array<uint16_t, 12> SynchronousKeys{VK_LBUTTON, VK_RBUTTON, VK_MBUTTON, VK_SHIFT, VK_CONTROL, VK_MENU,
+                                                   VK_LSHIFT, VK_RSHIFT, VK_LCONTROL, VK_RCONTROL, VK_LMENU, VK_RMENU};
+
+bool IsSynchronous(int vk) {
+  for (uint16_t k : SynchronousKeys)
+    if (k == vk) return true;
+  return false;
+}
 
 TKeyboardState& State() {
   static TKeyboardState state;
   return state;
 }
 
-bool Down(int vk) { return vk >= 0 && vk < 256 && State().down[static_cast<size_t>(vk)]; }
+bool AsyncDown(int vk) { return vk >= 0 && vk < 256 && State().down[static_cast<size_t>(vk)]; }
+
+bool Down(int vk) {
+  if (vk < 0 || vk >= 256) return false;
+  return IsSynchronous(vk) ? State().syncDown[static_cast<size_t>(vk)] : State().down[static_cast<size_t>(vk)];
+}
 
 }  // namespace
 
@@ -28,7 +44,18 @@ int16_t GetKeyState(int vk) {
   return result;
 }
 
-int16_t GetAsyncKeyState(int vk) { return GetKeyState(vk); }
+int16_t GetAsyncKeyState(int vk) { return AsyncDown(vk) ? static_cast<int16_t>(0x8000) : 0; }
+
+uint32_t SnapshotModifiers() {
+  uint32_t bits = 0;
+  for (size_t i = 0; i < SynchronousKeys.size(); ++i)
+    if (AsyncDown(SynchronousKeys[i])) bits |= 1u << i;
+  return bits;
+}
+
+void SetSynchronousModifiers(uint32_t snapshot) {
+  for (size_t i = 0; i < SynchronousKeys.size(); ++i) State().syncDown[SynchronousKeys[i]] = (snapshot & (1u << i)) != 0;
+}
 
 void SetKeyDown(int vk, bool down) {
   if (vk < 0 || vk >= 256) return;
@@ -36,14 +63,17 @@ void SetKeyDown(int vk, bool down) {
   if (down && !State().down[i]) State().toggled[i] = !State().toggled[i];
   State().down[i] = down;
   // The generic modifier keys follow their left and right keys.
-  if (vk == VK_LSHIFT || vk == VK_RSHIFT) State().down[VK_SHIFT] = Down(VK_LSHIFT) || Down(VK_RSHIFT) || (down && vk == VK_SHIFT);
-  if (vk == VK_LCONTROL || vk == VK_RCONTROL) State().down[VK_CONTROL] = Down(VK_LCONTROL) || Down(VK_RCONTROL);
-  if (vk == VK_LMENU || vk == VK_RMENU) State().down[VK_MENU] = Down(VK_LMENU) || Down(VK_RMENU);
+  if (vk == VK_LSHIFT || vk == VK_RSHIFT) State().down[VK_SHIFT] = AsyncDown(VK_LSHIFT) || AsyncDown(VK_RSHIFT);
+  if (vk == VK_LCONTROL || vk == VK_RCONTROL) State().down[VK_CONTROL] = AsyncDown(VK_LCONTROL) || AsyncDown(VK_RCONTROL);
+  if (vk == VK_LMENU || vk == VK_RMENU) State().down[VK_MENU] = AsyncDown(VK_LMENU) || AsyncDown(VK_RMENU);
+  // Outside message handling (a caller that injects and asks at once) the state is current.
+  SetSynchronousModifiers(SnapshotModifiers());
 }
 
 void ResetKeyState() {
   State().down.fill(false);
   State().toggled.fill(false);
+  State().syncDown.fill(false);
 }
 
 TShiftState GetShiftState() {
@@ -78,11 +108,11 @@ TShiftState KeyDataToShiftState(intptr_t keyData) {
 
 uint32_t CurrentMouseKeys() {
   uint32_t keys = 0;
-  if (Down(VK_LBUTTON)) keys |= MK_LBUTTON;
-  if (Down(VK_RBUTTON)) keys |= MK_RBUTTON;
-  if (Down(VK_MBUTTON)) keys |= MK_MBUTTON;
-  if (Down(VK_SHIFT)) keys |= MK_SHIFT;
-  if (Down(VK_CONTROL)) keys |= MK_CONTROL;
+  if (AsyncDown(VK_LBUTTON)) keys |= MK_LBUTTON;
+  if (AsyncDown(VK_RBUTTON)) keys |= MK_RBUTTON;
+  if (AsyncDown(VK_MBUTTON)) keys |= MK_MBUTTON;
+  if (AsyncDown(VK_SHIFT)) keys |= MK_SHIFT;
+  if (AsyncDown(VK_CONTROL)) keys |= MK_CONTROL;
   return keys;
 }
 

@@ -89,6 +89,12 @@ TShiftState KeyDataToShiftState(intptr_t keyData);
 // MK_* flags for the current keyboard and button state.
 uint32_t CurrentMouseKeys();
 
+// Modifier keys and mouse buttons as they were when a queued message was posted: the message
+// loop makes them current again when it takes the message, so that a handler sees the
+// state that belongs to its message (GetKeyState), not the state of later input.
+uint32_t SnapshotModifiers();
+void SetSynchronousModifiers(uint32_t snapshot);
+
 // The input layer records key and button transitions here.
 void SetKeyDown(int vk, bool down);
 void ResetKeyState();

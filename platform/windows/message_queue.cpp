@@ -31,12 +31,12 @@ LRESULT SendMessage(HWND h, UINT msg, WPARAM w, LPARAM l) {
 
 bool PostMessage(HWND h, UINT msg, WPARAM w, LPARAM l) {
   if (h && !IsWindow(h)) return false;
-  Queue().push_back(MSG{h, msg, w, l, GetTickCount(), GetCursorPos()});
+  Queue().push_back(MSG{h, msg, w, l, GetTickCount(), GetCursorPos(), SnapshotModifiers()});
   return true;
 }
 
 void PostQuitMessage(int exitCode) {
-  Queue().push_back(MSG{nullptr, WM_QUIT, static_cast<WPARAM>(exitCode), 0, GetTickCount(), GetCursorPos()});
+  Queue().push_back(MSG{nullptr, WM_QUIT, static_cast<WPARAM>(exitCode), 0, GetTickCount(), GetCursorPos(), SnapshotModifiers()});
 }
 
 bool PeekMessage(MSG& msg, HWND h, UINT filterMin, UINT filterMax, uint32_t remove) {
@@ -45,7 +45,10 @@ bool PeekMessage(MSG& msg, HWND h, UINT filterMin, UINT filterMax, uint32_t remo
                          [&](const MSG& m) { return Matches(m, h, filterMin, filterMax); });
   if (it == queue.end()) return false;
   msg = *it;
-  if (remove & PM_REMOVE) queue.erase(it);
+  if (remove & PM_REMOVE) {
+    queue.erase(it);
+    SetSynchronousModifiers(msg.keyState);
+  }
   return true;
 }
 

@@ -105,6 +105,7 @@ struct MSG {
   LPARAM lParam = 0;
   uint32_t time = 0;
   TPoint pt;
+  uint32_t keyState = 0;  // modifiers and buttons when posted (SnapshotModifiers)
 };
 enum : uint32_t { PM_NOREMOVE = 0, PM_REMOVE = 1 };
 // Looks at the posted-message queue (input and posted messages, in order). A filter of 0,0

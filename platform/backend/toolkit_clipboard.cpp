@@ -1,0 +1,100 @@
+#include "platform/backend/toolkit_clipboard.h"
+
+#include <QByteArray>
+#include <QClipboard>
+#include <QGuiApplication>
+#include <QMimeData>
+
+#include <algorithm>
+
+namespace {
+
+QString MimeTypeOf(TClipboardFormat format) {
+  return "application/x-clipboard-" + QString::fromStdString(GetClipboardFormatName(format)).toLower();
+}
+
+bool IsText(TClipboardFormat format) { return format == CF_TEXT || format == CF_UNICODETEXT; }
+
+String Utf16BytesToUtf8(const TClipboardData& data) {
+  std::u16string wide;
+  for (size_t i = 0; i + 1 < data.size(); i += 2) {
+    char16_t unit = static_cast<char16_t>(data[i] | (data[i + 1] << 8));
+    if (unit == 0) break;
+    wide.push_back(unit);
+  }
+  return Utf16ToUtf8(wide);
+}
+
+TClipboardData TextAs(TClipboardFormat format, const QString& text) {
+  String utf8 = text.toStdString();
+  TClipboardData data;
+  if (format == CF_TEXT) {
+    String gbk = Utf8ToGbk(utf8);
+    data.assign(gbk.begin(), gbk.end());
+    data.push_back(0);
+    return data;
+  }
+  for (char16_t unit : Utf8ToUtf16(utf8)) {
+    data.push_back(static_cast<uint8_t>(unit & 0xFF));
+    data.push_back(static_cast<uint8_t>(unit >> 8));
+  }
+  data.push_back(0);
+  data.push_back(0);
+  return data;
+}
+
+class TToolkitClipboard : public TClipboardService {
+ public:
+  void Clear() override {
+    ours_.Clear();
+    formats_.clear();
+    QGuiApplication::clipboard()->clear();
+  }
+
+  // Each format joins what this program put there, and the whole set is handed over again.
+  void SetData(TClipboardFormat format, const TClipboardData& data) override {
+    ours_.SetData(format, data);
+    if (std::find(formats_.begin(), formats_.end(), format) == formats_.end()) formats_.push_back(format);
+    auto* mime = new QMimeData;
+    TClipboardData bytes;
+    if (ours_.GetData(CF_UNICODETEXT, bytes)) {
+      mime->setText(QString::fromStdString(Utf16BytesToUtf8(bytes)));
+    } else if (ours_.GetData(CF_TEXT, bytes)) {
+      mime->setText(QString::fromStdString(GbkToUtf8(String(bytes.begin(), std::find(bytes.begin(), bytes.end(), 0)))));
+    }
+    for (TClipboardFormat f : formats_) {
+      if (IsText(f) || !ours_.GetData(f, bytes)) continue;
+      mime->setData(MimeTypeOf(f), QByteArray(reinterpret_cast<const char*>(bytes.data()), static_cast<qsizetype>(bytes.size())));
+    }
+    QGuiApplication::clipboard()->setMimeData(mime);
+  }
+
+  bool GetData(TClipboardFormat format, TClipboardData& data) const override {
+    const QMimeData* mime = QGuiApplication::clipboard()->mimeData();
+    if (!mime) return false;
+    if (IsText(format)) {
+      if (!mime->hasText()) return false;
+      data = TextAs(format, mime->text());
+      return true;
+    }
+    QString type = MimeTypeOf(format);
+    if (!mime->hasFormat(type)) return false;
+    QByteArray bytes = mime->data(type);
+    data.assign(bytes.begin(), bytes.end());
+    return true;
+  }
+
+  bool HasData(TClipboardFormat format) const override {
+    const QMimeData* mime = QGuiApplication::clipboard()->mimeData();
+    if (!mime) return false;
+    return IsText(format) ? mime->hasText() : mime->hasFormat(MimeTypeOf(format));
+  }
+
+ private:
+  TMemoryClipboard ours_;
+  std::vector<TClipboardFormat> formats_;
+};
+
+}  // namespace
+
+std::unique_ptr<TClipboardService> MakeToolkitClipboard() { return std::make_unique<TToolkitClipboard>(); }

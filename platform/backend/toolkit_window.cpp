@@ -1,0 +1,233 @@
+#include "platform/backend/toolkit_window.h"
+
+#include <QCursor>
+#include <QImage>
+#include <QKeyEvent>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QRasterWindow>
+#include <QRegion>
+#include <QWheelEvent>
+
+#include "platform/backend/toolkit_keys.h"
+#include "platform/graphics/bitmap.h"
+#include "platform/graphics/device_context.h"
+#include "platform/graphics/region.h"
+#include "platform/windows/cursors.h"
+#include "platform/windows/input.h"
+#include "platform/windows/painting.h"
+
+class TToolkitWindow : public QRasterWindow {
+ public:
+  explicit TToolkitWindow(HWND top);
+  HWND Top() const { return top_; }
+  void FollowTree();
+
+ protected:
+  bool event(QEvent* e) override;
+  void paintEvent(QPaintEvent* e) override;
+  void moveEvent(QMoveEvent* e) override;
+  void resizeEvent(QResizeEvent* e) override;
+
+ private:
+  void ReportGeometry();
+  TPoint ScreenPoint(QPointF local) const;
+  bool MouseEvent(QEvent* e);
+  bool KeyEvent(QEvent* e);
+
+  HWND top_;
+  bool following_ = false;
+};
+
+TToolkitWindow::TToolkitWindow(HWND top) : top_(top) {
+  uint32_t ex = static_cast<uint32_t>(GetWindowLong(top, GWL_EXSTYLE));
+  bool popup = (ex & WS_EX_TOOLWINDOW) && (ex & WS_EX_TOPMOST);
+  setFlags((popup ? Qt::ToolTip : Qt::Window) | Qt::FramelessWindowHint);
+  setTitle(QString::fromStdString(GetWindowText(top)));
+  FollowTree();
+}
+
+void TToolkitWindow::FollowTree() {
+  TRect b = WindowBounds(top_);
+  QRect wanted(b.Left, b.Top, std::max(b.Width(), 1), std::max(b.Height(), 1));
+  setTitle(QString::fromStdString(GetWindowText(top_)));
+  if (geometry() == wanted) return;
+  following_ = true;
+  setGeometry(wanted);
+  following_ = false;
+}
+
+void TToolkitWindow::paintEvent(QPaintEvent* e) {
+  TBitmap* surface = WindowSurface(top_);
+  if (!surface || surface->Empty()) return;
+  QImage image(reinterpret_cast<const uchar*>(surface->Pixels32()), surface->Width(), surface->Height(),
+               surface->Width() * 4, QImage::Format_RGB32);
+  QPainter painter(this);
+  painter.drawImage(e->rect(), image, e->rect());
+}
+
+void TToolkitWindow::ReportGeometry() {
+  if (following_ || !IsWindow(top_)) return;
+  QRect g = geometry();
+  TRect b = WindowBounds(top_);
+  if (b == Bounds(g.x(), g.y(), g.width(), g.height())) return;
+  SetWindowPos(top_, nullptr, g.x(), g.y(), g.width(), g.height(), SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+void TToolkitWindow::moveEvent(QMoveEvent* e) {
+  QRasterWindow::moveEvent(e);
+  ReportGeometry();
+}
+
+void TToolkitWindow::resizeEvent(QResizeEvent* e) {
+  QRasterWindow::resizeEvent(e);
+  ReportGeometry();
+}
+
+// Our windows sit where our tree says; a point in this window is found from that, whatever
+// the window manager reports as the global position.
+TPoint TToolkitWindow::ScreenPoint(QPointF local) const {
+  TRect b = WindowBounds(top_);
+  return {b.Left + static_cast<int>(local.x()), b.Top + static_cast<int>(local.y())};
+}
+
+namespace {
+
+bool ButtonOf(Qt::MouseButton qt, TMouseButton& button) {
+  switch (qt) {
+    case Qt::LeftButton: button = mbLeft; return true;
+    case Qt::RightButton: button = mbRight; return true;
+    case Qt::MiddleButton: button = mbMiddle; return true;
+    default: return false;
+  }
+}
+
+}  // namespace
+
+bool TToolkitWindow::MouseEvent(QEvent* e) {
+  auto* me = static_cast<QMouseEvent*>(e);
+  TPoint p = ScreenPoint(me->position());
+  TMouseButton button;
+  switch (e->type()) {
+    case QEvent::MouseMove: InjectMouseMove(p); return true;
+    // The toolkit reports a second quick press as a double click; our input layer decides
+    // about double clicks itself, so it is a press here.
+    case QEvent::MouseButtonPress: case QEvent::MouseButtonDblClick:
+      if (ButtonOf(me->button(), button)) InjectMouseButton(button, true, p);
+      return true;
+    case QEvent::MouseButtonRelease:
+      if (ButtonOf(me->button(), button)) InjectMouseButton(button, false, p);
+      return true;
+    default: return false;
+  }
+}
+
+bool TToolkitWindow::KeyEvent(QEvent* e) {
+  auto* ke = static_cast<QKeyEvent*>(e);
+  uint16_t vk = VirtualKeyOf(ke->key(), (ke->modifiers() & Qt::KeypadModifier) != 0);
+  bool down = e->type() == QEvent::KeyPress;
+  // Held keys repeat as presses only, as the window system repeats them.
+  if (!down && ke->isAutoRepeat()) return true;
+  QString typed = down ? ke->text() : QString();
+  typed.remove(QChar(0x7F));  // Delete types nothing
+  InjectKey(vk, down, typed.toStdString());
+  return true;
+}
+
+bool TToolkitWindow::event(QEvent* e) {
+  switch (e->type()) {
+    case QEvent::MouseMove: case QEvent::MouseButtonPress: case QEvent::MouseButtonRelease:
+    case QEvent::MouseButtonDblClick:
+      return MouseEvent(e);
+    case QEvent::Wheel: {
+      auto* we = static_cast<QWheelEvent*>(e);
+      InjectMouseWheel(we->angleDelta().y(), ScreenPoint(we->position()));
+      return true;
+    }
+    case QEvent::KeyPress: case QEvent::KeyRelease: return KeyEvent(e);
+    case QEvent::Close:
+      // The window manager's close button asks our window; it decides.
+      PostMessage(top_, WM_SYSCOMMAND, SC_CLOSE, 0);
+      e->ignore();
+      return true;
+    default: return QRasterWindow::event(e);
+  }
+}
+
+namespace {
+
+Qt::CursorShape ShapeOf(intptr_t cursor) {
+  switch (cursor) {
+    case IDC_IBEAM: return Qt::IBeamCursor;
+    case IDC_WAIT: return Qt::WaitCursor;
+    case IDC_CROSS: return Qt::CrossCursor;
+    case IDC_UPARROW: return Qt::UpArrowCursor;
+    case IDC_SIZENWSE: return Qt::SizeFDiagCursor;
+    case IDC_SIZENESW: return Qt::SizeBDiagCursor;
+    case IDC_SIZEWE: return Qt::SizeHorCursor;
+    case IDC_SIZENS: return Qt::SizeVerCursor;
+    case IDC_SIZEALL: return Qt::SizeAllCursor;
+    case IDC_NO: return Qt::ForbiddenCursor;
+    case IDC_HAND: return Qt::PointingHandCursor;
+    case IDC_APPSTARTING: return Qt::BusyCursor;
+    case IDC_HELP: return Qt::WhatsThisCursor;
+    default: return Qt::ArrowCursor;
+  }
+}
+
+Qt::Edges EdgesOf(LRESULT hit) {
+  switch (hit) {
+    case HTLEFT: return Qt::LeftEdge;
+    case HTRIGHT: return Qt::RightEdge;
+    case HTTOP: return Qt::TopEdge;
+    case HTBOTTOM: return Qt::BottomEdge;
+    case HTTOPLEFT: return Qt::TopEdge | Qt::LeftEdge;
+    case HTTOPRIGHT: return Qt::TopEdge | Qt::RightEdge;
+    case HTBOTTOMLEFT: return Qt::BottomEdge | Qt::LeftEdge;
+    case HTBOTTOMRIGHT: return Qt::BottomEdge | Qt::RightEdge;
+    default: return {};
+  }
+}
+
+}  // namespace
+
+TToolkitWindow* CreateToolkitWindow(HWND top) { return new TToolkitWindow(top); }
+void DestroyToolkitWindow(TToolkitWindow* w) { delete w; }
+void FollowTree(TToolkitWindow* w) { w->FollowTree(); }
+
+void ShowToolkitWindow(TToolkitWindow* w, bool visible) {
+  w->FollowTree();
+  w->setVisible(visible);
+}
+
+void FollowWindowState(TToolkitWindow* w) {
+  if (IsIconic(w->Top())) {
+    w->showMinimized();
+    return;
+  }
+  if (w->windowState() == Qt::WindowMinimized) w->showNormal();
+  w->FollowTree();
+}
+
+void SetToolkitWindowShape(TToolkitWindow* w) {
+  HRGN rgn = CreateRectRgn(0, 0, 0, 0);
+  QRegion mask;
+  if (GetWindowRgn(w->Top(), rgn) != RGN_ERROR) {
+    for (const TRect& r : GetRegionRects(rgn)) mask += QRect(r.Left, r.Top, r.Width(), r.Height());
+  }
+  DeleteObject(rgn);
+  w->setMask(mask);
+}
+
+void RepaintToolkitWindow(TToolkitWindow* w, const TRect& dirty) {
+  w->update(QRect(dirty.Left, dirty.Top, dirty.Width(), dirty.Height()));
+}
+
+bool StartToolkitMoveSize(TToolkitWindow* w, LRESULT hitCode) {
+  if (hitCode == HTCAPTION) return w->startSystemMove();
+  Qt::Edges edges = EdgesOf(hitCode);
+  return edges != Qt::Edges{} && w->startSystemResize(edges);
+}
+
+void SetToolkitCursor(TToolkitWindow* w, intptr_t cursor) { w->setCursor(QCursor(ShapeOf(cursor))); }
+void* ToolkitNativeWindow(TToolkitWindow* w) { return static_cast<QWindow*>(w); }

@@ -1,0 +1,25 @@
+#pragma once
+
+#include <cstdint>
+
+#include "platform/core/types.h"
+#include "platform/windows/messages.h"
+
+// The toolkit window that shows one top-level window of our tree: it paints the window's
+// composed picture and turns the toolkit's input into our input layer's calls; geometry the
+// user changes through the window manager flows back into our window. Opaque here so that no
+// toolkit type leaves the backend's sources.
+class TToolkitWindow;
+
+TToolkitWindow* CreateToolkitWindow(HWND top);
+void DestroyToolkitWindow(TToolkitWindow* w);
+// Moves and titles the toolkit window as our window is, without reporting it back.
+void FollowTree(TToolkitWindow* w);
+void ShowToolkitWindow(TToolkitWindow* w, bool visible);
+void FollowWindowState(TToolkitWindow* w);
+void SetToolkitWindowShape(TToolkitWindow* w);
+void RepaintToolkitWindow(TToolkitWindow* w, const TRect& dirty);
+// Lets the window manager move (HTCAPTION) or size (an edge or corner) the window.
+bool StartToolkitMoveSize(TToolkitWindow* w, LRESULT hitCode);
+void SetToolkitCursor(TToolkitWindow* w, intptr_t cursor);
+void* ToolkitNativeWindow(TToolkitWindow* w);  // the QWindow

@@ -1,0 +1,131 @@
+#pragma once
+
+#include <memory>
+
+#include "platform/classes/component.h"
+#include "platform/controls/control_types.h"
+#include "platform/core/exceptions.h"
+#include "platform/graphics/colors.h"
+#include "platform/windows/window_tree.h"
+
+class TCustomForm;
+class TControl;
+class THintWindow;
+
+using TMessageEvent = TEvent<void(MSG& Msg, bool& Handled)>;
+using TExceptionEvent = TEvent<void(TObject* Sender, Exception& E)>;
+using TIdleEvent = TEvent<void(TObject* Sender, bool& Done)>;
+
+// What a control's CM_HINTSHOW handler may change before a hint shows (a pointer to it
+// travels in LParam).
+struct THintInfo {
+  TControl* HintControl = nullptr;
+  TPoint HintPos;        // screen position of the hint window
+  int HintMaxWidth = 0;
+  TColor HintColor = 0;
+  TRect CursorRect;      // the hint stays while the pointer is inside (control coordinates)
+  TPoint CursorPos;      // control coordinates
+  int ReshowTimeout = 0;
+  int HideTimeout = 0;
+  String HintStr;
+  void* HintData = nullptr;
+};
+
+// The program: its forms, its message loop (with the OnMessage hook, key preprocessing,
+// exception handling, mouse enter/leave and hints) and its end.
+class TApplication : public TComponent {
+  DECLARE_CLASS(TApplication, TComponent)
+ public:
+  explicit TApplication(TComponent* owner);
+  ~TApplication() override;
+
+  // Creates a form owned by the application; the first one becomes the main form.
+  template <typename T>
+  void CreateForm(T*& reference) {
+    reference = new T(this);
+    if (!mainForm_) mainForm_ = reference;
+  }
+  TCustomForm* MainForm() const { return mainForm_; }
+  void SetMainForm(TCustomForm* form) { mainForm_ = form; }
+  const String& Title() const { return title_; }
+  void SetTitle(const String& v) { title_ = v; }
+
+  // Runs the loop until Terminate (closing the main form terminates).
+  void Run();
+  // Handles everything pending now: queued messages, due timers, painting.
+  void ProcessMessages();
+  // One turn of the loop; waits for input or a timer when there was nothing to do.
+  void HandleMessage();
+  void Terminate();
+  bool Terminated() const { return terminated_; }
+  // Reports the exception being handled (OnException, or standard error).
+  void HandleException(TObject* sender);
+  void ShowException(const Exception& e);
+
+  // Hints.
+  bool ShowHint() const { return showHint_; }
+  void SetShowHint(bool v);
+  int HintPause() const { return hintPause_; }
+  void SetHintPause(int v) { hintPause_ = v; }
+  int HintShortPause() const { return hintShortPause_; }
+  void SetHintShortPause(int v) { hintShortPause_ = v; }
+  int HintHidePause() const { return hintHidePause_; }
+  void SetHintHidePause(int v) { hintHidePause_ = v; }
+  TColor HintColor() const { return hintColor_; }
+  void SetHintColor(TColor v) { hintColor_ = v; }
+  const String& Hint() const { return hint_; }
+  void CancelHint();
+  THintWindow* HintWindow() const { return hintWindow_; }
+  // The control under the mouse (graphic controls too), as hints and mouse enter/leave see it.
+  TControl* MouseControl() const { return mouseControl_; }
+
+  TMessageEvent OnMessage;
+  TExceptionEvent OnException;
+  TIdleEvent OnIdle;
+  TNotifyEvent OnHint;
+
+ protected:
+  void Notification(TComponent* component, TOperation operation) override;
+
+ private:
+  bool ProcessMessage(MSG& msg);
+  bool IsKeyMsg(MSG& msg);
+  void Idle();
+  void TrackMouse(const MSG& msg);
+  void SetMouseControl(TControl* control);
+  void StartHintTimer(int pause);
+  void HintTimerFired(TMessage& m);
+  void ActivateHint();
+  void HideHint();
+
+  TCustomForm* mainForm_ = nullptr;
+  String title_;
+  bool terminated_ = false;
+  bool showHint_ = true;
+  int hintPause_ = 500;
+  int hintShortPause_ = 50;
+  int hintHidePause_ = 2500;
+  TColor hintColor_;
+  String hint_;
+  TControl* mouseControl_ = nullptr;
+  TControl* hintControl_ = nullptr;
+  THintWindow* hintWindow_ = nullptr;
+  HWND hintTimerWindow_ = nullptr;
+  bool hintShowing_ = false;
+};
+
+class TScreen;
+class TMouse;
+extern TApplication* Application;
+extern TScreen* Screen;
+extern TMouse* Mouse;
+
+// Creates Application, Screen and Mouse for the life of the scope (in main and in test
+// fixtures), and frees them, and every form the application owns, at its end.
+class TApplicationScope {
+ public:
+  TApplicationScope();
+  ~TApplicationScope();
+  TApplicationScope(const TApplicationScope&) = delete;
+  TApplicationScope& operator=(const TApplicationScope&) = delete;
+};

@@ -1,0 +1,130 @@
+// Which control the mouse is over (CM_MOUSEENTER/CM_MOUSELEAVE) and the hints shown for it
+// after a pause, all driven by the one clock through a hidden timer window.
+#include "platform/controls/application.h"
+#include "platform/controls/hint_window.h"
+#include "platform/controls/screen.h"
+#include "platform/windows/timers.h"
+
+namespace {
+
+constexpr uintptr_t HintTimerId = 1;
+constexpr int CursorHeight = 20;
+
+// The control at a screen point: the windowed control whose window is there, or the graphic
+// child of it under the point.
+TControl* ControlAtScreen(TPoint screen) {
+  TWinControl* win = nullptr;
+  for (HWND h = WindowFromPoint(screen); h && !win; h = (GetWindowLong(h, GWL_STYLE) & WS_CHILD) ? GetParent(h) : nullptr)
+    win = FindControl(h);
+  if (!win) return nullptr;
+  TControl* graphic = win->ControlAtPos(win->ScreenToClient(screen), false);
+  return graphic ? graphic : win;
+}
+
+// The control whose hint shows: the nearest one up the parents that has one to show.
+TControl* HintSource(TControl* c) {
+  for (; c; c = c->Parent())
+    if (c->ShowHint() && !c->Hint().empty()) return c;
+  return nullptr;
+}
+
+String ShortHint(const String& hint) {
+  size_t bar = hint.find('|');
+  return bar == String::npos ? hint : hint.substr(0, bar);
+}
+
+}  // namespace
+
+void TApplication::TrackMouse(const MSG& msg) {
+  switch (msg.message) {
+    case WM_LBUTTONDOWN: case WM_RBUTTONDOWN: case WM_MBUTTONDOWN:
+    case WM_NCLBUTTONDOWN: case WM_KEYDOWN: case WM_SYSKEYDOWN:
+      CancelHint();
+      break;
+    case WM_MOUSEMOVE: case WM_NCMOUSEMOVE:
+      SetMouseControl(ControlAtScreen(GetCursorPos()));
+      break;
+    default: break;
+  }
+}
+
+void TApplication::SetMouseControl(TControl* control) {
+  if (control == mouseControl_) return;
+  TControl* old = mouseControl_;
+  mouseControl_ = control;
+  if (old) {
+    old->RemoveFreeNotification(this);
+    old->Perform(CM_MOUSELEAVE);
+  }
+  if (control) {
+    control->FreeNotification(this);
+    control->Perform(CM_MOUSEENTER);
+  }
+  TControl* source = showHint_ ? HintSource(control) : nullptr;
+  if (source == hintControl_) return;
+  bool wasShowing = hintShowing_;
+  HideHint();
+  if (hintControl_) hintControl_->RemoveFreeNotification(this);
+  hintControl_ = source;
+  if (!source) {
+    KillTimer(hintTimerWindow_, HintTimerId);
+    return;
+  }
+  source->FreeNotification(this);
+  int pause = wasShowing ? hintShortPause_ : hintPause_;
+  source->Perform(CM_HINTSHOWPAUSE, wasShowing ? 1 : 0, reinterpret_cast<LPARAM>(&pause));
+  StartHintTimer(pause);
+}
+
+void TApplication::StartHintTimer(int pause) {
+  KillTimer(hintTimerWindow_, HintTimerId);
+  if (pause >= 0) SetTimer(hintTimerWindow_, HintTimerId, pause);
+}
+
+void TApplication::HintTimerFired(TMessage& m) {
+  if (m.Msg != WM_TIMER) return;
+  KillTimer(hintTimerWindow_, HintTimerId);
+  if (hintShowing_) HideHint();
+  else ActivateHint();
+}
+
+void TApplication::ActivateHint() {
+  if (!hintControl_ || !hintWindow_) return;
+  TPoint pos = GetCursorPos();
+  THintInfo info;
+  info.HintControl = hintControl_;
+  info.HintPos = {pos.x, pos.y + CursorHeight};
+  info.HintMaxWidth = Screen ? Screen->Width() : 1920;
+  info.HintColor = hintColor_;
+  info.CursorPos = hintControl_->ScreenToClient(pos);
+  info.CursorRect = hintControl_->ClientRect();
+  info.HideTimeout = hintHidePause_;
+  info.HintStr = ShortHint(hintControl_->Hint());
+  if (hintControl_->Perform(CM_HINTSHOW, 0, reinterpret_cast<LPARAM>(&info)) != 0 || info.HintStr.empty()) return;
+  hintWindow_->SetColor(info.HintColor);
+  TRect r = hintWindow_->CalcHintRect(info.HintMaxWidth, info.HintStr, info.HintData);
+  OffsetRect(r, info.HintPos.x, info.HintPos.y);
+  hintWindow_->ActivateHint(r, info.HintStr);
+  hintShowing_ = true;
+  hint_ = hintControl_->Hint();
+  OnHint.Call(this);
+  if (info.HideTimeout > 0) StartHintTimer(info.HideTimeout);
+}
+
+void TApplication::HideHint() {
+  if (!hintShowing_) return;
+  hintShowing_ = false;
+  if (hintWindow_) hintWindow_->ReleaseHandle();
+}
+
+void TApplication::CancelHint() {
+  KillTimer(hintTimerWindow_, HintTimerId);
+  HideHint();
+  if (hintControl_) hintControl_->RemoveFreeNotification(this);
+  hintControl_ = nullptr;
+}
+
+void TApplication::SetShowHint(bool v) {
+  showHint_ = v;
+  if (!v) CancelHint();
+}

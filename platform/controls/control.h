@@ -1,0 +1,228 @@
+#pragma once
+
+#include <functional>
+#include <memory>
+#include <unordered_map>
+
+#include "platform/classes/component.h"
+#include "platform/controls/control_types.h"
+#include "platform/graphics/colors.h"
+#include "platform/graphics/gdi_handles.h"
+#include "platform/windows/messages.h"
+#include "platform/windows/utility_window.h"
+
+class TFont;
+class TControl;
+class TWinControl;
+class TCustomForm;
+
+// Message handlers by number. Every class that handles messages keeps a map whose parent is
+// its base class's map; TControl::Dispatch calls the most derived handler registered for a
+// message and DefaultHandler when none is.
+class TMessageMap {
+ public:
+  using THandler = std::function<void(TControl*, TMessage&)>;
+  explicit TMessageMap(const TMessageMap* parent) : parent_(parent) {}
+  template <typename T>
+  TMessageMap& On(UINT msg, void (T::*handler)(TMessage&)) {
+    handlers_[msg] = [handler](TControl* self, TMessage& m) { (static_cast<T*>(self)->*handler)(m); };
+    return *this;
+  }
+  const THandler* Find(UINT msg) const;
+
+ private:
+  const TMessageMap* parent_;
+  std::unordered_map<UINT, THandler> handlers_;
+};
+
+// The base of every visual element: bounds in its parent's client coordinates, alignment and
+// anchors, visibility, colour and font (optionally the parent's), caption, hint, cursor, mouse
+// events, and message handling with a replaceable WindowProc.
+class TControl : public TComponent {
+  DECLARE_CLASS(TControl, TComponent)
+ public:
+  explicit TControl(TComponent* owner);
+  ~TControl() override;
+  static void Publish();
+
+  TWinControl* Parent() const { return parent_; }
+  virtual void SetParent(TWinControl* parent);
+  TComponent* GetParentComponent() override;
+  bool HasParent() override { return true; }
+  void SetParentComponent(TComponent* parent) override;
+
+  // Bounds.
+  int Left() const { return left_; }
+  int Top() const { return top_; }
+  int Width() const { return width_; }
+  int Height() const { return height_; }
+  void SetLeft(int v) { SetBounds(v, top_, width_, height_); }
+  void SetTop(int v) { SetBounds(left_, v, width_, height_); }
+  void SetWidth(int v) { SetBounds(left_, top_, v, height_); }
+  void SetHeight(int v) { SetBounds(left_, top_, width_, v); }
+  virtual void SetBounds(int left, int top, int width, int height);
+  TRect BoundsRect() const { return Bounds(left_, top_, width_, height_); }
+  void SetBoundsRect(const TRect& r) { SetBounds(r.Left, r.Top, r.Width(), r.Height()); }
+  virtual TRect ClientRect();
+  int ClientWidth() { return ClientRect().Width(); }
+  int ClientHeight() { return ClientRect().Height(); }
+  void SetClientWidth(int v);
+  void SetClientHeight(int v);
+  // Screen position of the client area's top-left corner.
+  virtual TPoint ClientOrigin();
+  TPoint ClientToScreen(TPoint p);
+  TPoint ScreenToClient(TPoint p);
+
+  TAlign Align() const { return align_; }
+  void SetAlign(TAlign v);
+  TAnchors Anchors() const { return anchors_; }
+  void SetAnchors(TAnchors v);
+  TSizeConstraints* Constraints() const { return constraints_.get(); }
+  void SetConstraints(TSizeConstraints* v) { constraints_->Assign(v); }
+
+  bool Visible() const { return visible_; }
+  virtual void SetVisible(bool v);
+  void Show() { SetVisible(true); }
+  void Hide() { SetVisible(false); }
+  bool Enabled() const { return enabled_; }
+  virtual void SetEnabled(bool v);
+  // Visible here and in every parent up to a form that is visible.
+  virtual bool Showing();
+
+  TColor Color() const { return color_; }
+  void SetColor(TColor v);
+  bool ParentColor() const { return parentColor_; }
+  void SetParentColor(bool v);
+  TFont* Font() const { return font_.get(); }
+  void SetFont(TFont* v);
+  bool ParentFont() const { return parentFont_; }
+  void SetParentFont(bool v);
+  // Caption and Text are one value (windowed controls keep it in their window).
+  String Caption() { return GetText(); }
+  void SetCaption(const String& v) { SetText(v); }
+  String Text() { return GetText(); }
+  void SetText(const String& v);
+  const String& Hint() const { return hint_; }
+  void SetHint(const String& v) { hint_ = v; }
+  bool ShowHint() const { return showHint_; }
+  void SetShowHint(bool v);
+  bool ParentShowHint() const { return parentShowHint_; }
+  void SetParentShowHint(bool v);
+  TCursor Cursor() const { return cursor_; }
+  void SetCursor(TCursor v);
+  // The pop-up menu shown on a right click (a component this control does not own).
+  TComponent* PopupMenu() const { return popupMenu_; }
+  void SetPopupMenu(TComponent* menu);
+  TBiDiMode BiDiMode() const { return biDiMode_; }
+  void SetBiDiMode(TBiDiMode v) { biDiMode_ = v; }
+  TControlStyle ControlStyle() const { return controlStyle_; }
+  void SetControlStyle(TControlStyle v) { controlStyle_ = v; }
+  TControlState ControlState() const { return controlState_; }
+  void SetControlState(TControlState v) { controlState_ = v; }
+  bool MouseCapture();
+  void SetMouseCapture(bool v);
+
+  // Messages.
+  TWndMethod WindowProc;  // replaceable; starts as WndProc
+  LRESULT Perform(UINT msg, WPARAM w = 0, LPARAM l = 0);
+  virtual void WndProc(TMessage& m);
+  void Dispatch(TMessage& m);
+  virtual void DefaultHandler(TMessage& m);
+
+  // Painting.
+  virtual void Invalidate();
+  void Repaint();
+  virtual void Update();
+  void Refresh() { Repaint(); }
+  void BringToFront();
+  void SendToBack();
+
+  virtual void Click();
+  virtual void DblClick();
+
+  TNotifyEvent OnClick;
+  TNotifyEvent OnDblClick;
+  TMouseEvent OnMouseDown;
+  TMouseMoveEvent OnMouseMove;
+  TMouseEvent OnMouseUp;
+  TMouseWheelEvent OnMouseWheel;
+  TNotifyEvent OnResize;
+  TContextPopupEvent OnContextPopup;
+
+ protected:
+  static const TMessageMap& ClassMessages();
+  virtual const TMessageMap& MessageMap() const { return ClassMessages(); }
+
+  virtual String GetText();
+  virtual void SetTextValue(const String& v);
+  virtual void MouseDown(TMouseButton button, TShiftState shift, int x, int y);
+  virtual void MouseMove(TShiftState shift, int x, int y);
+  virtual void MouseUp(TMouseButton button, TShiftState shift, int x, int y);
+  virtual bool DoMouseWheel(TShiftState shift, int wheelDelta, TPoint mousePos);
+  virtual void DoContextPopup(TPoint mousePos, bool& handled);
+  virtual void Resize();
+  virtual void VisibleChanging() {}
+  void Notification(TComponent* component, TOperation operation) override;
+  // Tells the parent that this control's size or alignment changed.
+  void RequestAlign();
+  // Remembers where the control sits relative to its parent's edges, for its anchors.
+  void UpdateAnchorRules();
+  // Applies anchors after the parent's client area changed size.
+  void AnchorTo(int parentWidth, int parentHeight);
+  void SetBoundsQuietly(int left, int top, int width, int height);
+  void SetVisibleQuietly(bool v) { visible_ = v; }
+  void InvalidateArea(bool erase);
+  void FontChanged(TObject* sender);
+
+  // Message handlers.
+  void WMMouseDown(TMessage& m);
+  void WMMouseUp(TMessage& m);
+  void WMMouseDblClk(TMessage& m);
+  void WMMouseMove(TMessage& m);
+  void WMMouseWheel(TMessage& m);
+  void WMContextMenu(TMessage& m);
+  void CMInvalidatingChange(TMessage& m);
+  void CMParentFontChanged(TMessage& m);
+  void CMParentColorChanged(TMessage& m);
+  void CMParentShowHintChanged(TMessage& m);
+  void CMMouseEnterLeave(TMessage& m);
+  void CMHintShow(TMessage& m);
+
+  TWinControl* parent_ = nullptr;
+  int left_ = 0;
+  int top_ = 0;
+  int width_ = 0;
+  int height_ = 0;
+  TControlStyle controlStyle_ = {csCaptureMouse, csClickEvents, csSetCaption, csDoubleClicks};
+  TControlState controlState_;
+
+ private:
+  friend class TWinControl;
+  TAlign align_ = alNone;
+  TAnchors anchors_ = {akLeft, akTop};
+  TRect anchorMargins_;  // distances to the parent's edges when the anchors were last fixed
+  std::unique_ptr<TSizeConstraints> constraints_;
+  bool visible_ = true;
+  bool enabled_ = true;
+  TColor color_ = clWindow;
+  bool parentColor_ = false;
+  std::unique_ptr<TFont> font_;
+  bool parentFont_ = true;
+  bool assigningParentFont_ = false;
+  String text_;
+  String hint_;
+  bool showHint_ = false;
+  bool parentShowHint_ = true;
+  TCursor cursor_ = crDefault;
+  TComponent* popupMenu_ = nullptr;
+  TBiDiMode biDiMode_ = bdLeftToRight;
+};
+
+// The control that has the mouse captured (a graphic control, whose windowed parent holds the
+// window system's capture for it), or nullptr.
+TControl* GetCaptureControl();
+void SetCaptureControl(TControl* control);
+// Forgets the capture control without touching the window system's capture.
+void SetCaptureControlQuietly(TControl* control);
+// The form that holds `control` (nullptr when it is not on a form).
+TCustomForm* GetParentForm(TControl* control);

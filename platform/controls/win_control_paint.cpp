@@ -1,0 +1,92 @@
+// Painting of windowed controls: the control itself, then its graphic children on the same
+// device context; into a caller's device context for PaintTo and WM_PAINT with a DC.
+#include "platform/controls/win_control.h"
+
+#include "platform/graphics/device_context.h"
+#include "platform/graphics/shapes.h"
+#include "platform/windows/frame_painting.h"
+#include "platform/windows/painting.h"
+
+namespace {
+
+// Restores a device context's state on every path.
+class TSavedDC {
+ public:
+  explicit TSavedDC(HDC dc) : dc_(dc), level_(SaveDC(dc)) {}
+  ~TSavedDC() { RestoreDC(dc_, level_); }
+  TSavedDC(const TSavedDC&) = delete;
+  TSavedDC& operator=(const TSavedDC&) = delete;
+
+ private:
+  HDC dc_;
+  int level_;
+};
+
+}  // namespace
+
+void TWinControl::WMPaint(TMessage& m) { PaintHandler(m); }
+
+void TWinControl::PaintHandler(TMessage& m) {
+  if (m.WParam) {
+    HDC dc = reinterpret_cast<HDC>(m.WParam);
+    PaintWindow(dc);
+    PaintControls(dc);
+    return;
+  }
+  PAINTSTRUCT ps;
+  HDC dc = BeginPaint(handle_, ps);
+  struct TEnd {
+    HWND h;
+    PAINTSTRUCT& ps;
+    ~TEnd() { EndPaint(h, ps); }
+  } end{handle_, ps};
+  PaintWindow(dc);
+  PaintControls(dc);
+}
+
+void TWinControl::PaintWindow(HDC dc) {
+  TMessage m{WM_PAINT, reinterpret_cast<WPARAM>(dc), 0, 0};
+  DefaultHandler(m);
+}
+
+void TWinControl::WMEraseBkgnd(TMessage& m) {
+  HDC dc = reinterpret_cast<HDC>(m.WParam);
+  if (!dc) return;
+  HBRUSH brush = CreateSolidBrush(static_cast<COLORREF>(ColorToRGB(Color())));
+  FillRect(dc, ClientRect(), brush);
+  DeleteObject(brush);
+  m.Result = 1;
+}
+
+void TWinControl::PaintControls(HDC dc) {
+  for (TControl* c : std::vector<TControl*>(controls_)) {
+    if (dynamic_cast<TWinControl*>(c) || !c->Visible()) continue;
+    if (!RectVisible(dc, c->BoundsRect())) continue;
+    TSavedDC saved(dc);
+    OffsetViewportOrgEx(dc, c->Left(), c->Top(), nullptr);
+    IntersectClipRect(dc, 0, 0, c->Width(), c->Height());
+    c->Perform(WM_PAINT, reinterpret_cast<WPARAM>(dc), 0);
+  }
+}
+
+void TWinControl::PaintTo(HDC dc, int x, int y) {
+  HWND h = Handle();
+  controlState_.Include(csPaintCopy);
+  struct TClear {
+    TControlState& state;
+    ~TClear() { state.Exclude(csPaintCopy); }
+  } clear{controlState_};
+  TSavedDC saved(dc);
+  OffsetViewportOrgEx(dc, x, y, nullptr);
+  IntersectClipRect(dc, 0, 0, width_, height_);
+  PaintWindowFrame(h, dc);
+  TRect client = ClientInWindow(h);
+  OffsetViewportOrgEx(dc, client.Left, client.Top, nullptr);
+  IntersectClipRect(dc, 0, 0, client.Width(), client.Height());
+  Perform(WM_ERASEBKGND, reinterpret_cast<WPARAM>(dc));
+  Perform(WM_PAINT, reinterpret_cast<WPARAM>(dc));
+  for (TControl* c : controls_) {
+    auto* win = dynamic_cast<TWinControl*>(c);
+    if (win && win->Visible()) win->PaintTo(dc, win->Left(), win->Top());
+  }
+}

@@ -1,0 +1,64 @@
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <vector>
+
+#include "platform/controls/application.h"
+#include "platform/controls/custom_control.h"
+#include "platform/controls/forms.h"
+#include "platform/controls/screen.h"
+#include "platform/graphics/bitmap.h"
+#include "platform/windows/clock.h"
+#include "platform/windows/focus.h"
+#include "platform/windows/input.h"
+
+// A windowed control that fills itself with its colour and can be told which keys it wants.
+class TTestControl : public TCustomControl {
+  DECLARE_CLASS(TTestControl, TCustomControl)
+ public:
+  explicit TTestControl(TComponent* owner);
+  LRESULT dialogCode = 0;
+  int paintCount = 0;
+  std::vector<UINT> seen;  // every message through WindowProc
+
+ protected:
+  static const TMessageMap& ClassMessages();
+  const TMessageMap& MessageMap() const override { return ClassMessages(); }
+  void Paint() override;
+  void WMGetDlgCode(TMessage& m) { m.Result = dialogCode; }
+  // Answers its accelerator like a button: focus and click.
+  void CMDialogChar(TMessage& m);
+};
+
+// A graphic control that fills itself with its colour.
+class TTestGraphic : public TGraphicControl {
+  DECLARE_CLASS(TTestGraphic, TGraphicControl)
+ public:
+  using TGraphicControl::TGraphicControl;
+  int paintCount = 0;
+
+ protected:
+  void Paint() override;
+};
+
+class ControlTest : public ::testing::Test {
+ protected:
+  void SetUp() override;
+  void TearDown() override;
+
+  // A shown form at (x, y) with a frame, owned by the application.
+  TForm* MakeForm(TRect bounds = Bounds(100, 100, 400, 300), TFormBorderStyle border = bsNone);
+  TTestControl* AddControl(TWinControl* parent, TRect bounds, TColor color = clWhite);
+  TTestGraphic* AddGraphic(TWinControl* parent, TRect bounds, TColor color = clWhite);
+  // Screen point of a control's client point.
+  TPoint At(TControl* c, int x, int y) { return c->ClientToScreen({x, y}); }
+  void Pump() { Application->ProcessMessages(); }
+  TColor Pixel(TCustomForm* form, int x, int y);
+  void SavePicture(TCustomForm* form, const char* name);
+  TTestClock& TestClock() { return *clock_; }
+
+ private:
+  std::unique_ptr<TApplicationScope> scope_;
+  TTestClock* clock_ = nullptr;
+};
