@@ -8,6 +8,7 @@ class TCanvas;
 class TPicture;
 class TControl;
 class TWinControl;
+class TCustomForm;
 
 // Drawing routines shared by every skinned control. Skin bitmaps with several looks are
 // horizontal strips of equal pieces numbered from 1; magenta marks their see-through pixels.
@@ -61,6 +62,10 @@ void GetWorkAreaRect(TRect& r);
 void PlaceControl(TControl* control, TPoint p);
 // Left, Top, Width and Height, one after the other.
 void PlaceControlRect(TControl* control, const TRect& r);
+
+// Whether `form` is painted as the active window: the main form, and a main multi-document
+// frame, count as active whenever the application is; other forms when they are active.
+bool IsFormActive(TCustomForm* form);
 
 // The combo box leaves its painting to the system on one old system release; never here.
 bool IsWin95OSR2();
