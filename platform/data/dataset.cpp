@@ -36,11 +36,11 @@ void TDataSet::CloseForDestruction() {
 }
 
 void TDataSet::CheckActive() const {
-  if (!Active()) DatabaseError(db_messages::DataSetClosed, const_cast<TDataSet*>(this));
+  if (!Active()) DatabaseError(db_messages::DataSetClosed, this);
 }
 
 void TDataSet::CheckInactive() const {
-  if (Active()) DatabaseError(db_messages::DataSetOpen, const_cast<TDataSet*>(this));
+  if (Active()) DatabaseError(db_messages::DataSetOpen, this);
 }
 
 void TDataSet::SetActive(bool active) {

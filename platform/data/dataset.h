@@ -67,6 +67,7 @@ class TDataSet : public TComponent {
 
   // Fields.
   TFieldDefs* FieldDefs() { return &fieldDefs_; }
+  const TFieldDefs* FieldDefs() const { return &fieldDefs_; }
   TFields* Fields() { return fields_.get(); }
   int FieldCount() const { return fields_->Count(); }
   TField* FindField(std::string_view name) const { return fields_->FindField(name); }
@@ -175,6 +176,12 @@ class TDataSet : public TComponent {
   virtual int64_t WriteRecord(const TRecordBuffer& buffer, int64_t insertPosition) = 0;
   virtual void DeleteRecord(int64_t id) = 0;
 
+  // The position of the first record, in data-set order, whose key fields hold the values
+  // (already in the fields' kinds), or -1. The default reads record after record; a
+  // descendant may ask its store instead.
+  virtual int64_t FindPosition(const std::vector<TField*>& keys, const std::vector<Variant>& values,
+                               TLocateOptions options);
+
   // A descendant whose order changed (a sort) calls this: the current record stays current
   // and links hear DataSetChanged.
   void OrderChanged();
@@ -215,8 +222,6 @@ class TDataSet : public TComponent {
   // The fields named in keyFields and the values to match, in those fields' kinds.
   void SearchKeys(std::string_view keyFields, const Variant& keyValues, std::vector<TField*>& keys,
                   std::vector<Variant>& values) const;
-  int64_t FindRecord(const std::vector<TField*>& keys, const std::vector<Variant>& values,
-                     TLocateOptions options, TRecordBuffer& found);
   bool HasCalcFields() const;
   void NotifySources(TDataEvent event, intptr_t info);
 

@@ -55,7 +55,7 @@ void TDataSet::SetFieldValue(TField* field, const Variant& value) {
 }
 
 void TDataSet::CheckCanModify() const {
-  if (!CanModify()) DatabaseError(db_messages::DataSetReadOnly, const_cast<TDataSet*>(this));
+  if (!CanModify()) DatabaseError(db_messages::DataSetReadOnly, this);
 }
 
 void TDataSet::CheckRequiredFields() const {
@@ -63,7 +63,7 @@ void TDataSet::CheckRequiredFields() const {
     if (f->Required() && !f->ReadOnly() && f->FieldKind() == fkData && f->DataType() != ftAutoInc &&
         f->IsNull()) {
       f->FocusControl();
-      DatabaseError(Format(db_messages::FieldRequired, {f->DisplayName()}), const_cast<TDataSet*>(this));
+      DatabaseError(Format(db_messages::FieldRequired, {f->DisplayName()}), this);
     }
   }
 }

@@ -29,17 +29,6 @@ class StateScope {
   TDataSetState saved_;
 };
 
-bool IsTextField(const TField* f) {
-  switch (f->DataType()) {
-    case ftString:
-    case ftFixedChar:
-    case ftWideString:
-    case ftMemo:
-    case ftFmtMemo: return true;
-    default: return false;
-  }
-}
-
 std::vector<Variant> KeyValueList(const Variant& values, size_t count) {
   if (count == 1 && !values.IsArray()) return {values};
   const Variant::Array& items = values.AsArray();
@@ -100,7 +89,7 @@ bool TDataSet::MatchesKeys(const TRecordBuffer& buffer, const std::vector<TField
       if (want.IsNull() != have.IsNull()) return false;
       continue;
     }
-    if (!IsTextField(keys[i])) {
+    if (!IsTextType(keys[i]->DataType())) {
       if (!(have == want)) return false;
       continue;
     }
@@ -112,9 +101,10 @@ bool TDataSet::MatchesKeys(const TRecordBuffer& buffer, const std::vector<TField
   return true;
 }
 
-// Scans in data-set order; the first match's position, or -1.
-int64_t TDataSet::FindRecord(const std::vector<TField*>& keys, const std::vector<Variant>& values,
-                             TLocateOptions options, TRecordBuffer& found) {
+// Scans in data-set order.
+int64_t TDataSet::FindPosition(const std::vector<TField*>& keys, const std::vector<Variant>& values,
+                               TLocateOptions options) {
+  TRecordBuffer found;
   for (int64_t p = 0; RecordExists(p); ++p) {
     FetchInto(p, found);
     if (MatchesKeys(found, keys, values, options)) return p;
@@ -135,8 +125,7 @@ bool TDataSet::Locate(std::string_view keyFields, const Variant& keyValues, TLoc
   std::vector<Variant> values;
   SearchKeys(keyFields, keyValues, keys, values);
   DoEvent(BeforeScroll);
-  TRecordBuffer found;
-  int64_t position = FindRecord(keys, values, options, found);
+  int64_t position = FindPosition(keys, values, options);
   if (position < 0) return false;
   ResyncCenter(position);
   bof_ = eof_ = false;
@@ -151,8 +140,10 @@ Variant TDataSet::Lookup(std::string_view keyFields, const Variant& keyValues,
   std::vector<TField*> keys;
   std::vector<Variant> values;
   SearchKeys(keyFields, keyValues, keys, values);
+  int64_t position = FindPosition(keys, values, {});
+  if (position < 0) return Variant::Null();
   TRecordBuffer found;
-  if (FindRecord(keys, values, {}, found) < 0) return Variant::Null();
+  FetchInto(position, found);
   CalcBufferScope reading(calcBuffer_, &found);
   return FieldValues(resultFields);
 }

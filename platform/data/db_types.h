@@ -21,6 +21,11 @@ enum TDataSetState : uint8_t {
   dsOldValue, dsCurValue, dsBlockRead, dsInternalCalc, dsOpening
 };
 
+// Kinds whose values are text (searches compare them as text, with case and prefix options).
+inline bool IsTextType(TFieldType t) {
+  return t == ftString || t == ftFixedChar || t == ftWideString || t == ftMemo || t == ftFmtMemo;
+}
+
 inline bool IsEditMode(TDataSetState s) { return s == dsEdit || s == dsInsert || s == dsSetKey; }
 
 // What a data set tells its data sources and links.
@@ -46,7 +51,7 @@ using TBookmarkStr = String;
 
 // Raises EDatabaseError with `message`; names the component when given ("Table1: ...").
 class TComponent;
-[[noreturn]] void DatabaseError(const String& message, TComponent* component = nullptr);
+[[noreturn]] void DatabaseError(const String& message, const TComponent* component = nullptr);
 
 // The class library's messages.
 namespace db_messages {

@@ -237,7 +237,7 @@ std::vector<String> SplitFieldNames(std::string_view names) {
   return result;
 }
 
-void DatabaseError(const String& message, TComponent* component) {
+void DatabaseError(const String& message, const TComponent* component) {
   if (component != nullptr && !component->Name().empty())
     throw EDatabaseError(component->Name() + ": " + message);
   throw EDatabaseError(message);

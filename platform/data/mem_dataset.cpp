@@ -138,8 +138,8 @@ void TMemDataSet::AppendRecord(const std::vector<Variant>& values) {
 std::vector<int> TMemDataSet::SortColumns() const {
   std::vector<int> columns;
   for (const String& name : SplitFieldNames(sortFields_)) {
-    int column = const_cast<TMemDataSet*>(this)->FieldDefs()->IndexOf(name);
-    if (column < 0) DatabaseError(Format(db_messages::FieldNotFound, {name}), const_cast<TMemDataSet*>(this));
+    int column = FieldDefs()->IndexOf(name);
+    if (column < 0) DatabaseError(Format(db_messages::FieldNotFound, {name}));
     columns.push_back(column);
   }
   return columns;

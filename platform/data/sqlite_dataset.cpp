@@ -191,17 +191,53 @@ void TSqliteDataSet::LoadAllKeys() {
 // Reads every row id in the order of IndexFieldNames; records that were deleted keep their
 // place for bookmark comparisons after the live ones.
 void TSqliteDataSet::LoadOrderedKeys() {
-  String order;
-  for (const String& name : SplitFieldNames(indexFieldNames_)) {
-    int column = FieldDefs()->IndexOf(name);
-    if (column < 0) DatabaseError(Format(db_messages::FieldNotFound, {name}), this);
-    order += SqlIdentifier(FieldDefs()->Items(column).Name) + " COLLATE ANSI, ";
-  }
-  TSqliteStatement all(*db_, "SELECT rowid FROM " + Table() + " ORDER BY " + order + "rowid");
+  TSqliteStatement all(*db_, "SELECT rowid FROM " + Table() + " ORDER BY " + OrderBy());
   std::vector<int64_t> ids;
   while (all.Step()) ids.push_back(all.ColumnInt64(0));
   keys_->Reorder(std::move(ids));
   keysComplete_ = true;
+}
+
+String TSqliteDataSet::OrderBy() const {
+  String order;
+  for (const String& name : SplitFieldNames(indexFieldNames_)) {
+    int column = FieldDefs()->IndexOf(name);
+    if (column < 0) DatabaseError(Format(db_messages::FieldNotFound, {name}));
+    order += SqlIdentifier(FieldDefs()->Items(column).Name) + " COLLATE ANSI, ";
+  }
+  return order + "rowid";
+}
+
+String TSqliteDataSet::ColumnOf(const TField* field) const {
+  return SqlIdentifier(FieldDefs()->Items(field->FieldNo() - 1).Name);
+}
+
+// The same matching as reading every record: text by bytes, or in the locale's case-blind
+// order, or by its first characters; other kinds by stored value; Null only by Null.
+int64_t TSqliteDataSet::FindPosition(const std::vector<TField*>& keys, const std::vector<Variant>& values,
+                                     TLocateOptions options) {
+  bool allColumns = std::all_of(keys.begin(), keys.end(), [](TField* k) { return k->FieldKind() == fkData; });
+  if (IsQuery() || !allColumns) return TDataSet::FindPosition(keys, values, options);
+  String where;
+  std::vector<Variant> binds;
+  for (size_t i = 0; i < keys.size(); ++i) {
+    String column = ColumnOf(keys[i]);
+    where += i ? " AND " : "";
+    if (values[i].IsNull()) {
+      where += column + " IS NULL";
+    } else if (IsTextType(keys[i]->DataType())) {
+      String text = values[i].AsString();
+      if (options.Contains(loPartialKey)) column = "substr(" + column + ", 1, " + IntToStr(CharLength(text)) + ")";
+      where += column + (options.Contains(loCaseInsensitive) ? " = ? COLLATE ANSI" : " = ?");
+      binds.push_back(Variant(text));
+    } else {
+      where += column + " = ?";
+      binds.push_back(ToStored(keys[i]->DataType(), values[i]));
+    }
+  }
+  TSqliteStatement find(*db_, "SELECT rowid FROM " + Table() + " WHERE " + where + " ORDER BY " + OrderBy() + " LIMIT 1");
+  for (size_t i = 0; i < binds.size(); ++i) find.Bind(static_cast<int>(i) + 1, binds[i]);
+  return find.Step() ? PositionOfId(find.ColumnInt64(0)) : -1;
 }
 
 void TSqliteDataSet::SetIndexFieldNames(const String& fields) {

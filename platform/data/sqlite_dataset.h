@@ -53,6 +53,9 @@ class TSqliteDataSet : public TDataSet {
   void ReadRecord(int64_t id, std::vector<Variant>& columns) override;
   int64_t WriteRecord(const TRecordBuffer& buffer, int64_t insertPosition) override;
   void DeleteRecord(int64_t id) override;
+  // Asks SQLite for the first matching row of a table instead of reading row after row.
+  int64_t FindPosition(const std::vector<TField*>& keys, const std::vector<Variant>& values,
+                       TLocateOptions options) override;
 
  private:
   bool IsQuery() const { return !sql_.empty(); }
@@ -64,6 +67,8 @@ class TSqliteDataSet : public TDataSet {
   bool LoadMoreKeys();
   void LoadAllKeys();
   void LoadOrderedKeys();
+  String OrderBy() const;  // the table's order, ending with the row id
+  String ColumnOf(const TField* field) const;
   int64_t InsertRow(const TRecordBuffer& buffer);
   void UpdateRow(const TRecordBuffer& buffer);
   void Forget();
