@@ -117,3 +117,18 @@ TEST(FieldDataLink, FreeingADefaultFieldWhileOpenIsSafe) {
   d.ds->Open();
   EXPECT_EQ(d.ds->FieldCount(), 3);
 }
+
+TEST(FieldDataLink, DisablingTheSourceDeactivatesItsLinks) {
+  LinkedData d(Store::Memory, 3, 2);
+  int stateChanges = 0;
+  d.source->OnStateChange.Bind(nullptr, "State", [&](TObject*) { ++stateChanges; });
+  d.source->SetEnabled(false);
+  EXPECT_EQ(d.source->State(), dsInactive);
+  EXPECT_EQ(d.link->Take(), "active");
+  d.ds->Next();
+  EXPECT_EQ(d.link->Take(), "");
+  d.source->SetEnabled(true);
+  EXPECT_EQ(d.link->Take(), "active @1");
+  EXPECT_EQ(stateChanges, 2);
+  EXPECT_EQ(d.link->Window(), "1 2");
+}
