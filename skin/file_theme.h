@@ -53,6 +53,7 @@ class TskFileTheme : public TComponent {
     manager_->GetBitmapPiece(index, bitmap, count, piece);
   }
   bool GetBool(int index) const { return manager_->GetBool(index); }
+  const TskFileThemeMgr* Manager() const { return manager_.get(); }
   TColor GetColor(int index) const { return manager_->GetColor(index); }
   int GetInt(int index) const { return manager_->GetInt(index); }
 
