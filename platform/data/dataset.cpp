@@ -63,10 +63,7 @@ void TDataSet::OpenCursor() {
   try {
     CreateFields();
     BindFields();
-    int count = 1;
-    for (TDataSource* source : dataSources_)
-      for (TDataLink* link : source->DataLinks()) count = std::max(count, link->BufferCount());
-    bufferCount_ = count;
+    bufferCount_ = LargestLinkBufferCount();
     state_ = dsOpening;  // fields may read while the first records are fetched
     Resync(0, 0);
     state_ = dsInactive;
@@ -220,10 +217,15 @@ void TDataSet::EnableControls() {
   missedEvent_ = missedLayout_ = false;
 }
 
-void TDataSet::UpdateBufferCount() {
+int TDataSet::LargestLinkBufferCount() const {
   int count = 1;
   for (TDataSource* source : dataSources_)
     for (TDataLink* link : source->DataLinks()) count = std::max(count, link->BufferCount());
+  return count;
+}
+
+void TDataSet::UpdateBufferCount() {
+  int count = LargestLinkBufferCount();
   if (count == bufferCount_) return;
   bufferCount_ = count;
   if (!Active() || buffers_.empty()) return;

@@ -191,7 +191,6 @@ class TDataSet : public TComponent {
   int ColumnCount() const { return columnCount_; }
 
  private:
-
   void OpenCursor();
   void CloseCursor();
   void CreateFields();
@@ -224,6 +223,7 @@ class TDataSet : public TComponent {
                   std::vector<Variant>& values) const;
   bool HasCalcFields() const;
   void NotifySources(TDataEvent event, intptr_t info);
+  int LargestLinkBufferCount() const;
 
   TDataSetState state_ = dsInactive;
   TFieldDefs fieldDefs_;
@@ -240,7 +240,7 @@ class TDataSet : public TComponent {
   int activeRecord_ = 0;
   int bufferCount_ = 1;
   int64_t insertPosition_ = -1;
-  mutable TRecordBuffer* calcBuffer_ = nullptr;  // the record OnCalcFields fills
+  TRecordBuffer* calcBuffer_ = nullptr;  // the record OnCalcFields fills
 
   bool bof_ = true;
   bool eof_ = true;
