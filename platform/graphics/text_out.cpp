@@ -12,7 +12,7 @@ struct Substitution {
 
 // The one table that maps face names of the original platform to installed families.
 constexpr Substitution kSubstitutions[] = {
-    {"MS Sans Serif", "DejaVu Sans"},      {"Microsoft Sans Serif", "DejaVu Sans"},
+    {"MS Sans Serif", "DejaVu Sans"},
     {"MS Shell Dlg", "DejaVu Sans"},       {"MS Shell Dlg 2", "DejaVu Sans"},
     {"Tahoma", "DejaVu Sans"},             {"Arial", "DejaVu Sans"},
     {"Verdana", "DejaVu Sans"},            {"Segoe UI", "DejaVu Sans"},
@@ -26,7 +26,7 @@ constexpr Substitution kSubstitutions[] = {
     {"宋体", "WenQuanYi Zen Hei"},         {"新宋体", "WenQuanYi Zen Hei"},
     {"SimSun", "WenQuanYi Zen Hei"},       {"NSimSun", "WenQuanYi Zen Hei"},
     {"黑体", "WenQuanYi Zen Hei"},         {"SimHei", "WenQuanYi Zen Hei"},
-    {"微软雅黑", "WenQuanYi Zen Hei"},     {"Microsoft YaHei", "WenQuanYi Zen Hei"},
+    {"微软雅黑", "WenQuanYi Zen Hei"},
     {"楷体", "WenQuanYi Zen Hei"},         {"楷体_GB2312", "WenQuanYi Zen Hei"},
     {"KaiTi", "WenQuanYi Zen Hei"},        {"仿宋", "WenQuanYi Zen Hei"},
     {"仿宋_GB2312", "WenQuanYi Zen Hei"},  {"FangSong", "WenQuanYi Zen Hei"},

@@ -122,7 +122,7 @@ TEST_F(DeviceContexts, RightToLeftLayoutMirrorsCoordinatesInsideTheArea) {
   EXPECT_EQ(At(0, 25), clRed);
 }
 
-TEST_F(DeviceContexts, DeviceAreaAndSystemClipConfineAWindowsDrawing) {
+TEST_F(DeviceContexts, DeviceAreaAndSystemClipConfineWhatAWindowDraws) {
   SetDeviceArea(dc(), Rect(10, 10, 30, 20));
   Fill(Rect(0, 0, 100, 100), clRed);
   EXPECT_EQ(InkBounds(clWhite), Rect(10, 10, 30, 20));
