@@ -77,7 +77,7 @@ class TBitmap::BitmapCanvas : public TCanvas {
  public:
   explicit BitmapCanvas(TBitmap* owner) : owner_(owner) {}
   ~BitmapCanvas() override {
-    HDC dc = HandleAllocated() ? Handle() : nullptr;
+    HDC dc = CurrentHandle();
     SetHandle(nullptr);
     DeleteDC(dc);
   }

@@ -109,6 +109,8 @@ class TCanvas : public TPersistent {
   virtual void CreateHandle();
   // Makes the DC ready and selects what `state` asks for.
   HDC RequiredState(TCanvasState state);
+  // The DC as it is, without creating or selecting anything (nullptr when none).
+  HDC CurrentHandle() const { return dc_; }
   void Changing();
   void Changed();
 

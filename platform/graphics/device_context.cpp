@@ -7,9 +7,10 @@
 
 namespace {
 
+// Never destroyed, for device contexts freed by other statics at exit.
 std::unordered_set<HDC__*>& LiveDCs() {
-  static std::unordered_set<HDC__*> live;
-  return live;
+  static auto* live = new std::unordered_set<HDC__*>;
+  return *live;
 }
 
 HBITMAP StockBitmap() {

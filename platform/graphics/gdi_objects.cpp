@@ -5,9 +5,10 @@
 
 namespace {
 
+// Never destroyed: objects held by statics elsewhere may be freed after this file's statics.
 std::unordered_set<HGDIOBJ__*>& LiveSet() {
-  static std::unordered_set<HGDIOBJ__*> live;
-  return live;
+  static auto* live = new std::unordered_set<HGDIOBJ__*>;
+  return *live;
 }
 
 void Free(HGDIOBJ__* object) {

@@ -45,9 +45,11 @@ struct Engine {
   int Generation = 1;
 };
 
+// Never destroyed: bitmaps that statics free at exit still unregister their painters.
+// ShutdownGraphics empties it.
 Engine& TheEngine() {
-  static Engine engine;
-  return engine;
+  static auto* engine = new Engine;
+  return *engine;
 }
 
 // Fonts need the toolkit's application object. The backend normally makes it; tests and
