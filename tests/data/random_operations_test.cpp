@@ -1,7 +1,7 @@
 // Long random runs of moves, inserts, appends, deletes, edits, searches and bookmarks on both
 // data sets, checked after every step against a plain list of IDs: the current record, its
-// number, the count, and a link window that is always a full, unbroken stretch of the list
-// around the current record.
+// number, the count, and link windows that are unbroken stretches of the list around the
+// current record (full for the link that sets the window size).
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -26,7 +26,24 @@ class Model {
   void Clamp() { current = std::clamp(current, 0, std::max(0, static_cast<int>(ids.size()) - 1)); }
 };
 
-void Check(LinkedData& d, const Model& m, const std::string& step) {
+// A link's window: the rows it shows are consecutive records of the list, the current one among
+// them at the link's active row.
+void CheckWindow(RecordingLink& link, const Model& m, int expectedRows) {
+  int rows = link.RecordCount();
+  if (expectedRows > 0) {
+    ASSERT_EQ(rows, expectedRows);
+  } else {
+    ASSERT_GE(rows, 1);
+  }
+  int first = m.current - link.ActiveRecord();
+  ASSERT_GE(first, 0);
+  ASSERT_LE(first + rows, static_cast<int>(m.ids.size()));
+  std::string expected;
+  for (int i = first; i < first + rows; ++i) expected += (expected.empty() ? "" : " ") + std::to_string(m.ids[i]);
+  EXPECT_EQ(link.Window(), expected);
+}
+
+void Check(LinkedData& d, RecordingLink& small, const Model& m, const std::string& step) {
   SCOPED_TRACE(step);
   ASSERT_EQ(d.ds->RecordCount(), static_cast<int>(m.ids.size()));
   if (m.ids.empty()) {
@@ -35,15 +52,8 @@ void Check(LinkedData& d, const Model& m, const std::string& step) {
   }
   ASSERT_EQ(d.ds->FieldByName("ID")->AsInteger(), m.ids[m.current]);
   EXPECT_EQ(d.ds->RecNo(), m.current + 1);
-  int rows = d.link->RecordCount();
-  ASSERT_EQ(rows, std::min<int>(kRows, static_cast<int>(m.ids.size())));
-  int active = d.link->ActiveRecord();
-  int first = m.current - active;
-  ASSERT_GE(first, 0);
-  ASSERT_LE(first + rows, static_cast<int>(m.ids.size()));
-  std::string expected;
-  for (int i = first; i < first + rows; ++i) expected += (expected.empty() ? "" : " ") + std::to_string(m.ids[i]);
-  EXPECT_EQ(d.link->Window(), expected);
+  CheckWindow(*d.link, m, std::min<int>(kRows, static_cast<int>(m.ids.size())));
+  CheckWindow(small, m, 0);
 }
 
 }  // namespace
@@ -52,6 +62,7 @@ class RandomOperations : public testing::TestWithParam<Store> {};
 
 TEST_P(RandomOperations, KeepOrderPositionAndWindowConsistent) {
   LinkedData d(GetParam(), 12, kRows);
+  RecordingLink small(d.source.get(), 2);
   Model m(12);
   std::mt19937 random(20240501);
   TBookmark saved = d.ds->GetBookmark();
@@ -149,7 +160,7 @@ TEST_P(RandomOperations, KeepOrderPositionAndWindowConsistent) {
         break;
       }
     }
-    Check(d, m, std::to_string(step) + ": " + name);
+    Check(d, small, m, std::to_string(step) + ": " + name);
     if (HasFatalFailure() || HasFailure()) break;
   }
 }
