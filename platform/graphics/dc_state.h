@@ -38,7 +38,6 @@ struct DCState {
   int Rop2 = R2_COPYPEN;
   int PolyFillMode = 1;
   int StretchMode = 3;
-  int CharExtra = 0;
   UINT TextAlign = 0;
   DWORD Layout = LAYOUT_LTR;
   TPoint ViewportOrg;

@@ -245,11 +245,6 @@ DC_ACCESSORS(int, Rop2, SetROP2, GetROP2, 0)
 DC_ACCESSORS(UINT, TextAlign, SetTextAlign, GetTextAlign, 0xFFFFFFFF)
 #undef DC_ACCESSORS
 
-int SetTextCharacterExtra(HDC dc, int extra) {
-  HDC__* d = LiveDC(dc);
-  return d != nullptr ? Exchange(d->State.CharExtra, extra) : 0;
-}
-
 DWORD SetLayout(HDC dc, DWORD layout) {
   HDC__* d = LiveDC(dc);
   if (d == nullptr) return 0xFFFFFFFF;

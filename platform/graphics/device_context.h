@@ -142,7 +142,6 @@ enum : UINT {
 };
 UINT SetTextAlign(HDC dc, UINT align);
 UINT GetTextAlign(HDC dc);
-int SetTextCharacterExtra(HDC dc, int extra);
 
 enum : DWORD { LAYOUT_LTR = 0, LAYOUT_RTL = 1, LAYOUT_BITMAPORIENTATIONPRESERVED = 8 };
 DWORD SetLayout(HDC dc, DWORD layout);

@@ -1,6 +1,7 @@
 #include "platform/graphics/shapes.h"
 
 #include "platform/graphics/device_context.h"
+#include "platform/graphics/region.h"
 #include "tests/graphics/pixel_test_support.h"
 
 using pixel_test::Str;
@@ -241,4 +242,51 @@ TEST(ShapesBadInput, ZeroSizeBitmapsAndDeadHandlesAreHarmless) {
   EXPECT_TRUE(DeleteDC(dc));
   EXPECT_FALSE(DeleteDC(dc));
   EXPECT_FALSE(Rectangle(dc, 0, 0, 1, 1));
+}
+
+TEST_F(Shapes, RegionsFillFrameAndInvert) {
+  HRGN rgn = CreateRectRgn(2, 2, 12, 10);
+  HRGN other = CreateRectRgn(8, 6, 20, 14);
+  CombineRgn(rgn, rgn, other, RGN_OR);
+  HBRUSH red = CreateSolidBrush(RGB(255, 0, 0));
+  EXPECT_TRUE(FillRgn(dc(), rgn, red));
+  EXPECT_EQ(CountColor(clRed), 80 + 96 - 16);
+  MakeBitmap(40, 30);
+  EXPECT_TRUE(FrameRgn(dc(), rgn, red, 1, 1));
+  EXPECT_EQ(At(2, 2), clRed);
+  EXPECT_EQ(At(19, 13), clRed);
+  EXPECT_EQ(At(5, 5), clWhite);
+  EXPECT_EQ(At(11, 9), clWhite) << "the inside corner where the rectangles join";
+  EXPECT_EQ(At(12, 6), clRed) << "the step in the outline";
+  MakeBitmap(40, 30);
+  EXPECT_TRUE(InvertRgn(dc(), rgn));
+  EXPECT_EQ(CountColor(clBlack), 160);
+  EXPECT_TRUE(InvertRect(dc(), Rect(0, 0, 40, 30)));
+  EXPECT_EQ(CountColor(clWhite), 160);
+  EXPECT_FALSE(FillRgn(dc(), nullptr, red));
+  DeleteObject(red);
+  DeleteObject(rgn);
+  DeleteObject(other);
+}
+
+TEST_F(Shapes, PatternBrushesFollowTheBrushOrigin) {
+  TBitmap pattern(4, 1);
+  pattern.Canvas()->SetPixels(0, 0, clRed);
+  HBRUSH brush = CreatePatternBrush(pattern.Handle());
+  FillRect(dc(), Rect(0, 0, 8, 1), brush);
+  EXPECT_EQ(At(0, 0), clRed);
+  EXPECT_EQ(At(4, 0), clRed);
+  SetBrushOrgEx(dc(), 1, 0, nullptr);
+  FillRect(dc(), Rect(0, 1, 8, 2), brush);
+  EXPECT_EQ(At(1, 1), clRed);
+  EXPECT_EQ(At(0, 1), clWhite);
+  DeleteObject(brush);
+  HBRUSH hatch = CreateHatchBrush(HS_VERTICAL, RGB(0, 0, 255));
+  SetBkColor(dc(), RGB(0, 255, 0));
+  SetBkMode(dc(), OPAQUE);
+  FillRect(dc(), Rect(0, 10, 8, 11), hatch);
+  EXPECT_EQ(CountColor(clBlue, Rect(0, 10, 8, 11)), 1);
+  EXPECT_EQ(CountColor(clLime, Rect(0, 10, 8, 11)), 7);
+  DeleteObject(hatch);
+  EXPECT_EQ(CreatePatternBrush(nullptr), nullptr);
 }

@@ -172,3 +172,18 @@ TEST_F(Text, ExtentsPerCodePointAgreeWithTheWhole) {
   ASSERT_TRUE(GetTextExtentExPoint(h, "中a文b", extents[1], &fit, nullptr, nullptr));
   EXPECT_EQ(fit, 2);
 }
+
+TEST_F(Text, ExtTextOutPlacesEachCharacterAtItsAdvanceAndFillsTheRect) {
+  HDC h = c()->Handle();
+  SetBkColor(h, RGB(255, 255, 0));
+  TRect box = Rect(0, 0, 100, 20);
+  int dx[3] = {30, 30, 30};
+  ASSERT_TRUE(ExtTextOut(h, 0, 0, ETO_OPAQUE, &box, "iii", dx));
+  EXPECT_EQ(CountColor(clYellow, box) + CountColor(clBlack, box), 100 * 20);
+  int columns = 0;
+  for (int x = 0; x < 100; ++x) columns += CountColor(clBlack, Rect(x, 0, x + 1, 20)) > 0;
+  EXPECT_GE(columns, 3);
+  EXPECT_EQ(CountColor(clBlack, Rect(8, 0, 30, 20)), 0) << "the second i starts at 30";
+  EXPECT_GT(CountColor(clBlack, Rect(30, 0, 38, 20)), 0);
+  EXPECT_GT(CountColor(clBlack, Rect(60, 0, 68, 20)), 0);
+}
