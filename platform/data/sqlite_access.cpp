@@ -6,9 +6,16 @@
 
 namespace {
 
+std::string_view Text(int length, const void* bytes) {
+  return std::string_view(static_cast<const char*>(bytes), static_cast<size_t>(length));
+}
+
 int CompareAnsi(void*, int lengthA, const void* a, int lengthB, const void* b) {
-  return AnsiCompareText(std::string_view(static_cast<const char*>(a), static_cast<size_t>(lengthA)),
-                         std::string_view(static_cast<const char*>(b), static_cast<size_t>(lengthB)));
+  return AnsiCompareText(Text(lengthA, a), Text(lengthB, b));
+}
+
+int CompareAnsiCase(void*, int lengthA, const void* a, int lengthB, const void* b) {
+  return AnsiCompareStr(Text(lengthA, a), Text(lengthB, b));
 }
 
 }  // namespace
@@ -25,6 +32,7 @@ TSqliteDatabase::TSqliteDatabase(const String& fileName, bool create, int busyTi
   sqlite3_extended_result_codes(db_, 1);
   sqlite3_busy_timeout(db_, busyTimeoutMs);
   sqlite3_create_collation(db_, "ANSI", SQLITE_UTF8, nullptr, &CompareAnsi);
+  sqlite3_create_collation(db_, "ANSICASE", SQLITE_UTF8, nullptr, &CompareAnsiCase);
 }
 
 TSqliteDatabase::~TSqliteDatabase() { sqlite3_close(db_); }

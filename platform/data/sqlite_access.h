@@ -17,8 +17,9 @@ class TSqliteStatement;
 class TSqliteDatabase {
  public:
   // Opens (creating when asked) the database file; busyTimeoutMs is how long a write waits for
-  // another connection's lock before raising "database is locked". Text sorts with the
-  // collation "ANSI": the locale order of AnsiCompareText.
+  // another connection's lock before raising "database is locked". Two collations sort text
+  // in the locale order: "ANSI" ignoring Latin case (AnsiCompareText), "ANSICASE" not
+  // (AnsiCompareStr).
   TSqliteDatabase(const String& fileName, bool create, int busyTimeoutMs);
   ~TSqliteDatabase();
   TSqliteDatabase(const TSqliteDatabase&) = delete;

@@ -113,7 +113,7 @@ void TSqliteDataSet::OpenTable() {
   }
   PrepareTableStatements();
   keys_ = std::make_unique<TKeyset>(false);
-  if (indexFieldNames_.empty()) {
+  if (InRowIdOrder()) {
     keysComplete_ = false;
     lastKey_ = INT64_MIN;
     chunk_ = 256;
@@ -199,13 +199,15 @@ void TSqliteDataSet::LoadOrderedKeys() {
 }
 
 String TSqliteDataSet::OrderBy() const {
+  String direction = sortDescending_ ? " DESC" : "";
+  String collation = sortCaseInsensitive_ ? " COLLATE ANSI" : " COLLATE ANSICASE";
   String order;
   for (const String& name : SplitFieldNames(indexFieldNames_)) {
     int column = FieldDefs()->IndexOf(name);
     if (column < 0) DatabaseError(Format(db_messages::FieldNotFound, {name}));
-    order += SqlIdentifier(FieldDefs()->Items(column).Name) + " COLLATE ANSI, ";
+    order += SqlIdentifier(FieldDefs()->Items(column).Name) + collation + direction + ", ";
   }
-  return order + "rowid";
+  return order + "rowid" + direction;
 }
 
 String TSqliteDataSet::ColumnOf(const TField* field) const {
@@ -240,19 +242,21 @@ int64_t TSqliteDataSet::FindPosition(const std::vector<TField*>& keys, const std
   return find.Step() ? PositionOfId(find.ColumnInt64(0)) : -1;
 }
 
-void TSqliteDataSet::SetIndexFieldNames(const String& fields) {
-  if (fields == indexFieldNames_) return;
-  if (!Active() || IsQuery()) {
-    indexFieldNames_ = fields;
-    return;
-  }
-  CheckBrowseMode();
+void TSqliteDataSet::SortOnFields(const String& fields, bool caseInsensitive, bool descending) {
+  if (fields == indexFieldNames_ && caseInsensitive == sortCaseInsensitive_ && descending == sortDescending_) return;
+  if (Active() && !IsQuery()) CheckBrowseMode();
   String previous = indexFieldNames_;
+  bool previousCase = sortCaseInsensitive_, previousDescending = sortDescending_;
   indexFieldNames_ = fields;
+  sortCaseInsensitive_ = caseInsensitive;
+  sortDescending_ = descending;
+  if (!Active() || IsQuery()) return;
   try {
     LoadOrderedKeys();
   } catch (...) {
     indexFieldNames_ = previous;
+    sortCaseInsensitive_ = previousCase;
+    sortDescending_ = previousDescending;
     throw;
   }
   OrderChanged();
@@ -346,7 +350,7 @@ int64_t TSqliteDataSet::WriteRecord(const TRecordBuffer& buffer, int64_t insertP
     UpdateRow(buffer);
   transaction.Commit();
   countCache_ = -1;
-  if (!indexFieldNames_.empty())
+  if (!InRowIdOrder())
     LoadOrderedKeys();  // a sorted table shows the written record where its keys belong
   else if (inserting)
     keys_->InsertAt(insertPosition, id);

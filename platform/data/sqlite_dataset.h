@@ -37,7 +37,10 @@ class TSqliteDataSet : public TDataSet {
   void SetBusyTimeout(int ms);
   // Orders a table on "A;B" (text in the locale order, ignoring Latin case); "" orders by row id.
   const String& IndexFieldNames() const { return indexFieldNames_; }
-  void SetIndexFieldNames(const String& fields);
+  void SetIndexFieldNames(const String& fields) { SortOnFields(fields); }
+  // The same with the choice of case and direction (rows of equal keys follow their row ids
+  // in the same direction). Queries keep the order their SQL gives.
+  void SortOnFields(const String& fields, bool caseInsensitive = true, bool descending = false);
   bool CanModify() const override;
   // Row ids read so far (a table is read lazily).
   int64_t LoadedKeyCount() const;
@@ -59,6 +62,7 @@ class TSqliteDataSet : public TDataSet {
 
  private:
   bool IsQuery() const { return !sql_.empty(); }
+  bool InRowIdOrder() const { return indexFieldNames_.empty() && !sortDescending_; }
   String Table() const;
   void OpenTable();
   void OpenQuery();
@@ -77,6 +81,8 @@ class TSqliteDataSet : public TDataSet {
   String tableName_;
   String sql_;
   String indexFieldNames_;
+  bool sortCaseInsensitive_ = true;
+  bool sortDescending_ = false;
   int busyTimeout_ = 2000;
 
   std::unique_ptr<TSqliteDatabase> db_;

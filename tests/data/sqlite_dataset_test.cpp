@@ -234,6 +234,12 @@ TEST_F(SqliteTable, SortingOnAColumnReordersAndTellsLinks) {
   EXPECT_EQ(AllIds(ds.get()), "2 3 1");
   ds->SetIndexFieldNames("Amount");
   EXPECT_EQ(AllIds(ds.get()), "2 3 1");
+  ds->SortOnFields("Amount", true, true);
+  EXPECT_EQ(AllIds(ds.get()), "1 3 2");
+  EXPECT_TRUE(ds->Locate("Name", "B", {loCaseInsensitive}));
+  EXPECT_EQ(ds->RecNo(), 1);
   EXPECT_EQ(ErrorOf([&] { ds->SetIndexFieldNames("Nope"); }), "Field 'Nope' not found");
-  EXPECT_EQ(AllIds(ds.get()), "2 3 1");
+  EXPECT_EQ(AllIds(ds.get()), "1 3 2");
+  ds->SetIndexFieldNames("");
+  EXPECT_EQ(AllIds(ds.get()), "1 2 3");
 }
