@@ -215,6 +215,7 @@ void DrawTextRun(HDC__& dc, const RealizedFont& font, int x, int y, std::string_
                  const TRegion& clip, bool rtl) {
   if (text.empty() || clip.IsEmpty()) return;
   TPixelSurface& surface = SurfaceOf(dc);
+  surface.Bits();  // takes in rows a caller changed through ScanLine before the painter writes
   TextPainter& tp = PainterFor(surface);
   ApplyClip(tp, clip, surface.Bounds());
   if (tp.Font != &font) {

@@ -167,3 +167,18 @@ TEST_F(Bitmaps, HandlesCopyInAndOut) {
   EXPECT_EQ(GetObjectType(released), 0);
   EXPECT_EQ(GetObjectType(other.Handle()), OBJ_BITMAP);
 }
+
+TEST_F(Bitmaps, TextAfterScanLineWritesKeepsBoth) {
+  MakeBitmap(60, 20, clWhite);
+  bmp.SetPixelFormat(pf24bit);
+  bmp.Canvas()->Brush()->SetStyle(bsClear);
+  bmp.Canvas()->TextOut(0, 0, "a");  // the text engine now works on these pixels
+  auto* row = static_cast<uint8_t*>(bmp.ScanLine(19));
+  row[3 * 59 + 2] = 255;  // red at (59, 19)
+  row[3 * 59 + 1] = 0;
+  row[3 * 59] = 0;
+  bmp.Canvas()->TextOut(20, 0, "b");
+  EXPECT_EQ(At(59, 19), clRed);
+  EXPECT_GT(CountColor(clBlack, Rect(20, 0, 40, 20)), 3);
+  EXPECT_GT(CountColor(clBlack, Rect(0, 0, 15, 20)), 3);
+}
