@@ -199,15 +199,21 @@ int TextAdvance(const RealizedFont& font, std::string_view text) {
 std::vector<int> CodePointEnds(const RealizedFont& font, std::string_view text) {
   std::vector<int> ends;
   if (text.empty()) return ends;
-  QString s = ToQString(text);
+  // Built one code point at a time, so that there is exactly one entry per code point as this
+  // layer counts them, malformed bytes included.
+  QString s;
+  std::vector<qsizetype> unitEnds;
+  for (size_t i = 0; i < text.size();) {
+    size_t len = CharByteLength(text, i);
+    s += ToQString(text.substr(i, len));
+    unitEnds.push_back(s.size());
+    i += len;
+  }
   QTextLayout layout(s, font.Font);
   layout.beginLayout();
   QTextLine line = layout.createLine();
   layout.endLayout();
-  for (qsizetype i = 0; i < s.size(); ++i) {
-    if (s[i].isHighSurrogate() && i + 1 < s.size()) ++i;
-    ends.push_back(static_cast<int>(line.cursorToX(static_cast<int>(i + 1)) + 0.5));
-  }
+  for (qsizetype end : unitEnds) ends.push_back(static_cast<int>(line.cursorToX(static_cast<int>(end)) + 0.5));
   return ends;
 }
 

@@ -1,5 +1,7 @@
 #include "platform/graphics/text_out.h"
 
+#include "platform/graphics/draw_text.h"
+
 #include "tests/graphics/pixel_test_support.h"
 
 using pixel_test::Str;
@@ -186,4 +188,20 @@ TEST_F(Text, ExtTextOutPlacesEachCharacterAtItsAdvanceAndFillsTheRect) {
   EXPECT_EQ(CountColor(clBlack, Rect(8, 0, 30, 20)), 0) << "the second i starts at 30";
   EXPECT_GT(CountColor(clBlack, Rect(30, 0, 38, 20)), 0);
   EXPECT_GT(CountColor(clBlack, Rect(60, 0, 68, 20)), 0);
+}
+
+TEST_F(Text, MalformedTextGetsOneExtentPerCharacterAndDraws) {
+  const std::string text = "a\xc0\x80" "b\xf0\x90\x80" "c\xff";
+  int n = CharLength(text);
+  std::vector<int> extents(static_cast<size_t>(n) + 1, -7);
+  int fit = 0;
+  TSize size;
+  ASSERT_TRUE(GetTextExtentExPoint(c()->Handle(), text, 100000, &fit, extents.data(), &size));
+  EXPECT_EQ(fit, n);
+  EXPECT_EQ(extents[static_cast<size_t>(n)], -7) << "nothing written past the last character";
+  EXPECT_EQ(extents[static_cast<size_t>(n - 1)], size.cx);
+  c()->TextOut(0, 0, text);
+  TRect r = Rect(0, 0, 20, 0);
+  DrawText(c()->Handle(), text, r, DT_CALCRECT | DT_WORDBREAK | DT_EDITCONTROL);
+  EXPECT_GT(r.Bottom, 0);
 }
