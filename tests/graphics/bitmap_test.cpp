@@ -182,3 +182,16 @@ TEST_F(Bitmaps, TextAfterScanLineWritesKeepsBoth) {
   EXPECT_GT(CountColor(clBlack, Rect(20, 0, 40, 20)), 3);
   EXPECT_GT(CountColor(clBlack, Rect(0, 0, 15, 20)), 3);
 }
+
+TEST_F(Bitmaps, FilesRoundTripAndMissingFilesRaise) {
+  MakeBitmap(5, 3, clTeal);
+  std::filesystem::create_directories(TEST_OUTPUT_DIR);
+  std::string path = std::string(TEST_OUTPUT_DIR) + "/bitmap_file_check.bmp";
+  bmp.SaveToFile(path);
+  TBitmap back;
+  back.LoadFromFile(path);
+  std::remove(path.c_str());
+  EXPECT_EQ(back.Width(), 5);
+  EXPECT_EQ(back.Pixel32(4, 2) & 0xFFFFFF, 0x008080u);
+  EXPECT_THROW(back.LoadFromFile(path), EFOpenError);
+}
