@@ -108,6 +108,20 @@ void BM_SqliteOpenAndRecordCount(benchmark::State& state) {
 }
 BENCHMARK(BM_SqliteOpenAndRecordCount)->Arg(1000)->Arg(1000000)->Unit(benchmark::kMicrosecond);
 
+// Going to the end of a table reads every row id once (then the last rows' values).
+void BM_SqliteOpenAndLast(benchmark::State& state) {
+  TSqliteDataSet ds(nullptr);
+  ds.SetDatabaseName(ContactsFile(static_cast<int>(state.range(0))));
+  ds.SetTableName("contacts");
+  for (auto _ : state) {
+    ds.Open();
+    ds.Last();
+    benchmark::DoNotOptimize(ds.RecNo());
+    ds.Close();
+  }
+}
+BENCHMARK(BM_SqliteOpenAndLast)->Arg(1000)->Arg(1000000)->Unit(benchmark::kMillisecond);
+
 // Both sizes in one run, so the ratio is measured under the same conditions.
 void BM_SqliteOpenRatio1MTo1K(benchmark::State& state) {
   const std::string& small = ContactsFile(1000);

@@ -65,7 +65,7 @@ int TKeyset::Compare(int64_t a, int64_t b) const {
 
 void TKeyset::Append(int64_t id) {
   if (!dense_ && HasNaturalLabel(id) && NaturalLabel(id) > maxLabel_) {
-    sparseLabels_.erase(id);
+    if (!sparseLabels_.empty()) sparseLabels_.erase(id);
     maxLabel_ = NaturalLabel(id);
   } else {
     SetLabel(id, LabelBefore(Count()));
