@@ -202,12 +202,8 @@ void TCanvas::TextRect(const TRect& rect, int x, int y, std::string_view text) {
 
 void TCanvas::TextRect(TRect& rect, std::string_view text, TTextFormat format) {
   ChangeScope scope(OnChanging, OnChange, this);
-  HDC dc = RequiredState(kFontAndBrush);
-  UINT flags = TextFormatToFlags(format);
-  if (!format.Contains(tfCalcRect) && brush_->Style() != bsClear) ::FillRect(dc, rect, brush_->Handle());
-  int mode = SetBkMode(dc, TRANSPARENT);
-  DrawText(dc, text, rect, flags);
-  SetBkMode(dc, mode);
+  // A solid brush makes the background opaque: each line's cell is filled, not the rectangle.
+  DrawText(RequiredState(kFontAndBrush), text, rect, TextFormatToFlags(format));
 }
 
 TSize TCanvas::TextExtent(std::string_view text) {

@@ -82,7 +82,10 @@ TEST_F(Canvases, TextRectWithFormatsCalculatesAndDraws) {
   c->Brush()->SetColor(clYellow);
   TRect box = Rect(0, 0, 30, 20);
   c->TextRect(box, "Hi", {tfSingleLine, tfCenter, tfVerticalCenter});
-  EXPECT_EQ(At(0, 0), clYellow);
+  EXPECT_EQ(At(0, 0), clWhite) << "only the text's cell gets the background";
+  TSize hi = c->TextExtent("Hi");
+  EXPECT_EQ(At((30 - hi.cx) / 2, (20 - hi.cy) / 2), clYellow);
+  EXPECT_EQ(CountColor(clYellow) + CountColor(clBlack), hi.cx * hi.cy);
   EXPECT_GT(CountColor(clBlack), 3);
   EXPECT_EQ(TextFormatToFlags({tfCenter, tfNoPrefix}), static_cast<UINT>(0x801));
 }
