@@ -83,8 +83,9 @@ bool TskFileThemeMgr::GetBool(int index) const {
 
 TColor TskFileThemeMgr::GetColor(int index) const { return static_cast<TColor>(GetInt(index)); }
 
+// Without a file nothing is known, not even that a key is missing: 0.
 int TskFileThemeMgr::GetInt(int index) const {
-  return reader_ == nullptr ? -1 : reader_->Integer(ThemeKeyName(index));
+  return reader_ == nullptr ? 0 : reader_->Integer(ThemeKeyName(index));
 }
 
 // ---------------------------------------------------------------------------------------------

@@ -20,7 +20,8 @@ class TskFileThemeMgr : public TObject {
   bool LoadFromFile(const String& fileName);
   TskThemeFileReader* Reader() const { return reader_.get(); }
 
-  // Without a reader (or a stored bitmap) the bitmap getters leave `bitmap` unchanged.
+  // Without a reader (or a stored bitmap) the bitmap getters leave `bitmap` unchanged and the
+  // others give False or 0; with one, a key the file lacks gives False or -1.
   void GetBitmap(int index, TBitmap* bitmap) const;
   void GetBitmapPiece(int index, TBitmap* bitmap, int count, int piece) const;
   bool GetBool(int index) const;

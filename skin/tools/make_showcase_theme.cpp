@@ -19,27 +19,17 @@ constexpr TColor Rgb(int r, int g, int b) { return static_cast<TColor>(r | g << 
 
 // A plum-coloured style with Marine's proportions.
 skin_art::TStylePalette PlumPalette() {
-  skin_art::TStylePalette p;
-  p.Prefix = "PLUM";
-  p.Sizes = {{222, 21}, {52, 13}, {52, 13}, {342, 19}, {97, 30}, {98, 30}, {97, 30}, {1, 10},
-             {45, 4},   {11, 20}, {18, 11}, {96, 16},  {21, 16}, {44, 11}, {72, 17}, {18, 17},
-             {10, 5},   {8, 83},  {1, 21}};
-  p.Background = Rgb(0xF4, 0xF0, 0xF7);
-  p.Face = Rgb(0xFF, 0xFF, 0xFF);
-  p.FaceShade = Rgb(0xE2, 0xD6, 0xEA);
-  p.Border = Rgb(0x5A, 0x3A, 0x6E);
-  p.Accent = Rgb(0x7A, 0x3E, 0x9D);
-  p.AccentLight = Rgb(0xD2, 0xB6, 0xE4);
-  p.TitleTop = Rgb(0x9E, 0x62, 0xC4);
-  p.TitleBottom = Rgb(0x4E, 0x1E, 0x6E);
-  p.TitleGlyph = clWhite;
-  p.ScrollBack = Rgb(0xF6, 0xF3, 0xF8);
-  p.TitleButtonTop = 5;
-  p.ButtonSeeThrough = false;
-  p.TitleButtonSeeThrough = false;
-  p.OwnScrollButton = true;
-  p.Radius = 3;
-  return p;
+  return {.Prefix = "PLUM",
+          .Sizes = {{222, 21}, {52, 13}, {52, 13}, {342, 19}, {97, 30}, {98, 30}, {97, 30},
+                    {1, 10}, {45, 4}, {11, 20}, {18, 11}, {96, 16}, {21, 16}, {44, 11},
+                    {72, 17}, {18, 17}, {10, 5}, {8, 83}, {1, 21}},
+          .Background = Rgb(0xF4, 0xF0, 0xF7), .Face = Rgb(0xFF, 0xFF, 0xFF),
+          .FaceShade = Rgb(0xE2, 0xD6, 0xEA), .Border = Rgb(0x5A, 0x3A, 0x6E),
+          .Accent = Rgb(0x7A, 0x3E, 0x9D), .AccentLight = Rgb(0xD2, 0xB6, 0xE4),
+          .TitleTop = Rgb(0x9E, 0x62, 0xC4), .TitleBottom = Rgb(0x4E, 0x1E, 0x6E),
+          .TitleGlyph = clWhite, .ScrollBack = Rgb(0xF6, 0xF3, 0xF8),
+          .TitleButtonTop = 5, .ButtonSeeThrough = false, .TitleButtonSeeThrough = false,
+          .OwnScrollButton = true, .Radius = 3};
 }
 
 // The theme's numbers, colours and switches, by key name.

@@ -48,7 +48,9 @@ TEST(FileTheme, LoadsAnExistingFileAndReadsItByKeyIndex) {
   WriteTheme(folder.File("a.skn"), 3);
   TskFileTheme theme(nullptr);
   EXPECT_FALSE(theme.CanUse());
-  EXPECT_EQ(theme.GetInt(17), -1);  // nothing loaded yet
+  EXPECT_EQ(theme.GetInt(17), 0);  // nothing loaded yet
+  EXPECT_EQ(theme.GetColor(16), TColor(0));
+  EXPECT_FALSE(theme.GetBool(2));
 
   theme.SetThemeFile(folder.File("a.skn"));
   EXPECT_TRUE(theme.CanUse());
