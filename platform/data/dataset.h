@@ -168,7 +168,7 @@ class TDataSet : public TComponent {
   virtual int64_t RecordIdAt(int64_t position) = 0;
   virtual int64_t PositionOfId(int64_t id) = 0;
   virtual int CompareIds(int64_t a, int64_t b) const = 0;
-  // Fills columns[0 .. FieldDefs count) of the record.
+  // Sets every one of columns[0 .. FieldDefs count) to the record's values.
   virtual void ReadRecord(int64_t id, std::vector<Variant>& columns) = 0;
   // Writes the record: an update of buffer.id when insertPosition < 0, otherwise a new record
   // placed at insertPosition. Returns the record's id. Raises and leaves the source unchanged

@@ -18,9 +18,10 @@ TRecordBuffer TDataSet::NewBuffer() const {
   return buffer;
 }
 
+// The record source writes every column, so a reused buffer needs no clearing first.
 void TDataSet::FetchInto(int64_t position, TRecordBuffer& buffer) {
   buffer.id = RecordIdAt(position);
-  buffer.values.assign(static_cast<size_t>(slotCount_), Variant::Null());
+  buffer.values.resize(static_cast<size_t>(slotCount_));
   buffer.changed.assign(static_cast<size_t>(columnCount_), false);
   ReadRecord(buffer.id, buffer.values);
   if (HasCalcFields()) CalculateFields(buffer);

@@ -297,10 +297,9 @@ void TSqliteDataSet::ReadRecord(int64_t id, std::vector<Variant>& columns) {
   }
   readRow_->Bind(1, Variant(id));
   // A row another connection removed reads as Null values.
-  if (readRow_->Step()) {
-    for (size_t c = 0; c < types_.size(); ++c)
-      columns[c] = FromStored(types_[c], readRow_->ColumnValue(static_cast<int>(c)));
-  }
+  bool found = readRow_->Step();
+  for (size_t c = 0; c < types_.size(); ++c)
+    columns[c] = found ? FromStored(types_[c], readRow_->ColumnValue(static_cast<int>(c))) : Variant::Null();
   readRow_->Reset();
 }
 
