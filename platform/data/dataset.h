@@ -207,6 +207,8 @@ class TDataSet : public TComponent {
   void ClearBuffers();
   int64_t LastPosition();
   int64_t MoveWindowTo(int64_t position);  // returns how far the window start moved
+  void SlideForward(int64_t position, int64_t end);
+  void SlideBack(int64_t position, int64_t end);
   TRecordBuffer Fetch(int64_t position);
   void BeginInsertAppend();
   void EndInsertAppend();

@@ -61,38 +61,38 @@ void TDataSet::Resync(int64_t anchor, int wantedActive) {
 
 // Moves the current record to `position`, keeping the buffers still in the window: forward,
 // the window grows until full and then slides so that the record is its last; backward, the
-// record becomes its first.
+// record becomes its first. Buffers that leave the window are refilled with the records that
+// enter it.
 int64_t TDataSet::MoveWindowTo(int64_t position) {
   int64_t end = windowStart_ + static_cast<int64_t>(buffers_.size());
-  if (position >= windowStart_ && position < end) {
-    activeRecord_ = static_cast<int>(position - windowStart_);
-    return 0;
-  }
-  int64_t shift;
-  if (position >= end) {
-    int64_t newStart = std::max(windowStart_, position - bufferCount_ + 1);
-    shift = newStart - windowStart_;
-    // Buffers that leave the window at the top are refilled with the records entering below.
-    int64_t drop = std::min<int64_t>(shift, static_cast<int64_t>(buffers_.size()));
-    std::rotate(buffers_.begin(), buffers_.begin() + drop, buffers_.end());
-    size_t keep = buffers_.size() - static_cast<size_t>(drop);
-    int64_t firstNew = std::max(end, newStart);
-    buffers_.resize(keep + static_cast<size_t>(position - firstNew + 1));
-    for (int64_t p = firstNew; p <= position; ++p) FetchInto(p, buffers_[keep + static_cast<size_t>(p - firstNew)]);
-    windowStart_ = newStart;
-  } else {
-    int64_t newEnd = std::min(end, position + bufferCount_);
-    shift = position - windowStart_;
-    int64_t keep = std::max<int64_t>(0, newEnd - windowStart_);
-    buffers_.resize(static_cast<size_t>(keep));
-    std::vector<TRecordBuffer> front;
-    for (int64_t p = position; p < std::min(windowStart_, newEnd); ++p) front.push_back(Fetch(p));
-    buffers_.insert(buffers_.begin(), std::make_move_iterator(front.begin()),
-                    std::make_move_iterator(front.end()));
-    windowStart_ = position;
-  }
+  int64_t start = windowStart_;
+  if (position >= end)
+    SlideForward(position, end);
+  else if (position < windowStart_)
+    SlideBack(position, end);
   activeRecord_ = static_cast<int>(position - windowStart_);
-  return shift;
+  return windowStart_ - start;
+}
+
+void TDataSet::SlideForward(int64_t position, int64_t end) {
+  int64_t newStart = std::max(windowStart_, position - bufferCount_ + 1);
+  size_t leaving = static_cast<size_t>(std::min<int64_t>(newStart - windowStart_, static_cast<int64_t>(buffers_.size())));
+  std::rotate(buffers_.begin(), buffers_.begin() + static_cast<ptrdiff_t>(leaving), buffers_.end());
+  size_t keep = buffers_.size() - leaving;
+  int64_t firstNew = std::max(end, newStart);
+  buffers_.resize(keep + static_cast<size_t>(position - firstNew + 1));
+  for (int64_t p = firstNew; p <= position; ++p) FetchInto(p, buffers_[keep + static_cast<size_t>(p - firstNew)]);
+  windowStart_ = newStart;
+}
+
+void TDataSet::SlideBack(int64_t position, int64_t end) {
+  int64_t newEnd = std::min(end, position + bufferCount_);
+  size_t keep = static_cast<size_t>(std::max<int64_t>(0, newEnd - windowStart_));
+  size_t entering = static_cast<size_t>(std::min(windowStart_, newEnd) - position);
+  buffers_.resize(keep + entering);
+  std::rotate(buffers_.begin(), buffers_.begin() + static_cast<ptrdiff_t>(keep), buffers_.end());
+  for (size_t i = 0; i < entering; ++i) FetchInto(position + static_cast<int64_t>(i), buffers_[i]);
+  windowStart_ = position;
 }
 
 void TDataSet::First() {
