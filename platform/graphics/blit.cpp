@@ -44,6 +44,14 @@ inline uint32_t Rop3(DWORD rop, uint32_t p, uint32_t s, uint32_t d) {
   return r | 0xFF000000u;
 }
 
+// Extents past any bitmap's size are refused rather than mapped pixel by pixel.
+bool SaneExtents(int w, int h, int sw, int sh) {
+  constexpr int64_t kMaxExtent = 1 << 20;
+  for (int64_t v : {int64_t{w}, int64_t{h}, int64_t{sw}, int64_t{sh}})
+    if (v > kMaxExtent || v < -kMaxExtent) return false;
+  return true;
+}
+
 // Which source pixel each destination pixel takes (-1: none), for one axis.
 struct AxisMap {
   int DeviceStart = 0;   // first destination device coordinate
@@ -132,12 +140,9 @@ void CopyRows(HDC__& dst, HDC__& src, int x, int y, int w, int h, int sx, int sy
 // (possibly scaled and mirrored) transfer inside the destination's clip.
 template <typename Op>
 bool Transfer(HDC__& dst, int x, int y, int w, int h, HDC__* src, int sx, int sy, int sw, int sh, Op op) {
+  if (!SaneExtents(w, h, sw, sh)) return false;
   if (w == 0 || h == 0 || (src != nullptr && (sw == 0 || sh == 0))) return true;
-  // Extents past any bitmap's size are refused rather than mapped pixel by pixel.
-  constexpr int kMaxExtent = 1 << 20;
-  if (std::abs(int64_t{w}) > kMaxExtent || std::abs(int64_t{h}) > kMaxExtent || std::abs(int64_t{sw}) > kMaxExtent ||
-      std::abs(int64_t{sh}) > kMaxExtent)
-    return false;
+  x = Saturate(x), y = Saturate(y), sx = Saturate(sx), sy = Saturate(sy);
   bool preserve = (dst.State.Layout & LAYOUT_BITMAPORIENTATIONPRESERVED) && IsMirrored(dst);
   int srcW = src != nullptr ? SurfaceOf(*src).Width() : 0, srcH = src != nullptr ? SurfaceOf(*src).Height() : 0;
   auto srcX = [&](int v) { return src != nullptr ? DeviceX(*src, v) : 0; };
@@ -176,6 +181,8 @@ uint32_t Blend(uint32_t s, uint32_t d, uint32_t sourceWeight, uint32_t keep) {
 
 bool StretchBlt(HDC dst, int x, int y, int width, int height, HDC src, int srcX, int srcY, int srcWidth,
                 int srcHeight, DWORD rop) {
+  if (!SaneExtents(width, height, srcWidth, srcHeight)) return false;
+  x = Saturate(x), y = Saturate(y), srcX = Saturate(srcX), srcY = Saturate(srcY);
   HDC__* d = LiveDC(dst);
   HDC__* s = UsesSource(rop) ? LiveDC(src) : nullptr;
   if (d == nullptr || (UsesSource(rop) && s == nullptr)) return false;
@@ -251,13 +258,18 @@ bool GradientFill(HDC dc, const TRIVERTEX* vertices, unsigned long vertexCount, 
     if (rects[i].UpperLeft >= vertexCount || rects[i].LowerRight >= vertexCount) return false;
     const TRIVERTEX& a = vertices[rects[i].UpperLeft];
     const TRIVERTEX& b = vertices[rects[i].LowerRight];
-    TRect r = Rect(std::min(a.x, b.x), std::min(a.y, b.y), std::max(a.x, b.x), std::max(a.y, b.y));
+    TRect r = SaturateRect(Rect(std::min(a.x, b.x), std::min(a.y, b.y), std::max(a.x, b.x), std::max(a.y, b.y)));
     bool vertical = mode == GRADIENT_FILL_RECT_V;
     int steps = vertical ? r.Height() : r.Width();
-    for (int k = 0; k < steps; ++k) {
+    // Only the bands that can be seen are painted.
+    TRect box;
+    GetClipBox(dc, box);
+    int first = std::max(0, vertical ? box.Top - r.Top : box.Left - r.Left);
+    int last = std::min(steps, vertical ? box.Bottom - r.Top : box.Right - r.Left);
+    for (int k = first; k < last; ++k) {
       auto mix = [&](uint16_t from, uint16_t to) {
-        int v = (from >> 8) + ((to >> 8) - (from >> 8)) * k / std::max(1, steps - 1);
-        return static_cast<uint8_t>(std::clamp(v, 0, 255));
+        int64_t v = (from >> 8) + int64_t{(to >> 8) - (from >> 8)} * k / std::max(1, steps - 1);
+        return static_cast<uint8_t>(std::clamp<int64_t>(v, 0, 255));
       };
       COLORREF c = RGB(mix(a.Red, b.Red), mix(a.Green, b.Green), mix(a.Blue, b.Blue));
       TRect band = vertical ? Rect(r.Left, r.Top + k, r.Right, r.Top + k + 1) : Rect(r.Left + k, r.Top, r.Left + k + 1, r.Bottom);
@@ -288,8 +300,9 @@ bool ScrollDC(HDC dc, int dx, int dy, const TRect* scroll, const TRect* clip, HR
   if (d == nullptr) return false;
   TRect box;
   GetClipBox(dc, box);
-  TRect area = scroll != nullptr ? *scroll : box;
-  TRect limit = clip != nullptr ? *clip : area;
+  TRect area = SaturateRect(scroll != nullptr ? *scroll : box);
+  TRect limit = SaturateRect(clip != nullptr ? *clip : area);
+  dx = Saturate(dx), dy = Saturate(dy);
   TRect moved = area;
   OffsetRect(moved, dx, dy);
   TRect target;

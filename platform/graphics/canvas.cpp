@@ -189,7 +189,7 @@ void TCanvas::TextOut(int x, int y, std::string_view text) {
   ExtTextOut(dc, x, y, static_cast<UINT>(textFlags_), nullptr, text);
   TSize size;
   GetTextExtentPoint32(dc, text, &size);
-  MoveToEx(dc, x + size.cx, y, nullptr);
+  MoveToEx(dc, Saturate(int64_t{x} + size.cx), y, nullptr);
 }
 
 void TCanvas::TextRect(const TRect& rect, int x, int y, std::string_view text) {

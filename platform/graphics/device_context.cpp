@@ -109,11 +109,6 @@ bool IsMirrored(const HDC__& dc) { return (dc.State.Layout & LAYOUT_RTL) != 0; }
 
 namespace {
 
-// Device coordinates stay far inside the int range, so huge logical coordinates can never
-// overflow later arithmetic; nothing that far out is visible anyway.
-constexpr int64_t kCoordinateLimit = int64_t{1} << 29;
-int Saturate(int64_t v) { return static_cast<int>(std::clamp(v, -kCoordinateLimit, kCoordinateLimit)); }
-
 int64_t OffsetX(const HDC__& dc) { return int64_t{dc.State.ViewportOrg.x} - dc.State.WindowOrg.x; }
 int64_t OffsetY(const HDC__& dc) { return int64_t{dc.State.ViewportOrg.y} - dc.State.WindowOrg.y; }
 

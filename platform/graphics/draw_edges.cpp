@@ -53,7 +53,7 @@ void Shrink(TRect& r, UINT flags) {
 bool DrawEdge(HDC dc, TRect& rect, UINT edge, UINT flags) {
   HDC__* d = LiveDC(dc);
   if (d == nullptr) return false;
-  TRect r = rect;
+  TRect r = SaturateRect(rect);
   UINT outer = edge & BDR_OUTER, inner = edge & BDR_INNER;
   if (outer != 0 && !r.IsEmpty()) {
     DrawRing(*d, r, RingColors(true, outer == BDR_RAISEDOUTER, flags), flags);
@@ -77,11 +77,14 @@ bool DrawFocusRect(HDC dc, const TRect& rect) {
   auto invert = [&](int x, int y) {
     if (((x - box.Left) + (y - box.Top)) % 2 == 0) PaintPixel(*d, x, y, 0, R2_NOT);
   };
-  for (int x = box.Left; x < box.Right; ++x) {
+  // Only the part of each side that can be seen is walked.
+  ClipOf(*d);
+  const TRect& seen = d->ClipBounds;
+  for (int x = std::max(box.Left, seen.Left); x < std::min(box.Right, seen.Right); ++x) {
     invert(x, box.Top);
     if (box.Bottom - 1 > box.Top) invert(x, box.Bottom - 1);
   }
-  for (int y = box.Top + 1; y < box.Bottom - 1; ++y) {
+  for (int y = std::max(box.Top + 1, seen.Top); y < std::min(box.Bottom - 1, seen.Bottom); ++y) {
     invert(box.Left, y);
     if (box.Right - 1 > box.Left) invert(box.Right - 1, y);
   }
@@ -89,6 +92,7 @@ bool DrawFocusRect(HDC dc, const TRect& rect) {
 }
 
 void Frame3D(TCanvas* canvas, TRect& rect, TColor topColor, TColor bottomColor, int width) {
+  rect = SaturateRect(rect);
   canvas->Pen()->SetWidth(1);
   --rect.Bottom;
   --rect.Right;

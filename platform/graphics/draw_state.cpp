@@ -39,6 +39,7 @@ bool DrawState(HDC dc, HBRUSH brush, intptr_t data, uintptr_t dataLength, int x,
   HDC__* d = LiveDC(dc);
   if (d == nullptr) return false;
   UINT kind = flags & 0xF;
+  x = Saturate(x), y = Saturate(y);
   COLORREF mono = GetSysColor(COLOR_WINDOWTEXT);
   if (auto* b = ObjectAs<BrushObject>(brush, OBJ_BRUSH)) mono = b->Color;
   if (kind == DST_BITMAP) {

@@ -248,16 +248,18 @@ void ApplyEllipsis(const Layout& layout, std::vector<Line>& lines, int firstY, i
   lines.resize(last + 1);
 }
 
+int RightMargin(const DRAWTEXTPARAMS* params) { return params != nullptr ? Saturate(params->iRightMargin) : 0; }
+
 Layout MakeLayout(HDC__& dc, const TRect& rect, UINT format, const DRAWTEXTPARAMS* params, int& left) {
   Layout layout;
   layout.Font = &RealizeFont(*dc.Font);
   layout.Format = format;
   const TEXTMETRIC& tm = MetricsOf(*layout.Font);
-  int tabChars = params != nullptr && params->iTabLength > 0 ? params->iTabLength : 8;
+  int tabChars = params != nullptr && params->iTabLength > 0 ? std::min(params->iTabLength, 1 << 12) : 8;
   if ((format & DT_TABSTOP) && params == nullptr) tabChars = std::max(1, static_cast<int>((format >> 8) & 0xFF));
   layout.TabWidth = std::max(1, tabChars * std::max(1, tm.tmAveCharWidth));
-  left = rect.Left + (params != nullptr ? params->iLeftMargin : 0);
-  layout.WrapWidth = std::max(0, rect.Right - (params != nullptr ? params->iRightMargin : 0) - left);
+  left = Saturate(int64_t{rect.Left} + (params != nullptr ? Saturate(params->iLeftMargin) : 0));
+  layout.WrapWidth = Saturate(std::max<int64_t>(0, int64_t{rect.Right} - RightMargin(params) - left));
   return layout;
 }
 
@@ -274,9 +276,10 @@ std::vector<Line> LayOutLines(const Layout& layout, std::string_view text, bool 
 
 }  // namespace
 
-int DrawTextEx(HDC dc, std::string_view text, TRect& rect, UINT format, DRAWTEXTPARAMS* params) {
+int DrawTextEx(HDC dc, std::string_view text, TRect& outRect, UINT format, DRAWTEXTPARAMS* params) {
   HDC__* d = LiveDC(dc);
   if (d == nullptr || d->Font == nullptr) return 0;
+  TRect rect = SaturateRect(outRect);
   int left = 0;
   Layout layout = MakeLayout(*d, rect, format, params, left);
   const TEXTMETRIC& tm = MetricsOf(*layout.Font);
@@ -287,8 +290,8 @@ int DrawTextEx(HDC dc, std::string_view text, TRect& rect, UINT format, DRAWTEXT
   if (format & DT_CALCRECT) {
     int widest = 0;
     for (const Line& line : lines) widest = std::max(widest, line.Width);
-    rect.Right = left + widest + (params != nullptr ? params->iRightMargin : 0);
-    rect.Bottom = rect.Top + total;
+    outRect.Right = Saturate(int64_t{left} + widest + RightMargin(params));
+    outRect.Bottom = Saturate(int64_t{rect.Top} + total);
     return total;
   }
   int y = rect.Top;

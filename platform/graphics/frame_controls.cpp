@@ -176,6 +176,7 @@ void DrawCaptionGlyph(HDC__& d, const TRect& r, UINT kind, COLORREF ink, int shi
 bool DrawFrameControl(HDC dc, TRect& rect, UINT type, UINT state) {
   HDC__* d = LiveDC(dc);
   if (d == nullptr || type < DFC_CAPTION || type > DFC_BUTTON) return false;
+  rect = SaturateRect(rect);
   if (rect.IsEmpty()) return true;
   switch (type) {
     case DFC_BUTTON:

@@ -116,7 +116,10 @@ bool ExtTextOut(HDC dc, int x, int y, UINT options, const TRect* rect, std::stri
   const RealizedFont* font = d != nullptr ? SelectedFont(*d) : nullptr;
   if (font == nullptr) return false;
   bool updateCP = (d->State.TextAlign & TA_UPDATECP) != 0;
-  TextJob job{d, font, text, dx, updateCP ? d->State.Position.x : x, updateCP ? d->State.Position.y : y, options, rect};
+  TRect limited = rect != nullptr ? SaturateRect(*rect) : TRect{};
+  if (rect != nullptr) rect = &limited;
+  TextJob job{d,       font, text, dx, Saturate(updateCP ? d->State.Position.x : x), Saturate(updateCP ? d->State.Position.y : y),
+              options, rect};
   std::vector<int> ends;
   int advance = Advance(job, ends);
   TRect deviceCell = DeviceRect(*d, TextCell(*d, *font, job.X, job.Y, advance));
@@ -129,7 +132,7 @@ bool ExtTextOut(HDC dc, int x, int y, UINT options, const TRect* rect, std::stri
   bool rtl = (options & ETO_RTLREADING) || (d->State.TextAlign & TA_RTLREADING);
   // Upright text starts at the cell's top-left; text turned by 90 degrees at its bottom-left.
   DrawRuns(job, {deviceCell.Left, EscapementOf(*font) == 900 ? deviceCell.Bottom : deviceCell.Top}, ends, clip, rtl);
-  if (updateCP) d->State.Position.x += advance;
+  if (updateCP) d->State.Position.x = Saturate(int64_t{job.X} + advance);
   return true;
 }
 

@@ -183,3 +183,18 @@ TEST_F(Blits, HugeExtentsAndCoordinatesAreSafe) {
   EXPECT_TRUE(BitBlt(dc(), 0, 0, 5, 5, sdc(), -2000000000, 2000000000, SRCCOPY));
   EXPECT_EQ(CountColor(0x0F0F0F), 400);
 }
+
+TEST_F(Blits, CoordinatesNearTheIntLimitsNeverOverflow) {
+  const int big = 2147483647, small = -2147483647 - 1;
+  BitBlt(dc(), big - 2, big - 2, 5, 5, sdc(), 0, 0, SRCCOPY);
+  BitBlt(dc(), 0, 0, 5, 5, sdc(), big - 2, small, SRCCOPY);
+  StretchBlt(dc(), big - 2, 0, -5, 5, sdc(), small, 0, 5, 5, SRCINVERT);
+  BLENDFUNCTION blend;
+  AlphaBlend(dc(), big - 1, big - 1, 3, 3, sdc(), big - 1, 0, 3, 3, blend);
+  TransparentBlt(dc(), small, small, 4, 4, sdc(), big - 1, big - 1, 4, 4, 0);
+  PatBlt(dc(), big - 1, 0, 5, 5, BLACKNESS);
+  GradientFillRect(dc(), Rect(small, small, big, big), clRed, clBlue, false);
+  EXPECT_EQ(CountColor(0x0F0F0F), 0) << "the whole-range gradient covers everything";
+  TRect r = Rect(big - 5, big - 5, big, big);
+  EXPECT_TRUE(ScrollDC(dc(), 3, 3, &r, nullptr, nullptr, nullptr));
+}

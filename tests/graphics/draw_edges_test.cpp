@@ -241,3 +241,20 @@ TEST_F(Edges, DrawStatePaintsMonoSilhouettesAndTheDisabledLook) {
   EXPECT_EQ(CountColor(clBlack), 0);
   EXPECT_FALSE(DrawState(dc(), nullptr, 0, 0, 0, 0, 0, 0, DST_BITMAP));
 }
+
+TEST_F(Edges, RectanglesNearTheIntLimitsNeverOverflow) {
+  const int big = 2147483647, small = -2147483647 - 1;
+  TRect r = Rect(big - 3, big - 3, big, big);
+  DrawEdge(dc(), r, EDGE_RAISED, BF_RECT | BF_MIDDLE | BF_ADJUST);
+  r = Rect(small, small, small + 3, small + 3);
+  DrawFrameControl(dc(), r, DFC_BUTTON, DFCS_BUTTONRADIO);
+  r = Rect(big - 20, big - 20, big, big);
+  DrawFrameControl(dc(), r, DFC_SCROLL, DFCS_SCROLLDOWN);
+  DrawFrameControl(dc(), r, DFC_CAPTION, DFCS_CAPTIONCLOSE);
+  DrawFocusRect(dc(), Rect(small, small, big, big));
+  TBitmap glyph(2, 2);
+  DrawState(dc(), nullptr, reinterpret_cast<intptr_t>(glyph.Handle()), 0, big - 1, big - 1, 0, 0, DST_BITMAP | DSS_DISABLED);
+  r = Rect(small, small, big, big);
+  Frame3D(bmp.Canvas(), r, clRed, clRed, 1);
+  EXPECT_EQ(CountColor(clFuchsia), 40 * 40) << "everything was drawn far outside the bitmap";
+}

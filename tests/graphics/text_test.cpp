@@ -205,3 +205,26 @@ TEST_F(Text, MalformedTextGetsOneExtentPerCharacterAndDraws) {
   DrawText(c()->Handle(), text, r, DT_CALCRECT | DT_WORDBREAK | DT_EDITCONTROL);
   EXPECT_GT(r.Bottom, 0);
 }
+
+TEST_F(Text, HugeCoordinatesAndMarginsDrawNothingAndNeverOverflow) {
+  const int big = 2147483647, small = -2147483647 - 1;
+  c()->Brush()->SetColor(clYellow);
+  c()->TextOut(big - 3, big - 3, "far away");
+  c()->TextOut(small, small, "far away");
+  SetTextAlign(c()->Handle(), TA_RIGHT | TA_BOTTOM);
+  c()->TextOut(small + 2, small + 2, "far away");
+  SetTextAlign(c()->Handle(), TA_LEFT | TA_TOP);
+  TRect r = Rect(big - 10, big - 10, big, big);
+  DrawText(c()->Handle(), "far away", r, DT_CENTER | DT_VCENTER | DT_SINGLELINE);
+  r = Rect(small, small, big, big);
+  DrawText(c()->Handle(), "everywhere", r, DT_WORDBREAK | DT_CENTER);
+  DRAWTEXTPARAMS p;
+  p.iLeftMargin = big;
+  p.iRightMargin = big;
+  p.iTabLength = big;
+  r = Rect(0, 0, 100, 20);
+  DrawTextEx(c()->Handle(), "a\tb", r, DT_EXPANDTABS | DT_RIGHT, &p);
+  r = Rect(0, 0, 100, 20);
+  DrawTextEx(c()->Handle(), "a\tb", r, DT_EXPANDTABS | DT_CALCRECT, &p);
+  EXPECT_EQ(CountColor(clYellow), 0);
+}
