@@ -3,6 +3,7 @@
 #include <optional>
 #include <vector>
 
+#include "platform/graphics/coordinates.h"
 #include "platform/graphics/gdi_object_types.h"
 
 // A reference to a selected object that keeps it alive.
@@ -65,16 +66,6 @@ struct HDC__ {
   TRect ClipBounds;
   TSize ClipSurfaceSize;
 };
-
-// Coordinates are kept far inside the int range, so that sums of a coordinate and a size
-// never overflow; nothing that far out is visible anyway.
-constexpr int64_t kCoordinateLimit = int64_t{1} << 29;
-inline int Saturate(int64_t v) {
-  return static_cast<int>(v < -kCoordinateLimit ? -kCoordinateLimit : v > kCoordinateLimit ? kCoordinateLimit : v);
-}
-inline TRect SaturateRect(const TRect& r) {
-  return {Saturate(r.Left), Saturate(r.Top), Saturate(r.Right), Saturate(r.Bottom)};
-}
 
 // The device context behind a handle, or nullptr for handles that are not live DCs.
 HDC__* LiveDC(HDC dc);

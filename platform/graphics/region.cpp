@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "platform/graphics/coordinates.h"
 #include "platform/graphics/gdi_object_types.h"
 #include "platform/graphics/shape_spans.h"
 
@@ -13,26 +14,40 @@ struct Interval {
   bool operator==(const Interval&) const = default;
 };
 
-// The x-intervals of `rects` that cover the band [y0, y1), as +1/-1 edge events.
-void AddEvents(const std::vector<TRect>& rects, int y0, int y1, int side, std::vector<std::pair<int, int>>& events) {
-  for (const TRect& r : rects) {
-    if (r.Top <= y0 && r.Bottom >= y1) {
+// The rectangles of one region that cover the current band: a sweep from top to bottom keeps
+// those that started and have not ended, so each band looks only at its own rectangles.
+class BandSweep {
+ public:
+  explicit BandSweep(const std::vector<TRect>& rects) : rects_(rects) {
+    std::sort(rects_.begin(), rects_.end(), [](const TRect& a, const TRect& b) { return a.Top < b.Top; });
+  }
+  // Adds +side/-side edge events of the rectangles covering [y0, y1); bands start at every top
+  // and bottom, so a rectangle that has started and not ended covers the whole band.
+  void AddEvents(int y0, int side, std::vector<std::pair<int, int>>& events) {
+    while (next_ < rects_.size() && rects_[next_].Top <= y0) active_.push_back(rects_[next_++]);
+    std::erase_if(active_, [&](const TRect& r) { return r.Bottom <= y0; });
+    for (const TRect& r : active_) {
       events.push_back({r.Left, side});
       events.push_back({r.Right, -side});
     }
   }
-}
+
+ private:
+  std::vector<TRect> rects_;
+  std::vector<TRect> active_;
+  size_t next_ = 0;
+};
 
 }  // namespace
 
 TRegion::TRegion(const TRect& r) {
-  if (!r.IsEmpty()) rects_.push_back(r);
+  if (!r.IsEmpty()) rects_.push_back(SaturateRect(r));
 }
 
 TRegion TRegion::FromRuns(const std::vector<TRect>& rows) {
   TRegion raw;
   for (const TRect& r : rows)
-    if (!r.IsEmpty()) raw.rects_.push_back(r);
+    if (!r.IsEmpty()) raw.rects_.push_back(SaturateRect(r));
   return raw.Combine(TRegion(), Op::Or);
 }
 
@@ -65,7 +80,9 @@ bool TRegion::Intersects(const TRect& r) const {
 }
 
 void TRegion::Offset(int dx, int dy) {
-  for (TRect& r : rects_) OffsetRect(r, dx, dy);
+  for (TRect& r : rects_)
+    r = SaturateRect(Rect(Saturate(int64_t{r.Left} + dx), Saturate(int64_t{r.Top} + dy), Saturate(int64_t{r.Right} + dx),
+                          Saturate(int64_t{r.Bottom} + dy)));
 }
 
 TRegion TRegion::Union(const TRegion& o) const { return Combine(o, Op::Or); }
@@ -99,11 +116,12 @@ TRegion TRegion::Combine(const TRegion& o, Op op) const {
   int previousBottom = 0;
   size_t previousStart = 0;
   std::vector<std::pair<int, int>> events;
+  BandSweep mine(rects_), theirs(o.rects_);
   for (size_t i = 0; i + 1 < ys.size(); ++i) {
     int y0 = ys[i], y1 = ys[i + 1];
     events.clear();
-    AddEvents(rects_, y0, y1, 1, events);
-    AddEvents(o.rects_, y0, y1, 2, events);
+    mine.AddEvents(y0, 1, events);
+    theirs.AddEvents(y0, 2, events);
     std::sort(events.begin(), events.end());
     std::vector<Interval> band;
     int inA = 0, inB = 0;

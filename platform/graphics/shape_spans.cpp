@@ -1,5 +1,7 @@
 #include "platform/graphics/shape_spans.h"
 
+#include "platform/graphics/coordinates.h"
+
 #include <algorithm>
 #include <cmath>
 
@@ -22,7 +24,8 @@ void AddCentredRun(std::vector<TRect>& rows, int y, double from, double to) {
 
 }  // namespace
 
-std::vector<TRect> EllipseRows(const TRect& box, int rowsFrom, int rowsTo) {
+std::vector<TRect> EllipseRows(const TRect& shape, int rowsFrom, int rowsTo) {
+  TRect box = SaturateRect(shape);
   std::vector<TRect> rows;
   if (box.IsEmpty()) return rows;
   double cx = (box.Left + box.Right) / 2.0, cy = (box.Top + box.Bottom) / 2.0;
@@ -34,11 +37,12 @@ std::vector<TRect> EllipseRows(const TRect& box, int rowsFrom, int rowsTo) {
   return rows;
 }
 
-std::vector<TRect> RoundRectRows(const TRect& box, int ellipseWidth, int ellipseHeight, int rowsFrom, int rowsTo) {
+std::vector<TRect> RoundRectRows(const TRect& shape, int ellipseWidth, int ellipseHeight, int rowsFrom, int rowsTo) {
+  TRect box = SaturateRect(shape);
   std::vector<TRect> rows;
   if (box.IsEmpty()) return rows;
-  double a = std::min(std::abs(ellipseWidth), box.Width()) / 2.0;
-  double b = std::min(std::abs(ellipseHeight), box.Height()) / 2.0;
+  double a = std::min(std::abs(int64_t{ellipseWidth}), int64_t{box.Width()}) / 2.0;
+  double b = std::min(std::abs(int64_t{ellipseHeight}), int64_t{box.Height()}) / 2.0;
   for (int y = std::max(box.Top, rowsFrom); y < std::min(box.Bottom, rowsTo); ++y) {
     double yc = y + 0.5;
     double dy = 0;

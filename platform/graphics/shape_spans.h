@@ -8,9 +8,9 @@
 // excluded). A pixel belongs to a shape when its centre lies inside it.
 
 // Only rows from rowsFrom to rowsTo (excluded) are produced, so shapes far larger than what
-// can be seen cost nothing.
-constexpr int kAllRowsFrom = -(1 << 20);
-constexpr int kAllRowsTo = 1 << 20;
+// can be seen cost nothing. Without limits, rows stay within twice the largest bitmap.
+constexpr int kAllRowsFrom = -(1 << 16);
+constexpr int kAllRowsTo = 1 << 16;
 
 // Pixels of the ellipse inscribed in box (right and bottom excluded); one run per row.
 std::vector<TRect> EllipseRows(const TRect& box, int rowsFrom = kAllRowsFrom, int rowsTo = kAllRowsTo);

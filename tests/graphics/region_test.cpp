@@ -74,3 +74,19 @@ TEST(Regions, HandlesCombineOffsetAndListRectangles) {
   EXPECT_FALSE(PtInRegion(a, 1, 1));
   EXPECT_EQ(RegionOf(a), nullptr);
 }
+
+TEST(Regions, HugeShapesAreBoundedAndManyRectanglesCombineQuickly) {
+  TRegion e = TRegion::Ellipse(Rect(-2000000000, -2000000000, 2000000000, 2000000000));
+  EXPECT_TRUE(e.Contains({0, 0}));
+  TRegion r = TRegion::RoundRect(Rect(0, 0, 50, 50), -2147483647 - 1, -2147483647 - 1);
+  EXPECT_TRUE(r.Contains({25, 25}));
+  EXPECT_FALSE(r.Contains({0, 0}));
+  // A staircase of ten thousand rows, as a big round window makes.
+  std::vector<TRect> rows;
+  for (int y = 0; y < 10000; ++y) rows.push_back(Rect(y % 7, y, 100 + y % 5, y + 1));
+  TRegion stairs = TRegion::FromRuns(rows);
+  EXPECT_EQ(stairs.Bounds(), Rect(0, 0, 104, 10000));
+  TRegion cut = stairs.Subtract(TRegion(Rect(50, 0, 60, 10000)));
+  EXPECT_FALSE(cut.Contains({55, 5000}));
+  EXPECT_TRUE(cut.Contains({61, 5000}));
+}
