@@ -1,0 +1,121 @@
+#include <algorithm>
+
+#include "platform/graphics/image_list.h"
+#include "sidebar/headers.h"
+#include "sidebar/side_bar.h"
+
+// Where a button, its image, its label and its focus frame go, for every kind, style and
+// view. The rectangles are kept in the button for painting and hit testing.
+
+namespace {
+
+bool Fits(const TRect& inner, const TRect& outer) {
+  return inner.Width() <= outer.Width() && inner.Height() <= outer.Height();
+}
+
+TRect Inflated(TRect r, int d) {
+  InflateRect(r, d, d);
+  return r;
+}
+
+}  // namespace
+
+TCustomImageList* TnbButton::ImageList(TnbButtonState s) const {
+  TnbHeader* header = Header();
+  if (header == nullptr) return nullptr;
+  if (!enabled_) s = hbsDisabled;
+  TnbButtonImages* images = header->Images();
+  const bool large = EffectiveStyle() == bsLarge;
+  TCustomImageList* special = nullptr;
+  if (s == hbsDown || s == hbsFocused) special = large ? images->Hot() : images->HotSmall();
+  else if (s == hbsDisabled) special = large ? images->Disabled() : images->DisabledSmall();
+  // A special list that is assigned decides alone, even when it lacks the image.
+  if (special != nullptr) return HasImage(special) ? special : nullptr;
+  TCustomImageList* normal = large ? images->Normal() : images->Small();
+  return HasImage(normal) ? normal : nullptr;
+}
+
+bool TnbButton::HasImage(TCustomImageList* list) const {
+  return list != nullptr && imageIndex_ >= 0 && imageIndex_ < list->Count();
+}
+
+void TnbButton::LayoutBox(const TRect& rect) {
+  const int W = rect.Width();
+  TRect r = Rect(rect.Left + 1, rect.Top, rect.Right - 1, rect.Bottom);
+  const int w = (width_ <= W && !options_.Contains(boAutoWidthLabel)) ? width_ : W;
+  r.Left += margin_;
+  r.Right = r.Left + w - 2 * margin_;
+  r.Bottom = r.Top + height_;
+  rects_.Button = r;
+  rects_.Label = r;
+  rects_.Image = kHiddenRect;
+  rects_.Focus = kHiddenRect;
+}
+
+void TnbButton::LayoutLarge(const TRect& rect, TCustomImageList* list) {
+  const TnbBarSettings& s = Settings();
+  const int W = rect.Width();
+  TRect r = Rect(rect.Left + 1 + margin_, rect.Top, rect.Right - 1 - margin_, rect.Bottom);
+  const int w = autoSize_ ? s.LargeWidth() : std::min<int>(width_, W);
+  const int h = autoSize_ ? s.LargeHeight() : height_;
+  r.Bottom = r.Top + h;
+  if (w > W) r.Left = r.Right = -1000;
+  const TnbButtonView view = EffectiveView();
+  const bool centred = view != bvToolBox && view != bvWindows2000;
+  if (centred) {
+    r.Left += (r.Width() - w) / 2;
+    r.Right = r.Left + w;
+  }
+  TRect image = kHiddenRect;
+  if (list != nullptr && imageIndex_ != -1) {
+    image = Bounds(r.Left + (r.Width() - list->Width()) / 2, r.Top + s.GlyphTop(), list->Width(), list->Height());
+    if (!centred) OffsetRect(image, 0, 2);
+    const bool keep = view == bvExplorer || view == bvNormal || view == bvWindowsXP
+                          ? !(image.Width() >= r.Width() && image.Height() >= r.Height())
+                          : Fits(image, r);
+    if (!keep) image = kHiddenRect;
+  }
+  const bool shown = image.Left != kHiddenRect.Left;
+  if (view == bvToolBox || view == bvWindows2000) rects_.Focus = r;
+  else if (view == bvBig) rects_.Focus = Inflated(r, 1);
+  else rects_.Focus = shown ? Inflated(image, 3) : Inflated(r, 1);
+  rects_.Button = r;
+  rects_.Image = image;
+  rects_.Label = Rect(r.Left + 1, (shown ? image.Bottom : r.Top) + s.PicLabDistance() + 1, r.Right, r.Bottom);
+}
+
+void TnbButton::LayoutSmall(const TRect& rect, TCustomImageList* list) {
+  const TnbBarSettings& s = Settings();
+  const int h = autoSize_ ? s.SmallHeight() : height_;
+  TRect r = Rect(rect.Left + 1 + margin_, rect.Top, rect.Right - 1 - margin_, rect.Top + h);
+  const TnbButtonView view = EffectiveView();
+  const bool framed = view == bvToolBox || view == bvWindows2000;
+  rects_.Focus = framed ? r : Inflated(r, 1);
+  TRect image = kHiddenRect;
+  if (imageIndex_ != -1 && list != nullptr) {
+    image = Bounds(r.Left + 4, r.Top + (r.Height() - list->Height()) / 2, list->Width(), list->Height());
+    if (!Fits(image, r)) image = kHiddenRect;
+    else if (view == bvExplorer || view == bvNormal || view == bvWindowsXP) rects_.Focus = Inflated(image, 2);
+  }
+  const bool shown = image.Left != kHiddenRect.Left;
+  rects_.Button = r;
+  rects_.Image = image;
+  rects_.Label = Rect((shown ? image.Right : r.Left) + s.PicLabDistance() + 1, r.Top + 1, r.Right, r.Bottom);
+}
+
+void TnbButton::LayoutAndPaint(TBitmap* target, TRect& rect, bool layoutOnly, int bottomLimit) {
+  const TnbButtonState s = PaintState();
+  TCustomImageList* list = ImageList(s);
+  rects_.Check = kHiddenRect;
+  if (buttonKind_ != bkButton) LayoutBox(rect);
+  else if (EffectiveStyle() == bsLarge) LayoutLarge(rect, list);
+  else LayoutSmall(rect, list);
+  if (!layoutOnly && target != nullptr && visible_ && rects_.Button.Bottom < bottomLimit) Paint(target, s);
+  rect.Top = rects_.Button.Bottom + Settings().Distance();
+}
+
+TnbButtonState TnbButton::PaintState() const {
+  TnbHeader* header = Header();
+  if (header != nullptr && header->SelectedIndex() == Index() && Index() >= 0) return hbsDown;
+  return state_;
+}

@@ -1,0 +1,89 @@
+#include "sidebar/inplace_editor.h"
+
+#include "platform/classes/properties.h"
+#include "platform/windows/keys.h"
+#include "sidebar/headers.h"
+#include "platform/classes/collection.h"
+
+TnbInplaceEditor::TnbInplaceEditor(TnbSideBar* bar) : bar_(bar), font_(std::make_unique<TFont>()) {}
+TnbInplaceEditor::~TnbInplaceEditor() = default;
+
+void TnbInplaceEditor::Publish() {
+  using E = TnbInplaceEditor;
+  TPublisher<E> p;
+  p.Property("Alignment", &E::Alignment, &E::SetAlignment).Default(taLeftJustify);
+  p.Property("BorderColor", &E::BorderColor, &E::SetBorderColor);
+  p.Property("Flat", &E::Flat, &E::SetFlat);
+  p.Property("ShowBorder", &E::ShowBorder, &E::SetShowBorder);
+  p.Property("Font", &E::Font, &E::SetFont);
+  p.Property("WordWrap", &E::WordWrap, &E::SetWordWrap).Default(true);
+}
+
+void TnbInplaceEditor::SetFont(TFont* v) {
+  font_->Assign(v);
+  Change();
+}
+
+void TnbInplaceEditor::Assign(TPersistent* source) {
+  auto* o = dynamic_cast<TnbInplaceEditor*>(source);
+  if (o == nullptr) return TPersistent::Assign(source);
+  // Alignment and word wrap belong to the edit window's style and are not copied.
+  font_->Assign(o->font_.get());
+  flat_ = o->flat_;
+  borderColor_ = o->borderColor_;
+  showBorder_ = o->showBorder_;
+  Change();
+}
+
+bool TnbInplaceEditor::BeginEdit(TnbHeader* header) {
+  if (header == nullptr || header->Options().Contains(hoReadOnlyCaption)) return false;
+  EndEdit(false);
+  header_ = header;
+  text_ = header->Caption();
+  editing_ = true;
+  return true;
+}
+
+bool TnbInplaceEditor::BeginEdit(TnbButton* button) {
+  if (button == nullptr || button->Options().Contains(boReadOnlyCaption)) return false;
+  EndEdit(false);
+  button_ = button;
+  text_ = button->Caption();
+  editing_ = true;
+  return true;
+}
+
+void TnbInplaceEditor::EndEdit(bool cancel) {
+  if (!editing_) return;
+  editing_ = false;
+  Commit(cancel);
+  header_ = nullptr;
+  button_ = nullptr;
+}
+
+void TnbInplaceEditor::Commit(bool cancel) {
+  if (cancel || (header_ == nullptr && button_ == nullptr)) return;
+  if (header_ != nullptr) header_->SetCaption(text_);
+  else button_->SetCaption(text_);
+  Change();
+}
+
+void TnbInplaceEditor::KeyDown(uint16_t& key, TShiftState shift) {
+  if (!shift.Empty()) return;
+  if (key == VK_RETURN) {
+    EndEdit(false);
+    key = 0;
+  } else if (key == VK_ESCAPE) {
+    EndEdit(true);
+    key = 0;
+  }
+}
+
+void TnbInplaceEditor::Forget(TCollectionItem* item) {
+  if (item == nullptr || (item != static_cast<TCollectionItem*>(header_) && item != static_cast<TCollectionItem*>(button_)))
+    return;
+  // The item is leaving: the edit ends without a target to write to.
+  header_ = nullptr;
+  button_ = nullptr;
+  editing_ = false;
+}

@@ -1,0 +1,335 @@
+#include "sidebar/side_bar.h"
+
+#include "platform/classes/class_registry.h"
+#include "platform/classes/filer.h"
+#include "platform/classes/properties.h"
+#include "platform/classes/stream_components.h"
+#include "platform/core/format.h"
+#include "platform/windows/messages.h"
+#include "platform/windows/window_styles.h"
+
+TnbSideBar::TnbSideBar(TComponent* owner) : TCustomControl(owner) {
+  // The first bar makes the side bar's classes known to component streaming.
+  static const bool registered = [] {
+    for (TClass cls : {TnbSideBar::StaticClass(), TnbHeader::StaticClass(), TnbButton::StaticClass(),
+                       TnbBackground::StaticClass(), TnbBarSettings::StaticClass()})
+      RegisterClass(cls);
+    return true;
+  }();
+  (void)registered;
+  SetControlStyle({csCaptureMouse, csClickEvents, csOpaque});
+  paramChanged_.Bind(this, "", &TnbSideBar::ParameterChanged);
+  headers_ = std::make_unique<TnbHeaders>(this);
+  background_ = std::make_unique<TnbBackground>();
+  background_->SetOnChangeParameter(paramChanged_);
+  settings_ = std::make_unique<TnbBarSettings>();
+  settings_->SetOnChangeParameter(paramChanged_);
+  headerImages_ = std::make_unique<TnbHeaderImages>(this);
+  headerImages_->SetOnChangeParameter(paramChanged_);
+  border_ = std::make_unique<TnbBorder>();
+  border_->SetOnChangeParameter(paramChanged_);
+  closeButton_ = std::make_unique<TnbCloseButton>(this);
+  inplaceEditor_ = std::make_unique<TnbInplaceEditor>(this);
+  SetAlign(alLeft);
+  SetColor(clBtnFace);
+  SetTabStop(true);
+  SetWidth(120);
+}
+
+TnbSideBar::~TnbSideBar() {
+  *alive_ = false;
+  painting_ = true;
+  activeHeader_ = hotHeader_ = mouseHeader_ = nullptr;
+  hotButton_ = nullptr;
+  inplaceEditor_->OnContextPopup = nullptr;
+  inplaceEditor_.reset();
+  closeButton_.reset();
+  Clear();
+  headers_.reset();
+  alertButton_ = draggedButton_ = dropTarget_ = nullptr;
+  loaded_ = false;
+}
+
+void TnbSideBar::Publish() {
+  using B = TnbSideBar;
+  TPublisher<B> p;
+  p.Property("AlertColor", &B::AlertColor, &B::SetAlertColor).Default(TColor{255});
+  p.Property("AutoButtonScrollDelay", &B::AutoButtonScrollDelay, &B::SetAutoButtonScrollDelay).Default(600u);
+  p.Property("AutoScrollDelay", &B::AutoScrollDelay, &B::SetAutoScrollDelay).Default(500u);
+  p.Property("AutoChangeDelay", &B::AutoChangeDelay, &B::SetAutoChangeDelay).Default(100u);
+  p.Property("AlertInterval", &B::AlertInterval, &B::SetAlertInterval).Default(500u);
+  p.Property("Background", &B::Background, &B::SetBackground);
+  p.Property("BevelInner", &B::BevelInner, &B::SetBevelInner).Default(bvNone);
+  // Constructed bvLowered and bsNone against stored defaults of bvRaised and bsSingle.
+  p.Property("BevelOuter", &B::BevelOuter, &B::SetBevelOuter).Default(bvRaised);
+  p.Property("BevelWidth", &B::BevelWidth, &B::SetBevelWidth).Default(1);
+  p.Property("Border", &B::Border, &B::SetBorder);
+  p.Property("BorderStyle", &B::BorderStyle, &B::SetBorderStyle).Default(bsSingle);
+  p.Property("CommonStyle", &B::CommonStyle, &B::SetCommonStyle);
+  p.Property("CloseButton", &B::CloseButton, &B::SetCloseButton);
+  p.Property("DropMarkColor", &B::DropMarkColor, &B::SetDropMarkColor).Default(TColor{0});
+  p.Property("EachHeaderSelection", &B::EachHeaderSelection, &B::SetEachHeaderSelection).Default(false);
+  p.Property("ExplorerMethod", &B::ExplorerMethod, &B::SetExplorerMethod).Default(emCloseUp);
+  p.Property("Flat", &B::Flat, &B::SetFlat).Default(true);
+  p.Property("Headers", &B::Headers, &B::SetHeaders);
+  p.Property("HeaderImages", &B::HeaderImages, &B::SetHeaderImages);
+  p.Property("InplaceEditor", &B::InplaceEditor, &B::SetInplaceEditor);
+  p.Property("HeaderScrollAcceleration", &B::HeaderScrollAcceleration, &B::SetHeaderScrollAcceleration).Default(uint8_t{5});
+  p.Property("ScrollChange", &B::ScrollChange, &B::SetScrollChange).Default(uint16_t{50});
+  p.Property("HeaderScrollType", &B::HeaderScrollType, &B::SetHeaderScrollType).Default(stAccelerated);
+  p.Property("HeaderScrollValue", &B::HeaderScrollValue, &B::SetHeaderScrollValue).Default(uint8_t{20});
+  p.Property("PreSet", &B::PreSet, &B::SetPreSet).Stored(false);
+  p.Property("ScrollBoxSize", &B::ScrollBoxSize, &B::SetScrollBoxSize).Default(uint16_t{15});
+  p.Property("Settings", &B::Settings, &B::SetSettings);
+  p.Property("ScrollView", &B::ScrollView, &B::SetScrollView).Default(ssNormal);
+  p.Property("Options", &B::Options, &B::SetOptions);
+  p.Property("Version", &B::Version, &B::SetVersion);
+  p.Property("ViewStyle", &B::ViewStyle, &B::SetViewStyle).Default(vsOutlook);
+  p.Event("OnChange", &B::OnChange);
+  p.Event("OnCanChange", &B::OnCanChange);
+  p.Event("OnDrawCloseButton", &B::OnDrawCloseButton);
+  p.Event("OnDrawHeaderButtons", &B::OnDrawHeaderButtons);
+  p.Event("OnAfterDrawHeaderButtons", &B::OnAfterDrawHeaderButtons);
+  p.Event("OnChangeViewStyle", &B::OnChangeViewStyle);
+  p.Event("OnHide", &B::OnHide);
+  p.Event("OnShow", &B::OnShow);
+  p.Event("OnAfterChangeStyle", &B::OnAfterChangeStyle);
+  p.Event("OnEditorContextPopup", &B::OnEditorContextPopup);
+  p.Event("OnDragAllowed", &B::OnDragAllowed);
+}
+
+// ---- headers ---------------------------------------------------------------------------------
+
+TnbHeader* TnbSideBar::GetHeader(int index) const {
+  if (index > HeaderCount() - 1) return nullptr;
+  return headers_->Items(index);
+}
+
+TnbHeader* TnbSideBar::Header(int index) const {
+  return index >= 0 && index < HeaderCount() ? headers_->Items(index) : nullptr;
+}
+
+int TnbSideBar::VisibleHeaderCount() const {
+  int n = 0;
+  for (int i = 0; i < HeaderCount(); ++i) n += Header(i)->Visible() ? 1 : 0;
+  return n;
+}
+
+int TnbSideBar::NextVisibleIndex(int index) const {
+  for (int i = index + 1; i < HeaderCount(); ++i)
+    if (Header(i)->Visible()) return i;
+  return -1;
+}
+
+TnbHeader* TnbSideBar::PreviousVisibleHeader(TnbHeader* header) const {
+  if (header == nullptr) return nullptr;
+  for (int i = header->Index() - 1; i >= 0; --i)
+    if (Header(i)->Visible()) return Header(i);
+  return header;
+}
+
+TnbHeader* TnbSideBar::NextVisibleHeader(TnbHeader* header) const {
+  if (header == nullptr) return nullptr;
+  const int next = NextVisibleIndex(header->Index());
+  return next >= 0 ? Header(next) : header;
+}
+
+void TnbSideBar::DeleteHeader(TnbHeader* header) {
+  if (header != nullptr && header->Collection() == headers_.get()) headers_->Delete(header->Index());
+}
+
+void TnbSideBar::DeleteHeader(int index) { headers_->Delete(index); }
+
+void TnbSideBar::Clear() {
+  TnbUpdateLock lock(this);
+  while (HeaderCount() > 0) headers_->Delete(HeaderCount() - 1);
+}
+
+void TnbSideBar::HeaderGone(TnbHeader* header) {
+  ItemGone(header);
+  for (int i = 0; i < header->ButtonCount(); ++i) ButtonGone(header->GetButton(i));
+}
+
+void TnbSideBar::ButtonGone(TnbButton* button) { ItemGone(button); }
+
+namespace {
+template <typename T>
+void Forget(T*& ref, const TCollectionItem* item) {
+  if (ref != nullptr && static_cast<const TCollectionItem*>(ref) == item) ref = nullptr;
+}
+}  // namespace
+
+void TnbSideBar::ItemGone(TCollectionItem* item) {
+  for (TnbHeader** ref : {&activeHeader_, &switchTarget_, &slideFrom_, &hotHeader_, &mouseHeader_, &autoChangeCandidate_})
+    Forget(*ref, item);
+  for (TnbButton** ref : {&hotButton_, &draggedButton_, &dropTarget_}) Forget(*ref, item);
+  if (alertButton_ != nullptr && static_cast<TCollectionItem*>(alertButton_) == item) {
+    alertButton_ = nullptr;
+    StopTimer(5);
+  }
+  if (inplaceEditor_) inplaceEditor_->Forget(item);
+}
+
+// ---- properties ------------------------------------------------------------------------------
+
+void TnbSideBar::SetBorderStyle(TBorderStyle v) {
+  if (borderStyle_ == v) return;
+  borderStyle_ = v;
+  if (HandleAllocated()) RecreateWnd();
+  Invalidate();
+}
+
+void TnbSideBar::SetEachHeaderSelection(bool v) {
+  eachHeaderSelection_ = v;
+  for (int i = 0; i < HeaderCount(); ++i) Header(i)->SetSelectedIndex(-1);
+  Invalidate();
+}
+
+void TnbSideBar::SetExplorerMethod(TnbExplorerMethod v) {
+  if (explorerMethod_ == v) return;
+  explorerMethod_ = v;
+  for (int i = 0; i < HeaderCount(); ++i) Header(i)->SetFirstVisibleIndex(0);
+  if (!ComponentState().Contains(csLoading) && HeaderCount() > 0) SetActiveHeader(Header(0));
+  Invalidate();
+}
+
+void TnbSideBar::SetViewStyle(TnbViewStyle v) {
+  if (viewStyle_ == v || !DoChangeViewStyle(viewStyle_, v)) return;
+  scrollOffset_ = 0;
+  viewStyle_ = v;
+  if (HandleAllocated()) RecreateWnd();
+  Invalidate();
+}
+
+void TnbSideBar::SetOptions(TnbBarOptions v) {
+  // Registering the window for drops joins with the drag-and-drop exchange.
+  options_ = v;
+  Invalidate();
+}
+
+String TnbSideBar::Version() const {
+  constexpr int kVersion = 256;
+  return Format("%d.%d", {kVersion >> 8, kVersion & 0xFF});
+}
+
+void TnbSideBar::SetPreSet(TnbPreSet v) {
+  TnbUpdateLock lock(this);
+  preSet_ = v;
+  OnAfterChangeStyle.Call(this, v);
+}
+
+bool TnbSideBar::SingleActiveLayout() const {
+  return viewStyle_ == vsOutlook || explorerMethod_ == emStandard;
+}
+
+bool TnbSideBar::CloseUpLayout() const { return !SingleActiveLayout(); }
+
+bool TnbSideBar::Editing() const { return inplaceEditor_ && inplaceEditor_->Editing(); }
+
+// ---- update bracket and repaint --------------------------------------------------------------
+
+void TnbSideBar::BeginUpdate() {
+  ++updateCount_;
+  updating_ = true;
+}
+
+void TnbSideBar::EndUpdate() {
+  if (!updating_) return;
+  if (--updateCount_ > 0) return;
+  updating_ = false;
+  Invalidate();
+}
+
+void TnbSideBar::Invalidate() {
+  const TComponentState state = ComponentState();
+  if (state.Contains(csLoading) || state.Contains(csDestroying) || painting_) return;
+  TCustomControl::Invalidate();
+}
+
+void TnbSideBar::InvalidateRect(const TRect&) { Invalidate(); }
+
+// ---- component life --------------------------------------------------------------------------
+
+void TnbSideBar::Loaded() {
+  TCustomControl::Loaded();
+  activeHeader_ = Header(storedActiveIndex_);
+  loaded_ = true;
+}
+
+void TnbSideBar::Notification(TComponent* component, TOperation operation) {
+  TCustomControl::Notification(component, operation);
+  if (operation != opRemove) return;
+  for (int i = 0; i < HeaderCount(); ++i) {
+    TnbHeader* h = Header(i);
+    h->Images()->Forget(component);
+    if (h->PopupMenu() == component) h->SetPopupMenu(nullptr);
+    for (int j = 0; j < h->ButtonCount(); ++j)
+      if (h->GetButton(j)->PopupMenu() == component) h->GetButton(j)->SetPopupMenu(nullptr);
+  }
+  if (headerImages_) headerImages_->Forget(component);
+  if (PopupMenu() == component) SetPopupMenu(nullptr);
+}
+
+void TnbSideBar::AdjustClientRect(TRect& rect) {
+  TCustomControl::AdjustClientRect(rect);
+  const int d = (bevelOuter_ != bvNone ? bevelWidth_ : 0) + (bevelInner_ != bvNone ? bevelWidth_ : 0);
+  InflateRect(rect, -d, -d);
+}
+
+void TnbSideBar::CreateParams(TCreateParams& params) {
+  TCustomControl::CreateParams(params);
+  if (borderStyle_ == bsSingle) params.Style |= WS_BORDER;
+}
+
+// ---- stored beside the published properties --------------------------------------------------
+
+namespace {
+constexpr const char* kAlignNames[] = {"alNone", "alTop", "alBottom", "alLeft", "alRight", "alClient"};
+}
+
+void TnbSideBar::DefineProperties(TFiler& filer) {
+  TCustomControl::DefineProperties(filer);
+  filer.DefineProperty(
+      "AlignInfo", [this](TReader& r) { ReadAlignInfo(r); }, [this](TWriter& w) { WriteAlignInfo(w); },
+      Align() != alCustom);
+  filer.DefineProperty(
+      "ActiveIndex", [this](TReader& r) { ReadActiveIndex(r); }, [this](TWriter& w) { WriteActiveIndex(w); }, true);
+}
+
+void TnbSideBar::ReadAlignInfo(TReader& reader) {
+  const String name = reader.ReadString();
+  for (int i = 0; i < 6; ++i)
+    if (name == kAlignNames[i]) SetAlign(static_cast<TAlign>(i));
+}
+
+void TnbSideBar::WriteAlignInfo(TWriter& writer) { writer.WriteString(kAlignNames[Align()]); }
+
+void TnbSideBar::ReadActiveIndex(TReader& reader) { storedActiveIndex_ = reader.ReadInteger(); }
+
+void TnbSideBar::WriteActiveIndex(TWriter& writer) { writer.WriteInteger(ActiveIndex()); }
+
+// ---- layout persistence ----------------------------------------------------------------------
+
+void TnbSideBar::SaveToStream(TStream& stream) {
+  const String name = Name();
+  SetName("NBCOMPONENTSAVEDATA");
+  WriteComponent(stream, this);
+  SetName(name);
+}
+
+void TnbSideBar::LoadFromStream(TStream& stream) {
+  TnbUpdateLock lock(this);
+  const String name = Name();
+  ReadComponent(stream, this);
+  SetName(name);
+}
+
+void TnbSideBar::SaveToFile(const String& fileName) {
+  TFileStream file(fileName, fmCreate);
+  SaveToStream(file);
+}
+
+void TnbSideBar::LoadFromFile(const String& fileName) {
+  TFileStream file(fileName, fmOpenRead | fmShareDenyWrite);
+  LoadFromStream(file);
+}

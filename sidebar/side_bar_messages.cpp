@@ -1,0 +1,149 @@
+#include "platform/controls/application.h"
+#include "platform/controls/popup_source.h"
+#include "platform/windows/messages.h"
+#include "platform/windows/system_metrics.h"
+#include "sidebar/side_bar.h"
+
+// The window and control messages the bar handles itself, and its event dispatchers.
+
+const TMessageMap& TnbSideBar::ClassMessages() {
+  static const TMessageMap map = [] {
+    TMessageMap m(&TCustomControl::ClassMessages());
+    m.On(WM_TIMER, &TnbSideBar::WMTimer);
+    m.On(WM_ERASEBKGND, &TnbSideBar::WMEraseBkgnd);
+    m.On(WM_SIZE, &TnbSideBar::WMSize);
+    m.On(WM_SETFOCUS, &TnbSideBar::WMSetFocus);
+    m.On(WM_KILLFOCUS, &TnbSideBar::WMKillFocus);
+    m.On(WM_LBUTTONUP, &TnbSideBar::WMLButtonUp);
+    m.On(WM_CONTEXTMENU, &TnbSideBar::WMContextMenu);
+    m.On(CM_MOUSEENTER, &TnbSideBar::CMMouseEnter);
+    m.On(CM_MOUSELEAVE, &TnbSideBar::CMMouseLeave);
+    m.On(CM_DIALOGCHAR, &TnbSideBar::CMDialogChar);
+    m.On(CM_HINTSHOW, &TnbSideBar::CMHintShow);
+    m.On(CM_VISIBLECHANGED, &TnbSideBar::CMVisibleChanged);
+    for (UINT msg : {CM_BORDERCHANGED, CM_ENABLEDCHANGED, CM_FONTCHANGED, CM_TEXTCHANGED})
+      m.On(msg, &TnbSideBar::CMRepaint);
+    return m;
+  }();
+  return map;
+}
+
+void TnbSideBar::Inherited(TMessage& m) {
+  if (const TMessageMap::THandler* handler = TCustomControl::ClassMessages().Find(m.Msg)) (*handler)(this, m);
+  else DefaultHandler(m);
+}
+
+void TnbSideBar::WMEraseBkgnd(TMessage& m) { m.Result = 1; }
+
+void TnbSideBar::WMSize(TMessage&) { Invalidate(); }
+
+void TnbSideBar::WMSetFocus(TMessage& m) {
+  Inherited(m);
+  Invalidate();
+}
+
+void TnbSideBar::WMKillFocus(TMessage& m) {
+  Invalidate();
+  Inherited(m);
+}
+
+void TnbSideBar::WMLButtonUp(TMessage& m) {
+  // A release ends any pending drag before the click is handled.
+  draggedButton_ = nullptr;
+  Inherited(m);
+}
+
+void TnbSideBar::CMRepaint(TMessage& m) {
+  if (m.Msg != CM_BORDERCHANGED) Inherited(m);
+  Invalidate();
+}
+
+void TnbSideBar::CMVisibleChanged(TMessage& m) {
+  Inherited(m);
+  if (Visible()) DoShow();
+  else DoHide();
+  Invalidate();
+}
+
+void TnbSideBar::CMHintShow(TMessage& m) {
+  auto* info = reinterpret_cast<THintInfo*>(m.LParam);
+  if (hotButton_ == nullptr || hotButton_->Hint().empty() || info == nullptr) return Inherited(m);
+  info->HintStr = hotButton_->Hint();
+  info->CursorRect = hotButton_->Rects().Button;
+  const TPoint at = ClientToScreen(info->CursorRect.TopLeft());
+  info->HintPos = {at.x + GetSystemMetrics(SM_CXCURSOR), at.y + GetSystemMetrics(SM_CYCURSOR)};
+  info->HintMaxWidth = ClientWidth();
+  m.Result = 0;
+}
+
+namespace {
+
+// Shows `menu` at a screen point when it is a pop-up menu that shows itself.
+bool PopUp(TComponent* menu, TControl* control, TPoint screen) {
+  auto* source = dynamic_cast<IPopupSource*>(menu);
+  if (source == nullptr) return false;
+  source->PopupAt(control, screen);
+  return true;
+}
+
+}  // namespace
+
+void TnbSideBar::WMContextMenu(TMessage& m) {
+  if (IsDesigning()) return Inherited(m);
+  const TPoint screen{static_cast<int16_t>(m.LParamLo()), static_cast<int16_t>(m.LParamHi())};
+  const TPoint p = ScreenToClient(screen);
+  bool handled = false;
+  if (hotButton_ != nullptr && PtInRect(hotButton_->Rects().Button, p)) {
+    ItemContextPopup(hotButton_, p, handled);
+    if (!handled) handled = PopUp(hotButton_->PopupMenu(), this, screen);
+  }
+  TnbHeader* header = nullptr;
+  if (hotHeader_ != nullptr && PtInRect(hotHeader_->CaptionRect(), p)) header = hotHeader_;
+  else if (hotHeader_ == nullptr && mouseHeader_ != nullptr && PtInRect(mouseHeader_->BodyRect(), p)) header = mouseHeader_;
+  if (!handled && header != nullptr) {
+    ItemContextPopup(header, p, handled);
+    if (!handled) handled = PopUp(header->PopupMenu(), this, screen);
+  }
+  if (!handled) {
+    ItemContextPopup(this, p, handled);
+    if (!handled) handled = PopUp(PopupMenu(), this, screen);
+  }
+  m.Result = handled ? 1 : 0;
+  if (!handled) DefaultHandler(m);
+}
+
+void TnbSideBar::ItemContextPopup(TObject* sender, TPoint mousePos, bool& handled) {
+  OnContextPopup.Call(sender, mousePos, handled);
+}
+
+void TnbSideBar::DoChange(int oldIndex, int newIndex) { OnChange.Call(this, oldIndex, newIndex); }
+
+void TnbSideBar::DoCanChange(TnbHeader* newHeader, bool& canChange) { OnCanChange.Call(this, newHeader, canChange); }
+
+bool TnbSideBar::DoChangeViewStyle(TnbViewStyle oldStyle, TnbViewStyle newStyle) {
+  bool canChange = true;
+  OnChangeViewStyle.Call(this, oldStyle, newStyle, canChange);
+  return canChange;
+}
+
+void TnbSideBar::DoDrawHeaderButtons(TCanvas* canvas, const TRect& rect, int activeIndex) {
+  OnDrawHeaderButtons.Call(this, canvas, rect, activeIndex);
+}
+
+void TnbSideBar::DoAfterDrawHeaderButtons(TCanvas* canvas, const TRect& rect, int activeIndex) {
+  OnAfterDrawHeaderButtons.Call(this, canvas, rect, activeIndex);
+}
+
+void TnbSideBar::DoDrawCloseButton(TCanvas* canvas, const TRect& rect, TnbButtonState state) {
+  OnDrawCloseButton.Call(this, canvas, rect, state);
+}
+
+void TnbSideBar::DoShow() { OnShow.Call(this); }
+void TnbSideBar::DoHide() { OnHide.Call(this); }
+void TnbSideBar::DoClose() { closeButton_->OnClose.Call(this); }
+
+bool TnbSideBar::DoDragAllowed(TnbButton* button) {
+  bool allowed = true;
+  OnDragAllowed.Call(this, button, allowed);
+  return allowed;
+}

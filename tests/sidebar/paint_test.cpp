@@ -1,0 +1,121 @@
+#include <gtest/gtest.h>
+
+#include "platform/windows/messages.h"
+#include "tests/sidebar/sidebar_fixture.h"
+
+// Pixels of the painted bar in its views and states.
+
+namespace {
+
+class PaintTest : public SidebarTest {
+ protected:
+  void SetUp() override {
+    SidebarTest::SetUp();
+    bar_->SetHeaderScrollType(stNone);
+    mail_ = AddHeader("Mail", 3);
+    contacts_ = AddHeader("Contacts", 2);
+    tools_ = AddHeader("Tools", 1);
+    bar_->SetActiveHeader(mail_);
+  }
+  // Whether any pixel of `r` differs from `background`.
+  static bool HasInk(TBitmap& b, const TRect& r, TColor background) {
+    for (int y = r.Top; y < r.Bottom; ++y)
+      for (int x = r.Left; x < r.Right; ++x)
+        if (At(b, x, y) != background) return true;
+    return false;
+  }
+  void Check(bool ok, TBitmap& b, const char* name) {
+    EXPECT_TRUE(ok);
+    if (!ok) Save(b, name);
+  }
+  const TColor face_ = ColorToRGB(clBtnFace);
+  TnbHeader* mail_ = nullptr;
+  TnbHeader* contacts_ = nullptr;
+  TnbHeader* tools_ = nullptr;
+};
+
+}  // namespace
+
+TEST_F(PaintTest, OutlookViewShowsCaptionsBodyAndLabels) {
+  auto bmp = Paint();
+  Check(At(*bmp, 100, 200) == clGray, *bmp, "outlook_body");            // the active body
+  Check(At(*bmp, 10, 12) == face_, *bmp, "outlook_caption");            // caption face
+  Check(HasInk(*bmp, Rect(70, 3, 130, 21), face_), *bmp, "outlook_caption_text");
+  Check(At(*bmp, 10, 348) == face_, *bmp, "outlook_stacked");            // the Tools caption
+  const TRect label = mail_->GetButton(0)->Rects().Label;
+  Check(HasInk(*bmp, label, clGray), *bmp, "outlook_label");
+  Check(At(*bmp, 0, 100) == ColorToRGB(clBtnShadow), *bmp, "outlook_bevel");  // lowered bevel
+}
+
+TEST_F(PaintTest, HoveredAndSelectedButtonsGetTheirFrames) {
+  Layout();
+  TnbButton* b = mail_->GetButton(1);
+  Move(Centre(b->Rects().Button));
+  auto hovered = Paint();
+  const TPoint corner = b->Rects().Focus.TopLeft();
+  EXPECT_EQ(At(*hovered, corner.x + 2, corner.y), ColorToRGB(cl3DLight));  // raised outer edge
+  Move({5, 1000});
+  mail_->SetAllowSelected(true);
+  mail_->SetSelectedIndex(1);
+  auto selected = Paint();
+  EXPECT_EQ(At(*selected, corner.x + 2, corner.y), ColorToRGB(cl3DDkShadow));  // sunken inner edge
+}
+
+TEST_F(PaintTest, ExplorerViewDrawsTheStatusArrowOnTallEnoughCaptions) {
+  bar_->SetViewStyle(vsExplorerBar);
+  auto bmp = Paint();
+  const TRect cap = mail_->CaptionRect();
+  // 18 x 18 circle, 4 pixels from the right, centred in the caption below the add-on.
+  const TRect status = Bounds(cap.Right - 4 - 18, cap.Top + 12 + 2, 18, 18);
+  Check(At(*bmp, status.Left + 4, status.Top + 9) == clWhite, *bmp, "explorer_status_fill");
+  Check(At(*bmp, status.Left + 9, status.Top + 4) == clBlack, *bmp, "explorer_status_arrow");
+  bar_->Settings()->SetHeight(20);
+  auto low = Paint();
+  const TRect lowCap = mail_->CaptionRect();
+  Check(At(*low, lowCap.Right - 4 - 18 + 4, lowCap.Top + 12 + 10) == face_, *low, "explorer_no_status");
+}
+
+TEST_F(PaintTest, DisabledCaptionTextIsEmbossed) {
+  contacts_->SetEnabled(false);
+  auto bmp = Paint();
+  const TRect text = contacts_->CaptionTextRect();
+  ASSERT_FALSE(IsRectEmpty(text));
+  bool highlight = false, shadow = false;
+  for (int y = text.Top; y <= text.Bottom; ++y)
+    for (int x = text.Left; x <= text.Right; ++x) {
+      highlight |= At(*bmp, x, y) == ColorToRGB(clBtnHighlight);
+      shadow |= At(*bmp, x, y) == ColorToRGB(clBtnShadow);
+    }
+  Check(highlight && shadow, *bmp, "disabled_caption");
+}
+
+TEST_F(PaintTest, AlertBlinksTheCaptionOfAHiddenButton) {
+  bar_->SetAlertButton(tools_->GetButton(0));
+  auto dark = Paint();
+  const TPoint p{10, tools_->CaptionRect().Top + 10};
+  Check(At(*dark, p.x, p.y) == face_, *dark, "alert_off");
+  Clock().Advance(500);
+  Application->ProcessMessages();
+  ASSERT_TRUE(tools_->GetButton(0)->AlertPhase());
+  auto lit = Paint();
+  const TColor washed = At(*lit, p.x, p.y);
+  Check(GetRValue(washed) > GetBValue(washed) + 40, *lit, "alert_on");
+  tools_->GetButton(0)->Click();
+  EXPECT_EQ(bar_->AlertButton(), nullptr);
+}
+
+TEST_F(PaintTest, AnExceptionWhilePaintingStillShowsWhatWasDrawn) {
+  bar_->OnAfterDrawHeaderButtons.Bind(form_, "Boom", [](TObject*, TCanvas*, TRect, int) {
+    throw Exception("handler failed");
+  });
+  auto bmp = std::make_unique<TBitmap>();
+  bmp->SetPixelFormat(pf32bit);
+  bmp->SetSize(bar_->Width(), bar_->Height());
+  bmp->Canvas()->Brush()->SetColor(clLime);
+  bmp->Canvas()->FillRect(Rect(0, 0, bar_->Width(), bar_->Height()));
+  EXPECT_THROW(bar_->PaintTo(bmp->Canvas()->Handle(), 0, 0), Exception);
+  Check(At(*bmp, 100, 200) != clLime, *bmp, "exception_paint");
+  bar_->OnAfterDrawHeaderButtons = nullptr;
+  auto again = Paint();  // nothing stays stuck
+  Check(At(*again, 100, 200) == clGray, *again, "after_exception");
+}
