@@ -1,0 +1,139 @@
+#include "skin/artwork_gallery.h"
+
+#include "platform/graphics/bitmap.h"
+#include "platform/graphics/canvas.h"
+#include "skin/file_theme.h"
+#include "skin/skin_painting.h"
+#include "skin/theme_values.h"
+
+namespace {
+
+// Key indexes of the pictures shown.
+constexpr int kButtonImage = 1, kButtonTransparentBool = 2, kCheckBoxImage = 3,
+              kRadioButtonImage = 4, kTitleBarButtonImage = 5,
+              kTitleBarButtonTransparentBool = 6, kTitleBarLeftImage = 10,
+              kTitleBarClientImage = 11, kTitleBarRightImage = 12, kFormBackgroundColor = 15,
+              kProgressBarImage = 24, kTrackBarBarImage = 28, kTrackBarSliderImage = 29,
+              kTabControlTabImage = 39;
+
+constexpr int kTitleWidth = 300;
+const TColor kPageColor = static_cast<TColor>(0xFFFFFF);
+
+// Left and right sections at their size, the client section stretched between, and the
+// close, maximize and minimize buttons from the right; a left section wider than the bar
+// is cut, as on a narrow form.
+void PaintTitleBar(TCanvas* canvas, int x, int y, const TskThemeValues& theme) {
+  TBitmap left, client, right;
+  theme.Bitmap(kTitleBarLeftImage, &left);
+  theme.Bitmap(kTitleBarClientImage, &client);
+  theme.Bitmap(kTitleBarRightImage, &right);
+  TBitmap bar(kTitleWidth, left.Height());
+  TCanvas* c = bar.Canvas();
+  c->StretchDraw(Rect(left.Width(), 0, kTitleWidth - right.Width(), left.Height()), &client);
+  c->Draw(0, 0, &left);
+  c->Draw(kTitleWidth - right.Width(), 0, &right);
+  bool transparent = theme.Bool(kTitleBarButtonTransparentBool);
+  int buttonX = kTitleWidth - 4;
+  for (int piece : {16, 7, 13}) {
+    TBitmap button;
+    theme.BitmapPiece(kTitleBarButtonImage, &button, 18, piece);
+    button.SetTransparent(transparent);
+    buttonX -= button.Width() + 1;
+    c->Draw(buttonX, (left.Height() - button.Height()) / 2, &button);
+  }
+  canvas->Draw(x, y, &bar);
+}
+
+// Normal, mouse over and pressed faces, each 80 pixels wide, corners kept.
+void PaintButtons(TCanvas* canvas, int x, int y, const TskThemeValues& theme, TColor back) {
+  for (int look = 1; look <= 3; ++look) {
+    TBitmap face;
+    theme.BitmapPiece(kButtonImage, &face, 3, look);
+    TBitmap button(80, face.Height());
+    button.Canvas()->Brush()->SetColor(back);
+    button.Canvas()->FillRect(Rect(0, 0, 80, face.Height()));
+    StretchBitmapKeepCorners(&face, button.Canvas(), Rect(0, 0, 80, face.Height()),
+                             theme.Bool(kButtonTransparentBool));
+    canvas->Draw(x + (look - 1) * 86, y, &button);
+  }
+}
+
+// The four looks of a glyph strip; radio glyphs are drawn see-through.
+void PaintGlyphs(TCanvas* canvas, int x, int y, const TskThemeValues& theme, int key, bool transparent) {
+  for (int piece = 1; piece <= 4; ++piece) {
+    TBitmap glyph;
+    theme.BitmapPiece(key, &glyph, 4, piece);
+    glyph.SetTransparent(transparent);
+    canvas->Draw(x + (piece - 1) * (glyph.Width() + 3), y, &glyph);
+  }
+}
+
+void PaintBars(TCanvas* canvas, int x, int y, const TskThemeValues& theme) {
+  TBitmap progress;
+  theme.Bitmap(kProgressBarImage, &progress);
+  canvas->StretchDraw(Rect(x, y, x + 80, y + progress.Height()), &progress);
+  TBitmap bar, slider;
+  theme.Bitmap(kTrackBarBarImage, &bar);
+  theme.Bitmap(kTrackBarSliderImage, &slider);
+  DrawThreePieceHorizontal(&bar, canvas, Rect(x + 90, y + 8, x + 190, y + 8 + bar.Height()), false);
+  slider.SetTransparent(true);
+  canvas->Draw(x + 120, y + 8 + bar.Height() / 2 - slider.Height() / 2, &slider);
+}
+
+// An active and an inactive tab, each a three-piece picture.
+void PaintTabs(TCanvas* canvas, int x, int y, const TskThemeValues& theme) {
+  for (int piece = 1; piece <= 2; ++piece) {
+    TBitmap tab;
+    theme.BitmapPiece(kTabControlTabImage, &tab, 2, piece);
+    DrawThreePieceHorizontal(&tab, canvas, Rect(x + (piece - 1) * 62, y, x + piece * 62 - 2, y + tab.Height()), true);
+  }
+}
+
+}  // namespace
+
+TskArtworkGallery::TskArtworkGallery(TComponent* owner) : TCustomControl(owner) {
+  SetBounds(0, 0, 900, 6 * kRowHeight);
+}
+
+TskArtworkGallery::~TskArtworkGallery() = default;
+
+void TskArtworkGallery::SetFileTheme(TskFileTheme* value) {
+  if (fileTheme_ != nullptr) fileTheme_->RemoveFreeNotification(this);
+  fileTheme_ = value;
+  if (fileTheme_ != nullptr) fileTheme_->FreeNotification(this);
+  Invalidate();
+}
+
+void TskArtworkGallery::Notification(TComponent* component, TOperation operation) {
+  TCustomControl::Notification(component, operation);
+  if (operation == opRemove && component == fileTheme_) SetFileTheme(nullptr);
+}
+
+void TskArtworkGallery::Paint() {
+  TBitmap page(ClientWidth(), ClientHeight());
+  page.Canvas()->Brush()->SetColor(kPageColor);
+  page.Canvas()->FillRect(Rect(0, 0, page.Width(), page.Height()));
+  int top = 0;
+  for (TskUIStyle style : {Graphite, Pearl, Marine, Jade, Glacier}) {
+    PaintRow(page.Canvas(), top, GetEnumInfo(style).Name(style), TskThemeValues(nullptr, style));
+    top += kRowHeight;
+  }
+  TskThemeValues fromFile(fileTheme_, FromThemeFile);
+  PaintRow(page.Canvas(), top, fromFile.FromFile() ? fileTheme_->ThemeFile() : "FromThemeFile (Marine)", fromFile);
+  Canvas()->Draw(0, 0, &page);
+}
+
+void TskArtworkGallery::PaintRow(TCanvas* canvas, int top, const String& title,
+                                 const TskThemeValues& theme) {
+  TColor back = theme.Color(kFormBackgroundColor);
+  canvas->Brush()->SetColor(back);
+  canvas->FillRect(Rect(0, top + 1, ClientWidth(), top + kRowHeight - 1));
+  canvas->Brush()->SetStyle(bsClear);
+  canvas->TextOut(8, top + 4, title);
+  PaintTitleBar(canvas, 8, top + 22, theme);
+  PaintButtons(canvas, 320, top + 4, theme, back);
+  PaintGlyphs(canvas, 320, top + 36, theme, kCheckBoxImage, false);
+  PaintGlyphs(canvas, 400, top + 36, theme, kRadioButtonImage, true);
+  PaintBars(canvas, 590, top + 8, theme);
+  PaintTabs(canvas, 590, top + 36, theme);
+}

@@ -1,0 +1,32 @@
+#pragma once
+
+#include "platform/controls/custom_control.h"
+#include "skin/themes.h"
+
+class TskFileTheme;
+class TskThemeValues;
+
+// A page that shows the skin pictures of the five built-in styles and of a theme file, one
+// row each: the title bar with its buttons, push button looks, check and radio glyphs, a
+// progress bar, a track bar and tabs, drawn with the shared skin painting routines.
+class TskArtworkGallery : public TCustomControl {
+  DECLARE_CLASS(TskArtworkGallery, TCustomControl)
+ public:
+  explicit TskArtworkGallery(TComponent* owner);
+  ~TskArtworkGallery() override;
+
+  // The theme shown in the last row (Marine's pictures while it has no file loaded).
+  TskFileTheme* FileTheme() const { return fileTheme_; }
+  void SetFileTheme(TskFileTheme* value);
+
+  static constexpr int kRowHeight = 64;
+
+ protected:
+  void Paint() override;
+  void Notification(TComponent* component, TOperation operation) override;
+
+ private:
+  void PaintRow(TCanvas* canvas, int top, const String& title, const TskThemeValues& theme);
+
+  TskFileTheme* fileTheme_ = nullptr;
+};
