@@ -13,7 +13,8 @@ constexpr int kFormBorderWidthInt = 17;
 
 }  // namespace
 
-TskForm::TskForm(TComponent* owner) : TCustomControl(owner) {
+TskForm::TskForm(TComponent* owner) : TCustomPanel(owner) {
+  SetBevelOuter(bvNone);
   SetUIStyle(Marine);
 }
 
@@ -51,7 +52,7 @@ void TskForm::SetFileTheme(TskFileTheme* value) {
 }
 
 void TskForm::Notification(TComponent* component, TOperation operation) {
-  TCustomControl::Notification(component, operation);
+  TCustomPanel::Notification(component, operation);
   if (operation == opRemove && component == fileTheme_) {
     fileTheme_ = nullptr;
     ContainerApplyUIStyle(this, Marine, nullptr);

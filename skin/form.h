@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/controls/custom_control.h"
+#include "platform/controls/panel.h"
 #include "skin/themes.h"
 
 class TskFileTheme;
@@ -9,8 +9,8 @@ class TskFileTheme;
 // background and hands its style to the skinned controls created on that form. This class
 // holds the theme settings; the title bar, the border painting and the window handling of a
 // skinned form build on them.
-class TskForm : public TCustomControl {
-  DECLARE_CLASS(TskForm, TCustomControl)
+class TskForm : public TCustomPanel {
+  DECLARE_CLASS(TskForm, TCustomPanel)
  public:
   explicit TskForm(TComponent* owner);
   ~TskForm() override;
