@@ -9,6 +9,7 @@
 
 #include "platform/backend/qt_backend.h"
 #include "platform/backend/toolkit_clipboard.h"
+#include "platform/backend/toolkit_drag.h"
 #include "platform/backend/toolkit_window.h"
 #include "platform/graphics/device_context.h"
 #include "platform/windows/backend.h"
@@ -109,9 +110,11 @@ TToolkitScope::TToolkitScope(int& argc, char** argv, bool offscreen) {
   Installed = backend.get();
   SetBackend(std::move(backend));
   SetClipboardService(MakeToolkitClipboard());
+  SetDragDropService(MakeToolkitDragDrop());
 }
 
 TToolkitScope::~TToolkitScope() {
+  SetDragDropService(nullptr);
   SetClipboardService(nullptr);
   SetBackend(nullptr);
   Installed = nullptr;

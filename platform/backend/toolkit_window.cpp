@@ -1,6 +1,9 @@
 #include "platform/backend/toolkit_window.h"
 
 #include <QCursor>
+#include <QDropEvent>
+#include <QMimeData>
+#include <QGuiApplication>
 #include <QImage>
 #include <QKeyEvent>
 #include <QMouseEvent>
@@ -9,6 +12,9 @@
 #include <QRegion>
 #include <QWheelEvent>
 
+#include <memory>
+
+#include "platform/backend/toolkit_drag.h"
 #include "platform/backend/toolkit_keys.h"
 #include "platform/graphics/bitmap.h"
 #include "platform/graphics/device_context.h"
@@ -34,9 +40,13 @@ class TToolkitWindow : public QRasterWindow {
   TPoint ScreenPoint(QPointF local) const;
   bool MouseEvent(QEvent* e);
   bool KeyEvent(QEvent* e);
+  bool DragEvent(QEvent* e);
 
   HWND top_;
   bool following_ = false;
+  // A drag from another program over this window.
+  std::unique_ptr<TDataObject> dragData_;
+  IDropTarget* dragTarget_ = nullptr;
 };
 
 TToolkitWindow::TToolkitWindow(HWND top) : top_(top) {
@@ -134,6 +144,79 @@ bool TToolkitWindow::KeyEvent(QEvent* e) {
   return true;
 }
 
+namespace {
+
+uint32_t MouseKeysOf(Qt::MouseButtons buttons, Qt::KeyboardModifiers modifiers) {
+  uint32_t keys = 0;
+  if (buttons & Qt::LeftButton) keys |= MK_LBUTTON;
+  if (buttons & Qt::RightButton) keys |= MK_RBUTTON;
+  if (buttons & Qt::MiddleButton) keys |= MK_MBUTTON;
+  if (modifiers & Qt::ShiftModifier) keys |= MK_SHIFT;
+  if (modifiers & Qt::ControlModifier) keys |= MK_CONTROL;
+  return keys;
+}
+
+uint32_t EffectsOf(Qt::DropActions actions) {
+  uint32_t effects = 0;
+  if (actions & Qt::CopyAction) effects |= DROPEFFECT_COPY;
+  if (actions & Qt::MoveAction) effects |= DROPEFFECT_MOVE;
+  if (actions & Qt::LinkAction) effects |= DROPEFFECT_LINK;
+  return effects;
+}
+
+Qt::DropAction ActionOf(uint32_t effect) {
+  if (effect & DROPEFFECT_MOVE) return Qt::MoveAction;
+  if (effect & DROPEFFECT_COPY) return Qt::CopyAction;
+  if (effect & DROPEFFECT_LINK) return Qt::LinkAction;
+  return Qt::IgnoreAction;
+}
+
+TMimeItems ItemsOf(const QMimeData* mime) {
+  TMimeItems items;
+  if (!mime) return items;
+  for (const QString& type : mime->formats()) {
+    QByteArray bytes = type == "text/plain" ? mime->text().toUtf8() : mime->data(type);
+    items.emplace_back(type.toStdString(), TClipboardData(bytes.begin(), bytes.end()));
+  }
+  return items;
+}
+
+}  // namespace
+
+// A drag from another program: our drop targets are told as they are for drags of ours.
+bool TToolkitWindow::DragEvent(QEvent* e) {
+  if (e->type() == QEvent::DragLeave) {
+    if (dragTarget_) dragTarget_->DragLeave();
+    dragTarget_ = nullptr;
+    dragData_.reset();
+    return true;
+  }
+  auto* de = static_cast<QDropEvent*>(e);
+  if (e->type() == QEvent::DragEnter) dragData_ = DataObjectOf(ItemsOf(de->mimeData()));
+  TPoint p = ScreenPoint(de->position());
+  uint32_t keys = MouseKeysOf(de->buttons(), de->modifiers());
+  uint32_t effect = EffectsOf(de->possibleActions());
+  IDropTarget* target = DropTargetAt(WindowFromPoint(p));
+  if (target != dragTarget_) {
+    if (dragTarget_) dragTarget_->DragLeave();
+    dragTarget_ = target;
+    if (target) target->DragEnter(dragData_.get(), keys, p, effect);
+  } else if (target && e->type() != QEvent::Drop) {
+    target->DragOver(keys, p, effect);
+  }
+  if (!target) effect = DROPEFFECT_NONE;
+  if (e->type() == QEvent::Drop && target) target->Drop(dragData_.get(), keys, p, effect);
+  if (e->type() == QEvent::Drop) {
+    dragTarget_ = nullptr;
+    dragData_.reset();
+  }
+  de->setDropAction(ActionOf(effect));
+  // Enter is always taken, so that moves over other parts of the window keep coming.
+  if (effect != DROPEFFECT_NONE || e->type() == QEvent::DragEnter) de->accept();
+  else de->ignore();
+  return true;
+}
+
 bool TToolkitWindow::event(QEvent* e) {
   switch (e->type()) {
     case QEvent::MouseMove: case QEvent::MouseButtonPress: case QEvent::MouseButtonRelease:
@@ -145,6 +228,12 @@ bool TToolkitWindow::event(QEvent* e) {
       return true;
     }
     case QEvent::KeyPress: case QEvent::KeyRelease: return KeyEvent(e);
+    case QEvent::DragEnter: case QEvent::DragMove: case QEvent::DragLeave: case QEvent::Drop:
+      return DragEvent(e);
+    case QEvent::Leave:
+      // The pointer is over no window of ours now; the loop's idle step sees it.
+      if (QGuiApplication::mouseButtons() == Qt::NoButton) SetCursorPosQuietly({-32000, -32000});
+      return QRasterWindow::event(e);
     case QEvent::Close:
       // The window manager's close button asks our window; it decides.
       PostMessage(top_, WM_SYSCOMMAND, SC_CLOSE, 0);

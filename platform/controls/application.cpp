@@ -107,6 +107,7 @@ void TApplication::ProcessMessages() {
 
 void TApplication::Idle() {
   FreeDeviceContexts();
+  UpdateMouseControl();
   bool done = true;
   try {
     OnIdle.Call(this, done);

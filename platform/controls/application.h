@@ -92,6 +92,8 @@ class TApplication : public TComponent {
   bool IsKeyMsg(MSG& msg);
   void Idle();
   void TrackMouse(const MSG& msg);
+  // Finds the control under the pointer again (the pointer may have left our windows).
+  void UpdateMouseControl();
   void SetMouseControl(TControl* control);
   void StartHintTimer(int pause);
   void HintTimerFired(TMessage& m);

@@ -42,11 +42,13 @@ void TApplication::TrackMouse(const MSG& msg) {
       CancelHint();
       break;
     case WM_MOUSEMOVE: case WM_NCMOUSEMOVE:
-      SetMouseControl(ControlAtScreen(GetCursorPos()));
+      UpdateMouseControl();
       break;
     default: break;
   }
 }
+
+void TApplication::UpdateMouseControl() { SetMouseControl(ControlAtScreen(GetCursorPos())); }
 
 void TApplication::SetMouseControl(TControl* control) {
   if (control == mouseControl_) return;

@@ -117,6 +117,11 @@ TDragResult TInProcessDragDrop::Run(IDataObject* data, IDropSource* source, uint
       effect = loop.Drop(keyState);
       return effect == DROPEFFECT_NONE ? DRAGDROP_S_CANCEL : DRAGDROP_S_DROP;
     }
+    TDragResult handedOver = DRAGDROP_S_CANCEL;
+    if ((keyState & MK_LBUTTON) && !WindowFromPoint(GetCursorPos()) && HandOver(data, okEffects, effect, handedOver)) {
+      loop.Cancel();
+      return handedOver;
+    }
     source->GiveFeedback(loop.Track(keyState));
     // Nothing from the toolkit yet: wait a little rather than spin.
     Backend().ProcessEvents(5);

@@ -80,6 +80,12 @@ class TDragDropService {
 class TInProcessDragDrop : public TDragDropService {
  public:
   TDragResult Run(IDataObject* data, IDropSource* source, uint32_t okEffects, uint32_t& effect) override;
+
+ protected:
+  // Called while the pointer, button held, is over no window of ours: a service that can
+  // carry the drag on outside (to another program) does so, sets `effect` and `result`, and
+  // answers true. The in-process service keeps tracking.
+  virtual bool HandOver(IDataObject*, uint32_t, uint32_t&, TDragResult&) { return false; }
 };
 
 void SetDragDropService(std::unique_ptr<TDragDropService> service);  // nullptr: in-process

@@ -271,6 +271,9 @@ class TWMKey {
   TMessage& m_;
 };
 
+// One notch of the mouse wheel in WM_MOUSEWHEEL.
+inline constexpr int WHEEL_DELTA = 120;
+
 // WM_SIZE: WParam is the kind of size change, LParam the new client size.
 inline constexpr WPARAM SIZE_RESTORED = 0;
 inline constexpr WPARAM SIZE_MINIMIZED = 1;

@@ -3,6 +3,7 @@
 #include <cstdint>
 
 #include "platform/core/types.h"
+#include "platform/windows/messages.h"
 
 // System metrics with fixed values (96 dpi, classic frame sizes), so that every layout a test
 // checks is the same on every machine; the screen size comes from the backend.
@@ -59,5 +60,4 @@ uint32_t GetDoubleClickTime();
 bool SetDoubleClickTime(uint32_t ms);
 // Timers never fire more often than this.
 constexpr int USER_TIMER_MINIMUM = 10;
-constexpr int WHEEL_DELTA = 120;
 void MessageBeep(uint32_t type);

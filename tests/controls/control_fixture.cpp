@@ -67,22 +67,6 @@ TForm* ControlTest::MakeForm(TRect bounds, TFormBorderStyle border) {
   return form;
 }
 
-TTestControl* ControlTest::AddControl(TWinControl* parent, TRect bounds, TColor color) {
-  auto* c = new TTestControl(parent);
-  c->SetBoundsRect(bounds);
-  c->SetColor(color);
-  c->SetParent(parent);
-  return c;
-}
-
-TTestGraphic* ControlTest::AddGraphic(TWinControl* parent, TRect bounds, TColor color) {
-  auto* c = new TTestGraphic(parent);
-  c->SetBoundsRect(bounds);
-  c->SetColor(color);
-  c->SetParent(parent);
-  return c;
-}
-
 TColor ControlTest::Pixel(TCustomForm* form, int x, int y) {
   TBitmap* surface = WindowSurface(form->Handle());
   if (!surface) return clNone;

@@ -49,8 +49,20 @@ class ControlTest : public ::testing::Test {
 
   // A shown form at (x, y) with a frame, owned by the application.
   TForm* MakeForm(TRect bounds = Bounds(100, 100, 400, 300), TFormBorderStyle border = bsNone);
-  TTestControl* AddControl(TWinControl* parent, TRect bounds, TColor color = clWhite);
-  TTestGraphic* AddGraphic(TWinControl* parent, TRect bounds, TColor color = clWhite);
+  template <typename T>
+  T* Add(TWinControl* parent, TRect bounds, TColor color) {
+    auto* c = new T(parent);
+    c->SetBoundsRect(bounds);
+    c->SetColor(color);
+    c->SetParent(parent);
+    return c;
+  }
+  TTestControl* AddControl(TWinControl* parent, TRect bounds, TColor color = clWhite) {
+    return Add<TTestControl>(parent, bounds, color);
+  }
+  TTestGraphic* AddGraphic(TWinControl* parent, TRect bounds, TColor color = clWhite) {
+    return Add<TTestGraphic>(parent, bounds, color);
+  }
   // Screen point of a control's client point.
   TPoint At(TControl* c, int x, int y) { return c->ClientToScreen({x, y}); }
   void Pump() { Application->ProcessMessages(); }

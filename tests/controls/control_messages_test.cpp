@@ -145,6 +145,10 @@ TEST_F(ControlMessages, MouseEnterAndLeaveFollowThePointer) {
   Pump();
   EXPECT_EQ(events, (std::vector<String>{"enter a", "leave a", "enter g"}));
   EXPECT_EQ(Application->MouseControl(), g);
+  SetCursorPosQuietly({-5000, -5000});  // the pointer left every window of ours
+  Application->HandleMessage();
+  EXPECT_EQ(events.back(), "leave g");
+  EXPECT_EQ(Application->MouseControl(), nullptr);
   a->WindowProc = aPrevious;
   g->WindowProc = gPrevious;
 }

@@ -3,6 +3,10 @@
 // itself again under xvfb-run), since CI has no display.
 #include <gtest/gtest.h>
 
+#include <QClipboard>
+#include <QDropEvent>
+#include <QGuiApplication>
+#include <QMimeData>
 #include <QTest>
 #include <QWindow>
 
@@ -14,6 +18,8 @@
 #include "platform/backend/qt_backend.h"
 #include "platform/controls/application.h"
 #include "platform/graphics/bitmap.h"
+#include "platform/windows/clipboard.h"
+#include "platform/windows/drag_drop.h"
 #include "platform/windows/painting.h"
 
 namespace {
@@ -36,6 +42,21 @@ struct TSeen {
 
 class ShowcaseOnXvfb : public ::testing::Test {
  protected:
+  // Starts the toolkit on the X server; answers false in the outer run, which only waits for
+  // the inner one under xvfb-run.
+  bool OnDisplay(const char* testName) {
+    if (!std::getenv(UnderXvfb)) {
+      EXPECT_EQ(RerunUnderXvfb(testName), 0);
+      return false;
+    }
+    toolkit_ = std::make_unique<TToolkitScope>(argc_, argv_, false);
+    application_ = std::make_unique<TApplicationScope>();
+    return true;
+  }
+  void TearDown() override {
+    application_.reset();
+    toolkit_.reset();
+  }
   void Pump(int rounds = 20) {
     for (int i = 0; i < rounds; ++i) {
       Application->ProcessMessages();
@@ -47,19 +68,40 @@ class ShowcaseOnXvfb : public ::testing::Test {
     TRect bounds = WindowBounds(form->Handle());
     return {screen.x - bounds.Left, screen.y - bounds.Top};
   }
+
+ private:
+  int argc_ = 1;
+  char name_[14] = "test_showcase";
+  char* argv_[2] = {name_, nullptr};
+  std::unique_ptr<TToolkitScope> toolkit_;
+  std::unique_ptr<TApplicationScope> application_;
+};
+
+// Records what a drop target is told.
+class TTextTarget : public IDropTarget {
+ public:
+  std::vector<String> calls;
+  String text;
+  void DragEnter(IDataObject*, uint32_t, TPoint, uint32_t& effect) override {
+    calls.push_back("enter");
+    effect = DROPEFFECT_COPY;
+  }
+  void DragOver(uint32_t, TPoint, uint32_t& effect) override { effect = DROPEFFECT_COPY; }
+  void DragLeave() override { calls.push_back("leave"); }
+  void Drop(IDataObject* data, uint32_t, TPoint, uint32_t& effect) override {
+    calls.push_back("drop");
+    TClipboardData bytes;
+    data->GetData(CF_UNICODETEXT, bytes);
+    std::u16string wide;
+    for (size_t i = 0; i + 1 < bytes.size() && (bytes[i] | bytes[i + 1]); i += 2) wide.push_back(static_cast<char16_t>(bytes[i] | (bytes[i + 1] << 8)));
+    text = Utf16ToUtf8(wide);
+    effect = DROPEFFECT_COPY;
+  }
 };
 
 TEST_F(ShowcaseOnXvfb, RealClickAndKeyArriveAsMessages) {
-  if (!std::getenv(UnderXvfb)) {
-    ASSERT_EQ(RerunUnderXvfb("ShowcaseOnXvfb.RealClickAndKeyArriveAsMessages"), 0);
-    return;
-  }
-  int argc = 1;
-  char name[] = "test_showcase";
-  char* argv[] = {name, nullptr};
-  TToolkitScope toolkit(argc, argv, false);
+  if (!OnDisplay("ShowcaseOnXvfb.RealClickAndKeyArriveAsMessages")) return;
   ASSERT_TRUE(DisplayAvailable());
-  TApplicationScope application;
   TShowcaseMainForm* form = nullptr;
   Application->CreateForm(form);
   std::vector<TSeen> seen;
@@ -94,6 +136,35 @@ TEST_F(ShowcaseOnXvfb, RealClickAndKeyArriveAsMessages) {
   TBitmap* surface = WindowSurface(form->Handle());
   ASSERT_NE(surface, nullptr);
   EXPECT_EQ(surface->Width(), form->Width());
+}
+
+TEST_F(ShowcaseOnXvfb, ToolkitClipboardAndDropsReachOurServices) {
+  if (!OnDisplay("ShowcaseOnXvfb.ToolkitClipboardAndDropsReachOurServices")) return;
+  Clipboard()->SetAsText("群发 SMS");
+  EXPECT_EQ(QGuiApplication::clipboard()->text().toStdString(), "群发 SMS") << "other programs see our text";
+  QGuiApplication::clipboard()->setText(QString::fromStdString("通讯录"));
+  EXPECT_EQ(Clipboard()->AsText(), "通讯录") << "and we see theirs";
+  EXPECT_TRUE(Clipboard()->HasFormat(CF_TEXT));
+
+  TShowcaseMainForm* form = nullptr;
+  Application->CreateForm(form);
+  form->Show();
+  auto* window = static_cast<QWindow*>(ToolkitWindowOf(form->Handle()));
+  ASSERT_TRUE(QTest::qWaitForWindowExposed(window));
+  TTextTarget target;
+  RegisterDragDrop(form->PageHost()->Handle(), &target);
+  QMimeData mime;
+  mime.setText(QString::fromStdString("张三 13800000000"));
+  QPoint at = PointOf(form->PageHost(), form, 50, 50);
+  QDragEnterEvent enter(at, Qt::CopyAction, &mime, Qt::LeftButton, Qt::NoModifier);
+  QCoreApplication::sendEvent(window, &enter);
+  EXPECT_TRUE(enter.isAccepted());
+  QDropEvent drop(QPointF(at), Qt::CopyAction, &mime, Qt::LeftButton, Qt::NoModifier);
+  QCoreApplication::sendEvent(window, &drop);
+  EXPECT_EQ(drop.dropAction(), Qt::CopyAction);
+  EXPECT_EQ(target.calls, (std::vector<String>{"enter", "drop"}));
+  EXPECT_EQ(target.text, "张三 13800000000");
+  RevokeDragDrop(form->PageHost()->Handle());
 }
 
 }  // namespace

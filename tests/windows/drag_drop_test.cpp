@@ -58,7 +58,20 @@ class TScriptedSource : public IDropSource {
   bool cancel_;
 };
 
-using DragDrop = WindowTest;
+// A window with a drop target on its right half, text to drag, and the left button down.
+class DragDrop : public WindowTest {
+ protected:
+  void Prepare() {
+    HWND top = MakeTop(Bounds(0, 0, 300, 100));
+    to_ = Make(top, Bounds(200, 0, 100, 100));
+    RegisterDragDrop(to_, &target_);
+    data_.SetData(CF_TEXT, {'x'});
+    InjectMouseButton(mbLeft, true, {50, 50});
+  }
+  HWND to_ = nullptr;
+  TRecordingTarget target_;
+  TDataObject data_;
+};
 
 TEST_F(DragDrop, DragFromOneControlToAnother) {
   HWND top = MakeTop(Bounds(0, 0, 300, 100));
@@ -85,35 +98,23 @@ TEST_F(DragDrop, DragFromOneControlToAnother) {
 }
 
 TEST_F(DragDrop, KeyStateDecidesTheEffectDuringTheDrag) {
-  HWND top = MakeTop(Bounds(0, 0, 300, 100));
-  HWND to = Make(top, Bounds(200, 0, 100, 100));
-  TRecordingTarget target;
-  RegisterDragDrop(to, &target);
-  TDataObject data;
-  data.SetData(CF_TEXT, {'x'});
-  InjectMouseButton(mbLeft, true, {50, 50});
+  Prepare();
   InjectKey(VK_CONTROL, true);
   TScriptedSource source({{210, 50}, {220, 50}});
   uint32_t effect = 0;
-  DoDragDrop(&data, &source, DROPEFFECT_COPY | DROPEFFECT_MOVE, effect);
+  DoDragDrop(&data_, &source, DROPEFFECT_COPY | DROPEFFECT_MOVE, effect);
   EXPECT_EQ(source.feedback, (std::vector<uint32_t>{DROPEFFECT_COPY, DROPEFFECT_COPY}));
-  EXPECT_NE(target.lastKeys & MK_CONTROL, 0u);
+  EXPECT_NE(target_.lastKeys & MK_CONTROL, 0u);
   InjectKey(VK_CONTROL, false);
 }
 
 TEST_F(DragDrop, EscapeCancelsAndTheTargetIsLeft) {
-  HWND top = MakeTop(Bounds(0, 0, 300, 100));
-  HWND to = Make(top, Bounds(200, 0, 100, 100));
-  TRecordingTarget target;
-  RegisterDragDrop(to, &target);
-  TDataObject data;
-  data.SetData(CF_TEXT, {'x'});
-  InjectMouseButton(mbLeft, true, {50, 50});
+  Prepare();
   TScriptedSource source({{210, 50}}, true);
   uint32_t effect = 7;
-  EXPECT_EQ(DoDragDrop(&data, &source, DROPEFFECT_COPY, effect), DRAGDROP_S_CANCEL);
+  EXPECT_EQ(DoDragDrop(&data_, &source, DROPEFFECT_COPY, effect), DRAGDROP_S_CANCEL);
   EXPECT_EQ(effect, DROPEFFECT_NONE);
-  EXPECT_EQ(target.calls, (std::vector<String>{"enter", "leave"}));
+  EXPECT_EQ(target_.calls, (std::vector<String>{"enter", "leave"}));
   InjectKey(VK_ESCAPE, false);
   InjectMouseButton(mbLeft, false, {210, 50});
 }
