@@ -194,7 +194,7 @@ void TCustomGrid::SetOptions(TGridOptions v) {
   if (editorMode_ && (!options_.Contains(goEditing) || options_.Contains(goRowSelect))) HideEditor();
   if (options_.Contains(goRowSelect)) {
     anchor_.X = ColCount() - 1;
-    current_.X = std::max(current_.X, fixedCols_);
+    current_.X = fixedCols_;
   }
   UpdateScrollRange();
   Invalidate();
