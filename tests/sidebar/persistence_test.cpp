@@ -1,0 +1,62 @@
+#include <gtest/gtest.h>
+
+#include "platform/core/streams.h"
+#include "tests/sidebar/sidebar_fixture.h"
+
+// Saving a bar's layout and reading it back into another bar.
+
+using PersistenceTest = SidebarTest;
+
+TEST_F(PersistenceTest, LayoutRoundTripsIntoAnotherBarKeepingItsName) {
+  bar_->SetName("nbSideBar1");
+  TnbHeader* mail = AddHeader("邮件", 2);
+  TnbHeader* tools = AddHeader("Tools", 1);
+  mail->GetButton(1)->SetTag(42);
+  mail->GetButton(1)->SetButtonKind(bkCheckBox);
+  tools->SetOptions({hoButtonDown, hoRoundedHeader});
+  bar_->Settings()->SetButtonView(bvWindowsXP);
+  bar_->Background()->SetAlphaBlend(70);
+  bar_->SetHeaderScrollType(stNone);
+  bar_->SetActiveHeader(tools);
+  TMemoryStream stream;
+  bar_->SaveToStream(stream);
+  EXPECT_EQ(bar_->Name(), "nbSideBar1");
+
+  auto* other = new TnbSideBar(form_);
+  other->SetName("Bar2");
+  int changes = 0;
+  other->OnChange.Bind(form_, "Changed", [&](TObject*, int, int) { ++changes; });
+  stream.SetPosition(0);
+  other->LoadFromStream(stream);
+  EXPECT_EQ(other->Name(), "Bar2");
+  ASSERT_EQ(other->HeaderCount(), 2);
+  EXPECT_EQ(other->Header(0)->Caption(), "邮件");
+  EXPECT_EQ(other->Header(0)->ButtonCount(), 2);
+  EXPECT_EQ(other->Header(0)->GetButton(1)->Tag(), 42);
+  EXPECT_EQ(other->Header(0)->GetButton(1)->ButtonKind(), bkCheckBox);
+  EXPECT_EQ(other->Header(1)->Options(), (TnbHeaderOptions{hoButtonDown, hoRoundedHeader}));
+  EXPECT_EQ(other->Settings()->ButtonView(), bvWindowsXP);
+  EXPECT_EQ(other->Background()->AlphaBlend(), 70);
+  EXPECT_EQ(other->ActiveHeader(), other->Header(1));
+  EXPECT_EQ(changes, 0);  // activated without the switch
+}
+
+TEST_F(PersistenceTest, SavingTwiceGivesTheSameBytes) {
+  AddHeader("A", 3);
+  TMemoryStream first, second;
+  bar_->SaveToStream(first);
+  bar_->SaveToStream(second);
+  ASSERT_EQ(first.Size(), second.Size());
+  EXPECT_EQ(0, memcmp(first.Memory(), second.Memory(), static_cast<size_t>(first.Size())));
+}
+
+TEST_F(PersistenceTest, NoActiveHeaderStaysNone) {
+  AddHeader("A", 1);
+  TMemoryStream stream;
+  bar_->SaveToStream(stream);
+  auto* other = new TnbSideBar(form_);
+  stream.SetPosition(0);
+  other->LoadFromStream(stream);
+  EXPECT_EQ(other->HeaderCount(), 1);
+  EXPECT_EQ(other->ActiveHeader(), nullptr);
+}

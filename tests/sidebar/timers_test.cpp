@@ -1,0 +1,124 @@
+#include <gtest/gtest.h>
+
+#include "platform/windows/messages.h"
+#include "platform/windows/timers.h"
+#include "tests/sidebar/sidebar_fixture.h"
+
+// What happens over time: the close bar's delayed close, holding a column scroll box, the
+// wheel in the explorer view, the alert blink.
+
+namespace {
+
+class TimersTest : public SidebarTest {
+ protected:
+  void SetUp() override {
+    SidebarTest::SetUp();
+    bar_->SetViewStyle(vsExplorerBar);
+    for (int i = 0; i < 4; ++i) AddHeader("H" + std::to_string(i), 3);
+    Layout();
+  }
+  void Tick(int ms) {
+    Clock().Advance(ms);
+    Application->ProcessMessages();
+  }
+  const TnbScrollBox& Box(TnbSideBar::BoxIndex i) { return bar_->ScrollBox(i); }
+};
+
+}  // namespace
+
+TEST_F(TimersTest, HoldingTheColumnDownBoxScrollsAtEveryTick) {
+  const TRect down = Box(TnbSideBar::ColumnDown).Rect;
+  ASSERT_NE(down, kHiddenRect);
+  EXPECT_EQ(Box(TnbSideBar::ColumnUp).Rect, kHiddenRect);  // offset 0: no up box
+  Move(Centre(down));
+  Press(Centre(down));
+  EXPECT_EQ(bar_->ScrollOffset(), 0);
+  Tick(500);
+  EXPECT_EQ(bar_->ScrollOffset(), 50);
+  Tick(500);
+  EXPECT_EQ(bar_->ScrollOffset(), 100);
+  Release(Centre(down));
+  EXPECT_EQ(bar_->ScrollOffset(), 150);
+  Tick(1000);
+  EXPECT_EQ(bar_->ScrollOffset(), 150);  // the timer stopped with the release
+  Layout();
+  EXPECT_NE(Box(TnbSideBar::ColumnUp).Rect, kHiddenRect);
+}
+
+TEST_F(TimersTest, ColumnUpNeverGoesBelowZero) {
+  bar_->ScrollColumnDown();
+  Layout();
+  const TRect up = Box(TnbSideBar::ColumnUp).Rect;
+  ASSERT_NE(up, kHiddenRect);
+  Move(Centre(up));
+  Press(Centre(up));
+  Tick(500);
+  Tick(500);
+  EXPECT_EQ(bar_->ScrollOffset(), 0);
+  Release(Centre(up));
+  EXPECT_EQ(bar_->ScrollOffset(), 0);
+}
+
+TEST_F(TimersTest, WheelScrollsTheColumnWhileThereIsMoreBelow) {
+  bar_->Perform(WM_MOUSEWHEEL, MakeWParam(0, -120), 0);
+  EXPECT_EQ(bar_->ScrollOffset(), 50);
+  bar_->Perform(WM_MOUSEWHEEL, MakeWParam(0, -60), 0);  // under a notch counts towards the user
+  EXPECT_EQ(bar_->ScrollOffset(), 50);
+  Layout();
+  bar_->Perform(WM_MOUSEWHEEL, MakeWParam(0, 240), 0);
+  EXPECT_EQ(bar_->ScrollOffset(), 0);
+}
+
+TEST_F(TimersTest, CloseBarFiresOnCloseAfterItsDelay) {
+  bar_->CloseButton()->SetVisible(true);
+  int closes = 0;
+  bar_->CloseButton()->OnClose.Bind(form_, "Closed", [&](TObject* sender) {
+    EXPECT_EQ(sender, bar_);
+    ++closes;
+  });
+  Layout();
+  const TRect box = bar_->CloseBox().Rect;
+  ASSERT_NE(box, kHiddenRect);
+  Move(Centre(box));
+  Press(Centre(box));
+  Release(Centre(box));
+  EXPECT_EQ(closes, 0);
+  Tick(200);
+  EXPECT_EQ(closes, 1);
+  Tick(1000);
+  EXPECT_EQ(closes, 1);
+}
+
+TEST_F(TimersTest, AlertBlinksAtItsIntervalUntilCleared) {
+  const size_t before = ActiveTimerCount();
+  bar_->SetAlertInterval(300);  // no alert: no timer
+  EXPECT_EQ(ActiveTimerCount(), before);
+  TnbButton* b = bar_->Header(2)->GetButton(0);
+  bar_->SetAlertButton(b);
+  EXPECT_TRUE(b->Alert());
+  EXPECT_FALSE(b->AlertPhase());
+  Tick(300);
+  EXPECT_TRUE(b->AlertPhase());
+  Tick(300);
+  EXPECT_FALSE(b->AlertPhase());
+  bar_->Header(2)->Buttons()->DeleteButton(b);
+  EXPECT_EQ(bar_->AlertButton(), nullptr);
+  EXPECT_EQ(ActiveTimerCount(), before);
+}
+
+TEST_F(TimersTest, ContextMenuAsksForTheItemUnderTheMouse) {
+  TObject* asked = nullptr;
+  bar_->OnContextPopup.Bind(form_, "Popup", [&](TObject* sender, TPoint, bool& handled) {
+    asked = sender;
+    handled = true;
+  });
+  TnbButton* b = bar_->Header(0)->GetButton(0);
+  const TPoint p = Centre(b->Rects().Button);
+  Move(p);
+  EXPECT_EQ(bar_->Perform(WM_CONTEXTMENU, 0, PointToLParam(bar_->ClientToScreen(p))), 1);
+  EXPECT_EQ(asked, b);
+  const TPoint q = Centre(bar_->Header(1)->CaptionRect());
+  Move(q);
+  bar_->Perform(WM_CONTEXTMENU, 0, PointToLParam(bar_->ClientToScreen(q)));
+  EXPECT_EQ(asked, bar_->Header(1));
+}
