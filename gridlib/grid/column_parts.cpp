@@ -1,0 +1,207 @@
+// Footers, the lookup drop-down settings and the filter-row settings of a column.
+#include "gridlib/grid/column_parts.h"
+
+#include "gridlib/controls/spec_row.h"
+#include "gridlib/grid/column_defaults.h"
+#include "gridlib/grid/columns.h"
+#include "gridlib/grid/grid_host.h"
+#include "platform/data/data_source.h"
+#include "platform/graphics/bitmap.h"
+#include "platform/graphics/graphics_objects.h"
+
+TColumnFooterEx::TColumnFooterEx(TCollection* collection)
+    : TCollectionItem(collection),
+      column_(dynamic_cast<TColumnFootersEx*>(collection) != nullptr
+                  ? static_cast<TColumnFootersEx*>(collection)->Column()
+                  : nullptr),
+      font_(std::make_unique<TFont>()) {
+  font_->OnChange.Bind(nullptr, "", [this](TObject*) { FontChanged(); });
+}
+
+TColumnFooterEx::TColumnFooterEx(TColumnEx* column, std::nullptr_t)
+    : TCollectionItem(nullptr), column_(column), font_(std::make_unique<TFont>()) {
+  font_->OnChange.Bind(nullptr, "", [this](TObject*) { FontChanged(); });
+}
+
+TColumnFooterEx::~TColumnFooterEx() = default;
+
+
+void TColumnFooterEx::ColumnChanged(bool allItems) {
+  if (column_ != nullptr) column_->ColumnChanged(allItems);
+}
+
+TAlignment TColumnFooterEx::DefaultAlignment() const {
+  return column_ != nullptr ? column_->DefaultAlignment() : taLeftJustify;
+}
+
+TColor TColumnFooterEx::DefaultColor() const {
+  TDBGridExHost* grid = column_ != nullptr ? column_->GetGrid() : nullptr;
+  return grid != nullptr ? grid->FooterColor() : clWindow;
+}
+
+TFont* TColumnFooterEx::DefaultFont() const {
+  if (column_ == nullptr) return font_.get();
+  TDBGridExHost* grid = column_->GetGrid();
+  return grid != nullptr ? grid->FooterFont() : column_->Font();
+}
+
+TAlignment TColumnFooterEx::Alignment() const {
+  return (assigned_ & kAlignmentBit) != 0 ? alignment_ : DefaultAlignment();
+}
+
+void TColumnFooterEx::SetAlignment(TAlignment value) {
+  if ((assigned_ & kAlignmentBit) != 0 && alignment_ == value) return;
+  alignment_ = value;
+  assigned_ |= kAlignmentBit;
+  ColumnChanged(false);
+}
+
+bool TColumnFooterEx::IsAlignmentStored() const {
+  return (assigned_ & kAlignmentBit) != 0 && alignment_ != DefaultAlignment();
+}
+
+TColor TColumnFooterEx::Color() const {
+  return (assigned_ & kColorBit) != 0 ? color_ : DefaultColor();
+}
+
+void TColumnFooterEx::SetColor(TColor value) {
+  if ((assigned_ & kColorBit) != 0 && color_ == value) return;
+  color_ = value;
+  assigned_ |= kColorBit;
+  ColumnChanged(false);
+}
+
+bool TColumnFooterEx::IsColorStored() const {
+  return (assigned_ & kColorBit) != 0 && color_ != DefaultColor();
+}
+
+TFont* TColumnFooterEx::Font() const {
+  TFont* source = DefaultFont();
+  if ((assigned_ & kFontBit) == 0 && source != font_.get()) {
+    auto* self = const_cast<TColumnFooterEx*>(this);
+    self->copyingFont_ = true;
+    font_->Assign(source);
+    self->copyingFont_ = false;
+  }
+  return font_.get();
+}
+
+void TColumnFooterEx::SetFont(TFont* value) { font_->Assign(value); }
+
+void TColumnFooterEx::FontChanged() {
+  if (copyingFont_) return;
+  assigned_ |= kFontBit;
+  ColumnChanged(true);
+}
+
+bool TColumnFooterEx::ToolTips() const {
+  if ((assigned_ & kToolTipsBit) != 0) return toolTips_;
+  TDBGridExHost* grid = column_ != nullptr ? column_->GetGrid() : nullptr;
+  return grid != nullptr && grid->ColumnDefValues()->Footer()->ToolTips();
+}
+
+void TColumnFooterEx::SetToolTips(bool value) {
+  toolTips_ = value;
+  assigned_ |= kToolTipsBit;
+}
+
+void TColumnFooterEx::SetDisplayFormat(const String& value) {
+  if (displayFormat_ == value) return;
+  displayFormat_ = value;
+  ColumnChanged(false);
+}
+
+void TColumnFooterEx::SetEndEllipsis(bool value) {
+  endEllipsis_ = value;
+  ColumnChanged(false);
+}
+
+void TColumnFooterEx::SetFieldName(const String& value) {
+  fieldName_ = value;
+  ColumnChanged(false);
+}
+
+void TColumnFooterEx::SetValue(const String& value) {
+  value_ = value;
+  ColumnChanged(false);
+}
+
+void TColumnFooterEx::SetValueType(TFooterValueType value) {
+  if (valueType_ == value) return;
+  valueType_ = value;
+  ColumnChanged(false);
+}
+
+void TColumnFooterEx::SetWordWrap(bool value) {
+  wordWrap_ = value;
+  ColumnChanged(false);
+}
+
+void TColumnFooterEx::RestoreDefaults() {
+  const bool fontWasAssigned = (assigned_ & kFontBit) != 0;
+  assigned_ = 0;
+  TFont* source = DefaultFont();
+  if (source != font_.get()) {
+    copyingFont_ = true;
+    font_->Assign(source);
+    copyingFont_ = false;
+  }
+  ColumnChanged(fontWasAssigned);
+}
+
+void TColumnFooterEx::Assign(TPersistent* source) {
+  auto* other = dynamic_cast<TColumnFooterEx*>(source);
+  if (other == nullptr) return TCollectionItem::Assign(source);
+  if ((other->assigned_ & kAlignmentBit) != 0) SetAlignment(other->Alignment());
+  if ((other->assigned_ & kColorBit) != 0) SetColor(other->Color());
+  if ((other->assigned_ & kFontBit) != 0) SetFont(other->Font());
+  SetEndEllipsis(other->EndEllipsis());
+  SetValueType(other->ValueType());
+  SetFieldName(other->FieldName());
+  SetValue(other->Value());
+  SetWordWrap(other->WordWrap());
+  SetDisplayFormat(other->DisplayFormat());
+  SetToolTips(other->ToolTips());
+}
+
+TColumnFootersEx::TColumnFootersEx(TColumnEx* column)
+    : TOwnedCollection(column, TCollectionItemClass::Of<TColumnFooterEx>()), column_(column) {}
+
+// ---- Drop-down box.
+
+TColumnDropDownBoxEx::TColumnDropDownBoxEx(TColumnEx* column)
+    : column_(column), specRow_(std::make_unique<TSpecRowEx>(this)) {}
+
+TColumnDropDownBoxEx::~TColumnDropDownBoxEx() = default;
+
+
+TPersistent* TColumnDropDownBoxEx::GetOwner() { return column_; }
+
+void TColumnDropDownBoxEx::SetListSource(TDataSource* value) {
+  listSource_ = value;
+  if (value == nullptr || column_ == nullptr) return;
+  if (TDBGridExHost* grid = column_->GetGrid()) grid->GridComponent()->FreeNotification(value);
+}
+
+TComponent* TColumnDropDownBoxEx::ListSourceComponent() const { return listSource_; }
+
+void TColumnDropDownBoxEx::SetListSourceComponent(TComponent* value) {
+  SetListSource(dynamic_cast<TDataSource*>(value));
+}
+
+void TColumnDropDownBoxEx::Assign(TPersistent* source) {
+  auto* other = dynamic_cast<TColumnDropDownBoxEx*>(source);
+  if (other == nullptr) return TPersistent::Assign(source);
+  autoFitColWidths_ = other->autoFitColWidths_;
+  useMultiTitle_ = other->useMultiTitle_;
+  options_ = other->options_;
+  SetListSource(other->listSource_);
+  specRow_->Assign(other->specRow_.get());
+}
+
+void TSTColumnFilterEx::Assign(TPersistent* source) {
+  if (dynamic_cast<TSTColumnFilterEx*>(source) != nullptr) return;
+  TPersistent::Assign(source);
+}
+
+TPersistent* TSTColumnFilterEx::GetOwner() { return column_; }

@@ -1,0 +1,142 @@
+#pragma once
+
+#include <memory>
+
+#include "gridlib/grid/grid_types.h"
+#include "platform/classes/collection.h"
+#include "platform/graphics/colors.h"
+
+class TColumnEx;
+class TDataSource;
+class TFont;
+class TSpecRowEx;
+
+// One footer cell of a column: static text, a field value or an aggregate.
+class TColumnFooterEx : public TCollectionItem {
+  DECLARE_CLASS(TColumnFooterEx, TCollectionItem)
+ public:
+  // A footer in a column's Footers collection.
+  explicit TColumnFooterEx(TCollection* collection);
+  // The column's single footer, outside any collection.
+  TColumnFooterEx(TColumnEx* column, std::nullptr_t);
+  ~TColumnFooterEx() override;
+  static void Publish();
+  void Assign(TPersistent* source) override;
+
+  TColumnEx* Column() const { return column_; }
+  TAlignment Alignment() const;
+  void SetAlignment(TAlignment value);
+  TColor Color() const;
+  void SetColor(TColor value);
+  TFont* Font() const;
+  void SetFont(TFont* value);
+  bool ToolTips() const;
+  void SetToolTips(bool value);
+  const String& DisplayFormat() const { return displayFormat_; }
+  void SetDisplayFormat(const String& value);
+  bool EndEllipsis() const { return endEllipsis_; }
+  void SetEndEllipsis(bool value);
+  const String& FieldName() const { return fieldName_; }
+  void SetFieldName(const String& value);
+  const String& Value() const { return value_; }
+  void SetValue(const String& value);
+  TFooterValueType ValueType() const { return valueType_; }
+  void SetValueType(TFooterValueType value);
+  bool WordWrap() const { return wordWrap_; }
+  void SetWordWrap(bool value);
+  virtual void RestoreDefaults();
+
+  bool IsAlignmentStored() const;
+  bool IsColorStored() const;
+  bool IsFontStored() const { return (assigned_ & kFontBit) != 0; }
+  bool IsToolTipsStored() const { return (assigned_ & kToolTipsBit) != 0 && toolTips_; }
+
+ private:
+  static constexpr uint8_t kAlignmentBit = 1, kFontBit = 2, kColorBit = 4, kToolTipsBit = 8;
+  TAlignment DefaultAlignment() const;
+  TColor DefaultColor() const;
+  TFont* DefaultFont() const;
+  void ColumnChanged(bool allItems);
+  void FontChanged();
+
+  TColumnEx* column_;
+  uint8_t assigned_ = 0;
+  TAlignment alignment_ = taLeftJustify;
+  TColor color_ = clWindow;
+  std::unique_ptr<TFont> font_;
+  bool copyingFont_ = false;
+  bool toolTips_ = false;
+  String displayFormat_;
+  bool endEllipsis_ = false;
+  String fieldName_;
+  String value_;
+  TFooterValueType valueType_ = fvtNon;
+  bool wordWrap_ = false;
+};
+
+class TColumnFootersEx : public TOwnedCollection {
+  DECLARE_CLASS(TColumnFootersEx, TOwnedCollection)
+ public:
+  explicit TColumnFootersEx(TColumnEx* column);
+  TColumnEx* Column() const { return column_; }
+  TColumnFooterEx* Items(int index) const {
+    return static_cast<TColumnFooterEx*>(TCollection::Items(index));
+  }
+  TColumnFooterEx* Add() { return static_cast<TColumnFooterEx*>(TCollection::Add()); }
+
+ private:
+  TColumnEx* column_;
+};
+
+enum TDBLookupGridExOption : uint8_t {
+  dlgColumnResizeEx, dlgColLinesEx, dlgRowLinesEx, dlgAutoSortMarkingEx, dlgMultiSortMarkingEx
+};
+DECLARE_ENUM_NAMES(TDBLookupGridExOption, "dlgColumnResizeEx", "dlgColLinesEx", "dlgRowLinesEx",
+                   "dlgAutoSortMarkingEx", "dlgMultiSortMarkingEx")
+using TDBLookupGridExOptions = Set<TDBLookupGridExOption>;
+
+// How a column's lookup drop-down looks: its list source, options and special row.
+class TColumnDropDownBoxEx : public TPersistent {
+  DECLARE_CLASS(TColumnDropDownBoxEx, TPersistent)
+ public:
+  explicit TColumnDropDownBoxEx(TColumnEx* column);
+  ~TColumnDropDownBoxEx() override;
+  static void Publish();
+  void Assign(TPersistent* source) override;
+  TPersistent* GetOwner() override;
+
+  bool AutoFitColWidths() const { return autoFitColWidths_; }
+  void SetAutoFitColWidths(bool value) { autoFitColWidths_ = value; }
+  bool UseMultiTitle() const { return useMultiTitle_; }
+  void SetUseMultiTitle(bool value) { useMultiTitle_ = value; }
+  // The list's data source, a component the column does not own; cleared when it goes.
+  TDataSource* ListSource() const { return listSource_; }
+  void SetListSource(TDataSource* value);
+  // The same seen as a component, for streaming; other components are ignored.
+  TComponent* ListSourceComponent() const;
+  void SetListSourceComponent(TComponent* value);
+  TDBLookupGridExOptions Options() const { return options_; }
+  void SetOptions(TDBLookupGridExOptions value) { options_ = value; }
+  TSpecRowEx* SpecRow() const { return specRow_.get(); }
+
+ private:
+  TColumnEx* column_;
+  bool autoFitColWidths_ = true;
+  bool useMultiTitle_ = false;
+  TDataSource* listSource_ = nullptr;
+  TDBLookupGridExOptions options_ = {dlgColLinesEx};
+  std::unique_ptr<TSpecRowEx> specRow_;
+};
+
+// The filter-row settings of a column; the filter row itself completes them.
+class TSTColumnFilterEx : public TPersistent {
+  DECLARE_CLASS(TSTColumnFilterEx, TPersistent)
+ public:
+  explicit TSTColumnFilterEx(TColumnEx* column) : column_(column) {}
+  void Assign(TPersistent* source) override;
+  TPersistent* GetOwner() override;
+  TColumnEx* Column() const { return column_; }
+
+ private:
+  TColumnEx* column_;
+};

@@ -1,0 +1,260 @@
+// Column titles: inheriting look, captions and sort markers.
+#include "gridlib/grid/column_titles.h"
+
+#include <algorithm>
+
+#include "gridlib/grid/column_defaults.h"
+#include "gridlib/grid/columns.h"
+#include "gridlib/grid/grid_data_link.h"
+#include "gridlib/grid/grid_host.h"
+#include "platform/data/field.h"
+#include "platform/graphics/bitmap.h"
+#include "platform/graphics/graphics_objects.h"
+
+TColumnTitleEx::TColumnTitleEx(TColumnEx* column)
+    : column_(column), font_(std::make_unique<TFont>()) {
+  font_->OnChange.Bind(nullptr, "", [this](TObject*) { FontChanged(); });
+}
+
+TColumnTitleEx::~TColumnTitleEx() = default;
+
+
+TPersistent* TColumnTitleEx::GetOwner() { return column_; }
+
+bool TColumnTitleEx::Assigned(int bit) const {
+  return column_->IsAssigned(static_cast<TColumnExValue>(bit));
+}
+
+void TColumnTitleEx::Changed(bool allItems) { column_->ColumnChanged(allItems); }
+
+bool TColumnTitleEx::InCollectionUpdate() const {
+  TCollection* columns = column_->Collection();
+  return columns != nullptr && columns->UpdateCount() > 0;
+}
+
+// ---- Defaults.
+
+TAlignment TColumnTitleEx::DefaultAlignment() const {
+  TDBGridExHost* grid = column_->GetGrid();
+  return grid != nullptr ? grid->ColumnDefValues()->Title()->Alignment() : taLeftJustify;
+}
+
+String TColumnTitleEx::DefaultCaption() const {
+  TField* field = column_->Field();
+  return field != nullptr ? field->DisplayLabel() : column_->FieldName();
+}
+
+TColor TColumnTitleEx::DefaultColor() const {
+  TDBGridExHost* grid = column_->GetGrid();
+  return grid != nullptr ? grid->ColumnDefValues()->Title()->Color() : clBtnFace;
+}
+
+TFont* TColumnTitleEx::DefaultFont() const {
+  TDBGridExHost* grid = column_->GetGrid();
+  return grid != nullptr ? grid->TitleFont() : column_->Font();
+}
+
+bool TColumnTitleEx::DefaultEndEllipsis() const {
+  TDBGridExHost* grid = column_->GetGrid();
+  return grid != nullptr && grid->ColumnDefValues()->Title()->EndEllipsis();
+}
+
+TTextOrientationEx TColumnTitleEx::DefaultOrientation() const {
+  TDBGridExHost* grid = column_->GetGrid();
+  return grid != nullptr ? grid->ColumnDefValues()->Title()->Orientation() : tohHorizontal;
+}
+
+bool TColumnTitleEx::DefaultTitleButton() const {
+  TDBGridExHost* grid = column_->GetGrid();
+  return grid != nullptr && grid->ColumnDefValues()->Title()->TitleButton();
+}
+
+bool TColumnTitleEx::DefaultToolTips() const {
+  TDBGridExHost* grid = column_->GetGrid();
+  return grid != nullptr && grid->ColumnDefValues()->Title()->ToolTips();
+}
+
+// ---- Inheriting properties.
+
+#define TITLE_PROPERTY(Type, Name, field, bit, notify)                           \
+  Type TColumnTitleEx::Name() const { return Assigned(bit) ? field : Default##Name(); } \
+  void TColumnTitleEx::Set##Name(Type value) {                                  \
+    if (Assigned(bit) && field == value) return;                                \
+    field = value;                                                              \
+    column_->MarkAssigned(bit);                                                 \
+    if (notify) Changed(false);                                                 \
+  }                                                                             \
+  bool TColumnTitleEx::Is##Name##Stored() const {                               \
+    return Assigned(bit) && field != Default##Name();                           \
+  }
+
+TITLE_PROPERTY(TAlignment, Alignment, alignment_, cvTitleAlignment, true)
+TITLE_PROPERTY(TColor, Color, color_, cvTitleColor, true)
+TITLE_PROPERTY(bool, EndEllipsis, endEllipsis_, cvTitleEndEllipsis, true)
+TITLE_PROPERTY(TTextOrientationEx, Orientation, orientation_, cvTitleOrientation, true)
+TITLE_PROPERTY(bool, TitleButton, titleButton_, cvTitleButton, true)
+TITLE_PROPERTY(bool, ToolTips, toolTips_, cvTitleToolTips, false)
+#undef TITLE_PROPERTY
+
+String TColumnTitleEx::Caption() const {
+  return Assigned(cvTitleCaption) ? caption_ : DefaultCaption();
+}
+
+void TColumnTitleEx::SetCaption(const String& value) {
+  if (column_->IsDefaultColumn()) {
+    TDBGridExHost* grid = column_->GetGrid();
+    if (grid != nullptr && grid->DataLink()->Active() && column_->Field() != nullptr) {
+      column_->Field()->SetDisplayLabel(value);
+      return;
+    }
+  }
+  if (Assigned(cvTitleCaption) && caption_ == value) return;
+  caption_ = value;
+  column_->MarkAssigned(cvTitleCaption);
+  Changed(false);
+}
+
+bool TColumnTitleEx::IsCaptionStored() const {
+  return Assigned(cvTitleCaption) && caption_ != DefaultCaption();
+}
+
+TFont* TColumnTitleEx::Font() const {
+  TFont* source = DefaultFont();
+  if (!Assigned(cvTitleFont) && source != font_.get()) {
+    auto* self = const_cast<TColumnTitleEx*>(this);
+    self->copyingFont_ = true;
+    font_->Assign(source);
+    self->copyingFont_ = false;
+  }
+  return font_.get();
+}
+
+void TColumnTitleEx::SetFont(TFont* value) { font_->Assign(value); }
+
+bool TColumnTitleEx::IsFontStored() const { return Assigned(cvTitleFont); }
+
+void TColumnTitleEx::FontChanged() {
+  if (copyingFont_) return;
+  column_->MarkAssigned(cvTitleFont);
+  Changed(true);
+}
+
+void TColumnTitleEx::SetImageIndex(int value) {
+  if (imageIndex_ == value) return;
+  imageIndex_ = value;
+  if (TDBGridExHost* grid = column_->GetGrid()) grid->LayoutChanged();
+}
+
+void TColumnTitleEx::RestoreDefaults() {
+  const bool fontWasAssigned = Assigned(cvTitleFont);
+  for (int bit = cvTitleColor; bit <= cvTitleOrientation; ++bit) {
+    column_->assigned_.Exclude(static_cast<TColumnExValue>(bit));
+  }
+  caption_.clear();
+  TFont* source = DefaultFont();
+  if (source != font_.get()) {
+    copyingFont_ = true;
+    font_->Assign(source);
+    copyingFont_ = false;
+  }
+  Changed(fontWasAssigned);
+}
+
+void TColumnTitleEx::Assign(TPersistent* source) {
+  auto* other = dynamic_cast<TColumnTitleEx*>(source);
+  if (other == nullptr) return TPersistent::Assign(source);
+  if (other->Assigned(cvTitleAlignment)) SetAlignment(other->Alignment());
+  if (other->Assigned(cvTitleColor)) SetColor(other->Color());
+  if (other->Assigned(cvTitleCaption)) SetCaption(other->Caption());
+  if (other->Assigned(cvTitleFont)) SetFont(other->Font());
+  hint_ = other->hint_;
+  SetImageIndex(other->ImageIndex());
+  SetOrientation(other->Orientation());
+  SetSortIndex(other->SortIndex());
+  SetSortMarker(other->SortMarker());
+  SetTitleButton(other->TitleButton());
+  SetEndEllipsis(other->EndEllipsis());
+  SetToolTips(other->ToolTips());
+}
+
+// ---- Sort markers.
+
+void TColumnTitleEx::SetSortMarker(TSortMarkerEx value) {
+  if (sortMarker_ == value) return;
+  sortMarker_ = value;
+  TDBGridExHost* grid = column_->GetGrid();
+  if (InCollectionUpdate() || grid == nullptr) return;
+  if (grid->OptionsEx().Contains(dghMultiSortMarking)) MarkMultiSort(value);
+  else MarkSingleSort();
+  Changed(false);
+}
+
+void TColumnTitleEx::MarkSingleSort() {
+  TDBGridExHost* grid = column_->GetGrid();
+  std::vector<TColumnEx*>& marked = grid->SortMarkedColumns();
+  if (sortMarker_ == smNoneEx) {
+    sortIndex_ = 0;
+    marked.clear();
+    return;
+  }
+  TDBGridColumnsEx* columns = grid->Columns();
+  for (int i = 0; i < columns->Count(); ++i) {
+    TColumnEx* other = columns->Items(i);
+    if (other != column_ && other->Title()->SortMarker() != smNoneEx) {
+      other->Title()->SetSortMarker(smNoneEx);
+    }
+  }
+  sortIndex_ = 1;
+  marked.assign(1, column_);
+}
+
+void TColumnTitleEx::MarkMultiSort(TSortMarkerEx value) {
+  std::vector<TColumnEx*>& marked = column_->GetGrid()->SortMarkedColumns();
+  if (value != smNoneEx && sortIndex_ == 0) {
+    std::erase(marked, column_);
+    marked.push_back(column_);
+    sortIndex_ = static_cast<int>(marked.size());
+  } else if (value == smNoneEx && sortIndex_ != 0) {
+    std::erase(marked, column_);
+    for (TColumnEx* other : marked) {
+      if (other->Title()->sortIndex_ > sortIndex_) --other->Title()->sortIndex_;
+    }
+    sortIndex_ = 0;
+  }
+}
+
+void TColumnTitleEx::SetSortIndex(int value) {
+  if (value < 0) value = 0;
+  if (value == sortIndex_) return;
+  TDBGridExHost* grid = column_->GetGrid();
+  if (InCollectionUpdate() || grid == nullptr) {
+    sortIndex_ = value;
+    return;
+  }
+  if (sortMarker_ == smNoneEx || value == 0) return;
+  std::vector<TColumnEx*>& marked = grid->SortMarkedColumns();
+  auto other = std::find_if(marked.begin(), marked.end(), [&](TColumnEx* c) {
+    return c != column_ && c->Title()->sortIndex_ == value;
+  });
+  if (other == marked.end()) return;
+  auto self = std::find(marked.begin(), marked.end(), column_);
+  (*other)->Title()->sortIndex_ = sortIndex_;
+  sortIndex_ = value;
+  if (self != marked.end()) std::iter_swap(self, other);
+  Changed(false);
+}
+
+void TColumnTitleEx::ToggleSortMarker(bool keepOthers) {
+  TDBGridExHost* grid = column_->GetGrid();
+  if (!keepOthers && grid != nullptr) {
+    TDBGridColumnsEx* columns = grid->Columns();
+    for (int i = 0; i < columns->Count(); ++i) {
+      if (columns->Items(i) != column_) columns->Items(i)->Title()->SetSortMarker(smNoneEx);
+    }
+  }
+  switch (sortMarker_) {
+    case smNoneEx: SetSortMarker(smDownEx); break;
+    case smDownEx: SetSortMarker(smUpEx); break;
+    case smUpEx: SetSortMarker(keepOthers ? smNoneEx : smDownEx); break;
+  }
+}

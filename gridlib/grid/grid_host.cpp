@@ -1,0 +1,271 @@
+// The grid-wide settings and owned objects that the column model and selection rely on.
+#include "gridlib/grid/grid_host.h"
+
+#include <algorithm>
+
+#include "gridlib/grid/bookmark_list.h"
+#include "gridlib/grid/column_defaults.h"
+#include "gridlib/grid/column_parts.h"
+#include "gridlib/grid/column_titles.h"
+#include "gridlib/grid/columns.h"
+#include "gridlib/grid/grid_data_link.h"
+#include "gridlib/grid/grid_selection.h"
+#include "platform/graphics/bitmap.h"
+#include "platform/graphics/canvas.h"
+#include "platform/graphics/graphics_objects.h"
+#include "platform/graphics/text_out.h"
+
+TFontWidthMetrics MeasureFontWidths(TFont* font) {
+  static TBitmap* scratch = [] {
+    auto* bitmap = new TBitmap();
+    bitmap->SetSize(1, 1);
+    return bitmap;
+  }();
+  TCanvas* canvas = scratch->Canvas();
+  canvas->Font()->Assign(font);
+  TEXTMETRIC metrics;
+  GetTextMetrics(canvas->Handle(), &metrics);
+  return {canvas->TextWidth("0"), metrics.tmOverhang, metrics.tmAveCharWidth};
+}
+
+TDBGridExHost::TDBGridExHost() = default;
+
+TDBGridExHost::~TDBGridExHost() = default;
+
+void TDBGridExHost::CreateGridObjects() {
+  titleFont_ = std::make_unique<TFont>();
+  titleFont_->OnChange.Bind(nullptr, "", [this](TObject*) { TitleFontChanged(); });
+  footerFont_ = std::make_unique<TFont>();
+  columnDefValues_ = new TDBGridExColumnDefValuesEx(this);
+  columns_ = new TDBGridColumnsEx(this, TCollectionItemClass::Of<TDBGridColumnEx>());
+  dataLink_ = std::make_unique<TGridDataLinkEx>(this);
+  selectedRows_ = std::make_unique<TBookmarkListEx>(this);
+  selection_ = std::make_unique<TDBGridExSelection>(this);
+}
+
+// Runs while the control is still whole; columns are freed before the objects they ask.
+// Fires no event: whoever listens may be half gone already.
+void TDBGridExHost::DestroyGridObjects() {
+  tearingDown_ = true;
+  OnSelectionChanged.Clear();
+  sortMarked_.clear();
+  if (dataLink_ != nullptr) dataLink_->SetDataSource(nullptr);
+  delete columns_;
+  columns_ = nullptr;
+  delete columnDefValues_;
+  columnDefValues_ = nullptr;
+  selection_.reset();
+  selectedRows_.reset();
+  dataLink_.reset();
+  footerFont_.reset();
+  titleFont_.reset();
+}
+
+int TDBGridExHost::ColCount() { return columns_->Count() + IndicatorOffset(); }
+
+void TDBGridExHost::InvalidateDataCol(int dataCol) {
+  InvalidateGridRect(Rect(dataCol + IndicatorOffset(), 0, dataCol + IndicatorOffset(),
+                          RowCount() - 1));
+}
+
+void TDBGridExHost::InvalidateCurrentRow() {
+  if (dataLink_->Active()) InvalidateGridRow(TitleRowCount() + dataLink_->ActiveRecord());
+}
+
+void TDBGridExHost::EditingChanged() {
+  if (options_.Contains(dgIndicator)) InvalidateCurrentRow();
+}
+
+void TDBGridExHost::LinkActive(bool active) {
+  if (tearingDown_) return;
+  selection_->LinkActive(active);
+  columns_->ReleaseFields();
+  LayoutChanged();
+}
+
+void TDBGridExHost::FocusField(TField*& field) {
+  for (int i = 0; i < columns_->Count(); ++i) {
+    if (columns_->Items(i)->Field() == field) SetSelectedIndex(i);
+  }
+  const int selected = SelectedIndex();
+  if (selected >= 0 && selected < columns_->Count() &&
+      columns_->Items(selected)->Field() == field && TrySetFocus()) {
+    field = nullptr;
+    ShowInplaceEditor();
+  }
+}
+
+bool TDBGridExHost::IsLoading() { return GridComponent()->ComponentState().Contains(csLoading); }
+bool TDBGridExHost::IsDesigning() { return GridComponent()->ComponentState().Contains(csDesigning); }
+bool TDBGridExHost::IsDestroying() {
+  return tearingDown_ || GridComponent()->ComponentState().Contains(csDestroying);
+}
+
+void TDBGridExHost::EndLayout() {
+  if (layoutLock_ == 0) return;
+  if (--layoutLock_ == 0 && columns_ != nullptr) LayoutChanged();
+}
+
+// ---- Settings.
+
+void TDBGridExHost::SetOptions(TDBGridOptions value) {
+  if (value.Contains(dgRowSelect)) value -= TDBGridOptions{dgEditing, dgAlwaysShowEditor};
+  if (value == options_) return;
+  if (options_.Contains(dgMultiSelect) && !value.Contains(dgMultiSelect)) ClearSelection();
+  const uint64_t changed = value.Mask() ^ options_.Mask();
+  options_ = value;
+  if ((changed & 0x36F) != 0) LayoutChanged();
+  RefreshInplaceEditor();
+}
+
+void TDBGridExHost::SetOptionsEx(TDBGridExOptions value) {
+  if (value == optionsEx_) return;
+  // Markers are cleared while multi-sort still holds, so the primary keeps its place.
+  if (optionsEx_.Contains(dghMultiSortMarking) && !value.Contains(dghMultiSortMarking)) {
+    while (sortMarked_.size() > 1) sortMarked_.back()->Title()->SetSortMarker(smNoneEx);
+  }
+  optionsEx_ = value;
+  LayoutChanged();
+}
+
+void TDBGridExHost::SetAllowedSelections(TDBGridExAllowedSelections value) {
+  allowedSelections_ = value;
+  const TDBGridExSelectionType current = selection_->SelectionType();
+  if (current != gstNon && !value.Contains(current)) selection_->Clear();
+}
+
+void TDBGridExHost::SetReadOnly(bool value) {
+  readOnly_ = value;
+  InvalidateGrid();
+}
+
+void TDBGridExHost::SetFlat(bool value) {
+  if (flat_ == value) return;
+  flat_ = value;
+  LayoutChanged();
+}
+
+void TDBGridExHost::SetDrawMemoText(bool value) {
+  drawMemoText_ = value;
+  LayoutChanged();
+}
+
+void TDBGridExHost::SetAutoFitColWidths(bool value) {
+  if (autoFitColWidths_ == value) return;
+  autoFitColWidths_ = value;
+  LayoutChanged();
+}
+
+void TDBGridExHost::SetUseMultiTitle(bool value) {
+  useMultiTitle_ = value;
+  LayoutChanged();
+}
+
+void TDBGridExHost::SetTitleFont(TFont* value) { titleFont_->Assign(value); }
+
+void TDBGridExHost::TitleFontChanged() {
+  if (options_.Contains(dgTitles)) LayoutChanged();
+}
+
+void TDBGridExHost::SetFooterFont(TFont* value) { footerFont_->Assign(value); }
+
+void TDBGridExHost::SetFooterColor(TColor value) {
+  footerColor_ = value;
+  InvalidateGrid();
+}
+
+TDataSource* TDBGridExHost::DataSource() const { return dataLink_->DataSource(); }
+
+void TDBGridExHost::SetDataSource(TDataSource* value) {
+  if (value == dataLink_->DataSource()) return;
+  ClearSelection();
+  dataLink_->SetDataSource(value);
+  if (value != nullptr) value->FreeNotification(GridComponent());
+  LinkActive(dataLink_->Active());
+}
+
+void TDBGridExHost::SetColumnDefValues(TColumnDefValuesEx* value) {
+  columnDefValues_->Assign(value);
+}
+
+void TDBGridExHost::SetColumns(TDBGridColumnsEx* value) { columns_->Assign(value); }
+
+bool TDBGridExHost::IsColumnsStored() const { return columns_->State() == csCustomized; }
+
+void TDBGridExHost::RebuildSortMarkedColumns() {
+  std::vector<TColumnEx*> marked;
+  for (int i = 0; i < columns_->Count(); ++i) {
+    TColumnEx* column = columns_->Items(i);
+    if (column->Title()->SortMarker() != smNoneEx) marked.push_back(column);
+    else column->Title()->SetSortIndexQuietly(0);
+  }
+  // Unnumbered markers follow the numbered ones; equal numbers keep column order.
+  auto key = [](TColumnEx* c) {
+    const int index = c->Title()->SortIndex();
+    return index > 0 ? index : INT32_MAX;
+  };
+  std::stable_sort(marked.begin(), marked.end(),
+                   [&](TColumnEx* a, TColumnEx* b) { return key(a) < key(b); });
+  for (size_t i = 0; i < marked.size(); ++i) {
+    marked[i]->Title()->SetSortIndexQuietly(static_cast<int>(i) + 1);
+  }
+  sortMarked_ = std::move(marked);
+}
+
+// ---- Selection.
+
+bool TDBGridExHost::SelectionTypeAllowed(TDBGridExSelectionType type) const {
+  if (type == gstNon) return true;
+  if (!options_.Contains(dgMultiSelect) || !allowedSelections_.Contains(type)) return false;
+  if (options_.Contains(dgRowSelect) && (type == gstRectangle || type == gstColumns)) return false;
+  return true;
+}
+
+void TDBGridExHost::ClearSelection() {
+  if (!optionsEx_.Contains(dghClearSelection)) return;
+  if (options_.Contains(dgMultiSelect)) selectedRows_->Clear();
+  if (selection_->SelectionType() != gstNon) {
+    selection_->Clear();
+    InvalidateGrid();
+    RefreshInplaceEditor();
+  }
+}
+
+bool TDBGridExHost::AllowsEditingCurrentRecord() {
+  TDataSet* dataSet = dataLink_->DataSet();
+  if (dataSet == nullptr) return false;
+  const bool inserting = dataSet->State() == dsInsert;
+  if (!allowedOperations_.Contains(alopUpdateEx) && !inserting) return false;
+  return !dataSet->IsEmpty() || allowedOperations_.Contains(alopInsertEx) ||
+         allowedOperations_.Contains(alopAppendEx);
+}
+
+void TDBGridExHost::SelectionChanged() {
+  if (tearingDown_) return;
+  const TDBGridExSelectionType type = selection_->SelectionType();
+  if (type == gstAll) InvalidateGrid();
+  else if (type != gstNon) InvalidateGridRect(selection_->SelectionToGridRect());
+  InvalidateCurrentRow();
+  OnSelectionChanged.Call(GridComponent());
+}
+
+void TDBGridExHost::ForgetColumn(const TCollectionItem* column) {
+  if (std::erase_if(sortMarked_, [&](const TColumnEx* c) { return c == column; }) > 0) {
+    for (size_t i = 0; i < sortMarked_.size(); ++i) {
+      sortMarked_[i]->Title()->SetSortIndexQuietly(static_cast<int>(i) + 1);
+    }
+  }
+  if (selection_ != nullptr) selection_->Columns()->ColumnRemoved(column);
+}
+
+void TDBGridExHost::GridNotification(TComponent* component, TOperation operation) {
+  if (operation != opRemove || tearingDown_) return;
+  if (component == DataSource()) SetDataSource(nullptr);
+  for (int i = 0; i < columns_->Count(); ++i) {
+    TColumnEx* column = columns_->Items(i);
+    if (column->PopupMenu() == component) column->SetPopupMenu(nullptr);
+    if (column->ImageList() == component) column->SetImageList(nullptr);
+    if (column->DropDownBox()->ListSource() == component) column->DropDownBox()->SetListSource(nullptr);
+    if (auto* field = dynamic_cast<TField*>(component)) column->FieldRemoved(field);
+  }
+}

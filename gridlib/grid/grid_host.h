@@ -1,0 +1,216 @@
+#pragma once
+
+#include <memory>
+#include <vector>
+
+#include "gridlib/grid/grid_types.h"
+#include "platform/classes/component.h"
+#include "platform/controls/control_types.h"
+#include "platform/core/events.h"
+#include "platform/graphics/colors.h"
+
+class TBookmarkListEx;
+class TCollectionItem;
+class TColumnDefValuesEx;
+class TColumnEx;
+class TDataSet;
+class TDataSource;
+class TDBGridColumnsEx;
+class TDBGridExSelection;
+class TField;
+class TFont;
+class TGridDataLinkEx;
+
+// Width measures of one font, for turning a field's DisplayWidth into pixels and back.
+struct TFontWidthMetrics {
+  int ZeroWidth = 0;     // TextWidth("0")
+  int Overhang = 0;      // tmOverhang
+  int AveCharWidth = 0;  // tmAveCharWidth
+};
+TFontWidthMetrics MeasureFontWidths(TFont* font);
+
+// The part of the data grid that its columns, titles, data link, bookmark list and selection
+// rely on: the grid-wide settings and the objects it owns, plus the few things only the
+// control can answer (its font, colours, window and painting). The grid control derives from
+// its base grid and from this class and supplies the virtual operations; until then a column
+// collection can live without any grid.
+//
+// The control calls CreateGridObjects() at the end of its constructor and
+// DestroyGridObjects() first in its destructor, and forwards Notification to
+// GridNotification.
+class TDBGridExHost {
+ public:
+  TDBGridExHost();
+  virtual ~TDBGridExHost();
+  TDBGridExHost(const TDBGridExHost&) = delete;
+  TDBGridExHost& operator=(const TDBGridExHost&) = delete;
+
+  // ---- What the control answers.
+  virtual TComponent* GridComponent() = 0;
+  virtual TFont* GridFont() = 0;
+  virtual TColor GridColor() = 0;
+  virtual TColor FixedColor() { return clBtnFace; }
+  virtual TBiDiMode GridBiDiMode() { return bdLeftToRight; }
+  virtual TImeMode GridImeMode() { return imDontCare; }
+  virtual String GridImeName() { return String(); }
+  virtual bool GridHandleAllocated() { return false; }
+  virtual int DefaultColWidth() { return 64; }
+  // Width of the grid column that shows data column `dataCol`; -1 when there is none.
+  virtual int GridColWidth(int dataCol) { (void)dataCol; return -1; }
+  virtual void SetGridColWidth(int dataCol, int width) { (void)dataCol; (void)width; }
+  // Grid rows above the data rows (titles and the filter row).
+  virtual int TitleRowCount() { return Options().Contains(dgTitles) ? 1 : 0; }
+  virtual int VisibleDataRowCount() { return 1; }
+  virtual int RowCount() { return TitleRowCount() + VisibleDataRowCount(); }
+  int ColCount();
+  int IndicatorOffset() const { return Options().Contains(dgIndicator) ? 1 : 0; }
+  // The data column that has the focus.
+  virtual int SelectedIndex() { return selectedIndex_; }
+  virtual void SetSelectedIndex(int dataCol) { selectedIndex_ = dataCol; }
+  virtual bool InplaceEditorShowing() { return false; }
+  virtual void RefreshInplaceEditor() {}
+  virtual void ShowInplaceEditor() {}
+  virtual bool TrySetFocus() { return false; }
+
+  // Repainting.
+  virtual void InvalidateGrid() {}
+  virtual void InvalidateGridRect(const TRect& cells) { (void)cells; }
+  virtual void InvalidateGridRow(int row) { (void)row; }
+  void InvalidateDataCol(int dataCol);
+  void InvalidateCurrentRow();
+  // Re-lays out rows and columns from the collection and the data set.
+  virtual void LayoutChanged() {}
+  // After a column changed: scroll bars and in-place editor follow.
+  virtual void UpdateScrollBarsAndEditor() {}
+
+  // What the data link hears, forwarded.
+  virtual void LinkActive(bool active);
+  virtual void DataChanged() { InvalidateGrid(); }
+  virtual void Scroll(int distance) { (void)distance; InvalidateGrid(); }
+  virtual void EditingChanged();
+  virtual void RecordChanged(TField* field) { (void)field; InvalidateGrid(); }
+  // Writes the in-place editor's text into the field.
+  virtual void UpdateData() {}
+  void FocusField(TField*& field);
+
+  // ---- Settings kept here.
+  TDBGridOptions Options() const { return options_; }
+  void SetOptions(TDBGridOptions value);
+  TDBGridExOptions OptionsEx() const { return optionsEx_; }
+  void SetOptionsEx(TDBGridExOptions value);
+  TDBGridExAllowedOperations AllowedOperations() const { return allowedOperations_; }
+  void SetAllowedOperations(TDBGridExAllowedOperations value) { allowedOperations_ = value; }
+  TDBGridExAllowedSelections AllowedSelections() const { return allowedSelections_; }
+  void SetAllowedSelections(TDBGridExAllowedSelections value);
+  bool ReadOnly() const { return readOnly_; }
+  void SetReadOnly(bool value);
+  bool Flat() const { return flat_; }
+  void SetFlat(bool value);
+  bool DrawMemoText() const { return drawMemoText_; }
+  void SetDrawMemoText(bool value);
+  bool AutoFitColWidths() const { return autoFitColWidths_; }
+  void SetAutoFitColWidths(bool value);
+  bool UseMultiTitle() const { return useMultiTitle_; }
+  void SetUseMultiTitle(bool value);
+  TFont* TitleFont() const { return titleFont_.get(); }
+  void SetTitleFont(TFont* value);
+  TFont* FooterFont() const { return footerFont_.get(); }
+  void SetFooterFont(TFont* value);
+  TColor FooterColor() const { return footerColor_; }
+  void SetFooterColor(TColor value);
+  TDataSource* DataSource() const;
+  void SetDataSource(TDataSource* value);
+
+  TColumnDefValuesEx* ColumnDefValues() const { return columnDefValues_; }
+  void SetColumnDefValues(TColumnDefValuesEx* value);
+  TDBGridColumnsEx* Columns() const { return columns_; }
+  void SetColumns(TDBGridColumnsEx* value);
+  bool IsColumnsStored() const;
+  TGridDataLinkEx* DataLink() const { return dataLink_.get(); }
+  TBookmarkListEx* SelectedRows() const { return selectedRows_.get(); }
+  TDBGridExSelection* Selection() const { return selection_.get(); }
+  // Columns with a sort marker, primary first: index i holds the column whose SortIndex is i+1.
+  std::vector<TColumnEx*>& SortMarkedColumns() { return sortMarked_; }
+  // Rebuilds the marked list from the columns' SortIndex, compacting gaps and duplicates in
+  // their order, so that the indexes run 1..n.
+  void RebuildSortMarkedColumns();
+
+  // Layout lock: columns created or re-bound while it is held do not each re-lay out.
+  void BeginLayout() { ++layoutLock_; }
+  void EndLayout();
+  bool InLayout() const { return layoutLock_ > 0; }
+  // True while the grid takes its layout from the data set's fields.
+  bool LayoutFromDataset() const { return layoutFromDataset_; }
+  void SetLayoutFromDataset(bool value) { layoutFromDataset_ = value; }
+  // Whether resizing a default column writes the width back to the field's DisplayWidth.
+  bool FieldWidthWriteBack() const { return fieldWidthWriteBack_; }
+  void SetFieldWidthWriteBack(bool value) { fieldWidthWriteBack_ = value; }
+
+  bool IsLoading();
+  bool IsDesigning();
+  bool IsDestroying();
+  // Whether the user may create a selection of this kind now.
+  bool SelectionTypeAllowed(TDBGridExSelectionType type) const;
+  // Empties the selection (and the selected records) as option dghClearSelection asks.
+  void ClearSelection();
+  // The allowed-operations rule for editing the current record.
+  bool AllowsEditingCurrentRecord();
+  // The selection changed: repaint what it covers and tell OnSelectionChanged.
+  virtual void SelectionChanged();
+  // A column leaves the collection: no list keeps a pointer to it, and the other sort-marked
+  // columns are numbered 1..n again.
+  void ForgetColumn(const TCollectionItem* column);
+  // Drops every pointer to `component` when it goes.
+  void GridNotification(TComponent* component, TOperation operation);
+
+  TNotifyEvent OnSelectionChanged;
+
+ protected:
+  void CreateGridObjects();
+  void DestroyGridObjects();
+
+ private:
+  void TitleFontChanged();
+
+  TDBGridOptions options_ = TDBGridOptions::FromMask(kDefaultGridOptions);
+  TDBGridExOptions optionsEx_ = TDBGridExOptions::FromMask(kDefaultGridExOptions);
+  TDBGridExAllowedOperations allowedOperations_ = {alopInsertEx, alopUpdateEx, alopDeleteEx,
+                                                    alopAppendEx};
+  TDBGridExAllowedSelections allowedSelections_ =
+      TDBGridExAllowedSelections::FromMask(kDefaultAllowedSelections);
+  bool readOnly_ = false;
+  bool flat_ = false;
+  bool drawMemoText_ = false;
+  bool autoFitColWidths_ = false;
+  bool useMultiTitle_ = false;
+  bool layoutFromDataset_ = false;
+  bool fieldWidthWriteBack_ = true;
+  bool tearingDown_ = false;
+  int layoutLock_ = 0;
+  int selectedIndex_ = 0;
+  TColor footerColor_ = clWindow;
+  std::unique_ptr<TFont> titleFont_;
+  std::unique_ptr<TFont> footerFont_;
+  TColumnDefValuesEx* columnDefValues_ = nullptr;
+  TDBGridColumnsEx* columns_ = nullptr;
+  std::unique_ptr<TGridDataLinkEx> dataLink_;
+  std::unique_ptr<TBookmarkListEx> selectedRows_;
+  std::unique_ptr<TDBGridExSelection> selection_;
+  std::vector<TColumnEx*> sortMarked_;
+};
+
+// Holds the grid's layout lock for the life of the scope.
+class GridLayoutLock {
+ public:
+  explicit GridLayoutLock(TDBGridExHost* grid) : grid_(grid) {
+    if (grid_ != nullptr) grid_->BeginLayout();
+  }
+  ~GridLayoutLock() {
+    if (grid_ != nullptr) grid_->EndLayout();
+  }
+  GridLayoutLock(const GridLayoutLock&) = delete;
+  GridLayoutLock& operator=(const GridLayoutLock&) = delete;
+
+ private:
+  TDBGridExHost* grid_;
+};

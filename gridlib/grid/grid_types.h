@@ -1,0 +1,104 @@
+#pragma once
+
+#include <cstdint>
+
+#include "platform/classes/enum_info.h"
+#include "platform/core/exceptions.h"
+#include "platform/core/sets.h"
+#include "platform/core/strings.h"
+#include "platform/core/types.h"
+
+// Horizontal alignment of text (the data and controls layers declare the same type).
+#ifndef PLATFORM_TALIGNMENT_DECLARED
+#define PLATFORM_TALIGNMENT_DECLARED
+enum TAlignment : uint8_t { taLeftJustify, taRightJustify, taCenter };
+#endif
+#ifndef GRIDLIB_TALIGNMENT_NAMES
+#define GRIDLIB_TALIGNMENT_NAMES
+DECLARE_ENUM_NAMES(TAlignment, "taLeftJustify", "taRightJustify", "taCenter")
+#endif
+
+// Option sets, kinds and errors the data grid's classes share. Stored option sets keep the
+// ordinals below, so a layout written once reads back the same.
+
+enum TDBGridOption : uint8_t {
+  dgEditing, dgAlwaysShowEditor, dgTitles, dgIndicator, dgColumnResize, dgColLines,
+  dgRowLines, dgTabs, dgRowSelect, dgAlwaysShowSelection, dgConfirmDelete, dgCancelOnExit,
+  dgMultiSelect
+};
+DECLARE_ENUM_NAMES(TDBGridOption, "dgEditing", "dgAlwaysShowEditor", "dgTitles", "dgIndicator",
+                   "dgColumnResize", "dgColLines", "dgRowLines", "dgTabs", "dgRowSelect",
+                   "dgAlwaysShowSelection", "dgConfirmDelete", "dgCancelOnExit", "dgMultiSelect")
+using TDBGridOptions = Set<TDBGridOption>;
+inline constexpr uint64_t kDefaultGridOptions = 0x0CFD;
+
+enum TDBGridExOption : uint8_t {
+  dghFixed3D, dghFrozen3D, dghFooter3D, dghData3D, dghResizeWholeRightPart, dghHighlightFocus,
+  dghClearSelection, dghFitRowHeightToText, dghAutoSortMarking, dghMultiSortMarking,
+  dghEnterAsTab, dghTraceColSizing, dghIncSearch, dghPreferIncSearch, dghRowHighlight,
+  dghDblClickOptimizeColWidth, dghDialogFind, dghRecordMoving
+};
+DECLARE_ENUM_NAMES(TDBGridExOption, "dghFixed3D", "dghFrozen3D", "dghFooter3D", "dghData3D",
+                   "dghResizeWholeRightPart", "dghHighlightFocus", "dghClearSelection",
+                   "dghFitRowHeightToText", "dghAutoSortMarking", "dghMultiSortMarking",
+                   "dghEnterAsTab", "dghTraceColSizing", "dghIncSearch", "dghPreferIncSearch",
+                   "dghRowHighlight", "dghDblClickOptimizeColWidth", "dghDialogFind",
+                   "dghRecordMoving")
+using TDBGridExOptions = Set<TDBGridExOption>;
+inline constexpr uint64_t kDefaultGridExOptions = 0x10061;
+
+enum TDBGridExAllowedOperation : uint8_t { alopInsertEx, alopUpdateEx, alopDeleteEx, alopAppendEx };
+DECLARE_ENUM_NAMES(TDBGridExAllowedOperation, "alopInsertEx", "alopUpdateEx", "alopDeleteEx",
+                   "alopAppendEx")
+using TDBGridExAllowedOperations = Set<TDBGridExAllowedOperation>;
+
+enum TDBGridExSelectionType : uint8_t {
+  gstNon, gstRecordBookmarks, gstRectangle, gstColumns, gstAll
+};
+DECLARE_ENUM_NAMES(TDBGridExSelectionType, "gstNon", "gstRecordBookmarks", "gstRectangle",
+                   "gstColumns", "gstAll")
+using TDBGridExAllowedSelections = Set<TDBGridExSelectionType>;
+inline constexpr uint64_t kDefaultAllowedSelections = 0x1E;
+
+enum TSortMarkerEx : uint8_t { smNoneEx, smDownEx, smUpEx };
+DECLARE_ENUM_NAMES(TSortMarkerEx, "smNoneEx", "smDownEx", "smUpEx")
+
+enum TTextOrientationEx : uint8_t { tohHorizontal, tohVertical };
+DECLARE_ENUM_NAMES(TTextOrientationEx, "tohHorizontal", "tohVertical")
+
+#ifndef GRIDLIB_TTEXTLAYOUT_DECLARED
+#define GRIDLIB_TTEXTLAYOUT_DECLARED
+enum TTextLayout : uint8_t { tlTop, tlCenter, tlBottom };
+DECLARE_ENUM_NAMES(TTextLayout, "tlTop", "tlCenter", "tlBottom")
+#endif
+
+enum TColumnButtonStyleEx : uint8_t { cbsAuto, cbsEllipsis, cbsNone, cbsUpDown, cbsDropDown };
+DECLARE_ENUM_NAMES(TColumnButtonStyleEx, "cbsAuto", "cbsEllipsis", "cbsNone", "cbsUpDown",
+                   "cbsDropDown")
+
+enum TFooterValueType : uint8_t {
+  fvtNon, fvtSum, fvtAvg, fvtCount, fvtFieldValue, fvtStaticText
+};
+DECLARE_ENUM_NAMES(TFooterValueType, "fvtNon", "fvtSum", "fvtAvg", "fvtCount", "fvtFieldValue",
+                   "fvtStaticText")
+
+// The kind of a data cell, as painting, editing and export see it.
+enum TColumnCellType : uint8_t {
+  cctPlain, cctPickList, cctLookup, cctKeyList, cctImageList, cctCheckboxes
+};
+
+// Check-box states of a cell.
+enum TCheckboxStateEx : uint8_t { cbUncheckedEx, cbCheckedEx, cbGrayedEx };
+
+// Every error the grid raises on a caller's mistake.
+class EInvalidGridOperation : public Exception {
+ public:
+  using Exception::Exception;
+};
+
+[[noreturn]] void RaiseGridError(const String& message);
+
+// True when Left <= col <= Right and Top <= row <= Bottom.
+bool PointInGridRect(int col, int row, const TRect& rect);
+
+inline constexpr TRect kEmptyGridRect{-1, -1, -1, -1};

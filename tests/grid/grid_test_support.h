@@ -1,0 +1,103 @@
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <map>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "gridlib/grid/grid_host.h"
+#include "platform/classes/component.h"
+
+class TDataSet;
+class TDataSource;
+
+namespace grid_test {
+
+// The smallest grid over the grid model: a component that answers what a control would
+// (font, colour, window, grid column widths) and writes down what it is asked to repaint and
+// re-lay out.
+class TTestGrid : public TComponent, public TDBGridExHost {
+  DECLARE_CLASS(TTestGrid, TComponent)
+ public:
+  explicit TTestGrid(TComponent* owner);
+  ~TTestGrid() override;
+  static void Publish();
+
+  TComponent* GridComponent() override { return this; }
+  TFont* GridFont() override { return font_.get(); }
+  TColor GridColor() override { return color; }
+  TColor FixedColor() override { return fixedColor; }
+  bool GridHandleAllocated() override { return handleAllocated; }
+  int GridColWidth(int dataCol) override;
+  void SetGridColWidth(int dataCol, int width) override { gridWidths[dataCol] = width; }
+  int VisibleDataRowCount() override { return visibleRows; }
+  bool InplaceEditorShowing() override { return editorShowing; }
+  void InvalidateGrid() override { ++wholeRepaints; }
+  void InvalidateGridRect(const TRect& cells) override { repaintedRects.push_back(cells); }
+  void InvalidateGridRow(int row) override { repaintedRows.push_back(row); }
+  void LayoutChanged() override { ++layouts; }
+  void SelectionChanged() override;
+  void Loaded() override;
+
+  // Shows `rows` data rows: the data link buffers that many records.
+  void SetVisibleRows(int rows);
+  // Builds one unstored column per visible field, as the grid does for a data set without
+  // stored columns.
+  void BuildDefaultColumns();
+
+  TColor color = clWindow;
+  TColor fixedColor = clBtnFace;
+  bool handleAllocated = false;
+  bool editorShowing = false;
+  int visibleRows = 10;
+  std::map<int, int> gridWidths;
+  int wholeRepaints = 0;
+  int layouts = 0;
+  int selectionNotices = 0;
+  std::vector<TRect> repaintedRects;
+  std::vector<int> repaintedRows;
+
+ protected:
+  void Notification(TComponent* component, TOperation operation) override;
+
+ private:
+  std::unique_ptr<TFont> font_;
+};
+
+// Where the test records live: in memory, or in an SQLite table of a temporary file.
+enum class Store { Memory, Sqlite };
+std::string StoreName(const testing::TestParamInfo<Store>& info);
+
+// A data set of `count` items: ID i, Name "Name<i>", Amount i * 1.5, Flag (odd IDs true),
+// Code "Y", "N" or Null for IDs 1, 2, 0 modulo 3, and a memo Note "note <i>".
+struct Items {
+  Items(Store store, int count);
+  ~Items();
+  Items(const Items&) = delete;
+  Items& operator=(const Items&) = delete;
+  TDataSet* ds() const { return ds_.get(); }
+  TDataSource* source() const { return source_.get(); }
+  // The ID of the current record.
+  int CurrentId() const;
+  void GotoId(int id);
+
+ private:
+  std::string file_;
+  std::unique_ptr<TDataSet> ds_;
+  std::unique_ptr<TDataSource> source_;
+};
+
+// A grid over a fresh set of items.
+struct GridOverItems {
+  GridOverItems(Store store, int count);
+  ~GridOverItems();
+  Items items;
+  std::unique_ptr<TTestGrid> grid;
+};
+
+// The IDs of the records whose bookmarks `grid` selected, in list order, as "1 3 5".
+std::string SelectedIds(TTestGrid* grid, Items& items);
+
+}  // namespace grid_test
