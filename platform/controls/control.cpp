@@ -1,4 +1,5 @@
 #include "platform/controls/control.h"
+#include "platform/controls/scope_guards.h"
 
 #include "platform/classes/properties.h"
 #include "platform/controls/forms.h"
@@ -394,11 +395,7 @@ void TControl::CMInvalidatingChange(TMessage&) { Invalidate(); }
 
 void TControl::CMParentFontChanged(TMessage&) {
   if (!parentFont_ || !parent_) return;
-  assigningParentFont_ = true;
-  struct TReset {
-    bool& flag;
-    ~TReset() { flag = false; }
-  } reset{assigningParentFont_};
+  TScopedValue<bool> assigning(assigningParentFont_, true);
   font_->Assign(parent_->Font());
 }
 

@@ -1,4 +1,5 @@
 #include "platform/controls/forms.h"
+#include "platform/controls/scope_guards.h"
 
 #include <vector>
 
@@ -107,6 +108,11 @@ void TCustomForm::SetMenu(TComponent* menu) {
   if (menu_) menu_->RemoveFreeNotification(this);
   menu_ = menu;
   if (menu_) menu_->FreeNotification(this);
+}
+
+void TCustomForm::Notification(TComponent* component, TOperation operation) {
+  TCustomControl::Notification(component, operation);
+  if (operation == opRemove && component == menu_) menu_ = nullptr;
 }
 
 void TCustomForm::PlaceOnScreen() {
@@ -287,11 +293,7 @@ TModalResult TCustomForm::ShowModal() {
     throw EInvalidOperation("Cannot make a visible window modal");
   ReleaseCapture();
   HWND previousActive = GetActiveWindow();
-  formState_.Include(fsModal);
-  struct TEndModal {
-    TFormState& state;
-    ~TEndModal() { state.Exclude(fsModal); }
-  } endModal{formState_};
+  TScopedInclude<TFormStateItem> modal(formState_, fsModal);
   TOtherWindowsDisabled disabled(Handle());
   modalResult_ = mrNone;
   Show();
@@ -313,6 +315,7 @@ void TCustomForm::Publish() {
   p.Property("FormStyle", &TCustomForm::FormStyle, &TCustomForm::SetFormStyle).Default(fsNormal);
   p.Property("Position", &TCustomForm::Position, &TCustomForm::SetPosition).Default(poDesigned);
   p.Property("KeyPreview", &TCustomForm::KeyPreview, &TCustomForm::SetKeyPreview).Default(false);
+  p.Property("Caption", &TCustomForm::Caption, &TCustomForm::SetCaption);
   p.Event("OnCreate", &TCustomForm::OnCreate);
   p.Event("OnShow", &TCustomForm::OnShow);
   p.Event("OnClose", &TCustomForm::OnClose);

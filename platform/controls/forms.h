@@ -49,6 +49,8 @@ class TCustomForm : public TCustomControl {
   // The menu bar component (a pointer; menus draw themselves).
   TComponent* Menu() const { return menu_; }
   void SetMenu(TComponent* menu);
+  // Multiple-document forms are not used by the client: there is never an active child.
+  TCustomForm* ActiveMDIChild() const { return nullptr; }
 
   // Focus inside the form.
   TWinControl* ActiveControl() const { return activeControl_; }
@@ -88,6 +90,7 @@ class TCustomForm : public TCustomControl {
   void CreateWnd() override;
   bool IsTopLevel() const override { return true; }
   void Paint() override;
+  void Notification(TComponent* component, TOperation operation) override;
   virtual void DoShow();
   virtual void DoHide();
   virtual void DoClose(TCloseAction& action);

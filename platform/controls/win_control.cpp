@@ -1,4 +1,5 @@
 #include "platform/controls/win_control.h"
+#include "platform/controls/scope_guards.h"
 
 #include <algorithm>
 #include <map>
@@ -163,12 +164,7 @@ void TWinControl::CreateWnd() {
   TCreateParams params;
   CreateParams(params);
   EnsureClassRegistered(params);
-  TWinControl* previous = CreatingControl();
-  CreatingControl() = this;
-  struct TRestore {
-    TWinControl* previous;
-    ~TRestore() { CreatingControl() = previous; }
-  } restore{previous};
+  TScopedValue<TWinControl*> creating(CreatingControl(), this);
   handle_ = CreateWindowEx(params.ExStyle, params.WinClassName, params.Caption, params.Style, params.X,
                            params.Y, params.Width, params.Height, reinterpret_cast<HWND>(params.WndParent));
   ControlsByHandle()[handle_] = this;
@@ -182,11 +178,7 @@ void TWinControl::DestroyWnd() {
 
 void TWinControl::CreateHandle() {
   if (handle_) return;
-  controlState_.Include(csCreating);
-  struct TClear {
-    TControlState& state;
-    ~TClear() { state.Exclude(csCreating); }
-  } clear{controlState_};
+  TScopedInclude<TControlStateItem> creating(controlState_, csCreating);
   CreateWnd();
   CreateChildHandles();
   if (Visible() && (parent_ || parentWindow_)) ShowWindow(handle_, SW_SHOWNA);
@@ -200,12 +192,11 @@ void TWinControl::CreateChildHandles() {
 
 void TWinControl::DestroyHandle() {
   if (!handle_) return;
-  controlState_.Include(csDestroyingHandle);
+  TScopedInclude<TControlStateItem> destroying(controlState_, csDestroyingHandle);
   for (TControl* c : controls_)
     if (auto* win = dynamic_cast<TWinControl*>(c)) win->DestroyHandle();
   DestroyWnd();
   handle_ = nullptr;
-  controlState_.Exclude(csDestroyingHandle);
 }
 
 HWND TWinControl::Handle() {

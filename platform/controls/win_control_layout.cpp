@@ -1,5 +1,6 @@
 // Alignment, anchors, tab order and focus of windowed controls.
 #include <algorithm>
+#include "platform/controls/scope_guards.h"
 
 #include "platform/controls/forms.h"
 #include "platform/controls/win_control.h"
@@ -59,11 +60,7 @@ void TWinControl::Realign() {
     controlState_.Include(csAlignmentNeeded);
     return;
   }
-  aligning_ = true;
-  struct TDone {
-    bool& flag;
-    ~TDone() { flag = false; }
-  } done{aligning_};
+  TScopedValue<bool> aligning(aligning_, true);
   controlState_.Exclude(csAlignmentNeeded);
   TRect rect = ClientRect();
   AdjustClientRect(rect);

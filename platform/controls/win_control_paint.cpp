@@ -1,6 +1,7 @@
 // Painting of windowed controls: the control itself, then its graphic children on the same
 // device context; into a caller's device context for PaintTo and WM_PAINT with a DC.
 #include "platform/controls/win_control.h"
+#include "platform/controls/scope_guards.h"
 
 #include "platform/graphics/device_context.h"
 #include "platform/graphics/shapes.h"
@@ -71,11 +72,7 @@ void TWinControl::PaintControls(HDC dc) {
 
 void TWinControl::PaintTo(HDC dc, int x, int y) {
   HWND h = Handle();
-  controlState_.Include(csPaintCopy);
-  struct TClear {
-    TControlState& state;
-    ~TClear() { state.Exclude(csPaintCopy); }
-  } clear{controlState_};
+  TScopedInclude<TControlStateItem> paintCopy(controlState_, csPaintCopy);
   TSavedDC saved(dc);
   OffsetViewportOrgEx(dc, x, y, nullptr);
   IntersectClipRect(dc, 0, 0, width_, height_);

@@ -173,6 +173,21 @@ TEST_F(Forms, ExceptionsInHandlersReachOnException) {
   EXPECT_EQ(reported, "") << "EAbort is silent";
 }
 
+TEST_F(Forms, MenusKeptByPointerAreForgottenWhenFreed) {
+  TForm* form = MakeForm();
+  TTestControl* c = AddControl(form, Bounds(0, 0, 50, 50));
+  auto* menu = new TComponent(nullptr);
+  auto* popup = new TComponent(nullptr);
+  form->SetMenu(menu);
+  c->SetPopupMenu(popup);
+  delete menu;
+  delete popup;
+  EXPECT_EQ(form->Menu(), nullptr);
+  EXPECT_EQ(c->PopupMenu(), nullptr);
+  InjectClick(At(c, 5, 5), mbRight);
+  Pump();
+}
+
 TEST_F(Forms, OnMessageSeesAndCanSwallowQueuedMessages) {
   TForm* form = MakeForm();
   TTestControl* c = AddControl(form, Bounds(0, 0, 50, 50));
