@@ -10,7 +10,7 @@ class TBitmap;
 class TArtworkSink;
 
 // The skinned controls' artwork: every style draws the same parts from its own palette and
-// sizes. Magenta is left only where a control draws a piece see-through; opaque pieces show
+// sizes. Magenta is left only where a control draws a cell see-through; opaque cells show
 // the style's background around their shapes instead.
 namespace skin_art {
 
@@ -74,8 +74,8 @@ enum TDirection { dirUp, dirDown, dirLeft, dirRight };
 void Arrow(TBitmap& b, TPoint centre, int size, TDirection direction, TColor color);
 void CheckMark(TBitmap& b, TPoint origin, int size, TColor color);
 
-// A picture of `count` equal pieces side by side; `piece` draws piece i (0-based) in its own
+// A picture of `count` equal cells side by side; `cell` draws cell i (0-based) in its own
 // rectangle.
-void DrawStrip(TBitmap& b, int count, const std::function<void(int i, const TRect& r)>& piece);
+void DrawStrip(TBitmap& b, int count, const std::function<void(int i, const TRect& r)>& cell);
 
 }  // namespace skin_art

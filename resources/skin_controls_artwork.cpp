@@ -61,10 +61,10 @@ void DrawButton(const TStylePalette& p, TArtworkSink& sink) {
   Add(sink, p, "BUTTON", b);
 }
 
-// The box or circle of a check or radio glyph, centred in its piece.
-TRect GlyphBox(const TRect& piece, int size) {
-  int left = piece.Left + (piece.Width() - size) / 2;
-  int top = piece.Top + (piece.Height() - size) / 2;
+// The box or circle of a check or radio glyph, centred in its cell.
+TRect GlyphBox(const TRect& cell, int size) {
+  int left = cell.Left + (cell.Width() - size) / 2;
+  int top = cell.Top + (cell.Height() - size) / 2;
   return Bounds(left, top, size, size);
 }
 
@@ -198,7 +198,7 @@ void DrawTabScrollButtons(const TStylePalette& p, TArtworkSink& sink, const Stri
   sink.AddBitmap(name, b);
 }
 
-// Active and inactive tab, each three pieces (left end, middle, right end) with rounded
+// Active and inactive tab, each three cells (left end, middle, right end) with rounded
 // see-through top corners.
 void DrawTab(const TStylePalette& p, TArtworkSink& sink) {
   TBitmap b;

@@ -108,7 +108,7 @@ void TitleGlyph(TBitmap& b, const TRect& r, TTitleGlyph glyph, const TStylePalet
   }
 }
 
-// Eighteen pieces: control box, help, maximize, restore, minimize, close; each normal, mouse
+// Eighteen cells: control box, help, maximize, restore, minimize, close; each normal, mouse
 // over and pressed.
 void DrawTitleButtons(const TStylePalette& p, TArtworkSink& sink) {
   TBitmap b(p.Sizes.TitleButton.cx, p.Sizes.TitleButton.cy);

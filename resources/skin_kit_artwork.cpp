@@ -124,9 +124,9 @@ void CheckMark(TBitmap& b, TPoint origin, int size, TColor color) {
   }
 }
 
-void DrawStrip(TBitmap& b, int count, const std::function<void(int i, const TRect& r)>& piece) {
+void DrawStrip(TBitmap& b, int count, const std::function<void(int i, const TRect& r)>& cell) {
   int w = b.Width() / count;
-  for (int i = 0; i < count; ++i) piece(i, Bounds(i * w, 0, w, b.Height()));
+  for (int i = 0; i < count; ++i) cell(i, Bounds(i * w, 0, w, b.Height()));
 }
 
 }  // namespace skin_art

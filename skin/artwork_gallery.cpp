@@ -34,9 +34,9 @@ void PaintTitleBar(TCanvas* canvas, int x, int y, const TskThemeValues& theme) {
   c->Draw(kTitleWidth - right.Width(), 0, &right);
   bool transparent = theme.Bool(kTitleBarButtonTransparentBool);
   int buttonX = kTitleWidth - 4;
-  for (int piece : {16, 7, 13}) {
+  for (int cell : {16, 7, 13}) {
     TBitmap button;
-    theme.BitmapPiece(kTitleBarButtonImage, &button, 18, piece);
+    theme.BitmapCell(kTitleBarButtonImage, &button, 18, cell);
     button.SetTransparent(transparent);
     buttonX -= button.Width() + 1;
     c->Draw(buttonX, (left.Height() - button.Height()) / 2, &button);
@@ -48,7 +48,7 @@ void PaintTitleBar(TCanvas* canvas, int x, int y, const TskThemeValues& theme) {
 void PaintButtons(TCanvas* canvas, int x, int y, const TskThemeValues& theme, TColor back) {
   for (int look = 1; look <= 3; ++look) {
     TBitmap face;
-    theme.BitmapPiece(kButtonImage, &face, 3, look);
+    theme.BitmapCell(kButtonImage, &face, 3, look);
     TBitmap button(80, face.Height());
     button.Canvas()->Brush()->SetColor(back);
     button.Canvas()->FillRect(Rect(0, 0, 80, face.Height()));
@@ -60,11 +60,11 @@ void PaintButtons(TCanvas* canvas, int x, int y, const TskThemeValues& theme, TC
 
 // The four looks of a glyph strip; radio glyphs are drawn see-through.
 void PaintGlyphs(TCanvas* canvas, int x, int y, const TskThemeValues& theme, int key, bool transparent) {
-  for (int piece = 1; piece <= 4; ++piece) {
+  for (int cell = 1; cell <= 4; ++cell) {
     TBitmap glyph;
-    theme.BitmapPiece(key, &glyph, 4, piece);
+    theme.BitmapCell(key, &glyph, 4, cell);
     glyph.SetTransparent(transparent);
-    canvas->Draw(x + (piece - 1) * (glyph.Width() + 3), y, &glyph);
+    canvas->Draw(x + (cell - 1) * (glyph.Width() + 3), y, &glyph);
   }
 }
 
@@ -80,12 +80,12 @@ void PaintBars(TCanvas* canvas, int x, int y, const TskThemeValues& theme) {
   canvas->Draw(x + 120, y + 8 + bar.Height() / 2 - slider.Height() / 2, &slider);
 }
 
-// An active and an inactive tab, each a three-piece picture.
+// An active and an inactive tab, each a three-cell picture.
 void PaintTabs(TCanvas* canvas, int x, int y, const TskThemeValues& theme) {
-  for (int piece = 1; piece <= 2; ++piece) {
+  for (int cell = 1; cell <= 2; ++cell) {
     TBitmap tab;
-    theme.BitmapPiece(kTabControlTabImage, &tab, 2, piece);
-    DrawThreePieceHorizontal(&tab, canvas, Rect(x + (piece - 1) * 62, y, x + piece * 62 - 2, y + tab.Height()), true);
+    theme.BitmapCell(kTabControlTabImage, &tab, 2, cell);
+    DrawThreePieceHorizontal(&tab, canvas, Rect(x + (cell - 1) * 62, y, x + cell * 62 - 2, y + tab.Height()), true);
   }
 }
 

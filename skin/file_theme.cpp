@@ -69,12 +69,12 @@ void TskFileThemeMgr::GetBitmap(int index, TBitmap* bitmap) const {
   }
 }
 
-void TskFileThemeMgr::GetBitmapPiece(int index, TBitmap* bitmap, int count, int piece) const {
+void TskFileThemeMgr::GetBitmapPiece(int index, TBitmap* bitmap, int count, int cell) const {
   if (reader_ == nullptr || bitmap == nullptr) return;
   TBitmap whole;
   GetBitmap(index, &whole);
   if (whole.Empty()) return;
-  SpitBitmap(&whole, bitmap, count, piece);
+  SpitBitmap(&whole, bitmap, count, cell);
 }
 
 bool TskFileThemeMgr::GetBool(int index) const {

@@ -23,7 +23,7 @@ class TskFileThemeMgr : public TObject {
   // Without a reader (or a stored bitmap) the bitmap getters leave `bitmap` unchanged and the
   // others give False or 0; with one, a key the file lacks gives False or -1.
   void GetBitmap(int index, TBitmap* bitmap) const;
-  void GetBitmapPiece(int index, TBitmap* bitmap, int count, int piece) const;
+  void GetBitmapPiece(int index, TBitmap* bitmap, int count, int cell) const;
   bool GetBool(int index) const;
   TColor GetColor(int index) const;
   int GetInt(int index) const;
@@ -50,8 +50,8 @@ class TskFileTheme : public TComponent {
   bool CanUse() const { return canUse_; }
 
   void GetBitmap(int index, TBitmap* bitmap) const { manager_->GetBitmap(index, bitmap); }
-  void GetBitmapPiece(int index, TBitmap* bitmap, int count, int piece) const {
-    manager_->GetBitmapPiece(index, bitmap, count, piece);
+  void GetBitmapPiece(int index, TBitmap* bitmap, int count, int cell) const {
+    manager_->GetBitmapPiece(index, bitmap, count, cell);
   }
   bool GetBool(int index) const { return manager_->GetBool(index); }
   const TskFileThemeMgr* Manager() const { return manager_.get(); }

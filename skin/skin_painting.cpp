@@ -10,16 +10,16 @@
 void SpitBitmap(TBitmap* source, TBitmap* dest, int count, int index) {
   if (count == 0) throw EZeroDivide("Division by zero");
   if (count < 0 || index < 1 || index > count) {
-    throw Exception(Format("Bitmap piece %d of %d does not exist", {index, count}));
+    throw Exception(Format("Bitmap cell %d of %d does not exist", {index, count}));
   }
   int w = source->Width() / count;
   int h = source->Height();
   // Through a copy, so that a strip can be cut into itself.
-  TBitmap piece(w, h);
-  piece.Canvas()->CopyRect(Rect(0, 0, w, h), source->Canvas(), Bounds(w * (index - 1), 0, w, h));
+  TBitmap cell(w, h);
+  cell.Canvas()->CopyRect(Rect(0, 0, w, h), source->Canvas(), Bounds(w * (index - 1), 0, w, h));
   dest->SetHeight(h);
   dest->SetWidth(w);
-  dest->Canvas()->CopyRect(Rect(0, 0, w, h), piece.Canvas(), Rect(0, 0, w, h));
+  dest->Canvas()->CopyRect(Rect(0, 0, w, h), cell.Canvas(), Rect(0, 0, w, h));
 }
 
 namespace {
@@ -39,13 +39,13 @@ void DrawPart(TBitmap* bitmap, TCanvas* canvas, TRect source, const TRect& dest,
 
 int AtLeastZero(int v) { return std::max(v, 0); }
 
-// The size of a piece cut from `source` for `room`: the smaller of the two in each direction.
-TSize PieceSize(const TRect& source, int roomWidth, int roomHeight) {
+// The size of a cell cut from `source` for `room`: the smaller of the two in each direction.
+TSize CellSize(const TRect& source, int roomWidth, int roomHeight) {
   return {AtLeastZero(std::min(source.Width(), roomWidth)),
           AtLeastZero(std::min(source.Height(), roomHeight))};
 }
 
-struct TCornerPieces {
+struct TCornerCells {
   TRect TopLeft, BottomLeft, TopRight, BottomRight;
 };
 
@@ -60,11 +60,11 @@ void StretchBitmapKeepCorners(TBitmap* bitmap, TCanvas* canvas, const TRect& rec
   const int rightRoom = rw - 1, bottomRoom = rh - 1;  // the right and bottom quadrants
 
   // Corners: each keeps the source corner that faces outward.
-  TCornerPieces at;
-  TSize tl = PieceSize(Rect(0, 0, hw, hh), rw, rh);
-  TSize bl = PieceSize(Rect(0, H - hh + 1, hw, H), rw, bottomRoom);
-  TSize tr = PieceSize(Rect(W - hw + 1, 0, W, hh), rightRoom, rh);
-  TSize br = PieceSize(Rect(W - hw + 1, H - hh + 1, W, H), rightRoom, bottomRoom);
+  TCornerCells at;
+  TSize tl = CellSize(Rect(0, 0, hw, hh), rw, rh);
+  TSize bl = CellSize(Rect(0, H - hh + 1, hw, H), rw, bottomRoom);
+  TSize tr = CellSize(Rect(W - hw + 1, 0, W, hh), rightRoom, rh);
+  TSize br = CellSize(Rect(W - hw + 1, H - hh + 1, W, H), rightRoom, bottomRoom);
   at.TopLeft = Bounds(0, 0, tl.cx, tl.cy);
   at.BottomLeft = Bounds(0, rect.Bottom - bl.cy, bl.cx, bl.cy);
   at.TopRight = Bounds(rect.Right - tr.cx, 0, tr.cx, tr.cy);
@@ -74,7 +74,7 @@ void StretchBitmapKeepCorners(TBitmap* bitmap, TCanvas* canvas, const TRect& rec
   // middle row, so the row just below the middle serves.
   const int middleRows = std::max(H - 2 * hh, 1);
   auto edge = [&](TRect source, const TRect& dest, bool keepRight, bool keepBottom) {
-    TSize size = PieceSize(source, dest.Width(), dest.Height());
+    TSize size = CellSize(source, dest.Width(), dest.Height());
     int left = keepRight ? source.Right - size.cx : source.Left;
     int top = keepBottom ? source.Bottom - size.cy : source.Top;
     DrawPart(bitmap, canvas, Bounds(left, top, size.cx, size.cy), dest, true);
@@ -106,15 +106,15 @@ void DrawThreePieceHorizontal(TBitmap* bitmap, TCanvas* canvas, const TRect& rec
   const int p = bitmap->Width() / 3, h = bitmap->Height();
   if (p <= 0 || h <= 0) return;
   TColor mask = useCornerColour ? bitmap->Canvas()->Pixels(0, 0) : clSkinTransparent;
-  auto piece = [&](int index, TBitmap& out) {
+  auto cell = [&](int index, TBitmap& out) {
     out.SetSize(p, h);
     out.Canvas()->CopyRect(Rect(0, 0, p, h), bitmap->Canvas(), Bounds(p * index, 0, p, h));
     out.SetTransparentColor(mask);
   };
   TBitmap left, middle, right;
-  piece(0, left);
-  piece(1, middle);
-  piece(2, right);
+  cell(0, left);
+  cell(1, middle);
+  cell(2, right);
   left.SetTransparent(true);
   right.SetTransparent(true);
   canvas->Draw(rect.Left, rect.Top, &left);

@@ -11,15 +11,15 @@ class TWinControl;
 class TCustomForm;
 
 // Drawing routines shared by every skinned control. Skin bitmaps with several looks are
-// horizontal strips of equal pieces numbered from 1; magenta marks their see-through pixels.
+// horizontal strips of equal cells numbered from 1; magenta marks their see-through pixels.
 // (Whether an object publishes a property is asked with HasProperty of the property registry,
 // platform/classes/properties.h.)
 
 constexpr TColor clSkinTransparent = static_cast<TColor>(0xFF00FF);
 
-// Dest becomes piece `index` (1-based) of `count` equal pieces of Source: Source.Width div
-// count wide, Source.Height high. A count of 0 raises EZeroDivide "Division by zero"; a piece
-// outside 1..count raises Exception "Bitmap piece N of M does not exist".
+// Dest becomes cell `index` (1-based) of `count` equal cells of Source: Source.Width div
+// count wide, Source.Height high. A count of 0 raises EZeroDivide "Division by zero"; a cell
+// outside 1..count raises Exception "Bitmap cell N of M does not exist".
 void SpitBitmap(TBitmap* source, TBitmap* dest, int count, int index);
 
 // Draws `bitmap` over `rect` (which starts at 0, 0): the four corners at their natural size,
@@ -28,7 +28,7 @@ void SpitBitmap(TBitmap* source, TBitmap* dest, int count, int index);
 void StretchBitmapKeepCorners(TBitmap* bitmap, TCanvas* canvas, const TRect& rect,
                               bool transparent);
 
-// A strip of three equal pieces: the left one at the rectangle's left, the right one at its
+// A strip of three equal cells: the left one at the rectangle's left, the right one at its
 // right, both with the mask colour left out (the bitmap's top-left pixel with
 // `useCornerColour`, else magenta); the middle one stretched between them.
 void DrawThreePieceHorizontal(TBitmap* bitmap, TCanvas* canvas, const TRect& rect,

@@ -26,10 +26,10 @@ void TskThemeValues::Bitmap(int key, TBitmap* bitmap) const {
   }
 }
 
-void TskThemeValues::BitmapPiece(int key, TBitmap* bitmap, int count, int piece) const {
+void TskThemeValues::BitmapCell(int key, TBitmap* bitmap, int count, int cell) const {
   if (FromFile()) {
-    fileTheme_->GetBitmapPiece(key, bitmap, count, piece);
+    fileTheme_->GetBitmapPiece(key, bitmap, count, cell);
   } else {
-    GetInsideThemeBitmapPiece(effective_, key, bitmap, count, piece);
+    GetInsideThemeBitmapPiece(effective_, key, bitmap, count, cell);
   }
 }

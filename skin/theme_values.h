@@ -21,8 +21,8 @@ class TskThemeValues {
   bool Bool(int key) const;
   // The whole bitmap of a bitmap key; `bitmap` is left unchanged when there is none.
   void Bitmap(int key, TBitmap* bitmap) const;
-  // Piece `piece` of `count` of a bitmap key (count at least 1).
-  void BitmapPiece(int key, TBitmap* bitmap, int count, int piece) const;
+  // Cell `cell` of `count` of a bitmap key (count at least 1).
+  void BitmapCell(int key, TBitmap* bitmap, int count, int cell) const;
 
  private:
   TskFileTheme* fileTheme_ = nullptr;  // set only when its values are used

@@ -167,7 +167,7 @@ void GetInsideThemeBitmap(TskUIStyle style, int index, TBitmap* bitmap) {
 }
 
 void GetInsideThemeBitmapPiece(TskUIStyle style, int index, TBitmap* bitmap, int count,
-                               int piece) {
+                               int cell) {
   if (bitmap == nullptr) return;
   if (count == 0) {
     GetInsideThemeBitmap(style, index, bitmap);
@@ -177,7 +177,7 @@ void GetInsideThemeBitmapPiece(TskUIStyle style, int index, TBitmap* bitmap, int
   GetInsideThemeBitmap(style, index, &whole);
   // A key without a built-in bitmap leaves the target as it was, as the whole-bitmap case does.
   if (whole.Empty()) return;
-  SpitBitmap(&whole, bitmap, count, piece);
+  SpitBitmap(&whole, bitmap, count, cell);
 }
 
 bool UsingFileTheme(TskFileTheme* fileTheme, TskUIStyle style, TskUIStyle& effective) {

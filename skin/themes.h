@@ -42,10 +42,10 @@ int GetInsideThemeInt(TskUIStyle style, int index);       // -1 unless an intege
 // Loads the key's built-in bitmap into `bitmap`; left unchanged for a non-bitmap key or a
 // null bitmap.
 void GetInsideThemeBitmap(TskUIStyle style, int index, TBitmap* bitmap);
-// Piece `piece` (1-based) of `count` equal pieces of the key's bitmap; count 0 loads the
-// whole bitmap. Raises as SpitBitmap for a bad piece.
+// Cell number `cell` (1-based) of `count` equal cells of the bitmap; count 0 loads the
+// whole bitmap. Raises as SpitBitmap for a bad cell.
 void GetInsideThemeBitmapPiece(TskUIStyle style, int index, TBitmap* bitmap, int count,
-                               int piece);
+                               int cell);
 
 // Decides between the two sides: true when the control takes its values from `fileTheme`
 // (style FromThemeFile and a loaded file). Otherwise `effective` names the built-in table to

@@ -1,5 +1,5 @@
 // The built-in skin bitmaps: every picture the styles name exists at its size, splits into
-// its pieces, and holds magenta exactly where a control draws it see-through.
+// its cells, and holds magenta exactly where a control draws it see-through.
 
 #include <gtest/gtest.h>
 
@@ -20,7 +20,7 @@ constexpr TskUIStyle kStyles[] = {Graphite, Pearl, Marine, Jade, Glacier};
 struct TPart {
   const char* Name;
   TSize Size[5];  // Graphite, Pearl, Marine, Jade, Glacier
-  int Pieces;
+  int Cells;
 };
 
 const TPart kParts[] = {
@@ -70,12 +70,12 @@ bool SamePixels(TBitmap& a, const TRect& ra, TBitmap& b, const TRect& rb) {
   return true;
 }
 
-TRect Piece(TBitmap& b, int count, int i) {
+TRect Cell(TBitmap& b, int count, int i) {
   int w = b.Width() / count;
   return Bounds(w * i, 0, w, b.Height());
 }
 
-TEST(BuiltInArtwork, EveryPartHasItsSizeAndEqualPieces) {
+TEST(BuiltInArtwork, EveryPartHasItsSizeAndEqualCells) {
   for (int s = 0; s < 5; ++s) {
     for (const TPart& part : kParts) {
       if (String(part.Name) == "SCROLLBUTTON") continue;
@@ -85,11 +85,11 @@ TEST(BuiltInArtwork, EveryPartHasItsSizeAndEqualPieces) {
     Load(b, name);
       EXPECT_EQ(b.Width(), part.Size[s].cx);
       EXPECT_EQ(b.Height(), part.Size[s].cy);
-      EXPECT_EQ(b.Width() % part.Pieces, 0);
+      EXPECT_EQ(b.Width() % part.Cells, 0);
       // Each look of a strip differs from the others.
-      for (int i = 0; i + 1 < part.Pieces; ++i) {
-        EXPECT_FALSE(SamePixels(b, Piece(b, part.Pieces, i), b, Piece(b, part.Pieces, i + 1)))
-            << "pieces " << i + 1 << " and " << i + 2;
+      for (int i = 0; i + 1 < part.Cells; ++i) {
+        EXPECT_FALSE(SamePixels(b, Cell(b, part.Cells, i), b, Cell(b, part.Cells, i + 1)))
+            << "cells " << i + 1 << " and " << i + 2;
       }
     }
   }
@@ -148,15 +148,15 @@ TEST(BuiltInArtwork, OpaquePicturesHaveNoMagenta) {
   }
 }
 
-// Pieces drawn with their bottom-left pixel as the transparent colour must have magenta there.
-TEST(BuiltInArtwork, SeeThroughPiecesAreMagentaBottomLeft) {
+// Cells drawn with their bottom-left pixel as the transparent colour must have magenta there.
+TEST(BuiltInArtwork, SeeThroughCellsAreMagentaBottomLeft) {
   for (int s = 0; s < 5; ++s) {
     SCOPED_TRACE(kPrefixes[s]);
     TBitmap radio;
     Load(radio, String(kPrefixes[s]) + "_RADIOBUTTON");
     for (int i = 0; i < 4; ++i) {
-      TRect r = Piece(radio, 4, i);
-      EXPECT_EQ(radio.Canvas()->Pixels(r.Left, r.Bottom - 1), kMagenta) << "radio piece " << i + 1;
+      TRect r = Cell(radio, 4, i);
+      EXPECT_EQ(radio.Canvas()->Pixels(r.Left, r.Bottom - 1), kMagenta) << "radio cell " << i + 1;
     }
     TBitmap slider;
     Load(slider, String(kPrefixes[s]) + "_TRACKBAR_SLIDER");
@@ -165,33 +165,33 @@ TEST(BuiltInArtwork, SeeThroughPiecesAreMagentaBottomLeft) {
     TBitmap titleButtons;
     Load(titleButtons, String(kPrefixes[s]) + "_TITLEBTN");
     for (int i = 0; i < 18; ++i) {
-      TRect r = Piece(titleButtons, 18, i);
-      EXPECT_EQ(titleButtons.Canvas()->Pixels(r.Left, r.Bottom - 1), kMagenta) << "title piece " << i + 1;
+      TRect r = Cell(titleButtons, 18, i);
+      EXPECT_EQ(titleButtons.Canvas()->Pixels(r.Left, r.Bottom - 1), kMagenta) << "title cell " << i + 1;
     }
   }
 }
 
 // What is stretched never holds magenta: a button's middle row and column, a bar's middle
-// piece and a tab's middle third.
+// cell and a tab's middle third.
 TEST(BuiltInArtwork, StretchedMiddlesHaveNoMagenta) {
   for (int s = 0; s < 5; ++s) {
     SCOPED_TRACE(kPrefixes[s]);
     TBitmap button;
     Load(button, String(kPrefixes[s]) + "_BUTTON");
     for (int i = 0; i < 3; ++i) {
-      TRect r = Piece(button, 3, i);
+      TRect r = Cell(button, 3, i);
       int mx = r.Left + r.Width() / 2, my = r.Height() / 2;
       EXPECT_FALSE(HasMagenta(button, Rect(mx, 0, mx + 1, r.Bottom)));
       EXPECT_FALSE(HasMagenta(button, Rect(r.Left, my, r.Right, my + 1)));
     }
     TBitmap bar;
     Load(bar, String(kPrefixes[s]) + "_TRACKBAR_BAR");
-    EXPECT_FALSE(HasMagenta(bar, Piece(bar, 3, 1)));
-    EXPECT_TRUE(HasMagenta(bar, Piece(bar, 3, 0)));  // rounded ends are see-through
+    EXPECT_FALSE(HasMagenta(bar, Cell(bar, 3, 1)));
+    EXPECT_TRUE(HasMagenta(bar, Cell(bar, 3, 0)));  // rounded ends are see-through
     TBitmap tab;
     Load(tab, String(kPrefixes[s]) + "_TAB");
     for (int i = 0; i < 2; ++i) {
-      TRect r = Piece(tab, 2, i);
+      TRect r = Cell(tab, 2, i);
       int third = r.Width() / 3;
       EXPECT_FALSE(HasMagenta(tab, Rect(r.Left + third, 0, r.Left + 2 * third, r.Bottom)));
       EXPECT_EQ(tab.Canvas()->Pixels(r.Left, 0), kMagenta);  // tells the strip its mask
@@ -209,7 +209,7 @@ TEST(BuiltInArtwork, OpaqueTitleButtonsMatchTheBarBehindThem) {
     TBitmap client;
     Load(client, String(kPrefixes[s]) + "_TITLE_CLIENT");
     int top = GetInsideThemeInt(kStyles[s], 9);
-    TRect maximize = Piece(buttons, 18, 6);  // normal look: no frame
+    TRect maximize = Cell(buttons, 18, 6);  // normal look: no frame
     for (int y : {0, maximize.Height() - 1}) {
       EXPECT_EQ(buttons.Canvas()->Pixels(maximize.Left, y), client.Canvas()->Pixels(0, top + y)) << y;
     }
@@ -231,11 +231,11 @@ TEST(BuiltInArtwork, FromThemeFileWithoutAFileShowsMarinesBitmaps) {
   }
 }
 
-TEST(BuiltInArtwork, PiecesAreCutThroughTheThemeLookup) {
-  TBitmap piece;
-  GetInsideThemeBitmapPiece(Marine, 5, &piece, 18, 18);  // the close button, pressed
-  EXPECT_EQ(piece.Width(), 19);
-  EXPECT_EQ(piece.Height(), 19);
+TEST(BuiltInArtwork, CellsAreCutThroughTheThemeLookup) {
+  TBitmap cell;
+  GetInsideThemeBitmapPiece(Marine, 5, &cell, 18, 18);  // the close button, pressed
+  EXPECT_EQ(cell.Width(), 19);
+  EXPECT_EQ(cell.Height(), 19);
   TBitmap whole;
   GetInsideThemeBitmapPiece(Pearl, 1, &whole, 0, 5);  // no count: the whole strip
   EXPECT_EQ(whole.Width(), 54);
@@ -243,7 +243,7 @@ TEST(BuiltInArtwork, PiecesAreCutThroughTheThemeLookup) {
   GetInsideThemeBitmapPiece(Marine, 13, &untouched, 3, 1);  // not a bitmap key
   GetInsideThemeBitmap(FromThemeFile, 1, &untouched);
   EXPECT_EQ(untouched.Width(), 3);
-  EXPECT_THROW(GetInsideThemeBitmapPiece(Marine, 1, &piece, 3, 4), Exception);
+  EXPECT_THROW(GetInsideThemeBitmapPiece(Marine, 1, &cell, 3, 4), Exception);
 }
 
 }  // namespace

@@ -22,7 +22,7 @@ void WriteTheme(const String& path, int borderWidth) {
   w.AddBool("ButtonTransparentBool", true);
   TBitmap strip(9, 2);
   strip.Canvas()->Brush()->SetColor(static_cast<TColor>(0x00FF00));
-  strip.Canvas()->FillRect(Rect(3, 0, 6, 2));  // piece 2 of 3 is green
+  strip.Canvas()->FillRect(Rect(3, 0, 6, 2));  // cell 2 of 3 is green
   w.AddBitmap("ButtonImage", strip);
   w.AddEntry("CheckBoxImage", 0, {'n', 'o', 't', ' ', 'a', ' ', 'B', 'M', 'P'});
   w.SaveToFile(path);
@@ -64,11 +64,11 @@ TEST(FileTheme, LoadsAnExistingFileAndReadsItByKeyIndex) {
   TBitmap whole;
   theme.GetBitmap(1, &whole);
   EXPECT_EQ(whole.Width(), 9);
-  TBitmap piece;
-  theme.GetBitmapPiece(1, &piece, 3, 2);
-  EXPECT_EQ(piece.Width(), 3);
-  EXPECT_EQ(piece.Height(), 2);
-  EXPECT_EQ(piece.Canvas()->Pixels(0, 0), TColor(0x00FF00));
+  TBitmap cell;
+  theme.GetBitmapPiece(1, &cell, 3, 2);
+  EXPECT_EQ(cell.Width(), 3);
+  EXPECT_EQ(cell.Height(), 2);
+  EXPECT_EQ(cell.Canvas()->Pixels(0, 0), TColor(0x00FF00));
 }
 
 TEST(FileTheme, MissingOrUnreadableBitmapsLeaveTheTargetAlone) {

@@ -35,10 +35,10 @@ TEST(ShowcaseTheme, HoldsEveryKeyInItsOwnColours) {
     EXPECT_NE(values.Color(15), GetInsideThemeColor(style, 15));
   }
   TBitmap close;
-  values.BitmapPiece(5, &close, 18, 16);  // the title bar's close button
+  values.BitmapCell(5, &close, 18, 16);  // the title bar's close button
   EXPECT_EQ(close.Width(), 19);
   TBitmap button;
-  values.BitmapPiece(1, &button, 3, 1);
+  values.BitmapCell(1, &button, 3, 1);
   EXPECT_EQ(button.Width(), 74);
 }
 

@@ -14,28 +14,28 @@ const TColor kMagenta = clSkinTransparent;
 
 class SpitBitmapTest : public TPixelTest {};
 
-TEST_F(SpitBitmapTest, CutsTheLastOfEighteenPieces) {
+TEST_F(SpitBitmapTest, CutsTheLastOfEighteenCells) {
   TBitmap strip(342, 19);
   FillWithPositions(strip);
-  TBitmap piece;
-  SpitBitmap(&strip, &piece, 18, 18);
-  Keep(&piece);
-  EXPECT_EQ(piece.Width(), 19);
-  EXPECT_EQ(piece.Height(), 19);
-  EXPECT_EQ(piece.Canvas()->Pixels(0, 0), PositionColor(323, 0));
-  EXPECT_EQ(piece.Canvas()->Pixels(18, 18), PositionColor(341, 18));
+  TBitmap cell;
+  SpitBitmap(&strip, &cell, 18, 18);
+  Keep(&cell);
+  EXPECT_EQ(cell.Width(), 19);
+  EXPECT_EQ(cell.Height(), 19);
+  EXPECT_EQ(cell.Canvas()->Pixels(0, 0), PositionColor(323, 0));
+  EXPECT_EQ(cell.Canvas()->Pixels(18, 18), PositionColor(341, 18));
 }
 
-TEST_F(SpitBitmapTest, CutsTheMiddleOfThreePieces) {
+TEST_F(SpitBitmapTest, CutsTheMiddleOfThreeCells) {
   TBitmap strip(54, 21);
   FillWithPositions(strip);
-  TBitmap piece(100, 100);
-  SpitBitmap(&strip, &piece, 3, 2);
-  Keep(&piece);
-  EXPECT_EQ(piece.Width(), 18);
-  EXPECT_EQ(piece.Height(), 21);
-  EXPECT_EQ(piece.Canvas()->Pixels(0, 0), PositionColor(18, 0));
-  EXPECT_EQ(piece.Canvas()->Pixels(17, 20), PositionColor(35, 20));
+  TBitmap cell(100, 100);
+  SpitBitmap(&strip, &cell, 3, 2);
+  Keep(&cell);
+  EXPECT_EQ(cell.Width(), 18);
+  EXPECT_EQ(cell.Height(), 21);
+  EXPECT_EQ(cell.Canvas()->Pixels(0, 0), PositionColor(18, 0));
+  EXPECT_EQ(cell.Canvas()->Pixels(17, 20), PositionColor(35, 20));
 }
 
 TEST_F(SpitBitmapTest, CutsAStripIntoItself) {
@@ -46,21 +46,21 @@ TEST_F(SpitBitmapTest, CutsAStripIntoItself) {
   EXPECT_EQ(strip.Canvas()->Pixels(0, 2), PositionColor(20, 2));
 }
 
-TEST_F(SpitBitmapTest, BadPiecesRaiseAndLeaveTheTargetAlone) {
+TEST_F(SpitBitmapTest, BadCellsRaiseAndLeaveTheTargetAlone) {
   TBitmap strip(30, 5);
-  TBitmap piece(7, 7);
-  EXPECT_THROW(SpitBitmap(&strip, &piece, 0, 1), EZeroDivide);
+  TBitmap cell(7, 7);
+  EXPECT_THROW(SpitBitmap(&strip, &cell, 0, 1), EZeroDivide);
   for (auto [count, index] : {std::pair{3, 0}, {3, 4}, {3, -1}, {-3, 1}, {1, 2}}) {
     try {
-      SpitBitmap(&strip, &piece, count, index);
-      ADD_FAILURE() << "piece " << index << " of " << count << " was cut";
+      SpitBitmap(&strip, &cell, count, index);
+      ADD_FAILURE() << "cell " << index << " of " << count << " was cut";
     } catch (const Exception& e) {
-      EXPECT_EQ(e.Message(), "Bitmap piece " + std::to_string(index) + " of " +
+      EXPECT_EQ(e.Message(), "Bitmap cell " + std::to_string(index) + " of " +
                                  std::to_string(count) + " does not exist");
     }
   }
-  EXPECT_EQ(piece.Width(), 7);
-  EXPECT_EQ(piece.Height(), 7);
+  EXPECT_EQ(cell.Width(), 7);
+  EXPECT_EQ(cell.Height(), 7);
 }
 
 class StretchKeepCornersTest : public TPixelTest {
@@ -167,9 +167,9 @@ TEST_F(StretchKeepCornersTest, AnEvenHeightStillFillsTheLeftEdgeAndCentre) {
   EXPECT_EQ(At(out, 30, 30), Rgb(9, 9, 9));  // centre
 }
 
-class ThreePieceTest : public TPixelTest {};
+class ThreeCellTest : public TPixelTest {};
 
-TEST_F(ThreePieceTest, EndsAtNaturalSizeAndTheMiddleStretched) {
+TEST_F(ThreeCellTest, EndsAtNaturalSizeAndTheMiddleStretched) {
   TBitmap bar(45, 4);
   Fill(bar, Rgb(255, 0, 0), Rect(0, 0, 15, 4));
   Fill(bar, Rgb(0, 255, 0), Rect(15, 0, 30, 4));
@@ -191,7 +191,7 @@ TEST_F(ThreePieceTest, EndsAtNaturalSizeAndTheMiddleStretched) {
   EXPECT_EQ(out.Canvas()->Pixels(110, 2), kBlue);
 }
 
-TEST_F(ThreePieceTest, TheCornerColourCanBeTheMask) {
+TEST_F(ThreeCellTest, TheCornerColourCanBeTheMask) {
   TBitmap bar(9, 2);
   Fill(bar, Rgb(1, 2, 3));
   bar.Canvas()->SetPixels(0, 0, Rgb(255, 255, 0));
