@@ -7,6 +7,7 @@
 #include "platform/core/format.h"
 #include "platform/windows/messages.h"
 #include "platform/windows/window_styles.h"
+#include "sidebar/presets.h"
 
 TnbSideBar::TnbSideBar(TComponent* owner) : TCustomControl(owner) {
   // The first bar makes the side bar's classes known to component streaming.
@@ -215,6 +216,7 @@ String TnbSideBar::Version() const {
 void TnbSideBar::SetPreSet(TnbPreSet v) {
   TnbUpdateLock lock(this);
   preSet_ = v;
+  nbApplyPreset(this, v);
   OnAfterChangeStyle.Call(this, v);
 }
 

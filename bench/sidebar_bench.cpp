@@ -1,0 +1,85 @@
+// Cost of painting the whole side bar and of one frame of a header slide, against a plain
+// blit of the same size.
+#include <benchmark/benchmark.h>
+
+#include <memory>
+
+#include "platform/controls/application.h"
+#include "platform/controls/forms.h"
+#include "platform/graphics/bitmap.h"
+#include "platform/graphics/blit.h"
+#include "platform/graphics/canvas.h"
+#include "sidebar/side_bar.h"
+
+namespace {
+
+constexpr int kWidth = 200;
+constexpr int kHeight = 720;
+
+// A form with a 200 x 720 bar of 4 headers holding 12 buttons in all.
+struct BarScene {
+  TnbSideBarUnit unit;
+  TApplicationScope scope;
+  TForm* form;
+  TnbSideBar* bar;
+  TBitmap target;
+
+  BarScene() {
+    form = new TForm(Application);
+    form->SetBounds(0, 0, kWidth + 40, kHeight + 40);
+    form->Show();
+    bar = new TnbSideBar(form);
+    bar->SetParent(form);
+    bar->SetAlign(alNone);
+    bar->SetBounds(0, 0, kWidth, kHeight);
+    for (int h = 0; h < 4; ++h) {
+      TnbHeader* header = bar->Headers()->Add();
+      header->SetCaption("Header " + std::to_string(h));
+      for (int b = 0; b < 3; ++b) header->Buttons()->Add()->SetCaption("Button " + std::to_string(b));
+    }
+    bar->SetHeaderScrollType(stNone);
+    bar->SetActiveHeader(bar->Header(0));
+    target.SetPixelFormat(pf32bit);
+    target.SetSize(kWidth, kHeight);
+  }
+  void Paint() { bar->PaintTo(target.Canvas()->Handle(), 0, 0); }
+};
+
+void BM_SideBarFullPaint(benchmark::State& state) {
+  BarScene scene;
+  for (auto _ : state) scene.Paint();
+  state.SetItemsProcessed(state.iterations());
+}
+BENCHMARK(BM_SideBarFullPaint)->Unit(benchmark::kMicrosecond);
+
+// Every frame of a slide is one paint of the moved layout; items are frames.
+void BM_SideBarSlideFrame(benchmark::State& state) {
+  BarScene scene;
+  int64_t frames = 0;
+  scene.bar->OnAfterDrawHeaderButtons.Bind(nullptr, "", [&](TObject*, TCanvas*, TRect, int index) {
+    if (index >= 0 && scene.bar->Animating()) ++frames;
+  });
+  scene.bar->SetHeaderScrollType(stLinear);
+  scene.bar->SetHeaderScrollValue(20);
+  for (auto _ : state) {
+    scene.bar->SetActiveHeader(scene.bar->Header(3));
+    scene.bar->SetActiveHeader(scene.bar->Header(0));
+  }
+  // Four captions are drawn per frame.
+  state.SetItemsProcessed(frames / 4);
+}
+BENCHMARK(BM_SideBarSlideFrame)->Unit(benchmark::kMicrosecond);
+
+void BM_BlitOfTheSameSize(benchmark::State& state) {
+  TBitmap source, target;
+  source.SetPixelFormat(pf32bit);
+  source.SetSize(kWidth, kHeight);
+  target.SetPixelFormat(pf32bit);
+  target.SetSize(kWidth, kHeight);
+  for (auto _ : state)
+    BitBlt(target.Canvas()->Handle(), 0, 0, kWidth, kHeight, source.Canvas()->Handle(), 0, 0, SRCCOPY);
+  state.SetItemsProcessed(state.iterations());
+}
+BENCHMARK(BM_BlitOfTheSameSize)->Unit(benchmark::kMicrosecond);
+
+}  // namespace
