@@ -1,5 +1,6 @@
 #include "tests/controls/control_fixture.h"
 
+#include "platform/windows/cursors.h"
 #include "platform/windows/painting.h"
 
 namespace {
@@ -198,6 +199,39 @@ TEST_F(ControlMessages, ContextPopupEventCanTakeTheRightClick) {
   InjectClick(At(c, 7, 8), mbRight);
   Pump();
   EXPECT_EQ(where, Point(7, 8));
+}
+
+TEST_F(ControlMessages, PointerShapeFollowsTheControlUnderItAndTheScreenOverride) {
+  TForm* form = MakeForm();
+  TTestControl* edit = AddControl(form, Bounds(0, 0, 50, 50));
+  TTestGraphic* link = AddGraphic(form, Bounds(100, 0, 50, 50));
+  edit->SetCursor(crIBeam);
+  link->SetCursor(crHandPoint);
+  InjectMouseMove(At(edit, 5, 5));
+  EXPECT_EQ(GetCursor(), IDC_IBEAM);
+  InjectMouseMove(At(link, 5, 5));
+  EXPECT_EQ(GetCursor(), IDC_HAND) << "a graphic control's cursor is chosen by its parent";
+  InjectMouseMove(At(form, 80, 80));
+  EXPECT_EQ(GetCursor(), IDC_ARROW);
+  Screen->SetCursor(crHourGlass);
+  InjectMouseMove(At(edit, 6, 6));
+  EXPECT_EQ(GetCursor(), IDC_WAIT) << "the screen's cursor wins everywhere";
+  Screen->SetCursor(crDefault);
+  Pump();
+}
+
+TEST_F(ControlMessages, BringToFrontChangesWhatIsHitAndPainted) {
+  TForm* form = MakeForm();
+  TTestControl* below = AddControl(form, Bounds(0, 0, 50, 50), clRed);
+  TTestControl* above = AddControl(form, Bounds(25, 25, 50, 50), clBlue);
+  Pump();
+  EXPECT_EQ(Pixel(form, 30, 30), ColorToRGB(clBlue));
+  EXPECT_EQ(WindowFromPoint(At(form, 30, 30)), above->Handle());
+  below->BringToFront();
+  Pump();
+  EXPECT_EQ(Pixel(form, 30, 30), ColorToRGB(clRed));
+  EXPECT_EQ(WindowFromPoint(At(form, 30, 30)), below->Handle());
+  EXPECT_EQ(form->Controls(form->ControlCount() - 1), below) << "the index order follows";
 }
 
 TEST_F(ControlMessages, DestroyingAControlForgetsItEverywhere) {
