@@ -186,15 +186,7 @@ void TDataSet::DataEvent(TDataEvent event, intptr_t info) {
     NotifySources(event, info);
     return;
   }
-  switch (event) {
-    case deLayoutChange: missedLayout_ = missedEvent_ = true; break;
-    case deFieldChange:
-    case deRecordChange:
-    case deDataSetChange:
-    case deDataSetScroll:
-    case deUpdateState: missedEvent_ = true; break;
-    default: break;
-  }
+  if (event == deLayoutChange) missedLayout_ = true;
 }
 
 void TDataSet::NotifySources(TDataEvent event, intptr_t info) {
@@ -206,15 +198,17 @@ void TDataSet::NotifySources(TDataEvent event, intptr_t info) {
 void TDataSet::DisableControls() {
   if (disableCount_++ > 0) return;
   disableState_ = state_;
-  missedEvent_ = missedLayout_ = false;
+  missedLayout_ = false;
 }
 
 void TDataSet::EnableControls() {
   if (disableCount_ == 0 || --disableCount_ > 0) return;
   if (disableState_ != state_) NotifySources(deUpdateState, 0);
-  if (missedEvent_ && disableState_ != dsInactive && state_ != dsInactive)
+  // The last enable always refreshes the links: callers bracket bulk work with
+  // Disable/EnableControls and rely on the links re-reading whatever the work did.
+  if (disableState_ != dsInactive && state_ != dsInactive)
     NotifySources(missedLayout_ ? deLayoutChange : deDataSetChange, 0);
-  missedEvent_ = missedLayout_ = false;
+  missedLayout_ = false;
 }
 
 int TDataSet::LargestLinkBufferCount() const {

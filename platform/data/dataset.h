@@ -250,7 +250,6 @@ class TDataSet : public TComponent {
   bool readOnly_ = false;
   int disableCount_ = 0;
   TDataSetState disableState_ = dsInactive;
-  bool missedEvent_ = false;
   bool missedLayout_ = false;
 };
 
