@@ -5,6 +5,7 @@
 #include <filesystem>
 
 #include "platform/graphics/bitmap.h"
+#include "platform/windows/focus.h"
 #include "platform/graphics/canvas.h"
 #include "skin/file_theme.h"
 #include "skin/form.h"
@@ -165,11 +166,17 @@ TEST_F(SkinStyles, TheMainFormLooksActiveWhileTheApplicationIs) {
   Application->SetMainForm(main);
   TForm* other = MakeForm(Bounds(400, 50, 100, 100));
   Pump();
+  ASSERT_TRUE(other->Active());  // shown last, so the active window
+  ASSERT_FALSE(main->Active());
   EXPECT_TRUE(IsFormActive(main));
   EXPECT_TRUE(IsFormActive(nullptr));
-  EXPECT_EQ(IsFormActive(other), other->Active());
-  Application->SetMainForm(nullptr);
-  EXPECT_EQ(IsFormActive(other), other->Active());
+  EXPECT_TRUE(IsFormActive(other));
+  SetActiveWindow(main->Handle());
+  Pump();
+  EXPECT_FALSE(IsFormActive(other));
+  Application->SetMainForm(nullptr);  // then each form by its own flag
+  EXPECT_TRUE(IsFormActive(main));
+  EXPECT_FALSE(IsFormActive(other));
 }
 
 class SkinControlPainting : public SkinFormTest {};
