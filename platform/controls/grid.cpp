@@ -89,19 +89,18 @@ void TCustomGrid::ChangeSize(int newColCount, int newRowCount) {
 }
 
 void TCustomGrid::SetFixedCols(int v) {
-  if (v == fixedCols_) return;
-  if (v < 0) IndexOutOfRange(v);
-  if (v >= ColCount()) InvalidOp("Fixed column count must be less than column count");
-  fixedCols_ = v;
-  Initialize();
-  Invalidate();
+  SetFixedCount(fixedCols_, v, ColCount(), "Fixed column count must be less than column count");
 }
 
 void TCustomGrid::SetFixedRows(int v) {
-  if (v == fixedRows_) return;
+  SetFixedCount(fixedRows_, v, RowCount(), "Fixed row count must be less than row count");
+}
+
+void TCustomGrid::SetFixedCount(int& field, int v, int count, const char* tooBig) {
+  if (v == field) return;
   if (v < 0) IndexOutOfRange(v);
-  if (v >= RowCount()) InvalidOp("Fixed row count must be less than row count");
-  fixedRows_ = v;
+  if (v >= count) InvalidOp(tooBig);
+  field = v;
   Initialize();
   Invalidate();
 }

@@ -246,6 +246,7 @@ class TCustomGrid : public TCustomControl {
   void WMCancelMode(TMessage& m);
   void ChangeSize(int newColCount, int newRowCount);
   void Initialize();
+  void SetFixedCount(int& field, int v, int count, const char* tooBig);
   void SelectionMoved(const TGridRect& oldSel);
   void TopLeftMoved(TGridCoord oldTopLeft);
   void UpdateScrollPos();

@@ -6,6 +6,29 @@
 #include "platform/graphics/device_context.h"
 #include "platform/graphics/draw_edges.h"
 
+namespace {
+
+// Sets the canvas pen to invert what it draws for the length of a scope, then restores it.
+class TInvertingPen {
+ public:
+  TInvertingPen(TCanvas* canvas, int width) : canvas_(canvas) {
+    saved_.Assign(canvas->Pen());
+    canvas->Pen()->SetStyle(psSolid);
+    canvas->Pen()->SetMode(pmXor);
+    canvas->Pen()->SetColor(clWhite);
+    canvas->Pen()->SetWidth(width);
+  }
+  ~TInvertingPen() { canvas_->Pen()->Assign(&saved_); }
+  TInvertingPen(const TInvertingPen&) = delete;
+  TInvertingPen& operator=(const TInvertingPen&) = delete;
+
+ private:
+  TCanvas* canvas_;
+  TPen saved_;
+};
+
+}  // namespace
+
 void TCustomGrid::Paint() {
   TGridDrawInfo info;
   CalcDrawInfo(info);
@@ -122,12 +145,7 @@ void TCustomGrid::DrawFixedEdges(TRect where, const TGridDrawInfo& info) {
 // that drawing it again takes it away.
 void TCustomGrid::DrawSizingLine(const TGridDrawInfo& info) {
   TCanvas* canvas = Canvas();
-  TPen saved;
-  saved.Assign(canvas->Pen());
-  canvas->Pen()->SetStyle(psSolid);
-  canvas->Pen()->SetMode(pmXor);
-  canvas->Pen()->SetColor(clWhite);
-  canvas->Pen()->SetWidth(1);
+  TInvertingPen pen(canvas, 1);
   if (gridState_ == gsColSizing) {
     canvas->MoveTo(sizingPos_, 0);
     canvas->LineTo(sizingPos_, info.Vert.GridExtent);
@@ -135,18 +153,12 @@ void TCustomGrid::DrawSizingLine(const TGridDrawInfo& info) {
     canvas->MoveTo(0, sizingPos_);
     canvas->LineTo(info.Horz.GridExtent, sizingPos_);
   }
-  canvas->Pen()->Assign(&saved);
 }
 
 // The mark where a moved column or row would land: a thick inverted line at the cell edge.
 void TCustomGrid::DrawMove() {
   TCanvas* canvas = Canvas();
-  TPen saved;
-  saved.Assign(canvas->Pen());
-  canvas->Pen()->SetStyle(psSolid);
-  canvas->Pen()->SetMode(pmXor);
-  canvas->Pen()->SetColor(clWhite);
-  canvas->Pen()->SetWidth(3);
+  TInvertingPen pen(canvas, 3);
   TRect client = ClientRect();
   if (gridState_ == gsRowMoving) {
     TRect r = CellRect(0, movePos_);
@@ -159,5 +171,4 @@ void TCustomGrid::DrawMove() {
     canvas->MoveTo(pos, 0);
     canvas->LineTo(pos, client.Bottom);
   }
-  canvas->Pen()->Assign(&saved);
 }
