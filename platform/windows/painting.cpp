@@ -83,12 +83,14 @@ TRegion VisibleRegion(HWND h, bool clientOnly) {
     off.x += cur->bounds.Left;
     off.y += cur->bounds.Top;
     vis = vis.Intersect(Bounds(-off.x, -off.y, parent->client.Width(), parent->client.Height()));
+    TRect visBounds = vis.Bounds();
     for (HWND sib : parent->children) {
       if (sib == cur->handle) break;
       TWindowData* sw = FindWindowData(sib);
-      if (!(sw->style & WS_VISIBLE)) continue;
       TRect r = sw->bounds;
       OffsetRect(r, -off.x, -off.y);
+      TRect overlap;
+      if (!(sw->style & WS_VISIBLE) || !IntersectRect(overlap, r, visBounds)) continue;
       vis = vis.Subtract(sw->hasShape ? ShapeIn(*sw, r.Left, r.Top) : TRegion(r));
     }
     off.x += parent->client.Left;
