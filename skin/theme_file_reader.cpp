@@ -1,6 +1,7 @@
 #include "skin/theme_file_reader.h"
 
 #include <cstring>
+#include <iterator>
 #include <set>
 
 #include "platform/core/exceptions.h"
@@ -34,6 +35,16 @@ uint32_t FirstEntry(TStream& stream) {
   return ReadU32(header + kFirstEntryOffset);
 }
 
+// True when an entry at `offset` would share bytes with an entry already read: the chain
+// points back into itself. Entries of a sound file never overlap, so a hostile file cannot
+// make more entries than it has room for.
+bool OverlapsChain(const std::set<uint32_t>& entries, uint32_t offset) {
+  auto next = entries.lower_bound(offset);
+  if (next != entries.end() && uint64_t{offset} + kEntryLength > *next) return true;
+  if (next == entries.begin()) return false;
+  return uint64_t{*std::prev(next)} + kEntryLength > offset;
+}
+
 }  // namespace
 
 TskThemeFileReader::TskThemeFileReader(const String& fileName) {
@@ -52,9 +63,10 @@ TskThemeFileReader::~TskThemeFileReader() = default;
 
 void TskThemeFileReader::Parse(TStream& stream) {
   uint64_t size = static_cast<uint64_t>(stream.Size());
-  std::set<uint32_t> visited;
+  std::set<uint32_t> entries;
   uint32_t offset = FirstEntry(stream);
-  while (offset != 0 && visited.insert(offset).second) {
+  while (offset != 0 && !OverlapsChain(entries, offset)) {
+    entries.insert(offset);
     uint8_t raw[kEntryLength];
     if (!ReadAt(stream, offset, raw, kEntryLength)) return;
     Entry entry;

@@ -158,6 +158,21 @@ TEST(ThemeFileReader, ALoopingChainEndsKeepingWhatWasRead) {
 
   PutU32(bytes, EntryAt(0) + 73, static_cast<uint32_t>(EntryAt(0)));  // to itself
   EXPECT_EQ(ReadThemeBytes(bytes).Integers().Count(), 1);
+  PutU32(bytes, EntryAt(0) + 73, static_cast<uint32_t>(EntryAt(0) + 40));  // into itself
+  EXPECT_EQ(ReadThemeBytes(bytes).Integers().Count(), 1);
+}
+
+// Entries that step back a few bytes at a time would each read as new ones; the chain ends
+// at the first that shares bytes with an entry already read.
+TEST(ThemeFileReader, AChainSteppingIntoEarlierEntriesEnds) {
+  TskThemeFileWriter w;
+  w.AddInteger("First", 1);
+  w.AddInteger("Second", 2);
+  std::vector<uint8_t> bytes = w.Bytes();
+  PutU32(bytes, EntryAt(1) + 73, static_cast<uint32_t>(EntryAt(1) - 1));
+  TskThemeFileReader reader = ReadThemeBytes(bytes);
+  EXPECT_EQ(reader.Integers().Count(), 2);
+  EXPECT_EQ(reader.BitmapNames().Count() + reader.Booleans().Count() + reader.Strings().Count(), 0);
 }
 
 TEST(ThemeFileReader, AChainRunningPastTheEndKeepsWhatWasRead) {
