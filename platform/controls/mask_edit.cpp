@@ -15,6 +15,7 @@ void TCustomMaskEdit::SetEditMask(const String& v) {
   editMask_ = v;
   mask_ = mask;
   TCustomEdit::SetTextValue(IsMasked() ? mask_.EditTextFrom(value) : value);
+  oldValue_ = EditBuffer();
 }
 
 String TCustomMaskEdit::GetText() { return IsMasked() ? mask_.TextFrom(EditBuffer()) : TCustomEdit::GetText(); }

@@ -1,5 +1,7 @@
 #include "platform/controls/edit.h"
 
+#include <random>
+
 #include "tests/controls/std_control_fixture.h"
 
 namespace {
@@ -264,6 +266,47 @@ TEST_F(EditTest, RightAlignedTextSitsAtTheRightEdge) {
   PaintControl(edit);
   EXPECT_EQ(Count(clWindowText, Rect(2, 2, 100, 20)), 0);
   EXPECT_GT(Count(clWindowText, Rect(130, 2, 158, 20)), 4);
+}
+
+}  // namespace
+
+namespace {
+
+// Random keys, characters (broken surrogates included), selections, clicks and clipboard
+// text never leave the edit with a selection outside its text or with broken UTF-8.
+void TypeAtRandom(TCustomEdit* edit, std::mt19937& random, int steps) {
+  const uint16_t keys[] = {VK_LEFT, VK_RIGHT, VK_HOME, VK_END, VK_DELETE, VK_INSERT, VK_BACK};
+  const char* pastes[] = {"", "ab", "中文\r\n下一行", "\xF0\x9F\x98\x80", "\t"};
+  for (int i = 0; i < steps; ++i) {
+    switch (random() % 6) {
+      case 0: edit->Perform(WM_CHAR, random() % 0x11000); break;
+      case 1: edit->Perform(WM_CHAR, 0xD800 + random() % 0x800); break;
+      case 2:
+        SetKeyDown(VK_SHIFT, random() % 2);
+        SetKeyDown(VK_CONTROL, random() % 2);
+        edit->Perform(WM_KEYDOWN, keys[random() % 7]);
+        break;
+      case 3: edit->Perform(EM_SETSEL, static_cast<WPARAM>(static_cast<int>(random() % 40) - 5), static_cast<int>(random() % 40) - 5); break;
+      case 4: edit->Perform(WM_LBUTTONDOWN, MK_LBUTTON, MakeLParam(random() % 200 - 20, 5)); edit->Perform(WM_LBUTTONUP); break;
+      default:
+        Clipboard()->SetAsText(pastes[random() % 5]);
+        edit->Perform(random() % 2 ? WM_PASTE : WM_UNDO);
+    }
+    int length = CharLength(edit->Text());
+    ASSERT_GE(edit->SelStart(), 0);
+    ASSERT_LE(edit->SelStart() + edit->SelLength(), length);
+    ASSERT_TRUE(IsValidUtf8(edit->Text()));
+  }
+  ResetKeyState();
+}
+
+TEST_F(EditTest, NothingTypedAtRandomBreaksTheEdit) {
+  std::mt19937 random(7);
+  edit->SetMaxLength(12);
+  TypeAtRandom(edit, random, 1500);
+  edit->SetMaxLength(0);
+  edit->SetPasswordChar(u'*');
+  TypeAtRandom(edit, random, 500);
 }
 
 }  // namespace

@@ -1,3 +1,5 @@
+#include <random>
+
 #include "platform/windows/painting.h"
 #include "platform/windows/system_metrics.h"
 #include "platform/windows/timers.h"
@@ -211,6 +213,38 @@ TEST_F(GridInputTest, EscapeCancelsNothingWhenNotEditingAndCancelModeEndsADrag) 
   EXPECT_EQ(grid->ColWidths(1), 64);
   Key(grid, VK_ESCAPE);
   EXPECT_EQ(grid->Col(), 1);
+}
+
+}  // namespace
+
+namespace {
+
+// Random keys, clicks, drags, wheel turns and scroll messages with random options keep the
+// current cell, the selection and the first scrolled cell inside the grid.
+TEST_F(GridInputTest, NothingDoneAtRandomLeavesTheGridInvalid) {
+  std::mt19937 random(5);
+  const uint16_t keys[] = {VK_LEFT, VK_RIGHT, VK_UP, VK_DOWN, VK_PRIOR, VK_NEXT, VK_HOME, VK_END, VK_TAB, VK_F2, VK_ESCAPE, VK_RETURN};
+  const TGridOption options[] = {goRangeSelect, goRowSelect, goEditing, goTabs, goColSizing, goColMoving, goRowMoving, goAlwaysShowEditor};
+  for (int i = 0; i < 1500; ++i) {
+    int x = static_cast<int>(random() % 340) - 20, y = static_cast<int>(random() % 190) - 20;
+    switch (random() % 7) {
+      case 0: grid->SetOptions(TGridOptions::FromMask(grid->Options().Mask() ^ (1u << options[random() % 8]))); break;
+      case 1: SetKeyDown(VK_SHIFT, random() % 2); Key(grid->InplaceEditor() && grid->InplaceEditor()->Focused() ? static_cast<TControl*>(grid->InplaceEditor()) : grid, keys[random() % 12]); break;
+      case 2: Press(grid, x, y); break;
+      case 3: Drag(grid, x, y); break;
+      case 4: Release(grid, x, y); break;
+      case 5: grid->Perform(random() % 2 ? WM_VSCROLL : WM_HSCROLL, MakeWParam(random() % 9, random() % 30)); break;
+      default: grid->Perform(WM_CHAR, 0x20 + random() % 0x60);
+    }
+    ASSERT_GE(grid->Col(), grid->FixedCols());
+    ASSERT_LT(grid->Col(), grid->ColCount());
+    ASSERT_GE(grid->Row(), grid->FixedRows());
+    ASSERT_LT(grid->Row(), grid->RowCount());
+    TGridRect s = grid->Selection();
+    ASSERT_TRUE(s.Left >= 1 && s.Top >= 1 && s.Right < grid->ColCount() && s.Bottom < grid->RowCount());
+    ASSERT_TRUE(grid->TopRow() >= 1 && grid->TopRow() <= 15 && grid->LeftCol() >= 1 && grid->LeftCol() < 8);
+  }
+  ResetKeyState();
 }
 
 }  // namespace

@@ -1,5 +1,7 @@
 #include "platform/controls/mask_edit.h"
 
+#include <random>
+
 #include "tests/controls/std_control_fixture.h"
 
 namespace {
@@ -128,6 +130,33 @@ TEST_F(MaskEditTest, ReadOnlyMaskedEditTypesNothing) {
   Type(edit, "1\b");
   Key(edit, VK_DELETE);
   EXPECT_EQ(edit->EditText(), "___");
+}
+
+}  // namespace
+
+namespace {
+
+TEST_F(MaskEditTest, NothingTypedAtRandomBreaksTheMask) {
+  std::mt19937 random(11);
+  const uint16_t keys[] = {VK_LEFT, VK_RIGHT, VK_HOME, VK_END, VK_DELETE, VK_ESCAPE};
+  const char* masks[] = {"!\\(999\\)000-0000;0;_", ">LL<ll-##;1;*", "CcAa:99;0; "};
+  edit->SetFocus();
+  for (const char* m : masks) {
+    edit->SetEditMask(m);
+    int length = edit->Mask().Length();
+    for (int i = 0; i < 800; ++i) {
+      switch (random() % 4) {
+        case 0: edit->Perform(WM_CHAR, random() % 0x3000); break;
+        case 1: edit->Perform(WM_KEYDOWN, keys[random() % 6]); break;
+        case 2: edit->Perform(EM_SETSEL, random() % 16, random() % 16); break;
+        default:
+          Clipboard()->SetAsText(random() % 2 ? "12ab中" : "x");
+          edit->Perform(random() % 2 ? WM_PASTE : WM_CUT);
+      }
+      ASSERT_EQ(CharLength(edit->EditText()), length) << m;
+      ASSERT_LE(edit->SelStart() + edit->SelLength(), length);
+    }
+  }
 }
 
 }  // namespace
