@@ -14,28 +14,26 @@ const TColor kMagenta = clSkinTransparent;
 
 class SpitBitmapTest : public TPixelTest {};
 
-TEST_F(SpitBitmapTest, CutsTheLastOfEighteenCells) {
-  TBitmap strip(342, 19);
-  FillWithPositions(strip);
-  TBitmap cell;
-  SpitBitmap(&strip, &cell, 18, 18);
-  Keep(&cell);
-  EXPECT_EQ(cell.Width(), 19);
-  EXPECT_EQ(cell.Height(), 19);
-  EXPECT_EQ(cell.Canvas()->Pixels(0, 0), PositionColor(323, 0));
-  EXPECT_EQ(cell.Canvas()->Pixels(18, 18), PositionColor(341, 18));
-}
-
-TEST_F(SpitBitmapTest, CutsTheMiddleOfThreeCells) {
-  TBitmap strip(54, 21);
-  FillWithPositions(strip);
-  TBitmap cell(100, 100);
-  SpitBitmap(&strip, &cell, 3, 2);
-  Keep(&cell);
-  EXPECT_EQ(cell.Width(), 18);
-  EXPECT_EQ(cell.Height(), 21);
-  EXPECT_EQ(cell.Canvas()->Pixels(0, 0), PositionColor(18, 0));
-  EXPECT_EQ(cell.Canvas()->Pixels(17, 20), PositionColor(35, 20));
+// Cell k of n spans x from (k-1) * w to k * w - 1, w = width div n; the target's old size
+// does not matter.
+TEST_F(SpitBitmapTest, CutsTheNamedCell) {
+  struct TCase {
+    TSize strip;
+    int count, index, firstX;
+  };
+  for (const TCase& c : {TCase{{342, 19}, 18, 18, 323}, TCase{{54, 21}, 3, 2, 18},
+                         TCase{{55, 4}, 3, 3, 36}}) {
+    TBitmap strip(c.strip.cx, c.strip.cy);
+    FillWithPositions(strip);
+    TBitmap cell(100, 100);
+    SpitBitmap(&strip, &cell, c.count, c.index);
+    Keep(&cell);
+    const int w = c.strip.cx / c.count;
+    ASSERT_EQ(cell.Width(), w);
+    ASSERT_EQ(cell.Height(), c.strip.cy);
+    EXPECT_EQ(cell.Canvas()->Pixels(0, 0), PositionColor(c.firstX, 0));
+    EXPECT_EQ(cell.Canvas()->Pixels(w - 1, c.strip.cy - 1), PositionColor(c.firstX + w - 1, c.strip.cy - 1));
+  }
 }
 
 TEST_F(SpitBitmapTest, CutsAStripIntoItself) {
