@@ -58,15 +58,28 @@ TRegion ShapeIn(const TWindowData& w, int dx, int dy) {
   return shape;
 }
 
-TRegion SubtractChildren(TRegion vis, const TWindowData& w) {
+// Unites many regions pairwise, so that a window with hundreds of children costs n log n.
+TRegion UnionAll(std::vector<TRegion> parts) {
+  if (parts.empty()) return {};
+  while (parts.size() > 1) {
+    std::vector<TRegion> next;
+    for (size_t i = 0; i + 1 < parts.size(); i += 2) next.push_back(parts[i].Union(parts[i + 1]));
+    if (parts.size() % 2) next.push_back(std::move(parts.back()));
+    parts.swap(next);
+  }
+  return std::move(parts.front());
+}
+
+TRegion SubtractChildren(const TRegion& vis, const TWindowData& w) {
+  std::vector<TRegion> children;
   for (HWND c : w.children) {
     TWindowData* cw = FindWindowData(c);
     if (!(cw->style & WS_VISIBLE)) continue;
     TRect r = cw->bounds;
     OffsetRect(r, w.client.Left, w.client.Top);
-    vis = vis.Subtract(cw->hasShape ? ShapeIn(*cw, r.Left, r.Top) : TRegion(r));
+    children.push_back(cw->hasShape ? ShapeIn(*cw, r.Left, r.Top) : TRegion(r));
   }
-  return vis;
+  return children.empty() ? vis : vis.Subtract(UnionAll(std::move(children)));
 }
 
 // What can be seen of a window, in its window coordinates: inside its ancestors' client
