@@ -185,6 +185,10 @@ void TColumnDropDownBoxEx::SetListSource(TDataSource* value) {
 
 TComponent* TColumnDropDownBoxEx::ListSourceComponent() const { return listSource_; }
 
+void TColumnDropDownBoxEx::ComponentRemoved(const void* gone) {
+  if (gone == static_cast<const void*>(listSource_)) listSource_ = nullptr;
+}
+
 void TColumnDropDownBoxEx::SetListSourceComponent(TComponent* value) {
   SetListSource(dynamic_cast<TDataSource*>(value));
 }

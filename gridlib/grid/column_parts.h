@@ -115,6 +115,8 @@ class TColumnDropDownBoxEx : public TPersistent {
   // The same seen as a component, for streaming; other components are ignored.
   TComponent* ListSourceComponent() const;
   void SetListSourceComponent(TComponent* value);
+  // The list source is being freed.
+  void ComponentRemoved(const void* gone);
   TDBLookupGridExOptions Options() const { return options_; }
   void SetOptions(TDBLookupGridExOptions value) { options_ = value; }
   TSpecRowEx* SpecRow() const { return specRow_.get(); }

@@ -33,9 +33,8 @@ TColumnEx::TColumnEx(TCollection* collection) : TCollectionItem(collection) {
   initWidth_ = Width();
 }
 
-TColumnEx::~TColumnEx() {
-  if (imageList_ != nullptr) imageList_->UnRegisterChanges(imageLink_.get());
-}
+// The image link unregisters itself from a list that is still there.
+TColumnEx::~TColumnEx() = default;
 
 TEditButtonsEx* TColumnEx::CreateEditButtons() {
   auto* buttons = new TEditButtonsEx(this, TCollectionItemClass::Of<TVisibleEditButtonEx>());
@@ -105,7 +104,12 @@ void TColumnEx::FieldRemoved(TField* field) {
   if (field_ == field) field_ = nullptr;
 }
 
-void TColumnEx::ForgetField() { field_ = nullptr; }
+void TColumnEx::ComponentRemoved(const void* gone) {
+  if (gone == static_cast<const void*>(field_)) field_ = nullptr;
+  if (gone == static_cast<const void*>(popupMenu_)) popupMenu_ = nullptr;
+  if (gone == static_cast<const void*>(imageList_)) imageList_ = nullptr;
+  dropDownBox_->ComponentRemoved(gone);
+}
 
 void TColumnEx::SetFieldName(const String& value) {
   TDBGridExHost* grid = GetGrid();
@@ -501,7 +505,7 @@ void TColumnEx::SetKeyList(TStrings* value) {
 
 void TColumnEx::SetImageList(TCustomImageList* value) {
   if (imageList_ == value) return;
-  if (imageList_ != nullptr) imageList_->UnRegisterChanges(imageLink_.get());
+  if (imageLink_->Sender() != nullptr) imageLink_->Sender()->UnRegisterChanges(imageLink_.get());
   imageList_ = value;
   if (value != nullptr) {
     value->RegisterChanges(imageLink_.get());

@@ -70,6 +70,9 @@ class TColumnEx : public TCollectionItem {
   void SetField(TField* field);
   // Forgets the field when it goes away.
   void FieldRemoved(TField* field);
+  // Drops every pointer to a component that is being freed (compared by address only: the
+  // component is no longer whole).
+  void ComponentRemoved(const void* gone);
   // Columns the grid builds from the data set's fields are not stored.
   bool IsStored() const { return isStored_; }
   void SetIsStored(bool value) { isStored_ = value; }
@@ -270,7 +273,6 @@ class TColumnEx : public TCollectionItem {
   void SpecRowChanged();
   void RepaintGrid();
   void RebindFooters();
-  void ForgetField();
   TDataSet* GridDataSet() const;
   bool GridLinkActive() const;
   TField* CheckedField();

@@ -260,12 +260,8 @@ void TDBGridExHost::ForgetColumn(const TCollectionItem* column) {
 
 void TDBGridExHost::GridNotification(TComponent* component, TOperation operation) {
   if (operation != opRemove || tearingDown_) return;
-  if (component == DataSource()) SetDataSource(nullptr);
-  for (int i = 0; i < columns_->Count(); ++i) {
-    TColumnEx* column = columns_->Items(i);
-    if (column->PopupMenu() == component) column->SetPopupMenu(nullptr);
-    if (column->ImageList() == component) column->SetImageList(nullptr);
-    if (column->DropDownBox()->ListSource() == component) column->DropDownBox()->SetListSource(nullptr);
-    if (auto* field = dynamic_cast<TField*>(component)) column->FieldRemoved(field);
-  }
+  // Compared by address: the component's own destructor has already run.
+  const void* gone = component;
+  if (gone == static_cast<const void*>(DataSource())) SetDataSource(nullptr);
+  for (int i = 0; i < columns_->Count(); ++i) columns_->Items(i)->ComponentRemoved(gone);
 }
