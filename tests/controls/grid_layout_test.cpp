@@ -1,5 +1,6 @@
 #include "tests/controls/grid_test_support.h"
 
+#include "platform/classes/properties.h"
 #include "platform/windows/scroll_bars.h"
 
 namespace {
@@ -189,6 +190,20 @@ TEST_F(GridLayoutTest, ASubclassCanReserveRoomThroughTheDrawInfo) {
   EXPECT_EQ(footer->MouseCoord(70, 130), (TGridCoord{-1, -1}));
   footer->SetRow(19);
   EXPECT_EQ(footer->TopRow(), 16);
+}
+
+}  // namespace
+
+namespace {
+
+TEST_F(GridLayoutTest, PublishedPropertiesSetTheGridByName) {
+  SetPropValue(grid, "RowCount", Variant(9));
+  SetPropValue(grid, "Options", Variant(static_cast<int64_t>(TGridOptions{goEditing, goTabs}.Mask())));
+  SetPropValue(grid, "FixedColor", Variant(static_cast<int>(clYellow)));
+  EXPECT_EQ(grid->RowCount(), 9);
+  EXPECT_EQ(grid->Options(), (TGridOptions{goEditing, goTabs}));
+  EXPECT_EQ(grid->FixedColor(), clYellow);
+  EXPECT_THROW(SetPropValue(grid, "FixedCols", Variant(5)), EInvalidGridOperation);
 }
 
 }  // namespace
