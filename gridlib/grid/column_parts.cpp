@@ -5,6 +5,7 @@
 #include "gridlib/grid/column_defaults.h"
 #include "gridlib/grid/columns.h"
 #include "gridlib/grid/grid_host.h"
+#include "gridlib/grid/inherited_font.h"
 #include "platform/data/data_source.h"
 #include "platform/graphics/bitmap.h"
 #include "platform/graphics/graphics_objects.h"
@@ -14,14 +15,12 @@ TColumnFooterEx::TColumnFooterEx(TCollection* collection)
       column_(dynamic_cast<TColumnFootersEx*>(collection) != nullptr
                   ? static_cast<TColumnFootersEx*>(collection)->Column()
                   : nullptr),
-      font_(std::make_unique<TFont>()) {
-  font_->OnChange.Bind(nullptr, "", [this](TObject*) { FontChanged(); });
-}
+      font_(std::make_unique<TInheritedFont>([this] { FontChanged(); })) {}
 
 TColumnFooterEx::TColumnFooterEx(TColumnEx* column, std::nullptr_t)
-    : TCollectionItem(nullptr), column_(column), font_(std::make_unique<TFont>()) {
-  font_->OnChange.Bind(nullptr, "", [this](TObject*) { FontChanged(); });
-}
+    : TCollectionItem(nullptr),
+      column_(column),
+      font_(std::make_unique<TInheritedFont>([this] { FontChanged(); })) {}
 
 TColumnFooterEx::~TColumnFooterEx() = default;
 
@@ -40,7 +39,7 @@ TColor TColumnFooterEx::DefaultColor() const {
 }
 
 TFont* TColumnFooterEx::DefaultFont() const {
-  if (column_ == nullptr) return font_.get();
+  if (column_ == nullptr) return font_->Get();
   TDBGridExHost* grid = column_->GetGrid();
   return grid != nullptr ? grid->FooterFont() : column_->Font();
 }
@@ -76,20 +75,13 @@ bool TColumnFooterEx::IsColorStored() const {
 }
 
 TFont* TColumnFooterEx::Font() const {
-  TFont* source = DefaultFont();
-  if ((assigned_ & kFontBit) == 0 && source != font_.get()) {
-    auto* self = const_cast<TColumnFooterEx*>(this);
-    self->copyingFont_ = true;
-    font_->Assign(source);
-    self->copyingFont_ = false;
-  }
-  return font_.get();
+  if ((assigned_ & kFontBit) == 0) font_->CopyQuietly(DefaultFont());
+  return font_->Get();
 }
 
-void TColumnFooterEx::SetFont(TFont* value) { font_->Assign(value); }
+void TColumnFooterEx::SetFont(TFont* value) { font_->Get()->Assign(value); }
 
 void TColumnFooterEx::FontChanged() {
-  if (copyingFont_) return;
   assigned_ |= kFontBit;
   ColumnChanged(true);
 }
@@ -140,12 +132,7 @@ void TColumnFooterEx::SetWordWrap(bool value) {
 void TColumnFooterEx::RestoreDefaults() {
   const bool fontWasAssigned = (assigned_ & kFontBit) != 0;
   assigned_ = 0;
-  TFont* source = DefaultFont();
-  if (source != font_.get()) {
-    copyingFont_ = true;
-    font_->Assign(source);
-    copyingFont_ = false;
-  }
+  font_->CopyQuietly(DefaultFont());
   ColumnChanged(fontWasAssigned);
 }
 

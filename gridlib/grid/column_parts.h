@@ -9,6 +9,7 @@
 class TColumnEx;
 class TDataSource;
 class TFont;
+class TInheritedFont;
 class TSpecRowEx;
 
 // One footer cell of a column: static text, a field value or an aggregate.
@@ -63,8 +64,7 @@ class TColumnFooterEx : public TCollectionItem {
   uint8_t assigned_ = 0;
   TAlignment alignment_ = taLeftJustify;
   TColor color_ = clWindow;
-  std::unique_ptr<TFont> font_;
-  bool copyingFont_ = false;
+  std::unique_ptr<TInheritedFont> font_;
   bool toolTips_ = false;
   String displayFormat_;
   bool endEllipsis_ = false;

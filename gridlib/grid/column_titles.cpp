@@ -7,14 +7,13 @@
 #include "gridlib/grid/columns.h"
 #include "gridlib/grid/grid_data_link.h"
 #include "gridlib/grid/grid_host.h"
+#include "gridlib/grid/inherited_font.h"
 #include "platform/data/field.h"
 #include "platform/graphics/bitmap.h"
 #include "platform/graphics/graphics_objects.h"
 
 TColumnTitleEx::TColumnTitleEx(TColumnEx* column)
-    : column_(column), font_(std::make_unique<TFont>()) {
-  font_->OnChange.Bind(nullptr, "", [this](TObject*) { FontChanged(); });
-}
+    : column_(column), font_(std::make_unique<TInheritedFont>([this] { FontChanged(); })) {}
 
 TColumnTitleEx::~TColumnTitleEx() = default;
 
@@ -119,22 +118,15 @@ bool TColumnTitleEx::IsCaptionStored() const {
 }
 
 TFont* TColumnTitleEx::Font() const {
-  TFont* source = DefaultFont();
-  if (!Assigned(cvTitleFont) && source != font_.get()) {
-    auto* self = const_cast<TColumnTitleEx*>(this);
-    self->copyingFont_ = true;
-    font_->Assign(source);
-    self->copyingFont_ = false;
-  }
-  return font_.get();
+  if (!Assigned(cvTitleFont)) font_->CopyQuietly(DefaultFont());
+  return font_->Get();
 }
 
-void TColumnTitleEx::SetFont(TFont* value) { font_->Assign(value); }
+void TColumnTitleEx::SetFont(TFont* value) { font_->Get()->Assign(value); }
 
 bool TColumnTitleEx::IsFontStored() const { return Assigned(cvTitleFont); }
 
 void TColumnTitleEx::FontChanged() {
-  if (copyingFont_) return;
   column_->MarkAssigned(cvTitleFont);
   Changed(true);
 }
@@ -151,12 +143,7 @@ void TColumnTitleEx::RestoreDefaults() {
     column_->assigned_.Exclude(static_cast<TColumnExValue>(bit));
   }
   caption_.clear();
-  TFont* source = DefaultFont();
-  if (source != font_.get()) {
-    copyingFont_ = true;
-    font_->Assign(source);
-    copyingFont_ = false;
-  }
+  font_->CopyQuietly(DefaultFont());
   Changed(fontWasAssigned);
 }
 

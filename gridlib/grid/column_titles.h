@@ -8,6 +8,7 @@
 
 class TColumnEx;
 class TFont;
+class TInheritedFont;
 
 // A column's title: caption, look, and the column's sort marker with its place among the
 // sort-marked columns. Its assigned values live in the column's set (bits 5..12).
@@ -85,8 +86,7 @@ class TColumnTitleEx : public TPersistent {
   String caption_;
   TColor color_ = clBtnFace;
   bool endEllipsis_ = false;
-  std::unique_ptr<TFont> font_;
-  bool copyingFont_ = false;
+  std::unique_ptr<TInheritedFont> font_;
   String hint_;
   int imageIndex_ = -1;
   TTextOrientationEx orientation_ = tohHorizontal;

@@ -9,14 +9,14 @@
 #include "gridlib/grid/column_titles.h"
 #include "gridlib/grid/grid_data_link.h"
 #include "gridlib/grid/grid_host.h"
+#include "gridlib/grid/inherited_font.h"
 #include "platform/data/dataset.h"
 #include "platform/graphics/bitmap.h"
 #include "platform/graphics/graphics_objects.h"
 
 TColumnEx::TColumnEx(TCollection* collection) : TCollectionItem(collection) {
   GridLayoutLock lock(GetGrid());
-  font_ = std::make_unique<TFont>();
-  font_->OnChange.Bind(nullptr, "", [this](TObject*) { FontChanged(); });
+  font_ = std::make_unique<TInheritedFont>([this] { FontChanged(); });
   imeName_ = DefaultImeName();
   imeMode_ = imDontCare;
   title_.reset(CreateTitle());
@@ -150,24 +150,17 @@ void TColumnEx::SetColor(TColor value) {
 
 TFont* TColumnEx::DefaultFont() const {
   TDBGridExHost* grid = GetGrid();
-  return grid != nullptr ? grid->GridFont() : font_.get();
+  return grid != nullptr ? grid->GridFont() : font_->Get();
 }
 
 TFont* TColumnEx::Font() const {
-  TFont* source = DefaultFont();
-  if (!IsAssigned(cvFont) && source != font_.get()) {
-    auto* self = const_cast<TColumnEx*>(this);
-    self->copyingFont_ = true;
-    font_->Assign(source);
-    self->copyingFont_ = false;
-  }
-  return font_.get();
+  if (!IsAssigned(cvFont)) font_->CopyQuietly(DefaultFont());
+  return font_->Get();
 }
 
-void TColumnEx::SetFont(TFont* value) { font_->Assign(value); }
+void TColumnEx::SetFont(TFont* value) { font_->Get()->Assign(value); }
 
 void TColumnEx::FontChanged() {
-  if (copyingFont_) return;
   MarkAssigned(cvFont);
   Changed(false);
 }
@@ -547,12 +540,7 @@ void TColumnEx::RestoreDefaults() {
   const bool fontWasAssigned = IsAssigned(cvFont);
   title_->RestoreDefaults();
   assigned_ = {};
-  TFont* source = DefaultFont();
-  if (source != font_.get()) {
-    copyingFont_ = true;
-    font_->Assign(source);
-    copyingFont_ = false;
-  }
+  font_->CopyQuietly(DefaultFont());
   pickList_.reset();
   buttonStyle_ = cbsAuto;
   keyList_.reset();

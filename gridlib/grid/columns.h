@@ -25,6 +25,7 @@ class TDBGridExHost;
 class TEditButtonsEx;
 class TField;
 class TFont;
+class TInheritedFont;
 class TMRUListEx;
 class TSpecRowEx;
 class TSTColumnFilterEx;
@@ -286,8 +287,7 @@ class TColumnEx : public TCollectionItem {
   int initWidth_ = 0;
   TColor color_ = clWindow;
   int width_ = 64;
-  std::unique_ptr<TFont> font_;
-  bool copyingFont_ = false;
+  std::unique_ptr<TInheritedFont> font_;
   TAlignment alignment_ = taLeftJustify;
   bool readOnly_ = false;
   TImeMode imeMode_ = imDontCare;
