@@ -7,6 +7,7 @@
 namespace {
 
 constexpr int kGlyph = 13;  // check and radio glyphs are 13 x 13
+constexpr int kMaxGlyph = 256;  // arrows and caption glyphs grow with their button up to this
 
 COLORREF Sys(int index) { return GetSysColor(index); }
 
@@ -94,7 +95,7 @@ void DrawButtonFace(HDC dc, TRect& rect, UINT state) {
 
 // A filled triangle pointing in `direction` (0 up, 1 down, 2 left, 3 right), centred.
 void DrawArrow(HDC__& d, const TRect& r, int direction, COLORREF ink, int shift) {
-  int size = std::min(r.Width(), r.Height());
+  int size = std::min({r.Width(), r.Height(), kMaxGlyph});
   int h = std::max(2, (size - 2) / 4 + 1);
   int cx = r.Left + r.Width() / 2 + shift, cy = r.Top + r.Height() / 2 + shift;
   for (int i = 0; i < h; ++i) {
@@ -135,7 +136,7 @@ void DrawScroll(HDC dc, HDC__& d, TRect& rect, UINT state) {
 }
 
 void DrawCaptionGlyph(HDC__& d, const TRect& r, UINT kind, COLORREF ink, int shift) {
-  int size = std::max(4, std::min(r.Width(), r.Height()) / 2);
+  int size = std::max(4, std::min({r.Width(), r.Height(), kMaxGlyph}) / 2);
   int l = r.Left + (r.Width() - size) / 2 + shift, t = r.Top + (r.Height() - size) / 2 + shift;
   switch (kind) {
     case DFCS_CAPTIONCLOSE:
