@@ -41,7 +41,7 @@ class RandomDrawing : public PixelTest {
   void DrawSomething(Wild& w, HDC dc) {
     TRect r = w.AnyRect();
     TCanvas* c = bmp.Canvas();
-    switch (w.Pick(12)) {
+    switch (w.Pick(18)) {
       case 0: c->Rectangle(r); break;
       case 1: c->Ellipse(r); break;
       case 2: c->RoundRect(r.Left, r.Top, r.Right, r.Bottom, w.Coordinate(), w.Coordinate()); break;
@@ -53,6 +53,23 @@ class RandomDrawing : public PixelTest {
       case 8: DrawFrameControl(dc, r, static_cast<UINT>(1 + w.Pick(4)), static_cast<UINT>(w.Pick(0x10000))); break;
       case 9: BitBlt(dc, r.Left, r.Top, w.Pick(100), w.Pick(100), src_.Canvas()->Handle(), w.Coordinate(), w.Coordinate(), SRCINVERT); break;
       case 10: StretchBlt(dc, r.Left, r.Top, w.Coordinate(), w.Coordinate(), src_.Canvas()->Handle(), 0, 0, w.Coordinate(), w.Coordinate(), SRCCOPY); break;
+      case 11: {
+        BLENDFUNCTION blend;
+        blend.SourceConstantAlpha = static_cast<BYTE>(w.Pick(256));
+        blend.AlphaFormat = static_cast<BYTE>(w.Pick(2));
+        AlphaBlend(dc, r.Left, r.Top, w.Coordinate(), w.Coordinate(), src_.Canvas()->Handle(), w.Coordinate(), 0, w.Coordinate(), 16, blend);
+        break;
+      }
+      case 12: TransparentBlt(dc, r.Left, r.Top, w.Coordinate(), w.Coordinate(), src_.Canvas()->Handle(), 0, 0, 16, 16, 0xFFFFFF); break;
+      case 13: PatBlt(dc, r.Left, r.Top, w.Coordinate(), w.Coordinate(), DSTINVERT); break;
+      case 14: GradientFillRect(dc, r, clRed, clBlue, w.Pick(2) == 0); break;
+      case 15: DrawState(dc, nullptr, reinterpret_cast<intptr_t>(src_.Handle()), 0, r.Left, r.Top, w.Coordinate(), w.Coordinate(), DST_BITMAP | static_cast<UINT>(w.Pick(2) ? DSS_DISABLED : DSS_MONO)); break;
+      case 16: {
+        TPoint pts[4] = {r.TopLeft(), r.BottomRight(), {w.Coordinate(), w.Coordinate()}, {w.Coordinate(), w.Coordinate()}};
+        DWORD counts[2] = {2, 2};
+        PolyPolyline(dc, pts, counts, 2);
+        break;
+      }
       default: c->DrawFocusRect(r); c->FrameRect(r); c->FillRect(r); break;
     }
   }
@@ -72,9 +89,11 @@ TEST_F(RandomDrawing, ThousandsOfWildCallsStayInsideTheClip) {
     bmp.Canvas()->Brush()->SetStyle(static_cast<TBrushStyle>(w.Pick(8)));
     bmp.Canvas()->Font()->SetOrientation(w.Pick(2) * 900);
     SetLayout(dc, static_cast<DWORD>(w.Pick(2)));
+    SetViewportOrgEx(dc, w.Pick(4) ? 0 : w.Coordinate(), w.Pick(4) ? 0 : w.Coordinate(), nullptr);
     DrawSomething(w, dc);
   }
   SetLayout(dc, LAYOUT_LTR);
+  SetViewportOrgEx(dc, 0, 0, nullptr);
   for (int y = 0; y < 50; ++y)
     for (int x = 0; x < 60; ++x) {
       bool inside = x >= 10 && x < 50 && y >= 10 && y < 40 && !(x >= 20 && x < 30 && y >= 20 && y < 30);
