@@ -2,6 +2,7 @@
 
 #include <cstdio>
 
+#include "platform/controls/control_drag.h"
 #include "platform/controls/custom_control.h"
 #include "platform/controls/forms.h"
 #include "platform/controls/hint_window.h"
@@ -86,6 +87,11 @@ bool TApplication::ProcessMessage(MSG& msg) {
   try {
     bool handled = false;
     OnMessage.Call(msg, handled);
+    // Escape ends a drag of the class library wherever the keyboard focus is.
+    if (!handled && DraggedControl() && msg.message == WM_KEYDOWN && msg.wParam == VK_ESCAPE) {
+      EndControlDrag(false);
+      handled = true;
+    }
     TrackMouse(msg);
     if (!handled && !IsKeyMsg(msg)) DispatchMessage(msg);
   } catch (...) {

@@ -1,6 +1,7 @@
 // Which control the mouse is over (CM_MOUSEENTER/CM_MOUSELEAVE) and the hints shown for it
 // after a pause, all driven by the one clock through a hidden timer window.
 #include "platform/controls/application.h"
+#include "platform/controls/control_drag.h"
 #include "platform/controls/hint_window.h"
 #include "platform/controls/screen.h"
 #include "platform/windows/timers.h"
@@ -9,17 +10,6 @@ namespace {
 
 constexpr uintptr_t HintTimerId = 1;
 constexpr int CursorHeight = 20;
-
-// The control at a screen point: the windowed control whose window is there, or the graphic
-// child of it under the point.
-TControl* ControlAtScreen(TPoint screen) {
-  TWinControl* win = nullptr;
-  for (HWND h = WindowFromPoint(screen); h && !win; h = (GetWindowLong(h, GWL_STYLE) & WS_CHILD) ? GetParent(h) : nullptr)
-    win = FindControl(h);
-  if (!win) return nullptr;
-  TControl* graphic = win->ControlAtPos(win->ScreenToClient(screen), false);
-  return graphic ? graphic : win;
-}
 
 // The control whose hint shows: the nearest one up the parents that has one to show.
 TControl* HintSource(TControl* c) {
@@ -48,7 +38,7 @@ void TApplication::TrackMouse(const MSG& msg) {
   }
 }
 
-void TApplication::UpdateMouseControl() { SetMouseControl(ControlAtScreen(GetCursorPos())); }
+void TApplication::UpdateMouseControl() { SetMouseControl(FindDragTarget(GetCursorPos(), false)); }
 
 void TApplication::SetMouseControl(TControl* control) {
   if (control == mouseControl_) return;

@@ -4,6 +4,8 @@
 #include "platform/classes/properties.h"
 #include "platform/controls/forms.h"
 #include "platform/controls/popup_source.h"
+#include "platform/controls/application.h"
+#include "platform/controls/screen.h"
 #include "platform/controls/win_control.h"
 #include "platform/graphics/bitmap.h"
 #include "platform/graphics/graphics_objects.h"
@@ -64,6 +66,7 @@ TControl::TControl(TComponent* owner)
 
 TControl::~TControl() {
   Destroying();
+  ForgetDragControl(this);
   if (CaptureControlRef() == this) SetCaptureControl(nullptr);
   if (popupMenu_) popupMenu_->RemoveFreeNotification(this);
   if (parent_) parent_->RemoveControl(this);
@@ -86,6 +89,7 @@ const TMessageMap& TControl::ClassMessages() {
     m.On(CM_MOUSEENTER, &TControl::CMMouseEnterLeave);
     m.On(CM_MOUSELEAVE, &TControl::CMMouseEnterLeave);
     m.On(CM_HINTSHOW, &TControl::CMHintShow);
+    m.On(CM_DRAG, &TControl::CMDrag);
     return m;
   }();
   return map;
@@ -271,7 +275,10 @@ LRESULT TControl::Perform(UINT msg, WPARAM w, LPARAM l) {
   return m.Result;
 }
 
-void TControl::WndProc(TMessage& m) { Dispatch(m); }
+void TControl::WndProc(TMessage& m) {
+  if (DragHandlesMessage(this, m)) return;
+  Dispatch(m);
+}
 
 void TControl::Dispatch(TMessage& m) {
   if (const TMessageMap::THandler* handler = MessageMap().Find(m.Msg)) (*handler)(this, m);
@@ -331,6 +338,10 @@ void TControl::Resize() { OnResize.Call(this); }
 void TControl::WMMouseDown(TMessage& m) {
   TWMMouse mouse(m);
   TMouseButton button = ButtonOf(m.Msg);
+  if (button == mbLeft && dragMode_ == dmAutomatic && dragKind_ == dkDrag) {
+    BeginDrag(false);
+    return;
+  }
   if (controlStyle_.Contains(csCaptureMouse)) SetMouseCapture(true);
   if (button == mbLeft && controlStyle_.Contains(csClickEvents)) controlState_.Include(csClicked);
   if (!controlStyle_.Contains(csNoStdEvents)) MouseDown(button, KeysToShiftState(mouse.Keys()), mouse.XPos(), mouse.YPos());
@@ -415,6 +426,46 @@ void TControl::CMMouseEnterLeave(TMessage& m) {
 
 void TControl::CMHintShow(TMessage& m) { m.Result = 0; }
 
+void TControl::BeginDrag(bool immediate, int threshold) {
+  StartControlDrag(this, immediate, threshold >= 0 ? threshold : (Mouse ? Mouse->DragThreshold() : 5));
+}
+
+void TControl::EndDrag(bool drop) {
+  if (Dragging()) EndControlDrag(drop);
+}
+
+void TControl::DoEndDrag(TObject* target, int x, int y) { OnEndDrag.Call(this, target, x, y); }
+
+void TControl::DragOver(TObject* source, int x, int y, TDragState state, bool& accept) {
+  accept = OnDragOver.Assigned();
+  OnDragOver.Call(this, source, x, y, state, accept);
+}
+
+void TControl::DragDrop(TObject* source, int x, int y) { OnDragDrop.Call(this, source, x, y); }
+
+// Drags of the class library: the dragged control is the source handlers see.
+void TControl::CMDrag(TMessage& m) {
+  auto* rec = reinterpret_cast<TDragRec*>(m.LParam);
+  auto message = static_cast<TDragMessage>(m.WParam);
+  if (message == dmFindTarget) {
+    auto* win = dynamic_cast<TWinControl*>(this);
+    TControl* part = win ? win->ControlAtPos(ScreenToClient(rec->Pos), false) : nullptr;
+    rec->Target = part ? part : this;
+    return;
+  }
+  TPoint p = ScreenToClient(rec->Pos);
+  TObject* source = rec->Source && rec->Source->Control() ? static_cast<TObject*>(rec->Source->Control()) : rec->Source;
+  if (message == dmDragDrop) {
+    DragDrop(source, p.x, p.y);
+    return;
+  }
+  if (message == dmDragCancel) return;
+  bool accept = false;
+  TDragState state = message == dmDragEnter ? dsDragEnter : message == dmDragLeave ? dsDragLeave : dsDragMove;
+  DragOver(source, p.x, p.y, state, accept);
+  m.Result = accept ? 1 : 0;
+}
+
 void TControl::Publish() {
   TPublisher<TControl> p;
   p.Property("Left", &TControl::Left, &TControl::SetLeft).Default(0);
@@ -439,4 +490,10 @@ void TControl::Publish() {
   p.Event("OnMouseMove", &TControl::OnMouseMove);
   p.Event("OnMouseUp", &TControl::OnMouseUp);
   p.Event("OnResize", &TControl::OnResize);
+  p.Property("DragMode", &TControl::DragMode, &TControl::SetDragMode).Default(dmManual);
+  p.Property("DragKind", &TControl::DragKind, &TControl::SetDragKind).Default(dkDrag);
+  p.Property("DragCursor", &TControl::DragCursor, &TControl::SetDragCursor).Default(crDrag);
+  p.Event("OnDragOver", &TControl::OnDragOver);
+  p.Event("OnDragDrop", &TControl::OnDragDrop);
+  p.Event("OnEndDrag", &TControl::OnEndDrag);
 }

@@ -5,6 +5,7 @@
 #include <unordered_map>
 
 #include "platform/classes/component.h"
+#include "platform/controls/control_drag.h"
 #include "platform/controls/control_types.h"
 #include "platform/graphics/colors.h"
 #include "platform/graphics/gdi_handles.h"
@@ -140,6 +141,21 @@ class TControl : public TComponent {
   virtual void Click();
   virtual void DblClick();
 
+  // The class library's drag: dmAutomatic starts one when the left button goes down.
+  TDragMode DragMode() const { return dragMode_; }
+  void SetDragMode(TDragMode v) { dragMode_ = v; }
+  TDragKind DragKind() const { return dragKind_; }
+  void SetDragKind(TDragKind v) { dragKind_ = v; }
+  TCursor DragCursor() const { return dragCursor_; }
+  void SetDragCursor(TCursor v) { dragCursor_ = v; }
+  // Starts dragging this control now, or once the mouse moved `threshold` pixels (-1: the
+  // mouse's drag threshold).
+  void BeginDrag(bool immediate, int threshold = -1);
+  void EndDrag(bool drop);
+  bool Dragging() const { return ControlDragging(this); }
+  // Told where a drag ended (target nullptr: nowhere that took it).
+  virtual void DoEndDrag(TObject* target, int x, int y);
+
   TNotifyEvent OnClick;
   TNotifyEvent OnDblClick;
   TMouseEvent OnMouseDown;
@@ -148,6 +164,9 @@ class TControl : public TComponent {
   TMouseWheelEvent OnMouseWheel;
   TNotifyEvent OnResize;
   TContextPopupEvent OnContextPopup;
+  TDragOverEvent OnDragOver;
+  TDragDropEvent OnDragDrop;
+  TEndDragEvent OnEndDrag;
 
  protected:
   static const TMessageMap& ClassMessages();
@@ -161,6 +180,10 @@ class TControl : public TComponent {
   virtual bool DoMouseWheel(TShiftState shift, int wheelDelta, TPoint mousePos);
   virtual void DoContextPopup(TPoint mousePos, bool& handled);
   virtual void Resize();
+  // Whether a drag over this control may drop here (the default: OnDragOver is assigned and
+  // does not refuse).
+  virtual void DragOver(TObject* source, int x, int y, TDragState state, bool& accept);
+  virtual void DragDrop(TObject* source, int x, int y);
   virtual void VisibleChanging() {}
   void Notification(TComponent* component, TOperation operation) override;
   // Tells the parent that this control's size or alignment changed.
@@ -187,6 +210,7 @@ class TControl : public TComponent {
   void CMParentShowHintChanged(TMessage& m);
   void CMMouseEnterLeave(TMessage& m);
   void CMHintShow(TMessage& m);
+  void CMDrag(TMessage& m);
 
   TWinControl* parent_ = nullptr;
   int left_ = 0;
@@ -216,6 +240,9 @@ class TControl : public TComponent {
   TCursor cursor_ = crDefault;
   TComponent* popupMenu_ = nullptr;
   TBiDiMode biDiMode_ = bdLeftToRight;
+  TDragMode dragMode_ = dmManual;
+  TDragKind dragKind_ = dkDrag;
+  TCursor dragCursor_ = crDrag;
 };
 
 // The control that has the mouse captured (a graphic control, whose windowed parent holds the
