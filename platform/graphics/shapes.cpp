@@ -44,11 +44,13 @@ TRect ReachBox(HDC__& dc) {
   return box;
 }
 
-// Cuts a segment to the box (parametric clipping) when it reaches far outside it; false when
-// nothing of it is inside. Segments inside stay exact, so pixel rules hold where one looks.
+// Cuts a segment to the box (parametric clipping) when it reaches far outside any bitmap;
+// false when nothing of it is inside. Other segments are walked whole, so their pixels are
+// exactly those of the whole line.
 bool ClipSegment(TPoint& a, TPoint& b, const TRect& box) {
-  auto inside = [&](TPoint p) { return p.x >= box.Left && p.x < box.Right && p.y >= box.Top && p.y < box.Bottom; };
-  if (inside(a) && inside(b)) return true;
+  constexpr int kExact = 1 << 15;  // segments this short are walked whole: every pixel exact
+  auto near = [&](TPoint p) { return p.x > -kExact && p.x < kExact && p.y > -kExact && p.y < kExact; };
+  if (near(a) && near(b)) return true;
   double t0 = 0, t1 = 1, dx = double(b.x) - a.x, dy = double(b.y) - a.y;
   auto edge = [&](double p, double q) {
     if (p == 0) return q >= 0;

@@ -290,3 +290,14 @@ TEST_F(Shapes, PatternBrushesFollowTheBrushOrigin) {
   DeleteObject(hatch);
   EXPECT_EQ(CreatePatternBrush(nullptr), nullptr);
 }
+
+TEST_F(Shapes, LinesLeavingTheBitmapKeepTheirVisiblePixels) {
+  TBitmap big(1001, 334);
+  big.Canvas()->MoveTo(0, 0);
+  big.Canvas()->LineTo(1000, 333);
+  c()->MoveTo(0, 0);
+  c()->LineTo(1000, 333);
+  for (int y = 0; y < 30; ++y)
+    for (int x = 0; x < 40; ++x) ASSERT_EQ(At(x, y), Swap(big.Pixel32(x, y))) << x << "," << y;
+  EXPECT_GT(CountColor(clBlack), 30);
+}
