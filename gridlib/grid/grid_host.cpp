@@ -10,6 +10,7 @@
 #include "gridlib/grid/columns.h"
 #include "gridlib/grid/grid_data_link.h"
 #include "gridlib/grid/grid_selection.h"
+#include "gridlib/grid/grid_style.h"
 #include "platform/graphics/bitmap.h"
 #include "platform/graphics/canvas.h"
 #include "platform/graphics/graphics_objects.h"
@@ -41,6 +42,18 @@ void TDBGridExHost::CreateGridObjects() {
   dataLink_ = std::make_unique<TGridDataLinkEx>(this);
   selectedRows_ = std::make_unique<TBookmarkListEx>(this);
   selection_ = std::make_unique<TDBGridExSelection>(this);
+  SetStyle(DefaultDBGridExStyle());
+}
+
+void TDBGridExHost::SetStyle(TDBGridExStyle* value) {
+  if (style_ == value) return;
+  if (style_ != nullptr) style_->UnRegisterGrid(this);
+  style_ = value;
+  if (style_ != nullptr) style_->RegisterGrid(this);
+}
+
+void TDBGridExHost::StyleGone(TDBGridExStyle* style) {
+  if (style_ == style) style_ = nullptr;
 }
 
 // Runs while the control is still whole; columns are freed before the objects they ask.
@@ -48,6 +61,7 @@ void TDBGridExHost::CreateGridObjects() {
 void TDBGridExHost::DestroyGridObjects() {
   tearingDown_ = true;
   OnSelectionChanged.Clear();
+  SetStyle(nullptr);
   sortMarked_.clear();
   if (dataLink_ != nullptr) dataLink_->SetDataSource(nullptr);
   delete columns_;

@@ -17,6 +17,7 @@ class TDataSet;
 class TDataSource;
 class TDBGridColumnsEx;
 class TDBGridExSelection;
+class TDBGridExStyle;
 class TField;
 class TFont;
 class TGridDataLinkEx;
@@ -157,6 +158,11 @@ class TDBGridExHost {
   bool AllowsEditingCurrentRecord();
   // The selection changed: repaint what it covers and tell OnSelectionChanged.
   virtual void SelectionChanged();
+  // The shared style the grid registered with (the library's default at creation).
+  TDBGridExStyle* Style() const { return style_; }
+  void SetStyle(TDBGridExStyle* value);
+  // The style is being destroyed and forgets this grid.
+  void StyleGone(TDBGridExStyle* style);
   // A column leaves the collection: no list keeps a pointer to it, and the other sort-marked
   // columns are numbered 1..n again.
   void ForgetColumn(const TCollectionItem* column);
@@ -197,6 +203,7 @@ class TDBGridExHost {
   std::unique_ptr<TBookmarkListEx> selectedRows_;
   std::unique_ptr<TDBGridExSelection> selection_;
   std::vector<TColumnEx*> sortMarked_;
+  TDBGridExStyle* style_ = nullptr;
 };
 
 // Holds the grid's layout lock for the life of the scope.
