@@ -99,6 +99,56 @@ TRegion TRegion::Intersect(const TRect& r) const {
   return result;  // clipping banded rectangles by one rectangle keeps them banded
 }
 
+namespace {
+
+// The x-intervals inside the combination, from the sorted edge events of one band (side 1:
+// the first region, side 2: the second).
+template <typename Inside>
+std::vector<Interval> CombineBand(const std::vector<std::pair<int, int>>& events, Inside inside) {
+  std::vector<Interval> band;
+  int inA = 0, inB = 0;
+  for (size_t e = 0; e < events.size(); ++e) {
+    int side = events[e].second;
+    if (side == 1 || side == -1) inA += side;
+    else inB += side / 2;
+    if (e + 1 < events.size() && events[e + 1].first == events[e].first) continue;
+    int x0 = events[e].first;
+    int x1 = e + 1 < events.size() ? events[e + 1].first : x0;
+    if (!inside(inA > 0, inB > 0) || x1 <= x0) continue;
+    if (!band.empty() && band.back().x1 == x0) band.back().x1 = x1;
+    else band.push_back({x0, x1});
+  }
+  return band;
+}
+
+// Appends a band's rectangles, or stretches the previous band when it is the same and touches.
+class BandWriter {
+ public:
+  explicit BandWriter(std::vector<TRect>& out) : out_(out) {}
+  void Add(const std::vector<Interval>& band, int y0, int y1) {
+    if (band.empty()) {
+      previous_.clear();
+      return;
+    }
+    if (band == previous_ && previousBottom_ == y0) {
+      for (size_t k = previousStart_; k < out_.size(); ++k) out_[k].Bottom = y1;
+    } else {
+      previousStart_ = out_.size();
+      for (const Interval& iv : band) out_.push_back({iv.x0, y0, iv.x1, y1});
+      previous_ = band;
+    }
+    previousBottom_ = y1;
+  }
+
+ private:
+  std::vector<TRect>& out_;
+  std::vector<Interval> previous_;
+  int previousBottom_ = 0;
+  size_t previousStart_ = 0;
+};
+
+}  // namespace
+
 // Cuts both regions into horizontal bands at every top and bottom, combines the x-intervals
 // of each band, and merges bands with equal intervals that touch.
 TRegion TRegion::Combine(const TRegion& o, Op op) const {
@@ -110,46 +160,19 @@ TRegion TRegion::Combine(const TRegion& o, Op op) const {
     }
   std::sort(ys.begin(), ys.end());
   ys.erase(std::unique(ys.begin(), ys.end()), ys.end());
-
+  auto inside = [op](bool a, bool b) {
+    return op == Op::Or ? (a || b) : op == Op::And ? (a && b) : op == Op::Diff ? (a && !b) : (a != b);
+  };
   TRegion result;
-  std::vector<Interval> previous;
-  int previousBottom = 0;
-  size_t previousStart = 0;
-  std::vector<std::pair<int, int>> events;
+  BandWriter writer(result.rects_);
   BandSweep mine(rects_), theirs(o.rects_);
+  std::vector<std::pair<int, int>> events;
   for (size_t i = 0; i + 1 < ys.size(); ++i) {
-    int y0 = ys[i], y1 = ys[i + 1];
     events.clear();
-    mine.AddEvents(y0, 1, events);
-    theirs.AddEvents(y0, 2, events);
+    mine.AddEvents(ys[i], 1, events);
+    theirs.AddEvents(ys[i], 2, events);
     std::sort(events.begin(), events.end());
-    std::vector<Interval> band;
-    int inA = 0, inB = 0;
-    for (size_t e = 0; e < events.size(); ++e) {
-      int side = events[e].second;
-      if (side == 1 || side == -1) inA += side;
-      else inB += side / 2;
-      if (e + 1 < events.size() && events[e + 1].first == events[e].first) continue;
-      int x0 = events[e].first;
-      int x1 = e + 1 < events.size() ? events[e + 1].first : x0;
-      bool a = inA > 0, b = inB > 0;
-      bool in = op == Op::Or ? (a || b) : op == Op::And ? (a && b) : op == Op::Diff ? (a && !b) : (a != b);
-      if (!in || x1 <= x0) continue;
-      if (!band.empty() && band.back().x1 == x0) band.back().x1 = x1;
-      else band.push_back({x0, x1});
-    }
-    if (band.empty()) {
-      previous.clear();
-      continue;
-    }
-    if (band == previous && previousBottom == y0) {
-      for (size_t k = previousStart; k < result.rects_.size(); ++k) result.rects_[k].Bottom = y1;
-    } else {
-      previousStart = result.rects_.size();
-      for (const Interval& iv : band) result.rects_.push_back({iv.x0, y0, iv.x1, y1});
-      previous = band;
-    }
-    previousBottom = y1;
+    writer.Add(CombineBand(events, inside), ys[i], ys[i + 1]);
   }
   return result;
 }
