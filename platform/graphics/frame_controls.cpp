@@ -106,15 +106,23 @@ void DrawArrow(HDC__& d, const TRect& r, int direction, COLORREF ink, int shift)
   }
 }
 
+// Three groups of diagonal ridges in the bottom-right corner: a highlight line, then two shadow
+// lines, on the face.
+void DrawSizeGrip(HDC__& d, const TRect& rect) {
+  Fill(d, rect, Sys(COLOR_BTNFACE));
+  int size = std::min({rect.Width(), rect.Height(), 13});
+  for (int ry = 0; ry < size; ++ry)
+    for (int rx = 0; rx + ry < size - 1; ++rx) {
+      int line = rx + ry;  // distance from the corner along the diagonal
+      if (line < 1 || line % 4 == 0) continue;
+      Pixel(d, rect.Right - 1 - rx, rect.Bottom - 1 - ry, Sys(line % 4 == 1 ? COLOR_BTNHIGHLIGHT : COLOR_BTNSHADOW));
+    }
+}
+
 void DrawScroll(HDC dc, HDC__& d, TRect& rect, UINT state) {
   UINT kind = state & 0xFF;
   if (kind == DFCS_SCROLLSIZEGRIP) {
-    Fill(d, rect, Sys(COLOR_BTNFACE));
-    for (int i = 0; i < 3; ++i)
-      for (int k = 0; k < 4 * (i + 1) && k < rect.Width(); ++k) {
-        Pixel(d, rect.Right - 1 - k, rect.Bottom - 1 - (3 * i + 1), Sys(COLOR_BTNHIGHLIGHT));
-        Pixel(d, rect.Right - 1 - k, rect.Bottom - 1 - (3 * i + 2), Sys(COLOR_BTNSHADOW));
-      }
+    DrawSizeGrip(d, rect);
     return;
   }
   TRect face = rect;

@@ -258,3 +258,14 @@ TEST_F(Edges, RectanglesNearTheIntLimitsNeverOverflow) {
   Frame3D(bmp.Canvas(), r, clRed, clRed, 1);
   EXPECT_EQ(CountColor(clFuchsia), 40 * 40) << "everything was drawn far outside the bitmap";
 }
+
+TEST_F(FrameControls, SizeGripRidgesRunDiagonally) {
+  Draw(DFC_SCROLL, DFCS_SCROLLSIZEGRIP, Rect(0, 0, 16, 16));
+  EXPECT_EQ(At(15, 14), kHilight);  // one step from the corner
+  EXPECT_EQ(At(14, 15), kHilight);
+  EXPECT_EQ(At(15, 13), kShadow);
+  EXPECT_EQ(At(14, 14), kShadow);
+  EXPECT_EQ(At(15, 11), kFace);     // the gap between groups
+  EXPECT_EQ(At(15, 15), kFace);
+  EXPECT_EQ(At(2, 2), kFace);
+}
