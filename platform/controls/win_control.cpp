@@ -84,6 +84,7 @@ TControl* TWinControl::Controls(int index) const {
 
 void TWinControl::InsertControl(TControl* control) {
   if (control == this || ContainsControl(control)) return;
+  Perform(CM_CONTROLLISTCHANGE, reinterpret_cast<WPARAM>(control), 1);
   control->parent_ = this;
   controls_.push_back(control);
   if (auto* win = dynamic_cast<TWinControl*>(control)) {
@@ -95,13 +96,17 @@ void TWinControl::InsertControl(TControl* control) {
   control->Perform(CM_PARENTCOLORCHANGED);
   control->Perform(CM_PARENTFONTCHANGED);
   control->Perform(CM_PARENTSHOWHINTCHANGED);
+  control->Perform(CM_PARENTCTL3DCHANGED);
   control->UpdateAnchorRules();
   Realign();
+  Perform(CM_CONTROLCHANGE, reinterpret_cast<WPARAM>(control), 1);
 }
 
 void TWinControl::RemoveControl(TControl* control) {
   auto it = std::find(controls_.begin(), controls_.end(), control);
   if (it == controls_.end()) return;
+  bool alive = !ComponentState().Contains(csDestroying);
+  if (alive) Perform(CM_CONTROLCHANGE, reinterpret_cast<WPARAM>(control), 0);
   if (GetCaptureControl() == control) SetCaptureControl(nullptr);
   if (auto* win = dynamic_cast<TWinControl*>(control)) {
     if (TCustomForm* form = GetParentForm(this)) form->ControlRemoved(win);
@@ -112,7 +117,9 @@ void TWinControl::RemoveControl(TControl* control) {
   }
   controls_.erase(std::find(controls_.begin(), controls_.end(), control));
   control->parent_ = nullptr;
-  if (!ComponentState().Contains(csDestroying)) Realign();
+  if (!alive) return;
+  Realign();
+  Perform(CM_CONTROLLISTCHANGE, reinterpret_cast<WPARAM>(control), 0);
 }
 
 bool TWinControl::ContainsControl(TControl* control) const {
@@ -257,6 +264,26 @@ void TWinControl::CMFontChanged(TMessage&) {
 
 void TWinControl::CMShowHintChanged(TMessage&) { NotifyControls(CM_PARENTSHOWHINTCHANGED); }
 
+void TWinControl::SetCtl3D(bool v) {
+  parentCtl3D_ = false;
+  if (ctl3D_ == v) return;
+  ctl3D_ = v;
+  Perform(CM_CTL3DCHANGED);
+  NotifyControls(CM_PARENTCTL3DCHANGED);
+}
+
+void TWinControl::SetParentCtl3D(bool v) {
+  parentCtl3D_ = v;
+  if (v) Perform(CM_PARENTCTL3DCHANGED);
+}
+
+void TWinControl::CMParentCtl3DChanged(TMessage&) {
+  if (!parentCtl3D_ || !parent_ || ctl3D_ == parent_->ctl3D_) return;
+  ctl3D_ = parent_->ctl3D_;
+  Perform(CM_CTL3DCHANGED);
+  NotifyControls(CM_PARENTCTL3DCHANGED);
+}
+
 void TWinControl::NotifyControls(UINT msg) {
   for (TControl* c : std::vector<TControl*>(controls_)) c->Perform(msg);
 }
@@ -357,6 +384,8 @@ void TWinControl::Publish() {
   p.Redeclare("Color").Default(clBtnFace);
   p.Property("TabStop", &TWinControl::TabStop, &TWinControl::SetTabStop).Default(false);
   p.Property("TabOrder", &TWinControl::TabOrder, &TWinControl::SetTabOrder).Default(-1).Stored(false);
+  p.Property("Ctl3D", &TWinControl::Ctl3D, &TWinControl::SetCtl3D).Default(true).Stored([](TWinControl* c) { return !c->ParentCtl3D(); });
+  p.Property("ParentCtl3D", &TWinControl::ParentCtl3D, &TWinControl::SetParentCtl3D).Default(true);
   p.Property("ImeMode", &TWinControl::ImeMode, &TWinControl::SetImeMode).Default(imDontCare);
   p.Property("ImeName", &TWinControl::ImeName, &TWinControl::SetImeName);
   p.Event("OnKeyDown", &TWinControl::OnKeyDown);

@@ -60,6 +60,11 @@ class TWinControl : public TControl {
   // The next (or previous) focusable control after `current` inside this one.
   TWinControl* FindNextControl(TWinControl* current, bool goForward, bool checkTabStop, bool checkParent);
   void SelectNext(TWinControl* current, bool goForward, bool checkTabStop);
+  // The three-dimensional look (edges of edit controls and the like), optionally the parent's.
+  bool Ctl3D() const { return ctl3D_; }
+  void SetCtl3D(bool v);
+  bool ParentCtl3D() const { return parentCtl3D_; }
+  void SetParentCtl3D(bool v);
   TImeMode ImeMode() const { return imeMode_; }
   void SetImeMode(TImeMode v) { imeMode_ = v; }
   const String& ImeName() const { return imeName_; }
@@ -139,6 +144,7 @@ class TWinControl : public TControl {
   void CMShowHintChanged(TMessage& m);
   void CMRecreateWnd(TMessage& m);
   void CMEnterExit(TMessage& m);
+  void CMParentCtl3DChanged(TMessage& m);
 
  private:
   friend class TControl;
@@ -158,6 +164,8 @@ class TWinControl : public TControl {
   int borderWidth_ = 0;
   int alignDisabled_ = 0;
   bool aligning_ = false;
+  bool ctl3D_ = true;
+  bool parentCtl3D_ = true;
   TImeMode imeMode_ = imDontCare;
   String imeName_;
 };

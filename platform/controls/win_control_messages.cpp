@@ -43,6 +43,7 @@ const TMessageMap& TWinControl::ClassMessages() {
     m.On(CM_RECREATEWND, &TWinControl::CMRecreateWnd);
     m.On(CM_ENTER, &TWinControl::CMEnterExit);
     m.On(CM_EXIT, &TWinControl::CMEnterExit);
+    m.On(CM_PARENTCTL3DCHANGED, &TWinControl::CMParentCtl3DChanged);
     return m;
   }();
   return map;

@@ -152,6 +152,8 @@ inline constexpr UINT WM_PRINT = 0x0317;
 inline constexpr UINT WM_PRINTCLIENT = 0x0318;
 inline constexpr UINT WM_USER = 0x0400;
 inline constexpr UINT WM_APP = 0x8000;
+inline constexpr UINT WM_MDIACTIVATE = 0x0222;
+inline constexpr UINT WM_MDIGETACTIVE = 0x0229;
 
 // The class library's own control messages.
 inline constexpr UINT CM_BASE = 0xB000;
@@ -201,6 +203,29 @@ inline constexpr UINT CM_BIDIMODECHANGED = CM_BASE + 60;
 inline constexpr UINT CM_PARENTBIDIMODECHANGED = CM_BASE + 61;
 inline constexpr UINT CM_HINTSHOWPAUSE = CM_BASE + 65;
 inline constexpr UINT CM_MOUSEWHEEL = CM_BASE + 67;
+inline constexpr UINT CM_CTL3DCHANGED = CM_BASE + 16;
+inline constexpr UINT CM_PARENTCTL3DCHANGED = CM_BASE + 17;
+inline constexpr UINT CM_APPSYSCOMMAND = CM_BASE + 23;
+inline constexpr UINT CM_ICONCHANGED = CM_BASE + 29;
+inline constexpr UINT CM_INVOKEHELP = CM_BASE + 31;
+inline constexpr UINT CM_WINDOWHOOK = CM_BASE + 32;
+inline constexpr UINT CM_WININICHANGE = CM_BASE + 37;
+inline constexpr UINT CM_FONTCHANGE = CM_BASE + 38;
+inline constexpr UINT CM_TIMECHANGE = CM_BASE + 39;
+inline constexpr UINT CM_UIACTIVATE = CM_BASE + 41;
+inline constexpr UINT CM_UIDEACTIVATE = CM_BASE + 42;
+inline constexpr UINT CM_DOCWINDOWACTIVATE = CM_BASE + 43;
+inline constexpr UINT CM_DIALOGHANDLE = CM_BASE + 49;
+inline constexpr UINT CM_ISTOOLCONTROL = CM_BASE + 50;
+inline constexpr UINT CM_SYSFONTCHANGED = CM_BASE + 53;
+inline constexpr UINT CM_DOCKCLIENT = CM_BASE + 56;
+inline constexpr UINT CM_UNDOCKCLIENT = CM_BASE + 57;
+inline constexpr UINT CM_FLOAT = CM_BASE + 58;
+inline constexpr UINT CM_ALLCHILDRENFLIPPED = CM_BASE + 62;
+inline constexpr UINT CM_ACTIONUPDATE = CM_BASE + 63;
+inline constexpr UINT CM_ACTIONEXECUTE = CM_BASE + 64;
+inline constexpr UINT CM_DOCKNOTIFICATION = CM_BASE + 66;
+inline constexpr UINT CM_ISSHORTCUT = CM_BASE + 68;
 
 // Notifications reflected by a parent to the child that sent them.
 inline constexpr UINT CN_BASE = 0xBC00;

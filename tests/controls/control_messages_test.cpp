@@ -188,6 +188,35 @@ TEST_F(ControlMessages, ParentFontAndColorFlowToChildrenUntilTheyChooseTheirOwn)
   EXPECT_EQ(c->Color(), clRed);
 }
 
+TEST_F(ControlMessages, ParentsAreToldWhenTheirChildListChanges) {
+  TForm* form = MakeForm();
+  TTestControl* panel = AddControl(form, Bounds(0, 0, 200, 200));
+  std::vector<std::pair<UINT, LPARAM>> notices;
+  TWndMethod previous = panel->WindowProc;
+  panel->WindowProc = [&](TMessage& m) {
+    if (m.Msg == CM_CONTROLLISTCHANGE || m.Msg == CM_CONTROLCHANGE) notices.emplace_back(m.Msg, m.LParam);
+    previous(m);
+  };
+  TTestGraphic* child = AddGraphic(panel, Bounds(0, 0, 10, 10));
+  child->SetParent(form);
+  EXPECT_EQ(notices, (std::vector<std::pair<UINT, LPARAM>>{
+                         {CM_CONTROLLISTCHANGE, 1}, {CM_CONTROLCHANGE, 1}, {CM_CONTROLCHANGE, 0}, {CM_CONTROLLISTCHANGE, 0}}));
+  panel->WindowProc = previous;
+}
+
+TEST_F(ControlMessages, Ctl3DFollowsTheParentUntilSetOnItsOwn) {
+  TForm* form = MakeForm();
+  TTestControl* panel = AddControl(form, Bounds(0, 0, 200, 200));
+  TTestControl* inner = AddControl(panel, Bounds(0, 0, 10, 10));
+  form->SetCtl3D(false);
+  EXPECT_FALSE(inner->Ctl3D());
+  inner->SetCtl3D(true);
+  form->SetCtl3D(true);
+  form->SetCtl3D(false);
+  EXPECT_TRUE(inner->Ctl3D());
+  EXPECT_FALSE(panel->Ctl3D());
+}
+
 TEST_F(ControlMessages, ContextPopupEventCanTakeTheRightClick) {
   TForm* form = MakeForm();
   TTestControl* c = AddControl(form, Bounds(10, 10, 50, 50));
