@@ -144,3 +144,32 @@ TEST_F(GridEditingTest, AGridMaskThatCannotBeReadLeavesTheEditorClosed) {
 }
 
 }  // namespace
+
+namespace {
+
+// Keys as the input layer delivers them (dialog keys offered to the form first).
+TEST_F(GridEditingTest, KeyboardInputReachesTheGridTheEditorAndTheNextControl) {
+  auto* next = Make<TEdit>(Bounds(0, 200, 100, 24));
+  grid->SetOptions(grid->Options() + goTabs);
+  InjectKeyStroke(VK_TAB);
+  InjectKeyStroke(VK_DOWN);
+  InjectKeyStroke('A', "a");
+  InjectKeyStroke('B', "中");
+  InjectKeyStroke(VK_RETURN, "\r");
+  Application->ProcessMessages();
+  EXPECT_EQ(grid->Col(), 2);
+  EXPECT_EQ(grid->Row(), 2);
+  EXPECT_FALSE(grid->EditorMode());
+  EXPECT_EQ(grid->Cell(2, 2), "a中");
+  grid->SetOptions(grid->Options() - goTabs);
+  InjectKeyStroke(VK_TAB);  // without goTabs Tab leaves the grid
+  Application->ProcessMessages();
+  EXPECT_TRUE(next->Focused());
+  InjectClick(grid->ClientToScreen({140, 60}));  // the current cell: focus and edit
+  Application->ProcessMessages();
+  EXPECT_TRUE(EditorShown());
+  EXPECT_TRUE(Editor()->Focused());
+  EXPECT_EQ(form_->ActiveControl(), grid);
+}
+
+}  // namespace
