@@ -1,6 +1,7 @@
 #include "platform/graphics/text_engine.h"
 
 #include <QFont>
+#include <QFontDatabase>
 #include <QFontMetrics>
 #include <QGuiApplication>
 #include <QImage>
@@ -78,6 +79,14 @@ int EmPixels(const LOGFONT& lf, const QFont& probe) {
   return em < 1 ? 1 : em;
 }
 
+// The substituted family when it is installed; otherwise the installed family of the asked
+// pitch, so that unknown faces draw the same on every machine.
+String InstalledFamily(const LOGFONT& lf) {
+  String family = SubstituteFontName(lf.lfFaceName);
+  if (QFontDatabase::hasFamily(QString::fromStdString(family))) return family;
+  return (lf.lfPitchAndFamily & 0x3) == FIXED_PITCH ? "DejaVu Sans Mono" : "DejaVu Sans";
+}
+
 QFont MakeFont(const LOGFONT& lf, const String& family, int pixels) {
   QFont f;
   QStringList families{QString::fromStdString(family)};
@@ -89,6 +98,7 @@ QFont MakeFont(const LOGFONT& lf, const String& family, int pixels) {
   f.setUnderline(lf.lfUnderline != 0);
   f.setStrikeOut(lf.lfStrikeOut != 0);
   f.setKerning(false);
+
   // Shapes and text keep exact colours: text is drawn without antialiasing unless asked.
   f.setStyleStrategy(lf.lfQuality == ANTIALIASED_QUALITY ? QFont::PreferAntialias : QFont::NoAntialias);
   return f;
@@ -172,7 +182,7 @@ const RealizedFont& RealizeFont(FontObject& font) {
   if (font.Realized != nullptr && font.RealizedGeneration == e.Generation) return *font.Realized;
   EnsureApplication();
   const LOGFONT& lf = font.Font;
-  String family = SubstituteFontName(lf.lfFaceName);
+  String family = InstalledFamily(lf);
   int pixels = lf.lfHeight < 0 ? -lf.lfHeight : EmPixels(lf, MakeFont(lf, family, 100));
   FontKey key{family, pixels, lf.lfWeight, lf.lfItalic != 0, lf.lfUnderline != 0, lf.lfStrikeOut != 0,
               lf.lfEscapement, lf.lfQuality == ANTIALIASED_QUALITY};

@@ -228,3 +228,9 @@ TEST_F(Text, HugeCoordinatesAndMarginsDrawNothingAndNeverOverflow) {
   DrawTextEx(c()->Handle(), "a\tb", r, DT_EXPANDTABS | DT_CALCRECT, &p);
   EXPECT_EQ(CountColor(clYellow), 0);
 }
+
+TEST_F(Text, FixedPitchIsKeptForUnknownFaces) {
+  c()->Font()->SetName("No Such Face Anywhere");
+  c()->Font()->SetPitch(fpFixed);
+  EXPECT_EQ(c()->TextWidth("iiii"), c()->TextWidth("MMMM"));
+}
