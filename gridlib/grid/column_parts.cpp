@@ -2,6 +2,7 @@
 #include "gridlib/grid/column_parts.h"
 
 #include "gridlib/controls/spec_row.h"
+#include "gridlib/controls/sum_list.h"
 #include "gridlib/grid/column_defaults.h"
 #include "gridlib/grid/columns.h"
 #include "gridlib/grid/grid_host.h"
@@ -22,7 +23,30 @@ TColumnFooterEx::TColumnFooterEx(TColumnEx* column, std::nullptr_t)
       column_(column),
       font_(std::make_unique<TInheritedFont>([this] { FontChanged(); })) {}
 
-TColumnFooterEx::~TColumnFooterEx() = default;
+TColumnFooterEx::~TColumnFooterEx() { delete sum_; }
+
+void TColumnFooterEx::BindSum() {
+  TDBGridExHost* grid = column_ != nullptr ? column_->GetGrid() : nullptr;
+  if (grid == nullptr) return;
+  const bool aggregate = valueType_ == fvtSum || valueType_ == fvtAvg || valueType_ == fvtCount;
+  if (!aggregate) {
+    delete sum_;
+    sum_ = nullptr;
+    return;
+  }
+  if (sum_ == nullptr) {
+    TDBSumCollection* sums = grid->SumList()->SumCollection();
+    TCollectionUpdateLock lock(*sums);
+    sum_ = sums->Add();
+  }
+  if (valueType_ == fvtCount) {
+    sum_->SetGroupOperation(goCount);
+    sum_->SetFieldName(String());
+  } else {
+    sum_->SetGroupOperation(valueType_ == fvtSum ? goSum : goAvg);
+    sum_->SetFieldName(fieldName_.empty() ? column_->FieldName() : fieldName_);
+  }
+}
 
 
 void TColumnFooterEx::ColumnChanged(bool allItems) {
@@ -110,6 +134,7 @@ void TColumnFooterEx::SetEndEllipsis(bool value) {
 
 void TColumnFooterEx::SetFieldName(const String& value) {
   fieldName_ = value;
+  BindSum();
   ColumnChanged(false);
 }
 
@@ -121,6 +146,7 @@ void TColumnFooterEx::SetValue(const String& value) {
 void TColumnFooterEx::SetValueType(TFooterValueType value) {
   if (valueType_ == value) return;
   valueType_ = value;
+  BindSum();
   ColumnChanged(false);
 }
 

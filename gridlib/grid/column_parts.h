@@ -8,6 +8,7 @@
 
 class TColumnEx;
 class TDataSource;
+class TDBSum;
 class TFont;
 class TInheritedFont;
 class TSpecRowEx;
@@ -46,6 +47,9 @@ class TColumnFooterEx : public TCollectionItem {
   bool WordWrap() const { return wordWrap_; }
   void SetWordWrap(bool value);
   virtual void RestoreDefaults();
+  // Keeps the footer's aggregate in the grid's sum list in step with its type and field.
+  void BindSum();
+  TDBSum* Sum() const { return sum_; }
 
   bool IsAlignmentStored() const;
   bool IsColorStored() const;
@@ -72,6 +76,7 @@ class TColumnFooterEx : public TCollectionItem {
   String value_;
   TFooterValueType valueType_ = fvtNon;
   bool wordWrap_ = false;
+  TDBSum* sum_ = nullptr;
 };
 
 class TColumnFootersEx : public TOwnedCollection {

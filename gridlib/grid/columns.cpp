@@ -120,12 +120,15 @@ void TColumnEx::SetFieldName(const String& value) {
   fieldName_ = value;
   if (found == nullptr) field_ = nullptr;
   else SetField(found);
+  RebindFooters();
   initWidth_ = Width();
   Changed(false);
 }
 
-// Footers sum over their column's field; the aggregates follow when the sum list is built.
-void TColumnEx::RebindFooters() {}
+void TColumnEx::RebindFooters() {
+  footer_->BindSum();
+  for (int i = 0; i < footers_->Count(); ++i) footers_->Items(i)->BindSum();
+}
 
 // ---- Inheriting properties.
 

@@ -3,6 +3,7 @@
 
 #include <algorithm>
 
+#include "gridlib/controls/sum_list.h"
 #include "gridlib/grid/bookmark_list.h"
 #include "gridlib/grid/column_defaults.h"
 #include "gridlib/grid/column_parts.h"
@@ -34,6 +35,8 @@ TDBGridExHost::TDBGridExHost() = default;
 TDBGridExHost::~TDBGridExHost() = default;
 
 void TDBGridExHost::CreateGridObjects() {
+  sumList_ = std::make_unique<TDBSumListProducer>(GridComponent());
+  sumList_->SumListChanged.Bind(nullptr, "", [this](TObject*) { InvalidateGrid(); });
   titleFont_ = std::make_unique<TFont>();
   titleFont_->OnChange.Bind(nullptr, "", [this](TObject*) { TitleFontChanged(); });
   footerFont_ = std::make_unique<TFont>();
@@ -70,6 +73,7 @@ void TDBGridExHost::DestroyGridObjects() {
   columnDefValues_ = nullptr;
   selection_.reset();
   selectedRows_.reset();
+  sumList_.reset();
   dataLink_.reset();
   footerFont_.reset();
   titleFont_.reset();
@@ -93,6 +97,7 @@ void TDBGridExHost::EditingChanged() {
 void TDBGridExHost::LinkActive(bool active) {
   if (tearingDown_) return;
   selection_->LinkActive(active);
+  sumList_->SetDataSetHook(dataLink_->DataSet());
   columns_->ReleaseFields();
   LayoutChanged();
 }

@@ -18,6 +18,7 @@ class TDataSource;
 class TDBGridColumnsEx;
 class TDBGridExSelection;
 class TDBGridExStyle;
+class TDBSumListProducer;
 class TField;
 class TFont;
 class TGridDataLinkEx;
@@ -130,6 +131,8 @@ class TDBGridExHost {
   TGridDataLinkEx* DataLink() const { return dataLink_.get(); }
   TBookmarkListEx* SelectedRows() const { return selectedRows_.get(); }
   TDBGridExSelection* Selection() const { return selection_.get(); }
+  // The footer sums; they follow the grid's data set.
+  TDBSumListProducer* SumList() const { return sumList_.get(); }
   // Columns with a sort marker, primary first: index i holds the column whose SortIndex is i+1.
   std::vector<TColumnEx*>& SortMarkedColumns() { return sortMarked_; }
   // Rebuilds the marked list from the columns' SortIndex, compacting gaps and duplicates in
@@ -202,6 +205,7 @@ class TDBGridExHost {
   std::unique_ptr<TGridDataLinkEx> dataLink_;
   std::unique_ptr<TBookmarkListEx> selectedRows_;
   std::unique_ptr<TDBGridExSelection> selection_;
+  std::unique_ptr<TDBSumListProducer> sumList_;
   std::vector<TColumnEx*> sortMarked_;
   TDBGridExStyle* style_ = nullptr;
 };

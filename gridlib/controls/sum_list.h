@@ -1,0 +1,109 @@
+#pragma once
+
+#include <memory>
+#include <vector>
+
+#include "platform/classes/collection.h"
+#include "platform/core/currency.h"
+#include "platform/core/events.h"
+#include "platform/data/db_types.h"
+
+class TComponent;
+class TDataSet;
+
+enum TGroupOperation : uint8_t { goSum, goAvg, goCount };
+
+// One aggregate over a data set: the sum or average of a field, or the record count. A count
+// is held as a Currency amount too (a count of 1 is the raw value 10000).
+class TDBSum : public TCollectionItem {
+  DECLARE_CLASS(TDBSum, TCollectionItem)
+ public:
+  explicit TDBSum(TCollection* collection) : TCollectionItem(collection) {}
+  const String& FieldName() const { return fieldName_; }
+  void SetFieldName(const String& value);
+  TGroupOperation GroupOperation() const { return operation_; }
+  void SetGroupOperation(TGroupOperation value);
+  Currency SumValue() const { return value_; }
+  void SetSumValue(Currency value) { value_ = value; }
+
+ private:
+  String fieldName_;
+  TGroupOperation operation_ = goSum;
+  Currency value_;
+};
+
+class TDBSumCollection : public TCollection {
+  DECLARE_CLASS(TDBSumCollection, TCollection)
+ public:
+  TDBSumCollection() : TCollection(TCollectionItemClass::Of<TDBSum>()) {}
+  TDBSum* Items(int index) const { return static_cast<TDBSum*>(TCollection::Items(index)); }
+  TDBSum* Add() { return static_cast<TDBSum*>(TCollection::Add()); }
+  // The sum with that operation over that field (ignoring case), or nullptr.
+  TDBSum* FindSum(TGroupOperation operation, std::string_view fieldName) const;
+
+  // A sum was added, removed or changed.
+  TNotifyEvent OnChange;
+
+ protected:
+  void Update(TCollectionItem* item) override;
+};
+
+// Keeps the sums of a data set current: while hooked it listens to the data set's open,
+// post, delete and close and counts everything again.
+class TDBSumListProducer {
+ public:
+  explicit TDBSumListProducer(TComponent* owner);
+  virtual ~TDBSumListProducer();
+  TDBSumListProducer(const TDBSumListProducer&) = delete;
+  TDBSumListProducer& operator=(const TDBSumListProducer&) = delete;
+
+  TComponent* Owner() const { return owner_; }
+  TDataSet* DataSet() const { return dataSet_; }
+  // Watches another data set (the hooks move with it).
+  void SetDataSetHook(TDataSet* dataSet);
+  bool Active() const { return active_; }
+  // Switches the hooks on the data set's events on or off.
+  void SetHooked(bool value);
+  TDBSumCollection* SumCollection() const { return sums_.get(); }
+  bool ExternalRecalc() const { return externalRecalc_; }
+  void SetExternalRecalc(bool value) { externalRecalc_ = value; }
+  bool VirtualRecords() const { return virtualRecords_; }
+  void SetVirtualRecords(bool value) { virtualRecords_ = value; }
+
+  // Counts every sum again (or lets OnRecalcAll do it when ExternalRecalc is set).
+  void RecalcAll();
+  // The owner finished loading: sums of an active list are counted.
+  void EndLoading();
+
+  // Record addressing for scroll bars and row colours.
+  virtual bool IsSequenced() const;
+  virtual int RecordCount() const;
+  virtual int RecNo() const;
+  virtual void SetRecNo(int recNo);
+
+  TNotifyEvent OnRecalcAll;
+  TNotifyEvent OnAfterRecalcAll;
+  TNotifyEvent SumListChanged;
+
+ protected:
+  // Saves the data set's handlers and installs the producer's in front of them.
+  virtual void InstallHooks();
+  // Puts the data set's own handlers back.
+  virtual void RestoreHooks();
+  void SetActiveFlag(bool value) { active_ = value; }
+
+ private:
+  struct SavedHooks;
+  void CountAll();
+  void ZeroAll();
+  bool UsesOwnRecords() const;
+
+  TComponent* owner_;
+  TDataSet* dataSet_ = nullptr;
+  bool active_ = false;
+  bool externalRecalc_ = false;
+  bool virtualRecords_ = false;
+  std::unique_ptr<TDBSumCollection> sums_;
+  std::unique_ptr<SavedHooks> saved_;
+  std::vector<TBookmark> records_;
+};

@@ -1,0 +1,109 @@
+#include <gtest/gtest.h>
+
+#include "gridlib/controls/sum_list.h"
+#include "gridlib/grid/column_parts.h"
+#include "gridlib/grid/columns.h"
+#include "platform/data/dataset.h"
+#include "tests/grid/grid_test_support.h"
+
+using namespace grid_test;
+
+namespace {
+
+class FooterSums : public testing::TestWithParam<Store> {
+ protected:
+  FooterSums() : g(GetParam(), 4) {}
+  TColumnEx* Column(const char* fieldName) {
+    TColumnEx* column = g.grid->Columns()->Add();
+    column->SetFieldName(fieldName);
+    return column;
+  }
+  TDBSumListProducer* SumList() { return g.grid->SumList(); }
+  TDBSumCollection* Sums() { return SumList()->SumCollection(); }
+  GridOverItems g;
+};
+
+}  // namespace
+
+TEST_P(FooterSums, AggregateFootersOwnASumOfTheirField) {
+  TColumnEx* amount = Column("Amount");
+  amount->Footer()->SetValueType(fvtSum);
+  ASSERT_EQ(Sums()->Count(), 1);
+  EXPECT_EQ(Sums()->Items(0)->GroupOperation(), goSum);
+  EXPECT_EQ(Sums()->Items(0)->FieldName(), "Amount") << "an empty FieldName sums the column's field";
+  amount->Footers()->Add()->SetValueType(fvtCount);
+  amount->Footers()->Items(0)->SetFieldName("ID");
+  EXPECT_EQ(Sums()->Count(), 2);
+  EXPECT_EQ(Sums()->FindSum(goCount, "")->FieldName(), "");
+  EXPECT_EQ(Sums()->FindSum(goSum, "amount"), amount->Footer()->Sum());
+
+  amount->Footer()->SetValueType(fvtStaticText);
+  EXPECT_EQ(amount->Footer()->Sum(), nullptr);
+  EXPECT_EQ(Sums()->Count(), 1);
+  g.grid->Columns()->Clear();
+  EXPECT_EQ(Sums()->Count(), 0) << "a footer's sum goes with it";
+}
+
+TEST_P(FooterSums, ActiveSumsFollowTheDataSet) {
+  Column("Amount")->Footer()->SetValueType(fvtSum);
+  TColumnEx* id = Column("ID");
+  id->Footer()->SetValueType(fvtAvg);
+  id->Footers()->Add()->SetValueType(fvtCount);
+  int changes = 0;
+  SumList()->SumListChanged.Bind(nullptr, "", [&](TObject*) { ++changes; });
+  SumList()->SetHooked(true);
+  EXPECT_EQ(Sums()->FindSum(goSum, "Amount")->SumValue(), Currency::FromDouble(15.0));
+  EXPECT_EQ(Sums()->FindSum(goAvg, "ID")->SumValue(), Currency::FromDouble(2.5));
+  EXPECT_EQ(Sums()->FindSum(goCount, "")->SumValue().Raw(), 40000);
+  EXPECT_EQ(changes, 1);
+
+  g.items.GotoId(2);
+  g.items.ds()->Edit();
+  g.items.ds()->FieldByName("Amount")->SetAsFloat(10);
+  g.items.ds()->Post();
+  EXPECT_EQ(Sums()->FindSum(goSum, "Amount")->SumValue(), Currency::FromDouble(22.0));
+  g.items.ds()->Delete();
+  EXPECT_EQ(Sums()->FindSum(goCount, "")->SumValue().Raw(), 30000);
+  EXPECT_EQ(g.items.CurrentId(), 3) << "counting leaves the cursor where it was";
+}
+
+TEST_P(FooterSums, HooksChainAndGiveBackTheDataSetsOwnHandlers) {
+  int posts = 0;
+  g.items.ds()->AfterPost.Bind(nullptr, "UserAfterPost", [&](TDataSet*) { ++posts; });
+  Column("Amount")->Footer()->SetValueType(fvtSum);
+  SumList()->SetHooked(true);
+  g.items.ds()->Edit();
+  g.items.ds()->FieldByName("Amount")->SetAsFloat(100);
+  g.items.ds()->Post();
+  EXPECT_EQ(posts, 1);
+  SumList()->SetHooked(false);
+  EXPECT_EQ(g.items.ds()->AfterPost.MethodName(), "UserAfterPost");
+  const Currency before = Sums()->Items(0)->SumValue();
+  g.items.ds()->Edit();
+  g.items.ds()->FieldByName("Amount")->SetAsFloat(1);
+  g.items.ds()->Post();
+  EXPECT_EQ(posts, 2);
+  EXPECT_EQ(Sums()->Items(0)->SumValue(), before) << "an inactive list no longer counts";
+}
+
+TEST_P(FooterSums, ExternalRecalcLeavesCountingToTheEvent) {
+  Column("Amount")->Footer()->SetValueType(fvtSum);
+  SumList()->SetExternalRecalc(true);
+  SumList()->OnRecalcAll.Bind(nullptr, "", [&](TObject*) {
+    Sums()->Items(0)->SetSumValue(Currency::FromInt(42));
+  });
+  SumList()->SetHooked(true);
+  EXPECT_EQ(Sums()->Items(0)->SumValue(), Currency::FromInt(42));
+}
+
+TEST_P(FooterSums, RecordAddressingFollowsTheDataSet) {
+  SumList()->SetHooked(true);
+  EXPECT_TRUE(SumList()->IsSequenced());
+  EXPECT_EQ(SumList()->RecordCount(), 4);
+  SumList()->SetRecNo(3);
+  EXPECT_EQ(g.items.CurrentId(), 3);
+  EXPECT_EQ(SumList()->RecNo(), 3);
+}
+
+INSTANTIATE_TEST_SUITE_P(Stores, FooterSums, testing::Values(Store::Memory, Store::Sqlite),
+                         StoreName);
