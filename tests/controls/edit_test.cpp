@@ -40,6 +40,25 @@ TEST_F(EditTest, TypingInsertsAtTheCaretAndReportsEachChange) {
   EXPECT_EQ(changes, 7);
 }
 
+TEST_F(EditTest, TheParentHearsEveryChangeAsEnChange) {
+  std::vector<WPARAM> commands;
+  TWndMethod previous = form_->WindowProc;
+  form_->WindowProc = [&](TMessage& m) {
+    if (m.Msg == WM_COMMAND && reinterpret_cast<HWND>(m.LParam) == edit->Handle()) commands.push_back(m.WParam);
+    previous(m);
+  };
+  Type(edit, "ab");
+  edit->SetMaxLength(2);
+  Type(edit, "c");  // refused: the parent hears that the limit was reached
+  edit->SetText("");
+  form_->WindowProc = previous;
+  ASSERT_EQ(commands.size(), 4u);
+  EXPECT_EQ(commands[0] >> 16, EN_CHANGE);
+  EXPECT_EQ(commands[2] >> 16, EN_MAXTEXT);
+  EXPECT_EQ(commands[3] >> 16, EN_CHANGE);
+  EXPECT_EQ(changes, 3);  // reflected back to the edit as its OnChange
+}
+
 TEST_F(EditTest, ChineseAndSupplementaryCharactersAreWholeCharacters) {
   Type(edit, "中文");
   edit->Perform(WM_CHAR, 0x20BB7);      // a code point past 16 bits, in one message
