@@ -338,6 +338,7 @@ void TControl::Resize() { OnResize.Call(this); }
 void TControl::WMMouseDown(TMessage& m) {
   TWMMouse mouse(m);
   TMouseButton button = ButtonOf(m.Msg);
+  if (TCustomForm* form = GetParentForm(this)) form->SendCancelMode(this);
   if (button == mbLeft && dragMode_ == dmAutomatic && dragKind_ == dkDrag) {
     BeginDrag(false);
     return;

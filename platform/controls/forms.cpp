@@ -5,6 +5,7 @@
 
 #include "platform/classes/properties.h"
 #include "platform/controls/application.h"
+#include "platform/controls/popup_source.h"
 #include "platform/controls/screen.h"
 #include "platform/windows/focus.h"
 #include "platform/windows/painting.h"
@@ -246,6 +247,18 @@ void TCustomForm::Close() {
 }
 
 void TCustomForm::WMClose(TMessage&) { Close(); }
+
+bool TCustomForm::IsShortCut(TMessage& key) {
+  bool handled = false;
+  OnShortCut.Call(key, handled);
+  if (handled) return true;
+  auto* menu = dynamic_cast<IShortCutSource*>(menu_);
+  return menu && menu->IsShortCut(key);
+}
+
+void TCustomForm::SendCancelMode(TControl* sender) {
+  if (active_ && activeControl_ && activeControl_ != sender) activeControl_->Perform(CM_CANCELMODE, 0, reinterpret_cast<LPARAM>(sender));
+}
 
 void TCustomForm::Release() { PostMessage(Handle(), CM_RELEASE); }
 

@@ -23,6 +23,7 @@ using TFormState = Set<TFormStateItem>;
 
 using TCloseEvent = TEvent<void(TObject* Sender, TCloseAction& Action)>;
 using TCloseQueryEvent = TEvent<void(TObject* Sender, bool& CanClose)>;
+using TShortCutEvent = TEvent<void(TMessage& Msg, bool& Handled)>;
 
 // A top-level window with a frame of the chosen border style, the focused control among its
 // children, keyboard preview, closing rules and a modal loop.
@@ -71,6 +72,12 @@ class TCustomForm : public TCustomControl {
   virtual bool CloseQuery();
   // Frees the form once the messages now queued are handled.
   void Release();
+  // A key press (WM_KEYDOWN, WM_SYSKEYDOWN) offered as a shortcut before any control sees it:
+  // OnShortCut, then the form's menu. Answers true when taken.
+  virtual bool IsShortCut(TMessage& key);
+  // Tells the focused control that the mouse went down elsewhere (CM_CANCELMODE), so that
+  // whatever it has open (a drop-down list) closes.
+  void SendCancelMode(TControl* sender);
 
   TNotifyEvent OnCreate;
   TNotifyEvent OnDestroy;
@@ -81,7 +88,7 @@ class TCustomForm : public TCustomControl {
   TNotifyEvent OnPaint;
   TCloseEvent OnClose;
   TCloseQueryEvent OnCloseQuery;
-  TKeyEvent OnShortCut;
+  TShortCutEvent OnShortCut;
 
  protected:
   static const TMessageMap& ClassMessages();

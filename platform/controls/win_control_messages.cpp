@@ -184,6 +184,8 @@ LRESULT DialogKeyMask(uint16_t key) {
 void TWinControl::CNKeyDown(TMessage& m) {
   m.Result = 1;
   uint16_t key = static_cast<uint16_t>(m.WParam);
+  TMessage shortcut{m.Msg == CN_SYSKEYDOWN ? WM_SYSKEYDOWN : WM_KEYDOWN, m.WParam, m.LParam, 0};
+  if (TCustomForm* form = GetParentForm(this); form && form->IsShortCut(shortcut)) return;
   if (Perform(CM_CHILDKEY, key, reinterpret_cast<LPARAM>(this)) != 0) return;
   LRESULT mask = DialogKeyMask(key);
   if (mask != 0 && Perform(CM_WANTSPECIALKEY, key, m.LParam) == 0 && (Perform(WM_GETDLGCODE) & mask) == 0) {

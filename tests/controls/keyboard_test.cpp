@@ -163,6 +163,37 @@ TEST_F(Keyboard, FocusChangesTellEnterAndExitAndNameTheOtherWindow) {
   EXPECT_EQ(GetFocus(), outside->Handle());
 }
 
+TEST_F(Keyboard, TheFormTakesShortcutsBeforeTheFocusedControl) {
+  TForm* form = MakeForm();
+  TTestControl* c = AddControl(form, Bounds(0, 0, 50, 20));
+  c->SetFocus();
+  std::vector<WPARAM> shortcuts;
+  form->OnShortCut.Bind(form, "ShortCut", [&](TMessage& key, bool& handled) {
+    shortcuts.push_back(key.WParam);
+    handled = key.WParam == 'S' && GetKeyState(VK_CONTROL) < 0;
+  });
+  std::vector<uint16_t> keys;
+  c->OnKeyDown.Bind(form, "Down", [&](TObject*, uint16_t& key, TShiftState) { keys.push_back(key); });
+  InjectKey(VK_CONTROL, true);
+  InjectKeyStroke('S', "\x13");
+  InjectKey(VK_CONTROL, false);
+  InjectKeyStroke('S', "s");
+  Pump();
+  EXPECT_EQ(shortcuts, (std::vector<WPARAM>{VK_CONTROL, 'S', 'S'}));
+  EXPECT_EQ(keys, (std::vector<uint16_t>{VK_CONTROL, 'S'})) << "Ctrl+S went to the form only";
+}
+
+TEST_F(Keyboard, PressingAnotherControlCancelsTheFocusedOnesMode) {
+  TForm* form = MakeForm();
+  TTestControl* combo = AddControl(form, Bounds(0, 0, 50, 20));
+  TTestControl* other = AddControl(form, Bounds(0, 50, 50, 20));
+  combo->SetFocus();
+  combo->seen.clear();
+  InjectClick(At(other, 5, 5));
+  Pump();
+  EXPECT_NE(std::find(combo->seen.begin(), combo->seen.end(), CM_CANCELMODE), combo->seen.end());
+}
+
 TEST_F(Keyboard, HiddenOrDisabledControlsCannotTakeFocus) {
   TForm* form = MakeForm();
   TTestControl* a = AddControl(form, Bounds(0, 0, 50, 20));
