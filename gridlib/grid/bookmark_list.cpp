@@ -188,5 +188,5 @@ TRect TBookmarkListEx::SelectedRowsRect() {
   }
   if (first < 0) return kEmptyGridRect;
   const int titles = grid_->TitleRowCount();
-  return Rect(0, titles + first, grid_->ColCount() - 1, titles + last);
+  return Rect(0, titles + first, grid_->GridColCount() - 1, titles + last);
 }

@@ -79,11 +79,11 @@ void TDBGridExHost::DestroyGridObjects() {
   titleFont_.reset();
 }
 
-int TDBGridExHost::ColCount() { return columns_->Count() + IndicatorOffset(); }
+int TDBGridExHost::GridColCount() { return columns_->Count() + IndicatorOffset(); }
 
 void TDBGridExHost::InvalidateDataCol(int dataCol) {
   InvalidateGridRect(Rect(dataCol + IndicatorOffset(), 0, dataCol + IndicatorOffset(),
-                          RowCount() - 1));
+                          GridRowCount() - 1));
 }
 
 void TDBGridExHost::InvalidateCurrentRow() {

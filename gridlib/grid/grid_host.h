@@ -63,8 +63,9 @@ class TDBGridExHost {
   // Grid rows above the data rows (titles and the filter row).
   virtual int TitleRowCount() { return Options().Contains(dgTitles) ? 1 : 0; }
   virtual int VisibleDataRowCount() { return 1; }
-  virtual int RowCount() { return TitleRowCount() + VisibleDataRowCount(); }
-  int ColCount();
+  // Grid rows and columns; the control answers with its own counts.
+  virtual int GridRowCount() { return TitleRowCount() + VisibleDataRowCount(); }
+  virtual int GridColCount();
   int IndicatorOffset() const { return Options().Contains(dgIndicator) ? 1 : 0; }
   // The data column that has the focus.
   virtual int SelectedIndex() { return selectedIndex_; }

@@ -230,7 +230,7 @@ TRect TDBGridExSelectionCols::SelectionRect() const {
   if (list_.empty()) return kEmptyGridRect;
   const int offset = grid_->IndicatorOffset();
   return Rect(list_.front()->Index() + offset, 0, list_.back()->Index() + offset,
-              grid_->RowCount() - 1);
+              grid_->GridRowCount() - 1);
 }
 
 // ---- Rectangle.

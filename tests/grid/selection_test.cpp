@@ -86,7 +86,7 @@ TEST_P(Selection, ColumnSelectionRepaintsDownToTheLastRow) {
   cols()->Select(Col(1), false);
   cols()->SelectShift(Col(2));
   const TRect r = cols()->SelectionRect();
-  EXPECT_EQ(r, Rect(2, 0, 3, grid()->RowCount() - 1));
+  EXPECT_EQ(r, Rect(2, 0, 3, grid()->GridRowCount() - 1));
 }
 
 TEST_P(Selection, DeletedColumnsLeaveTheSelectionAndItsAnchor) {
