@@ -8,7 +8,7 @@
 // ---- TnbButton -------------------------------------------------------------------------------
 
 TnbButton::TnbButton(TCollection* collection)
-    : TCollectionItem(collection), font_(std::make_unique<TFont>()),
+    : TnbBarItem(collection), font_(std::make_unique<TFont>()),
       highlightFont_(std::make_unique<TFont>()) {
   TNotifyEvent fontChanged;
   fontChanged.Bind(this, "", &TnbButton::FontChanged);
@@ -69,8 +69,6 @@ TnbButtons* TnbButton::Buttons() const { return dynamic_cast<TnbButtons*>(Collec
 TnbHeader* TnbButton::Header() const { return Buttons() ? Buttons()->Header() : nullptr; }
 TnbSideBar* TnbButton::Bar() const { return Buttons() ? Buttons()->Bar() : nullptr; }
 
-void TnbButton::Notify() { OnChangeParameter.Call(this); }
-
 void TnbButton::StoreSize(uint16_t& field, uint16_t v) {
   if (field == v) return;
   field = v;
@@ -122,13 +120,7 @@ void TnbButton::SetCheckState(TCheckBoxState v) {
 
 void TnbButton::SetName(const String& v) {
   if (AnsiSameText(v, name_)) return;
-  if (TnbButtons* list = Buttons()) {
-    for (int i = 0; i < list->Count(); ++i) {
-      if (list->Items(i) != this && AnsiSameText(list->Items(i)->Name(), v))
-        throw Exception("This header already contains button with name " + v +
-                        "\n\rPlease type another one to continue.");
-    }
-  }
+  if (TnbButtons* list = Buttons()) nbCheckNameFree(*list, this, v, "header", "button");
   name_ = v;
   Changed(false);
 }
@@ -188,7 +180,7 @@ void TnbButton::ApplyAction(bool checkDefaults) {
 
 void TnbButton::Assign(TPersistent* source) {
   auto* o = dynamic_cast<TnbButton*>(source);
-  if (o == nullptr) return TCollectionItem::Assign(source);
+  if (o == nullptr) return TnbBarItem::Assign(source);
   SetAction(o->Action());
   alignment_ = o->alignment_;
   autoSize_ = o->autoSize_;
@@ -253,15 +245,7 @@ bool TnbButtonActionLink::IsOnExecuteLinked() const {
 TnbButtons::TnbButtons(TnbHeader* header, TnbSideBar* bar)
     : TOwnedCollection(header, TCollectionItemClass::Of<TnbButton>()), header_(header), bar_(bar) {}
 
-String TnbButtons::UniqueName(const TnbButton* except) const {
-  for (int n = 1;; ++n) {
-    const String name = "nbButton" + IntToStr(n);
-    bool taken = false;
-    for (int i = 0; i < Count() && !taken; ++i)
-      taken = Items(i) != except && AnsiSameText(Items(i)->Name(), name);
-    if (!taken) return name;
-  }
-}
+String TnbButtons::UniqueName(const TnbButton* except) const { return nbUniqueName(*this, except, "nbButton"); }
 
 void TnbButtons::Notify(TCollectionItem* item, TCollectionNotification action) {
   TOwnedCollection::Notify(item, action);
@@ -274,7 +258,7 @@ void TnbButtons::Notify(TCollectionItem* item, TCollectionNotification action) {
 }
 
 void TnbButtons::Adopt(TnbButton* button) {
-  if (button->name_.empty()) button->name_ = UniqueName(button);
+  button->GiveName(UniqueName(button));
   if (bar_ != nullptr) button->OnChangeParameter = bar_->ParameterChangedHandler();
 }
 

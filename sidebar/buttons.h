@@ -6,6 +6,7 @@
 #include "platform/classes/collection.h"
 #include "platform/graphics/graphics_objects.h"
 #include "sidebar/actions.h"
+#include "sidebar/bar_item.h"
 #include "sidebar/sidebar_types.h"
 
 class TBitmap;
@@ -44,8 +45,8 @@ struct TnbButtonRects {
 };
 
 // One command of a header: a large or small button, a label, or a check, push or radio box.
-class TnbButton : public TCollectionItem {
-  DECLARE_CLASS(TnbButton, TCollectionItem)
+class TnbButton : public TnbBarItem {
+  DECLARE_CLASS(TnbButton, TnbBarItem)
  public:
   explicit TnbButton(TCollection* collection);
   ~TnbButton() override;
@@ -100,7 +101,6 @@ class TnbButton : public TCollectionItem {
   void SetImageIndex(int v) { Update(imageIndex_, v); }
   int Margin() const { return margin_; }
   void SetMargin(int v) { Update(margin_, v); }
-  const String& Name() const { return name_; }
   void SetName(const String& v);
   TComponent* PopupMenu() const { return popupMenu_; }
   void SetPopupMenu(TComponent* v) { popupMenu_ = v; }
@@ -124,7 +124,6 @@ class TnbButton : public TCollectionItem {
   void SetWordWrap(bool v) { Update(wordWrap_, v); }
 
   TNotifyEvent OnClick;
-  TNotifyEvent OnChangeParameter;
   TnbEventBeforeDrawCommandButton OnBeforeDrawButton;
   TnbEventDrawCommandButton OnDrawButton;
   TnbEventAfterDrawCommandButton OnAfterDrawButton;
@@ -154,17 +153,8 @@ class TnbButton : public TCollectionItem {
   virtual void LayoutAndPaint(TBitmap* target, TRect& rect, bool layoutOnly, int bottomLimit);
 
  protected:
-  String GetDisplayName() override { return name_; }
-  void Notify();
-  template <typename T>
-  void Update(T& field, const T& value) {
-    if (field == value) return;
-    field = value;
-    Notify();
-  }
 
  private:
-  friend class TnbButtons;
   friend class TnbButtonActionLink;
   void StoreSize(uint16_t& field, uint16_t v);
   void FontChanged(TObject*) { Notify(); }
@@ -205,7 +195,6 @@ class TnbButton : public TCollectionItem {
   String hint_;
   int imageIndex_ = -1;
   int margin_ = 4;
-  String name_;
   TComponent* popupMenu_ = nullptr;
   bool showAccelChar_ = true;
   bool parentBiDiMode_ = true;

@@ -38,9 +38,7 @@ class TnbGradient : public TnbLookObject {
  private:
   template <typename T>
   void Set(T& field, const T& value) {
-    if (field == value) return;
-    field = value;
-    Changed();
+    if (nbChanged(field, value)) Changed();
   }
   void Changed();
   void ComputeRamp();

@@ -8,7 +8,7 @@
 
 // ---- TnbHeader -------------------------------------------------------------------------------
 
-TnbHeader::TnbHeader(TCollection* collection) : TCollectionItem(collection) {
+TnbHeader::TnbHeader(TCollection* collection) : TnbBarItem(collection) {
   auto* headers = dynamic_cast<TnbHeaders*>(collection);
   TnbSideBar* bar = headers ? headers->Bar() : nullptr;
   CreateLookObjects(bar);
@@ -18,7 +18,7 @@ TnbHeader::TnbHeader(TCollection* collection) : TCollectionItem(collection) {
   }
 }
 
-TnbHeader::TnbHeader(TnbSideBar* bar) : TCollectionItem(nullptr), bar_(bar) {
+TnbHeader::TnbHeader(TnbSideBar* bar) : TnbBarItem(nullptr), bar_(bar) {
   CreateLookObjects(bar);
 }
 
@@ -74,8 +74,6 @@ TnbSideBar* TnbHeader::Bar() const {
   return bar_;
 }
 
-void TnbHeader::Notify() { OnChangeParameter.Call(this); }
-
 void TnbHeader::SetOnChangeParameter(const TNotifyEvent& handler) {
   OnChangeParameter = handler;
   images_->SetOnChangeParameter(handler);
@@ -116,13 +114,7 @@ void TnbHeader::SetAllowSelected(bool v) {
 
 void TnbHeader::SetName(const String& v) {
   if (AnsiSameText(v, name_)) return;
-  if (auto* headers = dynamic_cast<TnbHeaders*>(Collection())) {
-    for (int i = 0; i < headers->Count(); ++i) {
-      if (headers->Items(i) != this && AnsiSameText(headers->Items(i)->Name(), v))
-        throw Exception("This bar already contains header with name " + v +
-                        "\n\rPlease type another one to continue.");
-    }
-  }
+  if (auto* headers = dynamic_cast<TnbHeaders*>(Collection())) nbCheckNameFree(*headers, this, v, "bar", "header");
   name_ = v;
   Changed(false);
 }
@@ -206,7 +198,7 @@ void TnbHeader::EndUpdate() {
 
 void TnbHeader::Assign(TPersistent* source) {
   auto* o = dynamic_cast<TnbHeader*>(source);
-  if (o == nullptr) return TCollectionItem::Assign(source);
+  if (o == nullptr) return TnbBarItem::Assign(source);
   background_->Assign(o->background_.get());
   images_->Assign(o->images_.get());
   biDiMode_ = o->biDiMode_;
@@ -228,15 +220,7 @@ void TnbHeader::Assign(TPersistent* source) {
 TnbHeaders::TnbHeaders(TnbSideBar* bar)
     : TOwnedCollection(bar, TCollectionItemClass::Of<TnbHeader>()), bar_(bar) {}
 
-String TnbHeaders::UniqueName(const TnbHeader* except) const {
-  for (int n = 1;; ++n) {
-    const String name = "nbHeader" + IntToStr(n);
-    bool taken = false;
-    for (int i = 0; i < Count() && !taken; ++i)
-      taken = Items(i) != except && AnsiSameText(Items(i)->Name(), name);
-    if (!taken) return name;
-  }
-}
+String TnbHeaders::UniqueName(const TnbHeader* except) const { return nbUniqueName(*this, except, "nbHeader"); }
 
 void TnbHeaders::Update(TCollectionItem*) {
   // A change to an item (a rename, a move) keeps it active; only its removal clears it.
@@ -255,6 +239,6 @@ void TnbHeaders::Notify(TCollectionItem* item, TCollectionNotification action) {
 }
 
 void TnbHeaders::Adopt(TnbHeader* header) {
-  if (header->name_.empty()) header->name_ = UniqueName(header);
+  header->GiveName(UniqueName(header));
   if (bar_ != nullptr) header->SetOnChangeParameter(bar_->ParameterChangedHandler());
 }

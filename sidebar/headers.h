@@ -12,8 +12,8 @@ class TBitmap;
 
 // A group of buttons with a caption. Created inside a bar's Headers it owns its buttons; the
 // close bar's header lives outside any collection and has none.
-class TnbHeader : public TCollectionItem {
-  DECLARE_CLASS(TnbHeader, TCollectionItem)
+class TnbHeader : public TnbBarItem {
+  DECLARE_CLASS(TnbHeader, TnbBarItem)
  public:
   explicit TnbHeader(TCollection* collection);
   // A header outside any collection, with `bar` as its back reference (the close bar's).
@@ -57,7 +57,6 @@ class TnbHeader : public TCollectionItem {
   void SetImageIndex(int v) { Update(imageIndex_, v); }
   uint16_t Margin() const { return margin_; }
   void SetMargin(uint16_t v) { Update(margin_, v); }
-  const String& Name() const { return name_; }
   void SetName(const String& v);
   TnbHeaderOptions Options() const { return options_; }
   void SetOptions(TnbHeaderOptions v) { Update(options_, v); }
@@ -77,7 +76,6 @@ class TnbHeader : public TCollectionItem {
   void SetVisible(bool v);
 
   TNotifyEvent OnChange;
-  TNotifyEvent OnChangeParameter;
   TnbEventCheckScroll OnCheckScroll;
   TnbEventDrawHeader OnDrawHeaderButton, OnDrawHeaderBody, OnAfterDrawHeaderButton,
       OnAfterDrawHeaderBody;
@@ -129,17 +127,8 @@ class TnbHeader : public TCollectionItem {
   void EndUpdate();
 
  protected:
-  String GetDisplayName() override { return name_; }
-  void Notify();
-  template <typename T>
-  void Update(T& field, const T& value) {
-    if (field == value) return;
-    field = value;
-    Notify();
-  }
 
  private:
-  friend class TnbHeaders;
   void CreateLookObjects(TComponent* imagesOwner);
   struct CaptionLayout;
   CaptionLayout LayoutCaption(TCanvas* canvas, const TRect& r, TnbButtonState s, TPoint press);
@@ -164,7 +153,6 @@ class TnbHeader : public TCollectionItem {
   TnbHeaderState headerState_ = hsOpened;
   int imageIndex_ = -1;
   uint16_t margin_ = 4;
-  String name_;
   TnbHeaderOptions options_{hoButtonDown,        hoDrawCaptionBorder, hoDrawDisabledButton,
                             hoDrawDownButton,    hoDrawFocusedButton, hoShowStatusButton,
                             hoUseHighlightFont};

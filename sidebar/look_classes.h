@@ -9,6 +9,7 @@
 #include "platform/graphics/bitmap.h"
 #include "platform/graphics/colors.h"
 #include "platform/graphics/image_list.h"
+#include "sidebar/item_names.h"
 #include "sidebar/sidebar_types.h"
 
 class TComponent;
@@ -27,9 +28,7 @@ class TnbLookObject : public TPersistent {
   // Stores a differing value and reports the change.
   template <typename T>
   void Update(T& field, const T& value) {
-    if (field == value) return;
-    field = value;
-    Change();
+    if (nbChanged(field, value)) Change();
   }
 };
 

@@ -205,9 +205,7 @@ class TnbSideBar : public TCustomControl {
   friend class TnbHeaderSlide;
   template <typename T>
   void Repainting(T& field, const T& value) {
-    if (field == value) return;
-    field = value;
-    Invalidate();
+    if (nbChanged(field, value)) Invalidate();
   }
   void ParameterChanged(TObject*) { Invalidate(); }
   void InvalidateRect(const TRect& r);
