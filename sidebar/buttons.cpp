@@ -155,7 +155,7 @@ void TnbButton::Click() {
   }
 }
 
-void TnbButton::SetAction(nb::TBasicAction* v) {
+void TnbButton::SetAction(TBasicAction* v) {
   if (v == nullptr) {
     link_.reset();
     return;
@@ -167,11 +167,10 @@ void TnbButton::SetAction(nb::TBasicAction* v) {
 }
 
 void TnbButton::ApplyAction(bool checkDefaults) {
-  auto* action = dynamic_cast<nb::TCustomAction*>(Action());
+  auto* action = dynamic_cast<TCustomAction*>(Action());
   if (action == nullptr) return;
   if (!checkDefaults || caption_.empty() || caption_ == name_) SetCaption(action->Caption());
   if (!checkDefaults || action->Enabled()) SetEnabled(action->Enabled());
-  if (!checkDefaults || helpContext_ == 0) SetHelpContext(action->HelpContext());
   if (!checkDefaults || hint_.empty()) SetHint(action->Hint());
   if (!checkDefaults || imageIndex_ == -1) SetImageIndex(action->ImageIndex());
   if (!checkDefaults || action->Visible()) SetVisible(action->Visible());
@@ -214,25 +213,23 @@ void TnbButton::Assign(TPersistent* source) {
 
 // ---- TnbButtonActionLink ---------------------------------------------------------------------
 
-void TnbButtonActionLink::CaptionChanging(const String& v) {
+// Each change reaches the button only while the button still shows the action's old value.
+void TnbButtonActionLink::SetCaption(const String& v) {
   if (Custom() && client_->Caption() == Custom()->Caption()) client_->SetCaption(v);
 }
-void TnbButtonActionLink::EnabledChanging(bool v) {
+void TnbButtonActionLink::SetEnabled(bool v) {
   if (Custom() && client_->Enabled() == Custom()->Enabled()) client_->SetEnabled(v);
 }
-void TnbButtonActionLink::HelpContextChanging(int v) {
-  if (Custom() && client_->HelpContext() == Custom()->HelpContext()) client_->SetHelpContext(v);
-}
-void TnbButtonActionLink::HintChanging(const String& v) {
+void TnbButtonActionLink::SetHint(const String& v) {
   if (Custom() && client_->Hint() == Custom()->Hint()) client_->SetHint(v);
 }
-void TnbButtonActionLink::ImageIndexChanging(int v) {
+void TnbButtonActionLink::SetImageIndex(int v) {
   if (Custom() && client_->ImageIndex() == Custom()->ImageIndex()) client_->SetImageIndex(v);
 }
-void TnbButtonActionLink::VisibleChanging(bool v) {
+void TnbButtonActionLink::SetVisible(bool v) {
   if (Custom() && client_->Visible() == Custom()->Visible()) client_->SetVisible(v);
 }
-void TnbButtonActionLink::OnExecuteChanging(const TNotifyEvent& v) {
+void TnbButtonActionLink::SetOnExecute(const TNotifyEvent& v) {
   if (IsOnExecuteLinked()) client_->OnClick = v;
 }
 

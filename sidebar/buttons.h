@@ -5,7 +5,7 @@
 
 #include "platform/classes/collection.h"
 #include "platform/graphics/graphics_objects.h"
-#include "sidebar/actions.h"
+#include "platform/controls/actions.h"
 #include "sidebar/bar_item.h"
 #include "sidebar/sidebar_types.h"
 
@@ -16,21 +16,20 @@ class TnbButton;
 class TnbButtons;
 
 // Keeps a button's linked properties in step with its action while they agree.
-class TnbButtonActionLink : public nb::TActionLinkBase {
+class TnbButtonActionLink : public TBasicActionLink {
  public:
   explicit TnbButtonActionLink(TnbButton* client) : client_(client) {}
-  void CaptionChanging(const String& v) override;
-  void EnabledChanging(bool v) override;
-  void HelpContextChanging(int v) override;
-  void HintChanging(const String& v) override;
-  void ImageIndexChanging(int v) override;
-  void VisibleChanging(bool v) override;
-  void OnExecuteChanging(const TNotifyEvent& v) override;
+  void SetCaption(const String& v) override;
+  void SetEnabled(bool v) override;
+  void SetHint(const String& v) override;
+  void SetImageIndex(int v) override;
+  void SetVisible(bool v) override;
+  void SetOnExecute(const TNotifyEvent& v) override;
   // Whether the button's OnClick is the action's OnExecute.
   bool IsOnExecuteLinked() const;
 
  private:
-  nb::TCustomAction* Custom() const { return dynamic_cast<nb::TCustomAction*>(Action()); }
+  TCustomAction* Custom() const { return dynamic_cast<TCustomAction*>(Action()); }
   TnbButton* client_;
 };
 
@@ -57,8 +56,8 @@ class TnbButton : public TnbBarItem {
   TnbHeader* Header() const;
   TnbSideBar* Bar() const;
 
-  nb::TBasicAction* Action() const { return link_ ? link_->Action() : nullptr; }
-  void SetAction(nb::TBasicAction* v);
+  TBasicAction* Action() const { return link_ ? link_->Action() : nullptr; }
+  void SetAction(TBasicAction* v);
   bool AutoSize() const { return autoSize_; }
   void SetAutoSize(bool v) { Update(autoSize_, v); }
   TAlignment Alignment() const { return alignment_; }

@@ -5,6 +5,7 @@
 #include "platform/classes/enum_info.h"
 #include "platform/controls/control_types.h"
 #include "platform/controls/forms.h"
+#include "platform/controls/std_control_types.h"
 #include "platform/core/events.h"
 #include "platform/core/sets.h"
 #include "platform/core/types.h"
@@ -95,14 +96,16 @@ DECLARE_ENUM_NAMES(TnbBarOption, "boAcceptOLEDrop", "boActivateToolBoxScroller",
                    "boHeaderFrame", "boInternalDrop", "hoShowFocusRect")
 using TnbBarOptions = Set<TnbBarOption>;
 
+#ifndef PLATFORM_TCHECKBOXSTATE_DECLARED
+#define PLATFORM_TCHECKBOXSTATE_DECLARED
 enum TCheckBoxState : uint8_t { cbUnchecked, cbChecked, cbGrayed };
 DECLARE_ENUM_NAMES(TCheckBoxState, "cbUnchecked", "cbChecked", "cbGrayed")
-// The class library's text alignment; the data layer declares the same type for fields, so
-// the two headers are not included together until the type moves to a shared header.
-enum TAlignment : uint8_t { taLeftJustify, taRightJustify, taCenter };
+#endif
+// Alignment is stored by name with the bar's layout.
+#ifndef PLATFORM_TALIGNMENT_NAMES_DECLARED
+#define PLATFORM_TALIGNMENT_NAMES_DECLARED
 DECLARE_ENUM_NAMES(TAlignment, "taLeftJustify", "taRightJustify", "taCenter")
-enum TBevelCut : uint8_t { bvNone, bvLowered, bvRaised, bvSpace };
-DECLARE_ENUM_NAMES(TBevelCut, "bvNone", "bvLowered", "bvRaised", "bvSpace")
+#endif
 // The bar's border uses the first two values (bsNone, bsSingle) of the form border styles.
 using TBorderStyle = TFormBorderStyle;
 

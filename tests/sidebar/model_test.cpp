@@ -170,7 +170,7 @@ TEST_F(ModelTest, HeaderIndexIsClamped) {
 
 TEST_F(ModelTest, OnClickWinsOverALinkedActionWithAnotherHandler) {
   TnbButton* b = AddHeader("A")->Buttons()->Add();
-  auto* action = new nb::TCustomAction(form_);
+  auto* action = new TCustomAction(form_);
   int executed = 0, clicked = 0;
   TNotifyEvent execute;
   execute.Bind(form_, "ActionExecute", [&](TObject*) { ++executed; });
