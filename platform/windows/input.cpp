@@ -104,12 +104,11 @@ void ReleaseButton(TMouseButton b, TPoint screen) {
   if (t.window) PostMouse(t, DownMessage(b) + 1, screen);
 }
 
-LPARAM KeyData(uint16_t vk, bool down, bool wasDown) {
+LPARAM KeyData(bool down, bool wasDown) {
   LPARAM data = 1;
   if (GetKeyState(VK_MENU) < 0) data |= AltMask;
   if (wasDown) data |= LPARAM{1} << 30;
   if (!down) data |= (LPARAM{1} << 30) | static_cast<LPARAM>(uint32_t{1} << 31);
-  (void)vk;
   return data;
 }
 
@@ -158,7 +157,7 @@ void InjectKey(uint16_t vk, bool down, const String& text) {
   if (!target) return;
   // Alt without Ctrl makes the system variants, as menu accelerators expect.
   bool sys = GetKeyState(VK_MENU) < 0 && GetKeyState(VK_CONTROL) >= 0;
-  LPARAM data = KeyData(vk, down, wasDown);
+  LPARAM data = KeyData(down, wasDown);
   if (!down) {
     PostMessage(target, sys || vk == VK_MENU ? WM_SYSKEYUP : WM_KEYUP, vk, data);
     return;
