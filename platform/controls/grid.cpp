@@ -41,7 +41,19 @@ TCustomGrid::TCustomGrid(TComponent* owner) : TCustomControl(owner) {
   SetBounds(0, 0, 320, 120);
 }
 
-TCustomGrid::~TCustomGrid() = default;
+TCustomGrid::~TCustomGrid() {
+  // The editor outlives this destructor for a moment (as a child, then as an owned
+  // component); it must not call back into a grid that is going.
+  if (inplaceEdit_) inplaceEdit_->SetGrid(nullptr);
+}
+
+void TCustomGrid::Notification(TComponent* component, TOperation operation) {
+  TCustomControl::Notification(component, operation);
+  if (operation == opRemove && component == inplaceEdit_) {
+    inplaceEdit_ = nullptr;
+    inplaceCol_ = inplaceRow_ = -1;
+  }
+}
 
 void TCustomGrid::CreateParams(TCreateParams& params) {
   TCustomControl::CreateParams(params);

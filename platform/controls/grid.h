@@ -172,6 +172,7 @@ class TCustomGrid : public TCustomControl {
   static const TMessageMap& ClassMessages();
   const TMessageMap& MessageMap() const override { return ClassMessages(); }
   void CreateParams(TCreateParams& params) override;
+  void Notification(TComponent* component, TOperation operation) override;
 
   // Hooks a subclass overrides.
   virtual void DrawCell(int col, int row, const TRect& rect, TGridDrawState state);

@@ -83,6 +83,7 @@ void TInplaceEdit::Hide() {
 }
 
 void TInplaceEdit::UpdateContents() {
+  if (!grid_) return;
   TLoadingScope loading(loading_);
   SetText("");
   SetEditMask(grid_->GetEditMask(grid_->Col(), grid_->Row()));

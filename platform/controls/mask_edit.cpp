@@ -130,6 +130,12 @@ void TCustomMaskEdit::KeyDown(uint16_t& key, TShiftState shift) {
   }
 }
 
+void TCustomMaskEdit::MouseUp(TMouseButton button, TShiftState shift, int x, int y) {
+  // A click shows the clicked position as the caret, ready to be typed over.
+  if (IsMasked() && button == mbLeft && SelLength() == 0) SetMaskCursor(SelStart());
+  TCustomEdit::MouseUp(button, shift, x, y);
+}
+
 void TCustomMaskEdit::Reset() {
   if (!Modified()) return;
   TCustomEdit::SetTextValue(oldValue_);

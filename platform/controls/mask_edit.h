@@ -47,6 +47,7 @@ class TCustomMaskEdit : public TCustomEdit {
   void ClearSelection() override;
   void PasteFromClipboard() override;
   void KeyDown(uint16_t& key, TShiftState shift) override;
+  void MouseUp(TMouseButton button, TShiftState shift, int x, int y) override;
   void DoEnter() override;
   void DoExit() override;
   // Puts the caret on a position, shown as that position selected.

@@ -134,6 +134,17 @@ TEST_F(GridEditingTest, WithoutGoEditingThereIsNoEditor) {
   EXPECT_EQ(grid->Perform(WM_GETDLGCODE) & DLGC_WANTCHARS, 0);
 }
 
+TEST_F(GridEditingTest, AFreedEditorIsForgottenAndMadeAgain) {
+  Key(grid, VK_F2);
+  delete Editor();
+  EXPECT_EQ(Editor(), nullptr);
+  grid->SetCol(2);
+  Key(grid, VK_F2);
+  ASSERT_TRUE(EditorShown());
+  Type(Editor(), "x");
+  EXPECT_EQ(grid->Cell(2, 1), "x");
+}
+
 TEST_F(GridEditingTest, AGridMaskThatCannotBeReadLeavesTheEditorClosed) {
   grid->mask = "00\\";
   EXPECT_THROW(Key(grid, VK_F2), EConvertError);

@@ -51,6 +51,17 @@ TEST_F(MaskEditTest, BackspaceAndDeleteBlankPositions) {
   EXPECT_EQ(edit->EditText(), "___-__");
 }
 
+TEST_F(MaskEditTest, AClickSelectsThePositionToTypeOver) {
+  edit->SetEditMask("0000;1;_");
+  edit->SetText("1234");
+  TPoint p = LParamToPoint(edit->Perform(EM_POSFROMCHAR, 2));
+  Click(edit, p.x + 1, p.y + 2);
+  EXPECT_EQ(edit->SelStart(), 2);
+  EXPECT_EQ(edit->SelLength(), 1);
+  Type(edit, "9");
+  EXPECT_EQ(edit->Text(), "1294");
+}
+
 TEST_F(MaskEditTest, TypingALiteralJumpsPastIt) {
   edit->SetEditMask("!99.99.0000;1;_");
   edit->SetFocus();
