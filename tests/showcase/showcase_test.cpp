@@ -7,6 +7,7 @@
 #include <QDropEvent>
 #include <QGuiApplication>
 #include <QMimeData>
+#include <QScreen>
 #include <QTest>
 #include <QWindow>
 
@@ -165,6 +166,30 @@ TEST_F(ShowcaseOnXvfb, ToolkitClipboardAndDropsReachOurServices) {
   EXPECT_EQ(target.calls, (std::vector<String>{"enter", "drop"}));
   EXPECT_EQ(target.text, "张三 13800000000");
   RevokeDragDrop(form->PageHost()->Handle());
+}
+
+TEST_F(ShowcaseOnXvfb, RealWindowAndTreeKeepTheSameGeometry) {
+  if (!OnDisplay("ShowcaseOnXvfb.RealWindowAndTreeKeepTheSameGeometry")) return;
+  TShowcaseMainForm* form = nullptr;
+  Application->CreateForm(form);
+  form->SetPosition(poDesigned);
+  form->SetBounds(40, 30, 640, 480);
+  form->Show();
+  auto* window = static_cast<QWindow*>(ToolkitWindowOf(form->Handle()));
+  ASSERT_TRUE(QTest::qWaitForWindowExposed(window));
+  Pump();
+  EXPECT_EQ(window->geometry(), QRect(40, 30, 640, 480)) << "the real window sits where the tree says";
+  window->resize(700, 500);
+  Pump();
+  EXPECT_EQ(form->Width(), 700) << "a size given by the window manager comes back to the form";
+  EXPECT_EQ(form->Height(), 500);
+  EXPECT_EQ(form->PageHost()->Width(), 700 - 8 - 180) << "and the form lays itself out again";
+  form->SetWindowState(wsMaximized);
+  Pump();
+  EXPECT_EQ(window->geometry(), window->screen()->availableGeometry()) << "maximised to the work area";
+  form->SetWindowState(wsNormal);
+  Pump();
+  EXPECT_EQ(window->geometry().size(), QSize(700, 500));
 }
 
 }  // namespace
