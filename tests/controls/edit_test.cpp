@@ -270,6 +270,12 @@ TEST_F(EditTest, PaintsTextSelectionAndCaretInTheClassicLook) {
   int selEnd = CharPos(2).x + 2;               // + client edge
   EXPECT_GT(Count(clHighlight, Rect(2, 2, selEnd, 20)), 20);
   EXPECT_GT(Count(clWindowText, Rect(selEnd, 2, CharPos(4).x + 2, 20)), 5);
+  edit->Perform(EM_SETSEL, 4, 4);
+  PaintControl(edit);
+  int caretX = CharPos(4).x + 2;
+  EXPECT_EQ(Count(clBlack, Rect(caretX, 3, caretX + 1, 14)), 11);  // the caret inverts white
+  EXPECT_EQ(Count(clBlack, Rect(caretX + 2, 3, caretX + 3, 14)), 0);
+  edit->Perform(EM_SETSEL, 0, 2);
   // Unfocused, the selection hides unless HideSelection is off.
   Make<TEdit>(Bounds(10, 50, 160, 24))->SetFocus();
   PaintControl(edit);

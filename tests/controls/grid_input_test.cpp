@@ -170,6 +170,18 @@ TEST_F(GridInputTest, DraggingAColumnTitleMovesTheColumn) {
   EXPECT_EQ(grid->GridState(), gsNormal);
 }
 
+TEST_F(GridInputTest, MovingAColumnPastTheLastWholeOneScrolls) {
+  grid->SetOptions(grid->Options() + goColMoving);
+  Press(grid, 80, 10);
+  SetCursorPosQuietly(grid->ClientToScreen({295, 10}));
+  Drag(grid, 295, 10);
+  grid->Perform(WM_TIMER, 1);
+  grid->Perform(WM_TIMER, 1);
+  Release(grid, 295, 10);
+  EXPECT_EQ(grid->LeftCol(), 3);
+  EXPECT_TRUE(Called("ColumnMoved 1,5"));
+}
+
 TEST_F(GridInputTest, MovingRowsAndColumnsByCode) {
   grid->SetRowHeights(2, 30);
   grid->SetRow(3);
