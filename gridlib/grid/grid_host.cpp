@@ -133,6 +133,7 @@ void TDBGridExHost::SetOptions(TDBGridOptions value) {
   if (options_.Contains(dgMultiSelect) && !value.Contains(dgMultiSelect)) ClearSelection();
   const uint64_t changed = value.Mask() ^ options_.Mask();
   options_ = value;
+  GridOptionsChanged();
   if ((changed & 0x36F) != 0) LayoutChanged();
   RefreshInplaceEditor();
 }

@@ -176,6 +176,8 @@ class TDBGridExHost {
   TNotifyEvent OnSelectionChanged;
 
  protected:
+  // The options changed: the control passes them on to its base grid.
+  virtual void GridOptionsChanged() {}
   void CreateGridObjects();
   void DestroyGridObjects();
 

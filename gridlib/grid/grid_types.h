@@ -6,6 +6,7 @@
 #include "platform/core/exceptions.h"
 #include "platform/core/sets.h"
 #include "platform/core/strings.h"
+#include "platform/controls/grid.h"
 #include "platform/core/types.h"
 
 // Horizontal alignment of text (the data and controls layers declare the same type).
@@ -90,11 +91,7 @@ enum TColumnCellType : uint8_t {
 // Check-box states of a cell.
 enum TCheckboxStateEx : uint8_t { cbUncheckedEx, cbCheckedEx, cbGrayedEx };
 
-// Every error the grid raises on a caller's mistake.
-class EInvalidGridOperation : public Exception {
- public:
-  using Exception::Exception;
-};
+// Every error the grid raises on a caller's mistake is the base grid's EInvalidGridOperation.
 
 [[noreturn]] void RaiseGridError(const String& message);
 

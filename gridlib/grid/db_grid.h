@@ -1,0 +1,114 @@
+#pragma once
+
+#include "gridlib/grid/grid_host.h"
+#include "platform/controls/grid.h"
+
+class TCustomImageList;
+class TChangeLink;
+
+// Where a grid cell lies: column kind 0 indicator, 1 data; row kind 0 title, 1 filter row,
+// 2 data, 3 the filler row above the footers, 4 footer.
+struct TDBGridExCellType {
+  int ColKind = 0;
+  int RowKind = 0;
+  int DataCol = 0;
+  int DataRow = 0;
+};
+
+// The data grid control: a base grid that shows the records of a data set as rows and its
+// columns as grid columns. Layout, painting, keys and mouse build on what this class holds.
+class TCustomDBGridEx : public TCustomGrid, public TDBGridExHost {
+  DECLARE_CLASS(TCustomDBGridEx, TCustomGrid)
+ public:
+  explicit TCustomDBGridEx(TComponent* owner);
+  ~TCustomDBGridEx() override;
+
+  // The data grid's own options and selection take the place of the base grid's.
+  using TDBGridExHost::Options;
+  using TDBGridExHost::SetOptions;
+  using TDBGridExHost::Selection;
+
+  TComponent* GridComponent() override { return this; }
+  TFont* GridFont() override { return Font(); }
+  TColor GridColor() override { return Color(); }
+  TColor FixedColor() override { return TCustomGrid::FixedColor(); }
+  TBiDiMode GridBiDiMode() override { return BiDiMode(); }
+  bool GridHandleAllocated() override { return HandleAllocated(); }
+  int DefaultColWidth() override { return TCustomGrid::DefaultColWidth(); }
+  int GridColWidth(int dataCol) override;
+  void SetGridColWidth(int dataCol, int width) override;
+  int GridColCount() override { return ColCount(); }
+  int GridRowCount() override { return RowCount(); }
+  int TitleRowCount() override;
+  int VisibleDataRowCount() override;
+  bool InplaceEditorShowing() override;
+  void InvalidateGrid() override { Invalidate(); }
+  void InvalidateGridRect(const TRect& cells) override;
+  void InvalidateGridRow(int row) override { InvalidateRow(row); }
+
+  // Which kind of cell (col, row) is; raises for a row that belongs nowhere.
+  TDBGridExCellType GetCellType(int col, int row);
+
+  int FooterRowCount() const { return footerRowCount_; }
+  void SetFooterRowCount(int value);
+  int FrozenCols() const { return frozenCols_; }
+  void SetFrozenCols(int value);
+  int MinAutoFitWidth() const { return minAutoFitWidth_; }
+  void SetMinAutoFitWidth(int value);
+  int RowHeight() const { return rowHeight_; }
+  void SetRowHeight(int value);
+  int RowLines() const { return rowLines_; }
+  void SetRowLines(int value);
+  int TitleHeight() const { return titleHeight_; }
+  void SetTitleHeight(int value);
+  int TitleLines() const { return titleLines_; }
+  void SetTitleLines(int value);
+  int VTitleMargin() const { return vTitleMargin_; }
+  void SetVTitleMargin(int value);
+  bool RowSizingAllowed() const { return rowSizingAllowed_; }
+  void SetRowSizingAllowed(bool value);
+  bool SortLocal() const { return sortLocal_; }
+  void SetSortLocal(bool value) { sortLocal_ = value; }
+  TColor EvenRowColor() const { return evenRowColorAssigned_ ? evenRowColor_ : Color(); }
+  void SetEvenRowColor(TColor value);
+  bool IsEvenRowColorStored() const { return evenRowColorAssigned_; }
+  TColor OddRowColor() const { return oddRowColorAssigned_ ? oddRowColor_ : Color(); }
+  void SetOddRowColor(TColor value);
+  bool IsOddRowColorStored() const { return oddRowColorAssigned_; }
+  TCustomImageList* TitleImages() const { return titleImages_; }
+  void SetTitleImages(TCustomImageList* value);
+  // The data source as a component, for streaming.
+  TComponent* DataSourceComponent() const;
+  void SetDataSourceComponent(TComponent* value);
+
+ protected:
+  void GridOptionsChanged() override;
+  void Notification(TComponent* component, TOperation operation) override;
+  void Loaded() override;
+
+ private:
+  int footerRowCount_ = 0;
+  int frozenCols_ = 0;
+  int minAutoFitWidth_ = 0;
+  int rowHeight_ = 0;
+  int rowLines_ = 0;
+  int titleHeight_ = 0;
+  int titleLines_ = 0;
+  int vTitleMargin_ = 10;
+  bool rowSizingAllowed_ = false;
+  bool sortLocal_ = false;
+  TColor evenRowColor_ = clWindow;
+  TColor oddRowColor_ = clWindow;
+  bool evenRowColorAssigned_ = false;
+  bool oddRowColorAssigned_ = false;
+  TCustomImageList* titleImages_ = nullptr;
+  std::unique_ptr<TChangeLink> titleImageLink_;
+};
+
+// The published grid.
+class TDBGridEx : public TCustomDBGridEx {
+  DECLARE_CLASS(TDBGridEx, TCustomDBGridEx)
+ public:
+  explicit TDBGridEx(TComponent* owner) : TCustomDBGridEx(owner) {}
+  static void Publish();
+};

@@ -1,0 +1,109 @@
+#include <gtest/gtest.h>
+
+#include "gridlib/grid/columns.h"
+#include "gridlib/grid/db_grid.h"
+#include "platform/classes/object_text.h"
+#include "platform/classes/stream_components.h"
+#include "platform/core/streams.h"
+#include "platform/graphics/bitmap.h"
+#include "platform/graphics/image_list.h"
+
+TEST(DBGridEx, NewGridDefaults) {
+  TDBGridEx grid(nullptr);
+  EXPECT_EQ(grid.Options().Mask(), 0x0CFDu);
+  EXPECT_EQ(grid.OptionsEx().Mask(), 0x10061u);
+  EXPECT_EQ(grid.RowCount(), 2);
+  EXPECT_EQ(grid.ColCount(), 2);
+  EXPECT_EQ(grid.VTitleMargin(), 10);
+  EXPECT_EQ(grid.FooterRowCount(), 0);
+  EXPECT_EQ(grid.Color(), clWindow);
+  EXPECT_EQ(grid.ScrollBars(), ssHorizontal);
+  const TGridOptions base = grid.TCustomGrid::Options();
+  EXPECT_EQ(base, (TGridOptions{goFixedVertLine, goFixedHorzLine, goVertLine, goHorzLine,
+                                goColSizing, goColMoving, goEditing, goTabs}));
+}
+
+TEST(DBGridEx, OptionsReachTheBaseGrid) {
+  TDBGridEx grid(nullptr);
+  grid.SetOptions(grid.Options() + dgRowSelect - dgColLines);
+  const TGridOptions base = grid.TCustomGrid::Options();
+  EXPECT_TRUE(base.Contains(goRowSelect));
+  EXPECT_FALSE(base.Contains(goEditing));
+  EXPECT_FALSE(base.Contains(goVertLine));
+  EXPECT_TRUE(base.Contains(goHorzLine));
+  grid.SetRowSizingAllowed(true);
+  EXPECT_TRUE(grid.TCustomGrid::Options().Contains(goRowSizing));
+}
+
+TEST(DBGridEx, NegativeCountsAreRefusedOrZeroed) {
+  TDBGridEx grid(nullptr);
+  grid.SetFooterRowCount(2);
+  grid.SetFooterRowCount(-1);
+  EXPECT_EQ(grid.FooterRowCount(), 2);
+  grid.SetRowHeight(-5);
+  grid.SetRowLines(-1);
+  EXPECT_EQ(grid.RowHeight(), 0);
+  EXPECT_EQ(grid.RowLines(), 0);
+}
+
+TEST(DBGridEx, RowColorsFollowColorUntilSetAndAreThenStored) {
+  TDBGridEx grid(nullptr);
+  grid.SetColor(clYellow);
+  EXPECT_EQ(grid.EvenRowColor(), clYellow);
+  EXPECT_FALSE(grid.IsEvenRowColorStored());
+  grid.SetEvenRowColor(clYellow);
+  EXPECT_TRUE(grid.IsEvenRowColorStored()) << "stored once set, even when equal to Color";
+  grid.SetColor(clRed);
+  EXPECT_EQ(grid.EvenRowColor(), clYellow);
+  EXPECT_EQ(grid.OddRowColor(), clRed);
+}
+
+TEST(DBGridEx, CellsAreClassified) {
+  TDBGridEx grid(nullptr);
+  for (int i = 0; i < 3; ++i) grid.Columns()->Add();
+  grid.SetColCount(4);
+  grid.SetRowCount(8);
+  grid.SetFooterRowCount(2);
+  TDBGridExCellType t = grid.GetCellType(0, 0);
+  EXPECT_EQ(t.ColKind, 0);
+  EXPECT_EQ(t.RowKind, 0);
+  t = grid.GetCellType(2, 3);
+  EXPECT_EQ(t.ColKind, 1);
+  EXPECT_EQ(t.DataCol, 1);
+  EXPECT_EQ(t.RowKind, 2);
+  EXPECT_EQ(t.DataRow, 2);
+  EXPECT_EQ(grid.GetCellType(1, 5).RowKind, 3) << "the filler row above the footers";
+  t = grid.GetCellType(1, 7);
+  EXPECT_EQ(t.RowKind, 4);
+  EXPECT_EQ(t.DataRow, 2);
+  EXPECT_THROW(grid.GetCellType(1, 8), Exception);
+  EXPECT_THROW(grid.GetCellType(1, -1), Exception);
+}
+
+TEST(DBGridEx, FreedTitleImagesAreForgotten) {
+  TComponent form(nullptr);
+  auto* grid = new TDBGridEx(&form);
+  auto* images = new TImageList(&form);
+  grid->SetTitleImages(images);
+  delete images;
+  EXPECT_EQ(grid->TitleImages(), nullptr);
+}
+
+TEST(DBGridEx, AutomaticColumnsAreNotStreamed) {
+  TDBGridEx grid(nullptr);
+  grid.SetName("DBGridEx1");
+  grid.Columns()->InternalAdd()->SetFieldName("ID");
+  TMemoryStream binary;
+  WriteComponent(binary, &grid);
+  binary.SetPosition(0);
+  TStringStream text;
+  ObjectBinaryToText(binary, text);
+  EXPECT_EQ(text.DataString().find("Columns"), String::npos) << text.DataString();
+  grid.Columns()->Items(0)->SetIsStored(true);
+  TMemoryStream again;
+  WriteComponent(again, &grid);
+  again.SetPosition(0);
+  TStringStream text2;
+  ObjectBinaryToText(again, text2);
+  EXPECT_NE(text2.DataString().find("Columns"), String::npos);
+}
