@@ -339,7 +339,9 @@ void TCustomGrid::InvalidateRow(int row) {
 }
 
 bool TCustomGrid::IsActiveControl() {
-  if (TCustomForm* form = GetParentForm(this)) return form->ActiveControl() == this && form->Active();
+  // On a form the grid counts as focused while it is the form's active control, also when
+  // its editor has the keyboard or the form is not the active window.
+  if (TCustomForm* form = GetParentForm(this)) return form->ActiveControl() == this;
   if (!HandleAllocated()) return false;
   for (HWND h = GetFocus(); h; h = GetParent(h))
     if (h == Handle()) return true;
