@@ -29,6 +29,8 @@ HWND SetActiveWindow(HWND top) {
   HWND old = s.active;
   if (old == top || (top && !IsWindow(top))) return old;
   s.active = top;
+  // Activating a window brings it to the front, as the user expects.
+  if (top) SetWindowPos(top, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE | SWP_NOREDRAW);
   if (old) {
     SendMessage(old, WM_NCACTIVATE, 0, 0);
     SendMessage(old, WM_ACTIVATE, WA_INACTIVE, reinterpret_cast<LPARAM>(top));

@@ -286,9 +286,12 @@ HWND ChildWindowFromPoint(HWND parent, TPoint client) {
   return cr.Contains(client) ? parent : nullptr;
 }
 
-HWND WindowFromPoint(TPoint screen) {
+namespace {
+
+HWND TopLevelAt(TPoint screen, bool topmost) {
   for (HWND top : TopLevelList()) {
     TWindowData* w = FindWindowData(top);
+    if (((w->exStyle & WS_EX_TOPMOST) != 0) != topmost) continue;
     if (!(w->style & WS_VISIBLE) || (w->style & WS_MINIMIZE) || !w->bounds.Contains(screen)) continue;
     TPoint inWindow{screen.x - w->bounds.Left, screen.y - w->bounds.Top};
     if (!ShapeContains(*w, inWindow)) continue;
@@ -296,4 +299,12 @@ HWND WindowFromPoint(TPoint screen) {
     return DeepestChildAt(top, {inWindow.x - w->client.Left, inWindow.y - w->client.Top});
   }
   return nullptr;
+}
+
+}  // namespace
+
+// Topmost windows (hints, menus) stay above the others whatever the order of activation.
+HWND WindowFromPoint(TPoint screen) {
+  HWND h = TopLevelAt(screen, true);
+  return h ? h : TopLevelAt(screen, false);
 }

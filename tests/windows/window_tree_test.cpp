@@ -122,6 +122,17 @@ TEST_F(WindowTree, SetParentMovesTheWindowBetweenParents) {
   EXPECT_EQ(SetParent(right, child), nullptr) << "a window cannot become its own descendant's child";
 }
 
+TEST_F(WindowTree, ActivationBringsAWindowForwardButNotAboveTopmostOnes) {
+  HWND hint = MakeTop(Bounds(0, 0, 50, 50));
+  SetWindowLong(hint, GWL_EXSTYLE, WS_EX_TOPMOST | WS_EX_TOOLWINDOW);
+  HWND a = MakeTop(Bounds(0, 0, 200, 200));
+  HWND b = MakeTop(Bounds(0, 0, 200, 200));
+  EXPECT_EQ(WindowFromPoint({100, 100}), b);
+  SetActiveWindow(a);
+  EXPECT_EQ(WindowFromPoint({100, 100}), a);
+  EXPECT_EQ(WindowFromPoint({10, 10}), hint);
+}
+
 TEST_F(WindowTree, MaximiseFillsTheWorkAreaAndRestoreComesBack) {
   HWND top = MakeTop(Bounds(10, 10, 300, 200), WS_POPUP | WS_VISIBLE | WS_CAPTION | WS_THICKFRAME);
   ShowWindow(top, SW_SHOWMAXIMIZED);
