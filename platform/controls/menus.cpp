@@ -1,0 +1,137 @@
+#include "platform/controls/menus.h"
+
+#include <algorithm>
+
+#include "platform/classes/properties.h"
+#include "platform/controls/menu_window.h"
+#include "platform/graphics/image_list.h"
+#include "platform/windows/focus.h"
+#include "platform/windows/system_metrics.h"
+
+TMenu::TMenu(TComponent* owner) : TComponent(owner), items_(new TMenuItem(nullptr)) { items_->menu_ = this; }
+
+TMenu::~TMenu() {
+  Destroying();
+  delete items_;
+  SetImages(nullptr);
+}
+
+void TMenu::SetImages(TCustomImageList* v) {
+  if (images_ == v) return;
+  if (images_) images_->RemoveFreeNotification(this);
+  images_ = v;
+  if (v) v->FreeNotification(this);
+}
+
+void TMenu::Notification(TComponent* component, TOperation operation) {
+  TComponent::Notification(component, operation);
+  if (operation == opRemove && component == images_) images_ = nullptr;
+}
+
+bool TMenu::IsShortCut(uint16_t key, TShiftState shift) {
+  TMenuItem* item = items_->FindShortCut(::ShortCut(key, shift));
+  if (!item) return false;
+  // An item under a disabled submenu does not run either.
+  for (TMenuItem* p = item; p; p = p->Parent())
+    if (!p->Enabled()) return false;
+  item->Click();
+  return true;
+}
+
+TPopupMenu::TPopupMenu(TComponent* owner) : TMenu(owner) {}
+
+TPopupMenu::~TPopupMenu() {
+  Destroying();
+  CloseMenu();
+  levels_.clear();
+  SetPopupComponent(nullptr);
+}
+
+void TPopupMenu::SetPopupComponent(TComponent* c) {
+  if (popupComponent_ == c) return;
+  if (popupComponent_) popupComponent_->RemoveFreeNotification(this);
+  popupComponent_ = c;
+  if (c) c->FreeNotification(this);
+}
+
+void TPopupMenu::Notification(TComponent* component, TOperation operation) {
+  TMenu::Notification(component, operation);
+  if (operation == opRemove && component == popupComponent_) popupComponent_ = nullptr;
+}
+
+bool TPopupMenu::IsOpen() const { return openLevels_ > 0; }
+
+TMenuWindow* TPopupMenu::LevelWindow(int level) const {
+  if (level < 0 || level >= openLevels_) return nullptr;
+  return levels_[static_cast<size_t>(level)].get();
+}
+
+void TPopupMenu::PopupAt(TControl* control, TPoint screen) {
+  SetPopupComponent(control);
+  Popup(screen.x, screen.y);
+}
+
+void TPopupMenu::Popup(int x, int y) {
+  CloseMenu();
+  OnPopup.Call(this);
+  bool anyVisible = false;
+  for (int i = 0; i < Items()->Count(); ++i) anyVisible = anyVisible || Items()->Items(i)->Visible();
+  if (!anyVisible) return;
+  focusBefore_ = GetFocus();
+  TMenuWindow* root = OpenLevel(Items(), {x, y}, 0);
+  ::SetFocus(root->Handle());
+  SetCapture(root->Handle());
+}
+
+// Shows level `level` for `parent` at a screen point, kept on the work area (a submenu that
+// does not fit on the right opens to the left of its parent).
+TMenuWindow* TPopupMenu::OpenLevel(TMenuItem* parent, TPoint screen, int level) {
+  CloseLevelsFrom(level);
+  if (static_cast<int>(levels_.size()) <= level) levels_.resize(static_cast<size_t>(level) + 1);
+  auto& slot = levels_[static_cast<size_t>(level)];
+  if (!slot || slot->ParentItem() != parent) slot = std::make_unique<TMenuWindow>(this, parent, level);
+  TMenuWindow* w = slot.get();
+  w->Measure();
+  TRect work = WorkArea();
+  int x = screen.x;
+  if (level == 0 && alignment_ == paRight) x -= w->Width();
+  if (level == 0 && alignment_ == paCenter) x -= w->Width() / 2;
+  if (x + w->Width() > work.Right) x = level > 0 ? LevelWindow(level - 1)->Left() - w->Width() + MenuFrame : work.Right - w->Width();
+  int y = std::min(screen.y, work.Bottom - w->Height());
+  w->SetBounds(std::max(x, work.Left), std::max(y, work.Top), w->Width(), w->Height());
+  w->Select(-1);
+  openLevels_ = level + 1;
+  w->Show();
+  return w;
+}
+
+void TPopupMenu::CloseLevelsFrom(int level) {
+  for (int i = openLevels_ - 1; i >= std::max(level, 0); --i) levels_[static_cast<size_t>(i)]->Hide();
+  openLevels_ = std::min(openLevels_, std::max(level, 0));
+}
+
+void TPopupMenu::CloseMenu() {
+  if (openLevels_ == 0) return;
+  HWND root = levels_.front()->HandleAllocated() ? levels_.front()->Handle() : nullptr;
+  CloseLevelsFrom(0);
+  if (root && GetCapture() == root) ReleaseCapture();
+  HWND back = focusBefore_;
+  focusBefore_ = nullptr;
+  if (root && GetFocus() == root) ::SetFocus(IsWindow(back) ? back : nullptr);
+}
+
+void TPopupMenu::Choose(TMenuItem* item) {
+  CloseMenu();
+  item->Click();
+}
+
+void TMenu::Publish() {
+  TPublisher<TMenu> p;
+  p.Property("OwnerDraw", &TMenu::OwnerDraw, &TMenu::SetOwnerDraw).Default(false);
+}
+
+void TPopupMenu::Publish() {
+  TPublisher<TPopupMenu> p;
+  p.Property("Alignment", &TPopupMenu::Alignment, &TPopupMenu::SetAlignment).Default(paLeft);
+  p.Event("OnPopup", &TPopupMenu::OnPopup);
+}

@@ -1,0 +1,202 @@
+#pragma once
+
+#include <memory>
+#include <vector>
+
+#include "platform/classes/component.h"
+#include "platform/classes/enum_info.h"
+#include "platform/controls/actions.h"
+#include "platform/controls/popup_source.h"
+#include "platform/controls/shortcuts.h"
+
+class TCanvas;
+class TCustomImageList;
+class TMenu;
+class TMenuItem;
+class TMenuWindow;
+
+using TMenuDrawItemEvent = TEvent<void(TObject* Sender, TCanvas* ACanvas, TRect ARect, bool Selected)>;
+using TMenuMeasureItemEvent = TEvent<void(TObject* Sender, TCanvas* ACanvas, int& Width, int& Height)>;
+
+// The link of a menu item to an action.
+class TMenuActionLink : public TBasicActionLink {
+ public:
+  explicit TMenuActionLink(TMenuItem* client) : client_(client) {}
+  bool IsOnExecuteLinked() const;
+  void SetCaption(const String& v) override;
+  void SetEnabled(bool v) override;
+  void SetChecked(bool v) override;
+  void SetHint(const String& v) override;
+  void SetImageIndex(int v) override;
+  void SetShortCut(TShortCut v) override;
+  void SetVisible(bool v) override;
+  void SetOnExecute(const TNotifyEvent& v) override;
+
+ protected:
+  void ActionAssigned() override;
+
+ private:
+  TCustomAction* CustomAction() const { return dynamic_cast<TCustomAction*>(Action()); }
+  TMenuItem* client_;
+};
+
+// One command of a menu, or a submenu when it has items. A caption of "-" makes a separator;
+// "&" marks the accelerator letter. Checked radio items of one GroupIndex exclude each other.
+class TMenuItem : public TComponent {
+  DECLARE_CLASS(TMenuItem, TComponent)
+ public:
+  explicit TMenuItem(TComponent* owner);
+  ~TMenuItem() override;
+  static void Publish();
+
+  const String& Caption() const { return caption_; }
+  void SetCaption(const String& v) { caption_ = v; }
+  bool Checked() const { return checked_; }
+  void SetChecked(bool v);
+  bool RadioItem() const { return radioItem_; }
+  void SetRadioItem(bool v) { radioItem_ = v; }
+  uint8_t GroupIndex() const { return groupIndex_; }
+  void SetGroupIndex(uint8_t v) { groupIndex_ = v; }
+  bool AutoCheck() const { return autoCheck_; }
+  void SetAutoCheck(bool v) { autoCheck_ = v; }
+  bool Default() const { return default_; }
+  void SetDefault(bool v);
+  bool Enabled() const { return enabled_; }
+  void SetEnabled(bool v) { enabled_ = v; }
+  bool Visible() const { return visible_; }
+  void SetVisible(bool v) { visible_ = v; }
+  TShortCut ShortCut() const { return shortCut_; }
+  void SetShortCut(TShortCut v) { shortCut_ = v; }
+  int ImageIndex() const { return imageIndex_; }
+  void SetImageIndex(int v) { imageIndex_ = v; }
+  const String& Hint() const { return hint_; }
+  void SetHint(const String& v) { hint_ = v; }
+  TBasicAction* Action() const { return actionLink_ ? actionLink_->Action() : nullptr; }
+  void SetAction(TBasicAction* action);
+  bool IsLine() const { return caption_ == "-"; }
+
+  // Sub-items.
+  int Count() const { return static_cast<int>(items_.size()); }
+  TMenuItem* Items(int index) const;
+  void Add(TMenuItem* item) { Insert(Count(), item); }
+  void Insert(int index, TMenuItem* item);
+  void Delete(int index);
+  void Remove(TMenuItem* item);
+  void Clear();
+  int IndexOf(const TMenuItem* item) const;
+  TMenuItem* Find(const String& caption) const;
+  TMenuItem* Parent() const { return parent_; }
+  int MenuIndex() const { return parent_ ? parent_->IndexOf(this) : -1; }
+  // The menu this item belongs to (through its parents).
+  TMenu* GetParentMenu() const;
+  // The sub-item whose ShortCut is `shortCut`, at any depth, or nullptr.
+  TMenuItem* FindShortCut(TShortCut shortCut);
+
+  // Runs the item: its own OnClick, or its action's when OnClick is the action's handler.
+  virtual void Click();
+
+  TNotifyEvent OnClick;
+  TMenuDrawItemEvent OnDrawItem;
+  TMenuMeasureItemEvent OnMeasureItem;
+
+ protected:
+  void Notification(TComponent* component, TOperation operation) override;
+
+ private:
+  friend class TMenu;
+  void UncheckRadioSiblings();
+
+  String caption_;
+  bool checked_ = false;
+  bool radioItem_ = false;
+  uint8_t groupIndex_ = 0;
+  bool autoCheck_ = false;
+  bool default_ = false;
+  bool enabled_ = true;
+  bool visible_ = true;
+  TShortCut shortCut_ = 0;
+  int imageIndex_ = -1;
+  String hint_;
+  std::vector<TMenuItem*> items_;
+  TMenuItem* parent_ = nullptr;
+  TMenu* menu_ = nullptr;  // set on the root item only
+  std::unique_ptr<TMenuActionLink> actionLink_;
+};
+
+// A tree of menu items with shared images and owner drawing.
+class TMenu : public TComponent {
+  DECLARE_CLASS(TMenu, TComponent)
+ public:
+  explicit TMenu(TComponent* owner);
+  ~TMenu() override;
+  static void Publish();
+
+  TMenuItem* Items() const { return items_; }
+  TCustomImageList* Images() const { return images_; }
+  void SetImages(TCustomImageList* v);
+  // With OwnerDraw, items with OnMeasureItem/OnDrawItem measure and draw themselves.
+  bool OwnerDraw() const { return ownerDraw_; }
+  void SetOwnerDraw(bool v) { ownerDraw_ = v; }
+  // Runs the enabled item whose shortcut is key + shift; answers whether one ran.
+  bool IsShortCut(uint16_t key, TShiftState shift);
+  TMenuItem* FindItem(const String& caption) const { return items_->Find(caption); }
+
+ protected:
+  void Notification(TComponent* component, TOperation operation) override;
+
+ private:
+  TMenuItem* items_;
+  TCustomImageList* images_ = nullptr;
+  bool ownerDraw_ = false;
+};
+
+// The menu of a form's menu bar; its submenus open as pop-up menus under their titles.
+class TMainMenu : public TMenu {
+  DECLARE_CLASS(TMainMenu, TMenu)
+ public:
+  using TMenu::TMenu;
+};
+
+enum TPopupAlignment : uint8_t { paLeft, paRight, paCenter };
+DECLARE_ENUM_NAMES(TPopupAlignment, "paLeft", "paRight", "paCenter")
+
+// A menu shown at a point as pop-up windows of its own (one per open level). Keys: arrows move
+// and open or close levels, Enter runs, Escape closes, letters run their accelerator's item;
+// the mouse highlights, opens and runs items, and a press elsewhere closes the menu. Popup
+// returns at once; a chosen item runs when the user chooses it.
+class TPopupMenu : public TMenu, public IPopupSource {
+  DECLARE_CLASS(TPopupMenu, TMenu)
+ public:
+  explicit TPopupMenu(TComponent* owner);
+  ~TPopupMenu() override;
+  static void Publish();
+
+  virtual void Popup(int x, int y);
+  void PopupAt(TControl* control, TPoint screen) override;
+  // Closes every open level without running anything.
+  void CloseMenu();
+  bool IsOpen() const;
+  TPopupAlignment Alignment() const { return alignment_; }
+  void SetAlignment(TPopupAlignment v) { alignment_ = v; }
+  TComponent* PopupComponent() const { return popupComponent_; }
+  void SetPopupComponent(TComponent* c);
+  // The window of open level `level` (0: the menu itself), or nullptr.
+  TMenuWindow* LevelWindow(int level) const;
+
+  TNotifyEvent OnPopup;
+
+ protected:
+  void Notification(TComponent* component, TOperation operation) override;
+
+ private:
+  friend class TMenuWindow;
+  TMenuWindow* OpenLevel(TMenuItem* parent, TPoint screen, int level);
+  void CloseLevelsFrom(int level);
+  void Choose(TMenuItem* item);
+
+  std::vector<std::unique_ptr<TMenuWindow>> levels_;
+  int openLevels_ = 0;
+  HWND focusBefore_ = nullptr;
+  TPopupAlignment alignment_ = paLeft;
+  TComponent* popupComponent_ = nullptr;
+};
