@@ -43,6 +43,15 @@ std::vector<uint8_t> FromText(std::string_view text) {
   return out.Bytes();
 }
 
+// A multi-sort grid whose column items (text form, up to the closing '>') are given.
+std::vector<uint8_t> MultiSortGrid(const std::string& items) {
+  return FromText("object Grid1: TTestGrid\n"
+                  "  OptionsEx = [dghFixed3D, dghHighlightFocus, dghClearSelection, "
+                  "dghMultiSortMarking, dghDialogFind]\n"
+                  "  Columns = <\n" +
+                  items + "end\n");
+}
+
 }  // namespace
 
 TEST(ColumnStreaming, FreshColumnsWriteOnlyTheirFieldName) {
@@ -138,17 +147,14 @@ TEST(ColumnStreaming, ValuesEqualToTheirDefaultAreNotWritten) {
 TEST(ColumnStreaming, StoredSortIndexesWithGapsLoadCompacted) {
   TTestGrid grid(nullptr);
   grid.SetName("Grid1");
-  ReadInto(FromText("object Grid1: TTestGrid\n"
-                    "  OptionsEx = [dghFixed3D, dghHighlightFocus, dghClearSelection, "
-                    "dghMultiSortMarking, dghDialogFind]\n"
-                    "  Columns = <\n"
+  ReadInto(MultiSortGrid(
                     "    item\n      FieldName = 'A'\n"
                     "      Title.SortIndex = 4\n      Title.SortMarker = smDownEx\n    end\n"
                     "    item\n      FieldName = 'B'\n"
                     "      Title.SortIndex = 2\n      Title.SortMarker = smUpEx\n    end\n"
                     "    item\n      FieldName = 'C'\n"
                     "      Title.SortIndex = 2\n      Title.SortMarker = smDownEx\n    end>\n"
-                    "end\n"),
+),
            &grid);
   auto& marked = grid.SortMarkedColumns();
   ASSERT_EQ(marked.size(), 3u);
@@ -161,17 +167,14 @@ TEST(ColumnStreaming, StoredSortIndexesWithGapsLoadCompacted) {
 TEST(ColumnStreaming, StoredSortIndexesOneToNLoadUnchanged) {
   TTestGrid grid(nullptr);
   grid.SetName("Grid1");
-  ReadInto(FromText("object Grid1: TTestGrid\n"
-                    "  OptionsEx = [dghFixed3D, dghHighlightFocus, dghClearSelection, "
-                    "dghMultiSortMarking, dghDialogFind]\n"
-                    "  Columns = <\n"
+  ReadInto(MultiSortGrid(
                     "    item\n      FieldName = 'A'\n"
                     "      Title.SortIndex = 3\n      Title.SortMarker = smDownEx\n    end\n"
                     "    item\n      FieldName = 'B'\n"
                     "      Title.SortIndex = 1\n      Title.SortMarker = smUpEx\n    end\n"
                     "    item\n      FieldName = 'C'\n"
                     "      Title.SortIndex = 2\n      Title.SortMarker = smDownEx\n    end>\n"
-                    "end\n"),
+),
            &grid);
   TDBGridColumnsEx* columns = grid.Columns();
   EXPECT_EQ(columns->Items(0)->Title()->SortIndex(), 3);
