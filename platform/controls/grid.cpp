@@ -297,10 +297,7 @@ void TCustomGrid::MoveColumn(int fromIndex, int toIndex) {
   ColWidths(toIndex);
   MoveItem(colWidths_, fromIndex, toIndex);
   MoveItem(tabStops_, fromIndex, toIndex);
-  MoveAdjust(current_.X, fromIndex, toIndex);
-  MoveAdjust(anchor_.X, fromIndex, toIndex);
-  MoveAdjust(inplaceCol_, fromIndex, toIndex);
-  Invalidate();
+  FollowMovedLine(&TGridCoord::X, inplaceCol_, fromIndex, toIndex);
   ColumnMoved(fromIndex, toIndex);
   ColWidthsChanged();
   UpdateEdit();
@@ -311,13 +308,18 @@ void TCustomGrid::MoveRow(int fromIndex, int toIndex) {
   RowHeights(fromIndex);
   RowHeights(toIndex);
   MoveItem(rowHeights_, fromIndex, toIndex);
-  MoveAdjust(current_.Y, fromIndex, toIndex);
-  MoveAdjust(anchor_.Y, fromIndex, toIndex);
-  MoveAdjust(inplaceRow_, fromIndex, toIndex);
-  Invalidate();
+  FollowMovedLine(&TGridCoord::Y, inplaceRow_, fromIndex, toIndex);
   RowMoved(fromIndex, toIndex);
   RowHeightsChanged();
   UpdateEdit();
+}
+
+// The current cell, the selection's anchor and the editor's cell move with their line.
+void TCustomGrid::FollowMovedLine(int TGridCoord::*axis, int& inplace, int fromIndex, int toIndex) {
+  MoveAdjust(current_.*axis, fromIndex, toIndex);
+  MoveAdjust(anchor_.*axis, fromIndex, toIndex);
+  MoveAdjust(inplace, fromIndex, toIndex);
+  Invalidate();
 }
 
 void TCustomGrid::InvalidateRect(const TGridRect& rect) {

@@ -249,6 +249,7 @@ class TCustomGrid : public TCustomControl {
   void Initialize();
   void SetFixedCount(int& field, int v, int count, const char* tooBig);
   void SelectionMoved(const TGridRect& oldSel);
+  void FollowMovedLine(int TGridCoord::*axis, int& inplace, int fromIndex, int toIndex);
   void TopLeftMoved(TGridCoord oldTopLeft);
   void UpdateScrollPos();
   void ScrollBy(int bar, int code, int pos);
