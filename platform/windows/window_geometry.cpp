@@ -12,20 +12,12 @@ std::vector<HWND>& Siblings(TWindowData& w) {
   return w.IsChildWindow() ? FindWindowData(w.parent)->children : TopLevelList();
 }
 
-// The area a window covers, in its parent's client coordinates, made dirty in the parent.
+// The area a child window covers, in its parent's client coordinates, made dirty in the
+// parent. Top-level windows each have a picture of their own, which the toolkit composes:
+// nothing underneath them needs painting again.
 void InvalidateUnderneath(TWindowData& w) {
-  if (!(w.style & WS_VISIBLE)) return;
-  if (w.IsChildWindow()) {
-    RedrawWindow(w.parent, &w.bounds, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
-  } else {
-    for (HWND other : TopLevelList()) {
-      if (other == w.handle) continue;
-      TRect r = w.bounds;
-      TRect ob = WindowBounds(other);
-      OffsetRect(r, -ob.Left, -ob.Top);
-      RedrawWindow(other, &r, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN);
-    }
-  }
+  if (!(w.style & WS_VISIBLE) || !w.IsChildWindow()) return;
+  RedrawWindow(w.parent, &w.bounds, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
 }
 
 void MoveInZOrder(TWindowData& w, HWND insertAfter) {
