@@ -136,6 +136,27 @@ HDC MakeDC(HWND h, bool client, const TRegion* limit) {
   return dc;
 }
 
+// A client device context clipped to the window's update region.
+HDC UpdateDC(const TWindowData& w) {
+  TRegion limit = w.update;
+  limit.Offset(w.client.Left, w.client.Top);
+  return MakeDC(w.handle, true, &limit);
+}
+
+// Gives a device context back however the scope ends.
+class TDCScope {
+ public:
+  TDCScope(HWND h, HDC dc) : h_(h), dc_(dc) {}
+  ~TDCScope() { ReleaseDC(h_, dc_); }
+  TDCScope(const TDCScope&) = delete;
+  TDCScope& operator=(const TDCScope&) = delete;
+  HDC Get() const { return dc_; }
+
+ private:
+  HWND h_;
+  HDC dc_;
+};
+
 void PresentDirty() {
   for (auto& [top, surface] : State().surfaces) {
     if (surface.dirty.IsEmpty()) continue;
@@ -272,10 +293,9 @@ bool GetUpdateRect(HWND h, TRect& r, bool erase) {
   if (!w) return false;
   r = w->update.Bounds();
   if (erase && w->erasePending && !w->update.IsEmpty()) {
-    HDC dc = MakeDC(h, true, &w->update);
+    TDCScope dc(h, UpdateDC(*w));
     w->erasePending = false;
-    SendMessage(h, WM_ERASEBKGND, reinterpret_cast<WPARAM>(dc));
-    ReleaseDC(h, dc);
+    SendMessage(h, WM_ERASEBKGND, reinterpret_cast<WPARAM>(dc.Get()));
   }
   return !r.IsEmpty();
 }
@@ -320,14 +340,11 @@ HDC BeginPaint(HWND h, PAINTSTRUCT& ps) {
   TWindowData* w = FindWindowData(h);
   ps = PAINTSTRUCT{};
   if (!w) return nullptr;
-  TRegion update = w->update;
+  ps.hdc = UpdateDC(*w);
+  ps.rcPaint = w->update.Bounds();
   bool erase = w->erasePending;
   w->update = TRegion();
   w->erasePending = false;
-  TRegion limit = update;
-  limit.Offset(w->client.Left, w->client.Top);
-  ps.hdc = MakeDC(h, true, &limit);
-  ps.rcPaint = update.Bounds();
   ps.fErase = erase && SendMessage(h, WM_ERASEBKGND, reinterpret_cast<WPARAM>(ps.hdc)) == 0;
   return ps.hdc;
 }
@@ -381,10 +398,9 @@ int ScrollWindowEx(HWND h, int dx, int dy, const TRect* scroll, const TRect* cli
   TRegion invalid = visible.Intersect(area).Subtract(ScrolledValidArea(visible, area, dx, dy));
   {
     TPaintPass pass;
-    HDC dc = GetDC(h);
+    TDCScope dc(h, GetDC(h));
     TRect scrollArea = scroll ? *scroll : client;
-    ScrollDC(dc, dx, dy, &scrollArea, &area, nullptr, nullptr);
-    ReleaseDC(h, dc);
+    ScrollDC(dc.Get(), dx, dy, &scrollArea, &area, nullptr, nullptr);
   }
   // The part of the update region that moved with the pixels moves too.
   TRegion moved = w->update.Intersect(area);

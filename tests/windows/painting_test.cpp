@@ -130,6 +130,24 @@ TEST_F(Painting, PaintClipIsTheUpdateRegion) {
   EXPECT_EQ(Pixel(top, 25, 15), ColorToRGB(clWhite)) << "outside the update region nothing changes";
 }
 
+TEST_F(Painting, GetUpdateRectCanEraseJustTheUpdateRegion) {
+  HWND top = MakeTop(Bounds(0, 0, 100, 100), WS_POPUP | WS_VISIBLE | WS_BORDER, clWhite);
+  Pump();
+  TRect part = Rect(10, 10, 20, 20);
+  InvalidateRect(top, &part, true);
+  TRect r;
+  EXPECT_TRUE(GetUpdateRect(top, r, true));
+  EXPECT_EQ(r, part);
+  // Client (15,15) is window (16,16): the border is one pixel.
+  EXPECT_EQ(Pixel(top, 16, 16), ColorToRGB(clBtnFace));
+  EXPECT_EQ(Pixel(top, 10, 10), ColorToRGB(clWhite)) << "client (9,9) lies outside the update region";
+  EXPECT_EQ(Pixel(top, 21, 21), ColorToRGB(clWhite));
+  ClearLog();
+  Pump();
+  EXPECT_TRUE(Logged(top, WM_ERASEBKGND).empty()) << "erased once is enough";
+  EXPECT_EQ(Logged(top, WM_PAINT).size(), 1u);
+}
+
 TEST_F(Painting, UpdateWindowPaintsAtOnce) {
   HWND top = MakeTop(Bounds(0, 0, 100, 100));
   Pump();
