@@ -1,0 +1,112 @@
+// Columns over a lookup field: shown text, the special row, stepping through the lookup list.
+#include <gtest/gtest.h>
+
+#include "gridlib/controls/spec_row.h"
+#include "gridlib/grid/columns.h"
+#include "gridlib/grid/grid_data_link.h"
+#include "platform/data/data_source.h"
+#include "platform/data/field_kinds.h"
+#include "platform/data/mem_dataset.h"
+#include "tests/grid/grid_test_support.h"
+
+using namespace grid_test;
+
+namespace {
+
+TField* AddField(TDataSet* ds, TFieldType type, const char* name, int size = 0) {
+  TField* field = CreateFieldOfType(type, ds);
+  field->SetFieldName(name);
+  if (size > 0) field->SetSize(size);
+  field->SetDataSet(ds);
+  return field;
+}
+
+// Orders with a customer code, and the customers they name.
+class LookupColumn : public testing::Test {
+ protected:
+  void SetUp() override {
+    customers = std::make_unique<TMemDataSet>(nullptr);
+    customers->FieldDefs()->Add("Code", ftInteger);
+    customers->FieldDefs()->Add("Title", ftString, 20);
+    customers->CreateDataSet();
+    for (int code : {10, 20, 30}) {
+      customers->AppendRecord({Variant(code), Variant("Customer " + std::to_string(code))});
+    }
+    orders = std::make_unique<TMemDataSet>(nullptr);
+    AddField(orders.get(), ftInteger, "ID");
+    AddField(orders.get(), ftInteger, "Customer");
+    TField* title = AddField(orders.get(), ftString, "CustomerTitle", 20);
+    title->SetFieldKind(fkLookup);
+    title->SetKeyFields("Customer");
+    title->SetLookupDataSet(customers.get());
+    title->SetLookupKeyFields("Code");
+    title->SetLookupResultField("Title");
+    orders->CreateDataSet();
+    orders->AppendRecord({Variant(1), Variant(20)});
+    orders->AppendRecord({Variant(2), Variant::Null()});
+    orders->First();
+    source.SetDataSet(orders.get());
+    grid.SetDataSource(&source);
+    column = grid.Columns()->Add();
+    column->SetFieldName("CustomerTitle");
+  }
+  void TearDown() override { grid.SetDataSource(nullptr); }
+  int Customer() { return orders->FieldByName("Customer")->AsInteger(); }
+
+  std::unique_ptr<TMemDataSet> customers;
+  std::unique_ptr<TMemDataSet> orders;
+  TDataSource source{nullptr};
+  TTestGrid grid{nullptr};
+  TColumnEx* column = nullptr;
+};
+
+}  // namespace
+
+TEST_F(LookupColumn, ShowsTheLookedUpTextAndItsKind) {
+  EXPECT_EQ(column->GetColumnType(), cctLookup);
+  EXPECT_EQ(column->DisplayText(), "Customer 20");
+  EXPECT_EQ(column->LookupDisplayFields(), "Title");
+  EXPECT_EQ(GetColumnEditStyle(column), 3);
+  column->SetReadOnly(true);
+  EXPECT_EQ(GetColumnEditStyle(column), 0) << "an explicitly read-only column has no drop-down";
+}
+
+TEST_F(LookupColumn, SpecialRowStandsForItsKeyAndForMissingValues) {
+  TSpecRowEx* row = column->DropDownSpecRow();
+  row->SetCellsText("(nobody);-");
+  row->SetValue(Variant(20));
+  EXPECT_EQ(column->DisplayText(), "Customer 20") << "an invisible row changes nothing";
+  row->SetVisible(true);
+  EXPECT_EQ(column->DisplayText(), "(nobody)");
+  row->SetValue(Variant(99));
+  EXPECT_EQ(column->DisplayText(), "Customer 20");
+  orders->Next();
+  EXPECT_EQ(column->DisplayText(), "(nobody)") << "a key that finds nothing shows the row";
+  row->SetShowIfNotInKeyList(false);
+  EXPECT_EQ(column->DisplayText(), "");
+  EXPECT_EQ(row->GetCellText(1), "-");
+  EXPECT_EQ(row->GetCellText(2), "");
+  EXPECT_EQ(row->GetCellText(-1), "");
+}
+
+TEST_F(LookupColumn, SteppingWalksTheLookupListAndWrapsAround) {
+  column->SetNextFieldValue(1);
+  EXPECT_EQ(Customer(), 30);
+  EXPECT_EQ(column->DisplayText(), "Customer 30");
+  column->SetNextFieldValue(1);
+  EXPECT_EQ(Customer(), 10) << "past the last customer comes the first";
+  column->SetNextFieldValue(-1);
+  EXPECT_EQ(Customer(), 30) << "before the first customer comes the last";
+  orders->Post();
+  orders->Next();
+  column->SetNextFieldValue(1);
+  EXPECT_EQ(Customer(), 10) << "an empty key starts at the first customer";
+  orders->Cancel();
+}
+
+TEST_F(LookupColumn, KeyFieldsMustBeWritable) {
+  EXPECT_TRUE(column->CanModify(false));
+  orders->FieldByName("Customer")->SetReadOnly(true);
+  EXPECT_FALSE(column->CanModify(false));
+  EXPECT_EQ(GetColumnEditStyle(column), 0);
+}
