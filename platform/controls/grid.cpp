@@ -32,7 +32,8 @@ void MoveItem(std::vector<T>& items, int from, int to) {
 }  // namespace
 
 TCustomGrid::TCustomGrid(TComponent* owner) : TCustomControl(owner) {
-  controlStyle_ = {csCaptureMouse, csOpaque, csDoubleClicks, csClickEvents};
+  // No csClickEvents: the grid reports Click and DblClick itself, once per cell change.
+  controlStyle_ = {csCaptureMouse, csOpaque, csDoubleClicks};
   colWidths_.assign(5, defaultColWidth_);
   rowHeights_.assign(5, defaultRowHeight_);
   tabStops_.assign(5, true);

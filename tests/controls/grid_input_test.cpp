@@ -107,6 +107,19 @@ TEST_F(GridInputTest, ClickSelectsAndDragSelectsARange) {
   EXPECT_EQ(grid->Col(), 1);
 }
 
+TEST_F(GridInputTest, ClicksAndDoubleClicksAreReportedOnce) {
+  int clicks = 0, doubleClicks = 0;
+  grid->OnClick.Bind(nullptr, "Clicked", [&](TObject*) { ++clicks; });
+  grid->OnDblClick.Bind(nullptr, "DoubleClicked", [&](TObject*) { ++doubleClicks; });
+  Click(grid, 140, 60);
+  EXPECT_EQ(clicks, 1);
+  grid->Perform(WM_LBUTTONDBLCLK, MK_LBUTTON, MakeLParam(140, 60));
+  Release(grid, 140, 60);
+  EXPECT_EQ(doubleClicks, 1);
+  Key(grid, VK_DOWN);  // moving by keyboard is a click too
+  EXPECT_EQ(clicks, 2);
+}
+
 TEST_F(GridInputTest, HoldingTheMouseBelowTheGridScrollsTheSelection) {
   Press(grid, 70, 30);
   Drag(grid, 70, 140);
