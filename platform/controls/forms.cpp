@@ -304,6 +304,7 @@ class TOtherWindowsDisabled {
 TModalResult TCustomForm::ShowModal() {
   if (Visible() || !Enabled() || formState_.Contains(fsModal))
     throw EInvalidOperation("Cannot make a visible window modal");
+  if (!Application) throw EInvalidOperation("A modal form needs the application's message loop");
   ReleaseCapture();
   HWND previousActive = GetActiveWindow();
   TScopedInclude<TFormStateItem> modal(formState_, fsModal);

@@ -89,7 +89,7 @@ void TWinControl::WMReflect(TMessage& m) {
 }
 
 void TWinControl::WMSetCursor(TMessage& m) {
-  if (LoSigned(m.LParam) == HTCLIENT && reinterpret_cast<HWND>(m.WParam) == handle_) {
+  if (Screen && LoSigned(m.LParam) == HTCLIENT && reinterpret_cast<HWND>(m.WParam) == handle_) {
     TCursor cursor = Screen->Cursor();
     if (cursor == crDefault) {
       TControl* over = ControlAtPos(ScreenToClient(GetCursorPos()), false);
