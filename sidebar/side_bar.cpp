@@ -35,10 +35,12 @@ TnbSideBar::TnbSideBar(TComponent* owner) : TCustomControl(owner) {
   SetColor(clBtnFace);
   SetTabStop(true);
   SetWidth(120);
+  RegisterLive(true);
 }
 
 TnbSideBar::~TnbSideBar() {
   *alive_ = false;
+  RegisterLive(false);
   painting_ = true;
   activeHeader_ = hotHeader_ = mouseHeader_ = nullptr;
   hotButton_ = nullptr;
@@ -203,8 +205,8 @@ void TnbSideBar::SetViewStyle(TnbViewStyle v) {
 }
 
 void TnbSideBar::SetOptions(TnbBarOptions v) {
-  // Registering the window for drops joins with the drag-and-drop exchange.
   options_ = v;
+  UpdateDropRegistration();
   Invalidate();
 }
 

@@ -7,6 +7,7 @@
 #include "platform/controls/custom_control.h"
 #include "sidebar/alpha_blend.h"
 #include "sidebar/close_button.h"
+#include "sidebar/drag_drop_manager.h"
 #include "sidebar/headers.h"
 #include "sidebar/inplace_editor.h"
 #include "sidebar/sidebar_types.h"
@@ -125,6 +126,9 @@ class TnbSideBar : public TCustomControl {
   TnbEventAfterChangeStyle OnAfterChangeStyle;
   TContextPopupEvent OnEditorContextPopup;
   TnbEventDragAllowed OnDragAllowed;
+  TnbEventDragOver OnDragOver;
+  TnbEventDragEnter OnDragEnter;
+  TnbEventDragDrop OnDragDrop;
 
   // ---- update bracket ----
   virtual void BeginUpdate();
@@ -164,6 +168,21 @@ class TnbSideBar : public TCustomControl {
   // Clears the active header without the switch (the header was hidden).
   void ForgetActiveHeader() { activeHeader_ = nullptr; }
 
+  // ---- drag and drop (side_bar_drag.cpp) ----
+  // A bar of this process, or nil when `address` is none (the bar may be gone).
+  static TnbSideBar* FindLiveBar(const void* address);
+  // The button a drop at `p` would land at, with where: 1 before it, 2 after it, 3 after it
+  // as the last one; nil for none.
+  TnbButton* DropTargetAt(TPoint p, int& position) const;
+  uint32_t GetDropEffect(TnbSideBar* source, TShiftState shift, uint32_t allowed) const;
+  virtual void DoDragEnter(IDataObject* data, TnbSideBar* source, uint32_t keyState, TPoint screen, uint32_t& effect);
+  virtual void DoDragOver(TnbSideBar* source, uint32_t keyState, TPoint screen, uint32_t& effect);
+  virtual void DoDragLeave();
+  virtual void DoDrop(IDataObject* data, TnbSideBar* source, uint32_t keyState, TPoint screen, uint32_t& effect);
+  TnbButton* DraggedButton() const { return draggedButton_; }
+  TnbButton* DropTarget() const { return dropTarget_; }
+  TnbDragDropManager* DragDropManager() const { return dragManager_.get(); }
+
   // ---- layout persistence ----
   virtual void LoadFromFile(const String& fileName);
   virtual void LoadFromStream(TStream& stream);
@@ -180,6 +199,8 @@ class TnbSideBar : public TCustomControl {
   void Notification(TComponent* component, TOperation operation) override;
   void AdjustClientRect(TRect& rect) override;
   void CreateParams(TCreateParams& params) override;
+  void CreateWnd() override;
+  void DestroyWnd() override;
   void Paint() override;
   void MouseDown(TMouseButton button, TShiftState shift, int x, int y) override;
   void MouseMove(TShiftState shift, int x, int y) override;
@@ -197,6 +218,7 @@ class TnbSideBar : public TCustomControl {
   virtual void DoHide();
   virtual void DoClose();
   virtual bool DoDragAllowed(TnbButton* button);
+  virtual void DrawDropMark(TCanvas* canvas, const TRect& r, int position);
   // Fires OnContextPopup for a button, a header or the bar itself.
   virtual void ItemContextPopup(TObject* sender, TPoint mousePos, bool& handled);
 
@@ -243,6 +265,14 @@ class TnbSideBar : public TCustomControl {
   void CMHintShow(TMessage& m);
   void CMRepaint(TMessage& m);
   void CMVisibleChanged(TMessage& m);
+
+  // Drags (side_bar_drag.cpp).
+  void PrepareDrag(TPoint p, TShiftState shift);
+  bool MaybeStartDrag(TPoint p);
+  void StartDrag();
+  bool InternalDrop(int position, uint32_t& effect, IDataObject* data, TnbSideBar* source);
+  void UpdateDropRegistration();
+  void RegisterLive(bool alive);
 
   // Timers (side_bar_timers.cpp).
   void StartTimer(uintptr_t id, uint32_t ms);
@@ -309,6 +339,14 @@ class TnbSideBar : public TCustomControl {
   TnbHeader* autoChangeCandidate_ = nullptr;
   TnbButton* draggedButton_ = nullptr;
   TnbButton* dropTarget_ = nullptr;
+  int dropPosition_ = 1;
+  TnbDropMode dropMode_ = dmNowhere;
+  bool dragPending_ = false;
+  bool dragAccepted_ = false;
+  bool dropRegistered_ = false;
+  TPoint pressPoint_{};
+  int dragThreshold_ = 5;
+  std::unique_ptr<TnbDragDropManager> dragManager_;
   // Headers a running switch works on; cleared when they go, so the switch stops cleanly.
   TnbHeader* switchTarget_ = nullptr;
   TnbHeader* slideFrom_ = nullptr;

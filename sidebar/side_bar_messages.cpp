@@ -49,7 +49,7 @@ void TnbSideBar::WMKillFocus(TMessage& m) {
 
 void TnbSideBar::WMLButtonUp(TMessage& m) {
   // A release ends any pending drag before the click is handled.
-  draggedButton_ = nullptr;
+  dragPending_ = false;
   Inherited(m);
 }
 

@@ -39,6 +39,7 @@ void TnbSideBar::MouseDown(TMouseButton button, TShiftState shift, int x, int y)
     hotButton_->SetDown(true);
     InvalidateRect(Grown(hotButton_->Rects().Button));
   }
+  PrepareDrag(p, shift);
 }
 
 bool TnbSideBar::TrackBoxes(TPoint p) {
@@ -106,7 +107,7 @@ void TnbSideBar::SetHotHeader(TnbHeader* header) {
 
 void TnbSideBar::MouseMove(TShiftState shift, int x, int y) {
   TCustomControl::MouseMove(shift, x, y);
-  if (inMouseMove_ || Editing()) return;
+  if (MaybeStartDrag({x, y}) || inMouseMove_ || Editing()) return;
   TnbFlagScope guard(inMouseMove_);
   if (!TrackBoxes({x, y})) TrackItems({x, y});
 }

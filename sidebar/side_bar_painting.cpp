@@ -139,6 +139,7 @@ class TnbSideBarPainter {
     const TRect body = Rect(r.Left, caption.Bottom + 1, r.Right, caption.Bottom + 1 + height);
     h->SetBodyRect(body);
     h->PaintBody(&bmp_, body);
+    DrawDropMarkIn(h);
     bar_.downBoxNeeded_ = body.Bottom + 5 > r.Bottom;
     return body.Bottom + gap_;
   }
@@ -150,7 +151,16 @@ class TnbSideBarPainter {
       active->SetBodyRect(body);
     }
     active->PaintBody(&bmp_, body);
+    DrawDropMarkIn(active);
     PlaceListBoxes(active, body);
+  }
+
+  // The mark of a drag over the bar: at the target button, or at the top of an empty header
+  // the drag would change to.
+  void DrawDropMarkIn(TnbHeader* h) {
+    TnbButton* target = bar_.dropTarget_;
+    if (target != nullptr && target->Header() == h) bar_.DrawDropMark(c_, target->Rects().Button, bar_.dropPosition_);
+    else if (target == nullptr && bar_.autoChangeCandidate_ == h) bar_.DrawDropMark(c_, h->BodyRect(), 1);
   }
 
   void PlaceListBoxes(TnbHeader* active, const TRect& body) {

@@ -1,8 +1,10 @@
 #pragma once
 
 #include <cstdint>
+#include <vector>
 
 #include "platform/classes/enum_info.h"
+#include "platform/controls/control_drag.h"
 #include "platform/controls/control_types.h"
 #include "platform/controls/forms.h"
 #include "platform/controls/std_control_types.h"
@@ -10,6 +12,7 @@
 #include "platform/core/sets.h"
 #include "platform/core/types.h"
 #include "platform/graphics/canvas.h"
+#include "platform/windows/drag_drop.h"
 
 // Enumerations, option sets and event types of the side bar. Their names and ordinals are
 // part of the stored layout, so they must not be reordered.
@@ -137,6 +140,14 @@ using TnbEventChangeViewStyle =
     TEvent<void(TObject* Sender, TnbViewStyle OldStyle, TnbViewStyle NewStyle, bool& CanChange)>;
 using TnbEventAfterChangeStyle = TEvent<void(TObject* Sender, TnbPreSet NewStyle)>;
 using TnbEventDragAllowed = TEvent<void(TnbSideBar* Sender, TnbButton* Button, bool& Allowed)>;
+using TnbEventDragOver = TEvent<void(TnbSideBar* Sender, TObject* Source, TShiftState Shift, TDragState State,
+                                     TPoint Pt, TnbDropMode Mode, uint32_t& Effect, bool& Accept)>;
+using TnbEventDragEnter =
+    TEvent<void(TnbSideBar* Sender, IDataObject* DataObject, TObject* Source, TShiftState Shift, TDragState State,
+                TPoint Pt, TnbDropMode Mode, uint32_t& Effect, bool& Accept)>;
+using TnbEventDragDrop =
+    TEvent<void(TnbSideBar* Sender, TObject* Source, IDataObject* DataObject, const std::vector<uint32_t>& Formats,
+                TShiftState Shift, TPoint Pt, uint32_t& Effect, TnbDropMode Mode)>;
 
 // The rectangle every element that is not shown is parked at; no hit test matches it.
 constexpr TRect kHiddenRect{-1000, -1000, 0, 0};

@@ -1,0 +1,232 @@
+#include <set>
+
+#include "platform/controls/application.h"
+#include "platform/controls/screen.h"
+#include "platform/windows/keys.h"
+#include "sidebar/side_bar.h"
+
+// Buttons dragged within a bar, between bars and out of the program; drops onto the bar.
+
+namespace {
+
+std::set<const void*>& LiveBars() {
+  static std::set<const void*> bars;
+  return bars;
+}
+
+}  // namespace
+
+TnbSideBar* TnbSideBar::FindLiveBar(const void* address) {
+  const auto& bars = LiveBars();
+  return bars.count(address) ? static_cast<TnbSideBar*>(const_cast<void*>(address)) : nullptr;
+}
+
+void TnbSideBar::RegisterLive(bool alive) {
+  if (alive) LiveBars().insert(static_cast<const void*>(this));
+  else LiveBars().erase(static_cast<const void*>(this));
+}
+
+TnbButton* TnbSideBar::DropTargetAt(TPoint p, int& position) const {
+  const bool single = SingleActiveLayout();
+  for (int i = 0; i < HeaderCount(); ++i) {
+    TnbHeader* h = Header(i);
+    if (single ? h != activeHeader_ : !h->Opened()) continue;
+    for (int j = 0; j < h->ButtonCount(); ++j) {
+      TnbButton* b = h->GetButton(j);
+      const TRect real = b->Rects().Button;
+      if (!b->Visible() || real == kHiddenRect) continue;
+      // The whole row answers; the first and last buttons reach up and down the body.
+      TRect hit = Rect(-1000, real.Top, 20000, real.Bottom);
+      if (single && b->IsFirstVisible()) hit.Top = -10000;
+      if (single && b->IsLastVisible()) hit.Bottom = 20000;
+      if (!PtInRect(hit, p)) continue;
+      const bool upper = real.Top + (real.Bottom - real.Top) / 2 > p.y;
+      position = upper && b->IsFirstVisible() ? 1 : b->IsLastVisible() ? 3 : 2;
+      return b;
+    }
+  }
+  return nullptr;
+}
+
+uint32_t TnbSideBar::GetDropEffect(TnbSideBar* source, TShiftState shift, uint32_t allowed) const {
+  uint32_t result = allowed;
+  if (source != this && (allowed & DROPEFFECT_COPY)) result = DROPEFFECT_COPY;
+  if (source == this && (allowed & DROPEFFECT_MOVE)) result = DROPEFFECT_MOVE;
+  const bool ctrl = shift.Contains(ssCtrl), shiftKey = shift.Contains(ssShift);
+  if (!ctrl && shiftKey && (allowed & DROPEFFECT_MOVE)) result = DROPEFFECT_MOVE;
+  if (ctrl && shiftKey && (allowed & DROPEFFECT_LINK)) result = DROPEFFECT_LINK;
+  if (ctrl && !shiftKey && (allowed & DROPEFFECT_COPY)) result = DROPEFFECT_COPY;
+  return result;
+}
+
+void TnbSideBar::DoDragEnter(IDataObject* data, TnbSideBar* source, uint32_t keyState, TPoint screen,
+                             uint32_t& effect) {
+  const TShiftState shift = KeysToShiftState(keyState);
+  const TPoint p = ScreenToClient(screen);
+  bool accept = true;
+  effect = GetDropEffect(source, shift, effect);
+  OnDragEnter.Call(this, data, source, shift, dsDragEnter, p, dropMode_, effect, accept);
+  OnDragOver.Call(this, source, shift, dsDragEnter, p, dropMode_, effect, accept);
+  dragAccepted_ = accept;
+  if (!accept) effect = DROPEFFECT_NONE;
+}
+
+void TnbSideBar::DoDragOver(TnbSideBar* source, uint32_t keyState, TPoint screen, uint32_t& effect) {
+  const TShiftState shift = KeysToShiftState(keyState);
+  const TPoint p = ScreenToClient(screen);
+  bool accept = true;
+  int position = 1;
+  TnbButton* target = DropTargetAt(p, position);
+  dropMode_ = target ? dmButton : dmNowhere;
+  if (options_.Contains(boAutoChangeHeader)) {
+    for (int i = 0; i < HeaderCount(); ++i) {
+      TnbHeader* h = Header(i);
+      if (!PtInRect(h->CaptionRect(), p) && !PtInRect(h->BodyRect(), p)) continue;
+      if (h != autoChangeCandidate_) {
+        autoChangeCandidate_ = h;
+        StartTimer(3, autoChangeDelay_);
+      }
+      break;
+    }
+  }
+  if (target != dropTarget_ || position != dropPosition_ || target != nullptr) Invalidate();
+  dropTarget_ = target;
+  dropPosition_ = position;
+  effect = GetDropEffect(source, shift, effect);
+  OnDragOver.Call(this, source, shift, dsDragMove, p, dropMode_, effect, accept);
+  dragAccepted_ = accept;
+  if (!accept) effect = DROPEFFECT_NONE;
+}
+
+void TnbSideBar::DoDragLeave() {
+  if (dropTarget_ != nullptr) Invalidate();
+  dropTarget_ = nullptr;
+  autoChangeCandidate_ = nullptr;
+  uint32_t effect = 0;
+  bool accept = dragAccepted_;
+  OnDragOver.Call(this, nullptr, TShiftState{}, dsDragLeave, TPoint{}, dropMode_, effect, accept);
+  dragAccepted_ = accept;
+}
+
+void TnbSideBar::DoDrop(IDataObject* data, TnbSideBar* source, uint32_t keyState, TPoint screen, uint32_t& effect) {
+  if (effect == DROPEFFECT_NONE) return;
+  const TShiftState shift = KeysToShiftState(keyState);
+  const TPoint p = ScreenToClient(screen);
+  const std::vector<TClipboardFormat> formats = data ? data->Formats() : std::vector<TClipboardFormat>{};
+  effect = GetDropEffect(source, shift, effect);
+  const bool taken = options_.Contains(boInternalDrop) && InternalDrop(dropTarget_ ? dropPosition_ : 1, effect, data, source);
+  if (!taken) OnDragDrop.Call(this, source, data, formats, shift, p, effect, dropMode_);
+  dropTarget_ = nullptr;
+  autoChangeCandidate_ = nullptr;
+  Invalidate();
+}
+
+// A drop of this bar's own dragged button: a reorder within its header, or a copy into
+// another header (a move when the source then deletes the original).
+bool TnbSideBar::InternalDrop(int position, uint32_t& effect, IDataObject* data, TnbSideBar* source) {
+  if (source != this || draggedButton_ == nullptr || data == nullptr ||
+      !data->QueryGetData(TnbDragDropManager::ResourceFormat()))
+    return false;
+  TnbUpdateLock lock(this);
+  const bool moveWanted = (effect & DROPEFFECT_MOVE) != 0;
+  effect = DROPEFFECT_NONE;
+  TnbButton* dragged = draggedButton_;
+  TnbHeader* into = nullptr;
+  int index = 0;
+  if (dropTarget_ != nullptr) {
+    into = dropTarget_->Header();
+    index = dropTarget_->Index() + (position == 1 ? 0 : 1);
+    if (into == dragged->Header() && moveWanted) {
+      dragged->SetIndex(std::min(dropTarget_->Index(), into->ButtonCount() - 1));
+      return true;
+    }
+  } else if (autoChangeCandidate_ != nullptr && autoChangeCandidate_->ButtonCount() == 0) {
+    into = autoChangeCandidate_;
+  } else {
+    return false;
+  }
+  TnbButton* copy = into->Buttons()->Insert(std::min(index, into->ButtonCount()));
+  copy->Assign(dragged);
+  if (moveWanted) effect = DROPEFFECT_MOVE;
+  return true;
+}
+
+void TnbSideBar::PrepareDrag(TPoint p, TShiftState shift) {
+  int position = 1;
+  TnbButton* target = DropTargetAt(p, position);
+  const bool allowed = target != nullptr && DoDragAllowed(target);
+  pressPoint_ = p;
+  const bool plain = !shift.Contains(ssShift) && !shift.Contains(ssCtrl);
+  if (allowed && plain && !dragPending_ && draggedButton_ == nullptr) {
+    dragThreshold_ = Mouse != nullptr ? Mouse->DragThreshold() : 5;
+    dragPending_ = true;
+  }
+}
+
+bool TnbSideBar::MaybeStartDrag(TPoint p) {
+  if (!dragPending_) return false;
+  if (std::abs(p.x - pressPoint_.x) < dragThreshold_ && std::abs(p.y - pressPoint_.y) < dragThreshold_) return false;
+  StartDrag();
+  return true;
+}
+
+void TnbSideBar::StartDrag() {
+  dragPending_ = false;
+  if (hotButton_ == nullptr || !dragManager_) return;
+  const std::shared_ptr<bool> alive = alive_;
+  draggedButton_ = hotButton_;
+  draggedButton_->SetState(hbsUp);
+  draggedButton_->SetDown(false);
+  autoChangeCandidate_ = nullptr;
+  dropMode_ = dmButton;
+  std::unique_ptr<TDataObject> data = dragManager_->MakeData(draggedButton_);
+  uint32_t effect = DROPEFFECT_NONE;
+  DoDragDrop(data.get(), dragManager_.get(), DROPEFFECT_COPY | DROPEFFECT_MOVE, effect);
+  if (!*alive) return;
+  if (effect == DROPEFFECT_MOVE && draggedButton_ != nullptr && draggedButton_->Buttons() != nullptr) {
+    TnbUpdateLock lock(this);
+    draggedButton_->Buttons()->DeleteButton(draggedButton_);
+  }
+  draggedButton_ = nullptr;
+}
+
+void TnbSideBar::UpdateDropRegistration() {
+  const bool wanted = HandleAllocated() && !IsDesigning() &&
+                      (options_.Contains(boAcceptOLEDrop) || options_.Contains(boInternalDrop));
+  if (wanted == dropRegistered_) return;
+  if (wanted) RegisterDragDrop(Handle(), dragManager_.get());
+  else RevokeDragDrop(Handle());
+  dropRegistered_ = wanted;
+}
+
+void TnbSideBar::CreateWnd() {
+  TCustomControl::CreateWnd();
+  if (!dragManager_) dragManager_ = std::make_unique<TnbDragDropManager>(this);
+  UpdateDropRegistration();
+}
+
+void TnbSideBar::DestroyWnd() {
+  if (dropRegistered_ && HandleAllocated()) RevokeDragDrop(Handle());
+  dropRegistered_ = false;
+  if (alertButton_ != nullptr) SetAlertButton(nullptr);
+  TCustomControl::DestroyWnd();
+}
+
+void TnbSideBar::DrawDropMark(TCanvas* c, const TRect& r, int position) {
+  if (!dragAccepted_ || dropMode_ != dmButton) return;
+  const int L = r.Left, T = r.Top, R = r.Right, B = r.Bottom;
+  std::vector<TPoint> points;
+  if (position == 1) points = {{L + 5, T - 1}, {R - 5, T - 1}, {R - 2, T + 5}, {R - 2, T - 2}, {L + 2, T - 2}, {L + 2, T + 5}};
+  else if (position == 2)
+    points = {{L + 5, B + 1}, {R - 5, B + 1}, {R - 2, B - 4}, {R - 2, B + 6},
+              {R - 5, B + 2}, {L + 5, B + 2}, {L + 2, B + 6}, {L + 2, B - 4}};
+  else points = {{L + 5, B + 1}, {R - 5, B + 1}, {R - 2, B - 5}, {R - 2, B + 2}, {L + 2, B + 2}, {L + 2, B - 5}};
+  const TPenStyle style = c->Pen()->Style();
+  const TColor color = c->Brush()->Color();
+  c->Pen()->SetStyle(psClear);
+  c->Brush()->SetStyle(bsSolid);
+  c->Brush()->SetColor(dropMarkColor_);
+  c->Polygon(points);
+  c->Pen()->SetStyle(style);
+  c->Brush()->SetColor(color);
+}

@@ -1,0 +1,153 @@
+#include <gtest/gtest.h>
+
+#include "platform/windows/drag_drop.h"
+#include "platform/windows/keys.h"
+#include "platform/windows/messages.h"
+#include "tests/sidebar/sidebar_fixture.h"
+
+// Buttons dragged on the bar: the exchanged data, where a drop lands, the effect chosen by
+// the keys, and what an internal drop does.
+
+namespace {
+
+// Carries a drag straight to one point of the bar: enter, move, drop there.
+class TDropAtPoint : public TDragDropService {
+ public:
+  HWND window = nullptr;
+  TPoint screen{};
+  uint32_t keys = 0;
+  TDragResult Run(IDataObject* data, IDropSource*, uint32_t okEffects, uint32_t& effect) override {
+    IDropTarget* target = DropTargetAt(window);
+    if (target == nullptr) return DRAGDROP_S_CANCEL;
+    uint32_t e = okEffects;
+    target->DragEnter(data, keys, screen, e);
+    e = okEffects;
+    target->DragOver(keys, screen, e);
+    target->Drop(data, keys, screen, e);
+    effect = e;
+    return DRAGDROP_S_DROP;
+  }
+};
+
+class DragTest : public SidebarTest {
+ protected:
+  void SetUp() override {
+    SidebarTest::SetUp();
+    auto service = std::make_unique<TDropAtPoint>();
+    drop_ = service.get();
+    SetDragDropService(std::move(service));
+    bar_->SetViewStyle(vsExplorerBar);
+    a_ = AddHeader("A", 3);
+    b_ = AddHeader("B", 2);
+    Layout();
+  }
+  void TearDown() override {
+    SetDragDropService(nullptr);
+    SidebarTest::TearDown();
+  }
+  // Presses on `from`, and drags it to `to` (client points), with modifier `keys`.
+  void Drag(TPoint from, TPoint to, uint32_t keys = 0) {
+    drop_->window = bar_->Handle();
+    drop_->screen = bar_->ClientToScreen(to);
+    drop_->keys = keys;
+    Move(from);
+    Press(from);
+    Move({from.x, from.y + 30});
+  }
+  static TPoint Below(const TRect& r) { return {(r.Left + r.Right) / 2, r.Bottom - 2}; }
+  TDropAtPoint* drop_ = nullptr;
+  TnbHeader* a_ = nullptr;
+  TnbHeader* b_ = nullptr;
+};
+
+}  // namespace
+
+TEST_F(DragTest, ResourceDataNamesTheHeaderAndButton) {
+  auto data = TnbDragDropManager(bar_).MakeData(bar_->Header(1)->GetButton(1));
+  TClipboardData block;
+  ASSERT_TRUE(data->GetData(TnbDragDropManager::ResourceFormat(), block));
+  const uint8_t expected[] = {24, 0, 0, 0, 1, 0, 0, 0, 16, 0, 0, 0, 2, 0, 0, 0, 8, 0, 0, 0, 1, 0, 0, 0, 1, 0, 0, 0};
+  EXPECT_EQ(block, TClipboardData(std::begin(expected), std::end(expected)));
+  EXPECT_EQ(data->Formats().front(), TnbDragDropManager::ReferenceFormat());
+  EXPECT_EQ(TnbDragDropManager::SourceBar(data.get()), bar_);
+}
+
+TEST_F(DragTest, DataFromAnotherProcessHasNoSourceBar) {
+  auto data = TnbDragDropManager(bar_).MakeData(a_->GetButton(0));
+  TClipboardData block;
+  data->GetData(TnbDragDropManager::ReferenceFormat(), block);
+  block[4] ^= 0x5A;  // another process id
+  TDataObject foreign;
+  foreign.SetData(TnbDragDropManager::ReferenceFormat(), block);
+  EXPECT_EQ(TnbDragDropManager::SourceBar(&foreign), nullptr);
+  TDataObject text;
+  text.SetData(CF_TEXT, {'h', 'i'});
+  EXPECT_EQ(TnbDragDropManager::SourceBar(&text), nullptr);
+}
+
+TEST_F(DragTest, DropTargetsCoverWholeRowsWithTheirPositions) {
+  int position = 0;
+  const TRect first = a_->GetButton(0)->Rects().Button;
+  EXPECT_EQ(bar_->DropTargetAt({1, first.Top + 1}, position), a_->GetButton(0));
+  EXPECT_EQ(position, 1);
+  EXPECT_EQ(bar_->DropTargetAt({1, first.Bottom - 1}, position), a_->GetButton(0));
+  EXPECT_EQ(position, 2);
+  const TRect last = a_->GetButton(2)->Rects().Button;
+  EXPECT_EQ(bar_->DropTargetAt({150, last.Bottom - 1}, position), a_->GetButton(2));
+  EXPECT_EQ(position, 3);
+  EXPECT_EQ(bar_->DropTargetAt({5, a_->CaptionRect().Top + 2}, position), nullptr);
+}
+
+TEST_F(DragTest, KeysChooseTheEffect) {
+  const uint32_t all = DROPEFFECT_COPY | DROPEFFECT_MOVE | DROPEFFECT_LINK;
+  EXPECT_EQ(bar_->GetDropEffect(bar_, {}, all), DROPEFFECT_MOVE);
+  EXPECT_EQ(bar_->GetDropEffect(nullptr, {}, all), DROPEFFECT_COPY);
+  EXPECT_EQ(bar_->GetDropEffect(nullptr, {ssShift}, all), DROPEFFECT_MOVE);
+  EXPECT_EQ(bar_->GetDropEffect(bar_, {ssCtrl}, all), DROPEFFECT_COPY);
+  EXPECT_EQ(bar_->GetDropEffect(bar_, {ssCtrl, ssShift}, all), DROPEFFECT_LINK);
+}
+
+TEST_F(DragTest, DraggingWithinAHeaderReorders) {
+  TnbButton* moved = a_->GetButton(0);
+  Drag(Centre(moved->Rects().Button), Below(a_->GetButton(2)->Rects().Button));
+  EXPECT_EQ(a_->ButtonCount(), 3);
+  EXPECT_EQ(a_->GetButton(2), moved);
+  EXPECT_EQ(bar_->DraggedButton(), nullptr);
+}
+
+TEST_F(DragTest, DraggingIntoAnotherHeaderMovesOrCopies) {
+  TnbButton* moved = a_->GetButton(1);
+  moved->SetTag(7);
+  Drag(Centre(moved->Rects().Button), Below(b_->GetButton(0)->Rects().Button));
+  EXPECT_EQ(a_->ButtonCount(), 2);
+  ASSERT_EQ(b_->ButtonCount(), 3);
+  EXPECT_EQ(b_->GetButton(1)->Tag(), 7);
+  Layout();
+  Drag(Centre(a_->GetButton(0)->Rects().Button), Below(b_->GetButton(0)->Rects().Button), MK_CONTROL);
+  EXPECT_EQ(a_->ButtonCount(), 2);
+  EXPECT_EQ(b_->ButtonCount(), 4);
+}
+
+TEST_F(DragTest, DroppingOnAnEmptyHeaderAddsTheButton) {
+  TnbHeader* empty = AddHeader("Empty");
+  Layout();
+  Drag(Centre(a_->GetButton(0)->Rects().Button), Centre(empty->CaptionRect()), MK_CONTROL);
+  EXPECT_EQ(empty->ButtonCount(), 1);
+  EXPECT_EQ(a_->ButtonCount(), 3);
+}
+
+TEST_F(DragTest, ModifiersAtThePressOrARefusalStartNoDrag) {
+  bar_->OnDragAllowed.Bind(form_, "Allowed", [this](TnbSideBar*, TnbButton* b, bool& allowed) {
+    allowed = b != a_->GetButton(2);
+  });
+  const TPoint p = Centre(a_->GetButton(0)->Rects().Button);
+  drop_->window = bar_->Handle();
+  drop_->screen = bar_->ClientToScreen(Below(b_->GetButton(0)->Rects().Button));
+  Move(p);
+  bar_->Perform(WM_LBUTTONDOWN, MK_LBUTTON | MK_SHIFT, PointToLParam(p));
+  Move({p.x, p.y + 30});
+  Release({p.x, p.y + 30});
+  EXPECT_EQ(b_->ButtonCount(), 2);
+  Drag(Centre(a_->GetButton(2)->Rects().Button), Below(b_->GetButton(0)->Rects().Button));
+  EXPECT_EQ(b_->ButtonCount(), 2);
+}
