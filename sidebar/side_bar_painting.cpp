@@ -4,7 +4,9 @@
 #include "platform/graphics/bitmap.h"
 #include "platform/graphics/blit.h"
 #include "platform/graphics/canvas.h"
+#include "platform/graphics/device_context.h"
 #include "platform/graphics/draw_edges.h"
+#include "platform/windows/messages.h"
 #include "sidebar/clip_scope.h"
 #include "sidebar/side_bar.h"
 
@@ -18,6 +20,7 @@ class TnbSideBarPainter {
     TRect r = bar_.ClientRect();
     bar_.AdjustClientRect(r);
     bar_.background_->Paint(&bmp_, r);
+    if (bar_.background_->Style() == btTransparent) DrawParentBehind();
     PlaceCloseBar(r);
     PlaceColumnUpBox(r);
     ApplyMargins(r);
@@ -30,6 +33,23 @@ class TnbSideBarPainter {
   }
 
  private:
+  // The parent paints its background into the bitmap at the bar's place, so the bar shows
+  // what lies behind it.
+  void DrawParentBehind() {
+    TWinControl* parent = bar_.Parent();
+    if (parent == nullptr) return;
+    HDC dc = c_->Handle();
+    const int saved = SaveDC(dc);
+    struct Restore {
+      HDC dc;
+      int saved;
+      ~Restore() { RestoreDC(dc, saved); }
+    } restore{dc, saved};
+    SetViewportOrgEx(dc, -bar_.Left() - bar_.BorderWidth(), -bar_.Top() - bar_.BorderWidth(), nullptr);
+    IntersectClipRect(dc, 0, 0, parent->ClientWidth(), parent->ClientHeight());
+    parent->Perform(WM_ERASEBKGND, reinterpret_cast<WPARAM>(dc), reinterpret_cast<LPARAM>(dc));
+  }
+
   void PlaceCloseBar(TRect& r) {
     closeRect_ = kHiddenRect;
     if (!bar_.closeButton_->Visible()) return;

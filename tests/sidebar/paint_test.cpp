@@ -119,3 +119,27 @@ TEST_F(PaintTest, AnExceptionWhilePaintingStillShowsWhatWasDrawn) {
   auto again = Paint();  // nothing stays stuck
   Check(At(*again, 100, 200) == clGray, *again, "after_exception");
 }
+
+TEST_F(PaintTest, TransparentBackgroundShowsTheParent) {
+  form_->SetColor(clLime);
+  bar_->Background()->SetStyle(btTransparent);
+  bar_->SetActiveHeader(nullptr);
+  auto bmp = Paint();
+  Check(At(*bmp, 100, 200) == 0x00FF00, *bmp, "transparent_background");
+}
+
+TEST_F(PaintTest, OverflowingListShowsItsScrollBoxes) {
+  TnbHeader* many = AddHeader("Many", 12);
+  bar_->SetActiveHeader(many);
+  Layout();
+  const TnbScrollBox& down = bar_->ScrollBox(TnbSideBar::ListDown);
+  const TnbScrollBox& up = bar_->ScrollBox(TnbSideBar::ListUp);
+  ASSERT_FALSE(IsRectEmpty(down.Rect));
+  EXPECT_TRUE(IsRectEmpty(up.Rect));  // nothing above: hidden
+  Click(down.Rect);
+  EXPECT_EQ(many->FirstVisibleIndex(), 1);
+  auto bmp = Paint();
+  EXPECT_FALSE(IsRectEmpty(bar_->ScrollBox(TnbSideBar::ListUp).Rect));
+  const TRect box = bar_->ScrollBox(TnbSideBar::ListDown).Rect;
+  Check(At(*bmp, box.Left + 3, box.Top + 3) == face_, *bmp, "list_boxes");
+}
