@@ -42,6 +42,25 @@ class TTestGraphic : public TGraphicControl {
   void Paint() override;
 };
 
+// Puts `before` in front of a control's WindowProc for the life of the hook; `before` answers
+// true when it handled the message itself. The previous procedure comes back at the end.
+class TWindowProcHook {
+ public:
+  TWindowProcHook(TControl* control, std::function<bool(TMessage&)> before)
+      : control_(control), previous_(control->WindowProc) {
+    control->WindowProc = [this, before](TMessage& m) {
+      if (!before(m)) previous_(m);
+    };
+  }
+  ~TWindowProcHook() { control_->WindowProc = previous_; }
+  TWindowProcHook(const TWindowProcHook&) = delete;
+  TWindowProcHook& operator=(const TWindowProcHook&) = delete;
+
+ private:
+  TControl* control_;
+  TWndMethod previous_;
+};
+
 class ControlTest : public ::testing::Test {
  protected:
   void SetUp() override;

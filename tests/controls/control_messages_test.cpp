@@ -126,18 +126,15 @@ TEST_F(ControlMessages, MouseEnterAndLeaveFollowThePointer) {
   TTestControl* a = AddControl(form, Bounds(0, 0, 50, 50));
   TTestGraphic* g = AddGraphic(form, Bounds(100, 0, 50, 50));
   std::vector<String> events;
-  TWndMethod aPrevious = a->WindowProc;
-  a->WindowProc = [&](TMessage& m) {
-    if (m.Msg == CM_MOUSEENTER && m.LParam == 0) events.push_back("enter a");
-    if (m.Msg == CM_MOUSELEAVE && m.LParam == 0) events.push_back("leave a");
-    aPrevious(m);
+  auto track = [&events](const char* name) {
+    return [&events, name](TMessage& m) {
+      if (m.Msg == CM_MOUSEENTER && m.LParam == 0) events.push_back(String("enter ") + name);
+      if (m.Msg == CM_MOUSELEAVE && m.LParam == 0) events.push_back(String("leave ") + name);
+      return false;
+    };
   };
-  TWndMethod gPrevious = g->WindowProc;
-  g->WindowProc = [&](TMessage& m) {
-    if (m.Msg == CM_MOUSEENTER && m.LParam == 0) events.push_back("enter g");
-    if (m.Msg == CM_MOUSELEAVE && m.LParam == 0) events.push_back("leave g");
-    gPrevious(m);
-  };
+  TWindowProcHook aHook(a, track("a"));
+  TWindowProcHook gHook(g, track("g"));
   InjectMouseMove(At(a, 5, 5));
   Pump();
   InjectMouseMove(At(a, 6, 5));
@@ -150,8 +147,6 @@ TEST_F(ControlMessages, MouseEnterAndLeaveFollowThePointer) {
   Application->HandleMessage();
   EXPECT_EQ(events.back(), "leave g");
   EXPECT_EQ(Application->MouseControl(), nullptr);
-  a->WindowProc = aPrevious;
-  g->WindowProc = gPrevious;
 }
 
 TEST_F(ControlMessages, WheelGoesToTheFocusedControlAndClimbsWhenUnhandled) {
@@ -192,16 +187,14 @@ TEST_F(ControlMessages, ParentsAreToldWhenTheirChildListChanges) {
   TForm* form = MakeForm();
   TTestControl* panel = AddControl(form, Bounds(0, 0, 200, 200));
   std::vector<std::pair<UINT, LPARAM>> notices;
-  TWndMethod previous = panel->WindowProc;
-  panel->WindowProc = [&](TMessage& m) {
+  TWindowProcHook hook(panel, [&](TMessage& m) {
     if (m.Msg == CM_CONTROLLISTCHANGE || m.Msg == CM_CONTROLCHANGE) notices.emplace_back(m.Msg, m.LParam);
-    previous(m);
-  };
+    return false;
+  });
   TTestGraphic* child = AddGraphic(panel, Bounds(0, 0, 10, 10));
   child->SetParent(form);
   EXPECT_EQ(notices, (std::vector<std::pair<UINT, LPARAM>>{
                          {CM_CONTROLLISTCHANGE, 1}, {CM_CONTROLCHANGE, 1}, {CM_CONTROLCHANGE, 0}, {CM_CONTROLLISTCHANGE, 0}}));
-  panel->WindowProc = previous;
 }
 
 TEST_F(ControlMessages, Ctl3DFollowsTheParentUntilSetOnItsOwn) {

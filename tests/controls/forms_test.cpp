@@ -126,11 +126,10 @@ TEST_F(Forms, PaintToDrawsTheControlIntoAnotherDeviceContext) {
   AddGraphic(panel, Bounds(10, 10, 20, 20), clRed);
   TTestControl* inner = AddControl(panel, Bounds(50, 10, 20, 20), clLime);
   bool sawPaintCopy = false;
-  TWndMethod previous = inner->WindowProc;
-  inner->WindowProc = [&](TMessage& m) {
+  TWindowProcHook hook(inner, [&](TMessage& m) {
     if (m.Msg == WM_PAINT) sawPaintCopy = inner->ControlState().Contains(csPaintCopy);
-    previous(m);
-  };
+    return false;
+  });
   TBitmap picture(120, 80);
   HDC dc = picture.Canvas()->Handle();
   panel->PaintTo(dc, 5, 5);
@@ -144,7 +143,6 @@ TEST_F(Forms, PaintToDrawsTheControlIntoAnotherDeviceContext) {
   EXPECT_EQ(at(2, 2), ColorToRGB(clWhite)) << "outside the control nothing is drawn";
   EXPECT_TRUE(sawPaintCopy);
   EXPECT_FALSE(inner->ControlState().Contains(csPaintCopy));
-  inner->WindowProc = previous;
 }
 
 TEST_F(Forms, EraseWithADeviceContextPaintsTheBackgroundThere) {

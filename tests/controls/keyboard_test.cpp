@@ -95,15 +95,12 @@ TEST_F(Keyboard, ReturnAndEscapeAreOfferedToTheFormsControlsAsDialogKeys) {
   TTestControl* okButton = AddControl(form, Bounds(0, 30, 50, 20));
   edit->SetFocus();
   std::vector<WPARAM> offered;
-  TWndMethod previous = okButton->WindowProc;
-  okButton->WindowProc = [&](TMessage& m) {
-    if (m.Msg == CM_DIALOGKEY) {
-      offered.push_back(m.WParam);
-      m.Result = m.WParam == VK_RETURN;  // takes Return, lets Escape go on
-      return;
-    }
-    previous(m);
-  };
+  TWindowProcHook hook(okButton, [&](TMessage& m) {
+    if (m.Msg != CM_DIALOGKEY) return false;
+    offered.push_back(m.WParam);
+    m.Result = m.WParam == VK_RETURN;  // takes Return, lets Escape go on
+    return true;
+  });
   int editReturns = 0;
   edit->OnKeyDown.Bind(form, "Down", [&](TObject*, uint16_t& key, TShiftState) { editReturns += key == VK_RETURN; });
   InjectKeyStroke(VK_RETURN);
@@ -116,7 +113,6 @@ TEST_F(Keyboard, ReturnAndEscapeAreOfferedToTheFormsControlsAsDialogKeys) {
   Pump();
   EXPECT_EQ(editReturns, 1);
   EXPECT_EQ(offered.size(), 2u);
-  okButton->WindowProc = previous;
 }
 
 TEST_F(Keyboard, AcceleratorCharactersReachTheControlWithThatLetter) {

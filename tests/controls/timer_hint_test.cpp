@@ -51,16 +51,15 @@ TEST_F(TimersAndHints, HintShowsAfterThePauseWithCmHintShow) {
   c->SetHint("发送短信|Sends the message");
   c->SetShowHint(true);
   int asked = 0;
-  TWndMethod previous = c->WindowProc;
-  c->WindowProc = [&](TMessage& m) {
+  TWindowProcHook hook(c, [&](TMessage& m) {
     if (m.Msg == CM_HINTSHOW) {
       ++asked;
       auto* info = reinterpret_cast<THintInfo*>(m.LParam);
       EXPECT_EQ(info->HintControl, c);
       EXPECT_EQ(info->HintStr, "发送短信") << "the short part before the bar";
     }
-    previous(m);
-  };
+    return false;
+  });
   InjectMouseMove(At(c, 5, 5));
   Pump();
   Advance(Application->HintPause() - 10);
@@ -81,7 +80,6 @@ TEST_F(TimersAndHints, HintShowsAfterThePauseWithCmHintShow) {
   EXPECT_FALSE(hint->Active()) << "a press hides the hint";
   InjectMouseButton(mbLeft, false, At(c, 5, 5));
   Pump();
-  c->WindowProc = previous;
 }
 
 TEST_F(TimersAndHints, HintHidesAfterItsTimeAndARefusedHintNeverShows) {
@@ -92,11 +90,11 @@ TEST_F(TimersAndHints, HintHidesAfterItsTimeAndARefusedHintNeverShows) {
   c->SetShowHint(true);
   quiet->SetHint("never");
   quiet->SetShowHint(true);
-  TWndMethod previous = quiet->WindowProc;
-  quiet->WindowProc = [&](TMessage& m) {
-    if (m.Msg == CM_HINTSHOW) m.Result = 1;
-    else previous(m);
-  };
+  TWindowProcHook hook(quiet, [](TMessage& m) {
+    if (m.Msg != CM_HINTSHOW) return false;
+    m.Result = 1;  // refuses the hint
+    return true;
+  });
   InjectMouseMove(At(c, 5, 5));
   Pump();
   Advance(Application->HintPause() + 10);
@@ -107,7 +105,6 @@ TEST_F(TimersAndHints, HintHidesAfterItsTimeAndARefusedHintNeverShows) {
   Pump();
   Advance(Application->HintPause() + 10);
   EXPECT_FALSE(Application->HintWindow()->Active());
-  quiet->WindowProc = previous;
 }
 
 TEST_F(TimersAndHints, CalcHintRectWrapsLongTextAtTheMaximumWidth) {
