@@ -49,6 +49,18 @@ void TInplaceEdit::WMGetDlgCode(TMessage& m) {
   if (grid_ && grid_->Options().Contains(goTabs)) m.Result |= DLGC_WANTTAB;
 }
 
+void TInplaceEdit::SetGrid(TCustomGrid* grid) {
+  if (grid_ == grid) return;
+  if (grid_) grid_->RemoveFreeNotification(this);
+  grid_ = grid;
+  if (grid_) grid_->FreeNotification(this);
+}
+
+void TInplaceEdit::Notification(TComponent* component, TOperation operation) {
+  TCustomMaskEdit::Notification(component, operation);
+  if (operation == opRemove && component == grid_) grid_ = nullptr;
+}
+
 bool TInplaceEdit::EditCanModify() { return grid_ && grid_->CanEditModify(); }
 
 void TInplaceEdit::Deselect() {

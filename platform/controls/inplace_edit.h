@@ -14,7 +14,8 @@ class TInplaceEdit : public TCustomMaskEdit {
   explicit TInplaceEdit(TComponent* owner);
 
   TCustomGrid* Grid() const { return grid_; }
-  void SetGrid(TCustomGrid* grid) { grid_ = grid; }
+  // The grid this editor serves (told when it goes).
+  void SetGrid(TCustomGrid* grid);
   // Puts the caret after the text with nothing selected.
   void Deselect();
   // Shows the editor over `loc` and gives it the focus.
@@ -31,6 +32,7 @@ class TInplaceEdit : public TCustomMaskEdit {
  protected:
   static const TMessageMap& ClassMessages();
   const TMessageMap& MessageMap() const override { return ClassMessages(); }
+  void Notification(TComponent* component, TOperation operation) override;
   bool EditCanModify() override;
   void KeyDown(uint16_t& key, TShiftState shift) override;
   void KeyPress(char16_t& key) override;

@@ -145,6 +145,17 @@ TEST_F(GridEditingTest, AFreedEditorIsForgottenAndMadeAgain) {
   EXPECT_EQ(grid->Cell(2, 1), "x");
 }
 
+TEST_F(GridEditingTest, AnEditorForgetsAGridThatGoes) {
+  auto* editor = Make<TInplaceEdit>(Bounds(0, 200, 80, 20));
+  auto* other = Make<TTestGrid>(Bounds(0, 160, 100, 40));
+  editor->SetGrid(other);
+  delete other;
+  EXPECT_EQ(editor->Grid(), nullptr);
+  Type(editor, "x");  // no grid lets it change
+  Key(editor, VK_DOWN);
+  EXPECT_EQ(editor->Text(), "");
+}
+
 TEST_F(GridEditingTest, AGridMaskThatCannotBeReadLeavesTheEditorClosed) {
   grid->mask = "00\\";
   EXPECT_THROW(Key(grid, VK_F2), EConvertError);
