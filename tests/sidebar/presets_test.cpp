@@ -67,3 +67,15 @@ TEST_F(PresetsTest, OfficeXPResetsTheXPColours) {
   EXPECT_EQ(bar_->Settings()->XPColors()->PressedBackground(), 13076383);
   EXPECT_EQ(bar_->Settings()->XPColors()->Background(), 14199984);
 }
+
+TEST_F(PresetsTest, ExplorerXPPaintsItsGradientBehindTheHeaders) {
+  AddHeader("Mail", 2);
+  AddHeader("Tools", 1);
+  bar_->SetPreSet(psExplorerBarXP);
+  auto bmp = Paint();
+  // The bar's gradient runs left to right from the begin to the end colour.
+  const TColor left = At(*bmp, 2, 350), right = At(*bmp, 196, 350);
+  EXPECT_NE(left, right);
+  EXPECT_NEAR(GetBValue(left), 0xE9, 8);
+  EXPECT_NEAR(GetBValue(right), 0xD6, 8);
+}
