@@ -6,6 +6,7 @@
 #include "gridlib/grid/column_defaults.h"
 #include "gridlib/grid/columns.h"
 #include "gridlib/grid/grid_host.h"
+#include "gridlib/grid/popup_data_grid.h"
 #include "gridlib/grid/inherited_font.h"
 #include "platform/data/data_source.h"
 #include "platform/graphics/bitmap.h"
@@ -190,8 +191,14 @@ TColumnDropDownBoxEx::~TColumnDropDownBoxEx() = default;
 
 TPersistent* TColumnDropDownBoxEx::GetOwner() { return column_; }
 
+void TColumnDropDownBoxEx::SetOptions(TDBLookupGridExOptions value) {
+  options_ = value;
+  if (column_ != nullptr) column_->UpdateDataList();
+}
+
 void TColumnDropDownBoxEx::SetListSource(TDataSource* value) {
   listSource_ = value;
+  if (column_ != nullptr) column_->UpdateDataList();
   if (value == nullptr || column_ == nullptr) return;
   if (TDBGridExHost* grid = column_->GetGrid()) grid->GridComponent()->FreeNotification(value);
 }
@@ -199,7 +206,9 @@ void TColumnDropDownBoxEx::SetListSource(TDataSource* value) {
 TComponent* TColumnDropDownBoxEx::ListSourceComponent() const { return listSource_; }
 
 void TColumnDropDownBoxEx::ComponentRemoved(const void* gone) {
-  if (gone == static_cast<const void*>(listSource_)) listSource_ = nullptr;
+  if (gone != static_cast<const void*>(listSource_)) return;
+  listSource_ = nullptr;
+  if (column_ != nullptr && column_->HasDataList()) column_->DataList()->ForgetDataSource(gone);
 }
 
 void TColumnDropDownBoxEx::SetListSourceComponent(TComponent* value) {

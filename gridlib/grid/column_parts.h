@@ -123,7 +123,7 @@ class TColumnDropDownBoxEx : public TPersistent {
   // The list source is being freed.
   void ComponentRemoved(const void* gone);
   TDBLookupGridExOptions Options() const { return options_; }
-  void SetOptions(TDBLookupGridExOptions value) { options_ = value; }
+  void SetOptions(TDBLookupGridExOptions value);
   TSpecRowEx* SpecRow() const { return specRow_.get(); }
 
  private:

@@ -10,6 +10,7 @@
 #include "gridlib/grid/grid_data_link.h"
 #include "gridlib/grid/grid_host.h"
 #include "gridlib/grid/inherited_font.h"
+#include "gridlib/grid/popup_data_grid.h"
 #include "platform/data/dataset.h"
 #include "platform/graphics/bitmap.h"
 #include "platform/graphics/graphics_objects.h"
@@ -262,6 +263,7 @@ String TColumnEx::LookupDisplayFields() const {
 
 void TColumnEx::SetLookupDisplayFields(const String& value) {
   if (StoreInherited(cvLookupDisplayFields, lookupDisplayFields_, value)) Changed(false);
+  if (dataList_ != nullptr) dataList_->SetListFieldNames(LookupDisplayFields());
 }
 
 bool TColumnEx::DefaultCheckboxes() const {
@@ -521,7 +523,28 @@ void TColumnEx::RepaintGrid() {
   if (TDBGridExHost* grid = GetGrid()) grid->InvalidateGrid();
 }
 
-void TColumnEx::SpecRowChanged() { Changed(false); }
+void TColumnEx::SpecRowChanged() {
+  Changed(false);
+  if (dataList_ != nullptr) dataList_->SetSpecRow(specRow_.get());
+}
+
+TPopupDataGridEx* TColumnEx::DataList() {
+  if (dataList_ == nullptr) {
+    dataList_ = std::make_unique<TPopupDataGridEx>(nullptr);
+    UpdateDataList();
+  }
+  return dataList_.get();
+}
+
+void TColumnEx::UpdateDataList() {
+  if (dataList_ == nullptr) return;
+  dataList_->SetDataSource(dropDownBox_->ListSource());
+  dataList_->SetLookupOptions(dropDownBox_->Options());
+  dataList_->SetSpecRow(specRow_.get());
+  dataList_->SetListFieldNames(LookupDisplayFields());
+  TField* field = Field();
+  if (field != nullptr && field->Lookup()) dataList_->SetKeyFieldNames(field->LookupKeyFields());
+}
 
 void TColumnEx::SetTitle(TColumnTitleEx* value) { title_->Assign(value); }
 void TColumnEx::SetFooter(TColumnFooterEx* value) { footer_->Assign(value); }

@@ -27,6 +27,7 @@ class TField;
 class TFont;
 class TInheritedFont;
 class TMRUListEx;
+class TPopupDataGridEx;
 class TSpecRowEx;
 class TSTColumnFilterEx;
 
@@ -206,6 +207,11 @@ class TColumnEx : public TCollectionItem {
   TMRUListEx* MRUList() const { return mruList_.get(); }
   void SetMRUList(TMRUListEx* value);
   TSTColumnFilterEx* STFilter() const { return stFilter_.get(); }
+  // The lookup drop-down list, made on first use with the column's list settings.
+  TPopupDataGridEx* DataList();
+  bool HasDataList() const { return dataList_ != nullptr; }
+  // Passes the list source, options, fields and special row on to the drop-down list.
+  void UpdateDataList();
   void SetSTFilter(TSTColumnFilterEx* value);
 
   // Stored rules: assigned, and for most also different from the default.
@@ -333,6 +339,7 @@ class TColumnEx : public TCollectionItem {
   std::unique_ptr<TColumnDropDownBoxEx> dropDownBox_;
   std::unique_ptr<TMRUListEx> mruList_;
   std::unique_ptr<TSTColumnFilterEx> stFilter_;
+  std::unique_ptr<TPopupDataGridEx> dataList_;
 };
 
 // The published column class.

@@ -4,6 +4,7 @@
 #include "gridlib/controls/spec_row.h"
 #include "gridlib/grid/columns.h"
 #include "gridlib/grid/grid_data_link.h"
+#include "gridlib/grid/popup_data_grid.h"
 #include "platform/data/data_source.h"
 #include "platform/data/field_kinds.h"
 #include "platform/data/mem_dataset.h"
@@ -109,4 +110,30 @@ TEST_F(LookupColumn, KeyFieldsMustBeWritable) {
   orders->FieldByName("Customer")->SetReadOnly(true);
   EXPECT_FALSE(column->CanModify(false));
   EXPECT_EQ(GetColumnEditStyle(column), 0);
+}
+
+TEST_F(LookupColumn, DropDownListTakesTheColumnsListSettings) {
+  auto listSource = std::make_unique<TDataSource>(nullptr);
+  listSource->SetDataSet(customers.get());
+  column->DropDownBox()->SetListSource(listSource.get());
+  column->DropDownSpecRow()->SetCellsText("(none)");
+  EXPECT_FALSE(column->HasDataList()) << "made on first use";
+  TPopupDataGridEx* list = column->DataList();
+  EXPECT_EQ(list->Name(), "DataList");
+  EXPECT_EQ(list->DataSource(), listSource.get());
+  EXPECT_EQ(list->KeyFieldNames(), "Code");
+  EXPECT_EQ(list->ListFieldNames(), "Title");
+  EXPECT_EQ(list->SpecRow()->CellsText(), "(none)");
+  EXPECT_EQ(list->Options(), TDBLookupGridExOptions{dlgColLinesEx});
+
+  column->DropDownBox()->SetOptions({dlgRowLinesEx});
+  column->DropDownSpecRow()->SetVisible(true);
+  column->SetLookupDisplayFields("Title;Code");
+  EXPECT_EQ(list->Options(), TDBLookupGridExOptions{dlgRowLinesEx});
+  EXPECT_TRUE(list->SpecRow()->Visible());
+  EXPECT_EQ(list->ListFieldNames(), "Title;Code");
+
+  listSource.reset();
+  EXPECT_EQ(column->DropDownBox()->ListSource(), nullptr);
+  EXPECT_EQ(list->DataSource(), nullptr);
 }
