@@ -209,6 +209,9 @@ class TCustomGrid : public TCustomControl {
   void MoveRow(int fromIndex, int toIndex);
   void FocusCell(int col, int row, bool moveAnchor);
   void MoveCurrent(int col, int row, bool moveAnchor, bool show);
+  void MoveColRow(int col, int row, bool moveAnchor, bool show) { MoveCurrent(col, row, moveAnchor, show); }
+  // Whether a press at the client point would size a column or row.
+  bool Sizing(int x, int y);
   void MoveAnchor(TGridCoord anchor);
   void MoveTopLeft(int left, int top);
   void ClampInView(TGridCoord coord);
@@ -246,6 +249,7 @@ class TCustomGrid : public TCustomControl {
   void WMFocus(TMessage& m);
   void WMCancelMode(TMessage& m);
   void ChangeSize(int newColCount, int newRowCount);
+  TGridState SizingStateAt(int x, int y);
   void Initialize();
   void SetFixedCount(int& field, int v, int count, const char* tooBig);
   void SelectionMoved(const TGridRect& oldSel);

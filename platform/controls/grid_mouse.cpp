@@ -71,6 +71,17 @@ void TCustomGrid::CalcSizingState(int x, int y, TGridState& state, int& index, i
   }
 }
 
+bool TCustomGrid::Sizing(int x, int y) { return SizingStateAt(x, y) != gsNormal; }
+
+TGridState TCustomGrid::SizingStateAt(int x, int y) {
+  TGridDrawInfo info;
+  CalcDrawInfo(info);
+  TGridState state = gsNormal;
+  int index = 0, pos = 0, ofs = 0;
+  CalcSizingState(x, y, state, index, pos, ofs, info);
+  return state;
+}
+
 void TCustomGrid::MouseDown(TMouseButton button, TShiftState shift, int x, int y) {
   if (CanFocus() && !Focused()) {
     SetFocus();
@@ -292,10 +303,7 @@ void TCustomGrid::WMSetCursor(TMessage& m) {
   TGridState state = gsNormal;
   if (LoSigned(m.LParam) == HTCLIENT && gridState_ == gsNormal) {
     TPoint p = ScreenToClient(GetCursorPos());
-    TGridDrawInfo info;
-    CalcDrawInfo(info);
-    int index = 0, pos = 0, ofs = 0;
-    CalcSizingState(p.x, p.y, state, index, pos, ofs, info);
+    state = SizingStateAt(p.x, p.y);
   }
   if (state == gsNormal) return TWinControl::WMSetCursor(m);
   ::SetCursor(Screen->Cursors(state == gsRowSizing ? crVSplit : crHSplit));

@@ -141,7 +141,10 @@ TEST_F(GridInputTest, WheelMovesTheCurrentRow) {
 }
 
 TEST_F(GridInputTest, DraggingAColumnEdgeSizesItWithAnInvertedLine) {
+  EXPECT_FALSE(grid->Sizing(129, 10));
   grid->SetOptions(grid->Options() + goColSizing);
+  EXPECT_TRUE(grid->Sizing(129, 10));
+  EXPECT_FALSE(grid->Sizing(129, 40));  // column edges size only in the fixed rows
   form_->Update();
   EXPECT_EQ(Screen(160, 100), Sys(clWindow));
   Press(grid, 129, 10);  // the edge after column 1, in the fixed row

@@ -18,6 +18,7 @@ class TTestGrid : public TCustomGrid {
   using TCustomGrid::CalcMaxTopLeft;
   using TCustomGrid::MoveColumn;
   using TCustomGrid::MoveRow;
+  using TCustomGrid::Sizing;
 
   std::map<std::pair<int, int>, String> cells;
   std::vector<std::string> calls;
