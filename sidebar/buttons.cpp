@@ -76,6 +76,11 @@ void TnbButton::StoreSize(uint16_t& field, uint16_t v) {
   if (!autoSize_) Notify();
 }
 
+void TnbButton::SetPopupMenu(TComponent* v) {
+  popupMenu_ = v;
+  if (v != nullptr && Bar() != nullptr) v->FreeNotification(Bar());
+}
+
 void TnbButton::SetColor(TColor v) {
   if (color_ == v) return;
   color_ = v;

@@ -102,7 +102,8 @@ class TnbButton : public TnbBarItem {
   void SetMargin(int v) { Update(margin_, v); }
   void SetName(const String& v);
   TComponent* PopupMenu() const { return popupMenu_; }
-  void SetPopupMenu(TComponent* v) { popupMenu_ = v; }
+  // The bar is told when the menu goes, and forgets it.
+  void SetPopupMenu(TComponent* v);
   bool ShowAccelChar() const { return showAccelChar_; }
   void SetShowAccelChar(bool v) { Update(showAccelChar_, v); }
   bool ParentBiDiMode() const { return parentBiDiMode_; }

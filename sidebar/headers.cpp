@@ -82,6 +82,11 @@ void TnbHeader::SetOnChangeParameter(const TNotifyEvent& handler) {
   glyph_->SetOnChangeParameter(handler);
 }
 
+void TnbHeader::SetPopupMenu(TComponent* v) {
+  popupMenu_ = v;
+  if (v != nullptr && Bar() != nullptr) v->FreeNotification(Bar());
+}
+
 void TnbHeader::SetButtons(TnbButtons* v) {
   if (buttons_) buttons_->Assign(v);
 }

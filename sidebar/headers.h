@@ -63,7 +63,8 @@ class TnbHeader : public TnbBarItem {
   bool Opened() const { return headerState_ == hsOpened; }
   void SetOpened(bool v) { SetHeaderState(v ? hsOpened : hsClosed); }
   TComponent* PopupMenu() const { return popupMenu_; }
-  void SetPopupMenu(TComponent* v) { popupMenu_ = v; }
+  // The bar is told when the menu goes, and forgets it.
+  void SetPopupMenu(TComponent* v);
   intptr_t Tag() const { return tag_; }
   void SetTag(intptr_t v) { tag_ = v; }
   bool Transparent() const { return transparent_; }

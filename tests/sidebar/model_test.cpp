@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include "platform/windows/messages.h"
 #include "tests/sidebar/sidebar_fixture.h"
 
 // The model of headers and buttons: defaults, names, selection, check states, clicks.
@@ -245,4 +246,21 @@ TEST_F(ModelTest, CloseButtonHeaderStartsHidden) {
   EXPECT_FALSE(close->Visible());
   EXPECT_EQ(close->Header()->Options(), (TnbHeaderOptions{hoAlwaysFlat, hoCustomSettings}));
   EXPECT_EQ(close->Header()->Settings()->Alignment(), taLeftJustify);
+}
+
+TEST_F(ModelTest, RemovedPopupMenusAreForgottenEverywhere) {
+  TnbHeader* h = AddHeader("A", 2);
+  auto* menu = new TComponent(nullptr);
+  bar_->SetPopupMenu(menu);
+  h->SetPopupMenu(menu);
+  h->GetButton(1)->SetPopupMenu(menu);
+  delete menu;
+  EXPECT_EQ(bar_->PopupMenu(), nullptr);
+  EXPECT_EQ(h->PopupMenu(), nullptr);
+  EXPECT_EQ(h->GetButton(1)->PopupMenu(), nullptr);
+}
+
+TEST_F(ModelTest, MouseEnterFocusesTheBar) {
+  bar_->Perform(CM_MOUSEENTER, 0, 0);
+  EXPECT_TRUE(bar_->Focused());
 }

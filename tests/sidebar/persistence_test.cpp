@@ -60,3 +60,17 @@ TEST_F(PersistenceTest, NoActiveHeaderStaysNone) {
   EXPECT_EQ(other->HeaderCount(), 1);
   EXPECT_EQ(other->ActiveHeader(), nullptr);
 }
+
+TEST_F(PersistenceTest, ValuesAtTheirStoredDefaultAreNotWritten) {
+  bar_->SetBevelOuter(bvRaised);  // the stored default: not written
+  bar_->SetAlign(alCustom);       // no AlignInfo either
+  TMemoryStream stream;
+  bar_->SaveToStream(stream);
+  auto* other = new TnbSideBar(form_);
+  stream.SetPosition(0);
+  other->LoadFromStream(stream);
+  EXPECT_EQ(other->BevelOuter(), bvLowered);
+  const String bytes(reinterpret_cast<const char*>(stream.Memory()), static_cast<size_t>(stream.Size()));
+  EXPECT_EQ(bytes.find("AlignInfo"), String::npos);
+  EXPECT_NE(bytes.find("ActiveIndex"), String::npos);
+}
