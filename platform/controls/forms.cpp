@@ -329,6 +329,7 @@ void TCustomForm::Publish() {
   p.Property("FormStyle", &TCustomForm::FormStyle, &TCustomForm::SetFormStyle).Default(fsNormal);
   p.Property("Position", &TCustomForm::Position, &TCustomForm::SetPosition).Default(poDesigned);
   p.Property("KeyPreview", &TCustomForm::KeyPreview, &TCustomForm::SetKeyPreview).Default(false);
+  p.Property("AutoScroll", &TCustomForm::AutoScroll, &TCustomForm::SetAutoScroll).Default(true);
   p.Property("Caption", &TCustomForm::Caption, &TCustomForm::SetCaption);
   p.Event("OnCreate", &TCustomForm::OnCreate);
   p.Event("OnShow", &TCustomForm::OnShow);

@@ -44,6 +44,9 @@ class TCustomForm : public TCustomControl {
   void SetWindowState(TWindowState v);
   TPosition Position() const { return position_; }
   void SetPosition(TPosition v) { position_ = v; }
+  // Kept for forms that set it; a form here does not scroll its contents.
+  bool AutoScroll() const { return autoScroll_; }
+  void SetAutoScroll(bool v) { autoScroll_ = v; }
   bool KeyPreview() const { return keyPreview_; }
   void SetKeyPreview(bool v) { keyPreview_ = v; }
   TFormState FormState() const { return formState_; }
@@ -122,6 +125,7 @@ class TCustomForm : public TCustomControl {
   TWindowState windowState_ = wsNormal;
   TPosition position_ = poDesigned;
   bool keyPreview_ = false;
+  bool autoScroll_ = true;
   TFormState formState_;
   TComponent* menu_ = nullptr;
   TWinControl* activeControl_ = nullptr;
