@@ -1,5 +1,7 @@
 #include <random>
 
+#include "platform/controls/screen.h"
+#include "platform/windows/cursors.h"
 #include "platform/windows/painting.h"
 #include "platform/windows/system_metrics.h"
 #include "platform/windows/timers.h"
@@ -145,6 +147,10 @@ TEST_F(GridInputTest, DraggingAColumnEdgeSizesItWithAnInvertedLine) {
   grid->SetOptions(grid->Options() + goColSizing);
   EXPECT_TRUE(grid->Sizing(129, 10));
   EXPECT_FALSE(grid->Sizing(129, 40));  // column edges size only in the fixed rows
+  SetCursorPosQuietly(grid->ClientToScreen({129, 10}));
+  grid->Perform(WM_SETCURSOR, reinterpret_cast<WPARAM>(grid->Handle()), MakeLParam(HTCLIENT, WM_MOUSEMOVE));
+  EXPECT_EQ(GetCursor(), ::Screen->Cursors(crHSplit));  // the pointer shows the edge can be dragged
+  EXPECT_NE(GetCursor(), ::Screen->Cursors(crArrow));
   form_->Update();
   EXPECT_EQ(Screen(160, 100), Sys(clWindow));
   Press(grid, 129, 10);  // the edge after column 1, in the fixed row
