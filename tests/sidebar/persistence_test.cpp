@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "platform/core/streams.h"
+#include "platform/windows/messages.h"
 #include "tests/sidebar/sidebar_fixture.h"
 
 // Saving a bar's layout and reading it back into another bar.
@@ -73,4 +74,25 @@ TEST_F(PersistenceTest, ValuesAtTheirStoredDefaultAreNotWritten) {
   const String bytes(reinterpret_cast<const char*>(stream.Memory()), static_cast<size_t>(stream.Size()));
   EXPECT_EQ(bytes.find("AlignInfo"), String::npos);
   EXPECT_NE(bytes.find("ActiveIndex"), String::npos);
+}
+
+TEST_F(PersistenceTest, LoadingOverTrackedItemsLeavesNoReference) {
+  TnbHeader* h = AddHeader("A", 2);
+  bar_->SetHeaderScrollType(stNone);
+  bar_->SetActiveHeader(h);
+  TMemoryStream stream;
+  bar_->SaveToStream(stream);
+  Layout();
+  Move(Centre(h->GetButton(0)->Rects().Button));
+  ASSERT_NE(bar_->HotButton(), nullptr);
+  bar_->SetAlertButton(h->GetButton(1));
+  stream.SetPosition(0);
+  bar_->LoadFromStream(stream);  // replaces every header and button
+  EXPECT_EQ(bar_->HotButton(), nullptr);
+  EXPECT_EQ(bar_->AlertButton(), nullptr);
+  ASSERT_EQ(bar_->HeaderCount(), 1);
+  EXPECT_EQ(bar_->ActiveHeader(), bar_->Header(0));
+  Layout();
+  Move({20, 60});
+  bar_->Perform(CM_MOUSELEAVE, 0, 0);
 }

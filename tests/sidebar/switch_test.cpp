@@ -167,3 +167,18 @@ TEST_F(SwitchTest, ViewStyleChangeCanBeRefused) {
   bar_->SetViewStyle(vsExplorerBar);
   EXPECT_EQ(bar_->ViewStyle(), vsOutlook);
 }
+
+TEST_F(SwitchTest, BarDestroyedDuringASlowSlideEndsItCleanly) {
+  bar_->SetHeaderScrollValue(5);
+  PostMessage(bar_->Handle(), WM_USER + 9, 0, 0);
+  TnbSideBar* bar = bar_;
+  Application->OnMessage.Bind(form_, "Destroy", [this](MSG& msg, bool& handled) {
+    if (msg.message != WM_USER + 9 || bar_ == nullptr) return;
+    handled = true;
+    delete bar_;
+    bar_ = nullptr;
+  });
+  bar->SetActiveHeader(c_);  // returns without touching the freed bar (AddressSanitizer)
+  EXPECT_EQ(bar_, nullptr);
+  Application->OnMessage = nullptr;
+}
