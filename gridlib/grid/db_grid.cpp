@@ -6,6 +6,7 @@
 #include "gridlib/controls/sum_list.h"
 #include "gridlib/grid/columns.h"
 #include "gridlib/grid/grid_data_link.h"
+#include "platform/core/format.h"
 #include "platform/controls/inplace_edit.h"
 #include "platform/data/data_source.h"
 #include "platform/graphics/image_list.h"
@@ -178,6 +179,75 @@ void TCustomDBGridEx::Notification(TComponent* component, TOperation operation) 
     titleImages_ = nullptr;
   }
   GridNotification(component, operation);
+}
+
+void TCustomDBGridEx::ColWidthsChanged() {
+  if ((DataLink()->Active() || Columns()->State() == csCustomized) && !InLayout()) {
+    GridLayoutLock lock(this);
+    SyncColumnWidths();
+  }
+  TCustomGrid::ColWidthsChanged();
+  RefreshInplaceEditor();
+  OnColWidthsChanged.Call(this);
+}
+
+// Hidden columns are left alone: their grid widths (0, or -1 for the line) say nothing about
+// the width they show with.
+void TCustomDBGridEx::SyncColumnWidths() {
+  const int offset = IndicatorOffset();
+  const int count = std::min(Columns()->Count(), ColCount() - offset);
+  std::vector<int> widths;
+  for (int i = 0; i < count; ++i) widths.push_back(ColWidths(i + offset));
+  for (int i = 0; i < count; ++i) {
+    TColumnEx* column = Columns()->Items(i);
+    const int width = widths[static_cast<size_t>(i)];
+    if (!column->Visible() || width == column->Width()) continue;
+    if (!AutoFitColWidths() || IsDesigning() || !column->AutoFitColWidth()) {
+      column->SetWidth(width);
+    } else if (OptionsEx().Contains(dghResizeWholeRightPart)) {
+      RescaleRightPart(i, widths);
+    } else {
+      ShiftDesignWidth(i, width);
+    }
+  }
+}
+
+int TCustomDBGridEx::NextVisibleColumn(int index) const {
+  for (int i = index + 1; i < Columns()->Count(); ++i) {
+    if (Columns()->Items(i)->Visible()) return i;
+  }
+  return -1;
+}
+
+// The design width follows the new width in proportion; the next visible column's design
+// width gives or takes the difference.
+void TCustomDBGridEx::ShiftDesignWidth(int index, int width) {
+  TColumnEx* column = Columns()->Items(index);
+  const int oldInit = column->InitWidth();
+  const int newInit = column->Width() > 0 ? MulDiv(oldInit, width, column->Width()) : width;
+  column->SetInitWidth(std::max(0, newInit));
+  const int next = NextVisibleColumn(index);
+  if (next < 0) return;
+  TColumnEx* neighbour = Columns()->Items(next);
+  neighbour->SetInitWidth(std::max(0, neighbour->InitWidth() + oldInit - newInit));
+}
+
+// The columns to the right are rescaled to their new grid widths; the resized column keeps
+// what remains of the design total. A zero-wide column keeps its design width.
+void TCustomDBGridEx::RescaleRightPart(int index, const std::vector<int>& widths) {
+  int total = 0;
+  int right = 0;
+  for (int j = index; j < static_cast<int>(widths.size()); ++j) {
+    TColumnEx* column = Columns()->Items(j);
+    if (!column->Visible()) continue;
+    total += column->InitWidth();
+    if (j == index) continue;
+    if (column->Width() > 0) {
+      column->SetInitWidth(MulDiv(widths[static_cast<size_t>(j)], column->InitWidth(), column->Width()));
+    }
+    right += column->InitWidth();
+  }
+  Columns()->Items(index)->SetInitWidth(std::max(0, total - right));
 }
 
 void TCustomDBGridEx::Loaded() {

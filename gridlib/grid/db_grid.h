@@ -81,12 +81,22 @@ class TCustomDBGridEx : public TCustomGrid, public TDBGridExHost {
   TComponent* DataSourceComponent() const;
   void SetDataSourceComponent(TComponent* value);
 
+  TNotifyEvent OnColWidthsChanged;
+
  protected:
+  // The user resized grid columns: the columns take the new widths (under auto-fit, their
+  // design widths).
+  void ColWidthsChanged() override;
   void GridOptionsChanged() override;
   void Notification(TComponent* component, TOperation operation) override;
   void Loaded() override;
 
  private:
+  void SyncColumnWidths();
+  int NextVisibleColumn(int index) const;
+  void ShiftDesignWidth(int index, int width);
+  void RescaleRightPart(int index, const std::vector<int>& widths);
+
   int footerRowCount_ = 0;
   int frozenCols_ = 0;
   int minAutoFitWidth_ = 0;

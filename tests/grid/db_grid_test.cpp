@@ -107,3 +107,59 @@ TEST(DBGridEx, AutomaticColumnsAreNotStreamed) {
   ObjectBinaryToText(again, text2);
   EXPECT_NE(text2.DataString().find("Columns"), String::npos);
 }
+
+namespace {
+
+// A grid with three stored columns of width 100 (design width 100), as the user left it.
+struct ResizedGrid {
+  ResizedGrid() {
+    for (int i = 0; i < 3; ++i) {
+      TColumnEx* column = grid.Columns()->Add();
+      column->SetWidth(100);
+      column->SetInitWidth(100);
+    }
+    grid.SetColCount(4);
+    for (int i = 1; i < 4; ++i) grid.SetColWidths(i, 100);
+    grid.OnColWidthsChanged.Bind(nullptr, "", [this](TObject*) { ++notices; });
+  }
+  TColumnEx* Column(int i) { return grid.Columns()->Items(i); }
+  TDBGridEx grid{nullptr};
+  int notices = 0;
+};
+
+}  // namespace
+
+TEST(DBGridExColumnSizing, ColumnsTakeTheWidthsTheUserGaveTheGridColumns) {
+  ResizedGrid r;
+  r.grid.SetColWidths(2, 90);
+  EXPECT_EQ(r.Column(1)->Width(), 90);
+  EXPECT_EQ(r.notices, 1);
+  r.Column(2)->SetVisible(false);
+  r.grid.SetColWidths(3, 0);
+  EXPECT_EQ(r.Column(2)->Width(), 100) << "a hidden column's grid width is not its width";
+}
+
+TEST(DBGridExColumnSizing, AutoFitMovesDesignWidthToTheNextVisibleColumn) {
+  ResizedGrid r;
+  r.grid.SetAutoFitColWidths(true);
+  r.Column(1)->SetVisible(false);
+  r.grid.SetColWidths(1, 80);
+  EXPECT_EQ(r.Column(0)->InitWidth(), 80);
+  EXPECT_EQ(r.Column(1)->InitWidth(), 100) << "hidden columns are passed over";
+  EXPECT_EQ(r.Column(2)->InitWidth(), 120);
+  EXPECT_EQ(r.Column(0)->Width(), 100) << "under auto-fit the layout sets widths";
+}
+
+TEST(DBGridExColumnSizing, WholeRightPartRescalesWithoutDividingByZero) {
+  ResizedGrid r;
+  r.Column(2)->SetWidth(0);
+  EXPECT_EQ(r.grid.ColWidths(3), 0);
+  r.grid.SetAutoFitColWidths(true);
+  r.grid.SetOptionsEx(r.grid.OptionsEx() + dghResizeWholeRightPart);
+  r.grid.SetColWidths(2, 50);
+  EXPECT_EQ(r.Column(2)->InitWidth(), 100) << "a zero-wide column keeps its design width";
+  EXPECT_EQ(r.Column(1)->InitWidth(), 100);
+  r.grid.SetColWidths(1, 40);
+  EXPECT_EQ(r.Column(1)->InitWidth(), 50);
+  EXPECT_EQ(r.Column(0)->InitWidth(), 150) << "the resized column keeps the remainder";
+}
