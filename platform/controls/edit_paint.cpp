@@ -59,18 +59,23 @@ TPoint TCustomEdit::PosFromChar(int index) {
   return {TextOffsetX() + TextWidthOf(LeftStr(shown, index)), FormatRect().Top};
 }
 
-// The character boundary nearest to the point's x.
+// The character boundary nearest to the point's x, found by halving (widths of longer
+// beginnings never shrink), so a click in long text measures it only a few times.
 int TCustomEdit::CharFromPos(TPoint p) {
   String shown = DisplayText();
   int x = p.x - TextOffsetX();
   int count = CharLength(shown);
-  int previous = 0;
-  for (int i = 1; i <= count; ++i) {
-    int right = TextWidthOf(LeftStr(shown, i));
-    if (x < (previous + right + 1) / 2) return i - 1;
-    previous = right;
+  int low = 0;
+  int high = count;
+  while (low < high) {
+    int mid = (low + high + 1) / 2;
+    if (TextWidthOf(LeftStr(shown, mid)) <= x) low = mid;
+    else high = mid - 1;
   }
-  return count;
+  if (low == count) return count;
+  int left = TextWidthOf(LeftStr(shown, low));
+  int right = TextWidthOf(LeftStr(shown, low + 1));
+  return x < (left + right + 1) / 2 ? low : low + 1;
 }
 
 void TCustomEdit::Paint() {
