@@ -4,8 +4,6 @@
 
 #include "platform/controls/control.h"
 
-class TCanvas;
-
 // A control with a window of its own (created on demand), children in index order, tab order,
 // keyboard input and focus, and the painting of its graphic children.
 class TWinControl : public TControl {
@@ -116,7 +114,8 @@ class TWinControl : public TControl {
   bool DoKeyDown(TMessage& m);
   bool DoKeyPress(TMessage& m);
   bool DoKeyUp(TMessage& m);
-  // Dialog keys answered for a key the focused control does not want (Tab, arrows, ...).
+  // Whether the control has a window of its own at the top of the tree (forms, hints), so
+  // that it shows without a parent.
   virtual bool IsTopLevel() const { return false; }
 
   // Message handlers.

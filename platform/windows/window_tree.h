@@ -42,8 +42,8 @@ HWND CreateWindowEx(uint32_t exStyle, const String& className, const String& win
 bool DestroyWindow(HWND h);
 bool IsWindow(HWND h);
 
-// Window procedures: SetWindowProc answers the previous one, which a subclass calls for what
-// it does not handle itself.
+// Window procedures (what the window system reaches through GWL_WNDPROC): SetWindowProc
+// answers the previous one, which a subclass calls for what it does not handle itself.
 WNDPROC GetWindowProc(HWND h);
 WNDPROC SetWindowProc(HWND h, WNDPROC proc);
 LRESULT CallWindowProc(const WNDPROC& proc, HWND h, UINT msg, WPARAM w, LPARAM l);
