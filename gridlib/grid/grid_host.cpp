@@ -234,6 +234,32 @@ void TDBGridExHost::RebuildSortMarkedColumns() {
 
 // ---- Selection.
 
+bool TDBGridExHost::CellSelected(int col, int rowKind, int dataCol, const String& bookmark) {
+  const TDBGridExSelectionType type = selection_->SelectionType();
+  if (type == gstAll) return true;
+  if (rowKind == 2) {
+    if (col < IndicatorOffset()) return type == gstRecordBookmarks && selectedRows_->IndexOf(bookmark) >= 0;
+    return selection_->DataCellSelected(dataCol, bookmark);
+  }
+  if (type != gstColumns || dataCol < 0 || dataCol >= columns_->Count()) return false;
+  return selection_->Columns()->Contains(columns_->Items(dataCol));
+}
+
+void TDBGridExHost::MapColumnsToFields() {
+  dataLink_->ClearMapping();
+  TDataSet* dataSet = dataLink_->DataSet();
+  if (columns_->State() == csDefault && dataSet != nullptr) {
+    dataLink_->SetSparseMap(false);
+    for (int i = 0; i < dataSet->FieldCount(); ++i) {
+      TField* field = dataSet->Fields()->Fields(i);
+      if (field->Visible()) dataLink_->AddMapping(field->FieldName());
+    }
+    return;
+  }
+  dataLink_->SetSparseMap(true);
+  for (int i = 0; i < columns_->Count(); ++i) dataLink_->AddMapping(columns_->Items(i)->FieldName());
+}
+
 bool TDBGridExHost::SelectionTypeAllowed(TDBGridExSelectionType type) const {
   if (type == gstNon) return true;
   if (!options_.Contains(dgMultiSelect) || !allowedSelections_.Contains(type)) return false;

@@ -154,6 +154,12 @@ class TDBGridExHost {
   bool IsLoading();
   bool IsDesigning();
   bool IsDestroying();
+  // Whether grid cell (col, row) is drawn selected. `rowKind` is the cell's row kind (0 title,
+  // 2 data, 4 footer), `dataCol` its data column, `bookmark` the record a data row shows.
+  bool CellSelected(int col, int rowKind, int dataCol, const String& bookmark);
+  // Maps the data link's columns to fields: the visible fields of the data set for columns
+  // the grid made itself, else each column's FieldName (missing fields map to none).
+  void MapColumnsToFields();
   // Whether the user may create a selection of this kind now.
   bool SelectionTypeAllowed(TDBGridExSelectionType type) const;
   // Empties the selection (and the selected records) as option dghClearSelection asks.

@@ -215,3 +215,38 @@ TEST_P(Selection, AllowedKindsDependOnOptions) {
 
 INSTANTIATE_TEST_SUITE_P(Stores, Selection, testing::Values(Store::Memory, Store::Sqlite),
                          StoreName);
+
+TEST_P(Selection, CellsShowTheSelectionOfTheirKind) {
+  const TBookmark four = BookmarkOf(4);
+  grid()->SelectedRows()->SetCurrentRowSelected(true);
+  EXPECT_TRUE(grid()->CellSelected(0, 2, -1, four)) << "the indicator of a selected record";
+  EXPECT_TRUE(grid()->CellSelected(3, 2, 2, four));
+  EXPECT_FALSE(grid()->CellSelected(0, 2, -1, BookmarkOf(5)));
+  EXPECT_FALSE(grid()->CellSelected(3, 0, 2, four)) << "titles show column selections only";
+
+  cols()->Select(Col(2), false);
+  EXPECT_TRUE(grid()->CellSelected(3, 0, 2, four));
+  EXPECT_TRUE(grid()->CellSelected(3, 4, 2, four));
+  EXPECT_FALSE(grid()->CellSelected(2, 0, 1, four));
+  EXPECT_FALSE(grid()->CellSelected(0, 2, -1, four));
+
+  selection()->SelectAll();
+  EXPECT_TRUE(grid()->CellSelected(0, 0, -1, four));
+}
+
+TEST_P(Selection, ColumnsMapToFieldsByKind) {
+  TGridDataLinkEx* link = grid()->DataLink();
+  grid()->Columns()->Items(1)->SetFieldName("Missing");
+  grid()->MapColumnsToFields();
+  EXPECT_TRUE(link->SparseMap());
+  EXPECT_EQ(link->FieldCount(), 5);
+  EXPECT_EQ(link->GetMappedField(1), nullptr);
+  EXPECT_EQ(link->GetMappedField(2), g.items.ds()->FieldByName("Amount"));
+
+  g.items.ds()->FieldByName("Note")->SetVisible(false);
+  grid()->BuildDefaultColumns();
+  grid()->MapColumnsToFields();
+  EXPECT_FALSE(link->SparseMap());
+  EXPECT_EQ(link->FieldCount(), 5) << "the hidden field is not mapped";
+  EXPECT_EQ(link->GetMappedField(4), g.items.ds()->FieldByName("Code"));
+}
