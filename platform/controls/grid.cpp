@@ -140,7 +140,7 @@ void TCustomGrid::SetColWidths(int index, int v) {
   int old = ColWidths(index);
   if (old == v) return;
   colWidths_[static_cast<size_t>(index)] = std::max(v, -1);
-  ResizeLine(index, true, old, v);
+  ResizeLine(index, true);
   ColWidthsChanged();
 }
 
@@ -148,12 +148,12 @@ void TCustomGrid::SetRowHeights(int index, int v) {
   int old = RowHeights(index);
   if (old == v) return;
   rowHeights_[static_cast<size_t>(index)] = std::max(v, -1);
-  ResizeLine(index, false, old, v);
+  ResizeLine(index, false);
   RowHeightsChanged();
 }
 
 // Everything from the resized line on moves; the cells before it stay.
-void TCustomGrid::ResizeLine(int index, bool cols, int, int) {
+void TCustomGrid::ResizeLine(int index, bool cols) {
   if (!HandleAllocated()) return;
   TRect r = ClientRect();
   TRect cell = cols ? CellRect(index, 0) : CellRect(0, index);

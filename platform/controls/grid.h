@@ -257,7 +257,7 @@ class TCustomGrid : public TCustomControl {
   void TopLeftMoved(TGridCoord oldTopLeft);
   void UpdateScrollPos();
   void ScrollBy(int bar, int code, int pos);
-  void ResizeLine(int index, bool cols, int oldSize, int newSize);
+  void ResizeLine(int index, bool cols);
   void CalcFixedAxis(TGridAxisDrawInfo& axis, TGridOptions lineOptions, int fixedCount, int firstCell,
                      int cellCount, std::function<int(int)> extent);
   void CalcAxis(TGridAxisDrawInfo& axis, int useExtent);
