@@ -7,11 +7,11 @@
 
 #include <algorithm>
 
+#include "platform/backend/toolkit_drag.h"
+
 namespace {
 
-QString MimeTypeOf(TClipboardFormat format) {
-  return "application/x-clipboard-" + QString::fromStdString(GetClipboardFormatName(format)).toLower();
-}
+QString MimeTypeOf(TClipboardFormat format) { return QString::fromStdString(MimeTypeOfFormat(format)); }
 
 bool IsText(TClipboardFormat format) { return format == CF_TEXT || format == CF_UNICODETEXT; }
 

@@ -6,11 +6,12 @@
 
 #include "platform/windows/drag_drop.h"
 
-// Drag data as the toolkit carries it: (mime type, bytes) pairs. Text travels as
-// "text/plain" in UTF-8, registered formats as "application/x-clipboard-<name>".
+// Drag and clipboard data as the toolkit carries it: (mime type, bytes) pairs. Text travels
+// as "text/plain" in UTF-8, registered formats as "application/x-clipboard-<name>".
 using TMimeItems = std::vector<std::pair<String, TClipboardData>>;
 TMimeItems MimeItemsOf(const IDataObject& data);
 std::unique_ptr<TDataObject> DataObjectOf(const TMimeItems& items);
+String MimeTypeOfFormat(TClipboardFormat format);
 
 // Drags that leave our windows go on as the toolkit's drag, so that other programs can take
 // the data.

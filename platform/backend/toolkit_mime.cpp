@@ -32,6 +32,8 @@ TClipboardData Utf16Bytes(const String& text) {
 
 }  // namespace
 
+String MimeTypeOfFormat(TClipboardFormat format) { return FormatPrefix + LowerCase(GetClipboardFormatName(format)); }
+
 TMimeItems MimeItemsOf(const IDataObject& data) {
   TMimeItems items;
   if (data.QueryGetData(CF_UNICODETEXT) || data.QueryGetData(CF_TEXT)) {
@@ -41,7 +43,7 @@ TMimeItems MimeItemsOf(const IDataObject& data) {
   for (TClipboardFormat format : data.Formats()) {
     if (format == CF_TEXT || format == CF_UNICODETEXT) continue;
     TClipboardData bytes;
-    if (data.GetData(format, bytes)) items.emplace_back(FormatPrefix + LowerCase(GetClipboardFormatName(format)), bytes);
+    if (data.GetData(format, bytes)) items.emplace_back(MimeTypeOfFormat(format), bytes);
   }
   return items;
 }

@@ -6,8 +6,14 @@
 
 namespace {
 
-std::map<String, TClipboardFormat>& NamedFormats() {
-  static std::map<String, TClipboardFormat> formats;
+struct TNamedFormat {
+  TClipboardFormat format;
+  String name;  // as first registered
+};
+
+// By upper-cased name.
+std::map<String, TNamedFormat>& NamedFormats() {
+  static std::map<String, TNamedFormat> formats;
   return formats;
 }
 
@@ -50,15 +56,15 @@ TClipboardFormat RegisterClipboardFormat(const String& name) {
   String key = UpperCase(name);
   auto& formats = NamedFormats();
   auto it = formats.find(key);
-  if (it != formats.end()) return it->second;
+  if (it != formats.end()) return it->second.format;
   TClipboardFormat format = 0xC000 + static_cast<TClipboardFormat>(formats.size());
-  formats.emplace(key, format);
+  formats.emplace(key, TNamedFormat{format, name});
   return format;
 }
 
 String GetClipboardFormatName(TClipboardFormat format) {
-  for (const auto& [name, number] : NamedFormats())
-    if (number == format) return name;
+  for (const auto& [key, named] : NamedFormats())
+    if (named.format == format) return named.name;
   switch (format) {
     case CF_TEXT: return "CF_TEXT";
     case CF_BITMAP: return "CF_BITMAP";

@@ -37,7 +37,8 @@ TEST_F(ClipboardTest, NamedFormatsAreNumberedOncePerName) {
   EXPECT_NE(a, c);
   EXPECT_GE(a, 0xC000u);
   EXPECT_EQ(RegisterClipboardFormat(""), 0u);
-  EXPECT_EQ(GetClipboardFormatName(c), "GRID ROWS");
+  EXPECT_EQ(GetClipboardFormatName(c), "Grid Rows");
+  EXPECT_EQ(GetClipboardFormatName(b), "Side Bar Item") << "the name as first registered";
 }
 
 TEST_F(ClipboardTest, SettingOutsideOpenReplacesInsideOpenAdds) {

@@ -1,0 +1,50 @@
+#include <gtest/gtest.h>
+
+#include "platform/backend/toolkit_drag.h"
+
+namespace {
+
+TClipboardData Utf16Z(const String& text) {
+  TClipboardData bytes;
+  for (char16_t unit : Utf8ToUtf16(text)) {
+    bytes.push_back(static_cast<uint8_t>(unit & 0xFF));
+    bytes.push_back(static_cast<uint8_t>(unit >> 8));
+  }
+  bytes.insert(bytes.end(), {0, 0});
+  return bytes;
+}
+
+TEST(ToolkitMime, DragDataTravelsAsTextAndNamedFormatsAndComesBack) {
+  TClipboardFormat reference = RegisterClipboardFormat("nbSideBar Reference");
+  TDataObject data;
+  data.SetData(CF_UNICODETEXT, Utf16Z("通讯录 contacts"));
+  data.SetData(reference, {1, 2, 3, 0, 4});
+  TMimeItems items = MimeItemsOf(data);
+  ASSERT_EQ(items.size(), 2u);
+  EXPECT_EQ(items[0].first, "text/plain");
+  EXPECT_EQ(String(items[0].second.begin(), items[0].second.end()), "通讯录 contacts");
+  EXPECT_EQ(items[1].first, "application/x-clipboard-nbsidebar reference");
+  std::unique_ptr<TDataObject> back = DataObjectOf(items);
+  TClipboardData bytes;
+  ASSERT_TRUE(back->GetData(reference, bytes));
+  EXPECT_EQ(bytes, (TClipboardData{1, 2, 3, 0, 4})) << "binary data keeps its zero bytes";
+  ASSERT_TRUE(back->GetData(CF_UNICODETEXT, bytes));
+  EXPECT_EQ(bytes, Utf16Z("通讯录 contacts"));
+  ASSERT_TRUE(back->GetData(CF_TEXT, bytes));
+  EXPECT_EQ(String(bytes.begin(), bytes.end() - 1), Utf8ToGbk("通讯录 contacts")) << "and the code-page text is offered too";
+}
+
+TEST(ToolkitMime, AnsiOnlyTextAndUnknownTypes) {
+  TDataObject data;
+  String gbk = Utf8ToGbk("短信");
+  TClipboardData ansi(gbk.begin(), gbk.end());
+  ansi.push_back(0);
+  data.SetData(CF_TEXT, ansi);
+  TMimeItems items = MimeItemsOf(data);
+  ASSERT_EQ(items.size(), 1u);
+  EXPECT_EQ(String(items[0].second.begin(), items[0].second.end()), "短信");
+  std::unique_ptr<TDataObject> back = DataObjectOf({{"image/png", {1, 2}}});
+  EXPECT_TRUE(back->Formats().empty()) << "types of other programs that we do not know are left out";
+}
+
+}  // namespace
