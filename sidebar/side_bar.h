@@ -347,6 +347,7 @@ class TnbSideBar : public TCustomControl {
   TPoint pressPoint_{};
   int dragThreshold_ = 5;
   std::unique_ptr<TnbDragDropManager> dragManager_;
+  std::unique_ptr<TBitmap> offscreen_;
   // Headers a running switch works on; cleared when they go, so the switch stops cleanly.
   TnbHeader* switchTarget_ = nullptr;
   TnbHeader* slideFrom_ = nullptr;

@@ -347,9 +347,14 @@ void TnbSideBar::Paint() {
     TnbSideBar* bar;
     ~StateReset() { bar->SetControlState(bar->ControlState() - csCustomPaint); }
   } reset{this};
-  TBitmap bitmap;
-  bitmap.SetPixelFormat(pf32bit);
-  bitmap.SetSize(std::max(1, Width()), std::max(1, Height()));
+  // One off-screen picture kept between paints; it is resized only with the bar.
+  if (!offscreen_) {
+    offscreen_ = std::make_unique<TBitmap>();
+    offscreen_->SetPixelFormat(pf32bit);
+  }
+  TBitmap& bitmap = *offscreen_;
+  if (bitmap.Width() != std::max(1, Width()) || bitmap.Height() != std::max(1, Height()))
+    bitmap.SetSize(std::max(1, Width()), std::max(1, Height()));
   // Whatever was drawn reaches the screen, even when a handler raised half way.
   struct Present {
     TCanvas* screen;
