@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "platform/classes/component.h"
 #include "platform/data/dataset.h"
 
 void TDBSum::SetFieldName(const String& value) {
@@ -44,8 +45,16 @@ void TDBSumListProducer::SetDataSetHook(TDataSet* dataSet) {
   if (hooked) RestoreHooks();
   dataSet_ = dataSet;
   records_.clear();
+  if (dataSet_ != nullptr && owner_ != nullptr) owner_->FreeNotification(dataSet_);
   if (hooked && dataSet_ != nullptr) InstallHooks();
   if (active_) RecalcAll();
+}
+
+void TDBSumListProducer::DataSetDestroyed(const void* gone) {
+  if (gone != static_cast<const void*>(dataSet_)) return;
+  dataSet_ = nullptr;
+  saved_.reset();
+  records_.clear();
 }
 
 void TDBSumListProducer::SetHooked(bool value) {

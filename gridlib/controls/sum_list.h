@@ -62,6 +62,9 @@ class TDBSumListProducer {
   // Watches another data set (the hooks move with it).
   void SetDataSetHook(TDataSet* dataSet);
   bool Active() const { return active_; }
+  // The watched data set is being freed (compared by address only: it is no longer whole);
+  // its events go with it, so nothing is given back.
+  void DataSetDestroyed(const void* gone);
   // Switches the hooks on the data set's events on or off.
   void SetHooked(bool value);
   TDBSumCollection* SumCollection() const { return sums_.get(); }

@@ -100,8 +100,8 @@ void TBookmarkListEx::SetCurrentRowSelected(bool value) {
   if (value) list_.insert(list_.begin() + index, current);
   else list_.erase(list_.begin() + index);
   InvalidateCache();
-  grid_->InvalidateCurrentRow();
   if (bulk_) return;
+  grid_->InvalidateCurrentRow();
   TDBGridExSelection* selection = grid_->Selection();
   if (selection->SelectionType() != gstRecordBookmarks && Count() > 0) {
     selection->Clear();

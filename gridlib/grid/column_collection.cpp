@@ -21,7 +21,7 @@ TDBGridColumnsState TDBGridColumnsEx::State() const {
 }
 
 void TDBGridColumnsEx::ReleaseFields() {
-  for (int i = 0; i < Count(); ++i) Items(i)->FieldRemoved(Items(i)->Field());
+  for (int i = 0; i < Count(); ++i) Items(i)->ReleaseField();
 }
 
 TColumnEx* TDBGridColumnsEx::ColumnOfField(const TField* field) const {

@@ -72,6 +72,8 @@ class TColumnEx : public TCollectionItem {
   void SetField(TField* field);
   // Forgets the field when it goes away.
   void FieldRemoved(TField* field);
+  // Forgets the bound field; it is looked up by name again when next asked for.
+  void ReleaseField() { field_ = nullptr; }
   // Drops every pointer to a component that is being freed (compared by address only: the
   // component is no longer whole).
   void ComponentRemoved(const void* gone);

@@ -309,5 +309,6 @@ void TDBGridExHost::GridNotification(TComponent* component, TOperation operation
   // Compared by address: the component's own destructor has already run.
   const void* gone = component;
   if (gone == static_cast<const void*>(DataSource())) SetDataSource(nullptr);
+  sumList_->DataSetDestroyed(gone);
   for (int i = 0; i < columns_->Count(); ++i) columns_->Items(i)->ComponentRemoved(gone);
 }

@@ -1,6 +1,7 @@
 // Whatever a grid or its columns point to may be freed first; no pointer is left dangling.
 #include <gtest/gtest.h>
 
+#include "gridlib/controls/sum_list.h"
 #include "gridlib/grid/bookmark_list.h"
 #include "gridlib/grid/column_parts.h"
 #include "gridlib/grid/column_titles.h"
@@ -102,4 +103,22 @@ TEST(FreeNotification, GridDestroyedBeforeWhatItWatches) {
   images.SetWidth(24);
   items.ds()->Close();
   SUCCEED();
+}
+
+TEST(FreeNotification, ADataSetFreedWhileItsSumsAreCountedLeavesNoHook) {
+  auto ds = std::make_unique<TMemDataSet>(nullptr);
+  ds->FieldDefs()->Add("ID", ftInteger);
+  ds->CreateDataSet();
+  ds->AppendRecord({Variant(1)});
+  TDataSource source(nullptr);
+  source.SetDataSet(ds.get());
+  auto grid = std::make_unique<TTestGrid>(nullptr);
+  grid->SetDataSource(&source);
+  grid->Columns()->Add()->SetFieldName("ID");
+  grid->Columns()->Items(0)->Footer()->SetValueType(fvtSum);
+  grid->SumList()->SetHooked(true);
+  ASSERT_EQ(grid->SumList()->DataSet(), ds.get());
+  ds.reset();
+  EXPECT_EQ(grid->SumList()->DataSet(), nullptr);
+  grid.reset();
 }
