@@ -1,0 +1,209 @@
+#include "platform/controls/message_box.h"
+
+#include <algorithm>
+#include <memory>
+
+#include "platform/controls/application.h"
+#include "platform/controls/control_text.h"
+#include "platform/graphics/draw_edges.h"
+#include "platform/graphics/draw_text.h"
+
+namespace {
+
+constexpr int kButtonWidth = 75;
+constexpr int kButtonHeight = 25;
+constexpr int kGap = 8;
+constexpr int kMargin = 12;
+constexpr unsigned kMessageFlags = DT_WORDBREAK | DT_NOPREFIX | DT_EXPANDTABS;
+
+struct TButtonKind {
+  TMsgDlgBtn button;
+  const char* caption;
+  TModalResult result;
+};
+
+const TButtonKind kButtons[] = {
+    {mbYes, "&Yes", mrYes},         {mbNo, "&No", mrNo},           {mbOK, "OK", mrOk},
+    {mbCancel, "Cancel", mrCancel}, {mbAbort, "&Abort", mrAbort},  {mbRetry, "&Retry", mrRetry},
+    {mbIgnore, "&Ignore", mrIgnore}, {mbAll, "&All", mrAll},       {mbNoToAll, "N&o to All", mrNoToAll},
+    {mbYesToAll, "Yes to &All", mrYesToAll}, {mbHelp, "&Help", mrNone},
+};
+
+const char* TitleOf(TMsgDlgType type) {
+  switch (type) {
+    case mtWarning: return "Warning";
+    case mtError: return "Error";
+    case mtInformation: return "Information";
+    case mtConfirmation: return "Confirm";
+    default: return nullptr;
+  }
+}
+
+}  // namespace
+
+TMessageButton::TMessageButton(TComponent* owner, TModalResult result) : TCustomControl(owner), result_(result) {
+  SetTabStop(true);
+  SetColor(clBtnFace);
+  SetBounds(0, 0, kButtonWidth, kButtonHeight);
+}
+
+const TMessageMap& TMessageButton::ClassMessages() {
+  static const TMessageMap map = [] {
+    TMessageMap m(&TCustomControl::ClassMessages());
+    m.On(WM_GETDLGCODE, &TMessageButton::WMGetDlgCode);
+    m.On(WM_SETFOCUS, &TMessageButton::WMFocusChanged);
+    m.On(WM_KILLFOCUS, &TMessageButton::WMFocusChanged);
+    return m;
+  }();
+  return map;
+}
+
+void TMessageButton::WMFocusChanged(TMessage& m) {
+  if (m.Msg == WM_SETFOCUS) TWinControl::WMSetFocus(m);
+  else TWinControl::WMKillFocus(m);
+  Invalidate();
+}
+
+void TMessageButton::Click() {
+  TCustomControl::Click();
+  if (TCustomForm* form = GetParentForm(this); form && result_ != mrNone) form->SetModalResult(result_);
+}
+
+void TMessageButton::MouseDown(TMouseButton button, TShiftState shift, int x, int y) {
+  if (button == mbLeft) {
+    pressed_ = true;
+    if (CanFocus()) SetFocus();
+    Invalidate();
+  }
+  TCustomControl::MouseDown(button, shift, x, y);
+}
+
+void TMessageButton::MouseUp(TMouseButton button, TShiftState shift, int x, int y) {
+  pressed_ = false;
+  Invalidate();
+  TCustomControl::MouseUp(button, shift, x, y);
+}
+
+void TMessageButton::KeyUp(uint16_t& key, TShiftState shift) {
+  TCustomControl::KeyUp(key, shift);
+  if (key == VK_SPACE) Click();
+}
+
+void TMessageButton::Paint() {
+  TRect r = ClientRect();
+  bool thick = default_ || Focused();
+  if (thick) {
+    Canvas()->Brush()->SetColor(clWindowFrame);
+    Canvas()->FrameRect(r);
+    InflateRect(r, -1, -1);
+  }
+  DrawFrameControl(Canvas()->Handle(), r, DFC_BUTTON, DFCS_BUTTONPUSH | (pressed_ ? UINT{DFCS_PUSHED} : 0u));
+  TRect text = r;
+  if (pressed_) OffsetRect(text, 1, 1);
+  Canvas()->Font()->Assign(Font());
+  DrawControlText(Canvas(), Caption(), text, DT_CENTER | DT_VCENTER | DT_SINGLELINE, Enabled());
+  if (Focused()) {
+    InflateRect(r, -4, -4);
+    Canvas()->DrawFocusRect(r);
+  }
+}
+
+TMessageForm::TMessageForm(TComponent* owner) : TForm(owner) {
+  SetBorderStyle(bsDialog);
+  SetPosition(poScreenCenter);
+  SetKeyPreview(true);
+}
+
+TMessageButton* TMessageForm::Button(TModalResult result) const {
+  for (int i = 0; i < ControlCount(); ++i)
+    if (auto* b = dynamic_cast<TMessageButton*>(Controls(i)); b && b->ModalResult() == result) return b;
+  return nullptr;
+}
+
+TMessageButton* TMessageForm::DefaultButton() const {
+  for (int i = 0; i < ControlCount(); ++i)
+    if (auto* b = dynamic_cast<TMessageButton*>(Controls(i)); b && b->Default()) return b;
+  return nullptr;
+}
+
+// Escape means Cancel, or No, or the only OK there is.
+TMessageButton* TMessageForm::CancelButton() const {
+  if (TMessageButton* b = Button(mrCancel)) return b;
+  if (TMessageButton* b = Button(mrNo)) return b;
+  int buttons = 0;
+  for (int i = 0; i < ControlCount(); ++i) buttons += dynamic_cast<TMessageButton*>(Controls(i)) != nullptr;
+  return buttons == 1 ? Button(mrOk) : nullptr;
+}
+
+void TMessageForm::KeyDown(uint16_t& key, TShiftState shift) {
+  TForm::KeyDown(key, shift);
+  TMessageButton* target = nullptr;
+  if (key == VK_RETURN) {
+    target = dynamic_cast<TMessageButton*>(ActiveControl());
+    if (!target) target = DefaultButton();
+  } else if (key == VK_ESCAPE) {
+    target = CancelButton();
+  }
+  if (!target) return;
+  target->Click();
+  key = 0;
+}
+
+void TMessageForm::Paint() {
+  TForm::Paint();
+  Canvas()->Font()->Assign(Font());
+  DrawControlText(Canvas(), message_, messageRect_, kMessageFlags, true);
+}
+
+TForm* CreateMessageDialog(const String& msg, TMsgDlgType type, TMsgDlgButtons buttons) {
+  auto form = std::make_unique<TMessageForm>(Application);
+  form->message_ = msg;
+  const char* title = TitleOf(type);
+  form->SetCaption(title ? String(title) : Application ? Application->Title() : String());
+  TBitmap measure(1, 1);
+  measure.Canvas()->Font()->Assign(form->Font());
+  TRect text = MeasureControlText(measure.Canvas(), msg.empty() ? String(" ") : msg, Rect(0, 0, 320, 0), kMessageFlags);
+  form->messageRect_ = Bounds(kMargin, kMargin, text.Width(), text.Height());
+  std::vector<TMessageButton*> row;
+  for (const TButtonKind& kind : kButtons) {
+    if (!buttons.Contains(kind.button)) continue;
+    auto* b = new TMessageButton(form.get(), kind.result);
+    b->SetCaption(kind.caption);
+    b->SetParent(form.get());
+    row.push_back(b);
+  }
+  int rowWidth = static_cast<int>(row.size()) * kButtonWidth + std::max(0, static_cast<int>(row.size()) - 1) * kGap;
+  int clientWidth = std::max(text.Width(), rowWidth) + 2 * kMargin;
+  int top = kMargin + text.Height() + kMargin;
+  form->SetClientWidth(clientWidth);
+  form->SetClientHeight(top + kButtonHeight + kMargin);
+  int x = (clientWidth - rowWidth) / 2;
+  for (TMessageButton* b : row) {
+    b->SetBounds(x, top, kButtonWidth, kButtonHeight);
+    x += kButtonWidth + kGap;
+  }
+  if (!row.empty()) {
+    row.front()->SetDefault(true);
+    form->SetActiveControl(row.front());
+  }
+  return form.release();
+}
+
+TModalResult MessageDlg(const String& msg, TMsgDlgType type, TMsgDlgButtons buttons, int) {
+  std::unique_ptr<TForm> form(CreateMessageDialog(msg, type, buttons));
+  return form->ShowModal();
+}
+
+int MessageBox(const String& text, const String& caption, unsigned flags) {
+  TMsgDlgButtons buttons = (flags & 0xF) == MB_OKCANCEL ? TMsgDlgButtons{mbOK, mbCancel}
+                           : (flags & 0xF) == MB_YESNO  ? TMsgDlgButtons{mbYes, mbNo}
+                                                        : TMsgDlgButtons{mbOK};
+  std::unique_ptr<TForm> form(CreateMessageDialog(text, mtCustom, buttons));
+  form->SetCaption(caption);
+  switch (form->ShowModal()) {
+    case mrOk: return IDOK;
+    case mrYes: return IDYES;
+    case mrNo: return IDNO;
+    default: return IDCANCEL;
+  }
+}
