@@ -48,11 +48,46 @@ void Shrink(TRect& r, UINT flags) {
   if (flags & BF_BOTTOM) --r.Bottom;
 }
 
+// A one-pixel line from `from` to `to`, both ends drawn.
+void DiagonalLine(HDC__& dc, TPoint from, TPoint to, COLORREF color) {
+  PenObject pen;
+  PenPixels pixels;
+  int offset = 0;
+  TPoint end = DevicePoint(dc, to);
+  AddLinePixels(pen, DevicePoint(dc, from), end, offset, pixels);
+  PaintRuns(dc, pixels.On, SolidPaint(color, R2_COPYPEN));
+  PaintPixel(dc, end.x, end.y, PixelOf(color), R2_COPYPEN);
+}
+
+// Diagonal edges: each ring is a line across the rectangle towards the end corner the flags
+// name; the inner ring runs one pixel below the outer. A rising line ("/") shows the rings'
+// upper-left colours, a falling one ("\") their lower-right colours.
+void DrawDiagonalEdge(HDC__& dc, const TRect& r, UINT edge, UINT flags) {
+  if (r.IsEmpty()) return;
+  bool top = (flags & BF_TOP) != 0, right = (flags & BF_RIGHT) != 0;
+  bool rising = top == right;
+  TPoint from = rising ? TPoint{r.Left, r.Bottom - 1} : TPoint{r.Left, r.Top};
+  TPoint to = rising ? TPoint{r.Right - 1, r.Top} : TPoint{r.Right - 1, r.Bottom - 1};
+  UINT outer = edge & BDR_OUTER, inner = edge & BDR_INNER;
+  if (outer != 0) {
+    EdgeColors c = RingColors(true, outer == BDR_RAISEDOUTER, flags);
+    DiagonalLine(dc, from, to, rising ? c.TopLeft : c.BottomRight);
+  }
+  if (inner != 0 && r.Height() > 1) {
+    EdgeColors c = RingColors(false, inner == BDR_RAISEDINNER, flags);
+    DiagonalLine(dc, {from.x, from.y + 1}, {to.x, to.y + 1}, rising ? c.TopLeft : c.BottomRight);
+  }
+}
+
 }  // namespace
 
 bool DrawEdge(HDC dc, TRect& rect, UINT edge, UINT flags) {
   HDC__* d = LiveDC(dc);
   if (d == nullptr) return false;
+  if (flags & BF_DIAGONAL) {
+    DrawDiagonalEdge(*d, SaturateRect(rect), edge, flags);
+    return true;
+  }
   TRect r = SaturateRect(rect);
   UINT outer = edge & BDR_OUTER, inner = edge & BDR_INNER;
   if (outer != 0 && !r.IsEmpty()) {

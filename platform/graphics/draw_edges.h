@@ -29,7 +29,9 @@ enum : UINT {
   BF_DIAGONAL_ENDBOTTOMRIGHT = BF_DIAGONAL | BF_BOTTOM | BF_RIGHT,
   BF_MIDDLE = 0x800, BF_SOFT = 0x1000, BF_ADJUST = 0x2000, BF_FLAT = 0x4000, BF_MONO = 0x8000,
 };
-// Draws the edges; with BF_ADJUST shrinks `rect` to the area inside them.
+// Draws the edges; with BF_ADJUST shrinks `rect` to the area inside them. With BF_DIAGONAL
+// each ring is instead a line across the rectangle ending in the corner BF_TOP/BF_BOTTOM and
+// BF_LEFT/BF_RIGHT name, the inner ring one pixel below the outer.
 bool DrawEdge(HDC dc, TRect& rect, UINT edge, UINT flags);
 
 enum : UINT { DFC_CAPTION = 1, DFC_MENU = 2, DFC_SCROLL = 3, DFC_BUTTON = 4 };

@@ -269,3 +269,20 @@ TEST_F(FrameControls, SizeGripRidgesRunDiagonally) {
   EXPECT_EQ(At(15, 15), kFace);
   EXPECT_EQ(At(2, 2), kFace);
 }
+
+TEST_F(Edges, DiagonalEdgesCrossTheRectangle) {
+  TRect r = Rect(5, 5, 15, 15);
+  DrawEdge(dc(), r, EDGE_RAISED, BF_DIAGONAL_ENDTOPRIGHT);
+  EXPECT_EQ(At(5, 14), kLight);   // starts at the bottom-left corner
+  EXPECT_EQ(At(14, 5), kLight);   // ends at the top-right corner
+  EXPECT_EQ(At(10, 9), kLight);
+  EXPECT_EQ(At(14, 6), kHilight); // the inner ring one pixel below
+  EXPECT_EQ(At(5, 5), clFuchsia);
+  EXPECT_EQ(r, Rect(5, 5, 15, 15));
+  MakeBitmap(40, 40, clFuchsia);
+  r = Rect(5, 5, 15, 15);
+  DrawEdge(dc(), r, BDR_SUNKENOUTER, BF_DIAGONAL_ENDBOTTOMRIGHT);
+  EXPECT_EQ(At(5, 5), kHilight);  // a falling line shows the lower-right colour
+  EXPECT_EQ(At(14, 14), kHilight);
+  EXPECT_EQ(CountColor(kHilight), 10);
+}
