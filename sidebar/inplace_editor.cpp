@@ -3,10 +3,23 @@
 #include "platform/classes/properties.h"
 #include "platform/windows/keys.h"
 #include "sidebar/headers.h"
+#include "sidebar/side_bar.h"
 #include "platform/classes/collection.h"
 
-TnbInplaceEditor::TnbInplaceEditor(TnbSideBar* bar) : bar_(bar), font_(std::make_unique<TFont>()) {}
-TnbInplaceEditor::~TnbInplaceEditor() = default;
+TnbInplaceEditor::TnbInplaceEditor(TnbSideBar* bar)
+    : bar_(bar), font_(std::make_unique<TFont>()), edit_(new TnbInplaceEdit(bar)) {
+  edit_->SetParent(bar);
+  edit_->SetVisible(false);
+  edit_->SetTop(-1000);
+  edit_->OnKeyDown.Bind(nullptr, "", [this](TObject*, uint16_t& key, TShiftState shift) { KeyDown(key, shift); });
+  // Leaving the edit keeps what was typed.
+  edit_->OnExit.Bind(nullptr, "", [this](TObject*) { EndEdit(false); });
+}
+TnbInplaceEditor::~TnbInplaceEditor() {
+  // The bar frees the edit later with its other components; it must not call back here.
+  edit_->OnKeyDown = nullptr;
+  edit_->OnExit = nullptr;
+}
 
 void TnbInplaceEditor::Publish() {
   using E = TnbInplaceEditor;
@@ -39,8 +52,7 @@ bool TnbInplaceEditor::BeginEdit(TnbHeader* header) {
   if (header == nullptr || header->Options().Contains(hoReadOnlyCaption)) return false;
   EndEdit(false);
   header_ = header;
-  text_ = header->Caption();
-  editing_ = true;
+  Show(header->CaptionRect(), header->Caption());
   return true;
 }
 
@@ -48,23 +60,34 @@ bool TnbInplaceEditor::BeginEdit(TnbButton* button) {
   if (button == nullptr || button->Options().Contains(boReadOnlyCaption)) return false;
   EndEdit(false);
   button_ = button;
-  text_ = button->Caption();
-  editing_ = true;
+  Show(button->Rects().Button, button->Caption());
   return true;
+}
+
+void TnbInplaceEditor::Show(const TRect& r, const String& text) {
+  edit_->SetBoundsRect(r);
+  edit_->SetText(text);
+  edit_->Font()->Assign(font_.get());
+  edit_->SetAlignment(alignment_);
+  editing_ = true;
+  edit_->SetVisible(true);
+  if (edit_->CanFocus()) edit_->SetFocus();
 }
 
 void TnbInplaceEditor::EndEdit(bool cancel) {
   if (!editing_) return;
   editing_ = false;
+  edit_->SetTop(-1000);
   Commit(cancel);
+  edit_->SetVisible(false);
   header_ = nullptr;
   button_ = nullptr;
 }
 
 void TnbInplaceEditor::Commit(bool cancel) {
   if (cancel || (header_ == nullptr && button_ == nullptr)) return;
-  if (header_ != nullptr) header_->SetCaption(text_);
-  else button_->SetCaption(text_);
+  if (header_ != nullptr) header_->SetCaption(Text());
+  else button_->SetCaption(Text());
   Change();
 }
 
@@ -86,4 +109,5 @@ void TnbInplaceEditor::Forget(TCollectionItem* item) {
   header_ = nullptr;
   button_ = nullptr;
   editing_ = false;
+  edit_->SetVisible(false);
 }

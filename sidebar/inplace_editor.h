@@ -3,16 +3,23 @@
 #include <memory>
 
 #include "platform/classes/persistent.h"
+#include "platform/controls/edit.h"
 
 class TCollectionItem;
 #include "platform/core/events.h"
 #include "platform/graphics/graphics_objects.h"
 #include "sidebar/sidebar_types.h"
 
+// The edit control shown over a header or button while it is renamed.
+class TnbInplaceEdit : public TCustomEdit {
+  DECLARE_CLASS(TnbInplaceEdit, TCustomEdit)
+ public:
+  using TCustomEdit::TCustomEdit;
+};
+
 // Renames a header or a button in place: an edit starts on an item with its caption, Enter or
 // leaving writes the text back as the item's Caption, Escape drops it. The look of the edit
-// is published here so it is stored with the bar. The edit window itself joins when the
-// platform's edit control is ready; until then the text is set through Text().
+// is published here so it is stored with the bar.
 class TnbInplaceEditor : public TPersistent {
   DECLARE_CLASS(TnbInplaceEditor, TPersistent)
  public:
@@ -40,8 +47,9 @@ class TnbInplaceEditor : public TPersistent {
   bool BeginEdit(TnbHeader* header);
   bool BeginEdit(TnbButton* button);
   bool Editing() const { return editing_; }
-  const String& Text() const { return text_; }
-  void SetText(const String& v) { text_ = v; }
+  String Text() const { return edit_->Text(); }
+  void SetText(const String& v) { edit_->SetText(v); }
+  TnbInplaceEdit* Edit() const { return edit_; }
   // Ends the edit, writing the text back unless cancel.
   void EndEdit(bool cancel);
   // Enter (13) commits and Escape (27) cancels, only without modifier keys; both set key 0.
@@ -54,6 +62,8 @@ class TnbInplaceEditor : public TPersistent {
 
  protected:
   virtual void Commit(bool cancel);
+  // Shows the edit over `r` with `text`, focused.
+  void Show(const TRect& r, const String& text);
   void Change() { OnChange.Call(this); }
 
  private:
@@ -68,5 +78,5 @@ class TnbInplaceEditor : public TPersistent {
   TnbHeader* header_ = nullptr;
   TnbButton* button_ = nullptr;
   bool editing_ = false;
-  String text_;
+  TnbInplaceEdit* edit_;  // owned by the bar as a component
 };

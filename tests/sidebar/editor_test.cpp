@@ -75,3 +75,18 @@ TEST_F(EditorTest, HintIsTheHotButtonsOwn) {
   EXPECT_EQ(info.CursorRect, b->Rects().Button);
   EXPECT_EQ(info.HintMaxWidth, bar_->ClientWidth());
 }
+
+TEST_F(EditorTest, TheEditShowsOverTheCaptionAndHidesAfterwards) {
+  bar_->SetActiveHeader(header_);
+  Layout();
+  ASSERT_TRUE(editor_->BeginEdit(header_));
+  TnbInplaceEdit* edit = editor_->Edit();
+  EXPECT_TRUE(edit->Visible());
+  EXPECT_EQ(edit->BoundsRect(), header_->CaptionRect());
+  EXPECT_EQ(edit->Text(), "Mail");
+  edit->SetText("Post");
+  edit->Perform(WM_KEYDOWN, VK_RETURN, 0);
+  EXPECT_EQ(header_->Caption(), "Post");
+  EXPECT_FALSE(edit->Visible());
+  EXPECT_EQ(edit->Top(), -1000);
+}
