@@ -46,4 +46,10 @@ void TDBGridEx::Publish() {
   p.Property("UseMultiTitle", &T::UseMultiTitle, &T::SetUseMultiTitle).Default(false);
   p.Property("VTitleMargin", &T::VTitleMargin, &T::SetVTitleMargin).Default(10);
   p.Event("OnSelectionChanged", &T::OnSelectionChanged);
+  p.Event("OnColWidthsChanged", &T::OnColWidthsChanged);
+  // The grid's shape follows its columns and data set; a layout never stores it.
+  for (const char* shape : {"ColCount", "RowCount", "FixedCols", "FixedRows", "DefaultColWidth",
+                            "DefaultRowHeight", "GridLineWidth", "ScrollBars"}) {
+    p.Redeclare(shape).Stored(false);
+  }
 }

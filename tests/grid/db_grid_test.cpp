@@ -99,6 +99,8 @@ TEST(DBGridEx, AutomaticColumnsAreNotStreamed) {
   TStringStream text;
   ObjectBinaryToText(binary, text);
   EXPECT_EQ(text.DataString().find("Columns"), String::npos) << text.DataString();
+  EXPECT_EQ(text.DataString().find("ColCount"), String::npos) << "the shape follows the columns";
+  EXPECT_EQ(text.DataString().find("RowCount"), String::npos);
   grid.Columns()->Items(0)->SetIsStored(true);
   TMemoryStream again;
   WriteComponent(again, &grid);
