@@ -116,6 +116,7 @@ class TnbSideBarPainter {
       TRect caption = Rect(r.Left, y, r.Right, y + CaptionSpan(h));
       if (caption.Left > caption.Right) caption.Left = caption.Right = -10000;
       if (!bar_.layoutReady_) caption = h->CaptionRect();
+      else if (ToolBoxBoxes()) PlaceCaptionBox(h, caption, r, active, next);
       if (caption.Top > lastDrawn) {
         DrawCaption(h, caption);
         lastDrawn = caption.Bottom;
@@ -183,8 +184,32 @@ class TnbSideBarPainter {
     else if (target == nullptr && bar_.autoChangeCandidate_ == h) bar_.DrawDropMark(c_, h->BodyRect(), 1);
   }
 
+  bool ToolBoxBoxes() const { return bar_.viewStyle_ == vsOutlook && bar_.scrollView_ == ssToolBox; }
+
+  // In the tool-box look the list boxes sit at the right end of the active caption (up) and
+  // of the caption after it (down); those captions end where their box begins.
+  void PlaceCaptionBox(TnbHeader* h, TRect& caption, const TRect& r, TnbHeader* active, int next) {
+    if (active == nullptr) return;
+    TnbScrollBox& up = bar_.boxes_[TnbSideBar::ListUp];
+    TnbScrollBox& down = bar_.boxes_[TnbSideBar::ListDown];
+    const TRect box = Rect(caption.Right - h->CaptionHeight() - 2, caption.Top, caption.Right, caption.Bottom);
+    if (h == active) {
+      up.Rect = box;
+      if (next < 0) {
+        // The last header: the down box goes to the bottom of the column.
+        const int w = box.Width();
+        down.Rect = Rect(box.Left, r.Bottom - w + 2, box.Right, r.Bottom);
+      }
+    } else if (h->Index() == next) {
+      down.Rect = box;
+    } else {
+      return;
+    }
+    caption.Right = box.Left;
+  }
+
   void PlaceListBoxes(TnbHeader* active, const TRect& body) {
-    if (!bar_.layoutReady_) return;
+    if (!bar_.layoutReady_ || ToolBoxBoxes()) return;
     const int size = bar_.scrollBoxSize_;
     TnbScrollBox& up = bar_.boxes_[TnbSideBar::ListUp];
     TnbScrollBox& down = bar_.boxes_[TnbSideBar::ListDown];

@@ -153,3 +153,19 @@ TEST_F(LayoutTest, NoCaptionHeaderTakesNoSpace) {
   EXPECT_EQ(mail_->CaptionRect().Height(), 0);
   EXPECT_EQ(mail_->BodyRect().Top, 1);
 }
+
+TEST_F(LayoutTest, ToolBoxLookPutsTheListBoxesIntoTheCaptions) {
+  bar_->SetScrollView(ssToolBox);
+  Layout();
+  const TRect up = bar_->ScrollBox(TnbSideBar::ListUp).Rect;
+  const TRect down = bar_->ScrollBox(TnbSideBar::ListDown).Rect;
+  EXPECT_EQ(up, Rect(199 - 22 - 2, 1, 199, 23));
+  EXPECT_EQ(mail_->CaptionRect().Right, up.Left);
+  EXPECT_EQ(down.Top, contacts_->CaptionRect().Top);
+  EXPECT_EQ(contacts_->CaptionRect().Right, down.Left);
+  bar_->SetActiveHeader(tools_);
+  Layout();
+  const TRect last = bar_->ScrollBox(TnbSideBar::ListDown).Rect;
+  EXPECT_EQ(last.Bottom, 359);
+  EXPECT_EQ(last.Height(), 24 - 2);
+}
