@@ -2,6 +2,7 @@
 
 #include "platform/graphics/canvas.h"
 #include "sidebar/alpha_blend.h"
+#include "sidebar/bar_settings.h"
 #include "sidebar/background.h"
 #include "sidebar/gradient.h"
 #include "sidebar/look_classes.h"
@@ -232,4 +233,21 @@ TEST_F(LookTest, ImageListsThatGoAwayDropOut) {
   EXPECT_EQ(images.Hot(), list);
   delete list;
   EXPECT_EQ(images.Hot(), nullptr);
+}
+
+TEST_F(LookTest, SettingsCopyEverythingButKeySupportAndReportOnce) {
+  TnbBarSettings from, to;
+  from.SetHeight(31);
+  from.SetKeySupport(false);
+  from.ButtonFont()->SetColor(clRed);
+  from.XPColors()->SetBorderColor(clLime);
+  from.ButtonDown()->SetColor(clBlue);
+  EXPECT_EQ(Notices(to, [&] { to.Assign(&from); }), 1);
+  EXPECT_EQ(to.Height(), 31);
+  EXPECT_TRUE(to.KeySupport());
+  EXPECT_EQ(to.ButtonFont()->Color(), clRed);
+  EXPECT_EQ(to.XPColors()->BorderColor(), clLime);
+  EXPECT_EQ(to.ButtonDown()->Color(), clBlue);
+  // A change deep inside reaches the settings' own notice.
+  EXPECT_EQ(Notices(to, [&] { to.CaptionPen()->SetWidth(3); }), 1);
 }

@@ -143,3 +143,15 @@ TEST_F(PaintTest, OverflowingListShowsItsScrollBoxes) {
   const TRect box = bar_->ScrollBox(TnbSideBar::ListDown).Rect;
   Check(At(*bmp, box.Left + 3, box.Top + 3) == face_, *bmp, "list_boxes");
 }
+
+TEST_F(PaintTest, ExplorerLookWithOneActiveHeaderShowsOnlyItsButtons) {
+  bar_->SetViewStyle(vsExplorerBar);
+  bar_->SetExplorerMethod(emStandard);  // activates the first header
+  bar_->SetActiveHeader(contacts_);
+  auto bmp = Paint();
+  EXPECT_EQ(mail_->GetButton(0)->Rects().Button, kHiddenRect);
+  const TRect body = contacts_->BodyRect();
+  ASSERT_FALSE(IsRectEmpty(body));
+  Check(HasInk(*bmp, contacts_->GetButton(0)->Rects().Label, clGray), *bmp, "explorer_standard");
+  EXPECT_EQ(tools_->CaptionRect().Bottom, 359 - 5);  // stacked above the bottom margin
+}
