@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <map>
 #include <memory>
 #include <string>
@@ -37,7 +38,18 @@ class TTestGrid : public TComponent, public TDBGridExHost {
   void InvalidateGrid() override { ++wholeRepaints; }
   void InvalidateGridRect(const TRect& cells) override { repaintedRects.push_back(cells); }
   void InvalidateGridRow(int row) override { repaintedRows.push_back(row); }
-  void LayoutChanged() override { ++layouts; }
+  void LayoutChanged() override {
+    ++layouts;
+    if (onLayout) onLayout();
+  }
+  void UpdateData() override {
+    ++dataUpdates;
+    if (onUpdateData) onUpdateData();
+  }
+  void RecordChanged(TField* field) override {
+    ++recordChanges;
+    TDBGridExHost::RecordChanged(field);
+  }
   void SelectionChanged() override;
   void Loaded() override;
 
@@ -58,6 +70,10 @@ class TTestGrid : public TComponent, public TDBGridExHost {
   int selectionNotices = 0;
   std::vector<TRect> repaintedRects;
   std::vector<int> repaintedRows;
+  int dataUpdates = 0;
+  int recordChanges = 0;
+  std::function<void()> onLayout;
+  std::function<void()> onUpdateData;
 
  protected:
   void Notification(TComponent* component, TOperation operation) override;

@@ -1,0 +1,81 @@
+#include <gtest/gtest.h>
+
+#include "gridlib/grid/grid_data_link.h"
+#include "platform/data/data_source.h"
+#include "platform/data/dataset.h"
+#include "tests/grid/grid_test_support.h"
+
+using namespace grid_test;
+
+namespace {
+
+class GridDataLink : public testing::TestWithParam<Store> {
+ protected:
+  GridDataLink() : g(GetParam(), 4) {}
+  TGridDataLinkEx* link() { return g.grid->DataLink(); }
+  GridOverItems g;
+};
+
+}  // namespace
+
+TEST_P(GridDataLink, FieldLayoutChangesLayTheGridOutFromTheDataSet) {
+  bool fromDataSet = false;
+  g.grid->onLayout = [&] { fromDataSet = g.grid->LayoutFromDataset(); };
+  g.items.ds()->FieldByName("Name")->SetDisplayWidth(33);
+  EXPECT_TRUE(fromDataSet);
+  EXPECT_FALSE(g.grid->LayoutFromDataset()) << "the flag is put back afterwards";
+}
+
+TEST_P(GridDataLink, AFailingLayoutStillPutsTheFlagBack) {
+  g.grid->onLayout = [] { throw EInvalidGridOperation("layout failed"); };
+  EXPECT_THROW(g.items.ds()->FieldByName("Name")->SetDisplayWidth(33), EInvalidGridOperation);
+  g.grid->onLayout = nullptr;
+  EXPECT_FALSE(g.grid->LayoutFromDataset());
+}
+
+TEST_P(GridDataLink, UnwrittenEditorTextIsWrittenOnceBeforePosting) {
+  g.items.ds()->Edit();
+  g.items.ds()->Post();
+  EXPECT_EQ(g.grid->dataUpdates, 0) << "nothing typed, nothing to write";
+  g.items.ds()->Edit();
+  link()->SetGridModified();
+  g.grid->onUpdateData = [&] { g.items.ds()->UpdateRecord(); };
+  g.items.ds()->Post();
+  EXPECT_EQ(g.grid->dataUpdates, 1) << "writing again from inside the write is not re-entered";
+  EXPECT_FALSE(link()->GridModified());
+}
+
+TEST_P(GridDataLink, AFailingWriteLeavesTheLinkUsable) {
+  g.items.ds()->Edit();
+  link()->SetGridModified();
+  g.grid->onUpdateData = [] { throw EConvertError("bad text"); };
+  EXPECT_THROW(g.items.ds()->Post(), EConvertError);
+  g.grid->onUpdateData = nullptr;
+  link()->SetGridModified();
+  g.items.ds()->Post();
+  EXPECT_EQ(g.grid->dataUpdates, 2);
+  EXPECT_EQ(g.items.ds()->State(), dsBrowse);
+}
+
+TEST_P(GridDataLink, ResetDropsTheGridsChangeBeforeCancellingTheRecord) {
+  g.items.ds()->Edit();
+  link()->SetGridModified();
+  const int changes = g.grid->recordChanges;
+  link()->Reset();
+  EXPECT_EQ(g.grid->recordChanges, changes + 1);
+  EXPECT_FALSE(link()->GridModified());
+  EXPECT_EQ(g.items.ds()->State(), dsEdit) << "the first Escape keeps the record in edit";
+  link()->Reset();
+  EXPECT_EQ(g.items.ds()->State(), dsBrowse);
+}
+
+TEST_P(GridDataLink, RecordNotificationsClearTheGridsChange) {
+  g.items.ds()->Edit();
+  link()->SetGridModified();
+  g.items.ds()->FieldByName("Name")->SetAsString("Zed");
+  EXPECT_FALSE(link()->GridModified());
+  g.items.ds()->Cancel();
+}
+
+INSTANTIATE_TEST_SUITE_P(Stores, GridDataLink, testing::Values(Store::Memory, Store::Sqlite),
+                         StoreName);
