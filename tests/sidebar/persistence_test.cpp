@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <filesystem>
+
 #include "platform/core/streams.h"
 #include "platform/windows/messages.h"
 #include "tests/sidebar/sidebar_fixture.h"
@@ -95,4 +97,19 @@ TEST_F(PersistenceTest, LoadingOverTrackedItemsLeavesNoReference) {
   Layout();
   Move({20, 60});
   bar_->Perform(CM_MOUSELEAVE, 0, 0);
+}
+
+TEST_F(PersistenceTest, FilesHoldExactlyTheStream) {
+  AddHeader("A", 2);
+  const String path = String(TEST_OUTPUT_DIR) + "/sidebar_layout.bin";
+  std::filesystem::create_directories(TEST_OUTPUT_DIR);
+  bar_->SaveToFile(path);
+  TMemoryStream stream;
+  bar_->SaveToStream(stream);
+  EXPECT_EQ(std::filesystem::file_size(path), static_cast<uintmax_t>(stream.Size()));
+  auto* other = new TnbSideBar(form_);
+  other->LoadFromFile(path);
+  EXPECT_EQ(other->HeaderCount(), 1);
+  EXPECT_THROW(other->LoadFromFile(path + ".missing"), EStreamError);
+  EXPECT_EQ(other->HeaderCount(), 1);
 }
