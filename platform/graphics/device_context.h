@@ -83,6 +83,8 @@ struct TEXTMETRIC {
   uint8_t tmCharSet = DEFAULT_CHARSET;
 };
 
+// Widths past kMaxPenWidth draw as kMaxPenWidth.
+constexpr int kMaxPenWidth = 1024;
 HPEN CreatePen(int style, int width, COLORREF color);
 HPEN ExtCreatePen(int style, int width, const LOGBRUSH& brush);
 HBRUSH CreateSolidBrush(COLORREF color);

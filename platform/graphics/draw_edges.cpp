@@ -52,11 +52,13 @@ void Shrink(TRect& r, UINT flags) {
 void DiagonalLine(HDC__& dc, TPoint from, TPoint to, COLORREF color) {
   PenObject pen;
   PenPixels pixels;
+  pixels.Keep = ReachBox(dc);
   int offset = 0;
-  TPoint end = DevicePoint(dc, to);
-  AddLinePixels(pen, DevicePoint(dc, from), end, offset, pixels);
-  PaintRuns(dc, pixels.On, SolidPaint(color, R2_COPYPEN));
+  TPoint start = DevicePoint(dc, from), end = DevicePoint(dc, to);
   PaintPixel(dc, end.x, end.y, PixelOf(color), R2_COPYPEN);
+  if (!ClipSegment(start, end, pixels.Keep)) return;
+  AddLinePixels(pen, start, end, offset, pixels);
+  PaintRuns(dc, pixels.On, SolidPaint(color, R2_COPYPEN));
 }
 
 // Diagonal edges: each ring is a line across the rectangle towards the end corner the flags
@@ -128,6 +130,8 @@ bool DrawFocusRect(HDC dc, const TRect& rect) {
 
 void Frame3D(TCanvas* canvas, TRect& rect, TColor topColor, TColor bottomColor, int width) {
   rect = SaturateRect(rect);
+  // Past half the rectangle's size more frames would only repeat the same lines.
+  width = std::min(width, std::max(rect.Width(), rect.Height()) / 2 + 1);
   canvas->Pen()->SetWidth(1);
   --rect.Bottom;
   --rect.Right;

@@ -1,3 +1,4 @@
+#include <algorithm>
 #include <unordered_set>
 
 #include "platform/core/exceptions.h"
@@ -122,7 +123,7 @@ HPEN CreatePen(int style, int width, COLORREF color) {
   p->Style = style & PS_STYLE_MASK;
   p->EndCap = style & PS_ENDCAP_MASK;
   p->Geometric = (style & PS_TYPE_MASK) == PS_GEOMETRIC;
-  p->Width = width < 1 ? 1 : width;
+  p->Width = std::clamp(width, 1, kMaxPenWidth);
   p->Color = GetNearestColor(nullptr, color);
   return AddObject(p);
 }

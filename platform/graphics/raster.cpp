@@ -78,6 +78,13 @@ void AddDisc(std::vector<TRect>& runs, int cx, int cy, int width) {
   }
 }
 
+// One step of the line walk (integer error term; dy is negative).
+inline void Step(TPoint& p, int& err, int dx, int dy, int sx, int sy) {
+  int e2 = 2 * err;
+  if (e2 >= dy) { err += dy; p.x += sx; }
+  if (e2 <= dx) { err += dx; p.y += sy; }
+}
+
 void AddWideLine(const PenObject& pen, TPoint from, TPoint to, PenPixels& out) {
   int w = pen.Width;
   int lo = w / 2, hi = w - lo;  // rows (or columns) left of and right of the centre line
@@ -103,13 +110,13 @@ void AddWideLine(const PenObject& pen, TPoint from, TPoint to, PenPixels& out) {
   int dx = std::abs(to.x - from.x), dy = -std::abs(to.y - from.y);
   int sx = from.x < to.x ? 1 : -1, sy = from.y < to.y ? 1 : -1;
   int err = dx + dy;
+  TRect near = out.Keep;
+  InflateRect(near, w, w);
   TPoint p = from;
   for (;;) {
-    AddDisc(out.On, p.x, p.y, w);
+    if (near.Contains(p)) AddDisc(out.On, p.x, p.y, w);
     if (p == to) break;
-    int e2 = 2 * err;
-    if (e2 >= dy) { err += dy; p.x += sx; }
-    if (e2 <= dx) { err += dx; p.y += sy; }
+    Step(p, err, dx, dy, sx, sy);
   }
 }
 
@@ -182,6 +189,39 @@ void PaintPixel(HDC__& dc, int x, int y, uint32_t color, int rop2) {
   d = rop2 == R2_COPYPEN ? color : Mix2(rop2, color, d);
 }
 
+// The visible part of what a shape or pen can touch: the clip bounds with room for the pen.
+TRect ReachBox(HDC__& dc) {
+  ClipOf(dc);
+  TRect box = dc.ClipBounds;
+  int margin = (dc.Pen != nullptr ? dc.Pen->Width : 1) + 2;
+  InflateRect(box, margin, margin);
+  return box;
+}
+
+// Cuts a segment to the box (parametric clipping) when it reaches far outside any bitmap;
+// false when nothing of it is inside. Other segments are walked whole, so their pixels are
+// exactly those of the whole line.
+bool ClipSegment(TPoint& a, TPoint& b, const TRect& box) {
+  constexpr int kExact = 1 << 15;  // segments this short are walked whole: every pixel exact
+  auto near = [&](TPoint p) { return p.x > -kExact && p.x < kExact && p.y > -kExact && p.y < kExact; };
+  if (near(a) && near(b)) return true;
+  double t0 = 0, t1 = 1, dx = double(b.x) - a.x, dy = double(b.y) - a.y;
+  auto edge = [&](double p, double q) {
+    if (p == 0) return q >= 0;
+    double r = q / p;
+    if (p < 0) t0 = std::max(t0, r);
+    else t1 = std::min(t1, r);
+    return t0 <= t1;
+  };
+  if (!edge(-dx, a.x - box.Left) || !edge(dx, box.Right - 1 - a.x) || !edge(-dy, a.y - box.Top) ||
+      !edge(dy, box.Bottom - 1 - a.y))
+    return false;
+  TPoint from = a;
+  if (t1 < 1) b = {static_cast<int>(from.x + t1 * dx + 0.5), static_cast<int>(from.y + t1 * dy + 0.5)};
+  if (t0 > 0) a = {static_cast<int>(from.x + t0 * dx + 0.5), static_cast<int>(from.y + t0 * dy + 0.5)};
+  return true;
+}
+
 void AddLinePixels(const PenObject& pen, TPoint from, TPoint to, int& styleOffset, PenPixels& out) {
   if (pen.Style == PS_NULL) return;
   if (pen.Width > 1) {
@@ -203,6 +243,10 @@ void AddLinePixels(const PenObject& pen, TPoint from, TPoint to, int& styleOffse
   while (p != to) {
     bool on = pattern == nullptr || DashOn(*pattern, styleOffset++);
     std::vector<TRect>& target = on ? out.On : out.Off;
+    if (!out.Keep.Contains(p)) {
+      Step(p, err, dx, dy, sx, sy);
+      continue;
+    }
     // Neighbouring pixels on one row join into one run.
     if (!target.empty() && target.back().Top == p.y && target.back().Right == p.x)
       ++target.back().Right;
@@ -210,9 +254,7 @@ void AddLinePixels(const PenObject& pen, TPoint from, TPoint to, int& styleOffse
       --target.back().Left;
     else
       target.push_back({p.x, p.y, p.x + 1, p.y + 1});
-    int e2 = 2 * err;
-    if (e2 >= dy) { err += dy; p.x += sx; }
-    if (e2 <= dx) { err += dx; p.y += sy; }
+    Step(p, err, dx, dy, sx, sy);
   }
 }
 

@@ -47,11 +47,20 @@ void PaintDeviceRect(HDC__& dc, const TRect& rect, const Paint& paint);
 void PaintRegion(HDC__& dc, const TRegion& region, const Paint& paint);
 void PaintPixel(HDC__& dc, int x, int y, uint32_t color, int rop2);
 
+// The visible part of what a shape or pen can touch: the clip bounds with room for the pen.
+TRect ReachBox(HDC__& dc);
+// Cuts a segment to the box when it reaches far beyond any bitmap; false when nothing of it
+// is inside. Other segments stay whole, so their pixels are exactly those of the whole line.
+bool ClipSegment(TPoint& a, TPoint& b, const TRect& box);
+
 // The pixels a pen puts on a line from `from` to `to` (device coordinates, end excluded for
 // cosmetic pens), as runs; `styleOffset` carries the dash pattern along a polyline.
 struct PenPixels {
   std::vector<TRect> On;   // pen colour
   std::vector<TRect> Off;  // gaps of styled pens (background colour when opaque)
+  // Only pixels here are kept; the walk along the line still counts the others, so the
+  // kept ones are exactly those of the whole line.
+  TRect Keep{-(1 << 30), -(1 << 30), 1 << 30, 1 << 30};
 };
 void AddLinePixels(const PenObject& pen, TPoint from, TPoint to, int& styleOffset, PenPixels& out);
 // Paints what AddLinePixels collected with the pen colour and the DC's mix and background.

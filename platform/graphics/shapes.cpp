@@ -35,39 +35,6 @@ void FillInterior(HDC__& dc, const std::vector<TRect>& runs) {
   if (BrushPaint(dc, nullptr, dc.State.Rop2, paint)) PaintRuns(dc, runs, paint);
 }
 
-// The visible part of what a shape or pen can touch: the clip bounds with room for the pen.
-TRect ReachBox(HDC__& dc) {
-  ClipOf(dc);
-  TRect box = dc.ClipBounds;
-  int margin = (dc.Pen != nullptr ? dc.Pen->Width : 1) + 2;
-  InflateRect(box, margin, margin);
-  return box;
-}
-
-// Cuts a segment to the box (parametric clipping) when it reaches far outside any bitmap;
-// false when nothing of it is inside. Other segments are walked whole, so their pixels are
-// exactly those of the whole line.
-bool ClipSegment(TPoint& a, TPoint& b, const TRect& box) {
-  constexpr int kExact = 1 << 15;  // segments this short are walked whole: every pixel exact
-  auto near = [&](TPoint p) { return p.x > -kExact && p.x < kExact && p.y > -kExact && p.y < kExact; };
-  if (near(a) && near(b)) return true;
-  double t0 = 0, t1 = 1, dx = double(b.x) - a.x, dy = double(b.y) - a.y;
-  auto edge = [&](double p, double q) {
-    if (p == 0) return q >= 0;
-    double r = q / p;
-    if (p < 0) t0 = std::max(t0, r);
-    else t1 = std::min(t1, r);
-    return t0 <= t1;
-  };
-  if (!edge(-dx, a.x - box.Left) || !edge(dx, box.Right - 1 - a.x) || !edge(-dy, a.y - box.Top) ||
-      !edge(dy, box.Bottom - 1 - a.y))
-    return false;
-  TPoint from = a;
-  if (t1 < 1) b = {static_cast<int>(from.x + t1 * dx + 0.5), static_cast<int>(from.y + t1 * dy + 0.5)};
-  if (t0 > 0) a = {static_cast<int>(from.x + t0 * dx + 0.5), static_cast<int>(from.y + t0 * dy + 0.5)};
-  return true;
-}
-
 void AddSegment(HDC__& dc, const TRect& reach, TPoint a, TPoint b, int& offset, PenPixels& pixels) {
   if (ClipSegment(a, b, reach)) AddLinePixels(*dc.Pen, a, b, offset, pixels);
 }
@@ -76,6 +43,7 @@ void StrokePath(HDC__& dc, const std::vector<TPoint>& devicePoints, bool closed)
   if (dc.Pen == nullptr || devicePoints.empty()) return;
   TRect reach = ReachBox(dc);
   PenPixels pixels;
+  pixels.Keep = reach;
   int offset = 0;
   size_t n = devicePoints.size();
   for (size_t i = 0; i + 1 < n; ++i) AddSegment(dc, reach, devicePoints[i], devicePoints[i + 1], offset, pixels);
@@ -265,6 +233,8 @@ bool FrameRgn(HDC dc, HRGN region, HBRUSH brush, int width, int height) {
   Paint paint;
   if (d == nullptr || r == nullptr || !BrushPaint(*d, brush, R2_COPYPEN, paint)) return false;
   TRegion device = DeviceRegion(*d, *r);
+  width = std::clamp(width, 0, kMaxPenWidth);
+  height = std::clamp(height, 0, kMaxPenWidth);
   // Inside pixels farther than width/height from the outside stay untouched.
   TRegion core = device;
   for (int dx = -width; dx <= width; dx += std::max(1, width)) {

@@ -4,6 +4,7 @@
 #include "platform/graphics/blit.h"
 #include "platform/graphics/draw_edges.h"
 #include "platform/graphics/draw_text.h"
+#include "platform/graphics/region.h"
 #include "platform/graphics/shapes.h"
 #include "platform/graphics/text_out.h"
 #include "tests/graphics/pixel_test_support.h"
@@ -101,4 +102,22 @@ TEST_F(RandomDrawing, ThousandsOfWildCallsStayInsideTheClip) {
         ASSERT_EQ(At(x, y), clFuchsia) << x << "," << y;
       }
     }
+}
+
+TEST_F(RandomDrawing, HugeWidthsAndDiagonalEdgesFinishQuickly) {
+  HDC dc = bmp.Canvas()->Handle();
+  const int big = 2147483647;
+  TRect r = Rect(-big, -big, big, big);
+  EXPECT_TRUE(DrawEdge(dc, r, EDGE_BUMP, BF_DIAGONAL_ENDTOPLEFT));
+  EXPECT_TRUE(DrawEdge(dc, r, EDGE_ETCHED, BF_DIAGONAL_ENDBOTTOMLEFT));
+  r = Rect(0, 0, 60, 50);
+  Frame3D(bmp.Canvas(), r, clRed, clBlue, big);
+  bmp.Canvas()->Pen()->SetWidth(big);
+  bmp.Canvas()->Ellipse(-1000, -1000, 1000, 1000);
+  bmp.Canvas()->MoveTo(0, 0);
+  bmp.Canvas()->LineTo(59, 49);
+  HRGN rgn = CreateRectRgn(0, 0, 30, 30);
+  FrameRgn(dc, rgn, GetStockObject(BLACK_BRUSH), big, big);
+  DeleteObject(rgn);
+  EXPECT_EQ(At(15, 15), clBlack) << "so wide a frame covers the whole region";
 }
