@@ -5,6 +5,7 @@
 #include "platform/graphics/draw_text.h"
 #include "platform/graphics/image_list.h"
 #include "sidebar/alpha_blend.h"
+#include "sidebar/clip_scope.h"
 #include "sidebar/headers.h"
 #include "sidebar/side_bar.h"
 
@@ -134,8 +135,8 @@ void TnbButton::DrawText(TCanvas* c, TnbButtonState s, bool pressOffset, bool un
   if (!enabled_ || buttonKind_ != bkButton) pressOffset = underline = false;
   const bool highlight = s != hbsUp && buttonKind_ == bkButton;
   const TnbBarSettings& settings = Settings();
-  if (options_.Contains(boCustomFont)) c->Font()->Assign(highlight ? highlightFont_.get() : font_.get());
-  else c->Font()->Assign(highlight ? settings.ButtonHighlightFont() : settings.ButtonFont());
+  if (options_.Contains(boCustomFont)) nbUseFont(c, highlight ? highlightFont_.get() : font_.get());
+  else nbUseFont(c, highlight ? settings.ButtonHighlightFont() : settings.ButtonFont());
   if (underline) c->Font()->SetStyle(c->Font()->Style() + fsUnderline);
   const UINT flags = TextFlags();
   String text = caption_;

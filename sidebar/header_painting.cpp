@@ -228,7 +228,7 @@ void TnbHeader::PaintCaption(TBitmap* target, const TRect& rect) {
     else if (captionState_ == hbsDisabled) captionState_ = hbsUp;
     const TnbButtonState s = captionState_;
     const bool highlight = s == hbsFocused && options_.Contains(hoUseHighlightFont);
-    c->Font()->Assign(highlight ? settings->HighlightFont() : settings->Font());
+    nbUseFont(c, highlight ? settings->HighlightFont() : settings->Font());
     DrawCaptionBackground(target, r, s);
     const TPoint press = s == hbsDown && options_.Contains(hoButtonDown) ? TPoint{1, 1} : TPoint{0, 0};
     clip.reset();
