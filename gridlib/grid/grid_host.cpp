@@ -86,6 +86,10 @@ void TDBGridExHost::InvalidateDataCol(int dataCol) {
                           GridRowCount() - 1));
 }
 
+int TDBGridExHost::CurrentGridRow() {
+  return dataLink_->Active() ? TitleRowCount() + dataLink_->ActiveRecord() : -1;
+}
+
 void TDBGridExHost::InvalidateCurrentRow() {
   if (dataLink_->Active()) InvalidateGridRow(TitleRowCount() + dataLink_->ActiveRecord());
 }

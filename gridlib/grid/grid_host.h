@@ -74,6 +74,12 @@ class TDBGridExHost {
   virtual void RefreshInplaceEditor() {}
   virtual void ShowInplaceEditor() {}
   virtual bool TrySetFocus() { return false; }
+  // The grid or its in-place editor has the focus.
+  virtual bool HasFocus() { return false; }
+  // The grid column that has the focus.
+  int CurrentGridCol() { return SelectedIndex() + IndicatorOffset(); }
+  // The grid row of the data link's active record; -1 without one.
+  int CurrentGridRow();
 
   // Repainting.
   virtual void InvalidateGrid() {}

@@ -3,9 +3,17 @@
 #include <cstdint>
 #include <vector>
 
+#include "platform/controls/grid.h"
 #include "platform/graphics/colors.h"
 
 class TDBGridExHost;
+class TFont;
+
+// What a highlighted cell is drawn with.
+struct TCellHighlight {
+  bool Selected = false;     // the selection holds the cell
+  bool Highlighted = false;  // the cell is drawn highlighted
+};
 
 // The style every grid of the program shares: which grids use it, how highlighted cells are
 // tinted, and whether the screen can show blended colours.
@@ -33,6 +41,15 @@ class TDBGridExStyle {
   int ColorCount() const { return colorCount_; }
   // The system colours changed: the colour count is read again.
   void SysColorChanged();
+
+  // Colours of a data cell of `grid` at (gridCol, gridRow) showing data column `dataCol` of
+  // the record the data link has active; `font` and `background` come in as the cell's own.
+  TCellHighlight GetDataCellHighlight(TDBGridExHost* grid, int gridCol, int gridRow, int dataCol,
+                                      TGridDrawState state, TFont* font, TColor& background) const;
+  // Colours of a fixed cell (indicator, title, filter row) that `selected` says is selected;
+  // `rowKind` and `colKind` classify it as the grid does.
+  bool GetFixedCellHighlight(TDBGridExHost* grid, int colKind, int rowKind, bool selected,
+                             TFont* font, TColor& background) const;
 
   // `base` half-way towards `tint`, then lightened (and darkened again with `dark`).
   static TColor BlendColors(TColor base, TColor tint, bool dark);

@@ -35,6 +35,7 @@ class TTestGrid : public TComponent, public TDBGridExHost {
   void SetGridColWidth(int dataCol, int width) override { gridWidths[dataCol] = width; }
   int VisibleDataRowCount() override { return visibleRows; }
   bool InplaceEditorShowing() override { return editorShowing; }
+  bool HasFocus() override { return focused; }
   void InvalidateGrid() override { ++wholeRepaints; }
   void InvalidateGridRect(const TRect& cells) override { repaintedRects.push_back(cells); }
   void InvalidateGridRow(int row) override { repaintedRows.push_back(row); }
@@ -63,6 +64,7 @@ class TTestGrid : public TComponent, public TDBGridExHost {
   TColor fixedColor = clBtnFace;
   bool handleAllocated = false;
   bool editorShowing = false;
+  bool focused = false;
   int visibleRows = 10;
   std::map<int, int> gridWidths;
   int wholeRepaints = 0;
