@@ -45,7 +45,16 @@ TRect TextCell(HDC__& dc, const RealizedFont& font, int x, int y, int advance) {
   if ((align & TA_BASELINE) == TA_BASELINE) y -= tm.tmAscent;
   else if (align & TA_BOTTOM) y -= tm.tmHeight;
   if (EscapementOf(font) == 900) return {x, y - advance, x + tm.tmHeight, y};
+  if (EscapementOf(font) == 2700) return {x - tm.tmHeight, y, x, y + advance};
   return {x, y, x + advance, y + tm.tmHeight};
+}
+
+// Where the text's own top-left corner lands: upright text at the cell's top-left, text turned
+// up (900) at its bottom-left, text turned down (2700) at its top-right.
+TPoint TextOrigin(const TRect& cell, int escapement) {
+  if (escapement == 900) return {cell.Left, cell.Bottom};
+  if (escapement == 2700) return {cell.Right, cell.Top};
+  return cell.TopLeft();
 }
 
 void FillOpaque(HDC__& dc, const TRect& deviceRect, const TRegion* clip) {
@@ -130,8 +139,7 @@ bool ExtTextOut(HDC dc, int x, int y, UINT options, const TRect* rect, std::stri
   if (rect != nullptr && (options & ETO_OPAQUE)) FillOpaque(*d, DeviceRect(*d, *rect), nullptr);
   if (d->State.BkMode == OPAQUE && NeedsAdvance(job)) FillOpaque(*d, deviceCell, &clip);
   bool rtl = (options & ETO_RTLREADING) || (d->State.TextAlign & TA_RTLREADING);
-  // Upright text starts at the cell's top-left; text turned by 90 degrees at its bottom-left.
-  DrawRuns(job, {deviceCell.Left, EscapementOf(*font) == 900 ? deviceCell.Bottom : deviceCell.Top}, ends, clip, rtl);
+  DrawRuns(job, TextOrigin(deviceCell, EscapementOf(*font)), ends, clip, rtl);
   if (updateCP) d->State.Position.x = Saturate(int64_t{job.X} + advance);
   return true;
 }

@@ -234,3 +234,16 @@ TEST_F(Text, FixedPitchIsKeptForUnknownFaces) {
   c()->Font()->SetPitch(fpFixed);
   EXPECT_EQ(c()->TextWidth("iiii"), c()->TextWidth("MMMM"));
 }
+
+TEST_F(Text, OrientationTwoThousandSevenHundredRunsDownwards) {
+  MakeBitmap(60, 200);
+  c()->Font()->SetOrientation(2700);
+  int width = c()->TextWidth("Downwards");
+  int height = c()->TextHeight("Downwards");
+  c()->Brush()->SetColor(clYellow);
+  c()->TextOut(40, 20, "Downwards");
+  EXPECT_EQ(InkBounds(clWhite), Rect(40 - height, 20, 40, 20 + width)) << "the opaque cell, turned";
+  TRect ink = InkBounds(clYellow, Rect(40 - height, 20, 40, 20 + width));
+  EXPECT_GT(CountColor(clBlack), 20);
+  EXPECT_GT(ink.Height(), ink.Width() * 3) << Str(ink);
+}
