@@ -5,6 +5,7 @@
 #include "platform/graphics/draw_text.h"
 #include "platform/graphics/image_list.h"
 #include "sidebar/alpha_blend.h"
+#include "sidebar/canvas_fonts.h"
 #include "sidebar/clip_scope.h"
 #include "sidebar/headers.h"
 #include "sidebar/side_bar.h"

@@ -4,6 +4,7 @@
 #include "platform/graphics/canvas.h"
 #include "platform/graphics/draw_edges.h"
 #include "platform/graphics/draw_text.h"
+#include "sidebar/canvas_fonts.h"
 #include "sidebar/clip_scope.h"
 #include "sidebar/headers.h"
 #include "sidebar/side_bar.h"
