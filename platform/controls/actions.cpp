@@ -4,6 +4,7 @@
 
 #include "platform/classes/properties.h"
 #include "platform/controls/control.h"
+#include "platform/controls/notified_link.h"
 #include "platform/graphics/image_list.h"
 
 TBasicActionLink::~TBasicActionLink() { SetAction(nullptr); }
@@ -50,12 +51,7 @@ bool TBasicAction::Update() {
   return true;
 }
 
-void TBasicAction::SetActionComponent(TComponent* c) {
-  if (actionComponent_ == c) return;
-  if (actionComponent_) actionComponent_->RemoveFreeNotification(this);
-  actionComponent_ = c;
-  if (c) c->FreeNotification(this);
-}
+void TBasicAction::SetActionComponent(TComponent* c) { SetNotifiedLink(this, actionComponent_, c); }
 
 void TBasicAction::Notification(TComponent* component, TOperation operation) {
   TComponent::Notification(component, operation);
@@ -99,47 +95,19 @@ bool TContainedAction::Update() {
   return TBasicAction::Update();
 }
 
-void TCustomAction::SetCaption(const String& v) {
-  if (caption_ == v) return;
-  TellLinks([&](TBasicActionLink* link) { link->SetCaption(v); });
-  caption_ = v;
-}
+void TCustomAction::SetCaption(const String& v) { Store(caption_, v, &TBasicActionLink::SetCaption); }
 
-void TCustomAction::SetEnabled(bool v) {
-  if (enabled_ == v) return;
-  TellLinks([&](TBasicActionLink* link) { link->SetEnabled(v); });
-  enabled_ = v;
-}
+void TCustomAction::SetEnabled(bool v) { Store(enabled_, v, &TBasicActionLink::SetEnabled); }
 
-void TCustomAction::SetChecked(bool v) {
-  if (checked_ == v) return;
-  TellLinks([&](TBasicActionLink* link) { link->SetChecked(v); });
-  checked_ = v;
-}
+void TCustomAction::SetChecked(bool v) { Store(checked_, v, &TBasicActionLink::SetChecked); }
 
-void TCustomAction::SetHint(const String& v) {
-  if (hint_ == v) return;
-  TellLinks([&](TBasicActionLink* link) { link->SetHint(v); });
-  hint_ = v;
-}
+void TCustomAction::SetHint(const String& v) { Store(hint_, v, &TBasicActionLink::SetHint); }
 
-void TCustomAction::SetImageIndex(int v) {
-  if (imageIndex_ == v) return;
-  TellLinks([&](TBasicActionLink* link) { link->SetImageIndex(v); });
-  imageIndex_ = v;
-}
+void TCustomAction::SetImageIndex(int v) { Store(imageIndex_, v, &TBasicActionLink::SetImageIndex); }
 
-void TCustomAction::SetShortCut(TShortCut v) {
-  if (shortCut_ == v) return;
-  TellLinks([&](TBasicActionLink* link) { link->SetShortCut(v); });
-  shortCut_ = v;
-}
+void TCustomAction::SetShortCut(TShortCut v) { Store(shortCut_, v, &TBasicActionLink::SetShortCut); }
 
-void TCustomAction::SetVisible(bool v) {
-  if (visible_ == v) return;
-  TellLinks([&](TBasicActionLink* link) { link->SetVisible(v); });
-  visible_ = v;
-}
+void TCustomAction::SetVisible(bool v) { Store(visible_, v, &TBasicActionLink::SetVisible); }
 
 // The state is brought up to date first; a disabled action does nothing.
 bool TCustomAction::Execute() {
@@ -160,12 +128,7 @@ TContainedAction* TCustomActionList::Actions(int index) const {
   return actions_[static_cast<size_t>(index)];
 }
 
-void TCustomActionList::SetImages(TCustomImageList* v) {
-  if (images_ == v) return;
-  if (images_) images_->RemoveFreeNotification(this);
-  images_ = v;
-  if (v) v->FreeNotification(this);
-}
+void TCustomActionList::SetImages(TCustomImageList* v) { SetNotifiedLink(this, images_, v); }
 
 void TCustomActionList::Notification(TComponent* component, TOperation operation) {
   TComponent::Notification(component, operation);

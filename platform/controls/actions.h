@@ -126,6 +126,14 @@ class TCustomAction : public TContainedAction {
   bool Execute() override;
 
  private:
+  // Tells the links the new value before storing it (see TBasicActionLink).
+  template <typename T, typename Arg>
+  void Store(T& field, const T& v, void (TBasicActionLink::*tell)(Arg)) {
+    if (field == v) return;
+    TellLinks([&](TBasicActionLink* link) { (link->*tell)(v); });
+    field = v;
+  }
+
   String caption_;
   bool enabled_ = true;
   bool checked_ = false;

@@ -2,6 +2,7 @@
 
 #include "platform/classes/properties.h"
 #include "platform/controls/control_text.h"
+#include "platform/controls/notified_link.h"
 #include "platform/graphics/draw_text.h"
 #include "platform/graphics/graphics_objects.h"
 
@@ -66,12 +67,7 @@ void TCustomLabel::SetTransparent(bool v) {
   Invalidate();
 }
 
-void TCustomLabel::SetFocusControl(TWinControl* v) {
-  if (focusControl_ == v) return;
-  if (focusControl_) focusControl_->RemoveFreeNotification(this);
-  focusControl_ = v;
-  if (v) v->FreeNotification(this);
-}
+void TCustomLabel::SetFocusControl(TWinControl* v) { SetNotifiedLink(this, focusControl_, v); }
 
 void TCustomLabel::Notification(TComponent* component, TOperation operation) {
   TGraphicControl::Notification(component, operation);

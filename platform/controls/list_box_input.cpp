@@ -112,24 +112,8 @@ void TCustomListBox::WMTimer(TMessage& m) {
 
 void TCustomListBox::WMVScroll(TMessage& m) {
   int page = std::max(VisibleCount() - 1, 1);
-  switch (m.WParamLo()) {
-    case SB_LINEUP: SetTopIndex(topIndex_ - 1); break;
-    case SB_LINEDOWN: SetTopIndex(topIndex_ + 1); break;
-    case SB_PAGEUP: SetTopIndex(topIndex_ - page); break;
-    case SB_PAGEDOWN: SetTopIndex(topIndex_ + page); break;
-    case SB_THUMBTRACK: case SB_THUMBPOSITION: {
-      SCROLLINFO si;
-      si.fMask = SIF_TRACKPOS;
-      if (GetScrollInfo(Handle(), SB_VERT, si)) SetTopIndex(si.nTrackPos);
-      break;
-    }
-    case SB_TOP: SetTopIndex(0); break;
-    case SB_BOTTOM: SetTopIndex(Count()); break;
-    case SB_ENDSCROLL:
-      if (GetCapture() == Handle() && !selecting_) ReleaseCapture();
-      break;
-    default: break;
-  }
+  if (m.WParamLo() == SB_ENDSCROLL && GetCapture() == Handle() && !selecting_) ReleaseCapture();
+  SetTopIndex(ScrollCodePosition(Handle(), SB_VERT, m.WParamLo(), topIndex_, 1, page, Count()));
 }
 
 void TCustomListBox::WMMouseWheelList(TMessage& m) {

@@ -165,40 +165,14 @@ void TCustomMemo::WMTimer(TMessage& m) {
   if (m.WParam == hTracker_->TimerId()) hTracker_->Timer();
 }
 
-namespace {
-
-int TrackPos(HWND h, int bar) {
-  SCROLLINFO si;
-  si.fMask = SIF_TRACKPOS;
-  return GetScrollInfo(h, bar, si) ? si.nTrackPos : 0;
-}
-
-}  // namespace
-
 void TCustomMemo::WMVScroll(TMessage& m) {
   int page = std::max(VisibleRows() - 1, 1);
-  switch (m.WParamLo()) {
-    case SB_LINEUP: SetTopRow(topRow_ - 1); break;
-    case SB_LINEDOWN: SetTopRow(topRow_ + 1); break;
-    case SB_PAGEUP: SetTopRow(topRow_ - page); break;
-    case SB_PAGEDOWN: SetTopRow(topRow_ + page); break;
-    case SB_THUMBTRACK: case SB_THUMBPOSITION: SetTopRow(TrackPos(Handle(), SB_VERT)); break;
-    case SB_TOP: SetTopRow(0); break;
-    case SB_BOTTOM: SetTopRow(RowCount()); break;
-    default: break;
-  }
+  SetTopRow(ScrollCodePosition(Handle(), SB_VERT, m.WParamLo(), topRow_, 1, page, RowCount()));
 }
 
 void TCustomMemo::WMHScroll(TMessage& m) {
-  int x = scrollX_;
-  switch (m.WParamLo()) {
-    case SB_LINELEFT: x -= 8; break;
-    case SB_LINERIGHT: x += 8; break;
-    case SB_PAGELEFT: x -= ClientWidth(); break;
-    case SB_PAGERIGHT: x += ClientWidth(); break;
-    case SB_THUMBTRACK: case SB_THUMBPOSITION: x = TrackPos(Handle(), SB_HORZ); break;
-    default: return;
-  }
+  int x = ScrollCodePosition(Handle(), SB_HORZ, m.WParamLo(), scrollX_, 8, ClientWidth(), scrollX_);
+  if (x == scrollX_) return;
   scrollX_ = std::max(0, x);
   UpdateScrollBars();
   SCROLLINFO si;

@@ -4,6 +4,7 @@
 
 #include "platform/classes/properties.h"
 #include "platform/controls/menu_window.h"
+#include "platform/controls/notified_link.h"
 #include "platform/graphics/image_list.h"
 #include "platform/windows/focus.h"
 #include "platform/windows/system_metrics.h"
@@ -16,12 +17,7 @@ TMenu::~TMenu() {
   SetImages(nullptr);
 }
 
-void TMenu::SetImages(TCustomImageList* v) {
-  if (images_ == v) return;
-  if (images_) images_->RemoveFreeNotification(this);
-  images_ = v;
-  if (v) v->FreeNotification(this);
-}
+void TMenu::SetImages(TCustomImageList* v) { SetNotifiedLink(this, images_, v); }
 
 void TMenu::Notification(TComponent* component, TOperation operation) {
   TComponent::Notification(component, operation);
@@ -47,12 +43,7 @@ TPopupMenu::~TPopupMenu() {
   SetPopupComponent(nullptr);
 }
 
-void TPopupMenu::SetPopupComponent(TComponent* c) {
-  if (popupComponent_ == c) return;
-  if (popupComponent_) popupComponent_->RemoveFreeNotification(this);
-  popupComponent_ = c;
-  if (c) c->FreeNotification(this);
-}
+void TPopupMenu::SetPopupComponent(TComponent* c) { SetNotifiedLink(this, popupComponent_, c); }
 
 void TPopupMenu::Notification(TComponent* component, TOperation operation) {
   TMenu::Notification(component, operation);

@@ -5,6 +5,24 @@
 #include "platform/windows/scroll_bars.h"
 #include "platform/windows/timers.h"
 
+int ScrollCodePosition(HWND window, int bar, int code, int current, int line, int page, int last) {
+  switch (code) {
+    case SB_LINEUP: return current - line;
+    case SB_LINEDOWN: return current + line;
+    case SB_PAGEUP: return current - page;
+    case SB_PAGEDOWN: return current + page;
+    case SB_THUMBTRACK:
+    case SB_THUMBPOSITION: {
+      SCROLLINFO si;
+      si.fMask = SIF_TRACKPOS;
+      return GetScrollInfo(window, bar, si) ? si.nTrackPos : current;
+    }
+    case SB_TOP: return 0;
+    case SB_BOTTOM: return last;
+    default: return current;
+  }
+}
+
 TScrollTracker::~TScrollTracker() { StopTimer(); }
 
 // The bar's rectangle on the screen and its parts along its length, from the window's scroll

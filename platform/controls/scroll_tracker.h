@@ -58,6 +58,11 @@ class TScrollTracker {
   bool timerRunning_ = false;
 };
 
+// The position a scroll code (SB_LINEUP, ...) asks for: a line or a page from `current`, the
+// bar's track position, or the first (0) or `last` position; `current` for codes that move
+// nothing.
+int ScrollCodePosition(HWND window, int bar, int code, int current, int line, int page, int last);
+
 // Delay before a held arrow repeats, then the repeat interval, in ms.
 inline constexpr int ScrollRepeatDelay = 400;
 inline constexpr int ScrollRepeatInterval = 50;

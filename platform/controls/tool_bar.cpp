@@ -5,6 +5,7 @@
 #include "platform/classes/properties.h"
 #include "platform/controls/control_text.h"
 #include "platform/controls/menus.h"
+#include "platform/controls/notified_link.h"
 #include "platform/graphics/draw_edges.h"
 #include "platform/graphics/draw_text.h"
 #include "platform/graphics/image_list.h"
@@ -85,12 +86,7 @@ void TToolButton::SetDown(bool v) {
   Invalidate();
 }
 
-void TToolButton::SetDropdownMenu(TPopupMenu* v) {
-  if (dropdownMenu_ == v) return;
-  if (dropdownMenu_) dropdownMenu_->RemoveFreeNotification(this);
-  dropdownMenu_ = v;
-  if (v) v->FreeNotification(this);
-}
+void TToolButton::SetDropdownMenu(TPopupMenu* v) { SetNotifiedLink(this, dropdownMenu_, v); }
 
 void TToolButton::SetAction(TBasicAction* action) {
   if (!action) {
@@ -223,10 +219,7 @@ void TToolBar::SetIndent(int v) {
 }
 
 void TToolBar::SetImages(TCustomImageList* v) {
-  if (images_ == v) return;
-  if (images_) images_->RemoveFreeNotification(this);
-  images_ = v;
-  if (v) v->FreeNotification(this);
+  SetNotifiedLink<TCustomImageList>(this, images_, v);
   Invalidate();
 }
 

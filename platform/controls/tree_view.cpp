@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "platform/classes/properties.h"
+#include "platform/controls/notified_link.h"
 #include "platform/controls/scroll_tracker.h"
 #include "platform/graphics/image_list.h"
 #include "platform/windows/focus.h"
@@ -47,10 +48,7 @@ void TCustomTreeView::SetBorderStyle(TFormBorderStyle v) {
 }
 
 void TCustomTreeView::SetImages(TCustomImageList* v) {
-  if (images_ == v) return;
-  if (images_) images_->RemoveFreeNotification(this);
-  images_ = v;
-  if (v) v->FreeNotification(this);
+  SetNotifiedLink<TCustomImageList>(this, images_, v);
   Invalidate();
 }
 

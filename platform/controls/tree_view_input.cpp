@@ -171,21 +171,7 @@ void TCustomTreeView::WMTimer(TMessage& m) {
 
 void TCustomTreeView::WMVScroll(TMessage& m) {
   int page = std::max(1, ClientHeight() / ItemHeight() - 1);
-  switch (m.WParamLo()) {
-    case SB_LINEUP: SetTopRow(topRow_ - 1); break;
-    case SB_LINEDOWN: SetTopRow(topRow_ + 1); break;
-    case SB_PAGEUP: SetTopRow(topRow_ - page); break;
-    case SB_PAGEDOWN: SetTopRow(topRow_ + page); break;
-    case SB_THUMBTRACK: case SB_THUMBPOSITION: {
-      SCROLLINFO si;
-      si.fMask = SIF_TRACKPOS;
-      if (GetScrollInfo(Handle(), SB_VERT, si)) SetTopRow(si.nTrackPos);
-      break;
-    }
-    case SB_TOP: SetTopRow(0); break;
-    case SB_BOTTOM: SetTopRow(VisibleRowCount()); break;
-    default: break;
-  }
+  SetTopRow(ScrollCodePosition(Handle(), SB_VERT, m.WParamLo(), topRow_, 1, page, VisibleRowCount()));
 }
 
 void TCustomTreeView::WMMouseWheelTree(TMessage& m) {
