@@ -263,6 +263,7 @@ int TColumnEx::EditButtonsWidth() {
 void TColumnEx::FillColCellParams(TColCellParamsEx* params) {
   params->Row = -1;
   params->Col = -1;
+  params->State = {};
   params->Font->Assign(Font());
   params->Background = Color();
   params->Alignment = Alignment();

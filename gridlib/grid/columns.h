@@ -405,6 +405,7 @@ class TColCellParamsEx {
   std::unique_ptr<TFont> Font;
   int ImageIndex = -1;
   bool ReadOnly = false;
+  TGridDrawState State;
   String Text;
 };
 
