@@ -169,3 +169,18 @@ TEST_F(LayoutTest, ToolBoxLookPutsTheListBoxesIntoTheCaptions) {
   EXPECT_EQ(last.Bottom, 359);
   EXPECT_EQ(last.Height(), 24 - 2);
 }
+
+TEST_F(LayoutTest, ButtonImagesArePaintedAndPressedOnesShiftByAPixel) {
+  GiveImages();
+  TnbButton* b = mail_->GetButton(0);
+  b->SetImageIndex(0);
+  auto bmp = Paint();
+  const TRect image = b->Rects().Image;
+  EXPECT_EQ(At(*bmp, image.Left, image.Top), 0x00FF00);
+  EXPECT_NE(At(*bmp, image.Left - 1, image.Top), 0x00FF00);
+  mail_->SetAllowSelected(true);
+  mail_->SetSelectedIndex(0);  // drawn down
+  auto pressed = Paint();
+  EXPECT_NE(At(*pressed, image.Left, image.Top), 0x00FF00);
+  EXPECT_EQ(At(*pressed, image.Left + 1, image.Top + 1), 0x00FF00);
+}
