@@ -10,6 +10,7 @@
 #include "platform/controls/inplace_edit.h"
 #include "platform/data/data_source.h"
 #include "platform/graphics/image_list.h"
+#include "platform/windows/window_styles.h"
 
 TCustomDBGridEx::TCustomDBGridEx(TComponent* owner)
     : TCustomGrid(owner), titleImageLink_(std::make_unique<TChangeLink>()) {
@@ -179,6 +180,27 @@ void TCustomDBGridEx::Notification(TComponent* component, TOperation operation) 
     titleImages_ = nullptr;
   }
   GridNotification(component, operation);
+}
+
+void TCustomDBGridEx::ColumnMoved(int fromIndex, int toIndex) {
+  TCustomGrid::ColumnMoved(fromIndex, toIndex);
+  const int offset = IndicatorOffset();
+  const int from = fromIndex - offset;
+  const int to = toIndex - offset;
+  if (from < 0 || to < 0 || from >= Columns()->Count() || to >= Columns()->Count()) return;
+  Columns()->Items(from)->SetIndex(to);
+  OnColumnMoved.Call(this, from, to);
+}
+
+void TCustomDBGridEx::CreateParams(TCreateParams& params) {
+  TCustomGrid::CreateParams(params);
+  drawsFlatBorder_ = false;
+  if (Flat() && Ctl3D()) {
+    drawsFlatBorder_ = (params.Style & WS_BORDER) != 0 || (params.ExStyle & WS_EX_CLIENTEDGE) != 0;
+    params.Style &= ~WS_BORDER;
+    params.ExStyle &= ~WS_EX_CLIENTEDGE;
+  }
+  params.Style |= WS_CLIPCHILDREN;
 }
 
 void TCustomDBGridEx::ColWidthsChanged() {

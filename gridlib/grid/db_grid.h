@@ -82,8 +82,14 @@ class TCustomDBGridEx : public TCustomGrid, public TDBGridExHost {
   void SetDataSourceComponent(TComponent* value);
 
   TNotifyEvent OnColWidthsChanged;
+  TEvent<void(TObject* Sender, int FromIndex, int ToIndex)> OnColumnMoved;
+  // The grid draws its own flat border instead of the window's.
+  bool DrawsFlatBorder() const { return drawsFlatBorder_; }
 
  protected:
+  // The user dragged a grid column: the column moves in the collection.
+  void ColumnMoved(int fromIndex, int toIndex) override;
+  void CreateParams(TCreateParams& params) override;
   // The user resized grid columns: the columns take the new widths (under auto-fit, their
   // design widths).
   void ColWidthsChanged() override;
@@ -107,6 +113,7 @@ class TCustomDBGridEx : public TCustomGrid, public TDBGridExHost {
   int vTitleMargin_ = 10;
   bool rowSizingAllowed_ = false;
   bool sortLocal_ = false;
+  bool drawsFlatBorder_ = false;
   TColor evenRowColor_ = clWindow;
   TColor oddRowColor_ = clWindow;
   bool evenRowColorAssigned_ = false;

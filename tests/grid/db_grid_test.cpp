@@ -7,6 +7,7 @@
 #include "platform/core/streams.h"
 #include "platform/graphics/bitmap.h"
 #include "platform/graphics/image_list.h"
+#include "platform/windows/window_styles.h"
 
 TEST(DBGridEx, NewGridDefaults) {
   TDBGridEx grid(nullptr);
@@ -164,4 +165,43 @@ TEST(DBGridExColumnSizing, WholeRightPartRescalesWithoutDividingByZero) {
   r.grid.SetColWidths(1, 40);
   EXPECT_EQ(r.Column(1)->InitWidth(), 50);
   EXPECT_EQ(r.Column(0)->InitWidth(), 150) << "the resized column keeps the remainder";
+}
+
+namespace {
+
+// Lets tests move grid columns as a drag would, and see the window it asks for.
+class TMovableGrid : public TDBGridEx {
+ public:
+  using TDBGridEx::TDBGridEx;
+  using TCustomGrid::MoveColumn;
+  TCreateParams Params() {
+    TCreateParams params;
+    CreateParams(params);
+    return params;
+  }
+};
+
+}  // namespace
+
+TEST(DBGridEx, DraggedGridColumnsMoveTheirColumns) {
+  TMovableGrid grid(nullptr);
+  for (const char* name : {"A", "B", "C"}) grid.Columns()->Add()->SetFieldName(name);
+  grid.SetColCount(4);
+  std::vector<std::pair<int, int>> moves;
+  grid.OnColumnMoved.Bind(nullptr, "", [&](TObject*, int from, int to) { moves.push_back({from, to}); });
+  grid.MoveColumn(1, 3);
+  EXPECT_EQ(grid.Columns()->Items(0)->FieldName(), "B");
+  EXPECT_EQ(grid.Columns()->Items(2)->FieldName(), "A");
+  EXPECT_EQ(moves, (std::vector<std::pair<int, int>>{{0, 2}})) << "data indexes";
+}
+
+TEST(DBGridEx, FlatGridsDrawTheirOwnBorder) {
+  TMovableGrid grid(nullptr);
+  EXPECT_TRUE(grid.Params().Style & WS_CLIPCHILDREN);
+  grid.SetFlat(true);
+  grid.SetCtl3D(true);
+  const TCreateParams params = grid.Params();
+  EXPECT_FALSE(params.Style & WS_BORDER);
+  EXPECT_FALSE(params.ExStyle & WS_EX_CLIENTEDGE);
+  EXPECT_TRUE(grid.DrawsFlatBorder());
 }
