@@ -41,6 +41,9 @@ TnbSideBar::TnbSideBar(TComponent* owner) : TCustomControl(owner) {
 TnbSideBar::~TnbSideBar() {
   *alive_ = false;
   RegisterLive(false);
+  // The window outlives this body; no drag may reach the manager freed with it.
+  if (dropRegistered_ && HandleAllocated()) RevokeDragDrop(Handle());
+  dropRegistered_ = false;
   painting_ = true;
   activeHeader_ = hotHeader_ = mouseHeader_ = nullptr;
   hotButton_ = nullptr;
