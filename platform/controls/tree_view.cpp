@@ -49,20 +49,26 @@ void TCustomTreeView::SetBorderStyle(TFormBorderStyle v) {
 
 void TCustomTreeView::SetImages(TCustomImageList* v) {
   SetNotifiedLink<TCustomImageList>(this, images_, v);
-  Invalidate();
+  itemHeight_ = 0;
+  NodesChanged();
 }
 
 void TCustomTreeView::Notification(TComponent* component, TOperation operation) {
   TCustomControl::Notification(component, operation);
-  if (operation == opRemove && component == images_) images_ = nullptr;
+  if (operation == opRemove && component == images_) {
+    images_ = nullptr;
+    itemHeight_ = 0;
+  }
 }
 
 int TCustomTreeView::ItemHeight() {
+  if (itemHeight_ > 0) return itemHeight_;
   TBitmap measure(1, 1);
   measure.Canvas()->Font()->Assign(Font());
   int height = measure.Canvas()->TextHeight("Wg") + 3;
   if (images_) height = std::max(height, images_->Height() + 1);
-  return std::max(height, 16);
+  itemHeight_ = std::max(height, 16);
+  return itemHeight_;
 }
 
 void TCustomTreeView::NodesChanged() {

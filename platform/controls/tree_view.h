@@ -191,6 +191,7 @@ class TCustomTreeView : public TCustomControl {
   void WMGetDlgCode(TMessage& m) { m.Result = DLGC_WANTARROWS | DLGC_WANTCHARS; }
   void WMSizeTree(TMessage& m);
   void WMFocusChanged(TMessage& m);
+  void CMFontChangedTree(TMessage& m);
 
   std::unique_ptr<TTreeNodes> items_;
   std::unique_ptr<TScrollTracker> tracker_;
@@ -205,6 +206,7 @@ class TCustomTreeView : public TCustomControl {
   int indent_ = 19;
   TFormBorderStyle borderStyle_ = bsSingle;
   TCustomImageList* images_ = nullptr;
+  int itemHeight_ = 0;  // measured once per font or image change
 };
 
 class TTreeView : public TCustomTreeView {

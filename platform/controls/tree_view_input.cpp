@@ -23,6 +23,7 @@ const TMessageMap& TCustomTreeView::ClassMessages() {
     m.On(WM_SIZE, &TCustomTreeView::WMSizeTree);
     m.On(WM_SETFOCUS, &TCustomTreeView::WMFocusChanged);
     m.On(WM_KILLFOCUS, &TCustomTreeView::WMFocusChanged);
+    m.On(CM_FONTCHANGED, &TCustomTreeView::CMFontChangedTree);
     return m;
   }();
   return map;
@@ -183,6 +184,12 @@ void TCustomTreeView::WMMouseWheelTree(TMessage& m) {
 
 void TCustomTreeView::WMSizeTree(TMessage& m) {
   TWinControl::WMSize(m);
+  NodesChanged();
+}
+
+void TCustomTreeView::CMFontChangedTree(TMessage& m) {
+  itemHeight_ = 0;
+  TWinControl::CMFontChanged(m);
   NodesChanged();
 }
 

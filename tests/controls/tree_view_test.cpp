@@ -127,6 +127,11 @@ TEST_F(TreeViewTest, ManyRowsScrollWithTheSelectionAndTheBar) {
   EXPECT_EQ(tree->TopItem(), fruit);
   tree->Perform(WM_MOUSEWHEEL, MakeWParam(0, -WHEEL_DELTA), PointToLParam(tree->ClientToScreen({5, 5})));
   EXPECT_EQ(tree->TopRow(), 3);
+  // A bigger font makes taller rows.
+  int rowHeight = tree->ItemHeight();
+  tree->Font()->SetSize(24);
+  EXPECT_GT(tree->ItemHeight(), rowHeight);
+  EXPECT_EQ(veg->GetLastChild()->DisplayRect(false).Height(), tree->ItemHeight());
 }
 
 TEST_F(TreeViewTest, PaintsButtonsLinesAndTheSelection) {
