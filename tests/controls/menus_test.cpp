@@ -3,6 +3,7 @@
 #include "platform/controls/edit.h"
 #include "platform/controls/menu_window.h"
 #include "platform/controls/panel.h"
+#include "platform/graphics/image_list.h"
 #include "tests/controls/std_control_fixture.h"
 
 namespace {
@@ -236,6 +237,28 @@ TEST_F(MenusTest, PaintsHighlightSeparatorAndCheckMark) {
   EXPECT_GT(Count(clMenuText, Rect(checked.Left, checked.Top, checked.Left + 20, checked.Bottom)), 0);
   TRect plain = w->ItemRect(4);
   EXPECT_EQ(Count(clMenuText, Rect(plain.Left, plain.Top, plain.Left + 20, plain.Bottom)), 0);
+}
+
+TEST_F(MenusTest, ItemImagesComeFromTheMenuImageListGreyedWhenDisabled) {
+  TImageList images(16, 16);
+  TBitmap glyph(16, 16);
+  glyph.Canvas()->Brush()->SetColor(clRed);
+  glyph.Canvas()->FillRect(Rect(0, 0, 16, 16));
+  images.Add(&glyph, nullptr);
+  menu->SetImages(&images);
+  save->SetImageIndex(0);
+  saveAs->SetImageIndex(0);
+  saveAs->SetEnabled(false);
+  menu->Popup(300, 200);
+  TMenuWindow* w = Level(0);
+  EXPECT_GE(w->ItemRect(3).Height(), 20);
+  PaintControl(w);
+  TRect withImage = w->ItemRect(3), greyed = w->ItemRect(4);
+  EXPECT_EQ(At(withImage.Left + 10, withImage.Top + withImage.Height() / 2), Sys(clRed));
+  EXPECT_EQ(Count(clRed, greyed), 0);
+  EXPECT_GT(Count(clBtnShadow, Rect(greyed.Left, greyed.Top, greyed.Left + 20, greyed.Bottom)), 0);
+  menu->CloseMenu();
+  menu->SetImages(nullptr);
 }
 
 TEST_F(MenusTest, ItemsFollowTheirActionAndRunIt) {
