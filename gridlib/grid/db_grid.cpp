@@ -27,6 +27,8 @@ TCustomDBGridEx::TCustomDBGridEx(TComponent* owner)
 
 TCustomDBGridEx::~TCustomDBGridEx() {
   Destroying();
+  titleLeaves_.clear();
+  titleRoot_->FreeAllChild();
   DestroyGridObjects();
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "gridlib/grid/grid_host.h"
+#include "gridlib/grid/head_tree.h"
 #include "platform/controls/grid.h"
 
 class TCustomImageList;
@@ -77,6 +78,9 @@ class TCustomDBGridEx : public TCustomGrid, public TDBGridExHost {
   bool IsOddRowColorStored() const { return oddRowColorAssigned_; }
   TCustomImageList* TitleImages() const { return titleImages_; }
   void SetTitleImages(TCustomImageList* value);
+  // The multi-level title tree ("Root") and each column's leaf, rebuilt by the layout.
+  THeadTreeNode* TitleRoot() const { return titleRoot_.get(); }
+  std::vector<THeadTreeNode*>& TitleLeaves() { return titleLeaves_; }
   // The data source as a component, for streaming.
   TComponent* DataSourceComponent() const;
   void SetDataSourceComponent(TComponent* value);
@@ -120,6 +124,8 @@ class TCustomDBGridEx : public TCustomGrid, public TDBGridExHost {
   bool oddRowColorAssigned_ = false;
   TCustomImageList* titleImages_ = nullptr;
   std::unique_ptr<TChangeLink> titleImageLink_;
+  std::unique_ptr<THeadTreeNode> titleRoot_ = std::make_unique<THeadTreeNode>("Root", 10, 0);
+  std::vector<THeadTreeNode*> titleLeaves_;
 };
 
 // The published grid.

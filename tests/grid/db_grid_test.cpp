@@ -19,6 +19,9 @@ TEST(DBGridEx, NewGridDefaults) {
   EXPECT_EQ(grid.FooterRowCount(), 0);
   EXPECT_EQ(grid.Color(), clWindow);
   EXPECT_EQ(grid.ScrollBars(), ssHorizontal);
+  EXPECT_EQ(grid.TitleRoot()->Text, "Root");
+  EXPECT_EQ(grid.TitleRoot()->Width, 10);
+  EXPECT_EQ(grid.TitleRoot()->Child, nullptr);
   const TGridOptions base = grid.TCustomGrid::Options();
   EXPECT_EQ(base, (TGridOptions{goFixedVertLine, goFixedHorzLine, goVertLine, goHorzLine,
                                 goColSizing, goColMoving, goEditing, goTabs}));
