@@ -207,9 +207,9 @@ void TCustomMemo::Layout() {
       }
       int end = lo;
       if (end < length) {
-        String piece = Copy(line, start + 1, end - start);
-        size_t space = piece.rfind(' ');
-        if (space != String::npos && space > 0) end = start + ByteToCharIndex(piece, space) + 1;
+        String fitting = Copy(line, start + 1, end - start);
+        size_t space = fitting.rfind(' ');
+        if (space != String::npos && space > 0) end = start + ByteToCharIndex(fitting, space) + 1;
       }
       rows_.push_back({i, start, end});
       start = end;
@@ -285,12 +285,12 @@ void TCustomMemo::Replace(const String& input) {
   TPos b = Before(caret_, anchor_) ? anchor_ : caret_;
   String head = LeftStr(lines_[static_cast<size_t>(a.line)], a.col);
   String tail = Copy(lines_[static_cast<size_t>(b.line)], b.col + 1, CharLength(lines_[static_cast<size_t>(b.line)]));
-  std::vector<String> pieces = SplitLines(text);
-  TPos caret{a.line + static_cast<int>(pieces.size()) - 1, CharLength(pieces.back()) + (pieces.size() == 1 ? a.col : 0)};
-  pieces.front() = head + pieces.front();
-  pieces.back() += tail;
+  std::vector<String> segments = SplitLines(text);
+  TPos caret{a.line + static_cast<int>(segments.size()) - 1, CharLength(segments.back()) + (segments.size() == 1 ? a.col : 0)};
+  segments.front() = head + segments.front();
+  segments.back() += tail;
   lines_.erase(lines_.begin() + a.line, lines_.begin() + b.line + 1);
-  lines_.insert(lines_.begin() + a.line, pieces.begin(), pieces.end());
+  lines_.insert(lines_.begin() + a.line, segments.begin(), segments.end());
   caret_ = anchor_ = caret;
   wantX_ = -1;
   LinesChanged(false);
