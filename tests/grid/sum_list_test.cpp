@@ -3,6 +3,7 @@
 #include "gridlib/controls/sum_list.h"
 #include "gridlib/grid/column_parts.h"
 #include "gridlib/grid/columns.h"
+#include "platform/core/format.h"
 #include "platform/data/dataset.h"
 #include "tests/grid/grid_test_support.h"
 
@@ -107,3 +108,46 @@ TEST_P(FooterSums, RecordAddressingFollowsTheDataSet) {
 
 INSTANTIATE_TEST_SUITE_P(Stores, FooterSums, testing::Values(Store::Memory, Store::Sqlite),
                          StoreName);
+
+TEST_P(FooterSums, FooterTextsFollowTheFieldKinds) {
+  TColumnEx* id = Column("ID");
+  id->Footer()->SetValueType(fvtSum);
+  id->Footers()->Add()->SetValueType(fvtCount);
+  id->Footers()->Add()->SetValueType(fvtStaticText);
+  id->Footers()->Items(1)->SetValue("Total");
+  TColumnEx* amount = Column("Amount");
+  amount->Footer()->SetValueType(fvtSum);
+  TColumnEx* flag = Column("Flag");
+  flag->Footer()->SetValueType(fvtSum);
+  SumList()->SetHooked(true);
+  TTestGrid* grid = g.grid.get();
+
+  EXPECT_EQ(grid->GetFooterValue(0, id), "4") << "row 0 is the first of Footers, a count";
+  EXPECT_EQ(grid->GetFooterValue(1, id), "Total");
+  EXPECT_EQ(grid->GetFooterValue(5, id), "10") << "rows beyond Footers use the single footer, "
+                                                  "an integer sum without a format";
+  EXPECT_EQ(grid->GetFooterValue(0, flag), "0") << "no number to sum";
+  EXPECT_EQ(grid->GetFooterValue(0, amount),
+            FloatToStrF(15.0, ffCurrency, 15, FormatSettings.CurrencyDecimals));
+  amount->Footer()->SetDisplayFormat("0.0");
+  EXPECT_EQ(grid->GetFooterValue(0, amount), "15.0");
+
+  id->Footers()->Items(0)->SetFieldName("Missing");
+  EXPECT_EQ(grid->GetFooterValue(0, id), "4") << "a count needs no field";
+  id->Footers()->Items(0)->SetDisplayFormat("0.00");
+  EXPECT_EQ(grid->GetFooterValue(0, id), "4.00");
+  id->Footer()->SetFieldName("Missing");
+  EXPECT_EQ(grid->GetFooterValue(5, id), "0");
+}
+
+TEST_P(FooterSums, FieldValueFootersShowTheCurrentRecord) {
+  TColumnEx* name = Column("Name");
+  name->Footer()->SetValueType(fvtFieldValue);
+  EXPECT_EQ(g.grid->GetFooterValue(0, name), "") << "without a field name";
+  name->Footer()->SetFieldName("Amount");
+  name->Footer()->SetDisplayFormat("0.00");
+  g.items.GotoId(2);
+  EXPECT_EQ(g.grid->GetFooterValue(0, name), "3.00");
+  g.items.ds()->Close();
+  EXPECT_EQ(g.grid->GetFooterValue(0, name), "") << "a closed data set shows nothing";
+}
