@@ -343,6 +343,7 @@ void TCustomComboBox::Publish() {
   p.Property("DropDownCount", &TCustomComboBox::DropDownCount, &TCustomComboBox::SetDropDownCount).Default(8);
   p.Property("MaxLength", &TCustomComboBox::MaxLength, &TCustomComboBox::SetMaxLength).Default(0);
   p.Property("Sorted", &TCustomComboBox::Sorted, &TCustomComboBox::SetSorted).Default(false);
+  p.Property("AutoComplete", &TCustomComboBox::AutoComplete, &TCustomComboBox::SetAutoComplete).Default(true);
   p.Event("OnChange", &TCustomComboBox::OnChange);
   p.Event("OnSelect", &TCustomComboBox::OnSelect);
   p.Event("OnDropDown", &TCustomComboBox::OnDropDown);

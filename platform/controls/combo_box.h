@@ -116,6 +116,9 @@ class TCustomComboBox : public TCustomControl {
   void SetItemHeight(int v) { list_->SetItemHeight(v); }
   int MaxLength() const { return maxLength_; }
   void SetMaxLength(int v);
+  // Typing in the edit completes the text to the first item it starts, the rest selected.
+  bool AutoComplete() const { return autoComplete_; }
+  void SetAutoComplete(bool v) { autoComplete_ = v; }
   bool DroppedDown() const { return dropped_; }
   void SetDroppedDown(bool v);
   TCanvas* Canvas() const { return TCustomControl::Canvas(); }
@@ -170,6 +173,7 @@ class TCustomComboBox : public TCustomControl {
   void CloseUpAndChoose(bool accept);
   void EditChanged();
   void SetEditText(const String& v);
+  bool Complete(char32_t typed);
   void DrawListItem(TCanvas* listCanvas, int index, TRect rect, TOwnerDrawState state);
   int MoveIndex(uint16_t key) const;
   void PlaceDropDown();
@@ -196,7 +200,8 @@ class TCustomComboBox : public TCustomControl {
   int maxLength_ = 0;
   bool dropped_ = false;
   int indexBeforeDrop_ = -1;
-  int settingEditText_ = 0;  // the combo box itself is writing its edit's text
+  int settingEditText_ = 0;
+  bool autoComplete_ = true;  // the combo box itself is writing its edit's text
   TIncrementalSearch search_;
 };
 

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "platform/controls/combo_box.h"
+#include "platform/core/utf8_codec.h"
 #include "platform/windows/focus.h"
 #include "platform/windows/scroll_bars.h"
 
@@ -65,8 +66,27 @@ void TCustomComboBox::KeyDown(uint16_t& key, TShiftState shift) {
   if (key != 0 && ListKey(key, shift)) key = 0;
 }
 
+// The typed text so far plus `typed`, when it starts an item that fits MaxLength, becomes that
+// item with the part not typed selected.
+bool TCustomComboBox::Complete(char32_t typed) {
+  String text = LeftStr(edit_->Text(), edit_->SelStart());
+  utf8::Append(text, typed);
+  LRESULT found = list_->Perform(LB_FINDSTRING, static_cast<WPARAM>(-1), reinterpret_cast<LPARAM>(text.c_str()));
+  if (found == LB_ERR) return false;
+  String item = Items()->Strings(static_cast<int>(found));
+  if (maxLength_ > 0 && CharLength(item) > maxLength_) return false;
+  SetEditText(item);
+  edit_->SetSelStart(CharLength(text));
+  edit_->SetSelLength(CharLength(item) - CharLength(text));
+  list_->SetItemIndex(static_cast<int>(found));
+  Change();
+  return true;
+}
+
 void TCustomComboBox::KeyPress(char16_t& key) {
   OnKeyPress.Call(this, key);
+  bool typed = key >= 0x20 && key != 0x7F && (key < 0xD800 || key > 0xDFFF);
+  if (edit_ && autoComplete_ && typed && !edit_->ReadOnly() && Complete(key)) key = 0;
   if (edit_ || key < 0x20 || key == 0x7F) return;
   int found = search_.Type(*Items(), key, ItemIndex());
   if (found >= 0 && dropped_) list_->SetItemIndex(found);

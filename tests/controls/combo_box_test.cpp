@@ -121,6 +121,7 @@ TEST_F(ComboBoxTest, DropDownStyleTypesIntoItsEditAndArrowsChooseItems) {
   ASSERT_NE(edit, nullptr);
   EXPECT_TRUE(edit->Focused());
   EXPECT_TRUE(combo->Focused());
+  combo->SetAutoComplete(false);
   Type(edit, "cherry");
   EXPECT_EQ(combo->Text(), "cherry");
   EXPECT_EQ(combo->ItemIndex(), 3);  // names an item, ignoring case
@@ -140,6 +141,29 @@ TEST_F(ComboBoxTest, DropDownStyleTypesIntoItsEditAndArrowsChooseItems) {
   edit->SetText("");
   Type(edit, "abcdef");
   EXPECT_EQ(combo->Text(), "abc");
+}
+
+TEST_F(ComboBoxTest, TypingCompletesTheFirstItemItStartsWithTheRestSelected) {
+  combo->SetFocus();
+  TCustomEdit* edit = combo->EditControl();
+  Type(edit, "b");
+  EXPECT_EQ(combo->Text(), "Banana");
+  EXPECT_EQ(edit->SelStart(), 1);
+  EXPECT_EQ(edit->SelText(), "anana");
+  EXPECT_EQ(combo->ItemIndex(), 1);
+  Type(edit, "l");  // the typed "bl" now starts another item
+  EXPECT_EQ(combo->Text(), "Blueberry");
+  EXPECT_EQ(edit->SelText(), "ueberry");
+  Type(edit, "x");  // no item starts so: plain typing
+  EXPECT_EQ(combo->Text(), "Blx");
+  EXPECT_EQ(combo->ItemIndex(), -1);
+  Type(edit, "\b\b");
+  EXPECT_EQ(combo->Text(), "B");
+  EXPECT_EQ(log, "change;change;change;change;change;");
+  combo->SetMaxLength(4);
+  edit->SetText("");
+  Type(edit, "c");  // "Cherry" would not fit
+  EXPECT_EQ(combo->Text(), "c");
 }
 
 TEST_F(ComboBoxTest, SimpleStyleShowsItsListUnderTheEdit) {
