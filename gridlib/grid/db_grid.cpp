@@ -277,6 +277,12 @@ void TCustomDBGridEx::RescaleRightPart(int index, const std::vector<int>& widths
 void TCustomDBGridEx::Loaded() {
   TCustomGrid::Loaded();
   if (Columns()->Count() > 0) SetColCount(Columns()->Count() + IndicatorOffset());
+  // Under auto-fit the stored widths are the design the layout scales to the window.
+  if (AutoFitColWidths() && !IsDesigning()) {
+    TCollectionUpdateLock lock(*Columns());
+    for (int i = 0; i < Columns()->Count(); ++i) Columns()->Items(i)->SetInitWidth(Columns()->Items(i)->Width());
+    SetScrollBars(ssNone);
+  }
   RebuildSortMarkedColumns();
   if (DataSource() != nullptr) SumList()->EndLoading();
   LayoutChanged();

@@ -208,3 +208,21 @@ TEST(DBGridEx, FlatGridsDrawTheirOwnBorder) {
   EXPECT_FALSE(params.ExStyle & WS_EX_CLIENTEDGE);
   EXPECT_TRUE(grid.DrawsFlatBorder());
 }
+
+TEST(DBGridEx, LoadedAutoFitGridTakesStoredWidthsAsItsDesign) {
+  TDBGridEx source(nullptr);
+  source.SetName("DBGridEx1");
+  source.SetAutoFitColWidths(true);
+  for (int width : {80, 120}) source.Columns()->Add()->SetWidth(width);
+  TMemoryStream stream;
+  WriteComponent(stream, &source);
+  stream.SetPosition(0);
+
+  TDBGridEx grid(nullptr);
+  ReadComponent(stream, &grid);
+  ASSERT_EQ(grid.Columns()->Count(), 2);
+  EXPECT_EQ(grid.ColCount(), 3);
+  EXPECT_EQ(grid.Columns()->Items(0)->InitWidth(), 80);
+  EXPECT_EQ(grid.Columns()->Items(1)->InitWidth(), 120);
+  EXPECT_EQ(grid.ScrollBars(), ssNone);
+}
