@@ -34,6 +34,17 @@ bool TMenu::IsShortCut(uint16_t key, TShiftState shift) {
   return true;
 }
 
+TMainMenu::TMainMenu(TComponent* owner) : TMenu(owner), dropper_(std::make_unique<TPopupMenu>(nullptr)) {}
+
+TMainMenu::~TMainMenu() {
+  Destroying();
+  dropper_.reset();
+}
+
+void TMainMenu::PopupSubmenu(int index, int x, int y) { dropper_->PopupItems(Items()->Items(index), x, y); }
+
+bool TMainMenu::IsSubmenuOpen() const { return dropper_->IsOpen(); }
+
 TPopupMenu::TPopupMenu(TComponent* owner) : TMenu(owner) {}
 
 TPopupMenu::~TPopupMenu() {
@@ -65,11 +76,16 @@ void TPopupMenu::PopupAt(TControl* control, TPoint screen) {
 void TPopupMenu::Popup(int x, int y) {
   CloseMenu();
   OnPopup.Call(this);
+  PopupItems(Items(), x, y);
+}
+
+void TPopupMenu::PopupItems(TMenuItem* parent, int x, int y) {
+  CloseMenu();
   bool anyVisible = false;
-  for (int i = 0; i < Items()->Count(); ++i) anyVisible = anyVisible || Items()->Items(i)->Visible();
+  for (int i = 0; i < parent->Count(); ++i) anyVisible = anyVisible || parent->Items(i)->Visible();
   if (!anyVisible) return;
   focusBefore_ = GetFocus();
-  TMenuWindow* root = OpenLevel(Items(), {x, y}, 0);
+  TMenuWindow* root = OpenLevel(parent, {x, y}, 0);
   ::SetFocus(root->Handle());
   SetCapture(root->Handle());
 }

@@ -150,11 +150,23 @@ class TMenu : public TComponent {
   bool ownerDraw_ = false;
 };
 
-// The menu of a form's menu bar; its submenus open as pop-up menus under their titles.
+class TPopupMenu;
+
+// The menu of a form's menu bar; whoever draws the bar opens a title's submenu with
+// PopupSubmenu, as a pop-up menu under the title.
 class TMainMenu : public TMenu {
   DECLARE_CLASS(TMainMenu, TMenu)
  public:
-  using TMenu::TMenu;
+  explicit TMainMenu(TComponent* owner);
+  ~TMainMenu() override;
+  // Opens the items of top-level item `index` at a screen point; raises EListError for a bad
+  // index.
+  void PopupSubmenu(int index, int x, int y);
+  bool IsSubmenuOpen() const;
+  TPopupMenu* SubmenuPopup() const { return dropper_.get(); }
+
+ private:
+  std::unique_ptr<TPopupMenu> dropper_;
 };
 
 enum TPopupAlignment : uint8_t { paLeft, paRight, paCenter };
@@ -172,6 +184,8 @@ class TPopupMenu : public TMenu, public IPopupSource {
   static void Publish();
 
   virtual void Popup(int x, int y);
+  // Shows the sub-items of `parent` (an item of any menu) instead of this menu's own items.
+  void PopupItems(TMenuItem* parent, int x, int y);
   void PopupAt(TControl* control, TPoint screen) override;
   // Closes every open level without running anything.
   void CloseMenu();

@@ -281,6 +281,25 @@ TEST_F(MenusTest, ItemsFollowTheirActionAndRunIt) {
   EXPECT_EQ(print->Action(), nullptr);
 }
 
+TEST_F(MenusTest, MainMenuTitlesOpenTheirItemsAsAPopup) {
+  auto* mainMenu = new TMainMenu(form_);
+  auto* fileTitle = AddItem(mainMenu->Items(), "&File");
+  AddItem(fileTitle, "&New");
+  auto* quit = AddItem(fileTitle, "&Quit");
+  quit->SetShortCut(TextToShortCut("Ctrl+Q"));
+  mainMenu->PopupSubmenu(0, 120, 80);
+  ASSERT_TRUE(mainMenu->IsSubmenuOpen());
+  TMenuWindow* w = mainMenu->SubmenuPopup()->LevelWindow(0);
+  EXPECT_EQ(w->ParentItem(), fileTitle);
+  EXPECT_EQ(w->Left(), 120);
+  MenuKey(VK_END);
+  MenuKey(VK_RETURN);
+  EXPECT_FALSE(mainMenu->IsSubmenuOpen());
+  EXPECT_TRUE(mainMenu->IsShortCut('Q', {ssCtrl}));
+  EXPECT_EQ(log, "&Quit;&Quit;");
+  EXPECT_THROW(mainMenu->PopupSubmenu(1, 0, 0), EListError);
+}
+
 TEST_F(MenusTest, RightClickOnAControlShowsItsPopupMenu) {
   auto* panel = Make<TPanel>(Bounds(20, 60, 100, 50));
   panel->SetPopupMenu(menu);
