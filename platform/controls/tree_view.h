@@ -5,6 +5,7 @@
 
 #include "platform/controls/custom_control.h"
 #include "platform/controls/forms.h"
+#include "platform/controls/incremental_search.h"
 
 class TCustomTreeView;
 class TCustomImageList;
@@ -158,6 +159,7 @@ class TCustomTreeView : public TCustomControl {
   void CreateWnd() override;
   void Paint() override;
   void KeyDown(uint16_t& key, TShiftState shift) override;
+  void KeyPress(char16_t& key) override;
   void Notification(TComponent* component, TOperation operation) override;
 
  private:
@@ -207,6 +209,7 @@ class TCustomTreeView : public TCustomControl {
   TFormBorderStyle borderStyle_ = bsSingle;
   TCustomImageList* images_ = nullptr;
   int itemHeight_ = 0;  // measured once per font or image change
+  TIncrementalSearch search_;
 };
 
 class TTreeView : public TCustomTreeView {

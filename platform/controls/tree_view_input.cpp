@@ -124,6 +124,16 @@ void TCustomTreeView::KeyDown(uint16_t& key, TShiftState shift) {
   key = 0;
 }
 
+// Typing finds the next shown node whose text starts with what was typed.
+void TCustomTreeView::KeyPress(char16_t& key) {
+  TCustomControl::KeyPress(key);
+  if (key < 0x20 || key == 0x7F) return;
+  TStringList texts;
+  for (TTreeNode* node : Rows()) texts.Add(node->Text());
+  int found = search_.Type(texts, key, selected_ ? RowOf(selected_) : -1);
+  if (found >= 0) SelectByUser(Rows()[static_cast<size_t>(found)]);
+}
+
 void TCustomTreeView::WMLButtonDown(TMessage& m) {
   TControl::WMMouseDown(m);
   if (CanFocus() && !Focused()) SetFocus();

@@ -80,10 +80,14 @@ TEST_F(TreeViewTest, KeysSelectExpandAndCollapse) {
   EXPECT_TRUE(apple->Expanded());
   Key(tree, VK_END);
   EXPECT_EQ(tree->Selected(), veg);
+  Type(tree, "p");  // typing finds the next shown node that starts so
+  EXPECT_EQ(tree->Selected(), pear);
+  Type(tree, "z");
+  EXPECT_EQ(tree->Selected(), pear);
   bool allow = false;
   tree->OnChanging.Bind(nullptr, "Changing", [&](TObject*, TTreeNode*, bool& a) { a = allow; });
   Key(tree, VK_HOME);
-  EXPECT_EQ(tree->Selected(), veg);
+  EXPECT_EQ(tree->Selected(), pear);  // the veto keeps the selection
 }
 
 TEST_F(TreeViewTest, MouseSelectsRowsAndButtonsToggle) {
