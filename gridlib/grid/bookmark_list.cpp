@@ -7,22 +7,6 @@
 #include "gridlib/grid/grid_selection.h"
 #include "platform/data/dataset.h"
 
-namespace {
-
-// Sets a flag for the life of the scope.
-class BulkScope {
- public:
-  explicit BulkScope(bool& flag) : flag_(flag) { flag_ = true; }
-  ~BulkScope() { flag_ = false; }
-  BulkScope(const BulkScope&) = delete;
-  BulkScope& operator=(const BulkScope&) = delete;
-
- private:
-  bool& flag_;
-};
-
-}  // namespace
-
 TDataSet* TBookmarkListEx::DataSet() const { return grid_->DataLink()->DataSet(); }
 
 const TBookmark& TBookmarkListEx::Items(int index) const {
@@ -100,7 +84,6 @@ void TBookmarkListEx::SetCurrentRowSelected(bool value) {
   if (value) list_.insert(list_.begin() + index, current);
   else list_.erase(list_.begin() + index);
   InvalidateCache();
-  if (bulk_) return;
   grid_->InvalidateCurrentRow();
   TDBGridExSelection* selection = grid_->Selection();
   if (selection->SelectionType() != gstRecordBookmarks && Count() > 0) {
@@ -131,16 +114,22 @@ void TBookmarkListEx::SetLinkActive(bool value) {
   orderStale_ = false;
 }
 
+// Walking the data set in its own order gives the list already sorted, so every record is
+// appended without a search.
 void TBookmarkListEx::SelectAll() {
   if (!linkActive_) return;
   TDataSet* dataSet = DataSet();
+  std::vector<TBookmark> all;
+  all.reserve(static_cast<size_t>(std::max(0, dataSet->RecordCount())));
   {
     DisableControlsGuard frozen(dataSet);
-    BulkScope bulk(bulk_);
     const TBookmark here = dataSet->GetBookmark();
-    for (dataSet->First(); !dataSet->Eof(); dataSet->Next()) SetCurrentRowSelected(true);
+    for (dataSet->First(); !dataSet->Eof(); dataSet->Next()) all.push_back(dataSet->GetBookmark());
     if (!here.empty() && dataSet->BookmarkValid(here)) dataSet->GotoBookmark(here);
   }
+  list_.swap(all);
+  orderStale_ = false;
+  InvalidateCache();
   TDBGridExSelection* selection = grid_->Selection();
   if (Count() > 0 && selection->SelectionType() != gstRecordBookmarks) {
     selection->Clear();

@@ -54,5 +54,4 @@ class TBookmarkListEx {
   int cacheIndex_ = -1;
   bool linkActive_ = false;
   bool orderStale_ = false;
-  bool bulk_ = false;
 };
