@@ -99,16 +99,6 @@ DECLARE_ENUM_NAMES(TnbBarOption, "boAcceptOLEDrop", "boActivateToolBoxScroller",
                    "boHeaderFrame", "boInternalDrop", "hoShowFocusRect")
 using TnbBarOptions = Set<TnbBarOption>;
 
-#ifndef PLATFORM_TCHECKBOXSTATE_DECLARED
-#define PLATFORM_TCHECKBOXSTATE_DECLARED
-enum TCheckBoxState : uint8_t { cbUnchecked, cbChecked, cbGrayed };
-DECLARE_ENUM_NAMES(TCheckBoxState, "cbUnchecked", "cbChecked", "cbGrayed")
-#endif
-// Alignment is stored by name with the bar's layout.
-#ifndef PLATFORM_TALIGNMENT_NAMES_DECLARED
-#define PLATFORM_TALIGNMENT_NAMES_DECLARED
-DECLARE_ENUM_NAMES(TAlignment, "taLeftJustify", "taRightJustify", "taCenter")
-#endif
 // The bar's border uses the first two values (bsNone, bsSingle) of the form border styles.
 using TBorderStyle = TFormBorderStyle;
 

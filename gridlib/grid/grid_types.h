@@ -3,22 +3,12 @@
 #include <cstdint>
 
 #include "platform/classes/enum_info.h"
+#include "platform/classes/text_alignment.h"
 #include "platform/core/exceptions.h"
 #include "platform/core/sets.h"
 #include "platform/core/strings.h"
 #include "platform/controls/grid.h"
 #include "platform/core/types.h"
-
-// Horizontal alignment of text (the data and controls layers declare the same type).
-#ifndef PLATFORM_TALIGNMENT_DECLARED
-#define PLATFORM_TALIGNMENT_DECLARED
-enum TAlignment : uint8_t { taLeftJustify, taRightJustify, taCenter };
-#endif
-#ifndef GRIDLIB_TALIGNMENT_NAMES
-#define GRIDLIB_TALIGNMENT_NAMES
-DECLARE_ENUM_NAMES(TAlignment, "taLeftJustify", "taRightJustify", "taCenter")
-#endif
-
 // Option sets, kinds and errors the data grid's classes share. Stored option sets keep the
 // ordinals below, so a layout written once reads back the same.
 
@@ -66,12 +56,6 @@ DECLARE_ENUM_NAMES(TSortMarkerEx, "smNoneEx", "smDownEx", "smUpEx")
 
 enum TTextOrientationEx : uint8_t { tohHorizontal, tohVertical };
 DECLARE_ENUM_NAMES(TTextOrientationEx, "tohHorizontal", "tohVertical")
-
-#ifndef GRIDLIB_TTEXTLAYOUT_DECLARED
-#define GRIDLIB_TTEXTLAYOUT_DECLARED
-enum TTextLayout : uint8_t { tlTop, tlCenter, tlBottom };
-DECLARE_ENUM_NAMES(TTextLayout, "tlTop", "tlCenter", "tlBottom")
-#endif
 
 enum TColumnButtonStyleEx : uint8_t { cbsAuto, cbsEllipsis, cbsNone, cbsUpDown, cbsDropDown };
 DECLARE_ENUM_NAMES(TColumnButtonStyleEx, "cbsAuto", "cbsEllipsis", "cbsNone", "cbsUpDown",

@@ -131,7 +131,7 @@ Variant ToCanonical(const TPropInfo& info, const Variant& value) {
     case pkBoolean: return BooleanFromVariant(value);
     case pkString: return Variant(value.AsString());
     case pkFloat:
-      return Variant(info.FloatType == ftDateTime ? value.AsDateTime() : value.AsDouble());
+      return Variant(info.FloatType == fltDateTime ? value.AsDateTime() : value.AsDouble());
     case pkCurrency: return Variant(value.AsCurrency());
     default: InvalidType(info);
   }
@@ -149,7 +149,7 @@ Variant ToPresented(TObject* obj, const TPropInfo& info, bool preferStrings) {
     default: break;
   }
   Variant value = GetPropVariant(obj, &info);
-  if (info.Kind == pkFloat && info.FloatType == ftDateTime)
+  if (info.Kind == pkFloat && info.FloatType == fltDateTime)
     return Variant::FromDateTime(value.AsDouble());
   if (!preferStrings) return value;
   if (info.Kind == pkEnum) return Variant(info.EnumInfo->Name(value.AsInteger()));

@@ -76,7 +76,7 @@ enum TPropKind : uint8_t {
 };
 
 // How a pkFloat property is stored: a double, a 4-byte single, or a TDateTime.
-enum TFloatType : uint8_t { ftDouble, ftSingle, ftDateTime };
+enum TFloatType : uint8_t { fltDouble, fltSingle, fltDateTime };
 
 // Identifiers for an integer property's well-known values (colours: "clBtnFace"), read and
 // written by streams and accepted by SetPropValue.
@@ -94,7 +94,7 @@ struct TPropInfo {
   TPropKind Kind = pkInteger;
   TClass OwnerClass = nullptr;                // the class that registered it
   const TEnumInfo* EnumInfo = nullptr;        // pkEnum, pkSet (element names), pkBoolean
-  TFloatType FloatType = ftDouble;            // pkFloat
+  TFloatType FloatType = fltDouble;            // pkFloat
   TClass PropClass = nullptr;                 // pkClass, pkComponent: class of the value, if known
   const TIdentMap* Idents = nullptr;          // pkInteger, optional
   const std::type_info* EventSignature = nullptr;  // pkMethod
@@ -145,7 +145,7 @@ class TPropBuilder {
     return *this;
   }
   TPropBuilder& AsDateTime() {
-    info_->FloatType = ftDateTime;
+    info_->FloatType = fltDateTime;
     return *this;
   }
   TPropBuilder& Idents(const TIdentMap* idents) {
@@ -299,7 +299,7 @@ class TPublisher {
     info.Name = std::move(name);
     info.Kind = kind;
     info.EnumInfo = prop_detail::EnumInfoOf<V>();
-    if constexpr (std::is_same_v<V, float>) info.FloatType = ftSingle;
+    if constexpr (std::is_same_v<V, float>) info.FloatType = fltSingle;
     if constexpr (kind == pkClass || kind == pkComponent) {
       using Obj = std::remove_cv_t<std::remove_pointer_t<V>>;
       if constexpr (requires { Obj::StaticClass(); }) info.PropClass = Obj::StaticClass();

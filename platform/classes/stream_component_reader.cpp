@@ -212,7 +212,7 @@ class TComponentLoader {
 
   double ReadReal(const TPropInfo& info) {
     const double value = reader_.ReadFloat();
-    if (info.FloatType == ftSingle && std::isfinite(value) &&
+    if (info.FloatType == fltSingle && std::isfinite(value) &&
         std::fabs(value) > std::numeric_limits<float>::max()) {
       throw EReadError("Invalid property value: " + std::to_string(value) + " is out of range");
     }

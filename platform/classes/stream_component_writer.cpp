@@ -109,9 +109,9 @@ class TComponentSaver {
 
   void WriteReal(const TPropInfo& info, double value) {
     switch (info.FloatType) {
-      case ftSingle: writer_.WriteSingle(static_cast<float>(value)); return;
-      case ftDateTime: writer_.WriteDate(value); return;
-      case ftDouble: writer_.WriteFloat(value); return;
+      case fltSingle: writer_.WriteSingle(static_cast<float>(value)); return;
+      case fltDateTime: writer_.WriteDate(value); return;
+      case fltDouble: writer_.WriteFloat(value); return;
     }
   }
 

@@ -2,16 +2,12 @@
 
 #include <memory>
 
+#include "platform/classes/text_alignment.h"
 #include "platform/controls/custom_control.h"
 #include "platform/controls/forms.h"
 
 class TBitmap;
 
-// Horizontal alignment of text (also declared by the data layer, which may not include us).
-#ifndef PLATFORM_TALIGNMENT_DECLARED
-#define PLATFORM_TALIGNMENT_DECLARED
-enum TAlignment : uint8_t { taLeftJustify, taRightJustify, taCenter };
-#endif
 
 enum TEditCharCase : uint8_t { ecNormal, ecUpperCase, ecLowerCase };
 DECLARE_ENUM_NAMES(TEditCharCase, "ecNormal", "ecUpperCase", "ecLowerCase")

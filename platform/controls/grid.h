@@ -4,15 +4,10 @@
 #include <vector>
 
 #include "platform/controls/edit.h"
+#include "platform/controls/std_control_types.h"
 
 class TInplaceEdit;
 
-// Scroll bars a control shows (also wanted by other scrolling controls, hence the guard).
-#ifndef PLATFORM_TSCROLLSTYLE_DECLARED
-#define PLATFORM_TSCROLLSTYLE_DECLARED
-enum TScrollStyle : uint8_t { ssNone, ssHorizontal, ssVertical, ssBoth };
-DECLARE_ENUM_NAMES(TScrollStyle, "ssNone", "ssHorizontal", "ssVertical", "ssBoth")
-#endif
 
 // Raised for a grid operation that cannot be done; an index out of range is also a list error.
 class EInvalidGridOperation : public EListError {

@@ -5,7 +5,7 @@
 
 #include "platform/controls/custom_control.h"
 #include "platform/controls/edit.h"
-#include "platform/controls/grid.h"  // TScrollStyle
+#include "platform/controls/std_control_types.h"
 #include "platform/core/string_list.h"
 
 class TCustomMemo;

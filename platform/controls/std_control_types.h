@@ -3,28 +3,20 @@
 #include <cstdint>
 
 #include "platform/classes/enum_info.h"
+#include "platform/classes/text_alignment.h"
 #include "platform/core/sets.h"
 
 // Kinds shared by the standard controls (panel, label, lists, scroll bar, menus).
 
-// Horizontal alignment of text (also declared by the data layer and the edit control).
-#ifndef PLATFORM_TALIGNMENT_DECLARED
-#define PLATFORM_TALIGNMENT_DECLARED
-enum TAlignment : uint8_t { taLeftJustify, taRightJustify, taCenter };
-#endif
-
-// Vertical placement of text (the grid library declares the same type under the same guard).
-#ifndef GRIDLIB_TTEXTLAYOUT_DECLARED
-#define GRIDLIB_TTEXTLAYOUT_DECLARED
-enum TTextLayout : uint8_t { tlTop, tlCenter, tlBottom };
-DECLARE_ENUM_NAMES(TTextLayout, "tlTop", "tlCenter", "tlBottom")
-#endif
-
-#ifndef PLATFORM_TBEVELCUT_DECLARED
-#define PLATFORM_TBEVELCUT_DECLARED
 enum TBevelCut : uint8_t { bvNone, bvLowered, bvRaised, bvSpace };
 DECLARE_ENUM_NAMES(TBevelCut, "bvNone", "bvLowered", "bvRaised", "bvSpace")
-#endif
+
+// Scroll bars a scrolling control shows.
+enum TScrollStyle : uint8_t { ssNone, ssHorizontal, ssVertical, ssBoth };
+DECLARE_ENUM_NAMES(TScrollStyle, "ssNone", "ssHorizontal", "ssVertical", "ssBoth")
+
+enum TCheckBoxState : uint8_t { cbUnchecked, cbChecked, cbGrayed };
+DECLARE_ENUM_NAMES(TCheckBoxState, "cbUnchecked", "cbChecked", "cbGrayed")
 
 // What an owner-drawn item is, as the control tells its OnDrawItem handler.
 enum TOwnerDrawStateItem : uint8_t {

@@ -2,6 +2,7 @@
 
 #include <cstdint>
 
+#include "platform/classes/text_alignment.h"
 #include "platform/core/sets.h"
 #include "platform/core/strings.h"
 
@@ -38,12 +39,6 @@ enum TDataEvent : uint8_t {
 enum TLocateOption : uint8_t { loCaseInsensitive, loPartialKey };
 using TLocateOptions = Set<TLocateOption>;
 
-// Horizontal alignment of a field's text. (Shared with the controls layer; declared here
-// because data/ may not depend on controls/.)
-#ifndef PLATFORM_TALIGNMENT_DECLARED
-#define PLATFORM_TALIGNMENT_DECLARED
-enum TAlignment : uint8_t { taLeftJustify, taRightJustify, taCenter };
-#endif
 
 // A bookmark: an opaque byte string naming one record of one data set.
 using TBookmark = String;

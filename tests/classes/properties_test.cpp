@@ -90,7 +90,7 @@ TEST(PropertyRegistry, KindsFollowTheAccessorTypes) {
             TWidgetFont::StaticClass());
   EXPECT_EQ(*GetPropInfo(TSampleWidget::StaticClass(), "OnAdjust")->EventSignature,
             typeid(void(TObject*, int&)));
-  EXPECT_EQ(GetPropInfo(TFancyWidget::StaticClass(), "Glow")->FloatType, ftDateTime);
+  EXPECT_EQ(GetPropInfo(TFancyWidget::StaticClass(), "Glow")->FloatType, fltDateTime);
 }
 
 TEST(PropertyValues, GetAndSetByNameWithEnumAndSetNames) {
