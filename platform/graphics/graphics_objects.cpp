@@ -199,6 +199,7 @@ HGDIOBJ TPen::CreateHandleObject() const {
 
 // ---- TBrush ----------------------------------------------------------------------------------
 
+TBrush::TBrush() = default;
 TBrush::~TBrush() = default;
 
 void TBrush::Publish() {

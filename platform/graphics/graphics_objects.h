@@ -135,7 +135,7 @@ class TPen : public TGraphicsObject {
 class TBrush : public TGraphicsObject {
   DECLARE_CLASS(TBrush, TGraphicsObject)
  public:
-  TBrush() = default;
+  TBrush();
   ~TBrush() override;
   static void Publish();
   void Assign(TPersistent* source) override;
