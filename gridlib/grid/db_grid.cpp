@@ -206,7 +206,7 @@ void TCustomDBGridEx::CreateParams(TCreateParams& params) {
 }
 
 void TCustomDBGridEx::ColWidthsChanged() {
-  if ((DataLink()->Active() || Columns()->State() == csCustomized) && !InLayout()) {
+  if ((DataLink()->Active() || Columns()->State() == csCustomized) && !InLayout() && !inLayoutPass_) {
     GridLayoutLock lock(this);
     SyncColumnWidths();
   }

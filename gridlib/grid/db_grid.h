@@ -3,6 +3,7 @@
 #include "gridlib/grid/grid_host.h"
 #include "gridlib/grid/head_tree.h"
 #include "platform/controls/grid.h"
+#include "platform/windows/scroll_bars.h"
 
 class TCustomImageList;
 class TChangeLink;
@@ -85,6 +86,32 @@ class TCustomDBGridEx : public TCustomGrid, public TDBGridExHost {
   TComponent* DataSourceComponent() const;
   void SetDataSourceComponent(TComponent* value);
 
+  // ---- Layout: how many grid rows and columns there are, and how big.
+  void LayoutChanged() override;
+  // The full layout pass; runs now, whatever locks are held (LayoutChanged respects them).
+  void InternalLayout();
+  // Row count and row heights; the data link buffers as many records as fit.
+  using TCustomGrid::SetRowHeights;
+  virtual void SetRowHeights();
+  virtual void UpdateVertScrollBar();
+  virtual void UpdateColWidthsAndTabStops();
+  // Moves the current grid row to the data link's active record.
+  virtual void UpdateActive();
+  // Height of the title tree below `node` (its children's captions and sub-trees).
+  int CalcTitleNodeHeight(THeadTreeNode* node);
+  bool InLayoutPass() const { return inLayoutPass_; }
+  int TitleOffset() const { return titleOffset_; }
+  int EditButtonWidth() const { return editButtonWidth_; }
+  // Data rows are tall enough for more than one line of text.
+  bool WordWrapPossible() const { return wordWrapPossible_; }
+  // Room the title text leaves around it: less with the flat look.
+  int TitleTextAllowance() const { return Flat() ? 2 : 4; }
+  // Data columns whose Visible is set, in column order; rebuilt by each layout pass.
+  const std::vector<int>& VisibleColumns() const { return visibleColumns_; }
+  void LinkActive(bool active) override;
+  void DataChanged() override;
+  void Scroll(int distance) override;
+
   TNotifyEvent OnColWidthsChanged;
   TEvent<void(TObject* Sender, int FromIndex, int ToIndex)> OnColumnMoved;
   // The grid draws its own flat border instead of the window's.
@@ -100,8 +127,25 @@ class TCustomDBGridEx : public TCustomGrid, public TDBGridExHost {
   void GridOptionsChanged() override;
   void Notification(TComponent* component, TOperation operation) override;
   void Loaded() override;
+  void CreateWnd() override;
+  void WndProc(TMessage& m) override;
 
  private:
+  // Layout steps, in the order a pass runs them.
+  void DropOrphanDefaultColumns();
+  void BindColumnsToFields();
+  void PlaceFixedColumns();
+  void MeasureDataRows();
+  void FitRowHeightToText(int textHeight, int extra);
+  void MeasureTitleRow();
+  void ApplyScrollBarStyle();
+  void AutoFitColumns();
+  void FitTitleHeights();
+  void UpdateEditButtonWidth();
+  int UsedRowHeight() const;
+  void SetRowCountKeepingCurrent(int count);
+  int VertScrollPosition(const SCROLLINFO& info, bool sequenced) const;
+
   void SyncColumnWidths();
   int NextVisibleColumn(int index) const;
   void ShiftDesignWidth(int index, int width);
@@ -116,6 +160,12 @@ class TCustomDBGridEx : public TCustomGrid, public TDBGridExHost {
   int titleLines_ = 0;
   int vTitleMargin_ = 10;
   bool rowSizingAllowed_ = false;
+  bool inLayoutPass_ = false;
+  bool settingRows_ = false;
+  bool wordWrapPossible_ = false;
+  int titleOffset_ = 1;
+  int editButtonWidth_ = 0;
+  std::vector<int> visibleColumns_;
   bool sortLocal_ = false;
   bool drawsFlatBorder_ = false;
   TColor evenRowColor_ = clWindow;

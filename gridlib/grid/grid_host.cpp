@@ -174,9 +174,21 @@ void TDBGridExHost::SetDrawMemoText(bool value) {
   LayoutChanged();
 }
 
+// Turning auto-fit on remembers the widths as the design the layout scales; turning it off
+// gives them back.
 void TDBGridExHost::SetAutoFitColWidths(bool value) {
   if (autoFitColWidths_ == value) return;
   autoFitColWidths_ = value;
+  if (IsDesigning()) return;
+  if (value && !IsLoading()) {
+    for (int i = 0; i < columns_->Count(); ++i) columns_->Items(i)->SetInitWidth(columns_->Items(i)->Width());
+  } else if (!value) {
+    TCollectionUpdateLock lock(*columns_);
+    for (int i = 0; i < columns_->Count(); ++i) {
+      TColumnEx* column = columns_->Items(i);
+      if (column->InitWidth() > 0) column->SetWidth(column->InitWidth());
+    }
+  }
   LayoutChanged();
 }
 

@@ -1,0 +1,169 @@
+// Grid rows follow the records: as many data rows as fit in the window, the footers at the
+// bottom, the current row on the active record and the vertical scroll bar on the data set.
+#include <algorithm>
+
+#include "gridlib/controls/sum_list.h"
+#include "gridlib/grid/db_grid.h"
+#include "gridlib/grid/grid_data_link.h"
+#include "platform/controls/inplace_edit.h"
+#include "platform/data/dataset.h"
+#include "platform/windows/messages.h"
+
+namespace {
+
+// Row heights and scroll ranges are set by the grid itself while this is held; what they
+// stir up in the data link must not start another round.
+class RowsScope {
+ public:
+  explicit RowsScope(bool& flag) : flag_(flag) { flag_ = true; }
+  ~RowsScope() { flag_ = false; }
+  RowsScope(const RowsScope&) = delete;
+  RowsScope& operator=(const RowsScope&) = delete;
+
+ private:
+  bool& flag_;
+};
+
+bool SameScrollInfo(const SCROLLINFO& a, const SCROLLINFO& b) {
+  return a.nMin == b.nMin && a.nMax == b.nMax && a.nPage == b.nPage && a.nPos == b.nPos;
+}
+
+}  // namespace
+
+// Height taken by the title rows and the footers, lines included.
+int TCustomDBGridEx::UsedRowHeight() const {
+  const int line = Options().Contains(dgRowLines) ? GridLineWidth() : 0;
+  const int pitch = DefaultRowHeight() + line;
+  int used = 0;
+  for (int row = 0; row < titleOffset_; ++row) {
+    used += row == 0 && Options().Contains(dgTitles) ? RowHeights(0) + line : pitch;
+  }
+  if (footerRowCount_ > 0) used += pitch * footerRowCount_ + line;
+  return used;
+}
+
+void TCustomDBGridEx::SetRowCountKeepingCurrent(int count) {
+  if (count == RowCount()) return;
+  if (count < Row() + 1) MoveColRow(Col(), count - 1, false, false);
+  SetRowCount(count);
+  Invalidate();
+}
+
+void TCustomDBGridEx::SetRowHeights() {
+  if (settingRows_ || Columns() == nullptr) return;
+  RowsScope scope(settingRows_);
+  if (RowCount() <= titleOffset_) SetRowCount(titleOffset_ + 1);
+  SetFixedRows(titleOffset_);
+  const int line = Options().Contains(dgRowLines) ? GridLineWidth() : 0;
+  const int pitch = std::max(1, DefaultRowHeight() + line);
+  const int used = UsedRowHeight();
+  const int titleHeight = RowHeights(0);
+  SetDefaultRowHeight(DefaultRowHeight());
+  if (Options().Contains(dgTitles)) TCustomGrid::SetRowHeights(0, titleHeight);
+  if (TopRow() != FixedRows()) SetTopRow(FixedRows());
+  const int footerRows = footerRowCount_ > 0 ? footerRowCount_ + 1 : 0;
+  int records = 1;
+  const bool filled = DataLink()->Active() && DataLink()->RecordCount() > 0 && HandleAllocated();
+  if (filled) {
+    DataLink()->SetBufferCount(std::max(1, (ClientHeight() - used) / pitch));
+    records = std::max(1, DataLink()->RecordCount());
+  }
+  const bool withFooters = footerRows > 0 && (filled || HandleAllocated());
+  SetRowCountKeepingCurrent(titleOffset_ + records + (withFooters ? footerRows : 0));
+  if (withFooters) {
+    const int filler = ClientHeight() - used - records * pitch;
+    TCustomGrid::SetRowHeights(titleOffset_ + records, std::max(0, filler));
+  }
+  if (filled) UpdateActive();
+}
+
+void TCustomDBGridEx::UpdateActive() {
+  if (!DataLink()->Active() || !HandleAllocated() || IsLoading()) return;
+  const int target = DataLink()->ActiveRecord() + titleOffset_;
+  if (target == Row() || target >= RowCount()) return;
+  if (!Options().Contains(dgAlwaysShowEditor)) HideEditor();
+  MoveColRow(Col(), target, false, false);
+  RefreshInplaceEditor();
+}
+
+// A data set that numbers its records scrolls by record number; any other shows the thumb at
+// the top, in the middle or at the bottom.
+void TCustomDBGridEx::UpdateVertScrollBar() {
+  if (!HandleAllocated() || Columns() == nullptr) return;
+  SCROLLINFO old;
+  old.fMask = SIF_ALL;
+  GetScrollInfo(Handle(), SB_VERT, old);
+  SCROLLINFO info;
+  info.fMask = SIF_ALL;
+  info.nMin = 0;
+  info.nMax = 1;
+  info.nPage = 2;
+  info.nPos = 0;
+  TDataSet* dataSet = DataLink()->Active() ? DataLink()->DataSet() : nullptr;
+  if (dataSet != nullptr && SumList()->IsSequenced()) {
+    const int page = VisibleDataRowCount();
+    info.nMin = 1;
+    info.nPage = static_cast<uint32_t>(page);
+    // An empty data set still gets a range that holds its minimum.
+    info.nMax = std::max(info.nMin, SumList()->RecordCount() + page - 1);
+    const TDataSetState state = dataSet->State();
+    const bool follows = state == dsBrowse || state == dsEdit || state == dsInactive;
+    info.nPos = std::clamp(follows ? SumList()->RecNo() : old.nPos, info.nMin, info.nMax);
+  } else if (dataSet != nullptr) {
+    info.nPage = 0;
+    info.nMax = 4;
+    info.nPos = dataSet->Bof() ? 0 : dataSet->Eof() ? 4 : 2;
+  }
+  if (SameScrollInfo(old, info)) return;
+  SetScrollInfo(Handle(), SB_VERT, info, true);
+}
+
+void TCustomDBGridEx::LinkActive(bool active) {
+  TDBGridExHost::LinkActive(active);
+  UpdateVertScrollBar();
+}
+
+// The records changed: as many rows as there are records to show, the thumb where the
+// current record is.
+void TCustomDBGridEx::DataChanged() {
+  if (!HandleAllocated() || inLayoutPass_ || settingRows_) {
+    Invalidate();
+    return;
+  }
+  SetRowHeights();
+  UpdateVertScrollBar();
+  UpdateActive();
+  Invalidate();
+}
+
+void TCustomDBGridEx::Scroll(int distance) {
+  (void)distance;
+  DataChanged();
+}
+
+void TCustomDBGridEx::CreateWnd() {
+  TCustomGrid::CreateWnd();
+  UpdateEditButtonWidth();
+  if (AutoFitColWidths() && !IsDesigning()) {
+    LayoutChanged();
+    return;
+  }
+  SetRowHeights();
+  UpdateVertScrollBar();
+}
+
+void TCustomDBGridEx::WndProc(TMessage& m) {
+  TCustomGrid::WndProc(m);
+  if (m.Msg == CM_FONTCHANGED) {
+    LayoutChanged();
+    return;
+  }
+  if (m.Msg != WM_SIZE || IsLoading() || inLayoutPass_) return;
+  // Auto-fitted widths depend on the client width; the rows on its height.
+  if (AutoFitColWidths() && !IsDesigning()) {
+    LayoutChanged();
+    return;
+  }
+  SetRowHeights();
+  UpdateVertScrollBar();
+}

@@ -1,0 +1,240 @@
+// Layout numbers of the data grid over real data sets: columns, frozen columns, row and
+// title heights, buffered records, footers, auto-fit and the vertical scroll range.
+#include <gtest/gtest.h>
+
+#include <memory>
+
+#include "gridlib/grid/column_titles.h"
+#include "gridlib/grid/columns.h"
+#include "gridlib/grid/db_grid.h"
+#include "gridlib/grid/grid_data_link.h"
+#include "platform/controls/application.h"
+#include "platform/controls/forms.h"
+#include "platform/data/dataset.h"
+#include "platform/graphics/bitmap.h"
+#include "platform/graphics/canvas.h"
+#include "platform/graphics/graphics_objects.h"
+#include "platform/graphics/text_out.h"
+#include "platform/windows/scroll_bars.h"
+#include "tests/grid/grid_test_support.h"
+
+namespace grid_test {
+namespace {
+
+int SampleHeight(TFont* font) {
+  TBitmap bitmap;
+  bitmap.SetSize(1, 1);
+  bitmap.Canvas()->Font()->Assign(font);
+  return bitmap.Canvas()->TextHeight("Wg");
+}
+
+TEXTMETRIC Metrics(TFont* font) {
+  TBitmap bitmap;
+  bitmap.SetSize(1, 1);
+  bitmap.Canvas()->Font()->Assign(font);
+  TEXTMETRIC tm;
+  GetTextMetrics(bitmap.Canvas()->Handle(), &tm);
+  return tm;
+}
+
+// A form holding a data grid of a given size over `count` items.
+class GridLayout : public testing::TestWithParam<Store> {
+ protected:
+  void Make(int count, int width = 400, int height = 300) {
+    items_ = std::make_unique<Items>(GetParam(), count);
+    form_ = new TForm(Application);
+    form_->SetBounds(0, 0, width + 40, height + 60);
+    grid = new TDBGridEx(form_);
+    grid->SetParent(form_);
+    grid->SetBounds(0, 0, width, height);
+    grid->SetDataSource(items_->source());
+    form_->Show();
+  }
+  void TearDown() override {
+    delete form_;
+    form_ = nullptr;
+    items_.reset();
+  }
+  int Pitch() const {
+    const int line = grid->Options().Contains(dgRowLines) ? grid->GridLineWidth() : 0;
+    return grid->DefaultRowHeight() + line;
+  }
+  int DataRows() const { return grid->DataLink()->RecordCount(); }
+  SCROLLINFO VertScroll() const {
+    SCROLLINFO info;
+    info.fMask = SIF_ALL;
+    GetScrollInfo(grid->Handle(), SB_VERT, info);
+    return info;
+  }
+
+  TApplicationScope scope_;
+  std::unique_ptr<Items> items_;
+  TForm* form_ = nullptr;
+  TDBGridEx* grid = nullptr;
+};
+
+TEST_P(GridLayout, DefaultColumnsFollowTheFieldsWithTheIndicatorFixed) {
+  Make(50);
+  EXPECT_EQ(grid->Columns()->Count(), 6);
+  EXPECT_EQ(grid->ColCount(), 7);
+  EXPECT_EQ(grid->FixedCols(), 1);
+  EXPECT_EQ(grid->ColWidths(0), 11) << "the indicator column";
+  EXPECT_EQ(grid->ColWidths(2), grid->Columns()->Items(1)->Width());
+  grid->SetOptions(grid->Options() - dgIndicator);
+  EXPECT_EQ(grid->ColCount(), 6);
+  EXPECT_EQ(grid->FixedCols(), 0);
+}
+
+TEST_P(GridLayout, FrozenColumnsCountHiddenOnesAndNeverReachColCount) {
+  Make(20);
+  grid->SetFrozenCols(2);
+  EXPECT_EQ(grid->FixedCols(), 3);
+  grid->Columns()->Items(1)->SetVisible(false);
+  EXPECT_EQ(grid->FixedCols(), 4) << "two visible columns stay frozen around the hidden one";
+  EXPECT_EQ(grid->ColWidths(2), -1) << "a hidden column leaves only its line";
+  grid->SetFrozenCols(50);
+  EXPECT_EQ(grid->FixedCols(), grid->ColCount() - 1);
+  for (int i = 0; i < grid->Columns()->Count(); ++i) grid->Columns()->Items(i)->SetVisible(false);
+  EXPECT_LT(grid->FixedCols(), grid->ColCount());
+}
+
+TEST_P(GridLayout, RowHeightsFollowFontsAndSettings) {
+  Make(30);
+  TFont* font = grid->Font();
+  const int textHeight = SampleHeight(font);
+  EXPECT_EQ(grid->DefaultRowHeight(), textHeight + 3 + 1) << "text, margin and row line";
+  EXPECT_EQ(grid->RowHeights(0), SampleHeight(grid->Columns()->Items(0)->Title()->Font()) + 4);
+  grid->SetFlat(true);
+  EXPECT_EQ(grid->DefaultRowHeight(), textHeight + 1 + 1);
+  EXPECT_EQ(grid->RowHeights(0), SampleHeight(grid->Columns()->Items(0)->Title()->Font()) + 2);
+  grid->SetFlat(false);
+  font->SetSize(font->Size() * 2);
+  const int bigHeight = SampleHeight(font);
+  EXPECT_GT(bigHeight, textHeight);
+  EXPECT_EQ(grid->DefaultRowHeight(), bigHeight + 4);
+  grid->SetRowLines(2);
+  grid->SetRowHeight(5);
+  const TEXTMETRIC tm = Metrics(font);
+  EXPECT_EQ(grid->DefaultRowHeight(), (tm.tmHeight + tm.tmExternalLeading) * 2 + 5);
+  EXPECT_TRUE(grid->WordWrapPossible());
+}
+
+TEST_P(GridLayout, TitleLinesSetTheTitleHeight) {
+  Make(5);
+  grid->SetTitleLines(2);
+  grid->SetTitleHeight(3);
+  const TEXTMETRIC tm = Metrics(grid->Columns()->Items(0)->Title()->Font());
+  EXPECT_EQ(grid->RowHeights(0), 2 * tm.tmHeight + tm.tmExternalLeading + 2 + 3 + 1);
+}
+
+TEST_P(GridLayout, FittingRowsToTextRoundsToWholeLinesAndStaysPut) {
+  Make(30);
+  const int text = SampleHeight(grid->Font());
+  const int extra = 4;
+  grid->SetOptionsEx(grid->OptionsEx() + dghFitRowHeightToText);
+  EXPECT_EQ(grid->DefaultRowHeight(), text + extra) << "one whole line is left as it is";
+  grid->SetRowLines(2);
+  grid->SetRowHeight(extra + text / 2 + 1);
+  EXPECT_EQ(grid->DefaultRowHeight(), 3 * text + extra) << "more than half a line rounds up";
+  const int fitted = grid->DefaultRowHeight();
+  for (int i = 0; i < 3; ++i) grid->LayoutChanged();
+  EXPECT_EQ(grid->DefaultRowHeight(), fitted);
+  grid->Font()->SetSize(grid->Font()->Size() + 3);
+  const int second = grid->DefaultRowHeight();
+  grid->LayoutChanged();
+  EXPECT_EQ(grid->DefaultRowHeight(), second) << "stable with another font too";
+}
+
+TEST_P(GridLayout, DataRowsFillTheWindowAndTheLinkBuffersThem) {
+  for (int height : {120, 300, 517}) {
+    Make(1000, 400, height);
+    const int room = grid->ClientHeight() - (grid->RowHeights(0) + 1);
+    const int rows = room / Pitch();
+    EXPECT_EQ(grid->DataLink()->BufferCount(), rows) << "height " << height;
+    EXPECT_EQ(grid->RowCount(), 1 + rows);
+    EXPECT_EQ(grid->FixedRows(), 1);
+    TearDown();
+  }
+}
+
+TEST_P(GridLayout, FewRecordsGiveFewRowsAndFootersSitAtTheBottom) {
+  Make(3, 400, 300);
+  EXPECT_EQ(grid->RowCount(), 4);
+  grid->SetFooterRowCount(2);
+  ASSERT_EQ(grid->RowCount(), 1 + 3 + 1 + 2);
+  const int used = grid->RowHeights(0) + 1 + 2 * Pitch() + 1;
+  EXPECT_EQ(grid->RowHeights(4), grid->ClientHeight() - used - 3 * Pitch()) << "filler row";
+  const TRect lastFooter = grid->CellRect(1, 6);
+  EXPECT_LE(grid->ClientHeight() - lastFooter.Bottom, 2) << "footers at the bottom edge";
+  grid->SetHeight(40);
+  EXPECT_EQ(grid->RowHeights(grid->RowCount() - 3), 0) << "no room left for the filler";
+}
+
+TEST_P(GridLayout, VerticalRangeCoversTheRecords) {
+  Make(200, 400, 300);
+  const SCROLLINFO info = VertScroll();
+  const int page = grid->VisibleDataRowCount();
+  EXPECT_EQ(info.nMin, 1);
+  EXPECT_EQ(static_cast<int>(info.nPage), page);
+  EXPECT_EQ(info.nMax, 200 + page - 1);
+  EXPECT_EQ(info.nPos, 1);
+  items_->ds()->Last();
+  EXPECT_EQ(VertScroll().nPos, 200 + page - 1 - (page - 1)) << "last record";
+}
+
+TEST_P(GridLayout, EmptyDataSetHasAValidRangeAndOneRow) {
+  Make(0, 200, 20);
+  const SCROLLINFO info = VertScroll();
+  EXPECT_LE(info.nMin, info.nMax);
+  EXPECT_GE(info.nPos, info.nMin);
+  EXPECT_LE(info.nPos, info.nMax);
+  EXPECT_EQ(grid->RowCount(), 2);
+}
+
+TEST_P(GridLayout, AutoFitSharesTheWidthWithinLimitsAndGivesItBack) {
+  Make(10, 500, 200);
+  TDBGridColumnsEx* columns = grid->Columns();
+  std::vector<int> design;
+  for (int i = 0; i < columns->Count(); ++i) design.push_back(columns->Items(i)->Width());
+  columns->Items(1)->SetMaxWidth(30);
+  design[1] = columns->Items(1)->Width();
+  grid->SetAutoFitColWidths(true);
+  const int available = grid->ClientWidth() - 11 - columns->Count() - 1;
+  int sum = 0;
+  for (int i = 0; i < columns->Count(); ++i) sum += columns->Items(i)->Width();
+  EXPECT_EQ(sum, available);
+  EXPECT_EQ(columns->Items(1)->Width(), 30) << "held by its MaxWidth";
+  EXPECT_EQ(grid->ScrollBars(), ssNone);
+  grid->SetAutoFitColWidths(false);
+  for (int i = 0; i < columns->Count(); ++i) EXPECT_EQ(columns->Items(i)->Width(), design[i]) << i;
+  EXPECT_EQ(grid->ScrollBars(), ssHorizontal);
+}
+
+TEST_P(GridLayout, AutoFitOfZeroWidthsDoesNotDivideByZero) {
+  Make(10, 300, 200);
+  TDBGridColumnsEx* columns = grid->Columns();
+  for (int i = 0; i < columns->Count(); ++i) columns->Items(i)->SetWidth(0);
+  grid->SetAutoFitColWidths(true);
+  int sum = 0;
+  for (int i = 0; i < columns->Count(); ++i) {
+    EXPECT_GE(columns->Items(i)->Width(), 0);
+    sum += columns->Items(i)->Width();
+  }
+  EXPECT_EQ(sum, grid->ClientWidth() - 11 - columns->Count() - 1);
+}
+
+INSTANTIATE_TEST_SUITE_P(Stores, GridLayout, testing::Values(Store::Memory, Store::Sqlite), StoreName);
+
+TEST(GridLayoutWithoutData, OneColumnPositionAndOneDataRow) {
+  TApplicationScope scope;
+  TDBGridEx grid(nullptr);
+  grid.LayoutChanged();
+  EXPECT_EQ(grid.Columns()->Count(), 1);
+  EXPECT_EQ(grid.ColCount(), 2);
+  EXPECT_EQ(grid.RowCount(), 2);
+  EXPECT_EQ(grid.FixedCols(), 1);
+  EXPECT_EQ(grid.RowHeights(0), SampleHeight(grid.Columns()->Items(0)->Title()->Font()) + 4);
+}
+
+}  // namespace
+}  // namespace grid_test
