@@ -2,9 +2,13 @@
 
 #include <sqlite3.h>
 
+#include <algorithm>
+
 #include "platform/core/exceptions.h"
 
 namespace {
+
+String TextOrEmpty(const char* text) { return text ? text : ""; }
 
 std::string_view Text(int length, const void* bytes) {
   return std::string_view(static_cast<const char*>(bytes), static_cast<size_t>(length));
@@ -106,13 +110,23 @@ void TSqliteStatement::Reset() {
 int TSqliteStatement::ColumnCount() const { return sqlite3_column_count(stmt_); }
 
 String TSqliteStatement::ColumnName(int column) const {
-  const char* name = sqlite3_column_name(stmt_, column);
-  return name ? name : "";
+  return TextOrEmpty(sqlite3_column_name(stmt_, column));
 }
 
 String TSqliteStatement::ColumnDeclType(int column) const {
-  const char* type = sqlite3_column_decltype(stmt_, column);
-  return type ? type : "";
+  return TextOrEmpty(sqlite3_column_decltype(stmt_, column));
+}
+
+String TSqliteStatement::ColumnDatabaseName(int column) const {
+  return TextOrEmpty(sqlite3_column_database_name(stmt_, column));
+}
+
+String TSqliteStatement::ColumnTableName(int column) const {
+  return TextOrEmpty(sqlite3_column_table_name(stmt_, column));
+}
+
+String TSqliteStatement::ColumnOriginName(int column) const {
+  return TextOrEmpty(sqlite3_column_origin_name(stmt_, column));
 }
 
 int TSqliteStatement::ColumnType(int column) const { return sqlite3_column_type(stmt_, column); }
@@ -148,6 +162,22 @@ TSqliteTransaction::~TSqliteTransaction() {
 void TSqliteTransaction::Commit() {
   db_.Execute("COMMIT");
   done_ = true;
+}
+
+std::vector<TSqliteColumn> TableColumns(TSqliteDatabase& db, const String& table) {
+  TSqliteStatement info(db, "PRAGMA table_info(" + table + ")");
+  std::vector<TSqliteColumn> columns;
+  std::vector<int> keyOrder;  // 0, or the column's place in the primary key
+  while (info.Step()) {
+    columns.push_back({info.ColumnValue(1).AsString(), info.ColumnValue(2).AsString(), info.ColumnInt64(3) != 0,
+                       !info.ColumnValue(4).IsNull()});
+    keyOrder.push_back(static_cast<int>(info.ColumnInt64(5)));
+  }
+  if (std::count_if(keyOrder.begin(), keyOrder.end(), [](int k) { return k > 0; }) == 1) {
+    size_t key = static_cast<size_t>(std::find(keyOrder.begin(), keyOrder.end(), 1) - keyOrder.begin());
+    columns[key].rowId = SameText(Trim(columns[key].declared), "INTEGER");
+  }
+  return columns;
 }
 
 String SqlIdentifier(std::string_view name) {

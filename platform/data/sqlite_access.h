@@ -51,6 +51,12 @@ class TSqliteStatement {
   String ColumnName(int column) const;
   // The declared type of a result column that comes straight from a table column, or "".
   String ColumnDeclType(int column) const;
+  // Where a result column comes from when it is a plain table column: the database ("main"),
+  // the table and the table's column ("rowid" for the row id of a table without an alias);
+  // "" for an expression, an aggregate or a column of a subquery or view.
+  String ColumnDatabaseName(int column) const;
+  String ColumnTableName(int column) const;
+  String ColumnOriginName(int column) const;
   int ColumnType(int column) const;  // SQLITE_INTEGER, SQLITE_FLOAT, ...
   int64_t ColumnInt64(int column) const;
   Variant ColumnValue(int column) const;
@@ -74,6 +80,19 @@ class TSqliteTransaction {
   TSqliteDatabase& db_;
   bool done_ = false;
 };
+
+// A column as its table declares it. rowId marks the one INTEGER PRIMARY KEY column, which
+// is the row id under another name.
+struct TSqliteColumn {
+  String name;
+  String declared;
+  bool notNull = false;
+  bool hasDefault = false;
+  bool rowId = false;
+};
+
+// The columns of a table (given as an SQL identifier), in table order.
+std::vector<TSqliteColumn> TableColumns(TSqliteDatabase& db, const String& table);
 
 // Quotes an identifier for SQL ("name" with doubled quotes).
 String SqlIdentifier(std::string_view name);

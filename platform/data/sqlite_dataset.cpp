@@ -3,39 +3,12 @@
 #include <algorithm>
 
 #include "platform/core/format.h"
-#include "platform/data/mem_dataset.h"
 #include "platform/data/sqlite_access.h"
 #include "platform/data/sqlite_values.h"
 
 namespace {
 
 constexpr int kMaxKeyChunk = 65536;
-
-struct ColumnInfo {
-  String name;
-  String declared;
-  bool notNull = false;
-  bool hasDefault = false;
-  int primaryKey = 0;
-};
-
-std::vector<ColumnInfo> TableColumns(TSqliteDatabase& db, const String& table) {
-  TSqliteStatement info(db, "PRAGMA table_info(" + table + ")");
-  std::vector<ColumnInfo> columns;
-  while (info.Step()) {
-    columns.push_back({info.ColumnValue(1).AsString(), info.ColumnValue(2).AsString(),
-                       info.ColumnInt64(3) != 0, !info.ColumnValue(4).IsNull(),
-                       static_cast<int>(info.ColumnInt64(5))});
-  }
-  return columns;
-}
-
-// A name not yet among the field defs ("id", then "id_1", "id_2", ...).
-String UniqueName(TFieldDefs* defs, const String& name) {
-  String candidate = name.empty() ? String("Column") : name;
-  for (int n = 1; defs->IndexOf(candidate) >= 0; ++n) candidate = name + "_" + IntToStr(n);
-  return candidate;
-}
 
 }  // namespace
 
@@ -63,11 +36,13 @@ void TSqliteDataSet::SetBusyTimeout(int ms) {
   busyTimeout_ = ms;
 }
 
-bool TSqliteDataSet::CanModify() const { return !ReadOnly() && !IsQuery() && !tableName_.empty(); }
+bool TSqliteDataSet::CanModify() const {
+  return !ReadOnly() && !(IsQuery() ? table_ : tableName_).empty();
+}
 
 int64_t TSqliteDataSet::LoadedKeyCount() const { return keys_ ? keys_->Count() : 0; }
 
-String TSqliteDataSet::Table() const { return SqlIdentifier(tableName_); }
+String TSqliteDataSet::Table() const { return SqlIdentifier(table_); }
 
 void TSqliteDataSet::InternalOpen() {
   if (databaseName_.empty()) DatabaseError("No database name given", this);
@@ -87,6 +62,9 @@ void TSqliteDataSet::InternalOpen() {
 void TSqliteDataSet::InternalClose() { Forget(); }
 
 void TSqliteDataSet::Forget() {
+  table_.clear();
+  columns_.clear();
+  keyedSql_.clear();
   readRow_.reset();
   nextKeys_.reset();
   keys_.reset();
@@ -95,22 +73,27 @@ void TSqliteDataSet::Forget() {
   countCache_ = -1;
 }
 
-void TSqliteDataSet::OpenTable() {
-  // Preparing this gives SQLite's own message for a missing table or one without row ids.
-  TSqliteStatement probe(*db_, "SELECT rowid, * FROM " + Table() + " LIMIT 0");
-  std::vector<ColumnInfo> columns = TableColumns(*db_, Table());
-  int primaryKeys = static_cast<int>(std::count_if(columns.begin(), columns.end(),
-                                                   [](const ColumnInfo& c) { return c.primaryKey > 0; }));
+void TSqliteDataSet::ClearColumns() {
   FieldDefs()->Clear();
   types_.clear();
-  for (const ColumnInfo& c : columns) {
-    int size = 0;
-    TFieldType type = FieldTypeOfDecl(c.declared, size);
-    // The one INTEGER PRIMARY KEY column is the row id itself: SQLite numbers new rows.
-    if (primaryKeys == 1 && c.primaryKey == 1 && SameText(Trim(c.declared), "INTEGER")) type = ftAutoInc;
-    FieldDefs()->Add(c.name, type, size, c.notNull && !c.hasDefault && type != ftAutoInc);
-    types_.push_back(type);
-  }
+  columns_.clear();
+}
+
+void TSqliteDataSet::AddColumnField(const TSqliteColumn& column, const String& fieldName) {
+  int size = 0;
+  // The row id column is numbered by SQLite when a new row leaves it empty.
+  TFieldType type = column.rowId ? ftAutoInc : FieldTypeOfDecl(column.declared, size);
+  FieldDefs()->Add(fieldName, type, size, column.notNull && !column.hasDefault && !column.rowId);
+  types_.push_back(type);
+  columns_.push_back(column.name);
+}
+
+void TSqliteDataSet::OpenTable() {
+  table_ = tableName_;
+  // Preparing this gives SQLite's own message for a missing table or one without row ids.
+  TSqliteStatement probe(*db_, "SELECT rowid, * FROM " + Table() + " LIMIT 0");
+  ClearColumns();
+  for (const TSqliteColumn& c : TableColumns(*db_, Table())) AddColumnField(c, c.name);
   PrepareTableStatements();
   keys_ = std::make_unique<TKeyset>(false);
   if (InRowIdOrder()) {
@@ -124,47 +107,11 @@ void TSqliteDataSet::OpenTable() {
 
 void TSqliteDataSet::PrepareTableStatements() {
   String list;
-  for (int i = 0; i < FieldDefs()->Count(); ++i)
-    list += (i ? ", " : "") + SqlIdentifier(FieldDefs()->Items(i).Name);
+  for (size_t c = 0; c < columns_.size(); ++c) list += (c ? ", " : "") + SqlIdentifier(columns_[c]);
   if (list.empty()) list = "NULL";
   readRow_ = std::make_unique<TSqliteStatement>(*db_, "SELECT " + list + " FROM " + Table() + " WHERE rowid = ?");
   nextKeys_ = std::make_unique<TSqliteStatement>(
       *db_, "SELECT rowid FROM " + Table() + " WHERE rowid > ? ORDER BY rowid LIMIT ?");
-}
-
-void TSqliteDataSet::OpenQuery() {
-  TSqliteStatement query(*db_, sql_);
-  FieldDefs()->Clear();
-  types_.clear();
-  bool hasRow = query.Step();
-  for (int c = 0; c < query.ColumnCount(); ++c) {
-    int size = 0;
-    TFieldType type = ftString;
-    String declared = query.ColumnDeclType(c);
-    if (!declared.empty())
-      type = FieldTypeOfDecl(declared, size);
-    else if (hasRow && query.ColumnValue(c).VarType() == varInt64)
-      type = ftLargeint;
-    else if (hasRow && query.ColumnValue(c).VarType() == varDouble)
-      type = ftFloat;
-    FieldDefs()->Add(UniqueName(FieldDefs(), query.ColumnName(c)), type, size);
-    types_.push_back(type);
-  }
-  std::vector<TStorageKind> kinds;
-  for (TFieldType t : types_) kinds.push_back(StorageKindOf(t));
-  queryRows_ = std::make_unique<TRecordStore>(std::move(kinds));
-  keys_ = std::make_unique<TKeyset>(true);
-  keysComplete_ = true;
-  if (hasRow) ReadQueryRows(query);
-}
-
-void TSqliteDataSet::ReadQueryRows(TSqliteStatement& query) {
-  do {
-    int64_t row = queryRows_->AddRow();
-    for (int c = 0; c < query.ColumnCount(); ++c)
-      queryRows_->Set(row, c, FromStored(types_[static_cast<size_t>(c)], query.ColumnValue(c)));
-    keys_->Append(row);
-  } while (query.Step());
 }
 
 // Reads the next row ids in row-id order, a chunk at a time, each chunk larger than the last.
@@ -188,12 +135,17 @@ void TSqliteDataSet::LoadAllKeys() {
   while (!keysComplete_) LoadMoreKeys();
 }
 
-// Reads every row id in the order of IndexFieldNames; records that were deleted keep their
-// place for bookmark comparisons after the live ones.
+String TSqliteDataSet::KeysQuery() const {
+  return IsQuery() ? keyedSql_ : "SELECT rowid FROM " + Table() + " ORDER BY " + OrderBy();
+}
+
+// Reads every row id in the order of IndexFieldNames, or of the query; records that were
+// deleted keep their place for bookmark comparisons after the live ones.
 void TSqliteDataSet::LoadOrderedKeys() {
-  TSqliteStatement all(*db_, "SELECT rowid FROM " + Table() + " ORDER BY " + OrderBy());
+  TSqliteStatement all(*db_, KeysQuery());
+  int key = all.ColumnCount() - 1;
   std::vector<int64_t> ids;
-  while (all.Step()) ids.push_back(all.ColumnInt64(0));
+  while (all.Step()) ids.push_back(all.ColumnInt64(key));
   keys_->Reorder(std::move(ids));
   keysComplete_ = true;
 }
@@ -211,7 +163,7 @@ String TSqliteDataSet::OrderBy() const {
 }
 
 String TSqliteDataSet::ColumnOf(const TField* field) const {
-  return SqlIdentifier(FieldDefs()->Items(field->FieldNo() - 1).Name);
+  return SqlIdentifier(columns_[static_cast<size_t>(field->FieldNo() - 1)]);
 }
 
 // The same matching as reading every record: text by bytes, or in the locale's case-blind
@@ -291,7 +243,7 @@ int64_t TSqliteDataSet::PositionOfId(int64_t id) {
 }
 
 void TSqliteDataSet::ReadRecord(int64_t id, std::vector<Variant>& columns) {
-  if (IsQuery()) {
+  if (queryRows_) {
     for (int c = 0; c < queryRows_->ColumnCount(); ++c) columns[static_cast<size_t>(c)] = queryRows_->Get(id, c);
     return;
   }
@@ -308,7 +260,7 @@ int64_t TSqliteDataSet::InsertRow(const TRecordBuffer& buffer) {
   std::vector<Variant> values;
   for (size_t c = 0; c < types_.size(); ++c) {
     if (buffer.values[c].IsNull()) continue;  // the column's default applies
-    names += (values.empty() ? "" : ", ") + SqlIdentifier(FieldDefs()->Items(static_cast<int>(c)).Name);
+    names += (values.empty() ? "" : ", ") + SqlIdentifier(columns_[c]);
     marks += values.empty() ? "?" : ", ?";
     values.push_back(ToStored(types_[c], buffer.values[c]));
   }
@@ -325,7 +277,7 @@ void TSqliteDataSet::UpdateRow(const TRecordBuffer& buffer) {
   std::vector<Variant> values;
   for (size_t c = 0; c < types_.size(); ++c) {
     if (!buffer.changed[c]) continue;
-    assignments += (values.empty() ? "" : ", ") + SqlIdentifier(FieldDefs()->Items(static_cast<int>(c)).Name) + " = ?";
+    assignments += (values.empty() ? "" : ", ") + SqlIdentifier(columns_[c]) + " = ?";
     values.push_back(ToStored(types_[c], buffer.values[c]));
   }
   if (values.empty()) return;
@@ -349,7 +301,7 @@ int64_t TSqliteDataSet::WriteRecord(const TRecordBuffer& buffer, int64_t insertP
     UpdateRow(buffer);
   transaction.Commit();
   countCache_ = -1;
-  if (!InRowIdOrder())
+  if (SortedTable())
     LoadOrderedKeys();  // a sorted table shows the written record where its keys belong
   else if (inserting)
     keys_->InsertAt(insertPosition, id);

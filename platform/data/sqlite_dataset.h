@@ -8,8 +8,9 @@
 
 class TSqliteDatabase;
 class TSqliteStatement;
+struct TSqliteColumn;
 
-// A data set over an SQLite database file: a table (editable) or an SQL query (read-only).
+// A data set over an SQLite database file: a table, or an SQL query.
 //
 // A table is browsed by row id: opening reads only the first row ids, more are read as the
 // cursor moves on, and each record's values are read by row id when it enters the buffer
@@ -18,7 +19,12 @@ class TSqliteStatement;
 // a lock held by another connection) raises EDatabaseError with SQLite's message, writes
 // nothing, and leaves the data set in the state it was in. Bookmarks are row ids.
 //
-// A query's rows are read into memory at open.
+// A query whose rows are rows of one table, each result column one of that table's columns
+// (no join, DISTINCT, GROUP BY, aggregate or expression), is editable like the table: opening
+// reads the row ids of its rows (its WHERE and ORDER BY applied), values are read, written and
+// bookmarked by row id. A posted record stays where it is shown, and a new one where it was
+// inserted, until the query is opened again, even when it no longer matches the WHERE. Any
+// other query is read-only and read into memory at open.
 class TSqliteDataSet : public TDataSet {
   DECLARE_CLASS(TSqliteDataSet, TDataSet)
  public:
@@ -35,13 +41,14 @@ class TSqliteDataSet : public TDataSet {
   // How long (ms) a write waits for another connection's lock before giving up.
   int BusyTimeout() const { return busyTimeout_; }
   void SetBusyTimeout(int ms);
+  // Before open, whether a table data set can be edited; while open, also whether the query is.
+  bool CanModify() const override;
   // Orders a table on "A;B" (text in the locale order, ignoring Latin case); "" orders by row id.
   const String& IndexFieldNames() const { return indexFieldNames_; }
   void SetIndexFieldNames(const String& fields) { SortOnFields(fields); }
   // The same with the choice of case and direction (rows of equal keys follow their row ids
   // in the same direction). Queries keep the order their SQL gives.
   void SortOnFields(const String& fields, bool caseInsensitive = true, bool descending = false);
-  bool CanModify() const override;
   // Row ids read so far (a table is read lazily).
   int64_t LoadedKeyCount() const;
 
@@ -63,15 +70,22 @@ class TSqliteDataSet : public TDataSet {
  private:
   bool IsQuery() const { return !sql_.empty(); }
   bool InRowIdOrder() const { return indexFieldNames_.empty() && !sortDescending_; }
+  bool SortedTable() const { return !IsQuery() && !InRowIdOrder(); }
   String Table() const;
+  void ClearColumns();
+  void AddColumnField(const TSqliteColumn& column, const String& fieldName);
   void OpenTable();
   void OpenQuery();
+  bool OpenEditableQuery(TSqliteStatement& query);
+  String KeyedQuery(const String& table, const std::vector<TSqliteColumn>& columns, int columnCount);
+  void ReadQuery(TSqliteStatement& query);
   void ReadQueryRows(TSqliteStatement& query);
   void PrepareTableStatements();
   bool LoadMoreKeys();
   void LoadAllKeys();
   void LoadOrderedKeys();
   String OrderBy() const;  // the table's order, ending with the row id
+  String KeysQuery() const;  // row ids in data-set order, the last column of each row
   String ColumnOf(const TField* field) const;
   int64_t InsertRow(const TRecordBuffer& buffer);
   void UpdateRow(const TRecordBuffer& buffer);
@@ -85,6 +99,9 @@ class TSqliteDataSet : public TDataSet {
   bool sortDescending_ = false;
   int busyTimeout_ = 2000;
 
+  String table_;                 // the table written to while open; "" for a read-only query
+  std::vector<String> columns_;  // the table column of each field def
+  String keyedSql_;              // an editable query returning its rows' row ids too
   std::unique_ptr<TSqliteDatabase> db_;
   std::unique_ptr<TSqliteStatement> readRow_;
   std::unique_ptr<TSqliteStatement> nextKeys_;

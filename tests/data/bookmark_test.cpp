@@ -95,7 +95,8 @@ TEST_P(Bookmarks, NoBookmarkForARecordBeingInserted) {
   EXPECT_NE(ds->GetBookmark(), TBookmark());
 }
 
-INSTANTIATE_TEST_SUITE_P(BothStores, Bookmarks, testing::Values(Store::Memory, Store::Sqlite), StoreName);
+INSTANTIATE_TEST_SUITE_P(AllStores, Bookmarks,
+                         testing::Values(Store::Memory, Store::Sqlite, Store::SqliteQuery), StoreName);
 
 TEST(MemBookmarks, SortingKeepsBookmarksAndTellsLinks) {
   LinkedData d(Store::Memory, 5, 3);

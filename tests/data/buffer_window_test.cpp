@@ -132,4 +132,5 @@ TEST_P(BufferWindow, RecNoMovesAndCentresTheWindow) {
   EXPECT_EQ(d.link->Take(), "");
 }
 
-INSTANTIATE_TEST_SUITE_P(BothStores, BufferWindow, testing::Values(Store::Memory, Store::Sqlite), StoreName);
+INSTANTIATE_TEST_SUITE_P(AllStores, BufferWindow,
+                         testing::Values(Store::Memory, Store::Sqlite, Store::SqliteQuery), StoreName);

@@ -38,7 +38,12 @@ std::unique_ptr<TMemDataSet> MakePeople(int count) {
 }
 
 std::string StoreName(const testing::TestParamInfo<Store>& info) {
-  return info.param == Store::Memory ? "Memory" : "Sqlite";
+  switch (info.param) {
+    case Store::Memory: return "Memory";
+    case Store::Sqlite: return "Sqlite";
+    case Store::SqliteQuery: return "SqliteQuery";
+  }
+  return "";
 }
 
 void CreatePeopleTable(const std::string& path, int count) {
@@ -65,7 +70,10 @@ People::People(Store store, int count) {
   CreatePeopleTable(file->Path(), count);
   auto sqlite = std::make_unique<TSqliteDataSet>(nullptr);
   sqlite->SetDatabaseName(file->Path());
-  sqlite->SetTableName("people");
+  if (store == Store::Sqlite)
+    sqlite->SetTableName("people");
+  else
+    sqlite->SetSQL("SELECT ID, Name, Amount FROM people ORDER BY ID");
   sqlite->Open();
   ds = std::move(sqlite);
 }

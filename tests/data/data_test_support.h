@@ -68,8 +68,9 @@ class TempFile {
   std::string path_;
 };
 
-// Where the people live: in memory, or in an SQLite table "people" of a temporary file.
-enum class Store { Memory, Sqlite };
+// Where the people live: in memory, or in an SQLite table "people" of a temporary file, opened
+// as the table or through an editable query of all its rows.
+enum class Store { Memory, Sqlite, SqliteQuery };
 std::string StoreName(const testing::TestParamInfo<Store>& info);
 
 // Creates the table "people" (ID INTEGER, Name VARCHAR(20), Amount MONEY) with IDs 1..count.

@@ -266,4 +266,5 @@ TEST_P(Editing, DataSourceReportsStateAndDataChanges) {
   EXPECT_EQ(d.ds->State(), dsBrowse);
 }
 
-INSTANTIATE_TEST_SUITE_P(BothStores, Editing, testing::Values(Store::Memory, Store::Sqlite), StoreName);
+INSTANTIATE_TEST_SUITE_P(AllStores, Editing,
+                         testing::Values(Store::Memory, Store::Sqlite, Store::SqliteQuery), StoreName);

@@ -67,7 +67,8 @@ TEST_P(Searching, LookupLeavesTheCursorWhereItWas) {
   EXPECT_EQ(d.link->Take(), "");
 }
 
-INSTANTIATE_TEST_SUITE_P(BothStores, Searching, testing::Values(Store::Memory, Store::Sqlite), StoreName);
+INSTANTIATE_TEST_SUITE_P(AllStores, Searching,
+                         testing::Values(Store::Memory, Store::Sqlite, Store::SqliteQuery), StoreName);
 
 TEST(DerivedFields, CalculatedAndLookupFieldsFollowTheRecord) {
   auto cities = std::make_unique<TMemDataSet>(nullptr);

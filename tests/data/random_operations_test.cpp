@@ -165,4 +165,5 @@ TEST_P(RandomOperations, KeepOrderPositionAndWindowConsistent) {
   }
 }
 
-INSTANTIATE_TEST_SUITE_P(BothStores, RandomOperations, testing::Values(Store::Memory, Store::Sqlite), StoreName);
+INSTANTIATE_TEST_SUITE_P(AllStores, RandomOperations,
+                         testing::Values(Store::Memory, Store::Sqlite, Store::SqliteQuery), StoreName);
