@@ -1,7 +1,7 @@
 #include "tests/data/data_test_support.h"
 
+#include "platform/core/exceptions.h"
 #include "platform/data/sqlite_access.h"
-#include "platform/data/sqlite_dataset.h"
 
 #include <unistd.h>
 
@@ -61,6 +61,32 @@ void CreatePeopleTable(const std::string& path, int count) {
   transaction.Commit();
 }
 
+std::unique_ptr<TSqliteDataSet> OpenSqlite(const std::string& path, const std::string& table, const std::string& sql) {
+  auto ds = std::make_unique<TSqliteDataSet>(nullptr);
+  ds->SetDatabaseName(path);
+  ds->SetTableName(table);
+  ds->SetSQL(sql);
+  ds->SetBusyTimeout(50);
+  ds->Open();
+  return ds;
+}
+
+int64_t CountRows(const std::string& path, const std::string& table, const std::string& where) {
+  TSqliteDatabase db(path, false, 1000);
+  TSqliteStatement count(db, "SELECT count(*) FROM " + table + " " + where);
+  count.Step();
+  return count.ColumnInt64(0);
+}
+
+std::string DatabaseErrorOf(const std::function<void()>& action) {
+  try {
+    action();
+  } catch (const EDatabaseError& e) {
+    return e.Message();
+  }
+  return "no error";
+}
+
 People::People(Store store, int count) {
   if (store == Store::Memory) {
     ds = MakePeople(count);
@@ -68,14 +94,10 @@ People::People(Store store, int count) {
   }
   file = std::make_unique<TempFile>(".db");
   CreatePeopleTable(file->Path(), count);
-  auto sqlite = std::make_unique<TSqliteDataSet>(nullptr);
-  sqlite->SetDatabaseName(file->Path());
   if (store == Store::Sqlite)
-    sqlite->SetTableName("people");
+    ds = OpenSqlite(file->Path(), "people");
   else
-    sqlite->SetSQL("SELECT ID, Name, Amount FROM people ORDER BY ID");
-  sqlite->Open();
-  ds = std::move(sqlite);
+    ds = OpenSqlite(file->Path(), "", "SELECT ID, Name, Amount FROM people ORDER BY ID");
 }
 
 People::~People() { ds.reset(); }

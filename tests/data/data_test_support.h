@@ -2,12 +2,14 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
 
 #include "platform/data/data_link.h"
 #include "platform/data/mem_dataset.h"
+#include "platform/data/sqlite_dataset.h"
 
 namespace data_test {
 
@@ -75,6 +77,14 @@ std::string StoreName(const testing::TestParamInfo<Store>& info);
 
 // Creates the table "people" (ID INTEGER, Name VARCHAR(20), Amount MONEY) with IDs 1..count.
 void CreatePeopleTable(const std::string& path, int count);
+
+// An open SQLite data set over a table, or over `sql` when given, waiting 50 ms for locks.
+std::unique_ptr<TSqliteDataSet> OpenSqlite(const std::string& path, const std::string& table,
+                                           const std::string& sql = "");
+// Rows of `table` in the file, as another connection sees them ("WHERE ..." narrows them).
+int64_t CountRows(const std::string& path, const std::string& table, const std::string& where = "");
+// The message of the EDatabaseError the action raises, or "no error".
+std::string DatabaseErrorOf(const std::function<void()>& action);
 
 // An open data set of people like MakePeople's, in the given store.
 struct People {

@@ -12,31 +12,6 @@ using namespace data_test;
 
 namespace {
 
-std::unique_ptr<TSqliteDataSet> OpenTable(const std::string& path, const char* table) {
-  auto ds = std::make_unique<TSqliteDataSet>(nullptr);
-  ds->SetDatabaseName(path);
-  ds->SetTableName(table);
-  ds->SetBusyTimeout(50);
-  ds->Open();
-  return ds;
-}
-
-int64_t CountRows(const std::string& path, const char* where = "") {
-  TSqliteDatabase db(path, false, 1000);
-  TSqliteStatement count(db, std::string("SELECT count(*) FROM people ") + where);
-  count.Step();
-  return count.ColumnInt64(0);
-}
-
-std::string ErrorOf(const std::function<void()>& action) {
-  try {
-    action();
-  } catch (const EDatabaseError& e) {
-    return e.Message();
-  }
-  return "no error";
-}
-
 class SqliteTable : public testing::Test {
  protected:
   TempFile file{".db"};
@@ -52,7 +27,7 @@ TEST_F(SqliteTable, ColumnsBecomeFieldsOfMatchingKinds) {
         " born DATE, seen DATETIME, ok BOOLEAN, score REAL, memo CLOB, total BIGINT);"
         "INSERT INTO t VALUES (7, '张三', NULL, 12.5, '1990-02-03', '2024-05-01 13:45:30', 1, 2.25, 'long', 9000000000)");
   }
-  auto ds = OpenTable(file.Path(), "t");
+  auto ds = OpenSqlite(file.Path(), "t");
   EXPECT_EQ(ds->FieldByName("id")->DataType(), ftAutoInc);
   EXPECT_EQ(ds->FieldByName("name")->DataType(), ftString);
   EXPECT_EQ(ds->FieldByName("name")->Size(), 30);
@@ -80,7 +55,7 @@ TEST_F(SqliteTable, ColumnsBecomeFieldsOfMatchingKinds) {
 TEST_F(SqliteTable, PostedChangesSurviveClosingAndAnotherConnection) {
   CreatePeopleTable(file.Path(), 5);
   {
-    auto ds = OpenTable(file.Path(), "people");
+    auto ds = OpenSqlite(file.Path(), "people");
     ds->Locate("ID", 3, {});
     ds->Edit();
     ds->FieldByName("Name")->SetAsString("李四");
@@ -92,10 +67,10 @@ TEST_F(SqliteTable, PostedChangesSurviveClosingAndAnotherConnection) {
     ds->Locate("ID", 1, {});
     ds->Delete();
     // Written before any close: another connection sees it now.
-    EXPECT_EQ(CountRows(file.Path()), 5);
-    EXPECT_EQ(CountRows(file.Path(), "WHERE Name = '李四'"), 1);
+    EXPECT_EQ(CountRows(file.Path(), "people"), 5);
+    EXPECT_EQ(CountRows(file.Path(), "people", "WHERE Name = '李四'"), 1);
   }
-  auto again = OpenTable(file.Path(), "people");
+  auto again = OpenSqlite(file.Path(), "people");
   EXPECT_EQ(AllIds(again.get()), "2 3 4 5 6");
   ASSERT_TRUE(again->Locate("ID", 6, {}));
   EXPECT_EQ(again->FieldByName("Amount")->AsCurrency(), Currency::FromInt(42));
@@ -106,7 +81,7 @@ TEST_F(SqliteTable, PostedChangesSurviveClosingAndAnotherConnection) {
 
 TEST_F(SqliteTable, LargeTablesOpenWithoutReadingEveryRowId) {
   CreatePeopleTable(file.Path(), 5000);
-  auto ds = OpenTable(file.Path(), "people");
+  auto ds = OpenSqlite(file.Path(), "people");
   EXPECT_LT(ds->LoadedKeyCount(), 1000);
   EXPECT_EQ(ds->RecordCount(), 5000);
   EXPECT_LT(ds->LoadedKeyCount(), 1000);
@@ -121,7 +96,7 @@ TEST_F(SqliteTable, LargeTablesOpenWithoutReadingEveryRowId) {
 
 TEST_F(SqliteTable, InsertingBeforeAllRowIdsWereReadKeepsTheNewRecordInPlace) {
   CreatePeopleTable(file.Path(), 3000);
-  auto ds = OpenTable(file.Path(), "people");
+  auto ds = OpenSqlite(file.Path(), "people");
   ds->MoveBy(10);
   ds->Delete();
   ds->Insert();
@@ -143,21 +118,21 @@ TEST_F(SqliteTable, ConstraintViolationWritesNothingAndKeepsTheEdit) {
     db.Execute("CREATE TABLE people (ID INTEGER UNIQUE, Name VARCHAR(20) NOT NULL, Amount MONEY);"
                "INSERT INTO people VALUES (1, 'a', 1), (2, 'b', 2)");
   }
-  auto ds = OpenTable(file.Path(), "people");
+  auto ds = OpenSqlite(file.Path(), "people");
   ds->Append();
   ds->FieldByName("ID")->SetAsInteger(2);
   ds->FieldByName("Name")->SetAsString("dup");
-  EXPECT_EQ(ErrorOf([&] { ds->Post(); }), "UNIQUE constraint failed: people.ID");
+  EXPECT_EQ(DatabaseErrorOf([&] { ds->Post(); }), "UNIQUE constraint failed: people.ID");
   EXPECT_EQ(ds->State(), dsInsert);
   EXPECT_EQ(ds->FieldByName("Name")->AsString(), "dup");
-  EXPECT_EQ(CountRows(file.Path()), 2);
+  EXPECT_EQ(CountRows(file.Path(), "people"), 2);
   ds->Cancel();
   EXPECT_EQ(ds->RecordCount(), 2);
   // A required column left empty is stopped before SQLite sees it.
   ds->First();
   ds->Edit();
   ds->FieldByName("Name")->Clear();
-  EXPECT_EQ(ErrorOf([&] { ds->Post(); }), "Field 'Name' must have a value");
+  EXPECT_EQ(DatabaseErrorOf([&] { ds->Post(); }), "Field 'Name' must have a value");
   EXPECT_EQ(ds->State(), dsEdit);
   ds->Cancel();
   EXPECT_EQ(ds->FieldByName("Name")->AsString(), "a");
@@ -165,21 +140,21 @@ TEST_F(SqliteTable, ConstraintViolationWritesNothingAndKeepsTheEdit) {
 
 TEST_F(SqliteTable, LockedDatabaseRaisesAndLeavesTheRecordUnwritten) {
   CreatePeopleTable(file.Path(), 3);
-  auto ds = OpenTable(file.Path(), "people");
+  auto ds = OpenSqlite(file.Path(), "people");
   ds->Edit();
   ds->FieldByName("Name")->SetAsString("mine");
   {
     TSqliteDatabase other(file.Path(), false, 0);
     other.Execute("BEGIN EXCLUSIVE");
-    EXPECT_EQ(ErrorOf([&] { ds->Post(); }), "database is locked");
+    EXPECT_EQ(DatabaseErrorOf([&] { ds->Post(); }), "database is locked");
     EXPECT_EQ(ds->State(), dsEdit);
-    EXPECT_EQ(ErrorOf([&] { ds->Delete(); }), "database is locked");
+    EXPECT_EQ(DatabaseErrorOf([&] { ds->Delete(); }), "database is locked");
     other.Execute("ROLLBACK");
   }
   ds->Post();
   EXPECT_EQ(ds->State(), dsBrowse);
-  EXPECT_EQ(CountRows(file.Path(), "WHERE Name = 'mine'"), 1);
-  EXPECT_EQ(CountRows(file.Path()), 3);
+  EXPECT_EQ(CountRows(file.Path(), "people", "WHERE Name = 'mine'"), 1);
+  EXPECT_EQ(CountRows(file.Path(), "people"), 3);
 }
 
 TEST_F(SqliteTable, MissingTableBadQueryAndMissingFileRaiseAndStayClosed) {
@@ -187,13 +162,13 @@ TEST_F(SqliteTable, MissingTableBadQueryAndMissingFileRaiseAndStayClosed) {
   auto ds = std::make_unique<TSqliteDataSet>(nullptr);
   ds->SetDatabaseName(file.Path());
   ds->SetTableName("nobody");
-  EXPECT_EQ(ErrorOf([&] { ds->Open(); }), "no such table: nobody");
+  EXPECT_EQ(DatabaseErrorOf([&] { ds->Open(); }), "no such table: nobody");
   EXPECT_FALSE(ds->Active());
   ds->SetSQL("SELEC * FROM people");
-  EXPECT_EQ(ErrorOf([&] { ds->Open(); }), "near \"SELEC\": syntax error");
+  EXPECT_EQ(DatabaseErrorOf([&] { ds->Open(); }), "near \"SELEC\": syntax error");
   EXPECT_FALSE(ds->Active());
   ds->SetDatabaseName(file.Path() + ".missing");
-  EXPECT_NE(ErrorOf([&] { ds->Open(); }).find("Cannot open database"), std::string::npos);
+  EXPECT_NE(DatabaseErrorOf([&] { ds->Open(); }).find("Cannot open database"), std::string::npos);
   EXPECT_EQ(ds->FieldCount(), 0);
 }
 
@@ -206,7 +181,7 @@ TEST_F(SqliteTable, QueriesAreReadOnlyAndReadInFull) {
   EXPECT_EQ(AllIds(&ds), "4 3 2");
   EXPECT_EQ(ds.FieldByName("Twice")->AsInteger(), 8);
   EXPECT_FALSE(ds.CanModify());
-  EXPECT_EQ(ErrorOf([&] { ds.Edit(); }), "Cannot modify a read-only dataset");
+  EXPECT_EQ(DatabaseErrorOf([&] { ds.Edit(); }), "Cannot modify a read-only dataset");
 }
 
 TEST_F(SqliteTable, SortingOnAColumnReordersAndTellsLinks) {
@@ -215,7 +190,7 @@ TEST_F(SqliteTable, SortingOnAColumnReordersAndTellsLinks) {
     db.Execute("CREATE TABLE people (ID INTEGER, Name VARCHAR(20), Amount MONEY);"
                "INSERT INTO people VALUES (1, 'b', 3), (2, 'C', 1), (3, 'a', 2)");
   }
-  auto ds = OpenTable(file.Path(), "people");
+  auto ds = OpenSqlite(file.Path(), "people");
   TDataSource source(nullptr);
   source.SetDataSet(ds.get());
   RecordingLink link(&source, 3);
@@ -238,7 +213,7 @@ TEST_F(SqliteTable, SortingOnAColumnReordersAndTellsLinks) {
   EXPECT_EQ(AllIds(ds.get()), "1 3 2");
   EXPECT_TRUE(ds->Locate("Name", "B", {loCaseInsensitive}));
   EXPECT_EQ(ds->RecNo(), 1);
-  EXPECT_EQ(ErrorOf([&] { ds->SetIndexFieldNames("Nope"); }), "Field 'Nope' not found");
+  EXPECT_EQ(DatabaseErrorOf([&] { ds->SetIndexFieldNames("Nope"); }), "Field 'Nope' not found");
   EXPECT_EQ(AllIds(ds.get()), "1 3 2");
   ds->SetIndexFieldNames("");
   EXPECT_EQ(AllIds(ds.get()), "1 2 3");
