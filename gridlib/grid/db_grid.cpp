@@ -13,7 +13,10 @@
 #include "platform/windows/window_styles.h"
 
 TCustomDBGridEx::TCustomDBGridEx(TComponent* owner)
-    : TCustomGrid(owner), titleImageLink_(std::make_unique<TChangeLink>()) {
+    : TCustomGrid(owner),
+      horzScrollBar_(std::make_unique<TDBGridExScrollBar>(this, sbHorizontal)),
+      vertScrollBar_(std::make_unique<TVertDBGridExScrollBar>(this)),
+      titleImageLink_(std::make_unique<TChangeLink>()) {
   CreateGridObjects();
   titleImageLink_->OnChange.Bind(nullptr, "", [this](TObject*) { InvalidateGrid(); });
   SetDefaultDrawing(false);
@@ -27,6 +30,8 @@ TCustomDBGridEx::TCustomDBGridEx(TComponent* owner)
 
 TCustomDBGridEx::~TCustomDBGridEx() {
   Destroying();
+  horzScrollBar_.reset();
+  vertScrollBar_.reset();
   titleLeaves_.clear();
   titleRoot_->FreeAllChild();
   DestroyGridObjects();
@@ -168,6 +173,10 @@ void TCustomDBGridEx::SetTitleImages(TCustomImageList* value) {
   LayoutChanged();
 }
 
+void TCustomDBGridEx::SetHorzScrollBar(TDBGridExScrollBar* value) { horzScrollBar_->Assign(value); }
+
+void TCustomDBGridEx::SetVertScrollBar(TDBGridExScrollBar* value) { vertScrollBar_->Assign(value); }
+
 TComponent* TCustomDBGridEx::DataSourceComponent() const { return DataSource(); }
 
 void TCustomDBGridEx::SetDataSourceComponent(TComponent* value) {
@@ -180,6 +189,11 @@ void TCustomDBGridEx::Notification(TComponent* component, TOperation operation) 
   // Compared by address: the component's own destructor has already run.
   if (static_cast<const void*>(component) == static_cast<const void*>(titleImages_)) {
     titleImages_ = nullptr;
+  }
+  for (TDBGridExScrollBar* bar : {horzScrollBar_.get(), vertScrollBar_.get()}) {
+    if (bar != nullptr && static_cast<const void*>(bar->ExtScrollBar()) == static_cast<const void*>(component)) {
+      bar->ExtScrollBarGone();
+    }
   }
   GridNotification(component, operation);
 }

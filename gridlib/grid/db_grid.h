@@ -1,11 +1,13 @@
 #pragma once
 
 #include "gridlib/grid/grid_host.h"
+#include "gridlib/grid/grid_scroll_bars.h"
 #include "gridlib/grid/head_tree.h"
 #include "platform/controls/grid.h"
 #include "platform/windows/scroll_bars.h"
 
 class TCustomImageList;
+class TDBGridExScrollBar;
 class TChangeLink;
 
 // Where a grid cell lies: column kind 0 indicator, 1 data; row kind 0 title, 1 filter row,
@@ -94,6 +96,12 @@ class TCustomDBGridEx : public TCustomGrid, public TDBGridExHost {
   using TCustomGrid::SetRowHeights;
   virtual void SetRowHeights();
   virtual void UpdateVertScrollBar();
+  // Range and position of an external horizontal scroll bar.
+  virtual void UpdateHorzScrollBar();
+  TDBGridExScrollBar* HorzScrollBar() const { return horzScrollBar_.get(); }
+  void SetHorzScrollBar(TDBGridExScrollBar* value);
+  TDBGridExScrollBar* VertScrollBar() const { return vertScrollBar_.get(); }
+  void SetVertScrollBar(TDBGridExScrollBar* value);
   virtual void UpdateColWidthsAndTabStops();
   // Moves the current grid row to the data link's active record.
   virtual void UpdateActive();
@@ -144,7 +152,9 @@ class TCustomDBGridEx : public TCustomGrid, public TDBGridExHost {
   void UpdateEditButtonWidth();
   int UsedRowHeight() const;
   void SetRowCountKeepingCurrent(int count);
-  int VertScrollPosition(const SCROLLINFO& info, bool sequenced) const;
+  void ShowVertBarByMode(const SCROLLINFO& info);
+  void UpdateExtVertBar(const SCROLLINFO& info);
+  int LargestLeftCol();
 
   void SyncColumnWidths();
   int NextVisibleColumn(int index) const;
@@ -166,6 +176,9 @@ class TCustomDBGridEx : public TCustomGrid, public TDBGridExHost {
   int titleOffset_ = 1;
   int editButtonWidth_ = 0;
   std::vector<int> visibleColumns_;
+  std::unique_ptr<TDBGridExScrollBar> horzScrollBar_;
+  std::unique_ptr<TDBGridExScrollBar> vertScrollBar_;
+  TScrollBarVisibleModeEx vertModeApplied_ = sbAutoShowEx;
   bool sortLocal_ = false;
   bool drawsFlatBorder_ = false;
   TColor evenRowColor_ = clWindow;

@@ -27,6 +27,7 @@ void TDBGridEx::Publish() {
   p.Property("FooterFont", &T::FooterFont, &T::SetFooterFont);
   p.Property("FooterRowCount", &T::FooterRowCount, &T::SetFooterRowCount).Default(0);
   p.Property("FrozenCols", &T::FrozenCols, &T::SetFrozenCols).Default(0);
+  p.Property("HorzScrollBar", &T::HorzScrollBar, &T::SetHorzScrollBar);
   p.Property("MinAutoFitWidth", &T::MinAutoFitWidth, &T::SetMinAutoFitWidth).Default(0);
   p.Property("OddRowColor", &T::OddRowColor, &T::SetOddRowColor)
       .Stored(&T::IsOddRowColorStored)
@@ -44,6 +45,7 @@ void TDBGridEx::Publish() {
   p.Property("TitleImages", &T::TitleImages, &T::SetTitleImages);
   p.Property("TitleLines", &T::TitleLines, &T::SetTitleLines).Default(0);
   p.Property("UseMultiTitle", &T::UseMultiTitle, &T::SetUseMultiTitle).Default(false);
+  p.Property("VertScrollBar", &T::VertScrollBar, &T::SetVertScrollBar);
   p.Property("VTitleMargin", &T::VTitleMargin, &T::SetVTitleMargin).Default(10);
   p.Event("OnSelectionChanged", &T::OnSelectionChanged);
   p.Event("OnColWidthsChanged", &T::OnColWidthsChanged);

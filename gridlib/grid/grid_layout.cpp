@@ -238,7 +238,8 @@ void TCustomDBGridEx::MeasureTitleRow() {
 
 // The base grid shows only the horizontal bar; the vertical one follows the records.
 void TCustomDBGridEx::ApplyScrollBarStyle() {
-  const TScrollStyle style = AutoFitColWidths() && !IsDesigning() ? ssNone : ssHorizontal;
+  const bool ownBar = HorzScrollBar()->Visible() && HorzScrollBar()->ExtScrollBar() == nullptr;
+  const TScrollStyle style = (AutoFitColWidths() && !IsDesigning()) || !ownBar ? ssNone : ssHorizontal;
   if (style == ScrollBars()) return;
   SetScrollBars(style);
   if (HandleAllocated()) UpdateVertScrollBar();

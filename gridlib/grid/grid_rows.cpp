@@ -6,6 +6,8 @@
 #include "gridlib/grid/db_grid.h"
 #include "gridlib/grid/grid_data_link.h"
 #include "platform/controls/inplace_edit.h"
+#include "platform/controls/scroll_bar.h"
+#include "platform/core/format.h"
 #include "platform/data/dataset.h"
 #include "platform/windows/messages.h"
 
@@ -114,8 +116,70 @@ void TCustomDBGridEx::UpdateVertScrollBar() {
     info.nMax = 4;
     info.nPos = dataSet->Bof() ? 0 : dataSet->Eof() ? 4 : 2;
   }
-  if (SameScrollInfo(old, info)) return;
-  SetScrollInfo(Handle(), SB_VERT, info, true);
+  const SCROLLINFO range = info;
+  // The window's own bar has nothing to scroll when it is hidden or stands in for another.
+  if (!vertScrollBar_->Visible() || vertScrollBar_->ExtScrollBar() != nullptr) info.nMax = info.nMin;
+  const TScrollBarVisibleModeEx mode = vertScrollBar_->VisibleMode();
+  if (!SameScrollInfo(old, info) || mode != vertModeApplied_) {
+    ShowVertBarByMode(info);
+    SetScrollInfo(Handle(), SB_VERT, info, true);
+    vertModeApplied_ = mode;
+  }
+  UpdateExtVertBar(range);
+}
+
+void TCustomDBGridEx::ShowVertBarByMode(const SCROLLINFO& info) {
+  const bool fits = info.nMax <= info.nMin || info.nMax - info.nMin < static_cast<int>(info.nPage);
+  const TScrollBarVisibleModeEx mode = vertScrollBar_->VisibleMode();
+  if (mode == sbAlwaysShowEx && vertScrollBar_->ExtScrollBar() == nullptr) {
+    ShowScrollBar(Handle(), SB_VERT, true);
+    EnableScrollBar(Handle(), SB_VERT, fits ? ESB_DISABLE_BOTH : ESB_ENABLE_BOTH);
+  } else if (mode != vertModeApplied_) {
+    EnableScrollBar(Handle(), SB_VERT, ESB_ENABLE_BOTH);
+    if (fits) ShowScrollBar(Handle(), SB_VERT, false);
+  }
+}
+
+void TCustomDBGridEx::UpdateExtVertBar(const SCROLLINFO& info) {
+  TScrollBar* bar = vertScrollBar_->ExtScrollBar();
+  if (bar == nullptr) return;
+  bar->SetPageSize(0);
+  bar->SetParams(info.nPos, info.nMin, std::max(info.nMin, info.nMax));
+  bar->SetPageSize(static_cast<int>(info.nPage));
+}
+
+// Columns that fit when the last one is at the right edge; the largest LeftCol worth
+// scrolling to. Columns without width take no room.
+int TCustomDBGridEx::LargestLeftCol() {
+  TGridDrawInfo draw;
+  CalcDrawInfo(draw);
+  const int room = draw.Horz.GridBoundary - draw.Horz.FixedBoundary;
+  int used = 0;
+  int left = ColCount();
+  while (left > FixedCols()) {
+    const int width = ColWidths(left - 1);
+    if (width > 0 && used + width > room) break;
+    used += std::max(0, width) + (width > 0 ? draw.Horz.EffectiveLineWidth : 0);
+    --left;
+  }
+  return std::min(left, ColCount() - 1);
+}
+
+// The external bar shows the scrolled columns on a scale of 0..127.
+void TCustomDBGridEx::UpdateHorzScrollBar() {
+  TScrollBar* bar = horzScrollBar_->ExtScrollBar();
+  if (bar == nullptr || !HandleAllocated()) return;
+  const int page = std::max(0, VisibleColCount());
+  // The range goes only when nothing can scroll at all: scrolled fully right, the bar must
+  // still lead back.
+  const int span = LargestLeftCol() - FixedCols();
+  const int maximum = span > 0 ? 127 : 0;
+  // No scrollable span means nothing to divide: the thumb stays at the start.
+  const int position = span > 0 ? std::clamp(MulDiv(LeftCol() - FixedCols(), 127, span), 0, 127) : 0;
+  if (bar->Max() != maximum || bar->Position() != position || bar->Min() != 0) {
+    bar->SetParams(std::min(position, maximum), 0, maximum);
+  }
+  if (bar->PageSize() != page && page <= maximum) bar->SetPageSize(page);
 }
 
 void TCustomDBGridEx::LinkActive(bool active) {

@@ -6,17 +6,12 @@
 
 #include "gridlib/grid/column_titles.h"
 #include "gridlib/grid/columns.h"
-#include "gridlib/grid/db_grid.h"
-#include "gridlib/grid/grid_data_link.h"
-#include "platform/controls/application.h"
-#include "platform/controls/forms.h"
 #include "platform/data/dataset.h"
 #include "platform/graphics/bitmap.h"
 #include "platform/graphics/canvas.h"
 #include "platform/graphics/graphics_objects.h"
 #include "platform/graphics/text_out.h"
-#include "platform/windows/scroll_bars.h"
-#include "tests/grid/grid_test_support.h"
+#include "tests/grid/grid_window_support.h"
 
 namespace grid_test {
 namespace {
@@ -37,41 +32,7 @@ TEXTMETRIC Metrics(TFont* font) {
   return tm;
 }
 
-// A form holding a data grid of a given size over `count` items.
-class GridLayout : public testing::TestWithParam<Store> {
- protected:
-  void Make(int count, int width = 400, int height = 300) {
-    items_ = std::make_unique<Items>(GetParam(), count);
-    form_ = new TForm(Application);
-    form_->SetBounds(0, 0, width + 40, height + 60);
-    grid = new TDBGridEx(form_);
-    grid->SetParent(form_);
-    grid->SetBounds(0, 0, width, height);
-    grid->SetDataSource(items_->source());
-    form_->Show();
-  }
-  void TearDown() override {
-    delete form_;
-    form_ = nullptr;
-    items_.reset();
-  }
-  int Pitch() const {
-    const int line = grid->Options().Contains(dgRowLines) ? grid->GridLineWidth() : 0;
-    return grid->DefaultRowHeight() + line;
-  }
-  int DataRows() const { return grid->DataLink()->RecordCount(); }
-  SCROLLINFO VertScroll() const {
-    SCROLLINFO info;
-    info.fMask = SIF_ALL;
-    GetScrollInfo(grid->Handle(), SB_VERT, info);
-    return info;
-  }
-
-  TApplicationScope scope_;
-  std::unique_ptr<Items> items_;
-  TForm* form_ = nullptr;
-  TDBGridEx* grid = nullptr;
-};
+class GridLayout : public GridInForm {};
 
 TEST_P(GridLayout, DefaultColumnsFollowTheFieldsWithTheIndicatorFixed) {
   Make(50);

@@ -1,0 +1,133 @@
+// The grid's scroll-bar settings: visible modes, external bars that drive the grid and
+// follow its range, and what happens when a bar is shared, detached or freed.
+#include <gtest/gtest.h>
+
+#include <vector>
+
+#include "gridlib/grid/grid_scroll_bars.h"
+#include "platform/controls/scroll_bar.h"
+#include "platform/core/exceptions.h"
+#include "platform/data/dataset.h"
+#include "platform/windows/messages.h"
+#include "tests/grid/grid_window_support.h"
+
+namespace grid_test {
+namespace {
+
+class GridScrollBars : public GridInForm {
+ protected:
+  TScrollBar* MakeBar(const char* name, TScrollBarKind kind) {
+    auto* bar = new TScrollBar(form_);
+    bar->SetName(name);
+    bar->SetKind(kind);
+    bar->SetParent(form_);
+    bar->SetBounds(0, 320, 200, 17);
+    return bar;
+  }
+  // Counts the scroll messages the grid receives.
+  void WatchGrid() {
+    TWndMethod own = grid->WindowProc;
+    grid->WindowProc = [this, own](TMessage& m) {
+      if (m.Msg == WM_VSCROLL || m.Msg == WM_HSCROLL) seen.push_back(m.Msg);
+      own(m);
+    };
+  }
+  std::vector<UINT> seen;
+};
+
+TEST_P(GridScrollBars, VisibleSwitchesBetweenNeverAndAutoShow) {
+  Make(10);
+  TDBGridExScrollBar* vert = grid->VertScrollBar();
+  EXPECT_EQ(vert->VisibleMode(), sbAutoShowEx);
+  vert->SetVisible(false);
+  EXPECT_EQ(vert->VisibleMode(), sbNeverShowEx);
+  vert->SetVisibleMode(sbAlwaysShowEx);
+  EXPECT_TRUE(vert->Visible());
+  vert->SetVisible(true);
+  EXPECT_EQ(vert->VisibleMode(), sbAutoShowEx) << "not back to always";
+}
+
+TEST_P(GridScrollBars, HiddenVerticalBarKeepsNoRangeInTheWindow) {
+  Make(200);
+  EXPECT_GT(VertScroll().nMax, VertScroll().nMin);
+  grid->VertScrollBar()->SetVisible(false);
+  EXPECT_EQ(VertScroll().nMax, VertScroll().nMin);
+  EXPECT_FALSE(grid->VertScrollBar()->IsScrollBarVisible());
+}
+
+TEST_P(GridScrollBars, HiddenHorizontalBarDropsTheWindowBar) {
+  Make(10);
+  EXPECT_EQ(grid->ScrollBars(), ssHorizontal);
+  grid->HorzScrollBar()->SetVisible(false);
+  EXPECT_EQ(grid->ScrollBars(), ssNone);
+}
+
+TEST_P(GridScrollBars, ExternalVerticalBarTakesTheRangeAndDrivesTheGrid) {
+  Make(200);
+  TScrollBar* bar = MakeBar("Bar1", sbVertical);
+  grid->VertScrollBar()->SetExtScrollBar(bar);
+  const int page = grid->VisibleDataRowCount();
+  EXPECT_EQ(bar->Min(), 1);
+  EXPECT_EQ(bar->Max(), 200 + page - 1);
+  EXPECT_EQ(bar->PageSize(), page);
+  EXPECT_EQ(VertScroll().nMax, VertScroll().nMin) << "the window's own bar stands aside";
+  EXPECT_TRUE(grid->VertScrollBar()->IsScrollBarVisible());
+  bar->SetVisible(false);
+  EXPECT_FALSE(grid->VertScrollBar()->IsScrollBarVisible()) << "the external bar decides";
+  WatchGrid();
+  bar->Perform(CN_VSCROLL, SB_LINEDOWN, 0);
+  EXPECT_EQ(seen, std::vector<UINT>{WM_VSCROLL});
+  grid->VertScrollBar()->SetExtScrollBar(nullptr);
+  bar->Perform(CN_VSCROLL, SB_LINEDOWN, 0);
+  EXPECT_EQ(seen.size(), 1u) << "a detached bar no longer drives the grid";
+}
+
+TEST_P(GridScrollBars, OneBarCannotDriveTwoGrids) {
+  Make(10);
+  TScrollBar* bar = MakeBar("Bar1", sbVertical);
+  grid->VertScrollBar()->SetExtScrollBar(bar);
+  auto* other = new TDBGridEx(form_);
+  other->SetParent(form_);
+  try {
+    other->VertScrollBar()->SetExtScrollBar(bar);
+    FAIL() << "no error";
+  } catch (const Exception& e) {
+    EXPECT_EQ(e.Message(), "Possible Bar1 already attached to the other control.");
+  }
+  EXPECT_EQ(other->VertScrollBar()->ExtScrollBar(), nullptr);
+  delete other;
+  grid->VertScrollBar()->SetExtScrollBar(nullptr);
+  EXPECT_NO_THROW(grid->HorzScrollBar()->SetExtScrollBar(bar)) << "free again once detached";
+}
+
+TEST_P(GridScrollBars, FreedExternalBarIsForgotten) {
+  Make(10);
+  TScrollBar* bar = MakeBar("Bar1", sbHorizontal);
+  grid->HorzScrollBar()->SetExtScrollBar(bar);
+  EXPECT_EQ(grid->ScrollBars(), ssNone) << "the external bar replaces the window's";
+  delete bar;
+  EXPECT_EQ(grid->HorzScrollBar()->ExtScrollBar(), nullptr);
+  EXPECT_EQ(grid->ScrollBars(), ssHorizontal);
+}
+
+TEST_P(GridScrollBars, ExternalHorizontalBarShowsScrolledColumnsOnItsScale) {
+  Make(10, 150, 200);
+  TScrollBar* bar = MakeBar("Bar1", sbHorizontal);
+  grid->HorzScrollBar()->SetExtScrollBar(bar);
+  grid->UpdateHorzScrollBar();
+  EXPECT_EQ(bar->Max(), 127) << "the columns do not fit";
+  EXPECT_EQ(bar->Position(), 0);
+  grid->SetLeftCol(grid->ColCount() - 1);
+  grid->UpdateHorzScrollBar();
+  EXPECT_EQ(bar->Position(), 127);
+  grid->SetWidth(2000);
+  grid->SetLeftCol(grid->FixedCols());
+  grid->UpdateHorzScrollBar();
+  EXPECT_EQ(bar->Max(), 0) << "everything fits";
+  EXPECT_EQ(bar->Position(), 0);
+}
+
+INSTANTIATE_TEST_SUITE_P(Stores, GridScrollBars, testing::Values(Store::Memory, Store::Sqlite), StoreName);
+
+}  // namespace
+}  // namespace grid_test

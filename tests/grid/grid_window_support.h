@@ -1,0 +1,49 @@
+#pragma once
+
+#include <memory>
+
+#include "gridlib/grid/db_grid.h"
+#include "gridlib/grid/grid_data_link.h"
+#include "platform/controls/application.h"
+#include "platform/controls/forms.h"
+#include "platform/windows/scroll_bars.h"
+#include "tests/grid/grid_test_support.h"
+
+namespace grid_test {
+
+// A shown form holding a data grid of a given size over `count` items of the store under test.
+class GridInForm : public testing::TestWithParam<Store> {
+ protected:
+  void Make(int count, int width = 400, int height = 300) {
+    items_ = std::make_unique<Items>(GetParam(), count);
+    form_ = new TForm(Application);
+    form_->SetBounds(0, 0, width + 40, height + 60);
+    grid = new TDBGridEx(form_);
+    grid->SetParent(form_);
+    grid->SetBounds(0, 0, width, height);
+    grid->SetDataSource(items_->source());
+    form_->Show();
+  }
+  void TearDown() override {
+    delete form_;
+    form_ = nullptr;
+    items_.reset();
+  }
+  int Pitch() const {
+    const int line = grid->Options().Contains(dgRowLines) ? grid->GridLineWidth() : 0;
+    return grid->DefaultRowHeight() + line;
+  }
+  SCROLLINFO VertScroll() const {
+    SCROLLINFO info;
+    info.fMask = SIF_ALL;
+    GetScrollInfo(grid->Handle(), SB_VERT, info);
+    return info;
+  }
+
+  TApplicationScope scope_;
+  std::unique_ptr<Items> items_;
+  TForm* form_ = nullptr;
+  TDBGridEx* grid = nullptr;
+};
+
+}  // namespace grid_test
