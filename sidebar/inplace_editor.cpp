@@ -7,7 +7,7 @@
 #include "platform/classes/collection.h"
 
 TnbInplaceEditor::TnbInplaceEditor(TnbSideBar* bar)
-    : bar_(bar), font_(std::make_unique<TFont>()), edit_(new TnbInplaceEdit(bar)) {
+    : bar_(bar), edit_(new TnbInplaceEdit(bar)) {
   edit_->SetParent(bar);
   edit_->SetVisible(false);
   edit_->SetTop(-1000);
@@ -19,6 +19,7 @@ TnbInplaceEditor::~TnbInplaceEditor() {
   // The bar frees the edit later with its other components; it must not call back here.
   edit_->OnKeyDown = nullptr;
   edit_->OnExit = nullptr;
+  edit_->OnContextPopup = nullptr;
 }
 
 void TnbInplaceEditor::Publish() {
@@ -32,19 +33,10 @@ void TnbInplaceEditor::Publish() {
   p.Property("WordWrap", &E::WordWrap, &E::SetWordWrap).Default(true);
 }
 
-void TnbInplaceEditor::SetFont(TFont* v) {
-  font_->Assign(v);
-  Change();
-}
-
 void TnbInplaceEditor::Assign(TPersistent* source) {
   auto* o = dynamic_cast<TnbInplaceEditor*>(source);
   if (o == nullptr) return TPersistent::Assign(source);
-  // Alignment and word wrap belong to the edit window's style and are not copied.
-  font_->Assign(o->font_.get());
-  flat_ = o->flat_;
-  borderColor_ = o->borderColor_;
-  showBorder_ = o->showBorder_;
+  edit_->Assign(o->edit_);
   Change();
 }
 
@@ -67,8 +59,6 @@ bool TnbInplaceEditor::BeginEdit(TnbButton* button) {
 void TnbInplaceEditor::Show(const TRect& r, const String& text) {
   edit_->SetBoundsRect(r);
   edit_->SetText(text);
-  edit_->Font()->Assign(font_.get());
-  edit_->SetAlignment(alignment_);
   editing_ = true;
   edit_->SetVisible(true);
   if (edit_->CanFocus()) edit_->SetFocus();

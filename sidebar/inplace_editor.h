@@ -10,11 +10,50 @@ class TCollectionItem;
 #include "platform/graphics/graphics_objects.h"
 #include "sidebar/sidebar_types.h"
 
-// The edit control shown over a header or button while it is renamed.
+class TCanvas;
+
+// The edit control shown over a header or button while it is renamed. It draws its own
+// frame: a line in BorderColor when flat, none when flat without a border, sunken otherwise.
 class TnbInplaceEdit : public TCustomEdit {
   DECLARE_CLASS(TnbInplaceEdit, TCustomEdit)
  public:
-  using TCustomEdit::TCustomEdit;
+  explicit TnbInplaceEdit(TComponent* owner);
+  static void Publish();
+  void Assign(TPersistent* source) override;
+
+  void SetAlignment(TAlignment v);
+  bool Activate() const { return activate_; }
+  void SetActivate(bool v) { activate_ = v; }
+  TColor BorderColor() const { return borderColor_; }
+  void SetBorderColor(TColor v);
+  bool Flat() const { return flat_; }
+  void SetFlat(bool v);
+  bool ShowBorder() const { return showBorder_; }
+  void SetShowBorder(bool v);
+  void SetFont(TFont* v);
+  bool WordWrap() const { return wordWrap_; }
+  void SetWordWrap(bool v);
+
+  // Draws the frame over (0, 0, Width, Height) of `canvas`, erasing the previous one first.
+  void DrawFrame(TCanvas* canvas);
+
+ protected:
+  static const TMessageMap& ClassMessages();
+  const TMessageMap& MessageMap() const override { return ClassMessages(); }
+  void CreateParams(TCreateParams& params) override;
+
+ private:
+  void RedrawFrame();
+  void Inherited(TMessage& m);
+  void WMNCPaint(TMessage& m);
+  void RedrawAfter(TMessage& m);
+  void HoverChanged(TMessage& m);
+
+  bool activate_ = false;
+  TColor borderColor_ = clBtnShadow;
+  bool flat_ = true;
+  bool showBorder_ = true;
+  bool wordWrap_ = true;
 };
 
 // Renames a header or a button in place: an edit starts on an item with its caption, Enter or
@@ -28,20 +67,21 @@ class TnbInplaceEditor : public TPersistent {
   static void Publish();
   void Assign(TPersistent* source) override;
 
-  TAlignment Alignment() const { return alignment_; }
-  void SetAlignment(TAlignment v) { alignment_ = v; }
-  TColor BorderColor() const { return borderColor_; }
-  void SetBorderColor(TColor v) { borderColor_ = v; }
-  bool Flat() const { return flat_; }
-  void SetFlat(bool v) { flat_ = v; }
-  bool ShowBorder() const { return showBorder_; }
-  void SetShowBorder(bool v) { showBorder_ = v; }
-  TFont* Font() const { return font_.get(); }
-  void SetFont(TFont* v);
-  bool WordWrap() const { return wordWrap_; }
-  void SetWordWrap(bool v) { wordWrap_ = v; }
-  TComponent* PopupMenu() const { return popupMenu_; }
-  void SetPopupMenu(TComponent* v) { popupMenu_ = v; }
+  // The look belongs to the edit; the editor publishes it so it is stored with the bar.
+  TAlignment Alignment() const { return edit_->Alignment(); }
+  void SetAlignment(TAlignment v) { edit_->SetAlignment(v); }
+  TColor BorderColor() const { return edit_->BorderColor(); }
+  void SetBorderColor(TColor v) { edit_->SetBorderColor(v); }
+  bool Flat() const { return edit_->Flat(); }
+  void SetFlat(bool v) { edit_->SetFlat(v); }
+  bool ShowBorder() const { return edit_->ShowBorder(); }
+  void SetShowBorder(bool v) { edit_->SetShowBorder(v); }
+  TFont* Font() const { return edit_->Font(); }
+  void SetFont(TFont* v) { edit_->SetFont(v); }
+  bool WordWrap() const { return edit_->WordWrap(); }
+  void SetWordWrap(bool v) { edit_->SetWordWrap(v); }
+  TComponent* PopupMenu() const { return edit_->PopupMenu(); }
+  void SetPopupMenu(TComponent* v) { edit_->SetPopupMenu(v); }
 
   // Starts renaming a header or a button; refused (false) for a read-only caption.
   bool BeginEdit(TnbHeader* header);
@@ -58,7 +98,6 @@ class TnbInplaceEditor : public TPersistent {
   void Forget(TCollectionItem* item);
 
   TNotifyEvent OnChange;
-  TContextPopupEvent OnContextPopup;
 
  protected:
   virtual void Commit(bool cancel);
@@ -68,13 +107,6 @@ class TnbInplaceEditor : public TPersistent {
 
  private:
   TnbSideBar* bar_;
-  TAlignment alignment_ = taLeftJustify;
-  TColor borderColor_ = clBtnShadow;
-  bool flat_ = true;
-  bool showBorder_ = true;
-  std::unique_ptr<TFont> font_;
-  bool wordWrap_ = true;
-  TComponent* popupMenu_ = nullptr;
   TnbHeader* header_ = nullptr;
   TnbButton* button_ = nullptr;
   bool editing_ = false;

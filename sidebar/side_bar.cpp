@@ -31,6 +31,7 @@ TnbSideBar::TnbSideBar(TComponent* owner) : TCustomControl(owner) {
   border_->SetOnChangeParameter(paramChanged_);
   closeButton_ = std::make_unique<TnbCloseButton>(this);
   inplaceEditor_ = std::make_unique<TnbInplaceEditor>(this);
+  inplaceEditor_->Edit()->OnContextPopup.Bind(this, "", &TnbSideBar::EditorContextPopup);
   SetAlign(alLeft);
   SetColor(clBtnFace);
   SetTabStop(true);
@@ -47,7 +48,7 @@ TnbSideBar::~TnbSideBar() {
   painting_ = true;
   activeHeader_ = hotHeader_ = mouseHeader_ = nullptr;
   hotButton_ = nullptr;
-  inplaceEditor_->OnContextPopup = nullptr;
+  inplaceEditor_->Edit()->OnContextPopup = nullptr;
   inplaceEditor_.reset();
   closeButton_.reset();
   Clear();
@@ -231,6 +232,13 @@ bool TnbSideBar::SingleActiveLayout() const {
 
 bool TnbSideBar::CloseUpLayout() const { return !SingleActiveLayout(); }
 
+void TnbSideBar::EditorContextPopup(TObject*, TPoint mousePos, bool& handled) {
+  // The bar's handler sees the position in its own coordinates, the editor as the sender.
+  TnbInplaceEdit* edit = inplaceEditor_->Edit();
+  handled = false;
+  OnEditorContextPopup.Call(inplaceEditor_.get(), TPoint{mousePos.x + edit->Left(), mousePos.y + edit->Top()}, handled);
+}
+
 bool TnbSideBar::Editing() const { return inplaceEditor_ && inplaceEditor_->Editing(); }
 
 // ---- update bracket and repaint --------------------------------------------------------------
@@ -283,10 +291,6 @@ void TnbSideBar::AdjustClientRect(TRect& rect) {
   InflateRect(rect, -d, -d);
 }
 
-void TnbSideBar::CreateParams(TCreateParams& params) {
-  TCustomControl::CreateParams(params);
-  if (borderStyle_ == bsSingle) params.Style |= WS_BORDER;
-}
 
 // ---- stored beside the published properties --------------------------------------------------
 

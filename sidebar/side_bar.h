@@ -179,6 +179,9 @@ class TnbSideBar : public TCustomControl {
   virtual void DoDragOver(TnbSideBar* source, uint32_t keyState, TPoint screen, uint32_t& effect);
   virtual void DoDragLeave();
   virtual void DoDrop(IDataObject* data, TnbSideBar* source, uint32_t keyState, TPoint screen, uint32_t& effect);
+  // During a drag over the bar: presses the scroll boxes under the client point and starts
+  // their repeat timers, so holding a button over a box scrolls.
+  virtual void AutoScrollBoxes(int x, int y);
   TnbButton* DraggedButton() const { return draggedButton_; }
   TnbButton* DropTarget() const { return dropTarget_; }
   TnbDragDropManager* DragDropManager() const { return dragManager_.get(); }
@@ -194,6 +197,7 @@ class TnbSideBar : public TCustomControl {
  protected:
   static const TMessageMap& ClassMessages();
   const TMessageMap& MessageMap() const override { return ClassMessages(); }
+  void WndProc(TMessage& m) override;
   void DefineProperties(TFiler& filer) override;
   void Loaded() override;
   void Notification(TComponent* component, TOperation operation) override;
@@ -234,6 +238,7 @@ class TnbSideBar : public TCustomControl {
   bool SingleActiveLayout() const;
   bool CloseUpLayout() const;
   bool Editing() const;
+  void EditorContextPopup(TObject* sender, TPoint mousePos, bool& handled);
 
   // The active-header switch (side_bar_switch.cpp).
   bool SwitchAllowed(TnbHeader* header);
@@ -265,9 +270,20 @@ class TnbSideBar : public TCustomControl {
   void CMHintShow(TMessage& m);
   void CMRepaint(TMessage& m);
   void CMVisibleChanged(TMessage& m);
+  void CMColorChanged(TMessage& m);
+  void CMCtl3DChanged(TMessage& m);
+  void CMSysColorChange(TMessage& m);
+  void CNNotify(TMessage& m);
+  void CMDrag(TMessage& m);
+  void WMLButtonDown(TMessage& m);
+  // A press on the bar itself, with the class library's automatic drag kept out of it.
+  void PressWithoutAutoDrag(TMessage& m);
 
   // Drags (side_bar_drag.cpp).
   void PrepareDrag(TPoint p, TShiftState shift);
+  // What a drag over a client point shows, for drags of both kinds; answers the effect.
+  void DragOverAt(TObject* source, TShiftState shift, TPoint p, TDragState state, uint32_t& effect);
+  void ClearDropTarget();
   bool MaybeStartDrag(TPoint p);
   void StartDrag();
   bool InternalDrop(int position, uint32_t& effect, IDataObject* data, TnbSideBar* source);

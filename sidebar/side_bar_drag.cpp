@@ -3,6 +3,7 @@
 #include "platform/controls/application.h"
 #include "platform/controls/screen.h"
 #include "platform/windows/keys.h"
+#include "platform/windows/messages.h"
 #include "sidebar/side_bar.h"
 
 // Buttons dragged within a bar, between bars and out of the program; drops onto the bar.
@@ -72,8 +73,10 @@ void TnbSideBar::DoDragEnter(IDataObject* data, TnbSideBar* source, uint32_t key
 }
 
 void TnbSideBar::DoDragOver(TnbSideBar* source, uint32_t keyState, TPoint screen, uint32_t& effect) {
-  const TShiftState shift = KeysToShiftState(keyState);
-  const TPoint p = ScreenToClient(screen);
+  DragOverAt(source, KeysToShiftState(keyState), ScreenToClient(screen), dsDragMove, effect);
+}
+
+void TnbSideBar::DragOverAt(TObject* source, TShiftState shift, TPoint p, TDragState state, uint32_t& effect) {
   bool accept = true;
   int position = 1;
   TnbButton* target = DropTargetAt(p, position);
@@ -89,13 +92,70 @@ void TnbSideBar::DoDragOver(TnbSideBar* source, uint32_t keyState, TPoint screen
       break;
     }
   }
+  if (options_.Contains(boAutoScroll)) AutoScrollBoxes(p.x, p.y);
   if (target != dropTarget_ || position != dropPosition_ || target != nullptr) Invalidate();
   dropTarget_ = target;
   dropPosition_ = position;
-  effect = GetDropEffect(source, shift, effect);
-  OnDragOver.Call(this, source, shift, dsDragMove, p, dropMode_, effect, accept);
+  effect = GetDropEffect(dynamic_cast<TnbSideBar*>(source), shift, effect);
+  OnDragOver.Call(this, source, shift, state, p, dropMode_, effect, accept);
   dragAccepted_ = accept;
   if (!accept) effect = DROPEFFECT_NONE;
+}
+
+void TnbSideBar::AutoScrollBoxes(int x, int y) {
+  const TPoint p{x, y};
+  const auto press = [&](BoxIndex i) {
+    TnbScrollBox& box = boxes_[i];
+    const bool over = !IsRectEmpty(box.Rect) && PtInRect(box.Rect, p);
+    if (over && box.State != TnbScrollBox::Pressed) box.State = TnbScrollBox::Pressed;
+    else if (!over && box.State != TnbScrollBox::Normal) box.State = TnbScrollBox::Normal;
+    else return false;
+    return true;
+  };
+  bool changed = false;
+  if (SingleActiveLayout()) {
+    const bool up = press(ListUp), down = press(ListDown);
+    changed = up || down;
+    if (changed) StartTimer(4, autoButtonScrollDelay_);
+  } else {
+    const bool up = press(ColumnUp), down = press(ColumnDown);
+    changed = up || down;
+    if (changed) StartTimer(2, autoScrollDelay_);
+  }
+  if (changed) Invalidate();
+}
+
+void TnbSideBar::ClearDropTarget() {
+  dropTarget_ = nullptr;
+  Invalidate();
+}
+
+// Drags of the class library (a control dragged with the mouse captured) over the bar: the
+// same marks and events as a drag of data, without data; docking is not the bar's business.
+void TnbSideBar::CMDrag(TMessage& m) {
+  auto* rec = reinterpret_cast<TDragRec*>(m.LParam);
+  const auto message = static_cast<TDragMessage>(m.WParam);
+  if (rec == nullptr || rec->Docking || message == dmFindTarget || message == dmDragCancel) return Inherited(m);
+  const TPoint p = ScreenToClient(rec->Pos);
+  TObject* source = rec->Source != nullptr && rec->Source->Control() != nullptr
+                        ? static_cast<TObject*>(rec->Source->Control())
+                        : rec->Source;
+  uint32_t effect = DROPEFFECT_COPY | DROPEFFECT_MOVE;
+  if (message == dmDragDrop) {
+    OnDragDrop.Call(this, source, nullptr, {}, GetShiftState(), p, effect, dropMode_);
+    return ClearDropTarget();
+  }
+  const TDragState state = message == dmDragEnter ? dsDragEnter : message == dmDragLeave ? dsDragLeave : dsDragMove;
+  DragOverAt(source, GetShiftState(), p, state, effect);
+  m.Result = static_cast<LRESULT>(effect);
+  if (message == dmDragLeave) ClearDropTarget();
+}
+
+void TnbSideBar::WMLButtonDown(TMessage& m) {
+  Inherited(m);
+  const TShiftState shift = KeysToShiftState(static_cast<uint32_t>(m.WParam));
+  if (!IsDesigning() && !Focused() && HandleAllocated() && Showing()) SetFocus();
+  PrepareDrag(LParamToPoint(m.LParam), shift);
 }
 
 void TnbSideBar::DoDragLeave() {

@@ -21,6 +21,11 @@ const TMessageMap& TnbSideBar::ClassMessages() {
     m.On(CM_DIALOGCHAR, &TnbSideBar::CMDialogChar);
     m.On(CM_HINTSHOW, &TnbSideBar::CMHintShow);
     m.On(CM_VISIBLECHANGED, &TnbSideBar::CMVisibleChanged);
+    m.On(CM_COLORCHANGED, &TnbSideBar::CMColorChanged);
+    m.On(CM_CTL3DCHANGED, &TnbSideBar::CMCtl3DChanged);
+    m.On(CM_SYSCOLORCHANGE, &TnbSideBar::CMSysColorChange);
+    m.On(CM_DRAG, &TnbSideBar::CMDrag);
+    m.On(WM_LBUTTONDOWN, &TnbSideBar::WMLButtonDown);
     for (UINT msg : {CM_BORDERCHANGED, CM_ENABLEDCHANGED, CM_FONTCHANGED, CM_TEXTCHANGED})
       m.On(msg, &TnbSideBar::CMRepaint);
     return m;
@@ -50,6 +55,7 @@ void TnbSideBar::WMKillFocus(TMessage& m) {
 void TnbSideBar::WMLButtonUp(TMessage& m) {
   // A release ends any pending drag before the click is handled.
   dragPending_ = false;
+  SetControlState(ControlState() - csLButtonDown);
   Inherited(m);
 }
 

@@ -39,7 +39,6 @@ void TnbSideBar::MouseDown(TMouseButton button, TShiftState shift, int x, int y)
     hotButton_->SetDown(true);
     InvalidateRect(Grown(hotButton_->Rects().Button));
   }
-  PrepareDrag(p, shift);
 }
 
 bool TnbSideBar::TrackBoxes(TPoint p) {

@@ -10,6 +10,25 @@
 #include "sidebar/clip_scope.h"
 #include "sidebar/side_bar.h"
 
+namespace {
+
+// Adds a control-state flag for the life of a scope (painting a copy, painting off screen).
+class TnbControlStateScope {
+ public:
+  TnbControlStateScope(TControl* control, TControlStateItem flag) : control_(control), flag_(flag) {
+    control_->SetControlState(control_->ControlState() + flag_);
+  }
+  ~TnbControlStateScope() { control_->SetControlState(control_->ControlState() - flag_); }
+  TnbControlStateScope(const TnbControlStateScope&) = delete;
+  TnbControlStateScope& operator=(const TnbControlStateScope&) = delete;
+
+ private:
+  TControl* control_;
+  TControlStateItem flag_;
+};
+
+}  // namespace
+
 // One pass of the bar's painting into an off-screen bitmap: background, close bar, captions
 // and bodies of the view, scroll boxes, alert, bevels and focus; then one copy to the screen.
 class TnbSideBarPainter {
@@ -33,11 +52,30 @@ class TnbSideBarPainter {
   }
 
  private:
-  // The parent paints its background into the bitmap at the bar's place, so the bar shows
-  // what lies behind it.
+  // The parent paints its background into the bitmap at the bar's place, and at run time its
+  // graphic controls under the bar paint themselves in too, so the bar shows what lies behind it.
   void DrawParentBehind() {
     TWinControl* parent = bar_.Parent();
     if (parent == nullptr) return;
+    TnbControlStateScope parentCopy(parent, csPaintCopy);
+    const int border = bar_.BorderWidth();
+    PaintAt(parent, WM_ERASEBKGND, -bar_.Left() - border, -bar_.Top() - border, parent->ClientWidth(),
+            parent->ClientHeight());
+    if (bar_.IsDesigning()) return;
+    for (int i = 0; i < parent->ControlCount(); ++i) {
+      TControl* control = parent->Controls(i);
+      if (control == &bar_ || dynamic_cast<TWinControl*>(control) != nullptr || !control->Visible()) continue;
+      TRect overlap;
+      if (!IntersectRect(overlap, control->BoundsRect(), bar_.BoundsRect())) continue;
+      TnbControlStateScope copy(control, csPaintCopy);
+      PaintAt(control, WM_PAINT, control->Left() - bar_.Left(), control->Top() - bar_.Top(), control->Width(),
+              control->Height());
+    }
+  }
+
+  // Sends `msg` with the bitmap's device context, its origin moved to (x, y) and clipped to
+  // width by height there.
+  void PaintAt(TControl* control, UINT msg, int x, int y, int width, int height) {
     HDC dc = c_->Handle();
     const int saved = SaveDC(dc);
     struct Restore {
@@ -45,9 +83,9 @@ class TnbSideBarPainter {
       int saved;
       ~Restore() { RestoreDC(dc, saved); }
     } restore{dc, saved};
-    SetViewportOrgEx(dc, -bar_.Left() - bar_.BorderWidth(), -bar_.Top() - bar_.BorderWidth(), nullptr);
-    IntersectClipRect(dc, 0, 0, parent->ClientWidth(), parent->ClientHeight());
-    parent->Perform(WM_ERASEBKGND, reinterpret_cast<WPARAM>(dc), reinterpret_cast<LPARAM>(dc));
+    SetViewportOrgEx(dc, x, y, nullptr);
+    IntersectClipRect(dc, 0, 0, width, height);
+    control->Perform(msg, reinterpret_cast<WPARAM>(dc), msg == WM_ERASEBKGND ? reinterpret_cast<LPARAM>(dc) : 0);
   }
 
   void PlaceCloseBar(TRect& r) {
@@ -367,11 +405,7 @@ class TnbSideBarPainter {
 void TnbSideBar::Paint() {
   if (updating_ || painting_) return;
   TnbFlagScope painting(painting_);
-  SetControlState(ControlState() + csCustomPaint);
-  struct StateReset {
-    TnbSideBar* bar;
-    ~StateReset() { bar->SetControlState(bar->ControlState() - csCustomPaint); }
-  } reset{this};
+  TnbControlStateScope customPaint(this, csCustomPaint);
   // One off-screen picture kept between paints; it is resized only with the bar.
   if (!offscreen_) {
     offscreen_ = std::make_unique<TBitmap>();

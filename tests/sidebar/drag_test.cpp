@@ -151,3 +151,83 @@ TEST_F(DragTest, ModifiersAtThePressOrARefusalStartNoDrag) {
   Drag(Centre(a_->GetButton(2)->Rects().Button), Below(b_->GetButton(0)->Rects().Button));
   EXPECT_EQ(b_->ButtonCount(), 2);
 }
+
+namespace {
+
+// A drag of the class library (a control dragged with the mouse) told to the bar directly.
+struct TClassDrag {
+  TControl* dragged;
+  TDragObject object{dragged};
+  LRESULT Send(TnbSideBar* bar, TDragMessage message, TPoint client, bool docking = false) {
+    TDragRec rec;
+    rec.Pos = bar->ClientToScreen(client);
+    rec.Source = &object;
+    rec.Docking = docking;
+    return bar->Perform(CM_DRAG, message, reinterpret_cast<LPARAM>(&rec));
+  }
+};
+
+}  // namespace
+
+TEST_F(DragTest, ControlDragsShowTheDropMarkAndAskTheBar) {
+  TClassDrag drag{form_};
+  std::vector<TDragState> states;
+  TObject* seenSource = nullptr;
+  bar_->OnDragOver.Bind(form_, "Over", [&](TnbSideBar*, TObject* source, TShiftState, TDragState state, TPoint,
+                                           TnbDropMode, uint32_t&, bool&) {
+    states.push_back(state);
+    seenSource = source;
+  });
+  const TPoint p = Below(a_->GetButton(1)->Rects().Button);
+  EXPECT_EQ(drag.Send(bar_, dmDragEnter, p), DROPEFFECT_COPY);  // not from a bar: a copy
+  EXPECT_EQ(bar_->DropTarget(), a_->GetButton(1));
+  EXPECT_EQ(seenSource, form_);
+  EXPECT_NE(drag.Send(bar_, dmDragMove, p), 0);
+  drag.Send(bar_, dmDragLeave, p);
+  EXPECT_EQ(bar_->DropTarget(), nullptr);
+  EXPECT_EQ(states, (std::vector<TDragState>{dsDragEnter, dsDragMove, dsDragLeave}));
+}
+
+TEST_F(DragTest, ControlDragsRefusedOrDockingAreNotAccepted) {
+  TClassDrag drag{form_};
+  const TPoint p = Centre(a_->GetButton(0)->Rects().Button);
+  EXPECT_EQ(drag.Send(bar_, dmDragEnter, p, true), 0);  // docking: the bar takes no part
+  EXPECT_EQ(bar_->DropTarget(), nullptr);
+  bar_->OnDragOver.Bind(form_, "Over", [](TnbSideBar*, TObject*, TShiftState, TDragState, TPoint, TnbDropMode,
+                                          uint32_t&, bool& accept) { accept = false; });
+  EXPECT_EQ(drag.Send(bar_, dmDragEnter, p), 0);
+}
+
+TEST_F(DragTest, ControlDropGoesToOnDragDropWithoutData) {
+  TClassDrag drag{form_};
+  int drops = 0;
+  bar_->OnDragDrop.Bind(form_, "Dropped", [&](TnbSideBar*, TObject* source, IDataObject* data,
+                                              const std::vector<uint32_t>&, TShiftState, TPoint pt, uint32_t& effect,
+                                              TnbDropMode) {
+    ++drops;
+    EXPECT_EQ(source, form_);
+    EXPECT_EQ(data, nullptr);
+    EXPECT_EQ(pt, (TPoint{20, 40}));
+    EXPECT_EQ(effect, DROPEFFECT_COPY | DROPEFFECT_MOVE);
+  });
+  drag.Send(bar_, dmDragEnter, Centre(a_->GetButton(0)->Rects().Button));
+  drag.Send(bar_, dmDragDrop, {20, 40});
+  EXPECT_EQ(drops, 1);
+  EXPECT_EQ(bar_->DropTarget(), nullptr);
+  EXPECT_EQ(a_->ButtonCount(), 3);  // nothing is moved by a drop without data
+}
+
+TEST_F(DragTest, HoldingADragOverAListBoxPressesIt) {
+  TnbHeader* many = AddHeader("Many", 30);
+  bar_->SetViewStyle(vsOutlook);
+  bar_->SetActiveHeader(many);
+  bar_->SetOptions(bar_->Options() + boAutoScroll);
+  Layout();
+  const TRect down = bar_->ScrollBox(TnbSideBar::ListDown).Rect;
+  ASSERT_FALSE(IsRectEmpty(down));
+  TClassDrag drag{form_};
+  drag.Send(bar_, dmDragMove, Centre(down));
+  EXPECT_EQ(bar_->ScrollBox(TnbSideBar::ListDown).State, TnbScrollBox::Pressed);
+  drag.Send(bar_, dmDragMove, {5, 5});
+  EXPECT_EQ(bar_->ScrollBox(TnbSideBar::ListDown).State, TnbScrollBox::Normal);
+}

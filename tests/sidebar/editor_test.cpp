@@ -2,7 +2,10 @@
 
 #include "platform/controls/application.h"
 #include "platform/windows/keys.h"
+#include "platform/graphics/colors.h"
 #include "platform/windows/messages.h"
+#include "platform/windows/window_styles.h"
+#include "platform/windows/window_tree.h"
 #include "tests/sidebar/sidebar_fixture.h"
 
 // Renaming in place, and the hint of the button under the mouse.
@@ -89,4 +92,89 @@ TEST_F(EditorTest, TheEditShowsOverTheCaptionAndHidesAfterwards) {
   EXPECT_EQ(header_->Caption(), "Post");
   EXPECT_FALSE(edit->Visible());
   EXPECT_EQ(edit->Top(), -1000);
+}
+
+TEST_F(EditorTest, TheEditIsMultiLineAlignedAsAsked) {
+  TnbInplaceEdit* edit = editor_->Edit();
+  const auto style = [edit] { return static_cast<uint32_t>(GetWindowLong(edit->Handle(), GWL_STYLE)); };
+  EXPECT_NE(style() & 0x0004u, 0u);  // multi-line
+  EXPECT_EQ(style() & 0x0003u, 0u);  // left
+  editor_->SetAlignment(taCenter);
+  EXPECT_EQ(style() & 0x0003u, 1u);
+  editor_->SetAlignment(taRightJustify);
+  EXPECT_EQ(style() & 0x0003u, 2u);
+  EXPECT_EQ(edit->Alignment(), taRightJustify);
+}
+
+TEST_F(EditorTest, TheEditorsLookIsTheEdits) {
+  editor_->SetFlat(false);
+  editor_->SetBorderColor(clRed);
+  editor_->SetShowBorder(false);
+  editor_->SetWordWrap(false);
+  TnbInplaceEdit* edit = editor_->Edit();
+  EXPECT_FALSE(edit->Flat());
+  EXPECT_EQ(edit->BorderColor(), clRed);
+  EXPECT_FALSE(edit->ShowBorder());
+  EXPECT_FALSE(edit->WordWrap());
+  // Copying a look takes font and frame, not the window's alignment or wrapping.
+  auto* bar = new TnbSideBar(form_);  // freed with the form
+  TnbSideBar& other = *bar;
+  other.InplaceEditor()->SetAlignment(taCenter);
+  other.InplaceEditor()->Font()->SetSize(17);
+  other.InplaceEditor()->Assign(editor_);
+  EXPECT_FALSE(other.InplaceEditor()->Flat());
+  EXPECT_EQ(other.InplaceEditor()->BorderColor(), clRed);
+  EXPECT_FALSE(other.InplaceEditor()->ShowBorder());
+  EXPECT_EQ(other.InplaceEditor()->Font()->Size(), editor_->Font()->Size());
+  EXPECT_EQ(other.InplaceEditor()->Alignment(), taCenter);
+  EXPECT_TRUE(other.InplaceEditor()->WordWrap());
+}
+
+TEST_F(EditorTest, TheFrameIsALineASunkenEdgeOrNothing) {
+  TnbInplaceEdit* edit = editor_->Edit();
+  edit->SetBounds(0, 0, 40, 20);
+  edit->SetColor(clWhite);
+  editor_->SetBorderColor(clRed);
+  TBitmap bmp;
+  bmp.SetPixelFormat(pf32bit);
+  bmp.SetSize(40, 20);
+  const auto frame = [&] {
+    bmp.Canvas()->Brush()->SetColor(clLime);
+    bmp.Canvas()->FillRect(Rect(0, 0, 40, 20));
+    edit->DrawFrame(bmp.Canvas());
+  };
+  frame();  // flat with a border: a line in BorderColor, the ring inside wiped
+  EXPECT_EQ(At(bmp, 0, 0), clRed);
+  EXPECT_EQ(At(bmp, 20, 19), clRed);
+  EXPECT_EQ(At(bmp, 1, 1), clWhite);
+  EXPECT_EQ(At(bmp, 5, 5), clLime);
+  editor_->SetShowBorder(false);  // flat without a border: the edit's own colour
+  frame();
+  EXPECT_EQ(At(bmp, 0, 0), clWhite);
+  EXPECT_EQ(At(bmp, 39, 10), clWhite);
+  editor_->SetFlat(false);  // sunken: shadow above, highlight below
+  frame();
+  EXPECT_EQ(At(bmp, 10, 0), ColorToRGB(clBtnShadow));
+  EXPECT_EQ(At(bmp, 10, 19), ColorToRGB(clBtnHighlight));
+  if (HasFailure()) Save(bmp, "edit_frame");
+}
+
+TEST_F(EditorTest, TheEditsContextMenuGoesToTheBarInItsCoordinates) {
+  bar_->SetActiveHeader(header_);
+  Layout();
+  ASSERT_TRUE(editor_->BeginEdit(header_));
+  TnbInplaceEdit* edit = editor_->Edit();
+  TObject* sender = nullptr;
+  TPoint at{};
+  bar_->OnEditorContextPopup.Bind(form_, "EditorMenu", [&](TObject* s, TPoint p, bool& handled) {
+    sender = s;
+    at = p;
+    EXPECT_FALSE(handled);
+    handled = true;
+  });
+  bool handled = true;
+  edit->OnContextPopup.Call(edit, TPoint{3, 4}, handled);
+  EXPECT_EQ(sender, editor_);
+  EXPECT_EQ(at, (TPoint{edit->Left() + 3, edit->Top() + 4}));
+  EXPECT_TRUE(handled);
 }

@@ -7,6 +7,21 @@
 
 namespace {
 
+// A control without a window that paints itself one colour.
+class TColourPatch : public TGraphicControl {
+ public:
+  TColourPatch(TComponent* owner, TColor colour) : TGraphicControl(owner), colour_(colour) {}
+
+ protected:
+  void Paint() override {
+    Canvas()->Brush()->SetColor(colour_);
+    Canvas()->FillRect(Rect(0, 0, Width(), Height()));
+  }
+
+ private:
+  TColor colour_;
+};
+
 class PaintTest : public SidebarTest {
  protected:
   void SetUp() override {
@@ -126,6 +141,25 @@ TEST_F(PaintTest, TransparentBackgroundShowsTheParent) {
   bar_->SetActiveHeader(nullptr);
   auto bmp = Paint();
   Check(At(*bmp, 100, 200) == 0x00FF00, *bmp, "transparent_background");
+}
+
+TEST_F(PaintTest, TransparentBackgroundShowsGraphicControlsBehind) {
+  form_->SetColor(clLime);
+  auto* under = new TColourPatch(form_, clBlue);  // overlaps the bar's lower part
+  under->SetParent(form_);
+  under->SetBounds(40, 180, 100, 300);
+  auto* hidden = new TColourPatch(form_, clRed);
+  hidden->SetParent(form_);
+  hidden->SetBounds(150, 180, 40, 40);
+  hidden->SetVisible(false);
+  bar_->Background()->SetStyle(btTransparent);
+  bar_->SetActiveHeader(nullptr);
+  auto bmp = Paint();
+  Check(At(*bmp, 60, 200) == 0xFF0000, *bmp, "transparent_graphic_control");  // blue, as 0x00BBGGRR
+  Check(At(*bmp, 20, 200) == 0x00FF00, *bmp, "transparent_beside_control");
+  Check(At(*bmp, 160, 200) == 0x00FF00, *bmp, "transparent_hidden_control");
+  EXPECT_FALSE(under->ControlState().Contains(csPaintCopy));
+  EXPECT_FALSE(form_->ControlState().Contains(csPaintCopy));
 }
 
 TEST_F(PaintTest, OverflowingListShowsItsScrollBoxes) {

@@ -1,0 +1,163 @@
+#include <memory>
+
+#include "platform/classes/properties.h"
+#include "platform/graphics/canvas.h"
+#include "platform/graphics/draw_edges.h"
+#include "platform/windows/messages.h"
+#include "platform/windows/painting.h"
+#include "platform/windows/window_styles.h"
+#include "sidebar/inplace_editor.h"
+
+// The rename edit: a multi-line edit that draws its own frame in the non-client pass.
+
+namespace {
+
+// Edit window styles, with the window system's values.
+constexpr uint32_t ES_LEFT = 0x0000;
+constexpr uint32_t ES_CENTER = 0x0001;
+constexpr uint32_t ES_RIGHT = 0x0002;
+constexpr uint32_t ES_MULTILINE = 0x0004;
+constexpr uint32_t ES_AUTOHSCROLL = 0x0080;
+
+// The frames the edit draws: none, a line in BorderColor, a line in its own colour (so no
+// visible border), and the sunken 3D edge.
+enum class TFrameLook { Line, Invisible, Sunken };
+
+}  // namespace
+
+TnbInplaceEdit::TnbInplaceEdit(TComponent* owner) : TCustomEdit(owner) {}
+
+void TnbInplaceEdit::Publish() {
+  using E = TnbInplaceEdit;
+  TPublisher<E> p;
+  p.Property("Alignment", &E::Alignment, &E::SetAlignment).Default(taLeftJustify);
+  p.Property("Activate", &E::Activate, &E::SetActivate);
+  p.Property("BorderColor", &E::BorderColor, &E::SetBorderColor);
+  p.Property("Flat", &E::Flat, &E::SetFlat);
+  p.Property("ShowBorder", &E::ShowBorder, &E::SetShowBorder);
+  p.Property("WordWrap", &E::WordWrap, &E::SetWordWrap).Default(true);
+}
+
+const TMessageMap& TnbInplaceEdit::ClassMessages() {
+  static const TMessageMap map = [] {
+    TMessageMap m(&TCustomEdit::ClassMessages());
+    m.On(WM_NCPAINT, &TnbInplaceEdit::WMNCPaint);
+    for (UINT msg : {WM_SIZE, WM_SETFOCUS, WM_KILLFOCUS}) m.On(msg, &TnbInplaceEdit::RedrawAfter);
+    for (UINT msg : {CM_MOUSEENTER, CM_MOUSELEAVE}) m.On(msg, &TnbInplaceEdit::HoverChanged);
+    return m;
+  }();
+  return map;
+}
+
+void TnbInplaceEdit::Assign(TPersistent* source) {
+  auto* o = dynamic_cast<TnbInplaceEdit*>(source);
+  if (o == nullptr) return TCustomEdit::Assign(source);
+  // Alignment, word wrap and Activate belong to the window's style and are not copied.
+  Font()->Assign(o->Font());
+  SetFlat(o->flat_);
+  SetBorderColor(o->borderColor_);
+  SetShowBorder(o->showBorder_);
+  Change();
+}
+
+void TnbInplaceEdit::CreateParams(TCreateParams& params) {
+  TCustomEdit::CreateParams(params);
+  const uint32_t align[] = {ES_LEFT, ES_RIGHT, ES_CENTER};
+  params.Style |= ES_MULTILINE | align[Alignment()];
+  if (wordWrap_) params.Style &= ~ES_AUTOHSCROLL;
+}
+
+void TnbInplaceEdit::SetAlignment(TAlignment v) {
+  if (Alignment() == v) return;
+  TCustomEdit::SetAlignment(v);
+  RecreateWnd();
+}
+
+void TnbInplaceEdit::SetWordWrap(bool v) {
+  if (wordWrap_ == v) return;
+  wordWrap_ = v;
+  RecreateWnd();
+}
+
+void TnbInplaceEdit::SetBorderColor(TColor v) {
+  if (borderColor_ == v) return;
+  borderColor_ = v;
+  // Only the flat frame shows the colour.
+  if (flat_) RedrawFrame();
+}
+
+void TnbInplaceEdit::SetFlat(bool v) {
+  if (flat_ == v) return;
+  flat_ = v;
+  if (!ComponentState().Contains(csLoading)) RedrawFrame();
+}
+
+void TnbInplaceEdit::SetShowBorder(bool v) {
+  if (showBorder_ == v) return;
+  showBorder_ = v;
+  if (!ComponentState().Contains(csLoading)) RedrawFrame();
+}
+
+void TnbInplaceEdit::SetFont(TFont* v) {
+  Font()->Assign(v);
+  Change();
+}
+
+void TnbInplaceEdit::DrawFrame(TCanvas* c) {
+  TRect r = Rect(0, 0, Width(), Height());
+  // The edit's colour over the two outer rings wipes whatever frame was there.
+  c->Pen()->SetStyle(psSolid);
+  c->Pen()->SetColor(Color());
+  c->Brush()->SetStyle(bsClear);
+  c->Rectangle(r);
+  c->Rectangle(Rect(1, 1, r.Right - 1, r.Bottom - 1));
+  const TFrameLook look = !flat_ ? TFrameLook::Sunken : showBorder_ ? TFrameLook::Line : TFrameLook::Invisible;
+  switch (look) {
+    case TFrameLook::Line:
+      c->Pen()->SetColor(borderColor_);
+      c->Rectangle(r);
+      break;
+    case TFrameLook::Invisible:
+      c->Rectangle(r);
+      InflateRect(r, -1, -1);
+      c->Rectangle(r);
+      break;
+    case TFrameLook::Sunken: DrawEdge(c->Handle(), r, EDGE_SUNKEN, BF_RECT); break;
+  }
+}
+
+void TnbInplaceEdit::RedrawFrame() {
+  if (!HandleAllocated()) return;
+  const TRect r = Rect(0, 0, Width(), Height());
+  RedrawWindow(Handle(), &r, RDW_INVALIDATE | RDW_FRAME);
+}
+
+void TnbInplaceEdit::Inherited(TMessage& m) {
+  if (const TMessageMap::THandler* handler = TCustomEdit::ClassMessages().Find(m.Msg)) (*handler)(this, m);
+  else DefaultHandler(m);
+}
+
+void TnbInplaceEdit::WMNCPaint(TMessage& m) {
+  Inherited(m);
+  HDC dc = GetWindowDC(Handle());
+  struct Release {
+    HWND window;
+    HDC dc;
+    ~Release() { ReleaseDC(window, dc); }
+  } release{Handle(), dc};
+  TCanvas canvas;
+  canvas.SetHandle(dc);
+  DrawFrame(&canvas);
+  canvas.SetHandle(nullptr);
+  m.Result = 0;
+}
+
+void TnbInplaceEdit::RedrawAfter(TMessage& m) {
+  Inherited(m);
+  RedrawFrame();
+}
+
+void TnbInplaceEdit::HoverChanged(TMessage& m) {
+  Inherited(m);
+  if (flat_ && activate_) RedrawFrame();
+}

@@ -1,0 +1,70 @@
+#include "platform/windows/messages.h"
+#include "platform/windows/window_styles.h"
+#include "sidebar/side_bar.h"
+
+// The bar's window: its styles, the presses it takes before the class library sees them, and
+// the colour and 3D changes that need a new window.
+
+void TnbSideBar::CreateParams(TCreateParams& params) {
+  TCustomControl::CreateParams(params);
+  if (borderStyle_ == bsSingle) params.Style |= WS_BORDER;
+  // A single border in the 3D look is the sunken client edge, not a flat line.
+  if (Ctl3D() && borderStyle_ == bsSingle) {
+    params.Style &= ~WS_BORDER;
+    params.ExStyle |= WS_EX_CLIENTEDGE;
+  }
+  // Paint draws the whole bar on every change; resizing needs no redraw of its own.
+  params.WindowClassStyle &= ~(CS_HREDRAW | CS_VREDRAW);
+}
+
+void TnbSideBar::WndProc(TMessage& m) {
+  if (!IsDesigning()) {
+    const bool press = m.Msg == WM_LBUTTONDOWN || m.Msg == WM_LBUTTONDBLCLK;
+    if (press && DragMode() == dmAutomatic && DragKind() == dkDrag) return PressWithoutAutoDrag(m);
+    const bool framePress = m.Msg == WM_NCLBUTTONDOWN || m.Msg == WM_NCRBUTTONDOWN || m.Msg == WM_NCMBUTTONDOWN;
+    if (framePress && !Focused()) SetFocus();
+  }
+  TCustomControl::WndProc(m);
+}
+
+void TnbSideBar::PressWithoutAutoDrag(TMessage& m) {
+  // Without double clicks the second press of a double click is an ordinary press.
+  m.Msg = WM_LBUTTONDOWN;
+  const TPoint p = LParamToPoint(m.LParam);
+  if (TControl* child = ControlAtPos(p, false)) {
+    m.Result = child->Perform(m.Msg, m.WParam, PointToLParam({p.x - child->Left(), p.y - child->Top()}));
+    return;
+  }
+  SetControlState(ControlState() + csLButtonDown);
+  // The class library starts its automatic drag inside the press handling; the bar drags its
+  // buttons its own way, so the press is handled as if the drag were manual.
+  const std::shared_ptr<bool> alive = alive_;
+  SetDragMode(dmManual);
+  struct AutomaticAgain {
+    TnbSideBar* bar;
+    std::shared_ptr<bool> alive;
+    ~AutomaticAgain() {
+      if (*alive) bar->SetDragMode(dmAutomatic);
+    }
+  } again{this, alive};
+  Dispatch(m);
+}
+
+void TnbSideBar::CMColorChanged(TMessage& m) {
+  Inherited(m);
+  RecreateWnd();
+}
+
+void TnbSideBar::CMCtl3DChanged(TMessage& m) {
+  // Only a single border changes with the 3D look (flat line or client edge).
+  if (borderStyle_ == bsSingle) RecreateWnd();
+  Inherited(m);
+}
+
+void TnbSideBar::CMSysColorChange(TMessage& m) {
+  Inherited(m);
+  if (ComponentState().Contains(csLoading)) return;
+  // The window's own handling of the new system colours.
+  m.Msg = WM_SYSCOLORCHANGE;
+  DefaultHandler(m);
+}
