@@ -171,7 +171,13 @@ bool TControlActionLink::IsCaptionLinked() const {
 bool TControlActionLink::IsEnabledLinked() const {
   return CustomAction() && client_->Enabled() == CustomAction()->Enabled();
 }
+bool TControlActionLink::IsCheckedLinked() const {
+  return CustomAction() && client_->GetLinkedChecked() == CustomAction()->Checked();
+}
 bool TControlActionLink::IsHintLinked() const { return CustomAction() && client_->Hint() == CustomAction()->Hint(); }
+bool TControlActionLink::IsShortCutLinked() const {
+  return CustomAction() && client_->GetLinkedShortCut() == CustomAction()->ShortCut();
+}
 bool TControlActionLink::IsVisibleLinked() const {
   return CustomAction() && client_->Visible() == CustomAction()->Visible();
 }
@@ -185,8 +191,14 @@ void TControlActionLink::SetCaption(const String& v) {
 void TControlActionLink::SetEnabled(bool v) {
   if (IsEnabledLinked()) client_->SetEnabled(v);
 }
+void TControlActionLink::SetChecked(bool v) {
+  if (IsCheckedLinked()) client_->SetLinkedChecked(v);
+}
 void TControlActionLink::SetHint(const String& v) {
   if (IsHintLinked()) client_->SetHint(v);
+}
+void TControlActionLink::SetShortCut(TShortCut v) {
+  if (IsShortCutLinked()) client_->SetLinkedShortCut(v);
 }
 void TControlActionLink::SetVisible(bool v) {
   if (IsVisibleLinked()) client_->SetVisible(v);
@@ -196,13 +208,7 @@ void TControlActionLink::SetOnExecute(const TNotifyEvent& v) {
 }
 
 void TControlActionLink::ActionAssigned() {
-  if (TCustomAction* action = CustomAction()) {
-    client_->SetCaption(action->Caption());
-    client_->SetEnabled(action->Enabled());
-    client_->SetHint(action->Hint());
-    client_->SetVisible(action->Visible());
-  }
-  if (!client_->OnClick) client_->OnClick = Action()->OnExecute;
+  client_->ActionChange(Action(), client_->ComponentState().Contains(csLoading));
 }
 
 void TBasicAction::Publish() {

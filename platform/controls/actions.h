@@ -190,20 +190,25 @@ class TActionList : public TCustomActionList {
   using TCustomActionList::TCustomActionList;
 };
 
-// A control's link to an action: the control shows the action's caption, enabled state, hint
-// and visibility while they still match, and its OnClick follows OnExecute while the two are
-// the same event (same target and method).
+// A control's link to an action, created by the control when an action is assigned: the
+// control shows the action's caption, enabled and checked state, hint, shortcut and visibility
+// while they still match, and its OnClick follows OnExecute while the two are the same event
+// (same target and method).
 class TControlActionLink : public TBasicActionLink {
  public:
   explicit TControlActionLink(TControl* client) : client_(client) {}
   bool IsCaptionLinked() const;
   bool IsEnabledLinked() const;
+  bool IsCheckedLinked() const;
   bool IsHintLinked() const;
+  bool IsShortCutLinked() const;
   bool IsVisibleLinked() const;
   bool IsOnExecuteLinked() const;
   void SetCaption(const String& v) override;
   void SetEnabled(bool v) override;
+  void SetChecked(bool v) override;
   void SetHint(const String& v) override;
+  void SetShortCut(TShortCut v) override;
   void SetVisible(bool v) override;
   void SetOnExecute(const TNotifyEvent& v) override;
 

@@ -4,6 +4,7 @@
 
 #include "platform/controls/control_drag.h"
 #include "platform/controls/custom_control.h"
+#include "platform/controls/form_menu_bar.h"
 #include "platform/controls/forms.h"
 #include "platform/controls/hint_window.h"
 #include "platform/controls/screen.h"
@@ -83,6 +84,30 @@ bool TApplication::IsKeyMsg(MSG& msg) {
   return control && control->Perform(CN_BASE + msg.message, msg.wParam, msg.lParam) != 0;
 }
 
+namespace {
+
+// The menu bar of the form a message's window is on.
+TFormMenuBar* MenuBarOf(HWND h) {
+  TWinControl* control = nullptr;
+  for (; h && !control; h = GetParent(h)) control = FindControl(h);
+  TCustomForm* form = control ? GetParentForm(control) : nullptr;
+  return form ? form->MenuBar() : nullptr;
+}
+
+}  // namespace
+
+bool TApplication::IsMenuKey(MSG& msg) {
+  if (msg.message < WM_KEYFIRST || msg.message > WM_KEYLAST) return false;
+  TFormMenuBar* bar = MenuBarOf(msg.hwnd);
+  return bar && bar->PreviewKey(msg);
+}
+
+bool TApplication::IsMenuChar(MSG& msg) {
+  if (msg.message != WM_SYSCHAR) return false;
+  TFormMenuBar* bar = MenuBarOf(msg.hwnd);
+  return bar && bar->SysChar(static_cast<char16_t>(msg.wParam));
+}
+
 bool TApplication::ProcessMessage(MSG& msg) {
   try {
     bool handled = false;
@@ -93,7 +118,7 @@ bool TApplication::ProcessMessage(MSG& msg) {
       handled = true;
     }
     TrackMouse(msg);
-    if (!handled && !IsKeyMsg(msg)) DispatchMessage(msg);
+    if (!handled && !IsMenuKey(msg) && !IsKeyMsg(msg) && !IsMenuChar(msg)) DispatchMessage(msg);
   } catch (...) {
     HandleException(this);
   }
@@ -117,6 +142,7 @@ void TApplication::Idle() {
   bool done = true;
   try {
     OnIdle.Call(this, done);
+    if (done) DoActionIdle();
   } catch (...) {
     HandleException(this);
   }
@@ -124,6 +150,14 @@ void TApplication::Idle() {
   int64_t wait = MsUntilNextTimer();
   // Without timers, wake up now and then so that a loop waiting on a flag sees it.
   Backend().ProcessEvents(wait < 0 ? 50 : static_cast<int>(std::min<int64_t>(wait, 50)));
+}
+
+void TApplication::DoActionIdle() {
+  if (!Screen) return;
+  for (int i = 0; i < Screen->FormCount(); ++i) {
+    TCustomForm* form = Screen->Forms(i);
+    if (form->HandleAllocated() && IsWindowVisible(form->Handle()) && IsWindowEnabled(form->Handle())) form->UpdateActions();
+  }
 }
 
 void TApplication::HandleMessage() {

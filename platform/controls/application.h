@@ -90,7 +90,12 @@ class TApplication : public TComponent {
  private:
   bool ProcessMessage(MSG& msg);
   bool IsKeyMsg(MSG& msg);
+  // Keys that work the menu bar of the form they are for, before and after its controls.
+  bool IsMenuKey(MSG& msg);
+  bool IsMenuChar(MSG& msg);
   void Idle();
+  // Brings the actions of every visible, enabled form up to date.
+  void DoActionIdle();
   void TrackMouse(const MSG& msg);
   // Finds the control under the pointer again (the pointer may have left our windows).
   void UpdateMouseControl();

@@ -2,6 +2,7 @@
 #include "platform/controls/scope_guards.h"
 
 #include "platform/classes/properties.h"
+#include "platform/controls/actions.h"
 #include "platform/controls/forms.h"
 #include "platform/controls/popup_source.h"
 #include "platform/controls/application.h"
@@ -67,6 +68,7 @@ TControl::TControl(TComponent* owner)
 TControl::~TControl() {
   Destroying();
   ForgetDragControl(this);
+  SetAction(nullptr);
   if (CaptureControlRef() == this) SetCaptureControl(nullptr);
   if (popupMenu_) popupMenu_->RemoveFreeNotification(this);
   if (parent_) parent_->RemoveControl(this);
@@ -259,7 +261,43 @@ void TControl::SetPopupMenu(TComponent* menu) {
 
 void TControl::Notification(TComponent* component, TOperation operation) {
   TComponent::Notification(component, operation);
-  if (operation == opRemove && component == popupMenu_) popupMenu_ = nullptr;
+  if (operation != opRemove) return;
+  if (component == popupMenu_) popupMenu_ = nullptr;
+  // A freed action has already let go of its links by the time its owner's notice arrives.
+  if (actionLink_ && (component == actionLink_->Action() || !actionLink_->Action())) actionLink_.reset();
+}
+
+TBasicAction* TControl::Action() const { return actionLink_ ? actionLink_->Action() : nullptr; }
+
+void TControl::SetAction(TBasicAction* action) {
+  if (action == Action()) return;
+  if (TBasicAction* old = Action()) old->RemoveFreeNotification(this);
+  if (!action) {
+    actionLink_.reset();
+    return;
+  }
+  if (!actionLink_) actionLink_ = CreateActionLink();
+  actionLink_->SetAction(action);
+  action->FreeNotification(this);
+}
+
+std::unique_ptr<TControlActionLink> TControl::CreateActionLink() { return std::make_unique<TControlActionLink>(this); }
+
+void TControl::ActionChange(TObject* sender, bool checkDefaults) {
+  auto* action = dynamic_cast<TCustomAction*>(sender);
+  if (action) {
+    if (!checkDefaults || Caption().empty() || Caption() == Name()) SetCaption(action->Caption());
+    if (!checkDefaults || enabled_) SetEnabled(action->Enabled());
+    if (!checkDefaults || hint_.empty()) SetHint(action->Hint());
+    if (!checkDefaults || visible_) SetVisible(action->Visible());
+    if (!checkDefaults || !GetLinkedChecked()) SetLinkedChecked(action->Checked());
+    if (!checkDefaults || GetLinkedShortCut() == scNone) SetLinkedShortCut(action->ShortCut());
+  }
+  if (auto* basic = dynamic_cast<TBasicAction*>(sender); basic && (!checkDefaults || !OnClick)) OnClick = basic->OnExecute;
+}
+
+void TControl::InitiateAction() {
+  if (actionLink_) actionLink_->Update();
 }
 
 bool TControl::MouseCapture() { return GetCaptureControl() == this; }
@@ -312,7 +350,16 @@ void TControl::SendToBack() {
   if (parent_) parent_->SetChildZOrder(this, false);
 }
 
-void TControl::Click() { OnClick.Call(this); }
+// The control's own handler runs; while OnClick is still the action's handler, the action runs
+// through the link instead, so that it updates first and knows which control ran it.
+void TControl::Click() {
+  bool ownHandler = OnClick && !(actionLink_ && actionLink_->IsOnExecuteLinked());
+  // The handler runs from a copy: it may free this control, and with it OnClick.
+  TNotifyEvent handler = OnClick;
+  if (ownHandler) handler(this);
+  else if (actionLink_) actionLink_->Execute(this);
+  else handler.Call(this);
+}
 void TControl::DblClick() { OnDblClick.Call(this); }
 
 void TControl::MouseDown(TMouseButton button, TShiftState shift, int x, int y) {

@@ -7,13 +7,16 @@
 #include "platform/classes/component.h"
 #include "platform/controls/control_drag.h"
 #include "platform/controls/control_types.h"
+#include "platform/controls/shortcuts.h"
 #include "platform/graphics/colors.h"
 #include "platform/graphics/gdi_handles.h"
 #include "platform/windows/messages.h"
 #include "platform/windows/utility_window.h"
 
 class TFont;
+class TBasicAction;
 class TControl;
+class TControlActionLink;
 class TWinControl;
 class TCustomForm;
 
@@ -141,6 +144,15 @@ class TControl : public TComponent {
   virtual void Click();
   virtual void DblClick();
 
+  // The action this control runs when clicked and whose caption, enabled state, hint,
+  // visibility, checked state, shortcut and handler it shows while they still match the
+  // action's. Assigning one creates the control's action link; a freed action unlinks itself.
+  TBasicAction* Action() const;
+  void SetAction(TBasicAction* action);
+  TControlActionLink* ActionLink() const { return actionLink_.get(); }
+  // Asks the linked action to bring its state up to date (idle processing calls this).
+  virtual void InitiateAction();
+
   // The class library's drag: dmAutomatic starts one when the left button goes down.
   TDragMode DragMode() const { return dragMode_; }
   void SetDragMode(TDragMode v) { dragMode_ = v; }
@@ -185,6 +197,18 @@ class TControl : public TComponent {
   virtual void DragOver(TObject* source, int x, int y, TDragState state, bool& accept);
   virtual void DragDrop(TObject* source, int x, int y);
   virtual void VisibleChanging() {}
+  // The link a newly assigned action gets; a control that shows more of an action links with
+  // a richer one.
+  virtual std::unique_ptr<TControlActionLink> CreateActionLink();
+  // Takes the values of `sender` (an action); while loading, only those still at their
+  // defaults, so that values read from the stream win.
+  virtual void ActionChange(TObject* sender, bool checkDefaults);
+  // The checked state and shortcut this control shows, for controls that have them; a plain
+  // control has neither and ignores what its action says.
+  virtual bool GetLinkedChecked() const { return false; }
+  virtual void SetLinkedChecked(bool) {}
+  virtual TShortCut GetLinkedShortCut() const { return scNone; }
+  virtual void SetLinkedShortCut(TShortCut) {}
   void Notification(TComponent* component, TOperation operation) override;
   // Tells the parent that this control's size or alignment changed.
   void RequestAlign();
@@ -222,6 +246,8 @@ class TControl : public TComponent {
 
  private:
   friend class TWinControl;
+  friend class TControlActionLink;
+  std::unique_ptr<TControlActionLink> actionLink_;
   TAlign align_ = alNone;
   TAnchors anchors_ = {akLeft, akTop};
   TRect anchorMargins_;  // distances to the parent's edges when the anchors were last fixed

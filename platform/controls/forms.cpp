@@ -5,13 +5,14 @@
 
 #include "platform/classes/properties.h"
 #include "platform/controls/application.h"
+#include "platform/controls/form_menu_bar.h"
 #include "platform/controls/popup_source.h"
 #include "platform/controls/screen.h"
 #include "platform/windows/focus.h"
 #include "platform/windows/painting.h"
 #include "platform/windows/system_metrics.h"
 
-TCustomForm::TCustomForm(TComponent* owner) : TCustomControl(owner) {
+TCustomForm::TCustomForm(TComponent* owner) : TCustomControl(owner), menuBar_(std::make_unique<TFormMenuBar>(this)) {
   SetVisibleQuietly(false);
   controlStyle_ = {csAcceptsControls, csCaptureMouse, csClickEvents, csSetCaption, csDoubleClicks};
   SetBoundsQuietly(0, 0, 320, 240);
@@ -22,6 +23,7 @@ TCustomForm::TCustomForm(TComponent* owner) : TCustomControl(owner) {
 TCustomForm::~TCustomForm() {
   Destroying();
   OnDestroy.Call(this);
+  SetMenu(nullptr);
   if (Screen) Screen->RemoveForm(this);
   if (Application && Application->MainForm() == this) Application->SetMainForm(nullptr);
 }
@@ -36,6 +38,13 @@ const TMessageMap& TCustomForm::ClassMessages() {
     m.On(CM_VISIBLECHANGED, &TCustomForm::CMVisibleChanged);
     m.On(CM_RELEASE, &TCustomForm::CMRelease);
     m.On(CM_TEXTCHANGED, &TCustomForm::CMTextChanged);
+    m.On(WM_NCCALCSIZE, &TCustomForm::WMNCCalcSize);
+    m.On(WM_NCPAINT, &TCustomForm::WMNCPaint);
+    m.On(WM_NCHITTEST, &TCustomForm::WMNCHitTest);
+    m.On(WM_NCMOUSEMOVE, &TCustomForm::WMNCMouseMove);
+    m.On(WM_NCLBUTTONDOWN, &TCustomForm::WMNCLButtonDown);
+    m.On(CM_MOUSEENTER, &TCustomForm::CMMouseEnterLeave);
+    m.On(CM_MOUSELEAVE, &TCustomForm::CMMouseEnterLeave);
     return m;
   }();
   return map;
@@ -106,14 +115,26 @@ void TCustomForm::ApplyWindowState() {
 }
 
 void TCustomForm::SetMenu(TComponent* menu) {
-  if (menu_) menu_->RemoveFreeNotification(this);
+  if (menu == menu_) return;
+  TComponent* old = menu_;
+  if (old) old->RemoveFreeNotification(this);
   menu_ = menu;
   if (menu_) menu_->FreeNotification(this);
+  MenuReplaced(old);
+}
+
+// The bar follows the menu and the client area makes room for it, or takes the room back.
+void TCustomForm::MenuReplaced(TComponent* old) {
+  menuBar_->MenuChanged(dynamic_cast<TMainMenu*>(old));
+  if (HandleAllocated() && !ComponentState().Contains(csDestroying))
+    SetWindowPos(Handle(), nullptr, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_FRAMECHANGED);
 }
 
 void TCustomForm::Notification(TComponent* component, TOperation operation) {
   TCustomControl::Notification(component, operation);
-  if (operation == opRemove && component == menu_) menu_ = nullptr;
+  if (operation != opRemove || component != menu_) return;
+  menu_ = nullptr;
+  MenuReplaced(nullptr);
 }
 
 void TCustomForm::PlaceOnScreen() {

@@ -1,6 +1,10 @@
 #pragma once
 
+#include <memory>
+
 #include "platform/controls/custom_control.h"
+
+class TFormMenuBar;
 
 enum TFormBorderStyle : uint8_t { bsNone, bsSingle, bsSizeable, bsDialog, bsToolWindow, bsSizeToolWin };
 DECLARE_ENUM_NAMES(TFormBorderStyle, "bsNone", "bsSingle", "bsSizeable", "bsDialog", "bsToolWindow", "bsSizeToolWin")
@@ -50,9 +54,14 @@ class TCustomForm : public TCustomControl {
   bool KeyPreview() const { return keyPreview_; }
   void SetKeyPreview(bool v) { keyPreview_ = v; }
   TFormState FormState() const { return formState_; }
-  // The menu bar component (a pointer; menus draw themselves).
+  // The menu bar component (a pointer the form does not own). A main menu shows as a menu bar
+  // in the non-client area, and its items' shortcuts work wherever the focus is on the form.
   TComponent* Menu() const { return menu_; }
   void SetMenu(TComponent* menu);
+  TFormMenuBar* MenuBar() const { return menuBar_.get(); }
+  // Brings the actions of the form, its main menu's titles, its visible controls and its
+  // action lists up to date (the application does this when idle).
+  void UpdateActions();
   // Multiple-document forms are not used by the client: there is never an active child.
   TCustomForm* ActiveMDIChild() const { return nullptr; }
 
@@ -112,12 +121,19 @@ class TCustomForm : public TCustomControl {
   void CMVisibleChanged(TMessage& m);
   void CMRelease(TMessage& m);
   void CMTextChanged(TMessage& m);
+  void WMNCCalcSize(TMessage& m);
+  void WMNCPaint(TMessage& m);
+  void WMNCHitTest(TMessage& m);
+  void WMNCMouseMove(TMessage& m);
+  void WMNCLButtonDown(TMessage& m);
+  void CMMouseEnterLeave(TMessage& m);
 
  private:
   void PlaceOnScreen();
   void ApplyWindowState();
   void SendEnterExit(TWinControl* from, TWinControl* to);
   void CloseModal();
+  void MenuReplaced(TComponent* old);
 
   TFormBorderStyle borderStyle_ = bsSizeable;
   TBorderIcons borderIcons_ = {biSystemMenu, biMinimize, biMaximize};
@@ -128,6 +144,7 @@ class TCustomForm : public TCustomControl {
   bool autoScroll_ = true;
   TFormState formState_;
   TComponent* menu_ = nullptr;
+  std::unique_ptr<TFormMenuBar> menuBar_;
   TWinControl* activeControl_ = nullptr;
   bool active_ = false;
   TModalResult modalResult_ = mrNone;

@@ -148,16 +148,24 @@ void TMenuItem::SetAction(TBasicAction* action) {
 
 void TMenuItem::Notification(TComponent* component, TOperation operation) {
   TComponent::Notification(component, operation);
-  if (operation == opRemove && actionLink_ && component == actionLink_->Action()) actionLink_.reset();
+  // A freed action has already let go of its links by the time its notice arrives.
+  if (operation == opRemove && actionLink_ && (component == actionLink_->Action() || !actionLink_->Action()))
+    actionLink_.reset();
 }
 
 void TMenuItem::Click() {
   if (!enabled_) return;
   if (autoCheck_ && !(radioItem_ && checked_)) SetChecked(!checked_);
   bool ownHandler = OnClick && !(actionLink_ && actionLink_->IsOnExecuteLinked());
-  if (ownHandler) OnClick(this);
+  // The handler runs from a copy: it may free this item, and with it OnClick.
+  TNotifyEvent handler = OnClick;
+  if (ownHandler) handler(this);
   else if (actionLink_) actionLink_->Execute(this);
-  else OnClick.Call(this);
+  else handler.Call(this);
+}
+
+void TMenuItem::InitiateAction() {
+  if (actionLink_) actionLink_->Update();
 }
 
 void TMenuItem::Publish() {

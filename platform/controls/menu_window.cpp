@@ -27,6 +27,12 @@ TMenuWindow::TMenuWindow(TPopupMenu* menu, TMenuItem* parent, int level)
   SetColor(clMenu);
 }
 
+void TMenuWindow::SetParentItem(TMenuItem* parent) {
+  parent_ = parent;
+  selected_ = -1;
+  rows_.clear();
+}
+
 const TMessageMap& TMenuWindow::ClassMessages() {
   static const TMessageMap map = [] {
     TMessageMap m(&TCustomControl::ClassMessages());
@@ -143,13 +149,16 @@ bool TMenuWindow::HandleKey(uint16_t key) {
     case VK_UP: Select(NextSelectable(selected_ < 0 ? parent_->Count() : selected_, -1)); return true;
     case VK_HOME: Select(NextSelectable(-1, 1)); return true;
     case VK_END: Select(NextSelectable(parent_->Count(), -1)); return true;
-    case VK_RIGHT: OpenSubmenu(true); return true;
+    case VK_RIGHT:
+      if (!OpenSubmenu(true)) menu_->PassKeyToBar(key);
+      return true;
     case VK_LEFT:
       if (level_ > 0) menu_->CloseLevelsFrom(level_);
+      else menu_->PassKeyToBar(key);
       return true;
     case VK_ESCAPE:
       if (level_ > 0) menu_->CloseLevelsFrom(level_);
-      else menu_->CloseMenu();
+      else if (!menu_->PassKeyToBar(key)) menu_->CloseMenu();
       return true;
     case VK_RETURN:
       if (selected_ >= 0) Activate(selected_);

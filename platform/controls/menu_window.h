@@ -17,6 +17,8 @@ class TMenuWindow : public TCustomControl {
   TMenuWindow(TPopupMenu* menu, TMenuItem* parent, int level);
 
   TMenuItem* ParentItem() const { return parent_; }
+  // Shows the sub-items of another item from now on (measure again before showing).
+  void SetParentItem(TMenuItem* parent);
   int Level() const { return level_; }
   // The highlighted item (an index into the parent's items), -1 for none.
   int Selected() const { return selected_; }

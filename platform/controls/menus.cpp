@@ -38,7 +38,15 @@ TMainMenu::TMainMenu(TComponent* owner) : TMenu(owner), dropper_(std::make_uniqu
 
 TMainMenu::~TMainMenu() {
   Destroying();
+  dropper_->barHost_ = nullptr;
   dropper_.reset();
+}
+
+void TMainMenu::SetBarHost(IMenuBarHost* host) { dropper_->barHost_ = host; }
+
+bool TMainMenu::IsShortCut(TMessage& key) {
+  if (key.Msg != WM_KEYDOWN && key.Msg != WM_SYSKEYDOWN) return false;
+  return IsShortCut(static_cast<uint16_t>(key.WParam), KeyDataToShiftState(key.LParam));
 }
 
 void TMainMenu::PopupSubmenu(int index, int x, int y) { dropper_->PopupItems(Items()->Items(index), x, y); }
@@ -96,7 +104,9 @@ TMenuWindow* TPopupMenu::OpenLevel(TMenuItem* parent, TPoint screen, int level) 
   CloseLevelsFrom(level);
   if (static_cast<int>(levels_.size()) <= level) levels_.resize(static_cast<size_t>(level) + 1);
   auto& slot = levels_[static_cast<size_t>(level)];
-  if (!slot || slot->ParentItem() != parent) slot = std::make_unique<TMenuWindow>(this, parent, level);
+  // A level's window is reused, never replaced: the call may come from that very window.
+  if (!slot) slot = std::make_unique<TMenuWindow>(this, parent, level);
+  else slot->SetParentItem(parent);
   TMenuWindow* w = slot.get();
   w->Measure();
   TRect work = WorkArea();
@@ -125,7 +135,10 @@ void TPopupMenu::CloseMenu() {
   HWND back = focusBefore_;
   focusBefore_ = nullptr;
   if (root && GetFocus() == root) ::SetFocus(IsWindow(back) ? back : nullptr);
+  if (barHost_) barHost_->SubmenuClosed();
 }
+
+bool TPopupMenu::PassKeyToBar(uint16_t key) { return barHost_ && barHost_->SubmenuKey(key); }
 
 void TPopupMenu::Choose(TMenuItem* item) {
   CloseMenu();

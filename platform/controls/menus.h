@@ -92,8 +92,11 @@ class TMenuItem : public TComponent {
   // The sub-item whose ShortCut is `shortCut`, at any depth, or nullptr.
   TMenuItem* FindShortCut(TShortCut shortCut);
 
-  // Runs the item: its own OnClick, or its action's when OnClick is the action's handler.
+  // Runs the item: its own OnClick, or its action's when OnClick is the action's handler. The
+  // handler may free the item or its menu.
   virtual void Click();
+  // Asks the linked action to bring its state up to date (idle processing calls this).
+  void InitiateAction();
 
   TNotifyEvent OnClick;
   TMenuDrawItemEvent OnDrawItem;
@@ -152,9 +155,21 @@ class TMenu : public TComponent {
 
 class TPopupMenu;
 
+// What the bar that shows a main menu hears from the pop-up of its open title.
+class IMenuBarHost {
+ public:
+  virtual ~IMenuBarHost() = default;
+  // A key the pop-up leaves to the bar (Left and Escape on its first level, Right on an item
+  // without sub-items); answers whether the bar took it.
+  virtual bool SubmenuKey(uint16_t key) = 0;
+  // The pop-up closed, by a choice, Escape or a press elsewhere.
+  virtual void SubmenuClosed() = 0;
+};
+
 // The menu of a form's menu bar; whoever draws the bar opens a title's submenu with
-// PopupSubmenu, as a pop-up menu under the title.
-class TMainMenu : public TMenu {
+// PopupSubmenu, as a pop-up menu under the title. Its items' shortcuts work wherever the
+// focus is on the form.
+class TMainMenu : public TMenu, public IShortCutSource {
   DECLARE_CLASS(TMainMenu, TMenu)
  public:
   explicit TMainMenu(TComponent* owner);
@@ -164,6 +179,11 @@ class TMainMenu : public TMenu {
   void PopupSubmenu(int index, int x, int y);
   bool IsSubmenuOpen() const;
   TPopupMenu* SubmenuPopup() const { return dropper_.get(); }
+  // The bar drawing this menu (nullptr: none); it is told about keys and closing.
+  void SetBarHost(IMenuBarHost* host);
+  using TMenu::IsShortCut;
+  // A WM_KEYDOWN or WM_SYSKEYDOWN that is an enabled item's shortcut runs the item.
+  bool IsShortCut(TMessage& key) override;
 
  private:
   std::unique_ptr<TPopupMenu> dropper_;
@@ -196,6 +216,8 @@ class TPopupMenu : public TMenu, public IPopupSource {
   void SetPopupComponent(TComponent* c);
   // The window of open level `level` (0: the menu itself), or nullptr.
   TMenuWindow* LevelWindow(int level) const;
+  // Offers a key the open levels do not use to the menu bar this pop-up drops from.
+  bool PassKeyToBar(uint16_t key);
 
   TNotifyEvent OnPopup;
 
@@ -204,6 +226,7 @@ class TPopupMenu : public TMenu, public IPopupSource {
 
  private:
   friend class TMenuWindow;
+  friend class TMainMenu;
   TMenuWindow* OpenLevel(TMenuItem* parent, TPoint screen, int level);
   void CloseLevelsFrom(int level);
   void Choose(TMenuItem* item);
@@ -211,6 +234,7 @@ class TPopupMenu : public TMenu, public IPopupSource {
   std::vector<std::unique_ptr<TMenuWindow>> levels_;
   int openLevels_ = 0;
   HWND focusBefore_ = nullptr;
+  IMenuBarHost* barHost_ = nullptr;
   TPopupAlignment alignment_ = paLeft;
   TComponent* popupComponent_ = nullptr;
 };

@@ -1,0 +1,97 @@
+// A handler that frees the menu it runs from (or its own item) must leave nothing behind that
+// touches freed memory; these run under AddressSanitizer.
+#include "platform/controls/menu_window.h"
+#include "platform/controls/menus.h"
+#include "tests/controls/std_control_fixture.h"
+
+namespace {
+
+class MenuLifetimeTest : public StdControlTest {
+ protected:
+  void SetUp() override {
+    StdControlTest::SetUp();
+    menu = new TPopupMenu(form_);
+    keep = AddItem(menu->Items(), "&Keep");
+    drop = AddItem(menu->Items(), "&Drop");
+  }
+  TMenuItem* AddItem(TMenuItem* parent, const char* caption) {
+    auto* item = new TMenuItem(form_);
+    item->SetCaption(caption);
+    parent->Add(item);
+    return item;
+  }
+  // A handler that frees `victim` and then still uses what it captured.
+  void FreeOnClick(TMenuItem* item, TComponent* victim) {
+    String note = "freed " + item->Caption();
+    item->OnClick.Bind(nullptr, "FreeIt", [this, victim, note](TObject*) {
+      delete victim;
+      log += note + ";";
+    });
+  }
+  void ClickItem(TPopupMenu* popup, int index) {
+    TMenuWindow* w = popup->LevelWindow(0);
+    TRect r = w->ItemRect(index);
+    TPoint p{r.Left + 5, r.Top + r.Height() / 2};
+    w->Perform(WM_MOUSEMOVE, 0, PointToLParam(p));
+    w->Perform(WM_LBUTTONUP, 0, PointToLParam(p));
+  }
+  TPopupMenu* menu = nullptr;
+  TMenuItem *keep = nullptr, *drop = nullptr;
+  String log;
+};
+
+TEST_F(MenuLifetimeTest, AClickedItemMayFreeItsPopupMenu) {
+  FreeOnClick(drop, menu);
+  menu->Popup(200, 150);
+  ClickItem(menu, 1);
+  EXPECT_EQ(log, "freed &Drop;");
+  Application->ProcessMessages();
+  EXPECT_EQ(GetCapture(), nullptr);
+}
+
+TEST_F(MenuLifetimeTest, EnterOnAnItemMayFreeTheItem) {
+  FreeOnClick(drop, drop);
+  menu->Popup(200, 150);
+  TMenuWindow* w = menu->LevelWindow(0);
+  w->Perform(WM_KEYDOWN, VK_END, 1);
+  w->Perform(WM_KEYDOWN, VK_RETURN, 1);
+  EXPECT_EQ(log, "freed &Drop;");
+  EXPECT_EQ(menu->Items()->Count(), 1);
+  menu->Popup(200, 150);  // the menu still works without the item
+  EXPECT_EQ(menu->LevelWindow(0)->ItemRect(1), TRect());
+  menu->CloseMenu();
+}
+
+TEST_F(MenuLifetimeTest, AnAcceleratorMayFreeThePopupMenu) {
+  FreeOnClick(drop, menu);
+  menu->Popup(200, 150);
+  menu->LevelWindow(0)->Perform(WM_CHAR, 'd', 1);
+  EXPECT_EQ(log, "freed &Drop;");
+  Application->ProcessMessages();
+}
+
+TEST_F(MenuLifetimeTest, AMainMenuItemMayFreeItsMainMenu) {
+  auto* mainMenu = new TMainMenu(form_);
+  TMenuItem* title = AddItem(mainMenu->Items(), "&File");
+  TMenuItem* quit = AddItem(title, "&Quit");
+  form_->SetMenu(mainMenu);
+  FreeOnClick(quit, mainMenu);
+  mainMenu->PopupSubmenu(0, 100, 100);
+  ClickItem(mainMenu->SubmenuPopup(), 0);
+  EXPECT_EQ(log, "freed &Quit;");
+  EXPECT_EQ(form_->Menu(), nullptr);
+  Application->ProcessMessages();
+}
+
+TEST_F(MenuLifetimeTest, AControlClickMayFreeTheControl) {
+  auto* panel = Make<TCustomControl>(Bounds(10, 10, 60, 30));
+  String note = "gone";
+  panel->OnClick.Bind(nullptr, "FreeIt", [this, panel, note](TObject*) {
+    delete panel;
+    log += note + ";";
+  });
+  panel->Click();
+  EXPECT_EQ(log, "gone;");
+}
+
+}  // namespace
