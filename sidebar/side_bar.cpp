@@ -103,6 +103,14 @@ void TnbSideBar::Publish() {
   p.Event("OnAfterChangeStyle", &B::OnAfterChangeStyle);
   p.Event("OnEditorContextPopup", &B::OnEditorContextPopup);
   p.Event("OnDragAllowed", &B::OnDragAllowed);
+  // The bar's drag events replace the class library's ones of the same names.
+  p.Event("OnDragOver", &B::OnDragOver);
+  p.Event("OnDragEnter", &B::OnDragEnter);
+  p.Event("OnDragDrop", &B::OnDragDrop);
+  // The close bar's caption is drawn by its private header; its hooks are the bar's.
+  p.Event("OnDrawCloseHeader", [](B* b) -> TnbEventDrawHeader& { return b->CloseButton()->Header()->OnDrawHeaderButton; });
+  p.Event("OnAfterDrawCloseHeader",
+          [](B* b) -> TnbEventDrawHeader& { return b->CloseButton()->Header()->OnAfterDrawHeaderButton; });
 }
 
 // ---- headers ---------------------------------------------------------------------------------

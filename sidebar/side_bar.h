@@ -276,6 +276,7 @@ class TnbSideBar : public TCustomControl {
   void CNNotify(TMessage& m);
   void CMDrag(TMessage& m);
   void WMLButtonDown(TMessage& m);
+  void WMSetCursor(TMessage& m);
   // A press on the bar itself, with the class library's automatic drag kept out of it.
   void PressWithoutAutoDrag(TMessage& m);
 

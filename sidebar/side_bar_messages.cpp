@@ -26,6 +26,7 @@ const TMessageMap& TnbSideBar::ClassMessages() {
     m.On(CM_SYSCOLORCHANGE, &TnbSideBar::CMSysColorChange);
     m.On(CM_DRAG, &TnbSideBar::CMDrag);
     m.On(WM_LBUTTONDOWN, &TnbSideBar::WMLButtonDown);
+    m.On(WM_SETCURSOR, &TnbSideBar::WMSetCursor);
     for (UINT msg : {CM_BORDERCHANGED, CM_ENABLEDCHANGED, CM_FONTCHANGED, CM_TEXTCHANGED})
       m.On(msg, &TnbSideBar::CMRepaint);
     return m;

@@ -1,3 +1,6 @@
+#include "platform/controls/application.h"
+#include "platform/controls/screen.h"
+#include "platform/windows/cursors.h"
 #include "platform/windows/messages.h"
 #include "platform/windows/window_styles.h"
 #include "sidebar/side_bar.h"
@@ -67,4 +70,18 @@ void TnbSideBar::CMSysColorChange(TMessage& m) {
   // The window's own handling of the new system colours.
   m.Msg = WM_SYSCOLORCHANGE;
   DefaultHandler(m);
+}
+
+void TnbSideBar::WMSetCursor(TMessage& m) {
+  // The button under the mouse shows its own pointer, through the window's cursor request
+  // rather than the screen-wide cursor, so a cursor the program set for the whole screen
+  // (an hourglass while it works) is never overwritten by moving over the bar.
+  const bool client = LoSigned(m.LParam) == HTCLIENT && reinterpret_cast<HWND>(m.WParam) == Handle();
+  if (client && Screen != nullptr && Screen->Cursor() == crDefault && hotButton_ != nullptr &&
+      hotButton_->Cursor() != crDefault) {
+    ::SetCursor(Screen->Cursors(hotButton_->Cursor()));
+    m.Result = 1;
+    return;
+  }
+  Inherited(m);
 }

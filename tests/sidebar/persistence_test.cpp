@@ -2,6 +2,7 @@
 
 #include <filesystem>
 
+#include "platform/classes/properties.h"
 #include "platform/core/streams.h"
 #include "platform/windows/messages.h"
 #include "tests/sidebar/sidebar_fixture.h"
@@ -112,4 +113,24 @@ TEST_F(PersistenceTest, FilesHoldExactlyTheStream) {
   EXPECT_EQ(other->HeaderCount(), 1);
   EXPECT_THROW(other->LoadFromFile(path + ".missing"), EStreamError);
   EXPECT_EQ(other->HeaderCount(), 1);
+}
+
+TEST_F(PersistenceTest, DragAndCloseBarEventsAreTheBarsOwn) {
+  const TPropInfo* drop = GetPropInfo(bar_, "OnDragDrop");
+  ASSERT_NE(drop, nullptr);
+  EXPECT_EQ(*drop->EventSignature, typeid(TnbEventDragDrop::Signature));
+  EXPECT_EQ(drop->GetEvent(bar_), &bar_->OnDragDrop);
+  const TPropInfo* over = GetPropInfo(bar_, "OnDragOver");
+  ASSERT_NE(over, nullptr);
+  EXPECT_EQ(over->GetEvent(bar_), &bar_->OnDragOver);
+  const TPropInfo* enter = GetPropInfo(bar_, "OnDragEnter");
+  ASSERT_NE(enter, nullptr);
+  EXPECT_EQ(enter->GetEvent(bar_), &bar_->OnDragEnter);
+  TnbHeader* close = bar_->CloseButton()->Header();
+  const TPropInfo* draw = GetPropInfo(bar_, "OnDrawCloseHeader");
+  ASSERT_NE(draw, nullptr);
+  EXPECT_EQ(draw->GetEvent(bar_), &close->OnDrawHeaderButton);
+  const TPropInfo* after = GetPropInfo(bar_, "OnAfterDrawCloseHeader");
+  ASSERT_NE(after, nullptr);
+  EXPECT_EQ(after->GetEvent(bar_), &close->OnAfterDrawHeaderButton);
 }

@@ -4,6 +4,9 @@
 #include <vector>
 
 #include "platform/controls/control_drag.h"
+#include "platform/controls/application.h"
+#include "platform/controls/screen.h"
+#include "platform/windows/cursors.h"
 #include "platform/windows/messages.h"
 #include "platform/windows/window_styles.h"
 #include "platform/windows/window_tree.h"
@@ -122,4 +125,24 @@ TEST_F(WindowTest, PressOnTheFrameOrTheBarTakesTheFocus) {
   EXPECT_TRUE(probe_->Focused());
   bar_->Perform(WM_LBUTTONDOWN, MK_LBUTTON, PointToLParam({100, 300}));
   EXPECT_TRUE(bar_->Focused());
+}
+
+TEST_F(WindowTest, AButtonShowsItsPointerUnlessTheScreenHasOne) {
+  TnbHeader* h = AddHeader("Mail", 2);
+  bar_->SetActiveHeader(h);
+  Layout();
+  h->GetButton(1)->SetCursor(crHandPoint);
+  const auto request = [this] {
+    return bar_->Perform(WM_SETCURSOR, reinterpret_cast<WPARAM>(bar_->Handle()), HTCLIENT);
+  };
+  Move(Centre(h->GetButton(1)->Rects().Button));
+  EXPECT_EQ(request(), 1);
+  EXPECT_EQ(GetCursor(), Screen->Cursors(crHandPoint));
+  Screen->SetCursor(crHourGlass);
+  request();
+  EXPECT_EQ(GetCursor(), Screen->Cursors(crHourGlass));
+  EXPECT_EQ(Screen->Cursor(), crHourGlass);  // moving over the bar leaves it alone
+  Move(Centre(h->GetButton(0)->Rects().Button));
+  EXPECT_EQ(Screen->Cursor(), crHourGlass);
+  Screen->SetCursor(crDefault);
 }
