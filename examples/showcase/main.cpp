@@ -1,50 +1,35 @@
 // The showcase: the client's main window, in a real window when there is a display, or
-// rendered to PNG files (one per visible window) with --screenshot DIR or without a display.
+// rendered to PNG files (every visible window once per page) with --screenshot DIR or
+// without a display. --theme FILE picks the theme file the skin page shows.
 #include <cstdio>
-#include <cstring>
 #include <filesystem>
 
 #include "examples/showcase/main_form.h"
+#include "examples/showcase/showcase_options.h"
 #include "platform/backend/qt_backend.h"
 #include "platform/controls/application.h"
 #include "platform/controls/screen.h"
 #include "platform/graphics/bitmap.h"
 #include "platform/windows/painting.h"
+#include "sidebar/alpha_blend.h"
 
 namespace {
 
-struct TOptions {
-  bool screenshot = false;
-  String directory = "showcase-screenshots";
-};
-
-TOptions ParseOptions(int argc, char** argv) {
-  TOptions options;
-  options.screenshot = !DisplayAvailable();
-  for (int i = 1; i < argc; ++i) {
-    if (std::strcmp(argv[i], "--screenshot") == 0) {
-      options.screenshot = true;
-      if (i + 1 < argc) options.directory = argv[++i];
-    }
-  }
-  return options;
-}
-
-String FileNameFor(HWND top, int index) {
+String FileNameFor(HWND top, int index, const String& page) {
   TWinControl* control = FindControl(top);
   String name = control && !control->Name().empty() ? control->Name() : "window" + std::to_string(index);
-  return name + ".png";
+  return name + "-" + page + ".png";
 }
 
-// Paints every visible top-level window and saves its picture; answers the files written.
-int SaveScreenshots(const String& directory) {
+// Paints every visible top-level window and saves its picture, its file named for `page`;
+// answers the files written.
+int SaveWindows(const String& directory, const String& page) {
   Application->ProcessMessages();
-  std::filesystem::create_directories(directory);
   int index = 0, written = 0;
   for (HWND top : TopLevelWindows()) {
     TBitmap* surface = IsWindowVisible(top) ? WindowSurface(top) : nullptr;
     if (!surface || surface->Empty()) continue;
-    String path = (std::filesystem::path(directory) / FileNameFor(top, index++)).string();
+    String path = (std::filesystem::path(directory) / FileNameFor(top, index++, page)).string();
     surface->SaveToPngFile(path);
     std::printf("%s\n", path.c_str());
     ++written;
@@ -52,19 +37,38 @@ int SaveScreenshots(const String& directory) {
   return written;
 }
 
+// Shows each page in turn and saves the windows with it; answers the files written.
+int SaveScreenshots(TShowcaseMainForm* form, const String& directory) {
+  std::filesystem::create_directories(directory);
+  int written = 0;
+  for (int command = 1; command <= form->PageCount(); ++command) {
+    form->ExecuteCommand(command);
+    written += SaveWindows(directory, TShowcaseMainForm::PageKey(command));
+  }
+  return written;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
-  TOptions options = ParseOptions(argc, argv);
+  TShowcaseOptions options = ParseShowcaseOptions(argc, argv, DisplayAvailable());
+  if (!options.error.empty()) {
+    std::fprintf(stderr, "showcase: %s\n", options.error.c_str());
+    return 2;
+  }
   TToolkitScope toolkit(argc, argv, options.screenshot);
   TApplicationScope application;
+  TnbSideBarUnit sideBarUnit;
   Application->SetTitle("短信群发客户端");
   TShowcaseMainForm* mainForm = nullptr;
   Application->CreateForm(mainForm);
   mainForm->SetName("MainForm");
+  if (!mainForm->LoadTheme(options.themeFile))
+    std::fprintf(stderr, "showcase: theme file \"%s\" not found; the skin page shows its built-in pictures\n",
+                 options.themeFile.c_str());
   if (options.screenshot) {
     mainForm->Show();
-    return SaveScreenshots(options.directory) > 0 ? 0 : 1;
+    return SaveScreenshots(mainForm, options.directory) > 0 ? 0 : 1;
   }
   Application->Run();
   return 0;

@@ -2,21 +2,34 @@
 
 #include <array>
 
+#include "examples/showcase/showcase_side_bar.h"
+#include "examples/showcase/side_bar_images.h"
+#include "examples/showcase/standard_controls_page.h"
+#include "platform/graphics/image_list.h"
+#include "sidebar/side_bar.h"
+#include "skin/artwork_gallery.h"
+#include "skin/file_theme.h"
+
 namespace {
 
 struct TPageInfo {
   const char* button;
+  const char* key;
   const char* page;
   TColor color;
 };
 
-constexpr std::array<TPageInfo, 5> Pages{{
-    {"发送短信", "发送短信：号码、内容与发送队列", clWindow},
-    {"通讯录", "通讯录：分组与联系人", static_cast<TColor>(0xF0F8FF)},
-    {"常用短语", "常用短语：分类与短语", static_cast<TColor>(0xF0FFF0)},
-    {"已发短信", "已发短信：历史记录", static_cast<TColor>(0xFFF8F0)},
-    {"账户余额", "账户余额与密码", static_cast<TColor>(0xF5F0FF)},
+// In command order: command i shows page i.
+constexpr std::array<TPageInfo, 7> Pages{{
+    {"发送短信", "send", "发送短信：号码、内容与发送队列", clWindow},
+    {"通讯录", "contacts", "通讯录：分组与联系人", static_cast<TColor>(0xF0F8FF)},
+    {"常用短语", "phrases", "常用短语：分类与短语", static_cast<TColor>(0xF0FFF0)},
+    {"已发短信", "sent", "已发短信：历史记录", static_cast<TColor>(0xFFF8F0)},
+    {"账户余额", "account", "账户余额与密码", static_cast<TColor>(0xF5F0FF)},
+    {"标准控件", "standard", "", clBtnFace},
+    {"皮肤样式", "skin", "", clWindow},
 }};
+static_assert(Pages.size() == kSideBarImageCount, "one side-bar picture per command");
 
 TShowcasePanel* MakePanel(TComponent* owner, TWinControl* parent, TAlign align, const String& caption, TColor color) {
   auto* panel = new TShowcasePanel(owner);
@@ -37,8 +50,8 @@ TShowcaseMainForm::TShowcaseMainForm(TComponent* owner) : TForm(owner) {
   Font()->SetHeight(-12);
   toolBar_ = MakePanel(this, this, alTop, "", clBtnFace);
   toolBar_->SetHeight(44);
-  sideBarArea_ = MakePanel(this, this, alLeft, "导航栏", static_cast<TColor>(0xE8D8C8));
-  sideBarArea_->SetWidth(180);
+  fileTheme_ = new TskFileTheme(this);
+  BuildSideBar();
   pageHost_ = MakePanel(this, this, alClient, "", clWindow);
   BuildToolBar();
   BuildPages();
@@ -59,16 +72,51 @@ void TShowcaseMainForm::BuildToolBar() {
   }
 }
 
+void TShowcaseMainForm::BuildSideBar() {
+  sideBarImages_ = new TImageList(32, 32, this);
+  FillSideBarImages(sideBarImages_);
+  headerImages_ = new TImageList(16, 16, this);
+  FillSideBarImages(headerImages_);
+  sideBar_ = new TnbSideBar(this);
+  sideBar_->SetParent(this);
+  sideBar_->SetAlign(alLeft);
+  sideBar_->SetWidth(180);
+  TNotifyEvent click;
+  click.Bind(this, "SideBarButtonClick", &TShowcaseMainForm::SideBarButtonClick);
+  BuildShowcaseSideBar(sideBar_, sideBarImages_, headerImages_, click);
+}
+
 void TShowcaseMainForm::BuildPages() {
   for (const TPageInfo& info : Pages) {
     TShowcasePanel* page = MakePanel(this, pageHost_, alClient, info.page, info.color);
     page->SetVisible(false);
     pages_.push_back(page);
   }
+  BuildStandardControlsPage(Page(kStandardControlsCommand));
+  BuildSkinPage(Page(kSkinCommand));
+}
+
+void TShowcaseMainForm::BuildSkinPage(TShowcasePanel* page) {
+  gallery_ = new TskArtworkGallery(this);
+  gallery_->SetParent(page);
+  gallery_->SetAlign(alClient);
+  gallery_->SetFileTheme(fileTheme_);
+}
+
+bool TShowcaseMainForm::LoadTheme(const String& fileName) {
+  const String path = ResolveThemeFilePath(fileName);
+  if (path.empty()) return false;
+  fileTheme_->SetThemeFile(path);
+  gallery_->Invalidate();
+  return fileTheme_->CanUse() && fileTheme_->ThemeFile() == path;
 }
 
 void TShowcaseMainForm::ToolButtonClick(TObject* sender) {
   if (auto* button = dynamic_cast<TShowcaseToolButton*>(sender)) ExecuteCommand(static_cast<int>(button->Tag()));
+}
+
+void TShowcaseMainForm::SideBarButtonClick(TObject* sender) {
+  if (auto* button = dynamic_cast<TnbButton*>(sender)) ExecuteCommand(static_cast<int>(button->Tag()));
 }
 
 void TShowcaseMainForm::ExecuteCommand(int command) {
@@ -78,7 +126,22 @@ void TShowcaseMainForm::ExecuteCommand(int command) {
     Page(i)->SetVisible(i == command);
     ToolButton(i)->SetDown(i == command);
   }
+  MarkSideBarButton(command);
   OnCommand.Call(this, command);
+}
+
+// The side bar shows the header of the command's button with that button selected, whether
+// the command came from the bar or from the tool bar.
+void TShowcaseMainForm::MarkSideBarButton(int command) {
+  TnbButton* button = SideBarButtonFor(sideBar_, command);
+  if (button == nullptr) return;
+  TnbHeader* header = button->Header();
+  if (sideBar_->ActiveHeader() != header) sideBar_->SetActiveHeader(header);
+  header->SetSelectedIndex(button->Index());
+}
+
+String TShowcaseMainForm::PageKey(int command) {
+  return command >= 1 && command <= static_cast<int>(Pages.size()) ? Pages[static_cast<size_t>(command - 1)].key : "";
 }
 
 TShowcasePanel* TShowcaseMainForm::Page(int command) const {

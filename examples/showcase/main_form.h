@@ -5,34 +5,64 @@
 #include "examples/showcase/showcase_widgets.h"
 #include "platform/controls/forms.h"
 
-// The client's main window: a tool bar along the top, an area on the left kept for the side
-// bar, and a page host whose pages the tool bar (and later the side bar) switch by command
-// number, as the client's command dispatcher does.
+class TImageList;
+class TnbSideBar;
+class TskArtworkGallery;
+class TskFileTheme;
+
+// The client's main window: a tool bar along the top, the navigation side bar on the left,
+// and a page host whose pages the tool bar and the side bar switch by command number, as the
+// client's command dispatcher does.
 class TShowcaseMainForm : public TForm {
   DECLARE_CLASS(TShowcaseMainForm, TForm)
  public:
+  // Commands of the pages that show finished components.
+  static constexpr int kStandardControlsCommand = 6;
+  static constexpr int kSkinCommand = 7;
+
   explicit TShowcaseMainForm(TComponent* owner);
 
-  // Shows the page of a command (1..PageCount()); other numbers are ignored.
+  // Shows the page of a command (1..PageCount()) and marks its tool button and side-bar
+  // button; other numbers are ignored.
   void ExecuteCommand(int command);
   int ActiveCommand() const { return activeCommand_; }
   int PageCount() const { return static_cast<int>(pages_.size()); }
+  // A short ASCII name of a command's page ("standard", "skin", ...), for file names.
+  static String PageKey(int command);
   TShowcasePanel* ToolBar() const { return toolBar_; }
-  TShowcasePanel* SideBarArea() const { return sideBarArea_; }
+  TnbSideBar* SideBar() const { return sideBar_; }
+  TImageList* SideBarImages() const { return sideBarImages_; }
+  TImageList* HeaderImages() const { return headerImages_; }
   TShowcasePanel* PageHost() const { return pageHost_; }
   TShowcasePanel* Page(int command) const;
   TShowcaseToolButton* ToolButton(int command) const;
+
+  // The theme file shown by the skin page's last row. Loading looks for `fileName` as the
+  // theme component does (as given, then beside the program); false when no file is found,
+  // and the theme loaded before stays.
+  bool LoadTheme(const String& fileName);
+  TskFileTheme* FileTheme() const { return fileTheme_; }
+  TskArtworkGallery* Gallery() const { return gallery_; }
+
   // Called with every command executed (for whoever embeds the form).
   TEvent<void(TObject* Sender, int Command)> OnCommand;
 
  private:
   void BuildToolBar();
+  void BuildSideBar();
   void BuildPages();
+  void BuildSkinPage(TShowcasePanel* page);
   void ToolButtonClick(TObject* sender);
+  void SideBarButtonClick(TObject* sender);
+  void MarkSideBarButton(int command);
 
   TShowcasePanel* toolBar_ = nullptr;
-  TShowcasePanel* sideBarArea_ = nullptr;
+  TnbSideBar* sideBar_ = nullptr;
+  TImageList* sideBarImages_ = nullptr;
+  TImageList* headerImages_ = nullptr;
   TShowcasePanel* pageHost_ = nullptr;
+  TskFileTheme* fileTheme_ = nullptr;
+  TskArtworkGallery* gallery_ = nullptr;
   std::vector<TShowcasePanel*> pages_;
   std::vector<TShowcaseToolButton*> buttons_;
   int activeCommand_ = 0;

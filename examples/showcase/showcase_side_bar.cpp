@@ -1,0 +1,64 @@
+#include "examples/showcase/showcase_side_bar.h"
+
+#include <array>
+#include <initializer_list>
+
+#include "platform/graphics/image_list.h"
+#include "sidebar/side_bar.h"
+
+namespace {
+
+struct TCommandButton {
+  const char* caption;
+  int command;
+};
+
+struct THeaderInfo {
+  const char* caption;
+  std::initializer_list<TCommandButton> buttons;
+};
+
+const std::array<THeaderInfo, 3>& Headers() {
+  static const std::array<THeaderInfo, 3> headers{{
+      {"短信业务", {{"发送短信", 1}, {"已发短信", 4}, {"常用短语", 3}}},
+      {"客户资料", {{"通讯录", 2}, {"账户余额", 5}}},
+      {"界面组件", {{"标准控件", 6}, {"皮肤样式", 7}}},
+  }};
+  return headers;
+}
+
+void AddButtons(TnbHeader* header, const THeaderInfo& info, const TNotifyEvent& click) {
+  for (const TCommandButton& entry : info.buttons) {
+    TnbButton* button = header->Buttons()->Add();
+    button->SetCaption(entry.caption);
+    button->SetTag(entry.command);
+    button->SetImageIndex(entry.command - 1);
+    button->OnClick.Assign(click);
+  }
+}
+
+}  // namespace
+
+void BuildShowcaseSideBar(TnbSideBar* bar, TImageList* buttonImages, TImageList* captionImages,
+                          const TNotifyEvent& click) {
+  TnbUpdateLock lock(bar);
+  bar->HeaderImages()->SetNormal(captionImages);
+  for (const THeaderInfo& info : Headers()) {
+    TnbHeader* header = bar->Headers()->Add();
+    header->SetCaption(info.caption);
+    header->SetImageIndex(info.buttons.begin()->command - 1);
+    header->SetAllowSelected(true);
+    header->Images()->SetNormal(buttonImages);
+    AddButtons(header, info, click);
+  }
+  bar->SetActiveHeader(bar->Header(0));
+}
+
+TnbButton* SideBarButtonFor(const TnbSideBar* bar, int command) {
+  for (int h = 0; h < bar->HeaderCount(); ++h) {
+    TnbHeader* header = bar->Header(h);
+    for (int b = 0; b < header->ButtonCount(); ++b)
+      if (header->GetButton(b)->Tag() == command) return header->GetButton(b);
+  }
+  return nullptr;
+}

@@ -1,0 +1,248 @@
+// The showcase's main window without a display: the side bar and the tool bar switch pages
+// through the one command dispatcher, every page is there, and the theme file reaches the
+// skin page.
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <memory>
+
+#include "examples/showcase/main_form.h"
+#include "examples/showcase/showcase_options.h"
+#include "platform/controls/application.h"
+#include "platform/controls/list_box.h"
+#include "platform/controls/tree_view.h"
+#include "platform/graphics/bitmap.h"
+#include "platform/graphics/image_list.h"
+#include "platform/windows/clock.h"
+#include "platform/windows/input.h"
+#include "platform/windows/message_loop.h"
+#include "platform/windows/messages.h"
+#include "platform/windows/painting.h"
+#include "platform/windows/window_tree.h"
+#include "sidebar/side_bar.h"
+#include "skin/artwork_gallery.h"
+#include "skin/file_theme.h"
+
+namespace {
+
+// Where the build writes the theme file the showcase loads by default.
+String BuiltThemeFile() { return ProgramFolder() + "../examples/showcase/OnePlumet.skn"; }
+
+class ShowcaseMainForm : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    SetClock(std::make_unique<TTestClock>());
+    ResetInput();
+    scope_ = std::make_unique<TApplicationScope>();
+    Application->CreateForm(form_);
+    form_->SetPosition(poDesigned);
+    form_->SetBounds(0, 0, 1024, 700);
+    form_->Show();
+    Pump();
+  }
+  void TearDown() override {
+    SavePictureOnFailure();
+    scope_.reset();
+    MSG m;
+    while (PeekMessage(m, nullptr, 0, 0, PM_REMOVE)) {}
+    SetClock(nullptr);
+  }
+  void Pump() { Application->ProcessMessages(); }
+
+  // Move, press and release over the centre of `r`, in the client coordinates of `target`.
+  void Click(TWinControl* target, const TRect& r) {
+    const TPoint p{(r.Left + r.Right) / 2, (r.Top + r.Bottom) / 2};
+    target->Perform(WM_MOUSEMOVE, 0, PointToLParam(p));
+    target->Perform(WM_LBUTTONDOWN, MK_LBUTTON, PointToLParam(p));
+    target->Perform(WM_LBUTTONUP, 0, PointToLParam(p));
+    Pump();
+  }
+  void ClickSideBarButton(int command) {
+    TnbButton* button = FindButton(command);
+    ASSERT_NE(button, nullptr);
+    Click(form_->SideBar(), button->Rects().Button);
+  }
+  TnbButton* FindButton(int command) const {
+    TnbSideBar* bar = form_->SideBar();
+    for (int h = 0; h < bar->HeaderCount(); ++h)
+      for (int b = 0; b < bar->Header(h)->ButtonCount(); ++b)
+        if (bar->Header(h)->GetButton(b)->Tag() == command) return bar->Header(h)->GetButton(b);
+    return nullptr;
+  }
+
+  // The form's window picture at a point of `control`'s client area.
+  TColor Pixel(TControl* control, TPoint p) {
+    TBitmap* surface = WindowSurface(form_->Handle());
+    if (surface == nullptr) return clNone;
+    const TPoint screen = control->ClientToScreen(p);
+    const TRect frame = WindowBounds(form_->Handle());
+    const uint32_t argb = surface->Pixel32(screen.x - frame.Left, screen.y - frame.Top);
+    return static_cast<TColor>(((argb >> 16) & 0xFF) | (argb & 0xFF00) | (argb & 0xFF) << 16);
+  }
+
+  void ExpectOnlyPageShown(int command) {
+    EXPECT_EQ(form_->ActiveCommand(), command);
+    for (int i = 1; i <= form_->PageCount(); ++i) {
+      EXPECT_EQ(form_->Page(i)->Visible(), i == command) << "page " << i;
+      EXPECT_EQ(form_->ToolButton(i)->Down(), i == command) << "tool button " << i;
+    }
+    TnbButton* button = FindButton(command);
+    ASSERT_NE(button, nullptr);
+    EXPECT_EQ(form_->SideBar()->ActiveHeader(), button->Header()) << "the bar shows the command's header";
+    EXPECT_EQ(button->Header()->SelectedIndex(), button->Index()) << "with its button selected";
+  }
+
+  void SavePictureOnFailure() {
+    if (!HasFailure() || form_ == nullptr) return;
+    TBitmap* surface = WindowSurface(form_->Handle());
+    if (surface == nullptr) return;
+    const auto* info = ::testing::UnitTest::GetInstance()->current_test_info();
+    std::filesystem::create_directories(TEST_OUTPUT_DIR);
+    surface->SaveToPngFile(String(TEST_OUTPUT_DIR) + "/" + info->test_suite_name() + "." + info->name() + ".png");
+  }
+
+  TShowcaseMainForm* form_ = nullptr;
+
+ private:
+  std::unique_ptr<TApplicationScope> scope_;
+};
+
+TEST_F(ShowcaseMainForm, ClickingASideBarButtonShowsItsPage) {
+  ExpectOnlyPageShown(1);
+  int announced = 0;
+  form_->OnCommand.Bind(nullptr, "Announce", [&](TObject*, int command) { announced = command; });
+  ClickSideBarButton(4);
+  ExpectOnlyPageShown(4);
+  EXPECT_EQ(announced, 4) << "the bar runs the same dispatcher as the tool bar";
+  EXPECT_EQ(Pixel(form_->PageHost(), {200, 200}), static_cast<TColor>(0xFFF8F0)) << "the page is what is painted";
+}
+
+TEST_F(ShowcaseMainForm, AnotherHeaderOpensByItsCaptionAndItsButtonsSwitchPages) {
+  TnbButton* skin = FindButton(TShowcaseMainForm::kSkinCommand);
+  ASSERT_NE(skin, nullptr);
+  Click(form_->SideBar(), skin->Header()->CaptionRect());
+  ASSERT_EQ(form_->SideBar()->ActiveHeader(), skin->Header());
+  EXPECT_EQ(form_->ActiveCommand(), 1) << "opening a header alone switches no page";
+  ClickSideBarButton(TShowcaseMainForm::kSkinCommand);
+  ExpectOnlyPageShown(TShowcaseMainForm::kSkinCommand);
+  EXPECT_TRUE(form_->Gallery()->Visible() && form_->Gallery()->Parent() == form_->Page(TShowcaseMainForm::kSkinCommand));
+}
+
+TEST_F(ShowcaseMainForm, ToolBarCommandsMoveTheSideBarToTheirButton) {
+  TShowcaseToolButton* contacts = form_->ToolButton(2);
+  Click(form_->ToolBar(), contacts->BoundsRect());
+  ExpectOnlyPageShown(2);
+  form_->ExecuteCommand(TShowcaseMainForm::kStandardControlsCommand);
+  ExpectOnlyPageShown(TShowcaseMainForm::kStandardControlsCommand);
+  form_->ExecuteCommand(0);
+  form_->ExecuteCommand(form_->PageCount() + 1);
+  EXPECT_EQ(form_->ActiveCommand(), TShowcaseMainForm::kStandardControlsCommand) << "unknown commands are ignored";
+}
+
+TEST_F(ShowcaseMainForm, EveryPageHasATitledToolButtonAndAPicturedSideBarButton) {
+  ASSERT_EQ(form_->PageCount(), 7);
+  TImageList* images = form_->SideBarImages();
+  ASSERT_EQ(images->Count(), form_->PageCount());
+  for (int command = 1; command <= form_->PageCount(); ++command) {
+    ASSERT_NE(form_->Page(command), nullptr);
+    EXPECT_FALSE(TShowcaseMainForm::PageKey(command).empty());
+    TnbButton* button = FindButton(command);
+    ASSERT_NE(button, nullptr) << "command " << command;
+    EXPECT_EQ(button->Caption(), form_->ToolButton(command)->Caption());
+    EXPECT_EQ(button->ImageIndex(), command - 1);
+    EXPECT_EQ(button->Header()->Images()->Normal(), images);
+  }
+  EXPECT_EQ(TShowcaseMainForm::PageKey(TShowcaseMainForm::kStandardControlsCommand), "standard");
+  EXPECT_EQ(TShowcaseMainForm::PageKey(TShowcaseMainForm::kSkinCommand), "skin");
+  EXPECT_EQ(form_->SideBar()->Align(), alLeft);
+  EXPECT_EQ(form_->SideBar()->Header(0)->Caption(), "短信业务");
+}
+
+TEST_F(ShowcaseMainForm, SideBarPicturesAreDrawnAndDifferWithSeeThroughCorners) {
+  TImageList* images = form_->SideBarImages();
+  std::vector<std::vector<TColor>> seen;
+  for (int i = 0; i < images->Count(); ++i) {
+    TBitmap picture;
+    picture.SetSize(32, 32);
+    picture.Canvas()->Brush()->SetColor(clBlack);
+    picture.Canvas()->FillRect(Rect(0, 0, 32, 32));
+    images->Draw(picture.Canvas(), 0, 0, i);
+    EXPECT_EQ(picture.Canvas()->Pixels(0, 0), clBlack) << "image " << i << " corner lets the button show";
+    std::vector<TColor> pixels;
+    int ink = 0;
+    for (int y = 0; y < 32; y += 2)
+      for (int x = 0; x < 32; x += 2) {
+        pixels.push_back(picture.Canvas()->Pixels(x, y));
+        ink += pixels.back() != clBlack;
+      }
+    EXPECT_GT(ink, 40) << "image " << i << " has a picture";
+    for (size_t j = 0; j < seen.size(); ++j) EXPECT_NE(seen[j], pixels) << "images " << j << " and " << i;
+    seen.push_back(pixels);
+  }
+  // On the bar: the first button's picture is painted over the bar's background.
+  TnbButton* send = FindButton(1);
+  const TRect image = send->Rects().Image;
+  ASSERT_GT(image.Width(), 0);
+  EXPECT_EQ(Pixel(form_->SideBar(), {image.Left + 6, image.Top + 20}), clWhite) << "the envelope's paper";
+  // Header captions carry the small picture of their first command at their left.
+  ASSERT_EQ(form_->SideBar()->HeaderImages()->Normal(), form_->HeaderImages());
+  const TRect caption = form_->SideBar()->Header(0)->CaptionRect();
+  int paper = 0;
+  for (int y = caption.Top + 4; y < caption.Bottom - 4; ++y)
+    for (int x = caption.Left + 6; x < caption.Left + 18; ++x) paper += Pixel(form_->SideBar(), {x, y}) == clWhite;
+  EXPECT_GT(paper, 10) << "the envelope on the first header's caption";
+}
+
+TEST_F(ShowcaseMainForm, StandardControlsPageHoldsTheControls) {
+  TShowcasePanel* page = form_->Page(TShowcaseMainForm::kStandardControlsCommand);
+  int lists = 0, trees = 0;
+  for (int i = 0; i < page->ControlCount(); ++i) {
+    lists += dynamic_cast<TListBox*>(page->Controls(i)) != nullptr;
+    trees += dynamic_cast<TTreeView*>(page->Controls(i)) != nullptr;
+  }
+  EXPECT_EQ(lists, 1);
+  EXPECT_EQ(trees, 1);
+  EXPECT_GT(page->ControlCount(), 8);
+}
+
+TEST_F(ShowcaseMainForm, ThemeFileReachesTheSkinPage) {
+  ASSERT_TRUE(std::filesystem::exists(BuiltThemeFile())) << "the build writes the default theme beside the program";
+  form_->ExecuteCommand(TShowcaseMainForm::kSkinCommand);
+  Pump();
+  const int lastRow = 5 * TskArtworkGallery::kRowHeight + 32;
+  const TColor before = Pixel(form_->Gallery(), {150, lastRow});
+  EXPECT_EQ(form_->Gallery()->FileTheme(), form_->FileTheme());
+
+  EXPECT_FALSE(form_->LoadTheme("no such folder\\missing.skn"));
+  EXPECT_FALSE(form_->FileTheme()->CanUse());
+  EXPECT_TRUE(form_->LoadTheme(BuiltThemeFile()));
+  EXPECT_TRUE(form_->FileTheme()->CanUse());
+  Pump();
+  EXPECT_NE(Pixel(form_->Gallery(), {150, lastRow}), before) << "the last row shows the file's title bar";
+
+  EXPECT_FALSE(form_->LoadTheme("missing.skn"));
+  EXPECT_TRUE(form_->FileTheme()->CanUse()) << "a missing file keeps the loaded theme";
+}
+
+TEST(ShowcaseOptions, ReadsThemeAndScreenshotArguments) {
+  const char* none[] = {"showcase"};
+  TShowcaseOptions defaults = ParseShowcaseOptions(1, none, true);
+  EXPECT_FALSE(defaults.screenshot);
+  EXPECT_EQ(defaults.themeFile, "skin\\OnePlumet.skn");
+  EXPECT_TRUE(defaults.error.empty());
+  EXPECT_TRUE(ParseShowcaseOptions(1, none, false).screenshot) << "without a display it renders files";
+
+  const char* both[] = {"showcase", "--theme", "/tmp/a.skn", "--screenshot", "out"};
+  TShowcaseOptions given = ParseShowcaseOptions(5, both, true);
+  EXPECT_EQ(given.themeFile, "/tmp/a.skn");
+  EXPECT_TRUE(given.screenshot);
+  EXPECT_EQ(given.directory, "out");
+
+  const char* bare[] = {"showcase", "--screenshot", "--theme"};
+  TShowcaseOptions broken = ParseShowcaseOptions(3, bare, true);
+  EXPECT_TRUE(broken.screenshot);
+  EXPECT_EQ(broken.directory, "showcase-screenshots");
+  EXPECT_NE(broken.error.find("--theme"), String::npos) << "a theme option without a file is an error";
+}
+
+}  // namespace
