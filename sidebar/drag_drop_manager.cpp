@@ -67,7 +67,7 @@ std::unique_ptr<TDataObject> TnbDragDropManager::MakeData(TnbButton* button) {
   WriteU32(reference, static_cast<uint32_t>(static_cast<uint64_t>(address) >> 32));
   data->SetData(ReferenceFormat(), Block(reference.Memory(), static_cast<size_t>(reference.Size())));
   TMemoryStream resource;
-  WriteChunk(resource, 1, [&] { nbWriteDraggedButton(resource, button); });
+  WriteChunk(resource, 1, [&] { bar_->WriteDraggedButton(resource, button); });
   data->SetData(ResourceFormat(), Block(resource.Memory(), static_cast<size_t>(resource.Size())));
   return data;
 }

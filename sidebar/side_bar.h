@@ -182,6 +182,10 @@ class TnbSideBar : public TCustomControl {
   // During a drag over the bar: presses the scroll boxes under the client point and starts
   // their repeat timers, so holding a button over a box scrolls.
   virtual void AutoScrollBoxes(int x, int y);
+  // Repaints where the drop mark at `button` is drawn (not inside an update bracket).
+  virtual void InvalidateDropTarget(TnbButton* button);
+  // Writes the dragged-button record of the drag data; a descendant may add to it.
+  virtual void WriteDraggedButton(TStream& stream, TnbButton* button);
   TnbButton* DraggedButton() const { return draggedButton_; }
   TnbButton* DropTarget() const { return dropTarget_; }
   TnbDragDropManager* DragDropManager() const { return dragManager_.get(); }

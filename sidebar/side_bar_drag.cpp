@@ -158,8 +158,18 @@ void TnbSideBar::WMLButtonDown(TMessage& m) {
   PrepareDrag(LParamToPoint(m.LParam), shift);
 }
 
+void TnbSideBar::InvalidateDropTarget(TnbButton* button) {
+  if (updating_ || button == nullptr) return;
+  // The mark reaches a few pixels above and below the button.
+  TRect r = button->Rects().Button;
+  InflateRect(r, 0, 7);
+  InvalidateRect(r);
+}
+
+void TnbSideBar::WriteDraggedButton(TStream& stream, TnbButton* button) { nbWriteDraggedButton(stream, button); }
+
 void TnbSideBar::DoDragLeave() {
-  if (dropTarget_ != nullptr) Invalidate();
+  InvalidateDropTarget(dropTarget_);
   dropTarget_ = nullptr;
   autoChangeCandidate_ = nullptr;
   uint32_t effect = 0;

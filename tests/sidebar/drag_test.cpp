@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include "platform/core/streams.h"
 #include "platform/windows/drag_drop.h"
 #include "platform/windows/keys.h"
 #include "platform/windows/messages.h"
@@ -230,4 +231,31 @@ TEST_F(DragTest, HoldingADragOverAListBoxPressesIt) {
   EXPECT_EQ(bar_->ScrollBox(TnbSideBar::ListDown).State, TnbScrollBox::Pressed);
   drag.Send(bar_, dmDragMove, {5, 5});
   EXPECT_EQ(bar_->ScrollBox(TnbSideBar::ListDown).State, TnbScrollBox::Normal);
+}
+
+namespace {
+
+// A bar whose dragged-button record carries one more number.
+class TTaggingBar : public TnbSideBar {
+ public:
+  using TnbSideBar::TnbSideBar;
+  void WriteDraggedButton(TStream& stream, TnbButton* button) override {
+    TnbSideBar::WriteDraggedButton(stream, button);
+    const uint8_t extra[4] = {9, 0, 0, 0};
+    stream.WriteBuffer(extra, 4);
+  }
+};
+
+}  // namespace
+
+TEST_F(DragTest, DescendantsExtendTheDraggedButtonRecord) {
+  auto* bar = new TTaggingBar(form_);
+  TnbHeader* h = bar->Headers()->Add();
+  h->Buttons()->Add();
+  auto data = TnbDragDropManager(bar).MakeData(h->GetButton(0));
+  TClipboardData block;
+  ASSERT_TRUE(data->GetData(TnbDragDropManager::ResourceFormat(), block));
+  const uint8_t expected[] = {28, 0, 0, 0, 1, 0, 0, 0, 20, 0, 0, 0, 2, 0, 0, 0, 8, 0, 0, 0,
+                              0,  0, 0, 0, 0, 0, 0, 0, 9,  0, 0, 0};
+  EXPECT_EQ(block, TClipboardData(std::begin(expected), std::end(expected)));
 }
