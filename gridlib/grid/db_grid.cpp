@@ -105,6 +105,7 @@ TDBGridExCellType TCustomDBGridEx::GetCellType(int col, int row) {
 void TCustomDBGridEx::SetFooterRowCount(int value) {
   if (value < 0 || value == footerRowCount_) return;
   footerRowCount_ = value;
+  if (memTable_ != nullptr) UpdateVertScrollBar();
   LayoutChanged();
 }
 
@@ -189,6 +190,10 @@ void TCustomDBGridEx::Notification(TComponent* component, TOperation operation) 
   // Compared by address: the component's own destructor has already run.
   if (static_cast<const void*>(component) == static_cast<const void*>(titleImages_)) {
     titleImages_ = nullptr;
+  }
+  if (static_cast<const void*>(component) == static_cast<const void*>(memTableSet_)) {
+    memTable_ = nullptr;
+    memTableSet_ = nullptr;
   }
   for (TDBGridExScrollBar* bar : {horzScrollBar_.get(), vertScrollBar_.get()}) {
     if (bar != nullptr && static_cast<const void*>(bar->ExtScrollBar()) == static_cast<const void*>(component)) {

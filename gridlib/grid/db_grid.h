@@ -3,6 +3,7 @@
 #include "gridlib/grid/grid_host.h"
 #include "gridlib/grid/grid_scroll_bars.h"
 #include "gridlib/grid/head_tree.h"
+#include "gridlib/grid/mem_table_interface.h"
 #include "platform/controls/grid.h"
 #include "platform/windows/scroll_bars.h"
 
@@ -108,6 +109,12 @@ class TCustomDBGridEx : public TCustomGrid, public TDBGridExHost {
   // Height of the title tree below `node` (its children's captions and sub-trees).
   int CalcTitleNodeHeight(THeadTreeNode* node);
   bool InLayoutPass() const { return inLayoutPass_; }
+  // The record-access interface of the data set, when it offers one.
+  IMemTableEx* MemTableIntf() const { return memTable_; }
+  // One grid row per record, driven by the interface (never with footers).
+  bool InMemTableMode() const { return memTable_ != nullptr && footerRowCount_ == 0; }
+  // Asks the data set for its record-access interface again.
+  void ReadMemTableIntf();
   int TitleOffset() const { return titleOffset_; }
   int EditButtonWidth() const { return editButtonWidth_; }
   // Data rows are tall enough for more than one line of text.
@@ -136,6 +143,7 @@ class TCustomDBGridEx : public TCustomGrid, public TDBGridExHost {
   void Notification(TComponent* component, TOperation operation) override;
   void Loaded() override;
   void CreateWnd() override;
+  void TopLeftChanged() override;
   void WndProc(TMessage& m) override;
 
  private:
@@ -152,7 +160,14 @@ class TCustomDBGridEx : public TCustomGrid, public TDBGridExHost {
   void UpdateEditButtonWidth();
   int UsedRowHeight() const;
   void SetRowCountKeepingCurrent(int count);
+  SCROLLINFO RecordScrollRange(const SCROLLINFO& old);
+  SCROLLINFO MemTableScrollRange();
+  void ApplyVertScrollInfo(const SCROLLINFO& old, SCROLLINFO info);
   void ShowVertBarByMode(const SCROLLINFO& info);
+  void MemTableRows();
+  void MemTableActive();
+  void MemTableScroll(int code, int pos);
+  void FetchVisibleRecords();
   void UpdateExtVertBar(const SCROLLINFO& info);
   int LargestLeftCol();
 
@@ -176,6 +191,8 @@ class TCustomDBGridEx : public TCustomGrid, public TDBGridExHost {
   int titleOffset_ = 1;
   int editButtonWidth_ = 0;
   std::vector<int> visibleColumns_;
+  IMemTableEx* memTable_ = nullptr;
+  TDataSet* memTableSet_ = nullptr;
   std::unique_ptr<TDBGridExScrollBar> horzScrollBar_;
   std::unique_ptr<TDBGridExScrollBar> vertScrollBar_;
   TScrollBarVisibleModeEx vertModeApplied_ = sbAutoShowEx;

@@ -54,6 +54,10 @@ void TCustomDBGridEx::SetRowCountKeepingCurrent(int count) {
 void TCustomDBGridEx::SetRowHeights() {
   if (settingRows_ || Columns() == nullptr) return;
   RowsScope scope(settingRows_);
+  if (InMemTableMode()) {
+    MemTableRows();
+    return;
+  }
   if (RowCount() <= titleOffset_) SetRowCount(titleOffset_ + 1);
   SetFixedRows(titleOffset_);
   const int line = Options().Contains(dgRowLines) ? GridLineWidth() : 0;
@@ -80,6 +84,10 @@ void TCustomDBGridEx::SetRowHeights() {
 }
 
 void TCustomDBGridEx::UpdateActive() {
+  if (InMemTableMode()) {
+    MemTableActive();
+    return;
+  }
   if (!DataLink()->Active() || !HandleAllocated() || IsLoading()) return;
   const int target = DataLink()->ActiveRecord() + titleOffset_;
   if (target == Row() || target >= RowCount()) return;
@@ -95,6 +103,11 @@ void TCustomDBGridEx::UpdateVertScrollBar() {
   SCROLLINFO old;
   old.fMask = SIF_ALL;
   GetScrollInfo(Handle(), SB_VERT, old);
+  SCROLLINFO info = InMemTableMode() ? MemTableScrollRange() : RecordScrollRange(old);
+  ApplyVertScrollInfo(old, info);
+}
+
+SCROLLINFO TCustomDBGridEx::RecordScrollRange(const SCROLLINFO& old) {
   SCROLLINFO info;
   info.fMask = SIF_ALL;
   info.nMin = 0;
@@ -116,6 +129,10 @@ void TCustomDBGridEx::UpdateVertScrollBar() {
     info.nMax = 4;
     info.nPos = dataSet->Bof() ? 0 : dataSet->Eof() ? 4 : 2;
   }
+  return info;
+}
+
+void TCustomDBGridEx::ApplyVertScrollInfo(const SCROLLINFO& old, SCROLLINFO info) {
   const SCROLLINFO range = info;
   // The window's own bar has nothing to scroll when it is hidden or stands in for another.
   if (!vertScrollBar_->Visible() || vertScrollBar_->ExtScrollBar() != nullptr) info.nMax = info.nMin;
@@ -183,6 +200,8 @@ void TCustomDBGridEx::UpdateHorzScrollBar() {
 }
 
 void TCustomDBGridEx::LinkActive(bool active) {
+  if (!active) HideEditor();
+  ReadMemTableIntf();
   TDBGridExHost::LinkActive(active);
   UpdateVertScrollBar();
 }
@@ -217,6 +236,10 @@ void TCustomDBGridEx::CreateWnd() {
 }
 
 void TCustomDBGridEx::WndProc(TMessage& m) {
+  if (m.Msg == WM_VSCROLL && InMemTableMode()) {
+    MemTableScroll(m.WParamLo(), m.WParamHi());
+    return;
+  }
   TCustomGrid::WndProc(m);
   if (m.Msg == CM_FONTCHANGED) {
     LayoutChanged();

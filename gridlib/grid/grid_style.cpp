@@ -5,6 +5,7 @@
 #include <memory>
 
 #include "gridlib/grid/grid_host.h"
+#include "gridlib/grid/grid_unit.h"
 
 namespace {
 
@@ -54,9 +55,21 @@ TColor TDBGridExStyle::BlendColors(TColor base, TColor tint, bool dark) {
 TDBGridExStyle* DefaultDBGridExStyle() { return sharedStyle.get(); }
 
 GridLibraryScope::GridLibraryScope() {
-  if (startCount++ == 0) sharedStyle = std::make_unique<TDBGridExStyle>();
+  if (startCount == 0) {
+    sharedStyle = std::make_unique<TDBGridExStyle>();
+    try {
+      StartGridUnit();
+    } catch (...) {
+      sharedStyle.reset();  // nothing half started stays behind
+      throw;
+    }
+  }
+  ++startCount;
 }
 
 GridLibraryScope::~GridLibraryScope() {
-  if (--startCount == 0) sharedStyle.reset();
+  if (--startCount == 0) {
+    StopGridUnit();
+    sharedStyle.reset();
+  }
 }

@@ -1,0 +1,87 @@
+// The grid over a data set that offers its records directly: one grid row per record, the
+// vertical bar scrolls rows, and the data set is asked for more records as they come into view.
+#include <algorithm>
+
+#include "gridlib/grid/db_grid.h"
+#include "gridlib/grid/grid_data_link.h"
+#include "platform/data/data_source.h"
+#include "platform/data/dataset.h"
+#include "platform/windows/messages.h"
+
+void TCustomDBGridEx::ReadMemTableIntf() {
+  TDataSet* dataSet = DataLink()->Active() ? DataLink()->DataSet() : nullptr;
+  IMemTableEx* found = Supports<IMemTableEx>(dataSet);
+  if (found == memTable_) return;
+  memTable_ = found;
+  memTableSet_ = found != nullptr ? dataSet : nullptr;
+  if (memTableSet_ != nullptr) memTableSet_->FreeNotification(this);
+  LayoutChanged();
+}
+
+void TCustomDBGridEx::MemTableRows() {
+  if (RowCount() <= titleOffset_) SetRowCount(titleOffset_ + 1);
+  SetFixedRows(titleOffset_);
+  // A data set without records still shows one (empty) data row.
+  SetRowCountKeepingCurrent(titleOffset_ + std::max(1, memTable_->RecordCount()));
+  MemTableActive();
+}
+
+void TCustomDBGridEx::MemTableActive() {
+  if (!HandleAllocated() || IsLoading()) return;
+  const int target = memTable_->CurrentIndex() + titleOffset_;
+  if (target == Row() || target < titleOffset_ || target >= RowCount()) return;
+  if (!Options().Contains(dgAlwaysShowEditor)) HideEditor();
+  MoveColRow(Col(), target, false, true);
+  RefreshInplaceEditor();
+}
+
+SCROLLINFO TCustomDBGridEx::MemTableScrollRange() {
+  SCROLLINFO info;
+  info.fMask = SIF_RANGE | SIF_PAGE | SIF_POS | SIF_TRACKPOS;
+  if (vertScrollBar_->VisibleMode() == sbAlwaysShowEx) info.fMask |= SIF_DISABLENOSCROLL;
+  info.nMin = 1;
+  info.nMax = std::max(1, RowCount() - FixedRows());
+  info.nPage = static_cast<uint32_t>(std::max(1, VisibleRowCount()));
+  info.nPos = TopRow() - FixedRows() + 1;
+  return info;
+}
+
+// Scroll codes move the top row; the last data row never scrolls above the bottom edge.
+void TCustomDBGridEx::MemTableScroll(int code, int pos) {
+  const int first = FixedRows();
+  const int page = std::max(1, VisibleRowCount());
+  int top = TopRow();
+  switch (code) {
+    case SB_LINEUP: --top; break;
+    case SB_LINEDOWN: ++top; break;
+    case SB_PAGEUP: top -= page; break;
+    case SB_PAGEDOWN: top += page; break;
+    case SB_THUMBTRACK:
+      if (!vertScrollBar_->Tracking()) return;
+      top = first + pos - 1;
+      break;
+    case SB_THUMBPOSITION: top = first + pos - 1; break;
+    case SB_TOP: top = first; break;
+    case SB_BOTTOM: top = RowCount() - 1; break;
+    default: return;
+  }
+  TGridDrawInfo draw;
+  CalcDrawInfo(draw);
+  const int lastTop = CalcMaxTopLeft({ColCount() - 1, RowCount() - 1}, draw).Y;
+  top = std::clamp(top, first, std::max(first, lastTop));
+  if (top != TopRow()) SetTopRow(top);
+  UpdateVertScrollBar();
+}
+
+// Records coming into view are made available before they are painted.
+void TCustomDBGridEx::FetchVisibleRecords() {
+  const int visible = std::max(1, VisibleRowCount());
+  if (TopRow() + visible < RowCount()) memTable_->FetchRecords(visible);
+  else memTable_->FetchRecords(1);
+}
+
+void TCustomDBGridEx::TopLeftChanged() {
+  TCustomGrid::TopLeftChanged();
+  UpdateHorzScrollBar();
+  if (InMemTableMode()) FetchVisibleRecords();
+}

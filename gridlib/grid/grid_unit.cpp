@@ -1,0 +1,97 @@
+// What the grid library sets up when it starts and releases when it ends.
+#include "gridlib/grid/grid_unit.h"
+
+#include <array>
+#include <memory>
+
+#include "gridlib/grid/grid_data_service.h"
+#include "platform/core/exceptions.h"
+#include "platform/graphics/bitmap.h"
+#include "platform/graphics/graphics_objects.h"
+#include "platform/graphics/resources.h"
+#include "platform/windows/keys.h"
+
+namespace {
+
+struct GridUnit {
+  TDBGridExUnitSettings Settings;
+  std::unique_ptr<TFont> SortIndexFont;
+  std::unique_ptr<TDBGridExDataService> DataService;
+  std::array<TCursorImage, 3> Cursors;
+  int CheckBoxWidth = 0;
+  int CheckBoxHeight = 0;
+};
+
+std::unique_ptr<GridUnit> unit;
+
+constexpr uint16_t kQuoteKey = 222;
+
+TDBGridExUnitSettings StartSettings() {
+  TDBGridExUnitSettings s;
+  s.IncSearchKey = ShortCut('F', {ssCtrl});
+  s.FindNextKey = ShortCut(VK_RETURN, {ssCtrl});
+  s.FindPriorKey = ShortCut(VK_RETURN, {ssCtrl, ssShift});
+  s.CopyFromAboveKey = ShortCut(kQuoteKey, {ssCtrl});
+  s.FindDialogKey = ShortCut('F', {ssCtrl});
+  s.IncSearchTimeout = 1500;
+  s.HighlightColor = static_cast<TColor>(0x00FFFF);
+  s.HighlightTextColor = static_cast<TColor>(0);
+  s.PaintFlag = false;
+  return s;
+}
+
+std::unique_ptr<TFont> MakeSortIndexFont() {
+  auto font = std::make_unique<TFont>();
+  TBitmap marker;
+  marker.LoadFromResourceName(0, "DBSMDOWNEX");
+  font->SetHeight(1 - marker.Height());
+  font->SetName("Arial");
+  return font;
+}
+
+TCursorImage LoadGridCursor(const char* name) {
+  try {
+    return LoadCursorFromResourceName(name);
+  } catch (const Exception&) {
+    throw EOutOfResources("Cannot load cursor resource");
+  }
+}
+
+}  // namespace
+
+void StartGridUnit() {
+  auto started = std::make_unique<GridUnit>();
+  started->DataService = std::make_unique<TDBGridExDataService>();
+  started->SortIndexFont = MakeSortIndexFont();
+  started->Cursors = {LoadGridCursor("DOWNCUREX"), LoadGridCursor("RIGHTCUREX"),
+                      LoadGridCursor("LEFTCUREX")};
+  TBitmap boxes;
+  boxes.LoadFromResourceName(0, "DBGRIDEX_CHECKBOXES");
+  started->CheckBoxWidth = boxes.Width() / 4;
+  started->CheckBoxHeight = boxes.Height() / 3;
+  started->Settings = StartSettings();
+  unit = std::move(started);
+}
+
+void StopGridUnit() {
+  unit.reset();
+  UnregisterAllDatasetFeaturesEx();
+}
+
+const TDBGridExUnitSettings& DBGridExUnitSettings() {
+  static const TDBGridExUnitSettings none;
+  return unit != nullptr ? unit->Settings : none;
+}
+
+TFont* SortIndexFont() { return unit != nullptr ? unit->SortIndexFont.get() : nullptr; }
+
+TDBGridExDataService* DBGridExDataService() {
+  return unit != nullptr ? unit->DataService.get() : nullptr;
+}
+
+const TCursorImage* DBGridExCursor(TDBGridExCursor which) {
+  return unit != nullptr ? &unit->Cursors[static_cast<size_t>(which)] : nullptr;
+}
+
+int DefaultCheckBoxWidth() { return unit != nullptr ? unit->CheckBoxWidth : 0; }
+int DefaultCheckBoxHeight() { return unit != nullptr ? unit->CheckBoxHeight : 0; }

@@ -1,0 +1,182 @@
+// The grid over a data set that offers the record-access interface: one row per record, the
+// vertical bar scrolls rows, records are fetched as they come into view. No data set of ours
+// offers the interface, so a test double over an in-memory data set does.
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <vector>
+
+#include "gridlib/grid/db_grid.h"
+#include "gridlib/grid/grid_scroll_bars.h"
+#include "gridlib/grid/mem_table_interface.h"
+#include "platform/controls/application.h"
+#include "platform/controls/forms.h"
+#include "platform/data/data_source.h"
+#include "platform/data/mem_dataset.h"
+#include "platform/windows/messages.h"
+#include "platform/windows/scroll_bars.h"
+
+namespace {
+
+// The interface half of the double: answers from its data set and writes down fetches.
+class TMemTableAccess : public IMemTableEx {
+ public:
+  explicit TMemTableAccess(TDataSet* ds) : ds_(ds) {}
+  int FetchRecords(int count) override {
+    fetches.push_back(count);
+    return ds_->RecordCount();
+  }
+  int CurrentIndex() override { return current; }
+  void SetCurrentIndex(int index) override { current = index; }
+  bool NodeExpanded() override { return false; }
+  bool NodeHasChildren() override { return false; }
+  int NodeLevel() override { return 0; }
+  bool TitleCellActive(int) override { return false; }
+  int TreeLevelsShown() override { return 1; }
+  void TitleClicked(int) override {}
+  void SelectionChanged() override {}
+  int RecordCount() override { return ds_->RecordCount(); }
+  bool TreeViewActive() override { return false; }
+  bool HasNextSibling(int) override { return false; }
+  bool SortsOnColumn(int) override { return false; }
+  bool CanEditColumn(int) override { return true; }
+  std::vector<String> ColumnValueList(TColumnEx*) override { return {}; }
+  bool MoveRecords(TBookmarkListEx*, int, int, bool) override { return false; }
+  void SelectRow(int) override {}
+  void RestoreRow() override {}
+
+  int current = 0;
+  std::vector<int> fetches;
+
+ private:
+  TDataSet* ds_;
+};
+
+class TMemTableDouble : public TMemDataSet {
+ public:
+  TMemTableDouble() : TMemDataSet(nullptr), access(this) {}
+  bool GetInterface(const TGUID& iid, void*& obj) override {
+    if (iid == IMemTableEx::IID) {
+      obj = static_cast<IMemTableEx*>(&access);
+      return true;
+    }
+    return TMemDataSet::GetInterface(iid, obj);
+  }
+  TMemTableAccess access;
+};
+
+class MemTableMode : public testing::Test {
+ protected:
+  void Make(int count) {
+    ds_ = std::make_unique<TMemTableDouble>();
+    ds_->FieldDefs()->Add("ID", ftInteger);
+    ds_->CreateDataSet();
+    for (int id = 1; id <= count; ++id) ds_->AppendRecord({Variant(id)});
+    ds_->First();
+    source_ = std::make_unique<TDataSource>(nullptr);
+    source_->SetDataSet(ds_.get());
+    form_ = new TForm(Application);
+    form_->SetBounds(0, 0, 300, 300);
+    grid = new TDBGridEx(form_);
+    grid->SetParent(form_);
+    grid->SetBounds(0, 0, 260, 200);
+    grid->SetDataSource(source_.get());
+    form_->Show();
+  }
+  void TearDown() override {
+    delete form_;
+    source_.reset();
+    ds_.reset();
+  }
+  SCROLLINFO VertScroll() const {
+    SCROLLINFO info;
+    info.fMask = SIF_ALL;
+    GetScrollInfo(grid->Handle(), SB_VERT, info);
+    return info;
+  }
+  void ScrollCode(int code, int pos = 0) {
+    grid->Perform(WM_VSCROLL, static_cast<WPARAM>((pos << 16) | code), 0);
+  }
+
+  TApplicationScope scope_;
+  std::unique_ptr<TMemTableDouble> ds_;
+  std::unique_ptr<TDataSource> source_;
+  TForm* form_ = nullptr;
+  TDBGridEx* grid = nullptr;
+};
+
+TEST_F(MemTableMode, EveryRecordGetsARowAndTheBarScrollsRows) {
+  Make(100);
+  ASSERT_NE(grid->MemTableIntf(), nullptr);
+  EXPECT_TRUE(grid->InMemTableMode());
+  EXPECT_EQ(grid->RowCount(), 1 + 100);
+  const SCROLLINFO info = VertScroll();
+  EXPECT_EQ(info.nMin, 1);
+  EXPECT_EQ(info.nMax, 100);
+  EXPECT_EQ(info.nPos, 1);
+  EXPECT_EQ(static_cast<int>(info.nPage), grid->VisibleRowCount());
+}
+
+TEST_F(MemTableMode, EmptyDataSetStillShowsOneDataRow) {
+  Make(0);
+  EXPECT_EQ(grid->RowCount(), 2);
+}
+
+TEST_F(MemTableMode, ScrollCodesMoveTheTopRowWithinTheRecords) {
+  Make(100);
+  ScrollCode(SB_LINEDOWN);
+  EXPECT_EQ(grid->TopRow(), 2);
+  EXPECT_EQ(VertScroll().nPos, 2);
+  ScrollCode(SB_PAGEDOWN);
+  EXPECT_EQ(grid->TopRow(), 2 + grid->VisibleRowCount());
+  ScrollCode(SB_BOTTOM);
+  const int lastTop = grid->TopRow();
+  EXPECT_EQ(lastTop + grid->VisibleRowCount(), grid->RowCount()) << "last row fully in view";
+  ScrollCode(SB_LINEDOWN);
+  EXPECT_EQ(grid->TopRow(), lastTop);
+  ScrollCode(SB_TOP);
+  EXPECT_EQ(grid->TopRow(), 1);
+  ScrollCode(SB_LINEUP);
+  EXPECT_EQ(grid->TopRow(), 1);
+}
+
+TEST_F(MemTableMode, ThumbTrackingMovesOnlyWhenTracking) {
+  Make(100);
+  ScrollCode(SB_THUMBTRACK, 30);
+  EXPECT_EQ(grid->TopRow(), 1);
+  grid->VertScrollBar()->SetTracking(true);
+  ScrollCode(SB_THUMBTRACK, 30);
+  EXPECT_EQ(grid->TopRow(), 30);
+  ScrollCode(SB_THUMBPOSITION, 10);
+  EXPECT_EQ(grid->TopRow(), 10);
+}
+
+TEST_F(MemTableMode, RecordsComingIntoViewAreFetched) {
+  Make(100);
+  ds_->access.fetches.clear();
+  ScrollCode(SB_LINEDOWN);
+  ASSERT_FALSE(ds_->access.fetches.empty());
+  EXPECT_EQ(ds_->access.fetches.back(), grid->VisibleRowCount()) << "rows below the view";
+  ScrollCode(SB_BOTTOM);
+  EXPECT_EQ(ds_->access.fetches.back(), 1) << "the last row came into view";
+}
+
+TEST_F(MemTableMode, CurrentRowFollowsTheCurrentIndex) {
+  Make(100);
+  ds_->access.current = 5;
+  grid->UpdateActive();
+  EXPECT_EQ(grid->Row(), 6);
+}
+
+TEST_F(MemTableMode, FootersLeaveTheModeAndFreeingTheDataSetForgetsIt) {
+  Make(100);
+  grid->SetFooterRowCount(1);
+  EXPECT_FALSE(grid->InMemTableMode());
+  EXPECT_LT(grid->RowCount(), 1 + 100) << "rows follow the data link's buffer again";
+  grid->SetFooterRowCount(0);
+  EXPECT_EQ(grid->RowCount(), 1 + 100);
+  source_->SetDataSet(nullptr);
+  EXPECT_EQ(grid->MemTableIntf(), nullptr);
+}
+
+}  // namespace
