@@ -128,6 +128,12 @@ UINT TnbButton::TextFlags() const {
   if (EffectiveStyle() == bsLarge || buttonKind_ == bkLabel) flags |= kAlignFlags[alignment_];
   if (!showAccelChar_) flags |= DT_NOPREFIX;
   if (!wordWrap_) flags |= DT_SINGLELINE;
+  // Right-to-left text mirrors its alignment: left becomes right and right left; centred
+  // text stays centred.
+  if (biDiMode_ == bdRightToLeft) {
+    if (flags & DT_RIGHT) flags &= ~UINT{DT_RIGHT};
+    else if (!(flags & DT_CENTER)) flags |= DT_RIGHT;
+  }
   return flags;
 }
 

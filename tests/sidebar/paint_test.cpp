@@ -189,3 +189,21 @@ TEST_F(PaintTest, ExplorerLookWithOneActiveHeaderShowsOnlyItsButtons) {
   Check(HasInk(*bmp, contacts_->GetButton(0)->Rects().Label, clGray), *bmp, "explorer_standard");
   EXPECT_EQ(tools_->CaptionRect().Bottom, 359 - 5);  // stacked above the bottom margin
 }
+
+TEST_F(PaintTest, RightToLeftButtonTextIsMirrored) {
+  TnbButton* label = mail_->GetButton(0);
+  label->SetButtonKind(bkLabel);
+  label->SetAlignment(taLeftJustify);
+  label->SetCaption("Hi");
+  Layout();
+  const TRect r = label->Rects().Label;
+  ASSERT_GT(r.Width(), 40);
+  const TRect leftEnd = Rect(r.Left, r.Top, r.Left + r.Width() / 3, r.Bottom);
+  const TRect rightEnd = Rect(r.Right - r.Width() / 3, r.Top, r.Right, r.Bottom);
+  auto bmp = Paint();
+  const TColor ground = At(*bmp, r.Right - 1, r.Top + 1);
+  Check(HasInk(*bmp, leftEnd, ground) && !HasInk(*bmp, rightEnd, ground), *bmp, "left_to_right_label");
+  label->SetBiDiMode(bdRightToLeft);
+  auto mirrored = Paint();
+  Check(!HasInk(*mirrored, leftEnd, ground) && HasInk(*mirrored, rightEnd, ground), *mirrored, "right_to_left_label");
+}
