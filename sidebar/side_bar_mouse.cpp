@@ -179,7 +179,8 @@ void TnbSideBar::CMMouseEnter(TMessage& m) {
   Invalidate();
 }
 
-void TnbSideBar::CMMouseLeave(TMessage&) {
+void TnbSideBar::CMMouseLeave(TMessage& m) {
+  Inherited(m);
   ResetTracking();
   Invalidate();
 }

@@ -146,3 +146,17 @@ TEST_F(WindowTest, AButtonShowsItsPointerUnlessTheScreenHasOne) {
   EXPECT_EQ(Screen->Cursor(), crHourGlass);
   Screen->SetCursor(crDefault);
 }
+
+TEST_F(WindowTest, TheParentHearsTheMouseEnterAndLeaveTheBar) {
+  std::vector<std::pair<UINT, LPARAM>> heard;
+  TWndMethod formProc = form_->WindowProc;
+  form_->WindowProc = [&](TMessage& m) {
+    if (m.Msg == CM_MOUSEENTER || m.Msg == CM_MOUSELEAVE) heard.emplace_back(m.Msg, m.LParam);
+    formProc(m);
+  };
+  const auto self = reinterpret_cast<LPARAM>(bar_);
+  bar_->Perform(CM_MOUSEENTER, 0, 0);
+  bar_->Perform(CM_MOUSELEAVE, 0, 0);
+  form_->WindowProc = formProc;
+  EXPECT_EQ(heard, (std::vector<std::pair<UINT, LPARAM>>{{CM_MOUSEENTER, self}, {CM_MOUSELEAVE, self}}));
+}
