@@ -13,7 +13,7 @@ TnbSideBar::TnbSideBar(TComponent* owner) : TCustomControl(owner) {
   // The first bar makes the side bar's classes known to component streaming.
   static const bool registered = [] {
     for (TClass cls : {TnbSideBar::StaticClass(), TnbHeader::StaticClass(), TnbButton::StaticClass(),
-                       TnbBackground::StaticClass(), TnbBarSettings::StaticClass()})
+                       TnbInplaceEdit::StaticClass(), TnbBackground::StaticClass(), TnbBarSettings::StaticClass()})
       RegisterClass(cls);
     return true;
   }();

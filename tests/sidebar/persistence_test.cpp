@@ -2,6 +2,7 @@
 
 #include <filesystem>
 
+#include "platform/classes/class_registry.h"
 #include "platform/classes/properties.h"
 #include "platform/core/streams.h"
 #include "platform/windows/messages.h"
@@ -133,4 +134,9 @@ TEST_F(PersistenceTest, DragAndCloseBarEventsAreTheBarsOwn) {
   const TPropInfo* after = GetPropInfo(bar_, "OnAfterDrawCloseHeader");
   ASSERT_NE(after, nullptr);
   EXPECT_EQ(after->GetEvent(bar_), &close->OnAfterDrawHeaderButton);
+}
+
+TEST_F(PersistenceTest, ABarMakesItsClassesKnownToStreaming) {
+  for (const char* name : {"TnbSideBar", "TnbHeader", "TnbInplaceEdit", "TnbBackground", "TnbBarSettings"})
+    EXPECT_NE(GetClass(name), nullptr) << name;
 }
