@@ -117,6 +117,10 @@ class TCustomDBGridEx : public TCustomGrid, public TDBGridExHost {
   void ReadMemTableIntf();
   int TitleOffset() const { return titleOffset_; }
   int EditButtonWidth() const { return editButtonWidth_; }
+  int EditButtonHeight() const { return editButtonHeight_; }
+  // Posts one deferred-layout message unless one is already waiting.
+  void DeferLayout();
+  static constexpr UINT kDeferredLayoutMessage = 0x0464;
   // Data rows are tall enough for more than one line of text.
   bool WordWrapPossible() const { return wordWrapPossible_; }
   // Room the title text leaves around it: less with the flat look.
@@ -124,6 +128,8 @@ class TCustomDBGridEx : public TCustomGrid, public TDBGridExHost {
   // Data columns whose Visible is set, in column order; rebuilt by each layout pass.
   const std::vector<int>& VisibleColumns() const { return visibleColumns_; }
   void LinkActive(bool active) override;
+  void TabStopsChanged() override { UpdateColWidthsAndTabStops(); }
+  void RecreateGridWindow() override { RecreateWnd(); }
   void DataChanged() override;
   void Scroll(int distance) override;
 
@@ -145,6 +151,7 @@ class TCustomDBGridEx : public TCustomGrid, public TDBGridExHost {
   void CreateWnd() override;
   void TopLeftChanged() override;
   void WndProc(TMessage& m) override;
+  void DefaultHandler(TMessage& m) override;
 
  private:
   // Layout steps, in the order a pass runs them.
@@ -158,6 +165,8 @@ class TCustomDBGridEx : public TCustomGrid, public TDBGridExHost {
   void AutoFitColumns();
   void FitTitleHeights();
   void UpdateEditButtonWidth();
+  void DropPendingDeferredLayout();
+  void AfterMessage(TMessage& m);
   int UsedRowHeight() const;
   void SetRowCountKeepingCurrent(int count);
   SCROLLINFO RecordScrollRange(const SCROLLINFO& old);
@@ -190,6 +199,9 @@ class TCustomDBGridEx : public TCustomGrid, public TDBGridExHost {
   bool wordWrapPossible_ = false;
   int titleOffset_ = 1;
   int editButtonWidth_ = 0;
+  int editButtonHeight_ = 0;
+  String savedImeName_;
+  TImeMode savedImeMode_ = imDontCare;
   std::vector<int> visibleColumns_;
   IMemTableEx* memTable_ = nullptr;
   TDataSet* memTableSet_ = nullptr;

@@ -161,11 +161,13 @@ void TDBGridExHost::SetAllowedSelections(TDBGridExAllowedSelections value) {
 void TDBGridExHost::SetReadOnly(bool value) {
   readOnly_ = value;
   InvalidateGrid();
+  TabStopsChanged();
 }
 
 void TDBGridExHost::SetFlat(bool value) {
   if (flat_ == value) return;
   flat_ = value;
+  RecreateGridWindow();
   LayoutChanged();
 }
 

@@ -89,6 +89,10 @@ class TDBGridExHost {
   void InvalidateCurrentRow();
   // Re-lays out rows and columns from the collection and the data set.
   virtual void LayoutChanged() {}
+  // ReadOnly changed: which cells Tab stops at follows.
+  virtual void TabStopsChanged() {}
+  // Flat changed: the window is made again with the new border.
+  virtual void RecreateGridWindow() {}
   // After a column changed: scroll bars and in-place editor follow.
   virtual void UpdateScrollBarsAndEditor() {}
 

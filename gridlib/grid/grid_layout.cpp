@@ -2,7 +2,6 @@
 // grid's column and row counts, fixed cells, widths and heights.
 #include <algorithm>
 
-#include "gridlib/controls/button_metrics.h"
 #include "gridlib/grid/column_titles.h"
 #include "gridlib/grid/columns.h"
 #include "gridlib/grid/db_grid.h"
@@ -13,7 +12,8 @@
 #include "platform/graphics/draw_text.h"
 #include "platform/graphics/graphics_objects.h"
 #include "platform/graphics/text_out.h"
-#include "platform/windows/system_metrics.h"
+#include "platform/windows/messages.h"
+#include "platform/windows/window_tree.h"
 
 namespace {
 
@@ -91,6 +91,7 @@ void TCustomDBGridEx::LayoutChanged() {
 
 void TCustomDBGridEx::InternalLayout() {
   if (IsLoading() || IsDestroying()) return;
+  DropPendingDeferredLayout();
   FlagScope pass(inLayoutPass_);
   DropOrphanDefaultColumns();
   DataLink()->ClearMapping();
@@ -218,13 +219,6 @@ void TCustomDBGridEx::FitRowHeightToText(int textHeight, int extra) {
   rowHeight_ = extra;
 }
 
-void TCustomDBGridEx::UpdateEditButtonWidth() {
-  const int base = Flat() ? FlatButtonWidth() : GetSystemMetrics(SM_CXVSCROLL);
-  const int scaled = ScaleButtonWidthEx(base, true);
-  if (DefaultRowHeight() > scaled) editButtonWidth_ = Flat() ? scaled : base;
-  else editButtonWidth_ = DefaultRowHeight();
-}
-
 // A single-level title row is as high as the tallest column title font needs.
 void TCustomDBGridEx::MeasureTitleRow() {
   if (!Options().Contains(dgTitles) || UseMultiTitle()) return;
@@ -312,4 +306,16 @@ int TCustomDBGridEx::CalcTitleNodeHeight(THeadTreeNode* node) {
   } while (child != first);
   node->Height = tallest;
   return tallest;
+}
+
+// This pass does what a queued deferred layout would; a quit taken out with it goes back.
+void TCustomDBGridEx::DropPendingDeferredLayout() {
+  if (!HandleAllocated()) return;
+  MSG pending;
+  while (PeekMessage(pending, Handle(), kDeferredLayoutMessage, kDeferredLayoutMessage, PM_REMOVE)) {
+    if (pending.message == WM_QUIT) {
+      PostQuitMessage(static_cast<int>(pending.wParam));
+      return;
+    }
+  }
 }

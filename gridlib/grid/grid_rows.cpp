@@ -223,34 +223,3 @@ void TCustomDBGridEx::Scroll(int distance) {
   (void)distance;
   DataChanged();
 }
-
-void TCustomDBGridEx::CreateWnd() {
-  TCustomGrid::CreateWnd();
-  UpdateEditButtonWidth();
-  if (AutoFitColWidths() && !IsDesigning()) {
-    LayoutChanged();
-    return;
-  }
-  SetRowHeights();
-  UpdateVertScrollBar();
-}
-
-void TCustomDBGridEx::WndProc(TMessage& m) {
-  if (m.Msg == WM_VSCROLL && InMemTableMode()) {
-    MemTableScroll(m.WParamLo(), m.WParamHi());
-    return;
-  }
-  TCustomGrid::WndProc(m);
-  if (m.Msg == CM_FONTCHANGED) {
-    LayoutChanged();
-    return;
-  }
-  if (m.Msg != WM_SIZE || IsLoading() || inLayoutPass_) return;
-  // Auto-fitted widths depend on the client width; the rows on its height.
-  if (AutoFitColWidths() && !IsDesigning()) {
-    LayoutChanged();
-    return;
-  }
-  SetRowHeights();
-  UpdateVertScrollBar();
-}

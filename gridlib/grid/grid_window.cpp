@@ -1,0 +1,120 @@
+// The grid's window: what it sets up when the window is made, and the messages it handles
+// before or after the base grid.
+#include <algorithm>
+
+#include "gridlib/controls/button_metrics.h"
+#include "gridlib/grid/columns.h"
+#include "gridlib/grid/db_grid.h"
+#include "platform/controls/menus.h"
+#include "platform/windows/messages.h"
+#include "platform/windows/system_metrics.h"
+#include "platform/windows/window_tree.h"
+
+namespace {
+
+// Restores a control's drag mode when the scope ends.
+class DragModeScope {
+ public:
+  DragModeScope(TControl* control, TDragMode mode) : control_(control), saved_(control->DragMode()) {
+    control_->SetDragMode(mode);
+  }
+  ~DragModeScope() { control_->SetDragMode(saved_); }
+  DragModeScope(const DragModeScope&) = delete;
+  DragModeScope& operator=(const DragModeScope&) = delete;
+
+ private:
+  TControl* control_;
+  TDragMode saved_;
+};
+
+}  // namespace
+
+void TCustomDBGridEx::CreateWnd() {
+  TCustomGrid::CreateWnd();
+  UpdateEditButtonWidth();
+  if (AutoFitColWidths() && !IsDesigning()) {
+    LayoutChanged();
+  } else {
+    SetRowHeights();
+    UpdateActive();
+  }
+  UpdateVertScrollBar();
+  savedImeName_ = ImeName();
+  savedImeMode_ = ImeMode();
+}
+
+// Edit buttons are as wide as a scroll bar (flat ones narrower); their height is the row's,
+// unless the row is much taller than the button is wide.
+void TCustomDBGridEx::UpdateEditButtonWidth() {
+  const int base = Flat() ? FlatButtonWidth() : GetSystemMetrics(SM_CXVSCROLL);
+  const int scaled = ScaleButtonWidthEx(base, true);
+  if (DefaultRowHeight() > scaled) {
+    editButtonWidth_ = Flat() ? scaled : base;
+    editButtonHeight_ = ScaleButtonWidthEx(base, Flat());
+  } else {
+    editButtonWidth_ = DefaultRowHeight();
+    editButtonHeight_ = DefaultRowHeight();
+  }
+}
+
+// Asks for a layout once the messages already queued are handled; several requests make one.
+void TCustomDBGridEx::DeferLayout() {
+  if (!HandleAllocated()) return;
+  MSG pending;
+  if (!PeekMessage(pending, Handle(), kDeferredLayoutMessage, kDeferredLayoutMessage, PM_NOREMOVE)) {
+    PostMessage(Handle(), kDeferredLayoutMessage, 0, 0);
+  }
+}
+
+void TCustomDBGridEx::WndProc(TMessage& m) {
+  if (m.Msg == WM_VSCROLL && InMemTableMode()) {
+    MemTableScroll(m.WParamLo(), m.WParamHi());
+    return;
+  }
+  if (m.Msg == kDeferredLayoutMessage) {
+    LayoutChanged();
+    return;
+  }
+  const bool suspendDrag = DragMode() == dmAutomatic && Options().Contains(dgMultiSelect) &&
+                           !IsDesigning() && (m.Msg == WM_LBUTTONDOWN || m.Msg == WM_LBUTTONDBLCLK);
+  if (suspendDrag) {
+    // A press may start a selection instead; the mouse handling starts the drag itself.
+    DragModeScope manual(this, dmManual);
+    TCustomGrid::WndProc(m);
+    return;
+  }
+  TCustomGrid::WndProc(m);
+  AfterMessage(m);
+}
+
+void TCustomDBGridEx::AfterMessage(TMessage& m) {
+  if (m.Msg == CM_FONTCHANGED) {
+    LayoutChanged();
+    return;
+  }
+  if (m.Msg != WM_SIZE || IsLoading() || inLayoutPass_) return;
+  // Auto-fitted widths depend on the client width; the rows on its height.
+  if (AutoFitColWidths() && !IsDesigning()) {
+    LayoutChanged();
+    return;
+  }
+  SetRowHeights();
+  UpdateVertScrollBar();
+}
+
+// A right click over a column with a pop-up menu of its own shows that menu.
+void TCustomDBGridEx::DefaultHandler(TMessage& m) {
+  TCustomGrid::DefaultHandler(m);
+  if (m.Msg != WM_RBUTTONUP) return;
+  const TPoint at(static_cast<int16_t>(m.LParamLo()), static_cast<int16_t>(m.LParamHi()));
+  const TGridCoord cell = MouseCoord(at.x, at.y);
+  const int dataCol = cell.X - IndicatorOffset();
+  if (cell.X < 0 || dataCol < 0 || dataCol >= Columns()->Count()) return;
+  auto* menu = dynamic_cast<TPopupMenu*>(Columns()->Items(dataCol)->PopupMenu());
+  if (menu == nullptr) return;
+  Perform(WM_CANCELMODE);
+  menu->SetPopupComponent(this);
+  const TPoint screen = ClientToScreen(at);
+  menu->Popup(screen.x, screen.y);
+  m.Result = 1;
+}
