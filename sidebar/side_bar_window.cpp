@@ -25,7 +25,7 @@ void TnbSideBar::WndProc(TMessage& m) {
     const bool press = m.Msg == WM_LBUTTONDOWN || m.Msg == WM_LBUTTONDBLCLK;
     if (press && DragMode() == dmAutomatic && DragKind() == dkDrag) return PressWithoutAutoDrag(m);
     const bool framePress = m.Msg == WM_NCLBUTTONDOWN || m.Msg == WM_NCRBUTTONDOWN || m.Msg == WM_NCMBUTTONDOWN;
-    if (framePress && !Focused()) SetFocus();
+    if (framePress && !Focused() && Showing()) SetFocus();
   }
   TCustomControl::WndProc(m);
 }
