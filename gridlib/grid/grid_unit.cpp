@@ -4,7 +4,10 @@
 #include <array>
 #include <memory>
 
+#include "gridlib/grid/columns.h"
 #include "gridlib/grid/grid_data_service.h"
+#include "gridlib/grid/grid_host.h"
+#include "platform/classes/properties.h"
 #include "platform/core/exceptions.h"
 #include "platform/graphics/bitmap.h"
 #include "platform/graphics/graphics_objects.h"
@@ -20,6 +23,7 @@ struct GridUnit {
   std::array<TCursorImage, 3> Cursors;
   int CheckBoxWidth = 0;
   int CheckBoxHeight = 0;
+  int WidthInterceptor = -1;
 };
 
 std::unique_ptr<GridUnit> unit;
@@ -49,6 +53,21 @@ std::unique_ptr<TFont> MakeSortIndexFont() {
   return font;
 }
 
+// A stored column width restored into an auto-fitted grid is the design the layout scales,
+// not a width to show as it is.
+TPropertyInterceptor ColumnWidthInterceptor() {
+  TPropertyInterceptor interceptor;
+  interceptor.BeforeSet = [](TObject* obj, const TPropInfo&, Variant& value) {
+    auto* column = dynamic_cast<TColumnEx*>(obj);
+    TDBGridExHost* grid = column != nullptr ? column->GetGrid() : nullptr;
+    if (grid == nullptr || !grid->AutoFitColWidths()) return true;
+    column->SetInitWidth(value.AsInteger());
+    grid->LayoutChanged();
+    return false;
+  };
+  return interceptor;
+}
+
 TCursorImage LoadGridCursor(const char* name) {
   try {
     return LoadCursorFromResourceName(name);
@@ -70,10 +89,13 @@ void StartGridUnit() {
   started->CheckBoxWidth = boxes.Width() / 4;
   started->CheckBoxHeight = boxes.Height() / 3;
   started->Settings = StartSettings();
+  started->WidthInterceptor =
+      AddPropertyInterceptor(TColumnEx::StaticClass(), "Width", ColumnWidthInterceptor());
   unit = std::move(started);
 }
 
 void StopGridUnit() {
+  if (unit != nullptr && unit->WidthInterceptor >= 0) RemovePropertyInterceptor(unit->WidthInterceptor);
   unit.reset();
   UnregisterAllDatasetFeaturesEx();
 }

@@ -10,6 +10,8 @@
 #include "gridlib/grid/grid_data_service.h"
 #include "gridlib/grid/grid_style.h"
 #include "gridlib/grid/grid_unit.h"
+#include "gridlib/grid/columns.h"
+#include "platform/classes/properties.h"
 #include "platform/data/data_source.h"
 #include "platform/data/mem_dataset.h"
 #include "platform/graphics/bitmap.h"
@@ -137,6 +139,32 @@ TEST(GridDataService, AssignedEventsTakePrecedence) {
   EXPECT_EQ(seen, f.grid.get());
   EXPECT_EQ(log, std::vector<std::string>{"base filter"});
   service->OnApplySorting.Clear();
+}
+
+}  // namespace
+
+namespace {
+
+TEST(GridUnit, RestoredWidthOfAnAutoFittedColumnIsItsDesignWidth) {
+  GridLibraryScope library;
+  TDBGridEx grid(nullptr);
+  TColumnEx* column = grid.Columns()->Add();
+  column->SetWidth(80);
+  SetPropValue(column, "Width", Variant(120));
+  EXPECT_EQ(column->Width(), 120) << "without auto-fit the width itself";
+  grid.SetAutoFitColWidths(true);
+  SetPropValue(column, "Width", Variant(200));
+  EXPECT_EQ(column->InitWidth(), 200);
+  EXPECT_EQ(column->Width(), 120) << "the layout, not the stored value, sets the shown width";
+}
+
+TEST(GridUnit, ColumnOrderReadsAndWritesByFieldName) {
+  GridLibraryScope library;
+  TDBGridEx grid(nullptr);
+  EXPECT_EQ(GetPropValue(grid.Columns(), "ColumnsIndex").AsString(), "");
+  for (const char* name : {"A", "B", "C"}) grid.Columns()->Add()->SetFieldName(name);
+  SetPropValue(grid.Columns(), "ColumnsIndex", Variant("\"c\",\"Missing\",\"a\""));
+  EXPECT_EQ(GetPropValue(grid.Columns(), "ColumnsIndex").AsString(), "\"C\",\"A\",\"B\"");
 }
 
 }  // namespace

@@ -6,7 +6,9 @@
 
 #include "gridlib/grid/column_titles.h"
 #include "gridlib/grid/columns.h"
+#include "platform/data/data_source.h"
 #include "platform/data/dataset.h"
+#include "platform/data/mem_dataset.h"
 #include "platform/graphics/bitmap.h"
 #include "platform/graphics/canvas.h"
 #include "platform/graphics/graphics_objects.h"
@@ -195,6 +197,66 @@ TEST(GridLayoutWithoutData, OneColumnPositionAndOneDataRow) {
   EXPECT_EQ(grid.RowCount(), 2);
   EXPECT_EQ(grid.FixedCols(), 1);
   EXPECT_EQ(grid.RowHeights(0), SampleHeight(grid.Columns()->Items(0)->Title()->Font()) + 4);
+}
+
+}  // namespace
+}  // namespace grid_test
+
+namespace grid_test {
+namespace {
+
+// An in-memory data set that cannot tell record numbers.
+class TUnnumberedDataSet : public TMemDataSet {
+ public:
+  TUnnumberedDataSet() : TMemDataSet(nullptr) {}
+  bool IsSequenced() const override { return false; }
+};
+
+TEST(GridLayoutUnnumbered, ThumbShowsTopMiddleOrBottomOnly) {
+  TApplicationScope scope;
+  TUnnumberedDataSet ds;
+  ds.FieldDefs()->Add("ID", ftInteger);
+  ds.CreateDataSet();
+  for (int id = 1; id <= 50; ++id) ds.AppendRecord({Variant(id)});
+  ds.First();
+  TDataSource source(nullptr);
+  source.SetDataSet(&ds);
+  auto* form = new TForm(Application);
+  form->SetBounds(0, 0, 300, 300);
+  auto* grid = new TDBGridEx(form);
+  grid->SetParent(form);
+  grid->SetBounds(0, 0, 260, 200);
+  grid->SetDataSource(&source);
+  form->Show();
+  auto position = [&] {
+    SCROLLINFO info;
+    info.fMask = SIF_ALL;
+    GetScrollInfo(grid->Handle(), SB_VERT, info);
+    EXPECT_EQ(info.nMin, 0);
+    EXPECT_EQ(info.nMax, 4);
+    return info.nPos;
+  };
+  EXPECT_EQ(position(), 0);
+  ds.MoveBy(20);
+  EXPECT_EQ(position(), 2);
+  ds.Last();
+  EXPECT_EQ(position(), 4);
+  delete form;
+}
+
+TEST(GridLayoutTitles, MultiLevelTitlesStackTheirCaptions) {
+  TApplicationScope scope;
+  TDBGridEx grid(nullptr);
+  for (const char* caption : {"Amount|Net", "Amount|Gross", "Name"}) {
+    grid.Columns()->Add()->Title()->SetCaption(caption);
+  }
+  grid.LayoutChanged();
+  const int single = grid.RowHeights(0);
+  grid.SetUseMultiTitle(true);
+  EXPECT_GT(grid.RowHeights(0), single + 10) << "two caption levels with their margins";
+  const int twoLevels = grid.RowHeights(0);
+  grid.SetVTitleMargin(20);
+  EXPECT_EQ(grid.RowHeights(0), twoLevels + 20) << "the margin counts once per level";
 }
 
 }  // namespace
