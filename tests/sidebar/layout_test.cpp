@@ -9,16 +9,8 @@
 
 namespace {
 
-class LayoutTest : public SidebarTest {
+class LayoutTest : public ThreeHeaderTest {
  protected:
-  void SetUp() override {
-    SidebarTest::SetUp();
-    bar_->SetHeaderScrollType(stNone);
-    mail_ = AddHeader("Mail", 3);
-    contacts_ = AddHeader("Contacts", 2);
-    tools_ = AddHeader("Tools", 1);
-    bar_->SetActiveHeader(mail_);
-  }
   // A 32 x 32 image list with one image, as the header's normal large list.
   TImageList* GiveImages() {
     auto* list = new TImageList(32, 32, form_);
@@ -31,9 +23,6 @@ class LayoutTest : public SidebarTest {
     mail_->Images()->SetSmall(list);
     return list;
   }
-  TnbHeader* mail_ = nullptr;
-  TnbHeader* contacts_ = nullptr;
-  TnbHeader* tools_ = nullptr;
 };
 
 }  // namespace

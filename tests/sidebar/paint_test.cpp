@@ -22,16 +22,8 @@ class TColourPatch : public TGraphicControl {
   TColor colour_;
 };
 
-class PaintTest : public SidebarTest {
+class PaintTest : public ThreeHeaderTest {
  protected:
-  void SetUp() override {
-    SidebarTest::SetUp();
-    bar_->SetHeaderScrollType(stNone);
-    mail_ = AddHeader("Mail", 3);
-    contacts_ = AddHeader("Contacts", 2);
-    tools_ = AddHeader("Tools", 1);
-    bar_->SetActiveHeader(mail_);
-  }
   // Whether any pixel of `r` differs from `background`.
   static bool HasInk(TBitmap& b, const TRect& r, TColor background) {
     for (int y = r.Top; y < r.Bottom; ++y)
@@ -44,9 +36,6 @@ class PaintTest : public SidebarTest {
     if (!ok) Save(b, name);
   }
   const TColor face_ = ColorToRGB(clBtnFace);
-  TnbHeader* mail_ = nullptr;
-  TnbHeader* contacts_ = nullptr;
-  TnbHeader* tools_ = nullptr;
 };
 
 }  // namespace

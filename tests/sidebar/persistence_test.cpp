@@ -117,23 +117,20 @@ TEST_F(PersistenceTest, FilesHoldExactlyTheStream) {
 }
 
 TEST_F(PersistenceTest, DragAndCloseBarEventsAreTheBarsOwn) {
-  const TPropInfo* drop = GetPropInfo(bar_, "OnDragDrop");
-  ASSERT_NE(drop, nullptr);
-  EXPECT_EQ(*drop->EventSignature, typeid(TnbEventDragDrop::Signature));
-  EXPECT_EQ(drop->GetEvent(bar_), &bar_->OnDragDrop);
-  const TPropInfo* over = GetPropInfo(bar_, "OnDragOver");
-  ASSERT_NE(over, nullptr);
-  EXPECT_EQ(over->GetEvent(bar_), &bar_->OnDragOver);
-  const TPropInfo* enter = GetPropInfo(bar_, "OnDragEnter");
-  ASSERT_NE(enter, nullptr);
-  EXPECT_EQ(enter->GetEvent(bar_), &bar_->OnDragEnter);
   TnbHeader* close = bar_->CloseButton()->Header();
-  const TPropInfo* draw = GetPropInfo(bar_, "OnDrawCloseHeader");
-  ASSERT_NE(draw, nullptr);
-  EXPECT_EQ(draw->GetEvent(bar_), &close->OnDrawHeaderButton);
-  const TPropInfo* after = GetPropInfo(bar_, "OnAfterDrawCloseHeader");
-  ASSERT_NE(after, nullptr);
-  EXPECT_EQ(after->GetEvent(bar_), &close->OnAfterDrawHeaderButton);
+  const std::pair<const char*, TEventBase*> events[] = {
+      {"OnDragDrop", &bar_->OnDragDrop},
+      {"OnDragOver", &bar_->OnDragOver},
+      {"OnDragEnter", &bar_->OnDragEnter},
+      {"OnDrawCloseHeader", &close->OnDrawHeaderButton},
+      {"OnAfterDrawCloseHeader", &close->OnAfterDrawHeaderButton},
+  };
+  for (const auto& [name, event] : events) {
+    const TPropInfo* info = GetPropInfo(bar_, name);
+    ASSERT_NE(info, nullptr) << name;
+    EXPECT_EQ(info->GetEvent(bar_), event) << name;
+  }
+  EXPECT_EQ(*GetPropInfo(bar_, "OnDragDrop")->EventSignature, typeid(TnbEventDragDrop::Signature));
 }
 
 TEST_F(PersistenceTest, ABarMakesItsClassesKnownToStreaming) {

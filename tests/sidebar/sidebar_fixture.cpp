@@ -71,3 +71,12 @@ TColor SidebarTest::At(TBitmap& bitmap, int x, int y) {
   const uint32_t argb = bitmap.Pixel32(x, y);
   return static_cast<TColor>(RGB((argb >> 16) & 0xFF, (argb >> 8) & 0xFF, argb & 0xFF));
 }
+
+void ThreeHeaderTest::SetUp() {
+  SidebarTest::SetUp();
+  bar_->SetHeaderScrollType(stNone);
+  mail_ = AddHeader("Mail", 3);
+  contacts_ = AddHeader("Contacts", 2);
+  tools_ = AddHeader("Tools", 1);
+  bar_->SetActiveHeader(mail_);
+}

@@ -44,3 +44,13 @@ class SidebarTest : public ::testing::Test {
   std::unique_ptr<TApplicationScope> scope_;
   TTestClock* clock_ = nullptr;
 };
+
+// A bar with headers "Mail" (3 buttons, active), "Contacts" (2) and "Tools" (1), switching
+// without a slide.
+class ThreeHeaderTest : public SidebarTest {
+ protected:
+  void SetUp() override;
+  TnbHeader* mail_ = nullptr;
+  TnbHeader* contacts_ = nullptr;
+  TnbHeader* tools_ = nullptr;
+};
