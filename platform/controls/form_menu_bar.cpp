@@ -176,6 +176,13 @@ bool TFormMenuBar::SubmenuKey(uint16_t key) {
 
 void TFormMenuBar::SubmenuClosed() { Leave(); }
 
+// Titles may have come, gone or changed their look.
+void TFormMenuBar::MenuItemsChanged() {
+  if (hot_ >= Count()) hot_ = -1;
+  if (selected_ >= Count()) Leave();
+  Redraw();
+}
+
 bool TFormMenuBar::SysChar(char16_t code) {
   int index = Menu() ? TitleOfAccel(code) : -1;
   if (index < 0) return false;

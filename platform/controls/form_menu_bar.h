@@ -46,6 +46,7 @@ class TFormMenuBar : public IMenuBarHost {
 
   bool SubmenuKey(uint16_t key) override;
   void SubmenuClosed() override;
+  void MenuItemsChanged() override;
 
  private:
   int Count() const;

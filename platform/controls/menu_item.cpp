@@ -73,12 +73,36 @@ void TMenuItem::Insert(int index, TMenuItem* item) {
   if (index < 0 || index > Count()) MenuIndexError(index);
   items_.insert(items_.begin() + index, item);
   item->parent_ = this;
+  Changed();
 }
 
 void TMenuItem::Delete(int index) {
   TMenuItem* item = Items(index);
   items_.erase(items_.begin() + index);
   item->parent_ = nullptr;
+  Changed();
+}
+
+void TMenuItem::Changed() {
+  if (TMenu* menu = GetParentMenu()) menu->ItemsChanged();
+}
+
+void TMenuItem::SetCaption(const String& v) {
+  if (caption_ == v) return;
+  caption_ = v;
+  Changed();
+}
+
+void TMenuItem::SetEnabled(bool v) {
+  if (enabled_ == v) return;
+  enabled_ = v;
+  Changed();
+}
+
+void TMenuItem::SetVisible(bool v) {
+  if (visible_ == v) return;
+  visible_ = v;
+  Changed();
 }
 
 void TMenuItem::Remove(TMenuItem* item) {

@@ -44,6 +44,10 @@ TMainMenu::~TMainMenu() {
 
 void TMainMenu::SetBarHost(IMenuBarHost* host) { dropper_->barHost_ = host; }
 
+void TMainMenu::ItemsChanged() {
+  if (dropper_ && dropper_->barHost_) dropper_->barHost_->MenuItemsChanged();
+}
+
 bool TMainMenu::IsShortCut(TMessage& key) {
   if (key.Msg != WM_KEYDOWN && key.Msg != WM_SYSKEYDOWN) return false;
   return IsShortCut(static_cast<uint16_t>(key.WParam), KeyDataToShiftState(key.LParam));

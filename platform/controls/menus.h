@@ -50,7 +50,7 @@ class TMenuItem : public TComponent {
   static void Publish();
 
   const String& Caption() const { return caption_; }
-  void SetCaption(const String& v) { caption_ = v; }
+  void SetCaption(const String& v);
   bool Checked() const { return checked_; }
   void SetChecked(bool v);
   bool RadioItem() const { return radioItem_; }
@@ -62,9 +62,9 @@ class TMenuItem : public TComponent {
   bool Default() const { return default_; }
   void SetDefault(bool v);
   bool Enabled() const { return enabled_; }
-  void SetEnabled(bool v) { enabled_ = v; }
+  void SetEnabled(bool v);
   bool Visible() const { return visible_; }
-  void SetVisible(bool v) { visible_ = v; }
+  void SetVisible(bool v);
   TShortCut ShortCut() const { return shortCut_; }
   void SetShortCut(TShortCut v) { shortCut_ = v; }
   int ImageIndex() const { return imageIndex_; }
@@ -108,6 +108,8 @@ class TMenuItem : public TComponent {
  private:
   friend class TMenu;
   void UncheckRadioSiblings();
+  // Tells the menu that what its bar shows may have changed.
+  void Changed();
 
   String caption_;
   bool checked_ = false;
@@ -143,6 +145,8 @@ class TMenu : public TComponent {
   // Runs the enabled item whose shortcut is key + shift; answers whether one ran.
   bool IsShortCut(uint16_t key, TShiftState shift);
   TMenuItem* FindItem(const String& caption) const { return items_->Find(caption); }
+  // An item's caption, enabled state, visibility or sub-items changed.
+  virtual void ItemsChanged() {}
 
  protected:
   void Notification(TComponent* component, TOperation operation) override;
@@ -164,6 +168,8 @@ class IMenuBarHost {
   virtual bool SubmenuKey(uint16_t key) = 0;
   // The pop-up closed, by a choice, Escape or a press elsewhere.
   virtual void SubmenuClosed() = 0;
+  // What the menu's items show changed.
+  virtual void MenuItemsChanged() = 0;
 };
 
 // The menu of a form's menu bar; whoever draws the bar opens a title's submenu with
@@ -184,6 +190,7 @@ class TMainMenu : public TMenu, public IShortCutSource {
   using TMenu::IsShortCut;
   // A WM_KEYDOWN or WM_SYSKEYDOWN that is an enabled item's shortcut runs the item.
   bool IsShortCut(TMessage& key) override;
+  void ItemsChanged() override;
 
  private:
   std::unique_ptr<TPopupMenu> dropper_;

@@ -2,6 +2,7 @@
 // the application's message loop.
 #include "platform/controls/form_menu_bar.h"
 
+#include "platform/controls/actions.h"
 #include "platform/controls/edit.h"
 #include "platform/controls/menu_window.h"
 #include "platform/windows/painting.h"
@@ -87,6 +88,26 @@ TEST_F(FormMenuBarTest, TitlesAreDrawnOnTheMenuColourWithTheirAcceleratorUnderli
   EXPECT_GT(Ink(accel), Ink(plain)) << "the underline under F is extra ink";
   // No edge around a title nobody points at.
   EXPECT_EQ(At(accel.Left, accel.Top), Sys(clMenu));
+}
+
+TEST_F(FormMenuBarTest, ATitleItsActionDisablesOnIdleIsRepaintedGrey) {
+  auto* action = new TAction(form_);
+  action->SetCaption("&Edit");
+  bool allowed = true;
+  action->OnUpdate.Bind(nullptr, "Allow", [&](TObject*) { action->SetEnabled(allowed); });
+  editTitle->SetAction(action);
+  Snapshot();
+  TRect title = Bar()->TitleRect(1);
+  EXPECT_GT(Ink(title), 10);
+  allowed = false;
+  Application->HandleMessage();  // idle
+  Snapshot();
+  EXPECT_FALSE(editTitle->Enabled());
+  EXPECT_EQ(Ink(title), 0);
+  EXPECT_GT(Count(clGrayText, title), 10);
+  InjectClick(OnTitle(1));
+  Pump();
+  EXPECT_FALSE(menu->IsSubmenuOpen()) << "a disabled title does not open";
 }
 
 TEST_F(FormMenuBarTest, TheMouseRaisesATitleAndAPressOpensItsItemsUnderIt) {
