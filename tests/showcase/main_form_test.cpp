@@ -215,7 +215,9 @@ TEST_F(ShowcaseMainForm, ThemeFileReachesTheSkinPage) {
 
   EXPECT_FALSE(form_->LoadTheme("no such folder\\missing.skn"));
   EXPECT_FALSE(form_->FileTheme()->CanUse());
-  EXPECT_TRUE(form_->LoadTheme(BuiltThemeFile()));
+  const String file = BuiltThemeFile();
+  const char* arguments[] = {"showcase", "--theme", file.c_str()};
+  EXPECT_TRUE(form_->LoadTheme(ParseShowcaseOptions(3, arguments, true).themeFile)) << "the file named on the command line";
   EXPECT_TRUE(form_->FileTheme()->CanUse());
   Pump();
   EXPECT_NE(Pixel(form_->Gallery(), {150, lastRow}), before) << "the last row shows the file's title bar";
