@@ -121,6 +121,7 @@ class TCustomDBGridEx : public TCustomGrid, public TDBGridExHost {
   // Posts one deferred-layout message unless one is already waiting.
   void DeferLayout();
   static constexpr UINT kDeferredLayoutMessage = 0x0464;
+  static constexpr int kIndicatorWidth = 11;
   // Data rows are tall enough for more than one line of text.
   bool WordWrapPossible() const { return wordWrapPossible_; }
   // Room the title text leaves around it: less with the flat look.

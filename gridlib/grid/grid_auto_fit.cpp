@@ -8,7 +8,6 @@
 
 namespace {
 
-constexpr int kIndicatorWidth = 11;
 
 struct FitSums {
   int Fixed = 0;  // widths of columns that keep their width

@@ -1,5 +1,7 @@
 #include "gridlib/grid/grid_data_link.h"
 
+#include "gridlib/grid/flag_scope.h"
+
 #include <algorithm>
 
 #include "gridlib/grid/bookmark_list.h"
@@ -9,19 +11,6 @@ namespace {
 
 // No real data set comes near it; it keeps the map's size within an int.
 constexpr size_t kMaxMappedColumns = 268435455;
-
-// Restores a flag on every way out of a scope.
-class FlagScope {
- public:
-  FlagScope(bool& flag, bool value) : flag_(flag), saved_(flag) { flag_ = value; }
-  ~FlagScope() { flag_ = saved_; }
-  FlagScope(const FlagScope&) = delete;
-  FlagScope& operator=(const FlagScope&) = delete;
-
- private:
-  bool& flag_;
-  bool saved_;
-};
 
 // Lays the grid out from the data set's fields for the life of the scope.
 class LayoutFromDatasetScope {

@@ -17,7 +17,9 @@
 #include "platform/graphics/graphics_objects.h"
 #include "platform/graphics/text_out.h"
 
-TFontWidthMetrics MeasureFontWidths(TFont* font) {
+// Fonts measure the same on any canvas; a small bitmap of our own saves borrowing a device
+// context from a window (which may not exist yet).
+TCanvas* FontMeasuringCanvas(TFont* font) {
   static TBitmap* scratch = [] {
     auto* bitmap = new TBitmap();
     bitmap->SetSize(1, 1);
@@ -25,6 +27,11 @@ TFontWidthMetrics MeasureFontWidths(TFont* font) {
   }();
   TCanvas* canvas = scratch->Canvas();
   canvas->Font()->Assign(font);
+  return canvas;
+}
+
+TFontWidthMetrics MeasureFontWidths(TFont* font) {
+  TCanvas* canvas = FontMeasuringCanvas(font);
   TEXTMETRIC metrics;
   GetTextMetrics(canvas->Handle(), &metrics);
   return {canvas->TextWidth("0"), metrics.tmOverhang, metrics.tmAveCharWidth};

@@ -20,6 +20,7 @@ class TDBGridExSelection;
 class TDBGridExStyle;
 class TDBSumListProducer;
 class TField;
+class TCanvas;
 class TFont;
 class TGridDataLinkEx;
 
@@ -30,6 +31,8 @@ struct TFontWidthMetrics {
   int AveCharWidth = 0;  // tmAveCharWidth
 };
 TFontWidthMetrics MeasureFontWidths(TFont* font);
+// A canvas that measures text in `font` (a shared scratch canvas; valid until the next call).
+TCanvas* FontMeasuringCanvas(TFont* font);
 
 // The part of the data grid that its columns, titles, data link, bookmark list and selection
 // rely on: the grid-wide settings and the objects it owns, plus the few things only the

@@ -5,9 +5,9 @@
 #include "gridlib/grid/column_titles.h"
 #include "gridlib/grid/columns.h"
 #include "gridlib/grid/db_grid.h"
+#include "gridlib/grid/flag_scope.h"
 #include "gridlib/grid/grid_data_link.h"
 #include "platform/data/field.h"
-#include "platform/graphics/bitmap.h"
 #include "platform/graphics/canvas.h"
 #include "platform/graphics/draw_text.h"
 #include "platform/graphics/graphics_objects.h"
@@ -17,21 +17,7 @@
 
 namespace {
 
-constexpr int kIndicatorWidth = 11;
 constexpr const char* kSampleText = "Wg";
-
-// Fonts measure the same on any canvas; a small bitmap of our own saves borrowing a device
-// context from the window (which may not exist yet).
-TCanvas* MeasuringCanvas(TFont* font) {
-  static TBitmap* scratch = [] {
-    auto* bitmap = new TBitmap();
-    bitmap->SetSize(1, 1);
-    return bitmap;
-  }();
-  TCanvas* canvas = scratch->Canvas();
-  canvas->Font()->Assign(font);
-  return canvas;
-}
 
 struct FontHeights {
   int Text = 0;  // height of "Wg"
@@ -39,7 +25,7 @@ struct FontHeights {
 };
 
 FontHeights MeasureFont(TFont* font) {
-  TCanvas* canvas = MeasuringCanvas(font);
+  TCanvas* canvas = FontMeasuringCanvas(font);
   FontHeights heights;
   heights.Text = std::max(1, canvas->TextHeight(kSampleText));
   GetTextMetrics(canvas->Handle(), &heights.Metrics);
@@ -62,25 +48,12 @@ bool FieldIsMapped(TGridDataLinkEx* link, TField* field) {
 
 // Height of a caption wrapped into `width` pixels.
 int WrappedTextHeight(TFont* font, const String& text, int width) {
-  TCanvas* canvas = MeasuringCanvas(font);
+  TCanvas* canvas = FontMeasuringCanvas(font);
   TRect rect(0, 0, std::max(1, width), 0);
   DrawText(canvas->Handle(), text.empty() ? String(" ") : text, rect,
            DT_CALCRECT | DT_NOPREFIX | DT_WORDBREAK);
   return rect.Bottom - rect.Top;
 }
-
-// Sets a flag for the life of the scope.
-class FlagScope {
- public:
-  explicit FlagScope(bool& flag) : flag_(flag), saved_(flag) { flag_ = true; }
-  ~FlagScope() { flag_ = saved_; }
-  FlagScope(const FlagScope&) = delete;
-  FlagScope& operator=(const FlagScope&) = delete;
-
- private:
-  bool& flag_;
-  bool saved_;
-};
 
 }  // namespace
 
@@ -92,7 +65,7 @@ void TCustomDBGridEx::LayoutChanged() {
 void TCustomDBGridEx::InternalLayout() {
   if (IsLoading() || IsDestroying()) return;
   DropPendingDeferredLayout();
-  FlagScope pass(inLayoutPass_);
+  FlagScope pass(inLayoutPass_, true);
   DropOrphanDefaultColumns();
   DataLink()->ClearMapping();
   if (DataLink()->Active()) MapColumnsToFields();

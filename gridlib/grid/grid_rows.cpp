@@ -4,6 +4,7 @@
 
 #include "gridlib/controls/sum_list.h"
 #include "gridlib/grid/db_grid.h"
+#include "gridlib/grid/flag_scope.h"
 #include "gridlib/grid/grid_data_link.h"
 #include "platform/controls/inplace_edit.h"
 #include "platform/controls/scroll_bar.h"
@@ -12,19 +13,6 @@
 #include "platform/windows/messages.h"
 
 namespace {
-
-// Row heights and scroll ranges are set by the grid itself while this is held; what they
-// stir up in the data link must not start another round.
-class RowsScope {
- public:
-  explicit RowsScope(bool& flag) : flag_(flag) { flag_ = true; }
-  ~RowsScope() { flag_ = false; }
-  RowsScope(const RowsScope&) = delete;
-  RowsScope& operator=(const RowsScope&) = delete;
-
- private:
-  bool& flag_;
-};
 
 bool SameScrollInfo(const SCROLLINFO& a, const SCROLLINFO& b) {
   return a.nMin == b.nMin && a.nMax == b.nMax && a.nPage == b.nPage && a.nPos == b.nPos;
@@ -53,7 +41,8 @@ void TCustomDBGridEx::SetRowCountKeepingCurrent(int count) {
 
 void TCustomDBGridEx::SetRowHeights() {
   if (settingRows_ || Columns() == nullptr) return;
-  RowsScope scope(settingRows_);
+  // What setting rows stirs up in the data link must not start another round.
+  FlagScope scope(settingRows_, true);
   if (InMemTableMode()) {
     MemTableRows();
     return;
