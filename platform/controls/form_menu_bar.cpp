@@ -183,6 +183,16 @@ void TFormMenuBar::MenuItemsChanged() {
   Redraw();
 }
 
+bool TFormMenuBar::SubmenuMouse(TPoint screen, bool press) {
+  TRect window;
+  GetWindowRect(form_->Handle(), window);
+  int index = TitleAt({screen.x - window.Left, screen.y - window.Top});
+  if (index < 0) return false;
+  if (press && index == selected_) Menu()->SubmenuPopup()->CloseMenu();
+  else if (index != selected_) Open(index, false);
+  return true;
+}
+
 bool TFormMenuBar::SysChar(char16_t code) {
   int index = Menu() ? TitleOfAccel(code) : -1;
   if (index < 0) return false;

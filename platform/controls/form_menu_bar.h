@@ -11,7 +11,8 @@ class TCustomForm;
 // raises it, a press opens its items as a pop-up under it (the title looks pressed meanwhile);
 // F10 or Alt alone selects the first title, Alt+letter opens the title of that accelerator,
 // Left and Right move between titles (also while one is open), Down or Enter opens the
-// selected one, Escape steps back out.
+// selected one, Escape steps back out. While a title is open, the mouse moving onto another
+// title opens that one, and a press on the open title closes it.
 class TFormMenuBar : public IMenuBarHost {
  public:
   explicit TFormMenuBar(TCustomForm* form) : form_(form) {}
@@ -47,6 +48,7 @@ class TFormMenuBar : public IMenuBarHost {
   bool SubmenuKey(uint16_t key) override;
   void SubmenuClosed() override;
   void MenuItemsChanged() override;
+  bool SubmenuMouse(TPoint screen, bool press) override;
 
  private:
   int Count() const;

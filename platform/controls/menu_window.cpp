@@ -207,7 +207,10 @@ void TMenuWindow::WMCharMenu(TMessage& m) {
 void TMenuWindow::WMMouseMoveMenu(TMessage& m) {
   TPoint screen = ClientToScreen(LParamToPoint(m.LParam));
   TMenuWindow* over = WindowAt(screen);
-  if (!over) return;
+  if (!over) {
+    menu_->PassMouseToBar(screen, false);
+    return;
+  }
   int index = over->ItemAt(over->ScreenToClient(screen));
   if (index < 0 || index == over->selected_) return;
   over->Select(index);
@@ -216,7 +219,7 @@ void TMenuWindow::WMMouseMoveMenu(TMessage& m) {
 
 void TMenuWindow::WMLButtonDownMenu(TMessage& m) {
   TPoint screen = ClientToScreen(LParamToPoint(m.LParam));
-  if (!WindowAt(screen)) menu_->CloseMenu();
+  if (!WindowAt(screen) && !menu_->PassMouseToBar(screen, true)) menu_->CloseMenu();
 }
 
 void TMenuWindow::WMLButtonUpMenu(TMessage& m) {

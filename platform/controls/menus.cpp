@@ -144,6 +144,8 @@ void TPopupMenu::CloseMenu() {
 
 bool TPopupMenu::PassKeyToBar(uint16_t key) { return barHost_ && barHost_->SubmenuKey(key); }
 
+bool TPopupMenu::PassMouseToBar(TPoint screen, bool press) { return barHost_ && barHost_->SubmenuMouse(screen, press); }
+
 void TPopupMenu::Choose(TMenuItem* item) {
   CloseMenu();
   item->Click();

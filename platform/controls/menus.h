@@ -170,6 +170,9 @@ class IMenuBarHost {
   virtual void SubmenuClosed() = 0;
   // What the menu's items show changed.
   virtual void MenuItemsChanged() = 0;
+  // The mouse moved (or pressed) at a screen point outside the pop-up's levels; answers
+  // whether the point is on the bar, which then opens the title there.
+  virtual bool SubmenuMouse(TPoint screen, bool press) = 0;
 };
 
 // The menu of a form's menu bar; whoever draws the bar opens a title's submenu with
@@ -223,8 +226,10 @@ class TPopupMenu : public TMenu, public IPopupSource {
   void SetPopupComponent(TComponent* c);
   // The window of open level `level` (0: the menu itself), or nullptr.
   TMenuWindow* LevelWindow(int level) const;
-  // Offers a key the open levels do not use to the menu bar this pop-up drops from.
+  // Offers a key, or the mouse outside the open levels, to the menu bar this pop-up drops
+  // from; answers whether the bar took it.
   bool PassKeyToBar(uint16_t key);
+  bool PassMouseToBar(TPoint screen, bool press);
 
   TNotifyEvent OnPopup;
 

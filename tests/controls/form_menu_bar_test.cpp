@@ -133,6 +133,30 @@ TEST_F(FormMenuBarTest, TheMouseRaisesATitleAndAPressOpensItsItemsUnderIt) {
   EXPECT_TRUE(edit->Focused());
 }
 
+TEST_F(FormMenuBarTest, WhileATitleIsOpenTheMouseSlidesToOthersAndAPressOnItCloses) {
+  InjectClick(OnTitle(0));
+  Pump();
+  ASSERT_TRUE(menu->IsSubmenuOpen());
+  InjectMouseMove(OnTitle(1));
+  Pump();
+  ASSERT_TRUE(menu->IsSubmenuOpen());
+  EXPECT_EQ(Dropped()->LevelWindow(0)->ParentItem(), editTitle);
+  EXPECT_EQ(Bar()->Selected(), 1);
+  InjectMouseMove({form_->Left() + 200, form_->Top() + 200});  // over the client: stays
+  Pump();
+  EXPECT_EQ(Dropped()->LevelWindow(0)->ParentItem(), editTitle);
+  InjectClick(OnTitle(1));
+  Pump();
+  EXPECT_FALSE(menu->IsSubmenuOpen());
+  EXPECT_EQ(Bar()->Selected(), -1);
+  InjectClick(OnTitle(0));
+  Pump();
+  InjectClick({form_->Left() + 200, form_->Top() + 200});  // elsewhere: closes
+  Pump();
+  EXPECT_FALSE(menu->IsSubmenuOpen());
+  EXPECT_EQ(log, "");
+}
+
 TEST_F(FormMenuBarTest, F10SelectsTheBarArrowsMoveAndEscapeStepsBackOut) {
   Stroke(VK_F10);
   EXPECT_EQ(Bar()->Selected(), 0);
