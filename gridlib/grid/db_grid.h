@@ -20,6 +20,12 @@ struct TDBGridExCellType {
   int DataRow = 0;
 };
 
+class TField;
+
+using TDBGridExColumnEvent = TEvent<void(TColumnEx* Column)>;
+using TDBGridExCheckButtonEvent = TEvent<void(TObject* Sender, int ACol, TColumnEx* Column, bool& Enabled)>;
+using TDBGridExTitleBtnEvent = TEvent<void(TObject* Sender, int ACol, TColumnEx* Column)>;
+
 // The data grid control: a base grid that shows the records of a data set as rows and its
 // columns as grid columns. Layout, painting, keys and mouse build on what this class holds.
 class TCustomDBGridEx : public TCustomGrid, public TDBGridExHost {
@@ -134,6 +140,29 @@ class TCustomDBGridEx : public TCustomGrid, public TDBGridExHost {
   void DataChanged() override;
   void Scroll(int distance) override;
 
+  // ---- What the grid tells the application.
+  virtual void CellClick(TColumnEx* column) { OnCellClick.Call(column); }
+  // Whether the title of data column `dataCol` acts as a button.
+  virtual bool CheckTitleBtn(int dataCol);
+  virtual void ColEnter();
+  virtual void ColExit() { OnColExit.Call(this); }
+  virtual void TitleBtnClick(int dataCol, TColumnEx* column) { OnTitleBtnClick.Call(this, dataCol, column); }
+  virtual void TitleClick(TColumnEx* column) { OnTitleClick.Call(column); }
+  // Plain title rows: 1 with dgTitles.
+  int TitlesShown() const { return Options().Contains(dgTitles) ? 1 : 0; }
+  // A focus frame around the whole current row.
+  bool RowFocusFrameWanted();
+  bool EditorAlwaysShown() const { return Options().Contains(dgAlwaysShowEditor); }
+  bool FindDialogFlag() const { return true; }
+  // Appends every field of the data set.
+  void GetUsedFields(std::vector<TField*>& fields) const;
+
+  TDBGridExColumnEvent OnCellClick;
+  TDBGridExCheckButtonEvent OnCheckButton;
+  TNotifyEvent OnColEnter;
+  TNotifyEvent OnColExit;
+  TDBGridExTitleBtnEvent OnTitleBtnClick;
+  TDBGridExColumnEvent OnTitleClick;
   TNotifyEvent OnColWidthsChanged;
   TEvent<void(TObject* Sender, int FromIndex, int ToIndex)> OnColumnMoved;
   // The grid draws its own flat border instead of the window's.

@@ -49,6 +49,12 @@ void TDBGridEx::Publish() {
   p.Property("VTitleMargin", &T::VTitleMargin, &T::SetVTitleMargin).Default(10);
   p.Event("OnSelectionChanged", &T::OnSelectionChanged);
   p.Event("OnColWidthsChanged", &T::OnColWidthsChanged);
+  p.Event("OnCellClick", &T::OnCellClick);
+  p.Event("OnCheckButton", &T::OnCheckButton);
+  p.Event("OnColEnter", &T::OnColEnter);
+  p.Event("OnColExit", &T::OnColExit);
+  p.Event("OnTitleBtnClick", &T::OnTitleBtnClick);
+  p.Event("OnTitleClick", &T::OnTitleClick);
   // The grid's shape follows its columns and data set; a layout never stores it.
   for (const char* shape : {"ColCount", "RowCount", "FixedCols", "FixedRows", "DefaultColWidth",
                             "DefaultRowHeight", "GridLineWidth", "ScrollBars"}) {

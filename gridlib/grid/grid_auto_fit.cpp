@@ -8,7 +8,6 @@
 
 namespace {
 
-
 struct FitSums {
   int Fixed = 0;  // widths of columns that keep their width
   int Fit = 0;    // design widths of the columns that share the rest
