@@ -261,3 +261,53 @@ TEST(GridLayoutTitles, MultiLevelTitlesStackTheirCaptions) {
 
 }  // namespace
 }  // namespace grid_test
+
+namespace grid_test {
+namespace {
+
+struct FontCase {
+  const char* name;
+  int size;
+};
+
+class GridLayoutFonts : public testing::TestWithParam<FontCase> {};
+
+// Rows and titles measured in each font; fitted rows never grow from one layout to the next,
+// whatever leading the font has.
+TEST_P(GridLayoutFonts, RowsTitlesAndFittedHeightsFollowTheFont) {
+  TApplicationScope scope;
+  Items items(Store::Memory, 100);
+  auto* form = new TForm(Application);
+  form->SetBounds(0, 0, 500, 400);
+  auto* grid = new TDBGridEx(form);
+  grid->SetParent(form);
+  grid->SetBounds(0, 0, 460, 330);
+  grid->Font()->SetName(GetParam().name);
+  grid->Font()->SetSize(GetParam().size);
+  grid->TitleFont()->Assign(grid->Font());
+  grid->SetDataSource(items.source());
+  form->Show();
+  const int text = SampleHeight(grid->Font());
+  const TEXTMETRIC tm = Metrics(grid->Font());
+  EXPECT_EQ(grid->DefaultRowHeight(), text + 4);
+  const int pitch = grid->DefaultRowHeight() + 1;
+  EXPECT_EQ(grid->DataLink()->BufferCount(), (grid->ClientHeight() - grid->RowHeights(0) - 1) / pitch);
+  grid->SetRowLines(2);
+  EXPECT_EQ(grid->DefaultRowHeight(), 2 * (tm.tmHeight + tm.tmExternalLeading));
+  grid->SetOptionsEx(grid->OptionsEx() + dghFitRowHeightToText);
+  const int fitted = grid->DefaultRowHeight();
+  EXPECT_EQ((fitted - 4) % text, 0) << "whole lines";
+  for (int i = 0; i < 4; ++i) grid->LayoutChanged();
+  EXPECT_EQ(grid->DefaultRowHeight(), fitted) << "leading " << tm.tmExternalLeading;
+  delete form;
+}
+
+INSTANTIATE_TEST_SUITE_P(Fonts, GridLayoutFonts,
+                         testing::Values(FontCase{"MS Sans Serif", 8}, FontCase{"Tahoma", 12},
+                                         FontCase{"Arial", 20}, FontCase{"宋体", 10}),
+                         [](const testing::TestParamInfo<FontCase>& info) {
+                           return "Font" + std::to_string(info.index) + "Size" + std::to_string(info.param.size);
+                         });
+
+}  // namespace
+}  // namespace grid_test
