@@ -1,5 +1,7 @@
 #include "platform/controls/form_menu_bar.h"
 
+#include <vector>
+
 #include "platform/controls/control_types.h"
 #include "platform/controls/forms.h"
 #include "platform/controls/menu_window.h"
@@ -49,28 +51,36 @@ bool TFormMenuBar::Shown(int index) const {
 }
 
 // Titles sit side by side from the left, as wide as their caption and some room; those that do
-// not fit are not shown.
-TRect TFormMenuBar::TitleRect(int index) const {
-  if (!Shown(index)) return {};
+// not fit, and hidden ones, get an empty rectangle.
+std::vector<TRect> TFormMenuBar::TitleRects() const {
+  std::vector<TRect> rects(static_cast<size_t>(Count()));
+  if (rects.empty()) return rects;
   TBitmap measure(1, 1);
   HDC dc = measure.Canvas()->Handle();
   SelectObject(dc, form_->Font()->Handle());
   int x = bar_.Left;
-  for (int i = 0; i <= index; ++i) {
+  for (int i = 0; i < Count(); ++i) {
     if (!Shown(i)) continue;
     TRect text = Rect(0, 0, 0, 0);
     DrawText(dc, Menu()->Items()->Items(i)->Caption(), text, kTitleFlags | DT_CALCRECT);
     TRect title = Rect(x, bar_.Top, x + text.Width() + 2 * kTitlePadding, bar_.Bottom);
-    if (i == index) return title.Right <= bar_.Right ? title : TRect();
+    if (title.Right > bar_.Right) break;
+    rects[static_cast<size_t>(i)] = title;
     x = title.Right;
   }
-  return {};
+  return rects;
+}
+
+TRect TFormMenuBar::TitleRect(int index) const {
+  if (!Shown(index)) return {};
+  return TitleRects()[static_cast<size_t>(index)];
 }
 
 int TFormMenuBar::TitleAt(TPoint window) const {
   if (!BarRect().Contains(window)) return -1;
-  for (int i = 0; i < Count(); ++i)
-    if (TitleRect(i).Contains(window)) return i;
+  std::vector<TRect> rects = TitleRects();
+  for (size_t i = 0; i < rects.size(); ++i)
+    if (rects[i].Contains(window)) return static_cast<int>(i);
   return -1;
 }
 
@@ -84,8 +94,9 @@ void TFormMenuBar::Paint(HDC dc) {
   FillRect(dc, bar_, GetSysColorBrush(COLOR_MENU));
   SelectObject(dc, form_->Font()->Handle());
   SetBkMode(dc, TRANSPARENT);
+  std::vector<TRect> rects = TitleRects();
   for (int i = 0; i < Count(); ++i) {
-    TRect r = TitleRect(i);
+    TRect r = rects[static_cast<size_t>(i)];
     if (r.IsEmpty()) continue;
     TMenuItem* item = Menu()->Items()->Items(i);
     bool pressed = i == selected_ && IsOpen();

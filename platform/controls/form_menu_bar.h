@@ -1,5 +1,7 @@
 #pragma once
 
+#include <vector>
+
 #include "platform/controls/menus.h"
 #include "platform/graphics/gdi_handles.h"
 #include "platform/windows/window_tree.h"
@@ -53,6 +55,7 @@ class TFormMenuBar : public IMenuBarHost {
  private:
   int Count() const;
   bool Shown(int index) const;
+  std::vector<TRect> TitleRects() const;
   int Next(int from, int step) const;
   int TitleOfAccel(char16_t code) const;
   void Select(int index, bool keyboard);
