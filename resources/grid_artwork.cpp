@@ -18,17 +18,19 @@ void Clear(TBitmap& bitmap) {
   canvas->FillRect(Rect(0, 0, bitmap.Width(), bitmap.Height()));
 }
 
-// A downward triangle nine pixels wide and five high with a light lower-right edge, as a
-// raised glyph on a title button.
+// A downward triangle nine pixels wide and five high, with a light lower-right edge as a
+// raised glyph on a title button, in the middle of a picture nine high: the sort-index
+// digits are one pixel shorter than the picture.
 void DrawSortMarker(TArtworkSink& sink) {
-  TBitmap bitmap(9, 6);
+  TBitmap bitmap(9, 9);
   Clear(bitmap);
   TCanvas* canvas = bitmap.Canvas();
   for (int row = 0; row < 5; ++row) {
+    const int y = row + 2;
     canvas->Pen()->SetColor(clBtnShadow);
-    canvas->MoveTo(row, row);
-    canvas->LineTo(9 - row, row);
-    canvas->SetPixels(8 - row, row, clBtnHighlight);
+    canvas->MoveTo(row, y);
+    canvas->LineTo(9 - row, y);
+    canvas->SetPixels(8 - row, y, clBtnHighlight);
   }
   sink.AddBitmap("DBSMDOWNEX", bitmap);
 }

@@ -7,9 +7,12 @@
 #include "gridlib/grid/columns.h"
 #include "gridlib/grid/grid_data_link.h"
 #include "gridlib/grid/grid_host.h"
+#include "gridlib/grid/grid_unit.h"
 #include "gridlib/grid/inherited_font.h"
 #include "platform/data/field.h"
+#include "platform/core/format.h"
 #include "platform/graphics/bitmap.h"
+#include "platform/graphics/canvas.h"
 #include "platform/graphics/graphics_objects.h"
 
 TColumnTitleEx::TColumnTitleEx(TColumnEx* column)
@@ -244,4 +247,20 @@ void TColumnTitleEx::ToggleSortMarker(bool keepOthers) {
     case smDownEx: SetSortMarker(smUpEx); break;
     case smUpEx: SetSortMarker(keepOthers ? smNoneEx : smDownEx); break;
   }
+}
+
+int TColumnTitleEx::SortMarkerWidth() const {
+  if (sortIndex_ == 0 || column_ == nullptr) return 0;
+  constexpr int kMarkerRoom = 16;
+  constexpr int kMarkerImage = 14;
+  TDBGridExHost* grid = column_->GetGrid();
+  int numberWidth = 0;
+  if (grid != nullptr && grid->SortMarkedColumns().size() >= 2 && SortIndexFont() != nullptr) {
+    numberWidth = FontMeasuringCanvas(SortIndexFont())->TextWidth(IntToStr(sortIndex_));
+  }
+  int width = kMarkerRoom + numberWidth;
+  const int room = column_->Width() - 4;
+  if (width > room) width -= kMarkerImage;
+  if (width > room) width -= numberWidth + 2;
+  return width;
 }

@@ -42,6 +42,9 @@ class TColumnTitleEx : public TPersistent {
   int SortIndex() const { return sortIndex_; }
   void SetSortIndex(int value);
   TSortMarkerEx SortMarker() const { return sortMarker_; }
+  // Room the marker takes right of the title text: the marker, and with several marked
+  // columns the sort-index number, given up first when the column is too narrow.
+  int SortMarkerWidth() const;
   void SetSortMarker(TSortMarkerEx value);
   bool TitleButton() const;
   void SetTitleButton(bool value);

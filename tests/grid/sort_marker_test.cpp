@@ -2,6 +2,10 @@
 
 #include "gridlib/grid/column_titles.h"
 #include "gridlib/grid/columns.h"
+#include "gridlib/grid/db_grid.h"
+#include "gridlib/grid/grid_style.h"
+#include "gridlib/grid/grid_unit.h"
+#include "platform/graphics/graphics_objects.h"
 #include "tests/grid/grid_test_support.h"
 
 using namespace grid_test;
@@ -135,4 +139,25 @@ TEST_F(SortMarkers, IndexesStoredOneToNLoadUnchanged) {
     Title(3)->SetSortIndex(2);
   }
   EXPECT_EQ(Marked(), "C1 D2 A3");
+}
+
+TEST(SortMarkerRoom, MarkerAndIndexGiveWayInNarrowColumns) {
+  GridLibraryScope library;
+  TDBGridEx grid(nullptr);
+  grid.SetOptionsEx(grid.OptionsEx() + dghMultiSortMarking);
+  TColumnEx* a = grid.Columns()->Add();
+  TColumnEx* b = grid.Columns()->Add();
+  a->SetWidth(100);
+  b->SetWidth(100);
+  EXPECT_EQ(a->Title()->SortMarkerWidth(), 0) << "no marker";
+  a->Title()->SetSortMarker(smDownEx);
+  EXPECT_EQ(a->Title()->SortMarkerWidth(), 16) << "one marked column shows no number";
+  b->Title()->SetSortMarker(smUpEx);
+  const int withNumber = a->Title()->SortMarkerWidth();
+  EXPECT_GT(withNumber, 16);
+  a->SetWidth(withNumber + 3);
+  EXPECT_EQ(a->Title()->SortMarkerWidth(), withNumber - 14) << "the marker image goes first";
+  a->SetWidth(6);
+  EXPECT_EQ(a->Title()->SortMarkerWidth(), 0) << "then the number";
+  EXPECT_EQ(SortIndexFont()->Height(), -8);
 }
