@@ -85,6 +85,7 @@ class TComponentLoader {
     TObject* instance;
     const TPropInfo* info;
     String reference;
+    std::vector<TCollection*> collections;  // whose items hold `instance`, outermost first
   };
 
   static TComponent* CheckRootClass(TComponent* root, const String& className) {
@@ -251,7 +252,13 @@ class TComponentLoader {
     TReader::NestingGuard nest(reader_);
     reader_.ReadValue();
     TCollectionUpdateLock lock(*collection);
+    DropFixupsInside(collection);
     collection->Clear();
+    openCollections_.push_back(collection);
+    struct Close {
+      std::vector<TCollection*>& open;
+      ~Close() { open.pop_back(); }
+    } close{openCollections_};
     while (!reader_.EndOfList()) {
       if (reader_.NextValue() != vaList) reader_.ReadInteger();  // the item's stored order
       reader_.ReadListBegin();
@@ -260,6 +267,14 @@ class TComponentLoader {
       reader_.ReadListEnd();
     }
     reader_.ReadListEnd();
+  }
+
+  // A collection read a second time frees its old items, and with them the objects whose
+  // references still wait to be fixed up.
+  void DropFixupsInside(TCollection* collection) {
+    std::erase_if(fixups_, [collection](const Fixup& f) {
+      return std::find(f.collections.begin(), f.collections.end(), collection) != f.collections.end();
+    });
   }
 
   void ReadStrings(TStrings& strings) {
@@ -277,7 +292,7 @@ class TComponentLoader {
     if (SameText(name, "nil")) {
       SetObjectProp(instance, info, nullptr);
     } else {
-      fixups_.push_back({component, path, instance, info, name});
+      fixups_.push_back({component, path, instance, info, name, openCollections_});
     }
   }
 
@@ -320,6 +335,7 @@ class TComponentLoader {
   std::vector<TComponent*> read_;     // root first, in reading order
   std::vector<TComponent*> created_;  // components the reader created, besides the root
   std::vector<Fixup> fixups_;
+  std::vector<TCollection*> openCollections_;  // collections whose items are being read
 };
 
 TComponent* TReader::ReadRootComponent(TComponent* root) {

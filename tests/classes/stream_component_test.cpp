@@ -318,5 +318,21 @@ TEST_F(StreamComponents, ReferencesMayNameTheRootOrGoThroughItAndMayBeNil) {
   EXPECT_EQ(b->Partner(), a);
 }
 
+TEST_F(StreamComponents, ItemReferencesResolveAndACollectionReadAgainDropsThoseOfItsOldItems) {
+  auto panel = Read<TSamplePanel>(ToBinary(
+      "object P: TSamplePanel\n"
+      "  Columns = <\n    item\n      Control = A\n    end>\n"
+      "  Columns = <\n    item\n      FieldName = 'X'\n    end\n"
+      "    item\n      Control = A\n    end>\n"
+      "  object A: TSampleChild\n  end\n"
+      "end\n"));
+  ASSERT_EQ(panel->Columns()->Count(), 2);
+  auto* first = static_cast<TSampleColumn*>(panel->Columns()->Items(0));
+  auto* second = static_cast<TSampleColumn*>(panel->Columns()->Items(1));
+  EXPECT_EQ(first->FieldName(), "X");
+  EXPECT_EQ(first->Control(), nullptr);
+  EXPECT_EQ(second->Control(), panel->FindComponent("A"));
+}
+
 }  // namespace
 }  // namespace stream_samples

@@ -48,6 +48,7 @@ void TSampleColumn::Publish() {
   p.Property("FieldName", &TSampleColumn::FieldName, &TSampleColumn::SetFieldName);
   p.Property("Width", &TSampleColumn::Width, &TSampleColumn::SetWidth).Default(64);
   p.Property("Title", &TSampleColumn::Title);
+  p.Property("Control", &TSampleColumn::Control, &TSampleColumn::SetControl);
 }
 
 TSampleControl::~TSampleControl() {

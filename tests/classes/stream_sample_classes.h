@@ -75,9 +75,13 @@ class TSampleColumn : public TCollectionItem {
   int Width() const { return width_; }
   void SetWidth(int v) { width_ = v; }
   TSampleColumnTitle* Title() const { return title_.get(); }
+  // A reference the tests set only while the control lives.
+  TComponent* Control() const { return control_; }
+  void SetControl(TComponent* v) { control_ = v; }
 
  private:
   String fieldName_;
+  TComponent* control_ = nullptr;
   int width_ = 64;
   std::unique_ptr<TSampleColumnTitle> title_ = std::make_unique<TSampleColumnTitle>();
 };
