@@ -75,7 +75,9 @@ class TextToBinary {
     }
     if (parser_.IsSymbol('[')) {
       parser_.Next();
-      header.ChildPos = static_cast<int>(CheckInteger());
+      const int64_t childPos = CheckInteger();
+      if (childPos < INT32_MIN || childPos > INT32_MAX) parser_.Error("Child position out of range");
+      header.ChildPos = static_cast<int>(childPos);
       header.Flags.Include(ffChildPos);
       parser_.CheckSymbol(']');
     }

@@ -159,6 +159,7 @@ TEST(StreamText, BadTextNamesTheLineAndWritesNothing) {
       {"object A: TA\n  X = 9999999999999999999.5C\nend\n", "Currency value out of range"},
       {"", "'object' expected"},
       {"object A: TA\n  X = Very.Long.Name.", "Identifier expected on line 2"},
+      {"object A: TA\n  object B: TB [4294967296]\n  end\nend\n", "Child position out of range on line 2"},
   };
   const String longName = "object A: TA\n  " + String(256, 'N') + " = 1\nend\n";
   EXPECT_THROW(ToBinary(longName), EParserError);
