@@ -7,14 +7,6 @@
 #include "platform/core/exceptions.h"
 #include "platform/core/format.h"
 
-namespace {
-
-[[noreturn]] void IndexError(int index) {
-  throw EListError(Format("List index out of bounds (%d)", {index}));
-}
-
-}  // namespace
-
 // ---------------------------------------------------------------------------------------------
 // TCollectionItem
 
@@ -38,7 +30,7 @@ void TCollectionItem::SetIndex(int index) {
   int current = Index();
   if (current < 0 || current == index) return;
   auto& items = collection_->items_;
-  if (index < 0 || index >= static_cast<int>(items.size())) IndexError(index);
+  if (index < 0 || index >= static_cast<int>(items.size())) RaiseListIndexError(index);
   items.erase(items.begin() + current);
   items.insert(items.begin() + index, this);
   Changed(true);
@@ -180,7 +172,7 @@ void TCollection::RemoveItem(TCollectionItem* item) {
 }
 
 void TCollection::CheckIndex(int index) const {
-  if (index < 0 || index >= Count()) IndexError(index);
+  if (index < 0 || index >= Count()) RaiseListIndexError(index);
 }
 
 // ---------------------------------------------------------------------------------------------

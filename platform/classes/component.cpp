@@ -4,7 +4,6 @@
 
 #include "platform/classes/properties.h"
 #include "platform/core/exceptions.h"
-#include "platform/core/format.h"
 
 TComponent::TComponent(TComponent* owner) {
   if (owner != nullptr) owner->InsertComponent(this);
@@ -55,7 +54,7 @@ void TComponent::DestroyComponents() {
 
 TComponent* TComponent::Components(int index) const {
   if (index < 0 || index >= ComponentCount())
-    throw EListError(Format("List index out of bounds (%d)", {index}));
+    RaiseListIndexError(index);
   return components_[index];
 }
 

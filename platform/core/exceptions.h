@@ -53,5 +53,10 @@ class EAbort : public Exception {
 
 #undef DECLARE_EXCEPTION
 
+// Raises EListError "List index out of bounds (n)", the error of every indexed list.
+[[noreturn]] inline void RaiseListIndexError(int index) {
+  throw EListError("List index out of bounds (" + std::to_string(index) + ")");
+}
+
 // Raises EAbort.
 [[noreturn]] inline void Abort() { throw EAbort(); }

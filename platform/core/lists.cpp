@@ -6,20 +6,12 @@
 #include "platform/core/exceptions.h"
 #include "platform/core/vector_move.h"
 
-namespace {
-
-[[noreturn]] void RaiseIndexError(int index) {
-  throw EListError("List index out of bounds (" + std::to_string(index) + ")");
-}
-
-}  // namespace
-
 // ---- TList ------------------------------------------------------------------------------
 
 TList::~TList() { Clear(); }
 
 void TList::CheckIndex(int index) const {
-  if (index < 0 || index >= Count()) RaiseIndexError(index);
+  if (index < 0 || index >= Count()) RaiseListIndexError(index);
 }
 
 int TList::Add(void* item) {
@@ -29,7 +21,7 @@ int TList::Add(void* item) {
 }
 
 void TList::Insert(int index, void* item) {
-  if (index < 0 || index > Count()) RaiseIndexError(index);
+  if (index < 0 || index > Count()) RaiseListIndexError(index);
   items_.insert(items_.begin() + index, item);
   Notify(item, lnAdded);
 }

@@ -8,7 +8,7 @@
 #include "platform/core/vector_move.h"
 
 void TStringList::CheckIndex(int index) const {
-  if (index < 0 || index >= Count()) RaiseIndexError(index);
+  if (index < 0 || index >= Count()) RaiseListIndexError(index);
 }
 
 void TStringList::CheckNotSorted() const {
@@ -42,7 +42,7 @@ void TStringList::SetObjects(int index, TObject* object) {
 
 void TStringList::InsertObject(int index, const String& s, TObject* object) {
   CheckNotSorted();
-  if (index < 0 || index > Count()) RaiseIndexError(index);
+  if (index < 0 || index > Count()) RaiseListIndexError(index);
   Changing();
   items_.insert(items_.begin() + index, Item{s, object});
   Changed();

@@ -93,7 +93,6 @@ class TStrings : public TObject {
  protected:
   // Told when the update count leaves 0 (true) and returns to 0 (false).
   virtual void SetUpdateState(bool) {}
-  [[noreturn]] static void RaiseIndexError(int index);
 
  private:
   int updateCount_ = 0;

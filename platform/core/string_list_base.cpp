@@ -7,10 +7,6 @@
 #include "platform/core/exceptions.h"
 #include "platform/core/string_list.h"
 
-void TStrings::RaiseIndexError(int index) {
-  throw EListError("List index out of bounds (" + std::to_string(index) + ")");
-}
-
 int TStrings::AddObject(const String& s, TObject* object) {
   const int index = Count();
   InsertObject(index, s, object);
@@ -65,7 +61,7 @@ void TStrings::Move(int curIndex, int newIndex) {
   TStringsUpdateLock lock(*this);
   const String s = Strings(curIndex);
   TObject* const object = Objects(curIndex);
-  if (newIndex < 0 || newIndex >= Count()) RaiseIndexError(newIndex);
+  if (newIndex < 0 || newIndex >= Count()) RaiseListIndexError(newIndex);
   Delete(curIndex);
   InsertObject(newIndex, s, object);
 }
