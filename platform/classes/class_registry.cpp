@@ -57,13 +57,22 @@ TComponent* CreateComponent(TClass cls, TComponent* owner) {
 }
 
 TClassRegistration::TClassRegistration(std::initializer_list<TClass> classes) {
-  for (TClass cls : classes) {
-    if (GetClass(cls->ClassName()) == cls) continue;
-    RegisterClass(cls);
-    added_.push_back(cls);
+  try {
+    for (TClass cls : classes) {
+      if (GetClass(cls->ClassName()) == cls) continue;
+      RegisterClass(cls);
+      added_.push_back(cls);
+    }
+  } catch (...) {
+    // No destructor runs for a half-made registration: undo it here, then report the clash.
+    Unregister();
+    throw;
   }
 }
 
-TClassRegistration::~TClassRegistration() {
+TClassRegistration::~TClassRegistration() { Unregister(); }
+
+void TClassRegistration::Unregister() {
   for (TClass cls : added_) UnRegisterClass(cls);
+  added_.clear();
 }

@@ -45,5 +45,6 @@ class TClassRegistration {
   TClassRegistration& operator=(const TClassRegistration&) = delete;
 
  private:
+  void Unregister();
   std::vector<TClass> added_;
 };

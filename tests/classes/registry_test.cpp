@@ -98,6 +98,14 @@ TEST(ClassRegistry, ASecondClassWithTheSameNameIsRejected) {
   EXPECT_EQ(GetClass("TSampleWidget"), TSampleWidget::StaticClass());
 }
 
+TEST(ClassRegistry, ARegistrationThatFailsUndoesWhatItRegistered) {
+  TClassRegistration held({TSampleWidget::StaticClass()});
+  EXPECT_THROW(TClassRegistration({TSizedPart::StaticClass(), other::TSampleWidget::StaticClass()}),
+               EFilerError);
+  EXPECT_EQ(GetClass("TSizedPart"), nullptr);
+  EXPECT_EQ(GetClass("TSampleWidget"), TSampleWidget::StaticClass());
+}
+
 TEST(ClassRegistry, AbstractAndNonComponentClassesAreNotCreatedAsComponents) {
   EXPECT_FALSE(TAbstractPart::StaticClass()->CanCreate());
   EXPECT_THROW(CreateComponent(TAbstractPart::StaticClass(), nullptr), EInvalidOperation);
