@@ -305,4 +305,5 @@ void TCustomDBGridEx::Loaded() {
   RebuildSortMarkedColumns();
   if (DataSource() != nullptr) SumList()->EndLoading();
   LayoutChanged();
+  DeferLayout();
 }
