@@ -68,7 +68,7 @@ char32_t AsciiLowerOnly(char32_t c) { return (c >= 'A' && c <= 'Z') ? c + 32 : c
 }  // namespace
 
 String Copy(std::string_view s, int index, int count) {
-  // Delphi's Copy treats an index before the start as the start, without shortening count.
+  // An index before the start reads from the start, and count is not shortened by the gap.
   if (index < 1) index = 1;
   const ByteRange r = CharRange(s, index, count);
   return String(s.substr(r.begin, r.end - r.begin));

@@ -5,7 +5,7 @@
 #include <string_view>
 
 // Text is UTF-8 in a std::string. Every helper that counts, cuts or moves by characters works
-// on whole code points; indexes given to the Pascal-style helpers (Copy, Pos, Delete) are
+// on whole code points; indexes given to the positional helpers (Copy, Pos, Delete) are
 // 1-based character positions, as callers of the class library expect.
 using String = std::string;
 using WideString = std::u16string;

@@ -50,7 +50,7 @@ TEST(CharOffsets, MapBetweenBytesAndCharactersWithoutPassingTheEnd) {
   EXPECT_EQ(CharByteLength(cut, 3), 0u);
 }
 
-TEST(PascalHelpers, CopyPosDeleteInsertCountCharacters) {
+TEST(PositionalHelpers, CopyPosDeleteInsertCountCharacters) {
   EXPECT_EQ(Copy("中文abc", 2, 2), "文a");
   EXPECT_EQ(Copy("中文abc", 0, 1), "中");
   EXPECT_EQ(Copy("中文abc", 4, 99), "bc");
@@ -80,7 +80,7 @@ TEST(PascalHelpers, CopyPosDeleteInsertCountCharacters) {
   EXPECT_EQ(s, "<中文b!");
 }
 
-TEST(PascalHelpers, CuttingBrokenTextKeepsEveryByte) {
+TEST(PositionalHelpers, CuttingBrokenTextKeepsEveryByte) {
   const std::string broken = "\xE4\xB8" "a\x80";
   EXPECT_EQ(Copy(broken, 1, 2), "\xE4\xB8");
   EXPECT_EQ(Copy(broken, 3, 9), "a\x80");
@@ -219,17 +219,17 @@ TEST(AnsiCompareText, SortsMixedTextConsistently) {
 }
 
 TEST(AnsiCompareText, RandomBytesGiveAConsistentOrder) {
-  // Random mixes of ASCII, Chinese, Latin letters and stray pieces of sequences: the order
+  // Random mixes of ASCII, Chinese, Latin letters and stray bytes of sequences: the order
   // must be antisymmetric and transitive, or sorting such data would go wrong.
-  const std::vector<std::string> pieces = {"a", "A", "b", "z", "中", "张", "丁", "é", "É", "\xE4", "\xB8", "\xAD",
-                                           "\x80", "\xFF", "\xF0\x9F", "\xF0\x9F\x98\x80", " "};
+  const std::vector<std::string> fragments = {"a", "A", "b", "z", "中", "张", "丁", "é", "É", "\xE4", "\xB8", "\xAD",
+                                              "\x80", "\xFF", "\xF0\x9F", "\xF0\x9F\x98\x80", " "};
   std::mt19937 rng(7);
-  std::uniform_int_distribution<size_t> pick(0, pieces.size() - 1);
+  std::uniform_int_distribution<size_t> pick(0, fragments.size() - 1);
   std::uniform_int_distribution<int> length(0, 4);
   std::vector<String> items;
   for (int i = 0; i < 120; ++i) {
     String s;
-    for (int n = length(rng); n > 0; --n) s += pieces[pick(rng)];
+    for (int n = length(rng); n > 0; --n) s += fragments[pick(rng)];
     items.push_back(s);
   }
   for (const String& a : items) {
