@@ -44,5 +44,8 @@ TWindowData* FindWindowData(HWND h);
 std::vector<HWND>& TopLevelList();
 // Sends WM_NCCALCSIZE and stores the new client rectangle; answers whether it changed.
 bool RecalcClientRect(TWindowData& w);
+// Makes the area a visible child window covers, in its parent's client coordinates, dirty in
+// the parent (nothing for a top-level window).
+void InvalidateUnderneath(TWindowData& w);
 // Offset of a window's (0,0) from the top-left of its top-level window.
 TPoint OffsetInTopLevel(HWND h);

@@ -12,14 +12,6 @@ std::vector<HWND>& Siblings(TWindowData& w) {
   return w.IsChildWindow() ? FindWindowData(w.parent)->children : TopLevelList();
 }
 
-// The area a child window covers, in its parent's client coordinates, made dirty in the
-// parent. Top-level windows each have a picture of their own, which the toolkit composes:
-// nothing underneath them needs painting again.
-void InvalidateUnderneath(TWindowData& w) {
-  if (!(w.style & WS_VISIBLE) || !w.IsChildWindow()) return;
-  RedrawWindow(w.parent, &w.bounds, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
-}
-
 void MoveInZOrder(TWindowData& w, HWND insertAfter) {
   auto& list = Siblings(w);
   list.erase(std::remove(list.begin(), list.end(), w.handle), list.end());
@@ -56,6 +48,13 @@ void ApplyBounds(TWindowData& w, const TRect& nb, bool repaint) {
 }
 
 }  // namespace
+
+// Top-level windows each have a picture of their own, which the toolkit composes: nothing
+// underneath them needs painting again.
+void InvalidateUnderneath(TWindowData& w) {
+  if (!(w.style & WS_VISIBLE) || !w.IsChildWindow()) return;
+  RedrawWindow(w.parent, &w.bounds, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
+}
 
 bool RecalcClientRect(TWindowData& w) {
   NCCALCSIZE_PARAMS params;

@@ -59,6 +59,9 @@ void DestroyTree(HWND h) {
   if ((w = FindWindowData(h)) == nullptr) return;
   RemoveMessagesFor(h);
   CallDestroyHooks(h);
+  // Only the outermost window of a destroyed tree uncovers something that stays.
+  TWindowData* parent = w->IsChildWindow() ? FindWindowData(w->parent) : nullptr;
+  if (parent != nullptr && !parent->destroying) InvalidateUnderneath(*w);
   Unlink(*w);
   Tree().windows.erase(IdOf(h));
 }

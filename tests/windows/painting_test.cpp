@@ -234,4 +234,14 @@ TEST_F(Painting, CaptionAndFrameAreDrawnInTheNonClientArea) {
   if (HasFailure()) SavePicture(top, "caption_and_frame");
 }
 
+TEST_F(Painting, DestroyingAVisibleChildUncoversItsParent) {
+  HWND top = MakeTop(Bounds(0, 0, 100, 100), WS_POPUP | WS_VISIBLE | WS_CLIPCHILDREN, clWhite);
+  HWND child = Make(top, Bounds(10, 10, 40, 40), WS_CHILD | WS_VISIBLE, 0, clBlue);
+  Pump();
+  ASSERT_EQ(Pixel(top, 20, 20), ColorToRGB(clBlue));
+  DestroyWindow(child);
+  Pump();
+  EXPECT_EQ(Pixel(top, 20, 20), ColorToRGB(clWhite)) << "the parent paints where the child was";
+}
+
 }  // namespace
