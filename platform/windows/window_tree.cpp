@@ -228,10 +228,13 @@ intptr_t SetWindowLong(HWND h, int index, intptr_t value) {
   if (!w) return 0;
   intptr_t old = GetWindowLong(h, index);
   switch (index) {
-    case GWL_STYLE:
-      // Visibility changes go through ShowWindow so that the tree repaints.
-      w->style = (static_cast<uint32_t>(value) & ~WS_VISIBLE) | (w->style & WS_VISIBLE);
+    case GWL_STYLE: {
+      // Visibility changes go through ShowWindow so that the tree repaints, and WS_CHILD
+      // through SetParent, which moves the window between sibling lists.
+      constexpr uint32_t kKept = WS_VISIBLE | WS_CHILD;
+      w->style = (static_cast<uint32_t>(value) & ~kKept) | (w->style & kKept);
       break;
+    }
     case GWL_EXSTYLE: w->exStyle = static_cast<uint32_t>(value); break;
     case GWL_ID: w->id = static_cast<int>(value); break;
     case GWL_USERDATA: w->userData = value; break;

@@ -148,4 +148,16 @@ TEST_F(WindowTree, MaximiseFillsTheWorkAreaAndRestoreComesBack) {
   EXPECT_EQ(wr, Bounds(10, 10, 300, 200));
 }
 
+TEST_F(WindowTree, StyleChangesKeepTheWindowWhereItIsInTheTree) {
+  HWND top = MakeTop(Bounds(0, 0, 200, 100));
+  HWND child = Make(top, Bounds(0, 0, 50, 50));
+  SetWindowLong(top, GWL_STYLE, GetWindowLong(top, GWL_STYLE) | WS_CHILD);
+  SetWindowLong(child, GWL_STYLE, GetWindowLong(child, GWL_STYLE) & ~WS_CHILD);
+  EXPECT_EQ(GetAncestorTop(child), top) << "only SetParent moves a window between parents";
+  EXPECT_EQ(ChildWindows(top), (std::vector<HWND>{child}));
+  EXPECT_TRUE(DestroyWindow(top));
+  EXPECT_FALSE(IsWindow(child));
+  EXPECT_TRUE(TopLevelWindows().empty());
+}
+
 }  // namespace
