@@ -244,7 +244,12 @@ int64_t TSqliteDataSet::PositionOfId(int64_t id) {
 
 void TSqliteDataSet::ReadRecord(int64_t id, std::vector<Variant>& columns) {
   if (queryRows_) {
-    for (int c = 0; c < queryRows_->ColumnCount(); ++c) columns[static_cast<size_t>(c)] = queryRows_->Get(id, c);
+    for (int c = 0; c < queryRows_->ColumnCount(); ++c) {
+      Variant value = queryRows_->Get(id, c);
+      // Whole numbers held at 64 bits read back in the field's kind, as a table's do.
+      columns[static_cast<size_t>(c)] =
+          value.VarType() == varInt64 ? FromStored(types_[static_cast<size_t>(c)], value) : std::move(value);
+    }
     return;
   }
   readRow_->Bind(1, Variant(id));

@@ -47,6 +47,13 @@ String FreeRowIdName(const std::vector<TSqliteColumn>& columns) {
   return "";
 }
 
+// SQLite keeps any whole number in any column whatever its declared width, and a read-only
+// query has no field range to refuse one at, so whole numbers are held at 64 bits.
+TStorageKind QueryStorageKind(TFieldType type) {
+  TStorageKind kind = StorageKindOf(type);
+  return kind == skInt16 || kind == skInt32 ? skInt64 : kind;
+}
+
 }  // namespace
 
 void TSqliteDataSet::OpenQuery() {
@@ -115,7 +122,7 @@ void TSqliteDataSet::ReadQuery(TSqliteStatement& query) {
     types_.push_back(type);
   }
   std::vector<TStorageKind> kinds;
-  for (TFieldType t : types_) kinds.push_back(StorageKindOf(t));
+  for (TFieldType t : types_) kinds.push_back(QueryStorageKind(t));
   queryRows_ = std::make_unique<TRecordStore>(std::move(kinds));
   keys_ = std::make_unique<TKeyset>(true);
   keysComplete_ = true;

@@ -221,3 +221,18 @@ TEST_F(SqliteQuery, ValuesAreReadByRowIdWhenARecordIsShown) {
   ASSERT_TRUE(ds->Locate("ID", 2000, {}));
   EXPECT_EQ(ds->FieldByName("Name")->AsString(), "Name2000 later");
 }
+
+TEST_F(SqliteQuery, ReadOnlyQueriesShowWholeNumbersTheirDeclaredWidthCannotHold) {
+  {
+    TSqliteDatabase db(file.Path(), true, 1000);
+    db.Execute("CREATE TABLE big (A INTEGER, S SMALLINT);"
+               "INSERT INTO big VALUES (5000000000, 70000), (-3, -4)");
+  }
+  auto ds = Query("SELECT A, S, A + 0 AS Sum FROM big");
+  ASSERT_FALSE(ds->CanModify());
+  EXPECT_EQ(ds->FieldByName("A")->AsLargeInt(), 5000000000);
+  EXPECT_EQ(ds->FieldByName("S")->AsLargeInt(), 70000);
+  ds->Next();
+  EXPECT_EQ(ds->FieldByName("A")->AsInteger(), -3);
+  EXPECT_EQ(ds->FieldByName("S")->AsInteger(), -4);
+}
