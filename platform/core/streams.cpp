@@ -135,6 +135,7 @@ void TMemoryStream::LoadFromFile(const String& fileName) {
 void TMemoryStream::SaveToFile(const String& fileName) {
   TFileStream file(fileName, fmCreate);
   SaveToStream(file);
+  file.Flush();
 }
 
 // ---- TBytesStream -----------------------------------------------------------------------
@@ -191,6 +192,10 @@ TFileStream::TFileStream(const String& fileName, uint16_t mode) : fileName_(file
 }
 
 TFileStream::~TFileStream() { std::fclose(file_); }
+
+void TFileStream::Flush() {
+  if (std::fflush(file_) != 0) throw EWriteError(kWriteError);
+}
 
 void TFileStream::SwitchTo(LastAccess access) {
   if (lastAccess_ != LastAccess::kNone && lastAccess_ != access) std::fseek(file_, 0, SEEK_CUR);

@@ -99,6 +99,9 @@ class TFileStream : public TStream {
   int64_t Seek(int64_t offset, TSeekOrigin origin) override;
   int64_t Size() override;
   void SetSize(int64_t size) override;
+  // Hands buffered bytes to the file; raises EWriteError when the file refuses them. Whoever
+  // must know that a write arrived flushes before the stream closes, which cannot report.
+  void Flush();
   const String& FileName() const { return fileName_; }
 
  private:

@@ -144,4 +144,5 @@ void TStrings::LoadFromFile(const String& fileName) {
 void TStrings::SaveToFile(const String& fileName) const {
   TFileStream file(fileName, fmCreate);
   SaveToStream(file);
+  file.Flush();
 }

@@ -233,4 +233,16 @@ TEST_F(FileStreamTest, MemoryStreamSavesAndLoadsWholeFiles) {
   EXPECT_EQ(in.Size(), 3);
 }
 
+// /dev/full takes a file open and every buffered byte, then refuses them when they are
+// written out: the refusal must reach the caller, not vanish when the file closes.
+TEST(FileStreamFailures, BytesTheDeviceRefusesRaiseOnFlushAndSave) {
+  if (access("/dev/full", W_OK) != 0) GTEST_SKIP() << "no /dev/full";
+  TMemoryStream bytes;
+  bytes.WriteBuffer("abc", 3);
+  EXPECT_THROW(bytes.SaveToFile("/dev/full"), EWriteError);
+  TFileStream file("/dev/full", fmOpenWrite);
+  file.WriteBuffer("abc", 3);
+  EXPECT_THROW(file.Flush(), EWriteError);
+}
+
 }  // namespace

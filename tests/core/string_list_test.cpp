@@ -438,4 +438,11 @@ TEST(StringListStreams, FilesRoundTripAndAMissingFileLeavesTheListAlone) {
   std::filesystem::remove_all(dir);
 }
 
+TEST(StringListStreams, SavingToAFileThatRefusesTheTextRaises) {
+  if (access("/dev/full", W_OK) != 0) GTEST_SKIP() << "no /dev/full";
+  TStringList list;
+  list.Add("line");
+  EXPECT_THROW(list.SaveToFile("/dev/full"), EWriteError);
+}
+
 }  // namespace
