@@ -28,9 +28,15 @@ TObject* TMetaClass::Create(TComponent* owner) const {
 
 void TMetaClass::EnsurePublished() const {
   if (published_ || publisher_ == nullptr) return;
-  // Marked first so that a publisher that looks at its own class does not run twice.
+  // Marked first so that a publisher that looks at its own class does not run twice; a
+  // publisher that fails leaves the class unpublished, so the next look-up fails the same way.
   published_ = true;
-  publisher_();
+  try {
+    publisher_();
+  } catch (...) {
+    published_ = false;
+    throw;
+  }
 }
 
 TClass TObject::StaticClass() {

@@ -45,6 +45,20 @@ class TFancyWidget : public TSampleWidget {
   uint32_t tint_ = 0;
 };
 
+// A class whose publishing fails half way: it redeclares a property no parent has.
+class TMisdeclaredWidget : public TSampleWidget {
+  DECLARE_CLASS(TMisdeclaredWidget, TSampleWidget)
+ public:
+  using TSampleWidget::TSampleWidget;
+  static void Publish() {
+    TPublisher<TMisdeclaredWidget> p;
+    p.Property("Glow", &TMisdeclaredWidget::Glow, &TMisdeclaredWidget::SetGlow);
+    p.Redeclare("NoSuchProperty");
+  }
+  double Glow() const { return 0; }
+  void SetGlow(double) {}
+};
+
 std::vector<std::string> Names(const std::vector<const TPropInfo*>& list) {
   std::vector<std::string> names;
   for (const TPropInfo* info : list) names.push_back(info->Name);
@@ -66,6 +80,12 @@ TEST(PropertyRegistry, ListsPropertiesParentsFirstInDeclarationOrder) {
   EXPECT_EQ(Names(GetPropList(TComponent::StaticClass())),
             (std::vector<std::string>{"Name", "Tag"}));
   EXPECT_TRUE(GetPropList(TPersistent::StaticClass()).empty());
+}
+
+TEST(PropertyRegistry, AClassWhosePublishingFailedKeepsReportingTheFailure) {
+  // Looked up again, the class must not pass for published with only its first properties.
+  EXPECT_THROW(GetPropList(TMisdeclaredWidget::StaticClass()), EPropertyError);
+  EXPECT_THROW(GetPropList(TMisdeclaredWidget::StaticClass()), EPropertyError);
 }
 
 TEST(PropertyRegistry, KindsFollowTheAccessorTypes) {
