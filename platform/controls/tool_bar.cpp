@@ -12,22 +12,12 @@
 
 TToolButtonActionLink::TToolButtonActionLink(TToolButton* client) : TControlActionLink(client), button_(client) {}
 
+bool TToolButtonActionLink::IsImageIndexLinked() const {
+  return CustomAction() && button_->ImageIndex() == CustomAction()->ImageIndex();
+}
+
 void TToolButtonActionLink::SetImageIndex(int v) {
-  auto* a = dynamic_cast<TCustomAction*>(Action());
-  if (a && button_->ImageIndex() == a->ImageIndex()) button_->SetImageIndex(v);
-}
-
-void TToolButtonActionLink::SetChecked(bool v) {
-  auto* a = dynamic_cast<TCustomAction*>(Action());
-  if (a && button_->Down() == a->Checked()) button_->SetDown(v);
-}
-
-void TToolButtonActionLink::ActionAssigned() {
-  TControlActionLink::ActionAssigned();
-  if (auto* a = dynamic_cast<TCustomAction*>(Action())) {
-    button_->SetImageIndex(a->ImageIndex());
-    button_->SetDown(a->Checked());
-  }
+  if (IsImageIndexLinked()) button_->SetImageIndex(v);
 }
 
 TToolButton::TToolButton(TComponent* owner) : TGraphicControl(owner) {
@@ -37,7 +27,7 @@ TToolButton::TToolButton(TComponent* owner) : TGraphicControl(owner) {
 
 TToolButton::~TToolButton() {
   Destroying();
-  link_.reset();
+  SetAction(nullptr);  // the link calls back into this button, so it goes while the button is whole
   SetDropdownMenu(nullptr);
 }
 
@@ -88,21 +78,22 @@ void TToolButton::SetDown(bool v) {
 
 void TToolButton::SetDropdownMenu(TPopupMenu* v) { SetNotifiedLink(this, dropdownMenu_, v); }
 
-void TToolButton::SetAction(TBasicAction* action) {
-  if (!action) {
-    link_.reset();
-    return;
-  }
-  if (!link_) link_ = std::make_unique<TToolButtonActionLink>(this);
-  link_->SetAction(action);
-  action->FreeNotification(this);
+std::unique_ptr<TControlActionLink> TToolButton::CreateActionLink() {
+  return std::make_unique<TToolButtonActionLink>(this);
+}
+
+// Besides what every control takes, the button shows the action's image unless, while loading,
+// it has one of its own.
+void TToolButton::ActionChange(TObject* sender, bool checkDefaults) {
+  TGraphicControl::ActionChange(sender, checkDefaults);
+  if (auto* action = dynamic_cast<TCustomAction*>(sender); action && (!checkDefaults || imageIndex_ == -1))
+    SetImageIndex(action->ImageIndex());
 }
 
 void TToolButton::Notification(TComponent* component, TOperation operation) {
   TGraphicControl::Notification(component, operation);
   if (operation != opRemove) return;
   if (component == dropdownMenu_) dropdownMenu_ = nullptr;
-  if (link_ && component == link_->Action()) link_.reset();
 }
 
 void TToolButton::Click() {
@@ -111,10 +102,9 @@ void TToolButton::Click() {
     bool stayDown = grouped_ && down_ && !allowAllUp_;
     if (!stayDown) SetDown(!down_);
   }
-  bool ownHandler = OnClick && !(link_ && link_->IsOnExecuteLinked());
-  if (ownHandler) OnClick(this);
-  else if (link_) link_->Execute(this);
-  else if (style_ == tbsButton && dropdownMenu_) CheckMenuDropdown();
+  // A plain button with a menu and nothing else to run opens the menu.
+  if (style_ == tbsButton && dropdownMenu_ && !OnClick && !ActionLink()) CheckMenuDropdown();
+  else TGraphicControl::Click();
 }
 
 bool TToolButton::CheckMenuDropdown() {

@@ -20,15 +20,14 @@ class TToolButton;
 using TTBCustomDrawEvent = TEvent<void(TToolBar* Sender, const TRect& ARect, bool& DefaultDraw)>;
 using TTBCustomDrawBtnEvent = TEvent<void(TToolBar* Sender, TToolButton* Button, TCustomDrawState State, bool& DefaultDraw)>;
 
-// The link of a tool button to an action: caption, enabled, hint, visible, image and checked.
+// The link of a tool button to an action: what every control takes (caption, enabled, hint,
+// visible, checked as the button's Down) and the image, while the button still shows the
+// action's.
 class TToolButtonActionLink : public TControlActionLink {
  public:
   explicit TToolButtonActionLink(TToolButton* client);
+  bool IsImageIndexLinked() const;
   void SetImageIndex(int v) override;
-  void SetChecked(bool v) override;
-
- protected:
-  void ActionAssigned() override;
 
  private:
   TToolButton* button_;
@@ -56,8 +55,6 @@ class TToolButton : public TGraphicControl {
   void SetAllowAllUp(bool v) { allowAllUp_ = v; }
   TPopupMenu* DropdownMenu() const { return dropdownMenu_; }
   void SetDropdownMenu(TPopupMenu* v);
-  TBasicAction* Action() const { return link_ ? link_->Action() : nullptr; }
-  void SetAction(TBasicAction* action);
   bool Hot() const { return hot_; }
   bool Pressed() const { return pressed_; }
   TToolBar* ToolBar() const;
@@ -72,6 +69,11 @@ class TToolButton : public TGraphicControl {
   void MouseMove(TShiftState shift, int x, int y) override;
   void MouseUp(TMouseButton button, TShiftState shift, int x, int y) override;
   void Notification(TComponent* component, TOperation operation) override;
+  std::unique_ptr<TControlActionLink> CreateActionLink() override;
+  void ActionChange(TObject* sender, bool checkDefaults) override;
+  // An action's Checked shows as the button being down.
+  bool GetLinkedChecked() const override { return down_; }
+  void SetLinkedChecked(bool v) override { SetDown(v); }
 
  private:
   void CMMouseEnter(TMessage& m);
@@ -86,7 +88,6 @@ class TToolButton : public TGraphicControl {
   bool hot_ = false;
   bool pressed_ = false;
   TPopupMenu* dropdownMenu_ = nullptr;
-  std::unique_ptr<TToolButtonActionLink> link_;
 };
 
 // A row of tool buttons laid out left to right at ButtonWidth x ButtonHeight (separators take

@@ -118,6 +118,64 @@ TEST_F(ToolBarTest, ButtonsFollowTheirAction) {
   EXPECT_FALSE(button->Enabled());
 }
 
+// The button links through the control's own action mechanism: Down stands for Checked both
+// ways, the click runs the action for the button, and a freed action leaves the button alone.
+TEST_F(ToolBarTest, AnActionDrivesAButtonThroughTheControlsActionLink) {
+  auto* action = new TAction(form_);
+  action->SetCaption("Italic");
+  action->SetImageIndex(2);
+  TComponent* runBy = nullptr;
+  int runs = 0;
+  action->OnExecute.Bind(form_, "ItalicExecute", [&](TObject*) {
+    ++runs;
+    if (action) runBy = action->ActionComponent();
+  });
+  auto* button = AddButton(tbsCheck);
+  button->OnClick = TNotifyEvent();
+  TControl* asControl = button;
+  asControl->SetAction(action);
+  ASSERT_NE(dynamic_cast<TToolButtonActionLink*>(button->ActionLink()), nullptr);
+  EXPECT_EQ(button->Action(), action);
+  EXPECT_EQ(button->Caption(), "Italic");
+  EXPECT_EQ(button->ImageIndex(), 2);
+  EXPECT_TRUE(button->OnClick.SameMethod(action->OnExecute));
+  action->SetCaption("Slanted");
+  action->SetImageIndex(4);
+  action->SetChecked(true);
+  EXPECT_EQ(button->Caption(), "Slanted");
+  EXPECT_EQ(button->ImageIndex(), 4);
+  EXPECT_TRUE(button->Down());
+  EXPECT_TRUE(button->ActionLink()->IsCheckedLinked());
+  action->SetChecked(false);
+  EXPECT_FALSE(button->Down());
+  button->SetImageIndex(7);  // an image of the button's own stays
+  action->SetImageIndex(5);
+  EXPECT_EQ(button->ImageIndex(), 7);
+  ClickOn(button);
+  EXPECT_EQ(runBy, button);
+  EXPECT_TRUE(button->Down()) << "a check button still toggles before its action runs";
+  EXPECT_EQ(log, "") << "the button's old handler was replaced by the action's";
+  delete action;
+  action = nullptr;
+  EXPECT_EQ(button->Action(), nullptr);
+  EXPECT_EQ(button->ActionLink(), nullptr);
+  ClickOn(button);  // the form's handler stays the button's own; no link dangles
+  EXPECT_FALSE(button->Down());
+  EXPECT_EQ(runs, 2);
+}
+
+// A button freed before its action leaves the action with no link to it.
+TEST_F(ToolBarTest, AFreedButtonUnlinksFromItsAction) {
+  auto* action = new TAction(form_);
+  auto* button = AddButton(tbsButton);
+  button->SetAction(action);
+  ASSERT_EQ(action->Links().size(), 1u);
+  delete button;
+  EXPECT_TRUE(action->Links().empty());
+  action->SetCaption("Still fine");
+  action->SetChecked(true);
+}
+
 TEST_F(ToolBarTest, PaintsEdgesImagesAndLetsCustomDrawTakeOver) {
   TImageList images(16, 16);
   TBitmap glyph(16, 16);
