@@ -31,6 +31,8 @@ class TnbSideBar : public TCustomControl {
  public:
   explicit TnbSideBar(TComponent* owner);
   ~TnbSideBar() override;
+  // The notification code of a list's info-tip request (answered with the hint at the mouse).
+  static constexpr UINT kInfoTipNotification = static_cast<UINT>(-157);
   static void Publish();
 
   // ---- headers ----

@@ -1,5 +1,6 @@
 #include "platform/controls/application.h"
 #include "platform/controls/popup_source.h"
+#include "platform/windows/keys.h"
 #include "platform/windows/messages.h"
 #include "platform/windows/system_metrics.h"
 #include "sidebar/side_bar.h"
@@ -25,6 +26,7 @@ const TMessageMap& TnbSideBar::ClassMessages() {
     m.On(CM_CTL3DCHANGED, &TnbSideBar::CMCtl3DChanged);
     m.On(CM_SYSCOLORCHANGE, &TnbSideBar::CMSysColorChange);
     m.On(CM_DRAG, &TnbSideBar::CMDrag);
+    m.On(CN_NOTIFY, &TnbSideBar::CNNotify);
     m.On(WM_LBUTTONDOWN, &TnbSideBar::WMLButtonDown);
     m.On(WM_SETCURSOR, &TnbSideBar::WMSetCursor);
     for (UINT msg : {CM_BORDERCHANGED, CM_ENABLEDCHANGED, CM_FONTCHANGED, CM_TEXTCHANGED})
@@ -58,6 +60,14 @@ void TnbSideBar::WMLButtonUp(TMessage& m) {
   dragPending_ = false;
   SetControlState(ControlState() - csLButtonDown);
   Inherited(m);
+}
+
+void TnbSideBar::CNNotify(TMessage& m) {
+  // An info-tip request shows the application's hint where the mouse is, at once; the bar
+  // answers no other notification.
+  const auto* header = reinterpret_cast<const NMHDR*>(m.LParam);
+  if (header && header->code == kInfoTipNotification && Application)
+    Application->ActivateHint(GetCursorPos());
 }
 
 void TnbSideBar::CMRepaint(TMessage& m) {

@@ -75,6 +75,9 @@ class TApplication : public TComponent {
   void SetHintColor(TColor v) { hintColor_ = v; }
   const String& Hint() const { return hint_; }
   void CancelHint();
+  // Shows the hint of the control at `cursorPos` (screen coordinates) at once, without the
+  // pause, as controls that announce their own tips ask.
+  void ActivateHint(TPoint cursorPos);
   THintWindow* HintWindow() const { return hintWindow_; }
   // The control under the mouse (graphic controls too), as hints and mouse enter/leave see it.
   TControl* MouseControl() const { return mouseControl_; }
@@ -102,7 +105,8 @@ class TApplication : public TComponent {
   void SetMouseControl(TControl* control);
   void StartHintTimer(int pause);
   void HintTimerFired(TMessage& m);
-  void ActivateHint();
+  void SetHintControl(TControl* control);
+  void ShowHintAt(TPoint pos);
   void HideHint();
 
   TCustomForm* mainForm_ = nullptr;

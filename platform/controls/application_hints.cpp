@@ -56,13 +56,11 @@ void TApplication::SetMouseControl(TControl* control) {
   if (source == hintControl_) return;
   bool wasShowing = hintShowing_;
   HideHint();
-  if (hintControl_) hintControl_->RemoveFreeNotification(this);
-  hintControl_ = source;
+  SetHintControl(source);
   if (!source) {
     KillTimer(hintTimerWindow_, HintTimerId);
     return;
   }
-  source->FreeNotification(this);
   int pause = wasShowing ? hintShortPause_ : hintPause_;
   source->Perform(CM_HINTSHOWPAUSE, wasShowing ? 1 : 0, reinterpret_cast<LPARAM>(&pause));
   StartHintTimer(pause);
@@ -77,12 +75,25 @@ void TApplication::HintTimerFired(TMessage& m) {
   if (m.Msg != WM_TIMER) return;
   KillTimer(hintTimerWindow_, HintTimerId);
   if (hintShowing_) HideHint();
-  else ActivateHint();
+  else ShowHintAt(GetCursorPos());
 }
 
-void TApplication::ActivateHint() {
+void TApplication::SetHintControl(TControl* control) {
+  if (control == hintControl_) return;
+  if (hintControl_) hintControl_->RemoveFreeNotification(this);
+  hintControl_ = control;
+  if (control) control->FreeNotification(this);
+}
+
+void TApplication::ActivateHint(TPoint cursorPos) {
+  KillTimer(hintTimerWindow_, HintTimerId);
+  HideHint();
+  SetHintControl(showHint_ ? HintSource(FindDragTarget(cursorPos, false)) : nullptr);
+  ShowHintAt(cursorPos);
+}
+
+void TApplication::ShowHintAt(TPoint pos) {
   if (!hintControl_ || !hintWindow_) return;
-  TPoint pos = GetCursorPos();
   THintInfo info;
   info.HintControl = hintControl_;
   info.HintPos = {pos.x, pos.y + CursorHeight};
@@ -112,8 +123,7 @@ void TApplication::HideHint() {
 void TApplication::CancelHint() {
   KillTimer(hintTimerWindow_, HintTimerId);
   HideHint();
-  if (hintControl_) hintControl_->RemoveFreeNotification(this);
-  hintControl_ = nullptr;
+  SetHintControl(nullptr);
 }
 
 void TApplication::SetShowHint(bool v) {

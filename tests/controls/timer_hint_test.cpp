@@ -107,6 +107,26 @@ TEST_F(TimersAndHints, HintHidesAfterItsTimeAndARefusedHintNeverShows) {
   EXPECT_FALSE(Application->HintWindow()->Active());
 }
 
+TEST_F(TimersAndHints, ActivateHintShowsTheHintUnderAPointAtOnce) {
+  TForm* form = MakeForm();
+  TTestControl* c = AddControl(form, Bounds(10, 10, 100, 30));
+  TTestControl* bare = AddControl(form, Bounds(10, 50, 100, 30));
+  c->SetHint("通讯录");
+  c->SetShowHint(true);
+  const TPoint at = At(c, 20, 5);
+  Application->ActivateHint(at);
+  THintWindow* hint = Application->HintWindow();
+  ASSERT_TRUE(hint->Active()) << "no pause before an asked-for hint";
+  EXPECT_EQ(hint->Caption(), "通讯录");
+  EXPECT_EQ(hint->Left(), at.x);
+  EXPECT_GT(hint->Top(), at.y);
+  Application->ActivateHint(At(bare, 5, 5));
+  EXPECT_FALSE(hint->Active()) << "a control without a hint shows none and hides the last";
+  delete c;
+  Application->ActivateHint(at);
+  EXPECT_FALSE(hint->Active()) << "a freed control is forgotten";
+}
+
 TEST_F(TimersAndHints, CalcHintRectWrapsLongTextAtTheMaximumWidth) {
   THintWindow* hint = Application->HintWindow();
   TRect one = hint->CalcHintRect(1000, "短信", nullptr);

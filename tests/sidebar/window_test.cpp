@@ -5,8 +5,10 @@
 
 #include "platform/controls/control_drag.h"
 #include "platform/controls/application.h"
+#include "platform/controls/hint_window.h"
 #include "platform/controls/screen.h"
 #include "platform/windows/cursors.h"
+#include "platform/windows/keys.h"
 #include "platform/windows/messages.h"
 #include "platform/windows/window_styles.h"
 #include "platform/windows/window_tree.h"
@@ -159,4 +161,20 @@ TEST_F(WindowTest, TheParentHearsTheMouseEnterAndLeaveTheBar) {
   bar_->Perform(CM_MOUSELEAVE, 0, 0);
   form_->WindowProc = formProc;
   EXPECT_EQ(heard, (std::vector<std::pair<UINT, LPARAM>>{{CM_MOUSEENTER, self}, {CM_MOUSELEAVE, self}}));
+}
+
+TEST_F(WindowTest, AnInfoTipRequestShowsTheBarsHintAtOnce) {
+  probe_->SetHint("导航栏");
+  probe_->SetShowHint(true);
+  SetCursorPosQuietly(probe_->ClientToScreen(Point(20, 40)));
+  NMHDR other;
+  other.code = 5;
+  probe_->Perform(CN_NOTIFY, 0, reinterpret_cast<LPARAM>(&other));
+  EXPECT_FALSE(Application->HintWindow()->Active()) << "other notifications show nothing";
+  NMHDR tip;
+  tip.code = TnbSideBar::kInfoTipNotification;
+  probe_->Perform(CN_NOTIFY, 0, reinterpret_cast<LPARAM>(&tip));
+  ASSERT_TRUE(Application->HintWindow()->Active());
+  EXPECT_EQ(Application->HintWindow()->Caption(), "导航栏");
+  Application->CancelHint();
 }
