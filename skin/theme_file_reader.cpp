@@ -64,6 +64,7 @@ TskThemeFileReader::~TskThemeFileReader() = default;
 void TskThemeFileReader::Parse(TStream& stream) {
   uint64_t size = static_cast<uint64_t>(stream.Size());
   std::set<uint32_t> entries;
+  uint64_t kept = 0;  // value bytes stored so far
   uint32_t offset = FirstEntry(stream);
   while (offset != 0 && !OverlapsChain(entries, offset)) {
     entries.insert(offset);
@@ -76,8 +77,12 @@ void TskThemeFileReader::Parse(TStream& stream) {
     entry.DataOffset = ReadU32(raw + kDataOffset);
     entry.DataSize = ReadU32(raw + kDataSizeOffset);
     entry.Next = ReadU32(raw + kNextOffset);
-    // A value that lies past the end is skipped; the chain goes on.
-    if (uint64_t{entry.DataOffset} + entry.DataSize <= size) Store(stream, entry);
+    // A value that lies past the end is skipped, and so is one that would make the values kept
+    // larger than the file, which only values sharing bytes can; the chain goes on.
+    if (uint64_t{entry.DataOffset} + entry.DataSize <= size && kept + entry.DataSize <= size) {
+      kept += entry.DataSize;
+      Store(stream, entry);
+    }
     offset = entry.Next;
   }
 }

@@ -6,6 +6,7 @@
 
 #include "platform/graphics/bitmap.h"
 #include "platform/graphics/canvas.h"
+#include "skin/theme_file_layout.h"
 #include "tests/skin/theme_file_test_support.h"
 
 namespace {
@@ -141,6 +142,27 @@ TEST(ThemeFileReader, AHugeBitmapSizeIsSkipped) {
   TskThemeFileReader reader = ReadThemeBytes(bytes);
   EXPECT_EQ(reader.Bitmap("ButtonImage"), nullptr);
   EXPECT_EQ(reader.Integer("After"), 9);
+}
+
+// Entries whose values all point at one large value would each copy it: a small file could
+// ask for gigabytes. What is kept never exceeds the file's own size.
+TEST(ThemeFileReader, ValuesSharingBytesNeverCostMoreThanTheFile) {
+  constexpr size_t kEntries = 2000;
+  TskThemeFileWriter w;
+  w.AddEntry("Shared0", 0, std::vector<uint8_t>(64 * 1024, 'B'));
+  for (size_t i = 1; i < kEntries; ++i) w.AddEntry("Shared" + std::to_string(i), 0, {});
+  std::vector<uint8_t> bytes = w.Bytes();
+  uint32_t data = theme_file::ReadU32(&bytes[EntryAt(0) + 65]);
+  for (size_t i = 1; i < kEntries; ++i) {
+    PutU32(bytes, EntryAt(i) + 65, data);
+    PutU32(bytes, EntryAt(i) + 69, 64 * 1024);
+  }
+  TskThemeFileReader reader = ReadThemeBytes(bytes);
+  ASSERT_NE(reader.Bitmap("Shared0"), nullptr);
+  int64_t kept = 0;
+  for (int i = 0; i < reader.BitmapNames().Count(); ++i)
+    kept += reader.Bitmap(reader.BitmapNames().Strings(i))->Size();
+  EXPECT_LE(kept, static_cast<int64_t>(bytes.size()));
 }
 
 TEST(ThemeFileReader, ALoopingChainEndsKeepingWhatWasRead) {
