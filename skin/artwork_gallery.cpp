@@ -19,12 +19,6 @@ constexpr int kButtonImage = 1, kButtonTransparentBool = 2, kCheckBoxImage = 3,
 constexpr int kTitleWidth = 300;
 const TColor kPageColor = static_cast<TColor>(0xFFFFFF);
 
-// A row is labelled with the theme file's name alone: a full path would run under the pictures.
-String FileNamePart(const String& path) {
-  size_t slash = path.find_last_of("/\\");
-  return slash == String::npos ? path : path.substr(slash + 1);
-}
-
 // Left and right sections at their size, the client section stretched between, and the
 // close, maximize and minimize buttons from the right; a left section wider than the bar
 // is cut, as on a narrow form.
@@ -125,6 +119,7 @@ void TskArtworkGallery::Paint() {
     top += kRowHeight;
   }
   TskThemeValues fromFile(fileTheme_, FromThemeFile);
+  // A row is labelled with the theme file's name alone: a full path would run under the pictures.
   PaintRow(page.Canvas(), top, fromFile.FromFile() ? FileNamePart(fileTheme_->ThemeFile()) : "FromThemeFile (Marine)", fromFile);
   Canvas()->Draw(0, 0, &page);
 }

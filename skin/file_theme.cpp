@@ -23,12 +23,12 @@ String WithForwardSlashes(String path) {
   return path;
 }
 
+}  // namespace
+
 String FileNamePart(const String& path) {
   size_t slash = path.find_last_of("/\\");
   return slash == String::npos ? path : path.substr(slash + 1);
 }
-
-}  // namespace
 
 String ProgramFolder() {
   std::error_code error;

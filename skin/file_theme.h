@@ -69,5 +69,7 @@ class TskFileTheme : public TComponent {
 // Where a theme file named `value` is found: the path itself ("\" read as "/") when a file
 // exists there, else the file name alone in the program's folder; "" when neither exists.
 String ResolveThemeFilePath(const String& value);
+// The part of a path after its last "/" or "\".
+String FileNamePart(const String& path);
 // The folder of the running program, with a trailing "/".
 String ProgramFolder();

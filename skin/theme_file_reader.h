@@ -13,9 +13,9 @@
 // and size and the next entry's offset (0 ends the chain).
 //
 // Damaged files never raise and never read outside the file: an entry whose value does not
-// fit its type or the file, or that would make the values kept larger than the file, is skipped, and a chain that loops, runs past the end or meets a
-// short read ends the parse with the entries read so far. Lookups ignore case; the first of
-// two entries with one name wins.
+// fit its type or the file, or would make the values kept larger than the file, is skipped,
+// and a chain that loops, runs past the end or meets a short read ends the parse with the
+// entries read so far. Lookups ignore case; the first of two entries with one name wins.
 class TskThemeFileReader : public TObject {
   DECLARE_CLASS(TskThemeFileReader, TObject)
  public:
