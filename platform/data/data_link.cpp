@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "platform/data/value_scope.h"
+
 TDataLink::TDataLink() = default;
 
 TDataLink::~TDataLink() {
@@ -53,11 +55,7 @@ void TDataLink::SetActiveRecord(int row) {
 }
 
 void TDataLink::UpdateRecord() {
-  struct Flag {
-    bool& f;
-    explicit Flag(bool& flag) : f(flag) { f = true; }
-    ~Flag() { f = false; }
-  } updating(updating_);
+  ValueScope<bool> updating(updating_, true);
   UpdateData();
 }
 

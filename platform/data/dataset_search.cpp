@@ -1,33 +1,9 @@
 // Locate, Lookup, and calculated and lookup fields.
 #include "platform/core/format.h"
 #include "platform/data/dataset.h"
+#include "platform/data/value_scope.h"
 
 namespace {
-
-// Points field reads at one buffer for the life of the scope.
-class CalcBufferScope {
- public:
-  CalcBufferScope(TRecordBuffer*& slot, TRecordBuffer* buffer) : slot_(slot), saved_(slot) { slot_ = buffer; }
-  ~CalcBufferScope() { slot_ = saved_; }
-  CalcBufferScope(const CalcBufferScope&) = delete;
-  CalcBufferScope& operator=(const CalcBufferScope&) = delete;
-
- private:
-  TRecordBuffer*& slot_;
-  TRecordBuffer* saved_;
-};
-
-class StateScope {
- public:
-  StateScope(TDataSetState& slot, TDataSetState state) : slot_(slot), saved_(slot) { slot_ = state; }
-  ~StateScope() { slot_ = saved_; }
-  StateScope(const StateScope&) = delete;
-  StateScope& operator=(const StateScope&) = delete;
-
- private:
-  TDataSetState& slot_;
-  TDataSetState saved_;
-};
 
 std::vector<Variant> KeyValueList(const Variant& values, size_t count) {
   if (count == 1 && !values.IsArray()) return {values};
@@ -47,8 +23,8 @@ bool TDataSet::HasCalcFields() const {
 // Fills the calculated and lookup values of `buffer`; fields read that buffer meanwhile, and
 // the state is dsCalcFields, so OnCalcFields may set calculated fields but no data field.
 void TDataSet::CalculateFields(TRecordBuffer& buffer) {
-  CalcBufferScope reading(calcBuffer_, &buffer);
-  StateScope calculating(state_, dsCalcFields);
+  ValueScope<TRecordBuffer*> reading(calcBuffer_, &buffer);
+  ValueScope<TDataSetState> calculating(state_, dsCalcFields);
   for (TField* f : fields_->List()) {
     if (f->FieldKind() == fkData || f->Slot() < 0) continue;
     buffer.values[static_cast<size_t>(f->Slot())] = Variant::Null();
@@ -144,6 +120,6 @@ Variant TDataSet::Lookup(std::string_view keyFields, const Variant& keyValues,
   if (position < 0) return Variant::Null();
   TRecordBuffer found;
   FetchInto(position, found);
-  CalcBufferScope reading(calcBuffer_, &found);
+  ValueScope<TRecordBuffer*> reading(calcBuffer_, &found);
   return FieldValues(resultFields);
 }
