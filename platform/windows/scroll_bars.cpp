@@ -24,13 +24,16 @@ bool Scrollable(const TScrollBarData& d) {
   return d.max > d.min && static_cast<long long>(d.page) <= static_cast<long long>(d.max) - d.min;
 }
 
+// The last position, max - page + 1, never before min; worked out wide, since ranges and pages
+// may reach the ends of int.
 int MaxPos(const TScrollBarData& d) {
-  return d.max - std::max<int>(static_cast<int>(d.page) - 1, 0);
+  int64_t last = int64_t{d.max} - std::max<int64_t>(int64_t{d.page} - 1, 0);
+  return static_cast<int>(std::max<int64_t>(last, d.min));
 }
 
 void Clamp(TScrollBarData& d) {
-  d.pos = std::clamp(d.pos, d.min, std::max(d.min, MaxPos(d)));
-  d.trackPos = std::clamp(d.trackPos, d.min, std::max(d.min, MaxPos(d)));
+  d.pos = std::clamp(d.pos, d.min, MaxPos(d));
+  d.trackPos = std::clamp(d.trackPos, d.min, MaxPos(d));
 }
 
 uint32_t FrameStyleBit(int bar) { return bar == SB_HORZ ? WS_HSCROLL : WS_VSCROLL; }
@@ -153,8 +156,8 @@ TScrollBarParts ScrollBarPartsOf(const TScrollBarData& d, int length, int thickn
   int thumb = d.page ? static_cast<int>(track * static_cast<long long>(d.page) / range) : thickness;
   thumb = std::max(thumb, 8);
   if (thumb > track) return parts;
-  long long span = std::max<long long>(MaxPos(d) - d.min, 1);
-  parts.thumbStart = parts.arrow + static_cast<int>((track - thumb) * (d.pos - d.min) / span);
+  long long span = std::max<long long>(static_cast<long long>(MaxPos(d)) - d.min, 1);
+  parts.thumbStart = parts.arrow + static_cast<int>((track - thumb) * (static_cast<long long>(d.pos) - d.min) / span);
   parts.thumbEnd = parts.thumbStart + thumb;
   return parts;
 }

@@ -66,6 +66,20 @@ TEST_F(ScrollBars, ThumbTracksThePositionAndArrowsCanBeDisabled) {
   EXPECT_EQ(sbi.rgstate[5] & STATE_SYSTEM_UNAVAILABLE, 0u);
 }
 
+TEST_F(ScrollBars, HugeRangesPlaceTheThumbWithoutOverflow) {
+  HWND top = MakeTop(Bounds(0, 0, 200, 216));
+  SetScrollInfo(top, SB_VERT, Info(SIF_ALL, 0, 99999999, 1, 50000000));
+  SCROLLBARINFO sbi;
+  GetScrollBarInfo(top, OBJID_VSCROLL, sbi);
+  EXPECT_EQ(sbi.xyThumbTop, 16 + (184 - 8) / 2) << "a record in the middle of a hundred million";
+  SetScrollInfo(top, SB_VERT, Info(SIF_ALL, -2000000000, 2000000000, 1000, 2000000000));
+  GetScrollBarInfo(top, OBJID_VSCROLL, sbi);
+  EXPECT_EQ(GetScrollPos(top, SB_VERT), 2000000000 - 999);
+  EXPECT_EQ(sbi.xyThumbBottom, 200) << "the last page puts the thumb at the end of the track";
+  SetScrollInfo(top, SB_VERT, Info(SIF_ALL, -2147483647 - 1, -2147483647, 100, 0));
+  EXPECT_EQ(GetScrollPos(top, SB_VERT), -2147483647 - 1) << "a page larger than the range keeps pos at min";
+}
+
 TEST_F(ScrollBars, BarsAreDrawnInTheFrame) {
   HWND top = MakeTop(Bounds(0, 0, 200, 100), WS_POPUP | WS_VISIBLE, clWhite);
   SetScrollInfo(top, SB_VERT, Info(SIF_ALL, 0, 99, 10, 0));
