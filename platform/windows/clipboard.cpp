@@ -49,6 +49,19 @@ String FromAnsiBytes(const TClipboardData& data) {
   return GbkToUtf8(std::string(data.begin(), end));
 }
 
+// Keeps the clipboard open while one setting writes its formats, and closes it however the
+// writing ends, so that a failed write does not make later settings add instead of replace.
+class TOpenScope {
+ public:
+  explicit TOpenScope(TClipboard& clipboard) : clipboard_(clipboard) { clipboard_.Open(); }
+  ~TOpenScope() { clipboard_.Close(); }
+  TOpenScope(const TOpenScope&) = delete;
+  TOpenScope& operator=(const TOpenScope&) = delete;
+
+ private:
+  TClipboard& clipboard_;
+};
+
 }  // namespace
 
 TClipboardFormat RegisterClipboardFormat(const String& name) {
@@ -134,7 +147,7 @@ String TClipboard::AsText() const {
 }
 
 void TClipboard::SetAsText(const String& text) {
-  Open();
+  TOpenScope open(*this);
   Adding();
   String ansi = Utf8ToGbk(text);
   TClipboardData bytes = BytesOf(ansi);
@@ -144,16 +157,14 @@ void TClipboard::SetAsText(const String& text) {
   wide.push_back(0);
   wide.push_back(0);
   ClipboardService().SetData(CF_UNICODETEXT, wide);
-  Close();
 }
 
 void TClipboard::SetBuffer(TClipboardFormat format, const void* data, size_t size) {
-  Open();
+  TOpenScope open(*this);
   Adding();
   TClipboardData bytes(size);
   if (size) std::memcpy(bytes.data(), data, size);
   ClipboardService().SetData(format, bytes);
-  Close();
 }
 
 TClipboardData TClipboard::GetBuffer(TClipboardFormat format) const {

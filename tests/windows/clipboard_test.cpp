@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include "platform/core/exceptions.h"
 #include "platform/windows/clipboard.h"
 
 namespace {
@@ -57,6 +58,30 @@ TEST_F(ClipboardTest, SettingOutsideOpenReplacesInsideOpenAdds) {
   Clipboard()->Clear();
   EXPECT_FALSE(Clipboard()->HasFormat(CF_TEXT));
   EXPECT_EQ(Clipboard()->AsText(), "");
+}
+
+// A system clipboard that refuses one write, as a real one may when it is busy.
+class RefusingClipboard : public TMemoryClipboard {
+ public:
+  void SetData(TClipboardFormat format, const TClipboardData& data) override {
+    if (refuse) {
+      refuse = false;
+      throw EOutOfResources("The clipboard is busy");
+    }
+    TMemoryClipboard::SetData(format, data);
+  }
+  bool refuse = true;
+};
+
+TEST_F(ClipboardTest, AFailedWriteLeavesTheClipboardClosed) {
+  SetClipboardService(std::make_unique<RefusingClipboard>());
+  EXPECT_THROW(Clipboard()->SetAsText("lost"), EOutOfResources);
+  TClipboardFormat rows = RegisterClipboardFormat("Grid Rows");
+  const char bytes[] = {1, 2, 3};
+  Clipboard()->SetBuffer(rows, bytes, sizeof bytes);
+  Clipboard()->SetAsText("x");
+  EXPECT_FALSE(Clipboard()->HasFormat(rows)) << "outside Open a new setting still replaces the old contents";
+  EXPECT_EQ(Clipboard()->AsText(), "x");
 }
 
 }  // namespace
