@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "platform/core/utf8_codec.h"
 #include "platform/graphics/raster.h"
 #include "platform/graphics/text_engine.h"
 
@@ -20,16 +21,6 @@ struct Layout {
   int TabWidth = 0;
   int WrapWidth = 0;
 };
-
-char32_t DecodeAt(std::string_view s, size_t offset, size_t len) {
-  auto b = [&](size_t i) { return static_cast<unsigned char>(s[offset + i]); };
-  switch (len) {
-    case 2: return (b(0) & 0x1F) << 6 | (b(1) & 0x3F);
-    case 3: return (b(0) & 0x0F) << 12 | (b(1) & 0x3F) << 6 | (b(2) & 0x3F);
-    case 4: return (b(0) & 0x07) << 18 | (b(1) & 0x3F) << 12 | (b(2) & 0x3F) << 6 | (b(3) & 0x3F);
-    default: return b(0);
-  }
-}
 
 // Ideographs and their punctuation may break before or after any character.
 bool IsIdeographic(char32_t c) {
@@ -123,8 +114,7 @@ std::pair<size_t, size_t> FindBreak(const Layout& layout, const String& s, const
   size_t breakAt = 0, resumeAt = 0, lastFit = 0, k = 0;
   char32_t previous = 0;
   for (size_t i = 0; i < s.size() && k < ends.size(); ++k) {
-    size_t len = CharByteLength(s, i);
-    char32_t c = DecodeAt(s, i, len);
+    auto [c, len] = utf8::DecodeAt(s, i);
     int before = k == 0 ? 0 : ends[k - 1];
     bool fits = ends[k] <= layout.WrapWidth;
     if (c == ' ' && i > 0) {
