@@ -42,6 +42,8 @@ struct TWindowData {
 TWindowData* FindWindowData(HWND h);
 // Every top-level window, top of z-order first.
 std::vector<HWND>& TopLevelList();
+// The z-ordered list a window belongs to: its parent's children, or the top-level windows.
+std::vector<HWND>& SiblingList(TWindowData& w);
 // Sends WM_NCCALCSIZE and stores the new client rectangle; answers whether it changed.
 bool RecalcClientRect(TWindowData& w);
 // Makes the area a visible child window covers, in its parent's client coordinates, dirty in

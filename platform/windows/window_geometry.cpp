@@ -8,12 +8,8 @@
 
 namespace {
 
-std::vector<HWND>& Siblings(TWindowData& w) {
-  return w.IsChildWindow() ? FindWindowData(w.parent)->children : TopLevelList();
-}
-
 void MoveInZOrder(TWindowData& w, HWND insertAfter) {
-  auto& list = Siblings(w);
+  auto& list = SiblingList(w);
   list.erase(std::remove(list.begin(), list.end(), w.handle), list.end());
   if (insertAfter == HWND_TOP) {
     list.insert(list.begin(), w.handle);

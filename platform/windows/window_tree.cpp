@@ -25,11 +25,6 @@ TTreeState& Tree() {
 
 uintptr_t IdOf(HWND h) { return reinterpret_cast<uintptr_t>(h); }
 
-std::vector<HWND>& SiblingList(TWindowData& w) {
-  if (w.IsChildWindow()) return FindWindowData(w.parent)->children;
-  return Tree().topLevel;
-}
-
 void Unlink(TWindowData& w) {
   auto& list = SiblingList(w);
   list.erase(std::remove(list.begin(), list.end(), w.handle), list.end());
@@ -75,6 +70,11 @@ TWindowData* FindWindowData(HWND h) {
 }
 
 std::vector<HWND>& TopLevelList() { return Tree().topLevel; }
+
+std::vector<HWND>& SiblingList(TWindowData& w) {
+  if (w.IsChildWindow()) return FindWindowData(w.parent)->children;
+  return Tree().topLevel;
+}
 
 void AddWindowDestroyHook(TWindowDestroyHook hook) { Tree().destroyHooks.push_back(std::move(hook)); }
 
