@@ -7,6 +7,7 @@
 #include "gridlib/grid/db_grid.h"
 #include "gridlib/grid/flag_scope.h"
 #include "gridlib/grid/grid_data_link.h"
+#include "gridlib/grid/grid_selection.h"
 #include "platform/data/field.h"
 #include "platform/graphics/canvas.h"
 #include "platform/graphics/draw_text.h"
@@ -84,6 +85,8 @@ void TCustomDBGridEx::InternalLayout() {
   if (Options().Contains(dgRowSelect) && leftCol < ColCount()) SetLeftCol(leftCol);
   UpdateActive();
   Invalidate();
+  // Columns the layout freed leave the column selection too.
+  if (Selection()->SelectionType() == gstColumns) Selection()->Columns()->Refresh();
 }
 
 // Columns the grid made for fields give way to stored ones as soon as the collection holds
