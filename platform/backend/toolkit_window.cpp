@@ -185,6 +185,7 @@ TMimeItems ItemsOf(const QMimeData* mime) {
 
 // A drag from another program: our drop targets are told as they are for drags of ours.
 bool TToolkitWindow::DragEvent(QEvent* e) {
+  if (!IsDropTargetRegistered(dragTarget_)) dragTarget_ = nullptr;
   if (e->type() == QEvent::DragLeave) {
     if (dragTarget_) dragTarget_->DragLeave();
     dragTarget_ = nullptr;

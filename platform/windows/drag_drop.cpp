@@ -1,5 +1,6 @@
 #include "platform/windows/drag_drop.h"
 
+#include <algorithm>
 #include <map>
 
 #include "platform/windows/backend.h"
@@ -34,6 +35,7 @@ class TDragLoop {
 
   // Tells targets where the pointer is now; answers the effect the current target offers.
   uint32_t Track(uint32_t keyState) {
+    ForgetRevokedTarget();
     TPoint pos = GetCursorPos();
     IDropTarget* target = DropTargetAt(WindowFromPoint(pos));
     uint32_t effect = ok_;
@@ -49,6 +51,7 @@ class TDragLoop {
   }
 
   uint32_t Drop(uint32_t keyState) {
+    ForgetRevokedTarget();
     if (!current_ || effect_ == DROPEFFECT_NONE) return Cancel();
     uint32_t effect = effect_;
     current_->Drop(data_, keyState, GetCursorPos(), effect);
@@ -57,12 +60,17 @@ class TDragLoop {
   }
 
   uint32_t Cancel() {
+    ForgetRevokedTarget();
     if (current_) current_->DragLeave();
     current_ = nullptr;
     return DROPEFFECT_NONE;
   }
 
  private:
+  void ForgetRevokedTarget() {
+    if (current_ && !IsDropTargetRegistered(current_)) current_ = nullptr;
+  }
+
   IDataObject* data_;
   uint32_t ok_;
   IDropTarget* current_ = nullptr;
@@ -99,6 +107,12 @@ IDropTarget* DropTargetAt(HWND h) {
     if (it != Targets().end()) return it->second;
   }
   return nullptr;
+}
+
+bool IsDropTargetRegistered(const IDropTarget* target) {
+  const auto& targets = Targets();
+  return target != nullptr &&
+         std::any_of(targets.begin(), targets.end(), [target](const auto& entry) { return entry.second == target; });
 }
 
 TDragResult TInProcessDragDrop::Run(IDataObject* data, IDropSource* source, uint32_t okEffects, uint32_t& effect) {

@@ -63,6 +63,9 @@ bool RegisterDragDrop(HWND h, IDropTarget* target);
 bool RevokeDragDrop(HWND h);
 // The target registered for h or its nearest ancestor.
 IDropTarget* DropTargetAt(HWND h);
+// Whether a target is still registered for some window: one whose window was destroyed or
+// revoked during a drag may already be freed and must not be told any more.
+bool IsDropTargetRegistered(const IDropTarget* target);
 
 enum TDragResult : uint8_t { DRAGDROP_S_DROP, DRAGDROP_S_CANCEL };
 

@@ -141,4 +141,39 @@ TEST_F(DragDrop, DestroyedWindowsForgetTheirTarget) {
   EXPECT_FALSE(RevokeDragDrop(to));
 }
 
+// A source that, once the pointer is over the target, frees the target's window and target.
+class TFreeingSource : public TScriptedSource {
+ public:
+  TFreeingSource(std::vector<TPoint> path, HWND window, TRecordingTarget*& target)
+      : TScriptedSource(std::move(path)), window_(window), target_(target) {}
+  TDragAction QueryContinueDrag(bool escape, uint32_t keys) override {
+    if (++questions_ == 2) {
+      DestroyWindow(window_);
+      delete target_;
+      target_ = nullptr;
+    }
+    return TScriptedSource::QueryContinueDrag(escape, keys);
+  }
+
+ private:
+  HWND window_;
+  TRecordingTarget*& target_;
+  int questions_ = 0;
+};
+
+TEST_F(DragDrop, ATargetFreedDuringTheDragIsNotToldAnyMore) {
+  HWND top = MakeTop(Bounds(0, 0, 300, 100));
+  HWND to = Make(top, Bounds(200, 0, 100, 100));
+  auto* target = new TRecordingTarget;
+  RegisterDragDrop(to, target);
+  TDataObject data;
+  data.SetData(CF_TEXT, {'x'});
+  InjectMouseButton(mbLeft, true, {50, 50});
+  TFreeingSource source({{250, 50}, {240, 50}, {50, 50}}, to, target);
+  uint32_t effect = 0;
+  EXPECT_EQ(DoDragDrop(&data, &source, DROPEFFECT_COPY | DROPEFFECT_MOVE, effect), DRAGDROP_S_CANCEL);
+  EXPECT_EQ(target, nullptr);
+  EXPECT_EQ(effect, DROPEFFECT_NONE);
+}
+
 }  // namespace
