@@ -243,6 +243,7 @@ class TDataSet : public TComponent {
   int bufferCount_ = 1;
   int64_t insertPosition_ = -1;
   TRecordBuffer* calcBuffer_ = nullptr;  // the record OnCalcFields fills
+  bool lookingUp_ = false;  // computing lookup values: a lookup back into here is circular
 
   bool bof_ = true;
   bool eof_ = true;

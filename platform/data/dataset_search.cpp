@@ -36,6 +36,8 @@ void TDataSet::CalculateFields(TRecordBuffer& buffer) {
 void TDataSet::ComputeLookup(TField* field) {
   TDataSet* source = field->LookupDataSet();
   if (source == nullptr || !source->Active() || field->KeyFields().empty()) return;
+  if (lookingUp_) DatabaseError(db_messages::CircularDataLink, this);
+  ValueScope<bool> lookingUp(lookingUp_, true);
   Variant keys = FieldValues(field->KeyFields());
   Variant result = source->Lookup(field->LookupKeyFields(), keys, field->LookupResultField());
   calcBuffer_->values[static_cast<size_t>(field->Slot())] = result;

@@ -135,3 +135,32 @@ TEST(DerivedFields, CalculatedAndLookupFieldsFollowTheRecord) {
   people.First();
   EXPECT_TRUE(city->IsNull());
 }
+
+// A lookup that leads back to its own data set would calculate forever; it raises instead.
+TEST(DerivedFields, LookupsThatComeBackRaiseInsteadOfRecursing) {
+  auto withLookupInto = [](TMemDataSet& ds, TDataSet* source) {
+    auto* id = new TIntegerField(&ds);
+    id->SetFieldName("ID");
+    id->SetDataSet(&ds);
+    auto* other = new TIntegerField(&ds);
+    other->SetFieldName("Other");
+    other->SetFieldKind(fkLookup);
+    other->SetKeyFields("ID");
+    other->SetLookupDataSet(source);
+    other->SetLookupKeyFields("ID");
+    other->SetLookupResultField("Other");
+    other->SetDataSet(&ds);
+  };
+  TMemDataSet self(nullptr);
+  withLookupInto(self, &self);
+  self.CreateDataSet();
+  EXPECT_EQ(DatabaseErrorOf([&] { self.AppendRecord({1}); }), "Circular datalinks are not allowed");
+
+  TMemDataSet a(nullptr), b(nullptr);
+  withLookupInto(a, &b);
+  withLookupInto(b, &a);
+  a.CreateDataSet();
+  a.AppendRecord({1});
+  b.CreateDataSet();
+  EXPECT_EQ(DatabaseErrorOf([&] { b.AppendRecord({1}); }), "Circular datalinks are not allowed");
+}
