@@ -66,6 +66,7 @@ void TCustomImageList::Assign(TPersistent* source) {
     TComponent::Assign(source);
     return;
   }
+  if (other == this) return;
   images_.clear();
   width_ = other->width_;
   height_ = other->height_;

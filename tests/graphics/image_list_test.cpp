@@ -238,6 +238,8 @@ TEST(ImageList, AssignCopiesSizeAndImages) {
   copy.Draw(target->Canvas(), 0, 0, 2);
   EXPECT_EQ(Rgb(*target, 2, 2), Rgb(clBlue));
   EXPECT_EQ(Rgb(*target, 0, 0), Rgb(clYellow));
+  copy.Assign(&copy);
+  EXPECT_EQ(copy.Count(), 3) << "assigning a list to itself keeps its images";
 }
 
 }  // namespace
