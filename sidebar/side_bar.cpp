@@ -346,6 +346,7 @@ void TnbSideBar::LoadFromStream(TStream& stream) {
 void TnbSideBar::SaveToFile(const String& fileName) {
   TFileStream file(fileName, fmCreate);
   SaveToStream(file);
+  file.Flush();  // a refused write must raise here, not vanish when the file closes
 }
 
 void TnbSideBar::LoadFromFile(const String& fileName) {

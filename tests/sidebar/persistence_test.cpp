@@ -116,6 +116,11 @@ TEST_F(PersistenceTest, FilesHoldExactlyTheStream) {
   EXPECT_EQ(other->HeaderCount(), 1);
 }
 
+TEST_F(PersistenceTest, SavingToADeviceThatRefusesTheBytesRaises) {
+  AddHeader("A", 2);
+  EXPECT_THROW(bar_->SaveToFile("/dev/full"), EWriteError);
+}
+
 TEST_F(PersistenceTest, DragAndCloseBarEventsAreTheBarsOwn) {
   TnbHeader* close = bar_->CloseButton()->Header();
   const std::pair<const char*, TEventBase*> events[] = {
