@@ -145,6 +145,8 @@ void TDataSet::Insert() {
 void TDataSet::Append() {
   BeginInsertAppend();
   int64_t count = InternalRecordCount();
+  // A count the source read earlier may since have lost records; asking for the last settles it.
+  if (count > 0 && !RecordExists(count - 1)) count = InternalRecordCount();
   ClearBuffers();
   int64_t shown = std::min<int64_t>(count, bufferCount_ - 1);
   windowStart_ = count - shown;

@@ -232,7 +232,7 @@ int64_t TSqliteDataSet::InternalRecordCount() {
 }
 
 int64_t TSqliteDataSet::RecordIdAt(int64_t position) {
-  RecordExists(position);
+  if (!RecordExists(position)) DatabaseError(db_messages::RecordNotFound, this);
   return keys_->IdAt(position);
 }
 

@@ -112,6 +112,28 @@ TEST_F(SqliteTable, InsertingBeforeAllRowIdsWereReadKeepsTheNewRecordInPlace) {
   EXPECT_EQ(ds->FieldByName("ID")->AsInteger(), 3000);
 }
 
+// The record count of a table whose row ids were not all read comes from the table once; rows
+// another connection removes afterwards must not send Append past the last record.
+TEST_F(SqliteTable, AppendingAfterAnotherConnectionRemovedRowsShowsTheLastOnes) {
+  CreatePeopleTable(file.Path(), 3000);
+  TDataSource source(nullptr);
+  auto ds = OpenSqlite(file.Path(), "people");
+  source.SetDataSet(ds.get());
+  RecordingLink link(&source, 3);
+  EXPECT_EQ(ds->RecordCount(), 3000);
+  {
+    TSqliteDatabase other(file.Path(), false, 1000);
+    other.Execute("DELETE FROM people WHERE ID > 2990");
+  }
+  ds->Append();
+  ds->FieldByName("ID")->SetAsInteger(9000);
+  EXPECT_EQ(link.Window(), "2989 2990 9000");
+  ds->Post();
+  EXPECT_EQ(ds->RecordCount(), 2991);
+  ds->Prior();
+  EXPECT_EQ(ds->FieldByName("ID")->AsInteger(), 2990);
+}
+
 TEST_F(SqliteTable, ConstraintViolationWritesNothingAndKeepsTheEdit) {
   {
     TSqliteDatabase db(file.Path(), true, 1000);
