@@ -9,6 +9,7 @@
 #include <QRegion>
 #include <QTextLayout>
 
+#include <algorithm>
 #include <cstdlib>
 #include <map>
 #include <memory>
@@ -69,15 +70,6 @@ void EnsureApplication() {
   std::atexit(ShutdownGraphics);
 }
 
-int EmPixels(const LOGFONT& lf, const QFont& probe) {
-  if (lf.lfHeight < 0) return -lf.lfHeight;
-  if (lf.lfHeight == 0) return 11;
-  // A positive height is the cell height: scale the em to fit it.
-  QFontMetricsF fm(probe);
-  double cell = fm.ascent() + fm.descent();
-  int em = cell > 0 ? static_cast<int>(lf.lfHeight * probe.pixelSize() / cell + 0.5) : lf.lfHeight;
-  return em < 1 ? 1 : em;
-}
 
 // The substituted family when it is installed; otherwise the installed family of the asked
 // pitch, so that unknown faces draw the same on every machine.
@@ -102,6 +94,22 @@ QFont MakeFont(const LOGFONT& lf, const String& family, int pixels) {
   // Shapes and text keep exact colours: text is drawn without antialiasing unless asked.
   f.setStyleStrategy(lf.lfQuality == ANTIALIASED_QUALITY ? QFont::PreferAntialias : QFont::NoAntialias);
   return f;
+}
+
+// Heights past this come only from damaged data; the toolkit is never asked for larger glyphs.
+constexpr double kMaxEmPixels = 16384;
+
+// A negative height is the em size; a positive one the cell height, which the em is scaled to.
+int EmPixels(const LOGFONT& lf, const String& family) {
+  if (lf.lfHeight == 0) return 11;
+  double em = -static_cast<double>(lf.lfHeight);
+  if (lf.lfHeight > 0) {
+    QFont probe = MakeFont(lf, family, 100);
+    QFontMetricsF fm(probe);
+    double cell = fm.ascent() + fm.descent();
+    em = cell > 0 ? lf.lfHeight * static_cast<double>(probe.pixelSize()) / cell + 0.5 : lf.lfHeight;
+  }
+  return static_cast<int>(std::clamp(em, 1.0, kMaxEmPixels));
 }
 
 TEXTMETRIC MakeMetrics(const QFont& f, int em, const LOGFONT& lf) {
@@ -183,7 +191,7 @@ const RealizedFont& RealizeFont(FontObject& font) {
   EnsureApplication();
   const LOGFONT& lf = font.Font;
   String family = InstalledFamily(lf);
-  int pixels = lf.lfHeight < 0 ? -lf.lfHeight : EmPixels(lf, MakeFont(lf, family, 100));
+  int pixels = EmPixels(lf, family);
   FontKey key{family, pixels, lf.lfWeight, lf.lfItalic != 0, lf.lfUnderline != 0, lf.lfStrikeOut != 0,
               lf.lfEscapement, lf.lfQuality == ANTIALIASED_QUALITY};
   auto it = e.Fonts.find(key);

@@ -229,6 +229,16 @@ TEST_F(Text, HugeCoordinatesAndMarginsDrawNothingAndNeverOverflow) {
   EXPECT_EQ(CountColor(clYellow), 0);
 }
 
+TEST_F(Text, DamagedFontHeightsMeasureAndDrawWithinTheBitmap) {
+  for (int height : {-2147483647 - 1, 2147483647, -1000000}) {
+    c()->Font()->SetHeight(height);
+    int h = c()->TextHeight("x");
+    EXPECT_GT(h, 0) << height;
+    EXPECT_LT(h, 1 << 20) << height;
+    c()->TextOut(0, 0, "x");
+  }
+}
+
 TEST_F(Text, FixedPitchIsKeptForUnknownFaces) {
   c()->Font()->SetName("No Such Face Anywhere");
   c()->Font()->SetPitch(fpFixed);
