@@ -135,15 +135,22 @@ void TMemDataSet::AppendRecord(const std::vector<Variant>& values) {
   Post();
 }
 
-std::vector<int> TMemDataSet::SortColumns() const {
+namespace {
+
+// The columns named in "A;B"; raises EDatabaseError for a name that is none.
+std::vector<int> ColumnsNamed(const TFieldDefs& defs, const String& names) {
   std::vector<int> columns;
-  for (const String& name : SplitFieldNames(sortFields_)) {
-    int column = FieldDefs()->IndexOf(name);
+  for (const String& name : SplitFieldNames(names)) {
+    int column = defs.IndexOf(name);
     if (column < 0) DatabaseError(Format(db_messages::FieldNotFound, {name}));
     columns.push_back(column);
   }
   return columns;
 }
+
+}  // namespace
+
+std::vector<int> TMemDataSet::SortColumns() const { return ColumnsNamed(*FieldDefs(), sortFields_); }
 
 int TMemDataSet::CompareRows(int64_t a, int64_t b, const std::vector<int>& columns) const {
   for (int c : columns) {
@@ -154,7 +161,10 @@ int TMemDataSet::CompareRows(int64_t a, int64_t b, const std::vector<int>& colum
 }
 
 void TMemDataSet::SortOnFields(const String& fields, bool caseInsensitive, bool descending) {
-  if (Active()) CheckBrowseMode();
+  if (Active()) {
+    CheckBrowseMode();
+    ColumnsNamed(*FieldDefs(), fields);  // an unknown name raises before the order changes
+  }
   sortFields_ = fields;
   sortCaseInsensitive_ = caseInsensitive;
   sortDescending_ = descending;

@@ -119,6 +119,12 @@ TEST(MemDataSet, SortedDataSetPlacesPostedRecordsInOrder) {
   mem->SetIndexFieldNames("");
   EXPECT_EQ(AllIds(mem), "1 2 3 4 5 6 7");
   EXPECT_THROW(mem->SetIndexFieldNames("Nope"), EDatabaseError);
+  // A sort that fails keeps the order it replaced, and records still post.
+  EXPECT_EQ(mem->IndexFieldNames(), "");
+  mem->Edit();
+  mem->FieldByName("Name")->SetAsString("b");
+  mem->Post();
+  EXPECT_EQ(AllIds(mem), "1 2 3 4 5 6 7");
 }
 
 TEST(MemDataSet, RecordsCostTensOfBytes) {
