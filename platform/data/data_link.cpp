@@ -140,8 +140,10 @@ void TFieldDataLink::SetFieldName(const String& name) {
 }
 
 void TFieldDataLink::UpdateField() {
-  TField* field = nullptr;
-  if (Active() && !fieldName_.empty()) field = DataSet()->FieldByName(fieldName_);
+  SetField(Active() && !fieldName_.empty() ? DataSet()->FieldByName(fieldName_) : nullptr);
+}
+
+void TFieldDataLink::SetField(TField* field) {
   if (field == field_) return;
   field_ = field;
   EditingChanged();
@@ -161,7 +163,11 @@ void TFieldDataLink::EditingChanged() {
   if (OnEditingChange) OnEditingChange(this);
 }
 
-void TFieldDataLink::LayoutChanged() { UpdateField(); }
+// The layout changes when a field is freed, and freeing cannot raise: a field that is gone
+// leaves the link without one.
+void TFieldDataLink::LayoutChanged() {
+  SetField(Active() && !fieldName_.empty() ? DataSet()->FindField(fieldName_) : nullptr);
+}
 
 void TFieldDataLink::RecordChanged(TField* field) {
   if (field != nullptr && field != field_) return;

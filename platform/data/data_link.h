@@ -115,6 +115,7 @@ class TFieldDataLink : public TDataLink {
 
  private:
   void UpdateField();
+  void SetField(TField* field);
 
   String fieldName_;
   TField* field_ = nullptr;

@@ -118,6 +118,19 @@ TEST(FieldDataLink, FreeingADefaultFieldWhileOpenIsSafe) {
   EXPECT_EQ(d.ds->FieldCount(), 3);
 }
 
+// A control showing the field that is freed loses it quietly: the freeing cannot raise.
+TEST(FieldDataLink, FreeingTheLinkedFieldWhileOpenLeavesTheLinkWithout) {
+  LinkedData d(Store::Memory, 2, 1);
+  EditLink edit(d.source.get(), "Amount");
+  ASSERT_NE(edit.link.Field(), nullptr);
+  delete d.ds->FieldByName("Amount");
+  EXPECT_EQ(edit.link.Field(), nullptr);
+  EXPECT_EQ(edit.text, "");
+  d.ds->Close();
+  d.ds->Open();
+  EXPECT_EQ(edit.link.Field(), d.ds->FieldByName("Amount"));
+}
+
 TEST(FieldDataLink, DisablingTheSourceDeactivatesItsLinks) {
   LinkedData d(Store::Memory, 3, 2);
   int stateChanges = 0;
