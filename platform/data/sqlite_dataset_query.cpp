@@ -14,8 +14,9 @@ namespace {
 
 // A name not yet among the field defs ("id", then "id_1", "id_2", ...).
 String UniqueName(TFieldDefs* defs, const String& name) {
-  String candidate = name.empty() ? String("Column") : name;
-  for (int n = 1; defs->IndexOf(candidate) >= 0; ++n) candidate = name + "_" + IntToStr(n);
+  const String base = name.empty() ? String("Column") : name;
+  String candidate = base;
+  for (int n = 1; defs->IndexOf(candidate) >= 0; ++n) candidate = base + "_" + IntToStr(n);
   return candidate;
 }
 

@@ -236,3 +236,12 @@ TEST_F(SqliteQuery, ReadOnlyQueriesShowWholeNumbersTheirDeclaredWidthCannotHold)
   EXPECT_EQ(ds->FieldByName("A")->AsInteger(), -3);
   EXPECT_EQ(ds->FieldByName("S")->AsInteger(), -4);
 }
+
+TEST_F(SqliteQuery, UnnamedAndRepeatedColumnsGetNamesOfTheirOwn) {
+  CreatePeopleTable(file.Path(), 1);
+  auto ds = Query("SELECT 1 AS \"\", 2 AS \"\", 3 AS \"\", ID, ID AS id FROM people");
+  ASSERT_EQ(ds->FieldCount(), 5);
+  std::vector<std::string> names;
+  for (int i = 0; i < ds->FieldCount(); ++i) names.push_back(ds->Fields()->Fields(i)->FieldName());
+  EXPECT_EQ(names, (std::vector<std::string>{"Column", "Column_1", "Column_2", "ID", "id_1"}));
+}
