@@ -56,6 +56,26 @@ void PaintClientEdge(HDC dc, const TFrameLayout& f) {
   DrawEdge(dc, r, f.clientEdge == 1 ? BDR_SUNKENOUTER : EDGE_SUNKEN, BF_RECT);
 }
 
+// The device context the frame is painted into: the window's own, given back afterwards, or
+// one a caller gave, whose settings are restored so that its own painting goes on unchanged.
+class TFrameDC {
+ public:
+  TFrameDC(HWND h, HDC given) : h_(h), given_(given), dc_(given ? given : GetWindowDC(h)), saved_(SaveDC(dc_)) {}
+  ~TFrameDC() {
+    RestoreDC(dc_, saved_);
+    if (!given_) ReleaseDC(h_, dc_);
+  }
+  TFrameDC(const TFrameDC&) = delete;
+  TFrameDC& operator=(const TFrameDC&) = delete;
+  HDC Get() const { return dc_; }
+
+ private:
+  HWND h_;
+  HDC given_;
+  HDC dc_;
+  int saved_;
+};
+
 }  // namespace
 
 void PaintWindowFrame(HWND h, HDC given) {
@@ -63,12 +83,12 @@ void PaintWindowFrame(HWND h, HDC given) {
   if (!w) return;
   TFrameLayout f = ComputeFrameLayout(w->style, w->exStyle, w->bounds);
   if (f.client == w->WindowRect0()) return;
-  HDC dc = given ? given : GetWindowDC(h);
+  TFrameDC frame(h, given);
+  HDC dc = frame.Get();
   PaintOuterFrame(dc, *w, f);
   PaintCaption(dc, *w, f);
   PaintClientEdge(dc, f);
   PaintScrollBar(dc, h, SB_VERT, f.vscroll);
   PaintScrollBar(dc, h, SB_HORZ, f.hscroll);
   FillSys(dc, f.sizeBox, COLOR_BTNFACE);
-  if (!given) ReleaseDC(h, dc);
 }

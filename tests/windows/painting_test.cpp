@@ -1,8 +1,10 @@
 #include "tests/windows/window_fixture.h"
 
+#include "platform/graphics/canvas.h"
 #include "platform/graphics/device_context.h"
 #include "platform/graphics/region.h"
 #include "platform/graphics/shapes.h"
+#include "platform/windows/frame_painting.h"
 
 namespace {
 
@@ -242,6 +244,19 @@ TEST_F(Painting, DestroyingAVisibleChildUncoversItsParent) {
   DestroyWindow(child);
   Pump();
   EXPECT_EQ(Pixel(top, 20, 20), ColorToRGB(clWhite)) << "the parent paints where the child was";
+}
+
+TEST_F(Painting, PaintingAFrameIntoAGivenContextLeavesItsSettings) {
+  HWND top = MakeTop(Bounds(0, 0, 160, 80), WS_POPUP | WS_VISIBLE | WS_CAPTION | WS_THICKFRAME | WS_SYSMENU);
+  SetWindowText(top, "Contacts");
+  TBitmap picture(160, 80);
+  HDC dc = picture.Canvas()->Handle();
+  SetBkMode(dc, OPAQUE);
+  SetTextColor(dc, RGB(255, 0, 0));
+  PaintWindowFrame(top, dc);
+  EXPECT_EQ(GetBkMode(dc), OPAQUE) << "the caller's background mode is kept";
+  EXPECT_EQ(GetTextColor(dc), RGB(255, 0, 0)) << "the caller's text colour is kept";
+  EXPECT_NE(picture.Pixel32(80, 10) & 0xFFFFFF, 0xFFFFFFu) << "the caption was drawn";
 }
 
 }  // namespace
