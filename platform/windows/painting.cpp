@@ -406,7 +406,11 @@ int ScrollWindowEx(HWND h, int dx, int dy, const TRect* scroll, const TRect* cli
   TRegion moved = w->update.Intersect(area);
   moved.Offset(dx, dy);
   w->update = w->update.Subtract(TRegion(area)).Union(moved.Intersect(area));
-  if (flags & SW_SCROLLCHILDREN) MoveChildren(h, dx, dy);
+  if (flags & SW_SCROLLCHILDREN) {
+    MoveChildren(h, dx, dy);
+    // A child told of its move may have closed the window.
+    if ((w = FindWindowData(h)) == nullptr) return RGN_ERROR;
+  }
   if (updateRect) *updateRect = invalid.Bounds();
   if (update) {
     HRGN result = CreateRegion(invalid);

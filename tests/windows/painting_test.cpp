@@ -259,4 +259,21 @@ TEST_F(Painting, PaintingAFrameIntoAGivenContextLeavesItsSettings) {
   EXPECT_NE(picture.Pixel32(80, 10) & 0xFFFFFF, 0xFFFFFFu) << "the caption was drawn";
 }
 
+TEST_F(Painting, AChildThatClosesItsParentWhileScrolledWithItIsHarmless) {
+  HWND top = MakeTop(Bounds(0, 0, 100, 100));
+  HWND content = Make(top, Bounds(0, 0, 100, 100));
+  HWND child = Make(content, Bounds(0, 20, 50, 20));
+  static HWND closing = nullptr;
+  closing = content;
+  SetWindowProc(child, [](HWND h, UINT msg, WPARAM w, LPARAM l) -> LRESULT {
+    if (msg == WM_MOVE && IsWindow(closing)) DestroyWindow(closing);
+    return DefWindowProc(h, msg, w, l);
+  });
+  TRect update;
+  EXPECT_EQ(ScrollWindowEx(content, 0, -10, nullptr, nullptr, nullptr, &update, SW_SCROLLCHILDREN | SW_INVALIDATE),
+            RGN_ERROR);
+  EXPECT_FALSE(IsWindow(content));
+  EXPECT_FALSE(IsWindow(child));
+}
+
 }  // namespace
