@@ -81,8 +81,11 @@ bool ParseIsoDateTime(std::string_view text, TDateTime& value) {
     if (*rest == 'T' || *rest == ' ') ++rest;
   }
   if (*rest != '\0') {
-    int n = std::sscanf(rest, "%2d:%2d%n:%2d%n.%3d", &h, &mi, &used, &s, &used, &ms);
-    if (n < 2 || h > 23 || mi > 59 || s > 59) return false;
+    // The time must take up the rest of the text: "12:30 tomorrow" is no time.
+    int end = 0;
+    int n = std::sscanf(rest, "%2d:%2d%n:%2d%n.%3d%n", &h, &mi, &end, &s, &end, &ms, &end);
+    bool inRange = h >= 0 && h <= 23 && mi >= 0 && mi <= 59 && s >= 0 && s <= 59 && ms >= 0;
+    if (n < 2 || !inRange || rest[end] != '\0') return false;
   } else if (used == 0) {
     return false;
   }

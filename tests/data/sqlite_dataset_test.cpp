@@ -52,6 +52,25 @@ TEST_F(SqliteTable, ColumnsBecomeFieldsOfMatchingKinds) {
   EXPECT_EQ(ds->FieldByName("total")->AsLargeInt(), 9000000000);
 }
 
+// Date text that is only partly a date or time reads as Null rather than as the part that is.
+TEST_F(SqliteTable, DateTextWithNegativeOrTrailingPartsReadsAsNull) {
+  {
+    TSqliteDatabase db(file.Path(), true, 1000);
+    db.Execute("CREATE TABLE t (seen DATETIME);"
+               "INSERT INTO t VALUES ('2024-05-01 13:45:30.250'), ('-1:30'), ('12:30 tomorrow'),"
+               " ('2024-05-01x'), ('07:08')");
+  }
+  auto ds = OpenSqlite(file.Path(), "t");
+  TField* seen = ds->FieldByName("seen");
+  EXPECT_DOUBLE_EQ(seen->AsDateTime(), EncodeDate(2024, 5, 1) + EncodeTime(13, 45, 30, 250));
+  for (int i = 0; i < 3; ++i) {
+    ds->Next();
+    EXPECT_TRUE(seen->IsNull()) << seen->AsString();
+  }
+  ds->Next();
+  EXPECT_DOUBLE_EQ(seen->AsDateTime(), EncodeTime(7, 8, 0, 0));
+}
+
 TEST_F(SqliteTable, PostedChangesSurviveClosingAndAnotherConnection) {
   CreatePeopleTable(file.Path(), 5);
   {
