@@ -61,6 +61,8 @@ TMouseTarget FindTarget(TPoint screen) {
   HWND h = EnabledTarget(WindowFromPoint(screen));
   while (h) {
     LRESULT hit = SendMessage(h, WM_NCHITTEST, 0, PointToLParam(screen));
+    // A window that closed while asked takes nothing.
+    if (!IsWindow(h)) return {};
     if (hit != HTTRANSPARENT) return {h, hit};
     h = (GetWindowLong(h, GWL_STYLE) & WS_CHILD) ? GetParent(h) : nullptr;
   }

@@ -229,4 +229,23 @@ TEST_F(Input, DisabledWindowsPassTheMouseToTheirParent) {
   EXPECT_EQ(Logged(top, WM_LBUTTONDOWN).size(), 1u);
 }
 
+TEST_F(Input, AWindowThatClosesWhileHitTestedTakesNoPress) {
+  HWND top = MakeTop(Bounds(0, 0, 200, 100));
+  HWND child = Make(top, Bounds(10, 10, 50, 50));
+  static int hitTests = 0;
+  hitTests = 0;
+  SetWindowProc(child, [](HWND h, UINT msg, WPARAM w, LPARAM l) -> LRESULT {
+    if (msg == WM_NCHITTEST && ++hitTests == 2) DestroyWindow(h);
+    return DefWindowProc(h, msg, w, l);
+  });
+  InjectClick({20, 20});
+  Pump();
+  ClearLog();
+  InjectClick({20, 20});  // in double-click time: the second press closes the window
+  Pump();
+  EXPECT_FALSE(IsWindow(child));
+  EXPECT_TRUE(Logged(nullptr, WM_LBUTTONDOWN).empty()) << "the press went nowhere";
+  EXPECT_TRUE(Logged(nullptr, WM_LBUTTONDBLCLK).empty());
+}
+
 }  // namespace
