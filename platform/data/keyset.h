@@ -24,8 +24,9 @@ class TKeyset {
   int64_t PositionOf(int64_t id) const;
   bool Contains(int64_t id) const;  // live in the sequence
   bool Known(int64_t id) const;     // live or gone
-  // Negative, zero or positive as a comes before, is, or comes after b; ids never seen order
-  // after all others, by id.
+  // Negative, zero or positive as a comes before, is, or comes after b. Ids never seen order
+  // after all others, by id; with sparse ids, one in the natural range takes its place in
+  // row-id order, so records a lazily read table has not reached yet still compare rightly.
   int Compare(int64_t a, int64_t b) const;
 
   void Append(int64_t id);
