@@ -165,7 +165,11 @@ HWND SetParent(HWND h, HWND newParent) {
   if (!w || h == newParent || IsChild(h, newParent)) return nullptr;
   HWND old = GetParent(h);
   bool visible = (w->style & WS_VISIBLE) != 0;
-  if (visible) ShowWindow(h, SW_HIDE);
+  if (visible) {
+    ShowWindow(h, SW_HIDE);
+    // The window may close while it is told it is hidden.
+    if ((w = FindWindowData(h)) == nullptr) return nullptr;
+  }
   Unlink(*w);
   if (FindWindowData(newParent)) {
     w->style = (w->style | WS_CHILD) & ~WS_POPUP;

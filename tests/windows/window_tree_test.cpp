@@ -160,4 +160,18 @@ TEST_F(WindowTree, StyleChangesKeepTheWindowWhereItIsInTheTree) {
   EXPECT_TRUE(TopLevelWindows().empty());
 }
 
+TEST_F(WindowTree, AWindowThatClosesWhenHiddenForANewParentStaysClosed) {
+  HWND top = MakeTop(Bounds(0, 0, 200, 100));
+  HWND other = Make(top, Bounds(100, 0, 100, 100));
+  HWND child = Make(top, Bounds(0, 0, 50, 50));
+  SetWindowProc(child, [](HWND h, UINT msg, WPARAM w, LPARAM l) -> LRESULT {
+    if (msg == WM_SHOWWINDOW && w == 0) DestroyWindow(h);
+    return DefWindowProc(h, msg, w, l);
+  });
+  EXPECT_EQ(SetParent(child, other), nullptr);
+  EXPECT_FALSE(IsWindow(child));
+  EXPECT_TRUE(ChildWindows(other).empty());
+  EXPECT_EQ(ChildWindows(top), (std::vector<HWND>{other}));
+}
+
 }  // namespace
