@@ -116,13 +116,17 @@ void TCustomImageList::AddImage(TBitmap& source, int left, TBitmap* mask, TColor
   images_.push_back(std::move(image));
 }
 
-int TCustomImageList::Add(TBitmap* image, TBitmap* mask) {
-  if (image == nullptr) throw EInvalidOperation("Invalid image");
+int TCustomImageList::AddStrip(TBitmap& strip, TBitmap* mask, TColor maskColor) {
   int first = Count();
-  int pieces = std::max(1, image->Width() / width_);
-  for (int i = 0; i < pieces; ++i) AddImage(*image, i * width_, mask, clNone);
+  int count = std::max(1, strip.Width() / width_);
+  for (int i = 0; i < count; ++i) AddImage(strip, i * width_, mask, maskColor);
   Change();
   return first;
+}
+
+int TCustomImageList::Add(TBitmap* image, TBitmap* mask) {
+  if (image == nullptr) throw EInvalidOperation("Invalid image");
+  return AddStrip(*image, mask, clNone);
 }
 
 int TCustomImageList::AddMasked(TBitmap* image, TColor maskColor) {
@@ -130,11 +134,7 @@ int TCustomImageList::AddMasked(TBitmap* image, TColor maskColor) {
   if (maskColor == clDefault && !image->Empty()) {
     maskColor = ArgbToColor(image->Pixel32(0, image->Height() - 1));
   }
-  int first = Count();
-  int pieces = std::max(1, image->Width() / width_);
-  for (int i = 0; i < pieces; ++i) AddImage(*image, i * width_, nullptr, maskColor);
-  Change();
-  return first;
+  return AddStrip(*image, nullptr, maskColor);
 }
 
 void TCustomImageList::CheckIndex(int index) const {

@@ -49,7 +49,7 @@ class TCustomImageList : public TComponent {
   void SetHeight(int height);
   int Count() const { return static_cast<int>(images_.size()); }
 
-  // Adds the images of `image`, cut into Width-wide pieces (at least one), with the mask's
+  // Adds the images of `image`, cut into Width-wide images (at least one), with the mask's
   // non-black pixels see-through (mask nullptr: all opaque). Returns the first new index.
   int Add(TBitmap* image, TBitmap* mask);
   // Like Add, with pixels of `maskColor` see-through (clDefault: the colour of the strip's
@@ -78,6 +78,8 @@ class TCustomImageList : public TComponent {
  private:
   struct Image;
   void AddImage(TBitmap& source, int left, TBitmap* mask, TColor maskColor);
+  // Cuts a strip into images, tells of the change and answers the first new index.
+  int AddStrip(TBitmap& strip, TBitmap* mask, TColor maskColor);
   void CheckIndex(int index) const;
 
   int width_ = 16;
