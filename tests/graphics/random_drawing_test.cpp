@@ -24,9 +24,9 @@ class Wild {
   int Pick(int n) { return std::uniform_int_distribution<int>(0, n - 1)(rng_); }
   TRect AnyRect() { return Rect(Coordinate(), Coordinate(), Coordinate(), Coordinate()); }
   std::string Text() {
-    static const char* pieces[] = {"a", "&", "&&", " ", "\t", "\n", "\r\n", "中", "文", "W", "\xff", "\xe4\xb8", "...", "word"};
+    static const char* fragments[] = {"a", "&", "&&", " ", "\t", "\n", "\r\n", "中", "文", "W", "\xff", "\xe4\xb8", "...", "word"};
     std::string s;
-    for (int i = Pick(12); i > 0; --i) s += pieces[Pick(14)];
+    for (int i = Pick(12); i > 0; --i) s += fragments[Pick(14)];
     return s;
   }
 
