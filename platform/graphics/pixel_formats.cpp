@@ -12,7 +12,6 @@ std::vector<uint32_t> MakeVgaPalette() {
 }
 
 // The 16 standard colours, a 6x6x6 colour cube and 24 greys.
-
 std::vector<uint32_t> MakeBytePalette() {
   std::vector<uint32_t> p = MakeVgaPalette();
   for (int r = 0; r < 6; ++r)
