@@ -198,7 +198,7 @@ TEST(FreeNotification, RemoveFreeNotificationStopsTheNotice) {
 // Live widgets of a random tree: every buddy must be one of them, whatever goes first.
 class RandomTree {
  public:
-  explicit RandomTree(unsigned seed) : rng_(seed) {
+  explicit RandomTree(unsigned start) : rng_(start) {
     for (int i = 0; i < 40; ++i) {
       TComponent* owner = live_.empty() || Pick(3) == 0 ? nullptr : live_[Pick(live_.size())];
       auto* w = new TSampleWidget(owner);
@@ -237,8 +237,8 @@ class RandomTree {
 };
 
 TEST(FreeNotification, RandomTreesNeverKeepAPointerToAFreedComponent) {
-  for (unsigned seed = 1; seed <= 20; ++seed) {
-    RandomTree tree(seed);
+  for (unsigned start = 1; start <= 20; ++start) {
+    RandomTree tree(start);
     for (int i = 0; i < 10 && !tree.Empty(); ++i) tree.DeleteOneAndCheck();
   }
 }

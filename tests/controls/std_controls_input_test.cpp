@@ -14,8 +14,8 @@ namespace {
 class StdControlsInputTest : public StdControlTest {
  protected:
   // Sends `count` random keys, characters, clicks, drags, wheel turns and scroll codes.
-  void Storm(TWinControl* c, int count, unsigned seed) {
-    std::mt19937 rng(seed);
+  void Storm(TWinControl* c, int count, unsigned start) {
+    std::mt19937 rng(start);
     auto pick = [&](int n) { return static_cast<int>(rng() % static_cast<unsigned>(n)); };
     const uint16_t keys[] = {VK_UP, VK_DOWN, VK_LEFT, VK_RIGHT, VK_HOME, VK_END, VK_PRIOR, VK_NEXT, VK_RETURN,
                              VK_ESCAPE, VK_DELETE, VK_BACK, VK_SPACE, VK_F4, VK_ADD, VK_SUBTRACT, VK_MULTIPLY, 'A', 'V', 'X'};

@@ -144,14 +144,14 @@ std::vector<std::vector<uint8_t>> FuzzSeeds() {
 TEST(BmpBadInput, MutatedAndTruncatedFilesNeverMisbehave) {
   std::mt19937 random(20261207);
   int cases = 0;
-  for (const std::vector<uint8_t>& seed : FuzzSeeds()) {
-    ASSERT_NO_THROW(DecodeBmp(seed));
-    for (size_t cut = 0; cut < seed.size(); ++cut) {
-      DecodeOrReject(std::vector<uint8_t>(seed.begin(), seed.begin() + cut));
+  for (const std::vector<uint8_t>& sample : FuzzSeeds()) {
+    ASSERT_NO_THROW(DecodeBmp(sample));
+    for (size_t cut = 0; cut < sample.size(); ++cut) {
+      DecodeOrReject(std::vector<uint8_t>(sample.begin(), sample.begin() + cut));
       ++cases;
     }
     for (int round = 0; round < 1000; ++round) {
-      std::vector<uint8_t> bytes = seed;
+      std::vector<uint8_t> bytes = sample;
       int flips = 1 + static_cast<int>(random() % 4);
       for (int i = 0; i < flips; ++i) {
         size_t at = random() % bytes.size();

@@ -136,10 +136,10 @@ TEST(Icon, MutatedFilesDecodeOrRaise) {
   TIcon icon = RedIcon();
   TMemoryStream stream;
   icon.SaveToStream(stream);
-  const std::vector<uint8_t> seed = stream.Bytes();
+  const std::vector<uint8_t> sample = stream.Bytes();
   std::mt19937 random(7);
   for (int round = 0; round < 2000; ++round) {
-    std::vector<uint8_t> bytes = seed;
+    std::vector<uint8_t> bytes = sample;
     for (int i = 0; i < 3; ++i) bytes[random() % bytes.size()] = static_cast<uint8_t>(random());
     if (round % 5 == 0) bytes.resize(random() % bytes.size());
     try {

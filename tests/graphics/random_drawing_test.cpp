@@ -13,7 +13,7 @@ namespace {
 
 class Wild {
  public:
-  explicit Wild(unsigned seed) : rng_(seed) {}
+  explicit Wild(unsigned start) : rng_(start) {}
   int Coordinate() {
     switch (Pick(6)) {
       case 0: return Pick(2) ? 2147483647 - Pick(10) : -2147483647 - 1 + Pick(10);

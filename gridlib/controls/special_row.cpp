@@ -1,4 +1,4 @@
-#include "gridlib/controls/spec_row.h"
+#include "gridlib/controls/special_row.h"
 
 #include <vector>
 
