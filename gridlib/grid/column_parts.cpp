@@ -1,7 +1,7 @@
 // Footers, the lookup drop-down settings and the filter-row settings of a column.
 #include "gridlib/grid/column_parts.h"
 
-#include "gridlib/controls/special_row.h"
+#include "gridlib/controls/lookup_extra_row.h"
 #include "gridlib/controls/sum_list.h"
 #include "gridlib/grid/column_defaults.h"
 #include "gridlib/grid/columns.h"

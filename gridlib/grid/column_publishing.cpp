@@ -2,7 +2,7 @@
 // data-access header: their field-type names would clash with the property registry's.
 #include "gridlib/controls/edit_buttons.h"
 #include "gridlib/controls/mru_list.h"
-#include "gridlib/controls/special_row.h"
+#include "gridlib/controls/lookup_extra_row.h"
 #include "gridlib/grid/column_defaults.h"
 #include "gridlib/grid/column_parts.h"
 #include "gridlib/grid/column_titles.h"

@@ -5,7 +5,7 @@
 #include "gridlib/controls/db_utils_ex.h"
 #include "gridlib/controls/edit_buttons.h"
 #include "gridlib/controls/mru_list.h"
-#include "gridlib/controls/special_row.h"
+#include "gridlib/controls/lookup_extra_row.h"
 #include "gridlib/grid/columns.h"
 #include "gridlib/grid/grid_data_link.h"
 #include "gridlib/grid/grid_host.h"

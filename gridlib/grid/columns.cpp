@@ -3,7 +3,7 @@
 
 #include "gridlib/controls/edit_buttons.h"
 #include "gridlib/controls/mru_list.h"
-#include "gridlib/controls/special_row.h"
+#include "gridlib/controls/lookup_extra_row.h"
 #include "gridlib/grid/column_defaults.h"
 #include "gridlib/grid/column_parts.h"
 #include "gridlib/grid/column_titles.h"

@@ -1,6 +1,6 @@
 #include "gridlib/grid/popup_data_grid.h"
 
-#include "gridlib/controls/special_row.h"
+#include "gridlib/controls/lookup_extra_row.h"
 #include "gridlib/grid/column_defaults.h"
 #include "gridlib/grid/columns.h"
 #include "platform/data/data_source.h"

@@ -1,4 +1,4 @@
-#include "gridlib/controls/special_row.h"
+#include "gridlib/controls/lookup_extra_row.h"
 
 #include <vector>
 
