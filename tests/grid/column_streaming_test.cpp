@@ -2,7 +2,7 @@
 #include <gtest/gtest.h>
 
 #include "gridlib/controls/edit_buttons.h"
-#include "gridlib/controls/special_row.h"
+#include "gridlib/controls/lookup_extra_row.h"
 #include "gridlib/grid/column_defaults.h"
 #include "gridlib/grid/column_parts.h"
 #include "gridlib/grid/column_titles.h"

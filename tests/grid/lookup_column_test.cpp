@@ -1,7 +1,7 @@
 // Columns over a lookup field: shown text, the special row, stepping through the lookup list.
 #include <gtest/gtest.h>
 
-#include "gridlib/controls/special_row.h"
+#include "gridlib/controls/lookup_extra_row.h"
 #include "gridlib/grid/columns.h"
 #include "gridlib/grid/grid_data_link.h"
 #include "gridlib/grid/popup_data_grid.h"
