@@ -5,7 +5,6 @@
 
 #include "platform/graphics/device_context.h"
 #include "platform/graphics/shapes.h"
-#include "platform/windows/frame_painting.h"
 #include "platform/windows/painting.h"
 
 namespace {
@@ -76,7 +75,11 @@ void TWinControl::PaintTo(HDC dc, int x, int y) {
   TSavedDC saved(dc);
   OffsetViewportOrgEx(dc, x, y, nullptr);
   IntersectClipRect(dc, 0, 0, width_, height_);
-  PaintWindowFrame(h, dc);
+  {
+    // The window draws its own frame (a form adds its menu bar there) into our context.
+    TPrintWindowDC print(h, dc);
+    Perform(WM_NCPAINT, 1);
+  }
   TRect client = ClientInWindow(h);
   OffsetViewportOrgEx(dc, client.Left, client.Top, nullptr);
   IntersectClipRect(dc, 0, 0, client.Width(), client.Height());

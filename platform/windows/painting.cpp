@@ -2,6 +2,7 @@
 
 #include <map>
 #include <memory>
+#include <vector>
 
 #include "platform/graphics/bitmap.h"
 #include "platform/graphics/blit.h"
@@ -23,9 +24,17 @@ struct TOpenDC {
   TRect area;  // device area in surface coordinates
 };
 
+// A window whose frame is being printed into a caller's context, and the saved settings of
+// that context for each GetWindowDC not yet given back.
+struct TPrintTarget {
+  HDC target = nullptr;
+  std::vector<int> savedLevels;
+};
+
 struct TPaintState {
   std::map<HWND, TSurface> surfaces;
   std::map<HDC, TOpenDC> openDCs;
+  std::map<HWND, TPrintTarget> printTargets;
   int paintPassDepth = 0;
   bool hooked = false;
 };
@@ -352,9 +361,35 @@ HDC BeginPaint(HWND h, PAINTSTRUCT& ps) {
 bool EndPaint(HWND h, const PAINTSTRUCT& ps) { return ReleaseDC(h, ps.hdc) != 0; }
 
 HDC GetDC(HWND h) { return MakeDC(h, true, nullptr); }
-HDC GetWindowDC(HWND h) { return MakeDC(h, false, nullptr); }
+HDC GetWindowDC(HWND h) {
+  auto printing = State().printTargets.find(h);
+  if (printing == State().printTargets.end()) return MakeDC(h, false, nullptr);
+  TPrintTarget& print = printing->second;
+  print.savedLevels.push_back(SaveDC(print.target));
+  return print.target;
+}
 
-int ReleaseDC(HWND, HDC dc) {
+TPrintWindowDC::TPrintWindowDC(HWND h, HDC target) : h_(h) {
+  State().printTargets[h] = TPrintTarget{target, {}};
+}
+
+TPrintWindowDC::~TPrintWindowDC() {
+  auto printing = State().printTargets.find(h_);
+  if (printing == State().printTargets.end()) return;
+  // Contexts a handler never gave back still get their settings back.
+  TPrintTarget& print = printing->second;
+  if (!print.savedLevels.empty()) RestoreDC(print.target, print.savedLevels.front());
+  State().printTargets.erase(printing);
+}
+
+int ReleaseDC(HWND h, HDC dc) {
+  auto printing = State().printTargets.find(h);
+  if (printing != State().printTargets.end() && printing->second.target == dc &&
+      !printing->second.savedLevels.empty()) {
+    RestoreDC(dc, printing->second.savedLevels.back());
+    printing->second.savedLevels.pop_back();
+    return 1;
+  }
   auto it = State().openDCs.find(dc);
   if (it == State().openDCs.end()) return 0;
   TOpenDC open = it->second;

@@ -40,6 +40,20 @@ HDC GetDC(HWND h);        // client area
 HDC GetWindowDC(HWND h);  // whole window, frame included
 int ReleaseDC(HWND h, HDC dc);
 
+// While it lives, GetWindowDC(h) answers `target` (its settings saved, and put back by
+// ReleaseDC) instead of a context on the window's own picture, so that what the window draws
+// in its frame on WM_NCPAINT can be printed into a caller's context (PaintTo).
+class TPrintWindowDC {
+ public:
+  TPrintWindowDC(HWND h, HDC target);
+  ~TPrintWindowDC();
+  TPrintWindowDC(const TPrintWindowDC&) = delete;
+  TPrintWindowDC& operator=(const TPrintWindowDC&) = delete;
+
+ private:
+  HWND h_;
+};
+
 // Moves the pixels of the client area (or `scroll`, clipped by `clip`) by dx, dy; the area
 // that is left uncovered, or whose pixels came from a hidden place, goes into `update` and
 // `updateRect` and, with SW_INVALIDATE, is invalidated (erased too with SW_ERASE).

@@ -90,6 +90,15 @@ TEST_F(FormMenuBarTest, TitlesAreDrawnOnTheMenuColourWithTheirAcceleratorUnderli
   EXPECT_EQ(At(accel.Left, accel.Top), Sys(clMenu));
 }
 
+TEST_F(FormMenuBarTest, PaintToPrintsTheBarTheFormDrawsInItsFrame) {
+  PaintControl(form_);
+  TRect bar = Bar()->BarRect();
+  EXPECT_EQ(At(bar.Right - 3, bar.Top + 3), Sys(clMenu));
+  EXPECT_GT(Ink(Bar()->TitleRect(2)), 10) << "the titles are printed too";
+  Snapshot();
+  EXPECT_EQ(At(bar.Right - 3, bar.Top + 3), Sys(clMenu)) << "the window's own picture is untouched";
+}
+
 TEST_F(FormMenuBarTest, ATitleItsActionDisablesOnIdleIsRepaintedGrey) {
   auto* action = new TAction(form_);
   action->SetCaption("&Edit");
