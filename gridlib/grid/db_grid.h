@@ -80,6 +80,8 @@ class TCustomDBGridEx : public TCustomGrid, public TDBGridExHost {
   void SetRowSizingAllowed(bool value);
   bool SortLocal() const { return sortLocal_; }
   void SetSortLocal(bool value) { sortLocal_ = value; }
+  TDBGridExEditActions EditActions() const { return editActions_; }
+  void SetEditActions(TDBGridExEditActions value) { editActions_ = value; }
   TColor EvenRowColor() const { return evenRowColorAssigned_ ? evenRowColor_ : Color(); }
   void SetEvenRowColor(TColor value);
   bool IsEvenRowColorStored() const { return evenRowColorAssigned_; }
@@ -239,6 +241,7 @@ class TCustomDBGridEx : public TCustomGrid, public TDBGridExHost {
   std::unique_ptr<TDBGridExScrollBar> vertScrollBar_;
   TScrollBarVisibleModeEx vertModeApplied_ = sbAutoShowEx;
   bool sortLocal_ = false;
+  TDBGridExEditActions editActions_;
   bool drawsFlatBorder_ = false;
   TColor evenRowColor_ = clWindow;
   TColor oddRowColor_ = clWindow;

@@ -19,6 +19,7 @@ void TDBGridEx::Publish() {
   p.Property("Columns", &T::Columns, &T::SetColumns).Stored(&T::IsColumnsStored);
   p.Property("DataSource", &T::DataSourceComponent, &T::SetDataSourceComponent);
   p.Property("DrawMemoText", &T::DrawMemoText, &T::SetDrawMemoText).Default(false);
+  p.Property("EditActions", &T::EditActions, &T::SetEditActions).Default(TDBGridExEditActions());
   p.Property("EvenRowColor", &T::EvenRowColor, &T::SetEvenRowColor)
       .Stored(&T::IsEvenRowColorStored)
       .Idents(ColorIdents());

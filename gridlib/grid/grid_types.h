@@ -51,6 +51,12 @@ DECLARE_ENUM_NAMES(TDBGridExSelectionType, "gstNon", "gstRecordBookmarks", "gstR
 using TDBGridExAllowedSelections = Set<TDBGridExSelectionType>;
 inline constexpr uint64_t kDefaultAllowedSelections = 0x1E;
 
+// Which standard edit actions aimed at the focused grid it carries out itself.
+enum TDBGridExEditAction : uint8_t { geaCutEx, geaCopyEx, geaPasteEx, geaDeleteEx, geaSelectAllEx };
+DECLARE_ENUM_NAMES(TDBGridExEditAction, "geaCutEx", "geaCopyEx", "geaPasteEx", "geaDeleteEx",
+                   "geaSelectAllEx")
+using TDBGridExEditActions = Set<TDBGridExEditAction>;
+
 enum TSortMarkerEx : uint8_t { smNoneEx, smDownEx, smUpEx };
 DECLARE_ENUM_NAMES(TSortMarkerEx, "smNoneEx", "smDownEx", "smUpEx")
 

@@ -25,6 +25,19 @@ void CopyByStream(TDBGridEx& from, TDBGridEx& to) {
   ReadComponent(binary, &to);
 }
 
+TEST(GridStreamedSettings, EditActionsStartEmptyAndAreStoredOnceSet) {
+  TDBGridEx grid(nullptr);
+  grid.SetName("DBGridEx1");
+  EXPECT_TRUE(grid.EditActions().Empty());
+  EXPECT_EQ(GridAsText(grid).find("EditActions"), String::npos);
+  grid.SetEditActions({geaCopyEx, geaSelectAllEx});
+  EXPECT_NE(GridAsText(grid).find("EditActions = [geaCopyEx, geaSelectAllEx]"), String::npos)
+      << GridAsText(grid);
+  TDBGridEx copy(nullptr);
+  CopyByStream(grid, copy);
+  EXPECT_EQ(copy.EditActions(), (TDBGridExEditActions{geaCopyEx, geaSelectAllEx}));
+}
+
 TEST(GridStreamedSettings, VerticalBarStoresItsModeAndHorizontalBarItsVisibility) {
   TDBGridEx grid(nullptr);
   grid.SetName("DBGridEx1");
