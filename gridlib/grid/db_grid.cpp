@@ -109,6 +109,12 @@ void TCustomDBGridEx::SetFooterRowCount(int value) {
   LayoutChanged();
 }
 
+// The footers keep their own colour, so the grid no longer takes its parent's.
+void TCustomDBGridEx::FooterColorChanged() {
+  if (!IsLoading()) SetParentColor(false);
+  if (footerRowCount_ > 0) Invalidate();
+}
+
 void TCustomDBGridEx::SetFrozenCols(int value) {
   frozenCols_ = value;
   LayoutChanged();

@@ -216,7 +216,7 @@ void TDBGridExHost::SetFooterFont(TFont* value) { footerFont_->Assign(value); }
 
 void TDBGridExHost::SetFooterColor(TColor value) {
   footerColor_ = value;
-  InvalidateGrid();
+  FooterColorChanged();
 }
 
 TDataSource* TDBGridExHost::DataSource() const { return dataLink_->DataSource(); }

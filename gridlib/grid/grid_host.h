@@ -92,6 +92,8 @@ class TDBGridExHost {
   void InvalidateCurrentRow();
   // Re-lays out rows and columns from the collection and the data set.
   virtual void LayoutChanged() {}
+  // FooterColor changed: what is shown of the footers follows.
+  virtual void FooterColorChanged() { InvalidateGrid(); }
   // ReadOnly changed: which cells Tab stops at follows.
   virtual void TabStopsChanged() {}
   // Flat changed: the window is made again with the new border.

@@ -1,0 +1,60 @@
+// The footers' own colour and font: the grid leaves its parent's, and repaints or lays out
+// again only when footers are shown.
+#include <gtest/gtest.h>
+
+#include <memory>
+
+#include "platform/classes/object_text.h"
+#include "platform/classes/stream_components.h"
+#include "platform/core/streams.h"
+#include "platform/graphics/graphics_objects.h"
+#include "platform/windows/painting.h"
+#include "tests/grid/grid_window_support.h"
+
+namespace grid_test {
+namespace {
+
+class GridFooters : public GridInForm {
+ protected:
+  // Whether part of the grid waits to be repainted.
+  bool RepaintRequested() {
+    TRect rect;
+    return GetUpdateRect(grid->Handle(), rect);
+  }
+};
+
+TEST_P(GridFooters, FooterColorTakesTheGridOffItsParentsColorAndRepaintsOnlyShownFooters) {
+  Make(20);
+  grid->SetParentColor(true);
+  grid->Update();
+  ASSERT_FALSE(RepaintRequested());
+  grid->SetFooterColor(clRed);
+  EXPECT_EQ(grid->FooterColor(), clRed);
+  EXPECT_FALSE(grid->ParentColor());
+  EXPECT_FALSE(RepaintRequested()) << "no footer rows, nothing to repaint";
+
+  grid->SetFooterRowCount(1);
+  grid->Update();
+  ASSERT_FALSE(RepaintRequested());
+  grid->SetFooterColor(clBlue);
+  EXPECT_TRUE(RepaintRequested());
+}
+
+INSTANTIATE_TEST_SUITE_P(Stores, GridFooters, testing::Values(Store::Memory, Store::Sqlite), StoreName);
+
+TEST(GridFooterSettings, FooterColorReadFromAStreamKeepsParentColor) {
+  TStringStream text("object DBGridEx1: TDBGridEx\n"
+                     "  ParentColor = True\n"
+                     "  FooterColor = clRed\n"
+                     "end\n");
+  TMemoryStream binary;
+  ObjectTextToBinary(text, binary);
+  binary.SetPosition(0);
+  TDBGridEx grid(nullptr);
+  ReadComponent(binary, &grid);
+  EXPECT_EQ(grid.FooterColor(), clRed);
+  EXPECT_TRUE(grid.ParentColor());
+}
+
+}  // namespace
+}  // namespace grid_test
