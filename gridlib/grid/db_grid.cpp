@@ -115,6 +115,12 @@ void TCustomDBGridEx::FooterColorChanged() {
   if (footerRowCount_ > 0) Invalidate();
 }
 
+// The footers keep their own font, so the grid no longer takes its parent's.
+void TCustomDBGridEx::FooterFontChanged() {
+  if (!IsLoading()) SetParentFont(false);
+  if (footerRowCount_ > 0) LayoutChanged();
+}
+
 void TCustomDBGridEx::SetFrozenCols(int value) {
   frozenCols_ = value;
   LayoutChanged();

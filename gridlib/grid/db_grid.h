@@ -100,6 +100,7 @@ class TCustomDBGridEx : public TCustomGrid, public TDBGridExHost {
   // ---- Layout: how many grid rows and columns there are, and how big.
   void LayoutChanged() override;
   void FooterColorChanged() override;
+  void FooterFontChanged() override;
   // The full layout pass; runs now, whatever locks are held (LayoutChanged respects them).
   void InternalLayout();
   // Row count and row heights; the data link buffers as many records as fit.

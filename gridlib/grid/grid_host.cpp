@@ -47,6 +47,7 @@ void TDBGridExHost::CreateGridObjects() {
   titleFont_ = std::make_unique<TFont>();
   titleFont_->OnChange.Bind(nullptr, "", [this](TObject*) { TitleFontChanged(); });
   footerFont_ = std::make_unique<TFont>();
+  footerFont_->OnChange.Bind(nullptr, "", [this](TObject*) { FooterFontChanged(); });
   columnDefValues_ = new TDBGridExColumnDefValuesEx(this);
   columns_ = new TDBGridColumnsEx(this, TCollectionItemClass::Of<TDBGridColumnEx>());
   dataLink_ = std::make_unique<TGridDataLinkEx>(this);

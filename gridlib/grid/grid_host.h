@@ -92,8 +92,9 @@ class TDBGridExHost {
   void InvalidateCurrentRow();
   // Re-lays out rows and columns from the collection and the data set.
   virtual void LayoutChanged() {}
-  // FooterColor changed: what is shown of the footers follows.
+  // FooterColor or FooterFont changed: what is shown of the footers follows.
   virtual void FooterColorChanged() { InvalidateGrid(); }
+  virtual void FooterFontChanged() {}
   // ReadOnly changed: which cells Tab stops at follows.
   virtual void TabStopsChanged() {}
   // Flat changed: the window is made again with the new border.

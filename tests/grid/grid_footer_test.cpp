@@ -40,6 +40,24 @@ TEST_P(GridFooters, FooterColorTakesTheGridOffItsParentsColorAndRepaintsOnlyShow
   EXPECT_TRUE(RepaintRequested());
 }
 
+TEST_P(GridFooters, FooterFontTakesTheGridOffItsParentsFontAndRelaysOutShownFooters) {
+  Make(20);
+  const int columns = grid->ColCount();
+  grid->SetParentFont(true);
+  grid->SetColCount(2);  // out of step with the columns until the next layout
+  grid->FooterFont()->SetSize(14);
+  EXPECT_FALSE(grid->ParentFont());
+  EXPECT_EQ(grid->ColCount(), 2) << "no footer rows, no layout";
+
+  grid->SetFooterRowCount(2);
+  grid->SetColCount(2);
+  auto font = std::make_unique<TFont>();
+  font->SetSize(20);
+  grid->SetFooterFont(font.get());
+  EXPECT_EQ(grid->FooterFont()->Size(), 20);
+  EXPECT_EQ(grid->ColCount(), columns) << "the footers changed: laid out again";
+}
+
 INSTANTIATE_TEST_SUITE_P(Stores, GridFooters, testing::Values(Store::Memory, Store::Sqlite), StoreName);
 
 TEST(GridFooterSettings, FooterColorReadFromAStreamKeepsParentColor) {
