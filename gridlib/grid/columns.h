@@ -77,6 +77,8 @@ class TColumnEx : public TCollectionItem {
   // Drops every pointer to a component that is being freed (compared by address only: the
   // component is no longer whole).
   void ComponentRemoved(const void* gone);
+  // Whether the column is bound to `component` now (no look-up by field name).
+  bool BoundTo(const void* component) const { return component != nullptr && field_ == component; }
   // Columns the grid builds from the data set's fields are not stored.
   bool IsStored() const { return isStored_; }
   void SetIsStored(bool value) { isStored_ = value; }

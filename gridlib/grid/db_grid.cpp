@@ -212,7 +212,27 @@ void TCustomDBGridEx::Notification(TComponent* component, TOperation operation) 
       bar->ExtScrollBarGone();
     }
   }
-  GridNotification(component, operation);
+  if (!ColumnBoundTo(component)) {
+    GridNotification(component, operation);
+    return;
+  }
+  // A field of the data set went away: the columns drop it in one step, then the grid is laid
+  // out again now, or later when its data set is going away too.
+  {
+    GridLayoutLock lock(this);
+    GridNotification(component, operation);
+  }
+  TDataSet* dataSet = DataLink()->DataSet();
+  if (dataSet != nullptr && !dataSet->ComponentState().Contains(csDestroying)) LayoutChanged();
+  else DeferLayout();
+}
+
+bool TCustomDBGridEx::ColumnBoundTo(const TComponent* field) {
+  if (DataLink() == nullptr || Columns() == nullptr) return false;
+  for (int i = 0; i < Columns()->Count(); ++i) {
+    if (Columns()->Items(i)->BoundTo(field)) return true;
+  }
+  return false;
 }
 
 void TCustomDBGridEx::ColumnMoved(int fromIndex, int toIndex) {

@@ -181,6 +181,8 @@ class TCustomDBGridEx : public TCustomGrid, public TDBGridExHost {
   void ColWidthsChanged() override;
   void GridOptionsChanged() override;
   void Notification(TComponent* component, TOperation operation) override;
+  // Whether a column shows `field` (compared by address: it may be gone already).
+  bool ColumnBoundTo(const TComponent* field);
   void Loaded() override;
   void CreateWnd() override;
   void TopLeftChanged() override;
