@@ -226,8 +226,35 @@ void TColumnDropDownBoxEx::Assign(TPersistent* source) {
 }
 
 void TSTColumnFilterEx::Assign(TPersistent* source) {
-  if (dynamic_cast<TSTColumnFilterEx*>(source) != nullptr) return;
-  TPersistent::Assign(source);
+  auto* other = dynamic_cast<TSTColumnFilterEx*>(source);
+  if (other == nullptr) return TPersistent::Assign(source);
+  dataField_ = other->dataField_;
+  SetVisible(other->visible_);
+  keyField_ = other->keyField_;
+  listField_ = other->listField_;
+  SetListSource(other->listSource_);
+}
+
+void TSTColumnFilterEx::SetVisible(bool value) {
+  if (visible_ == value) return;
+  visible_ = value;
+  if (column_ != nullptr) column_->RepaintGrid();
+}
+
+void TSTColumnFilterEx::SetListSource(TDataSource* value) {
+  listSource_ = value;
+  if (value == nullptr || column_ == nullptr) return;
+  if (TDBGridExHost* grid = column_->GetGrid()) grid->GridComponent()->FreeNotification(value);
+}
+
+TComponent* TSTColumnFilterEx::ListSourceComponent() const { return listSource_; }
+
+void TSTColumnFilterEx::SetListSourceComponent(TComponent* value) {
+  SetListSource(dynamic_cast<TDataSource*>(value));
+}
+
+void TSTColumnFilterEx::ComponentRemoved(const void* gone) {
+  if (gone == static_cast<const void*>(listSource_)) listSource_ = nullptr;
 }
 
 TPersistent* TSTColumnFilterEx::GetOwner() { return column_; }

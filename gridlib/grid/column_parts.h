@@ -135,15 +135,41 @@ class TColumnDropDownBoxEx : public TPersistent {
   std::unique_ptr<TSpecRowEx> specRow_;
 };
 
-// The filter-row settings of a column; the filter row itself completes them.
+// The filter-row settings of a column: which field it filters on, where its value list comes
+// from and whether the column has a filter cell at all.
 class TSTColumnFilterEx : public TPersistent {
   DECLARE_CLASS(TSTColumnFilterEx, TPersistent)
  public:
   explicit TSTColumnFilterEx(TColumnEx* column) : column_(column) {}
+  static void Publish();
   void Assign(TPersistent* source) override;
   TPersistent* GetOwner() override;
   TColumnEx* Column() const { return column_; }
 
+  // Field to filter on; empty means the column's own field.
+  const String& DataField() const { return dataField_; }
+  void SetDataField(const String& value) { dataField_ = value; }
+  // Key field of the value list's data set; empty means the lookup's key fields.
+  const String& KeyField() const { return keyField_; }
+  void SetKeyField(const String& value) { keyField_ = value; }
+  // Shown field of the value list's data set; empty means the lookup's result field.
+  const String& ListField() const { return listField_; }
+  void SetListField(const String& value) { listField_ = value; }
+  // The value list's data source, a component the column does not own; cleared when it goes.
+  TDataSource* ListSource() const { return listSource_; }
+  void SetListSource(TDataSource* value);
+  TComponent* ListSourceComponent() const;
+  void SetListSourceComponent(TComponent* value);
+  void ComponentRemoved(const void* gone);
+  // Whether the column has a filter cell; a change repaints the grid.
+  bool Visible() const { return visible_; }
+  void SetVisible(bool value);
+
  private:
   TColumnEx* column_;
+  String dataField_;
+  String keyField_;
+  String listField_;
+  TDataSource* listSource_ = nullptr;
+  bool visible_ = true;
 };

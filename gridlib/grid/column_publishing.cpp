@@ -135,6 +135,16 @@ void TColumnDropDownBoxEx::Publish() {
   p.Property("UseMultiTitle", &T::UseMultiTitle, &T::SetUseMultiTitle).Default(false);
 }
 
+void TSTColumnFilterEx::Publish() {
+  using T = TSTColumnFilterEx;
+  TPublisher<T> p;
+  p.Property("DataField", &T::DataField, &T::SetDataField);
+  p.Property("KeyField", &T::KeyField, &T::SetKeyField);
+  p.Property("ListField", &T::ListField, &T::SetListField);
+  p.Property("ListSource", &T::ListSourceComponent, &T::SetListSourceComponent);
+  p.Property("Visible", &T::Visible, &T::SetVisible).Default(true);
+}
+
 void TColumnTitleDefValuesEx::Publish() {
   using T = TColumnTitleDefValuesEx;
   TPublisher<T> p;

@@ -110,6 +110,7 @@ void TColumnEx::ComponentRemoved(const void* gone) {
   if (gone == static_cast<const void*>(popupMenu_)) popupMenu_ = nullptr;
   if (gone == static_cast<const void*>(imageList_)) imageList_ = nullptr;
   dropDownBox_->ComponentRemoved(gone);
+  stFilter_->ComponentRemoved(gone);
 }
 
 void TColumnEx::SetFieldName(const String& value) {

@@ -274,6 +274,7 @@ class TColumnEx : public TCollectionItem {
 
  private:
   friend class TColumnTitleEx;
+  friend class TSTColumnFilterEx;
   template <typename T>
   bool StoreInherited(TColumnExValue bit, T& field, const T& value);
   void MarkAssigned(TColumnExValue bit) { assigned_.Include(bit); }

@@ -193,3 +193,58 @@ TEST(ColumnStreaming, DropDownBoxAndSpecRowKeepTheirDefaults) {
   EXPECT_TRUE(column->DropDownSpecRow()->ShowIfNotInKeyList());
   EXPECT_FALSE(column->DropDownSpecRow()->Visible());
 }
+
+TEST(ColumnStreaming, FilterSettingsStartEmptyAndVisible) {
+  TTestGrid grid(nullptr);
+  TSTColumnFilterEx* filter = grid.Columns()->Add()->STFilter();
+  EXPECT_TRUE(filter->Visible());
+  EXPECT_EQ(filter->DataField(), "");
+  EXPECT_EQ(filter->KeyField(), "");
+  EXPECT_EQ(filter->ListField(), "");
+  EXPECT_EQ(filter->ListSource(), nullptr);
+}
+
+TEST(ColumnStreaming, FilterSettingsWriteOnlyChangedValuesAndReadBack) {
+  TTestGrid grid(nullptr);
+  grid.SetName("Grid1");
+  TColumnEx* column = grid.Columns()->Add();
+  column->SetFieldName("ID");
+  column->STFilter()->SetDataField("CODE");
+  column->STFilter()->SetVisible(false);
+  const std::vector<uint8_t> binary = Write(&grid);
+  EXPECT_EQ(AsText(binary),
+            "object Grid1: TTestGrid\n"
+            "  Columns = <\n"
+            "    item\n"
+            "      FieldName = 'ID'\n"
+            "      STFilter.DataField = 'CODE'\n"
+            "      STFilter.Visible = False\n"
+            "    end>\n"
+            "end\n");
+
+  column->STFilter()->SetKeyField("K");
+  column->STFilter()->SetListField("L");
+  TTestGrid copy(nullptr);
+  ReadInto(Write(&grid), &copy);
+  ASSERT_EQ(copy.Columns()->Count(), 1);
+  TSTColumnFilterEx* read = copy.Columns()->Items(0)->STFilter();
+  EXPECT_EQ(read->DataField(), "CODE");
+  EXPECT_EQ(read->KeyField(), "K");
+  EXPECT_EQ(read->ListField(), "L");
+  EXPECT_FALSE(read->Visible());
+}
+
+TEST(ColumnStreaming, FilterSettingsAssignCopiesEveryPublishedValue) {
+  TTestGrid grid(nullptr);
+  TSTColumnFilterEx* from = grid.Columns()->Add()->STFilter();
+  TSTColumnFilterEx* to = grid.Columns()->Add()->STFilter();
+  from->SetDataField("D");
+  from->SetKeyField("K");
+  from->SetListField("L");
+  from->SetVisible(false);
+  to->Assign(from);
+  EXPECT_EQ(to->DataField(), "D");
+  EXPECT_EQ(to->KeyField(), "K");
+  EXPECT_EQ(to->ListField(), "L");
+  EXPECT_FALSE(to->Visible());
+}

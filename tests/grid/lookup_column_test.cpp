@@ -137,3 +137,11 @@ TEST_F(LookupColumn, DropDownListTakesTheColumnsListSettings) {
   EXPECT_EQ(column->DropDownBox()->ListSource(), nullptr);
   EXPECT_EQ(list->DataSource(), nullptr);
 }
+
+TEST_F(LookupColumn, FilterListSourceIsForgottenWhenFreed) {
+  auto listSource = std::make_unique<TDataSource>(nullptr);
+  column->STFilter()->SetListSource(listSource.get());
+  EXPECT_EQ(column->STFilter()->ListSource(), listSource.get());
+  listSource.reset();
+  EXPECT_EQ(column->STFilter()->ListSource(), nullptr);
+}
