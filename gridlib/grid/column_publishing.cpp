@@ -78,6 +78,11 @@ void PublishBehaviour(TPublisher<TDBGridColumnEx>& p) {
 
 void PublishEvents(TPublisher<TDBGridColumnEx>& p) {
   p.Event("OnCheckDrawRequiredState", &T::OnCheckDrawRequiredState);
+  p.Event("OnDropDownBoxCheckButton", &T::OnDropDownBoxCheckButton);
+  p.Event("OnDropDownBoxDrawColumnCell", &T::OnDropDownBoxDrawColumnCell);
+  p.Event("OnDropDownBoxGetCellParams", &T::OnDropDownBoxGetCellParams);
+  p.Event("OnDropDownBoxSortMarkingChanged", &T::OnDropDownBoxSortMarkingChanged);
+  p.Event("OnDropDownBoxTitleBtnClick", &T::OnDropDownBoxTitleBtnClick);
   p.Event("OnEditButtonClick", &T::OnEditButtonClick);
   p.Event("OnEditButtonDown", &T::OnEditButtonDown);
   p.Event("OnGetCellParams", &T::OnGetCellParams);

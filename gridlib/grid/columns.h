@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "gridlib/grid/grid_types.h"
+#include "gridlib/grid/popup_data_grid.h"
 #include "platform/classes/collection.h"
 #include "platform/controls/control_types.h"
 #include "platform/core/events.h"
@@ -217,6 +218,12 @@ class TColumnEx : public TCollectionItem {
   // Passes the list source, options, fields and special row on to the drop-down list.
   void UpdateDataList();
   void SetSTFilter(TSTColumnFilterEx* value);
+  // The drop-down list's own events, read and written through to it (made on first use).
+  TCheckTitleEhBtnEvent& OnDropDownBoxCheckButton() { return DataList()->OnCheckButton; }
+  TDrawColumnEhCellEvent& OnDropDownBoxDrawColumnCell() { return DataList()->OnDrawColumnCell; }
+  TGetCellEhParamsEvent& OnDropDownBoxGetCellParams() { return DataList()->OnGetCellParams; }
+  TNotifyEvent& OnDropDownBoxSortMarkingChanged() { return DataList()->OnSortMarkingChanged; }
+  TTitleEhClickEvent& OnDropDownBoxTitleBtnClick() { return DataList()->OnTitleBtnClick; }
 
   // Stored rules: assigned, and for most also different from the default.
   bool IsColorStored() const;

@@ -5,6 +5,7 @@
 #include "gridlib/grid/columns.h"
 #include "gridlib/grid/grid_data_link.h"
 #include "gridlib/grid/popup_data_grid.h"
+#include "platform/classes/properties.h"
 #include "platform/data/data_source.h"
 #include "platform/data/field_kinds.h"
 #include "platform/data/mem_dataset.h"
@@ -144,4 +145,47 @@ TEST_F(LookupColumn, FilterListSourceIsForgottenWhenFreed) {
   EXPECT_EQ(column->STFilter()->ListSource(), listSource.get());
   listSource.reset();
   EXPECT_EQ(column->STFilter()->ListSource(), nullptr);
+}
+
+TEST_F(LookupColumn, DropDownEventsAreTheListsOwn) {
+  int calls = 0;
+  column->OnDropDownBoxCheckButton().Bind(
+      nullptr, "", [&](TObject*, int, TColumnEx*, bool&) { ++calls; });
+  column->OnDropDownBoxDrawColumnCell().Bind(
+      nullptr, "", [&](TObject*, const TRect&, int, TColumnEx*, int) { ++calls; });
+  column->OnDropDownBoxGetCellParams().Bind(
+      nullptr, "", [&](TObject*, TColumnEx*, TFont*, TColor&, int) { ++calls; });
+  column->OnDropDownBoxSortMarkingChanged().Bind(nullptr, "", [&](TObject*) { ++calls; });
+  column->OnDropDownBoxTitleBtnClick().Bind(
+      nullptr, "", [&](TObject*, int, TColumnEx*) { ++calls; });
+
+  TPopupDataGridEx* list = column->DataList();
+  bool enabled = true;
+  TColor background = clWindow;
+  list->OnCheckButton.Call(list, 0, nullptr, enabled);
+  list->OnDrawColumnCell.Call(list, TRect{}, 0, nullptr, 0);
+  list->OnGetCellParams.Call(list, nullptr, nullptr, background, 0);
+  list->OnSortMarkingChanged.Call(list);
+  list->OnTitleBtnClick.Call(list, 0, nullptr);
+  EXPECT_EQ(calls, 5);
+
+  list->OnTitleBtnClick.Clear();
+  list->OnSortMarkingChanged.Bind(nullptr, "ListSorted", [](TObject*) {});
+  EXPECT_FALSE(column->OnDropDownBoxTitleBtnClick().Assigned());
+  EXPECT_EQ(column->OnDropDownBoxSortMarkingChanged().MethodName(), "ListSorted");
+}
+
+TEST_F(LookupColumn, DropDownEventsArePublishedOnTheColumn) {
+  TPopupDataGridEx* list = column->DataList();
+  const std::pair<const char*, TEventBase*> events[] = {
+      {"OnDropDownBoxCheckButton", &list->OnCheckButton},
+      {"OnDropDownBoxDrawColumnCell", &list->OnDrawColumnCell},
+      {"OnDropDownBoxGetCellParams", &list->OnGetCellParams},
+      {"OnDropDownBoxSortMarkingChanged", &list->OnSortMarkingChanged},
+      {"OnDropDownBoxTitleBtnClick", &list->OnTitleBtnClick}};
+  for (const auto& [name, event] : events) {
+    const TPropInfo* info = GetPropInfo(column->ClassType(), name);
+    ASSERT_NE(info, nullptr) << name;
+    EXPECT_EQ(GetMethodProp(column, info), event) << name;
+  }
 }
