@@ -77,12 +77,7 @@ class TnbSideBarPainter {
   // width by height there.
   void PaintAt(TControl* control, UINT msg, int x, int y, int width, int height) {
     HDC dc = c_->Handle();
-    const int saved = SaveDC(dc);
-    struct Restore {
-      HDC dc;
-      int saved;
-      ~Restore() { RestoreDC(dc, saved); }
-    } restore{dc, saved};
+    TSavedDC saved(dc);
     SetViewportOrgEx(dc, x, y, nullptr);
     IntersectClipRect(dc, 0, 0, width, height);
     control->Perform(msg, reinterpret_cast<WPARAM>(dc), msg == WM_ERASEBKGND ? reinterpret_cast<LPARAM>(dc) : 0);

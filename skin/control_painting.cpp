@@ -8,19 +8,6 @@
 
 namespace {
 
-// Restores a device context's saved state however the painting in between ends.
-class TSavedDC {
- public:
-  explicit TSavedDC(HDC dc) : dc_(dc), saved_(SaveDC(dc)) {}
-  ~TSavedDC() { RestoreDC(dc_, saved_); }
-  TSavedDC(const TSavedDC&) = delete;
-  TSavedDC& operator=(const TSavedDC&) = delete;
-
- private:
-  HDC dc_;
-  int saved_;
-};
-
 // A canvas over a window's whole-window DC, released however the drawing ends.
 class TWindowCanvas {
  public:

@@ -90,7 +90,7 @@ bool TFormMenuBar::IsOpen() const { return Menu() && Menu()->IsSubmenuOpen(); }
 // selected by keyboard, a sunken one while its items are open, grey captions when disabled.
 void TFormMenuBar::Paint(HDC dc) {
   if (!Menu() || bar_.IsEmpty()) return;
-  int saved = SaveDC(dc);
+  TSavedDC saved(dc);
   FillRect(dc, bar_, GetSysColorBrush(COLOR_MENU));
   SelectObject(dc, form_->Font()->Handle());
   SetBkMode(dc, TRANSPARENT);
@@ -107,7 +107,6 @@ void TFormMenuBar::Paint(HDC dc) {
     SetTextColor(dc, GetSysColor(item->Enabled() ? COLOR_MENUTEXT : COLOR_GRAYTEXT));
     DrawText(dc, item->Caption(), text, kTitleFlags);
   }
-  RestoreDC(dc, saved);
 }
 
 void TFormMenuBar::Redraw() {

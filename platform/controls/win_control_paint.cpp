@@ -7,23 +7,6 @@
 #include "platform/graphics/shapes.h"
 #include "platform/windows/painting.h"
 
-namespace {
-
-// Restores a device context's state on every path.
-class TSavedDC {
- public:
-  explicit TSavedDC(HDC dc) : dc_(dc), level_(SaveDC(dc)) {}
-  ~TSavedDC() { RestoreDC(dc_, level_); }
-  TSavedDC(const TSavedDC&) = delete;
-  TSavedDC& operator=(const TSavedDC&) = delete;
-
- private:
-  HDC dc_;
-  int level_;
-};
-
-}  // namespace
-
 void TWinControl::WMPaint(TMessage& m) { PaintHandler(m); }
 
 void TWinControl::PaintHandler(TMessage& m) {

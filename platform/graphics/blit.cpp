@@ -308,10 +308,9 @@ bool ScrollDC(HDC dc, int dx, int dy, const TRect* scroll, const TRect* clip, HR
   TRect target;
   IntersectRect(target, moved, limit);
   if (!target.IsEmpty()) {
-    int save = SaveDC(dc);
+    TSavedDC saved(dc);
     IntersectClipRect(dc, limit.Left, limit.Top, limit.Right, limit.Bottom);
     BitBlt(dc, target.Left, target.Top, target.Width(), target.Height(), dc, target.Left - dx, target.Top - dy, SRCCOPY);
-    RestoreDC(dc, save);
   }
   TRect visible;
   IntersectRect(visible, area, limit);

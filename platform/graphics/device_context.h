@@ -121,6 +121,19 @@ int SaveDC(HDC dc);
 // Restores level `saved` (> 0) or the level `-saved` steps back (< 0).
 bool RestoreDC(HDC dc, int saved);
 
+// Saves a device context's drawing state and puts it back however the drawing in between ends.
+class TSavedDC {
+ public:
+  explicit TSavedDC(HDC dc) : dc_(dc), level_(SaveDC(dc)) {}
+  ~TSavedDC() { RestoreDC(dc_, level_); }
+  TSavedDC(const TSavedDC&) = delete;
+  TSavedDC& operator=(const TSavedDC&) = delete;
+
+ private:
+  HDC dc_;
+  int level_;
+};
+
 COLORREF SetTextColor(HDC dc, COLORREF color);
 COLORREF GetTextColor(HDC dc);
 COLORREF SetBkColor(HDC dc, COLORREF color);
