@@ -124,7 +124,7 @@ TCustomActionList::~TCustomActionList() {
 }
 
 TContainedAction* TCustomActionList::Actions(int index) const {
-  if (index < 0 || index >= ActionCount()) throw EListError("List index out of bounds (" + std::to_string(index) + ")");
+  if (index < 0 || index >= ActionCount()) RaiseListIndexError(index);
   return actions_[static_cast<size_t>(index)];
 }
 

@@ -7,21 +7,13 @@
 #include "platform/graphics/draw_text.h"
 #include "platform/windows/scroll_bars.h"
 
-namespace {
-
-[[noreturn]] void ListIndexError(int index) {
-  throw EListError("List index out of bounds (" + std::to_string(index) + ")");
-}
-
-}  // namespace
-
 TListBoxStrings::TItem& TListBoxStrings::Item(int index) {
-  if (index < 0 || index >= Count()) ListIndexError(index);
+  if (index < 0 || index >= Count()) RaiseListIndexError(index);
   return items_[static_cast<size_t>(index)];
 }
 
 const TListBoxStrings::TItem& TListBoxStrings::Item(int index) const {
-  if (index < 0 || index >= Count()) ListIndexError(index);
+  if (index < 0 || index >= Count()) RaiseListIndexError(index);
   return items_[static_cast<size_t>(index)];
 }
 
@@ -31,7 +23,7 @@ void TListBoxStrings::SetStrings(int index, const String& s) {
 }
 
 void TListBoxStrings::InsertObject(int index, const String& s, TObject* object) {
-  if (index < 0 || index > Count()) ListIndexError(index);
+  if (index < 0 || index > Count()) RaiseListIndexError(index);
   items_.insert(items_.begin() + index, TItem{s, object, false, 0});
   box_->ItemInserted(index);
 }
@@ -85,7 +77,7 @@ void TCustomListBox::CreateWnd() {
 }
 
 void TCustomListBox::CheckIndex(int index) const {
-  if (index < 0 || index >= Count()) ListIndexError(index);
+  if (index < 0 || index >= Count()) RaiseListIndexError(index);
 }
 
 int TCustomListBox::SortedPosition(const String& s) const {

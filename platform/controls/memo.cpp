@@ -26,10 +26,6 @@ std::vector<String> SplitLines(std::string_view text) {
   return lines;
 }
 
-[[noreturn]] void LineIndexError(int index) {
-  throw EListError("List index out of bounds (" + std::to_string(index) + ")");
-}
-
 }  // namespace
 
 int TMemoStrings::Count() const {
@@ -38,19 +34,19 @@ int TMemoStrings::Count() const {
 }
 
 String TMemoStrings::Strings(int index) const {
-  if (index < 0 || index >= Count()) LineIndexError(index);
+  if (index < 0 || index >= Count()) RaiseListIndexError(index);
   return memo_->lines_[static_cast<size_t>(index)];
 }
 
 void TMemoStrings::SetStrings(int index, const String& s) {
-  if (index < 0 || index >= Count()) LineIndexError(index);
+  if (index < 0 || index >= Count()) RaiseListIndexError(index);
   memo_->lines_[static_cast<size_t>(index)] = s;
   memo_->LinesChanged(true);
 }
 
 // A line goes in before line `index`; at the end it follows the last line.
 void TMemoStrings::InsertObject(int index, const String& s, TObject*) {
-  if (index < 0 || index > Count()) LineIndexError(index);
+  if (index < 0 || index > Count()) RaiseListIndexError(index);
   auto& lines = memo_->lines_;
   if (static_cast<size_t>(index) < lines.size()) lines.insert(lines.begin() + index, s);
   else lines.push_back(s);
@@ -58,7 +54,7 @@ void TMemoStrings::InsertObject(int index, const String& s, TObject*) {
 }
 
 void TMemoStrings::Delete(int index) {
-  if (index < 0 || index >= Count()) LineIndexError(index);
+  if (index < 0 || index >= Count()) RaiseListIndexError(index);
   auto& lines = memo_->lines_;
   lines.erase(lines.begin() + index);
   if (lines.empty()) lines.emplace_back();

@@ -3,14 +3,6 @@
 #include "platform/classes/properties.h"
 #include "platform/controls/menus.h"
 
-namespace {
-
-[[noreturn]] void MenuIndexError(int index) {
-  throw EListError("List index out of bounds (" + std::to_string(index) + ")");
-}
-
-}  // namespace
-
 bool TMenuActionLink::IsOnExecuteLinked() const {
   return Action() && client_->OnClick.SameMethod(Action()->OnExecute);
 }
@@ -63,14 +55,14 @@ TMenuItem::~TMenuItem() {
 }
 
 TMenuItem* TMenuItem::Items(int index) const {
-  if (index < 0 || index >= Count()) MenuIndexError(index);
+  if (index < 0 || index >= Count()) RaiseListIndexError(index);
   return items_[static_cast<size_t>(index)];
 }
 
 void TMenuItem::Insert(int index, TMenuItem* item) {
   if (!item) return;
   if (item->parent_) throw EInvalidOperation("Menu inserted twice");
-  if (index < 0 || index > Count()) MenuIndexError(index);
+  if (index < 0 || index > Count()) RaiseListIndexError(index);
   items_.insert(items_.begin() + index, item);
   item->parent_ = this;
   Changed();

@@ -179,7 +179,7 @@ int TToolBar::ButtonCount() const {
 TToolButton* TToolBar::Buttons(int index) const {
   for (int i = 0, n = 0; i < ControlCount(); ++i)
     if (auto* b = dynamic_cast<TToolButton*>(Controls(i)); b && n++ == index) return b;
-  throw EListError("List index out of bounds (" + std::to_string(index) + ")");
+  RaiseListIndexError(index);
 }
 
 void TToolBar::SetButtonWidth(int v) {

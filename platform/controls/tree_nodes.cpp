@@ -3,14 +3,6 @@
 
 #include "platform/controls/tree_view.h"
 
-namespace {
-
-[[noreturn]] void NodeIndexError(int index) {
-  throw EListError("List index out of bounds (" + std::to_string(index) + ")");
-}
-
-}  // namespace
-
 TCustomTreeView* TTreeNode::TreeView() const { return owner_ ? owner_->Owner() : nullptr; }
 
 void TTreeNode::SetText(const String& v) {
@@ -34,7 +26,7 @@ void TTreeNode::SetHasChildren(bool v) {
 }
 
 TTreeNode* TTreeNode::Item(int index) const {
-  if (index < 0 || index >= Count()) NodeIndexError(index);
+  if (index < 0 || index >= Count()) RaiseListIndexError(index);
   return children_[static_cast<size_t>(index)].get();
 }
 
@@ -143,7 +135,7 @@ TTreeNode* TTreeNodes::Item(int index) const {
   int i = 0;
   for (TTreeNode* node = GetFirstNode(); node; node = node->GetNext(), ++i)
     if (i == index) return node;
-  NodeIndexError(index);
+  RaiseListIndexError(index);
 }
 
 TTreeNode* TTreeNodes::InsertAt(TTreeNode* parent, int index, const String& text) {

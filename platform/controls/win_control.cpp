@@ -78,7 +78,7 @@ TWinControl::~TWinControl() {
 }
 
 TControl* TWinControl::Controls(int index) const {
-  if (index < 0 || index >= ControlCount()) throw EListError("List index out of bounds (" + std::to_string(index) + ")");
+  if (index < 0 || index >= ControlCount()) RaiseListIndexError(index);
   return controls_[static_cast<size_t>(index)];
 }
 
