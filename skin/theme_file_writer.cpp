@@ -61,4 +61,5 @@ void TskThemeFileWriter::SaveToFile(const String& fileName) const {
   std::vector<uint8_t> bytes = Bytes();
   TFileStream file(fileName, fmCreate);
   file.WriteBuffer(bytes.data(), static_cast<int64_t>(bytes.size()));
+  file.Flush();  // a refused write raises here instead of vanishing when the file closes
 }

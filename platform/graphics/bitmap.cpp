@@ -36,6 +36,7 @@ void TGraphic::LoadFromFile(const String& fileName) {
 void TGraphic::SaveToFile(const String& fileName) {
   TFileStream stream(fileName, fmCreate);
   SaveToStream(stream);
+  stream.Flush();  // a refused write raises here instead of vanishing when the file closes
 }
 
 // ---- TBitmap ---------------------------------------------------------------------------------

@@ -195,3 +195,8 @@ TEST_F(Bitmaps, FilesRoundTripAndMissingFilesRaise) {
   EXPECT_EQ(back.Pixel32(4, 2) & 0xFFFFFF, 0x008080u);
   EXPECT_THROW(back.LoadFromFile(path), EFOpenError);
 }
+
+TEST_F(Bitmaps, SavingToADeviceThatRefusesTheBytesRaises) {
+  MakeBitmap(5, 3, clTeal);
+  EXPECT_THROW(bmp.SaveToFile("/dev/full"), EWriteError);
+}

@@ -269,3 +269,7 @@ TEST(ThemeFileReader, AFileThatCannotBeOpenedGivesAnEmptyTheme) {
 }
 
 }  // namespace
+
+TEST(ThemeFileWriter, SavingToADeviceThatRefusesTheBytesRaises) {
+  EXPECT_THROW(SampleWriter().SaveToFile("/dev/full"), EWriteError);
+}
