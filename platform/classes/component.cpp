@@ -22,6 +22,12 @@ TComponent::~TComponent() {
   if (owner_ != nullptr) owner_->RemoveComponent(this);
 }
 
+void TComponent::AnnounceDestruction() {
+  Destroying();
+  NotifyFreeNotifiesOfDestruction();
+  if (owner_ != nullptr) owner_->RemoveComponent(this);
+}
+
 void TComponent::NotifyFreeNotifiesOfDestruction() {
   // Each pair forgets its links before it is told, so a Notification override that does not
   // call the inherited method still leaves no pointer to this component behind.

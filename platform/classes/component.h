@@ -122,6 +122,11 @@ class TComponent : public TPersistent {
                               const String& newName);
   // Stores a name already validated.
   void ChangeName(const String& name) { name_ = name; }
+  // Tells the components that watch this one, and its owner (which passes the notice on to
+  // the components it owns), that this one goes, and leaves the owner. The base destructor
+  // does it last of all; a descendant's destructor calls it first, while its own part still
+  // stands, when those told need to see what kind of component went.
+  void AnnounceDestruction();
 
  private:
   void CheckNameIsFree(TComponent* component, const String& name) const;

@@ -15,6 +15,8 @@ TField::~TField() {
   Destroying();
   SetDataSet(nullptr);
   SetLookupDataSet(nullptr);
+  // Controls that show fields re-lay out when one goes; they must see that it was a field.
+  AnnounceDestruction();
 }
 
 void TField::SetDataSet(TDataSet* dataSet) {

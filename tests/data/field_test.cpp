@@ -189,3 +189,23 @@ TEST_F(Fields, NamesAreFoundIgnoringCaseAndUnknownNamesRaise) {
   EXPECT_EQ(ds.Fields()->Fields(0), F("S"));
   EXPECT_THROW(ds.Fields()->Fields(99), EListError);
 }
+
+// Whoever owns or watches a field can still tell that it was one when it goes.
+TEST(FieldRemoval, AFieldIsStillAFieldWhenItsGoingIsAnnounced) {
+  struct Watcher : TComponent {
+    using TComponent::TComponent;
+    void Notification(TComponent* component, TOperation operation) override {
+      TComponent::Notification(component, operation);
+      if (operation == opRemove) sawField.push_back(dynamic_cast<TField*>(component) != nullptr);
+    }
+    std::vector<bool> sawField;
+  };
+  TComponent owner(nullptr);
+  auto* watcher = new Watcher(&owner);
+  TField* owned = CreateFieldOfType(ftString, &owner);
+  TField* watched = CreateFieldOfType(ftInteger, nullptr);
+  watched->FreeNotification(watcher);
+  delete owned;
+  delete watched;
+  EXPECT_EQ(watcher->sawField, (std::vector<bool>{true, true}));
+}
