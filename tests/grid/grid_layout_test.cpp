@@ -292,8 +292,9 @@ TEST_P(GridLayoutFonts, RowsTitlesAndFittedHeightsFollowTheFont) {
   EXPECT_EQ(grid->DefaultRowHeight(), text + 4);
   const int pitch = grid->DefaultRowHeight() + 1;
   EXPECT_EQ(grid->DataLink()->BufferCount(), (grid->ClientHeight() - grid->RowHeights(0) - 1) / pitch);
-  grid->SetRowLines(2);
-  EXPECT_EQ(grid->DefaultRowHeight(), 2 * (tm.tmHeight + tm.tmExternalLeading));
+  // Enough lines for the leading of the fonts that have one to add up to more than half a line.
+  grid->SetRowLines(8);
+  EXPECT_EQ(grid->DefaultRowHeight(), 8 * (tm.tmHeight + tm.tmExternalLeading));
   grid->SetOptionsEx(grid->OptionsEx() + dghFitRowHeightToText);
   const int fitted = grid->DefaultRowHeight();
   EXPECT_EQ((fitted - 4) % text, 0) << "whole lines";
@@ -304,7 +305,8 @@ TEST_P(GridLayoutFonts, RowsTitlesAndFittedHeightsFollowTheFont) {
 
 INSTANTIATE_TEST_SUITE_P(Fonts, GridLayoutFonts,
                          testing::Values(FontCase{"MS Sans Serif", 8}, FontCase{"Tahoma", 12},
-                                         FontCase{"Arial", 20}, FontCase{"宋体", 10}),
+                                         FontCase{"Arial", 20}, FontCase{"宋体", 10},
+                                         FontCase{"宋体", 14}),
                          [](const testing::TestParamInfo<FontCase>& info) {
                            return "Font" + std::to_string(info.index) + "Size" + std::to_string(info.param.size);
                          });
