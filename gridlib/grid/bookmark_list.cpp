@@ -161,14 +161,14 @@ void TBookmarkListEx::Delete() {
 }
 
 TRect TBookmarkListEx::SelectedRowsRect() {
-  TGridDataLinkEx* link = grid_->DataLink();
-  if (!link->Active() || list_.empty()) return kEmptyGridRect;
+  if (!grid_->DataLink()->Active() || list_.empty()) return kEmptyGridRect;
   int first = -1;
   int last = -1;
   {
-    ActiveRecordScope keep(link, link->ActiveRecord());
-    for (int row = 0; row < link->RecordCount(); ++row) {
-      link->SetActiveRecord(row);
+    DataRowReader reader(grid_);
+    const auto [from, to] = grid_->ReadableDataRows();
+    for (int row = from; row < to; ++row) {
+      reader.Select(row);
       int index = 0;
       if (!Find(DataSet()->GetBookmark(), index)) continue;
       if (first < 0) first = row;

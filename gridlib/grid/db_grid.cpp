@@ -9,6 +9,7 @@
 #include "platform/core/format.h"
 #include "platform/controls/inplace_edit.h"
 #include "platform/data/data_source.h"
+#include "platform/data/field.h"
 #include "platform/graphics/image_list.h"
 #include "platform/windows/window_styles.h"
 
@@ -105,6 +106,8 @@ TDBGridExCellType TCustomDBGridEx::GetCellType(int col, int row) {
 void TCustomDBGridEx::SetFooterRowCount(int value) {
   if (value < 0 || value == footerRowCount_) return;
   footerRowCount_ = value;
+  // Footers and the record-access mode exclude each other: the vertical bar changes scheme.
+  ReadMemTableIntf();
   if (memTable_ != nullptr) UpdateVertScrollBar();
   LayoutChanged();
 }
@@ -199,31 +202,31 @@ void TCustomDBGridEx::SetDataSourceComponent(TComponent* value) {
 void TCustomDBGridEx::Notification(TComponent* component, TOperation operation) {
   TCustomGrid::Notification(component, operation);
   if (operation != opRemove) return;
-  // Compared by address: the component's own destructor has already run.
+  // Compared by address: the component's own destructor may have run already.
   if (static_cast<const void*>(component) == static_cast<const void*>(titleImages_)) {
     titleImages_ = nullptr;
-  }
-  if (static_cast<const void*>(component) == static_cast<const void*>(memTableSet_)) {
-    memTable_ = nullptr;
-    memTableSet_ = nullptr;
   }
   for (TDBGridExScrollBar* bar : {horzScrollBar_.get(), vertScrollBar_.get()}) {
     if (bar != nullptr && static_cast<const void*>(bar->ExtScrollBar()) == static_cast<const void*>(component)) {
       bar->ExtScrollBarGone();
     }
   }
-  if (!ColumnBoundTo(component)) {
+  if (static_cast<const void*>(component) == static_cast<const void*>(memTableSet_)) MemTableSetGone();
+  // A field announces its going while it is still a field; a column may also hold one whose
+  // kind can no longer be told.
+  const bool bound = ColumnBoundTo(component);
+  if (!bound && (DataLink() == nullptr || dynamic_cast<const TField*>(component) == nullptr)) {
     GridNotification(component, operation);
     return;
   }
-  // A field of the data set went away: the columns drop it in one step, then the grid is laid
-  // out again now, or later when its data set is going away too.
+  // The columns drop the field in one step, then the grid is laid out again now, or later
+  // when no column showed it or its data set is going away too.
   {
     GridLayoutLock lock(this);
     GridNotification(component, operation);
   }
   TDataSet* dataSet = DataLink()->DataSet();
-  if (dataSet != nullptr && !dataSet->ComponentState().Contains(csDestroying)) LayoutChanged();
+  if (bound && dataSet != nullptr && !dataSet->ComponentState().Contains(csDestroying)) LayoutChanged();
   else DeferLayout();
 }
 

@@ -125,6 +125,13 @@ class TCustomDBGridEx : public TCustomGrid, public TDBGridExHost {
   bool InMemTableMode() const { return memTable_ != nullptr && footerRowCount_ == 0; }
   // Asks the data set for its record-access interface again.
   void ReadMemTableIntf();
+  // Reading the record of a row that is not current goes through the interface in that mode.
+  std::pair<int, int> ReadableDataRows() override;
+  void SelectDataRow(int dataRow) override;
+  void RestoreDataRow() override;
+  int CurrentDataRow() override;
+  // Record number (from 1) of data row `dataRow`; 0 when it shows no record.
+  int DataRowRecNo(int dataRow);
   int TitleOffset() const { return titleOffset_; }
   int EditButtonWidth() const { return editButtonWidth_; }
   int EditButtonHeight() const { return editButtonHeight_; }
@@ -209,6 +216,7 @@ class TCustomDBGridEx : public TCustomGrid, public TDBGridExHost {
   SCROLLINFO MemTableScrollRange();
   void ApplyVertScrollInfo(const SCROLLINFO& old, SCROLLINFO info);
   void ShowVertBarByMode(const SCROLLINFO& info);
+  void MemTableSetGone();
   void MemTableRows();
   void MemTableActive();
   void MemTableScroll(int code, int pos);
@@ -241,6 +249,7 @@ class TCustomDBGridEx : public TCustomGrid, public TDBGridExHost {
   std::vector<int> visibleColumns_;
   IMemTableEx* memTable_ = nullptr;
   TDataSet* memTableSet_ = nullptr;
+  bool memRowSelected_ = false;
   std::unique_ptr<TDBGridExScrollBar> horzScrollBar_;
   std::unique_ptr<TDBGridExScrollBar> vertScrollBar_;
   TScrollBarVisibleModeEx vertModeApplied_ = sbAutoShowEx;

@@ -95,11 +95,33 @@ void TDBGridExHost::InvalidateDataCol(int dataCol) {
 }
 
 int TDBGridExHost::CurrentGridRow() {
-  return dataLink_->Active() ? TitleRowCount() + dataLink_->ActiveRecord() : -1;
+  const int dataRow = CurrentDataRow();
+  return dataRow >= 0 ? TitleRowCount() + dataRow : -1;
+}
+
+int TDBGridExHost::CurrentDataRow() { return dataLink_->Active() ? dataLink_->ActiveRecord() : -1; }
+
+std::pair<int, int> TDBGridExHost::ReadableDataRows() {
+  return {0, dataLink_->Active() ? dataLink_->RecordCount() : 0};
+}
+
+// Only the first selection remembers the active record, so that reading several rows puts
+// back the record that was current before any of them.
+void TDBGridExHost::SelectDataRow(int dataRow) {
+  if (savedActiveRecord_ < 0) savedActiveRecord_ = dataLink_->ActiveRecord();
+  dataLink_->SetActiveRecord(dataRow);
+}
+
+void TDBGridExHost::RestoreDataRow() {
+  if (savedActiveRecord_ < 0) return;
+  const int saved = savedActiveRecord_;
+  savedActiveRecord_ = -1;
+  if (dataLink_->Active()) dataLink_->SetActiveRecord(saved);
 }
 
 void TDBGridExHost::InvalidateCurrentRow() {
-  if (dataLink_->Active()) InvalidateGridRow(TitleRowCount() + dataLink_->ActiveRecord());
+  const int row = CurrentGridRow();
+  if (row >= 0) InvalidateGridRow(row);
 }
 
 void TDBGridExHost::EditingChanged() {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <memory>
+#include <utility>
 #include <vector>
 
 #include "gridlib/grid/grid_types.h"
@@ -81,8 +82,17 @@ class TDBGridExHost {
   virtual bool HasFocus() { return false; }
   // The grid column that has the focus.
   int CurrentGridCol() { return SelectedIndex() + IndicatorOffset(); }
-  // The grid row of the data link's active record; -1 without one.
+  // The grid row of the current record; -1 without one.
   int CurrentGridRow();
+  // Data rows (grid rows below the titles, from 0) whose records can be read now: first and
+  // one past the last. The data link's buffered records by default.
+  virtual std::pair<int, int> ReadableDataRows();
+  // Makes data row `dataRow`'s record the one that fields read, until RestoreDataRow puts the
+  // current record back. Use DataRowReader rather than calling these directly.
+  virtual void SelectDataRow(int dataRow);
+  virtual void RestoreDataRow();
+  // The data row of the current record; -1 without one.
+  virtual int CurrentDataRow();
 
   // Repainting.
   virtual void InvalidateGrid() {}
@@ -236,6 +246,28 @@ class TDBGridExHost {
   std::unique_ptr<TDBSumListProducer> sumList_;
   std::vector<TColumnEx*> sortMarked_;
   TDBGridExStyle* style_ = nullptr;
+  // The active record to put back after reading other rows; -1 when nothing is kept.
+  int savedActiveRecord_ = -1;
+};
+
+// Reads the records of rows that are not current; the current record is back when the
+// scope ends, however it ends.
+class DataRowReader {
+ public:
+  explicit DataRowReader(TDBGridExHost* grid) : grid_(grid) {}
+  ~DataRowReader() {
+    if (selected_) grid_->RestoreDataRow();
+  }
+  DataRowReader(const DataRowReader&) = delete;
+  DataRowReader& operator=(const DataRowReader&) = delete;
+  void Select(int dataRow) {
+    grid_->SelectDataRow(dataRow);
+    selected_ = true;
+  }
+
+ private:
+  TDBGridExHost* grid_;
+  bool selected_ = false;
 };
 
 // Holds the grid's layout lock for the life of the scope.

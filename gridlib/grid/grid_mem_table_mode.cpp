@@ -12,10 +12,20 @@ void TCustomDBGridEx::ReadMemTableIntf() {
   TDataSet* dataSet = DataLink()->Active() ? DataLink()->DataSet() : nullptr;
   IMemTableEx* found = Supports<IMemTableEx>(dataSet);
   if (found == memTable_) return;
+  if (memRowSelected_) RestoreDataRow();
+  if (memTableSet_ != nullptr) memTableSet_->RemoveFreeNotification(this);
   memTable_ = found;
   memTableSet_ = found != nullptr ? dataSet : nullptr;
   if (memTableSet_ != nullptr) memTableSet_->FreeNotification(this);
   LayoutChanged();
+}
+
+// The data set that lent its interface is going: the grid stops using it at once.
+void TCustomDBGridEx::MemTableSetGone() {
+  memTable_ = nullptr;
+  memRowSelected_ = false;
+  memTableSet_ = nullptr;
+  if (!IsDestroying()) LayoutChanged();
 }
 
 void TCustomDBGridEx::MemTableRows() {
@@ -71,6 +81,44 @@ void TCustomDBGridEx::MemTableScroll(int code, int pos) {
   top = std::clamp(top, first, std::max(first, lastTop));
   if (top != TopRow()) SetTopRow(top);
   UpdateVertScrollBar();
+}
+
+// Every record has its grid row, so the rows that can be read are the ones on screen.
+std::pair<int, int> TCustomDBGridEx::ReadableDataRows() {
+  if (!InMemTableMode()) return TDBGridExHost::ReadableDataRows();
+  const int first = std::max(0, TopRow() - FixedRows());
+  const int last = std::min(memTable_->RecordCount(), first + std::max(1, VisibleRowCount()));
+  return {first, std::max(first, last)};
+}
+
+// Each selection is undone before the next, so the data set keeps one saved state at a time.
+void TCustomDBGridEx::SelectDataRow(int dataRow) {
+  if (!InMemTableMode()) return TDBGridExHost::SelectDataRow(dataRow);
+  if (memRowSelected_) memTable_->RestoreRow();
+  memRowSelected_ = true;
+  memTable_->SelectRow(dataRow);
+}
+
+void TCustomDBGridEx::RestoreDataRow() {
+  if (memRowSelected_) {
+    memRowSelected_ = false;
+    if (memTable_ != nullptr) memTable_->RestoreRow();
+  }
+  TDBGridExHost::RestoreDataRow();
+}
+
+int TCustomDBGridEx::CurrentDataRow() {
+  if (!InMemTableMode()) return TDBGridExHost::CurrentDataRow();
+  return memTable_->CurrentIndex();
+}
+
+int TCustomDBGridEx::DataRowRecNo(int dataRow) {
+  const auto [first, last] = ReadableDataRows();
+  if (dataRow < first || dataRow >= last) return 0;
+  if (InMemTableMode()) return dataRow + 1;
+  DataRowReader reader(this);
+  reader.Select(dataRow);
+  return DataLink()->DataSet()->RecNo();
 }
 
 // Records coming into view are made available before they are painted.

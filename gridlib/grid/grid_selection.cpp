@@ -320,9 +320,10 @@ TRect TDBGridExSelectionRect::GridRect() const {
   int first = -1;
   int last = -1;
   {
-    ActiveRecordScope keep(link, link->ActiveRecord());
-    for (int row = 0; row < link->RecordCount(); ++row) {
-      link->SetActiveRecord(row);
+    DataRowReader reader(grid_);
+    const auto [from, to] = grid_->ReadableDataRows();
+    for (int row = from; row < to; ++row) {
+      reader.Select(row);
       const TBookmark here = dataSet->GetBookmark();
       if (first < 0 && dataSet->CompareBookmarks(here, top) >= 0) first = row;
       if (dataSet->CompareBookmarks(here, bottom) <= 0) last = row;

@@ -10,6 +10,8 @@
 #include "platform/data/data_source.h"
 #include "platform/data/field_kinds.h"
 #include "platform/data/mem_dataset.h"
+#include "platform/windows/messages.h"
+#include "tests/grid/grid_window_support.h"
 
 namespace grid_test {
 namespace {
@@ -70,6 +72,38 @@ TEST(GridFieldRemoval, ADataSetFreedOpenUnderBoundColumnsLeavesTheGridWhole) {
   EXPECT_EQ(grid.Columns()->Items(0)->Field(), nullptr);
   EXPECT_EQ(grid.Columns()->Items(1)->Field(), nullptr);
   EXPECT_EQ(grid.ColCount(), 3);
+}
+
+// Fields owned by the form, as stored fields are: the form passes their going on to the grid.
+TEST(GridFieldRemoval, AFreedFieldNoColumnShowsAsksForALayoutLater) {
+  TApplicationScope app;
+  TMemDataSet ds(nullptr);
+  TForm* form = new TForm(Application);
+  std::vector<TField*> fields;
+  for (const char* name : {"ID", "Code"}) {
+    TField* field = CreateFieldOfType(ftInteger, form);
+    field->SetFieldName(name);
+    field->SetDataSet(&ds);
+    fields.push_back(field);
+  }
+  ds.CreateDataSet();
+  TDataSource source(nullptr);
+  source.SetDataSet(&ds);
+  auto* grid = new TDBGridEx(form);
+  grid->SetParent(form);
+  grid->SetBounds(0, 0, 300, 200);
+  grid->Columns()->Add()->SetFieldName("ID");
+  grid->SetDataSource(&source);
+  form->Show();
+  ds.Close();
+  MSG pending;
+  while (PeekMessage(pending, grid->Handle(), 0, 0, PM_REMOVE)) {
+  }
+  delete fields[1];
+  EXPECT_TRUE(PeekMessage(pending, grid->Handle(), TCustomDBGridEx::kDeferredLayoutMessage,
+                          TCustomDBGridEx::kDeferredLayoutMessage, PM_NOREMOVE));
+  EXPECT_EQ(grid->Columns()->Items(0)->Field(), fields[0]) << "the other binding stays";
+  delete form;
 }
 
 }  // namespace

@@ -4,9 +4,12 @@
 #include <gtest/gtest.h>
 
 #include <memory>
+#include <stdexcept>
+#include <string>
 #include <vector>
 
 #include "gridlib/grid/db_grid.h"
+#include "gridlib/grid/grid_data_link.h"
 #include "gridlib/grid/grid_scroll_bars.h"
 #include "gridlib/grid/mem_table_interface.h"
 #include "platform/controls/application.h"
@@ -42,10 +45,11 @@ class TMemTableAccess : public IMemTableEx {
   bool CanEditColumn(int) override { return true; }
   std::vector<String> ColumnValueList(TColumnEx*) override { return {}; }
   bool MoveRecords(TBookmarkListEx*, int, int, bool) override { return false; }
-  void SelectRow(int) override {}
-  void RestoreRow() override {}
+  void SelectRow(int row) override { rowLog += "S" + std::to_string(row) + " "; }
+  void RestoreRow() override { rowLog += "R "; }
 
   int current = 0;
+  std::string rowLog;
   std::vector<int> fetches;
 
  private:
@@ -177,6 +181,44 @@ TEST_F(MemTableMode, FootersLeaveTheModeAndFreeingTheDataSetForgetsIt) {
   EXPECT_EQ(grid->RowCount(), 1 + 100);
   source_->SetDataSet(nullptr);
   EXPECT_EQ(grid->MemTableIntf(), nullptr);
+}
+
+TEST_F(MemTableMode, RowsOnScreenAreReadThroughTheInterfaceOneAtATime) {
+  Make(100);
+  ScrollCode(SB_LINEDOWN);
+  ScrollCode(SB_LINEDOWN);
+  const int visible = grid->VisibleRowCount();
+  EXPECT_EQ(grid->ReadableDataRows(), std::make_pair(2, 2 + visible));
+  EXPECT_EQ(grid->DataRowRecNo(2), 3);
+  EXPECT_EQ(grid->DataRowRecNo(1 + visible), 2 + visible);
+  EXPECT_EQ(grid->DataRowRecNo(1), 0) << "above the view";
+  EXPECT_EQ(grid->DataRowRecNo(2 + visible), 0) << "below the view";
+  ds_->access.rowLog.clear();
+  try {
+    DataRowReader reader(grid);
+    reader.Select(2);
+    reader.Select(3);
+    throw std::runtime_error("reading failed");
+  } catch (const std::runtime_error&) {
+  }
+  EXPECT_EQ(ds_->access.rowLog, "S2 R S3 R ") << "each row is given back, also on failure";
+}
+
+TEST_F(MemTableMode, TheCurrentRowIsTheInterfacesCurrentRecord) {
+  Make(100);
+  ds_->access.current = 7;
+  EXPECT_EQ(grid->CurrentDataRow(), 7);
+  EXPECT_EQ(grid->CurrentGridRow(), 8);
+  grid->SetFooterRowCount(1);
+  EXPECT_EQ(grid->CurrentDataRow(), grid->DataLink()->ActiveRecord()) << "the data link again";
+}
+
+TEST_F(MemTableMode, FreeingTheDataSetLeavesTheModeAtOnce) {
+  Make(100);
+  ds_.reset();
+  EXPECT_EQ(grid->MemTableIntf(), nullptr);
+  EXPECT_FALSE(grid->InMemTableMode());
+  EXPECT_EQ(grid->RowCount(), 2);
 }
 
 }  // namespace
