@@ -19,6 +19,8 @@
 namespace {
 
 constexpr const char* kSampleText = "Wg";
+// Room around a caption written upwards, in place of VTitleMargin.
+constexpr int kVerticalCaptionMargin = 6;
 
 struct FontHeights {
   int Text = 0;  // height of "Wg"
@@ -51,9 +53,21 @@ bool FieldIsMapped(TGridDataLinkEx* link, TField* field) {
 int WrappedTextHeight(TFont* font, const String& text, int width) {
   TCanvas* canvas = FontMeasuringCanvas(font);
   TRect rect(0, 0, std::max(1, width), 0);
-  DrawText(canvas->Handle(), text.empty() ? String(" ") : text, rect,
-           DT_CALCRECT | DT_NOPREFIX | DT_WORDBREAK);
+  DrawText(canvas->Handle(), text, rect, DT_CALCRECT | DT_NOPREFIX | DT_WORDBREAK);
   return rect.Bottom - rect.Top;
+}
+
+// Length of a caption written upwards: its width, and the lean of an italic font on top.
+int UprightTextLength(TFont* font, const String& text) {
+  TCanvas* canvas = FontMeasuringCanvas(font);
+  TEXTMETRIC tm;
+  GetTextMetrics(canvas->Handle(), &tm);
+  const int lean = font->Style().Contains(fsItalic) ? tm.tmOverhang : 0;
+  return canvas->TextWidth(text) + lean;
+}
+
+bool VerticalCaption(const THeadTreeNode* node) {
+  return node->Column != nullptr && node->Column->Title()->Orientation() == tohVertical;
 }
 
 }  // namespace
@@ -270,7 +284,10 @@ int TCustomDBGridEx::CalcTitleNodeHeight(THeadTreeNode* node) {
     int caption = 0;
     if (child->Width >= 1) {
       TFont* font = child->Column != nullptr ? child->Column->Title()->Font() : TitleFont();
-      caption = WrappedTextHeight(font, child->Text, child->Width - 4 - lineWidth) + vTitleMargin_;
+      const String text = child->Text.empty() ? String(" ") : child->Text;
+      caption = VerticalCaption(child)
+                    ? UprightTextLength(font, text) + kVerticalCaptionMargin
+                    : WrappedTextHeight(font, text, child->Width - 4 - lineWidth) + vTitleMargin_;
     }
     tallest = std::max(tallest, caption + below);
     child->Height = below;  // the sub-tree's height until the total is known

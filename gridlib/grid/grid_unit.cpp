@@ -54,13 +54,14 @@ std::unique_ptr<TFont> MakeSortIndexFont() {
 }
 
 // A stored column width restored into an auto-fitted grid is the design the layout scales,
-// not a width to show as it is.
+// not a width to show as it is. A grid being read from its form takes its widths as they
+// are: it makes them its design once loaded.
 TPropertyInterceptor ColumnWidthInterceptor() {
   TPropertyInterceptor interceptor;
   interceptor.BeforeSet = [](TObject* obj, const TPropInfo&, Variant& value) {
     auto* column = dynamic_cast<TColumnEx*>(obj);
     TDBGridExHost* grid = column != nullptr ? column->GetGrid() : nullptr;
-    if (grid == nullptr || !grid->AutoFitColWidths()) return true;
+    if (grid == nullptr || grid->IsLoading() || !grid->AutoFitColWidths()) return true;
     column->SetInitWidth(value.AsInteger());
     grid->LayoutChanged();
     return false;

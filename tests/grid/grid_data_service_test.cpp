@@ -12,6 +12,9 @@
 #include "gridlib/grid/grid_unit.h"
 #include "gridlib/grid/columns.h"
 #include "platform/classes/properties.h"
+#include "platform/classes/stream_components.h"
+#include "platform/core/exceptions.h"
+#include "platform/core/streams.h"
 #include "platform/data/data_source.h"
 #include "platform/data/mem_dataset.h"
 #include "platform/graphics/bitmap.h"
@@ -165,6 +168,51 @@ TEST(GridUnit, ColumnOrderReadsAndWritesByFieldName) {
   for (const char* name : {"A", "B", "C"}) grid.Columns()->Add()->SetFieldName(name);
   SetPropValue(grid.Columns(), "ColumnsIndex", Variant("\"c\",\"Missing\",\"a\""));
   EXPECT_EQ(GetPropValue(grid.Columns(), "ColumnsIndex").AsString(), "\"C\",\"A\",\"B\"");
+}
+
+}  // namespace
+
+namespace {
+
+// A stored grid whose columns are fitted to the window reads its stored widths as they are;
+// only widths restored into a running grid are taken as its design.
+TEST(GridUnit, LoadingAnAutoFittedGridKeepsItsStoredWidthsAsItsDesign) {
+  GridLibraryScope library;
+  TDBGridEx source(nullptr);
+  source.SetName("DBGridEx1");
+  for (int width : {50, 150}) source.Columns()->Add()->SetWidth(width);
+  source.SetAutoFitColWidths(true);
+  TMemoryStream stream;
+  WriteComponent(stream, &source);
+  stream.SetPosition(0);
+
+  TDBGridEx grid(nullptr);
+  ReadComponent(stream, &grid);
+  ASSERT_EQ(grid.Columns()->Count(), 2);
+  EXPECT_EQ(grid.Columns()->Items(0)->InitWidth(), 50);
+  EXPECT_EQ(grid.Columns()->Items(1)->InitWidth(), 150);
+}
+
+// A cursor the library cannot load stops its start with the one error, and leaves nothing of
+// the start behind: the next start begins afresh.
+TEST(GridUnit, UnloadableCursorStopsTheStartAndLeavesNothingBehind) {
+  static const TBuiltInCursor original = *FindBuiltInCursor("LEFTCUREX");
+  static const uint8_t garbage[] = {'n', 'o', 'p', 'e'};
+  static const TBuiltInCursor broken{"LEFTCUREX", garbage, sizeof garbage, 0, 0};
+  RegisterBuiltInCursors(&broken, 1);
+  try {
+    GridLibraryScope library;
+    ADD_FAILURE() << "the start went through";
+  } catch (const EOutOfResources& e) {
+    EXPECT_STREQ(e.what(), "Cannot load cursor resource");
+  }
+  EXPECT_EQ(DefaultDBGridExStyle(), nullptr);
+  EXPECT_EQ(DBGridExDataService(), nullptr);
+  EXPECT_EQ(SortIndexFont(), nullptr);
+  RegisterBuiltInCursors(&original, 1);
+  GridLibraryScope library;
+  EXPECT_NE(DBGridExCursor(gcLeftEx), nullptr);
+  EXPECT_NE(DBGridExDataService(), nullptr);
 }
 
 }  // namespace

@@ -11,6 +11,7 @@
 #include "platform/data/mem_dataset.h"
 #include "platform/graphics/bitmap.h"
 #include "platform/graphics/canvas.h"
+#include "platform/graphics/draw_text.h"
 #include "platform/graphics/graphics_objects.h"
 #include "platform/graphics/text_out.h"
 #include "tests/grid/grid_window_support.h"
@@ -99,6 +100,11 @@ TEST_P(GridLayout, FittingRowsToTextRoundsToWholeLinesAndStaysPut) {
   grid->SetRowLines(2);
   grid->SetRowHeight(extra + text / 2 + 1);
   EXPECT_EQ(grid->DefaultRowHeight(), 3 * text + extra) << "more than half a line rounds up";
+  grid->SetRowLines(2);
+  grid->SetRowHeight(extra + text / 2);
+  EXPECT_EQ(grid->DefaultRowHeight(), 2 * text + extra) << "half a line or less rounds down";
+  grid->SetRowLines(2);
+  grid->SetRowHeight(extra + text / 2 + 1);
   const int fitted = grid->DefaultRowHeight();
   for (int i = 0; i < 3; ++i) grid->LayoutChanged();
   EXPECT_EQ(grid->DefaultRowHeight(), fitted);
@@ -199,6 +205,19 @@ TEST(GridLayoutWithoutData, OneColumnPositionAndOneDataRow) {
   EXPECT_EQ(grid.RowHeights(0), SampleHeight(grid.Columns()->Items(0)->Title()->Font()) + 4);
 }
 
+// Without data, columns the grid made itself freeze nothing; stored columns do.
+TEST(GridLayoutWithoutData, OnlyStoredColumnsFreezeWhileTheLinkIsInactive) {
+  TApplicationScope scope;
+  TDBGridEx grid(nullptr);
+  grid.SetFrozenCols(1);
+  EXPECT_EQ(grid.FixedCols(), 1) << "the indicator only";
+  for (int i = 0; i < 3; ++i) grid.Columns()->Add();
+  EXPECT_EQ(grid.ColCount(), 4);
+  EXPECT_EQ(grid.FixedCols(), 2);
+  grid.Columns()->Items(1)->SetVisible(false);
+  EXPECT_EQ(grid.FixedCols(), 3) << "a hidden column right after the frozen one goes with it";
+}
+
 }  // namespace
 }  // namespace grid_test
 
@@ -244,6 +263,16 @@ TEST(GridLayoutUnnumbered, ThumbShowsTopMiddleOrBottomOnly) {
   delete form;
 }
 
+// Height of a caption wrapped into `width` pixels, as a title cell shows it.
+int WrappedHeight(TFont* font, const String& text, int width) {
+  TBitmap bitmap;
+  bitmap.SetSize(1, 1);
+  bitmap.Canvas()->Font()->Assign(font);
+  TRect rect(0, 0, width, 0);
+  DrawText(bitmap.Canvas()->Handle(), text, rect, DT_CALCRECT | DT_NOPREFIX | DT_WORDBREAK);
+  return rect.Bottom - rect.Top;
+}
+
 TEST(GridLayoutTitles, MultiLevelTitlesStackTheirCaptions) {
   TApplicationScope scope;
   TDBGridEx grid(nullptr);
@@ -257,6 +286,60 @@ TEST(GridLayoutTitles, MultiLevelTitlesStackTheirCaptions) {
   const int twoLevels = grid.RowHeights(0);
   grid.SetVTitleMargin(20);
   EXPECT_EQ(grid.RowHeights(0), twoLevels + 20) << "the margin counts once per level";
+}
+
+// The tallest stack of captions sets the height; a leaf beside a heading takes the whole
+// height, a heading keeps what its leaves leave over.
+TEST(GridLayoutTitles, TitleCellsShareTheHeightOfTheTallestStack) {
+  TApplicationScope scope;
+  TDBGridEx grid(nullptr);
+  for (const char* caption : {"Amount|Net", "Amount|Gross", "Name"}) {
+    grid.Columns()->Add()->Title()->SetCaption(caption);
+  }
+  grid.SetUseMultiTitle(true);
+  THeadTreeNode* root = grid.TitleRoot();
+  const std::vector<THeadTreeNode*>& leaves = grid.TitleLeaves();
+  ASSERT_EQ(leaves.size(), 3u);
+  THeadTreeNode* heading = leaves[0]->Host;
+  ASSERT_NE(heading, root);
+  const int lines = grid.Options().Contains(dgColLines) ? grid.GridLineWidth() : 0;
+  TFont* font = grid.Columns()->Items(0)->Title()->Font();
+  const int leafCaption =
+      std::max(WrappedHeight(font, "Net", leaves[0]->Width - 4 - lines),
+               WrappedHeight(font, "Gross", leaves[1]->Width - 4 - lines)) + 10;
+  EXPECT_EQ(leaves[0]->Height, leafCaption);
+  EXPECT_EQ(leaves[1]->Height, leafCaption);
+  const int headingCaption = WrappedHeight(grid.TitleFont(), "Amount", heading->Width - 4 - lines) + 10;
+  const int total = std::max(headingCaption + leafCaption,
+                             WrappedHeight(font, "Name", leaves[2]->Width - 4 - lines) + 10);
+  EXPECT_EQ(root->Height, total);
+  EXPECT_EQ(leaves[2]->Height, total) << "a leaf at the top takes the whole height";
+  EXPECT_EQ(heading->Height, total - leafCaption);
+  const int trim = grid.OptionsEx().Contains(dghFixed3D) ? 1 : 3;
+  EXPECT_EQ(grid.RowHeights(0), total - trim);
+  const bool fixed3D = grid.OptionsEx().Contains(dghFixed3D);
+  grid.SetOptionsEx(fixed3D ? grid.OptionsEx() - dghFixed3D : grid.OptionsEx() + dghFixed3D);
+  EXPECT_EQ(grid.RowHeights(0), total - (4 - trim)) << "the 3D frame leaves less to trim";
+}
+
+// A vertical caption stands as high as the text is long, plus its margin.
+TEST(GridLayoutTitles, VerticalTitlesAreAsHighAsTheirTextIsLong) {
+  TApplicationScope scope;
+  TDBGridEx grid(nullptr);
+  TColumnEx* column = grid.Columns()->Add();
+  const String caption = "A rather long caption";
+  column->Title()->SetCaption(caption);
+  column->Title()->SetOrientation(tohVertical);
+  grid.SetUseMultiTitle(true);
+  TBitmap bitmap;
+  bitmap.SetSize(1, 1);
+  bitmap.Canvas()->Font()->Assign(column->Title()->Font());
+  const int length = bitmap.Canvas()->TextWidth(caption);
+  const int trim = grid.OptionsEx().Contains(dghFixed3D) ? 1 : 3;
+  EXPECT_EQ(grid.TitleLeaves()[0]->Height, length + 6);
+  EXPECT_EQ(grid.RowHeights(0), length + 6 - trim);
+  grid.SetVTitleMargin(30);
+  EXPECT_EQ(grid.RowHeights(0), length + 6 - trim) << "the margin is for horizontal captions";
 }
 
 }  // namespace
