@@ -58,6 +58,13 @@ TEST_F(TitleTree, SharedFirstWordsBecomeHeadings) {
   EXPECT_EQ(leaves[2]->Level(), 2);
 }
 
+TEST_F(TitleTree, ALoneColumnWithTwoWordsGetsAHeadingOfItsOwn) {
+  const auto leaves = Build({"ID", "Total|Net", "Name"});
+  EXPECT_EQ(Shape(&root), "ID Total[Net] Name");
+  EXPECT_EQ(leaves[1]->Host->Width, 50) << "the heading spans only its column";
+  EXPECT_EQ(leaves[1]->Host->Next, leaves[2]) << "and keeps its column's place";
+}
+
 TEST_F(TitleTree, NestedWordsAndEmptyWordsAndSeparateRuns) {
   EXPECT_EQ((Build({"A||x|p", "A|x|q", "B|r", "A|s"}), Shape(&root)), "A[x[p q]] B[r] A[s]");
   EXPECT_EQ(root.Child->Child->Child->Height, 20) << "two headings above each leaf";
