@@ -85,12 +85,17 @@ void TBookmarkListEx::SetCurrentRowSelected(bool value) {
   else list_.erase(list_.begin() + index);
   InvalidateCache();
   grid_->InvalidateCurrentRow();
-  TDBGridExSelection* selection = grid_->Selection();
-  if (selection->SelectionType() != gstRecordBookmarks && Count() > 0) {
-    selection->Clear();
-    selection->SetSelectionType(gstRecordBookmarks);
-  }
+  TakeOverSelection();
   Changed();
+}
+
+// Records picked while another kind of selection shows replace it; the grid hears of the
+// switch once, from Changed.
+void TBookmarkListEx::TakeOverSelection() {
+  TDBGridExSelection* selection = grid_->Selection();
+  if (selection->SelectionType() == gstRecordBookmarks || Count() == 0) return;
+  selection->ClearQuietly();
+  selection->SetSelectionType(gstRecordBookmarks);
 }
 
 void TBookmarkListEx::Changed() {
@@ -98,13 +103,17 @@ void TBookmarkListEx::Changed() {
   grid_->SelectionChanged();
 }
 
-void TBookmarkListEx::Clear() {
-  if (list_.empty()) return;
+bool TBookmarkListEx::ClearQuietly() {
+  if (list_.empty()) return false;
   list_.clear();
   InvalidateCache();
-  grid_->Selection()->UpdateState();
   grid_->InvalidateGrid();
-  grid_->SelectionChanged();
+  return true;
+}
+
+void TBookmarkListEx::Clear() {
+  if (!ClearQuietly()) return;
+  Changed();
 }
 
 void TBookmarkListEx::SetLinkActive(bool value) {
@@ -130,11 +139,7 @@ void TBookmarkListEx::SelectAll() {
   list_.swap(all);
   orderStale_ = false;
   InvalidateCache();
-  TDBGridExSelection* selection = grid_->Selection();
-  if (Count() > 0 && selection->SelectionType() != gstRecordBookmarks) {
-    selection->Clear();
-    selection->SetSelectionType(gstRecordBookmarks);
-  }
+  TakeOverSelection();
   grid_->InvalidateGrid();
   Changed();
 }

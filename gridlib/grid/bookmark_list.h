@@ -29,6 +29,9 @@ class TBookmarkListEx {
   bool Find(const TBookmark& item, int& index);
   int IndexOf(const TBookmark& item);
   void Clear();
+  // Empties the list and repaints without telling anyone; returns whether it held anything.
+  // For a change that tells the grid once itself.
+  bool ClearQuietly();
   // The data set opened or closed: nothing stays selected.
   void SetLinkActive(bool value);
   bool LinkActive() const { return linkActive_; }
@@ -45,6 +48,7 @@ class TBookmarkListEx {
   TDataSet* DataSet() const;
   void InvalidateCache() { cacheIndex_ = -1; }
   void RestoreOrder();
+  void TakeOverSelection();
   void Changed();
 
   TDBGridExHost* grid_;

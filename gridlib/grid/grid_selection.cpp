@@ -23,21 +23,20 @@ void TDBGridExSelection::SetSelectionType(TDBGridExSelectionType value) {
   grid_->RefreshInplaceEditor();
 }
 
-bool TDBGridExSelection::ClearKind() {
+bool TDBGridExSelection::ClearQuietly() {
   switch (selectionType_) {
     case gstNon: return false;
-    case gstRecordBookmarks: Rows()->Clear(); break;
+    case gstRecordBookmarks: Rows()->ClearQuietly(); break;
     case gstRectangle: rect_->ClearQuietly(); break;
     case gstColumns: columns_->ClearQuietly(); break;
     case gstAll: grid_->InvalidateGrid(); break;
   }
-  const bool notified = selectionType_ == gstNon;  // the record list told the grid itself
   SetSelectionType(gstNon);
-  return !notified;
+  return true;
 }
 
 void TDBGridExSelection::Clear() {
-  if (ClearKind()) grid_->SelectionChanged();
+  if (ClearQuietly()) grid_->SelectionChanged();
   if (grid_->Options().Contains(dgAlwaysShowEditor)) grid_->ShowInplaceEditor();
 }
 
@@ -50,7 +49,7 @@ void TDBGridExSelection::LinkActive(bool value) {
 
 void TDBGridExSelection::SelectAll() {
   if (selectionType_ == gstAll) return;
-  ClearKind();
+  ClearQuietly();
   SetSelectionType(gstAll);
   grid_->InvalidateGrid();
   grid_->SelectionChanged();
@@ -107,7 +106,9 @@ bool TDBGridExSelectionCols::ClearQuietly() {
 }
 
 void TDBGridExSelectionCols::Clear() {
-  if (ClearQuietly()) grid_->SelectionChanged();
+  if (!ClearQuietly()) return;
+  grid_->Selection()->UpdateState();
+  grid_->SelectionChanged();
 }
 
 void TDBGridExSelectionCols::Add(TColumnEx* column) {
@@ -124,7 +125,7 @@ void TDBGridExSelectionCols::Remove(TColumnEx* column) {
 
 void TDBGridExSelectionCols::StartColumnSelection() {
   TDBGridExSelection* selection = grid_->Selection();
-  if (selection->SelectionType() != gstColumns) selection->ClearKind();
+  if (selection->SelectionType() != gstColumns) selection->ClearQuietly();
 }
 
 void TDBGridExSelectionCols::FinishColumnSelection() {
@@ -244,8 +245,13 @@ bool TDBGridExSelectionRect::ClearQuietly() {
   return had;
 }
 
+// Forgetting an anchor that spans no rectangle yet changes nothing the user sees.
 void TDBGridExSelectionRect::Clear() {
+  TDBGridExSelection* selection = grid_->Selection();
+  const bool shown = selection->SelectionType() == gstRectangle;
   ClearQuietly();
+  if (!shown) return;
+  selection->SetSelectionType(gstNon);
   grid_->SelectionChanged();
 }
 
@@ -292,7 +298,7 @@ bool TDBGridExSelectionRect::CellSelected(int dataCol, const TBookmark& bookmark
 
 void TDBGridExSelectionRect::Select(int col, const TBookmark& bookmark, bool addSel) {
   TDBGridExSelection* selection = grid_->Selection();
-  if (selection->SelectionType() != gstRectangle) selection->ClearKind();
+  if (selection->SelectionType() != gstRectangle) selection->ClearQuietly();
   const TRect before = selection->SelectionType() == gstRectangle ? GridRect() : kEmptyGridRect;
   if (anchorCol_ < 0 || !addSel) {
     anchorCol_ = col;

@@ -108,6 +108,9 @@ class TDBGridExSelection {
   TDBGridExSelectionRect* Rect() const { return rect_.get(); }
 
   void Clear();
+  // Empties the current kind without telling anyone; returns whether anything was selected.
+  // For a change that starts another kind and tells the grid once itself.
+  bool ClearQuietly();
   // The data set opened or closed: nothing stays selected, no anchor stays.
   void LinkActive(bool value);
   void SelectAll();
@@ -118,11 +121,6 @@ class TDBGridExSelection {
   TRect SelectionToGridRect() const;
 
  private:
-  friend class TDBGridExSelectionCols;
-  friend class TDBGridExSelectionRect;
-  // Empties the current kind's objects; returns whether there was a selection.
-  bool ClearKind();
-
   TDBGridExHost* grid_;
   std::unique_ptr<TDBGridExSelectionCols> columns_;
   std::unique_ptr<TDBGridExSelectionRect> rect_;

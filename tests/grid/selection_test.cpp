@@ -180,6 +180,54 @@ TEST_P(Selection, SelectAllAndClearEachNotifyOnceAfterTheKindChanged) {
   EXPECT_EQ(seen, (std::vector<TDBGridExSelectionType>{gstAll, gstNon, gstColumns, gstColumns}));
 }
 
+TEST_P(Selection, ClearingColumnsOrTheRectangleEndsTheirKindBeforeTelling) {
+  std::vector<TDBGridExSelectionType> seen;
+  grid()->OnSelectionChanged.Bind(nullptr, "", [&](TObject*) {
+    seen.push_back(selection()->SelectionType());
+  });
+  cols()->Select(Col(1), false);
+  cols()->Clear();
+  EXPECT_EQ(selection()->SelectionType(), gstNon);
+  cols()->Clear();
+  EXPECT_EQ(seen, (std::vector<TDBGridExSelectionType>{gstColumns, gstNon}))
+      << "clearing an empty list tells nothing";
+
+  seen.clear();
+  selection()->Rect()->Select(0, BookmarkOf(2), false);
+  selection()->Rect()->Select(2, BookmarkOf(4), true);
+  selection()->Rect()->Clear();
+  EXPECT_EQ(selection()->SelectionType(), gstNon);
+  EXPECT_FALSE(selection()->DataCellSelected(1, BookmarkOf(3)));
+  selection()->Rect()->Clear();
+  EXPECT_EQ(seen, (std::vector<TDBGridExSelectionType>{gstNon, gstRectangle, gstNon}));
+}
+
+TEST_P(Selection, SwitchingKindsTellsOnceWithTheNewKind) {
+  std::vector<TDBGridExSelectionType> seen;
+  grid()->OnSelectionChanged.Bind(nullptr, "", [&](TObject*) {
+    seen.push_back(selection()->SelectionType());
+  });
+  TBookmarkListEx* rows = grid()->SelectedRows();
+  g.items.GotoId(3);
+  rows->SetCurrentRowSelected(true);
+  selection()->SelectAll();
+  EXPECT_EQ(rows->Count(), 0) << "everything replaces the picked records";
+  g.items.GotoId(4);
+  rows->SetCurrentRowSelected(true);
+  cols()->Select(Col(0), false);
+  EXPECT_EQ(rows->Count(), 0);
+  g.items.GotoId(5);
+  rows->SetCurrentRowSelected(true);
+  EXPECT_EQ(cols()->Count(), 0);
+  selection()->Rect()->Select(0, BookmarkOf(2), false);
+  selection()->Rect()->Select(1, BookmarkOf(3), true);
+  EXPECT_EQ(rows->Count(), 0);
+  EXPECT_EQ(seen, (std::vector<TDBGridExSelectionType>{gstRecordBookmarks, gstAll,
+                                                       gstRecordBookmarks, gstColumns,
+                                                       gstRecordBookmarks, gstNon,
+                                                       gstRectangle}));
+}
+
 TEST_P(Selection, RecordSelectionCellTest) {
   g.items.GotoId(4);
   grid()->SelectedRows()->SetCurrentRowSelected(true);
