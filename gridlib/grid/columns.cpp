@@ -119,7 +119,8 @@ void TColumnEx::SetFieldName(const String& value) {
   if (grid != nullptr && !grid->IsLoading() && GridDataSet() != nullptr) {
     found = GridDataSet()->FindField(value);
   }
-  fieldName_ = value;
+  // A name found in another letter case takes the field's own, also when already bound.
+  fieldName_ = found != nullptr ? found->FieldName() : value;
   if (found == nullptr) field_ = nullptr;
   else SetField(found);
   RebindFooters();

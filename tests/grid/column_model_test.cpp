@@ -132,6 +132,8 @@ TEST_P(ColumnOverData, FieldNameTakesTheLetterCaseOfTheField) {
   ASSERT_NE(column->Field(), nullptr);
   EXPECT_EQ(column->FieldName(), "Name");
   EXPECT_EQ(column->Title()->Caption(), "Name");
+  column->SetFieldName("NAME");
+  EXPECT_EQ(column->FieldName(), "Name") << "renaming a bound column keeps the field's case";
   column->SetFieldName("Missing");
   EXPECT_EQ(column->Field(), nullptr);
   EXPECT_EQ(column->Title()->Caption(), "Missing");
