@@ -111,7 +111,7 @@ String TColumnEx::DisplayText() {
 
 int TColumnEx::GetImageIndex() {
   TField* field = Field();
-  if (field == nullptr) return notInKeyListIndex_;
+  if (field == nullptr) return -1;  // no value to look up, so no image
   int index = -1;
   if (HasKeyList()) index = keyList_->IndexOf(field->EditText());
   else if (HasPickList()) index = pickList_->IndexOf(field->EditText());

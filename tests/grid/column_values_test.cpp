@@ -231,6 +231,26 @@ TEST_P(ColumnValues, ImageIndexFromListsAndNumbers) {
   EXPECT_EQ(Column("Name")->GetImageIndex(), -1);
 }
 
+TEST_P(ColumnValues, AColumnWithoutAFieldShowsNothingAndWritesNothing) {
+  TColumnEx* gone = Column("Missing");
+  Lines(gone->KeyList(), {"Y", "N"});
+  Lines(gone->PickList(), {"Yes", "No", "Other"});
+  gone->SetNotInKeyListIndex(2);
+  g.items.GotoId(1);
+  EXPECT_EQ(gone->DisplayText(), "");
+  EXPECT_EQ(gone->GetImageIndex(), -1) << "no value, so no image, whatever NotInKeyListIndex";
+  EXPECT_EQ(gone->CheckboxState(), cbGrayedEx);
+  EXPECT_FALSE(gone->CanModify(true));
+  gone->SetNextFieldValue(1);
+  gone->SetCheckboxState(cbCheckedEx);
+  EXPECT_EQ(g.items.ds()->State(), dsBrowse);
+  TColCellParamsEx params;
+  gone->FillColCellParams(&params);
+  EXPECT_EQ(params.Text, "");
+  EXPECT_EQ(params.ImageIndex, -1);
+  EXPECT_TRUE(params.ReadOnly);
+}
+
 TEST_P(ColumnValues, EditButtonsWidthCountsVisibleButtons) {
   TColumnEx* name = Column("Name");
   const int scrollWidth = GetSystemMetrics(SM_CXVSCROLL);
