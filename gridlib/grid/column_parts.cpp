@@ -215,11 +215,34 @@ void TColumnDropDownBoxEx::SetListSourceComponent(TComponent* value) {
   SetListSource(dynamic_cast<TDataSource*>(value));
 }
 
+TDBGridColumnsEx* TColumnDropDownBoxEx::Columns() const {
+  return column_ != nullptr ? column_->DataList()->Columns() : nullptr;
+}
+
+void TColumnDropDownBoxEx::SetColumns(TDBGridColumnsEx* value) {
+  if (column_ != nullptr) Columns()->Assign(value);
+}
+
+// Asking an uncustomized box makes no list.
+bool TColumnDropDownBoxEx::IsColumnsStored() const {
+  return column_ != nullptr && column_->HasDataList() && Columns()->State() == csCustomized;
+}
+
+TColumnDefValuesEx* TColumnDropDownBoxEx::ColumnDefValues() const {
+  return column_ != nullptr ? column_->DataList()->ColumnDefValues() : nullptr;
+}
+
+void TColumnDropDownBoxEx::SetColumnDefValues(TColumnDefValuesEx* value) {
+  if (column_ != nullptr) ColumnDefValues()->Assign(value);
+}
+
 void TColumnDropDownBoxEx::Assign(TPersistent* source) {
   auto* other = dynamic_cast<TColumnDropDownBoxEx*>(source);
   if (other == nullptr) return TPersistent::Assign(source);
   autoFitColWidths_ = other->autoFitColWidths_;
   useMultiTitle_ = other->useMultiTitle_;
+  if (other->IsColumnsStored()) SetColumns(other->Columns());
+  else if (column_ != nullptr && column_->HasDataList()) Columns()->Clear();
   options_ = other->options_;
   SetListSource(other->listSource_);
   specRow_->Assign(other->specRow_.get());

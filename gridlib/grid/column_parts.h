@@ -6,8 +6,10 @@
 #include "platform/classes/collection.h"
 #include "platform/graphics/colors.h"
 
+class TColumnDefValuesEx;
 class TColumnEx;
 class TDataSource;
+class TDBGridColumnsEx;
 class TDBSum;
 class TFont;
 class TInheritedFont;
@@ -125,6 +127,13 @@ class TColumnDropDownBoxEx : public TPersistent {
   TDBLookupGridExOptions Options() const { return options_; }
   void SetOptions(TDBLookupGridExOptions value);
   TSpecRowEx* SpecRow() const { return specRow_.get(); }
+  // The drop-down list's own columns and their defaults, read and written through to it;
+  // the columns are stored only once customized.
+  TDBGridColumnsEx* Columns() const;
+  void SetColumns(TDBGridColumnsEx* value);
+  bool IsColumnsStored() const;
+  TColumnDefValuesEx* ColumnDefValues() const;
+  void SetColumnDefValues(TColumnDefValuesEx* value);
 
  private:
   TColumnEx* column_;

@@ -194,6 +194,32 @@ TEST(ColumnStreaming, DropDownBoxAndSpecRowKeepTheirDefaults) {
   EXPECT_FALSE(column->DropDownSpecRow()->Visible());
 }
 
+TEST(ColumnStreaming, DropDownListColumnsAreStoredOnceCustomizedAndCopied) {
+  TTestGrid grid(nullptr);
+  grid.SetName("Grid1");
+  TColumnEx* column = grid.Columns()->Add();
+  column->SetFieldName("Kind");
+  EXPECT_EQ(AsText(Write(&grid)).find("DropDownBox.Columns"), String::npos)
+      << "never customized, never written";
+  column->DropDownBox()->Columns()->Add()->SetFieldName("KindName");
+  column->DropDownBox()->ColumnDefValues()->SetEndEllipsis(true);
+  EXPECT_EQ(column->DataList()->Columns()->Count(), 1) << "the box speaks for the list";
+
+  TTestGrid copy(nullptr);
+  ReadInto(Write(&grid), &copy);
+  TColumnDropDownBoxEx* read = copy.Columns()->Items(0)->DropDownBox();
+  ASSERT_EQ(read->Columns()->Count(), 1);
+  EXPECT_EQ(read->Columns()->Items(0)->FieldName(), "KindName");
+
+  TTestGrid other(nullptr);
+  TColumnDropDownBoxEx* box = other.Columns()->Add()->DropDownBox();
+  box->Assign(column->DropDownBox());
+  ASSERT_EQ(box->Columns()->Count(), 1);
+  EXPECT_EQ(box->Columns()->Items(0)->FieldName(), "KindName");
+  box->Assign(other.Columns()->Add()->DropDownBox());
+  EXPECT_EQ(box->Columns()->Count(), 0) << "a box without its own columns clears them";
+}
+
 TEST(ColumnStreaming, FilterSettingsStartEmptyAndVisible) {
   TTestGrid grid(nullptr);
   TSTColumnFilterEx* filter = grid.Columns()->Add()->STFilter();
