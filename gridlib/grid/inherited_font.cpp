@@ -1,5 +1,7 @@
 #include "gridlib/grid/inherited_font.h"
 
+#include "gridlib/grid/flag_scope.h"
+
 #include "platform/graphics/bitmap.h"
 #include "platform/graphics/graphics_objects.h"
 
@@ -14,7 +16,6 @@ TInheritedFont::~TInheritedFont() = default;
 
 void TInheritedFont::CopyQuietly(TFont* source) const {
   if (source == font_.get()) return;
-  copying_ = true;
+  FlagScope quiet(copying_, true);
   font_->Assign(source);
-  copying_ = false;
 }
