@@ -6,14 +6,21 @@
 
 #include "gridlib/grid/grid_host.h"
 #include "gridlib/grid/grid_unit.h"
+#include "platform/graphics/bitmap.h"
+#include "platform/graphics/canvas.h"
+#include "platform/graphics/device_context.h"
 
 namespace {
 
 int startCount = 0;
 std::unique_ptr<TDBGridExStyle> sharedStyle;
 
-// Our screens always show true colour.
-int ScreenColorCount() { return -1; }
+// Colours the display shows, as its device reports them; -1 for more than 256.
+int ScreenColorCount() {
+  TBitmap probe;
+  probe.SetSize(1, 1);
+  return GetDeviceCaps(probe.Canvas()->Handle(), NUMCOLORS);
+}
 
 int BlendChannel(int base, int tint, bool dark) {
   const double mixed = (tint - base) * 0.5 + base;
