@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include "gridlib/grid/columns.h"
 #include "gridlib/grid/grid_data_link.h"
 #include "platform/data/data_source.h"
 #include "platform/data/dataset.h"
@@ -74,6 +75,59 @@ TEST_P(GridDataLink, RecordNotificationsClearTheGridsChange) {
   link()->SetGridModified();
   g.items.ds()->FieldByName("Name")->SetAsString("Zed");
   EXPECT_FALSE(link()->GridModified());
+  g.items.ds()->Cancel();
+}
+
+namespace {
+
+// A grid that can take the focus and shows its editor when asked.
+class FocusableGrid : public TTestGrid {
+ public:
+  using TTestGrid::TTestGrid;
+  bool TrySetFocus() override { return canFocus; }
+  void ShowInplaceEditor() override { ++editorShows; }
+  bool canFocus = true;
+  int editorShows = 0;
+};
+
+}  // namespace
+
+TEST_P(GridDataLink, FocusingAFieldMovesToItsLastColumnAndShowsTheEditor) {
+  FocusableGrid grid(nullptr);
+  grid.SetDataSource(g.items.source());
+  for (const char* name : {"ID", "Name", "Amount", "Name"}) {
+    grid.Columns()->Add()->SetFieldName(name);
+  }
+  TField* name = g.items.ds()->FieldByName("Name");
+  grid.canFocus = false;
+  name->FocusControl();
+  EXPECT_EQ(grid.SelectedIndex(), 3) << "the last column bound to the field wins";
+  EXPECT_EQ(grid.editorShows, 0) << "a grid that cannot take the focus shows no editor";
+
+  grid.canFocus = true;
+  grid.SetSelectedIndex(0);
+  name->FocusControl();
+  EXPECT_EQ(grid.SelectedIndex(), 3);
+  EXPECT_EQ(grid.editorShows, 1);
+  g.items.ds()->FieldByName("Note")->FocusControl();
+  EXPECT_EQ(grid.SelectedIndex(), 3) << "a field no column shows leaves the grid where it is";
+  EXPECT_EQ(grid.editorShows, 1);
+}
+
+TEST_P(GridDataLink, EditingRepaintsTheIndicatorOfTheCurrentRowOnly) {
+  g.grid->SetVisibleRows(4);
+  g.items.GotoId(3);
+  const int row = g.grid->CurrentGridRow();
+  ASSERT_GE(row, 1);
+  g.grid->repaintedRows.clear();
+  g.items.ds()->Edit();
+  EXPECT_EQ(g.grid->repaintedRows, std::vector<int>{row});
+  g.items.ds()->Cancel();
+
+  g.grid->SetOptions(g.grid->Options() - dgIndicator);
+  g.grid->repaintedRows.clear();
+  g.items.ds()->Edit();
+  EXPECT_TRUE(g.grid->repaintedRows.empty()) << "without an indicator there is nothing to show";
   g.items.ds()->Cancel();
 }
 
