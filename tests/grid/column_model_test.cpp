@@ -210,6 +210,23 @@ TEST_P(ColumnOverData, HidingADefaultColumnKeepsTheFieldsDisplayWidth) {
   EXPECT_EQ(field->DisplayWidth(), before + 10) << "a visible default column writes its width back";
 }
 
+TEST_P(ColumnOverData, MovingADefaultColumnMovesItsField) {
+  GridOverItems g(GetParam(), 3);
+  g.grid->BuildDefaultColumns();
+  TField* id = g.items.ds()->FieldByName("ID");
+  g.grid->Columns()->Items(0)->SetIndex(2);
+  EXPECT_EQ(id->Index(), 2);
+  EXPECT_EQ(g.items.ds()->Fields()->Fields(2), id);
+
+  TColumnEx* stored = g.grid->Columns()->Add();
+  stored->SetFieldName("Note");
+  stored->SetIsStored(true);
+  TField* note = g.items.ds()->FieldByName("Note");
+  const int noteIndex = note->Index();
+  stored->SetIndex(0);
+  EXPECT_EQ(note->Index(), noteIndex) << "a column the user made leaves the fields alone";
+}
+
 TEST_P(ColumnOverData, DefaultColumnsPassAlignmentAndReadOnlyToTheField) {
   GridOverItems g(GetParam(), 3);
   g.grid->BuildDefaultColumns();
@@ -263,6 +280,69 @@ TEST(ColumnModel, AssignCopiesOnlyAssignedInheritingValues) {
   EXPECT_EQ(target->MaxWidth(), 90);
   EXPECT_EQ(target->KeyList()->Count(), 1);
   EXPECT_EQ(target->Tag(), 7);
+}
+
+TEST(ColumnModel, ImeAndWordWrapSetToTheirDefaultStayUnassigned) {
+  TTestGrid grid(nullptr);
+  TColumnEx* column = grid.Columns()->Add();
+  grid.repaintedRects.clear();
+  column->SetImeMode(imDontCare);
+  column->SetImeName("");
+  column->SetWordWrap(false);
+  EXPECT_TRUE(column->AssignedValues().Empty());
+  EXPECT_EQ(grid.repaintedRects.size(), 3u) << "each still repaints the column";
+  column->SetImeMode(imOpen);
+  column->SetImeMode(imDontCare);
+  EXPECT_TRUE(column->IsAssigned(cvImeMode)) << "once assigned, the default is an assigned value";
+  EXPECT_EQ(column->ImeMode(), imDontCare);
+  EXPECT_FALSE(column->IsImeModeStored());
+  {
+    TComponentStateScope loading(&grid, csLoading);
+    column->SetWordWrap(false);
+  }
+  EXPECT_TRUE(column->IsAssigned(cvWordWrap)) << "a loaded value is kept as given";
+}
+
+TEST(ColumnModel, CopiedTitleDefaultsTakeAlignmentAndColorOnlyWhenAssigned) {
+  TTestGrid from(nullptr);
+  TTestGrid to(nullptr);
+  TColumnDefValuesEx* source = from.ColumnDefValues();
+  source->Footer()->SetToolTips(true);
+  source->Title()->SetTitleButton(true);
+  source->Title()->SetOrientation(tohVertical);
+  source->Title()->SetColor(clRed);
+  to.fixedColor = clSilver;
+  to.ColumnDefValues()->Title()->SetAlignment(taRightJustify);
+
+  TColumnDefValuesEx* target = to.ColumnDefValues();
+  target->Assign(source);
+  EXPECT_FALSE(target->Footer()->ToolTips()) << "footer defaults are not copied";
+  EXPECT_TRUE(target->Title()->TitleButton());
+  EXPECT_EQ(target->Title()->Orientation(), tohVertical);
+  EXPECT_EQ(target->Title()->Color(), clRed);
+  EXPECT_EQ(target->Title()->Alignment(), taRightJustify)
+      << "an alignment the source never assigned is not copied";
+  TTestGrid fresh(nullptr);
+  fresh.fixedColor = clSilver;
+  source->Title()->Assign(fresh.ColumnDefValues()->Title());
+  EXPECT_EQ(source->Title()->Color(), clRed) << "an unassigned colour is not copied either";
+}
+
+TEST(ColumnModel, ATitleFontChangedByHandIsKeptAndReLaysTheGridOut) {
+  TTestGrid grid(nullptr);
+  TColumnEx* column = grid.Columns()->Add();
+  grid.TitleFont()->SetName("Arial");
+  EXPECT_EQ(column->Title()->Font()->Name(), "Arial");
+  EXPECT_FALSE(column->IsAssigned(cvTitleFont)) << "reading the default copies it quietly";
+  const int layouts = grid.layouts;
+  column->Title()->Font()->SetSize(20);
+  EXPECT_TRUE(column->IsAssigned(cvTitleFont));
+  EXPECT_GT(grid.layouts, layouts);
+  grid.TitleFont()->SetName("Tahoma");
+  EXPECT_EQ(column->Title()->Font()->Name(), "Arial");
+  column->Title()->RestoreDefaults();
+  EXPECT_EQ(column->Title()->Font()->Name(), "Tahoma");
+  EXPECT_FALSE(column->IsAssigned(cvTitleFont));
 }
 
 TEST(ColumnModel, AutoFitNarrowingPassesTheRestToTheNextColumn) {
