@@ -128,6 +128,11 @@ TEST(GridDataService, NearestRegisteredClassDoesTheWork) {
   DBGridExDataService()->ApplyFilter(f.grid.get());
   EXPECT_TRUE(DBGridExDataService()->MoveRecords(f.grid.get(), nullptr, 2, 0, true));
   EXPECT_EQ(log, (std::vector<std::string>{"memory sort reopen", "memory filter", "memory move 2"}));
+  TDBGridEx unbound(nullptr);
+  DBGridExDataService()->ApplySorting(&unbound);
+  DBGridExDataService()->ApplyFilter(&unbound);
+  EXPECT_FALSE(DBGridExDataService()->MoveRecords(&unbound, nullptr, 2, 0, true));
+  EXPECT_EQ(log.size(), 3u) << "a grid without a data set has no entry to ask";
 }
 
 TEST(GridDataService, AssignedEventsTakePrecedence) {
