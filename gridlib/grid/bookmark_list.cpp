@@ -144,23 +144,36 @@ void TBookmarkListEx::SelectAll() {
   Changed();
 }
 
-// Bookmarks of records deleted meanwhile are dropped, never used: going to them would raise,
-// or, once the data set reuses an id, delete the wrong record.
 void TBookmarkListEx::Delete() {
   TDataSet* dataSet = DataSet();
   if (dataSet == nullptr || list_.empty()) return;
-  {
-    DisableControlsGuard frozen(dataSet);
-    while (!list_.empty()) {
-      const TBookmark bookmark = list_.back();
-      if (dataSet->BookmarkValid(bookmark)) {
-        dataSet->GotoBookmark(bookmark);
-        dataSet->Delete();
-      }
-      list_.pop_back();
-      InvalidateCache();
-    }
+  const size_t before = list_.size();
+  try {
+    DeleteFromTheEnd(dataSet);
+  } catch (...) {
+    // Records deleted before the refusal have left the list; the grid hears it first.
+    if (list_.size() != before) Shrunk();
+    throw;
   }
+  Shrunk();
+}
+
+// Bookmarks of records deleted meanwhile are dropped, never used: going to them would raise,
+// or, once the data set reuses an id, delete the wrong record.
+void TBookmarkListEx::DeleteFromTheEnd(TDataSet* dataSet) {
+  DisableControlsGuard frozen(dataSet);
+  while (!list_.empty()) {
+    const TBookmark bookmark = list_.back();
+    if (dataSet->BookmarkValid(bookmark)) {
+      dataSet->GotoBookmark(bookmark);
+      dataSet->Delete();
+    }
+    list_.pop_back();
+    InvalidateCache();
+  }
+}
+
+void TBookmarkListEx::Shrunk() {
   grid_->InvalidateGrid();
   Changed();
 }

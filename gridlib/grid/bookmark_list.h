@@ -49,6 +49,8 @@ class TBookmarkListEx {
   void InvalidateCache() { cacheIndex_ = -1; }
   void RestoreOrder();
   void TakeOverSelection();
+  void DeleteFromTheEnd(TDataSet* dataSet);
+  void Shrunk();
   void Changed();
 
   TDBGridExHost* grid_;

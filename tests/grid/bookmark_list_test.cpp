@@ -93,6 +93,20 @@ TEST_P(SelectedRows, DeleteSkipsBookmarksOfRecordsAlreadyGone) {
   EXPECT_FALSE(g.items.ds()->Locate("ID", Variant(5), {}));
 }
 
+TEST_P(SelectedRows, ARefusedDeleteKeepsTheRecordsLeftAndTellsTheGrid) {
+  Select({2, 4, 6});
+  g.items.ds()->BeforeDelete.Bind(nullptr, "", [&](TDataSet*) {
+    if (g.items.CurrentId() == 4) Abort();
+  });
+  const int notices = g.grid->selectionNotices;
+  EXPECT_THROW(Rows()->Delete(), EAbort);
+  EXPECT_FALSE(g.items.ds()->ControlsDisabled());
+  EXPECT_EQ(g.items.ds()->RecordCount(), 7) << "record 6 went before 4 was refused";
+  EXPECT_EQ(Ids(), "2 4");
+  EXPECT_EQ(g.grid->selectionNotices, notices + 1) << "record 6 left the selection";
+  EXPECT_EQ(g.grid->Selection()->SelectionType(), gstRecordBookmarks);
+}
+
 TEST_P(SelectedRows, ReSortedDataSetPutsTheListBackInOrder) {
   Select({1, 2, 3});
   SortByCode();
