@@ -158,6 +158,10 @@ TEST_P(GridLayout, EmptyDataSetHasAValidRangeAndOneRow) {
   EXPECT_GE(info.nPos, info.nMin);
   EXPECT_LE(info.nPos, info.nMax);
   EXPECT_EQ(grid->RowCount(), 2);
+  grid->SetHeight(200);
+  grid->SetFooterRowCount(1);
+  ASSERT_EQ(grid->RowCount(), 1 + 1 + 1 + 1) << "title, the empty data row, filler and footer";
+  EXPECT_LE(grid->ClientHeight() - grid->CellRect(1, 3).Bottom, 2) << "the footer sits at the bottom";
 }
 
 TEST_P(GridLayout, AutoFitSharesTheWidthWithinLimitsAndGivesItBack) {
