@@ -127,6 +127,26 @@ TEST_P(GridScrollBars, ExternalHorizontalBarShowsScrolledColumnsOnItsScale) {
   EXPECT_EQ(bar->Position(), 0);
 }
 
+TEST_P(GridScrollBars, AssignCopiesVisibilityTrackingAndTheExternalBar) {
+  Make(10);
+  TDBGridExScrollBar settings(grid, sbVertical);
+  settings.SetVisibleMode(sbAlwaysShowEx);
+  settings.SetTracking(true);
+  grid->VertScrollBar()->Assign(&settings);
+  EXPECT_TRUE(grid->VertScrollBar()->Tracking());
+  EXPECT_EQ(grid->VertScrollBar()->VisibleMode(), sbAutoShowEx) << "Visible, not the mode, is copied";
+
+  TScrollBar* bar = MakeBar("Bar1", sbHorizontal);
+  settings.SetVisible(false);
+  settings.SetExtScrollBar(bar);
+  EXPECT_FALSE(bar->Visible()) << "an attached bar follows Visible";
+  EXPECT_THROW(grid->HorzScrollBar()->Assign(&settings), Exception) << "one bar drives one setting";
+  settings.SetExtScrollBar(nullptr);
+  grid->HorzScrollBar()->Assign(&settings);
+  EXPECT_FALSE(grid->HorzScrollBar()->Visible());
+  EXPECT_EQ(grid->HorzScrollBar()->ExtScrollBar(), nullptr);
+}
+
 INSTANTIATE_TEST_SUITE_P(Stores, GridScrollBars, testing::Values(Store::Memory, Store::Sqlite), StoreName);
 
 }  // namespace
