@@ -3,17 +3,23 @@
 #include <algorithm>
 #include <cmath>
 
-#include "platform/graphics/bitmap.h"
-#include "platform/graphics/canvas.h"
+#include "platform/graphics/device_context.h"
+#include "platform/graphics/text_out.h"
 #include "platform/windows/system_metrics.h"
 
 namespace {
 
+// Text height of the font a screen device context starts with.
+int ScreenFontHeight() {
+  HDC screen = CreateCompatibleDC(nullptr);
+  TEXTMETRIC tm;
+  GetTextMetrics(screen, &tm);
+  DeleteDC(screen);
+  return tm.tmHeight;
+}
+
 int ComputeFlatButtonWidth() {
-  TBitmap bitmap;
-  bitmap.SetSize(1, 1);
-  const int textHeight = bitmap.Canvas()->TextHeight("0");
-  int width = static_cast<int>(std::nearbyint(textHeight * 2.0 / 3.0));
+  int width = static_cast<int>(std::nearbyint(ScreenFontHeight() * 2.0 / 3.0));
   if (width % 2 == 0) ++width;
   return std::min(width, GetSystemMetrics(SM_CXVSCROLL));
 }

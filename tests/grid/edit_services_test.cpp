@@ -11,20 +11,22 @@
 #include "gridlib/controls/mru_list.h"
 #include "platform/data/dataset.h"
 #include "platform/data/field.h"
-#include "platform/graphics/bitmap.h"
-#include "platform/graphics/canvas.h"
+#include "platform/graphics/device_context.h"
 #include "platform/graphics/graphics_objects.h"
+#include "platform/graphics/text_out.h"
 #include "platform/windows/system_metrics.h"
 #include "tests/grid/grid_test_support.h"
 
 namespace grid_test {
 namespace {
 
-TEST(ButtonMetrics, FlatButtonsAreOddTwoThirdsOfTheTextAndNoWiderThanAScrollBar) {
+TEST(ButtonMetrics, FlatButtonsAreOddTwoThirdsOfTheScreenFontAndNoWiderThanAScrollBar) {
   const int width = FlatButtonWidth();
-  TBitmap bitmap;
-  bitmap.SetSize(1, 1);
-  const int twoThirds = static_cast<int>(std::lround(bitmap.Canvas()->TextHeight("0") * 2.0 / 3.0));
+  HDC screen = CreateCompatibleDC(nullptr);
+  TEXTMETRIC tm;
+  GetTextMetrics(screen, &tm);
+  DeleteDC(screen);
+  const int twoThirds = static_cast<int>(std::lround(tm.tmHeight * 2.0 / 3.0));
   EXPECT_EQ(width % 2, 1) << "an arrow glyph needs a middle column";
   EXPECT_LE(width, GetSystemMetrics(SM_CXVSCROLL));
   EXPECT_TRUE(width == twoThirds || width == twoThirds + 1 || width == GetSystemMetrics(SM_CXVSCROLL))
