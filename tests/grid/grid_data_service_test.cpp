@@ -85,6 +85,8 @@ TEST(GridUnit, StartingMakesTheSharedObjectsAndEndingFreesThem) {
     EXPECT_EQ(s.FindNextKey, ShortCut(VK_RETURN, {ssCtrl}));
     EXPECT_EQ(s.FindPriorKey, ShortCut(VK_RETURN, {ssCtrl, ssShift}));
     EXPECT_EQ(s.CopyFromAboveKey, ShortCut(222, {ssCtrl}));
+    EXPECT_EQ(s.FindDialogKey, ShortCut('F', {ssCtrl}));
+    EXPECT_FALSE(s.PaintFlag);
     EXPECT_EQ(DefaultCheckBoxWidth(), 13);
     EXPECT_EQ(DefaultCheckBoxHeight(), 13);
   }
