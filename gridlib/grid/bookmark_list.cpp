@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "gridlib/grid/data_row_walk.h"
 #include "gridlib/grid/grid_data_link.h"
 #include "gridlib/grid/grid_host.h"
 #include "gridlib/grid/grid_selection.h"
@@ -182,17 +183,12 @@ TRect TBookmarkListEx::SelectedRowsRect() {
   if (!grid_->DataLink()->Active() || list_.empty()) return kEmptyGridRect;
   int first = -1;
   int last = -1;
-  {
-    DataRowReader reader(grid_);
-    const auto [from, to] = grid_->ReadableDataRows();
-    for (int row = from; row < to; ++row) {
-      reader.Select(row);
-      int index = 0;
-      if (!Find(DataSet()->GetBookmark(), index)) continue;
-      if (first < 0) first = row;
-      last = row;
-    }
-  }
+  ForEachReadableDataRow(grid_, [&](int row) {
+    int index = 0;
+    if (!Find(DataSet()->GetBookmark(), index)) return;
+    if (first < 0) first = row;
+    last = row;
+  });
   if (first < 0) return kEmptyGridRect;
   const int titles = grid_->TitleRowCount();
   return Rect(0, titles + first, grid_->GridColCount() - 1, titles + last);

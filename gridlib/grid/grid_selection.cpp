@@ -4,6 +4,7 @@
 #include <algorithm>
 
 #include "gridlib/grid/bookmark_list.h"
+#include "gridlib/grid/data_row_walk.h"
 #include "gridlib/grid/grid_data_link.h"
 #include "gridlib/grid/grid_host.h"
 #include "platform/data/dataset.h"
@@ -325,16 +326,11 @@ TRect TDBGridExSelectionRect::GridRect() const {
   const TBookmark bottom = GetBottomRow();
   int first = -1;
   int last = -1;
-  {
-    DataRowReader reader(grid_);
-    const auto [from, to] = grid_->ReadableDataRows();
-    for (int row = from; row < to; ++row) {
-      reader.Select(row);
-      const TBookmark here = dataSet->GetBookmark();
-      if (first < 0 && dataSet->CompareBookmarks(here, top) >= 0) first = row;
-      if (dataSet->CompareBookmarks(here, bottom) <= 0) last = row;
-    }
-  }
+  ForEachReadableDataRow(grid_, [&](int row) {
+    const TBookmark here = dataSet->GetBookmark();
+    if (first < 0 && dataSet->CompareBookmarks(here, top) >= 0) first = row;
+    if (dataSet->CompareBookmarks(here, bottom) <= 0) last = row;
+  });
   if (first < 0 || last < first) return kEmptyGridRect;
   const int offset = grid_->IndicatorOffset();
   const int titles = grid_->TitleRowCount();
