@@ -185,19 +185,22 @@ namespace {
 // only widths restored into a running grid are taken as its design.
 TEST(GridUnit, LoadingAnAutoFittedGridKeepsItsStoredWidthsAsItsDesign) {
   GridLibraryScope library;
-  TDBGridEx source(nullptr);
-  source.SetName("DBGridEx1");
-  for (int width : {50, 150}) source.Columns()->Add()->SetWidth(width);
-  source.SetAutoFitColWidths(true);
-  TMemoryStream stream;
-  WriteComponent(stream, &source);
-  stream.SetPosition(0);
-
-  TDBGridEx grid(nullptr);
-  ReadComponent(stream, &grid);
-  ASSERT_EQ(grid.Columns()->Count(), 2);
-  EXPECT_EQ(grid.Columns()->Items(0)->InitWidth(), 50);
-  EXPECT_EQ(grid.Columns()->Items(1)->InitWidth(), 150);
+  TMemoryStream form;
+  {
+    TDBGridEx saved(nullptr);
+    saved.SetName("DBGridEx1");
+    saved.Columns()->Add()->SetWidth(50);
+    saved.Columns()->Add()->SetWidth(150);
+    saved.SetAutoFitColWidths(true);
+    WriteComponent(form, &saved);
+  }
+  form.SetPosition(0);
+  TDBGridEx loaded(nullptr);
+  ReadComponent(form, &loaded);
+  TDBGridColumnsEx* columns = loaded.Columns();
+  ASSERT_EQ(columns->Count(), 2);
+  EXPECT_EQ(columns->Items(0)->InitWidth(), 50);
+  EXPECT_EQ(columns->Items(1)->InitWidth(), 150) << "the layout shares the room one to three";
 }
 
 // A cursor the library cannot load stops its start with the one error, and leaves nothing of
