@@ -113,6 +113,7 @@ void TDBGridExSelectionCols::Clear() {
 }
 
 void TDBGridExSelectionCols::Add(TColumnEx* column) {
+  if (Contains(column)) return;
   auto place = std::find_if(list_.begin(), list_.end(),
                             [&](TColumnEx* c) { return c->Index() > column->Index(); });
   list_.insert(place, column);

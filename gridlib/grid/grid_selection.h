@@ -25,7 +25,7 @@ class TDBGridExSelectionCols {
 
   // Empties the list and forgets the anchor; tells the grid.
   void Clear();
-  // Inserts `column` before the first column with a greater Index.
+  // Inserts `column` before the first column with a greater Index, unless it is listed.
   void Add(TColumnEx* column);
   void InvertSelect(TColumnEx* column);
   void Select(TColumnEx* column, bool addSel);

@@ -50,6 +50,8 @@ TEST_P(Selection, ColumnsStayInColumnOrder) {
   EXPECT_EQ(selection()->SelectionType(), gstColumns);
   cols()->Select(Col(4), false);
   EXPECT_EQ(SelectedColumns(), "Code") << "a plain click starts afresh";
+  cols()->Add(Col(4));
+  EXPECT_EQ(SelectedColumns(), "Code") << "a column is listed once";
   cols()->InvertSelect(Col(4));
   EXPECT_EQ(selection()->SelectionType(), gstNon);
 }
