@@ -38,12 +38,20 @@ void TSpecRowEx::Assign(TPersistent* source) {
     cellsText_ = other->cellsText_;
     color_ = other->color_;
     shortCut_ = other->shortCut_;
-    font_->Assign(other->font_.get());
+    CopyFontQuietly(other->font_.get());
     fontAssigned_ = other->fontAssigned_;
     Changed();
     return;
   }
   TPersistent::Assign(source);
+}
+
+// A copied font is not a font the user changed; the copy as a whole is told once.
+void TSpecRowEx::CopyFontQuietly(TFont* source) {
+  const TNotifyEvent onChange = font_->OnChange;
+  font_->OnChange.Clear();
+  font_->Assign(source);
+  font_->OnChange = onChange;
 }
 
 void TSpecRowEx::SetVisible(bool value) {

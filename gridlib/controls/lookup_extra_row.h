@@ -46,6 +46,7 @@ class TSpecRowEx : public TPersistent {
 
  private:
   void Changed() { OnChange.Call(this); }
+  void CopyFontQuietly(TFont* source);
 
   TPersistent* owner_;
   bool visible_ = false;

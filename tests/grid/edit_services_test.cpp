@@ -90,7 +90,18 @@ TEST(LookupExtraRow, DefaultsAndEveryChangeTellsTheOwner) {
   EXPECT_EQ(row.GetCellText(2), "");
 
   TSpecRowEx copy;
+  int copyChanges = 0;
+  bool fontStoredWhenTold = true;
+  copy.OnChange.Bind(nullptr, "", [&](TObject*) {
+    ++copyChanges;
+    fontStoredWhenTold = copy.IsFontStored();
+  });
+  TSpecRowEx plain;
+  copy.Assign(&plain);
+  EXPECT_EQ(copyChanges, 1) << "one copy, one change";
+  EXPECT_FALSE(fontStoredWhenTold) << "the owner hears of the copy once it is whole";
   copy.Assign(&row);
+  EXPECT_EQ(copyChanges, 2);
   EXPECT_TRUE(copy.Visible());
   EXPECT_EQ(copy.Value(), Variant(3));
   EXPECT_EQ(copy.CellsText(), "(none);-");
