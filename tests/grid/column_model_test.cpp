@@ -237,6 +237,9 @@ TEST_P(ColumnOverData, DefaultColumnsPassAlignmentAndReadOnlyToTheField) {
   EXPECT_TRUE(g.items.ds()->FieldByName("Name")->ReadOnly());
   EXPECT_FALSE(name->IsAssigned(cvAlignment));
   EXPECT_TRUE(name->ReadOnly());
+  name->Title()->SetCaption("Full name");
+  EXPECT_EQ(g.items.ds()->FieldByName("Name")->DisplayLabel(), "Full name");
+  EXPECT_FALSE(name->IsAssigned(cvTitleCaption));
   EXPECT_EQ(g.grid->Columns()->State(), csDefault);
 }
 
@@ -367,6 +370,10 @@ TEST(ColumnModel, AutoFitNarrowingPassesTheRestToTheNextColumn) {
   grid.gridWidths[1] = 0;
   columns->Items(1)->SetWidth(70);
   EXPECT_EQ(columns->Items(1)->InitWidth(), 70) << "a zero-wide grid column has no scale";
+
+  columns->Items(0)->SetInitWidth(60);
+  columns->Items(0)->SetAutoFitColWidth(false);
+  EXPECT_EQ(columns->Items(0)->Width(), 60) << "leaving auto-fit returns to the design width";
 }
 
 TEST(ColumnModel, HiddenSelectedColumnHandsSelectionToFirstVisible) {
