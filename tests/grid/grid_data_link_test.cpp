@@ -76,6 +76,13 @@ TEST_P(GridDataLink, RecordNotificationsClearTheGridsChange) {
   g.items.ds()->FieldByName("Name")->SetAsString("Zed");
   EXPECT_FALSE(link()->GridModified());
   g.items.ds()->Cancel();
+
+  link()->SetGridModified();
+  g.items.ds()->Last();
+  EXPECT_FALSE(link()->GridModified()) << "a data-set change";
+  link()->SetGridModified();
+  g.items.ds()->Close();
+  EXPECT_FALSE(link()->GridModified()) << "closing";
 }
 
 namespace {
