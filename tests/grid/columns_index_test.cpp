@@ -61,3 +61,15 @@ TEST_F(ColumnsIndex, TwoColumnsOfOneFieldBothMove) {
   EXPECT_EQ(grid.Columns()->Items(0)->Tag(), 1);
   EXPECT_EQ(grid.Columns()->Items(1)->Tag(), 2);
 }
+
+TEST_F(ColumnsIndex, MalformedTextNeitherRaisesNorLosesAColumn) {
+  Add({"ID", "Name", "Amount"});
+  for (const char* text : {"", ",,,", "\"Name", "\"\"\"", "Amount\",\"ID", "\"Amount\"\"ID\""}) {
+    EXPECT_NO_THROW(grid.Columns()->SetColumnsIndex(text)) << text;
+    EXPECT_EQ(grid.Columns()->Count(), 3) << text;
+  }
+  std::string order = Order();
+  for (const char* name : {"ID", "Name", "Amount"}) {
+    EXPECT_NE(order.find(name), std::string::npos) << name;
+  }
+}
