@@ -232,6 +232,10 @@ TColumnDefValuesEx* TColumnDropDownBoxEx::ColumnDefValues() const {
   return column_ != nullptr ? column_->DataList()->ColumnDefValues() : nullptr;
 }
 
+bool TColumnDropDownBoxEx::IsColumnDefValuesStored() const {
+  return column_ != nullptr && column_->HasDataList();
+}
+
 void TColumnDropDownBoxEx::SetColumnDefValues(TColumnDefValuesEx* value) {
   if (column_ != nullptr) ColumnDefValues()->Assign(value);
 }

@@ -134,6 +134,8 @@ class TColumnDropDownBoxEx : public TPersistent {
   bool IsColumnsStored() const;
   TColumnDefValuesEx* ColumnDefValues() const;
   void SetColumnDefValues(TColumnDefValuesEx* value);
+  // Only a list that was made has defaults of its own to store.
+  bool IsColumnDefValuesStored() const;
 
  private:
   TColumnEx* column_;

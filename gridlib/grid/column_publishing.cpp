@@ -135,7 +135,8 @@ void TColumnDropDownBoxEx::Publish() {
   using T = TColumnDropDownBoxEx;
   TPublisher<T> p;
   p.Property("AutoFitColWidths", &T::AutoFitColWidths, &T::SetAutoFitColWidths).Default(true);
-  p.Property("ColumnDefValues", &T::ColumnDefValues, &T::SetColumnDefValues);
+  p.Property("ColumnDefValues", &T::ColumnDefValues, &T::SetColumnDefValues)
+      .Stored(&T::IsColumnDefValuesStored);
   p.Property("Columns", &T::Columns, &T::SetColumns).Stored(&T::IsColumnsStored);
   p.Property("ListSource", &T::ListSourceComponent, &T::SetListSourceComponent);
   p.Property("Options", &T::Options, &T::SetOptions).Default(TDBLookupGridExOptions{dlgColLinesEx});
