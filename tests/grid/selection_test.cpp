@@ -101,6 +101,16 @@ TEST_P(Selection, DeletedColumnsLeaveTheSelectionAndItsAnchor) {
   EXPECT_EQ(SelectedColumns(), "ID Amount Flag") << "without an anchor Shift selects the column";
 }
 
+TEST_P(Selection, RefreshPutsMovedColumnsBackInColumnOrder) {
+  cols()->Select(Col(0), false);
+  cols()->InvertSelect(Col(2));
+  Col(2)->SetIndex(0);
+  cols()->Refresh();
+  EXPECT_EQ(SelectedColumns(), "Amount ID");
+  EXPECT_EQ(cols()->SelectionRect(), Rect(1, 0, 2, grid()->GridRowCount() - 1));
+  EXPECT_EQ(cols()->Anchor(), Col(0)) << "the anchor moved with its column";
+}
+
 TEST_P(Selection, RectangleBetweenTwoCells) {
   selection()->Rect()->Select(1, BookmarkOf(2), false);
   EXPECT_EQ(selection()->SelectionType(), gstNon) << "a single cell is no rectangle";
