@@ -17,10 +17,11 @@ TCustomDBGridEx::TCustomDBGridEx(TComponent* owner)
     : TCustomGrid(owner),
       horzScrollBar_(std::make_unique<TDBGridExScrollBar>(this, sbHorizontal)),
       vertScrollBar_(std::make_unique<TVertDBGridExScrollBar>(this)),
-      titleImageLink_(std::make_unique<TChangeLink>()) {
+      titleImageLink_(std::make_unique<TChangeLink>()),
+      stFilter_(std::make_unique<TSTDBGridExFilter>(this)) {
   CreateGridObjects();
   titleImageLink_->OnChange.Bind(nullptr, "", [this](TObject*) { InvalidateGrid(); });
-  SetDefaultDrawing(false);
+  TCustomGrid::SetDefaultDrawing(false);
   SetScrollBars(ssHorizontal);
   GridOptionsChanged();
   SetRowCount(2);
@@ -63,7 +64,8 @@ void TCustomDBGridEx::SetGridColWidth(int dataCol, int width) {
   if (col >= 0 && col < ColCount()) SetColWidths(col, width);
 }
 
-int TCustomDBGridEx::TitleRowCount() { return Options().Contains(dgTitles) ? 1 : 0; }
+// The filter row sits between the titles and the data rows.
+int TCustomDBGridEx::TitleRowCount() { return TitlesShown() + (STFilterVisible() ? 1 : 0); }
 
 int TCustomDBGridEx::VisibleDataRowCount() {
   const int rows = VisibleRowCount() - (footerRowCount_ > 0 ? footerRowCount_ + 1 : 0);
@@ -84,14 +86,18 @@ TDBGridExCellType TCustomDBGridEx::GetCellType(int col, int row) {
   const int indicator = IndicatorOffset();
   type.ColKind = col < indicator ? 0 : 1;
   type.DataCol = col - indicator;
-  const int titles = TitleRowCount();
+  const int titles = TitlesShown();
+  const int top = TitleRowCount();
   const int filler = footerRowCount_ > 0 ? RowCount() - footerRowCount_ - 1 : RowCount();
   if (row >= 0 && row < titles) {
     type.RowKind = 0;
     type.DataRow = row;
-  } else if (row >= titles && row < filler) {
-    type.RowKind = 2;
+  } else if (row >= titles && row < top) {
+    type.RowKind = 1;
     type.DataRow = row - titles;
+  } else if (row >= top && row < filler) {
+    type.RowKind = 2;
+    type.DataRow = row - top;
   } else if (footerRowCount_ > 0 && row == filler) {
     type.RowKind = 3;
   } else if (footerRowCount_ > 0 && row > filler && row < RowCount()) {
@@ -238,7 +244,9 @@ bool TCustomDBGridEx::ColumnBoundTo(const TComponent* field) {
   return false;
 }
 
+// The filter editor stays where it is until the move and the application's handler are done.
 void TCustomDBGridEx::ColumnMoved(int fromIndex, int toIndex) {
+  STFilterPlacementLock placement(stFilter_.get());
   TCustomGrid::ColumnMoved(fromIndex, toIndex);
   const int offset = IndicatorOffset();
   const int from = fromIndex - offset;

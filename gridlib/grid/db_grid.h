@@ -1,5 +1,8 @@
 #pragma once
 
+#include <vector>
+
+#include "gridlib/grid/grid_filter_settings.h"
 #include "gridlib/grid/grid_host.h"
 #include "gridlib/grid/grid_scroll_bars.h"
 #include "gridlib/grid/head_tree.h"
@@ -25,6 +28,37 @@ class TField;
 using TDBGridExColumnEvent = TEvent<void(TColumnEx* Column)>;
 using TDBGridExCheckButtonEvent = TEvent<void(TObject* Sender, int ACol, TColumnEx* Column, bool& Enabled)>;
 using TDBGridExTitleBtnEvent = TEvent<void(TObject* Sender, int ACol, TColumnEx* Column)>;
+using TGetCellExParamsEvent = TEvent<void(TObject* Sender, TColumnEx* Column, TFont* AFont,
+                                          TColor& Background, TGridDrawState State)>;
+using TGetFooterParamsEvent =
+    TEvent<void(TObject* Sender, int DataCol, int Row, TColumnEx* Column, TFont* AFont,
+                TColor& Background, TAlignment& Alignment, TGridDrawState State, String& Text)>;
+using TGetBtnExParamsEvent = TEvent<void(TObject* Sender, TColumnEx* Column, TFont* AFont,
+                                         TColor& Background, TSortMarkerEx& SortMarker, bool IsDown)>;
+using TDrawDataCellEvent =
+    TEvent<void(TObject* Sender, const TRect& Rect, TField* Field, TGridDrawState State)>;
+using TDrawColumnExCellEvent = TEvent<void(TObject* Sender, const TRect& Rect, int DataCol,
+                                           TColumnEx* Column, TGridDrawState State)>;
+using TDrawFooterCellEvent = TEvent<void(TObject* Sender, int DataCol, int Row, TColumnEx* Column,
+                                         const TRect& Rect, TGridDrawState State)>;
+// Answers whether the records may move (CheckOnly), or moves them and answers whether it did.
+using TMoveRecordsEvent = TEvent<bool(TObject* Sender, const std::vector<TBookmark>& BookmarkList,
+                                      int ToRecNo, int TreeLevel, bool CheckOnly)>;
+
+// The cells fixed at the far end of one axis of the grid: the footer rows at the bottom.
+struct TGridTrailDrawInfo {
+  int CellCount = 0;
+  // Pixels they take, lines included, counted up from the far edge of the client area.
+  int Extent = 0;
+  // Where they start: the client extent less their extent.
+  int Boundary = 0;
+};
+
+// The base grid's draw information with the trailing fixed cells of each axis.
+struct TDBGridExDrawInfo : TGridDrawInfo {
+  TGridTrailDrawInfo HorzTrail;
+  TGridTrailDrawInfo VertTrail;
+};
 
 // The data grid control: a base grid that shows the records of a data set as rows and its
 // columns as grid columns. Layout, painting, keys and mouse build on what this class holds.
@@ -93,6 +127,11 @@ class TCustomDBGridEx : public TCustomGrid, public TDBGridExHost {
   // The multi-level title tree ("Root") and each column's leaf, rebuilt by the layout.
   THeadTreeNode* TitleRoot() const { return titleRoot_.get(); }
   std::vector<THeadTreeNode*>& TitleLeaves() { return titleLeaves_; }
+  // The filter row's settings; assigning copies into the grid's own object.
+  TSTDBGridExFilter* STFilter() const { return stFilter_.get(); }
+  void SetSTFilter(TSTDBGridExFilter* value) { stFilter_->Assign(value); }
+  // Whether the filter row shows under the titles.
+  virtual bool STFilterVisible() { return stFilter_->Visible(); }
   // The data source as a component, for streaming.
   TComponent* DataSourceComponent() const;
   void SetDataSourceComponent(TComponent* value);
@@ -151,6 +190,71 @@ class TCustomDBGridEx : public TCustomGrid, public TDBGridExHost {
   void DataChanged() override;
   void Scroll(int distance) override;
 
+  // ---- Where the data lies: the cells between the titles and the footers.
+  // Grid cells of the data rows and columns (the last grid row when there are no footers).
+  TGridRect DataBox();
+  // The pixels of the data box.
+  TRect DataRect();
+  // Grid rows after the titles and before the footers' filler row.
+  int DataRowCount();
+  // The base grid's draw information plus the footer rows at the bottom.
+  void CalcGridDrawInfo(TDBGridExDrawInfo& info);
+  // Repaints every grid column whose column shows `field`, from the top to the last row shown.
+  void InvalidateFieldColumns(const TField* field);
+  // Repaints the current row's cell of data column `dataCol`.
+  void InvalidateCurrentCell(int dataCol);
+
+  // ---- Focus.
+  // The focused window is the grid's or its in-place editor's.
+  bool HasFocus() override;
+  // Takes the focus when the grid may (never while designed); whether the grid or its
+  // editor has it then. True when no attempt is made.
+  bool TrySetFocus() override;
+  // The focus test painting uses: the grid is its form's active control, or, without a form,
+  // the focused window is the grid's or lies inside it.
+  using TCustomGrid::IsActiveControl;
+
+  // ---- Footer sums.
+  void SetSumList(TDBGridExSumList* value) { SumList()->Assign(value); }
+  void SumListReported(TDBGridExSumList* sumList, TSumListReport report) override;
+  // The sums changed: rows, vertical bar, current row and editor follow, and the grid repaints.
+  virtual void SumListRecalcAll();
+
+  // The grid paints its cells with their texts and colours; without it only the drawing
+  // events paint. Not the base grid's own drawing, which the data grid keeps off.
+  bool DefaultDrawing() const { return defaultDrawing_; }
+  void SetDefaultDrawing(bool value) { defaultDrawing_ = value; }
+
+  // ---- Cell painting hands these to the application.
+  virtual void GetCellParams(TColumnEx* column, TFont* font, TColor& background, TGridDrawState state) {
+    OnGetCellParams.Call(this, column, font, background, state);
+  }
+  virtual void GetFooterParams(int dataCol, int row, TColumnEx* column, TFont* font, TColor& background,
+                               TAlignment& alignment, TGridDrawState state, String& text) {
+    OnGetFooterParams.Call(this, dataCol, row, column, font, background, alignment, state, text);
+  }
+  virtual void DrawColumnCell(const TRect& rect, int dataCol, TColumnEx* column, TGridDrawState state) {
+    OnDrawColumnCell.Call(this, rect, dataCol, column, state);
+  }
+  virtual void DrawDataCell(const TRect& rect, TField* field, TGridDrawState state) {
+    OnDrawDataCell.Call(this, rect, field, state);
+  }
+  // A column's edit button was clicked and the column has no action of its own for it.
+  virtual void EditButtonClick() { OnEditButtonClick.Call(this); }
+
+  TNotifyEvent OnApplyFilter;
+  TDrawColumnExCellEvent OnDrawColumnCell;
+  TDrawDataCellEvent OnDrawDataCell;
+  TDrawFooterCellEvent OnDrawFooterCell;
+  TNotifyEvent OnEditButtonClick;
+  TGetBtnExParamsEvent OnGetBtnParams;
+  TGetCellExParamsEvent OnGetCellParams;
+  TGetFooterParamsEvent OnGetFooterParams;
+  TMoveRecordsEvent OnMoveRecords;
+  TNotifyEvent OnSortMarkingChanged;
+  TNotifyEvent OnSumListAfterRecalcAll;
+  TNotifyEvent OnSumListRecalcAll;
+
   // ---- What the grid tells the application.
   virtual void CellClick(TColumnEx* column) { OnCellClick.Call(column); }
   // Whether the title of data column `dataCol` acts as a button.
@@ -193,6 +297,10 @@ class TCustomDBGridEx : public TCustomGrid, public TDBGridExHost {
   void Loaded() override;
   void CreateWnd() override;
   void TopLeftChanged() override;
+  // A row the user resized sets the height of every data row.
+  void RowHeightsChanged() override;
+  // Holding the mouse above or below the data moves the data set past the rows shown.
+  void TimedScroll(TGridScrollDirection direction) override;
   void WndProc(TMessage& m) override;
   void DefaultHandler(TMessage& m) override;
 
@@ -223,6 +331,7 @@ class TCustomDBGridEx : public TCustomGrid, public TDBGridExHost {
   void FetchVisibleRecords();
   void UpdateExtVertBar(const SCROLLINFO& info);
   int LargestLeftCol();
+  int FirstResizedDataRow();
 
   void SyncColumnWidths();
   int NextVisibleColumn(int index) const;
@@ -256,6 +365,10 @@ class TCustomDBGridEx : public TCustomGrid, public TDBGridExHost {
   bool sortLocal_ = false;
   TDBGridExEditActions editActions_;
   bool drawsFlatBorder_ = false;
+  bool defaultDrawing_ = true;
+  // The user is sizing a row with the mouse (RowHeightsChanged turns it into RowHeight).
+  bool userRowResize_ = false;
+  bool inSumListChange_ = false;
   TColor evenRowColor_ = clWindow;
   TColor oddRowColor_ = clWindow;
   bool evenRowColorAssigned_ = false;
@@ -264,6 +377,7 @@ class TCustomDBGridEx : public TCustomGrid, public TDBGridExHost {
   std::unique_ptr<TChangeLink> titleImageLink_;
   std::unique_ptr<THeadTreeNode> titleRoot_ = std::make_unique<THeadTreeNode>("Root", 10, 0);
   std::vector<THeadTreeNode*> titleLeaves_;
+  std::unique_ptr<TSTDBGridExFilter> stFilter_;
 };
 
 // The published grid.

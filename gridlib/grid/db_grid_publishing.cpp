@@ -10,6 +10,11 @@
 void TDBGridEx::Publish() {
   using T = TDBGridEx;
   TPublisher<T> p;
+  // Control settings the base classes keep without publishing them.
+  p.Property("BiDiMode", &T::BiDiMode, &T::SetBiDiMode).Default(bdLeftToRight);
+  p.Property("Constraints", &T::Constraints, &T::SetConstraints);
+  p.Property("PopupMenu", &T::PopupMenu, &T::SetPopupMenu);
+  p.Event("OnContextPopup", &T::OnContextPopup);
   p.Property("AllowedOperations", &T::AllowedOperations, &T::SetAllowedOperations)
       .Default(TDBGridExAllowedOperations::FromMask(0xF));
   p.Property("AllowedSelections", &T::AllowedSelections, &T::SetAllowedSelections)
@@ -18,6 +23,7 @@ void TDBGridEx::Publish() {
   p.Property("ColumnDefValues", &T::ColumnDefValues, &T::SetColumnDefValues);
   p.Property("Columns", &T::Columns, &T::SetColumns).Stored(&T::IsColumnsStored);
   p.Property("DataSource", &T::DataSourceComponent, &T::SetDataSourceComponent);
+  p.Property("DefaultDrawing", &T::DefaultDrawing, &T::SetDefaultDrawing).Default(true);
   p.Property("DrawMemoText", &T::DrawMemoText, &T::SetDrawMemoText).Default(false);
   p.Property("EditActions", &T::EditActions, &T::SetEditActions).Default(TDBGridExEditActions());
   p.Property("EvenRowColor", &T::EvenRowColor, &T::SetEvenRowColor)
@@ -41,6 +47,8 @@ void TDBGridEx::Publish() {
   p.Property("RowLines", &T::RowLines, &T::SetRowLines).Default(0);
   p.Property("RowSizingAllowed", &T::RowSizingAllowed, &T::SetRowSizingAllowed).Default(false);
   p.Property("SortLocal", &T::SortLocal, &T::SetSortLocal).Default(false);
+  p.Property("STFilter", &T::STFilter, &T::SetSTFilter);
+  p.Property("SumList", &T::SumList, &T::SetSumList);
   p.Property("TitleFont", &T::TitleFont, &T::SetTitleFont);
   p.Property("TitleHeight", &T::TitleHeight, &T::SetTitleHeight).Default(0);
   p.Property("TitleImages", &T::TitleImages, &T::SetTitleImages);
@@ -56,6 +64,19 @@ void TDBGridEx::Publish() {
   p.Event("OnColExit", &T::OnColExit);
   p.Event("OnTitleBtnClick", &T::OnTitleBtnClick);
   p.Event("OnTitleClick", &T::OnTitleClick);
+  p.Event("OnApplyFilter", &T::OnApplyFilter);
+  p.Event("OnColumnMoved", &T::OnColumnMoved);
+  p.Event("OnDrawColumnCell", &T::OnDrawColumnCell);
+  p.Event("OnDrawDataCell", &T::OnDrawDataCell);
+  p.Event("OnDrawFooterCell", &T::OnDrawFooterCell);
+  p.Event("OnEditButtonClick", &T::OnEditButtonClick);
+  p.Event("OnGetBtnParams", &T::OnGetBtnParams);
+  p.Event("OnGetCellParams", &T::OnGetCellParams);
+  p.Event("OnGetFooterParams", &T::OnGetFooterParams);
+  p.Event("OnMoveRecords", &T::OnMoveRecords);
+  p.Event("OnSortMarkingChanged", &T::OnSortMarkingChanged);
+  p.Event("OnSumListAfterRecalcAll", &T::OnSumListAfterRecalcAll);
+  p.Event("OnSumListRecalcAll", &T::OnSumListRecalcAll);
   // The grid's shape follows its columns and data set; a layout never stores it.
   for (const char* shape : {"ColCount", "RowCount", "FixedCols", "FixedRows", "DefaultColWidth",
                             "DefaultRowHeight", "GridLineWidth", "ScrollBars"}) {
