@@ -2,12 +2,14 @@
 
 #include "gridlib/grid/columns.h"
 #include "gridlib/grid/db_grid.h"
-#include "platform/classes/object_text.h"
 #include "platform/classes/stream_components.h"
 #include "platform/core/streams.h"
 #include "platform/graphics/bitmap.h"
 #include "platform/graphics/image_list.h"
 #include "platform/windows/window_styles.h"
+#include "tests/grid/grid_stream_support.h"
+
+using grid_test::ComponentAsText;
 
 TEST(DBGridEx, NewGridDefaults) {
   TDBGridEx grid(nullptr);
@@ -98,21 +100,12 @@ TEST(DBGridEx, AutomaticColumnsAreNotStreamed) {
   TDBGridEx grid(nullptr);
   grid.SetName("DBGridEx1");
   grid.Columns()->InternalAdd()->SetFieldName("ID");
-  TMemoryStream binary;
-  WriteComponent(binary, &grid);
-  binary.SetPosition(0);
-  TStringStream text;
-  ObjectBinaryToText(binary, text);
-  EXPECT_EQ(text.DataString().find("Columns"), String::npos) << text.DataString();
-  EXPECT_EQ(text.DataString().find("ColCount"), String::npos) << "the shape follows the columns";
-  EXPECT_EQ(text.DataString().find("RowCount"), String::npos);
+  const String text = ComponentAsText(&grid);
+  EXPECT_EQ(text.find("Columns"), String::npos) << text;
+  EXPECT_EQ(text.find("ColCount"), String::npos) << "the shape follows the columns";
+  EXPECT_EQ(text.find("RowCount"), String::npos);
   grid.Columns()->Items(0)->SetIsStored(true);
-  TMemoryStream again;
-  WriteComponent(again, &grid);
-  again.SetPosition(0);
-  TStringStream text2;
-  ObjectBinaryToText(again, text2);
-  EXPECT_NE(text2.DataString().find("Columns"), String::npos);
+  EXPECT_NE(ComponentAsText(&grid).find("Columns"), String::npos);
 }
 
 namespace {

@@ -2,64 +2,46 @@
 #include <gtest/gtest.h>
 
 #include "gridlib/grid/db_grid.h"
-#include "platform/classes/object_text.h"
-#include "platform/classes/stream_components.h"
-#include "platform/core/streams.h"
+#include "tests/grid/grid_stream_support.h"
 
 namespace grid_test {
 namespace {
-
-String GridAsText(TDBGridEx& grid) {
-  TMemoryStream binary;
-  WriteComponent(binary, &grid);
-  binary.SetPosition(0);
-  TStringStream text;
-  ObjectBinaryToText(binary, text);
-  return text.DataString();
-}
-
-void CopyByStream(TDBGridEx& from, TDBGridEx& to) {
-  TMemoryStream binary;
-  WriteComponent(binary, &from);
-  binary.SetPosition(0);
-  ReadComponent(binary, &to);
-}
 
 TEST(GridStreamedSettings, EditActionsStartEmptyAndAreStoredOnceSet) {
   TDBGridEx grid(nullptr);
   grid.SetName("DBGridEx1");
   EXPECT_TRUE(grid.EditActions().Empty());
-  EXPECT_EQ(GridAsText(grid).find("EditActions"), String::npos);
+  EXPECT_EQ(ComponentAsText(&grid).find("EditActions"), String::npos);
   grid.SetEditActions({geaCopyEx, geaSelectAllEx});
-  EXPECT_NE(GridAsText(grid).find("EditActions = [geaCopyEx, geaSelectAllEx]"), String::npos)
-      << GridAsText(grid);
+  EXPECT_NE(ComponentAsText(&grid).find("EditActions = [geaCopyEx, geaSelectAllEx]"), String::npos)
+      << ComponentAsText(&grid);
   TDBGridEx copy(nullptr);
-  CopyByStream(grid, copy);
+  CopyByStream(&grid, &copy);
   EXPECT_EQ(copy.EditActions(), (TDBGridExEditActions{geaCopyEx, geaSelectAllEx}));
 }
 
 TEST(GridStreamedSettings, VerticalBarStoresItsModeAndHorizontalBarItsVisibility) {
   TDBGridEx grid(nullptr);
   grid.SetName("DBGridEx1");
-  const String plain = GridAsText(grid);
+  const String plain = ComponentAsText(&grid);
   EXPECT_EQ(plain.find("VisibleMode"), String::npos) << "the default mode is not stored";
   EXPECT_EQ(plain.find("Visible ="), String::npos);
 
   grid.VertScrollBar()->SetVisibleMode(sbAlwaysShowEx);
   grid.HorzScrollBar()->SetVisible(false);
-  const String text = GridAsText(grid);
+  const String text = ComponentAsText(&grid);
   EXPECT_NE(text.find("VertScrollBar.VisibleMode = sbAlwaysShowEx"), String::npos) << text;
   EXPECT_NE(text.find("HorzScrollBar.Visible = False"), String::npos) << text;
   EXPECT_EQ(text.find("VertScrollBar.Visible ="), String::npos) << text;
 
   TDBGridEx copy(nullptr);
-  CopyByStream(grid, copy);
+  CopyByStream(&grid, &copy);
   EXPECT_EQ(copy.VertScrollBar()->VisibleMode(), sbAlwaysShowEx);
   EXPECT_EQ(copy.HorzScrollBar()->VisibleMode(), sbNeverShowEx);
 
   grid.VertScrollBar()->SetVisibleMode(sbNeverShowEx);
   TDBGridEx hidden(nullptr);
-  CopyByStream(grid, hidden);
+  CopyByStream(&grid, &hidden);
   EXPECT_EQ(hidden.VertScrollBar()->VisibleMode(), sbNeverShowEx);
   EXPECT_FALSE(hidden.VertScrollBar()->Visible());
 }
