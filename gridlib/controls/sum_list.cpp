@@ -35,18 +35,19 @@ struct TDBSumListProducer::SavedHooks {
 TDBSumListProducer::TDBSumListProducer(TComponent* owner)
     : owner_(owner), sums_(std::make_unique<TDBSumCollection>()) {}
 
+// A subclass's own hooks are gone by now: only the producer's handlers need giving back.
 TDBSumListProducer::~TDBSumListProducer() {
-  if (saved_ != nullptr) RestoreHooks();
+  if (saved_ != nullptr) TDBSumListProducer::RestoreHooks();
 }
 
+// An active producer hooks every data set it watches, also one that comes after a freed one.
 void TDBSumListProducer::SetDataSetHook(TDataSet* dataSet) {
   if (dataSet_ == dataSet) return;
-  const bool hooked = saved_ != nullptr;
-  if (hooked) RestoreHooks();
+  if (hooked_) RestoreHooks();
   dataSet_ = dataSet;
   records_.clear();
   if (dataSet_ != nullptr && owner_ != nullptr) owner_->FreeNotification(dataSet_);
-  if (hooked && dataSet_ != nullptr) InstallHooks();
+  if (active_ && dataSet_ != nullptr) InstallHooks();
   if (active_) RecalcAll();
 }
 
@@ -54,6 +55,7 @@ void TDBSumListProducer::DataSetDestroyed(const void* gone) {
   if (gone != static_cast<const void*>(dataSet_)) return;
   dataSet_ = nullptr;
   saved_.reset();
+  hooked_ = false;
   records_.clear();
 }
 
@@ -61,11 +63,12 @@ void TDBSumListProducer::SetHooked(bool value) {
   if (active_ == value) return;
   active_ = value;
   if (value && dataSet_ != nullptr) InstallHooks();
-  if (!value && saved_ != nullptr) RestoreHooks();
+  if (!value && hooked_) RestoreHooks();
   if (value) RecalcAll();
 }
 
 void TDBSumListProducer::InstallHooks() {
+  hooked_ = true;
   saved_ = std::make_unique<SavedHooks>(
       SavedHooks{dataSet_->AfterOpen, dataSet_->AfterPost, dataSet_->AfterDelete, dataSet_->AfterClose});
   auto chain = [this](TDataSetNotifyEvent& event, const TDataSetNotifyEvent& previous) {
@@ -81,6 +84,7 @@ void TDBSumListProducer::InstallHooks() {
 }
 
 void TDBSumListProducer::RestoreHooks() {
+  hooked_ = false;
   if (saved_ == nullptr || dataSet_ == nullptr) return;
   dataSet_->AfterOpen = saved_->afterOpen;
   dataSet_->AfterPost = saved_->afterPost;
@@ -95,15 +99,26 @@ void TDBSumListProducer::EndLoading() {
 
 void TDBSumListProducer::RecalcAll() {
   if (externalRecalc_) {
-    OnRecalcAll.Call(owner_);
+    Report(TSumListReport::RecalcAll);
   } else if (dataSet_ != nullptr && dataSet_->Active()) {
     CountAll();
   } else {
     ZeroAll();
   }
-  OnAfterRecalcAll.Call(owner_);
-  SumListChanged.Call(owner_);
+  Report(TSumListReport::AfterRecalcAll);
+  Report(TSumListReport::Changed);
 }
+
+void TDBSumListProducer::Report(TSumListReport report) {
+  TObject* sender = EventSender();
+  switch (report) {
+    case TSumListReport::RecalcAll: OnRecalcAll.Call(sender); break;
+    case TSumListReport::AfterRecalcAll: OnAfterRecalcAll.Call(sender); break;
+    case TSumListReport::Changed: SumListChanged.Call(sender); break;
+  }
+}
+
+TObject* TDBSumListProducer::EventSender() { return owner_; }
 
 void TDBSumListProducer::ZeroAll() {
   for (int i = 0; i < sums_->Count(); ++i) sums_->Items(i)->SetSumValue(Currency());

@@ -13,6 +13,10 @@ class TDataSet;
 
 enum TGroupOperation : uint8_t { goSum, goAvg, goCount };
 
+// What a recalculation reports, in this order: the application may count (only with
+// ExternalRecalc), the counting is over, the sums changed.
+enum class TSumListReport : uint8_t { RecalcAll, AfterRecalcAll, Changed };
+
 // One aggregate over a data set: the sum or average of a field, or the record count. A count
 // is held as a Currency amount too (a count of 1 is the raw value 10000).
 class TDBSum : public TCollectionItem {
@@ -67,6 +71,8 @@ class TDBSumListProducer {
   void DataSetDestroyed(const void* gone);
   // Switches the hooks on the data set's events on or off.
   void SetHooked(bool value);
+  // Whether the producer's handlers count as installed on the data set's events.
+  bool Hooked() const { return hooked_; }
   TDBSumCollection* SumCollection() const { return sums_.get(); }
   bool ExternalRecalc() const { return externalRecalc_; }
   void SetExternalRecalc(bool value) { externalRecalc_ = value; }
@@ -93,7 +99,13 @@ class TDBSumListProducer {
   virtual void InstallHooks();
   // Puts the data set's own handlers back.
   virtual void RestoreHooks();
+  // Records whether the hooks count as installed, for a subclass that keeps them off.
+  void SetHookedState(bool value) { hooked_ = value; }
   void SetActiveFlag(bool value) { active_ = value; }
+  // Fires the event of one report; a subclass may pass the report on as well.
+  virtual void Report(TSumListReport report);
+  // The Sender the events name: the owner, unless a subclass is an object of its own.
+  virtual TObject* EventSender();
 
  private:
   struct SavedHooks;
@@ -104,6 +116,7 @@ class TDBSumListProducer {
   TComponent* owner_;
   TDataSet* dataSet_ = nullptr;
   bool active_ = false;
+  bool hooked_ = false;
   bool externalRecalc_ = false;
   bool virtualRecords_ = false;
   std::unique_ptr<TDBSumCollection> sums_;

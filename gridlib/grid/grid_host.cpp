@@ -42,8 +42,7 @@ TDBGridExHost::TDBGridExHost() = default;
 TDBGridExHost::~TDBGridExHost() = default;
 
 void TDBGridExHost::CreateGridObjects() {
-  sumList_ = std::make_unique<TDBSumListProducer>(GridComponent());
-  sumList_->SumListChanged.Bind(nullptr, "", [this](TObject*) { InvalidateGrid(); });
+  sumList_ = std::make_unique<TDBGridExSumList>(this);
   titleFont_ = std::make_unique<TFont>();
   titleFont_->OnChange.Bind(nullptr, "", [this](TObject*) { TitleFontChanged(); });
   footerFont_ = std::make_unique<TFont>();
@@ -85,6 +84,11 @@ void TDBGridExHost::DestroyGridObjects() {
   dataLink_.reset();
   footerFont_.reset();
   titleFont_.reset();
+}
+
+void TDBGridExHost::SumListReported(TDBGridExSumList* sumList, TSumListReport report) {
+  (void)sumList;
+  if (report == TSumListReport::Changed) InvalidateGrid();
 }
 
 int TDBGridExHost::GridColCount() { return columns_->Count() + IndicatorOffset(); }

@@ -4,6 +4,7 @@
 #include <utility>
 #include <vector>
 
+#include "gridlib/grid/grid_sum_list.h"
 #include "gridlib/grid/grid_types.h"
 #include "platform/classes/component.h"
 #include "platform/controls/control_types.h"
@@ -19,7 +20,6 @@ class TDataSource;
 class TDBGridColumnsEx;
 class TDBGridExSelection;
 class TDBGridExStyle;
-class TDBSumListProducer;
 class TField;
 class TCanvas;
 class TFont;
@@ -159,7 +159,9 @@ class TDBGridExHost {
   TBookmarkListEx* SelectedRows() const { return selectedRows_.get(); }
   TDBGridExSelection* Selection() const { return selection_.get(); }
   // The footer sums; they follow the grid's data set.
-  TDBSumListProducer* SumList() const { return sumList_.get(); }
+  TDBGridExSumList* SumList() const { return sumList_.get(); }
+  // The sum list reported a recalculation step; a change repaints the grid here.
+  virtual void SumListReported(TDBGridExSumList* sumList, TSumListReport report);
   // Columns with a sort marker, primary first: index i holds the column whose SortIndex is i+1.
   std::vector<TColumnEx*>& SortMarkedColumns() { return sortMarked_; }
   // Rebuilds the marked list from the columns' SortIndex, compacting gaps and duplicates in
@@ -243,7 +245,7 @@ class TDBGridExHost {
   std::unique_ptr<TGridDataLinkEx> dataLink_;
   std::unique_ptr<TBookmarkListEx> selectedRows_;
   std::unique_ptr<TDBGridExSelection> selection_;
-  std::unique_ptr<TDBSumListProducer> sumList_;
+  std::unique_ptr<TDBGridExSumList> sumList_;
   std::vector<TColumnEx*> sortMarked_;
   TDBGridExStyle* style_ = nullptr;
   // The active record to put back after reading other rows; -1 when nothing is kept.

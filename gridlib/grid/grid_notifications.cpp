@@ -24,7 +24,7 @@ void TCustomDBGridEx::ColEnter() {
 }
 
 bool TCustomDBGridEx::RowFocusFrameWanted() {
-  return !IsDesigning() && Options().Contains(dgRowSelect) && TCustomGrid::DefaultDrawing() && Focused();
+  return !IsDesigning() && Options().Contains(dgRowSelect) && DefaultDrawing() && Focused();
 }
 
 void TCustomDBGridEx::GetUsedFields(std::vector<TField*>& fields) const {

@@ -212,3 +212,41 @@ void TCustomDBGridEx::Scroll(int distance) {
   (void)distance;
   DataChanged();
 }
+
+// Every data row is as high as the row the user sized; the other rows show it after the
+// layout that RowHeight starts.
+void TCustomDBGridEx::RowHeightsChanged() {
+  if (userRowResize_) {
+    userRowResize_ = false;
+    const int row = FirstResizedDataRow();
+    if (row >= 0) {
+      const int height = RowHeights(row);
+      {
+        GridLayoutLock lock(this);
+        SetRowLines(0);
+        SetRowHeight(height);
+      }
+      UpdateVertScrollBar();
+    }
+  }
+  TCustomGrid::RowHeightsChanged();
+}
+
+int TCustomDBGridEx::FirstResizedDataRow() {
+  const int end = RowCount() - (footerRowCount_ > 0 ? footerRowCount_ + 1 : 0);
+  for (int row = TitleRowCount(); row < end; ++row) {
+    if (RowHeights(row) != DefaultRowHeight()) return row;
+  }
+  return -1;
+}
+
+// The rows show the data link's buffer: going past it moves the data set to the record just
+// above the first row or just below the last one.
+void TCustomDBGridEx::TimedScroll(TGridScrollDirection direction) {
+  if (!DataLink()->Active()) return;
+  TDataSet* dataSet = DataLink()->DataSet();
+  if (direction.Contains(sdUp)) dataSet->MoveBy(-1 - DataLink()->ActiveRecord());
+  if (direction.Contains(sdDown)) dataSet->MoveBy(DataLink()->RecordCount() - DataLink()->ActiveRecord());
+  direction -= TGridScrollDirection{sdUp, sdDown};
+  if (!direction.Empty()) TCustomGrid::TimedScroll(direction);
+}

@@ -5,6 +5,7 @@
 #include "gridlib/controls/button_metrics.h"
 #include "gridlib/grid/columns.h"
 #include "gridlib/grid/db_grid.h"
+#include "gridlib/grid/flag_scope.h"
 #include "platform/controls/menus.h"
 #include "platform/windows/messages.h"
 #include "platform/windows/system_metrics.h"
@@ -83,6 +84,9 @@ void TCustomDBGridEx::WndProc(TMessage& m) {
     TCustomGrid::WndProc(m);
     return;
   }
+  // A row sized with the mouse is set when the button is released.
+  const bool rowSized = m.Msg == WM_LBUTTONUP && GridState() == gsRowSizing;
+  FlagScope rowResize(userRowResize_, userRowResize_ || rowSized);
   TCustomGrid::WndProc(m);
   AfterMessage(m);
 }
