@@ -69,6 +69,28 @@ TEST_P(GridSumList, ChangedSumsLayTheRowsOutAgainAndRepaint) {
   EXPECT_EQ(dirty, grid->ClientRect());
 }
 
+TEST_P(GridSumList, AutoFittedGridIsLaidOutAgainWhenTheSumsTakeItsBarAway) {
+  for (bool autoFit : {false, true}) {
+    SCOPED_TRACE(autoFit);
+    Make(30, 400, 200);
+    grid->SetAutoFitColWidths(autoFit);
+    grid->SumList()->SetActive(true);
+    Application->ProcessMessages();
+    ASSERT_TRUE(grid->VertScrollBar()->IsScrollBarVisible());
+    // The grid hears of the deletions only later; the sums hear at once.
+    items_->ds()->DisableControls();
+    while (items_->ds()->RecordCount() > 1) items_->ds()->Delete();
+    EXPECT_FALSE(grid->VertScrollBar()->IsScrollBarVisible());
+    MSG pending;
+    EXPECT_EQ(PeekMessage(pending, grid->Handle(), TCustomDBGridEx::kDeferredLayoutMessage,
+                          TCustomDBGridEx::kDeferredLayoutMessage, PM_REMOVE),
+              autoFit)
+        << "the columns fit the width the bar gave back";
+    items_->ds()->EnableControls();
+    TearDown();
+  }
+}
+
 TEST_P(GridSumList, DesignedGridLeavesTheDataSetsEventsAlone) {
   Make(4);
   int posts = 0;
