@@ -219,11 +219,11 @@ class TColumnEx : public TCollectionItem {
   void UpdateDataList();
   void SetSTFilter(TSTColumnFilterEx* value);
   // The drop-down list's own events, read and written through to it (made on first use).
-  TCheckTitleEhBtnEvent& OnDropDownBoxCheckButton() { return DataList()->OnCheckButton; }
-  TDrawColumnEhCellEvent& OnDropDownBoxDrawColumnCell() { return DataList()->OnDrawColumnCell; }
-  TGetCellEhParamsEvent& OnDropDownBoxGetCellParams() { return DataList()->OnGetCellParams; }
+  TDBGridExCheckButtonEvent& OnDropDownBoxCheckButton() { return DataList()->OnCheckButton; }
+  TDrawColumnExCellEvent& OnDropDownBoxDrawColumnCell() { return DataList()->OnDrawColumnCell; }
+  TGetCellExParamsEvent& OnDropDownBoxGetCellParams() { return DataList()->OnGetCellParams; }
   TNotifyEvent& OnDropDownBoxSortMarkingChanged() { return DataList()->OnSortMarkingChanged; }
-  TTitleEhClickEvent& OnDropDownBoxTitleBtnClick() { return DataList()->OnTitleBtnClick; }
+  TDBGridExTitleBtnEvent& OnDropDownBoxTitleBtnClick() { return DataList()->OnTitleBtnClick; }
 
   // Stored rules: assigned, and for most also different from the default.
   bool IsColorStored() const;

@@ -2,6 +2,7 @@
 
 #include <vector>
 
+#include "gridlib/grid/grid_events.h"
 #include "gridlib/grid/grid_filter_settings.h"
 #include "gridlib/grid/grid_host.h"
 #include "gridlib/grid/grid_scroll_bars.h"
@@ -24,26 +25,6 @@ struct TDBGridExCellType {
 };
 
 class TField;
-
-using TDBGridExColumnEvent = TEvent<void(TColumnEx* Column)>;
-using TDBGridExCheckButtonEvent = TEvent<void(TObject* Sender, int ACol, TColumnEx* Column, bool& Enabled)>;
-using TDBGridExTitleBtnEvent = TEvent<void(TObject* Sender, int ACol, TColumnEx* Column)>;
-using TGetCellExParamsEvent = TEvent<void(TObject* Sender, TColumnEx* Column, TFont* AFont,
-                                          TColor& Background, TGridDrawState State)>;
-using TGetFooterParamsEvent =
-    TEvent<void(TObject* Sender, int DataCol, int Row, TColumnEx* Column, TFont* AFont,
-                TColor& Background, TAlignment& Alignment, TGridDrawState State, String& Text)>;
-using TGetBtnExParamsEvent = TEvent<void(TObject* Sender, TColumnEx* Column, TFont* AFont,
-                                         TColor& Background, TSortMarkerEx& SortMarker, bool IsDown)>;
-using TDrawDataCellEvent =
-    TEvent<void(TObject* Sender, const TRect& Rect, TField* Field, TGridDrawState State)>;
-using TDrawColumnExCellEvent = TEvent<void(TObject* Sender, const TRect& Rect, int DataCol,
-                                           TColumnEx* Column, TGridDrawState State)>;
-using TDrawFooterCellEvent = TEvent<void(TObject* Sender, int DataCol, int Row, TColumnEx* Column,
-                                         const TRect& Rect, TGridDrawState State)>;
-// Answers whether the records may move (CheckOnly), or moves them and answers whether it did.
-using TMoveRecordsEvent = TEvent<bool(TObject* Sender, const std::vector<TBookmark>& BookmarkList,
-                                      int ToRecNo, int TreeLevel, bool CheckOnly)>;
 
 // The cells fixed at the far end of one axis of the grid: the footer rows at the bottom.
 struct TGridTrailDrawInfo {

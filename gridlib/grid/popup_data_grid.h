@@ -3,6 +3,7 @@
 #include <memory>
 
 #include "gridlib/grid/column_parts.h"
+#include "gridlib/grid/grid_events.h"
 #include "gridlib/grid/grid_types.h"
 #include "platform/classes/component.h"
 #include "platform/core/events.h"
@@ -13,14 +14,6 @@ class TDataSource;
 class TDBGridColumnsEx;
 class TFont;
 class TSpecRowEx;
-
-using TCheckTitleEhBtnEvent =
-    TEvent<void(TObject* Sender, int ACol, TColumnEx* Column, bool& Enabled)>;
-using TTitleEhClickEvent = TEvent<void(TObject* Sender, int ACol, TColumnEx* Column)>;
-using TDrawColumnEhCellEvent =
-    TEvent<void(TObject* Sender, const TRect& Rect, int DataCol, TColumnEx* Column, int State)>;
-using TGetCellEhParamsEvent = TEvent<void(TObject* Sender, TColumnEx* Column, TFont* AFont,
-                                          TColor& Background, int State)>;
 
 // The drop-down list of a lookup column, as far as the column reads and writes it: its
 // columns and their defaults, its options, the list it shows and its events.
@@ -46,11 +39,11 @@ class TPopupDataGridEx : public TComponent {
   TSpecRowEx* SpecRow() const { return specRow_.get(); }
   void SetSpecRow(TSpecRowEx* value);
 
-  TCheckTitleEhBtnEvent OnCheckButton;
-  TDrawColumnEhCellEvent OnDrawColumnCell;
-  TGetCellEhParamsEvent OnGetCellParams;
+  TDBGridExCheckButtonEvent OnCheckButton;
+  TDrawColumnExCellEvent OnDrawColumnCell;
+  TGetCellExParamsEvent OnGetCellParams;
   TNotifyEvent OnSortMarkingChanged;
-  TTitleEhClickEvent OnTitleBtnClick;
+  TDBGridExTitleBtnEvent OnTitleBtnClick;
 
  protected:
   void Notification(TComponent* component, TOperation operation) override;

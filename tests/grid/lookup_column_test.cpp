@@ -152,9 +152,9 @@ TEST_F(LookupColumn, DropDownEventsAreTheListsOwn) {
   column->OnDropDownBoxCheckButton().Bind(
       nullptr, "", [&](TObject*, int, TColumnEx*, bool&) { ++calls; });
   column->OnDropDownBoxDrawColumnCell().Bind(
-      nullptr, "", [&](TObject*, const TRect&, int, TColumnEx*, int) { ++calls; });
+      nullptr, "", [&](TObject*, const TRect&, int, TColumnEx*, TGridDrawState) { ++calls; });
   column->OnDropDownBoxGetCellParams().Bind(
-      nullptr, "", [&](TObject*, TColumnEx*, TFont*, TColor&, int) { ++calls; });
+      nullptr, "", [&](TObject*, TColumnEx*, TFont*, TColor&, TGridDrawState) { ++calls; });
   column->OnDropDownBoxSortMarkingChanged().Bind(nullptr, "", [&](TObject*) { ++calls; });
   column->OnDropDownBoxTitleBtnClick().Bind(
       nullptr, "", [&](TObject*, int, TColumnEx*) { ++calls; });
@@ -163,8 +163,8 @@ TEST_F(LookupColumn, DropDownEventsAreTheListsOwn) {
   bool enabled = true;
   TColor background = clWindow;
   list->OnCheckButton.Call(list, 0, nullptr, enabled);
-  list->OnDrawColumnCell.Call(list, TRect{}, 0, nullptr, 0);
-  list->OnGetCellParams.Call(list, nullptr, nullptr, background, 0);
+  list->OnDrawColumnCell.Call(list, TRect{}, 0, nullptr, TGridDrawState());
+  list->OnGetCellParams.Call(list, nullptr, nullptr, background, TGridDrawState());
   list->OnSortMarkingChanged.Call(list);
   list->OnTitleBtnClick.Call(list, 0, nullptr);
   EXPECT_EQ(calls, 5);
