@@ -182,6 +182,8 @@ class TCustomDBGridEx : public TCustomGrid, public TDBGridExHost {
   void CalcGridDrawInfo(TDBGridExDrawInfo& info);
   // Repaints every grid column whose column shows `field`, from the top to the last row shown.
   void InvalidateFieldColumns(const TField* field);
+  // Repaints the cell and the grid line above it, which belongs to its look too.
+  void InvalidateCell(int col, int row) override;
   // Repaints the current row's cell of data column `dataCol`.
   void InvalidateCurrentCell(int dataCol);
 

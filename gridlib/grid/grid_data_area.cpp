@@ -4,6 +4,7 @@
 
 #include "gridlib/grid/columns.h"
 #include "gridlib/grid/db_grid.h"
+#include "platform/windows/painting.h"
 
 namespace {
 
@@ -43,3 +44,12 @@ void TCustomDBGridEx::InvalidateFieldColumns(const TField* field) {
 }
 
 void TCustomDBGridEx::InvalidateCurrentCell(int dataCol) { InvalidateCell(dataCol + IndicatorOffset(), Row()); }
+
+void TCustomDBGridEx::InvalidateCell(int col, int row) {
+  TCustomGrid::InvalidateCell(col, row);
+  if (!HandleAllocated() || !Options().Contains(dgRowLines)) return;
+  TRect above = CellRect(col, row);
+  if (above.IsEmpty()) return;
+  above.Top -= GridLineWidth();
+  ::InvalidateRect(Handle(), &above, false);
+}

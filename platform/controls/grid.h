@@ -156,7 +156,7 @@ class TCustomGrid : public TCustomControl {
   virtual void CalcDrawInfo(TGridDrawInfo& info);
   virtual void CalcDrawInfoXY(TGridDrawInfo& info, int useWidth, int useHeight);
 
-  void InvalidateCell(int col, int row);
+  virtual void InvalidateCell(int col, int row);
   void InvalidateCol(int col);
   void InvalidateRow(int row);
   void InvalidateGrid() { Invalidate(); }

@@ -93,8 +93,12 @@ TEST_P(GridDrawInfo, ColumnsOfAFieldAndTheCurrentCellRepaintAlone) {
   const TRect cell = grid->CellRect(3, grid->Row());
   const TRect current = DirtyAfter([&] { grid->InvalidateCurrentCell(2); });
   EXPECT_EQ(current.Left, cell.Left);
-  EXPECT_EQ(current.Top, cell.Top);
+  EXPECT_EQ(current.Top, cell.Top - grid->GridLineWidth()) << "with the row line above it";
   EXPECT_LE(current.Bottom, grid->CellRect(3, grid->Row() + 1).Top + 1) << "that row only";
+  grid->SetOptions(grid->Options() - dgRowLines);
+  const TRect lineless = grid->CellRect(3, grid->Row());
+  EXPECT_EQ(DirtyAfter([&] { grid->InvalidateCurrentCell(2); }).Top, lineless.Top)
+      << "no line above without row lines";
 }
 
 INSTANTIATE_TEST_SUITE_P(Stores, GridDrawInfo, testing::Values(Store::Memory, Store::Sqlite), StoreName);
