@@ -15,32 +15,9 @@ QString MimeTypeOf(TClipboardFormat format) { return QString::fromStdString(Mime
 
 bool IsText(TClipboardFormat format) { return format == CF_TEXT || format == CF_UNICODETEXT; }
 
-String Utf16BytesToUtf8(const TClipboardData& data) {
-  std::u16string wide;
-  for (size_t i = 0; i + 1 < data.size(); i += 2) {
-    char16_t unit = static_cast<char16_t>(data[i] | (data[i + 1] << 8));
-    if (unit == 0) break;
-    wide.push_back(unit);
-  }
-  return Utf16ToUtf8(wide);
-}
-
 TClipboardData TextAs(TClipboardFormat format, const QString& text) {
-  String utf8 = text.toStdString();
-  TClipboardData data;
-  if (format == CF_TEXT) {
-    String gbk = Utf8ToGbk(utf8);
-    data.assign(gbk.begin(), gbk.end());
-    data.push_back(0);
-    return data;
-  }
-  for (char16_t unit : Utf8ToUtf16(utf8)) {
-    data.push_back(static_cast<uint8_t>(unit & 0xFF));
-    data.push_back(static_cast<uint8_t>(unit >> 8));
-  }
-  data.push_back(0);
-  data.push_back(0);
-  return data;
+  const String utf8 = text.toStdString();
+  return format == CF_TEXT ? AnsiTextBytes(utf8) : UnicodeTextBytes(utf8);
 }
 
 class TToolkitClipboard : public TClipboardService {
@@ -58,9 +35,9 @@ class TToolkitClipboard : public TClipboardService {
     auto* mime = new QMimeData;
     TClipboardData bytes;
     if (ours_.GetData(CF_UNICODETEXT, bytes)) {
-      mime->setText(QString::fromStdString(Utf16BytesToUtf8(bytes)));
+      mime->setText(QString::fromStdString(TextOfUnicodeBytes(bytes)));
     } else if (ours_.GetData(CF_TEXT, bytes)) {
-      mime->setText(QString::fromStdString(GbkToUtf8(String(bytes.begin(), std::find(bytes.begin(), bytes.end(), 0)))));
+      mime->setText(QString::fromStdString(TextOfAnsiBytes(bytes)));
     }
     for (TClipboardFormat f : formats_) {
       if (IsText(f) || !ours_.GetData(f, bytes)) continue;

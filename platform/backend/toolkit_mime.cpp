@@ -1,4 +1,3 @@
-#include <algorithm>
 #include <cstring>
 
 #include "platform/backend/toolkit_drag.h"
@@ -10,24 +9,9 @@ constexpr const char* FormatPrefix = "application/x-clipboard-";
 
 String TextOf(const IDataObject& data) {
   TClipboardData bytes;
-  if (data.GetData(CF_UNICODETEXT, bytes)) {
-    std::u16string wide;
-    for (size_t i = 0; i + 1 < bytes.size() && (bytes[i] | bytes[i + 1]); i += 2)
-      wide.push_back(static_cast<char16_t>(bytes[i] | (bytes[i + 1] << 8)));
-    return Utf16ToUtf8(wide);
-  }
-  if (data.GetData(CF_TEXT, bytes)) return GbkToUtf8(String(bytes.begin(), std::find(bytes.begin(), bytes.end(), 0)));
+  if (data.GetData(CF_UNICODETEXT, bytes)) return TextOfUnicodeBytes(bytes);
+  if (data.GetData(CF_TEXT, bytes)) return TextOfAnsiBytes(bytes);
   return {};
-}
-
-TClipboardData Utf16Bytes(const String& text) {
-  TClipboardData bytes;
-  for (char16_t unit : Utf8ToUtf16(text)) {
-    bytes.push_back(static_cast<uint8_t>(unit & 0xFF));
-    bytes.push_back(static_cast<uint8_t>(unit >> 8));
-  }
-  bytes.insert(bytes.end(), {0, 0});
-  return bytes;
 }
 
 }  // namespace
@@ -52,12 +36,9 @@ std::unique_ptr<TDataObject> DataObjectOf(const TMimeItems& items) {
   auto data = std::make_unique<TDataObject>();
   for (const auto& [type, bytes] : items) {
     if (type == TextType) {
-      String text(bytes.begin(), bytes.end());
-      String gbk = Utf8ToGbk(text);
-      TClipboardData ansi(gbk.begin(), gbk.end());
-      ansi.push_back(0);
-      data->SetData(CF_UNICODETEXT, Utf16Bytes(text));
-      data->SetData(CF_TEXT, ansi);
+      const String text(bytes.begin(), bytes.end());
+      data->SetData(CF_UNICODETEXT, UnicodeTextBytes(text));
+      data->SetData(CF_TEXT, AnsiTextBytes(text));
     } else if (type.rfind(FormatPrefix, 0) == 0) {
       data->SetData(RegisterClipboardFormat(type.substr(std::strlen(FormatPrefix))), bytes);
     }

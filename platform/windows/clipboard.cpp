@@ -22,33 +22,6 @@ std::unique_ptr<TClipboardService>& Installed() {
   return service;
 }
 
-TClipboardData BytesOf(std::string_view s) { return TClipboardData(s.begin(), s.end()); }
-
-TClipboardData Utf16Bytes(const String& text) {
-  WideString wide = Utf8ToUtf16(text);
-  TClipboardData data(wide.size() * 2);
-  for (size_t i = 0; i < wide.size(); ++i) {
-    data[2 * i] = static_cast<uint8_t>(wide[i] & 0xFF);
-    data[2 * i + 1] = static_cast<uint8_t>(wide[i] >> 8);
-  }
-  return data;
-}
-
-String FromUtf16Bytes(const TClipboardData& data) {
-  WideString wide;
-  for (size_t i = 0; i + 1 < data.size(); i += 2) {
-    char16_t unit = static_cast<char16_t>(data[i] | (data[i + 1] << 8));
-    if (unit == 0) break;
-    wide.push_back(unit);
-  }
-  return Utf16ToUtf8(wide);
-}
-
-String FromAnsiBytes(const TClipboardData& data) {
-  auto end = std::find(data.begin(), data.end(), uint8_t{0});
-  return GbkToUtf8(std::string(data.begin(), end));
-}
-
 // Keeps the clipboard open while one setting writes its formats, and closes it however the
 // writing ends, so that a failed write does not make later settings add instead of replace.
 class TOpenScope {
@@ -63,6 +36,40 @@ class TOpenScope {
 };
 
 }  // namespace
+
+TClipboardData UnicodeTextBytes(const String& text) {
+  const WideString wide = Utf8ToUtf16(text);
+  TClipboardData data;
+  data.reserve(wide.size() * 2 + 2);
+  for (char16_t unit : wide) {
+    data.push_back(static_cast<uint8_t>(unit & 0xFF));
+    data.push_back(static_cast<uint8_t>(unit >> 8));
+  }
+  data.insert(data.end(), {0, 0});
+  return data;
+}
+
+TClipboardData AnsiTextBytes(const String& text) {
+  const String gbk = Utf8ToGbk(text);
+  TClipboardData data(gbk.begin(), gbk.end());
+  data.push_back(0);
+  return data;
+}
+
+String TextOfUnicodeBytes(const TClipboardData& data) {
+  WideString wide;
+  for (size_t i = 0; i + 1 < data.size(); i += 2) {
+    const auto unit = static_cast<char16_t>(data[i] | (data[i + 1] << 8));
+    if (unit == 0) break;
+    wide.push_back(unit);
+  }
+  return Utf16ToUtf8(wide);
+}
+
+String TextOfAnsiBytes(const TClipboardData& data) {
+  const auto end = std::find(data.begin(), data.end(), uint8_t{0});
+  return GbkToUtf8(std::string(data.begin(), end));
+}
 
 TClipboardFormat RegisterClipboardFormat(const String& name) {
   if (name.empty()) return 0;
@@ -141,22 +148,16 @@ bool TClipboard::HasFormat(TClipboardFormat format) const {
 
 String TClipboard::AsText() const {
   TClipboardData data;
-  if (ClipboardService().GetData(CF_UNICODETEXT, data)) return FromUtf16Bytes(data);
-  if (ClipboardService().GetData(CF_TEXT, data)) return FromAnsiBytes(data);
+  if (ClipboardService().GetData(CF_UNICODETEXT, data)) return TextOfUnicodeBytes(data);
+  if (ClipboardService().GetData(CF_TEXT, data)) return TextOfAnsiBytes(data);
   return {};
 }
 
 void TClipboard::SetAsText(const String& text) {
   TOpenScope open(*this);
   Adding();
-  String ansi = Utf8ToGbk(text);
-  TClipboardData bytes = BytesOf(ansi);
-  bytes.push_back(0);
-  ClipboardService().SetData(CF_TEXT, bytes);
-  TClipboardData wide = Utf16Bytes(text);
-  wide.push_back(0);
-  wide.push_back(0);
-  ClipboardService().SetData(CF_UNICODETEXT, wide);
+  ClipboardService().SetData(CF_TEXT, AnsiTextBytes(text));
+  ClipboardService().SetData(CF_UNICODETEXT, UnicodeTextBytes(text));
 }
 
 void TClipboard::SetBuffer(TClipboardFormat format, const void* data, size_t size) {

@@ -22,6 +22,13 @@ String GetClipboardFormatName(TClipboardFormat format);
 
 using TClipboardData = std::vector<uint8_t>;
 
+// Text as the two text formats hold it, each ending in a zero: CF_UNICODETEXT as UTF-16 code
+// units (low byte first), CF_TEXT in GBK. Reading stops at the first zero or at the end.
+TClipboardData UnicodeTextBytes(const String& text);
+TClipboardData AnsiTextBytes(const String& text);
+String TextOfUnicodeBytes(const TClipboardData& data);
+String TextOfAnsiBytes(const TClipboardData& data);
+
 // Where clipboard data lives: in this process (the default, also what tests use) or the
 // toolkit's clipboard, which the backend installs.
 class TClipboardService {

@@ -4,20 +4,10 @@
 
 namespace {
 
-TClipboardData Utf16Z(const String& text) {
-  TClipboardData bytes;
-  for (char16_t unit : Utf8ToUtf16(text)) {
-    bytes.push_back(static_cast<uint8_t>(unit & 0xFF));
-    bytes.push_back(static_cast<uint8_t>(unit >> 8));
-  }
-  bytes.insert(bytes.end(), {0, 0});
-  return bytes;
-}
-
 TEST(ToolkitMime, DragDataTravelsAsTextAndNamedFormatsAndComesBack) {
   TClipboardFormat reference = RegisterClipboardFormat("nbSideBar Reference");
   TDataObject data;
-  data.SetData(CF_UNICODETEXT, Utf16Z("通讯录 contacts"));
+  data.SetData(CF_UNICODETEXT, UnicodeTextBytes("通讯录 contacts"));
   data.SetData(reference, {1, 2, 3, 0, 4});
   TMimeItems items = MimeItemsOf(data);
   ASSERT_EQ(items.size(), 2u);
@@ -29,7 +19,7 @@ TEST(ToolkitMime, DragDataTravelsAsTextAndNamedFormatsAndComesBack) {
   ASSERT_TRUE(back->GetData(reference, bytes));
   EXPECT_EQ(bytes, (TClipboardData{1, 2, 3, 0, 4})) << "binary data keeps its zero bytes";
   ASSERT_TRUE(back->GetData(CF_UNICODETEXT, bytes));
-  EXPECT_EQ(bytes, Utf16Z("通讯录 contacts"));
+  EXPECT_EQ(bytes, UnicodeTextBytes("通讯录 contacts"));
   ASSERT_TRUE(back->GetData(CF_TEXT, bytes));
   EXPECT_EQ(String(bytes.begin(), bytes.end() - 1), Utf8ToGbk("通讯录 contacts")) << "and the code-page text is offered too";
 }
