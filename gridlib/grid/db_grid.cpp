@@ -113,7 +113,6 @@ void TCustomDBGridEx::SetFooterRowCount(int value) {
   if (value < 0 || value == footerRowCount_) return;
   footerRowCount_ = value;
   // Footers and the record-access mode exclude each other: the vertical bar changes scheme.
-  ReadMemTableIntf();
   if (memTable_ != nullptr) UpdateVertScrollBar();
   LayoutChanged();
 }
