@@ -7,45 +7,19 @@
 #include "gridlib/grid/column_parts.h"
 #include "gridlib/grid/column_titles.h"
 #include "gridlib/grid/columns.h"
-#include "platform/classes/object_text.h"
-#include "platform/classes/stream_components.h"
-#include "platform/core/streams.h"
 #include "platform/graphics/bitmap.h"
 #include "platform/graphics/graphics_objects.h"
+#include "tests/classes/stream_test_support.h"
 #include "tests/grid/grid_test_support.h"
 
 using namespace grid_test;
+using namespace stream_samples;
 
 namespace {
 
-std::vector<uint8_t> Write(TComponent* root) {
-  TMemoryStream stream;
-  WriteComponent(stream, root);
-  return stream.Bytes();
-}
-
-String AsText(const std::vector<uint8_t>& binary) {
-  TBytesStream in(binary.data(), static_cast<int64_t>(binary.size()));
-  TStringStream out;
-  ObjectBinaryToText(in, out);
-  return out.DataString();
-}
-
-void ReadInto(const std::vector<uint8_t>& binary, TComponent* instance) {
-  TBytesStream in(binary.data(), static_cast<int64_t>(binary.size()));
-  ReadComponent(in, instance);
-}
-
-std::vector<uint8_t> FromText(std::string_view text) {
-  TStringStream in(text);
-  TMemoryStream out;
-  ObjectTextToBinary(in, out);
-  return out.Bytes();
-}
-
 // A multi-sort grid whose column items (text form, up to the closing '>') are given.
 std::vector<uint8_t> MultiSortGrid(const std::string& items) {
-  return FromText("object Grid1: TTestGrid\n"
+  return ToBinary("object Grid1: TTestGrid\n"
                   "  OptionsEx = [dghFixed3D, dghHighlightFocus, dghClearSelection, "
                   "dghMultiSortMarking, dghDialogFind]\n"
                   "  Columns = <\n" +
@@ -58,7 +32,7 @@ TEST(ColumnStreaming, FreshColumnsWriteOnlyTheirFieldName) {
   TTestGrid grid(nullptr);
   grid.SetName("Grid1");
   grid.Columns()->Add()->SetFieldName("ID");
-  const String text = AsText(Write(&grid));
+  const String text = ToText(WriteTree(&grid));
   EXPECT_EQ(text,
             "object Grid1: TTestGrid\n"
             "  Columns = <\n"
@@ -72,7 +46,7 @@ TEST(ColumnStreaming, DefaultColumnsAreNotStored) {
   TTestGrid grid(nullptr);
   grid.SetName("Grid1");
   grid.Columns()->InternalAdd()->SetFieldName("ID");
-  EXPECT_EQ(AsText(Write(&grid)), "object Grid1: TTestGrid\nend\n");
+  EXPECT_EQ(ToText(WriteTree(&grid)), "object Grid1: TTestGrid\nend\n");
 }
 
 TEST(ColumnStreaming, AssignedValuesWriteAndReadBack) {
@@ -99,7 +73,7 @@ TEST(ColumnStreaming, AssignedValuesWriteAndReadBack) {
   column->Footer()->SetValueType(fvtStaticText);
   column->Footer()->SetValue("Total");
   grid.Columns()->Add()->SetFieldName("ID");
-  const std::vector<uint8_t> stream = Write(&grid);
+  const std::vector<uint8_t> stream = WriteTree(&grid);
 
   TTestGrid copy(nullptr);
   ReadInto(stream, &copy);
@@ -125,7 +99,7 @@ TEST(ColumnStreaming, AssignedValuesWriteAndReadBack) {
   EXPECT_EQ(copy.ColumnDefValues()->Title()->Alignment(), taCenter);
   EXPECT_EQ(copy.SortMarkedColumns().size(), 1u);
   EXPECT_FALSE(copy.Columns()->Items(1)->IsAssigned(cvColor));
-  EXPECT_EQ(Write(&copy), stream) << "a layout read back writes the same stream";
+  EXPECT_EQ(WriteTree(&copy), stream) << "a layout read back writes the same stream";
 }
 
 TEST(ColumnStreaming, ValuesEqualToTheirDefaultAreNotWritten) {
@@ -137,7 +111,7 @@ TEST(ColumnStreaming, ValuesEqualToTheirDefaultAreNotWritten) {
   column->SetDropDownRows(7);
   column->Title()->SetColor(clBtnFace);
   column->DropDownSpecRow()->SetShortCut(TSpecRowEx::kDefaultShortCut);
-  const String text = AsText(Write(&grid));
+  const String text = ToText(WriteTree(&grid));
   EXPECT_EQ(text.find("Color"), String::npos) << text;
   EXPECT_EQ(text.find("Width"), String::npos) << text;
   EXPECT_EQ(text.find("ShortCut"), String::npos) << text;
@@ -199,14 +173,14 @@ TEST(ColumnStreaming, DropDownListColumnsAreStoredOnceCustomizedAndCopied) {
   grid.SetName("Grid1");
   TColumnEx* column = grid.Columns()->Add();
   column->SetFieldName("Kind");
-  EXPECT_EQ(AsText(Write(&grid)).find("DropDownBox.Columns"), String::npos)
+  EXPECT_EQ(ToText(WriteTree(&grid)).find("DropDownBox.Columns"), String::npos)
       << "never customized, never written";
   column->DropDownBox()->Columns()->Add()->SetFieldName("KindName");
   column->DropDownBox()->ColumnDefValues()->SetEndEllipsis(true);
   EXPECT_EQ(column->DataList()->Columns()->Count(), 1) << "the box speaks for the list";
 
   TTestGrid copy(nullptr);
-  ReadInto(Write(&grid), &copy);
+  ReadInto(WriteTree(&grid), &copy);
   TColumnDropDownBoxEx* read = copy.Columns()->Items(0)->DropDownBox();
   ASSERT_EQ(read->Columns()->Count(), 1);
   EXPECT_EQ(read->Columns()->Items(0)->FieldName(), "KindName");
@@ -237,8 +211,8 @@ TEST(ColumnStreaming, FilterSettingsWriteOnlyChangedValuesAndReadBack) {
   column->SetFieldName("ID");
   column->STFilter()->SetDataField("CODE");
   column->STFilter()->SetVisible(false);
-  const std::vector<uint8_t> binary = Write(&grid);
-  EXPECT_EQ(AsText(binary),
+  const std::vector<uint8_t> binary = WriteTree(&grid);
+  EXPECT_EQ(ToText(binary),
             "object Grid1: TTestGrid\n"
             "  Columns = <\n"
             "    item\n"
@@ -251,7 +225,7 @@ TEST(ColumnStreaming, FilterSettingsWriteOnlyChangedValuesAndReadBack) {
   column->STFilter()->SetKeyField("K");
   column->STFilter()->SetListField("L");
   TTestGrid copy(nullptr);
-  ReadInto(Write(&grid), &copy);
+  ReadInto(WriteTree(&grid), &copy);
   ASSERT_EQ(copy.Columns()->Count(), 1);
   TSTColumnFilterEx* read = copy.Columns()->Items(0)->STFilter();
   EXPECT_EQ(read->DataField(), "CODE");

@@ -2,8 +2,6 @@
 
 #include "gridlib/grid/columns.h"
 #include "gridlib/grid/db_grid.h"
-#include "platform/classes/stream_components.h"
-#include "platform/core/streams.h"
 #include "platform/graphics/bitmap.h"
 #include "platform/graphics/image_list.h"
 #include "platform/windows/window_styles.h"
@@ -213,12 +211,8 @@ TEST(DBGridEx, LoadedAutoFitGridTakesStoredWidthsAsItsDesign) {
   source.SetName("DBGridEx1");
   source.SetAutoFitColWidths(true);
   for (int width : {80, 120}) source.Columns()->Add()->SetWidth(width);
-  TMemoryStream stream;
-  WriteComponent(stream, &source);
-  stream.SetPosition(0);
-
   TDBGridEx grid(nullptr);
-  ReadComponent(stream, &grid);
+  grid_test::CopyByStream(&source, &grid);
   ASSERT_EQ(grid.Columns()->Count(), 2);
   EXPECT_EQ(grid.ColCount(), 3);
   EXPECT_EQ(grid.Columns()->Items(0)->InitWidth(), 80);

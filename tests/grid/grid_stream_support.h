@@ -1,28 +1,18 @@
 #pragma once
 
 #include "platform/classes/component.h"
-#include "platform/classes/object_text.h"
-#include "platform/classes/stream_components.h"
-#include "platform/core/streams.h"
+#include "tests/classes/stream_test_support.h"
 
 namespace grid_test {
 
 // What a component stream of `root` holds, in the readable text form.
 inline String ComponentAsText(TComponent* root) {
-  TMemoryStream binary;
-  WriteComponent(binary, root);
-  binary.SetPosition(0);
-  TStringStream text;
-  ObjectBinaryToText(binary, text);
-  return text.DataString();
+  return stream_samples::ToText(stream_samples::WriteTree(root));
 }
 
 // Writes `from` to a stream and reads that stream into `to`, as loading a saved form does.
 inline void CopyByStream(TComponent* from, TComponent* to) {
-  TMemoryStream binary;
-  WriteComponent(binary, from);
-  binary.SetPosition(0);
-  ReadComponent(binary, to);
+  stream_samples::ReadInto(stream_samples::WriteTree(from), to);
 }
 
 }  // namespace grid_test
