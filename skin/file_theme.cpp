@@ -57,9 +57,9 @@ bool TskFileThemeMgr::LoadFromFile(const String& fileName) {
   return true;
 }
 
-void TskFileThemeMgr::GetBitmap(int index, TBitmap* bitmap) const {
+void TskFileThemeMgr::GetBitmap(TskThemeKey key, TBitmap* bitmap) const {
   if (reader_ == nullptr || bitmap == nullptr) return;
-  TMemoryStream* stream = reader_->Bitmap(ThemeKeyName(index));
+  TMemoryStream* stream = reader_->Bitmap(ThemeKeyName(key));
   if (stream == nullptr) return;
   try {
     bitmap->LoadFromStream(*stream);
@@ -69,23 +69,29 @@ void TskFileThemeMgr::GetBitmap(int index, TBitmap* bitmap) const {
   }
 }
 
-void TskFileThemeMgr::GetBitmapPiece(int index, TBitmap* bitmap, int count, int cell) const {
+void TskFileThemeMgr::GetBitmapPiece(TskThemeKey key, TBitmap* bitmap, int count,
+                                     int cell) const {
   if (reader_ == nullptr || bitmap == nullptr) return;
   TBitmap whole;
-  GetBitmap(index, &whole);
+  GetBitmap(key, &whole);
   if (whole.Empty()) return;
   SpitBitmap(&whole, bitmap, count, cell);
 }
 
-bool TskFileThemeMgr::GetBool(int index) const {
-  return reader_ != nullptr && reader_->Boolean(ThemeKeyName(index));
+std::optional<bool> TskFileThemeMgr::GetBool(TskThemeKey key) const {
+  if (reader_ == nullptr) return std::nullopt;
+  return reader_->Boolean(ThemeKeyName(key));
 }
 
-TColor TskFileThemeMgr::GetColor(int index) const { return static_cast<TColor>(GetInt(index)); }
+std::optional<TColor> TskFileThemeMgr::GetColor(TskThemeKey key) const {
+  std::optional<int> value = GetInt(key);
+  if (!value) return std::nullopt;
+  return static_cast<TColor>(*value);
+}
 
-// Without a file nothing is known, not even that a key is missing: 0.
-int TskFileThemeMgr::GetInt(int index) const {
-  return reader_ == nullptr ? 0 : reader_->Integer(ThemeKeyName(index));
+std::optional<int> TskFileThemeMgr::GetInt(TskThemeKey key) const {
+  if (reader_ == nullptr) return std::nullopt;
+  return reader_->Integer(ThemeKeyName(key));
 }
 
 // ---------------------------------------------------------------------------------------------

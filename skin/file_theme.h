@@ -1,10 +1,12 @@
 #pragma once
 
 #include <memory>
+#include <optional>
 
 #include "platform/classes/component.h"
 #include "platform/graphics/colors.h"
 #include "skin/theme_file_reader.h"
+#include "skin/themes.h"
 
 class TBitmap;
 
@@ -20,13 +22,14 @@ class TskFileThemeMgr : public TObject {
   bool LoadFromFile(const String& fileName);
   TskThemeFileReader* Reader() const { return reader_.get(); }
 
-  // Without a reader (or a stored bitmap) the bitmap getters leave `bitmap` unchanged and the
-  // others give False or 0; with one, a key the file lacks gives False or -1.
-  void GetBitmap(int index, TBitmap* bitmap) const;
-  void GetBitmapPiece(int index, TBitmap* bitmap, int count, int cell) const;
-  bool GetBool(int index) const;
-  TColor GetColor(int index) const;
-  int GetInt(int index) const;
+  // Without a reader (or a stored bitmap) the bitmap getters leave `bitmap` unchanged; the
+  // others give no value without a reader or for a key the file lacks. Colours and integers
+  // share one list in a theme file.
+  void GetBitmap(TskThemeKey key, TBitmap* bitmap) const;
+  void GetBitmapPiece(TskThemeKey key, TBitmap* bitmap, int count, int cell) const;
+  std::optional<bool> GetBool(TskThemeKey key) const;
+  std::optional<TColor> GetColor(TskThemeKey key) const;
+  std::optional<int> GetInt(TskThemeKey key) const;
 
  private:
   std::unique_ptr<TskThemeFileReader> reader_;
@@ -49,14 +52,16 @@ class TskFileTheme : public TComponent {
   // A file has been loaded.
   bool CanUse() const { return canUse_; }
 
-  void GetBitmap(int index, TBitmap* bitmap) const { manager_->GetBitmap(index, bitmap); }
-  void GetBitmapPiece(int index, TBitmap* bitmap, int count, int cell) const {
-    manager_->GetBitmapPiece(index, bitmap, count, cell);
+  // The loaded file's values, as the manager reads them; controls read them through
+  // TskThemeValues, which falls back where a value is absent.
+  void GetBitmap(TskThemeKey key, TBitmap* bitmap) const { manager_->GetBitmap(key, bitmap); }
+  void GetBitmapPiece(TskThemeKey key, TBitmap* bitmap, int count, int cell) const {
+    manager_->GetBitmapPiece(key, bitmap, count, cell);
   }
-  bool GetBool(int index) const { return manager_->GetBool(index); }
+  std::optional<bool> GetBool(TskThemeKey key) const { return manager_->GetBool(key); }
   const TskFileThemeMgr* Manager() const { return manager_.get(); }
-  TColor GetColor(int index) const { return manager_->GetColor(index); }
-  int GetInt(int index) const { return manager_->GetInt(index); }
+  std::optional<TColor> GetColor(TskThemeKey key) const { return manager_->GetColor(key); }
+  std::optional<int> GetInt(TskThemeKey key) const { return manager_->GetInt(key); }
 
  private:
   void RefreshOwnerControls();

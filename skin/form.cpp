@@ -5,14 +5,6 @@
 #include "skin/style_propagation.h"
 #include "skin/theme_values.h"
 
-namespace {
-
-constexpr int kFormBackgroundColor = 15;
-constexpr int kFormBorderColor = 16;
-constexpr int kFormBorderWidthInt = 17;
-
-}  // namespace
-
 TskForm::TskForm(TComponent* owner) : TCustomPanel(owner) {
   SetBevelOuter(bvNone);
   SetUIStyle(Marine);
@@ -35,9 +27,9 @@ void TskForm::Publish() {
 void TskForm::SetUIStyle(TskUIStyle value) {
   uiStyle_ = value;
   TskThemeValues theme(fileTheme_, value);
-  SetBorderColor(theme.Color(kFormBorderColor));
-  SetBorderWidth(theme.Int(kFormBorderWidthInt));
-  SetColor(theme.Color(kFormBackgroundColor));
+  SetBorderColor(theme.Color(tkFormBorderColor));
+  SetBorderWidth(theme.Int(tkFormBorderWidthInt));
+  SetColor(theme.Color(tkFormBackgroundColor));
   SetMenuBarColor(Color());
   if (uiStyleAutoUpdateSub_) ContainerApplyUIStyle(this, value, fileTheme_);
   Invalidate();

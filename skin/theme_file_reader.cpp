@@ -131,19 +131,21 @@ TMemoryStream* TskThemeFileReader::Bitmap(const String& name) const {
 
 namespace {
 
-bool ValueOf(const TStringList& list, const String& name, int& value) {
+std::optional<int32_t> ValueOf(const TStringList& list, const String& name) {
   int index = list.IndexOfName(name);
-  return index >= 0 && TryStrToInt(list.ValueFromIndex(index), value);
+  int value = 0;
+  if (index < 0 || !TryStrToInt(list.ValueFromIndex(index), value)) return std::nullopt;
+  return value;
 }
 
 }  // namespace
 
-int TskThemeFileReader::Integer(const String& name) const {
-  int value = 0;
-  return ValueOf(integers_, name, value) ? value : -1;
+std::optional<int32_t> TskThemeFileReader::Integer(const String& name) const {
+  return ValueOf(integers_, name);
 }
 
-bool TskThemeFileReader::Boolean(const String& name) const {
-  int value = 0;
-  return ValueOf(booleans_, name, value) && (value & 0xFF) != 0;
+std::optional<bool> TskThemeFileReader::Boolean(const String& name) const {
+  std::optional<int32_t> value = ValueOf(booleans_, name);
+  if (!value) return std::nullopt;
+  return (*value & 0xFF) != 0;
 }

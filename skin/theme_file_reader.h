@@ -1,6 +1,8 @@
 #pragma once
 
+#include <cstdint>
 #include <memory>
+#include <optional>
 #include <vector>
 
 #include "platform/core/object.h"
@@ -28,10 +30,11 @@ class TskThemeFileReader : public TObject {
 
   // The stored bitmap file image of `name`, rewound; nullptr when the file has none.
   TMemoryStream* Bitmap(const String& name) const;
-  // -1 when absent or not a decimal integer.
-  int Integer(const String& name) const;
-  // The stored byte's low byte as a truth value; False when absent or not a decimal integer.
-  bool Boolean(const String& name) const;
+  // Absent when the file has no such integer or its text is not a decimal integer; -1 is a
+  // value like any other.
+  std::optional<int32_t> Integer(const String& name) const;
+  // The stored byte's low byte as a truth value; absent as for integers.
+  std::optional<bool> Boolean(const String& name) const;
 
   // The lists as read, for callers that list a file's contents.
   const TStringList& BitmapNames() const { return bitmapNames_; }

@@ -1,24 +1,44 @@
 #include "skin/theme_values.h"
 
+#include <algorithm>
+
 #include "skin/file_theme.h"
+
+namespace {
+
+// The built-in table that stands in for a value a theme file lacks: the one a control shows
+// while its theme file is not loaded.
+constexpr TskUIStyle kFallbackStyle = Marine;
+
+// A plain colour, or one of the system colours.
+bool IsColorValue(TColor color) {
+  const uint32_t value = static_cast<uint32_t>(color);
+  if ((value & 0xFF000000u) == 0) return true;
+  return (value & 0xFF000000u) == 0xFF000000u && (value & 0x00FFFFFFu) < SystemColorCount;
+}
+
+}  // namespace
 
 TskThemeValues::TskThemeValues(TskFileTheme* fileTheme, TskUIStyle style) {
   if (UsingFileTheme(fileTheme, style, effective_)) fileTheme_ = fileTheme;
 }
 
-int TskThemeValues::Int(int key) const {
-  return FromFile() ? fileTheme_->GetInt(key) : GetInsideThemeInt(effective_, key);
+int TskThemeValues::Int(TskThemeKey key) const {
+  int value = FromFile() ? fileTheme_->GetInt(key).value_or(0) : GetInsideThemeInt(effective_, key);
+  return ThemeKeyIsSize(key) ? std::max(value, 0) : value;
 }
 
-TColor TskThemeValues::Color(int key) const {
-  return FromFile() ? fileTheme_->GetColor(key) : GetInsideThemeColor(effective_, key);
+TColor TskThemeValues::Color(TskThemeKey key) const {
+  if (!FromFile()) return GetInsideThemeColor(effective_, key);
+  std::optional<TColor> color = fileTheme_->GetColor(key);
+  return color && IsColorValue(*color) ? *color : GetInsideThemeColor(kFallbackStyle, key);
 }
 
-bool TskThemeValues::Bool(int key) const {
-  return FromFile() ? fileTheme_->GetBool(key) : GetInsideThemeBool(effective_, key);
+bool TskThemeValues::Bool(TskThemeKey key) const {
+  return FromFile() ? fileTheme_->GetBool(key).value_or(false) : GetInsideThemeBool(effective_, key);
 }
 
-void TskThemeValues::Bitmap(int key, TBitmap* bitmap) const {
+void TskThemeValues::Bitmap(TskThemeKey key, TBitmap* bitmap) const {
   if (FromFile()) {
     fileTheme_->GetBitmap(key, bitmap);
   } else {
@@ -26,7 +46,7 @@ void TskThemeValues::Bitmap(int key, TBitmap* bitmap) const {
   }
 }
 
-void TskThemeValues::BitmapCell(int key, TBitmap* bitmap, int count, int cell) const {
+void TskThemeValues::BitmapCell(TskThemeKey key, TBitmap* bitmap, int count, int cell) const {
   if (FromFile()) {
     fileTheme_->GetBitmapPiece(key, bitmap, count, cell);
   } else {

@@ -14,12 +14,17 @@ struct TKeyRow {
   TskThemeValueKind Kind;
   std::array<int32_t, 5> Values;
   std::array<const char*, 5> Bitmaps;
+  bool IsSize = false;
 };
 
 constexpr std::array<const char*, 5> kNoBitmaps{};
 
 constexpr TKeyRow Number(const char* name, TskThemeValueKind kind, std::array<int32_t, 5> values) {
   return {name, kind, values, kNoBitmaps};
+}
+
+constexpr TKeyRow Size(const char* name, std::array<int32_t, 5> values) {
+  return {name, tvkInteger, values, kNoBitmaps, true};
 }
 
 constexpr TKeyRow Picture(const char* name, std::array<const char*, 5> bitmaps) {
@@ -50,11 +55,11 @@ constexpr std::array<TKeyRow, kThemeKeyCount> kKeys{{
     Picture("TitleBarRightImage", {"GRAPHITE_TITLE_RIGHT", "PEARL_TITLE_RIGHT",
                                    "MARINE_TITLE_RIGHT", "JADE_TITLE_RIGHT",
                                    "GLACIER_TITLE_RIGHT"}),
-    Number("FormMinWidthInt", tvkInteger, {130, 150, 130, 130, 270}),
-    Number("FormRoundCornerInt", tvkInteger, {0, 13, 0, 0, 11}),
+    Size("FormMinWidthInt", {130, 150, 130, 130, 270}),
+    Size("FormRoundCornerInt", {0, 13, 0, 0, 11}),
     Number("FormBackgroundColor", tvkColor, {0xE7E7E7, 0xDEEBEF, 0xE8E8E8, 0xFBFBFB, 0xE7E7E7}),
     Number("FormBorderColor", tvkColor, {0x7F7F7F, 0xC82C00, 0x000000, 0x000000, 0x000000}),
-    Number("FormBorderWidthInt", tvkInteger, {1, 3, 1, 1, 1}),
+    Size("FormBorderWidthInt", {1, 3, 1, 1, 1}),
     Number("MenuSelectedBorderColor", tvkColor,
            {0xC47339, 0xC66931, 0xA04A44, 0xC4302D, 0xEC5E5E}),
     Number("MenuSelectedBackgroundColor", tvkColor,
@@ -111,70 +116,72 @@ constexpr std::array<TKeyRow, kThemeKeyCount> kKeys{{
              "JADE_SIDECHANNEL_BAR", "GLACIER_SIDECHANNEL_BAR"}),
 }};
 
-bool IsKey(int index) { return index >= 1 && index <= kThemeKeyCount; }
+bool IsKey(TskThemeKey key) { return key >= 1 && key <= kThemeKeyCount; }
+
+const TKeyRow& Row(TskThemeKey key) { return kKeys[key - 1]; }
 
 bool IsBuiltInStyle(TskUIStyle style) { return style >= Graphite && style <= Glacier; }
 
 }  // namespace
 
-const char* ThemeKeyName(int index) { return IsKey(index) ? kKeys[index - 1].Name : ""; }
+const char* ThemeKeyName(TskThemeKey key) { return IsKey(key) ? Row(key).Name : ""; }
 
-TskThemeValueKind ThemeKeyKind(int index) {
-  return IsKey(index) ? kKeys[index - 1].Kind : tvkInteger;
-}
+TskThemeValueKind ThemeKeyKind(TskThemeKey key) { return IsKey(key) ? Row(key).Kind : tvkInteger; }
 
-int ThemeKeyIndex(std::string_view name) {
+bool ThemeKeyIsSize(TskThemeKey key) { return IsKey(key) && Row(key).IsSize; }
+
+TskThemeKey ThemeKeyIndex(std::string_view name) {
   for (int k = 1; k <= kThemeKeyCount; ++k) {
-    if (SameText(name, kKeys[k - 1].Name)) return k;
+    if (SameText(name, kKeys[k - 1].Name)) return static_cast<TskThemeKey>(k);
   }
-  return 0;
+  return static_cast<TskThemeKey>(0);
 }
 
-TskThemeCell GetInsideThemeValue(TskUIStyle style, int index, TskThemeValueKind& kind) {
+TskThemeCell GetInsideThemeValue(TskUIStyle style, TskThemeKey key, TskThemeValueKind& kind) {
   kind = tvkInteger;
-  // An index outside the key list reads nothing, whatever the style.
-  if (!IsBuiltInStyle(style) || !IsKey(index)) return {};
-  const TKeyRow& row = kKeys[index - 1];
+  // A key outside the list reads nothing, whatever the style.
+  if (!IsBuiltInStyle(style) || !IsKey(key)) return {};
+  const TKeyRow& row = Row(key);
   kind = row.Kind;
   int column = style - Graphite;
   return {row.Values[column], row.Bitmaps[column]};
 }
 
-bool GetInsideThemeBool(TskUIStyle style, int index) {
+bool GetInsideThemeBool(TskUIStyle style, TskThemeKey key) {
   TskThemeValueKind kind;
-  TskThemeCell cell = GetInsideThemeValue(style, index, kind);
+  TskThemeCell cell = GetInsideThemeValue(style, key, kind);
   return kind == tvkBool && cell.Value != 0;
 }
 
-TColor GetInsideThemeColor(TskUIStyle style, int index) {
+TColor GetInsideThemeColor(TskUIStyle style, TskThemeKey key) {
   TskThemeValueKind kind;
-  TskThemeCell cell = GetInsideThemeValue(style, index, kind);
+  TskThemeCell cell = GetInsideThemeValue(style, key, kind);
   return kind == tvkColor ? static_cast<TColor>(cell.Value) : TColor(0);
 }
 
-int GetInsideThemeInt(TskUIStyle style, int index) {
+int GetInsideThemeInt(TskUIStyle style, TskThemeKey key) {
   TskThemeValueKind kind;
-  TskThemeCell cell = GetInsideThemeValue(style, index, kind);
+  TskThemeCell cell = GetInsideThemeValue(style, key, kind);
   return kind == tvkInteger ? cell.Value : -1;
 }
 
-void GetInsideThemeBitmap(TskUIStyle style, int index, TBitmap* bitmap) {
+void GetInsideThemeBitmap(TskUIStyle style, TskThemeKey key, TBitmap* bitmap) {
   if (bitmap == nullptr) return;
   TskThemeValueKind kind;
-  TskThemeCell cell = GetInsideThemeValue(style, index, kind);
+  TskThemeCell cell = GetInsideThemeValue(style, key, kind);
   if (kind != tvkBitmap || cell.BitmapName == nullptr) return;
   bitmap->LoadFromResourceName(0, cell.BitmapName);
 }
 
-void GetInsideThemeBitmapPiece(TskUIStyle style, int index, TBitmap* bitmap, int count,
+void GetInsideThemeBitmapPiece(TskUIStyle style, TskThemeKey key, TBitmap* bitmap, int count,
                                int cell) {
   if (bitmap == nullptr) return;
   if (count == 0) {
-    GetInsideThemeBitmap(style, index, bitmap);
+    GetInsideThemeBitmap(style, key, bitmap);
     return;
   }
   TBitmap whole;
-  GetInsideThemeBitmap(style, index, &whole);
+  GetInsideThemeBitmap(style, key, &whole);
   // A key without a built-in bitmap leaves the target as it was, as the whole-bitmap case does.
   if (whole.Empty()) return;
   SpitBitmap(&whole, bitmap, count, cell);

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <array>
 #include <cstdint>
 
 #include "platform/classes/enum_info.h"
@@ -17,15 +18,71 @@ DECLARE_ENUM_NAMES(TskUIStyle, "FromThemeFile", "Graphite", "Pearl", "Marine", "
 // What a theme value holds; the byte values are those of the key-kind table.
 enum TskThemeValueKind : uint8_t { tvkInteger, tvkColor, tvkBitmap, tvkBool };
 
-// A theme has 42 values, addressed by key index 1..42.
+// The 42 theme keys, numbered as theme files and the built-in tables number them. A theme
+// file stores each value under the key's name without the prefix ("ButtonImage").
+enum TskThemeKey : int {
+  tkButtonImage = 1,
+  tkButtonTransparentBool,
+  tkCheckBoxImage,
+  tkRadioButtonImage,
+  tkTitleBarButtonImage,
+  tkTitleBarButtonTransparentBool,
+  tkTitleBarButtonLeftOffsetInt,
+  tkTitleBarButtonRightOffsetInt,
+  tkTitleBarButtonTopInt,
+  tkTitleBarLeftImage,
+  tkTitleBarClientImage,
+  tkTitleBarRightImage,
+  tkFormMinWidthInt,
+  tkFormRoundCornerInt,
+  tkFormBackgroundColor,
+  tkFormBorderColor,
+  tkFormBorderWidthInt,
+  tkMenuSelectedBorderColor,
+  tkMenuSelectedBackgroundColor,
+  tkMenuSelectedFontColor,
+  tkMenuBackgroundColor,
+  tkMenuFontColor,
+  tkMenuBarColor,
+  tkProgressBarImage,
+  tkControlBorderColor,
+  tkControlBackgroundColor,
+  tkControlFontColor,
+  tkTrackBarBarImage,
+  tkTrackBarSliderImage,
+  tkTrackBarSliderVImage,
+  tkScrollBarBackgroundColor,
+  tkScrollBarButtonImage,
+  tkScrollBarSliderImage,
+  tkCheckListBoxImage,
+  tkToolBarButtonBorderColor,
+  tkToolBarButtonBackgroundColor,
+  tkToolBarButtonDownBackgroundColor,
+  tkScrollButtonImage,
+  tkTabControlTabImage,
+  tkTabControlBarImage,
+  tkSideChannelHandleImage,
+  tkSideChannelBarImage,
+};
 constexpr int kThemeKeyCount = 42;
 
+static_assert(tkSideChannelBarImage == kThemeKeyCount);
+
+// Every key, in index order.
+inline constexpr std::array<TskThemeKey, kThemeKeyCount> kThemeKeys = [] {
+  std::array<TskThemeKey, kThemeKeyCount> keys{};
+  for (int k = 1; k <= kThemeKeyCount; ++k) keys[k - 1] = static_cast<TskThemeKey>(k);
+  return keys;
+}();
+
 // The key's name as a theme file stores it ("ButtonImage"); "" outside 1..42.
-const char* ThemeKeyName(int index);
+const char* ThemeKeyName(TskThemeKey key);
 // The key's kind; tvkInteger outside 1..42.
-TskThemeValueKind ThemeKeyKind(int index);
-// The key index of a name (ignoring case), or 0.
-int ThemeKeyIndex(std::string_view name);
+TskThemeValueKind ThemeKeyKind(TskThemeKey key);
+// An integer key that holds a size (a width, a corner), which is never negative.
+bool ThemeKeyIsSize(TskThemeKey key);
+// The key of a name (ignoring case), or 0.
+TskThemeKey ThemeKeyIndex(std::string_view name);
 
 // One cell of a built-in table: a number, or the resource name of a bitmap.
 struct TskThemeCell {
@@ -35,16 +92,16 @@ struct TskThemeCell {
 
 // Built-in side. For Graphite..Glacier and a key 1..42: the key's kind and that style's cell.
 // Any other style (FromThemeFile in particular) or key gives kind tvkInteger and value -1.
-TskThemeCell GetInsideThemeValue(TskUIStyle style, int index, TskThemeValueKind& kind);
-bool GetInsideThemeBool(TskUIStyle style, int index);     // False unless a bool key
-TColor GetInsideThemeColor(TskUIStyle style, int index);  // 0 unless a colour key
-int GetInsideThemeInt(TskUIStyle style, int index);       // -1 unless an integer key
+TskThemeCell GetInsideThemeValue(TskUIStyle style, TskThemeKey key, TskThemeValueKind& kind);
+bool GetInsideThemeBool(TskUIStyle style, TskThemeKey key);     // False unless a bool key
+TColor GetInsideThemeColor(TskUIStyle style, TskThemeKey key);  // 0 unless a colour key
+int GetInsideThemeInt(TskUIStyle style, TskThemeKey key);       // -1 unless an integer key
 // Loads the key's built-in bitmap into `bitmap`; left unchanged for a non-bitmap key or a
 // null bitmap.
-void GetInsideThemeBitmap(TskUIStyle style, int index, TBitmap* bitmap);
+void GetInsideThemeBitmap(TskUIStyle style, TskThemeKey key, TBitmap* bitmap);
 // Cell number `cell` (1-based) of `count` equal cells of the bitmap; count 0 loads the
 // whole bitmap. Raises as SpitBitmap for a bad cell.
-void GetInsideThemeBitmapPiece(TskUIStyle style, int index, TBitmap* bitmap, int count,
+void GetInsideThemeBitmapPiece(TskUIStyle style, TskThemeKey key, TBitmap* bitmap, int count,
                                int cell);
 
 // Decides between the two sides: true when the control takes its values from `fileTheme`

@@ -7,7 +7,7 @@
 #include "examples/showcase/standard_controls_page.h"
 #include "platform/graphics/image_list.h"
 #include "sidebar/side_bar.h"
-#include "skin/artwork_gallery.h"
+#include "examples/showcase/artwork_gallery.h"
 #include "skin/file_theme.h"
 
 namespace {
@@ -97,7 +97,7 @@ void TShowcaseMainForm::BuildPages() {
 }
 
 void TShowcaseMainForm::BuildSkinPage(TShowcasePanel* page) {
-  gallery_ = new TskArtworkGallery(this);
+  gallery_ = new TArtworkGallery(this);
   gallery_->SetParent(page);
   gallery_->SetAlign(alClient);
   gallery_->SetFileTheme(fileTheme_);

@@ -7,7 +7,7 @@
 
 class TImageList;
 class TnbSideBar;
-class TskArtworkGallery;
+class TArtworkGallery;
 class TskFileTheme;
 
 // The client's main window: a tool bar along the top, the navigation side bar on the left,
@@ -42,7 +42,7 @@ class TShowcaseMainForm : public TForm {
   // and the theme loaded before stays.
   bool LoadTheme(const String& fileName);
   TskFileTheme* FileTheme() const { return fileTheme_; }
-  TskArtworkGallery* Gallery() const { return gallery_; }
+  TArtworkGallery* Gallery() const { return gallery_; }
 
   // Called with every command executed (for whoever embeds the form).
   TEvent<void(TObject* Sender, int Command)> OnCommand;
@@ -62,7 +62,7 @@ class TShowcaseMainForm : public TForm {
   TImageList* headerImages_ = nullptr;
   TShowcasePanel* pageHost_ = nullptr;
   TskFileTheme* fileTheme_ = nullptr;
-  TskArtworkGallery* gallery_ = nullptr;
+  TArtworkGallery* gallery_ = nullptr;
   std::vector<TShowcasePanel*> pages_;
   std::vector<TShowcaseToolButton*> buttons_;
   int activeCommand_ = 0;

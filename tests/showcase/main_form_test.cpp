@@ -20,7 +20,7 @@
 #include "platform/windows/painting.h"
 #include "platform/windows/window_tree.h"
 #include "sidebar/side_bar.h"
-#include "skin/artwork_gallery.h"
+#include "examples/showcase/artwork_gallery.h"
 #include "skin/file_theme.h"
 
 namespace {
@@ -209,7 +209,7 @@ TEST_F(ShowcaseMainForm, ThemeFileReachesTheSkinPage) {
   ASSERT_TRUE(std::filesystem::exists(BuiltThemeFile())) << "the build writes the default theme beside the program";
   form_->ExecuteCommand(TShowcaseMainForm::kSkinCommand);
   Pump();
-  const int lastRow = 5 * TskArtworkGallery::kRowHeight + 32;
+  const int lastRow = 5 * TArtworkGallery::kRowHeight + 32;
   const TColor before = Pixel(form_->Gallery(), {150, lastRow});
   EXPECT_EQ(form_->Gallery()->FileTheme(), form_->FileTheme());
 

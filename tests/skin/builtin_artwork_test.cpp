@@ -118,7 +118,7 @@ TEST(BuiltInArtwork, PicturesNamedInCodeExist) {
 
 TEST(BuiltInArtwork, EveryBitmapKeyOfEveryStyleLoads) {
   for (TskUIStyle style : kStyles) {
-    for (int k = 1; k <= kThemeKeyCount; ++k) {
+    for (TskThemeKey k : kThemeKeys) {
       if (ThemeKeyKind(k) != tvkBitmap) continue;
       TBitmap b;
       GetInsideThemeBitmap(style, k, &b);
@@ -141,10 +141,10 @@ TEST(BuiltInArtwork, OpaquePicturesHaveNoMagenta) {
     }
     TBitmap button;
     Load(button, String(kPrefixes[s]) + "_BUTTON");
-    EXPECT_EQ(HasMagenta(button), GetInsideThemeBool(kStyles[s], 2)) << kPrefixes[s];
+    EXPECT_EQ(HasMagenta(button), GetInsideThemeBool(kStyles[s], tkButtonTransparentBool)) << kPrefixes[s];
     TBitmap titleButtons;
     Load(titleButtons, String(kPrefixes[s]) + "_TITLEBTN");
-    EXPECT_EQ(HasMagenta(titleButtons), GetInsideThemeBool(kStyles[s], 6)) << kPrefixes[s];
+    EXPECT_EQ(HasMagenta(titleButtons), GetInsideThemeBool(kStyles[s], tkTitleBarButtonTransparentBool)) << kPrefixes[s];
   }
 }
 
@@ -161,7 +161,7 @@ TEST(BuiltInArtwork, SeeThroughCellsAreMagentaBottomLeft) {
     TBitmap slider;
     Load(slider, String(kPrefixes[s]) + "_TRACKBAR_SLIDER");
     EXPECT_EQ(slider.Canvas()->Pixels(0, slider.Height() - 1), kMagenta);
-    if (!GetInsideThemeBool(kStyles[s], 6)) continue;
+    if (!GetInsideThemeBool(kStyles[s], tkTitleBarButtonTransparentBool)) continue;
     TBitmap titleButtons;
     Load(titleButtons, String(kPrefixes[s]) + "_TITLEBTN");
     for (int i = 0; i < 18; ++i) {
@@ -202,13 +202,13 @@ TEST(BuiltInArtwork, StretchedMiddlesHaveNoMagenta) {
 // Opaque title bar buttons carry the bar's own rows behind them, so they sit on it unseen.
 TEST(BuiltInArtwork, OpaqueTitleButtonsMatchTheBarBehindThem) {
   for (int s = 0; s < 5; ++s) {
-    if (GetInsideThemeBool(kStyles[s], 6)) continue;
+    if (GetInsideThemeBool(kStyles[s], tkTitleBarButtonTransparentBool)) continue;
     SCOPED_TRACE(kPrefixes[s]);
     TBitmap buttons;
     Load(buttons, String(kPrefixes[s]) + "_TITLEBTN");
     TBitmap client;
     Load(client, String(kPrefixes[s]) + "_TITLE_CLIENT");
-    int top = GetInsideThemeInt(kStyles[s], 9);
+    int top = GetInsideThemeInt(kStyles[s], tkTitleBarButtonTopInt);
     TRect maximize = Cell(buttons, 18, 6);  // normal look: no frame
     for (int y : {0, maximize.Height() - 1}) {
       EXPECT_EQ(buttons.Canvas()->Pixels(maximize.Left, y), client.Canvas()->Pixels(0, top + y)) << y;
@@ -219,7 +219,7 @@ TEST(BuiltInArtwork, OpaqueTitleButtonsMatchTheBarBehindThem) {
 TEST(BuiltInArtwork, FromThemeFileWithoutAFileShowsMarinesBitmaps) {
   TskFileTheme unloaded(nullptr);
   TskThemeValues values(&unloaded, FromThemeFile);
-  for (int k = 1; k <= kThemeKeyCount; ++k) {
+  for (TskThemeKey k : kThemeKeys) {
     if (ThemeKeyKind(k) != tvkBitmap) continue;
     TBitmap fallback, marine;
     values.Bitmap(k, &fallback);
@@ -233,17 +233,17 @@ TEST(BuiltInArtwork, FromThemeFileWithoutAFileShowsMarinesBitmaps) {
 
 TEST(BuiltInArtwork, CellsAreCutThroughTheThemeLookup) {
   TBitmap cell;
-  GetInsideThemeBitmapPiece(Marine, 5, &cell, 18, 18);  // the close button, pressed
+  GetInsideThemeBitmapPiece(Marine, tkTitleBarButtonImage, &cell, 18, 18);  // the close button, pressed
   EXPECT_EQ(cell.Width(), 19);
   EXPECT_EQ(cell.Height(), 19);
   TBitmap whole;
-  GetInsideThemeBitmapPiece(Pearl, 1, &whole, 0, 5);  // no count: the whole strip
+  GetInsideThemeBitmapPiece(Pearl, tkButtonImage, &whole, 0, 5);  // no count: the whole strip
   EXPECT_EQ(whole.Width(), 54);
   TBitmap untouched(3, 3);
-  GetInsideThemeBitmapPiece(Marine, 13, &untouched, 3, 1);  // not a bitmap key
-  GetInsideThemeBitmap(FromThemeFile, 1, &untouched);
+  GetInsideThemeBitmapPiece(Marine, tkFormMinWidthInt, &untouched, 3, 1);  // not a bitmap key
+  GetInsideThemeBitmap(FromThemeFile, tkButtonImage, &untouched);
   EXPECT_EQ(untouched.Width(), 3);
-  EXPECT_THROW(GetInsideThemeBitmapPiece(Marine, 1, &cell, 3, 4), Exception);
+  EXPECT_THROW(GetInsideThemeBitmapPiece(Marine, tkButtonImage, &cell, 3, 4), Exception);
 }
 
 }  // namespace

@@ -5,6 +5,7 @@
 
 #include <filesystem>
 #include <fstream>
+#include <utility>
 
 #include "platform/classes/properties.h"
 #include "platform/graphics/bitmap.h"
@@ -48,24 +49,24 @@ TEST(FileTheme, LoadsAnExistingFileAndReadsItByKeyIndex) {
   WriteTheme(folder.File("a.skn"), 3);
   TskFileTheme theme(nullptr);
   EXPECT_FALSE(theme.CanUse());
-  EXPECT_EQ(theme.GetInt(17), 0);  // nothing loaded yet
-  EXPECT_EQ(theme.GetColor(16), TColor(0));
-  EXPECT_FALSE(theme.GetBool(2));
+  EXPECT_EQ(theme.GetInt(tkFormBorderWidthInt), std::nullopt);  // nothing loaded yet
+  EXPECT_EQ(theme.GetColor(tkFormBorderColor), std::nullopt);
+  EXPECT_EQ(theme.GetBool(tkButtonTransparentBool), std::nullopt);
 
   theme.SetThemeFile(folder.File("a.skn"));
   EXPECT_TRUE(theme.CanUse());
   EXPECT_EQ(theme.ThemeFile(), folder.File("a.skn"));
-  EXPECT_EQ(theme.GetInt(17), 3);
-  EXPECT_EQ(theme.GetColor(16), TColor(0x0000FF));
-  EXPECT_TRUE(theme.GetBool(2));
-  EXPECT_EQ(theme.GetInt(13), -1);  // not in the file
-  EXPECT_FALSE(theme.GetBool(6));
+  EXPECT_EQ(theme.GetInt(tkFormBorderWidthInt), 3);
+  EXPECT_EQ(theme.GetColor(tkFormBorderColor), TColor(0x0000FF));
+  EXPECT_EQ(theme.GetBool(tkButtonTransparentBool), true);
+  EXPECT_EQ(theme.GetInt(tkFormMinWidthInt), std::nullopt);  // not in the file
+  EXPECT_EQ(theme.GetBool(tkTitleBarButtonTransparentBool), std::nullopt);
 
   TBitmap whole;
-  theme.GetBitmap(1, &whole);
+  theme.GetBitmap(tkButtonImage, &whole);
   EXPECT_EQ(whole.Width(), 9);
   TBitmap cell;
-  theme.GetBitmapPiece(1, &cell, 3, 2);
+  theme.GetBitmapPiece(tkButtonImage, &cell, 3, 2);
   EXPECT_EQ(cell.Width(), 3);
   EXPECT_EQ(cell.Height(), 2);
   EXPECT_EQ(cell.Canvas()->Pixels(0, 0), TColor(0x00FF00));
@@ -77,12 +78,12 @@ TEST(FileTheme, MissingOrUnreadableBitmapsLeaveTheTargetAlone) {
   TskFileTheme theme(nullptr);
   theme.SetThemeFile(folder.File("a.skn"));
   TBitmap target(4, 5);
-  theme.GetBitmap(39, &target);          // no such bitmap in the file
-  theme.GetBitmapPiece(39, &target, 2, 1);
-  theme.GetBitmap(3, &target);           // stored bytes that are no bitmap
+  theme.GetBitmap(tkTabControlTabImage, &target);          // no such bitmap in the file
+  theme.GetBitmapPiece(tkTabControlTabImage, &target, 2, 1);
+  theme.GetBitmap(tkCheckBoxImage, &target);           // stored bytes that are no bitmap
   EXPECT_EQ(target.Width(), 4);
   EXPECT_EQ(target.Height(), 5);
-  theme.GetBitmap(1, nullptr);
+  theme.GetBitmap(tkButtonImage, nullptr);
 }
 
 TEST(FileTheme, ValuesComeFromTheFileOnlyForFromThemeFile) {
@@ -92,12 +93,47 @@ TEST(FileTheme, ValuesComeFromTheFileOnlyForFromThemeFile) {
   theme.SetThemeFile(folder.File("a.skn"));
   TskThemeValues fromFile(&theme, FromThemeFile);
   EXPECT_TRUE(fromFile.FromFile());
-  EXPECT_EQ(fromFile.Int(17), 3);
-  EXPECT_EQ(fromFile.Int(13), -1);  // missing in the file: no fallback to a built-in table
+  EXPECT_EQ(fromFile.Int(tkFormBorderWidthInt), 3);
   TskThemeValues builtIn(&theme, Pearl);
   EXPECT_FALSE(builtIn.FromFile());
-  EXPECT_EQ(builtIn.Int(17), 3);
-  EXPECT_EQ(builtIn.Color(16), TColor(0xC82C00));
+  EXPECT_EQ(builtIn.Int(tkFormBorderWidthInt), 3);
+  EXPECT_EQ(builtIn.Color(tkFormBorderColor), TColor(0xC82C00));
+}
+
+// A theme file may lack keys or hold values that are none of their kind; controls still get
+// sizes of at least 0 and real colours, the ones they would show without the file.
+TEST(FileTheme, LackingOrBadValuesGiveNoNegativeSizesAndNoFalseColours) {
+  TTempFolder folder;
+  TskThemeFileWriter w;
+  w.AddInteger("FormRoundCornerInt", -5);
+  w.AddInteger("TitleBarButtonRightOffsetInt", -2);
+  w.AddInteger("MenuBarColor", -1);
+  w.AddInteger("MenuSelectedBorderColor", 0x12000000);
+  w.AddColor("ControlFontColor", clBtnFace);
+  w.AddColor("MenuSelectedBackgroundColor", static_cast<TColor>(0x102030));
+  w.SaveToFile(folder.File("sparse.skn"));
+  TskFileTheme theme(nullptr);
+  theme.SetThemeFile(folder.File("sparse.skn"));
+  TskThemeValues values(&theme, FromThemeFile);
+  ASSERT_TRUE(values.FromFile());
+
+  const std::pair<TskThemeKey, int> ints[] = {
+      {tkFormRoundCornerInt, 0},             // a negative size
+      {tkFormBorderWidthInt, 0},             // lacking
+      {tkFormMinWidthInt, 0},                // lacking
+      {tkTitleBarButtonRightOffsetInt, -2},  // an offset keeps its sign
+  };
+  for (auto [key, expected] : ints) EXPECT_EQ(values.Int(key), expected) << ThemeKeyName(key);
+
+  const std::pair<TskThemeKey, TColor> colors[] = {
+      {tkMenuBarColor, static_cast<TColor>(0xCED3D6)},           // -1: Marine's
+      {tkMenuSelectedBorderColor, static_cast<TColor>(0xA04A44)},  // no colour: Marine's
+      {tkFormBackgroundColor, static_cast<TColor>(0xE8E8E8)},      // lacking: Marine's
+      {tkControlFontColor, clBtnFace},                             // a system colour stands
+      {tkMenuSelectedBackgroundColor, static_cast<TColor>(0x102030)},
+  };
+  for (auto [key, expected] : colors) EXPECT_EQ(values.Color(key), expected) << ThemeKeyName(key);
+  EXPECT_FALSE(values.Bool(tkButtonTransparentBool));
 }
 
 TEST(FileTheme, AMissingFileIsIgnoredAndTheLoadedThemeStays) {
@@ -112,9 +148,9 @@ TEST(FileTheme, AMissingFileIsIgnoredAndTheLoadedThemeStays) {
   theme.SetThemeFile(folder.File("missing.skn"));
   EXPECT_TRUE(theme.CanUse());
   EXPECT_EQ(theme.ThemeFile(), folder.File("a.skn"));
-  EXPECT_EQ(theme.GetInt(17), 3);
+  EXPECT_EQ(theme.GetInt(tkFormBorderWidthInt), 3);
   theme.SetThemeFile(folder.File("sub\\missing.skn"));
-  EXPECT_EQ(theme.GetInt(17), 3);
+  EXPECT_EQ(theme.GetInt(tkFormBorderWidthInt), 3);
 }
 
 TEST(FileTheme, AssigningTheSameTextDoesNothing) {
@@ -124,10 +160,10 @@ TEST(FileTheme, AssigningTheSameTextDoesNothing) {
   theme.SetThemeFile(folder.File("a.skn"));
   WriteTheme(folder.File("a.skn"), 5);
   theme.SetThemeFile(folder.File("a.skn"));
-  EXPECT_EQ(theme.GetInt(17), 3);
+  EXPECT_EQ(theme.GetInt(tkFormBorderWidthInt), 3);
   WriteTheme(folder.File("b.skn"), 6);
   theme.SetThemeFile(folder.File("b.skn"));  // another existing file replaces the theme
-  EXPECT_EQ(theme.GetInt(17), 6);
+  EXPECT_EQ(theme.GetInt(tkFormBorderWidthInt), 6);
 }
 
 TEST(FileTheme, BackslashPathsAreFoundAndRelativeOnesLoadAgain) {
@@ -142,7 +178,7 @@ TEST(FileTheme, BackslashPathsAreFoundAndRelativeOnesLoadAgain) {
   // The text differs from the resolved path, so the same text loads the file again.
   WriteTheme(folder.File("skin/OnePlumet.skn"), 4);
   theme.SetThemeFile("skin\\OnePlumet.skn");
-  EXPECT_EQ(theme.GetInt(17), 4);
+  EXPECT_EQ(theme.GetInt(tkFormBorderWidthInt), 4);
 }
 
 TEST(FileTheme, TheFileNameIsLookedForBesideTheProgram) {
@@ -159,7 +195,7 @@ TEST(FileTheme, TheFileNameIsLookedForBesideTheProgram) {
   theme.SetThemeFile("skin\\" + name);
   EXPECT_TRUE(theme.CanUse());
   EXPECT_EQ(theme.ThemeFile(), beside);
-  EXPECT_EQ(theme.GetInt(17), 7);
+  EXPECT_EQ(theme.GetInt(tkFormBorderWidthInt), 7);
 }
 
 TEST(FileTheme, ADamagedFileStillReplacesTheTheme) {
@@ -170,7 +206,7 @@ TEST(FileTheme, ADamagedFileStillReplacesTheTheme) {
   theme.SetThemeFile(folder.File("a.skn"));
   theme.SetThemeFile(folder.File("broken.skn"));
   EXPECT_TRUE(theme.CanUse());
-  EXPECT_EQ(theme.GetInt(17), -1);
+  EXPECT_EQ(theme.GetInt(tkFormBorderWidthInt), std::nullopt);
 }
 
 TEST(FileTheme, ThemeFileIsPublished) {

@@ -15,7 +15,7 @@ TEST(ShowcaseTheme, HoldsEveryKeyInItsOwnColours) {
   theme.SetThemeFile(path);
   ASSERT_TRUE(theme.CanUse()) << path;
   TskThemeValues values(&theme, FromThemeFile);
-  for (int k = 1; k <= kThemeKeyCount; ++k) {
+  for (TskThemeKey k : kThemeKeys) {
     SCOPED_TRACE(ThemeKeyName(k));
     switch (ThemeKeyKind(k)) {
       case tvkBitmap: {
@@ -28,17 +28,17 @@ TEST(ShowcaseTheme, HoldsEveryKeyInItsOwnColours) {
         EXPECT_NE(theme.Manager()->Reader()->Booleans().IndexOfName(ThemeKeyName(k)), -1);
         break;
       default:
-        EXPECT_NE(values.Int(k), -1);
+        EXPECT_NE(theme.GetInt(k), std::nullopt);
     }
   }
   for (TskUIStyle style : {Graphite, Pearl, Marine, Jade, Glacier}) {
-    EXPECT_NE(values.Color(15), GetInsideThemeColor(style, 15));
+    EXPECT_NE(values.Color(tkFormBackgroundColor), GetInsideThemeColor(style, tkFormBackgroundColor));
   }
   TBitmap close;
-  values.BitmapCell(5, &close, 18, 16);  // the title bar's close button
+  values.BitmapCell(tkTitleBarButtonImage, &close, 18, 16);  // the title bar's close button
   EXPECT_EQ(close.Width(), 19);
   TBitmap button;
-  values.BitmapCell(1, &button, 3, 1);
+  values.BitmapCell(tkButtonImage, &button, 3, 1);
   EXPECT_EQ(button.Width(), 74);
 }
 

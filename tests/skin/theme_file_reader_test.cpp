@@ -29,7 +29,7 @@ TEST(ThemeFileReader, ReadsEveryValueType) {
   EXPECT_EQ(reader.Integer("FormBorderWidthInt"), 3);
   EXPECT_EQ(reader.Integer("FormBorderColor"), 0xC82C00);
   EXPECT_EQ(reader.Integer("TitleBarButtonRightOffsetInt"), -2);  // the last entry of the chain
-  EXPECT_TRUE(reader.Boolean("ButtonTransparentBool"));
+  EXPECT_EQ(reader.Boolean("ButtonTransparentBool"), true);
   ASSERT_EQ(reader.Strings().Count(), 1);
   EXPECT_EQ(reader.Strings().Strings(0), "Author=主题作者");
 
@@ -44,15 +44,15 @@ TEST(ThemeFileReader, ReadsEveryValueType) {
   EXPECT_EQ(reader.Bitmap("buttonimage")->Position(), 0);
 }
 
-TEST(ThemeFileReader, MissingKeysGiveTheGuardValues) {
+TEST(ThemeFileReader, MissingKeysReadAsAbsent) {
   TskThemeFileReader reader = ReadThemeBytes(SampleWriter().Bytes());
-  EXPECT_EQ(reader.Integer("FormMinWidthInt"), -1);
-  EXPECT_FALSE(reader.Boolean("TitleBarButtonTransparentBool"));
+  EXPECT_EQ(reader.Integer("FormMinWidthInt"), std::nullopt);
+  EXPECT_EQ(reader.Boolean("TitleBarButtonTransparentBool"), std::nullopt);
   EXPECT_EQ(reader.Bitmap("TabControlTabImage"), nullptr);
   // Each type has its own list: an integer is not found as a boolean or a bitmap.
-  EXPECT_FALSE(reader.Boolean("FormBorderWidthInt"));
+  EXPECT_EQ(reader.Boolean("FormBorderWidthInt"), std::nullopt);
   EXPECT_EQ(reader.Bitmap("FormBorderWidthInt"), nullptr);
-  EXPECT_EQ(reader.Integer("ButtonTransparentBool"), -1);
+  EXPECT_EQ(reader.Integer("ButtonTransparentBool"), std::nullopt);
 }
 
 TEST(ThemeFileReader, LookupsIgnoreCaseAndTheFirstDuplicateWins) {
@@ -64,7 +64,7 @@ TEST(ThemeFileReader, LookupsIgnoreCaseAndTheFirstDuplicateWins) {
   TskThemeFileReader reader = ReadThemeBytes(w.Bytes());
   EXPECT_EQ(reader.Integer("formborderwidthint"), 3);
   EXPECT_EQ(reader.Integers().Count(), 2);
-  EXPECT_FALSE(reader.Boolean("FLAG"));
+  EXPECT_EQ(reader.Boolean("FLAG"), false);
 }
 
 TEST(ThemeFileReader, BooleansTakeTheLowByte) {
@@ -74,10 +74,10 @@ TEST(ThemeFileReader, BooleansTakeTheLowByte) {
   w.AddBoolByte("Zero", 0);
   w.AddBoolByte("Full", 0xFF);
   TskThemeFileReader reader = ReadThemeBytes(w.Bytes());
-  EXPECT_TRUE(reader.Boolean("One"));
-  EXPECT_TRUE(reader.Boolean("Two"));
-  EXPECT_FALSE(reader.Boolean("Zero"));
-  EXPECT_TRUE(reader.Boolean("Full"));
+  EXPECT_EQ(reader.Boolean("One"), true);
+  EXPECT_EQ(reader.Boolean("Two"), true);
+  EXPECT_EQ(reader.Boolean("Zero"), false);
+  EXPECT_EQ(reader.Boolean("Full"), true);
   EXPECT_EQ(reader.Booleans().Values("Full"), "255");
 }
 
@@ -110,10 +110,10 @@ TEST(ThemeFileReader, ValuesOfTheWrongSizeAreSkipped) {
   w.AddEntry("EmptyBool", 2, {});
   w.AddInteger("Good", 42);
   TskThemeFileReader reader = ReadThemeBytes(w.Bytes());
-  EXPECT_EQ(reader.Integer("ShortInt"), -1);
-  EXPECT_EQ(reader.Integer("LongInt"), -1);
-  EXPECT_FALSE(reader.Boolean("LongBool"));
-  EXPECT_FALSE(reader.Boolean("EmptyBool"));
+  EXPECT_EQ(reader.Integer("ShortInt"), std::nullopt);
+  EXPECT_EQ(reader.Integer("LongInt"), std::nullopt);
+  EXPECT_EQ(reader.Boolean("LongBool"), std::nullopt);
+  EXPECT_EQ(reader.Boolean("EmptyBool"), std::nullopt);
   EXPECT_EQ(reader.Integer("Good"), 42);
   EXPECT_EQ(reader.Integers().Count(), 1);
 }
@@ -129,8 +129,8 @@ TEST(ThemeFileReader, AValuePastTheEndIsSkipped) {
   PutU32(bytes, EntryAt(2) + 69, 0x20);
   TskThemeFileReader reader = ReadThemeBytes(bytes);
   EXPECT_EQ(reader.Integer("First"), 1);
-  EXPECT_EQ(reader.Integer("Second"), -1);
-  EXPECT_EQ(reader.Integer("Third"), -1);
+  EXPECT_EQ(reader.Integer("Second"), std::nullopt);
+  EXPECT_EQ(reader.Integer("Third"), std::nullopt);
 }
 
 TEST(ThemeFileReader, AHugeBitmapSizeIsSkipped) {
@@ -175,7 +175,7 @@ TEST(ThemeFileReader, ALoopingChainEndsKeepingWhatWasRead) {
   TskThemeFileReader reader = ReadThemeBytes(bytes);
   EXPECT_EQ(reader.Integer("First"), 1);
   EXPECT_EQ(reader.Integer("Second"), 2);
-  EXPECT_EQ(reader.Integer("Third"), -1);
+  EXPECT_EQ(reader.Integer("Third"), std::nullopt);
   EXPECT_EQ(reader.Integers().Count(), 2);
 
   PutU32(bytes, EntryAt(0) + 73, static_cast<uint32_t>(EntryAt(0)));  // to itself
@@ -205,7 +205,7 @@ TEST(ThemeFileReader, AChainRunningPastTheEndKeepsWhatWasRead) {
   PutU32(bytes, EntryAt(0) + 73, static_cast<uint32_t>(bytes.size() - 10));  // a short entry
   TskThemeFileReader reader = ReadThemeBytes(bytes);
   EXPECT_EQ(reader.Integer("First"), 1);
-  EXPECT_EQ(reader.Integer("Second"), -1);
+  EXPECT_EQ(reader.Integer("Second"), std::nullopt);
 }
 
 TEST(ThemeFileReader, ABadHeaderGivesAnEmptyTheme) {
@@ -233,7 +233,7 @@ TEST(ThemeFileReader, EveryTruncationReadsAPrefixOfTheEntries) {
   // are whole (the integers come first in the value area).
   std::vector<uint8_t> cut(whole.begin(), whole.end() - 1);
   EXPECT_EQ(ReadThemeBytes(cut).Integer("FormBorderWidthInt"), 3);
-  EXPECT_EQ(ReadThemeBytes(cut).Integer("TitleBarButtonRightOffsetInt"), -1);
+  EXPECT_EQ(ReadThemeBytes(cut).Integer("TitleBarButtonRightOffsetInt"), std::nullopt);
 }
 
 // Random damage to a good file: the parse always ends, never reads outside the file (the

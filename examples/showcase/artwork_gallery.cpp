@@ -1,4 +1,4 @@
-#include "skin/artwork_gallery.h"
+#include "examples/showcase/artwork_gallery.h"
 
 #include "platform/graphics/bitmap.h"
 #include "platform/graphics/canvas.h"
@@ -8,14 +8,6 @@
 
 namespace {
 
-// Key indexes of the pictures shown.
-constexpr int kButtonImage = 1, kButtonTransparentBool = 2, kCheckBoxImage = 3,
-              kRadioButtonImage = 4, kTitleBarButtonImage = 5,
-              kTitleBarButtonTransparentBool = 6, kTitleBarLeftImage = 10,
-              kTitleBarClientImage = 11, kTitleBarRightImage = 12, kFormBackgroundColor = 15,
-              kProgressBarImage = 24, kTrackBarBarImage = 28, kTrackBarSliderImage = 29,
-              kTabControlTabImage = 39;
-
 constexpr int kTitleWidth = 300;
 const TColor kPageColor = static_cast<TColor>(0xFFFFFF);
 
@@ -24,19 +16,19 @@ const TColor kPageColor = static_cast<TColor>(0xFFFFFF);
 // is cut, as on a narrow form.
 void PaintTitleBar(TCanvas* canvas, int x, int y, const TskThemeValues& theme) {
   TBitmap left, client, right;
-  theme.Bitmap(kTitleBarLeftImage, &left);
-  theme.Bitmap(kTitleBarClientImage, &client);
-  theme.Bitmap(kTitleBarRightImage, &right);
+  theme.Bitmap(tkTitleBarLeftImage, &left);
+  theme.Bitmap(tkTitleBarClientImage, &client);
+  theme.Bitmap(tkTitleBarRightImage, &right);
   TBitmap bar(kTitleWidth, left.Height());
   TCanvas* c = bar.Canvas();
   c->StretchDraw(Rect(left.Width(), 0, kTitleWidth - right.Width(), left.Height()), &client);
   c->Draw(0, 0, &left);
   c->Draw(kTitleWidth - right.Width(), 0, &right);
-  bool transparent = theme.Bool(kTitleBarButtonTransparentBool);
+  bool transparent = theme.Bool(tkTitleBarButtonTransparentBool);
   int buttonX = kTitleWidth - 4;
   for (int cell : {16, 7, 13}) {
     TBitmap button;
-    theme.BitmapCell(kTitleBarButtonImage, &button, 18, cell);
+    theme.BitmapCell(tkTitleBarButtonImage, &button, 18, cell);
     button.SetTransparent(transparent);
     buttonX -= button.Width() + 1;
     c->Draw(buttonX, (left.Height() - button.Height()) / 2, &button);
@@ -48,18 +40,18 @@ void PaintTitleBar(TCanvas* canvas, int x, int y, const TskThemeValues& theme) {
 void PaintButtons(TCanvas* canvas, int x, int y, const TskThemeValues& theme, TColor back) {
   for (int look = 1; look <= 3; ++look) {
     TBitmap face;
-    theme.BitmapCell(kButtonImage, &face, 3, look);
+    theme.BitmapCell(tkButtonImage, &face, 3, look);
     TBitmap button(80, face.Height());
     button.Canvas()->Brush()->SetColor(back);
     button.Canvas()->FillRect(Rect(0, 0, 80, face.Height()));
     StretchBitmapKeepCorners(&face, button.Canvas(), Rect(0, 0, 80, face.Height()),
-                             theme.Bool(kButtonTransparentBool));
+                             theme.Bool(tkButtonTransparentBool));
     canvas->Draw(x + (look - 1) * 86, y, &button);
   }
 }
 
 // The four looks of a glyph strip; radio glyphs are drawn see-through.
-void PaintGlyphs(TCanvas* canvas, int x, int y, const TskThemeValues& theme, int key, bool transparent) {
+void PaintGlyphs(TCanvas* canvas, int x, int y, const TskThemeValues& theme, TskThemeKey key, bool transparent) {
   for (int cell = 1; cell <= 4; ++cell) {
     TBitmap glyph;
     theme.BitmapCell(key, &glyph, 4, cell);
@@ -70,11 +62,11 @@ void PaintGlyphs(TCanvas* canvas, int x, int y, const TskThemeValues& theme, int
 
 void PaintBars(TCanvas* canvas, int x, int y, const TskThemeValues& theme) {
   TBitmap progress;
-  theme.Bitmap(kProgressBarImage, &progress);
+  theme.Bitmap(tkProgressBarImage, &progress);
   canvas->StretchDraw(Rect(x, y, x + 80, y + progress.Height()), &progress);
   TBitmap bar, slider;
-  theme.Bitmap(kTrackBarBarImage, &bar);
-  theme.Bitmap(kTrackBarSliderImage, &slider);
+  theme.Bitmap(tkTrackBarBarImage, &bar);
+  theme.Bitmap(tkTrackBarSliderImage, &slider);
   DrawThreePieceHorizontal(&bar, canvas, Rect(x + 90, y + 8, x + 190, y + 8 + bar.Height()), false);
   slider.SetTransparent(true);
   canvas->Draw(x + 120, y + 8 + bar.Height() / 2 - slider.Height() / 2, &slider);
@@ -84,32 +76,32 @@ void PaintBars(TCanvas* canvas, int x, int y, const TskThemeValues& theme) {
 void PaintTabs(TCanvas* canvas, int x, int y, const TskThemeValues& theme) {
   for (int cell = 1; cell <= 2; ++cell) {
     TBitmap tab;
-    theme.BitmapCell(kTabControlTabImage, &tab, 2, cell);
+    theme.BitmapCell(tkTabControlTabImage, &tab, 2, cell);
     DrawThreePieceHorizontal(&tab, canvas, Rect(x + (cell - 1) * 62, y, x + cell * 62 - 2, y + tab.Height()), true);
   }
 }
 
 }  // namespace
 
-TskArtworkGallery::TskArtworkGallery(TComponent* owner) : TCustomControl(owner) {
+TArtworkGallery::TArtworkGallery(TComponent* owner) : TCustomControl(owner) {
   SetBounds(0, 0, 900, 6 * kRowHeight);
 }
 
-TskArtworkGallery::~TskArtworkGallery() = default;
+TArtworkGallery::~TArtworkGallery() = default;
 
-void TskArtworkGallery::SetFileTheme(TskFileTheme* value) {
+void TArtworkGallery::SetFileTheme(TskFileTheme* value) {
   if (fileTheme_ != nullptr) fileTheme_->RemoveFreeNotification(this);
   fileTheme_ = value;
   if (fileTheme_ != nullptr) fileTheme_->FreeNotification(this);
   Invalidate();
 }
 
-void TskArtworkGallery::Notification(TComponent* component, TOperation operation) {
+void TArtworkGallery::Notification(TComponent* component, TOperation operation) {
   TCustomControl::Notification(component, operation);
   if (operation == opRemove && component == fileTheme_) SetFileTheme(nullptr);
 }
 
-void TskArtworkGallery::Paint() {
+void TArtworkGallery::Paint() {
   TBitmap page(ClientWidth(), ClientHeight());
   page.Canvas()->Brush()->SetColor(kPageColor);
   page.Canvas()->FillRect(Rect(0, 0, page.Width(), page.Height()));
@@ -124,17 +116,17 @@ void TskArtworkGallery::Paint() {
   Canvas()->Draw(0, 0, &page);
 }
 
-void TskArtworkGallery::PaintRow(TCanvas* canvas, int top, const String& title,
+void TArtworkGallery::PaintRow(TCanvas* canvas, int top, const String& title,
                                  const TskThemeValues& theme) {
-  TColor back = theme.Color(kFormBackgroundColor);
+  TColor back = theme.Color(tkFormBackgroundColor);
   canvas->Brush()->SetColor(back);
   canvas->FillRect(Rect(0, top + 1, ClientWidth(), top + kRowHeight - 1));
   canvas->Brush()->SetStyle(bsClear);
   canvas->TextOut(8, top + 4, title);
   PaintTitleBar(canvas, 8, top + 22, theme);
   PaintButtons(canvas, 320, top + 4, theme, back);
-  PaintGlyphs(canvas, 320, top + 36, theme, kCheckBoxImage, false);
-  PaintGlyphs(canvas, 400, top + 36, theme, kRadioButtonImage, true);
+  PaintGlyphs(canvas, 320, top + 36, theme, tkCheckBoxImage, false);
+  PaintGlyphs(canvas, 400, top + 36, theme, tkRadioButtonImage, true);
   PaintBars(canvas, 590, top + 8, theme);
   PaintTabs(canvas, 590, top + 36, theme);
 }

@@ -78,7 +78,7 @@ class TCollectingSink : public TArtworkSink {
 };
 
 // The part of a bitmap key's name ("BUTTON"), as the built-in styles name their pictures.
-String PartOfKey(int key) {
+String PartOfKey(TskThemeKey key) {
   TskThemeValueKind kind;
   String builtIn = GetInsideThemeValue(Graphite, key, kind).BitmapName;
   return builtIn.substr(String("GRAPHITE_").size());
@@ -91,7 +91,7 @@ void WriteTheme(const String& fileName) {
   skin_art::DrawFrameArtwork(palette, pictures);
   TskThemeFileWriter writer;
   writer.AddString("ThemeName", "Plum");
-  for (int key = 1; key <= kThemeKeyCount; ++key) {
+  for (TskThemeKey key : kThemeKeys) {
     String name = ThemeKeyName(key);
     if (ThemeKeyKind(key) == tvkBitmap) {
       TBitmap* picture = pictures.Find(palette.Prefix + "_" + PartOfKey(key));

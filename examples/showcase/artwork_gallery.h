@@ -9,11 +9,11 @@ class TskThemeValues;
 // A page that shows the skin pictures of the five built-in styles and of a theme file, one
 // row each: the title bar with its buttons, push button looks, check and radio glyphs, a
 // progress bar, a track bar and tabs, drawn with the shared skin painting routines.
-class TskArtworkGallery : public TCustomControl {
-  DECLARE_CLASS(TskArtworkGallery, TCustomControl)
+class TArtworkGallery : public TCustomControl {
+  DECLARE_CLASS(TArtworkGallery, TCustomControl)
  public:
-  explicit TskArtworkGallery(TComponent* owner);
-  ~TskArtworkGallery() override;
+  explicit TArtworkGallery(TComponent* owner);
+  ~TArtworkGallery() override;
 
   // The theme shown in the last row (Marine's pictures while it has no file loaded).
   TskFileTheme* FileTheme() const { return fileTheme_; }
