@@ -1,38 +1,117 @@
 #include "skin/form.h"
 
+#include <algorithm>
+
 #include "platform/classes/properties.h"
+#include "platform/controls/menus.h"
+#include "platform/controls/message_box.h"
 #include "skin/file_theme.h"
+#include "skin/form_hook.h"
 #include "skin/style_propagation.h"
 #include "skin/theme_values.h"
 
+namespace {
+
+constexpr int kFormMinHeight = 50;
+constexpr int kFormMinWidth = 125;
+
+bool HasSkin(TCustomForm* form) {
+  for (int i = 0; i < form->ControlCount(); ++i) {
+    if (dynamic_cast<TskForm*>(form->Controls(i)) != nullptr) return true;
+  }
+  return false;
+}
+
+}  // namespace
+
 TskForm::TskForm(TComponent* owner) : TCustomPanel(owner) {
   SetBevelOuter(bvNone);
+  auto* form = dynamic_cast<TForm*>(owner);
+  if (form == nullptr) {
+    SetUIStyle(Marine);
+    return;
+  }
+  // Refused before the form is touched, so a refused second skin leaves the form as it was.
+  if (HasSkin(form)) throw Exception("Sorry, You can create only one TskForm component in one form!");
+  form_ = form;
+  const bool designing = ComponentState().Contains(csDesigning);
+  if (!designing) {
+    form->Constraints()->SetMinHeight(kFormMinHeight);
+    form->Constraints()->SetMinWidth(kFormMinWidth);
+  }
+  form->SetBorderWidth(0);
+  formBoundsAtConstruction_ = form->BoundsRect();
+  maximizedAtConstruction_ = form->WindowState() == wsMaximized;
+  titleBar_ = new TskTitleBar(this);
+  titleBar_->SetParent(this);
+  LayoutInForm();
+  menuBarColor_ = Color();
+  formBorderStyle_ = form->BorderStyle();
   SetUIStyle(Marine);
+  frameExtraHeight_ = form->Height() - form->ClientHeight();
+  frameExtraWidth_ = form->Width() - form->ClientWidth();
+  SetBevelInner(bvNone);
+  SetBorderStyle(bsNone);
+  SetAlign(alNone);
+  SetFormCaption(form->Caption());
+  SetTitleBarVisible(true);
+  SetCaption(" ");
+  if (!designing) TakeOverForm();
 }
 
-TskForm::~TskForm() = default;
+TskForm::~TskForm() {
+  GiveFormBack();
+  SetMenu(nullptr);
+  delete titleBar_;
+}
 
 void TskForm::Publish() {
-  TPublisher<TskForm> p;
-  p.Property("FileTheme", &TskForm::FileTheme, &TskForm::SetFileTheme);
-  p.Property("UIStyle", &TskForm::UIStyle, &TskForm::SetUIStyle).Default(Marine);
-  p.Property("UIStyleAutoUpdateSub", &TskForm::UIStyleAutoUpdateSub,
-             &TskForm::SetUIStyleAutoUpdateSub)
+  using F = TskForm;
+  TPublisher<F> p;
+  p.Property("Width", &F::Width, &F::SetPanelWidth);
+  p.Property("Height", &F::Height, &F::SetPanelHeight);
+  p.Property("TitleBarCustom", &F::TitleBarCustom, &F::SetTitleBarCustom).Default(false);
+  p.Property("FileTheme", &F::FileTheme, &F::SetFileTheme);
+  p.Property("UIStyle", &F::UIStyle, &F::SetUIStyle).Default(Marine);
+  p.Property("UIStyleAutoUpdateSub", &F::UIStyleAutoUpdateSub, &F::SetUIStyleAutoUpdateSub)
       .Default(false);
-  p.Property("BorderColor", &TskForm::BorderColor, &TskForm::SetBorderColor);
-  p.Property("BorderWidth", &TskForm::BorderWidth, &TskForm::SetBorderWidth);
-  p.Property("MenuBarColor", &TskForm::MenuBarColor, &TskForm::SetMenuBarColor);
+  p.Property("BorderColor", &F::BorderColor, &F::SetBorderColor);
+  p.Property("BorderWidth", &F::BorderWidth, &F::SetBorderWidth);
+  p.Property("TitleBarVisible", &F::TitleBarVisible, &F::SetTitleBarVisible).Default(true);
+  p.Property("Caption", &F::FormCaption, &F::SetFormCaption);
+  p.Property("FormPanel", &F::FormPanel, &F::SetFormPanel);
+  p.Property("TitleBarButtons", &F::TitleBarButtons, &F::SetTitleBarButtons);
+  p.Property("TitleBarSections", &F::TitleBarSections, &F::SetTitleBarSections);
+  p.Property("TitleBarDrawAppIcon", &F::TitleBarDrawAppIcon, &F::SetTitleBarDrawAppIcon)
+      .Default(false);
+  p.Property("Font", &F::TitleFont, &F::SetTitleFont);
+  p.Property("Menu", &F::Menu, &F::SetMenu);
+  p.Property("MenuBarColor", &F::MenuBarColor, &F::SetMenuBarColor);
+  p.Property("MenuBarHeight", &F::MenuBarHeight, &F::SetMenuBarHeight).Default(22);
+  p.Property("RoundCorner", &F::RoundCorner, &F::SetRoundCorner).Default(0);
+  p.Property("Version", &F::Version, &F::SetVersion).Stored(false);
 }
 
+bool TskForm::IsMDIChild() const { return form_ != nullptr && form_->FormStyle() == fsMDIChild; }
+
 void TskForm::SetUIStyle(TskUIStyle value) {
+  TRect bounds = form_ != nullptr ? form_->BoundsRect() : TRect{};
   uiStyle_ = value;
   TskThemeValues theme(fileTheme_, value);
-  SetBorderColor(theme.Color(tkFormBorderColor));
+  borderColor_ = theme.Color(tkFormBorderColor);
   SetBorderWidth(theme.Int(tkFormBorderWidthInt));
   SetColor(theme.Color(tkFormBackgroundColor));
   SetMenuBarColor(Color());
+  if (titleBar_ != nullptr) {
+    titleBar_->SetFileTheme(fileTheme_);
+    titleBar_->SetUIStyle(value);
+    if (IsMDIChild()) titleBar_->SetRoundCorner(0);
+  }
   if (uiStyleAutoUpdateSub_) ContainerApplyUIStyle(this, value, fileTheme_);
+  if (IsMDIChild()) form_->SetBoundsRect(bounds);
+  LayoutInForm();
   Invalidate();
+  PaintBorder();
 }
 
 void TskForm::SetFileTheme(TskFileTheme* value) {
@@ -43,9 +122,96 @@ void TskForm::SetFileTheme(TskFileTheme* value) {
   SetUIStyle(uiStyle_);
 }
 
+void TskForm::SetBorderColor(TColor value) {
+  borderColor_ = value;
+  LayoutInForm();
+  PaintBorder();
+}
+
+void TskForm::SetBorderWidth(int value) {
+  // A theme without a usable width gives no border rather than a negative one.
+  value = std::max(value, 0);
+  // The form grows around a wider border; the same width again leaves its size alone (the
+  // height rule keeps half a border less below, so re-applying it would grow the form).
+  if (value == borderWidth_) return PaintBorder();
+  borderWidth_ = value;
+  if (form_ == nullptr) return;
+  SetPanelWidth(Width());
+  LayoutInForm();
+  SetPanelHeight(Height());
+  PaintBorder();
+}
+
+void TskForm::SetPanelWidth(int value) {
+  if (form_ == nullptr) return SetWidth(value);
+  int extra = ComponentState().Contains(csDesigning) ? frameExtraWidth_ : 0;
+  form_->SetWidth(value + 2 * borderWidth_ + extra);
+  LayoutInForm();
+}
+
+void TskForm::SetPanelHeight(int value) {
+  if (form_ == nullptr) return SetHeight(value);
+  int extra = ComponentState().Contains(csDesigning) ? frameExtraHeight_ : 0;
+  form_->SetHeight(value + borderWidth_ + borderWidth_ / 2 + extra);
+  LayoutInForm();
+}
+
+void TskForm::SetFormCaption(const String& value) {
+  if (titleBar_ != nullptr) titleBar_->SetCaption(value);
+  if (form_ != nullptr) form_->SetCaption(value);
+}
+
+void TskForm::SetRoundCorner(int value) {
+  if (titleBar_ != nullptr && !IsMDIChild()) titleBar_->SetRoundCorner(value);
+}
+
+void TskForm::SetTitleBarVisible(bool value) {
+  if (value == titleBarVisible_ || titleBar_ == nullptr) {
+    titleBarVisible_ = value;
+    return;
+  }
+  titleBarVisible_ = value;
+  titleBar_->SetVisible(value);
+  titleBar_->SetTop(0);
+  LayoutInForm();
+  PaintBorder();
+}
+
+void TskForm::SetMenu(TMainMenu* value) {
+  if (value == menu_) return;
+  if (menu_ != nullptr) menu_->RemoveFreeNotification(this);
+  menu_ = value;
+  if (menu_ != nullptr) menu_->FreeNotification(this);
+}
+
+void TskForm::SetMenuBarColor(TColor value) { menuBarColor_ = value; }
+
+void TskForm::SetMenuBarHeight(int value) { menuBarHeight_ = value; }
+
+void TskForm::SetFormPanel(TCustomPanel* value) {
+  if (value == this) {
+    MessageDlg("Sorry, you can't select the Form assign to FormPanel property", mtError, {mbOK});
+    return;
+  }
+  if (formPanel_ != nullptr) formPanel_->RemoveFreeNotification(this);
+  formPanel_ = value;
+  if (formPanel_ == nullptr) return;
+  formPanel_->FreeNotification(this);
+  formPanel_->SetAlign(alClient);
+  if (dynamic_cast<TPanel*>(formPanel_) != nullptr) {
+    formPanel_->SetBevelOuter(bvNone);
+    formPanel_->SetBevelInner(bvNone);
+    formPanel_->SetBorderStyle(bsNone);
+    formPanel_->SetCaption("");
+  }
+}
+
 void TskForm::Notification(TComponent* component, TOperation operation) {
   TCustomPanel::Notification(component, operation);
-  if (operation == opRemove && component == fileTheme_) {
+  if (operation != opRemove) return;
+  if (component == formPanel_) formPanel_ = nullptr;
+  if (component == menu_) menu_ = nullptr;
+  if (component == fileTheme_) {
     fileTheme_ = nullptr;
     ContainerApplyUIStyle(this, Marine, nullptr);
     SetUIStyle(Marine);

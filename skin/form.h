@@ -1,14 +1,21 @@
 #pragma once
 
+#include <memory>
+
+#include "platform/controls/forms.h"
 #include "platform/controls/panel.h"
 #include "skin/themes.h"
+#include "skin/title_bar.h"
 
+class TMainMenu;
 class TskFileTheme;
+class TskFormHook;
 
-// The skin of a form: dropped on an ordinary form, it gives the form its theme's border and
-// background and hands its style to the skinned controls created on that form. This class
-// holds the theme settings; the title bar, the border painting and the window handling of a
-// skinned form build on them.
+// The skin of a form: dropped on an ordinary form, it takes away the form's native caption and
+// frame, covers the form's client area inside its own border, carries a painted title bar and
+// an optional menu bar, paints the border on the form, rounds the window's top corners, and
+// takes over the form's window procedure to keep moving, sizing and maximizing working. On an
+// owner that is not a form it is a plain panel.
 class TskForm : public TCustomPanel {
   DECLARE_CLASS(TskForm, TCustomPanel)
  public:
@@ -16,9 +23,12 @@ class TskForm : public TCustomPanel {
   ~TskForm() override;
   static void Publish();
 
+  // The size of the panel; setting either resizes the form around it.
+  void SetPanelWidth(int value);
+  void SetPanelHeight(int value);
   // Applying a style takes the border colour, border width and background colour from the
-  // theme (the file theme for FromThemeFile with a loaded file, else the built-in table) and,
-  // with UIStyleAutoUpdateSub, passes style and theme to the direct children.
+  // theme (the file theme for FromThemeFile with a loaded file, else the built-in table),
+  // restyles the title bar and the menu and, with UIStyleAutoUpdateSub, the direct children.
   TskUIStyle UIStyle() const { return uiStyle_; }
   void SetUIStyle(TskUIStyle value);
   // Not owned; when it is freed the skin falls back to Marine, children included.
@@ -27,21 +37,94 @@ class TskForm : public TCustomPanel {
   bool UIStyleAutoUpdateSub() const { return uiStyleAutoUpdateSub_; }
   void SetUIStyleAutoUpdateSub(bool value) { uiStyleAutoUpdateSub_ = value; }
   TColor BorderColor() const { return borderColor_; }
-  void SetBorderColor(TColor value) { borderColor_ = value; }
-  // The width of the border drawn around the form, in pixels.
+  void SetBorderColor(TColor value);
+  // The width of the border drawn around the form, in pixels (never below 0).
   int BorderWidth() const { return borderWidth_; }
-  void SetBorderWidth(int value) { borderWidth_ = value; }
+  void SetBorderWidth(int value);
+  bool TitleBarVisible() const { return titleBarVisible_; }
+  void SetTitleBarVisible(bool value);
+  TCustomPanel* FormPanel() const { return formPanel_; }
+  void SetFormPanel(TCustomPanel* value);
+  TMainMenu* Menu() const { return menu_; }
+  void SetMenu(TMainMenu* value);
   TColor MenuBarColor() const { return menuBarColor_; }
-  void SetMenuBarColor(TColor value) { menuBarColor_ = value; }
+  void SetMenuBarColor(TColor value);
+  int MenuBarHeight() const { return menuBarHeight_; }
+  void SetMenuBarHeight(int value);
+  String Version() const { return "1.0"; }
+  void SetVersion(const String&) {}
+
+  // Kept by the title bar.
+  bool TitleBarCustom() const { return titleBar_->Custom(); }
+  void SetTitleBarCustom(bool value) { titleBar_->SetCustom(value); }
+  TskTitleBarButtons* TitleBarButtons() const { return titleBar_->Buttons(); }
+  void SetTitleBarButtons(TskTitleBarButtons* value) { titleBar_->SetButtons(value); }
+  TskTitleBarSections* TitleBarSections() const { return titleBar_->Sections(); }
+  void SetTitleBarSections(TskTitleBarSections* value) { titleBar_->SetSections(value); }
+  bool TitleBarDrawAppIcon() const { return titleBar_->DrawAppIcon(); }
+  void SetTitleBarDrawAppIcon(bool value) { titleBar_->SetDrawAppIcon(value); }
+  int RoundCorner() const { return titleBar_->RoundCorner(); }
+  void SetRoundCorner(int value);
+  TFont* TitleFont() const { return titleBar_->Font(); }
+  void SetTitleFont(TFont* value) { titleBar_->SetFont(value); }
+  String FormCaption() { return titleBar_->Caption(); }
+  void SetFormCaption(const String& value);
+
+  TskTitleBar* TitleBar() const { return titleBar_; }
+  // The form this skin covers; nullptr on any other owner.
+  TCustomForm* Form() const { return form_; }
+  bool IsMDIChild() const;
+  bool SizeableAtConstruction() const { return formBorderStyle_ == bsSizeable; }
+
+  // Places the panel inside the form, below the title bar's top.
+  void LayoutInForm();
+  // Repaints the border on the form (through the form's erase, which draws it).
+  void PaintBorder();
+  // Draws the border into a device context of the form's client area.
+  void PaintBorderInto(HDC dc);
+  // Gives the form's window its round top corners (`roundCorner` the corner ellipse).
+  void ApplyWindowRegion(int roundCorner);
+
+  // The form's window procedure, as the skin sees it (the hook calls these).
+  void FormMessage(TMessage& m);
+  bool ApplicationMessage(MSG& msg);
+
+  TskTitleBarButtonClickEvent& OnTitleBarCustomBtnsClick() { return titleBar_->OnCustomBtnsClick; }
+  TskTitleBarButtonClickEvent& OnTitleBarHelpBtnClick() { return titleBar_->OnHelpBtnClick; }
 
  protected:
+  static const TMessageMap& ClassMessages();
+  const TMessageMap& MessageMap() const override { return ClassMessages(); }
   void Notification(TComponent* component, TOperation operation) override;
+  void Paint() override;
+  void CreateWnd() override;
 
  private:
+  void TakeOverForm();
+  void GiveFormBack();
+  void WMEraseBkgnd(TMessage& m);
+  void FormSized();
+  void KeepMaximizedAtConstruction();
+  void FormHitTest(TMessage& m);
+  bool MenuShortCut(TMessage& key);
+
+  TskTitleBar* titleBar_ = nullptr;
+  TMainMenu* menu_ = nullptr;
+  std::shared_ptr<TskFormHook> hook_;
+  TCustomForm* form_ = nullptr;
+  TFormBorderStyle formBorderStyle_ = bsNone;
+  TColor borderColor_ = clBlack;
+  TCustomPanel* formPanel_ = nullptr;
+  int borderWidth_ = 1;
   TskUIStyle uiStyle_ = Marine;
   TskFileTheme* fileTheme_ = nullptr;
-  bool uiStyleAutoUpdateSub_ = false;
-  TColor borderColor_ = clBlack;
-  int borderWidth_ = 1;
   TColor menuBarColor_ = clBtnFace;
+  int menuBarHeight_ = 22;
+  bool installedAppHook_ = false;
+  bool uiStyleAutoUpdateSub_ = false;
+  TRect formBoundsAtConstruction_;
+  bool maximizedAtConstruction_ = false;
+  int frameExtraHeight_ = 0;
+  int frameExtraWidth_ = 0;
+  bool titleBarVisible_ = true;
 };

@@ -1,0 +1,104 @@
+// Where a skinned form's panel sits in its form, the border it draws around it, the window's
+// round top corners, and the panel's background.
+#include "platform/graphics/bitmap.h"
+#include "platform/graphics/canvas.h"
+#include "platform/graphics/device_context.h"
+#include "platform/graphics/graphics_objects.h"
+#include "platform/graphics/region.h"
+#include "platform/windows/painting.h"
+#include "skin/form.h"
+
+const TMessageMap& TskForm::ClassMessages() {
+  static const TMessageMap map = [] {
+    TMessageMap m(&TCustomPanel::ClassMessages());
+    m.On(WM_ERASEBKGND, &TskForm::WMEraseBkgnd);
+    return m;
+  }();
+  return map;
+}
+
+void TskForm::CreateWnd() {
+  TCustomPanel::CreateWnd();
+  LayoutInForm();
+  PaintBorder();
+}
+
+void TskForm::LayoutInForm() {
+  if (form_ == nullptr || Parent() != form_) return;
+  const int top = titleBarVisible_ ? 0 : borderWidth_;
+  const int bw = borderWidth_;
+  const int cw = form_->ClientWidth(), ch = form_->ClientHeight();
+  if (IsMDIChild()) {
+    SetBounds(bw, top, cw - 2 * (bw + 1) - 1, ch - bw - top - 3);
+  } else {
+    SetBounds(bw, top, cw - 2 * bw, ch - bw - top);
+  }
+}
+
+void TskForm::PaintBorder() {
+  if (form_ == nullptr || !form_->HandleAllocated()) return;
+  InvalidateRect(form_->Handle(), nullptr, true);
+}
+
+void TskForm::PaintBorderInto(HDC dc) {
+  if (form_ == nullptr || dc == nullptr) return;
+  TCanvas canvas;
+  canvas.SetHandle(dc);
+  const int bw = borderWidth_;
+  const int cw = form_->ClientWidth(), ch = form_->ClientHeight();
+  const int inset = IsMDIChild() ? 3 : 0;  // a child's frame keeps room for the frame's edge
+  canvas.Brush()->SetStyle(bsSolid);
+  canvas.Brush()->SetColor(borderColor_);
+  canvas.FillRect(Rect(0, 0, bw, ch - (IsMDIChild() ? 2 : 0)));
+  canvas.FillRect(Rect(0, ch - bw - inset, cw, ch));
+  canvas.FillRect(Rect(cw - bw - inset, 0, cw, ch));
+  if (bw > 0) {
+    canvas.Pen()->SetStyle(psSolid);
+    canvas.Pen()->SetColor(borderColor_);
+    canvas.Pen()->SetWidth(bw);
+    canvas.MoveTo(0, 0);
+    canvas.LineTo(cw, 0);
+  }
+  canvas.SetHandle(nullptr);
+}
+
+void TskForm::ApplyWindowRegion(int roundCorner) {
+  if (form_ == nullptr || !form_->HandleAllocated()) return;
+  const TRect r = Rect(0, 0, form_->ClientWidth(), form_->ClientHeight());
+  const int d = 2 * roundCorner;
+  HRGN shape = CreateRoundRectRgn(r.Left, r.Top, r.Right + 1, r.Bottom + 1, roundCorner, roundCorner);
+  HRGN bottomLeft = CreateRectRgn(r.Left, r.Bottom - d, r.Left + d, r.Bottom);
+  HRGN bottomRight = CreateRectRgn(r.Right - d, r.Bottom - d, r.Right, r.Bottom);
+  CombineRgn(shape, shape, bottomLeft, RGN_OR);
+  CombineRgn(shape, shape, bottomRight, RGN_OR);
+  DeleteObject(bottomLeft);
+  DeleteObject(bottomRight);
+  if (ComponentState().Contains(csDesigning)) {
+    DeleteObject(shape);
+    return;
+  }
+  // The window takes the region over.
+  SetWindowRgn(form_->Handle(), shape, true);
+}
+
+void TskForm::Paint() {
+  TRect r = ClientRect();
+  const char* tile = uiStyle_ == Graphite ? "GRAPHITE_FORM_BACKGROUND"
+                     : uiStyle_ == Jade   ? "JADE_FORM_BACKGROUND"
+                                          : nullptr;
+  if (tile == nullptr) {
+    Canvas()->Brush()->SetStyle(bsSolid);
+    Canvas()->Brush()->SetColor(Color());
+    Canvas()->FillRect(r);
+    return;
+  }
+  TBitmap pattern;
+  pattern.LoadFromResourceName(0, tile);
+  TBitmap buffer(r.Width(), r.Height());
+  buffer.Canvas()->Brush()->SetBitmap(&pattern);
+  buffer.Canvas()->FillRect(Rect(0, 0, r.Width(), r.Height()));
+  Canvas()->Draw(0, 0, &buffer);
+}
+
+// The panel covers its whole area when it paints; erasing first would only flicker.
+void TskForm::WMEraseBkgnd(TMessage& m) { m.Result = 1; }

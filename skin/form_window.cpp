@@ -1,0 +1,145 @@
+// What a skinned form does with its form's messages and with the application's: the sizing
+// grips, keeping a maximized form on the work area, the active look of the title bar, the
+// control-box menu on Alt+Space, and the menu's shortcuts.
+#include "platform/controls/application.h"
+#include "platform/controls/menus.h"
+#include "platform/windows/keys.h"
+#include "platform/windows/painting.h"
+#include "skin/form.h"
+#include "skin/form_hook.h"
+#include "skin/skin_painting.h"
+#include "skin/title_bar_menu.h"
+
+namespace {
+
+constexpr int kGripSize = 5;
+
+// Shared by every skinned form: a form created maximized keeps that state through the size
+// changes its creation brings (the count), and the title bar of a maximized child has been
+// scrolled away (the flag).
+int maximizeSizeCount = 0;
+uint8_t titleBarScrolledAway = 0;
+
+const char* const kApplicationHookName = "SkinApplicationMessage";
+
+TMessage AsMessage(const MSG& msg) { return TMessage{msg.message, msg.wParam, msg.lParam, 0}; }
+
+}  // namespace
+
+void TskForm::TakeOverForm() {
+  if (form_->FormStyle() == fsMDIChild || form_->FormStyle() == fsMDIForm) return;
+  form_->SetBorderStyle(bsNone);
+  form_->SetAutoScroll(false);
+  hook_ = HookWindowProc(form_, this);
+  if (form_->HandleAllocated()) {
+    HWND h = form_->Handle();
+    SetWindowLong(h, GWL_STYLE, GetWindowLong(h, GWL_STYLE) & ~static_cast<intptr_t>(WS_CAPTION));
+  }
+  if (Application != nullptr && !Application->OnMessage) {
+    Application->OnMessage.Bind(this, kApplicationHookName,
+                                [this](MSG& msg, bool& handled) { handled = ApplicationMessage(msg); });
+    installedAppHook_ = true;
+  }
+}
+
+void TskForm::GiveFormBack() {
+  if (installedAppHook_ && Application != nullptr) {
+    // Another component may have put its own handler there since; that one stays.
+    const TEventBase& current = Application->OnMessage;
+    if (current.Target() == this && current.MethodName() == kApplicationHookName)
+      Application->OnMessage.Clear();
+  }
+  installedAppHook_ = false;
+  if (form_ == nullptr) return;
+  UnhookWindowProc(form_, hook_);
+  hook_.reset();
+  if (!form_->ComponentState().Contains(csDestroying) && form_->HandleAllocated())
+    InvalidateRect(form_->Handle(), nullptr, true);
+}
+
+void TskForm::FormMessage(TMessage& m) {
+  switch (m.Msg) {
+    case WM_MDIACTIVATE:
+      titleBar_->SetFormActive(reinterpret_cast<HWND>(m.LParam) == form_->Handle());
+      break;
+    case WM_KEYDOWN: m.Result = MenuShortCut(m) ? 1 : 0; break;
+    case WM_SHOWWINDOW: form_->SetMenu(nullptr); break;
+    case WM_ACTIVATE: titleBar_->SetFormActive(m.WParamLo() != WA_INACTIVE); break;
+    case WM_SIZE: FormSized(); break;
+    case WM_ERASEBKGND: PaintBorderInto(reinterpret_cast<HDC>(m.WParam)); break;
+    case WM_NCHITTEST: FormHitTest(m); break;
+    case WM_SYSCOMMAND:
+      // Alt+Space: the window system's menu of the window is the title bar's.
+      if ((m.WParam & 0xFFF0) == SC_KEYMENU && m.LParam == ' ') titleBar_->PopupControlBoxMenuAt(
+          {form_->Left(), form_->Top() + titleBar_->Height()});
+      break;
+    default: break;
+  }
+}
+
+void TskForm::FormSized() {
+  KeepMaximizedAtConstruction();
+  const bool maximized = form_->WindowState() == wsMaximized;
+  if (maximized && !IsMDIChild() && formBorderStyle_ != bsNone) {
+    TRect area;
+    GetWorkAreaRect(area);
+    if (form_->BoundsRect() != area) PlaceControlRect(form_, area);
+  }
+  LayoutInForm();
+  PaintBorder();
+  titleBar_->RefreshMaxButtons();
+  if (IsMDIChild()) {
+    SetTitleBarVisible(!maximized);
+    titleBarScrolledAway = maximized ? 1 : 0;
+  }
+  ApplyWindowRegion(titleBar_->RoundCorner());
+}
+
+// A form created maximized stays so while its creation resizes it; once restored it goes back
+// to the bounds it was created with.
+void TskForm::KeepMaximizedAtConstruction() {
+  if (!maximizedAtConstruction_) return;
+  if (form_->WindowState() != wsMaximized) {
+    form_->SetBoundsRect(formBoundsAtConstruction_);
+    maximizedAtConstruction_ = false;
+  } else if (maximizeSizeCount == 2) {
+    form_->SetWindowState(wsMaximized);
+  } else {
+    ++maximizeSizeCount;
+  }
+  titleBarScrolledAway = 1;
+}
+
+void TskForm::FormHitTest(TMessage& m) {
+  if (form_->WindowState() == wsMaximized) return;
+  if (form_->FormStyle() == fsMDIForm && m.Result == HTCLIENT) m.Result = HTTRANSPARENT;
+  if (formBorderStyle_ != bsSizeable) return;
+  TPoint p = form_->ScreenToClient(LParamToPoint(m.LParam));
+  const int w = form_->ClientWidth(), h = form_->ClientHeight();
+  const bool left = p.x < kGripSize, top = p.y < kGripSize;
+  const bool right = p.x > w - kGripSize, bottom = p.y > h - kGripSize;
+  if (left && top) m.Result = HTTOPLEFT;
+  else if (right && top) m.Result = HTTOPRIGHT;
+  else if (right && bottom) m.Result = HTBOTTOMRIGHT;
+  else if (left && bottom) m.Result = HTBOTTOMLEFT;
+  else if (left) m.Result = HTLEFT;
+  else if (top) m.Result = HTTOP;
+  else if (right) m.Result = HTRIGHT;
+  else if (bottom) m.Result = HTBOTTOM;
+}
+
+bool TskForm::ApplicationMessage(MSG& msg) {
+  if (msg.message == WM_SYSKEYDOWN && msg.wParam == VK_SPACE) {
+    TCustomForm* main = Application->MainForm() != nullptr ? Application->MainForm() : form_;
+    titleBar_->PopupControlBoxMenuAt({main->Left(), main->Top() + titleBar_->Height()});
+    return true;
+  }
+  if (msg.message != WM_KEYDOWN) return false;
+  TMessage key = AsMessage(msg);
+  return MenuShortCut(key);
+}
+
+bool TskForm::MenuShortCut(TMessage& key) {
+  if (menu_ == nullptr || !IsFormActive(form_) || !form_->Active()) return false;
+  return menu_->IsShortCut(key);
+}
