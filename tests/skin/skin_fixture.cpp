@@ -70,6 +70,7 @@ void SkinFormTest::SavePictureOnFailure(TCustomForm* form) {
   if (surface == nullptr) return;
   const auto* info = ::testing::UnitTest::GetInstance()->current_test_info();
   std::filesystem::create_directories(TEST_OUTPUT_DIR);
-  surface->SaveToPngFile(String(TEST_OUTPUT_DIR) + "/" + info->test_suite_name() + "." +
-                         info->name() + ".png");
+  String name = String(info->test_suite_name()) + "." + info->name();
+  for (char& c : name) c = c == '/' ? '_' : c;  // parameterised tests name their instances
+  surface->SaveToPngFile(String(TEST_OUTPUT_DIR) + "/" + name + ".png");
 }

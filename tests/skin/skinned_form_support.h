@@ -1,0 +1,57 @@
+#pragma once
+
+#include <vector>
+
+#include "platform/graphics/bitmap.h"
+#include "platform/windows/backend.h"
+#include "skin/form.h"
+#include "tests/skin/skin_fixture.h"
+
+// A backend that records the moves and sizes the window system is asked to start.
+class TMoveSizeRecorder : public THeadlessBackend {
+ public:
+  explicit TMoveSizeRecorder(std::vector<LRESULT>* starts) : starts_(starts) {}
+  void BeginSystemMoveSize(HWND, LRESULT hit) override { starts_->push_back(hit); }
+
+ private:
+  std::vector<LRESULT>* starts_;
+};
+
+// Forms with a skin: a sizeable form of the given bounds, shown, with a TskForm of `style`.
+class SkinnedFormTest : public SkinFormTest {
+ protected:
+  void SetUp() override {
+    SkinFormTest::SetUp();
+    SetBackend(std::make_unique<TMoveSizeRecorder>(&moveSizeStarts_));
+  }
+  void TearDown() override {
+    SkinFormTest::TearDown();
+    SetBackend(nullptr);
+  }
+  TskForm* Skin(TForm* form, TskUIStyle style = Marine) {
+    auto* skin = new TskForm(form);
+    skin->SetParent(form);
+    skin->SetUIStyle(style);
+    Pump();
+    return skin;
+  }
+  TForm* SizeableForm(TRect bounds = Bounds(100, 100, 400, 300)) {
+    TForm* form = new TForm(Application);
+    form->SetBoundsRect(bounds);
+    form->Show();
+    return form;
+  }
+  // The screen point of a point in the form's client area.
+  static TPoint OnForm(TCustomForm* form, int x, int y) { return form->ClientToScreen({x, y}); }
+  std::vector<LRESULT> moveSizeStarts_;
+};
+
+// Cell `cell` (1-based) of a strip of `count` cells of a built-in bitmap.
+inline void BuiltInCell(const char* name, int count, int cell, TBitmap& out) {
+  TBitmap strip;
+  strip.LoadFromResourceName(0, name);
+  const int w = strip.Width() / count;
+  out.SetSize(w, strip.Height());
+  out.Canvas()->CopyRect(Rect(0, 0, w, strip.Height()), strip.Canvas(),
+                         Bounds(w * (cell - 1), 0, w, strip.Height()));
+}
