@@ -10,6 +10,7 @@
 #include "platform/windows/focus.h"
 #include "platform/windows/frame_layout.h"
 #include "platform/windows/frame_painting.h"
+#include "platform/windows/keys.h"
 #include "platform/windows/painting.h"
 #include "platform/windows/window_data.h"
 
@@ -102,6 +103,16 @@ LRESULT GetText(TWindowData& w, WPARAM size, LPARAM buffer) {
   return static_cast<LRESULT>(n);
 }
 
+// The window system's own keys, for the top-level window that holds the focus: Alt+F4 asks it
+// to close (once the key is handled), Alt+Space opens its window menu.
+LRESULT SysKeyDown(TWindowData& w, WPARAM key, LPARAM keyData) {
+  if (!(keyData & AltMask)) return 0;
+  HWND top = GetAncestorTop(w.handle);
+  if (key == VK_F4) PostMessage(top, WM_SYSCOMMAND, SC_CLOSE, 0);
+  if (key == VK_SPACE) SendMessage(top, WM_SYSCOMMAND, SC_KEYMENU, ' ');
+  return 0;
+}
+
 // Messages that climb to the parent when a child leaves them alone.
 LRESULT ForwardToParent(TWindowData& w, UINT msg, WPARAM wParam, LPARAM lParam) {
   return w.IsChildWindow() ? SendMessage(w.parent, msg, wParam, lParam) : 0;
@@ -127,6 +138,7 @@ LRESULT DefWindowProc(HWND h, UINT msg, WPARAM wParam, LPARAM lParam) {
     case WM_NCLBUTTONDBLCLK:
       return static_cast<LRESULT>(wParam) == HTCAPTION ? NcButtonUp(*w, HTMAXBUTTON) : 0;
     case WM_SYSCOMMAND: return SysCommand(*w, wParam);
+    case WM_SYSKEYDOWN: return SysKeyDown(*w, wParam, lParam);
     case WM_RBUTTONUP: {
       TPoint p = LParamToPoint(lParam);
       ClientToScreen(h, p);

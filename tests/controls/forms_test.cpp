@@ -67,6 +67,31 @@ TEST_F(Forms, WindowCloseMessageAsksTheForm) {
   EXPECT_TRUE(IsWindow(other->Handle()));
 }
 
+// The window system's own keys reach the form that holds the focus, from any of its controls.
+TEST_F(Forms, AltF4ClosesTheFormAndAltSpaceAsksForItsWindowMenu) {
+  TForm* form = MakeForm();
+  TTestControl* child = AddControl(form, Bounds(10, 10, 60, 25));
+  std::vector<WPARAM> commands;
+  TWndMethod previous = form->WindowProc;
+  form->WindowProc = [&](TMessage& m) {
+    if (m.Msg == WM_SYSCOMMAND) commands.push_back(m.WParam);
+    previous(m);
+  };
+  ::SetFocus(child->Handle());
+  for (uint16_t key : {VK_SPACE, VK_F4}) {
+    InjectKey(VK_MENU, true);
+    InjectKey(key, true);
+    InjectKey(key, false);
+    InjectKey(VK_MENU, false);
+  }
+  InjectKeyStroke(VK_F4);  // without Alt: nothing
+  Application->ProcessMessages();
+  Application->ProcessMessages();
+  EXPECT_EQ(commands, (std::vector<WPARAM>{SC_KEYMENU, SC_CLOSE}));
+  EXPECT_FALSE(form->Visible());
+  form->WindowProc = previous;
+}
+
 TEST_F(Forms, ShowingActivatesAndFocusesTheFirstTabStop) {
   TForm* form = new TForm(Application);
   TTestControl* a = AddControl(form, Bounds(0, 0, 50, 20));
