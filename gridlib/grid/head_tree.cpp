@@ -1,6 +1,8 @@
 // Multi-level titles: the tree of headings and leaves built from '|'-separated captions.
 #include "gridlib/grid/head_tree.h"
 
+#include <algorithm>
+
 #include "gridlib/grid/column_titles.h"
 #include "gridlib/grid/columns.h"
 
@@ -17,6 +19,35 @@ THeadTreeNode::THeadTreeNode(const String& text, int width, int height)
     : Height(height), Text(text), Width(width) {}
 
 THeadTreeNode::~THeadTreeNode() = default;
+
+THeadTreeNode* THeadTreeNode::Heading() const {
+  return Host != nullptr && Host->Host != nullptr ? Host : nullptr;
+}
+
+int THeadTreeNode::OffsetInHeading() const {
+  if (Host == nullptr) return 0;
+  int offset = 0;
+  for (const THeadTreeNode* n = Host->Child; n != this && n != nullptr; n = n->Next) {
+    offset += n->Width + n->WIndent;
+    if (n->Next == Host->Child) break;
+  }
+  return offset;
+}
+
+int THeadTreeNode::FirstColumnIndex() const {
+  const THeadTreeNode* node = this;
+  while (node->Child != nullptr) node = node->Child;
+  return node->Column != nullptr ? node->Column->Index() : -1;
+}
+
+int THeadTreeNode::LastColumnIndex() const {
+  const THeadTreeNode* node = this;
+  while (node->Child != nullptr) {
+    node = node->Child;
+    while (node->Next != node->Host->Child) node = node->Next;
+  }
+  return node->Column != nullptr ? node->Column->Index() : -1;
+}
 
 THeadTreeNode* THeadTreeNode::Root() {
   THeadTreeNode* node = this;
@@ -95,7 +126,8 @@ THeadTreeNode* THeadTreeNode::Union(THeadTreeNode* from, THeadTreeNode* to, int 
   int sum = 0;
   for (THeadTreeNode* n = from;; n = n->Next) {
     sum += n->Width + heading->WIndent;
-    n->Height -= height;
+    // A title row lower than its headings leaves the leaf no room, never less than none.
+    n->Height = std::max(0, n->Height - height);
     n->Host = heading;
     if (n == to) break;
   }
@@ -169,6 +201,13 @@ std::vector<THeadTreeNode*> THeadTreeNode::BuildTitleTree(TDBGridColumnsEx* colu
   return leaves;
 }
 
+// A neighbour joins a run under one heading only from the same parent, and only when a word
+// is left for its own cell once the heading takes the first.
+bool THeadTreeNode::JoinsRun(const THeadTreeNode* first, const THeadTreeNode* next, const String& word) {
+  return next->Host == first->Host && WordPosition(2, next->Text, kTitleDelims) != 0 &&
+         ExtractWord(1, next->Text, kTitleDelims) == word;
+}
+
 // Strips the shared first word from a run of adjacent leaves under one heading and puts a
 // heading of that word over them. Returns false once nothing is left to merge.
 bool THeadTreeNode::MergeOnePass(std::vector<THeadTreeNode*>& leaves) {
@@ -177,14 +216,10 @@ bool THeadTreeNode::MergeOnePass(std::vector<THeadTreeNode*>& leaves) {
     if (WordPosition(2, leaves[i]->Text, kTitleDelims) == 0) continue;
     const String word = ExtractWord(1, leaves[i]->Text, kTitleDelims);
     size_t j = i;
-    while (j + 1 < count && leaves[j + 1]->Host == leaves[i]->Host &&
-           ExtractWord(1, leaves[j + 1]->Text, kTitleDelims) == word) {
-      ++j;
-    }
+    while (j + 1 < count && JoinsRun(leaves[i], leaves[j + 1], word)) ++j;
     for (size_t k = i; k <= j; ++k) {
       String& text = leaves[k]->Text;
-      const int second = WordPosition(2, text, kTitleDelims);
-      text.erase(0, second > 0 ? static_cast<size_t>(second) - 1 : text.size());
+      text.erase(0, static_cast<size_t>(WordPosition(2, text, kTitleDelims)) - 1);
     }
     Union(leaves[i], leaves[j], kHeadingHeight, word);
     return true;

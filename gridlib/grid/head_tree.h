@@ -30,6 +30,18 @@ class THeadTreeNode {
   int Width = 0;
   int SortMarkerWidth = 0;
 
+  // ---- What painting and hit tests read once the layout has built and measured the tree.
+  bool IsLeaf() const { return Child == nullptr; }
+  // The heading drawn above this node; nullptr right under the root, which is no heading.
+  THeadTreeNode* Heading() const;
+  // Pixels from the heading's left edge to this node's: the siblings before it, each with
+  // the line after it.
+  int OffsetInHeading() const;
+  // Data column indexes of the first and the last leaf below this node (its own for a leaf);
+  // -1 when there is no leaf with a column.
+  int FirstColumnIndex() const;
+  int LastColumnIndex() const;
+
   // True when `node` is this node, one of its ring siblings, or below any of them.
   bool Find(const THeadTreeNode* node) const;
   // A new node in `from`'s ring right after it. Raises "Node not in Tree".
@@ -62,6 +74,7 @@ class THeadTreeNode {
   THeadTreeNode* RingBefore(THeadTreeNode* node);
   static void CheckFound(const THeadTreeNode* start, const THeadTreeNode* node);
   bool MergeOnePass(std::vector<THeadTreeNode*>& leaves);
+  static bool JoinsRun(const THeadTreeNode* first, const THeadTreeNode* next, const String& word);
 
   std::vector<std::unique_ptr<THeadTreeNode>> owned_;
 };
