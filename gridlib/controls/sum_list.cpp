@@ -5,13 +5,19 @@
 #include "platform/classes/component.h"
 #include "platform/data/dataset.h"
 
+TDBSum::~TDBSum() {
+  if (forgetHolder_) forgetHolder_();
+}
+
 void TDBSum::SetFieldName(const String& value) {
   fieldName_ = value;
+  tally_.counted = false;
   Changed(false);
 }
 
 void TDBSum::SetGroupOperation(TGroupOperation value) {
   operation_ = value;
+  tally_.counted = false;
   Changed(false);
 }
 
@@ -29,7 +35,8 @@ void TDBSumCollection::Update(TCollectionItem* item) {
 }
 
 struct TDBSumListProducer::SavedHooks {
-  TDataSetNotifyEvent afterOpen, afterPost, afterDelete, afterClose;
+  TDataSetNotifyEvent afterOpen, afterClose, afterEdit, beforePost, afterPost, beforeDelete, afterDelete,
+      afterCancel;
 };
 
 TDBSumListProducer::TDBSumListProducer(TComponent* owner)
@@ -67,29 +74,43 @@ void TDBSumListProducer::SetHooked(bool value) {
   if (value) RecalcAll();
 }
 
+// The data set's own handler runs first, then the producer's step.
+void TDBSumListProducer::InstallHook(TDataSetNotifyEvent& event, const TDataSetNotifyEvent& previous,
+                                     void (TDBSumListProducer::*step)()) {
+  event.Bind(nullptr, "", [this, previous, step](TDataSet* ds) {
+    previous.Call(ds);
+    (this->*step)();
+  });
+}
+
 void TDBSumListProducer::InstallHooks() {
   hooked_ = true;
-  saved_ = std::make_unique<SavedHooks>(
-      SavedHooks{dataSet_->AfterOpen, dataSet_->AfterPost, dataSet_->AfterDelete, dataSet_->AfterClose});
-  auto chain = [this](TDataSetNotifyEvent& event, const TDataSetNotifyEvent& previous) {
-    event.Bind(nullptr, "", [this, previous](TDataSet* ds) {
-      previous.Call(ds);
-      RecalcAll();
-    });
-  };
-  chain(dataSet_->AfterOpen, saved_->afterOpen);
-  chain(dataSet_->AfterPost, saved_->afterPost);
-  chain(dataSet_->AfterDelete, saved_->afterDelete);
-  chain(dataSet_->AfterClose, saved_->afterClose);
+  TDataSet* ds = dataSet_;
+  saved_ = std::make_unique<SavedHooks>(SavedHooks{ds->AfterOpen, ds->AfterClose, ds->AfterEdit, ds->BeforePost,
+                                                   ds->AfterPost, ds->BeforeDelete, ds->AfterDelete, ds->AfterCancel});
+  before_.reset();
+  InstallHook(ds->AfterOpen, saved_->afterOpen, &TDBSumListProducer::RecalcAll);
+  InstallHook(ds->AfterClose, saved_->afterClose, &TDBSumListProducer::RecalcAll);
+  InstallHook(ds->AfterEdit, saved_->afterEdit, &TDBSumListProducer::EditBegun);
+  InstallHook(ds->BeforePost, saved_->beforePost, &TDBSumListProducer::PostBegins);
+  InstallHook(ds->AfterPost, saved_->afterPost, &TDBSumListProducer::Posted);
+  InstallHook(ds->BeforeDelete, saved_->beforeDelete, &TDBSumListProducer::DeleteBegins);
+  InstallHook(ds->AfterDelete, saved_->afterDelete, &TDBSumListProducer::Deleted);
+  InstallHook(ds->AfterCancel, saved_->afterCancel, &TDBSumListProducer::EditCancelled);
 }
 
 void TDBSumListProducer::RestoreHooks() {
   hooked_ = false;
+  before_.reset();
   if (saved_ == nullptr || dataSet_ == nullptr) return;
   dataSet_->AfterOpen = saved_->afterOpen;
-  dataSet_->AfterPost = saved_->afterPost;
-  dataSet_->AfterDelete = saved_->afterDelete;
   dataSet_->AfterClose = saved_->afterClose;
+  dataSet_->AfterEdit = saved_->afterEdit;
+  dataSet_->BeforePost = saved_->beforePost;
+  dataSet_->AfterPost = saved_->afterPost;
+  dataSet_->BeforeDelete = saved_->beforeDelete;
+  dataSet_->AfterDelete = saved_->afterDelete;
+  dataSet_->AfterCancel = saved_->afterCancel;
   saved_.reset();
 }
 
@@ -120,45 +141,147 @@ void TDBSumListProducer::Report(TSumListReport report) {
 
 TObject* TDBSumListProducer::EventSender() { return owner_; }
 
+namespace {
+
+// A value as the Currency amount it adds to a total; beyond what a Currency holds it stops at
+// the largest amount rather than raising while the data set posts.
+int64_t CurrencyRaw(double value) {
+  constexpr double kLimit = 9.2e14;
+  if (!(value < kLimit)) return Currency::FromDouble(kLimit).Raw();
+  if (!(value > -kLimit)) return Currency::FromDouble(-kLimit).Raw();
+  return Currency::FromDouble(value).Raw();
+}
+
+// Halves round away from zero, as the average of whole amounts is shown.
+int64_t RoundedQuotient(int64_t total, int64_t count) {
+  const int64_t quotient = total / count;
+  const int64_t rest = total % count;
+  if (2 * (rest < 0 ? -rest : rest) >= count) return quotient + (total < 0 ? -1 : 1);
+  return quotient;
+}
+
+}  // namespace
+
 void TDBSumListProducer::ZeroAll() {
-  for (int i = 0; i < sums_->Count(); ++i) sums_->Items(i)->SetSumValue(Currency());
+  for (int i = 0; i < sums_->Count(); ++i) {
+    TDBSum* sum = sums_->Items(i);
+    sum->tally_ = TDBSum::Tally{};
+    sum->SetSumValue(Currency());
+  }
   records_.clear();
+  recordCount_ = 0;
+}
+
+TDBSumListProducer::RecordValues TDBSumListProducer::ReadRecord() const {
+  RecordValues values;
+  for (int i = 0; i < sums_->Count(); ++i) {
+    TDBSum* sum = sums_->Items(i);
+    TField* field = dataSet_->FindField(sum->FieldName());
+    if (field != nullptr && !field->IsNull()) values.emplace_back(sum, CurrencyRaw(field->AsFloat()));
+  }
+  return values;
+}
+
+void TDBSumListProducer::Apply(const RecordValues& values, int sign) {
+  for (const auto& [sum, value] : values) {
+    sum->tally_.total += sign * value;
+    sum->tally_.filled += sign;
+  }
+}
+
+// A sum freed since the values were read is dropped; one made since is not counted yet,
+// which has the whole data set counted again instead.
+TDBSumListProducer::RecordValues TDBSumListProducer::StillHeld(RecordValues values) const {
+  std::erase_if(values, [this](const auto& entry) {
+    for (int i = 0; i < sums_->Count(); ++i) {
+      if (sums_->Items(i) == entry.first) return false;
+    }
+    return true;
+  });
+  return values;
+}
+
+// Each sum's value from its tally and the record count.
+void TDBSumListProducer::Settle() {
+  for (int i = 0; i < sums_->Count(); ++i) {
+    TDBSum* sum = sums_->Items(i);
+    const TDBSum::Tally& tally = sum->tally_;
+    switch (sum->GroupOperation()) {
+      case goSum: sum->SetSumValue(Currency::FromRaw(tally.total)); break;
+      case goAvg:
+        sum->SetSumValue(Currency::FromRaw(tally.filled > 0 ? RoundedQuotient(tally.total, tally.filled) : 0));
+        break;
+      case goCount: sum->SetSumValue(Currency::FromInt(recordCount_)); break;
+    }
+  }
 }
 
 void TDBSumListProducer::CountAll() {
-  const int count = sums_->Count();
-  std::vector<double> totals(static_cast<size_t>(count), 0.0);
-  std::vector<int64_t> filled(static_cast<size_t>(count), 0);
-  std::vector<TField*> fields(static_cast<size_t>(count), nullptr);
-  for (int i = 0; i < count; ++i) fields[static_cast<size_t>(i)] = dataSet_->FindField(sums_->Items(i)->FieldName());
+  for (int i = 0; i < sums_->Count(); ++i) sums_->Items(i)->tally_ = TDBSum::Tally{0, 0, true};
   records_.clear();
-  int64_t records = 0;
+  recordCount_ = 0;
   {
     DisableControlsGuard frozen(dataSet_);
     const TBookmark here = dataSet_->GetBookmark();
     for (dataSet_->First(); !dataSet_->Eof(); dataSet_->Next()) {
-      ++records;
+      ++recordCount_;
       if (virtualRecords_) records_.push_back(dataSet_->GetBookmark());
-      for (size_t i = 0; i < fields.size(); ++i) {
-        if (fields[i] == nullptr || fields[i]->IsNull()) continue;
-        totals[i] += fields[i]->AsFloat();
-        ++filled[i];
-      }
+      Apply(ReadRecord(), 1);
     }
     if (!here.empty() && dataSet_->BookmarkValid(here)) dataSet_->GotoBookmark(here);
   }
-  for (int i = 0; i < count; ++i) {
-    TDBSum* sum = sums_->Items(i);
-    const size_t k = static_cast<size_t>(i);
-    switch (sum->GroupOperation()) {
-      case goSum: sum->SetSumValue(Currency::FromDouble(totals[k])); break;
-      case goAvg:
-        sum->SetSumValue(filled[k] > 0 ? Currency::FromDouble(totals[k] / static_cast<double>(filled[k]))
-                                       : Currency());
-        break;
-      case goCount: sum->SetSumValue(Currency::FromInt(records)); break;
-    }
+  Settle();
+}
+
+// ---- Following one change at a time.
+
+// Only the producer's own counting, with every sum counted and no record list to keep in
+// step, can take a record out and put it back.
+bool TDBSumListProducer::CanFollowChanges() const {
+  if (externalRecalc_ || virtualRecords_ || dataSet_ == nullptr || !dataSet_->Active()) return false;
+  for (int i = 0; i < sums_->Count(); ++i) {
+    if (!sums_->Items(i)->tally_.counted) return false;
   }
+  return true;
+}
+
+void TDBSumListProducer::EditBegun() { before_ = ReadRecord(); }
+
+void TDBSumListProducer::PostBegins() { inserting_ = dataSet_->State() == dsInsert; }
+
+void TDBSumListProducer::Posted() {
+  const bool followed = inserting_ || before_.has_value();
+  if (!followed || !CanFollowChanges()) {
+    before_.reset();
+    return RecalcAll();
+  }
+  if (inserting_) ++recordCount_;
+  else Apply(StillHeld(*before_), -1);
+  Apply(ReadRecord(), 1);
+  before_.reset();
+  inserting_ = false;
+  ReportFollowed();
+}
+
+void TDBSumListProducer::DeleteBegins() { before_ = ReadRecord(); }
+
+void TDBSumListProducer::Deleted() {
+  if (!before_.has_value() || !CanFollowChanges()) {
+    before_.reset();
+    return RecalcAll();
+  }
+  Apply(StillHeld(*before_), -1);
+  --recordCount_;
+  before_.reset();
+  ReportFollowed();
+}
+
+void TDBSumListProducer::EditCancelled() { before_.reset(); }
+
+void TDBSumListProducer::ReportFollowed() {
+  Settle();
+  Report(TSumListReport::AfterRecalcAll);
+  Report(TSumListReport::Changed);
 }
 
 bool TDBSumListProducer::UsesOwnRecords() const {

@@ -1,6 +1,9 @@
 #pragma once
 
+#include <functional>
 #include <memory>
+#include <optional>
+#include <utility>
 #include <vector>
 
 #include "platform/classes/collection.h"
@@ -23,6 +26,10 @@ class TDBSum : public TCollectionItem {
   DECLARE_CLASS(TDBSum, TCollectionItem)
  public:
   explicit TDBSum(TCollection* collection) : TCollectionItem(collection) {}
+  ~TDBSum() override;
+  // Whoever holds this sum (a footer) and is told when the sum goes with its collection, so
+  // that sum and holder may be freed in either order.
+  void SetHolder(std::function<void()> forget) { forgetHolder_ = std::move(forget); }
   const String& FieldName() const { return fieldName_; }
   void SetFieldName(const String& value);
   TGroupOperation GroupOperation() const { return operation_; }
@@ -31,9 +38,20 @@ class TDBSum : public TCollectionItem {
   void SetSumValue(Currency value) { value_ = value; }
 
  private:
+  friend class TDBSumListProducer;
+  // What the producer counted for this sum: the total of the values (each taken as a
+  // Currency, so adding and taking away records is exact) and how many were not null.
+  struct Tally {
+    int64_t total = 0;
+    int64_t filled = 0;
+    bool counted = false;
+  };
+
   String fieldName_;
   TGroupOperation operation_ = goSum;
   Currency value_;
+  Tally tally_;
+  std::function<void()> forgetHolder_;
 };
 
 class TDBSumCollection : public TCollection {
@@ -52,8 +70,11 @@ class TDBSumCollection : public TCollection {
   void Update(TCollectionItem* item) override;
 };
 
-// Keeps the sums of a data set current: while hooked it listens to the data set's open,
-// post, delete and close and counts everything again.
+// Keeps the sums of a data set current: while hooked it counts every record when the data
+// set opens, and on a post or a delete takes the record's old values out and its new ones in,
+// so that one change does not walk the whole data set. Anything it cannot follow that way (a
+// sum added since, an edit begun before the hooks, records of its own to keep) is counted in
+// full again.
 class TDBSumListProducer {
  public:
   explicit TDBSumListProducer(TComponent* owner);
@@ -109,9 +130,26 @@ class TDBSumListProducer {
 
  private:
   struct SavedHooks;
+  // The amount one record adds to each sum whose field it holds a value of.
+  using RecordValues = std::vector<std::pair<TDBSum*, int64_t>>;
   void CountAll();
   void ZeroAll();
   bool UsesOwnRecords() const;
+  void InstallHook(TEvent<void(TDataSet*)>& event, const TEvent<void(TDataSet*)>& previous,
+                   void (TDBSumListProducer::*step)());
+  void EditBegun();
+  void PostBegins();
+  void Posted();
+  void DeleteBegins();
+  void Deleted();
+  void EditCancelled();
+  RecordValues ReadRecord() const;
+  bool CanFollowChanges() const;
+  void Apply(const RecordValues& values, int sign);
+  RecordValues StillHeld(RecordValues values) const;
+  void Settle();
+  // A change was followed record by record: the sums take their new values and say so.
+  void ReportFollowed();
 
   TComponent* owner_;
   TDataSet* dataSet_ = nullptr;
@@ -122,4 +160,9 @@ class TDBSumListProducer {
   std::unique_ptr<TDBSumCollection> sums_;
   std::unique_ptr<SavedHooks> saved_;
   std::vector<TBookmark> records_;
+  int64_t recordCount_ = 0;
+  // What the record being edited or deleted held before the change, read when the change
+  // began; nullopt when the change began out of sight.
+  std::optional<RecordValues> before_;
+  bool inserting_ = false;
 };

@@ -1,6 +1,8 @@
 // Footers, the lookup drop-down settings and the filter-row settings of a column.
 #include "gridlib/grid/column_parts.h"
 
+#include <utility>
+
 #include "gridlib/controls/lookup_extra_row.h"
 #include "gridlib/controls/sum_list.h"
 #include "gridlib/grid/column_defaults.h"
@@ -17,28 +19,43 @@ TColumnFooterEx::TColumnFooterEx(TCollection* collection)
       column_(dynamic_cast<TColumnFootersEx*>(collection) != nullptr
                   ? static_cast<TColumnFootersEx*>(collection)->Column()
                   : nullptr),
-      font_(std::make_unique<TInheritedFont>([this] { FontChanged(); })) {}
+      font_(std::make_unique<TInheritedFont>([this] { FontChanged(); })) {
+  RepaintFooterRows();
+}
 
 TColumnFooterEx::TColumnFooterEx(TColumnEx* column, std::nullptr_t)
     : TCollectionItem(nullptr),
       column_(column),
-      font_(std::make_unique<TInheritedFont>([this] { FontChanged(); })) {}
+      font_(std::make_unique<TInheritedFont>([this] { FontChanged(); })) {
+  RepaintFooterRows();
+}
 
-TColumnFooterEx::~TColumnFooterEx() { delete sum_; }
+TColumnFooterEx::~TColumnFooterEx() {
+  RepaintFooterRows();
+  FreeSum();
+}
+
+void TColumnFooterEx::RepaintFooterRows() {
+  TDBGridExHost* grid = column_ != nullptr ? column_->GetGrid() : nullptr;
+  if (grid != nullptr && !grid->IsDestroying()) grid->InvalidateFooter();
+}
+
+void TColumnFooterEx::FreeSum() {
+  if (sum_ == nullptr) return;
+  sum_->SetHolder(nullptr);
+  delete std::exchange(sum_, nullptr);
+}
 
 void TColumnFooterEx::BindSum() {
   TDBGridExHost* grid = column_ != nullptr ? column_->GetGrid() : nullptr;
-  if (grid == nullptr) return;
+  if (grid == nullptr || grid->SumList() == nullptr) return;
   const bool aggregate = valueType_ == fvtSum || valueType_ == fvtAvg || valueType_ == fvtCount;
-  if (!aggregate) {
-    delete sum_;
-    sum_ = nullptr;
-    return;
-  }
+  if (!aggregate) return FreeSum();
   if (sum_ == nullptr) {
     TDBSumCollection* sums = grid->SumList()->SumCollection();
     TCollectionUpdateLock lock(*sums);
     sum_ = sums->Add();
+    sum_->SetHolder([this] { sum_ = nullptr; });
   }
   if (valueType_ == fvtCount) {
     sum_->SetGroupOperation(goCount);

@@ -65,6 +65,8 @@ class TColumnFooterEx : public TCollectionItem {
   TFont* DefaultFont() const;
   void ColumnChanged(bool allItems);
   void FontChanged();
+  void FreeSum();
+  void RepaintFooterRows();
 
   TColumnEx* column_;
   uint8_t assigned_ = 0;

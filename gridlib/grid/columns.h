@@ -388,6 +388,9 @@ class TDBGridColumnsEx : public TOwnedCollection {
   // skipped.
   String ColumnsIndex() const;
   void SetColumnsIndex(const String& value);
+  // Moves the grid's focus off a hidden column (the layout asks again once the grid columns
+  // are made).
+  void KeepSelectedColumnVisible();
 
  protected:
   void Update(TCollectionItem* item) override;
@@ -396,7 +399,6 @@ class TDBGridColumnsEx : public TOwnedCollection {
  private:
   void UpdateOneColumn(TColumnEx* column);
   void PassShrinkToNext(TColumnEx* column, int gridWidth);
-  void KeepSelectedColumnVisible();
 
   TDBGridExHost* grid_;
   String columnsIndex_;

@@ -5,6 +5,7 @@
 
 #include "gridlib/controls/sum_list.h"
 #include "gridlib/grid/columns.h"
+#include "gridlib/grid/flag_scope.h"
 #include "gridlib/grid/grid_data_link.h"
 #include "platform/core/format.h"
 #include "platform/controls/inplace_edit.h"
@@ -13,12 +14,24 @@
 #include "platform/graphics/image_list.h"
 #include "platform/windows/window_styles.h"
 
-TCustomDBGridEx::TCustomDBGridEx(TComponent* owner)
+TCustomDBGridEx::TCustomDBGridEx(TComponent* owner) : TCustomDBGridEx(owner, TPartsMadeLater{}) {
+  CreateGridParts();
+}
+
+TCustomDBGridEx::TCustomDBGridEx(TComponent* owner, TPartsMadeLater)
     : TCustomGrid(owner),
-      horzScrollBar_(std::make_unique<TDBGridExScrollBar>(this, sbHorizontal)),
-      vertScrollBar_(std::make_unique<TVertDBGridExScrollBar>(this)),
       titleImageLink_(std::make_unique<TChangeLink>()),
-      stFilter_(std::make_unique<TSTDBGridExFilter>(this)) {
+      stFilter_(std::make_unique<TSTDBGridExFilter>(this)) {}
+
+TDBGridExScrollBar* TCustomDBGridEx::CreateScrollBar(int kind) {
+  if (kind == 1) return new TVertDBGridExScrollBar(this);
+  return new TDBGridExScrollBar(this, sbHorizontal);
+}
+
+void TCustomDBGridEx::CreateGridParts() {
+  if (Columns() != nullptr) return;
+  horzScrollBar_.reset(CreateScrollBar(0));
+  vertScrollBar_.reset(CreateScrollBar(1));
   CreateGridObjects();
   titleImageLink_->OnChange.Bind(nullptr, "", [this](TObject*) { InvalidateGrid(); });
   TCustomGrid::SetDefaultDrawing(false);
@@ -34,8 +47,7 @@ TCustomDBGridEx::~TCustomDBGridEx() {
   Destroying();
   horzScrollBar_.reset();
   vertScrollBar_.reset();
-  titleLeaves_.clear();
-  titleRoot_->FreeAllChild();
+  ForgetTitleTree();
   DestroyGridObjects();
 }
 
@@ -72,13 +84,18 @@ int TCustomDBGridEx::VisibleDataRowCount() {
   return std::max(1, rows);
 }
 
+void TCustomDBGridEx::SetSelectedIndex(int dataCol) {
+  const int col = dataCol + IndicatorOffset();
+  if (col >= FixedCols() && col < ColCount()) SetCol(col);
+}
+
 bool TCustomDBGridEx::InplaceEditorShowing() {
   return EditorMode() && InplaceEditor() != nullptr && InplaceEditor()->Visible();
 }
 
-// Repainting the whole client area covers any block of cells.
 void TCustomDBGridEx::InvalidateGridRect(const TRect& cells) {
-  if (cells.Left >= 0 && cells.Top >= 0) Invalidate();
+  if (cells.Left < 0 || cells.Top < 0 || cells.Right < cells.Left || cells.Bottom < cells.Top) return;
+  InvalidateRect(TGridRect{cells.Left, cells.Top, cells.Right, cells.Bottom});
 }
 
 TDBGridExCellType TCustomDBGridEx::GetCellType(int col, int row) {
@@ -117,6 +134,13 @@ void TCustomDBGridEx::SetFooterRowCount(int value) {
   LayoutChanged();
 }
 
+void TCustomDBGridEx::InvalidateFooter() {
+  if (!HandleAllocated()) return;
+  for (int row = std::max(0, RowCount() - footerRowCount_); row < RowCount() && footerRowCount_ > 0; ++row) {
+    InvalidateRow(row);
+  }
+}
+
 // The footers keep their own colour, so the grid no longer takes its parent's.
 void TCustomDBGridEx::FooterColorChanged() {
   if (!IsLoading()) SetParentColor(false);
@@ -125,8 +149,26 @@ void TCustomDBGridEx::FooterColorChanged() {
 
 // The footers keep their own font, so the grid no longer takes its parent's.
 void TCustomDBGridEx::FooterFontChanged() {
-  if (!IsLoading()) SetParentFont(false);
+  if (!IsLoading() && !takingParentFont_) SetParentFont(false);
   if (footerRowCount_ > 0) LayoutChanged();
+}
+
+// So do the titles, unless they are taking the parent's font themselves.
+void TCustomDBGridEx::TitleFontChanged() {
+  if (!IsLoading() && !takingParentFont_) SetParentFont(false);
+  TDBGridExHost::TitleFontChanged();
+}
+
+// A grid that takes its parent's font shows it in its titles and footers too.
+void TCustomDBGridEx::TakeParentFont() {
+  if (!ParentFont()) return;
+  {
+    FlagScope parentFont(takingParentFont_, true);
+    GridLayoutLock lock(this);
+    TitleFont()->Assign(Font());
+    FooterFont()->Assign(Font());
+  }
+  LayoutChanged();
 }
 
 void TCustomDBGridEx::SetFrozenCols(int value) {
@@ -274,6 +316,7 @@ void TCustomDBGridEx::ColWidthsChanged() {
   TCustomGrid::ColWidthsChanged();
   RefreshInplaceEditor();
   OnColWidthsChanged.Call(this);
+  UpdateHorzScrollBar();
 }
 
 // Hidden columns are left alone: their grid widths (0, or -1 for the line) say nothing about

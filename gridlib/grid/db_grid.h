@@ -68,9 +68,14 @@ class TCustomDBGridEx : public TCustomGrid, public TDBGridExHost {
   int TitleRowCount() override;
   int VisibleDataRowCount() override;
   bool InplaceEditorShowing() override;
+  // The focused data column is the base grid's current column; choosing one moves it there
+  // (not into the frozen columns, nor past the grid columns the last layout made).
+  int SelectedIndex() override { return Col() - IndicatorOffset(); }
+  void SetSelectedIndex(int dataCol) override;
   void InvalidateGrid() override { Invalidate(); }
   void InvalidateGridRect(const TRect& cells) override;
   void InvalidateGridRow(int row) override { InvalidateRow(row); }
+  void InvalidateFooter() override;
 
   // Which kind of cell (col, row) is; raises for a row that belongs nowhere.
   TDBGridExCellType GetCellType(int col, int row);
@@ -108,6 +113,9 @@ class TCustomDBGridEx : public TCustomGrid, public TDBGridExHost {
   // The multi-level title tree ("Root") and each column's leaf, rebuilt by the layout.
   THeadTreeNode* TitleRoot() const { return titleRoot_.get(); }
   std::vector<THeadTreeNode*>& TitleLeaves() { return titleLeaves_; }
+  // The leaf of data column `dataCol` in the title tree; nullptr without multi-level titles or
+  // for a column the last layout did not see.
+  THeadTreeNode* TitleLeaf(int dataCol) const;
   // The filter row's settings; assigning copies into the grid's own object.
   TSTDBGridExFilter* STFilter() const { return stFilter_.get(); }
   void SetSTFilter(TSTDBGridExFilter* value) { stFilter_->Assign(value); }
@@ -121,6 +129,7 @@ class TCustomDBGridEx : public TCustomGrid, public TDBGridExHost {
   void LayoutChanged() override;
   void FooterColorChanged() override;
   void FooterFontChanged() override;
+  void TitleFontChanged() override;
   // The full layout pass; runs now, whatever locks are held (LayoutChanged respects them).
   void InternalLayout();
   // Row count and row heights; the data link buffers as many records as fit.
@@ -145,6 +154,10 @@ class TCustomDBGridEx : public TCustomGrid, public TDBGridExHost {
   bool InMemTableMode() const { return memTable_ != nullptr && footerRowCount_ == 0; }
   // Asks the data set for its record-access interface again.
   void ReadMemTableIntf();
+  // Whether the grid may use a data set's record-access interface at all (it may at first);
+  // a change asks the data set again.
+  bool MemTableIntfAllowed() const { return memTableAllowed_; }
+  void SetMemTableIntfAllowed(bool value);
   // Reading the record of a row that is not current goes through the interface in that mode.
   std::pair<int, int> ReadableDataRows() override;
   void SelectDataRow(int dataRow) override;
@@ -267,6 +280,15 @@ class TCustomDBGridEx : public TCustomGrid, public TDBGridExHost {
   bool DrawsFlatBorder() const { return drawsFlatBorder_; }
 
  protected:
+  // For a descendant that makes columns, column defaults or scroll-bar settings of its own
+  // kinds: its constructor starts the grid with this one and calls CreateGridParts() last,
+  // when its own CreateColumnDefValues, CreateColumns and CreateScrollBar are in force.
+  struct TPartsMadeLater {};
+  TCustomDBGridEx(TComponent* owner, TPartsMadeLater);
+  void CreateGridParts();
+  // Kind 1 is the vertical bar's settings, any other the horizontal's.
+  virtual TDBGridExScrollBar* CreateScrollBar(int kind);
+
   // The user dragged a grid column: the column moves in the collection.
   void ColumnMoved(int fromIndex, int toIndex) override;
   void CreateParams(TCreateParams& params) override;
@@ -288,6 +310,8 @@ class TCustomDBGridEx : public TCustomGrid, public TDBGridExHost {
   void DefaultHandler(TMessage& m) override;
 
  private:
+  // Drops the tree while titles are single-level: its leaves would outlive their columns.
+  void ForgetTitleTree();
   // Layout steps, in the order a pass runs them.
   void DropOrphanDefaultColumns();
   void BindColumnsToFields();
@@ -299,6 +323,7 @@ class TCustomDBGridEx : public TCustomGrid, public TDBGridExHost {
   void AutoFitColumns();
   void FitTitleHeights();
   void UpdateEditButtonWidth();
+  void TakeParentFont();
   void DropPendingDeferredLayout();
   void AfterMessage(TMessage& m);
   int UsedRowHeight() const;
@@ -340,6 +365,7 @@ class TCustomDBGridEx : public TCustomGrid, public TDBGridExHost {
   TImeMode savedImeMode_ = imDontCare;
   std::vector<int> visibleColumns_;
   IMemTableEx* memTable_ = nullptr;
+  bool memTableAllowed_ = true;
   TDataSet* memTableSet_ = nullptr;
   bool memRowSelected_ = false;
   std::unique_ptr<TDBGridExScrollBar> horzScrollBar_;
@@ -352,6 +378,10 @@ class TCustomDBGridEx : public TCustomGrid, public TDBGridExHost {
   // The user is sizing a row with the mouse (RowHeightsChanged turns it into RowHeight).
   bool userRowResize_ = false;
   bool inSumListChange_ = false;
+  // TopRow was the first row under the titles when the grid last scrolled.
+  bool topRowAtTitles_ = true;
+  // The title and footer fonts are taking the grid's font from its parent.
+  bool takingParentFont_ = false;
   TColor evenRowColor_ = clWindow;
   TColor oddRowColor_ = clWindow;
   bool evenRowColorAssigned_ = false;

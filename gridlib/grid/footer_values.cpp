@@ -1,4 +1,6 @@
 // Footer texts: static text, a field of the current record, or an aggregate of the data set.
+#include "gridlib/grid/footer_values.h"
+
 #include "gridlib/controls/sum_list.h"
 #include "gridlib/grid/column_parts.h"
 #include "gridlib/grid/columns.h"
@@ -53,9 +55,12 @@ String FormatSum(TField* field, const String& footerFormat, Currency value) {
 
 }  // namespace
 
+// A footer never raises while it is painted: a field that is not there shows "0" for an
+// aggregate and nothing for a field value, and so does a footer without sums to read.
 String TDBGridExHost::GetFooterValue(int row, TColumnEx* column) {
   TColumnFooterEx* footer = column->GetFooter(row);
-  TDataSet* dataSet = dataLink_->DataSet();
+  TDataSet* dataSet = dataLink_ != nullptr ? dataLink_->DataSet() : nullptr;
+  TDBSumCollection* sums = sumList_ != nullptr ? sumList_->SumCollection() : nullptr;
   switch (footer->ValueType()) {
     case fvtSum:
     case fvtAvg: {
@@ -63,21 +68,37 @@ String TDBGridExHost::GetFooterValue(int row, TColumnEx* column) {
       TField* field = dataSet != nullptr ? dataSet->FindField(name) : nullptr;
       if (field == nullptr) return "0";
       const TGroupOperation operation = footer->ValueType() == fvtSum ? goSum : goAvg;
-      TDBSum* sum = sumList_->SumCollection()->FindSum(operation, field->FieldName());
+      TDBSum* sum = sums != nullptr ? sums->FindSum(operation, field->FieldName()) : nullptr;
       return FormatSum(field, footer->DisplayFormat(), sum != nullptr ? sum->SumValue() : Currency());
     }
     case fvtCount: {
-      TDBSum* sum = sumList_->SumCollection()->FindSum(goCount, "");
+      TDBSum* sum = sums != nullptr ? sums->FindSum(goCount, "") : nullptr;
       const double count = sum != nullptr ? static_cast<double>(sum->SumValue().Raw()) / 10000.0 : 0;
       return footer->DisplayFormat().empty() ? FloatToStr(count) : FormatFloat(footer->DisplayFormat(), count);
     }
-    case fvtFieldValue:
+    case fvtFieldValue: {
       if (dataSet == nullptr || !dataSet->Active() || footer->FieldName().empty()) return String();
-      return TColumnEx::FormatFieldValue(dataSet->FieldByName(footer->FieldName()), footer->DisplayFormat());
+      TField* field = dataSet->FindField(footer->FieldName());
+      return field != nullptr ? TColumnEx::FormatFieldValue(field, footer->DisplayFormat()) : String();
+    }
     case fvtStaticText:
       return footer->Value();
     case fvtNon:
       return String();
   }
   return String();
+}
+
+TFooterCellView FooterCellView(TDBGridExHost* grid, int footerRow, TColumnEx* column) {
+  TColumnFooterEx* footer = column->GetFooter(footerRow);
+  TFooterCellView view;
+  view.Footer = footer;
+  view.Text = grid->GetFooterValue(footerRow, column);
+  view.Alignment = footer->Alignment();
+  view.Color = footer->Color();
+  view.Font = footer->Font();
+  view.WordWrap = footer->WordWrap();
+  view.EndEllipsis = footer->EndEllipsis();
+  view.ToolTips = footer->ToolTips();
+  return view;
 }

@@ -47,12 +47,18 @@ void TDBGridExHost::CreateGridObjects() {
   titleFont_->OnChange.Bind(nullptr, "", [this](TObject*) { TitleFontChanged(); });
   footerFont_ = std::make_unique<TFont>();
   footerFont_->OnChange.Bind(nullptr, "", [this](TObject*) { FooterFontChanged(); });
-  columnDefValues_ = new TDBGridExColumnDefValuesEx(this);
-  columns_ = new TDBGridColumnsEx(this, TCollectionItemClass::Of<TDBGridColumnEx>());
+  columnDefValues_ = CreateColumnDefValues();
+  columns_ = CreateColumns();
   dataLink_ = std::make_unique<TGridDataLinkEx>(this);
   selectedRows_ = std::make_unique<TBookmarkListEx>(this);
   selection_ = std::make_unique<TDBGridExSelection>(this);
   SetStyle(DefaultDBGridExStyle());
+}
+
+TColumnDefValuesEx* TDBGridExHost::CreateColumnDefValues() { return new TDBGridExColumnDefValuesEx(this); }
+
+TDBGridColumnsEx* TDBGridExHost::CreateColumns() {
+  return new TDBGridColumnsEx(this, TCollectionItemClass::Of<TDBGridColumnEx>());
 }
 
 void TDBGridExHost::SetStyle(TDBGridExStyle* value) {
@@ -128,8 +134,10 @@ void TDBGridExHost::InvalidateCurrentRow() {
   if (row >= 0) InvalidateGridRow(row);
 }
 
+// Only the indicator shows whether the record is being edited.
 void TDBGridExHost::EditingChanged() {
-  if (options_.Contains(dgIndicator)) InvalidateCurrentRow();
+  const int row = CurrentGridRow();
+  if (options_.Contains(dgIndicator) && row >= 0) InvalidateGridRect(Rect(0, row, 0, row));
 }
 
 void TDBGridExHost::LinkActive(bool active) {
@@ -344,6 +352,7 @@ void TDBGridExHost::SelectionChanged() {
   if (type == gstAll) InvalidateGrid();
   else if (type != gstNon) InvalidateGridRect(selection_->SelectionToGridRect());
   InvalidateCurrentRow();
+  focusedAtSelectionChange_ = HasFocus();
   OnSelectionChanged.Call(GridComponent());
 }
 

@@ -98,6 +98,8 @@ class TDBGridExHost {
   virtual void InvalidateGrid() {}
   virtual void InvalidateGridRect(const TRect& cells) { (void)cells; }
   virtual void InvalidateGridRow(int row) { (void)row; }
+  // Repaints every footer row.
+  virtual void InvalidateFooter() {}
   void InvalidateDataCol(int dataCol);
   void InvalidateCurrentRow();
   // Re-lays out rows and columns from the collection and the data set.
@@ -105,6 +107,8 @@ class TDBGridExHost {
   // FooterColor or FooterFont changed: what is shown of the footers follows.
   virtual void FooterColorChanged() { InvalidateGrid(); }
   virtual void FooterFontChanged() {}
+  // TitleFont changed: the titles are laid out again.
+  virtual void TitleFontChanged();
   // ReadOnly changed: which cells Tab stops at follows.
   virtual void TabStopsChanged() {}
   // Flat changed: the window is made again with the new border.
@@ -197,8 +201,11 @@ class TDBGridExHost {
   void ClearSelection();
   // The allowed-operations rule for editing the current record.
   bool AllowsEditingCurrentRecord();
-  // The selection changed: repaint what it covers and tell OnSelectionChanged.
+  // The selection changed: repaint what it covers, note the focus and tell
+  // OnSelectionChanged.
   virtual void SelectionChanged();
+  // Whether the grid had the focus when its selection last changed, for painting.
+  bool FocusedAtSelectionChange() const { return focusedAtSelectionChange_; }
   // The shared style the grid registered with (the library's default at creation).
   TDBGridExStyle* Style() const { return style_; }
   void SetStyle(TDBGridExStyle* value);
@@ -215,11 +222,13 @@ class TDBGridExHost {
  protected:
   // The options changed: the control passes them on to its base grid.
   virtual void GridOptionsChanged() {}
+  // The column defaults and the column collection, of the kinds a descendant chooses.
+  virtual TColumnDefValuesEx* CreateColumnDefValues();
+  virtual TDBGridColumnsEx* CreateColumns();
   void CreateGridObjects();
   void DestroyGridObjects();
 
  private:
-  void TitleFontChanged();
 
   TDBGridOptions options_ = TDBGridOptions::FromMask(kDefaultGridOptions);
   TDBGridExOptions optionsEx_ = TDBGridExOptions::FromMask(kDefaultGridExOptions);
@@ -237,6 +246,7 @@ class TDBGridExHost {
   bool tearingDown_ = false;
   int layoutLock_ = 0;
   int selectedIndex_ = 0;
+  bool focusedAtSelectionChange_ = false;
   TColor footerColor_ = clWindow;
   std::unique_ptr<TFont> titleFont_;
   std::unique_ptr<TFont> footerFont_;
@@ -262,9 +272,14 @@ class DataRowReader {
   }
   DataRowReader(const DataRowReader&) = delete;
   DataRowReader& operator=(const DataRowReader&) = delete;
-  void Select(int dataRow) {
+  // Makes data row `dataRow`'s record the one fields read. A row past the records (rows
+  // below the data) shows none: false, and nothing is made active.
+  bool Select(int dataRow) {
+    const auto [first, last] = grid_->ReadableDataRows();
+    if (dataRow < first || dataRow >= last) return false;
     grid_->SelectDataRow(dataRow);
     selected_ = true;
+    return true;
   }
 
  private:

@@ -94,6 +94,7 @@ void TCustomDBGridEx::InternalLayout() {
   if (AutoFitColWidths() && !IsDesigning() && HandleAllocated()) AutoFitColumns();
   FitTitleHeights();
   UpdateColWidthsAndTabStops();
+  Columns()->KeepSelectedColumnVisible();
   const int leftCol = LeftCol();
   SetRowHeights();
   if (Options().Contains(dgRowSelect) && leftCol < ColCount()) SetLeftCol(leftCol);
@@ -246,6 +247,7 @@ void TCustomDBGridEx::UpdateColWidthsAndTabStops() {
 
 // Title heights set by TitleHeight/TitleLines, or by the multi-level title tree.
 void TCustomDBGridEx::FitTitleHeights() {
+  if (!Options().Contains(dgTitles) || !UseMultiTitle()) ForgetTitleTree();
   if (!Options().Contains(dgTitles)) return;
   if (titleHeight_ != 0 || titleLines_ != 0) {
     TFont* tallest = TitleFont();
@@ -269,6 +271,19 @@ void TCustomDBGridEx::FitTitleHeights() {
     const int trim = OptionsEx().Contains(dghFixed3D) ? 1 : 3;
     SetRowHeights(0, std::max(1, height - trim));
   }
+}
+
+// A column added or removed since the last layout has no leaf of its own yet.
+THeadTreeNode* TCustomDBGridEx::TitleLeaf(int dataCol) const {
+  if (!UseMultiTitle() || dataCol < 0 || dataCol >= static_cast<int>(titleLeaves_.size())) return nullptr;
+  if (dataCol >= Columns()->Count()) return nullptr;
+  THeadTreeNode* leaf = titleLeaves_[static_cast<size_t>(dataCol)];
+  return leaf->Column == Columns()->Items(dataCol) ? leaf : nullptr;
+}
+
+void TCustomDBGridEx::ForgetTitleTree() {
+  titleLeaves_.clear();
+  titleRoot_->FreeAllChild();
 }
 
 // Every child's caption plus its own sub-tree; the tallest total sets the node's height, and

@@ -10,7 +10,7 @@
 
 void TCustomDBGridEx::ReadMemTableIntf() {
   TDataSet* dataSet = DataLink()->Active() ? DataLink()->DataSet() : nullptr;
-  IMemTableEx* found = Supports<IMemTableEx>(dataSet);
+  IMemTableEx* found = memTableAllowed_ ? Supports<IMemTableEx>(dataSet) : nullptr;
   if (found == memTable_) return;
   if (memRowSelected_) RestoreDataRow();
   if (memTableSet_ != nullptr) memTableSet_->RemoveFreeNotification(this);
@@ -18,6 +18,12 @@ void TCustomDBGridEx::ReadMemTableIntf() {
   memTableSet_ = found != nullptr ? dataSet : nullptr;
   if (memTableSet_ != nullptr) memTableSet_->FreeNotification(this);
   LayoutChanged();
+}
+
+void TCustomDBGridEx::SetMemTableIntfAllowed(bool value) {
+  if (memTableAllowed_ == value) return;
+  memTableAllowed_ = value;
+  ReadMemTableIntf();
 }
 
 // The data set that lent its interface is going: the grid stops using it at once.
@@ -128,7 +134,14 @@ void TCustomDBGridEx::FetchVisibleRecords() {
   else memTable_->FetchRecords(1);
 }
 
+// The title rows look different while the first rows are scrolled away: they repaint when
+// the top row reaches or leaves the first data row.
 void TCustomDBGridEx::TopLeftChanged() {
+  const bool atTop = TopRow() == FixedRows();
+  if (atTop != topRowAtTitles_) {
+    topRowAtTitles_ = atTop;
+    for (int row = 0; row < FixedRows(); ++row) InvalidateRow(row);
+  }
   TCustomGrid::TopLeftChanged();
   UpdateHorzScrollBar();
   if (InMemTableMode()) FetchVisibleRecords();

@@ -6,6 +6,7 @@
 #include "gridlib/grid/columns.h"
 #include "gridlib/grid/db_grid.h"
 #include "gridlib/grid/flag_scope.h"
+#include "gridlib/grid/grid_style.h"
 #include "platform/controls/menus.h"
 #include "platform/windows/messages.h"
 #include "platform/windows/system_metrics.h"
@@ -96,6 +97,9 @@ void TCustomDBGridEx::AfterMessage(TMessage& m) {
     LayoutChanged();
     return;
   }
+  if (m.Msg == CM_PARENTFONTCHANGED) return TakeParentFont();
+  // The shared style blends colours only on a screen that shows them.
+  if (m.Msg == CM_SYSCOLORCHANGE && Style() != nullptr) return Style()->SysColorChanged();
   if (m.Msg != WM_SIZE || IsLoading() || inLayoutPass_) return;
   // Auto-fitted widths depend on the client width; the rows on its height.
   if (AutoFitColWidths() && !IsDesigning()) {

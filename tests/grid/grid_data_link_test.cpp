@@ -121,20 +121,22 @@ TEST_P(GridDataLink, FocusingAFieldMovesToItsLastColumnAndShowsTheEditor) {
   EXPECT_EQ(grid.editorShows, 1);
 }
 
-TEST_P(GridDataLink, EditingRepaintsTheIndicatorOfTheCurrentRowOnly) {
+TEST_P(GridDataLink, EditingRepaintsTheIndicatorCellOfTheCurrentRowOnly) {
   g.grid->SetVisibleRows(4);
   g.items.GotoId(3);
   const int row = g.grid->CurrentGridRow();
   ASSERT_GE(row, 1);
   g.grid->repaintedRows.clear();
+  g.grid->repaintedRects.clear();
   g.items.ds()->Edit();
-  EXPECT_EQ(g.grid->repaintedRows, std::vector<int>{row});
+  EXPECT_TRUE(g.grid->repaintedRows.empty());
+  EXPECT_EQ(g.grid->repaintedRects, std::vector<TRect>{Rect(0, row, 0, row)});
   g.items.ds()->Cancel();
 
   g.grid->SetOptions(g.grid->Options() - dgIndicator);
-  g.grid->repaintedRows.clear();
+  g.grid->repaintedRects.clear();
   g.items.ds()->Edit();
-  EXPECT_TRUE(g.grid->repaintedRows.empty()) << "without an indicator there is nothing to show";
+  EXPECT_TRUE(g.grid->repaintedRects.empty()) << "without an indicator there is nothing to show";
   g.items.ds()->Cancel();
 }
 

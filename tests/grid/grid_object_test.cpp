@@ -5,7 +5,9 @@
 
 #include <vector>
 
+#include "gridlib/grid/column_defaults.h"
 #include "gridlib/grid/columns.h"
+#include "gridlib/grid/grid_scroll_bars.h"
 #include "gridlib/grid/db_grid.h"
 #include "platform/classes/properties.h"
 #include "platform/graphics/graphics_objects.h"
@@ -197,4 +199,35 @@ TEST(GridObjectEvents, PaintingAndEditorOperationsHandCellsToTheApplication) {
 }
 
 }  // namespace
+namespace {
+
+class TWideColumns : public TDBGridColumnsEx {
+ public:
+  using TDBGridColumnsEx::TDBGridColumnsEx;
+};
+
+// A descendant that brings a column collection of its own kind.
+class TOwnColumnsGrid : public TCustomDBGridEx {
+ public:
+  explicit TOwnColumnsGrid(TComponent* owner) : TCustomDBGridEx(owner, TPartsMadeLater{}) { CreateGridParts(); }
+
+ protected:
+  TDBGridColumnsEx* CreateColumns() override {
+    return new TWideColumns(this, TCollectionItemClass::Of<TDBGridColumnEx>());
+  }
+};
+
+}  // namespace
+
+TEST(GridObjectParts, TheGridMakesItsPartsThroughOperationsADescendantReplaces) {
+  TDBGridEx plain(nullptr);
+  EXPECT_NE(dynamic_cast<TVertDBGridExScrollBar*>(plain.VertScrollBar()), nullptr);
+  EXPECT_EQ(dynamic_cast<TVertDBGridExScrollBar*>(plain.HorzScrollBar()), nullptr);
+  EXPECT_NE(dynamic_cast<TDBGridExColumnDefValuesEx*>(plain.ColumnDefValues()), nullptr);
+  TOwnColumnsGrid own(nullptr);
+  EXPECT_NE(dynamic_cast<TWideColumns*>(own.Columns()), nullptr);
+  own.Columns()->Add()->SetWidth(30);
+  EXPECT_EQ(own.ColCount(), 2) << "the grid works with them as with its own";
+}
+
 }  // namespace grid_test

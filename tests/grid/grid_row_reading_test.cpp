@@ -50,6 +50,16 @@ TEST_P(GridRowReading, TheCurrentRecordComesBackWhenReadingFails) {
   EXPECT_EQ(items_->CurrentId(), 5);
 }
 
+TEST_P(GridRowReading, RowsBelowTheRecordsMakeNoRecordActive) {
+  Make(0);
+  ASSERT_EQ(grid->RowCount(), grid->TitleRowCount() + 1) << "an empty data set still shows a row";
+  DataRowReader reader(grid);
+  EXPECT_FALSE(reader.Select(0));
+  EXPECT_EQ(grid->DataLink()->ActiveRecord(), 0);
+  items_->ds()->Append();
+  EXPECT_TRUE(reader.Select(0)) << "the new record's row";
+}
+
 INSTANTIATE_TEST_SUITE_P(Stores, GridRowReading, testing::Values(Store::Memory, Store::Sqlite), StoreName);
 
 }  // namespace

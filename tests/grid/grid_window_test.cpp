@@ -1,10 +1,17 @@
 // The grid's window: deferred layouts, edit-button size, read-only Tab stops, the flat border,
-// column pop-up menus and the automatic drag held back while selecting.
+// column pop-up menus, the automatic drag held back while selecting, what scrolling, editing
+// and sizing repaint, and the fonts taken from the parent.
 #include <gtest/gtest.h>
 
 #include "gridlib/controls/button_metrics.h"
 #include "gridlib/grid/columns.h"
+#include "gridlib/grid/grid_selection.h"
+#include "platform/controls/edit.h"
 #include "platform/controls/menus.h"
+#include "platform/controls/scroll_bar.h"
+#include "platform/data/dataset.h"
+#include "platform/graphics/graphics_objects.h"
+#include "platform/windows/painting.h"
 #include "platform/windows/messages.h"
 #include "platform/windows/system_metrics.h"
 #include "platform/windows/window_tree.h"
@@ -98,6 +105,55 @@ TEST_P(GridWindow, AutomaticDragComesBackAfterAPressWhileSelecting) {
   grid->Perform(WM_LBUTTONDOWN, MK_LBUTTON, at);
   grid->Perform(WM_LBUTTONUP, 0, at);
   EXPECT_EQ(grid->DragMode(), dmAutomatic);
+}
+
+TEST_P(GridWindow, TitleFontTakesTheGridOffItsParentsFontUnlessItComesFromThere) {
+  Make(5);
+  grid->SetParentFont(true);
+  form_->Font()->SetSize(15);
+  EXPECT_TRUE(grid->ParentFont());
+  EXPECT_EQ(grid->TitleFont()->Size(), 15) << "titles and footers show the parent's font";
+  EXPECT_EQ(grid->FooterFont()->Size(), 15);
+  grid->TitleFont()->SetSize(9);
+  EXPECT_FALSE(grid->ParentFont());
+}
+
+TEST_P(GridWindow, EditingRepaintsOnlyTheIndicatorCell) {
+  Make(20);
+  grid->Update();
+  grid->EditingChanged();
+  TRect dirty;
+  ASSERT_TRUE(GetUpdateRect(grid->Handle(), dirty));
+  const TRect cell = grid->CellRect(0, grid->Row());
+  const int line = grid->GridLineWidth();
+  EXPECT_TRUE(dirty.Left == cell.Left && dirty.Top == cell.Top && dirty.Right <= cell.Right + line &&
+              dirty.Bottom <= cell.Bottom + line)
+      << "the indicator cell and its lines, not " << dirty.Right << "," << dirty.Bottom;
+}
+
+TEST_P(GridWindow, SizingAColumnUpdatesTheExternalHorizontalBar) {
+  Make(10, 2000, 200);
+  auto* bar = new TScrollBar(form_);
+  bar->SetKind(sbHorizontal);
+  bar->SetParent(form_);
+  grid->HorzScrollBar()->SetExtScrollBar(bar);
+  grid->UpdateHorzScrollBar();
+  ASSERT_EQ(bar->Max(), 0) << "every column fits";
+  grid->SetColWidths(2, 3000);  // as the user's drag ends
+  EXPECT_EQ(bar->Max(), 127);
+}
+
+TEST_P(GridWindow, SelectionChangeNotesWhetherTheGridHadTheFocus) {
+  Make(10);
+  auto* edit = new TEdit(form_);
+  edit->SetParent(form_);
+  grid->SetOptions(grid->Options() + dgMultiSelect);
+  grid->SetFocus();
+  grid->Selection()->SelectAll();
+  EXPECT_TRUE(grid->FocusedAtSelectionChange());
+  edit->SetFocus();
+  grid->Selection()->Clear();
+  EXPECT_FALSE(grid->FocusedAtSelectionChange());
 }
 
 INSTANTIATE_TEST_SUITE_P(Stores, GridWindow, testing::Values(Store::Memory, Store::Sqlite), StoreName);

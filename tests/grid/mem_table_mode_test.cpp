@@ -183,6 +183,16 @@ TEST_F(MemTableMode, FootersLeaveTheModeAndFreeingTheDataSetForgetsIt) {
   EXPECT_EQ(grid->MemTableIntf(), nullptr);
 }
 
+TEST_F(MemTableMode, AGridNotAllowedTheInterfaceLeavesIt) {
+  Make(100);
+  grid->SetMemTableIntfAllowed(false);
+  EXPECT_EQ(grid->MemTableIntf(), nullptr);
+  EXPECT_LT(grid->RowCount(), 1 + 100) << "rows follow the data link's buffer";
+  grid->SetMemTableIntfAllowed(true);
+  EXPECT_TRUE(grid->InMemTableMode());
+  EXPECT_EQ(grid->RowCount(), 1 + 100);
+}
+
 TEST_F(MemTableMode, RowsOnScreenAreReadThroughTheInterfaceOneAtATime) {
   Make(100);
   ScrollCode(SB_LINEDOWN);

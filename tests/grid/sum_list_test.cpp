@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <string>
+
 #include "gridlib/controls/sum_list.h"
 #include "gridlib/grid/column_parts.h"
 #include "gridlib/grid/columns.h"
@@ -150,4 +152,99 @@ TEST_P(FooterSums, FieldValueFootersShowTheCurrentRecord) {
   EXPECT_EQ(g.grid->GetFooterValue(0, name), "3.00");
   g.items.ds()->Close();
   EXPECT_EQ(g.grid->GetFooterValue(0, name), "") << "a closed data set shows nothing";
+}
+
+namespace {
+
+// The sums as they stand, and as a count of every record gives them.
+std::string SumsText(TDBSumCollection* sums) {
+  std::string text;
+  for (int i = 0; i < sums->Count(); ++i) text += std::to_string(sums->Items(i)->SumValue().Raw()) + " ";
+  return text;
+}
+
+}  // namespace
+
+TEST_P(FooterSums, PostsInsertsAndDeletesMoveTheSumsWithoutWalkingTheRecords) {
+  GridOverItems big(GetParam(), 40);
+  TDBGridColumnsEx* columns = big.grid->Columns();
+  TColumnEx* amount = columns->Add();
+  amount->SetFieldName("Amount");
+  amount->Footer()->SetValueType(fvtSum);
+  TColumnEx* id = columns->Add();
+  id->SetFieldName("ID");
+  id->Footer()->SetValueType(fvtAvg);
+  id->Footers()->Add()->SetValueType(fvtCount);
+  TDBSumListProducer* list = big.grid->SumList();
+  TDataSet* ds = big.items.ds();
+  list->SetHooked(true);
+  int moves = 0;
+  ds->AfterScroll.Bind(nullptr, "", [&](TDataSet*) { ++moves; });
+  auto expectCounted = [&](const char* step, const char* sum, const char* avg, const char* count) {
+    TDBSumCollection* sums = list->SumCollection();
+    EXPECT_EQ(sums->FindSum(goSum, "Amount")->SumValue().ToDouble(), std::stod(sum)) << step;
+    EXPECT_EQ(sums->FindSum(goAvg, "ID")->SumValue().ToDouble(), std::stod(avg)) << step;
+    EXPECT_EQ(sums->FindSum(goCount, "")->SumValue().Raw(), std::stoll(count) * 10000) << step;
+    EXPECT_LE(moves, 2) << step << ": no walk over the records";
+    const std::string followed = SumsText(sums);
+    list->RecalcAll();
+    EXPECT_EQ(SumsText(sums), followed) << step << ": as a full count gives";
+    moves = 0;
+  };
+  // IDs 1..40, amounts 1.5 each: 1230 in all, an average ID of 20.5.
+  expectCounted("open", "1230", "20.5", "40");
+
+  big.items.GotoId(10);
+  moves = 0;
+  ds->Edit();
+  ds->FieldByName("Amount")->SetAsFloat(100);  // was 15
+  ds->FieldByName("ID")->SetAsInteger(50);
+  ds->Post();
+  expectCounted("edit", "1315", "21.5", "40");
+
+  ds->Append();
+  ds->FieldByName("ID")->SetAsInteger(1);
+  ds->FieldByName("Amount")->SetAsFloat(0.25);
+  ds->Post();
+  expectCounted("append", "1315.25", "21", "41");
+
+  ds->Edit();
+  ds->FieldByName("Amount")->SetAsFloat(9999);
+  ds->Cancel();
+  ds->Append();
+  ds->Cancel();
+  expectCounted("cancelled", "1315.25", "21", "41");
+
+  big.items.GotoId(50);
+  moves = 0;
+  ds->Delete();
+  expectCounted("delete", "1215.25", "20.275", "40");
+
+  ds->Edit();
+  ds->FieldByName("Amount")->Clear();
+  ds->FieldByName("ID")->Clear();
+  ds->Post();
+  const std::string cleared = SumsText(list->SumCollection());
+  list->RecalcAll();
+  EXPECT_EQ(SumsText(list->SumCollection()), cleared) << "a value made null leaves the sums and the average";
+}
+
+TEST_P(FooterSums, FooterTextsNeverRaiseForMissingFieldsOrSums) {
+  TColumnEx* name = Column("Name");
+  name->Footer()->SetValueType(fvtFieldValue);
+  name->Footer()->SetFieldName("Nmae");
+  EXPECT_EQ(g.grid->GetFooterValue(0, name), "") << "a misspelt field shows nothing";
+  TColumnEx* id = Column("ID");
+  id->Footer()->SetValueType(fvtAvg);
+  id->Footers()->Add()->SetValueType(fvtCount);
+  SumList()->SetHooked(true);
+  Sums()->Clear();
+  EXPECT_EQ(id->Footer()->Sum(), nullptr) << "the footer forgets a sum freed with the list";
+  EXPECT_EQ(g.grid->GetFooterValue(5, id), "0") << "an average without its sum";
+  EXPECT_EQ(g.grid->GetFooterValue(0, id), "0") << "a count without its sum";
+  g.grid->SetDataSource(nullptr);
+  EXPECT_EQ(g.grid->GetFooterValue(5, id), "0") << "an average without a data set";
+  EXPECT_EQ(g.grid->GetFooterValue(0, name), "");
+  id->Footer()->SetValueType(fvtSum);
+  EXPECT_EQ(Sums()->Count(), 1) << "the footer binds a new sum";
 }

@@ -1,0 +1,58 @@
+// The focused column of the real grid is its base grid's current column: choosing one moves
+// the current cell, and hiding it moves the cell to a column that is shown.
+#include <gtest/gtest.h>
+
+#include "gridlib/grid/columns.h"
+#include "platform/data/dataset.h"
+#include "tests/grid/grid_window_support.h"
+
+namespace grid_test {
+namespace {
+
+using GridCurrentColumn = GridInForm;
+
+// The grid columns: the indicator, then ID, Name, Amount, Flag, Code, Note.
+constexpr int kName = 1;
+
+TEST_P(GridCurrentColumn, SelectedIndexAndColAreOneValue) {
+  Make(5, 1000);
+  grid->SetCol(3);
+  EXPECT_EQ(grid->SelectedIndex(), 2);
+  grid->SetSelectedIndex(4);
+  EXPECT_EQ(grid->Col(), 5);
+  EXPECT_EQ(grid->CurrentGridCol(), 5) << "what the highlight reads";
+  grid->SetSelectedIndex(40);
+  EXPECT_EQ(grid->Col(), 5) << "no such grid column";
+  grid->SetFrozenCols(2);
+  grid->SetSelectedIndex(4);
+  grid->SetSelectedIndex(0);
+  EXPECT_EQ(grid->Col(), 5) << "frozen columns take no current cell";
+}
+
+TEST_P(GridCurrentColumn, FocusingAFieldMovesTheCurrentCell) {
+  Make(5, 1000);
+  grid->SetCol(4);
+  items_->ds()->FieldByName("Name")->FocusControl();
+  EXPECT_EQ(grid->Col(), kName + 1);
+  EXPECT_EQ(grid->SelectedIndex(), kName);
+}
+
+TEST_P(GridCurrentColumn, HidingTheCurrentColumnMovesTheCellToAShownOne) {
+  Make(5, 1000);
+  grid->Columns()->Items(0)->SetVisible(false);
+  grid->SetSelectedIndex(kName);
+  grid->Columns()->Items(kName)->SetVisible(false);
+  EXPECT_EQ(grid->SelectedIndex(), kName + 1) << "the next shown column";
+  EXPECT_GT(grid->ColWidths(grid->Col()), 0);
+
+  const int last = grid->Columns()->Count() - 1;
+  grid->SetSelectedIndex(last);
+  grid->Columns()->Items(last)->SetVisible(false);
+  EXPECT_EQ(grid->SelectedIndex(), last - 1) << "none after it: the nearest before it";
+  EXPECT_GT(grid->ColWidths(grid->Col()), 0);
+}
+
+INSTANTIATE_TEST_SUITE_P(Stores, GridCurrentColumn, testing::Values(Store::Memory, Store::Sqlite), StoreName);
+
+}  // namespace
+}  // namespace grid_test
