@@ -59,7 +59,12 @@ void TMenuWindow::CreateParams(TCreateParams& params) {
 
 TSize TMenuWindow::MeasureItem(TMenuItem* item) {
   TCanvas* canvas = Canvas();
-  if (item->IsLine()) return {0, MenuSeparatorHeight};
+  if (item->IsLine()) {
+    // A separator measures no width of its own unless it is owner-drawn.
+    int width = 0, height = MenuSeparatorHeight;
+    if (OwnerDrawn(item)) item->OnMeasureItem.Call(item, canvas, width, height);
+    return {width, std::max(height, 1)};
+  }
   String caption = item->Caption();
   TRect text = MeasureControlText(canvas, caption.empty() ? String(" ") : caption, Rect(0, 0, 0, 0), kCaptionFlags);
   int width = gutter_ + text.Width() + kArrowRoom;
@@ -277,7 +282,12 @@ void TMenuWindow::PaintItem(int index) {
   canvas->Brush()->SetStyle(bsSolid);
   canvas->Brush()->SetColor(selected ? clHighlight : clMenu);
   canvas->Font()->SetColor(selected ? clHighlightText : clMenuText);
-  if (OwnerDrawn(item) && item->OnDrawItem) return item->OnDrawItem(item, canvas, r, selected);
+  if (OwnerDrawn(item) && item->OnDrawItem) {
+    item->OnDrawItem(item, canvas, r, selected);
+    // As the window system does for owner-drawn items, the menu still marks a submenu.
+    PaintSubmenuArrow(item, r);
+    return;
+  }
   canvas->FillRect(r);
   if (item->IsLine()) {
     int y = r.Top + r.Height() / 2 - 1;
@@ -294,7 +304,13 @@ void TMenuWindow::PaintItem(int index) {
   TRect text = Rect(r.Left + gutter_, r.Top, r.Right - kArrowRoom, r.Bottom);
   DrawControlText(canvas, item->Caption(), text, kCaptionFlags, !embossed);
   if (item->ShortCut()) DrawControlText(canvas, ShortCutToText(item->ShortCut()), text, DT_SINGLELINE | DT_VCENTER | DT_RIGHT, !embossed);
+  PaintSubmenuArrow(item, r);
+}
+
+// A small triangle at the right end of an item that has sub-items, in the text colour.
+void TMenuWindow::PaintSubmenuArrow(TMenuItem* item, const TRect& r) {
   if (item->Count() == 0) return;
+  TCanvas* canvas = Canvas();
   int cx = r.Right - 10, cy = r.Top + r.Height() / 2;
   canvas->Brush()->SetStyle(bsSolid);
   canvas->Brush()->SetColor(canvas->Font()->Color());

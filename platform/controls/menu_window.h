@@ -42,6 +42,7 @@ class TMenuWindow : public TCustomControl {
  private:
   void PaintItem(int index);
   void PaintGutter(TMenuItem* item, const TRect& r, bool selected);
+  void PaintSubmenuArrow(TMenuItem* item, const TRect& r);
   TSize MeasureItem(TMenuItem* item);
   bool Selectable(int index) const;
   int NextSelectable(int from, int step) const;

@@ -31,7 +31,8 @@ HCURSOR StandardCursor(TCursor index) {
 
 }  // namespace
 
-TScreen::TScreen(TComponent* owner) : TComponent(owner), hintFont_(std::make_unique<TFont>()) {}
+TScreen::TScreen(TComponent* owner)
+    : TComponent(owner), hintFont_(std::make_unique<TFont>()), menuFont_(std::make_unique<TFont>()) {}
 
 TScreen::~TScreen() = default;
 

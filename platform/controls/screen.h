@@ -40,6 +40,8 @@ class TScreen : public TComponent {
   TRect WorkAreaRect() const;
   int PixelsPerInch() const { return 96; }
   TFont* HintFont() const { return hintFont_.get(); }
+  // The font of menus and menu bars, as the system's non-client metrics give it.
+  TFont* MenuFont() const { return menuFont_.get(); }
   // Font families as the program may name them.
   TStringList* Fonts();
 
@@ -50,6 +52,7 @@ class TScreen : public TComponent {
   TCursor cursor_ = crDefault;
   std::vector<std::pair<TCursor, HCURSOR>> customCursors_;
   std::unique_ptr<TFont> hintFont_;
+  std::unique_ptr<TFont> menuFont_;
   std::unique_ptr<TStringList> fonts_;
 };
 

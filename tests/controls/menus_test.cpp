@@ -220,6 +220,22 @@ TEST_F(MenusTest, OwnerDrawnItemsMeasureAndDrawThemselves) {
   EXPECT_EQ(At(r.Left + 50, r.Top + 20), Sys(clLime));
 }
 
+TEST_F(MenusTest, OwnerDrawnItemsWithSubItemsStillShowTheArrow) {
+  menu->SetOwnerDraw(true);
+  recent->OnDrawItem.Bind(nullptr, "Draw", [](TObject*, TCanvas* canvas, TRect r, bool) {
+    canvas->Brush()->SetColor(clLime);
+    canvas->FillRect(r);
+    canvas->Font()->SetColor(clNavy);
+  });
+  menu->Popup(300, 200);
+  TMenuWindow* w = Level(0);
+  PaintControl(w);
+  TRect r = w->ItemRect(2);
+  const int cy = r.Top + r.Height() / 2;
+  EXPECT_EQ(At(r.Right - 9, cy), Sys(clNavy));
+  EXPECT_EQ(At(r.Right - 30, cy), Sys(clLime));
+}
+
 TEST_F(MenusTest, PaintsHighlightSeparatorAndCheckMark) {
   exit->SetChecked(true);
   menu->Popup(300, 200);
