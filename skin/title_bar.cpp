@@ -10,10 +10,6 @@
 #include "skin/theme_values.h"
 #include "skin/title_bar_menu.h"
 
-namespace {
-
-}  // namespace
-
 TskTitleBar::TskTitleBar(TComponent* owner)
     : TCustomPanel(owner),
       sections_(std::make_unique<TskTitleBarSections>(this)),
