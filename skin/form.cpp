@@ -110,8 +110,7 @@ void TskForm::SetUIStyle(TskUIStyle value) {
   if (uiStyleAutoUpdateSub_) ContainerApplyUIStyle(this, value, fileTheme_);
   if (IsMDIChild()) form_->SetBoundsRect(bounds);
   LayoutInForm();
-  Invalidate();
-  PaintBorder();
+  RepaintForm();
 }
 
 void TskForm::SetFileTheme(TskFileTheme* value) {

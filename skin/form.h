@@ -80,6 +80,8 @@ class TskForm : public TCustomPanel {
   void LayoutInForm();
   // Repaints the border on the form (through the form's erase, which draws it).
   void PaintBorder();
+  // Repaints the whole form: border, skin and every control on it.
+  void RepaintForm();
   // Draws the border into a device context of the form's client area.
   void PaintBorderInto(HDC dc);
   // Gives the form's window its round top corners (`roundCorner` the corner ellipse).

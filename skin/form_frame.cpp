@@ -40,6 +40,12 @@ void TskForm::PaintBorder() {
   InvalidateRect(form_->Handle(), nullptr, true);
 }
 
+void TskForm::RepaintForm() {
+  if (form_ == nullptr || !form_->HandleAllocated()) return Invalidate();
+  // Controls that take their look from the theme as well as those that only sit on the form.
+  RedrawWindow(form_->Handle(), nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_FRAME);
+}
+
 void TskForm::PaintBorderInto(HDC dc) {
   if (form_ == nullptr || dc == nullptr) return;
   TCanvas canvas;

@@ -241,6 +241,37 @@ TEST_F(SkinnedFormThemeFile, MissingValuesNeverGiveANegativeBorder) {
 
 class SkinnedFormShape : public SkinnedFormTest {};
 
+class TPaintCounter : public TCustomControl {
+  DECLARE_CLASS(TPaintCounter, TCustomControl)
+ public:
+  using TCustomControl::TCustomControl;
+  int paints = 0;
+
+ protected:
+  void Paint() override { ++paints; }
+};
+
+TEST_F(SkinnedFormShape, AStyleOrThemeChangeRepaintsTheWholeForm) {
+  TForm* form = SizeableForm();
+  TskForm* skin = Skin(form);
+  auto* onSkin = new TPaintCounter(form);
+  onSkin->SetParent(skin);
+  onSkin->SetBounds(20, 40, 100, 100);
+  auto* inner = new TPaintCounter(form);  // left on the form itself
+  inner->SetParent(form);
+  inner->SetBounds(5, 5, 20, 20);
+  Pump();
+  const int before = inner->paints;
+  skin->SetUIStyle(Jade);
+  Pump();
+  EXPECT_GT(inner->paints, before);
+  EXPECT_GT(onSkin->paints, 1);
+  TskFileTheme theme(nullptr);
+  skin->SetFileTheme(&theme);
+  Pump();
+  EXPECT_GT(inner->paints, before + 1);
+}
+
 TEST_F(SkinnedFormShape, PearlRoundsOnlyTheTopCornersOfTheWindow) {
   TForm* form = SizeableForm();
   TskForm* skin = Skin(form, Pearl);
