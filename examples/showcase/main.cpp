@@ -12,6 +12,7 @@
 #include "platform/graphics/bitmap.h"
 #include "platform/windows/painting.h"
 #include "sidebar/alpha_blend.h"
+#include "skin/form.h"
 
 namespace {
 
@@ -37,13 +38,19 @@ int SaveWindows(const String& directory, const String& page) {
   return written;
 }
 
-// Shows each page in turn and saves the windows with it; answers the files written.
+// Shows each page in turn and saves the windows with it, then the first page in each style of
+// the skin (the theme file's last, as the window starts); answers the files written.
 int SaveScreenshots(TShowcaseMainForm* form, const String& directory) {
   std::filesystem::create_directories(directory);
   int written = 0;
   for (int command = 1; command <= form->PageCount(); ++command) {
     form->ExecuteCommand(command);
     written += SaveWindows(directory, TShowcaseMainForm::PageKey(command));
+  }
+  form->ExecuteCommand(1);
+  for (TskUIStyle style : {Graphite, Pearl, Marine, Jade, Glacier, FromThemeFile}) {
+    form->Skin()->SetUIStyle(style);
+    written += SaveWindows(directory, "style-" + LowerCase(GetEnumInfo(style).Name(style)));
   }
   return written;
 }

@@ -9,6 +9,7 @@
 #include "sidebar/side_bar.h"
 #include "examples/showcase/artwork_gallery.h"
 #include "skin/file_theme.h"
+#include "skin/form.h"
 
 namespace {
 
@@ -48,14 +49,24 @@ TShowcaseMainForm::TShowcaseMainForm(TComponent* owner) : TForm(owner) {
   SetPosition(poScreenCenter);
   Font()->SetName("宋体");
   Font()->SetHeight(-12);
-  toolBar_ = MakePanel(this, this, alTop, "", clBtnFace);
-  toolBar_->SetHeight(44);
   fileTheme_ = new TskFileTheme(this);
+  BuildSkin();
+  toolBar_ = MakePanel(this, skin_, alTop, "", clBtnFace);
+  toolBar_->SetHeight(44);
   BuildSideBar();
-  pageHost_ = MakePanel(this, this, alClient, "", clWindow);
+  pageHost_ = MakePanel(this, skin_, alClient, "", clWindow);
   BuildToolBar();
   BuildPages();
   ExecuteCommand(1);
+}
+
+// The window loses its native frame and takes its look from the theme file, as every window
+// of the client does.
+void TShowcaseMainForm::BuildSkin() {
+  skin_ = new TskForm(this);
+  skin_->SetParent(this);
+  skin_->SetFileTheme(fileTheme_);
+  skin_->SetUIStyle(FromThemeFile);
 }
 
 void TShowcaseMainForm::BuildToolBar() {
@@ -78,7 +89,7 @@ void TShowcaseMainForm::BuildSideBar() {
   headerImages_ = new TImageList(16, 16, this);
   FillSideBarImages(headerImages_);
   sideBar_ = new TnbSideBar(this);
-  sideBar_->SetParent(this);
+  sideBar_->SetParent(skin_);
   sideBar_->SetAlign(alLeft);
   sideBar_->SetWidth(180);
   TNotifyEvent click;

@@ -9,6 +9,7 @@ class TImageList;
 class TnbSideBar;
 class TArtworkGallery;
 class TskFileTheme;
+class TskForm;
 
 // The client's main window: a tool bar along the top, the navigation side bar on the left,
 // and a page host whose pages the tool bar and the side bar switch by command number, as the
@@ -43,11 +44,14 @@ class TShowcaseMainForm : public TForm {
   bool LoadTheme(const String& fileName);
   TskFileTheme* FileTheme() const { return fileTheme_; }
   TArtworkGallery* Gallery() const { return gallery_; }
+  // The window's skin: title bar, border and the style every part of the window takes.
+  TskForm* Skin() const { return skin_; }
 
   // Called with every command executed (for whoever embeds the form).
   TEvent<void(TObject* Sender, int Command)> OnCommand;
 
  private:
+  void BuildSkin();
   void BuildToolBar();
   void BuildSideBar();
   void BuildPages();
@@ -62,6 +66,7 @@ class TShowcaseMainForm : public TForm {
   TImageList* headerImages_ = nullptr;
   TShowcasePanel* pageHost_ = nullptr;
   TskFileTheme* fileTheme_ = nullptr;
+  TskForm* skin_ = nullptr;
   TArtworkGallery* gallery_ = nullptr;
   std::vector<TShowcasePanel*> pages_;
   std::vector<TShowcaseToolButton*> buttons_;

@@ -7,6 +7,7 @@
 #include <memory>
 
 #include "examples/showcase/main_form.h"
+#include "skin/form.h"
 #include "examples/showcase/showcase_options.h"
 #include "platform/controls/application.h"
 #include "platform/controls/list_box.h"
@@ -224,6 +225,22 @@ TEST_F(ShowcaseMainForm, ThemeFileReachesTheSkinPage) {
 
   EXPECT_FALSE(form_->LoadTheme("missing.skn"));
   EXPECT_TRUE(form_->FileTheme()->CanUse()) << "a missing file keeps the loaded theme";
+}
+
+TEST_F(ShowcaseMainForm, TheWindowIsSkinnedOnTheThemeFileAndTakesEveryStyle) {
+  ASSERT_TRUE(form_->LoadTheme(BuiltThemeFile()));
+  TskForm* skin = form_->Skin();
+  EXPECT_EQ(form_->BorderStyle(), bsNone) << "no native frame";
+  EXPECT_EQ(skin->UIStyle(), FromThemeFile);
+  EXPECT_EQ(skin->FileTheme(), form_->FileTheme());
+  EXPECT_EQ(skin->TitleBar()->Caption(), form_->Caption());
+  EXPECT_EQ(form_->ToolBar()->Parent(), skin) << "the window's parts sit under the title bar";
+  Pump();
+  const TColor fileTitle = Pixel(skin->TitleBar(), {200, 10});
+  skin->SetUIStyle(Graphite);
+  Pump();
+  EXPECT_NE(Pixel(skin->TitleBar(), {200, 10}), fileTitle);
+  EXPECT_EQ(Pixel(form_->PageHost(), {form_->PageHost()->Width(), 50}), TColor(0x7F7F7F)) << "Graphite's border";
 }
 
 TEST(ShowcaseOptions, ReadsThemeAndScreenshotArguments) {
