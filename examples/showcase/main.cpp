@@ -5,6 +5,7 @@
 #include <filesystem>
 
 #include "examples/showcase/main_form.h"
+#include "examples/showcase/showcase_main_menu.h"
 #include "examples/showcase/showcase_options.h"
 #include "platform/backend/qt_backend.h"
 #include "platform/controls/application.h"
@@ -49,9 +50,10 @@ int SaveScreenshots(TShowcaseMainForm* form, const String& directory) {
   }
   form->ExecuteCommand(1);
   for (TskUIStyle style : {Graphite, Pearl, Marine, Jade, Glacier, FromThemeFile}) {
-    form->Skin()->SetUIStyle(style);
+    ApplyShowcaseStyle(form, style);
     written += SaveWindows(directory, "style-" + LowerCase(GetEnumInfo(style).Name(style)));
   }
+  ForEachShowcaseMenuLook(form, [&](const String& key) { written += SaveWindows(directory, key); });
   return written;
 }
 

@@ -2,6 +2,7 @@
 
 #include <array>
 
+#include "examples/showcase/showcase_main_menu.h"
 #include "examples/showcase/showcase_side_bar.h"
 #include "examples/showcase/side_bar_images.h"
 #include "examples/showcase/standard_controls_page.h"
@@ -57,6 +58,7 @@ TShowcaseMainForm::TShowcaseMainForm(TComponent* owner) : TForm(owner) {
   pageHost_ = MakePanel(this, skin_, alClient, "", clWindow);
   BuildToolBar();
   BuildPages();
+  mainMenu_ = BuildShowcaseMainMenu(this);
   ExecuteCommand(1);
 }
 

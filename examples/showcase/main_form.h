@@ -10,6 +10,7 @@ class TnbSideBar;
 class TArtworkGallery;
 class TskFileTheme;
 class TskForm;
+class TskMainMenu;
 
 // The client's main window: a tool bar along the top, the navigation side bar on the left,
 // and a page host whose pages the tool bar and the side bar switch by command number, as the
@@ -46,6 +47,7 @@ class TShowcaseMainForm : public TForm {
   TArtworkGallery* Gallery() const { return gallery_; }
   // The window's skin: title bar, border and the style every part of the window takes.
   TskForm* Skin() const { return skin_; }
+  TskMainMenu* MainMenu() const { return mainMenu_; }
 
   // Called with every command executed (for whoever embeds the form).
   TEvent<void(TObject* Sender, int Command)> OnCommand;
@@ -68,6 +70,7 @@ class TShowcaseMainForm : public TForm {
   TskFileTheme* fileTheme_ = nullptr;
   TskForm* skin_ = nullptr;
   TArtworkGallery* gallery_ = nullptr;
+  TskMainMenu* mainMenu_ = nullptr;
   std::vector<TShowcasePanel*> pages_;
   std::vector<TShowcaseToolButton*> buttons_;
   int activeCommand_ = 0;

@@ -1,0 +1,117 @@
+// The showcase's skinned main menu: its titles, the pages on File, and the styles on View
+// restyling and repainting the whole window.
+#include <gtest/gtest.h>
+
+#include <memory>
+
+#include "examples/showcase/main_form.h"
+#include "examples/showcase/showcase_main_menu.h"
+#include "platform/controls/application.h"
+#include "platform/controls/menu_window.h"
+#include "platform/controls/shortcuts.h"
+#include "platform/graphics/bitmap.h"
+#include "platform/graphics/canvas.h"
+#include "platform/windows/painting.h"
+#include "skin/file_theme.h"
+#include "skin/form.h"
+#include "skin/menus.h"
+
+
+namespace {
+
+class ShowcaseMainMenu : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    scope_ = std::make_unique<TApplicationScope>();
+    Application->CreateForm(form_);
+    form_->SetBounds(0, 0, 1024, 700);
+    form_->Show();
+    ASSERT_TRUE(form_->LoadTheme(ProgramFolder() + "../examples/showcase/OnePlumet.skn"));
+    Application->ProcessMessages();
+    menu_ = form_->MainMenu();
+    ASSERT_NE(menu_, nullptr);
+  }
+  void TearDown() override { scope_.reset(); }
+
+  TMenuItem* Title(int index) { return menu_->Items()->Items(index); }
+  // The style whose View item is checked; FromThemeFile for "theme file…".
+  std::vector<TskUIStyle> CheckedStyles() {
+    std::vector<TskUIStyle> checked;
+    for (TskUIStyle style : {Graphite, Pearl, Marine, Jade, Glacier, FromThemeFile})
+      if (ShowcaseStyleItem(menu_, style)->Checked()) checked.push_back(style);
+    return checked;
+  }
+
+  std::unique_ptr<TApplicationScope> scope_;
+  TShowcaseMainForm* form_ = nullptr;
+  TskMainMenu* menu_ = nullptr;
+};
+
+TEST_F(ShowcaseMainMenu, HasFileViewAndHelpWithTheStylesAsRadioItems) {
+  ASSERT_EQ(menu_->Items()->Count(), 3);
+  EXPECT_EQ(Title(0)->Caption(), "&File");
+  EXPECT_EQ(Title(1)->Caption(), "&View");
+  EXPECT_EQ(Title(2)->Caption(), "&Help");
+  for (TskUIStyle style : {Graphite, Pearl, Marine, Jade, Glacier, FromThemeFile}) {
+    TMenuItem* item = ShowcaseStyleItem(menu_, style);
+    ASSERT_NE(item, nullptr) << style;
+    EXPECT_TRUE(item->RadioItem());
+    EXPECT_EQ(item->Parent(), Title(1));
+  }
+  EXPECT_EQ(ShowcaseStyleItem(menu_, FromThemeFile)->Caption(), "theme file…");
+  EXPECT_EQ(CheckedStyles(), std::vector<TskUIStyle>{FromThemeFile}) << "the window starts on the theme file";
+  EXPECT_EQ(menu_->UIStyle(), form_->Skin()->UIStyle());
+  EXPECT_EQ(form_->Skin()->Menu(), menu_) << "the window's skin shows the menu";
+  EXPECT_EQ(form_->Menu(), nullptr);
+}
+
+TEST_F(ShowcaseMainMenu, FileItemsAndTheirShortCutsShowPages) {
+  Title(0)->Items(2)->Click();
+  EXPECT_EQ(form_->ActiveCommand(), 3);
+  EXPECT_TRUE(menu_->IsShortCut('5', {ssCtrl}));
+  EXPECT_EQ(form_->ActiveCommand(), 5);
+  EXPECT_EQ(Title(0)->Items(4)->ImageIndex(), 4);
+}
+
+TEST_F(ShowcaseMainMenu, PickingAStyleRestylesAndRepaintsTheWholeWindow) {
+  struct TPick {
+    TskUIStyle style;
+    TColor bar;
+  };
+  const TPick picks[] = {{Pearl, static_cast<TColor>(0xCED3D6)},
+                         {Graphite, static_cast<TColor>(0x000000)},
+                         {FromThemeFile, *form_->FileTheme()->GetColor(tkMenuBarColor)}};
+  for (const TPick& pick : picks) {
+    SCOPED_TRACE(pick.style);
+    Application->ProcessMessages();
+    ShowcaseStyleItem(menu_, pick.style)->Click();
+    EXPECT_EQ(menu_->UIStyle(), pick.style);
+    EXPECT_EQ(menu_->BarColor(), pick.bar);
+    EXPECT_EQ(CheckedStyles(), std::vector<TskUIStyle>{pick.style});
+    TRect dirty;
+    ASSERT_TRUE(GetUpdateRect(form_->Handle(), dirty));
+    EXPECT_EQ(dirty, form_->ClientRect());
+    ASSERT_TRUE(GetUpdateRect(form_->PageHost()->Handle(), dirty)) << "children repaint too";
+    EXPECT_EQ(dirty, form_->PageHost()->ClientRect());
+  }
+}
+
+TEST_F(ShowcaseMainMenu, DropDownsAreDrawnInThePickedStyle) {
+  ShowcaseStyleItem(menu_, Pearl)->Click();
+  menu_->PopupSubmenu(1, 100, 100);
+  TMenuWindow* window = menu_->SubmenuPopup()->LevelWindow(0);
+  ASSERT_NE(window, nullptr);
+  TBitmap picture(window->Width(), window->Height());
+  window->PaintTo(picture.Canvas()->Handle(), 0, 0);
+  const TRect marine = window->ItemRect(window->ParentItem()->IndexOf(ShowcaseStyleItem(menu_, Marine)));
+  EXPECT_EQ(picture.Canvas()->Pixels(marine.Left + 2, marine.Top + 2), static_cast<TColor>(0xCED3D6));
+  EXPECT_EQ(picture.Canvas()->Pixels(marine.Right - 4, marine.Top + 2), static_cast<TColor>(0xFFFFFF));
+  const TRect pearl = window->ItemRect(window->ParentItem()->IndexOf(ShowcaseStyleItem(menu_, Pearl)));
+  int checkInk = 0;
+  for (int y = pearl.Top + 3; y < pearl.Top + 19; ++y)
+    for (int x = pearl.Left + 4; x < pearl.Left + 20; ++x) checkInk += picture.Canvas()->Pixels(x, y) == clBlack;
+  EXPECT_GT(checkInk, 8) << "the picked style's item is checked";
+  menu_->SubmenuPopup()->CloseMenu();
+}
+
+}  // namespace
