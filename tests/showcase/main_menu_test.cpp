@@ -33,6 +33,14 @@ class ShowcaseMainMenu : public ::testing::Test {
   }
   void TearDown() override { scope_.reset(); }
 
+  // The window's update region covers all of its client area.
+  static bool WhollyInvalid(TWinControl* control) {
+    TRect dirty;
+    if (!GetUpdateRect(control->Handle(), dirty)) return false;
+    const TRect client = control->ClientRect();
+    return dirty.Left <= client.Left && dirty.Top <= client.Top && dirty.Right >= client.Right &&
+           dirty.Bottom >= client.Bottom;
+  }
   TMenuItem* Title(int index) { return menu_->Items()->Items(index); }
   // The style whose View item is checked; FromThemeFile for "theme file…".
   std::vector<TskUIStyle> CheckedStyles() {
@@ -88,11 +96,8 @@ TEST_F(ShowcaseMainMenu, PickingAStyleRestylesAndRepaintsTheWholeWindow) {
     EXPECT_EQ(menu_->UIStyle(), pick.style);
     EXPECT_EQ(menu_->BarColor(), pick.bar);
     EXPECT_EQ(CheckedStyles(), std::vector<TskUIStyle>{pick.style});
-    TRect dirty;
-    ASSERT_TRUE(GetUpdateRect(form_->Handle(), dirty));
-    EXPECT_EQ(dirty, form_->ClientRect());
-    ASSERT_TRUE(GetUpdateRect(form_->PageHost()->Handle(), dirty)) << "children repaint too";
-    EXPECT_EQ(dirty, form_->PageHost()->ClientRect());
+    EXPECT_TRUE(WhollyInvalid(form_));
+    EXPECT_TRUE(WhollyInvalid(form_->PageHost())) << "children repaint too";
   }
 }
 
