@@ -358,6 +358,14 @@ TEST_F(SkinMenus, FreeingTheThemeFallsBackToMarine) {
   EXPECT_EQ(menu->BarColor(), C(0xCED3D6));
 }
 
+TEST_F(SkinMenus, ANewlyLoadedThemeFileRecoloursTheMenusOfItsForm) {
+  auto* menu = MakeMenu<TskPopupMenu>(kLooks[6]);  // the file without menu colours: Marine's
+  EXPECT_EQ(menu->BarColor(), C(0xCED3D6));
+  menu->FileTheme()->SetThemeFile(folder_.File("menu.skn"));
+  EXPECT_EQ(menu->BarColor(), kLooks[5].Bar);
+  EXPECT_EQ(menu->SelectedColor(), kLooks[5].Selected);
+}
+
 TEST_F(SkinMenus, SettingsArePublishedInTheirOrder) {
   auto* popup = new TskPopupMenu(form_);
   auto* main = new TskMainMenu(form_);
