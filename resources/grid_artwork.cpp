@@ -35,6 +35,95 @@ void DrawSortMarker(TArtworkSink& sink) {
   sink.AddBitmap("DBSMDOWNEX", bitmap);
 }
 
+// The same marker pointing up, its light edge on the lower left.
+void DrawSortMarkerUp(TArtworkSink& sink) {
+  TBitmap bitmap(9, 9);
+  Clear(bitmap);
+  TCanvas* canvas = bitmap.Canvas();
+  for (int row = 0; row < 5; ++row) {
+    const int y = 6 - row;
+    canvas->Pen()->SetColor(clBtnShadow);
+    canvas->MoveTo(row, y);
+    canvas->LineTo(9 - row, y);
+    canvas->SetPixels(row, y, clBtnHighlight);
+  }
+  sink.AddBitmap("DBSMUPEX", bitmap);
+}
+
+// Indicator pictures are 6 x 11 on a background of `paper`, the colour the image list leaves
+// out: white for the black marks, teal for the white arrow.
+constexpr int kIndicatorWidth = 6;
+constexpr int kIndicatorHeight = 11;
+
+void PaintPaper(TBitmap& bitmap, TColor paper) {
+  bitmap.SetSize(kIndicatorWidth, kIndicatorHeight);
+  bitmap.Canvas()->Brush()->SetColor(paper);
+  bitmap.Canvas()->FillRect(Rect(0, 0, kIndicatorWidth, kIndicatorHeight));
+}
+
+// A triangle pointing right, its tip in the middle of the right edge; `top`, `height` give the
+// rows of its back edge.
+void DrawRightArrow(TCanvas* canvas, TColor ink, int top, int height) {
+  canvas->Pen()->SetColor(ink);
+  for (int x = 0; 2 * x < height; ++x) {
+    canvas->MoveTo(x, top + x);
+    canvas->LineTo(x, top + height - x);
+  }
+}
+
+void DrawIndicators(TArtworkSink& sink) {
+  TBitmap arrow;
+  PaintPaper(arrow, clWhite);
+  DrawRightArrow(arrow.Canvas(), clBlack, 0, kIndicatorHeight);
+  sink.AddBitmap("DBGARROWEX", arrow);
+
+  TBitmap white;
+  PaintPaper(white, clTeal);
+  DrawRightArrow(white.Canvas(), clWhite, 0, kIndicatorHeight);
+  sink.AddBitmap("DBGARROWEXW", white);
+
+  // An I-beam: the record is being edited.
+  TBitmap edit;
+  PaintPaper(edit, clWhite);
+  TCanvas* canvas = edit.Canvas();
+  canvas->Pen()->SetColor(clBlack);
+  canvas->MoveTo(1, 1);
+  canvas->LineTo(6, 1);
+  canvas->MoveTo(1, 9);
+  canvas->LineTo(6, 9);
+  canvas->MoveTo(3, 1);
+  canvas->LineTo(3, 10);
+  sink.AddBitmap("DBEDITEX", edit);
+
+  // A star: a new record is being inserted.
+  TBitmap insert;
+  PaintPaper(insert, clWhite);
+  canvas = insert.Canvas();
+  canvas->Pen()->SetColor(clBlack);
+  canvas->MoveTo(3, 2);
+  canvas->LineTo(3, 9);
+  canvas->MoveTo(0, 5);
+  canvas->LineTo(7, 5);
+  canvas->MoveTo(1, 3);
+  canvas->LineTo(6, 8);
+  canvas->MoveTo(5, 3);
+  canvas->LineTo(0, 8);
+  sink.AddBitmap("DBINSERTEX", insert);
+
+  // A dot for a selected record, and the arrow with a dot for the current selected one.
+  TBitmap dot;
+  PaintPaper(dot, clWhite);
+  dot.Canvas()->Brush()->SetColor(clBlack);
+  dot.Canvas()->FillRect(Rect(2, 4, 5, 7));
+  sink.AddBitmap("DBMULTIDOTEX", dot);
+  TBitmap both;
+  PaintPaper(both, clWhite);
+  DrawRightArrow(both.Canvas(), clBlack, 1, 9);
+  both.Canvas()->Brush()->SetColor(clBlack);
+  both.Canvas()->FillRect(Rect(0, 0, 2, 2));
+  sink.AddBitmap("DBMULTIARROWEX", both);
+}
+
 // A thick arrow 32 x 32 whose tip is the hot spot; `dx`, `dy` give where it points.
 void DrawArrowCursor(TArtworkSink& sink, const char* name, int dx, int dy) {
   TBitmap bitmap(32, 32);
@@ -92,6 +181,8 @@ void DrawCheckBoxes(TArtworkSink& sink) {
 
 void DrawGridArtwork(TArtworkSink& sink) {
   DrawSortMarker(sink);
+  DrawSortMarkerUp(sink);
+  DrawIndicators(sink);
   DrawArrowCursor(sink, "DOWNCUREX", 0, 1);
   DrawArrowCursor(sink, "RIGHTCUREX", 1, 0);
   DrawArrowCursor(sink, "LEFTCUREX", -1, 0);

@@ -56,11 +56,11 @@ TCellHighlight TDBGridExStyle::GetDataCellHighlight(TDBGridExHost* grid, int gri
   return result;
 }
 
-bool TDBGridExStyle::GetFixedCellHighlight(TDBGridExHost* grid, int colKind, int rowKind,
+bool TDBGridExStyle::GetFixedCellHighlight(TDBGridExHost* grid, TGridColKind colKind, TGridRowKind rowKind,
                                            bool selected, TFont* font, TColor& background) const {
   if (!selected) return false;
-  const bool indicatorBesideData = colKind == 0 && rowKind != 3;
-  const bool dataColumnTitle = colKind == 1 && (rowKind == 0 || rowKind == 1);
+  const bool indicatorBesideData = colKind == gckIndicator && rowKind != grkFiller;
+  const bool dataColumnTitle = colKind == gckData && (rowKind == grkTitle || rowKind == grkFilter);
   if (indicatorBesideData || dataColumnTitle) {
     background = RGB(64, 64, 64);
     font->SetColor(0xFFFFFF);

@@ -53,6 +53,9 @@ using TColCellUpdateDataEventEx = TEvent<void(TObject* Sender, String& Text, Var
 using TButtonClickEventEx = TEvent<void(TObject* Sender, bool& Handled)>;
 using TButtonDownEventEx =
     TEvent<void(TObject* Sender, bool TopButton, bool& AutoRepeat, bool& Handled)>;
+// Whether the required-field mark is drawn under a cell of `Text`; a handler may change DrawState.
+using TOnColumnCheckDrawRequiredStateEventEx =
+    TEvent<void(TObject* Sender, const String& Text, bool& DrawState)>;
 using TNotInListEventEx = TEvent<void(TObject* Sender, const Variant& NewText, bool& RecheckInList)>;
 
 // One data column of the grid: which field it shows and everything about how it is shown and
@@ -269,7 +272,7 @@ class TColumnEx : public TCollectionItem {
   TButtonDownEventEx OnEditButtonDown;
   TNotInListEventEx OnNotInList;
   TColCellUpdateDataEventEx OnUpdateData;
-  TNotifyEvent OnCheckDrawRequiredState;
+  TOnColumnCheckDrawRequiredStateEventEx OnCheckDrawRequiredState;
 
  protected:
   String GetDisplayName() override;

@@ -4,9 +4,11 @@
 #include <algorithm>
 
 #include "gridlib/controls/sum_list.h"
+#include "gridlib/grid/cell_painter.h"
 #include "gridlib/grid/columns.h"
 #include "gridlib/grid/flag_scope.h"
 #include "gridlib/grid/grid_data_link.h"
+#include "gridlib/grid/grid_painter.h"
 #include "platform/core/format.h"
 #include "platform/controls/inplace_edit.h"
 #include "platform/data/data_source.h"
@@ -33,6 +35,7 @@ void TCustomDBGridEx::CreateGridParts() {
   horzScrollBar_.reset(CreateScrollBar(0));
   vertScrollBar_.reset(CreateScrollBar(1));
   CreateGridObjects();
+  CreatePainters();
   titleImageLink_->OnChange.Bind(nullptr, "", [this](TObject*) { InvalidateGrid(); });
   TCustomGrid::SetDefaultDrawing(false);
   SetScrollBars(ssHorizontal);
@@ -49,6 +52,7 @@ TCustomDBGridEx::~TCustomDBGridEx() {
   vertScrollBar_.reset();
   ForgetTitleTree();
   DestroyGridObjects();
+  DestroyPainters();
 }
 
 // The base grid draws lines, sizes and moves columns and edits as the data grid's options say.
@@ -101,24 +105,24 @@ void TCustomDBGridEx::InvalidateGridRect(const TRect& cells) {
 TDBGridExCellType TCustomDBGridEx::GetCellType(int col, int row) {
   TDBGridExCellType type;
   const int indicator = IndicatorOffset();
-  type.ColKind = col < indicator ? 0 : 1;
+  type.ColKind = col < indicator ? gckIndicator : gckData;
   type.DataCol = col - indicator;
   const int titles = TitlesShown();
   const int top = TitleRowCount();
   const int filler = footerRowCount_ > 0 ? RowCount() - footerRowCount_ - 1 : RowCount();
   if (row >= 0 && row < titles) {
-    type.RowKind = 0;
+    type.RowKind = grkTitle;
     type.DataRow = row;
   } else if (row >= titles && row < top) {
-    type.RowKind = 1;
+    type.RowKind = grkFilter;
     type.DataRow = row - titles;
   } else if (row >= top && row < filler) {
-    type.RowKind = 2;
+    type.RowKind = grkData;
     type.DataRow = row - top;
   } else if (footerRowCount_ > 0 && row == filler) {
-    type.RowKind = 3;
+    type.RowKind = grkFiller;
   } else if (footerRowCount_ > 0 && row > filler && row < RowCount()) {
-    type.RowKind = 4;
+    type.RowKind = grkFooter;
     type.DataRow = row - filler;
   } else {
     throw Exception("Algorithm error in TCustomDBGridEx.GetCellType");

@@ -5,6 +5,7 @@
 #include "gridlib/grid/grid_events.h"
 #include "gridlib/grid/grid_filter_settings.h"
 #include "gridlib/grid/grid_host.h"
+#include "gridlib/grid/grid_messages.h"
 #include "gridlib/grid/grid_scroll_bars.h"
 #include "gridlib/grid/head_tree.h"
 #include "gridlib/grid/mem_table_interface.h"
@@ -12,34 +13,12 @@
 #include "platform/windows/scroll_bars.h"
 
 class TCustomImageList;
+class TDBGridExCellPainter;
+class TDBGridExGridPainter;
+class TDBGridExPaintView;
 class TDBGridExScrollBar;
 class TChangeLink;
-
-// Where a grid cell lies: column kind 0 indicator, 1 data; row kind 0 title, 1 filter row,
-// 2 data, 3 the filler row above the footers, 4 footer.
-struct TDBGridExCellType {
-  int ColKind = 0;
-  int RowKind = 0;
-  int DataCol = 0;
-  int DataRow = 0;
-};
-
 class TField;
-
-// The cells fixed at the far end of one axis of the grid: the footer rows at the bottom.
-struct TGridTrailDrawInfo {
-  int CellCount = 0;
-  // Pixels they take, lines included, counted up from the far edge of the client area.
-  int Extent = 0;
-  // Where they start: the client extent less their extent.
-  int Boundary = 0;
-};
-
-// The base grid's draw information with the trailing fixed cells of each axis.
-struct TDBGridExDrawInfo : TGridDrawInfo {
-  TGridTrailDrawInfo HorzTrail;
-  TGridTrailDrawInfo VertTrail;
-};
 
 // The data grid control: a base grid that shows the records of a data set as rows and its
 // columns as grid columns. Layout, painting, keys and mouse build on what this class holds.
@@ -170,7 +149,6 @@ class TCustomDBGridEx : public TCustomGrid, public TDBGridExHost {
   int EditButtonHeight() const { return editButtonHeight_; }
   // Posts one deferred-layout message unless one is already waiting.
   void DeferLayout();
-  static constexpr UINT kDeferredLayoutMessage = 0x0464;
   static constexpr int kIndicatorWidth = 11;
   // Data rows are tall enough for more than one line of text.
   bool WordWrapPossible() const { return wordWrapPossible_; }
@@ -279,6 +257,12 @@ class TCustomDBGridEx : public TCustomGrid, public TDBGridExHost {
   // The grid draws its own flat border instead of the window's.
   bool DrawsFlatBorder() const { return drawsFlatBorder_; }
 
+  // ---- Painting: the cell painter and the grid painter do the work.
+  void DrawCell(int col, int row, const TRect& rect, TGridDrawState state) override;
+  // Whether WM_PAINT goes through an off-screen bitmap (once true, the grid keeps doing so).
+  virtual bool NeedsDoubleBuffer();
+  TDBGridExCellPainter* CellPainter() const { return cellPainter_.get(); }
+
  protected:
   // For a descendant that makes columns, column defaults or scroll-bar settings of its own
   // kinds: its constructor starts the grid with this one and calls CreateGridParts() last,
@@ -308,10 +292,15 @@ class TCustomDBGridEx : public TCustomGrid, public TDBGridExHost {
   void TimedScroll(TGridScrollDirection direction) override;
   void WndProc(TMessage& m) override;
   void DefaultHandler(TMessage& m) override;
+  void Paint() override;
 
  private:
   // Drops the tree while titles are single-level: its leaves would outlive their columns.
   void ForgetTitleTree();
+  void CreatePainters();
+  void DestroyPainters();
+  // Paint, erase and frame messages; false for the others.
+  bool PaintMessage(TMessage& m);
   // Layout steps, in the order a pass runs them.
   void DropOrphanDefaultColumns();
   void BindColumnsToFields();
@@ -391,6 +380,9 @@ class TCustomDBGridEx : public TCustomGrid, public TDBGridExHost {
   std::unique_ptr<THeadTreeNode> titleRoot_ = std::make_unique<THeadTreeNode>("Root", 10, 0);
   std::vector<THeadTreeNode*> titleLeaves_;
   std::unique_ptr<TSTDBGridExFilter> stFilter_;
+  std::unique_ptr<TDBGridExPaintView> paintView_;
+  std::unique_ptr<TDBGridExCellPainter> cellPainter_;
+  std::unique_ptr<TDBGridExGridPainter> gridPainter_;
 };
 
 // The published grid.

@@ -294,10 +294,10 @@ void TDBGridExHost::RebuildSortMarkedColumns() {
 
 // ---- Selection.
 
-bool TDBGridExHost::CellSelected(int col, int rowKind, int dataCol, const String& bookmark) {
+bool TDBGridExHost::CellSelected(int col, TGridRowKind rowKind, int dataCol, const String& bookmark) {
   const TDBGridExSelectionType type = selection_->SelectionType();
   if (type == gstAll) return true;
-  if (rowKind == 2) {
+  if (rowKind == grkData) {
     if (col < IndicatorOffset()) return type == gstRecordBookmarks && selectedRows_->IndexOf(bookmark) >= 0;
     return selection_->DataCellSelected(dataCol, bookmark);
   }

@@ -186,9 +186,9 @@ class TDBGridExHost {
   bool IsLoading();
   bool IsDesigning();
   bool IsDestroying();
-  // Whether grid cell (col, row) is drawn selected. `rowKind` is the cell's row kind (0 title,
-  // 2 data, 4 footer), `dataCol` its data column, `bookmark` the record a data row shows.
-  bool CellSelected(int col, int rowKind, int dataCol, const String& bookmark);
+  // Whether grid cell (col, row) is drawn selected. `rowKind` is the cell's row kind (title,
+  // data, footer), `dataCol` its data column, `bookmark` the record a data row shows.
+  bool CellSelected(int col, TGridRowKind rowKind, int dataCol, const String& bookmark);
   // The text of footer row `row` (0 first) of `column`: its static text, a field value or an
   // aggregate formatted for the field's kind.
   virtual String GetFooterValue(int row, TColumnEx* column);

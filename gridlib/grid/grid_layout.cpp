@@ -320,7 +320,7 @@ int TCustomDBGridEx::CalcTitleNodeHeight(THeadTreeNode* node) {
 void TCustomDBGridEx::DropPendingDeferredLayout() {
   if (!HandleAllocated()) return;
   MSG pending;
-  while (PeekMessage(pending, Handle(), kDeferredLayoutMessage, kDeferredLayoutMessage, PM_REMOVE)) {
+  while (PeekMessage(pending, Handle(), GM_DEFERREDLAYOUT, GM_DEFERREDLAYOUT, PM_REMOVE)) {
     if (pending.message == WM_QUIT) {
       PostQuitMessage(static_cast<int>(pending.wParam));
       return;

@@ -3,6 +3,7 @@
 #include <cstdint>
 #include <vector>
 
+#include "gridlib/grid/grid_types.h"
 #include "platform/controls/grid.h"
 #include "platform/graphics/colors.h"
 
@@ -48,7 +49,7 @@ class TDBGridExStyle {
                                       TGridDrawState state, TFont* font, TColor& background) const;
   // Colours of a fixed cell (indicator, title, filter row) that `selected` says is selected;
   // `rowKind` and `colKind` classify it as the grid does.
-  bool GetFixedCellHighlight(TDBGridExHost* grid, int colKind, int rowKind, bool selected,
+  bool GetFixedCellHighlight(TDBGridExHost* grid, TGridColKind colKind, TGridRowKind rowKind, bool selected,
                              TFont* font, TColor& background) const;
 
   // `base` half-way towards `tint`, then lightened (and darkened again with `dark`).

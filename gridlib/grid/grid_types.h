@@ -78,6 +78,34 @@ enum TColumnCellType : uint8_t {
   cctPlain, cctPickList, cctLookup, cctKeyList, cctImageList, cctCheckboxes
 };
 
+// The kinds of grid columns and rows a cell lies in: the indicator column or a data column; the
+// title row, the filter row under it, a data row, the filler row above the footers or a footer.
+enum TGridColKind : uint8_t { gckIndicator, gckData };
+enum TGridRowKind : uint8_t { grkTitle, grkFilter, grkData, grkFiller, grkFooter };
+
+// Where a grid cell lies.
+struct TDBGridExCellType {
+  TGridColKind ColKind = gckIndicator;
+  TGridRowKind RowKind = grkTitle;
+  int DataCol = 0;
+  int DataRow = 0;
+};
+
+// The cells fixed at the far end of one axis of the grid: the footer rows at the bottom.
+struct TGridTrailDrawInfo {
+  int CellCount = 0;
+  // Pixels they take, lines included, counted up from the far edge of the client area.
+  int Extent = 0;
+  // Where they start: the client extent less their extent.
+  int Boundary = 0;
+};
+
+// The base grid's draw information with the trailing fixed cells of each axis.
+struct TDBGridExDrawInfo : TGridDrawInfo {
+  TGridTrailDrawInfo HorzTrail;
+  TGridTrailDrawInfo VertTrail;
+};
+
 // Check-box states of a cell.
 enum TCheckboxStateEx : uint8_t { cbUncheckedEx, cbCheckedEx, cbGrayedEx };
 

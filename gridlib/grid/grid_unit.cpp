@@ -7,6 +7,7 @@
 #include "gridlib/grid/columns.h"
 #include "gridlib/grid/grid_data_service.h"
 #include "gridlib/grid/grid_host.h"
+#include "gridlib/grid/grid_images.h"
 #include "platform/classes/properties.h"
 #include "platform/core/exceptions.h"
 #include "platform/graphics/bitmap.h"
@@ -90,6 +91,7 @@ void StartGridUnit() {
   started->CheckBoxWidth = boxes.Width() / 4;
   started->CheckBoxHeight = boxes.Height() / 3;
   started->Settings = StartSettings();
+  StartGridImages(started->Settings.HighlightColor);
   started->WidthInterceptor =
       AddPropertyInterceptor(TColumnEx::StaticClass(), "Width", ColumnWidthInterceptor());
   unit = std::move(started);
@@ -98,6 +100,7 @@ void StartGridUnit() {
 void StopGridUnit() {
   if (unit != nullptr && unit->WidthInterceptor >= 0) RemovePropertyInterceptor(unit->WidthInterceptor);
   unit.reset();
+  StopGridImages();
   UnregisterAllDatasetFeaturesEx();
 }
 

@@ -63,8 +63,8 @@ void TCustomDBGridEx::UpdateEditButtonWidth() {
 void TCustomDBGridEx::DeferLayout() {
   if (!HandleAllocated()) return;
   MSG pending;
-  if (!PeekMessage(pending, Handle(), kDeferredLayoutMessage, kDeferredLayoutMessage, PM_NOREMOVE)) {
-    PostMessage(Handle(), kDeferredLayoutMessage, 0, 0);
+  if (!PeekMessage(pending, Handle(), GM_DEFERREDLAYOUT, GM_DEFERREDLAYOUT, PM_NOREMOVE)) {
+    PostMessage(Handle(), GM_DEFERREDLAYOUT, 0, 0);
   }
 }
 
@@ -73,10 +73,11 @@ void TCustomDBGridEx::WndProc(TMessage& m) {
     MemTableScroll(m.WParamLo(), m.WParamHi());
     return;
   }
-  if (m.Msg == kDeferredLayoutMessage) {
+  if (m.Msg == GM_DEFERREDLAYOUT) {
     LayoutChanged();
     return;
   }
+  if (PaintMessage(m)) return;
   const bool suspendDrag = DragMode() == dmAutomatic && Options().Contains(dgMultiSelect) &&
                            !IsDesigning() && (m.Msg == WM_LBUTTONDOWN || m.Msg == WM_LBUTTONDBLCLK);
   if (suspendDrag) {

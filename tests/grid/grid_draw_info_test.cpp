@@ -63,8 +63,8 @@ TEST_P(GridDrawInfo, DataBoxLiesBetweenTitlesAndFooters) {
     EXPECT_EQ(box.Right, grid->ColCount() - 1);
     EXPECT_EQ(box.Bottom - box.Top + 1, grid->DataRowCount());
     EXPECT_EQ(grid->DataRowCount(), grid->DataLink()->RecordCount()) << "one row per buffered record";
-    EXPECT_EQ(grid->GetCellType(box.Left, box.Bottom).RowKind, 2);
-    if (footers > 0) EXPECT_EQ(grid->GetCellType(box.Left, box.Bottom + 1).RowKind, 3) << "the filler";
+    EXPECT_EQ(grid->GetCellType(box.Left, box.Bottom).RowKind, grkData);
+    if (footers > 0) EXPECT_EQ(grid->GetCellType(box.Left, box.Bottom + 1).RowKind, grkFiller) << "the filler";
     else EXPECT_EQ(box.Bottom, grid->RowCount() - 1);
 
     const TRect rect = grid->DataRect();

@@ -100,8 +100,8 @@ TEST(GridFieldRemoval, AFreedFieldNoColumnShowsAsksForALayoutLater) {
   while (PeekMessage(pending, grid->Handle(), 0, 0, PM_REMOVE)) {
   }
   delete fields[1];
-  EXPECT_TRUE(PeekMessage(pending, grid->Handle(), TCustomDBGridEx::kDeferredLayoutMessage,
-                          TCustomDBGridEx::kDeferredLayoutMessage, PM_NOREMOVE));
+  EXPECT_TRUE(PeekMessage(pending, grid->Handle(), GM_DEFERREDLAYOUT,
+                          GM_DEFERREDLAYOUT, PM_NOREMOVE));
   EXPECT_EQ(grid->Columns()->Items(0)->Field(), fields[0]) << "the other binding stays";
   delete form;
 }

@@ -128,16 +128,16 @@ TEST_F(CellHighlight, RowHighlightMarksTheRestOfTheCurrentRow) {
 TEST_F(CellHighlight, SelectedFixedCells) {
   TFont fixedFont;
   TColor fixed = clBtnFace;
-  EXPECT_FALSE(style.GetFixedCellHighlight(g.grid.get(), 0, 2, false, &fixedFont, fixed));
-  EXPECT_TRUE(style.GetFixedCellHighlight(g.grid.get(), 0, 2, true, &fixedFont, fixed));
+  EXPECT_FALSE(style.GetFixedCellHighlight(g.grid.get(), gckIndicator, grkData, false, &fixedFont, fixed));
+  EXPECT_TRUE(style.GetFixedCellHighlight(g.grid.get(), gckIndicator, grkData, true, &fixedFont, fixed));
   EXPECT_EQ(fixed, static_cast<TColor>(RGB(64, 64, 64)));
   EXPECT_EQ(fixedFont.Color(), 0xFFFFFF);
   fixed = clBtnFace;
-  EXPECT_TRUE(style.GetFixedCellHighlight(g.grid.get(), 1, 4, true, &fixedFont, fixed));
+  EXPECT_TRUE(style.GetFixedCellHighlight(g.grid.get(), gckData, grkFooter, true, &fixedFont, fixed));
   EXPECT_EQ(fixed, TDBGridExStyle::BlendColors(clBtnFace, clBtnShadow, false));
   fixed = clBtnFace;
   g.grid->focused = true;
   style.SetLuminate(false);
-  style.GetFixedCellHighlight(g.grid.get(), 1, 4, true, &fixedFont, fixed);
+  style.GetFixedCellHighlight(g.grid.get(), gckData, grkFooter, true, &fixedFont, fixed);
   EXPECT_EQ(fixed, clHighlight);
 }

@@ -82,8 +82,8 @@ TEST_P(GridSumList, AutoFittedGridIsLaidOutAgainWhenTheSumsTakeItsBarAway) {
     while (items_->ds()->RecordCount() > 1) items_->ds()->Delete();
     EXPECT_FALSE(grid->VertScrollBar()->IsScrollBarVisible());
     MSG pending;
-    EXPECT_EQ(PeekMessage(pending, grid->Handle(), TCustomDBGridEx::kDeferredLayoutMessage,
-                          TCustomDBGridEx::kDeferredLayoutMessage, PM_REMOVE),
+    EXPECT_EQ(PeekMessage(pending, grid->Handle(), GM_DEFERREDLAYOUT,
+                          GM_DEFERREDLAYOUT, PM_REMOVE),
               autoFit)
         << "the columns fit the width the bar gave back";
     items_->ds()->EnableControls();

@@ -25,8 +25,8 @@ class GridWindow : public GridInForm {
   int PendingDeferredLayouts() {
     int count = 0;
     MSG m;
-    while (PeekMessage(m, grid->Handle(), TCustomDBGridEx::kDeferredLayoutMessage,
-                       TCustomDBGridEx::kDeferredLayoutMessage, PM_REMOVE)) {
+    while (PeekMessage(m, grid->Handle(), GM_DEFERREDLAYOUT,
+                       GM_DEFERREDLAYOUT, PM_REMOVE)) {
       ++count;
     }
     return count;

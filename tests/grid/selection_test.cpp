@@ -279,19 +279,19 @@ INSTANTIATE_TEST_SUITE_P(Stores, Selection, testing::Values(Store::Memory, Store
 TEST_P(Selection, CellsShowTheSelectionOfTheirKind) {
   const TBookmark four = BookmarkOf(4);
   grid()->SelectedRows()->SetCurrentRowSelected(true);
-  EXPECT_TRUE(grid()->CellSelected(0, 2, -1, four)) << "the indicator of a selected record";
-  EXPECT_TRUE(grid()->CellSelected(3, 2, 2, four));
-  EXPECT_FALSE(grid()->CellSelected(0, 2, -1, BookmarkOf(5)));
-  EXPECT_FALSE(grid()->CellSelected(3, 0, 2, four)) << "titles show column selections only";
+  EXPECT_TRUE(grid()->CellSelected(0, grkData, -1, four)) << "the indicator of a selected record";
+  EXPECT_TRUE(grid()->CellSelected(3, grkData, 2, four));
+  EXPECT_FALSE(grid()->CellSelected(0, grkData, -1, BookmarkOf(5)));
+  EXPECT_FALSE(grid()->CellSelected(3, grkTitle, 2, four)) << "titles show column selections only";
 
   cols()->Select(Col(2), false);
-  EXPECT_TRUE(grid()->CellSelected(3, 0, 2, four));
-  EXPECT_TRUE(grid()->CellSelected(3, 4, 2, four));
-  EXPECT_FALSE(grid()->CellSelected(2, 0, 1, four));
-  EXPECT_FALSE(grid()->CellSelected(0, 2, -1, four));
+  EXPECT_TRUE(grid()->CellSelected(3, grkTitle, 2, four));
+  EXPECT_TRUE(grid()->CellSelected(3, grkFooter, 2, four));
+  EXPECT_FALSE(grid()->CellSelected(2, grkTitle, 1, four));
+  EXPECT_FALSE(grid()->CellSelected(0, grkData, -1, four));
 
   selection()->SelectAll();
-  EXPECT_TRUE(grid()->CellSelected(0, 0, -1, four));
+  EXPECT_TRUE(grid()->CellSelected(0, grkTitle, -1, four));
 }
 
 TEST_P(Selection, ColumnsMapToFieldsByKind) {

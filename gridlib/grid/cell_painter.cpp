@@ -1,0 +1,460 @@
+// One cell of the data grid: which kind it is, its colours and what it shows.
+#include "gridlib/grid/cell_painter.h"
+
+#include <algorithm>
+
+#include "gridlib/controls/edit_buttons.h"
+#include "gridlib/controls/sum_list.h"
+#include "gridlib/grid/bookmark_list.h"
+#include "gridlib/grid/cell_text.h"
+#include "gridlib/grid/column_parts.h"
+#include "gridlib/grid/column_titles.h"
+#include "gridlib/grid/columns.h"
+#include "gridlib/grid/grid_data_link.h"
+#include "gridlib/grid/grid_host.h"
+#include "gridlib/grid/grid_images.h"
+#include "gridlib/grid/grid_selection.h"
+#include "gridlib/grid/grid_style.h"
+#include "platform/data/dataset.h"
+#include "platform/data/field.h"
+#include "platform/graphics/bitmap.h"
+#include "platform/graphics/canvas.h"
+#include "platform/graphics/device_context.h"
+#include "platform/graphics/image_list.h"
+
+namespace {
+
+// Sets the brush colour for the life of a scope and puts the old one back.
+class BrushColorScope {
+ public:
+  BrushColorScope(TCanvas* canvas, TColor color) : canvas_(canvas), saved_(canvas->Brush()->Color()) {
+    canvas_->Brush()->SetColor(color);
+  }
+  ~BrushColorScope() { canvas_->Brush()->SetColor(saved_); }
+  BrushColorScope(const BrushColorScope&) = delete;
+  BrushColorScope& operator=(const BrushColorScope&) = delete;
+
+ private:
+  TCanvas* canvas_;
+  TColor saved_;
+};
+
+// Makes data row `dataRow` the record fields read again when the scope ends.
+class ReselectOnExit {
+ public:
+  ReselectOnExit(TDBGridExHost* grid, int dataRow) : grid_(grid), dataRow_(dataRow) {}
+  ~ReselectOnExit() { grid_->SelectDataRow(dataRow_); }
+  ReselectOnExit(const ReselectOnExit&) = delete;
+  ReselectOnExit& operator=(const ReselectOnExit&) = delete;
+
+ private:
+  TDBGridExHost* grid_;
+  int dataRow_;
+};
+
+bool SameFont(const TFont* a, const TFont* b) {
+  return a->Height() == b->Height() && a->Color() == b->Color() && a->Style() == b->Style() &&
+         a->Charset() == b->Charset() && a->Pitch() == b->Pitch() && a->Orientation() == b->Orientation() &&
+         a->Name() == b->Name();
+}
+
+}  // namespace
+
+void UseFont(TCanvas* canvas, const TFont* font) {
+  if (font == nullptr || SameFont(canvas->Font(), font)) return;
+  canvas->Font()->Assign(const_cast<TFont*>(font));
+}
+
+TDBGridExCellPainter::TDBGridExCellPainter(TDBGridExPaintView& view)
+    : view_(view), params_(std::make_unique<TColCellParamsEx>()) {}
+
+TDBGridExCellPainter::~TDBGridExCellPainter() = default;
+
+bool TDBGridExCellPainter::Flat() const { return view_.Model()->Flat(); }
+
+TCellPaint TDBGridExCellPainter::Classify(int col, int row, const TRect& rect, TGridDrawState state) {
+  TCellPaint cell;
+  cell.Col = col;
+  cell.Row = row;
+  cell.Rect = rect;
+  cell.State = state;
+  cell.Type = view_.CellType(col, row);
+  cell.DataCol = col - view_.Model()->IndicatorOffset();
+  cell.DataRow = row - view_.TitleOffset();
+  cell.Frame3D = GetCellFrame(col, row, state);
+  cell.DX = cell.Frame3D ? 1 : 2;
+  cell.DY = cell.DX - (Flat() ? 1 : 0);
+  return cell;
+}
+
+void TDBGridExCellPainter::DrawCell(int col, int row, const TRect& rect, TGridDrawState state) {
+  params_->Col = col;
+  params_->Row = row;
+  if (rect.Right <= rect.Left) return;
+  TCanvas* canvas = view_.Canvas();
+  TDBGridExHost* grid = view_.Model();
+  if (grid->IsLoading()) {
+    canvas->Brush()->SetColor(grid->GridColor());
+    canvas->FillRect(rect);
+    return;
+  }
+  TCellPaint cell = Classify(col, row, rect, state);
+  if (cell.Frame3D) InflateRect(cell.Rect, -1, -1);
+  const bool titles = grid->Options().Contains(dgTitles);
+  const bool topTitle = titles && cell.DataRow == -view_.TitleOffset();
+  TColumnEx* column = nullptr;
+  if (cell.DataCol >= 0) {
+    if (cell.DataCol >= grid->Columns()->Count()) {
+      canvas->Brush()->SetColor(state.Contains(gdFixed) ? grid->FixedColor() : grid->GridColor());
+      canvas->FillRect(rect);
+      return;
+    }
+    column = grid->Columns()->Items(cell.DataCol);
+    const bool titleArea = state.Contains(gdFixed) && cell.DataRow < 0;
+    UseFont(canvas, titleArea ? column->Title()->Font() : column->Font());
+    canvas->Brush()->SetColor(titleArea ? column->Title()->Color() : column->Color());
+  }
+  if (state.Contains(gdFixed) && cell.DataCol < 0) PaintIndicatorCell(cell);
+  else if (topTitle) PaintTitleCell(cell, column);
+  else if (cell.DataRow < 0) PaintFilterRowCell(cell);
+  else if (cell.Type.RowKind == grkFooter) PaintFooterCell(cell, column);
+  else if (cell.Type.RowKind == grkData && grid->DataLink()->Active()) PaintDataCell(cell, column);
+  else PaintEmptyCell(cell);
+  if (cell.Frame3D) {
+    InflateRect(cell.Rect, 1, 1);
+    DrawCellEdges(cell.Rect, true, true, cell.Highlighted || cell.Pressed, false);
+  }
+  if (topTitle && column != nullptr && grid->UseMultiTitle()) PaintTitleHeaders(cell, column);
+}
+
+// ---- Indicator cells.
+
+void TDBGridExCellPainter::PaintIndicatorCell(TCellPaint& cell) {
+  TDBGridExHost* grid = view_.Model();
+  TCanvas* canvas = view_.Canvas();
+  const int fillerRow = view_.RowCount() - view_.FooterRowCount() - 1 - view_.TitleOffset();
+  const bool filler = view_.FooterRowCount() > 0 && cell.DataRow == fillerRow;
+  canvas->Brush()->SetColor(filler && !grid->OptionsEx().Contains(dghFrozen3D) ? grid->GridColor()
+                                                                                 : grid->FixedColor());
+  TGridDataLinkEx* link = grid->DataLink();
+  if (!link->Active()) {
+    canvas->FillRect(cell.Rect);
+    return;
+  }
+  const bool current = cell.DataRow >= 0 && cell.DataRow == grid->CurrentDataRow();
+  const bool selected = IndicatorRowSelected(cell);
+  if (selected) {
+    TColor background = canvas->Brush()->Color();
+    cell.Highlighted = GetFixedCellParams(cell, canvas->Font(), background, true);
+    canvas->Brush()->SetColor(background);
+  }
+  canvas->FillRect(cell.Rect);
+  if (!current && !selected) return;
+  const int image = IndicatorImage(current, selected);
+  TCustomImageList* images = IndicatorImages();
+  if (image >= 0 && images != nullptr) {
+    const int x = cell.Rect.Right - images->Width() - cell.DX;
+    const int y = (cell.Rect.Top + cell.Rect.Bottom - images->Height()) / 2;
+    images->Draw(canvas, x, y, image, true);
+  }
+  if (cell.DataRow == link->ActiveRecord()) indicatorRow_ = cell.Row;
+}
+
+// Whether the record of an indicator cell's row is selected.
+bool TDBGridExCellPainter::IndicatorRowSelected(const TCellPaint& cell) {
+  TDBGridExHost* grid = view_.Model();
+  TGridDataLinkEx* link = grid->DataLink();
+  const TDBGridExSelectionType type = grid->Selection()->SelectionType();
+  const bool dataRow = cell.DataRow >= 0 && cell.DataRow < link->RecordCount();
+  if (!dataRow) return type == gstAll && (view_.FooterRowCount() == 0 || cell.DataRow < 0);
+  if (!grid->Options().Contains(dgMultiSelect)) return false;
+  if (type == gstAll) return true;
+  if (type != gstRecordBookmarks) return false;
+  DataRowReader reader(grid);
+  reader.Select(cell.DataRow);
+  return grid->SelectedRows()->IndexOf(link->DataSet()->GetBookmark()) >= 0;
+}
+
+int TDBGridExCellPainter::IndicatorImage(bool current, bool selected) {
+  TDataSet* dataSet = view_.Model()->DataLink()->DataSet();
+  if (dataSet == nullptr) return -1;
+  switch (dataSet->State()) {
+    case dsBrowse:
+      if (current && selected) return iiCurrentWhite;
+      return current ? iiCurrent : -1;
+    case dsEdit: return iiEdit;
+    case dsInsert: return iiInsert;
+    default: return iiCurrent;
+  }
+}
+
+// ---- Data cells.
+
+void TDBGridExCellPainter::PaintDataCell(TCellPaint& cell, TColumnEx* column) {
+  TDBGridExHost* grid = view_.Model();
+  TCanvas* canvas = view_.Canvas();
+  TGridDataLinkEx* link = grid->DataLink();
+  // A row past the records (an empty data set shows one) reads no record.
+  const bool hasRecord = cell.DataRow < link->RecordCount();
+  DataRowReader reader(grid);
+  if (hasRecord) reader.Select(cell.DataRow);
+  const bool sequenced = link->DataSet()->IsSequenced() ||
+                         (grid->SumList()->Active() && grid->SumList()->VirtualRecords());
+  if (column->Color() == grid->GridColor() && sequenced && hasRecord) {
+    canvas->Brush()->SetColor(grid->SumList()->RecNo() % 2 == 1 ? view_.OddRowColor() : view_.EvenRowColor());
+  }
+  TRect rect = cell.Rect;
+  if (column->AlwaysShowEditButton()) rect.Right -= column->EditButtonsWidth();
+  TColCellParamsEx* p = params_.get();
+  p->State = cell.State;
+  p->Alignment = column->Alignment();
+  p->Background = canvas->Brush()->Color();
+  p->Text = hasRecord ? column->DisplayText() : String();
+  p->ImageIndex = hasRecord ? column->GetImageIndex() : -1;
+  p->CheckboxState = hasRecord ? column->CheckboxState() : cbGrayedEx;
+  view_.GetCellParams(column, canvas->Font(), p->Background, cell.State);
+  if (column->OnGetCellParams.Assigned()) {
+    p->Font->Assign(canvas->Font());
+    column->GetColCellParams(false, p);
+    UseFont(canvas, p->Font.get());
+  }
+  TColor background = p->Background;
+  cell.Highlighted = GetDataCellParams(cell, canvas->Font(), background, cell.State);
+  canvas->Brush()->SetColor(background);
+  const bool duplicate = column->HideDuplicates() && hasRecord && IsDuplicateValue(column, cell.DataCol);
+  if (duplicate) {
+    p->Text.clear();
+    p->ImageIndex = -1;
+  }
+  if (view_.DefaultDrawing() && rect.Right > rect.Left) PaintDataContent(cell, column, rect);
+  PaintEditButtons(cell, column, rect);
+  DrawRequiredMark(column, rect, cell.DataRow);
+  if (column->IsDefaultColumn()) view_.DrawDataCell(rect, column->Field(), cell.State);
+  view_.DrawColumnCell(rect, cell.DataCol, column, cell.State);
+  if (duplicate && grid->Options().Contains(dgRowLines)) {
+    TPen* pen = canvas->Pen();
+    const TColor saved = pen->Color();
+    pen->SetColor(column->Color());
+    canvas->MoveTo(cell.Rect.Left, cell.Rect.Top - 1);
+    canvas->LineTo(cell.Rect.Right, cell.Rect.Top - 1);
+    pen->SetColor(saved);
+  }
+  DrawFocusFrame(cell, rect);
+}
+
+void TDBGridExCellPainter::PaintDataContent(TCellPaint& cell, TColumnEx* column, TRect& rect) {
+  TCanvas* canvas = view_.Canvas();
+  TColCellParamsEx* p = params_.get();
+  TCustomImageList* images = column->ImageList();
+  if (images != nullptr && column->ShowImageAndText()) {
+    const TRect imageRect = Rect(rect.Left, rect.Top, rect.Left + images->Width() + 4, rect.Bottom);
+    {
+      BrushColorScope brush(canvas, column->Color());
+      canvas->FillRect(imageRect);
+      DrawClipped(images, canvas, taCenter, 0, p->ImageIndex, imageRect);
+    }
+    rect.Left = imageRect.Right + 1;
+  }
+  switch (column->GetColumnType()) {
+    case cctImageList:
+      canvas->FillRect(rect);
+      DrawClipped(images, canvas, taCenter, 0, p->ImageIndex, rect);
+      break;
+    case cctCheckboxes:
+      canvas->FillRect(rect);
+      DrawGridCheckBox(canvas, rect, p->CheckboxState, true, Flat());
+      break;
+    default:
+      WriteCellText(column, rect, true, cell.DX, cell.DY, p->Text, p->Alignment, column->Layout(),
+                    column->WordWrap() && view_.WordWrapPossible(), column->EndEllipsis(), 0, 0);
+  }
+}
+
+void TDBGridExCellPainter::PaintEditButtons(TCellPaint& cell, TColumnEx* column, TRect& rect) {
+  if (!column->AlwaysShowEditButton()) return;
+  TCanvas* canvas = view_.Canvas();
+  const bool flat = Flat();
+  const int extra = flat ? 1 : 0;
+  const int height = view_.EditButtonHeight();
+  const bool enabled = view_.Model()->DataLink()->Active();
+  int left = rect.Right;
+  auto paint = [&](int width, TEditButtonStyleEx style) {
+    TRect button = Rect(left, cell.Rect.Top, left + width + extra, cell.Rect.Top + height);
+    if (cell.Frame3D) OffsetRect(button, 1, -1);
+    DrawCellButton(button, cell.Rect, canvas->Brush()->Color(), style, enabled, flat, false);
+    left += width + extra;
+  };
+  const int kind = GetColumnEditStyle(column);
+  if (kind != 0) paint(view_.EditButtonWidth(), kind == 1 ? ebsEllipsisEx : kind == 5 ? ebsUpDownEx : ebsDropDownEx);
+  TEditButtonsEx* buttons = column->EditButtons();
+  for (int i = 0; i < buttons->Count(); ++i) {
+    TVisibleEditButtonEx* button = buttons->Items(i);
+    if (!button->Visible()) continue;
+    paint(button->Width() >= 1 ? button->Width() : view_.EditButtonWidth(), ebsDropDownEx);
+  }
+  if (height < view_.DefaultRowHeight() && left > rect.Right) {
+    canvas->FillRect(Rect(rect.Right, cell.Rect.Top + height, left, cell.Rect.Bottom));
+  }
+}
+
+// The previous record shows the same text in this column: it is hidden.
+bool TDBGridExCellPainter::IsDuplicateValue(TColumnEx* column, int dataCol) {
+  TDBGridExHost* grid = view_.Model();
+  TGridDataLinkEx* link = grid->DataLink();
+  const int active = link->ActiveRecord();
+  if (view_.MemTableMode() || active <= 0) return false;
+  // The previous record's parameters go to the events with a scratch font, so that this
+  // cell's own font and parameters stay as they are.
+  TColCellParamsEx previous;
+  TFont scratch;
+  scratch.Assign(view_.Canvas()->Font());
+  {
+    ReselectOnExit back(grid, active);
+    grid->SelectDataRow(active - 1);
+    previous.Font->Assign(&scratch);
+    previous.Col = dataCol + grid->IndicatorOffset();
+    previous.Row = active - 1 + view_.TitleOffset();
+    previous.Alignment = column->Alignment();
+    previous.Background = column->Color();
+    previous.Text = column->DisplayText();
+    previous.ImageIndex = column->GetImageIndex();
+    previous.CheckboxState = column->CheckboxState();
+    view_.GetCellParams(column, &scratch, previous.Background, {});
+    column->GetColCellParams(false, &previous);
+  }
+  return previous.Text == params_->Text;
+}
+
+void TDBGridExCellPainter::DrawRequiredMark(TColumnEx* column, const TRect& rect, int dataRow) {
+  TDBGridExHost* grid = view_.Model();
+  TDataSet* dataSet = grid->DataLink()->DataSet();
+  TField* field = column->Field();
+  bool draw = column->HighlightRequired() && dataRow == grid->CurrentDataRow() && dataSet != nullptr &&
+              (dataSet->State() == dsEdit || dataSet->State() == dsInsert) && field != nullptr &&
+              field->Required() && field->IsNull();
+  column->OnCheckDrawRequiredState.Call(grid->GridComponent(), params_->Text, draw);
+  if (!draw) return;
+  TPen* pen = view_.Canvas()->Pen();
+  const TColor color = pen->Color();
+  const TPenStyle style = pen->Style();
+  pen->SetColor(static_cast<TColor>(0x0000FF));
+  pen->SetStyle(psDot);
+  view_.Canvas()->MoveTo(rect.Left + 2, rect.Bottom - 1);
+  view_.Canvas()->LineTo(rect.Right - 3, rect.Bottom - 1);
+  pen->SetStyle(style);
+  pen->SetColor(color);
+}
+
+// ---- Filler and footer cells.
+
+void TDBGridExCellPainter::PaintEmptyCell(TCellPaint& cell) {
+  TDBGridExHost* grid = view_.Model();
+  TCanvas* canvas = view_.Canvas();
+  if (cell.Type.RowKind == grkData) {
+    // No data to show: only the cell's background.
+    canvas->FillRect(cell.Rect);
+    return;
+  }
+  TColor background = canvas->Brush()->Color();
+  const bool selected = grid->CellSelected(cell.Col, cell.Type.RowKind, cell.DataCol, String());
+  cell.Highlighted = GetFixedCellParams(cell, canvas->Font(), background, selected);
+  canvas->Brush()->SetColor(background);
+  canvas->FillRect(cell.Rect);
+  DrawFocusFrame(cell, cell.Rect);
+}
+
+void TDBGridExCellPainter::PaintFooterCell(TCellPaint& cell, TColumnEx* column) {
+  TDBGridExHost* grid = view_.Model();
+  TCanvas* canvas = view_.Canvas();
+  const int index = cell.Row - (view_.RowCount() - view_.FooterRowCount());
+  TColumnFooterEx* footer = column->GetFooter(index);
+  UseFont(canvas, footer->Font());
+  canvas->Brush()->SetColor(footer->Color());
+  if (view_.DefaultDrawing()) {
+    TColor background = footer->Color();
+    TAlignment alignment = footer->Alignment();
+    String text = grid->GetFooterValue(index, column);
+    view_.GetFooterParams(cell.DataCol, index, column, canvas->Font(), background, alignment, cell.State, text);
+    const bool selected = grid->CellSelected(cell.Col, grkFooter, cell.DataCol, String());
+    cell.Highlighted = GetFixedCellParams(cell, canvas->Font(), background, selected);
+    canvas->Brush()->SetColor(background);
+    WriteCellText(column, cell.Rect, true, cell.DX, cell.DY, text, alignment, column->Layout(),
+                  footer->WordWrap() && view_.WordWrapPossible(), footer->EndEllipsis(), 0, 0);
+  }
+  view_.DrawFooterCell(cell.DataCol, index, column, cell.Rect, cell.State);
+  DrawFocusFrame(cell, cell.Rect);
+}
+
+// A dotted frame around the focused cell while the grid has the focus and no editor covers it.
+void TDBGridExCellPainter::DrawFocusFrame(const TCellPaint& cell, const TRect& rect) {
+  TDBGridExHost* grid = view_.Model();
+  if (!view_.DefaultDrawing() || !cell.State.Contains(gdFocused) || !grid->HasFocus()) return;
+  if (grid->IsDesigning() || grid->Options().Contains(dgRowSelect) || grid->InplaceEditorShowing()) return;
+  if (!view_.IsActiveControl() || (grid->Style() != nullptr && !grid->Style()->FocusFrame())) return;
+  view_.Canvas()->DrawFocusRect(rect);
+}
+
+// ---- Highlight colours.
+
+bool TDBGridExCellPainter::GetFixedCellParams(const TCellPaint& cell, TFont* font, TColor& background,
+                                              bool selected) {
+  TDBGridExHost* grid = view_.Model();
+  if (grid->Style() != nullptr) {
+    return grid->Style()->GetFixedCellHighlight(grid, cell.Type.ColKind, cell.Type.RowKind, selected, font,
+                                                background);
+  }
+  if (!selected) return false;
+  const bool dark = (cell.Type.ColKind == gckIndicator && cell.Type.RowKind != grkFiller) ||
+                    (cell.Type.ColKind == gckData && (cell.Type.RowKind == grkTitle || cell.Type.RowKind == grkFilter));
+  if (dark) {
+    background = RGB(64, 64, 64);
+    font->SetColor(0xFFFFFF);
+  } else if (grid->HasFocus()) {
+    background = clHighlight;
+    font->SetColor(clHighlightText);
+  } else {
+    background = clBtnFace;
+  }
+  return true;
+}
+
+bool TDBGridExCellPainter::GetDataCellParams(const TCellPaint& cell, TFont* font, TColor& background,
+                                             TGridDrawState& state) {
+  TDBGridExHost* grid = view_.Model();
+  TCellHighlight highlight;
+  if (grid->Style() != nullptr) {
+    highlight = grid->Style()->GetDataCellHighlight(grid, cell.Col, cell.Row, cell.DataCol, state, font, background);
+  } else {
+    const TDBGridOptions options = grid->Options();
+    const bool currentRow = cell.Row == grid->CurrentGridRow();
+    const bool rowSelect = options.Contains(dgRowSelect);
+    highlight.Highlighted = (state.Contains(gdSelected) || (currentRow && rowSelect)) &&
+                            options.Contains(dgAlwaysShowSelection) &&
+                            (!grid->InplaceEditorShowing() || rowSelect);
+    if (highlight.Highlighted) {
+      const bool currentCell = currentRow && (rowSelect || cell.Col == grid->CurrentGridCol());
+      background = grid->HasFocus() ? clHighlight : currentCell ? clBtnShadow : clBtnFace;
+      if (grid->HasFocus() || currentCell) font->SetColor(clHighlightText);
+    }
+  }
+  if (highlight.Highlighted) state += gdSelected;
+  return highlight.Highlighted;
+}
+
+// ---- Check boxes.
+
+void DrawGridCheckBox(TCanvas* canvas, const TRect& rect, TCheckboxStateEx state, bool enabled, bool flat) {
+  (void)flat;  // the artwork's boxes serve both looks
+  TBitmap* boxes = CheckBoxImages();
+  if (boxes == nullptr) return;
+  const int boxWidth = boxes->Width() / 4;
+  const int boxHeight = boxes->Height() / 3;
+  const int width = std::min(boxWidth, rect.Width());
+  const int height = std::min(boxHeight, rect.Height());
+  if (width <= 0 || height <= 0) return;
+  const int x = width < boxWidth ? rect.Left : (rect.Left + rect.Right - boxWidth) / 2;
+  const int y = height < boxHeight ? rect.Top : (rect.Top + rect.Bottom - boxHeight) / 2;
+  const int sourceX = (enabled ? 0 : 2) * boxWidth;
+  const int sourceY = static_cast<int>(state) * boxHeight;
+  canvas->CopyRect(Bounds(x, y, width, height), boxes->Canvas(), Bounds(sourceX, sourceY, width, height));
+}

@@ -1,0 +1,210 @@
+// Title cells: caption, title image, sort marker with its index, and the headings of
+// multi-level titles above them.
+#include "gridlib/grid/cell_painter.h"
+#include "gridlib/grid/cell_text.h"
+#include "gridlib/grid/column_titles.h"
+#include "gridlib/grid/columns.h"
+#include "gridlib/grid/grid_host.h"
+#include "gridlib/grid/grid_images.h"
+#include "gridlib/grid/grid_unit.h"
+#include "gridlib/grid/head_tree.h"
+#include "platform/core/format.h"
+#include "platform/graphics/canvas.h"
+#include "platform/graphics/image_list.h"
+
+namespace {
+
+// The marker takes this room at the title's right edge; an image of it this much.
+constexpr int kMarkerRoom = 16;
+constexpr int kMarkerImageRoom = 14;
+
+int SortIndexWidth(TCanvas* canvas, int index) {
+  TFont saved;
+  saved.Assign(canvas->Font());
+  UseFont(canvas, SortIndexFont());
+  const int width = canvas->TextWidth(IntToStr(index));
+  UseFont(canvas, &saved);
+  return width;
+}
+
+}  // namespace
+
+void TDBGridExCellPainter::PaintTitleCell(TCellPaint& cell, TColumnEx* column) {
+  TDBGridExHost* grid = view_.Model();
+  TCanvas* canvas = view_.Canvas();
+  TColumnTitleEx* title = column->Title();
+  THeadTreeNode* leaf = grid->UseMultiTitle() ? view_.TitleLeaf(cell.DataCol) : nullptr;
+  TRect rect = cell.Rect;
+  String text = title->Caption();
+  if (leaf != nullptr) {
+    rect.Top = std::max(rect.Top, cell.Rect.Bottom - leaf->Height);
+    text = leaf->Text;
+  }
+  TRect textRect = rect;
+  TCustomImageList* images = view_.TitleImages();
+  const bool image = images != nullptr && title->ImageIndex() != -1;
+  if (image) text.clear();
+  const int imageWidth = image ? images->Width() : 0;
+  TSortMarkerEx marker = title->SortMarker();
+  const bool buttonParams = column->Field() != nullptr && view_.HasGetBtnParams();
+  if (buttonParams) {
+    TColor background = canvas->Brush()->Color();
+    view_.GetBtnParams(column, canvas->Font(), background, marker, cell.Pressed);
+    canvas->Brush()->SetColor(background);
+  }
+  const bool singleLine = !grid->UseMultiTitle() && view_.TitleHeight() == 0 && view_.TitleLines() == 0;
+  const int shift = cell.Pressed ? (singleLine ? 1 : 2) : 0;
+  textRect.Top += shift;
+  int markerIndex = marker == smDownEx ? 0 : marker == smUpEx ? 1 : -1;
+  int indexWidth = 0;
+  if (markerIndex >= 0) {
+    textRect.Right -= kMarkerRoom;
+    if (grid->SortMarkedColumns().size() >= 2) indexWidth = SortIndexWidth(canvas, title->SortIndex());
+    if (textRect.Left + imageWidth > textRect.Right) {
+      // No room for the marker: neither it nor its index is drawn, the text takes the room.
+      textRect.Right += kMarkerRoom;
+      markerIndex = -1;
+      indexWidth = 0;
+    }
+  }
+  UseFont(canvas, title->Font());
+  if (buttonParams) {
+    TColor unused = canvas->Brush()->Color();
+    view_.GetBtnParams(column, canvas->Font(), unused, marker, cell.Pressed);
+  }
+  TColor background = canvas->Brush()->Color();
+  const bool selected = grid->CellSelected(cell.Col, grkTitle, cell.DataCol, String());
+  cell.Highlighted = GetFixedCellParams(cell, canvas->Font(), background, selected);
+  canvas->Brush()->SetColor(background);
+  canvas->FillRect(Rect(textRect.Right, rect.Top, rect.Right, rect.Bottom));
+  if (singleLine) OffsetRect(textRect, shift, 0);
+  PaintTitleText(cell, column, textRect, shift);
+  if (image) {
+    DrawClipped(images, canvas, grid->UseMultiTitle() ? taCenter : title->Alignment(), shift, title->ImageIndex(),
+                textRect);
+  }
+  if (markerIndex >= 0) {
+    TCellPaint marked = cell;
+    marked.Rect = rect;
+    PaintSortMarker(marked, column, markerIndex, indexWidth, shift);
+  }
+}
+
+void TDBGridExCellPainter::PaintTitleText(const TCellPaint& cell, TColumnEx* column, const TRect& textRect,
+                                          int shift) {
+  TDBGridExHost* grid = view_.Model();
+  TColumnTitleEx* title = column->Title();
+  const String text = grid->UseMultiTitle() && view_.TitleLeaf(cell.DataCol) != nullptr
+                          ? view_.TitleLeaf(cell.DataCol)->Text
+                          : (view_.TitleImages() != nullptr && title->ImageIndex() != -1 ? String() : title->Caption());
+  const bool multi = grid->UseMultiTitle();
+  const bool singleLine = !multi && view_.TitleHeight() == 0 && view_.TitleLines() == 0;
+  const TAlignment alignment = multi ? taCenter : title->Alignment();
+  if (title->Orientation() == tohVertical) {
+    WriteTextVerticalEx(view_.Canvas(), textRect, true, cell.DX, cell.DY + 2, text, alignment, tlBottom, false);
+    return;
+  }
+  if (singleLine) {
+    WriteCellText(column, textRect, true, cell.DX, cell.DY, text, alignment, tlTop, false, title->EndEllipsis(),
+                  shift, -shift);
+    return;
+  }
+  WriteCellText(column, textRect, true, cell.DX, cell.DY, text, alignment, tlCenter, true, title->EndEllipsis(),
+                shift, -shift);
+}
+
+void TDBGridExCellPainter::PaintSortMarker(const TCellPaint& cell, TColumnEx* column, int markerIndex,
+                                           int indexWidth, int shift) {
+  TCanvas* canvas = view_.Canvas();
+  TCustomImageList* markers = SortMarkerImages();
+  if (markers == nullptr) return;
+  const TRect& rect = cell.Rect;
+  const int x = rect.Right - markers->Width() - 2 - indexWidth + shift;
+  const int y = (rect.Top + rect.Bottom - markers->Height()) / 2 + shift;
+  markers->Draw(canvas, x, y, markerIndex, true);
+  if (indexWidth <= 0 || SortIndexFont() == nullptr) return;
+  TFont saved;
+  saved.Assign(canvas->Font());
+  TFont digits;
+  digits.Assign(SortIndexFont());
+  if (cell.Highlighted) digits.SetColor(static_cast<TColor>(0xFFFFFF));
+  UseFont(canvas, &digits);
+  canvas->TextOut(rect.Right - indexWidth - 2 + shift, y - 1, IntToStr(column->Title()->SortIndex()));
+  UseFont(canvas, &saved);
+}
+
+// ---- Multi-level headings.
+
+void TDBGridExCellPainter::PaintTitleHeaders(TCellPaint& cell, TColumnEx* column) {
+  TDBGridExHost* grid = view_.Model();
+  TCanvas* canvas = view_.Canvas();
+  THeadTreeNode* leaf = view_.TitleLeaf(cell.DataCol);
+  if (leaf == nullptr || leaf->Heading() == nullptr) return;
+  UseFont(canvas, grid->TitleFont());
+  TColor background = grid->FixedColor();
+  if (cell.Highlighted) GetFixedCellParams(cell, canvas->Font(), background, true);
+  canvas->Brush()->SetColor(background);
+  TRect child = cell.Rect;
+  child.Top = std::max(cell.Rect.Top, cell.Rect.Bottom - leaf->Height);
+  int childLeft = cell.Rect.Left;
+  THeadTreeNode* node = leaf;
+  for (THeadTreeNode* heading = node->Heading(); heading != nullptr; heading = heading->Heading()) {
+    childLeft -= node->OffsetInHeading();
+    DrawHeading(cell, heading, child, childLeft, column->Title()->EndEllipsis());
+    node = heading;
+  }
+}
+
+// One heading's piece above this column: `child` is the rectangle below it, `childLeft` the
+// heading's left edge in the client area. Both become the heading's for the next level.
+void TDBGridExCellPainter::DrawHeading(const TCellPaint& cell, THeadTreeNode* heading, TRect& child,
+                                       int& childLeft, bool endEllipsis) {
+  TDBGridExHost* grid = view_.Model();
+  TCanvas* canvas = view_.Canvas();
+  const bool rowLines = grid->Options().Contains(dgRowLines);
+  const bool fixed3D = cell.State.Contains(gdFixed) && grid->OptionsEx().Contains(dghFixed3D);
+  const int hostLeft = childLeft;
+  const int hostRight = hostLeft + heading->Width;
+  const int hostTop = child.Top - heading->Height;
+  TRect drawn = Rect(cell.Rect.Left, hostTop, cell.Rect.Right, child.Top - (rowLines ? 1 : 0));
+  int leftMarg = hostLeft - cell.Rect.Left;
+  int rightMarg = cell.Rect.Right - hostRight;
+  const bool lastFrozenScrolled = cell.Col == view_.FixedCols() - 1 && view_.LeftCol() != view_.FixedCols();
+  if (rightMarg != 0 && !lastFrozenScrolled) {
+    ++drawn.Right;
+    ++rightMarg;
+  }
+  if (fixed3D) InflateRect(drawn, 0, -1);
+  const bool ownLeft = leftMarg == 0;
+  const bool ownRight = rightMarg == 0;
+  if (ownLeft) {
+    canvas->FillRect(Rect(drawn.Left, drawn.Top, drawn.Left + 2, drawn.Bottom));
+    drawn.Left += 2;
+  } else {
+    leftMarg += 2;
+  }
+  if (ownRight) {
+    canvas->FillRect(Rect(drawn.Right - 2, drawn.Top, drawn.Right, drawn.Bottom));
+    drawn.Right -= 2;
+  } else {
+    rightMarg += 2;
+  }
+  WriteCellText(nullptr, drawn, true, 0, cell.DY, heading->Text, taCenter, tlCenter, true, endEllipsis, leftMarg,
+                rightMarg);
+  if (fixed3D) {
+    if (ownLeft) drawn.Left -= 2;
+    if (ownRight) drawn.Right += 2;
+    InflateRect(drawn, 0, 1);
+    DrawCellEdges(drawn, ownLeft, ownRight, cell.Highlighted, false);
+  }
+  if (rowLines) {
+    TPen* pen = canvas->Pen();
+    const TColor saved = pen->Color();
+    pen->SetColor(Flat() ? static_cast<TColor>(0x808080) : clBlack);
+    canvas->MoveTo(cell.Rect.Left, drawn.Bottom);
+    canvas->LineTo(cell.Rect.Right, drawn.Bottom);
+    pen->SetColor(saved);
+  }
+  child.Top = hostTop;
+  childLeft = hostLeft;
+}

@@ -1,0 +1,341 @@
+// The data grid as it is painted: data, title, indicator, filter, filler and footer cells in
+// their normal, selected, focused, fixed, 3D and flat forms, over both kinds of data set.
+#include <gtest/gtest.h>
+
+#include <memory>
+
+#include "gridlib/grid/bookmark_list.h"
+#include "gridlib/grid/column_parts.h"
+#include "gridlib/grid/column_titles.h"
+#include "gridlib/grid/columns.h"
+#include "gridlib/grid/db_grid.h"
+#include "gridlib/grid/grid_style.h"
+#include "platform/controls/application.h"
+#include "platform/controls/edit.h"
+#include "platform/controls/forms.h"
+#include "platform/core/string_list.h"
+#include "platform/data/data_source.h"
+#include "platform/data/dataset.h"
+#include "platform/data/field.h"
+#include "tests/grid/grid_paint_support.h"
+#include "tests/grid/grid_stream_support.h"
+#include "tests/grid/grid_test_support.h"
+
+namespace grid_test {
+namespace {
+
+constexpr int kName = 2;
+constexpr int kAmount = 3;
+constexpr int kFlag = 4;
+constexpr int kCode = 5;
+
+class GridPaint : public testing::TestWithParam<Store>, public PixelReader {
+ protected:
+  void Make(int count, int width = 420, int height = 200) {
+    items_ = std::make_unique<Items>(GetParam(), count);
+    form_ = MakeForm(width, height, grid);
+  }
+  TForm* MakeForm(int width, int height, TDBGridEx*& made) {
+    TForm* form = new TForm(Application);
+    form->SetBounds(0, 0, width + 40, height + 60);
+    made = new TDBGridEx(form);
+    made->SetParent(form);
+    made->SetBorderStyle(bsNone);
+    made->SetBounds(0, 0, width, height);
+    made->SetDataSource(items_->source());
+    form->Show();
+    return form;
+  }
+  void TearDown() override {
+    SaveOnFailure();
+    delete form_;
+    form_ = nullptr;
+    items_.reset();
+  }
+  void Paint(TDBGridEx* which = nullptr) {
+    if (which == nullptr) which = grid;
+    bmp.SetSize(which->Width(), which->Height());
+    Fill(clFuchsia);
+    which->PaintTo(canvas()->Handle(), 0, 0);
+  }
+  TColumnEx* Column(int gridCol) { return grid->Columns()->Items(gridCol - 1); }
+  // The cell without its frame and margins, where only its own content lies.
+  TRect Inside(int col, int row, int by = 2) {
+    TRect r = grid->CellRect(col, row);
+    InflateRect(r, -by, -by);
+    return r;
+  }
+  TColor Corner(int col, int row) {
+    const TRect r = grid->CellRect(col, row);
+    return At(r.Right - 2, r.Bottom - 2);
+  }
+
+  TApplicationScope app_;
+  GridLibraryScope library_;
+  std::unique_ptr<Items> items_;
+  TForm* form_ = nullptr;
+  TDBGridEx* grid = nullptr;
+};
+
+TEST_P(GridPaint, EveryCellIsPaintedAndNothingOutsideIsLeft) {
+  Make(5);
+  Paint();
+  EXPECT_EQ(Count(clFuchsia, Rect(0, 0, bmp.Width(), bmp.Height())), 0) << "every pixel painted";
+  EXPECT_EQ(Corner(kName, 2), ColorToRGB(clWindow));
+  EXPECT_FALSE(InkBounds(clWindow, Inside(kName, 2)).IsEmpty()) << "the record's text";
+  EXPECT_EQ(At(grid->CellRect(kName, 2).Right, grid->CellRect(kName, 2).Top + 3), ColorToRGB(clSilver))
+      << "data lines are silver";
+  EXPECT_EQ(At(grid->CellRect(kName, 0).Right, 3), ColorToRGB(clBlack)) << "fixed lines are black";
+  const int last = grid->RowCount() - 1;
+  const TRect below = Rect(0, grid->CellRect(1, last).Bottom + 1, grid->ClientWidth(), grid->ClientHeight());
+  EXPECT_EQ(Count(clWindow, below), below.Width() * below.Height()) << "the window colour below the rows";
+}
+
+TEST_P(GridPaint, CurrentCellHighlightFollowsFocusAndSelectionOptions) {
+  Make(5);
+  TEdit* other = new TEdit(form_);
+  other->SetParent(form_);
+  other->SetBounds(0, 210, 100, 20);
+  const int row = grid->Row();
+  const int col = grid->Col();
+  grid->SetFocus();
+  ASSERT_TRUE(grid->HasFocus());
+  Paint();
+  EXPECT_EQ(Corner(col, row), ColorToRGB(clHighlight));
+  EXPECT_GT(Count(clHighlightText, Inside(col, row)), 0) << "text in the highlight text colour";
+  EXPECT_EQ(Corner(col + 1, row), ColorToRGB(clWindow)) << "other cells of the row";
+  other->SetFocus();
+  Paint();
+  EXPECT_EQ(Corner(col, row), ColorToRGB(clWindow)) << "not focused, selection not always shown";
+  grid->SetOptions(grid->Options() + dgAlwaysShowSelection);
+  Paint();
+  EXPECT_EQ(Corner(col, row), ColorToRGB(clBtnShadow)) << "unfocused current cell";
+  grid->SetFocus();
+  grid->SetOptions(grid->Options() + dgRowSelect);
+  Paint();
+  EXPECT_NE(Corner(col + 1, row), ColorToRGB(clWindow)) << "the whole row is highlighted";
+}
+
+TEST_P(GridPaint, FixedCellsAreRaisedOrFlat) {
+  Make(5);
+  Paint();
+  const TRect title = grid->CellRect(kName, 0);
+  EXPECT_EQ(At(title.Left + title.Width() / 2, title.Bottom - 1), ColorToRGB(clBtnShadow)) << "raised title";
+  EXPECT_EQ(At(title.Left + title.Width() / 2, title.Top), ColorToRGB(clBtnHighlight));
+  EXPECT_EQ(Corner(kName, 2), ColorToRGB(clWindow)) << "data cells are not raised";
+  grid->SetOptionsEx(grid->OptionsEx() + dghData3D);
+  Paint();
+  const TRect data = grid->CellRect(kName, 2);
+  EXPECT_EQ(At(data.Right - 1, data.Bottom - 1), ColorToRGB(clBtnShadow)) << "3D data cells";
+  grid->SetFlat(true);
+  Paint();
+  const TRect flatTitle = grid->CellRect(kName, 0);
+  EXPECT_EQ(At(flatTitle.Left + 5, flatTitle.Bottom - 1), ColorToRGB(clBtnFace)) << "flat: no bottom edge";
+  EXPECT_EQ(At(flatTitle.Right, flatTitle.Top + 3), ColorToRGB(clBtnShadow)) << "flat fixed lines";
+}
+
+TEST_P(GridPaint, IndicatorShowsTheDataSetState) {
+  Make(5);
+  TDataSet* ds = items_->ds();
+  const int row = grid->Row();
+  auto inkSize = [&] {
+    Paint();
+    const TRect ink = InkBounds(clBtnFace, Inside(0, row));
+    return std::make_pair(ink.Width(), ink.Height());
+  };
+  EXPECT_EQ(inkSize(), std::make_pair(6, 11)) << "the arrow when browsing";
+  EXPECT_TRUE(InkBounds(clBtnFace, Inside(0, row + 1)).IsEmpty()) << "other rows show nothing";
+  ds->Edit();
+  EXPECT_EQ(inkSize(), std::make_pair(5, 9)) << "the edit mark";
+  ds->Cancel();
+  ds->Insert();
+  EXPECT_EQ(inkSize(), std::make_pair(6, 7)) << "the insert mark";
+  ds->Cancel();
+}
+
+TEST_P(GridPaint, SelectedRecordsDarkenTheirIndicator) {
+  Make(5);
+  grid->SetOptions(grid->Options() + dgMultiSelect);
+  items_->GotoId(3);
+  grid->SelectedRows()->SetCurrentRowSelected(true);
+  items_->GotoId(1);
+  Paint();
+  const int selectedRow = grid->TitleOffset() + 2;
+  EXPECT_EQ(At(grid->CellRect(0, selectedRow).Left + 2, grid->CellRect(0, selectedRow).Top + 2),
+            static_cast<TColor>(RGB(64, 64, 64)));
+  EXPECT_TRUE(InkBounds(static_cast<TColor>(RGB(64, 64, 64)), Inside(0, selectedRow)).IsEmpty())
+      << "a selected row that is not current shows no image while browsing";
+}
+
+TEST_P(GridPaint, CheckBoxesShowEveryState) {
+  Make(5);
+  Column(kFlag)->SetCheckboxes(true);
+  Column(kCode)->SetCheckboxes(true);
+  Column(kCode)->KeyList()->Add("Y");
+  Column(kCode)->KeyList()->Add("N");
+  Paint();
+  const int first = grid->TitleOffset();
+  EXPECT_GT(Count(clBlack, Inside(kFlag, first)), 5) << "ID 1 is flagged: a tick";
+  EXPECT_EQ(Count(clBlack, Inside(kFlag, first + 1)), 0) << "ID 2 is not";
+  EXPECT_GT(Count(clBlack, Inside(kCode, first)), 5) << "Code Y: checked";
+  EXPECT_EQ(Count(clBlack, Inside(kCode, first + 1)), 0) << "Code N: unchecked";
+  EXPECT_GT(Count(clBtnFace, Inside(kCode, first + 2)), 20) << "Code Null: greyed";
+  EXPECT_GT(Count(clBtnShadow, Inside(kCode, first + 2)), 30) << "with a grey tick";
+}
+
+TEST_P(GridPaint, SortIndexesShowOnlyWithSeveralMarkers) {
+  Make(5);
+  grid->SetOptionsEx(grid->OptionsEx() + dghMultiSortMarking);
+  Column(kName)->Title()->SetSortMarker(smDownEx);
+  Paint();
+  const TRect title = grid->CellRect(kName, 0);
+  const TRect marker = Rect(title.Right - 16, title.Top + 2, title.Right - 2, title.Bottom - 2);
+  EXPECT_GT(Count(clBtnShadow, marker), 10) << "the marker";
+  const TRect digits = Rect(title.Right - 8, title.Top + 2, title.Right - 2, title.Bottom - 2);
+  EXPECT_EQ(Count(clBlack, digits), 0) << "one marker: no index";
+  Column(kAmount)->Title()->SetSortMarker(smUpEx);
+  grid->RebuildSortMarkedColumns();
+  Paint();
+  EXPECT_GT(Count(clBlack, digits), 3) << "two markers: their indexes";
+  const TRect amount = grid->CellRect(kAmount, 0);
+  EXPECT_GT(Count(clBlack, Rect(amount.Right - 8, amount.Top + 2, amount.Right - 2, amount.Bottom - 2)), 3);
+}
+
+TEST_P(GridPaint, NarrowTitleDropsItsMarkerAndIndexTogether) {
+  Make(5);
+  grid->SetOptionsEx(grid->OptionsEx() + dghMultiSortMarking);
+  Column(kName)->SetWidth(14);
+  Paint();
+  TBitmap plain;
+  plain.Assign(&bmp);
+  Column(kName)->Title()->SetSortMarker(smDownEx);
+  Column(kAmount)->Title()->SetSortMarker(smUpEx);
+  Paint();
+  const TRect title = grid->CellRect(kName, 0);
+  int differing = 0;
+  for (int y = title.Top; y < title.Bottom; ++y) {
+    for (int x = title.Left; x < title.Right; ++x) differing += bmp.Pixel32(x, y) != plain.Pixel32(x, y) ? 1 : 0;
+  }
+  EXPECT_EQ(differing, 0) << "neither marker nor index: the title looks as without them";
+}
+
+TEST_P(GridPaint, TextFollowsColumnAlignmentAndWrap) {
+  Make(5);
+  Column(kName)->SetAlignment(taRightJustify);
+  Paint();
+  const int row = grid->TitleOffset() + 1;
+  const TRect cell = grid->CellRect(kName, row);
+  const TRect ink = InkBounds(clWindow, Inside(kName, row, 1));
+  EXPECT_LE(ink.Right, cell.Right - 3);
+  EXPECT_GE(ink.Right, cell.Right - 6) << Describe(ink);
+  grid->SetDrawMemoText(true);
+  Column(6)->SetWidth(34);
+  Column(6)->SetWordWrap(true);
+  grid->SetRowLines(2);
+  Paint();
+  const TRect wrapped = InkBounds(clWindow, Inside(6, row, 1));
+  EXPECT_GT(wrapped.Height(), grid->Canvas()->TextHeight("W")) << "two lines";
+}
+
+TEST_P(GridPaint, FooterCellsShowEveryKindOfValue) {
+  Make(5);
+  grid->SetFooterRowCount(1);
+  grid->SetFooterColor(clInfoBk);
+  Column(1)->Footer()->SetValueType(fvtCount);
+  Column(kName)->Footer()->SetValueType(fvtStaticText);
+  Column(kName)->Footer()->SetValue("合计");
+  Column(kAmount)->Footer()->SetValueType(fvtSum);
+  Column(kFlag)->Footer()->SetValueType(fvtAvg);
+  Column(kFlag)->Footer()->SetFieldName("ID");
+  Column(kCode)->Footer()->SetValueType(fvtFieldValue);
+  Column(kCode)->Footer()->SetFieldName("Name");
+  grid->SumList()->SetActive(true);
+  Paint();
+  const int footer = grid->RowCount() - 1;
+  for (int col = 1; col <= kCode; ++col) {
+    SCOPED_TRACE(col);
+    EXPECT_EQ(Corner(col, footer), ColorToRGB(clInfoBk));
+    EXPECT_FALSE(InkBounds(clInfoBk, Inside(col, footer)).IsEmpty());
+  }
+  const int filler = footer - 1;
+  if (grid->RowHeights(filler) > 4) {
+    EXPECT_EQ(Corner(kName, filler), ColorToRGB(clWindow));
+  }
+}
+
+TEST_P(GridPaint, FilterRowIsLighterThanTheFixedCells) {
+  Make(5);
+  grid->SetFixedColor(static_cast<TColor>(RGB(192, 192, 192)));
+  grid->STFilter()->SetVisible(true);
+  Paint();
+  EXPECT_EQ(Corner(kName, 1), static_cast<TColor>(RGB(216, 216, 216)));
+  EXPECT_NE(At(grid->CellRect(kName, 1).Right - 1, grid->CellRect(kName, 1).Bottom - 1), ColorToRGB(clBtnShadow))
+      << "a filter cell is never raised";
+  EXPECT_EQ(Corner(0, 1), static_cast<TColor>(RGB(192, 192, 192))) << "the indicator beside it";
+}
+
+TEST_P(GridPaint, RightToLeftGridMirrorsItsCells) {
+  Make(5);
+  const int row = grid->TitleOffset() + 1;
+  const TRect cell = grid->CellRect(kName, row);
+  grid->SetBiDiMode(bdRightToLeft);
+  Paint();
+  const int width = grid->ClientWidth();
+  const TRect mirrored = Rect(width - cell.Right, cell.Top, width - cell.Left, cell.Bottom);
+  const TRect ink = InkBounds(clWindow, Rect(mirrored.Left + 1, mirrored.Top + 1, mirrored.Right - 1, mirrored.Bottom - 1));
+  ASSERT_FALSE(ink.IsEmpty());
+  EXPECT_GE(ink.Right, mirrored.Right - 6) << "left-aligned text starts at the right " << Describe(ink);
+  EXPECT_GT(ink.Left, mirrored.Left + 4);
+  const TRect indicator = grid->CellRect(0, grid->Row());
+  const int right = grid->ClientWidth();
+  EXPECT_FALSE(InkBounds(clBtnFace, Rect(right - indicator.Right + 2, indicator.Top + 2, right - 2,
+                                         indicator.Bottom - 2)).IsEmpty())
+      << "the indicator column is on the right, its arrow in it";
+}
+
+TEST_P(GridPaint, FlatGridDrawsItsOwnSunkenBorder) {
+  Make(5);
+  grid->SetBorderStyle(bsSingle);
+  grid->SetFlat(true);
+  Paint();
+  EXPECT_EQ(At(0, 0), ColorToRGB(clBtnShadow));
+  EXPECT_EQ(At(bmp.Width() - 1, bmp.Height() - 1), ColorToRGB(clBtnHighlight));
+}
+
+TEST_P(GridPaint, GridReadFromAStoredLayoutPaintsTheSame) {
+  Make(6);
+  grid->SetFooterRowCount(1);
+  grid->SetOptionsEx(grid->OptionsEx() + dghData3D);
+  grid->Columns()->Clear();
+  TColumnEx* name = grid->Columns()->Add();
+  name->SetFieldName("Name");
+  name->Title()->SetCaption("姓名");
+  name->Title()->SetSortMarker(smDownEx);
+  name->Footer()->SetValueType(fvtStaticText);
+  name->Footer()->SetValue("合计");
+  TColumnEx* flag = grid->Columns()->Add();
+  flag->SetFieldName("Flag");
+  flag->SetCheckboxes(true);
+  TColumnEx* amount = grid->Columns()->Add();
+  amount->SetFieldName("Amount");
+  amount->SetAlignment(taCenter);
+  Paint();
+  TBitmap built;
+  built.Assign(&bmp);
+  TDBGridEx* copy = nullptr;
+  TForm* other = MakeForm(grid->Width(), grid->Height(), copy);
+  CopyByStream(grid, copy);
+  copy->SetDataSource(items_->source());
+  Paint(copy);
+  int differing = 0;
+  for (int y = 0; y < bmp.Height(); ++y) {
+    for (int x = 0; x < bmp.Width(); ++x) differing += bmp.Pixel32(x, y) != built.Pixel32(x, y) ? 1 : 0;
+  }
+  EXPECT_EQ(differing, 0);
+  delete other;
+}
+
+INSTANTIATE_TEST_SUITE_P(Stores, GridPaint, testing::Values(Store::Memory, Store::Sqlite), StoreName);
+
+}  // namespace
+}  // namespace grid_test
