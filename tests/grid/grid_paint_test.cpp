@@ -10,6 +10,7 @@
 #include "gridlib/grid/columns.h"
 #include "gridlib/grid/db_grid.h"
 #include "gridlib/grid/grid_style.h"
+#include "gridlib/grid/head_tree.h"
 #include "platform/controls/application.h"
 #include "platform/controls/edit.h"
 #include "platform/controls/forms.h"
@@ -235,6 +236,31 @@ TEST_P(GridPaint, TextFollowsColumnAlignmentAndWrap) {
   Paint();
   const TRect wrapped = InkBounds(clWindow, Inside(6, row, 1));
   EXPECT_GT(wrapped.Height(), grid->Canvas()->TextHeight("W")) << "two lines";
+}
+
+TEST_P(GridPaint, MultiLevelTitlesOfThreeLevelsSpanTheirColumns) {
+  Make(5, 420, 240);
+  grid->SetUseMultiTitle(true);
+  Column(1)->Title()->SetCaption("联系人|基本|编号");
+  Column(kName)->Title()->SetCaption("联系人|基本|姓名");
+  Column(kAmount)->Title()->SetCaption("联系人|金额");
+  Paint();
+  THeadTreeNode* leaf = grid->TitleLeaf(0);
+  ASSERT_NE(leaf, nullptr);
+  ASSERT_NE(leaf->Heading(), nullptr);
+  ASSERT_NE(leaf->Heading()->Heading(), nullptr) << "three levels";
+  const TRect id = grid->CellRect(1, 0);
+  const TRect name = grid->CellRect(kName, 0);
+  const int leafY = id.Bottom - 4;
+  const int middleY = id.Bottom - leaf->Height - leaf->Heading()->Height / 2;
+  const int topY = id.Top + 3;
+  EXPECT_EQ(At(id.Right, leafY), ColorToRGB(clBlack)) << "a line between the leaves";
+  EXPECT_NE(At(id.Right, middleY), ColorToRGB(clBlack)) << "one heading over both";
+  EXPECT_NE(At(id.Right, topY), ColorToRGB(clBlack));
+  EXPECT_NE(At(name.Right, topY), ColorToRGB(clBlack)) << "the top heading spans three columns";
+  EXPECT_FALSE(InkBounds(clBtnFace, Rect(id.Left + 3, topY - 1, grid->CellRect(kAmount, 0).Right - 3, topY + 8)).IsEmpty())
+      << "the top heading's text";
+  EXPECT_FALSE(InkBounds(clBtnFace, Rect(id.Left + 3, leafY - 8, id.Right - 3, leafY)).IsEmpty()) << "a leaf's text";
 }
 
 TEST_P(GridPaint, FooterCellsShowEveryKindOfValue) {
