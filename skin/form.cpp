@@ -7,6 +7,7 @@
 #include "platform/controls/message_box.h"
 #include "skin/file_theme.h"
 #include "skin/form_hook.h"
+#include "skin/form_menu_bar.h"
 #include "skin/style_propagation.h"
 #include "skin/theme_values.h"
 
@@ -62,6 +63,7 @@ TskForm::TskForm(TComponent* owner) : TCustomPanel(owner) {
 TskForm::~TskForm() {
   GiveFormBack();
   SetMenu(nullptr);
+  menuBar_.reset();
   delete titleBar_;
 }
 
@@ -106,6 +108,10 @@ void TskForm::SetUIStyle(TskUIStyle value) {
     titleBar_->SetFileTheme(fileTheme_);
     titleBar_->SetUIStyle(value);
     if (IsMDIChild()) titleBar_->SetRoundCorner(0);
+  }
+  if (auto* skinned = dynamic_cast<TskMainMenu*>(menu_)) {
+    skinned->SetUIStyle(value);
+    skinned->SetFileTheme(fileTheme_);
   }
   if (uiStyleAutoUpdateSub_) ContainerApplyUIStyle(this, value, fileTheme_);
   if (IsMDIChild()) form_->SetBoundsRect(bounds);
@@ -178,14 +184,47 @@ void TskForm::SetTitleBarVisible(bool value) {
 
 void TskForm::SetMenu(TMainMenu* value) {
   if (value == menu_) return;
-  if (menu_ != nullptr) menu_->RemoveFreeNotification(this);
+  if (menu_ != nullptr) {
+    menu_->RemoveFreeNotification(this);
+    if (auto* skinned = dynamic_cast<TskMainMenu*>(menu_)) skinned->SetSkinForm(nullptr);
+  }
   menu_ = value;
-  if (menu_ != nullptr) menu_->FreeNotification(this);
+  if (menu_ != nullptr) {
+    menu_->FreeNotification(this);
+    if (auto* skinned = dynamic_cast<TskMainMenu*>(menu_)) skinned->SetSkinForm(this);
+  }
+  RebuildMenuBarButtons();
 }
 
-void TskForm::SetMenuBarColor(TColor value) { menuBarColor_ = value; }
+TToolBar* TskForm::MenuBar() const { return menuBar_ ? menuBar_->Bar() : nullptr; }
 
-void TskForm::SetMenuBarHeight(int value) { menuBarHeight_ = value; }
+void TskForm::RebuildMenuBarButtons() {
+  if (menu_ == nullptr || titleBar_ == nullptr || IsMDIChild()) {
+    menuBar_.reset();
+  } else {
+    if (!menuBar_) menuBar_ = std::make_unique<TskFormMenuBar>(this);
+    menuBar_->Rebuild(menu_);
+  }
+  LayoutInForm();
+}
+
+void TskForm::MenuItemsChanged() {
+  if (menuBar_) menuBar_->ItemsChanged(menu_);
+}
+
+void TskForm::ApplyMenuBarFont() {
+  if (menuBar_) menuBar_->ApplyFont(menu_);
+}
+
+void TskForm::SetMenuBarColor(TColor value) {
+  menuBarColor_ = value;
+  if (menuBar_) menuBar_->SetColor(value);
+}
+
+void TskForm::SetMenuBarHeight(int value) {
+  menuBarHeight_ = value;
+  if (menuBar_) menuBar_->SetHeight(value);
+}
 
 void TskForm::SetFormPanel(TCustomPanel* value) {
   if (value == this) {
@@ -209,7 +248,10 @@ void TskForm::Notification(TComponent* component, TOperation operation) {
   TCustomPanel::Notification(component, operation);
   if (operation != opRemove) return;
   if (component == formPanel_) formPanel_ = nullptr;
-  if (component == menu_) menu_ = nullptr;
+  if (component == menu_) {
+    menu_ = nullptr;
+    menuBar_.reset();
+  }
   if (component == fileTheme_) {
     fileTheme_ = nullptr;
     ContainerApplyUIStyle(this, Marine, nullptr);

@@ -4,19 +4,22 @@
 
 #include "platform/controls/forms.h"
 #include "platform/controls/panel.h"
+#include "skin/menus.h"
 #include "skin/themes.h"
 #include "skin/title_bar.h"
 
 class TMainMenu;
+class TToolBar;
 class TskFileTheme;
 class TskFormHook;
+class TskFormMenuBar;
 
 // The skin of a form: dropped on an ordinary form, it takes away the form's native caption and
 // frame, covers the form's client area inside its own border, carries a painted title bar and
 // an optional menu bar, paints the border on the form, rounds the window's top corners, and
 // takes over the form's window procedure to keep moving, sizing and maximizing working. On an
 // owner that is not a form it is a plain panel.
-class TskForm : public TCustomPanel {
+class TskForm : public TCustomPanel, public IskMenuBarForm {
   DECLARE_CLASS(TskForm, TCustomPanel)
  public:
   explicit TskForm(TComponent* owner);
@@ -45,6 +48,8 @@ class TskForm : public TCustomPanel {
   void SetTitleBarVisible(bool value);
   TCustomPanel* FormPanel() const { return formPanel_; }
   void SetFormPanel(TCustomPanel* value);
+  // Shown as a flat bar of its titles below the title bar (not on a child of a multi-document
+  // frame); a skinned main menu learns which form shows it. Not owned.
   TMainMenu* Menu() const { return menu_; }
   void SetMenu(TMainMenu* value);
   TColor MenuBarColor() const { return menuBarColor_; }
@@ -71,6 +76,11 @@ class TskForm : public TCustomPanel {
   void SetFormCaption(const String& value);
 
   TskTitleBar* TitleBar() const { return titleBar_; }
+  // The menu bar's tool bar; nullptr while there is no menu bar.
+  TToolBar* MenuBar() const;
+  void RebuildMenuBarButtons() override;
+  void MenuItemsChanged() override;
+  void ApplyMenuBarFont() override;
   // The form this skin covers; nullptr on any other owner.
   TCustomForm* Form() const { return form_; }
   bool IsMDIChild() const;
@@ -112,6 +122,7 @@ class TskForm : public TCustomPanel {
 
   TskTitleBar* titleBar_ = nullptr;
   TMainMenu* menu_ = nullptr;
+  std::unique_ptr<TskFormMenuBar> menuBar_;
   std::shared_ptr<TskFormHook> hook_;
   TCustomForm* form_ = nullptr;
   TFormBorderStyle formBorderStyle_ = bsNone;

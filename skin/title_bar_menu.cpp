@@ -3,11 +3,12 @@
 #include "skin/title_bar.h"
 
 TskTitleBarPopupMenu::TskTitleBarPopupMenu(TskTitleBar* titleBar)
-    : TPopupMenu(nullptr), titleBar_(titleBar) {
+    : TskPopupMenu(nullptr), titleBar_(titleBar) {
   AddItem("Mi&nimize", [this] { titleBar_->MinimizeForm(); });
   AddItem("Ma&ximize/Restore", [this] { ClickMaxButtons(); });
   AddItem("-", {});
   AddItem("&Close", [this] { titleBar_->CloseForm(); });
+  SetupItems();
 }
 
 TMenuItem* TskTitleBarPopupMenu::AddItem(const String& caption, std::function<void()> click) {
@@ -30,5 +31,5 @@ void TskTitleBarPopupMenu::Popup(int x, int y) {
   MinimizeItem()->SetEnabled(buttons->Find(skMin) != nullptr);
   MaximizeItem()->SetEnabled(buttons->Find(skMax) != nullptr);
   CloseItem()->SetEnabled(buttons->Find(skClose) != nullptr);
-  TPopupMenu::Popup(x, y);
+  TskPopupMenu::Popup(x, y);
 }

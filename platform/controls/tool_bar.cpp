@@ -29,6 +29,7 @@ TToolButton::~TToolButton() {
   Destroying();
   SetAction(nullptr);  // the link calls back into this button, so it goes while the button is whole
   SetDropdownMenu(nullptr);
+  SetMenuItem(nullptr);
 }
 
 const TMessageMap& TToolButton::ClassMessages() {
@@ -78,6 +79,24 @@ void TToolButton::SetDown(bool v) {
 
 void TToolButton::SetDropdownMenu(TPopupMenu* v) { SetNotifiedLink(this, dropdownMenu_, v); }
 
+void TToolButton::SetMenuItem(TMenuItem* v) {
+  SetNotifiedLink(this, menuItem_, v);
+  UpdateFromMenuItem();
+}
+
+void TToolButton::UpdateFromMenuItem() {
+  if (menuItem_ == nullptr) return;
+  SetCaption(menuItem_->Caption());
+  SetEnabled(menuItem_->Enabled());
+  Changed();
+}
+
+void TToolButton::SetAutoSize(bool v) {
+  if (autoSize_ == v) return;
+  autoSize_ = v;
+  Changed();
+}
+
 std::unique_ptr<TControlActionLink> TToolButton::CreateActionLink() {
   return std::make_unique<TToolButtonActionLink>(this);
 }
@@ -94,6 +113,7 @@ void TToolButton::Notification(TComponent* component, TOperation operation) {
   TGraphicControl::Notification(component, operation);
   if (operation != opRemove) return;
   if (component == dropdownMenu_) dropdownMenu_ = nullptr;
+  if (component == menuItem_) menuItem_ = nullptr;
 }
 
 void TToolButton::Click() {
@@ -102,9 +122,20 @@ void TToolButton::Click() {
     bool stayDown = grouped_ && down_ && !allowAllUp_;
     if (!stayDown) SetDown(!down_);
   }
+  if (menuItem_ != nullptr && !OnClick && !ActionLink()) return OpenMenuItem();
   // A plain button with a menu and nothing else to run opens the menu.
   if (style_ == tbsButton && dropdownMenu_ && !OnClick && !ActionLink()) CheckMenuDropdown();
   else TGraphicControl::Click();
+}
+
+void TToolButton::OpenMenuItem() {
+  auto* menu = dynamic_cast<TMainMenu*>(menuItem_->GetParentMenu());
+  if (menuItem_->Count() == 0 || menu == nullptr || menuItem_->Parent() != menu->Items() || !Parent()) {
+    menuItem_->Click();
+    return;
+  }
+  TPoint at = Parent()->ClientToScreen({Left(), Top() + Height()});
+  menu->PopupSubmenu(menuItem_->MenuIndex(), at.x, at.y);
 }
 
 bool TToolButton::CheckMenuDropdown() {
@@ -230,11 +261,20 @@ void TToolBar::ArrangeButtons() {
     auto* b = dynamic_cast<TToolButton*>(Controls(i));
     if (!b || !b->Visible()) continue;
     bool separator = b->Style() == tbsSeparator || b->Style() == tbsDivider;
-    int width = separator ? b->Width() : buttonWidth_ + (b->Style() == tbsDropDown ? ToolButtonArrowWidth : 0);
+    int width = separator ? b->Width() : ButtonWidthOf(b) + (b->Style() == tbsDropDown ? ToolButtonArrowWidth : 0);
     if (b->Left() != x || b->Top() != 2 || b->Width() != width || b->Height() != buttonHeight_)
       b->SetBounds(x, 2, width, buttonHeight_);
     x += width;
   }
+}
+
+int TToolBar::ButtonWidthOf(TToolButton* b) {
+  if (!b->AutoSize() || !showCaptions_) return buttonWidth_;
+  constexpr int kCaptionMargin = 8;
+  Canvas()->Font()->Assign(Font());
+  TRect text = Rect(0, 0, 0, 0);
+  DrawText(Canvas()->Handle(), b->Caption(), text, DT_CALCRECT | DT_SINGLELINE);
+  return text.Width() + 2 * kCaptionMargin;
 }
 
 TCustomDrawState TToolBar::StateOf(TToolButton* b) const {
@@ -303,6 +343,8 @@ void TToolButton::Publish() {
   p.Property("ImageIndex", &TToolButton::ImageIndex, &TToolButton::SetImageIndex).Default(-1);
   p.Property("Down", &TToolButton::Down, &TToolButton::SetDown).Default(false);
   p.Property("Grouped", &TToolButton::Grouped, &TToolButton::SetGrouped).Default(false);
+  p.Property("AutoSize", &TToolButton::AutoSize, &TToolButton::SetAutoSize).Default(false);
+  p.Property("MenuItem", &TToolButton::MenuItem, &TToolButton::SetMenuItem);
   p.Property("AllowAllUp", &TToolButton::AllowAllUp, &TToolButton::SetAllowAllUp).Default(false);
   p.Property("Caption", &TToolButton::Caption, &TToolButton::SetCaption);
 }

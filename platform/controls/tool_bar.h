@@ -6,6 +6,7 @@
 #include "platform/controls/custom_control.h"
 
 class TCustomImageList;
+class TMenuItem;
 class TPopupMenu;
 class TToolBar;
 
@@ -55,6 +56,16 @@ class TToolButton : public TGraphicControl {
   void SetAllowAllUp(bool v) { allowAllUp_ = v; }
   TPopupMenu* DropdownMenu() const { return dropdownMenu_; }
   void SetDropdownMenu(TPopupMenu* v);
+  // A menu item the button stands for, as a menu bar's title: the button shows the item's
+  // caption and enabled state, and a click opens the item's sub-items under the button (or
+  // runs an item without any). Not owned.
+  TMenuItem* MenuItem() const { return menuItem_; }
+  void SetMenuItem(TMenuItem* v);
+  // The caption and enabled state of the menu item again, after it changed.
+  void UpdateFromMenuItem();
+  // With captions shown, the button is as wide as its caption needs.
+  bool AutoSize() const { return autoSize_; }
+  void SetAutoSize(bool v);
   bool Hot() const { return hot_; }
   bool Pressed() const { return pressed_; }
   TToolBar* ToolBar() const;
@@ -79,6 +90,7 @@ class TToolButton : public TGraphicControl {
   void CMMouseEnter(TMessage& m);
   void CMMouseLeave(TMessage& m);
   void Changed();
+  void OpenMenuItem();
 
   TToolButtonStyle style_ = tbsButton;
   int imageIndex_ = -1;
@@ -88,6 +100,8 @@ class TToolButton : public TGraphicControl {
   bool hot_ = false;
   bool pressed_ = false;
   TPopupMenu* dropdownMenu_ = nullptr;
+  TMenuItem* menuItem_ = nullptr;
+  bool autoSize_ = false;
 };
 
 // A row of tool buttons laid out left to right at ButtonWidth x ButtonHeight (separators take
@@ -128,6 +142,7 @@ class TToolBar : public TCustomControl {
  private:
   friend class TToolButton;
   void PaintButton(TToolButton* button);
+  int ButtonWidthOf(TToolButton* button);
   TCustomDrawState StateOf(TToolButton* button) const;
 
   int buttonWidth_ = 23;

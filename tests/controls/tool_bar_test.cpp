@@ -99,6 +99,45 @@ TEST_F(ToolBarTest, TheArrowOfADropDownButtonOpensItsMenu) {
   EXPECT_EQ(more->DropdownMenu(), nullptr);
 }
 
+// A menu bar made of tool buttons: each stands for a title of a main menu.
+TEST_F(ToolBarTest, AMenuItemButtonShowsItsTitleAndOpensItsItems) {
+  auto* menu = new TMainMenu(form_);
+  auto* file = new TMenuItem(form_);
+  file->SetCaption("&File");
+  auto* open = new TMenuItem(form_);
+  open->SetCaption("Open");
+  file->Add(open);
+  auto* about = new TMenuItem(form_);
+  about->SetCaption("About");
+  int abouts = 0;
+  about->OnClick.Bind(nullptr, "About", [&](TObject*) { ++abouts; });
+  menu->Items()->Add(file);
+  menu->Items()->Add(about);
+  bar->SetShowCaptions(true);
+  auto* fileButton = new TToolButton(form_);
+  fileButton->SetParent(bar);
+  fileButton->SetMenuItem(file);
+  fileButton->SetAutoSize(true);
+  auto* aboutButton = new TToolButton(form_);
+  aboutButton->SetParent(bar);
+  aboutButton->SetMenuItem(about);
+  EXPECT_EQ(fileButton->Caption(), "&File");
+  EXPECT_NE(fileButton->Width(), bar->ButtonWidth()) << "as wide as its caption";
+  EXPECT_EQ(aboutButton->Width(), bar->ButtonWidth());
+  ClickOn(fileButton);
+  ASSERT_TRUE(menu->IsSubmenuOpen());
+  TPoint under = bar->ClientToScreen({fileButton->Left(), fileButton->Top() + fileButton->Height()});
+  EXPECT_EQ(menu->SubmenuPopup()->LevelWindow(0)->BoundsRect().TopLeft(), under);
+  menu->SubmenuPopup()->CloseMenu();
+  ClickOn(aboutButton);  // a title without items runs itself
+  EXPECT_EQ(abouts, 1);
+  file->SetEnabled(false);
+  fileButton->UpdateFromMenuItem();
+  EXPECT_FALSE(fileButton->Enabled());
+  delete file;
+  EXPECT_EQ(fileButton->MenuItem(), nullptr);
+}
+
 TEST_F(ToolBarTest, ButtonsFollowTheirAction) {
   auto* action = new TAction(form_);
   action->SetImageIndex(3);
