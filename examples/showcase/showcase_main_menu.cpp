@@ -4,15 +4,16 @@
 
 #include "examples/showcase/main_form.h"
 #include "platform/classes/properties.h"
-#include "platform/controls/form_menu_bar.h"
 #include "platform/controls/menu_window.h"
 #include "platform/controls/message_box.h"
 #include "platform/controls/shortcuts.h"
+#include "platform/controls/tool_bar.h"
 #include "platform/graphics/image_list.h"
 #include "platform/core/strings.h"
 #include "platform/windows/painting.h"
 #include "platform/windows/window_styles.h"
 #include "skin/file_theme.h"
+#include "skin/form.h"
 #include "skin/menus.h"
 
 namespace {
@@ -126,13 +127,25 @@ void ApplyShowcaseStyle(TShowcaseMainForm* form, TskUIStyle style) {
 
 namespace {
 
-// Opens a top-level item's drop-down under its title, with `highlight` selected.
+// The skin's menu-bar button of a top-level item, if the skin shows the menu.
+TToolButton* MenuBarButton(TShowcaseMainForm* form, TMenuItem* title) {
+  TToolBar* bar = form->Skin() != nullptr ? form->Skin()->MenuBar() : nullptr;
+  for (int i = 0; bar != nullptr && i < bar->ButtonCount(); ++i) {
+    if (bar->Buttons(i)->MenuItem() == title) return bar->Buttons(i);
+  }
+  return nullptr;
+}
+
+// Opens a top-level item's drop-down under its title, as a click on the title does, with
+// `highlight` selected.
 void OpenTitle(TShowcaseMainForm* form, int title, TMenuItem* highlight) {
   TskMainMenu* menu = form->MainMenu();
-  // Under the title on the window's own bar; a skinned form's bar sits under the title bar.
-  TRect at = form->MenuBar() != nullptr && form->Menu() == menu ? form->MenuBar()->TitleRect(title) : TRect();
-  const TRect frame = WindowBounds(form->Handle());
-  menu->PopupSubmenu(title, frame.Left + at.Left, frame.Top + at.Bottom);
+  if (TToolButton* button = MenuBarButton(form, menu->Items()->Items(title))) {
+    button->Click();
+  } else {
+    const TRect frame = WindowBounds(form->Handle());
+    menu->PopupSubmenu(title, frame.Left, frame.Top);
+  }
   TMenuWindow* window = menu->SubmenuPopup()->LevelWindow(0);
   if (window != nullptr) window->Select(window->ParentItem()->IndexOf(highlight));
 }
