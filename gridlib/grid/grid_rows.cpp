@@ -208,11 +208,6 @@ void TCustomDBGridEx::DataChanged() {
   Invalidate();
 }
 
-void TCustomDBGridEx::Scroll(int distance) {
-  (void)distance;
-  DataChanged();
-}
-
 // Every data row is as high as the row the user sized; the other rows show it after the
 // layout that RowHeight starts.
 void TCustomDBGridEx::RowHeightsChanged() {

@@ -48,9 +48,14 @@ void SetFrameBarShown(HWND h, int bar, bool show) {
   SetWindowPos(h, nullptr, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_FRAMECHANGED);
 }
 
+// A bar in the frame repaints the frame only: the client area keeps its pixels, so that moving
+// a bar's thumb costs no repaint of what the window shows.
 void RedrawBar(HWND h, int bar) {
-  if (bar == SB_CTL) InvalidateRect(h, nullptr, true);
-  else RedrawWindow(h, nullptr, RDW_INVALIDATE | RDW_FRAME | RDW_NOCHILDREN);
+  if (bar == SB_CTL) {
+    InvalidateRect(h, nullptr, true);
+  } else if (TWindowData* w = FindWindowData(h)) {
+    w->framePending = true;
+  }
 }
 
 }  // namespace

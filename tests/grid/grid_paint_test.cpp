@@ -18,6 +18,8 @@
 #include "platform/data/data_source.h"
 #include "platform/data/dataset.h"
 #include "platform/data/field.h"
+#include "platform/windows/painting.h"
+#include "platform/windows/window_tree.h"
 #include "tests/grid/grid_paint_support.h"
 #include "tests/grid/grid_stream_support.h"
 #include "tests/grid/grid_test_support.h"
@@ -359,6 +361,34 @@ TEST_P(GridPaint, GridReadFromAStoredLayoutPaintsTheSame) {
   }
   EXPECT_EQ(differing, 0);
   delete other;
+}
+
+TEST_P(GridPaint, ScrollingOneRowMovesPixelsAndRepaintsOnlyWhatChanged) {
+  Make(60);
+  UpdateWindow(form_->Handle());
+  items_->ds()->MoveBy(grid->VisibleDataRowCount() - 1);
+  UpdateWindow(form_->Handle());
+  const int last = grid->Row();
+  items_->ds()->Next();
+  TRect update;
+  ASSERT_TRUE(GetUpdateRect(grid->Handle(), update));
+  EXPECT_GE(update.Top, grid->CellRect(0, last - 1).Top) << "only the last two rows " << Describe(update);
+  UpdateWindow(form_->Handle());
+  Paint();
+  TBitmap* surface = WindowSurface(form_->Handle());
+  ASSERT_NE(surface, nullptr);
+  const TPoint origin = grid->ClientToScreen(Point(0, 0));
+  const TPoint formOrigin = form_->ClientToScreen(Point(0, 0));
+  const TPoint clientInForm = Point(origin.x - formOrigin.x, origin.y - formOrigin.y);
+  TRect formClient;
+  GetWindowRect(form_->Handle(), formClient);
+  const int dx = clientInForm.x + formOrigin.x - formClient.Left;
+  const int dy = clientInForm.y + formOrigin.y - formClient.Top;
+  int differing = 0;
+  for (int y = 0; y < grid->ClientHeight(); ++y) {
+    for (int x = 0; x < grid->ClientWidth(); ++x) differing += surface->Pixel32(x + dx, y + dy) != bmp.Pixel32(x, y) ? 1 : 0;
+  }
+  EXPECT_EQ(differing, 0) << "the scrolled picture is the picture a full repaint makes";
 }
 
 INSTANTIATE_TEST_SUITE_P(Stores, GridPaint, testing::Values(Store::Memory, Store::Sqlite), StoreName);
