@@ -22,10 +22,20 @@ int CompareAnsiCase(void*, int lengthA, const void* a, int lengthB, const void* 
   return AnsiCompareStr(Text(lengthA, a), Text(lengthB, b));
 }
 
+int OpenFlags(TSqliteOpenMode mode) {
+  switch (mode) {
+    case TSqliteOpenMode::Create: return SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE;
+    case TSqliteOpenMode::ReadOnly: return SQLITE_OPEN_READONLY;
+    case TSqliteOpenMode::ReadWrite: break;
+  }
+  return SQLITE_OPEN_READWRITE;
+}
+
 }  // namespace
 
-TSqliteDatabase::TSqliteDatabase(const String& fileName, bool create, int busyTimeoutMs) {
-  int flags = SQLITE_OPEN_READWRITE | (create ? SQLITE_OPEN_CREATE : 0);
+TSqliteDatabase::TSqliteDatabase(const String& fileName, TSqliteOpenMode mode, int busyTimeoutMs)
+    : fileName_(fileName) {
+  int flags = OpenFlags(mode);
   int rc = sqlite3_open_v2(fileName.c_str(), &db_, flags, nullptr);
   if (rc != SQLITE_OK) {
     String message = db_ ? sqlite3_errmsg(db_) : sqlite3_errstr(rc);
@@ -50,6 +60,20 @@ void TSqliteDatabase::Execute(const String& sql) {
     sqlite3_free(error);
     throw EDatabaseError(message);
   }
+}
+
+void TSqliteDatabase::CheckIntegrity() {
+  String problem;
+  try {
+    TSqliteStatement check(*this, "PRAGMA quick_check");
+    while (problem.empty() && check.Step()) {
+      String line = check.ColumnValue(0).AsString();
+      if (line != "ok") problem = line;
+    }
+  } catch (const EDatabaseError& e) {
+    problem = e.Message();
+  }
+  if (!problem.empty()) throw EDatabaseError("Database \"" + fileName_ + "\" cannot be used: " + problem);
 }
 
 int64_t TSqliteDatabase::LastInsertRowId() const { return sqlite3_last_insert_rowid(db_); }

@@ -14,25 +14,36 @@ struct sqlite3_stmt;
 // "database is locked", "no such table: x").
 class TSqliteStatement;
 
+// How a database file is opened: for reading and writing, created when it is missing too, or
+// only read (nothing this connection does can change the file).
+enum class TSqliteOpenMode { ReadWrite, Create, ReadOnly };
+
 class TSqliteDatabase {
  public:
-  // Opens (creating when asked) the database file; busyTimeoutMs is how long a write waits for
-  // another connection's lock before raising "database is locked". Two collations sort text
-  // in the locale order: "ANSI" ignoring Latin case (AnsiCompareText), "ANSICASE" not
+  // Opens the database file; busyTimeoutMs is how long a statement waits for another
+  // connection's lock before raising "database is locked". Two collations sort text in the
+  // locale order: "ANSI" ignoring Latin case (AnsiCompareText), "ANSICASE" not
   // (AnsiCompareStr).
-  TSqliteDatabase(const String& fileName, bool create, int busyTimeoutMs);
+  TSqliteDatabase(const String& fileName, TSqliteOpenMode mode, int busyTimeoutMs);
+  TSqliteDatabase(const String& fileName, bool create, int busyTimeoutMs)
+      : TSqliteDatabase(fileName, create ? TSqliteOpenMode::Create : TSqliteOpenMode::ReadWrite, busyTimeoutMs) {}
   ~TSqliteDatabase();
   TSqliteDatabase(const TSqliteDatabase&) = delete;
   TSqliteDatabase& operator=(const TSqliteDatabase&) = delete;
 
   void Execute(const String& sql);
+  // Reads the whole file as SQLite's quick check does; raises EDatabaseError naming the file
+  // when it is not a database, is damaged or cannot be read.
+  void CheckIntegrity();
   int64_t LastInsertRowId() const;
   int Changes() const;  // rows the last statement changed
   bool InTransaction() const;
   [[noreturn]] void Fail() const;  // raises with the connection's last message
   sqlite3* Handle() const { return db_; }
+  const String& FileName() const { return fileName_; }
 
  private:
+  String fileName_;
   sqlite3* db_ = nullptr;
 };
 
