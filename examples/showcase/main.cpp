@@ -7,6 +7,7 @@
 #include "examples/showcase/main_form.h"
 #include "examples/showcase/showcase_main_menu.h"
 #include "examples/showcase/showcase_options.h"
+#include "gridlib/grid/grid_style.h"
 #include "platform/backend/qt_backend.h"
 #include "platform/controls/application.h"
 #include "platform/controls/screen.h"
@@ -68,6 +69,7 @@ int main(int argc, char** argv) {
   TToolkitScope toolkit(argc, argv, options.screenshot);
   TApplicationScope application;
   TnbSideBarUnit sideBarUnit;
+  GridLibraryScope gridLibrary;
   Application->SetTitle("短信群发客户端");
   TShowcaseMainForm* mainForm = nullptr;
   Application->CreateForm(mainForm);

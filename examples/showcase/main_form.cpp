@@ -2,6 +2,9 @@
 
 #include <array>
 
+#include "examples/showcase/contacts_page.h"
+#include "examples/showcase/sent_messages_page.h"
+#include "examples/showcase/showcase_data_file.h"
 #include "examples/showcase/showcase_main_menu.h"
 #include "examples/showcase/showcase_side_bar.h"
 #include "examples/showcase/side_bar_images.h"
@@ -105,6 +108,9 @@ void TShowcaseMainForm::BuildPages() {
     page->SetVisible(false);
     pages_.push_back(page);
   }
+  const TShowcaseDataFile data = OpenShowcaseDataFile(ShowcaseDataFolder());
+  BuildContactsPage(Page(kContactsCommand), data);
+  BuildSentMessagesPage(Page(kSentCommand), data);
   BuildStandardControlsPage(Page(kStandardControlsCommand));
   BuildSkinPage(Page(kSkinCommand));
 }

@@ -19,6 +19,8 @@ class TShowcaseMainForm : public TForm {
   DECLARE_CLASS(TShowcaseMainForm, TForm)
  public:
   // Commands of the pages that show finished components.
+  static constexpr int kContactsCommand = 2;
+  static constexpr int kSentCommand = 4;
   static constexpr int kStandardControlsCommand = 6;
   static constexpr int kSkinCommand = 7;
 

@@ -16,6 +16,7 @@
 #include <vector>
 
 #include "examples/showcase/main_form.h"
+#include "gridlib/grid/grid_style.h"
 #include "platform/backend/qt_backend.h"
 #include "platform/controls/application.h"
 #include "platform/graphics/bitmap.h"
@@ -75,6 +76,7 @@ class ShowcaseOnXvfb : public ::testing::Test {
   char name_[14] = "test_showcase";
   char* argv_[2] = {name_, nullptr};
   std::unique_ptr<TToolkitScope> toolkit_;
+  GridLibraryScope gridLibrary_;
   std::unique_ptr<TApplicationScope> application_;
 };
 

@@ -1,0 +1,86 @@
+#include "examples/showcase/data_grid_page.h"
+
+#include "examples/showcase/showcase_data_file.h"
+#include "gridlib/grid/column_titles.h"
+#include "gridlib/grid/columns.h"
+#include "gridlib/grid/db_grid.h"
+#include "platform/controls/label.h"
+#include "platform/core/exceptions.h"
+#include "platform/data/data_source.h"
+#include "platform/data/sqlite_dataset.h"
+
+TDataGridPage PlaceDataGrid(TWinControl* page, const String& gridName, const String& table) {
+  TDataGridPage placed;
+  placed.data = new TSqliteDataSet(page);
+  placed.data->SetTableName(table);
+  placed.source = new TDataSource(page);
+  placed.source->SetDataSet(placed.data);
+  placed.grid = new TDBGridEx(page);
+  placed.grid->SetName(gridName);
+  placed.grid->SetParent(page);
+  placed.grid->SetAlign(alClient);
+  placed.grid->SetDataSource(placed.source);
+  return placed;
+}
+
+TColumnEx* AddGridColumn(TDBGridEx* grid, const String& fieldName, const String& caption, int width) {
+  TColumnEx* column = grid->Columns()->Add();
+  column->SetFieldName(fieldName);
+  column->Title()->SetCaption(caption);
+  column->SetWidth(width);
+  return column;
+}
+
+bool OpenDataGridPage(TWinControl* page, TDataGridPage& grid, const TShowcaseDataFile& file) {
+  String problem = file.problem;
+  if (problem.empty()) {
+    try {
+      grid.data->SetDatabaseName(file.path);
+      grid.data->Open();
+      return true;
+    } catch (const EDatabaseError& e) {
+      problem = "无法打开数据表 " + grid.data->TableName() + "：" + e.Message();
+    }
+  }
+  delete grid.grid;
+  delete grid.source;
+  delete grid.data;
+  grid = {};
+  ShowDataProblem(page, problem);
+  return false;
+}
+
+void ShowDataProblem(TWinControl* page, const String& problem) {
+  auto* message = new TLabel(page);
+  message->SetName("DataProblem");
+  message->SetParent(page);
+  message->SetAutoSize(false);
+  message->SetWordWrap(true);
+  message->SetAlignment(taCenter);
+  message->SetLayout(tlCenter);
+  message->Font()->SetColor(clMaroon);
+  message->SetAlign(alClient);
+  message->SetCaption(problem);
+}
+
+namespace {
+
+void SortOnMarkedColumns(TDBGridEx* grid, TSqliteDataSet* data) {
+  const std::vector<TColumnEx*>& marked = grid->SortMarkedColumns();
+  String fields;
+  for (TColumnEx* column : marked) fields += (fields.empty() ? "" : ";") + column->FieldName();
+  const bool descending = !marked.empty() && marked.front()->Title()->SortMarker() == smUpEx;
+  data->SortOnFields(fields, true, descending);
+}
+
+}  // namespace
+
+void SortOnTitleClicks(const TDataGridPage& grid) {
+  TDBGridExOptions options = grid.grid->OptionsEx();
+  options.Include(dghAutoSortMarking);
+  options.Include(dghMultiSortMarking);
+  grid.grid->SetOptionsEx(options);
+  grid.grid->OnSortMarkingChanged.Bind(nullptr, "SortMarkingChanged", [grid](TObject*) {
+    if (grid.data->Active()) SortOnMarkedColumns(grid.grid, grid.data);
+  });
+}

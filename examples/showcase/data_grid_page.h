@@ -1,0 +1,37 @@
+#pragma once
+
+#include "platform/core/strings.h"
+
+class TColumnEx;
+class TDataSource;
+class TDBGridEx;
+class TSqliteDataSet;
+class TWinControl;
+struct TShowcaseDataFile;
+
+// A page that shows one table of the showcase's data file in a data grid filling the page.
+// The page owns the data set, its source and the grid.
+struct TDataGridPage {
+  TSqliteDataSet* data = nullptr;
+  TDataSource* source = nullptr;
+  TDBGridEx* grid = nullptr;
+};
+
+// Places the grid, named `gridName`, over `table` of the data file; the table opens with
+// OpenDataGridPage once the page's builder has set the grid up.
+TDataGridPage PlaceDataGrid(TWinControl* page, const String& gridName, const String& table);
+
+// A column of `grid` showing `fieldName` under `caption` ("联系人|姓名" for a title under a
+// shared upper title).
+TColumnEx* AddGridColumn(TDBGridEx* grid, const String& fieldName, const String& caption, int width);
+
+// Opens the page's table. When the file or the table cannot be used the grid and its data
+// give way to a message saying why (ShowDataProblem), and the answer is false.
+bool OpenDataGridPage(TWinControl* page, TDataGridPage& grid, const TShowcaseDataFile& file);
+
+// Fills `page` with a message, named "DataProblem", in place of the data it cannot show.
+void ShowDataProblem(TWinControl* page, const String& problem);
+
+// Title clicks mark columns for sorting (several with Ctrl) and the data follows the marks:
+// ordered on the marked columns, primary first, all in the primary column's direction.
+void SortOnTitleClicks(const TDataGridPage& grid);

@@ -1,0 +1,143 @@
+#include "examples/showcase/showcase_data_file.h"
+
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstdlib>
+#include <filesystem>
+#include <system_error>
+
+#include "examples/showcase/sample_records.h"
+#include "platform/core/exceptions.h"
+#include "platform/data/sqlite_access.h"
+
+namespace fs = std::filesystem;
+using namespace showcase_data;
+
+namespace {
+
+// How long the showcase waits for another program that holds the file locked.
+constexpr int kBusyTimeoutMs = 1000;
+
+constexpr const char* kContactsSchema =
+    "CREATE TABLE ContactInfo (ID INTEGER PRIMARY KEY, Name VARCHAR(20) NOT NULL, Mobile VARCHAR(11) NOT NULL, "
+    "GroupName VARCHAR(20), Blocked BOOLEAN NOT NULL DEFAULT 0, SentCount INTEGER NOT NULL DEFAULT 0, "
+    "Memo VARCHAR(60))";
+constexpr const char* kSentSchema =
+    "CREATE TABLE SendedMsg (ID INTEGER PRIMARY KEY, SendTime VARCHAR(19) NOT NULL, Mobile VARCHAR(11) NOT NULL, "
+    "Name VARCHAR(20), Content VARCHAR(140), Status VARCHAR(8))";
+// What the pages read; a file without these columns is not the showcase's.
+constexpr const char* kContactsColumns = "ID, Name, Mobile, GroupName, Blocked, SentCount, Memo";
+constexpr const char* kSentColumns = "ID, SendTime, Mobile, Name, Content, Status";
+
+const char* const kLeftAlone = "文件保持原样，没有改动。移走或删除它后重新启动，即可生成新的示例数据。";
+
+// Inserts one row per record, its values in the order of the statement's parameters.
+template <typename Record, typename RowOf>
+void InsertRows(TSqliteDatabase& db, const String& sql, const std::vector<Record>& records, RowOf rowOf) {
+  TSqliteStatement insert(db, sql);
+  for (const Record& record : records) {
+    const std::vector<Variant> row = rowOf(record);
+    for (size_t i = 0; i < row.size(); ++i) insert.Bind(static_cast<int>(i) + 1, row[i]);
+    insert.Step();
+    insert.Reset();
+  }
+}
+
+void InsertContacts(TSqliteDatabase& db, const TSampleRecords& records) {
+  InsertRows(db,
+             "INSERT INTO ContactInfo (Name, Mobile, GroupName, Blocked, SentCount, Memo) VALUES (?, ?, ?, ?, ?, ?)",
+             records.contacts, [](const TSampleContact& c) {
+               return std::vector<Variant>{Variant(c.name), Variant(c.mobile), Variant(c.group), Variant(c.blocked),
+                                           Variant(c.sentCount), c.memo.empty() ? Variant::Null() : Variant(c.memo)};
+             });
+}
+
+void InsertMessages(TSqliteDatabase& db, const TSampleRecords& records) {
+  InsertRows(db, "INSERT INTO SendedMsg (SendTime, Mobile, Name, Content, Status) VALUES (?, ?, ?, ?, ?)",
+             records.messages, [](const TSampleMessage& m) {
+               return std::vector<Variant>{Variant(m.sendTime), Variant(m.mobile), Variant(m.name), Variant(m.content),
+                                           Variant(m.status)};
+             });
+}
+
+// Writes the whole sample database into `path`, in one transaction.
+void WriteSampleDatabase(const String& path) {
+  const TSampleRecords records = MakeSampleRecords(kContactCount, kSentCount);
+  TSqliteDatabase db(path, TSqliteOpenMode::Create, kBusyTimeoutMs);
+  TSqliteTransaction transaction(db);
+  db.Execute(kContactsSchema);
+  db.Execute(kSentSchema);
+  InsertContacts(db, records);
+  InsertMessages(db, records);
+  transaction.Commit();
+}
+
+// Puts the finished file in its place unless another one arrived there meanwhile (a second
+// showcase starting at the same moment): that one is kept and ours dropped.
+void PlaceFinishedFile(const String& finished, const String& path) {
+  if (link(finished.c_str(), path.c_str()) != 0 && errno != EEXIST) {
+    // A file system without hard links: move it, as long as the place is still free.
+    if (!fs::exists(path)) fs::rename(finished, path);
+  }
+  std::error_code ignored;  // gone already when it was moved
+  fs::remove(finished, ignored);
+}
+
+// Builds the file beside its final place first, so that an interrupted first run never
+// leaves half a database where the showcase looks for its data.
+TShowcaseDataFile CreateDataFile(const String& folder, const String& path) {
+  const String building = path + ".building";
+  try {
+    fs::create_directories(folder);
+    fs::remove(building);
+    WriteSampleDatabase(building);
+    PlaceFinishedFile(building, path);
+    return {path, "", true};
+  } catch (const std::exception& e) {
+    std::error_code ignored;  // nothing more can be done about a file that will not go
+    fs::remove(building, ignored);
+    return {path, "无法创建数据文件“" + path + "”：" + e.what(), false};
+  }
+}
+
+// The table and the columns the pages read must be there.
+void CheckTable(TSqliteDatabase& db, const char* table, const char* columns) {
+  TSqliteStatement probe(db, String("SELECT ") + columns + " FROM " + table + " LIMIT 0");
+}
+
+TShowcaseDataFile CheckDataFile(const String& path) {
+  try {
+    TSqliteDatabase db(path, TSqliteOpenMode::ReadOnly, kBusyTimeoutMs);
+    db.CheckIntegrity();
+    try {
+      CheckTable(db, kContactsTable, kContactsColumns);
+      CheckTable(db, kSentTable, kSentColumns);
+    } catch (const EDatabaseError& e) {
+      return {path, "“" + path + "”不是本程序的数据文件（" + e.Message() + "）。" + kLeftAlone, false};
+    }
+  } catch (const EDatabaseError& e) {
+    return {path, "数据文件已损坏或无法读取：" + e.Message() + "。" + kLeftAlone, false};
+  }
+  return {path, "", false};
+}
+
+}  // namespace
+
+String ShowcaseDataFolder() {
+  const char* xdg = std::getenv("XDG_DATA_HOME");
+  // An unset or relative XDG_DATA_HOME is to be ignored, as the base-directory rules say.
+  if (xdg != nullptr && xdg[0] == '/') return (fs::path(xdg) / kFolderName).string();
+  const char* home = std::getenv("HOME");
+  if (home == nullptr || home[0] == '\0') return "";
+  return (fs::path(home) / ".local" / "share" / kFolderName).string();
+}
+
+TShowcaseDataFile OpenShowcaseDataFile(const String& folder) {
+  if (folder.empty()) return {"", "找不到用户数据目录：XDG_DATA_HOME 和 HOME 都没有设置。", false};
+  const String path = (fs::path(folder) / kFileName).string();
+  std::error_code error;
+  const fs::file_status status = fs::symlink_status(path, error);
+  if (status.type() == fs::file_type::not_found) return CreateDataFile(folder, path);
+  return CheckDataFile(path);
+}
