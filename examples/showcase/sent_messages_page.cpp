@@ -21,7 +21,8 @@ void BuildSentMessagesPage(TWinControl* page, const TShowcaseDataFile& file) {
   AddGridColumn(grid, "Status", "状态", 70);
   grid->SetFrozenCols(1);
   sent.data->SetReadOnly(true);
-  // Newest first. Times rise with the ID, and ordering on the row id needs no sorting of text.
-  sent.data->SortOnFields("ID", true, true);
+  // Newest first: times rise with the ID, which is the row id, so the table is read backwards
+  // in its own order instead of being sorted.
+  sent.data->SortOnFields("", true, true);
   OpenDataGridPage(page, sent, file);
 }
