@@ -82,13 +82,32 @@ void TskSkinnedMenu<TMenuBase>::SetupItems() {
 }
 
 // The handlers are the menu's own wiring, not a stored event of the form: they carry no
-// method name, so a layout written from the form does not store them.
+// method name, so a layout written from the form does not store them, and an item that comes
+// from another skinned menu takes this one's. A named handler is the application's and stays
+// (unless the menu is loaded, which sets up every item). An item that has left the menu keeps
+// handlers that do nothing, so it never reaches a menu that may be gone.
 template <class TMenuBase>
 void TskSkinnedMenu<TMenuBase>::AttachHandlers(TMenuItem* parent, bool replace) {
+  const TMenu* self = this;
+  auto shows = [self](TObject* sender) {
+    auto* item = dynamic_cast<TMenuItem*>(sender);
+    return item != nullptr && item->GetParentMenu() == self;
+  };
+  auto rebind = [this, replace](const TEventBase& event) {
+    return replace || (event.MethodName().empty() && event.Target() != this);
+  };
   for (int i = 0; i < parent->Count(); ++i) {
     TMenuItem* item = parent->Items(i);
-    if (replace || !item->OnMeasureItem) item->OnMeasureItem.Bind(this, "", &TskSkinnedMenu::MeasureItem);
-    if (replace || !item->OnDrawItem) item->OnDrawItem.Bind(this, "", &TskSkinnedMenu::DrawItem);
+    if (rebind(item->OnMeasureItem)) {
+      item->OnMeasureItem.Bind(this, "", [this, shows](TObject* sender, TCanvas* canvas, int& width, int& height) {
+        if (shows(sender)) MeasureItem(sender, canvas, width, height);
+      });
+    }
+    if (rebind(item->OnDrawItem)) {
+      item->OnDrawItem.Bind(this, "", [this, shows](TObject* sender, TCanvas* canvas, TRect rect, bool selected) {
+        if (shows(sender)) DrawItem(sender, canvas, rect, selected);
+      });
+    }
     AttachHandlers(item, replace);
   }
 }

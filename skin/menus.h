@@ -26,7 +26,8 @@ class IskMenuBarForm {
 // What the skinned main menu and pop-up menu share: the settings they draw with, published
 // under the same names, and the measuring and drawing of every item in the theme's colours.
 // Items get the menu's handlers when the menu is loaded (SetupItems) and, so that items made
-// by code are skinned too, whenever an item without handlers joins the menu.
+// by code are skinned too, whenever an item joins the menu without a handler of the
+// application's own.
 template <class TMenuBase>
 class TskSkinnedMenu : public TMenuBase {
  public:

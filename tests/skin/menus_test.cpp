@@ -349,6 +349,29 @@ TEST_F(SkinMenus, ItemsAddedLaterAreSkinnedAndOwnHandlersStay) {
   EXPECT_EQ(At(w->ItemRect(2).Left + 2, w->ItemRect(2).Top + 2), clLime);
 }
 
+TEST_F(SkinMenus, AnItemMovedToAnotherMenuTakesItsLookAndForgetsTheFirst) {
+  auto* first = new TskPopupMenu(form_);
+  auto* second = MakeMenu<TskPopupMenu>(kLooks[5]);
+  auto* plain = new TPopupMenu(form_);
+  plain->SetOwnerDraw(true);
+  TMenuItem* moved = Add(first->Items(), "&Moved");
+  TMenuItem* left = Add(first->Items(), "&Left");
+  first->Items()->Remove(moved);
+  second->Items()->Add(moved);
+  first->Items()->Remove(left);
+  plain->Items()->Add(left);
+  delete first;
+
+  second->Popup(100, 50);
+  TMenuWindow* w = Paint(second);
+  ASSERT_NE(w, nullptr);
+  EXPECT_EQ(At(w->ItemRect(0).Left + 2, w->ItemRect(0).Top + 2), kLooks[5].Bar);
+  second->CloseMenu();
+  // The item that went to a plain menu no longer reaches the freed one.
+  plain->Popup(100, 50);
+  ASSERT_NE(Paint(plain), nullptr);
+}
+
 TEST_F(SkinMenus, FreeingTheThemeFallsBackToMarine) {
   auto* menu = MakeMenu<TskPopupMenu>(kLooks[5]);
   EXPECT_EQ(menu->BarColor(), kLooks[5].Bar);
