@@ -86,11 +86,11 @@ String SendTime(int64_t secondsAfterStart) {
   const sys_days day = floor<days>(when);
   const year_month_day date{day};
   const hh_mm_ss<seconds> time{when - day};
-  char text[32];
-  std::snprintf(text, sizeof text, "%04d-%02u-%02u %02ld:%02ld:%02ld", static_cast<int>(date.year()),
+  char text[64];
+  std::snprintf(text, sizeof text, "%04d-%02u-%02u %02d:%02d:%02d", static_cast<int>(date.year()),
                 static_cast<unsigned>(date.month()), static_cast<unsigned>(date.day()),
-                static_cast<long>(time.hours().count()), static_cast<long>(time.minutes().count()),
-                static_cast<long>(time.seconds().count()));
+                static_cast<int>(time.hours().count()), static_cast<int>(time.minutes().count()),
+                static_cast<int>(time.seconds().count()));
   return text;
 }
 
