@@ -45,6 +45,10 @@ TskForm::TskForm(TComponent* owner) : TCustomPanel(owner) {
   maximizedAtConstruction_ = form->WindowState() == wsMaximized;
   titleBar_ = new TskTitleBar(this);
   titleBar_->SetParent(this);
+  titleBar_->OnCustomBtnsClick.Bind(this, "TitleBarCustomBtnsClick",
+                                    [this](TObject* s, int i) { OnTitleBarCustomBtnsClick.Call(s, i); });
+  titleBar_->OnHelpBtnClick.Bind(this, "TitleBarHelpBtnClick",
+                                 [this](TObject* s, int i) { OnTitleBarHelpBtnClick.Call(s, i); });
   LayoutInForm();
   menuBarColor_ = Color();
   formBorderStyle_ = form->BorderStyle();
@@ -92,6 +96,8 @@ void TskForm::Publish() {
   p.Property("MenuBarHeight", &F::MenuBarHeight, &F::SetMenuBarHeight).Default(22);
   p.Property("RoundCorner", &F::RoundCorner, &F::SetRoundCorner).Default(0);
   p.Property("Version", &F::Version, &F::SetVersion).Stored(false);
+  p.Event("OnTitleBarCustomBtnsClick", &F::OnTitleBarCustomBtnsClick);
+  p.Event("OnTitleBarHelpBtnClick", &F::OnTitleBarHelpBtnClick);
 }
 
 bool TskForm::IsMDIChild() const { return form_ != nullptr && form_->FormStyle() == fsMDIChild; }

@@ -101,8 +101,9 @@ class TskForm : public TCustomPanel, public IskMenuBarForm {
   void FormMessage(TMessage& m);
   bool ApplicationMessage(MSG& msg);
 
-  TskTitleBarButtonClickEvent& OnTitleBarCustomBtnsClick() { return titleBar_->OnCustomBtnsClick; }
-  TskTitleBarButtonClickEvent& OnTitleBarHelpBtnClick() { return titleBar_->OnHelpBtnClick; }
+  // The title bar's custom and help button clicks (the title bar is the sender).
+  TskTitleBarButtonClickEvent OnTitleBarCustomBtnsClick;
+  TskTitleBarButtonClickEvent OnTitleBarHelpBtnClick;
 
  protected:
   static const TMessageMap& ClassMessages();

@@ -139,6 +139,18 @@ TEST_F(TitleBars, HelpAndCustomButtonsReportTheirIndexAndDoNothingElse) {
   EXPECT_EQ(form->WindowState(), wsNormal);
 }
 
+TEST_F(TitleBars, ASkinnedFormReportsItsTitleBarsHelpAndCustomClicks) {
+  TForm* form = SizeableForm();
+  TskForm* skin = Skin(form);
+  skin->TitleBarButtons()->Add()->SetButtonType(skHelp);
+  skin->SetUIStyle(Marine);
+  int help = -1;
+  skin->OnTitleBarHelpBtnClick.Bind(nullptr, "Help", [&](TObject*, int i) { help = i; });
+  Pump();
+  Click(Centre(skin->TitleBar(), skHelp));
+  EXPECT_EQ(help, 4);
+}
+
 TEST_F(TitleBars, ButtonsMaximizeRestoreMinimizeAndCloseTheForm) {
   TForm* form = SizeableForm();
   TskForm* skin = Skin(form);
