@@ -63,7 +63,11 @@ void TskForm::FormMessage(TMessage& m) {
       titleBar_->SetFormActive(reinterpret_cast<HWND>(m.LParam) == form_->Handle());
       break;
     case WM_KEYDOWN: m.Result = MenuShortCut(m) ? 1 : 0; break;
-    case WM_SHOWWINDOW: form_->SetMenu(nullptr); break;
+    case WM_SHOWWINDOW:
+      form_->SetMenu(nullptr);
+      // A form skinned before it had a window gets its shape when the window shows.
+      if (m.WParam != 0) FormSized();
+      break;
     case WM_ACTIVATE: titleBar_->SetFormActive(m.WParamLo() != WA_INACTIVE); break;
     case WM_SIZE: FormSized(); break;
     case WM_ERASEBKGND: PaintBorderInto(reinterpret_cast<HDC>(m.WParam)); break;

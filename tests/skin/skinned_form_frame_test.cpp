@@ -293,6 +293,22 @@ TEST_F(SkinnedFormShape, PearlRoundsOnlyTheTopCornersOfTheWindow) {
   DeleteObject(shape);
 }
 
+TEST_F(SkinnedFormShape, AFormSkinnedBeforeItShowsIsShapedWhenItShows) {
+  TForm* form = new TForm(Application);
+  form->SetBoundsRect(Bounds(100, 100, 400, 300));
+  auto* skin = new TskForm(form);
+  skin->SetParent(form);
+  skin->SetUIStyle(Pearl);
+  form->Show();
+  Pump();
+  HRGN shape = CreateRectRgn(0, 0, 0, 0);
+  ASSERT_NE(GetWindowRgn(form->Handle(), shape), RGN_ERROR);
+  EXPECT_FALSE(PtInRegion(shape, 0, 0));
+  EXPECT_TRUE(PtInRegion(shape, 0, form->Height() - 1));
+  DeleteObject(shape);
+  EXPECT_EQ(skin->BoundsRect(), Rect(3, 0, form->ClientWidth() - 3, form->ClientHeight() - 3));
+}
+
 TEST_F(SkinnedFormShape, ThePanelFillsTheFormInsideTheBorder) {
   TForm* form = SizeableForm();
   TskForm* skin = Skin(form, Pearl);
