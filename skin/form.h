@@ -86,6 +86,8 @@ class TskForm : public TCustomPanel, public IskMenuBarForm {
   bool IsMDIChild() const;
   bool SizeableAtConstruction() const { return formBorderStyle_ == bsSizeable; }
 
+  // Placed on its form, the panel covers it at once.
+  void SetParent(TWinControl* parent) override;
   // Places the panel inside the form, below the title bar's top.
   void LayoutInForm();
   // Repaints the border on the form (through the form's erase, which draws it).

@@ -23,6 +23,11 @@ void TskForm::CreateWnd() {
   PaintBorder();
 }
 
+void TskForm::SetParent(TWinControl* parent) {
+  TCustomPanel::SetParent(parent);
+  LayoutInForm();
+}
+
 void TskForm::LayoutInForm() {
   if (form_ == nullptr || Parent() != form_) return;
   const int top = titleBarVisible_ ? 0 : borderWidth_;

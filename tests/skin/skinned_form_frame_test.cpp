@@ -299,6 +299,9 @@ TEST_F(SkinnedFormShape, AFormSkinnedBeforeItShowsIsShapedWhenItShows) {
   auto* skin = new TskForm(form);
   skin->SetParent(form);
   skin->SetUIStyle(Pearl);
+  // The wider border grows the form around the panel across (2 x 2 pixels); down, the panel
+  // first gives up the border's room and the form then takes one and a half borders below it.
+  EXPECT_EQ(form->BoundsRect(), Bounds(100, 100, 404, 301));
   form->Show();
   Pump();
   HRGN shape = CreateRectRgn(0, 0, 0, 0);
