@@ -18,7 +18,8 @@ TCellHighlight TDBGridExStyle::GetDataCellHighlight(TDBGridExHost* grid, int gri
                                                     TColor& background) const {
   TCellHighlight result;
   TGridDataLinkEx* link = grid->DataLink();
-  result.Selected = link->Active() &&
+  // Only a selection asks for the record's bookmark.
+  result.Selected = link->Active() && grid->Selection()->SelectionType() != gstNon &&
                     grid->Selection()->DataCellSelected(dataCol, link->DataSet()->GetBookmark());
   const TDBGridOptions options = grid->Options();
   const bool rowSelect = options.Contains(dgRowSelect);

@@ -209,11 +209,16 @@ void TDBGridExCellPainter::PaintDataCell(TCellPaint& cell, TColumnEx* column) {
   p->State = cell.State;
   p->Alignment = column->Alignment();
   p->Background = canvas->Brush()->Color();
+  // What only events, images and check boxes read is read only for them.
+  const bool allParams = column->OnGetCellParams.Assigned();
+  const TColumnCellType kind = column->GetColumnType();
   p->Text = hasRecord ? column->DisplayText() : String();
-  p->ImageIndex = hasRecord ? column->GetImageIndex() : -1;
-  p->CheckboxState = hasRecord ? column->CheckboxState() : cbGrayedEx;
+  const bool images = allParams || column->ImageList() != nullptr;
+  p->ImageIndex = hasRecord && images ? column->GetImageIndex() : -1;
+  const bool box = allParams || kind == cctCheckboxes;
+  p->CheckboxState = hasRecord && box ? column->CheckboxState() : cbGrayedEx;
   view_.GetCellParams(column, canvas->Font(), p->Background, cell.State);
-  if (column->OnGetCellParams.Assigned()) {
+  if (allParams) {
     p->Font->Assign(canvas->Font());
     column->GetColCellParams(false, p);
     UseFont(canvas, p->Font.get());

@@ -155,8 +155,9 @@ int TextX(TCanvas* canvas, const TRect& rect, const String& text, TAlignment ali
 }
 
 int TextY(TCanvas* canvas, const TRect& rect, const String& text, TTextLayout layout, int dy) {
+  if (layout == tlTop) return rect.Top + dy;
   const int height = canvas->TextHeight(text.empty() ? String("W") : text);
-  if (layout == tlTop || height >= rect.Height() - dy) return rect.Top + dy;
+  if (height >= rect.Height() - dy) return rect.Top + dy;
   return layout == tlCenter ? (rect.Top + rect.Bottom - height) / 2 : rect.Bottom - height;
 }
 

@@ -186,6 +186,45 @@ TEST_P(GridPaint, CheckBoxesShowEveryState) {
   EXPECT_GT(Count(clBtnShadow, Inside(kCode, first + 2)), 30) << "with a grey tick";
 }
 
+TEST_P(GridPaint, EditButtonsRequiredMarksAndRowColoursDecorateDataCells) {
+  Make(5);
+  Column(kName)->SetButtonStyle(cbsEllipsis);
+  Column(kName)->SetAlwaysShowEditButton(true);
+  grid->SetOddRowColor(clInfoBk);
+  Paint();
+  const int first = grid->TitleOffset();
+  const TRect cell = grid->CellRect(kName, first + 1);
+  const TRect button = Rect(cell.Right - grid->EditButtonWidth() + 2, cell.Top + 2, cell.Right - 2, cell.Bottom - 2);
+  EXPECT_GT(Count(clBtnFace, button), button.Width() * button.Height() / 2) << "the button's face";
+  EXPECT_GT(Count(clBlack, button), 2) << "its dots";
+  EXPECT_EQ(Corner(kAmount, first), ColorToRGB(clInfoBk)) << "record 1 is odd";
+  EXPECT_EQ(Corner(kAmount, first + 1), ColorToRGB(clWindow)) << "record 2 is even";
+  TField* code = items_->ds()->FieldByName("Code");
+  code->SetRequired(true);
+  Column(kCode)->SetHighlightRequired(true);
+  items_->GotoId(3);
+  items_->ds()->Edit();
+  Paint();
+  const TRect required = grid->CellRect(kCode, grid->Row());
+  EXPECT_GT(Count(static_cast<TColor>(0x0000FF), Rect(required.Left, required.Bottom - 3, required.Right, required.Bottom)), 4)
+      << "a red dotted line under the empty required field";
+  items_->ds()->Cancel();
+}
+
+TEST_P(GridPaint, HiddenDuplicatesCompareTheTextsEventsGive) {
+  Make(5);
+  Column(kName)->OnGetCellParams.Bind(nullptr, "", [](TObject*, bool, TColCellParamsEx* params) {
+    params->Text = "same";
+  });
+  Column(kName)->SetHideDuplicates(true);
+  Paint();
+  const int first = grid->TitleOffset();
+  EXPECT_FALSE(InkBounds(clWindow, Inside(kName, first)).IsEmpty()) << "the first shows its text";
+  EXPECT_TRUE(InkBounds(clWindow, Inside(kName, first + 1)).IsEmpty()) << "the same text below is hidden";
+  const TRect second = grid->CellRect(kName, first + 1);
+  EXPECT_EQ(At(second.Left + 5, second.Top - 1), ColorToRGB(clWindow)) << "and the line between them";
+}
+
 TEST_P(GridPaint, SortIndexesShowOnlyWithSeveralMarkers) {
   Make(5);
   grid->SetOptionsEx(grid->OptionsEx() + dghMultiSortMarking);

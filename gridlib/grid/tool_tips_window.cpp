@@ -1,0 +1,11 @@
+#include "gridlib/grid/tool_tips_window.h"
+
+#include "platform/graphics/graphics_objects.h"
+
+TRect TToolTipsWindow::CalcHintRect(int maxWidth, const String& hint, void* data) {
+  if (auto* font = static_cast<TFont*>(data)) {
+    Font()->Assign(font);
+    Font()->SetColor(clWindowText);
+  }
+  return THintWindow::CalcHintRect(maxWidth, hint, data);
+}
