@@ -43,6 +43,9 @@ using FontKey = std::tuple<String, int, int, bool, bool, bool, int, bool>;
 struct Engine {
   bool OwnsApplication = false;
   std::map<FontKey, std::unique_ptr<RealizedFont>> Fonts;
+  // The installed family of each face name asked for (and whether fixed pitch was), since
+  // asking the toolkit costs more than drawing a short text.
+  std::map<std::pair<String, bool>, String> Families;
   std::set<TextPainter*> Painters;
   int Generation = 1;
 };
@@ -73,7 +76,7 @@ void EnsureApplication() {
 
 // The substituted family when it is installed; otherwise the installed family of the asked
 // pitch, so that unknown faces draw the same on every machine.
-String InstalledFamily(const LOGFONT& lf) {
+String LookUpFamily(const LOGFONT& lf) {
   String family = SubstituteFontName(lf.lfFaceName);
   if (QFontDatabase::hasFamily(QString::fromStdString(family))) return family;
   return (lf.lfPitchAndFamily & 0x3) == FIXED_PITCH ? "DejaVu Sans Mono" : "DejaVu Sans";
@@ -178,6 +181,7 @@ void ShutdownGraphics() {
   }
   e.Painters.clear();
   e.Fonts.clear();
+  e.Families.clear();
   ++e.Generation;
   if (e.OwnsApplication) {
     e.OwnsApplication = false;
@@ -190,7 +194,10 @@ const RealizedFont& RealizeFont(FontObject& font) {
   if (font.Realized != nullptr && font.RealizedGeneration == e.Generation) return *font.Realized;
   EnsureApplication();
   const LOGFONT& lf = font.Font;
-  String family = InstalledFamily(lf);
+  const std::pair<String, bool> face{lf.lfFaceName, (lf.lfPitchAndFamily & 0x3) == FIXED_PITCH};
+  auto known = e.Families.find(face);
+  if (known == e.Families.end()) known = e.Families.emplace(face, LookUpFamily(lf)).first;
+  const String family = known->second;
   int pixels = EmPixels(lf, family);
   FontKey key{family, pixels, lf.lfWeight, lf.lfItalic != 0, lf.lfUnderline != 0, lf.lfStrikeOut != 0,
               lf.lfEscapement, lf.lfQuality == ANTIALIASED_QUALITY};
