@@ -119,6 +119,7 @@ class TskForm : public TCustomPanel, public IskMenuBarForm {
   void GiveFormBack();
   void WMEraseBkgnd(TMessage& m);
   void FormSized();
+  void FormActivated(const TMessage& m);
   void KeepMaximizedAtConstruction();
   void FormHitTest(TMessage& m);
   bool MenuShortCut(TMessage& key);

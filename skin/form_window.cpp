@@ -2,6 +2,7 @@
 // grips, keeping a maximized form on the work area, the active look of the title bar, the
 // control-box menu on Alt+Space, and the menu's shortcuts.
 #include "platform/controls/application.h"
+#include "platform/controls/menu_window.h"
 #include "platform/controls/menus.h"
 #include "platform/windows/keys.h"
 #include "platform/windows/painting.h"
@@ -68,7 +69,7 @@ void TskForm::FormMessage(TMessage& m) {
       // A form skinned before it had a window gets its shape when the window shows.
       if (m.WParam != 0) FormSized();
       break;
-    case WM_ACTIVATE: titleBar_->SetFormActive(m.WParamLo() != WA_INACTIVE); break;
+    case WM_ACTIVATE: FormActivated(m); break;
     case WM_SIZE: FormSized(); break;
     case WM_ERASEBKGND: PaintBorderInto(reinterpret_cast<HDC>(m.WParam)); break;
     case WM_NCHITTEST: FormHitTest(m); break;
@@ -79,6 +80,13 @@ void TskForm::FormMessage(TMessage& m) {
       break;
     default: break;
   }
+}
+
+void TskForm::FormActivated(const TMessage& m) {
+  // An open menu takes the keyboard but leaves its form looking active, as menus do.
+  auto* other = FindControl(reinterpret_cast<HWND>(m.LParam));
+  if (m.WParamLo() == WA_INACTIVE && dynamic_cast<TMenuWindow*>(other) != nullptr) return;
+  titleBar_->SetFormActive(m.WParamLo() != WA_INACTIVE);
 }
 
 void TskForm::FormSized() {

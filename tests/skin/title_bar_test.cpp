@@ -258,6 +258,7 @@ TEST_F(TitleBars, TheControlBoxMenuOffersWhatTheBarsButtonsDo) {
   EXPECT_FALSE(menu->MinimizeItem()->Enabled());
   EXPECT_TRUE(menu->MaximizeItem()->Enabled());
   EXPECT_TRUE(menu->CloseItem()->Enabled());
+  EXPECT_TRUE(bar->FormActive()) << "an open menu leaves its form looking active";
   menu->CloseMenu();
   menu->MaximizeItem()->Click();
   EXPECT_EQ(form->WindowState(), wsMaximized);
