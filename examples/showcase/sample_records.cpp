@@ -3,7 +3,6 @@
 #include <array>
 #include <chrono>
 #include <cstdint>
-#include <cstdio>
 
 namespace {
 
@@ -61,10 +60,17 @@ String SampleName(TSampleRandom& random) {
   return name;
 }
 
+// `value` as `width` decimal digits with leading zeros.
+void AppendDigits(String& text, int64_t value, int width) {
+  char digits[20];
+  for (int i = width - 1; i >= 0; --i, value /= 10) digits[i] = static_cast<char>('0' + value % 10);
+  text.append(digits, static_cast<size_t>(width));
+}
+
 String SampleMobile(TSampleRandom& random) {
-  char digits[9];
-  std::snprintf(digits, sizeof digits, "%08d", random.Below(100000000));
-  return String(random.Pick(MobilePrefixes)) + digits;
+  String mobile = random.Pick(MobilePrefixes);
+  AppendDigits(mobile, random.Below(100000000), 8);
+  return mobile;
 }
 
 TSampleContact SampleContact(TSampleRandom& random) {
@@ -86,19 +92,27 @@ String SendTime(int64_t secondsAfterStart) {
   const sys_days day = floor<days>(when);
   const year_month_day date{day};
   const hh_mm_ss<seconds> time{when - day};
-  char text[64];
-  std::snprintf(text, sizeof text, "%04d-%02u-%02u %02d:%02d:%02d", static_cast<int>(date.year()),
-                static_cast<unsigned>(date.month()), static_cast<unsigned>(date.day()),
-                static_cast<int>(time.hours().count()), static_cast<int>(time.minutes().count()),
-                static_cast<int>(time.seconds().count()));
+  String text;
+  text.reserve(19);
+  AppendDigits(text, static_cast<int>(date.year()), 4);
+  text += '-';
+  AppendDigits(text, static_cast<unsigned>(date.month()), 2);
+  text += '-';
+  AppendDigits(text, static_cast<unsigned>(date.day()), 2);
+  text += ' ';
+  AppendDigits(text, time.hours().count(), 2);
+  text += ':';
+  AppendDigits(text, time.minutes().count(), 2);
+  text += ':';
+  AppendDigits(text, time.seconds().count(), 2);
   return text;
 }
 
 String SampleContent(TSampleRandom& random, const String& name) {
   String text = StringReplaceAll(random.Pick(Contents), "{name}", name);
   if (text.find("{code}") == String::npos) return text;
-  char code[8];
-  std::snprintf(code, sizeof code, "%06d", random.Below(1000000));
+  String code;
+  AppendDigits(code, random.Below(1000000), 6);
   return StringReplaceAll(text, "{code}", code);
 }
 

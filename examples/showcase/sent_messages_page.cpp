@@ -17,7 +17,7 @@ void BuildSentMessagesPage(TWinControl* page, const TShowcaseDataFile& file) {
   AddGridColumn(grid, "SendTime", "发送时间", 140)->Title()->SetSortMarker(smUpEx);
   AddGridColumn(grid, "Mobile", "接收人|手机", 110);
   AddGridColumn(grid, "Name", "接收人|姓名", 80);
-  AddGridColumn(grid, "Content", "短信内容", 380);
+  AddGridColumn(grid, "Content", "短信内容", 340);
   AddGridColumn(grid, "Status", "状态", 70);
   grid->SetFrozenCols(1);
   sent.data->SetReadOnly(true);

@@ -5,6 +5,7 @@
 #include <cerrno>
 #include <cstdlib>
 #include <filesystem>
+#include <initializer_list>
 #include <system_error>
 
 #include "examples/showcase/sample_records.h"
@@ -32,13 +33,18 @@ constexpr const char* kSentColumns = "ID, SendTime, Mobile, Name, Content, Statu
 
 const char* const kLeftAlone = "文件保持原样，没有改动。移走或删除它后重新启动，即可生成新的示例数据。";
 
-// Inserts one row per record, its values in the order of the statement's parameters.
-template <typename Record, typename RowOf>
-void InsertRows(TSqliteDatabase& db, const String& sql, const std::vector<Record>& records, RowOf rowOf) {
+// Gives the statement's parameters the values, in order.
+void BindRow(TSqliteStatement& statement, std::initializer_list<Variant> values) {
+  int parameter = 0;
+  for (const Variant& value : values) statement.Bind(++parameter, value);
+}
+
+// Inserts one row per record; `bind` gives the statement's parameters the record's values.
+template <typename Record, typename Bind>
+void InsertRows(TSqliteDatabase& db, const String& sql, const std::vector<Record>& records, Bind bind) {
   TSqliteStatement insert(db, sql);
   for (const Record& record : records) {
-    const std::vector<Variant> row = rowOf(record);
-    for (size_t i = 0; i < row.size(); ++i) insert.Bind(static_cast<int>(i) + 1, row[i]);
+    bind(insert, record);
     insert.Step();
     insert.Reset();
   }
@@ -47,17 +53,17 @@ void InsertRows(TSqliteDatabase& db, const String& sql, const std::vector<Record
 void InsertContacts(TSqliteDatabase& db, const TSampleRecords& records) {
   InsertRows(db,
              "INSERT INTO ContactInfo (Name, Mobile, GroupName, Blocked, SentCount, Memo) VALUES (?, ?, ?, ?, ?, ?)",
-             records.contacts, [](const TSampleContact& c) {
-               return std::vector<Variant>{Variant(c.name), Variant(c.mobile), Variant(c.group), Variant(c.blocked),
-                                           Variant(c.sentCount), c.memo.empty() ? Variant::Null() : Variant(c.memo)};
+             records.contacts, [](TSqliteStatement& insert, const TSampleContact& c) {
+               BindRow(insert, {Variant(c.name), Variant(c.mobile), Variant(c.group), Variant(c.blocked),
+                                Variant(c.sentCount), c.memo.empty() ? Variant::Null() : Variant(c.memo)});
              });
 }
 
 void InsertMessages(TSqliteDatabase& db, const TSampleRecords& records) {
   InsertRows(db, "INSERT INTO SendedMsg (SendTime, Mobile, Name, Content, Status) VALUES (?, ?, ?, ?, ?)",
-             records.messages, [](const TSampleMessage& m) {
-               return std::vector<Variant>{Variant(m.sendTime), Variant(m.mobile), Variant(m.name), Variant(m.content),
-                                           Variant(m.status)};
+             records.messages, [](TSqliteStatement& insert, const TSampleMessage& m) {
+               BindRow(insert, {Variant(m.sendTime), Variant(m.mobile), Variant(m.name), Variant(m.content),
+                                Variant(m.status)});
              });
 }
 
@@ -65,6 +71,10 @@ void InsertMessages(TSqliteDatabase& db, const TSampleRecords& records) {
 void WriteSampleDatabase(const String& path) {
   const TSampleRecords records = MakeSampleRecords(kContactCount, kSentCount);
   TSqliteDatabase db(path, TSqliteOpenMode::Create, kBusyTimeoutMs);
+  // The file only takes its place once it is whole, so it needs no rollback journal; and it
+  // fits in memory until the commit writes it once.
+  db.Execute("PRAGMA journal_mode = OFF");
+  db.Execute("PRAGMA cache_size = -65536");
   TSqliteTransaction transaction(db);
   db.Execute(kContactsSchema);
   db.Execute(kSentSchema);
