@@ -73,6 +73,8 @@ void TskForm::FormMessage(TMessage& m) {
     case WM_SIZE: FormSized(); break;
     case WM_ERASEBKGND: PaintBorderInto(reinterpret_cast<HDC>(m.WParam)); break;
     case WM_NCHITTEST: FormHitTest(m); break;
+    // The title bar shows the form's caption however it is set.
+    case CM_TEXTCHANGED: titleBar_->SetCaption(form_->Caption()); break;
     case WM_SYSCOMMAND:
       // Alt+Space: the window system's menu of the window is the title bar's.
       if ((m.WParam & 0xFFF0) == SC_KEYMENU && m.LParam == ' ') titleBar_->PopupControlBoxMenuAt(

@@ -54,6 +54,18 @@ TEST_F(SkinnedFormWindow, ASizeableFormHasFivePixelGripsOnEveryEdge) {
   EXPECT_EQ(HitTest(form, 0, 0), HTCLIENT);
 }
 
+TEST_F(SkinnedFormWindow, TheTitleBarShowsTheFormsCaptionHoweverItIsSet) {
+  TForm* form = SizeableForm();
+  form->SetCaption("Contacts");
+  TskForm* skin = Skin(form);
+  EXPECT_EQ(skin->TitleBar()->Caption(), "Contacts");
+  form->SetCaption("Sent messages");
+  EXPECT_EQ(skin->TitleBar()->Caption(), "Sent messages");
+  skin->SetFormCaption("Phrases");
+  EXPECT_EQ(form->Caption(), "Phrases");
+  EXPECT_EQ(skin->TitleBar()->Caption(), "Phrases");
+}
+
 TEST_F(SkinnedFormWindow, AFixedFormHasNoGrips) {
   TForm* form = SizeableForm();
   form->SetBorderStyle(bsSingle);
