@@ -5,6 +5,7 @@
 
 #include "gridlib/controls/edit_buttons.h"
 #include "gridlib/controls/sum_list.h"
+#include "gridlib/controls/tree_lines.h"
 #include "gridlib/grid/bookmark_list.h"
 #include "gridlib/grid/cell_text.h"
 #include "gridlib/grid/column_parts.h"
@@ -15,6 +16,7 @@
 #include "gridlib/grid/grid_images.h"
 #include "gridlib/grid/grid_selection.h"
 #include "gridlib/grid/grid_style.h"
+#include "gridlib/grid/mem_table_interface.h"
 #include "platform/data/dataset.h"
 #include "platform/data/field.h"
 #include "platform/graphics/bitmap.h"
@@ -165,14 +167,14 @@ bool TDBGridExCellPainter::IndicatorRowSelected(const TCellPaint& cell) {
   TDBGridExHost* grid = view_.Model();
   TGridDataLinkEx* link = grid->DataLink();
   const TDBGridExSelectionType type = grid->Selection()->SelectionType();
-  const bool dataRow = cell.DataRow >= 0 && cell.DataRow < link->RecordCount();
+  const auto [first, last] = grid->ReadableDataRows();
+  const bool dataRow = cell.DataRow >= first && cell.DataRow < last;
   if (!dataRow) return type == gstAll && (view_.FooterRowCount() == 0 || cell.DataRow < 0);
   if (!grid->Options().Contains(dgMultiSelect)) return false;
   if (type == gstAll) return true;
   if (type != gstRecordBookmarks) return false;
   DataRowReader reader(grid);
-  reader.Select(cell.DataRow);
-  return grid->SelectedRows()->IndexOf(link->DataSet()->GetBookmark()) >= 0;
+  return reader.Select(cell.DataRow) && grid->SelectedRows()->IndexOf(link->DataSet()->GetBookmark()) >= 0;
 }
 
 int TDBGridExCellPainter::IndicatorImage(bool current, bool selected) {
@@ -195,15 +197,15 @@ void TDBGridExCellPainter::PaintDataCell(TCellPaint& cell, TColumnEx* column) {
   TCanvas* canvas = view_.Canvas();
   TGridDataLinkEx* link = grid->DataLink();
   // A row past the records (an empty data set shows one) reads no record.
-  const bool hasRecord = cell.DataRow < link->RecordCount();
   DataRowReader reader(grid);
-  if (hasRecord) reader.Select(cell.DataRow);
+  const bool hasRecord = reader.Select(cell.DataRow);
   const bool sequenced = link->DataSet()->IsSequenced() ||
                          (grid->SumList()->Active() && grid->SumList()->VirtualRecords());
   if (column->Color() == grid->GridColor() && sequenced && hasRecord) {
     canvas->Brush()->SetColor(grid->SumList()->RecNo() % 2 == 1 ? view_.OddRowColor() : view_.EvenRowColor());
   }
   TRect rect = cell.Rect;
+  if (cell.DataCol == 0 && view_.MemTable() != nullptr) rect.Left += PaintTreeArea(cell, column);
   if (column->AlwaysShowEditButton()) rect.Right -= column->EditButtonsWidth();
   TColCellParamsEx* p = params_.get();
   p->State = cell.State;
@@ -302,12 +304,42 @@ void TDBGridExCellPainter::PaintEditButtons(TCellPaint& cell, TColumnEx* column,
   }
 }
 
+// The tree of records left of the first column: an 18-pixel step for each level, a dotted line
+// where an ancestor's level goes on below, and the node's own glyph. Answers the indent.
+int TDBGridExCellPainter::PaintTreeArea(const TCellPaint& cell, TColumnEx* column) {
+  constexpr int kStep = 18;
+  IMemTableEx* tree = view_.MemTable();
+  TCanvas* canvas = view_.Canvas();
+  const int level = std::max(0, tree->NodeLevel());
+  if (level == 0) return 0;
+  BrushColorScope brush(canvas, cell.State.Contains(gdSelected) ? canvas->Brush()->Color() : column->Color());
+  const bool phase = view_.DefaultRowHeight() % 2 == 1 && view_.TopRow() % 2 == 1;
+  TRect step = Rect(cell.Rect.Left, cell.Rect.Top, cell.Rect.Left + kStep, cell.Rect.Bottom);
+  for (int ancestor = 1; ancestor < level; ++ancestor) {
+    canvas->FillRect(step);
+    if (tree->HasNextSibling(ancestor)) DrawTreeLinesEx(canvas, step, 9, 1.0, 1.0, phase);
+    OffsetRect(step, kStep, 0);
+  }
+  canvas->FillRect(step);
+  const bool sibling = tree->HasNextSibling(level);
+  int type = sibling ? 6 : 7;
+  if (tree->NodeHasChildren()) type = tree->NodeExpanded() ? (sibling ? 0 : 1) : (sibling ? 3 : 4);
+  DrawTreeLinesEx(canvas, step, type, 1.0, 1.0, phase);
+  TPen* pen = canvas->Pen();
+  const TColor saved = pen->Color();
+  pen->SetColor(clSilver);
+  canvas->MoveTo(step.Right - 1, step.Bottom - 1);
+  canvas->LineTo(step.Right - 1, step.Top - 2);
+  pen->SetColor(saved);
+  return kStep * level;
+}
+
 // The previous record shows the same text in this column: it is hidden.
 bool TDBGridExCellPainter::IsDuplicateValue(TColumnEx* column, int dataCol) {
   TDBGridExHost* grid = view_.Model();
   TGridDataLinkEx* link = grid->DataLink();
   const int active = link->ActiveRecord();
-  if (view_.MemTableMode() || active <= 0) return false;
+  if (view_.MemTable() != nullptr || active <= 0) return false;
   // The previous record's parameters go to the events with a scratch font, so that this
   // cell's own font and parameters stay as they are.
   TColCellParamsEx previous;

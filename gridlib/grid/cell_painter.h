@@ -70,6 +70,7 @@ class TDBGridExCellPainter {
   void PaintFilterCell(TCellPaint& cell, TColumnEx* column);
   void PaintDataCell(TCellPaint& cell, TColumnEx* column);
   void PaintDataContent(TCellPaint& cell, TColumnEx* column, TRect& rect);
+  int PaintTreeArea(const TCellPaint& cell, TColumnEx* column);
   void PaintEditButtons(TCellPaint& cell, TColumnEx* column, TRect& rect);
   void PaintCheckBox(const TRect& rect, TCheckboxStateEx state);
   bool IsDuplicateValue(TColumnEx* column, int dataCol);

@@ -13,6 +13,7 @@ class TDBGridExHost;
 class TField;
 class TFont;
 class THeadTreeNode;
+class IMemTableEx;
 struct TDBGridExCellType;
 struct TDBGridExDrawInfo;
 
@@ -52,8 +53,8 @@ class TDBGridExPaintView {
   virtual int EditButtonHeight() = 0;
   virtual bool WordWrapPossible() = 0;
   virtual bool STFilterVisible() = 0;
-  // The data set's record-access interface serves the rows.
-  virtual bool MemTableMode() = 0;
+  // The data set's record-access interface, when it serves the rows (one row a record).
+  virtual IMemTableEx* MemTable() = 0;
   // The leaf of the title tree that data column `dataCol` shows, when titles have levels.
   virtual THeadTreeNode* TitleLeaf(int dataCol) = 0;
 

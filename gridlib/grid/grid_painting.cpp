@@ -41,7 +41,7 @@ class TDBGridExPaintAdapter : public TDBGridExPaintView {
   int EditButtonHeight() override { return grid_->EditButtonHeight(); }
   bool WordWrapPossible() override { return grid_->WordWrapPossible(); }
   bool STFilterVisible() override { return grid_->STFilterVisible(); }
-  bool MemTableMode() override { return grid_->MemTableIntf() != nullptr; }
+  IMemTableEx* MemTable() override { return grid_->InMemTableMode() ? grid_->MemTableIntf() : nullptr; }
   THeadTreeNode* TitleLeaf(int dataCol) override { return grid_->TitleLeaf(dataCol); }
   TColor EvenRowColor() override { return grid_->EvenRowColor(); }
   TColor OddRowColor() override { return grid_->OddRowColor(); }

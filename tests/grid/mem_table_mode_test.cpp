@@ -17,6 +17,9 @@
 #include "platform/data/data_source.h"
 #include "platform/data/mem_dataset.h"
 #include "platform/windows/messages.h"
+#include "platform/graphics/bitmap.h"
+#include "platform/graphics/canvas.h"
+#include "platform/windows/painting.h"
 #include "platform/windows/scroll_bars.h"
 
 namespace {
@@ -31,16 +34,16 @@ class TMemTableAccess : public IMemTableEx {
   }
   int CurrentIndex() override { return current; }
   void SetCurrentIndex(int index) override { current = index; }
-  bool NodeExpanded() override { return false; }
-  bool NodeHasChildren() override { return false; }
-  int NodeLevel() override { return 0; }
+  bool NodeExpanded() override { return expanded; }
+  bool NodeHasChildren() override { return children; }
+  int NodeLevel() override { return level; }
   bool TitleCellActive(int) override { return false; }
   int TreeLevelsShown() override { return 1; }
   void TitleClicked(int) override {}
   void SelectionChanged() override {}
   int RecordCount() override { return ds_->RecordCount(); }
-  bool TreeViewActive() override { return false; }
-  bool HasNextSibling(int) override { return false; }
+  bool TreeViewActive() override { return level > 0; }
+  bool HasNextSibling(int) override { return true; }
   bool SortsOnColumn(int) override { return false; }
   bool CanEditColumn(int) override { return true; }
   std::vector<String> ColumnValueList(TColumnEx*) override { return {}; }
@@ -49,6 +52,10 @@ class TMemTableAccess : public IMemTableEx {
   void RestoreRow() override { rowLog += "R "; }
 
   int current = 0;
+  // Every record is a node at this level (0: no tree) that has children or not.
+  int level = 0;
+  bool children = false;
+  bool expanded = false;
   std::string rowLog;
   std::vector<int> fetches;
 
@@ -221,6 +228,29 @@ TEST_F(MemTableMode, TheCurrentRowIsTheInterfacesCurrentRecord) {
   EXPECT_EQ(grid->CurrentGridRow(), 8);
   grid->SetFooterRowCount(1);
   EXPECT_EQ(grid->CurrentDataRow(), grid->DataLink()->ActiveRecord()) << "the data link again";
+}
+
+TEST_F(MemTableMode, TreeRecordsAreIndentedWithTheirLinesAndDoubleBuffered) {
+  Make(20);
+  ds_->access.level = 2;
+  ds_->access.children = true;
+  grid->Invalidate();
+  EXPECT_TRUE(grid->NeedsDoubleBuffer()) << "a tree with row lines";
+  UpdateWindow(form_->Handle());
+  TBitmap picture;
+  picture.SetSize(grid->Width(), grid->Height());
+  grid->PaintTo(picture.Canvas()->Handle(), 0, 0);
+  const TRect cell = grid->CellRect(1, 2);
+  int ink = 0;
+  for (int y = cell.Top; y < cell.Bottom; ++y) {
+    for (int x = cell.Left; x < cell.Left + 36; ++x) ink += picture.Canvas()->Pixels(x + 2, y + 2) == clBlack ? 1 : 0;
+  }
+  EXPECT_GT(ink, 10) << "the ancestor's line and the node's box";
+  int text = 0;
+  for (int y = cell.Top; y < cell.Bottom; ++y) {
+    for (int x = cell.Left + 36; x < cell.Right; ++x) text += picture.Canvas()->Pixels(x + 2, y + 2) == clBlack ? 1 : 0;
+  }
+  EXPECT_GT(text, 3) << "the text after the indent";
 }
 
 TEST_F(MemTableMode, FreeingTheDataSetLeavesTheModeAtOnce) {
