@@ -1,0 +1,52 @@
+#include "tests/showcase/data_file_support.h"
+
+#include <cstdlib>
+#include <fstream>
+#include <sstream>
+
+#include "platform/data/sqlite_access.h"
+
+namespace fs = std::filesystem;
+
+namespace showcase_test {
+
+std::string Bytes(const fs::path& path) {
+  std::ifstream in(path, std::ios::binary);
+  std::ostringstream bytes;
+  bytes << in.rdbuf();
+  return bytes.str();
+}
+
+int64_t Count(const String& file, const String& sql) {
+  TSqliteDatabase db(file, TSqliteOpenMode::ReadOnly, 100);
+  TSqliteStatement query(db, sql);
+  return query.Step() ? query.ColumnInt64(0) : -1;
+}
+
+fs::path* ShowcaseDataFile::madeFolder_ = nullptr;
+TShowcaseDataFile* ShowcaseDataFile::made_ = nullptr;
+
+void ShowcaseDataFile::SetUpTestSuite() {
+  madeFolder_ = new fs::path(Folder("made"));
+  made_ = new TShowcaseDataFile(OpenShowcaseDataFile(madeFolder_->string()));
+}
+
+void ShowcaseDataFile::TearDownTestSuite() {
+  delete made_;
+  delete madeFolder_;
+}
+
+fs::path ShowcaseDataFile::Folder(const std::string& name) {
+  const fs::path folder = fs::path(std::getenv("XDG_DATA_HOME")) / ("data-file-test-" + name);
+  fs::remove_all(folder);
+  return folder;
+}
+
+fs::path ShowcaseDataFile::CopyOfMadeFile() {
+  const fs::path folder = Folder(::testing::UnitTest::GetInstance()->current_test_info()->name());
+  fs::create_directories(folder);
+  fs::copy_file(made_->path, folder / showcase_data::kFileName);
+  return folder;
+}
+
+}  // namespace showcase_test

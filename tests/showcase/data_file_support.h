@@ -1,0 +1,31 @@
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <string>
+
+#include "examples/showcase/showcase_data_file.h"
+
+namespace showcase_test {
+
+// The bytes of a file as they are on disk.
+std::string Bytes(const std::filesystem::path& path);
+// The first column of the first row `sql` answers from the database file, read-only.
+int64_t Count(const String& file, const String& sql);
+
+// A data file made by a first run serves every test; each test that changes it works on a copy.
+class ShowcaseDataFile : public ::testing::Test {
+ protected:
+  static void SetUpTestSuite();
+  static void TearDownTestSuite();
+  // An empty folder `name` under the test data home (the global test environment's).
+  static std::filesystem::path Folder(const std::string& name);
+  // A folder holding a copy of the file the first run made, named for the running test.
+  std::filesystem::path CopyOfMadeFile();
+
+  static std::filesystem::path* madeFolder_;
+  static TShowcaseDataFile* made_;
+};
+
+}  // namespace showcase_test

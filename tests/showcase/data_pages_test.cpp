@@ -1,0 +1,110 @@
+// The showcase's contact and sent-message pages over its data file: the grids and what they
+// show, and the message that takes their place when the file cannot be used.
+#include <gtest/gtest.h>
+
+#include "examples/showcase/contacts_page.h"
+#include "examples/showcase/sent_messages_page.h"
+#include "examples/showcase/showcase_data_file.h"
+#include "examples/showcase/showcase_widgets.h"
+#include "gridlib/grid/column_titles.h"
+#include "gridlib/grid/columns.h"
+#include "gridlib/grid/db_grid.h"
+#include "gridlib/grid/grid_style.h"
+#include "platform/controls/application.h"
+#include "platform/controls/forms.h"
+#include "platform/controls/label.h"
+#include "platform/data/data_source.h"
+#include "tests/showcase/data_file_support.h"
+
+using namespace showcase_data;
+using namespace showcase_test;
+
+namespace {
+
+// The showcase's pages on a form of their own.
+class ShowcaseDataPages : public ShowcaseDataFile {
+ protected:
+  TShowcasePanel* NewPage() {
+    form_ = new TForm(Application);
+    form_->SetBounds(0, 0, 900, 600);
+    auto* page = new TShowcasePanel(form_);
+    page->SetParent(form_);
+    page->SetAlign(alClient);
+    form_->Show();
+    return page;
+  }
+  template <typename T>
+  static T* Child(TWinControl* page, const String& name) {
+    return dynamic_cast<T*>(page->FindComponent(name));
+  }
+  void TearDown() override { delete form_; }
+
+  TApplicationScope application_;
+  GridLibraryScope gridLibrary_;
+  TForm* form_ = nullptr;
+};
+
+}  // namespace
+
+TEST_F(ShowcaseDataPages, ContactsPageShowsTheContactsInGroupAndNameOrder) {
+  TShowcasePanel* page = NewPage();
+  BuildContactsPage(page, *made_);
+  auto* grid = Child<TDBGridEx>(page, "ContactsGrid");
+  ASSERT_NE(grid, nullptr);
+  EXPECT_EQ(Child<TLabel>(page, "DataProblem"), nullptr);
+  TDataSet* contacts = grid->DataSource()->DataSet();
+  ASSERT_TRUE(contacts->Active());
+  EXPECT_EQ(contacts->RecordCount(), kContactCount);
+  const String firstGroup = contacts->FieldByName("GroupName")->AsString();
+  contacts->Last();
+  EXPECT_LT(AnsiCompareText(firstGroup, contacts->FieldByName("GroupName")->AsString()), 0);
+  EXPECT_EQ(grid->SortMarkedColumns().size(), 2u);
+  EXPECT_EQ(grid->SortMarkedColumns().front()->FieldName(), "GroupName");
+}
+
+TEST_F(ShowcaseDataPages, SentPageShowsEveryMessageNewestFirstAndReadOnly) {
+  TShowcasePanel* page = NewPage();
+  BuildSentMessagesPage(page, *made_);
+  auto* grid = Child<TDBGridEx>(page, "SentGrid");
+  ASSERT_NE(grid, nullptr);
+  TDataSet* sent = grid->DataSource()->DataSet();
+  ASSERT_TRUE(sent->Active());
+  EXPECT_EQ(sent->RecordCount(), kSentCount);
+  EXPECT_EQ(sent->FieldByName("ID")->AsInteger(), kSentCount);
+  EXPECT_FALSE(sent->CanModify());
+}
+
+TEST_F(ShowcaseDataPages, WithoutAUsableFileBothPagesSayWhyInsteadOfAGrid) {
+  const TShowcaseDataFile damaged{"/nowhere/showcase.db", "数据文件已损坏或无法读取：file is not a database。", false};
+  for (auto build : {&BuildContactsPage, &BuildSentMessagesPage}) {
+    TShowcasePanel* page = NewPage();
+    build(page, damaged);
+    auto* message = Child<TLabel>(page, "DataProblem");
+    ASSERT_NE(message, nullptr);
+    EXPECT_EQ(message->Caption(), damaged.problem);
+    EXPECT_TRUE(message->Visible());
+    EXPECT_EQ(Child<TDBGridEx>(page, "ContactsGrid"), nullptr);
+    EXPECT_EQ(Child<TDBGridEx>(page, "SentGrid"), nullptr);
+    delete form_;
+    form_ = nullptr;
+  }
+}
+
+TEST_F(ShowcaseDataPages, ChangedSortMarkersReorderTheContacts) {
+  TShowcasePanel* page = NewPage();
+  BuildContactsPage(page, *made_);
+  auto* grid = Child<TDBGridEx>(page, "ContactsGrid");
+  ASSERT_NE(grid, nullptr);
+  for (int i = 0; i < grid->Columns()->Count(); ++i) {
+    TColumnEx* column = grid->Columns()->Items(i);
+    column->Title()->SetSortMarker(column->FieldName() == "SentCount" ? smUpEx : smNoneEx);
+  }
+  grid->OnSortMarkingChanged.Call(grid);
+  TDataSet* contacts = grid->DataSource()->DataSet();
+  contacts->First();
+  EXPECT_EQ(contacts->FieldByName("SentCount")->AsInteger(), Count(made_->path, "SELECT MAX(SentCount) FROM ContactInfo"))
+      << "an upward marker puts the most messages first";
+  contacts->Last();
+  EXPECT_EQ(contacts->FieldByName("SentCount")->AsInteger(), Count(made_->path, "SELECT MIN(SentCount) FROM ContactInfo"));
+  EXPECT_EQ(contacts->RecordCount(), kContactCount);
+}
