@@ -329,18 +329,55 @@ void TnbSideBar::WriteActiveIndex(TWriter& writer) { writer.WriteInteger(ActiveI
 
 // ---- layout persistence ----------------------------------------------------------------------
 
+namespace {
+
+constexpr const char* kSaveName = "NBCOMPONENTSAVEDATA";
+
+// Gives the bar the fixed stored name for the length of a scope and its own name back on every
+// way out, so a failed write or read never leaves the stored name on the bar.
+class TStoredNameScope {
+ public:
+  explicit TStoredNameScope(TComponent* bar) : bar_(bar), name_(bar->Name()) {}
+  ~TStoredNameScope() {
+    // The bar had this name a moment ago, so setting it back cannot clash.
+    if (bar_->Name() != name_) bar_->SetName(name_);
+  }
+  TStoredNameScope(const TStoredNameScope&) = delete;
+  TStoredNameScope& operator=(const TStoredNameScope&) = delete;
+
+ private:
+  TComponent* bar_;
+  String name_;
+};
+
+// Reads the layout at the stream's position into a bar of the bar's class that nobody sees,
+// so a damaged layout raises before the bar itself has taken any of it. The stream is left
+// where it was.
+void CheckLayout(TStream& stream, TComponent* bar) {
+  const int64_t start = stream.Position();
+  std::unique_ptr<TComponent> trial(CreateComponent(bar->ClassType(), nullptr));
+  try {
+    ReadComponent(stream, trial.get());
+  } catch (...) {
+    stream.SetPosition(start);
+    throw;
+  }
+  stream.SetPosition(start);
+}
+
+}  // namespace
+
 void TnbSideBar::SaveToStream(TStream& stream) {
-  const String name = Name();
-  SetName("NBCOMPONENTSAVEDATA");
+  TStoredNameScope keepName(this);
+  SetName(kSaveName);
   WriteComponent(stream, this);
-  SetName(name);
 }
 
 void TnbSideBar::LoadFromStream(TStream& stream) {
+  CheckLayout(stream, this);
   TnbUpdateLock lock(this);
-  const String name = Name();
+  TStoredNameScope keepName(this);
   ReadComponent(stream, this);
-  SetName(name);
 }
 
 void TnbSideBar::SaveToFile(const String& fileName) {

@@ -1,6 +1,10 @@
 #include <gtest/gtest.h>
 
+#include <sys/wait.h>
+
+#include <cstdlib>
 #include <filesystem>
+#include <vector>
 
 #include "platform/classes/class_registry.h"
 #include "platform/classes/properties.h"
@@ -10,19 +14,75 @@
 
 // Saving a bar's layout and reading it back into another bar.
 
-using PersistenceTest = SidebarTest;
+namespace {
+
+using Bytes = std::vector<uint8_t>;
+
+// Takes `limit` bytes and refuses the rest, as a full disk does.
+class TRefusingStream : public TMemoryStream {
+ public:
+  explicit TRefusingStream(int64_t limit) : limit_(limit) {}
+  int64_t Write(const void* buffer, int64_t count) override {
+    if (Size() + count > limit_) throw EWriteError("Stream write error");
+    return TMemoryStream::Write(buffer, count);
+  }
+
+ private:
+  int64_t limit_;
+};
+
+Bytes SavedBytes(TnbSideBar* bar) {
+  TMemoryStream stream;
+  bar->SaveToStream(stream);
+  return stream.Bytes();
+}
+
+void Fill(TMemoryStream& stream, const Bytes& bytes) {
+  if (!bytes.empty()) stream.WriteBuffer(bytes.data(), static_cast<int64_t>(bytes.size()));
+  stream.SetPosition(0);
+}
+
+// `bytes` with the first `from` replaced by `to` (of the same length).
+Bytes Patched(Bytes bytes, const std::string& from, const std::string& to) {
+  const auto at = std::search(bytes.begin(), bytes.end(), from.begin(), from.end());
+  EXPECT_NE(at, bytes.end()) << from;
+  if (at != bytes.end()) std::copy(to.begin(), to.end(), at);
+  return bytes;
+}
+
+namespace fs = std::filesystem;
+
+// layout-convert is built next to the test programs.
+int RunLayoutConvert(const std::string& arguments) {
+  const fs::path tool = fs::path(TEST_OUTPUT_DIR).parent_path() / "tools" / "layout-convert";
+  const int status = std::system((tool.string() + " " + arguments + " 2>/dev/null").c_str());
+  return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+}
+
+}  // namespace
+
+class PersistenceTest : public SidebarTest {
+ protected:
+  // A bar whose layout differs from a new bar's in headers, buttons, looks and the active header.
+  void Arrange() {
+    bar_->SetName("nbSideBar1");
+    TnbHeader* mail = AddHeader("邮件", 2);
+    TnbHeader* tools = AddHeader("Tools", 1);
+    mail->GetButton(1)->SetTag(42);
+    mail->GetButton(1)->SetButtonKind(bkCheckBox);
+    tools->SetOptions({hoButtonDown, hoRoundedHeader});
+    bar_->Settings()->SetButtonView(bvWindowsXP);
+    bar_->Settings()->ButtonFont()->SetColor(clMaroon);
+    bar_->Background()->SetAlphaBlend(70);
+    bar_->Background()->Gradient()->SetBeginColor(clTeal);
+    bar_->InplaceEditor()->SetBorderColor(clRed);
+    bar_->SetHeaderScrollType(stNone);
+    bar_->SetActiveHeader(tools);
+  }
+};
 
 TEST_F(PersistenceTest, LayoutRoundTripsIntoAnotherBarKeepingItsName) {
-  bar_->SetName("nbSideBar1");
-  TnbHeader* mail = AddHeader("邮件", 2);
-  TnbHeader* tools = AddHeader("Tools", 1);
-  mail->GetButton(1)->SetTag(42);
-  mail->GetButton(1)->SetButtonKind(bkCheckBox);
-  tools->SetOptions({hoButtonDown, hoRoundedHeader});
-  bar_->Settings()->SetButtonView(bvWindowsXP);
-  bar_->Background()->SetAlphaBlend(70);
-  bar_->SetHeaderScrollType(stNone);
-  bar_->SetActiveHeader(tools);
+  Arrange();
   TMemoryStream stream;
   bar_->SaveToStream(stream);
   EXPECT_EQ(bar_->Name(), "nbSideBar1");
@@ -41,7 +101,9 @@ TEST_F(PersistenceTest, LayoutRoundTripsIntoAnotherBarKeepingItsName) {
   EXPECT_EQ(other->Header(0)->GetButton(1)->ButtonKind(), bkCheckBox);
   EXPECT_EQ(other->Header(1)->Options(), (TnbHeaderOptions{hoButtonDown, hoRoundedHeader}));
   EXPECT_EQ(other->Settings()->ButtonView(), bvWindowsXP);
+  EXPECT_EQ(other->Settings()->ButtonFont()->Color(), clMaroon);
   EXPECT_EQ(other->Background()->AlphaBlend(), 70);
+  EXPECT_EQ(other->InplaceEditor()->BorderColor(), clRed);
   EXPECT_EQ(other->ActiveHeader(), other->Header(1));
   EXPECT_EQ(changes, 0);  // activated without the switch
 }
@@ -141,4 +203,89 @@ TEST_F(PersistenceTest, DragAndCloseBarEventsAreTheBarsOwn) {
 TEST_F(PersistenceTest, ABarMakesItsClassesKnownToStreaming) {
   for (const char* name : {"TnbSideBar", "TnbHeader", "TnbInplaceEdit", "TnbBackground", "TnbBarSettings"})
     EXPECT_NE(GetClass(name), nullptr) << name;
+}
+
+TEST_F(PersistenceTest, ALayoutReadBackIsSavedByteForByteAsItWasRead) {
+  Arrange();
+  const Bytes saved = SavedBytes(bar_);
+  auto* other = new TnbSideBar(form_);
+  TMemoryStream stream;
+  Fill(stream, saved);
+  other->LoadFromStream(stream);
+  EXPECT_EQ(stream.Position(), static_cast<int64_t>(saved.size()));
+  EXPECT_EQ(SavedBytes(other), saved);
+}
+
+TEST_F(PersistenceTest, AFailedSaveLeavesTheBarItsName) {
+  Arrange();
+  const int64_t whole = static_cast<int64_t>(SavedBytes(bar_).size());
+  for (int64_t limit : {int64_t{0}, int64_t{4}, whole / 2, whole - 1}) {
+    SCOPED_TRACE(limit);
+    TRefusingStream stream(limit);
+    EXPECT_THROW(bar_->SaveToStream(stream), EWriteError);
+    EXPECT_EQ(bar_->Name(), "nbSideBar1");
+  }
+}
+
+TEST_F(PersistenceTest, DamagedLayoutsAreRefusedAndTheBarStaysAsItWas) {
+  Arrange();
+  const Bytes layout = SavedBytes(bar_);
+  auto* other = new TnbSideBar(form_);
+  other->SetName("Bar2");
+  TnbHeader* own = other->Headers()->Add();
+  own->SetCaption("Own");
+  own->Buttons()->Add()->SetCaption("Own 1");
+  other->Settings()->SetButtonView(bvExplorer);
+  other->SetHeaderScrollType(stNone);
+  other->SetActiveHeader(own);
+  int changes = 0;
+  other->OnChange.Bind(form_, "Changed", [&](TObject*, int, int) { ++changes; });
+  const Bytes before = SavedBytes(other);
+
+  std::vector<std::pair<std::string, Bytes>> damaged = {
+      {"empty", {}},
+      {"not a layout", Bytes(64, 'x')},
+      {"another class", Patched(layout, "TnbSideBar", "TnbSideBaz")},
+      {"unknown property", Patched(layout, "ButtonView", "ButtonViex")},
+      {"unknown value", Patched(layout, "bvWindowsXP", "bvWindowsXQ")},
+  };
+  // Cut at forty places from the header to the last byte: also after the headers have been read.
+  const size_t step = std::max<size_t>(1, layout.size() / 40);
+  for (size_t length = 1; length < layout.size(); length += step)
+    damaged.emplace_back("cut at " + std::to_string(length), Bytes(layout.begin(), layout.begin() + length));
+  damaged.emplace_back("last byte missing", Bytes(layout.begin(), layout.end() - 1));
+  for (const auto& [what, bytes] : damaged) {
+    SCOPED_TRACE(what);
+    TMemoryStream stream;
+    Fill(stream, bytes);
+    EXPECT_THROW(other->LoadFromStream(stream), Exception);
+    EXPECT_EQ(stream.Position(), 0);
+    EXPECT_EQ(other->Name(), "Bar2");
+    EXPECT_EQ(SavedBytes(other), before);
+    if (HasFailure()) break;
+  }
+  EXPECT_EQ(changes, 0);
+  EXPECT_EQ(other->ActiveHeader(), own);
+}
+
+TEST_F(PersistenceTest, AStoredLayoutReadsAsTextAndBackWithLayoutConvert) {
+  Arrange();
+  const fs::path dir = fs::path(TEST_OUTPUT_DIR) / "sidebar-layout-convert";
+  fs::create_directories(dir);
+  const std::string bin = (dir / "bar.bin").string(), text = (dir / "bar.txt").string(),
+                    again = (dir / "again.bin").string();
+  bar_->SaveToFile(bin);
+  ASSERT_EQ(RunLayoutConvert("--to-text " + bin + " " + text), 0);
+  TMemoryStream textFile;
+  textFile.LoadFromFile(text);
+  const String shown(textFile.Bytes().begin(), textFile.Bytes().end());
+  for (const char* line : {"object NBCOMPONENTSAVEDATA: TnbSideBar\n", "  ActiveIndex = 1\n",
+                           "  AlignInfo = 'alNone'\n", "  Headers = <\n", "ButtonView = bvWindowsXP\n",
+                           "Tag = 42\n", "ButtonKind = bkCheckBox\n"})
+    EXPECT_NE(shown.find(line), String::npos) << line << "\nin\n" << shown;
+  ASSERT_EQ(RunLayoutConvert("--to-binary " + text + " " + again), 0);
+  auto* other = new TnbSideBar(form_);
+  other->LoadFromFile(again);
+  EXPECT_EQ(SavedBytes(other), SavedBytes(bar_));
+  fs::remove_all(dir);
 }
