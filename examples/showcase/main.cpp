@@ -7,6 +7,7 @@
 #include "examples/showcase/main_form.h"
 #include "examples/showcase/showcase_main_menu.h"
 #include "examples/showcase/showcase_options.h"
+#include "examples/showcase/side_bar_layout_file.h"
 #include "gridlib/grid/grid_style.h"
 #include "platform/backend/qt_backend.h"
 #include "platform/controls/application.h"
@@ -81,6 +82,15 @@ int main(int argc, char** argv) {
     mainForm->Show();
     return SaveScreenshots(mainForm, options.directory) > 0 ? 0 : 1;
   }
+  // The user's arrangement of the side bar lives beside their other settings; screenshots
+  // always show the default one.
+  const String layoutPath = ShowcaseSideBarLayoutPath();
+  const TSideBarLayoutLoad layout = mainForm->RestoreSideBarLayout(layoutPath);
+  if (!layout.problem.empty())
+    std::fprintf(stderr, "showcase: %s%s; the default side bar is used\n", layout.problem.c_str(),
+                 layout.setAside.empty() ? "" : ("; moved to " + layout.setAside).c_str());
   Application->Run();
+  const String saveProblem = SaveShowcaseSideBarLayout(mainForm->SideBar(), layoutPath);
+  if (!saveProblem.empty()) std::fprintf(stderr, "showcase: %s\n", saveProblem.c_str());
   return 0;
 }

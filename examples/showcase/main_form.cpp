@@ -8,6 +8,7 @@
 #include "examples/showcase/showcase_main_menu.h"
 #include "examples/showcase/showcase_side_bar.h"
 #include "examples/showcase/side_bar_images.h"
+#include "examples/showcase/side_bar_preset_menu.h"
 #include "examples/showcase/standard_controls_page.h"
 #include "platform/graphics/image_list.h"
 #include "sidebar/side_bar.h"
@@ -100,6 +101,17 @@ void TShowcaseMainForm::BuildSideBar() {
   TNotifyEvent click;
   click.Bind(this, "SideBarButtonClick", &TShowcaseMainForm::SideBarButtonClick);
   BuildShowcaseSideBar(sideBar_, sideBarImages_, headerImages_, click);
+  sideBar_->SetPopupMenu(BuildSideBarPresetMenu(sideBar_));
+}
+
+TSideBarLayoutLoad TShowcaseMainForm::RestoreSideBarLayout(const String& path) {
+  TSideBarLayoutLoad result = LoadShowcaseSideBarLayout(sideBar_, path);
+  if (!result.loaded) return result;
+  TNotifyEvent click;
+  click.Bind(this, "SideBarButtonClick", &TShowcaseMainForm::SideBarButtonClick);
+  ConnectShowcaseSideBar(sideBar_, sideBarImages_, headerImages_, click);
+  MarkSideBarButton(activeCommand_);
+  return result;
 }
 
 void TShowcaseMainForm::BuildPages() {

@@ -3,6 +3,7 @@
 #include <vector>
 
 #include "examples/showcase/showcase_widgets.h"
+#include "examples/showcase/side_bar_layout_file.h"
 #include "platform/controls/forms.h"
 
 class TImageList;
@@ -37,6 +38,9 @@ class TShowcaseMainForm : public TForm {
   TnbSideBar* SideBar() const { return sideBar_; }
   TImageList* SideBarImages() const { return sideBarImages_; }
   TImageList* HeaderImages() const { return headerImages_; }
+  // Reads the user's arrangement of the side bar from `path` (see LoadShowcaseSideBarLayout)
+  // and connects its buttons to the pages again.
+  TSideBarLayoutLoad RestoreSideBarLayout(const String& path);
   TShowcasePanel* PageHost() const { return pageHost_; }
   TShowcasePanel* Page(int command) const;
   TShowcaseToolButton* ToolButton(int command) const;

@@ -9,6 +9,7 @@
 #include <system_error>
 
 #include "examples/showcase/sample_records.h"
+#include "examples/showcase/user_folders.h"
 #include "platform/core/exceptions.h"
 #include "platform/data/sqlite_access.h"
 
@@ -134,14 +135,7 @@ TShowcaseDataFile CheckDataFile(const String& path) {
 
 }  // namespace
 
-String ShowcaseDataFolder() {
-  const char* xdg = std::getenv("XDG_DATA_HOME");
-  // An unset or relative XDG_DATA_HOME is to be ignored, as the base-directory rules say.
-  if (xdg != nullptr && xdg[0] == '/') return (fs::path(xdg) / kFolderName).string();
-  const char* home = std::getenv("HOME");
-  if (home == nullptr || home[0] == '\0') return "";
-  return (fs::path(home) / ".local" / "share" / kFolderName).string();
-}
+String ShowcaseDataFolder() { return UserFolder("XDG_DATA_HOME", ".local/share", kFolderName); }
 
 TShowcaseDataFile OpenShowcaseDataFile(const String& folder) {
   if (folder.empty()) return {"", "找不到用户数据目录：XDG_DATA_HOME 和 HOME 都没有设置。", false};

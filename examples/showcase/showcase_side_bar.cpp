@@ -27,13 +27,12 @@ const std::array<THeaderInfo, 3>& Headers() {
   return headers;
 }
 
-void AddButtons(TnbHeader* header, const THeaderInfo& info, const TNotifyEvent& click) {
+void AddButtons(TnbHeader* header, const THeaderInfo& info) {
   for (const TCommandButton& entry : info.buttons) {
     TnbButton* button = header->Buttons()->Add();
     button->SetCaption(entry.caption);
     button->SetTag(entry.command);
     button->SetImageIndex(entry.command - 1);
-    button->OnClick.Assign(click);
   }
 }
 
@@ -42,16 +41,26 @@ void AddButtons(TnbHeader* header, const THeaderInfo& info, const TNotifyEvent& 
 void BuildShowcaseSideBar(TnbSideBar* bar, TImageList* buttonImages, TImageList* captionImages,
                           const TNotifyEvent& click) {
   TnbUpdateLock lock(bar);
-  bar->HeaderImages()->SetNormal(captionImages);
   for (const THeaderInfo& info : Headers()) {
     TnbHeader* header = bar->Headers()->Add();
     header->SetCaption(info.caption);
     header->SetImageIndex(info.buttons.begin()->command - 1);
     header->SetAllowSelected(true);
-    header->Images()->SetNormal(buttonImages);
-    AddButtons(header, info, click);
+    AddButtons(header, info);
   }
+  ConnectShowcaseSideBar(bar, buttonImages, captionImages, click);
   bar->SetActiveHeader(bar->Header(0));
+}
+
+void ConnectShowcaseSideBar(TnbSideBar* bar, TImageList* buttonImages, TImageList* captionImages,
+                            const TNotifyEvent& click) {
+  TnbUpdateLock lock(bar);
+  bar->HeaderImages()->SetNormal(captionImages);
+  for (int h = 0; h < bar->HeaderCount(); ++h) {
+    TnbHeader* header = bar->Header(h);
+    header->Images()->SetNormal(buttonImages);
+    for (int b = 0; b < header->ButtonCount(); ++b) header->GetButton(b)->OnClick.Assign(click);
+  }
 }
 
 TnbButton* SideBarButtonFor(const TnbSideBar* bar, int command) {

@@ -15,5 +15,10 @@ class TWinControl;
 void BuildShowcaseSideBar(TnbSideBar* bar, TImageList* buttonImages, TImageList* captionImages,
                           const TNotifyEvent& click);
 
+// Gives every header and button of `bar` the pictures and the click handler that
+// BuildShowcaseSideBar gives them; a layout read from a file brings neither.
+void ConnectShowcaseSideBar(TnbSideBar* bar, TImageList* buttonImages, TImageList* captionImages,
+                            const TNotifyEvent& click);
+
 // The bar's button for `command`, nil when no button carries it.
 TnbButton* SideBarButtonFor(const TnbSideBar* bar, int command);

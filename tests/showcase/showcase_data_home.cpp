@@ -1,5 +1,6 @@
-// Every showcase test runs with its data folder in a temporary directory of its own: the
-// main window creates its data file on first use, and no test may touch the real home folder.
+// Every showcase test runs with its data and config folders in a temporary directory of its
+// own: the main window creates its data file on first use, the program keeps its side-bar
+// layout in the config folder, and no test may touch the real home folder.
 #include <gtest/gtest.h>
 
 #include <cstdlib>
@@ -19,6 +20,7 @@ class TemporaryDataHome : public ::testing::Environment {
     ASSERT_NE(mkdtemp(name.data()), nullptr);
     folder_ = name.data();
     setenv("XDG_DATA_HOME", folder_.c_str(), 1);
+    setenv("XDG_CONFIG_HOME", (folder_ + "/config").c_str(), 1);
   }
   void TearDown() override {
     std::error_code ignored;  // a folder left behind only costs disk space in the build tree
