@@ -143,8 +143,8 @@ class TnbHeaderImages : public TnbLookObject {
 class TnbXPColors : public TnbLookObject {
   DECLARE_CLASS(TnbXPColors, TnbLookObject)
  public:
-  static constexpr TColor kBackground = 14199984;         // $D8AAB0
-  static constexpr TColor kPressedBackground = 13076383;  // $C7889F
+  static constexpr TColor kBackground = 14199984;         // $D8ACB0
+  static constexpr TColor kPressedBackground = 13076383;  // $C7879F
   TnbXPColors() = default;
   static void Publish();
   void Assign(TPersistent* source) override;
