@@ -44,8 +44,10 @@ void TnbSideBar::WMTimer(TMessage& m) {
       break;
     case 5:
       if (alertButton_ == nullptr) return StopTimer(5);
+      // The picture under a running drag stays as it is; the blink goes on after the drop.
+      if (draggedButton_ != nullptr) break;
       alertButton_->SetAlert(true, !alertButton_->AlertPhase());
-      if (draggedButton_ == nullptr) Invalidate();
+      if (!dragPending_) Invalidate();
       break;
     default: break;
   }

@@ -1,6 +1,10 @@
 #include <gtest/gtest.h>
 
+#include <functional>
+
+#include "platform/windows/drag_drop.h"
 #include "platform/windows/messages.h"
+#include "platform/windows/painting.h"
 #include "platform/windows/timers.h"
 #include "tests/sidebar/sidebar_fixture.h"
 
@@ -22,6 +26,17 @@ class TimersTest : public SidebarTest {
     Application->ProcessMessages();
   }
   const TnbScrollBox& Box(TnbSideBar::BoxIndex i) { return bar_->ScrollBox(i); }
+};
+
+// A drag that runs `during` while it is under way and then is cancelled.
+class TDragThatWaits : public TDragDropService {
+ public:
+  std::function<void()> during;
+  TDragResult Run(IDataObject*, IDropSource*, uint32_t, uint32_t& effect) override {
+    during();
+    effect = DROPEFFECT_NONE;
+    return DRAGDROP_S_CANCEL;
+  }
 };
 
 }  // namespace
@@ -121,4 +136,60 @@ TEST_F(TimersTest, ContextMenuAsksForTheItemUnderTheMouse) {
   Move(q);
   bar_->Perform(WM_CONTEXTMENU, 0, PointToLParam(bar_->ClientToScreen(q)));
   EXPECT_EQ(asked, bar_->Header(1));
+}
+
+// While a button of the bar is dragged the blink waits, so the picture under the drag stays as
+// it was; a press that may still become a drag blinks without repainting.
+TEST_F(TimersTest, TheAlertBlinkWaitsWhileAButtonIsDragged) {
+  auto service = std::make_unique<TDragThatWaits>();
+  TDragThatWaits* drag = service.get();
+  SetDragDropService(std::move(service));
+  TnbButton* alert = bar_->Header(0)->GetButton(2);
+  bar_->SetAlertButton(alert);
+  struct Seen {
+    bool phase, repaint;
+  };
+  auto tick = [&] {
+    ValidateRect(bar_->Handle(), nullptr);
+    bar_->Perform(WM_TIMER, 5, 0);
+    TRect dirty;
+    return Seen{alert->AlertPhase(), GetUpdateRect(bar_->Handle(), dirty)};
+  };
+  Seen inDrag{};
+  drag->during = [&] {
+    ASSERT_NE(bar_->DraggedButton(), nullptr);
+    inDrag = tick();
+  };
+  const TPoint from = Centre(bar_->Header(0)->GetButton(0)->Rects().Button);
+  Move(from);
+  Press(from);
+  const Seen pending = tick();
+  EXPECT_TRUE(pending.phase);
+  EXPECT_FALSE(pending.repaint);
+  Move({from.x, from.y + 30});
+  EXPECT_TRUE(inDrag.phase) << "no blink during the drag";
+  EXPECT_FALSE(inDrag.repaint);
+  Release({from.x, from.y + 30});
+  const Seen after = tick();
+  EXPECT_FALSE(after.phase);
+  EXPECT_TRUE(after.repaint);
+  SetDragDropService(nullptr);
+}
+
+TEST_F(TimersTest, WheelStepsInTheExplorerCloseUpView) {
+  struct Row {
+    int delta, offsetBefore, offsetAfter;
+  };
+  const Row rows[] = {
+      {-120, 0, 50}, {-240, 50, 150}, {-119, 50, 50}, {0, 50, 50}, {119, 50, 50},
+      {120, 100, 50}, {240, 100, 0}, {360, 50, 0},
+  };
+  for (const Row& row : rows) {
+    SCOPED_TRACE(row.delta);
+    while (bar_->ScrollOffset() < row.offsetBefore) bar_->ScrollColumnDown();
+    while (bar_->ScrollOffset() > row.offsetBefore) bar_->ScrollColumnUp();
+    Layout();
+    bar_->Perform(WM_MOUSEWHEEL, MakeWParam(0, row.delta), 0);
+    EXPECT_EQ(bar_->ScrollOffset(), row.offsetAfter);
+  }
 }
