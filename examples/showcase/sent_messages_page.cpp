@@ -17,7 +17,10 @@ void BuildSentMessagesPage(TWinControl* page, const TShowcaseDataFile& file) {
   AddGridColumn(grid, "SendTime", "发送时间", 140)->Title()->SetSortMarker(smUpEx);
   AddGridColumn(grid, "Mobile", "接收人|手机", 110);
   AddGridColumn(grid, "Name", "接收人|姓名", 80);
-  AddGridColumn(grid, "Content", "短信内容", 340);
+  // A message longer than its cell ends in an ellipsis and shows whole in a tool tip.
+  TColumnEx* content = AddGridColumn(grid, "Content", "短信内容", 300);
+  content->SetEndEllipsis(true);
+  content->SetToolTips(true);
   AddGridColumn(grid, "Status", "状态", 70);
   grid->SetFrozenCols(1);
   sent.data->SetReadOnly(true);
