@@ -10,6 +10,7 @@
 #include "gridlib/grid/columns.h"
 #include "gridlib/grid/db_grid.h"
 #include "gridlib/grid/grid_style.h"
+#include "gridlib/grid/grid_selection.h"
 #include "gridlib/grid/head_tree.h"
 #include "platform/controls/application.h"
 #include "platform/controls/edit.h"
@@ -117,6 +118,29 @@ TEST_P(GridPaint, CurrentCellHighlightFollowsFocusAndSelectionOptions) {
   grid->SetOptions(grid->Options() + dgRowSelect);
   Paint();
   EXPECT_NE(Corner(col + 1, row), ColorToRGB(clWindow)) << "the whole row is highlighted";
+}
+
+TEST_P(GridPaint, SelectedColumnsDarkenTheirTitleAndHighlightTheirCells) {
+  Make(5);
+  grid->SetOptions(grid->Options() + dgMultiSelect);
+  grid->Selection()->Columns()->Select(Column(kAmount), false);
+  Paint();
+  EXPECT_EQ(Corner(kAmount, 0), static_cast<TColor>(RGB(64, 64, 64))) << "the selected column's title";
+  EXPECT_EQ(Corner(kName, 0), ColorToRGB(clBtnFace));
+  const int row = grid->TitleOffset() + 2;
+  EXPECT_NE(Corner(kAmount, row), ColorToRGB(clWindow)) << "its cells are highlighted";
+  EXPECT_EQ(Corner(kName, row), ColorToRGB(clWindow));
+}
+
+TEST_P(GridPaint, FocusedRowSelectGridFramesTheRowOnce) {
+  Make(5);
+  grid->SetOptions(grid->Options() + dgRowSelect);
+  grid->SetFocus();
+  Paint();
+  const TRect row = grid->BoxRect(grid->FixedCols(), grid->Row(), grid->ColCount() - 1, grid->Row());
+  int inverted = 0;
+  for (int x = row.Left + 20; x < row.Left + 60; ++x) inverted += At(x, row.Top) != At(x + 1, row.Top) ? 1 : 0;
+  EXPECT_GT(inverted, 20) << "a dotted frame along the row's top edge";
 }
 
 TEST_P(GridPaint, FixedCellsAreRaisedOrFlat) {
