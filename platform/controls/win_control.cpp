@@ -284,6 +284,10 @@ void TWinControl::CMParentCtl3DChanged(TMessage&) {
   NotifyControls(CM_PARENTCTL3DCHANGED);
 }
 
+void TWinControl::WMSysColorChange(TMessage&) { Perform(CM_SYSCOLORCHANGE); }
+
+void TWinControl::CMSysColorChange(TMessage&) { NotifyControls(CM_SYSCOLORCHANGE); }
+
 void TWinControl::NotifyControls(UINT msg) {
   for (TControl* c : std::vector<TControl*>(controls_)) c->Perform(msg);
 }

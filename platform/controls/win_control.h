@@ -144,6 +144,10 @@ class TWinControl : public TControl {
   void CMRecreateWnd(TMessage& m);
   void CMEnterExit(TMessage& m);
   void CMParentCtl3DChanged(TMessage& m);
+  // The system colours changed: every control of the window learns it through
+  // CM_SYSCOLORCHANGE, children after their parent.
+  void WMSysColorChange(TMessage& m);
+  void CMSysColorChange(TMessage& m);
 
  private:
   friend class TControl;

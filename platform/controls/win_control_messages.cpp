@@ -44,6 +44,8 @@ const TMessageMap& TWinControl::ClassMessages() {
     m.On(CM_ENTER, &TWinControl::CMEnterExit);
     m.On(CM_EXIT, &TWinControl::CMEnterExit);
     m.On(CM_PARENTCTL3DCHANGED, &TWinControl::CMParentCtl3DChanged);
+    m.On(WM_SYSCOLORCHANGE, &TWinControl::WMSysColorChange);
+    m.On(CM_SYSCOLORCHANGE, &TWinControl::CMSysColorChange);
     return m;
   }();
   return map;

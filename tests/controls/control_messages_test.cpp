@@ -1,5 +1,7 @@
 #include "tests/controls/control_fixture.h"
 
+#include <algorithm>
+
 #include "platform/windows/cursors.h"
 #include "platform/windows/painting.h"
 
@@ -181,6 +183,16 @@ TEST_F(ControlMessages, ParentFontAndColorFlowToChildrenUntilTheyChooseTheirOwn)
   form->SetColor(clGreen);
   EXPECT_EQ(c->Font()->Name(), "宋体");
   EXPECT_EQ(c->Color(), clRed);
+}
+
+TEST_F(ControlMessages, ASystemColourChangeReachesEveryControlOfTheWindow) {
+  TForm* form = MakeForm();
+  TTestControl* panel = AddControl(form, Bounds(0, 0, 200, 200));
+  TTestControl* inner = AddControl(panel, Bounds(0, 0, 50, 50));
+  form->Perform(WM_SYSCOLORCHANGE);
+  for (TTestControl* c : {panel, inner}) {
+    EXPECT_EQ(std::count(c->seen.begin(), c->seen.end(), CM_SYSCOLORCHANGE), 1) << c->Name();
+  }
 }
 
 TEST_F(ControlMessages, ParentsAreToldWhenTheirChildListChanges) {
