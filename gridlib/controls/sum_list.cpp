@@ -1,6 +1,7 @@
 #include "gridlib/controls/sum_list.h"
 
 #include <algorithm>
+#include <limits>
 
 #include "platform/classes/component.h"
 #include "platform/data/dataset.h"
@@ -120,6 +121,8 @@ void TDBSumListProducer::EndLoading() {
 
 void TDBSumListProducer::RecalcAll() {
   if (externalRecalc_) {
+    // The application sets the values; what the producer counted no longer stands for them.
+    for (int i = 0; i < sums_->Count(); ++i) sums_->Items(i)->tally_.counted = false;
     Report(TSumListReport::RecalcAll);
   } else if (dataSet_ != nullptr && dataSet_->Active()) {
     CountAll();
@@ -160,6 +163,13 @@ int64_t RoundedQuotient(int64_t total, int64_t count) {
   return quotient;
 }
 
+// Totals beyond what a Currency holds stop at its limits.
+void AddClamped(int64_t& total, int64_t amount) {
+  if (__builtin_add_overflow(total, amount, &total)) {
+    total = amount < 0 ? std::numeric_limits<int64_t>::min() : std::numeric_limits<int64_t>::max();
+  }
+}
+
 }  // namespace
 
 void TDBSumListProducer::ZeroAll() {
@@ -184,7 +194,7 @@ TDBSumListProducer::RecordValues TDBSumListProducer::ReadRecord() const {
 
 void TDBSumListProducer::Apply(const RecordValues& values, int sign) {
   for (const auto& [sum, value] : values) {
-    sum->tally_.total += sign * value;
+    AddClamped(sum->tally_.total, sign * value);
     sum->tally_.filled += sign;
   }
 }
@@ -253,6 +263,7 @@ void TDBSumListProducer::Posted() {
   const bool followed = inserting_ || before_.has_value();
   if (!followed || !CanFollowChanges()) {
     before_.reset();
+    inserting_ = false;
     return RecalcAll();
   }
   if (inserting_) ++recordCount_;

@@ -97,6 +97,21 @@ TEST_P(FooterSums, ExternalRecalcLeavesCountingToTheEvent) {
   });
   SumList()->SetHooked(true);
   EXPECT_EQ(Sums()->Items(0)->SumValue(), Currency::FromInt(42));
+
+  auto postAmount = [&](int id, double amount) {
+    g.items.GotoId(id);
+    g.items.ds()->Edit();
+    g.items.ds()->FieldByName("Amount")->SetAsFloat(amount);
+    g.items.ds()->Post();
+  };
+  SumList()->SetExternalRecalc(false);
+  SumList()->RecalcAll();
+  EXPECT_EQ(Sums()->Items(0)->SumValue(), Currency::FromInt(15));
+  SumList()->SetExternalRecalc(true);
+  postAmount(1, 2.5);  // was 1.5, counted by the application
+  SumList()->SetExternalRecalc(false);
+  postAmount(2, 4);  // was 3
+  EXPECT_EQ(Sums()->Items(0)->SumValue(), Currency::FromInt(17)) << "the change the application counted is not lost";
 }
 
 TEST_P(FooterSums, RecordAddressingFollowsTheDataSet) {
