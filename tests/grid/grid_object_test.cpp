@@ -3,8 +3,10 @@
 // through which painting and the editor hand cells to the application.
 #include <gtest/gtest.h>
 
+#include <memory>
 #include <vector>
 
+#include "gridlib/grid/cell_text.h"
 #include "gridlib/grid/column_defaults.h"
 #include "gridlib/grid/columns.h"
 #include "gridlib/grid/grid_scroll_bars.h"
@@ -228,6 +230,19 @@ TEST(GridObjectParts, TheGridMakesItsPartsThroughOperationsADescendantReplaces) 
   EXPECT_NE(dynamic_cast<TWideColumns*>(own.Columns()), nullptr);
   own.Columns()->Add()->SetWidth(30);
   EXPECT_EQ(own.ColCount(), 2) << "the grid works with them as with its own";
+}
+
+TEST(GridObjectParts, TheFirstGridMakesTheSharedDrawBitmapAndTheLastOneFreesIt) {
+  ASSERT_EQ(SharedDrawBitmap(), nullptr) << "no grid lives before this test";
+  auto first = std::make_unique<TDBGridEx>(nullptr);
+  TBitmap* shared = SharedDrawBitmap();
+  EXPECT_NE(shared, nullptr);
+  auto second = std::make_unique<TDBGridEx>(nullptr);
+  EXPECT_EQ(SharedDrawBitmap(), shared) << "one bitmap for every grid";
+  first.reset();
+  EXPECT_EQ(SharedDrawBitmap(), shared);
+  second.reset();
+  EXPECT_EQ(SharedDrawBitmap(), nullptr);
 }
 
 }  // namespace grid_test
