@@ -1,6 +1,4 @@
 // Footer texts: static text, a field of the current record, or an aggregate of the data set.
-#include "gridlib/grid/footer_values.h"
-
 #include "gridlib/controls/sum_list.h"
 #include "gridlib/grid/column_parts.h"
 #include "gridlib/grid/columns.h"
@@ -87,18 +85,4 @@ String TDBGridExHost::GetFooterValue(int row, TColumnEx* column) {
       return String();
   }
   return String();
-}
-
-TFooterCellView FooterCellView(TDBGridExHost* grid, int footerRow, TColumnEx* column) {
-  TColumnFooterEx* footer = column->GetFooter(footerRow);
-  TFooterCellView view;
-  view.Footer = footer;
-  view.Text = grid->GetFooterValue(footerRow, column);
-  view.Alignment = footer->Alignment();
-  view.Color = footer->Color();
-  view.Font = footer->Font();
-  view.WordWrap = footer->WordWrap();
-  view.EndEllipsis = footer->EndEllipsis();
-  view.ToolTips = footer->ToolTips();
-  return view;
 }
