@@ -95,19 +95,29 @@ void PlaceFinishedFile(const String& finished, const String& path) {
   fs::remove(finished, ignored);
 }
 
+// A new empty file beside `path` that no other run builds in, so that two showcases starting
+// at once never write into one file.
+String NewBuildingFile(const String& path) {
+  std::string name = path + ".building-XXXXXX";
+  const int fd = mkstemp(name.data());
+  if (fd < 0) throw std::system_error(errno, std::generic_category(), name);
+  close(fd);
+  return name;
+}
+
 // Builds the file beside its final place first, so that an interrupted first run never
 // leaves half a database where the showcase looks for its data.
 TShowcaseDataFile CreateDataFile(const String& folder, const String& path) {
-  const String building = path + ".building";
+  String building;
   try {
     fs::create_directories(folder);
-    fs::remove(building);
+    building = NewBuildingFile(path);
     WriteSampleDatabase(building);
     PlaceFinishedFile(building, path);
     return {path, "", true};
   } catch (const std::exception& e) {
     std::error_code ignored;  // nothing more can be done about a file that will not go
-    fs::remove(building, ignored);
+    if (!building.empty()) fs::remove(building, ignored);
     return {path, "无法创建数据文件“" + path + "”：" + e.what(), false};
   }
 }

@@ -6,6 +6,7 @@
 
 #include <cstdlib>
 #include <filesystem>
+#include <functional>
 #include <fstream>
 #include <optional>
 
@@ -38,28 +39,45 @@ class EnvironmentValue {
   std::optional<std::string> old_;
 };
 
-// What the showcase says of the data file in `folder` when a user other than the file's owner
-// (and other than root, who reads any file) runs it: found in a child process that gives up
-// root's rights first.
-std::string ProblemSeenByAnotherUser(const fs::path& folder) {
-  int channel[2];
-  if (pipe(channel) != 0) return "no pipe";
-  const pid_t child = fork();
-  if (child == 0) {
-    close(channel[0]);
-    const bool plainUser = getuid() != 0 || (setgid(65534) == 0 && setuid(65534) == 0);
-    const String problem = plainUser ? OpenShowcaseDataFile(folder.string()).problem : "cannot drop root's rights";
-    const ssize_t written = write(channel[1], problem.data(), problem.size());
-    _exit(written == static_cast<ssize_t>(problem.size()) ? 0 : 1);
+// A child process running `work`, started at once; Answer waits for the text it gives back.
+class ChildProcess {
+ public:
+  explicit ChildProcess(const std::function<std::string()>& work) {
+    if (pipe(channel_) != 0) return;
+    pid_ = fork();
+    if (pid_ == 0) {
+      close(channel_[0]);
+      const std::string answer = work();
+      const ssize_t written = write(channel_[1], answer.data(), answer.size());
+      _exit(written == static_cast<ssize_t>(answer.size()) ? 0 : 1);
+    }
+    close(channel_[1]);
   }
-  close(channel[1]);
-  std::string problem;
-  char buffer[512];
-  for (ssize_t n; (n = read(channel[0], buffer, sizeof buffer)) > 0;) problem.append(buffer, static_cast<size_t>(n));
-  close(channel[0]);
-  int status = 0;
-  waitpid(child, &status, 0);
-  return problem;
+  std::string Answer() {
+    if (pid_ <= 0) return "no child process";
+    std::string answer;
+    char buffer[512];
+    for (ssize_t n; (n = read(channel_[0], buffer, sizeof buffer)) > 0;) answer.append(buffer, static_cast<size_t>(n));
+    close(channel_[0]);
+    int status = 0;
+    waitpid(pid_, &status, 0);
+    pid_ = 0;
+    return answer;
+  }
+  ~ChildProcess() { Answer(); }
+
+ private:
+  int channel_[2] = {-1, -1};
+  pid_t pid_ = -1;
+};
+
+// What the showcase says of the data file in `folder` when a user other than the file's owner
+// (and other than root, who reads any file) runs it: it gives up root's rights first.
+std::string ProblemSeenByAnotherUser(const fs::path& folder) {
+  return ChildProcess([&] {
+           const bool plainUser = getuid() != 0 || (setgid(65534) == 0 && setuid(65534) == 0);
+           return plainUser ? OpenShowcaseDataFile(folder.string()).problem : "cannot drop root's rights";
+         }).Answer();
 }
 
 }  // namespace
@@ -84,6 +102,19 @@ TEST_F(ShowcaseDataFile, FirstRunCreatesTheSampleContactsAndMessages) {
       << "later messages were sent later";
   EXPECT_EQ(Count(file, "SELECT COUNT(*) FROM SendedMsg WHERE Mobile || Name NOT IN (SELECT Mobile || Name FROM ContactInfo)"), 0)
       << "every message went to one of the contacts";
+}
+
+TEST_F(ShowcaseDataFile, TwoFirstRunsAtOnceBothEndWithOneSoundFile) {
+  const fs::path folder = Folder("two-first-runs");
+  ChildProcess other([&] {
+    const TShowcaseDataFile file = OpenShowcaseDataFile(folder.string());
+    return file.Usable() ? std::string("usable") : file.problem;
+  });
+  const TShowcaseDataFile mine = OpenShowcaseDataFile(folder.string());
+  EXPECT_TRUE(mine.Usable()) << mine.problem;
+  EXPECT_EQ(other.Answer(), "usable");
+  EXPECT_EQ(Count(mine.path, "SELECT COUNT(*) FROM SendedMsg"), kSentCount);
+  EXPECT_EQ(std::distance(fs::directory_iterator(folder), fs::directory_iterator()), 1) << "no half-built file is left";
 }
 
 TEST_F(ShowcaseDataFile, ReopeningKeepsWhatTheFileHoldsEditsIncluded) {
