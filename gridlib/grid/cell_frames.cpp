@@ -4,6 +4,7 @@
 
 #include "gridlib/controls/button_metrics.h"
 #include "gridlib/controls/button_painting.h"
+#include "gridlib/grid/canvas_scopes.h"
 #include "gridlib/grid/cell_painter.h"
 #include "gridlib/grid/cell_text.h"
 #include "gridlib/grid/column_parts.h"
@@ -37,19 +38,6 @@ class MirroredLayout {
  private:
   HDC dc_;
   DWORD saved_;
-};
-
-// Sets the pen colour for the life of a scope.
-class PenColorScope {
- public:
-  PenColorScope(TCanvas* canvas, TColor color) : pen_(canvas->Pen()), saved_(pen_->Color()) { pen_->SetColor(color); }
-  ~PenColorScope() { pen_->SetColor(saved_); }
-  PenColorScope(const PenColorScope&) = delete;
-  PenColorScope& operator=(const PenColorScope&) = delete;
-
- private:
-  TPen* pen_;
-  TColor saved_;
 };
 
 // Each channel moved towards white by its own `divisor`th part.
@@ -117,7 +105,7 @@ void TDBGridExCellPainter::DrawCellEdges(TRect rect, bool drawLeft, bool drawRig
     return;
   }
   // The flat look shows the top and one side edge; the bottom edge is hidden in the cell colour.
-  PenColorScope pen(canvas, canvas->Brush()->Color());
+  PenScope pen(canvas, canvas->Brush()->Color());
   if (drawRight) {
     canvas->Polyline({Point(rect.Left, rect.Bottom - 1), Point(rect.Right - 1, rect.Bottom - 1),
                       Point(rect.Right - 1, rect.Top - 1)});

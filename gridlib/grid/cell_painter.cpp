@@ -7,6 +7,7 @@
 #include "gridlib/controls/sum_list.h"
 #include "gridlib/controls/tree_lines.h"
 #include "gridlib/grid/bookmark_list.h"
+#include "gridlib/grid/canvas_scopes.h"
 #include "gridlib/grid/cell_text.h"
 #include "gridlib/grid/column_parts.h"
 #include "gridlib/grid/column_titles.h"
@@ -25,21 +26,6 @@
 #include "platform/graphics/image_list.h"
 
 namespace {
-
-// Sets the brush colour for the life of a scope and puts the old one back.
-class BrushColorScope {
- public:
-  BrushColorScope(TCanvas* canvas, TColor color) : canvas_(canvas), saved_(canvas->Brush()->Color()) {
-    canvas_->Brush()->SetColor(color);
-  }
-  ~BrushColorScope() { canvas_->Brush()->SetColor(saved_); }
-  BrushColorScope(const BrushColorScope&) = delete;
-  BrushColorScope& operator=(const BrushColorScope&) = delete;
-
- private:
-  TCanvas* canvas_;
-  TColor saved_;
-};
 
 // Makes data row `dataRow` the record fields read again when the scope ends.
 class ReselectOnExit {
@@ -61,6 +47,8 @@ bool SameFont(const TFont* a, const TFont* b) {
 }
 
 }  // namespace
+
+FontScope::~FontScope() { UseFont(canvas_, &saved_); }
 
 void UseFont(TCanvas* canvas, const TFont* font) {
   if (font == nullptr || SameFont(canvas->Font(), font)) return;
@@ -239,12 +227,9 @@ void TDBGridExCellPainter::PaintDataCell(TCellPaint& cell, TColumnEx* column) {
   if (column->IsDefaultColumn()) view_.DrawDataCell(rect, column->Field(), cell.State);
   view_.DrawColumnCell(rect, cell.DataCol, column, cell.State);
   if (duplicate && grid->Options().Contains(dgRowLines)) {
-    TPen* pen = canvas->Pen();
-    const TColor saved = pen->Color();
-    pen->SetColor(column->Color());
+    PenScope pen(canvas, column->Color());
     canvas->MoveTo(cell.Rect.Left, cell.Rect.Top - 1);
     canvas->LineTo(cell.Rect.Right, cell.Rect.Top - 1);
-    pen->SetColor(saved);
   }
   DrawFocusFrame(cell, rect);
 }
@@ -325,12 +310,9 @@ int TDBGridExCellPainter::PaintTreeArea(const TCellPaint& cell, TColumnEx* colum
   int type = sibling ? 6 : 7;
   if (tree->NodeHasChildren()) type = tree->NodeExpanded() ? (sibling ? 0 : 1) : (sibling ? 3 : 4);
   DrawTreeLinesEx(canvas, step, type, 1.0, 1.0, phase);
-  TPen* pen = canvas->Pen();
-  const TColor saved = pen->Color();
-  pen->SetColor(clSilver);
+  PenScope pen(canvas, clSilver);
   canvas->MoveTo(step.Right - 1, step.Bottom - 1);
   canvas->LineTo(step.Right - 1, step.Top - 2);
-  pen->SetColor(saved);
   return kStep * level;
 }
 
@@ -371,15 +353,9 @@ void TDBGridExCellPainter::DrawRequiredMark(TColumnEx* column, const TRect& rect
               field->Required() && field->IsNull();
   column->OnCheckDrawRequiredState.Call(grid->GridComponent(), params_->Text, draw);
   if (!draw) return;
-  TPen* pen = view_.Canvas()->Pen();
-  const TColor color = pen->Color();
-  const TPenStyle style = pen->Style();
-  pen->SetColor(static_cast<TColor>(0x0000FF));
-  pen->SetStyle(psDot);
+  PenScope pen(view_.Canvas(), static_cast<TColor>(0x0000FF), psDot);
   view_.Canvas()->MoveTo(rect.Left + 2, rect.Bottom - 1);
   view_.Canvas()->LineTo(rect.Right - 3, rect.Bottom - 1);
-  pen->SetStyle(style);
-  pen->SetColor(color);
 }
 
 // ---- Filler and footer cells.

@@ -1,5 +1,6 @@
 // Title cells: caption, title image, sort marker with its index, and the headings of
 // multi-level titles above them.
+#include "gridlib/grid/canvas_scopes.h"
 #include "gridlib/grid/cell_painter.h"
 #include "gridlib/grid/cell_text.h"
 #include "gridlib/grid/column_titles.h"
@@ -19,12 +20,9 @@ constexpr int kMarkerRoom = 16;
 constexpr int kMarkerImageRoom = 14;
 
 int SortIndexWidth(TCanvas* canvas, int index) {
-  TFont saved;
-  saved.Assign(canvas->Font());
+  FontScope font(canvas);
   UseFont(canvas, SortIndexFont());
-  const int width = canvas->TextWidth(IntToStr(index));
-  UseFont(canvas, &saved);
-  return width;
+  return canvas->TextWidth(IntToStr(index));
 }
 
 }  // namespace
@@ -123,14 +121,12 @@ void TDBGridExCellPainter::PaintSortMarker(const TCellPaint& cell, TColumnEx* co
   const int y = (rect.Top + rect.Bottom - markers->Height()) / 2 + shift;
   markers->Draw(canvas, x, y, markerIndex, true);
   if (indexWidth <= 0 || SortIndexFont() == nullptr) return;
-  TFont saved;
-  saved.Assign(canvas->Font());
+  FontScope font(canvas);
   TFont digits;
   digits.Assign(SortIndexFont());
   if (cell.Highlighted) digits.SetColor(static_cast<TColor>(0xFFFFFF));
   UseFont(canvas, &digits);
   canvas->TextOut(rect.Right - indexWidth - 2 + shift, y - 1, IntToStr(column->Title()->SortIndex()));
-  UseFont(canvas, &saved);
 }
 
 // ---- Multi-level headings.
@@ -198,12 +194,9 @@ void TDBGridExCellPainter::DrawHeading(const TCellPaint& cell, THeadTreeNode* he
     DrawCellEdges(drawn, ownLeft, ownRight, cell.Highlighted, false);
   }
   if (rowLines) {
-    TPen* pen = canvas->Pen();
-    const TColor saved = pen->Color();
-    pen->SetColor(Flat() ? static_cast<TColor>(0x808080) : clBlack);
+    PenScope pen(canvas, Flat() ? static_cast<TColor>(0x808080) : clBlack);
     canvas->MoveTo(cell.Rect.Left, drawn.Bottom);
     canvas->LineTo(cell.Rect.Right, drawn.Bottom);
-    pen->SetColor(saved);
   }
   child.Top = hostTop;
   childLeft = hostLeft;
