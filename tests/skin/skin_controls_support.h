@@ -29,12 +29,19 @@ struct TThemeFileColours {
   static constexpr TColor Font = static_cast<TColor>(0x600060);
 };
 
-// A strip of `cells` cells, each w x h and filled with its colour.
-inline void MakeStrip(TBitmap& strip, int w, int h, const std::vector<TColor>& colours) {
+// A strip of cells, each w x h and filled with its colour; with `magentaCorners` the corner
+// pixels of each cell are the see-through magenta of skin bitmaps.
+inline void MakeStrip(TBitmap& strip, int w, int h, const std::vector<TColor>& colours,
+                      bool magentaCorners = false) {
   strip.SetPixelFormat(pf24bit);
   strip.SetSize(w * static_cast<int>(colours.size()), h);
-  for (size_t i = 0; i < colours.size(); ++i)
-    Fill(strip, colours[i], Bounds(static_cast<int>(i) * w, 0, w, h));
+  for (size_t i = 0; i < colours.size(); ++i) {
+    const int left = static_cast<int>(i) * w;
+    Fill(strip, colours[i], Bounds(left, 0, w, h));
+    if (!magentaCorners) continue;
+    for (TPoint p : {Point(left, 0), Point(left + w - 1, 0), Point(left, h - 1), Point(left + w - 1, h - 1)})
+      strip.Canvas()->SetPixels(p.x, p.y, static_cast<TColor>(0xFF00FF));
+  }
 }
 
 class SkinControlTest : public SkinFormTest {
@@ -62,7 +69,7 @@ class SkinControlTest : public SkinFormTest {
     w.AddBitmap("ButtonImage", face);
     MakeStrip(check, 13, 13, {C::Check[0], C::Check[1], C::Check[2], C::Check[3]});
     w.AddBitmap("CheckBoxImage", check);
-    MakeStrip(radio, 13, 13, {C::Radio[0], C::Radio[1], C::Radio[2], C::Radio[3]});
+    MakeStrip(radio, 13, 13, {C::Radio[0], C::Radio[1], C::Radio[2], C::Radio[3]}, true);
     w.AddBitmap("RadioButtonImage", radio);
     MakeStrip(progress, 10, 10, {C::Progress});
     w.AddBitmap("ProgressBarImage", progress);
