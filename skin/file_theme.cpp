@@ -1,5 +1,6 @@
 #include "skin/file_theme.h"
 
+#include <algorithm>
 #include <filesystem>
 #include <system_error>
 
@@ -99,7 +100,10 @@ std::optional<int> TskFileThemeMgr::GetInt(TskThemeKey key) const {
 TskFileTheme::TskFileTheme(TComponent* owner)
     : TComponent(owner), manager_(std::make_unique<TskFileThemeMgr>()) {}
 
-TskFileTheme::~TskFileTheme() = default;
+TskFileTheme::~TskFileTheme() {
+  // Those told of the theme's end take themselves off its list of users while it still has one.
+  AnnounceDestruction();
+}
 
 void TskFileTheme::Publish() {
   TPublisher<TskFileTheme> p;
@@ -112,20 +116,37 @@ void TskFileTheme::SetThemeFile(const String& value) {
   if (path.empty()) return;  // a missing file leaves the loaded theme in use
   themeFile_ = path;
   canUse_ = manager_->LoadFromFile(path);
-  if (canUse_) RefreshOwnerControls();
+  if (canUse_) RefreshUsers();
 }
 
-// The skinned controls of an owning form that use this theme read their values again. Only
-// classes named "Tsk..." take part (exact case), as the form layouts of the skinned library
-// name them.
-void TskFileTheme::RefreshOwnerControls() {
+void TskFileTheme::AddUser(TComponent* component) {
+  if (component != nullptr && std::find(users_.begin(), users_.end(), component) == users_.end())
+    users_.push_back(component);
+}
+
+void TskFileTheme::RemoveUser(TComponent* component) { std::erase(users_, component); }
+
+// Every component that refers to this theme through its FileTheme: those that said so, and
+// those of an owning form (controls that keep the reference without telling the theme).
+std::vector<TComponent*> TskFileTheme::RefreshTargets() const {
+  std::vector<TComponent*> targets = users_;
   TComponent* form = Owner();
-  if (form == nullptr || !form->InheritsFrom("TForm")) return;
+  if (form == nullptr || !form->InheritsFrom("TForm")) return targets;
   for (int i = 0; i < form->ComponentCount(); ++i) {
     TComponent* component = form->Components(i);
-    if (!component->ClassName().starts_with("Tsk")) continue;
+    if (std::find(targets.begin(), targets.end(), component) != targets.end()) continue;
     const TPropInfo* info = GetPropInfo(component, "FileTheme");
-    if (info == nullptr || info->Kind != pkComponent) continue;
-    if (GetObjectProp(component, info) == this) SetObjectProp(component, info, this);
+    if (info != nullptr && info->Kind == pkComponent && GetObjectProp(component, info) == this)
+      targets.push_back(component);
+  }
+  return targets;
+}
+
+// Each user reads its values again: setting FileTheme to this theme once more reloads them.
+void TskFileTheme::RefreshUsers() {
+  for (TComponent* component : RefreshTargets()) {
+    const TPropInfo* info = GetPropInfo(component, "FileTheme");
+    if (info != nullptr && info->Kind == pkComponent && GetObjectProp(component, info) == this)
+      SetObjectProp(component, info, this);
   }
 }

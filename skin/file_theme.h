@@ -2,6 +2,7 @@
 
 #include <memory>
 #include <optional>
+#include <vector>
 
 #include "platform/classes/component.h"
 #include "platform/graphics/colors.h"
@@ -46,7 +47,7 @@ class TskFileTheme : public TComponent {
 
   // The resolved path of the loaded file. Assigning looks for the file as given ("\" and "/"
   // both separate folders) and then for its file name beside the program; a file found in
-  // neither place is ignored. A loaded file refreshes the skinned controls of an owning form.
+  // neither place is ignored. A loaded file refreshes every component that uses this theme.
   const String& ThemeFile() const { return themeFile_; }
   void SetThemeFile(const String& value);
   // A file has been loaded.
@@ -63,12 +64,19 @@ class TskFileTheme : public TComponent {
   std::optional<TColor> GetColor(TskThemeKey key) const { return manager_->GetColor(key); }
   std::optional<int> GetInt(TskThemeKey key) const { return manager_->GetInt(key); }
 
+  // The components that paint with this theme, wherever they are, so that a newly loaded file
+  // reaches all of them. Skinned controls add and remove themselves as their FileTheme changes.
+  void AddUser(TComponent* component);
+  void RemoveUser(TComponent* component);
+
  private:
-  void RefreshOwnerControls();
+  void RefreshUsers();
+  std::vector<TComponent*> RefreshTargets() const;
 
   String themeFile_;
   std::unique_ptr<TskFileThemeMgr> manager_;
   bool canUse_ = false;
+  std::vector<TComponent*> users_;
 };
 
 // Where a theme file named `value` is found: the path itself ("\" read as "/") when a file

@@ -119,7 +119,10 @@ void DrawThreePieceHorizontal(TBitmap* bitmap, TCanvas* canvas, const TRect& rec
   right.SetTransparent(true);
   canvas->Draw(rect.Left, rect.Top, &left);
   canvas->Draw(rect.Right - p, rect.Top, &right);
-  canvas->StretchDraw(Rect(rect.Left + p, rect.Top, rect.Right - p, rect.Bottom), &middle);
+  // Narrower than the two ends there is no room for the middle; stretching it over a negative
+  // width would mirror it across the ends.
+  if (rect.Right - p > rect.Left + p)
+    canvas->StretchDraw(Rect(rect.Left + p, rect.Top, rect.Right - p, rect.Bottom), &middle);
 }
 
 void TilePicture(TCanvas* canvas, TPicture* picture, const TRect& rect) {

@@ -2,15 +2,28 @@
 
 #include "skin/file_theme.h"
 
+TskThemeBinding::~TskThemeBinding() { Release(); }
+
 void TskThemeBinding::SetFileTheme(TskFileTheme* value) {
   if (value == fileTheme_) return;
-  if (fileTheme_ != nullptr) fileTheme_->RemoveFreeNotification(holder_);
+  Release();
   fileTheme_ = value;
-  if (fileTheme_ != nullptr) fileTheme_->FreeNotification(holder_);
+  if (fileTheme_ == nullptr) return;
+  fileTheme_->FreeNotification(holder_);
+  fileTheme_->AddUser(holder_);
+}
+
+void TskThemeBinding::Release() {
+  if (fileTheme_ == nullptr) return;
+  fileTheme_->RemoveFreeNotification(holder_);
+  fileTheme_->RemoveUser(holder_);
+  fileTheme_ = nullptr;
 }
 
 bool TskThemeBinding::Forget(const TComponent* removed) {
   if (removed == nullptr || removed != fileTheme_) return false;
+  // The theme still stands while it tells of its end (or of leaving its owner).
+  fileTheme_->RemoveUser(holder_);
   fileTheme_ = nullptr;
   return true;
 }

@@ -7,10 +7,12 @@ class TComponent;
 class TskFileTheme;
 
 // The style and theme file a skinned control paints with. It keeps the control registered for
-// the theme component's free notification, so a freed theme is never read again.
+// the theme component's free notification, so a freed theme is never read again, and among
+// the theme's users, so a newly loaded theme file reaches it wherever it is.
 class TskThemeBinding {
  public:
   explicit TskThemeBinding(TComponent* holder) : holder_(holder) {}
+  ~TskThemeBinding();
   TskThemeBinding(const TskThemeBinding&) = delete;
   TskThemeBinding& operator=(const TskThemeBinding&) = delete;
 
@@ -24,6 +26,8 @@ class TskThemeBinding {
   TskThemeValues Values() const { return TskThemeValues(fileTheme_, style_); }
 
  private:
+  void Release();
+
   TComponent* holder_;
   TskFileTheme* fileTheme_ = nullptr;
   TskUIStyle style_ = Marine;

@@ -36,42 +36,6 @@ void PaintTitleBar(TCanvas* canvas, int x, int y, const TskThemeValues& theme) {
   canvas->Draw(x, y, &bar);
 }
 
-// Normal, mouse over and pressed faces, each 80 pixels wide, corners kept.
-void PaintButtons(TCanvas* canvas, int x, int y, const TskThemeValues& theme, TColor back) {
-  for (int look = 1; look <= 3; ++look) {
-    TBitmap face;
-    theme.BitmapCell(tkButtonImage, &face, 3, look);
-    TBitmap button(80, face.Height());
-    button.Canvas()->Brush()->SetColor(back);
-    button.Canvas()->FillRect(Rect(0, 0, 80, face.Height()));
-    StretchBitmapKeepCorners(&face, button.Canvas(), Rect(0, 0, 80, face.Height()),
-                             theme.Bool(tkButtonTransparentBool));
-    canvas->Draw(x + (look - 1) * 86, y, &button);
-  }
-}
-
-// The four looks of a glyph strip; radio glyphs are drawn see-through.
-void PaintGlyphs(TCanvas* canvas, int x, int y, const TskThemeValues& theme, TskThemeKey key, bool transparent) {
-  for (int cell = 1; cell <= 4; ++cell) {
-    TBitmap glyph;
-    theme.BitmapCell(key, &glyph, 4, cell);
-    glyph.SetTransparent(transparent);
-    canvas->Draw(x + (cell - 1) * (glyph.Width() + 3), y, &glyph);
-  }
-}
-
-void PaintBars(TCanvas* canvas, int x, int y, const TskThemeValues& theme) {
-  TBitmap progress;
-  theme.Bitmap(tkProgressBarImage, &progress);
-  canvas->StretchDraw(Rect(x, y, x + 80, y + progress.Height()), &progress);
-  TBitmap bar, slider;
-  theme.Bitmap(tkTrackBarBarImage, &bar);
-  theme.Bitmap(tkTrackBarSliderImage, &slider);
-  DrawThreePieceHorizontal(&bar, canvas, Rect(x + 90, y + 8, x + 190, y + 8 + bar.Height()), false);
-  slider.SetTransparent(true);
-  canvas->Draw(x + 120, y + 8 + bar.Height() / 2 - slider.Height() / 2, &slider);
-}
-
 // An active and an inactive tab, each a three-cell picture.
 void PaintTabs(TCanvas* canvas, int x, int y, const TskThemeValues& theme) {
   for (int cell = 1; cell <= 2; ++cell) {
@@ -124,9 +88,5 @@ void TArtworkGallery::PaintRow(TCanvas* canvas, int top, const String& title,
   canvas->Brush()->SetStyle(bsClear);
   canvas->TextOut(8, top + 4, title);
   PaintTitleBar(canvas, 8, top + 22, theme);
-  PaintButtons(canvas, 320, top + 4, theme, back);
-  PaintGlyphs(canvas, 320, top + 36, theme, tkCheckBoxImage, false);
-  PaintGlyphs(canvas, 400, top + 36, theme, tkRadioButtonImage, true);
-  PaintBars(canvas, 590, top + 8, theme);
   PaintTabs(canvas, 590, top + 36, theme);
 }

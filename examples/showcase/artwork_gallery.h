@@ -6,9 +6,9 @@
 class TskFileTheme;
 class TskThemeValues;
 
-// A page that shows the skin pictures of the five built-in styles and of a theme file, one
-// row each: the title bar with its buttons, push button looks, check and radio glyphs, a
-// progress bar, a track bar and tabs, drawn with the shared skin painting routines.
+// A page that shows the five built-in styles and a theme file, one row each: the title bar
+// with its buttons and the tabs, drawn with the shared skin painting routines, beside the
+// live skinned controls that the skin page puts into each row.
 class TArtworkGallery : public TCustomControl {
   DECLARE_CLASS(TArtworkGallery, TCustomControl)
  public:

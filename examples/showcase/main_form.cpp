@@ -4,6 +4,7 @@
 
 #include "examples/showcase/contacts_page.h"
 #include "examples/showcase/sent_messages_page.h"
+#include "examples/showcase/skin_controls_page.h"
 #include "examples/showcase/showcase_data_file.h"
 #include "examples/showcase/showcase_main_menu.h"
 #include "examples/showcase/showcase_side_bar.h"
@@ -132,6 +133,7 @@ void TShowcaseMainForm::BuildSkinPage(TShowcasePanel* page) {
   gallery_->SetParent(page);
   gallery_->SetAlign(alClient);
   gallery_->SetFileTheme(fileTheme_);
+  AddLiveSkinControls(gallery_, fileTheme_, TArtworkGallery::kRowHeight);
 }
 
 bool TShowcaseMainForm::LoadTheme(const String& fileName) {

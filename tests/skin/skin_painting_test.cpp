@@ -189,6 +189,22 @@ TEST_F(ThreeCellTest, EndsAtNaturalSizeAndTheMiddleStretched) {
   EXPECT_EQ(out.Canvas()->Pixels(110, 2), kBlue);
 }
 
+TEST_F(ThreeCellTest, NarrowerThanBothEndsDrawsNoMiddle) {
+  TBitmap bar(30, 2);
+  Fill(bar, Rgb(255, 0, 0), Rect(0, 0, 10, 2));
+  Fill(bar, Rgb(0, 255, 0), Rect(10, 0, 20, 2));
+  Fill(bar, Rgb(0, 0, 128), Rect(20, 0, 30, 2));
+  TBitmap out(40, 2);
+  Fill(out, kBlue);
+  Keep(&out);
+  DrawThreePieceHorizontal(&bar, out.Canvas(), Rect(5, 0, 20, 2), false);
+  int middle = 0;
+  for (int x = 0; x < 40; ++x) middle += out.Canvas()->Pixels(x, 0) == Rgb(0, 255, 0);
+  EXPECT_EQ(middle, 0);
+  EXPECT_EQ(out.Canvas()->Pixels(5, 0), Rgb(255, 0, 0));
+  EXPECT_EQ(out.Canvas()->Pixels(19, 0), Rgb(0, 0, 128));
+}
+
 TEST_F(ThreeCellTest, TheCornerColourCanBeTheMask) {
   TBitmap bar(9, 2);
   Fill(bar, Rgb(1, 2, 3));

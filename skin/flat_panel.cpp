@@ -1,0 +1,92 @@
+#include "skin/flat_panel.h"
+
+#include "platform/classes/properties.h"
+#include "platform/graphics/bitmap.h"
+#include "platform/graphics/canvas.h"
+#include "platform/graphics/draw_text.h"
+#include "platform/windows/messages.h"
+#include "skin/inherited_message.h"
+#include "skin/skin_painting.h"
+
+void Frame3D(TCanvas* canvas, TRect rect, TColor topColor, TColor bottomColor, int width) {
+  canvas->Pen()->SetWidth(1);
+  --rect.Right;
+  --rect.Bottom;
+  for (int ring = 0; ring < width; ++ring) {
+    canvas->Pen()->SetColor(topColor);
+    canvas->Polyline({Point(rect.Left, rect.Bottom), Point(rect.Left, rect.Top), Point(rect.Right, rect.Top)});
+    canvas->Pen()->SetColor(bottomColor);
+    canvas->Polyline({Point(rect.Right, rect.Top), Point(rect.Right, rect.Bottom), Point(rect.Left - 1, rect.Bottom)});
+    InflateRect(rect, -1, -1);
+  }
+}
+
+TFlatPanel::TFlatPanel(TComponent* owner) : TCustomPanel(owner) {
+  SetBevelOuter(bvNone);
+  SetBounds(Left(), Top(), 185, 41);
+  SetParentFont(true);
+  SetParentColor(true);
+}
+
+void TFlatPanel::Publish() {
+  using B = TFlatPanel;
+  TPublisher<B> p;
+  p.Property("ColorHighLight", &B::ColorHighLight, &B::SetColorHighLight).Default(kDefaultFrameColor);
+  p.Property("ColorShadow", &B::ColorShadow, &B::SetColorShadow).Default(kDefaultFrameColor);
+  p.Property("Transparent", &B::Transparent, &B::SetTransparent).Default(false);
+}
+
+const TMessageMap& TFlatPanel::ClassMessages() {
+  static const TMessageMap map = [] {
+    TMessageMap m(&TCustomPanel::ClassMessages());
+    m.On(WM_ERASEBKGND, &TFlatPanel::WMEraseBkgnd);
+    for (UINT msg : {CM_ENABLEDCHANGED, CM_TEXTCHANGED}) m.On(msg, &TFlatPanel::Repaint);
+    return m;
+  }();
+  return map;
+}
+
+void TFlatPanel::Repaint(TMessage& m) {
+  InheritedMessage(TCustomPanel::ClassMessages(), this, m);
+  Invalidate();
+}
+
+void TFlatPanel::SetFrameColor(int index, TColor value) {
+  colors_[index] = value;
+  Invalidate();
+}
+
+void TFlatPanel::SetTransparent(bool value) {
+  transparent_ = value;
+  Invalidate();
+}
+
+void TFlatPanel::Paint() {
+  const TRect client = ClientRect();
+  TBitmap buffer(client.Width(), client.Height());
+  TCanvas* canvas = buffer.Canvas();
+  if (transparent_) {
+    PaintParentBackground(canvas, this);
+  } else {
+    canvas->Brush()->SetStyle(bsSolid);
+    canvas->Brush()->SetColor(Color());
+    canvas->FillRect(client);
+  }
+  Frame3D(canvas, client, colors_[0], colors_[1], 1);
+  canvas->SetFont(Font());
+  canvas->Brush()->SetStyle(bsClear);
+  static constexpr UINT kAlign[] = {DT_LEFT, DT_RIGHT, DT_CENTER};
+  const UINT format = DT_SINGLELINE | DT_VCENTER | kAlign[Alignment()];
+  const String caption = GetText();
+  TRect r = client;
+  if (!Enabled()) {
+    // Embossed: a light copy one pixel down and right under the shadowed text.
+    TRect light = r;
+    OffsetRect(light, 1, 1);
+    canvas->Font()->SetColor(clBtnHighlight);
+    DrawText(canvas->Handle(), caption, light, format);
+    canvas->Font()->SetColor(clBtnShadow);
+  }
+  DrawText(canvas->Handle(), caption, r, format);
+  Canvas()->CopyRect(client, canvas, client);
+}
