@@ -8,7 +8,7 @@
 #include "platform/windows/window_styles.h"
 #include "sidebar/inplace_editor.h"
 
-// The rename edit: a multi-line edit that draws its own frame in the non-client pass.
+// The rename edit: a memo that draws its own frame in the non-client pass.
 
 namespace {
 
@@ -25,22 +25,21 @@ enum class TFrameLook { Line, Invisible, Sunken };
 
 }  // namespace
 
-TnbInplaceEdit::TnbInplaceEdit(TComponent* owner) : TCustomEdit(owner) {}
+TnbInplaceEdit::TnbInplaceEdit(TComponent* owner) : TCustomMemo(owner) {}
 
 void TnbInplaceEdit::Publish() {
   using E = TnbInplaceEdit;
   TPublisher<E> p;
-  p.Property("Alignment", &E::Alignment, &E::SetAlignment).Default(taLeftJustify);
+  // Alignment and WordWrap are the memo's.
   p.Property("Activate", &E::Activate, &E::SetActivate);
   p.Property("BorderColor", &E::BorderColor, &E::SetBorderColor);
   p.Property("Flat", &E::Flat, &E::SetFlat);
   p.Property("ShowBorder", &E::ShowBorder, &E::SetShowBorder);
-  p.Property("WordWrap", &E::WordWrap, &E::SetWordWrap).Default(true);
 }
 
 const TMessageMap& TnbInplaceEdit::ClassMessages() {
   static const TMessageMap map = [] {
-    TMessageMap m(&TCustomEdit::ClassMessages());
+    TMessageMap m(&TCustomMemo::ClassMessages());
     m.On(WM_NCPAINT, &TnbInplaceEdit::WMNCPaint);
     for (UINT msg : {WM_SIZE, WM_SETFOCUS, WM_KILLFOCUS}) m.On(msg, &TnbInplaceEdit::RedrawAfter);
     for (UINT msg : {CM_MOUSEENTER, CM_MOUSELEAVE}) m.On(msg, &TnbInplaceEdit::HoverChanged);
@@ -51,7 +50,7 @@ const TMessageMap& TnbInplaceEdit::ClassMessages() {
 
 void TnbInplaceEdit::Assign(TPersistent* source) {
   auto* o = dynamic_cast<TnbInplaceEdit*>(source);
-  if (o == nullptr) return TCustomEdit::Assign(source);
+  if (o == nullptr) return TCustomMemo::Assign(source);
   // Alignment, word wrap and Activate belong to the window's style and are not copied.
   Font()->Assign(o->Font());
   SetFlat(o->flat_);
@@ -61,22 +60,10 @@ void TnbInplaceEdit::Assign(TPersistent* source) {
 }
 
 void TnbInplaceEdit::CreateParams(TCreateParams& params) {
-  TCustomEdit::CreateParams(params);
+  TCustomMemo::CreateParams(params);
   const uint32_t align[] = {ES_LEFT, ES_RIGHT, ES_CENTER};
   params.Style |= ES_MULTILINE | align[Alignment()];
-  if (wordWrap_) params.Style &= ~ES_AUTOHSCROLL;
-}
-
-void TnbInplaceEdit::SetAlignment(TAlignment v) {
-  if (Alignment() == v) return;
-  TCustomEdit::SetAlignment(v);
-  RecreateWnd();
-}
-
-void TnbInplaceEdit::SetWordWrap(bool v) {
-  if (wordWrap_ == v) return;
-  wordWrap_ = v;
-  RecreateWnd();
+  if (WordWrap()) params.Style &= ~ES_AUTOHSCROLL;
 }
 
 void TnbInplaceEdit::SetBorderColor(TColor v) {
@@ -133,7 +120,7 @@ void TnbInplaceEdit::RedrawFrame() {
 }
 
 void TnbInplaceEdit::Inherited(TMessage& m) {
-  if (const TMessageMap::THandler* handler = TCustomEdit::ClassMessages().Find(m.Msg)) (*handler)(this, m);
+  if (const TMessageMap::THandler* handler = TCustomMemo::ClassMessages().Find(m.Msg)) (*handler)(this, m);
   else DefaultHandler(m);
 }
 

@@ -59,6 +59,8 @@ bool TnbInplaceEditor::BeginEdit(TnbButton* button) {
 void TnbInplaceEditor::Show(const TRect& r, const String& text) {
   edit_->SetBoundsRect(r);
   edit_->SetText(text);
+  // Typing replaces the whole caption, as renaming usually does; arrows keep parts of it.
+  edit_->SelectAll();
   editing_ = true;
   edit_->SetVisible(true);
   if (edit_->CanFocus()) edit_->SetFocus();

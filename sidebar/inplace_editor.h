@@ -3,7 +3,7 @@
 #include <memory>
 
 #include "platform/classes/persistent.h"
-#include "platform/controls/edit.h"
+#include "platform/controls/memo.h"
 
 class TCollectionItem;
 #include "platform/core/events.h"
@@ -12,16 +12,16 @@ class TCollectionItem;
 
 class TCanvas;
 
-// The edit control shown over a header or button while it is renamed. It draws its own
-// frame: a line in BorderColor when flat, none when flat without a border, sunken otherwise.
-class TnbInplaceEdit : public TCustomEdit {
-  DECLARE_CLASS(TnbInplaceEdit, TCustomEdit)
+// The edit control shown over a header or button while it is renamed: several lines, wrapped
+// at its width, so a long caption shows whole. It draws its own frame: a line in BorderColor
+// when flat, none when flat without a border, sunken otherwise.
+class TnbInplaceEdit : public TCustomMemo {
+  DECLARE_CLASS(TnbInplaceEdit, TCustomMemo)
  public:
   explicit TnbInplaceEdit(TComponent* owner);
   static void Publish();
   void Assign(TPersistent* source) override;
 
-  void SetAlignment(TAlignment v);
   bool Activate() const { return activate_; }
   void SetActivate(bool v) { activate_ = v; }
   TColor BorderColor() const { return borderColor_; }
@@ -31,8 +31,6 @@ class TnbInplaceEdit : public TCustomEdit {
   bool ShowBorder() const { return showBorder_; }
   void SetShowBorder(bool v);
   void SetFont(TFont* v);
-  bool WordWrap() const { return wordWrap_; }
-  void SetWordWrap(bool v);
 
   // Draws the frame over (0, 0, Width, Height) of `canvas`, erasing the previous one first.
   void DrawFrame(TCanvas* canvas);
@@ -53,7 +51,6 @@ class TnbInplaceEdit : public TCustomEdit {
   TColor borderColor_ = clBtnShadow;
   bool flat_ = true;
   bool showBorder_ = true;
-  bool wordWrap_ = true;
 };
 
 // Renames a header or a button in place: an edit starts on an item with its caption, Enter or

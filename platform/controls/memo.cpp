@@ -103,6 +103,14 @@ void TCustomMemo::SetWordWrap(bool v) {
   LinesChanged(false);
 }
 
+void TCustomMemo::SetAlignment(TAlignment v) {
+  if (alignment_ == v) return;
+  alignment_ = v;
+  // The window's style carries the alignment.
+  RecreateWnd();
+  Invalidate();
+}
+
 void TCustomMemo::SetScrollBars(TScrollStyle v) {
   if (scrollBars_ == v) return;
   scrollBars_ = v;
@@ -227,18 +235,26 @@ int TCustomMemo::RowOf(TPos p) {
 
 int TCustomMemo::VisibleRows() { return std::max(1, ClientHeight() / RowHeight()); }
 
+int TCustomMemo::RowLeft(const TRow& row) {
+  if (alignment_ == taLeftJustify) return kMargin;
+  const int room = ClientWidth() - 2 * kMargin;
+  const int width = TextWidth(Copy(lines_[static_cast<size_t>(row.line)], row.start + 1, row.end - row.start));
+  const int spare = std::max(0, room - width);
+  return kMargin + (alignment_ == taRightJustify ? spare : spare / 2);
+}
+
 TPoint TCustomMemo::PointOf(TPos p) {
   int r = RowOf(p);
   const TRow& row = rows_[static_cast<size_t>(r)];
   String before = Copy(lines_[static_cast<size_t>(p.line)], row.start + 1, p.col - row.start);
-  return {kMargin + TextWidth(before) - scrollX_, (r - topRow_) * RowHeight()};
+  return {RowLeft(row) + TextWidth(before) - scrollX_, (r - topRow_) * RowHeight()};
 }
 
 TCustomMemo::TPos TCustomMemo::PosAt(TPoint p) {
   int r = std::clamp(topRow_ + (p.y < 0 ? -1 : p.y / RowHeight()), 0, RowCount() - 1);
   const TRow& row = rows_[static_cast<size_t>(r)];
   const String& line = lines_[static_cast<size_t>(row.line)];
-  int x = p.x - kMargin + scrollX_;
+  int x = p.x - RowLeft(row) + scrollX_;
   int best = row.start;
   for (int col = row.start; col <= row.end; ++col) {
     int left = TextWidth(Copy(line, row.start + 1, col - row.start));
@@ -412,7 +428,7 @@ void TCustomMemo::Paint() {
     int y = (r - topRow_) * height;
     canvas->Brush()->SetStyle(bsClear);
     canvas->Font()->SetColor(Enabled() ? Font()->Color() : clGrayText);
-    canvas->TextOut(kMargin - scrollX_, y, Copy(line, row.start + 1, row.end - row.start));
+    canvas->TextOut(RowLeft(row) - scrollX_, y, Copy(line, row.start + 1, row.end - row.start));
     int lineStart = IndexOf({row.line, 0});
     int a = std::max(selFrom - lineStart, row.start), b = std::min(selTo - lineStart, row.end);
     if (a >= b) continue;
@@ -433,6 +449,7 @@ void TCustomMemo::Paint() {
 
 void TCustomMemo::Publish() {
   TPublisher<TCustomMemo> p;
+  p.Property("Alignment", &TCustomMemo::Alignment, &TCustomMemo::SetAlignment).Default(taLeftJustify);
   p.Property("WordWrap", &TCustomMemo::WordWrap, &TCustomMemo::SetWordWrap).Default(true);
   p.Property("ScrollBars", &TCustomMemo::ScrollBars, &TCustomMemo::SetScrollBars).Default(ssNone);
   p.Property("ReadOnly", &TCustomMemo::ReadOnly, &TCustomMemo::SetReadOnly).Default(false);

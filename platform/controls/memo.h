@@ -50,6 +50,9 @@ class TCustomMemo : public TCustomControl {
   void SetLines(TStrings* v) { strings_->Assign(*v); }
   bool WordWrap() const { return wordWrap_; }
   void SetWordWrap(bool v);
+  // Where each row stands between the margins.
+  TAlignment Alignment() const { return alignment_; }
+  void SetAlignment(TAlignment v);
   TScrollStyle ScrollBars() const { return scrollBars_; }
   void SetScrollBars(TScrollStyle v);
   bool ReadOnly() const { return readOnly_; }
@@ -108,6 +111,8 @@ class TCustomMemo : public TCustomControl {
     int end;
   };
   int IndexOf(TPos p) const;
+  // The x of a row's first character, before horizontal scrolling.
+  int RowLeft(const TRow& row);
   TPos PosOf(int index) const;
   TPos Clamp(TPos p) const;
   bool Before(TPos a, TPos b) const { return a.line < b.line || (a.line == b.line && a.col < b.col); }
@@ -158,6 +163,7 @@ class TCustomMemo : public TCustomControl {
   int scrollX_ = 0;
   int wantX_ = -1;  // the x that up and down keep
   bool wordWrap_ = true;
+  TAlignment alignment_ = taLeftJustify;
   TScrollStyle scrollBars_ = ssNone;
   bool readOnly_ = false;
   int maxLength_ = 0;

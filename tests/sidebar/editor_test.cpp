@@ -3,6 +3,7 @@
 #include "platform/controls/application.h"
 #include "platform/windows/keys.h"
 #include "platform/graphics/colors.h"
+#include "platform/windows/focus.h"
 #include "platform/windows/messages.h"
 #include "platform/windows/window_styles.h"
 #include "platform/windows/window_tree.h"
@@ -19,6 +20,20 @@ class EditorTest : public SidebarTest {
     header_ = AddHeader("Mail", 2);
     editor_ = bar_->InplaceEditor();
     editor_->OnChange.Bind(form_, "Edited", [this](TObject*) { ++changes_; });
+  }
+  // A key the way the keyboard delivers it: its press, the character it makes, its release.
+  void Keystroke(uint16_t vk, char16_t character, TShiftState shift = {}) {
+    TnbInplaceEdit* edit = editor_->Edit();
+    if (shift.Contains(ssShift)) SetKeyDown(VK_SHIFT, true);
+    if (shift.Contains(ssCtrl)) SetKeyDown(VK_CONTROL, true);
+    edit->Perform(WM_KEYDOWN, vk, 1);
+    if (character != 0) edit->Perform(WM_CHAR, character, 1);
+    edit->Perform(WM_KEYUP, vk, 1);
+    SetKeyDown(VK_SHIFT, false);
+    SetKeyDown(VK_CONTROL, false);
+  }
+  void Type(std::string_view text) {
+    for (char16_t unit : Utf8ToUtf16(text)) editor_->Edit()->Perform(WM_CHAR, unit, 1);
   }
   TnbHeader* header_ = nullptr;
   TnbInplaceEditor* editor_ = nullptr;
@@ -177,4 +192,91 @@ TEST_F(EditorTest, TheEditsContextMenuGoesToTheBarInItsCoordinates) {
   EXPECT_EQ(sender, editor_);
   EXPECT_EQ(at, (TPoint{edit->Left() + 3, edit->Top() + 4}));
   EXPECT_TRUE(handled);
+}
+
+TEST_F(EditorTest, RenamingByTypingEndsWithEnterEscapeOrLeaving) {
+  enum TEnd { byEnter, byEscape, byLeaving };
+  struct Row {
+    TEnd end;
+    const char* caption;
+    int changes;
+  };
+  const Row rows[] = {{byEnter, "收件箱", 1}, {byEscape, "Mail", 0}, {byLeaving, "收件箱", 1}};
+  bar_->SetActiveHeader(header_);
+  Layout();
+  int typed = 0;
+  editor_->Edit()->OnChange.Bind(form_, "Typed", [&](TObject*) { ++typed; });
+  for (const Row& row : rows) {
+    SCOPED_TRACE(row.end);
+    header_->SetCaption("Mail");
+    changes_ = 0;
+    ASSERT_TRUE(editor_->BeginEdit(header_));
+    ASSERT_TRUE(editor_->Edit()->Focused());
+    typed = 0;
+    Type("收件箱");  // replaces the whole caption
+    EXPECT_EQ(editor_->Text(), "收件箱");
+    EXPECT_EQ(typed, 3);
+    switch (row.end) {
+      case byEnter: Keystroke(VK_RETURN, '\r'); break;
+      case byEscape: Keystroke(VK_ESCAPE, 27); break;
+      case byLeaving: bar_->SetFocus(); break;
+    }
+    EXPECT_FALSE(editor_->Editing());
+    EXPECT_FALSE(editor_->Edit()->Visible());
+    EXPECT_EQ(editor_->Edit()->Top(), -1000);
+    EXPECT_EQ(header_->Caption(), row.caption);
+    EXPECT_EQ(changes_, row.changes);
+  }
+  editor_->Edit()->OnChange = nullptr;
+}
+
+TEST_F(EditorTest, ALongCaptionWrapsAndShiftEnterBreaksALine) {
+  bar_->SetActiveHeader(header_);
+  Layout();
+  TnbButton* button = header_->GetButton(0);
+  ASSERT_TRUE(editor_->BeginEdit(button));
+  TnbInplaceEdit* edit = editor_->Edit();
+  Type("Messages sent to every customer of the northern region");
+  EXPECT_EQ(edit->Lines()->Count(), 1);
+  EXPECT_GT(edit->RowCount(), 1) << "wrapped at the edit's width of " << edit->Width();
+  Keystroke(VK_RETURN, '\r', {ssShift});
+  Type("2026");
+  Keystroke(VK_RETURN, '\n', {ssCtrl});
+  EXPECT_TRUE(editor_->Editing());
+  EXPECT_EQ(edit->Lines()->Count(), 2);
+  Keystroke(VK_RETURN, '\r');
+  EXPECT_FALSE(editor_->Editing());
+  EXPECT_EQ(button->Caption(), "Messages sent to every customer of the northern region\r\n2026");
+}
+
+TEST_F(EditorTest, TheEditsRowsFollowItsAlignment) {
+  TnbInplaceEdit* edit = editor_->Edit();
+  edit->SetBounds(0, 0, 120, 40);
+  edit->SetText("ab");
+  TBitmap bmp;
+  bmp.SetPixelFormat(pf32bit);
+  bmp.SetSize(120, 40);
+  // Where the ink of the text begins and ends.
+  const auto ink = [&](TAlignment alignment) {
+    editor_->SetAlignment(alignment);
+    bmp.Canvas()->Brush()->SetColor(clWhite);
+    bmp.Canvas()->FillRect(Rect(0, 0, 120, 40));
+    edit->PaintTo(bmp.Canvas()->Handle(), 0, 0);
+    int first = -1, last = -1;
+    for (int x = 3; x < 117; ++x)
+      for (int y = 3; y < 37; ++y)
+        if (At(bmp, x, y) != At(bmp, 60, 36)) {
+          if (first < 0) first = x;
+          last = x;
+        }
+    return std::pair{first, last};
+  };
+  const auto [leftFirst, leftLast] = ink(taLeftJustify);
+  const auto [centreFirst, centreLast] = ink(taCenter);
+  const auto [rightFirst, rightLast] = ink(taRightJustify);
+  EXPECT_LT(leftFirst, 10);
+  EXPECT_NEAR((centreFirst + centreLast) / 2, 60, 4);
+  EXPECT_GT(rightLast, 108);
+  EXPECT_EQ(rightLast - rightFirst, leftLast - leftFirst);
+  if (HasFailure()) Save(bmp, "edit_alignment");
 }
