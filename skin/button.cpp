@@ -25,7 +25,7 @@ constexpr TColor kEmbossGray = static_cast<TColor>(0x808080);
 
 }  // namespace
 
-TskCustomButton::TskCustomButton(TComponent* owner) : TCustomControl(owner) {
+TskCustomButton::TskCustomButton(TComponent* owner) : TskThemed<TCustomControl>(owner) {
   TControlStyle style = ControlStyle();
   style.Exclude(csDoubleClicks);
   style.Exclude(csAcceptsControls);
@@ -33,7 +33,7 @@ TskCustomButton::TskCustomButton(TComponent* owner) : TCustomControl(owner) {
   style.Include(csClickEvents);
   SetControlStyle(style);
   SetTabStop(true);
-  theme_.SetStyle(GetOwnerFormUIStyle(owner));
+  SetUIStyle(GetOwnerFormUIStyle(owner));
 }
 
 TskCustomButton::~TskCustomButton() = default;
@@ -85,15 +85,9 @@ void TskCustomButton::SetTransparent(bool value) {
   Invalidate();
 }
 
-void TskCustomButton::SetUIStyle(TskUIStyle value) {
-  theme_.SetStyle(value);
+void TskCustomButton::StyleChanged() {
   UIStyleChanged();
   Invalidate();
-}
-
-void TskCustomButton::SetFileTheme(TskFileTheme* value) {
-  theme_.SetFileTheme(value);
-  SetUIStyle(theme_.Style());
 }
 
 void TskCustomButton::SetFocusedRectMargin(int value) {
@@ -107,11 +101,6 @@ void TskCustomButton::SetEnabled(bool value) {
   if (!value) EndPress();
   EnabledChanged();
   Invalidate();
-}
-
-void TskCustomButton::Notification(TComponent* component, TOperation operation) {
-  TCustomControl::Notification(component, operation);
-  if (operation == opRemove && theme_.Forget(component)) SetUIStyle(Marine);
 }
 
 void TskCustomButton::UpdateAutoSize() {
@@ -295,13 +284,7 @@ void TskCustomButton::Paint() {
   face.SetTransparent(transparentDrawing_);
   TBitmap buffer(Width(), Height());
   TCanvas* canvas = buffer.Canvas();
-  if (transparent_) {
-    PaintParentBackground(canvas, this);
-  } else {
-    canvas->Brush()->SetStyle(bsSolid);
-    canvas->Brush()->SetColor(Color());
-    canvas->FillRect(ClientRect());
-  }
+  PaintControlBackground(canvas, this, transparent_);
   PaintPic(canvas, &face);
   if (Focused() && TabStop()) PaintFocus(canvas);
   canvas->SetFont(Font());
@@ -321,14 +304,8 @@ void TskCustomButton::PaintPic(TCanvas* canvas, TBitmap* face) {
 void TskCustomButton::DrawCaption(TCanvas* canvas, const String& caption, TRect rect, UINT format) {
   canvas->Brush()->SetStyle(bsClear);
   if (boldCaption_) canvas->Font()->SetStyle(canvas->Font()->Style() + fsBold);
-  if (!Enabled()) {
-    TRect light = rect;
-    OffsetRect(light, 1, 1);
-    canvas->Font()->SetColor(kEmbossLight);
-    DrawText(canvas->Handle(), caption, light, format);
-    canvas->Font()->SetColor(kEmbossGray);
-  }
-  DrawText(canvas->Handle(), caption, rect, format);
+  if (Enabled()) DrawText(canvas->Handle(), caption, rect, format);
+  else DrawEmbossedText(canvas, caption, rect, format, kEmbossLight, kEmbossGray);
   boldCaption_ = false;
 }
 

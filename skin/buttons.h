@@ -5,7 +5,7 @@
 #include "platform/controls/control_types.h"
 #include "platform/controls/custom_control.h"
 #include "platform/controls/std_control_types.h"
-#include "skin/theme_binding.h"
+#include "skin/themed_control.h"
 
 class TBitmap;
 class TCanvas;
@@ -17,7 +17,7 @@ class TPublisher;
 // A skinned push button: a face picture for its look (normal, mouse on, pressed, disabled), a
 // caption, a focus mark, and an event repeated while the left button is held down on it.
 // The four looks and the repeat are the common part; the faces come from the descendants.
-class TskCustomButton : public TCustomControl {
+class TskCustomButton : public TskThemed<TCustomControl> {
   DECLARE_CLASS(TskCustomButton, TCustomControl)
  public:
   explicit TskCustomButton(TComponent* owner);
@@ -36,11 +36,6 @@ class TskCustomButton : public TCustomControl {
   void SetTransparent(bool value);
   TModalResult ModalResult() const { return modalResult_; }
   void SetModalResult(TModalResult value) { modalResult_ = value; }
-  TskUIStyle UIStyle() const { return theme_.Style(); }
-  void SetUIStyle(TskUIStyle value);
-  // Not owned; when it is freed the button falls back to Marine.
-  TskFileTheme* FileTheme() const { return theme_.FileTheme(); }
-  void SetFileTheme(TskFileTheme* value);
   int FocusedRectMargin() const { return focusedRectMargin_; }
   void SetFocusedRectMargin(int value);
   // Period of OnMouseContinuouslyDown in ms; 0 or less never repeats.
@@ -65,7 +60,7 @@ class TskCustomButton : public TCustomControl {
 
   static const TMessageMap& ClassMessages();
   const TMessageMap& MessageMap() const override { return ClassMessages(); }
-  void Notification(TComponent* component, TOperation operation) override;
+  void StyleChanged() override;
   void Paint() override;
   void MouseDown(TMouseButton button, TShiftState shift, int x, int y) override;
   void MouseMove(TShiftState shift, int x, int y) override;
@@ -87,7 +82,6 @@ class TskCustomButton : public TCustomControl {
   virtual void PaintButtonMouseDown(TBitmap* face) { ThemeFace(face, 3); }
   virtual void PaintButtonDisabled(TBitmap* face) { ThemeFace(face, 1); }
 
-  TskThemeValues Theme() const { return theme_.Values(); }
   // Cell `cell` of the theme's three-look button strip.
   void ThemeFace(TBitmap* face, int cell) const;
   // Draws the caption in `rect` with `format`; a disabled button's caption is embossed.
@@ -114,7 +108,6 @@ class TskCustomButton : public TCustomControl {
   void WMEraseBkgnd(TMessage& m) { m.Result = 1; }
   void Inherited(TMessage& m);
 
-  TskThemeBinding theme_{this};
   String caption_;
   bool autoSize_ = false;
   bool cancel_ = false;

@@ -19,7 +19,7 @@ constexpr int kCaptionGap = 4;
 
 }  // namespace
 
-TskCheckBox::TskCheckBox(TComponent* owner) : TCustomControl(owner) {
+TskCheckBox::TskCheckBox(TComponent* owner) : TskThemed<TCustomControl>(owner) {
   TControlStyle style = ControlStyle();
   style.Exclude(csDoubleClicks);
   style.Exclude(csAcceptsControls);
@@ -28,7 +28,7 @@ TskCheckBox::TskCheckBox(TComponent* owner) : TCustomControl(owner) {
   SetControlStyle(style);
   SetBounds(Left(), Top(), 93, 17);
   SetTabStop(true);
-  theme_.SetStyle(GetOwnerFormUIStyle(owner));
+  SetUIStyle(GetOwnerFormUIStyle(owner));
 }
 
 void TskCheckBox::Publish() {
@@ -73,25 +73,14 @@ void TskCheckBox::SetTransparent(bool value) {
   Invalidate();
 }
 
-void TskCheckBox::SetUIStyle(TskUIStyle value) {
-  theme_.SetStyle(value);
+void TskCheckBox::StyleChanged() {
   UpdateSize();
   Invalidate();
-}
-
-void TskCheckBox::SetFileTheme(TskFileTheme* value) {
-  theme_.SetFileTheme(value);
-  SetUIStyle(theme_.Style());
 }
 
 void TskCheckBox::SetEnabled(bool value) {
   TCustomControl::SetEnabled(value);
   Invalidate();
-}
-
-void TskCheckBox::Notification(TComponent* component, TOperation operation) {
-  TCustomControl::Notification(component, operation);
-  if (operation == opRemove && theme_.Forget(component)) SetUIStyle(Marine);
 }
 
 void TskCheckBox::DoClick() {
@@ -139,7 +128,7 @@ void TskCheckBox::RepaintAfter(TMessage& m) {
 
 void TskCheckBox::LoadGlyph(TBitmap* glyph) const {
   const int cell = (checked_ ? 1 : 2) + (Enabled() ? 0 : 2);
-  theme_.Values().BitmapCell(GlyphKey(), glyph, kGlyphCells, cell);
+  Theme().BitmapCell(GlyphKey(), glyph, kGlyphCells, cell);
 }
 
 // Sized when what it depends on changes, so that painting only reads the size.
@@ -162,13 +151,7 @@ void TskCheckBox::Paint() {
   TBitmap buffer(Width(), Height());
   TCanvas* canvas = buffer.Canvas();
   canvas->SetFont(Font());
-  if (transparent_) {
-    PaintParentBackground(canvas, this);
-  } else {
-    canvas->Brush()->SetStyle(bsSolid);
-    canvas->Brush()->SetColor(Color());
-    canvas->FillRect(ClientRect());
-  }
+  PaintControlBackground(canvas, this, transparent_);
   canvas->Draw(1, (ClientHeight() - glyph.Height()) / 2, &glyph);
   const int lineHeight = canvas->TextHeight("W");
   const int x = glyph.Width() + kCaptionGap;

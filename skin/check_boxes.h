@@ -2,11 +2,11 @@
 
 #include "platform/controls/custom_control.h"
 #include "platform/controls/std_control_types.h"
-#include "skin/theme_binding.h"
+#include "skin/themed_control.h"
 
 // A two-state check box that paints a glyph of the theme and its caption. Setting Checked, by
 // the user or from code, fires OnClick (not while its form is being read).
-class TskCheckBox : public TCustomControl {
+class TskCheckBox : public TskThemed<TCustomControl> {
   DECLARE_CLASS(TskCheckBox, TCustomControl)
  public:
   explicit TskCheckBox(TComponent* owner);
@@ -22,11 +22,6 @@ class TskCheckBox : public TCustomControl {
   void SetAutoSize(bool value);
   bool Transparent() const { return transparent_; }
   void SetTransparent(bool value);
-  TskUIStyle UIStyle() const { return theme_.Style(); }
-  void SetUIStyle(TskUIStyle value);
-  // Not owned; when it is freed the box falls back to Marine.
-  TskFileTheme* FileTheme() const { return theme_.FileTheme(); }
-  void SetFileTheme(TskFileTheme* value);
   void SetEnabled(bool value) override;
 
   void Click() override;
@@ -34,7 +29,7 @@ class TskCheckBox : public TCustomControl {
  protected:
   static const TMessageMap& ClassMessages();
   const TMessageMap& MessageMap() const override { return ClassMessages(); }
-  void Notification(TComponent* component, TOperation operation) override;
+  void StyleChanged() override;
   void Paint() override;
   void KeyUp(uint16_t& key, TShiftState shift) override;
 
@@ -57,7 +52,6 @@ class TskCheckBox : public TCustomControl {
   void RepaintAfter(TMessage& m);
   void WMEraseBkgnd(TMessage& m) { m.Result = 1; }
 
-  TskThemeBinding theme_{this};
   bool checked_ = false;
   bool autoSize_ = true;
   bool transparent_ = false;

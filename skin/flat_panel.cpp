@@ -65,13 +65,7 @@ void TFlatPanel::Paint() {
   const TRect client = ClientRect();
   TBitmap buffer(client.Width(), client.Height());
   TCanvas* canvas = buffer.Canvas();
-  if (transparent_) {
-    PaintParentBackground(canvas, this);
-  } else {
-    canvas->Brush()->SetStyle(bsSolid);
-    canvas->Brush()->SetColor(Color());
-    canvas->FillRect(client);
-  }
+  PaintControlBackground(canvas, this, transparent_);
   Frame3D(canvas, client, colors_[0], colors_[1], 1);
   canvas->SetFont(Font());
   canvas->Brush()->SetStyle(bsClear);
@@ -79,14 +73,7 @@ void TFlatPanel::Paint() {
   const UINT format = DT_SINGLELINE | DT_VCENTER | kAlign[Alignment()];
   const String caption = GetText();
   TRect r = client;
-  if (!Enabled()) {
-    // Embossed: a light copy one pixel down and right under the shadowed text.
-    TRect light = r;
-    OffsetRect(light, 1, 1);
-    canvas->Font()->SetColor(clBtnHighlight);
-    DrawText(canvas->Handle(), caption, light, format);
-    canvas->Font()->SetColor(clBtnShadow);
-  }
-  DrawText(canvas->Handle(), caption, r, format);
+  if (Enabled()) DrawText(canvas->Handle(), caption, r, format);
+  else DrawEmbossedText(canvas, caption, r, format, clBtnHighlight, clBtnShadow);
   Canvas()->CopyRect(client, canvas, client);
 }

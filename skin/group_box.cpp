@@ -7,6 +7,7 @@
 #include "skin/file_theme.h"
 #include "skin/inherited_message.h"
 #include "skin/panels.h"
+#include "skin/skin_painting.h"
 #include "skin/style_propagation.h"
 
 namespace {
@@ -14,7 +15,7 @@ constexpr TColor kDisabledCaption = static_cast<TColor>(0x808080);
 constexpr int kCaptionLeft = 5;
 }  // namespace
 
-TskCustomGroupBox::TskCustomGroupBox(TComponent* owner) : TskCustomPanel(owner) {
+TskCustomGroupBox::TskCustomGroupBox(TComponent* owner) : TskThemed<TskCustomPanel>(owner) {
   SetBounds(Left(), Top(), 185, 105);
   SetParentColor(true);
   SetText(" ");
@@ -45,16 +46,6 @@ void TskCustomGroupBox::SetCaption(const String& value) {
   Invalidate();
 }
 
-void TskCustomGroupBox::SetUIStyle(TskUIStyle value) {
-  theme_.SetStyle(value);
-  ApplyStyleColors(value, theme_.FileTheme());
-}
-
-void TskCustomGroupBox::SetFileTheme(TskFileTheme* value) {
-  theme_.SetFileTheme(value);
-  SetUIStyle(theme_.Style());
-}
-
 void TskCustomGroupBox::SetBorderColor(TColor value) {
   borderColor_ = value;
   Invalidate();
@@ -66,11 +57,6 @@ void TskCustomGroupBox::ApplyStyleColors(TskUIStyle style, TskFileTheme* fileThe
   borderColor_ = theme.Color(tkControlBorderColor);
   Font()->SetColor(theme.Color(tkControlFontColor));
   Invalidate();
-}
-
-void TskCustomGroupBox::Notification(TComponent* component, TOperation operation) {
-  TskCustomPanel::Notification(component, operation);
-  if (operation == opRemove && theme_.Forget(component)) SetUIStyle(Marine);
 }
 
 void TskCustomGroupBox::SetEnabled(bool value) {
@@ -96,13 +82,8 @@ void TskCustomGroupBox::AdjustClientRect(TRect& rect) {
 void TskCustomGroupBox::Paint() {
   TBitmap buffer(Width(), Height());
   TCanvas* canvas = buffer.Canvas();
-  if (Transparent()) {
-    PaintPicture(canvas);
-  } else {
-    canvas->Brush()->SetStyle(bsSolid);
-    canvas->Brush()->SetColor(Color());
-    canvas->FillRect(ClientRect());
-  }
+  if (Transparent()) PaintPicture(canvas);
+  else PaintControlBackground(canvas, this, false);
   canvas->SetFont(Font());
   const TRect r = ClientRect();
   const int y = std::abs(Font()->Height()) / 2 + r.Top + 1;

@@ -98,14 +98,8 @@ void TskCustomPanel::Resize() {
 }
 
 void TskCustomPanel::PaintPicture(TCanvas* canvas) {
-  if (transparent_) {
-    PaintParentBackground(canvas, this);
-  } else {
-    // Also under a picture smaller than the panel, which would leave the rest unpainted.
-    canvas->Brush()->SetStyle(bsSolid);
-    canvas->Brush()->SetColor(Color());
-    canvas->FillRect(ClientRect());
-  }
+  // Also under a picture smaller than the panel, which would leave the rest unpainted.
+  PaintControlBackground(canvas, this, transparent_);
   if (!HasGraphic()) return;
   switch (drawStyle_) {
     case skStretch: canvas->StretchDraw(ClientRect(), picture_->Graphic()); break;

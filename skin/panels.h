@@ -3,7 +3,7 @@
 #include <memory>
 
 #include "platform/controls/panel.h"
-#include "skin/theme_binding.h"
+#include "skin/themed_control.h"
 
 class TPicture;
 
@@ -62,7 +62,7 @@ class TskImagePanel : public TskCustomPanel {
 
 // A framed group box whose caption opens the top line. It hands its theme and its Enabled
 // state down to the controls in it.
-class TskCustomGroupBox : public TskCustomPanel {
+class TskCustomGroupBox : public TskThemed<TskCustomPanel> {
   DECLARE_CLASS(TskCustomGroupBox, TskCustomPanel)
  public:
   explicit TskCustomGroupBox(TComponent* owner);
@@ -70,11 +70,6 @@ class TskCustomGroupBox : public TskCustomPanel {
   // The text in the frame; the window text stays a blank.
   const String& Caption() const { return caption_; }
   void SetCaption(const String& value);
-  TskUIStyle UIStyle() const { return theme_.Style(); }
-  void SetUIStyle(TskUIStyle value);
-  // Not owned; when it is freed the box and the controls in it fall back to Marine.
-  TskFileTheme* FileTheme() const { return theme_.FileTheme(); }
-  void SetFileTheme(TskFileTheme* value);
   TColor BorderColor() const { return borderColor_; }
   void SetBorderColor(TColor value);
   void SetEnabled(bool value) override;
@@ -82,7 +77,7 @@ class TskCustomGroupBox : public TskCustomPanel {
  protected:
   static const TMessageMap& ClassMessages();
   const TMessageMap& MessageMap() const override { return ClassMessages(); }
-  void Notification(TComponent* component, TOperation operation) override;
+  void StyleChanged() override { ApplyStyleColors(UIStyle(), FileTheme()); }
   void AdjustClientRect(TRect& rect) override;
   void Paint() override;
   virtual void ApplyStyleColors(TskUIStyle style, TskFileTheme* fileTheme);
@@ -90,7 +85,6 @@ class TskCustomGroupBox : public TskCustomPanel {
  private:
   void CMFontChanged(TMessage& m);
 
-  TskThemeBinding theme_{this};
   String caption_;
   TColor borderColor_ = clBlack;
 };

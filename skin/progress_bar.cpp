@@ -11,7 +11,7 @@
 #include "skin/style_propagation.h"
 
 TskProgressBar::TskProgressBar(TComponent* owner)
-    : TCustomPanel(owner), picture_(std::make_unique<TPicture>()) {
+    : TskThemed<TCustomPanel>(owner), picture_(std::make_unique<TPicture>()) {
   TControlStyle style = ControlStyle();
   style.Exclude(csAcceptsControls);
   SetControlStyle(style);
@@ -107,23 +107,8 @@ void TskProgressBar::SetPicture(TPicture* value) {
   Invalidate();
 }
 
-void TskProgressBar::SetUIStyle(TskUIStyle value) {
-  theme_.SetStyle(value);
-  LoadThemePictures();
-}
-
-void TskProgressBar::SetFileTheme(TskFileTheme* value) {
-  theme_.SetFileTheme(value);
-  SetUIStyle(theme_.Style());
-}
-
-void TskProgressBar::Notification(TComponent* component, TOperation operation) {
-  TCustomPanel::Notification(component, operation);
-  if (operation == opRemove && theme_.Forget(component)) SetUIStyle(Marine);
-}
-
 void TskProgressBar::LoadThemePictures() {
-  const TskThemeValues theme = theme_.Values();
+  const TskThemeValues theme = Theme();
   TBitmap bar;
   theme.Bitmap(tkProgressBarImage, &bar);
   if (orientation_ == skVertical && !bar.Empty()) RotateBitmapLeft(&bar);

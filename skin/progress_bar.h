@@ -3,7 +3,7 @@
 #include <memory>
 
 #include "platform/controls/panel.h"
-#include "skin/theme_binding.h"
+#include "skin/themed_control.h"
 
 class TPicture;
 
@@ -12,7 +12,7 @@ DECLARE_ENUM_NAMES(TskProgressBarOrientation, "skHorizontal", "skVertical")
 
 // A progress bar 12 pixels thick: the theme's picture stretched over the done part, Color
 // over the rest, a frame, and on a horizontal bar the percentage done as its caption.
-class TskProgressBar : public TCustomPanel {
+class TskProgressBar : public TskThemed<TCustomPanel> {
   DECLARE_CLASS(TskProgressBar, TCustomPanel)
  public:
   static constexpr int kThickness = 12;
@@ -40,17 +40,11 @@ class TskProgressBar : public TCustomPanel {
   void SetBorderColor(TColor value);
   TPicture* Picture() const { return picture_.get(); }
   void SetPicture(TPicture* value);
-  TskUIStyle UIStyle() const { return theme_.Style(); }
-  void SetUIStyle(TskUIStyle value);
-  // Not owned; when it is freed the bar falls back to Marine.
-  TskFileTheme* FileTheme() const { return theme_.FileTheme(); }
-  void SetFileTheme(TskFileTheme* value);
-
   // The bar keeps its thickness whatever size it is given.
   void SetBounds(int left, int top, int width, int height) override;
 
  protected:
-  void Notification(TComponent* component, TOperation operation) override;
+  void StyleChanged() override { LoadThemePictures(); }
   void Paint() override;
 
  private:
@@ -60,7 +54,6 @@ class TskProgressBar : public TCustomPanel {
   int DoneLength(int length) const;
   void Changed();
 
-  TskThemeBinding theme_{this};
   std::unique_ptr<TPicture> picture_;
   int min_ = 0;
   int max_ = 100;

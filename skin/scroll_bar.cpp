@@ -22,7 +22,7 @@ constexpr int kArrowCells = 6;
 constexpr int kThumbCells = 3;
 }  // namespace
 
-TskScrollBar::TskScrollBar(TComponent* owner) : TCustomPanel(owner) {
+TskScrollBar::TskScrollBar(TComponent* owner) : TskThemed<TCustomPanel>(owner) {
   SetBevelOuter(bvNone);
   SetBounds(Left(), Top(), Width(), 185);
   for (auto& piece : thumbPieces_) piece = std::make_unique<TBitmap>();
@@ -112,21 +112,10 @@ void TskScrollBar::SetOrientation(TskProgressBarOrientation value) {
   LayOut();
 }
 
-void TskScrollBar::SetUIStyle(TskUIStyle value) {
-  theme_.SetStyle(value);
+void TskScrollBar::StyleChanged() {
   track_->SetColor(Color());
   LoadPictures();
   LayOut();
-}
-
-void TskScrollBar::SetFileTheme(TskFileTheme* value) {
-  theme_.SetFileTheme(value);
-  SetUIStyle(theme_.Style());
-}
-
-void TskScrollBar::Notification(TComponent* component, TOperation operation) {
-  TCustomPanel::Notification(component, operation);
-  if (operation == opRemove && theme_.Forget(component)) SetUIStyle(Marine);
 }
 
 void TskScrollBar::CMColorChanged(TMessage& m) {
@@ -148,7 +137,7 @@ bool TskScrollBar::DoMouseWheel(TShiftState shift, int wheelDelta, TPoint mouseP
 // ---- pictures and layout ----
 
 void TskScrollBar::LoadPictures() {
-  const TskThemeValues theme = theme_.Values();
+  const TskThemeValues theme = Theme();
   track_->SetBarImage(nullptr);
   track_->SetColor(theme.Color(tkScrollBarBackgroundColor));
   for (int i = 0; i < kThumbCells; ++i) {

@@ -4,7 +4,7 @@
 
 #include "platform/controls/panel.h"
 #include "skin/progress_bar.h"
-#include "skin/theme_binding.h"
+#include "skin/themed_control.h"
 
 class TBitmap;
 class TskImageButton;
@@ -12,7 +12,7 @@ class TskScrollTrackBar;
 
 // A skinned scroll bar: two arrow buttons and a thumb track between them, all drawn from the
 // theme. An arrow steps once when pressed and again every 100 ms while it is held.
-class TskScrollBar : public TCustomPanel {
+class TskScrollBar : public TskThemed<TCustomPanel> {
   DECLARE_CLASS(TskScrollBar, TCustomPanel)
  public:
   static constexpr int kMinThumbLength = 18;
@@ -38,11 +38,6 @@ class TskScrollBar : public TCustomPanel {
   // A fixed thumb length in pixels (at least 18); 0 makes the thumb follow PageSize.
   int LineButton() const { return lineButton_; }
   void SetLineButton(int value);
-  TskUIStyle UIStyle() const { return theme_.Style(); }
-  void SetUIStyle(TskUIStyle value);
-  // Not owned; when it is freed the bar falls back to Marine.
-  TskFileTheme* FileTheme() const { return theme_.FileTheme(); }
-  void SetFileTheme(TskFileTheme* value);
   bool SliderVisible() const;
   void SetSliderVisible(bool value);
 
@@ -54,7 +49,7 @@ class TskScrollBar : public TCustomPanel {
  protected:
   static const TMessageMap& ClassMessages();
   const TMessageMap& MessageMap() const override { return ClassMessages(); }
-  void Notification(TComponent* component, TOperation operation) override;
+  void StyleChanged() override;
   void Resize() override;
   bool DoMouseWheel(TShiftState shift, int wheelDelta, TPoint mousePos) override;
 
@@ -67,7 +62,6 @@ class TskScrollBar : public TCustomPanel {
   void CMColorChanged(TMessage& m);
   void WMEraseBkgnd(TMessage& m) { m.Result = 1; }
 
-  TskThemeBinding theme_{this};
   TskScrollTrackBar* track_ = nullptr;
   TskImageButton* arrows_[2] = {nullptr, nullptr};
   std::unique_ptr<TBitmap> thumbPieces_[3];

@@ -1,5 +1,8 @@
 #include "skin/skin_painting.h"
 
+#include "platform/controls/control.h"
+#include "platform/graphics/draw_text.h"
+
 #include <algorithm>
 
 #include "platform/core/format.h"
@@ -123,6 +126,26 @@ void DrawThreePieceHorizontal(TBitmap* bitmap, TCanvas* canvas, const TRect& rec
   // width would mirror it across the ends.
   if (rect.Right - p > rect.Left + p)
     canvas->StretchDraw(Rect(rect.Left + p, rect.Top, rect.Right - p, rect.Bottom), &middle);
+}
+
+void PaintControlBackground(TCanvas* canvas, TControl* control, bool transparent) {
+  if (transparent) {
+    PaintParentBackground(canvas, control);
+    return;
+  }
+  canvas->Brush()->SetStyle(bsSolid);
+  canvas->Brush()->SetColor(control->Color());
+  canvas->FillRect(control->ClientRect());
+}
+
+void DrawEmbossedText(TCanvas* canvas, std::string_view text, TRect rect, UINT format, TColor light,
+                      TColor shadow) {
+  TRect lightRect = rect;
+  OffsetRect(lightRect, 1, 1);
+  canvas->Font()->SetColor(light);
+  DrawText(canvas->Handle(), text, lightRect, format);
+  canvas->Font()->SetColor(shadow);
+  DrawText(canvas->Handle(), text, rect, format);
 }
 
 void TilePicture(TCanvas* canvas, TPicture* picture, const TRect& rect) {

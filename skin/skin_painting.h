@@ -1,5 +1,7 @@
 #pragma once
 
+#include <string_view>
+
 #include "platform/core/types.h"
 #include "platform/graphics/colors.h"
 
@@ -37,6 +39,15 @@ void DrawThreePieceHorizontal(TBitmap* bitmap, TCanvas* canvas, const TRect& rec
 // Paints what the control's parent shows under the control (its background and painting)
 // onto `canvas`, whose origin is the control's top-left corner. Nothing without a parent.
 void PaintParentBackground(TCanvas* canvas, TControl* control);
+
+// The background of a self-painted control on `canvas` (origin at the control's corner): what
+// its parent shows under it when `transparent`, else its Color over its client area.
+void PaintControlBackground(TCanvas* canvas, TControl* control, bool transparent);
+
+// Text drawn in `shadow` over a copy in `light` one pixel right and down: the look of a
+// disabled caption.
+void DrawEmbossedText(TCanvas* canvas, std::string_view text, TRect rect, UINT format, TColor light,
+                      TColor shadow);
 
 // Repeats the picture from the canvas origin until the rectangle's width and height (plus one
 // tile) are covered. An empty picture draws nothing.

@@ -15,7 +15,7 @@
 #include "skin/track_bars.h"
 
 TskTrackBar::TskTrackBar(TComponent* owner)
-    : TCustomPanel(owner), barImage_(std::make_unique<TPicture>()), preparedBar_(std::make_unique<TBitmap>()) {
+    : TskThemed<TCustomPanel>(owner), barImage_(std::make_unique<TPicture>()), preparedBar_(std::make_unique<TBitmap>()) {
   TControlStyle style = ControlStyle();
   style.Exclude(csAcceptsControls);
   SetControlStyle(style);
@@ -130,21 +130,10 @@ void TskTrackBar::SetSliderImage(TPicture* value) {
   Invalidate();
 }
 
-void TskTrackBar::SetUIStyle(TskUIStyle value) {
-  theme_.SetStyle(value);
+void TskTrackBar::StyleChanged() {
   Refresh();
   // Graphite's bar is drawn over the parent's background.
-  if (value == Graphite) SetTransparent(true);
-}
-
-void TskTrackBar::SetFileTheme(TskFileTheme* value) {
-  theme_.SetFileTheme(value);
-  SetUIStyle(theme_.Style());
-}
-
-void TskTrackBar::Notification(TComponent* component, TOperation operation) {
-  TCustomPanel::Notification(component, operation);
-  if (operation == opRemove && theme_.Forget(component)) SetUIStyle(Marine);
+  if (UIStyle() == Graphite) SetTransparent(true);
 }
 
 // ---- layout ----
@@ -312,13 +301,7 @@ void TskTrackBar::WMCaptureChanged(TMessage& m) {
 void TskTrackBar::Paint() {
   TBitmap buffer(Width(), Height());
   TCanvas* canvas = buffer.Canvas();
-  if (transparent_) {
-    PaintParentBackground(canvas, this);
-  } else {
-    canvas->Brush()->SetStyle(bsSolid);
-    canvas->Brush()->SetColor(Color());
-    canvas->FillRect(ClientRect());
-  }
+  PaintControlBackground(canvas, this, transparent_);
   if (!preparedBar_->Empty()) {
     if (Horizontal()) canvas->Draw(0, (Height() - preparedBar_->Height()) / 2, preparedBar_.get());
     else canvas->Draw((Width() - preparedBar_->Width()) / 2, 0, preparedBar_.get());

@@ -4,7 +4,7 @@
 
 #include "platform/controls/panel.h"
 #include "skin/progress_bar.h"
-#include "skin/theme_binding.h"
+#include "skin/themed_control.h"
 #include "skin/track_geometry.h"
 
 class TBitmap;
@@ -14,7 +14,7 @@ class TskImagePanel;
 
 // A track bar: the theme's bar picture stretched along the control and a slider panel that
 // the mouse drags. A press beside the slider pages toward the pointer, repeating while held.
-class TskTrackBar : public TCustomPanel {
+class TskTrackBar : public TskThemed<TCustomPanel> {
   DECLARE_CLASS(TskTrackBar, TCustomPanel)
  public:
   static constexpr int kPageRepeatInterval = 100;
@@ -47,12 +47,6 @@ class TskTrackBar : public TCustomPanel {
   void SetBarImage(TPicture* value);
   TPicture* SliderImage() const;
   virtual void SetSliderImage(TPicture* value);
-  TskUIStyle UIStyle() const { return theme_.Style(); }
-  void SetUIStyle(TskUIStyle value);
-  // Not owned; when it is freed the bar falls back to Marine.
-  TskFileTheme* FileTheme() const { return theme_.FileTheme(); }
-  void SetFileTheme(TskFileTheme* value);
-
   TskImagePanel* Slider() const { return slider_; }
   bool Dragging() const { return dragging_; }
   bool Paging() const { return pageTimer_ != nullptr; }
@@ -62,7 +56,7 @@ class TskTrackBar : public TCustomPanel {
  protected:
   static const TMessageMap& ClassMessages();
   const TMessageMap& MessageMap() const override { return ClassMessages(); }
-  void Notification(TComponent* component, TOperation operation) override;
+  void StyleChanged() override;
   void Paint() override;
   void Resize() override;
   void KeyDown(uint16_t& key, TShiftState shift) override;
@@ -77,7 +71,6 @@ class TskTrackBar : public TCustomPanel {
 
   // Loads pictures, takes the thickness of bar or slider, and places the slider.
   void Refresh();
-  TskThemeValues Theme() const { return theme_.Values(); }
   bool Horizontal() const { return orientation_ == skHorizontal; }
 
  private:
@@ -96,7 +89,6 @@ class TskTrackBar : public TCustomPanel {
   void WMCaptureChanged(TMessage& m);
   void WMEraseBkgnd(TMessage& m) { m.Result = 1; }
 
-  TskThemeBinding theme_{this};
   TskImagePanel* slider_ = nullptr;
   std::unique_ptr<TPicture> barImage_;
   std::unique_ptr<TBitmap> preparedBar_;

@@ -19,7 +19,7 @@ TControlClass* Place(TWinControl* parent, TskUIStyle style, TskFileTheme* theme,
   return control;
 }
 
-void AddRow(TWinControl* gallery, TskUIStyle style, TskFileTheme* theme, int top) {
+void AddRow(TWinControl* gallery, TskUIStyle style, TskFileTheme* theme, int row, int top) {
   Place<TskButton>(gallery, style, theme, Bounds(320, top + 4, 80, 27))->SetCaption("发送");
   auto* disabled = Place<TskButton>(gallery, style, theme, Bounds(406, top + 4, 80, 27));
   disabled->SetCaption("取消");
@@ -27,9 +27,13 @@ void AddRow(TWinControl* gallery, TskUIStyle style, TskFileTheme* theme, int top
   auto* check = Place<TskCheckBox>(gallery, style, theme, Bounds(320, top + 36, 80, 17));
   check->SetCaption("定时");
   check->SetChecked(true);
+  check->SetTransparent(true);
   for (int i = 0; i < 2; ++i) {
     auto* radio = Place<TskRadioButton>(gallery, style, theme, Bounds(400 + 50 * i, top + 36, 50, 17));
     radio->SetCaption(i == 0 ? "手机" : "小灵通");
+    // The rows share one parent: each row's pair is a group of its own.
+    radio->SetGroupIndex(row);
+    radio->SetTransparent(true);
     radio->SetChecked(i == 0);
   }
   auto* progress = Place<TskProgressBar>(gallery, style, theme, Bounds(500, top + 8, 80, 12));
@@ -45,9 +49,9 @@ void AddRow(TWinControl* gallery, TskUIStyle style, TskFileTheme* theme, int top
 }  // namespace
 
 void AddLiveSkinControls(TWinControl* gallery, TskFileTheme* fileTheme, int rowHeight) {
-  int top = 0;
+  int row = 0;
   for (TskUIStyle style : {Graphite, Pearl, Marine, Jade, Glacier, FromThemeFile}) {
-    AddRow(gallery, style, fileTheme, top);
-    top += rowHeight;
+    AddRow(gallery, style, fileTheme, row, row * rowHeight);
+    ++row;
   }
 }
