@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cstdlib>
 #include <cstring>
+#include <vector>
 
 #include "platform/graphics/raster.h"
 
@@ -295,6 +296,39 @@ void GradientFillRect(HDC dc, const TRect& rect, TColor from, TColor to, bool ve
   if (!rect.IsEmpty()) GradientFill(dc, v, 2, &g, 1, vertical ? GRADIENT_FILL_RECT_V : GRADIENT_FILL_RECT_H);
 }
 
+namespace {
+
+// Moves the pixels of `target` (logical) over from (-dx, -dy) within the context's own surface,
+// clipped as a copy would be. Row by row in the order the overlap allows, so that no picture of
+// the whole surface is taken first.
+void MovePixelsInPlace(HDC__& dc, const TRect& target, int dx, int dy) {
+  TPixelSurface& surface = SurfaceOf(dc);
+  const TRect bounds = surface.Bounds();
+  const TRect device = DeviceRect(dc, target);
+  struct Span {
+    int Y, Left, Right;
+  };
+  std::vector<Span> spans;
+  for (const TRect& c : ClipOf(dc).Rects()) {
+    TRect part;
+    if (!IntersectRect(part, c, device)) continue;
+    TRect source = part;
+    OffsetRect(source, -dx, -dy);
+    if (!IntersectRect(source, source, bounds)) continue;
+    OffsetRect(source, dx, dy);
+    for (int y = source.Top; y < source.Bottom; ++y) spans.push_back({y, source.Left, source.Right});
+  }
+  // Rows moving up are written top first, rows moving down bottom first: a row is read before
+  // anything is written over it.
+  std::sort(spans.begin(), spans.end(), [dy](const Span& a, const Span& b) { return dy > 0 ? a.Y > b.Y : a.Y < b.Y; });
+  for (const Span& span : spans) {
+    std::memmove(surface.Row(span.Y) + span.Left, surface.Row(span.Y - dy) + span.Left - dx,
+                 sizeof(uint32_t) * static_cast<size_t>(span.Right - span.Left));
+  }
+}
+
+}  // namespace
+
 bool ScrollDC(HDC dc, int dx, int dy, const TRect* scroll, const TRect* clip, HRGN update, TRect* updateRect) {
   HDC__* d = LiveDC(dc);
   if (d == nullptr) return false;
@@ -310,7 +344,11 @@ bool ScrollDC(HDC dc, int dx, int dy, const TRect* scroll, const TRect* clip, HR
   if (!target.IsEmpty()) {
     TSavedDC saved(dc);
     IntersectClipRect(dc, limit.Left, limit.Top, limit.Right, limit.Bottom);
-    BitBlt(dc, target.Left, target.Top, target.Width(), target.Height(), dc, target.Left - dx, target.Top - dy, SRCCOPY);
+    if (IsMirrored(*d)) {
+      BitBlt(dc, target.Left, target.Top, target.Width(), target.Height(), dc, target.Left - dx, target.Top - dy, SRCCOPY);
+    } else {
+      MovePixelsInPlace(*d, target, dx, dy);
+    }
   }
   TRect visible;
   IntersectRect(visible, area, limit);

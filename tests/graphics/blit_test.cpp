@@ -177,6 +177,30 @@ TEST_F(Blits, ScrollDcMovesPixelsAndReportsTheUncoveredStrip) {
   EXPECT_EQ(update, Rect(0, 0, 3, 20));
 }
 
+TEST_F(Blits, ScrollDcMovesEveryPixelOfTheAreaInEachDirection) {
+  struct Move {
+    int Dx, Dy;
+  };
+  for (const Move m : {Move{0, 5}, Move{0, -5}, Move{4, 0}, Move{-4, 0}, Move{3, -2}, Move{-2, 3}}) {
+    SCOPED_TRACE(std::to_string(m.Dx) + "," + std::to_string(m.Dy));
+    for (int y = 0; y < 20; ++y) {
+      for (int x = 0; x < 20; ++x) bmp.Canvas()->SetPixels(x, y, static_cast<TColor>(RGB(x * 10, y * 10, 7)));
+    }
+    TRect area = Rect(2, 2, 18, 18);
+    ASSERT_TRUE(ScrollDC(dc(), m.Dx, m.Dy, &area, &area, nullptr, nullptr));
+    int wrong = 0;
+    for (int y = 2; y < 18; ++y) {
+      for (int x = 2; x < 18; ++x) {
+        const int sx = x - m.Dx, sy = y - m.Dy;
+        if (sx < 2 || sx >= 18 || sy < 2 || sy >= 18) continue;
+        wrong += At(x, y) != static_cast<TColor>(RGB(sx * 10, sy * 10, 7)) ? 1 : 0;
+      }
+    }
+    EXPECT_EQ(wrong, 0);
+    EXPECT_EQ(At(1, 1), static_cast<TColor>(RGB(10, 10, 7))) << "nothing outside the area moves";
+  }
+}
+
 TEST_F(Blits, HugeExtentsAndCoordinatesAreSafe) {
   EXPECT_FALSE(StretchBlt(dc(), 0, 0, 2000000000, 5, sdc(), 0, 0, 5, 5, SRCCOPY));
   EXPECT_TRUE(BitBlt(dc(), 2000000000, 2000000000, 5, 5, sdc(), 0, 0, SRCCOPY));
