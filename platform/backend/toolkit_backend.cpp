@@ -2,6 +2,7 @@
 #include <QGuiApplication>
 #include <QScreen>
 #include <QTimer>
+#include <QWindow>
 
 #include <cstdlib>
 #include <map>
@@ -41,6 +42,8 @@ class TToolkitBackend : public TPlatformBackend {
     TToolkitWindow* w = Find(top);
     if (!w && !visible) return;
     if (!w) w = windows_[top] = CreateToolkitWindow(top);
+    // A dialog stays above its owner: the window manager is told whose it is.
+    if (visible) SetToolkitOwner(w, Find(GetWindow(top, GW_OWNER)));
     ShowToolkitWindow(w, visible);
   }
   void WindowGeometryChanged(HWND top) override {
@@ -61,11 +64,13 @@ class TToolkitBackend : public TPlatformBackend {
   void PresentWindow(HWND top, const TRect& dirty) override {
     if (TToolkitWindow* w = Find(top)) RepaintToolkitWindow(w, dirty);
   }
-  void BeginSystemMoveSize(HWND top, LRESULT hitCode) override {
+  bool BeginSystemMoveSize(HWND top, LRESULT hitCode) override {
     TToolkitWindow* w = Find(top);
+    if (!w || !StartToolkitMoveSize(w, hitCode)) return false;
     // The window manager takes the pointer until the button goes up; we never see that
     // release, so the button is let go here.
-    if (w && StartToolkitMoveSize(w, hitCode)) InjectMouseButton(mbLeft, false, GetCursorPos());
+    InjectMouseButton(mbLeft, false, GetCursorPos());
+    return true;
   }
   void ProcessEvents(int timeoutMs) override {
     QCoreApplication::sendPostedEvents();
@@ -129,4 +134,9 @@ TToolkitScope::~TToolkitScope() {
 void* ToolkitWindowOf(HWND top) {
   TToolkitWindow* w = Installed ? Installed->Find(top) : nullptr;
   return w ? ToolkitNativeWindow(w) : nullptr;
+}
+
+bool ToolkitWindowExposed(HWND top) {
+  void* w = ToolkitWindowOf(top);
+  return w && static_cast<QWindow*>(w)->isExposed();
 }

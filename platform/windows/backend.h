@@ -23,8 +23,9 @@ class TPlatformBackend {
   // Pixels of a top-level window's composed picture changed within `dirty` (window coordinates).
   virtual void PresentWindow(HWND top, const TRect& dirty) = 0;
   // The user pressed on a caption or a sizing edge (a WM_NCHITTEST code): the real window
-  // moves or sizes under the toolkit's control.
-  virtual void BeginSystemMoveSize(HWND top, LRESULT hitCode) = 0;
+  // moves or sizes under the window manager's control. Answers false when nobody took the
+  // request (no window manager), and the platform follows the pointer itself.
+  virtual bool BeginSystemMoveSize(HWND top, LRESULT hitCode) = 0;
   // Turns pending toolkit events into our messages; waits up to `timeoutMs` for one when
   // `timeoutMs` > 0.
   virtual void ProcessEvents(int timeoutMs) = 0;
@@ -42,7 +43,7 @@ class THeadlessBackend : public TPlatformBackend {
   void WindowShapeChanged(HWND) override {}
   void WindowDestroyed(HWND) override {}
   void PresentWindow(HWND, const TRect&) override {}
-  void BeginSystemMoveSize(HWND, LRESULT) override {}
+  bool BeginSystemMoveSize(HWND, LRESULT) override { return false; }
   void ProcessEvents(int) override {}
 };
 

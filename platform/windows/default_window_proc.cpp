@@ -11,6 +11,7 @@
 #include "platform/windows/frame_layout.h"
 #include "platform/windows/frame_painting.h"
 #include "platform/windows/keys.h"
+#include "platform/windows/move_size_tracking.h"
 #include "platform/windows/painting.h"
 #include "platform/windows/window_data.h"
 
@@ -65,11 +66,12 @@ LRESULT ChooseCursor(TWindowData& w, WPARAM wParam, LPARAM lParam) {
 
 bool IsMoveSizeCode(LRESULT hit) { return hit == HTCAPTION || (hit >= HTLEFT && hit <= HTBOTTOMRIGHT); }
 
-LRESULT NcButtonDown(TWindowData& w, WPARAM hit) {
-  if (w.IsChildWindow()) return 0;
-  if (IsMoveSizeCode(static_cast<LRESULT>(hit)) && !(w.style & WS_MAXIMIZE)) {
-    Backend().BeginSystemMoveSize(w.handle, static_cast<LRESULT>(hit));
-  }
+// A press on the caption or the border moves or sizes a top-level window: the window manager
+// does it when there is one that agrees, else we follow the pointer ourselves.
+LRESULT NcButtonDown(TWindowData& w, WPARAM wParam) {
+  auto hit = static_cast<LRESULT>(wParam);
+  if (w.IsChildWindow() || !IsMoveSizeCode(hit) || (w.style & WS_MAXIMIZE)) return 0;
+  if (!Backend().BeginSystemMoveSize(w.handle, hit)) BeginMoveSizeTracking(w.handle, hit);
   return 0;
 }
 

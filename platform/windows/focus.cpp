@@ -22,6 +22,18 @@ TFocusState& State() {
   return state;
 }
 
+void ToFront(HWND h) { SetWindowPos(h, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE | SWP_NOREDRAW); }
+
+// Activating a window brings it to the front, as the user expects; the windows it owns (its
+// dialogs) stay above it.
+void BringToFrontWithOwned(HWND top) {
+  ToFront(top);
+  std::vector<HWND> windows = TopLevelWindows();
+  for (auto it = windows.rbegin(); it != windows.rend(); ++it) {
+    if (*it != top && GetWindow(*it, GW_OWNER) == top && IsWindowVisible(*it)) ToFront(*it);
+  }
+}
+
 }  // namespace
 
 HWND SetActiveWindow(HWND top) {
@@ -29,8 +41,7 @@ HWND SetActiveWindow(HWND top) {
   HWND old = s.active;
   if (old == top || (top && !IsWindow(top))) return old;
   s.active = top;
-  // Activating a window brings it to the front, as the user expects.
-  if (top) SetWindowPos(top, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE | SWP_NOREDRAW);
+  if (top) BringToFrontWithOwned(top);
   if (old) {
     SendMessage(old, WM_NCACTIVATE, 0, 0);
     SendMessage(old, WM_ACTIVATE, WA_INACTIVE, reinterpret_cast<LPARAM>(top));

@@ -4,6 +4,7 @@
 
 #include "platform/windows/clock.h"
 #include "platform/windows/focus.h"
+#include "platform/windows/move_size_tracking.h"
 #include "platform/windows/system_metrics.h"
 #include "platform/windows/window_data.h"
 
@@ -21,6 +22,7 @@ struct TInputState {
   HWND pressTarget = nullptr;  // implicit capture while a button is down
   TClickHistory lastClick;
   int wheelRemainder = 0;
+  TPoint leftDown;
 };
 
 TInputState& State() {
@@ -40,14 +42,19 @@ bool AnyButtonDown() {
   return (CurrentMouseKeys() & (MK_LBUTTON | MK_RBUTTON | MK_MBUTTON)) != 0;
 }
 
-// A disabled window passes the mouse to its nearest enabled ancestor; a disabled top-level
-// window (behind a modal one) takes none.
+// A disabled window passes the mouse to its nearest enabled ancestor; nothing in a disabled
+// top-level window (an owner behind a modal one) takes any.
 HWND EnabledTarget(HWND h) {
   while (h && !IsWindowEnabled(h)) {
     if (!(GetWindowLong(h, GWL_STYLE) & WS_CHILD)) return nullptr;
     h = GetParent(h);
   }
-  return h;
+  return IsWindowEnabled(GetAncestorTop(h)) ? h : nullptr;
+}
+
+bool IsMouseOrKeyMessage(UINT msg) {
+  return (msg >= WM_MOUSEFIRST && msg <= WM_MOUSELAST) || (msg >= WM_NCMOUSEMOVE && msg <= WM_NCMBUTTONDBLCLK) ||
+         (msg >= WM_KEYFIRST && msg <= WM_KEYLAST);
 }
 
 struct TMouseTarget {
@@ -88,6 +95,7 @@ bool IsDoubleClick(HWND h, TMouseButton b, TPoint screen) {
 }
 
 void PressButton(TMouseButton b, TPoint screen) {
+  if (b == mbLeft) State().leftDown = screen;
   TMouseTarget t = FindTarget(screen);
   SetKeyDown(ButtonKey(b), true);
   if (!t.window) return;
@@ -114,19 +122,25 @@ LPARAM KeyData(bool down, bool wasDown) {
   return data;
 }
 
-HWND KeyTarget() {
-  HWND h = GetFocus();
-  return h ? h : GetActiveWindow();
-}
-
 void PostChars(HWND target, const String& text, bool sys, LPARAM data) {
   for (char16_t unit : Utf8ToUtf16(text)) PostMessage(target, sys ? WM_SYSCHAR : WM_CHAR, unit, data);
+}
+
+// While a window follows the pointer, the buttons reach no window; letting the left one go
+// ends the move.
+void TrackedButton(TMouseButton button, bool down, TPoint screen) {
+  SetKeyDown(ButtonKey(button), down);
+  if (button != mbLeft || down) return;
+  TrackMoveSize(screen);
+  EndMoveSizeTracking(true);
+  if (!AnyButtonDown()) State().pressTarget = nullptr;
 }
 
 }  // namespace
 
 void InjectMouseMove(TPoint screen) {
   SetCursorPosQuietly(screen);
+  if (MoveSizeTracking()) return TrackMoveSize(screen);
   TMouseTarget t = FindTarget(screen);
   if (!t.window) return;
   if (!GetCapture()) SendMessage(t.window, WM_SETCURSOR, reinterpret_cast<WPARAM>(t.window), MakeLParam(static_cast<int>(t.hit), WM_MOUSEMOVE));
@@ -135,6 +149,7 @@ void InjectMouseMove(TPoint screen) {
 
 void InjectMouseButton(TMouseButton button, bool down, TPoint screen) {
   SetCursorPosQuietly(screen);
+  if (MoveSizeTracking()) return TrackedButton(button, down, screen);
   if (down) PressButton(button, screen); else ReleaseButton(button, screen);
 }
 
@@ -144,9 +159,10 @@ void InjectMouseWheel(int toolkitDelta, TPoint screen) {
   int notches = total / WHEEL_DELTA;
   State().wheelRemainder = total - notches * WHEEL_DELTA;
   if (notches == 0) return;
-  // The wheel goes to the focused window, as the window system sends it.
-  HWND target = GetFocus();
-  if (!target) target = EnabledTarget(WindowFromPoint(screen));
+  // The wheel goes to the window under the pointer, as current desktops send it (a window
+  // that does not scroll passes it on to its parent); with none of ours there, to the focus.
+  HWND target = EnabledTarget(WindowFromPoint(screen));
+  if (!target) target = GetFocus();
   if (!target) return;
   WPARAM w = MakeWParam(static_cast<int>(CurrentMouseKeys()), notches * WHEEL_DELTA);
   PostMessage(target, WM_MOUSEWHEEL, w, PointToLParam(screen));
@@ -155,8 +171,12 @@ void InjectMouseWheel(int toolkitDelta, TPoint screen) {
 void InjectKey(uint16_t vk, bool down, const String& text) {
   bool wasDown = GetKeyState(vk) < 0;
   SetKeyDown(vk, down);
-  HWND target = KeyTarget();
-  if (!target) return;
+  // Keys reach no window while one follows the pointer; Escape puts it back.
+  if (MoveSizeTracking()) {
+    if (down && vk == VK_ESCAPE) EndMoveSizeTracking(false);
+    return;
+  }
+  HWND target = HWND_FOCUS;
   // Alt without Ctrl makes the system variants, as menu accelerators expect.
   bool sys = GetKeyState(VK_MENU) < 0 && GetKeyState(VK_CONTROL) >= 0;
   LPARAM data = KeyData(down, wasDown);
@@ -178,7 +198,14 @@ void InjectKeyStroke(uint16_t vk, const String& text) {
   InjectKey(vk, false);
 }
 
+bool InputRefused(const MSG& m) {
+  return m.hwnd && IsMouseOrKeyMessage(m.message) && IsWindow(m.hwnd) && !IsWindowEnabled(GetAncestorTop(m.hwnd));
+}
+
+TPoint LeftButtonDownPoint() { return State().leftDown; }
+
 void ResetInput() {
+  EndMoveSizeTracking(true);
   State() = TInputState{};
   ResetKeyState();
 }

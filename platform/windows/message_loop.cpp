@@ -1,6 +1,7 @@
 #include "platform/windows/message_loop.h"
 
 #include "platform/windows/backend.h"
+#include "platform/windows/input.h"
 #include "platform/windows/painting.h"
 #include "platform/windows/timers.h"
 
@@ -16,7 +17,7 @@ bool DrainQueue(const TMessageFilter& filter, int* exitCode) {
       if (exitCode) *exitCode = static_cast<int>(m.wParam);
       return false;
     }
-    if (filter && filter(m)) continue;
+    if (InputRefused(m) || (filter && filter(m))) continue;
     DispatchMessage(m);
   }
   return true;

@@ -3,6 +3,7 @@
 #include <deque>
 
 #include "platform/windows/clock.h"
+#include "platform/windows/focus.h"
 #include "platform/windows/keys.h"
 #include "platform/windows/window_data.h"
 
@@ -13,8 +14,22 @@ std::deque<MSG>& Queue() {
   return queue;
 }
 
+HWND KeyboardTarget() {
+  HWND focus = GetFocus();
+  return focus ? focus : GetActiveWindow();
+}
+
+HWND TargetOf(const MSG& m) { return m.hwnd == HWND_FOCUS ? KeyboardTarget() : m.hwnd; }
+
+bool IsCharMessage(UINT msg) { return msg == WM_CHAR || msg == WM_SYSCHAR || msg == WM_DEADCHAR; }
+
+// A key press taken for its window takes its characters along.
+void BindFollowingChars(std::deque<MSG>::iterator from, std::deque<MSG>::iterator end, HWND target) {
+  for (auto it = from; it != end && it->hwnd == HWND_FOCUS && IsCharMessage(it->message); ++it) it->hwnd = target;
+}
+
 bool Matches(const MSG& m, HWND h, UINT filterMin, UINT filterMax) {
-  if (h && m.hwnd != h) return false;
+  if (h && TargetOf(m) != h) return false;
   if (filterMin == 0 && filterMax == 0) return true;
   return m.message >= filterMin && m.message <= filterMax;
 }
@@ -30,7 +45,7 @@ LRESULT SendMessage(HWND h, UINT msg, WPARAM w, LPARAM l) {
 }
 
 bool PostMessage(HWND h, UINT msg, WPARAM w, LPARAM l) {
-  if (h && !IsWindow(h)) return false;
+  if (h && h != HWND_FOCUS && !IsWindow(h)) return false;
   Queue().push_back(MSG{h, msg, w, l, GetTickCount(), GetCursorPos(), SnapshotModifiers()});
   return true;
 }
@@ -45,7 +60,9 @@ bool PeekMessage(MSG& msg, HWND h, UINT filterMin, UINT filterMax, uint32_t remo
                          [&](const MSG& m) { return Matches(m, h, filterMin, filterMax); });
   if (it == queue.end()) return false;
   msg = *it;
+  msg.hwnd = TargetOf(*it);
   if (remove & PM_REMOVE) {
+    if (it->hwnd == HWND_FOCUS && !IsCharMessage(it->message)) BindFollowingChars(it + 1, queue.end(), msg.hwnd);
     queue.erase(it);
     SetSynchronousModifiers(msg.keyState);
   }

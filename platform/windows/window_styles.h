@@ -93,6 +93,8 @@ inline constexpr int GWL_STYLE = -16;
 inline constexpr int GWL_EXSTYLE = -20;
 inline constexpr int GWL_ID = -12;
 inline constexpr int GWL_USERDATA = -21;
+// The owner of a top-level window (a dialog stays above its owner).
+inline constexpr int GWL_HWNDPARENT = -8;
 
 // GetWindow relations.
 inline constexpr uint32_t GW_HWNDFIRST = 0;

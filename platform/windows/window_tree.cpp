@@ -61,6 +61,16 @@ void DestroyTree(HWND h) {
   Tree().windows.erase(IdOf(h));
 }
 
+// A top-level window owned by itself or by a window it owns would never be shown above
+// its owner: such an owner is refused.
+void SetOwner(TWindowData& w, HWND owner) {
+  if (w.IsChildWindow()) return;
+  for (HWND o = owner; o; o = GetWindow(o, GW_OWNER)) {
+    if (o == w.handle) return;
+  }
+  w.owner = FindWindowData(owner) ? GetAncestorTop(owner) : nullptr;
+}
+
 }  // namespace
 
 TWindowData* FindWindowData(HWND h) {
@@ -223,6 +233,7 @@ intptr_t GetWindowLong(HWND h, int index) {
     case GWL_EXSTYLE: return static_cast<intptr_t>(w->exStyle);
     case GWL_ID: return w->id;
     case GWL_USERDATA: return w->userData;
+    case GWL_HWNDPARENT: return reinterpret_cast<intptr_t>(w->owner);
     default: return 0;
   }
 }
@@ -242,6 +253,7 @@ intptr_t SetWindowLong(HWND h, int index, intptr_t value) {
     case GWL_EXSTYLE: w->exStyle = static_cast<uint32_t>(value); break;
     case GWL_ID: w->id = static_cast<int>(value); break;
     case GWL_USERDATA: w->userData = value; break;
+    case GWL_HWNDPARENT: SetOwner(*w, reinterpret_cast<HWND>(value)); break;
     default: break;
   }
   return old;

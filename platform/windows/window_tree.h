@@ -96,6 +96,11 @@ HWND ChildWindowFromPoint(HWND parent, TPoint client);
 // Messages.
 LRESULT SendMessage(HWND h, UINT msg, WPARAM w = 0, LPARAM l = 0);
 bool PostMessage(HWND h, UINT msg, WPARAM w = 0, LPARAM l = 0);
+// Keyboard input posted for whichever window has the focus (else the active window) when the
+// message is taken from the queue, as the window system targets typed keys: a key typed right
+// after a click goes where the click put the focus. The characters that follow a key press go
+// where the key press went.
+inline HWND const HWND_FOCUS = reinterpret_cast<HWND>(uintptr_t{2});
 void PostQuitMessage(int exitCode);
 
 struct MSG {

@@ -26,7 +26,10 @@ class TRecordingBackend : public THeadlessBackend {
   void WindowShapeChanged(HWND top) override { calls->push_back({"shape", top, 0}); }
   void WindowDestroyed(HWND top) override { calls->push_back({"destroyed", top, 0}); }
   void PresentWindow(HWND top, const TRect&) override { calls->push_back({"present", top, 0}); }
-  void BeginSystemMoveSize(HWND top, LRESULT hit) override { calls->push_back({"movesize", top, hit}); }
+  bool BeginSystemMoveSize(HWND top, LRESULT hit) override {
+    calls->push_back({"movesize", top, hit});
+    return true;
+  }
 };
 
 class Backends : public WindowTest {

@@ -129,6 +129,37 @@ TEST_F(Input, WheelUnhandledByAChildReachesItsParent) {
   EXPECT_EQ(Logged(top, WM_MOUSEWHEEL).size(), 1u);
 }
 
+TEST_F(Input, WheelGoesToTheWindowUnderThePointerElseToTheFocus) {
+  HWND top = MakeTop(Bounds(0, 0, 200, 100));
+  HWND focused = Make(top, Bounds(0, 0, 50, 50));
+  HWND under = Make(top, Bounds(100, 0, 50, 50));
+  SetFocus(focused);
+  InjectMouseWheel(120, {110, 10});
+  InjectMouseWheel(120, {500, 500});  // over none of our windows
+  Pump();
+  EXPECT_EQ(Logged(under, WM_MOUSEWHEEL).size(), 1u);
+  EXPECT_EQ(Logged(focused, WM_MOUSEWHEEL).size(), 1u);
+}
+
+TEST_F(Input, NothingInADisabledTopLevelWindowTakesInputQueuedOrNew) {
+  HWND owner = MakeTop(Bounds(0, 0, 200, 100));
+  HWND child = Make(owner, Bounds(0, 0, 50, 50));
+  SetFocus(child);
+  InjectClick({10, 10});
+  InjectKeyStroke('A', "a");
+  EnableWindow(owner, false);  // a modal window opened before the queue was handled
+  Pump();
+  InjectClick({10, 10});
+  InjectMouseMove({12, 12});
+  Pump();
+  EXPECT_EQ(MessagesOf(child, {WM_LBUTTONDOWN, WM_LBUTTONUP, WM_MOUSEMOVE, WM_KEYDOWN, WM_CHAR}), std::vector<UINT>{});
+  EnableWindow(owner, true);
+  TestClock().Advance(1000);
+  InjectClick({10, 10});
+  Pump();
+  EXPECT_EQ(MessagesOf(child, {WM_LBUTTONDOWN, WM_LBUTTONUP}), (std::vector<UINT>{WM_LBUTTONDOWN, WM_LBUTTONUP}));
+}
+
 TEST_F(Input, KeyPressPostsKeyDownCharKeyUpToTheFocus) {
   HWND top = MakeTop(Bounds(0, 0, 200, 100));
   HWND edit = Make(top, Bounds(0, 0, 50, 20));
