@@ -20,3 +20,6 @@ bool DisplayAvailable();
 // The toolkit window showing a top-level window of ours (a QWindow*), nullptr if none. For
 // tests that feed the toolkit real input.
 void* ToolkitWindowOf(struct HWND__* top);
+// True when the toolkit window of `top` is on screen (mapped and exposed), so that real input
+// can reach it. For tests that drive real windows.
+bool ToolkitWindowExposed(struct HWND__* top);

@@ -21,6 +21,7 @@
 #include "platform/graphics/region.h"
 #include "platform/windows/cursors.h"
 #include "platform/windows/input.h"
+#include "platform/windows/move_size_tracking.h"
 #include "platform/windows/painting.h"
 
 class TToolkitWindow : public QRasterWindow {
@@ -28,6 +29,8 @@ class TToolkitWindow : public QRasterWindow {
   explicit TToolkitWindow(HWND top);
   HWND Top() const { return top_; }
   void FollowTree();
+  // True while our tree takes a state change that the window manager made.
+  bool TakingToolkitState() const { return takingState_; }
 
  protected:
   bool event(QEvent* e) override;
@@ -37,13 +40,16 @@ class TToolkitWindow : public QRasterWindow {
 
  private:
   void ReportGeometry();
+  void ReportWindowState();
   TPoint ScreenPoint(QPointF local) const;
+  TPoint MouseScreenPoint(const QMouseEvent& e) const;
   bool MouseEvent(QEvent* e);
   bool KeyEvent(QEvent* e);
   bool DragEvent(QEvent* e);
 
   HWND top_;
   bool following_ = false;
+  bool takingState_ = false;
   // A drag from another program over this window.
   std::unique_ptr<TDataObject> dragData_;
   IDropTarget* dragTarget_ = nullptr;
@@ -101,6 +107,29 @@ TPoint TToolkitWindow::ScreenPoint(QPointF local) const {
   return {b.Left + static_cast<int>(local.x()), b.Top + static_cast<int>(local.y())};
 }
 
+// While we move the window ourselves, events still on their way were measured against where
+// it was: only the screen position stays true.
+TPoint TToolkitWindow::MouseScreenPoint(const QMouseEvent& e) const {
+  if (!MoveSizeTracking()) return ScreenPoint(e.position());
+  QPointF g = e.globalPosition();
+  return {static_cast<int>(g.x()), static_cast<int>(g.y())};
+}
+
+// Minimised, maximised or restored by the window manager: our tree follows, so that it hit
+// tests, paints and sizes the window as it is on screen.
+void TToolkitWindow::ReportWindowState() {
+  if (!IsWindow(top_)) return;
+  Qt::WindowStates s = windowStates();
+  int cmd = (s & Qt::WindowMinimized) ? SW_MINIMIZE : (s & Qt::WindowMaximized) ? SW_SHOWMAXIMIZED : SW_RESTORE;
+  bool iconic = IsIconic(top_), zoomed = IsZoomed(top_);
+  if ((cmd == SW_MINIMIZE && iconic) || (cmd == SW_SHOWMAXIMIZED && zoomed && !iconic) ||
+      (cmd == SW_RESTORE && !iconic && !zoomed))
+    return;
+  takingState_ = true;
+  ShowWindow(top_, cmd);
+  takingState_ = false;
+}
+
 namespace {
 
 bool ButtonOf(Qt::MouseButton qt, TMouseButton& button) {
@@ -116,13 +145,16 @@ bool ButtonOf(Qt::MouseButton qt, TMouseButton& button) {
 
 bool TToolkitWindow::MouseEvent(QEvent* e) {
   auto* me = static_cast<QMouseEvent*>(e);
-  TPoint p = ScreenPoint(me->position());
+  TPoint p = MouseScreenPoint(*me);
   TMouseButton button;
   switch (e->type()) {
     case QEvent::MouseMove: InjectMouseMove(p); return true;
     // The toolkit reports a second quick press as a double click; our input layer decides
     // about double clicks itself, so it is a press here.
     case QEvent::MouseButtonPress: case QEvent::MouseButtonDblClick:
+      // A press on a window we minimised proves it is still on screen: without a window
+      // manager nobody took the window away, so it is restored and takes the click.
+      if (IsIconic(top_)) ShowWindow(top_, SW_RESTORE);
       if (ButtonOf(me->button(), button)) InjectMouseButton(button, true, p);
       return true;
     case QEvent::MouseButtonRelease:
@@ -229,6 +261,9 @@ bool TToolkitWindow::event(QEvent* e) {
       return true;
     }
     case QEvent::KeyPress: case QEvent::KeyRelease: return KeyEvent(e);
+    case QEvent::WindowStateChange:
+      ReportWindowState();
+      return QRasterWindow::event(e);
     case QEvent::DragEnter: case QEvent::DragMove: case QEvent::DragLeave: case QEvent::Drop:
       return DragEvent(e);
     case QEvent::Leave:
@@ -290,7 +325,13 @@ void ShowToolkitWindow(TToolkitWindow* w, bool visible) {
   w->setVisible(visible);
 }
 
+void SetToolkitOwner(TToolkitWindow* w, TToolkitWindow* owner) {
+  if (w->transientParent() != owner) w->setTransientParent(owner);
+}
+
 void FollowWindowState(TToolkitWindow* w) {
+  // The window manager made this change: the real window is already there.
+  if (w->TakingToolkitState()) return;
   if (IsIconic(w->Top())) {
     w->showMinimized();
     return;

@@ -16,6 +16,8 @@ void DestroyToolkitWindow(TToolkitWindow* w);
 // Moves and titles the toolkit window as our window is, without reporting it back.
 void FollowTree(TToolkitWindow* w);
 void ShowToolkitWindow(TToolkitWindow* w, bool visible);
+// The window `w` belongs to (nullptr: none), which the window manager keeps it above.
+void SetToolkitOwner(TToolkitWindow* w, TToolkitWindow* owner);
 void FollowWindowState(TToolkitWindow* w);
 void SetToolkitWindowShape(TToolkitWindow* w);
 void RepaintToolkitWindow(TToolkitWindow* w, const TRect& dirty);

@@ -328,6 +328,8 @@ TModalResult TCustomForm::ShowModal() {
   if (!Application) throw EInvalidOperation("A modal form needs the application's message loop");
   ReleaseCapture();
   HWND previousActive = GetActiveWindow();
+  // The window the dialog was opened from owns it, so that the dialog stays above it.
+  SetWindowLong(Handle(), GWL_HWNDPARENT, reinterpret_cast<intptr_t>(previousActive));
   TScopedInclude<TFormStateItem> modal(formState_, fsModal);
   TOtherWindowsDisabled disabled(Handle());
   modalResult_ = mrNone;

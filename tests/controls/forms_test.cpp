@@ -1,5 +1,7 @@
 #include "tests/controls/control_fixture.h"
 
+#include <algorithm>
+
 #include "platform/graphics/device_context.h"
 #include "platform/windows/painting.h"
 
@@ -25,6 +27,36 @@ TEST_F(Forms, ShowModalRunsUntilModalResultAndBlocksOtherForms) {
   EXPECT_TRUE(IsWindowEnabled(main->Handle())) << "other forms take input again afterwards";
   EXPECT_FALSE(dialog->Visible());
   EXPECT_EQ(GetActiveWindow(), main->Handle());
+}
+
+TEST_F(Forms, AModalDialogIsOwnedByItsOpenerAndItsOwnerTakesNoClicks) {
+  TForm* main = MakeForm(Bounds(0, 0, 300, 200));
+  TTestControl* onMain = AddControl(main, Bounds(200, 150, 60, 25));
+  int mainClicks = 0;
+  onMain->OnClick.Bind(main, "Clicked", [&](TObject*) { ++mainClicks; });
+  TForm* dialog = new TForm(Application);
+  dialog->SetBounds(50, 50, 200, 100);
+  HWND ownerDuringModal = nullptr;
+  std::vector<HWND> orderAfterActivatingOwner;
+  int idleCalls = 0;
+  Application->OnIdle.Bind(nullptr, "Idle", [&](TObject*, bool&) {
+    if (++idleCalls == 1) {
+      ownerDuringModal = GetWindow(dialog->Handle(), GW_OWNER);
+      InjectClick(onMain->ClientToScreen({5, 5}));
+      SetActiveWindow(main->Handle());
+      orderAfterActivatingOwner = TopLevelWindows();
+    } else if (idleCalls == 3) {
+      dialog->SetModalResult(mrOk);
+    }
+  });
+  EXPECT_EQ(dialog->ShowModal(), mrOk);
+  EXPECT_EQ(mainClicks, 0);
+  EXPECT_EQ(ownerDuringModal, main->Handle());
+  auto pos = [&](HWND h) { return std::find(orderAfterActivatingOwner.begin(), orderAfterActivatingOwner.end(), h); };
+  EXPECT_LT(pos(dialog->Handle()), pos(main->Handle())) << "the dialog stays above its owner";
+  InjectClick(onMain->ClientToScreen({5, 5}));
+  Pump();
+  EXPECT_EQ(mainClicks, 1) << "after the dialog the owner takes clicks again";
 }
 
 TEST_F(Forms, CloseDuringModalCancelsAndAVisibleFormCannotGoModal) {
