@@ -190,6 +190,7 @@ class TCustomComboBox : public TCustomControl {
   void WMCaptureChangedCombo(TMessage& m);
   void WMCancelModeCombo(TMessage& m);
   void WMGetDlgCode(TMessage& m);
+  void WMFocusChangedCombo(TMessage& m);
   void CBMessage(TMessage& m);
   bool HandleComboMessage(TMessage& m);
 

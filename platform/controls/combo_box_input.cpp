@@ -18,6 +18,8 @@ const TMessageMap& TCustomComboBox::ClassMessages() {
     m.On(WM_CAPTURECHANGED, &TCustomComboBox::WMCaptureChangedCombo);
     m.On(WM_CANCELMODE, &TCustomComboBox::WMCancelModeCombo);
     m.On(WM_GETDLGCODE, &TCustomComboBox::WMGetDlgCode);
+    m.On(WM_SETFOCUS, &TCustomComboBox::WMFocusChangedCombo);
+    m.On(WM_KILLFOCUS, &TCustomComboBox::WMFocusChangedCombo);
     for (UINT msg = CB_GETEDITSEL; msg <= CB_FINDSTRINGEXACT; ++msg) m.On(msg, &TCustomComboBox::CBMessage);
     return m;
   }();
@@ -120,6 +122,13 @@ void TCustomComboBox::WMLButtonDown(TMessage& m) {
   if (!Focused() && CanFocus()) SetFocus();
   bool onButton = ButtonRect().Contains(p);
   if (onButton || (!edit_ && ClientRect().Contains(p))) SetDroppedDown(true);
+}
+
+// A list without an edit shows the focus as its chosen look: it goes and comes with the focus.
+void TCustomComboBox::WMFocusChangedCombo(TMessage& m) {
+  if (m.Msg == WM_SETFOCUS) TCustomControl::WMSetFocus(m);
+  else TCustomControl::WMKillFocus(m);
+  Invalidate();
 }
 
 void TCustomComboBox::WMLButtonDblClk(TMessage& m) { WMLButtonDown(m); }

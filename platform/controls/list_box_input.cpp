@@ -100,7 +100,7 @@ void TCustomListBox::WMLButtonUp(TMessage& m) {
 
 void TCustomListBox::WMNCLButtonDown(TMessage& m) {
   if (static_cast<LRESULT>(m.WParam) == HTVSCROLL && tracker_->Press(Handle(), LParamToPoint(m.LParam), true)) {
-    SetCapture(Handle());
+    tracker_->HoldFramePress();
     return;
   }
   DefaultHandler(m);

@@ -154,9 +154,8 @@ void TCustomMemo::WMLButtonUp(TMessage& m) {
 void TCustomMemo::WMNCLButtonDown(TMessage& m) {
   TPoint screen = LParamToPoint(m.LParam);
   auto hit = static_cast<LRESULT>(m.WParam);
-  bool pressed = (hit == HTVSCROLL && vTracker_->Press(Handle(), screen, true)) ||
-                 (hit == HTHSCROLL && hTracker_->Press(Handle(), screen, false));
-  if (pressed) SetCapture(Handle());
+  TScrollTracker* tracker = hit == HTVSCROLL ? vTracker_.get() : hit == HTHSCROLL ? hTracker_.get() : nullptr;
+  if (tracker && tracker->Press(Handle(), screen, hit == HTVSCROLL)) tracker->HoldFramePress();
   else DefaultHandler(m);
 }
 

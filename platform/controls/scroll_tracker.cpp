@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "platform/windows/focus.h"
+#include "platform/windows/keys.h"
 #include "platform/windows/scroll_bars.h"
 #include "platform/windows/timers.h"
 
@@ -79,6 +81,12 @@ bool TScrollTracker::Press(HWND window, TPoint screen, bool vertical) {
   SetTimer(window_, timerId_, ScrollRepeatDelay);
   timerRunning_ = true;
   return true;
+}
+
+void TScrollTracker::HoldFramePress() {
+  if (!Tracking()) return;
+  if (GetAsyncKeyState(VK_LBUTTON) < 0) SetCapture(window_);
+  else Release();
 }
 
 int TScrollTracker::ThumbPosition(TPoint screen) const {

@@ -170,7 +170,7 @@ void TCustomTreeView::WMLButtonUp(TMessage& m) {
 
 void TCustomTreeView::WMNCLButtonDown(TMessage& m) {
   if (static_cast<LRESULT>(m.WParam) == HTVSCROLL && tracker_->Press(Handle(), LParamToPoint(m.LParam), true)) {
-    SetCapture(Handle());
+    tracker_->HoldFramePress();
     return;
   }
   DefaultHandler(m);

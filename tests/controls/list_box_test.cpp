@@ -253,9 +253,11 @@ TEST_F(ListBoxTest, FrameScrollBarWheelAndThumbMoveTheTopIndex) {
   EXPECT_EQ(box->TopIndex(), 4);
   ASSERT_TRUE(GetScrollBarInfo(h, OBJID_VSCROLL, info));
   TPoint thumb{info.rcScrollBar.Left + 5, info.rcScrollBar.Top + (info.xyThumbTop + info.xyThumbBottom) / 2};
+  SetKeyDown(VK_LBUTTON, true);  // the thumb is dragged with the button held
   box->Perform(WM_NCLBUTTONDOWN, HTVSCROLL, PointToLParam(thumb));
   TPoint far = box->ScreenToClient({thumb.x, thumb.y + 500});
   Drag(box, far.x, far.y);
+  SetKeyDown(VK_LBUTTON, false);
   Release(box, far.x, far.y);
   EXPECT_EQ(box->TopIndex(), 40 - box->VisibleCount());
   EXPECT_EQ(GetScrollPos(h, SB_VERT), box->TopIndex());
