@@ -1,19 +1,10 @@
-// Real windows on an X server of their own, driven by real input through xdotool as a user
-// drives them: with no window manager, and with the one REAL_WINDOWS_WM names (ctest runs
-// the program under xvfb-run both ways). Every wait polls for the state it expects, with a
-// deadline, so that a slow machine makes a test slower, never wrong.
+// Standard controls in a real window, driven by real input as a user drives them, without and
+// with a window manager.
 #include <gtest/gtest.h>
 
-#include <signal.h>
-#include <spawn.h>
-#include <sys/wait.h>
-
-#include <chrono>
-#include <cstdlib>
 #include <functional>
 #include <memory>
 #include <string>
-#include <thread>
 
 #include "platform/backend/qt_backend.h"
 #include "platform/controls/application.h"
@@ -27,63 +18,9 @@
 #include "platform/controls/tree_view.h"
 #include "platform/windows/move_size_tracking.h"
 #include "platform/windows/scroll_bars.h"
-
-extern char** environ;
+#include "tests/real_windows/real_display.h"
 
 namespace {
-
-const char* WindowManagerName() {
-  const char* wm = std::getenv("REAL_WINDOWS_WM");
-  return wm && *wm ? wm : nullptr;
-}
-
-bool Run(const std::string& command) { return std::system(command.c_str()) == 0; }
-
-bool Xdo(const std::string& arguments) { return Run("xdotool " + arguments + " >/dev/null 2>&1"); }
-
-// Polls `condition`, handling our messages meanwhile, until it holds or `ms` have passed.
-bool WaitFor(const std::function<bool()>& condition, int ms = 5000) {
-  auto deadline = std::chrono::steady_clock::now() + std::chrono::milliseconds(ms);
-  while (std::chrono::steady_clock::now() < deadline) {
-    if (Application) Application->ProcessMessages();
-    if (condition()) return true;
-    std::this_thread::sleep_for(std::chrono::milliseconds(5));
-  }
-  return false;
-}
-
-// The toolkit, and the window manager when one is asked for, live for the whole program: one
-// toolkit application per process, as in the showcase.
-class TRealDisplay : public ::testing::Environment {
- public:
-  void SetUp() override {
-    if (!DisplayAvailable()) return;
-    if (const char* wm = WindowManagerName()) StartWindowManager(wm);
-    toolkit_ = std::make_unique<TToolkitScope>(argc_, argv_, false);
-  }
-  void TearDown() override {
-    toolkit_.reset();
-    if (pid_ <= 0) return;
-    kill(pid_, SIGTERM);
-    waitpid(pid_, nullptr, 0);
-  }
-
- private:
-  void StartWindowManager(const char* wm) {
-    char* args[] = {const_cast<char*>(wm), nullptr};
-    ASSERT_EQ(posix_spawnp(&pid_, wm, nullptr, nullptr, args, environ), 0) << "cannot start " << wm;
-    // A window manager announces itself with the desktops it keeps.
-    ASSERT_TRUE(WaitFor([] { return Xdo("get_num_desktops"); }, 10000)) << wm << " did not come up";
-  }
-
-  pid_t pid_ = 0;
-  int argc_ = 1;
-  char name_[18] = "test_real_windows";
-  char* argv_[2] = {name_, nullptr};
-  std::unique_ptr<TToolkitScope> toolkit_;
-};
-
-[[maybe_unused]] ::testing::Environment* const RealDisplay = ::testing::AddGlobalTestEnvironment(new TRealDisplay);
 
 class RealWindows : public ::testing::Test {
  protected:
@@ -114,9 +51,6 @@ class RealWindows : public ::testing::Test {
     return c;
   }
 
-  static bool ClickAt(TPoint screen) {
-    return Xdo("mousemove --sync " + std::to_string(screen.x) + " " + std::to_string(screen.y) + " click 1");
-  }
   static bool ClickOn(TControl* c, TPoint p) { return ClickAt(c->ClientToScreen(p)); }
   // A screen point of the form's frame that answers `code` to the hit test.
   TPoint FrameHit(LRESULT code) const {

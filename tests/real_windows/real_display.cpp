@@ -1,0 +1,77 @@
+#include "tests/real_windows/real_display.h"
+
+#include <gtest/gtest.h>
+#include <signal.h>
+#include <spawn.h>
+#include <sys/wait.h>
+
+#include <chrono>
+#include <cstdlib>
+#include <memory>
+#include <thread>
+
+#include "platform/backend/qt_backend.h"
+#include "platform/controls/application.h"
+
+extern char** environ;
+
+const char* WindowManagerName() {
+  const char* wm = std::getenv("REAL_WINDOWS_WM");
+  return wm && *wm ? wm : nullptr;
+}
+
+bool Xdo(const std::string& arguments) {
+  std::string command = "xdotool " + arguments + " >/dev/null 2>&1";
+  return std::system(command.c_str()) == 0;
+}
+
+bool ClickAt(TPoint screen) {
+  return Xdo("mousemove --sync " + std::to_string(screen.x) + " " + std::to_string(screen.y) + " click 1");
+}
+
+bool WaitFor(const std::function<bool()>& condition, int ms) {
+  auto deadline = std::chrono::steady_clock::now() + std::chrono::milliseconds(ms);
+  while (std::chrono::steady_clock::now() < deadline) {
+    if (Application) Application->ProcessMessages();
+    if (condition()) return true;
+    std::this_thread::sleep_for(std::chrono::milliseconds(5));
+  }
+  return false;
+}
+
+namespace {
+
+// The toolkit, and the window manager when one is asked for, live for the whole program: one
+// toolkit application per process, as in the showcase.
+class TRealDisplay : public ::testing::Environment {
+ public:
+  void SetUp() override {
+    if (!DisplayAvailable()) return;
+    if (const char* wm = WindowManagerName()) StartWindowManager(wm);
+    toolkit_ = std::make_unique<TToolkitScope>(argc_, argv_, false);
+  }
+  void TearDown() override {
+    toolkit_.reset();
+    if (pid_ <= 0) return;
+    kill(pid_, SIGTERM);
+    waitpid(pid_, nullptr, 0);
+  }
+
+ private:
+  void StartWindowManager(const char* wm) {
+    char* args[] = {const_cast<char*>(wm), nullptr};
+    ASSERT_EQ(posix_spawnp(&pid_, wm, nullptr, nullptr, args, environ), 0) << "cannot start " << wm;
+    // A window manager announces itself with the desktops it keeps.
+    ASSERT_TRUE(WaitFor([] { return Xdo("get_num_desktops"); }, 10000)) << wm << " did not come up";
+  }
+
+  pid_t pid_ = 0;
+  int argc_ = 1;
+  char name_[18] = "test_real_windows";
+  char* argv_[2] = {name_, nullptr};
+  std::unique_ptr<TToolkitScope> toolkit_;
+};
+
+[[maybe_unused]] ::testing::Environment* const RealDisplay = ::testing::AddGlobalTestEnvironment(new TRealDisplay);
+
+}  // namespace

@@ -1,0 +1,19 @@
+#pragma once
+
+// What the real-window tests share: an X server of their own (ctest runs the program under
+// xvfb-run, once without and once with the window manager that REAL_WINDOWS_WM names), the
+// toolkit for the whole program, real input through xdotool, and waits that poll for the
+// state they expect with a deadline, so that a slow machine makes a test slower, never wrong.
+#include <functional>
+#include <string>
+
+#include "platform/core/types.h"
+
+// The window manager the program runs under, nullptr for none.
+const char* WindowManagerName();
+// Runs xdotool with `arguments`; answers whether it succeeded.
+bool Xdo(const std::string& arguments);
+// Polls `condition`, handling our messages meanwhile, until it holds or `ms` have passed.
+bool WaitFor(const std::function<bool()>& condition, int ms = 5000);
+// Moves the pointer to a screen point and clicks the left button there.
+bool ClickAt(TPoint screen);
