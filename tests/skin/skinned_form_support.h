@@ -7,11 +7,15 @@
 #include "skin/form.h"
 #include "tests/skin/skin_fixture.h"
 
-// A backend that records the moves and sizes the window system is asked to start.
+// A backend that records the moves and sizes the window system is asked to start, and takes
+// them as a window manager would.
 class TMoveSizeRecorder : public THeadlessBackend {
  public:
   explicit TMoveSizeRecorder(std::vector<LRESULT>* starts) : starts_(starts) {}
-  void BeginSystemMoveSize(HWND, LRESULT hit) override { starts_->push_back(hit); }
+  bool BeginSystemMoveSize(HWND, LRESULT hit) override {
+    starts_->push_back(hit);
+    return true;
+  }
 
  private:
   std::vector<LRESULT>* starts_;
