@@ -12,6 +12,7 @@
 
 #include "platform/backend/qt_backend.h"
 #include "platform/controls/application.h"
+#include "platform/windows/move_size_tracking.h"
 
 extern char** environ;
 
@@ -37,6 +38,15 @@ bool WaitFor(const std::function<bool()>& condition, int ms) {
     std::this_thread::sleep_for(std::chrono::milliseconds(5));
   }
   return false;
+}
+
+bool Drag(TPoint from, TPoint to, const std::function<bool()>& arrived) {
+  auto at = [](TPoint p) { return std::to_string(p.x) + " " + std::to_string(p.y); };
+  if (!Xdo("mousemove --sync " + at(from) + " mousedown 1")) return false;
+  WaitFor([] { return MoveSizeTracking(); }, 1000);
+  TPoint half{(from.x + to.x) / 2, (from.y + to.y) / 2};
+  bool moved = Xdo("mousemove --sync " + at(half)) && Xdo("mousemove --sync " + at(to)) && WaitFor(arrived);
+  return Xdo("mouseup 1") && moved;
 }
 
 namespace {

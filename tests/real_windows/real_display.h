@@ -17,3 +17,6 @@ bool Xdo(const std::string& arguments);
 bool WaitFor(const std::function<bool()>& condition, int ms = 5000);
 // Moves the pointer to a screen point and clicks the left button there.
 bool ClickAt(TPoint screen);
+// Presses at `from`, moves to `to` in steps, each once our side has seen the one before, as a
+// hand would, and releases once `arrived` holds (or its wait ran out); answers whether it did.
+bool Drag(TPoint from, TPoint to, const std::function<bool()>& arrived);

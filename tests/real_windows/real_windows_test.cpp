@@ -173,16 +173,6 @@ TEST_F(RealWindows, TheWheelScrollsTheListUnderThePointer) {
   EXPECT_TRUE(memo_->Focused());
 }
 
-// Presses and releases in steps, each once our side has seen the one before, as a hand would.
-bool Drag(TPoint from, TPoint to, const std::function<bool()>& arrived) {
-  auto at = [](TPoint p) { return std::to_string(p.x) + " " + std::to_string(p.y); };
-  if (!Xdo("mousemove --sync " + at(from) + " mousedown 1")) return false;
-  WaitFor([] { return MoveSizeTracking(); }, 1000);
-  TPoint half{(from.x + to.x) / 2, (from.y + to.y) / 2};
-  bool moved = Xdo("mousemove --sync " + at(half)) && Xdo("mousemove --sync " + at(to)) && WaitFor(arrived);
-  return Xdo("mouseup 1") && moved;
-}
-
 TEST_F(RealWindows, CaptionDragMovesAndBorderDragSizesTheWindow) {
   if (WindowManagerName()) GTEST_SKIP() << "the window manager moves and sizes windows itself";
   TRect before = WindowBounds(form_->Handle());

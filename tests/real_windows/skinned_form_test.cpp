@@ -1,0 +1,108 @@
+// A skinned form in a real window, driven by real input: its title bar moves it, its grips
+// size it, its buttons maximize, restore, minimize and close it, and its round corners shape
+// the window; with no window manager and with one.
+#include <gtest/gtest.h>
+
+#include <memory>
+
+#include "platform/backend/qt_backend.h"
+#include "platform/controls/application.h"
+#include "platform/graphics/device_context.h"
+#include "platform/graphics/region.h"
+#include "platform/windows/move_size_tracking.h"
+#include "platform/windows/painting.h"
+#include "platform/windows/system_metrics.h"
+#include "skin/form.h"
+#include "tests/real_windows/real_display.h"
+
+namespace {
+
+class RealSkinnedForm : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    if (!DisplayAvailable()) GTEST_SKIP() << "needs an X server; ctest runs this under xvfb-run";
+    application_ = std::make_unique<TApplicationScope>();
+    form_ = new TForm(Application);
+    form_->SetCaption("Skinned form");
+    form_->SetBounds(120, 100, 480, 320);
+    skin_ = new TskForm(form_);
+    skin_->SetParent(form_);
+    skin_->SetUIStyle(Pearl);  // a three-pixel border and round top corners
+    Application->SetMainForm(form_);
+    form_->Show();
+    ASSERT_TRUE(WaitFor([&] { return ToolkitWindowExposed(form_->Handle()); })) << "the window never showed";
+  }
+  void TearDown() override { application_.reset(); }
+
+  TRect Bounds() const { return WindowBounds(form_->Handle()); }
+  // A window manager tells the window where it went only once the button is up; our own
+  // tracking follows the pointer while it is down.
+  static bool Released() { return WindowManagerName() != nullptr; }
+  TPoint ButtonCentre(TskTitleBarBtnType type) const {
+    TskTitleBar* bar = skin_->TitleBar();
+    for (const TskTitleBarButtonPlace& place : bar->Layout().Buttons) {
+      if (bar->Buttons()->Items(place.Index)->ButtonType() != type) continue;
+      return bar->ClientToScreen({(place.Rect.Left + place.Rect.Right) / 2, (place.Rect.Top + place.Rect.Bottom) / 2});
+    }
+    ADD_FAILURE() << "no button of type " << int(type);
+    return {};
+  }
+  TPoint Caption() const {
+    TskTitleBar* bar = skin_->TitleBar();
+    return bar->ClientToScreen({bar->Layout().CaptionLeft + 40, bar->Height() / 2});
+  }
+
+  std::unique_ptr<TApplicationScope> application_;
+  TForm* form_ = nullptr;
+  TskForm* skin_ = nullptr;
+};
+
+// The backend gives the real window the same shape (its mask) as our tree's region.
+TEST_F(RealSkinnedForm, TheRoundCornersShapeTheWindow) {
+  HRGN shape = CreateRectRgn(0, 0, 0, 0);
+  ASSERT_NE(GetWindowRgn(form_->Handle(), shape), RGN_ERROR);
+  EXPECT_FALSE(PtInRegion(shape, 0, 0));
+  EXPECT_TRUE(PtInRegion(shape, form_->Width() / 2, 0));
+  EXPECT_TRUE(PtInRegion(shape, 0, form_->Height() - 1));
+  DeleteObject(shape);
+}
+
+TEST_F(RealSkinnedForm, DraggingTheTitleBarMovesTheWindowAndAGripSizesIt) {
+  const TRect before = Bounds();
+  TRect moved = before;
+  OffsetRect(moved, 60, 40);
+  TPoint from = Caption();
+  Drag(from, {from.x + 60, from.y + 40}, [&] { return Released() || Bounds() == moved; });
+  EXPECT_TRUE(WaitFor([&] { return Bounds() == moved; })) << "title bar drag";
+  TPoint corner{moved.Right - 2, moved.Bottom - 2};  // inside the bottom-right grip
+  ASSERT_EQ(SendMessage(form_->Handle(), WM_NCHITTEST, 0, PointToLParam(corner)), HTBOTTOMRIGHT);
+  TRect sized = moved;
+  sized.Right += 50;
+  sized.Bottom += 30;
+  Drag(corner, {corner.x + 50, corner.y + 30}, [&] { return Released() || Bounds() == sized; });
+  EXPECT_TRUE(WaitFor([&] { return Bounds() == sized; })) << "grip drag";
+  EXPECT_TRUE(WaitFor([&] { return skin_->Width() == sized.Width() - 6; })) << "the skin follows the size";
+}
+
+TEST_F(RealSkinnedForm, TheButtonsMaximizeRestoreMinimizeAndClose) {
+  const TRect before = Bounds();
+  ASSERT_TRUE(ClickAt(ButtonCentre(skMax)));
+  EXPECT_TRUE(WaitFor([&] { return IsZoomed(form_->Handle()) && Bounds() == WorkArea(); })) << "maximized";
+  ASSERT_TRUE(ClickAt(ButtonCentre(skMax)));
+  EXPECT_TRUE(WaitFor([&] { return !IsZoomed(form_->Handle()) && Bounds() == before; })) << "restored";
+  ASSERT_TRUE(ClickAt(ButtonCentre(skMin)));
+  EXPECT_TRUE(WaitFor([&] { return IsIconic(form_->Handle()); })) << "minimized";
+  ShowWindow(form_->Handle(), SW_RESTORE);
+  ASSERT_TRUE(WaitFor([&] { return !IsIconic(form_->Handle()) && ToolkitWindowExposed(form_->Handle()); }));
+  ASSERT_TRUE(ClickAt(ButtonCentre(skClose)));
+  EXPECT_TRUE(WaitFor([&] { return Application->Terminated(); })) << "closing the main form ends the program";
+}
+
+TEST_F(RealSkinnedForm, AltF4ClosesTheForm) {
+  ASSERT_TRUE(ClickAt(Caption()));  // the window takes the keyboard
+  ASSERT_TRUE(WaitFor([&] { return form_->Active(); }));
+  ASSERT_TRUE(Xdo("key --clearmodifiers alt+F4"));
+  EXPECT_TRUE(WaitFor([&] { return Application->Terminated(); }));
+}
+
+}  // namespace
