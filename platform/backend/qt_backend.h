@@ -14,7 +14,8 @@ class TToolkitScope {
   TToolkitScope& operator=(const TToolkitScope&) = delete;
 };
 
-// True when a display is there to show real windows on.
+// True when a display is there to show real windows on: a Wayland display, or an X server
+// that answers at DISPLAY (a stale DISPLAY is no display).
 bool DisplayAvailable();
 
 // The toolkit window showing a top-level window of ours (a QWindow*), nullptr if none. For

@@ -4,9 +4,19 @@
 #include <QTimer>
 #include <QWindow>
 
+#include <netdb.h>
+#include <poll.h>
+#include <sys/socket.h>
+#include <sys/un.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstddef>
 #include <cstdlib>
+#include <cstring>
 #include <map>
 #include <memory>
+#include <string>
 
 #include "platform/backend/qt_backend.h"
 #include "platform/backend/toolkit_clipboard.h"
@@ -99,11 +109,74 @@ QGuiApplication* OwnApplication = nullptr;
 
 }  // namespace
 
-bool DisplayAvailable() {
-  const char* x = std::getenv("DISPLAY");
-  const char* wayland = std::getenv("WAYLAND_DISPLAY");
-  return (x && *x) || (wayland && *wayland);
+namespace {
+
+// A socket connection to the X server named by DISPLAY ("[host]:number[.screen]"), closed at
+// once: a stale name (a server that has gone) would make the toolkit abort at start.
+bool ConnectsWithin(int fd, const sockaddr* address, socklen_t length, int timeoutMs) {
+  if (connect(fd, address, length) == 0) return true;
+  if (errno != EINPROGRESS) return false;
+  pollfd p{fd, POLLOUT, 0};
+  int error = 0;
+  socklen_t size = sizeof error;
+  return poll(&p, 1, timeoutMs) == 1 && getsockopt(fd, SOL_SOCKET, SO_ERROR, &error, &size) == 0 && error == 0;
 }
+
+bool LocalServerAnswers(const std::string& number) {
+  const std::string path = "/tmp/.X11-unix/X" + number;
+  // The abstract name first (where current servers listen), then the socket file.
+  for (bool abstract : {true, false}) {
+    sockaddr_un address{};
+    address.sun_family = AF_UNIX;
+    size_t offset = abstract ? 1 : 0;
+    if (path.size() + offset >= sizeof address.sun_path) return false;
+    std::memcpy(address.sun_path + offset, path.data(), path.size());
+    int fd = socket(AF_UNIX, SOCK_STREAM | SOCK_NONBLOCK | SOCK_CLOEXEC, 0);
+    if (fd < 0) return false;
+    auto length = static_cast<socklen_t>(offsetof(sockaddr_un, sun_path) + offset + path.size());
+    bool ok = ConnectsWithin(fd, reinterpret_cast<sockaddr*>(&address), length, 1000);
+    close(fd);
+    if (ok) return true;
+  }
+  return false;
+}
+
+bool RemoteServerAnswers(const std::string& host, const std::string& number) {
+  addrinfo hints{};
+  hints.ai_socktype = SOCK_STREAM;
+  addrinfo* found = nullptr;
+  std::string port = std::to_string(6000 + std::atoi(number.c_str()));
+  if (getaddrinfo(host.c_str(), port.c_str(), &hints, &found) != 0) return false;
+  bool ok = false;
+  for (addrinfo* a = found; a && !ok; a = a->ai_next) {
+    int fd = socket(a->ai_family, a->ai_socktype | SOCK_NONBLOCK | SOCK_CLOEXEC, a->ai_protocol);
+    if (fd < 0) continue;
+    ok = ConnectsWithin(fd, a->ai_addr, a->ai_addrlen, 2000);
+    close(fd);
+  }
+  freeaddrinfo(found);
+  return ok;
+}
+
+bool XServerAnswers(const std::string& display) {
+  size_t colon = display.rfind(':');
+  if (colon == std::string::npos) return false;
+  std::string host = display.substr(0, colon);
+  std::string number = display.substr(colon + 1, display.find('.', colon) - colon - 1);
+  if (number.empty() || number.find_first_not_of("0123456789") != std::string::npos) return false;
+  if (host.empty() || host == "unix") return LocalServerAnswers(number);
+  return RemoteServerAnswers(host, number);
+}
+
+}  // namespace
+
+bool DisplayAvailable() {
+  const char* wayland = std::getenv("WAYLAND_DISPLAY");
+  if (wayland && *wayland) return true;
+  const char* x = std::getenv("DISPLAY");
+  return x && *x && XServerAnswers(x);
+}
+
 
 TToolkitScope::TToolkitScope(int& argc, char** argv, bool offscreen) {
   if (!QCoreApplication::instance()) {
