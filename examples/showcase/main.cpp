@@ -1,6 +1,6 @@
 // The showcase: the client's main window, in a real window when there is a display, or
 // rendered to PNG files (every visible window once per page) with --screenshot DIR or
-// without a display. --theme FILE picks the theme file the skin page shows.
+// without a display. --theme FILE picks the theme file the skin page shows; --help lists it all.
 #include <cstdio>
 #include <filesystem>
 
@@ -59,13 +59,25 @@ int SaveScreenshots(TShowcaseMainForm* form, const String& directory) {
   return written;
 }
 
+// Every message of the showcase is one line on standard error.
+void Say(const String& text) { std::fprintf(stderr, "showcase: %s\n", text.c_str()); }
+
 }  // namespace
 
 int main(int argc, char** argv) {
   TShowcaseOptions options = ParseShowcaseOptions(argc, argv, DisplayAvailable());
+  if (options.help) {
+    std::fputs(ShowcaseUsage().c_str(), stdout);
+    return 0;
+  }
   if (!options.error.empty()) {
-    std::fprintf(stderr, "showcase: %s\n", options.error.c_str());
+    Say(options.error);
     return 2;
+  }
+  if (!options.notice.empty()) Say(options.notice);
+  if (String problem = options.screenshot ? PrepareScreenshotFolder(options.directory) : String(); !problem.empty()) {
+    Say(problem);
+    return 1;
   }
   TToolkitScope toolkit(argc, argv, options.screenshot);
   TApplicationScope application;
@@ -75,12 +87,20 @@ int main(int argc, char** argv) {
   TShowcaseMainForm* mainForm = nullptr;
   Application->CreateForm(mainForm);
   mainForm->SetName("MainForm");
-  if (!mainForm->LoadTheme(options.themeFile))
-    std::fprintf(stderr, "showcase: theme file \"%s\" not found; the skin page shows its built-in pictures\n",
-                 options.themeFile.c_str());
+  String themeProblem;
+  String theme = ChooseThemeFile(options, themeProblem);
+  if (theme.empty() || !mainForm->LoadTheme(theme)) {
+    Say((themeProblem.empty() ? "theme file \"" + theme + "\" cannot be used" : themeProblem) +
+        "; the skin page shows its built-in pictures");
+  }
   if (options.screenshot) {
     mainForm->Show();
-    return SaveScreenshots(mainForm, options.directory) > 0 ? 0 : 1;
+    try {
+      return SaveScreenshots(mainForm, options.directory) > 0 ? 0 : 1;
+    } catch (const std::exception& e) {
+      Say(e.what());
+      return 1;
+    }
   }
   // The user's arrangement of the side bar lives beside their other settings; screenshots
   // always show the default one.

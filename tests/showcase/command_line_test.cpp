@@ -1,0 +1,148 @@
+// The showcase program run as a user runs it, with good and bad command lines: every error is
+// one line on standard error and a clean exit with its status, never an abort.
+#include <gtest/gtest.h>
+#include <sys/wait.h>
+
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+#include <string>
+#include <thread>
+#include <vector>
+
+namespace {
+
+namespace fs = std::filesystem;
+
+struct TRun {
+  int status = -1;  // the exit status; -1 when the program died of a signal
+  std::string out;
+  std::string err;
+};
+
+std::string ReadFile(const fs::path& p) {
+  std::ifstream in(p, std::ios::binary);
+  std::stringstream s;
+  s << in.rdbuf();
+  return s.str();
+}
+
+class ShowcaseCommandLine : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    folder_ = fs::path(TEST_OUTPUT_DIR) / "showcase-command-line";
+    fs::remove_all(folder_);
+    fs::create_directories(folder_);
+  }
+  // Runs the showcase in the test's folder with `arguments` (and `environment` before it);
+  // runs with different `tag`s may go at the same time.
+  TRun Run(const std::string& arguments, const std::string& environment = "DISPLAY=",
+           const std::string& tag = "run") const {
+    fs::path out = folder_ / (tag + ".out"), err = folder_ / (tag + ".err");
+    std::string command = "cd '" + folder_.string() + "' && env " + environment + " QT_QPA_PLATFORM= '" +
+                          std::string(SHOWCASE_PROGRAM) + "' " + arguments + " >'" + out.string() + "' 2>'" +
+                          err.string() + "'";
+    int raw = std::system(command.c_str());
+    TRun r;
+    r.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
+    r.out = ReadFile(out);
+    r.err = ReadFile(err);
+    return r;
+  }
+  fs::path Write(const std::string& name, const std::string& bytes) const {
+    fs::path p = folder_ / name;
+    std::ofstream(p, std::ios::binary) << bytes;
+    return p;
+  }
+  bool HasPng(const fs::path& dir) const {
+    if (!fs::is_directory(dir)) return false;
+    for (const auto& e : fs::directory_iterator(dir))
+      if (e.path().extension() == ".png") return true;
+    return false;
+  }
+
+  fs::path folder_;
+};
+
+// The showcase's own lines (the toolkit may add warnings of its own).
+int Lines(const std::string& text) {
+  int n = 0;
+  std::istringstream in(text);
+  for (std::string line; std::getline(in, line);) n += line.starts_with("showcase: ");
+  return n;
+}
+
+TEST_F(ShowcaseCommandLine, HelpPrintsTheUsageAndWritesNothing) {
+  TRun r = Run("--help");
+  EXPECT_EQ(r.status, 0);
+  EXPECT_NE(r.out.find("Usage: showcase"), std::string::npos) << r.out;
+  EXPECT_NE(r.out.find("--screenshot"), std::string::npos);
+  EXPECT_FALSE(HasPng(folder_ / "showcase-screenshots"));
+  EXPECT_FALSE(HasPng(folder_));
+}
+
+TEST_F(ShowcaseCommandLine, BadCommandLinesAndScreenshotFoldersEndWithOneLine) {
+  Write("a-file", "x");
+  struct TCase {
+    const char* arguments;
+    int status;
+    const char* said;
+  } const cases[] = {
+      {"--bogus", 2, "unknown option \"--bogus\""},
+      {"extra", 2, "unexpected argument \"extra\""},
+      {"--theme", 2, "--theme needs the name of a theme file"},
+      {"--screenshot a-file", 1, "cannot write screenshots to \"a-file\""},
+      {"--screenshot a-file/below", 1, "cannot write screenshots to \"a-file/below\""},
+      {"--screenshot /proc/showcase", 1, "cannot write screenshots to \"/proc/showcase\""},
+  };
+  for (const TCase& c : cases) {
+    SCOPED_TRACE(c.arguments);
+    TRun r = Run(c.arguments);
+    EXPECT_EQ(r.status, c.status);
+    EXPECT_NE(r.err.find(c.said), std::string::npos) << r.err;
+    EXPECT_EQ(Lines(r.err), 1) << r.err;
+  }
+}
+
+TEST_F(ShowcaseCommandLine, BadThemeFilesAreNamedAndTheBuiltInPicturesShown) {
+  Write("empty.skn", "");
+  Write("random.skn", "\x13\x37 not a theme at all, just some bytes \xff\xfe");
+  fs::create_directories(folder_ / "a-folder.skn");
+  struct TCase {
+    const char* theme;
+    const char* said;
+  } const cases[] = {
+      {"empty.skn", "\"empty.skn\" is not a theme file"},
+      {"random.skn", "\"random.skn\" is not a theme file"},
+      {"a-folder.skn", "theme file \"a-folder.skn\" is a folder"},
+      {"/nonexistent/OnePlumet.skn", "theme file \"/nonexistent/OnePlumet.skn\" not found"},
+  };
+  // Each run renders every page: they run side by side.
+  std::vector<TRun> runs(std::size(cases));
+  std::vector<std::thread> threads;
+  for (size_t i = 0; i < std::size(cases); ++i) {
+    threads.emplace_back([&, i] {
+      std::string shots = "shots" + std::to_string(i);
+      runs[i] = Run("--screenshot " + shots + " --theme " + cases[i].theme, "DISPLAY=", shots);
+    });
+  }
+  for (std::thread& t : threads) t.join();
+  for (size_t i = 0; i < std::size(cases); ++i) {
+    SCOPED_TRACE(cases[i].theme);
+    const TRun& r = runs[i];
+    EXPECT_EQ(r.status, 0);
+    EXPECT_NE(r.err.find(cases[i].said), std::string::npos) << r.err;
+    EXPECT_NE(r.err.find("built-in pictures"), std::string::npos) << r.err;
+    EXPECT_EQ(Lines(r.err), 1) << r.err;
+    EXPECT_TRUE(HasPng(folder_ / ("shots" + std::to_string(i))));
+  }
+}
+
+TEST_F(ShowcaseCommandLine, AStaleDisplayIsNamedAndScreenshotsWritten) {
+  TRun r = Run("", "DISPLAY=:987");
+  EXPECT_EQ(r.status, 0) << r.err;
+  EXPECT_NE(r.err.find("no display can be reached at \":987\""), std::string::npos) << r.err;
+  EXPECT_TRUE(HasPng(folder_ / "showcase-screenshots")) << "written where the README says";
+}
+
+}  // namespace
