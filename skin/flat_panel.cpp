@@ -3,23 +3,11 @@
 #include "platform/classes/properties.h"
 #include "platform/graphics/bitmap.h"
 #include "platform/graphics/canvas.h"
+#include "platform/graphics/draw_edges.h"
 #include "platform/graphics/draw_text.h"
 #include "platform/windows/messages.h"
 #include "skin/inherited_message.h"
 #include "skin/skin_painting.h"
-
-void Frame3D(TCanvas* canvas, TRect rect, TColor topColor, TColor bottomColor, int width) {
-  canvas->Pen()->SetWidth(1);
-  --rect.Right;
-  --rect.Bottom;
-  for (int ring = 0; ring < width; ++ring) {
-    canvas->Pen()->SetColor(topColor);
-    canvas->Polyline({Point(rect.Left, rect.Bottom), Point(rect.Left, rect.Top), Point(rect.Right, rect.Top)});
-    canvas->Pen()->SetColor(bottomColor);
-    canvas->Polyline({Point(rect.Right, rect.Top), Point(rect.Right, rect.Bottom), Point(rect.Left - 1, rect.Bottom)});
-    InflateRect(rect, -1, -1);
-  }
-}
 
 TFlatPanel::TFlatPanel(TComponent* owner) : TCustomPanel(owner) {
   SetBevelOuter(bvNone);
@@ -66,7 +54,8 @@ void TFlatPanel::Paint() {
   TBitmap buffer(client.Width(), client.Height());
   TCanvas* canvas = buffer.Canvas();
   PaintControlBackground(canvas, this, transparent_);
-  Frame3D(canvas, client, colors_[0], colors_[1], 1);
+  TRect frame = client;
+  Frame3D(canvas, frame, colors_[0], colors_[1], 1);
   canvas->SetFont(Font());
   canvas->Brush()->SetStyle(bsClear);
   static constexpr UINT kAlign[] = {DT_LEFT, DT_RIGHT, DT_CENTER};

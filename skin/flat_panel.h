@@ -2,8 +2,6 @@
 
 #include "platform/controls/panel.h"
 
-class TCanvas;
-
 // A container with a one-pixel frame of two colours, an optional see-through background and
 // a caption; the main window holds its side bar in one.
 class TFlatPanel : public TCustomPanel {
@@ -34,6 +32,3 @@ class TFlatPanel : public TCustomPanel {
   TColor colors_[2] = {kDefaultFrameColor, kDefaultFrameColor};
   bool transparent_ = false;
 };
-
-// `width` rings inside `rect`: top and left in `topColor`, bottom and right in `bottomColor`.
-void Frame3D(TCanvas* canvas, TRect rect, TColor topColor, TColor bottomColor, int width);

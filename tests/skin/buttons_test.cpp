@@ -293,3 +293,16 @@ TEST_F(SkinButtonInput, AnArrowButtonPointsUpOrDown) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST_F(SkinButtonInput, TheCaptionsAcceleratorClicksButNotWhenDisabled) {
+  button_->SetCaption("&Send");
+  EXPECT_EQ(button_->Perform(CM_DIALOGCHAR, 'x'), 0);
+  EXPECT_EQ(button_->Perform(CM_DIALOGCHAR, 's'), 1);
+  button_->SetEnabled(false);
+  EXPECT_EQ(button_->Perform(CM_DIALOGCHAR, 's'), 0);
+  EXPECT_EQ(clicks_, 1);
+}
+
+}  // namespace

@@ -156,3 +156,19 @@ TEST_F(SkinCheckBoxes, FreeingTheThemeFallsBackToMarine) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST_F(SkinCheckBoxes, TheCaptionsAcceleratorClicksButNotWhenDisabled) {
+  auto* box = Box<TskCheckBox>();
+  box->SetCaption("&Timed");
+  EXPECT_EQ(box->Perform(CM_DIALOGCHAR, 'x'), 0);
+  EXPECT_EQ(box->Perform(CM_DIALOGCHAR, 't'), 1);
+  EXPECT_TRUE(box->Checked());
+  box->SetEnabled(false);
+  EXPECT_EQ(box->Perform(CM_DIALOGCHAR, 't'), 0);
+  EXPECT_TRUE(box->Checked());
+  EXPECT_EQ(clicks_, 1);
+}
+
+}  // namespace
