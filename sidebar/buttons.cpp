@@ -55,6 +55,7 @@ void TnbButton::Publish() {
   p.Property("Tag", &B::Tag, &B::SetTag).Default(intptr_t{0});
   p.Property("Transparent", &B::Transparent, &B::SetTransparent);
   p.Property("Options", &B::Options, &B::SetOptions);
+  p.Property("PopupMenu", &B::PopupMenu, &B::SetPopupMenu);
   p.Property("UserString", &B::UserString, &B::SetUserString);
   p.Property("Visible", &B::Visible, &B::SetVisible);
   p.Property("Width", &B::Width, &B::SetWidth).Default(uint16_t{20});
@@ -175,10 +176,12 @@ void TnbButton::ApplyAction(bool checkDefaults) {
   auto* action = dynamic_cast<TCustomAction*>(Action());
   if (action == nullptr) return;
   if (!checkDefaults || caption_.empty() || caption_ == name_) SetCaption(action->Caption());
-  if (!checkDefaults || action->Enabled()) SetEnabled(action->Enabled());
+  // With check defaults a value is taken only where the button still has its own default.
+  if (!checkDefaults || enabled_) SetEnabled(action->Enabled());
+  if (!checkDefaults || helpContext_ == 0) SetHelpContext(action->HelpContext());
   if (!checkDefaults || hint_.empty()) SetHint(action->Hint());
   if (!checkDefaults || imageIndex_ == -1) SetImageIndex(action->ImageIndex());
-  if (!checkDefaults || action->Visible()) SetVisible(action->Visible());
+  if (!checkDefaults || visible_) SetVisible(action->Visible());
   if (!checkDefaults || !OnClick) OnClick = action->OnExecute;
 }
 
@@ -224,6 +227,9 @@ void TnbButtonActionLink::SetCaption(const String& v) {
 }
 void TnbButtonActionLink::SetEnabled(bool v) {
   if (Custom() && client_->Enabled() == Custom()->Enabled()) client_->SetEnabled(v);
+}
+void TnbButtonActionLink::SetHelpContext(int v) {
+  if (Custom() && client_->HelpContext() == Custom()->HelpContext()) client_->SetHelpContext(v);
 }
 void TnbButtonActionLink::SetHint(const String& v) {
   if (Custom() && client_->Hint() == Custom()->Hint()) client_->SetHint(v);

@@ -21,6 +21,7 @@ class TnbButtonActionLink : public TBasicActionLink {
   explicit TnbButtonActionLink(TnbButton* client) : client_(client) {}
   void SetCaption(const String& v) override;
   void SetEnabled(bool v) override;
+  void SetHelpContext(int v) override;
   void SetHint(const String& v) override;
   void SetImageIndex(int v) override;
   void SetVisible(bool v) override;

@@ -47,13 +47,14 @@ void TnbHeader::Publish() {
   p.Property("Caption", &H::Caption, &H::SetCaption);
   p.Property("Enabled", &H::Enabled, &H::SetEnabled).Default(true);
   p.Property("FirstButtonTop", &H::FirstButtonTop, &H::SetFirstButtonTop);
-  p.Property("HeaderIndex", &H::HeaderIndex, &H::SetHeaderIndex).Stored(false);
+  p.Property("HeaderIndex", &H::HeaderIndex, &H::SetHeaderIndex).Default(-1);
   p.Property("HeaderState", &H::HeaderState, &H::SetHeaderState).Default(hsOpened);
   p.Property("Settings", &H::Settings, &H::SetSettings);
   p.Property("ImageIndex", &H::ImageIndex, &H::SetImageIndex).Default(-1);
   p.Property("Margin", &H::Margin, &H::SetMargin).Default(uint16_t{4});
   p.Property("Name", &H::Name, &H::SetName);
   p.Property("Options", &H::Options, &H::SetOptions);
+  p.Property("PopupMenu", &H::PopupMenu, &H::SetPopupMenu);
   p.Property("Opened", &H::Opened, &H::SetOpened);
   p.Property("Tag", &H::Tag, &H::SetTag).Default(intptr_t{0});
   p.Property("Transparent", &H::Transparent, &H::SetTransparent).Default(false);

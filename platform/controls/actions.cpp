@@ -105,6 +105,8 @@ void TCustomAction::SetHint(const String& v) { Store(hint_, v, &TBasicActionLink
 
 void TCustomAction::SetImageIndex(int v) { Store(imageIndex_, v, &TBasicActionLink::SetImageIndex); }
 
+void TCustomAction::SetHelpContext(int v) { Store(helpContext_, v, &TBasicActionLink::SetHelpContext); }
+
 void TCustomAction::SetShortCut(TShortCut v) { Store(shortCut_, v, &TBasicActionLink::SetShortCut); }
 
 void TCustomAction::SetVisible(bool v) { Store(visible_, v, &TBasicActionLink::SetVisible); }
@@ -229,6 +231,7 @@ void TCustomAction::Publish() {
   p.Property("Checked", &TCustomAction::Checked, &TCustomAction::SetChecked).Default(false);
   p.Property("AutoCheck", &TCustomAction::AutoCheck, &TCustomAction::SetAutoCheck).Default(false);
   p.Property("Hint", &TCustomAction::Hint, &TCustomAction::SetHint);
+  p.Property("HelpContext", &TCustomAction::HelpContext, &TCustomAction::SetHelpContext).Default(0);
   p.Property("ImageIndex", &TCustomAction::ImageIndex, &TCustomAction::SetImageIndex).Default(-1);
   p.Property("ShortCut", &TCustomAction::ShortCut, &TCustomAction::SetShortCut).Default(0);
   p.Property("Visible", &TCustomAction::Visible, &TCustomAction::SetVisible).Default(true);

@@ -31,6 +31,7 @@ class TBasicActionLink : public TObject {
   virtual void SetEnabled(bool) {}
   virtual void SetChecked(bool) {}
   virtual void SetHint(const String&) {}
+  virtual void SetHelpContext(int) {}
   virtual void SetImageIndex(int) {}
   virtual void SetShortCut(TShortCut) {}
   virtual void SetVisible(bool) {}
@@ -119,6 +120,9 @@ class TCustomAction : public TContainedAction {
   void SetHint(const String& v);
   int ImageIndex() const { return imageIndex_; }
   void SetImageIndex(int v);
+  // The help topic of the action's clients.
+  int HelpContext() const { return helpContext_; }
+  void SetHelpContext(int v);
   TShortCut ShortCut() const { return shortCut_; }
   void SetShortCut(TShortCut v);
   bool Visible() const { return visible_; }
@@ -140,6 +144,7 @@ class TCustomAction : public TContainedAction {
   bool autoCheck_ = false;
   String hint_;
   int imageIndex_ = -1;
+  int helpContext_ = 0;
   TShortCut shortCut_ = 0;
   bool visible_ = true;
 };

@@ -193,6 +193,41 @@ TEST_F(ModelTest, OnClickWinsOverALinkedActionWithAnotherHandler) {
   EXPECT_EQ(clicked, 2);
 }
 
+// An action linked while the bar is being built gives a button only what the button has not
+// set itself.
+TEST_F(ModelTest, ALinkedActionFillsOnlyTheButtonsDefaults) {
+  struct Row {
+    bool actionEnabled, buttonEnabled, actionVisible, buttonVisible;
+    int actionHelp, buttonHelp;
+    bool enabled, visible;
+    int help;
+  };
+  const Row rows[] = {
+      {false, true, false, true, 7, 0, false, false, 7},
+      {true, false, true, false, 7, 5, false, false, 5},
+      {true, true, true, true, 0, 3, true, true, 3},
+  };
+  TnbHeader* h = AddHeader("A");
+  for (const Row& row : rows) {
+    TnbButton* b = h->Buttons()->Add();
+    b->SetEnabled(row.buttonEnabled);
+    b->SetVisible(row.buttonVisible);
+    b->SetHelpContext(row.buttonHelp);
+    auto* action = new TCustomAction(form_);
+    action->SetEnabled(row.actionEnabled);
+    action->SetVisible(row.actionVisible);
+    action->SetHelpContext(row.actionHelp);
+    b->SetAction(action);
+    EXPECT_EQ(b->Enabled(), row.enabled);
+    EXPECT_EQ(b->Visible(), row.visible);
+    EXPECT_EQ(b->HelpContext(), row.help);
+  }
+  // A help topic still linked follows the action.
+  TnbButton* linked = h->GetButton(0);
+  dynamic_cast<TCustomAction*>(linked->Action())->SetHelpContext(12);
+  EXPECT_EQ(linked->HelpContext(), 12);
+}
+
 TEST_F(ModelTest, AssignCopiesTheLookButNotTheIdentity) {
   TnbHeader* a = AddHeader("A", 2);
   a->SetMargin(9);

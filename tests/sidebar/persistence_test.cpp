@@ -200,6 +200,15 @@ TEST_F(PersistenceTest, DragAndCloseBarEventsAreTheBarsOwn) {
   EXPECT_EQ(*GetPropInfo(bar_, "OnDragDrop")->EventSignature, typeid(TnbEventDragDrop::Signature));
 }
 
+TEST_F(PersistenceTest, HeadersAndButtonsPublishTheirPopUpMenus) {
+  TnbHeader* h = AddHeader("A", 1);
+  for (TObject* item : std::initializer_list<TObject*>{h, h->GetButton(0)}) {
+    const TPropInfo* info = GetPropInfo(item, "PopupMenu");
+    ASSERT_NE(info, nullptr);
+    EXPECT_EQ(info->Kind, pkComponent);
+  }
+}
+
 TEST_F(PersistenceTest, ABarMakesItsClassesKnownToStreaming) {
   for (const char* name : {"TnbSideBar", "TnbHeader", "TnbInplaceEdit", "TnbBackground", "TnbBarSettings"})
     EXPECT_NE(GetClass(name), nullptr) << name;
@@ -281,7 +290,8 @@ TEST_F(PersistenceTest, AStoredLayoutReadsAsTextAndBackWithLayoutConvert) {
   const String shown(textFile.Bytes().begin(), textFile.Bytes().end());
   for (const char* line : {"object NBCOMPONENTSAVEDATA: TnbSideBar\n", "  ActiveIndex = 1\n",
                            "  AlignInfo = 'alNone'\n", "  Headers = <\n", "ButtonView = bvWindowsXP\n",
-                           "Tag = 42\n", "ButtonKind = bkCheckBox\n"})
+                           "Tag = 42\n", "ButtonKind = bkCheckBox\n",
+                           "HeaderIndex = 1\n"})
     EXPECT_NE(shown.find(line), String::npos) << line << "\nin\n" << shown;
   ASSERT_EQ(RunLayoutConvert("--to-binary " + text + " " + again), 0);
   auto* other = new TnbSideBar(form_);
