@@ -31,7 +31,7 @@ function(add_area_tests area)
   target_include_directories(${_exe} PRIVATE ${PROJECT_SOURCE_DIR})
   target_link_libraries(${_exe} PRIVATE ${ARG_DEPS} GTest::gtest GTest::gmock)
   target_compile_definitions(${_exe} PRIVATE
-    TESTDATA_DIR="${PROJECT_SOURCE_DIR}/../shared/testdata"
+    TESTDATA_DIR="${PROJECT_SOURCE_DIR}/tests/testdata"
     TEST_OUTPUT_DIR="${CMAKE_BINARY_DIR}/test-output")
   add_test(NAME ${area} COMMAND ${_exe} --gtest_shuffle=0)
   set_tests_properties(${area} PROPERTIES LABELS ${area}
