@@ -65,8 +65,8 @@ void BuildToolBar(TWinControl* page, TLabel* status) {
     if (style == tbsDropDown) button->SetDropdownMenu(menu);
     button->SetGrouped(style == tbsCheck);
     button->OnClick.Bind(nullptr, "ToolClick", [status, bar, button](TObject*) {
-      for (int i = 0; i < bar->ButtonCount(); ++i)
-        if (bar->Buttons(i) == button) status->SetCaption("Tool button " + std::to_string(i + 1));
+      for (int b = 0; b < bar->ButtonCount(); ++b)
+        if (bar->Buttons(b) == button) status->SetCaption("Tool button " + std::to_string(b + 1));
     });
   }
   page->SetPopupMenu(menu);

@@ -131,8 +131,8 @@ void CopyRows(HDC__& dst, HDC__& src, int x, int y, int w, int h, int sx, int sy
   OffsetRect(reachable, -offX, -offY);
   IntersectRect(target, target, reachable);
   SourceView view = ViewSource(&src, dst);
-  ForEachClippedRow(dst, target, [&](uint32_t* row, int y, int left, int right) {
-    std::memcpy(row + left, view.Bits + static_cast<size_t>(y + offY) * view.Stride + left + offX,
+  ForEachClippedRow(dst, target, [&](uint32_t* row, int rowY, int left, int right) {
+    std::memcpy(row + left, view.Bits + static_cast<size_t>(rowY + offY) * view.Stride + left + offX,
                 sizeof(uint32_t) * static_cast<size_t>(right - left));
   });
 }
@@ -158,13 +158,13 @@ bool Transfer(HDC__& dst, int x, int y, int w, int h, HDC__* src, int sx, int sy
   TRect target = Bounds(cols.DeviceStart, rows.DeviceStart, static_cast<int>(cols.Src.size()),
                         static_cast<int>(rows.Src.size()));
   SourceView view = ViewSource(src, dst);
-  ForEachClippedRow(dst, target, [&](uint32_t* row, int y, int left, int right) {
-    int srow = rows.Src[static_cast<size_t>(y - target.Top)];
+  ForEachClippedRow(dst, target, [&](uint32_t* row, int rowY, int left, int right) {
+    int srow = rows.Src[static_cast<size_t>(rowY - target.Top)];
     if (srow < 0) return;
     const uint32_t* line = view.Bits != nullptr ? view.Bits + static_cast<size_t>(srow) * view.Stride : nullptr;
-    for (int x = left; x < right; ++x) {
-      int scol = cols.Src[static_cast<size_t>(x - target.Left)];
-      if (scol >= 0) op(row[x], line != nullptr ? &line[scol] : nullptr, x, y);
+    for (int px = left; px < right; ++px) {
+      int scol = cols.Src[static_cast<size_t>(px - target.Left)];
+      if (scol >= 0) op(row[px], line != nullptr ? &line[scol] : nullptr, px, rowY);
     }
   });
   return true;

@@ -1,5 +1,6 @@
 #include "platform/graphics/icon_file.h"
 
+#include <algorithm>
 #include <string>
 
 #include "platform/core/exceptions.h"
@@ -47,10 +48,11 @@ bool Better(const Entry& a, const Entry& b, bool cursor) {
 // The colours: the image's header with the height halved, behind a made-up file header,
 // decoded as a BMP (a zero pixel offset means "right after the colour table").
 TBmpImage DecodeColours(const bmp::ByteView& dib) {
-  std::vector<uint8_t> file(bmp::kFileHeaderSize, 0);
+  // Sized once and filled in place: the header in front of the image as a BMP file has it.
+  std::vector<uint8_t> file(bmp::kFileHeaderSize + dib.Size(), 0);
   file[0] = 'B';
   file[1] = 'M';
-  file.insert(file.end(), dib.Data(), dib.Data() + dib.Size());
+  std::copy_n(dib.Data(), dib.Size(), file.begin() + bmp::kFileHeaderSize);
   int32_t doubled = dib.I32(8, "icon image header");
   int32_t height = doubled / 2;
   for (int i = 0; i < 4; ++i)

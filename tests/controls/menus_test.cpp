@@ -243,9 +243,9 @@ TEST_F(MenusTest, PaintsHighlightSeparatorAndCheckMark) {
   w->Select(0);
   PaintControl(w);
   EXPECT_EQ(At(0, 0), Sys(cl3DLight));  // the raised frame's light outer edge
-  TRect first = w->ItemRect(0);
-  EXPECT_EQ(At(first.Right - 3, first.Top + 2), Sys(clHighlight));
-  EXPECT_GT(Count(clHighlightText, first), 0);
+  TRect top = w->ItemRect(0);
+  EXPECT_EQ(At(top.Right - 3, top.Top + 2), Sys(clHighlight));
+  EXPECT_GT(Count(clHighlightText, top), 0);
   TRect line = w->ItemRect(1);
   EXPECT_EQ(At(line.Left + 10, line.Top + line.Height() / 2 - 1), Sys(clBtnShadow));
   EXPECT_EQ(At(line.Left + 10, line.Top + line.Height() / 2), Sys(clBtnHighlight));

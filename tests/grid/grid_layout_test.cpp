@@ -394,8 +394,8 @@ INSTANTIATE_TEST_SUITE_P(Fonts, GridLayoutFonts,
                          testing::Values(FontCase{"MS Sans Serif", 8}, FontCase{"Tahoma", 12},
                                          FontCase{"Arial", 20}, FontCase{"宋体", 10},
                                          FontCase{"宋体", 14}),
-                         [](const testing::TestParamInfo<FontCase>& info) {
-                           return "Font" + std::to_string(info.index) + "Size" + std::to_string(info.param.size);
+                         [](const testing::TestParamInfo<FontCase>& test) {
+                           return "Font" + std::to_string(test.index) + "Size" + std::to_string(test.param.size);
                          });
 
 }  // namespace
