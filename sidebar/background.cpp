@@ -1,6 +1,7 @@
 #include "sidebar/background.h"
 
 #include "platform/classes/properties.h"
+#include "platform/core/scope_guard.h"
 #include "platform/graphics/blit.h"
 #include "platform/graphics/canvas.h"
 #include "sidebar/alpha_blend.h"
@@ -62,7 +63,7 @@ void TnbCustomBackground::Assign(TPersistent* source) {
 
 void TnbCustomBackground::Paint(TBitmap* target, const TRect& rect) {
   if (painting_ || rect.Width() < 1 || target == nullptr) return;
-  TnbFlagScope painting(painting_);
+  auto painting = ScopedValue(painting_, true);
   TCanvas* canvas = target->Canvas();
   canvas->Brush()->SetStyle(bsSolid);
   switch (style_) {

@@ -1,7 +1,7 @@
 #include "sidebar/bar_settings.h"
 
 #include "platform/classes/properties.h"
-#include "sidebar/clip_scope.h"
+#include "platform/core/scope_guard.h"
 
 TnbBarSettings::TnbBarSettings()
     : buttonFont_(std::make_unique<TFont>()), buttonHighlightFont_(std::make_unique<TFont>()),
@@ -63,7 +63,7 @@ void TnbBarSettings::Assign(TPersistent* source) {
   if (o == nullptr) return TnbLookObject::Assign(source);
   {
     // One notice for the whole copy instead of one per nested object.
-    TnbRestore<TNotifyEvent> quiet(OnChangeParameter);
+    auto quiet = ScopedRestore(OnChangeParameter);
     OnChangeParameter = nullptr;
     alignment_ = o->alignment_;
     for (size_t i = 0; i < backgrounds_.size(); ++i) backgrounds_[i]->Assign(o->backgrounds_[i].get());

@@ -1,12 +1,12 @@
 #include "platform/graphics/bitmap.h"
 #include "platform/graphics/canvas.h"
 #include "platform/graphics/device_context.h"
+#include "platform/graphics/gdi_owner.h"
 #include "platform/graphics/draw_edges.h"
 #include "platform/graphics/draw_text.h"
 #include "platform/graphics/image_list.h"
 #include "sidebar/alpha_blend.h"
 #include "sidebar/canvas_fonts.h"
-#include "sidebar/clip_scope.h"
 #include "sidebar/headers.h"
 #include "sidebar/side_bar.h"
 
@@ -115,10 +115,9 @@ void TnbButton::DrawImage(TCanvas* c, TnbButtonState s, bool shadow) {
     silhouette.Canvas()->Brush()->SetColor(clFuchsia);
     silhouette.Canvas()->FillRect(Rect(0, 0, list->Width(), list->Height()));
     list->Draw(silhouette.Canvas(), 0, 0, imageIndex_, enabled_);
-    HBRUSH brush = CreateSolidBrush(static_cast<COLORREF>(ColorToRGB(xp->ShadowColor())));
-    DrawState(c->Handle(), brush, reinterpret_cast<intptr_t>(silhouette.Handle()), 0, at.x + 1, at.y + 1, 0, 0,
+    TGdiOwner<HBRUSH> brush(CreateSolidBrush(static_cast<COLORREF>(ColorToRGB(xp->ShadowColor()))));
+    DrawState(c->Handle(), brush.get(), reinterpret_cast<intptr_t>(silhouette.Handle()), 0, at.x + 1, at.y + 1, 0, 0,
               DST_BITMAP | DSS_MONO);
-    DeleteObject(brush);
   }
   list->Draw(c, at.x, at.y, imageIndex_, enabled_);
 }

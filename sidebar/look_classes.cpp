@@ -2,6 +2,7 @@
 
 #include "platform/classes/component.h"
 #include "platform/classes/properties.h"
+#include "platform/core/scope_guard.h"
 #include "platform/graphics/canvas.h"
 #include "sidebar/clip_scope.h"
 
@@ -196,7 +197,7 @@ TPoint TnbGlyph::Origin(const TRect& r) const {
 
 void TnbGlyph::Paint(TBitmap* target, const TRect& rect) {
   if (!visible_ || painting_ || rect.Width() < 1 || bitmap_->Empty()) return;
-  TnbFlagScope painting(painting_);
+  auto painting = ScopedValue(painting_, true);
   TCanvas* canvas = target->Canvas();
   TnbClipScope clip(canvas->Handle(), rect);
   canvas->Brush()->SetStyle(bsSolid);

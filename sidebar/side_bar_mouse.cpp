@@ -1,5 +1,5 @@
+#include "platform/core/scope_guard.h"
 #include "platform/windows/keys.h"
-#include "sidebar/clip_scope.h"
 #include "sidebar/side_bar.h"
 
 // Mouse tracking, presses and releases, and the keyboard: what is hot, what is pressed, and
@@ -107,7 +107,7 @@ void TnbSideBar::SetHotHeader(TnbHeader* header) {
 void TnbSideBar::MouseMove(TShiftState shift, int x, int y) {
   TCustomControl::MouseMove(shift, x, y);
   if (MaybeStartDrag({x, y}) || inMouseMove_ || Editing()) return;
-  TnbFlagScope guard(inMouseMove_);
+  auto guard = ScopedValue(inMouseMove_, true);
   if (!TrackBoxes({x, y})) TrackItems({x, y});
 }
 

@@ -1,6 +1,7 @@
 #include <climits>
 #include <memory>
 
+#include "platform/core/scope_guard.h"
 #include "platform/graphics/bitmap.h"
 #include "platform/graphics/blit.h"
 #include "platform/graphics/canvas.h"
@@ -399,7 +400,7 @@ class TnbSideBarPainter {
 
 void TnbSideBar::Paint() {
   if (updating_ || painting_) return;
-  TnbFlagScope painting(painting_);
+  auto painting = ScopedValue(painting_, true);
   TnbControlStateScope customPaint(this, csCustomPaint);
   // One off-screen picture kept between paints; it is resized only with the bar.
   if (!offscreen_) {

@@ -4,6 +4,7 @@
 #include <cmath>
 
 #include "platform/graphics/device_context.h"
+#include "platform/graphics/gdi_owner.h"
 #include "platform/graphics/text_out.h"
 #include "platform/windows/system_metrics.h"
 
@@ -11,10 +12,9 @@ namespace {
 
 // Text height of the font a screen device context starts with.
 int ScreenFontHeight() {
-  HDC screen = CreateCompatibleDC(nullptr);
+  TGdiOwner<HDC> screen(CreateCompatibleDC(nullptr));
   TEXTMETRIC tm;
-  GetTextMetrics(screen, &tm);
-  DeleteDC(screen);
+  GetTextMetrics(screen.get(), &tm);
   return tm.tmHeight;
 }
 

@@ -6,10 +6,10 @@
 #include "gridlib/controls/sum_list.h"
 #include "gridlib/grid/cell_painter.h"
 #include "gridlib/grid/columns.h"
-#include "gridlib/grid/flag_scope.h"
 #include "gridlib/grid/grid_data_link.h"
 #include "gridlib/grid/grid_painter.h"
 #include "platform/core/format.h"
+#include "platform/core/scope_guard.h"
 #include "platform/controls/inplace_edit.h"
 #include "platform/data/data_source.h"
 #include "platform/data/field.h"
@@ -167,7 +167,7 @@ void TCustomDBGridEx::TitleFontChanged() {
 void TCustomDBGridEx::TakeParentFont() {
   if (!ParentFont()) return;
   {
-    FlagScope parentFont(takingParentFont_, true);
+    auto parentFont = ScopedValue(takingParentFont_, true);
     GridLayoutLock lock(this);
     TitleFont()->Assign(Font());
     FooterFont()->Assign(Font());

@@ -1,6 +1,6 @@
 #include "gridlib/grid/grid_data_link.h"
 
-#include "gridlib/grid/flag_scope.h"
+#include "platform/core/scope_guard.h"
 
 #include <algorithm>
 
@@ -117,7 +117,7 @@ void TGridDataLinkEx::RecordChanged(TField* field) {
 
 void TGridDataLinkEx::UpdateData() {
   if (inUpdateData_) return;
-  FlagScope guard(inUpdateData_, true);
+  auto guard = ScopedValue(inUpdateData_, true);
   if (modified_) grid_->UpdateData();
   modified_ = false;
 }

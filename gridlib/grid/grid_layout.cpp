@@ -5,7 +5,7 @@
 #include "gridlib/grid/column_titles.h"
 #include "gridlib/grid/columns.h"
 #include "gridlib/grid/db_grid.h"
-#include "gridlib/grid/flag_scope.h"
+#include "platform/core/scope_guard.h"
 #include "gridlib/grid/grid_data_link.h"
 #include "gridlib/grid/grid_selection.h"
 #include "platform/data/field.h"
@@ -80,7 +80,7 @@ void TCustomDBGridEx::LayoutChanged() {
 void TCustomDBGridEx::InternalLayout() {
   if (IsLoading() || IsDestroying()) return;
   DropPendingDeferredLayout();
-  FlagScope pass(inLayoutPass_, true);
+  auto pass = ScopedValue(inLayoutPass_, true);
   DropOrphanDefaultColumns();
   DataLink()->ClearMapping();
   if (DataLink()->Active()) MapColumnsToFields();

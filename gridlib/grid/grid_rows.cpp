@@ -4,7 +4,7 @@
 
 #include "gridlib/controls/sum_list.h"
 #include "gridlib/grid/db_grid.h"
-#include "gridlib/grid/flag_scope.h"
+#include "platform/core/scope_guard.h"
 #include "gridlib/grid/grid_data_link.h"
 #include "platform/controls/inplace_edit.h"
 #include "platform/controls/scroll_bar.h"
@@ -42,7 +42,7 @@ void TCustomDBGridEx::SetRowCountKeepingCurrent(int count) {
 void TCustomDBGridEx::SetRowHeights() {
   if (settingRows_ || Columns() == nullptr) return;
   // What setting rows stirs up in the data link must not start another round.
-  FlagScope scope(settingRows_, true);
+  auto scope = ScopedValue(settingRows_, true);
   if (InMemTableMode()) {
     MemTableRows();
     return;

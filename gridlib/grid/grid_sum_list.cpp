@@ -3,7 +3,7 @@
 #include "gridlib/grid/grid_sum_list.h"
 
 #include "gridlib/grid/db_grid.h"
-#include "gridlib/grid/flag_scope.h"
+#include "platform/core/scope_guard.h"
 #include "platform/classes/properties.h"
 #include "platform/windows/painting.h"
 
@@ -68,7 +68,7 @@ void TCustomDBGridEx::SumListReported(TDBGridExSumList* sumList, TSumListReport 
 // asked for is dropped: the grid paints every pixel of its cells itself.
 void TCustomDBGridEx::SumListRecalcAll() {
   if (!HandleAllocated() || inSumListChange_ || IsDestroying()) return;
-  FlagScope inside(inSumListChange_, true);
+  auto inside = ScopedValue(inSumListChange_, true);
   if (IsDesigning() && SumList()->Active()) SumList()->RecalcAll();
   SetRowHeights();
   const bool barShown = VertScrollBar()->IsScrollBarVisible();

@@ -5,8 +5,8 @@
 #include "gridlib/controls/button_metrics.h"
 #include "gridlib/grid/columns.h"
 #include "gridlib/grid/db_grid.h"
-#include "gridlib/grid/flag_scope.h"
 #include "gridlib/grid/grid_style.h"
+#include "platform/core/scope_guard.h"
 #include "platform/controls/menus.h"
 #include "platform/windows/messages.h"
 #include "platform/windows/system_metrics.h"
@@ -88,7 +88,7 @@ void TCustomDBGridEx::WndProc(TMessage& m) {
   }
   // A row sized with the mouse is set when the button is released.
   const bool rowSized = m.Msg == WM_LBUTTONUP && GridState() == gsRowSizing;
-  FlagScope rowResize(userRowResize_, userRowResize_ || rowSized);
+  auto rowResize = ScopedValue(userRowResize_, userRowResize_ || rowSized);
   TCustomGrid::WndProc(m);
   AfterMessage(m);
 }

@@ -1,6 +1,6 @@
 #include "gridlib/grid/inherited_font.h"
 
-#include "gridlib/grid/flag_scope.h"
+#include "platform/core/scope_guard.h"
 
 #include "platform/graphics/bitmap.h"
 #include "platform/graphics/graphics_objects.h"
@@ -16,6 +16,6 @@ TInheritedFont::~TInheritedFont() = default;
 
 void TInheritedFont::CopyQuietly(TFont* source) const {
   if (source == font_.get()) return;
-  FlagScope quiet(copying_, true);
+  auto quiet = ScopedValue(copying_, true);
   font_->Assign(source);
 }

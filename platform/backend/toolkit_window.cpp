@@ -18,6 +18,7 @@
 #include "platform/backend/toolkit_keys.h"
 #include "platform/graphics/bitmap.h"
 #include "platform/graphics/device_context.h"
+#include "platform/graphics/gdi_owner.h"
 #include "platform/graphics/region.h"
 #include "platform/windows/cursors.h"
 #include "platform/windows/input.h"
@@ -341,12 +342,11 @@ void FollowWindowState(TToolkitWindow* w) {
 }
 
 void SetToolkitWindowShape(TToolkitWindow* w) {
-  HRGN rgn = CreateRectRgn(0, 0, 0, 0);
+  TGdiOwner<HRGN> rgn(CreateRectRgn(0, 0, 0, 0));
   QRegion mask;
-  if (GetWindowRgn(w->Top(), rgn) != RGN_ERROR) {
-    for (const TRect& r : GetRegionRects(rgn)) mask += QRect(r.Left, r.Top, r.Width(), r.Height());
+  if (GetWindowRgn(w->Top(), rgn.get()) != RGN_ERROR) {
+    for (const TRect& r : GetRegionRects(rgn.get())) mask += QRect(r.Left, r.Top, r.Width(), r.Height());
   }
-  DeleteObject(rgn);
   w->setMask(mask);
 }
 

@@ -1,5 +1,5 @@
 #include "platform/controls/control.h"
-#include "platform/controls/scope_guards.h"
+#include "platform/core/scope_guard.h"
 
 #include "platform/classes/properties.h"
 #include "platform/controls/actions.h"
@@ -454,7 +454,7 @@ void TControl::CMInvalidatingChange(TMessage&) { Invalidate(); }
 
 void TControl::CMParentFontChanged(TMessage&) {
   if (!parentFont_ || !parent_) return;
-  TScopedValue<bool> assigning(assigningParentFont_, true);
+  auto assigning = ScopedValue(assigningParentFont_, true);
   font_->Assign(parent_->Font());
 }
 

@@ -3,25 +3,13 @@
 
 #include "platform/controls/edit.h"
 #include "platform/controls/edit_mask.h"
+#include "platform/core/scope_guard.h"
 #include "platform/core/utf8_codec.h"
 #include "platform/windows/system_metrics.h"
 
 namespace {
 
 bool IsBlank(char32_t c) { return c == U' ' || c == U'\t' || c == 0x3000; }
-
-// Holds a control state for the length of a scope.
-class TStateScope {
- public:
-  TStateScope(TControlState& state, TControlStateItem item) : state_(state), item_(item) { state_.Include(item); }
-  ~TStateScope() { state_.Exclude(item_); }
-  TStateScope(const TStateScope&) = delete;
-  TStateScope& operator=(const TStateScope&) = delete;
-
- private:
-  TControlState& state_;
-  TControlStateItem item_;
-};
 
 constexpr bool IsHighSurrogate(WPARAM c) { return c >= 0xD800 && c <= 0xDBFF; }
 constexpr bool IsLowSurrogate(WPARAM c) { return c >= 0xDC00 && c <= 0xDFFF; }
@@ -208,7 +196,7 @@ void TCustomEdit::WMChar(TMessage& m) {
 
 void TCustomEdit::WMLButtonDown(TMessage& m) {
   if (!Focused() && CanFocus()) {
-    TStateScope scope(controlState_, csLButtonDown);
+    auto scope = ScopedInclude(controlState_, csLButtonDown);
     SetFocus();
   }
   TPoint p = LParamToPoint(m.LParam);

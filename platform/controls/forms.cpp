@@ -1,5 +1,5 @@
 #include "platform/controls/forms.h"
-#include "platform/controls/scope_guards.h"
+#include "platform/core/scope_guard.h"
 
 #include <vector>
 
@@ -330,7 +330,7 @@ TModalResult TCustomForm::ShowModal() {
   HWND previousActive = GetActiveWindow();
   // The window the dialog was opened from owns it, so that the dialog stays above it.
   SetWindowLong(Handle(), GWL_HWNDPARENT, reinterpret_cast<intptr_t>(previousActive));
-  TScopedInclude<TFormStateItem> modal(formState_, fsModal);
+  auto modal = ScopedInclude(formState_, fsModal);
   TOtherWindowsDisabled disabled(Handle());
   modalResult_ = mrNone;
   Show();

@@ -3,6 +3,7 @@
 #include "platform/controls/application.h"
 #include "platform/controls/screen.h"
 #include "platform/graphics/device_context.h"
+#include "platform/graphics/gdi_owner.h"
 #include "platform/graphics/draw_text.h"
 #include "platform/windows/painting.h"
 
@@ -27,11 +28,9 @@ void THintWindow::CreateParams(TCreateParams& params) {
 
 TRect THintWindow::CalcHintRect(int maxWidth, const String& hint, void*) {
   TRect r = Rect(0, 0, maxWidth, 0);
-  HDC dc = CreateCompatibleDC(nullptr);
-  HGDIOBJ old = SelectObject(dc, Font()->Handle());
-  DrawText(dc, hint, r, HintTextFormat | DT_CALCRECT);
-  SelectObject(dc, old);
-  DeleteDC(dc);
+  TGdiOwner<HDC> dc(CreateCompatibleDC(nullptr));
+  SelectObject(dc.get(), Font()->Handle());
+  DrawText(dc.get(), hint, r, HintTextFormat | DT_CALCRECT);
   r.Right += 6;
   r.Bottom += 2;
   return r;

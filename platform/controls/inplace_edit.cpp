@@ -1,24 +1,9 @@
 #include "platform/controls/inplace_edit.h"
 
 #include "platform/controls/grid.h"
+#include "platform/core/scope_guard.h"
 #include "platform/windows/focus.h"
 #include "platform/windows/system_metrics.h"
-
-namespace {
-
-// Marks the editor as loading for the length of a scope, so that loading is not a change.
-class TLoadingScope {
- public:
-  explicit TLoadingScope(bool& flag) : flag_(flag) { flag_ = true; }
-  ~TLoadingScope() { flag_ = false; }
-  TLoadingScope(const TLoadingScope&) = delete;
-  TLoadingScope& operator=(const TLoadingScope&) = delete;
-
- private:
-  bool& flag_;
-};
-
-}  // namespace
 
 TInplaceEdit::TInplaceEdit(TComponent* owner) : TCustomMaskEdit(owner) {
   SetBorderStyle(bsNone);
@@ -96,7 +81,7 @@ void TInplaceEdit::Hide() {
 
 void TInplaceEdit::UpdateContents() {
   if (!grid_) return;
-  TLoadingScope loading(loading_);
+  auto loading = ScopedValue(loading_, true);
   SetText("");
   SetEditMask(grid_->GetEditMask(grid_->Col(), grid_->Row()));
   original_ = grid_->GetEditText(grid_->Col(), grid_->Row());

@@ -1,5 +1,5 @@
 #include "platform/controls/win_control.h"
-#include "platform/controls/scope_guards.h"
+#include "platform/core/scope_guard.h"
 
 #include <algorithm>
 #include <map>
@@ -171,7 +171,7 @@ void TWinControl::CreateWnd() {
   TCreateParams params;
   CreateParams(params);
   EnsureClassRegistered(params);
-  TScopedValue<TWinControl*> creating(CreatingControl(), this);
+  auto creating = ScopedValue(CreatingControl(), this);
   handle_ = CreateWindowEx(params.ExStyle, params.WinClassName, params.Caption, params.Style, params.X,
                            params.Y, params.Width, params.Height, reinterpret_cast<HWND>(params.WndParent));
   ControlsByHandle()[handle_] = this;
@@ -185,7 +185,7 @@ void TWinControl::DestroyWnd() {
 
 void TWinControl::CreateHandle() {
   if (handle_) return;
-  TScopedInclude<TControlStateItem> creating(controlState_, csCreating);
+  auto creating = ScopedInclude(controlState_, csCreating);
   CreateWnd();
   CreateChildHandles();
   if (Visible() && (parent_ || parentWindow_)) ShowWindow(handle_, SW_SHOWNA);
@@ -199,7 +199,7 @@ void TWinControl::CreateChildHandles() {
 
 void TWinControl::DestroyHandle() {
   if (!handle_) return;
-  TScopedInclude<TControlStateItem> destroying(controlState_, csDestroyingHandle);
+  auto destroying = ScopedInclude(controlState_, csDestroyingHandle);
   for (TControl* c : controls_)
     if (auto* win = dynamic_cast<TWinControl*>(c)) win->DestroyHandle();
   DestroyWnd();

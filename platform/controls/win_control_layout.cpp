@@ -1,6 +1,6 @@
 // Alignment, anchors, tab order and focus of windowed controls.
 #include <algorithm>
-#include "platform/controls/scope_guards.h"
+#include "platform/core/scope_guard.h"
 
 #include "platform/controls/forms.h"
 #include "platform/controls/win_control.h"
@@ -60,7 +60,7 @@ void TWinControl::Realign() {
     controlState_.Include(csAlignmentNeeded);
     return;
   }
-  TScopedValue<bool> aligning(aligning_, true);
+  auto aligning = ScopedValue(aligning_, true);
   controlState_.Exclude(csAlignmentNeeded);
   TRect rect = ClientRect();
   AdjustClientRect(rect);

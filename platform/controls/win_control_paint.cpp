@@ -1,9 +1,10 @@
 // Painting of windowed controls: the control itself, then its graphic children on the same
 // device context; into a caller's device context for PaintTo and WM_PAINT with a DC.
 #include "platform/controls/win_control.h"
-#include "platform/controls/scope_guards.h"
+#include "platform/core/scope_guard.h"
 
 #include "platform/graphics/device_context.h"
+#include "platform/graphics/gdi_owner.h"
 #include "platform/graphics/shapes.h"
 #include "platform/windows/painting.h"
 
@@ -35,9 +36,8 @@ void TWinControl::PaintWindow(HDC dc) {
 void TWinControl::WMEraseBkgnd(TMessage& m) {
   HDC dc = reinterpret_cast<HDC>(m.WParam);
   if (!dc) return;
-  HBRUSH brush = CreateSolidBrush(static_cast<COLORREF>(ColorToRGB(Color())));
-  FillRect(dc, ClientRect(), brush);
-  DeleteObject(brush);
+  TGdiOwner<HBRUSH> brush(CreateSolidBrush(static_cast<COLORREF>(ColorToRGB(Color()))));
+  FillRect(dc, ClientRect(), brush.get());
   m.Result = 1;
 }
 
@@ -54,7 +54,7 @@ void TWinControl::PaintControls(HDC dc) {
 
 void TWinControl::PaintTo(HDC dc, int x, int y) {
   HWND h = Handle();
-  TScopedInclude<TControlStateItem> paintCopy(controlState_, csPaintCopy);
+  auto paintCopy = ScopedInclude(controlState_, csPaintCopy);
   TSavedDC saved(dc);
   OffsetViewportOrgEx(dc, x, y, nullptr);
   IntersectClipRect(dc, 0, 0, width_, height_);

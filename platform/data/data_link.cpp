@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "platform/data/value_scope.h"
+#include "platform/core/scope_guard.h"
 
 TDataLink::TDataLink() = default;
 
@@ -55,7 +55,7 @@ void TDataLink::SetActiveRecord(int row) {
 }
 
 void TDataLink::UpdateRecord() {
-  ValueScope<bool> updating(updating_, true);
+  auto updating = ScopedValue(updating_, true);
   UpdateData();
 }
 

@@ -2,28 +2,8 @@
 #include <utility>
 
 #include "platform/core/format.h"
+#include "platform/core/scope_guard.h"
 #include "platform/data/dataset.h"
-
-namespace {
-
-// Restores a value a failed write replaced.
-class ValueRestore {
- public:
-  ValueRestore(Variant& slot, Variant value) : slot_(slot), saved_(std::exchange(slot, std::move(value))) {}
-  ~ValueRestore() {
-    if (!kept_) slot_ = std::move(saved_);
-  }
-  ValueRestore(const ValueRestore&) = delete;
-  ValueRestore& operator=(const ValueRestore&) = delete;
-  void Keep() { kept_ = true; }
-
- private:
-  Variant& slot_;
-  Variant saved_;
-  bool kept_ = false;
-};
-
-}  // namespace
 
 Variant TDataSet::GetFieldValue(const TField* field) const {
   if (!Active() || field->Slot() < 0) return Variant::Null();
@@ -46,7 +26,7 @@ void TDataSet::SetFieldValue(TField* field, const Variant& value) {
     DatabaseError(Format(db_messages::FieldReadOnly, {field->DisplayName()}), this);
   TRecordBuffer* buffer = CurrentBuffer();
   if (buffer == nullptr || field->Slot() < 0) DatabaseError(db_messages::NotEditing, this);
-  ValueRestore restore(buffer->values[static_cast<size_t>(field->Slot())], value);
+  auto restore = ScopedValue(buffer->values[static_cast<size_t>(field->Slot())], value);
   field->Validate();
   restore.Keep();
   buffer->changed[static_cast<size_t>(field->Slot())] = true;

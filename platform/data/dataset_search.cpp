@@ -1,7 +1,7 @@
 // Locate, Lookup, and calculated and lookup fields.
 #include "platform/core/format.h"
 #include "platform/data/dataset.h"
-#include "platform/data/value_scope.h"
+#include "platform/core/scope_guard.h"
 
 namespace {
 
@@ -23,8 +23,8 @@ bool TDataSet::HasCalcFields() const {
 // Fills the calculated and lookup values of `buffer`; fields read that buffer meanwhile, and
 // the state is dsCalcFields, so OnCalcFields may set calculated fields but no data field.
 void TDataSet::CalculateFields(TRecordBuffer& buffer) {
-  ValueScope<TRecordBuffer*> reading(calcBuffer_, &buffer);
-  ValueScope<TDataSetState> calculating(state_, dsCalcFields);
+  auto reading = ScopedValue(calcBuffer_, &buffer);
+  auto calculating = ScopedValue(state_, dsCalcFields);
   for (TField* f : fields_->List()) {
     if (f->FieldKind() == fkData || f->Slot() < 0) continue;
     buffer.values[static_cast<size_t>(f->Slot())] = Variant::Null();
@@ -37,7 +37,7 @@ void TDataSet::ComputeLookup(TField* field) {
   TDataSet* source = field->LookupDataSet();
   if (source == nullptr || !source->Active() || field->KeyFields().empty()) return;
   if (lookingUp_) DatabaseError(db_messages::CircularDataLink, this);
-  ValueScope<bool> lookingUp(lookingUp_, true);
+  auto lookingUp = ScopedValue(lookingUp_, true);
   Variant keys = FieldValues(field->KeyFields());
   Variant result = source->Lookup(field->LookupKeyFields(), keys, field->LookupResultField());
   calcBuffer_->values[static_cast<size_t>(field->Slot())] = result;
@@ -122,6 +122,6 @@ Variant TDataSet::Lookup(std::string_view keyFields, const Variant& keyValues,
   if (position < 0) return Variant::Null();
   TRecordBuffer found;
   FetchInto(position, found);
-  ValueScope<TRecordBuffer*> reading(calcBuffer_, &found);
+  auto reading = ScopedValue(calcBuffer_, &found);
   return FieldValues(resultFields);
 }

@@ -5,6 +5,7 @@
 #include "platform/graphics/blit.h"
 #include "platform/graphics/draw_edges.h"
 #include "platform/graphics/draw_text.h"
+#include "platform/graphics/gdi_owner.h"
 #include "platform/graphics/raster.h"
 #include "platform/graphics/region.h"
 #include "platform/graphics/shapes.h"
@@ -251,9 +252,8 @@ void TCanvas::BrushCopy(const TRect& dest, TBitmap* bitmap, const TRect& source,
     for (int x = 0; x < dest.Width(); ++x)
       if ((scratch.Pixel32(x, y) & 0xFFFFFF) == key) keyed.push_back(Rect(dest.Left + x, dest.Top + y, dest.Left + x + 1, dest.Top + y + 1));
   BitBlt(dc, dest.Left, dest.Top, dest.Width(), dest.Height(), scratch.Canvas()->Handle(), 0, 0, SRCCOPY);
-  HRGN region = CreateRegion(TRegion::FromRuns(keyed));
-  FillRgn(dc, region, brush_->Handle());
-  DeleteObject(region);
+  TGdiOwner<HRGN> region(CreateRegion(TRegion::FromRuns(keyed)));
+  FillRgn(dc, region.get(), brush_->Handle());
 }
 
 UINT TextFormatToFlags(TTextFormat format) {

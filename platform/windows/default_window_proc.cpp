@@ -4,6 +4,7 @@
 
 #include "platform/graphics/colors.h"
 #include "platform/graphics/device_context.h"
+#include "platform/graphics/gdi_owner.h"
 #include "platform/graphics/shapes.h"
 #include "platform/windows/backend.h"
 #include "platform/windows/cursors.h"
@@ -43,9 +44,8 @@ LRESULT HitTest(TWindowData& w, LPARAM lParam) {
 LRESULT EraseBackground(TWindowData& w, WPARAM wParam) {
   if (w.background == clNone || !wParam) return 0;
   HDC dc = reinterpret_cast<HDC>(wParam);
-  HBRUSH brush = CreateSolidBrush(static_cast<COLORREF>(ColorToRGB(w.background)));
-  FillRect(dc, Rect(0, 0, w.client.Width(), w.client.Height()), brush);
-  DeleteObject(brush);
+  TGdiOwner<HBRUSH> brush(CreateSolidBrush(static_cast<COLORREF>(ColorToRGB(w.background))));
+  FillRect(dc, Rect(0, 0, w.client.Width(), w.client.Height()), brush.get());
   return 1;
 }
 

@@ -7,6 +7,7 @@
 #include "platform/graphics/bitmap.h"
 #include "platform/graphics/blit.h"
 #include "platform/graphics/device_context.h"
+#include "platform/graphics/gdi_owner.h"
 #include "platform/graphics/region.h"
 #include "platform/windows/backend.h"
 #include "platform/windows/window_data.h"
@@ -136,13 +137,14 @@ HDC MakeDC(HWND h, bool client, const TRegion* limit) {
   if (limit) vis = vis.Intersect(*limit);
   TRect local = client ? w->client : TRect{};
   vis.Offset(-local.Left, -local.Top);
-  HDC dc = CreateCompatibleDC(nullptr);
-  SelectObject(dc, surface.bitmap->Handle());
-  SetDeviceArea(dc, area);
-  HRGN clip = CreateRegion(vis);
-  SetSystemClipRegion(dc, clip);
-  State().openDCs[dc] = {h, clip, area};
-  return dc;
+  TGdiOwner<HDC> dc(CreateCompatibleDC(nullptr));
+  SelectObject(dc.get(), surface.bitmap->Handle());
+  SetDeviceArea(dc.get(), area);
+  TGdiOwner<HRGN> clip(CreateRegion(vis));
+  SetSystemClipRegion(dc.get(), clip.get());
+  State().openDCs[dc.get()] = {h, clip.get(), area};
+  clip.release();  // ReleaseDC frees both
+  return dc.release();
 }
 
 // A client device context clipped to the window's update region.
@@ -314,10 +316,8 @@ int GetUpdateRgn(HWND h, HRGN region, bool erase) {
   GetUpdateRect(h, bounds, erase);
   TWindowData* w = FindWindowData(h);
   if (!w || !region) return RGN_ERROR;
-  HRGN copy = CreateRegion(w->update);
-  int kind = CombineRgn(region, copy, nullptr, RGN_COPY);
-  DeleteObject(copy);
-  return kind;
+  TGdiOwner<HRGN> copy(CreateRegion(w->update));
+  return CombineRgn(region, copy.get(), nullptr, RGN_COPY);
 }
 
 bool UpdateWindow(HWND h) {
@@ -448,9 +448,8 @@ int ScrollWindowEx(HWND h, int dx, int dy, const TRect* scroll, const TRect* cli
   }
   if (updateRect) *updateRect = invalid.Bounds();
   if (update) {
-    HRGN result = CreateRegion(invalid);
-    CombineRgn(update, result, nullptr, RGN_COPY);
-    DeleteObject(result);
+    TGdiOwner<HRGN> result(CreateRegion(invalid));
+    CombineRgn(update, result.get(), nullptr, RGN_COPY);
   }
   if (flags & SW_INVALIDATE) {
     TRegion inWindow = invalid;
@@ -466,16 +465,15 @@ bool ScrollWindow(HWND h, int dx, int dy, const TRect* scroll, const TRect* clip
 }
 
 int SetWindowRgn(HWND h, HRGN region, bool redraw) {
+  // The window takes over the region: it is freed whatever happens.
+  TGdiOwner<HRGN> owned(region);
   TWindowData* w = FindWindowData(h);
-  if (!w) {
-    if (region) DeleteObject(region);
-    return 0;
-  }
+  if (!w) return 0;
   const TRegion* shape = region ? RegionOf(region) : nullptr;
   if (redraw && w->IsChildWindow()) RedrawWindow(w->parent, &w->bounds, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
   w->hasShape = shape != nullptr;
   w->shape = shape ? *shape : TRegion();
-  if (region) DeleteObject(region);
+  owned.reset();
   if (!w->IsChildWindow()) Backend().WindowShapeChanged(h);
   if (redraw) RedrawWindow(h, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN);
   return 1;
@@ -484,10 +482,8 @@ int SetWindowRgn(HWND h, HRGN region, bool redraw) {
 int GetWindowRgn(HWND h, HRGN region) {
   TWindowData* w = FindWindowData(h);
   if (!w || !w->hasShape || !region) return RGN_ERROR;
-  HRGN copy = CreateRegion(w->shape);
-  int kind = CombineRgn(region, copy, nullptr, RGN_COPY);
-  DeleteObject(copy);
-  return kind;
+  TGdiOwner<HRGN> copy(CreateRegion(w->shape));
+  return CombineRgn(region, copy.get(), nullptr, RGN_COPY);
 }
 
 TBitmap* WindowSurface(HWND top) {
