@@ -3,6 +3,7 @@
 #include "platform/graphics/bitmap.h"
 #include "platform/graphics/canvas.h"
 #include "platform/graphics/device_context.h"
+#include "platform/graphics/gdi_owner.h"
 #include "platform/graphics/graphics_objects.h"
 #include "platform/graphics/region.h"
 #include "platform/windows/painting.h"
@@ -77,19 +78,15 @@ void TskForm::ApplyWindowRegion(int roundCorner) {
   if (form_ == nullptr || !form_->HandleAllocated()) return;
   const TRect r = Rect(0, 0, form_->ClientWidth(), form_->ClientHeight());
   const int d = 2 * roundCorner;
-  HRGN shape = CreateRoundRectRgn(r.Left, r.Top, r.Right + 1, r.Bottom + 1, roundCorner, roundCorner);
-  HRGN bottomLeft = CreateRectRgn(r.Left, r.Bottom - d, r.Left + d, r.Bottom);
-  HRGN bottomRight = CreateRectRgn(r.Right - d, r.Bottom - d, r.Right, r.Bottom);
-  CombineRgn(shape, shape, bottomLeft, RGN_OR);
-  CombineRgn(shape, shape, bottomRight, RGN_OR);
-  DeleteObject(bottomLeft);
-  DeleteObject(bottomRight);
-  if (ComponentState().Contains(csDesigning)) {
-    DeleteObject(shape);
-    return;
-  }
+  TGdiOwner<HRGN> shape(CreateRoundRectRgn(r.Left, r.Top, r.Right + 1, r.Bottom + 1, roundCorner, roundCorner));
+  TGdiOwner<HRGN> bottomLeft(CreateRectRgn(r.Left, r.Bottom - d, r.Left + d, r.Bottom));
+  TGdiOwner<HRGN> bottomRight(CreateRectRgn(r.Right - d, r.Bottom - d, r.Right, r.Bottom));
+  CombineRgn(shape.get(), shape.get(), bottomLeft.get(), RGN_OR);
+  CombineRgn(shape.get(), shape.get(), bottomRight.get(), RGN_OR);
+  if (ComponentState().Contains(csDesigning)) return;
+  HWND window = form_->Handle();
   // The window takes the region over.
-  SetWindowRgn(form_->Handle(), shape, true);
+  SetWindowRgn(window, shape.release(), true);
 }
 
 void TskForm::Paint() {

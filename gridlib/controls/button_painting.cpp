@@ -2,6 +2,7 @@
 #include "gridlib/controls/button_painting.h"
 
 #include "platform/graphics/device_context.h"
+#include "platform/graphics/gdi_owner.h"
 #include "platform/graphics/draw_edges.h"
 #include "platform/graphics/shapes.h"
 
@@ -10,9 +11,8 @@ namespace {
 COLORREF Rgb(TColor color) { return static_cast<COLORREF>(ColorToRGB(color)) & 0x00FFFFFF; }
 
 void Fill(HDC dc, const TRect& rect, TColor color) {
-  HBRUSH brush = CreateSolidBrush(Rgb(color));
-  FillRect(dc, rect, brush);
-  DeleteObject(brush);
+  TGdiOwner<HBRUSH> brush(CreateSolidBrush(Rgb(color)));
+  FillRect(dc, rect, brush.get());
 }
 
 // A triangle pointing down (or up) whose middle column is x, `half` pixels to each side.

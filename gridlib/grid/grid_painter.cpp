@@ -8,6 +8,7 @@
 #include "platform/graphics/blit.h"
 #include "platform/graphics/canvas.h"
 #include "platform/graphics/device_context.h"
+#include "platform/graphics/gdi_owner.h"
 #include "platform/graphics/draw_edges.h"
 #include "platform/graphics/region.h"
 #include "platform/graphics/shapes.h"
@@ -169,21 +170,18 @@ void TDBGridExGridPainter::CollectLines(int first, int count, int start, int end
 void TDBGridExGridPainter::PolyLines(int width, TColor color) {
   if (counts_.empty()) return;
   HDC dc = view_.Canvas()->Handle();
-  HPEN pen = nullptr;
+  TGdiOwner<HPEN> pen;
   if (width > 1) {
     LOGBRUSH brush;
     brush.lbColor = Rgb(color);
-    pen = ExtCreatePen(PS_GEOMETRIC | PS_ENDCAP_FLAT | PS_JOIN_MITER, width, brush);
+    pen.reset(ExtCreatePen(PS_GEOMETRIC | PS_ENDCAP_FLAT | PS_JOIN_MITER, width, brush));
   } else {
-    pen = CreatePen(PS_SOLID, 1, Rgb(color));
+    pen.reset(CreatePen(PS_SOLID, 1, Rgb(color)));
   }
-  {
-    TSavedDC saved(dc);
-    SelectObject(dc, pen);
-    SetROP2(dc, R2_COPYPEN);
-    PolyPolyline(dc, points_.data(), counts_.data(), static_cast<int>(counts_.size()));
-  }
-  DeleteObject(pen);
+  TSavedDC saved(dc);
+  SelectObject(dc, pen.get());
+  SetROP2(dc, R2_COPYPEN);
+  PolyPolyline(dc, points_.data(), counts_.data(), static_cast<int>(counts_.size()));
 }
 
 void TDBGridExGridPainter::DrawCells(const TDBGridExDrawInfo& info, const Area& area, TGridDrawState extra) {
@@ -249,23 +247,11 @@ void TDBGridExGridPainter::PaintOffScreen() {
     PAINTSTRUCT& Paint;
     ~EndPaintScope() { EndPaint(Window, Paint); }
   } end{window, ps};
-  HBITMAP bitmap = CreateCompatibleBitmap(paintDC, client.Width(), client.Height());
-  HDC memDC = CreateCompatibleDC(nullptr);
-  HGDIOBJ old = SelectObject(memDC, bitmap);
-  struct MemoryScope {
-    HDC Dc;
-    HGDIOBJ Old;
-    HBITMAP Bitmap;
-    ~MemoryScope() {
-      SelectObject(Dc, Old);
-      DeleteDC(Dc);
-      DeleteObject(Bitmap);
-    }
-  } memory{memDC, old, bitmap};
-  HRGN region = CreateRectRgnIndirect(ps.rcPaint);
-  view_.PaintInto(WM_ERASEBKGND, memDC);
-  SelectClipRgn(memDC, region);
-  DeleteObject(region);
-  view_.PaintInto(WM_PAINT, memDC);
-  BitBlt(paintDC, 0, 0, client.Right, client.Bottom, memDC, 0, 0, SRCCOPY);
+  TGdiOwner<HBITMAP> bitmap(CreateCompatibleBitmap(paintDC, client.Width(), client.Height()));
+  TGdiOwner<HDC> memDC(CreateCompatibleDC(nullptr));
+  SelectObject(memDC.get(), bitmap.get());
+  view_.PaintInto(WM_ERASEBKGND, memDC.get());
+  SelectClipRgn(memDC.get(), TGdiOwner<HRGN>(CreateRectRgnIndirect(ps.rcPaint)).get());
+  view_.PaintInto(WM_PAINT, memDC.get());
+  BitBlt(paintDC, 0, 0, client.Right, client.Bottom, memDC.get(), 0, 0, SRCCOPY);
 }
