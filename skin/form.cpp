@@ -82,7 +82,7 @@ void TskForm::Publish() {
   p.Property("UIStyleAutoUpdateSub", &F::UIStyleAutoUpdateSub, &F::SetUIStyleAutoUpdateSub)
       .Default(false);
   p.Property("BorderColor", &F::BorderColor, &F::SetBorderColor);
-  p.Property("BorderWidth", &F::BorderWidth, &F::SetBorderWidth);
+  p.Property("BorderWidth", &F::FormBorderWidth, &F::SetFormBorderWidth);
   p.Property("TitleBarVisible", &F::TitleBarVisible, &F::SetTitleBarVisible).Default(true);
   p.Property("Caption", &F::FormCaption, &F::SetFormCaption);
   p.Property("FormPanel", &F::FormPanel, &F::SetFormPanel);
@@ -107,7 +107,7 @@ void TskForm::SetUIStyle(TskUIStyle value) {
   uiStyle_ = value;
   TskThemeValues theme(fileTheme_, value);
   borderColor_ = theme.Color(tkFormBorderColor);
-  SetBorderWidth(theme.Int(tkFormBorderWidthInt));
+  SetFormBorderWidth(theme.Int(tkFormBorderWidthInt));
   SetColor(theme.Color(tkFormBackgroundColor));
   SetMenuBarColor(Color());
   if (titleBar_ != nullptr) {
@@ -139,7 +139,7 @@ void TskForm::SetBorderColor(TColor value) {
   PaintBorder();
 }
 
-void TskForm::SetBorderWidth(int value) {
+void TskForm::SetFormBorderWidth(int value) {
   // A theme without a usable width gives no border rather than a negative one.
   value = std::max(value, 0);
   // The form grows around a wider border; the same width again leaves its size alone (the

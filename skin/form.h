@@ -41,9 +41,11 @@ class TskForm : public TCustomPanel, public IskMenuBarForm {
   void SetUIStyleAutoUpdateSub(bool value) { uiStyleAutoUpdateSub_ = value; }
   TColor BorderColor() const { return borderColor_; }
   void SetBorderColor(TColor value);
-  // The width of the border drawn around the form, in pixels (never below 0).
-  int BorderWidth() const { return borderWidth_; }
-  void SetBorderWidth(int value);
+  // The width of the border drawn around the form, in pixels (never below 0); published as
+  // "BorderWidth". Named apart from the panel's own BorderWidth, which insets its children
+  // and stays as it is.
+  int FormBorderWidth() const { return borderWidth_; }
+  void SetFormBorderWidth(int value);
   bool TitleBarVisible() const { return titleBarVisible_; }
   void SetTitleBarVisible(bool value);
   TCustomPanel* FormPanel() const { return formPanel_; }

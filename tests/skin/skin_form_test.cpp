@@ -85,11 +85,11 @@ TEST_F(SkinStyles, TheSkinTakesBorderAndBackgroundFromItsStyle) {
   TForm* form = MakeForm();
   auto* skin = Child<TskForm>(form);
   EXPECT_EQ(skin->BorderColor(), TColor(0x000000));
-  EXPECT_EQ(skin->BorderWidth(), 1);
+  EXPECT_EQ(skin->FormBorderWidth(), 1);
   EXPECT_EQ(skin->Color(), TColor(0xE8E8E8));
   skin->SetUIStyle(Pearl);
   EXPECT_EQ(skin->BorderColor(), TColor(0xC82C00));
-  EXPECT_EQ(skin->BorderWidth(), 3);
+  EXPECT_EQ(skin->FormBorderWidth(), 3);
   EXPECT_EQ(skin->Color(), TColor(0xDEEBEF));
   EXPECT_EQ(skin->MenuBarColor(), TColor(0xDEEBEF));
   skin->SetUIStyle(FromThemeFile);  // no theme: Marine's values
@@ -109,7 +109,7 @@ TEST_F(SkinStyles, TheSkinReadsItsThemeFileAndFallsBackWhenTheThemeGoes) {
   skin->SetFileTheme(theme);
   skin->SetUIStyle(FromThemeFile);
   EXPECT_EQ(skin->BorderColor(), Rgb(1, 2, 3));
-  EXPECT_EQ(skin->BorderWidth(), 4);
+  EXPECT_EQ(skin->FormBorderWidth(), 4);
   EXPECT_EQ(skin->Color(), Rgb(9, 8, 7));
   EXPECT_EQ(probe->FileTheme(), theme);
   EXPECT_EQ(probe->UIStyle(), FromThemeFile);

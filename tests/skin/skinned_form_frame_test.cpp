@@ -234,7 +234,7 @@ TEST_F(SkinnedFormThemeFile, MissingValuesNeverGiveANegativeBorder) {
   TskForm* skin = Skin(form, Marine);
   skin->SetFileTheme(theme);
   skin->SetUIStyle(FromThemeFile);
-  EXPECT_EQ(skin->BorderWidth(), 0);
+  EXPECT_EQ(skin->FormBorderWidth(), 0);
   EXPECT_EQ(skin->Left(), 0);
   EXPECT_EQ(skin->Width(), form->ClientWidth());
 }
@@ -276,7 +276,7 @@ TEST_F(SkinnedFormShape, PearlRoundsOnlyTheTopCornersOfTheWindow) {
   TForm* form = SizeableForm();
   TskForm* skin = Skin(form, Pearl);
   EXPECT_EQ(skin->BorderColor(), TColor(0xC82C00));
-  EXPECT_EQ(skin->BorderWidth(), 3);
+  EXPECT_EQ(skin->FormBorderWidth(), 3);
   EXPECT_EQ(skin->Color(), TColor(0xDEEBEF));
   EXPECT_EQ(skin->RoundCorner(), 13);
   HRGN shape = CreateRectRgn(0, 0, 0, 0);
