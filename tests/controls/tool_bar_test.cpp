@@ -104,9 +104,9 @@ TEST_F(ToolBarTest, AMenuItemButtonShowsItsTitleAndOpensItsItems) {
   auto* menu = new TMainMenu(form_);
   auto* file = new TMenuItem(form_);
   file->SetCaption("&File");
-  auto* open = new TMenuItem(form_);
-  open->SetCaption("Open");
-  file->Add(open);
+  auto* openItem = new TMenuItem(form_);
+  openItem->SetCaption("Open");
+  file->Add(openItem);
   auto* about = new TMenuItem(form_);
   about->SetCaption("About");
   int abouts = 0;

@@ -175,7 +175,7 @@ INSTANTIATE_TEST_SUITE_P(
                  "A(152,20)[x(50,40) y(50,40) z(50,40)]"},
         TreeCase{"LowTitleRowLeavesLeavesNoRoom", {"A|B|x", "A|y"}, 30, true,
                  "A(101,20)[B(50,20)[x(50,0)] y(50,10)]"}),
-    [](const testing::TestParamInfo<TreeCase>& info) { return std::string(info.param.name); });
+    [](const testing::TestParamInfo<TreeCase>& test) { return std::string(test.param.name); });
 
 TEST_F(TitleTree, PaintingReadsHeadingsOffsetsAndColumnSpans) {
   const auto leaves = Build({"ID", "T|A|x", "T|A|y", "T|B|z"});

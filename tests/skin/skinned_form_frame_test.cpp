@@ -157,7 +157,7 @@ TEST_P(SkinnedFormLooks, TheCaptionFadesWhenTheFormIsInactive) {
 }
 
 INSTANTIATE_TEST_SUITE_P(BuiltInStyles, SkinnedFormLooks, ::testing::ValuesIn(kLooks),
-                         [](const auto& info) { return String(info.param.Prefix); });
+                         [](const auto& test) { return String(test.param.Prefix); });
 
 // A theme file whose pictures are plain colours, so every drawn pixel says where it came from.
 class SkinnedFormThemeFile : public SkinnedFormTest {
