@@ -121,7 +121,24 @@ bool SameScaleCopy(HDC__& dst, HDC__* src, DWORD rop, int w, int h, int sw, int 
          !IsMirrored(*src);
 }
 
-// Whole-row copies when nothing is scaled, flipped or mirrored.
+// Copies `target` (destination device pixels; the source is `offY` rows away) in one block when
+// it covers whole rows of both bitmaps inside a clip of one rectangle; false when it cannot.
+bool CopyAsOneBlock(HDC__& dst, TPixelSurface& source, const TRect& target, int offX, int offY) {
+  TPixelSurface& ds = SurfaceOf(dst);
+  const TRegion& clip = ClipOf(dst);
+  if (offX != 0 || source.Width() != ds.Width() || !clip.IsRectangle()) return false;
+  TRect part;
+  if (!IntersectRect(part, clip.Rects().front(), target)) return true;  // nothing to copy
+  if (part.Left != 0 || part.Right != ds.Width()) return false;
+  const uint32_t* from = source.Row(part.Top + offY);
+  uint32_t* to = ds.Row(part.Top);
+  std::memmove(to, from, sizeof(uint32_t) * static_cast<size_t>(ds.Width()) * static_cast<size_t>(part.Height()));
+  return true;
+}
+
+// Whole-row copies when nothing is scaled, flipped or mirrored. When the rows are whole in
+// both bitmaps and the clip is one rectangle, they lie back to back in memory and go in one
+// block copy (which also handles a copy within one bitmap without a snapshot).
 void CopyRows(HDC__& dst, HDC__& src, int x, int y, int w, int h, int sx, int sy) {
   TRect target = DeviceRect(dst, Bounds(x, y, w, h));
   TPoint from = DevicePoint(src, {sx, sy});
@@ -130,6 +147,7 @@ void CopyRows(HDC__& dst, HDC__& src, int x, int y, int w, int h, int sx, int sy
   TRect reachable = ss.Bounds();
   OffsetRect(reachable, -offX, -offY);
   IntersectRect(target, target, reachable);
+  if (CopyAsOneBlock(dst, ss, target, offX, offY)) return;
   SourceView view = ViewSource(&src, dst);
   ForEachClippedRow(dst, target, [&](uint32_t* row, int rowY, int left, int right) {
     std::memcpy(row + left, view.Bits + static_cast<size_t>(rowY + offY) * view.Stride + left + offX,

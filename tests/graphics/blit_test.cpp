@@ -1,5 +1,7 @@
 #include "platform/graphics/blit.h"
 
+#include <functional>
+
 #include "platform/graphics/device_context.h"
 #include "platform/graphics/region.h"
 #include "tests/graphics/pixel_test_support.h"
@@ -198,6 +200,59 @@ TEST_F(Blits, ScrollDcMovesEveryPixelOfTheAreaInEachDirection) {
     }
     EXPECT_EQ(wrong, 0);
     EXPECT_EQ(At(1, 1), static_cast<TColor>(RGB(10, 10, 7))) << "nothing outside the area moves";
+  }
+}
+
+// Whole-row copies (the fast path of a plain copy) move the right pixels, also within one
+// bitmap, and never past the clip or the source.
+TEST_F(Blits, FullWidthCopiesMoveWholeRowsAndKeepTheClip) {
+  auto pattern = [](int x, int y) { return static_cast<TColor>(RGB(static_cast<uint8_t>(x * 10), static_cast<uint8_t>(y * 10), 0x40)); };
+  const TColor old = 0x0F0F0F;
+  struct Case {
+    const char* Name;
+    bool WithinOneBitmap;  // the destination starts with the pattern and is its own source
+    std::function<void(HDC dst, HDC src)> Copy;
+    int SourceWidth;                                 // of the separate source bitmap
+    std::function<TColor(int x, int y)> Expected;  // what each destination pixel holds after
+  };
+  const Case cases[] = {
+      {"whole bitmap", false, [](HDC d, HDC s) { BitBlt(d, 0, 0, 20, 20, s, 0, 0, SRCCOPY); }, 20, pattern},
+      {"within one bitmap, down", true, [](HDC d, HDC) { BitBlt(d, 0, 3, 20, 17, d, 0, 0, SRCCOPY); }, 20,
+       [&](int x, int y) { return y < 3 ? pattern(x, y) : pattern(x, y - 3); }},
+      {"within one bitmap, up", true, [](HDC d, HDC) { BitBlt(d, 0, 0, 20, 17, d, 0, 3, SRCCOPY); }, 20,
+       [&](int x, int y) { return y < 17 ? pattern(x, y + 3) : pattern(x, y); }},
+      {"clip of two bands", false,
+       [](HDC d, HDC s) {
+         ExcludeClipRect(d, 0, 8, 20, 12);
+         BitBlt(d, 0, 0, 20, 20, s, 0, 0, SRCCOPY);
+       },
+       20, [&](int x, int y) { return y >= 8 && y < 12 ? old : pattern(x, y); }},
+      {"clip narrower than the rows", false,
+       [](HDC d, HDC s) {
+         IntersectClipRect(d, 2, 0, 18, 20);
+         BitBlt(d, 0, 0, 20, 20, s, 0, 0, SRCCOPY);
+       },
+       20, [&](int x, int y) { return x < 2 || x >= 18 ? old : pattern(x, y); }},
+      {"narrower source", false, [](HDC d, HDC s) { BitBlt(d, 0, 0, 20, 20, s, 0, 0, SRCCOPY); }, 10,
+       [&](int x, int y) { return x >= 10 ? old : pattern(x, y); }},
+  };
+  for (const Case& c : cases) {
+    MakeBitmap(20, 20, old);
+    SelectClipRgn(dc(), nullptr);
+    src.SetSize(c.SourceWidth, 20);
+    for (int y = 0; y < 20; ++y)
+      for (int x = 0; x < 20; ++x) {
+        if (x < c.SourceWidth) src.Canvas()->SetPixels(x, y, pattern(x, y));
+        if (c.WithinOneBitmap) bmp.Canvas()->SetPixels(x, y, pattern(x, y));
+      }
+    c.Copy(dc(), sdc());
+    int wrong = 0;
+    for (int y = 0; y < 20; ++y)
+      for (int x = 0; x < 20; ++x)
+        if (At(x, y) != c.Expected(x, y) && wrong++ == 0)
+          ADD_FAILURE() << c.Name << ": pixel " << x << "," << y << " is " << std::hex << At(x, y) << ", not "
+                        << c.Expected(x, y);
+    EXPECT_EQ(wrong, 0) << c.Name;
   }
 }
 
