@@ -5,6 +5,7 @@
 #include <map>
 #include <memory>
 
+#include "bench/bench_fixtures.h"
 #include "gridlib/grid/db_grid.h"
 #include "platform/controls/application.h"
 #include "platform/controls/forms.h"
@@ -50,10 +51,11 @@ struct GridInWindow {
 };
 
 GridInWindow& Fixture(int count) {
-  static TApplicationScope scope;
-  static std::map<int, std::unique_ptr<GridInWindow>> fixtures;
-  auto& slot = fixtures[count];
-  if (slot == nullptr) slot = std::make_unique<GridInWindow>(count);
+  static TApplicationScope& application = KeepForBenchmarks(std::make_unique<TApplicationScope>());
+  static std::map<int, GridInWindow*> fixtures;
+  (void)application;
+  GridInWindow*& slot = fixtures[count];
+  if (slot == nullptr) slot = &KeepForBenchmarks(std::make_unique<GridInWindow>(count));
   return *slot;
 }
 

@@ -7,6 +7,7 @@
 #include <random>
 #include <vector>
 
+#include "bench/bench_fixtures.h"
 #include "gridlib/grid/bookmark_list.h"
 #include "gridlib/grid/db_grid.h"
 #include "platform/data/data_source.h"
@@ -38,9 +39,9 @@ struct GridOverRecords {
 };
 
 GridOverRecords& Fixture(int count) {
-  static std::map<int, std::unique_ptr<GridOverRecords>> fixtures;
-  auto& slot = fixtures[count];
-  if (slot == nullptr) slot = std::make_unique<GridOverRecords>(count);
+  static std::map<int, GridOverRecords*> fixtures;
+  GridOverRecords*& slot = fixtures[count];
+  if (slot == nullptr) slot = &KeepForBenchmarks(std::make_unique<GridOverRecords>(count));
   return *slot;
 }
 
@@ -66,7 +67,8 @@ void BM_SelectAll(benchmark::State& state) {
   }
   state.counters["records"] = static_cast<double>(rows->Count());
   state.counters["list_bytes"] = static_cast<double>(ListBytes(rows));
-  state.counters["per_record"] =
+  // Seconds per selected record (shown with an SI prefix: "85n" is 85 nanoseconds).
+  state.counters["seconds_per_record"] =
       benchmark::Counter(static_cast<double>(rows->Count()), benchmark::Counter::kIsIterationInvariantRate |
                                                                 benchmark::Counter::kInvert);
 }

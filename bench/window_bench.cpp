@@ -6,6 +6,7 @@
 #include <memory>
 #include <vector>
 
+#include "bench/bench_fixtures.h"
 #include "platform/controls/application.h"
 #include "platform/controls/custom_control.h"
 #include "platform/controls/forms.h"
@@ -73,8 +74,8 @@ struct TBenchForm {
 };
 
 TBenchForm& Bench() {
-  static auto* bench = new TBenchForm();  // kept to the end: the toolkit goes down at exit
-  return *bench;
+  static TBenchForm& bench = KeepForBenchmarks(std::make_unique<TBenchForm>());
+  return bench;
 }
 
 // One plain copy of a 1920x1080 picture, in nanoseconds (averaged).
