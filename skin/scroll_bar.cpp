@@ -3,7 +3,7 @@
 #include <algorithm>
 
 #include "platform/classes/properties.h"
-#include "platform/controls/scope_guards.h"
+#include "platform/core/scope_guard.h"
 #include "platform/graphics/bitmap.h"
 #include "platform/graphics/canvas.h"
 #include "platform/graphics/picture.h"
@@ -167,7 +167,7 @@ void TskScrollBar::Resize() {
 void TskScrollBar::LayOut() {
   // Setting the bar's own thickness resizes it again; and the parts come after the first size.
   if (layingOut_ || track_ == nullptr || arrows_[1] == nullptr) return;
-  TScopedValue<bool> busy(layingOut_, true);
+  auto busy = ScopedValue(layingOut_, true);
   if (Width() == 0 || Height() == 0) {
     SetVisible(false);
     return;
