@@ -90,7 +90,7 @@ TEST_P(SkinButtons, FocusShowsADottedFrameOrABoldCaption) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Looks, SkinButtons, ::testing::ValuesIn(kEveryLook),
-                         [](const auto& info) { return String(StyleName(info.param)); });
+                         [](const auto& test) { return String(StyleName(test.param)); });
 
 class SkinButtonInput : public SkinControlTest {
  protected:

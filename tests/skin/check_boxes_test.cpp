@@ -55,7 +55,7 @@ TEST_P(SkinCheckBoxLooks, FocusFramesTheCaption) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Looks, SkinCheckBoxLooks, ::testing::ValuesIn(kEveryLook),
-                         [](const auto& info) { return StyleName(info.param); });
+                         [](const auto& test) { return StyleName(test.param); });
 
 class SkinCheckBoxes : public SkinControlTest {
  protected:

@@ -64,7 +64,7 @@ TEST_P(SkinPanelLooks, GroupBoxFramesInTheThemeAndOpensTheTopLineForItsCaption) 
 }
 
 INSTANTIATE_TEST_SUITE_P(Looks, SkinPanelLooks, ::testing::ValuesIn(kEveryLook),
-                         [](const auto& info) { return StyleName(info.param); });
+                         [](const auto& test) { return StyleName(test.param); });
 
 class SkinPanels : public SkinControlTest {};
 

@@ -55,7 +55,7 @@ TEST_P(SkinTrackLooks, ScrollBarTakesArrowsAndThumbFromTheTheme) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Looks, SkinTrackLooks, ::testing::ValuesIn(kEveryLook),
-                         [](const auto& info) { return StyleName(info.param); });
+                         [](const auto& test) { return StyleName(test.param); });
 
 class SkinTrackBars : public SkinControlTest {
  protected:
