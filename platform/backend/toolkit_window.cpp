@@ -342,6 +342,9 @@ void FollowWindowState(TToolkitWindow* w) {
 }
 
 void SetToolkitWindowShape(TToolkitWindow* w) {
+  // The offscreen platform has no window shapes and warns on every attempt; screenshots are
+  // composed from our own tree, which already clips to the shape.
+  if (QGuiApplication::platformName() == QLatin1String("offscreen")) return;
   TGdiOwner<HRGN> rgn(CreateRectRgn(0, 0, 0, 0));
   QRegion mask;
   if (GetWindowRgn(w->Top(), rgn.get()) != RGN_ERROR) {
