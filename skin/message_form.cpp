@@ -50,6 +50,9 @@ TfrmMsg::TfrmMsg(TComponent* owner) : TForm(owner) {
   image1_->SetParent(skForm1_);
   image1_->SetBounds(24, 64, 40, 40);
   image1_->SetAutoSize(true);
+  // The icons are drawn on a plain ground of their own; the box's ground shows through it in
+  // every style.
+  image1_->SetTransparent(true);
 }
 
 String TfrmMsg::ClipboardText() {
