@@ -8,6 +8,7 @@
 #include "examples/showcase/showcase_main_menu.h"
 #include "examples/showcase/showcase_options.h"
 #include "examples/showcase/side_bar_layout_file.h"
+#include "examples/showcase/skin_styles_page.h"
 #include "gridlib/grid/grid_style.h"
 #include "platform/backend/qt_backend.h"
 #include "platform/controls/application.h"
@@ -16,6 +17,7 @@
 #include "platform/windows/painting.h"
 #include "sidebar/alpha_blend.h"
 #include "skin/form.h"
+#include "skin/page_control.h"
 
 namespace {
 
@@ -41,8 +43,9 @@ int SaveWindows(const String& directory, const String& page) {
   return written;
 }
 
-// Shows each page in turn and saves the windows with it, then the first page in each style of
-// the skin (the theme file's last, as the window starts); answers the files written.
+// Shows each page in turn and saves the windows with it, then each style's page of the skin
+// page, then the first page in each style of the skin (the theme file's last, as the window
+// starts); answers the files written.
 int SaveScreenshots(TShowcaseMainForm* form, const String& directory) {
   std::filesystem::create_directories(directory);
   int written = 0;
@@ -50,6 +53,12 @@ int SaveScreenshots(TShowcaseMainForm* form, const String& directory) {
     form->ExecuteCommand(command);
     written += SaveWindows(directory, TShowcaseMainForm::PageKey(command));
   }
+  form->ExecuteCommand(TShowcaseMainForm::kSkinCommand);
+  for (int i = 1; i < form->SkinPages()->PageCount(); ++i) {
+    form->SkinPages()->SetActivePageIndex(i);
+    written += SaveWindows(directory, "skin-" + SkinStylePageKey(i));
+  }
+  form->SkinPages()->SetActivePageIndex(0);
   form->ExecuteCommand(1);
   for (TskUIStyle style : {Graphite, Pearl, Marine, Jade, Glacier, FromThemeFile}) {
     ApplyShowcaseStyle(form, style);

@@ -5,6 +5,7 @@
 #include "examples/showcase/contacts_page.h"
 #include "examples/showcase/sent_messages_page.h"
 #include "examples/showcase/skin_controls_page.h"
+#include "examples/showcase/skin_styles_page.h"
 #include "examples/showcase/showcase_data_file.h"
 #include "examples/showcase/showcase_main_menu.h"
 #include "examples/showcase/showcase_side_bar.h"
@@ -16,6 +17,7 @@
 #include "examples/showcase/artwork_gallery.h"
 #include "skin/file_theme.h"
 #include "skin/form.h"
+#include "skin/page_control.h"
 
 namespace {
 
@@ -129,8 +131,9 @@ void TShowcaseMainForm::BuildPages() {
 }
 
 void TShowcaseMainForm::BuildSkinPage(TShowcasePanel* page) {
+  skinPages_ = BuildSkinStylePages(page, fileTheme_);
   gallery_ = new TArtworkGallery(this);
-  gallery_->SetParent(page);
+  gallery_->SetParent(skinPages_->Pages(0));
   gallery_->SetAlign(alClient);
   gallery_->SetFileTheme(fileTheme_);
   AddLiveSkinControls(gallery_, fileTheme_, TArtworkGallery::kRowHeight);

@@ -12,6 +12,7 @@ class TArtworkGallery;
 class TskFileTheme;
 class TskForm;
 class TskMainMenu;
+class TskPageControl;
 
 // The client's main window: a tool bar along the top, the navigation side bar on the left,
 // and a page host whose pages the tool bar and the side bar switch by command number, as the
@@ -51,6 +52,8 @@ class TShowcaseMainForm : public TForm {
   bool LoadTheme(const String& fileName);
   TskFileTheme* FileTheme() const { return fileTheme_; }
   TArtworkGallery* Gallery() const { return gallery_; }
+  // The skin page's pages: the artwork, then one page of controls per style.
+  TskPageControl* SkinPages() const { return skinPages_; }
   // The window's skin: title bar, border and the style every part of the window takes.
   TskForm* Skin() const { return skin_; }
   TskMainMenu* MainMenu() const { return mainMenu_; }
@@ -76,6 +79,7 @@ class TShowcaseMainForm : public TForm {
   TskFileTheme* fileTheme_ = nullptr;
   TskForm* skin_ = nullptr;
   TArtworkGallery* gallery_ = nullptr;
+  TskPageControl* skinPages_ = nullptr;
   TskMainMenu* mainMenu_ = nullptr;
   std::vector<TShowcasePanel*> pages_;
   std::vector<TShowcaseToolButton*> buttons_;

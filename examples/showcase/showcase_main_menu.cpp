@@ -3,9 +3,9 @@
 #include <array>
 
 #include "examples/showcase/main_form.h"
+#include "examples/showcase/showcase_message_box.h"
 #include "platform/classes/properties.h"
 #include "platform/controls/menu_window.h"
-#include "platform/controls/message_box.h"
 #include "platform/controls/shortcuts.h"
 #include "platform/controls/tool_bar.h"
 #include "platform/graphics/image_list.h"
@@ -72,8 +72,9 @@ void BuildViewMenu(TShowcaseMainForm* form, TMenuItem* view) {
 void BuildHelpMenu(TShowcaseMainForm* form, TMenuItem* help) {
   AddItem(help, "&Contents")->SetEnabled(false);  // the client's help file is not part of the showcase
   AddItem(help, "-");
-  TMenuItem* about = AddCommand(form, help, "&About", [] {
-    MessageBox("短信群发客户端: the grid, the skinned controls and the side bar.", "About", MB_OK | MB_ICONINFORMATION);
+  TMenuItem* about = AddCommand(form, help, "&About", [form] {
+    ShowcaseMessageBox(form, "短信群发客户端: the grid, the skinned controls and the side bar.", "About",
+                       skdlg::skInformation);
   });
   about->SetDefault(true);
 }

@@ -31,3 +31,12 @@ class TShowcaseToolButton : public TGraphicControl {
   bool pressed_ = false;
   bool down_ = false;
 };
+
+// A control of class T owned by `parent` and placed on it at `bounds`.
+template <typename T>
+T* PlaceControl(TWinControl* parent, TRect bounds) {
+  T* control = new T(parent);
+  control->SetParent(parent);
+  control->SetBoundsRect(bounds);
+  return control;
+}

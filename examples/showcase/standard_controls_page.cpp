@@ -1,5 +1,7 @@
 #include "examples/showcase/standard_controls_page.h"
 
+#include "examples/showcase/showcase_message_box.h"
+#include "examples/showcase/showcase_widgets.h"
 #include "platform/controls/actions.h"
 #include "platform/controls/combo_box.h"
 #include "platform/controls/image.h"
@@ -7,7 +9,6 @@
 #include "platform/controls/list_box.h"
 #include "platform/controls/memo.h"
 #include "platform/controls/menus.h"
-#include "platform/controls/message_box.h"
 #include "platform/controls/panel.h"
 #include "platform/controls/scroll_bar.h"
 #include "platform/controls/tool_bar.h"
@@ -16,16 +17,8 @@
 
 namespace {
 
-template <typename T>
-T* Place(TWinControl* parent, TRect bounds) {
-  T* control = new T(parent);
-  control->SetParent(parent);
-  control->SetBoundsRect(bounds);
-  return control;
-}
-
 TLabel* Caption(TWinControl* parent, int x, int y, const char* text) {
-  auto* label = Place<TLabel>(parent, Bounds(x, y, 120, 16));
+  auto* label = PlaceControl<TLabel>(parent, Bounds(x, y, 120, 16));
   label->SetCaption(text);
   return label;
 }
@@ -49,7 +42,7 @@ void BuildToolBar(TWinControl* page, TLabel* status) {
   TMenuItem* wrap = MenuItem(page, menu->Items(), "&Word wrap");
   wrap->SetAutoCheck(true);
   wrap->SetChecked(true);
-  auto* bar = Place<TToolBar>(page, Bounds(0, 0, 400, 40));
+  auto* bar = PlaceControl<TToolBar>(page, Bounds(0, 0, 400, 40));
   bar->SetFlat(true);
   bar->SetShowCaptions(true);
   bar->SetButtonWidth(48);
@@ -74,7 +67,7 @@ void BuildToolBar(TWinControl* page, TLabel* status) {
 
 void BuildLists(TWinControl* page, TLabel* status) {
   Caption(page, 8, 44, "List box (extended)");
-  auto* list = Place<TListBox>(page, Bounds(8, 62, 150, 116));
+  auto* list = PlaceControl<TListBox>(page, Bounds(8, 62, 150, 116));
   list->SetMultiSelect(true);
   for (const char* s : {"北京", "上海", "广州", "深圳", "Chengdu", "Hangzhou", "Nanjing", "Wuhan", "Xi'an", "Tianjin"})
     list->Items()->Add(s);
@@ -82,8 +75,8 @@ void BuildLists(TWinControl* page, TLabel* status) {
     status->SetCaption(std::to_string(list->SelCount()) + " selected");
   });
   Caption(page, 170, 44, "Combo boxes");
-  auto* editable = Place<TComboBox>(page, Bounds(170, 62, 160, 21));
-  auto* fixed = Place<TComboBox>(page, Bounds(170, 92, 160, 21));
+  auto* editable = PlaceControl<TComboBox>(page, Bounds(170, 62, 160, 21));
+  auto* fixed = PlaceControl<TComboBox>(page, Bounds(170, 92, 160, 21));
   fixed->SetStyle(csDropDownList);
   for (const char* s : {"Apple", "Banana", "Blueberry", "Cherry", "Date", "Fig", "Grape", "Kiwi", "Lemon", "Mango"}) {
     editable->Items()->Add(s);
@@ -95,7 +88,7 @@ void BuildLists(TWinControl* page, TLabel* status) {
 
 void BuildTreeAndMemo(TWinControl* page) {
   Caption(page, 8, 186, "Tree view");
-  auto* tree = Place<TTreeView>(page, Bounds(8, 204, 150, 130));
+  auto* tree = PlaceControl<TTreeView>(page, Bounds(8, 204, 150, 130));
   TTreeNode* contacts = tree->Items()->Add(nullptr, "Contacts");
   for (const char* group : {"Family", "Friends", "Work"}) {
     TTreeNode* node = tree->Items()->AddChild(contacts, group);
@@ -103,18 +96,18 @@ void BuildTreeAndMemo(TWinControl* page) {
   }
   contacts->Expand(false);
   Caption(page, 170, 186, "Memo");
-  auto* memo = Place<TMemo>(page, Bounds(170, 204, 220, 130));
+  auto* memo = PlaceControl<TMemo>(page, Bounds(170, 204, 220, 130));
   memo->SetScrollBars(ssVertical);
   memo->SetText("Type here. Lines wrap at the edge of the memo; arrows, Home/End and the mouse move the caret.");
 }
 
 void BuildPanelAndScrollBars(TWinControl* page, TLabel* status) {
-  auto* panel = Place<TPanel>(page, Bounds(410, 44, 200, 76));
+  auto* panel = PlaceControl<TPanel>(page, Bounds(410, 44, 200, 76));
   panel->SetBevelInner(bvLowered);
   panel->SetBorderWidth(2);
   panel->SetCaption("Panel");
   auto* value = Caption(page, 410, 130, "Position: 0");
-  auto* bar = Place<TScrollBar>(page, Bounds(410, 150, 200, 17));
+  auto* bar = PlaceControl<TScrollBar>(page, Bounds(410, 150, 200, 17));
   bar->SetPageSize(10);
   bar->SetLargeChange(10);
   bar->OnChange.Bind(nullptr, "BarChange", [value, bar](TObject*) { value->SetCaption("Position: " + std::to_string(bar->Position())); });
@@ -122,7 +115,7 @@ void BuildPanelAndScrollBars(TWinControl* page, TLabel* status) {
   upright->SetParent(page);
   upright->SetKind(sbVertical);  // the kind first: changing it turns the bar's bounds round
   upright->SetBounds(616, 44, 17, 123);
-  auto* picture = Place<TImage>(page, Bounds(410, 180, 64, 64));
+  auto* picture = PlaceControl<TImage>(page, Bounds(410, 180, 64, 64));
   TBitmap art(32, 32);
   art.Canvas()->Brush()->SetColor(clTeal);
   art.Canvas()->FillRect(Rect(0, 0, 32, 32));
@@ -130,10 +123,10 @@ void BuildPanelAndScrollBars(TWinControl* page, TLabel* status) {
   art.Canvas()->Ellipse(6, 6, 26, 26);
   picture->Picture()->SetBitmap(&art);
   picture->SetStretch(true);
-  auto* ask = Place<TPanel>(page, Bounds(490, 200, 120, 25));
+  auto* ask = PlaceControl<TPanel>(page, Bounds(490, 200, 120, 25));
   ask->SetCaption("Show a message box");
   ask->OnClick.Bind(nullptr, "Ask", [status](TObject*) {
-    TModalResult answer = MessageDlg("Keep the changes?", mtConfirmation, {mbOK, mbCancel});
+    TModalResult answer = ShowcaseMessageBox(status, "Keep the changes?", "Confirm", skdlg::skHelp, 2);
     status->SetCaption(answer == mrOk ? "OK chosen" : "Cancelled");
   });
 }

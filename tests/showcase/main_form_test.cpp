@@ -24,6 +24,7 @@
 #include "sidebar/side_bar.h"
 #include "examples/showcase/artwork_gallery.h"
 #include "skin/file_theme.h"
+#include "skin/page_control.h"
 
 namespace {
 
@@ -128,7 +129,12 @@ TEST_F(ShowcaseMainForm, AnotherHeaderOpensByItsCaptionAndItsButtonsSwitchPages)
   EXPECT_EQ(form_->ActiveCommand(), 1) << "opening a header alone switches no page";
   ClickSideBarButton(TShowcaseMainForm::kSkinCommand);
   ExpectOnlyPageShown(TShowcaseMainForm::kSkinCommand);
-  EXPECT_TRUE(form_->Gallery()->Visible() && form_->Gallery()->Parent() == form_->Page(TShowcaseMainForm::kSkinCommand));
+  // The artwork is the first of the skin page's pages, and the page shown first.
+  TskPageControl* pages = form_->SkinPages();
+  ASSERT_NE(pages, nullptr);
+  EXPECT_EQ(pages->Parent(), form_->Page(TShowcaseMainForm::kSkinCommand));
+  EXPECT_EQ(pages->ActivePage(), pages->Pages(0));
+  EXPECT_TRUE(form_->Gallery()->Visible() && form_->Gallery()->Parent() == pages->Pages(0));
 }
 
 TEST_F(ShowcaseMainForm, ToolBarCommandsMoveTheSideBarToTheirButton) {

@@ -1,0 +1,13 @@
+#pragma once
+
+#include "platform/controls/control_types.h"
+#include "skin/message_dialog.h"
+
+class TControl;
+
+// The showcase's message boxes: skinned message dialogs in the look of what they are opened
+// from: a skinned control's own style and theme file, else those of its window's skin
+// (Marine without one). One button answers
+// mrOk or closes with mrCancel; two buttons are "确定" (mrOk) and "取消" (mrCancel).
+TModalResult ShowcaseMessageBox(TControl* from, const String& text, const String& caption, TskIconType icon,
+                                int buttons = 1);
