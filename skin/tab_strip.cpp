@@ -137,8 +137,14 @@ void TskTabControlTopPanel::LayoutChanged() {
   Invalidate();
 }
 
+// The strip spans the top of its tab control whatever it is given, and the tab control lays
+// its children out below it.
 void TskTabControlTopPanel::Resize() {
   TskThemed<TCustomPanel>::Resize();
+  if (tabControl_ != nullptr) {
+    tabControl_->PlaceTopPanel();
+    tabControl_->Realign();
+  }
   LayoutChanged();
 }
 

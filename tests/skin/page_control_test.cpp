@@ -190,3 +190,17 @@ TEST_F(PageControlTest, TabWidthsFollowTheirCaptions) {
   control->SetLeftMargin(30);
   EXPECT_EQ(strip->TabRect(0).Left, 30);
 }
+
+TEST_F(PageControlTest, TheStripSpansTheTopAndThePagesFillTheFrameBelowIt) {
+  TskPageControl* control = MakePages(2, Marine, Bounds(10, 10, 300, 200));
+  TskTabControlTopPanel* strip = control->TopPanel();
+  strip->SetBounds(40, 30, 100, strip->Height());
+  EXPECT_EQ(strip->BoundsRect(), Bounds(0, 0, 300, strip->Height()));
+  control->SetWidth(360);
+  EXPECT_EQ(strip->Width(), 360);
+  EXPECT_EQ(control->Pages(1)->BoundsRect(), Rect(3, strip->Height() + 3, 357, 197));
+  control->SetFileTheme(tabTheme_);
+  control->SetUIStyle(FromThemeFile);
+  EXPECT_EQ(strip->Height(), TTabThemeColours::TabHeight + TTabThemeColours::BarHeight);
+  EXPECT_EQ(control->Pages(0)->Top(), strip->Height() + 3);
+}
