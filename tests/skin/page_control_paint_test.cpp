@@ -95,3 +95,35 @@ TEST_F(PageControlTest, ThemeFileStripShowsBarAndScrollButtonsWithTheirHoverLook
   EXPECT_EQ(At(Centre(back).x, Centre(back).y), C::Buttons[3]);
   EXPECT_EQ(At(Centre(forward).x, Centre(forward).y), C::Buttons[0]);
 }
+
+TEST_F(PageControlTest, ACutTabShowsTheStartOfItsCaptionFromItsLeftEnd) {
+  TskPageControl* control = MakePages(0, FromThemeFile, Bounds(10, 10, 200, 100));
+  for (int i = 0; i < 4; ++i) AddPage(control, "发送短信页面");
+  control->SetActivePageIndex(0);
+  control->Font()->SetColor(static_cast<TColor>(0x0000FF));
+  TskTabControlTopPanel* strip = control->TopPanel();
+  int cut = -1;
+  for (int i = 0; i < 4 && cut < 0; ++i) cut = strip->Layout().Tabs[static_cast<size_t>(i)].Cut ? i : -1;
+  ASSERT_GT(cut, 0);
+  Paint(control);
+  // Which rows hold ink, column by column from the caption's first ink.
+  auto inkColumns = [this](const TRect& r, int& start) {
+    std::vector<uint32_t> columns;
+    start = -1;
+    for (int x = r.Left; x < r.Right && columns.size() < 8; ++x) {
+      uint32_t rows = 0;
+      for (int y = 0; y < 20; ++y) rows |= (At(x, r.Top + y) == static_cast<TColor>(0x0000FF) ? 1u : 0u) << y;
+      if (start < 0 && rows == 0) continue;
+      if (start < 0) start = x - r.Left;
+      columns.push_back(rows);
+    }
+    return columns;
+  };
+  int wholeStart = 0, cutStart = 0;
+  const std::vector<uint32_t> whole = inkColumns(strip->TabRect(cut - 1), wholeStart);
+  const std::vector<uint32_t> cutColumns = inkColumns(strip->TabRect(cut), cutStart);
+  EXPECT_EQ(cutColumns, whole) << "the cut tab begins its caption as a whole tab does";
+  EXPECT_GE(cutStart, 10);
+  EXPECT_LE(cutStart, 12);
+  EXPECT_LE(strip->TabRect(cut).Right, strip->BackButtonRect().Left);
+}
