@@ -10,6 +10,7 @@
 #include "platform/windows/keys.h"
 #include "skin/buttons.h"
 #include "skin/form.h"
+#include "skin/title_bar.h"
 #include "skin/message_dialog.h"
 #include "skin/message_form.h"
 #include "tests/skin/skin_controls_support.h"
@@ -154,7 +155,14 @@ TEST_F(MessageDialogTest, ButtonsKeysAndCloseEndTheBoxWithTheirResult) {
       {"Enter", [](TfrmMsg*) { InjectKeyStroke(VK_RETURN); }, mrOk},
       {"Tab, Enter", [](TfrmMsg*) { InjectKeyStroke(VK_TAB); InjectKeyStroke(VK_RETURN); }, mrIgnore},
       {"Escape", [](TfrmMsg*) { InjectKeyStroke(VK_ESCAPE); }, mrCancel},
-      {"close button", [](TfrmMsg* box) { box->Close(); }, mrCancel},
+      {"close button",
+       [](TfrmMsg* box) {
+         TskTitleBar* bar = box->skForm1()->TitleBar();
+         ASSERT_EQ(bar->Layout().Buttons.size(), 1u);
+         const TRect r = bar->Layout().Buttons[0].Rect;
+         InjectClick(bar->ClientToScreen({(r.Left + r.Right) / 2, (r.Top + r.Bottom) / 2}));
+       },
+       mrCancel},
   };
   for (const TCase& c : cases) {
     TskMessageDialog* dialog = Dialog(2);

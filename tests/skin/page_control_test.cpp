@@ -203,4 +203,6 @@ TEST_F(PageControlTest, TheStripSpansTheTopAndThePagesFillTheFrameBelowIt) {
   control->SetUIStyle(FromThemeFile);
   EXPECT_EQ(strip->Height(), TTabThemeColours::TabHeight + TTabThemeColours::BarHeight);
   EXPECT_EQ(control->Pages(0)->Top(), strip->Height() + 3);
+  control->SetCursor(crHandPoint);
+  EXPECT_EQ(strip->Cursor(), crHandPoint);
 }
