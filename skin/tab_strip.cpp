@@ -109,20 +109,30 @@ void TskTabControlTopPanel::SetTabsVisible(const std::vector<bool>& visible) {
   LayoutChanged();
 }
 
+namespace {
+
+// A theme file without the strip's pictures would leave no strip to click: Marine's, which a
+// theme file stands in for until it is loaded, take their place.
+void LoadStripPicture(const TskThemeValues& theme, TskThemeKey key, TBitmap* bitmap) {
+  bitmap->SetSize(0, 0);
+  theme.Bitmap(key, bitmap);
+  if (bitmap->Empty()) GetInsideThemeBitmap(theme.FromFile() ? Marine : theme.EffectiveStyle(), key, bitmap);
+}
+
+}  // namespace
+
 void TskTabControlTopPanel::StyleChanged() {
   const TskThemeValues theme = Theme();
   TBitmap tabs;
-  theme.Bitmap(tkTabControlTabImage, &tabs);
+  LoadStripPicture(theme, tkTabControlTabImage, &tabs);
   activeTab_->SetSize(0, 0);
   inactiveTab_->SetSize(0, 0);
   if (!tabs.Empty()) {
     SpitBitmap(&tabs, activeTab_.get(), 2, 1);
     SpitBitmap(&tabs, inactiveTab_.get(), 2, 2);
   }
-  bar_->SetSize(0, 0);
-  theme.Bitmap(tkTabControlBarImage, bar_.get());
-  buttons_->SetSize(0, 0);
-  theme.Bitmap(tkScrollButtonImage, buttons_.get());
+  LoadStripPicture(theme, tkTabControlBarImage, bar_.get());
+  LoadStripPicture(theme, tkScrollButtonImage, buttons_.get());
   tabHeight_ = activeTab_->Height();
   buttonWidth_ = buttons_->Width() / kScrollButtonCells;
   buttonHeight_ = buttons_->Height();

@@ -206,3 +206,13 @@ TEST_F(PageControlTest, TheStripSpansTheTopAndThePagesFillTheFrameBelowIt) {
   control->SetCursor(crHandPoint);
   EXPECT_EQ(strip->Cursor(), crHandPoint);
 }
+
+TEST_F(PageControlTest, AThemeFileWithoutTabPicturesStillShowsClickableTabs) {
+  TskPageControl* control = MakePages(3, Marine);
+  const int marineHeight = control->TopPanel()->Height();
+  control->SetFileTheme(Theme());  // the controls' test theme has no tab pictures
+  control->SetUIStyle(FromThemeFile);
+  EXPECT_EQ(control->TopPanel()->Height(), marineHeight);
+  ClickTab(control, 0);
+  EXPECT_EQ(control->ActivePage(), control->Pages(0));
+}
