@@ -45,6 +45,8 @@ bool LineHoldsValue(const String& line, const String& text) {
 
 String FirstValue(const String& line) { return line.substr(0, line.find(';')); }
 
+}  // namespace
+
 std::vector<TField*> KeyFieldsOf(TField* lookupField) {
   std::vector<TField*> keys;
   if (lookupField->KeyFields().empty()) return keys;
@@ -58,8 +60,6 @@ bool AllFieldsModifiable(const std::vector<TField*>& fields) {
   }
   return true;
 }
-
-}  // namespace
 
 TColCellParamsEx::TColCellParamsEx() : Font(std::make_unique<TFont>()) {}
 TColCellParamsEx::~TColCellParamsEx() = default;

@@ -427,3 +427,8 @@ class TColCellParamsEx {
 // The kind of button a column's cell shows (0 none, 1 ellipsis, 2 pick-list drop-down,
 // 3 lookup drop-down, 4 calendar, 5 up-down, 6 drop-down).
 int GetColumnEditStyle(TColumnEx* column);
+
+// The key fields of a lookup field, in its data set; empty when it names none.
+std::vector<TField*> KeyFieldsOf(TField* lookupField);
+// True when every field of the list can be modified (an empty list too).
+bool AllFieldsModifiable(const std::vector<TField*>& fields);

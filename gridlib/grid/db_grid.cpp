@@ -4,10 +4,12 @@
 #include <algorithm>
 
 #include "gridlib/controls/sum_list.h"
+#include "gridlib/grid/cell_editing.h"
 #include "gridlib/grid/cell_painter.h"
 #include "gridlib/grid/columns.h"
 #include "gridlib/grid/grid_data_link.h"
 #include "gridlib/grid/grid_painter.h"
+#include "gridlib/grid/inc_search.h"
 #include "platform/core/format.h"
 #include "platform/core/scope_guard.h"
 #include "platform/controls/inplace_edit.h"
@@ -36,6 +38,8 @@ void TCustomDBGridEx::CreateGridParts() {
   vertScrollBar_.reset(CreateScrollBar(1));
   CreateGridObjects();
   CreatePainters();
+  cellEditing_ = std::make_unique<TDBGridExCellEditing>(this);
+  incSearch_ = MakeGridIncSearch(this);
   titleImageLink_->OnChange.Bind(nullptr, "", [this](TObject*) { InvalidateGrid(); });
   TCustomGrid::SetDefaultDrawing(false);
   SetScrollBars(ssHorizontal);

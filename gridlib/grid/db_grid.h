@@ -13,7 +13,10 @@
 #include "platform/windows/scroll_bars.h"
 
 class TCustomImageList;
+class TBasicAction;
+class TDBGridExCellEditing;
 class TDBGridExCellPainter;
+class TDBGridExIncSearch;
 class TDBGridExGridPainter;
 class TDBGridExPaintView;
 class TDBGridExScrollBar;
@@ -263,6 +266,56 @@ class TCustomDBGridEx : public TCustomGrid, public TDBGridExHost {
   virtual bool NeedsDoubleBuffer();
   TDBGridExCellPainter* CellPainter() const { return cellPainter_.get(); }
 
+  // ---- In-place editing (grid_editing.cpp).
+  void ShowInplaceEditor() override;
+  void RefreshInplaceEditor() override;
+  void UpdateData() override;
+  void RecordChanged(TField* field) override;
+  // Puts the current record into edit mode for the current cell; whether it is edited now.
+  bool BeginCellEdit();
+  // The current column's field takes its value from the record above (Ctrl+').
+  void CopyFromPreviousRecord();
+  bool IsLookupKeyInList(TColumnEx* column);
+  // The record's value changed under the editor: it shows the new value.
+  void ReloadInplaceEditor();
+  TDBGridExCellEditing* CellEditing() const { return cellEditing_.get(); }
+  // The column of the focused cell; nullptr when there is none.
+  TColumnEx* CellEditingColumn() const;
+
+  // ---- Incremental search (grid_inc_search.cpp).
+  bool IncSearchActive() const;
+  const String& IncSearchText() const;
+  // Whether typed characters search rather than edit now.
+  bool IncSearchApplies();
+  // Direction 0 from the first record, 1 the next match, 2 the prior one.
+  void StartInplaceSearch(const String& text, int timeOut, int direction);
+  void StopInplaceSearch();
+  // The search's share of key handling; true when the key was used (it is then 0).
+  bool IncSearchKeyDown(uint16_t& key, TShiftState shift);
+  void IncSearchKeyPress(char16_t& key);
+  // The search timer (WM_TIMER kIncSearchTimerId) ran out.
+  void IncSearchTimerFired();
+  // While the search moves the data set its highlight is not painted.
+  bool IncSearchPaintHeld() const;
+  static constexpr uintptr_t kIncSearchTimerId = 2;
+
+  // ---- Edit actions, clipboard and sorting (grid_actions.cpp).
+  bool ExecuteAction(TBasicAction* action) override;
+  bool UpdateAction(TBasicAction* action) override;
+  bool CanCopy();
+  bool CanPaste();
+  bool CanCut();
+  bool CanDelete();
+  bool CanSelectAll();
+  // Runs the command when EditActions holds it and its Can rule allows it; whether it ran.
+  bool RunEditCommand(TDBGridExEditAction command);
+  // The sort markers changed: the application's handler or the data service sorts.
+  virtual void SortMarkingChanged();
+  virtual void ApplySorting();
+  // Title clicks with Ctrl held defer sorting until Ctrl is released.
+  bool SortMarkingPending() const { return sortMarkingPending_; }
+  void SetSortMarkingPending(bool value) { sortMarkingPending_ = value; }
+
  protected:
   // For a descendant that makes columns, column defaults or scroll-bar settings of its own
   // kinds: its constructor starts the grid with this one and calls CreateGridParts() last,
@@ -293,6 +346,15 @@ class TCustomDBGridEx : public TCustomGrid, public TDBGridExHost {
   void WndProc(TMessage& m) override;
   void DefaultHandler(TMessage& m) override;
   void Paint() override;
+  void KeyUp(uint16_t& key, TShiftState shift) override;
+  void DoExit() override;
+  bool CanEditShow() override;
+  bool CanEditModify() override;
+  bool CanEditAcceptKey(char16_t key) override;
+  String GetEditText(int col, int row) override;
+  void SetEditText(int col, int row, const String& value) override;
+  String GetEditMask(int col, int row) override;
+  int GetEditLimit() override;
 
  private:
   // Drops the tree while titles are single-level: its leaves would outlive their columns.
@@ -383,6 +445,9 @@ class TCustomDBGridEx : public TCustomGrid, public TDBGridExHost {
   std::unique_ptr<TDBGridExPaintView> paintView_;
   std::unique_ptr<TDBGridExCellPainter> cellPainter_;
   std::unique_ptr<TDBGridExGridPainter> gridPainter_;
+  std::unique_ptr<TDBGridExCellEditing> cellEditing_;
+  std::unique_ptr<TDBGridExIncSearch> incSearch_;
+  bool sortMarkingPending_ = false;
 };
 
 // The published grid.

@@ -79,10 +79,12 @@ void TCustomDBGridEx::UpdateActive() {
   }
   if (!DataLink()->Active() || !HandleAllocated() || IsLoading()) return;
   const int target = DataLink()->ActiveRecord() + titleOffset_;
-  if (target == Row() || target >= RowCount()) return;
-  if (!Options().Contains(dgAlwaysShowEditor)) HideEditor();
-  MoveColRow(Col(), target, false, false);
-  RefreshInplaceEditor();
+  if (target != Row() && target < RowCount()) {
+    if (!Options().Contains(dgAlwaysShowEditor)) HideEditor();
+    MoveColRow(Col(), target, false, false);
+    RefreshInplaceEditor();
+  }
+  ReloadInplaceEditor();
 }
 
 // A data set that numbers its records scrolls by record number; any other shows the thumb at

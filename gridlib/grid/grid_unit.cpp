@@ -8,6 +8,7 @@
 #include "gridlib/grid/grid_data_service.h"
 #include "gridlib/grid/grid_host.h"
 #include "gridlib/grid/grid_images.h"
+#include "gridlib/grid/sqlite_sorting.h"
 #include "platform/classes/properties.h"
 #include "platform/core/exceptions.h"
 #include "platform/graphics/bitmap.h"
@@ -95,6 +96,7 @@ void StartGridUnit() {
   started->WidthInterceptor =
       AddPropertyInterceptor(TColumnEx::StaticClass(), "Width", ColumnWidthInterceptor());
   unit = std::move(started);
+  RegisterDatasetFeaturesEx("TSqliteDataSet", std::make_unique<TSqliteDataSetFeaturesEx>());
 }
 
 void StopGridUnit() {

@@ -3,6 +3,7 @@
 #include "platform/controls/shortcuts.h"
 #include "platform/graphics/colors.h"
 
+class TCustomDBGridEx;
 class TFont;
 struct TCursorImage;
 
@@ -35,3 +36,8 @@ int DefaultCheckBoxHeight();
 // raises EOutOfResources "Cannot load cursor resource" when a cursor is missing.
 void StartGridUnit();
 void StopGridUnit();
+
+// Opens the find dialog for a grid (filled by the find dialog's unit when it is linked in);
+// Ctrl+F calls it with the grid and the grid's find-dialog flag.
+using TFindDialogProcEx = void (*)(TCustomDBGridEx* grid, bool flag);
+extern TFindDialogProcEx FindDialogProcEx;

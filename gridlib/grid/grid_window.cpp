@@ -77,6 +77,10 @@ void TCustomDBGridEx::WndProc(TMessage& m) {
     LayoutChanged();
     return;
   }
+  if (m.Msg == WM_TIMER && m.WParam == kIncSearchTimerId) {
+    IncSearchTimerFired();
+    return;
+  }
   if (PaintMessage(m)) return;
   const bool suspendDrag = DragMode() == dmAutomatic && Options().Contains(dgMultiSelect) &&
                            !IsDesigning() && (m.Msg == WM_LBUTTONDOWN || m.Msg == WM_LBUTTONDBLCLK);

@@ -3,7 +3,10 @@
 #include <algorithm>
 
 #include "platform/classes/properties.h"
+#include "platform/controls/application.h"
 #include "platform/controls/control.h"
+#include "platform/controls/forms.h"
+#include "platform/controls/screen.h"
 #include "platform/controls/notified_link.h"
 #include "platform/graphics/image_list.h"
 
@@ -84,15 +87,30 @@ int TContainedAction::Index() const {
   return static_cast<int>(std::find(actions.begin(), actions.end(), this) - actions.begin());
 }
 
-// The list has the first word, then the action's own handler.
+namespace {
+
+// The focused control first, then its form.
+template <typename F>
+bool OfferToFocus(F offer) {
+  if (Screen == nullptr) return false;
+  if (TWinControl* control = Screen->ActiveControl(); control != nullptr && offer(control)) return true;
+  TCustomForm* form = Screen->ActiveForm();
+  return form != nullptr && offer(form);
+}
+
+}  // namespace
+
+// The list has the first word, then the action's own handler, then the focused control.
 bool TContainedAction::Execute() {
   if (actionList_ && actionList_->ExecuteAction(this)) return true;
-  return TBasicAction::Execute();
+  if (TBasicAction::Execute()) return true;
+  return OfferToFocus([this](TControl* control) { return control->ExecuteAction(this); });
 }
 
 bool TContainedAction::Update() {
   if (actionList_ && actionList_->UpdateAction(this)) return true;
-  return TBasicAction::Update();
+  if (TBasicAction::Update()) return true;
+  return OfferToFocus([this](TControl* control) { return control->UpdateAction(this); });
 }
 
 void TCustomAction::SetCaption(const String& v) { Store(caption_, v, &TBasicActionLink::SetCaption); }

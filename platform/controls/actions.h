@@ -57,6 +57,11 @@ class TBasicAction : public TComponent {
 
   virtual bool Execute();
   virtual bool Update();
+  // Actions that work on whatever has the focus (the standard edit actions) say which
+  // controls they serve and do their work there; a plain action serves none.
+  virtual bool HandlesTarget(TObject* target) { (void)target; return false; }
+  virtual void ExecuteTarget(TObject* target) { (void)target; }
+  virtual void UpdateTarget(TObject* target) { (void)target; }
   // The client that ran the action last.
   TComponent* ActionComponent() const { return actionComponent_; }
   void SetActionComponent(TComponent* c);

@@ -300,6 +300,18 @@ void TControl::InitiateAction() {
   if (actionLink_) actionLink_->Update();
 }
 
+bool TControl::ExecuteAction(TBasicAction* action) {
+  if (!action->HandlesTarget(this)) return false;
+  action->ExecuteTarget(this);
+  return true;
+}
+
+bool TControl::UpdateAction(TBasicAction* action) {
+  if (!action->HandlesTarget(this)) return false;
+  action->UpdateTarget(this);
+  return true;
+}
+
 bool TControl::MouseCapture() { return GetCaptureControl() == this; }
 
 void TControl::SetMouseCapture(bool v) {

@@ -152,6 +152,10 @@ class TControl : public TComponent {
   TControlActionLink* ActionLink() const { return actionLink_.get(); }
   // Asks the linked action to bring its state up to date (idle processing calls this).
   virtual void InitiateAction();
+  // An action that found no handler of its own offers itself to the focused control: the
+  // control carries it out (or brings its state up to date) when it can, and says so.
+  virtual bool ExecuteAction(TBasicAction* action);
+  virtual bool UpdateAction(TBasicAction* action);
 
   // The class library's drag: dmAutomatic starts one when the left button goes down.
   TDragMode DragMode() const { return dragMode_; }

@@ -31,6 +31,11 @@ bool TDataLink::Edit() {
   return editing_;
 }
 
+int TDataLink::MoveBy(int distance) {
+  TDataSet* dataSet = DataSet();
+  return dataSet != nullptr && dataSet->Active() ? dataSet->MoveBy(distance) : 0;
+}
+
 void TDataLink::SetBufferCount(int count) {
   count = std::max(count, 1);
   if (count == bufferCount_) return;

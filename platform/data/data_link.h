@@ -23,6 +23,9 @@ class TDataLink : public TPersistent {
   void SetReadOnly(bool readOnly);
   // Puts the data set in edit mode (through AutoEdit) and tells whether the link edits now.
   bool Edit();
+  // Moves the data set's cursor by `distance` records; returns how far it moved. A link whose
+  // control reaches the records another way (a row source of its own) moves through that.
+  virtual int MoveBy(int distance);
   int BufferCount() const { return bufferCount_; }
   void SetBufferCount(int count);
   // Records in this link's window.

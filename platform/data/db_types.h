@@ -39,6 +39,12 @@ enum TDataEvent : uint8_t {
 enum TLocateOption : uint8_t { loCaseInsensitive, loPartialKey };
 using TLocateOptions = Set<TLocateOption>;
 
+// One key of a record order: a field and its direction.
+struct TSortKey {
+  String FieldName;
+  bool Descending = false;
+};
+
 
 // A bookmark: an opaque byte string naming one record of one data set.
 using TBookmark = String;

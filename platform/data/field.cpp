@@ -244,3 +244,13 @@ void DatabaseError(const String& message, const TComponent* component) {
     throw EDatabaseError(component->Name() + ": " + message);
   throw EDatabaseError(message);
 }
+
+String JoinSortKeys(const std::vector<TSortKey>& keys, std::vector<bool>& descending) {
+  String fields;
+  descending.clear();
+  for (const TSortKey& key : keys) {
+    fields += (fields.empty() ? "" : ";") + key.FieldName;
+    descending.push_back(key.Descending);
+  }
+  return fields;
+}

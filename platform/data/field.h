@@ -180,3 +180,5 @@ class TFields {
 
 // Splits "A;B" into names (spaces around names ignored).
 std::vector<String> SplitFieldNames(std::string_view names);
+// The keys' field names as "A;B", and each key's direction in `descending`.
+String JoinSortKeys(const std::vector<TSortKey>& keys, std::vector<bool>& descending);

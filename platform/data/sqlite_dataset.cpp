@@ -151,15 +151,17 @@ void TSqliteDataSet::LoadOrderedKeys() {
 }
 
 String TSqliteDataSet::OrderBy() const {
-  String direction = sortDescending_ ? " DESC" : "";
   String collation = sortCaseInsensitive_ ? " COLLATE ANSI" : " COLLATE ANSICASE";
   String order;
+  size_t key = 0;
   for (const String& name : SplitFieldNames(indexFieldNames_)) {
     int column = FieldDefs()->IndexOf(name);
     if (column < 0) DatabaseError(Format(db_messages::FieldNotFound, {name}));
-    order += SqlIdentifier(FieldDefs()->Items(column).Name) + collation + direction + ", ";
+    bool descending = key < keyDescending_.size() ? keyDescending_[key] : sortDescending_;
+    order += SqlIdentifier(FieldDefs()->Items(column).Name) + collation + (descending ? " DESC" : "") + ", ";
+    ++key;
   }
-  return order + "rowid" + direction;
+  return order + "rowid" + (sortDescending_ ? " DESC" : "");
 }
 
 String TSqliteDataSet::ColumnOf(const TField* field) const {
@@ -195,13 +197,28 @@ int64_t TSqliteDataSet::FindPosition(const std::vector<TField*>& keys, const std
 }
 
 void TSqliteDataSet::SortOnFields(const String& fields, bool caseInsensitive, bool descending) {
-  if (fields == indexFieldNames_ && caseInsensitive == sortCaseInsensitive_ && descending == sortDescending_) return;
+  ApplyOrder(fields, caseInsensitive, descending, {});
+}
+
+void TSqliteDataSet::SortOnKeys(const std::vector<TSortKey>& keys, bool caseInsensitive) {
+  std::vector<bool> directions;
+  String fields = JoinSortKeys(keys, directions);
+  ApplyOrder(fields, caseInsensitive, !keys.empty() && keys.front().Descending, std::move(directions));
+}
+
+void TSqliteDataSet::ApplyOrder(const String& fields, bool caseInsensitive, bool descending,
+                                std::vector<bool> keyDescending) {
+  if (fields == indexFieldNames_ && caseInsensitive == sortCaseInsensitive_ && descending == sortDescending_ &&
+      keyDescending == keyDescending_)
+    return;
   if (Active() && !IsQuery()) CheckBrowseMode();
   String previous = indexFieldNames_;
   bool previousCase = sortCaseInsensitive_, previousDescending = sortDescending_;
+  std::vector<bool> previousKeys = keyDescending_;
   indexFieldNames_ = fields;
   sortCaseInsensitive_ = caseInsensitive;
   sortDescending_ = descending;
+  keyDescending_ = std::move(keyDescending);
   if (!Active() || IsQuery()) return;
   try {
     LoadOrderedKeys();
@@ -209,6 +226,7 @@ void TSqliteDataSet::SortOnFields(const String& fields, bool caseInsensitive, bo
     indexFieldNames_ = previous;
     sortCaseInsensitive_ = previousCase;
     sortDescending_ = previousDescending;
+    keyDescending_ = std::move(previousKeys);
     throw;
   }
   OrderChanged();

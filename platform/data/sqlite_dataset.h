@@ -49,6 +49,10 @@ class TSqliteDataSet : public TDataSet {
   // The same with the choice of case and direction (rows of equal keys follow their row ids
   // in the same direction). Queries keep the order their SQL gives.
   void SortOnFields(const String& fields, bool caseInsensitive = true, bool descending = false);
+  // Orders a table on several fields, each in its own direction; rows of equal keys follow
+  // their row ids in the first key's direction. SQLite sorts (ORDER BY): only the row ids
+  // are read again, values stay where they are until a record is shown.
+  void SortOnKeys(const std::vector<TSortKey>& keys, bool caseInsensitive = true);
   // Row ids read so far (a table is read lazily).
   int64_t LoadedKeyCount() const;
 
@@ -85,6 +89,7 @@ class TSqliteDataSet : public TDataSet {
   void LoadAllKeys();
   void LoadOrderedKeys();
   String OrderBy() const;  // the table's order, ending with the row id
+  void ApplyOrder(const String& fields, bool caseInsensitive, bool descending, std::vector<bool> keyDescending);
   String KeysQuery() const;  // row ids in data-set order, the last column of each row
   String ColumnOf(const TField* field) const;
   int64_t InsertRow(const TRecordBuffer& buffer);
@@ -97,6 +102,7 @@ class TSqliteDataSet : public TDataSet {
   String indexFieldNames_;
   bool sortCaseInsensitive_ = true;
   bool sortDescending_ = false;
+  std::vector<bool> keyDescending_;  // per field of IndexFieldNames; empty: sortDescending_
   int busyTimeout_ = 2000;
 
   String table_;                 // the table written to while open; "" for a read-only query

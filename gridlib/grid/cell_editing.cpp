@@ -1,0 +1,255 @@
+// The in-place editor's texts and their way back into the fields.
+#include "gridlib/grid/cell_editing.h"
+
+#include "gridlib/controls/db_utils_ex.h"
+#include "gridlib/controls/lookup_extra_row.h"
+#include "gridlib/grid/columns.h"
+#include "gridlib/grid/grid_data_link.h"
+#include "gridlib/grid/grid_host.h"
+#include "gridlib/grid/grid_selection.h"
+#include "platform/data/field.h"
+
+namespace {
+
+// A memo's text with every line break as CR LF, as the editor shows several lines.
+String WithCrLf(const String& text) {
+  String result;
+  result.reserve(text.size());
+  for (size_t i = 0; i < text.size(); ++i) {
+    const char c = text[i];
+    if (c == '\r') {
+      result += "\r\n";
+      if (i + 1 < text.size() && text[i + 1] == '\n') ++i;
+    } else if (c == '\n') {
+      result += "\r\n";
+    } else {
+      result += c;
+    }
+  }
+  return result;
+}
+
+bool IsStringField(const TField* field) {
+  const TFieldType type = field->DataType();
+  return type == ftString || type == ftFixedChar || type == ftWideString;
+}
+
+bool KeyListOnly(TColumnEx* column) { return column->HasKeyList(); }
+
+// The key-list entry that goes with `text` of the pick list; Null when it has none.
+Variant KeyOfPickText(TColumnEx* column, const String& text) {
+  const int index = column->PickList()->IndexOf(text);
+  if (index < 0 || index >= column->KeyList()->Count()) return Variant::Null();
+  return Variant(column->KeyList()->Strings(index));
+}
+
+}  // namespace
+
+TColumnEx* TDBGridExCellEditing::CurrentColumn() const {
+  const int index = grid_->SelectedIndex();
+  TDBGridColumnsEx* columns = grid_->Columns();
+  return index >= 0 && index < columns->Count() ? columns->Items(index) : nullptr;
+}
+
+// ---- What the editor starts with.
+
+String TDBGridExCellEditing::FieldEditText(TColumnEx* column) {
+  TField* field = column->Field();
+  if (field == nullptr) return String();
+  if (KeyListOnly(column)) {
+    const int index = column->KeyList()->IndexOf(field->EditText());
+    return index >= 0 && index < column->PickList()->Count() ? column->PickList()->Strings(index) : String();
+  }
+  if (grid_->DrawMemoText() && field->DataType() == ftMemo) return WithCrLf(field->AsString());
+  return field->EditText();
+}
+
+// A lookup column edits a key: the special row's when it stands for the record's key (or for
+// a key the list lacks), else the record's own.
+void TDBGridExCellEditing::NoteLookupKey(TColumnEx* column) {
+  TField* field = column->Field();
+  if (field == nullptr || !field->Lookup() || field->KeyFields().empty()) {
+    editValue_ = Variant::Null();
+    return;
+  }
+  const Variant key = field->DataSet()->FieldValues(field->KeyFields());
+  TSpecRowEx* special = column->DropDownSpecRow();
+  if (special->Visible() &&
+      (VarEqualsEx(key, special->Value()) || (special->ShowIfNotInKeyList() && !IsLookupKeyInList(column)))) {
+    editValue_ = special->Value();
+  } else {
+    editValue_ = key;
+  }
+}
+
+String TDBGridExCellEditing::EditText(TColumnEx* column, TFont* font) {
+  editorReadOnly_.reset();
+  if (column == nullptr || !grid_->DataLink()->Active()) return String();
+  String text = FieldEditText(column);
+  NoteLookupKey(column);
+  TSpecRowEx* special = column->DropDownSpecRow();
+  if (column->Field() != nullptr && column->Field()->Lookup() && special->Visible() &&
+      VarEqualsEx(editValue_, special->Value())) {
+    text = special->GetCellText(0);
+  }
+  TColCellParamsEx params;
+  column->FillColCellParams(&params);
+  params.Text = text;
+  if (font != nullptr) params.Font->Assign(font);
+  if (column->OnGetCellParams.Assigned()) {
+    column->GetColCellParams(true, &params);
+    editorReadOnly_ = params.ReadOnly;
+  }
+  pendingText_ = params.Text;
+  return params.Text;
+}
+
+String TDBGridExCellEditing::CurrentCellText(TFont* font) {
+  TColumnEx* column = CurrentColumn();
+  if (column == nullptr || !grid_->DataLink()->Active()) return String();
+  const Variant keptValue = editValue_;
+  const String keptText = pendingText_;
+  const std::optional<bool> keptReadOnly = editorReadOnly_;
+  String text = EditText(column, font);
+  editValue_ = keptValue;
+  pendingText_ = keptText;
+  editorReadOnly_ = keptReadOnly;
+  return text;
+}
+
+String TDBGridExCellEditing::EditMask(TColumnEx* column) const {
+  if (column == nullptr || !grid_->DataLink()->Active()) return String();
+  if (!column->EditMask().empty()) return column->EditMask();
+  TField* field = column->Field();
+  return field != nullptr && !column->HasKeyList() ? field->EditMask() : String();
+}
+
+int TDBGridExCellEditing::EditLimit(TColumnEx* column) const {
+  if (column == nullptr || column->HasKeyList()) return 0;
+  TField* field = column->Field();
+  return field != nullptr && IsStringField(field) ? field->Size() : 0;
+}
+
+bool TDBGridExCellEditing::AcceptsKey(char32_t key) {
+  if (editorReadOnly_.value_or(false)) return false;
+  TColumnEx* column = CurrentColumn();
+  TField* field = column != nullptr ? column->Field() : nullptr;
+  if (!grid_->DataLink()->Active() || field == nullptr) return editorReadOnly_.has_value();
+  return column->HasKeyList() || field->IsValidChar(key);
+}
+
+// ---- Into edit mode.
+
+// The grid, its link and the column must all allow writing; the editor's own read-only
+// choice (from OnGetCellParams) can only add to that, never open a read-only cell.
+bool TDBGridExCellEditing::BeginCellEdit() {
+  if (editorReadOnly_.value_or(false)) return false;
+  TGridDataLinkEx* link = grid_->DataLink();
+  if (grid_->ReadOnly() || !link->Active() || link->ReadOnly()) return false;
+  TColumnEx* column = CurrentColumn();
+  TField* field = column != nullptr && !column->ReadOnly() ? column->Field() : nullptr;
+  if (field == nullptr) return false;
+  const bool modifiable = field->Lookup() ? AllFieldsModifiable(KeyFieldsOf(field)) : field->CanModify();
+  if (!modifiable) return false;
+  if (field->IsBlob() && !(grid_->DrawMemoText() && field->DataType() == ftMemo)) return false;
+  if (!column->CanModify(false)) return false;
+  if (!link->Edit() || !link->Editing()) return false;
+  link->SetGridModified();
+  return true;
+}
+
+// ---- Back into the field.
+
+// Asks OnNotInList about `text`; whether the handler wants the text looked up again.
+bool TDBGridExCellEditing::NotInList(TColumnEx* column, const String& text) {
+  bool recheck = false;
+  column->OnNotInList.Call(column, Variant(text), recheck);
+  return recheck;
+}
+
+// A text the pick list lacks, with nobody to add it, leaves the key Null rather than the
+// key of whatever the cell held before.
+void TDBGridExCellEditing::WriteKeyList(TColumnEx* column, const String& text) {
+  editValue_ = KeyOfPickText(column, text);
+  if (editValue_.IsNull() && !text.empty() && column->OnNotInList.Assigned() && NotInList(column, text)) {
+    editValue_ = KeyOfPickText(column, text);
+  }
+  column->UpdateDataValues(text, editValue_, false);
+}
+
+// Finds `text` among the lookup list's results; the edit value becomes its key.
+bool TDBGridExCellEditing::FindLookupText(TColumnEx* column, const String& text) {
+  TField* field = column->Field();
+  TDataSet* list = field->LookupDataSet();
+  if (list == nullptr || !list->Active()) return false;
+  const Variant key = list->Lookup(field->LookupResultField(), Variant(text), field->LookupKeyFields());
+  if (key.IsNull()) return false;
+  editValue_ = key;
+  return true;
+}
+
+void TDBGridExCellEditing::SetPendingText(const String& text) {
+  pendingText_ = text;
+  TColumnEx* column = CurrentColumn();
+  TField* field = column != nullptr ? column->Field() : nullptr;
+  if (field == nullptr || !field->Lookup() || field->LookupDataSet() == nullptr) return;
+  if (!FindLookupText(column, text)) editValue_ = Variant::Null();
+}
+
+void TDBGridExCellEditing::WriteLookup(TColumnEx* column, const String& text) {
+  TField* field = column->Field();
+  if (editValue_.IsNull() && !text.empty() && column->OnNotInList.Assigned() && NotInList(column, text)) {
+    FindLookupText(column, text);
+  }
+  if (AllFieldsModifiable(KeyFieldsOf(field))) {
+    field->DataSet()->Edit();
+    column->UpdateDataValues(text, editValue_, false);
+  }
+}
+
+void TDBGridExCellEditing::WriteBack() {
+  TColumnEx* column = CurrentColumn();
+  if (column == nullptr) return;
+  const String& text = pendingText_;
+  TField* field = column->Field();
+  if (field == nullptr) return column->UpdateDataValues(text, Variant(text), true);
+  switch (column->GetColumnType()) {
+    case cctPickList:
+      if (column->OnNotInList.Assigned() && column->PickList()->IndexOf(text) < 0) NotInList(column, text);
+      return column->UpdateDataValues(text, Variant(text), true);
+    case cctKeyList:
+      return WriteKeyList(column, text);
+    default:
+      break;
+  }
+  if (field->Lookup() && field->LookupDataSet() != nullptr) return WriteLookup(column, text);
+  column->UpdateDataValues(text, Variant(text), true);
+}
+
+bool TDBGridExCellEditing::IsLookupKeyInList(TColumnEx* column) const {
+  TField* field = column != nullptr ? column->Field() : nullptr;
+  if (field == nullptr || field->DataSet() == nullptr || !field->DataSet()->Active()) return false;
+  TDataSet* list = field->LookupDataSet();
+  if (list == nullptr || !list->Active() || field->KeyFields().empty()) return false;
+  const Variant key = field->DataSet()->FieldValues(field->KeyFields());
+  return !list->Lookup(field->LookupKeyFields(), key, field->LookupKeyFields()).IsNull();
+}
+
+bool TDBGridExCellEditing::CopyFromPreviousRecord() {
+  TGridDataLinkEx* link = grid_->DataLink();
+  TColumnEx* column = CurrentColumn();
+  if (!link->Active() || link->ActiveRecord() < 1 || column == nullptr || !column->CanModify(true)) return false;
+  TField* field = column->Field();
+  const bool lookup = field->Lookup();
+  Variant value;
+  {
+    ActiveRecordScope above(link, link->ActiveRecord() - 1);
+    value = lookup ? field->DataSet()->FieldValues(field->KeyFields()) : field->Value();
+  }
+  grid_->Selection()->Clear();
+  if (lookup)
+    SetFieldsValuesEx(field->DataSet(), field->KeyFields(), value);
+  else
+    field->SetValue(value);
+  return true;
+}

@@ -1,0 +1,66 @@
+#pragma once
+
+#include <optional>
+
+#include "platform/core/strings.h"
+#include "platform/core/variant.h"
+
+class TColumnEx;
+class TDBGridExHost;
+class TFont;
+
+// What the in-place editor of the current cell starts with and where its text goes: the
+// editor's text, mask and limit for a column, putting the record into edit mode, and writing
+// the text back into the field (plain fields, pick lists, key lists and lookup fields). It
+// reads the grid through its model only; the control shows and hides the editor.
+class TDBGridExCellEditing {
+ public:
+  explicit TDBGridExCellEditing(TDBGridExHost* grid) : grid_(grid) {}
+
+  // The column of the focused cell; nullptr when there is none.
+  TColumnEx* CurrentColumn() const;
+
+  // The text the editor starts with in `column` (also kept as the edit text). `font`
+  // is the font the cell parameters start from. A column with OnGetCellParams also gives the
+  // editor its own read-only choice.
+  String EditText(TColumnEx* column, TFont* font);
+  String EditMask(TColumnEx* column) const;
+  int EditLimit(TColumnEx* column) const;
+  // Whether the editor may take character `key` in the current column.
+  bool AcceptsKey(char32_t key);
+  // The current cell's text as the editor would show it now, for telling whether the record
+  // changed under the editor.
+  String CurrentCellText(TFont* font);
+
+  // Puts the current record into edit mode for the current cell and marks the grid's change;
+  // whether the record is now being edited. The editor's own read-only choice only restricts.
+  bool BeginCellEdit();
+  // The editor's text as it loads and changes; typed into a lookup column it also names the
+  // key of the list entry showing that text (Null when none does). The record changed under
+  // the editor when its cell text no longer equals this.
+  void SetPendingText(const String& text);
+  const String& PendingText() const { return pendingText_; }
+  void SetEditValue(const Variant& value) { editValue_ = value; }
+  const Variant& EditValue() const { return editValue_; }
+  // Writes the editor's text into the current column's field.
+  void WriteBack();
+  // The current record's lookup key of `column` names a record of its lookup data set (whose
+  // cursor stays where it is).
+  bool IsLookupKeyInList(TColumnEx* column) const;
+  // The current column's field takes its value in the record above; whether it did.
+  bool CopyFromPreviousRecord();
+
+ private:
+  String FieldEditText(TColumnEx* column);
+  void NoteLookupKey(TColumnEx* column);
+  bool NotInList(TColumnEx* column, const String& text);
+  void WriteKeyList(TColumnEx* column, const String& text);
+  void WriteLookup(TColumnEx* column, const String& text);
+  bool FindLookupText(TColumnEx* column, const String& text);
+
+  TDBGridExHost* grid_;
+  String pendingText_;
+  // The editor's own read-only choice for the cell it shows; none without OnGetCellParams.
+  std::optional<bool> editorReadOnly_;
+  Variant editValue_ = Variant::Null();
+};

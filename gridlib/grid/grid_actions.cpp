@@ -1,0 +1,132 @@
+// The standard edit actions aimed at the grid, their enabling rules, and sorting on the
+// sort markers.
+#include "gridlib/grid/columns.h"
+#include "gridlib/grid/db_grid.h"
+#include "gridlib/grid/grid_clipboard.h"
+#include "gridlib/grid/grid_data_link.h"
+#include "gridlib/grid/grid_data_service.h"
+#include "gridlib/grid/grid_selection.h"
+#include "platform/controls/std_actions.h"
+#include "platform/data/data_source.h"
+#include "platform/windows/clipboard.h"
+
+namespace {
+
+// The edit command an action stands for, by its class; none for any other action.
+std::optional<TDBGridExEditAction> CommandOf(TBasicAction* action) {
+  if (dynamic_cast<TEditCopy*>(action) != nullptr) return geaCopyEx;
+  if (dynamic_cast<TEditPaste*>(action) != nullptr) return geaPasteEx;
+  if (dynamic_cast<TEditCut*>(action) != nullptr) return geaCutEx;
+  if (dynamic_cast<TEditSelectAll*>(action) != nullptr) return geaSelectAllEx;
+  if (dynamic_cast<TEditDelete*>(action) != nullptr) return geaDeleteEx;
+  return std::nullopt;
+}
+
+// The data link's share: actions aimed at the grid's data source (data-set actions).
+bool LinkHandles(TDataSource* source, TBasicAction* action, bool execute) {
+  if (source == nullptr || !action->HandlesTarget(source)) return false;
+  if (execute) action->ExecuteTarget(source);
+  else action->UpdateTarget(source);
+  return true;
+}
+
+}  // namespace
+
+bool TCustomDBGridEx::CanCopy() {
+  return DataLink()->Active() && Selection()->SelectionType() != gstNon;
+}
+
+bool TCustomDBGridEx::CanPaste() {
+  if (!DataLink()->Active() || ReadOnly()) return false;
+  TDataSet* dataSet = DataLink()->DataSet();
+  if (!dataSet->CanModify()) return false;
+  if (!Clipboard()->HasFormat(DBGRIDIFClipboardFormat()) && !Clipboard()->HasFormat(CF_TEXT)) return false;
+  return dataSet->State() == dsInsert || AllowedOperations().Contains(alopUpdateEx);
+}
+
+bool TCustomDBGridEx::CanCut() { return CanCopy() && CanDelete(); }
+
+// Deleting removes whole records for a record or full selection, and only clears cells for a
+// rectangle or columns, which is an update.
+bool TCustomDBGridEx::CanDelete() {
+  if (!DataLink()->Active() || ReadOnly()) return false;
+  TDataSet* dataSet = DataLink()->DataSet();
+  if (dataSet->IsEmpty() || !dataSet->CanModify()) return false;
+  switch (Selection()->SelectionType()) {
+    case gstRecordBookmarks: case gstAll: return AllowedOperations().Contains(alopDeleteEx);
+    case gstRectangle: case gstColumns: return AllowedOperations().Contains(alopUpdateEx);
+    case gstNon: return false;
+  }
+  return false;
+}
+
+bool TCustomDBGridEx::CanSelectAll() {
+  return DataLink()->Active() && !DataLink()->DataSet()->IsEmpty() && AllowedSelections().Contains(gstAll);
+}
+
+bool TCustomDBGridEx::RunEditCommand(TDBGridExEditAction command) {
+  if (!EditActions().Contains(command)) return false;
+  switch (command) {
+    case geaCopyEx:
+      if (!CanCopy()) return false;
+      DBGridExCopyToClipboard(this, false);
+      return true;
+    case geaPasteEx:
+      if (!CanPaste()) return false;
+      DBGridExPasteFromClipboard(this, false);
+      return true;
+    case geaCutEx:
+      if (!CanCut()) return false;
+      DBGridExCutToClipboard(this, false);
+      return true;
+    case geaSelectAllEx:
+      if (!CanSelectAll()) return false;
+      Selection()->SelectAll();
+      return true;
+    case geaDeleteEx:
+      if (!CanDelete()) return false;
+      DBGridExDeleteSelection(this, false);
+      return true;
+  }
+  return false;
+}
+
+bool TCustomDBGridEx::ExecuteAction(TBasicAction* action) {
+  if (LinkHandles(DataSource(), action, true)) return true;
+  const std::optional<TDBGridExEditAction> command = CommandOf(action);
+  return command.has_value() && HasFocus() && RunEditCommand(*command);
+}
+
+bool TCustomDBGridEx::UpdateAction(TBasicAction* action) {
+  if (LinkHandles(DataSource(), action, false)) return true;
+  const std::optional<TDBGridExEditAction> command = CommandOf(action);
+  auto* custom = dynamic_cast<TCustomAction*>(action);
+  if (!command.has_value() || custom == nullptr || !HasFocus() || !EditActions().Contains(*command)) return false;
+  switch (*command) {
+    case geaCopyEx: custom->SetEnabled(CanCopy()); break;
+    case geaPasteEx: custom->SetEnabled(CanPaste()); break;
+    case geaCutEx: custom->SetEnabled(CanCut()); break;
+    case geaSelectAllEx: custom->SetEnabled(CanSelectAll()); break;
+    case geaDeleteEx: custom->SetEnabled(CanDelete()); break;
+  }
+  return true;
+}
+
+void TCustomDBGridEx::SortMarkingChanged() {
+  if (!OptionsEx().Contains(dghAutoSortMarking)) return;
+  if (OnSortMarkingChanged.Assigned()) OnSortMarkingChanged.Call(this);
+  else ApplySorting();
+}
+
+void TCustomDBGridEx::ApplySorting() {
+  if (TDBGridExDataService* service = DBGridExDataService()) service->ApplySorting(this);
+}
+
+// Titles clicked with Ctrl held add markers; the data set is sorted once, when Ctrl goes up.
+void TCustomDBGridEx::KeyUp(uint16_t& key, TShiftState shift) {
+  if (sortMarkingPending_ && key == VK_CONTROL) {
+    sortMarkingPending_ = false;
+    SortMarkingChanged();
+  }
+  TCustomGrid::KeyUp(key, shift);
+}

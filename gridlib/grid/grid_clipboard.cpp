@@ -1,0 +1,307 @@
+// Copy, cut, paste and delete of the grid's selection.
+#include "gridlib/grid/grid_clipboard.h"
+
+#include <functional>
+#include <optional>
+#include <vector>
+
+#include "gridlib/grid/bookmark_list.h"
+#include "gridlib/grid/columns.h"
+#include "gridlib/grid/grid_data_link.h"
+#include "gridlib/grid/grid_host.h"
+#include "gridlib/grid/grid_selection.h"
+#include "platform/controls/message_box.h"
+#include "platform/core/scope_guard.h"
+#include "platform/data/field.h"
+
+namespace {
+
+// A cell's value as the private format keeps it: its text, or nothing for Null.
+using TCellValue = std::optional<String>;
+using TCellRow = std::vector<TCellValue>;
+using TCellBlock = std::vector<TCellRow>;
+
+constexpr const char* kPrivateHeader = "DBGRIDIF\t1";
+
+// ---- What is selected.
+
+std::vector<TColumnEx*> VisibleColumns(TDBGridExHost* grid, int first, int last) {
+  std::vector<TColumnEx*> columns;
+  TDBGridColumnsEx* all = grid->Columns();
+  for (int i = std::max(0, first); i <= last && i < all->Count(); ++i)
+    if (all->Items(i)->Visible()) columns.push_back(all->Items(i));
+  return columns;
+}
+
+std::vector<TColumnEx*> SelectedColumns(TDBGridExHost* grid, bool wholeGrid) {
+  TDBGridExSelection* selection = grid->Selection();
+  if (!wholeGrid && selection->SelectionType() == gstRectangle)
+    return VisibleColumns(grid, selection->Rect()->GetLeftCol(), selection->Rect()->GetRightCol());
+  if (!wholeGrid && selection->SelectionType() == gstColumns) {
+    std::vector<TColumnEx*> columns;
+    for (int i = 0; i < selection->Columns()->Count(); ++i) columns.push_back(selection->Columns()->Items(i));
+    return columns;
+  }
+  return VisibleColumns(grid, 0, grid->Columns()->Count() - 1);
+}
+
+// Makes each selected record current in turn, in data-set order; the current record is back
+// afterwards, and the grid hears nothing meanwhile.
+void ForEachSelectedRecord(TDBGridExHost* grid, bool wholeGrid, const std::function<void()>& visit) {
+  TDataSet* dataSet = grid->DataLink()->DataSet();
+  DisableControlsGuard quiet(dataSet);
+  const TBookmark start = dataSet->GetBookmark();
+  ScopeGuard back([&] {
+    if (dataSet->BookmarkValid(start)) dataSet->GotoBookmark(start);
+  });
+  TDBGridExSelection* selection = grid->Selection();
+  const TDBGridExSelectionType type = wholeGrid ? gstAll : selection->SelectionType();
+  if (type == gstRecordBookmarks) {
+    TBookmarkListEx* rows = grid->SelectedRows();
+    for (int i = 0; i < rows->Count(); ++i) {
+      if (!dataSet->BookmarkValid(rows->Items(i))) continue;
+      dataSet->GotoBookmark(rows->Items(i));
+      visit();
+    }
+    return;
+  }
+  if (type == gstRectangle) {
+    const TBookmark last = selection->Rect()->GetBottomRow();
+    dataSet->GotoBookmark(selection->Rect()->GetTopRow());
+    for (;;) {
+      visit();
+      if (dataSet->CompareBookmarks(dataSet->GetBookmark(), last) >= 0 || dataSet->MoveBy(1) == 0) break;
+    }
+    return;
+  }
+  for (dataSet->First(); !dataSet->Eof(); dataSet->Next()) visit();
+}
+
+// ---- Formats.
+
+String Escaped(const String& text) {
+  String out;
+  for (char c : text) {
+    switch (c) {
+      case '\\': out += "\\\\"; break;
+      case '\t': out += "\\t"; break;
+      case '\r': out += "\\r"; break;
+      case '\n': out += "\\n"; break;
+      default: out += c;
+    }
+  }
+  return out;
+}
+
+TCellValue Unescaped(const String& cell) {
+  if (cell == "\\N") return std::nullopt;
+  String out;
+  for (size_t i = 0; i < cell.size(); ++i) {
+    if (cell[i] != '\\' || i + 1 == cell.size()) {
+      out += cell[i];
+      continue;
+    }
+    const char next = cell[++i];
+    out += next == 't' ? '\t' : next == 'r' ? '\r' : next == 'n' ? '\n' : next;
+  }
+  return out;
+}
+
+std::vector<String> Split(const String& text, char separator) {
+  std::vector<String> parts;
+  size_t start = 0;
+  for (;;) {
+    const size_t end = text.find(separator, start);
+    parts.push_back(text.substr(start, end == String::npos ? String::npos : end - start));
+    if (end == String::npos) return parts;
+    start = end + 1;
+  }
+}
+
+// Lines ending in LF or CR LF; a last empty line (after the final break) is no row.
+std::vector<String> Lines(const String& text) {
+  std::vector<String> lines = Split(text, '\n');
+  for (String& line : lines)
+    if (!line.empty() && line.back() == '\r') line.pop_back();
+  if (!lines.empty() && lines.back().empty()) lines.pop_back();
+  return lines;
+}
+
+TCellBlock ParsePlainText(const String& text) {
+  TCellBlock block;
+  for (const String& line : Lines(text)) {
+    TCellRow row;
+    for (const String& cell : Split(line, '\t')) row.emplace_back(cell);
+    block.push_back(std::move(row));
+  }
+  return block;
+}
+
+TCellBlock ParsePrivate(const String& text) {
+  std::vector<String> lines = Lines(text);
+  TCellBlock block;
+  if (lines.empty() || lines.front() != kPrivateHeader) return block;
+  for (size_t i = 1; i < lines.size(); ++i) {
+    TCellRow row;
+    for (const String& cell : Split(lines[i], '\t')) row.push_back(Unescaped(cell));
+    block.push_back(std::move(row));
+  }
+  return block;
+}
+
+void PutOnClipboard(const String& plain, const String& privateText) {
+  TClipboard* clipboard = Clipboard();
+  clipboard->Open();
+  ScopeGuard close([clipboard] { clipboard->Close(); });
+  clipboard->Clear();
+  clipboard->SetAsText(plain);
+  clipboard->SetBuffer(DBGRIDIFClipboardFormat(), privateText.data(), privateText.size());
+}
+
+TCellBlock ClipboardCells() {
+  TClipboard* clipboard = Clipboard();
+  if (clipboard->HasFormat(DBGRIDIFClipboardFormat())) {
+    const TClipboardData data = clipboard->GetBuffer(DBGRIDIFClipboardFormat());
+    TCellBlock block = ParsePrivate(String(data.begin(), data.end()));
+    if (!block.empty()) return block;
+  }
+  return clipboard->HasFormat(CF_TEXT) ? ParsePlainText(clipboard->AsText()) : TCellBlock{};
+}
+
+// ---- Writing cells.
+
+bool Writable(TColumnEx* column) {
+  TField* field = column->Field();
+  return field != nullptr && !column->ReadOnly() && !field->Lookup() && field->CanModify();
+}
+
+// A value from the private format goes in as it was; a text from elsewhere as the cell would
+// take it typed, a pick-list text of a key-list column as its key.
+void WriteCell(TColumnEx* column, const TCellValue& value, bool fromPrivate) {
+  TField* field = column->Field();
+  if (!value.has_value()) return field->Clear();
+  if (fromPrivate) return field->SetAsString(*value);
+  if (column->GetColumnType() == cctKeyList) {
+    const int index = column->PickList()->IndexOf(*value);
+    const bool known = index >= 0 && index < column->KeyList()->Count();
+    return column->UpdateDataValues(*value, known ? Variant(column->KeyList()->Strings(index)) : Variant::Null(), false);
+  }
+  column->UpdateDataValues(*value, Variant(*value), true);
+}
+
+void WriteRecord(TDataSet* dataSet, const std::vector<TColumnEx*>& columns, const TCellRow& row, bool fromPrivate) {
+  if (dataSet->State() != dsInsert) dataSet->Edit();
+  for (size_t c = 0; c < columns.size() && c < row.size(); ++c)
+    if (Writable(columns[c])) WriteCell(columns[c], row[c], fromPrivate);
+  dataSet->Post();
+}
+
+// Into a rectangle the block repeats until the rectangle is full.
+void PasteIntoRectangle(TDBGridExHost* grid, const TCellBlock& block, bool fromPrivate) {
+  const std::vector<TColumnEx*> columns = SelectedColumns(grid, false);
+  TDataSet* dataSet = grid->DataLink()->DataSet();
+  size_t record = 0;
+  ForEachSelectedRecord(grid, false, [&] {
+    const TCellRow& source = block[record++ % block.size()];
+    TCellRow row;
+    for (size_t c = 0; c < columns.size(); ++c) row.push_back(source[c % source.size()]);
+    WriteRecord(dataSet, columns, row, fromPrivate);
+  });
+}
+
+void PasteFromCurrentCell(TDBGridExHost* grid, const TCellBlock& block, bool fromPrivate) {
+  TDataSet* dataSet = grid->DataLink()->DataSet();
+  const std::vector<TColumnEx*> columns = VisibleColumns(grid, grid->SelectedIndex(), grid->Columns()->Count() - 1);
+  const bool mayAppend = grid->AllowedOperations().Contains(alopAppendEx);
+  DisableControlsGuard quiet(dataSet);
+  const bool wasInserting = dataSet->State() == dsInsert;
+  const TBookmark start = wasInserting ? TBookmark() : dataSet->GetBookmark();
+  for (size_t r = 0; r < block.size(); ++r) {
+    if (r > 0 && dataSet->MoveBy(1) == 0) {
+      if (!mayAppend) break;
+      dataSet->Append();
+    }
+    WriteRecord(dataSet, columns, block[r], fromPrivate);
+  }
+  if (!wasInserting && dataSet->BookmarkValid(start)) dataSet->GotoBookmark(start);
+}
+
+bool Confirmed(const String& question, TDBGridExHost* grid) {
+  return !grid->Options().Contains(dgConfirmDelete) ||
+         MessageDlg(question, mtConfirmation, {mbOK, mbCancel}) == mrOk;
+}
+
+void DeleteAllRecords(TDataSet* dataSet) {
+  DisableControlsGuard quiet(dataSet);
+  dataSet->First();
+  while (!dataSet->IsEmpty()) dataSet->Delete();
+}
+
+void ClearSelectedCells(TDBGridExHost* grid) {
+  const std::vector<TColumnEx*> columns = SelectedColumns(grid, false);
+  TDataSet* dataSet = grid->DataLink()->DataSet();
+  const TCellRow nulls(columns.size(), std::nullopt);
+  ForEachSelectedRecord(grid, false, [&] { WriteRecord(dataSet, columns, nulls, true); });
+}
+
+}  // namespace
+
+TClipboardFormat DBGRIDIFClipboardFormat() {
+  static const TClipboardFormat format = RegisterClipboardFormat("DBGRIDIF");
+  return format;
+}
+
+void DBGridExCopyToClipboard(TDBGridExHost* grid, bool wholeGrid) {
+  if (!grid->DataLink()->Active()) return;
+  const std::vector<TColumnEx*> columns = SelectedColumns(grid, wholeGrid);
+  String plain;
+  String privateText = String(kPrivateHeader) + "\r\n";
+  ForEachSelectedRecord(grid, wholeGrid, [&] {
+    for (size_t c = 0; c < columns.size(); ++c) {
+      TField* field = columns[c]->Field();
+      plain += (c > 0 ? "\t" : "") + columns[c]->DisplayText();
+      const bool null = field == nullptr || field->IsNull();
+      privateText += (c > 0 ? "\t" : "") + (null ? String("\\N") : Escaped(field->AsString()));
+    }
+    plain += "\r\n";
+    privateText += "\r\n";
+  });
+  PutOnClipboard(plain, privateText);
+}
+
+void DBGridExCutToClipboard(TDBGridExHost* grid, bool wholeGrid) {
+  DBGridExCopyToClipboard(grid, wholeGrid);
+  DBGridExDeleteSelection(grid, wholeGrid);
+}
+
+void DBGridExPasteFromClipboard(TDBGridExHost* grid, bool wholeGrid) {
+  if (!grid->DataLink()->Active()) return;
+  const bool fromPrivate = Clipboard()->HasFormat(DBGRIDIFClipboardFormat());
+  const TCellBlock block = ClipboardCells();
+  if (block.empty()) return;
+  if (!wholeGrid && grid->Selection()->SelectionType() == gstRectangle)
+    PasteIntoRectangle(grid, block, fromPrivate);
+  else
+    PasteFromCurrentCell(grid, block, fromPrivate);
+}
+
+void DBGridExDeleteSelection(TDBGridExHost* grid, bool wholeGrid) {
+  if (!grid->DataLink()->Active()) return;
+  TDataSet* dataSet = grid->DataLink()->DataSet();
+  const TDBGridExSelectionType type = wholeGrid ? gstAll : grid->Selection()->SelectionType();
+  switch (type) {
+    case gstRecordBookmarks: {
+      const bool one = grid->SelectedRows()->Count() < 2;
+      if (Confirmed(one ? "Delete record?" : "Delete all selected records?", grid)) grid->SelectedRows()->Delete();
+      return;
+    }
+    case gstAll:
+      if (Confirmed("Delete all selected records?", grid)) DeleteAllRecords(dataSet);
+      return;
+    case gstRectangle: case gstColumns:
+      if (Confirmed("Clear the selected cells?", grid)) ClearSelectedCells(grid);
+      return;
+    case gstNon:
+      return;
+  }
+}

@@ -1,0 +1,111 @@
+// The grid's side of in-place editing: when the editor shows, what it starts with, and where
+// its text goes. The texts and the write-back are the cell-editing collaborator's.
+#include "gridlib/grid/cell_editing.h"
+#include "gridlib/grid/columns.h"
+#include "gridlib/grid/db_grid.h"
+#include "gridlib/grid/grid_data_link.h"
+#include "gridlib/grid/grid_selection.h"
+#include "platform/controls/inplace_edit.h"
+#include "platform/data/field.h"
+
+namespace {
+
+bool GraphicCell(TColumnEx* column) {
+  const TColumnCellType type = column->GetColumnType();
+  return type == cctImageList || type == cctCheckboxes;
+}
+
+}  // namespace
+
+// The editor never shows while a layout is under way (locked or running), on a graphic cell,
+// over a rectangle selection that typing would clear, or while an incremental search runs.
+bool TCustomDBGridEx::CanEditShow() {
+  bool show = !InLayout() && !inLayoutPass_ && TCustomGrid::CanEditShow();
+  TColumnEx* column = show ? cellEditing_->CurrentColumn() : nullptr;
+  show = column != nullptr && !GraphicCell(column) && !IncSearchActive();
+  if (show && Selection()->SelectionType() != gstNon && OptionsEx().Contains(dghClearSelection) &&
+      AllowedSelections().Contains(gstRectangle)) {
+    show = false;
+  }
+  if (!show && InplaceEditor() != nullptr) InplaceEditor()->Hide();
+  return show;
+}
+
+bool TCustomDBGridEx::CanEditModify() {
+  TColumnEx* column = cellEditing_->CurrentColumn();
+  if (column != nullptr && column->GetColumnType() == cctCheckboxes) return false;
+  if (IncSearchActive()) return false;
+  return BeginCellEdit();
+}
+
+TColumnEx* TCustomDBGridEx::CellEditingColumn() const { return cellEditing_->CurrentColumn(); }
+
+bool TCustomDBGridEx::BeginCellEdit() { return cellEditing_->BeginCellEdit(); }
+
+bool TCustomDBGridEx::CanEditAcceptKey(char16_t key) { return cellEditing_->AcceptsKey(key); }
+
+String TCustomDBGridEx::GetEditText(int col, int) {
+  const int dataCol = col - IndicatorOffset();
+  TColumnEx* column = dataCol >= 0 && dataCol < Columns()->Count() ? Columns()->Items(dataCol) : nullptr;
+  return cellEditing_->EditText(column, Font());
+}
+
+void TCustomDBGridEx::SetEditText(int, int, const String& value) { cellEditing_->SetPendingText(value); }
+
+String TCustomDBGridEx::GetEditMask(int col, int) {
+  const int dataCol = col - IndicatorOffset();
+  return dataCol >= 0 && dataCol < Columns()->Count() ? cellEditing_->EditMask(Columns()->Items(dataCol)) : String();
+}
+
+int TCustomDBGridEx::GetEditLimit() { return cellEditing_->EditLimit(cellEditing_->CurrentColumn()); }
+
+void TCustomDBGridEx::UpdateData() { cellEditing_->WriteBack(); }
+
+bool TCustomDBGridEx::IsLookupKeyInList(TColumnEx* column) { return cellEditing_->IsLookupKeyInList(column); }
+
+void TCustomDBGridEx::ShowInplaceEditor() { ShowEditor(); }
+
+void TCustomDBGridEx::RefreshInplaceEditor() { InvalidateEditor(); }
+
+// The record's value under the editor changed: the editor shows the new value, caret at its end.
+void TCustomDBGridEx::ReloadInplaceEditor() {
+  if (InplaceEditor() == nullptr || !EditorMode()) return;
+  if (cellEditing_->CurrentCellText(Font()) == cellEditing_->PendingText()) return;
+  InplaceEditor()->UpdateContents();
+  InplaceEditor()->Deselect();
+}
+
+void TCustomDBGridEx::RecordChanged(TField* field) {
+  if (HandleAllocated()) {
+    if (field == nullptr) Invalidate();
+    else if (Columns()->ColumnOfField(field) != nullptr) InvalidateCurrentRow();
+  }
+  TColumnEx* column = cellEditing_->CurrentColumn();
+  if (field == nullptr || (column != nullptr && column->Field() == field)) ReloadInplaceEditor();
+}
+
+void TCustomDBGridEx::CopyFromPreviousRecord() {
+  if (!cellEditing_->CopyFromPreviousRecord()) return;
+  ShowInplaceEditor();
+  if (InplaceEditorShowing()) InplaceEditor()->SelectAll();
+}
+
+// Leaving the grid on a new record nobody touched drops it (with dgCancelOnExit); otherwise
+// the editor's text goes into the field, and a value the field refuses keeps the focus here.
+void TCustomDBGridEx::DoExit() {
+  if (DataLink()->Active()) {
+    TDataSet* dataSet = DataLink()->DataSet();
+    try {
+      if (Options().Contains(dgCancelOnExit) && dataSet->State() == dsInsert && !dataSet->Modified() &&
+          !DataLink()->GridModified()) {
+        dataSet->Cancel();
+      } else {
+        DataLink()->UpdateRecord();
+      }
+    } catch (...) {
+      SetFocus();
+      throw;
+    }
+  }
+  TCustomGrid::DoExit();
+}

@@ -1,0 +1,106 @@
+// Editing a cell in place: the editor's text goes into the field when the record is posted,
+// over the in-memory and the SQLite data set; Escape gives the old text back; the grid's,
+// column's and editor's read-only settings all hold.
+#include <gtest/gtest.h>
+
+#include "gridlib/grid/columns.h"
+#include "platform/core/string_list.h"
+#include "tests/grid/grid_edit_support.h"
+
+namespace grid_test {
+namespace {
+
+using CellEditing = GridEditing;
+
+TEST_P(CellEditing, PostedTextIsInTheFieldAndStaysAfterReopening) {
+  MakeFocused(5);
+  items_->GotoId(2);
+  Retype(1, "Zhang 三");
+  EXPECT_EQ(items_->ds()->State(), dsEdit) << "typing put the record into edit mode";
+  items_->ds()->Post();
+  EXPECT_EQ(FieldOf("Name")->AsString(), "Zhang 三");
+  items_->ds()->Close();
+  items_->ds()->Open();
+  items_->GotoId(2);
+  EXPECT_EQ(FieldOf("Name")->AsString(), "Zhang 三") << "written to the store, not only the buffer";
+}
+
+TEST_P(CellEditing, EscapeGivesTheOldTextBack) {
+  MakeFocused(5);
+  Retype(1, "typed");
+  Key(Editor(), VK_ESCAPE);
+  EXPECT_EQ(Editor()->Text(), "Name1");
+  items_->ds()->CheckBrowseMode();
+  EXPECT_EQ(FieldOf("Name")->AsString(), "Name1");
+}
+
+TEST_P(CellEditing, TheRecordChangingUnderTheEditorShowsItsNewValue) {
+  MakeFocused(5);
+  grid->SetSelectedIndex(1);
+  Key(grid, VK_F2);
+  items_->ds()->Edit();
+  FieldOf("Name")->SetAsString("Changed");
+  EXPECT_EQ(Editor()->Text(), "Changed");
+  EXPECT_EQ(Editor()->SelLength(), 0);
+}
+
+// Each read-only setting keeps the editor from changing the record, whatever the column's
+// OnGetCellParams says about the editor.
+struct ReadOnlyCase {
+  const char* name;
+  bool gridReadOnly, columnReadOnly, dataSetReadOnly, editorWritable;
+};
+
+TEST_P(CellEditing, ReadOnlySettingsAllHold) {
+  const ReadOnlyCase cases[] = {
+      {"grid", true, false, false, true},
+      {"column", false, true, false, true},
+      {"data set", false, false, true, true},
+  };
+  MakeFocused(3);
+  for (const ReadOnlyCase& c : cases) {
+    SCOPED_TRACE(c.name);
+    grid->SetReadOnly(c.gridReadOnly);
+    grid->Columns()->Items(1)->SetReadOnly(c.columnReadOnly);
+    items_->ds()->SetReadOnly(c.dataSetReadOnly);
+    grid->Columns()->Items(1)->OnGetCellParams.Bind(
+        nullptr, "", [&](TObject*, bool, TColCellParamsEx* params) { params->ReadOnly = !c.editorWritable; });
+    grid->SetSelectedIndex(1);
+    Key(grid, VK_F2);
+    if (grid->InplaceEditorShowing()) Type(Editor(), "x");
+    EXPECT_EQ(items_->ds()->State(), dsBrowse);
+    EXPECT_FALSE(grid->DataLink()->GridModified());
+    grid->HideEditor();
+  }
+}
+
+TEST_P(CellEditing, KeyListTextWritesItsKeyAndUnknownTextWritesNull) {
+  MakeFocused(3);
+  TColumnEx* code = grid->Columns()->Items(4);
+  code->PickList()->SetCommaText("Yes,No");
+  code->KeyList()->SetCommaText("Y,N");
+  const struct {
+    const char* typed;
+    Variant stored;
+  } cases[] = {{"No", Variant("N")}, {"yes", Variant("Y")}, {"Maybe", Variant::Null()}, {"", Variant::Null()}};
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.typed);
+    items_->GotoId(1);
+    Retype(4, c.typed);
+    items_->ds()->Post();
+    EXPECT_EQ(FieldOf("Code")->Value(), c.stored);
+  }
+}
+
+TEST_P(CellEditing, CheckBoxAndImageCellsNeverShowTheEditor) {
+  MakeFocused(3);
+  grid->Columns()->Items(3)->SetCheckboxes(true);
+  grid->SetSelectedIndex(3);
+  Key(grid, VK_F2);
+  EXPECT_FALSE(grid->InplaceEditorShowing());
+}
+
+INSTANTIATE_TEST_SUITE_P(Stores, CellEditing, testing::Values(Store::Memory, Store::Sqlite), StoreName);
+
+}  // namespace
+}  // namespace grid_test
