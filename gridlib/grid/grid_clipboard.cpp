@@ -189,11 +189,15 @@ void WriteCell(TColumnEx* column, const TCellValue& value, bool fromPrivate) {
   column->UpdateDataValues(*value, Variant(*value), true);
 }
 
+// A value the field refuses stops the paste with the field's error; that record keeps the
+// values it had (records written before it stay written).
 void WriteRecord(TDataSet* dataSet, const std::vector<TColumnEx*>& columns, const TCellRow& row, bool fromPrivate) {
   if (dataSet->State() != dsInsert) dataSet->Edit();
+  ScopeGuard undo([dataSet] { dataSet->Cancel(); });
   for (size_t c = 0; c < columns.size() && c < row.size(); ++c)
     if (Writable(columns[c])) WriteCell(columns[c], row[c], fromPrivate);
   dataSet->Post();
+  undo.Keep();
 }
 
 // Into a rectangle the block repeats until the rectangle is full.

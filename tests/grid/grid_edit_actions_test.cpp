@@ -1,0 +1,205 @@
+// The standard edit actions on a focused grid, their enabling rules, the clipboard commands
+// (tab-separated text and the grid's private format, pasting into a rectangle), and sorting on
+// the sort markers, over the in-memory and the SQLite data set.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+
+#include "gridlib/grid/column_titles.h"
+#include "gridlib/grid/grid_clipboard.h"
+#include "gridlib/grid/grid_selection.h"
+#include "platform/controls/std_actions.h"
+#include "platform/windows/clipboard.h"
+#include "tests/grid/grid_edit_support.h"
+
+namespace grid_test {
+namespace {
+
+class GridEditActions : public GridEditing {
+ protected:
+  void MakeSelectable(int count) {
+    MakeFocused(count);
+    grid->SetOptions(grid->Options() + dgMultiSelect - dgConfirmDelete);
+    grid->SetEditActions({geaCutEx, geaCopyEx, geaPasteEx, geaDeleteEx, geaSelectAllEx});
+    Clipboard()->Clear();
+  }
+  TBookmark BookmarkOf(int id) {
+    items_->GotoId(id);
+    return items_->ds()->GetBookmark();
+  }
+  // Data columns `left`..`right` of records `top`..`bottom`.
+  void SelectRect(int left, int top, int right, int bottom) {
+    grid->Selection()->Rect()->Select(left, BookmarkOf(top), false);
+    grid->Selection()->Rect()->Select(right, BookmarkOf(bottom), true);
+    items_->GotoId(top);
+  }
+  String PrivateText() {
+    const TClipboardData data = Clipboard()->GetBuffer(DBGRIDIFClipboardFormat());
+    return String(data.begin(), data.end());
+  }
+  String ValuesOf(const char* fieldName) {
+    String values;
+    for (items_->ds()->First(); !items_->ds()->Eof(); items_->ds()->Next())
+      values += (values.empty() ? "" : " ") + (FieldOf(fieldName)->IsNull() ? String("-") : FieldOf(fieldName)->AsString());
+    return values;
+  }
+};
+
+TEST_P(GridEditActions, CanRulesFollowSelectionOptionsAndAllowedOperations) {
+  MakeSelectable(4);
+  struct Case {
+    const char* name;
+    std::function<void()> arrange;
+    bool copy, cut, paste, del, selectAll;
+  } cases[] = {
+      {"no selection", [] {}, false, false, true, false, true},
+      {"rectangle", [&] { SelectRect(0, 1, 1, 2); }, true, true, true, true, true},
+      {"rectangle without update", [&] {
+         SelectRect(0, 1, 1, 2);
+         grid->SetAllowedOperations({alopInsertEx, alopDeleteEx, alopAppendEx});
+       }, true, false, false, false, true},
+      {"all without delete", [&] {
+         grid->Selection()->SelectAll();
+         grid->SetAllowedOperations({alopUpdateEx});
+       }, true, false, true, false, true},
+      {"read-only grid", [&] {
+         grid->Selection()->SelectAll();
+         grid->SetReadOnly(true);
+       }, true, false, false, false, true},
+      {"full selection not allowed", [&] { grid->SetAllowedSelections({gstRectangle}); }, false, false, true, false,
+       false},
+  };
+  Clipboard()->SetAsText("x");
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    grid->Selection()->Clear();
+    grid->SetReadOnly(false);
+    grid->SetAllowedOperations({alopInsertEx, alopUpdateEx, alopDeleteEx, alopAppendEx});
+    grid->SetAllowedSelections(TDBGridExAllowedSelections::FromMask(kDefaultAllowedSelections));
+    c.arrange();
+    EXPECT_EQ(grid->CanCopy(), c.copy);
+    EXPECT_EQ(grid->CanCut(), c.cut);
+    EXPECT_EQ(grid->CanPaste(), c.paste);
+    EXPECT_EQ(grid->CanDelete(), c.del);
+    EXPECT_EQ(grid->CanSelectAll(), c.selectAll);
+  }
+}
+
+TEST_P(GridEditActions, CopyActionRunsOnTheFocusedGridOnlyWhenAllowed) {
+  MakeSelectable(4);
+  auto* copy = new TEditCopy(form_);
+  grid->SetEditActions({});
+  SelectRect(0, 1, 1, 2);
+  EXPECT_FALSE(copy->Execute()) << "EditActions empty: the grid leaves the action alone";
+  grid->SetEditActions({geaCopyEx});
+  grid->Selection()->Clear();
+  EXPECT_FALSE(copy->Execute());
+  EXPECT_FALSE(copy->Enabled()) << "nothing selected: nothing to copy";
+  SelectRect(0, 2, 1, 3);
+  EXPECT_TRUE(copy->Execute());
+  EXPECT_TRUE(copy->Enabled());
+  EXPECT_EQ(Clipboard()->AsText(), "2\tName2\r\n3\tName3\r\n");
+}
+
+TEST_P(GridEditActions, CopyGivesTabSeparatedTextAndThePrivateFormatKeepsNull) {
+  MakeSelectable(3);
+  grid->Selection()->Columns()->Select(grid->Columns()->Items(4), false);
+  ASSERT_TRUE(grid->RunEditCommand(geaCopyEx));
+  EXPECT_EQ(Clipboard()->AsText(), "Y\r\nN\r\n\r\n");
+  EXPECT_EQ(PrivateText(), "DBGRIDIF\t1\r\nY\r\nN\r\n\\N\r\n");
+}
+
+TEST_P(GridEditActions, PasteFillsARectangleAndAppendsPastTheEnd) {
+  MakeSelectable(4);
+  Clipboard()->SetAsText("A\tB\r\n");
+  SelectRect(4, 2, 5, 3);
+  ASSERT_TRUE(grid->RunEditCommand(geaPasteEx));
+  EXPECT_EQ(ValuesOf("Code"), "Y A A Y") << "one row repeats to fill the rectangle";
+  EXPECT_EQ(ValuesOf("Note"), "note 1 B B note 4");
+  grid->Selection()->Clear();
+  Clipboard()->SetAsText("P\r\nQ\r\nR\r\n");
+  items_->GotoId(3);
+  grid->SetSelectedIndex(1);
+  ASSERT_TRUE(grid->RunEditCommand(geaPasteEx));
+  EXPECT_EQ(ValuesOf("Name"), "Name1 Name2 P Q R") << "the last row is a new record";
+}
+
+TEST_P(GridEditActions, PasteThatAFieldRefusesStopsAndLeavesTheRecordAsItWas) {
+  MakeSelectable(2);
+  Clipboard()->SetAsText("9\r\nnot a number\r\n");
+  grid->SetSelectedIndex(2);
+  EXPECT_THROW(grid->RunEditCommand(geaPasteEx), Exception);
+  EXPECT_EQ(items_->ds()->State(), dsBrowse);
+  EXPECT_EQ(ValuesOf("Amount"), "9 3");
+}
+
+TEST_P(GridEditActions, PrivateFormatPastesTheCopiedValues) {
+  MakeSelectable(6);
+  SelectRect(4, 1, 4, 3);
+  ASSERT_TRUE(grid->RunEditCommand(geaCopyEx));
+  grid->Selection()->Clear();
+  items_->GotoId(4);
+  grid->SetSelectedIndex(4);
+  ASSERT_TRUE(grid->RunEditCommand(geaPasteEx));
+  EXPECT_EQ(ValuesOf("Code"), "Y N - Y N -");
+}
+
+TEST_P(GridEditActions, DeletingARectangleClearsItsCellsAndKeepsTheRecords) {
+  MakeSelectable(3);
+  SelectRect(1, 1, 1, 2);
+  ASSERT_TRUE(grid->RunEditCommand(geaDeleteEx));
+  EXPECT_EQ(ValuesOf("Name"), "- - Name3");
+  grid->Selection()->SelectAll();
+  ASSERT_TRUE(grid->RunEditCommand(geaCutEx));
+  EXPECT_TRUE(items_->ds()->IsEmpty());
+  const String copied = Clipboard()->AsText();
+  EXPECT_EQ(copied.substr(0, 3), "1\t\t") << "the cleared name is an empty cell";
+  EXPECT_EQ(std::count(copied.begin(), copied.end(), '\n'), 3) << "one line a record";
+}
+
+TEST_P(GridEditActions, ReleasingCtrlSortsOnceAfterSeveralMarks) {
+  MakeSelectable(3);
+  grid->SetOptionsEx(grid->OptionsEx() + dghAutoSortMarking + dghMultiSortMarking);
+  int sorts = 0;
+  grid->OnSortMarkingChanged.Bind(nullptr, "", [&](TObject*) { ++sorts; });
+  for (int col : {0, 1, 4}) grid->Columns()->Items(col)->Title()->ToggleSortMarker(true);
+  grid->SetSortMarkingPending(true);
+  Key(grid, VK_CONTROL);
+  Key(grid, VK_CONTROL);
+  EXPECT_EQ(sorts, 1);
+  grid->SetOptionsEx(grid->OptionsEx() - dghAutoSortMarking);
+  grid->SortMarkingChanged();
+  EXPECT_EQ(sorts, 1) << "without automatic sort marking nothing sorts";
+}
+
+INSTANTIATE_TEST_SUITE_P(Stores, GridEditActions, testing::Values(Store::Memory, Store::Sqlite), StoreName);
+
+// SQLite orders the table on the marked columns, each in its marker's direction.
+class SqliteSorting : public GridEditing {};
+
+TEST_P(SqliteSorting, MarkedColumnsOrderTheTable) {
+  MakeFocused(6);
+  grid->SetOptionsEx(grid->OptionsEx() + dghAutoSortMarking + dghMultiSortMarking);
+  const struct {
+    std::vector<std::pair<int, TSortMarkerEx>> marks;
+    const char* ids;
+  } cases[] = {
+      {{{1, smUpEx}}, "6 5 4 3 2 1"},
+      {{{4, smDownEx}, {0, smUpEx}}, "6 3 5 2 4 1"},
+      {{}, "1 2 3 4 5 6"},
+  };
+  for (const auto& c : cases) {
+    for (int i = 0; i < grid->Columns()->Count(); ++i) grid->Columns()->Items(i)->Title()->SetSortMarker(smNoneEx);
+    for (const auto& [col, marker] : c.marks) grid->Columns()->Items(col)->Title()->SetSortMarker(marker);
+    grid->SortMarkingChanged();
+    String ids;
+    for (items_->ds()->First(); !items_->ds()->Eof(); items_->ds()->Next())
+      ids += (ids.empty() ? "" : " ") + FieldOf("ID")->AsString();
+    EXPECT_EQ(ids, c.ids);
+  }
+}
+
+INSTANTIATE_TEST_SUITE_P(Store, SqliteSorting, testing::Values(Store::Sqlite), StoreName);
+
+}  // namespace
+}  // namespace grid_test

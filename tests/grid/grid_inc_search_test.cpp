@@ -1,0 +1,92 @@
+// Incremental search: typed text finds the first record whose current-column text starts with
+// it; text that finds nothing is not taken; Backspace removes a whole character; the search
+// ends when its time runs out.
+#include <gtest/gtest.h>
+
+#include "gridlib/grid/grid_unit.h"
+#include "platform/windows/clock.h"
+#include "tests/grid/grid_edit_support.h"
+
+namespace grid_test {
+namespace {
+
+class IncSearch : public GridEditing {
+ protected:
+  void SetUp() override {
+    auto clock = std::make_unique<TTestClock>();
+    clock_ = clock.get();
+    SetClock(std::move(clock));
+  }
+  void TearDown() override {
+    GridEditing::TearDown();
+    SetClock(nullptr);
+  }
+  void MakeNames(const std::vector<const char*>& names) {
+    MakeFocused(static_cast<int>(names.size()));
+    grid->SetOptionsEx(grid->OptionsEx() + dghIncSearch + dghPreferIncSearch);
+    grid->SetSelectedIndex(1);
+    for (size_t i = 0; i < names.size(); ++i) {
+      items_->GotoId(static_cast<int>(i) + 1);
+      items_->ds()->Edit();
+      FieldOf("Name")->SetAsString(names[i]);
+      items_->ds()->Post();
+    }
+    items_->ds()->First();
+  }
+  void Char(char16_t c) {
+    grid->IncSearchKeyPress(c);
+  }
+  TTestClock* clock_ = nullptr;
+};
+
+TEST_P(IncSearch, TypedTextFindsTheFirstMatchingRecord) {
+  MakeNames({"Wang", "zhang 三", "Zhao", "Zhang 四"});
+  const struct {
+    const char* typed;
+    const char* text;
+    int id;
+  } steps[] = {{"z", "z", 2}, {"H", "zH", 2}, {"a", "zHa", 2}, {"o", "zHao", 3}, {"x", "zHao", 3}};
+  for (const auto& step : steps) {
+    SCOPED_TRACE(step.typed);
+    for (char16_t c : Utf8ToUtf16(step.typed)) Char(c);
+    EXPECT_TRUE(grid->IncSearchActive());
+    EXPECT_EQ(grid->IncSearchText(), step.text);
+    EXPECT_EQ(items_->CurrentId(), step.id);
+  }
+}
+
+TEST_P(IncSearch, NextAndPriorMatchesAndBackspaceRemovesAWholeCharacter) {
+  MakeNames({"Wang", "Zhang 三", "Zhao", "Zhang 三丰"});
+  grid->StartInplaceSearch("Zhang 三", 1500, 0);
+  EXPECT_EQ(items_->CurrentId(), 2);
+  uint16_t key = VK_RETURN;
+  EXPECT_TRUE(grid->IncSearchKeyDown(key, {ssCtrl}));
+  EXPECT_EQ(items_->CurrentId(), 4) << "Ctrl+Enter: the next match";
+  key = VK_RETURN;
+  grid->IncSearchKeyDown(key, {ssCtrl, ssShift});
+  EXPECT_EQ(items_->CurrentId(), 2) << "Ctrl+Shift+Enter: the prior one";
+  key = VK_BACK;
+  EXPECT_TRUE(grid->IncSearchKeyDown(key, {}));
+  EXPECT_EQ(key, 0);
+  EXPECT_EQ(grid->IncSearchText(), "Zhang ");
+}
+
+TEST_P(IncSearch, TheSearchEndsWhenItsTimeRunsOutOrOnEscape) {
+  MakeNames({"Wang", "Zhao"});
+  Char(u'z');
+  ASSERT_TRUE(grid->IncSearchActive());
+  clock_->Advance(DBGridExUnitSettings().IncSearchTimeout + 10);
+  Application->ProcessMessages();
+  EXPECT_FALSE(grid->IncSearchActive());
+  EXPECT_EQ(grid->IncSearchText(), "");
+  Char(u'w');
+  uint16_t key = VK_ESCAPE;
+  EXPECT_FALSE(grid->IncSearchKeyDown(key, {})) << "Escape stops the search and goes on to the grid";
+  EXPECT_FALSE(grid->IncSearchActive());
+  EXPECT_EQ(items_->CurrentId(), 1);
+}
+
+INSTANTIATE_TEST_SUITE_P(Stores, IncSearch, testing::Values(Store::Memory, Store::Sqlite), StoreName);
+
+}  // namespace
+}  // namespace grid_test
