@@ -12,13 +12,17 @@
 
 namespace {
 
-// The edit command an action stands for, by its class; none for any other action.
+// The edit command an action stands for; none for an action that is no edit action.
 std::optional<TDBGridExEditAction> CommandOf(TBasicAction* action) {
-  if (dynamic_cast<TEditCopy*>(action) != nullptr) return geaCopyEx;
-  if (dynamic_cast<TEditPaste*>(action) != nullptr) return geaPasteEx;
-  if (dynamic_cast<TEditCut*>(action) != nullptr) return geaCutEx;
-  if (dynamic_cast<TEditSelectAll*>(action) != nullptr) return geaSelectAllEx;
-  if (dynamic_cast<TEditDelete*>(action) != nullptr) return geaDeleteEx;
+  auto* edit = dynamic_cast<TEditAction*>(action);
+  if (edit == nullptr) return std::nullopt;
+  switch (edit->Kind()) {
+    case eakCut: return geaCutEx;
+    case eakCopy: return geaCopyEx;
+    case eakPaste: return geaPasteEx;
+    case eakSelectAll: return geaSelectAllEx;
+    case eakDelete: return geaDeleteEx;
+  }
   return std::nullopt;
 }
 
@@ -28,6 +32,18 @@ bool LinkHandles(TDataSource* source, TBasicAction* action, bool execute) {
   if (execute) action->ExecuteTarget(source);
   else action->UpdateTarget(source);
   return true;
+}
+
+// The Can rule of a command.
+bool CommandPossible(TCustomDBGridEx* grid, TDBGridExEditAction command) {
+  switch (command) {
+    case geaCopyEx: return grid->CanCopy();
+    case geaPasteEx: return grid->CanPaste();
+    case geaCutEx: return grid->CanCut();
+    case geaSelectAllEx: return grid->CanSelectAll();
+    case geaDeleteEx: return grid->CanDelete();
+  }
+  return false;
 }
 
 }  // namespace
@@ -65,30 +81,15 @@ bool TCustomDBGridEx::CanSelectAll() {
 }
 
 bool TCustomDBGridEx::RunEditCommand(TDBGridExEditAction command) {
-  if (!EditActions().Contains(command)) return false;
+  if (!EditActions().Contains(command) || !CommandPossible(this, command)) return false;
   switch (command) {
-    case geaCopyEx:
-      if (!CanCopy()) return false;
-      DBGridExCopyToClipboard(this, false);
-      return true;
-    case geaPasteEx:
-      if (!CanPaste()) return false;
-      DBGridExPasteFromClipboard(this, false);
-      return true;
-    case geaCutEx:
-      if (!CanCut()) return false;
-      DBGridExCutToClipboard(this, false);
-      return true;
-    case geaSelectAllEx:
-      if (!CanSelectAll()) return false;
-      Selection()->SelectAll();
-      return true;
-    case geaDeleteEx:
-      if (!CanDelete()) return false;
-      DBGridExDeleteSelection(this, false);
-      return true;
+    case geaCopyEx: DBGridExCopyToClipboard(this, false); break;
+    case geaPasteEx: DBGridExPasteFromClipboard(this, false); break;
+    case geaCutEx: DBGridExCutToClipboard(this, false); break;
+    case geaSelectAllEx: Selection()->SelectAll(); break;
+    case geaDeleteEx: DBGridExDeleteSelection(this, false); break;
   }
-  return false;
+  return true;
 }
 
 bool TCustomDBGridEx::ExecuteAction(TBasicAction* action) {
@@ -102,13 +103,7 @@ bool TCustomDBGridEx::UpdateAction(TBasicAction* action) {
   const std::optional<TDBGridExEditAction> command = CommandOf(action);
   auto* custom = dynamic_cast<TCustomAction*>(action);
   if (!command.has_value() || custom == nullptr || !HasFocus() || !EditActions().Contains(*command)) return false;
-  switch (*command) {
-    case geaCopyEx: custom->SetEnabled(CanCopy()); break;
-    case geaPasteEx: custom->SetEnabled(CanPaste()); break;
-    case geaCutEx: custom->SetEnabled(CanCut()); break;
-    case geaSelectAllEx: custom->SetEnabled(CanSelectAll()); break;
-    case geaDeleteEx: custom->SetEnabled(CanDelete()); break;
-  }
+  custom->SetEnabled(CommandPossible(this, *command));
   return true;
 }
 

@@ -3,32 +3,29 @@
 #include "platform/controls/edit.h"
 #include "platform/windows/clipboard.h"
 
-TCustomEdit* TEditAction::EditOf(TObject* target) { return dynamic_cast<TCustomEdit*>(target); }
-
 bool TEditAction::HandlesTarget(TObject* target) {
-  TCustomEdit* edit = EditOf(target);
+  auto* edit = dynamic_cast<TCustomEdit*>(target);
   return edit != nullptr && edit->Focused();
 }
 
-void TEditCut::ExecuteTarget(TObject* target) { EditOf(target)->CutToClipboard(); }
-void TEditCut::UpdateTarget(TObject* target) {
-  TCustomEdit* edit = EditOf(target);
-  SetEnabled(edit->SelLength() > 0 && !edit->ReadOnly());
+void TEditAction::ExecuteTarget(TObject* target) {
+  auto* edit = static_cast<TCustomEdit*>(target);
+  switch (kind_) {
+    case eakCut: edit->CutToClipboard(); break;
+    case eakCopy: edit->CopyToClipboard(); break;
+    case eakPaste: edit->PasteFromClipboard(); break;
+    case eakSelectAll: edit->SelectAll(); break;
+    case eakDelete: edit->ClearSelection(); break;
+  }
 }
 
-void TEditCopy::ExecuteTarget(TObject* target) { EditOf(target)->CopyToClipboard(); }
-void TEditCopy::UpdateTarget(TObject* target) { SetEnabled(EditOf(target)->SelLength() > 0); }
-
-void TEditPaste::ExecuteTarget(TObject* target) { EditOf(target)->PasteFromClipboard(); }
-void TEditPaste::UpdateTarget(TObject* target) {
-  SetEnabled(!EditOf(target)->ReadOnly() && Clipboard()->HasFormat(CF_TEXT));
-}
-
-void TEditSelectAll::ExecuteTarget(TObject* target) { EditOf(target)->SelectAll(); }
-void TEditSelectAll::UpdateTarget(TObject* target) { SetEnabled(!EditOf(target)->Text().empty()); }
-
-void TEditDelete::ExecuteTarget(TObject* target) { EditOf(target)->ClearSelection(); }
-void TEditDelete::UpdateTarget(TObject* target) {
-  TCustomEdit* edit = EditOf(target);
-  SetEnabled(edit->SelLength() > 0 && !edit->ReadOnly());
+void TEditAction::UpdateTarget(TObject* target) {
+  auto* edit = static_cast<TCustomEdit*>(target);
+  const bool selected = edit->SelLength() > 0;
+  switch (kind_) {
+    case eakCut: case eakDelete: SetEnabled(selected && !edit->ReadOnly()); break;
+    case eakCopy: SetEnabled(selected); break;
+    case eakPaste: SetEnabled(!edit->ReadOnly() && Clipboard()->HasFormat(CF_TEXT)); break;
+    case eakSelectAll: SetEnabled(!edit->Text().empty()); break;
+  }
 }

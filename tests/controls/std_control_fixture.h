@@ -15,6 +15,7 @@
 #include "platform/windows/focus.h"
 #include "platform/windows/input.h"
 #include "platform/windows/keys.h"
+#include "tests/support/key_input.h"
 
 // A shown form on a test clock, with helpers that drive a control by its messages and paint
 // it into a bitmap. A failed test saves the last picture as TEST_OUTPUT_DIR/<suite>.<test>.png.
@@ -46,18 +47,8 @@ class StdControlTest : public ::testing::Test {
     return control;
   }
 
-  static void Key(TControl* c, uint16_t vk, TShiftState shift = {}) {
-    if (shift.Contains(ssShift)) SetKeyDown(VK_SHIFT, true);
-    if (shift.Contains(ssCtrl)) SetKeyDown(VK_CONTROL, true);
-    c->Perform(WM_KEYDOWN, vk, 1);
-    c->Perform(WM_KEYUP, vk, 1);
-    SetKeyDown(VK_SHIFT, false);
-    SetKeyDown(VK_CONTROL, false);
-  }
-  // Types UTF-8 text the way the keyboard delivers it: one WM_CHAR per UTF-16 unit.
-  static void Type(TControl* c, std::string_view text) {
-    for (char16_t unit : Utf8ToUtf16(text)) c->Perform(WM_CHAR, unit, 1);
-  }
+  static void Key(TControl* c, uint16_t vk, TShiftState shift = {}) { test_input::Key(c, vk, shift); }
+  static void Type(TControl* c, std::string_view text) { test_input::Type(c, text); }
   static void Press(TControl* c, int x, int y, uint32_t keys = 0) {
     c->Perform(WM_LBUTTONDOWN, MK_LBUTTON | keys, MakeLParam(x, y));
   }

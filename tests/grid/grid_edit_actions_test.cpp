@@ -87,7 +87,7 @@ TEST_P(GridEditActions, CanRulesFollowSelectionOptionsAndAllowedOperations) {
 
 TEST_P(GridEditActions, CopyActionRunsOnTheFocusedGridOnlyWhenAllowed) {
   MakeSelectable(4);
-  auto* copy = new TEditCopy(form_);
+  auto* copy = new TEditAction(form_, eakCopy);
   grid->SetEditActions({});
   SelectRect(0, 1, 1, 2);
   EXPECT_FALSE(copy->Execute()) << "EditActions empty: the grid leaves the action alone";

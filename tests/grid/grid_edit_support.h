@@ -8,6 +8,7 @@
 #include "platform/data/field.h"
 #include "platform/windows/keys.h"
 #include "tests/grid/grid_window_support.h"
+#include "tests/support/key_input.h"
 
 namespace grid_test {
 
@@ -19,17 +20,8 @@ class GridEditing : public GridInForm {
     Make(count);
     grid->SetFocus();
   }
-  static void Key(TControl* control, uint16_t vk, TShiftState shift = {}) {
-    if (shift.Contains(ssShift)) SetKeyDown(VK_SHIFT, true);
-    if (shift.Contains(ssCtrl)) SetKeyDown(VK_CONTROL, true);
-    control->Perform(WM_KEYDOWN, vk, 1);
-    control->Perform(WM_KEYUP, vk, 1);
-    SetKeyDown(VK_SHIFT, false);
-    SetKeyDown(VK_CONTROL, false);
-  }
-  static void Type(TControl* control, std::string_view text) {
-    for (char16_t unit : Utf8ToUtf16(text)) control->Perform(WM_CHAR, unit, 1);
-  }
+  static void Key(TControl* control, uint16_t vk, TShiftState shift = {}) { test_input::Key(control, vk, shift); }
+  static void Type(TControl* control, std::string_view text) { test_input::Type(control, text); }
   TInplaceEdit* Editor() const { return grid->InplaceEditor(); }
   // Opens the editor on data column `dataCol` of the current record and replaces its text.
   void Retype(int dataCol, std::string_view text) {
