@@ -171,6 +171,7 @@ int TDBGridExCellPainter::IndicatorImage(bool current, bool selected) {
   switch (dataSet->State()) {
     case dsBrowse:
       if (current && selected) return iiCurrentWhite;
+      if (current && view_.IncSearchText().has_value()) return iiCurrentSearch;
       return current ? iiCurrent : -1;
     case dsEdit: return iiEdit;
     case dsInsert: return iiInsert;
@@ -222,6 +223,7 @@ void TDBGridExCellPainter::PaintDataCell(TCellPaint& cell, TColumnEx* column) {
     p->ImageIndex = -1;
   }
   if (view_.DefaultDrawing() && rect.Right > rect.Left) PaintDataContent(cell, column, rect);
+  if (ShowsIncSearch(cell, column)) DrawIncSearchText(cell, column, rect, *view_.IncSearchText());
   PaintEditButtons(cell, column, rect);
   DrawRequiredMark(column, rect, cell.DataRow);
   if (column->IsDefaultColumn()) view_.DrawDataCell(rect, column->Field(), cell.State);

@@ -87,6 +87,11 @@ class TDBGridExCellPainter {
   void PaintTitleHeaders(TCellPaint& cell, TColumnEx* column);
   void DrawHeading(const TCellPaint& cell, THeadTreeNode* heading, TRect& child, int& childLeft, bool endEllipsis);
 
+  // The incremental search's text over the matching start of the current cell's text
+  // (inc_search_painting.cpp).
+  bool ShowsIncSearch(const TCellPaint& cell, TColumnEx* column);
+  void DrawIncSearchText(const TCellPaint& cell, TColumnEx* column, const TRect& rect, const String& searchText);
+
   TDBGridExPaintView& view_;
   std::unique_ptr<TColCellParamsEx> params_;
   int indicatorRow_ = -1;

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <optional>
+
 #include "gridlib/grid/grid_types.h"
 #include "platform/classes/text_alignment.h"
 #include "platform/controls/grid.h"
@@ -71,6 +73,10 @@ class TDBGridExPaintView {
 
   // ---- Focus: the grid is its form's active control (or holds the focused window).
   virtual bool IsActiveControl() = 0;
+  virtual bool HasFocus() = 0;
+  // The text of the incremental search the current cell shows highlighted; none while no
+  // search runs or while the search is moving the data set.
+  virtual std::optional<String> IncSearchText() = 0;
 
   // ---- Events of cell painting.
   virtual void GetCellParams(TColumnEx* column, TFont* font, TColor& background, TGridDrawState state) = 0;

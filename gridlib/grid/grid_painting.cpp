@@ -53,6 +53,11 @@ class TDBGridExPaintAdapter : public TDBGridExPaintView {
   TGridOptions GridOptions() override { return grid_->TCustomGrid::Options(); }
   bool EditorMode() override { return grid_->EditorMode(); }
   bool IsActiveControl() override { return grid_->IsActiveControl(); }
+  bool HasFocus() override { return grid_->HasFocus(); }
+  std::optional<String> IncSearchText() override {
+    if (!grid_->IncSearchActive() || grid_->IncSearchPaintHeld()) return std::nullopt;
+    return grid_->IncSearchText();
+  }
   void GetCellParams(TColumnEx* column, TFont* font, TColor& background, TGridDrawState state) override {
     grid_->GetCellParams(column, font, background, state);
   }

@@ -5,6 +5,7 @@
 
 #include "gridlib/grid/grid_unit.h"
 #include "platform/windows/clock.h"
+#include "tests/grid/grid_paint_support.h"
 #include "tests/grid/grid_edit_support.h"
 
 namespace grid_test {
@@ -84,6 +85,33 @@ TEST_P(IncSearch, TheSearchEndsWhenItsTimeRunsOutOrOnEscape) {
   EXPECT_FALSE(grid->IncSearchKeyDown(key, {})) << "Escape stops the search and goes on to the grid";
   EXPECT_FALSE(grid->IncSearchActive());
   EXPECT_EQ(items_->CurrentId(), 1);
+}
+
+// The typed text shows in the search colours at the start of the current cell, and the
+// indicator shows the search arrow; neither is left when the search ends.
+TEST_P(IncSearch, TheSearchTextIsHighlightedInTheCurrentCell) {
+  MakeNames({"Wang", "Zhao"});
+  PixelReader picture;
+  const TColor yellow = DBGridExUnitSettings().HighlightColor;
+  auto paint = [&] {
+    picture.bmp.SetSize(grid->Width(), grid->Height());
+    picture.Fill(clFuchsia);
+    grid->PaintTo(picture.canvas()->Handle(), 0, 0);
+  };
+  Char(u'z');
+  Char(u'h');
+  paint();
+  const TRect cell = grid->CellRect(grid->Col(), grid->Row());
+  const int yellowPixels = picture.Count(yellow, cell);
+  EXPECT_GT(yellowPixels, 20) << "the search text's background";
+  const TRect left = Rect(cell.Left, cell.Top, cell.Left + cell.Width() / 3, cell.Bottom);
+  EXPECT_EQ(picture.Count(yellow, left), yellowPixels) << "over the left-aligned start of the text";
+  const TRect indicator = grid->CellRect(0, grid->Row());
+  EXPECT_GT(picture.Count(yellow, indicator), 0) << "the search arrow on the search colour";
+  grid->StopInplaceSearch();
+  paint();
+  EXPECT_EQ(picture.Count(yellow, grid->ClientRect()), 0);
+  picture.SaveOnFailure();
 }
 
 INSTANTIATE_TEST_SUITE_P(Stores, IncSearch, testing::Values(Store::Memory, Store::Sqlite), StoreName);

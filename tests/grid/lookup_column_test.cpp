@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include "gridlib/controls/lookup_extra_row.h"
+#include "gridlib/grid/cell_editing.h"
 #include "gridlib/grid/columns.h"
 #include "gridlib/grid/grid_data_link.h"
 #include "gridlib/grid/popup_data_grid.h"
@@ -187,5 +188,31 @@ TEST_F(LookupColumn, DropDownEventsArePublishedOnTheColumn) {
     const TPropInfo* info = GetPropInfo(column->ClassType(), name);
     ASSERT_NE(info, nullptr) << name;
     EXPECT_EQ(GetMethodProp(column, info), event) << name;
+  }
+}
+
+TEST_F(LookupColumn, KeyInListIsFoundWithoutMovingTheListsCursor) {
+  TDBGridExCellEditing editing(&grid);
+  customers->Last();
+  EXPECT_TRUE(editing.IsLookupKeyInList(column));
+  EXPECT_EQ(customers->RecNo(), 3) << "the lookup list stays where its user left it";
+  orders->Next();
+  EXPECT_FALSE(editing.IsLookupKeyInList(column)) << "a Null key names no customer";
+}
+
+TEST_F(LookupColumn, TypedTextWritesTheKeyOfTheEntryShowingIt) {
+  TDBGridExCellEditing editing(&grid);
+  const struct {
+    const char* typed;
+    Variant key;
+  } cases[] = {{"Customer 30", Variant(30)}, {"Customer 10", Variant(10)}, {"nobody", Variant::Null()}};
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.typed);
+    orders->First();
+    editing.EditText(column, nullptr);
+    editing.SetPendingText(c.typed);
+    editing.WriteBack();
+    orders->Post();
+    EXPECT_EQ(orders->FieldByName("Customer")->Value(), c.key);
   }
 }
