@@ -1,8 +1,13 @@
 #include <algorithm>
 
+#include "platform/graphics/canvas.h"
+#include "platform/graphics/draw_text.h"
 #include "platform/graphics/image_list.h"
+#include "sidebar/canvas_fonts.h"
+#include "sidebar/check_glyph.h"
 #include "sidebar/headers.h"
 #include "sidebar/side_bar.h"
+#include "sidebar/text_direction.h"
 
 // Where a button, its image, its label and its focus frame go, for every kind, style and
 // view. The rectangles are kept in the button for painting and hit testing.
@@ -59,7 +64,8 @@ void TnbButton::LayoutLarge(const TRect& rect, TCustomImageList* list) {
   const int w = autoSize_ ? s.LargeWidth() : std::min<int>(width_, W);
   const int h = autoSize_ ? s.LargeHeight() : height_;
   r.Bottom = r.Top + h;
-  if (w > W) r.Left = r.Right = -1000;
+  // Too wide for the body: out of sight, but still taking its height in the column.
+  if (w > W) r.Left = r.Right = kHiddenRect.Left;
   const TnbButtonView view = EffectiveView();
   const bool centred = view != bvToolBox && view != bvWindows2000;
   if (centred) {
@@ -75,7 +81,7 @@ void TnbButton::LayoutLarge(const TRect& rect, TCustomImageList* list) {
                           : Fits(image, r);
     if (!keep) image = kHiddenRect;
   }
-  const bool shown = image.Left != kHiddenRect.Left;
+  const bool shown = nbShown(image);
   if (view == bvToolBox || view == bvWindows2000) rects_.Focus = r;
   else if (view == bvBig) rects_.Focus = Inflated(r, 1);
   else rects_.Focus = shown ? Inflated(image, 3) : Inflated(r, 1);
@@ -97,21 +103,73 @@ void TnbButton::LayoutSmall(const TRect& rect, TCustomImageList* list) {
     if (!Fits(image, r)) image = kHiddenRect;
     else if (view == bvExplorer || view == bvNormal || view == bvWindowsXP) rects_.Focus = Inflated(image, 2);
   }
-  const bool shown = image.Left != kHiddenRect.Left;
+  const bool shown = nbShown(image);
   rects_.Button = r;
   rects_.Image = image;
   rects_.Label = Rect((shown ? image.Right : r.Left) + s.PicLabDistance() + 1, r.Top + 1, r.Right, r.Bottom);
 }
 
-void TnbButton::LayoutAndPaint(TBitmap* target, TRect& rect, bool layoutOnly, int bottomLimit) {
+void TnbButton::Layout(TCanvas* measure, TRect& rect) {
   const TnbButtonState s = PaintState();
   TCustomImageList* list = ImageList(s);
   rects_.Check = kHiddenRect;
+  rects_.Text = kHiddenRect;
   if (buttonKind_ != bkButton) LayoutBox(rect);
   else if (EffectiveStyle() == bsLarge) LayoutLarge(rect, list);
   else LayoutSmall(rect, list);
-  if (!layoutOnly && target != nullptr && visible_ && rects_.Button.Bottom < bottomLimit) Paint(target, s);
+  if (measure != nullptr) LayoutLabel(measure, s);
   rect.Top = rects_.Button.Bottom + Settings().Distance();
+}
+
+void TnbButton::LayoutLabel(TCanvas* measure, TnbButtonState s) {
+  TRect& label = rects_.Label;
+  if (buttonKind_ == bkCheckBox || buttonKind_ == bkPushButton || buttonKind_ == bkRadioButton) {
+    // The glyph sits at the aligned end of the label, the text 3 pixels beside it.
+    const int top = label.Top + (label.Height() - kCheckSize) / 2;
+    if (alignment_ == taRightJustify) {
+      rects_.Check = Bounds(label.Right - kCheckSize, top, kCheckSize, kCheckSize);
+      label.Right = rects_.Check.Left - 3;
+    } else {
+      rects_.Check = Bounds(label.Left, top, kCheckSize, kCheckSize);
+      label.Left = rects_.Check.Right + 3;
+    }
+  }
+  nbUseFont(measure, TextFont(s));
+  TRect calc = label;
+  ::DrawText(measure->Handle(), DrawnCaption(), calc, TextFlags() | DT_CALCRECT);
+  TRect r = label;
+  const int room = r.Height() - calc.Height();
+  if (room > 0) {
+    r.Top += room / 2;
+    r.Bottom = r.Top + calc.Height();
+  }
+  rects_.Text = r;
+  // The label is the text with 4 pixels above and below.
+  label = Rect(r.Left, r.Top - 4, r.Right, r.Bottom + 4);
+}
+
+const TFont* TnbButton::TextFont(TnbButtonState s) const {
+  const bool highlight = s != hbsUp && buttonKind_ == bkButton;
+  if (options_.Contains(boCustomFont)) return highlight ? highlightFont_.get() : font_.get();
+  return highlight ? Settings().ButtonHighlightFont() : Settings().ButtonFont();
+}
+
+String TnbButton::DrawnCaption() const {
+  // An empty caption, or a lone "&" that would be taken as a prefix, keeps its place.
+  if (caption_.empty() || (caption_ == "&" && showAccelChar_)) return caption_ + " ";
+  return caption_;
+}
+
+UINT TnbButton::TextFlags() const {
+  UINT flags = (wordWrap_ ? UINT{DT_WORDBREAK} : 0u) | DT_END_ELLIPSIS | DT_EXPANDTABS | DT_VCENTER;
+  if (EffectiveStyle() == bsLarge || buttonKind_ == bkLabel) flags |= kAlignFlags[alignment_];
+  if (!showAccelChar_) flags |= DT_NOPREFIX;
+  if (!wordWrap_) flags |= DT_SINGLELINE;
+  return nbBiDiFlags(flags, biDiMode_);
+}
+
+void TnbButton::PaintLaidOut(TBitmap* target, int bottomLimit) {
+  if (visible_ && nbShown(rects_.Button) && rects_.Button.Bottom < bottomLimit) Paint(target, PaintState());
 }
 
 TnbButtonState TnbButton::PaintState() const {

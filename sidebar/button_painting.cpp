@@ -7,19 +7,15 @@
 #include "platform/graphics/image_list.h"
 #include "sidebar/alpha_blend.h"
 #include "sidebar/canvas_fonts.h"
+#include "sidebar/check_glyph.h"
 #include "sidebar/headers.h"
 #include "sidebar/side_bar.h"
 
 // How one button is drawn: frame, image and text by view and state, check glyphs, and the
 // alert wash.
 
-namespace {
-
-constexpr UINT kAlignFlags[3] = {DT_LEFT, DT_RIGHT, DT_CENTER};
-constexpr int kCheckSize = 13;
-
 // The frame-control state of a check, push or radio glyph.
-UINT CheckGlyphState(TnbButtonKind kind, TCheckBoxState check, bool checked, bool pressed) {
+UINT nbCheckGlyphState(TnbButtonKind kind, TCheckBoxState check, bool checked, bool pressed) {
   const UINT base = kind == bkCheckBox ? DFCS_BUTTONCHECK : kind == bkRadioButton ? DFCS_BUTTONRADIO : DFCS_BUTTONPUSH;
   const bool push = kind == bkPushButton;
   if (pressed) return base | (checked ? DFCS_CHECKED | DFCS_INACTIVE : (push ? DFCS_FLAT : DFCS_INACTIVE));
@@ -30,8 +26,6 @@ UINT CheckGlyphState(TnbButtonKind kind, TCheckBoxState check, bool checked, boo
   }
   return base;
 }
-
-}  // namespace
 
 void TnbButton::Paint(TBitmap* target, TnbButtonState s) {
   TCanvas* c = target->Canvas();
@@ -102,7 +96,7 @@ void TnbButton::DrawXPFrame(TCanvas* c, TnbButtonState s) {
 
 void TnbButton::DrawImage(TCanvas* c, TnbButtonState s, bool shadow) {
   TCustomImageList* list = ImageList(s);
-  if (list == nullptr || rects_.Image.Left == kHiddenRect.Left) return;
+  if (list == nullptr || !nbShown(rects_.Image)) return;
   const TPoint at = rects_.Image.TopLeft();
   const bool pressed = s == hbsDown && enabled_;
   if (pressed) return list->Draw(c, at.x + 1, at.y + 1, imageIndex_, enabled_);
@@ -122,40 +116,14 @@ void TnbButton::DrawImage(TCanvas* c, TnbButtonState s, bool shadow) {
   list->Draw(c, at.x, at.y, imageIndex_, enabled_);
 }
 
-UINT TnbButton::TextFlags() const {
-  UINT flags = (wordWrap_ ? UINT{DT_WORDBREAK} : 0u) | DT_END_ELLIPSIS | DT_EXPANDTABS | DT_VCENTER;
-  if (EffectiveStyle() == bsLarge || buttonKind_ == bkLabel) flags |= kAlignFlags[alignment_];
-  if (!showAccelChar_) flags |= DT_NOPREFIX;
-  if (!wordWrap_) flags |= DT_SINGLELINE;
-  // Right-to-left text mirrors its alignment: left becomes right and right left; centred
-  // text stays centred.
-  if (biDiMode_ == bdRightToLeft) {
-    if (flags & DT_RIGHT) flags &= ~UINT{DT_RIGHT};
-    else if (!(flags & DT_CENTER)) flags |= DT_RIGHT;
-  }
-  return flags;
-}
-
 void TnbButton::DrawText(TCanvas* c, TnbButtonState s, bool pressOffset, bool underline) {
   if (buttonKind_ == bkCheckBox || buttonKind_ == bkPushButton || buttonKind_ == bkRadioButton) DrawCheckGlyph(c);
   if (!enabled_ || buttonKind_ != bkButton) pressOffset = underline = false;
-  const bool highlight = s != hbsUp && buttonKind_ == bkButton;
-  const TnbBarSettings& settings = Settings();
-  if (options_.Contains(boCustomFont)) nbUseFont(c, highlight ? highlightFont_.get() : font_.get());
-  else nbUseFont(c, highlight ? settings.ButtonHighlightFont() : settings.ButtonFont());
+  nbUseFont(c, TextFont(s));
   if (underline) c->Font()->SetStyle(c->Font()->Style() + fsUnderline);
   const UINT flags = TextFlags();
-  String text = caption_;
-  // An empty caption, or a lone "&" that would be taken as a prefix, keeps its place.
-  if (text.empty() || (text == "&" && showAccelChar_)) text += " ";
-  TRect calc = rects_.Label;
-  ::DrawText(c->Handle(), text, calc, flags | DT_CALCRECT);
-  TRect r = rects_.Label;
-  const int room = r.Height() - calc.Height();
-  if (room > 0) {
-    r.Top += room / 2;
-    r.Bottom = r.Top + calc.Height();
-  }
+  const String text = DrawnCaption();
+  TRect r = rects_.Text;
   if (pressOffset) OffsetRect(r, 1, 1);
   c->Brush()->SetStyle(bsClear);
   if (!enabled_) {
@@ -166,20 +134,9 @@ void TnbButton::DrawText(TCanvas* c, TnbButtonState s, bool pressOffset, bool un
     c->Font()->SetColor(clBtnShadow);
   }
   ::DrawText(c->Handle(), text, r, flags);
-  rects_.Label = Rect(r.Left, r.Top - 4, r.Right, r.Bottom + 4);
 }
 
 void TnbButton::DrawCheckGlyph(TCanvas* c) {
-  TRect& label = rects_.Label;
-  const int top = label.Top + (label.Height() - kCheckSize) / 2;
-  TRect box;
-  if (alignment_ == taRightJustify) {
-    box = Bounds(label.Right - kCheckSize, top, kCheckSize, kCheckSize);
-    label.Right = box.Left - 3;
-  } else {
-    box = Bounds(label.Left, top, kCheckSize, kCheckSize);
-    label.Left = box.Right + 3;
-  }
-  rects_.Check = box;
-  DrawFrameControl(c->Handle(), box, DFC_BUTTON, CheckGlyphState(buttonKind_, checkState_, checked_, down_));
+  TRect box = rects_.Check;
+  DrawFrameControl(c->Handle(), box, DFC_BUTTON, nbCheckGlyphState(buttonKind_, checkState_, checked_, down_));
 }

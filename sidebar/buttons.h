@@ -41,6 +41,8 @@ struct TnbButtonRects {
   TRect Label = kHiddenRect;
   TRect Focus = kHiddenRect;
   TRect Check = kHiddenRect;
+  // Where the caption is drawn (before any press offset).
+  TRect Text = kHiddenRect;
   void Hide() { *this = TnbButtonRects(); }
 };
 
@@ -149,9 +151,12 @@ class TnbButton : public TnbBarItem {
   const TnbButtonRects& Rects() const { return rects_; }
   TnbButtonRects& Rects() { return rects_; }
 
-  // Lays the button out with its top at rect.Top within rect's width, paints it unless
-  // layoutOnly or when its bottom reaches bottomLimit, and moves rect.Top below it.
-  virtual void LayoutAndPaint(TBitmap* target, TRect& rect, bool layoutOnly, int bottomLimit);
+  // Lays the button out with its top at rect.Top within rect's width and moves rect.Top
+  // below it; with a `measure` canvas also places its check glyph and text.
+  virtual void Layout(TCanvas* measure, TRect& rect);
+  // Paints the button where the last layout put it, when it is visible and its bottom lies
+  // above bottomLimit.
+  virtual void PaintLaidOut(TBitmap* target, int bottomLimit);
 
  protected:
 
@@ -167,13 +172,16 @@ class TnbButton : public TnbBarItem {
   void LayoutBox(const TRect& rect);
   void LayoutLarge(const TRect& rect, TCustomImageList* list);
   void LayoutSmall(const TRect& rect, TCustomImageList* list);
+  void LayoutLabel(TCanvas* measure, TnbButtonState s);
   TnbButtonState PaintState() const;
+  const TFont* TextFont(TnbButtonState s) const;
   void Paint(TBitmap* target, TnbButtonState s);
   void DrawFrame(TCanvas* c, TnbButtonState s);
   void DrawXPFrame(TCanvas* c, TnbButtonState s);
   void DrawImage(TCanvas* c, TnbButtonState s, bool shadow);
   void DrawText(TCanvas* c, TnbButtonState s, bool pressOffset, bool underline);
   void DrawCheckGlyph(TCanvas* c);
+  String DrawnCaption() const;
   UINT TextFlags() const;
 
   std::unique_ptr<TnbButtonActionLink> link_;

@@ -1,4 +1,5 @@
 #include <algorithm>
+#include <optional>
 
 #include "platform/graphics/bitmap.h"
 #include "platform/graphics/canvas.h"
@@ -9,19 +10,13 @@
 #include "sidebar/headers.h"
 #include "sidebar/side_bar.h"
 
-// How one header caption and one header body are laid out and drawn into the bar's
-// off-screen bitmap.
+// How one header caption and one header body are drawn into the bar's off-screen bitmap, where
+// the layout pass placed them.
 
 namespace {
 
 constexpr UINT kClassicEdge[2] = {EDGE_RAISED, EDGE_SUNKEN};
 constexpr UINT kFlatEdge[2] = {BDR_RAISEDINNER, BDR_SUNKENOUTER};
-constexpr int kStatusSize = 18;
-
-bool HoldsImage(TCustomImageList* list, int index) {
-  return list != nullptr && index >= 0 && index < list->Count();
-}
-
 // A pen rectangle: inflated inwards by half the pen width, one pixel larger to the right and
 // bottom for even widths, so the line lies inside the rectangle.
 TRect PenFrame(TRect r, int width) {
@@ -54,98 +49,22 @@ void Chevron(TCanvas* c, int x, int y, int tip, bool down) {
 
 }  // namespace
 
-struct TnbHeader::CaptionLayout {
-  TCustomImageList* List = nullptr;
-  TPoint Image{};
-  bool HasImage = false;
-  TRect Text{};
-  bool HasText = false;
-  TRect Status = kHiddenRect;
-};
-
-bool TnbHeader::ShowsStatusButton(int w, int h) const {
-  TnbSideBar* bar = Bar();
-  return bar != nullptr && bar->ViewStyle() == vsExplorerBar && bar->ExplorerMethod() == emCloseUp &&
-         options_.Contains(hoShowStatusButton) && h >= 21 && w >= 23;
-}
-
-TCustomImageList* TnbHeader::CaptionImageList(TnbButtonState s) const {
-  TnbSideBar* bar = Bar();
-  if (bar == nullptr) return nullptr;
-  const bool hot = s == hbsDown || s == hbsFocused ||
-                   (options_.Contains(hoShowSelectedImage) && bar->ActiveHeader() == this);
-  TCustomImageList* hotList = bar->HeaderImages()->Hot();
-  if (hot && hotList != nullptr) return HoldsImage(hotList, imageIndex_) ? hotList : nullptr;
-  TCustomImageList* normal = bar->HeaderImages()->Normal();
-  return HoldsImage(normal, imageIndex_) ? normal : nullptr;
-}
-
-TnbHeader::CaptionLayout TnbHeader::LayoutCaption(TCanvas* canvas, const TRect& client,
-                                                  TnbButtonState s, TPoint press) {
-  CaptionLayout l;
-  const int w = client.Width(), h = client.Height();
-  int areaLeft = 0, areaRight = w;
-  if (ShowsStatusButton(w, h)) {
-    l.Status = Bounds(client.Right - 4 - kStatusSize, client.Top + (h - kStatusSize) / 2, kStatusSize, kStatusSize);
-    areaRight = l.Status.Left - client.Left - 1;
-  }
-  l.List = CaptionImageList(s);
-  const int iw = l.List ? l.List->Width() : 0, ih = l.List ? l.List->Height() : 0;
-  l.HasImage = l.List != nullptr && ih <= h;
-  const int spacing = l.HasImage ? spacing_ : 0;
-  const TnbGlyphLayout layout = EffectiveSettings()->Layout();
-  const TAlignment align = EffectiveSettings()->Alignment();
-  if (l.HasImage) {
-    l.Image.y = (h - ih + 1) / 2;
-    if (layout == glGlyphLeft) {
-      l.Image.x = margin_;
-      l.HasImage = margin_ + iw <= areaRight;
-      if (l.HasImage) areaLeft = margin_ + iw + spacing;
-    } else if (layout == glGlyphRight) {
-      l.Image.x = w - margin_ - iw;
-      l.HasImage = l.Image.x >= 0;
-      if (l.HasImage && align == taRightJustify) areaRight = l.Image.x - spacing;
-    } else {
-      l.Image.x = (w - iw + 1) / 2;
-      l.HasImage = iw <= w;
-    }
-  }
-  if (!caption_.empty()) {
-    TRect calc = Rect(0, 0, std::max(0, areaRight - areaLeft - margin_ - spacing), 0);
-    DrawText(canvas->Handle(), caption_, calc, DT_CALCRECT | DT_END_ELLIPSIS | DT_SINGLELINE);
-    const int tw = std::min(calc.Width(), std::max(0, areaRight - areaLeft)), th = calc.Height();
-    int x;
-    if (align == taLeftJustify) x = (l.HasImage && layout == glGlyphLeft) ? areaLeft : margin_;
-    else if (align == taRightJustify) x = (l.HasImage && layout == glGlyphRight) ? areaRight - tw : w - tw - margin_;
-    else x = areaLeft + (areaRight - areaLeft - tw + 1) / 2;
-    const int y = (h - th + 1) / 2;
-    l.HasText = th <= h && (align == taRightJustify ? x >= 0 : x + tw <= w);
-    l.Text = Bounds(x, y, tw, th);
-  }
-  const TPoint origin{client.Left + press.x, client.Top + press.y};
-  l.Image = {l.Image.x + origin.x, l.Image.y + origin.y};
-  OffsetRect(l.Text, origin.x, origin.y);
-  captionTextRect_ = l.HasText ? l.Text : TRect{};
-  return l;
-}
-
-void TnbHeader::DrawCaptionContents(TCanvas* c, const TRect& client, TnbButtonState s, TPoint press) {
-  const CaptionLayout l = LayoutCaption(c, client, s, press);
-  if (l.HasImage) l.List->Draw(c, l.Image.x, l.Image.y, imageIndex_);
-  if (l.HasText) {
+void TnbHeader::DrawCaptionContents(TCanvas* c) {
+  const CaptionLayout& l = captionLayout_;
+  if (l.List != nullptr) l.List->Draw(c, l.Image.x, l.Image.y, imageIndex_);
+  if (nbShown(l.Text)) {
     c->Brush()->SetStyle(bsClear);
-    const UINT flags = DT_END_ELLIPSIS | DT_VCENTER | DT_CENTER | DT_SINGLELINE;
     TRect r = l.Text;
-    if (s == hbsDisabled) {
+    if (captionState_ == hbsDisabled) {
       OffsetRect(r, 1, 1);
       c->Font()->SetColor(clBtnHighlight);
-      DrawText(c->Handle(), caption_, r, flags);
+      DrawText(c->Handle(), caption_, r, l.TextFlags);
       r = l.Text;
       c->Font()->SetColor(clBtnShadow);
     }
-    DrawText(c->Handle(), caption_, r, flags);
+    DrawText(c->Handle(), caption_, r, l.TextFlags);
   }
-  if (l.Status.Left != kHiddenRect.Left) DrawStatusButton(c, l.Status);
+  if (nbShown(l.Status)) DrawStatusButton(c, l.Status);
 }
 
 void TnbHeader::DrawStatusButton(TCanvas* c, const TRect& rect) {
@@ -200,17 +119,9 @@ void TnbHeader::DrawCaptionBackground(TBitmap* target, const TRect& r, TnbButton
   }
 }
 
-void TnbHeader::PaintCaption(TBitmap* target, const TRect& rect) {
-  if (options_.Contains(hoNoCaption)) {
-    TRect r = rect;
-    InflateRect(r, 1, 1);
-    r.Bottom = r.Top;
-    captionRect_ = r;
-    captionTextRect_ = {};
-    return;
-  }
-  captionRect_ = rect;
-  TRect r = rect;
+void TnbHeader::PaintCaption(TBitmap* target) {
+  if (options_.Contains(hoNoCaption)) return;
+  TRect r = captionRect_;
   r.Top += ExplorerAddOn();
   TCanvas* c = target->Canvas();
   TnbBarSettings* settings = EffectiveSettings();
@@ -221,19 +132,15 @@ void TnbHeader::PaintCaption(TBitmap* target, const TRect& rect) {
   if (OnDrawHeaderButton) {
     OnDrawHeaderButton(this, c, captionRect_);
   } else {
-    TnbSideBar* bar = Bar();
-    std::unique_ptr<TnbClipScope> clip;
-    if (options_.Contains(hoRoundedHeader) && bar != nullptr && bar->ViewStyle() == vsExplorerBar)
-      clip = std::make_unique<TnbClipScope>(c->Handle(), CreateRoundRectRgn(r.Left, r.Top, r.Right + 1, 2 * r.Bottom, 4, 4));
-    if (!EffectiveEnabled()) captionState_ = hbsDisabled;
-    else if (captionState_ == hbsDisabled) captionState_ = hbsUp;
-    const TnbButtonState s = captionState_;
-    const bool highlight = s == hbsFocused && options_.Contains(hoUseHighlightFont);
-    nbUseFont(c, highlight ? settings->HighlightFont() : settings->Font());
-    DrawCaptionBackground(target, r, s);
-    const TPoint press = s == hbsDown && options_.Contains(hoButtonDown) ? TPoint{1, 1} : TPoint{0, 0};
-    clip.reset();
-    DrawCaptionContents(c, r, s, press);
+    nbUseFont(c, captionLayout_.Font);
+    {
+      TnbSideBar* bar = Bar();
+      std::optional<TnbClipScope> rounded;
+      if (options_.Contains(hoRoundedHeader) && bar != nullptr && bar->ViewStyle() == vsExplorerBar)
+        rounded.emplace(c->Handle(), CreateRoundRectRgn(r.Left, r.Top, r.Right + 1, 2 * r.Bottom, 4, 4));
+      DrawCaptionBackground(target, r, captionState_);
+    }
+    DrawCaptionContents(c);
   }
   OnAfterDrawHeaderButton.Call(this, c, captionRect_);
 }
@@ -264,50 +171,7 @@ void TnbHeader::PaintBody(TBitmap* target, const TRect& rect) {
   glyph_->Paint(target, rect);
   DrawBodyFrame(c, rect);
   OnAfterDrawHeaderBody.Call(this, c, rect);
-  LayoutButtons(target, rect);
+  for (int i = 0; i < ButtonCount(); ++i) GetButton(i)->PaintLaidOut(target, rect.Bottom);
 }
 
-void TnbHeader::LayoutButtons(TBitmap* target, const TRect& body) {
-  TRect run = body;
-  run.Top = body.Top + firstButtonTop_;
-  lastFullyVisible_ = -1;
-  TnbSideBar* bar = Bar();
-  const bool designing = bar != nullptr && bar->IsDesigning();
-  bool overflowed = false;
-  for (int i = 0; i < ButtonCount(); ++i) {
-    TnbButton* b = GetButton(i);
-    // Buttons scrolled out of view, hidden ones and those past the bottom cannot be hit.
-    if (i < firstVisible_ || overflowed || (!b->Visible() && !designing)) {
-      b->Rects().Hide();
-      continue;
-    }
-    b->LayoutAndPaint(target, run, target == nullptr, body.Bottom);
-    if (run.Top > body.Bottom) {
-      lastFullyVisible_ = i - 1;
-      b->Rects().Hide();
-      overflowed = true;
-    }
-  }
-  if (!overflowed) lastFullyVisible_ = ButtonCount() - 1;
-}
 
-void TnbHeader::HideButtons() {
-  for (int i = 0; i < ButtonCount(); ++i) GetButton(i)->Rects().Hide();
-}
-
-int TnbHeader::BodyHeight(int width) {
-  if (!Opened() || ButtonCount() == 0) return 0;
-  TRect run = Rect(0, firstButtonTop_, width, 1 << 29);
-  bool laidOut = false;
-  for (int i = 0; i < ButtonCount(); ++i) {
-    TnbButton* b = GetButton(i);
-    if (!b->Visible()) continue;
-    b->LayoutAndPaint(nullptr, run, true, run.Bottom);
-    laidOut = true;
-  }
-  TnbBarSettings* settings = EffectiveSettings();
-  if (!laidOut) return settings->Distance();
-  const int penWidth = settings->HeaderPen()->Width();
-  const int d = settings->Distance() > penWidth ? settings->Distance() : penWidth + 1;
-  return run.Top + 2 * d;
-}

@@ -132,8 +132,8 @@ void TnbHeader::SetHeaderIndex(int v) {
 }
 
 void TnbHeader::ForgetLayout() {
-  captionRect_ = {};
-  bodyRect_ = {};
+  captionRect_ = kHiddenRect;
+  bodyRect_ = kHiddenRect;
   for (int i = 0; i < ButtonCount(); ++i) GetButton(i)->Rects().Hide();
 }
 
@@ -186,12 +186,19 @@ bool TnbHeader::EffectiveEnabled() const {
 }
 
 void TnbHeader::StepUp() {
-  if (firstVisible_ > 0) --firstVisible_;
+  if (firstVisible_ > 0) SetFirstVisibleIndex(firstVisible_ - 1);
 }
 
 void TnbHeader::StepDown() {
   if (!CanStepDown()) return;
-  firstVisible_ = std::max(0, std::min(firstVisible_ + 1, ButtonCount() - 1));
+  SetFirstVisibleIndex(std::max(0, std::min(firstVisible_ + 1, ButtonCount() - 1)));
+}
+
+void TnbHeader::SetFirstVisibleIndex(int v) {
+  if (firstVisible_ == v) return;
+  firstVisible_ = v;
+  // The buttons move in the body: the bar lays out and paints again.
+  if (TnbSideBar* bar = Bar()) bar->Invalidate();
 }
 
 void TnbHeader::BeginUpdate() {

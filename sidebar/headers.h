@@ -94,35 +94,40 @@ class TnbHeader : public TnbBarItem {
 
   // The list of buttons scrolls by whole buttons from the first visible index.
   int FirstVisibleIndex() const { return firstVisible_; }
-  void SetFirstVisibleIndex(int v) { firstVisible_ = v; }
+  void SetFirstVisibleIndex(int v);
   int LastFullyVisibleIndex() const { return lastFullyVisible_; }
   bool CanStepUp() const { return firstVisible_ > 0; }
   bool CanStepDown() const { return ButtonCount() - 1 > lastFullyVisible_; }
   void StepUp();
   void StepDown();
 
-  // Layout state the bar's painting writes and its hit tests read.
+  // Layout state the bar's layout pass writes and its painting and hit tests read.
   const TRect& CaptionRect() const { return captionRect_; }
   void SetCaptionRect(const TRect& r) { captionRect_ = r; }
   const TRect& BodyRect() const { return bodyRect_; }
   void SetBodyRect(const TRect& r) { bodyRect_ = r; }
-  const TRect& CaptionTextRect() const { return captionTextRect_; }
+  // Where the caption's text is drawn; kHiddenRect when it shows none.
+  const TRect& CaptionTextRect() const { return captionLayout_.Text; }
   TRect& MutableCaptionRect() { return captionRect_; }
   TRect& MutableBodyRect() { return bodyRect_; }
   TnbButtonState CaptionState() const { return captionState_; }
   void SetCaptionState(TnbButtonState v) { captionState_ = v; }
   void ForgetLayout();
 
-  // Painting (header_painting.cpp).
-  void PaintCaption(TBitmap* target, const TRect& rect);
-  void PaintBody(TBitmap* target, const TRect& rect);
-  void DrawStatusButton(TCanvas* canvas, const TRect& rect);
-  // Lays out (and paints, unless target is null) the buttons inside `body`.
-  void LayoutButtons(TBitmap* target, const TRect& body);
+  // Layout (header_layout.cpp): the caption at `rect`, its image, text and status arrow
+  // measured with `measure`.
+  void LayoutCaption(TCanvas* measure, const TRect& rect);
+  // The buttons inside `body`, their labels measured with `measure`.
+  void LayoutButtons(TCanvas* measure, const TRect& body);
   // Parks every button where no hit test finds it (the body is not shown).
   void HideButtons();
   // Height the body needs to show every visible button (explorer view).
   int BodyHeight(int width);
+
+  // Painting (header_painting.cpp), of what the layout placed.
+  void PaintCaption(TBitmap* target);
+  void PaintBody(TBitmap* target, const TRect& rect);
+  void DrawStatusButton(TCanvas* canvas, const TRect& rect);
 
   void BeginUpdate();
   void EndUpdate();
@@ -131,11 +136,21 @@ class TnbHeader : public TnbBarItem {
 
  private:
   void CreateLookObjects(TComponent* imagesOwner);
-  struct CaptionLayout;
-  CaptionLayout LayoutCaption(TCanvas* canvas, const TRect& r, TnbButtonState s, TPoint press);
+  // Where the parts of the caption go, from the last layout.
+  struct CaptionLayout {
+    TCustomImageList* List = nullptr;
+    TPoint Image{};
+    TRect Text = kHiddenRect;
+    TRect Status = kHiddenRect;
+    TPoint Press{};
+    UINT TextFlags = 0;
+    TFont* Font = nullptr;
+  };
   TCustomImageList* CaptionImageList(TnbButtonState s) const;
+  void LayoutCaptionContents(TCanvas* measure, const TRect& client);
+  bool RightToLeftAlignment() const;
   void DrawCaptionBackground(TBitmap* target, const TRect& r, TnbButtonState s);
-  void DrawCaptionContents(TCanvas* canvas, const TRect& r, TnbButtonState s, TPoint press);
+  void DrawCaptionContents(TCanvas* canvas);
   void DrawBodyFrame(TCanvas* canvas, TRect r);
   bool ShowsStatusButton(int w, int h) const;
 
@@ -166,9 +181,9 @@ class TnbHeader : public TnbBarItem {
 
   int firstVisible_ = 0;
   int lastFullyVisible_ = -1;
-  TRect captionRect_{};
-  TRect bodyRect_{};
-  TRect captionTextRect_{};
+  TRect captionRect_ = kHiddenRect;
+  TRect bodyRect_ = kHiddenRect;
+  CaptionLayout captionLayout_;
   TnbButtonState captionState_ = hbsUp;
 };
 

@@ -22,7 +22,9 @@ TnbSideBar::TnbSideBar(TComponent* owner) : TCustomControl(owner) {
   paramChanged_.Bind(this, "", &TnbSideBar::ParameterChanged);
   headers_ = std::make_unique<TnbHeaders>(this);
   background_ = std::make_unique<TnbBackground>();
-  background_->SetOnChangeParameter(paramChanged_);
+  TNotifyEvent backgroundChanged;
+  backgroundChanged.Bind(this, "", &TnbSideBar::BackgroundChanged);
+  background_->SetOnChangeParameter(backgroundChanged);
   settings_ = std::make_unique<TnbBarSettings>();
   settings_->SetOnChangeParameter(paramChanged_);
   headerImages_ = std::make_unique<TnbHeaderImages>(this);
@@ -36,6 +38,8 @@ TnbSideBar::TnbSideBar(TComponent* owner) : TCustomControl(owner) {
   SetColor(clBtnFace);
   SetTabStop(true);
   SetWidth(120);
+  layout_ = std::make_unique<TnbBarLayout>(*this);
+  painter_ = std::make_unique<TnbSideBarPainter>(*this, *layout_, PaintHooks());
   RegisterLive(true);
 }
 
@@ -249,6 +253,35 @@ void TnbSideBar::EditorContextPopup(TObject*, TPoint mousePos, bool& handled) {
 
 bool TnbSideBar::Editing() const { return inplaceEditor_ && inplaceEditor_->Editing(); }
 
+// ---- layout ----------------------------------------------------------------------------------
+
+const TnbBarLayout& TnbSideBar::BarLayout() const {
+  layout_->Update();
+  return *layout_;
+}
+
+TRect TnbSideBar::InnerRect() {
+  TRect r = ClientRect();
+  AdjustClientRect(r);
+  return r;
+}
+
+void TnbSideBar::BackgroundChanged(TObject*) {
+  // The bar's colour follows its background's, here rather than in Paint: a new colour
+  // re-creates the window, which must never happen inside its own paint.
+  if (!ComponentState().Contains(csDestroying) && Color() != background_->Color()) SetColor(background_->Color());
+  Invalidate();
+}
+
+TnbPaintHooks TnbSideBar::PaintHooks() {
+  TnbPaintHooks hooks;
+  hooks.DrawHeaderButtons = [this](TCanvas* c, const TRect& r, int index) { DoDrawHeaderButtons(c, r, index); };
+  hooks.AfterDrawHeaderButtons = [this](TCanvas* c, const TRect& r, int index) { DoAfterDrawHeaderButtons(c, r, index); };
+  hooks.DrawCloseButton = [this](TCanvas* c, const TRect& r, TnbButtonState s) { DoDrawCloseButton(c, r, s); };
+  hooks.DrawDropMark = [this](TCanvas* c, const TRect& r, int position) { DrawDropMark(c, r, position); };
+  return hooks;
+}
+
 // ---- update bracket and repaint --------------------------------------------------------------
 
 void TnbSideBar::BeginUpdate() {
@@ -264,6 +297,7 @@ void TnbSideBar::EndUpdate() {
 }
 
 void TnbSideBar::Invalidate() {
+  if (layout_) layout_->Invalidate();
   const TComponentState state = ComponentState();
   if (state.Contains(csLoading) || state.Contains(csDestroying) || painting_) return;
   TCustomControl::Invalidate();

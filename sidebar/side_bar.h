@@ -6,22 +6,17 @@
 
 #include "platform/controls/custom_control.h"
 #include "sidebar/alpha_blend.h"
+#include "sidebar/bar_layout.h"
 #include "sidebar/close_button.h"
 #include "sidebar/drag_drop_manager.h"
 #include "sidebar/headers.h"
 #include "sidebar/inplace_editor.h"
+#include "sidebar/side_bar_painter.h"
 #include "sidebar/sidebar_types.h"
 
 class TnbDragDropManager;
+class TnbSideBarPainter;
 class TStream;
-
-// One of the four scroll boxes: the column's up and down boxes (explorer view) and the
-// active header's button-list boxes.
-struct TnbScrollBox {
-  enum State : uint8_t { Normal = 0, Pressed = 1, Hot = 2, Disabled = 3 };
-  TRect Rect = kHiddenRect;
-  uint8_t State = Normal;
-};
 
 // The navigation side bar: a column of headers, each holding buttons. In the outlook view
 // one header is active and shows its buttons; in the explorer view every header shows its
@@ -152,9 +147,20 @@ class TnbSideBar : public TCustomControl {
   int ScrollOffset() const { return scrollOffset_; }
   void ScrollColumnUp();
   void ScrollColumnDown();
-  enum BoxIndex { ColumnUp, ColumnDown, ListUp, ListDown };
-  const TnbScrollBox& ScrollBox(BoxIndex i) const { return boxes_[i]; }
-  const TnbScrollBox& CloseBox() const { return closeBox_; }
+  enum BoxIndex { ColumnUp = TnbBarLayout::ColumnUp, ColumnDown, ListUp, ListDown };
+  const TnbScrollBox& ScrollBox(BoxIndex i) const { return BarLayout().Box(i); }
+  const TnbScrollBox& CloseBox() const { return BarLayout().CloseBox(); }
+
+  // ---- layout ----
+  // Where everything lies, brought up to date first when anything changed since the last pass.
+  const TnbBarLayout& BarLayout() const;
+  // The client rectangle inside the bevels.
+  TRect InnerRect();
+  bool SingleActiveLayout() const;
+  bool CloseUpLayout() const;
+  // False while a slide moves the captions itself.
+  bool LayoutReady() const { return layoutReady_; }
+  int AnimatingIndex() const { return animatingIndex_; }
 
   // ---- what the bar tracks under the mouse ----
   TnbHeader* HotHeader() const { return hotHeader_; }
@@ -190,6 +196,8 @@ class TnbSideBar : public TCustomControl {
   virtual void WriteDraggedButton(TStream& stream, TnbButton* button);
   TnbButton* DraggedButton() const { return draggedButton_; }
   TnbButton* DropTarget() const { return dropTarget_; }
+  int DropPosition() const { return dropPosition_; }
+  TnbHeader* AutoChangeCandidate() const { return autoChangeCandidate_; }
   TnbDragDropManager* DragDropManager() const { return dragManager_.get(); }
 
   // ---- layout persistence ----
@@ -233,16 +241,16 @@ class TnbSideBar : public TCustomControl {
   virtual void ItemContextPopup(TObject* sender, TPoint mousePos, bool& handled);
 
  private:
-  friend class TnbSideBarPainter;
-  friend class TnbHeaderSlide;
   template <typename T>
   void Repainting(T& field, const T& value) {
     if (nbChanged(field, value)) Invalidate();
   }
   void ParameterChanged(TObject*) { Invalidate(); }
+  void BackgroundChanged(TObject*);
   void InvalidateRect(const TRect& r);
-  bool SingleActiveLayout() const;
-  bool CloseUpLayout() const;
+  TnbScrollBox& Box(int i) { return layout_->Box(i); }
+  TnbScrollBox& CloseBoxState() { return layout_->CloseBox(); }
+  TnbPaintHooks PaintHooks();
   bool Editing() const;
   void EditorContextPopup(TObject* sender, TPoint mousePos, bool& handled);
 
@@ -345,9 +353,6 @@ class TnbSideBar : public TCustomControl {
   int storedActiveIndex_ = -1;
   bool loaded_ = false;
   int scrollOffset_ = 0;
-  std::array<TnbScrollBox, 4> boxes_{};
-  TnbScrollBox closeBox_{};
-  bool downBoxNeeded_ = false;
   TnbHeader* hotHeader_ = nullptr;
   TnbHeader* mouseHeader_ = nullptr;
   TnbButton* hotButton_ = nullptr;
@@ -371,6 +376,8 @@ class TnbSideBar : public TCustomControl {
   int dragThreshold_ = 5;
   std::unique_ptr<TnbDragDropManager> dragManager_;
   std::unique_ptr<TBitmap> offscreen_;
+  std::unique_ptr<TnbBarLayout> layout_;
+  std::unique_ptr<TnbSideBarPainter> painter_;
   // Headers a running switch works on; cleared when they go, so the switch stops cleanly.
   TnbHeader* switchTarget_ = nullptr;
   TnbHeader* slideFrom_ = nullptr;

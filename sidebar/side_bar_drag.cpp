@@ -28,6 +28,7 @@ void TnbSideBar::RegisterLive(bool alive) {
 }
 
 TnbButton* TnbSideBar::DropTargetAt(TPoint p, int& position) const {
+  layout_->Update();
   const bool single = SingleActiveLayout();
   for (int i = 0; i < HeaderCount(); ++i) {
     TnbHeader* h = Header(i);
@@ -105,7 +106,7 @@ void TnbSideBar::DragOverAt(TObject* source, TShiftState shift, TPoint p, TDragS
 void TnbSideBar::AutoScrollBoxes(int x, int y) {
   const TPoint p{x, y};
   const auto press = [&](BoxIndex i) {
-    TnbScrollBox& box = boxes_[i];
+    TnbScrollBox& box = Box(i);
     const bool over = !IsRectEmpty(box.Rect) && PtInRect(box.Rect, p);
     if (over && box.State != TnbScrollBox::Pressed) box.State = TnbScrollBox::Pressed;
     else if (!over && box.State != TnbScrollBox::Normal) box.State = TnbScrollBox::Normal;

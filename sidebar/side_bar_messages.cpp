@@ -109,14 +109,15 @@ void TnbSideBar::WMContextMenu(TMessage& m) {
   if (IsDesigning()) return Inherited(m);
   const TPoint screen{static_cast<int16_t>(m.LParamLo()), static_cast<int16_t>(m.LParamHi())};
   const TPoint p = ScreenToClient(screen);
+  layout_->Update();
   bool handled = false;
-  if (hotButton_ != nullptr && PtInRect(hotButton_->Rects().Button, p)) {
+  if (hotButton_ != nullptr && nbHit(hotButton_->Rects().Button, p)) {
     ItemContextPopup(hotButton_, p, handled);
     if (!handled) handled = PopUp(hotButton_->PopupMenu(), this, screen);
   }
   TnbHeader* header = nullptr;
-  if (hotHeader_ != nullptr && PtInRect(hotHeader_->CaptionRect(), p)) header = hotHeader_;
-  else if (hotHeader_ == nullptr && mouseHeader_ != nullptr && PtInRect(mouseHeader_->BodyRect(), p)) header = mouseHeader_;
+  if (hotHeader_ != nullptr && nbHit(hotHeader_->CaptionRect(), p)) header = hotHeader_;
+  else if (hotHeader_ == nullptr && mouseHeader_ != nullptr && nbHit(mouseHeader_->BodyRect(), p)) header = mouseHeader_;
   if (!handled && header != nullptr) {
     ItemContextPopup(header, p, handled);
     if (!handled) handled = PopUp(header->PopupMenu(), this, screen);

@@ -7,8 +7,6 @@
 
 namespace {
 
-bool Hit(const TRect& r, TPoint p) { return !IsRectEmpty(r) && PtInRect(r, p); }
-
 TRect Grown(TRect r) {
   InflateRect(r, 1, 1);
   return r;
@@ -19,18 +17,19 @@ TRect Grown(TRect r) {
 void TnbSideBar::MouseDown(TMouseButton button, TShiftState shift, int x, int y) {
   TCustomControl::MouseDown(button, shift, x, y);
   if (button != mbLeft || Editing()) return;
+  layout_->Update();
   const TPoint p{x, y};
-  if (Hit(closeBox_.Rect, p)) {
-    closeBox_.State = TnbScrollBox::Pressed;
+  if (nbHit(CloseBoxState().Rect, p)) {
+    CloseBoxState().State = TnbScrollBox::Pressed;
     return Invalidate();
   }
   for (BoxIndex i : {ColumnUp, ColumnDown, ListUp, ListDown}) {
-    if (!Hit(boxes_[i].Rect, p) || boxes_[i].State == TnbScrollBox::Disabled) continue;
-    boxes_[i].State = TnbScrollBox::Pressed;
+    if (!nbHit(Box(i).Rect, p) || Box(i).State == TnbScrollBox::Disabled) continue;
+    Box(i).State = TnbScrollBox::Pressed;
     if (i == ColumnUp || i == ColumnDown) StartTimer(2, autoScrollDelay_);
     return Invalidate();
   }
-  if (hotHeader_ != nullptr && Hit(hotHeader_->CaptionRect(), p)) {
+  if (hotHeader_ != nullptr && nbHit(hotHeader_->CaptionRect(), p)) {
     hotHeader_->SetCaptionState(hbsDown);
     return Invalidate();
   }
@@ -43,9 +42,9 @@ void TnbSideBar::MouseDown(TMouseButton button, TShiftState shift, int x, int y)
 
 bool TnbSideBar::TrackBoxes(TPoint p) {
   bool changed = false;
-  for (TnbScrollBox* box : {&boxes_[ColumnUp], &boxes_[ColumnDown], &boxes_[ListUp], &boxes_[ListDown], &closeBox_}) {
-    const bool isClose = box == &closeBox_;
-    const bool over = Hit(box->Rect, p);
+  for (TnbScrollBox* box : {&Box(ColumnUp), &Box(ColumnDown), &Box(ListUp), &Box(ListDown), &CloseBoxState()}) {
+    const bool isClose = box == &CloseBoxState();
+    const bool over = nbHit(box->Rect, p);
     if (over && box->State != TnbScrollBox::Hot && (isClose || box->State == TnbScrollBox::Normal)) {
       box->State = TnbScrollBox::Hot;
       changed = true;
@@ -65,12 +64,12 @@ void TnbSideBar::TrackItems(TPoint p) {
   for (int i = 0; i < HeaderCount(); ++i) {
     TnbHeader* h = Header(i);
     if (!h->Visible()) continue;
-    if (Hit(h->CaptionRect(), p)) hot = h;
-    if (!Hit(h->BodyRect(), p)) continue;
+    if (nbHit(h->CaptionRect(), p)) hot = h;
+    if (!nbHit(h->BodyRect(), p)) continue;
     mouseHeader_ = h;
     for (int j = 0; j < h->ButtonCount(); ++j) {
       TnbButton* b = h->GetButton(j);
-      if (button == nullptr && b->Visible() && Hit(b->Rects().Button, p)) button = b;
+      if (button == nullptr && b->Visible() && nbHit(b->Rects().Button, p)) button = b;
       else if (b != hotButton_) b->SetState(hbsUp);
     }
     break;
@@ -92,7 +91,7 @@ void TnbSideBar::SetHotButton(TnbButton* button) {
     button->SetDown(false);
     InvalidateRect(Grown(button->Rects().Button));
   }
-  closeBox_.State = TnbScrollBox::Normal;
+  CloseBoxState().State = TnbScrollBox::Normal;
 }
 
 void TnbSideBar::SetHotHeader(TnbHeader* header) {
@@ -100,7 +99,7 @@ void TnbSideBar::SetHotHeader(TnbHeader* header) {
   if (hotHeader_ != nullptr) hotHeader_->SetCaptionState(hbsUp);
   hotHeader_ = header;
   if (header != nullptr) header->SetCaptionState(hbsFocused);
-  closeBox_.State = TnbScrollBox::Normal;
+  CloseBoxState().State = TnbScrollBox::Normal;
   Invalidate();
 }
 
@@ -108,6 +107,7 @@ void TnbSideBar::MouseMove(TShiftState shift, int x, int y) {
   TCustomControl::MouseMove(shift, x, y);
   if (MaybeStartDrag({x, y}) || inMouseMove_ || Editing()) return;
   auto guard = ScopedValue(inMouseMove_, true);
+  layout_->Update();
   if (!TrackBoxes({x, y})) TrackItems({x, y});
 }
 
@@ -115,10 +115,10 @@ void TnbSideBar::MouseUp(TMouseButton button, TShiftState shift, int x, int y) {
   TCustomControl::MouseUp(button, shift, x, y);
   StopTimer(2);
   if (button != mbLeft || Editing()) return;
-  if (closeBox_.State == TnbScrollBox::Pressed) return StartTimer(1, 200);
+  if (CloseBoxState().State == TnbScrollBox::Pressed) return StartTimer(1, 200);
   for (BoxIndex i : {ColumnUp, ColumnDown, ListUp, ListDown}) {
-    if (boxes_[i].State != TnbScrollBox::Pressed) continue;
-    boxes_[i].State = TnbScrollBox::Normal;
+    if (Box(i).State != TnbScrollBox::Pressed) continue;
+    Box(i).State = TnbScrollBox::Normal;
     if (i == ColumnUp) ScrollColumnUp();
     else if (i == ColumnDown) ScrollColumnDown();
     else if (activeHeader_ != nullptr) {
@@ -167,7 +167,7 @@ void TnbSideBar::ResetTracking() {
   if (hotButton_ != nullptr) hotButton_->SetState(hbsUp);
   hotHeader_ = mouseHeader_ = nullptr;
   hotButton_ = nullptr;
-  closeBox_.State = TnbScrollBox::Normal;
+  CloseBoxState().State = TnbScrollBox::Normal;
 }
 
 void TnbSideBar::CMMouseEnter(TMessage& m) {

@@ -97,7 +97,6 @@ void TnbSideBar::Slide(TnbHeader* from, TnbHeader* to) {
       if (first == nullptr) first = to;
       if (first->CaptionRect().Top <= from->CaptionRect().Bottom + 1) break;
     }
-    boxes_[ListUp].Rect = boxes_[ListDown].Rect = kHiddenRect;
     if (v < 10 && !IsDesigning() && Application != nullptr) {
       Application->ProcessMessages();
       // The bar or either header may have gone while messages ran.

@@ -18,12 +18,12 @@ void TnbSideBar::WMTimer(TMessage& m) {
   switch (m.WParam) {
     case 1:
       StopTimer(1);
-      closeBox_.State = TnbScrollBox::Normal;
+      CloseBoxState().State = TnbScrollBox::Normal;
       DoClose();
       break;
     case 2:
-      if (boxes_[ColumnDown].State == TnbScrollBox::Pressed) ScrollColumnDown();
-      else if (boxes_[ColumnUp].State == TnbScrollBox::Pressed) ScrollColumnUp();
+      if (Box(ColumnDown).State == TnbScrollBox::Pressed) ScrollColumnDown();
+      else if (Box(ColumnUp).State == TnbScrollBox::Pressed) ScrollColumnUp();
       else StopTimer(2);
       break;
     case 3:
@@ -37,8 +37,8 @@ void TnbSideBar::WMTimer(TMessage& m) {
       break;
     case 4:
       if (autoChangeCandidate_ == nullptr) return StopTimer(4);
-      if (boxes_[ListDown].State == TnbScrollBox::Pressed) autoChangeCandidate_->StepDown();
-      else if (boxes_[ListUp].State == TnbScrollBox::Pressed) autoChangeCandidate_->StepUp();
+      if (Box(ListDown).State == TnbScrollBox::Pressed) autoChangeCandidate_->StepDown();
+      else if (Box(ListUp).State == TnbScrollBox::Pressed) autoChangeCandidate_->StepUp();
       else return StopTimer(4);
       Invalidate();
       break;
@@ -70,7 +70,8 @@ bool TnbSideBar::DoMouseWheel(TShiftState shift, int wheelDelta, TPoint mousePos
   const int steps = wheelDelta / 120;
   if (CloseUpLayout()) {
     const BoxIndex needed = steps < 1 ? ColumnDown : ColumnUp;
-    if (boxes_[needed].Rect.Left == kHiddenRect.Left) return true;
+    layout_->Update();
+    if (!nbShown(Box(needed).Rect)) return true;
     scrollOffset_ = std::max(steps < 1 ? scrollOffset_ : 0, scrollOffset_ - scrollChange_ * steps);
     Invalidate();
     return true;

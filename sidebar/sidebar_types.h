@@ -141,3 +141,12 @@ using TnbEventDragDrop =
 
 // The rectangle every element that is not shown is parked at; no hit test matches it.
 constexpr TRect kHiddenRect{-1000, -1000, 0, 0};
+
+// Whether an element is shown: not parked and not squeezed to nothing (a button too wide for
+// its body keeps its height in the column but no width).
+inline bool nbShown(const TRect& r) { return r != kHiddenRect && r.Left < r.Right && r.Top < r.Bottom; }
+
+// Whether `p` hits a shown element.
+inline bool nbHit(const TRect& r, TPoint p) {
+  return nbShown(r) && p.x >= r.Left && p.x < r.Right && p.y >= r.Top && p.y < r.Bottom;
+}

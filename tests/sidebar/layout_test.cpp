@@ -173,3 +173,21 @@ TEST_F(LayoutTest, ButtonImagesArePaintedAndPressedOnesShiftByAPixel) {
   EXPECT_NE(At(*pressed, image.Left, image.Top), 0x00FF00);
   EXPECT_EQ(At(*pressed, image.Left + 1, image.Top + 1), 0x00FF00);
 }
+
+TEST_F(LayoutTest, TheMouseFindsCaptionsAndButtonsBeforeAnyPaint) {
+  // Nothing has been painted: the press and the release lay the bar out themselves.
+  Click(Rect(1, 314, 199, 336));
+  EXPECT_EQ(bar_->ActiveHeader(), contacts_);
+  int clicks = 0;
+  contacts_->GetButton(1)->OnClick.Bind(nullptr, "", [&](TObject*) { ++clicks; });
+  Layout();
+  Click(contacts_->GetButton(1)->Rects().Button);
+  EXPECT_EQ(clicks, 1);
+}
+
+TEST_F(LayoutTest, AResizedBarIsLaidOutAgainForItsNewHeight) {
+  Layout();
+  bar_->SetBounds(0, 0, 200, 300);
+  EXPECT_EQ(bar_->BarLayout().Inner(), Rect(1, 1, 199, 299));
+  EXPECT_EQ(tools_->CaptionRect(), Rect(1, 277, 199, 299));
+}

@@ -157,12 +157,12 @@ TEST_F(PaintTest, OverflowingListShowsItsScrollBoxes) {
   Layout();
   const TnbScrollBox& down = bar_->ScrollBox(TnbSideBar::ListDown);
   const TnbScrollBox& up = bar_->ScrollBox(TnbSideBar::ListUp);
-  ASSERT_FALSE(IsRectEmpty(down.Rect));
-  EXPECT_TRUE(IsRectEmpty(up.Rect));  // nothing above: hidden
+  ASSERT_TRUE(nbShown(down.Rect));
+  EXPECT_FALSE(nbShown(up.Rect));  // nothing above: hidden
   Click(down.Rect);
   EXPECT_EQ(many->FirstVisibleIndex(), 1);
   auto bmp = Paint();
-  EXPECT_FALSE(IsRectEmpty(bar_->ScrollBox(TnbSideBar::ListUp).Rect));
+  EXPECT_TRUE(nbShown(bar_->ScrollBox(TnbSideBar::ListUp).Rect));
   const TRect box = bar_->ScrollBox(TnbSideBar::ListDown).Rect;
   Check(At(*bmp, box.Left + 3, box.Top + 3) == face_, *bmp, "list_boxes");
 }

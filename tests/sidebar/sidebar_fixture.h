@@ -19,9 +19,9 @@ class SidebarTest : public ::testing::Test {
 
   // A header with `buttons` buttons captioned "<caption> 1", "<caption> 2", ...
   TnbHeader* AddHeader(const String& caption, int buttons = 0);
-  // Paints the bar into a fresh bitmap of its size (which also lays it out).
+  // Paints the bar into a fresh bitmap of its size.
   std::unique_ptr<TBitmap> Paint();
-  void Layout() { Paint(); }
+  void Layout() { bar_->BarLayout(); }
 
   void Move(TPoint p);
   void Press(TPoint p);

@@ -1,0 +1,49 @@
+#pragma once
+
+#include <functional>
+
+#include "platform/core/types.h"
+#include "sidebar/sidebar_types.h"
+
+class TBitmap;
+class TCanvas;
+class TnbBarLayout;
+struct TnbScrollBox;
+
+// What the painter asks the bar to draw through its overridable operations.
+struct TnbPaintHooks {
+  std::function<void(TCanvas*, const TRect&, int activeIndex)> DrawHeaderButtons;
+  std::function<void(TCanvas*, const TRect&, int activeIndex)> AfterDrawHeaderButtons;
+  std::function<void(TCanvas*, const TRect&, TnbButtonState)> DrawCloseButton;
+  std::function<void(TCanvas*, const TRect&, int position)> DrawDropMark;
+};
+
+// Draws the whole bar where its layout pass placed everything: background, close bar,
+// captions and bodies, drop mark, scroll boxes, alert, bevels and focus. It reads the bar and
+// the layout and changes neither.
+class TnbSideBarPainter {
+ public:
+  TnbSideBarPainter(TnbSideBar& bar, const TnbBarLayout& layout, TnbPaintHooks hooks);
+  void Paint(TBitmap& target);
+
+ private:
+  void DrawParentBehind();
+  void PaintAt(TControl* control, UINT msg, int x, int y, int width, int height);
+  void DrawHeaders();
+  void DrawCaption(TnbHeader* h);
+  void DrawDropMarkIn(TnbHeader* h);
+  void DrawCloseBar();
+  void Arrow(const TRect& b, bool up, bool shifted, TColor color);
+  void DrawBox(const TnbScrollBox& box, bool up, bool flat);
+  void DrawColumnBoxes();
+  void DrawListBoxes();
+  void DrawAlert();
+  void Bevel(TRect& r, TBevelCut cut);
+  void DrawBevelsAndFocus();
+
+  TnbSideBar& bar_;
+  const TnbBarLayout& layout_;
+  TnbPaintHooks hooks_;
+  TBitmap* bmp_ = nullptr;
+  TCanvas* c_ = nullptr;
+};
