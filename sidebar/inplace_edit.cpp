@@ -1,6 +1,7 @@
 #include <memory>
 
 #include "platform/classes/properties.h"
+#include "platform/core/scope_guard.h"
 #include "platform/graphics/canvas.h"
 #include "platform/graphics/draw_edges.h"
 #include "platform/windows/messages.h"
@@ -19,9 +20,16 @@ constexpr uint32_t ES_RIGHT = 0x0002;
 constexpr uint32_t ES_MULTILINE = 0x0004;
 constexpr uint32_t ES_AUTOHSCROLL = 0x0080;
 
-// The frames the edit draws: none, a line in BorderColor, a line in its own colour (so no
-// visible border), and the sunken 3D edge.
-enum class TFrameLook { Line, Invisible, Sunken };
+void FrameWith(TCanvas* c, const TRect& r, TColor color) {
+  c->Pen()->SetStyle(psSolid);
+  c->Pen()->SetColor(color);
+  c->Rectangle(r);
+}
+
+TRect Shrunk(TRect r) {
+  InflateRect(r, -1, -1);
+  return r;
+}
 
 }  // namespace
 
@@ -35,6 +43,8 @@ void TnbInplaceEdit::Publish() {
   p.Property("BorderColor", &E::BorderColor, &E::SetBorderColor);
   p.Property("Flat", &E::Flat, &E::SetFlat);
   p.Property("ShowBorder", &E::ShowBorder, &E::SetShowBorder);
+  p.Property("PopupMenu", &E::PopupMenu, &E::SetPopupMenu);
+  p.Event("OnContextPopup", &E::OnContextPopup).Stored(false);
 }
 
 const TMessageMap& TnbInplaceEdit::ClassMessages() {
@@ -98,19 +108,55 @@ void TnbInplaceEdit::DrawFrame(TCanvas* c) {
   c->Brush()->SetStyle(bsClear);
   c->Rectangle(r);
   c->Rectangle(Rect(1, 1, r.Right - 1, r.Bottom - 1));
-  const TFrameLook look = !flat_ ? TFrameLook::Sunken : showBorder_ ? TFrameLook::Line : TFrameLook::Invisible;
-  switch (look) {
-    case TFrameLook::Line:
-      c->Pen()->SetColor(borderColor_);
-      c->Rectangle(r);
+  // Sunken when not flat; flat, a line in BorderColor, or one in the edit's own colour so no
+  // border shows.
+  DrawEdgeStyle(c, r, !flat_ ? kSunkenFrame : showBorder_ ? kLineFrame : kInvisibleFrame);
+}
+
+void TnbInplaceEdit::DrawEdgeStyle(TCanvas* c, TRect r, int style) {
+  c->Brush()->SetStyle(bsClear);
+  switch (style) {
+    case 1: FrameWith(c, r, borderColor_); break;
+    case 2:
+      DrawEdge(c->Handle(), r, BDR_SUNKENOUTER, BF_RECT);
+      FrameWith(c, Shrunk(r), clBtnFace);
       break;
-    case TFrameLook::Invisible:
-      c->Rectangle(r);
-      InflateRect(r, -1, -1);
-      c->Rectangle(r);
+    case 3:
+      FrameWith(c, r, Color());
+      FrameWith(c, Shrunk(r), Color());
       break;
-    case TFrameLook::Sunken: DrawEdge(c->Handle(), r, EDGE_SUNKEN, BF_RECT); break;
+    case 4: FrameWith(c, r, clWindowFrame); break;
+    case 5:
+      DrawEdge(c->Handle(), r, BDR_RAISEDINNER, BF_RECT);
+      FrameWith(c, Shrunk(r), clBtnFace);
+      break;
+    case 6:
+      c->Pen()->SetStyle(psSolid);
+      c->Pen()->SetColor(Color());
+      DrawEdge(c->Handle(), r, EDGE_SUNKEN, BF_RECT);
+      break;
+    case 7: DrawEdge(c->Handle(), r, EDGE_RAISED, BF_RECT); break;
+    case 8:
+      FrameWith(c, r, clWindowFrame);
+      FrameWith(c, Shrunk(r), clBtnShadow);
+      break;
+    case 9: DrawRaisedWindowFrame(c, r); break;
+    default: break;  // style 0 and unknown styles draw nothing
   }
+}
+
+// A window-frame line with a highlight inside it, a face ring, and a shadow along the
+// bottom and the right.
+void TnbInplaceEdit::DrawRaisedWindowFrame(TCanvas* c, TRect r) {
+  FrameWith(c, r, clWindowFrame);
+  FrameWith(c, Rect(r.Left, r.Top, r.Right - 1, r.Bottom - 1), clBtnHighlight);
+  r = Shrunk(r);
+  FrameWith(c, r, clBtnFace);
+  r = Shrunk(r);
+  c->Pen()->SetColor(clBtnShadow);
+  c->MoveTo(r.Left - 1, r.Bottom);
+  c->LineTo(r.Right, r.Bottom);
+  c->LineTo(r.Right, r.Top - 2);
 }
 
 void TnbInplaceEdit::RedrawFrame() {
@@ -127,11 +173,7 @@ void TnbInplaceEdit::Inherited(TMessage& m) {
 void TnbInplaceEdit::WMNCPaint(TMessage& m) {
   Inherited(m);
   HDC dc = GetWindowDC(Handle());
-  struct Release {
-    HWND window;
-    HDC dc;
-    ~Release() { ReleaseDC(window, dc); }
-  } release{Handle(), dc};
+  ScopeGuard release([window = Handle(), dc] { ReleaseDC(window, dc); });
   TCanvas canvas;
   canvas.SetHandle(dc);
   DrawFrame(&canvas);

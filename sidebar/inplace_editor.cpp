@@ -31,6 +31,10 @@ void TnbInplaceEditor::Publish() {
   p.Property("ShowBorder", &E::ShowBorder, &E::SetShowBorder);
   p.Property("Font", &E::Font, &E::SetFont);
   p.Property("WordWrap", &E::WordWrap, &E::SetWordWrap).Default(true);
+  p.Property("PopupMenu", &E::PopupMenu, &E::SetPopupMenu);
+  // The bar installs its own handler here; a stored one would replace it.
+  p.Event("OnContextPopup", [](E* e) -> TContextPopupEvent& { return e->Edit()->OnContextPopup; }).Stored(false);
+  p.Event("OnChange", &E::OnChange);
 }
 
 void TnbInplaceEditor::Assign(TPersistent* source) {

@@ -34,6 +34,9 @@ class TnbInplaceEdit : public TCustomMemo {
 
   // Draws the frame over (0, 0, Width, Height) of `canvas`, erasing the previous one first.
   void DrawFrame(TCanvas* canvas);
+  // The frame styles 0 to 9 drawn on `r`; the edit itself uses three of them.
+  static constexpr int kLineFrame = 1, kInvisibleFrame = 3, kSunkenFrame = 6;
+  void DrawEdgeStyle(TCanvas* canvas, TRect r, int style);
 
  protected:
   static const TMessageMap& ClassMessages();
@@ -42,6 +45,7 @@ class TnbInplaceEdit : public TCustomMemo {
 
  private:
   void RedrawFrame();
+  void DrawRaisedWindowFrame(TCanvas* canvas, TRect r);
   void Inherited(TMessage& m);
   void WMNCPaint(TMessage& m);
   void RedrawAfter(TMessage& m);

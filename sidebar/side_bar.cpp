@@ -5,6 +5,7 @@
 #include "platform/classes/properties.h"
 #include "platform/classes/stream_components.h"
 #include "platform/core/format.h"
+#include "platform/core/scope_guard.h"
 #include "platform/windows/messages.h"
 #include "platform/windows/window_styles.h"
 #include "sidebar/presets.h"
@@ -64,6 +65,13 @@ TnbSideBar::~TnbSideBar() {
 void TnbSideBar::Publish() {
   using B = TnbSideBar;
   TPublisher<B> p;
+  // Control settings the base classes keep without publishing them.
+  p.Property("BiDiMode", &B::BiDiMode, &B::SetBiDiMode).Default(bdLeftToRight);
+  p.Property("BorderWidth", &B::BorderWidth, &B::SetBorderWidth).Default(0);
+  p.Property("Constraints", &B::Constraints, &B::SetConstraints);
+  p.Property("PopupMenu", &B::PopupMenu, &B::SetPopupMenu);
+  p.Event("OnContextPopup", &B::OnContextPopup);
+  p.Event("OnMouseWheel", &B::OnMouseWheel);
   p.Property("AlertColor", &B::AlertColor, &B::SetAlertColor).Default(TColor{255});
   p.Property("AutoButtonScrollDelay", &B::AutoButtonScrollDelay, &B::SetAutoButtonScrollDelay).Default(600u);
   p.Property("AutoScrollDelay", &B::AutoScrollDelay, &B::SetAutoScrollDelay).Default(500u);
@@ -190,6 +198,14 @@ void TnbSideBar::ItemGone(TCollectionItem* item) {
 }
 
 // ---- properties ------------------------------------------------------------------------------
+
+void TnbSideBar::SetBorderWidth(int v) {
+  if (v == BorderWidth()) return;
+  TCustomControl::SetBorderWidth(v);
+  // The border lies outside the client area: a new window takes the new frame.
+  if (HandleAllocated()) RecreateWnd();
+  Invalidate();
+}
 
 void TnbSideBar::SetBorderStyle(TBorderStyle v) {
   if (borderStyle_ == v) return;
@@ -367,22 +383,14 @@ namespace {
 
 constexpr const char* kSaveName = "NBCOMPONENTSAVEDATA";
 
-// Gives the bar the fixed stored name for the length of a scope and its own name back on every
-// way out, so a failed write or read never leaves the stored name on the bar.
-class TStoredNameScope {
- public:
-  explicit TStoredNameScope(TComponent* bar) : bar_(bar), name_(bar->Name()) {}
-  ~TStoredNameScope() {
-    // The bar had this name a moment ago, so setting it back cannot clash.
-    if (bar_->Name() != name_) bar_->SetName(name_);
-  }
-  TStoredNameScope(const TStoredNameScope&) = delete;
-  TStoredNameScope& operator=(const TStoredNameScope&) = delete;
-
- private:
-  TComponent* bar_;
-  String name_;
-};
+// Gives the bar its own name back when the scope ends, on every way out, so a failed write or
+// read never leaves the stored name on the bar.
+auto KeepName(TComponent* bar) {
+  // The bar had this name a moment ago, so setting it back cannot clash.
+  return ScopeGuard([bar, name = bar->Name()] {
+    if (bar->Name() != name) bar->SetName(name);
+  });
+}
 
 // Reads the layout at the stream's position into a bar of the bar's class that nobody sees,
 // so a damaged layout raises before the bar itself has taken any of it. The stream is left
@@ -402,7 +410,7 @@ void CheckLayout(TStream& stream, TComponent* bar) {
 }  // namespace
 
 void TnbSideBar::SaveToStream(TStream& stream) {
-  TStoredNameScope keepName(this);
+  auto keepName = KeepName(this);
   SetName(kSaveName);
   WriteComponent(stream, this);
 }
@@ -410,7 +418,7 @@ void TnbSideBar::SaveToStream(TStream& stream) {
 void TnbSideBar::LoadFromStream(TStream& stream) {
   CheckLayout(stream, this);
   TnbUpdateLock lock(this);
-  TStoredNameScope keepName(this);
+  auto keepName = KeepName(this);
   ReadComponent(stream, this);
 }
 

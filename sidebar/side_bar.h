@@ -80,6 +80,7 @@ class TnbSideBar : public TCustomControl {
   void SetBevelOuter(TBevelCut v) { Repainting(bevelOuter_, v); }
   int BevelWidth() const { return bevelWidth_; }
   void SetBevelWidth(int v) { Repainting(bevelWidth_, v); }
+  void SetBorderWidth(int v);
   TBorderStyle BorderStyle() const { return borderStyle_; }
   void SetBorderStyle(TBorderStyle v);
   bool CommonStyle() const { return commonStyle_; }
@@ -289,6 +290,7 @@ class TnbSideBar : public TCustomControl {
   void CMSysColorChange(TMessage& m);
   void CNNotify(TMessage& m);
   void CMDrag(TMessage& m);
+  void CMDesignHitTest(TMessage& m);
   void WMLButtonDown(TMessage& m);
   void WMSetCursor(TMessage& m);
   // A press on the bar itself, with the class library's automatic drag kept out of it.

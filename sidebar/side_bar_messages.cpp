@@ -26,6 +26,7 @@ const TMessageMap& TnbSideBar::ClassMessages() {
     m.On(CM_CTL3DCHANGED, &TnbSideBar::CMCtl3DChanged);
     m.On(CM_SYSCOLORCHANGE, &TnbSideBar::CMSysColorChange);
     m.On(CM_DRAG, &TnbSideBar::CMDrag);
+    m.On(CM_DESIGNHITTEST, &TnbSideBar::CMDesignHitTest);
     m.On(CN_NOTIFY, &TnbSideBar::CNNotify);
     m.On(WM_LBUTTONDOWN, &TnbSideBar::WMLButtonDown);
     m.On(WM_SETCURSOR, &TnbSideBar::WMSetCursor);

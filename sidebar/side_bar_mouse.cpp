@@ -1,5 +1,6 @@
 #include "platform/core/scope_guard.h"
 #include "platform/windows/keys.h"
+#include "platform/windows/messages.h"
 #include "sidebar/side_bar.h"
 
 // Mouse tracking, presses and releases, and the keyboard: what is hot, what is pressed, and
@@ -130,6 +131,21 @@ void TnbSideBar::MouseUp(TMouseButton button, TShiftState shift, int x, int y) {
   if (hotHeader_ == nullptr && hotButton_ != nullptr && hotButton_->State() == hbsDown)
     return ReleaseButton(hotButton_);
   if (hotHeader_ != nullptr && hotHeader_->CaptionState() == hbsDown) SetActiveHeader(hotHeader_);
+}
+
+// In the form designer a left click switches, scrolls and steps as it would at run time, and
+// every other mouse state tracks what is hot. The designer keeps the message for itself: the
+// result stays 0.
+void TnbSideBar::CMDesignHitTest(TMessage& m) {
+  const TPoint p = LParamToPoint(m.LParam);
+  layout_->Update();
+  if (!(m.WParam & MK_LBUTTON)) return MouseMove(KeysToShiftState(static_cast<uint32_t>(m.WParam)), p.x, p.y);
+  if (hotHeader_ != nullptr && nbHit(hotHeader_->CaptionRect(), p)) return SetActiveHeader(hotHeader_);
+  if (nbHit(Box(ColumnUp).Rect, p)) return ScrollColumnUp();
+  if (nbHit(Box(ColumnDown).Rect, p)) return ScrollColumnDown();
+  if (activeHeader_ == nullptr) return;
+  if (nbHit(Box(ListUp).Rect, p)) activeHeader_->StepUp();
+  else if (nbHit(Box(ListDown).Rect, p)) activeHeader_->StepDown();
 }
 
 void TnbSideBar::RadioGroup(TnbButton* button) {

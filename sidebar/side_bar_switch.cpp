@@ -1,4 +1,5 @@
 #include "platform/controls/application.h"
+#include "platform/core/scope_guard.h"
 #include "sidebar/side_bar.h"
 
 // The switch of the active header, with its slide: the captions between the old and the new
@@ -53,17 +54,13 @@ void TnbSideBar::PaintNow() {
 // Moves the captions between `from` and `to`, frame by frame.
 void TnbSideBar::Slide(TnbHeader* from, TnbHeader* to) {
   const std::shared_ptr<bool> alive = alive_;
-  struct SlideState {
-    TnbSideBar* bar;
-    std::shared_ptr<bool> alive;
-    ~SlideState() {
-      if (!*alive) return;
-      bar->animatingIndex_ = -1;
-      bar->layoutReady_ = true;
-      bar->updating_ = bar->updateCount_ > 0;
-      bar->switching_ = false;
-    }
-  } state{this, alive};
+  ScopeGuard settle([this, alive] {
+    if (!*alive) return;
+    animatingIndex_ = -1;
+    layoutReady_ = true;
+    updating_ = updateCount_ > 0;
+    switching_ = false;
+  });
   switching_ = true;
   slideFrom_ = from;
   updating_ = false;

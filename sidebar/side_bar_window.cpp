@@ -1,5 +1,6 @@
 #include "platform/controls/application.h"
 #include "platform/controls/screen.h"
+#include "platform/core/scope_guard.h"
 #include "platform/windows/cursors.h"
 #include "platform/windows/messages.h"
 #include "platform/windows/window_styles.h"
@@ -43,13 +44,9 @@ void TnbSideBar::PressWithoutAutoDrag(TMessage& m) {
   // buttons its own way, so the press is handled as if the drag were manual.
   const std::shared_ptr<bool> alive = alive_;
   SetDragMode(dmManual);
-  struct AutomaticAgain {
-    TnbSideBar* bar;
-    std::shared_ptr<bool> alive;
-    ~AutomaticAgain() {
-      if (*alive) bar->SetDragMode(dmAutomatic);
-    }
-  } again{this, alive};
+  ScopeGuard again([this, alive] {
+    if (*alive) SetDragMode(dmAutomatic);
+  });
   Dispatch(m);
 }
 

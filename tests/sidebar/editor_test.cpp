@@ -280,3 +280,42 @@ TEST_F(EditorTest, TheEditsRowsFollowItsAlignment) {
   EXPECT_EQ(rightLast - rightFirst, leftLast - leftFirst);
   if (HasFailure()) Save(bmp, "edit_alignment");
 }
+
+TEST_F(EditorTest, EveryFrameStyleDrawsItsRings) {
+  TnbInplaceEdit* edit = editor_->Edit();
+  edit->SetColor(clWhite);
+  editor_->SetBorderColor(clRed);
+  struct StyleCase {
+    int style;
+    TColor corner, inner, bottomRight;  // at (0, 0), (1, 1) and (19, 19) of a 20 x 20 frame
+  };
+  const TColor lime = clLime;
+  const StyleCase cases[] = {
+      {0, lime, lime, lime},
+      {1, clRed, lime, clRed},
+      {2, clBtnShadow, clBtnFace, clBtnHighlight},
+      {3, clWhite, clWhite, clWhite},
+      {4, clWindowFrame, lime, clWindowFrame},
+      {5, clBtnHighlight, clBtnFace, clBtnShadow},
+      {6, clBtnShadow, cl3DDkShadow, clBtnHighlight},
+      {7, cl3DLight, clBtnHighlight, cl3DDkShadow},
+      {8, clWindowFrame, clBtnShadow, clWindowFrame},
+      {9, clBtnHighlight, clBtnFace, clWindowFrame},
+  };
+  TBitmap bmp;
+  bmp.SetPixelFormat(pf32bit);
+  bmp.SetSize(20, 20);
+  for (const StyleCase& c : cases) {
+    SCOPED_TRACE(c.style);
+    bmp.Canvas()->Brush()->SetStyle(bsSolid);
+    bmp.Canvas()->Brush()->SetColor(clLime);
+    bmp.Canvas()->FillRect(Rect(0, 0, 20, 20));
+    edit->DrawEdgeStyle(bmp.Canvas(), Rect(0, 0, 20, 20), c.style);
+    EXPECT_EQ(At(bmp, 0, 0), ColorToRGB(c.corner));
+    EXPECT_EQ(At(bmp, 1, 1), ColorToRGB(c.inner));
+    EXPECT_EQ(At(bmp, 19, 19), ColorToRGB(c.bottomRight));
+  }
+  // The shadow line of style 9 runs along the bottom inside the face ring.
+  EXPECT_EQ(At(bmp, 10, 18), ColorToRGB(clBtnShadow));
+  if (HasFailure()) Save(bmp, "edit_frame_styles");
+}

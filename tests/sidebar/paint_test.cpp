@@ -196,3 +196,43 @@ TEST_F(PaintTest, RightToLeftButtonTextIsMirrored) {
   auto mirrored = Paint();
   Check(!HasInk(*mirrored, leftEnd, ground) && HasInk(*mirrored, rightEnd, ground), *mirrored, "right_to_left_label");
 }
+
+TEST_F(PaintTest, RightToLeftCaptionTextIsMirrored) {
+  bar_->Settings()->SetAlignment(taLeftJustify);
+  Layout();
+  const TRect cap = contacts_->CaptionRect();
+  const TRect text = contacts_->CaptionTextRect();
+  ASSERT_TRUE(nbShown(text));
+  EXPECT_LT(text.Right, Centre(cap).x);
+  const TRect leftEnd = Rect(cap.Left + 2, cap.Top + 2, cap.Left + cap.Width() / 3, cap.Bottom - 2);
+  const TRect rightEnd = Rect(cap.Right - cap.Width() / 3, cap.Top + 2, cap.Right - 2, cap.Bottom - 2);
+  auto bmp = Paint();
+  const TColor ground = At(*bmp, Centre(cap).x, cap.Top + 3);
+  Check(HasInk(*bmp, leftEnd, ground) && !HasInk(*bmp, rightEnd, ground), *bmp, "left_to_right_caption");
+  contacts_->SetBiDiMode(bdRightToLeft);
+  Layout();
+  EXPECT_GT(contacts_->CaptionTextRect().Left, Centre(cap).x);
+  auto mirrored = Paint();
+  Check(!HasInk(*mirrored, leftEnd, ground) && HasInk(*mirrored, rightEnd, ground), *mirrored, "right_to_left_caption");
+}
+
+TEST_F(PaintTest, ExplorerCaptionTextSitsHalfTheAddOnLower) {
+  bar_->SetViewStyle(vsExplorerBar);
+  bar_->Settings()->SetExplorerAddOn(20);
+  Layout();
+  const TRect cap = mail_->CaptionRect();
+  const TRect text = mail_->CaptionTextRect();
+  ASSERT_TRUE(nbShown(text));
+  // Centred in the part below the add-on, then half the add-on lower.
+  const int middleBelowAddOn = (cap.Top + 20 + cap.Bottom) / 2;
+  EXPECT_NEAR((text.Top + text.Bottom) / 2, middleBelowAddOn + 10, 1);
+}
+
+TEST_F(PaintTest, TheBarTakesItsBackgroundsColourWithoutANewWindowWhilePainting) {
+  bar_->Background()->SetColor(clTeal);
+  EXPECT_EQ(bar_->Color(), clTeal);
+  const HWND window = bar_->Handle();
+  Paint();
+  EXPECT_EQ(bar_->Handle(), window);
+  EXPECT_EQ(bar_->Color(), clTeal);
+}

@@ -182,3 +182,20 @@ TEST_F(SwitchTest, BarDestroyedDuringASlowSlideEndsItCleanly) {
   EXPECT_EQ(bar_, nullptr);
   Application->OnMessage = nullptr;
 }
+
+TEST_F(SwitchTest, ToolBoxListBoxesFollowTheSlidingCaptions) {
+  bar_->SetScrollView(ssToolBox);
+  Layout();
+  int frames = 0;
+  bar_->OnAfterDrawHeaderButtons.Bind(form_, "AfterCaption", [&](TObject*, TCanvas*, TRect, int) {
+    if (!bar_->Animating()) return;
+    ++frames;
+    // The active header is still A while B and C move up: the down box rides on B's caption.
+    const TRect down = bar_->ScrollBox(TnbSideBar::ListDown).Rect;
+    EXPECT_TRUE(nbShown(down));
+    EXPECT_EQ(down.Top, b_->CaptionRect().Top);
+    EXPECT_EQ(bar_->ScrollBox(TnbSideBar::ListUp).Rect.Top, a_->CaptionRect().Top);
+  });
+  bar_->SetActiveHeader(c_);
+  EXPECT_GT(frames, 0);
+}
