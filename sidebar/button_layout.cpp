@@ -7,6 +7,7 @@
 #include "sidebar/check_glyph.h"
 #include "sidebar/headers.h"
 #include "sidebar/side_bar.h"
+#include "sidebar/text_cache.h"
 #include "sidebar/text_direction.h"
 
 // Where a button, its image, its label and its focus frame go, for every kind, style and
@@ -135,8 +136,8 @@ void TnbButton::LayoutLabel(TCanvas* measure, TnbButtonState s) {
     }
   }
   nbUseFont(measure, TextFont(s));
-  TRect calc = label;
-  ::DrawText(measure->Handle(), DrawnCaption(), calc, TextFlags() | DT_CALCRECT);
+  TnbSideBar* bar = Bar();
+  const TRect calc = nbMeasureText(bar ? bar->TextCache() : nullptr, measure, DrawnCaption(), label, TextFlags());
   TRect r = label;
   const int room = r.Height() - calc.Height();
   if (room > 0) {

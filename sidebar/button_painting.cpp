@@ -10,6 +10,7 @@
 #include "sidebar/check_glyph.h"
 #include "sidebar/headers.h"
 #include "sidebar/side_bar.h"
+#include "sidebar/text_cache.h"
 
 // How one button is drawn: frame, image and text by view and state, check glyphs, and the
 // alert wash.
@@ -45,22 +46,22 @@ void TnbButton::Paint(TBitmap* target, TnbButtonState s) {
       case bvToolBox:
         DrawFrame(c, s);
         DrawImage(c, s, false);
-        DrawText(c, s, down, false);
+        DrawText(target, s, down, false);
         break;
       case bvExplorer:
         DrawImage(c, s, false);
-        DrawText(c, s, false, s == hbsDown || s == hbsFocused);
+        DrawText(target, s, false, s == hbsDown || s == hbsFocused);
         break;
       case bvNormal:
         DrawFrame(c, s);
         DrawImage(c, s, false);
-        DrawText(c, s, false, false);
+        DrawText(target, s, false, false);
         break;
       case bvWindows2000:
       case bvWindowsXP:
         DrawXPFrame(c, s);
         DrawImage(c, s, true);
-        DrawText(c, s, view == bvWindows2000 && down, false);
+        DrawText(target, s, view == bvWindows2000 && down, false);
         break;
     }
   }
@@ -116,7 +117,10 @@ void TnbButton::DrawImage(TCanvas* c, TnbButtonState s, bool shadow) {
   list->Draw(c, at.x, at.y, imageIndex_, enabled_);
 }
 
-void TnbButton::DrawText(TCanvas* c, TnbButtonState s, bool pressOffset, bool underline) {
+void TnbButton::DrawText(TBitmap* target, TnbButtonState s, bool pressOffset, bool underline) {
+  TCanvas* c = target->Canvas();
+  TnbSideBar* bar = Bar();
+  TnbTextCache* cache = bar ? bar->TextCache() : nullptr;
   if (buttonKind_ == bkCheckBox || buttonKind_ == bkPushButton || buttonKind_ == bkRadioButton) DrawCheckGlyph(c);
   if (!enabled_ || buttonKind_ != bkButton) pressOffset = underline = false;
   nbUseFont(c, TextFont(s));
@@ -130,10 +134,10 @@ void TnbButton::DrawText(TCanvas* c, TnbButtonState s, bool pressOffset, bool un
     TRect shadow = r;
     OffsetRect(shadow, 1, 1);
     c->Font()->SetColor(clBtnHighlight);
-    ::DrawText(c->Handle(), text, shadow, flags);
+    nbDrawText(cache, target, text, shadow, flags);
     c->Font()->SetColor(clBtnShadow);
   }
-  ::DrawText(c->Handle(), text, r, flags);
+  nbDrawText(cache, target, text, r, flags);
 }
 
 void TnbButton::DrawCheckGlyph(TCanvas* c) {

@@ -179,7 +179,7 @@ class TnbButton : public TnbBarItem {
   void DrawFrame(TCanvas* c, TnbButtonState s);
   void DrawXPFrame(TCanvas* c, TnbButtonState s);
   void DrawImage(TCanvas* c, TnbButtonState s, bool shadow);
-  void DrawText(TCanvas* c, TnbButtonState s, bool pressOffset, bool underline);
+  void DrawText(TBitmap* target, TnbButtonState s, bool pressOffset, bool underline);
   void DrawCheckGlyph(TCanvas* c);
   String DrawnCaption() const;
   UINT TextFlags() const;

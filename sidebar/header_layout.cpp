@@ -6,6 +6,7 @@
 #include "sidebar/canvas_fonts.h"
 #include "sidebar/headers.h"
 #include "sidebar/side_bar.h"
+#include "sidebar/text_cache.h"
 #include "sidebar/text_direction.h"
 
 // Where the parts of one header go: its caption's image, text and open/close arrow, and its
@@ -106,8 +107,9 @@ void TnbHeader::LayoutCaptionContents(TCanvas* measure, const TRect& caption) {
   l.Image = {l.Image.x + origin.x, l.Image.y + origin.y};
   if (caption_.empty()) return;
   nbUseFont(measure, l.Font);
-  TRect calc = Rect(0, 0, std::max(0, areaRight - areaLeft - margin_ - spacing), 0);
-  DrawText(measure->Handle(), caption_, calc, DT_CALCRECT | DT_END_ELLIPSIS | DT_SINGLELINE);
+  const TRect calc = nbMeasureText(Bar() ? Bar()->TextCache() : nullptr, measure, caption_,
+                                   Rect(0, 0, std::max(0, areaRight - areaLeft - margin_ - spacing), 0),
+                                   DT_END_ELLIPSIS | DT_SINGLELINE);
   const int tw = std::min(calc.Width(), std::max(0, areaRight - areaLeft)), th = calc.Height();
   int x;
   if (textAlign == taLeftJustify) x = (hasImage && layout == glGlyphLeft) ? areaLeft : margin_;

@@ -9,6 +9,7 @@
 #include "sidebar/clip_scope.h"
 #include "sidebar/headers.h"
 #include "sidebar/side_bar.h"
+#include "sidebar/text_cache.h"
 
 // How one header caption and one header body are drawn into the bar's off-screen bitmap, where
 // the layout pass placed them.
@@ -49,7 +50,9 @@ void Chevron(TCanvas* c, int x, int y, int tip, bool down) {
 
 }  // namespace
 
-void TnbHeader::DrawCaptionContents(TCanvas* c) {
+void TnbHeader::DrawCaptionContents(TBitmap* target) {
+  TCanvas* c = target->Canvas();
+  TnbTextCache* cache = Bar() ? Bar()->TextCache() : nullptr;
   const CaptionLayout& l = captionLayout_;
   if (l.List != nullptr) l.List->Draw(c, l.Image.x, l.Image.y, imageIndex_);
   if (nbShown(l.Text)) {
@@ -58,11 +61,11 @@ void TnbHeader::DrawCaptionContents(TCanvas* c) {
     if (captionState_ == hbsDisabled) {
       OffsetRect(r, 1, 1);
       c->Font()->SetColor(clBtnHighlight);
-      DrawText(c->Handle(), caption_, r, l.TextFlags);
+      nbDrawText(cache, target, caption_, r, l.TextFlags);
       r = l.Text;
       c->Font()->SetColor(clBtnShadow);
     }
-    DrawText(c->Handle(), caption_, r, l.TextFlags);
+    nbDrawText(cache, target, caption_, r, l.TextFlags);
   }
   if (nbShown(l.Status)) DrawStatusButton(c, l.Status);
 }
@@ -140,7 +143,7 @@ void TnbHeader::PaintCaption(TBitmap* target) {
         rounded.emplace(c->Handle(), CreateRoundRectRgn(r.Left, r.Top, r.Right + 1, 2 * r.Bottom, 4, 4));
       DrawCaptionBackground(target, r, captionState_);
     }
-    DrawCaptionContents(c);
+    DrawCaptionContents(target);
   }
   OnAfterDrawHeaderButton.Call(this, c, captionRect_);
 }

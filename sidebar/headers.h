@@ -150,7 +150,7 @@ class TnbHeader : public TnbBarItem {
   void LayoutCaptionContents(TCanvas* measure, const TRect& client);
   bool RightToLeftAlignment() const;
   void DrawCaptionBackground(TBitmap* target, const TRect& r, TnbButtonState s);
-  void DrawCaptionContents(TCanvas* canvas);
+  void DrawCaptionContents(TBitmap* target);
   void DrawBodyFrame(TCanvas* canvas, TRect r);
   bool ShowsStatusButton(int w, int h) const;
 

@@ -9,6 +9,7 @@
 #include "platform/windows/messages.h"
 #include "platform/windows/window_styles.h"
 #include "sidebar/presets.h"
+#include "sidebar/text_cache.h"
 
 TnbSideBar::TnbSideBar(TComponent* owner) : TCustomControl(owner) {
   // The first bar makes the side bar's classes known to component streaming.
@@ -39,6 +40,7 @@ TnbSideBar::TnbSideBar(TComponent* owner) : TCustomControl(owner) {
   SetColor(clBtnFace);
   SetTabStop(true);
   SetWidth(120);
+  textCache_ = std::make_unique<TnbTextCache>();
   layout_ = std::make_unique<TnbBarLayout>(*this);
   painter_ = std::make_unique<TnbSideBarPainter>(*this, *layout_, PaintHooks());
   RegisterLive(true);

@@ -16,6 +16,7 @@
 
 class TnbDragDropManager;
 class TnbSideBarPainter;
+class TnbTextCache;
 class TStream;
 
 // The navigation side bar: a column of headers, each holding buttons. In the outlook view
@@ -162,6 +163,8 @@ class TnbSideBar : public TCustomControl {
   // False while a slide moves the captions itself.
   bool LayoutReady() const { return layoutReady_; }
   int AnimatingIndex() const { return animatingIndex_; }
+  // The texts of the bar's captions and labels, kept between paints.
+  TnbTextCache* TextCache() const { return textCache_.get(); }
 
   // ---- what the bar tracks under the mouse ----
   TnbHeader* HotHeader() const { return hotHeader_; }
@@ -378,6 +381,7 @@ class TnbSideBar : public TCustomControl {
   int dragThreshold_ = 5;
   std::unique_ptr<TnbDragDropManager> dragManager_;
   std::unique_ptr<TBitmap> offscreen_;
+  std::unique_ptr<TnbTextCache> textCache_;
   std::unique_ptr<TnbBarLayout> layout_;
   std::unique_ptr<TnbSideBarPainter> painter_;
   // Headers a running switch works on; cleared when they go, so the switch stops cleanly.

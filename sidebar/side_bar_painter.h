@@ -27,6 +27,10 @@ class TnbSideBarPainter {
   void Paint(TBitmap& target);
 
  private:
+  void PaintBackground();
+  void Exclude(const TRect& r);
+  bool CoversBody(TnbHeader* h) const;
+  bool CoversCaption(TnbHeader* h) const;
   void DrawParentBehind();
   void PaintAt(TControl* control, UINT msg, int x, int y, int width, int height);
   void DrawHeaders();

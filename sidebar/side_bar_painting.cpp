@@ -29,7 +29,7 @@ TnbSideBarPainter::TnbSideBarPainter(TnbSideBar& bar, const TnbBarLayout& layout
 void TnbSideBarPainter::Paint(TBitmap& target) {
   bmp_ = &target;
   c_ = target.Canvas();
-  bar_.Background()->Paint(bmp_, layout_.Inner());
+  PaintBackground();
   if (bar_.Background()->Style() == btTransparent) DrawParentBehind();
   DrawHeaders();
   DrawCloseBar();
@@ -37,6 +37,39 @@ void TnbSideBarPainter::Paint(TBitmap& target) {
   DrawListBoxes();
   DrawAlert();
   DrawBevelsAndFocus();
+}
+
+// The bar's background, except where a body or a caption paints over all of its rectangle
+// anyway: most of the bar would be filled twice.
+void TnbSideBarPainter::PaintBackground() {
+  TSavedDC saved(c_->Handle());
+  for (int i = 0; i < bar_.HeaderCount(); ++i) {
+    TnbHeader* h = bar_.Header(i);
+    if (!h->Visible()) continue;
+    if (CoversCaption(h)) Exclude(h->CaptionRect());
+    if (CoversBody(h)) Exclude(h->BodyRect());
+  }
+  bar_.Background()->Paint(bmp_, layout_.Inner());
+}
+
+void TnbSideBarPainter::Exclude(const TRect& r) {
+  if (nbShown(r)) ExcludeClipRect(c_->Handle(), r.Left, r.Top, r.Right, r.Bottom);
+}
+
+bool TnbSideBarPainter::CoversBody(TnbHeader* h) const {
+  const bool shown = h == bar_.ActiveHeader() || bar_.AnimatingIndex() == h->Index() ||
+                     (bar_.CloseUpLayout() && h->Opened());
+  return shown && !h->OnDrawHeaderBody && h->Background()->Style() != btTransparent;
+}
+
+bool TnbSideBarPainter::CoversCaption(TnbHeader* h) const {
+  const TnbHeaderOptions o = h->Options();
+  if (bar_.OnDrawHeaderButtons || h->OnDrawHeaderButton || o.Contains(hoNoCaption) || o.Contains(hoRoundedHeader))
+    return false;
+  // A button-style caption fills its rectangle unless it is transparent; explorer captions
+  // with rounded corners leave their corners to what lies below.
+  return h->EffectiveSettings()->CaptionStyle() == csButtonStyle && !h->Transparent() &&
+         h->ExplorerAddOn() == 0;
 }
 
 // The parent paints its background into the bitmap at the bar's place, and at run time its

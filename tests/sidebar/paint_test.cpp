@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <vector>
+
 #include "platform/windows/messages.h"
 #include "tests/sidebar/sidebar_fixture.h"
 
@@ -235,4 +237,32 @@ TEST_F(PaintTest, TheBarTakesItsBackgroundsColourWithoutANewWindowWhilePainting)
   Paint();
   EXPECT_EQ(bar_->Handle(), window);
   EXPECT_EQ(bar_->Color(), clTeal);
+}
+
+TEST_F(PaintTest, KeptTextIsDrawnAnewWhenCaptionOrFontChange) {
+  const auto inkOf = [&](TBitmap& bmp, const TRect& r) {
+    std::vector<bool> ink;
+    const TColor ground = At(bmp, r.Left, r.Top);
+    for (int y = r.Top; y < r.Bottom; ++y)
+      for (int x = r.Left; x < r.Right; ++x) ink.push_back(At(bmp, x, y) != ground);
+    return ink;
+  };
+  Layout();
+  const TRect label = mail_->GetButton(0)->Rects().Text;
+  ASSERT_TRUE(nbShown(label));
+  auto first = Paint();
+  auto again = Paint();
+  EXPECT_EQ(inkOf(*first, label), inkOf(*again, label));  // the kept picture is the drawn one
+  mail_->GetButton(0)->SetCaption("Mail 9");
+  auto renamed = Paint();
+  EXPECT_NE(inkOf(*renamed, label), inkOf(*first, label));
+  bar_->Settings()->ButtonFont()->SetStyle({fsBold});
+  auto bold = Paint();
+  EXPECT_NE(inkOf(*bold, label), inkOf(*renamed, label));
+  bar_->Settings()->ButtonFont()->SetColor(clRed);
+  auto red = Paint();
+  bool redInk = false;
+  for (int y = label.Top; y < label.Bottom; ++y)
+    for (int x = label.Left; x < label.Right; ++x) redInk |= At(*red, x, y) == clRed;
+  Check(redInk, *red, "kept_text_colour");
 }

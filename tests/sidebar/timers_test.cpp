@@ -193,3 +193,27 @@ TEST_F(TimersTest, WheelStepsInTheExplorerCloseUpView) {
     EXPECT_EQ(bar_->ScrollOffset(), row.offsetAfter);
   }
 }
+
+TEST_F(TimersTest, HoldingADragOnTheListDownBoxStepsAtEveryTick) {
+  bar_->SetViewStyle(vsOutlook);
+  TnbHeader* many = AddHeader("Many", 30);
+  bar_->SetHeaderScrollType(stNone);
+  bar_->SetActiveHeader(many);
+  Layout();
+  const TRect down = Box(TnbSideBar::ListDown).Rect;
+  ASSERT_TRUE(nbShown(down));
+  uint32_t effect = DROPEFFECT_MOVE;
+  bar_->DoDragOver(bar_, 0, bar_->ClientToScreen(Centre(down)), effect);
+  EXPECT_EQ(Box(TnbSideBar::ListDown).State, TnbScrollBox::Pressed);
+  EXPECT_EQ(many->FirstVisibleIndex(), 0);
+  Tick(600);
+  EXPECT_EQ(many->FirstVisibleIndex(), 1);
+  Tick(600);
+  EXPECT_EQ(many->FirstVisibleIndex(), 2);
+  // Off the box the list holds still: the box is let go and its timer ends at the next tick.
+  bar_->DoDragOver(bar_, 0, bar_->ClientToScreen({5, 5}), effect);
+  Tick(600);
+  Tick(600);
+  EXPECT_EQ(many->FirstVisibleIndex(), 2);
+  bar_->DoDragLeave();
+}
