@@ -293,6 +293,10 @@ class TCustomDBGridEx : public TCustomGrid, public TDBGridExHost {
   // The search's share of key handling; true when the key was used (it is then 0).
   bool IncSearchKeyDown(uint16_t& key, TShiftState shift);
   void IncSearchKeyPress(char16_t& key);
+  // Backspace: the search text loses its last whole character.
+  void IncSearchBackspace();
+  // The running search's time-out (ms; negative: until stopped).
+  int IncSearchTimeOut() const;
   // The search timer (WM_TIMER kIncSearchTimerId) ran out.
   void IncSearchTimerFired();
   // While the search moves the data set its highlight is not painted.

@@ -56,6 +56,7 @@ void ForEachSelectedRecord(TDBGridExHost* grid, bool wholeGrid, const std::funct
   });
   TDBGridExSelection* selection = grid->Selection();
   const TDBGridExSelectionType type = wholeGrid ? gstAll : selection->SelectionType();
+  if (type == gstNon) return;
   if (type == gstRecordBookmarks) {
     TBookmarkListEx* rows = grid->SelectedRows();
     for (int i = 0; i < rows->Count(); ++i) {

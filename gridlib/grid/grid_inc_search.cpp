@@ -53,6 +53,10 @@ void TCustomDBGridEx::StopInplaceSearch() { incSearch_->Stop(); }
 
 void TCustomDBGridEx::IncSearchTimerFired() { StopInplaceSearch(); }
 
+void TCustomDBGridEx::IncSearchBackspace() { incSearch_->RemoveLastChar(); }
+
+int TCustomDBGridEx::IncSearchTimeOut() const { return incSearch_->TimeOut(); }
+
 // Typing searches while a search runs, in a column it cannot edit (with dghIncSearch), or
 // with dghPreferIncSearch whenever no editor is open.
 bool TCustomDBGridEx::IncSearchApplies() {
@@ -67,7 +71,7 @@ void TCustomDBGridEx::IncSearchKeyPress(char16_t& key) {
   if (key < 0x20 || !IncSearchApplies() || !DataLink()->Active()) return;
   const TDataSetState state = DataLink()->DataSet()->State();
   if (state == dsEdit || state == dsInsert || state == dsSetKey) return;
-  const int timeOut = IncSearchActive() ? incSearch_->TimeOut() : DBGridExUnitSettings().IncSearchTimeout;
+  const int timeOut = IncSearchActive() ? IncSearchTimeOut() : DBGridExUnitSettings().IncSearchTimeout;
   StartInplaceSearch(Utf16ToUtf8(std::u16string_view(&key, 1)), timeOut, TDBGridExIncSearch::sdFromFirst);
   key = 0;
 }
@@ -94,16 +98,16 @@ bool TCustomDBGridEx::IncSearchKeyDown(uint16_t& key, TShiftState shift) {
     return false;
   }
   if (Plain(shift) && key == VK_BACK) {
-    incSearch_->RemoveLastChar();
+    IncSearchBackspace();
     return used();
   }
   if (pressed == settings.FindNextKey || pressed == settings.FindPriorKey) {
     const int direction = pressed == settings.FindNextKey ? TDBGridExIncSearch::sdNext : TDBGridExIncSearch::sdPrior;
-    StartInplaceSearch(String(), incSearch_->TimeOut(), direction);
+    StartInplaceSearch(String(), IncSearchTimeOut(), direction);
     return used();
   }
   if (pressed == ShortCut('V', {ssCtrl}) || pressed == ShortCut(VK_INSERT, {ssShift})) {
-    StartInplaceSearch(Clipboard()->AsText(), incSearch_->TimeOut(), TDBGridExIncSearch::sdFromFirst);
+    StartInplaceSearch(Clipboard()->AsText(), IncSearchTimeOut(), TDBGridExIncSearch::sdFromFirst);
     return used();
   }
   return false;
