@@ -194,6 +194,7 @@ void TCustomDBGridEx::LinkActive(bool active) {
   if (!active) HideEditor();
   ReadMemTableIntf();
   TDBGridExHost::LinkActive(active);
+  if (active && EditorAlwaysShown()) ShowInplaceEditor();
   UpdateVertScrollBar();
 }
 

@@ -100,6 +100,20 @@ TEST_P(CellEditing, CheckBoxAndImageCellsNeverShowTheEditor) {
   EXPECT_FALSE(grid->InplaceEditorShowing());
 }
 
+TEST_P(CellEditing, TheEditorShowsOnOpeningAndWhenAFieldAsksForTheFocus) {
+  MakeFocused(3);
+  grid->SetOptions(grid->Options() + dgAlwaysShowEditor);
+  grid->HideEditor();
+  items_->ds()->Close();
+  items_->ds()->Open();
+  EXPECT_TRUE(grid->InplaceEditorShowing()) << "dgAlwaysShowEditor: open shows the editor";
+  grid->SetOptions(grid->Options() - dgAlwaysShowEditor);
+  grid->HideEditor();
+  FieldOf("Code")->FocusControl();
+  EXPECT_TRUE(grid->InplaceEditorShowing());
+  EXPECT_EQ(grid->SelectedIndex(), 4);
+}
+
 INSTANTIATE_TEST_SUITE_P(Stores, CellEditing, testing::Values(Store::Memory, Store::Sqlite), StoreName);
 
 }  // namespace
