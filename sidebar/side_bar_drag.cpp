@@ -2,6 +2,7 @@
 
 #include "platform/controls/application.h"
 #include "platform/controls/screen.h"
+#include "platform/core/scope_guard.h"
 #include "platform/windows/keys.h"
 #include "platform/windows/messages.h"
 #include "sidebar/side_bar.h"
@@ -292,12 +293,12 @@ void TnbSideBar::DrawDropMark(TCanvas* c, const TRect& r, int position) {
     points = {{L + 5, B + 1}, {R - 5, B + 1}, {R - 2, B - 4}, {R - 2, B + 6},
               {R - 5, B + 2}, {L + 5, B + 2}, {L + 2, B + 6}, {L + 2, B - 4}};
   else points = {{L + 5, B + 1}, {R - 5, B + 1}, {R - 2, B - 5}, {R - 2, B + 2}, {L + 2, B + 2}, {L + 2, B - 5}};
-  const TPenStyle style = c->Pen()->Style();
-  const TColor color = c->Brush()->Color();
+  ScopeGuard restore([c, style = c->Pen()->Style(), color = c->Brush()->Color()] {
+    c->Pen()->SetStyle(style);
+    c->Brush()->SetColor(color);
+  });
   c->Pen()->SetStyle(psClear);
   c->Brush()->SetStyle(bsSolid);
   c->Brush()->SetColor(dropMarkColor_);
   c->Polygon(points);
-  c->Pen()->SetStyle(style);
-  c->Brush()->SetColor(color);
 }

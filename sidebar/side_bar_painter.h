@@ -1,6 +1,7 @@
 #pragma once
 
 #include <functional>
+#include <vector>
 
 #include "platform/core/types.h"
 #include "sidebar/sidebar_types.h"
@@ -28,7 +29,7 @@ class TnbSideBarPainter {
 
  private:
   void PaintBackground();
-  void Exclude(const TRect& r);
+  void Subtract(const TRect& hole);
   bool CoversBody(TnbHeader* h) const;
   bool CoversCaption(TnbHeader* h) const;
   void DrawParentBehind();
@@ -48,6 +49,9 @@ class TnbSideBarPainter {
   TnbSideBar& bar_;
   const TnbBarLayout& layout_;
   TnbPaintHooks hooks_;
+  // What is left of the bar's background to paint; kept between paints, so painting does
+  // not allocate.
+  std::vector<TRect> parts_, cut_;
   TBitmap* bmp_ = nullptr;
   TCanvas* c_ = nullptr;
 };

@@ -39,21 +39,40 @@ void TnbSideBarPainter::Paint(TBitmap& target) {
   DrawBevelsAndFocus();
 }
 
-// The bar's background, except where a body or a caption paints over all of its rectangle
-// anyway: most of the bar would be filled twice.
+// The bar's background. A plain colour is painted only where no body or caption paints over
+// it anyway, which would otherwise fill most of the bar twice; a gradient or a picture depends
+// on the whole rectangle and is painted whole.
 void TnbSideBarPainter::PaintBackground() {
-  TSavedDC saved(c_->Handle());
-  for (int i = 0; i < bar_.HeaderCount(); ++i) {
-    TnbHeader* h = bar_.Header(i);
-    if (!h->Visible()) continue;
-    if (CoversCaption(h)) Exclude(h->CaptionRect());
-    if (CoversBody(h)) Exclude(h->BodyRect());
+  TnbBackground* background = bar_.Background();
+  parts_.assign(1, layout_.Inner());
+  if (background->Style() == btSolid) {
+    for (int i = 0; i < bar_.HeaderCount(); ++i) {
+      TnbHeader* h = bar_.Header(i);
+      if (!h->Visible()) continue;
+      if (CoversCaption(h)) Subtract(h->CaptionRect());
+      if (CoversBody(h)) Subtract(h->BodyRect());
+    }
   }
-  bar_.Background()->Paint(bmp_, layout_.Inner());
+  for (const TRect& r : parts_) background->Paint(bmp_, r);
 }
 
-void TnbSideBarPainter::Exclude(const TRect& r) {
-  if (nbShown(r)) ExcludeClipRect(c_->Handle(), r.Left, r.Top, r.Right, r.Bottom);
+// Takes `hole` out of the parts still to paint, cutting a part it overlaps into the bands
+// above and below it and the pieces beside it.
+void TnbSideBarPainter::Subtract(const TRect& hole) {
+  if (!nbShown(hole)) return;
+  cut_.clear();
+  for (const TRect& p : parts_) {
+    TRect in;
+    if (!IntersectRect(in, p, hole)) {
+      cut_.push_back(p);
+      continue;
+    }
+    if (p.Top < in.Top) cut_.push_back(Rect(p.Left, p.Top, p.Right, in.Top));
+    if (in.Bottom < p.Bottom) cut_.push_back(Rect(p.Left, in.Bottom, p.Right, p.Bottom));
+    if (p.Left < in.Left) cut_.push_back(Rect(p.Left, in.Top, in.Left, in.Bottom));
+    if (in.Right < p.Right) cut_.push_back(Rect(in.Right, in.Top, p.Right, in.Bottom));
+  }
+  parts_.swap(cut_);
 }
 
 bool TnbSideBarPainter::CoversBody(TnbHeader* h) const {
