@@ -74,6 +74,7 @@ TCellPaint TDBGridExCellPainter::Classify(int col, int row, const TRect& rect, T
   cell.Frame3D = GetCellFrame(col, row, state);
   cell.DX = cell.Frame3D ? 1 : 2;
   cell.DY = cell.DX - (Flat() ? 1 : 0);
+  cell.Pressed = cell.Type.RowKind == grkTitle && col == view_.PressedTitleCol();
   return cell;
 }
 

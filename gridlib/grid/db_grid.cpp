@@ -8,6 +8,7 @@
 #include "gridlib/grid/cell_painter.h"
 #include "gridlib/grid/columns.h"
 #include "gridlib/grid/grid_data_link.h"
+#include "gridlib/grid/grid_edit_keys.h"
 #include "gridlib/grid/grid_painter.h"
 #include "gridlib/grid/inc_search.h"
 #include "platform/core/format.h"
@@ -34,6 +35,8 @@ TDBGridExScrollBar* TCustomDBGridEx::CreateScrollBar(int kind) {
 
 void TCustomDBGridEx::CreateGridParts() {
   if (Columns() != nullptr) return;
+  input_ = std::make_unique<TDBGridExInput>(this, this);
+  input_->SetEditKeys(MakeGridEditKeys(this));
   horzScrollBar_.reset(CreateScrollBar(0));
   vertScrollBar_.reset(CreateScrollBar(1));
   CreateGridObjects();

@@ -5,6 +5,7 @@
 #include "gridlib/grid/grid_events.h"
 #include "gridlib/grid/grid_filter_settings.h"
 #include "gridlib/grid/grid_host.h"
+#include "gridlib/grid/grid_input.h"
 #include "gridlib/grid/grid_messages.h"
 #include "gridlib/grid/grid_scroll_bars.h"
 #include "gridlib/grid/head_tree.h"
@@ -25,7 +26,7 @@ class TField;
 
 // The data grid control: a base grid that shows the records of a data set as rows and its
 // columns as grid columns. Layout, painting, keys and mouse build on what this class holds.
-class TCustomDBGridEx : public TCustomGrid, public TDBGridExHost {
+class TCustomDBGridEx : public TCustomGrid, public TDBGridExHost, public TDBGridExInputBase {
   DECLARE_CLASS(TCustomDBGridEx, TCustomGrid)
  public:
   explicit TCustomDBGridEx(TComponent* owner);
@@ -230,6 +231,13 @@ class TCustomDBGridEx : public TCustomGrid, public TDBGridExHost {
   TMoveRecordsEvent OnMoveRecords;
   TNotifyEvent OnSortMarkingChanged;
   TNotifyEvent OnSumListAfterRecalcAll;
+
+  // ---- Keyboard and mouse: the input controller does the work.
+  TDBGridExInput* Input() const { return input_.get(); }
+  // Update counter: while it is held, scrolling does not update the window at once.
+  void BeginUpdate() { ++updateLock_; }
+  void EndUpdate() { --updateLock_; }
+  bool UpdateLocked() const { return updateLock_ > 0; }
   TNotifyEvent OnSumListRecalcAll;
 
   // ---- What the grid tells the application.
@@ -359,8 +367,31 @@ class TCustomDBGridEx : public TCustomGrid, public TDBGridExHost {
   void SetEditText(int col, int row, const String& value) override;
   String GetEditMask(int col, int row) override;
   int GetEditLimit() override;
+  void KeyDown(uint16_t& key, TShiftState shift) override;
+  void KeyPress(char16_t& key) override;
+  void MouseDown(TMouseButton button, TShiftState shift, int x, int y) override;
+  void MouseMove(TShiftState shift, int x, int y) override;
+  void MouseUp(TMouseButton button, TShiftState shift, int x, int y) override;
+  bool DoMouseWheel(TShiftState shift, int wheelDelta, TPoint mousePos) override;
 
  private:
+  // What the input controller keeps of the base grid's own handling.
+  void BaseMouseDown(TMouseButton button, TShiftState shift, int x, int y) override;
+  void BaseMouseMove(TShiftState shift, int x, int y) override;
+  void BaseMouseUp(TMouseButton button, TShiftState shift, int x, int y) override;
+  void BaseKeyPress(char16_t& key) override;
+  void BaseChar(TMessage& m) override;
+  void KeyPressOnly(TMessage& m) override;
+  bool AcceptsKey(uint16_t key, TShiftState shift) override;
+  void FireKeyDown(uint16_t& key, TShiftState shift) override;
+  void FireMouseDown(TMouseButton button, TShiftState shift, int x, int y) override;
+  void FireMouseUp(TMouseButton button, TShiftState shift, int x, int y) override;
+  bool OverSizingLine(int x, int y) override { return Sizing(x, y); }
+  // Input messages the controller takes before the base grid; false for the others.
+  bool InputMessage(TMessage& m);
+  // A right-button release over a column with a pop-up menu of its own shows it.
+  bool ColumnPopup(TMessage& m);
+
   // Drops the tree while titles are single-level: its leaves would outlive their columns.
   void ForgetTitleTree();
   void CreatePainters();
@@ -452,6 +483,20 @@ class TCustomDBGridEx : public TCustomGrid, public TDBGridExHost {
   std::unique_ptr<TDBGridExCellEditing> cellEditing_;
   std::unique_ptr<TDBGridExIncSearch> incSearch_;
   bool sortMarkingPending_ = false;
+  std::unique_ptr<TDBGridExInput> input_;
+  int updateLock_ = 0;
+};
+
+// Holds the grid's update counter for the life of the scope.
+class GridUpdateLock {
+ public:
+  explicit GridUpdateLock(TCustomDBGridEx* grid) : grid_(grid) { grid_->BeginUpdate(); }
+  ~GridUpdateLock() { grid_->EndUpdate(); }
+  GridUpdateLock(const GridUpdateLock&) = delete;
+  GridUpdateLock& operator=(const GridUpdateLock&) = delete;
+
+ private:
+  TCustomDBGridEx* grid_;
 };
 
 // The published grid.

@@ -1,14 +1,18 @@
 // What the grid tells the application about clicks, titles and the current column, and what
 // it answers about itself.
 #include "gridlib/grid/columns.h"
+#include "gridlib/grid/column_titles.h"
 #include "gridlib/grid/db_grid.h"
 #include "platform/data/data_source.h"
 #include "platform/data/dataset.h"
 
+// A title acts as a button when its TitleButton says so, unless OnCheckButton decides
+// otherwise.
 bool TCustomDBGridEx::CheckTitleBtn(int dataCol) {
-  bool enabled = false;
-  if (dataCol < 0 || dataCol >= Columns()->Count() || !OnCheckButton.Assigned()) return false;
-  OnCheckButton.Call(this, dataCol, Columns()->Items(dataCol), enabled);
+  if (dataCol < 0 || dataCol >= Columns()->Count()) return false;
+  TColumnEx* column = Columns()->Items(dataCol);
+  bool enabled = column->Title()->TitleButton();
+  OnCheckButton.Call(this, dataCol, column, enabled);
   return enabled;
 }
 

@@ -70,6 +70,8 @@ class TDBGridExPaintView {
   virtual TBorderStyle BorderStyle() = 0;
   virtual TGridOptions GridOptions() = 0;
   virtual bool EditorMode() = 0;
+  // The grid column whose title button is held down; -1 for none.
+  virtual int PressedTitleCol() = 0;
 
   // ---- Focus: the grid is its form's active control (or holds the focused window).
   virtual bool IsActiveControl() = 0;

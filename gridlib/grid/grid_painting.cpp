@@ -52,6 +52,7 @@ class TDBGridExPaintAdapter : public TDBGridExPaintView {
   TBorderStyle BorderStyle() override { return grid_->BorderStyle(); }
   TGridOptions GridOptions() override { return grid_->TCustomGrid::Options(); }
   bool EditorMode() override { return grid_->EditorMode(); }
+  int PressedTitleCol() override { return grid_->Input() != nullptr ? grid_->Input()->PressedTitleCol() : -1; }
   bool IsActiveControl() override { return grid_->IsActiveControl(); }
   bool HasFocus() override { return grid_->HasFocus(); }
   std::optional<String> IncSearchText() override {

@@ -81,7 +81,7 @@ void TCustomDBGridEx::WndProc(TMessage& m) {
     IncSearchTimerFired();
     return;
   }
-  if (PaintMessage(m)) return;
+  if (InputMessage(m) || PaintMessage(m)) return;
   const bool suspendDrag = DragMode() == dmAutomatic && Options().Contains(dgMultiSelect) &&
                            !IsDesigning() && (m.Msg == WM_LBUTTONDOWN || m.Msg == WM_LBUTTONDBLCLK);
   if (suspendDrag) {
@@ -115,19 +115,24 @@ void TCustomDBGridEx::AfterMessage(TMessage& m) {
   UpdateVertScrollBar();
 }
 
-// A right click over a column with a pop-up menu of its own shows that menu.
+// A right click over a column with a pop-up menu of its own shows that menu alone; elsewhere
+// the grid's own menu shows as for any control.
 void TCustomDBGridEx::DefaultHandler(TMessage& m) {
+  if (m.Msg == WM_RBUTTONUP && ColumnPopup(m)) return;
   TCustomGrid::DefaultHandler(m);
-  if (m.Msg != WM_RBUTTONUP) return;
+}
+
+bool TCustomDBGridEx::ColumnPopup(TMessage& m) {
   const TPoint at(static_cast<int16_t>(m.LParamLo()), static_cast<int16_t>(m.LParamHi()));
   const TGridCoord cell = MouseCoord(at.x, at.y);
   const int dataCol = cell.X - IndicatorOffset();
-  if (cell.X < 0 || dataCol < 0 || dataCol >= Columns()->Count()) return;
+  if (cell.X < 0 || dataCol < 0 || dataCol >= Columns()->Count()) return false;
   auto* menu = dynamic_cast<TPopupMenu*>(Columns()->Items(dataCol)->PopupMenu());
-  if (menu == nullptr) return;
+  if (menu == nullptr || !menu->AutoPopup()) return false;
   Perform(WM_CANCELMODE);
   menu->SetPopupComponent(this);
   const TPoint screen = ClientToScreen(at);
   menu->Popup(screen.x, screen.y);
   m.Result = 1;
+  return true;
 }

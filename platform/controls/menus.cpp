@@ -81,6 +81,7 @@ TMenuWindow* TPopupMenu::LevelWindow(int level) const {
 }
 
 void TPopupMenu::PopupAt(TControl* control, TPoint screen) {
+  if (!autoPopup_) return;
   SetPopupComponent(control);
   Popup(screen.x, screen.y);
 }
@@ -159,5 +160,6 @@ void TMenu::Publish() {
 void TPopupMenu::Publish() {
   TPublisher<TPopupMenu> p;
   p.Property("Alignment", &TPopupMenu::Alignment, &TPopupMenu::SetAlignment).Default(paLeft);
+  p.Property("AutoPopup", &TPopupMenu::AutoPopup, &TPopupMenu::SetAutoPopup).Default(true);
   p.Event("OnPopup", &TPopupMenu::OnPopup);
 }

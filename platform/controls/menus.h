@@ -222,6 +222,9 @@ class TPopupMenu : public TMenu, public IPopupSource {
   bool IsOpen() const;
   TPopupAlignment Alignment() const { return alignment_; }
   void SetAlignment(TPopupAlignment v) { alignment_ = v; }
+  // Whether a right click (or the menu key) shows the menu by itself; Popup always shows it.
+  bool AutoPopup() const { return autoPopup_; }
+  void SetAutoPopup(bool v) { autoPopup_ = v; }
   TComponent* PopupComponent() const { return popupComponent_; }
   void SetPopupComponent(TComponent* c);
   // The window of open level `level` (0: the menu itself), or nullptr.
@@ -248,5 +251,6 @@ class TPopupMenu : public TMenu, public IPopupSource {
   HWND focusBefore_ = nullptr;
   IMenuBarHost* barHost_ = nullptr;
   TPopupAlignment alignment_ = paLeft;
+  bool autoPopup_ = true;
   TComponent* popupComponent_ = nullptr;
 };

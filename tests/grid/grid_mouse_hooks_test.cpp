@@ -35,24 +35,31 @@ TEST_P(GridMouseHooks, SizingADataRowSetsEveryRowsHeight) {
   }
 }
 
+// The further below or above the rows the mouse is held, the more records each tick moves:
+// a record per 6 pixels, at most 8.
 TEST_P(GridMouseHooks, HoldingTheMouseOutsideTheRowsMovesTheDataSet) {
-  Make(40, 400, 150);
+  Make(80, 400, 150);
   grid->SetOptions(grid->Options() - dgEditing);
   items_->GotoId(10);
   const TRect cell = grid->CellRect(2, grid->Row());
-  Send(WM_LBUTTONDOWN, cell.Left + 2, cell.Top + 2);
-  ASSERT_EQ(grid->GridState(), gsSelecting);
+  const int x = cell.Left + 2;
+  Send(WM_LBUTTONDOWN, x, cell.Top + 2);
+  ASSERT_EQ(grid->Input()->State(), gisSelecting);
 
-  const int last = FirstShownId() + grid->DataLink()->RecordCount() - 1;
-  SetCursorPosQuietly(grid->ClientToScreen({cell.Left + 2, grid->ClientHeight() + 20}));
-  grid->Perform(WM_TIMER, 1);
-  EXPECT_EQ(items_->CurrentId(), last + 1) << "the record below the last one shown";
-
-  const int first = FirstShownId();
-  SetCursorPosQuietly(grid->ClientToScreen({cell.Left + 2, -20}));
-  grid->Perform(WM_TIMER, 1);
-  EXPECT_EQ(items_->CurrentId(), first - 1) << "the record above the first one shown";
-  Send(WM_LBUTTONUP, cell.Left + 2, -20);
+  const TRect data = grid->DataRect();
+  const struct {
+    int outside;
+    int records;
+  } cases[] = {{3, 0}, {6, 1}, {18, 3}, {60, 8}, {-6, -1}, {-30, -5}};
+  for (const auto& c : cases) {
+    const int y = c.outside > 0 ? data.Bottom - 1 + c.outside : data.Top + c.outside;
+    const int before = items_->CurrentId();
+    SetCursorPosQuietly(grid->ClientToScreen({x, y}));
+    grid->Perform(WM_TIMER, 1);
+    EXPECT_EQ(items_->CurrentId(), before + c.records) << c.outside << " pixels outside";
+  }
+  Send(WM_LBUTTONUP, x, data.Top - 20);
+  EXPECT_EQ(grid->Input()->State(), gisIdle);
 }
 
 INSTANTIATE_TEST_SUITE_P(Stores, GridMouseHooks, testing::Values(Store::Memory, Store::Sqlite), StoreName);

@@ -1,0 +1,85 @@
+// The grid's input overrides and input messages go to its input controller; what the
+// controller keeps of the base grid it reaches through the grid.
+#include "gridlib/grid/db_grid.h"
+#include "gridlib/grid/grid_input.h"
+#include "platform/controls/inplace_edit.h"
+#include "platform/windows/messages.h"
+
+void TCustomDBGridEx::KeyDown(uint16_t& key, TShiftState shift) { input_->KeyDown(key, shift); }
+
+void TCustomDBGridEx::KeyPress(char16_t& key) { input_->KeyPress(key); }
+
+void TCustomDBGridEx::MouseDown(TMouseButton button, TShiftState shift, int x, int y) {
+  input_->MouseDown(button, shift, x, y);
+}
+
+void TCustomDBGridEx::MouseMove(TShiftState shift, int x, int y) { input_->MouseMove(shift, x, y); }
+
+void TCustomDBGridEx::MouseUp(TMouseButton button, TShiftState shift, int x, int y) {
+  input_->MouseUp(button, shift, x, y);
+}
+
+bool TCustomDBGridEx::DoMouseWheel(TShiftState shift, int wheelDelta, TPoint mousePos) {
+  // The application's handler comes first; the grid steps records only when it did not.
+  if (TCustomControl::DoMouseWheel(shift, wheelDelta, mousePos)) return true;
+  return input_->MouseWheel(shift, wheelDelta);
+}
+
+bool TCustomDBGridEx::InputMessage(TMessage& m) {
+  switch (m.Msg) {
+    case WM_CHAR:
+      if (IsDesigning()) return false;
+      input_->Char(m);
+      return true;
+    case WM_VSCROLL:
+      input_->VertScroll(m.WParamLo(), m.WParamHi());
+      return true;
+    case WM_TIMER:
+      if (m.WParam != 1) return false;
+      if (input_->State() != gisSelecting && input_->State() != gisDraggingRecords) return false;
+      input_->TimerTick();
+      return true;
+    case WM_CANCELMODE:
+    case CM_CANCELMODE:
+      TCustomGrid::WndProc(m);
+      input_->StopTracking();
+      return true;
+    case WM_KILLFOCUS: {
+      TInplaceEdit* editor = InplaceEditor();
+      const bool toEditor = editor != nullptr && editor->HandleAllocated() &&
+                            reinterpret_cast<HWND>(m.WParam) == editor->Handle();
+      if (!toEditor) input_->FocusLost();
+      return false;
+    }
+    default: return false;
+  }
+}
+
+void TCustomDBGridEx::BaseMouseDown(TMouseButton button, TShiftState shift, int x, int y) {
+  TCustomGrid::MouseDown(button, shift, x, y);
+}
+
+void TCustomDBGridEx::BaseMouseMove(TShiftState shift, int x, int y) { TCustomGrid::MouseMove(shift, x, y); }
+
+void TCustomDBGridEx::BaseMouseUp(TMouseButton button, TShiftState shift, int x, int y) {
+  TCustomGrid::MouseUp(button, shift, x, y);
+}
+
+void TCustomDBGridEx::BaseKeyPress(char16_t& key) { TCustomGrid::KeyPress(key); }
+
+void TCustomDBGridEx::BaseChar(TMessage& m) { TCustomGrid::WndProc(m); }
+
+void TCustomDBGridEx::KeyPressOnly(TMessage& m) { DoKeyPress(m); }
+
+bool TCustomDBGridEx::AcceptsKey(uint16_t key, TShiftState shift) { return CanGridAcceptKey(key, shift); }
+
+void TCustomDBGridEx::FireKeyDown(uint16_t& key, TShiftState shift) { TCustomControl::KeyDown(key, shift); }
+
+// The base grid's mouse-down handling is not run for these; its OnMouseDown still is.
+void TCustomDBGridEx::FireMouseDown(TMouseButton button, TShiftState shift, int x, int y) {
+  TCustomControl::MouseDown(button, shift, x, y);
+}
+
+void TCustomDBGridEx::FireMouseUp(TMouseButton button, TShiftState shift, int x, int y) {
+  TCustomControl::MouseUp(button, shift, x, y);
+}

@@ -1,0 +1,388 @@
+// The grid under the mouse: a press moves the data set to the clicked record, titles act as
+// buttons and sort markers, the indicator and the cells select, edges size, titles move
+// columns, the wheel steps records.
+#include <algorithm>
+#include <cstdlib>
+
+#include "gridlib/grid/bookmark_list.h"
+#include "gridlib/grid/column_titles.h"
+#include "gridlib/grid/columns.h"
+#include "gridlib/grid/db_grid.h"
+#include "gridlib/grid/grid_data_link.h"
+#include "gridlib/grid/grid_input.h"
+#include "gridlib/grid/grid_selection.h"
+#include "platform/core/scope_guard.h"
+#include "platform/data/dataset.h"
+#include "platform/windows/keys.h"
+
+namespace {
+
+// Past this many pixels sideways a held title button becomes a column being moved.
+constexpr int kTitleMoveThreshold = 3;
+// The strip at the bottom of a title cell where a press selects the column.
+constexpr int kColumnSelectStrip = 7;
+constexpr int kDragTimerInterval = 60;
+
+}  // namespace
+
+void TDBGridExInput::MouseDown(TMouseButton button, TShiftState shift, int x, int y) {
+  if (button == mbRight) grid_->SetMouseCapture(true);
+  checkCell_ = {-1, -1};
+  downPoint_ = lastPoint_ = {x, y};
+  if (!grid_->TrySetFocus()) return;
+  // OnMouseDown fires last, however the press was handled.
+  ScopeGuard fire([&] { base_->FireMouseDown(button, shift, x, y); });
+  if (shift.Contains(ssDouble)) {
+    if (button == mbLeft) DoubleClick(shift, x, y);
+    return;
+  }
+  if (button == mbLeft && base_->OverSizingLine(x, y)) {
+    grid_->DataLink()->UpdateRecord();
+    fire.Keep();  // the base grid fires it
+    base_->BaseMouseDown(button, shift, x, y);
+    if (grid_->GridState() == gsColSizing || grid_->GridState() == gsRowSizing) SetState(gisSizing);
+    return;
+  }
+  const TGridCoord cell = grid_->MouseCoord(x, y);
+  if (cell.X < 0 || cell.Y < 0) return;
+  const TDBGridExCellType type = grid_->GetCellType(cell.X, cell.Y);
+  if (type.RowKind == grkTitle) {
+    if (TitlePress(button, shift, cell, type, x, y)) fire.Keep();
+    return;
+  }
+  if (type.RowKind == grkData && grid_->DataLink()->Active()) DataPress(button, shift, cell, type, x, y);
+}
+
+void TDBGridExInput::DoubleClick(TShiftState shift, int x, int y) {
+  const TGridCoord cell = grid_->MouseCoord(x, y);
+  if (cell.X >= 0 && cell.Y >= 0 && grid_->DataLink()->Active()) {
+    const TDBGridExCellType type = grid_->GetCellType(cell.X, cell.Y);
+    if (type.RowKind == grkData && type.ColKind == gckData) {
+      TColumnEx* column = grid_->Columns()->Items(type.DataCol);
+      const TColumnCellType kind = column->GetColumnType();
+      const bool graphic = kind == cctImageList || kind == cctCheckboxes;
+      if (graphic && column->DblClickNextVal() && column->CanModify(true)) {
+        column->SetNextFieldValue(shift.Contains(ssShift) ? -1 : 1);
+      }
+    }
+  }
+  grid_->DblClick();
+}
+
+// Whether the base grid took the press (and fired OnMouseDown itself).
+bool TDBGridExInput::TitlePress(TMouseButton button, TShiftState shift, TGridCoord cell,
+                                const TDBGridExCellType& type, int x, int y) {
+  if (type.ColKind == gckData && ColumnSelectStrip(cell, y)) {
+    StartColumnSelection(shift, type.DataCol);
+    return false;
+  }
+  const bool designing = grid_->IsDesigning();
+  if (type.ColKind == gckData && !designing) {
+    if (button == mbRight && grid_->Options().Contains(dgColumnResize)) {
+      rightAsLeft_ = true;
+      button = mbLeft;
+    }
+    if (button == mbLeft && TitleButtonEnabled(type.DataCol)) {
+      grid_->SetMouseCapture(true);
+      SetState(gisTitleDown);
+      pressedTitleCol_ = cell.X;
+      grid_->InvalidateCell(cell.X, cell.Y);
+      return false;
+    }
+  }
+  if (!designing && !grid_->Options().Contains(dgColumnResize)) return false;
+  if (type.ColKind == gckIndicator) IndicatorTitlePress();
+  StartColumnMove(shift, x, y);
+  return true;
+}
+
+bool TDBGridExInput::TitleButtonEnabled(int dataCol) {
+  if (dataCol < 0 || dataCol >= grid_->Columns()->Count()) return false;
+  return grid_->CheckTitleBtn(dataCol);
+}
+
+// The indicator's title selects every record, or clears a selection there is.
+void TDBGridExInput::IndicatorTitlePress() {
+  if (!grid_->Options().Contains(dgMultiSelect) || !grid_->DataLink()->Active()) return;
+  if (!grid_->SelectionTypeAllowed(gstAll)) return;
+  if (grid_->Selection()->SelectionType() != gstNon) grid_->Selection()->Clear();
+  else grid_->Selection()->SelectAll();
+}
+
+void TDBGridExInput::StartColumnMove(TShiftState shift, int x, int y) {
+  grid_->DataLink()->UpdateRecord();
+  base_->BaseMouseDown(mbLeft, shift, x, y);
+  if (grid_->GridState() == gsColMoving) SetState(gisMovingColumn);
+}
+
+// The bottom strip of a title cell selects whole columns, where column selection is allowed.
+bool TDBGridExInput::ColumnSelectStrip(TGridCoord cell, int y) {
+  if (!grid_->Options().Contains(dgTitles) || cell.Y != 0 || grid_->Options().Contains(dgRowSelect)) return false;
+  if (!grid_->SelectionTypeAllowed(gstColumns) || !grid_->DataLink()->Active()) return false;
+  const TRect rect = grid_->CellRect(cell.X, cell.Y);
+  return y >= rect.Bottom - std::min(kColumnSelectStrip, rect.Height());
+}
+
+void TDBGridExInput::StartColumnSelection(TShiftState shift, int dataCol) {
+  TColumnEx* column = grid_->Columns()->Items(dataCol);
+  TDBGridExSelectionCols* columns = grid_->Selection()->Columns();
+  SetState(gisSelecting, gsdColumns);
+  grid_->SetMouseCapture(true);
+  StartTimer(kDragTimerInterval);
+  if (shift.Contains(ssShift)) {
+    columns->SelectShift(column);
+  } else if (Ctrl(shift)) {
+    columns->InvertSelect(column);
+  } else {
+    grid_->Invalidate();
+    columns->Select(column, false);
+  }
+}
+
+void TDBGridExInput::DataPress(TMouseButton button, TShiftState shift, TGridCoord cell,
+                               const TDBGridExCellType& type, int x, int y) {
+  if (recordDrag_->MouseDown(x, y, false)) {
+    SetState(gisDraggingRecords);
+    grid_->SetMouseCapture(true);
+    StartTimer(kDragTimerInterval);
+    return;
+  }
+  const bool indicator = type.ColKind == gckIndicator;
+  const bool rowSelect = grid_->Options().Contains(dgRowSelect);
+  const bool multiSelect = grid_->Options().Contains(dgMultiSelect);
+  {
+    GridUpdateLock lock(grid_);
+    grid_->DataLink()->UpdateRecord();
+    if (!grid_->EditorAlwaysShown()) grid_->HideEditor();
+    const int oldCol = grid_->SelectedIndex();
+    const TBookmark oldBookmark = grid_->SelectedRows()->CurrentRow();
+    const bool wasCurrent = cell.X == grid_->Col() && type.DataRow == grid_->DataLink()->ActiveRecord();
+    const bool selectionMoves = shift.Contains(ssShift) && multiSelect && (rowSelect || indicator);
+    if (!selectionMoves) grid_->DataLink()->DataSet()->MoveBy(type.DataRow - grid_->DataLink()->ActiveRecord());
+    if (!indicator) MoveCol(cell.X, 0, false);
+    if (button == mbLeft && !shift.Contains(ssShift) && grid_->MouseCapture() && !indicator &&
+        grid_->Selection()->DataCellSelected(type.DataCol, grid_->SelectedRows()->CurrentRow())) {
+      clickOnSelection_ = true;
+      return;
+    }
+    if (!(multiSelect && rowSelect) && !indicator) CellSelectionPress(button, shift, type, oldCol, oldBookmark);
+    if (indicator || rowSelect) RecordSelectionPress(button, shift, type, indicator);
+    if (button == mbLeft && !indicator && (grid_->EditorAlwaysShown() || wasCurrent)) grid_->ShowInplaceEditor();
+    if (button == mbLeft && !indicator) {
+      const TColumnCellType kind = grid_->Columns()->Items(type.DataCol)->GetColumnType();
+      if (kind == cctImageList || kind == cctCheckboxes) checkCell_ = cell;
+    }
+  }
+}
+
+// A press among the cells: tracking starts, the selection goes unless a modifier keeps it,
+// and a rectangle starts at the cell (Shift: from the old current cell).
+void TDBGridExInput::CellSelectionPress(TMouseButton button, TShiftState shift, const TDBGridExCellType& type,
+                                        int oldCol, const TBookmark& oldBookmark) {
+  SetState(gisSelecting, gsdCells);
+  const bool keep = button == mbRight && grid_->Selection()->DataCellSelected(type.DataCol, grid_->SelectedRows()->CurrentRow());
+  if (!Ctrl(shift) && !shift.Contains(ssShift) && grid_->OptionsEx().Contains(dghClearSelection) && !keep) {
+    grid_->ClearSelection();
+  }
+  if (button != mbLeft || !grid_->SelectionTypeAllowed(gstRectangle) || grid_->DataLink()->DataSet()->IsEmpty()) return;
+  TDBGridExSelectionRect* rect = grid_->Selection()->Rect();
+  const TBookmark here = grid_->SelectedRows()->CurrentRow();
+  if (shift.Contains(ssShift)) {
+    if (grid_->Selection()->SelectionType() != gstRectangle) rect->Select(oldCol, oldBookmark, false);
+    rect->Select(type.DataCol, here, true);
+  } else {
+    rect->Select(type.DataCol, here, false);
+  }
+  selectDrag_ = gsdRectangle;
+}
+
+// A press in the indicator (or anywhere with whole-row selection) selects records.
+void TDBGridExInput::RecordSelectionPress(TMouseButton button, TShiftState shift, const TDBGridExCellType& type,
+                                          bool indicator) {
+  if (!grid_->SelectionTypeAllowed(gstRecordBookmarks)) return;
+  TBookmarkListEx* rows = grid_->SelectedRows();
+  const int distance = type.DataRow - grid_->DataLink()->ActiveRecord();
+  if (shift.Contains(ssShift) && distance != 0) {
+    // Shift selects the records up to the clicked one; only Ctrl makes it a toggle.
+    toggleMode_ = Ctrl(shift);
+    SelectMoveBy(true, distance, true, false);
+  } else if (button == mbLeft) {
+    const bool toggle = Ctrl(shift) || !grid_->OptionsEx().Contains(dghClearSelection);
+    if (toggle) {
+      rows->SetCurrentRowSelected(!rows->CurrentRowSelected());
+    } else {
+      grid_->ClearSelection();
+      rows->SetCurrentRowSelected(true);
+    }
+  }
+  if (!indicator && !grid_->Options().Contains(dgRowSelect)) return;
+  SetState(gisSelecting, gsdRecords);
+  anchorBookmark_ = rows->CurrentRow();
+  anchorWasSelected_ = !rows->CurrentRowSelected();
+  extending_ = true;
+  toggleMode_ = Ctrl(shift) || !grid_->OptionsEx().Contains(dghClearSelection);
+}
+
+void TDBGridExInput::MouseMove(TShiftState shift, int x, int y) {
+  const bool moved = TPoint{x, y} != lastPoint_;
+  lastPoint_ = {x, y};
+  lastShift_ = shift;
+  if (clickOnSelection_) {
+    clickOnSelection_ = false;
+    grid_->BeginDrag(false);
+    return;
+  }
+  switch (state_) {
+    case gisTitleDown: TitleDrag(shift, x); break;
+    case gisSelecting:
+      if (selectDrag_ == gsdColumns) ColumnDrag(x, y);
+      else SelectionDrag(moved, shift, x, y);
+      break;
+    case gisDraggingRecords: recordDrag_->Follow(x, y); break;
+    default: break;
+  }
+  base_->BaseMouseMove(shift, x, y);
+}
+
+// A held title button follows the mouse; far enough sideways it becomes a column move.
+void TDBGridExInput::TitleDrag(TShiftState shift, int x) {
+  if (std::abs(x - downPoint_.x) <= kTitleMoveThreshold || !grid_->Options().Contains(dgColumnResize)) return;
+  const int col = pressedTitleCol_;
+  pressedTitleCol_ = -1;
+  SetState(gisIdle);
+  grid_->InvalidateCell(col, 0);
+  grid_->SetMouseCapture(true);
+  StartColumnMove(shift, downPoint_.x, downPoint_.y);
+}
+
+void TDBGridExInput::SelectionDrag(bool moved, TShiftState shift, int x, int y) {
+  const TRect data = grid_->DataRect();
+  const int cx = std::clamp(x, data.Left, std::max(data.Left, data.Right - 1));
+  const int cy = std::clamp(y, data.Top, std::max(data.Top, data.Bottom - 1));
+  const TGridCoord cell = grid_->MouseCoord(cx, cy);
+  if (cell.Y >= 0) {
+    const TDBGridExCellType type = grid_->GetCellType(std::max(cell.X, 0), cell.Y);
+    const int distance = type.RowKind == grkData ? type.DataRow - grid_->DataLink()->ActiveRecord() : 0;
+    const bool select = moved && shift.Contains(ssLeft);
+    if (distance != 0) SelectMoveBy(select, distance, selectDrag_ != gsdRectangle, false);
+    if (selectDrag_ != gsdRecords && cell.X >= grid_->IndicatorOffset() && cell.X != grid_->Col()) {
+      MoveCol(cell.X, 0, false);
+    }
+    if (selectDrag_ == gsdRectangle) {
+      grid_->Selection()->Rect()->Select(grid_->SelectedIndex(), grid_->SelectedRows()->CurrentRow(), true);
+    }
+  }
+  if (!data.Contains({x, y})) StartTimer(kDragTimerInterval);
+}
+
+void TDBGridExInput::ColumnDrag(int x, int y) {
+  const TRect data = grid_->DataRect();
+  const int cx = std::clamp(x, data.Left, std::max(data.Left, data.Right - 1));
+  const TGridCoord cell = grid_->MouseCoord(cx, std::max(0, std::min(y, data.Top)));
+  if (cell.X < grid_->IndicatorOffset()) return;
+  const int dataCol = cell.X - grid_->IndicatorOffset();
+  if (dataCol < grid_->Columns()->Count()) grid_->Selection()->Columns()->SelectShift(grid_->Columns()->Items(dataCol));
+}
+
+void TDBGridExInput::MouseUp(TMouseButton button, TShiftState shift, int x, int y) {
+  const TGridState baseState = grid_->GridState();
+  const bool baseSized = baseState == gsColSizing || baseState == gsRowSizing;
+  if (state_ == gisDraggingRecords) {
+    SetState(gisIdle);
+    recordDrag_->Stop(x, y, true);
+  }
+  if (clickOnSelection_) PendingClickUp(shift);
+  extending_ = false;
+  if (state_ == gisTitleDown) TitleRelease(shift, x, y);
+  if (rightAsLeft_) {
+    rightAsLeft_ = false;
+    button = mbLeft;
+  }
+  StopTracking();
+  base_->BaseMouseUp(button, shift, x, y);
+  if (!baseSized && button == mbLeft) ClickEvents(shift, x, y);
+  checkCell_ = {-1, -1};
+}
+
+void TDBGridExInput::PendingClickUp(TShiftState shift) {
+  clickOnSelection_ = false;
+  if (Ctrl(shift) && grid_->Options().Contains(dgRowSelect)) {
+    TBookmarkListEx* rows = grid_->SelectedRows();
+    rows->SetCurrentRowSelected(!rows->CurrentRowSelected());
+  } else {
+    grid_->ClearSelection();
+  }
+}
+
+// The title button fires when released over the pressed title; with automatic sort marking
+// the marker changes, and with Ctrl held the change is told once Ctrl is released.
+void TDBGridExInput::TitleRelease(TShiftState shift, int x, int y) {
+  const int col = pressedTitleCol_;
+  const TGridCoord cell = grid_->MouseCoord(x, y);
+  const bool over = grid_->ClientRect().Contains({x, y}) && cell.X == col && cell.Y == 0;
+  StopTracking();
+  if (!over) return;
+  const int dataCol = col - grid_->IndicatorOffset();
+  TColumnEx* column = grid_->Columns()->Items(dataCol);
+  grid_->TitleBtnClick(dataCol, column);
+  if (!grid_->OptionsEx().Contains(dghAutoSortMarking)) return;
+  const bool ctrl = Ctrl(shift);
+  column->Title()->ToggleSortMarker(ctrl && grid_->OptionsEx().Contains(dghMultiSortMarking));
+  // With Ctrl held the sort waits for Ctrl's release (or the focus going), so that several
+  // clicks sort once.
+  if (ctrl) grid_->SetSortMarkingPending(true);
+  else grid_->SortMarkingChanged();
+}
+
+void TDBGridExInput::ClickEvents(TShiftState shift, int x, int y) {
+  const TGridCoord cell = grid_->MouseCoord(x, y);
+  if (cell.X < grid_->IndicatorOffset() || cell.Y < 0) return;
+  const TDBGridExCellType type = grid_->GetCellType(cell.X, cell.Y);
+  if (type.ColKind != gckData) return;
+  TColumnEx* column = grid_->Columns()->Items(type.DataCol);
+  if (type.RowKind == grkData) grid_->CellClick(column);
+  else if (type.RowKind == grkTitle || type.RowKind == grkFilter) grid_->TitleClick(column);
+  if (type.RowKind != grkData || cell != checkCell_ || column->DblClickNextVal()) return;
+  if (column->CanModify(true)) column->SetNextFieldValue(shift.Contains(ssShift) ? -1 : 1);
+}
+
+bool TDBGridExInput::MouseWheel(TShiftState shift, int wheelDelta) {
+  (void)shift;
+  if (!grid_->DataLink()->Active()) return false;
+  wheelRest_ += wheelDelta;
+  while (std::abs(wheelRest_) >= WHEEL_DELTA) {
+    const bool down = wheelRest_ < 0;
+    wheelRest_ += down ? WHEEL_DELTA : -WHEEL_DELTA;
+    grid_->DataLink()->DataSet()->MoveBy(down ? 1 : -1);
+  }
+  return true;
+}
+
+void TDBGridExInput::TimerTick() {
+  if (state_ == gisDraggingRecords) {
+    const TPoint at = grid_->ScreenToClient(GetCursorPos());
+    recordDrag_->Follow(at.x, at.y);
+    return;
+  }
+  if (state_ != gisSelecting) return;
+  const TRect data = grid_->DataRect();
+  const TPoint at = grid_->ScreenToClient(GetCursorPos());
+  if (data.Contains(at)) {
+    StopTimer();
+    return;
+  }
+  const int above = data.Top - at.y;
+  const int below = at.y - data.Bottom + 1;
+  const int distance = std::max(above, below);
+  if (distance > 0 && selectDrag_ != gsdColumns) {
+    const int step = std::min(distance / 6, 8);
+    if (step > 0) {
+      GridUpdateLock lock(grid_);
+      SelectMoveBy(lastShift_.Contains(ssLeft), above > 0 ? -step : step, selectDrag_ != gsdRectangle, false);
+      if (selectDrag_ == gsdRectangle) {
+        grid_->Selection()->Rect()->Select(grid_->SelectedIndex(), grid_->SelectedRows()->CurrentRow(), true);
+      }
+    }
+  }
+  StartTimer(std::max(0, 200 - 15 * std::max(distance, 0)));
+}

@@ -1,0 +1,243 @@
+// The grid under the mouse, driven by mouse messages over both stores: clicks move the data
+// set's cursor, the indicator selects records, titles sort, edges size, titles move columns,
+// the wheel steps records, a right click shows the column's menu.
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "gridlib/grid/bookmark_list.h"
+#include "gridlib/grid/column_titles.h"
+#include "gridlib/grid/columns.h"
+#include "gridlib/grid/grid_input.h"
+#include "gridlib/grid/grid_selection.h"
+#include "platform/controls/menus.h"
+#include "platform/data/dataset.h"
+#include "platform/windows/keys.h"
+#include "platform/windows/messages.h"
+#include "tests/grid/grid_window_support.h"
+
+namespace grid_test {
+namespace {
+
+class GridMouse : public GridInForm {
+ protected:
+  void SetUp() override { Make(40); }
+  void TearDown() override {
+    ResetKeyState();
+    GridInForm::TearDown();
+  }
+  // A press and release at (x, y) with the modifiers of `shift`.
+  void Click(int x, int y, TShiftState shift = {}) {
+    Press(WM_LBUTTONDOWN, x, y, shift);
+    Press(WM_LBUTTONUP, x, y, shift);
+  }
+  void Press(UINT msg, int x, int y, TShiftState shift = {}) {
+    WPARAM keys = 0;
+    if (msg == WM_LBUTTONDOWN || msg == WM_MOUSEMOVE) keys |= MK_LBUTTON;
+    if (msg == WM_RBUTTONDOWN) keys |= MK_RBUTTON;
+    if (shift.Contains(ssShift)) keys |= MK_SHIFT;
+    if (shift.Contains(ssCtrl)) keys |= MK_CONTROL;
+    SetKeyDown(VK_SHIFT, shift.Contains(ssShift));
+    SetKeyDown(VK_CONTROL, shift.Contains(ssCtrl));
+    grid->Perform(msg, keys, MakeLParam(x, y));
+  }
+  TPoint CellPoint(int col, int row) {
+    const TRect r = grid->CellRect(col, row);
+    return {(r.Left + r.Right) / 2, (r.Top + r.Bottom) / 2};
+  }
+  // The point in data row `dataRow` (0 first shown) and grid column `col`.
+  TPoint DataPoint(int col, int dataRow) { return CellPoint(col, grid->TitleOffset() + dataRow); }
+  int FirstShownId() { return items_->CurrentId() - grid->DataLink()->ActiveRecord(); }
+};
+
+TEST_P(GridMouse, AClickMovesToTheClickedRecordAndColumnAndFiresOnMouseDownOnce) {
+  int downs = 0;
+  grid->OnMouseDown.Bind(nullptr, "", [&](TObject*, TMouseButton, TShiftState, int, int) { ++downs; });
+  const int first = FirstShownId();
+  const TPoint at = DataPoint(3, 4);
+  Click(at.x, at.y);
+  EXPECT_EQ(items_->CurrentId(), first + 4);
+  EXPECT_EQ(grid->Col(), 3);
+  EXPECT_EQ(grid->GridState(), gsNormal);
+  EXPECT_EQ(grid->Input()->State(), gisIdle);
+  EXPECT_EQ(downs, 1);
+
+  const TPoint footer{at.x, grid->ClientHeight() - 1};
+  Click(footer.x, footer.y);
+  EXPECT_EQ(downs, 2) << "a press that changes nothing still tells OnMouseDown";
+}
+
+TEST_P(GridMouse, TheIndicatorSelectsRecordsShiftExtendsAndCtrlToggles) {
+  grid->SetOptions(grid->Options() + dgMultiSelect);
+  const int first = FirstShownId();
+  TPoint at = DataPoint(0, 2);
+  Click(at.x, at.y);
+  EXPECT_EQ(grid->SelectedRows()->Count(), 1);
+  at = DataPoint(0, 5);
+  Click(at.x, at.y, {ssShift});
+  EXPECT_EQ(items_->CurrentId(), first + 5);
+  EXPECT_EQ(grid->SelectedRows()->Count(), 4) << "rows 2 to 5";
+  at = DataPoint(0, 3);
+  Click(at.x, at.y, {ssCtrl});
+  EXPECT_EQ(grid->SelectedRows()->Count(), 3) << "Ctrl toggles row 3 off";
+  at = DataPoint(0, 7);
+  Click(at.x, at.y);
+  EXPECT_EQ(grid->SelectedRows()->Count(), 1) << "a plain click selects only its row";
+}
+
+TEST_P(GridMouse, DraggingOverCellsSelectsARectangle) {
+  grid->SetOptions(grid->Options() + dgMultiSelect);
+  const TPoint from = DataPoint(1, 1);
+  const TPoint to = DataPoint(2, 3);
+  Press(WM_LBUTTONDOWN, from.x, from.y);
+  EXPECT_EQ(grid->Input()->State(), gisSelecting);
+  Press(WM_MOUSEMOVE, to.x, to.y);
+  Press(WM_LBUTTONUP, to.x, to.y);
+  ASSERT_EQ(grid->Selection()->SelectionType(), gstRectangle);
+  EXPECT_EQ(grid->Selection()->Rect()->GetLeftCol(), 0);
+  EXPECT_EQ(grid->Selection()->Rect()->GetRightCol(), 1);
+  EXPECT_EQ(grid->Input()->State(), gisIdle);
+}
+
+class GridTitleClicks : public GridMouse {
+ protected:
+  void SetUp() override {
+    GridMouse::SetUp();
+    grid->SetOptionsEx(grid->OptionsEx() + dghAutoSortMarking + dghMultiSortMarking);
+    for (int i = 0; i < grid->Columns()->Count(); ++i) grid->Columns()->Items(i)->Title()->SetTitleButton(true);
+    grid->OnSortMarkingChanged.Bind(nullptr, "", [this](TObject*) { ++sortChanges; });
+  }
+  void ClickTitle(int dataCol, TShiftState shift = {}) {
+    const TPoint at = CellPoint(dataCol + 1, 0);
+    Press(WM_LBUTTONDOWN, at.x, at.y, shift);
+    EXPECT_EQ(grid->Input()->PressedTitleCol(), dataCol + 1) << "drawn pressed while held";
+    Press(WM_LBUTTONUP, at.x, at.y, shift);
+    EXPECT_EQ(grid->Input()->PressedTitleCol(), -1);
+  }
+  TSortMarkerEx Marker(int dataCol) { return grid->Columns()->Items(dataCol)->Title()->SortMarker(); }
+  int sortChanges = 0;
+};
+
+TEST_P(GridTitleClicks, AClickCyclesTheMarkerAndSortsOnce) {
+  ClickTitle(1);
+  EXPECT_EQ(Marker(1), smDownEx);
+  EXPECT_EQ(sortChanges, 1);
+  ClickTitle(1);
+  EXPECT_EQ(Marker(1), smUpEx);
+  ClickTitle(2);
+  EXPECT_EQ(Marker(2), smDownEx);
+  EXPECT_EQ(Marker(1), smNoneEx) << "a plain click sorts by one column";
+  EXPECT_EQ(sortChanges, 3);
+}
+
+TEST_P(GridTitleClicks, CtrlClicksAddColumnsAndSortOnceWhenCtrlIsReleased) {
+  ClickTitle(0, {ssCtrl});
+  ClickTitle(2, {ssCtrl});
+  EXPECT_EQ(Marker(0), smDownEx);
+  EXPECT_EQ(Marker(2), smDownEx);
+  EXPECT_EQ(sortChanges, 0);
+  EXPECT_TRUE(grid->SortMarkingPending());
+  grid->Perform(WM_KEYUP, VK_CONTROL, 1);
+  EXPECT_EQ(sortChanges, 1);
+  grid->Perform(WM_KEYUP, VK_CONTROL, 1);
+  EXPECT_EQ(sortChanges, 1) << "one sort per release";
+
+  ClickTitle(1, {ssCtrl});
+  grid->Perform(WM_KILLFOCUS, 0, 0);
+  EXPECT_EQ(sortChanges, 2) << "losing the focus tells a pending change too";
+}
+
+TEST_P(GridTitleClicks, AReleaseAwayFromThePressedTitleClicksNothing) {
+  const TPoint at = CellPoint(2, 0);
+  const TPoint away = DataPoint(2, 3);
+  Press(WM_LBUTTONDOWN, at.x, at.y);
+  Press(WM_LBUTTONUP, away.x, away.y);
+  EXPECT_EQ(Marker(1), smNoneEx);
+  EXPECT_EQ(sortChanges, 0);
+}
+
+TEST_P(GridMouse, DraggingATitleEdgeSizesTheColumn) {
+  const int before = grid->Columns()->Items(0)->Width();
+  const int edge = grid->CellRect(1, 0).Right;
+  Press(WM_LBUTTONDOWN, edge, 5);
+  EXPECT_EQ(grid->Input()->State(), gisSizing);
+  Press(WM_MOUSEMOVE, edge + 25, 5);
+  Press(WM_LBUTTONUP, edge + 25, 5);
+  EXPECT_EQ(grid->Columns()->Items(0)->Width(), before + 25);
+  EXPECT_EQ(grid->Input()->State(), gisIdle);
+}
+
+TEST_P(GridMouse, DraggingATitleSidewaysMovesTheColumn) {
+  for (int i = 0; i < grid->Columns()->Count(); ++i) grid->Columns()->Items(i)->Title()->SetTitleButton(true);
+  const String moved = grid->Columns()->Items(0)->FieldName();
+  const TPoint from = CellPoint(1, 0);
+  const TPoint to = CellPoint(3, 0);
+  Press(WM_LBUTTONDOWN, from.x, from.y);
+  ASSERT_EQ(grid->Input()->State(), gisTitleDown);
+  Press(WM_MOUSEMOVE, from.x + 10, from.y);
+  EXPECT_EQ(grid->Input()->State(), gisMovingColumn);
+  Press(WM_MOUSEMOVE, to.x, to.y);
+  Press(WM_LBUTTONUP, to.x, to.y);
+  EXPECT_EQ(grid->Columns()->Items(2)->FieldName(), moved);
+  EXPECT_EQ(grid->Input()->State(), gisIdle);
+}
+
+TEST_P(GridMouse, TheWheelStepsRecords) {
+  items_->GotoId(10);
+  const TPoint at = grid->ClientToScreen(DataPoint(2, 2));
+  grid->Perform(WM_MOUSEWHEEL, MakeWParam(0, static_cast<uint16_t>(-WHEEL_DELTA)), MakeLParam(at.x, at.y));
+  EXPECT_EQ(items_->CurrentId(), 11);
+  grid->Perform(WM_MOUSEWHEEL, MakeWParam(0, WHEEL_DELTA * 2), MakeLParam(at.x, at.y));
+  EXPECT_EQ(items_->CurrentId(), 9);
+}
+
+TEST_P(GridMouse, ARightClickOnAColumnWithAMenuShowsThatMenuAlone) {
+  TPopupMenu* gridMenu = new TPopupMenu(form_);
+  TPopupMenu* columnMenu = new TPopupMenu(form_);
+  gridMenu->Items()->Add(new TMenuItem(gridMenu));
+  columnMenu->Items()->Add(new TMenuItem(columnMenu));
+  int gridShown = 0;
+  int columnShown = 0;
+  gridMenu->OnPopup.Bind(nullptr, "", [&](TObject*) { ++gridShown; });
+  columnMenu->OnPopup.Bind(nullptr, "", [&](TObject*) { ++columnShown; });
+  grid->SetPopupMenu(gridMenu);
+  grid->Columns()->Items(1)->SetPopupMenu(columnMenu);
+  const TPoint at = DataPoint(2, 1);
+  Press(WM_RBUTTONDOWN, at.x, at.y);
+  Press(WM_RBUTTONUP, at.x, at.y);
+  EXPECT_EQ(columnShown, 1);
+  EXPECT_EQ(gridShown, 0);
+  columnMenu->CloseMenu();
+
+  columnMenu->SetAutoPopup(false);
+  Press(WM_RBUTTONDOWN, at.x, at.y);
+  Press(WM_RBUTTONUP, at.x, at.y);
+  EXPECT_EQ(columnShown, 1) << "a menu that does not pop up by itself stays closed";
+  gridMenu->CloseMenu();
+}
+
+TEST_P(GridMouse, TheScrollBarMovesByRecordsAndPages) {
+  items_->GotoId(1);
+  const int page = grid->VisibleDataRowCount();
+  const struct {
+    int code;
+    int expected;
+  } cases[] = {
+      {SB_LINEDOWN, grid->DataLink()->RecordCount() + 1},
+      {SB_PAGEDOWN, grid->DataLink()->RecordCount() + 1 + page},
+      {SB_PAGEUP, grid->DataLink()->RecordCount() + 1},
+      {SB_BOTTOM, 40},
+      {SB_TOP, 1},
+  };
+  for (const auto& c : cases) {
+    grid->Perform(WM_VSCROLL, MakeWParam(static_cast<uint16_t>(c.code), 0), 0);
+    EXPECT_EQ(items_->CurrentId(), c.expected) << c.code;
+  }
+}
+
+INSTANTIATE_TEST_SUITE_P(Stores, GridMouse, testing::Values(Store::Memory, Store::Sqlite), StoreName);
+INSTANTIATE_TEST_SUITE_P(Stores, GridTitleClicks, testing::Values(Store::Memory, Store::Sqlite), StoreName);
+
+}  // namespace
+}  // namespace grid_test
