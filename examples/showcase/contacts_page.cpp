@@ -2,6 +2,7 @@
 
 #include "examples/showcase/data_grid_page.h"
 #include "examples/showcase/showcase_data_file.h"
+#include "gridlib/grid/column_defaults.h"
 #include "gridlib/grid/column_parts.h"
 #include "gridlib/grid/column_titles.h"
 #include "gridlib/grid/columns.h"
@@ -31,6 +32,11 @@ void BuildContactsPage(TWinControl* page, const TShowcaseDataFile& file) {
   TDataGridPage contacts = PlaceDataGrid(page, "ContactsGrid", showcase_data::kContactsTable);
   TDBGridEx* grid = contacts.grid;
   SortOnTitleClicks(contacts);
+  // Titles are buttons that sort (Ctrl adds a column); records and blocks of cells can be
+  // selected and copied.
+  grid->ColumnDefValues()->Title()->SetTitleButton(true);
+  grid->SetOptions(grid->Options() + dgMultiSelect);
+  grid->SetEditActions({geaCopyEx, geaCutEx, geaPasteEx, geaDeleteEx, geaSelectAllEx});
   grid->SetUseMultiTitle(true);
   AddContactColumns(grid);
   grid->SetFrozenCols(1);

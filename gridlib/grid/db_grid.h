@@ -23,6 +23,7 @@ class TDBGridExPaintView;
 class TDBGridExScrollBar;
 class TChangeLink;
 class TField;
+struct THintInfo;
 
 // The data grid control: a base grid that shows the records of a data set as rows and its
 // columns as grid columns. Layout, painting, keys and mouse build on what this class holds.
@@ -234,9 +235,9 @@ class TCustomDBGridEx : public TCustomGrid, public TDBGridExHost, public TDBGrid
 
   // ---- Keyboard and mouse: the input controller does the work.
   TDBGridExInput* Input() const { return input_.get(); }
-  // Update counter: while it is held, scrolling does not update the window at once.
+  // Update counter: while it is held, a resize waits for its end.
   void BeginUpdate() { ++updateLock_; }
-  void EndUpdate() { --updateLock_; }
+  void EndUpdate();
   bool UpdateLocked() const { return updateLock_ > 0; }
   TNotifyEvent OnSumListRecalcAll;
 
@@ -391,6 +392,10 @@ class TCustomDBGridEx : public TCustomGrid, public TDBGridExHost, public TDBGrid
   bool InputMessage(TMessage& m);
   // A right-button release over a column with a pop-up menu of its own shows it.
   bool ColumnPopup(TMessage& m);
+  void FollowClientSize();
+  // CM_HINTSHOW without a hint of the grid's own: a title's hint or a cut cell's whole text.
+  bool CellHint(THintInfo& info);
+  String ToolTipText(const TDBGridExCellType& type, TFont*& font);
 
   // Drops the tree while titles are single-level: its leaves would outlive their columns.
   void ForgetTitleTree();
@@ -485,6 +490,7 @@ class TCustomDBGridEx : public TCustomGrid, public TDBGridExHost, public TDBGrid
   bool sortMarkingPending_ = false;
   std::unique_ptr<TDBGridExInput> input_;
   int updateLock_ = 0;
+  bool pendingResize_ = false;
 };
 
 // Holds the grid's update counter for the life of the scope.

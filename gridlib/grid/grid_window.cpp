@@ -7,6 +7,7 @@
 #include "gridlib/grid/db_grid.h"
 #include "gridlib/grid/grid_style.h"
 #include "platform/core/scope_guard.h"
+#include "platform/controls/application.h"
 #include "platform/controls/menus.h"
 #include "platform/windows/messages.h"
 #include "platform/windows/system_metrics.h"
@@ -105,14 +106,37 @@ void TCustomDBGridEx::AfterMessage(TMessage& m) {
   if (m.Msg == CM_PARENTFONTCHANGED) return TakeParentFont();
   // The shared style blends colours only on a screen that shows them.
   if (m.Msg == CM_SYSCOLORCHANGE && Style() != nullptr) return Style()->SysColorChanged();
+  if (m.Msg == CM_HINTSHOW) {
+    auto* info = reinterpret_cast<THintInfo*>(m.LParam);
+    if (info != nullptr && info->HintStr.empty()) CellHint(*info);
+    return;
+  }
+  // A grid that prefers searching takes typed characters even without editing.
+  if (m.Msg == WM_GETDLGCODE && OptionsEx().Contains(dghPreferIncSearch)) m.Result |= DLGC_WANTCHARS;
   if (m.Msg != WM_SIZE || IsLoading() || inLayoutPass_) return;
-  // Auto-fitted widths depend on the client width; the rows on its height.
+  if (UpdateLocked()) {
+    // The rows follow once, when the update ends.
+    pendingResize_ = true;
+    UpdateHorzScrollBar();
+    return;
+  }
+  FollowClientSize();
+}
+
+// Auto-fitted widths depend on the client width; the rows on its height.
+void TCustomDBGridEx::FollowClientSize() {
   if (AutoFitColWidths() && !IsDesigning()) {
     LayoutChanged();
     return;
   }
   SetRowHeights();
   UpdateVertScrollBar();
+}
+
+void TCustomDBGridEx::EndUpdate() {
+  if (updateLock_ == 0 || --updateLock_ > 0 || !pendingResize_) return;
+  pendingResize_ = false;
+  if (HandleAllocated() && !IsLoading() && !inLayoutPass_) FollowClientSize();
 }
 
 // A right click over a column with a pop-up menu of its own shows that menu alone; elsewhere

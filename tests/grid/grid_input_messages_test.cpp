@@ -1,0 +1,114 @@
+// Window messages around the grid's input: a resize during an update, the deferred layout
+// and the layout lock, the characters a searching grid asks for, a title drawn pressed while
+// its button is held.
+#include <gtest/gtest.h>
+
+#include "gridlib/grid/column_titles.h"
+#include "gridlib/grid/columns.h"
+#include "gridlib/grid/grid_input.h"
+#include "gridlib/grid/grid_style.h"
+#include "gridlib/grid/grid_data_link.h"
+#include "platform/controls/application.h"
+#include "platform/windows/messages.h"
+#include "tests/grid/grid_paint_support.h"
+#include "tests/grid/grid_window_support.h"
+
+namespace grid_test {
+namespace {
+
+class GridInputMessages : public GridInForm, public PixelReader {
+ protected:
+  using GridInForm::Make;
+  void TearDown() override {
+    SaveOnFailure();
+    GridInForm::TearDown();
+  }
+  void Paint() {
+    bmp.SetSize(grid->Width(), grid->Height());
+    Fill(clFuchsia);
+    grid->PaintTo(canvas()->Handle(), 0, 0);
+  }
+  GridLibraryScope library_;
+};
+
+TEST_P(GridInputMessages, AResizeDuringAnUpdateReachesTheRowsOnceItEnds) {
+  Make(60, 400, 300);
+  const int rows = grid->RowCount();
+  grid->BeginUpdate();
+  grid->SetHeight(150);
+  EXPECT_EQ(grid->RowCount(), rows) << "the rows wait for the update";
+  grid->EndUpdate();
+  EXPECT_LT(grid->RowCount(), rows);
+  EXPECT_EQ(grid->VisibleDataRowCount(), grid->DataLink()->RecordCount());
+}
+
+TEST_P(GridInputMessages, TheDeferredLayoutLeavesALayoutLockItDidNotTakeAlone) {
+  Make(10);
+  grid->BeginLayout();
+  grid->DeferLayout();
+  Application->ProcessMessages();
+  EXPECT_TRUE(grid->InLayout());
+  grid->EndLayout();
+  EXPECT_FALSE(grid->InLayout());
+}
+
+TEST_P(GridInputMessages, AGridThatPrefersSearchingAsksForCharacters) {
+  Make(10);
+  grid->SetOptions(grid->Options() - dgEditing);
+  EXPECT_EQ(grid->Perform(WM_GETDLGCODE) & DLGC_WANTCHARS, 0);
+  grid->SetOptionsEx(grid->OptionsEx() + dghPreferIncSearch);
+  EXPECT_NE(grid->Perform(WM_GETDLGCODE) & DLGC_WANTCHARS, 0);
+}
+
+TEST_P(GridInputMessages, AHeldTitleButtonIsDrawnPressedAndItsCaptionLower) {
+  Make(10);
+  grid->Columns()->Items(1)->Title()->SetTitleButton(true);
+  TRect inside = grid->CellRect(2, 0);
+  InflateRect(inside, -3, -3);
+  Paint();
+  const TRect released = InkBounds(clBtnFace, inside);
+  const TRect cell = grid->CellRect(2, 0);
+  const TColor releasedCorner = At(cell.Right - 1, cell.Bottom - 1);
+
+  const LPARAM at = MakeLParam((cell.Left + cell.Right) / 2, (cell.Top + cell.Bottom) / 2);
+  grid->Perform(WM_LBUTTONDOWN, MK_LBUTTON, at);
+  ASSERT_EQ(grid->Input()->PressedTitleCol(), 2);
+  Paint();
+  const TRect pressed = InkBounds(clBtnFace, inside);
+  EXPECT_EQ(pressed.Top, released.Top + 1) << Describe(released) << " " << Describe(pressed);
+  EXPECT_NE(At(cell.Right - 1, cell.Bottom - 1), releasedCorner) << "the edge is sunken";
+
+  grid->Perform(WM_LBUTTONUP, 0, at);
+  Paint();
+  EXPECT_EQ(InkBounds(clBtnFace, inside), released);
+}
+
+TEST_P(GridInputMessages, ACutCellShowsItsWholeTextAndTheCurrentRecordStays) {
+  Make(30);
+  items_->GotoId(4);
+  TColumnEx* name = grid->Columns()->Items(1);
+  name->SetToolTips(true);
+  name->SetWidth(18);
+  name->Title()->SetHint("Who|The item's name");
+  const auto hintAt = [&](int row) {
+    THintInfo info;
+    const TRect cell = grid->CellRect(2, row);
+    info.CursorPos = {(cell.Left + cell.Right) / 2, (cell.Top + cell.Bottom) / 2};
+    grid->Perform(CM_HINTSHOW, 0, reinterpret_cast<LPARAM>(&info));
+    return info;
+  };
+  const int first = items_->CurrentId() - grid->DataLink()->ActiveRecord();
+  const THintInfo cut = hintAt(grid->TitleOffset() + 6);
+  EXPECT_EQ(cut.HintStr, "Name" + std::to_string(first + 6));
+  EXPECT_EQ(cut.CursorRect, grid->CellRect(2, grid->TitleOffset() + 6));
+  EXPECT_EQ(items_->CurrentId(), 4) << "the record read for the tip is left again";
+  EXPECT_EQ(hintAt(0).HintStr, "Who") << "a title shows the short part of its hint";
+
+  name->SetWidth(200);
+  EXPECT_EQ(hintAt(grid->TitleOffset() + 6).HintStr, "") << "a text that fits has no tip";
+}
+
+INSTANTIATE_TEST_SUITE_P(Stores, GridInputMessages, testing::Values(Store::Memory, Store::Sqlite), StoreName);
+
+}  // namespace
+}  // namespace grid_test
