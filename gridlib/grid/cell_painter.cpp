@@ -295,7 +295,7 @@ void TDBGridExCellPainter::PaintEditButtons(TCellPaint& cell, TColumnEx* column,
 // The tree of records left of the first column: an 18-pixel step for each level, a dotted line
 // where an ancestor's level goes on below, and the node's own glyph. Answers the indent.
 int TDBGridExCellPainter::PaintTreeArea(const TCellPaint& cell, TColumnEx* column) {
-  constexpr int kStep = 18;
+  constexpr int kStep = kTreeStep;
   IMemTableEx* tree = view_.MemTable();
   TCanvas* canvas = view_.Canvas();
   const int level = std::max(0, tree->NodeLevel());
@@ -313,10 +313,33 @@ int TDBGridExCellPainter::PaintTreeArea(const TCellPaint& cell, TColumnEx* colum
   int type = sibling ? 6 : 7;
   if (tree->NodeHasChildren()) type = tree->NodeExpanded() ? (sibling ? 0 : 1) : (sibling ? 3 : 4);
   DrawTreeLinesEx(canvas, step, type, 1.0, 1.0, phase);
+  JoinTreeSteps(cell, level);
   PenScope pen(canvas, clSilver);
   canvas->MoveTo(step.Right - 1, step.Bottom - 1);
   canvas->LineTo(step.Right - 1, step.Top - 2);
   return kStep * level;
+}
+
+// Under the steps the next row's node shares, the row line takes the grid colour, so that the
+// tree runs on into that row.
+void TDBGridExCellPainter::JoinTreeSteps(const TCellPaint& cell, int level) {
+  TDBGridExHost* grid = view_.Model();
+  const int lineWidth = view_.GridLineWidth();
+  if (!grid->Options().Contains(dgRowLines) || lineWidth <= 0) return;
+  const int shared = std::min(level, NextRowLevel(cell.DataRow));
+  if (shared <= 0) return;
+  TCanvas* canvas = view_.Canvas();
+  BrushColorScope brush(canvas, grid->GridColor());
+  canvas->FillRect(Rect(cell.Rect.Left, cell.Rect.Bottom, cell.Rect.Left + kTreeStep * shared, cell.Rect.Bottom + lineWidth));
+}
+
+// The tree level of the record in the data row below `dataRow`; 0 when none follows.
+int TDBGridExCellPainter::NextRowLevel(int dataRow) {
+  TDBGridExHost* grid = view_.Model();
+  if (dataRow + 1 >= grid->ReadableDataRows().second) return 0;
+  ReselectOnExit back(grid, dataRow);
+  grid->SelectDataRow(dataRow + 1);
+  return std::max(0, view_.MemTable()->NodeLevel());
 }
 
 // The previous record shows the same text in this column: it is hidden.

@@ -71,6 +71,10 @@ class TDBGridExCellPainter {
   void PaintDataCell(TCellPaint& cell, TColumnEx* column);
   void PaintDataContent(TCellPaint& cell, TColumnEx* column, TRect& rect);
   int PaintTreeArea(const TCellPaint& cell, TColumnEx* column);
+  void JoinTreeSteps(const TCellPaint& cell, int level);
+  int NextRowLevel(int dataRow);
+  // The indent of one tree level.
+  static constexpr int kTreeStep = 18;
   void PaintEditButtons(TCellPaint& cell, TColumnEx* column, TRect& rect);
   void PaintCheckBox(const TRect& rect, TCheckboxStateEx state);
   bool IsDuplicateValue(TColumnEx* column, int dataCol);

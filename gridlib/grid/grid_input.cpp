@@ -59,6 +59,7 @@ void TDBGridExInput::StopTracking() {
   clickOnSelection_ = false;
   extending_ = false;
   StopTimer();
+  CancelFrozenSizing();
   if (was == gisDraggingRecords) recordDrag_->Stop(lastPoint_.x, lastPoint_.y, false);
   if (pressed >= 0) grid_->InvalidateCell(pressed, 0);
   if (grid_->HandleAllocated() && grid_->MouseCapture()) grid_->SetMouseCapture(false);

@@ -27,6 +27,14 @@ enum TGridInputState : uint8_t {
   gisDraggingRecords,
 };
 
+// A frozen column being sized: which grid column, where its edge is now, and how far the
+// press was from the edge.
+struct TFrozenSizing {
+  int Col = -1;
+  int Position = 0;
+  int Offset = 0;
+};
+
 // What a selecting drag selects.
 enum TGridSelectDrag : uint8_t { gsdNone, gsdRecords, gsdColumns, gsdRectangle, gsdCells };
 
@@ -139,6 +147,8 @@ class TDBGridExInput {
   void ClearSelectionOnMove();
   // WM_VSCROLL for a data set not driven by the record-access interface.
   void VertScroll(int code, int pos);
+  // Whether the pointer at (x, y) shows the column-sizing cursor of a frozen column's edge.
+  bool ShowsFrozenSizingCursor(int x, int y);
 
  private:
   bool Ctrl(TShiftState shift) const { return shift.Contains(ssCtrl); }
@@ -196,6 +206,15 @@ class TDBGridExInput {
   void TitleRelease(TShiftState shift, int x, int y);
   void ClickEvents(TShiftState shift, int x, int y);
 
+  // Sizing frozen columns.
+  bool FrozenSizingAt(int x, int y, TFrozenSizing& sizing);
+  void StartFrozenSizing(const TFrozenSizing& sizing);
+  int FrozenColumnLeft(int col);
+  void FrozenSizingMove(int x);
+  void FinishFrozenSizing();
+  void CancelFrozenSizing();
+  void DrawFrozenSizingLine();
+
   TCustomDBGridEx* grid_;
   TDBGridExInputBase* base_;
   std::unique_ptr<TDBGridExEditKeys> editKeys_;
@@ -223,5 +242,7 @@ class TDBGridExInput {
   int timerInterval_ = -1;
   bool ignoreThumbPosition_ = false;
   bool inColExit_ = false;
+  bool frozenSizing_ = false;
+  TFrozenSizing frozen_;
   int wheelRest_ = 0;
 };

@@ -3,6 +3,10 @@
 #include "gridlib/grid/db_grid.h"
 #include "gridlib/grid/grid_input.h"
 #include "platform/controls/inplace_edit.h"
+#include "platform/controls/application.h"
+#include "platform/controls/screen.h"
+#include "platform/windows/cursors.h"
+#include "platform/windows/keys.h"
 #include "platform/windows/messages.h"
 
 void TCustomDBGridEx::KeyDown(uint16_t& key, TShiftState shift) { input_->KeyDown(key, shift); }
@@ -44,6 +48,14 @@ bool TCustomDBGridEx::InputMessage(TMessage& m) {
       TCustomGrid::WndProc(m);
       input_->StopTracking();
       return true;
+    case WM_SETCURSOR: {
+      if (LoSigned(m.LParam) != HTCLIENT || Screen == nullptr) return false;
+      const TPoint at = ScreenToClient(GetCursorPos());
+      if (!input_->ShowsFrozenSizingCursor(at.x, at.y)) return false;
+      ::SetCursor(Screen->Cursors(crHSplit));
+      m.Result = 1;
+      return true;
+    }
     case WM_KILLFOCUS: {
       TInplaceEdit* editor = InplaceEditor();
       const bool toEditor = editor != nullptr && editor->HandleAllocated() &&

@@ -36,6 +36,12 @@ void TDBGridExInput::MouseDown(TMouseButton button, TShiftState shift, int x, in
     if (button == mbLeft) DoubleClick(shift, x, y);
     return;
   }
+  TFrozenSizing frozen;
+  if (button == mbLeft && FrozenSizingAt(x, y, frozen)) {
+    grid_->DataLink()->UpdateRecord();
+    StartFrozenSizing(frozen);
+    return;
+  }
   if (button == mbLeft && base_->OverSizingLine(x, y)) {
     grid_->DataLink()->UpdateRecord();
     fire.Keep();  // the base grid fires it
@@ -239,6 +245,9 @@ void TDBGridExInput::MouseMove(TShiftState shift, int x, int y) {
       else SelectionDrag(moved, shift, x, y);
       break;
     case gisDraggingRecords: recordDrag_->Follow(x, y); break;
+    case gisSizing:
+      if (frozenSizing_) FrozenSizingMove(x);
+      break;
     default: break;
   }
   base_->BaseMouseMove(shift, x, y);
@@ -286,7 +295,8 @@ void TDBGridExInput::ColumnDrag(int x, int y) {
 
 void TDBGridExInput::MouseUp(TMouseButton button, TShiftState shift, int x, int y) {
   const TGridState baseState = grid_->GridState();
-  const bool baseSized = baseState == gsColSizing || baseState == gsRowSizing;
+  const bool baseSized = baseState == gsColSizing || baseState == gsRowSizing || frozenSizing_;
+  if (frozenSizing_) FinishFrozenSizing();
   if (state_ == gisDraggingRecords) {
     SetState(gisIdle);
     recordDrag_->Stop(x, y, true);
@@ -344,6 +354,11 @@ void TDBGridExInput::ClickEvents(TShiftState shift, int x, int y) {
   else if (type.RowKind == grkTitle || type.RowKind == grkFilter) grid_->TitleClick(column);
   if (type.RowKind != grkData || cell != checkCell_ || column->DblClickNextVal()) return;
   if (column->CanModify(true)) column->SetNextFieldValue(shift.Contains(ssShift) ? -1 : 1);
+}
+
+bool TDBGridExInput::ShowsFrozenSizingCursor(int x, int y) {
+  TFrozenSizing unused;
+  return frozenSizing_ || (state_ == gisIdle && FrozenSizingAt(x, y, unused));
 }
 
 bool TDBGridExInput::MouseWheel(TShiftState shift, int wheelDelta) {

@@ -1,5 +1,7 @@
 // Title cells: caption, title image, sort marker with its index, and the headings of
 // multi-level titles above them.
+#include <algorithm>
+
 #include "gridlib/grid/canvas_scopes.h"
 #include "gridlib/grid/cell_painter.h"
 #include "gridlib/grid/cell_text.h"
@@ -76,6 +78,12 @@ void TDBGridExCellPainter::PaintTitleCell(TCellPaint& cell, TColumnEx* column) {
   canvas->Brush()->SetColor(background);
   canvas->FillRect(Rect(textRect.Right, rect.Top, rect.Right, rect.Bottom));
   if (singleLine) OffsetRect(textRect, shift, 0);
+  // A pressed title moves its text down (and, on one line, right): the strips it leaves are
+  // filled too.
+  if (shift > 0) {
+    canvas->FillRect(Rect(rect.Left, rect.Top, std::min(textRect.Right, rect.Right), textRect.Top));
+    canvas->FillRect(Rect(rect.Left, textRect.Top, textRect.Left, rect.Bottom));
+  }
   PaintTitleText(cell, column, textRect, shift);
   if (image) {
     DrawClipped(images, canvas, grid->UseMultiTitle() ? taCenter : title->Alignment(), shift, title->ImageIndex(),

@@ -1,7 +1,9 @@
 // Window messages around the grid's input: a resize during an update, the deferred layout
 // and the layout lock, the characters a searching grid asks for, a title drawn pressed while
-// its button is held.
+// its button is held, the hint of a cut cell.
 #include <gtest/gtest.h>
+
+#include <utility>
 
 #include "gridlib/grid/column_titles.h"
 #include "gridlib/grid/columns.h"
@@ -60,27 +62,29 @@ TEST_P(GridInputMessages, AGridThatPrefersSearchingAsksForCharacters) {
   EXPECT_NE(grid->Perform(WM_GETDLGCODE) & DLGC_WANTCHARS, 0);
 }
 
-TEST_P(GridInputMessages, AHeldTitleButtonIsDrawnPressedAndItsCaptionLower) {
+TEST_P(GridInputMessages, AHeldTitleButtonMovesItsCaptionAndPaintsWhatItLeaves) {
   Make(10);
   grid->Columns()->Items(1)->Title()->SetTitleButton(true);
-  TRect inside = grid->CellRect(2, 0);
-  InflateRect(inside, -3, -3);
-  Paint();
-  const TRect released = InkBounds(clBtnFace, inside);
   const TRect cell = grid->CellRect(2, 0);
-  const TColor releasedCorner = At(cell.Right - 1, cell.Bottom - 1);
+  TRect inside = cell;
+  InflateRect(inside, -3, -3);
+  // The caption's ink against the cell's own background; no strip is left unpainted.
+  const auto look = [&] {
+    Paint();
+    return std::make_pair(InkBounds(At(inside.Left, inside.Bottom - 1), inside), Count(clFuchsia, cell));
+  };
+  const auto released = look();
 
   const LPARAM at = MakeLParam((cell.Left + cell.Right) / 2, (cell.Top + cell.Bottom) / 2);
   grid->Perform(WM_LBUTTONDOWN, MK_LBUTTON, at);
   ASSERT_EQ(grid->Input()->PressedTitleCol(), 2);
-  Paint();
-  const TRect pressed = InkBounds(clBtnFace, inside);
-  EXPECT_EQ(pressed.Top, released.Top + 1) << Describe(released) << " " << Describe(pressed);
-  EXPECT_NE(At(cell.Right - 1, cell.Bottom - 1), releasedCorner) << "the edge is sunken";
+  const auto pressed = look();
+  EXPECT_EQ(pressed.first.Top, released.first.Top + 1) << Describe(released.first) << " " << Describe(pressed.first);
+  EXPECT_EQ(pressed.first.Left, released.first.Left + 1) << "a one-line caption moves right too";
+  EXPECT_EQ(pressed.second, 0) << "the strips the caption left are painted";
 
   grid->Perform(WM_LBUTTONUP, 0, at);
-  Paint();
-  EXPECT_EQ(InkBounds(clBtnFace, inside), released);
+  EXPECT_EQ(look(), released);
 }
 
 TEST_P(GridInputMessages, ACutCellShowsItsWholeTextAndTheCurrentRecordStays) {

@@ -12,6 +12,9 @@
 #include "gridlib/grid/grid_input.h"
 #include "gridlib/grid/grid_selection.h"
 #include "platform/controls/menus.h"
+#include "platform/controls/application.h"
+#include "platform/controls/screen.h"
+#include "platform/windows/cursors.h"
 #include "platform/data/dataset.h"
 #include "platform/windows/keys.h"
 #include "platform/windows/messages.h"
@@ -165,6 +168,30 @@ TEST_P(GridMouse, DraggingATitleEdgeSizesTheColumn) {
   Press(WM_MOUSEMOVE, edge + 25, 5);
   Press(WM_LBUTTONUP, edge + 25, 5);
   EXPECT_EQ(grid->Columns()->Items(0)->Width(), before + 25);
+  EXPECT_EQ(grid->Input()->State(), gisIdle);
+}
+
+TEST_P(GridMouse, DraggingAFrozenColumnsTitleEdgeSizesItOnRelease) {
+  grid->SetFrozenCols(1);
+  TColumnEx* frozen = grid->Columns()->Items(0);
+  const int before = frozen->Width();
+  const int edge = grid->CellRect(1, 0).Right;
+  SetCursorPosQuietly(grid->ClientToScreen({edge, 5}));
+  grid->Perform(WM_SETCURSOR, reinterpret_cast<WPARAM>(grid->Handle()), MakeLParam(HTCLIENT, WM_MOUSEMOVE));
+  EXPECT_EQ(GetCursor(), Screen->Cursors(crHSplit)) << "the edge shows the sizing cursor";
+
+  Press(WM_LBUTTONDOWN, edge, 5);
+  EXPECT_EQ(grid->Input()->State(), gisSizing);
+  Press(WM_MOUSEMOVE, edge + 20, 5);
+  EXPECT_EQ(frozen->Width(), before) << "the width follows on release";
+  Press(WM_LBUTTONUP, edge + 20, 5);
+  EXPECT_EQ(frozen->Width(), before + 20);
+
+  const int left = grid->CellRect(1, 0).Left;
+  Press(WM_LBUTTONDOWN, edge + 20, 5);
+  Press(WM_MOUSEMOVE, left, 5);
+  Press(WM_LBUTTONUP, left, 5);
+  EXPECT_EQ(frozen->Width(), before + 20) << "a release leaving a pixel or less keeps the width";
   EXPECT_EQ(grid->Input()->State(), gisIdle);
 }
 

@@ -253,6 +253,23 @@ TEST_F(MemTableMode, TreeRecordsAreIndentedWithTheirLinesAndDoubleBuffered) {
   EXPECT_GT(text, 3) << "the text after the indent";
 }
 
+// The row line under the tree steps the next row shares takes the grid colour; past the
+// indent, and under the last row, it stays a line.
+TEST_F(MemTableMode, TheTreeRunsOnIntoTheNextRowOverTheRowLine) {
+  Make(20);
+  ds_->access.level = 2;
+  grid->Invalidate();
+  UpdateWindow(form_->Handle());
+  TBitmap picture;
+  picture.SetSize(grid->Width(), grid->Height());
+  grid->PaintTo(picture.Canvas()->Handle(), 0, 0);
+  const TRect cell = grid->CellRect(1, 2);
+  const auto lineAt = [&](int x) { return ColorToRGB(picture.Canvas()->Pixels(x + 2, cell.Bottom + 2)); };
+  EXPECT_EQ(lineAt(cell.Left + 9), ColorToRGB(grid->Color())) << "under the first step";
+  EXPECT_EQ(lineAt(cell.Left + 27), ColorToRGB(grid->Color())) << "under the second step";
+  EXPECT_NE(lineAt(cell.Left + 45), ColorToRGB(grid->Color())) << "past the indent the row line stays";
+}
+
 TEST_F(MemTableMode, FreeingTheDataSetLeavesTheModeAtOnce) {
   Make(100);
   ds_.reset();
