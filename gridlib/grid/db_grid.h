@@ -396,6 +396,7 @@ class TCustomDBGridEx : public TCustomGrid, public TDBGridExHost, public TDBGrid
   // CM_HINTSHOW without a hint of the grid's own: a title's hint or a cut cell's whole text.
   bool CellHint(THintInfo& info);
   String ToolTipText(const TDBGridExCellType& type, TFont*& font);
+  bool ToolTipAtCursor();
 
   // Drops the tree while titles are single-level: its leaves would outlive their columns.
   void ForgetTitleTree();

@@ -50,6 +50,26 @@ String TCustomDBGridEx::ToolTipText(const TDBGridExCellType& type, TFont*& font)
   }
 }
 
+// Whether the cell under the pointer shows its text as a tool tip: a footer, data cell or
+// title (without a hint of its own) of a column that asks for tool tips.
+bool TCustomDBGridEx::ToolTipAtCursor() {
+  const TPoint at = ScreenToClient(GetCursorPos());
+  const TGridCoord cell = MouseCoord(at.x, at.y);
+  if (cell.X < IndicatorOffset() || cell.Y < 0) return false;
+  const TDBGridExCellType type = GetCellType(cell.X, cell.Y);
+  if (type.ColKind != gckData || type.DataCol >= Columns()->Count()) return false;
+  TColumnEx* column = Columns()->Items(type.DataCol);
+  switch (type.RowKind) {
+    case grkTitle: return column->Title()->ToolTips() && column->Title()->Hint().empty();
+    case grkData: return column->ToolTips() && DataLink()->Active();
+    case grkFooter: {
+      TColumnFooterEx* footer = column->GetFooter(type.DataRow);
+      return footer != nullptr && footer->ToolTips();
+    }
+    default: return false;
+  }
+}
+
 bool TCustomDBGridEx::CellHint(THintInfo& info) {
   const TGridCoord cell = MouseCoord(info.CursorPos.x, info.CursorPos.y);
   if (cell.X < IndicatorOffset() || cell.Y < 0) return false;

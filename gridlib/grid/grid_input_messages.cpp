@@ -56,7 +56,19 @@ bool TCustomDBGridEx::InputMessage(TMessage& m) {
       m.Result = 1;
       return true;
     }
+    case WM_HSCROLL:
+      // With a tracking bar the columns follow the thumb while it is dragged.
+      if (m.WParamLo() == SB_THUMBTRACK && HorzScrollBar()->Tracking()) {
+        m.WParam = MakeWParam(SB_THUMBPOSITION, m.WParamHi());
+      }
+      TCustomGrid::WndProc(m);
+      UpdateHorzScrollBar();
+      return true;
+    case WM_SETFOCUS:
+      if (Options().Contains(dgRowSelect)) InvalidateRow(Row());
+      return false;
     case WM_KILLFOCUS: {
+      if (Options().Contains(dgRowSelect)) InvalidateRow(Row());
       TInplaceEdit* editor = InplaceEditor();
       const bool toEditor = editor != nullptr && editor->HandleAllocated() &&
                             reinterpret_cast<HWND>(m.WParam) == editor->Handle();

@@ -106,6 +106,11 @@ void TCustomDBGridEx::AfterMessage(TMessage& m) {
   if (m.Msg == CM_PARENTFONTCHANGED) return TakeParentFont();
   // The shared style blends colours only on a screen that shows them.
   if (m.Msg == CM_SYSCOLORCHANGE && Style() != nullptr) return Style()->SysColorChanged();
+  if (m.Msg == CM_HINTSHOWPAUSE && m.LParam != 0 && ToolTipAtCursor()) {
+    // A cell's tool tip shows at once.
+    *reinterpret_cast<int*>(m.LParam) = 0;
+    return;
+  }
   if (m.Msg == CM_HINTSHOW) {
     auto* info = reinterpret_cast<THintInfo*>(m.LParam);
     if (info != nullptr && info->HintStr.empty()) CellHint(*info);

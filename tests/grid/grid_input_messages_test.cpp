@@ -8,10 +8,13 @@
 #include "gridlib/grid/column_titles.h"
 #include "gridlib/grid/columns.h"
 #include "gridlib/grid/grid_input.h"
+#include "gridlib/grid/grid_scroll_bars.h"
 #include "gridlib/grid/grid_style.h"
 #include "gridlib/grid/grid_data_link.h"
 #include "platform/controls/application.h"
+#include "platform/windows/keys.h"
 #include "platform/windows/messages.h"
+#include "platform/windows/scroll_bars.h"
 #include "tests/grid/grid_paint_support.h"
 #include "tests/grid/grid_window_support.h"
 
@@ -110,6 +113,30 @@ TEST_P(GridInputMessages, ACutCellShowsItsWholeTextAndTheCurrentRecordStays) {
 
   name->SetWidth(200);
   EXPECT_EQ(hintAt(grid->TitleOffset() + 6).HintStr, "") << "a text that fits has no tip";
+}
+
+TEST_P(GridInputMessages, ACellWithAToolTipShowsItAtOnce) {
+  Make(10);
+  grid->Columns()->Items(1)->SetToolTips(true);
+  const auto pauseOver = [&](int col) {
+    const TRect cell = grid->CellRect(col, grid->TitleOffset() + 2);
+    SetCursorPosQuietly(grid->ClientToScreen({(cell.Left + cell.Right) / 2, (cell.Top + cell.Bottom) / 2}));
+    int pause = 500;
+    grid->Perform(CM_HINTSHOWPAUSE, 0, reinterpret_cast<LPARAM>(&pause));
+    return pause;
+  };
+  EXPECT_EQ(pauseOver(2), 0);
+  EXPECT_EQ(pauseOver(3), 500) << "other cells keep the application's pause";
+}
+
+TEST_P(GridInputMessages, TheColumnsFollowADraggedThumbOnlyWithTracking) {
+  Make(10, 160, 200);
+  const int left = grid->LeftCol();
+  grid->Perform(WM_HSCROLL, MakeWParam(SB_THUMBTRACK, 2), 0);
+  EXPECT_EQ(grid->LeftCol(), left);
+  grid->HorzScrollBar()->SetTracking(true);
+  grid->Perform(WM_HSCROLL, MakeWParam(SB_THUMBTRACK, 2), 0);
+  EXPECT_GT(grid->LeftCol(), left);
 }
 
 INSTANTIATE_TEST_SUITE_P(Stores, GridInputMessages, testing::Values(Store::Memory, Store::Sqlite), StoreName);
