@@ -190,6 +190,7 @@ class TDBGridExInput {
   // Mouse.
   void DoubleClick(TShiftState shift, int x, int y);
   bool TitlePress(TMouseButton button, TShiftState shift, TGridCoord cell, const TDBGridExCellType& type, int x, int y);
+  bool InLeafTitle(TGridCoord cell, int dataCol, int y);
   bool TitleButtonEnabled(int dataCol);
   void IndicatorTitlePress();
   void StartColumnMove(TShiftState shift, int x, int y);

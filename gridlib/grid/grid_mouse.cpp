@@ -11,6 +11,7 @@
 #include "gridlib/grid/grid_data_link.h"
 #include "gridlib/grid/grid_input.h"
 #include "gridlib/grid/grid_selection.h"
+#include "gridlib/grid/head_tree.h"
 #include "platform/core/scope_guard.h"
 #include "platform/data/dataset.h"
 #include "platform/windows/keys.h"
@@ -83,7 +84,7 @@ bool TDBGridExInput::TitlePress(TMouseButton button, TShiftState shift, TGridCoo
     return false;
   }
   const bool designing = grid_->IsDesigning();
-  if (type.ColKind == gckData && !designing) {
+  if (type.ColKind == gckData && !designing && InLeafTitle(cell, type.DataCol, y)) {
     if (button == mbRight && grid_->Options().Contains(dgColumnResize)) {
       rightAsLeft_ = true;
       button = mbLeft;
@@ -100,6 +101,14 @@ bool TDBGridExInput::TitlePress(TMouseButton button, TShiftState shift, TGridCoo
   if (type.ColKind == gckIndicator) IndicatorTitlePress();
   StartColumnMove(shift, x, y);
   return true;
+}
+
+// Under multi-level titles only a column's own caption, below the headings it shares, is its
+// button.
+bool TDBGridExInput::InLeafTitle(TGridCoord cell, int dataCol, int y) {
+  if (!grid_->UseMultiTitle() || !grid_->Options().Contains(dgTitles)) return true;
+  const THeadTreeNode* leaf = grid_->TitleLeaf(dataCol);
+  return leaf == nullptr || y >= grid_->CellRect(cell.X, cell.Y).Bottom - leaf->Height;
 }
 
 bool TDBGridExInput::TitleButtonEnabled(int dataCol) {
@@ -329,7 +338,8 @@ void TDBGridExInput::PendingClickUp(TShiftState shift) {
 void TDBGridExInput::TitleRelease(TShiftState shift, int x, int y) {
   const int col = pressedTitleCol_;
   const TGridCoord cell = grid_->MouseCoord(x, y);
-  const bool over = grid_->ClientRect().Contains({x, y}) && cell.X == col && cell.Y == 0;
+  const bool over = grid_->ClientRect().Contains({x, y}) && cell.X == col && cell.Y == 0 &&
+                    InLeafTitle(cell, col - grid_->IndicatorOffset(), y);
   StopTracking();
   if (!over) return;
   const int dataCol = col - grid_->IndicatorOffset();
