@@ -15,6 +15,8 @@
 #include "platform/core/scope_guard.h"
 #include "platform/data/dataset.h"
 #include "platform/windows/keys.h"
+#include "platform/windows/messages.h"
+#include "platform/windows/scroll_bars.h"
 
 namespace {
 
@@ -371,14 +373,23 @@ bool TDBGridExInput::ShowsFrozenSizingCursor(int x, int y) {
   return frozenSizing_ || (state_ == gisIdle && FrozenSizingAt(x, y, unused));
 }
 
+// A notch steps one record. With the record-access interface the view scrolls instead and
+// the cursor stays, unless Shift moves it; Ctrl makes either a page.
 bool TDBGridExInput::MouseWheel(TShiftState shift, int wheelDelta) {
-  (void)shift;
   if (!grid_->DataLink()->Active()) return false;
+  const bool scrollsView = grid_->InMemTableMode() && !shift.Contains(ssShift);
+  const bool pages = grid_->InMemTableMode() && Ctrl(shift);
   wheelRest_ += wheelDelta;
   while (std::abs(wheelRest_) >= WHEEL_DELTA) {
     const bool down = wheelRest_ < 0;
     wheelRest_ += down ? WHEEL_DELTA : -WHEEL_DELTA;
-    grid_->DataLink()->DataSet()->MoveBy(down ? 1 : -1);
+    if (scrollsView) {
+      const int code = pages ? (down ? SB_PAGEDOWN : SB_PAGEUP) : (down ? SB_LINEDOWN : SB_LINEUP);
+      grid_->Perform(WM_VSCROLL, MakeWParam(code, 0), 0);
+    } else {
+      const int step = pages ? grid_->VisibleDataRowCount() : 1;
+      grid_->DataLink()->DataSet()->MoveBy(down ? step : -step);
+    }
   }
   return true;
 }

@@ -12,6 +12,7 @@
 #include "gridlib/grid/grid_input.h"
 #include "gridlib/grid/grid_selection.h"
 #include "platform/data/dataset.h"
+#include "platform/data/field.h"
 #include "platform/windows/keys.h"
 #include "platform/windows/messages.h"
 #include "tests/grid/grid_window_support.h"
@@ -190,6 +191,26 @@ TEST_P(GridMoveKeys, InsertStartsARecordEscapeCancelsItAndCtrlDeleteDeletes) {
   grid->SetReadOnly(true);
   Key(VK_DELETE, {ssCtrl});
   EXPECT_EQ(ds()->RecordCount(), before - 1) << "a read-only grid deletes nothing";
+}
+
+TEST_P(GridMoveKeys, SpaceTogglesACheckBoxCellAndDeleteEmptiesIt) {
+  grid->Columns()->Items(3)->SetCheckboxes(true);
+  items_->GotoId(3);
+  grid->SetCol(4);
+  TField* flag = ds()->FieldByName("Flag");
+  ASSERT_TRUE(flag->AsBoolean());
+  grid->Perform(WM_CHAR, ' ', 1);
+  EXPECT_FALSE(flag->AsBoolean());
+  EXPECT_FALSE(grid->EditorMode()) << "the space does not open the editor";
+  grid->Perform(WM_CHAR, ' ', 1);
+  EXPECT_TRUE(flag->AsBoolean());
+  Key(VK_DELETE);
+  EXPECT_TRUE(flag->IsNull());
+
+  grid->Columns()->Items(3)->SetReadOnly(true);
+  ds()->Cancel();
+  Key(VK_DELETE);
+  EXPECT_FALSE(flag->IsNull()) << "a read-only column keeps its value";
 }
 
 TEST_P(GridMoveKeys, F2OpensTheEditor) {

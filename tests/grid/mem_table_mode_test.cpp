@@ -270,6 +270,17 @@ TEST_F(MemTableMode, TheTreeRunsOnIntoTheNextRowOverTheRowLine) {
   EXPECT_NE(lineAt(cell.Left + 45), ColorToRGB(grid->Color())) << "past the indent the row line stays";
 }
 
+TEST_F(MemTableMode, TheWheelScrollsTheViewAndShiftMovesTheCursor) {
+  Make(60);
+  const int top = grid->TopRow();
+  const LPARAM at = MakeLParam(10, 10);
+  grid->Perform(WM_MOUSEWHEEL, MakeWParam(0, static_cast<uint16_t>(-WHEEL_DELTA)), at);
+  EXPECT_EQ(grid->TopRow(), top + 1);
+  EXPECT_EQ(ds_->RecNo(), 1) << "the cursor stays";
+  grid->Perform(WM_MOUSEWHEEL, MakeWParam(MK_SHIFT, static_cast<uint16_t>(-WHEEL_DELTA)), at);
+  EXPECT_EQ(ds_->RecNo(), 2);
+}
+
 TEST_F(MemTableMode, FreeingTheDataSetLeavesTheModeAtOnce) {
   Make(100);
   ds_.reset();
