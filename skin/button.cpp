@@ -165,6 +165,11 @@ void TskCustomButton::MouseUp(TMouseButton button, TShiftState shift, int x, int
   TCustomControl::MouseUp(button, shift, x, y);
 }
 
+void TskCustomButton::ActionChange(TObject* sender, bool checkDefaults) {
+  TCustomControl::ActionChange(sender, checkDefaults);
+  SetCaption(Text());
+}
+
 void TskCustomButton::Click() {
   if (mouseDown_) {
     StopRepeat();

@@ -2,6 +2,7 @@
 // button of four own pictures, and the arrow button.
 
 #include "platform/classes/properties.h"
+#include "platform/controls/actions.h"
 #include "platform/graphics/bitmap.h"
 #include "platform/graphics/canvas.h"
 #include "platform/graphics/draw_text.h"
@@ -72,6 +73,22 @@ void TskButton::SetLayout(TButtonLayout value) {
 
 void TskButton::SetSpacing(int value) {
   spacing_ = value;
+  Invalidate();
+}
+
+void TskButton::ActionChange(TObject* sender, bool checkDefaults) {
+  TskCustomButton::ActionChange(sender, checkDefaults);
+  auto* action = dynamic_cast<TCustomAction*>(sender);
+  if (action == nullptr || action->ActionList() == nullptr || !glyph_->Empty()) return;
+  TCustomImageList* images = action->ActionList()->Images();
+  const int index = action->ImageIndex();
+  if (images == nullptr || index < 0 || index >= images->Count()) return;
+  // On magenta, so that what the image leaves see-through is masked as the glyph's
+  // top-left colour.
+  glyph_->SetSize(images->Width(), images->Height());
+  glyph_->Canvas()->Brush()->SetColor(clFuchsia);
+  glyph_->Canvas()->FillRect(Rect(0, 0, images->Width(), images->Height()));
+  images->Draw(glyph_->Canvas(), 0, 0, index);
   Invalidate();
 }
 

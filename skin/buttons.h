@@ -67,6 +67,8 @@ class TskCustomButton : public TskThemed<TCustomControl> {
   void MouseUp(TMouseButton button, TShiftState shift, int x, int y) override;
   void KeyDown(uint16_t& key, TShiftState shift) override;
   void KeyUp(uint16_t& key, TShiftState shift) override;
+  // The caption follows the action's, through the window text.
+  void ActionChange(TObject* sender, bool checkDefaults) override;
 
   virtual void UpdateAutoSize();
   virtual void CaptionChanged() {}
@@ -150,6 +152,8 @@ class TskButton : public TskCustomButton {
   void PaintPic(TCanvas* canvas, TBitmap* face) override;
   void PaintText(TCanvas* canvas, const String& caption) override;
   void PaintFocus(TCanvas* canvas) override;
+  // A button without a glyph of its own shows the action's image from its action list.
+  void ActionChange(TObject* sender, bool checkDefaults) override;
 
  private:
   void PaintGlyph(TCanvas* canvas);

@@ -1,7 +1,9 @@
 // Skinned buttons: their faces in every look and state, caption, glyph and focus mark, mouse
 // and keyboard, the hold-down repeat and sizing from the theme.
 
+#include "platform/controls/actions.h"
 #include "platform/controls/timer.h"
+#include "platform/graphics/image_list.h"
 #include "platform/graphics/picture.h"
 #include "platform/windows/focus.h"
 #include "platform/windows/input.h"
@@ -260,6 +262,44 @@ TEST_F(SkinButtonInput, ATwoImageGlyphShowsItsRightHalfWhenDisabled) {
   Paint(button_);
   EXPECT_EQ(Count(enabled, Rect(0, 0, 80, 27)), 0);
   EXPECT_GT(Count(disabled, Rect(0, 0, 80, 27)), 40);
+}
+
+// The action's image comes from its list's images, unless the button has a glyph of its own;
+// an index outside the list leaves the button without one.
+TEST_F(SkinButtonInput, AButtonWithoutGlyphShowsItsActionsImage) {
+  const TColor ink = Rgb(200, 30, 30), own = Rgb(30, 30, 200);
+  auto* images = new TImageList(8, 8, form_);
+  TBitmap picture;
+  MakeStrip(picture, 8, 8, {Rgb(90, 90, 90), ink}, true);
+  images->AddMasked(&picture, clSkinTransparent);
+  auto* list = new TActionList(form_);
+  list->SetImages(images);
+  struct TCase {
+    int imageIndex;
+    bool ownGlyph;
+    TColor shown;
+  };
+  for (TCase c : {TCase{1, false, ink}, TCase{1, true, own}, TCase{2, false, clNone}, TCase{-1, false, clNone}}) {
+    SCOPED_TRACE(c.imageIndex);
+    auto* action = new TAction(form_);
+    action->SetActionList(list);
+    action->SetCaption("Send");
+    action->SetImageIndex(c.imageIndex);
+    auto* button = Make<TskButton>(Marine, Bounds(0, 0, 100, 27));
+    if (c.ownGlyph) {
+      TBitmap glyph;
+      MakeStrip(glyph, 8, 8, {own}, true);
+      button->SetGlyph(&glyph);
+    }
+    button->SetAction(action);
+    EXPECT_EQ(button->Caption(), "Send");
+    Paint(button);
+    if (c.shown == clNone) EXPECT_TRUE(button->Glyph()->Empty());
+    else EXPECT_GT(Count(c.shown, Rect(0, 0, 100, 27)), 40);
+    EXPECT_EQ(Count(ink, Rect(0, 0, 100, 27)) > 0, c.shown == ink);
+    delete button;
+    delete action;
+  }
 }
 
 TEST_F(SkinButtonInput, AnImageButtonWithOnlyPicNormalShowsItInEveryLook) {
