@@ -6,6 +6,7 @@
 #include "platform/graphics/draw_text.h"
 #include "platform/windows/keys.h"
 #include "platform/windows/messages.h"
+#include "platform/windows/window_tree.h"
 #include "skin/check_boxes.h"
 #include "skin/file_theme.h"
 #include "skin/inherited_message.h"
@@ -171,6 +172,26 @@ void TskCheckBox::Paint() {
 void TskRadioButton::Publish() {
   TPublisher<TskRadioButton> p;
   p.Property("GroupIndex", &TskRadioButton::GroupIndex, &TskRadioButton::SetGroupIndex).Default(0);
+}
+
+const TMessageMap& TskRadioButton::ClassMessages() {
+  static const TMessageMap map = [] {
+    TMessageMap m(&TskCheckBox::ClassMessages());
+    m.On(WM_SETFOCUS, &TskRadioButton::WMSetFocus);
+    return m;
+  }();
+  return map;
+}
+
+void TskRadioButton::CreateParams(TCreateParams& params) {
+  TskCheckBox::CreateParams(params);
+  params.WinClassName = kWindowClass;
+}
+
+void TskRadioButton::WMSetFocus(TMessage& m) {
+  InheritedMessage(TskCheckBox::ClassMessages(), this, m);
+  const auto lost = reinterpret_cast<HWND>(m.WParam);
+  if (lost != nullptr && lost != Handle() && GetClassName(lost) == kWindowClass) Click();
 }
 
 void TskRadioButton::Toggle() {

@@ -58,10 +58,14 @@ class TskCheckBox : public TskThemed<TCustomControl> {
 };
 
 // A check box that, once checked, unchecks the other radio buttons of the same GroupIndex
-// under the same parent. The user can only check it.
+// under the same parent. The user can only check it. Its windows are of the class
+// "TskRadioGroupButton": the focus moving to it from another such window (the arrow keys
+// step through the buttons beside it) checks it.
 class TskRadioButton : public TskCheckBox {
   DECLARE_CLASS(TskRadioButton, TskCheckBox)
  public:
+  static constexpr const char* kWindowClass = "TskRadioGroupButton";
+
   using TskCheckBox::TskCheckBox;
   static void Publish();
 
@@ -71,12 +75,16 @@ class TskRadioButton : public TskCheckBox {
  protected:
   bool GlyphTransparent() const override { return true; }
   TskThemeKey GlyphKey() const override { return tkRadioButtonImage; }
+  static const TMessageMap& ClassMessages();
+  const TMessageMap& MessageMap() const override { return ClassMessages(); }
+  void CreateParams(TCreateParams& params) override;
   void DoClick() override;
   void Toggle() override;
   bool WantKeys() const override { return false; }
 
  private:
   void UncheckGroup();
+  void WMSetFocus(TMessage& m);
 
   int groupIndex_ = 0;
 };

@@ -2,7 +2,9 @@
 // focus mark, toggling by mouse and keyboard, group exclusion and automatic size.
 
 #include "platform/classes/component.h"
+#include "platform/windows/input.h"
 #include "platform/windows/keys.h"
+#include "platform/windows/window_tree.h"
 #include "skin/check_boxes.h"
 #include "tests/skin/skin_controls_support.h"
 
@@ -132,6 +134,32 @@ TEST_F(SkinCheckBoxes, CheckingARadioButtonUnchecksItsGroupUnderTheSameParent) {
   ClickOn(group[2]);
   EXPECT_TRUE(group[2]->Checked());
   EXPECT_EQ(clicks_, before);
+}
+
+// The arrow keys step the focus to the next control beside the focused one; a radio button
+// reached from another radio button is checked on the way, one from a check box is not.
+TEST_F(SkinCheckBoxes, TheFocusComingFromARadioButtonChecksTheNextOne) {
+  form_->Show();
+  TskRadioButton* radios[3] = {Box<TskRadioButton>(), Box<TskRadioButton>(), Box<TskRadioButton>()};
+  auto* check = Box<TskCheckBox>();
+  radios[0]->SetChecked(true);
+  radios[0]->SetFocus();
+  clicks_ = 0;
+  InjectKeyStroke(VK_DOWN);
+  Pump();
+  ASSERT_TRUE(radios[1]->Focused());
+  EXPECT_TRUE(radios[1]->Checked());
+  EXPECT_FALSE(radios[0]->Checked());
+  EXPECT_EQ(clicks_, 1);
+  InjectKeyStroke(VK_UP);
+  Pump();
+  EXPECT_TRUE(radios[0]->Checked());
+  EXPECT_FALSE(radios[1]->Checked());
+  check->SetFocus();
+  radios[2]->SetFocus();
+  EXPECT_FALSE(radios[2]->Checked()) << "coming from the check box";
+  EXPECT_FALSE(check->Checked());
+  EXPECT_EQ(GetClassName(radios[2]->Handle()), "TskRadioGroupButton");
 }
 
 TEST_F(SkinCheckBoxes, AutoSizeFollowsGlyphCaptionAndFont) {
