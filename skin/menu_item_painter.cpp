@@ -1,9 +1,12 @@
 #include "skin/menu_item_painter.h"
 
+#include <memory>
+
 #include "platform/controls/application.h"
 #include "platform/controls/menus.h"
 #include "platform/controls/screen.h"
 #include "platform/controls/shortcuts.h"
+#include "platform/core/scope_guard.h"
 #include "platform/graphics/bitmap.h"
 #include "platform/graphics/canvas.h"
 #include "platform/graphics/draw_text.h"
@@ -39,6 +42,20 @@ void Line(TCanvas* canvas, TPoint from, TPoint to) {
   canvas->LineTo(to.x, to.y);
 }
 
+// A menu window draws all its items on one canvas: the pen and brush an item draws with are
+// given back when it is drawn. Its font stays, for the menu marks a submenu in the text colour
+// the item chose, as the window system does.
+[[nodiscard]] auto KeepPenAndBrush(TCanvas* canvas) {
+  auto pen = std::make_unique<TPen>();
+  pen->Assign(canvas->Pen());
+  auto brush = std::make_unique<TBrush>();
+  brush->Assign(canvas->Brush());
+  return ScopeGuard([canvas, pen = std::move(pen), brush = std::move(brush)] {
+    canvas->Pen()->Assign(pen.get());
+    canvas->Brush()->Assign(brush.get());
+  });
+}
+
 }  // namespace
 
 TskMenuItemPainter::TskMenuItemPainter(const TskMenuSettings& settings, TCustomImageList* images,
@@ -55,6 +72,7 @@ void TskMenuItemPainter::Measure(TCanvas* canvas, TMenuItem* item, int& width,
 
 void TskMenuItemPainter::Draw(TCanvas* canvas, TMenuItem* item, const TRect& r,
                               bool selected) const {
+  auto tools = KeepPenAndBrush(canvas);
   if (item->IsLine()) {
     DrawSeparator(canvas, r);
     return;
@@ -66,6 +84,7 @@ void TskMenuItemPainter::Draw(TCanvas* canvas, TMenuItem* item, const TRect& r,
 }
 
 void TskMenuItemPainter::DrawFlatFrame(TCanvas* canvas, const TRect& window) const {
+  auto tools = KeepPenAndBrush(canvas);
   const int l = window.Left, t = window.Top, r = window.Right, b = window.Bottom;
   canvas->Brush()->SetStyle(bsSolid);
   canvas->Brush()->SetColor(clBlack);

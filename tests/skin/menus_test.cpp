@@ -14,6 +14,8 @@
 #include "platform/graphics/image_list.h"
 #include "platform/windows/messages.h"
 #include "skin/file_theme.h"
+#include "skin/menu_item_painter.h"
+#include "skin/menu_settings.h"
 #include "skin/menus.h"
 #include "tests/skin/pixel_test_support.h"
 #include "tests/skin/skin_fixture.h"
@@ -297,6 +299,27 @@ TEST_F(SkinMenus, EveryKindOfItemIsDrawnInEachLook) {
     EXPECT_EQ(At(sub.Right - 9, sub.Top + sub.Height() / 2), look.Font);
     menu->CloseMenu();
     delete menu;
+  }
+}
+
+// Every item of a menu window is drawn on the window's one canvas: an item gives the pen and
+// brush back, and leaves its text colour, in which the menu marks a submenu.
+TEST_F(SkinMenus, DrawingAnItemGivesThePenAndBrushBack) {
+  TskMenuSettings settings;
+  ApplyMenuUIStyle(settings, Marine);
+  TMenuItem* item = Add(new TMenuItem(form_), "Plain");
+  TBitmap bitmap(120, 60);
+  TCanvas* canvas = bitmap.Canvas();
+  for (bool selected : {false, true}) {
+    canvas->Pen()->SetColor(C(0x00C000));
+    canvas->Brush()->SetColor(C(0xC00000));
+    TskMenuItemPainter painter(settings, nullptr, nullptr);
+    painter.Draw(canvas, item, Rect(0, 0, 120, 21), selected);
+    painter.DrawFlatFrame(canvas, Rect(0, 0, 120, 60));
+    EXPECT_EQ(canvas->Pen()->Color(), C(0x00C000));
+    EXPECT_EQ(canvas->Brush()->Color(), C(0xC00000));
+    EXPECT_EQ(canvas->Brush()->Style(), bsSolid);
+    EXPECT_EQ(canvas->Font()->Color(), selected ? settings.SelectedFontColor : settings.FontColor);
   }
 }
 
