@@ -9,8 +9,18 @@
 #include "platform/controls/popup_source.h"
 #include "platform/controls/screen.h"
 #include "platform/windows/focus.h"
+#include "platform/windows/mdi_client.h"
 #include "platform/windows/painting.h"
 #include "platform/windows/system_metrics.h"
+
+namespace {
+
+HWND MainFrameClient() {
+  TCustomForm* main = Application != nullptr ? Application->MainForm() : nullptr;
+  return main != nullptr ? main->ClientHandle() : nullptr;
+}
+
+}  // namespace
 
 TCustomForm::TCustomForm(TComponent* owner) : TCustomControl(owner), menuBar_(std::make_unique<TFormMenuBar>(this)) {
   SetVisibleQuietly(false);
@@ -22,6 +32,9 @@ TCustomForm::TCustomForm(TComponent* owner) : TCustomControl(owner), menuBar_(st
 
 TCustomForm::~TCustomForm() {
   Destroying();
+  // A child of a frame leaves its frame's client while it is still whole, so that its window
+  // procedure (and whoever took it over) sees the window go.
+  if (formStyle_ == fsMDIChild && HandleAllocated()) DestroyHandle();
   OnDestroy.Call(this);
   SetMenu(nullptr);
   if (Screen) Screen->RemoveForm(this);
@@ -73,11 +86,46 @@ void TCustomForm::CreateParams(TCreateParams& params) {
   }
   if (formStyle_ == fsStayOnTop) params.ExStyle |= WS_EX_TOPMOST;
   params.WndParent = 0;
+  if (formStyle_ != fsMDIChild) return;
+  HWND client = MainFrameClient();
+  if (client == nullptr) throw EInvalidOperation("Cannot create form. No MDI forms are currently active");
+  params.Style = (params.Style & ~WS_POPUP) | WS_CHILD | WS_CLIPSIBLINGS;
+  params.WndParent = reinterpret_cast<uintptr_t>(client);
 }
 
 void TCustomForm::CreateWnd() {
   TCustomControl::CreateWnd();
   SetWindowText(Handle(), TControl::GetText());
+  if (formStyle_ == fsMDIForm) {
+    TRect rect = ClientRect();
+    AdjustClientRect(rect);
+    clientHandle_ = CreateMDIClient(Handle(), rect);
+  }
+}
+
+void TCustomForm::DestroyWnd() {
+  clientHandle_ = nullptr;
+  HWND client = GetParent(Handle());
+  if (formStyle_ != fsMDIChild || !IsMDIClient(client)) return TCustomControl::DestroyWnd();
+  SetTextValue(GetWindowText(Handle()));
+  SendMessage(client, WM_MDIDESTROY, reinterpret_cast<WPARAM>(Handle()));
+}
+
+// The frame's client window takes what the aligned controls leave.
+void TCustomForm::AlignControls(TControl* control, TRect& rect) {
+  TCustomControl::AlignControls(control, rect);
+  if (HWND client = ClientHandle())
+    SetWindowPos(client, HWND_BOTTOM, rect.Left, rect.Top, rect.Width(), rect.Height(), SWP_NOACTIVATE);
+}
+
+HWND TCustomForm::ClientHandle() const {
+  return clientHandle_ != nullptr && IsWindow(clientHandle_) ? clientHandle_ : nullptr;
+}
+
+TCustomForm* TCustomForm::ActiveMDIChild() const {
+  HWND client = ClientHandle();
+  if (client == nullptr) return nullptr;
+  return dynamic_cast<TCustomForm*>(FindControl(reinterpret_cast<HWND>(SendMessage(client, WM_MDIGETACTIVE))));
 }
 
 void TCustomForm::SetBorderStyle(TFormBorderStyle v) {
@@ -157,10 +205,13 @@ void TCustomForm::CMVisibleChanged(TMessage&) {
   if (Visible()) {
     DoShow();
     HWND h = Handle();
-    PlaceOnScreen();
+    const bool child = formStyle_ == fsMDIChild;
+    // A child of a frame stays where it is in the frame's client and becomes its active child.
+    if (!child) PlaceOnScreen();
     ShowWindow(h, SW_SHOW);
     if (windowState_ != wsNormal) ApplyWindowState();
-    SetActiveWindow(h);
+    if (child) SendMessage(GetParent(h), WM_MDIACTIVATE, reinterpret_cast<WPARAM>(h));
+    else SetActiveWindow(h);
   } else {
     DoHide();
     if (!HandleAllocated()) return;

@@ -62,8 +62,11 @@ class TCustomForm : public TCustomControl {
   // Brings the actions of the form, its main menu's titles, its visible controls and its
   // action lists up to date (the application does this when idle).
   void UpdateActions();
-  // Multiple-document forms are not used by the client: there is never an active child.
-  TCustomForm* ActiveMDIChild() const { return nullptr; }
+  // A multiple-document frame (fsMDIForm) keeps its child forms (fsMDIChild, created while
+  // the application's main form is such a frame) in its client window, which fills what its
+  // aligned controls leave of its client area. Both are none for any other form.
+  HWND ClientHandle() const;
+  TCustomForm* ActiveMDIChild() const;
 
   // Focus inside the form.
   TWinControl* ActiveControl() const { return activeControl_; }
@@ -107,6 +110,8 @@ class TCustomForm : public TCustomControl {
   const TMessageMap& MessageMap() const override { return ClassMessages(); }
   void CreateParams(TCreateParams& params) override;
   void CreateWnd() override;
+  void DestroyWnd() override;
+  void AlignControls(TControl* control, TRect& rect) override;
   bool IsTopLevel() const override { return true; }
   void Paint() override;
   void Notification(TComponent* component, TOperation operation) override;
@@ -145,6 +150,7 @@ class TCustomForm : public TCustomControl {
   TFormState formState_;
   TComponent* menu_ = nullptr;
   std::unique_ptr<TFormMenuBar> menuBar_;
+  HWND clientHandle_ = nullptr;
   TWinControl* activeControl_ = nullptr;
   bool active_ = false;
   TModalResult modalResult_ = mrNone;

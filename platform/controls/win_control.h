@@ -42,6 +42,9 @@ class TWinControl : public TControl {
   void SetBorderWidth(int v);
   // Lays the children out again (alignment and anchors).
   void Realign();
+  // Moves every child control by (dx, dy), then aligns again: aligned controls keep their
+  // places, the others stay moved.
+  void ScrollBy(int dx, int dy);
   void DisableAlign() { ++alignDisabled_; }
   void EnableAlign();
 

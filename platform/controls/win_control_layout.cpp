@@ -67,6 +67,16 @@ void TWinControl::Realign() {
   AlignControls(nullptr, rect);
 }
 
+void TWinControl::ScrollBy(int dx, int dy) {
+  {
+    DisableAlign();
+    ScopeGuard enable([this] { EnableAlign(); });
+    for (TControl* c : controls_) c->SetBounds(c->Left() + dx, c->Top() + dy, c->Width(), c->Height());
+  }
+  Realign();
+  Invalidate();
+}
+
 void TWinControl::EnableAlign() {
   if (alignDisabled_ > 0 && --alignDisabled_ == 0 && controlState_.Contains(csAlignmentNeeded)) Realign();
 }

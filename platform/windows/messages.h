@@ -152,6 +152,7 @@ inline constexpr UINT WM_PRINT = 0x0317;
 inline constexpr UINT WM_PRINTCLIENT = 0x0318;
 inline constexpr UINT WM_USER = 0x0400;
 inline constexpr UINT WM_APP = 0x8000;
+inline constexpr UINT WM_MDIDESTROY = 0x0221;
 inline constexpr UINT WM_MDIACTIVATE = 0x0222;
 inline constexpr UINT WM_MDIGETACTIVE = 0x0229;
 
