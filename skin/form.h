@@ -8,6 +8,14 @@
 #include "skin/themes.h"
 #include "skin/title_bar.h"
 
+// What a skinned child form of a multiple-document frame tells the client window of the
+// application's main form, for a skin of the frame to follow: a child was activated or went
+// (no parameters); a maximized child's title bar was scrolled away (wParam: the child's
+// window); it came back (no parameters).
+inline constexpr UINT SKM_MDICHILDCHANGED = 0x1330;
+inline constexpr UINT SKM_MDICHILDMAXIMIZED = 0x1331;
+inline constexpr UINT SKM_MDICHILDRESTORED = 0x1332;
+
 class TMainMenu;
 class TToolBar;
 class TskFileTheme;
@@ -119,9 +127,13 @@ class TskForm : public TCustomPanel, public IskMenuBarForm {
  private:
   void TakeOverForm();
   void GiveFormBack();
+  void RemoveNativeCaption();
   void WMEraseBkgnd(TMessage& m);
   void FormSized();
   void FormActivated(const TMessage& m);
+  void MDIChildSized(bool maximized);
+  void MDIChildDestroyed();
+  void TellMDIClient(UINT msg, WPARAM wParam = 0) const;
   void KeepMaximizedAtConstruction();
   void FormHitTest(TMessage& m);
   bool MenuShortCut(TMessage& key);

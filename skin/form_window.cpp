@@ -28,19 +28,28 @@ TMessage AsMessage(const MSG& msg) { return TMessage{msg.message, msg.wParam, ms
 }  // namespace
 
 void TskForm::TakeOverForm() {
-  if (form_->FormStyle() == fsMDIChild || form_->FormStyle() == fsMDIForm) return;
-  form_->SetBorderStyle(bsNone);
+  // The frame of a multiple-document window and its children keep their native borders; the
+  // skin still takes over their window procedures.
+  if (form_->FormStyle() != fsMDIChild && form_->FormStyle() != fsMDIForm) form_->SetBorderStyle(bsNone);
   form_->SetAutoScroll(false);
   hook_ = HookWindowProc(form_, this);
-  if (form_->HandleAllocated()) {
-    HWND h = form_->Handle();
-    SetWindowLong(h, GWL_STYLE, GetWindowLong(h, GWL_STYLE) & ~static_cast<intptr_t>(WS_CAPTION));
-  }
+  RemoveNativeCaption();
   if (Application != nullptr && !Application->OnMessage) {
     Application->OnMessage.Bind(this, kApplicationHookName,
                                 [this](MSG& msg, bool& handled) { handled = ApplicationMessage(msg); });
     installedAppHook_ = true;
   }
+}
+
+// The title bar stands for the native caption, also on a window made after the skin (a child
+// of a frame keeps its border and so its window).
+void TskForm::RemoveNativeCaption() {
+  if (!form_->HandleAllocated()) return;
+  HWND h = form_->Handle();
+  const intptr_t style = GetWindowLong(h, GWL_STYLE);
+  if ((style & WS_CAPTION) == 0) return;
+  SetWindowLong(h, GWL_STYLE, style & ~static_cast<intptr_t>(WS_CAPTION));
+  SetWindowPos(h, nullptr, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_FRAMECHANGED);
 }
 
 void TskForm::GiveFormBack() {
@@ -60,14 +69,21 @@ void TskForm::GiveFormBack() {
 
 void TskForm::FormMessage(TMessage& m) {
   switch (m.Msg) {
-    case WM_MDIACTIVATE:
-      titleBar_->SetFormActive(reinterpret_cast<HWND>(m.LParam) == form_->Handle());
+    case WM_MDIACTIVATE: {
+      const bool activated = reinterpret_cast<HWND>(m.LParam) == form_->Handle();
+      if (activated) TellMDIClient(SKM_MDICHILDCHANGED);
+      titleBar_->SetFormActive(activated);
       break;
+    }
+    case WM_DESTROY: MDIChildDestroyed(); break;
     case WM_KEYDOWN: m.Result = MenuShortCut(m) ? 1 : 0; break;
     case WM_SHOWWINDOW:
       form_->SetMenu(nullptr);
       // A form skinned before it had a window gets its shape when the window shows.
-      if (m.WParam != 0) FormSized();
+      if (m.WParam != 0) {
+        RemoveNativeCaption();
+        FormSized();
+      }
       break;
     case WM_ACTIVATE: FormActivated(m); break;
     case WM_SIZE: FormSized(); break;
@@ -102,11 +118,40 @@ void TskForm::FormSized() {
   LayoutInForm();
   PaintBorder();
   titleBar_->RefreshMaxButtons();
-  if (IsMDIChild()) {
-    SetTitleBarVisible(!maximized);
-    titleBarScrolledAway = maximized ? 1 : 0;
-  }
+  if (IsMDIChild()) MDIChildSized(maximized);
   ApplyWindowRegion(titleBar_->RoundCorner());
+}
+
+// A maximized child shows the frame's title bar only: its own goes, and what stood below it
+// moves up into its room, once for all the children; restored, both come back.
+void TskForm::MDIChildSized(bool maximized) {
+  const int height = titleBar_->Height();
+  SetTitleBarVisible(!maximized);
+  if (maximized && titleBarScrolledAway == 0) {
+    ScrollBy(0, -height);
+    titleBarScrolledAway = 1;
+    TellMDIClient(SKM_MDICHILDMAXIMIZED, reinterpret_cast<WPARAM>(form_->Handle()));
+  } else if (!maximized && titleBarScrolledAway != 0) {
+    ScrollBy(0, height);
+    titleBarScrolledAway = 0;
+    titleBar_->RefreshMaxButtons();
+    TellMDIClient(SKM_MDICHILDRESTORED);
+  }
+}
+
+// A maximized child that goes gives its title bar back: the next child to maximize scrolls
+// its own away again.
+void TskForm::MDIChildDestroyed() {
+  if (!IsMDIChild()) return;
+  TellMDIClient(SKM_MDICHILDCHANGED);
+  if (form_->WindowState() != wsMaximized) return;
+  titleBarScrolledAway = 0;
+  TellMDIClient(SKM_MDICHILDRESTORED);
+}
+
+void TskForm::TellMDIClient(UINT msg, WPARAM wParam) const {
+  TCustomForm* main = Application != nullptr ? Application->MainForm() : nullptr;
+  if (HWND client = main != nullptr ? main->ClientHandle() : nullptr) SendMessage(client, msg, wParam, 0);
 }
 
 // A form created maximized stays so while its creation resizes it; once restored it goes back
