@@ -16,6 +16,7 @@
 #include "sidebar/side_bar.h"
 #include "examples/showcase/artwork_gallery.h"
 #include "skin/file_theme.h"
+#include "skin/flat_panel.h"
 #include "skin/form.h"
 #include "skin/page_control.h"
 
@@ -97,10 +98,15 @@ void TShowcaseMainForm::BuildSideBar() {
   FillSideBarImages(sideBarImages_);
   headerImages_ = new TImageList(16, 16, this);
   FillSideBarImages(headerImages_);
+  // The bar sits in a flat panel whose one-colour frame shows around it, as in the client.
+  sideBarPanel_ = new TFlatPanel(this);
+  sideBarPanel_->SetParent(skin_);
+  sideBarPanel_->SetAlign(alLeft);
+  sideBarPanel_->SetWidth(180);
+  sideBarPanel_->SetBorderWidth(1);
   sideBar_ = new TnbSideBar(this);
-  sideBar_->SetParent(skin_);
-  sideBar_->SetAlign(alLeft);
-  sideBar_->SetWidth(180);
+  sideBar_->SetParent(sideBarPanel_);
+  sideBar_->SetAlign(alClient);
   TNotifyEvent click;
   click.Bind(this, "SideBarButtonClick", &TShowcaseMainForm::SideBarButtonClick);
   BuildShowcaseSideBar(sideBar_, sideBarImages_, headerImages_, click);

@@ -9,6 +9,7 @@
 class TImageList;
 class TnbSideBar;
 class TArtworkGallery;
+class TFlatPanel;
 class TskFileTheme;
 class TskForm;
 class TskMainMenu;
@@ -37,6 +38,8 @@ class TShowcaseMainForm : public TForm {
   static String PageKey(int command);
   TShowcasePanel* ToolBar() const { return toolBar_; }
   TnbSideBar* SideBar() const { return sideBar_; }
+  // The framed panel on the left that holds the side bar.
+  TFlatPanel* SideBarPanel() const { return sideBarPanel_; }
   TImageList* SideBarImages() const { return sideBarImages_; }
   TImageList* HeaderImages() const { return headerImages_; }
   // Reads the user's arrangement of the side bar from `path` (see LoadShowcaseSideBarLayout)
@@ -73,6 +76,7 @@ class TShowcaseMainForm : public TForm {
 
   TShowcasePanel* toolBar_ = nullptr;
   TnbSideBar* sideBar_ = nullptr;
+  TFlatPanel* sideBarPanel_ = nullptr;
   TImageList* sideBarImages_ = nullptr;
   TImageList* headerImages_ = nullptr;
   TShowcasePanel* pageHost_ = nullptr;

@@ -8,6 +8,7 @@
 
 #include "examples/showcase/main_form.h"
 #include "gridlib/grid/grid_style.h"
+#include "skin/flat_panel.h"
 #include "skin/form.h"
 #include "examples/showcase/showcase_options.h"
 #include "platform/controls/application.h"
@@ -163,8 +164,23 @@ TEST_F(ShowcaseMainForm, EveryPageHasATitledToolButtonAndAPicturedSideBarButton)
   }
   EXPECT_EQ(TShowcaseMainForm::PageKey(TShowcaseMainForm::kStandardControlsCommand), "standard");
   EXPECT_EQ(TShowcaseMainForm::PageKey(TShowcaseMainForm::kSkinCommand), "skin");
-  EXPECT_EQ(form_->SideBar()->Align(), alLeft);
   EXPECT_EQ(form_->SideBar()->Header(0)->Caption(), "短信业务");
+}
+
+// The side bar fills a flat panel on the window's left, whose one-colour frame shows around it.
+TEST_F(ShowcaseMainForm, TheSideBarSitsInAFramedFlatPanelOnTheLeft) {
+  TFlatPanel* holder = form_->SideBarPanel();
+  ASSERT_NE(holder, nullptr);
+  EXPECT_EQ(holder->Align(), alLeft);
+  EXPECT_EQ(holder->Width(), 180);
+  EXPECT_EQ(holder->Parent(), form_->Skin());
+  EXPECT_EQ(form_->SideBar()->Parent(), holder);
+  EXPECT_EQ(form_->SideBar()->Align(), alClient);
+  EXPECT_EQ(form_->SideBar()->BoundsRect(), Rect(1, 1, 179, holder->Height() - 1));
+  const TColor frame = holder->ColorShadow();
+  EXPECT_EQ(holder->ColorHighLight(), frame);
+  for (TPoint p : {TPoint{0, 0}, TPoint{179, 40}, TPoint{90, holder->Height() - 1}, TPoint{0, 300}})
+    EXPECT_EQ(Pixel(holder, p), ColorToRGB(frame)) << p.x << "," << p.y;
 }
 
 TEST_F(ShowcaseMainForm, SideBarPicturesAreDrawnAndDifferWithSeeThroughCorners) {

@@ -185,7 +185,8 @@ TEST_F(ShowcaseOnXvfb, RealWindowAndTreeKeepTheSameGeometry) {
   Pump();
   EXPECT_EQ(form->Width(), 700) << "a size given by the window manager comes back to the form";
   EXPECT_EQ(form->Height(), 500);
-  // The skin's border, one pixel on each side, in place of the native frame.
+  // The skin's border, one pixel on each side, in place of the native frame, and the
+  // side bar's 180-pixel panel beside the page host.
   EXPECT_EQ(form->PageHost()->Width(), 700 - 2 - 180) << "and the form lays itself out again";
   form->SetWindowState(wsMaximized);
   Pump();

@@ -43,3 +43,11 @@ class TPixelTest : public ::testing::Test {
  private:
   TBitmap* kept_ = nullptr;
 };
+
+// How many pixels of `r` in `bitmap` are `color`.
+inline int CountColour(TBitmap& bitmap, TColor color, TRect r) {
+  int n = 0;
+  for (int y = r.Top; y < r.Bottom; ++y)
+    for (int x = r.Left; x < r.Right; ++x) n += bitmap.Canvas()->Pixels(x, y) == color;
+  return n;
+}

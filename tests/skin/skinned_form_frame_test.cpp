@@ -8,7 +8,9 @@
 #include "platform/windows/input.h"
 #include "platform/windows/keys.h"
 #include "platform/windows/painting.h"
+#include "platform/controls/panel.h"
 #include "skin/file_theme.h"
+#include "skin/panels.h"
 #include "skin/skin_painting.h"
 #include "tests/skin/pixel_test_support.h"
 #include "tests/skin/skinned_form_support.h"
@@ -325,6 +327,38 @@ TEST_F(SkinnedFormShape, ThePanelFillsTheFormInsideTheBorder) {
   skin->SetTitleBarVisible(false);
   EXPECT_EQ(skin->Top(), 3);
   EXPECT_FALSE(skin->TitleBar()->Visible());
+}
+
+// The form's panel fills the skin below the title bar. A plain panel gives up its bevels,
+// border and caption; an image panel keeps the caption it shows over its picture.
+TEST_F(SkinnedFormShape, TheFormPanelFillsTheSkinAndAnImagePanelKeepsItsCaption) {
+  TForm* form = SizeableForm();
+  TskForm* skin = Skin(form, Marine);
+  auto* plain = new TPanel(form);
+  plain->SetParent(skin);
+  plain->SetCaption("plain");
+  plain->SetBevelOuter(bvRaised);
+  skin->SetFormPanel(plain);
+  EXPECT_EQ(plain->Align(), alClient);
+  EXPECT_EQ(plain->Caption(), "");
+  EXPECT_EQ(plain->BevelOuter(), bvNone);
+  auto* image = new TskImagePanel(form);
+  image->SetParent(skin);
+  image->SetCaption("欢迎使用");
+  image->SetColor(clWhite);
+  image->Font()->SetColor(clBlack);
+  skin->SetFormPanel(image);
+  Pump();
+  EXPECT_EQ(skin->FormPanel(), image);
+  EXPECT_EQ(image->Align(), alClient);
+  EXPECT_EQ(image->Caption(), "欢迎使用");
+  TBitmap shown(image->Width(), image->Height());
+  image->PaintTo(shown.Canvas()->Handle(), 0, 0);
+  const int middle = image->Height() / 2;
+  EXPECT_GT(CountColour(shown, clBlack, Rect(0, middle - 8, image->Width(), middle + 8)), 10)
+      << "the caption is drawn across the middle";
+  delete image;
+  EXPECT_EQ(skin->FormPanel(), nullptr);
 }
 
 }  // namespace
