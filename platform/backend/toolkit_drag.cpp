@@ -29,7 +29,7 @@ uint32_t EffectOf(Qt::DropAction action) {
 
 class TToolkitDragDrop : public TInProcessDragDrop {
  protected:
-  bool HandOver(IDataObject* data, uint32_t okEffects, uint32_t& effect, TDragResult& result) override {
+  bool HandOver(IDataObject* data, uint32_t okEffects, uint32_t& effect, HRESULT& result) override {
     auto* source = static_cast<QWindow*>(ToolkitWindowOf(GetActiveWindow()));
     if (!source) return false;
     auto* mime = new QMimeData;

@@ -9,7 +9,8 @@
 // Drag and clipboard data as the toolkit carries it: (mime type, bytes) pairs. Text travels
 // as "text/plain" in UTF-8, registered formats as "application/x-clipboard-<name>".
 using TMimeItems = std::vector<std::pair<String, TClipboardData>>;
-TMimeItems MimeItemsOf(const IDataObject& data);
+// A format the data object will not render is left out.
+TMimeItems MimeItemsOf(IDataObject& data);
 std::unique_ptr<TDataObject> DataObjectOf(const TMimeItems& items);
 String MimeTypeOfFormat(TClipboardFormat format);
 

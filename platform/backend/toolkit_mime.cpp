@@ -7,10 +7,10 @@ namespace {
 constexpr const char* TextType = "text/plain";
 constexpr const char* FormatPrefix = "application/x-clipboard-";
 
-String TextOf(const IDataObject& data) {
+String TextOf(IDataObject& data) {
   TClipboardData bytes;
-  if (data.GetData(CF_UNICODETEXT, bytes)) return TextOfUnicodeBytes(bytes);
-  if (data.GetData(CF_TEXT, bytes)) return TextOfAnsiBytes(bytes);
+  if (DataObjectBytes(data, CF_UNICODETEXT, bytes)) return TextOfUnicodeBytes(bytes);
+  if (DataObjectBytes(data, CF_TEXT, bytes)) return TextOfAnsiBytes(bytes);
   return {};
 }
 
@@ -18,16 +18,16 @@ String TextOf(const IDataObject& data) {
 
 String MimeTypeOfFormat(TClipboardFormat format) { return FormatPrefix + LowerCase(GetClipboardFormatName(format)); }
 
-TMimeItems MimeItemsOf(const IDataObject& data) {
+TMimeItems MimeItemsOf(IDataObject& data) {
   TMimeItems items;
-  if (data.QueryGetData(CF_UNICODETEXT) || data.QueryGetData(CF_TEXT)) {
+  if (DataObjectHasFormat(data, CF_UNICODETEXT) || DataObjectHasFormat(data, CF_TEXT)) {
     String text = TextOf(data);
     items.emplace_back(TextType, TClipboardData(text.begin(), text.end()));
   }
-  for (TClipboardFormat format : data.Formats()) {
+  for (TClipboardFormat format : DataObjectFormats(data)) {
     if (format == CF_TEXT || format == CF_UNICODETEXT) continue;
     TClipboardData bytes;
-    if (data.GetData(format, bytes)) items.emplace_back(MimeTypeOfFormat(format), bytes);
+    if (DataObjectBytes(data, format, bytes)) items.emplace_back(MimeTypeOfFormat(format), bytes);
   }
   return items;
 }

@@ -16,6 +16,7 @@
 
 #include "platform/backend/toolkit_drag.h"
 #include "platform/backend/toolkit_keys.h"
+#include "platform/controls/application.h"
 #include "platform/graphics/bitmap.h"
 #include "platform/graphics/device_context.h"
 #include "platform/graphics/gdi_owner.h"
@@ -47,13 +48,14 @@ class TToolkitWindow : public QRasterWindow {
   bool MouseEvent(QEvent* e);
   bool KeyEvent(QEvent* e);
   bool DragEvent(QEvent* e);
+  void FollowToolkitDrag(QEvent* e);
 
   HWND top_;
   bool following_ = false;
   bool takingState_ = false;
   // A drag from another program over this window.
   std::unique_ptr<TDataObject> dragData_;
-  IDropTarget* dragTarget_ = nullptr;
+  std::unique_ptr<TDropTracker> dragTracker_;
 };
 
 TToolkitWindow::TToolkitWindow(HWND top) : top_(top) {
@@ -218,37 +220,46 @@ TMimeItems ItemsOf(const QMimeData* mime) {
 
 // A drag from another program: our drop targets are told as they are for drags of ours.
 bool TToolkitWindow::DragEvent(QEvent* e) {
-  if (!IsDropTargetRegistered(dragTarget_)) dragTarget_ = nullptr;
-  if (e->type() == QEvent::DragLeave) {
-    if (dragTarget_) dragTarget_->DragLeave();
-    dragTarget_ = nullptr;
+  try {
+    FollowToolkitDrag(e);
+  } catch (...) {
+    // An error of a drop target must not unwind through the toolkit: the drag ends here for
+    // our windows, and the error is reported as any error of a message handler is.
+    dragTracker_.reset();
     dragData_.reset();
-    return true;
+    e->ignore();
+    if (Application) Application->HandleException(nullptr);
+  }
+  return true;
+}
+
+void TToolkitWindow::FollowToolkitDrag(QEvent* e) {
+  if (e->type() == QEvent::DragLeave) {
+    if (dragTracker_) dragTracker_->Cancel();
+    dragTracker_.reset();
+    dragData_.reset();
+    return;
   }
   auto* de = static_cast<QDropEvent*>(e);
-  if (e->type() == QEvent::DragEnter) dragData_ = DataObjectOf(ItemsOf(de->mimeData()));
-  TPoint p = ScreenPoint(de->position());
-  uint32_t keys = MouseKeysOf(de->buttons(), de->modifiers());
-  uint32_t effect = EffectsOf(de->possibleActions());
-  IDropTarget* target = DropTargetAt(WindowFromPoint(p));
-  if (target != dragTarget_) {
-    if (dragTarget_) dragTarget_->DragLeave();
-    dragTarget_ = target;
-    if (target) target->DragEnter(dragData_.get(), keys, p, effect);
-  } else if (target && e->type() != QEvent::Drop) {
-    target->DragOver(keys, p, effect);
+  if (e->type() == QEvent::DragEnter || !dragTracker_) {
+    dragData_ = DataObjectOf(ItemsOf(de->mimeData()));
+    dragTracker_ = std::make_unique<TDropTracker>(dragData_.get(), EffectsOf(de->possibleActions()));
   }
-  if (!target) effect = DROPEFFECT_NONE;
-  if (e->type() == QEvent::Drop && target) target->Drop(dragData_.get(), keys, p, effect);
+  const TPoint p = ScreenPoint(de->position());
+  const uint32_t keys = MouseKeysOf(de->buttons(), de->modifiers());
+  uint32_t effect = DROPEFFECT_NONE;
   if (e->type() == QEvent::Drop) {
-    dragTarget_ = nullptr;
+    dragTracker_->Track(keys, p);
+    effect = dragTracker_->Drop(keys, p);
+    dragTracker_.reset();
     dragData_.reset();
+  } else {
+    effect = dragTracker_->Track(keys, p);
   }
   de->setDropAction(ActionOf(effect));
   // Enter is always taken, so that moves over other parts of the window keep coming.
   if (effect != DROPEFFECT_NONE || e->type() == QEvent::DragEnter) de->accept();
   else de->ignore();
-  return true;
 }
 
 bool TToolkitWindow::event(QEvent* e) {

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <map>
+#include <utility>
 
 #include "platform/windows/backend.h"
 #include "platform/windows/keys.h"
@@ -29,68 +30,56 @@ void SwallowMouseMessages() {
   while (PeekMessage(m, nullptr, WM_MOUSEFIRST, WM_MOUSELAST, PM_REMOVE)) {}
 }
 
-class TDragLoop {
- public:
-  TDragLoop(IDataObject* data, uint32_t okEffects) : data_(data), ok_(okEffects) {}
-
-  // Tells targets where the pointer is now; answers the effect the current target offers.
-  uint32_t Track(uint32_t keyState) {
-    ForgetRevokedTarget();
-    TPoint pos = GetCursorPos();
-    IDropTarget* target = DropTargetAt(WindowFromPoint(pos));
-    uint32_t effect = ok_;
-    if (target != current_) {
-      if (current_) current_->DragLeave();
-      current_ = target;
-      if (current_) current_->DragEnter(data_, keyState, pos, effect);
-    } else if (current_) {
-      current_->DragOver(keyState, pos, effect);
-    }
-    effect_ = current_ ? (effect & ok_) : DROPEFFECT_NONE;
-    return effect_;
-  }
-
-  uint32_t Drop(uint32_t keyState) {
-    ForgetRevokedTarget();
-    if (!current_ || effect_ == DROPEFFECT_NONE) return Cancel();
-    uint32_t effect = effect_;
-    current_->Drop(data_, keyState, GetCursorPos(), effect);
-    current_ = nullptr;
-    return effect & ok_;
-  }
-
-  uint32_t Cancel() {
-    ForgetRevokedTarget();
-    if (current_) current_->DragLeave();
-    current_ = nullptr;
-    return DROPEFFECT_NONE;
-  }
-
- private:
-  void ForgetRevokedTarget() {
-    if (current_ && !IsDropTargetRegistered(current_)) current_ = nullptr;
-  }
-
-  IDataObject* data_;
-  uint32_t ok_;
-  IDropTarget* current_ = nullptr;
-  uint32_t effect_ = DROPEFFECT_NONE;
-};
-
 }  // namespace
 
-void TDataObject::SetData(TClipboardFormat format, const TClipboardData& data) {
-  if (!store_.HasData(format)) formats_.push_back(format);
-  store_.SetData(format, data);
+TDropTracker::TDropTracker(IDataObject* data, uint32_t okEffects) : data_(data), ok_(okEffects) {}
+
+uint32_t TDropTracker::Track(uint32_t keyState, TPoint screen) {
+  ForgetRevokedTarget();
+  IDropTarget* target = DropTargetAt(WindowFromPoint(screen));
+  uint32_t effect = ok_;
+  if (target != current_) {
+    Leave();
+    current_ = target;
+    entered_ = current_ && SUCCEEDED(current_->DragEnter(data_, keyState, screen, effect));
+  } else if (entered_ && FAILED(current_->DragOver(keyState, screen, effect))) {
+    effect = DROPEFFECT_NONE;
+  }
+  effect_ = entered_ ? (effect & ok_) : DROPEFFECT_NONE;
+  return effect_;
 }
 
-bool TDataObject::GetData(TClipboardFormat format, TClipboardData& data) const { return store_.GetData(format, data); }
-bool TDataObject::QueryGetData(TClipboardFormat format) const { return store_.HasData(format); }
-std::vector<TClipboardFormat> TDataObject::Formats() const { return formats_; }
+uint32_t TDropTracker::Drop(uint32_t keyState, TPoint screen) {
+  ForgetRevokedTarget();
+  if (!entered_ || effect_ == DROPEFFECT_NONE) return Cancel();
+  // The target chooses again from all the source allows, with the keys as they are now.
+  uint32_t effect = ok_;
+  IDropTarget* target = std::exchange(current_, nullptr);
+  entered_ = false;
+  return SUCCEEDED(target->Drop(data_, keyState, screen, effect)) ? effect & ok_ : DROPEFFECT_NONE;
+}
 
-TDragAction IDropSource::QueryContinueDrag(bool escapePressed, uint32_t keyState) {
-  if (escapePressed) return daCancel;
-  return (keyState & MK_LBUTTON) ? daContinue : daDrop;
+uint32_t TDropTracker::Cancel() {
+  ForgetRevokedTarget();
+  Leave();
+  return DROPEFFECT_NONE;
+}
+
+void TDropTracker::Leave() {
+  IDropTarget* left = std::exchange(current_, nullptr);
+  if (std::exchange(entered_, false)) left->DragLeave();
+}
+
+void TDropTracker::ForgetRevokedTarget() {
+  if (current_ && !IsDropTargetRegistered(current_)) {
+    current_ = nullptr;
+    entered_ = false;
+  }
+}
+
+HRESULT IDropSource::QueryContinueDrag(bool escapePressed, uint32_t keyState) {
+  if (escapePressed) return DRAGDROP_S_CANCEL;
+  return (keyState & MK_LBUTTON) ? S_OK : DRAGDROP_S_DROP;
 }
 
 bool RegisterDragDrop(HWND h, IDropTarget* target) {
@@ -115,36 +104,36 @@ bool IsDropTargetRegistered(const IDropTarget* target) {
          std::any_of(targets.begin(), targets.end(), [target](const auto& entry) { return entry.second == target; });
 }
 
-TDragResult TInProcessDragDrop::Run(IDataObject* data, IDropSource* source, uint32_t okEffects, uint32_t& effect) {
-  TDragLoop loop(data, okEffects);
+HRESULT TInProcessDragDrop::Run(IDataObject* data, IDropSource* source, uint32_t okEffects, uint32_t& effect) {
+  TDropTracker loop(data, okEffects);
   effect = DROPEFFECT_NONE;
   for (;;) {
     Backend().ProcessEvents(0);
     SwallowMouseMessages();
     uint32_t keyState = CurrentMouseKeys();
-    TDragAction action = source->QueryContinueDrag(GetKeyState(VK_ESCAPE) < 0, keyState);
-    if (action == daCancel) {
+    const HRESULT action = source->QueryContinueDrag(GetKeyState(VK_ESCAPE) < 0, keyState);
+    if (action == DRAGDROP_S_CANCEL) {
       loop.Cancel();
       return DRAGDROP_S_CANCEL;
     }
-    if (action == daDrop) {
-      effect = loop.Drop(keyState);
+    if (action == DRAGDROP_S_DROP) {
+      effect = loop.Drop(keyState, GetCursorPos());
       return effect == DROPEFFECT_NONE ? DRAGDROP_S_CANCEL : DRAGDROP_S_DROP;
     }
-    TDragResult handedOver = DRAGDROP_S_CANCEL;
+    HRESULT handedOver = DRAGDROP_S_CANCEL;
     if ((keyState & MK_LBUTTON) && !WindowFromPoint(GetCursorPos()) && HandOver(data, okEffects, effect, handedOver)) {
       loop.Cancel();
       return handedOver;
     }
-    source->GiveFeedback(loop.Track(keyState));
+    source->GiveFeedback(loop.Track(keyState, GetCursorPos()));
     // Nothing from the toolkit yet: wait a little rather than spin.
     Backend().ProcessEvents(5);
   }
 }
 
-TDragResult DoDragDrop(IDataObject* data, IDropSource* source, uint32_t okEffects, uint32_t& effect) {
+HRESULT DoDragDrop(IDataObject* data, IDropSource* source, uint32_t okEffects, uint32_t& effect) {
   effect = DROPEFFECT_NONE;
-  if (!data || !source) return DRAGDROP_S_CANCEL;
+  if (!data || !source) return E_INVALIDARG;
   return Service()->Run(data, source, okEffects, effect);
 }
 

@@ -85,20 +85,28 @@ class TTextTarget : public IDropTarget {
  public:
   std::vector<String> calls;
   String text;
-  void DragEnter(IDataObject*, uint32_t, TPoint, uint32_t& effect) override {
+  HRESULT DragEnter(IDataObject*, uint32_t, TPoint, uint32_t& effect) override {
     calls.push_back("enter");
     effect = DROPEFFECT_COPY;
+    return S_OK;
   }
-  void DragOver(uint32_t, TPoint, uint32_t& effect) override { effect = DROPEFFECT_COPY; }
-  void DragLeave() override { calls.push_back("leave"); }
-  void Drop(IDataObject* data, uint32_t, TPoint, uint32_t& effect) override {
+  HRESULT DragOver(uint32_t, TPoint, uint32_t& effect) override {
+    effect = DROPEFFECT_COPY;
+    return S_OK;
+  }
+  HRESULT DragLeave() override {
+    calls.push_back("leave");
+    return S_OK;
+  }
+  HRESULT Drop(IDataObject* data, uint32_t, TPoint, uint32_t& effect) override {
     calls.push_back("drop");
     TClipboardData bytes;
-    data->GetData(CF_UNICODETEXT, bytes);
+    DataObjectBytes(*data, CF_UNICODETEXT, bytes);
     std::u16string wide;
     for (size_t i = 0; i + 1 < bytes.size() && (bytes[i] | bytes[i + 1]); i += 2) wide.push_back(static_cast<char16_t>(bytes[i] | (bytes[i + 1] << 8)));
     text = Utf16ToUtf8(wide);
     effect = DROPEFFECT_COPY;
+    return S_OK;
   }
 };
 

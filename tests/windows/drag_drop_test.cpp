@@ -11,27 +11,34 @@ class TRecordingTarget : public IDropTarget {
   String dropped;
   uint32_t lastKeys = 0;
 
-  void DragEnter(IDataObject* data, uint32_t keys, TPoint, uint32_t& effect) override {
+  HRESULT DragEnter(IDataObject* data, uint32_t keys, TPoint, uint32_t& effect) override {
     calls.push_back("enter");
     Choose(data, keys, effect);
+    return S_OK;
   }
-  void DragOver(uint32_t keys, TPoint, uint32_t& effect) override {
+  HRESULT DragOver(uint32_t keys, TPoint, uint32_t& effect) override {
     calls.push_back("over");
     effect = (keys & MK_CONTROL) ? DROPEFFECT_COPY : DROPEFFECT_MOVE;
+    return S_OK;
   }
-  void DragLeave() override { calls.push_back("leave"); }
-  void Drop(IDataObject* data, uint32_t keys, TPoint, uint32_t& effect) override {
+  HRESULT DragLeave() override {
+    calls.push_back("leave");
+    return S_OK;
+  }
+  HRESULT Drop(IDataObject* data, uint32_t keys, TPoint, uint32_t& effect) override {
     calls.push_back("drop");
     lastKeys = keys;
     TClipboardData bytes;
-    data->GetData(CF_TEXT, bytes);
+    DataObjectBytes(*data, CF_TEXT, bytes);
     dropped.assign(bytes.begin(), bytes.end());
     effect = DROPEFFECT_COPY;
+    return S_OK;
   }
 
  private:
   void Choose(IDataObject* data, uint32_t keys, uint32_t& effect) {
-    effect = data->QueryGetData(CF_TEXT) ? ((keys & MK_CONTROL) ? DROPEFFECT_COPY : DROPEFFECT_MOVE) : DROPEFFECT_NONE;
+    effect = DataObjectHasFormat(*data, CF_TEXT) ? ((keys & MK_CONTROL) ? DROPEFFECT_COPY : DROPEFFECT_MOVE)
+                                                 : DROPEFFECT_NONE;
   }
 };
 
@@ -41,16 +48,19 @@ class TScriptedSource : public IDropSource {
   explicit TScriptedSource(std::vector<TPoint> path, bool cancel = false) : path_(std::move(path)), cancel_(cancel) {}
   std::vector<uint32_t> feedback;
 
-  TDragAction QueryContinueDrag(bool escape, uint32_t keys) override {
+  HRESULT QueryContinueDrag(bool escape, uint32_t keys) override {
     if (step_ < path_.size()) {
       InjectMouseMove(path_[step_++]);
-      return daContinue;
+      return S_OK;
     }
     if (cancel_) InjectKey(VK_ESCAPE, true);
     else InjectMouseButton(mbLeft, false, path_.back());
     return IDropSource::QueryContinueDrag(cancel_ || escape, cancel_ ? keys : CurrentMouseKeys());
   }
-  void GiveFeedback(uint32_t effect) override { feedback.push_back(effect); }
+  HRESULT GiveFeedback(uint32_t effect) override {
+    feedback.push_back(effect);
+    return S_OK;
+  }
 
  private:
   std::vector<TPoint> path_;
@@ -146,7 +156,7 @@ class TFreeingSource : public TScriptedSource {
  public:
   TFreeingSource(std::vector<TPoint> path, HWND window, TRecordingTarget*& target)
       : TScriptedSource(std::move(path)), window_(window), target_(target) {}
-  TDragAction QueryContinueDrag(bool escape, uint32_t keys) override {
+  HRESULT QueryContinueDrag(bool escape, uint32_t keys) override {
     if (++questions_ == 2) {
       DestroyWindow(window_);
       delete target_;

@@ -16,11 +16,11 @@ TEST(ToolkitMime, DragDataTravelsAsTextAndNamedFormatsAndComesBack) {
   EXPECT_EQ(items[1].first, "application/x-clipboard-nbsidebar reference");
   std::unique_ptr<TDataObject> back = DataObjectOf(items);
   TClipboardData bytes;
-  ASSERT_TRUE(back->GetData(reference, bytes));
+  ASSERT_TRUE(DataObjectBytes(*back, reference, bytes));
   EXPECT_EQ(bytes, (TClipboardData{1, 2, 3, 0, 4})) << "binary data keeps its zero bytes";
-  ASSERT_TRUE(back->GetData(CF_UNICODETEXT, bytes));
+  ASSERT_TRUE(DataObjectBytes(*back, CF_UNICODETEXT, bytes));
   EXPECT_EQ(bytes, UnicodeTextBytes("通讯录 contacts"));
-  ASSERT_TRUE(back->GetData(CF_TEXT, bytes));
+  ASSERT_TRUE(DataObjectBytes(*back, CF_TEXT, bytes));
   EXPECT_EQ(String(bytes.begin(), bytes.end() - 1), Utf8ToGbk("通讯录 contacts")) << "and the code-page text is offered too";
 }
 
@@ -34,7 +34,7 @@ TEST(ToolkitMime, AnsiOnlyTextAndUnknownTypes) {
   ASSERT_EQ(items.size(), 1u);
   EXPECT_EQ(String(items[0].second.begin(), items[0].second.end()), "短信");
   std::unique_ptr<TDataObject> back = DataObjectOf({{"image/png", {1, 2}}});
-  EXPECT_TRUE(back->Formats().empty()) << "types of other programs that we do not know are left out";
+  EXPECT_TRUE(DataObjectFormats(*back).empty()) << "types of other programs that we do not know are left out";
 }
 
 }  // namespace
