@@ -1,10 +1,11 @@
 #include "sidebar/drag_drop_manager.h"
 
-#include <unistd.h>
-
 #include <cstring>
 
+#include "platform/controls/application.h"
 #include "platform/core/streams.h"
+#include "platform/windows/keys.h"
+#include "sidebar/live_bars.h"
 #include "sidebar/side_bar.h"
 
 namespace {
@@ -31,12 +32,17 @@ void WriteChunk(TStream& s, uint32_t kind, F&& contents) {
   s.SetPosition(end);
 }
 
-// A block: a 32-bit byte count, then the bytes.
-TClipboardData Block(const uint8_t* bytes, size_t n) {
-  TClipboardData block(4 + n);
-  for (int i = 0; i < 4; ++i) block[i] = static_cast<uint8_t>(n >> (8 * i));
-  std::memcpy(block.data() + 4, bytes, n);
-  return block;
+TClipboardData StreamBytes(TMemoryStream& s) {
+  const auto* bytes = static_cast<const uint8_t*>(s.Memory());
+  return TClipboardData(bytes, bytes + s.Size());
+}
+
+// The block a format travels in: a 32-bit byte count, then the bytes.
+STGMEDIUM BlockMedium(const TClipboardData& payload) {
+  TMemoryStream block;
+  WriteU32(block, static_cast<uint32_t>(payload.size()));
+  block.WriteBuffer(payload.data(), static_cast<int64_t>(payload.size()));
+  return GlobalMedium(StreamBytes(block));
 }
 
 }  // namespace
@@ -58,51 +64,135 @@ void nbWriteDraggedButton(TStream& stream, TnbButton* button) {
   });
 }
 
-std::unique_ptr<TDataObject> TnbDragDropManager::MakeData(TnbButton* button) {
-  auto data = std::make_unique<TDataObject>();
-  TMemoryStream reference;
-  WriteU32(reference, static_cast<uint32_t>(getpid()));
-  const auto address = reinterpret_cast<uintptr_t>(bar_);
-  WriteU32(reference, static_cast<uint32_t>(address));
-  WriteU32(reference, static_cast<uint32_t>(static_cast<uint64_t>(address) >> 32));
-  data->SetData(ReferenceFormat(), Block(reference.Memory(), static_cast<size_t>(reference.Size())));
-  TMemoryStream resource;
-  WriteChunk(resource, 1, [&] { bar_->WriteDraggedButton(resource, button); });
-  data->SetData(ResourceFormat(), Block(resource.Memory(), static_cast<size_t>(resource.Size())));
-  return data;
+TnbDragDropManager::TnbDragDropManager(TnbSideBar* bar)
+    : bar_(bar), barId_(bar->LiveId()), formats_(std::make_unique<TnbFormatEtcList>()) {
+  formats_->Add(ContentFormat(ReferenceFormat()));
+  formats_->Add(ContentFormat(ResourceFormat()));
+}
+
+TClipboardData TnbDragDropManager::Payload(TClipboardFormat format) const {
+  TMemoryStream payload;
+  if (format == ResourceFormat()) {
+    // Without a bar dragging a button there is nothing to describe.
+    if (bar_ == nullptr || bar_->DraggedButton() == nullptr) return {};
+    WriteChunk(payload, 1, [&] { bar_->WriteDraggedButton(payload, bar_->DraggedButton()); });
+  } else if (format == ReferenceFormat()) {
+    WriteU32(payload, nbLiveBars::ProcessToken());
+    WriteU32(payload, barId_);
+  }
+  return StreamBytes(payload);
+}
+
+HRESULT TnbDragDropManager::GetData(const FORMATETC& format, STGMEDIUM& medium) {
+  const int index = FindFormatEtc(formats_->Items(), format);
+  if (index < 0) return DV_E_FORMATETC;
+  try {
+    const TClipboardData payload = Payload(formats_->Get(index).cfFormat);
+    if (payload.empty()) return E_FAIL;
+    STGMEDIUM rendered = BlockMedium(payload);
+    if (rendered.tymed != TYMED_HGLOBAL) return E_FAIL;
+    medium = std::move(rendered);
+    return S_OK;
+  } catch (const std::exception&) {
+    return E_FAIL;  // a descendant's record that could not be written renders nothing
+  }
+}
+
+HRESULT TnbDragDropManager::GetCanonicalFormatEtc(const FORMATETC& in, FORMATETC& out) {
+  out = in;
+  out.ptd = nullptr;
+  return DATA_S_SAMEFORMATETC;
+}
+
+HRESULT TnbDragDropManager::SetData(const FORMATETC& format, STGMEDIUM&, bool release) {
+  if (release) return E_FAIL;
+  bool replaced = false;
+  for (int i = 0; i < formats_->Count(); ++i) {
+    if (formats_->Get(i).cfFormat != format.cfFormat) continue;
+    formats_->Put(i, format);
+    replaced = true;
+  }
+  if (!replaced) formats_->Add(format);
+  return E_FAIL;
+}
+
+HRESULT TnbDragDropManager::EnumFormatEtc(uint32_t direction, std::unique_ptr<IEnumFORMATETC>& enumerator) {
+  enumerator.reset();
+  if (direction != DATADIR_GET) return OLE_S_USEREG;
+  enumerator = std::make_unique<TnbEnumFormatEtc>(*formats_);
+  return S_OK;
+}
+
+HRESULT TnbDragDropManager::EnumDAdvise(std::unique_ptr<IEnumSTATDATA>* enumerator) {
+  if (enumerator != nullptr) enumerator->reset();
+  return OLE_E_ADVISENOTSUPPORTED;
+}
+
+HRESULT TnbDragDropManager::QueryContinueDrag(bool escapePressed, uint32_t keyState) {
+  const bool left = (keyState & MK_LBUTTON) != 0, right = (keyState & MK_RBUTTON) != 0;
+  if (escapePressed || (left && right)) return DRAGDROP_S_CANCEL;
+  if (!left && !right) return DRAGDROP_S_DROP;
+  return S_OK;
 }
 
 TnbSideBar* TnbDragDropManager::SourceBar(IDataObject* data) {
   TClipboardData block;
-  if (data == nullptr || !data->GetData(ReferenceFormat(), block) || block.size() < 16) return nullptr;
-  if (ReadU32(block, 4) != static_cast<uint32_t>(getpid())) return nullptr;
-  const uint64_t address = ReadU32(block, 8) | static_cast<uint64_t>(ReadU32(block, 12)) << 32;
-  // Only a bar that still exists in this process is taken at its word.
-  return TnbSideBar::FindLiveBar(reinterpret_cast<const void*>(static_cast<uintptr_t>(address)));
+  if (data == nullptr || !DataObjectBytes(*data, ReferenceFormat(), block) || block.size() < 12) return nullptr;
+  if (ReadU32(block, 4) != nbLiveBars::ProcessToken()) return nullptr;
+  return nbLiveBars::Find(ReadU32(block, 8));
 }
 
-void TnbDragDropManager::DragEnter(IDataObject* data, uint32_t keyState, TPoint screen, uint32_t& effect) {
-  source_ = SourceBar(data);
-  const TnbBarOptions options = bar_->Options();
-  const bool wanted = source_ != nullptr ? options.Contains(boInternalDrop) : options.Contains(boAcceptOLEDrop);
-  if (!wanted) {
-    effect = DROPEFFECT_NONE;
-    return;
+TnbSideBar* TnbDragDropManager::CurrentSource() const { return nbLiveBars::Find(sourceId_); }
+
+template <typename Call>
+HRESULT TnbDragDropManager::Guarded(uint32_t* effect, Call&& call) {
+  try {
+    if (bar_ == nullptr) return E_ABORT;
+    return call();
+  } catch (...) {
+    if (effect != nullptr) *effect = DROPEFFECT_NONE;
+    const HRESULT code = [] {
+      try {
+        throw;
+      } catch (const EOleSysError& e) {
+        return e.ErrorCode();
+      } catch (...) {
+        return E_FAIL;
+      }
+    }();
+    if (Application != nullptr) Application->HandleException(bar_);
+    return code;
   }
-  bar_->DoDragEnter(data, source_, keyState, screen, effect);
 }
 
-void TnbDragDropManager::DragOver(uint32_t keyState, TPoint screen, uint32_t& effect) {
-  bar_->DoDragOver(source_, keyState, screen, effect);
+HRESULT TnbDragDropManager::DragEnter(IDataObject* data, uint32_t keyState, TPoint screen, uint32_t& effect) {
+  return Guarded(&effect, [&] {
+    TnbSideBar* source = SourceBar(data);
+    sourceId_ = source != nullptr ? source->LiveId() : 0;
+    const TnbBarOptions options = bar_->Options();
+    if (!options.Contains(source != nullptr ? boInternalDrop : boAcceptOLEDrop)) {
+      effect = DROPEFFECT_NONE;
+      return E_ABORT;
+    }
+    return bar_->DoDragEnter(data, source, keyState, screen, effect);
+  });
 }
 
-void TnbDragDropManager::DragLeave() {
-  bar_->DoDragLeave();
-  source_ = nullptr;
-  bar_->Invalidate();
+HRESULT TnbDragDropManager::DragOver(uint32_t keyState, TPoint screen, uint32_t& effect) {
+  return Guarded(&effect, [&] { return bar_->DoDragOver(CurrentSource(), keyState, screen, effect); });
 }
 
-void TnbDragDropManager::Drop(IDataObject* data, uint32_t keyState, TPoint screen, uint32_t& effect) {
-  bar_->DoDrop(data, source_, keyState, screen, effect);
-  source_ = nullptr;
+HRESULT TnbDragDropManager::DragLeave() {
+  return Guarded(nullptr, [&] {
+    sourceId_ = 0;
+    bar_->DoDragLeave();
+    bar_->Invalidate();
+    return S_OK;
+  });
+}
+
+HRESULT TnbDragDropManager::Drop(IDataObject* data, uint32_t keyState, TPoint screen, uint32_t& effect) {
+  TnbSideBar* source = CurrentSource();
+  sourceId_ = 0;
+  return Guarded(&effect, [&] { return bar_->DoDrop(data, source, keyState, screen, effect); });
 }

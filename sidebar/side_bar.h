@@ -181,16 +181,18 @@ class TnbSideBar : public TCustomControl {
   void ForgetActiveHeader() { activeHeader_ = nullptr; }
 
   // ---- drag and drop (side_bar_drag.cpp) ----
-  // A bar of this process, or nil when `address` is none (the bar may be gone).
-  static TnbSideBar* FindLiveBar(const void* address);
+  // The bar's number among the living bars of this process (drag data names it by it).
+  uint32_t LiveId() const { return liveId_; }
   // The button a drop at `p` would land at, with where: 1 before it, 2 after it, 3 after it
   // as the last one; nil for none.
   TnbButton* DropTargetAt(TPoint p, int& position) const;
   uint32_t GetDropEffect(TnbSideBar* source, TShiftState shift, uint32_t allowed) const;
-  virtual void DoDragEnter(IDataObject* data, TnbSideBar* source, uint32_t keyState, TPoint screen, uint32_t& effect);
-  virtual void DoDragOver(TnbSideBar* source, uint32_t keyState, TPoint screen, uint32_t& effect);
-  virtual void DoDragLeave();
-  virtual void DoDrop(IDataObject* data, TnbSideBar* source, uint32_t keyState, TPoint screen, uint32_t& effect);
+  virtual HRESULT DoDragEnter(IDataObject* data, TnbSideBar* source, uint32_t keyState, TPoint screen,
+                              uint32_t& effect);
+  virtual HRESULT DoDragOver(TnbSideBar* source, uint32_t keyState, TPoint screen, uint32_t& effect);
+  virtual HRESULT DoDragLeave();
+  // S_OK when the bar or OnDragDrop took the drop; E_FAIL when nobody did or nothing was offered.
+  virtual HRESULT DoDrop(IDataObject* data, TnbSideBar* source, uint32_t keyState, TPoint screen, uint32_t& effect);
   // During a drag over the bar: presses the scroll boxes under the client point and starts
   // their repeat timers, so holding a button over a box scrolls.
   virtual void AutoScrollBoxes(int x, int y);
@@ -200,6 +202,7 @@ class TnbSideBar : public TCustomControl {
   virtual void WriteDraggedButton(TStream& stream, TnbButton* button);
   TnbButton* DraggedButton() const { return draggedButton_; }
   TnbButton* DropTarget() const { return dropTarget_; }
+  // Where the mark at the drop target is: 1 before it, 2 after it, 3 after it as the last.
   int DropPosition() const { return dropPosition_; }
   TnbHeader* AutoChangeCandidate() const { return autoChangeCandidate_; }
   TnbDragDropManager* DragDropManager() const { return dragManager_.get(); }
@@ -309,6 +312,8 @@ class TnbSideBar : public TCustomControl {
   bool InternalDrop(int position, uint32_t& effect, IDataObject* data, TnbSideBar* source);
   void UpdateDropRegistration();
   void RegisterLive(bool alive);
+  // Scroll boxes a drag held pressed go back, and their timers stop.
+  void EndDragScroll();
 
   // Timers (side_bar_timers.cpp).
   void StartTimer(uintptr_t id, uint32_t ms);
@@ -379,7 +384,9 @@ class TnbSideBar : public TCustomControl {
   bool dropRegistered_ = false;
   TPoint pressPoint_{};
   int dragThreshold_ = 5;
-  std::unique_ptr<TnbDragDropManager> dragManager_;
+  uint32_t liveId_ = 0;
+  // Shared with a running drag of the bar's button, which may outlive the bar.
+  std::shared_ptr<TnbDragDropManager> dragManager_;
   std::unique_ptr<TBitmap> offscreen_;
   std::unique_ptr<TnbTextCache> textCache_;
   std::unique_ptr<TnbBarLayout> layout_;

@@ -1,31 +1,22 @@
-#include <set>
-
 #include "platform/controls/application.h"
 #include "platform/controls/screen.h"
 #include "platform/core/scope_guard.h"
 #include "platform/windows/keys.h"
 #include "platform/windows/messages.h"
+#include "platform/core/scope_guard.h"
+#include "sidebar/live_bars.h"
 #include "sidebar/side_bar.h"
 
 // Buttons dragged within a bar, between bars and out of the program; drops onto the bar.
 
-namespace {
-
-std::set<const void*>& LiveBars() {
-  static std::set<const void*> bars;
-  return bars;
-}
-
-}  // namespace
-
-TnbSideBar* TnbSideBar::FindLiveBar(const void* address) {
-  const auto& bars = LiveBars();
-  return bars.count(address) ? static_cast<TnbSideBar*>(const_cast<void*>(address)) : nullptr;
-}
-
 void TnbSideBar::RegisterLive(bool alive) {
-  if (alive) LiveBars().insert(static_cast<const void*>(this));
-  else LiveBars().erase(static_cast<const void*>(this));
+  if (alive) {
+    liveId_ = nbLiveBars::Add(this);
+    return;
+  }
+  nbLiveBars::Remove(liveId_);
+  // A drag of this bar's button may still hold the manager; it must not reach the bar.
+  if (dragManager_) dragManager_->BarGone();
 }
 
 TnbButton* TnbSideBar::DropTargetAt(TPoint p, int& position) const {
@@ -62,8 +53,8 @@ uint32_t TnbSideBar::GetDropEffect(TnbSideBar* source, TShiftState shift, uint32
   return result;
 }
 
-void TnbSideBar::DoDragEnter(IDataObject* data, TnbSideBar* source, uint32_t keyState, TPoint screen,
-                             uint32_t& effect) {
+HRESULT TnbSideBar::DoDragEnter(IDataObject* data, TnbSideBar* source, uint32_t keyState, TPoint screen,
+                                uint32_t& effect) {
   const TShiftState shift = KeysToShiftState(keyState);
   const TPoint p = ScreenToClient(screen);
   bool accept = true;
@@ -72,10 +63,12 @@ void TnbSideBar::DoDragEnter(IDataObject* data, TnbSideBar* source, uint32_t key
   OnDragOver.Call(this, source, shift, dsDragEnter, p, dropMode_, effect, accept);
   dragAccepted_ = accept;
   if (!accept) effect = DROPEFFECT_NONE;
+  return S_OK;
 }
 
-void TnbSideBar::DoDragOver(TnbSideBar* source, uint32_t keyState, TPoint screen, uint32_t& effect) {
+HRESULT TnbSideBar::DoDragOver(TnbSideBar* source, uint32_t keyState, TPoint screen, uint32_t& effect) {
   DragOverAt(source, KeysToShiftState(keyState), ScreenToClient(screen), dsDragMove, effect);
+  return S_OK;
 }
 
 void TnbSideBar::DragOverAt(TObject* source, TShiftState shift, TPoint p, TDragState state, uint32_t& effect) {
@@ -129,7 +122,17 @@ void TnbSideBar::AutoScrollBoxes(int x, int y) {
 
 void TnbSideBar::ClearDropTarget() {
   dropTarget_ = nullptr;
+  autoChangeCandidate_ = nullptr;
+  EndDragScroll();
   Invalidate();
+}
+
+void TnbSideBar::EndDragScroll() {
+  for (BoxIndex i : {ColumnUp, ColumnDown, ListUp, ListDown})
+    if (Box(i).State == TnbScrollBox::Pressed) Box(i).State = TnbScrollBox::Normal;
+  StopTimer(2);
+  StopTimer(3);
+  StopTimer(4);
 }
 
 // Drags of the class library (a control dragged with the mouse captured) over the bar: the
@@ -144,8 +147,9 @@ void TnbSideBar::CMDrag(TMessage& m) {
                         : rec->Source;
   uint32_t effect = DROPEFFECT_COPY | DROPEFFECT_MOVE;
   if (message == dmDragDrop) {
+    ScopeGuard finish([this] { ClearDropTarget(); });
     OnDragDrop.Call(this, source, nullptr, {}, GetShiftState(), p, effect, dropMode_);
-    return ClearDropTarget();
+    return;
   }
   const TDragState state = message == dmDragEnter ? dsDragEnter : message == dmDragLeave ? dsDragLeave : dsDragMove;
   DragOverAt(source, GetShiftState(), p, state, effect);
@@ -170,34 +174,42 @@ void TnbSideBar::InvalidateDropTarget(TnbButton* button) {
 
 void TnbSideBar::WriteDraggedButton(TStream& stream, TnbButton* button) { nbWriteDraggedButton(stream, button); }
 
-void TnbSideBar::DoDragLeave() {
+HRESULT TnbSideBar::DoDragLeave() {
   InvalidateDropTarget(dropTarget_);
   dropTarget_ = nullptr;
   autoChangeCandidate_ = nullptr;
+  EndDragScroll();
   uint32_t effect = 0;
   bool accept = dragAccepted_;
   OnDragOver.Call(this, nullptr, TShiftState{}, dsDragLeave, TPoint{}, dropMode_, effect, accept);
   dragAccepted_ = accept;
+  return S_OK;
 }
 
-void TnbSideBar::DoDrop(IDataObject* data, TnbSideBar* source, uint32_t keyState, TPoint screen, uint32_t& effect) {
-  if (effect == DROPEFFECT_NONE) return;
+HRESULT TnbSideBar::DoDrop(IDataObject* data, TnbSideBar* source, uint32_t keyState, TPoint screen,
+                           uint32_t& effect) {
+  if (effect == DROPEFFECT_NONE) return E_FAIL;
+  // The mark, the held scroll boxes and the auto-change end with the drop, however it ends.
+  ScopeGuard finish([this] {
+    InvalidateDropTarget(dropTarget_);
+    ClearDropTarget();
+  });
   const TShiftState shift = KeysToShiftState(keyState);
   const TPoint p = ScreenToClient(screen);
-  const std::vector<TClipboardFormat> formats = data ? data->Formats() : std::vector<TClipboardFormat>{};
+  const std::vector<TClipboardFormat> formats = data ? DataObjectFormats(*data) : std::vector<TClipboardFormat>{};
   effect = GetDropEffect(source, shift, effect);
-  const bool taken = options_.Contains(boInternalDrop) && InternalDrop(dropTarget_ ? dropPosition_ : 1, effect, data, source);
-  if (!taken) OnDragDrop.Call(this, source, data, formats, shift, p, effect, dropMode_);
-  dropTarget_ = nullptr;
-  autoChangeCandidate_ = nullptr;
-  Invalidate();
+  if (options_.Contains(boInternalDrop) && InternalDrop(dropTarget_ ? dropPosition_ : 1, effect, data, source))
+    return S_OK;
+  if (!OnDragDrop) return E_FAIL;
+  OnDragDrop(this, source, data, formats, shift, p, effect, dropMode_);
+  return S_OK;
 }
 
 // A drop of this bar's own dragged button: a reorder within its header, or a copy into
 // another header (a move when the source then deletes the original).
 bool TnbSideBar::InternalDrop(int position, uint32_t& effect, IDataObject* data, TnbSideBar* source) {
   if (source != this || draggedButton_ == nullptr || data == nullptr ||
-      !data->QueryGetData(TnbDragDropManager::ResourceFormat()))
+      !DataObjectHasFormat(*data, TnbDragDropManager::ResourceFormat()))
     return false;
   TnbUpdateLock lock(this);
   const bool moveWanted = (effect & DROPEFFECT_MOVE) != 0;
@@ -209,7 +221,8 @@ bool TnbSideBar::InternalDrop(int position, uint32_t& effect, IDataObject* data,
     into = dropTarget_->Header();
     index = dropTarget_->Index() + (position == 1 ? 0 : 1);
     if (into == dragged->Header() && moveWanted) {
-      dragged->SetIndex(std::min(dropTarget_->Index(), into->ButtonCount() - 1));
+      // The place before or after the target among the others, whichever way the button moves.
+      dragged->SetIndex(dragged->Index() < index ? index - 1 : index);
       return true;
     }
   } else if (autoChangeCandidate_ != nullptr && autoChangeCandidate_->ButtonCount() == 0) {
@@ -246,20 +259,25 @@ void TnbSideBar::StartDrag() {
   dragPending_ = false;
   if (hotButton_ == nullptr || !dragManager_) return;
   const std::shared_ptr<bool> alive = alive_;
+  // The drag holds the manager: a handler may free the bar before the drag ends.
+  const std::shared_ptr<TnbDragDropManager> manager = dragManager_;
   draggedButton_ = hotButton_;
   draggedButton_->SetState(hbsUp);
   draggedButton_->SetDown(false);
   autoChangeCandidate_ = nullptr;
   dropMode_ = dmButton;
-  std::unique_ptr<TDataObject> data = dragManager_->MakeData(draggedButton_);
+  ScopeGuard forget([this, alive] {
+    if (!*alive) return;
+    draggedButton_ = nullptr;
+    Invalidate();
+  });
   uint32_t effect = DROPEFFECT_NONE;
-  DoDragDrop(data.get(), dragManager_.get(), DROPEFFECT_COPY | DROPEFFECT_MOVE, effect);
+  DoDragDrop(manager.get(), manager.get(), DROPEFFECT_COPY | DROPEFFECT_MOVE, effect);
   if (!*alive) return;
   if (effect == DROPEFFECT_MOVE && draggedButton_ != nullptr && draggedButton_->Buttons() != nullptr) {
     TnbUpdateLock lock(this);
     draggedButton_->Buttons()->DeleteButton(draggedButton_);
   }
-  draggedButton_ = nullptr;
 }
 
 void TnbSideBar::UpdateDropRegistration() {
@@ -273,7 +291,7 @@ void TnbSideBar::UpdateDropRegistration() {
 
 void TnbSideBar::CreateWnd() {
   TCustomControl::CreateWnd();
-  if (!dragManager_) dragManager_ = std::make_unique<TnbDragDropManager>(this);
+  if (!dragManager_ && !IsDesigning()) dragManager_ = std::make_shared<TnbDragDropManager>(this);
   UpdateDropRegistration();
 }
 

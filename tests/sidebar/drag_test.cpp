@@ -1,90 +1,15 @@
 #include <gtest/gtest.h>
 
+#include <functional>
+
 #include "platform/core/streams.h"
 #include "platform/windows/drag_drop.h"
 #include "platform/windows/keys.h"
 #include "platform/windows/messages.h"
-#include "tests/sidebar/sidebar_fixture.h"
+#include "tests/sidebar/drag_fixture.h"
 
 // Buttons dragged on the bar: the exchanged data, where a drop lands, the effect chosen by
 // the keys, and what an internal drop does.
-
-namespace {
-
-// Carries a drag straight to one point of the bar: enter, move, drop there.
-class TDropAtPoint : public TDragDropService {
- public:
-  HWND window = nullptr;
-  TPoint screen{};
-  uint32_t keys = 0;
-  TDragResult Run(IDataObject* data, IDropSource*, uint32_t okEffects, uint32_t& effect) override {
-    IDropTarget* target = DropTargetAt(window);
-    if (target == nullptr) return DRAGDROP_S_CANCEL;
-    uint32_t e = okEffects;
-    target->DragEnter(data, keys, screen, e);
-    e = okEffects;
-    target->DragOver(keys, screen, e);
-    target->Drop(data, keys, screen, e);
-    effect = e;
-    return DRAGDROP_S_DROP;
-  }
-};
-
-class DragTest : public SidebarTest {
- protected:
-  void SetUp() override {
-    SidebarTest::SetUp();
-    auto service = std::make_unique<TDropAtPoint>();
-    drop_ = service.get();
-    SetDragDropService(std::move(service));
-    bar_->SetViewStyle(vsExplorerBar);
-    a_ = AddHeader("A", 3);
-    b_ = AddHeader("B", 2);
-    Layout();
-  }
-  void TearDown() override {
-    SetDragDropService(nullptr);
-    SidebarTest::TearDown();
-  }
-  // Presses on `from`, and drags it to `to` (client points), with modifier `keys`.
-  void Drag(TPoint from, TPoint to, uint32_t keys = 0) {
-    drop_->window = bar_->Handle();
-    drop_->screen = bar_->ClientToScreen(to);
-    drop_->keys = keys;
-    Move(from);
-    Press(from);
-    Move({from.x, from.y + 30});
-  }
-  static TPoint Below(const TRect& r) { return {(r.Left + r.Right) / 2, r.Bottom - 2}; }
-  TDropAtPoint* drop_ = nullptr;
-  TnbHeader* a_ = nullptr;
-  TnbHeader* b_ = nullptr;
-};
-
-}  // namespace
-
-TEST_F(DragTest, ResourceDataNamesTheHeaderAndButton) {
-  auto data = TnbDragDropManager(bar_).MakeData(bar_->Header(1)->GetButton(1));
-  TClipboardData block;
-  ASSERT_TRUE(data->GetData(TnbDragDropManager::ResourceFormat(), block));
-  const uint8_t expected[] = {24, 0, 0, 0, 1, 0, 0, 0, 16, 0, 0, 0, 2, 0, 0, 0, 8, 0, 0, 0, 1, 0, 0, 0, 1, 0, 0, 0};
-  EXPECT_EQ(block, TClipboardData(std::begin(expected), std::end(expected)));
-  EXPECT_EQ(data->Formats().front(), TnbDragDropManager::ReferenceFormat());
-  EXPECT_EQ(TnbDragDropManager::SourceBar(data.get()), bar_);
-}
-
-TEST_F(DragTest, DataFromAnotherProcessHasNoSourceBar) {
-  auto data = TnbDragDropManager(bar_).MakeData(a_->GetButton(0));
-  TClipboardData block;
-  data->GetData(TnbDragDropManager::ReferenceFormat(), block);
-  block[4] ^= 0x5A;  // another process id
-  TDataObject foreign;
-  foreign.SetData(TnbDragDropManager::ReferenceFormat(), block);
-  EXPECT_EQ(TnbDragDropManager::SourceBar(&foreign), nullptr);
-  TDataObject text;
-  text.SetData(CF_TEXT, {'h', 'i'});
-  EXPECT_EQ(TnbDragDropManager::SourceBar(&text), nullptr);
-}
 
 TEST_F(DragTest, DropTargetsCoverWholeRowsWithTheirPositions) {
   int position = 0;
@@ -131,6 +56,7 @@ TEST_F(DragTest, DraggingIntoAnotherHeaderMovesOrCopies) {
 
 TEST_F(DragTest, DroppingOnAnEmptyHeaderAddsTheButton) {
   TnbHeader* empty = AddHeader("Empty");
+  b_->SetOpened(false);  // so that the empty header lies within the bar
   Layout();
   Drag(Centre(a_->GetButton(0)->Rects().Button), Centre(empty->CaptionRect()), MK_CONTROL);
   EXPECT_EQ(empty->ButtonCount(), 1);
@@ -141,14 +67,14 @@ TEST_F(DragTest, ModifiersAtThePressOrARefusalStartNoDrag) {
   bar_->OnDragAllowed.Bind(form_, "Allowed", [this](TnbSideBar*, TnbButton* b, bool& allowed) {
     allowed = b != a_->GetButton(2);
   });
+  int drags = 0;
+  script_->onStep = [&](size_t) { ++drags; };
   const TPoint p = Centre(a_->GetButton(0)->Rects().Button);
-  drop_->window = bar_->Handle();
-  drop_->screen = bar_->ClientToScreen(Below(b_->GetButton(0)->Rects().Button));
   Move(p);
   bar_->Perform(WM_LBUTTONDOWN, MK_LBUTTON | MK_SHIFT, PointToLParam(p));
   Move({p.x, p.y + 30});
   Release({p.x, p.y + 30});
-  EXPECT_EQ(b_->ButtonCount(), 2);
+  EXPECT_EQ(drags, 0);
   Drag(Centre(a_->GetButton(2)->Rects().Button), Below(b_->GetButton(0)->Rects().Button));
   EXPECT_EQ(b_->ButtonCount(), 2);
 }
@@ -250,12 +176,85 @@ class TTaggingBar : public TnbSideBar {
 
 TEST_F(DragTest, DescendantsExtendTheDraggedButtonRecord) {
   auto* bar = new TTaggingBar(form_);
-  TnbHeader* h = bar->Headers()->Add();
-  h->Buttons()->Add();
-  auto data = TnbDragDropManager(bar).MakeData(h->GetButton(0));
+  bar->SetParent(form_);
+  bar->SetBoundsRect(Bounds(200, 0, 150, 300));
+  bar->SetViewStyle(vsExplorerBar);
+  bar->Headers()->Add()->Buttons()->Add();
+  Paint(bar);
   TClipboardData block;
-  ASSERT_TRUE(data->GetData(TnbDragDropManager::ResourceFormat(), block));
+  const TPoint from = Centre(bar->Header(0)->GetButton(0)->Rects().Button);
+  DragAlong(bar, from, {bar->ClientToScreen(from)}, 0, [&](size_t) {
+    DataObjectBytes(*bar->DragDropManager(), TnbDragDropManager::ResourceFormat(), block);
+  });
   const uint8_t expected[] = {28, 0, 0, 0, 1, 0, 0, 0, 20, 0, 0, 0, 2, 0, 0, 0, 8, 0, 0, 0,
                               0,  0, 0, 0, 0, 0, 0, 0, 9,  0, 0, 0};
   EXPECT_EQ(block, TClipboardData(std::begin(expected), std::end(expected)));
+}
+
+TEST_F(DragTest, DraggingUpwardAfterATargetPlacesTheButtonAfterIt) {
+  a_->Buttons()->Add()->SetCaption("A 4");
+  Layout();
+  // Below the middle of "A 2": after it.
+  Drag(Centre(a_->GetButton(3)->Rects().Button), Below(a_->GetButton(1)->Rects().Button));
+  EXPECT_EQ(Captions(a_), (std::vector<String>{"A 1", "A 2", "A 4", "A 3"}));
+  Layout();
+  // Above the middle of the first button: before it.
+  const TRect first = a_->GetButton(0)->Rects().Button;
+  Drag(Centre(a_->GetButton(3)->Rects().Button), {first.Left + 5, first.Top + 2});
+  EXPECT_EQ(Captions(a_), (std::vector<String>{"A 3", "A 1", "A 2", "A 4"}));
+}
+
+TEST_F(DragTest, TheDropMarkFollowsThePointerWithinTheBar) {
+  const TColor mark = static_cast<TColor>(0x00FF00FF);
+  bar_->SetDropMarkColor(mark);
+  std::vector<std::pair<TnbButton*, int>> seen;
+  std::vector<TColor> under, above;
+  TnbButton* second = a_->GetButton(1);
+  TnbButton* third = a_->GetButton(2);
+  const TRect r1 = second->Rects().Button, r2 = third->Rects().Button;
+  // The mark follows the moves after the drag entered the bar.
+  const std::vector<TPoint> path = {bar_->ClientToScreen(Below(r1)), bar_->ClientToScreen(Below(r1)),
+                                    bar_->ClientToScreen(Below(r2))};
+  DragAlong(bar_, Centre(a_->GetButton(0)->Rects().Button), path, 0, [&](size_t i) {
+    seen.emplace_back(bar_->DropTarget(), bar_->DropPosition());
+    auto picture = Paint();
+    const TRect r = i < 2 ? r1 : r2;
+    under.push_back(At(*picture, (r.Left + r.Right) / 2, r.Bottom + 1));
+    above.push_back(At(*picture, (r.Left + r.Right) / 2, r.Top - 1));
+  });
+  ASSERT_EQ(seen.size(), 3u);
+  EXPECT_EQ(seen[1], std::make_pair(second, 2));
+  EXPECT_EQ(under[1], mark) << "a mark under the second button while over it";
+  EXPECT_NE(above[1], mark);
+  EXPECT_EQ(seen[2], std::make_pair(third, 3)) << "the last button is marked as the end";
+  EXPECT_EQ(under[2], mark);
+  EXPECT_EQ(bar_->DropTarget(), nullptr) << "no mark stays after the drop";
+  EXPECT_EQ(Captions(a_), (std::vector<String>{"A 2", "A 3", "A 1"}));
+}
+
+TEST_F(DragTest, ScrollBoxesHeldByADragAreLetGoWhenItLeavesOrDrops) {
+  for (int i = 0; i < 4; ++i) AddHeader("More " + std::to_string(i), 3);
+  bar_->SetOptions(bar_->Options() + boAutoScroll);
+  Layout();
+  const TRect down = bar_->ScrollBox(TnbSideBar::ColumnDown).Rect;
+  ASSERT_NE(down, kHiddenRect);
+  const TPoint onBox = bar_->ClientToScreen(Centre(down));
+  const TPoint outside = form_->ClientToScreen({300, 380});
+  struct Case {
+    const char* how;
+    std::vector<TPoint> path;
+  };
+  for (const Case& c : {Case{"left", {onBox, onBox, outside}}, Case{"dropped", {onBox, onBox}}}) {
+    int held = TnbScrollBox::Normal;
+    DragAlong(bar_, Centre(a_->GetButton(0)->Rects().Button), c.path, 0, [&](size_t i) {
+      if (i == 1) held = bar_->ScrollBox(TnbSideBar::ColumnDown).State;
+    });
+    EXPECT_EQ(held, int{TnbScrollBox::Pressed}) << c.how;
+    EXPECT_EQ(bar_->ScrollBox(TnbSideBar::ColumnDown).State, int{TnbScrollBox::Normal}) << c.how;
+    const int offset = bar_->ScrollOffset();
+    Clock().Advance(3000);
+    Pump();
+    EXPECT_EQ(bar_->ScrollOffset(), offset) << c.how << ": the scroll timer stopped";
+    EXPECT_EQ(Captions(a_), (std::vector<String>{"A 1", "A 2", "A 3"})) << c.how;
+  }
 }

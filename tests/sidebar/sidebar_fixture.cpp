@@ -41,11 +41,12 @@ TnbHeader* SidebarTest::AddHeader(const String& caption, int buttons) {
   return h;
 }
 
-std::unique_ptr<TBitmap> SidebarTest::Paint() {
+std::unique_ptr<TBitmap> SidebarTest::Paint(TnbSideBar* bar) {
+  if (bar == nullptr) bar = bar_;
   auto bitmap = std::make_unique<TBitmap>();
   bitmap->SetPixelFormat(pf32bit);
-  bitmap->SetSize(bar_->Width(), bar_->Height());
-  bar_->PaintTo(bitmap->Canvas()->Handle(), 0, 0);
+  bitmap->SetSize(bar->Width(), bar->Height());
+  bar->PaintTo(bitmap->Canvas()->Handle(), 0, 0);
   return bitmap;
 }
 

@@ -19,8 +19,8 @@ class SidebarTest : public ::testing::Test {
 
   // A header with `buttons` buttons captioned "<caption> 1", "<caption> 2", ...
   TnbHeader* AddHeader(const String& caption, int buttons = 0);
-  // Paints the bar into a fresh bitmap of its size.
-  std::unique_ptr<TBitmap> Paint();
+  // Paints the bar (or `bar`) into a fresh bitmap of its size.
+  std::unique_ptr<TBitmap> Paint(TnbSideBar* bar = nullptr);
   void Layout() { bar_->BarLayout(); }
 
   void Move(TPoint p);

@@ -32,7 +32,7 @@ class TimersTest : public SidebarTest {
 class TDragThatWaits : public TDragDropService {
  public:
   std::function<void()> during;
-  TDragResult Run(IDataObject*, IDropSource*, uint32_t, uint32_t& effect) override {
+  HRESULT Run(IDataObject*, IDropSource*, uint32_t, uint32_t& effect) override {
     during();
     effect = DROPEFFECT_NONE;
     return DRAGDROP_S_CANCEL;
