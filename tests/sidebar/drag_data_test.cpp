@@ -230,3 +230,44 @@ TEST(FormatEtcList, IndexesOutsideTheListAreRefused) {
     EXPECT_THROW(copy->Put(bad, ContentFormat(CF_TEXT)), EListError);
   }
 }
+
+TEST_F(DragDataTest, TheBarTakesPartInADragOnlyAsItsOptionsSay) {
+  TDataObject foreign;
+  foreign.SetData(CF_TEXT, {'x', 0});
+  TClipboardData reference;
+  ASSERT_TRUE(DataObjectBytes(*Manager(), TnbDragDropManager::ReferenceFormat(), reference));
+  TDataObject own;
+  own.SetData(TnbDragDropManager::ReferenceFormat(), reference);
+  struct Case {
+    const char* what;
+    IDataObject* data;
+    TnbBarOption option;
+    bool set;
+    HRESULT expected;
+  };
+  const Case cases[] = {
+      {"data from outside, accepted", &foreign, boAcceptOLEDrop, true, S_OK},
+      {"data from outside, not accepted", &foreign, boAcceptOLEDrop, false, E_ABORT},
+      {"a button of the bar, internal drops on", &own, boInternalDrop, true, S_OK},
+      {"a button of the bar, internal drops off", &own, boInternalDrop, false, E_ABORT},
+  };
+  const TnbBarOptions saved = bar_->Options();
+  for (const Case& c : cases) {
+    bar_->SetOptions(c.set ? saved + c.option : saved - c.option);
+    uint32_t effect = DROPEFFECT_COPY | DROPEFFECT_MOVE;
+    EXPECT_EQ(Manager()->DragEnter(c.data, 0, bar_->ClientToScreen({5, 5}), effect), c.expected) << c.what;
+    if (c.expected != S_OK) {
+      EXPECT_EQ(effect, DROPEFFECT_NONE) << c.what;
+    }
+    Manager()->DragLeave();
+  }
+}
+
+TEST_F(DragDataTest, ANewWindowKeepsTheBarsOneManager) {
+  TnbDragDropManager* manager = Manager();
+  const HWND before = bar_->Handle();
+  bar_->SetBorderStyle(bsSingle);  // the border is the window's own: a new window
+  ASSERT_NE(bar_->Handle(), before);
+  EXPECT_EQ(Manager(), manager);
+  EXPECT_EQ(DropTargetAt(bar_->Handle()), manager) << "the new window takes drops through it";
+}
