@@ -10,11 +10,13 @@ class TRecordingTarget : public IDropTarget {
   std::vector<String> calls;
   String dropped;
   uint32_t lastKeys = 0;
+  HRESULT entry = S_OK;
+  HRESULT drop = S_OK;
 
   HRESULT DragEnter(IDataObject* data, uint32_t keys, TPoint, uint32_t& effect) override {
     calls.push_back("enter");
     Choose(data, keys, effect);
-    return S_OK;
+    return entry;
   }
   HRESULT DragOver(uint32_t keys, TPoint, uint32_t& effect) override {
     calls.push_back("over");
@@ -32,7 +34,7 @@ class TRecordingTarget : public IDropTarget {
     DataObjectBytes(*data, CF_TEXT, bytes);
     dropped.assign(bytes.begin(), bytes.end());
     effect = DROPEFFECT_COPY;
-    return S_OK;
+    return drop;
   }
 
  private:
@@ -184,6 +186,26 @@ TEST_F(DragDrop, ATargetFreedDuringTheDragIsNotToldAnyMore) {
   EXPECT_EQ(DoDragDrop(&data, &source, DROPEFFECT_COPY | DROPEFFECT_MOVE, effect), DRAGDROP_S_CANCEL);
   EXPECT_EQ(target, nullptr);
   EXPECT_EQ(effect, DROPEFFECT_NONE);
+}
+
+TEST_F(DragDrop, ATargetThatRefusesTheEntryIsToldNothingMore) {
+  Prepare();
+  target_.entry = E_ABORT;
+  TScriptedSource source({{210, 50}, {220, 50}, {230, 50}});
+  uint32_t effect = 0;
+  EXPECT_EQ(DoDragDrop(&data_, &source, DROPEFFECT_COPY | DROPEFFECT_MOVE, effect), DRAGDROP_S_CANCEL);
+  EXPECT_EQ(target_.calls, std::vector<String>{"enter"});
+  EXPECT_EQ(source.feedback, (std::vector<uint32_t>{DROPEFFECT_NONE, DROPEFFECT_NONE, DROPEFFECT_NONE}));
+}
+
+TEST_F(DragDrop, AFailedDropPerformsNothing) {
+  Prepare();
+  target_.drop = E_FAIL;
+  TScriptedSource source({{210, 50}, {220, 50}});
+  uint32_t effect = 0;
+  EXPECT_EQ(DoDragDrop(&data_, &source, DROPEFFECT_COPY | DROPEFFECT_MOVE, effect), DRAGDROP_S_CANCEL);
+  EXPECT_EQ(effect, DROPEFFECT_NONE) << "whatever effect the failing target wrote";
+  EXPECT_EQ(target_.calls.back(), "drop");
 }
 
 }  // namespace
