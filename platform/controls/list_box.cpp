@@ -313,6 +313,7 @@ void TCustomListBox::UpdateScrollBar() {
   if (topIndex_ == 0 && visible >= Count()) si.nPage = static_cast<uint32_t>(si.nMax + 1);
   si.nPos = topIndex_;
   SetScrollInfo(Handle(), SB_VERT, si, true);
+  ScrollInfoChanged();
 }
 
 TRect TCustomListBox::ItemRect(int index) {

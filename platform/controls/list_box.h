@@ -151,6 +151,9 @@ class TCustomListBox : public TCustomControl {
   virtual void ItemsChanged();
   // A change of selection made by the user.
   virtual void SelectionChangedByUser();
+  // The native scroll bar's range, page or position has just been set: for controls that
+  // show the bar's state elsewhere.
+  virtual void ScrollInfoChanged() {}
 
  private:
   friend class TListBoxStrings;

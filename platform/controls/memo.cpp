@@ -402,6 +402,7 @@ void TCustomMemo::UpdateScrollBars() {
     si.nPos = scrollX_;
     SetScrollInfo(Handle(), SB_HORZ, si, true);
   }
+  ScrollInfoChanged();
 }
 
 void TCustomMemo::CopyToClipboard() {

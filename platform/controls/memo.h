@@ -97,6 +97,9 @@ class TCustomMemo : public TCustomControl {
   void Paint() override;
   void KeyDown(uint16_t& key, TShiftState shift) override;
   virtual void Change();
+  // The native scroll bar's range, page or position has just been set: for controls that
+  // show the bar's state elsewhere.
+  virtual void ScrollInfoChanged() {}
 
  private:
   friend class TMemoStrings;

@@ -168,6 +168,7 @@ void TCustomTreeView::UpdateScrollBar() {
   si.nPage = static_cast<uint32_t>(std::max(1, ClientHeight() / ItemHeight()));
   si.nPos = topRow_;
   SetScrollInfo(Handle(), SB_VERT, si, true);
+  ScrollInfoChanged();
 }
 
 void TCustomTreeView::SetSelected(TTreeNode* node) {

@@ -161,6 +161,9 @@ class TCustomTreeView : public TCustomControl {
   void KeyDown(uint16_t& key, TShiftState shift) override;
   void KeyPress(char16_t& key) override;
   void Notification(TComponent* component, TOperation operation) override;
+  // The native scroll bar's range, page or position has just been set: for controls that
+  // show the bar's state elsewhere.
+  virtual void ScrollInfoChanged() {}
 
  private:
   friend class TTreeNode;

@@ -18,12 +18,12 @@
 
 namespace {
 
-TFrameLayout LayoutOf(const TWindowData& w) { return ComputeFrameLayout(w.style, w.exStyle, w.bounds); }
+TFrameLayout LayoutOf(const TWindowData& w) { return ComputeFrameLayout(w.style, w.exStyle, w.bounds, w.borderRing); }
 
 LRESULT CalcSize(TWindowData& w, WPARAM wParam, LPARAM lParam) {
   if (!lParam) return 0;
   TRect& r = wParam ? reinterpret_cast<NCCALCSIZE_PARAMS*>(lParam)->rgrc[0] : *reinterpret_cast<TRect*>(lParam);
-  TFrameLayout f = ComputeFrameLayout(w.style, w.exStyle, r);
+  TFrameLayout f = ComputeFrameLayout(w.style, w.exStyle, r, w.borderRing);
   TRect client = f.client;
   OffsetRect(client, r.Left, r.Top);
   r = client;

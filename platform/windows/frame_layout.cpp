@@ -1,5 +1,7 @@
 #include "platform/windows/frame_layout.h"
 
+#include <algorithm>
+
 #include "platform/windows/messages.h"
 #include "platform/windows/system_metrics.h"
 #include "platform/windows/window_styles.h"
@@ -44,7 +46,7 @@ void PlaceScrollBars(TFrameLayout& f, uint32_t style, TRect& area) {
 
 }  // namespace
 
-TFrameLayout ComputeFrameLayout(uint32_t style, uint32_t exStyle, const TRect& windowRect) {
+TFrameLayout ComputeFrameLayout(uint32_t style, uint32_t exStyle, const TRect& windowRect, int borderRing) {
   TFrameLayout f;
   TRect area = Rect(0, 0, windowRect.Width(), windowRect.Height());
   f.frameWidth = FrameWidthOf(style, exStyle);
@@ -55,6 +57,8 @@ TFrameLayout ComputeFrameLayout(uint32_t style, uint32_t exStyle, const TRect& w
     area.Top = f.caption.Bottom;
     PlaceCaptionButtons(f, style);
   }
+  f.borderRing = std::max(borderRing, 0);
+  InflateRect(area, -f.borderRing, -f.borderRing);
   f.inner = area;
   f.clientEdge = (exStyle & WS_EX_CLIENTEDGE) ? GetSystemMetrics(SM_CXEDGE) : (exStyle & WS_EX_STATICEDGE) ? 1 : 0;
   InflateRect(area, -f.clientEdge, -f.clientEdge);

@@ -81,7 +81,7 @@ class TFrameDC {
 void PaintWindowFrame(HWND h, HDC given) {
   TWindowData* w = FindWindowData(h);
   if (!w) return;
-  TFrameLayout f = ComputeFrameLayout(w->style, w->exStyle, w->bounds);
+  TFrameLayout f = ComputeFrameLayout(w->style, w->exStyle, w->bounds, w->borderRing);
   if (f.client == w->WindowRect0()) return;
   TFrameDC frame(h, given);
   HDC dc = frame.Get();

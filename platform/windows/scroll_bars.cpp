@@ -148,7 +148,7 @@ TRect ScrollBarRect(HWND h, int bar) {
   TWindowData* w = FindWindowData(h);
   if (!w) return {};
   if (bar == SB_CTL) return w->client;
-  TFrameLayout f = ComputeFrameLayout(w->style, w->exStyle, w->bounds);
+  TFrameLayout f = ComputeFrameLayout(w->style, w->exStyle, w->bounds, w->borderRing);
   return bar == SB_HORZ ? f.hscroll : f.vscroll;
 }
 

@@ -23,6 +23,7 @@ struct TWindowData {
   std::vector<HWND> children;  // top of z-order first
   TRect bounds;   // parent client coordinates (screen for a top-level window)
   TRect client;   // window coordinates
+  int borderRing = 0;  // pixels inside the frame that the window paints itself
   WNDPROC proc;
   TRegion update;           // client coordinates
   bool erasePending = false;

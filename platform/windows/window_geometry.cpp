@@ -91,6 +91,15 @@ TRect ClientInWindow(HWND h) {
   return w ? w->client : TRect{};
 }
 
+void SetWindowBorderRing(HWND h, int width) {
+  TWindowData* w = FindWindowData(h);
+  if (!w || w->borderRing == width) return;
+  w->borderRing = width;
+  if (!RecalcClientRect(*w)) return;
+  RedrawWindow(h, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN);
+  NotifyMoveAndSize(*w, false, true);
+}
+
 bool GetWindowRect(HWND h, TRect& r) {
   TWindowData* w = FindWindowData(h);
   if (!w) return false;

@@ -73,6 +73,9 @@ bool GetWindowRect(HWND h, TRect& r);
 bool GetClientRect(HWND h, TRect& r);
 TRect WindowBounds(HWND h);     // in parent client coordinates (screen for top level)
 TRect ClientInWindow(HWND h);   // the client area in window coordinates (after NC insets)
+// A ring of `width` pixels inside the window's frame, outside its client edge and scroll bars,
+// that the window paints itself (a control's BorderWidth); the client area shrinks by it.
+void SetWindowBorderRing(HWND h, int width);
 bool MoveWindow(HWND h, int x, int y, int width, int height, bool repaint = true);
 bool SetWindowPos(HWND h, HWND insertAfter, int x, int y, int cx, int cy, uint32_t flags);
 bool BringWindowToTop(HWND h);
