@@ -35,6 +35,19 @@ TEST_F(ScrollBars, ScrollableRangeShowsTheBarAndNarrowsTheClient) {
   EXPECT_NE(sbi.rgstate[0] & STATE_SYSTEM_UNAVAILABLE, 0u);
 }
 
+// A border ring of the window's own lies outside the client area and its frame bars.
+TEST_F(ScrollBars, ABorderRingShrinksTheClientAndHoldsTheBarsInside) {
+  HWND top = MakeTop(Bounds(0, 0, 200, 100));
+  HWND h = Make(top, Bounds(10, 10, 100, 80));
+  SetWindowBorderRing(h, 2);
+  EXPECT_EQ(ClientInWindow(h), Rect(2, 2, 98, 78));
+  SetScrollInfo(h, SB_VERT, Info(SIF_RANGE | SIF_PAGE, 0, 99, 10, 0));
+  EXPECT_EQ(ClientInWindow(h), Rect(2, 2, 98 - 16, 78));
+  EXPECT_EQ(ScrollBarRect(h, SB_VERT), Rect(98 - 16, 2, 98, 78));
+  EXPECT_EQ(SendMessage(h, WM_NCHITTEST, 0, MakeLParam(10 + 90, 10 + 40)), HTVSCROLL);
+  EXPECT_EQ(SendMessage(h, WM_NCHITTEST, 0, MakeLParam(10 + 99, 10 + 40)), HTBORDER);
+}
+
 TEST_F(ScrollBars, PositionIsClampedToRangeMinusPage) {
   HWND top = MakeTop(Bounds(0, 0, 200, 100));
   EXPECT_EQ(SetScrollInfo(top, SB_HORZ, Info(SIF_ALL, 0, 99, 10, 500)), 90);
