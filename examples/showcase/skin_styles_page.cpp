@@ -4,17 +4,17 @@
 
 #include "examples/showcase/showcase_message_box.h"
 #include "examples/showcase/showcase_widgets.h"
-#include "platform/controls/combo_box.h"
-#include "platform/controls/edit.h"
-#include "platform/controls/list_box.h"
-#include "platform/controls/memo.h"
 #include "platform/controls/panel.h"
 #include "platform/controls/tree_view.h"
 #include "skin/buttons.h"
 #include "skin/check_boxes.h"
+#include "skin/edits.h"
 #include "skin/file_theme.h"
+#include "skin/list_controls.h"
 #include "skin/page_control.h"
 #include "skin/panels.h"
+#include "skin/scroll_bar.h"
+#include "skin/spin_edit.h"
 
 namespace {
 
@@ -39,17 +39,28 @@ TskTabSheet* AddSheet(TskPageControl* control, const String& caption) {
 void AddInputs(TWinControl* sheet, TskUIStyle style, TskFileTheme* theme) {
   auto* group = PlaceStyled<TskGroupBox>(sheet, Bounds(8, 8, 300, 250), style, theme);
   group->SetCaption("联系人");
-  auto* name = PlaceControl<TEdit>(group, Bounds(12, 24, 130, 21));
-  name->SetText("张三");
-  auto* note = PlaceControl<TEdit>(group, Bounds(152, 24, 136, 21));
-  note->SetText("重要客户");
-  auto* groups = PlaceControl<TComboBox>(group, Bounds(12, 54, 276, 21));
+  PlaceStyled<TskEdit>(group, Bounds(12, 24, 130, 21), style, theme)->SetText("张三");
+  PlaceStyled<TskEdit>(group, Bounds(152, 24, 136, 21), style, theme)->SetText("重要客户");
+  auto* groups = PlaceStyled<TskComboBox>(group, Bounds(12, 52, 130, 21), style, theme);
+  groups->SetStyle(csDropDownList);
   for (const char* item : {"同事", "客户", "家人"}) groups->Items()->Add(item);
   groups->SetItemIndex(1);
-  auto* numbers = PlaceControl<TListBox>(group, Bounds(12, 84, 130, 154));
-  for (const char* item : {"13800138000 张三", "13912345678 李四", "13500001111 王五", "05718888888 赵六"})
+  auto* phone = PlaceStyled<TskMaskEdit>(group, Bounds(152, 52, 136, 21), style, theme);
+  phone->SetEditMask("000-0000;1;_");
+  phone->SetText("555-0123");
+  auto* price = PlaceStyled<TskNumberEdit>(group, Bounds(12, 80, 130, 21), style, theme);
+  price->SetMask("0.00");
+  price->SetValue(0.1);
+  auto* copies = PlaceStyled<TSkSpinEdit>(group, Bounds(152, 80, 136, 21), style, theme);
+  copies->SetMinValue(1);
+  copies->SetMaxValue(100);
+  copies->SetValue(5);
+  auto* numbers = PlaceStyled<TskListBox>(group, Bounds(12, 108, 130, 130), style, theme);
+  for (const char* item : {"13800138000 张三", "13912345678 李四", "13500001111 王五", "05718888888 赵六",
+                           "13600002222 钱七", "13700003333 孙八", "13300004444 周九", "18900005555 吴十"})
     numbers->Items()->Add(item);
-  auto* tree = PlaceControl<TTreeView>(group, Bounds(152, 84, 136, 154));
+  numbers->SetVScrollBar(PlaceStyled<TskScrollBar>(group, Bounds(0, 0, 16, 100), style, theme));
+  auto* tree = PlaceStyled<TskTreeView>(group, Bounds(152, 108, 136, 130), style, theme);
   TTreeNode* root = tree->Items()->Add(nullptr, "通讯录");
   for (const char* item : {"同事", "客户", "家人"}) tree->Items()->AddChild(root, item);
   root->Expand(false);
@@ -60,7 +71,7 @@ void AddTabs(TWinControl* sheet, TskUIStyle style, TskFileTheme* theme) {
   auto* tabs = PlaceStyled<TskPageControl>(sheet, Bounds(320, 8, 300, 160), style, theme);
   const char* captions[] = {"短信内容", "发送设置", "号码列表", "定时发送", "发送记录", "隐藏页面", "帮助"};
   for (const char* caption : captions) AddSheet(tabs, caption);
-  auto* text = PlaceControl<TMemo>(tabs->Pages(0), Bounds(4, 4, 280, 90));
+  auto* text = PlaceStyled<TskMemo>(tabs->Pages(0), Bounds(4, 4, 280, 90), style, theme);
   text->Lines()->Add("尊敬的客户：您好！");
   text->Lines()->Add("本周六上午九点举行新品发布会，欢迎光临。");
   auto* timed = PlaceStyled<TskCheckBox>(tabs->Pages(1), Bounds(8, 8, 120, 17), style, theme);

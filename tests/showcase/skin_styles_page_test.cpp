@@ -8,18 +8,18 @@
 #include "examples/showcase/skin_styles_page.h"
 #include "platform/classes/properties.h"
 #include "platform/controls/application.h"
-#include "platform/controls/combo_box.h"
 #include "platform/controls/edit.h"
-#include "platform/controls/list_box.h"
-#include "platform/controls/memo.h"
 #include "platform/controls/screen.h"
 #include "platform/windows/input.h"
 #include "platform/windows/keys.h"
 #include "skin/buttons.h"
+#include "skin/edits.h"
 #include "skin/file_theme.h"
 #include "skin/form.h"
+#include "skin/list_controls.h"
 #include "skin/message_form.h"
 #include "skin/page_control.h"
+#include "skin/panels.h"
 
 namespace {
 
@@ -29,12 +29,15 @@ bool HasChinese(const String& text) {
   return false;
 }
 
-// Every control inside `control`, depth first.
+// Every control placed inside `control`, depth first: into containers, but not into the
+// parts a skinned control is built of (a scroll bar's arrows, say).
 void ForEachControl(TWinControl* control, const std::function<void(TControl*)>& visit) {
   for (int i = 0; i < control->ControlCount(); ++i) {
     TControl* child = control->Controls(i);
     visit(child);
-    if (auto* win = dynamic_cast<TWinControl*>(child)) ForEachControl(win, visit);
+    const bool container = !IsPublishedProp(child, "UIStyle") || dynamic_cast<TskGroupBox*>(child) ||
+                           dynamic_cast<TskPageControl*>(child);
+    if (auto* win = dynamic_cast<TWinControl*>(child); win && container) ForEachControl(win, visit);
   }
 }
 
@@ -47,6 +50,8 @@ class SkinStylesPage : public ::testing::Test {
     skin_ = new TskForm(form_);
     skin_->SetParent(form_);
     theme_ = new TskFileTheme(form_);
+    theme_->SetThemeFile(ProgramFolder() + "../examples/showcase/OnePlumet.skn");
+    ASSERT_TRUE(theme_->CanUse()) << "the build writes the showcase's theme file";
     pages_ = BuildSkinStylePages(skin_, theme_);
     form_->Show();
     Application->ProcessMessages();
@@ -83,17 +88,19 @@ TEST_F(SkinStylesPage, OnePageOfControlsPerStyleEachInItsStyleWithChineseText) {
     const TskUIStyle style = styles[i - 1];
     int skinned = 0, texts = 0, pageControls = 0;
     ForEachControl(pages_->Pages(i), [&](TControl* control) {
-      if (auto* edit = dynamic_cast<TEdit*>(control)) texts += HasChinese(edit->Text());
-      if (auto* list = dynamic_cast<TListBox*>(control)) texts += HasChinese(list->Items()->Strings(0));
-      if (auto* combo = dynamic_cast<TComboBox*>(control)) texts += HasChinese(combo->Items()->Strings(0));
-      if (auto* memo = dynamic_cast<TMemo*>(control)) texts += HasChinese(memo->Lines()->Strings(0));
+      // Edits for text (not the number, mask and spin edits) and every list hold Chinese.
+      if (control->ClassNameIs("TskEdit")) texts += HasChinese(static_cast<TCustomEdit*>(control)->Text());
+      if (auto* list = dynamic_cast<TskListBox*>(control)) texts += HasChinese(list->Items()->Strings(0));
+      if (auto* combo = dynamic_cast<TskComboBox*>(control)) texts += HasChinese(combo->Items()->Strings(0));
+      if (auto* memo = dynamic_cast<TskMemo*>(control)) texts += HasChinese(memo->Lines()->Strings(0));
+      if (auto* tree = dynamic_cast<TskTreeView*>(control)) texts += HasChinese(tree->Items()->Item(0)->Text());
       pageControls += dynamic_cast<TskPageControl*>(control) != nullptr;
       if (!IsPublishedProp(control, "UIStyle") || dynamic_cast<TskTabControlTopPanel*>(control)) return;
       ++skinned;
       EXPECT_EQ(GetOrdProp(control, GetPropInfo(control, "UIStyle")), style) << pages_->Pages(i)->Caption() << " " << control->ClassName();
     });
     EXPECT_GT(skinned, 5) << pages_->Pages(i)->Caption();
-    EXPECT_EQ(texts, 5) << pages_->Pages(i)->Caption();
+    EXPECT_EQ(texts, 6) << pages_->Pages(i)->Caption();
     EXPECT_EQ(pageControls, 1) << pages_->Pages(i)->Caption();
   }
 }
