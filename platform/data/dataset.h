@@ -10,6 +10,7 @@
 #include "platform/data/bookmark.h"
 #include "platform/data/db_types.h"
 #include "platform/data/field.h"
+#include "platform/data/record_filter.h"
 
 class TDataSet;
 class TDataSource;
@@ -133,6 +134,14 @@ class TDataSet : public TComponent {
   Variant Lookup(std::string_view keyFields, const Variant& keyValues,
                  std::string_view resultFields);
 
+  // Shows only the records that pass `filter` (an empty one shows all); the current record
+  // stays current when it passes, else the first record becomes current. A record posted
+  // later stays shown until the filter is set again. Raises EDatabaseError, keeping the
+  // filter in force, for a field that is not a column of the records, or when the data set
+  // cannot filter.
+  virtual void SetRecordFilter(const TRecordFilter& filter);
+  const TRecordFilter& RecordFilter() const { return recordFilter_; }
+
   TDataSetNotifyEvent BeforeOpen, AfterOpen, BeforeClose, AfterClose;
   TDataSetNotifyEvent BeforePost, AfterPost, BeforeDelete, AfterDelete;
   TDataSetNotifyEvent BeforeScroll, AfterScroll, BeforeEdit, AfterEdit;
@@ -183,8 +192,10 @@ class TDataSet : public TComponent {
                                TLocateOptions options);
 
   // A descendant whose order changed (a sort) calls this: the current record stays current
-  // and links hear DataSetChanged.
+  // (the first one becomes current when it is no longer shown) and links hear DataSetChanged.
   void OrderChanged();
+  // A descendant that applied a filter keeps it for RecordFilter().
+  void KeepRecordFilter(const TRecordFilter& filter) { recordFilter_ = filter; }
   // Descendants call this first in their destructor: closes without user events.
   void CloseForDestruction();
   void Notification(TComponent* component, TOperation operation) override;
@@ -252,6 +263,7 @@ class TDataSet : public TComponent {
   int disableCount_ = 0;
   TDataSetState disableState_ = dsInactive;
   bool missedLayout_ = false;
+  TRecordFilter recordFilter_;
 };
 
 // Keeps DisableControls for the life of the scope.

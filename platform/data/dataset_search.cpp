@@ -125,3 +125,7 @@ Variant TDataSet::Lookup(std::string_view keyFields, const Variant& keyValues,
   auto reading = ScopedValue(calcBuffer_, &found);
   return FieldValues(resultFields);
 }
+
+void TDataSet::SetRecordFilter(const TRecordFilter&) {
+  DatabaseError("The dataset cannot filter its records", this);
+}

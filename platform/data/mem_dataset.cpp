@@ -58,6 +58,8 @@ void TMemDataSet::EmptyDataSet() {
   CheckBrowseMode();
   store_->Clear();
   keyset_.Clear();
+  shown_.clear();
+  shownOrder_.clear();
   std::fill(nextAutoInc_.begin(), nextAutoInc_.end(), 1);
   OrderChanged();
 }
@@ -78,6 +80,9 @@ void TMemDataSet::CreateStore() {
   }
   store_ = std::make_unique<TRecordStore>(std::move(kinds));
   keyset_.Clear();
+  KeepRecordFilter({});  // a filter names columns of the records it was set on
+  shown_.clear();
+  shownOrder_.clear();
   nextAutoInc_.assign(storeTypes_.size(), 1);
 }
 
@@ -108,8 +113,13 @@ int64_t TMemDataSet::WriteRecord(const TRecordBuffer& buffer, int64_t insertPosi
     int64_t row = store_->AddRow();
     for (int c = 0; c < columns; ++c) store_->Set(row, c, buffer.values[static_cast<size_t>(c)]);
     FillAutoIncrements(row);
-    keyset_.InsertAt(insertPosition, row);
+    keyset_.InsertAt(OrderPositionOfShown(insertPosition), row);
     PlaceSorted(row);
+    if (Filtered()) {
+      shown_.resize(static_cast<size_t>(store_->RowCount()), 0);
+      shown_[static_cast<size_t>(row)] = 1;  // a new record shows until the filter is set again
+      ReshowInOrder();
+    }
     return row;
   }
   // An update is all or nothing: a value that does not store puts back the ones before it.
@@ -123,6 +133,7 @@ int64_t TMemDataSet::WriteRecord(const TRecordBuffer& buffer, int64_t insertPosi
     throw;
   }
   PlaceSorted(buffer.id);
+  ReshowInOrder();
   return buffer.id;
 }
 
@@ -198,6 +209,7 @@ void TMemDataSet::ApplySort() {
     ids = std::move(sorted);
   }
   keyset_.Reorder(std::move(ids));
+  ReshowInOrder();
 }
 
 // In a sorted data set, moves a written record to where its keys belong (after equal keys);

@@ -33,17 +33,21 @@ class TMemDataSet : public TDataSet {
   // Bytes held per record: row, text and order bookkeeping.
   size_t MemoryUsed() const;
 
+  // Tests every record in memory; the records that fail stay in the store, hidden, and show
+  // again when the filter is cleared.
+  void SetRecordFilter(const TRecordFilter& filter) override;
+
  protected:
   void InternalOpen() override;
   void InternalClose() override {}
-  bool RecordExists(int64_t position) override { return position >= 0 && position < keyset_.Count(); }
-  int64_t InternalRecordCount() override { return keyset_.Count(); }
-  int64_t RecordIdAt(int64_t position) override { return keyset_.IdAt(position); }
-  int64_t PositionOfId(int64_t id) override { return keyset_.PositionOf(id); }
+  bool RecordExists(int64_t position) override { return position >= 0 && position < InternalRecordCount(); }
+  int64_t InternalRecordCount() override;
+  int64_t RecordIdAt(int64_t position) override;
+  int64_t PositionOfId(int64_t id) override;
   int CompareIds(int64_t a, int64_t b) const override { return keyset_.Compare(a, b); }
   void ReadRecord(int64_t id, std::vector<Variant>& columns) override;
   int64_t WriteRecord(const TRecordBuffer& buffer, int64_t insertPosition) override;
-  void DeleteRecord(int64_t id) override { keyset_.Remove(id); }
+  void DeleteRecord(int64_t id) override;
 
  private:
   void CreateStore();
@@ -53,6 +57,15 @@ class TMemDataSet : public TDataSet {
   void PlaceSorted(int64_t id);
   std::vector<int> SortColumns() const;
   int CompareRows(int64_t a, int64_t b, const std::vector<int>& columns) const;
+  bool Filtered() const { return !RecordFilter().empty(); }
+  // The position in the whole order where a record inserted at a shown position goes.
+  int64_t OrderPositionOfShown(int64_t shownPosition) const;
+  // The shown records follow the whole order again, after a sort, an insert or a delete.
+  void ReshowInOrder();
+
+  // While filtered: per row id whether the record is shown, and the shown ids in data-set order.
+  std::vector<char> shown_;
+  std::vector<int64_t> shownOrder_;
 
   std::unique_ptr<TRecordStore> store_;
   std::vector<TFieldType> storeTypes_;

@@ -62,6 +62,9 @@ void TSqliteDataSet::InternalOpen() {
 void TSqliteDataSet::InternalClose() { Forget(); }
 
 void TSqliteDataSet::Forget() {
+  filterCondition_ = {};
+  keptIds_.clear();
+  KeepRecordFilter({});
   table_.clear();
   columns_.clear();
   keyedSql_.clear();
@@ -95,14 +98,7 @@ void TSqliteDataSet::OpenTable() {
   ClearColumns();
   for (const TSqliteColumn& c : TableColumns(*db_, Table())) AddColumnField(c, c.name);
   PrepareTableStatements();
-  keys_ = std::make_unique<TKeyset>(false);
-  if (InRowIdOrder()) {
-    keysComplete_ = false;
-    lastKey_ = INT64_MIN;
-    chunk_ = 256;
-  } else {
-    LoadOrderedKeys();
-  }
+  ReadKeysAgain();
 }
 
 void TSqliteDataSet::PrepareTableStatements() {
@@ -110,15 +106,47 @@ void TSqliteDataSet::PrepareTableStatements() {
   for (size_t c = 0; c < columns_.size(); ++c) list += (c ? ", " : "") + SqlIdentifier(columns_[c]);
   if (list.empty()) list = "NULL";
   readRow_ = std::make_unique<TSqliteStatement>(*db_, "SELECT " + list + " FROM " + Table() + " WHERE rowid = ?");
-  nextKeys_ = std::make_unique<TSqliteStatement>(
-      *db_, "SELECT rowid FROM " + Table() + " WHERE rowid > ? ORDER BY rowid LIMIT ?");
+  PrepareKeyReader();
 }
+
+void TSqliteDataSet::PrepareKeyReader() {
+  const TSqlCondition shown = ShownCondition();
+  const String condition = shown.Text.empty() ? String() : " AND (" + shown.Text + ")";
+  nextKeys_ = std::make_unique<TSqliteStatement>(
+      *db_, "SELECT rowid FROM " + Table() + " WHERE rowid > ?" + condition + " ORDER BY rowid LIMIT ?");
+}
+
+TSqlCondition TSqliteDataSet::ShownCondition() const {
+  TSqlCondition shown = filterCondition_;
+  if (shown.Text.empty() || keptIds_.empty()) return shown;
+  shown.Text = "(" + shown.Text + ") OR rowid IN (";
+  for (size_t i = 0; i < keptIds_.size(); ++i) {
+    shown.Text += i ? ", ?" : "?";
+    shown.Values.push_back(Variant(keptIds_[i]));
+  }
+  shown.Text += ")";
+  return shown;
+}
+
+String TSqliteDataSet::WhereClause() const {
+  return filterCondition_.Text.empty() ? String() : " WHERE " + ShownCondition().Text;
+}
+
+namespace {
+
+// Binds the condition's values from mark `first` on; returns the mark after them.
+int BindCondition(TSqliteStatement& statement, const TSqlCondition& condition, int first) {
+  for (const Variant& value : condition.Values) statement.Bind(first++, value);
+  return first;
+}
+
+}  // namespace
 
 // Reads the next row ids in row-id order, a chunk at a time, each chunk larger than the last.
 bool TSqliteDataSet::LoadMoreKeys() {
   if (keysComplete_) return false;
   nextKeys_->Bind(1, Variant(lastKey_));
-  nextKeys_->Bind(2, Variant(chunk_));
+  nextKeys_->Bind(BindCondition(*nextKeys_, ShownCondition(), 2), Variant(chunk_));
   int read = 0;
   while (nextKeys_->Step()) {
     lastKey_ = nextKeys_->ColumnInt64(0);
@@ -136,13 +164,14 @@ void TSqliteDataSet::LoadAllKeys() {
 }
 
 String TSqliteDataSet::KeysQuery() const {
-  return IsQuery() ? keyedSql_ : "SELECT rowid FROM " + Table() + " ORDER BY " + OrderBy();
+  return IsQuery() ? keyedSql_ : "SELECT rowid FROM " + Table() + WhereClause() + " ORDER BY " + OrderBy();
 }
 
 // Reads every row id in the order of IndexFieldNames, or of the query; records that were
 // deleted keep their place for bookmark comparisons after the live ones.
 void TSqliteDataSet::LoadOrderedKeys() {
   TSqliteStatement all(*db_, KeysQuery());
+  if (!IsQuery()) BindCondition(all, ShownCondition(), 1);
   int key = all.ColumnCount() - 1;
   std::vector<int64_t> ids;
   while (all.Step()) ids.push_back(all.ColumnInt64(key));
@@ -191,8 +220,11 @@ int64_t TSqliteDataSet::FindPosition(const std::vector<TField*>& keys, const std
       binds.push_back(ToStored(keys[i]->DataType(), values[i]));
     }
   }
+  const TSqlCondition shown = ShownCondition();
+  if (!shown.Text.empty()) where = "(" + where + ") AND (" + shown.Text + ")";
   TSqliteStatement find(*db_, "SELECT rowid FROM " + Table() + " WHERE " + where + " ORDER BY " + OrderBy() + " LIMIT 1");
   for (size_t i = 0; i < binds.size(); ++i) find.Bind(static_cast<int>(i) + 1, binds[i]);
+  BindCondition(find, shown, static_cast<int>(binds.size()) + 1);
   return find.Step() ? PositionOfId(find.ColumnInt64(0)) : -1;
 }
 
@@ -243,7 +275,8 @@ bool TSqliteDataSet::RecordExists(int64_t position) {
 int64_t TSqliteDataSet::InternalRecordCount() {
   if (keysComplete_) return keys_->Count();
   if (countCache_ < 0) {
-    TSqliteStatement count(*db_, "SELECT count(*) FROM " + Table());
+    TSqliteStatement count(*db_, "SELECT count(*) FROM " + Table() + WhereClause());
+    BindCondition(count, ShownCondition(), 1);
     countCache_ = count.Step() ? count.ColumnInt64(0) : 0;
   }
   return countCache_;
@@ -315,7 +348,9 @@ int64_t TSqliteDataSet::WriteRecord(const TRecordBuffer& buffer, int64_t insertP
   CheckActive();
   if (!CanModify()) DatabaseError(db_messages::DataSetReadOnly, this);
   bool inserting = insertPosition >= 0;
-  if (inserting) LoadAllKeys();  // the new record takes its place among all the others
+  // The new record takes its place among all the others; a filtered table reads its rows
+  // before a change, so that the posted record keeps its place and the count stays right.
+  if (inserting || !filterCondition_.Text.empty()) LoadAllKeys();
   TSqliteTransaction transaction(*db_);
   int64_t id = buffer.id;
   if (inserting)
@@ -324,6 +359,7 @@ int64_t TSqliteDataSet::WriteRecord(const TRecordBuffer& buffer, int64_t insertP
     UpdateRow(buffer);
   transaction.Commit();
   countCache_ = -1;
+  if (!filterCondition_.Text.empty()) keptIds_.push_back(id);
   if (SortedTable())
     LoadOrderedKeys();  // a sorted table shows the written record where its keys belong
   else if (inserting)
@@ -340,4 +376,40 @@ void TSqliteDataSet::DeleteRecord(int64_t id) {
   transaction.Commit();
   countCache_ = -1;
   keys_->Remove(id);
+}
+
+void TSqliteDataSet::SetRecordFilter(const TRecordFilter& filter) {
+  CheckActive();
+  if (IsQuery()) DatabaseError("Only a table can be filtered; a query's SQL chooses its rows", this);
+  CheckBrowseMode();
+  TSqlCondition condition = FilterCondition(filter, [this](const String& name) {
+    const int column = FieldDefs()->IndexOf(name);
+    if (column < 0) DatabaseError(Format(db_messages::FieldNotFound, {name}), this);
+    return TSqlFilterColumn{SqlIdentifier(columns_[static_cast<size_t>(column)]), types_[static_cast<size_t>(column)]};
+  });
+  TSqlCondition previous = std::move(filterCondition_);
+  std::vector<int64_t> previousKept = std::move(keptIds_);
+  filterCondition_ = std::move(condition);
+  keptIds_.clear();
+  try {
+    ReadKeysAgain();
+  } catch (...) {
+    filterCondition_ = std::move(previous);
+    keptIds_ = std::move(previousKept);
+    ReadKeysAgain();
+    throw;
+  }
+  KeepRecordFilter(filter);
+  OrderChanged();
+}
+
+// Starts reading the table's row ids afresh: lazily in row-id order, else all at once.
+void TSqliteDataSet::ReadKeysAgain() {
+  countCache_ = -1;
+  PrepareKeyReader();
+  keys_ = std::make_unique<TKeyset>(false);
+  if (!InRowIdOrder()) return LoadOrderedKeys();
+  keysComplete_ = false;
+  lastKey_ = INT64_MIN;
+  chunk_ = 256;
 }

@@ -5,6 +5,7 @@
 #include "platform/data/dataset.h"
 #include "platform/data/keyset.h"
 #include "platform/data/record_store.h"
+#include "platform/data/sqlite_filter_sql.h"
 
 class TSqliteDatabase;
 class TSqliteStatement;
@@ -55,6 +56,10 @@ class TSqliteDataSet : public TDataSet {
   void SortOnKeys(const std::vector<TSortKey>& keys, bool caseInsensitive = true);
   // Row ids read so far (a table is read lazily).
   int64_t LoadedKeyCount() const;
+  // A table shows only the rows SQLite finds for the filter's condition (every value bound,
+  // never written into the SQL), read as lazily as the whole table and in the same order.
+  // Queries cannot be filtered: their SQL says which rows they show.
+  void SetRecordFilter(const TRecordFilter& filter) override;
 
  protected:
   void InternalOpen() override;
@@ -91,6 +96,11 @@ class TSqliteDataSet : public TDataSet {
   String OrderBy() const;  // the table's order, ending with the row id
   void ApplyOrder(const String& fields, bool caseInsensitive, bool descending, std::vector<bool> keyDescending);
   String KeysQuery() const;  // row ids in data-set order, the last column of each row
+  void PrepareKeyReader();
+  // The rows shown: those the filter finds and those posted since it was set.
+  TSqlCondition ShownCondition() const;
+  String WhereClause() const;  // " WHERE ..." or ""
+  void ReadKeysAgain();
   String ColumnOf(const TField* field) const;
   int64_t InsertRow(const TRecordBuffer& buffer);
   void UpdateRow(const TRecordBuffer& buffer);
@@ -118,4 +128,6 @@ class TSqliteDataSet : public TDataSet {
   int64_t lastKey_ = 0;
   int chunk_ = 256;
   int64_t countCache_ = -1;
+  TSqlCondition filterCondition_;
+  std::vector<int64_t> keptIds_;  // posted while filtered; shown until the filter is set again
 };
