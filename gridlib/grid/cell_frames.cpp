@@ -193,8 +193,8 @@ void TDBGridExCellPainter::PaintFilterCell(TCellPaint& cell, TColumnEx* column) 
   const bool selected = grid->CellSelected(cell.Col, grkFilter, cell.DataCol, String());
   cell.Highlighted = GetFixedCellParams(cell, canvas->Font(), background, selected);
   canvas->Brush()->SetColor(background);
-  // The expression text belongs to the filter row's editor; until one is typed the cell is empty.
-  WriteTextEx(canvas, text, true, 1, 1, String(), taLeftJustify, column->Layout(), false, false, 0, 0, false);
+  WriteTextEx(canvas, text, true, 1, 1, ColumnFilterText(column), taLeftJustify, column->Layout(), false, false, 0,
+              0, false);
   if (!dropDown) return;
   if (separator == 1) {
     canvas->FillRect(Rect(text.Right, text.Top, text.Right + 1, text.Bottom));

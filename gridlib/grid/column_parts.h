@@ -2,12 +2,14 @@
 
 #include <memory>
 
+#include "gridlib/grid/filter_expression.h"
 #include "gridlib/grid/grid_types.h"
 #include "platform/classes/collection.h"
 #include "platform/graphics/colors.h"
 
 class TColumnDefValuesEx;
 class TColumnEx;
+class TDataSet;
 class TDataSource;
 class TDBGridColumnsEx;
 class TDBSum;
@@ -148,6 +150,9 @@ class TColumnDropDownBoxEx : public TPersistent {
   std::unique_ptr<TSpecRowEx> specRow_;
 };
 
+// The text a column's filter cell shows: its expression, nothing for a column without a field.
+String ColumnFilterText(TColumnEx* column);
+
 // The filter-row settings of a column: which field it filters on, where its value list comes
 // from and whether the column has a filter cell at all.
 class TSTColumnFilterEx : public TPersistent {
@@ -178,11 +183,52 @@ class TSTColumnFilterEx : public TPersistent {
   bool Visible() const { return visible_; }
   void SetVisible(bool value);
 
+  // ---- The expression typed into the column's filter cell.
+  // The expression as text that reads back into it; for a value-list column the listed
+  // value(s); "" when nothing filters.
+  virtual String GetExpressionText();
+  // Whether the filter cell offers a list of values.
+  virtual bool HasValueList();
+  // The field the filter tests: DataField, else a lookup's key fields, else the column's field.
+  virtual String GetDataField();
+  // The value a key-field filter found in its list, else the expression's first operand.
+  virtual Variant GetFilterValue();
+  virtual Variant GetKeyValue() { return keyValue_; }
+  // Reads `text` as the column's expression (raises EFilterExpressionError for text it cannot
+  // read, keeping the expression in force). With a key field the text is looked up in the
+  // list data set instead.
+  void SetExpressionText(const String& text);
+  // The same, then the grid shows it.
+  void SetExpressionTextAndRefresh(const String& text);
+  // No filter on the column.
+  void Clear();
+  TSTFilterExpressionEx GetExpression() const { return expression_; }
+  // The text as last set.
+  const String& ExpressionText() const { return expressionText_; }
+  // Size of the value list as the user left it; 0 until resized.
+  int DropDownWidth() const { return dropDownWidth_; }
+  int DropDownRows() const { return dropDownRows_; }
+  void SetDropDownSize(int width, int rows) {
+    dropDownWidth_ = width;
+    dropDownRows_ = rows;
+  }
+
  private:
+  String EffectiveKeyField();
+  String EffectiveListField();
+  TDataSet* ListDataSet();
+  TSTFilterValueKindEx ValueKind();
+  TSTFilterExpressionEx Parsed(const String& text);
+
   TColumnEx* column_;
   String dataField_;
   String keyField_;
   String listField_;
   TDataSource* listSource_ = nullptr;
   bool visible_ = true;
+  TSTFilterExpressionEx expression_;
+  String expressionText_;
+  Variant keyValue_ = Variant::Null();
+  int dropDownWidth_ = 0;
+  int dropDownRows_ = 0;
 };

@@ -105,6 +105,18 @@ class TCustomDBGridEx : public TCustomGrid, public TDBGridExHost, public TDBGrid
   void SetSTFilter(TSTDBGridExFilter* value) { stFilter_->Assign(value); }
   // Whether the filter row shows under the titles.
   virtual bool STFilterVisible() { return stFilter_->Visible(); }
+  // Filters the data set on the columns' filter expressions (OnApplyFilter when assigned, else
+  // ApplyFilter), keeping the columns scrolled where they were.
+  void ApplyFilterNow();
+  // Hands the filter to the data service, which filters the data sets it knows.
+  virtual void ApplyFilter();
+  // Empties every column's filter expression (the data set keeps its filter until applied).
+  void ClearAllFilters();
+  // Whether data column `dataCol` has a filter cell the user can type into.
+  bool FilterCellEditable(int dataCol);
+  // The text of data column `dataCol`'s filter cell.
+  String FilterText(int dataCol);
+  bool FilterValuesFromInterface() override { return InMemTableMode(); }
   // The data source as a component, for streaming.
   TComponent* DataSourceComponent() const;
   void SetDataSourceComponent(TComponent* value);

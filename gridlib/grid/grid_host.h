@@ -115,6 +115,10 @@ class TDBGridExHost {
   virtual void RecreateGridWindow() {}
   // After a column changed: scroll bars and in-place editor follow.
   virtual void UpdateScrollBarsAndEditor() {}
+  // The filter row: whether value lists come from the data set's record-access interface;
+  // a column's filter text changed, so a filter editor shown over it follows.
+  virtual bool FilterValuesFromInterface() { return false; }
+  virtual void FilterExpressionShown() {}
 
   // What the data link hears, forwarded.
   virtual void LinkActive(bool active);

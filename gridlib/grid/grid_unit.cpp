@@ -5,6 +5,7 @@
 #include <memory>
 
 #include "gridlib/grid/columns.h"
+#include "gridlib/grid/dataset_features.h"
 #include "gridlib/grid/grid_data_service.h"
 #include "gridlib/grid/grid_host.h"
 #include "gridlib/grid/grid_images.h"
@@ -96,6 +97,7 @@ void StartGridUnit() {
   started->WidthInterceptor =
       AddPropertyInterceptor(TColumnEx::StaticClass(), "Width", ColumnWidthInterceptor());
   unit = std::move(started);
+  RegisterRecordSetFeatures();
   RegisterDatasetFeaturesEx("TSqliteDataSet", std::make_unique<TSqliteDataSetFeaturesEx>());
 }
 

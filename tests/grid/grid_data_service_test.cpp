@@ -113,6 +113,7 @@ TEST(GridUnit, CheckBoxStripHoldsFourByThreeBoxes) {
 
 TEST(GridDataService, WithoutEventOrEntryNothingHappens) {
   GridOverMemory f;
+  UnregisterAllDatasetFeaturesEx();  // not even the platform data sets' own entry
   f.ds->Last();
   DBGridExDataService()->ApplySorting(f.grid.get());
   DBGridExDataService()->ApplyFilter(f.grid.get());
@@ -122,6 +123,7 @@ TEST(GridDataService, WithoutEventOrEntryNothingHappens) {
 
 TEST(GridDataService, NearestRegisteredClassDoesTheWork) {
   GridOverMemory f;
+  UnregisterAllDatasetFeaturesEx();
   std::vector<std::string> log;
   RegisterDatasetFeaturesEx("TDataSet", std::make_unique<TRecordingFeatures>(log, "base"));
   RegisterDatasetFeaturesEx("tmemdataset", std::make_unique<TRecordingFeatures>(log, "memory"));
@@ -139,6 +141,7 @@ TEST(GridDataService, NearestRegisteredClassDoesTheWork) {
 
 TEST(GridDataService, AssignedEventsTakePrecedence) {
   GridOverMemory f;
+  UnregisterAllDatasetFeaturesEx();
   std::vector<std::string> log;
   RegisterDatasetFeaturesEx("TDataSet", std::make_unique<TRecordingFeatures>(log, "base"));
   TDBGridExDataService* service = DBGridExDataService();

@@ -365,6 +365,19 @@ TEST_P(GridPaint, FilterRowIsLighterThanTheFixedCells) {
   EXPECT_EQ(Corner(0, 1), static_cast<TColor>(RGB(192, 192, 192))) << "the indicator beside it";
 }
 
+TEST_P(GridPaint, FilterCellShowsItsExpressionInBlue) {
+  Make(5);
+  grid->STFilter()->SetVisible(true);
+  Paint();
+  const TColor blue = static_cast<TColor>(0xFF0000);
+  EXPECT_EQ(Count(blue, Inside(kAmount, 1)), 0) << "nothing typed yet";
+  Column(kAmount)->STFilter()->SetExpressionTextAndRefresh(">5");
+  Paint();
+  const TRect ink = InkBounds(Corner(kAmount, 1), Inside(kAmount, 1, 1));
+  EXPECT_GT(Count(blue, Inside(kAmount, 1)), 10) << "the expression's text";
+  EXPECT_LT(ink.Left, grid->CellRect(kAmount, 1).Left + 5) << "left-aligned " << Describe(ink);
+}
+
 TEST_P(GridPaint, RightToLeftGridMirrorsItsCells) {
   Make(5);
   const int row = grid->TitleOffset() + 1;
