@@ -63,6 +63,8 @@ TButtonDrawStyleEx DrawStyleOf(TEditButtonStyleEx style) {
 
 }  // namespace
 
+TColor FilterCellColor(TColor fixedColor) { return Lighten(fixedColor, 8); }
+
 bool TDBGridExCellPainter::GetCellFrame(int col, int row, TGridDrawState state) {
   TDBGridExHost* grid = view_.Model();
   const TDBGridExOptions options = grid->OptionsEx();
@@ -189,7 +191,7 @@ void TDBGridExCellPainter::PaintFilterCell(TCellPaint& cell, TColumnEx* column) 
   if (dropDown) text.Right -= buttonWidth + separator;
   UseFont(canvas, grid->GridFont());
   canvas->Font()->SetColor(static_cast<TColor>(0xFF0000));
-  TColor background = Lighten(grid->FixedColor(), 8);
+  TColor background = FilterCellColor(grid->FixedColor());
   const bool selected = grid->CellSelected(cell.Col, grkFilter, cell.DataCol, String());
   cell.Highlighted = GetFixedCellParams(cell, canvas->Font(), background, selected);
   canvas->Brush()->SetColor(background);

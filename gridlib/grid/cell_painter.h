@@ -4,6 +4,9 @@
 
 #include "gridlib/grid/grid_paint_view.h"
 
+// The filter row's background: the fixed colour lightened by an eighth.
+TColor FilterCellColor(TColor fixedColor);
+
 class TCanvas;
 class TColCellParamsEx;
 class TColumnEx;

@@ -250,6 +250,9 @@ class TColumnEx : public TCollectionItem {
   bool IsLayoutStored() const;
   bool IsHighlightRequiredStored() const;
 
+  // Asks the grid to fit this column's width to its title, data and footers.
+  void OptimizeWidth();
+
   // ---- Values of the current record (column_values.cpp).
   String DisplayText();
   // Field text formatted by `format` as the cell shows it.

@@ -1,6 +1,8 @@
 // The data grid control: what it creates, its settings and how its cells are classified.
 #include "gridlib/grid/db_grid.h"
 
+#include "gridlib/grid/filter_editor_placement.h"
+
 #include <algorithm>
 
 #include "gridlib/controls/sum_list.h"

@@ -17,6 +17,8 @@ class TCustomImageList;
 class TBasicAction;
 class TDBGridExCellEditing;
 class TDBGridExCellPainter;
+class TDBGridExFilterEditing;
+class TInplaceFilterEditEx;
 class TDBGridExIncSearch;
 class TDBGridExGridPainter;
 class TDBGridExPaintView;
@@ -112,11 +114,27 @@ class TCustomDBGridEx : public TCustomGrid, public TDBGridExHost, public TDBGrid
   virtual void ApplyFilter();
   // Empties every column's filter expression (the data set keeps its filter until applied).
   void ClearAllFilters();
+  // The filter row's editor over the filter cell of data column `dataCol` (when it has one
+  // the user can type into); hidden keeping its text; leaving the filter row; placed again
+  // over its cell (with `refresh`, focused and filled afresh).
+  void ShowFilterEditor(int dataCol);
+  void HideFilterEditor();
+  void CloseFilterEditor();
+  void PlaceFilterEditor(bool refresh);
+  // The filter row is being edited.
+  bool FilterEditorShown() const;
+  TInplaceFilterEditEx* FilterEditor() const;
+  TDBGridExFilterEditing* FilterEditing();
+  void FilterExpressionShown() override;
   // Whether data column `dataCol` has a filter cell the user can type into.
   bool FilterCellEditable(int dataCol);
   // The text of data column `dataCol`'s filter cell.
   String FilterText(int dataCol);
   bool FilterValuesFromInterface() override { return InMemTableMode(); }
+
+  // Each column's Width becomes the widest of its title, its data over every record and its
+  // footers; nothing changes while the data link is inactive.
+  void OptimizeColsWidth(const std::vector<TColumnEx*>& columns) override;
   // The data source as a component, for streaming.
   TComponent* DataSourceComponent() const;
   void SetDataSourceComponent(TComponent* value);
@@ -495,6 +513,7 @@ class TCustomDBGridEx : public TCustomGrid, public TDBGridExHost, public TDBGrid
   std::unique_ptr<THeadTreeNode> titleRoot_ = std::make_unique<THeadTreeNode>("Root", 10, 0);
   std::vector<THeadTreeNode*> titleLeaves_;
   std::unique_ptr<TSTDBGridExFilter> stFilter_;
+  std::unique_ptr<TDBGridExFilterEditing> filterEditing_;
   std::unique_ptr<TDBGridExPaintView> paintView_;
   std::unique_ptr<TDBGridExCellPainter> cellPainter_;
   std::unique_ptr<TDBGridExGridPainter> gridPainter_;

@@ -2,6 +2,7 @@
 #include "gridlib/grid/column_parts.h"
 #include "gridlib/grid/columns.h"
 #include "gridlib/grid/db_grid.h"
+#include "gridlib/grid/filter_editor_placement.h"
 #include "gridlib/grid/grid_data_service.h"
 
 bool TCustomDBGridEx::FilterCellEditable(int dataCol) {
@@ -20,15 +21,49 @@ void TCustomDBGridEx::ApplyFilter() {
 }
 
 void TCustomDBGridEx::ApplyFilterNow() {
+  TDBGridExFilterEditing* editing = filterEditing_.get();
+  // Text the user cannot have meant leaves the filter in force; the editing part says why.
+  if (editing != nullptr && editing->EditorVisible() && !editing->StoreText(editing->FilterCol())) return;
   const int leftCol = LeftCol();
   if (OnApplyFilter.Assigned()) OnApplyFilter.Call(this);
   else ApplyFilter();
   if (leftCol < ColCount()) SetLeftCol(leftCol);
+  PlaceFilterEditor(true);
   if (SumList()->Active()) SumList()->RecalcAll();
   Invalidate();
 }
 
+TDBGridExFilterEditing* TCustomDBGridEx::FilterEditing() {
+  if (filterEditing_ == nullptr) filterEditing_ = std::make_unique<TDBGridExFilterEditing>(this);
+  return filterEditing_.get();
+}
+
+void TCustomDBGridEx::ShowFilterEditor(int dataCol) { FilterEditing()->Show(dataCol); }
+
+void TCustomDBGridEx::HideFilterEditor() {
+  if (filterEditing_ != nullptr) filterEditing_->Hide();
+}
+
+void TCustomDBGridEx::CloseFilterEditor() {
+  if (filterEditing_ != nullptr) filterEditing_->Close();
+}
+
+void TCustomDBGridEx::PlaceFilterEditor(bool refresh) {
+  if (filterEditing_ != nullptr && filterEditing_->Shown()) filterEditing_->Place(refresh);
+}
+
+bool TCustomDBGridEx::FilterEditorShown() const { return filterEditing_ != nullptr && filterEditing_->Shown(); }
+
+TInplaceFilterEditEx* TCustomDBGridEx::FilterEditor() const {
+  return filterEditing_ != nullptr ? filterEditing_->Editor() : nullptr;
+}
+
+void TCustomDBGridEx::FilterExpressionShown() {
+  if (filterEditing_ != nullptr && filterEditing_->EditorVisible()) filterEditing_->Place(true);
+}
+
 void TCustomDBGridEx::ClearAllFilters() {
+  CloseFilterEditor();
   for (int i = 0; i < Columns()->Count(); ++i) Columns()->Items(i)->STFilter()->Clear();
   Invalidate();
 }

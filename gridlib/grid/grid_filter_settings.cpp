@@ -26,6 +26,7 @@ void TSTDBGridExFilter::SetVisible(bool value) {
   if (visible_ == value) return;
   visible_ = value;
   if (grid_ == nullptr) return;
+  if (!value) grid_->CloseFilterEditor();
   grid_->LayoutChanged();
   grid_->UpdateVertScrollBar();
   if (grid_->InplaceEditorShowing()) grid_->RefreshInplaceEditor();

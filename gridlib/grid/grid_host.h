@@ -118,6 +118,8 @@ class TDBGridExHost {
   // The filter row: whether value lists come from the data set's record-access interface;
   // a column's filter text changed, so a filter editor shown over it follows.
   virtual bool FilterValuesFromInterface() { return false; }
+  // Fits the columns' widths to their titles, data and footers.
+  virtual void OptimizeColsWidth(const std::vector<TColumnEx*>& columns) { (void)columns; }
   virtual void FilterExpressionShown() {}
 
   // What the data link hears, forwarded.

@@ -102,6 +102,7 @@ void TCustomDBGridEx::InternalLayout() {
   Invalidate();
   // Columns the layout freed leave the column selection too.
   if (Selection()->SelectionType() == gstColumns) Selection()->Columns()->Refresh();
+  PlaceFilterEditor(false);
 }
 
 // Columns the grid made for fields give way to stored ones as soon as the collection holds

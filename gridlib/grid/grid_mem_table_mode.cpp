@@ -145,4 +145,5 @@ void TCustomDBGridEx::TopLeftChanged() {
   TCustomGrid::TopLeftChanged();
   UpdateHorzScrollBar();
   if (InMemTableMode()) FetchVisibleRecords();
+  PlaceFilterEditor(false);
 }

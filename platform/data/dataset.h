@@ -122,6 +122,9 @@ class TDataSet : public TComponent {
   void SetBookmark(const TBookmark& bookmark) { GotoBookmark(bookmark); }
   // Raises EDatabaseError "Record not found" for a record that is gone.
   void GotoBookmark(const TBookmark& bookmark);
+  // The same, with the record at buffer row `bufferRow` where the records around it allow,
+  // so that a control showing the buffered records shows them where they were.
+  void GotoBookmarkAtRow(const TBookmark& bookmark, int bufferRow);
   bool BookmarkValid(const TBookmark& bookmark) const;
   // Negative, zero or positive in data-set order; works for records that are gone too. An
   // empty bookmark comes first.

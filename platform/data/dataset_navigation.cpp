@@ -165,13 +165,15 @@ TBookmark TDataSet::GetBookmark() const {
   return EncodeBookmark(buffer->id);
 }
 
-void TDataSet::GotoBookmark(const TBookmark& bookmark) {
+void TDataSet::GotoBookmark(const TBookmark& bookmark) { GotoBookmarkAtRow(bookmark, (bufferCount_ - 1) / 2); }
+
+void TDataSet::GotoBookmarkAtRow(const TBookmark& bookmark, int bufferRow) {
   CheckBrowseMode();
   int64_t id = 0;
   int64_t position = DecodeBookmark(bookmark, id) ? PositionOfId(id) : -1;
   if (position < 0) DatabaseError(db_messages::RecordNotFound, this);
   DoEvent(BeforeScroll);
-  ResyncCenter(position);
+  Resync(position, bufferRow);
   bof_ = eof_ = false;
   DataEvent(deDataSetChange, 0);
   DoEvent(AfterScroll);

@@ -1,0 +1,296 @@
+#include "gridlib/grid/filter_editor_placement.h"
+
+#include <algorithm>
+#include <set>
+
+#include "gridlib/grid/cell_painter.h"
+#include "gridlib/grid/column_parts.h"
+#include "gridlib/grid/column_titles.h"
+#include "gridlib/grid/columns.h"
+#include "gridlib/grid/db_grid.h"
+#include "gridlib/grid/grid_data_link.h"
+#include "gridlib/grid/grid_selection.h"
+#include "gridlib/grid/grid_style.h"
+#include "platform/controls/application.h"
+#include "platform/core/scope_guard.h"
+#include "platform/data/data_source.h"
+#include "platform/data/dataset.h"
+
+namespace {
+
+constexpr int kDefaultListWidth = 100;
+constexpr int kDefaultListRows = 17;
+
+// The list's texts, as the user sees them.
+constexpr const char* kEmptyText = "(Empty)";
+constexpr const char* kNotEmptyText = "(Not empty)";
+constexpr const char* kAllText = "(All)";
+constexpr const char* kClearFilterText = "(Clear filter)";
+constexpr const char* kOrderAscendingText = "(Order by ascending)";
+constexpr const char* kOrderDescendingText = "(Order by descending)";
+
+bool FilterApplyFlagSet() {
+  TDBGridExStyle* style = DefaultDBGridExStyle();
+  return style != nullptr && style->FilterApplyFlags() != 0;
+}
+
+// What went wrong reaches the user the way every unhandled error of the program does.
+void ReportToUser(TObject* sender) { Application->HandleException(sender); }
+
+}  // namespace
+
+TDBGridExFilterEditing::~TDBGridExFilterEditing() { delete editor_; }
+
+TColumnEx* TDBGridExFilterEditing::Column(int dataCol) const {
+  return dataCol >= 0 && dataCol < grid_->Columns()->Count() ? grid_->Columns()->Items(dataCol) : nullptr;
+}
+
+bool TDBGridExFilterEditing::CellEditable(int dataCol) const { return grid_->FilterCellEditable(dataCol); }
+
+void TDBGridExFilterEditing::Create() {
+  editor_ = new TInplaceFilterEditEx(nullptr);
+  editor_->SetVisible(false);
+  editor_->SetParent(grid_);
+  editor_->SetHolder(this);
+  editor_->Font()->Assign(grid_->Font());
+  editor_->Font()->SetColor(static_cast<TColor>(0xFF0000));
+  editor_->SetColor(FilterCellColor(grid_->FixedColor()));
+}
+
+void TDBGridExFilterEditing::InvalidateFilterCell(int dataCol) {
+  if (dataCol < 0 || !grid_->HandleAllocated()) return;
+  grid_->InvalidateCell(dataCol + grid_->IndicatorOffset(), grid_->TitleOffset() - 1);
+}
+
+void TDBGridExFilterEditing::BringIntoView(int dataCol) {
+  const int gridCol = dataCol + grid_->IndicatorOffset();
+  if (!grid_->Options().Contains(dgRowSelect)) {
+    grid_->SetSelectedIndex(dataCol);
+    return;
+  }
+  const int lastShown = grid_->LeftCol() + grid_->VisibleColCount() - 1;
+  if (gridCol < grid_->LeftCol() && gridCol >= grid_->FixedCols()) grid_->SetLeftCol(gridCol);
+  else if (gridCol > lastShown) grid_->SetLeftCol(std::max(grid_->FixedCols(), grid_->LeftCol() + gridCol - lastShown));
+}
+
+void TDBGridExFilterEditing::Show(int dataCol) {
+  if (!grid_->STFilter()->Visible() || !CellEditable(dataCol)) return;
+  if (grid_->DataLink()->Active()) grid_->DataLink()->DataSet()->CheckBrowseMode();
+  if (editor_ == nullptr) Create();
+  if (EditorVisible() && filterCol_ != dataCol) Hide();
+  const int previous = filterCol_;
+  filterCol_ = dataCol;
+  shown_ = true;
+  grid_->HideEditor();
+  {
+    auto placing = ScopedValue(placing_, true);
+    BringIntoView(dataCol);
+    InvalidateFilterCell(dataCol);
+    InvalidateFilterCell(previous);
+  }
+  Place(true);
+}
+
+void TDBGridExFilterEditing::Place(bool refresh) {
+  if (grid_->STFilter()->PlacementLocked() || editor_ == nullptr) return;
+  if (!grid_->STFilter()->Visible() || !CellEditable(filterCol_) || !shown_) return Close();
+  TRect cell = grid_->CellRect(filterCol_ + grid_->IndicatorOffset(), grid_->TitleOffset() - 1);
+  cell.Left += 1;
+  if (grid_->Selection()->SelectionType() != gstNon) return Hide();
+  if (refresh) {
+    editor_->SetBounds(0, 0, 0, 0);
+    editor_->Show();
+    if (grid_->HandleAllocated() && grid_->Visible()) editor_->SetFocus();
+    Prepare(filterCol_);
+    editor_->SetSelection(0, editor_->TextLength());
+  }
+  editor_->SetBounds(cell.Left, cell.Top, cell.Right - cell.Left, cell.Bottom - cell.Top);
+  editor_->Show();
+}
+
+void TDBGridExFilterEditing::Hide() {
+  if (!EditorVisible()) return;
+  if (editor_->Focused() && grid_->Visible() && grid_->CanFocus()) grid_->SetFocus();
+  editor_->Hide();
+  if (filterCol_ < 0) return;
+  StoreText(filterCol_);
+  InvalidateFilterCell(filterCol_);
+}
+
+void TDBGridExFilterEditing::Close() {
+  if (grid_->STFilter()->PlacementLocked()) return;
+  Hide();
+  shown_ = false;
+  if (grid_->EditorAlwaysShown()) grid_->ShowInplaceEditor();
+  else grid_->HideEditor();
+}
+
+bool TDBGridExFilterEditing::StoreText(int dataCol) {
+  TColumnEx* column = Column(dataCol);
+  if (column == nullptr || column->Field() == nullptr || editor_ == nullptr) return true;
+  try {
+    column->STFilter()->SetExpressionText(editor_->Text());
+    return true;
+  } catch (const EFilterExpressionError&) {
+    ReportToUser(grid_);
+    return false;
+  }
+}
+
+void TDBGridExFilterEditing::Prepare(int dataCol) {
+  TColumnEx* column = Column(dataCol);
+  if (column == nullptr) return;
+  TSTColumnFilterEx* filter = column->STFilter();
+  editor_->Items()->Clear();
+  editor_->SetButtonVisible(filter->HasValueList());
+  editor_->SetText(filter->HasValueList() ? filter->ExpressionText() : ColumnFilterText(column));
+  if (!filter->HasValueList()) return;
+  editor_->SetDropDownWidth(filter->DropDownWidth() < 1 ? kDefaultListWidth : filter->DropDownWidth());
+  editor_->SetDropDownCount(filter->DropDownRows() < 1 ? kDefaultListRows : filter->DropDownRows());
+}
+
+// Distinct texts of the list data set's field, read afresh from an open data set only.
+std::vector<String> TDBGridExFilterEditing::ListValues(TColumnEx* column) {
+  TSTColumnFilterEx* filter = column->STFilter();
+  if (filter->ListSource() == nullptr) {
+    IMemTableEx* table = grid_->InMemTableMode() ? grid_->MemTableIntf() : nullptr;
+    return table != nullptr ? table->ColumnValueList(column) : std::vector<String>{};
+  }
+  TDataSet* list = filter->ListSource()->DataSet();
+  if (list == nullptr || !list->Active()) return {};
+  TField* field = list->FindField(filter->ListField().empty() ? column->FieldName() : filter->ListField());
+  if (field == nullptr) return {};
+  DisableControlsGuard quiet(list);
+  const TBookmark kept = list->Bookmark();
+  ScopeGuard back([&] {
+    if (!kept.empty() && list->BookmarkValid(kept)) list->GotoBookmark(kept);
+  });
+  std::set<String, bool (*)(const String&, const String&)> values(
+      [](const String& a, const String& b) { return AnsiCompareText(a, b) < 0; });
+  // An empty value is what "(Empty)" stands for.
+  for (list->First(); !list->Eof(); list->Next())
+    if (!field->IsNull()) values.insert(field->DisplayText());
+  return {values.begin(), values.end()};
+}
+
+void TDBGridExFilterEditing::FilterEditDropDown() {
+  TColumnEx* column = Column(filterCol_);
+  if (column == nullptr) return;
+  for (const String& value : ListValues(column)) editor_->AddCode(value, flcValueEx);
+  editor_->AddCode(kEmptyText, flcEmptyEx);
+  editor_->AddCode(kNotEmptyText, flcNotEmptyEx);
+  editor_->AddCode(kAllText, flcAllEx);
+  editor_->AddCode(kClearFilterText, flcClearFilterEx);
+  if (grid_->OptionsEx().Contains(dghAutoSortMarking) && column->Title()->TitleButton()) {
+    editor_->AddCode("-", flcSeparatorEx);
+    editor_->AddCode(kOrderAscendingText, flcOrderAscendingEx);
+    editor_->AddCode(kOrderDescendingText, flcOrderDescendingEx);
+  }
+}
+
+void TDBGridExFilterEditing::ApplyReportingErrors() {
+  try {
+    grid_->ApplyFilterNow();
+  } catch (const Exception&) {
+    ReportToUser(grid_);
+  }
+}
+
+void TDBGridExFilterEditing::FilterEditCommand(int code) {
+  TColumnEx* column = Column(filterCol_);
+  if (column == nullptr) return;
+  column->STFilter()->SetDropDownSize(editor_->DropDownWidth(), editor_->DropDownCount());
+  switch (code) {
+    case flcEmptyEx: editor_->SetText("=Null"); break;
+    case flcNotEmptyEx: editor_->SetText("<>Null"); break;
+    case flcAllEx: editor_->SetText(String()); break;
+    case flcClearFilterEx:
+      grid_->ClearAllFilters();
+      return ApplyReportingErrors();
+    case flcOrderAscendingEx:
+    case flcOrderDescendingEx:
+      for (int i = 0; i < grid_->Columns()->Count(); ++i) grid_->Columns()->Items(i)->Title()->SetSortMarker(smNoneEx);
+      grid_->SortMarkedColumns().clear();
+      column->Title()->SetSortMarker(code == flcOrderAscendingEx ? smDownEx : smUpEx);
+      grid_->OnSortMarkingChanged.Call(grid_);
+      return;
+    default: return;
+  }
+  if (FilterApplyFlagSet()) ApplyReportingErrors();
+}
+
+void TDBGridExFilterEditing::FilterEditEnter() { ApplyReportingErrors(); }
+
+bool TDBGridExFilterEditing::CaretAtStart() const {
+  return editor_->SelStart() == 0 && editor_->EditControl()->SelLength() == 0;
+}
+
+bool TDBGridExFilterEditing::CaretAtEnd() const { return editor_->SelStart() + editor_->EditControl()->SelLength() >= editor_->TextLength(); }
+
+int TDBGridExFilterEditing::NextEditable(int from, int step) const {
+  const int count = grid_->Columns()->Count();
+  for (int tried = 0, col = from; tried < count; ++tried) {
+    col = (col + step + count) % count;
+    if (CellEditable(col)) return col;
+  }
+  return -1;
+}
+
+void TDBGridExFilterEditing::MoveTo(int dataCol) {
+  if (dataCol >= 0) Show(dataCol);
+}
+
+void TDBGridExFilterEditing::FilterEditKeyDown(uint16_t& key, TShiftState shift) {
+  const bool ctrl = shift.Contains(ssCtrl);
+  const bool plain = !shift.Contains(ssCtrl) && !shift.Contains(ssShift) && !shift.Contains(ssAlt);
+  const int count = grid_->Columns()->Count();
+  switch (key) {
+    case VK_LEFT:
+      if (ctrl || CaretAtStart()) {
+        MoveTo(NextEditable(filterCol_, -1));
+        key = 0;
+      }
+      break;
+    case VK_RIGHT:
+      if (ctrl || CaretAtEnd()) {
+        MoveTo(NextEditable(filterCol_, 1));
+        key = 0;
+      }
+      break;
+    case VK_HOME:
+      if (ctrl || CaretAtStart()) {
+        MoveTo(NextEditable(count - 1, 1));
+        key = 0;
+      }
+      break;
+    case VK_END:
+      if (ctrl || CaretAtEnd()) {
+        MoveTo(NextEditable(0, -1));
+        key = 0;
+      }
+      break;
+    case VK_TAB:
+      if (grid_->Options().Contains(dgTabs)) {
+        MoveTo(NextEditable(filterCol_, shift.Contains(ssShift) ? -1 : 1));
+        key = 0;
+      }
+      break;
+    case VK_UP:
+      if (plain) key = 0;
+      break;
+    case VK_DOWN:
+      if ((plain || shift == TShiftState{ssCtrl}) && grid_->DataLink()->Active()) {
+        grid_->InvalidateCurrentCell(grid_->SelectedIndex());
+        // Without a modifier the record shown first becomes current.
+        if (plain) grid_->DataLink()->DataSet()->MoveBy(-grid_->DataLink()->ActiveRecord());
+        Close();
+        key = 0;
+      }
+      break;
+    case VK_F2:
+      editor_->SetSelection(editor_->TextLength(), 0);
+      key = 0;
+      break;
+    default: break;
+  }
+}

@@ -1,0 +1,61 @@
+#pragma once
+
+#include <vector>
+
+#include "gridlib/controls/inplace_filter_edit.h"
+
+class TColumnEx;
+class TCustomDBGridEx;
+
+// The editor over the filter cell of one column: where it is placed, when it shows and hides,
+// what its list offers and what its commands and keys do. The grid owns one and forwards its
+// filter-row operations to it.
+class TDBGridExFilterEditing : public IInplaceEditHolderEx {
+ public:
+  explicit TDBGridExFilterEditing(TCustomDBGridEx* grid) : grid_(grid) {}
+  ~TDBGridExFilterEditing() override;
+  TDBGridExFilterEditing(const TDBGridExFilterEditing&) = delete;
+  TDBGridExFilterEditing& operator=(const TDBGridExFilterEditing&) = delete;
+
+  TInplaceFilterEditEx* Editor() const { return editor_; }
+  // The data column being edited, -1 none; whether the filter row is being edited.
+  int FilterCol() const { return filterCol_; }
+  bool Shown() const { return shown_; }
+  bool EditorVisible() const { return editor_ != nullptr && editor_->Visible(); }
+
+  void Show(int dataCol);
+  // Hides the editor, keeping what it holds as the column's expression.
+  void Hide();
+  // Leaves the filter row.
+  void Close();
+  void Place(bool refresh);
+  // Reads the editor's text into the column's expression; text it cannot read is reported
+  // to the user and the column keeps its expression. False then.
+  bool StoreText(int dataCol);
+  void Prepare(int dataCol);
+
+  void FilterEditDropDown() override;
+  void FilterEditCommand(int code) override;
+  void FilterEditEnter() override;
+  void FilterEditKeyDown(uint16_t& key, TShiftState shift) override;
+
+ private:
+  void Create();
+  TColumnEx* Column(int dataCol) const;
+  bool CellEditable(int dataCol) const;
+  void BringIntoView(int dataCol);
+  void InvalidateFilterCell(int dataCol);
+  // The editable filter cell from `from` in `step` direction, wrapping round; -1 when none.
+  int NextEditable(int from, int step) const;
+  void MoveTo(int dataCol);
+  std::vector<String> ListValues(TColumnEx* column);
+  void ApplyReportingErrors();
+  bool CaretAtStart() const;
+  bool CaretAtEnd() const;
+
+  TCustomDBGridEx* grid_;
+  TInplaceFilterEditEx* editor_ = nullptr;
+  int filterCol_ = -1;
+  bool shown_ = false;
+  bool placing_ = false;
+};

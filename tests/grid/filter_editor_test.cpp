@@ -1,0 +1,189 @@
+// The filter row's editor: where it sits, its list of values and commands, its keys, and how
+// what the user types reaches the data set.
+#include <gtest/gtest.h>
+
+#include "gridlib/grid/column_parts.h"
+#include "gridlib/grid/column_titles.h"
+#include "gridlib/grid/columns.h"
+#include "gridlib/grid/filter_editor_placement.h"
+#include "gridlib/grid/grid_style.h"
+#include "platform/data/data_source.h"
+#include "platform/data/dataset.h"
+#include "tests/grid/grid_window_support.h"
+
+namespace grid_test {
+namespace {
+
+class FilterEditor : public GridInForm {
+ protected:
+  void SetUp() override {
+    Make(12);
+    grid->STFilter()->SetVisible(true);
+    grid->Columns()->Clear();
+    for (const char* field : {"ID", "Name", "Amount", "Code"}) grid->Columns()->Add()->SetFieldName(field);
+    // The Code column lists its values from a second view of the same items.
+    listItems_ = std::make_unique<Items>(GetParam(), 12);
+    Code()->STFilter()->SetListSource(listItems_->source());
+    Application->OnException.Bind(nullptr, "ShowError",
+                                  [this](TObject*, const Exception& e) { errors.push_back(e.Message()); });
+  }
+  void TearDown() override {
+    Application->OnException.Clear();
+    GridInForm::TearDown();
+    listItems_.reset();
+  }
+  TColumnEx* Code() { return grid->Columns()->Items(3); }
+  TInplaceFilterEditEx* Editor() { return grid->FilterEditor(); }
+  void Type(const String& text) { Editor()->SetText(text); }
+  void Key(uint16_t key) { Editor()->EditControl()->Perform(WM_KEYDOWN, key, 0); }
+  void Enter() { Editor()->EditControl()->Perform(WM_CHAR, '\r', 0); }
+  std::vector<String> ListItems() {
+    std::vector<String> items;
+    for (int i = 0; i < Editor()->Items()->Count(); ++i) items.push_back(Editor()->Items()->Strings(i));
+    return items;
+  }
+  // Drops the list down and chooses the item of that text with Enter.
+  void Choose(const String& item) {
+    Editor()->SetDroppedDown(true);
+    const int index = Editor()->Items()->IndexOf(item);
+    ASSERT_GE(index, 0) << item;
+    Editor()->ListBox()->SetItemIndex(index);
+    Key(VK_RETURN);
+    Enter();
+  }
+
+  GridLibraryScope library_;
+  std::unique_ptr<Items> listItems_;
+  std::vector<String> errors;
+};
+
+TEST_P(FilterEditor, SitsOverTheFilterCellOfItsColumn) {
+  grid->ShowFilterEditor(1);
+  ASSERT_NE(Editor(), nullptr);
+  EXPECT_TRUE(Editor()->Visible());
+  EXPECT_TRUE(grid->FilterEditorShown());
+  const TRect cell = grid->CellRect(2, grid->TitleOffset() - 1);
+  EXPECT_EQ(Editor()->Left(), cell.Left + 1);
+  EXPECT_EQ(Editor()->Top(), cell.Top);
+  EXPECT_EQ(Editor()->Width(), cell.Right - cell.Left - 1);
+  EXPECT_EQ(grid->SelectedIndex(), 1) << "the grid's current column follows";
+  EXPECT_FALSE(Editor()->ButtonVisible()) << "a column without a value list";
+  grid->CloseFilterEditor();
+  EXPECT_FALSE(Editor()->Visible());
+  EXPECT_FALSE(grid->FilterEditorShown());
+}
+
+TEST_P(FilterEditor, EnterAppliesWhatWasTypedAndTheCellShowsIt) {
+  grid->ShowFilterEditor(2);
+  Type(">=15");
+  Enter();
+  EXPECT_EQ(items_->ds()->RecordCount(), 3) << "Amount 15, 16.5 and 18";
+  EXPECT_EQ(grid->FilterText(2), ">= 15");
+  EXPECT_EQ(Editor()->Text(), ">= 15") << "placed again with the text read back";
+}
+
+TEST_P(FilterEditor, TextThatCannotBeReadIsReportedAndTheFilterStays) {
+  grid->ShowFilterEditor(2);
+  Type(">=15");
+  Enter();
+  Type(">= fifteen");
+  Enter();
+  ASSERT_EQ(errors.size(), 1u);
+  EXPECT_EQ(errors[0], "'fifteen' is not a number at position 4");
+  EXPECT_EQ(items_->ds()->RecordCount(), 3);
+  grid->CloseFilterEditor();
+  EXPECT_EQ(errors.size(), 2u) << "hiding reports it again instead of raising";
+  EXPECT_EQ(grid->FilterText(2), ">= 15");
+}
+
+TEST_P(FilterEditor, TheListOffersTheValuesThenTheCommands) {
+  grid->ShowFilterEditor(3);
+  EXPECT_TRUE(Editor()->ButtonVisible());
+  EXPECT_EQ(Editor()->DropDownWidth(), 100);
+  EXPECT_EQ(Editor()->DropDownCount(), 17);
+  Editor()->SetDroppedDown(true);
+  const std::vector<String> expected = {"N", "Y", "(Empty)", "(Not empty)", "(All)", "(Clear filter)"};
+  EXPECT_EQ(ListItems(), expected);
+  Editor()->SetDroppedDown(false);
+  Editor()->SetDroppedDown(true);
+  EXPECT_EQ(ListItems(), expected) << "filled afresh, not twice";
+  Editor()->SetDroppedDown(false);
+  listItems_->ds()->Close();
+  Editor()->SetDroppedDown(true);
+  EXPECT_EQ(ListItems().size(), 4u) << "a closed list data set gives no values";
+  Editor()->SetDroppedDown(false);
+}
+
+TEST_P(FilterEditor, SortCommandsNeedAutoSortMarkingAndATitleButton) {
+  grid->SetOptionsEx(grid->OptionsEx() + dghAutoSortMarking);
+  Code()->Title()->SetTitleButton(true);
+  grid->Columns()->Items(1)->Title()->SetSortMarker(smDownEx);
+  int sortChanges = 0;
+  grid->OnSortMarkingChanged.Bind(nullptr, "Sort", [&](TObject*) { ++sortChanges; });
+  grid->ShowFilterEditor(3);
+  Choose("(Order by descending)");
+  EXPECT_EQ(Code()->Title()->SortMarker(), smUpEx);
+  EXPECT_EQ(grid->Columns()->Items(1)->Title()->SortMarker(), smNoneEx) << "other markers cleared first";
+  EXPECT_EQ(sortChanges, 1);
+  Code()->Title()->SetTitleButton(false);
+  Editor()->SetDroppedDown(true);
+  EXPECT_EQ(ListItems().back(), "(Clear filter)");
+  Editor()->SetDroppedDown(false);
+}
+
+TEST_P(FilterEditor, EmptyCommandsApplyOnlyWhenTheStyleSaysSo) {
+  grid->ShowFilterEditor(3);
+  Choose("(Empty)");
+  EXPECT_EQ(Editor()->Text(), "=Null");
+  EXPECT_EQ(items_->ds()->RecordCount(), 12) << "not applied yet";
+  Enter();
+  EXPECT_EQ(items_->ds()->RecordCount(), 4) << "Code is Null for IDs 3, 6, 9, 12";
+  DefaultDBGridExStyle()->SetFilterApplyFlags(1);
+  Choose("(Not empty)");
+  EXPECT_EQ(items_->ds()->RecordCount(), 8);
+  Choose("(All)");
+  EXPECT_EQ(items_->ds()->RecordCount(), 12);
+  DefaultDBGridExStyle()->SetFilterApplyFlags(0);
+}
+
+TEST_P(FilterEditor, ClearFilterEmptiesEveryColumnAndAppliesAtOnce) {
+  grid->Columns()->Items(2)->STFilter()->SetExpressionText(">10");
+  grid->ShowFilterEditor(3);
+  Type("Y");
+  Enter();
+  ASSERT_EQ(items_->ds()->RecordCount(), 2) << "IDs 7 and 10";
+  Choose("(Clear filter)");
+  EXPECT_EQ(items_->ds()->RecordCount(), 12);
+  EXPECT_EQ(grid->FilterText(2), "");
+  EXPECT_EQ(grid->FilterText(3), "");
+}
+
+TEST_P(FilterEditor, ArrowsMoveBetweenEditableFilterCells) {
+  grid->Columns()->Items(2)->STFilter()->SetVisible(false);
+  grid->ShowFilterEditor(1);
+  Type("ab");
+  Editor()->SetSelection(2, 0);
+  Key(VK_RIGHT);
+  EXPECT_EQ(grid->FilterEditing()->FilterCol(), 3) << "past the column without a filter cell";
+  EXPECT_EQ(grid->FilterText(1), "= 'ab'") << "the text left behind is kept";
+  Key(VK_RIGHT);
+  EXPECT_EQ(grid->FilterEditing()->FilterCol(), 0) << "round to the first";
+  Key(VK_HOME);
+  EXPECT_EQ(grid->FilterEditing()->FilterCol(), 0);
+  Key(VK_END);
+  EXPECT_EQ(grid->FilterEditing()->FilterCol(), 3);
+  Key(VK_DOWN);
+  EXPECT_FALSE(grid->FilterEditorShown()) << "down leaves the filter row";
+}
+
+TEST_P(FilterEditor, TheListKeepsTheSizeTheUserLeftIt) {
+  Code()->STFilter()->SetDropDownSize(160, 5);
+  grid->ShowFilterEditor(3);
+  EXPECT_EQ(Editor()->DropDownWidth(), 160);
+  EXPECT_EQ(Editor()->DropDownCount(), 5);
+}
+
+INSTANTIATE_TEST_SUITE_P(Stores, FilterEditor, testing::Values(Store::Memory, Store::Sqlite), StoreName);
+
+}  // namespace
+}  // namespace grid_test
