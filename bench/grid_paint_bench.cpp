@@ -28,31 +28,15 @@
 #include "platform/data/data_source.h"
 #include "platform/data/mem_dataset.h"
 #include "platform/windows/painting.h"
+#include "bench/table_texts.h"
 
 namespace {
 
 constexpr int kWidth = 1920;
 constexpr int kHeight = 1080;
-constexpr int kColumns = 10;
 constexpr int kRowHeight = 20;
 constexpr int kColumnWidth = 185;
-constexpr const char* kFontFamily = "WenQuanYi Zen Hei";
-constexpr int kFontPoints = 9;
-
-// ---- The cell texts, one source for both sides (row from 0).
-const char* const Names[] = {"张三", "李四", "王五", "赵六", "陈七"};
-
-std::string NameText(int row) { return std::string(Names[row % 5]) + std::to_string(row); }
-
-std::string MobileText(int row) {
-  char text[16];
-  std::snprintf(text, sizeof text, "138%08d", row % 100000000);
-  return text;
-}
-
-std::string ValueText(int row, int column) { return "值 " + std::to_string(row) + "-" + std::to_string(column); }
-
-std::string TitleText(int column) { return "列" + std::to_string(column); }
+using namespace bench_texts;
 
 // The toolkit's widgets need their own application object; made before anything draws, it
 // serves our text drawing too.
@@ -170,29 +154,6 @@ void BM_GridScrollOneRow(benchmark::State& state) {
 BENCHMARK(BM_GridScrollOneRow)->Arg(1000000)->Unit(benchmark::kMillisecond);
 
 // ---- The peer: the toolkit's table view over a table model of the same texts.
-class PeerModel : public QAbstractTableModel {
- public:
-  explicit PeerModel(int rows) : rows_(rows) {}
-  int rowCount(const QModelIndex&) const override { return rows_; }
-  int columnCount(const QModelIndex&) const override { return kColumns; }
-  QVariant data(const QModelIndex& i, int role) const override {
-    if (role != Qt::DisplayRole) return {};
-    switch (i.column()) {
-      case 0: return i.row() + 1;
-      case 1: return QString::fromStdString(NameText(i.row()));
-      case 2: return QString::fromStdString(MobileText(i.row()));
-      default: return QString::fromStdString(ValueText(i.row(), i.column()));
-    }
-  }
-  QVariant headerData(int section, Qt::Orientation orientation, int role) const override {
-    if (role != Qt::DisplayRole) return {};
-    return orientation == Qt::Horizontal ? QVariant(QString::fromStdString(TitleText(section))) : QVariant(section + 1);
-  }
-
- private:
-  int rows_;
-};
-
 struct PeerView {
   explicit PeerView(int rows) : model(rows), image(kWidth, kHeight, QImage::Format_RGB32) {
     view.setModel(&model);
