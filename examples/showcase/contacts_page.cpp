@@ -43,5 +43,7 @@ void BuildContactsPage(TWinControl* page, const TShowcaseDataFile& file) {
   grid->SetFooterRowCount(1);
   grid->SumList()->SetActive(true);
   contacts.data->SetIndexFieldNames("GroupName;Name");
-  OpenDataGridPage(page, contacts, file);
+  FilterOnFilterRow(contacts);
+  if (OpenDataGridPage(page, contacts, file))
+    ListColumnValues(page, contacts, grid->Columns()->Items(3), showcase_data::kContactsTable);
 }

@@ -1,12 +1,14 @@
 #include "examples/showcase/data_grid_page.h"
 
 #include "examples/showcase/showcase_data_file.h"
+#include "gridlib/grid/column_parts.h"
 #include "gridlib/grid/column_titles.h"
 #include "gridlib/grid/columns.h"
 #include "gridlib/grid/db_grid.h"
 #include "platform/controls/label.h"
 #include "platform/core/exceptions.h"
 #include "platform/data/data_source.h"
+#include "platform/data/sqlite_access.h"
 #include "platform/data/sqlite_dataset.h"
 
 TDataGridPage PlaceDataGrid(TWinControl* page, const String& gridName, const String& table) {
@@ -61,6 +63,29 @@ void ShowDataProblem(TWinControl* page, const String& problem) {
   message->Font()->SetColor(clMaroon);
   message->SetAlign(alClient);
   message->SetCaption(problem);
+}
+
+void FilterOnFilterRow(const TDataGridPage& grid) {
+  grid.grid->STFilter()->SetVisible(true);
+  grid.grid->SetOptionsEx(grid.grid->OptionsEx() + dghDblClickOptimizeColWidth);
+}
+
+void ListColumnValues(TWinControl* page, const TDataGridPage& grid, TColumnEx* column, const String& table) {
+  if (grid.data == nullptr || !grid.data->Active()) return;
+  auto* values = new TSqliteDataSet(page);
+  values->SetDatabaseName(grid.data->DatabaseName());
+  values->SetSQL("SELECT DISTINCT " + SqlIdentifier(column->FieldName()) + " FROM " + SqlIdentifier(table) +
+                 " ORDER BY 1");
+  values->SetReadOnly(true);
+  auto* source = new TDataSource(page);
+  source->SetDataSet(values);
+  try {
+    values->Open();
+  } catch (const EDatabaseError&) {
+    // Without its list the filter cell still takes typed expressions.
+    return;
+  }
+  column->STFilter()->SetListSource(source);
 }
 
 namespace {

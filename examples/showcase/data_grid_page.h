@@ -32,6 +32,14 @@ bool OpenDataGridPage(TWinControl* page, TDataGridPage& grid, const TShowcaseDat
 // Fills `page` with a message, named "DataProblem", in place of the data it cannot show.
 void ShowDataProblem(TWinControl* page, const String& problem);
 
+// The filter row under the titles: typed expressions filter the table in SQLite; a double
+// click on a title divider fits the column to its content.
+void FilterOnFilterRow(const TDataGridPage& grid);
+
+// A value list for the filter cell of `column`: the distinct values of its field in `table`,
+// read from the page's data file once the page is open.
+void ListColumnValues(TWinControl* page, const TDataGridPage& grid, TColumnEx* column, const String& table);
+
 // Title clicks mark columns for sorting (several with Ctrl) and the data follows the marks:
 // ordered on the marked columns, primary first, all in the primary column's direction.
 void SortOnTitleClicks(const TDataGridPage& grid);

@@ -27,5 +27,6 @@ void BuildSentMessagesPage(TWinControl* page, const TShowcaseDataFile& file) {
   // Newest first: times rise with the ID, which is the row id, so the table is read backwards
   // in its own order instead of being sorted.
   sent.data->SortOnFields("", true, true);
+  FilterOnFilterRow(sent);
   OpenDataGridPage(page, sent, file);
 }
