@@ -212,7 +212,7 @@ void TDBGridExFilterEditing::FilterEditCommand(int code) {
       for (int i = 0; i < grid_->Columns()->Count(); ++i) grid_->Columns()->Items(i)->Title()->SetSortMarker(smNoneEx);
       grid_->SortMarkedColumns().clear();
       column->Title()->SetSortMarker(code == flcOrderAscendingEx ? smDownEx : smUpEx);
-      grid_->OnSortMarkingChanged.Call(grid_);
+      grid_->SortMarkingChanged();
       return;
     default: return;
   }

@@ -143,6 +143,11 @@ class TDataSet : public TComponent {
   // filter in force, for a field that is not a column of the records, or when the data set
   // cannot filter.
   virtual void SetRecordFilter(const TRecordFilter& filter);
+  // Moves the records of the bookmarks (those still shown) to the record at `toRecNo`:
+  // after it when they come from above it, else before it, in their order. False, with
+  // nothing moved, when the data set keeps its own order or the records cannot go there;
+  // `checkOnly` only answers.
+  virtual bool MoveRecords(const std::vector<TBookmark>& bookmarks, int toRecNo, bool checkOnly);
   const TRecordFilter& RecordFilter() const { return recordFilter_; }
 
   TDataSetNotifyEvent BeforeOpen, AfterOpen, BeforeClose, AfterClose;

@@ -126,6 +126,8 @@ Variant TDataSet::Lookup(std::string_view keyFields, const Variant& keyValues,
   return FieldValues(resultFields);
 }
 
+bool TDataSet::MoveRecords(const std::vector<TBookmark>&, int, bool) { return false; }
+
 void TDataSet::SetRecordFilter(const TRecordFilter&) {
   DatabaseError("The dataset cannot filter its records", this);
 }

@@ -36,6 +36,8 @@ class TMemDataSet : public TDataSet {
   // Tests every record in memory; the records that fail stay in the store, hidden, and show
   // again when the filter is cleared.
   void SetRecordFilter(const TRecordFilter& filter) override;
+  // Records keep the place they are moved to while the data set is not sorted.
+  bool MoveRecords(const std::vector<TBookmark>& bookmarks, int toRecNo, bool checkOnly) override;
 
  protected:
   void InternalOpen() override;
