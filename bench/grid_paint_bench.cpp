@@ -55,17 +55,7 @@ void StartToolkit() {
 // ---- Our side: a borderless 1920x1080 form filled by the grid.
 struct OurGrid {
   explicit OurGrid(int count) : ds(std::make_unique<TMemDataSet>(nullptr)), source(std::make_unique<TDataSource>(nullptr)) {
-    ds->FieldDefs()->Add("C0", ftInteger);
-    for (int c = 1; c < kColumns; ++c) ds->FieldDefs()->Add("C" + std::to_string(c), ftString, 24);
-    ds->CreateDataSet();
-    std::vector<Variant> values(kColumns);
-    for (int row = 0; row < count; ++row) {
-      values[0] = Variant(row + 1);
-      values[1] = Variant(NameText(row));
-      values[2] = Variant(MobileText(row));
-      for (int c = 3; c < kColumns; ++c) values[static_cast<size_t>(c)] = Variant(ValueText(row, c));
-      ds->AppendRecord(values);
-    }
+    FillTextRecords(ds.get(), count);
     ds->First();
     source->SetDataSet(ds.get());
     form = new TForm(Application);

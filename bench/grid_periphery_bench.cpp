@@ -152,17 +152,7 @@ BENCHMARK(BM_FilterSqliteTextColumn)->Arg(1)->Arg(0)->Unit(benchmark::kMilliseco
 // ---- Fitting ten columns to a million in-memory records.
 struct MemoryGrid {
   MemoryGrid() : ds(std::make_unique<TMemDataSet>(nullptr)), source(std::make_unique<TDataSource>(nullptr)) {
-    ds->FieldDefs()->Add("C0", ftInteger);
-    for (int c = 1; c < kColumns; ++c) ds->FieldDefs()->Add("C" + std::to_string(c), ftString, 24);
-    ds->CreateDataSet();
-    std::vector<Variant> values(kColumns);
-    for (int row = 0; row < kRecords; ++row) {
-      values[0] = Variant(row + 1);
-      values[1] = Variant(NameText(row));
-      values[2] = Variant(MobileText(row));
-      for (int c = 3; c < kColumns; ++c) values[static_cast<size_t>(c)] = Variant(ValueText(row, c));
-      ds->AppendRecord(values);
-    }
+    FillTextRecords(ds.get(), kRecords);
     ds->First();
     source->SetDataSet(ds.get());
     shown = std::make_unique<ShownGrid>(source.get());

@@ -7,6 +7,9 @@
 
 #include <cstdio>
 #include <string>
+#include <vector>
+
+#include "platform/data/mem_dataset.h"
 
 namespace bench_texts {
 
@@ -27,6 +30,21 @@ inline std::string MobileText(int row) {
 inline std::string ValueText(int row, int column) { return "值 " + std::to_string(row) + "-" + std::to_string(column); }
 
 inline std::string TitleText(int column) { return "列" + std::to_string(column); }
+
+// Opens `ds` with the same texts: C0 the row number from 1, C1..C9 text.
+inline void FillTextRecords(TMemDataSet* ds, int count) {
+  ds->FieldDefs()->Add("C0", ftInteger);
+  for (int c = 1; c < kColumns; ++c) ds->FieldDefs()->Add("C" + std::to_string(c), ftString, 24);
+  ds->CreateDataSet();
+  std::vector<Variant> values(kColumns);
+  for (int row = 0; row < count; ++row) {
+    values[0] = Variant(row + 1);
+    values[1] = Variant(NameText(row));
+    values[2] = Variant(MobileText(row));
+    for (int c = 3; c < kColumns; ++c) values[static_cast<size_t>(c)] = Variant(ValueText(row, c));
+    ds->AppendRecord(values);
+  }
+}
 
 // Column 0 the row number from 1, column 1 a name, column 2 a mobile number, the rest values.
 class PeerModel : public QAbstractTableModel {
