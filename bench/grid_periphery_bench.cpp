@@ -203,7 +203,6 @@ void BM_PeerResizeColumnsToContents(benchmark::State& state) {
     v->show();
     return v;
   }();
-  view->setResizeContentsPrecision(-1);
   for (auto _ : state) {
     state.PauseTiming();
     for (int c = 0; c < kColumns; ++c) view->setColumnWidth(c, 40);
