@@ -38,20 +38,6 @@ constexpr int kRowHeight = 20;
 constexpr int kColumnWidth = 185;
 using namespace bench_texts;
 
-// The toolkit's widgets need their own application object; made before anything draws, it
-// serves our text drawing too.
-void StartToolkit() {
-  static int argc = 1;
-  static char name[] = "grid_paint_bench";
-  static char* argv[] = {name, nullptr};
-  static QApplication* application = [] {
-    auto* app = new QApplication(argc, argv);
-    app->setFont(QFont(kFontFamily, kFontPoints));
-    return app;
-  }();
-  (void)application;
-}
-
 // ---- Our side: a borderless 1920x1080 form filled by the grid.
 struct OurGrid {
   explicit OurGrid(int count) : ds(std::make_unique<TMemDataSet>(nullptr)), source(std::make_unique<TDataSource>(nullptr)) {

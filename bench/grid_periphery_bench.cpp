@@ -37,18 +37,6 @@ using namespace bench_texts;
 
 std::string CityText(int row) { return "城市" + std::to_string(row % kCities); }
 
-void StartToolkit() {
-  static int argc = 1;
-  static char name[] = "grid_periphery_bench";
-  static char* argv[] = {name, nullptr};
-  static QApplication* application = [] {
-    auto* app = new QApplication(argc, argv);
-    app->setFont(QFont(kFontFamily, kFontPoints));
-    return app;
-  }();
-  (void)application;
-}
-
 void StartLibraries() {
   StartToolkit();
   static auto* application = new TApplicationScope;

@@ -3,6 +3,8 @@
 // The cell texts the grid benchmarks show on both sides, our grid and the toolkit's table
 // view, and the toolkit's table model over them.
 #include <QAbstractTableModel>
+#include <QApplication>
+#include <QFont>
 #include <QString>
 
 #include <cstdio>
@@ -16,6 +18,20 @@ namespace bench_texts {
 constexpr int kColumns = 10;
 constexpr const char* kFontFamily = "WenQuanYi Zen Hei";
 constexpr int kFontPoints = 9;
+
+// The toolkit's widgets need their own application object; made once, before anything draws,
+// it serves our text drawing too.
+inline void StartToolkit() {
+  static int argc = 1;
+  static char name[] = "grid_bench";
+  static char* argv[] = {name, nullptr};
+  static QApplication* application = [] {
+    auto* app = new QApplication(argc, argv);
+    app->setFont(QFont(kFontFamily, kFontPoints));
+    return app;
+  }();
+  (void)application;
+}
 
 inline const char* const Names[] = {"张三", "李四", "王五", "赵六", "陈七"};
 
