@@ -17,6 +17,7 @@ class TCustomImageList;
 class TBasicAction;
 class TDBGridExCellEditing;
 class TDBGridExCellPainter;
+class TDBGridInplaceEdit;
 class TDBGridExFilterEditing;
 class TInplaceFilterEditEx;
 class TDBGridExIncSearch;
@@ -320,6 +321,13 @@ class TCustomDBGridEx : public TCustomGrid, public TDBGridExHost, public TDBGrid
   TDBGridExCellEditing* CellEditing() const { return cellEditing_.get(); }
   // The column of the focused cell; nullptr when there is none.
   TColumnEx* CellEditingColumn() const;
+  // The in-place editor as the grid's own kind; nullptr before it is made (grid_inplace_editor.cpp).
+  TDBGridInplaceEdit* DBInplaceEditor() const;
+  // Whether client x lies in the edit-button strip of grid cell `cell`: the width of its
+  // column's buttons at the cell's right end (left for a right-to-left column).
+  bool InEditButtonStrip(TGridCoord cell, int x);
+  // A press at client (x, y) goes on to the shown editor (its buttons) as its own press.
+  void PressInplaceEditor(int x, int y);
 
   // ---- Incremental search (grid_inc_search.cpp).
   bool IncSearchActive() const;
@@ -391,6 +399,7 @@ class TCustomDBGridEx : public TCustomGrid, public TDBGridExHost, public TDBGrid
   void Paint() override;
   void KeyUp(uint16_t& key, TShiftState shift) override;
   void DoExit() override;
+  TInplaceEdit* CreateEditor() override;
   bool CanEditShow() override;
   bool CanEditModify() override;
   bool CanEditAcceptKey(char16_t key) override;
@@ -420,6 +429,8 @@ class TCustomDBGridEx : public TCustomGrid, public TDBGridExHost, public TDBGrid
   bool OverSizingLine(int x, int y) override { return Sizing(x, y); }
   // Input messages the controller takes before the base grid; false for the others.
   bool InputMessage(TMessage& m);
+  // The editor's EN_CHANGE, and an input method starting to compose; false for the others.
+  bool EditorMessage(TMessage& m);
   // A right-button release over a column with a pop-up menu of its own shows it.
   bool ColumnPopup(TMessage& m);
   void FollowClientSize();

@@ -1,6 +1,7 @@
 // The grid's input overrides and input messages go to its input controller; what the
 // controller keeps of the base grid it reaches through the grid.
 #include "gridlib/grid/db_grid.h"
+#include "gridlib/grid/db_grid_inplace_edit.h"
 #include "gridlib/grid/grid_input.h"
 #include "platform/controls/inplace_edit.h"
 #include "platform/controls/application.h"
@@ -24,6 +25,8 @@ void TCustomDBGridEx::MouseUp(TMouseButton button, TShiftState shift, int x, int
 }
 
 bool TCustomDBGridEx::DoMouseWheel(TShiftState shift, int wheelDelta, TPoint mousePos) {
+  // An open drop-down of the editor takes the wheel before anyone else.
+  if (TDBGridInplaceEdit* editor = DBInplaceEditor(); editor != nullptr && editor->DroppedWheel(wheelDelta)) return true;
   // The application's handler comes first; the grid steps records only when it did not.
   if (TCustomControl::DoMouseWheel(shift, wheelDelta, mousePos)) return true;
   return input_->MouseWheel(shift, wheelDelta);

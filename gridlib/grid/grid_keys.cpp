@@ -8,6 +8,7 @@
 #include "gridlib/grid/grid_data_link.h"
 #include "gridlib/grid/grid_input.h"
 #include "gridlib/grid/grid_selection.h"
+#include "gridlib/grid/grid_unit.h"
 #include "platform/controls/message_box.h"
 #include "platform/data/dataset.h"
 #include "platform/data/field.h"
@@ -16,7 +17,6 @@
 
 namespace {
 
-constexpr uint16_t kCopyFromAboveKey = 222;  // the ' key
 constexpr uint16_t kKeyA = 'A';
 constexpr uint16_t kKeyC = 'C';
 constexpr uint16_t kKeyV = 'V';
@@ -41,8 +41,7 @@ void TDBGridExInput::KeyDown(uint16_t& key, TShiftState shift) {
 
 // Ctrl+' and the keys of the incremental search; true when the key was used up.
 bool TDBGridExInput::ShortcutKey(uint16_t& key, TShiftState shift) {
-  const bool ctrlOnly = Ctrl(shift) && !shift.Contains(ssShift) && !shift.Contains(ssAlt);
-  if (ctrlOnly && key == kCopyFromAboveKey) {
+  if (ShortCut(key, shift) == DBGridExUnitSettings().CopyFromAboveKey) {
     editKeys_->CopyFromPreviousRecord();
     return true;
   }

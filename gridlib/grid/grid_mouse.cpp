@@ -184,7 +184,14 @@ void TDBGridExInput::DataPress(TMouseButton button, TShiftState shift, TGridCoor
     }
     if (!(multiSelect && rowSelect) && !indicator) CellSelectionPress(button, shift, type, oldCol, oldBookmark);
     if (indicator || rowSelect) RecordSelectionPress(button, shift, type, indicator);
-    if (button == mbLeft && !indicator && (grid_->EditorAlwaysShown() || wasCurrent)) grid_->ShowInplaceEditor();
+    // A press on a cell's edit buttons opens the editor and presses the button in one click.
+    const bool onButtons = button == mbLeft && !indicator && grid_->InEditButtonStrip(cell, x);
+    if (button == mbLeft && !indicator && (grid_->EditorAlwaysShown() || wasCurrent || onButtons)) grid_->ShowInplaceEditor();
+    if (onButtons && grid_->InplaceEditorShowing()) {
+      StopTracking();
+      grid_->PressInplaceEditor(x, y);
+      return;
+    }
     if (button == mbLeft && !indicator) {
       const TColumnCellType kind = grid_->Columns()->Items(type.DataCol)->GetColumnType();
       if (kind == cctImageList || kind == cctCheckboxes) checkCell_ = cell;

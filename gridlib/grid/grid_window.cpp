@@ -82,7 +82,7 @@ void TCustomDBGridEx::WndProc(TMessage& m) {
     IncSearchTimerFired();
     return;
   }
-  if (InputMessage(m) || PaintMessage(m)) return;
+  if (InputMessage(m) || PaintMessage(m) || EditorMessage(m)) return;
   const bool suspendDrag = DragMode() == dmAutomatic && Options().Contains(dgMultiSelect) &&
                            !IsDesigning() && (m.Msg == WM_LBUTTONDOWN || m.Msg == WM_LBUTTONDBLCLK);
   if (suspendDrag) {

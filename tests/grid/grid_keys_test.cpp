@@ -11,6 +11,7 @@
 #include "gridlib/grid/columns.h"
 #include "gridlib/grid/grid_input.h"
 #include "gridlib/grid/grid_selection.h"
+#include "gridlib/grid/grid_style.h"
 #include "platform/data/dataset.h"
 #include "platform/data/field.h"
 #include "platform/windows/keys.h"
@@ -43,6 +44,9 @@ class GridKeys : public GridInForm {
   int Page() { return grid->VisibleDataRowCount(); }
   int FirstShownId() { return items_->CurrentId() - grid->DataLink()->ActiveRecord(); }
   TDataSet* ds() { return items_->ds(); }
+
+  // The grid's shortcut keys are set when the library starts.
+  GridLibraryScope library_;
 };
 
 // Where the cursor goes from a starting record, for each moving key.
