@@ -13,12 +13,17 @@ class TDBGridExHost;
 class TBookmarkListEx {
  public:
   explicit TBookmarkListEx(TDBGridExHost* grid) : grid_(grid) {}
+  // A list of its own holding `bookmarks` (in the data set's order), selecting nothing: for
+  // handing records that are not selected to what takes a selection.
+  TBookmarkListEx(TDBGridExHost* grid, std::vector<TBookmark> bookmarks)
+      : grid_(grid), list_(std::move(bookmarks)), linkActive_(true) {}
   TBookmarkListEx(const TBookmarkListEx&) = delete;
   TBookmarkListEx& operator=(const TBookmarkListEx&) = delete;
 
   int Count() const { return static_cast<int>(list_.size()); }
   // Raises EInvalidGridOperation for an index outside 0..Count-1.
   const TBookmark& Items(int index) const;
+  const std::vector<TBookmark>& Bookmarks() const { return list_; }
   // The data set's order of two bookmarks.
   int Compare(const TBookmark& a, const TBookmark& b) const;
   // The current record's bookmark; raises on a closed data set.

@@ -40,6 +40,27 @@ class PenScope {
   TPenStyle style_;
 };
 
+// An inverting pen for lines drawn over the picture while the mouse drags (sizing lines, drop
+// marks): drawn twice at one place they are gone. The canvas's pen is back at the end.
+class XorPenScope {
+ public:
+  XorPenScope(TCanvas* canvas, TPenStyle style, int width) : canvas_(canvas) {
+    saved_.Assign(canvas->Pen());
+    TPen* pen = canvas->Pen();
+    pen->SetStyle(style);
+    pen->SetMode(pmXor);
+    pen->SetColor(clWhite);
+    pen->SetWidth(width);
+  }
+  ~XorPenScope() { canvas_->Pen()->Assign(&saved_); }
+  XorPenScope(const XorPenScope&) = delete;
+  XorPenScope& operator=(const XorPenScope&) = delete;
+
+ private:
+  TCanvas* canvas_;
+  TPen saved_;
+};
+
 // Keeps a copy of the canvas font and puts it back at the end.
 class FontScope {
  public:

@@ -264,6 +264,22 @@ class TCustomDBGridEx : public TCustomGrid, public TDBGridExHost, public TDBGrid
   TNotifyEvent OnSortMarkingChanged;
   TNotifyEvent OnSumListAfterRecalcAll;
 
+  // ---- Record moving by the indicator (grid_record_moving.cpp; the drag is the input
+  // controller's).
+  // Whether a move from grid row `originRow` may start; a descendant can refuse.
+  virtual bool CanStartMoving(int originRow, int targetRow, TPoint point);
+  // Where the drop mark over grid row `targetRow` starts, and the tree level a drop there
+  // gives (-1 outside a tree).
+  virtual int CalcMoveDropMark(int targetRow, int y, int& level);
+  // Moves the records to record `toRecNo` (from 1), or with `checkOnly` answers whether they
+  // could go there: OnMoveRecords when assigned, else DefaultMoveRecords.
+  virtual bool MoveRecords(TBookmarkListEx* bookmarks, int toRecNo, int treeLevel, bool checkOnly);
+  // The record-access interface or the data service moves them; after a move the first of them
+  // is current and the records shown keep their place.
+  virtual bool DefaultMoveRecords(TBookmarkListEx* bookmarks, int toRecNo, int treeLevel, bool checkOnly);
+  // The base grid's end-of-row-drag check, asked before a drop.
+  bool RecordDropAllowed(int originRow, int targetRow, TPoint point);
+
   // ---- Keyboard and mouse: the input controller does the work.
   TDBGridExInput* Input() const { return input_.get(); }
   // Update counter: while it is held, a resize waits for its end.

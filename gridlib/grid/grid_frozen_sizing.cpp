@@ -2,9 +2,9 @@
 // so the frozen ones have their own zone, line and release.
 #include <algorithm>
 
+#include "gridlib/grid/canvas_scopes.h"
 #include "gridlib/grid/db_grid.h"
 #include "gridlib/grid/grid_input.h"
-#include "platform/core/scope_guard.h"
 #include "platform/graphics/canvas.h"
 #include "platform/graphics/graphics_objects.h"
 
@@ -91,13 +91,7 @@ void TDBGridExInput::CancelFrozenSizing() {
 // The sizing line is inverted, so drawing it again takes it away.
 void TDBGridExInput::DrawFrozenSizingLine() {
   TCanvas* canvas = grid_->Canvas();
-  TPen saved;
-  saved.Assign(canvas->Pen());
-  ScopeGuard restore([&] { canvas->Pen()->Assign(&saved); });
-  canvas->Pen()->SetStyle(psSolid);
-  canvas->Pen()->SetMode(pmXor);
-  canvas->Pen()->SetColor(clWhite);
-  canvas->Pen()->SetWidth(1);
+  XorPenScope pen(canvas, psSolid, 1);
   const int x = grid_->BiDiMode() == bdRightToLeft ? grid_->ClientWidth() - frozen_.Position : frozen_.Position;
   canvas->MoveTo(x, 0);
   canvas->LineTo(x, grid_->ClientHeight());

@@ -2,12 +2,18 @@
 // of every mouse operation.
 #include "gridlib/grid/grid_input.h"
 
+#include <algorithm>
+
 #include "gridlib/grid/db_grid.h"
+#include "gridlib/grid/record_drag.h"
 #include "platform/windows/timers.h"
 
 namespace {
 
 constexpr uintptr_t kDragTimer = 1;
+// However close the mouse is held to the far edge, the timer leaves the message loop room to
+// paint and take input between its ticks.
+constexpr int kMinDragTimerInterval = 10;
 
 }  // namespace
 
@@ -15,16 +21,12 @@ TDBGridExInput::TDBGridExInput(TCustomDBGridEx* grid, TDBGridExInputBase* base)
     : grid_(grid),
       base_(base),
       editKeys_(std::make_unique<TDBGridExEditKeys>()),
-      recordDrag_(std::make_unique<TDBGridExRecordDrag>()) {}
+      recordDrag_(std::make_unique<TDBGridExRecordDrag>(grid)) {}
 
 TDBGridExInput::~TDBGridExInput() = default;
 
 void TDBGridExInput::SetEditKeys(std::unique_ptr<TDBGridExEditKeys> keys) {
   editKeys_ = keys ? std::move(keys) : std::make_unique<TDBGridExEditKeys>();
-}
-
-void TDBGridExInput::SetRecordDrag(std::unique_ptr<TDBGridExRecordDrag> drag) {
-  recordDrag_ = drag ? std::move(drag) : std::make_unique<TDBGridExRecordDrag>();
 }
 
 void TDBGridExInput::SetState(TGridInputState state, TGridSelectDrag drag) {
@@ -38,6 +40,7 @@ bool TDBGridExInput::ShiftSelect(TShiftState shift) const {
 
 void TDBGridExInput::StartTimer(int interval) {
   if (!grid_->HandleAllocated()) return;
+  interval = std::max(interval, kMinDragTimerInterval);
   if (timerRunning_ && timerInterval_ == interval) return;
   if (timerRunning_) KillTimer(grid_->Handle(), kDragTimer);
   SetTimer(grid_->Handle(), kDragTimer, static_cast<UINT>(interval));

@@ -10,6 +10,7 @@
 
 class TCustomDBGridEx;
 class TColumnEx;
+class TDBGridExRecordDrag;
 struct TMessage;
 
 // What the grid's keyboard and mouse are doing between a press and its release.
@@ -59,20 +60,6 @@ class TDBGridExEditKeys {
   virtual void StopSearch() {}
 };
 
-// Moving records by dragging their indicator. The grid starts with this one, which moves none;
-// the record-moving side installs its own with TDBGridExInput::SetRecordDrag.
-class TDBGridExRecordDrag {
- public:
-  virtual ~TDBGridExRecordDrag() = default;
-  // Whether a press at (x, y) starts moving records; with testOnly nothing starts (the cursor
-  // asks). When it answers true without testOnly, the move is under way.
-  virtual bool MouseDown(int x, int y, bool testOnly) { (void)x; (void)y; (void)testOnly; return false; }
-  // The mouse is at (x, y) during the move: on a mouse move and on every tick of timer 1.
-  virtual void Follow(int x, int y) { (void)x; (void)y; }
-  // The move ends: dropped at (x, y) with `drop`, else (Esc, lost capture) nothing moves.
-  virtual void Stop(int x, int y, bool drop) { (void)x; (void)y; (void)drop; }
-};
-
 // The base grid's own input handling, which the data grid keeps for sizing and moving columns
 // and rows and for opening its editor. The grid implements it.
 class TDBGridExInputBase {
@@ -115,8 +102,8 @@ class TDBGridExInput {
 
   TDBGridExEditKeys* EditKeys() const { return editKeys_.get(); }
   void SetEditKeys(std::unique_ptr<TDBGridExEditKeys> keys);
+  // Moving records by their indicator, while the state is gisDraggingRecords.
   TDBGridExRecordDrag* RecordDrag() const { return recordDrag_.get(); }
-  void SetRecordDrag(std::unique_ptr<TDBGridExRecordDrag> drag);
 
   // ---- Keys.
   void KeyDown(uint16_t& key, TShiftState shift);

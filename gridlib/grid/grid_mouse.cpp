@@ -12,6 +12,7 @@
 #include "gridlib/grid/grid_input.h"
 #include "gridlib/grid/grid_selection.h"
 #include "gridlib/grid/head_tree.h"
+#include "gridlib/grid/record_drag.h"
 #include "platform/core/scope_guard.h"
 #include "platform/data/dataset.h"
 #include "platform/windows/keys.h"
@@ -158,7 +159,8 @@ void TDBGridExInput::StartColumnSelection(TShiftState shift, int dataCol) {
 
 void TDBGridExInput::DataPress(TMouseButton button, TShiftState shift, TGridCoord cell,
                                const TDBGridExCellType& type, int x, int y) {
-  if (recordDrag_->MouseDown(x, y, false)) {
+  if (button == mbLeft && recordDrag_->MouseDown(x, y, shift, false)) {
+    if (!recordDrag_->Moving()) return;
     SetState(gisDraggingRecords);
     grid_->SetMouseCapture(true);
     StartTimer(kDragTimerInterval);
@@ -262,7 +264,7 @@ void TDBGridExInput::MouseMove(TShiftState shift, int x, int y) {
       if (selectDrag_ == gsdColumns) ColumnDrag(x, y);
       else SelectionDrag(moved, shift, x, y);
       break;
-    case gisDraggingRecords: recordDrag_->Follow(x, y); break;
+    case gisDraggingRecords: recordDrag_->Follow(x, y, false); break;
     case gisSizing:
       if (frozenSizing_) FrozenSizingMove(x);
       break;
@@ -317,6 +319,8 @@ void TDBGridExInput::MouseUp(TMouseButton button, TShiftState shift, int x, int 
   if (frozenSizing_) FinishFrozenSizing();
   if (state_ == gisDraggingRecords) {
     SetState(gisIdle);
+    // A move that fails still lets the mouse and the timer go.
+    ScopeGuard release([this] { StopTracking(); });
     recordDrag_->Stop(x, y, true);
   }
   if (clickOnSelection_) PendingClickUp(shift);
@@ -404,7 +408,7 @@ bool TDBGridExInput::MouseWheel(TShiftState shift, int wheelDelta) {
 void TDBGridExInput::TimerTick() {
   if (state_ == gisDraggingRecords) {
     const TPoint at = grid_->ScreenToClient(GetCursorPos());
-    recordDrag_->Follow(at.x, at.y);
+    recordDrag_->Follow(at.x, at.y, true);
     return;
   }
   if (state_ != gisSelecting) return;

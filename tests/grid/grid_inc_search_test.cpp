@@ -4,7 +4,6 @@
 #include <gtest/gtest.h>
 
 #include "gridlib/grid/grid_unit.h"
-#include "platform/windows/clock.h"
 #include "tests/grid/grid_paint_support.h"
 #include "tests/grid/grid_edit_support.h"
 
@@ -13,15 +12,6 @@ namespace {
 
 class IncSearch : public GridEditing {
  protected:
-  void SetUp() override {
-    auto clock = std::make_unique<TTestClock>();
-    clock_ = clock.get();
-    SetClock(std::move(clock));
-  }
-  void TearDown() override {
-    GridEditing::TearDown();
-    SetClock(nullptr);
-  }
   void MakeNames(const std::vector<const char*>& names) {
     MakeFocused(static_cast<int>(names.size()));
     grid->SetOptionsEx(grid->OptionsEx() + dghIncSearch + dghPreferIncSearch);
@@ -37,7 +27,7 @@ class IncSearch : public GridEditing {
   void Char(char16_t c) {
     grid->IncSearchKeyPress(c);
   }
-  TTestClock* clock_ = nullptr;
+  TestClockScope clock_;
 };
 
 TEST_P(IncSearch, TypedTextFindsTheFirstMatchingRecord) {

@@ -6,10 +6,28 @@
 #include "gridlib/grid/grid_data_link.h"
 #include "platform/controls/application.h"
 #include "platform/controls/forms.h"
+#include "platform/windows/clock.h"
 #include "platform/windows/scroll_bars.h"
 #include "tests/grid/grid_test_support.h"
 
 namespace grid_test {
+
+// Timers, double clicks and time-outs read a clock the test advances by hand while it lives.
+class TestClockScope {
+ public:
+  TestClockScope() {
+    auto clock = std::make_unique<TTestClock>();
+    clock_ = clock.get();
+    SetClock(std::move(clock));
+  }
+  ~TestClockScope() { SetClock(nullptr); }
+  TestClockScope(const TestClockScope&) = delete;
+  TestClockScope& operator=(const TestClockScope&) = delete;
+  TTestClock* operator->() const { return clock_; }
+
+ private:
+  TTestClock* clock_;
+};
 
 // A shown form holding a data grid of a given size over `count` items of the store under test.
 class GridInForm : public testing::TestWithParam<Store> {
