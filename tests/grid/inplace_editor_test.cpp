@@ -233,6 +233,9 @@ TEST_P(InplaceEditor, PickListChoicesByKeysAndMouse) {
   DbEditor()->Perform(WM_LBUTTONDOWN, MK_LBUTTON, PointToLParam(TPoint{2, 2}));
   EXPECT_FALSE(DbEditor()->ListDroppedDown()) << "a press outside the list closes it";
   EXPECT_EQ(Editor()->Text(), "Gamma");
+  Key(Editor(), VK_F4);
+  grid->SetFocus();
+  EXPECT_FALSE(DbEditor()->ListDroppedDown()) << "the list goes with the editor's focus";
   items_->ds()->Post();
   EXPECT_EQ(FieldOf("Name")->AsString(), "Gamma");
 }

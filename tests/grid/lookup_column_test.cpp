@@ -10,40 +10,21 @@
 #include "platform/data/data_source.h"
 #include "platform/data/field_kinds.h"
 #include "platform/data/mem_dataset.h"
+#include "tests/grid/customer_orders.h"
 #include "tests/grid/grid_test_support.h"
 
 using namespace grid_test;
 
 namespace {
 
-TField* AddField(TDataSet* ds, TFieldType type, const char* name, int size = 0) {
-  TField* field = CreateFieldOfType(type, ds);
-  field->SetFieldName(name);
-  if (size > 0) field->SetSize(size);
-  field->SetDataSet(ds);
-  return field;
-}
-
 // Orders with a customer code, and the customers they name.
 class LookupColumn : public testing::Test {
  protected:
   void SetUp() override {
-    customers = std::make_unique<TMemDataSet>(nullptr);
-    customers->FieldDefs()->Add("Code", ftInteger);
-    customers->FieldDefs()->Add("Title", ftString, 20);
-    customers->CreateDataSet();
-    for (int code : {10, 20, 30}) {
-      customers->AppendRecord({Variant(code), Variant("Customer " + std::to_string(code))});
-    }
+    customers = MakeCustomers();
     orders = std::make_unique<TMemDataSet>(nullptr);
-    AddField(orders.get(), ftInteger, "ID");
-    AddField(orders.get(), ftInteger, "Customer");
-    TField* title = AddField(orders.get(), ftString, "CustomerTitle", 20);
-    title->SetFieldKind(fkLookup);
-    title->SetKeyFields("Customer");
-    title->SetLookupDataSet(customers.get());
-    title->SetLookupKeyFields("Code");
-    title->SetLookupResultField("Title");
+    AddTestField(orders.get(), ftInteger, "ID");
+    AddCustomerLookup(orders.get(), customers.get());
     orders->CreateDataSet();
     orders->AppendRecord({Variant(1), Variant(20)});
     orders->AppendRecord({Variant(2), Variant::Null()});
