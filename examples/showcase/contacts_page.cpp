@@ -1,5 +1,6 @@
 #include "examples/showcase/contacts_page.h"
 
+#include "examples/showcase/column_choices.h"
 #include "examples/showcase/data_grid_page.h"
 #include "examples/showcase/showcase_data_file.h"
 #include "gridlib/grid/column_defaults.h"
@@ -44,6 +45,8 @@ void BuildContactsPage(TWinControl* page, const TShowcaseDataFile& file) {
   grid->SumList()->SetActive(true);
   contacts.data->SetIndexFieldNames("GroupName;Name");
   FilterOnFilterRow(contacts);
-  if (OpenDataGridPage(page, contacts, file))
-    ListColumnValues(page, contacts, grid->Columns()->Items(3), showcase_data::kContactsTable);
+  if (!OpenDataGridPage(page, contacts, file)) return;
+  TColumnEx* groups = grid->Columns()->Items(3);
+  ListColumnValues(page, contacts, groups, showcase_data::kContactsTable);
+  ChooseFromFilterValues(groups);
 }

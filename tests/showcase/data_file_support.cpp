@@ -4,6 +4,9 @@
 #include <fstream>
 #include <sstream>
 
+#include "examples/showcase/showcase_widgets.h"
+#include "platform/controls/application.h"
+#include "platform/controls/forms.h"
 #include "platform/data/sqlite_access.h"
 
 namespace fs = std::filesystem;
@@ -21,6 +24,16 @@ int64_t Count(const String& file, const String& sql) {
   TSqliteDatabase db(file, TSqliteOpenMode::ReadOnly, 100);
   TSqliteStatement query(db, sql);
   return query.Step() ? query.ColumnInt64(0) : -1;
+}
+
+TShowcasePanel* PageOnNewForm(TForm*& form) {
+  form = new TForm(Application);
+  form->SetBounds(0, 0, 900, 600);
+  auto* page = new TShowcasePanel(form);
+  page->SetParent(form);
+  page->SetAlign(alClient);
+  form->Show();
+  return page;
 }
 
 fs::path* ShowcaseDataFile::madeFolder_ = nullptr;

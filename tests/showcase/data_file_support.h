@@ -7,12 +7,18 @@
 
 #include "examples/showcase/showcase_data_file.h"
 
+class TForm;
+class TShowcasePanel;
+
 namespace showcase_test {
 
 // The bytes of a file as they are on disk.
 std::string Bytes(const std::filesystem::path& path);
 // The first column of the first row `sql` answers from the database file, read-only.
 int64_t Count(const String& file, const String& sql);
+
+// A new shown form holding one page that fills it, as the main window's page area holds one.
+TShowcasePanel* PageOnNewForm(TForm*& form);
 
 // A data file made by a first run serves every test; each test that changes it works on a copy.
 class ShowcaseDataFile : public ::testing::Test {

@@ -25,15 +25,7 @@ namespace {
 // The showcase's pages on a form of their own.
 class ShowcaseDataPages : public ShowcaseDataFile {
  protected:
-  TShowcasePanel* NewPage() {
-    form_ = new TForm(Application);
-    form_->SetBounds(0, 0, 900, 600);
-    auto* page = new TShowcasePanel(form_);
-    page->SetParent(form_);
-    page->SetAlign(alClient);
-    form_->Show();
-    return page;
-  }
+  TShowcasePanel* NewPage() { return PageOnNewForm(form_); }
   template <typename T>
   static T* Child(TWinControl* page, const String& name) {
     return dynamic_cast<T*>(page->FindComponent(name));

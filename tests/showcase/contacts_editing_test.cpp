@@ -1,0 +1,111 @@
+// What the user types or chooses in the contact grid is in the data file when the showcase
+// starts again.
+#include <gtest/gtest.h>
+
+#include "examples/showcase/contacts_page.h"
+#include "examples/showcase/showcase_data_file.h"
+#include "examples/showcase/showcase_widgets.h"
+#include "gridlib/controls/popup_list.h"
+#include "gridlib/grid/db_grid.h"
+#include "gridlib/grid/db_grid_inplace_edit.h"
+#include "gridlib/grid/grid_style.h"
+#include "platform/controls/application.h"
+#include "platform/controls/forms.h"
+#include "platform/controls/inplace_edit.h"
+#include "platform/data/data_source.h"
+#include "platform/data/dataset.h"
+#include "platform/data/field.h"
+#include "platform/windows/keys.h"
+#include "platform/windows/messages.h"
+#include "tests/showcase/data_file_support.h"
+#include "tests/support/key_input.h"
+
+using namespace showcase_data;
+using namespace showcase_test;
+
+namespace {
+
+constexpr int kNameColumn = 1;
+
+// The contacts page as one run of the showcase shows it: the data file found in a folder, the
+// page built over it on a form of its own.
+class ShowcaseRun {
+ public:
+  explicit ShowcaseRun(const std::filesystem::path& folder) : file_(OpenShowcaseDataFile(folder.string())) {
+    TShowcasePanel* page = PageOnNewForm(form_);
+    BuildContactsPage(page, file_);
+    grid_ = dynamic_cast<TDBGridEx*>(page->FindComponent("ContactsGrid"));
+  }
+  ~ShowcaseRun() { delete form_; }
+  ShowcaseRun(const ShowcaseRun&) = delete;
+  ShowcaseRun& operator=(const ShowcaseRun&) = delete;
+
+  TDBGridEx* Grid() const { return grid_; }
+  TDataSet* Contacts() const { return grid_->DataSource()->DataSet(); }
+  // Opens the editor on the current cell and replaces its text.
+  void Retype(std::string_view text) {
+    test_input::Key(grid_, VK_F2);
+    ASSERT_TRUE(grid_->InplaceEditorShowing());
+    grid_->InplaceEditor()->SelectAll();
+    test_input::Type(grid_->InplaceEditor(), text);
+  }
+  // Drops the group cell's list and chooses a group the contact is not in; its name.
+  String ChooseOtherGroup() {
+    test_input::Key(grid_, VK_F2);
+    auto* editor = dynamic_cast<TDBGridInplaceEdit*>(grid_->InplaceEditor());
+    if (editor == nullptr) return {};
+    editor->Perform(WM_SYSKEYDOWN, VK_DOWN, 1 | AltMask);
+    TPopupListEx* list = editor->DroppedList();
+    if (list == nullptr || list->Count() < 2) return {};
+    const bool inLast = list->ItemIndex() == list->Count() - 1;
+    test_input::Key(editor, inLast ? VK_HOME : VK_END);
+    const String chosen = list->Items()->Strings(list->ItemIndex());
+    test_input::Key(editor, VK_RETURN);
+    return editor->Text() == chosen ? chosen : String();
+  }
+
+ private:
+  TShowcaseDataFile file_;
+  TForm* form_ = nullptr;
+  TDBGridEx* grid_ = nullptr;
+};
+
+class ContactsEditing : public ShowcaseDataFile {
+ protected:
+  TApplicationScope application_;
+  GridLibraryScope gridLibrary_;
+};
+
+}  // namespace
+
+TEST_F(ContactsEditing, EditedCellsAreInTheFileWhenTheShowcaseStartsAgain) {
+  const std::filesystem::path folder = CopyOfMadeFile();
+  int64_t id = 0;
+  String group;
+  {
+    ShowcaseRun first(folder);
+    ASSERT_NE(first.Grid(), nullptr);
+    first.Grid()->SetFocus();
+    id = first.Contacts()->FieldByName("ID")->AsInteger();
+    first.Grid()->SetSelectedIndex(kNameColumn);
+    first.Retype("测试联系人");
+    // Tab goes on to the mobile number; moving on to the next contact posts the record.
+    test_input::Key(first.Grid()->InplaceEditor(), VK_TAB);
+    first.Retype("13900000001");
+    test_input::Key(first.Grid()->InplaceEditor(), VK_TAB);
+    group = first.ChooseOtherGroup();
+    ASSERT_FALSE(group.empty());
+    test_input::Key(first.Grid()->InplaceEditor(), VK_DOWN);
+    EXPECT_EQ(first.Contacts()->State(), dsBrowse);
+  }
+  const String file = (folder / kFileName).string();
+  EXPECT_EQ(Count(file, "SELECT COUNT(*) FROM ContactInfo WHERE ID = " + std::to_string(id) +
+                            " AND Name = '测试联系人' AND Mobile = '13900000001' AND GroupName = '" + group + "'"),
+            1);
+  ShowcaseRun again(folder);
+  ASSERT_TRUE(again.Contacts()->Locate("ID", Variant(id), {}));
+  EXPECT_EQ(again.Contacts()->FieldByName("Name")->AsString(), "测试联系人");
+  EXPECT_EQ(again.Contacts()->FieldByName("Mobile")->AsString(), "13900000001");
+  EXPECT_EQ(again.Contacts()->FieldByName("GroupName")->AsString(), group);
+  EXPECT_EQ(again.Contacts()->RecordCount(), kContactCount);
+}
