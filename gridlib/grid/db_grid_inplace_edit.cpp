@@ -39,9 +39,12 @@ bool IsMouseMessage(UINT msg) {
 
 TDBGridInplaceEdit::TDBGridInplaceEdit(TCustomDBGridEx* grid) : TInplaceEdit(grid) {}
 
+// The popups go first, while the editor they may call back is whole.
 TDBGridInplaceEdit::~TDBGridInplaceEdit() {
   dropped_ = nullptr;
   if (HandleAllocated()) KillTimer(Handle(), kRepeatTimerId);
+  delete std::exchange(list_, nullptr);
+  delete std::exchange(calendar_, nullptr);
 }
 
 TCustomDBGridEx* TDBGridInplaceEdit::DBGrid() const { return dynamic_cast<TCustomDBGridEx*>(Grid()); }
