@@ -42,7 +42,7 @@ std::string OutputOf(const std::string& command) {
     }
     done = true;
   });
-  WaitFor([&] { return done.load(); }, 10000);
+  WaitFor([&] { return done.load(); });
   reader.join();
   return output;
 }

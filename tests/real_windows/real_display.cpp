@@ -72,7 +72,7 @@ class TRealDisplay : public ::testing::Environment {
     char* args[] = {const_cast<char*>(wm), nullptr};
     ASSERT_EQ(posix_spawnp(&pid_, wm, nullptr, nullptr, args, environ), 0) << "cannot start " << wm;
     // A window manager announces itself with the desktops it keeps.
-    ASSERT_TRUE(WaitFor([] { return Xdo("get_num_desktops"); }, 10000)) << wm << " did not come up";
+    ASSERT_TRUE(WaitFor([] { return Xdo("get_num_desktops"); })) << wm << " did not come up";
   }
 
   pid_t pid_ = 0;

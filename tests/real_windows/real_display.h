@@ -9,12 +9,17 @@
 
 #include "platform/core/types.h"
 
+// How long a wait for what a test expects may take before it counts as never coming. The
+// display, the window manager and the other programs answer when the machine gets to them, so
+// this is far beyond any answer that is merely slow; a wait that holds returns at once.
+constexpr int kPatienceMs = 60000;
+
 // The window manager the program runs under, nullptr for none.
 const char* WindowManagerName();
 // Runs xdotool with `arguments`; answers whether it succeeded.
 bool Xdo(const std::string& arguments);
 // Polls `condition`, handling our messages meanwhile, until it holds or `ms` have passed.
-bool WaitFor(const std::function<bool()>& condition, int ms = 5000);
+bool WaitFor(const std::function<bool()>& condition, int ms = kPatienceMs);
 // Moves the pointer to a screen point and clicks the left button there.
 bool ClickAt(TPoint screen);
 // Presses at `from`, moves to `to` in steps, each once our side has seen the one before, as a

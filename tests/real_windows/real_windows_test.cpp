@@ -143,7 +143,7 @@ TEST_F(RealWindows, AMessageBoxBlocksClicksOnItsOwnerAndStaysAboveIt) {
     WaitFor([&] { return box->ModalResult() != mrNone; });
   });
   ASSERT_TRUE(ClickOn(opener_, {10, 10}));
-  ASSERT_TRUE(WaitFor([&] { return driven && OpenBoxes() == 0; }, 10000)) << "the box took the click above its owner";
+  ASSERT_TRUE(WaitFor([&] { return driven && OpenBoxes() == 0; })) << "the box took the click above its owner";
   EXPECT_EQ(answer, mrOk);
   EXPECT_EQ(opened, 1) << "a second box cannot open from the disabled owner";
   EXPECT_EQ(list_->ItemIndex(), -1) << "the owner took no click";

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 #include <sys/wait.h>
 
+#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
@@ -29,8 +30,10 @@ std::string ReadFile(const fs::path& p) {
 
 class ShowcaseCommandLine : public ::testing::Test {
  protected:
+  // In the test program's own temporary folder: two runs of the program at once (by hand
+  // beside ctest) never clear each other's files, and the screenshots go when it ends.
   void SetUp() override {
-    folder_ = fs::path(TEST_OUTPUT_DIR) / "showcase-command-line";
+    folder_ = fs::path(std::getenv("XDG_DATA_HOME")) / "command-line";
     fs::remove_all(folder_);
     fs::create_directories(folder_);
   }

@@ -1,8 +1,6 @@
 #include "tests/showcase/data_file_support.h"
 
 #include <cstdlib>
-#include <fstream>
-#include <sstream>
 
 #include "examples/showcase/showcase_widgets.h"
 #include "platform/controls/application.h"
@@ -12,13 +10,6 @@
 namespace fs = std::filesystem;
 
 namespace showcase_test {
-
-std::string Bytes(const fs::path& path) {
-  std::ifstream in(path, std::ios::binary);
-  std::ostringstream bytes;
-  bytes << in.rdbuf();
-  return bytes.str();
-}
 
 int64_t Count(const String& file, const String& sql) {
   TSqliteDatabase db(file, TSqliteOpenMode::ReadOnly, 100);
@@ -47,6 +38,11 @@ void ShowcaseDataFile::SetUpTestSuite() {
 void ShowcaseDataFile::TearDownTestSuite() {
   delete made_;
   delete madeFolder_;
+}
+
+::testing::AssertionResult ShowcaseDataFile::MadeFileUsable() {
+  if (made_->Usable()) return ::testing::AssertionSuccess();
+  return ::testing::AssertionFailure() << "the first run could not make the file the tests share: " << made_->problem;
 }
 
 fs::path ShowcaseDataFile::Folder(const std::string& name) {

@@ -6,14 +6,13 @@
 #include <string>
 
 #include "examples/showcase/showcase_data_file.h"
+#include "tests/showcase/file_contents.h"
 
 class TForm;
 class TShowcasePanel;
 
 namespace showcase_test {
 
-// The bytes of a file as they are on disk.
-std::string Bytes(const std::filesystem::path& path);
 // The first column of the first row `sql` answers from the database file, read-only.
 int64_t Count(const String& file, const String& sql);
 
@@ -25,6 +24,9 @@ class ShowcaseDataFile : public ::testing::Test {
  protected:
   static void SetUpTestSuite();
   static void TearDownTestSuite();
+  // Whether the first run made the shared file; when the machine refused it (a full disk),
+  // the failure says why, rather than each test failing later on a file that is not there.
+  static ::testing::AssertionResult MadeFileUsable();
   // An empty folder `name` under the test data home (the global test environment's).
   static std::filesystem::path Folder(const std::string& name);
   // A folder holding a copy of the file the first run made, named for the running test.

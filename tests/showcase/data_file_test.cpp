@@ -7,7 +7,6 @@
 #include <cstdlib>
 #include <filesystem>
 #include <functional>
-#include <fstream>
 #include <optional>
 
 #include "examples/showcase/showcase_data_file.h"
@@ -118,6 +117,7 @@ TEST_F(ShowcaseDataFile, TwoFirstRunsAtOnceBothEndWithOneSoundFile) {
 }
 
 TEST_F(ShowcaseDataFile, ReopeningKeepsWhatTheFileHoldsEditsIncluded) {
+  ASSERT_TRUE(MadeFileUsable());
   const fs::path folder = CopyOfMadeFile();
   const fs::path file = folder / kFileName;
   {
@@ -137,10 +137,11 @@ TEST_F(ShowcaseDataFile, ReopeningKeepsWhatTheFileHoldsEditsIncluded) {
   EXPECT_FALSE(again.created);
   EXPECT_EQ(Count(again.path, "SELECT COUNT(*) FROM ContactInfo WHERE Name = '改过的名字'"), 1);
   EXPECT_EQ(Count(again.path, "SELECT COUNT(*) FROM ContactInfo"), kContactCount - 1);
-  EXPECT_EQ(Bytes(file), edited);
+  EXPECT_TRUE(HoldsBytes(file, edited));
 }
 
 TEST_F(ShowcaseDataFile, DamagedUnreadableOrForeignFilesAreReportedAndLeftByteForByte) {
+  ASSERT_TRUE(MadeFileUsable());
   const fs::path folder = Folder("damaged");
   const fs::path file = folder / kFileName;
   const std::string sound = Bytes(made_->path);
@@ -158,17 +159,18 @@ TEST_F(ShowcaseDataFile, DamagedUnreadableOrForeignFilesAreReportedAndLeftByteFo
   for (const auto& c : cases) {
     SCOPED_TRACE(c.name);
     fs::create_directories(folder);
-    std::ofstream(file, std::ios::binary | std::ios::trunc) << c.bytes;
+    ASSERT_TRUE(WroteBytes(file, c.bytes));
     const TShowcaseDataFile found = OpenShowcaseDataFile(folder.string());
     EXPECT_FALSE(found.Usable());
     EXPECT_FALSE(found.created);
     EXPECT_NE(found.problem.find("文件保持原样"), String::npos) << found.problem;
-    EXPECT_EQ(Bytes(file), c.bytes);
+    EXPECT_TRUE(HoldsBytes(file, c.bytes));
     EXPECT_EQ(std::distance(fs::directory_iterator(folder), fs::directory_iterator()), 1) << "nothing is made beside it";
   }
 }
 
 TEST_F(ShowcaseDataFile, AFileLockedByAnotherProgramIsReportedAndLeftAlone) {
+  ASSERT_TRUE(MadeFileUsable());
   const fs::path folder = CopyOfMadeFile();
   const std::string before = Bytes(folder / kFileName);
   TSqliteDatabase other((folder / kFileName).string(), TSqliteOpenMode::ReadWrite, 100);
@@ -176,10 +178,11 @@ TEST_F(ShowcaseDataFile, AFileLockedByAnotherProgramIsReportedAndLeftAlone) {
   const TShowcaseDataFile found = OpenShowcaseDataFile(folder.string());
   EXPECT_NE(found.problem.find("database is locked"), String::npos) << found.problem;
   other.Execute("ROLLBACK");
-  EXPECT_EQ(Bytes(folder / kFileName), before);
+  EXPECT_TRUE(HoldsBytes(folder / kFileName, before));
 }
 
 TEST_F(ShowcaseDataFile, AFileThatCannotBeReadIsReportedAndLeftAlone) {
+  ASSERT_TRUE(MadeFileUsable());
   const fs::path folder = CopyOfMadeFile();
   const fs::path file = folder / kFileName;
   const std::string before = Bytes(file);
@@ -193,7 +196,7 @@ TEST_F(ShowcaseDataFile, AFileThatCannotBeReadIsReportedAndLeftAlone) {
   const std::string problem = ProblemSeenByAnotherUser(folder);
   fs::permissions(file, fs::perms::owner_read | fs::perms::owner_write);
   EXPECT_NE(problem.find("无法读取"), std::string::npos) << problem;
-  EXPECT_EQ(Bytes(file), before);
+  EXPECT_TRUE(HoldsBytes(file, before));
 }
 
 TEST_F(ShowcaseDataFile, AFolderInTheFilesPlaceIsReportedAndLeftAlone) {

@@ -40,6 +40,7 @@ class ShowcaseDataPages : public ShowcaseDataFile {
 }  // namespace
 
 TEST_F(ShowcaseDataPages, ContactsPageShowsTheContactsInGroupAndNameOrder) {
+  ASSERT_TRUE(MadeFileUsable());
   TShowcasePanel* page = NewPage();
   BuildContactsPage(page, *made_);
   auto* grid = Child<TDBGridEx>(page, "ContactsGrid");
@@ -56,6 +57,7 @@ TEST_F(ShowcaseDataPages, ContactsPageShowsTheContactsInGroupAndNameOrder) {
 }
 
 TEST_F(ShowcaseDataPages, SentPageShowsEveryMessageNewestFirstAndReadOnly) {
+  ASSERT_TRUE(MadeFileUsable());
   TShowcasePanel* page = NewPage();
   BuildSentMessagesPage(page, *made_);
   auto* grid = Child<TDBGridEx>(page, "SentGrid");
@@ -86,6 +88,7 @@ TEST_F(ShowcaseDataPages, WithoutAUsableFileBothPagesSayWhyInsteadOfAGrid) {
 // A click on a column's own caption (below the heading it shares) sorts by that column; a
 // second click turns the order round.
 TEST_F(ShowcaseDataPages, ClickingATitleSortsTheContacts) {
+  ASSERT_TRUE(MadeFileUsable());
   TShowcasePanel* page = NewPage();
   BuildContactsPage(page, *made_);
   auto* grid = Child<TDBGridEx>(page, "ContactsGrid");
@@ -114,6 +117,7 @@ TEST_F(ShowcaseDataPages, ClickingATitleSortsTheContacts) {
 }
 
 TEST_F(ShowcaseDataPages, ChangedSortMarkersReorderTheContacts) {
+  ASSERT_TRUE(MadeFileUsable());
   TShowcasePanel* page = NewPage();
   BuildContactsPage(page, *made_);
   auto* grid = Child<TDBGridEx>(page, "ContactsGrid");

@@ -5,7 +5,6 @@
 
 #include <cstdlib>
 #include <filesystem>
-#include <fstream>
 #include <memory>
 #include <optional>
 
@@ -19,6 +18,7 @@
 #include "platform/windows/message_loop.h"
 #include "platform/windows/messages.h"
 #include "sidebar/side_bar.h"
+#include "tests/showcase/file_contents.h"
 
 namespace {
 
@@ -77,9 +77,9 @@ class ShowcaseSideBar : public ::testing::Test {
     bar->Perform(WM_LBUTTONUP, 0, PointToLParam(p));
     Application->ProcessMessages();
   }
-  static void Write(const String& path, const std::string& bytes) {
+  static ::testing::AssertionResult Write(const String& path, const std::string& bytes) {
     fs::create_directories(fs::path(path).parent_path());
-    std::ofstream(path, std::ios::binary) << bytes;
+    return showcase_test::WroteBytes(path, bytes);
   }
 
  private:
@@ -131,7 +131,7 @@ TEST_F(ShowcaseSideBar, TheArrangementOfOneRunIsThereInTheNextAndItsButtonsStill
 TEST_F(ShowcaseSideBar, ADamagedFileIsReportedAndSetAsideAndTheDefaultBarIsUsed) {
   const String path = ShowcaseSideBarLayoutPath();
   for (const std::string& damaged : {std::string("TPF0\x0aTnbSideBar"), std::string(300, '\xff'), std::string()}) {
-    Write(path, damaged);
+    ASSERT_TRUE(Write(path, damaged));
     TShowcaseMainForm* form = NewForm();
     const TSideBarLayoutLoad load = form->RestoreSideBarLayout(path);
     EXPECT_FALSE(load.loaded);
@@ -160,7 +160,7 @@ TEST_F(ShowcaseSideBar, AFailedSaveKeepsTheLayoutSavedBefore) {
   ASSERT_EQ(SaveShowcaseSideBarLayout(form->SideBar(), path), "");
   const auto before = fs::file_size(path);
   fs::create_directory(path + ".new");  // where the new layout would be written first
-  std::ofstream(path + ".new/block") << "x";
+  ASSERT_TRUE(showcase_test::WroteBytes(path + ".new/block", "x"));
   form->SideBar()->Header(0)->SetCaption("一个长得多的标题，让文件变大");
   EXPECT_NE(SaveShowcaseSideBarLayout(form->SideBar(), path), "");
   EXPECT_EQ(fs::file_size(path), before);

@@ -13,6 +13,7 @@
 
 #include <cstdlib>
 #include <filesystem>
+#include <functional>
 #include <vector>
 
 #include "examples/showcase/main_form.h"
@@ -27,6 +28,7 @@
 namespace {
 
 constexpr const char* UnderXvfb = "SHOWCASE_TEST_UNDER_XVFB";
+constexpr int kPatienceMs = 60000;
 
 // Runs this test again under its own X server; answers its exit status.
 int RerunUnderXvfb(const char* testName) {
@@ -59,12 +61,18 @@ class ShowcaseOnXvfb : public ::testing::Test {
     application_.reset();
     toolkit_.reset();
   }
-  void Pump(int rounds = 20) {
-    for (int i = 0; i < rounds; ++i) {
-      Application->ProcessMessages();
-      QTest::qWait(5);
-    }
+  // Handles the toolkit's events and our messages until `done` holds. The X server answers
+  // when it gets to it: on a loaded machine later, never differently, so the wait is for the
+  // state the test expects, with a deadline far beyond any answer that is merely slow.
+  static bool PumpUntil(const std::function<bool()>& done) {
+    return QTest::qWaitFor(
+        [&] {
+          Application->ProcessMessages();
+          return done();
+        },
+        kPatienceMs);
   }
+  static bool Exposed(QWindow* window) { return QTest::qWaitForWindowExposed(window, kPatienceMs); }
   QPoint PointOf(TControl* c, TShowcaseMainForm* form, int x, int y) {
     TPoint screen = c->ClientToScreen({x, y});
     TRect bounds = WindowBounds(form->Handle());
@@ -120,12 +128,12 @@ TEST_F(ShowcaseOnXvfb, RealClickAndKeyArriveAsMessages) {
   form->Show();
   auto* window = static_cast<QWindow*>(ToolkitWindowOf(form->Handle()));
   ASSERT_NE(window, nullptr);
-  ASSERT_TRUE(QTest::qWaitForWindowExposed(window));
-  Pump();
+  ASSERT_TRUE(Exposed(window));
+  Application->ProcessMessages();
   EXPECT_EQ(form->ActiveCommand(), 1);
 
   QTest::mouseClick(window, Qt::LeftButton, Qt::NoModifier, PointOf(form->ToolButton(3), form, 10, 10));
-  Pump();
+  PumpUntil([&] { return form->ActiveCommand() == 3; });
   auto count = [&](UINT message, HWND h) {
     return std::count_if(seen.begin(), seen.end(), [&](const TSeen& s) { return s.message == message && s.hwnd == h; });
   };
@@ -136,13 +144,16 @@ TEST_F(ShowcaseOnXvfb, RealClickAndKeyArriveAsMessages) {
 
   form->Page(3)->SetFocus();
   QTest::keyClick(window, Qt::Key_A);
-  Pump();
   HWND page = form->Page(3)->Handle();
-  std::vector<std::pair<UINT, WPARAM>> keys;
-  for (const TSeen& s : seen)
-    if (s.hwnd == page && s.message >= WM_KEYFIRST && s.message <= WM_KEYLAST) keys.emplace_back(s.message, s.wParam);
+  const auto keys = [&] {
+    std::vector<std::pair<UINT, WPARAM>> seenKeys;
+    for (const TSeen& s : seen)
+      if (s.hwnd == page && s.message >= WM_KEYFIRST && s.message <= WM_KEYLAST) seenKeys.emplace_back(s.message, s.wParam);
+    return seenKeys;
+  };
+  PumpUntil([&] { return keys().size() >= 3; });
   std::vector<std::pair<UINT, WPARAM>> expected{{WM_KEYDOWN, 'A'}, {WM_CHAR, 'a'}, {WM_KEYUP, 'A'}};
-  EXPECT_EQ(keys, expected);
+  EXPECT_EQ(keys(), expected);
 
   TBitmap* surface = WindowSurface(form->Handle());
   ASSERT_NE(surface, nullptr);
@@ -161,7 +172,7 @@ TEST_F(ShowcaseOnXvfb, ToolkitClipboardAndDropsReachOurServices) {
   Application->CreateForm(form);
   form->Show();
   auto* window = static_cast<QWindow*>(ToolkitWindowOf(form->Handle()));
-  ASSERT_TRUE(QTest::qWaitForWindowExposed(window));
+  ASSERT_TRUE(Exposed(window));
   TTextTarget target;
   RegisterDragDrop(form->PageHost()->Handle(), &target);
   QMimeData mime;
@@ -186,21 +197,21 @@ TEST_F(ShowcaseOnXvfb, RealWindowAndTreeKeepTheSameGeometry) {
   form->SetBounds(40, 30, 640, 480);
   form->Show();
   auto* window = static_cast<QWindow*>(ToolkitWindowOf(form->Handle()));
-  ASSERT_TRUE(QTest::qWaitForWindowExposed(window));
-  Pump();
+  ASSERT_TRUE(Exposed(window));
+  PumpUntil([&] { return window->geometry() == QRect(40, 30, 640, 480); });
   EXPECT_EQ(window->geometry(), QRect(40, 30, 640, 480)) << "the real window sits where the tree says";
   window->resize(700, 500);
-  Pump();
+  PumpUntil([&] { return form->Width() == 700 && form->Height() == 500 && form->PageHost()->Width() == 700 - 2 - 180; });
   EXPECT_EQ(form->Width(), 700) << "a size given by the window manager comes back to the form";
   EXPECT_EQ(form->Height(), 500);
   // The skin's border, one pixel on each side, in place of the native frame, and the
   // side bar's 180-pixel panel beside the page host.
   EXPECT_EQ(form->PageHost()->Width(), 700 - 2 - 180) << "and the form lays itself out again";
   form->SetWindowState(wsMaximized);
-  Pump();
+  PumpUntil([&] { return window->geometry() == window->screen()->availableGeometry(); });
   EXPECT_EQ(window->geometry(), window->screen()->availableGeometry()) << "maximised to the work area";
   form->SetWindowState(wsNormal);
-  Pump();
+  PumpUntil([&] { return window->geometry().size() == QSize(700, 500); });
   EXPECT_EQ(window->geometry().size(), QSize(700, 500));
 }
 

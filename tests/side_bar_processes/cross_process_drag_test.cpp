@@ -2,6 +2,7 @@
 // drop of the display, as a user drags it.
 #include <gtest/gtest.h>
 
+#include <chrono>
 #include <memory>
 #include <sstream>
 #include <string>
@@ -86,7 +87,11 @@ class SideBarBetweenProcesses : public ::testing::Test {
     ok = ok && peer_->AwaitLine("dragging").has_value();
     ok = ok && Xdo("mousemove --sync " + At({(from.x + to.x) / 2, to.y}));
     if (!key.empty()) ok = ok && Xdo("keydown " + key);
-    for (int step = 0; ok && step < 20 && bar_->DropTarget() == nullptr; ++step) {
+    // Each nudge gives the display's drag protocol a new position to answer; the peer and the
+    // display answer when the machine lets them, so the nudging goes on until ours takes the
+    // drag or the patience of every other wait has run out.
+    const auto deadline = std::chrono::steady_clock::now() + std::chrono::milliseconds(kPatienceMs);
+    for (int step = 0; ok && bar_->DropTarget() == nullptr && std::chrono::steady_clock::now() < deadline; ++step) {
       ok = Xdo("mousemove --sync " + At({to.x, to.y + step % 2}));
       WaitFor([&] { return bar_->DropTarget() != nullptr; }, 250);
     }
