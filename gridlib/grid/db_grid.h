@@ -379,9 +379,6 @@ class TCustomDBGridEx : public TCustomGrid, public TDBGridExHost, public TDBGrid
   // The sort markers changed: the application's handler or the data service sorts.
   virtual void SortMarkingChanged();
   virtual void ApplySorting();
-  // Title clicks with Ctrl held defer sorting until Ctrl is released.
-  bool SortMarkingPending() const { return sortMarkingPending_; }
-  void SetSortMarkingPending(bool value) { sortMarkingPending_ = value; }
 
  protected:
   // For a descendant that makes columns, column defaults or scroll-bar settings of its own
@@ -413,7 +410,6 @@ class TCustomDBGridEx : public TCustomGrid, public TDBGridExHost, public TDBGrid
   void WndProc(TMessage& m) override;
   void DefaultHandler(TMessage& m) override;
   void Paint() override;
-  void KeyUp(uint16_t& key, TShiftState shift) override;
   void DoExit() override;
   TInplaceEdit* CreateEditor() override;
   bool CanEditShow() override;
@@ -546,7 +542,6 @@ class TCustomDBGridEx : public TCustomGrid, public TDBGridExHost, public TDBGrid
   std::unique_ptr<TDBGridExGridPainter> gridPainter_;
   std::unique_ptr<TDBGridExCellEditing> cellEditing_;
   std::unique_ptr<TDBGridExIncSearch> incSearch_;
-  bool sortMarkingPending_ = false;
   std::unique_ptr<TDBGridExInput> input_;
   int updateLock_ = 0;
   bool pendingResize_ = false;

@@ -116,12 +116,3 @@ void TCustomDBGridEx::SortMarkingChanged() {
 void TCustomDBGridEx::ApplySorting() {
   if (TDBGridExDataService* service = DBGridExDataService()) service->ApplySorting(this);
 }
-
-// Titles clicked with Ctrl held add markers; the data set is sorted once, when Ctrl goes up.
-void TCustomDBGridEx::KeyUp(uint16_t& key, TShiftState shift) {
-  if (sortMarkingPending_ && key == VK_CONTROL) {
-    sortMarkingPending_ = false;
-    SortMarkingChanged();
-  }
-  TCustomGrid::KeyUp(key, shift);
-}

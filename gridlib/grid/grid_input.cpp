@@ -6,6 +6,7 @@
 
 #include "gridlib/grid/db_grid.h"
 #include "gridlib/grid/record_drag.h"
+#include "platform/windows/keys.h"
 #include "platform/windows/timers.h"
 
 namespace {
@@ -68,8 +69,15 @@ void TDBGridExInput::StopTracking() {
   if (grid_->HandleAllocated() && grid_->MouseCapture()) grid_->SetMouseCapture(false);
 }
 
-void TDBGridExInput::FocusLost() {
-  if (!grid_->SortMarkingPending()) return;
-  grid_->SetSortMarkingPending(false);
+void TDBGridExInput::KeyUp(uint16_t key) {
+  if (key == VK_CONTROL) RunPendingSort();
+}
+
+void TDBGridExInput::FocusLost() { RunPendingSort(); }
+
+// Several titles clicked with Ctrl held sort once.
+void TDBGridExInput::RunPendingSort() {
+  if (!sortPending_) return;
+  sortPending_ = false;
   grid_->SortMarkingChanged();
 }

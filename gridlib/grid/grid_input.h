@@ -120,8 +120,12 @@ class TDBGridExInput {
   void TimerTick();
   // WM_CANCELMODE, CM_CANCELMODE, Esc: ends every mouse operation without applying it.
   void StopTracking();
+  // A key went up: releasing Ctrl runs a sort deferred while it was held.
+  void KeyUp(uint16_t key);
   // The focus goes (not to the grid's own editor): a sort deferred while Ctrl was held runs now.
   void FocusLost();
+  // Title clicks with Ctrl held changed the sort markers; the sort waits for Ctrl's release.
+  bool SortMarkingPending() const { return sortPending_; }
 
   // ---- Operations the keys and the mouse share.
   // Moves the data set's cursor by `distance` records (to its first or last with toEnd),
@@ -193,6 +197,7 @@ class TDBGridExInput {
   void PendingClickUp(TShiftState shift);
   void TitleRelease(TShiftState shift, int x, int y);
   void ClickEvents(TShiftState shift, int x, int y);
+  void RunPendingSort();
 
   // Sizing frozen columns.
   bool FrozenSizingAt(int x, int y, TFrozenSizing& sizing);
@@ -229,6 +234,7 @@ class TDBGridExInput {
   bool timerRunning_ = false;
   int timerInterval_ = -1;
   bool ignoreThumbPosition_ = false;
+  bool sortPending_ = false;
   bool inColExit_ = false;
   bool frozenSizing_ = false;
   TFrozenSizing frozen_;

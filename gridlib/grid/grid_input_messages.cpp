@@ -67,6 +67,10 @@ bool TCustomDBGridEx::InputMessage(TMessage& m) {
       TCustomGrid::WndProc(m);
       UpdateHorzScrollBar();
       return true;
+    case WM_KEYUP:
+      // The base grid goes on to the key-up event.
+      input_->KeyUp(static_cast<uint16_t>(m.WParam));
+      return false;
     case WM_SETFOCUS:
       if (Options().Contains(dgRowSelect)) InvalidateRow(Row());
       return false;

@@ -363,7 +363,7 @@ void TDBGridExInput::TitleRelease(TShiftState shift, int x, int y) {
   column->Title()->ToggleSortMarker(ctrl && grid_->OptionsEx().Contains(dghMultiSortMarking));
   // With Ctrl held the sort waits for Ctrl's release (or the focus going), so that several
   // clicks sort once.
-  if (ctrl) grid_->SetSortMarkingPending(true);
+  if (ctrl) sortPending_ = true;
   else grid_->SortMarkingChanged();
 }
 

@@ -140,7 +140,7 @@ TEST_P(GridTitleClicks, CtrlClicksAddColumnsAndSortOnceWhenCtrlIsReleased) {
   EXPECT_EQ(Marker(0), smDownEx);
   EXPECT_EQ(Marker(2), smDownEx);
   EXPECT_EQ(sortChanges, 0);
-  EXPECT_TRUE(grid->SortMarkingPending());
+  EXPECT_TRUE(grid->Input()->SortMarkingPending());
   grid->Perform(WM_KEYUP, VK_CONTROL, 1);
   EXPECT_EQ(sortChanges, 1);
   grid->Perform(WM_KEYUP, VK_CONTROL, 1);
