@@ -21,6 +21,7 @@ constexpr int kMinDragTimerInterval = 10;
 TDBGridExInput::TDBGridExInput(TCustomDBGridEx* grid, TDBGridExInputBase* base)
     : grid_(grid),
       base_(base),
+      treeNodes_(grid),
       editKeys_(std::make_unique<TDBGridExEditKeys>()),
       recordDrag_(std::make_unique<TDBGridExRecordDrag>(grid)) {}
 

@@ -4,6 +4,7 @@
 #include <memory>
 
 #include "gridlib/grid/grid_types.h"
+#include "gridlib/grid/tree_nodes.h"
 #include "platform/controls/control_types.h"
 #include "platform/core/types.h"
 #include "platform/data/db_types.h"
@@ -156,6 +157,7 @@ class TDBGridExInput {
   void MoveOrSelect(bool select, int distance, bool toEnd);
   void MoveToEnd(bool select, int direction);
   void PageKey(bool select, int distance);
+  void FetchPageBelow(int distance);
   bool UntouchedInsert() const;
   void PriorRow(bool select);
   void NextRow(bool select);
@@ -210,6 +212,7 @@ class TDBGridExInput {
 
   TCustomDBGridEx* grid_;
   TDBGridExInputBase* base_;
+  TDBGridExTreeNodes treeNodes_;
   std::unique_ptr<TDBGridExEditKeys> editKeys_;
   std::unique_ptr<TDBGridExRecordDrag> recordDrag_;
   TGridInputState state_ = gisIdle;

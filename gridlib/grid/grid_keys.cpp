@@ -114,7 +114,9 @@ void TDBGridExInput::PlainKey(uint16_t& key, TShiftState shift) {
       // Once the cut ran the key is spent: a graphic cell is not cleared a second time.
       if (shift.Contains(ssShift) && editKeys_->ExecuteAction(geaCutEx)) key = 0;
       break;
-    default: break;
+    default:
+      if (treeNodes_.NodeKey(key)) key = 0;
+      break;
   }
   (void)dataSet;
 }
@@ -144,7 +146,17 @@ void TDBGridExInput::PageKey(bool select, int distance) {
     return;
   }
   ClearSelectionOnMove();
+  FetchPageBelow(distance);
   grid_->DataLink()->DataSet()->MoveBy(distance);
+}
+
+// A data set with the record-access interface makes the records a page down reaches
+// available before the cursor goes there.
+void TDBGridExInput::FetchPageBelow(int distance) {
+  if (distance <= 0 || !grid_->InMemTableMode()) return;
+  IMemTableEx* table = grid_->MemTableIntf();
+  const int missing = table->CurrentIndex() + distance + 1 - table->RecordCount();
+  if (missing > 0) table->FetchRecords(missing);
 }
 
 // A record just inserted and not yet typed into, unless the grid's own edit is pending.
@@ -270,6 +282,11 @@ void TDBGridExInput::Char(TMessage& m) {
   TGridDataLinkEx* link = grid_->DataLink();
   if (typed && editKeys_->SearchApplies() && link->Active() && BrowsingRecords()) {
     // Only the key-press handling runs: the search takes the character, no editor opens.
+    base_->KeyPressOnly(m);
+    return;
+  }
+  if (treeNodes_.NodeChar(ch)) {
+    // The tree's keys open and close nodes; they never start an edit.
     base_->KeyPressOnly(m);
     return;
   }

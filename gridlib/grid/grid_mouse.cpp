@@ -166,6 +166,7 @@ void TDBGridExInput::DataPress(TMouseButton button, TShiftState shift, TGridCoor
     StartTimer(kDragTimerInterval);
     return;
   }
+  if (treeNodes_.MouseDown(x, y)) return;
   const bool indicator = type.ColKind == gckIndicator;
   const bool rowSelect = grid_->Options().Contains(dgRowSelect);
   const bool multiSelect = grid_->Options().Contains(dgMultiSelect);

@@ -23,6 +23,8 @@ class IMemTableEx {
   virtual void SetCurrentIndex(int index) = 0;
   // Tree of records: the current record's node.
   virtual bool NodeExpanded() = 0;
+  // Opens or closes the current record's node; the records of the tree change with it.
+  virtual void SetNodeExpanded(bool expanded) = 0;
   virtual bool NodeHasChildren() = 0;
   virtual int NodeLevel() = 0;
   // Whether a title or filter cell of data column `dataCol` reacts to the mouse.

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <memory>
+#include <set>
 #include <stdexcept>
 #include <string>
 #include <vector>
@@ -20,6 +21,7 @@
 #include "platform/graphics/bitmap.h"
 #include "platform/graphics/canvas.h"
 #include "platform/windows/painting.h"
+#include "platform/windows/keys.h"
 #include "platform/windows/scroll_bars.h"
 
 namespace {
@@ -34,29 +36,45 @@ class TMemTableAccess : public IMemTableEx {
   }
   int CurrentIndex() override { return current; }
   void SetCurrentIndex(int index) override { current = index; }
-  bool NodeExpanded() override { return expanded; }
+  bool NodeExpanded() override { return open.count(Row()) > 0; }
+  // Opening a node shows three more records below it; closing hides them.
+  void SetNodeExpanded(bool value) override {
+    nodeLog += (value ? "+" : "-") + std::to_string(Row()) + " ";
+    if (value) open.insert(Row());
+    else open.erase(Row());
+  }
   bool NodeHasChildren() override { return children; }
   int NodeLevel() override { return level; }
   bool TitleCellActive(int) override { return false; }
   int TreeLevelsShown() override { return 1; }
   void TitleClicked(int) override {}
   void SelectionChanged() override {}
-  int RecordCount() override { return ds_->RecordCount(); }
+  int RecordCount() override { return ds_->RecordCount() + 3 * static_cast<int>(open.size()); }
   bool TreeViewActive() override { return level > 0; }
   bool HasNextSibling(int) override { return true; }
   bool SortsOnColumn(int) override { return false; }
   bool CanEditColumn(int) override { return true; }
   std::vector<String> ColumnValueList(TColumnEx*) override { return {}; }
   bool MoveRecords(TBookmarkListEx*, int, int, bool) override { return false; }
-  void SelectRow(int row) override { rowLog += "S" + std::to_string(row) + " "; }
-  void RestoreRow() override { rowLog += "R "; }
+  void SelectRow(int row) override {
+    rowLog += "S" + std::to_string(row) + " ";
+    selected = row;
+  }
+  void RestoreRow() override {
+    rowLog += "R ";
+    selected = -1;
+  }
+  // The record nodes answer for: the row selected for reading, else the current one.
+  int Row() const { return selected >= 0 ? selected : current; }
 
   int current = 0;
   // Every record is a node at this level (0: no tree) that has children or not.
   int level = 0;
   bool children = false;
-  bool expanded = false;
+  std::set<int> open;
+  int selected = -1;
   std::string rowLog;
+  std::string nodeLog;
   std::vector<int> fetches;
 
  private:
@@ -279,6 +297,76 @@ TEST_F(MemTableMode, TheWheelScrollsTheViewAndShiftMovesTheCursor) {
   EXPECT_EQ(ds_->RecNo(), 1) << "the cursor stays";
   grid->Perform(WM_MOUSEWHEEL, MakeWParam(MK_SHIFT, static_cast<uint16_t>(-WHEEL_DELTA)), at);
   EXPECT_EQ(ds_->RecNo(), 2);
+}
+
+// In a tree of records the number-pad keys open and close the current record's node; they
+// never start an edit.
+TEST_F(MemTableMode, NumberPadKeysOpenAndCloseTheCurrentNode) {
+  Make(60);
+  ds_->access.level = 1;
+  ds_->access.children = true;
+  grid->SetFocus();
+  ds_->access.current = 3;
+  const struct {
+    uint16_t key;
+    const char* log;
+  } cases[] = {
+      {VK_ADD, "+3 "}, {VK_ADD, ""}, {VK_SUBTRACT, "-3 "}, {VK_SUBTRACT, ""}, {VK_MULTIPLY, "+3 "}, {VK_MULTIPLY, "-3 "},
+  };
+  for (const auto& c : cases) {
+    ds_->access.nodeLog.clear();
+    grid->Perform(WM_KEYDOWN, c.key, 0);
+    EXPECT_EQ(ds_->access.nodeLog, c.log) << "key " << c.key;
+  }
+  for (char16_t ch : {u'+', u'-', u'*'}) grid->Perform(WM_CHAR, ch, 0);
+  EXPECT_FALSE(grid->InplaceEditorShowing()) << "a node key starts no edit";
+  ds_->access.level = 0;
+  ds_->access.nodeLog.clear();
+  grid->Perform(WM_KEYDOWN, VK_ADD, 0);
+  EXPECT_EQ(ds_->access.nodeLog, "") << "records that are no tree have no nodes";
+}
+
+// A press on a node's button, the last step of a row's indent, opens or closes that row's
+// node and the view keeps its top row; a press on the lines before it does nothing; right of
+// the indent it is a press on the cell.
+TEST_F(MemTableMode, ANodeButtonPressTogglesThatRowsNodeAndKeepsTheView) {
+  Make(60);
+  ds_->access.level = 2;
+  ds_->access.children = true;
+  grid->SetFocus();
+  ScrollCode(SB_LINEDOWN);
+  ScrollCode(SB_LINEDOWN);
+  const int top = grid->TopRow();
+  const int rows = grid->RowCount();
+  const TRect cell = grid->CellRect(1, top + 1);
+  const auto press = [&](int x) {
+    const LPARAM at = MakeLParam(x, (cell.Top + cell.Bottom) / 2);
+    grid->Perform(WM_LBUTTONDOWN, MK_LBUTTON, at);
+    grid->Perform(WM_LBUTTONUP, 0, at);
+  };
+  const int row = top + 1 - grid->FixedRows();
+  press(cell.Left + 27);
+  EXPECT_EQ(ds_->access.nodeLog, "+" + std::to_string(row) + " ");
+  EXPECT_EQ(grid->RowCount(), rows + 3) << "the opened node's records get rows";
+  EXPECT_EQ(grid->TopRow(), top);
+  press(cell.Left + 5);
+  EXPECT_EQ(ds_->access.nodeLog, "+" + std::to_string(row) + " ") << "the ancestor's line is no button";
+  press(cell.Left + 27);
+  EXPECT_EQ(grid->RowCount(), rows);
+  EXPECT_EQ(grid->TopRow(), top);
+  ds_->access.nodeLog.clear();
+  press(cell.Left + 50);
+  EXPECT_EQ(ds_->access.nodeLog, "") << "past the indent the cell is pressed";
+}
+
+TEST_F(MemTableMode, PageDownAsksForTheRecordsItReachesFirst) {
+  Make(30);
+  grid->SetFocus();
+  ds_->access.current = 28;
+  ds_->access.fetches.clear();
+  grid->Perform(WM_KEYDOWN, VK_NEXT, 0);
+  ASSERT_FALSE(ds_->access.fetches.empty());
+  EXPECT_EQ(ds_->access.fetches.front(), grid->VisibleDataRowCount() - 1) << "a page past the last record but one";
 }
 
 TEST_F(MemTableMode, FreeingTheDataSetLeavesTheModeAtOnce) {
