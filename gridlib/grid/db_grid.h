@@ -405,6 +405,11 @@ class TCustomDBGridEx : public TCustomGrid, public TDBGridExHost, public TDBGrid
   void TopLeftChanged() override;
   // A row the user resized sets the height of every data row.
   void RowHeightsChanged() override;
+  // Sizing by the edges the base grid finds, corrected for the data grid: an edge past the
+  // last column sizes the last one, a lone scrolled column wider than the window sizes
+  // itself, and rows are sized in the indicator only.
+  void CalcSizingState(int x, int y, TGridState& state, int& index, int& sizingPos, int& sizingOfs,
+                       TGridDrawInfo& info) override;
   // Holding the mouse above or below the data moves the data set past the rows shown.
   void TimedScroll(TGridScrollDirection direction) override;
   void WndProc(TMessage& m) override;
@@ -439,6 +444,7 @@ class TCustomDBGridEx : public TCustomGrid, public TDBGridExHost, public TDBGrid
   void FireMouseDown(TMouseButton button, TShiftState shift, int x, int y) override;
   void FireMouseUp(TMouseButton button, TShiftState shift, int x, int y) override;
   bool OverSizingLine(int x, int y) override { return Sizing(x, y); }
+  bool ColumnSizingAt(int x, int y, TFrozenSizing& sizing) override;
   // Input messages the controller takes before the base grid; false for the others.
   bool InputMessage(TMessage& m);
   // The editor's EN_CHANGE, and an input method starting to compose; false for the others.

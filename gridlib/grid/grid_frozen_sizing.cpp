@@ -52,20 +52,36 @@ void TDBGridExInput::StartFrozenSizing(const TFrozenSizing& sizing) {
   if (!grid_->OptionsEx().Contains(dghTraceColSizing)) DrawFrozenSizingLine();
 }
 
-// The left edge of frozen column `col`: the columns before it with their lines.
-int TDBGridExInput::FrozenColumnLeft(int col) {
+// The left edge of column `col`: a fixed column's after the columns before it, a scrolled
+// one's after the fixed area and the columns scrolled into view before it.
+int TDBGridExInput::SizedColumnLeft(int col) {
   TGridDrawInfo info;
   grid_->CalcDrawInfo(info);
-  int left = 0;
-  for (int c = 0; c < col; ++c) left += std::max(0, grid_->ColWidths(c)) + info.Horz.EffectiveLineWidth;
+  if (col < grid_->FixedCols()) {
+    int left = 0;
+    for (int c = 0; c < col; ++c) left += std::max(0, grid_->ColWidths(c)) + info.Horz.EffectiveLineWidth;
+    return left;
+  }
+  int left = info.Horz.FixedBoundary;
+  for (int c = grid_->LeftCol(); c < col; ++c) left += info.Horz.Span(c);
   return left;
 }
 
+// Columns fitted to the window keep at least a pixel and a line each right of the sized one.
+bool TDBGridExInput::WidthFitsAutoFit(int position) {
+  if (!grid_->AutoFitColWidths() || grid_->IsDesigning()) return true;
+  TGridDrawInfo info;
+  grid_->CalcDrawInfo(info);
+  const int right = grid_->ColCount() - 1 - frozen_.Col;
+  return position < info.Horz.GridBoundary - (1 + info.Horz.EffectiveLineWidth) * right;
+}
+
 void TDBGridExInput::FrozenSizingMove(int x) {
-  if (grid_->BiDiMode() == bdRightToLeft) x = grid_->ClientWidth() - x;
+  if (frozen_.Frozen && grid_->BiDiMode() == bdRightToLeft) x = grid_->ClientWidth() - x;
   if (grid_->OptionsEx().Contains(dghTraceColSizing)) {
     frozen_.Position = x + frozen_.Offset;
-    grid_->SetColWidths(frozen_.Col, std::max(1, frozen_.Position - FrozenColumnLeft(frozen_.Col)));
+    if (!WidthFitsAutoFit(frozen_.Position)) return;
+    grid_->SetColWidths(frozen_.Col, std::max(1, frozen_.Position - SizedColumnLeft(frozen_.Col)));
     return;
   }
   DrawFrozenSizingLine();
@@ -78,7 +94,7 @@ void TDBGridExInput::FinishFrozenSizing() {
   frozenSizing_ = false;
   if (grid_->OptionsEx().Contains(dghTraceColSizing)) return;
   DrawFrozenSizingLine();
-  const int width = frozen_.Position - FrozenColumnLeft(frozen_.Col);
+  const int width = frozen_.Position - SizedColumnLeft(frozen_.Col);
   if (width > 1) grid_->SetColWidths(frozen_.Col, width);
 }
 

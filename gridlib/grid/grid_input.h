@@ -29,12 +29,14 @@ enum TGridInputState : uint8_t {
   gisDraggingRecords,
 };
 
-// A frozen column being sized: which grid column, where its edge is now, and how far the
-// press was from the edge.
+// A column the controller sizes itself (a frozen one, or any while the width follows the
+// mouse): which grid column, where its edge is now, and how far the press was from the edge.
 struct TFrozenSizing {
   int Col = -1;
   int Position = 0;
   int Offset = 0;
+  // A frozen column's edge, found in mirrored coordinates under right-to-left reading.
+  bool Frozen = true;
 };
 
 // What a selecting drag selects.
@@ -81,6 +83,8 @@ class TDBGridExInputBase {
   virtual void FireMouseUp(TMouseButton button, TShiftState shift, int x, int y) = 0;
   // Whether a press at (x, y) would size a column or a row.
   virtual bool OverSizingLine(int x, int y) = 0;
+  // Whether a press at (x, y) would size a column (not a frozen one), and which.
+  virtual bool ColumnSizingAt(int x, int y, TFrozenSizing& sizing) = 0;
 
  protected:
   ~TDBGridExInputBase() = default;
@@ -204,7 +208,8 @@ class TDBGridExInput {
   // Sizing frozen columns.
   bool FrozenSizingAt(int x, int y, TFrozenSizing& sizing);
   void StartFrozenSizing(const TFrozenSizing& sizing);
-  int FrozenColumnLeft(int col);
+  int SizedColumnLeft(int col);
+  bool WidthFitsAutoFit(int position);
   void FrozenSizingMove(int x);
   void FinishFrozenSizing();
   void CancelFrozenSizing();

@@ -46,6 +46,12 @@ void TDBGridExInput::MouseDown(TMouseButton button, TShiftState shift, int x, in
     StartFrozenSizing(frozen);
     return;
   }
+  if (button == mbLeft && grid_->OptionsEx().Contains(dghTraceColSizing) && base_->ColumnSizingAt(x, y, frozen)) {
+    // The width follows the mouse: the controller sizes the column as it sizes frozen ones.
+    grid_->DataLink()->UpdateRecord();
+    StartFrozenSizing(frozen);
+    return;
+  }
   if (button == mbLeft && base_->OverSizingLine(x, y)) {
     grid_->DataLink()->UpdateRecord();
     fire.Keep();  // the base grid fires it

@@ -195,6 +195,58 @@ TEST_P(GridMouse, DraggingAFrozenColumnsTitleEdgeSizesItOnRelease) {
   EXPECT_EQ(grid->Input()->State(), gisIdle);
 }
 
+// Rows are sized by the edges in the indicator; the same edge in a frozen column is a cell.
+TEST_P(GridMouse, RowsAreSizedInTheIndicatorOnly) {
+  grid->SetRowSizingAllowed(true);
+  grid->SetFrozenCols(1);
+  const int row = grid->TitleOffset() + 1;
+  const int edge = grid->CellRect(0, row).Bottom;
+  const int frozen = CellPoint(1, row).x;
+  Press(WM_LBUTTONDOWN, frozen, edge);
+  EXPECT_NE(grid->GridState(), gsRowSizing) << "in a frozen column";
+  Press(WM_LBUTTONUP, frozen, edge);
+  Press(WM_LBUTTONDOWN, 3, edge);
+  EXPECT_EQ(grid->GridState(), gsRowSizing) << "in the indicator";
+  Press(WM_LBUTTONUP, 3, edge);
+}
+
+// A scrolled column wider than the window is sized by the window's right edge, not the column
+// after it.
+TEST_P(GridMouse, AColumnWiderThanTheWindowIsSizedAtTheWindowsEdge) {
+  TColumnEx* wide = grid->Columns()->Items(1);
+  TColumnEx* next = grid->Columns()->Items(2);
+  wide->SetWidth(grid->ClientWidth() * 2);
+  const int nextWidth = next->Width();
+  grid->SetLeftCol(2);
+  const int edge = grid->ClientWidth() - 1;
+  Press(WM_LBUTTONDOWN, edge, 5);
+  ASSERT_EQ(grid->GridState(), gsColSizing);
+  Press(WM_MOUSEMOVE, edge - 100, 5);
+  Press(WM_LBUTTONUP, edge - 100, 5);
+  EXPECT_LT(wide->Width(), grid->ClientWidth());
+  EXPECT_EQ(next->Width(), nextWidth);
+}
+
+// With dghTraceColSizing the width follows the mouse, also for a column right of columns
+// scrolled out of view, and the release changes nothing more.
+TEST_P(GridMouse, TracedSizingOfAScrolledColumnFollowsTheMouse) {
+  grid->SetOptionsEx(grid->OptionsEx() + dghTraceColSizing);
+  for (int i = 0; i < grid->Columns()->Count(); ++i) grid->Columns()->Items(i)->SetWidth(120);
+  grid->SetLeftCol(3);
+  ASSERT_EQ(grid->LeftCol(), 3);
+  TColumnEx* sized = grid->Columns()->Items(2);
+  const int edge = grid->CellRect(3, 0).Right;
+  Press(WM_LBUTTONDOWN, edge, 5);
+  EXPECT_EQ(grid->Input()->State(), gisSizing);
+  for (int shift : {20, -10}) {
+    Press(WM_MOUSEMOVE, edge + shift, 5);
+    EXPECT_EQ(sized->Width(), 120 + shift) << "the width follows the mouse";
+  }
+  Press(WM_LBUTTONUP, edge - 10, 5);
+  EXPECT_EQ(sized->Width(), 110);
+  EXPECT_EQ(grid->Input()->State(), gisIdle);
+}
+
 TEST_P(GridMouse, DraggingATitleSidewaysMovesTheColumn) {
   for (int i = 0; i < grid->Columns()->Count(); ++i) grid->Columns()->Items(i)->Title()->SetTitleButton(true);
   const String moved = grid->Columns()->Items(0)->FieldName();
