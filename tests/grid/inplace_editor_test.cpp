@@ -197,6 +197,31 @@ TEST_P(InplaceEditor, UpDownStepsTheNumberByTheIncrement) {
   EXPECT_EQ(FieldOf("Amount")->AsFloat(), -1.0);
 }
 
+// Held down, the up-down button goes on stepping after a pause, until it is let go.
+TEST_P(InplaceEditor, AHeldUpDownButtonRepeats) {
+  TestClockScope clock;
+  MakeFocused(3);
+  Column(kAmount)->SetButtonStyle(cbsUpDown);
+  Open(kAmount);
+  const TRect r = ButtonRect(0);
+  const LPARAM top = PointToLParam(TPoint{(r.Left + r.Right) / 2, r.Top + 2});
+  DbEditor()->Perform(WM_LBUTTONDOWN, MK_LBUTTON, top);
+  EXPECT_EQ(Editor()->Text(), "2.5");
+  auto wait = [&](int ms) {
+    clock->Advance(ms);
+    Application->ProcessMessages();
+  };
+  wait(300);
+  EXPECT_EQ(Editor()->Text(), "2.5") << "not before the pause";
+  wait(150);
+  EXPECT_EQ(Editor()->Text(), "3.5");
+  wait(110);
+  EXPECT_EQ(Editor()->Text(), "4.5");
+  DbEditor()->Perform(WM_LBUTTONUP, 0, top);
+  wait(500);
+  EXPECT_EQ(Editor()->Text(), "4.5") << "let go, it stops";
+}
+
 // F4, Alt+Down or the button drop the pick list; the arrows mark a line, Enter or a click
 // chooses it, Escape or a click elsewhere leaves the text as it was.
 TEST_P(InplaceEditor, PickListChoicesByKeysAndMouse) {

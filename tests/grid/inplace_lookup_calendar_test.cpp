@@ -20,6 +20,7 @@
 #include "platform/windows/keys.h"
 #include "platform/windows/messages.h"
 #include "tests/grid/customer_orders.h"
+#include "tests/grid/grid_paint_support.h"
 #include "tests/support/key_input.h"
 
 using namespace grid_test;
@@ -118,6 +119,14 @@ TEST_F(LookupAndCalendar, TheCalendarChoosesADate) {
   Key(VK_DOWN);
   Key(VK_NEXT);
   EXPECT_EQ(calendar->Date(), EncodeDate(2026, 4, 23));
+  // April 2026 starts on a Wednesday: the 23rd is Thursday of the fourth week.
+  grid_test::PixelReader picture;
+  picture.bmp.SetSize(calendar->Width(), calendar->Height());
+  calendar->PaintTo(picture.canvas()->Handle(), 0, 0);
+  const TRect marked = calendar->CellRect(4, 2 + 3);
+  EXPECT_GT(picture.Count(clHighlight, marked), marked.Width() * marked.Height() / 2);
+  EXPECT_EQ(picture.Count(clHighlight, calendar->CellRect(3, 2 + 3)), 0);
+  picture.SaveOnFailure();
   Key(VK_ESCAPE);
   EXPECT_FALSE(Editor()->ListDroppedDown());
   EXPECT_EQ(Editor()->Text(), DateToStr(EncodeDate(2026, 3, 15)));
