@@ -153,6 +153,8 @@ void TDBGridInplaceEdit::WndProc(TMessage& m) {
   }
   TInplaceEdit::WndProc(m);
   if (m.Msg == CM_VISIBLECHANGED && !Visible()) CloseUp(false);
+  // Enter and Escape close the list rather than reach the form's default and cancel buttons.
+  if (m.Msg == WM_GETDLGCODE && dropped_ != nullptr) m.Result |= DLGC_WANTALLKEYS;
 }
 
 void TDBGridInplaceEdit::CaptureChanged(HWND to) {
@@ -175,6 +177,10 @@ bool TDBGridInplaceEdit::DroppedMouse(TMessage& m) {
   if (m.Msg == WM_MOUSEWHEEL) {
     dropped_->PopupWheel(static_cast<int16_t>(m.WParamHi()));
     m.Result = 1;
+    return true;
+  }
+  if (m.Msg == WM_RBUTTONDOWN || m.Msg == WM_MBUTTONDOWN) {
+    CloseUp(false);
     return true;
   }
   if (!IsMouseMessage(m.Msg)) return false;

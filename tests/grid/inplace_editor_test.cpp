@@ -259,6 +259,9 @@ TEST_P(InplaceEditor, PickListChoicesByKeysAndMouse) {
   EXPECT_FALSE(DbEditor()->ListDroppedDown()) << "a press outside the list closes it";
   EXPECT_EQ(Editor()->Text(), "Gamma");
   Key(Editor(), VK_F4);
+  DbEditor()->Perform(WM_RBUTTONDOWN, MK_RBUTTON, PointToLParam(TPoint{2, 2}));
+  EXPECT_FALSE(DbEditor()->ListDroppedDown()) << "so does a press of another button";
+  Key(Editor(), VK_F4);
   grid->SetFocus();
   EXPECT_FALSE(DbEditor()->ListDroppedDown()) << "the list goes with the editor's focus";
   items_->ds()->Post();
