@@ -23,6 +23,7 @@
 #include "platform/data/mem_dataset.h"
 #include "platform/windows/clipboard.h"
 #include "tests/real_windows/real_display.h"
+#include "tests/real_windows/real_grid_form.h"
 
 extern char** environ;
 
@@ -79,47 +80,19 @@ class ClipboardOwner {
   pid_t pid_ = 0;
 };
 
-class GridSystemClipboard : public ::testing::Test {
+class GridSystemClipboard : public RealGridForm {
  protected:
   void SetUp() override {
-    if (!DisplayAvailable()) GTEST_SKIP() << "needs an X server; ctest runs this under xvfb-run";
+    RealGridForm::SetUp();
+    if (IsSkipped()) return;
     if (std::system("command -v xclip >/dev/null 2>&1") != 0) GTEST_SKIP() << "needs xclip (scripts/deps)";
-    application_ = std::make_unique<TApplicationScope>();
-    data_ = std::make_unique<TMemDataSet>(nullptr);
-    data_->FieldDefs()->Add("ID", ftInteger);
-    data_->FieldDefs()->Add("Name", ftString, 20);
-    data_->CreateDataSet();
-    for (int id = 1; id <= 3; ++id) data_->AppendRecord({Variant(id), Variant("名字" + std::to_string(id))});
-    source_ = std::make_unique<TDataSource>(nullptr);
-    source_->SetDataSet(data_.get());
-    form_ = new TForm(Application);
-    form_->SetBounds(100, 100, 420, 300);
-    grid_ = new TDBGridEx(form_);
-    grid_->SetParent(form_);
-    grid_->SetBounds(0, 0, 400, 260);
     grid_->SetOptions(grid_->Options() + dgMultiSelect - dgConfirmDelete);
     grid_->SetEditActions({geaCopyEx, geaPasteEx});
-    grid_->SetDataSource(source_.get());
-    form_->Show();
-    grid_->SetFocus();
-  }
-  void TearDown() override {
-    delete form_;
-    source_.reset();
-    data_.reset();
-    application_.reset();
   }
   TBookmark BookmarkOfRecord(int id) {
     data_->Locate("ID", Variant(id), {});
     return data_->GetBookmark();
   }
-
-  GridLibraryScope library_;
-  std::unique_ptr<TApplicationScope> application_;
-  std::unique_ptr<TMemDataSet> data_;
-  std::unique_ptr<TDataSource> source_;
-  TForm* form_ = nullptr;
-  TDBGridEx* grid_ = nullptr;
 };
 
 TEST_F(GridSystemClipboard, AnotherProgramReadsTheCopiedCells) {
