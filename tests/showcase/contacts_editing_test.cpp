@@ -79,6 +79,7 @@ class ContactsEditing : public ShowcaseDataFile {
 }  // namespace
 
 TEST_F(ContactsEditing, EditedCellsAreInTheFileWhenTheShowcaseStartsAgain) {
+  ASSERT_TRUE(MadeFileUsable());
   const std::filesystem::path folder = CopyOfMadeFile();
   int64_t id = 0;
   String group;
