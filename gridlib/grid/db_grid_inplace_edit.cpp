@@ -11,9 +11,13 @@
 #include "gridlib/grid/columns.h"
 #include "gridlib/grid/db_grid.h"
 #include "gridlib/grid/grid_unit.h"
+#include "platform/controls/application.h"
+#include "platform/controls/screen.h"
 #include "platform/core/format.h"
 #include "platform/data/field.h"
+#include "platform/windows/cursors.h"
 #include "platform/windows/focus.h"
+#include "platform/windows/keys.h"
 #include "platform/windows/messages.h"
 #include "platform/windows/system_metrics.h"
 #include "platform/windows/timers.h"
@@ -138,6 +142,12 @@ void TDBGridInplaceEdit::WndProc(TMessage& m) {
   if (dropped_ != nullptr && DroppedMouse(m)) return;
   if (ButtonMouse(m)) return;
   switch (m.Msg) {
+    case WM_SETCURSOR:
+      // Over the buttons the pointer is the arrow of buttons, not the text's beam.
+      if (LoSigned(m.LParam) != HTCLIENT || Screen == nullptr || buttons_.ButtonAt(ScreenToClient(GetCursorPos())) < 0) break;
+      ::SetCursor(Screen->Cursors(crArrow));
+      m.Result = 1;
+      return;
     case WM_TIMER:
       if (m.WParam != kRepeatTimerId) break;
       RepeatStep();

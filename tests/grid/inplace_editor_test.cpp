@@ -9,7 +9,9 @@
 #include "gridlib/controls/popup_list.h"
 #include "gridlib/grid/cell_editing.h"
 #include "gridlib/grid/db_grid_inplace_edit.h"
+#include "platform/controls/screen.h"
 #include "platform/core/string_list.h"
+#include "platform/windows/cursors.h"
 #include "platform/windows/focus.h"
 #include "platform/windows/messages.h"
 #include "platform/windows/system_metrics.h"
@@ -134,6 +136,22 @@ TEST_P(InplaceEditor, ButtonsArePaintedInsideTheEditor) {
   const TRect text = Rect(0, 0, button.Left, DbEditor()->Height());
   EXPECT_EQ(picture.Count(clBtnFace, text), 0) << "the text part is the editor's own";
   picture.SaveOnFailure();
+}
+
+TEST_P(InplaceEditor, ThePointerIsAnArrowOverTheButtonsAndABeamOverTheText) {
+  MakeFocused(3);
+  Column(kName)->SetButtonStyle(cbsEllipsis);
+  Open(kName);
+  const TRect button = ButtonRect(0);
+  const struct {
+    TPoint at;
+    TCursor expected;
+  } cases[] = {{{button.Left + 2, button.Top + 2}, crArrow}, {{2, 2}, crIBeam}};
+  for (const auto& c : cases) {
+    SetCursorPosQuietly(DbEditor()->ClientToScreen(c.at));
+    DbEditor()->Perform(WM_SETCURSOR, reinterpret_cast<WPARAM>(DbEditor()->Handle()), MakeLParam(HTCLIENT, WM_MOUSEMOVE));
+    EXPECT_EQ(GetCursor(), Screen->Cursors(c.expected)) << c.at.x;
+  }
 }
 
 // What a click on each kind of button fires, in order.
