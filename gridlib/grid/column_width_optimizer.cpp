@@ -8,6 +8,7 @@
 #include "gridlib/grid/column_titles.h"
 #include "gridlib/grid/db_grid.h"
 #include "gridlib/grid/grid_data_link.h"
+#include "gridlib/grid/grid_selection.h"
 #include "gridlib/grid/grid_unit.h"
 #include "platform/core/scope_guard.h"
 #include "platform/data/dataset.h"
@@ -175,6 +176,19 @@ void TColumnWidthOptimizer::Optimize(const TColumnsExList& columns) {
     FooterTextWidth(columns[i], widths[i]);
     columns[i]->SetWidth(widths[i]);
   }
+}
+
+TColumnsExList ColumnsFitAtDivider(TCustomDBGridEx* grid, TColumnEx* clicked) {
+  TDBGridExSelection* selection = grid->Selection();
+  TColumnsExList columns;
+  if (selection->SelectionType() == gstColumns && selection->Columns()->Contains(clicked)) {
+    for (int i = 0; i < selection->Columns()->Count(); ++i) columns.push_back(selection->Columns()->Items(i));
+  } else if (selection->SelectionType() == gstAll) {
+    for (int i = 0; i < grid->Columns()->Count(); ++i) columns.push_back(grid->Columns()->Items(i));
+  } else {
+    columns.push_back(clicked);
+  }
+  return columns;
 }
 
 void TCustomDBGridEx::OptimizeColsWidth(const std::vector<TColumnEx*>& columns) {

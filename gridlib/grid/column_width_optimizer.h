@@ -32,3 +32,7 @@ class TColumnWidthOptimizer {
 
   TCustomDBGridEx* grid_;
 };
+
+// The columns a double click on `clicked`'s sizing line fits: the selected columns when the
+// selection is of whole columns and holds it, every column when all is selected, else it alone.
+TColumnsExList ColumnsFitAtDivider(TCustomDBGridEx* grid, TColumnEx* clicked);

@@ -186,6 +186,7 @@ class TDBGridExInput {
 
   // Mouse.
   void DoubleClick(TShiftState shift, int x, int y);
+  bool FitColumnsAtDivider(int x, int y);
   bool TitlePress(TMouseButton button, TShiftState shift, TGridCoord cell, const TDBGridExCellType& type, int x, int y);
   bool InLeafTitle(TGridCoord cell, int dataCol, int y);
   bool TitleButtonEnabled(int dataCol);
@@ -204,6 +205,11 @@ class TDBGridExInput {
   void TitleRelease(TShiftState shift, int x, int y);
   void ClickEvents(TShiftState shift, int x, int y);
   void RunPendingSort();
+
+  // The filter row.
+  bool EnterFilterRow(TShiftState shift);
+  int FilterColumnToEnter();
+  void FilterPress(TMouseButton button, const TDBGridExCellType& type);
 
   // Sizing frozen columns.
   bool FrozenSizingAt(int x, int y, TFrozenSizing& sizing);

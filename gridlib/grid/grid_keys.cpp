@@ -28,6 +28,10 @@ void TDBGridExInput::KeyDown(uint16_t& key, TShiftState shift) {
   toggleMode_ = Ctrl(shift) || !grid_->OptionsEx().Contains(dghClearSelection);
   base_->FireKeyDown(key, shift);
   if (key == 0) return;
+  if (key == VK_UP && EnterFilterRow(shift)) {
+    key = 0;
+    return;
+  }
   if (grid_->BiDiMode() == bdRightToLeft) {
     if (key == VK_LEFT) key = VK_RIGHT;
     else if (key == VK_RIGHT) key = VK_LEFT;

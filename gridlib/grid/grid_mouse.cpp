@@ -5,6 +5,7 @@
 #include <cstdlib>
 
 #include "gridlib/grid/bookmark_list.h"
+#include "gridlib/grid/column_width_optimizer.h"
 #include "gridlib/grid/column_titles.h"
 #include "gridlib/grid/columns.h"
 #include "gridlib/grid/db_grid.h"
@@ -34,6 +35,7 @@ void TDBGridExInput::MouseDown(TMouseButton button, TShiftState shift, int x, in
   checkCell_ = {-1, -1};
   downPoint_ = lastPoint_ = {x, y};
   if (!grid_->TrySetFocus()) return;
+  if (grid_->FilterEditorShown() && grid_->DataRect().Contains({x, y})) grid_->CloseFilterEditor();
   // OnMouseDown fires last, however the press was handled.
   ScopeGuard fire([&] { base_->FireMouseDown(button, shift, x, y); });
   if (shift.Contains(ssDouble)) {
@@ -66,10 +68,15 @@ void TDBGridExInput::MouseDown(TMouseButton button, TShiftState shift, int x, in
     if (TitlePress(button, shift, cell, type, x, y)) fire.Keep();
     return;
   }
+  if (type.RowKind == grkFilter) {
+    FilterPress(button, type);
+    return;
+  }
   if (type.RowKind == grkData && grid_->DataLink()->Active()) DataPress(button, shift, cell, type, x, y);
 }
 
 void TDBGridExInput::DoubleClick(TShiftState shift, int x, int y) {
+  if (FitColumnsAtDivider(x, y)) return;
   const TGridCoord cell = grid_->MouseCoord(x, y);
   if (cell.X >= 0 && cell.Y >= 0 && grid_->DataLink()->Active()) {
     const TDBGridExCellType type = grid_->GetCellType(cell.X, cell.Y);
@@ -83,6 +90,18 @@ void TDBGridExInput::DoubleClick(TShiftState shift, int x, int y) {
     }
   }
   grid_->DblClick();
+}
+
+// With dghDblClickOptimizeColWidth a double click on a column's sizing line fits the column (or
+// the selected columns it belongs to) instead of being a double click.
+bool TDBGridExInput::FitColumnsAtDivider(int x, int y) {
+  if (!grid_->OptionsEx().Contains(dghDblClickOptimizeColWidth)) return false;
+  TFrozenSizing sizing;
+  if (!base_->ColumnSizingAt(x, y, sizing) && !FrozenSizingAt(x, y, sizing)) return false;
+  const int dataCol = sizing.Col - grid_->IndicatorOffset();
+  if (dataCol < 0 || dataCol >= grid_->Columns()->Count()) return false;
+  grid_->OptimizeColsWidth(ColumnsFitAtDivider(grid_, grid_->Columns()->Items(dataCol)));
+  return true;
 }
 
 // Whether the base grid took the press (and fired OnMouseDown itself).

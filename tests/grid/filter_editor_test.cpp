@@ -10,6 +10,7 @@
 #include "platform/data/data_source.h"
 #include "platform/data/dataset.h"
 #include "tests/grid/grid_window_support.h"
+#include "tests/support/key_input.h"
 
 namespace grid_test {
 namespace {
@@ -181,6 +182,56 @@ TEST_P(FilterEditor, TheListKeepsTheSizeTheUserLeftIt) {
   grid->ShowFilterEditor(3);
   EXPECT_EQ(Editor()->DropDownWidth(), 160);
   EXPECT_EQ(Editor()->DropDownCount(), 5);
+}
+
+TEST_P(FilterEditor, APressOnAFilterCellEditsItAndAPressAmongTheDataLeavesTheRow) {
+  grid->Columns()->Items(2)->STFilter()->SetVisible(false);
+  auto press = [&](int col, int row) {
+    const TRect cell = grid->CellRect(col, row);
+    const LPARAM at = MakeLParam((cell.Left + cell.Right) / 2, (cell.Top + cell.Bottom) / 2);
+    grid->Perform(WM_LBUTTONDOWN, MK_LBUTTON, at);
+    grid->Perform(WM_LBUTTONUP, 0, at);
+  };
+  const int filterRow = grid->TitleOffset() - 1;
+  press(2, filterRow);
+  ASSERT_TRUE(grid->FilterEditorShown());
+  EXPECT_EQ(grid->FilterEditing()->FilterCol(), 1);
+  press(3, filterRow);
+  EXPECT_EQ(grid->FilterEditing()->FilterCol(), 1) << "a column without a filter cell is not edited";
+  press(4, filterRow);
+  EXPECT_EQ(grid->FilterEditing()->FilterCol(), 3);
+  press(2, grid->TitleOffset() + 2);
+  EXPECT_FALSE(grid->FilterEditorShown());
+  EXPECT_FALSE(Editor()->Visible());
+}
+
+TEST_P(FilterEditor, UpFromTheFirstRecordOrCtrlUpGoesIntoTheFilterRow) {
+  grid->SetFocus();
+  grid->SetSelectedIndex(2);
+  items_->GotoId(2);
+  test_input::Key(grid, VK_UP);
+  EXPECT_FALSE(grid->FilterEditorShown());
+  EXPECT_EQ(items_->CurrentId(), 1);
+  test_input::Key(grid, VK_UP);
+  ASSERT_TRUE(grid->FilterEditorShown());
+  EXPECT_EQ(grid->FilterEditing()->FilterCol(), 2) << "the current column's cell";
+  EXPECT_TRUE(Editor()->Focused());
+  grid->CloseFilterEditor();
+
+  items_->GotoId(6);
+  grid->SetFocus();
+  test_input::Key(grid, VK_UP, {ssCtrl});
+  EXPECT_TRUE(grid->FilterEditorShown());
+  EXPECT_EQ(items_->CurrentId(), 6);
+  grid->CloseFilterEditor();
+
+  // Whole rows have no current column: the column edited last is entered again, or the next
+  // that has a filter cell.
+  grid->SetOptions(grid->Options() + dgRowSelect);
+  grid->Columns()->Items(2)->STFilter()->SetVisible(false);
+  grid->SetFocus();
+  test_input::Key(grid, VK_UP, {ssCtrl});
+  EXPECT_EQ(grid->FilterEditing()->FilterCol(), 3);
 }
 
 INSTANTIATE_TEST_SUITE_P(Stores, FilterEditor, testing::Values(Store::Memory, Store::Sqlite), StoreName);

@@ -4,6 +4,7 @@
 #include "gridlib/grid/column_parts.h"
 #include "gridlib/grid/column_titles.h"
 #include "gridlib/grid/columns.h"
+#include "gridlib/grid/grid_selection.h"
 #include "gridlib/grid/grid_style.h"
 #include "platform/data/dataset.h"
 #include "platform/graphics/bitmap.h"
@@ -131,6 +132,42 @@ TEST_P(OptimalWidths, AnInactiveLinkChangesNothingNotEvenFromTheTitle) {
   items_->ds()->Close();
   name->OptimizeWidth();
   EXPECT_EQ(name->Width(), 33);
+}
+
+TEST_P(OptimalWidths, ADoubleClickOnATitleDividerFitsTheColumnOrItsSelectedColumnsInstead) {
+  SetName(7, "A much longer name than the others");
+  grid->SetOptionsEx(grid->OptionsEx() + dghDblClickOptimizeColWidth);
+  int dblClicks = 0;
+  grid->OnDblClick.Bind(nullptr, "", [&](TObject*) { ++dblClicks; });
+  auto doubleClickDivider = [&](TColumnEx* column) {
+    const TRect title = grid->CellRect(column->Index() + 1, 0);
+    const LPARAM at = MakeLParam(title.Right, (title.Top + title.Bottom) / 2);
+    grid->Perform(WM_LBUTTONDOWN, MK_LBUTTON, at);
+    grid->Perform(WM_LBUTTONUP, 0, at);
+    grid->Perform(WM_LBUTTONDBLCLK, MK_LBUTTON, at);
+    grid->Perform(WM_LBUTTONUP, 0, at);
+  };
+  const int wide = Fitted(Column("Name"));
+  const int narrowId = Fitted(Column("ID"));
+  for (TColumnEx* column : {Column("ID"), Column("Name"), Column("Amount")}) column->SetWidth(200);
+
+  doubleClickDivider(Column("Name"));
+  EXPECT_EQ(Column("Name")->Width(), wide);
+  EXPECT_EQ(Column("ID")->Width(), 200) << "only the clicked column";
+  EXPECT_EQ(dblClicks, 0);
+
+  grid->SetOptions(grid->Options() + dgMultiSelect);
+  grid->Selection()->Columns()->Select(Column("ID"), false);
+  grid->Selection()->Columns()->Select(Column("Amount"), true);
+  doubleClickDivider(Column("ID"));
+  EXPECT_EQ(Column("ID")->Width(), narrowId);
+  EXPECT_LT(Column("Amount")->Width(), 200) << "selected with the clicked column";
+
+  grid->SetOptionsEx(grid->OptionsEx() - dghDblClickOptimizeColWidth);
+  Column("Name")->SetWidth(200);
+  doubleClickDivider(Column("Name"));
+  EXPECT_EQ(Column("Name")->Width(), 200);
+  EXPECT_EQ(dblClicks, 1) << "without the option a double click is a double click";
 }
 
 INSTANTIATE_TEST_SUITE_P(Stores, OptimalWidths, testing::Values(Store::Memory, Store::Sqlite), StoreName);
