@@ -1,15 +1,15 @@
 #include "gridlib/grid/column_width_optimizer.h"
 
 #include <algorithm>
+#include <memory>
 
-#include "gridlib/grid/cell_painter.h"
 #include "gridlib/grid/cell_text_measure.h"
+#include "gridlib/grid/column_data_measure.h"
 #include "gridlib/grid/column_parts.h"
 #include "gridlib/grid/column_titles.h"
 #include "gridlib/grid/db_grid.h"
 #include "gridlib/grid/grid_data_link.h"
 #include "gridlib/grid/grid_selection.h"
-#include "gridlib/grid/grid_unit.h"
 #include "platform/core/scope_guard.h"
 #include "platform/data/dataset.h"
 #include "platform/graphics/draw_text.h"
@@ -19,11 +19,7 @@
 namespace {
 
 constexpr int kTitleMargin = 4;
-constexpr int kDataMargin = 4;
 constexpr int kFooterMargin = 5;
-constexpr int kTreeStep = 18;
-
-bool HasLineBreak(const String& text) { return text.find_first_of("\r\n") != String::npos; }
 
 }  // namespace
 
@@ -31,12 +27,6 @@ TCanvas* TColumnWidthOptimizer::Canvas() { return grid_->Canvas(); }
 
 unsigned TColumnWidthOptimizer::ReadingFlag(TColumnEx* column) {
   return column->UseRightToLeftReading() ? static_cast<unsigned>(DT_RTLREADING) : 0u;
-}
-
-// A single line measures as its extent; anything else as DrawText lays it out.
-int TColumnWidthOptimizer::TextWidth(const String& text, int height, bool wordWrap) {
-  if (!wordWrap && !HasLineBreak(text)) return text.empty() ? 0 : Canvas()->TextWidth(text);
-  return MeasureCellTextEx(Canvas(), text, 0, height, 0, wordWrap, 0).Width;
 }
 
 // The height the column's title text has to itself: its leaf's own caption under a
@@ -76,44 +66,8 @@ void TColumnWidthOptimizer::TitleTextWidth(TColumnEx* column, int& width) {
   width = std::max(width, (vertical ? size.Height : size.Width) + margin);
 }
 
-int TColumnWidthOptimizer::DataMargin(TColumnEx* column) {
-  int margin = kDataMargin;
-  if (column->AlwaysShowEditButton()) margin += column->EditButtonsWidth();
-  const std::vector<int>& shown = grid_->VisibleColumns();
-  IMemTableEx* tree = grid_->InMemTableMode() ? grid_->MemTableIntf() : nullptr;
-  if (tree != nullptr && tree->TreeViewActive() && !shown.empty() && shown.front() == column->Index())
-    margin += kTreeStep * std::max(0, tree->NodeLevel());
-  return margin;
-}
-
 void TColumnWidthOptimizer::DataTextWidth(TColumnEx* column, int& width) {
-  const int margin = DataMargin(column);
-  const TColumnCellType kind = column->GetColumnType();
-  if (kind == cctImageList && column->ImageList() != nullptr) {
-    width = std::max(width, column->ImageList()->Width() + margin);
-    return;
-  }
-  if (kind == cctCheckboxes) {
-    width = std::max(width, DefaultCheckBoxWidth() + margin);
-    return;
-  }
-  TFont* font = Canvas()->Font();
-  font->Assign(column->Font());
-  TColCellParamsEx* params = grid_->CellPainter()->CellParams();
-  params->Background = Canvas()->Brush()->Color();
-  params->State = {};
-  params->Alignment = column->Alignment();
-  params->Text = column->DisplayText();
-  params->Col = column->Index() + grid_->IndicatorOffset();
-  params->Row = 0;
-  grid_->GetCellParams(column, font, params->Background, params->State);
-  if (column->OnGetCellParams.Assigned()) {
-    params->Font->Assign(font);
-    column->GetColCellParams(false, params);
-    font->Assign(params->Font.get());
-  }
-  const bool wordWrap = column->WordWrap() && grid_->WordWrapPossible();
-  width = std::max(width, TextWidth(params->Text, grid_->DefaultRowHeight(), wordWrap) + margin);
+  width = std::max(width, TColumnDataMeasure(grid_, column).CurrentWidth());
 }
 
 void TColumnWidthOptimizer::FooterTextWidth(TColumnEx* column, int& width) {
@@ -127,7 +81,7 @@ void TColumnWidthOptimizer::FooterTextWidth(TColumnEx* column, int& width) {
     String text = grid_->GetFooterValue(row, column);
     grid_->GetFooterParams(column->Index(), row, column, font, background, alignment, {}, text);
     const bool wordWrap = footer->WordWrap() && grid_->WordWrapPossible();
-    width = std::max(width, TextWidth(text, grid_->DefaultRowHeight(), wordWrap) + kFooterMargin);
+    width = std::max(width, CellTextWidth(Canvas(), text, grid_->DefaultRowHeight(), wordWrap) + kFooterMargin);
   }
 }
 
@@ -140,12 +94,14 @@ void TColumnWidthOptimizer::MeasureRecords(const TColumnsExList& columns, std::v
   ScopeGuard restore([&] {
     if (!current.empty() && dataSet->BookmarkValid(current)) dataSet->GotoBookmarkAtRow(current, currentRow);
   });
+  std::vector<std::unique_ptr<TColumnDataMeasure>> measures;
+  for (TColumnEx* column : columns) measures.push_back(std::make_unique<TColumnDataMeasure>(grid_, column));
   const bool sequenced = dataSet->IsSequenced();
   dataSet->First();
   int recNo = dataSet->RecNo();
   const int count = dataSet->RecordCount();
   while (!dataSet->Eof()) {
-    for (size_t i = 0; i < columns.size(); ++i) DataTextWidth(columns[i], widths[i]);
+    for (size_t i = 0; i < columns.size(); ++i) widths[i] = std::max(widths[i], measures[i]->CurrentWidth());
     dataSet->Next();
     if (sequenced && recNo >= count) break;
     recNo = dataSet->RecNo();

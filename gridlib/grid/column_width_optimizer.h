@@ -26,8 +26,6 @@ class TColumnWidthOptimizer {
   // grid's view of records are as they were afterwards.
   void MeasureRecords(const TColumnsExList& columns, std::vector<int>& widths);
   int TitleHeight(TColumnEx* column);
-  int DataMargin(TColumnEx* column);
-  int TextWidth(const String& text, int height, bool wordWrap);
   unsigned ReadingFlag(TColumnEx* column);
 
   TCustomDBGridEx* grid_;

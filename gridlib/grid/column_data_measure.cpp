@@ -1,0 +1,101 @@
+#include "gridlib/grid/column_data_measure.h"
+
+#include <algorithm>
+
+#include "gridlib/grid/cell_painter.h"
+#include "gridlib/grid/cell_text_measure.h"
+#include "gridlib/grid/db_grid.h"
+#include "gridlib/grid/grid_unit.h"
+#include "platform/graphics/canvas.h"
+#include "platform/graphics/image_list.h"
+
+namespace {
+
+constexpr int kDataMargin = 4;
+constexpr int kTreeStep = 18;
+// A column of a few distinct values is measured once per value; one of all different values
+// stops remembering at this many and only looks up.
+constexpr size_t kRememberedTexts = 1 << 16;
+
+bool HasLineBreak(const String& text) { return text.find_first_of("\r\n") != String::npos; }
+
+}  // namespace
+
+int CellTextWidth(TCanvas* canvas, const String& text, int height, bool wordWrap) {
+  if (!wordWrap && !HasLineBreak(text)) return text.empty() ? 0 : canvas->TextWidth(text);
+  return MeasureCellTextEx(canvas, text, 0, height, 0, wordWrap, 0).Width;
+}
+
+TColumnDataMeasure::TColumnDataMeasure(TCustomDBGridEx* grid, TColumnEx* column)
+    : grid_(grid), column_(column), kind_(column->GetColumnType()), background_(grid->Canvas()->Brush()->Color()) {
+  margin_ = kDataMargin + (column->AlwaysShowEditButton() ? column->EditButtonsWidth() : 0);
+  const std::vector<int>& shown = grid->VisibleColumns();
+  IMemTableEx* tree = grid->InMemTableMode() ? grid->MemTableIntf() : nullptr;
+  treeIndent_ = tree != nullptr && tree->TreeViewActive() && !shown.empty() && shown.front() == column->Index();
+  if (kind_ == cctImageList && column->ImageList() != nullptr) graphicWidth_ = column->ImageList()->Width();
+  if (kind_ == cctCheckboxes) graphicWidth_ = DefaultCheckBoxWidth();
+  wordWrap_ = column->WordWrap() && grid->WordWrapPossible();
+  cellFont_.Assign(column->Font());
+  cellFont_.OnChange.Bind(nullptr, "", [this](TObject*) { cellFontChanged_ = true; });
+  canvas_.SetSize(1, 1);
+  canvas_.Canvas()->Font()->Assign(column->Font());
+}
+
+int TColumnDataMeasure::Margin() {
+  if (!treeIndent_) return margin_;
+  return margin_ + kTreeStep * std::max(0, grid_->MemTableIntf()->NodeLevel());
+}
+
+int TColumnDataMeasure::CurrentWidth() {
+  if (graphicWidth_ >= 0) return graphicWidth_ + Margin();
+  bool fontChanged = false;
+  const String text = CellText(fontChanged);
+  return TextWidth(text, fontChanged) + Margin();
+}
+
+String TColumnDataMeasure::CellText(bool& fontChanged) {
+  if (cellFontChanged_) cellFont_.Assign(column_->Font());
+  cellFontChanged_ = false;
+  TColor background = background_;
+  TGridDrawState state;
+  String text = column_->DisplayText();
+  grid_->GetCellParams(column_, &cellFont_, background, state);
+  if (column_->OnGetCellParams.Assigned()) {
+    TColCellParamsEx* params = grid_->CellPainter()->CellParams();
+    params->Background = background;
+    params->State = state;
+    params->Alignment = column_->Alignment();
+    params->Text = std::move(text);
+    params->Col = column_->Index() + grid_->IndicatorOffset();
+    params->Row = 0;
+    params->Font->Assign(&cellFont_);
+    column_->GetColCellParams(false, params);
+    cellFont_.Assign(params->Font.get());
+    text = params->Text;
+  }
+  fontChanged = cellFontChanged_;
+  return text;
+}
+
+// Texts in the column's own font are remembered; a font an event changed is measured as it is.
+int TColumnDataMeasure::TextWidth(const String& text, bool fontChanged) {
+  TFont* font = canvas_.Canvas()->Font();
+  if (fontChanged) {
+    font->Assign(&cellFont_);
+    canvasHoldsColumnFont_ = false;
+    return MeasureText(text);
+  }
+  if (!canvasHoldsColumnFont_) {
+    font->Assign(column_->Font());
+    canvasHoldsColumnFont_ = true;
+  }
+  const auto known = widths_.find(text);
+  if (known != widths_.end()) return known->second;
+  const int width = MeasureText(text);
+  if (widths_.size() < kRememberedTexts) widths_.emplace(text, width);
+  return width;
+}
+
+int TColumnDataMeasure::MeasureText(const String& text) {
+  return CellTextWidth(canvas_.Canvas(), text, grid_->DefaultRowHeight(), wordWrap_);
+}
