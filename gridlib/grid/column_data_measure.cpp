@@ -13,8 +13,10 @@ namespace {
 
 constexpr int kDataMargin = 4;
 constexpr int kTreeStep = 18;
-// A column of a few distinct values is measured once per value; one of all different values
-// stops remembering at this many and only looks up.
+// A column of a few distinct values is measured once per value. One whose values seldom
+// repeat is measured every time: once this many texts were not found, and fewer than one in
+// eight were, looking up costs more than it saves.
+constexpr int kTrialCells = 4096;
 constexpr size_t kRememberedTexts = 1 << 16;
 
 bool HasLineBreak(const String& text) { return text.find_first_of("\r\n") != String::npos; }
@@ -89,11 +91,21 @@ int TColumnDataMeasure::TextWidth(const String& text, bool fontChanged) {
     font->Assign(column_->Font());
     canvasHoldsColumnFont_ = true;
   }
+  if (!remembering_) return MeasureText(text);
   const auto known = widths_.find(text);
-  if (known != widths_.end()) return known->second;
+  if (known != widths_.end()) {
+    ++found_;
+    return known->second;
+  }
   const int width = MeasureText(text);
   if (widths_.size() < kRememberedTexts) widths_.emplace(text, width);
+  if (++missed_ == kTrialCells && found_ < kTrialCells / 8) ForgetTexts();
   return width;
+}
+
+void TColumnDataMeasure::ForgetTexts() {
+  remembering_ = false;
+  widths_ = {};
 }
 
 int TColumnDataMeasure::MeasureText(const String& text) {

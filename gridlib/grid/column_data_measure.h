@@ -34,6 +34,7 @@ class TColumnDataMeasure {
   String CellText(bool& fontChanged);
   int TextWidth(const String& text, bool fontChanged);
   int MeasureText(const String& text);
+  void ForgetTexts();
 
   TCustomDBGridEx* grid_;
   TColumnEx* column_;
@@ -50,4 +51,7 @@ class TColumnDataMeasure {
   TBitmap canvas_;
   bool canvasHoldsColumnFont_ = true;
   std::unordered_map<std::string, int> widths_;
+  bool remembering_ = true;
+  int found_ = 0;
+  int missed_ = 0;
 };
