@@ -3,6 +3,7 @@
 #include <QFont>
 #include <QFontDatabase>
 #include <QFontMetrics>
+#include <QFontMetricsF>
 #include <QGuiApplication>
 #include <QImage>
 #include <QPainter>
@@ -16,12 +17,21 @@
 #include <set>
 #include <tuple>
 
+#include "platform/graphics/text_advances.h"
 #include "platform/graphics/text_out.h"
 
 struct RealizedFont {
-  explicit RealizedFont(const QFont& font) : Font(font), Measure(font) {}
+  explicit RealizedFont(const QFont& font)
+      : Font(font), Measure(font), MeasureExactly(font), Advances([this](std::u16string_view text) {
+          const QString s(reinterpret_cast<const QChar*>(text.data()), static_cast<qsizetype>(text.size()));
+          return qRound64(MeasureExactly.horizontalAdvance(s) * 64);
+        }) {}
   QFont Font;
   QFontMetrics Measure;
+  // Widths as shaping gives them, before rounding to pixels: in 64ths of a pixel exactly.
+  QFontMetricsF MeasureExactly;
+  // Learns from measuring, so it changes under a font that does not.
+  mutable TTextAdvances Advances;
   TEXTMETRIC Metrics;
   int Escapement = 0;
 };
@@ -216,9 +226,15 @@ const RealizedFont& RealizeFont(FontObject& font) {
 const TEXTMETRIC& MetricsOf(const RealizedFont& font) { return font.Metrics; }
 int EscapementOf(const RealizedFont& font) { return font.Escapement; }
 
+// Shaping a text costs far more than adding up widths its characters are known to have; the
+// sum is rounded to whole pixels as the toolkit rounds a shaped width.
 int TextAdvance(const RealizedFont& font, std::string_view text) {
   if (text.empty()) return 0;
-  return font.Measure.horizontalAdvance(ToQString(text));
+  const QString s = ToQString(text);
+  const int64_t advance = font.Advances.Advance(
+      std::u16string_view(reinterpret_cast<const char16_t*>(s.utf16()), static_cast<size_t>(s.size())));
+  if (advance >= 0) return static_cast<int>((advance + 32) >> 6);
+  return font.Measure.horizontalAdvance(s);
 }
 
 std::vector<int> CodePointEnds(const RealizedFont& font, std::string_view text) {

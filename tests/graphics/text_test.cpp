@@ -1,6 +1,7 @@
 #include "platform/graphics/text_out.h"
 
 #include "platform/graphics/draw_text.h"
+#include "platform/graphics/text_advances.h"
 
 #include "tests/graphics/pixel_test_support.h"
 
@@ -71,6 +72,46 @@ TEST_F(Text, MeasurementGrowsWithTextAndStyle) {
   TRect plainInk = InkBounds(clWhite);
   underlineRows = under.Bottom - plainInk.Bottom;
   EXPECT_GT(underlineRows, 0) << Str(under) << " vs " << Str(plainInk);
+}
+
+// Texts of characters whose widths are known are measured without shaping them whole; the
+// width must still be the one shaping gives, which the per-character ends also come from.
+TEST_F(Text, WidthsAgreeWithShapingWhateverTheFontPairsOrJoins) {
+  const char* texts[] = {"AVAVAV", "To Tokyo", "WAVE", "office affluent", "值 123456-3", "张三98765",
+                         "1111111", "a\u0301e\u0301", "mixed 城市 AV", "Ta\tTe", "x"};
+  for (const char* face : {"Tahoma", "宋体", "Arial"}) {
+    c()->Font()->SetName(face);
+    for (int round = 0; round < 2; ++round) {
+      for (const char* text : texts) {
+        TSize shaped;
+        ASSERT_TRUE(GetTextExtentExPoint(c()->Handle(), text, 0, nullptr, nullptr, &shaped));
+        EXPECT_EQ(c()->TextWidth(text), shaped.cx) << face << " " << text << " round " << round;
+      }
+    }
+  }
+}
+
+// A font that kerns "AV" by half a pixel and joins "fi" into one glyph of one pixel.
+TEST(TextAdvances, SumsOnlyWhatShapesAsTheSumOfItsCharacters) {
+  int shaped = 0;
+  TTextAdvances advances([&](std::u16string_view text) {
+    ++shaped;
+    if (text == u"AV") return int64_t{64 * 2 - 32};
+    if (text == u"fi") return int64_t{64};
+    return int64_t{64} * static_cast<int64_t>(text.size());
+  });
+  const struct {
+    const char16_t* text;
+    int64_t advance;
+  } cases[] = {
+      {u"VA", 128},   {u"AV", -1},       {u"AAV", -1},     {u"office", -1},   {u"值 12-3", 6 * 64},
+      {u"e\u0301", -1}, {u"\u0634\u0643", -1}, {u"a\tb", -1}, {u"", -1},
+  };
+  for (const auto& c : cases) EXPECT_EQ(advances.Advance(c.text), c.advance) << static_cast<int>(c.text[0]);
+  const int learnt = shaped;
+  EXPECT_EQ(advances.Advance(u"VAA"), 3 * 64);
+  EXPECT_EQ(advances.Advance(u"值 12-3"), 6 * 64);
+  EXPECT_EQ(shaped, learnt) << "what was learnt is not shaped again";
 }
 
 TEST_F(Text, OriginalFaceNamesMapThroughOneTable) {
