@@ -10,7 +10,9 @@
 #include <vector>
 
 #include "gridlib/grid/db_grid.h"
+#include "gridlib/grid/bookmark_list.h"
 #include "gridlib/grid/grid_data_link.h"
+#include "gridlib/grid/grid_input.h"
 #include "gridlib/grid/grid_scroll_bars.h"
 #include "gridlib/grid/mem_table_interface.h"
 #include "platform/controls/application.h"
@@ -55,7 +57,11 @@ class TMemTableAccess : public IMemTableEx {
   bool SortsOnColumn(int) override { return false; }
   bool CanEditColumn(int) override { return true; }
   std::vector<String> ColumnValueList(TColumnEx*) override { return {}; }
-  bool MoveRecords(TBookmarkListEx*, int, int, bool) override { return false; }
+  bool MoveRecords(TBookmarkListEx* bookmarks, int toRecNo, int treeLevel, bool checkOnly) override {
+    moves += std::to_string(bookmarks->Count()) + (checkOnly ? " may go to " : " go to ") + std::to_string(toRecNo) +
+             " at level " + std::to_string(treeLevel) + "; ";
+    return true;
+  }
   void SelectRow(int row) override {
     rowLog += "S" + std::to_string(row) + " ";
     selected = row;
@@ -76,6 +82,7 @@ class TMemTableAccess : public IMemTableEx {
   std::string rowLog;
   std::string nodeLog;
   std::vector<int> fetches;
+  std::string moves;
 
  private:
   TDataSet* ds_;
@@ -367,6 +374,21 @@ TEST_F(MemTableMode, PageDownAsksForTheRecordsItReachesFirst) {
   grid->Perform(WM_KEYDOWN, VK_NEXT, 0);
   ASSERT_FALSE(ds_->access.fetches.empty());
   EXPECT_EQ(ds_->access.fetches.front(), grid->VisibleDataRowCount() - 1) << "a page past the last record but one";
+}
+
+TEST_F(MemTableMode, DraggedRecordsGoThroughTheInterfaceToTheRecordAndLevelOfTheirRow) {
+  Make(20);
+  ds_->access.level = 2;
+  grid->SetOptionsEx(grid->OptionsEx() + dghRecordMoving);
+  auto indicator = [&](int row) {
+    const TRect r = grid->CellRect(0, row);
+    return MakeLParam((r.Left + r.Right) / 2, (r.Top + r.Bottom) / 2);
+  };
+  grid->Perform(WM_LBUTTONDOWN, MK_LBUTTON, indicator(3));
+  ASSERT_EQ(grid->Input()->State(), gisDraggingRecords);
+  grid->Perform(WM_MOUSEMOVE, MK_LBUTTON, indicator(6));
+  grid->Perform(WM_LBUTTONUP, 0, indicator(6));
+  EXPECT_EQ(ds_->access.moves, "1 may go to 6 at level 2; 1 go to 6 at level 2; ");
 }
 
 TEST_F(MemTableMode, FreeingTheDataSetLeavesTheModeAtOnce) {
