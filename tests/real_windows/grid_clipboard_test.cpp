@@ -34,8 +34,13 @@ namespace {
 std::string OutputOf(const std::string& command) {
   std::string output;
   std::atomic<bool> done{false};
+  // Started from this thread, the toolkit's: started from the reader, the command could fork
+  // while the toolkit, blocked in this thread, has a helper of its own half started (its
+  // accessibility bridge looking for a session bus). The command would then hold the pipe
+  // the toolkit waits on to end, while it waits for the toolkit to hand over the clipboard.
+  FILE* pipe = popen(command.c_str(), "r");
   std::thread reader([&] {
-    if (FILE* pipe = popen(command.c_str(), "r")) {
+    if (pipe != nullptr) {
       char buffer[256];
       size_t n;
       while ((n = fread(buffer, 1, sizeof buffer, pipe)) > 0) output.append(buffer, n);
