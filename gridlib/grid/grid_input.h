@@ -201,6 +201,8 @@ class TDBGridExInput {
   void TitleDrag(TShiftState shift, int x);
   void SelectionDrag(bool moved, TShiftState shift, int x, int y);
   void ColumnDrag(int x, int y);
+  void ColumnScrollStep(int x);
+  void SelectColumnsTo(int col);
   void PendingClickUp(TShiftState shift);
   void TitleRelease(TShiftState shift, int x, int y);
   void ClickEvents(TShiftState shift, int x, int y);

@@ -330,15 +330,6 @@ void TDBGridExInput::SelectionDrag(bool moved, TShiftState shift, int x, int y) 
   if (!data.Contains({x, y})) StartTimer(kDragTimerInterval);
 }
 
-void TDBGridExInput::ColumnDrag(int x, int y) {
-  const TRect data = grid_->DataRect();
-  const int cx = std::clamp(x, data.Left, std::max(data.Left, data.Right - 1));
-  const TGridCoord cell = grid_->MouseCoord(cx, std::max(0, std::min(y, data.Top)));
-  if (cell.X < grid_->IndicatorOffset()) return;
-  const int dataCol = cell.X - grid_->IndicatorOffset();
-  if (dataCol < grid_->Columns()->Count()) grid_->Selection()->Columns()->SelectShift(grid_->Columns()->Items(dataCol));
-}
-
 void TDBGridExInput::MouseUp(TMouseButton button, TShiftState shift, int x, int y) {
   const TGridState baseState = grid_->GridState();
   const bool baseSized = baseState == gsColSizing || baseState == gsRowSizing || frozenSizing_;
@@ -440,6 +431,10 @@ void TDBGridExInput::TimerTick() {
   if (state_ != gisSelecting) return;
   const TRect data = grid_->DataRect();
   const TPoint at = grid_->ScreenToClient(GetCursorPos());
+  if (selectDrag_ == gsdColumns) {
+    ColumnScrollStep(at.x);
+    return;
+  }
   if (data.Contains(at)) {
     StopTimer();
     return;
@@ -447,7 +442,7 @@ void TDBGridExInput::TimerTick() {
   const int above = data.Top - at.y;
   const int below = at.y - data.Bottom + 1;
   const int distance = std::max(above, below);
-  if (distance > 0 && selectDrag_ != gsdColumns) {
+  if (distance > 0) {
     const int step = std::min(distance / 6, 8);
     if (step > 0) {
       GridUpdateLock lock(grid_);

@@ -247,6 +247,33 @@ TEST_P(GridMouse, TracedSizingOfAScrolledColumnFollowsTheMouse) {
   EXPECT_EQ(grid->Input()->State(), gisIdle);
 }
 
+// Dragging across the titles past the window's edge scrolls a column a tick and selects up to
+// the last column in view; back over the titles the column under the mouse ends the selection.
+TEST_P(GridMouse, DraggingAcrossTitlesPastTheEdgeScrollsAndSelectsColumns) {
+  grid->SetOptions(grid->Options() + dgMultiSelect);
+  for (int i = 0; i < grid->Columns()->Count(); ++i) grid->Columns()->Items(i)->SetWidth(120);
+  const TRect title = grid->CellRect(1, 0);
+  const int y = title.Bottom - 2;
+  Press(WM_LBUTTONDOWN, (title.Left + title.Right) / 2, y);
+  ASSERT_EQ(grid->Input()->SelectDrag(), gsdColumns);
+  TDBGridExSelectionCols* columns = grid->Selection()->Columns();
+  const TPoint beyond{grid->ClientWidth() + 30, y};
+  Press(WM_MOUSEMOVE, beyond.x, beyond.y);
+  EXPECT_EQ(grid->LeftCol(), 2);
+  SetCursorPosQuietly(grid->ClientToScreen(beyond));
+  for (int leftCol : {3, 4, 4}) {
+    grid->Perform(WM_TIMER, 1, 0);
+    EXPECT_EQ(grid->LeftCol(), leftCol) << "scrolling stops once the last column is whole";
+  }
+  EXPECT_EQ(columns->Count(), grid->Columns()->Count()) << "every column from the pressed one";
+
+  const TPoint back = CellPoint(4, 0);
+  Press(WM_MOUSEMOVE, back.x, y);
+  EXPECT_EQ(columns->Count(), 4);
+  Press(WM_LBUTTONUP, back.x, y);
+  EXPECT_EQ(grid->Input()->State(), gisIdle);
+}
+
 TEST_P(GridMouse, DraggingATitleSidewaysMovesTheColumn) {
   for (int i = 0; i < grid->Columns()->Count(); ++i) grid->Columns()->Items(i)->Title()->SetTitleButton(true);
   const String moved = grid->Columns()->Items(0)->FieldName();
