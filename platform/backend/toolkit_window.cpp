@@ -8,6 +8,7 @@
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QPixmap>
 #include <QRasterWindow>
 #include <QRegion>
 #include <QWheelEvent>
@@ -21,6 +22,7 @@
 #include "platform/graphics/device_context.h"
 #include "platform/graphics/gdi_owner.h"
 #include "platform/graphics/region.h"
+#include "platform/graphics/resources.h"
 #include "platform/windows/cursors.h"
 #include "platform/windows/input.h"
 #include "platform/windows/move_size_tracking.h"
@@ -374,5 +376,29 @@ bool StartToolkitMoveSize(TToolkitWindow* w, LRESULT hitCode) {
   return edges != Qt::Edges{} && w->startSystemResize(edges);
 }
 
-void SetToolkitCursor(TToolkitWindow* w, intptr_t cursor) { w->setCursor(QCursor(ShapeOf(cursor))); }
+namespace {
+
+// A cursor made from a picture: the mask's white pixels are transparent, the others show the
+// image's colour.
+QCursor PictureCursor(const TCursorImage& picture) {
+  TBitmap* image = picture.Image.get();
+  TBitmap* mask = picture.Mask.get();
+  const bool masked = mask != nullptr && mask->Width() == image->Width() && mask->Height() == image->Height();
+  QImage argb(image->Width(), image->Height(), QImage::Format_ARGB32);
+  for (int y = 0; y < image->Height(); ++y) {
+    for (int x = 0; x < image->Width(); ++x) {
+      const uint32_t rgb = image->Pixel32(x, y) & 0xFFFFFFu;
+      const bool transparent = masked && (mask->Pixel32(x, y) & 0xFFFFFFu) == 0xFFFFFFu;
+      argb.setPixel(x, y, transparent ? 0u : 0xFF000000u | rgb);
+    }
+  }
+  return QCursor(QPixmap::fromImage(argb), picture.HotSpot.x, picture.HotSpot.y);
+}
+
+}  // namespace
+
+void SetToolkitCursor(TToolkitWindow* w, intptr_t cursor) {
+  const TCursorImage* picture = CursorPicture(cursor);
+  w->setCursor(picture != nullptr ? PictureCursor(*picture) : QCursor(ShapeOf(cursor)));
+}
 void* ToolkitNativeWindow(TToolkitWindow* w) { return static_cast<QWindow*>(w); }

@@ -1,5 +1,10 @@
 #include "platform/windows/cursors.h"
 
+#include <map>
+#include <memory>
+
+#include "platform/graphics/bitmap.h"
+#include "platform/graphics/resources.h"
 #include "platform/windows/backend.h"
 
 namespace {
@@ -9,7 +14,55 @@ HCURSOR& Current() {
   return cursor;
 }
 
+// Cursors made from pictures are numbered above every standard identifier.
+constexpr HCURSOR kFirstImageCursor = 0x10000;
+
+struct TImageCursors {
+  std::map<HCURSOR, TCursorImage> Pictures;
+  HCURSOR Next = kFirstImageCursor;
+};
+
+TImageCursors& ImageCursors() {
+  static TImageCursors cursors;
+  return cursors;
+}
+
+std::unique_ptr<TBitmap> CopyOf(TBitmap* bitmap) {
+  if (bitmap == nullptr) return nullptr;
+  auto copy = std::make_unique<TBitmap>();
+  copy->Assign(bitmap);
+  return copy;
+}
+
 }  // namespace
+
+HCURSOR CreateImageCursor(const TCursorImage& picture) {
+  if (picture.Image == nullptr || picture.Image->Empty()) return 0;
+  TCursorImage copy;
+  copy.Image = CopyOf(picture.Image.get());
+  copy.Mask = CopyOf(picture.Mask.get());
+  copy.HotSpot = picture.HotSpot;
+  TImageCursors& cursors = ImageCursors();
+  const HCURSOR cursor = cursors.Next++;
+  cursors.Pictures.emplace(cursor, std::move(copy));
+  return cursor;
+}
+
+bool DestroyCursor(HCURSOR cursor) {
+  auto& pictures = ImageCursors().Pictures;
+  const auto found = pictures.find(cursor);
+  if (found == pictures.end()) return false;
+  // The toolkit must not be left showing a picture that is gone.
+  if (Current() == cursor) SetCursor(IDC_ARROW);
+  pictures.erase(found);
+  return true;
+}
+
+const TCursorImage* CursorPicture(HCURSOR cursor) {
+  const auto& pictures = ImageCursors().Pictures;
+  const auto found = pictures.find(cursor);
+  return found != pictures.end() ? &found->second : nullptr;
+}
 
 HCURSOR LoadCursor(uintptr_t, HCURSOR id) { return id; }
 

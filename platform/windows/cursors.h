@@ -2,6 +2,8 @@
 
 #include <cstdint>
 
+struct TCursorImage;
+
 // Mouse pointer shapes. A cursor is named by the window system's standard identifier
 // (IDC_ARROW, ...) or by a number a library registered for its own artwork; the backend
 // turns the current one into the toolkit's pointer shape.
@@ -21,6 +23,16 @@ inline constexpr HCURSOR IDC_NO = 32648;
 inline constexpr HCURSOR IDC_HAND = 32649;
 inline constexpr HCURSOR IDC_APPSTARTING = 32650;
 inline constexpr HCURSOR IDC_HELP = 32651;
+
+// A cursor made from a picture: its image (alpha, or the mask where it is white, leaves
+// pixels transparent) pointing with its hot spot. The window system keeps its own copy until
+// DestroyCursor; 0 when the picture has no image.
+HCURSOR CreateImageCursor(const TCursorImage& picture);
+// Frees a cursor CreateImageCursor made (a current one gives way to the arrow); false for any
+// other.
+bool DestroyCursor(HCURSOR cursor);
+// The picture of a cursor CreateImageCursor made; nullptr for the standard ones.
+const TCursorImage* CursorPicture(HCURSOR cursor);
 
 // Standard cursors are their own identifiers; instance is accepted and ignored.
 HCURSOR LoadCursor(uintptr_t instance, HCURSOR id);
