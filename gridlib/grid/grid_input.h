@@ -145,6 +145,10 @@ class TDBGridExInput {
   void VertScroll(int code, int pos);
   // Whether the pointer at (x, y) shows the column-sizing cursor of a frozen column's edge.
   bool ShowsFrozenSizingCursor(int x, int y);
+  // The pointer's shape at (x, y) in the client area: the grid's own over the indicator and the
+  // column-selection strip of the titles, and while its own operations run; 0 leaves it to the
+  // base grid.
+  intptr_t CursorAt(int x, int y);
 
  private:
   bool Ctrl(TShiftState shift) const { return shift.Contains(ssCtrl); }

@@ -5,7 +5,6 @@
 #include "gridlib/grid/grid_input.h"
 #include "platform/controls/inplace_edit.h"
 #include "platform/controls/application.h"
-#include "platform/controls/screen.h"
 #include "platform/windows/cursors.h"
 #include "platform/windows/keys.h"
 #include "platform/windows/messages.h"
@@ -52,10 +51,11 @@ bool TCustomDBGridEx::InputMessage(TMessage& m) {
       input_->StopTracking();
       return true;
     case WM_SETCURSOR: {
-      if (LoSigned(m.LParam) != HTCLIENT || Screen == nullptr) return false;
+      if (LoSigned(m.LParam) != HTCLIENT) return false;
       const TPoint at = ScreenToClient(GetCursorPos());
-      if (!input_->ShowsFrozenSizingCursor(at.x, at.y)) return false;
-      ::SetCursor(Screen->Cursors(crHSplit));
+      const HCURSOR cursor = input_->CursorAt(at.x, at.y);
+      if (cursor == 0) return false;
+      ::SetCursor(cursor);
       m.Result = 1;
       return true;
     }

@@ -15,15 +15,24 @@
 #include "platform/graphics/bitmap.h"
 #include "platform/graphics/graphics_objects.h"
 #include "platform/graphics/resources.h"
+#include "platform/windows/cursors.h"
 #include "platform/windows/keys.h"
 
 namespace {
 
 struct GridUnit {
+  GridUnit() = default;
+  GridUnit(const GridUnit&) = delete;
+  GridUnit& operator=(const GridUnit&) = delete;
+  ~GridUnit() {
+    for (HCURSOR cursor : CursorHandles) DestroyCursor(cursor);
+  }
   TDBGridExUnitSettings Settings;
   std::unique_ptr<TFont> SortIndexFont;
   std::unique_ptr<TDBGridExDataService> DataService;
   std::array<TCursorImage, 3> Cursors;
+  // The same pictures as the window system's cursors.
+  std::array<HCURSOR, 3> CursorHandles{};
   int CheckBoxWidth = 0;
   int CheckBoxHeight = 0;
   int WidthInterceptor = -1;
@@ -88,6 +97,7 @@ void StartGridUnit() {
   started->SortIndexFont = MakeSortIndexFont();
   started->Cursors = {LoadGridCursor("DOWNCUREX"), LoadGridCursor("RIGHTCUREX"),
                       LoadGridCursor("LEFTCUREX")};
+  for (size_t i = 0; i < started->Cursors.size(); ++i) started->CursorHandles[i] = CreateImageCursor(started->Cursors[i]);
   TBitmap boxes;
   boxes.LoadFromResourceName(0, "DBGRIDEX_CHECKBOXES");
   started->CheckBoxWidth = boxes.Width() / 4;
@@ -121,6 +131,10 @@ TDBGridExDataService* DBGridExDataService() {
 
 const TCursorImage* DBGridExCursor(TDBGridExCursor which) {
   return unit != nullptr ? &unit->Cursors[static_cast<size_t>(which)] : nullptr;
+}
+
+HCURSOR DBGridExCursorHandle(TDBGridExCursor which) {
+  return unit != nullptr ? unit->CursorHandles[static_cast<size_t>(which)] : 0;
 }
 
 int DefaultCheckBoxWidth() { return unit != nullptr ? unit->CheckBoxWidth : 0; }

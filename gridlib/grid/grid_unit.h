@@ -2,6 +2,7 @@
 
 #include "platform/controls/shortcuts.h"
 #include "platform/graphics/colors.h"
+#include "platform/windows/cursors.h"
 
 class TCustomDBGridEx;
 class TFont;
@@ -27,6 +28,8 @@ TFont* SortIndexFont();
 enum TDBGridExCursor { gcDownEx, gcRightEx, gcLeftEx };
 // The cursors of the title and indicator areas; nullptr while the library is not started.
 const TCursorImage* DBGridExCursor(TDBGridExCursor which);
+// The cursor made of that picture; 0 while the library is not started.
+HCURSOR DBGridExCursorHandle(TDBGridExCursor which);
 
 // One box of the check-box strip: its width div 4 and its height div 3.
 int DefaultCheckBoxWidth();

@@ -11,6 +11,9 @@
 #include "gridlib/grid/grid_scroll_bars.h"
 #include "gridlib/grid/grid_style.h"
 #include "gridlib/grid/grid_data_link.h"
+#include "gridlib/grid/grid_unit.h"
+#include "platform/graphics/resources.h"
+#include "platform/windows/cursors.h"
 #include "platform/controls/application.h"
 #include "platform/windows/keys.h"
 #include "platform/windows/messages.h"
@@ -127,6 +130,47 @@ TEST_P(GridInputMessages, ACellWithAToolTipShowsItAtOnce) {
   };
   EXPECT_EQ(pauseOver(2), 0);
   EXPECT_EQ(pauseOver(3), 500) << "other cells keep the application's pause";
+}
+
+// With multiple selection the indicator shows the record-selection arrow (pointing left under
+// right-to-left alignment) and the bottom strip of a title the column-selection arrow, made
+// from the grid's own pictures; elsewhere the base grid's pointer stays.
+TEST_P(GridInputMessages, TheIndicatorAndTheTitleStripShowTheGridsCursors) {
+  Make(10);
+  grid->SetOptions(grid->Options() + dgMultiSelect);
+  const auto cursorAt = [&](TPoint at) {
+    SetCursorPosQuietly(grid->ClientToScreen(at));
+    ::SetCursor(IDC_ARROW);
+    grid->Perform(WM_SETCURSOR, reinterpret_cast<WPARAM>(grid->Handle()), MakeLParam(HTCLIENT, WM_MOUSEMOVE));
+    return GetCursor();
+  };
+  const auto centre = [](const TRect& r) { return TPoint{(r.Left + r.Right) / 2, (r.Top + r.Bottom) / 2}; };
+  const TPoint indicator = centre(grid->CellRect(0, grid->TitleOffset() + 2));
+  const TRect title = grid->CellRect(2, 0);
+  const TPoint strip{(title.Left + title.Right) / 2, title.Bottom - 2};
+  const TPoint titleTop{strip.x, title.Top + 1};
+  const TPoint cell = centre(grid->CellRect(2, grid->TitleOffset() + 2));
+  ASSERT_GT(title.Height(), 8) << "the strip is the title's bottom part only";
+  const struct {
+    TPoint at;
+    HCURSOR cursor;
+    const char* where;
+  } cases[] = {
+      {indicator, DBGridExCursorHandle(gcRightEx), "indicator"},
+      {strip, DBGridExCursorHandle(gcDownEx), "title strip"},
+      {titleTop, IDC_ARROW, "title above the strip"},
+      {cell, IDC_ARROW, "data cell"},
+  };
+  for (const auto& c : cases) EXPECT_EQ(cursorAt(c.at), c.cursor) << c.where;
+  const TCursorImage* picture = CursorPicture(DBGridExCursorHandle(gcDownEx));
+  ASSERT_NE(picture, nullptr);
+  EXPECT_EQ(picture->HotSpot, DBGridExCursor(gcDownEx)->HotSpot);
+
+  grid->SetBiDiMode(bdRightToLeft);
+  EXPECT_EQ(cursorAt(indicator), DBGridExCursorHandle(gcLeftEx));
+  grid->SetBiDiMode(bdLeftToRight);
+  grid->SetOptions(grid->Options() - dgMultiSelect);
+  EXPECT_EQ(cursorAt(indicator), IDC_ARROW) << "nothing to select";
 }
 
 TEST_P(GridInputMessages, TheColumnsFollowADraggedThumbOnlyWithTracking) {
