@@ -29,6 +29,9 @@ struct THintInfo {
   int HideTimeout = 0;
   String HintStr;
   void* HintData = nullptr;
+  // The class of the window that shows the hint (a THintWindow); nullptr for the application's
+  // own.
+  TClass HintWindowClass = nullptr;
 };
 
 // The program: its forms, its message loop (with the OnMessage hook, key preprocessing,
@@ -121,6 +124,9 @@ class TApplication : public TComponent {
   TControl* mouseControl_ = nullptr;
   TControl* hintControl_ = nullptr;
   THintWindow* hintWindow_ = nullptr;
+  // The hint window of `cls` (nullptr: THintWindow), made in place of the last one when that
+  // is of another class.
+  THintWindow* HintWindowOf(TClass cls);
   HWND hintTimerWindow_ = nullptr;
   bool hintShowing_ = false;
 };

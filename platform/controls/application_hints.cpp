@@ -1,6 +1,7 @@
 // Which control the mouse is over (CM_MOUSEENTER/CM_MOUSELEAVE) and the hints shown for it
 // after a pause, all driven by the one clock through a hidden timer window.
 #include "platform/controls/application.h"
+#include "platform/classes/class_registry.h"
 #include "platform/controls/control_drag.h"
 #include "platform/controls/hint_window.h"
 #include "platform/controls/screen.h"
@@ -104,10 +105,12 @@ void TApplication::ShowHintAt(TPoint pos) {
   info.HideTimeout = hintHidePause_;
   info.HintStr = ShortHint(hintControl_->Hint());
   if (hintControl_->Perform(CM_HINTSHOW, 0, reinterpret_cast<LPARAM>(&info)) != 0 || info.HintStr.empty()) return;
-  hintWindow_->SetColor(info.HintColor);
-  TRect r = hintWindow_->CalcHintRect(info.HintMaxWidth, info.HintStr, info.HintData);
+  THintWindow* window = HintWindowOf(info.HintWindowClass);
+  if (window == nullptr) return;
+  window->SetColor(info.HintColor);
+  TRect r = window->CalcHintRect(info.HintMaxWidth, info.HintStr, info.HintData);
   OffsetRect(r, info.HintPos.x, info.HintPos.y);
-  hintWindow_->ActivateHint(r, info.HintStr);
+  window->ActivateHint(r, info.HintStr);
   hintShowing_ = true;
   hint_ = hintControl_->Hint();
   OnHint.Call(this);
@@ -129,4 +132,13 @@ void TApplication::CancelHint() {
 void TApplication::SetShowHint(bool v) {
   showHint_ = v;
   if (!v) CancelHint();
+}
+
+THintWindow* TApplication::HintWindowOf(TClass cls) {
+  if (cls == nullptr) cls = THintWindow::StaticClass();
+  if (hintWindow_ != nullptr && hintWindow_->ClassType() == cls) return hintWindow_;
+  if (!cls->InheritsFrom(THintWindow::StaticClass())) return hintWindow_;
+  delete hintWindow_;
+  hintWindow_ = static_cast<THintWindow*>(CreateComponent(cls, this));
+  return hintWindow_;
 }

@@ -127,6 +127,35 @@ TEST_F(TimersAndHints, ActivateHintShowsTheHintUnderAPointAtOnce) {
   EXPECT_FALSE(hint->Active()) << "a freed control is forgotten";
 }
 
+// A control may ask for a hint window of its own class; the next hint without one goes back
+// to the application's.
+TEST_F(TimersAndHints, AHintShowsInTheWindowClassTheControlAsksFor) {
+  class TWideHintWindow : public THintWindow {
+    DECLARE_CLASS(TWideHintWindow, THintWindow)
+   public:
+    using THintWindow::THintWindow;
+  };
+  TForm* form = MakeForm();
+  TTestControl* own = AddControl(form, Bounds(10, 10, 100, 30));
+  TTestControl* plain = AddControl(form, Bounds(10, 50, 100, 30));
+  for (TTestControl* c : {own, plain}) {
+    c->SetHint("提示");
+    c->SetShowHint(true);
+  }
+  TWindowProcHook hook(own, [](TMessage& m) {
+    if (m.Msg == CM_HINTSHOW) reinterpret_cast<THintInfo*>(m.LParam)->HintWindowClass = TWideHintWindow::StaticClass();
+    return false;
+  });
+  Application->ActivateHint(At(own, 5, 5));
+  ASSERT_NE(Application->HintWindow(), nullptr);
+  EXPECT_EQ(Application->HintWindow()->ClassType(), TWideHintWindow::StaticClass());
+  EXPECT_TRUE(Application->HintWindow()->Active());
+  Application->ActivateHint(At(plain, 5, 5));
+  EXPECT_EQ(Application->HintWindow()->ClassType(), THintWindow::StaticClass());
+  EXPECT_TRUE(Application->HintWindow()->Active());
+  Application->CancelHint();
+}
+
 TEST_F(TimersAndHints, CalcHintRectWrapsLongTextAtTheMaximumWidth) {
   THintWindow* hint = Application->HintWindow();
   TRect one = hint->CalcHintRect(1000, "短信", nullptr);
