@@ -12,6 +12,7 @@
 #include "gridlib/grid/grid_data_link.h"
 #include "gridlib/grid/grid_edit_keys.h"
 #include "gridlib/grid/grid_painter.h"
+#include "gridlib/grid/grid_tool_tips.h"
 #include "gridlib/grid/inc_search.h"
 #include "platform/core/format.h"
 #include "platform/core/scope_guard.h"

@@ -24,6 +24,7 @@ class TDBGridExIncSearch;
 class TDBGridExGridPainter;
 class TDBGridExPaintView;
 class TDBGridExScrollBar;
+class TDBGridExToolTips;
 class TChangeLink;
 class TField;
 struct THintInfo;
@@ -453,9 +454,7 @@ class TCustomDBGridEx : public TCustomGrid, public TDBGridExHost, public TDBGrid
   bool ColumnPopup(TMessage& m);
   void FollowClientSize();
   // CM_HINTSHOW without a hint of the grid's own: a title's hint or a cut cell's whole text.
-  bool CellHint(THintInfo& info);
-  String ToolTipText(const TDBGridExCellType& type, TFont*& font);
-  bool ToolTipAtCursor();
+  TDBGridExToolTips* ToolTips();
 
   // Drops the tree while titles are single-level: its leaves would outlive their columns.
   void ForgetTitleTree();
@@ -548,6 +547,7 @@ class TCustomDBGridEx : public TCustomGrid, public TDBGridExHost, public TDBGrid
   std::unique_ptr<TDBGridExGridPainter> gridPainter_;
   std::unique_ptr<TDBGridExCellEditing> cellEditing_;
   std::unique_ptr<TDBGridExIncSearch> incSearch_;
+  std::unique_ptr<TDBGridExToolTips> toolTips_;
   std::unique_ptr<TDBGridExInput> input_;
   int updateLock_ = 0;
   bool pendingResize_ = false;

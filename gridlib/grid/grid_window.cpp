@@ -6,6 +6,7 @@
 #include "gridlib/grid/columns.h"
 #include "gridlib/grid/db_grid.h"
 #include "gridlib/grid/grid_style.h"
+#include "gridlib/grid/grid_tool_tips.h"
 #include "platform/core/scope_guard.h"
 #include "platform/controls/application.h"
 #include "platform/controls/menus.h"
@@ -106,14 +107,14 @@ void TCustomDBGridEx::AfterMessage(TMessage& m) {
   if (m.Msg == CM_PARENTFONTCHANGED) return TakeParentFont();
   // The shared style blends colours only on a screen that shows them.
   if (m.Msg == CM_SYSCOLORCHANGE && Style() != nullptr) return Style()->SysColorChanged();
-  if (m.Msg == CM_HINTSHOWPAUSE && m.LParam != 0 && ToolTipAtCursor()) {
+  if (m.Msg == CM_HINTSHOWPAUSE && m.LParam != 0 && ToolTips()->ShowsAtOnce(ScreenToClient(GetCursorPos()))) {
     // A cell's tool tip shows at once.
     *reinterpret_cast<int*>(m.LParam) = 0;
     return;
   }
   if (m.Msg == CM_HINTSHOW) {
     auto* info = reinterpret_cast<THintInfo*>(m.LParam);
-    if (info != nullptr && info->HintStr.empty()) CellHint(*info);
+    if (info != nullptr && info->HintStr.empty()) ToolTips()->Fill(*info);
     return;
   }
   // A grid that prefers searching takes typed characters even without editing.
@@ -164,4 +165,9 @@ bool TCustomDBGridEx::ColumnPopup(TMessage& m) {
   menu->Popup(screen.x, screen.y);
   m.Result = 1;
   return true;
+}
+
+TDBGridExToolTips* TCustomDBGridEx::ToolTips() {
+  if (toolTips_ == nullptr) toolTips_ = std::make_unique<TDBGridExToolTips>(this);
+  return toolTips_.get();
 }

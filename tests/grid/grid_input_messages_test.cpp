@@ -3,6 +3,7 @@
 // its button is held, the hint of a cut cell.
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <utility>
 
 #include "gridlib/grid/column_titles.h"
@@ -12,6 +13,8 @@
 #include "gridlib/grid/grid_style.h"
 #include "gridlib/grid/grid_data_link.h"
 #include "gridlib/grid/grid_unit.h"
+#include "gridlib/grid/tool_tips_window.h"
+#include "platform/graphics/graphics_objects.h"
 #include "platform/graphics/resources.h"
 #include "platform/windows/cursors.h"
 #include "platform/controls/application.h"
@@ -116,6 +119,68 @@ TEST_P(GridInputMessages, ACutCellShowsItsWholeTextAndTheCurrentRecordStays) {
 
   name->SetWidth(200);
   EXPECT_EQ(hintAt(grid->TitleOffset() + 6).HintStr, "") << "a text that fits has no tip";
+}
+
+// A cell's text is measured as the cell writes it: in the font the parameter event gives it,
+// and beside an edit button that is always shown; a right-aligned text in a column the window
+// cuts shows its tip although it fits. The tip is the grid's tool-tip window in the cell's
+// font, just left of where the text starts.
+TEST_P(GridInputMessages, ACellTextIsMeasuredAsTheCellWritesIt) {
+  Make(10);
+  TColumnEx* name = grid->Columns()->Items(1);
+  name->SetToolTips(true);
+  const int row = grid->TitleOffset() + 2;
+  const auto hint = [&] {
+    THintInfo info;
+    const TRect cell = grid->CellRect(2, row);
+    info.CursorPos = {(cell.Left + cell.Right) / 2, (cell.Top + cell.Bottom) / 2};
+    grid->Perform(CM_HINTSHOW, 0, reinterpret_cast<LPARAM>(&info));
+    return info;
+  };
+  name->SetWidth(10);
+  const String text = hint().HintStr;
+  name->SetWidth(FontMeasuringCanvas(name->Font())->TextWidth(text) + 6);
+  ASSERT_EQ(hint().HintStr, "") << "the text fits as it is";
+  const struct {
+    const char* what;
+    std::function<void()> arrange;
+    std::function<void()> undo;
+  } cases[] = {
+      {"a larger font from OnGetCellParams",
+       [&] {
+         grid->OnGetCellParams.Bind(nullptr, "", [](TObject*, TColumnEx*, TFont* font, TColor&, TGridDrawState) {
+           font->SetSize(font->Size() * 2);
+         });
+       },
+       [&] { grid->OnGetCellParams.Clear(); }},
+      {"an edit button always shown",
+       [&] {
+         name->SetButtonStyle(cbsEllipsis);
+         name->SetAlwaysShowEditButton(true);
+       },
+       [&] { name->SetAlwaysShowEditButton(false); }},
+      {"a right-aligned text cut by the window's edge",
+       [&] {
+         name->SetAlignment(taRightJustify);
+         name->SetWidth(grid->ClientWidth());
+       },
+       [&] { name->SetAlignment(taLeftJustify); }},
+  };
+  for (const auto& c : cases) {
+    c.arrange();
+    EXPECT_FALSE(hint().HintStr.empty()) << c.what;
+    c.undo();
+    EXPECT_EQ(hint().HintStr, "") << "without " << c.what;
+  }
+
+  cases[0].arrange();
+  const THintInfo tip = hint();
+  cases[0].undo();
+  const TRect cell = grid->CellRect(2, row);
+  EXPECT_EQ(tip.HintWindowClass, TToolTipsWindow::StaticClass());
+  ASSERT_NE(tip.HintData, nullptr);
+  EXPECT_EQ(static_cast<TFont*>(tip.HintData)->Size(), name->Font()->Size() * 2);
+  EXPECT_EQ(tip.HintPos, grid->ClientToScreen({cell.Left + 1, cell.Top - 1}));
 }
 
 TEST_P(GridInputMessages, ACellWithAToolTipShowsItAtOnce) {
