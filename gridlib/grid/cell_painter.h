@@ -3,6 +3,7 @@
 #include <memory>
 
 #include "gridlib/grid/grid_paint_view.h"
+#include "gridlib/grid/tree_nodes.h"
 
 // The filter row's background: the fixed colour lightened by an eighth.
 TColor FilterCellColor(TColor fixedColor);
@@ -77,7 +78,7 @@ class TDBGridExCellPainter {
   void JoinTreeSteps(const TCellPaint& cell, int level);
   int NextRowLevel(int dataRow);
   // The indent of one tree level.
-  static constexpr int kTreeStep = 18;
+  static constexpr int kTreeStep = TDBGridExTreeNodes::kLevelWidth;
   void PaintEditButtons(TCellPaint& cell, TColumnEx* column, TRect& rect);
   void PaintCheckBox(const TRect& rect, TCheckboxStateEx state);
   bool IsDuplicateValue(TColumnEx* column, int dataCol);

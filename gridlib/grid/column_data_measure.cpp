@@ -6,13 +6,13 @@
 #include "gridlib/grid/cell_text_measure.h"
 #include "gridlib/grid/db_grid.h"
 #include "gridlib/grid/grid_unit.h"
+#include "gridlib/grid/tree_nodes.h"
 #include "platform/graphics/canvas.h"
 #include "platform/graphics/image_list.h"
 
 namespace {
 
 constexpr int kDataMargin = 4;
-constexpr int kTreeStep = 18;
 // A column of a few distinct values is measured once per value. One whose values seldom
 // repeat is measured every time: once this many texts were not found, and fewer than one in
 // eight were, looking up costs more than it saves.
@@ -45,7 +45,7 @@ TColumnDataMeasure::TColumnDataMeasure(TCustomDBGridEx* grid, TColumnEx* column)
 
 int TColumnDataMeasure::Margin() {
   if (!treeIndent_) return margin_;
-  return margin_ + kTreeStep * std::max(0, grid_->MemTableIntf()->NodeLevel());
+  return margin_ + TDBGridExTreeNodes::kLevelWidth * std::max(0, grid_->MemTableIntf()->NodeLevel());
 }
 
 int TColumnDataMeasure::CurrentWidth() {
