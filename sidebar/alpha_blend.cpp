@@ -1,9 +1,13 @@
 #include "sidebar/alpha_blend.h"
 
+#include <algorithm>
 #include <memory>
 
 #include "platform/graphics/bitmap.h"
+#include "platform/graphics/argb_colors.h"
+#include "platform/graphics/blit.h"
 #include "platform/graphics/canvas.h"
+#include "sidebar/pixel_window.h"
 
 namespace {
 
@@ -23,57 +27,65 @@ TBitmap& WorkBitmap() {
   return *slot;
 }
 
-// Cuts `r` to the bitmap; false when nothing of it lies inside.
-bool ClipToBitmap(const TBitmap& bitmap, TRect& r) {
-  if (r.Top >= bitmap.Height() || r.Left >= bitmap.Width()) return false;
-  if (r.Bottom > bitmap.Height()) r.Bottom = bitmap.Height();
-  if (r.Right > bitmap.Width()) r.Right = bitmap.Width();
-  if (r.Top < 0) r.Top = 0;
-  if (r.Left < 0) r.Left = 0;
-  return r.Left < r.Right && r.Top < r.Bottom;
-}
-
 uint32_t Mix(uint32_t s, uint32_t d, uint32_t a) {
   const uint32_t rb = ((s & 0xFF00FFu) * a + (d & 0xFF00FFu) * (255 - a)) & 0xFF00FF00u;
   const uint32_t g = ((s & 0xFF00u) * a + (d & 0xFF00u) * (255 - a)) & 0xFF0000u;
   return (rb + g) >> 8;
 }
 
+uint32_t Gray(uint32_t p) {
+  // The fourth byte is not part of the colour; it counts as the 0 it holds on screen.
+  const uint32_t g = ((p & 0xFF) + ((p >> 8) & 0xFF) + ((p >> 16) & 0xFF)) >> 2;
+  return g | (g << 8) | (g << 16);
+}
+
+// Runs `change` over every pixel of `rect` the canvas may touch. Straight on the picture
+// when the canvas allows it; otherwise the pixels are copied out to the work bitmap, changed
+// there and copied back, so the canvas's clip and mapping still hold.
+template <typename Change>
+void ChangePixels(TCanvas* canvas, const TRect& rect, Change change) {
+  TnbPixelWindow px;
+  if (nbPixelWindow(canvas, px)) {
+    const TRect d = px.Device(rect);
+    for (int y = d.Top; y < d.Bottom; ++y) {
+      uint32_t* row = px.Row(y);
+      for (int x = d.Left; x < d.Right; ++x) row[x] = change(row[x]);
+    }
+    return;
+  }
+  const int w = rect.Width(), h = rect.Height();
+  if (w <= 0 || h <= 0) return;
+  TBitmap& work = WorkBitmap();
+  if (work.Width() < w || work.Height() < h) work.SetSize(std::max(w, work.Width()), std::max(h, work.Height()));
+  HDC dc = canvas->Handle(), wdc = work.Canvas()->Handle();
+  BitBlt(wdc, 0, 0, w, h, dc, rect.Left, rect.Top, SRCCOPY);
+  uint32_t* bits = work.Pixels32();
+  for (int y = 0; y < h; ++y)
+    for (int x = 0; x < w; ++x) bits[y * work.Width() + x] = change(bits[y * work.Width() + x]);
+  BitBlt(dc, rect.Left, rect.Top, w, h, wdc, 0, 0, SRCCOPY);
+}
+
 }  // namespace
 
-void nbAlphaBlend(TBitmap* target, TRect r, uint8_t alpha, TColor color) {
-  if (target == nullptr || !ClipToBitmap(*target, r)) return;
-  TBitmap& work = WorkBitmap();
-  if (work.Width() != target->Width() || work.Height() != target->Height())
-    work.SetSize(target->Width(), target->Height());
-  work.Canvas()->Brush()->SetStyle(bsSolid);
-  work.Canvas()->Brush()->SetColor(color);
-  work.Canvas()->FillRect(r);
-  uint32_t* src = work.Pixels32();
-  uint32_t* dst = target->Pixels32();
-  const int width = target->Width();
-  for (int y = r.Top; y < r.Bottom; ++y) {
-    for (int x = r.Left; x < r.Right; ++x) {
-      const uint32_t s = src[y * width + x];
-      uint32_t& d = dst[y * width + x];
-      if (s != d) d = Mix(s, d, alpha);
-    }
-  }
+void nbAlphaBlend(TCanvas* target, const TRect& rect, uint8_t alpha, TColor color) {
+  if (target == nullptr) return;
+  const uint32_t c = ColorToArgb(color);
+  ChangePixels(target, rect, [c, alpha](uint32_t d) { return d == c ? d : Mix(c, d, alpha); });
+}
+
+void nbAlphaBlend(TBitmap* target, const TRect& rect, uint8_t alpha, TColor color) {
+  if (target == nullptr) return;
+  nbAlphaBlend(target->Canvas(), rect, alpha, color);
   target->SetModified(true);
 }
 
-void nbGrayscale(TBitmap* target, TRect r) {
-  if (target == nullptr || !ClipToBitmap(*target, r)) return;
-  uint32_t* px = target->Pixels32();
-  const int width = target->Width();
-  for (int y = r.Top; y < r.Bottom; ++y) {
-    for (int x = r.Left; x < r.Right; ++x) {
-      uint32_t& p = px[y * width + x];
-      // The fourth byte is not part of the colour; it counts as the 0 it holds on screen.
-      const uint32_t g = ((p & 0xFF) + ((p >> 8) & 0xFF) + ((p >> 16) & 0xFF)) >> 2;
-      p = g | (g << 8) | (g << 16);
-    }
-  }
+void nbGrayscale(TCanvas* target, const TRect& rect) {
+  if (target != nullptr) ChangePixels(target, rect, Gray);
+}
+
+void nbGrayscale(TBitmap* target, const TRect& rect) {
+  if (target == nullptr) return;
+  nbGrayscale(target->Canvas(), rect);
   target->SetModified(true);
 }
 

@@ -6,15 +6,18 @@
 #include "platform/graphics/colors.h"
 
 class TBitmap;
+class TCanvas;
 
-// Washes `rect` of a 32-bit bitmap with `color`: each pixel becomes
+// Washes `rect` of what a canvas shows with `color`: each pixel becomes
 // (color * alpha + pixel * (255 - alpha)) >> 8 per channel, with the fourth byte 0; pixels that
-// already hold the colour are left alone. The rectangle is cut to the bitmap.
-void nbAlphaBlend(TBitmap* target, TRect rect, uint8_t alpha, TColor color);
+// already hold the colour are left alone. Only pixels inside the canvas's clip change.
+void nbAlphaBlend(TCanvas* target, const TRect& rect, uint8_t alpha, TColor color);
+void nbAlphaBlend(TBitmap* target, const TRect& rect, uint8_t alpha, TColor color);
 
-// Turns `rect` of a 32-bit bitmap grey: every pixel gets (blue + green + red) >> 2 in its three
-// colour bytes and 0 in the fourth. The rectangle is cut to the bitmap.
-void nbGrayscale(TBitmap* target, TRect rect);
+// Turns `rect` of what a canvas shows grey: every pixel gets (blue + green + red) >> 2 in its
+// three colour bytes and 0 in the fourth. Only pixels inside the canvas's clip change.
+void nbGrayscale(TCanvas* target, const TRect& rect);
+void nbGrayscale(TBitmap* target, const TRect& rect);
 
 // The side bar library's start-up and shut-down, counted: the first start creates the shared
 // work bitmap of the blend, the last end frees it. Held by main, by test fixtures and by every

@@ -62,9 +62,14 @@ void TnbCustomBackground::Assign(TPersistent* source) {
 }
 
 void TnbCustomBackground::Paint(TBitmap* target, const TRect& rect) {
-  if (painting_ || rect.Width() < 1 || target == nullptr) return;
+  if (target == nullptr) return;
+  Paint(target->Canvas(), rect);
+  target->SetModified(true);
+}
+
+void TnbCustomBackground::Paint(TCanvas* canvas, const TRect& rect) {
+  if (painting_ || rect.Width() < 1 || canvas == nullptr) return;
   auto painting = ScopedValue(painting_, true);
-  TCanvas* canvas = target->Canvas();
   canvas->Brush()->SetStyle(bsSolid);
   switch (style_) {
     case btBitmap:
@@ -82,8 +87,8 @@ void TnbCustomBackground::Paint(TBitmap* target, const TRect& rect) {
       break;
     case btTransparent: break;
   }
-  Blend(target, rect);
-  Gray(target, rect);
+  Blend(canvas, rect);
+  Gray(canvas, rect);
 }
 
 void TnbCustomBackground::Fill(TCanvas* canvas, const TRect& rect) {
@@ -106,10 +111,10 @@ void TnbCustomBackground::DrawBitmap(TCanvas* canvas, const TRect& rect, bool ti
     for (int x = rect.Left; x < rect.Right; x += bw) BitBlt(dc, x, y, bw, bh, src, 0, 0, rop);
 }
 
-void TnbCustomBackground::Blend(TBitmap* target, const TRect& rect) {
+void TnbCustomBackground::Blend(TCanvas* target, const TRect& rect) {
   if (alphaBlend_ < 255) nbAlphaBlend(target, rect, static_cast<uint8_t>(255 - alphaBlend_), color_);
 }
 
-void TnbCustomBackground::Gray(TBitmap* target, const TRect& rect) {
+void TnbCustomBackground::Gray(TCanvas* target, const TRect& rect) {
   if (grayscale_) nbGrayscale(target, rect);
 }

@@ -34,13 +34,14 @@ class TnbCustomBackground : public TnbLookObject {
   void SetOnChangeParameter(const TNotifyEvent& handler) override;
 
   // Paints the background into `rect` of a 32-bit bitmap.
-  virtual void Paint(TBitmap* target, const TRect& rect);
+  virtual void Paint(TCanvas* target, const TRect& rect);
+  void Paint(TBitmap* target, const TRect& rect);
 
  protected:
   virtual void Fill(TCanvas* canvas, const TRect& rect);
   virtual void DrawBitmap(TCanvas* canvas, const TRect& rect, bool tile);
-  virtual void Blend(TBitmap* target, const TRect& rect);
-  virtual void Gray(TBitmap* target, const TRect& rect);
+  virtual void Blend(TCanvas* target, const TRect& rect);
+  virtual void Gray(TCanvas* target, const TRect& rect);
 
   TColor color_ = clGray;
 

@@ -1,6 +1,7 @@
 #include <algorithm>
 
 #include "platform/graphics/canvas.h"
+#include "platform/graphics/device_context.h"
 #include "platform/graphics/draw_text.h"
 #include "platform/graphics/image_list.h"
 #include "sidebar/canvas_fonts.h"
@@ -169,8 +170,12 @@ UINT TnbButton::TextFlags() const {
   return nbBiDiFlags(flags, biDiMode_);
 }
 
-void TnbButton::PaintLaidOut(TBitmap* target, int bottomLimit) {
-  if (visible_ && nbShown(rects_.Button) && rects_.Button.Bottom < bottomLimit) Paint(target, PaintState());
+void TnbButton::PaintLaidOut(TCanvas* target, int bottomLimit) {
+  if (!visible_ || !nbShown(rects_.Button) || rects_.Button.Bottom >= bottomLimit) return;
+  // A button outside what is being painted is left alone; its frame and text may reach a
+  // few pixels past its rectangle.
+  if (!RectVisible(target->Handle(), Inflated(rects_.Button, kButtonInkReach))) return;
+  Paint(target, PaintState());
 }
 
 TnbButtonState TnbButton::PaintState() const {

@@ -28,8 +28,7 @@ UINT nbCheckGlyphState(TnbButtonKind kind, TCheckBoxState check, bool checked, b
   return base;
 }
 
-void TnbButton::Paint(TBitmap* target, TnbButtonState s) {
-  TCanvas* c = target->Canvas();
+void TnbButton::Paint(TCanvas* c, TnbButtonState s) {
   if (!transparent_) {
     c->Brush()->SetStyle(bsSolid);
     c->Brush()->SetColor(color_);
@@ -46,29 +45,29 @@ void TnbButton::Paint(TBitmap* target, TnbButtonState s) {
       case bvToolBox:
         DrawFrame(c, s);
         DrawImage(c, s, false);
-        DrawText(target, s, down, false);
+        DrawText(c, s, down, false);
         break;
       case bvExplorer:
         DrawImage(c, s, false);
-        DrawText(target, s, false, s == hbsDown || s == hbsFocused);
+        DrawText(c, s, false, s == hbsDown || s == hbsFocused);
         break;
       case bvNormal:
         DrawFrame(c, s);
         DrawImage(c, s, false);
-        DrawText(target, s, false, false);
+        DrawText(c, s, false, false);
         break;
       case bvWindows2000:
       case bvWindowsXP:
         DrawXPFrame(c, s);
         DrawImage(c, s, true);
-        DrawText(target, s, view == bvWindows2000 && down, false);
+        DrawText(c, s, view == bvWindows2000 && down, false);
         break;
     }
   }
   OnAfterDrawButton.Call(this, c, rects_.Image, rects_.Label);
   TnbSideBar* bar = Bar();
   if (bar != nullptr && bar->AlertButton() == this && alertPhase_ && s == hbsUp)
-    nbAlphaBlend(target, rects_.Button, 50, bar->AlertColor());
+    nbAlphaBlend(c, rects_.Button, 50, bar->AlertColor());
 }
 
 void TnbButton::DrawFrame(TCanvas* c, TnbButtonState s) {
@@ -117,8 +116,7 @@ void TnbButton::DrawImage(TCanvas* c, TnbButtonState s, bool shadow) {
   list->Draw(c, at.x, at.y, imageIndex_, enabled_);
 }
 
-void TnbButton::DrawText(TBitmap* target, TnbButtonState s, bool pressOffset, bool underline) {
-  TCanvas* c = target->Canvas();
+void TnbButton::DrawText(TCanvas* c, TnbButtonState s, bool pressOffset, bool underline) {
   TnbSideBar* bar = Bar();
   TnbTextCache* cache = bar ? bar->TextCache() : nullptr;
   if (buttonKind_ == bkCheckBox || buttonKind_ == bkPushButton || buttonKind_ == bkRadioButton) DrawCheckGlyph(c);
@@ -134,10 +132,10 @@ void TnbButton::DrawText(TBitmap* target, TnbButtonState s, bool pressOffset, bo
     TRect shadow = r;
     OffsetRect(shadow, 1, 1);
     c->Font()->SetColor(clBtnHighlight);
-    nbDrawText(cache, target, text, shadow, flags);
+    nbDrawText(cache, c, text, shadow, flags);
     c->Font()->SetColor(clBtnShadow);
   }
-  nbDrawText(cache, target, text, r, flags);
+  nbDrawText(cache, c, text, r, flags);
 }
 
 void TnbButton::DrawCheckGlyph(TCanvas* c) {

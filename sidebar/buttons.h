@@ -46,6 +46,9 @@ struct TnbButtonRects {
   void Hide() { *this = TnbButtonRects(); }
 };
 
+// How far past its rectangle a button's frame, shadow and text ink may reach.
+constexpr int kButtonInkReach = 8;
+
 // One command of a header: a large or small button, a label, or a check, push or radio box.
 class TnbButton : public TnbBarItem {
   DECLARE_CLASS(TnbButton, TnbBarItem)
@@ -156,7 +159,7 @@ class TnbButton : public TnbBarItem {
   virtual void Layout(TCanvas* measure, TRect& rect);
   // Paints the button where the last layout put it, when it is visible and its bottom lies
   // above bottomLimit.
-  virtual void PaintLaidOut(TBitmap* target, int bottomLimit);
+  virtual void PaintLaidOut(TCanvas* target, int bottomLimit);
 
  protected:
 
@@ -175,11 +178,11 @@ class TnbButton : public TnbBarItem {
   void LayoutLabel(TCanvas* measure, TnbButtonState s);
   TnbButtonState PaintState() const;
   const TFont* TextFont(TnbButtonState s) const;
-  void Paint(TBitmap* target, TnbButtonState s);
+  void Paint(TCanvas* target, TnbButtonState s);
   void DrawFrame(TCanvas* c, TnbButtonState s);
   void DrawXPFrame(TCanvas* c, TnbButtonState s);
   void DrawImage(TCanvas* c, TnbButtonState s, bool shadow);
-  void DrawText(TBitmap* target, TnbButtonState s, bool pressOffset, bool underline);
+  void DrawText(TCanvas* target, TnbButtonState s, bool pressOffset, bool underline);
   void DrawCheckGlyph(TCanvas* c);
   String DrawnCaption() const;
   UINT TextFlags() const;

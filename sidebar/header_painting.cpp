@@ -50,8 +50,7 @@ void Chevron(TCanvas* c, int x, int y, int tip, bool down) {
 
 }  // namespace
 
-void TnbHeader::DrawCaptionContents(TBitmap* target) {
-  TCanvas* c = target->Canvas();
+void TnbHeader::DrawCaptionContents(TCanvas* c) {
   TnbTextCache* cache = Bar() ? Bar()->TextCache() : nullptr;
   const CaptionLayout& l = captionLayout_;
   if (l.List != nullptr) l.List->Draw(c, l.Image.x, l.Image.y, imageIndex_);
@@ -61,11 +60,11 @@ void TnbHeader::DrawCaptionContents(TBitmap* target) {
     if (captionState_ == hbsDisabled) {
       OffsetRect(r, 1, 1);
       c->Font()->SetColor(clBtnHighlight);
-      nbDrawText(cache, target, caption_, r, l.TextFlags);
+      nbDrawText(cache, c, caption_, r, l.TextFlags);
       r = l.Text;
       c->Font()->SetColor(clBtnShadow);
     }
-    nbDrawText(cache, target, caption_, r, l.TextFlags);
+    nbDrawText(cache, c, caption_, r, l.TextFlags);
   }
   if (nbShown(l.Status)) DrawStatusButton(c, l.Status);
 }
@@ -88,8 +87,7 @@ void TnbHeader::DrawStatusButton(TCanvas* c, const TRect& rect) {
   Chevron(c, rect.Left, rect.Top, closed ? 13 : 9, closed);
 }
 
-void TnbHeader::DrawCaptionBackground(TBitmap* target, const TRect& r, TnbButtonState s) {
-  TCanvas* c = target->Canvas();
+void TnbHeader::DrawCaptionBackground(TCanvas* c, const TRect& r, TnbButtonState s) {
   TnbBarSettings* settings = EffectiveSettings();
   TnbSideBar* bar = Bar();
   if (settings->CaptionStyle() == csButtonStyle) {
@@ -107,7 +105,7 @@ void TnbHeader::DrawCaptionBackground(TBitmap* target, const TRect& r, TnbButton
   if (s == hbsDisabled && options_.Contains(hoDrawDisabledButton)) look = hbsDisabled;
   // The state backgrounds are shared by every caption of the settings: render afresh.
   settings->StateBackground(look)->Gradient()->ClearCache();
-  settings->StateBackground(look)->Paint(target, r);
+  settings->StateBackground(look)->Paint(c, r);
   const int w = settings->CaptionPen()->Width();
   if (!options_.Contains(hoDrawCaptionBorder) || w <= 0) return;
   c->Pen()->Assign(settings->CaptionPen());
@@ -122,11 +120,10 @@ void TnbHeader::DrawCaptionBackground(TBitmap* target, const TRect& r, TnbButton
   }
 }
 
-void TnbHeader::PaintCaption(TBitmap* target) {
+void TnbHeader::PaintCaption(TCanvas* c) {
   if (options_.Contains(hoNoCaption)) return;
   TRect r = captionRect_;
   r.Top += ExplorerAddOn();
-  TCanvas* c = target->Canvas();
   TnbBarSettings* settings = EffectiveSettings();
   c->Brush()->SetStyle(bsSolid);
   c->Brush()->SetColor(settings->Color());
@@ -141,9 +138,9 @@ void TnbHeader::PaintCaption(TBitmap* target) {
       std::optional<TnbClipScope> rounded;
       if (options_.Contains(hoRoundedHeader) && bar != nullptr && bar->ViewStyle() == vsExplorerBar)
         rounded.emplace(c->Handle(), CreateRoundRectRgn(r.Left, r.Top, r.Right + 1, 2 * r.Bottom, 4, 4));
-      DrawCaptionBackground(target, r, captionState_);
+      DrawCaptionBackground(c, r, captionState_);
     }
-    DrawCaptionContents(target);
+    DrawCaptionContents(c);
   }
   OnAfterDrawHeaderButton.Call(this, c, captionRect_);
 }
@@ -166,15 +163,14 @@ void TnbHeader::DrawBodyFrame(TCanvas* c, TRect r) {
   c->Rectangle(f);
 }
 
-void TnbHeader::PaintBody(TBitmap* target, const TRect& rect) {
+void TnbHeader::PaintBody(TCanvas* c, const TRect& rect) {
   if (rect.Top > rect.Bottom || rect.Width() < 1) return;
-  TCanvas* c = target->Canvas();
   if (OnDrawHeaderBody) OnDrawHeaderBody(this, c, rect);
-  else background_->Paint(target, rect);
-  glyph_->Paint(target, rect);
+  else background_->Paint(c, rect);
+  glyph_->Paint(c, rect);
   DrawBodyFrame(c, rect);
   OnAfterDrawHeaderBody.Call(this, c, rect);
-  for (int i = 0; i < ButtonCount(); ++i) GetButton(i)->PaintLaidOut(target, rect.Bottom);
+  for (int i = 0; i < ButtonCount(); ++i) GetButton(i)->PaintLaidOut(c, rect.Bottom);
 }
 
 

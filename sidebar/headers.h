@@ -125,8 +125,8 @@ class TnbHeader : public TnbBarItem {
   int BodyHeight(int width);
 
   // Painting (header_painting.cpp), of what the layout placed.
-  void PaintCaption(TBitmap* target);
-  void PaintBody(TBitmap* target, const TRect& rect);
+  void PaintCaption(TCanvas* target);
+  void PaintBody(TCanvas* target, const TRect& rect);
   void DrawStatusButton(TCanvas* canvas, const TRect& rect);
 
   void BeginUpdate();
@@ -149,8 +149,8 @@ class TnbHeader : public TnbBarItem {
   TCustomImageList* CaptionImageList(TnbButtonState s) const;
   void LayoutCaptionContents(TCanvas* measure, const TRect& client);
   bool RightToLeftAlignment() const;
-  void DrawCaptionBackground(TBitmap* target, const TRect& r, TnbButtonState s);
-  void DrawCaptionContents(TBitmap* target);
+  void DrawCaptionBackground(TCanvas* target, const TRect& r, TnbButtonState s);
+  void DrawCaptionContents(TCanvas* target);
   void DrawBodyFrame(TCanvas* canvas, TRect r);
   bool ShowsStatusButton(int w, int h) const;
 

@@ -195,10 +195,9 @@ TPoint TnbGlyph::Origin(const TRect& r) const {
   return {r.Left, r.Top};
 }
 
-void TnbGlyph::Paint(TBitmap* target, const TRect& rect) {
+void TnbGlyph::Paint(TCanvas* canvas, const TRect& rect) {
   if (!visible_ || painting_ || rect.Width() < 1 || bitmap_->Empty()) return;
   auto painting = ScopedValue(painting_, true);
-  TCanvas* canvas = target->Canvas();
   TnbClipScope clip(canvas->Handle(), rect);
   canvas->Brush()->SetStyle(bsSolid);
   bitmap_->SetTransparentMode(tmAuto);

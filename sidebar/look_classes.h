@@ -215,7 +215,7 @@ class TnbGlyph : public TnbLookObject {
 
   // Top-left corner of the picture inside `rect`.
   TPoint Origin(const TRect& rect) const;
-  void Paint(TBitmap* target, const TRect& rect);
+  void Paint(TCanvas* canvas, const TRect& rect);
 
  private:
   TnbGlyphPosition position_ = gpBottomRight;

@@ -24,6 +24,9 @@ class TStream;
 // caption and, when open, its buttons.
 class TnbSideBar : public TCustomControl {
   DECLARE_CLASS(TnbSideBar, TCustomControl)
+  // The slide drives the bar's animation state (side_bar_switch.cpp, header_slide.cpp).
+  friend class TnbHeaderSlide;
+
  public:
   explicit TnbSideBar(TComponent* owner);
   ~TnbSideBar() override;
@@ -265,6 +268,10 @@ class TnbSideBar : public TCustomControl {
   bool SwitchAllowed(TnbHeader* header);
   void Slide(TnbHeader* from, TnbHeader* to);
   void PaintNow();
+  // Paints parts of the bar (client rectangles) on its window now, as the layout stands.
+  void PaintParts(const std::vector<TRect>& parts);
+  // Paints `area` off-screen and copies it to `dc` in one step.
+  void PaintThrough(HDC dc, const TRect& area);
 
   // Mouse (side_bar_mouse.cpp).
   bool TrackBoxes(TPoint p);

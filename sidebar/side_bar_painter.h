@@ -19,19 +19,21 @@ struct TnbPaintHooks {
   std::function<void(TCanvas*, const TRect&, int position)> DrawDropMark;
 };
 
-// Draws the whole bar where its layout pass placed everything: background, close bar,
-// captions and bodies, drop mark, scroll boxes, alert, bevels and focus. It reads the bar and
-// the layout and changes neither.
+// Draws the bar where its layout pass placed everything: background, close bar, captions and
+// bodies, drop mark, scroll boxes, alert, bevels and focus. It reads the bar and the layout and
+// changes neither. Only `area` (client coordinates) is drawn: pieces wholly outside it are
+// skipped, and the canvas is clipped to it for the rest.
 class TnbSideBarPainter {
  public:
   TnbSideBarPainter(TnbSideBar& bar, const TnbBarLayout& layout, TnbPaintHooks hooks);
-  void Paint(TBitmap& target);
+  void Paint(TCanvas* target, const TRect& area);
 
  private:
   void PaintBackground();
   void Subtract(const TRect& hole);
   bool CoversBody(TnbHeader* h) const;
   bool CoversCaption(TnbHeader* h) const;
+  bool InArea(const TRect& r) const;
   void DrawParentBehind();
   void PaintAt(TControl* control, UINT msg, int x, int y, int width, int height);
   void DrawHeaders();
@@ -45,6 +47,7 @@ class TnbSideBarPainter {
   void DrawAlert();
   void Bevel(TRect& r, TBevelCut cut);
   void DrawBevelsAndFocus();
+  void DrawFocus();
 
   TnbSideBar& bar_;
   const TnbBarLayout& layout_;
@@ -52,6 +55,6 @@ class TnbSideBarPainter {
   // What is left of the bar's background to paint; kept between paints, so painting does
   // not allocate.
   std::vector<TRect> parts_, cut_;
-  TBitmap* bmp_ = nullptr;
   TCanvas* c_ = nullptr;
+  TRect area_{};
 };

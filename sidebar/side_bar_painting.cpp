@@ -8,8 +8,10 @@
 #include "platform/graphics/device_context.h"
 #include "platform/graphics/draw_edges.h"
 #include "platform/windows/messages.h"
+#include "platform/windows/painting.h"
 #include "sidebar/alpha_blend.h"
 #include "sidebar/bar_layout.h"
+#include "sidebar/clip_scope.h"
 #include "sidebar/side_bar_painter.h"
 #include "sidebar/side_bar.h"
 
@@ -26,9 +28,10 @@ auto ScopedControlState(TControl* control, TControlStateItem flag) {
 TnbSideBarPainter::TnbSideBarPainter(TnbSideBar& bar, const TnbBarLayout& layout, TnbPaintHooks hooks)
     : bar_(bar), layout_(layout), hooks_(std::move(hooks)) {}
 
-void TnbSideBarPainter::Paint(TBitmap& target) {
-  bmp_ = &target;
-  c_ = target.Canvas();
+void TnbSideBarPainter::Paint(TCanvas* target, const TRect& area) {
+  c_ = target;
+  area_ = area;
+  TnbClipScope clip(c_->Handle(), area);
   PaintBackground();
   if (bar_.Background()->Style() == btTransparent) DrawParentBehind();
   DrawHeaders();
@@ -44,7 +47,9 @@ void TnbSideBarPainter::Paint(TBitmap& target) {
 // on the whole rectangle and is painted whole.
 void TnbSideBarPainter::PaintBackground() {
   TnbBackground* background = bar_.Background();
-  parts_.assign(1, layout_.Inner());
+  parts_.clear();
+  TRect inner;
+  if (IntersectRect(inner, layout_.Inner(), area_)) parts_.push_back(inner);
   if (background->Style() == btSolid) {
     for (int i = 0; i < bar_.HeaderCount(); ++i) {
       TnbHeader* h = bar_.Header(i);
@@ -53,7 +58,7 @@ void TnbSideBarPainter::PaintBackground() {
       if (CoversBody(h)) Subtract(h->BodyRect());
     }
   }
-  for (const TRect& r : parts_) background->Paint(bmp_, r);
+  for (const TRect& r : parts_) background->Paint(c_, r);
 }
 
 // Takes `hole` out of the parts still to paint, cutting a part it overlaps into the bands
@@ -73,6 +78,11 @@ void TnbSideBarPainter::Subtract(const TRect& hole) {
     if (in.Right < p.Right) cut_.push_back(Rect(in.Right, in.Top, p.Right, in.Bottom));
   }
   parts_.swap(cut_);
+}
+
+bool TnbSideBarPainter::InArea(const TRect& r) const {
+  TRect common;
+  return IntersectRect(common, r, area_);
 }
 
 bool TnbSideBarPainter::CoversBody(TnbHeader* h) const {
@@ -117,7 +127,8 @@ void TnbSideBarPainter::DrawParentBehind() {
 void TnbSideBarPainter::PaintAt(TControl* control, UINT msg, int x, int y, int width, int height) {
   HDC dc = c_->Handle();
   TSavedDC saved(dc);
-  SetViewportOrgEx(dc, x, y, nullptr);
+  // Relative to where the bar itself lies in the picture painted into.
+  OffsetViewportOrgEx(dc, x, y, nullptr);
   IntersectClipRect(dc, 0, 0, width, height);
   control->Perform(msg, reinterpret_cast<WPARAM>(dc), msg == WM_ERASEBKGND ? reinterpret_cast<LPARAM>(dc) : 0);
 }
@@ -132,17 +143,17 @@ void TnbSideBarPainter::DrawHeaders() {
     // Captions a slide has pushed over one another are drawn once, the upper one.
     const TRect& caption = h->CaptionRect();
     if (caption.Top > lastDrawn) {
-      DrawCaption(h);
+      if (InArea(caption)) DrawCaption(h);
       lastDrawn = caption.Bottom;
     }
     const bool sliding = bar_.AnimatingIndex() == i && h != active;
     if (sliding || (!single && h->Opened())) {
-      h->PaintBody(bmp_, h->BodyRect());
+      if (InArea(h->BodyRect())) h->PaintBody(c_, h->BodyRect());
       if (!single) DrawDropMarkIn(h);
     }
   }
   if (single && active != nullptr) {
-    active->PaintBody(bmp_, active->BodyRect());
+    if (InArea(active->BodyRect())) active->PaintBody(c_, active->BodyRect());
     DrawDropMarkIn(active);
   }
 }
@@ -150,7 +161,7 @@ void TnbSideBarPainter::DrawHeaders() {
 void TnbSideBarPainter::DrawCaption(TnbHeader* h) {
   const int index = bar_.ActiveIndex();
   if (bar_.OnDrawHeaderButtons) hooks_.DrawHeaderButtons(c_, h->CaptionRect(), index);
-  else h->PaintCaption(bmp_);
+  else h->PaintCaption(c_);
   hooks_.AfterDrawHeaderButtons(c_, h->CaptionRect(), index);
 }
 
@@ -164,7 +175,8 @@ void TnbSideBarPainter::DrawDropMarkIn(TnbHeader* h) {
 
 void TnbSideBarPainter::DrawCloseBar() {
   if (!nbShown(layout_.CloseBar())) return;
-  bar_.CloseButton()->Header()->PaintCaption(bmp_);
+  if (!InArea(layout_.CloseBar())) return;
+  bar_.CloseButton()->Header()->PaintCaption(c_);
   const TnbScrollBox& box = layout_.CloseBox();
   if (!nbShown(box.Rect)) return;
   const TRect& r = box.Rect;
@@ -218,7 +230,8 @@ void TnbSideBarPainter::DrawColumnBoxes() {
   for (int i : {TnbBarLayout::ColumnUp, TnbBarLayout::ColumnDown}) {
     const TnbScrollBox& box = layout_.Box(i);
     // A hot box stands out in the 3D look.
-    if (nbShown(box.Rect)) DrawBox(box, i == TnbBarLayout::ColumnUp, flatLook && box.State != TnbScrollBox::Hot);
+    if (nbShown(box.Rect) && InArea(box.Rect))
+      DrawBox(box, i == TnbBarLayout::ColumnUp, flatLook && box.State != TnbScrollBox::Hot);
   }
 }
 
@@ -226,7 +239,7 @@ void TnbSideBarPainter::DrawListBoxes() {
   const bool activate = bar_.Options().Contains(boActivateToolBoxScroller);
   for (int i : {TnbBarLayout::ListUp, TnbBarLayout::ListDown}) {
     const TnbScrollBox& box = layout_.Box(i);
-    if (nbShown(box.Rect))
+    if (nbShown(box.Rect) && InArea(box.Rect))
       DrawBox(box, i == TnbBarLayout::ListUp, bar_.Flat() && !(box.State == TnbScrollBox::Hot && activate));
   }
 }
@@ -237,7 +250,7 @@ void TnbSideBarPainter::DrawAlert() {
   TnbHeader* h = alert->Header();
   if (h == nullptr || !h->Visible()) return;
   const bool buttonsInView = bar_.CloseUpLayout() ? h->Opened() : h == bar_.ActiveHeader();
-  if (!buttonsInView) nbAlphaBlend(bmp_, h->CaptionRect(), 50, bar_.AlertColor());
+  if (!buttonsInView) nbAlphaBlend(c_, h->CaptionRect(), 50, bar_.AlertColor());
 }
 
 void TnbSideBarPainter::Bevel(TRect& r, TBevelCut cut) {
@@ -248,22 +261,55 @@ void TnbSideBarPainter::Bevel(TRect& r, TBevelCut cut) {
 
 void TnbSideBarPainter::DrawBevelsAndFocus() {
   TRect r = bar_.ClientRect();
+  // The bevels lie in the ring between the client edge and the inner rectangle.
+  const TRect& inner = layout_.Inner();
+  const bool inside = area_.Left >= inner.Left && area_.Top >= inner.Top && area_.Right <= inner.Right &&
+                      area_.Bottom <= inner.Bottom;
+  if (inside) {
+    if (bar_.Focused() && bar_.Options().Contains(hoShowFocusRect)) DrawFocus();
+    return;
+  }
   c_->Pen()->SetColor(clWindowFrame);
   Bevel(r, bar_.BevelOuter());
   Bevel(r, bar_.BevelInner());
-  if (bar_.Focused() && bar_.Options().Contains(hoShowFocusRect)) {
-    TRect f = bar_.ClientRect();
-    InflateRect(f, -1, -1);
-    c_->DrawFocusRect(f);
-  }
+  if (bar_.Focused() && bar_.Options().Contains(hoShowFocusRect)) DrawFocus();
+}
+
+void TnbSideBarPainter::DrawFocus() {
+  TRect f = bar_.ClientRect();
+  InflateRect(f, -1, -1);
+  c_->DrawFocusRect(f);
 }
 
 void TnbSideBar::Paint() {
   if (updating_ || painting_) return;
   auto painting = ScopedValue(painting_, true);
   auto customPaint = ScopedControlState(this, csCustomPaint);
+  TRect area;
+  if (!IntersectRect(area, Canvas()->ClipRect(), ClientRect())) return;
   layout_->Run();
-  // One off-screen picture kept between paints; it is resized only with the bar.
+  HDC dc = Canvas()->Handle();
+  // A memory picture (PaintTo, a parent painting what lies behind a child) is drawn on
+  // straight away: nobody watches it being drawn, so a copy would only cost time.
+  if (WindowFromDC(dc) == nullptr) return painter_->Paint(Canvas(), area);
+  PaintThrough(dc, area);
+}
+
+void TnbSideBar::PaintParts(const std::vector<TRect>& parts) {
+  if (updating_ || painting_ || !HandleAllocated()) return;
+  auto painting = ScopedValue(painting_, true);
+  HWND h = Handle();
+  HDC dc = GetDC(h);
+  ScopeGuard release([h, dc] { ReleaseDC(h, dc); });
+  for (const TRect& part : parts) {
+    TRect area;
+    if (IntersectRect(area, part, ClientRect())) PaintThrough(dc, area);
+  }
+}
+
+// On a window the bar is drawn off-screen and copied in one step, so nothing flickers. The
+// picture is kept between paints and resized only with the bar.
+void TnbSideBar::PaintThrough(HDC dc, const TRect& area) {
   if (!offscreen_) {
     offscreen_ = std::make_unique<TBitmap>();
     offscreen_->SetPixelFormat(pf32bit);
@@ -272,11 +318,9 @@ void TnbSideBar::Paint() {
   if (bitmap.Width() != std::max(1, Width()) || bitmap.Height() != std::max(1, Height()))
     bitmap.SetSize(std::max(1, Width()), std::max(1, Height()));
   // Whatever was drawn reaches the screen, even when a handler raised half way.
-  try {
-    painter_->Paint(bitmap);
-  } catch (...) {
-    Canvas()->Draw(0, 0, &bitmap);
-    throw;
-  }
-  Canvas()->Draw(0, 0, &bitmap);
+  ScopeGuard copy([&] {
+    BitBlt(dc, area.Left, area.Top, area.Width(), area.Height(), bitmap.Canvas()->Handle(), area.Left, area.Top,
+           SRCCOPY);
+  });
+  painter_->Paint(bitmap.Canvas(), area);
 }

@@ -6,6 +6,7 @@
 #include "platform/graphics/bitmap.h"
 #include "platform/graphics/canvas.h"
 #include "platform/graphics/graphics_objects.h"
+#include "sidebar/pixel_window.h"
 
 namespace {
 
@@ -73,11 +74,12 @@ std::vector<TnbTextCache::Run> TnbTextCache::Trace(const TFont* font, std::strin
   return runs;
 }
 
-void TnbTextCache::Draw(TBitmap* target, std::string_view text, const TRect& rect, UINT flags) {
-  TCanvas* canvas = target->Canvas();
+void TnbTextCache::Draw(TCanvas* canvas, std::string_view text, const TRect& rect, UINT flags) {
   const TFont* font = canvas->Font();
-  if (font->Orientation() != 0) {
-    // Turned text reaches far outside its box: drawn as it comes.
+  TnbPixelWindow px;
+  // Turned text reaches far outside its box, and a mirrored or oddly clipped canvas needs the
+  // drawing layer: such text is drawn as it comes.
+  if (font->Orientation() != 0 || !nbPixelWindow(canvas, px)) {
     TRect r = rect;
     ::DrawText(canvas->Handle(), String(text), r, flags);
     return;
@@ -86,20 +88,19 @@ void TnbTextCache::Draw(TBitmap* target, std::string_view text, const TRect& rec
   auto it = ink_.find(key);
   if (it == ink_.end()) it = Insert(ink_, key, Trace(font, text, rect, flags));
   const uint32_t colour = ColorToArgb(font->Color());
-  uint32_t* bits = target->Pixels32();
-  const int width = target->Width(), height = target->Height();
+  const int left = rect.Left + px.Offset.x, top = rect.Top + px.Offset.y;
   for (const Run& run : it->second) {
-    const int y = rect.Top + run.Y;
-    if (y < 0 || y >= height) continue;
-    const int x0 = std::max(0, rect.Left + run.X0), x1 = std::min(width, rect.Left + run.X1);
-    std::fill(bits + y * width + std::max(0, x0), bits + y * width + std::max(x0, x1), colour);
+    const int y = top + run.Y;
+    if (y < px.Clip.Top || y >= px.Clip.Bottom) continue;
+    const int x0 = std::max(px.Clip.Left, left + run.X0), x1 = std::min(px.Clip.Right, left + run.X1);
+    if (x0 < x1) std::fill(px.Row(y) + x0, px.Row(y) + x1, colour);
   }
 }
 
-void nbDrawText(TnbTextCache* cache, TBitmap* target, std::string_view text, const TRect& rect, UINT flags) {
-  if (cache != nullptr) return cache->Draw(target, text, rect, flags);
+void nbDrawText(TnbTextCache* cache, TCanvas* canvas, std::string_view text, const TRect& rect, UINT flags) {
+  if (cache != nullptr) return cache->Draw(canvas, text, rect, flags);
   TRect r = rect;
-  ::DrawText(target->Canvas()->Handle(), String(text), r, flags);
+  ::DrawText(canvas->Handle(), String(text), r, flags);
 }
 
 TRect nbMeasureText(TnbTextCache* cache, TCanvas* canvas, std::string_view text, const TRect& rect, UINT flags) {

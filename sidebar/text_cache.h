@@ -26,8 +26,9 @@ class TnbTextCache {
   TnbTextCache(const TnbTextCache&) = delete;
   TnbTextCache& operator=(const TnbTextCache&) = delete;
 
-  // Draws like DrawText(canvas, text, rect, flags) in the canvas's font and font colour.
-  void Draw(TBitmap* target, std::string_view text, const TRect& rect, UINT flags);
+  // Draws like DrawText(canvas, text, rect, flags) in the canvas's font and font colour,
+  // within the canvas's clip.
+  void Draw(TCanvas* canvas, std::string_view text, const TRect& rect, UINT flags);
   // Measures like DrawText with DT_CALCRECT in the canvas's font.
   TRect Measure(TCanvas* canvas, std::string_view text, TRect rect, UINT flags);
 
@@ -77,5 +78,5 @@ class TnbTextCache {
 };
 
 // Through the cache when there is one (a header or button in a bar), else straight.
-void nbDrawText(TnbTextCache* cache, TBitmap* target, std::string_view text, const TRect& rect, UINT flags);
+void nbDrawText(TnbTextCache* cache, TCanvas* canvas, std::string_view text, const TRect& rect, UINT flags);
 TRect nbMeasureText(TnbTextCache* cache, TCanvas* canvas, std::string_view text, const TRect& rect, UINT flags);

@@ -105,6 +105,10 @@ bool DeleteObject(HGDIOBJ object);
 int GetObjectType(HGDIOBJ object);
 bool GetLogFont(HFONT font, LOGFONT& out);
 bool GetBitmapSize(HBITMAP bitmap, TSize& size);
+// The pixels of a bitmap object, as the bits of a device-independent section: 32-bit
+// 0xAARRGGBB, rows top-down, `size.cx` pixels a row; for code that puts down runs of pixels
+// itself. nullptr for anything that is not a bitmap.
+uint32_t* GetBitmapBits32(HBITMAP bitmap, TSize& size);
 
 // ---- Device contexts ---------------------------------------------------------------------
 

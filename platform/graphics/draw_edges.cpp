@@ -16,6 +16,19 @@ void Fill(HDC__& dc, const TRect& logical, COLORREF color) {
   if (!logical.IsEmpty()) PaintDeviceRect(dc, DeviceRect(dc, logical), SolidPaint(color, R2_COPYPEN));
 }
 
+// One ring of Frame3D with its corners (right and bottom inclusive): the left column and top
+// row in the top colour, the right column and bottom row in the bottom colour, as its two
+// polylines paint them.
+void FrameSides(HDC dc, const TRect& r, TColor topColor, TColor bottomColor) {
+  HDC__* d = LiveDC(dc);
+  if (d == nullptr) return;
+  const COLORREF top = ColorToRGB(topColor), bottom = ColorToRGB(bottomColor);
+  Fill(*d, Rect(r.Left, r.Top, r.Left + 1, r.Bottom), top);
+  Fill(*d, Rect(r.Left, r.Top, r.Right, r.Top + 1), top);
+  Fill(*d, Rect(r.Right, r.Top, r.Right + 1, r.Bottom), bottom);
+  Fill(*d, Rect(r.Left, r.Bottom, r.Right + 1, r.Bottom + 1), bottom);
+}
+
 // Colours of one ring of an edge. Outer rings: light and dark shadow raised (highlight
 // first with BF_SOFT); inner rings: highlight and shadow (light with BF_SOFT).
 EdgeColors RingColors(bool outer, bool raised, UINT flags) {
@@ -135,13 +148,21 @@ void Frame3D(TCanvas* canvas, TRect& rect, TColor topColor, TColor bottomColor, 
   canvas->Pen()->SetWidth(1);
   --rect.Bottom;
   --rect.Right;
+  // A solid pen that copies paints exactly the four sides' rectangles; they are filled
+  // straight away instead of being walked pixel by pixel.
+  const bool plain = canvas->Pen()->Style() == psSolid && canvas->Pen()->Mode() == pmCopy;
   for (; width > 0; --width) {
-    canvas->Pen()->SetColor(topColor);
-    canvas->Polyline({{rect.Left, rect.Bottom}, {rect.Left, rect.Top}, {rect.Right, rect.Top}});
-    canvas->Pen()->SetColor(bottomColor);
-    canvas->Polyline({{rect.Right, rect.Top}, {rect.Right, rect.Bottom}, {rect.Left - 1, rect.Bottom}});
+    if (plain && rect.Right > rect.Left && rect.Bottom > rect.Top) {
+      FrameSides(canvas->Handle(), rect, topColor, bottomColor);
+    } else {
+      canvas->Pen()->SetColor(topColor);
+      canvas->Polyline({{rect.Left, rect.Bottom}, {rect.Left, rect.Top}, {rect.Right, rect.Top}});
+      canvas->Pen()->SetColor(bottomColor);
+      canvas->Polyline({{rect.Right, rect.Top}, {rect.Right, rect.Bottom}, {rect.Left - 1, rect.Bottom}});
+    }
     InflateRect(rect, -1, -1);
   }
+  canvas->Pen()->SetColor(bottomColor);
   ++rect.Bottom;
   ++rect.Right;
 }

@@ -200,3 +200,10 @@ bool GetBitmapSize(HBITMAP bitmap, TSize& size) {
   size = {b->Surface.Width(), b->Surface.Height()};
   return true;
 }
+
+uint32_t* GetBitmapBits32(HBITMAP bitmap, TSize& size) {
+  auto* b = ObjectAs<BitmapObject>(bitmap, OBJ_BITMAP);
+  if (b == nullptr) return nullptr;
+  size = {b->Surface.Width(), b->Surface.Height()};
+  return b->Surface.Bits();
+}

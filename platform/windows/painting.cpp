@@ -401,6 +401,11 @@ int ReleaseDC(HWND h, HDC dc) {
   return 1;
 }
 
+HWND WindowFromDC(HDC dc) {
+  auto it = State().openDCs.find(dc);
+  return it == State().openDCs.end() ? nullptr : it->second.window;
+}
+
 namespace {
 
 // Pixels of the scrolled area that came from a place that was visible: the rest must be

@@ -39,6 +39,9 @@ bool EndPaint(HWND h, const PAINTSTRUCT& ps);
 HDC GetDC(HWND h);        // client area
 HDC GetWindowDC(HWND h);  // whole window, frame included
 int ReleaseDC(HWND h, HDC dc);
+// The window a device context of GetDC, GetWindowDC or BeginPaint draws on; nullptr for a
+// memory context.
+HWND WindowFromDC(HDC dc);
 
 // While it lives, GetWindowDC(h) answers `target` (its settings saved, and put back by
 // ReleaseDC) instead of a context on the window's own picture, so that what the window draws

@@ -2,7 +2,10 @@
 
 #include <vector>
 
+#include "platform/graphics/gdi_owner.h"
+#include "platform/graphics/shapes.h"
 #include "platform/windows/messages.h"
+#include "platform/windows/painting.h"
 #include "tests/sidebar/sidebar_fixture.h"
 
 // Pixels of the painted bar in its views and states.
@@ -111,16 +114,32 @@ TEST_F(PaintTest, AlertBlinksTheCaptionOfAHiddenButton) {
 }
 
 TEST_F(PaintTest, AnExceptionWhilePaintingStillShowsWhatWasDrawn) {
+  HWND h = bar_->Handle();
+  const TRect client = bar_->ClientRect();
+  const auto windowPixel = [h](TPoint p) {
+    HDC dc = GetDC(h);
+    const COLORREF c = GetPixel(dc, p.x, p.y);
+    ReleaseDC(h, dc);
+    return c;
+  };
+  {
+    // The window shows lime where the bar is, so whatever the bar draws can be told from it.
+    HDC dc = GetDC(h);
+    TGdiOwner<HBRUSH> lime(CreateSolidBrush(static_cast<COLORREF>(ColorToRGB(clLime))));
+    FillRect(dc, client, lime.get());
+    ReleaseDC(h, dc);
+  }
   bar_->OnAfterDrawHeaderButtons.Bind(form_, "Boom", [](TObject*, TCanvas*, TRect, int) {
     throw Exception("handler failed");
   });
-  auto bmp = std::make_unique<TBitmap>();
-  bmp->SetPixelFormat(pf32bit);
-  bmp->SetSize(bar_->Width(), bar_->Height());
-  bmp->Canvas()->Brush()->SetColor(clLime);
-  bmp->Canvas()->FillRect(Rect(0, 0, bar_->Width(), bar_->Height()));
-  EXPECT_THROW(bar_->PaintTo(bmp->Canvas()->Handle(), 0, 0), Exception);
-  Check(At(*bmp, 100, 200) != clLime, *bmp, "exception_paint");
+  bar_->Invalidate();
+  // The window system may hand the error to the application instead of passing it on.
+  try {
+    UpdateWindow(h);
+  } catch (const Exception&) {
+  }
+  // The first caption was drawn before its handler raised.
+  EXPECT_NE(windowPixel(Centre(mail_->CaptionRect())), static_cast<COLORREF>(ColorToRGB(clLime)));
   bar_->OnAfterDrawHeaderButtons = nullptr;
   auto again = Paint();  // nothing stays stuck
   Check(At(*again, 100, 200) == clGray, *again, "after_exception");
