@@ -65,10 +65,11 @@ void BM_SideBarSlideFrame(benchmark::State& state) {
   std::unique_ptr<TnbHeaderSlide> slide;
   int64_t frames = 0, slides = 0;
   for (auto _ : state) {
-    for (;;) {
+    for (bool fresh = false;;) {
       if (!slide) {
         slide = std::make_unique<TnbHeaderSlide>(*scene.bar, scene.bar->Header(0), scene.bar->Header(3));
         ++slides;
+        fresh = true;
       }
       const auto start = std::chrono::steady_clock::now();
       if (slide->Move()) {
@@ -77,6 +78,7 @@ void BM_SideBarSlideFrame(benchmark::State& state) {
         ++frames;
         break;
       }
+      if (fresh) return state.SkipWithError("a slide without frames");
       // The slide is over: the bar lays its captions out again before the next one.
       slide.reset();
       scene.Paint();

@@ -36,6 +36,8 @@ void TnbHeaderSlide::Settle() {
   if (!*alive_) return;
   bar_.animatingIndex_ = -1;
   bar_.layoutReady_ = true;
+  // The slide moved the rectangles itself: the bar lays them out again.
+  bar_.layout_->Invalidate();
   bar_.updating_ = bar_.updateCount_ > 0;
   bar_.switching_ = false;
 }

@@ -315,13 +315,18 @@ void TnbSideBar::EndUpdate() {
 }
 
 void TnbSideBar::Invalidate() {
+  // Anything of the look may have changed: kept caption pictures are drawn afresh.
+  if (painter_) painter_->ForgetPictures();
+  InvalidateRect(ClientRect());
+}
+
+// The mouse's states: kept caption pictures know the caption state they show.
+void TnbSideBar::InvalidateRect(const TRect&) {
   if (layout_) layout_->Invalidate();
   const TComponentState state = ComponentState();
   if (state.Contains(csLoading) || state.Contains(csDestroying) || painting_) return;
   TCustomControl::Invalidate();
 }
-
-void TnbSideBar::InvalidateRect(const TRect&) { Invalidate(); }
 
 // ---- component life --------------------------------------------------------------------------
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <functional>
+#include <memory>
 #include <vector>
 
 #include "platform/core/types.h"
@@ -27,6 +28,8 @@ class TnbSideBarPainter {
  public:
   TnbSideBarPainter(TnbSideBar& bar, const TnbBarLayout& layout, TnbPaintHooks hooks);
   void Paint(TCanvas* target, const TRect& area);
+  // Something of the bar's look may have changed: captions are drawn afresh.
+  void ForgetPictures() { pictures_.clear(); }
 
  private:
   void PaintBackground();
@@ -38,6 +41,8 @@ class TnbSideBarPainter {
   void PaintAt(TControl* control, UINT msg, int x, int y, int width, int height);
   void DrawHeaders();
   void DrawCaption(TnbHeader* h);
+  bool Pictured(TnbHeader* h) const;
+  void PutPicture(TnbHeader* h);
   void DrawDropMarkIn(TnbHeader* h);
   void DrawCloseBar();
   void Arrow(const TRect& b, bool up, bool shifted, TColor color);
@@ -46,7 +51,7 @@ class TnbSideBarPainter {
   void DrawListBoxes();
   void DrawAlert();
   void Bevel(TRect& r, TBevelCut cut);
-  void DrawBevelsAndFocus();
+  void DrawBevels();
   void DrawFocus();
 
   TnbSideBar& bar_;
@@ -57,4 +62,11 @@ class TnbSideBarPainter {
   std::vector<TRect> parts_, cut_;
   TCanvas* c_ = nullptr;
   TRect area_{};
+  // Captions as they were last drawn, in a state and size, put down again with one copy.
+  struct CaptionPicture {
+    const TnbHeader* Header;
+    TnbButtonState State;
+    std::unique_ptr<TBitmap> Picture;
+  };
+  std::vector<CaptionPicture> pictures_;
 };

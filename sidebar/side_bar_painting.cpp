@@ -1,5 +1,7 @@
 #include <climits>
+#include <algorithm>
 #include <memory>
+#include <optional>
 
 #include "platform/core/scope_guard.h"
 #include "platform/graphics/bitmap.h"
@@ -31,15 +33,22 @@ TnbSideBarPainter::TnbSideBarPainter(TnbSideBar& bar, const TnbBarLayout& layout
 void TnbSideBarPainter::Paint(TCanvas* target, const TRect& area) {
   c_ = target;
   area_ = area;
-  TnbClipScope clip(c_->Handle(), area);
+  // The whole bar needs no clip beyond the one the canvas has.
+  std::optional<TnbClipScope> clip;
+  if (area != bar_.ClientRect()) clip.emplace(c_->Handle(), area);
+  // The bevels lie in a ring that nothing but the picture behind a transparent bar covers.
+  // Drawn first, they bring the start of every row to hand for the fills that follow.
+  const bool behind = bar_.Background()->Style() == btTransparent;
+  if (!behind) DrawBevels();
   PaintBackground();
-  if (bar_.Background()->Style() == btTransparent) DrawParentBehind();
+  if (behind) DrawParentBehind();
   DrawHeaders();
   DrawCloseBar();
   DrawColumnBoxes();
   DrawListBoxes();
   DrawAlert();
-  DrawBevelsAndFocus();
+  if (behind) DrawBevels();
+  if (bar_.Focused() && bar_.Options().Contains(hoShowFocusRect)) DrawFocus();
 }
 
 // The bar's background. A plain colour is painted only where no body or caption paints over
@@ -161,8 +170,38 @@ void TnbSideBarPainter::DrawHeaders() {
 void TnbSideBarPainter::DrawCaption(TnbHeader* h) {
   const int index = bar_.ActiveIndex();
   if (bar_.OnDrawHeaderButtons) hooks_.DrawHeaderButtons(c_, h->CaptionRect(), index);
+  else if (Pictured(h)) PutPicture(h);
   else h->PaintCaption(c_);
   hooks_.AfterDrawHeaderButtons(c_, h->CaptionRect(), index);
+}
+
+// A caption that covers its rectangle by itself and calls no handler looks the same wherever
+// it is drawn, so its picture can be kept. Image lists can change their pictures without the
+// bar hearing of it: captions with an image are drawn every time.
+bool TnbSideBarPainter::Pictured(TnbHeader* h) const {
+  return CoversCaption(h) && !h->OnAfterDrawHeaderButton && !h->OnDrawStatusButton && h->ImageIndex() < 0;
+}
+
+void TnbSideBarPainter::PutPicture(TnbHeader* h) {
+  const TRect& r = h->CaptionRect();
+  auto it = std::find_if(pictures_.begin(), pictures_.end(), [h](const CaptionPicture& p) { return p.Header == h; });
+  if (it == pictures_.end()) it = pictures_.insert(pictures_.end(), CaptionPicture{h, hbsUp, nullptr});
+  CaptionPicture& p = *it;
+  if (!p.Picture || p.State != h->CaptionState() || p.Picture->Width() != r.Width() ||
+      p.Picture->Height() != r.Height()) {
+    if (!p.Picture) {
+      p.Picture = std::make_unique<TBitmap>();
+      p.Picture->SetPixelFormat(pf32bit);
+    }
+    p.Picture->SetSize(r.Width(), r.Height());
+    // The caption draws where it lies in the bar; the picture's origin is moved there.
+    HDC dc = p.Picture->Canvas()->Handle();
+    SetViewportOrgEx(dc, -r.Left, -r.Top, nullptr);
+    ScopeGuard origin([dc] { SetViewportOrgEx(dc, 0, 0, nullptr); });
+    h->PaintCaption(p.Picture->Canvas());
+    p.State = h->CaptionState();
+  }
+  BitBlt(c_->Handle(), r.Left, r.Top, r.Width(), r.Height(), p.Picture->Canvas()->Handle(), 0, 0, SRCCOPY);
 }
 
 // The mark of a drag over the bar: at the target button, or at the top of an empty header
@@ -259,20 +298,15 @@ void TnbSideBarPainter::Bevel(TRect& r, TBevelCut cut) {
   Frame3D(c_, r, raised ? clBtnHighlight : clBtnShadow, raised ? clBtnShadow : clBtnHighlight, bar_.BevelWidth());
 }
 
-void TnbSideBarPainter::DrawBevelsAndFocus() {
+void TnbSideBarPainter::DrawBevels() {
   TRect r = bar_.ClientRect();
   // The bevels lie in the ring between the client edge and the inner rectangle.
   const TRect& inner = layout_.Inner();
-  const bool inside = area_.Left >= inner.Left && area_.Top >= inner.Top && area_.Right <= inner.Right &&
-                      area_.Bottom <= inner.Bottom;
-  if (inside) {
-    if (bar_.Focused() && bar_.Options().Contains(hoShowFocusRect)) DrawFocus();
+  if (area_.Left >= inner.Left && area_.Top >= inner.Top && area_.Right <= inner.Right && area_.Bottom <= inner.Bottom)
     return;
-  }
   c_->Pen()->SetColor(clWindowFrame);
   Bevel(r, bar_.BevelOuter());
   Bevel(r, bar_.BevelInner());
-  if (bar_.Focused() && bar_.Options().Contains(hoShowFocusRect)) DrawFocus();
 }
 
 void TnbSideBarPainter::DrawFocus() {
@@ -287,7 +321,8 @@ void TnbSideBar::Paint() {
   auto customPaint = ScopedControlState(this, csCustomPaint);
   TRect area;
   if (!IntersectRect(area, Canvas()->ClipRect(), ClientRect())) return;
-  layout_->Run();
+  // Everything that moves or changes anything marks the layout stale.
+  layout_->Update();
   HDC dc = Canvas()->Handle();
   // A memory picture (PaintTo, a parent painting what lies behind a child) is drawn on
   // straight away: nobody watches it being drawn, so a copy would only cost time.

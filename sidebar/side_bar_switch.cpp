@@ -48,6 +48,8 @@ void TnbSideBar::SetActiveHeader(TnbHeader* header) {
 
 void TnbSideBar::PaintNow() {
   if (!HandleAllocated()) return;
+  // The slide moved rectangles and changed caption states itself.
+  layout_->Invalidate();
   TCustomControl::Invalidate();
   Update();
 }

@@ -32,7 +32,10 @@ void FillSpan(uint32_t* row, int x0, int x1, int y, const Paint& paint) {
       // The C library's wide fill stores whole vector registers; a plain loop of 32-bit stores
       // is slower on the long rows of a background.
       static_assert(sizeof(wchar_t) == sizeof(uint32_t));
-      if (x0 < x1) wmemset(reinterpret_cast<wchar_t*>(row + x0), static_cast<wchar_t>(paint.Color), x1 - x0);
+      constexpr int kLongSpan = 32;  // shorter spans (lines, edges) are cheaper without the call
+      if (x1 - x0 >= kLongSpan) wmemset(reinterpret_cast<wchar_t*>(row + x0), static_cast<wchar_t>(paint.Color), x1 - x0);
+      else
+        for (int x = x0; x < x1; ++x) row[x] = paint.Color;
       return;
     }
     for (int x = x0; x < x1; ++x) row[x] = Mix2(paint.Rop2, paint.Color, row[x]);
@@ -174,8 +177,14 @@ void PaintDeviceRect(HDC__& dc, const TRect& rect, const Paint& paint) {
     TRect part;
     if (!IntersectRect(part, c, rect)) continue;
     if (bits == nullptr) bits = surface.Bits();
-    for (int y = part.Top; y < part.Bottom; ++y)
-      FillSpan(bits + static_cast<size_t>(y) * surface.Width(), part.Left, part.Right, y, paint);
+    const size_t stride = static_cast<size_t>(surface.Width());
+    if (part.Right - part.Left == 1 && paint.Brush == nullptr && paint.Rop2 == R2_COPYPEN) {
+      // A column (the side of a frame): one store a row.
+      for (uint32_t* p = bits + part.Top * stride + part.Left; part.Top < part.Bottom; ++part.Top, p += stride)
+        *p = paint.Color;
+      continue;
+    }
+    for (int y = part.Top; y < part.Bottom; ++y) FillSpan(bits + y * stride, part.Left, part.Right, y, paint);
   }
 }
 
