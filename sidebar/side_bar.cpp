@@ -68,7 +68,19 @@ void TnbSideBar::Publish() {
   using B = TnbSideBar;
   TPublisher<B> p;
   // Control settings the base classes keep without publishing them.
-  p.Property("BiDiMode", &B::BiDiMode, &B::SetBiDiMode).Default(bdLeftToRight);
+  // A mode taken from the parent is not the bar's own: only its own is stored.
+  p.Property("BiDiMode", &B::BiDiMode, &B::SetBiDiMode).Stored([](B* b) { return !b->ParentBiDiMode(); });
+  p.Property("ParentBiDiMode", &B::ParentBiDiMode, &B::SetParentBiDiMode).Default(true);
+  p.Property("DockSite", &B::DockSite, &B::SetDockSite).Default(false);
+  p.Event("OnCanResize", &B::OnCanResize);
+  p.Event("OnMouseWheelDown", &B::OnMouseWheelDown);
+  p.Event("OnMouseWheelUp", &B::OnMouseWheelUp);
+  p.Event("OnDockDrop", &B::OnDockDrop);
+  p.Event("OnDockOver", &B::OnDockOver);
+  p.Event("OnEndDock", &B::OnEndDock);
+  p.Event("OnGetSiteInfo", &B::OnGetSiteInfo);
+  p.Event("OnStartDock", &B::OnStartDock);
+  p.Event("OnUnDock", &B::OnUnDock);
   p.Property("BorderWidth", &B::BorderWidth, &B::SetBorderWidth).Default(0);
   p.Property("Constraints", &B::Constraints, &B::SetConstraints);
   p.Property("PopupMenu", &B::PopupMenu, &B::SetPopupMenu);

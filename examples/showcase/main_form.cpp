@@ -9,6 +9,7 @@
 #include "examples/showcase/showcase_data_file.h"
 #include "examples/showcase/showcase_main_menu.h"
 #include "examples/showcase/showcase_side_bar.h"
+#include "examples/showcase/side_bar_drop.h"
 #include "examples/showcase/side_bar_images.h"
 #include "examples/showcase/side_bar_preset_menu.h"
 #include "examples/showcase/standard_controls_page.h"
@@ -104,12 +105,13 @@ void TShowcaseMainForm::BuildSideBar() {
   sideBarPanel_->SetAlign(alLeft);
   sideBarPanel_->SetWidth(180);
   sideBarPanel_->SetBorderWidth(1);
-  sideBar_ = new TnbSideBar(this);
+  sideBar_ = new TShowcaseSideBar(this);
   sideBar_->SetParent(sideBarPanel_);
   sideBar_->SetAlign(alClient);
   TNotifyEvent click;
   click.Bind(this, "SideBarButtonClick", &TShowcaseMainForm::SideBarButtonClick);
   BuildShowcaseSideBar(sideBar_, sideBarImages_, headerImages_, click);
+  AcceptSideBarDropsFromElsewhere(sideBar_, click);
   sideBar_->SetPopupMenu(BuildSideBarPresetMenu(sideBar_));
 }
 
@@ -119,6 +121,7 @@ TSideBarLayoutLoad TShowcaseMainForm::RestoreSideBarLayout(const String& path) {
   TNotifyEvent click;
   click.Bind(this, "SideBarButtonClick", &TShowcaseMainForm::SideBarButtonClick);
   ConnectShowcaseSideBar(sideBar_, sideBarImages_, headerImages_, click);
+  AcceptSideBarDropsFromElsewhere(sideBar_, click);
   MarkSideBarButton(activeCommand_);
   return result;
 }

@@ -27,13 +27,14 @@ const std::array<THeaderInfo, 3>& Headers() {
   return headers;
 }
 
+void FillButton(TnbButton* button, const TCommandButton& entry) {
+  button->SetCaption(entry.caption);
+  button->SetTag(entry.command);
+  button->SetImageIndex(entry.command - 1);
+}
+
 void AddButtons(TnbHeader* header, const THeaderInfo& info) {
-  for (const TCommandButton& entry : info.buttons) {
-    TnbButton* button = header->Buttons()->Add();
-    button->SetCaption(entry.caption);
-    button->SetTag(entry.command);
-    button->SetImageIndex(entry.command - 1);
-  }
+  for (const TCommandButton& entry : info.buttons) FillButton(header->Buttons()->Add(), entry);
 }
 
 }  // namespace
@@ -70,4 +71,15 @@ TnbButton* SideBarButtonFor(const TnbSideBar* bar, int command) {
       if (header->GetButton(b)->Tag() == command) return header->GetButton(b);
   }
   return nullptr;
+}
+
+bool FillSideBarButton(TnbButton* button, int command, const TNotifyEvent& click) {
+  for (const THeaderInfo& info : Headers())
+    for (const TCommandButton& entry : info.buttons)
+      if (entry.command == command) {
+        FillButton(button, entry);
+        button->OnClick.Assign(click);
+        return true;
+      }
+  return false;
 }

@@ -22,3 +22,7 @@ void ConnectShowcaseSideBar(TnbSideBar* bar, TImageList* buttonImages, TImageLis
 
 // The bar's button for `command`, nil when no button carries it.
 TnbButton* SideBarButtonFor(const TnbSideBar* bar, int command);
+
+// Gives `button` the caption, command and picture of `command` and `click` as its handler;
+// false for a command the showcase does not have.
+bool FillSideBarButton(TnbButton* button, int command, const TNotifyEvent& click);

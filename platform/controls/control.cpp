@@ -87,6 +87,7 @@ const TMessageMap& TControl::ClassMessages() {
       m.On(msg, &TControl::CMInvalidatingChange);
     m.On(CM_PARENTFONTCHANGED, &TControl::CMParentFontChanged);
     m.On(CM_PARENTCOLORCHANGED, &TControl::CMParentColorChanged);
+    m.On(CM_PARENTBIDIMODECHANGED, &TControl::CMParentBiDiModeChanged);
     m.On(CM_PARENTSHOWHINTCHANGED, &TControl::CMParentShowHintChanged);
     m.On(CM_MOUSEENTER, &TControl::CMMouseEnterLeave);
     m.On(CM_MOUSELEAVE, &TControl::CMMouseEnterLeave);
@@ -117,8 +118,16 @@ void TControl::SetBoundsQuietly(int left, int top, int width, int height) {
   height_ = height;
 }
 
-void TControl::SetBounds(int left, int top, int width, int height) {
+void TControl::CheckNewSize(int& width, int& height) {
+  if ((width != width_ || height != height_) && !CanResize(width, height)) {
+    width = width_;
+    height = height_;
+  }
   constraints_->Apply(width, height);
+}
+
+void TControl::SetBounds(int left, int top, int width, int height) {
+  CheckNewSize(width, height);
   if (left == left_ && top == top_ && width == width_ && height == height_) return;
   bool sized = width != width_ || height != height_;
   InvalidateArea(true);
@@ -387,7 +396,26 @@ void TControl::MouseUp(TMouseButton button, TShiftState shift, int x, int y) {
 bool TControl::DoMouseWheel(TShiftState shift, int wheelDelta, TPoint mousePos) {
   bool handled = false;
   OnMouseWheel.Call(this, shift, wheelDelta, mousePos, handled);
+  if (handled) return true;
+  return wheelDelta < 0 ? DoMouseWheelDown(shift, mousePos) : DoMouseWheelUp(shift, mousePos);
+}
+
+bool TControl::DoMouseWheelDown(TShiftState shift, TPoint mousePos) {
+  bool handled = false;
+  OnMouseWheelDown.Call(this, shift, mousePos, handled);
   return handled;
+}
+
+bool TControl::DoMouseWheelUp(TShiftState shift, TPoint mousePos) {
+  bool handled = false;
+  OnMouseWheelUp.Call(this, shift, mousePos, handled);
+  return handled;
+}
+
+bool TControl::CanResize(int& newWidth, int& newHeight) {
+  bool resize = true;
+  OnCanResize.Call(this, newWidth, newHeight, resize);
+  return resize;
 }
 
 void TControl::DoContextPopup(TPoint mousePos, bool& handled) { OnContextPopup.Call(this, mousePos, handled); }
@@ -468,6 +496,25 @@ void TControl::CMParentFontChanged(TMessage&) {
   if (!parentFont_ || !parent_) return;
   auto assigning = ScopedValue(assigningParentFont_, true);
   font_->Assign(parent_->Font());
+}
+
+void TControl::SetBiDiMode(TBiDiMode v) {
+  if (biDiMode_ == v) return;
+  biDiMode_ = v;
+  parentBiDiMode_ = false;
+  Perform(CM_BIDIMODECHANGED);
+}
+
+void TControl::SetParentBiDiMode(bool v) {
+  if (parentBiDiMode_ == v) return;
+  parentBiDiMode_ = v;
+  if (v && parent_) Perform(CM_PARENTBIDIMODECHANGED);
+}
+
+void TControl::CMParentBiDiModeChanged(TMessage&) {
+  if (!parentBiDiMode_ || !parent_ || biDiMode_ == parent_->BiDiMode()) return;
+  biDiMode_ = parent_->BiDiMode();
+  Perform(CM_BIDIMODECHANGED);
 }
 
 void TControl::CMParentColorChanged(TMessage&) {

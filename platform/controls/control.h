@@ -118,7 +118,11 @@ class TControl : public TComponent {
   TComponent* PopupMenu() const { return popupMenu_; }
   void SetPopupMenu(TComponent* menu);
   TBiDiMode BiDiMode() const { return biDiMode_; }
-  void SetBiDiMode(TBiDiMode v) { biDiMode_ = v; }
+  // A mode of its own stops taking the parent's.
+  void SetBiDiMode(TBiDiMode v);
+  // Takes the parent's BiDiMode, now and whenever the parent's changes.
+  bool ParentBiDiMode() const { return parentBiDiMode_; }
+  void SetParentBiDiMode(bool v);
   TControlStyle ControlStyle() const { return controlStyle_; }
   void SetControlStyle(TControlStyle v) { controlStyle_ = v; }
   TControlState ControlState() const { return controlState_; }
@@ -178,6 +182,10 @@ class TControl : public TComponent {
   TMouseMoveEvent OnMouseMove;
   TMouseEvent OnMouseUp;
   TMouseWheelEvent OnMouseWheel;
+  // A wheel turn that OnMouseWheel left unhandled: towards the user (down) or away (up).
+  TMouseWheelUpDownEvent OnMouseWheelDown, OnMouseWheelUp;
+  // Asked before a new size is taken; setting Resize false keeps the old size.
+  TCanResizeEvent OnCanResize;
   TNotifyEvent OnResize;
   TContextPopupEvent OnContextPopup;
   TDragOverEvent OnDragOver;
@@ -194,6 +202,13 @@ class TControl : public TComponent {
   virtual void MouseMove(TShiftState shift, int x, int y);
   virtual void MouseUp(TMouseButton button, TShiftState shift, int x, int y);
   virtual bool DoMouseWheel(TShiftState shift, int wheelDelta, TPoint mousePos);
+  virtual bool DoMouseWheelDown(TShiftState shift, TPoint mousePos);
+  virtual bool DoMouseWheelUp(TShiftState shift, TPoint mousePos);
+  // Whether the control takes a new size (which it may change); fires OnCanResize.
+  virtual bool CanResize(int& newWidth, int& newHeight);
+  // The size taken when `width` x `height` is asked: CanResize may refuse or change it, then
+  // the constraints hold.
+  void CheckNewSize(int& width, int& height);
   virtual void DoContextPopup(TPoint mousePos, bool& handled);
   virtual void Resize();
   // Whether a drag over this control may drop here (the default: OnDragOver is assigned and
@@ -235,6 +250,7 @@ class TControl : public TComponent {
   void CMInvalidatingChange(TMessage& m);
   void CMParentFontChanged(TMessage& m);
   void CMParentColorChanged(TMessage& m);
+  void CMParentBiDiModeChanged(TMessage& m);
   void CMParentShowHintChanged(TMessage& m);
   void CMMouseEnterLeave(TMessage& m);
   void CMHintShow(TMessage& m);
@@ -270,6 +286,7 @@ class TControl : public TComponent {
   TCursor cursor_ = crDefault;
   TComponent* popupMenu_ = nullptr;
   TBiDiMode biDiMode_ = bdLeftToRight;
+  bool parentBiDiMode_ = true;
   TDragMode dragMode_ = dmManual;
   TDragKind dragKind_ = dkDrag;
   TCursor dragCursor_ = crDrag;

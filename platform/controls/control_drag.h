@@ -5,6 +5,7 @@
 #include "platform/windows/messages.h"
 
 class TControl;
+class TWinControl;
 
 // The class library's own drag (not the window system's data transfer): a control drags
 // itself, with the mouse captured, over controls that answer CM_DRAG.
@@ -38,6 +39,18 @@ struct TDragRec {
 using TDragOverEvent = TEvent<void(TObject* Sender, TObject* Source, int X, int Y, TDragState State, bool& Accept)>;
 using TDragDropEvent = TEvent<void(TObject* Sender, TObject* Source, int X, int Y)>;
 using TEndDragEvent = TEvent<void(TObject* Sender, TObject* Target, int X, int Y)>;
+
+// Events of docking one window into another. This platform docks no windows: the events are
+// kept so that form layouts naming handlers for them load and save as they are, and none of
+// them fires.
+class TDragDockObject;
+using TDockDropEvent = TEvent<void(TObject* Sender, TDragDockObject* Source, int X, int Y)>;
+using TDockOverEvent =
+    TEvent<void(TObject* Sender, TDragDockObject* Source, int X, int Y, TDragState State, bool& Accept)>;
+using TGetSiteInfoEvent =
+    TEvent<void(TObject* Sender, TControl* DockClient, TRect& InfluenceRect, TPoint MousePos, bool& CanDock)>;
+using TStartDockEvent = TEvent<void(TObject* Sender, TDragDockObject*& DragObject)>;
+using TUnDockEvent = TEvent<void(TObject* Sender, TControl* Client, TWinControl* NewTarget, bool& Allow)>;
 
 // The drag in progress (at most one): started by TControl::BeginDrag, moved and ended by the
 // mouse messages of the control that holds the mouse.

@@ -57,6 +57,8 @@ using TKeyEvent = TEvent<void(TObject* Sender, uint16_t& Key, TShiftState Shift)
 using TKeyPressEvent = TEvent<void(TObject* Sender, char16_t& Key)>;
 using TMouseWheelEvent = TEvent<void(TObject* Sender, TShiftState Shift, int WheelDelta, TPoint MousePos, bool& Handled)>;
 using TContextPopupEvent = TEvent<void(TObject* Sender, TPoint MousePos, bool& Handled)>;
+using TMouseWheelUpDownEvent = TEvent<void(TObject* Sender, TShiftState Shift, TPoint MousePos, bool& Handled)>;
+using TCanResizeEvent = TEvent<void(TObject* Sender, int& NewWidth, int& NewHeight, bool& Resize)>;
 
 // Limits on a control's size; 0 means no limit.
 class TSizeConstraints : public TPersistent {

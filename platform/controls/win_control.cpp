@@ -94,6 +94,7 @@ void TWinControl::InsertControl(TControl* control) {
     control->Invalidate();
   }
   control->Perform(CM_PARENTCOLORCHANGED);
+  control->Perform(CM_PARENTBIDIMODECHANGED);
   control->Perform(CM_PARENTFONTCHANGED);
   control->Perform(CM_PARENTSHOWHINTCHANGED);
   control->Perform(CM_PARENTCTL3DCHANGED);
@@ -257,6 +258,11 @@ void TWinControl::CMColorChanged(TMessage&) {
   NotifyControls(CM_PARENTCOLORCHANGED);
 }
 
+void TWinControl::CMBiDiModeChanged(TMessage&) {
+  Invalidate();
+  NotifyControls(CM_PARENTBIDIMODECHANGED);
+}
+
 void TWinControl::CMFontChanged(TMessage&) {
   Invalidate();
   NotifyControls(CM_PARENTFONTCHANGED);
@@ -330,7 +336,7 @@ void TWinControl::SetBounds(int left, int top, int width, int height) {
     TControl::SetBounds(left, top, width, height);
     return;
   }
-  Constraints()->Apply(width, height);
+  CheckNewSize(width, height);
   if (left == left_ && top == top_ && width == width_ && height == height_) return;
   SetWindowPos(handle_, nullptr, left, top, width, height, SWP_NOZORDER | SWP_NOACTIVATE);
   UpdateBounds();

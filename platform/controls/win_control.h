@@ -82,6 +82,16 @@ class TWinControl : public TControl {
   TKeyEvent OnKeyDown;
   TKeyPressEvent OnKeyPress;
   TKeyEvent OnKeyUp;
+  // Whether other windows may dock into this one; kept and streamed, as the dock events
+  // below, though this platform docks no windows.
+  bool DockSite() const { return dockSite_; }
+  void SetDockSite(bool v) { dockSite_ = v; }
+  TDockDropEvent OnDockDrop;
+  TDockOverEvent OnDockOver;
+  TEndDragEvent OnEndDock;
+  TGetSiteInfoEvent OnGetSiteInfo;
+  TStartDockEvent OnStartDock;
+  TUnDockEvent OnUnDock;
   TNotifyEvent OnEnter;
   TNotifyEvent OnExit;
 
@@ -142,6 +152,7 @@ class TWinControl : public TControl {
   void CMVisibleChanged(TMessage& m);
   void CMEnabledChanged(TMessage& m);
   void CMColorChanged(TMessage& m);
+  void CMBiDiModeChanged(TMessage& m);
   void CMFontChanged(TMessage& m);
   void CMShowHintChanged(TMessage& m);
   void CMRecreateWnd(TMessage& m);
@@ -170,6 +181,7 @@ class TWinControl : public TControl {
   int borderWidth_ = 0;
   int alignDisabled_ = 0;
   bool aligning_ = false;
+  bool dockSite_ = false;
   bool ctl3D_ = true;
   bool parentCtl3D_ = true;
   TImeMode imeMode_ = imDontCare;

@@ -38,6 +38,7 @@ const TMessageMap& TWinControl::ClassMessages() {
     m.On(CM_VISIBLECHANGED, &TWinControl::CMVisibleChanged);
     m.On(CM_ENABLEDCHANGED, &TWinControl::CMEnabledChanged);
     m.On(CM_COLORCHANGED, &TWinControl::CMColorChanged);
+    m.On(CM_BIDIMODECHANGED, &TWinControl::CMBiDiModeChanged);
     m.On(CM_FONTCHANGED, &TWinControl::CMFontChanged);
     m.On(CM_SHOWHINTCHANGED, &TWinControl::CMShowHintChanged);
     m.On(CM_RECREATEWND, &TWinControl::CMRecreateWnd);

@@ -1,0 +1,95 @@
+#include "examples/showcase/side_bar_drop.h"
+
+#include <algorithm>
+#include <cstdint>
+
+#include "examples/showcase/showcase_side_bar.h"
+#include "platform/core/streams.h"
+#include "platform/windows/data_object.h"
+#include "sidebar/drag_drop_manager.h"
+
+namespace {
+
+constexpr uint32_t kCommandRecord = 3;
+
+void WriteU32(TStream& stream, uint32_t v) {
+  const uint8_t bytes[4] = {static_cast<uint8_t>(v), static_cast<uint8_t>(v >> 8), static_cast<uint8_t>(v >> 16),
+                            static_cast<uint8_t>(v >> 24)};
+  stream.WriteBuffer(bytes, 4);
+}
+
+uint32_t ReadU32(const TClipboardData& block, size_t at) {
+  return static_cast<uint32_t>(block[at]) | static_cast<uint32_t>(block[at + 1]) << 8 |
+         static_cast<uint32_t>(block[at + 2]) << 16 | static_cast<uint32_t>(block[at + 3]) << 24;
+}
+
+// Where a dropped command goes: after the drop target (before it when the mark stood above
+// the first button), at the top of an empty header the drag was over, else at the top of
+// the active header.
+TnbHeader* DropPlace(TnbSideBar* bar, int& index) {
+  TnbButton* target = bar->DropTarget();
+  if (target != nullptr && target->Header() != nullptr) {
+    index = bar->DropPosition() == 1 ? target->Index() : target->Index() + 1;
+    return target->Header();
+  }
+  index = 0;
+  return bar->AutoChangeCandidate() != nullptr ? bar->AutoChangeCandidate() : bar->ActiveHeader();
+}
+
+}  // namespace
+
+void TShowcaseSideBar::WriteDraggedButton(TStream& stream, TnbButton* button) {
+  TnbSideBar::WriteDraggedButton(stream, button);
+  WriteU32(stream, kCommandRecord);
+  WriteU32(stream, 4);
+  WriteU32(stream, static_cast<uint32_t>(button->Tag()));
+}
+
+std::optional<int> DroppedSideBarCommand(IDataObject* data) {
+  TClipboardData block;
+  if (data == nullptr || !DataObjectBytes(*data, TnbDragDropManager::ResourceFormat(), block)) return std::nullopt;
+  // The block: its byte count, then the bar's chunk (kind, length, records); each record is
+  // a kind, a length and that many bytes.
+  if (block.size() < 12) return std::nullopt;
+  const size_t end = std::min<size_t>(block.size(), 12 + static_cast<size_t>(ReadU32(block, 8)));
+  for (size_t at = 12; at + 8 <= end;) {
+    const uint32_t kind = ReadU32(block, at), length = ReadU32(block, at + 4);
+    if (length > end - at - 8) break;
+    if (kind == kCommandRecord && length == 4) return static_cast<int>(ReadU32(block, at + 8));
+    at += 8 + length;
+  }
+  return std::nullopt;
+}
+
+bool TakeSideBarDropFromElsewhere(TnbSideBar* bar, IDataObject* data, const TNotifyEvent& click) {
+  const std::optional<int> command = DroppedSideBarCommand(data);
+  if (!command) return false;
+  int index = 0;
+  TnbHeader* header = DropPlace(bar, index);
+  if (header == nullptr) return false;
+  TnbUpdateLock lock(bar);
+  TnbButton* own = SideBarButtonFor(bar, *command);
+  if (own != nullptr && own->Header() == header) {
+    own->SetIndex(own->Index() < index ? index - 1 : index);
+    return true;
+  }
+  TnbButton* placed = header->Buttons()->Insert(std::min(index, header->ButtonCount()));
+  if (own != nullptr) {
+    placed->Assign(own);
+    delete own;
+    return true;
+  }
+  if (FillSideBarButton(placed, *command, click)) return true;
+  delete placed;  // a command this showcase does not know
+  return false;
+}
+
+void AcceptSideBarDropsFromElsewhere(TnbSideBar* bar, const TNotifyEvent& click) {
+  // Bound without a method name: the handler is the program's, not part of a stored layout.
+  bar->OnDragDrop.Bind(bar, "", [bar, click](TnbSideBar*, TObject* source, IDataObject* data,
+                                            const std::vector<uint32_t>&, TShiftState, TPoint, uint32_t& effect,
+                                            TnbDropMode) {
+    if (source != nullptr) return;
+    if (!TakeSideBarDropFromElsewhere(bar, data, click)) effect = DROPEFFECT_NONE;
+  });
+}
