@@ -78,6 +78,14 @@ int SegmentedWidth(const Layout& layout, std::string_view text) {
   return ends.empty() ? 0 : ends.back();
 }
 
+// The width a rectangle needs to hold the line: up to the last tab stop as drawing places it,
+// then the rest of the line to the pixel its ink ends in.
+int NeededWidth(const Layout& layout, std::string_view text) {
+  const size_t tab = (layout.Format & DT_EXPANDTABS) ? text.rfind('\t') : std::string_view::npos;
+  if (tab == std::string_view::npos) return TextExtentCeiling(*layout.Font, text);
+  return SegmentedWidth(layout, text.substr(0, tab + 1)) + TextExtentCeiling(*layout.Font, text.substr(tab + 1));
+}
+
 // Splits display text into lines at line ends (not for single-line text).
 std::vector<Line> SplitLines(const Line& all, UINT format) {
   std::vector<Line> lines(1);
@@ -221,7 +229,7 @@ void DrawLine(HDC__& dc, const Layout& layout, const Line& line, int x, int y, c
 
 // Measures the lines when something depends on their width.
 bool NeedsWidths(const HDC__& dc, UINT format) {
-  return (format & (DT_CALCRECT | DT_CENTER | DT_RIGHT | DT_END_ELLIPSIS | DT_WORD_ELLIPSIS | DT_PATH_ELLIPSIS)) ||
+  return (format & (DT_CENTER | DT_RIGHT | DT_END_ELLIPSIS | DT_WORD_ELLIPSIS | DT_PATH_ELLIPSIS)) ||
          dc.State.BkMode == OPAQUE || IsMirrored(dc);
 }
 
@@ -273,13 +281,14 @@ int DrawTextEx(HDC dc, std::string_view text, TRect& outRect, UINT format, DRAWT
   int left = 0;
   Layout layout = MakeLayout(*d, rect, format, params, left);
   const TEXTMETRIC& tm = MetricsOf(*layout.Font);
-  std::vector<Line> lines = LayOutLines(layout, text, NeedsWidths(*d, format));
+  const bool calculating = (format & DT_CALCRECT) != 0;
+  std::vector<Line> lines = LayOutLines(layout, text, !calculating && NeedsWidths(*d, format));
   int lineHeight = tm.tmHeight + ((format & DT_EXTERNALLEADING) ? tm.tmExternalLeading : 0);
   int total = lineHeight * static_cast<int>(lines.size());
   if (params != nullptr) params->uiLengthDrawn = static_cast<UINT>(CharLength(text));
-  if (format & DT_CALCRECT) {
+  if (calculating) {
     int widest = 0;
-    for (const Line& line : lines) widest = std::max(widest, line.Width);
+    for (const Line& line : lines) widest = std::max(widest, NeededWidth(layout, line.Text));
     outRect.Right = Saturate(int64_t{left} + widest + RightMargin(params));
     outRect.Bottom = Saturate(int64_t{rect.Top} + total);
     return total;

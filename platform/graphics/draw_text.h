@@ -43,7 +43,7 @@ struct DRAWTEXTPARAMS {
 
 // Draws `text` in `rect` and returns the height of the text drawn (0 on failure). With
 // DT_CALCRECT draws nothing and sets rect's right (widest line, or the wrap width) and bottom
-// to what drawing would cover. Lines break at "\n", "\r\n", and with DT_WORDBREAK at spaces
+// to what drawing would cover, the right to the pixel the widest line's ink ends in. Lines break at "\n", "\r\n", and with DT_WORDBREAK at spaces
 // or between any two ideographs; a single "&" underlines the next character (unless
 // DT_NOPREFIX) and "&&" draws "&"; DT_END_ELLIPSIS shortens only the last visible line.
 int DrawText(HDC dc, std::string_view text, TRect& rect, UINT format);

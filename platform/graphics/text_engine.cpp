@@ -20,11 +20,20 @@
 #include "platform/graphics/text_advances.h"
 #include "platform/graphics/text_out.h"
 
+namespace {
+
+// Shaped widths are whole 64ths of a pixel, so this loses nothing.
+int64_t ExactAdvance(const QFontMetricsF& metrics, const QString& s) {
+  return qRound64(metrics.horizontalAdvance(s) * 64);
+}
+
+}  // namespace
+
 struct RealizedFont {
   explicit RealizedFont(const QFont& font)
       : Font(font), Measure(font), MeasureExactly(font), Advances([this](std::u16string_view text) {
           const QString s(reinterpret_cast<const QChar*>(text.data()), static_cast<qsizetype>(text.size()));
-          return qRound64(MeasureExactly.horizontalAdvance(s) * 64);
+          return ExactAdvance(MeasureExactly, s);
         }) {}
   QFont Font;
   QFontMetrics Measure;
@@ -226,15 +235,32 @@ const RealizedFont& RealizeFont(FontObject& font) {
 const TEXTMETRIC& MetricsOf(const RealizedFont& font) { return font.Metrics; }
 int EscapementOf(const RealizedFont& font) { return font.Escapement; }
 
-// Shaping a text costs far more than adding up widths its characters are known to have; the
-// sum is rounded to whole pixels as the toolkit rounds a shaped width.
+namespace {
+
+// Shaping a text costs far more than adding up widths its characters are known to have.
+int64_t LearntAdvance(const RealizedFont& font, const QString& s) {
+  return font.Advances.Advance(
+      std::u16string_view(reinterpret_cast<const char16_t*>(s.utf16()), static_cast<size_t>(s.size())));
+}
+
+}  // namespace
+
+// The sum is rounded to whole pixels as the toolkit rounds a shaped width.
 int TextAdvance(const RealizedFont& font, std::string_view text) {
   if (text.empty()) return 0;
   const QString s = ToQString(text);
-  const int64_t advance = font.Advances.Advance(
-      std::u16string_view(reinterpret_cast<const char16_t*>(s.utf16()), static_cast<size_t>(s.size())));
+  const int64_t advance = LearntAdvance(font, s);
   if (advance >= 0) return static_cast<int>((advance + 32) >> 6);
   return font.Measure.horizontalAdvance(s);
+}
+
+// A rectangle that is to hold the text must cover the pixel its last glyph only partly fills.
+int TextExtentCeiling(const RealizedFont& font, std::string_view text) {
+  if (text.empty()) return 0;
+  const QString s = ToQString(text);
+  int64_t advance = LearntAdvance(font, s);
+  if (advance < 0) advance = ExactAdvance(font.MeasureExactly, s);
+  return static_cast<int>((advance + 63) >> 6);
 }
 
 std::vector<int> CodePointEnds(const RealizedFont& font, std::string_view text) {

@@ -17,6 +17,8 @@ const TEXTMETRIC& MetricsOf(const RealizedFont& font);
 int EscapementOf(const RealizedFont& font);
 // Advance width of the text in pixels.
 int TextAdvance(const RealizedFont& font, std::string_view text);
+// The whole pixels that hold the text: its shaped width rounded up, not to the nearest.
+int TextExtentCeiling(const RealizedFont& font, std::string_view text);
 // x after each code point (one entry per code point, the last equal to the advance).
 std::vector<int> CodePointEnds(const RealizedFont& font, std::string_view text);
 

@@ -1,5 +1,11 @@
 #include "platform/graphics/draw_text.h"
 
+#include <QFont>
+#include <QFontMetricsF>
+#include <QStringList>
+
+#include <algorithm>
+
 #include "platform/graphics/text_out.h"
 #include "tests/graphics/pixel_test_support.h"
 
@@ -20,6 +26,12 @@ class DrawTexts : public PixelTest {
     return size.cx;
   }
   int Draw(std::string_view text, TRect r, UINT format) { return DrawText(dc(), text, r, format); }
+  // The width of the rectangle that holds `s` as one plain line.
+  int HeldWidth(std::string_view s) {
+    TRect r = Rect(0, 0, 1000, 0);
+    DrawText(dc(), s, r, DT_CALCRECT | DT_SINGLELINE | DT_NOPREFIX);
+    return r.Right;
+  }
   int lineHeight = 0;
 };
 
@@ -59,7 +71,7 @@ TEST_F(DrawTexts, LinesBreakAtLineEndsUnlessSingleLine) {
   TRect r = Rect(0, 0, 200, 0);
   EXPECT_EQ(DrawText(dc(), "one\ntwo\r\nthree", r, DT_CALCRECT), 3 * lineHeight);
   EXPECT_EQ(r.Bottom, 3 * lineHeight);
-  EXPECT_EQ(r.Right, Width("three"));
+  EXPECT_EQ(r.Right, HeldWidth("three"));
   r = Rect(0, 0, 200, 0);
   EXPECT_EQ(DrawText(dc(), "one\ntwo", r, DT_CALCRECT | DT_SINGLELINE), lineHeight);
   r = Rect(0, 0, 200, 0);
@@ -100,12 +112,12 @@ TEST_F(DrawTexts, TabsExpandToEightAverageCharacters) {
   GetTextMetrics(dc(), &tm);
   TRect r = Rect(0, 0, 400, 0);
   DrawText(dc(), "a\tb", r, DT_CALCRECT | DT_EXPANDTABS | DT_SINGLELINE);
-  EXPECT_EQ(r.Right, 8 * tm.tmAveCharWidth + Width("b"));
+  EXPECT_EQ(r.Right, 8 * tm.tmAveCharWidth + HeldWidth("b"));
   DRAWTEXTPARAMS p;
   p.iTabLength = 4;
   r = Rect(0, 0, 400, 0);
   DrawTextEx(dc(), "a\tb", r, DT_CALCRECT | DT_EXPANDTABS | DT_SINGLELINE, &p);
-  EXPECT_EQ(r.Right, 4 * tm.tmAveCharWidth + Width("b"));
+  EXPECT_EQ(r.Right, 4 * tm.tmAveCharWidth + HeldWidth("b"));
   Draw("a\tb", Rect(0, 0, 400, 40), DT_EXPANDTABS | DT_SINGLELINE);
   EXPECT_GT(CountColor(clBlack, Rect(8 * tm.tmAveCharWidth, 0, 400, 40)), 3);
   EXPECT_EQ(CountColor(clBlack, Rect(Width("a") + 2, 0, 8 * tm.tmAveCharWidth, 40)), 0);
@@ -114,13 +126,13 @@ TEST_F(DrawTexts, TabsExpandToEightAverageCharacters) {
 TEST_F(DrawTexts, PrefixUnderlinesTheNextCharacterAndDoubleAmpersandIsOne) {
   TRect r = Rect(0, 0, 200, 0);
   DrawText(dc(), "&File", r, DT_CALCRECT | DT_SINGLELINE);
-  EXPECT_EQ(r.Right, Width("File"));
+  EXPECT_EQ(r.Right, HeldWidth("File"));
   r = Rect(0, 0, 200, 0);
   DrawText(dc(), "A&&B", r, DT_CALCRECT | DT_SINGLELINE);
-  EXPECT_EQ(r.Right, Width("A&B"));
+  EXPECT_EQ(r.Right, HeldWidth("A&B"));
   r = Rect(0, 0, 200, 0);
   DrawText(dc(), "A&&B", r, DT_CALCRECT | DT_SINGLELINE | DT_NOPREFIX);
-  EXPECT_EQ(r.Right, Width("A&&B"));
+  EXPECT_EQ(r.Right, HeldWidth("A&&B"));
 
   TEXTMETRIC tm;
   GetTextMetrics(dc(), &tm);
@@ -171,6 +183,46 @@ TEST_F(DrawTexts, CalcRectAgreesWithWhatIsDrawn) {
   EXPECT_GT(ink.Bottom, calc.Bottom - lineHeight);
   EXPECT_LE(ink.Right, calc.Right + 1);
   EXPECT_GT(ink.Right, calc.Right - 8);
+}
+
+// A rectangle computed to hold a text covers the pixel its last glyph only partly fills, and no
+// pixel more: the exact shaped width rounded up, never to the nearest.
+TEST_F(DrawTexts, CalcRectHoldsTheExactShapedWidthRoundedUp) {
+  const char* texts[] = {"Name", "Telephone number", "Ivory 1234", "WAVE", "office", "i", "城市42",
+                         "Name\nTelephone number"};
+  for (const char* face : {"DejaVu Sans", "DejaVu Serif"}) {
+    for (int pixels : {11, 13, 17}) {
+      for (bool bold : {false, true}) {
+        TFont* font = bmp.Canvas()->Font();
+        font->SetName(face);
+        font->SetHeight(-pixels);
+        font->SetStyle(bold ? TFontStyles{fsBold} : TFontStyles{});
+        QFont same;
+        same.setFamilies({QString::fromUtf8(face), QStringLiteral("WenQuanYi Zen Hei")});
+        same.setPixelSize(pixels);
+        same.setBold(bold);
+        same.setKerning(false);
+        same.setStyleStrategy(QFont::NoAntialias);
+        const QFontMetricsF exact(same);
+        for (const char* text : texts) {
+          double widest = 0;
+          for (const QString& line : QString::fromUtf8(text).split(u'\n'))
+            widest = std::max(widest, exact.horizontalAdvance(line));
+          TRect r = Rect(3, 0, 1000, 0);
+          DrawText(dc(), text, r, DT_CALCRECT | DT_NOPREFIX);
+          EXPECT_GE(r.Right - 3, widest) << face << " " << pixels << " bold " << bold << " " << text;
+          EXPECT_LT(r.Right - 3, widest + 1) << face << " " << pixels << " bold " << bold << " " << text;
+        }
+        TEXTMETRIC tm;
+        GetTextMetrics(dc(), &tm);
+        const double tabStop = 8 * tm.tmAveCharWidth;
+        TRect r = Rect(0, 0, 1000, 0);
+        DrawText(dc(), "Name\tnumber", r, DT_CALCRECT | DT_EXPANDTABS | DT_SINGLELINE);
+        EXPECT_GE(r.Right, tabStop + exact.horizontalAdvance(QStringLiteral("number"))) << face << " " << pixels;
+        EXPECT_LT(r.Right, tabStop + exact.horizontalAdvance(QStringLiteral("number")) + 1) << face << " " << pixels;
+      }
+    }
+  }
 }
 
 TEST_F(DrawTexts, MarginsNarrowTheLineAndClipUnlessNoClip) {
