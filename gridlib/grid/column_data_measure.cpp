@@ -19,12 +19,12 @@ constexpr int kDataMargin = 4;
 constexpr int kTrialCells = 4096;
 constexpr size_t kRememberedTexts = 1 << 16;
 
-bool HasLineBreak(const String& text) { return text.find_first_of("\r\n") != String::npos; }
-
 }  // namespace
 
+// Measured as a rectangle that holds the text (its last glyph's partial pixel included), the
+// way titles and wrapped cells are, so a fitted column never cuts its widest value by a pixel.
 int CellTextWidth(TCanvas* canvas, const String& text, int height, bool wordWrap) {
-  if (!wordWrap && !HasLineBreak(text)) return text.empty() ? 0 : canvas->TextWidth(text);
+  if (text.empty()) return 0;
   return MeasureCellTextEx(canvas, text, 0, height, 0, wordWrap, 0).Width;
 }
 

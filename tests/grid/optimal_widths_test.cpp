@@ -28,15 +28,6 @@ class OptimalWidths : public GridInForm {
     ADD_FAILURE() << "no column " << fieldName;
     return nullptr;
   }
-  // How wide `text` is in `font`, measured on a canvas of its own.
-  static int Measured(const String& text, TFont* font) {
-    TBitmap bitmap;
-    bitmap.SetSize(4, 4);
-    bitmap.Canvas()->Font()->Assign(font);
-    return bitmap.Canvas()->TextWidth(text);
-  }
-  // How wide a rectangle that holds `text` in `font` is: titles and wrapped cells are measured
-  // so, since their text may take more than one line.
   static int Held(const String& text, TFont* font) {
     TBitmap bitmap;
     bitmap.SetSize(4, 4);
@@ -63,9 +54,9 @@ TEST_P(OptimalWidths, DataWidthIsTheWidestTextOfAllRecords) {
   SetName(27, "张三丰 longest name");
   items_->GotoId(1);
   TColumnEx* name = Column("Name");
-  EXPECT_EQ(Fitted(name), Measured("张三丰 longest name", name->Font()) + 4);
+  EXPECT_EQ(Fitted(name), Held("张三丰 longest name", name->Font()) + 4);
   SetName(27, "x");
-  EXPECT_EQ(Fitted(name), std::max(Measured("Name30", name->Font()), Held("Name", name->Title()->Font())) + 4)
+  EXPECT_EQ(Fitted(name), std::max(Held("Name30", name->Font()), Held("Name", name->Title()->Font())) + 4)
       << "narrower again once the long text is gone";
 }
 
@@ -74,7 +65,7 @@ TEST_P(OptimalWidths, CellParameterEventsDecideTheMeasuredText) {
   code->OnGetCellParams.Bind(nullptr, "CodeParams", [](TObject*, bool, TColCellParamsEx* params) {
     if (params->Text == "Y") params->Text = "Yes, certainly";
   });
-  EXPECT_EQ(Fitted(code), Measured("Yes, certainly", code->Font()) + 4);
+  EXPECT_EQ(Fitted(code), Held("Yes, certainly", code->Font()) + 4);
 }
 
 TEST_P(OptimalWidths, TitleWiderThanTheDataSetsTheWidthEvenScrolledOutOfView) {
@@ -95,13 +86,13 @@ TEST_P(OptimalWidths, TitleImageAndVerticalTitleMeasureWhatTheyShow) {
   TColumnEx* code = Column("Code");
   code->Title()->SetCaption("A caption much wider than Y or N");
   code->Title()->SetImageIndex(0);
-  EXPECT_EQ(Fitted(code), std::max(20, Measured("Y", code->Font())) + 4) << "the image, whatever the caption";
+  EXPECT_EQ(Fitted(code), std::max(20, Held("Y", code->Font())) + 4) << "the image, whatever the caption";
   grid->SetTitleImages(nullptr);
   code->Title()->SetImageIndex(-1);
   code->Title()->SetOrientation(tohVertical);
   TBitmap bitmap;
   bitmap.Canvas()->Font()->Assign(code->Title()->Font());
-  EXPECT_EQ(Fitted(code), std::max(bitmap.Canvas()->TextHeight("A"), Measured("Y", code->Font())) + 4)
+  EXPECT_EQ(Fitted(code), std::max(bitmap.Canvas()->TextHeight("A"), Held("Y", code->Font())) + 4)
       << "a vertical title is as wide as its text is high";
 }
 
@@ -114,7 +105,7 @@ TEST_P(OptimalWidths, FootersAreMeasuredWithTheTextTheirEventGives) {
                                [](TObject*, int, int, TColumnEx*, TFont*, TColor&, TAlignment&, TGridDrawState, String& text) {
                                  text = "the footer as the event writes it";
                                });
-  EXPECT_EQ(Fitted(code), Measured("the footer as the event writes it", code->Footer()->Font()) + 5);
+  EXPECT_EQ(Fitted(code), Held("the footer as the event writes it", code->Footer()->Font()) + 5);
 }
 
 TEST_P(OptimalWidths, WrappedDataIsAsWideAsItsWidestWord) {
