@@ -22,9 +22,11 @@ struct TImageCursors {
   HCURSOR Next = kFirstImageCursor;
 };
 
+// Never destroyed: a library that made cursors may free them from its own static objects while
+// the process ends, after a registry of function-local lifetime would already be gone.
 TImageCursors& ImageCursors() {
-  static TImageCursors cursors;
-  return cursors;
+  static auto* cursors = new TImageCursors;
+  return *cursors;
 }
 
 std::unique_ptr<TBitmap> CopyOf(TBitmap* bitmap) {

@@ -1,5 +1,7 @@
 // Cursors made from pictures: numbered apart from the standard shapes, kept as a copy of the
 // picture, set and read like any cursor, and freed once.
+#include <cstdlib>
+
 #include <gtest/gtest.h>
 
 #include "platform/graphics/bitmap.h"
@@ -55,3 +57,21 @@ TEST(ImageCursors, APictureWithoutAnImageMakesNoCursor) {
 }
 
 }  // namespace
+
+// A library frees its cursors from a static object of its own when the process ends; that
+// object may have been made before the first cursor was.
+TEST(ImageCursors, ACursorFreedWhileTheProcessEndsIsFreedCleanly) {
+  EXPECT_EXIT(
+      {
+        struct TOwner {
+          HCURSOR Cursor = 0;
+          ~TOwner() {
+            if (!DestroyCursor(Cursor)) std::_Exit(3);
+          }
+        };
+        static TOwner owner;
+        owner.Cursor = CreateImageCursor(Picture(16, {0, 0}));
+        std::exit(0);
+      },
+      ::testing::ExitedWithCode(0), "");
+}
