@@ -12,12 +12,13 @@ void ChooseFromFilterValues(TColumnEx* column) {
   TDataSet* values = source != nullptr ? source->DataSet() : nullptr;
   if (values == nullptr || !values->Active() || values->FieldCount() == 0) return;
   TStrings* picks = column->PickList();
-  picks->BeginUpdate();
-  picks->Clear();
-  TField* value = values->Fields()->Fields(0);
-  for (values->First(); !values->Eof(); values->Next()) {
-    if (!value->IsNull()) picks->Add(value->AsString());
+  {
+    TStringsUpdateLock update(*picks);
+    picks->Clear();
+    TField* value = values->Fields()->Fields(0);
+    for (values->First(); !values->Eof(); values->Next()) {
+      if (!value->IsNull()) picks->Add(value->AsString());
+    }
   }
-  picks->EndUpdate();
   values->First();
 }

@@ -14,6 +14,7 @@
 #include "platform/controls/application.h"
 #include "platform/controls/screen.h"
 #include "platform/core/format.h"
+#include "platform/core/string_list.h"
 #include "platform/data/field.h"
 #include "platform/windows/cursors.h"
 #include "platform/windows/focus.h"
@@ -352,10 +353,11 @@ IDropDownPopupEx* TDBGridInplaceEdit::PrepareList() {
     list_->OnCaptureReleased.Bind(this, "ListCaptureReleased", [this](TObject*) { TakeCapture(); });
   }
   list_->Font()->Assign(grid->Font());
-  list_->Items()->BeginUpdate();
-  list_->Items()->Clear();
-  for (const String& text : choices_.Texts) list_->Items()->Add(text);
-  list_->Items()->EndUpdate();
+  {
+    TStringsUpdateLock update(*list_->Items());
+    list_->Items()->Clear();
+    for (const String& text : choices_.Texts) list_->Items()->Add(text);
+  }
   const unsigned rows = Column()->DropDownRows() > 0 ? Column()->DropDownRows() : kDefaultDropDownRows;
   const int shown = std::min(static_cast<int>(rows), static_cast<int>(choices_.Texts.size()));
   list_->SetBounds(0, 0, Width(), list_->HeightForRows(shown));
