@@ -4,12 +4,10 @@
 #include "gridlib/grid/db_grid.h"
 #include "gridlib/grid/grid_data_link.h"
 #include "gridlib/grid/grid_data_service.h"
+#include "gridlib/grid/tree_nodes.h"
 #include "platform/data/dataset.h"
 
 namespace {
-
-// A tree's drop mark starts this far in per level of the record it is over.
-constexpr int kTreeLevelIndent = 18;
 
 // The bookmark of the first record shown; empty when none is.
 TBookmark FirstShownRecord(TCustomDBGridEx* grid) {
@@ -46,7 +44,7 @@ int TCustomDBGridEx::CalcMoveDropMark(int targetRow, int, int& level) {
   if (!reader.Select(targetRow - TitleRowCount())) return 0;
   level = std::max(0, memTable_->NodeLevel());
   const int indicator = Options().Contains(dgIndicator) ? ColWidths(0) + GridLineWidth() : 0;
-  return indicator + kTreeLevelIndent * level;
+  return indicator + TDBGridExTreeNodes::kLevelWidth * level;
 }
 
 bool TCustomDBGridEx::MoveRecords(TBookmarkListEx* bookmarks, int toRecNo, int treeLevel, bool checkOnly) {
