@@ -18,6 +18,10 @@ void TDataSource::SetDataSet(TDataSet* dataSet) {
   if (dataSet_ != nullptr) {
     dataSet_->DetachDataSource(this);
     dataSet_->RemoveFreeNotification(this);
+    // The links let go of the old data set before they take the new one, even when both are
+    // open: their buffers and positions belong to the old one.
+    dataSet_ = nullptr;
+    UpdateState();
   }
   dataSet_ = dataSet;
   if (dataSet_ != nullptr) {

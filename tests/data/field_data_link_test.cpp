@@ -145,3 +145,19 @@ TEST(FieldDataLink, DisablingTheSourceDeactivatesItsLinks) {
   EXPECT_EQ(stateChanges, 2);
   EXPECT_EQ(d.link->Window(), "1 2");
 }
+
+// A source moved from one open data set to another: its links let go of the first and take
+// the second, as if it had been closed and the other opened.
+TEST(FieldDataLink, ASourceMovedBetweenOpenDataSetsRestartsItsLinks) {
+  LinkedData d(Store::Memory, 5, 2);
+  d.ds->Last();
+  auto other = MakePeople(3);
+  int stateChanges = 0;
+  d.source->OnStateChange.Bind(nullptr, "State", [&](TObject*) { ++stateChanges; });
+  d.link->Take();
+  d.source->SetDataSet(other.get());
+  EXPECT_EQ(d.link->Take(), "active, active @0");
+  EXPECT_EQ(stateChanges, 2);
+  EXPECT_EQ(d.link->Window(), "1 2");
+  d.source->SetDataSet(nullptr);
+}
