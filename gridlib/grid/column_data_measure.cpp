@@ -5,6 +5,7 @@
 #include "gridlib/grid/cell_painter.h"
 #include "gridlib/grid/cell_text_measure.h"
 #include "gridlib/grid/db_grid.h"
+#include "gridlib/grid/row_source.h"
 #include "gridlib/grid/grid_unit.h"
 #include "gridlib/grid/tree_nodes.h"
 #include "platform/graphics/canvas.h"
@@ -32,7 +33,7 @@ TColumnDataMeasure::TColumnDataMeasure(TCustomDBGridEx* grid, TColumnEx* column)
     : grid_(grid), column_(column), kind_(column->GetColumnType()), background_(grid->Canvas()->Brush()->Color()) {
   margin_ = kDataMargin + (column->AlwaysShowEditButton() ? column->EditButtonsWidth() : 0);
   const std::vector<int>& shown = grid->VisibleColumns();
-  IMemTableEx* tree = grid->InMemTableMode() ? grid->MemTableIntf() : nullptr;
+  IMemTableEx* tree = grid->RowSource()->RecordAccess();
   treeIndent_ = tree != nullptr && tree->TreeViewActive() && !shown.empty() && shown.front() == column->Index();
   if (kind_ == cctImageList && column->ImageList() != nullptr) graphicWidth_ = column->ImageList()->Width();
   if (kind_ == cctCheckboxes) graphicWidth_ = DefaultCheckBoxWidth();

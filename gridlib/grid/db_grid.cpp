@@ -14,6 +14,8 @@
 #include "gridlib/grid/grid_painter.h"
 #include "gridlib/grid/grid_tool_tips.h"
 #include "gridlib/grid/inc_search.h"
+#include "gridlib/grid/link_rows.h"
+#include "gridlib/grid/record_access_rows.h"
 #include "platform/core/format.h"
 #include "platform/core/scope_guard.h"
 #include "platform/controls/inplace_edit.h"
@@ -28,6 +30,7 @@ TCustomDBGridEx::TCustomDBGridEx(TComponent* owner) : TCustomDBGridEx(owner, TPa
 
 TCustomDBGridEx::TCustomDBGridEx(TComponent* owner, TPartsMadeLater)
     : TCustomGrid(owner),
+      linkRows_(std::make_unique<TDBGridExLinkRows>(this)),
       titleImageLink_(std::make_unique<TChangeLink>()),
       stFilter_(std::make_unique<TSTDBGridExFilter>(this)) {}
 
@@ -144,7 +147,7 @@ void TCustomDBGridEx::SetFooterRowCount(int value) {
   if (value < 0 || value == footerRowCount_) return;
   footerRowCount_ = value;
   // Footers and the record-access mode exclude each other: the vertical bar changes scheme.
-  if (memTable_ != nullptr) UpdateVertScrollBar();
+  if (MemTableIntf() != nullptr) UpdateVertScrollBar();
   LayoutChanged();
 }
 
@@ -272,7 +275,7 @@ void TCustomDBGridEx::Notification(TComponent* component, TOperation operation) 
       bar->ExtScrollBarGone();
     }
   }
-  if (static_cast<const void*>(component) == static_cast<const void*>(memTableSet_)) MemTableSetGone();
+  if (LentRecordAccess(component)) MemTableSetGone();
   // A field announces its going while it is still a field; a column may also hold one whose
   // kind can no longer be told.
   const bool bound = ColumnBoundTo(component);

@@ -25,6 +25,9 @@ class TDBGridExGridPainter;
 class TDBGridExPaintView;
 class TDBGridExScrollBar;
 class TDBGridExToolTips;
+class TDBGridExLinkRows;
+class TDBGridExRecordAccessRows;
+class TDBGridExRowSource;
 class TChangeLink;
 class TField;
 struct THintInfo;
@@ -132,7 +135,7 @@ class TCustomDBGridEx : public TCustomGrid, public TDBGridExHost, public TDBGrid
   bool FilterCellEditable(int dataCol);
   // The text of data column `dataCol`'s filter cell.
   String FilterText(int dataCol);
-  bool FilterValuesFromInterface() override { return InMemTableMode(); }
+  bool FilterValuesFromInterface() override;
 
   // Each column's Width becomes the widest of its title, its data over every record and its
   // footers; nothing changes while the data link is inactive.
@@ -165,16 +168,19 @@ class TCustomDBGridEx : public TCustomGrid, public TDBGridExHost, public TDBGrid
   int CalcTitleNodeHeight(THeadTreeNode* node);
   bool InLayoutPass() const { return inLayoutPass_; }
   // The record-access interface of the data set, when it offers one.
-  IMemTableEx* MemTableIntf() const { return memTable_; }
-  // One grid row per record, driven by the interface (never with footers).
-  bool InMemTableMode() const { return memTable_ != nullptr && footerRowCount_ == 0; }
+  IMemTableEx* MemTableIntf() const;
+  // Where the rows come from now: through the record-access interface (one grid row per
+  // record; never with footers) or through the data link's buffer.
+  TDBGridExRowSource* RowSource() const;
+  // Whether the rows come through the record-access interface.
+  bool InMemTableMode() const;
   // Asks the data set for its record-access interface again.
   void ReadMemTableIntf();
   // Whether the grid may use a data set's record-access interface at all (it may at first);
   // a change asks the data set again.
   bool MemTableIntfAllowed() const { return memTableAllowed_; }
   void SetMemTableIntfAllowed(bool value);
-  // Reading the record of a row that is not current goes through the interface in that mode.
+  // Reading the record of a row that is not current goes through the row source.
   std::pair<int, int> ReadableDataRows() override;
   void SelectDataRow(int dataRow) override;
   void RestoreDataRow() override;
@@ -433,6 +439,9 @@ class TCustomDBGridEx : public TCustomGrid, public TDBGridExHost, public TDBGrid
   bool DoMouseWheel(TShiftState shift, int wheelDelta, TPoint mousePos) override;
 
  private:
+  // The row sources lay out the rows and move the current one for the grid.
+  friend class TDBGridExLinkRows;
+  friend class TDBGridExRecordAccessRows;
   // What the input controller keeps of the base grid's own handling.
   void BaseMouseDown(TMouseButton button, TShiftState shift, int x, int y) override;
   void BaseMouseMove(TShiftState shift, int x, int y) override;
@@ -478,15 +487,13 @@ class TCustomDBGridEx : public TCustomGrid, public TDBGridExHost, public TDBGrid
   void AfterMessage(TMessage& m);
   int UsedRowHeight() const;
   void SetRowCountKeepingCurrent(int count);
-  SCROLLINFO RecordScrollRange(const SCROLLINFO& old);
-  SCROLLINFO MemTableScrollRange();
   void ApplyVertScrollInfo(const SCROLLINFO& old, SCROLLINFO info);
   void ShowVertBarByMode(const SCROLLINFO& info);
+  // Whether `component` is the data set that lent the record-access interface.
+  bool LentRecordAccess(const TComponent* component) const;
   void MemTableSetGone();
-  void MemTableRows();
-  void MemTableActive();
-  void MemTableScroll(int code, int pos);
-  void FetchVisibleRecords();
+  // The current row goes to grid row `row` (the editor hidden unless always shown).
+  void MoveCurrentRowTo(int row, bool show);
   void UpdateExtVertBar(const SCROLLINFO& info);
   int LargestLeftCol();
   int FirstResizedDataRow();
@@ -514,10 +521,11 @@ class TCustomDBGridEx : public TCustomGrid, public TDBGridExHost, public TDBGrid
   String savedImeName_;
   TImeMode savedImeMode_ = imDontCare;
   std::vector<int> visibleColumns_;
-  IMemTableEx* memTable_ = nullptr;
+  // The row sources: the data link's buffer always, the record-access interface while the
+  // data set lends it.
+  std::unique_ptr<TDBGridExLinkRows> linkRows_;
+  std::unique_ptr<TDBGridExRecordAccessRows> recordRows_;
   bool memTableAllowed_ = true;
-  TDataSet* memTableSet_ = nullptr;
-  bool memRowSelected_ = false;
   std::unique_ptr<TDBGridExScrollBar> horzScrollBar_;
   std::unique_ptr<TDBGridExScrollBar> vertScrollBar_;
   TScrollBarVisibleModeEx vertModeApplied_ = sbAutoShowEx;

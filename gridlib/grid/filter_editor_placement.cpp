@@ -8,6 +8,7 @@
 #include "gridlib/grid/column_titles.h"
 #include "gridlib/grid/columns.h"
 #include "gridlib/grid/db_grid.h"
+#include "gridlib/grid/row_source.h"
 #include "gridlib/grid/grid_data_link.h"
 #include "gridlib/grid/grid_selection.h"
 #include "gridlib/grid/grid_style.h"
@@ -153,7 +154,7 @@ void TDBGridExFilterEditing::Prepare(int dataCol) {
 std::vector<String> TDBGridExFilterEditing::ListValues(TColumnEx* column) {
   TSTColumnFilterEx* filter = column->STFilter();
   if (filter->ListSource() == nullptr) {
-    IMemTableEx* table = grid_->InMemTableMode() ? grid_->MemTableIntf() : nullptr;
+    IMemTableEx* table = grid_->RowSource()->RecordAccess();
     return table != nullptr ? table->ColumnValueList(column) : std::vector<String>{};
   }
   TDataSet* list = filter->ListSource()->DataSet();

@@ -141,8 +141,6 @@ class TDBGridExInput {
   void TabMove(bool forward);
   // The selection goes when the grid clears it on moves (dghClearSelection).
   void ClearSelectionOnMove();
-  // WM_VSCROLL for a data set not driven by the record-access interface.
-  void VertScroll(int code, int pos);
   // Whether the pointer at (x, y) shows the column-sizing cursor of a frozen column's edge.
   bool ShowsFrozenSizingCursor(int x, int y);
   // The pointer's shape at (x, y) in the client area: the grid's own over the indicator and the
@@ -165,7 +163,6 @@ class TDBGridExInput {
   void MoveOrSelect(bool select, int distance, bool toEnd);
   void MoveToEnd(bool select, int direction);
   void PageKey(bool select, int distance);
-  void FetchPageBelow(int distance);
   bool UntouchedInsert() const;
   void PriorRow(bool select);
   void NextRow(bool select);
@@ -186,7 +183,6 @@ class TDBGridExInput {
   bool AnchorGivesSelected() const;
   bool MarkBeforeStep(bool select, int step);
   bool ChangeColumn(int col);
-  void ThumbToRecord(int position);
 
   // Mouse.
   void DoubleClick(TShiftState shift, int x, int y);
@@ -253,7 +249,6 @@ class TDBGridExInput {
   TGridCoord checkCell_{-1, -1};
   bool timerRunning_ = false;
   int timerInterval_ = -1;
-  bool ignoreThumbPosition_ = false;
   bool sortPending_ = false;
   bool inColExit_ = false;
   bool frozenSizing_ = false;

@@ -1,6 +1,7 @@
 // The grid's input overrides and input messages go to its input controller; what the
 // controller keeps of the base grid it reaches through the grid.
 #include "gridlib/grid/db_grid.h"
+#include "gridlib/grid/row_source.h"
 #include "gridlib/grid/db_grid_inplace_edit.h"
 #include "gridlib/grid/grid_input.h"
 #include "platform/controls/inplace_edit.h"
@@ -38,7 +39,7 @@ bool TCustomDBGridEx::InputMessage(TMessage& m) {
       input_->Char(m);
       return true;
     case WM_VSCROLL:
-      input_->VertScroll(m.WParamLo(), m.WParamHi());
+      RowSource()->VertScroll(m.WParamLo(), m.WParamHi());
       return true;
     case WM_TIMER:
       if (m.WParam != 1) return false;

@@ -5,6 +5,7 @@
 #include "gridlib/grid/bookmark_list.h"
 #include "gridlib/grid/columns.h"
 #include "gridlib/grid/db_grid.h"
+#include "gridlib/grid/row_source.h"
 #include "gridlib/grid/grid_data_link.h"
 #include "gridlib/grid/grid_input.h"
 #include "gridlib/grid/grid_selection.h"
@@ -150,17 +151,8 @@ void TDBGridExInput::PageKey(bool select, int distance) {
     return;
   }
   ClearSelectionOnMove();
-  FetchPageBelow(distance);
+  grid_->RowSource()->FetchAhead(distance);
   grid_->DataLink()->DataSet()->MoveBy(distance);
-}
-
-// A data set with the record-access interface makes the records a page down reaches
-// available before the cursor goes there.
-void TDBGridExInput::FetchPageBelow(int distance) {
-  if (distance <= 0 || !grid_->InMemTableMode()) return;
-  IMemTableEx* table = grid_->MemTableIntf();
-  const int missing = table->CurrentIndex() + distance + 1 - table->RecordCount();
-  if (missing > 0) table->FetchRecords(missing);
 }
 
 // A record just inserted and not yet typed into, unless the grid's own edit is pending.

@@ -9,6 +9,7 @@
 #include "gridlib/grid/column_titles.h"
 #include "gridlib/grid/columns.h"
 #include "gridlib/grid/db_grid.h"
+#include "gridlib/grid/row_source.h"
 #include "gridlib/grid/grid_data_link.h"
 #include "gridlib/grid/grid_input.h"
 #include "gridlib/grid/grid_selection.h"
@@ -401,12 +402,13 @@ bool TDBGridExInput::ShowsFrozenSizingCursor(int x, int y) {
   return frozenSizing_ || (state_ == gisIdle && FrozenSizingAt(x, y, unused));
 }
 
-// A notch steps one record. With the record-access interface the view scrolls instead and
-// the cursor stays, unless Shift moves it; Ctrl makes either a page.
+// A notch steps one record. Where the rows scroll without the cursor (the record-access
+// interface) the view scrolls instead, unless Shift moves the cursor; Ctrl makes either a page.
 bool TDBGridExInput::MouseWheel(TShiftState shift, int wheelDelta) {
   if (!grid_->DataLink()->Active()) return false;
-  const bool scrollsView = grid_->InMemTableMode() && !shift.Contains(ssShift);
-  const bool pages = grid_->InMemTableMode() && Ctrl(shift);
+  const bool viewScrolls = grid_->RowSource()->WheelScrollsView();
+  const bool scrollsView = viewScrolls && !shift.Contains(ssShift);
+  const bool pages = viewScrolls && Ctrl(shift);
   wheelRest_ += wheelDelta;
   while (std::abs(wheelRest_) >= WHEEL_DELTA) {
     const bool down = wheelRest_ < 0;

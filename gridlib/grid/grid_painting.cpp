@@ -3,6 +3,7 @@
 #include "gridlib/grid/cell_painter.h"
 #include "gridlib/grid/cell_text.h"
 #include "gridlib/grid/db_grid.h"
+#include "gridlib/grid/row_source.h"
 #include "gridlib/grid/grid_painter.h"
 #include "gridlib/grid/head_tree.h"
 #include "platform/windows/messages.h"
@@ -41,7 +42,7 @@ class TDBGridExPaintAdapter : public TDBGridExPaintView {
   int EditButtonHeight() override { return grid_->EditButtonHeight(); }
   bool WordWrapPossible() override { return grid_->WordWrapPossible(); }
   bool STFilterVisible() override { return grid_->STFilterVisible(); }
-  IMemTableEx* MemTable() override { return grid_->InMemTableMode() ? grid_->MemTableIntf() : nullptr; }
+  IMemTableEx* MemTable() override { return grid_->RowSource()->RecordAccess(); }
   THeadTreeNode* TitleLeaf(int dataCol) override { return grid_->TitleLeaf(dataCol); }
   TColor EvenRowColor() override { return grid_->EvenRowColor(); }
   TColor OddRowColor() override { return grid_->OddRowColor(); }

@@ -2,6 +2,7 @@
 // application, the record-access interface or the data service.
 #include "gridlib/grid/bookmark_list.h"
 #include "gridlib/grid/db_grid.h"
+#include "gridlib/grid/row_source.h"
 #include "gridlib/grid/grid_data_link.h"
 #include "gridlib/grid/grid_data_service.h"
 #include "gridlib/grid/tree_nodes.h"
@@ -39,10 +40,11 @@ bool TCustomDBGridEx::CanStartMoving(int, int, TPoint) { return true; }
 
 int TCustomDBGridEx::CalcMoveDropMark(int targetRow, int, int& level) {
   level = -1;
-  if (!InMemTableMode() || !memTable_->TreeViewActive()) return 0;
+  IMemTableEx* tree = RowSource()->RecordAccess();
+  if (tree == nullptr || !tree->TreeViewActive()) return 0;
   DataRowReader reader(this);
   if (!reader.Select(targetRow - TitleRowCount())) return 0;
-  level = std::max(0, memTable_->NodeLevel());
+  level = std::max(0, tree->NodeLevel());
   const int indicator = Options().Contains(dgIndicator) ? ColWidths(0) + GridLineWidth() : 0;
   return indicator + TDBGridExTreeNodes::kLevelWidth * level;
 }
@@ -53,7 +55,9 @@ bool TCustomDBGridEx::MoveRecords(TBookmarkListEx* bookmarks, int toRecNo, int t
 }
 
 bool TCustomDBGridEx::DefaultMoveRecords(TBookmarkListEx* bookmarks, int toRecNo, int treeLevel, bool checkOnly) {
-  if (InMemTableMode()) return memTable_->MoveRecords(bookmarks, toRecNo, treeLevel, checkOnly);
+  if (IMemTableEx* records = RowSource()->RecordAccess()) {
+    return records->MoveRecords(bookmarks, toRecNo, treeLevel, checkOnly);
+  }
   TDBGridExDataService* service = DBGridExDataService();
   if (service == nullptr || bookmarks->Count() == 0) return false;
   if (checkOnly) return service->MoveRecords(this, bookmarks, toRecNo, treeLevel, true);

@@ -1,11 +1,11 @@
-// Grid rows follow the records: as many data rows as fit in the window, the footers at the
-// bottom, the current row on the active record and the vertical scroll bar on the data set.
+// Grid rows follow the records: the row source says how many there are and which is current,
+// the grid keeps the title rows fixed and shows the vertical bar the source asks for.
 #include <algorithm>
 
-#include "gridlib/controls/sum_list.h"
 #include "gridlib/grid/db_grid.h"
 #include "platform/core/scope_guard.h"
 #include "gridlib/grid/grid_data_link.h"
+#include "gridlib/grid/row_source.h"
 #include "platform/controls/inplace_edit.h"
 #include "platform/controls/scroll_bar.h"
 #include "platform/core/format.h"
@@ -43,84 +43,25 @@ void TCustomDBGridEx::SetRowHeights() {
   if (settingRows_ || Columns() == nullptr) return;
   // What setting rows stirs up in the data link must not start another round.
   auto scope = ScopedValue(settingRows_, true);
-  if (InMemTableMode()) {
-    MemTableRows();
-    return;
-  }
   if (RowCount() <= titleOffset_) SetRowCount(titleOffset_ + 1);
   SetFixedRows(titleOffset_);
-  const int line = Options().Contains(dgRowLines) ? GridLineWidth() : 0;
-  const int pitch = std::max(1, DefaultRowHeight() + line);
-  const int used = UsedRowHeight();
-  const int titleHeight = RowHeights(0);
-  SetDefaultRowHeight(DefaultRowHeight());
-  if (Options().Contains(dgTitles)) TCustomGrid::SetRowHeights(0, titleHeight);
-  if (TopRow() != FixedRows()) SetTopRow(FixedRows());
-  const int footerRows = footerRowCount_ > 0 ? footerRowCount_ + 1 : 0;
-  int records = 1;
-  const bool filled = DataLink()->Active() && DataLink()->RecordCount() > 0 && HandleAllocated();
-  if (filled) {
-    DataLink()->SetBufferCount(std::max(1, (ClientHeight() - used) / pitch));
-    records = std::max(1, DataLink()->RecordCount());
-  }
-  const bool withFooters = footerRows > 0 && (filled || HandleAllocated());
-  SetRowCountKeepingCurrent(titleOffset_ + records + (withFooters ? footerRows : 0));
-  if (withFooters) {
-    const int filler = ClientHeight() - used - records * pitch;
-    TCustomGrid::SetRowHeights(titleOffset_ + records, std::max(0, filler));
-  }
-  if (filled) UpdateActive();
+  RowSource()->SetRowHeights();
 }
 
-void TCustomDBGridEx::UpdateActive() {
-  if (InMemTableMode()) {
-    MemTableActive();
-    return;
-  }
-  if (!DataLink()->Active() || !HandleAllocated() || IsLoading()) return;
-  const int target = DataLink()->ActiveRecord() + titleOffset_;
-  if (target != Row() && target < RowCount()) {
-    if (!Options().Contains(dgAlwaysShowEditor)) HideEditor();
-    MoveColRow(Col(), target, false, false);
-    RefreshInplaceEditor();
-  }
-  ReloadInplaceEditor();
+void TCustomDBGridEx::UpdateActive() { RowSource()->UpdateActive(); }
+
+void TCustomDBGridEx::MoveCurrentRowTo(int row, bool show) {
+  if (!Options().Contains(dgAlwaysShowEditor)) HideEditor();
+  MoveColRow(Col(), row, false, show);
+  RefreshInplaceEditor();
 }
 
-// A data set that numbers its records scrolls by record number; any other shows the thumb at
-// the top, in the middle or at the bottom.
 void TCustomDBGridEx::UpdateVertScrollBar() {
   if (!HandleAllocated() || Columns() == nullptr) return;
   SCROLLINFO old;
   old.fMask = SIF_ALL;
   GetScrollInfo(Handle(), SB_VERT, old);
-  SCROLLINFO info = InMemTableMode() ? MemTableScrollRange() : RecordScrollRange(old);
-  ApplyVertScrollInfo(old, info);
-}
-
-SCROLLINFO TCustomDBGridEx::RecordScrollRange(const SCROLLINFO& old) {
-  SCROLLINFO info;
-  info.fMask = SIF_ALL;
-  info.nMin = 0;
-  info.nMax = 1;
-  info.nPage = 2;
-  info.nPos = 0;
-  TDataSet* dataSet = DataLink()->Active() ? DataLink()->DataSet() : nullptr;
-  if (dataSet != nullptr && SumList()->IsSequenced()) {
-    const int page = VisibleDataRowCount();
-    info.nMin = 1;
-    info.nPage = static_cast<uint32_t>(page);
-    // An empty data set still gets a range that holds its minimum.
-    info.nMax = std::max(info.nMin, SumList()->RecordCount() + page - 1);
-    const TDataSetState state = dataSet->State();
-    const bool follows = state == dsBrowse || state == dsEdit || state == dsInactive;
-    info.nPos = std::clamp(follows ? SumList()->RecNo() : old.nPos, info.nMin, info.nMax);
-  } else if (dataSet != nullptr) {
-    info.nPage = 0;
-    info.nMax = 4;
-    info.nPos = dataSet->Bof() ? 0 : dataSet->Eof() ? 4 : 2;
-  }
-  return info;
+  ApplyVertScrollInfo(old, RowSource()->VertScrollRange(old));
 }
 
 void TCustomDBGridEx::ApplyVertScrollInfo(const SCROLLINFO& old, SCROLLINFO info) {

@@ -9,6 +9,7 @@
 #include "gridlib/grid/column_titles.h"
 #include "gridlib/grid/columns.h"
 #include "gridlib/grid/db_grid.h"
+#include "gridlib/grid/row_source.h"
 #include "gridlib/grid/grid_data_link.h"
 #include "gridlib/grid/head_tree.h"
 #include "gridlib/grid/tool_tips_window.h"
@@ -136,8 +137,9 @@ String TDBGridExToolTips::DataText(TColumnEx* column) {
 }
 
 int TDBGridExToolTips::TreeIndent(const TDBGridExCellType& type) {
-  if (type.DataCol != 0 || !grid_->InMemTableMode()) return 0;
-  return TDBGridExTreeNodes::kLevelWidth * std::max(0, grid_->MemTableIntf()->NodeLevel());
+  IMemTableEx* tree = grid_->RowSource()->RecordAccess();
+  if (type.DataCol != 0 || tree == nullptr) return 0;
+  return TDBGridExTreeNodes::kLevelWidth * std::max(0, tree->NodeLevel());
 }
 
 bool TDBGridExToolTips::TitleTip(TColumnEx* column, const TRect& cell, TCellTip& tip) {

@@ -71,10 +71,6 @@ void TCustomDBGridEx::DeferLayout() {
 }
 
 void TCustomDBGridEx::WndProc(TMessage& m) {
-  if (m.Msg == WM_VSCROLL && InMemTableMode()) {
-    MemTableScroll(m.WParamLo(), m.WParamHi());
-    return;
-  }
   if (m.Msg == GM_DEFERREDLAYOUT) {
     LayoutChanged();
     return;

@@ -7,6 +7,7 @@
 #include "gridlib/grid/bookmark_list.h"
 #include "gridlib/grid/canvas_scopes.h"
 #include "gridlib/grid/db_grid.h"
+#include "gridlib/grid/row_source.h"
 #include "gridlib/grid/grid_data_link.h"
 #include "platform/data/dataset.h"
 #include "platform/graphics/canvas.h"
@@ -33,7 +34,7 @@ bool TDBGridExRecordDrag::MouseDown(int x, int y, TShiftState shift, bool testOn
     if (!reader.Select(type.DataRow)) return false;
     bookmark = link->DataSet()->Bookmark();
     recNo = link->DataSet()->RecNo();
-    IMemTableEx* records = grid_->InMemTableMode() ? grid_->MemTableIntf() : nullptr;
+    IMemTableEx* records = grid_->RowSource()->RecordAccess();
     if (records != nullptr && records->TreeViewActive()) level = records->NodeLevel();
   }
   if (bookmark.empty()) return false;
@@ -115,21 +116,9 @@ TDBGridExRecordDrag::RecordRows TDBGridExRecordDrag::ShownRecordRows() {
 
 int TDBGridExRecordDrag::RecNoOfRow(int row) { return grid_->DataRowRecNo(row - grid_->TitleRowCount()); }
 
-// Outside the record-access mode the rows are a window on the records that follows the cursor,
-// so the cursor steps just past the rows shown; in that mode every record has a row of its
-// own and the view scrolls.
+// The row source scrolls; the rows of the origin and the target move with their records.
 void TDBGridExRecordDrag::ScrollRecords(int direction) {
-  if (grid_->InMemTableMode()) {
-    const int top = grid_->TopRow() + direction;
-    if (top >= grid_->FixedRows() && top + grid_->VisibleRowCount() <= grid_->RowCount()) grid_->SetTopRow(top);
-    return;
-  }
-  TGridDataLinkEx* link = grid_->DataLink();
-  const auto [first, last] = grid_->ReadableDataRows();
-  const int before = link->ActiveRecord();
-  const int to = direction < 0 ? first - 1 : last;
-  const int moved = link->DataSet()->MoveBy(to - before);
-  const int shift = moved - (link->ActiveRecord() - before);
+  const int shift = grid_->RowSource()->ScrollPastRows(direction);
   originRow_ -= shift;
   targetRow_ -= shift;
 }

@@ -5,13 +5,14 @@
 #include <algorithm>
 
 #include "gridlib/grid/db_grid.h"
+#include "gridlib/grid/row_source.h"
 #include "gridlib/grid/grid_data_link.h"
 #include "platform/windows/keys.h"
 #include "platform/windows/messages.h"
 #include "platform/windows/scroll_bars.h"
 
 IMemTableEx* TDBGridExTreeNodes::Table() const {
-  return grid_->InMemTableMode() ? grid_->MemTableIntf() : nullptr;
+  return grid_->RowSource()->RecordAccess();
 }
 
 bool TDBGridExTreeNodes::Active() const {

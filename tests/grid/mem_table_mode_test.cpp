@@ -225,6 +225,55 @@ TEST_F(MemTableMode, AGridNotAllowedTheInterfaceLeavesIt) {
   EXPECT_EQ(grid->RowCount(), 1 + 100);
 }
 
+// Switched while open between a plain data set and one that lends the interface, the grid
+// takes the rows, the bar, the scroll codes and the wheel of the data set it shows now.
+TEST_F(MemTableMode, SwitchingDataSetsWhileOpenSwitchesHowRowsScroll) {
+  Make(100);
+  TMemDataSet plain(nullptr);
+  plain.FieldDefs()->Add("ID", ftInteger);
+  plain.CreateDataSet();
+  for (int id = 1; id <= 50; ++id) plain.AppendRecord({Variant(id)});
+  plain.First();
+  const LPARAM at = MakeLParam(10, 10);
+  const auto wheelDown = [&] { grid->Perform(WM_MOUSEWHEEL, MakeWParam(0, static_cast<uint16_t>(-WHEEL_DELTA)), at); };
+
+  source_->SetDataSet(&plain);
+  EXPECT_FALSE(grid->InMemTableMode());
+  EXPECT_LT(grid->RowCount(), 1 + 50) << "the data link's buffer";
+  wheelDown();
+  EXPECT_EQ(plain.RecNo(), 2) << "the wheel moves the cursor";
+  ScrollCode(SB_BOTTOM);
+  EXPECT_EQ(plain.RecNo(), 50) << "so does the bar";
+  EXPECT_EQ(grid->TopRow(), 1);
+  EXPECT_EQ(grid->Row(), 1 + grid->DataLink()->ActiveRecord());
+  EXPECT_EQ(VertScroll().nPos, 50);
+
+  source_->SetDataSet(ds_.get());
+  ds_->First();
+  EXPECT_TRUE(grid->InMemTableMode());
+  EXPECT_EQ(grid->RowCount(), 1 + 100);
+  ScrollCode(SB_LINEDOWN);
+  wheelDown();
+  EXPECT_EQ(grid->TopRow(), 3) << "the bar and the wheel scroll the view";
+  EXPECT_EQ(ds_->RecNo(), 1);
+  EXPECT_EQ(VertScroll().nPos, 3);
+  EXPECT_EQ(VertScroll().nMax, 100);
+  ds_->access.current = 7;
+  grid->UpdateActive();
+  EXPECT_EQ(grid->Row(), 8);
+
+  source_->SetDataSet(&plain);
+  EXPECT_FALSE(grid->InMemTableMode());
+  EXPECT_EQ(grid->TopRow(), 1);
+  EXPECT_EQ(grid->Row(), 1 + grid->DataLink()->ActiveRecord()) << "on the record it left";
+  ScrollCode(SB_TOP);
+  wheelDown();
+  EXPECT_EQ(plain.RecNo(), 2);
+  EXPECT_EQ(grid->Row(), 2);
+  EXPECT_EQ(VertScroll().nPos, 2);
+  source_->SetDataSet(nullptr);
+}
+
 TEST_F(MemTableMode, RowsOnScreenAreReadThroughTheInterfaceOneAtATime) {
   Make(100);
   ScrollCode(SB_LINEDOWN);
