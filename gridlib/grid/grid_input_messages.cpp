@@ -1,9 +1,9 @@
 // The grid's input overrides and input messages go to its input controller; what the
 // controller keeps of the base grid it reaches through the grid.
 #include "gridlib/grid/db_grid.h"
-#include "gridlib/grid/row_source.h"
 #include "gridlib/grid/db_grid_inplace_edit.h"
 #include "gridlib/grid/grid_input.h"
+#include "gridlib/grid/row_source.h"
 #include "platform/controls/inplace_edit.h"
 #include "platform/controls/application.h"
 #include "platform/windows/cursors.h"

@@ -3,9 +3,9 @@
 #include "gridlib/grid/cell_painter.h"
 #include "gridlib/grid/cell_text.h"
 #include "gridlib/grid/db_grid.h"
-#include "gridlib/grid/row_source.h"
 #include "gridlib/grid/grid_painter.h"
 #include "gridlib/grid/head_tree.h"
+#include "gridlib/grid/row_source.h"
 #include "platform/windows/messages.h"
 
 namespace {

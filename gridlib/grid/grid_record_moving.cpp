@@ -2,9 +2,9 @@
 // application, the record-access interface or the data service.
 #include "gridlib/grid/bookmark_list.h"
 #include "gridlib/grid/db_grid.h"
-#include "gridlib/grid/row_source.h"
 #include "gridlib/grid/grid_data_link.h"
 #include "gridlib/grid/grid_data_service.h"
+#include "gridlib/grid/row_source.h"
 #include "gridlib/grid/tree_nodes.h"
 #include "platform/data/dataset.h"
 

@@ -51,7 +51,7 @@ void TCustomDBGridEx::MemTableSetGone() {
 
 bool TCustomDBGridEx::InMemTableMode() const { return RowSource()->RecordAccess() != nullptr; }
 
-bool TCustomDBGridEx::FilterValuesFromInterface() { return InMemTableMode(); }
+bool TCustomDBGridEx::FilterValuesFromInterface() { return RowSource()->RecordAccess() != nullptr; }
 
 std::pair<int, int> TCustomDBGridEx::ReadableDataRows() { return RowSource()->ReadableDataRows(); }
 

@@ -5,8 +5,8 @@
 #include <algorithm>
 
 #include "gridlib/grid/db_grid.h"
-#include "gridlib/grid/row_source.h"
 #include "gridlib/grid/grid_data_link.h"
+#include "gridlib/grid/row_source.h"
 #include "platform/windows/keys.h"
 #include "platform/windows/messages.h"
 #include "platform/windows/scroll_bars.h"
