@@ -413,12 +413,12 @@ auto KeepName(TComponent* bar) {
 
 // Reads the layout at the stream's position into a bar of the bar's class that nobody sees,
 // so a damaged layout raises before the bar itself has taken any of it. The stream is left
-// where it was.
+// where it was. Names of the form's components resolve as they will for the bar.
 void CheckLayout(TStream& stream, TComponent* bar) {
   const int64_t start = stream.Position();
   std::unique_ptr<TComponent> trial(CreateComponent(bar->ClassType(), nullptr));
   try {
-    ReadComponent(stream, trial.get());
+    ReadComponent(stream, trial.get(), bar->Owner());
   } catch (...) {
     stream.SetPosition(start);
     throw;

@@ -298,13 +298,32 @@ class TComponentLoader {
 
   void ReadEvent(TEventBase& event) {
     const String method = reader_.ReadIdent();
-    if (SameText(method, "nil")) event.Clear();
-    else event.BindByName(root_, method);
+    if (SameText(method, "nil")) return event.Clear();
+    // A handler the root does not have may be one of the owners' it sits in (a control's
+    // handlers are its form's).
+    TComponent* target = root_;
+    for (TComponent* c = root_; c != nullptr; c = OwnerAbove(c))
+      if (FindMethod(c->ClassType(), method) != nullptr) {
+        target = c;
+        break;
+      }
+    event.BindByName(target, method);
   }
 
+  // The owner whose components a root's stream may name besides its own: the reader's owner
+  // for the root, else the component's own owner.
+  TComponent* OwnerAbove(TComponent* c) const {
+    return c == root_ && reader_.Owner() != nullptr ? reader_.Owner() : c->Owner();
+  }
+
+  // Names are written from the root: "Inner", the root itself, or "Owner.Name". A root read
+  // on its own (a control's layout) may also name components of the owners above it, as the
+  // form it sits on.
   TComponent* FindReference(const String& reference) const {
     const std::vector<String> parts = SplitPath(reference);
-    TComponent* found = SameText(parts[0], root_->Name()) ? root_ : root_->FindComponent(parts[0]);
+    TComponent* found = nullptr;
+    for (TComponent* from = root_; from != nullptr && found == nullptr; from = OwnerAbove(from))
+      found = SameText(parts[0], from->Name()) ? from : from->FindComponent(parts[0]);
     for (size_t i = 1; i < parts.size() && found != nullptr; ++i) {
       found = found->FindComponent(parts[i]);
     }

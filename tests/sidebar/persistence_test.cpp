@@ -8,6 +8,7 @@
 
 #include "platform/classes/class_registry.h"
 #include "platform/classes/properties.h"
+#include "platform/controls/menus.h"
 #include "platform/core/streams.h"
 #include "platform/windows/messages.h"
 #include "tests/sidebar/sidebar_fixture.h"
@@ -298,4 +299,44 @@ TEST_F(PersistenceTest, AStoredLayoutReadsAsTextAndBackWithLayoutConvert) {
   other->LoadFromFile(again);
   EXPECT_EQ(SavedBytes(other), SavedBytes(bar_));
   fs::remove_all(dir);
+}
+
+namespace {
+
+// What a bar's layout names besides the bar: a pop-up menu and a handler of the component
+// that owns the bar, as a form does.
+class TLayoutHost : public TComponent {
+  DECLARE_CLASS(TLayoutHost, TComponent)
+ public:
+  explicit TLayoutHost(TComponent* owner) : TComponent(owner) {}
+  static void Publish() { RegisterMethod<TLayoutHost>("BarChanged", &TLayoutHost::BarChanged); }
+  void BarChanged(TObject*, int, int) { ++changes; }
+  int changes = 0;
+};
+
+}  // namespace
+
+TEST_F(PersistenceTest, ALayoutNamingItsFormsMenuAndHandlerLoadsIntoABarOfThatForm) {
+  for (const char* hostName : {"", "Host1"}) {
+    SCOPED_TRACE(hostName);
+    TLayoutHost host(nullptr);
+    host.SetName(hostName);
+    auto* menu = new TPopupMenu(&host);
+    menu->SetName("Menu1");
+    auto* saved = new TnbSideBar(&host);
+    saved->SetPopupMenu(menu);
+    saved->Headers()->Add()->SetPopupMenu(menu);
+    saved->OnChange.Bind(&host, "BarChanged", &TLayoutHost::BarChanged);
+    TMemoryStream stream;
+    saved->SaveToStream(stream);
+
+    auto* loaded = new TnbSideBar(&host);
+    stream.SetPosition(0);
+    loaded->LoadFromStream(stream);
+    EXPECT_EQ(loaded->PopupMenu(), menu);
+    ASSERT_EQ(loaded->HeaderCount(), 1);
+    EXPECT_EQ(loaded->Header(0)->PopupMenu(), menu);
+    loaded->OnChange.Call(loaded, 0, 1);
+    EXPECT_EQ(host.changes, 1) << "the handler is the host's again";
+  }
 }
