@@ -228,7 +228,6 @@ class TnbSideBar : public TCustomControl {
   void AdjustClientRect(TRect& rect) override;
   void CreateParams(TCreateParams& params) override;
   void CreateWnd() override;
-  void DestroyWnd() override;
   void Paint() override;
   void MouseDown(TMouseButton button, TShiftState shift, int x, int y) override;
   void MouseMove(TShiftState shift, int x, int y) override;
@@ -304,6 +303,7 @@ class TnbSideBar : public TCustomControl {
   void CNNotify(TMessage& m);
   void CMDrag(TMessage& m);
   void CMDesignHitTest(TMessage& m);
+  void WMNCDestroy(TMessage& m);
   void WMLButtonDown(TMessage& m);
   void WMSetCursor(TMessage& m);
   // A press on the bar itself, with the class library's automatic drag kept out of it.

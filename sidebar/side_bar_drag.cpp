@@ -295,11 +295,14 @@ void TnbSideBar::CreateWnd() {
   UpdateDropRegistration();
 }
 
-void TnbSideBar::DestroyWnd() {
-  if (dropRegistered_ && HandleAllocated()) RevokeDragDrop(Handle());
+// However the window goes (with the bar, a new window, or destroyed with a parent window), its
+// drop target goes with it, so that the next window registers again; its timers end with it,
+// so the alert ends too.
+void TnbSideBar::WMNCDestroy(TMessage& m) {
+  if (dropRegistered_) RevokeDragDrop(Handle());
   dropRegistered_ = false;
   if (alertButton_ != nullptr) SetAlertButton(nullptr);
-  TCustomControl::DestroyWnd();
+  Inherited(m);
 }
 
 void TnbSideBar::DrawDropMark(TCanvas* c, const TRect& r, int position) {

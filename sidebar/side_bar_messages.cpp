@@ -30,6 +30,7 @@ const TMessageMap& TnbSideBar::ClassMessages() {
     m.On(CN_NOTIFY, &TnbSideBar::CNNotify);
     m.On(WM_LBUTTONDOWN, &TnbSideBar::WMLButtonDown);
     m.On(WM_SETCURSOR, &TnbSideBar::WMSetCursor);
+    m.On(WM_NCDESTROY, &TnbSideBar::WMNCDestroy);
     for (UINT msg : {CM_BORDERCHANGED, CM_ENABLEDCHANGED, CM_FONTCHANGED, CM_TEXTCHANGED})
       m.On(msg, &TnbSideBar::CMRepaint);
     return m;

@@ -271,3 +271,10 @@ TEST_F(DragDataTest, ANewWindowKeepsTheBarsOneManager) {
   EXPECT_EQ(Manager(), manager);
   EXPECT_EQ(DropTargetAt(bar_->Handle()), manager) << "the new window takes drops through it";
 }
+
+TEST_F(DragDataTest, AWindowDestroyedWithItsParentsIsFollowedByOneThatTakesDrops) {
+  const HWND before = bar_->Handle();
+  DestroyWindow(form_->Handle());  // not through the bar: its window goes with the form's
+  ASSERT_NE(bar_->Handle(), before);
+  EXPECT_EQ(DropTargetAt(bar_->Handle()), Manager());
+}

@@ -217,3 +217,34 @@ TEST_F(TimersTest, HoldingADragOnTheListDownBoxStepsAtEveryTick) {
   EXPECT_EQ(many->FirstVisibleIndex(), 2);
   bar_->DoDragLeave();
 }
+
+// A drag held over a header opens it (explorer view) or makes it active (one header at a
+// time) once its delay has passed since the drag first came over it; lingering over the
+// same header does not start the delay again.
+TEST_F(TimersTest, ADragHeldOverAHeaderOpensOrActivatesItAfterItsDelay) {
+  bar_->SetHeaderScrollType(stNone);
+  struct Row {
+    const char* layout;
+    TnbViewStyle view;
+  };
+  for (const Row& row : {Row{"explorer", vsExplorerBar}, Row{"outlook", vsOutlook}}) {
+    SCOPED_TRACE(row.layout);
+    bar_->SetViewStyle(row.view);
+    bar_->SetActiveHeader(bar_->Header(0));
+    TnbHeader* held = bar_->Header(1);
+    held->SetOpened(false);
+    Layout();
+    const auto reached = [&] { return row.view == vsOutlook ? bar_->ActiveHeader() == held : held->Opened(); };
+    const TPoint over = bar_->ClientToScreen(Centre(held->CaptionRect()));
+    uint32_t effect = DROPEFFECT_MOVE;
+    bar_->DoDragOver(bar_, 0, over, effect);
+    EXPECT_EQ(bar_->AutoChangeCandidate(), held);
+    Tick(60);
+    bar_->DoDragOver(bar_, 0, over, effect);  // the same header: the delay runs on
+    EXPECT_FALSE(reached());
+    Tick(40);
+    EXPECT_TRUE(reached()) << "after the delay counted from the first move over the header";
+    bar_->DoDragLeave();
+    EXPECT_EQ(bar_->AutoChangeCandidate(), nullptr);
+  }
+}
