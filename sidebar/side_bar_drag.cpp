@@ -293,6 +293,8 @@ void TnbSideBar::CreateWnd() {
   TCustomControl::CreateWnd();
   if (!dragManager_ && !IsDesigning()) dragManager_ = std::make_shared<TnbDragDropManager>(this);
   UpdateDropRegistration();
+  // An alert set before there was a window to time it starts blinking now.
+  if (alertButton_ != nullptr) StartTimer(5, alertInterval_);
 }
 
 // However the window goes (with the bar, a new window, or destroyed with a parent window), its

@@ -209,3 +209,39 @@ TEST_F(PresetsTest, ThePresetItselfIsNeverStored) {
   EXPECT_EQ(bytes.find("PreSet"), String::npos);
   EXPECT_NE(bytes.find("ViewStyle"), String::npos);  // what it set is
 }
+
+TEST_F(PresetsTest, EachPresetSetsItsScrollerAndItsHeadersOptionsAndGlyph) {
+  struct Row {
+    TnbPreSet preset;
+    TnbScrollView scroller;  // the bar starts with ssExpress, which the explorer looks keep
+    TnbHeaderOptions options;
+    bool glyph;
+  };
+  const TnbHeaderOptions outlook{hoButtonDown}, office{hoActivateOnSelect, hoButtonDown};
+  const Row rows[] = {
+      {psOutlook, ssNormal, outlook, false},
+      {psFlatOutlook, ssNormal, outlook, false},
+      {psOutlookExpress, ssExpress, outlook, false},
+      {psOffice, ssNormal, office, false},
+      {psOfficeXP, ssNormal, office, false},
+      {psOffice2000, ssNormal, office, false},
+      {psToolBox, ssToolBox, outlook, false},
+      {psFlatToolBox, ssToolBox, outlook, false},
+      {psExplorerBar, ssExpress, TnbHeaderOptions::FromMask(20532), true},
+      {psExplorerBarXP, ssExpress, TnbHeaderOptions::FromMask(20500), true},
+      {psExplorerBar2000, ssExpress, TnbHeaderOptions::FromMask(20500), true},
+  };
+  for (const Row& row : rows) {
+    SCOPED_TRACE(GetEnumInfo(row.preset).Name(row.preset));
+    auto* bar = new TnbSideBar(form_);
+    TnbHeader* header = bar->Headers()->Add();
+    header->Glyph()->SetVisible(!row.glyph);
+    bar->SetScrollView(ssExpress);
+    bar->SetOptions(bar->Options() + boExplorerBorder);
+    bar->SetPreSet(row.preset);
+    EXPECT_EQ(bar->ScrollView(), row.scroller);
+    EXPECT_EQ(header->Options(), row.options);
+    EXPECT_EQ(header->Glyph()->Visible(), row.glyph);
+    EXPECT_EQ(bar->Options().Contains(boExplorerBorder), !row.glyph) << "the explorer looks drop the border";
+  }
+}

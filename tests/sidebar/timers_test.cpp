@@ -248,3 +248,16 @@ TEST_F(TimersTest, ADragHeldOverAHeaderOpensOrActivatesItAfterItsDelay) {
     EXPECT_EQ(bar_->AutoChangeCandidate(), nullptr);
   }
 }
+
+TEST_F(TimersTest, AnAlertSetBeforeTheBarHasAWindowBlinksOnceItHasOne) {
+  auto* bar = new TnbSideBar(form_);
+  TnbButton* b = bar->Headers()->Add()->Buttons()->Add();
+  bar->SetAlertButton(b);
+  ASSERT_FALSE(bar->HandleAllocated());
+  bar->SetParent(form_);
+  bar->HandleNeeded();
+  Tick(500);
+  EXPECT_TRUE(b->AlertPhase());
+  Tick(500);
+  EXPECT_FALSE(b->AlertPhase());
+}
