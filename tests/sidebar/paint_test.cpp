@@ -3,6 +3,7 @@
 #include <vector>
 
 #include "platform/graphics/gdi_owner.h"
+#include "platform/graphics/image_list.h"
 #include "platform/graphics/shapes.h"
 #include "platform/windows/messages.h"
 #include "platform/windows/painting.h"
@@ -235,6 +236,45 @@ TEST_F(PaintTest, RightToLeftCaptionTextIsMirrored) {
   EXPECT_GT(contacts_->CaptionTextRect().Left, Centre(cap).x);
   auto mirrored = Paint();
   Check(!HasInk(*mirrored, leftEnd, ground) && HasInk(*mirrored, rightEnd, ground), *mirrored, "right_to_left_caption");
+}
+
+// The caption's image keeps to the side its text starts from: left, and right when the header
+// reads right to left; a glyph asked for at the right goes left then.
+TEST_F(PaintTest, RightToLeftCaptionsPutTheirImageOnTheOtherSide) {
+  auto* images = new TImageList(16, 16, form_);
+  TBitmap square;
+  square.SetSize(16, 16);
+  square.Canvas()->Brush()->SetColor(clLime);
+  square.Canvas()->FillRect(Rect(0, 0, 16, 16));
+  images->Add(&square, nullptr);
+  bar_->HeaderImages()->SetNormal(images);
+  contacts_->SetImageIndex(0);
+  bar_->Settings()->SetAlignment(taLeftJustify);
+  struct Row {
+    TnbGlyphLayout layout;
+    TBiDiMode mode;
+    bool left;
+  };
+  const Row rows[] = {{glGlyphLeft, bdLeftToRight, true},
+                      {glGlyphLeft, bdRightToLeft, false},
+                      {glGlyphRight, bdRightToLeft, true}};
+  for (const Row& row : rows) {
+    SCOPED_TRACE(testing::Message() << int{row.layout} << " " << int{row.mode});
+    bar_->Settings()->SetLayout(row.layout);
+    contacts_->SetBiDiMode(row.mode);
+    Layout();
+    const TRect cap = contacts_->CaptionRect();
+    auto bmp = Paint();
+    const TRect leftEnd = Rect(cap.Left, cap.Top, cap.Left + cap.Width() / 4, cap.Bottom);
+    const TRect rightEnd = Rect(cap.Right - cap.Width() / 4, cap.Top, cap.Right, cap.Bottom);
+    const auto lime = [&](const TRect& r) {
+      for (int y = r.Top; y < r.Bottom; ++y)
+        for (int x = r.Left; x < r.Right; ++x)
+          if (At(*bmp, x, y) == clLime) return true;
+      return false;
+    };
+    Check(lime(leftEnd) == row.left && lime(rightEnd) == !row.left, *bmp, "caption_image_side");
+  }
 }
 
 TEST_F(PaintTest, ExplorerCaptionTextSitsHalfTheAddOnLower) {
