@@ -224,8 +224,8 @@ class TCustomDBGridEx : public TCustomGrid, public TDBGridExHost, public TDBGrid
   // ---- Focus.
   // The focused window is the grid's or its in-place editor's.
   bool HasFocus() override;
-  // Takes the focus when the grid may (never while designed); whether the grid or its
-  // editor has it then. True when no attempt is made.
+  // Takes the focus when the grid may (never while designed); whether the grid, its editor
+  // or its filter row's editor has it then. True when no attempt is made.
   bool TrySetFocus() override;
   // The focus test painting uses: the grid is its form's active control, or, without a form,
   // the focused window is the grid's or lies inside it.
@@ -457,6 +457,10 @@ class TCustomDBGridEx : public TCustomGrid, public TDBGridExHost, public TDBGrid
   bool ColumnSizingAt(int x, int y, TFrozenSizing& sizing) override;
   // Input messages the controller takes before the base grid; false for the others.
   bool InputMessage(TMessage& m);
+  void FocusMessage(TMessage& m);
+  // Whether `window` is the filter row's editor (or the edit inside it), the cell editor.
+  bool InFilterEditor(HWND window) const;
+  bool InInplaceEditor(HWND window) const;
   // The editor's EN_CHANGE, and an input method starting to compose; false for the others.
   bool EditorMessage(TMessage& m);
   // A right-button release over a column with a pop-up menu of its own shows it.

@@ -2,12 +2,14 @@
 // into it, and a press on a filter cell edits it.
 #include <algorithm>
 
+#include "gridlib/controls/inplace_filter_edit.h"
 #include "gridlib/grid/columns.h"
 #include "gridlib/grid/db_grid.h"
 #include "gridlib/grid/filter_editor_placement.h"
 #include "gridlib/grid/grid_data_link.h"
 #include "gridlib/grid/grid_input.h"
 #include "platform/data/dataset.h"
+#include "platform/windows/messages.h"
 
 // Whether the key went into the filter row.
 bool TDBGridExInput::EnterFilterRow(TShiftState shift) {
@@ -38,7 +40,21 @@ int TDBGridExInput::FilterColumnToEnter() {
   return -1;
 }
 
-void TDBGridExInput::FilterPress(TMouseButton button, const TDBGridExCellType& type) {
-  if (button != mbLeft || type.ColKind != gckData || !grid_->FilterCellEditable(type.DataCol)) return;
+// The press reaches the editor too, so that its list button drops the list in the same click;
+// the grid's own press handling does not run.
+bool TDBGridExInput::FilterRowPress(TMessage& m) {
+  if (grid_->IsDesigning() || !grid_->STFilterVisible()) return false;
+  const TPoint at{LoSigned(m.LParam), HiSigned(m.LParam)};
+  const TGridCoord cell = grid_->MouseCoord(at.x, at.y);
+  if (cell.X < 0 || cell.Y < 0) return false;
+  const TDBGridExCellType type = grid_->GetCellType(cell.X, cell.Y);
+  if (type.RowKind != grkFilter || type.ColKind != gckData || !grid_->FilterCellEditable(type.DataCol)) return false;
+  ClearSelectionOnMove();
   grid_->ShowFilterEditor(type.DataCol);
+  TInplaceFilterEditEx* editor = grid_->FilterEditor();
+  if (m.Msg == WM_LBUTTONDOWN && editor != nullptr && editor->Visible()) {
+    const TPoint inside = editor->ScreenToClient(grid_->ClientToScreen(at));
+    editor->Perform(WM_LBUTTONDOWN, m.WParam, PointToLParam(inside));
+  }
+  return true;
 }

@@ -77,7 +77,7 @@ bool TDBGridExInput::WidthFitsAutoFit(int position) {
 }
 
 void TDBGridExInput::FrozenSizingMove(int x) {
-  if (frozen_.Frozen && grid_->BiDiMode() == bdRightToLeft) x = grid_->ClientWidth() - x;
+  if (grid_->BiDiMode() == bdRightToLeft) x = grid_->ClientWidth() - x;
   if (grid_->OptionsEx().Contains(dghTraceColSizing)) {
     frozen_.Position = x + frozen_.Offset;
     if (!WidthFitsAutoFit(frozen_.Position)) return;

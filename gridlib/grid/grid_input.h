@@ -31,12 +31,11 @@ enum TGridInputState : uint8_t {
 
 // A column the controller sizes itself (a frozen one, or any while the width follows the
 // mouse): which grid column, where its edge is now, and how far the press was from the edge.
+// Under right-to-left alignment the positions are those of the unmirrored columns.
 struct TFrozenSizing {
   int Col = -1;
   int Position = 0;
   int Offset = 0;
-  // A frozen column's edge, found in mirrored coordinates under right-to-left reading.
-  bool Frozen = true;
 };
 
 // What a selecting drag selects.
@@ -103,7 +102,7 @@ class TDBGridExInput {
   TGridInputState State() const { return state_; }
   TGridSelectDrag SelectDrag() const { return selectDrag_; }
   // The grid column whose title button is drawn pressed; -1 for none.
-  int PressedTitleCol() const { return pressedTitleCol_; }
+  int PressedTitleCol() const { return titleLooksPressed_ ? pressedTitleCol_ : -1; }
 
   TDBGridExEditKeys* EditKeys() const { return editKeys_.get(); }
   void SetEditKeys(std::unique_ptr<TDBGridExEditKeys> keys);
@@ -127,6 +126,8 @@ class TDBGridExInput {
   void StopTracking();
   // A key went up: releasing Ctrl runs a sort deferred while it was held.
   void KeyUp(uint16_t key);
+  // WM_LBUTTONDOWN or WM_RBUTTONDOWN on an editable filter cell edits it; false elsewhere.
+  bool FilterRowPress(TMessage& m);
   // The focus goes (not to the grid's own editor): a sort deferred while Ctrl was held runs now.
   void FocusLost();
   // Title clicks with Ctrl held changed the sort markers; the sort waits for Ctrl's release.
@@ -198,10 +199,16 @@ class TDBGridExInput {
   void CellSelectionPress(TMouseButton button, TShiftState shift, const TDBGridExCellType& type, int oldCol,
                           const TBookmark& oldBookmark);
   void RecordSelectionPress(TMouseButton button, TShiftState shift, const TDBGridExCellType& type, bool indicator);
-  void TitleDrag(TShiftState shift, int x);
+  void TitleDrag(TShiftState shift, int x, int y);
+  bool OverTitle(int col, int x, int y);
   void SelectionDrag(bool moved, TShiftState shift, int x, int y);
   void ColumnDrag(int x, int y);
+  // One step of scrolling while a selection is dragged, with the mouse at `at`.
+  void TimerStep(TPoint at);
+  bool ScrollColumn(int direction);
   void ColumnScrollStep(int x);
+  void SelectionScrollStep(TPoint at);
+  void SideStep(int direction);
   void SelectColumnsTo(int col);
   void PendingClickUp(TShiftState shift);
   void TitleRelease(TShiftState shift, int x, int y);
@@ -211,7 +218,7 @@ class TDBGridExInput {
   // The filter row.
   bool EnterFilterRow(TShiftState shift);
   int FilterColumnToEnter();
-  void FilterPress(TMouseButton button, const TDBGridExCellType& type);
+
 
   // Sizing frozen columns.
   bool FrozenSizingAt(int x, int y, TFrozenSizing& sizing);
@@ -230,7 +237,10 @@ class TDBGridExInput {
   std::unique_ptr<TDBGridExRecordDrag> recordDrag_;
   TGridInputState state_ = gisIdle;
   TGridSelectDrag selectDrag_ = gsdNone;
+  // The grid column whose title button is held; -1 for none. It looks pressed while the
+  // mouse is over it.
   int pressedTitleCol_ = -1;
+  bool titleLooksPressed_ = false;
   // In toggle mode a record reached while extending gets the opposite of the anchor's former
   // state; otherwise it gets selected.
   bool toggleMode_ = false;

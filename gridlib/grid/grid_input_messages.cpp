@@ -73,16 +73,13 @@ bool TCustomDBGridEx::InputMessage(TMessage& m) {
       input_->KeyUp(static_cast<uint16_t>(m.WParam));
       return false;
     case WM_SETFOCUS:
-      if (Options().Contains(dgRowSelect)) InvalidateRow(Row());
-      return false;
-    case WM_KILLFOCUS: {
-      if (Options().Contains(dgRowSelect)) InvalidateRow(Row());
-      TInplaceEdit* editor = InplaceEditor();
-      const bool toEditor = editor != nullptr && editor->HandleAllocated() &&
-                            reinterpret_cast<HWND>(m.WParam) == editor->Handle();
-      if (!toEditor) input_->FocusLost();
-      return false;
-    }
+    case WM_KILLFOCUS:
+      FocusMessage(m);
+      return true;
+    case WM_LBUTTONDOWN:
+    case WM_RBUTTONDOWN:
+      // A press on an editable filter cell is the filter row's alone.
+      return input_->FilterRowPress(m);
     default: return false;
   }
 }

@@ -69,10 +69,6 @@ void TDBGridExInput::MouseDown(TMouseButton button, TShiftState shift, int x, in
     if (TitlePress(button, shift, cell, type, x, y)) fire.Keep();
     return;
   }
-  if (type.RowKind == grkFilter) {
-    FilterPress(button, type);
-    return;
-  }
   if (type.RowKind == grkData && grid_->DataLink()->Active()) DataPress(button, shift, cell, type, x, y);
 }
 
@@ -122,6 +118,7 @@ bool TDBGridExInput::TitlePress(TMouseButton button, TShiftState shift, TGridCoo
       grid_->SetMouseCapture(true);
       SetState(gisTitleDown);
       pressedTitleCol_ = cell.X;
+      titleLooksPressed_ = true;
       grid_->InvalidateCell(cell.X, cell.Y);
       return false;
     }
@@ -286,7 +283,7 @@ void TDBGridExInput::MouseMove(TShiftState shift, int x, int y) {
     return;
   }
   switch (state_) {
-    case gisTitleDown: TitleDrag(shift, x); break;
+    case gisTitleDown: TitleDrag(shift, x, y); break;
     case gisSelecting:
       if (selectDrag_ == gsdColumns) ColumnDrag(x, y);
       else SelectionDrag(moved, shift, x, y);
@@ -300,10 +297,16 @@ void TDBGridExInput::MouseMove(TShiftState shift, int x, int y) {
   base_->BaseMouseMove(shift, x, y);
 }
 
-// A held title button follows the mouse; far enough sideways it becomes a column move.
-void TDBGridExInput::TitleDrag(TShiftState shift, int x) {
-  if (std::abs(x - downPoint_.x) <= kTitleMoveThreshold || !grid_->Options().Contains(dgColumnResize)) return;
+// A held title button looks pressed while the mouse is over it, like any button; far enough
+// sideways it becomes a column move.
+void TDBGridExInput::TitleDrag(TShiftState shift, int x, int y) {
   const int col = pressedTitleCol_;
+  const bool over = OverTitle(col, x, y);
+  if (over != titleLooksPressed_) {
+    titleLooksPressed_ = over;
+    grid_->InvalidateCell(col, 0);
+  }
+  if (std::abs(x - downPoint_.x) <= kTitleMoveThreshold || !grid_->Options().Contains(dgColumnResize)) return;
   pressedTitleCol_ = -1;
   SetState(gisIdle);
   grid_->InvalidateCell(col, 0);
@@ -328,7 +331,7 @@ void TDBGridExInput::SelectionDrag(bool moved, TShiftState shift, int x, int y) 
       grid_->Selection()->Rect()->Select(grid_->SelectedIndex(), grid_->SelectedRows()->CurrentRow(), true);
     }
   }
-  if (!data.Contains({x, y})) StartTimer(kDragTimerInterval);
+  TimerStep(lastPoint_);
 }
 
 void TDBGridExInput::MouseUp(TMouseButton button, TShiftState shift, int x, int y) {
@@ -368,9 +371,7 @@ void TDBGridExInput::PendingClickUp(TShiftState shift) {
 // the marker changes, and with Ctrl held the change is told once Ctrl is released.
 void TDBGridExInput::TitleRelease(TShiftState shift, int x, int y) {
   const int col = pressedTitleCol_;
-  const TGridCoord cell = grid_->MouseCoord(x, y);
-  const bool over = grid_->ClientRect().Contains({x, y}) && cell.X == col && cell.Y == 0 &&
-                    InLeafTitle(cell, col - grid_->IndicatorOffset(), y);
+  const bool over = OverTitle(col, x, y);
   StopTracking();
   if (!over) return;
   const int dataCol = col - grid_->IndicatorOffset();
@@ -383,6 +384,13 @@ void TDBGridExInput::TitleRelease(TShiftState shift, int x, int y) {
   // clicks sort once.
   if (ctrl) sortPending_ = true;
   else grid_->SortMarkingChanged();
+}
+
+// Whether (x, y) is on the own caption of grid column `col`'s title.
+bool TDBGridExInput::OverTitle(int col, int x, int y) {
+  const TGridCoord cell = grid_->MouseCoord(x, y);
+  return grid_->ClientRect().Contains({x, y}) && cell.X == col && cell.Y == 0 &&
+         InLeafTitle(cell, col - grid_->IndicatorOffset(), y);
 }
 
 void TDBGridExInput::ClickEvents(TShiftState shift, int x, int y) {
@@ -422,37 +430,4 @@ bool TDBGridExInput::MouseWheel(TShiftState shift, int wheelDelta) {
     }
   }
   return true;
-}
-
-void TDBGridExInput::TimerTick() {
-  if (state_ == gisDraggingRecords) {
-    const TPoint at = grid_->ScreenToClient(GetCursorPos());
-    recordDrag_->Follow(at.x, at.y, true);
-    return;
-  }
-  if (state_ != gisSelecting) return;
-  const TRect data = grid_->DataRect();
-  const TPoint at = grid_->ScreenToClient(GetCursorPos());
-  if (selectDrag_ == gsdColumns) {
-    ColumnScrollStep(at.x);
-    return;
-  }
-  if (data.Contains(at)) {
-    StopTimer();
-    return;
-  }
-  const int above = data.Top - at.y;
-  const int below = at.y - data.Bottom + 1;
-  const int distance = std::max(above, below);
-  if (distance > 0) {
-    const int step = std::min(distance / 6, 8);
-    if (step > 0) {
-      GridUpdateLock lock(grid_);
-      SelectMoveBy(lastShift_.Contains(ssLeft), above > 0 ? -step : step, selectDrag_ != gsdRectangle, false);
-      if (selectDrag_ == gsdRectangle) {
-        grid_->Selection()->Rect()->Select(grid_->SelectedIndex(), grid_->SelectedRows()->CurrentRow(), true);
-      }
-    }
-  }
-  StartTimer(std::max(0, 200 - 15 * std::max(distance, 0)));
 }

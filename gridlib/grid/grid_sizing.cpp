@@ -25,6 +25,8 @@ void TCustomDBGridEx::CalcSizingState(int x, int y, TGridState& state, int& inde
 }
 
 bool TCustomDBGridEx::ColumnSizingAt(int x, int y, TFrozenSizing& sizing) {
+  // Right-to-left columns are painted mirrored: their edges are found where they are seen.
+  if (BiDiMode() == bdRightToLeft) x = ClientWidth() - x;
   TGridDrawInfo info;
   CalcDrawInfo(info);
   TGridState state = gsNormal;
@@ -33,6 +35,6 @@ bool TCustomDBGridEx::ColumnSizingAt(int x, int y, TFrozenSizing& sizing) {
   int ofs = 0;
   CalcSizingState(x, y, state, index, pos, ofs, info);
   if (state != gsColSizing || index < 0) return false;
-  sizing = {index, pos, ofs, false};
+  sizing = {index, pos, ofs};
   return true;
 }

@@ -205,6 +205,23 @@ TEST_P(FilterEditor, APressOnAFilterCellEditsItAndAPressAmongTheDataLeavesTheRow
   EXPECT_FALSE(Editor()->Visible());
 }
 
+// The press that opens a filter cell reaches its editor too: on the list button it drops the
+// list. It is the filter row's alone: the grid's own press handling does not run.
+TEST_P(FilterEditor, APressOnAFilterCellsButtonDropsItsListInTheSameClick) {
+  int downs = 0;
+  grid->OnMouseDown.Bind(nullptr, "", [&](TObject*, TMouseButton, TShiftState, int, int) { ++downs; });
+  grid->Columns()->Items(1)->SetWidth(60);
+  const TRect cell = grid->CellRect(4, grid->TitleOffset() - 1);
+  ASSERT_LT(cell.Right, grid->ClientWidth()) << "the whole cell in view";
+  const LPARAM at = MakeLParam(cell.Right - 3, (cell.Top + cell.Bottom) / 2);
+  grid->Perform(WM_LBUTTONDOWN, MK_LBUTTON, at);
+  ASSERT_TRUE(grid->FilterEditorShown());
+  EXPECT_EQ(grid->FilterEditing()->FilterCol(), 3);
+  EXPECT_TRUE(Editor()->DroppedDown());
+  EXPECT_EQ(downs, 0);
+  Editor()->SetDroppedDown(false);
+}
+
 TEST_P(FilterEditor, UpFromTheFirstRecordOrCtrlUpGoesIntoTheFilterRow) {
   grid->SetFocus();
   grid->SetSelectedIndex(2);

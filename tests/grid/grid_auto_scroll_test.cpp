@@ -1,6 +1,6 @@
-// Selecting by dragging past the data: on each tick of the test clock the records move by a
-// step that grows with the distance, and the next tick comes sooner, though never sooner than
-// 10 ms.
+// Selecting by dragging past the data: on the move out and on each tick of the test clock the
+// records move by a step that grows with the distance, and the next tick comes sooner, though
+// never sooner than 10 ms; past the sides the columns scroll and the rectangle follows.
 #include <gtest/gtest.h>
 
 #include "gridlib/grid/grid_input.h"
@@ -49,14 +49,46 @@ TEST_P(GridAutoScroll, TheStepAndTheTickFollowTheDistanceBelowTheData) {
     const TRect data = grid->DataRect();
     const TPoint start{(data.Left + data.Right) / 2, data.Top + 5};
     Mouse(WM_LBUTTONDOWN, start);
+    Mouse(WM_MOUSEMOVE, {start.x, data.Bottom - 1});
     const TPoint below{start.x, data.Bottom - 1 + c.distance};
+    const int before = items_->CurrentId();
     Mouse(WM_MOUSEMOVE, below);
     ASSERT_EQ(grid->Input()->State(), gisSelecting);
-    EXPECT_EQ(MovedOver(60), c.step) << "the first tick";
+    EXPECT_EQ(items_->CurrentId() - before, c.step) << "the move out steps at once";
     EXPECT_EQ(MovedOver(c.interval - 1), 0) << "not yet";
     EXPECT_EQ(MovedOver(1), c.step) << "the next tick";
     Mouse(WM_LBUTTONUP, below);
   }
+}
+
+// A rectangle dragged past the right edge takes the columns scrolling into view, up to the
+// last; dragged back past the left edge it shrinks to the column it started in.
+TEST_P(GridAutoScroll, ARectangleDraggedPastTheSidesScrollsTheColumnsAndFollowsThem) {
+  for (int i = 0; i < grid->Columns()->Count(); ++i) grid->Columns()->Items(i)->SetWidth(120);
+  const int last = grid->Columns()->Count() - 1;
+  TDBGridExSelectionRect* rect = grid->Selection()->Rect();
+  const TRect first = grid->CellRect(1, grid->TitleOffset() + 1);
+  const int y = (first.Top + first.Bottom) / 2;
+  Mouse(WM_LBUTTONDOWN, {(first.Left + first.Right) / 2, y});
+  ASSERT_EQ(grid->Input()->SelectDrag(), gsdRectangle);
+
+  Mouse(WM_MOUSEMOVE, {grid->ClientWidth() + 30, y});
+  EXPECT_GT(grid->LeftCol(), 1) << "the move out scrolls";
+  for (int tick = 0; tick < 10; ++tick) MovedOver(200);
+  EXPECT_EQ(grid->Col(), last + 1);
+  EXPECT_EQ(grid->LeftCol(), grid->ColCount() - 3) << "no further than the last column";
+  ASSERT_EQ(grid->Selection()->SelectionType(), gstRectangle);
+  EXPECT_EQ(rect->GetLeftCol(), 0);
+  EXPECT_EQ(rect->GetRightCol(), last);
+
+  Mouse(WM_MOUSEMOVE, {-30, y});
+  for (int tick = 0; tick < 10; ++tick) MovedOver(200);
+  EXPECT_EQ(grid->LeftCol(), 1);
+  EXPECT_EQ(grid->Col(), 1);
+  EXPECT_EQ(rect->GetLeftCol(), 0);
+  EXPECT_EQ(rect->GetRightCol(), 0);
+  Mouse(WM_LBUTTONUP, {-30, y});
+  EXPECT_EQ(grid->Input()->State(), gisIdle);
 }
 
 INSTANTIATE_TEST_SUITE_P(Stores, GridAutoScroll, testing::Values(Store::Memory), StoreName);

@@ -2,9 +2,13 @@
 // when it may; and the row focus frame, which needs the grid's own default drawing.
 #include <gtest/gtest.h>
 
+#include "gridlib/controls/inplace_filter_edit.h"
+#include "gridlib/grid/grid_filter_settings.h"
+#include "gridlib/grid/grid_selection.h"
 #include "platform/controls/edit.h"
 #include "platform/controls/inplace_edit.h"
 #include "platform/windows/focus.h"
+#include "platform/windows/messages.h"
 #include "tests/grid/grid_window_support.h"
 
 namespace grid_test {
@@ -54,6 +58,41 @@ TEST_P(GridFocus, TrySetFocusTakesTheFocusWhenItMay) {
   form_->SetDesigning(true);
   EXPECT_TRUE(grid->TrySetFocus());
   EXPECT_TRUE(other->Focused()) << "a designed grid never takes the focus";
+}
+
+// Selected cells are drawn differently with and without the focus.
+TEST_P(GridFocus, TheSelectionIsToldWhenTheFocusComesAndGoes) {
+  MakeWithNeighbour();
+  grid->SetOptions(grid->Options() + dgMultiSelect);
+  grid->SetFocus();
+  grid->Selection()->SelectAll();
+  int changes = 0;
+  grid->OnSelectionChanged.Bind(nullptr, "", [&](TObject*) { ++changes; });
+  other->SetFocus();
+  EXPECT_EQ(changes, 1);
+  grid->SetFocus();
+  EXPECT_EQ(changes, 2);
+}
+
+// While its filter row is edited the grid hands the focus it gets to the filter's editor, and
+// a press among the data still reaches the grid.
+TEST_P(GridFocus, AnEditedFilterRowKeepsTheFocusTheGridIsGiven) {
+  MakeWithNeighbour();
+  grid->STFilter()->SetVisible(true);
+  grid->ShowFilterEditor(1);
+  ASSERT_TRUE(grid->FilterEditorShown());
+  other->SetFocus();
+  grid->SetFocus();
+  EXPECT_TRUE(grid->FilterEditor()->Focused());
+
+  other->SetFocus();
+  const TRect cell = grid->CellRect(2, grid->TitleOffset() + 2);
+  const LPARAM at = MakeLParam((cell.Left + cell.Right) / 2, (cell.Top + cell.Bottom) / 2);
+  grid->Perform(WM_LBUTTONDOWN, MK_LBUTTON, at);
+  grid->Perform(WM_LBUTTONUP, 0, at);
+  EXPECT_FALSE(grid->FilterEditorShown());
+  EXPECT_EQ(grid->DataLink()->ActiveRecord(), 2);
+  EXPECT_TRUE(grid->HasFocus());
 }
 
 TEST_P(GridFocus, RowFocusFrameNeedsTheGridsDefaultDrawingAndFocus) {

@@ -151,6 +151,19 @@ TEST_P(GridTitleClicks, CtrlClicksAddColumnsAndSortOnceWhenCtrlIsReleased) {
   EXPECT_EQ(sortChanges, 2) << "losing the focus tells a pending change too";
 }
 
+// Like any button, a held title looks pressed only while the mouse is over it.
+TEST_P(GridTitleClicks, AHeldTitleLooksPressedOnlyWhileTheMouseIsOverIt) {
+  const TPoint at = CellPoint(2, 0);
+  const TPoint away = DataPoint(2, 3);
+  Press(WM_LBUTTONDOWN, at.x, at.y);
+  Press(WM_MOUSEMOVE, away.x, away.y);
+  EXPECT_EQ(grid->Input()->PressedTitleCol(), -1);
+  Press(WM_MOUSEMOVE, at.x, at.y);
+  EXPECT_EQ(grid->Input()->PressedTitleCol(), 2);
+  Press(WM_LBUTTONUP, at.x, at.y);
+  EXPECT_EQ(Marker(1), smDownEx) << "released over it, the title was clicked";
+}
+
 TEST_P(GridTitleClicks, AReleaseAwayFromThePressedTitleClicksNothing) {
   const TPoint at = CellPoint(2, 0);
   const TPoint away = DataPoint(2, 3);
@@ -243,6 +256,26 @@ TEST_P(GridMouse, TracedSizingOfAScrolledColumnFollowsTheMouse) {
     EXPECT_EQ(sized->Width(), 120 + shift) << "the width follows the mouse";
   }
   Press(WM_LBUTTONUP, edge - 10, 5);
+  EXPECT_EQ(sized->Width(), 110);
+  EXPECT_EQ(grid->Input()->State(), gisIdle);
+}
+
+// Right to left the columns are painted mirrored: the edge of a scrolled column is pressed where
+// it is seen, and dragging it to the left widens the column.
+TEST_P(GridMouse, RightToLeftTracedSizingOfAScrolledColumnFollowsTheMirroredEdge) {
+  grid->SetOptionsEx(grid->OptionsEx() + dghTraceColSizing);
+  for (int i = 0; i < grid->Columns()->Count(); ++i) grid->Columns()->Items(i)->SetWidth(120);
+  grid->SetLeftCol(3);
+  grid->SetBiDiMode(bdRightToLeft);
+  TColumnEx* sized = grid->Columns()->Items(2);
+  const int edge = grid->ClientWidth() - grid->CellRect(3, 0).Right;
+  Press(WM_LBUTTONDOWN, edge, 5);
+  ASSERT_EQ(grid->Input()->State(), gisSizing);
+  for (int shift : {-20, 10}) {
+    Press(WM_MOUSEMOVE, edge + shift, 5);
+    EXPECT_EQ(sized->Width(), 120 - shift);
+  }
+  Press(WM_LBUTTONUP, edge + 10, 5);
   EXPECT_EQ(sized->Width(), 110);
   EXPECT_EQ(grid->Input()->State(), gisIdle);
 }
