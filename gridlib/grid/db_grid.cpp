@@ -160,7 +160,7 @@ void TCustomDBGridEx::InvalidateFooter() {
 
 // The footers keep their own colour, so the grid no longer takes its parent's.
 void TCustomDBGridEx::FooterColorChanged() {
-  if (!IsLoading()) SetParentColor(false);
+  if (!IsLoading() && !takingParentColor_) SetParentColor(false);
   if (footerRowCount_ > 0) Invalidate();
 }
 
@@ -186,6 +186,13 @@ void TCustomDBGridEx::TakeParentFont() {
     FooterFont()->Assign(Font());
   }
   LayoutChanged();
+}
+
+// A grid that takes its parent's colour shows it in its footers too.
+void TCustomDBGridEx::TakeParentColor() {
+  if (!ParentColor()) return;
+  auto parentColor = ScopedValue(takingParentColor_, true);
+  SetFooterColor(Color());
 }
 
 void TCustomDBGridEx::SetFrozenCols(int value) {

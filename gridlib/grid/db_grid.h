@@ -487,6 +487,7 @@ class TCustomDBGridEx : public TCustomGrid, public TDBGridExHost, public TDBGrid
   void FitTitleHeights();
   void UpdateEditButtonWidth();
   void TakeParentFont();
+  void TakeParentColor();
   void DropPendingDeferredLayout();
   void AfterMessage(TMessage& m);
   int UsedRowHeight() const;
@@ -544,6 +545,8 @@ class TCustomDBGridEx : public TCustomGrid, public TDBGridExHost, public TDBGrid
   bool topRowAtTitles_ = true;
   // The title and footer fonts are taking the grid's font from its parent.
   bool takingParentFont_ = false;
+  // The footer colour is taking the grid's colour from its parent.
+  bool takingParentColor_ = false;
   TColor evenRowColor_ = clWindow;
   TColor oddRowColor_ = clWindow;
   bool evenRowColorAssigned_ = false;

@@ -1,5 +1,6 @@
 // The grid's input overrides and input messages go to its input controller; what the
 // controller keeps of the base grid it reaches through the grid.
+#include "gridlib/controls/inplace_filter_edit.h"
 #include "gridlib/grid/db_grid.h"
 #include "gridlib/grid/db_grid_inplace_edit.h"
 #include "gridlib/grid/grid_input.h"
@@ -75,6 +76,12 @@ bool TCustomDBGridEx::InputMessage(TMessage& m) {
     case WM_SETFOCUS:
     case WM_KILLFOCUS:
       FocusMessage(m);
+      return true;
+    case WM_MOUSEWHEEL:
+      // While the filter row is edited the wheel is its editor's: an open list scrolls, and the
+      // records stay. A closed editor passes the wheel on to the grid, which keeps it.
+      if (!FilterEditorShown() || !FilterEditor()->Visible()) return false;
+      if (FilterEditor()->DroppedDown()) m.Result = FilterEditor()->Perform(m.Msg, m.WParam, m.LParam);
       return true;
     case WM_LBUTTONDOWN:
     case WM_RBUTTONDOWN:

@@ -39,8 +39,8 @@ void TDBGridExInput::MouseDown(TMouseButton button, TShiftState shift, int x, in
   if (grid_->FilterEditorShown() && grid_->DataRect().Contains({x, y})) grid_->CloseFilterEditor();
   // OnMouseDown fires last, however the press was handled.
   ScopeGuard fire([&] { base_->FireMouseDown(button, shift, x, y); });
-  if (shift.Contains(ssDouble)) {
-    if (button == mbLeft) DoubleClick(shift, x, y);
+  if (shift.Contains(ssDouble) && button == mbLeft) {
+    DoubleClick(shift, x, y);
     return;
   }
   TFrozenSizing frozen;
@@ -55,7 +55,8 @@ void TDBGridExInput::MouseDown(TMouseButton button, TShiftState shift, int x, in
     StartFrozenSizing(frozen);
     return;
   }
-  if (button == mbLeft && base_->OverSizingLine(x, y)) {
+  // A press of any button on an edge is the base grid's: only the left one sizes.
+  if (base_->OverSizingLine(x, y)) {
     grid_->DataLink()->UpdateRecord();
     fire.Keep();  // the base grid fires it
     base_->BaseMouseDown(button, shift, x, y);
@@ -159,6 +160,7 @@ void TDBGridExInput::StartColumnMove(TShiftState shift, int x, int y) {
 // The bottom strip of a title cell selects whole columns, where column selection is allowed.
 bool TDBGridExInput::ColumnSelectStrip(TGridCoord cell, int y) {
   if (!grid_->Options().Contains(dgTitles) || cell.Y != 0 || grid_->Options().Contains(dgRowSelect)) return false;
+  if (grid_->IsDesigning()) return false;
   if (!grid_->SelectionTypeAllowed(gstColumns) || !grid_->DataLink()->Active()) return false;
   const TRect rect = grid_->CellRect(cell.X, cell.Y);
   return y >= rect.Bottom - std::min(kColumnSelectStrip, rect.Height());

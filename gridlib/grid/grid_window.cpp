@@ -101,6 +101,7 @@ void TCustomDBGridEx::AfterMessage(TMessage& m) {
     return;
   }
   if (m.Msg == CM_PARENTFONTCHANGED) return TakeParentFont();
+  if (m.Msg == CM_PARENTCOLORCHANGED) return TakeParentColor();
   // The shared style blends colours only on a screen that shows them.
   if (m.Msg == CM_SYSCOLORCHANGE && Style() != nullptr) return Style()->SysColorChanged();
   if (m.Msg == CM_HINTSHOWPAUSE && m.LParam != 0 && ToolTips()->ShowsAtOnce(ScreenToClient(GetCursorPos()))) {
@@ -133,6 +134,8 @@ void TCustomDBGridEx::FollowClientSize() {
   }
   SetRowHeights();
   UpdateVertScrollBar();
+  // How many columns fit, and so how far they scroll, follows the width.
+  UpdateHorzScrollBar();
 }
 
 void TCustomDBGridEx::EndUpdate() {

@@ -222,6 +222,17 @@ TEST_P(FilterEditor, APressOnAFilterCellsButtonDropsItsListInTheSameClick) {
   Editor()->SetDroppedDown(false);
 }
 
+// While a filter cell is edited the wheel over the grid is the editor's: the records stay.
+TEST_P(FilterEditor, TheWheelOverTheGridLeavesTheRecordsWhileAFilterIsEdited) {
+  grid->ShowFilterEditor(1);
+  ASSERT_TRUE(grid->FilterEditorShown());
+  const int record = items_->CurrentId();
+  const TPoint at = grid->ClientToScreen({50, grid->ClientHeight() / 2});
+  grid->Perform(WM_MOUSEWHEEL, MakeWParam(0, static_cast<uint16_t>(-WHEEL_DELTA)), MakeLParam(at.x, at.y));
+  EXPECT_EQ(items_->CurrentId(), record);
+  EXPECT_TRUE(grid->FilterEditorShown());
+}
+
 TEST_P(FilterEditor, UpFromTheFirstRecordOrCtrlUpGoesIntoTheFilterRow) {
   grid->SetFocus();
   grid->SetSelectedIndex(2);

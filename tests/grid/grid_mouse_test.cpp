@@ -71,6 +71,15 @@ TEST_P(GridMouse, AClickMovesToTheClickedRecordAndColumnAndFiresOnMouseDownOnce)
   EXPECT_EQ(downs, 2) << "a press that changes nothing still tells OnMouseDown";
 }
 
+// Only the left button's double click is a double click; the right one's is a press.
+TEST_P(GridMouse, ARightDoubleClickMovesToTheRecordLikeAPress) {
+  const int first = FirstShownId();
+  const TPoint at = DataPoint(2, 3);
+  grid->Perform(WM_RBUTTONDBLCLK, MK_RBUTTON, MakeLParam(at.x, at.y));
+  grid->Perform(WM_RBUTTONUP, 0, MakeLParam(at.x, at.y));
+  EXPECT_EQ(items_->CurrentId(), first + 3);
+}
+
 TEST_P(GridMouse, TheIndicatorSelectsRecordsShiftExtendsAndCtrlToggles) {
   grid->SetOptions(grid->Options() + dgMultiSelect);
   const int first = FirstShownId();
@@ -305,6 +314,16 @@ TEST_P(GridMouse, DraggingAcrossTitlesPastTheEdgeScrollsAndSelectsColumns) {
   EXPECT_EQ(columns->Count(), 4);
   Press(WM_LBUTTONUP, back.x, y);
   EXPECT_EQ(grid->Input()->State(), gisIdle);
+}
+
+// A designed grid selects no columns: its titles move them.
+TEST_P(GridMouse, ADesignedGridsTitleStripSelectsNoColumns) {
+  grid->SetOptions(grid->Options() + dgMultiSelect);
+  form_->SetDesigning(true);
+  const TRect title = grid->CellRect(2, 0);
+  Click((title.Left + title.Right) / 2, title.Bottom - 2);
+  EXPECT_EQ(grid->Selection()->SelectionType(), gstNon);
+  form_->SetDesigning(false);
 }
 
 TEST_P(GridMouse, DraggingATitleSidewaysMovesTheColumn) {

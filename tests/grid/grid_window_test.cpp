@@ -4,7 +4,9 @@
 #include <gtest/gtest.h>
 
 #include "gridlib/controls/button_metrics.h"
+#include "gridlib/grid/column_titles.h"
 #include "gridlib/grid/columns.h"
+#include "gridlib/grid/grid_input.h"
 #include "gridlib/grid/grid_selection.h"
 #include "platform/controls/edit.h"
 #include "platform/controls/menus.h"
@@ -141,6 +143,48 @@ TEST_P(GridWindow, SizingAColumnUpdatesTheExternalHorizontalBar) {
   ASSERT_EQ(bar->Max(), 0) << "every column fits";
   grid->SetColWidths(2, 3000);  // as the user's drag ends
   EXPECT_EQ(bar->Max(), 127);
+}
+
+TEST_P(GridWindow, ResizingTheGridUpdatesTheExternalHorizontalBar) {
+  Make(10, 2000, 200);
+  auto* bar = new TScrollBar(form_);
+  bar->SetKind(sbHorizontal);
+  bar->SetParent(form_);
+  grid->HorzScrollBar()->SetExtScrollBar(bar);
+  grid->UpdateHorzScrollBar();
+  ASSERT_EQ(bar->Max(), 0) << "every column fits";
+  grid->SetWidth(150);
+  EXPECT_EQ(bar->Max(), 127);
+  grid->SetWidth(2000);
+  EXPECT_EQ(bar->Max(), 0);
+}
+
+TEST_P(GridWindow, FootersTakeTheColourTheGridTakesFromItsParent) {
+  Make(5);
+  grid->SetParentColor(true);
+  form_->SetColor(clAqua);
+  EXPECT_EQ(grid->Color(), clAqua);
+  EXPECT_EQ(grid->FooterColor(), clAqua);
+  EXPECT_TRUE(grid->ParentColor()) << "the footers took the colour, nobody set it";
+  grid->SetFooterColor(clYellow);
+  EXPECT_FALSE(grid->ParentColor());
+}
+
+// The right button on a column's edge neither sizes the column nor presses its title.
+TEST_P(GridWindow, ARightPressOnAColumnEdgeChangesNothing) {
+  Make(5);
+  grid->Columns()->Items(0)->Title()->SetTitleButton(true);
+  const int width = grid->Columns()->Items(0)->Width();
+  const int edge = grid->CellRect(1, 0).Right;
+  int downs = 0;
+  grid->OnMouseDown.Bind(nullptr, "", [&](TObject*, TMouseButton, TShiftState, int, int) { ++downs; });
+  grid->Perform(WM_RBUTTONDOWN, MK_RBUTTON, MakeLParam(edge, 5));
+  EXPECT_EQ(grid->GridState(), gsNormal);
+  EXPECT_EQ(grid->Input()->PressedTitleCol(), -1);
+  grid->Perform(WM_MOUSEMOVE, MK_RBUTTON, MakeLParam(edge + 30, 5));
+  grid->Perform(WM_RBUTTONUP, 0, MakeLParam(edge + 30, 5));
+  EXPECT_EQ(grid->Columns()->Items(0)->Width(), width);
+  EXPECT_EQ(downs, 1);
 }
 
 TEST_P(GridWindow, SelectionChangeNotesWhetherTheGridHadTheFocus) {
