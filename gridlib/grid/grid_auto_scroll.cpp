@@ -79,15 +79,16 @@ void TDBGridExInput::ColumnScrollStep(int x) {
 // among the cells scrolls a column sideways and takes the next column.
 void TDBGridExInput::SelectionScrollStep(TPoint at) {
   const TRect data = grid_->DataRect();
+  const bool cells = selectDrag_ == gsdCells || selectDrag_ == gsdRectangle;
   const TAxisOutside vert = Outside(at.y, data.Top, data.Bottom);
-  const TAxisOutside horz = Outside(at.x, data.Left, data.Right);
+  // Records selected in the indicator, left of the data, go only up and down.
+  const TAxisOutside horz = cells ? Outside(at.x, data.Left, data.Right) : TAxisOutside{};
   if (vert.Direction == 0 && horz.Direction == 0) {
     StopTimer();
     return;
   }
   const int distance = std::max(vert.Distance, horz.Distance);
   const int step = std::min(distance / kPixelsPerRecord, kMaxRecordStep);
-  const bool cells = selectDrag_ == gsdCells || selectDrag_ == gsdRectangle;
   {
     GridUpdateLock lock(grid_);
     if (selectDrag_ != gsdRectangle && vert.Direction != 0 && step > 0) {

@@ -61,6 +61,19 @@ TEST_P(GridAutoScroll, TheStepAndTheTickFollowTheDistanceBelowTheData) {
   }
 }
 
+// Records dragged in the indicator, which lies left of the data, step only by how far below
+// the data the mouse is.
+TEST_P(GridAutoScroll, RecordsDraggedInTheIndicatorStepByTheDistanceBelowAlone) {
+  const TRect data = grid->DataRect();
+  const int x = data.Left / 2;
+  Mouse(WM_LBUTTONDOWN, {x, data.Top + 5});
+  ASSERT_EQ(grid->Input()->SelectDrag(), gsdRecords);
+  Mouse(WM_MOUSEMOVE, {x, data.Bottom - 1});
+  Mouse(WM_MOUSEMOVE, {x, data.Bottom + 2});
+  EXPECT_EQ(MovedOver(1000), 0) << "3 pixels below";
+  Mouse(WM_LBUTTONUP, {x, data.Bottom + 2});
+}
+
 // A rectangle dragged past the right edge takes the columns scrolling into view, up to the
 // last; dragged back past the left edge it shrinks to the column it started in.
 TEST_P(GridAutoScroll, ARectangleDraggedPastTheSidesScrollsTheColumnsAndFollowsThem) {

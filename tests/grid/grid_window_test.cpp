@@ -33,6 +33,15 @@ class GridWindow : public GridInForm {
     }
     return count;
   }
+  // A horizontal bar on the form that the grid drives instead of its own.
+  TScrollBar* ExternalHorzBar() {
+    auto* bar = new TScrollBar(form_);
+    bar->SetKind(sbHorizontal);
+    bar->SetParent(form_);
+    grid->HorzScrollBar()->SetExtScrollBar(bar);
+    grid->UpdateHorzScrollBar();
+    return bar;
+  }
 };
 
 TEST_P(GridWindow, DeferredLayoutsCollapseIntoOneAndRunLater) {
@@ -135,11 +144,7 @@ TEST_P(GridWindow, EditingRepaintsOnlyTheIndicatorCell) {
 
 TEST_P(GridWindow, SizingAColumnUpdatesTheExternalHorizontalBar) {
   Make(10, 2000, 200);
-  auto* bar = new TScrollBar(form_);
-  bar->SetKind(sbHorizontal);
-  bar->SetParent(form_);
-  grid->HorzScrollBar()->SetExtScrollBar(bar);
-  grid->UpdateHorzScrollBar();
+  TScrollBar* bar = ExternalHorzBar();
   ASSERT_EQ(bar->Max(), 0) << "every column fits";
   grid->SetColWidths(2, 3000);  // as the user's drag ends
   EXPECT_EQ(bar->Max(), 127);
@@ -147,11 +152,7 @@ TEST_P(GridWindow, SizingAColumnUpdatesTheExternalHorizontalBar) {
 
 TEST_P(GridWindow, ResizingTheGridUpdatesTheExternalHorizontalBar) {
   Make(10, 2000, 200);
-  auto* bar = new TScrollBar(form_);
-  bar->SetKind(sbHorizontal);
-  bar->SetParent(form_);
-  grid->HorzScrollBar()->SetExtScrollBar(bar);
-  grid->UpdateHorzScrollBar();
+  TScrollBar* bar = ExternalHorzBar();
   ASSERT_EQ(bar->Max(), 0) << "every column fits";
   grid->SetWidth(150);
   EXPECT_EQ(bar->Max(), 127);
