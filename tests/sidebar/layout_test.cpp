@@ -13,12 +13,7 @@ class LayoutTest : public ThreeHeaderTest {
  protected:
   // A 32 x 32 image list with one image, as the header's normal large list.
   TImageList* GiveImages() {
-    auto* list = new TImageList(32, 32, form_);
-    TBitmap picture;
-    picture.SetSize(32, 32);
-    picture.Canvas()->Brush()->SetColor(clLime);
-    picture.Canvas()->FillRect(Rect(0, 0, 32, 32));
-    list->Add(&picture, nullptr);
+    TImageList* list = SquareImages(32, clLime);
     mail_->Images()->SetNormal(list);
     mail_->Images()->SetSmall(list);
     return list;

@@ -3,7 +3,6 @@
 #include <vector>
 
 #include "platform/graphics/gdi_owner.h"
-#include "platform/graphics/image_list.h"
 #include "platform/graphics/shapes.h"
 #include "platform/windows/messages.h"
 #include "platform/windows/painting.h"
@@ -241,13 +240,7 @@ TEST_F(PaintTest, RightToLeftCaptionTextIsMirrored) {
 // The caption's image keeps to the side its text starts from: left, and right when the header
 // reads right to left; a glyph asked for at the right goes left then.
 TEST_F(PaintTest, RightToLeftCaptionsPutTheirImageOnTheOtherSide) {
-  auto* images = new TImageList(16, 16, form_);
-  TBitmap square;
-  square.SetSize(16, 16);
-  square.Canvas()->Brush()->SetColor(clLime);
-  square.Canvas()->FillRect(Rect(0, 0, 16, 16));
-  images->Add(&square, nullptr);
-  bar_->HeaderImages()->SetNormal(images);
+  bar_->HeaderImages()->SetNormal(SquareImages(16, clLime));
   contacts_->SetImageIndex(0);
   bar_->Settings()->SetAlignment(taLeftJustify);
   struct Row {

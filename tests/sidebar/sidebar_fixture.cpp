@@ -41,6 +41,16 @@ TnbHeader* SidebarTest::AddHeader(const String& caption, int buttons) {
   return h;
 }
 
+TImageList* SidebarTest::SquareImages(int size, TColor colour) {
+  auto* list = new TImageList(size, size, form_);
+  TBitmap picture;
+  picture.SetSize(size, size);
+  picture.Canvas()->Brush()->SetColor(colour);
+  picture.Canvas()->FillRect(Rect(0, 0, size, size));
+  list->Add(&picture, nullptr);
+  return list;
+}
+
 std::unique_ptr<TBitmap> SidebarTest::Paint(TnbSideBar* bar) {
   if (bar == nullptr) bar = bar_;
   auto bitmap = std::make_unique<TBitmap>();

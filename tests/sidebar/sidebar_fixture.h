@@ -7,6 +7,7 @@
 #include "platform/controls/application.h"
 #include "platform/controls/forms.h"
 #include "platform/graphics/bitmap.h"
+#include "platform/graphics/image_list.h"
 #include "platform/windows/clock.h"
 #include "sidebar/side_bar.h"
 
@@ -30,6 +31,8 @@ class SidebarTest : public ::testing::Test {
   void Click(const TRect& r);
   void Key(uint16_t vk);
   static TPoint Centre(const TRect& r) { return {(r.Left + r.Right) / 2, (r.Top + r.Bottom) / 2}; }
+  // An image list owned by the form holding one image: a square of `size` in `colour`.
+  TImageList* SquareImages(int size, TColor colour);
   // Saves a picture for a person to look at when a pixel test fails.
   void Save(TBitmap& bitmap, const char* name);
   static TColor At(TBitmap& bitmap, int x, int y);
