@@ -109,7 +109,9 @@ bool PopUp(TComponent* menu, TControl* control, TPoint screen) {
 
 void TnbSideBar::WMContextMenu(TMessage& m) {
   if (IsDesigning()) return Inherited(m);
-  const TPoint screen{static_cast<int16_t>(m.LParamLo()), static_cast<int16_t>(m.LParamHi())};
+  TPoint screen{static_cast<int16_t>(m.LParamLo()), static_cast<int16_t>(m.LParamHi())};
+  // From the keyboard (no position): the menu opens over the middle of the bar.
+  if (screen.x == -1 && screen.y == -1) screen = ClientToScreen({Width() / 2, Height() / 2});
   const TPoint p = ScreenToClient(screen);
   layout_->Update();
   bool handled = false;

@@ -138,6 +138,21 @@ TEST_F(TimersTest, ContextMenuAsksForTheItemUnderTheMouse) {
   EXPECT_EQ(asked, bar_->Header(1));
 }
 
+// The menu key or Shift+F10 give no position: the bar's menu is asked for at its middle, not
+// at the screen's corner.
+TEST_F(TimersTest, AContextMenuFromTheKeyboardOpensOverTheBar) {
+  TObject* asked = nullptr;
+  TPoint at{-1, -1};
+  bar_->OnContextPopup.Bind(form_, "Popup", [&](TObject* sender, TPoint p, bool& handled) {
+    asked = sender;
+    at = p;
+    handled = sender == bar_;
+  });
+  EXPECT_EQ(bar_->Perform(WM_CONTEXTMENU, 0, PointToLParam({-1, -1})), 1);
+  EXPECT_EQ(asked, bar_);
+  EXPECT_EQ(at, (TPoint{bar_->Width() / 2, bar_->Height() / 2}));
+}
+
 // While a button of the bar is dragged the blink waits, so the picture under the drag stays as
 // it was; a press that may still become a drag blinks without repainting.
 TEST_F(TimersTest, TheAlertBlinkWaitsWhileAButtonIsDragged) {
