@@ -291,6 +291,28 @@ TEST_F(StreamComponents, AReferenceToAComponentOfAnotherOwnerGoesThroughThatOwne
   EXPECT_EQ(target.Partner(), sub);
 }
 
+// A component read on its own (a control's saved layout) may name components of the one that
+// owns it, as it would be written: by name, or through its owner's name. Without the owner of
+// its own, the owner given to the reader stands in.
+TEST_F(StreamComponents, ARootReadOnItsOwnFindsWhatItsOwnerHolds) {
+  for (const char* reference : {"Other", "Host.Other"}) {
+    for (const bool ownerOfItsOwn : {true, false}) {
+      SCOPED_TRACE(testing::Message() << reference << (ownerOfItsOwn ? ", owned" : ", owner given"));
+      TSamplePanel host(nullptr);
+      host.SetName("Host");
+      auto* other = new TSampleChild(&host);
+      other->SetName("Other");
+      TSampleChild* root = ownerOfItsOwn ? new TSampleChild(&host) : new TSampleChild(nullptr);
+      std::unique_ptr<TSampleChild> unowned(ownerOfItsOwn ? nullptr : root);
+      const std::vector<uint8_t> binary =
+          ToBinary(String("object C: TSampleChild\n  Partner = ") + reference + "\nend\n");
+      TBytesStream in(binary.data(), static_cast<int64_t>(binary.size()));
+      ReadComponent(in, root, ownerOfItsOwn ? nullptr : &host);
+      EXPECT_EQ(root->Partner(), other);
+    }
+  }
+}
+
 TEST_F(StreamComponents, UnsignedColoursFromOtherWritersKeepTheirBitPattern) {
   auto panel = Read<TSamplePanel>(ToBinary("object P: TSamplePanel\n  Color = 4278190085\nend\n"));
   EXPECT_EQ(panel->Color(), clWindow);
