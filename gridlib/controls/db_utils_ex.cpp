@@ -1,5 +1,7 @@
 #include "gridlib/controls/db_utils_ex.h"
 
+#include <exception>
+
 #include "platform/data/dataset.h"
 
 int BookmarksCompare(TDataSet* dataSet, const TBookmark& first, const TBookmark& second) {
@@ -30,5 +32,17 @@ void SetFieldsValuesEx(TDataSet* dataSet, std::string_view fieldNames, const Var
   const Variant::Array& items = values.AsArray();
   for (size_t i = 0; i < names.size() && i < items.size(); ++i) {
     dataSet->FieldByName(names[i])->SetValue(items[i]);
+  }
+}
+
+TKeptCursorEx::TKeptCursorEx(TDataSet* dataSet)
+    : quiet_(dataSet), dataSet_(dataSet), kept_(dataSet->Bookmark()), row_(dataSet->ActiveRecord()) {}
+
+TKeptCursorEx::~TKeptCursorEx() {
+  if (kept_.empty()) return;
+  try {
+    if (dataSet_->BookmarkValid(kept_)) dataSet_->GotoBookmarkAtRow(kept_, row_);
+  } catch (const std::exception&) {
+    // A scope's end cannot report: the record stays where the walk left it.
   }
 }

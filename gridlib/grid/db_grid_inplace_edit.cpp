@@ -346,23 +346,21 @@ void TDBGridInplaceEdit::DropDown() {
 
 IDropDownPopupEx* TDBGridInplaceEdit::PrepareList() {
   TCustomDBGridEx* grid = DBGrid();
+  if (list_ != nullptr) list_->SetRows(nullptr);
   choices_ = ColumnDropDownChoices(Column(), Text(), grid->CellEditing()->EditValue());
-  if (choices_.Texts.empty()) return nullptr;
+  if (choices_ == nullptr || choices_->RowCount() == 0) return nullptr;
   if (list_ == nullptr) {
     list_ = new TPopupListEx(this);
     list_->OnCaptureReleased.Bind(this, "ListCaptureReleased", [this](TObject*) { TakeCapture(); });
   }
   list_->Font()->Assign(grid->Font());
-  {
-    TStringsUpdateLock update(*list_->Items());
-    list_->Items()->Clear();
-    for (const String& text : choices_.Texts) list_->Items()->Add(text);
-  }
   const unsigned rows = Column()->DropDownRows() > 0 ? Column()->DropDownRows() : kDefaultDropDownRows;
-  const int shown = std::min(static_cast<int>(rows), static_cast<int>(choices_.Texts.size()));
+  const int shown = std::min(static_cast<int>(rows), choices_->RowCount());
   list_->SetBounds(0, 0, Width(), list_->HeightForRows(shown));
-  list_->SetItemIndex(choices_.Current);
-  if (choices_.Current >= 0) list_->SetTopIndex(choices_.Current);
+  list_->SetRows(choices_.get());
+  const int current = choices_->CurrentRow();
+  list_->SetItemIndex(current);
+  if (current >= 0) list_->SetTopIndex(current);
   return list_;
 }
 
@@ -405,8 +403,8 @@ void TDBGridInplaceEdit::ChooseFrom(IDropDownPopupEx* popup) {
     return;
   }
   const int index = list_->ItemIndex();
-  if (index < 0 || index >= static_cast<int>(choices_.Texts.size())) return;
-  Choose(choices_.Texts[static_cast<size_t>(index)], choices_.Values[static_cast<size_t>(index)]);
+  if (choices_ == nullptr || index < 0 || index >= choices_->RowCount()) return;
+  Choose(choices_->RowText(index), choices_->RowValue(index));
 }
 
 // The choice goes in as typing would put it: the record goes into edit mode first, the text

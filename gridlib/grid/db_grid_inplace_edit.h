@@ -1,5 +1,7 @@
 #pragma once
 
+#include <memory>
+
 #include "gridlib/grid/inplace_drop_down.h"
 #include "gridlib/grid/inplace_edit_buttons.h"
 #include "platform/controls/inplace_edit.h"
@@ -76,7 +78,7 @@ class TDBGridInplaceEdit : public TInplaceEdit {
   TPopupListEx* list_ = nullptr;
   TPopupCalendarEx* calendar_ = nullptr;
   IDropDownPopupEx* dropped_ = nullptr;
-  TDropDownChoicesEx choices_;
+  std::unique_ptr<TDropDownChoicesEx> choices_;
   // The key that closed the drop-down also sends its character; it is not typed.
   bool swallowChar_ = false;
 };

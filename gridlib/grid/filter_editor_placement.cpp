@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <set>
 
+#include "gridlib/controls/db_utils_ex.h"
 #include "gridlib/grid/cell_painter.h"
 #include "gridlib/grid/column_parts.h"
 #include "gridlib/grid/column_titles.h"
@@ -161,11 +162,7 @@ std::vector<String> TDBGridExFilterEditing::ListValues(TColumnEx* column) {
   if (list == nullptr || !list->Active()) return {};
   TField* field = list->FindField(filter->ListField().empty() ? column->FieldName() : filter->ListField());
   if (field == nullptr) return {};
-  DisableControlsGuard quiet(list);
-  const TBookmark kept = list->Bookmark();
-  ScopeGuard back([&] {
-    if (!kept.empty() && list->BookmarkValid(kept)) list->GotoBookmark(kept);
-  });
+  TKeptCursorEx kept(list);
   std::set<String, bool (*)(const String&, const String&)> values(
       [](const String& a, const String& b) { return AnsiCompareText(a, b) < 0; });
   // An empty value is what "(Empty)" stands for.

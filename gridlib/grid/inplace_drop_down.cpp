@@ -1,5 +1,8 @@
 #include "gridlib/grid/inplace_drop_down.h"
 
+#include <map>
+#include <vector>
+
 #include "gridlib/controls/db_utils_ex.h"
 #include "gridlib/controls/lookup_extra_row.h"
 #include "gridlib/grid/columns.h"
@@ -9,58 +12,121 @@
 
 namespace {
 
-void PickListChoices(TColumnEx* column, const String& text, TDropDownChoicesEx& choices) {
-  TStrings* picks = column->PickList();
-  const bool keyed = column->HasKeyList();
-  for (int i = 0; i < picks->Count(); ++i) {
-    choices.Texts.push_back(picks->Strings(i));
-    if (!keyed) choices.Values.push_back(Variant(picks->Strings(i)));
-    else if (i < column->KeyList()->Count()) choices.Values.push_back(Variant(column->KeyList()->Strings(i)));
-    else choices.Values.push_back(Variant::Null());
+// A pick list's lines: each text stores itself, or with a key list the key on its line.
+class TPickListChoices : public TDropDownChoicesEx {
+ public:
+  TPickListChoices(TColumnEx* column, const String& text) : column_(column), current_(column->PickList()->IndexOf(text)) {}
+  int RowCount() override { return column_->PickList()->Count(); }
+  String RowText(int index) override { return column_->PickList()->Strings(index); }
+  Variant RowValue(int index) override {
+    if (!column_->HasKeyList()) return Variant(RowText(index));
+    TStrings* keys = column_->KeyList();
+    return index < keys->Count() ? Variant(keys->Strings(index)) : Variant::Null();
   }
-  choices.Current = picks->IndexOf(text);
-}
+  int CurrentRow() override { return current_; }
 
-// The lookup data set's records in its order, read without moving its cursor for good.
-void LookupChoices(TColumnEx* column, const Variant& key, TDropDownChoicesEx& choices) {
+ private:
+  TColumnEx* column_;
+  int current_;
+};
+
+// A lookup list's lines: the special row first when it shows, then the lookup data set's
+// records in its order. Records are read a block at a time as lines come into view, each
+// block in a walk that leaves the lookup data set's cursor where it was; a data set being
+// edited is not walked (moving would post it), so it offers no records.
+class TLookupChoices : public TDropDownChoicesEx {
+ public:
+  TLookupChoices(TColumnEx* column, const Variant& key);
+  int RowCount() override { return extra_ + records_; }
+  String RowText(int index) override;
+  Variant RowValue(int index) override;
+  int CurrentRow() override { return current_; }
+
+ private:
+  struct TLine {
+    String text;
+    Variant key;
+  };
+  static constexpr int kBlock = 32;
+  // Far more lines than a list shows at once: past it the lines read are forgotten.
+  static constexpr size_t kKeptLines = 1024;
+  const TLine& Line(int record);
+  void ReadBlock(int first);
+  int RecordOfKey(const Variant& key);
+
+  TDataSet* list_ = nullptr;
+  TField* result_ = nullptr;
+  String keyFields_;
+  TSpecRowEx* special_ = nullptr;
+  int extra_ = 0;
+  int records_ = 0;
+  int current_ = -1;
+  std::map<int, TLine> lines_;
+};
+
+TLookupChoices::TLookupChoices(TColumnEx* column, const Variant& key) {
   TField* field = column->Field();
   TDataSet* list = field->LookupDataSet();
   if (list == nullptr || !list->Active()) return;
-  TSpecRowEx* special = column->DropDownSpecRow();
-  if (special->Visible()) {
-    choices.Texts.push_back(special->GetCellText(0));
-    choices.Values.push_back(special->Value());
+  special_ = column->DropDownSpecRow();
+  extra_ = special_->Visible() ? 1 : 0;
+  if (extra_ > 0 && VarEqualsEx(special_->Value(), key)) current_ = 0;
+  result_ = list->FindField(field->LookupResultField());
+  if (result_ == nullptr || list->State() != dsBrowse) return;
+  list_ = list;
+  keyFields_ = field->LookupKeyFields();
+  records_ = list->RecordCount();
+  if (current_ < 0) {
+    const int record = RecordOfKey(key);
+    if (record >= 0) current_ = extra_ + record;
   }
-  TField* result = list->FindField(field->LookupResultField());
-  if (result == nullptr) return;
-  DisableControlsGuard quiet(list);
-  const TBookmark kept = list->GetBookmark();
-  struct TBack {
-    TDataSet* list;
-    const TBookmark& kept;
-    ~TBack() {
-      if (list->BookmarkValid(kept)) list->GotoBookmark(kept);
-    }
-  } back{list, kept};
-  for (list->First(); !list->Eof(); list->Next()) {
-    choices.Texts.push_back(result->DisplayText());
-    choices.Values.push_back(list->FieldValues(field->LookupKeyFields()));
+}
+
+String TLookupChoices::RowText(int index) {
+  if (index < extra_) return special_->GetCellText(0);
+  return Line(index - extra_).text;
+}
+
+Variant TLookupChoices::RowValue(int index) {
+  if (index < extra_) return special_->Value();
+  return Line(index - extra_).key;
+}
+
+const TLookupChoices::TLine& TLookupChoices::Line(int record) {
+  auto found = lines_.find(record);
+  if (found == lines_.end()) {
+    if (lines_.size() >= kKeptLines) lines_.clear();
+    ReadBlock(record / kBlock * kBlock);
+    found = lines_.find(record);
+    // A record the data set no longer has (it shrank meanwhile) shows empty.
+    if (found == lines_.end()) found = lines_.emplace(record, TLine{String(), Variant::Null()}).first;
   }
-  for (size_t i = 0; i < choices.Values.size(); ++i) {
-    if (VarEqualsEx(choices.Values[i], key)) {
-      choices.Current = static_cast<int>(i);
-      break;
-    }
+  return found->second;
+}
+
+void TLookupChoices::ReadBlock(int first) {
+  TKeptCursorEx kept(list_);
+  list_->SetRecNo(first + 1);
+  if (list_->RecNo() != first + 1) return;
+  for (int record = first; record < first + kBlock && record < records_ && !list_->Eof(); ++record) {
+    lines_[record] = TLine{result_->DisplayText(), list_->FieldValues(keyFields_)};
+    list_->Next();
   }
+}
+
+// Where the record of `key` is, asked of the data set's own search.
+int TLookupChoices::RecordOfKey(const Variant& key) {
+  if (records_ == 0 || key.IsEmptyOrNull()) return -1;
+  TKeptCursorEx kept(list_);
+  return list_->Locate(keyFields_, key, {}) ? list_->RecNo() - 1 : -1;
 }
 
 }  // namespace
 
-TDropDownChoicesEx ColumnDropDownChoices(TColumnEx* column, const String& text, const Variant& key) {
-  TDropDownChoicesEx choices;
-  if (column == nullptr) return choices;
+std::unique_ptr<TDropDownChoicesEx> ColumnDropDownChoices(TColumnEx* column, const String& text, const Variant& key) {
+  if (column == nullptr) return nullptr;
   TField* field = column->Field();
-  if (field != nullptr && field->Lookup()) LookupChoices(column, key, choices);
-  else if (column->HasPickList()) PickListChoices(column, text, choices);
-  return choices;
+  if (field != nullptr && field->Lookup()) return std::make_unique<TLookupChoices>(column, key);
+  if (column->HasPickList()) return std::make_unique<TPickListChoices>(column, text);
+  return nullptr;
 }

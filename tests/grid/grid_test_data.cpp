@@ -42,15 +42,6 @@ std::unique_ptr<TDataSet> MakeMemoryItems(int count) {
   return ds;
 }
 
-std::string TempPath() {
-  std::filesystem::create_directories(TEST_OUTPUT_DIR);
-  std::string pattern = std::string(TEST_OUTPUT_DIR) + "/gridXXXXXX.db";
-  std::vector<char> buf(pattern.begin(), pattern.end());
-  buf.push_back('\0');
-  const int fd = mkstemps(buf.data(), 3);
-  if (fd >= 0) close(fd);
-  return buf.data();
-}
 
 std::unique_ptr<TDataSet> MakeSqliteItems(const std::string& path, int count) {
   {
@@ -74,6 +65,16 @@ std::unique_ptr<TDataSet> MakeSqliteItems(const std::string& path, int count) {
 }
 
 }  // namespace
+
+std::string TempPath() {
+  std::filesystem::create_directories(TEST_OUTPUT_DIR);
+  std::string pattern = std::string(TEST_OUTPUT_DIR) + "/gridXXXXXX.db";
+  std::vector<char> buf(pattern.begin(), pattern.end());
+  buf.push_back('\0');
+  const int fd = mkstemps(buf.data(), 3);
+  if (fd >= 0) close(fd);
+  return buf.data();
+}
 
 std::string StoreName(const testing::TestParamInfo<Store>& info) {
   return info.param == Store::Memory ? "Memory" : "Sqlite";

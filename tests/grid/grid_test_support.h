@@ -84,6 +84,9 @@ class TTestGrid : public TComponent, public TDBGridExHost {
   std::unique_ptr<TFont> font_;
 };
 
+// A fresh, empty file for an SQLite database in the tests' output folder.
+std::string TempPath();
+
 // Where the test records live: in memory, or in an SQLite table of a temporary file.
 enum class Store { Memory, Sqlite };
 std::string StoreName(const testing::TestParamInfo<Store>& info);

@@ -29,6 +29,20 @@ class TestClockScope {
   TTestClock* clock_;
 };
 
+// A shown form of 500 × 300 (owned by the application) holding a focused data grid over
+// `source`.
+inline TDBGridEx* ShowGridOnForm(TForm*& form, TDataSource* source) {
+  form = new TForm(Application);
+  form->SetBounds(0, 0, 500, 300);
+  auto* grid = new TDBGridEx(form);
+  grid->SetParent(form);
+  grid->SetBounds(0, 0, 460, 240);
+  grid->SetDataSource(source);
+  form->Show();
+  grid->SetFocus();
+  return grid;
+}
+
 // A shown form holding a data grid of a given size over `count` items of the store under test.
 class GridInForm : public testing::TestWithParam<Store> {
  protected:

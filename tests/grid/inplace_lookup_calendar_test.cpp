@@ -21,6 +21,7 @@
 #include "platform/windows/messages.h"
 #include "tests/grid/customer_orders.h"
 #include "tests/grid/grid_paint_support.h"
+#include "tests/grid/grid_window_support.h"
 #include "tests/support/key_input.h"
 
 using namespace grid_test;
@@ -42,14 +43,7 @@ class LookupAndCalendar : public testing::Test {
     orders->AppendRecord({Variant(1), Variant::FromDateTime(EncodeDate(2026, 3, 15)), Variant(20)});
     orders->First();
     source.SetDataSet(orders.get());
-    form = new TForm(Application);
-    form->SetBounds(0, 0, 500, 300);
-    grid = new TDBGridEx(form);
-    grid->SetParent(form);
-    grid->SetBounds(0, 0, 460, 240);
-    grid->SetDataSource(&source);
-    form->Show();
-    grid->SetFocus();
+    grid = ShowGridOnForm(form, &source);
   }
   void TearDown() override {
     delete form;
@@ -94,8 +88,8 @@ TEST_F(LookupAndCalendar, TheLookupListStoresTheChosenKey) {
   TPopupListEx* list = Editor()->DroppedList();
   ASSERT_NE(list, nullptr);
   ASSERT_EQ(list->Count(), 4);
-  EXPECT_EQ(list->Items()->Strings(0), "(nobody)");
-  EXPECT_EQ(list->Items()->Strings(3), "Customer 30");
+  EXPECT_EQ(list->ItemText(0), "(nobody)");
+  EXPECT_EQ(list->ItemText(3), "Customer 30");
   EXPECT_EQ(list->ItemIndex(), 2) << "the record's own customer";
   EXPECT_EQ(customers->FieldByName("Code")->AsInteger(), 30) << "reading the list moved no cursor";
   ClickIn(list, TPoint{4, list->ItemRect(3).Top + 2});

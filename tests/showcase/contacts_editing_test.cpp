@@ -59,7 +59,7 @@ class ShowcaseRun {
     if (list == nullptr || list->Count() < 2) return {};
     const bool inLast = list->ItemIndex() == list->Count() - 1;
     test_input::Key(editor, inLast ? VK_HOME : VK_END);
-    const String chosen = list->Items()->Strings(list->ItemIndex());
+    const String chosen = list->ItemText(list->ItemIndex());
     test_input::Key(editor, VK_RETURN);
     return editor->Text() == chosen ? chosen : String();
   }
