@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "gridlib/grid/bookmark_list.h"
+#include "gridlib/grid/clipboard_formats.h"
 #include "gridlib/grid/columns.h"
 #include "gridlib/grid/grid_data_link.h"
 #include "gridlib/grid/grid_host.h"
@@ -13,6 +14,7 @@
 #include "platform/controls/message_box.h"
 #include "platform/core/scope_guard.h"
 #include "platform/data/field.h"
+#include "platform/graphics/graphics_objects.h"
 
 namespace {
 
@@ -150,12 +152,23 @@ TCellBlock ParsePrivate(const String& text) {
   return block;
 }
 
-void PutOnClipboard(const String& plain, const String& privateText) {
+void SetNamedFormat(TClipboard* clipboard, const char* name, const String& text) {
+  clipboard->SetBuffer(RegisterClipboardFormat(name), text.data(), text.size());
+}
+
+// The texts as plain and Unicode text, comma-separated values and a rich-text table; the
+// values in the grid's own format.
+void PutOnClipboard(TDBGridExHost* grid, const std::vector<TColumnEx*>& columns, const TClipboardTextRows& texts,
+                    const String& privateText) {
+  std::vector<int> widths;
+  for (TColumnEx* column : columns) widths.push_back(column->Width());
   TClipboard* clipboard = Clipboard();
   clipboard->Open();
   ScopeGuard close([clipboard] { clipboard->Close(); });
   clipboard->Clear();
-  clipboard->SetAsText(plain);
+  clipboard->SetAsText(TabSeparatedText(texts));
+  SetNamedFormat(clipboard, "Csv", CommaSeparatedText(texts));
+  SetNamedFormat(clipboard, "Rich Text Format", RichTextTable(texts, widths, grid->GridFont()->Name()));
   clipboard->SetBuffer(DBGRIDIFClipboardFormat(), privateText.data(), privateText.size());
 }
 
@@ -259,19 +272,19 @@ TClipboardFormat DBGRIDIFClipboardFormat() {
 void DBGridExCopyToClipboard(TDBGridExHost* grid, bool wholeGrid) {
   if (!grid->DataLink()->Active()) return;
   const std::vector<TColumnEx*> columns = SelectedColumns(grid, wholeGrid);
-  String plain;
+  TClipboardTextRows texts;
   String privateText = String(kPrivateHeader) + "\r\n";
   ForEachSelectedRecord(grid, wholeGrid, [&] {
+    std::vector<String>& row = texts.emplace_back();
     for (size_t c = 0; c < columns.size(); ++c) {
       TField* field = columns[c]->Field();
-      plain += (c > 0 ? "\t" : "") + columns[c]->DisplayText();
+      row.push_back(columns[c]->DisplayText());
       const bool null = field == nullptr || field->IsNull();
       privateText += (c > 0 ? "\t" : "") + (null ? String("\\N") : Escaped(field->AsString()));
     }
-    plain += "\r\n";
     privateText += "\r\n";
   });
-  PutOnClipboard(plain, privateText);
+  PutOnClipboard(grid, columns, texts, privateText);
 }
 
 void DBGridExCutToClipboard(TDBGridExHost* grid, bool wholeGrid) {

@@ -57,13 +57,14 @@ void TCustomDBGridEx::IncSearchBackspace() { incSearch_->RemoveLastChar(); }
 
 int TCustomDBGridEx::IncSearchTimeOut() const { return incSearch_->TimeOut(); }
 
-// Typing searches while a search runs, in a column it cannot edit (with dghIncSearch), or
+// Typing searches while a search runs, in a cell it cannot edit (with dghIncSearch), or
 // with dghPreferIncSearch whenever no editor is open.
 bool TCustomDBGridEx::IncSearchApplies() {
   if (IncSearchActive()) return true;
   const TDBGridExOptions options = OptionsEx();
   TColumnEx* column = CellEditingColumn();
-  if (options.Contains(dghIncSearch) && (column == nullptr || !column->CanModify(false))) return true;
+  const bool editable = column != nullptr && column->CanModify(false) && Options().Contains(dgEditing);
+  if (options.Contains(dghIncSearch) && !editable) return true;
   return options.Contains(dghPreferIncSearch) && !EditorAlwaysShown() && !InplaceEditorShowing();
 }
 
@@ -90,6 +91,10 @@ bool TCustomDBGridEx::IncSearchKeyDown(uint16_t& key, TShiftState shift) {
     } else {
       StartInplaceSearch(String(), -1, TDBGridExIncSearch::sdFromFirst);
     }
+    return used();
+  }
+  if (pressed == settings.FindDialogKey && OptionsEx().Contains(dghDialogFind) && !OptionsEx().Contains(dghIncSearch)) {
+    if (FindDialogProcEx != nullptr) FindDialogProcEx(this, FindDialogFlag());
     return used();
   }
   if (!IncSearchActive()) return false;

@@ -18,12 +18,13 @@ bool TDBGridExIncSearch::CurrentMatches(const String& text) {
 }
 
 // Steps through the records for one whose text matches; without one the current record
-// stays current.
+// stays current, on the row it was shown on.
 bool TDBGridExIncSearch::Walk(const String& text, int direction) {
   TDataSet* dataSet = view_->Model()->DataLink()->DataSet();
   auto held = ScopedValue(paintHeld_, true);
   DisableControlsGuard quiet(dataSet);
   const TBookmark start = dataSet->GetBookmark();
+  const int row = dataSet->ActiveRecord();
   if (direction == sdFromFirst) {
     dataSet->First();
   } else if (dataSet->MoveBy(direction == sdPrior ? -1 : 1) == 0) {
@@ -34,7 +35,7 @@ bool TDBGridExIncSearch::Walk(const String& text, int direction) {
     if (CurrentMatches(text)) return true;
     if (dataSet->MoveBy(backwards ? -1 : 1) == 0) break;
   }
-  dataSet->GotoBookmark(start);
+  dataSet->GotoBookmarkAtRow(start, row);
   return false;
 }
 

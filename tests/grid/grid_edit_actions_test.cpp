@@ -110,6 +110,31 @@ TEST_P(GridEditActions, CopyGivesTabSeparatedTextAndThePrivateFormatKeepsNull) {
   EXPECT_EQ(PrivateText(), "DBGRIDIF\t1\r\nY\r\nN\r\n\\N\r\n");
 }
 
+// Other programs get the cells as comma-separated values and as a rich-text table too.
+TEST_P(GridEditActions, CopyGivesCommaSeparatedValuesAndARichTextTable) {
+  MakeSelectable(3);
+  const char* names[] = {"Li, \"Ming\"", "王"};
+  for (int id = 2; id <= 3; ++id) {
+    items_->GotoId(id);
+    items_->ds()->Edit();
+    FieldOf("Name")->SetAsString(names[id - 2]);
+    items_->ds()->Post();
+  }
+  SelectRect(0, 2, 1, 3);
+  ASSERT_TRUE(grid->RunEditCommand(geaCopyEx));
+  auto named = [](const char* name) {
+    const TClipboardData data = Clipboard()->GetBuffer(RegisterClipboardFormat(name));
+    return String(data.begin(), data.end());
+  };
+  EXPECT_EQ(named("Csv"), "2,\"Li, \"\"Ming\"\"\"\r\n3,王\r\n");
+  const String rtf = named("Rich Text Format");
+  EXPECT_EQ(rtf.rfind("{\\rtf1", 0), 0u) << rtf;
+  EXPECT_NE(rtf.find("\\intbl 2\\cell"), String::npos) << rtf;
+  EXPECT_NE(rtf.find("\\intbl Li, \"Ming\"\\cell"), String::npos) << rtf;
+  EXPECT_NE(rtf.find("\\intbl \\u29579?\\cell"), String::npos) << "王 as a Unicode escape: " << rtf;
+  EXPECT_EQ(std::count(rtf.begin(), rtf.end(), '}'), 3) << "the font table, the font and the document close";
+}
+
 TEST_P(GridEditActions, PasteFillsARectangleAndAppendsPastTheEnd) {
   MakeSelectable(4);
   Clipboard()->SetAsText("A\tB\r\n");

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include "gridlib/grid/grid_unit.h"
+#include "platform/core/scope_guard.h"
 #include "tests/grid/grid_paint_support.h"
 #include "tests/grid/grid_edit_support.h"
 
@@ -102,6 +103,70 @@ TEST_P(IncSearch, TheSearchTextIsHighlightedInTheCurrentCell) {
   paint();
   EXPECT_EQ(picture.Count(yellow, grid->ClientRect()), 0);
   picture.SaveOnFailure();
+}
+
+// With dghIncSearch alone, typing searches only where it cannot edit: in a grid without
+// dgEditing, or a read-only column; elsewhere it opens the editor.
+TEST_P(IncSearch, TypingSearchesWhereTheCellCannotBeEdited) {
+  const struct {
+    const char* name;
+    bool editing, columnReadOnly, searches;
+  } cases[] = {
+      {"editable", true, false, false},
+      {"grid without editing", false, false, true},
+      {"read-only column", true, true, true},
+  };
+  MakeNames({"Wang", "Zhao"});
+  grid->SetOptionsEx(grid->OptionsEx() - dghPreferIncSearch);
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.name);
+    grid->SetOptions(c.editing ? grid->Options() + dgEditing : grid->Options() - dgEditing);
+    grid->Columns()->Items(1)->SetReadOnly(c.columnReadOnly);
+    items_->ds()->First();
+    Type(grid, "z");
+    EXPECT_EQ(grid->IncSearchActive(), c.searches);
+    EXPECT_EQ(items_->CurrentId(), c.searches ? 2 : 1);
+    EXPECT_EQ(grid->InplaceEditorShowing(), !c.searches);
+    Key(grid, VK_ESCAPE);
+    if (Editor() != nullptr && Editor()->Visible()) Key(Editor(), VK_ESCAPE);
+    grid->StopInplaceSearch();
+    grid->HideEditor();
+    items_->ds()->CheckBrowseMode();
+  }
+}
+
+TEST_P(IncSearch, TextThatFindsNothingLeavesTheRecordOnItsRow) {
+  MakeNames({"Wang", "Zhao", "Li", "Zhou", "Wu", "Sun", "Qian", "Zheng", "Feng", "Chen", "Chu", "Wei",
+             "Jiang", "Shen", "Han", "Yang", "Zhu", "Qin", "You", "Xu"});
+  items_->ds()->Last();
+  items_->ds()->MoveBy(2 - grid->DataLink()->BufferCount());
+  const int row = grid->DataLink()->ActiveRecord();
+  const int id = items_->CurrentId();
+  ASSERT_EQ(row, 1) << "the record shows on the second row, with records above the first";
+  Type(grid, "v");
+  EXPECT_EQ(items_->CurrentId(), id);
+  EXPECT_EQ(grid->DataLink()->ActiveRecord(), row) << "the rows did not scroll";
+}
+
+// Ctrl+F opens the find dialog with dghDialogFind alone; with dghIncSearch too it starts a
+// search, and a second Ctrl+F during the search opens the dialog.
+TEST_P(IncSearch, CtrlFOpensTheFindDialog) {
+  static int opened = 0;
+  opened = 0;
+  FindDialogProcEx = [](TCustomDBGridEx*, bool) { ++opened; };
+  ScopeGuard reset([] { FindDialogProcEx = nullptr; });
+  MakeNames({"Wang", "Zhao"});
+  grid->SetOptionsEx(grid->OptionsEx() - dghIncSearch - dghPreferIncSearch + dghDialogFind);
+  Key(grid, 'F', {ssCtrl});
+  EXPECT_EQ(opened, 1);
+  EXPECT_FALSE(grid->IncSearchActive());
+  grid->SetOptionsEx(grid->OptionsEx() + dghIncSearch);
+  Key(grid, 'F', {ssCtrl});
+  EXPECT_EQ(opened, 1);
+  EXPECT_TRUE(grid->IncSearchActive());
+  Key(grid, 'F', {ssCtrl});
+  EXPECT_EQ(opened, 2);
+  EXPECT_FALSE(grid->IncSearchActive());
 }
 
 INSTANTIATE_TEST_SUITE_P(Stores, IncSearch, testing::Values(Store::Memory, Store::Sqlite), StoreName);
