@@ -3,6 +3,7 @@
 #include "gridlib/grid/columns.h"
 #include "gridlib/grid/column_titles.h"
 #include "gridlib/grid/db_grid.h"
+#include "platform/controls/inplace_edit.h"
 #include "platform/data/data_source.h"
 #include "platform/data/dataset.h"
 
@@ -16,13 +17,23 @@ bool TCustomDBGridEx::CheckTitleBtn(int dataCol) {
   return enabled;
 }
 
-// Entering a column brings its input settings with it.
+// Entering a column brings its input settings with it, where it has its own; a column without
+// them gets the grid's own, as they were when the window was made, not those of the column
+// entered before. The editor takes the same.
 void TCustomDBGridEx::ColEnter() {
   const int selected = SelectedIndex();
   if (selected >= 0 && selected < Columns()->Count()) {
     TColumnEx* column = Columns()->Items(selected);
-    SetImeMode(column->ImeMode());
-    SetImeName(column->ImeName());
+    const TImeMode gridMode = HandleAllocated() ? savedImeMode_ : ImeMode();
+    const String gridName = HandleAllocated() ? savedImeName_ : ImeName();
+    const TImeMode mode = column->IsAssigned(cvImeMode) ? column->ImeMode() : gridMode;
+    const String name = column->IsAssigned(cvImeName) ? column->ImeName() : gridName;
+    SetImeMode(mode);
+    SetImeName(name);
+    if (TInplaceEdit* editor = InplaceEditor()) {
+      editor->SetImeMode(mode);
+      editor->SetImeName(name);
+    }
   }
   OnColEnter.Call(this);
 }

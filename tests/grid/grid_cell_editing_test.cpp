@@ -114,6 +114,29 @@ TEST_P(CellEditing, TheEditorShowsOnOpeningAndWhenAFieldAsksForTheFocus) {
   EXPECT_EQ(grid->SelectedIndex(), 4);
 }
 
+// With the editor always shown, it shows the record the cursor reaches, also when the rows
+// scroll under it and the current row stays where it was.
+TEST_P(CellEditing, TheAlwaysShownEditorFollowsTheRecord) {
+  MakeFocused(40);
+  grid->SetOptions(grid->Options() + dgAlwaysShowEditor);
+  grid->SetSelectedIndex(1);
+  ASSERT_TRUE(grid->InplaceEditorShowing());
+  const int lastRow = grid->DataLink()->BufferCount() - 1;
+  for (int i = 0; i < lastRow; ++i) Key(Editor(), VK_DOWN);
+  ASSERT_EQ(grid->DataLink()->ActiveRecord(), lastRow);
+  const struct {
+    uint16_t key;
+    int id;
+  } steps[] = {{VK_DOWN, lastRow + 2}, {VK_NEXT, lastRow + 2 + grid->VisibleDataRowCount()}, {VK_UP, lastRow + 1 + grid->VisibleDataRowCount()}};
+  for (const auto& step : steps) {
+    Key(Editor(), step.key);
+    SCOPED_TRACE(step.key);
+    ASSERT_EQ(items_->CurrentId(), step.id);
+    EXPECT_TRUE(grid->InplaceEditorShowing());
+    EXPECT_EQ(Editor()->Text(), "Name" + std::to_string(step.id));
+  }
+}
+
 INSTANTIATE_TEST_SUITE_P(Stores, CellEditing, testing::Values(Store::Memory, Store::Sqlite), StoreName);
 
 }  // namespace

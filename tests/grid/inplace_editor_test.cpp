@@ -64,6 +64,32 @@ class InplaceEditor : public GridEditing {
   }
 };
 
+// A column with its own input method gives it to the grid and the editor; the next column
+// without one brings back the grid's own, not the one entered before.
+TEST_P(InplaceEditor, EnteringAColumnSetsItsInputMethod) {
+  MakeFocused(3);
+  grid->SetImeMode(imChinese);
+  grid->SetImeName("Pinyin");
+  grid->RecreateWnd();
+  Column(kAmount)->SetImeMode(imDisable);
+  Column(kAmount)->SetImeName("None");
+  Open(kName);
+  const struct {
+    int dataCol;
+    TImeMode mode;
+    const char* name;
+  } steps[] = {{kAmount, imDisable, "None"}, {kName, imChinese, "Pinyin"}};
+  for (const auto& step : steps) {
+    SCOPED_TRACE(step.dataCol);
+    Key(DbEditor(), VK_TAB, step.dataCol < grid->SelectedIndex() ? TShiftState{ssShift} : TShiftState{});
+    ASSERT_EQ(grid->SelectedIndex(), step.dataCol);
+    EXPECT_EQ(grid->ImeMode(), step.mode);
+    EXPECT_EQ(grid->ImeName(), step.name);
+    EXPECT_EQ(DbEditor()->ImeMode(), step.mode);
+    EXPECT_EQ(DbEditor()->ImeName(), step.name);
+  }
+}
+
 TEST_P(InplaceEditor, TheGridMakesItsOwnEditorAndOwnsIt) {
   MakeFocused(3);
   Open(kName);
