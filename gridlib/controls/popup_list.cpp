@@ -47,7 +47,7 @@ const TMessageMap& TPopupListEx::ClassMessages() {
 
 void TPopupListEx::CreateParams(TCreateParams& params) {
   TCustomControl::CreateParams(params);
-  params.Style |= WS_BORDER | WS_VSCROLL;
+  params.Style |= WS_BORDER;
   params.ExStyle = (params.ExStyle & ~WS_EX_CLIENTEDGE) | WS_EX_TOOLWINDOW | WS_EX_TOPMOST;
 }
 

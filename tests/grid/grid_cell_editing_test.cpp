@@ -3,7 +3,10 @@
 // column's and editor's read-only settings all hold.
 #include <gtest/gtest.h>
 
+#include <vector>
+
 #include "gridlib/grid/columns.h"
+#include "platform/controls/edit.h"
 #include "platform/core/string_list.h"
 #include "tests/grid/grid_edit_support.h"
 
@@ -90,6 +93,63 @@ TEST_P(CellEditing, KeyListTextWritesItsKeyAndUnknownTextWritesNull) {
     items_->ds()->Post();
     EXPECT_EQ(FieldOf("Code")->Value(), c.stored);
   }
+}
+
+// A text the pick list lacks goes to OnNotInList; a handler that adds it and asks again gets
+// its key written, one that does not leaves the key Null.
+TEST_P(CellEditing, NotInListMayAddTheTextAndItsKey) {
+  MakeFocused(3);
+  TColumnEx* code = grid->Columns()->Items(4);
+  code->PickList()->SetCommaText("Yes,No");
+  code->KeyList()->SetCommaText("Y,N");
+  bool adds = true;
+  std::vector<String> asked;
+  code->OnNotInList.Bind(nullptr, "", [&](TObject* sender, const Variant& text, bool& recheck) {
+    EXPECT_EQ(sender, code);
+    asked.push_back(text.AsString());
+    if (!adds) return;
+    code->PickList()->Add(text.AsString());
+    code->KeyList()->Add("M");
+    recheck = true;
+  });
+  const struct {
+    bool adds;
+    const char* typed;
+    Variant stored;
+  } cases[] = {{false, "Never", Variant::Null()}, {true, "Maybe", Variant("M")}, {true, "No", Variant("N")}};
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.typed);
+    adds = c.adds;
+    items_->GotoId(1);
+    Retype(4, c.typed);
+    items_->ds()->Post();
+    EXPECT_EQ(FieldOf("Code")->Value(), c.stored);
+  }
+  EXPECT_EQ(asked, (std::vector<String>{"Never", "Maybe"})) << "a known text asks nobody";
+}
+
+// Leaving the grid drops a new record nobody typed into (dgCancelOnExit); one with typed text
+// keeps it, written into its field, and stays new.
+TEST_P(CellEditing, LeavingTheGridDropsAnUntouchedNewRecordOnly) {
+  MakeFocused(3);
+  grid->SetOptions(grid->Options() + dgCancelOnExit);
+  auto* other = new TEdit(form_);
+  other->SetParent(form_);
+  other->SetBounds(0, 0, 10, 10);
+  Key(grid, VK_INSERT);
+  ASSERT_EQ(items_->ds()->State(), dsInsert);
+  other->SetFocus();
+  EXPECT_EQ(items_->ds()->State(), dsBrowse);
+  EXPECT_EQ(items_->ds()->RecordCount(), 3);
+
+  grid->SetFocus();
+  Key(grid, VK_INSERT);
+  Retype(1, "New");
+  other->SetFocus();
+  EXPECT_EQ(items_->ds()->State(), dsInsert);
+  EXPECT_EQ(FieldOf("Name")->AsString(), "New");
+  items_->ds()->Post();
+  EXPECT_EQ(items_->ds()->RecordCount(), 4);
 }
 
 TEST_P(CellEditing, CheckBoxAndImageCellsNeverShowTheEditor) {

@@ -412,6 +412,12 @@ TEST_P(InplaceEditor, CopyFromAboveWorksFromTheEditor) {
   Open(kName);
   Key(Editor(), 222, {ssCtrl});
   EXPECT_EQ(FieldOf("Name")->AsString(), "Name1");
+  items_->ds()->Cancel();
+  items_->GotoId(1);
+  Open(kName);
+  Key(Editor(), 222, {ssCtrl});
+  EXPECT_EQ(items_->ds()->State(), dsBrowse) << "the first record shown has nothing above it";
+  EXPECT_EQ(FieldOf("Name")->AsString(), "Name1");
 }
 
 INSTANTIATE_TEST_SUITE_P(Stores, InplaceEditor, testing::Values(Store::Memory, Store::Sqlite), StoreName);
