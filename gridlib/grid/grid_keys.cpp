@@ -161,9 +161,12 @@ bool TDBGridExInput::UntouchedInsert() const {
   return dataSet->State() == dsInsert && !dataSet->Modified() && !grid_->DataLink()->GridModified();
 }
 
+// Up from an untouched record appended at the end only drops it; one inserted among the others
+// goes as the cursor leaves it for the record above.
 void TDBGridExInput::PriorRow(bool select) {
-  if (UntouchedInsert()) {
-    grid_->DataLink()->DataSet()->Cancel();
+  TDataSet* dataSet = grid_->DataLink()->DataSet();
+  if (UntouchedInsert() && dataSet->Eof()) {
+    dataSet->Cancel();
     return;
   }
   SelectMoveBy(select, -1, !RectangleWanted(), false);

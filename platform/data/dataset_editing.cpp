@@ -132,6 +132,9 @@ void TDataSet::Append() {
   windowStart_ = count - shown;
   for (int64_t p = windowStart_; p < count; ++p) buffers_.push_back(Fetch(p));
   StartInsert(count, static_cast<int>(buffers_.size()));
+  // The new record stands past the last one: the data set is at its end.
+  eof_ = true;
+  bof_ = false;
   EndInsertAppend();
 }
 

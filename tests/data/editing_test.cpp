@@ -86,11 +86,13 @@ TEST_P(Editing, CancelledInsertReturnsToTheRecordThatWasCurrent) {
   EXPECT_EQ(d.ds->RecordCount(), 10);
 }
 
-TEST_P(Editing, AppendShowsTheLastRecordsAboveTheNewOne) {
+TEST_P(Editing, AppendShowsTheLastRecordsAboveTheNewOneAtTheEnd) {
   LinkedData d(GetParam(), 10, 3);
   d.ds->Append();
   EXPECT_EQ(d.link->Take(), "editing @2, changed @2");
   EXPECT_EQ(d.link->Window(), "9 10 ");
+  EXPECT_TRUE(d.ds->Eof()) << "the new record stands past the last one";
+  EXPECT_FALSE(d.ds->Bof());
   F(d.ds.get(), "ID")->SetAsInteger(11);
   d.ds->Post();
   EXPECT_EQ(d.link->Window(), "9 10 11");

@@ -177,6 +177,30 @@ TEST_P(GridMoveKeys, DownOnTheLastRecordAppendsWhereAllowedAndUpCancelsTheEmptyR
   }
 }
 
+// Up on an untouched new record among the others drops it and goes on to the record above;
+// on one appended at the end it only drops it, and Down there leaves it be.
+TEST_P(GridMoveKeys, UpLeavesAnUntouchedNewRecordAsItStands) {
+  const int before = ds()->RecordCount();
+  items_->GotoId(10);
+  Key(VK_INSERT);
+  ASSERT_EQ(ds()->State(), dsInsert);
+  Key(VK_UP);
+  EXPECT_EQ(ds()->State(), dsBrowse);
+  EXPECT_EQ(ds()->RecordCount(), before);
+  EXPECT_EQ(items_->CurrentId(), 9);
+
+  grid->SetAllowedOperations(grid->AllowedOperations() - alopInsertEx);
+  items_->GotoId(10);
+  Key(VK_INSERT);
+  ASSERT_EQ(ds()->State(), dsInsert) << "appended";
+  Key(VK_DOWN);
+  EXPECT_EQ(ds()->State(), dsInsert) << "the appended record is the last";
+  Key(VK_UP);
+  EXPECT_EQ(ds()->State(), dsBrowse);
+  EXPECT_EQ(ds()->RecordCount(), before);
+  EXPECT_EQ(items_->CurrentId(), kItems);
+}
+
 TEST_P(GridMoveKeys, InsertStartsARecordEscapeCancelsItAndCtrlDeleteDeletes) {
   items_->GotoId(10);
   const int before = ds()->RecordCount();
