@@ -19,6 +19,7 @@
 #include "platform/data/mem_dataset.h"
 #include "platform/windows/keys.h"
 #include "platform/windows/messages.h"
+#include "platform/windows/window_tree.h"
 #include "tests/grid/customer_orders.h"
 #include "tests/grid/grid_paint_support.h"
 #include "tests/grid/grid_window_support.h"
@@ -98,6 +99,33 @@ TEST_F(LookupAndCalendar, TheLookupListStoresTheChosenKey) {
   orders->Post();
   EXPECT_EQ(Field("Customer")->AsInteger(), 30);
   EXPECT_EQ(Field("CustomerTitle")->AsString(), "Customer 30");
+}
+
+// The list draws its lines, the one marked in the highlight colours.
+TEST_F(LookupAndCalendar, TheListDrawsItsLinesAndMarksOne) {
+  Open(kCustomer);
+  Key(VK_F4);
+  TPopupListEx* list = Editor()->DroppedList();
+  ASSERT_NE(list, nullptr);
+  grid_test::PixelReader picture;
+  picture.bmp.SetSize(list->Width(), list->Height());
+  list->PaintTo(picture.canvas()->Handle(), 0, 0);
+  TRect window;
+  GetWindowRect(list->Handle(), window);
+  const TPoint client = list->ClientToScreen(TPoint{0, 0});
+  auto shown = [&](TRect r) {
+    OffsetRect(r, client.x - window.Left, client.y - window.Top);
+    return r;
+  };
+  ASSERT_EQ(list->ItemIndex(), 1);
+  for (int line = 0; line < list->Count(); ++line) {
+    SCOPED_TRACE(line);
+    const TRect r = shown(list->ItemRect(line));
+    const TColor paper = line == list->ItemIndex() ? clHighlight : clWindow;
+    EXPECT_GT(picture.Count(paper, r), r.Width() * r.Height() / 2);
+    EXPECT_FALSE(picture.InkBounds(paper, r).IsEmpty()) << "the line's text";
+  }
+  picture.SaveOnFailure();
 }
 
 // The calendar opens on the cell's date; the arrows and pages move the marked day, Enter or a
