@@ -72,9 +72,12 @@ void TCustomDBGridEx::IncSearchKeyPress(char16_t& key) {
   if (key < 0x20 || !IncSearchApplies() || !DataLink()->Active()) return;
   const TDataSetState state = DataLink()->DataSet()->State();
   if (state == dsEdit || state == dsInsert || state == dsSetKey) return;
-  const int timeOut = IncSearchActive() ? IncSearchTimeOut() : DBGridExUnitSettings().IncSearchTimeout;
-  StartInplaceSearch(Utf16ToUtf8(std::u16string_view(&key, 1)), timeOut, TDBGridExIncSearch::sdFromFirst);
+  String typed;
+  const bool whole = incSearch_->TakeTyped(key, typed);
   key = 0;
+  if (!whole) return;
+  const int timeOut = IncSearchActive() ? IncSearchTimeOut() : DBGridExUnitSettings().IncSearchTimeout;
+  StartInplaceSearch(typed, timeOut, TDBGridExIncSearch::sdFromFirst);
 }
 
 bool TCustomDBGridEx::IncSearchKeyDown(uint16_t& key, TShiftState shift) {

@@ -1,5 +1,7 @@
 #include "gridlib/grid/inc_search.h"
 
+#include <utility>
+
 #include "gridlib/grid/columns.h"
 #include "gridlib/grid/grid_data_link.h"
 #include "gridlib/grid/grid_host.h"
@@ -71,4 +73,16 @@ void TDBGridExIncSearch::RemoveLastChar() {
   if (length > 0) text_ = LeftStr(text_, length - 1);
   view_->Model()->InvalidateCurrentRow();
   RestartTimer();
+}
+
+bool TDBGridExIncSearch::TakeTyped(char16_t unit, String& character) {
+  if (unit >= 0xD800 && unit <= 0xDBFF) {
+    pendingHigh_ = unit;
+    return false;
+  }
+  const char16_t high = std::exchange(pendingHigh_, 0);
+  const bool paired = high != 0 && unit >= 0xDC00 && unit <= 0xDFFF;
+  const char16_t units[] = {high, unit};
+  character = Utf16ToUtf8(paired ? std::u16string_view(units, 2) : std::u16string_view(&unit, 1));
+  return true;
 }

@@ -41,6 +41,9 @@ class TDBGridExIncSearch {
   void Stop();
   // Backspace: the search text loses its last whole character.
   void RemoveLastChar();
+  // A typed UTF-16 unit; false while it is the first half of a character whose second half
+  // comes with the next key press, else true with the whole character in `character`.
+  bool TakeTyped(char16_t unit, String& character);
 
  private:
   bool CurrentMatches(const String& text);
@@ -52,6 +55,7 @@ class TDBGridExIncSearch {
   bool paintHeld_ = false;
   String text_;
   int timeOut_ = 0;
+  char16_t pendingHigh_ = 0;
 };
 
 class TCustomDBGridEx;
