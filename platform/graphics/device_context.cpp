@@ -1,15 +1,15 @@
 #include "platform/graphics/device_context.h"
 
 #include <algorithm>
-#include <unordered_set>
 
 #include "platform/graphics/dc_state.h"
+#include "platform/graphics/live_handles.h"
 
 namespace {
 
 // Never destroyed, for device contexts freed by other statics at exit.
-std::unordered_set<HDC__*>& LiveDCs() {
-  static auto* live = new std::unordered_set<HDC__*>;
+TLiveHandles<HDC__>& LiveDCs() {
+  static auto* live = new TLiveHandles<HDC__>;
   return *live;
 }
 
@@ -22,13 +22,16 @@ HBITMAP StockBitmap() {
   return stock;
 }
 
-// Refreshes the resolved object pointers after the state's selections changed.
+// Refreshes the resolved object pointers after the state's selections changed. The clip
+// depends on the bitmap only: selecting pens, brushes and fonts, which painting does all the
+// time, keeps the clip worked out.
 void Resolve(HDC__& dc) {
   dc.Pen = ObjectAs<PenObject>(dc.State.Pen.Get(), OBJ_PEN);
   dc.Brush = ObjectAs<BrushObject>(dc.State.Brush.Get(), OBJ_BRUSH);
   dc.Font = ObjectAs<FontObject>(dc.State.Font.Get(), OBJ_FONT);
-  dc.Bitmap = ObjectAs<BitmapObject>(dc.State.Bitmap.Get(), OBJ_BITMAP);
-  InvalidateClip(dc);
+  BitmapObject* bitmap = ObjectAs<BitmapObject>(dc.State.Bitmap.Get(), OBJ_BITMAP);
+  if (bitmap != dc.Bitmap) InvalidateClip(dc);
+  dc.Bitmap = bitmap;
 }
 
 int RegionKind(const TRegion& r) {
@@ -75,7 +78,7 @@ bool ReadOrigin(HDC dc, TPoint DCState::*field, TPoint* origin) {
 }  // namespace
 
 HDC__* LiveDC(HDC dc) {
-  if (dc == nullptr || LiveDCs().count(dc) == 0) return nullptr;
+  if (!LiveDCs().Contains(dc)) return nullptr;
   return dc;
 }
 
@@ -91,14 +94,21 @@ const TRegion& ClipOf(HDC__& dc) {
   TRect area = AreaOf(dc);
   TRect visible;
   IntersectRect(visible, area, s.Bounds());
-  TRegion clip(visible);
+  dc.EffectiveClip.SetRect(visible);
   for (const std::optional<TRegion>* extra : {&dc.SystemClip, &dc.State.Clip}) {
     if (!*extra) continue;
-    TRegion r = **extra;
-    r.Offset(area.Left, area.Top);
-    clip = clip.Intersect(r);
+    const TRegion& r = **extra;
+    if (r.Rects().size() <= 1 && dc.EffectiveClip.Rects().size() <= 1) {
+      // Rectangles are met in place: a paint narrows and widens its clip many times.
+      const TRect box = r.IsEmpty() ? TRect{} : r.Rects().front();
+      dc.EffectiveClip.IntersectWith(
+          SaturateRect(Rect(box.Left + area.Left, box.Top + area.Top, box.Right + area.Left, box.Bottom + area.Top)));
+      continue;
+    }
+    TRegion moved = r;
+    moved.Offset(area.Left, area.Top);
+    dc.EffectiveClip = dc.EffectiveClip.Intersect(moved);
   }
-  dc.EffectiveClip = std::move(clip);
   dc.ClipBounds = dc.EffectiveClip.Bounds();
   dc.ClipSurfaceSize = size;
   dc.ClipStale = false;
@@ -160,14 +170,14 @@ HDC CreateCompatibleDC(HDC) {
   dc->State.Font = ObjectRef(GetStockObject(SYSTEM_FONT));
   dc->State.Bitmap = ObjectRef(StockBitmap());
   Resolve(*dc);
-  LiveDCs().insert(dc);
+  LiveDCs().Insert(dc);
   return dc;
 }
 
 bool DeleteDC(HDC dc) {
   HDC__* d = LiveDC(dc);
   if (d == nullptr) return false;
-  LiveDCs().erase(d);
+  LiveDCs().Erase(d);
   delete d;
   return true;
 }
@@ -220,6 +230,8 @@ bool RestoreDC(HDC dc, int saved) {
   d->State = d->Saved[static_cast<size_t>(level - 1)];
   d->Saved.resize(static_cast<size_t>(level - 1));
   Resolve(*d);
+  // The saved state brings its own clip back.
+  InvalidateClip(*d);
   return true;
 }
 
@@ -331,7 +343,9 @@ int ExtSelectClipRgn(HDC dc, HRGN region, int mode) {
 int IntersectClipRect(HDC dc, int left, int top, int right, int bottom) {
   HDC__* d = LiveDC(dc);
   if (d == nullptr) return RGN_ERROR;
-  d->State.Clip = CurrentClipOrArea(*d).Intersect(AreaRelative(*d, Rect(left, top, right, bottom)));
+  const TRect narrower = AreaRelative(*d, Rect(left, top, right, bottom));
+  if (d->State.Clip) d->State.Clip->IntersectWith(narrower);
+  else d->State.Clip = CurrentClipOrArea(*d).Intersect(narrower);
   InvalidateClip(*d);
   return RegionKind(ClipOf(*d));
 }

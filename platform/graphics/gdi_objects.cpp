@@ -1,19 +1,19 @@
 #include <algorithm>
-#include <unordered_set>
 
 #include "platform/core/exceptions.h"
 #include "platform/graphics/dc_state.h"
+#include "platform/graphics/live_handles.h"
 
 namespace {
 
 // Never destroyed: objects held by statics elsewhere may be freed after this file's statics.
-std::unordered_set<HGDIOBJ__*>& LiveSet() {
-  static auto* live = new std::unordered_set<HGDIOBJ__*>;
+TLiveHandles<HGDIOBJ__>& LiveSet() {
+  static auto* live = new TLiveHandles<HGDIOBJ__>;
   return *live;
 }
 
 void Free(HGDIOBJ__* object) {
-  LiveSet().erase(object);
+  LiveSet().Erase(object);
   delete object;
 }
 
@@ -67,12 +67,12 @@ HGDIOBJ MakeStockObject(int index) {
 }  // namespace
 
 HGDIOBJ AddObject(HGDIOBJ__* object) {
-  LiveSet().insert(object);
+  LiveSet().Insert(object);
   return object;
 }
 
 HGDIOBJ__* LiveObject(HGDIOBJ handle, int kind) {
-  if (handle == nullptr || LiveSet().count(handle) == 0) return nullptr;
+  if (!LiveSet().Contains(handle)) return nullptr;
   if (kind != 0 && handle->Kind != kind) return nullptr;
   return handle;
 }

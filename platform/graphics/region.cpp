@@ -99,6 +99,22 @@ TRegion TRegion::Intersect(const TRect& r) const {
   return result;  // clipping banded rectangles by one rectangle keeps them banded
 }
 
+void TRegion::SetRect(const TRect& r) {
+  rects_.clear();
+  if (!r.IsEmpty()) rects_.push_back(SaturateRect(r));
+}
+
+void TRegion::IntersectWith(const TRect& r) {
+  if (IsRectangle()) {
+    // Merged bands are what Combine gives, and a rectangle meets a rectangle in one or none.
+    TRect common;
+    if (IntersectRect(common, rects_.front(), r)) rects_.front() = common;
+    else rects_.clear();
+    return;
+  }
+  *this = Intersect(r);
+}
+
 namespace {
 
 // The x-intervals inside the combination, from the sorted edge events of one band (side 1:
@@ -152,6 +168,15 @@ class BandWriter {
 // Cuts both regions into horizontal bands at every top and bottom, combines the x-intervals
 // of each band, and merges bands with equal intervals that touch.
 TRegion TRegion::Combine(const TRegion& o, Op op) const {
+  // Narrowing a clip by a rectangle is by far the most frequent combination; two rectangles
+  // meet in one rectangle or none, which is what the sweep below would find.
+  if (op == Op::And && (IsEmpty() || o.IsEmpty())) return TRegion();
+  if (op == Op::And && IsRectangle() && o.IsRectangle()) {
+    TRegion result;
+    TRect common;
+    if (IntersectRect(common, rects_.front(), o.rects_.front())) result.rects_.push_back(common);
+    return result;
+  }
   std::vector<int> ys;
   for (const auto* list : {&rects_, &o.rects_})
     for (const TRect& r : *list) {

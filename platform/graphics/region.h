@@ -31,6 +31,9 @@ class TRegion {
   TRegion Subtract(const TRegion& o) const;
   TRegion Xor(const TRegion& o) const;
   TRegion Intersect(const TRect& r) const;
+  // In place, keeping the storage: what a clip does many times a paint.
+  void SetRect(const TRect& r);
+  void IntersectWith(const TRect& r);
 
   bool operator==(const TRegion& o) const { return rects_ == o.rects_; }
 

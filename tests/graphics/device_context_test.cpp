@@ -139,6 +139,45 @@ TEST_F(DeviceContexts, DeviceAreaAndSystemClipConfineWhatAWindowDraws) {
   SetDeviceArea(dc(), Rect(0, 0, 40, 30));
 }
 
+// Pens, brushes and fonts come and go all through a paint; the clip stays what the program
+// made it, and a bitmap of another size selected later is clipped to its own edges.
+TEST_F(DeviceContexts, ClipOutlivesSelectedObjectsAndFollowsTheBitmap) {
+  HDC mem = CreateCompatibleDC(nullptr);
+  HBITMAP large = CreateCompatibleBitmap(mem, 40, 30), small = CreateCompatibleBitmap(mem, 12, 9);
+  HGDIOBJ original = SelectObject(mem, large);
+  EXPECT_EQ(IntersectClipRect(mem, 5, 5, 30, 20), SIMPLEREGION);
+  HPEN pen = CreatePen(PS_SOLID, 1, 0xFF);
+  HBRUSH brush = CreateSolidBrush(0xFF00);
+  SelectObject(mem, pen);
+  SelectObject(mem, brush);
+  SelectObject(mem, GetStockObject(DEFAULT_GUI_FONT));
+  TRect box;
+  GetClipBox(mem, box);
+  EXPECT_EQ(box, Rect(5, 5, 30, 20));
+  SelectObject(mem, small);
+  GetClipBox(mem, box);
+  EXPECT_EQ(box, Rect(5, 5, 12, 9));
+  HBRUSH red = CreateSolidBrush(0xFF);
+  FillRect(mem, Rect(0, 0, 40, 30), red);
+  SaveDC(mem);
+  SelectClipRgn(mem, nullptr);
+  // A new bitmap is black.
+  EXPECT_EQ(GetPixel(mem, 4, 4), 0u);
+  EXPECT_EQ(GetPixel(mem, 5, 4), 0u);
+  EXPECT_EQ(GetPixel(mem, 5, 5), 0xFFu);
+  EXPECT_EQ(GetPixel(mem, 11, 8), 0xFFu);
+  RestoreDC(mem, -1);
+  SelectObject(mem, large);
+  GetClipBox(mem, box);
+  EXPECT_EQ(box, Rect(5, 5, 30, 20));
+  SelectObject(mem, original);
+  DeleteDC(mem);
+  for (HGDIOBJ o : std::initializer_list<HGDIOBJ>{large, small, pen, brush, red}) DeleteObject(o);
+  // A handle found live a moment ago is refused once it is gone.
+  EXPECT_EQ(GetObjectType(red), 0);
+  EXPECT_EQ(SaveDC(mem), 0);
+}
+
 TEST(DeviceContextFacts, NinetySixDotsPerInchAndThirtyTwoBits) {
   HDC dc = CreateCompatibleDC(nullptr);
   EXPECT_EQ(GetDeviceCaps(dc, LOGPIXELSY), 96);
