@@ -58,6 +58,24 @@ TEST_F(Shapes, RectangleFillRectAndFrameRectExcludeRightAndBottom) {
   EXPECT_EQ(CountColor(clGreen), 5 * 2 + 2 * 2);
 }
 
+// Long fills store whole blocks between the pixels they start and end with: every start and
+// length still covers exactly its span, whatever the alignment of the row in memory.
+TEST_F(Shapes, LongFillsCoverExactlyTheirSpanAtAnyStartAndLength) {
+  for (int width : {37, 40}) {
+    for (int left = 0; left < 9; ++left) {
+      for (int length : {31, 32, 33, 39, 47, 48, 56, 64, 65, 71, 80}) {
+        MakeBitmap(width + 90, 3);
+        c()->Brush()->SetColor(clRed);
+        c()->FillRect(Rect(left, 1, left + length, 2));
+        SCOPED_TRACE("width " + std::to_string(width + 90) + ", left " + std::to_string(left) + ", length " +
+                     std::to_string(length));
+        ASSERT_EQ(InkBounds(clWhite), Rect(left, 1, left + length, 2)) << Str(InkBounds(clWhite));
+        ASSERT_EQ(CountColor(clRed), length);
+      }
+    }
+  }
+}
+
 TEST_F(Shapes, NullPenRectangleFillsOnePixelLessThanItsBox) {
   c()->Pen()->SetStyle(psClear);
   c()->Brush()->SetColor(clRed);
