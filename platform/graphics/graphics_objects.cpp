@@ -1,5 +1,8 @@
 #include "platform/graphics/graphics_objects.h"
 
+#include <algorithm>
+#include <utility>
+
 #include "platform/classes/properties.h"
 #include "platform/core/format.h"
 #include "platform/graphics/bitmap.h"
@@ -40,17 +43,41 @@ int PenModeToROP2(TPenMode mode) {
 
 // ---- TGraphicsObject -------------------------------------------------------------------------
 
-TGraphicsObject::~TGraphicsObject() { DeleteObject(handle_); }
+TGraphicsObject::~TGraphicsObject() {
+  DeleteObject(handle_);
+  for (TKeptHandle& k : kept_) DeleteObject(k.Handle);
+}
 
 void TGraphicsObject::Changed() {
-  DeleteObject(handle_);
+  if (keyed_) KeepHandle();
+  else DeleteObject(handle_);
   handle_ = nullptr;
   OnChange.Call(this);
 }
 
 HGDIOBJ TGraphicsObject::CachedHandle() {
+  if (handle_ != nullptr) return handle_;
+  keyed_ = HandleKey(key_);
+  handle_ = keyed_ ? KeptHandle() : nullptr;
   if (handle_ == nullptr) handle_ = CreateHandleObject();
   return handle_;
+}
+
+// The current handle goes to a free place, or to that of the look kept longest.
+void TGraphicsObject::KeepHandle() {
+  if (handle_ == nullptr) return;
+  auto free = std::find_if(kept_.begin(), kept_.end(), [](const TKeptHandle& k) { return k.Handle == nullptr; });
+  TKeptHandle& place = free != kept_.end() ? *free : kept_[nextKept_++ % kKeptHandles];
+  DeleteObject(place.Handle);
+  place.Key = key_;  // a copy, so the strings keep their storage
+  place.Handle = handle_;
+}
+
+// A kept handle made from the current key, taken out of the kept ones; nullptr when none.
+HGDIOBJ TGraphicsObject::KeptHandle() {
+  for (TKeptHandle& k : kept_)
+    if (k.Handle != nullptr && k.Key == key_) return std::exchange(k.Handle, nullptr);
+  return nullptr;
 }
 
 // ---- TFont -----------------------------------------------------------------------------------
@@ -131,6 +158,13 @@ void TFont::SetOrientation(int tenths) {
   Changed();
 }
 
+bool TFont::HandleKey(THandleKey& key) const {
+  key.A = uint64_t{static_cast<uint32_t>(height_)} << 32 | static_cast<uint32_t>(orientation_);
+  key.B = uint64_t{style_.Mask()} << 16 | uint64_t{charset_} << 8 | pitch_;
+  key.Name = name_;
+  return true;
+}
+
 HGDIOBJ TFont::CreateHandleObject() const {
   LOGFONT lf;
   lf.lfHeight = height_;
@@ -192,6 +226,12 @@ void TPen::SetMode(TPenMode mode) {
   OnChange.Call(this);
 }
 
+bool TPen::HandleKey(THandleKey& key) const {
+  key.A = ColorRef(color_);
+  key.B = uint64_t{static_cast<uint32_t>(width_)} << 8 | style_;
+  return true;
+}
+
 HGDIOBJ TPen::CreateHandleObject() const {
   static constexpr int kStyles[] = {PS_SOLID, PS_DASH, PS_DOT, PS_DASHDOT, PS_DASHDOTDOT, PS_NULL, PS_INSIDEFRAME};
   return CreatePen(kStyles[style_ <= psInsideFrame ? style_ : 0], width_, ColorRef(color_));
@@ -246,6 +286,13 @@ void TBrush::SetBitmap(TBitmap* bitmap) {
   if (bitmap == bitmap_.get()) return;
   SetBitmapCopy(bitmap);
   Changed();
+}
+
+bool TBrush::HandleKey(THandleKey& key) const {
+  if (bitmap_) return false;
+  key.A = ColorRef(color_);
+  key.B = style_;
+  return true;
 }
 
 HGDIOBJ TBrush::CreateHandleObject() const {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <array>
 #include <cstdint>
 #include <memory>
 
@@ -51,15 +52,36 @@ class TGraphicsObject : public TPersistent {
   TNotifyEvent OnChange;
 
  protected:
+  // What a handle is made from: equal keys make equal handles.
+  struct THandleKey {
+    uint64_t A = 0, B = 0;
+    String Name;
+    bool operator==(const THandleKey&) const = default;
+  };
   TGraphicsObject() = default;
   // Drops the cached handle and tells OnChange.
   void Changed();
   // The cached drawing object, created by CreateHandleObject on first use.
   HGDIOBJ CachedHandle();
   virtual HGDIOBJ CreateHandleObject() const = 0;
+  // False when a handle cannot be made again from a key (a brush made from a picture).
+  virtual bool HandleKey(THandleKey&) const { return false; }
 
  private:
+  void KeepHandle();
+  HGDIOBJ KeptHandle();
   HGDIOBJ handle_ = nullptr;
+  // Painting switches a canvas's pen, brush and font back and forth between a few looks; the
+  // handles of the last looks are kept and handed out again instead of being made anew.
+  struct TKeptHandle {
+    THandleKey Key;
+    HGDIOBJ Handle = nullptr;
+  };
+  static constexpr size_t kKeptHandles = 4;
+  THandleKey key_;
+  bool keyed_ = false;
+  std::array<TKeptHandle, kKeptHandles> kept_;
+  size_t nextKept_ = 0;
 };
 
 class TFont : public TGraphicsObject {
@@ -93,6 +115,7 @@ class TFont : public TGraphicsObject {
 
  protected:
   HGDIOBJ CreateHandleObject() const override;
+  bool HandleKey(THandleKey& key) const override;
 
  private:
   TFontName name_;
@@ -124,6 +147,7 @@ class TPen : public TGraphicsObject {
 
  protected:
   HGDIOBJ CreateHandleObject() const override;
+  bool HandleKey(THandleKey& key) const override;
 
  private:
   TColor color_ = clBlack;
@@ -152,6 +176,7 @@ class TBrush : public TGraphicsObject {
 
  protected:
   HGDIOBJ CreateHandleObject() const override;
+  bool HandleKey(THandleKey& key) const override;
 
  private:
   void SetBitmapCopy(TBitmap* bitmap);

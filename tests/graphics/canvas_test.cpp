@@ -28,6 +28,62 @@ TEST_F(Canvases, ChangedObjectsTakeEffectOnTheNextCall) {
   EXPECT_EQ(GetROP2(c->Handle()), R2_XORPEN);
 }
 
+// A pen, brush or font that goes back to a look it had draws that look again, with the
+// handle made for it then; a look not seen lately, or changed meanwhile, gets its own.
+TEST_F(Canvases, ObjectsGoingBackToAnEarlierLookDrawItWithItsHandle) {
+  TCanvas* c = bmp.Canvas();
+  TBrush* brush = c->Brush();
+  brush->SetColor(clRed);
+  HBRUSH red = brush->Handle();
+  brush->SetColor(clBlue);
+  HBRUSH blue = brush->Handle();
+  EXPECT_NE(blue, red);
+  brush->SetColor(clRed);
+  EXPECT_EQ(brush->Handle(), red);
+  c->FillRect(Rect(0, 0, 5, 5));
+  EXPECT_EQ(At(2, 2), clRed);
+  brush->SetStyle(bsCross);
+  EXPECT_NE(brush->Handle(), red);
+  brush->SetStyle(bsSolid);
+  EXPECT_EQ(brush->Handle(), red);
+  // Looks pushed out by four others are made anew, in their own colour.
+  for (TColor other : {clLime, clAqua, clYellow, clFuchsia, clGray}) {
+    brush->SetColor(other);
+    brush->Handle();
+  }
+  brush->SetColor(clBlue);
+  c->FillRect(Rect(5, 0, 10, 5));
+  EXPECT_EQ(At(7, 2), clBlue);
+  EXPECT_EQ(GetObjectType(brush->Handle()), OBJ_BRUSH);
+
+  TPen* pen = c->Pen();
+  HPEN thin = pen->Handle();
+  pen->SetWidth(3);
+  pen->SetColor(clLime);
+  c->MoveTo(0, 10);
+  c->LineTo(20, 10);
+  EXPECT_EQ(At(10, 11), clLime);
+  pen->SetWidth(1);
+  pen->SetColor(clBlack);
+  EXPECT_EQ(pen->Handle(), thin);
+  c->MoveTo(0, 15);
+  c->LineTo(20, 15);
+  EXPECT_EQ(At(10, 15), clBlack);
+  EXPECT_EQ(At(10, 16), clWhite);
+
+  TFont bold;
+  bold.SetStyle({fsBold});
+  TFont* font = c->Font();
+  HFONT plain = font->Handle();
+  font->Assign(&bold);
+  HFONT heavy = font->Handle();
+  EXPECT_NE(heavy, plain);
+  font->SetStyle({});
+  EXPECT_EQ(font->Handle(), plain);
+  font->SetName("Courier New");
+  EXPECT_NE(font->Handle(), plain);
+}
+
 TEST_F(Canvases, ObjectsAssignAndTellTheirChanges) {
   TFont a, b;
   int changes = 0;
