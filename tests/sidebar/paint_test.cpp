@@ -1,11 +1,13 @@
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <vector>
 
 #include "platform/graphics/gdi_owner.h"
 #include "platform/graphics/shapes.h"
 #include "platform/windows/messages.h"
 #include "platform/windows/painting.h"
+#include "sidebar/presets.h"
 #include "tests/sidebar/sidebar_fixture.h"
 
 // Pixels of the painted bar in its views and states.
@@ -317,4 +319,46 @@ TEST_F(PaintTest, KeptTextIsDrawnAnewWhenCaptionOrFontChange) {
   for (int y = label.Top; y < label.Bottom; ++y)
     for (int x = label.Left; x < label.Right; ++x) redInk |= At(*red, x, y) == clRed;
   Check(redInk, *red, "kept_text_colour");
+}
+
+// Captions are kept as pictures while their look stays. Whatever changes a caption's look must
+// show in the very next paint, exactly as a bar that draws everything afresh shows it.
+TEST_F(PaintTest, KeptCaptionPicturesFollowEveryChangeOfTheirLook) {
+  const auto same = [](TBitmap& a, TBitmap& b) {
+    if (a.Width() != b.Width() || a.Height() != b.Height()) return false;
+    for (int y = 0; y < a.Height(); ++y)
+      for (int x = 0; x < a.Width(); ++x)
+        if (At(a, x, y) != At(b, x, y)) return false;
+    return true;
+  };
+  // Pressed and hot captions look different only with these options.
+  contacts_->SetOptions(contacts_->Options() + hoButtonDown + hoUseHighlightFont);
+  bar_->Settings()->HighlightFont()->SetStyle({fsUnderline});
+  struct Change {
+    const char* Name;
+    std::function<void()> Apply;
+  };
+  const std::vector<Change> changes = {
+      {"caption text", [&] { contacts_->SetCaption("People"); }},
+      {"hot", [&] { Move(Centre(contacts_->CaptionRect())); }},
+      {"pressed", [&] { Press(Centre(contacts_->CaptionRect())); }},
+      {"released elsewhere", [&] { Release(Centre(mail_->CaptionRect())); }},
+      {"colour", [&] { bar_->Settings()->SetColor(clTeal); }},
+      {"font", [&] { bar_->Settings()->Font()->SetStyle({fsItalic}); }},
+      {"preset", [&] { nbApplyPreset(bar_, psOffice2000); }},
+      {"size", [&] { bar_->SetBounds(bar_->Left(), bar_->Top(), bar_->Width() + 30, bar_->Height()); }},
+  };
+  Layout();
+  for (const Change& change : changes) {
+    SCOPED_TRACE(change.Name);
+    auto before = Paint();
+    change.Apply();
+    auto after = Paint();
+    bar_->Invalidate();  // every kept picture is forgotten
+    auto fresh = Paint();
+    EXPECT_FALSE(same(*before, *after));
+    const bool asFresh = same(*after, *fresh);
+    EXPECT_TRUE(asFresh);
+    if (!asFresh) Save(*after, change.Name);
+  }
 }
