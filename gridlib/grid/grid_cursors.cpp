@@ -23,7 +23,7 @@ TDBGridExCursor RecordArrow(TCustomDBGridEx* grid) {
 }  // namespace
 
 intptr_t TDBGridExInput::CursorAt(int x, int y) {
-  if (ShowsFrozenSizingCursor(x, y)) return Screen != nullptr ? Screen->Cursors(crHSplit) : 0;
+  if (ShowsOwnSizingCursor(x, y)) return Screen != nullptr ? Screen->Cursors(crHSplit) : 0;
   if (state_ == gisSelecting && selectDrag_ == gsdColumns) return DBGridExCursorHandle(gcDownEx);
   if (state_ != gisIdle || grid_->GridState() != gsNormal) return 0;
   if (grid_->IsDesigning() || !grid_->DataLink()->Active() || !grid_->Options().Contains(dgMultiSelect)) return 0;

@@ -142,8 +142,9 @@ class TDBGridExInput {
   void TabMove(bool forward);
   // The selection goes when the grid clears it on moves (dghClearSelection).
   void ClearSelectionOnMove();
-  // Whether the pointer at (x, y) shows the column-sizing cursor of a frozen column's edge.
-  bool ShowsFrozenSizingCursor(int x, int y);
+  // Whether the pointer at (x, y) shows the column-sizing cursor of an edge the controller
+  // sizes itself.
+  bool ShowsOwnSizingCursor(int x, int y);
   // The pointer's shape at (x, y) in the client area: the grid's own over the indicator and the
   // column-selection strip of the titles, and while its own operations run; 0 leaves it to the
   // base grid.

@@ -407,9 +407,14 @@ void TDBGridExInput::ClickEvents(TShiftState shift, int x, int y) {
   if (column->CanModify(true)) column->SetNextFieldValue(shift.Contains(ssShift) ? -1 : 1);
 }
 
-bool TDBGridExInput::ShowsFrozenSizingCursor(int x, int y) {
+// The edges the controller sizes itself show the sizing cursor: frozen columns', and any
+// column's while the width follows the mouse (found where it is seen when right to left).
+bool TDBGridExInput::ShowsOwnSizingCursor(int x, int y) {
+  if (frozenSizing_) return true;
+  if (state_ != gisIdle) return false;
   TFrozenSizing unused;
-  return frozenSizing_ || (state_ == gisIdle && FrozenSizingAt(x, y, unused));
+  if (FrozenSizingAt(x, y, unused)) return true;
+  return grid_->OptionsEx().Contains(dghTraceColSizing) && base_->ColumnSizingAt(x, y, unused);
 }
 
 // A notch steps one record. Where the rows scroll without the cursor (the record-access

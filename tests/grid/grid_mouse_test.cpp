@@ -278,6 +278,9 @@ TEST_P(GridMouse, RightToLeftTracedSizingOfAScrolledColumnFollowsTheMirroredEdge
   grid->SetBiDiMode(bdRightToLeft);
   TColumnEx* sized = grid->Columns()->Items(2);
   const int edge = grid->ClientWidth() - grid->CellRect(3, 0).Right;
+  SetCursorPosQuietly(grid->ClientToScreen({edge, 5}));
+  grid->Perform(WM_SETCURSOR, reinterpret_cast<WPARAM>(grid->Handle()), MakeLParam(HTCLIENT, WM_MOUSEMOVE));
+  EXPECT_EQ(GetCursor(), Screen->Cursors(crHSplit)) << "the edge shows the sizing cursor";
   Press(WM_LBUTTONDOWN, edge, 5);
   ASSERT_EQ(grid->Input()->State(), gisSizing);
   for (int shift : {-20, 10}) {
