@@ -188,8 +188,14 @@ bool TDBGridExCellEditing::FindLookupText(TColumnEx* column, const String& text)
   return true;
 }
 
+void TDBGridExCellEditing::BeginChoice(const String& text, const Variant& value) {
+  choiceText_ = text;
+  editValue_ = value;
+}
+
 void TDBGridExCellEditing::SetPendingText(const String& text) {
   pendingText_ = text;
+  if (choiceText_ == text) return;
   TColumnEx* column = CurrentColumn();
   TField* field = column != nullptr ? column->Field() : nullptr;
   if (field == nullptr || !field->Lookup() || field->LookupDataSet() == nullptr) return;

@@ -40,6 +40,10 @@ class TDBGridExCellEditing {
   // the editor when its cell text no longer equals this.
   void SetPendingText(const String& text);
   const String& PendingText() const { return pendingText_; }
+  // The editor is about to show the text of a list entry whose value is known: that text is
+  // not looked up again, until EndChoice.
+  void BeginChoice(const String& text, const Variant& value);
+  void EndChoice() { choiceText_.reset(); }
   void SetEditValue(const Variant& value) { editValue_ = value; }
   const Variant& EditValue() const { return editValue_; }
   // Writes the editor's text into the current column's field.
@@ -63,4 +67,5 @@ class TDBGridExCellEditing {
   // The editor's own read-only choice for the cell it shows; none without OnGetCellParams.
   std::optional<bool> editorReadOnly_;
   Variant editValue_ = Variant::Null();
+  std::optional<String> choiceText_;
 };

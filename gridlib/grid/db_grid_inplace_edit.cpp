@@ -14,6 +14,7 @@
 #include "platform/controls/application.h"
 #include "platform/controls/screen.h"
 #include "platform/core/format.h"
+#include "platform/core/scope_guard.h"
 #include "platform/core/string_list.h"
 #include "platform/data/field.h"
 #include "platform/windows/cursors.h"
@@ -410,9 +411,14 @@ void TDBGridInplaceEdit::ChooseFrom(IDropDownPopupEx* popup) {
 // The choice goes in as typing would put it: the record goes into edit mode first, the text
 // is the editor's, and the chosen value is the grid's edit value until it is written back.
 void TDBGridInplaceEdit::Choose(const String& text, const Variant& value) {
-  if (!EditCanModify()) return;
+  TCustomDBGridEx* grid = DBGrid();
+  if (grid == nullptr || !EditCanModify()) return;
+  TDBGridExCellEditing* editing = grid->CellEditing();
+  // The entry's value is known: its text is not searched for in a lookup list.
+  editing->BeginChoice(text, value);
+  ScopeGuard ended([editing] { editing->EndChoice(); });
   SetText(text);
   SetModified(true);
   SelectAll();
-  if (TCustomDBGridEx* grid = DBGrid()) grid->CellEditing()->SetEditValue(value);
+  editing->SetEditValue(value);
 }
