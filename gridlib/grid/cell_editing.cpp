@@ -67,6 +67,7 @@ String TDBGridExCellEditing::FieldEditText(TColumnEx* column) {
 // A lookup column edits a key: the special row's when it stands for the record's key (or for
 // a key the list lacks), else the record's own.
 void TDBGridExCellEditing::NoteLookupKey(TColumnEx* column) {
+  unresolvedText_.reset();
   TField* field = column->Field();
   if (field == nullptr || !field->Lookup() || field->KeyFields().empty()) {
     editValue_ = Variant::Null();
@@ -110,10 +111,12 @@ String TDBGridExCellEditing::CurrentCellText(TFont* font) {
   const Variant keptValue = editValue_;
   const String keptText = pendingText_;
   const std::optional<bool> keptReadOnly = editorReadOnly_;
+  const std::optional<String> keptUnresolved = unresolvedText_;
   String text = EditText(column, font);
   editValue_ = keptValue;
   pendingText_ = keptText;
   editorReadOnly_ = keptReadOnly;
+  unresolvedText_ = keptUnresolved;
   return text;
 }
 
@@ -190,7 +193,17 @@ bool TDBGridExCellEditing::FindLookupText(TColumnEx* column, const String& text)
 
 void TDBGridExCellEditing::BeginChoice(const String& text, const Variant& value) {
   choiceText_ = text;
+  SetEditValue(value);
+}
+
+void TDBGridExCellEditing::SetEditValue(const Variant& value) {
+  unresolvedText_.reset();
   editValue_ = value;
+}
+
+const Variant& TDBGridExCellEditing::EditValue() {
+  ResolveTypedLookup();
+  return editValue_;
 }
 
 void TDBGridExCellEditing::SetPendingText(const String& text) {
@@ -199,10 +212,20 @@ void TDBGridExCellEditing::SetPendingText(const String& text) {
   TColumnEx* column = CurrentColumn();
   TField* field = column != nullptr ? column->Field() : nullptr;
   if (field == nullptr || !field->Lookup() || field->LookupDataSet() == nullptr) return;
+  unresolvedText_ = text;
+}
+
+void TDBGridExCellEditing::ResolveTypedLookup() {
+  if (!unresolvedText_) return;
+  const String text = std::move(*unresolvedText_);
+  unresolvedText_.reset();
+  TColumnEx* column = CurrentColumn();
+  if (column == nullptr || column->Field() == nullptr || !column->Field()->Lookup()) return;
   if (!FindLookupText(column, text)) editValue_ = Variant::Null();
 }
 
 void TDBGridExCellEditing::WriteLookup(TColumnEx* column, const String& text) {
+  ResolveTypedLookup();
   TField* field = column->Field();
   if (editValue_.IsNull() && !text.empty() && column->OnNotInList.Assigned() && NotInList(column, text)) {
     FindLookupText(column, text);

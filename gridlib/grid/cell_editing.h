@@ -36,16 +36,17 @@ class TDBGridExCellEditing {
   // whether the record is now being edited. The editor's own read-only choice only restricts.
   bool BeginCellEdit();
   // The editor's text as it loads and changes; typed into a lookup column it also names the
-  // key of the list entry showing that text (Null when none does). The record changed under
-  // the editor when its cell text no longer equals this.
+  // key of the list entry showing that text (Null when none does), looked up only when the
+  // key is asked for: a search of a large lookup table per keystroke would stall typing.
+  // The record changed under the editor when its cell text no longer equals this.
   void SetPendingText(const String& text);
   const String& PendingText() const { return pendingText_; }
   // The editor is about to show the text of a list entry whose value is known: that text is
   // not looked up again, until EndChoice.
   void BeginChoice(const String& text, const Variant& value);
   void EndChoice() { choiceText_.reset(); }
-  void SetEditValue(const Variant& value) { editValue_ = value; }
-  const Variant& EditValue() const { return editValue_; }
+  void SetEditValue(const Variant& value);
+  const Variant& EditValue();
   // Writes the editor's text into the current column's field.
   void WriteBack();
   // The current record's lookup key of `column` names a record of its lookup data set (whose
@@ -61,6 +62,7 @@ class TDBGridExCellEditing {
   void WriteKeyList(TColumnEx* column, const String& text);
   void WriteLookup(TColumnEx* column, const String& text);
   bool FindLookupText(TColumnEx* column, const String& text);
+  void ResolveTypedLookup();
 
   TDBGridExHost* grid_;
   String pendingText_;
@@ -68,4 +70,6 @@ class TDBGridExCellEditing {
   std::optional<bool> editorReadOnly_;
   Variant editValue_ = Variant::Null();
   std::optional<String> choiceText_;
+  // Text typed into the current lookup column whose key editValue_ does not hold yet.
+  std::optional<String> unresolvedText_;
 };

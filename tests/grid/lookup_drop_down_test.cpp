@@ -160,6 +160,24 @@ TEST_P(LookupDropDown, ReadsOnlyTheRecordsItShows) {
   EXPECT_EQ(orders->FieldByName("Customer")->AsInteger(), c.customers);
 }
 
+// Typing into the cell looks the text up once, when it is written, not once per keystroke.
+TEST_P(LookupDropDown, TypingSearchesTheTableOnceWhenWritten) {
+  const LookupCase& c = GetParam();
+  grid->SetSelectedIndex(kCustomerColumn);
+  test_input::Key(grid, VK_F2);
+  ASSERT_NE(Editor(), nullptr);
+  Editor()->SelectAll();
+  ReadsOf(customers.get()) = 0;
+  const std::string typed = "Customer " + std::to_string(c.customers - 1);
+  test_input::Type(Editor(), typed);
+  EXPECT_EQ(Editor()->Text(), typed);
+  EXPECT_LT(ReadsOf(customers.get()), c.customers) << "no search of the table while typing";
+
+  Key(VK_RETURN);
+  orders->Post();
+  EXPECT_EQ(orders->FieldByName("Customer")->AsInteger(), c.customers - 1);
+}
+
 INSTANTIATE_TEST_SUITE_P(Stores, LookupDropDown,
                          testing::Values(LookupCase{Store::Memory, 5000, 75},
                                          LookupCase{Store::Sqlite, 1000000, 500000}),
