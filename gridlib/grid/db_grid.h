@@ -346,10 +346,10 @@ class TCustomDBGridEx : public TCustomGrid, public TDBGridExHost, public TDBGrid
   TColumnEx* CellEditingColumn() const;
   // The in-place editor as the grid's own kind; nullptr before it is made (grid_inplace_editor.cpp).
   TDBGridInplaceEdit* DBInplaceEditor() const;
-  // Whether client x lies in the edit-button strip of grid cell `cell`: the width of its
-  // column's buttons at the cell's right end (left for a right-to-left column).
+  // Whether layout x (GridX) lies in the edit-button strip of grid cell `cell`: the width of
+  // its column's buttons at the cell's right end (left for a right-to-left column).
   bool InEditButtonStrip(TGridCoord cell, int x);
-  // A press at client (x, y) goes on to the shown editor (its buttons) as its own press.
+  // A press at layout (x, y) goes on to the shown editor (its buttons) as its own press.
   void PressInplaceEditor(int x, int y);
 
   // ---- Incremental search (grid_inc_search.cpp).
@@ -425,6 +425,8 @@ class TCustomDBGridEx : public TCustomGrid, public TDBGridExHost, public TDBGrid
   void DoExit() override;
   TInplaceEdit* CreateEditor() override;
   bool CanEditShow() override;
+  // Right to left the grid is painted mirrored, and its input and editors follow.
+  bool ColumnsMirrored() override { return BiDiMode() == bdRightToLeft; }
   bool CanEditModify() override;
   bool CanEditAcceptKey(char16_t key) override;
   String GetEditText(int col, int row) override;
@@ -453,7 +455,7 @@ class TCustomDBGridEx : public TCustomGrid, public TDBGridExHost, public TDBGrid
   void FireKeyDown(uint16_t& key, TShiftState shift) override;
   void FireMouseDown(TMouseButton button, TShiftState shift, int x, int y) override;
   void FireMouseUp(TMouseButton button, TShiftState shift, int x, int y) override;
-  bool OverSizingLine(int x, int y) override { return Sizing(x, y); }
+  bool OverSizingLine(int x, int y) override { return Sizing(GridX(x), y); }
   bool ColumnSizingAt(int x, int y, TFrozenSizing& sizing) override;
   // Input messages the controller takes before the base grid; false for the others.
   bool InputMessage(TMessage& m);

@@ -77,7 +77,9 @@ TPopupCalendarEx* TDBGridInplaceEdit::DroppedCalendar() const {
 void TDBGridInplaceEdit::BoundsChanged() {
   TCustomDBGridEx* grid = DBGrid();
   TColumnEx* column = Column();
-  const bool rightToLeft = column != nullptr && column->UseRightToLeftAlignment();
+  // A right-to-left grid paints a cell's buttons at its left end; the editor over it follows.
+  const bool mirrored = grid != nullptr && grid->BiDiMode() == bdRightToLeft;
+  const bool rightToLeft = column != nullptr && (column->UseRightToLeftAlignment() || mirrored);
   buttons_.Layout(column, ClientRect(), grid != nullptr && grid->Flat(), rightToLeft);
   const TRect text = buttons_.TextRect(ClientRect());
   TRect r = Rect(text.Left + 2, 2, std::max(text.Left + 2, text.Right - 2), Height());

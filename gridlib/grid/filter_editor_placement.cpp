@@ -106,7 +106,7 @@ void TDBGridExFilterEditing::Place(bool refresh) {
     Prepare(filterCol_);
     editor_->SetSelection(0, editor_->TextLength());
   }
-  editor_->SetBounds(cell.Left, cell.Top, cell.Right - cell.Left, cell.Bottom - cell.Top);
+  editor_->SetBoundsRect(grid_->GridToClient(cell));
   editor_->Show();
 }
 

@@ -31,13 +31,18 @@ TAxisOutside Outside(int pos, int low, int high) {
 
 }  // namespace
 
+TPoint TDBGridExInput::MouseInGrid() const {
+  const TPoint at = grid_->ScreenToClient(GetCursorPos());
+  return {grid_->GridX(at.x), at.y};
+}
+
 void TDBGridExInput::TimerTick() {
   if (state_ == gisDraggingRecords) {
-    const TPoint at = grid_->ScreenToClient(GetCursorPos());
+    const TPoint at = MouseInGrid();
     recordDrag_->Follow(at.x, at.y, true);
     return;
   }
-  if (state_ == gisSelecting) TimerStep(grid_->ScreenToClient(GetCursorPos()));
+  if (state_ == gisSelecting) TimerStep(MouseInGrid());
 }
 
 void TDBGridExInput::TimerStep(TPoint at) {

@@ -13,7 +13,7 @@ void TDBGridExInput::ColumnDrag(int x, int y) {
     TimerStep({x, y});
     return;
   }
-  SelectColumnsTo(grid_->MouseCoord(x, std::max(0, std::min(y, data.Top))).X);
+  SelectColumnsTo(grid_->CoordAt(x, std::max(0, std::min(y, data.Top))).X);
 }
 
 // The selection reaches from its anchor column to grid column `col`.

@@ -28,7 +28,7 @@ intptr_t TDBGridExInput::CursorAt(int x, int y) {
   if (state_ != gisIdle || grid_->GridState() != gsNormal) return 0;
   if (grid_->IsDesigning() || !grid_->DataLink()->Active() || !grid_->Options().Contains(dgMultiSelect)) return 0;
   if (base_->OverSizingLine(x, y) || recordDrag_->MouseDown(x, y, GetShiftState(), true)) return 0;
-  const TGridCoord cell = grid_->MouseCoord(x, y);
+  const TGridCoord cell = grid_->CoordAt(x, y);
   if (cell.X < 0 || cell.Y < 0) return 0;
   const TDBGridExCellType type = grid_->GetCellType(cell.X, cell.Y);
   if (type.ColKind == gckIndicator && type.RowKind == grkData) {

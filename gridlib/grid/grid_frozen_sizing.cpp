@@ -17,7 +17,6 @@ constexpr int kSizingZone = 7;
 
 bool TDBGridExInput::FrozenSizingAt(int x, int y, TFrozenSizing& sizing) {
   if (!grid_->Options().Contains(dgColumnResize) || grid_->FrozenCols() <= 0) return false;
-  if (grid_->BiDiMode() == bdRightToLeft) x = grid_->ClientWidth() - x;
   TGridDrawInfo info;
   grid_->CalcDrawInfo(info);
   if (y < 0 || y >= info.Vert.FixedBoundary) return false;
@@ -77,7 +76,6 @@ bool TDBGridExInput::WidthFitsAutoFit(int position) {
 }
 
 void TDBGridExInput::FrozenSizingMove(int x) {
-  if (grid_->BiDiMode() == bdRightToLeft) x = grid_->ClientWidth() - x;
   if (grid_->OptionsEx().Contains(dghTraceColSizing)) {
     frozen_.Position = x + frozen_.Offset;
     if (!WidthFitsAutoFit(frozen_.Position)) return;
@@ -108,7 +106,7 @@ void TDBGridExInput::CancelFrozenSizing() {
 void TDBGridExInput::DrawFrozenSizingLine() {
   TCanvas* canvas = grid_->Canvas();
   XorPenScope pen(canvas, psSolid, 1);
-  const int x = grid_->BiDiMode() == bdRightToLeft ? grid_->ClientWidth() - frozen_.Position : frozen_.Position;
+  const int x = grid_->GridX(frozen_.Position);
   canvas->MoveTo(x, 0);
   canvas->LineTo(x, grid_->ClientHeight());
 }

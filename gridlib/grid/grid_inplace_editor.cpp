@@ -42,6 +42,6 @@ bool TCustomDBGridEx::InEditButtonStrip(TGridCoord cell, int x) {
 void TCustomDBGridEx::PressInplaceEditor(int x, int y) {
   TInplaceEdit* editor = InplaceEditor();
   if (editor == nullptr || !editor->Visible()) return;
-  const TPoint at = editor->ScreenToClient(ClientToScreen(TPoint{x, y}));
+  const TPoint at = editor->ScreenToClient(ClientToScreen(TPoint{GridX(x), y}));
   editor->Perform(WM_LBUTTONDOWN, MK_LBUTTON, PointToLParam(at));
 }

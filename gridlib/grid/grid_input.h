@@ -206,6 +206,8 @@ class TDBGridExInput {
   void ColumnDrag(int x, int y);
   // One step of scrolling while a selection is dragged, with the mouse at `at`.
   void TimerStep(TPoint at);
+  // Where the mouse is now, on the grid's layout.
+  TPoint MouseInGrid() const;
   bool ScrollColumn(int direction);
   void ColumnScrollStep(int x);
   void SelectionScrollStep(TPoint at);

@@ -15,14 +15,16 @@ void TCustomDBGridEx::KeyDown(uint16_t& key, TShiftState shift) { input_->KeyDow
 
 void TCustomDBGridEx::KeyPress(char16_t& key) { input_->KeyPress(key); }
 
+// The input controller works on the layout: a right-to-left grid's x is mirrored here, once,
+// and mirrored back where the base grid and the mouse events take client points.
 void TCustomDBGridEx::MouseDown(TMouseButton button, TShiftState shift, int x, int y) {
-  input_->MouseDown(button, shift, x, y);
+  input_->MouseDown(button, shift, GridX(x), y);
 }
 
-void TCustomDBGridEx::MouseMove(TShiftState shift, int x, int y) { input_->MouseMove(shift, x, y); }
+void TCustomDBGridEx::MouseMove(TShiftState shift, int x, int y) { input_->MouseMove(shift, GridX(x), y); }
 
 void TCustomDBGridEx::MouseUp(TMouseButton button, TShiftState shift, int x, int y) {
-  input_->MouseUp(button, shift, x, y);
+  input_->MouseUp(button, shift, GridX(x), y);
 }
 
 bool TCustomDBGridEx::DoMouseWheel(TShiftState shift, int wheelDelta, TPoint mousePos) {
@@ -55,7 +57,7 @@ bool TCustomDBGridEx::InputMessage(TMessage& m) {
     case WM_SETCURSOR: {
       if (LoSigned(m.LParam) != HTCLIENT) return false;
       const TPoint at = ScreenToClient(GetCursorPos());
-      const HCURSOR cursor = input_->CursorAt(at.x, at.y);
+      const HCURSOR cursor = input_->CursorAt(GridX(at.x), at.y);
       if (cursor == 0) return false;
       ::SetCursor(cursor);
       m.Result = 1;
@@ -92,13 +94,13 @@ bool TCustomDBGridEx::InputMessage(TMessage& m) {
 }
 
 void TCustomDBGridEx::BaseMouseDown(TMouseButton button, TShiftState shift, int x, int y) {
-  TCustomGrid::MouseDown(button, shift, x, y);
+  TCustomGrid::MouseDown(button, shift, GridX(x), y);
 }
 
-void TCustomDBGridEx::BaseMouseMove(TShiftState shift, int x, int y) { TCustomGrid::MouseMove(shift, x, y); }
+void TCustomDBGridEx::BaseMouseMove(TShiftState shift, int x, int y) { TCustomGrid::MouseMove(shift, GridX(x), y); }
 
 void TCustomDBGridEx::BaseMouseUp(TMouseButton button, TShiftState shift, int x, int y) {
-  TCustomGrid::MouseUp(button, shift, x, y);
+  TCustomGrid::MouseUp(button, shift, GridX(x), y);
 }
 
 void TCustomDBGridEx::BaseKeyPress(char16_t& key) { TCustomGrid::KeyPress(key); }
@@ -113,9 +115,9 @@ void TCustomDBGridEx::FireKeyDown(uint16_t& key, TShiftState shift) { TCustomCon
 
 // The base grid's mouse-down handling is not run for these; its OnMouseDown still is.
 void TCustomDBGridEx::FireMouseDown(TMouseButton button, TShiftState shift, int x, int y) {
-  TCustomControl::MouseDown(button, shift, x, y);
+  TCustomControl::MouseDown(button, shift, GridX(x), y);
 }
 
 void TCustomDBGridEx::FireMouseUp(TMouseButton button, TShiftState shift, int x, int y) {
-  TCustomControl::MouseUp(button, shift, x, y);
+  TCustomControl::MouseUp(button, shift, GridX(x), y);
 }

@@ -63,7 +63,7 @@ void TDBGridExInput::MouseDown(TMouseButton button, TShiftState shift, int x, in
     if (grid_->GridState() == gsColSizing || grid_->GridState() == gsRowSizing) SetState(gisSizing);
     return;
   }
-  const TGridCoord cell = grid_->MouseCoord(x, y);
+  const TGridCoord cell = grid_->CoordAt(x, y);
   if (cell.X < 0 || cell.Y < 0) return;
   const TDBGridExCellType type = grid_->GetCellType(cell.X, cell.Y);
   if (type.RowKind == grkTitle) {
@@ -75,7 +75,7 @@ void TDBGridExInput::MouseDown(TMouseButton button, TShiftState shift, int x, in
 
 void TDBGridExInput::DoubleClick(TShiftState shift, int x, int y) {
   if (FitColumnsAtDivider(x, y)) return;
-  const TGridCoord cell = grid_->MouseCoord(x, y);
+  const TGridCoord cell = grid_->CoordAt(x, y);
   if (cell.X >= 0 && cell.Y >= 0 && grid_->DataLink()->Active()) {
     const TDBGridExCellType type = grid_->GetCellType(cell.X, cell.Y);
     if (type.RowKind == grkData && type.ColKind == gckData) {
@@ -320,7 +320,7 @@ void TDBGridExInput::SelectionDrag(bool moved, TShiftState shift, int x, int y) 
   const TRect data = grid_->DataRect();
   const int cx = std::clamp(x, data.Left, std::max(data.Left, data.Right - 1));
   const int cy = std::clamp(y, data.Top, std::max(data.Top, data.Bottom - 1));
-  const TGridCoord cell = grid_->MouseCoord(cx, cy);
+  const TGridCoord cell = grid_->CoordAt(cx, cy);
   if (cell.Y >= 0) {
     const TDBGridExCellType type = grid_->GetCellType(std::max(cell.X, 0), cell.Y);
     const int distance = type.RowKind == grkData ? type.DataRow - grid_->DataLink()->ActiveRecord() : 0;
@@ -390,13 +390,13 @@ void TDBGridExInput::TitleRelease(TShiftState shift, int x, int y) {
 
 // Whether (x, y) is on the own caption of grid column `col`'s title.
 bool TDBGridExInput::OverTitle(int col, int x, int y) {
-  const TGridCoord cell = grid_->MouseCoord(x, y);
+  const TGridCoord cell = grid_->CoordAt(x, y);
   return grid_->ClientRect().Contains({x, y}) && cell.X == col && cell.Y == 0 &&
          InLeafTitle(cell, col - grid_->IndicatorOffset(), y);
 }
 
 void TDBGridExInput::ClickEvents(TShiftState shift, int x, int y) {
-  const TGridCoord cell = grid_->MouseCoord(x, y);
+  const TGridCoord cell = grid_->CoordAt(x, y);
   if (cell.X < grid_->IndicatorOffset() || cell.Y < 0) return;
   const TDBGridExCellType type = grid_->GetCellType(cell.X, cell.Y);
   if (type.ColKind != gckData) return;

@@ -25,8 +25,6 @@ void TCustomDBGridEx::CalcSizingState(int x, int y, TGridState& state, int& inde
 }
 
 bool TCustomDBGridEx::ColumnSizingAt(int x, int y, TFrozenSizing& sizing) {
-  // Right-to-left columns are painted mirrored: their edges are found where they are seen.
-  if (BiDiMode() == bdRightToLeft) x = ClientWidth() - x;
   TGridDrawInfo info;
   CalcDrawInfo(info);
   TGridState state = gsNormal;

@@ -22,7 +22,7 @@ constexpr int kMarkWidth = 5;
 bool TDBGridExRecordDrag::MouseDown(int x, int y, TShiftState shift, bool testOnly) {
   TGridDataLinkEx* link = grid_->DataLink();
   if (!link->Active() || !grid_->OptionsEx().Contains(dghRecordMoving)) return false;
-  const TGridCoord cell = grid_->MouseCoord(x, y);
+  const TGridCoord cell = grid_->CoordAt(x, y);
   if (cell.X < 0 || cell.Y < 0) return false;
   const TDBGridExCellType type = grid_->GetCellType(cell.X, cell.Y);
   if (type.ColKind != gckIndicator || type.RowKind != grkData || link->DataSet()->IsEmpty()) return false;
@@ -58,11 +58,10 @@ bool TDBGridExRecordDrag::MouseDown(int x, int y, TShiftState shift, bool testOn
 
 void TDBGridExRecordDrag::Follow(int x, int y, bool scroll) {
   if (!moving_) return;
-  if (grid_->BiDiMode() == bdRightToLeft) x = grid_->ClientWidth() - x;
   const RecordRows rows = ShownRecordRows();
   if (rows.Empty()) return;
   if (y >= rows.Top && y < rows.Bottom) {
-    const int row = grid_->MouseCoord(x, y).Y;
+    const int row = grid_->CoordAt(x, y).Y;
     if (row >= rows.First && row <= rows.Last && row != targetRow_) Aim(row, y);
     return;
   }

@@ -39,7 +39,7 @@ bool TDBGridExTreeNodes::NodeChar(char16_t ch) const {
 
 bool TDBGridExTreeNodes::MouseDown(int x, int y) {
   if (!Active()) return false;
-  const TGridCoord cell = grid_->MouseCoord(x, y);
+  const TGridCoord cell = grid_->CoordAt(x, y);
   if (cell.X != grid_->IndicatorOffset() || cell.Y < 0) return false;
   const TDBGridExCellType type = grid_->GetCellType(cell.X, cell.Y);
   if (type.RowKind != grkData || type.DataCol != 0) return false;

@@ -145,6 +145,14 @@ class TCustomGrid : public TCustomControl {
   // The cell under a client point; -1, -1 outside every cell.
   TGridCoord MouseCoord(int x, int y);
   void MouseToCell(int x, int y, int& col, int& row);
+  // The same for a point of the grid's own layout (see GridX).
+  TGridCoord CoordAt(int gridX, int y);
+  // The grid lays out its cells left to right and, when its columns are seen mirrored, shows
+  // them mirrored within the client width. GridX turns a client x into the layout's x and
+  // back (mirroring twice is no mirroring); GridToClient gives where a rectangle of the
+  // layout is seen.
+  int GridX(int x);
+  TRect GridToClient(const TRect& rect);
 
   bool EditorMode() const { return editorMode_; }
   void SetEditorMode(bool v);
@@ -187,6 +195,8 @@ class TCustomGrid : public TCustomControl {
   virtual bool CheckRowDrag(int& origin, int& destination, TPoint mousePt);
   virtual bool EndRowDrag(int& origin, int& destination, TPoint mousePt);
   virtual bool CanEditShow();
+  // Whether the columns are seen mirrored within the client width (right to left).
+  virtual bool ColumnsMirrored() { return false; }
   virtual bool CanEditModify();
   virtual bool CanEditAcceptKey(char16_t key);
   virtual bool CanGridAcceptKey(uint16_t key, TShiftState shift);
@@ -195,6 +205,7 @@ class TCustomGrid : public TCustomControl {
   virtual String GetEditMask(int col, int row);
   virtual int GetEditLimit();
   virtual TInplaceEdit* CreateEditor();
+  // The sizing state at layout point (x, y) (see GridX).
   virtual void CalcSizingState(int x, int y, TGridState& state, int& index, int& sizingPos,
                                int& sizingOfs, TGridDrawInfo& info);
   void Paint() override;
@@ -244,7 +255,7 @@ class TCustomGrid : public TCustomControl {
   void WMFocus(TMessage& m);
   void WMCancelMode(TMessage& m);
   void ChangeSize(int newColCount, int newRowCount);
-  TGridState SizingStateAt(int x, int y);
+  TGridState SizingStateAt(int gridX, int y);
   void Initialize();
   void SetFixedCount(int& field, int v, int count, const char* tooBig);
   void SelectionMoved(const TGridRect& oldSel);

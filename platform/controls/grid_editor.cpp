@@ -75,7 +75,7 @@ void TCustomGrid::UpdateEdit() {
     inplaceEdit_->SetGrid(this);
     inplaceEdit_->SetParent(this);
   } else if (Col() == inplaceCol_ && Row() == inplaceRow_) {
-    inplaceEdit_->Move(CellRect(Col(), Row()));
+    inplaceEdit_->Move(GridToClient(CellRect(Col(), Row())));
     return;
   } else {
     HideEdit();
@@ -85,7 +85,7 @@ void TCustomGrid::UpdateEdit() {
   inplaceCol_ = Col();
   inplaceRow_ = Row();
   inplaceEdit_->SelectAll();
-  if (CanEditShow()) inplaceEdit_->Move(CellRect(Col(), Row()));
+  if (CanEditShow()) inplaceEdit_->Move(GridToClient(CellRect(Col(), Row())));
 }
 
 void TCustomGrid::HideEdit() {
@@ -108,5 +108,5 @@ void TCustomGrid::UpdateText() {
 // The editor goes where the current cell now is (after sizes or scrolling changed).
 void TCustomGrid::InvalidateEditor() {
   if (!inplaceEdit_ || !editorMode_) return;
-  if (inplaceCol_ >= 0 && CanEditShow()) inplaceEdit_->UpdateLoc(CellRect(Col(), Row()));
+  if (inplaceCol_ >= 0 && CanEditShow()) inplaceEdit_->UpdateLoc(GridToClient(CellRect(Col(), Row())));
 }

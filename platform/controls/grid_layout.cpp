@@ -129,12 +129,23 @@ TGridCoord TCustomGrid::CalcCoordFromPoint(int x, int y, const TGridDrawInfo& in
   return {CoordOnAxis(info.Horz, x), CoordOnAxis(info.Vert, y)};
 }
 
-TGridCoord TCustomGrid::MouseCoord(int x, int y) {
+TGridCoord TCustomGrid::MouseCoord(int x, int y) { return CoordAt(GridX(x), y); }
+
+TGridCoord TCustomGrid::CoordAt(int gridX, int y) {
   TGridDrawInfo info;
   CalcDrawInfo(info);
-  TGridCoord c = CalcCoordFromPoint(x, y, info);
+  TGridCoord c = CalcCoordFromPoint(gridX, y, info);
   if (c.X < 0 || c.Y < 0) return {-1, -1};
   return c;
+}
+
+// Mirrored, pixel column x is seen at pixel column ClientWidth - 1 - x, so a rectangle's
+// right edge (just past its last pixel column) becomes the left one.
+int TCustomGrid::GridX(int x) { return ColumnsMirrored() ? ClientWidth() - 1 - x : x; }
+
+TRect TCustomGrid::GridToClient(const TRect& rect) {
+  if (!ColumnsMirrored() || rect.IsEmpty()) return rect;
+  return {ClientWidth() - rect.Right, rect.Top, ClientWidth() - rect.Left, rect.Bottom};
 }
 
 void TCustomGrid::MouseToCell(int x, int y, int& col, int& row) {

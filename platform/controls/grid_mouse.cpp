@@ -71,14 +71,14 @@ void TCustomGrid::CalcSizingState(int x, int y, TGridState& state, int& index, i
   }
 }
 
-bool TCustomGrid::Sizing(int x, int y) { return SizingStateAt(x, y) != gsNormal; }
+bool TCustomGrid::Sizing(int x, int y) { return SizingStateAt(GridX(x), y) != gsNormal; }
 
-TGridState TCustomGrid::SizingStateAt(int x, int y) {
+TGridState TCustomGrid::SizingStateAt(int gridX, int y) {
   TGridDrawInfo info;
   CalcDrawInfo(info);
   TGridState state = gsNormal;
   int index = 0, pos = 0, ofs = 0;
-  CalcSizingState(x, y, state, index, pos, ofs, info);
+  CalcSizingState(gridX, y, state, index, pos, ofs, info);
   return state;
 }
 
@@ -93,13 +93,15 @@ void TCustomGrid::MouseDown(TMouseButton button, TShiftState shift, int x, int y
   if (button == mbLeft && shift.Contains(ssDouble)) {
     DblClick();
   } else if (button == mbLeft) {
+    // The hit tests run on the layout, the events get the client point.
+    const int gx = GridX(x);
     TGridDrawInfo info;
     CalcDrawInfo(info);
-    CalcSizingState(x, y, gridState_, sizingIndex_, sizingPos_, sizingOfs_, info);
+    CalcSizingState(gx, y, gridState_, sizingIndex_, sizingPos_, sizingOfs_, info);
     if (gridState_ != gsNormal) {
       DrawSizingLine(info);
     } else {
-      TGridCoord hit = CalcCoordFromPoint(x, y, info);
+      TGridCoord hit = CalcCoordFromPoint(gx, y, info);
       if (hit.X >= fixedCols_ && hit.Y >= fixedRows_) {
         if (options_.Contains(goEditing)) {
           if (hit.X == Col() && hit.Y == Row()) {
@@ -141,19 +143,20 @@ bool TCustomGrid::StartMoving(TGridCoord hit, TPoint mousePt) {
 }
 
 void TCustomGrid::MouseMove(TShiftState shift, int x, int y) {
+  const int gx = GridX(x);
   TGridDrawInfo info;
   CalcDrawInfo(info);
   switch (gridState_) {
     case gsSelecting:
     case gsColMoving:
     case gsRowMoving: {
-      TGridCoord hit = CalcCoordFromPoint(x, y, info);
+      TGridCoord hit = CalcCoordFromPoint(gx, y, info);
       bool inGrid = hit.X >= fixedCols_ && hit.Y >= fixedRows_ && hit.X <= info.Horz.LastFullVisibleCell + 1 &&
                     hit.Y <= info.Vert.LastFullVisibleCell + 1;
       if (gridState_ == gsSelecting) {
         if (inGrid && hit != anchor_) MoveAnchor(hit);
       } else if (gridState_ == gsColMoving) {
-        MoveAndScroll(x, hit.X, info, true, {x, y});
+        MoveAndScroll(gx, hit.X, info, true, {x, y});
       } else {
         MoveAndScroll(y, hit.Y, info, false, {x, y});
       }
@@ -162,7 +165,7 @@ void TCustomGrid::MouseMove(TShiftState shift, int x, int y) {
     case gsColSizing:
     case gsRowSizing:
       DrawSizingLine(info);
-      sizingPos_ = (gridState_ == gsRowSizing ? y : x) + sizingOfs_;
+      sizingPos_ = (gridState_ == gsRowSizing ? y : gx) + sizingOfs_;
       DrawSizingLine(info);
       break;
     default: break;
@@ -279,12 +282,13 @@ void TCustomGrid::WMTimer(TMessage& m) {
   TPoint p = ScreenToClient(GetCursorPos());
   TGridDrawInfo info;
   CalcDrawInfo(info);
-  TGridCoord hit = CalcCoordFromPoint(p.x, p.y, info);
-  if (gridState_ == gsColMoving) return MoveAndScroll(p.x, hit.X, info, true, p);
+  const int gx = GridX(p.x);
+  TGridCoord hit = CalcCoordFromPoint(gx, p.y, info);
+  if (gridState_ == gsColMoving) return MoveAndScroll(gx, hit.X, info, true, p);
   if (gridState_ == gsRowMoving) return MoveAndScroll(p.y, hit.Y, info, false, p);
   TGridScrollDirection direction;
-  if (p.x < info.Horz.FixedBoundary) direction += sdLeft;
-  else if (p.x > info.Horz.FullVisBoundary) direction += sdRight;
+  if (gx < info.Horz.FixedBoundary) direction += sdLeft;
+  else if (gx > info.Horz.FullVisBoundary) direction += sdRight;
   if (p.y < info.Vert.FixedBoundary) direction += sdUp;
   else if (p.y > info.Vert.FullVisBoundary) direction += sdDown;
   if (!direction.Empty()) TimedScroll(direction);
@@ -303,7 +307,7 @@ void TCustomGrid::WMSetCursor(TMessage& m) {
   TGridState state = gsNormal;
   if (LoSigned(m.LParam) == HTCLIENT && gridState_ == gsNormal) {
     TPoint p = ScreenToClient(GetCursorPos());
-    state = SizingStateAt(p.x, p.y);
+    state = SizingStateAt(GridX(p.x), p.y);
   }
   if (state == gsNormal) return TWinControl::WMSetCursor(m);
   ::SetCursor(Screen->Cursors(state == gsRowSizing ? crVSplit : crHSplit));

@@ -147,8 +147,8 @@ void TCustomGrid::DrawSizingLine(const TGridDrawInfo& info) {
   TCanvas* canvas = Canvas();
   TInvertingPen pen(canvas, 1);
   if (gridState_ == gsColSizing) {
-    canvas->MoveTo(sizingPos_, 0);
-    canvas->LineTo(sizingPos_, info.Vert.GridExtent);
+    canvas->MoveTo(GridX(sizingPos_), 0);
+    canvas->LineTo(GridX(sizingPos_), info.Vert.GridExtent);
   } else {
     canvas->MoveTo(0, sizingPos_);
     canvas->LineTo(info.Horz.GridExtent, sizingPos_);
@@ -167,7 +167,7 @@ void TCustomGrid::DrawMove() {
     canvas->LineTo(client.Right, pos);
   } else {
     TRect r = CellRect(movePos_, 0);
-    int pos = movePos_ > moveIndex_ ? r.Right : r.Left;
+    int pos = GridX(movePos_ > moveIndex_ ? r.Right : r.Left);
     canvas->MoveTo(pos, 0);
     canvas->LineTo(pos, client.Bottom);
   }

@@ -232,7 +232,8 @@ TEST_P(GridInputMessages, TheIndicatorAndTheTitleStripShowTheGridsCursors) {
   EXPECT_EQ(picture->HotSpot, DBGridExCursor(gcDownEx)->HotSpot);
 
   grid->SetBiDiMode(bdRightToLeft);
-  EXPECT_EQ(cursorAt(indicator), DBGridExCursorHandle(gcLeftEx));
+  const TPoint paintedIndicator{grid->ClientWidth() - indicator.x, indicator.y};
+  EXPECT_EQ(cursorAt(paintedIndicator), DBGridExCursorHandle(gcLeftEx)) << "the indicator is painted at the right";
   grid->SetBiDiMode(bdLeftToRight);
   grid->SetOptions(grid->Options() - dgMultiSelect);
   EXPECT_EQ(cursorAt(indicator), IDC_ARROW) << "nothing to select";
