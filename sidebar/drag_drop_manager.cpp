@@ -1,5 +1,6 @@
 #include "sidebar/drag_drop_manager.h"
 
+#include <algorithm>
 #include <cstring>
 
 #include "platform/controls/application.h"
@@ -62,6 +63,22 @@ void nbWriteDraggedButton(TStream& stream, TnbButton* button) {
     WriteU32(stream, static_cast<uint32_t>(button->Header() ? button->Header()->Index() : -1));
     WriteU32(stream, static_cast<uint32_t>(button->Index()));
   });
+}
+
+void nbWriteDragRecord(TStream& stream, uint32_t kind, uint32_t value) {
+  WriteChunk(stream, kind, [&] { WriteU32(stream, value); });
+}
+
+std::optional<uint32_t> nbFindDragRecord(const TClipboardData& block, uint32_t kind) {
+  if (block.size() < 12) return std::nullopt;
+  const size_t end = std::min<size_t>(block.size(), 12 + static_cast<size_t>(ReadU32(block, 8)));
+  for (size_t at = 12; at + 8 <= end;) {
+    const uint32_t recordKind = ReadU32(block, at), length = ReadU32(block, at + 4);
+    if (length > end - at - 8) break;
+    if (recordKind == kind && length == 4) return ReadU32(block, at + 8);
+    at += 8 + length;
+  }
+  return std::nullopt;
 }
 
 TnbDragDropManager::TnbDragDropManager(TnbSideBar* bar)

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <memory>
+#include <optional>
 
 #include "platform/windows/drag_drop.h"
 #include "sidebar/format_etc_list.h"
@@ -68,3 +69,8 @@ class TnbDragDropManager : public IDropTarget, public IDropSource, public IDataO
 // Writes the dragged-button record: kind 2, its length 8, the header index and the button
 // index, each a little-endian 32-bit integer, the length filled in after the contents.
 void nbWriteDraggedButton(TStream& stream, TnbButton* button);
+// An application's own record in the dragged button's data: kind, length 4, `value`.
+void nbWriteDragRecord(TStream& stream, uint32_t kind, uint32_t value);
+// The value of the first such record of `kind` in a Resource block (its byte count, then
+// the bar's chunk of records), if the block holds one whole.
+std::optional<uint32_t> nbFindDragRecord(const TClipboardData& block, uint32_t kind);

@@ -12,17 +12,6 @@ namespace {
 
 constexpr uint32_t kCommandRecord = 3;
 
-void WriteU32(TStream& stream, uint32_t v) {
-  const uint8_t bytes[4] = {static_cast<uint8_t>(v), static_cast<uint8_t>(v >> 8), static_cast<uint8_t>(v >> 16),
-                            static_cast<uint8_t>(v >> 24)};
-  stream.WriteBuffer(bytes, 4);
-}
-
-uint32_t ReadU32(const TClipboardData& block, size_t at) {
-  return static_cast<uint32_t>(block[at]) | static_cast<uint32_t>(block[at + 1]) << 8 |
-         static_cast<uint32_t>(block[at + 2]) << 16 | static_cast<uint32_t>(block[at + 3]) << 24;
-}
-
 // Where a dropped command goes: after the drop target (before it when the mark stood above
 // the first button), at the top of an empty header the drag was over, else at the top of
 // the active header.
@@ -40,25 +29,15 @@ TnbHeader* DropPlace(TnbSideBar* bar, int& index) {
 
 void TShowcaseSideBar::WriteDraggedButton(TStream& stream, TnbButton* button) {
   TnbSideBar::WriteDraggedButton(stream, button);
-  WriteU32(stream, kCommandRecord);
-  WriteU32(stream, 4);
-  WriteU32(stream, static_cast<uint32_t>(button->Tag()));
+  nbWriteDragRecord(stream, kCommandRecord, static_cast<uint32_t>(button->Tag()));
 }
 
 std::optional<int> DroppedSideBarCommand(IDataObject* data) {
   TClipboardData block;
   if (data == nullptr || !DataObjectBytes(*data, TnbDragDropManager::ResourceFormat(), block)) return std::nullopt;
-  // The block: its byte count, then the bar's chunk (kind, length, records); each record is
-  // a kind, a length and that many bytes.
-  if (block.size() < 12) return std::nullopt;
-  const size_t end = std::min<size_t>(block.size(), 12 + static_cast<size_t>(ReadU32(block, 8)));
-  for (size_t at = 12; at + 8 <= end;) {
-    const uint32_t kind = ReadU32(block, at), length = ReadU32(block, at + 4);
-    if (length > end - at - 8) break;
-    if (kind == kCommandRecord && length == 4) return static_cast<int>(ReadU32(block, at + 8));
-    at += 8 + length;
-  }
-  return std::nullopt;
+  const std::optional<uint32_t> command = nbFindDragRecord(block, kCommandRecord);
+  if (!command) return std::nullopt;
+  return static_cast<int>(*command);
 }
 
 bool TakeSideBarDropFromElsewhere(TnbSideBar* bar, IDataObject* data, const TNotifyEvent& click) {
