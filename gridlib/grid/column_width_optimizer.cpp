@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <memory>
 
+#include "gridlib/controls/db_utils_ex.h"
 #include "gridlib/grid/cell_text_measure.h"
 #include "gridlib/grid/column_data_measure.h"
 #include "gridlib/grid/column_parts.h"
@@ -87,13 +88,7 @@ void TColumnWidthOptimizer::FooterTextWidth(TColumnEx* column, int& width) {
 
 void TColumnWidthOptimizer::MeasureRecords(const TColumnsExList& columns, std::vector<int>& widths) {
   TDataSet* dataSet = grid_->DataLink()->DataSet();
-  TGridDataLinkEx* link = grid_->DataLink();
-  DisableControlsGuard quiet(dataSet);
-  const TBookmark current = dataSet->Bookmark();
-  const int currentRow = link->ActiveRecord();
-  ScopeGuard restore([&] {
-    if (!current.empty() && dataSet->BookmarkValid(current)) dataSet->GotoBookmarkAtRow(current, currentRow);
-  });
+  TKeptCursorEx kept(dataSet);
   std::vector<std::unique_ptr<TColumnDataMeasure>> measures;
   for (TColumnEx* column : columns) measures.push_back(std::make_unique<TColumnDataMeasure>(grid_, column));
   const bool sequenced = dataSet->IsSequenced();
