@@ -172,8 +172,6 @@ class TCustomDBGridEx : public TCustomGrid, public TDBGridExHost, public TDBGrid
   // Where the rows come from now: through the record-access interface (one grid row per
   // record; never with footers) or through the data link's buffer.
   TDBGridExRowSource* RowSource() const;
-  // Whether the rows come through the record-access interface.
-  bool InMemTableMode() const;
   // Asks the data set for its record-access interface again.
   void ReadMemTableIntf();
   // Whether the grid may use a data set's record-access interface at all (it may at first);

@@ -49,8 +49,6 @@ void TCustomDBGridEx::MemTableSetGone() {
   if (!IsDestroying()) LayoutChanged();
 }
 
-bool TCustomDBGridEx::InMemTableMode() const { return RowSource()->RecordAccess() != nullptr; }
-
 bool TCustomDBGridEx::FilterValuesFromInterface() { return RowSource()->RecordAccess() != nullptr; }
 
 std::pair<int, int> TCustomDBGridEx::ReadableDataRows() { return RowSource()->ReadableDataRows(); }

@@ -15,6 +15,7 @@
 #include "gridlib/grid/grid_input.h"
 #include "gridlib/grid/grid_scroll_bars.h"
 #include "gridlib/grid/mem_table_interface.h"
+#include "gridlib/grid/row_source.h"
 #include "platform/controls/application.h"
 #include "platform/controls/forms.h"
 #include "platform/data/data_source.h"
@@ -27,6 +28,8 @@
 #include "platform/windows/scroll_bars.h"
 
 namespace {
+
+bool RowsComeThroughRecordAccess(TCustomDBGridEx* grid) { return grid->RowSource()->RecordAccess() != nullptr; }
 
 // The interface half of the double: answers from its data set and writes down fetches.
 class TMemTableAccess : public IMemTableEx {
@@ -144,7 +147,7 @@ class MemTableMode : public testing::Test {
 TEST_F(MemTableMode, EveryRecordGetsARowAndTheBarScrollsRows) {
   Make(100);
   ASSERT_NE(grid->MemTableIntf(), nullptr);
-  EXPECT_TRUE(grid->InMemTableMode());
+  EXPECT_TRUE(RowsComeThroughRecordAccess(grid));
   EXPECT_EQ(grid->RowCount(), 1 + 100);
   const SCROLLINFO info = VertScroll();
   EXPECT_EQ(info.nMin, 1);
@@ -207,7 +210,7 @@ TEST_F(MemTableMode, CurrentRowFollowsTheCurrentIndex) {
 TEST_F(MemTableMode, FootersLeaveTheModeAndFreeingTheDataSetForgetsIt) {
   Make(100);
   grid->SetFooterRowCount(1);
-  EXPECT_FALSE(grid->InMemTableMode());
+  EXPECT_FALSE(RowsComeThroughRecordAccess(grid));
   EXPECT_LT(grid->RowCount(), 1 + 100) << "rows follow the data link's buffer again";
   grid->SetFooterRowCount(0);
   EXPECT_EQ(grid->RowCount(), 1 + 100);
@@ -221,7 +224,7 @@ TEST_F(MemTableMode, AGridNotAllowedTheInterfaceLeavesIt) {
   EXPECT_EQ(grid->MemTableIntf(), nullptr);
   EXPECT_LT(grid->RowCount(), 1 + 100) << "rows follow the data link's buffer";
   grid->SetMemTableIntfAllowed(true);
-  EXPECT_TRUE(grid->InMemTableMode());
+  EXPECT_TRUE(RowsComeThroughRecordAccess(grid));
   EXPECT_EQ(grid->RowCount(), 1 + 100);
 }
 
@@ -238,7 +241,7 @@ TEST_F(MemTableMode, SwitchingDataSetsWhileOpenSwitchesHowRowsScroll) {
   const auto wheelDown = [&] { grid->Perform(WM_MOUSEWHEEL, MakeWParam(0, static_cast<uint16_t>(-WHEEL_DELTA)), at); };
 
   source_->SetDataSet(&plain);
-  EXPECT_FALSE(grid->InMemTableMode());
+  EXPECT_FALSE(RowsComeThroughRecordAccess(grid));
   EXPECT_LT(grid->RowCount(), 1 + 50) << "the data link's buffer";
   wheelDown();
   EXPECT_EQ(plain.RecNo(), 2) << "the wheel moves the cursor";
@@ -250,7 +253,7 @@ TEST_F(MemTableMode, SwitchingDataSetsWhileOpenSwitchesHowRowsScroll) {
 
   source_->SetDataSet(ds_.get());
   ds_->First();
-  EXPECT_TRUE(grid->InMemTableMode());
+  EXPECT_TRUE(RowsComeThroughRecordAccess(grid));
   EXPECT_EQ(grid->RowCount(), 1 + 100);
   ScrollCode(SB_LINEDOWN);
   wheelDown();
@@ -263,7 +266,7 @@ TEST_F(MemTableMode, SwitchingDataSetsWhileOpenSwitchesHowRowsScroll) {
   EXPECT_EQ(grid->Row(), 8);
 
   source_->SetDataSet(&plain);
-  EXPECT_FALSE(grid->InMemTableMode());
+  EXPECT_FALSE(RowsComeThroughRecordAccess(grid));
   EXPECT_EQ(grid->TopRow(), 1);
   EXPECT_EQ(grid->Row(), 1 + grid->DataLink()->ActiveRecord()) << "on the record it left";
   ScrollCode(SB_TOP);
@@ -444,7 +447,7 @@ TEST_F(MemTableMode, FreeingTheDataSetLeavesTheModeAtOnce) {
   Make(100);
   ds_.reset();
   EXPECT_EQ(grid->MemTableIntf(), nullptr);
-  EXPECT_FALSE(grid->InMemTableMode());
+  EXPECT_FALSE(RowsComeThroughRecordAccess(grid));
   EXPECT_EQ(grid->RowCount(), 2);
 }
 
