@@ -12,6 +12,21 @@ TInplaceFilterEditEx::TInplaceFilterEditEx(TComponent* owner) : TCustomComboBox(
   });
 }
 
+const TMessageMap& TInplaceFilterEditEx::ClassMessages() {
+  static const TMessageMap map = [] {
+    TMessageMap m(&TCustomComboBox::ClassMessages());
+    m.On(CM_CANCELMODE, &TInplaceFilterEditEx::CMCancelMode);
+    return m;
+  }();
+  return map;
+}
+
+// A press elsewhere closes the list without choosing; LParam is the control pressed.
+void TInplaceFilterEditEx::CMCancelMode(TMessage& m) {
+  const auto* sender = reinterpret_cast<const TControl*>(m.LParam);
+  if (sender != this && sender != EditControl()) SetDroppedDown(false);
+}
+
 void TInplaceFilterEditEx::AddCode(const String& text, int code) {
   AddItem(text, reinterpret_cast<TObject*>(static_cast<intptr_t>(code)));
 }
@@ -62,6 +77,14 @@ void TInplaceFilterEditEx::KeyPress(char16_t& key) {
     return;
   }
   TCustomComboBox::KeyPress(key);
+}
+
+// Like an edit, the editor tells its parent window of a text the user changed.
+void TInplaceFilterEditEx::Change() {
+  TCustomComboBox::Change();
+  TWinControl* parent = Parent();
+  if (!HandleAllocated() || parent == nullptr || !parent->HandleAllocated()) return;
+  SendMessage(parent->Handle(), WM_COMMAND, MakeWParam(0, EN_CHANGE), reinterpret_cast<LPARAM>(Handle()));
 }
 
 void TInplaceFilterEditEx::EditKeyDown(TObject*, uint16_t& key, TShiftState shift) {

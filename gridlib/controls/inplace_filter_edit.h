@@ -47,12 +47,16 @@ class TInplaceFilterEditEx : public TCustomComboBox {
   int TextLength() const;
 
  protected:
+  static const TMessageMap& ClassMessages();
+  const TMessageMap& MessageMap() const override { return ClassMessages(); }
   void DropDown() override;
   void Select() override;
   void KeyPress(char16_t& key) override;
+  void Change() override;
 
  private:
   void EditKeyDown(TObject* sender, uint16_t& key, TShiftState shift);
+  void CMCancelMode(TMessage& m);
 
   IInplaceEditHolderEx* holder_ = nullptr;
   bool buttonVisible_ = false;

@@ -309,8 +309,10 @@ bool TCustomDBGridEx::ColumnBoundTo(const TComponent* field) {
   return false;
 }
 
-// The filter editor stays where it is until the move and the application's handler are done.
+// The filter editor stays where it is until the move and the application's handler are done,
+// then follows the column it edits.
 void TCustomDBGridEx::ColumnMoved(int fromIndex, int toIndex) {
+  const auto follow = FilterEditing()->FollowColumn();
   STFilterPlacementLock placement(stFilter_.get());
   TCustomGrid::ColumnMoved(fromIndex, toIndex);
   const int offset = IndicatorOffset();

@@ -110,6 +110,27 @@ void TDBGridExFilterEditing::Place(bool refresh) {
   editor_->Show();
 }
 
+TDBGridExFilterEditing::ColumnFollower::ColumnFollower(TDBGridExFilterEditing* editing)
+    : editing_(editing), column_(editing->Shown() ? editing->Column(editing->FilterCol()) : nullptr) {}
+
+TDBGridExFilterEditing::ColumnFollower::~ColumnFollower() {
+  if (column_ == nullptr) return;
+  try {
+    editing_->ColumnMovedTo(column_);
+  } catch (const std::exception&) {
+    // A scope's end cannot report: the editor stays where it was until it is placed again.
+  }
+}
+
+// The column is looked for, not read: the application's handler may have freed it.
+void TDBGridExFilterEditing::ColumnMovedTo(const TColumnEx* column) {
+  for (int i = 0; i < grid_->Columns()->Count(); ++i) {
+    if (grid_->Columns()->Items(i) != column) continue;
+    filterCol_ = i;
+    return Place(false);
+  }
+}
+
 void TDBGridExFilterEditing::Hide() {
   if (!EditorVisible()) return;
   if (editor_->Focused() && grid_->Visible() && grid_->CanFocus()) grid_->SetFocus();
@@ -127,15 +148,29 @@ void TDBGridExFilterEditing::Close() {
   else grid_->HideEditor();
 }
 
+void TDBGridExFilterEditing::ReadText(TColumnEx* column) {
+  if (column == nullptr || column->Field() == nullptr || editor_ == nullptr) return;
+  column->STFilter()->SetExpressionText(editor_->Text());
+}
+
 bool TDBGridExFilterEditing::StoreText(int dataCol) {
-  TColumnEx* column = Column(dataCol);
-  if (column == nullptr || column->Field() == nullptr || editor_ == nullptr) return true;
   try {
-    column->STFilter()->SetExpressionText(editor_->Text());
+    ReadText(Column(dataCol));
     return true;
   } catch (const EFilterExpressionError&) {
     ReportToUser(grid_);
     return false;
+  }
+}
+
+void TDBGridExFilterEditing::TextChanged() {
+  TColumnEx* column = shown_ ? Column(filterCol_) : nullptr;
+  if (column == nullptr || editor_ == nullptr || editor_->Text() == column->STFilter()->ExpressionText()) return;
+  try {
+    ReadText(column);
+  } catch (const EFilterExpressionError&) {
+    // Text half typed: it is read again, and what cannot be read reported, when it is applied
+    // or left.
   }
 }
 

@@ -32,7 +32,24 @@ class TDBGridExFilterEditing : public IInplaceEditHolderEx {
   // Reads the editor's text into the column's expression; text it cannot read is reported
   // to the user and the column keeps its expression. False then.
   bool StoreText(int dataCol);
+  // The editor's text changed: it is the column's expression as soon as it reads as one.
+  void TextChanged();
   void Prepare(int dataCol);
+
+  // Keeps the filter cell being edited with its column while the columns move: at its end the
+  // editor edits that column at its new place.
+  class ColumnFollower {
+   public:
+    explicit ColumnFollower(TDBGridExFilterEditing* editing);
+    ~ColumnFollower();
+    ColumnFollower(const ColumnFollower&) = delete;
+    ColumnFollower& operator=(const ColumnFollower&) = delete;
+
+   private:
+    TDBGridExFilterEditing* editing_;
+    const TColumnEx* column_;
+  };
+  ColumnFollower FollowColumn() { return ColumnFollower(this); }
 
   void FilterEditDropDown() override;
   void FilterEditCommand(int code) override;
@@ -52,6 +69,8 @@ class TDBGridExFilterEditing : public IInplaceEditHolderEx {
   void ApplyReportingErrors();
   bool CaretAtStart() const;
   bool CaretAtEnd() const;
+  void ColumnMovedTo(const TColumnEx* column);
+  void ReadText(TColumnEx* column);
 
   TCustomDBGridEx* grid_;
   TInplaceFilterEditEx* editor_ = nullptr;

@@ -1,5 +1,5 @@
 // The keyboard and the mouse into the filter row: Up from the first record, or Ctrl+Up, goes up
-// into it, and a press on a filter cell edits it.
+// into it, a press on a filter cell edits it, and what is typed while it is edited goes there.
 #include <algorithm>
 
 #include "gridlib/controls/inplace_filter_edit.h"
@@ -21,6 +21,18 @@ bool TDBGridExInput::EnterFilterRow(TShiftState shift) {
   if (dataCol < 0) return false;
   grid_->ShowFilterEditor(dataCol);
   return grid_->FilterEditorShown();
+}
+
+// While a filter cell is edited, what is typed to the grid is typed there: it goes on to the
+// editor behind the characters already queued for it.
+bool TDBGridExInput::CharToFilterRow(const TMessage& m) {
+  const bool typed = m.WParam == VK_BACK || m.WParam >= 32;
+  if (!typed || !grid_->FilterEditorShown()) return false;
+  grid_->PlaceFilterEditor(false);
+  TInplaceFilterEditEx* editor = grid_->FilterEditor();
+  if (editor == nullptr || !editor->Visible()) return false;
+  PostMessage(editor->EditControl()->Handle(), WM_CHAR, m.WParam, m.LParam);
+  return true;
 }
 
 // The current column; with whole rows selected, which have no current column, the first

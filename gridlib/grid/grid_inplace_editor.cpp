@@ -3,6 +3,7 @@
 #include "gridlib/grid/columns.h"
 #include "gridlib/grid/db_grid.h"
 #include "gridlib/grid/db_grid_inplace_edit.h"
+#include "gridlib/grid/filter_editor_placement.h"
 #include "platform/windows/messages.h"
 
 TInplaceEdit* TCustomDBGridEx::CreateEditor() { return new TDBGridInplaceEdit(this); }
@@ -13,11 +14,15 @@ TDBGridInplaceEdit* TCustomDBGridEx::DBInplaceEditor() const {
 
 bool TCustomDBGridEx::EditorMessage(TMessage& m) {
   if (m.Msg == WM_COMMAND && m.WParamHi() == EN_CHANGE) {
+    const HWND from = reinterpret_cast<HWND>(m.LParam);
     TDBGridInplaceEdit* editor = DBInplaceEditor();
-    if (editor == nullptr || !editor->HandleAllocated() || reinterpret_cast<HWND>(m.LParam) != editor->Handle()) {
-      return false;
+    if (editor != nullptr && InInplaceEditor(from)) {
+      editor->TextChanged();
+      return true;
     }
-    editor->TextChanged();
+    // Another child hears of its own change; the filter editor's text is its column's filter.
+    TCustomGrid::WndProc(m);
+    if (InFilterEditor(from)) FilterEditing()->TextChanged();
     return true;
   }
   if (m.Msg == WM_IME_STARTCOMPOSITION) {

@@ -220,6 +220,7 @@ class TDBGridExInput {
 
   // The filter row.
   bool EnterFilterRow(TShiftState shift);
+  bool CharToFilterRow(const TMessage& m);
   int FilterColumnToEnter();
 
 

@@ -53,6 +53,8 @@ bool TCustomDBGridEx::InputMessage(TMessage& m) {
     case CM_CANCELMODE:
       TCustomGrid::WndProc(m);
       input_->StopTracking();
+      // What the filter editor started (its open list) ends with the grid's.
+      if (m.Msg == CM_CANCELMODE && FilterEditor() != nullptr) FilterEditor()->Perform(m.Msg, m.WParam, m.LParam);
       return true;
     case WM_SETCURSOR: {
       if (LoSigned(m.LParam) != HTCLIENT) return false;

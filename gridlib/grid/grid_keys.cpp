@@ -275,6 +275,7 @@ bool TDBGridExInput::BrowsingRecords() const {
 }
 
 void TDBGridExInput::Char(TMessage& m) {
+  if (CharToFilterRow(m)) return;
   const char16_t ch = static_cast<char16_t>(m.WParam);
   if (ch == u' ' && SpaceStepsCell()) return;
   const bool typed = ch == VK_BACK || ch >= 32;

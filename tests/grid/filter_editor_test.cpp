@@ -262,6 +262,66 @@ TEST_P(FilterEditor, UpFromTheFirstRecordOrCtrlUpGoesIntoTheFilterRow) {
   EXPECT_EQ(grid->FilterEditing()->FilterCol(), 3);
 }
 
+// Typed text belongs to the column it was typed for, wherever the user drags that column.
+TEST_P(FilterEditor, TextTypedForAColumnStaysWithItWhenItsTitleIsDraggedAway) {
+  for (int i = 0; i < grid->Columns()->Count(); ++i) grid->Columns()->Items(i)->Title()->SetTitleButton(true);
+  grid->ShowFilterEditor(0);
+  test_input::Type(Editor()->EditControl(), ">5");
+  const TRect from = grid->CellRect(1, 0);
+  const TRect to = grid->CellRect(3, 0);
+  const int y = (from.Top + from.Bottom) / 2;
+  grid->Perform(WM_LBUTTONDOWN, MK_LBUTTON, MakeLParam(from.Left + 10, y));
+  grid->Perform(WM_MOUSEMOVE, MK_LBUTTON, MakeLParam(from.Left + 20, y));
+  grid->Perform(WM_MOUSEMOVE, MK_LBUTTON, MakeLParam(to.Left + 10, y));
+  grid->Perform(WM_LBUTTONUP, 0, MakeLParam(to.Left + 10, y));
+  ASSERT_EQ(grid->Columns()->Items(2)->FieldName(), "ID");
+  EXPECT_EQ(grid->FilterEditing()->FilterCol(), 2);
+  EXPECT_EQ(Editor()->Left(), grid->CellRect(3, grid->TitleOffset() - 1).Left + 1) << "over the moved cell";
+  EXPECT_EQ(Editor()->Text(), ">5");
+  Enter();
+  EXPECT_EQ(items_->ds()->RecordCount(), 7) << "IDs 6 to 12";
+  EXPECT_EQ(grid->FilterText(2), "> 5");
+  EXPECT_EQ(grid->FilterText(0), "") << "Name, now first, has no filter";
+}
+
+// Characters that reach the grid itself while its filter row is edited are typed there.
+TEST_P(FilterEditor, CharactersSentToTheGridGoToTheEditedFilterCell) {
+  grid->ShowFilterEditor(2);
+  test_input::Type(grid, ">=155");
+  grid->Perform(WM_CHAR, VK_BACK, 1);
+  Application->ProcessMessages();
+  EXPECT_EQ(Editor()->Text(), ">=15");
+  EXPECT_FALSE(grid->EditorMode()) << "no cell editor opened";
+  Enter();
+  EXPECT_EQ(items_->ds()->RecordCount(), 3) << "Amount 15, 16.5 and 18";
+}
+
+// The grid told to cancel what the mouse started closes the filter cell's open list too.
+TEST_P(FilterEditor, CancelModeSentToTheGridClosesTheFilterList) {
+  grid->ShowFilterEditor(3);
+  Editor()->SetDroppedDown(true);
+  ASSERT_TRUE(Editor()->DroppedDown());
+  const String before = Editor()->Text();
+  grid->Perform(CM_CANCELMODE, 0, 0);
+  EXPECT_FALSE(Editor()->DroppedDown());
+  EXPECT_EQ(Editor()->Text(), before) << "nothing chosen";
+}
+
+// What is typed is the column's filter as soon as it reads as one; half-typed text waits
+// quietly until it is applied or left.
+TEST_P(FilterEditor, TypedTextIsTheColumnsFilterAsSoonAsItReads) {
+  grid->ShowFilterEditor(2);
+  test_input::Type(Editor()->EditControl(), ">=15");
+  EXPECT_EQ(grid->FilterText(2), ">= 15");
+  test_input::Type(Editor()->EditControl(), " AND");
+  EXPECT_TRUE(errors.empty());
+  EXPECT_EQ(grid->FilterText(2), ">= 15") << "the last text that read";
+  test_input::Type(Editor()->EditControl(), " <18");
+  EXPECT_EQ(grid->FilterText(2), ">= 15 AND < 18");
+  grid->ApplyFilter();
+  EXPECT_EQ(items_->ds()->RecordCount(), 2) << "Amount 15 and 16.5";
+}
+
 INSTANTIATE_TEST_SUITE_P(Stores, FilterEditor, testing::Values(Store::Memory, Store::Sqlite), StoreName);
 
 }  // namespace
