@@ -5,6 +5,7 @@
 #include <optional>
 #include <vector>
 
+#include "gridlib/controls/db_utils_ex.h"
 #include "gridlib/grid/bookmark_list.h"
 #include "gridlib/grid/clipboard_formats.h"
 #include "gridlib/grid/columns.h"
@@ -47,26 +48,28 @@ std::vector<TColumnEx*> SelectedColumns(TDBGridExHost* grid, bool wholeGrid) {
   return VisibleColumns(grid, 0, grid->Columns()->Count() - 1);
 }
 
+// Makes each named record that still exists current in turn.
+void VisitRecords(TDataSet* dataSet, const std::vector<TBookmark>& records, const std::function<void()>& visit) {
+  for (const TBookmark& record : records) {
+    if (!dataSet->BookmarkValid(record)) continue;
+    dataSet->GotoBookmark(record);
+    visit();
+  }
+}
+
 // Makes each selected record current in turn, in data-set order; the current record is back
 // afterwards, and the grid hears nothing meanwhile.
 void ForEachSelectedRecord(TDBGridExHost* grid, bool wholeGrid, const std::function<void()>& visit) {
   TDataSet* dataSet = grid->DataLink()->DataSet();
-  DisableControlsGuard quiet(dataSet);
-  const TBookmark start = dataSet->GetBookmark();
-  ScopeGuard back([&] {
-    if (dataSet->BookmarkValid(start)) dataSet->GotoBookmark(start);
-  });
+  TKeptCursorEx kept(dataSet);
   TDBGridExSelection* selection = grid->Selection();
   const TDBGridExSelectionType type = wholeGrid ? gstAll : selection->SelectionType();
   if (type == gstNon) return;
   if (type == gstRecordBookmarks) {
     TBookmarkListEx* rows = grid->SelectedRows();
-    for (int i = 0; i < rows->Count(); ++i) {
-      if (!dataSet->BookmarkValid(rows->Items(i))) continue;
-      dataSet->GotoBookmark(rows->Items(i));
-      visit();
-    }
-    return;
+    std::vector<TBookmark> records;
+    for (int i = 0; i < rows->Count(); ++i) records.push_back(rows->Items(i));
+    return VisitRecords(dataSet, records, visit);
   }
   if (type == gstRectangle) {
     const TBookmark last = selection->Rect()->GetBottomRow();
@@ -78,6 +81,16 @@ void ForEachSelectedRecord(TDBGridExHost* grid, bool wholeGrid, const std::funct
     return;
   }
   for (dataSet->First(); !dataSet->Eof(); dataSet->Next()) visit();
+}
+
+// As above for a visit that writes: a posted record may move to its sorted place, so the
+// records are named before the first write and visited by name.
+void WriteEachSelectedRecord(TDBGridExHost* grid, const std::function<void()>& write) {
+  TDataSet* dataSet = grid->DataLink()->DataSet();
+  std::vector<TBookmark> records;
+  ForEachSelectedRecord(grid, false, [&] { records.push_back(dataSet->GetBookmark()); });
+  TKeptCursorEx kept(dataSet);
+  VisitRecords(dataSet, records, write);
 }
 
 // ---- Formats.
@@ -219,7 +232,7 @@ void PasteIntoRectangle(TDBGridExHost* grid, const TCellBlock& block, bool fromP
   const std::vector<TColumnEx*> columns = SelectedColumns(grid, false);
   TDataSet* dataSet = grid->DataLink()->DataSet();
   size_t record = 0;
-  ForEachSelectedRecord(grid, false, [&] {
+  WriteEachSelectedRecord(grid, [&] {
     const TCellRow& source = block[record++ % block.size()];
     TCellRow row;
     for (size_t c = 0; c < columns.size(); ++c) row.push_back(source[c % source.size()]);
@@ -227,19 +240,34 @@ void PasteIntoRectangle(TDBGridExHost* grid, const TCellBlock& block, bool fromP
   });
 }
 
+// The `count` records from the current one on, named before any of them is written.
+std::vector<TBookmark> RecordsFromCurrent(TDataSet* dataSet, size_t count) {
+  std::vector<TBookmark> records;
+  for (size_t r = 0; r < count; ++r) {
+    if (r > 0 && dataSet->MoveBy(1) == 0) break;
+    records.push_back(dataSet->GetBookmark());
+  }
+  return records;
+}
+
+// A new record being inserted takes the first line, and the next lines go on from where it was
+// posted; lines past the last record become new records where appending is allowed.
 void PasteFromCurrentCell(TDBGridExHost* grid, const TCellBlock& block, bool fromPrivate) {
   TDataSet* dataSet = grid->DataLink()->DataSet();
   const std::vector<TColumnEx*> columns = VisibleColumns(grid, grid->SelectedIndex(), grid->Columns()->Count() - 1);
-  const bool mayAppend = grid->AllowedOperations().Contains(alopAppendEx);
   DisableControlsGuard quiet(dataSet);
   const bool wasInserting = dataSet->State() == dsInsert;
   const TBookmark start = wasInserting ? TBookmark() : dataSet->GetBookmark();
-  for (size_t r = 0; r < block.size(); ++r) {
-    if (r > 0 && dataSet->MoveBy(1) == 0) {
-      if (!mayAppend) break;
-      dataSet->Append();
-    }
-    WriteRecord(dataSet, columns, block[r], fromPrivate);
+  size_t line = 0;
+  if (wasInserting) WriteRecord(dataSet, columns, block[line++], fromPrivate);
+  const bool more = line < block.size() && (line == 0 || dataSet->MoveBy(1) != 0);
+  if (more) {
+    VisitRecords(dataSet, RecordsFromCurrent(dataSet, block.size() - line),
+                 [&] { WriteRecord(dataSet, columns, block[line++], fromPrivate); });
+  }
+  for (; line < block.size() && grid->AllowedOperations().Contains(alopAppendEx); ++line) {
+    dataSet->Append();
+    WriteRecord(dataSet, columns, block[line], fromPrivate);
   }
   if (!wasInserting && dataSet->BookmarkValid(start)) dataSet->GotoBookmark(start);
 }
@@ -259,7 +287,7 @@ void ClearSelectedCells(TDBGridExHost* grid) {
   const std::vector<TColumnEx*> columns = SelectedColumns(grid, false);
   TDataSet* dataSet = grid->DataLink()->DataSet();
   const TCellRow nulls(columns.size(), std::nullopt);
-  ForEachSelectedRecord(grid, false, [&] { WriteRecord(dataSet, columns, nulls, true); });
+  WriteEachSelectedRecord(grid, [&] { WriteRecord(dataSet, columns, nulls, true); });
 }
 
 }  // namespace

@@ -4,11 +4,13 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <map>
 
 #include "gridlib/grid/column_titles.h"
 #include "gridlib/grid/grid_clipboard.h"
 #include "gridlib/grid/grid_selection.h"
 #include "platform/controls/std_actions.h"
+#include "platform/data/mem_dataset.h"
 #include "platform/windows/clipboard.h"
 #include "platform/windows/messages.h"
 #include "tests/grid/grid_edit_support.h"
@@ -37,6 +39,26 @@ class GridEditActions : public GridEditing {
   String PrivateText() {
     const TClipboardData data = Clipboard()->GetBuffer(DBGRIDIFClipboardFormat());
     return String(data.begin(), data.end());
+  }
+  // Orders the records by Name: SQLite from a click on the Name title, the memory table on
+  // its own index.
+  void SortByName() {
+    if (GetParam() == Store::Memory) return static_cast<TMemDataSet*>(items_->ds())->SetIndexFieldNames("Name");
+    grid->Columns()->Items(1)->Title()->SetTitleButton(true);
+    const TRect r = grid->CellRect(1 + grid->IndicatorOffset(), 0);
+    const LPARAM at = MakeLParam((r.Left + r.Right) / 2, (r.Top + r.Bottom) / 2);
+    grid->Perform(WM_LBUTTONDOWN, MK_LBUTTON, at);
+    grid->Perform(WM_LBUTTONUP, 0, at);
+    ASSERT_EQ(grid->Columns()->Items(1)->Title()->SortMarker(), smDownEx);
+  }
+  // Name of every record in ID order, "-" for Null.
+  String NamesById() {
+    std::map<int, String> names;
+    for (items_->ds()->First(); !items_->ds()->Eof(); items_->ds()->Next())
+      names[FieldOf("ID")->AsInteger()] = FieldOf("Name")->IsNull() ? String("-") : FieldOf("Name")->AsString();
+    String text;
+    for (const auto& [id, name] : names) text += (text.empty() ? "" : " ") + name;
+    return text;
   }
   String ValuesOf(const char* fieldName) {
     String values;
@@ -181,6 +203,36 @@ TEST_P(GridEditActions, DeletingARectangleClearsItsCellsAndKeepsTheRecords) {
   const String copied = Clipboard()->AsText();
   EXPECT_EQ(copied.substr(0, 3), "1\t\t") << "the cleared name is an empty cell";
   EXPECT_EQ(std::count(copied.begin(), copied.end(), '\n'), 3) << "one line a record";
+}
+
+// On a table sorted by Name a written record moves to its sorted place at once; the records
+// cleared or pasted into are still the ones selected, and the file keeps them after reopening.
+TEST_P(GridEditActions, ClearAndPasteOnATableSortedByTheirColumnWriteTheSelectedRecords) {
+  const struct {
+    const char* name;
+    const char* clipboard;  // nullptr: clear the selection
+    int bottom;             // last record of the selection over Name, from record 2; 0: none
+    const char* names;      // Name of records 1..5 afterwards, "-" for Null
+  } cases[] = {
+      {"clear a rectangle", nullptr, 3, "Name1 - - Name4 Name5"},
+      {"paste lines at a cell", "Z1\r\nZ2\r\nZ3\r\n", 0, "Name1 Z1 Z2 Z3 Name5"},
+      {"paste into a rectangle", "Z\r\n", 4, "Name1 Z Z Z Name5"},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.name);
+    MakeSelectable(5);
+    grid->SetOptionsEx(grid->OptionsEx() + dghAutoSortMarking);
+    SortByName();
+    grid->SetSelectedIndex(1);
+    if (c.bottom > 0) SelectRect(1, 2, 1, c.bottom);
+    else items_->GotoId(2);
+    if (c.clipboard != nullptr) Clipboard()->SetAsText(c.clipboard);
+    Key(grid, c.clipboard != nullptr ? 'V' : VK_DELETE, {ssCtrl});
+    items_->ds()->Close();
+    items_->ds()->Open();
+    EXPECT_EQ(NamesById(), c.names);
+    TearDown();
+  }
 }
 
 INSTANTIATE_TEST_SUITE_P(Stores, GridEditActions, testing::Values(Store::Memory, Store::Sqlite), StoreName);
