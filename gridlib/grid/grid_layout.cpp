@@ -149,7 +149,9 @@ void TCustomDBGridEx::BindColumnsToFields() {
       found = columns->InternalAdd();
       if (field != nullptr) found->SetField(field);
     }
-    found->SetIndex(j);
+    // Only the column moves to its field's place: moving a default column moves its field
+    // too, which would reorder the very fields this pass binds to.
+    found->TCollectionItem::SetIndex(j);
   }
 }
 

@@ -3,6 +3,7 @@
 // the wheel steps records, a right click shows the column's menu.
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -342,6 +343,40 @@ TEST_P(GridMouse, DraggingATitleSidewaysMovesTheColumn) {
   Press(WM_LBUTTONUP, to.x, to.y);
   EXPECT_EQ(grid->Columns()->Items(2)->FieldName(), moved);
   EXPECT_EQ(grid->Input()->State(), gisIdle);
+}
+
+// Columns the grid made for the fields move with their fields: each field keeps one column.
+TEST_P(GridMouse, MovingAnAutomaticColumnMovesItsFieldAndAddsNoColumns) {
+  const struct {
+    const char* name;
+    std::function<void()> move;
+  } ways[] = {
+      {"title dragged", [&] {
+         grid->Columns()->Items(0)->Title()->SetTitleButton(true);
+         const TPoint from = CellPoint(1, 0);
+         const TPoint to = CellPoint(3, 0);
+         Press(WM_LBUTTONDOWN, from.x, from.y);
+         Press(WM_MOUSEMOVE, from.x + 10, from.y);
+         Press(WM_MOUSEMOVE, to.x, to.y);
+         Press(WM_LBUTTONUP, to.x, to.y);
+       }},
+      {"index set", [&] { grid->Columns()->Items(0)->SetIndex(2); }},
+  };
+  const auto names = [&] {
+    String columns, fields;
+    for (int i = 0; i < grid->Columns()->Count(); ++i) columns += grid->Columns()->Items(i)->FieldName() + " ";
+    for (int i = 0; i < items_->ds()->FieldCount(); ++i) fields += items_->ds()->Fields()->Fields(i)->FieldName() + " ";
+    return columns + "| " + fields;
+  };
+  for (const auto& way : ways) {
+    SCOPED_TRACE(way.name);
+    TearDown();
+    Make(5);
+    ASSERT_EQ(grid->Columns()->State(), csDefault);
+    way.move();
+    EXPECT_EQ(names(), "Name Amount ID Flag Code Note | Name Amount ID Flag Code Note ");
+    EXPECT_EQ(grid->Columns()->State(), csDefault);
+  }
 }
 
 TEST_P(GridMouse, TheWheelStepsRecords) {
