@@ -10,6 +10,7 @@
 #include "gridlib/grid/cell_editing.h"
 #include "gridlib/grid/columns.h"
 #include "gridlib/grid/db_grid.h"
+#include "gridlib/grid/grid_input.h"
 #include "gridlib/grid/grid_unit.h"
 #include "platform/controls/application.h"
 #include "platform/controls/screen.h"
@@ -121,6 +122,13 @@ void TDBGridInplaceEdit::KeyDown(uint16_t& key, TShiftState shift) {
     return;
   }
   TInplaceEdit::KeyDown(key, shift);
+}
+
+// The grid waits for Ctrl's release to sort on titles clicked with Ctrl held, and the editor
+// keeps the focus through those clicks.
+void TDBGridInplaceEdit::KeyUp(uint16_t& key, TShiftState shift) {
+  if (TCustomDBGridEx* grid = DBGrid()) grid->Input()->KeyUp(key);
+  TInplaceEdit::KeyUp(key, shift);
 }
 
 bool TDBGridInplaceEdit::DroppedKey(uint16_t key, TShiftState shift) {

@@ -44,6 +44,7 @@ class TDBGridInplaceEdit : public TInplaceEdit {
   void WndProc(TMessage& m) override;
   bool EditCanModify() override;
   void KeyDown(uint16_t& key, TShiftState shift) override;
+  void KeyUp(uint16_t& key, TShiftState shift) override;
   void KeyPress(char16_t& key) override;
   void Paint() override;
   void BoundsChanged() override;

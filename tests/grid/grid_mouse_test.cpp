@@ -12,13 +12,16 @@
 #include "gridlib/grid/columns.h"
 #include "gridlib/grid/grid_input.h"
 #include "gridlib/grid/grid_selection.h"
+#include "platform/controls/inplace_edit.h"
 #include "platform/controls/menus.h"
 #include "platform/controls/application.h"
 #include "platform/controls/screen.h"
 #include "platform/windows/cursors.h"
 #include "platform/data/dataset.h"
+#include "platform/windows/focus.h"
 #include "platform/windows/keys.h"
 #include "platform/windows/messages.h"
+#include "platform/windows/window_tree.h"
 #include "tests/grid/grid_window_support.h"
 
 namespace grid_test {
@@ -159,6 +162,19 @@ TEST_P(GridTitleClicks, CtrlClicksAddColumnsAndSortOnceWhenCtrlIsReleased) {
   ClickTitle(1, {ssCtrl});
   grid->Perform(WM_KILLFOCUS, 0, 0);
   EXPECT_EQ(sortChanges, 2) << "losing the focus tells a pending change too";
+}
+
+// Ctrl let go while the in-place editor has the focus sorts the marks at once too.
+TEST_P(GridTitleClicks, CtrlReleasedInTheEditorSortsThePendingMarks) {
+  grid->SetOptions(grid->Options() + dgAlwaysShowEditor);
+  grid->ShowEditor();
+  ClickTitle(0, {ssCtrl});
+  ClickTitle(2, {ssCtrl});
+  ASSERT_EQ(GetFocus(), grid->InplaceEditor()->Handle());
+  EXPECT_EQ(sortChanges, 0);
+  SendMessage(GetFocus(), WM_KEYUP, VK_CONTROL, 1);
+  EXPECT_EQ(sortChanges, 1);
+  EXPECT_EQ(GetFocus(), grid->InplaceEditor()->Handle());
 }
 
 // Like any button, a held title looks pressed only while the mouse is over it.
