@@ -109,30 +109,19 @@ void TskTabControlTopPanel::SetTabsVisible(const std::vector<bool>& visible) {
   LayoutChanged();
 }
 
-namespace {
-
-// A theme file without the strip's pictures would leave no strip to click: Marine's, which a
-// theme file stands in for until it is loaded, take their place.
-void LoadStripPicture(const TskThemeValues& theme, TskThemeKey key, TBitmap* bitmap) {
-  bitmap->SetSize(0, 0);
-  theme.Bitmap(key, bitmap);
-  if (bitmap->Empty()) GetInsideThemeBitmap(theme.FromFile() ? Marine : theme.EffectiveStyle(), key, bitmap);
-}
-
-}  // namespace
-
 void TskTabControlTopPanel::StyleChanged() {
   const TskThemeValues theme = Theme();
   TBitmap tabs;
-  LoadStripPicture(theme, tkTabControlTabImage, &tabs);
+  // Without the strip's pictures there would be no strip to click.
+  theme.BitmapOrStandIn(tkTabControlTabImage, &tabs);
   activeTab_->SetSize(0, 0);
   inactiveTab_->SetSize(0, 0);
   if (!tabs.Empty()) {
     SpitBitmap(&tabs, activeTab_.get(), 2, 1);
     SpitBitmap(&tabs, inactiveTab_.get(), 2, 2);
   }
-  LoadStripPicture(theme, tkTabControlBarImage, bar_.get());
-  LoadStripPicture(theme, tkScrollButtonImage, buttons_.get());
+  theme.BitmapOrStandIn(tkTabControlBarImage, bar_.get());
+  theme.BitmapOrStandIn(tkScrollButtonImage, buttons_.get());
   tabHeight_ = activeTab_->Height();
   buttonWidth_ = buttons_->Width() / kScrollButtonCells;
   buttonHeight_ = buttons_->Height();

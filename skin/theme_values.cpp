@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "platform/graphics/bitmap.h"
 #include "skin/file_theme.h"
 
 namespace {
@@ -44,6 +45,12 @@ void TskThemeValues::Bitmap(TskThemeKey key, TBitmap* bitmap) const {
   } else {
     GetInsideThemeBitmap(effective_, key, bitmap);
   }
+}
+
+void TskThemeValues::BitmapOrStandIn(TskThemeKey key, TBitmap* bitmap) const {
+  bitmap->SetSize(0, 0);
+  Bitmap(key, bitmap);
+  if (bitmap->Empty()) GetInsideThemeBitmap(FromFile() ? kFallbackStyle : effective_, key, bitmap);
 }
 
 void TskThemeValues::BitmapCell(TskThemeKey key, TBitmap* bitmap, int count, int cell) const {

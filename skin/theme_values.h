@@ -26,6 +26,10 @@ class TskThemeValues {
   bool Bool(TskThemeKey key) const;
   // The whole bitmap of a bitmap key; `bitmap` is left unchanged when there is none.
   void Bitmap(TskThemeKey key, TBitmap* bitmap) const;
+  // The whole bitmap of a bitmap key into an emptied `bitmap`; a theme file that lacks it
+  // gets the built-in one of the style FromThemeFile stands in for, so that a control whose
+  // pictures are all it shows never vanishes.
+  void BitmapOrStandIn(TskThemeKey key, TBitmap* bitmap) const;
   // Cell `cell` of `count` of a bitmap key (count at least 1).
   void BitmapCell(TskThemeKey key, TBitmap* bitmap, int count, int cell) const;
 

@@ -142,10 +142,10 @@ void TskTrackBar::UpdatePictures() {
   if (CustomPictures()) return;
   const TskThemeValues theme = Theme();
   TBitmap bar;
-  theme.Bitmap(tkTrackBarBarImage, &bar);
+  theme.BitmapOrStandIn(tkTrackBarBarImage, &bar);
   barImage_->SetGraphic(bar.Empty() ? nullptr : &bar);
   TBitmap slider;
-  theme.Bitmap(Horizontal() ? tkTrackBarSliderImage : tkTrackBarSliderVImage, &slider);
+  theme.BitmapOrStandIn(Horizontal() ? tkTrackBarSliderImage : tkTrackBarSliderVImage, &slider);
   slider_->Picture()->SetGraphic(slider.Empty() ? nullptr : &slider);
 }
 
