@@ -1,6 +1,7 @@
 #include <algorithm>
 
 #include "platform/classes/properties.h"
+#include "platform/controls/actions.h"
 #include "platform/graphics/bitmap.h"
 #include "platform/graphics/canvas.h"
 #include "platform/graphics/draw_text.h"
@@ -85,7 +86,10 @@ void TskCheckBox::SetEnabled(bool value) {
 }
 
 void TskCheckBox::DoClick() {
-  if (!Loading()) OnClick.Call(this);
+  // While OnClick is only the linked action's handler, the box has no handler of its own: the
+  // action runs with the click itself, not with every change of Checked.
+  const bool actionsHandler = ActionLink() != nullptr && ActionLink()->IsOnExecuteLinked();
+  if (!Loading() && !actionsHandler) OnClick.Call(this);
 }
 
 void TskCheckBox::Toggle() {
@@ -95,8 +99,10 @@ void TskCheckBox::Toggle() {
 
 void TskCheckBox::Click() {
   if (CanFocus() && Enabled()) SetFocus();
-  // OnClick is fired by the change of Checked; the inherited click would fire it twice.
   Toggle();
+  // OnClick was fired by the change of Checked; what the inherited click adds is the linked
+  // action.
+  if (ActionLink() != nullptr) ActionLink()->Execute(this);
 }
 
 void TskCheckBox::KeyUp(uint16_t& key, TShiftState shift) {

@@ -2,6 +2,7 @@
 // focus mark, toggling by mouse and keyboard, group exclusion and automatic size.
 
 #include "platform/classes/component.h"
+#include "platform/controls/actions.h"
 #include "platform/windows/input.h"
 #include "platform/windows/keys.h"
 #include "platform/windows/window_tree.h"
@@ -84,6 +85,34 @@ TEST_F(SkinCheckBoxes, AClickTogglesAndFiresOnClickOnce) {
   ClickOn(box);
   EXPECT_FALSE(box->Checked());
   EXPECT_EQ(clicks_, 2);
+}
+
+// A box linked to an action runs it once per click, whether the box has a handler of its own
+// (which runs too) or took the action's.
+TEST_F(SkinCheckBoxes, AClickRunsTheLinkedActionOnce) {
+  for (bool ownHandler : {false, true}) {
+    SCOPED_TRACE(ownHandler);
+    auto* list = new TActionList(form_);
+    int listed = 0, executed = 0;
+    list->OnExecute.Bind(nullptr, "ListExecute", [&](TBasicAction*, bool&) { ++listed; });
+    auto* action = new TAction(form_);
+    action->SetActionList(list);
+    TNotifyEvent execute;
+    execute.Bind(nullptr, "ActionExecute", [&](TObject*) { ++executed; });
+    action->SetOnExecute(execute);
+    auto* box = Make<TskCheckBox>(Marine, Bounds(10, 200, 90, 17));
+    box->SetAction(action);
+    clicks_ = 0;
+    if (ownHandler) box->OnClick.Bind(nullptr, "Clicked", [this](TObject*) { ++clicks_; });
+    ClickOn(box);
+    EXPECT_TRUE(box->Checked());
+    EXPECT_EQ(listed, 1);
+    EXPECT_EQ(executed, 1);
+    EXPECT_EQ(clicks_, ownHandler ? 1 : 0);
+    delete box;
+    delete action;
+    delete list;
+  }
 }
 
 TEST_F(SkinCheckBoxes, CodeFiresOnClickOnlyForAChangeAndNotWhileLoading) {
