@@ -109,10 +109,9 @@ TskThemeValues TskFormMenuBar::Theme() const {
                          : TskThemeValues(skin_->FileTheme(), skin_->UIStyle());
 }
 
-void TskFormMenuBar::DrawBar(TToolBar* sender, const TRect& r, bool& defaultDraw) {
-  if (Style() != Graphite) return;
-  StretchPicture(sender->Canvas(), "GRAPHITE_MENU_BAR", r);
-  defaultDraw = false;
+// The titles are drawn over the picture as usual.
+void TskFormMenuBar::DrawBar(TToolBar* sender, const TRect& r, bool& /*defaultDraw*/) {
+  if (Style() == Graphite) StretchPicture(sender->Canvas(), "GRAPHITE_MENU_BAR", r);
 }
 
 void TskFormMenuBar::DrawButton(TToolBar* sender, TToolButton* button, TCustomDrawState state,

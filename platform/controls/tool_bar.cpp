@@ -286,14 +286,15 @@ TCustomDrawState TToolBar::StateOf(TToolButton* b) const {
   return state;
 }
 
+// The background comes first, as an erase would; a custom drawing of the bar goes over it,
+// and its default drawing is the buttons.
 void TToolBar::Paint() {
   TRect r = ClientRect();
+  Canvas()->Brush()->SetColor(Color());
+  Canvas()->FillRect(r);
   bool defaultDraw = true;
   OnCustomDraw.Call(this, r, defaultDraw);
-  if (defaultDraw) {
-    Canvas()->Brush()->SetColor(Color());
-    Canvas()->FillRect(r);
-  }
+  if (!defaultDraw) return;
   for (int i = 0; i < ControlCount(); ++i)
     if (auto* b = dynamic_cast<TToolButton*>(Controls(i)); b && b->Visible()) PaintButton(b);
 }

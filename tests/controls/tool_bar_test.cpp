@@ -248,4 +248,20 @@ TEST_F(ToolBarTest, PaintsEdgesImagesAndLetsCustomDrawTakeOver) {
   bar->SetImages(nullptr);
 }
 
+// The bar's own custom drawing comes after its background: with default drawing on, the
+// buttons are drawn over what it drew; with default drawing off, nothing more is drawn.
+TEST_F(ToolBarTest, CustomDrawingOfTheBarKeepsItsPictureUnderTheButtons) {
+  for (bool defaultDraw : {true, false}) {
+    SCOPED_TRACE(defaultDraw);
+    bar->OnCustomDraw.Bind(nullptr, "DrawBar", [&](TToolBar* sender, const TRect& r, bool& draw) {
+      sender->Canvas()->Brush()->SetColor(clLime);
+      sender->Canvas()->FillRect(r);
+      draw = defaultDraw;
+    });
+    PaintControl(bar);
+    EXPECT_EQ(At(bar->Width() - 5, 5), Sys(clLime));
+    EXPECT_EQ(At(open->Left() + 1, open->Top() + 1), defaultDraw ? Sys(clBtnHighlight) : Sys(clLime));  // raised
+  }
+}
+
 }  // namespace

@@ -107,6 +107,17 @@ TEST_F(SkinnedFormMenuBar, GraphiteDrawsTheBarOnItsPicture) {
   TPoint p = form->ScreenToClient(bar->ClientToScreen({bar->Width() - 3, 5}));
   EXPECT_EQ(Pixel(form, p.x, p.y), stretched.Canvas()->Pixels(bar->Width() - 3, 5));
   EXPECT_EQ(menu->UIStyle(), Graphite) << "the skin styles its menu";
+  // The title is written over the picture.
+  const TRect title = bar->Buttons(0)->BoundsRect();
+  int ink = 0;
+  for (int y = title.Top; y < std::min(title.Bottom, bar->Height()); ++y) {
+    for (int x = title.Left; x < title.Right; ++x) {
+      TPoint q = form->ScreenToClient(bar->ClientToScreen({x, y}));
+      ink += Pixel(form, q.x, q.y) != stretched.Canvas()->Pixels(x, y);
+    }
+  }
+  EXPECT_GT(ink, 10);
+  SavePictureOnFailure(form);
 }
 
 }  // namespace
