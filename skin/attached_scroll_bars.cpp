@@ -157,25 +157,25 @@ bool TskAttachedScrollBars::Follow(UINT msg) {
   return false;
 }
 
+// A bar larger across than the control cannot stand inside its border: a memo hides it, a
+// list or tree puts it at the control's near edge instead, where it still shows.
 void TskAttachedScrollBars::Place(bool onlyVisible) {
   TskScrollBar* h = Bar(SB_HORZ);
   TskScrollBar* v = Bar(SB_VERT);
   auto counts = [onlyVisible](TskScrollBar* bar) { return bar != nullptr && (!onlyVisible || bar->Visible()); };
   const TRect c = control_->BoundsRect();
   if (h != nullptr) {
-    if (h->Height() > c.Height()) {
-      h->SetVisible(false);
-    } else {
-      const int width = c.Width() - kFarInset - (counts(v) ? v->Width() : 0);
-      PlaceKeepingVisibility(h, Bounds(c.Left + kInset, c.Bottom - h->Height() - kFarInset, std::max(width, 0), h->Height()));
-    }
+    const bool tooTall = h->Height() > c.Height();
+    const int width = c.Width() - kFarInset - (counts(v) ? v->Width() : 0);
+    const int top = tooTall ? c.Top : c.Bottom - h->Height() - kFarInset;
+    if (tooTall && manner_ == bmMemo) h->SetVisible(false);
+    else PlaceKeepingVisibility(h, Bounds(c.Left + kInset, top, std::max(width, 0), h->Height()));
   }
   if (v != nullptr) {
-    if (v->Width() > c.Width()) {
-      v->SetVisible(false);
-    } else {
-      const int height = c.Height() - kFarInset - (counts(h) ? h->Height() : 0);
-      PlaceKeepingVisibility(v, Bounds(c.Right - v->Width() - kFarInset, c.Top + kInset, v->Width(), std::max(height, 0)));
-    }
+    const bool tooWide = v->Width() > c.Width();
+    const int height = c.Height() - kFarInset - (counts(h) ? h->Height() : 0);
+    const int left = tooWide ? c.Left : c.Right - v->Width() - kFarInset;
+    if (tooWide && manner_ == bmMemo) v->SetVisible(false);
+    else PlaceKeepingVisibility(v, Bounds(left, c.Top + kInset, v->Width(), std::max(height, 0)));
   }
 }

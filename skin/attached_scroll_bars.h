@@ -43,7 +43,8 @@ class TskAttachedScrollBars {
   // for a move or resize, after which the control places its bars.
   bool Follow(UINT msg);
   // A vertical bar along the right edge inside the control's border and a horizontal one
-  // along the bottom; `onlyVisible` counts the other bar only when it is shown.
+  // along the bottom (one larger across than the control: hidden for a memo, at the near edge
+  // for a list or tree); `onlyVisible` counts the other bar only when it is shown.
   void Place(bool onlyVisible);
 
  private:

@@ -6,12 +6,21 @@ void TskListBox::Publish() {
   PublishScrolled(p, false);
 }
 
+namespace {
+
+// A message without a name of its own, after which the list's bar is taken again too.
+constexpr UINT kUnnamedMessage4 = 4;
+
+}  // namespace
+
 bool TskListBox::SynchronisesAfter(UINT msg) const {
   switch (msg) {
     case LB_ADDSTRING:
     case LB_INSERTSTRING:
     case LB_DELETESTRING:
     case LB_RESETCONTENT:
+    case LB_SETCOUNT:
+    case kUnnamedMessage4:
     case WM_CREATE:
     case WM_DELETEITEM: return true;
     default: return false;

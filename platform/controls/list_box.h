@@ -41,6 +41,7 @@ inline constexpr UINT LB_GETCARETINDEX = 0x019F;
 inline constexpr UINT LB_SETITEMHEIGHT = 0x01A0;
 inline constexpr UINT LB_GETITEMHEIGHT = 0x01A1;
 inline constexpr UINT LB_FINDSTRINGEXACT = 0x01A2;
+inline constexpr UINT LB_SETCOUNT = 0x01A7;       // for lists without items of their own: LB_ERR here
 inline constexpr UINT LB_ITEMFROMPOINT = 0x01A9;  // LParam: client point; answers index | outside << 16
 inline constexpr LRESULT LB_ERR = -1;
 inline constexpr uint16_t LBN_SELCHANGE = 1;

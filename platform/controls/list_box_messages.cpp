@@ -42,6 +42,7 @@ bool TCustomListBox::HandleListMessage(TMessage& m) {
       else items_->Delete(index), m.Result = Count();
       return true;
     case LB_RESETCONTENT: items_->Clear(); return true;
+    case LB_SETCOUNT: m.Result = LB_ERR; return true;
     case LB_GETCOUNT: m.Result = Count(); return true;
     case LB_GETTEXT:
       if (!valid || !m.LParam) m.Result = LB_ERR;

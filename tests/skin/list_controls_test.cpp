@@ -156,6 +156,47 @@ TEST_F(SkinAttachedBars, ListBarAppearsWhenItemsNoLongerFitAndFollowsBothWays) {
   EXPECT_NE(list->TopIndex(), 12);
 }
 
+// Besides the item messages, the list takes its bar's state again after LB_SETCOUNT and
+// message 4, whoever changed the native bar before.
+TEST_F(SkinAttachedBars, ListBarFollowsAfterSetCountAndMessageFour) {
+  auto* list = Make<TskListBox>(Marine, Bounds(10, 10, 150, 100));
+  TskScrollBar* v = Bar();
+  list->SetVScrollBar(v);
+  for (UINT msg : {LB_SETCOUNT, UINT{4}}) {
+    SCOPED_TRACE(msg);
+    SCROLLINFO si;
+    si.fMask = SIF_RANGE | SIF_PAGE | SIF_POS;
+    si.nMin = 0;
+    si.nMax = 49 + static_cast<int>(msg % 7);
+    si.nPage = 10;
+    si.nPos = 7;
+    SetScrollInfo(list->Handle(), SB_VERT, si, false);
+    list->Perform(msg, 0, 0);
+    EXPECT_EQ(v->Max(), si.nMax - 10 + 1);
+    EXPECT_EQ(v->Position(), 7);
+  }
+}
+
+// A bar too wide (or tall) for its list or tree goes to the control's left (or top) edge.
+TEST_F(SkinAttachedBars, ABarLargerThanItsListOrTreeStandsAtItsEdge) {
+  auto* list = Make<TskListBox>(Marine, Bounds(10, 10, 12, 100));
+  auto* tree = Make<TskTreeView>(Marine, Bounds(40, 10, 12, 12));
+  TskScrollBar* lv = Bar();
+  TskScrollBar* tv = Bar();
+  TskScrollBar* th = Bar();
+  list->SetVScrollBar(lv);
+  tree->SetVScrollBar(tv);
+  tree->SetHScrollBar(th);
+  for (int i = 0; i < 40; ++i) {
+    list->Items()->Add("号码" + IntToStr(i));
+    tree->Items()->AddChild(nullptr, "很长很长很长的分组名称" + IntToStr(i));
+  }
+  EXPECT_EQ(lv->Left(), 10);
+  EXPECT_EQ(lv->Top(), 11);
+  EXPECT_EQ(tv->Left(), 40);
+  EXPECT_EQ(th->Top(), 10);
+}
+
 // A position past 65535 reaches the control whole, not cut to the message's 16-bit word.
 TEST_F(SkinAttachedBars, PositionsBeyondSixteenBitsScrollTheWholeWay) {
   auto* list = Make<TskListBox>(Marine, Bounds(10, 10, 150, 100));
