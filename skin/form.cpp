@@ -104,33 +104,31 @@ bool TskForm::IsMDIChild() const { return form_ != nullptr && form_->FormStyle()
 
 void TskForm::SetUIStyle(TskUIStyle value) {
   TRect bounds = form_ != nullptr ? form_->BoundsRect() : TRect{};
-  uiStyle_ = value;
-  TskThemeValues theme(fileTheme_, value);
+  theme_.SetStyle(value);
+  TskFileTheme* fileTheme = theme_.FileTheme();
+  TskThemeValues theme = theme_.Values();
   borderColor_ = theme.Color(tkFormBorderColor);
   SetFormBorderWidth(theme.Int(tkFormBorderWidthInt));
   SetColor(theme.Color(tkFormBackgroundColor));
   SetMenuBarColor(Color());
   if (titleBar_ != nullptr) {
-    titleBar_->SetFileTheme(fileTheme_);
+    titleBar_->SetFileTheme(fileTheme);
     titleBar_->SetUIStyle(value);
     if (IsMDIChild()) titleBar_->SetRoundCorner(0);
   }
   if (auto* skinned = dynamic_cast<TskMainMenu*>(menu_)) {
     skinned->SetUIStyle(value);
-    skinned->SetFileTheme(fileTheme_);
+    skinned->SetFileTheme(fileTheme);
   }
-  if (uiStyleAutoUpdateSub_) ContainerApplyUIStyle(this, value, fileTheme_);
+  if (uiStyleAutoUpdateSub_) ContainerApplyUIStyle(this, value, fileTheme);
   if (IsMDIChild()) form_->SetBoundsRect(bounds);
   LayoutInForm();
   RepaintForm();
 }
 
 void TskForm::SetFileTheme(TskFileTheme* value) {
-  if (value == fileTheme_) return;
-  if (fileTheme_ != nullptr) fileTheme_->RemoveFreeNotification(this);
-  fileTheme_ = value;
-  if (fileTheme_ != nullptr) fileTheme_->FreeNotification(this);
-  SetUIStyle(uiStyle_);
+  theme_.SetFileTheme(value);
+  SetUIStyle(UIStyle());
 }
 
 void TskForm::SetBorderColor(TColor value) {
@@ -258,8 +256,7 @@ void TskForm::Notification(TComponent* component, TOperation operation) {
     menu_ = nullptr;
     menuBar_.reset();
   }
-  if (component == fileTheme_) {
-    fileTheme_ = nullptr;
+  if (theme_.Forget(component)) {
     ContainerApplyUIStyle(this, Marine, nullptr);
     SetUIStyle(Marine);
   }

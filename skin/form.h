@@ -5,6 +5,7 @@
 #include "platform/controls/forms.h"
 #include "platform/controls/panel.h"
 #include "skin/menus.h"
+#include "skin/theme_binding.h"
 #include "skin/themes.h"
 #include "skin/title_bar.h"
 
@@ -40,10 +41,11 @@ class TskForm : public TCustomPanel, public IskMenuBarForm {
   // Applying a style takes the border colour, border width and background colour from the
   // theme (the file theme for FromThemeFile with a loaded file, else the built-in table),
   // restyles the title bar and the menu and, with UIStyleAutoUpdateSub, the direct children.
-  TskUIStyle UIStyle() const { return uiStyle_; }
+  TskUIStyle UIStyle() const { return theme_.Style(); }
   void SetUIStyle(TskUIStyle value);
-  // Not owned; when it is freed the skin falls back to Marine, children included.
-  TskFileTheme* FileTheme() const { return fileTheme_; }
+  // Not owned; when it is freed the skin falls back to Marine, children included. Assigning
+  // it again (as a theme that loaded a new file does) applies the style again.
+  TskFileTheme* FileTheme() const { return theme_.FileTheme(); }
   void SetFileTheme(TskFileTheme* value);
   bool UIStyleAutoUpdateSub() const { return uiStyleAutoUpdateSub_; }
   void SetUIStyleAutoUpdateSub(bool value) { uiStyleAutoUpdateSub_ = value; }
@@ -147,8 +149,7 @@ class TskForm : public TCustomPanel, public IskMenuBarForm {
   TColor borderColor_ = clBlack;
   TCustomPanel* formPanel_ = nullptr;
   int borderWidth_ = 1;
-  TskUIStyle uiStyle_ = Marine;
-  TskFileTheme* fileTheme_ = nullptr;
+  TskThemeBinding theme_{this};
   TColor menuBarColor_ = clBtnFace;
   int menuBarHeight_ = 22;
   bool installedAppHook_ = false;

@@ -91,8 +91,8 @@ void TskForm::ApplyWindowRegion(int roundCorner) {
 
 void TskForm::Paint() {
   TRect r = ClientRect();
-  const char* tile = uiStyle_ == Graphite ? "GRAPHITE_FORM_BACKGROUND"
-                     : uiStyle_ == Jade   ? "JADE_FORM_BACKGROUND"
+  const char* tile = UIStyle() == Graphite ? "GRAPHITE_FORM_BACKGROUND"
+                     : UIStyle() == Jade   ? "JADE_FORM_BACKGROUND"
                                           : nullptr;
   if (tile == nullptr) {
     Canvas()->Brush()->SetStyle(bsSolid);

@@ -49,14 +49,12 @@ template <class TMenuBase>
 TskSkinnedMenu<TMenuBase>::~TskSkinnedMenu() {
   // The menu must not point to its check-mark list after the list is gone.
   if (TMenu::Images() == checkMarks_.get()) TMenu::SetImages(nullptr);
-  if (settings_.FileTheme != nullptr) settings_.FileTheme->RemoveFreeNotification(this);
 }
 
 template <class TMenuBase>
 void TskSkinnedMenu<TMenuBase>::SetFileTheme(TskFileTheme* value) {
-  if (settings_.FileTheme != nullptr) settings_.FileTheme->RemoveFreeNotification(this);
+  themeLink_.SetFileTheme(value);
   settings_.FileTheme = value;
-  if (value != nullptr) value->FreeNotification(this);
   // Also assigned again by a theme that loaded a new file: the colours are read again.
   SetUIStyle(settings_.UIStyle);
 }
@@ -127,7 +125,7 @@ void TskSkinnedMenu<TMenuBase>::Loaded() {
 template <class TMenuBase>
 void TskSkinnedMenu<TMenuBase>::Notification(TComponent* component, TOperation operation) {
   TMenuBase::Notification(component, operation);
-  if (operation == opRemove && component == settings_.FileTheme) {
+  if (operation == opRemove && themeLink_.Forget(component)) {
     settings_.FileTheme = nullptr;
     SetUIStyle(Marine);
   }

@@ -4,6 +4,7 @@
 
 #include "platform/controls/menus.h"
 #include "skin/menu_settings.h"
+#include "skin/theme_binding.h"
 #include "skin/themes.h"
 
 class TCustomImageList;
@@ -105,6 +106,9 @@ class TskSkinnedMenu : public TMenuBase {
   TMenuWindow* PaintingWindow(TMenuItem* item, TCanvas* canvas) const;
 
   TskMenuSettings settings_;
+  // Tells the theme in settings_.FileTheme that the menu uses it: its end and each file it
+  // loads reach the menu.
+  TskThemeBinding themeLink_{this};
   std::shared_ptr<TCustomImageList> checkMarks_;
 };
 

@@ -65,19 +65,17 @@ TCustomForm* TskTitleBar::ParentForm() {
 void TskTitleBar::SetUIStyle(TskUIStyle value) { ApplyStyle(value); }
 
 void TskTitleBar::SetFileTheme(TskFileTheme* value) {
-  if (fileTheme_ != nullptr) fileTheme_->RemoveFreeNotification(this);
-  fileTheme_ = value;
-  if (fileTheme_ != nullptr) fileTheme_->FreeNotification(this);
+  theme_.SetFileTheme(value);
   // A theme of its own keeps the caption colour the application chose.
   keepFontColor_ = true;
-  ApplyStyle(uiStyle_);
+  ApplyStyle(UIStyle());
   keepFontColor_ = false;
 }
 
 void TskTitleBar::ApplyStyle(TskUIStyle value) {
   if (custom_) return;
-  uiStyle_ = value;
-  TskThemeValues theme(fileTheme_, value);
+  theme_.SetStyle(value);
+  TskThemeValues theme = theme_.Values();
   LoadSections(theme);
   leftBtnXOffset_ = theme.Int(tkTitleBarButtonLeftOffsetInt);
   rightBtnXOffset_ = theme.Int(tkTitleBarButtonRightOffsetInt);
@@ -90,7 +88,7 @@ void TskTitleBar::ApplyStyle(TskUIStyle value) {
   roundCorner_ = theme.Int(tkFormRoundCornerInt);
   for (int i = 0; i < buttons_->Count(); ++i) buttons_->Items(i)->SetUIStyle(theme.EffectiveStyle());
   controlBoxMenu_->SetUIStyle(theme.EffectiveStyle());
-  controlBoxMenu_->SetFileTheme(fileTheme_);
+  controlBoxMenu_->SetFileTheme(FileTheme());
   ReapplyRegion();
   if (!keepFontColor_) Font()->SetColor(value == Graphite ? clBlack : clWhite);
   SetAutoSize(true);
@@ -162,10 +160,7 @@ void TskTitleBar::WatchMenu(TPopupMenu* menu) {
 void TskTitleBar::Notification(TComponent* component, TOperation operation) {
   TCustomPanel::Notification(component, operation);
   if (operation != opRemove) return;
-  if (component == fileTheme_) {
-    fileTheme_ = nullptr;
-    SetUIStyle(Marine);
-  }
+  if (theme_.Forget(component)) SetUIStyle(Marine);
   if (!buttons_) return;
   for (int i = 0; i < buttons_->Count(); ++i) {
     TskTitleBarButton* button = buttons_->Items(i);

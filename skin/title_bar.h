@@ -3,6 +3,7 @@
 #include <memory>
 
 #include "platform/controls/panel.h"
+#include "skin/theme_binding.h"
 #include "skin/themes.h"
 #include "skin/title_bar_items.h"
 #include "skin/title_bar_layout.h"
@@ -27,10 +28,10 @@ class TskTitleBar : public TCustomPanel {
   // With Custom set, style changes leave sections, buttons, offsets and colours alone.
   bool Custom() const { return custom_; }
   void SetCustom(bool value) { custom_ = value; }
-  TskUIStyle UIStyle() const { return uiStyle_; }
+  TskUIStyle UIStyle() const { return theme_.Style(); }
   void SetUIStyle(TskUIStyle value);
   // Not owned; when it is freed the bar falls back to Marine.
-  TskFileTheme* FileTheme() const { return fileTheme_; }
+  TskFileTheme* FileTheme() const { return theme_.FileTheme(); }
   void SetFileTheme(TskFileTheme* value);
   TskTitleBarSections* Sections() const { return sections_.get(); }
   void SetSections(TskTitleBarSections* value);
@@ -101,8 +102,7 @@ class TskTitleBar : public TCustomPanel {
   void CMRepaint(TMessage& m);
   TPoint CursorInBar();
 
-  TskUIStyle uiStyle_ = Marine;
-  TskFileTheme* fileTheme_ = nullptr;
+  TskThemeBinding theme_{this};
   std::unique_ptr<TskTitleBarSections> sections_;
   std::unique_ptr<TskTitleBarButtons> buttons_;
   bool autoSize_ = false;

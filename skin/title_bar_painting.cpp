@@ -52,7 +52,7 @@ void TskTitleBar::Paint() {
   buffer.Canvas()->SetFont(Font());
   DrawSections(&buffer);
   DrawButtons(&buffer);
-  if (uiStyle_ != Pearl && roundCorner_ != 0 && dynamic_cast<TskForm*>(Parent()) != nullptr) {
+  if (UIStyle() != Pearl && roundCorner_ != 0 && dynamic_cast<TskForm*>(Parent()) != nullptr) {
     TCanvas* c = buffer.Canvas();
     c->Pen()->SetColor(borderColor_);
     c->Brush()->SetStyle(bsClear);

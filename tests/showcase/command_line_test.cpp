@@ -3,6 +3,8 @@
 #include <gtest/gtest.h>
 #include <sys/wait.h>
 
+#include <QImage>
+
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
@@ -141,11 +143,41 @@ TEST_F(ShowcaseCommandLine, BadThemeFilesAreNamedAndTheBuiltInPicturesShown) {
   }
 }
 
+// Every picture of the main window taken while the theme file is the window's style shows the
+// file's border and title bar: the pictures of the pages as much as the one taken after
+// choosing the theme file from the menu.
+void ExpectEveryPageWearsTheThemeFile(const fs::path& shots) {
+  const QImage chosen(QString::fromStdString((shots / "MainForm-style-fromthemefile.png").string()));
+  ASSERT_FALSE(chosen.isNull());
+  const QPoint title(chosen.width() / 2, 3), border(0, chosen.height() / 2);
+  EXPECT_EQ(chosen.pixelColor(border), QColor(0x4E, 0x1E, 0x6E)) << "the file's border colour";
+  int pages = 0;
+  for (const auto& e : fs::directory_iterator(shots)) {
+    const std::string name = e.path().filename().string();
+    // The pictures of the other styles and of the menus in each style are left aside.
+    if (!name.starts_with("MainForm-") || name.starts_with("MainForm-style-") || name.starts_with("MainForm-menu-")) continue;
+    SCOPED_TRACE(name);
+    const QImage page(QString::fromStdString(e.path().string()));
+    EXPECT_EQ(page.pixelColor(border), chosen.pixelColor(border));
+    EXPECT_EQ(page.pixelColor(title), chosen.pixelColor(title));
+    ++pages;
+  }
+  EXPECT_GE(pages, 7);
+}
+
 TEST_F(ShowcaseCommandLine, AStaleDisplayIsNamedAndScreenshotsWritten) {
   TRun r = Run("", "DISPLAY=:987");
   EXPECT_EQ(r.status, 0) << r.err;
   EXPECT_NE(r.err.find("no display can be reached at \":987\""), std::string::npos) << r.err;
   EXPECT_TRUE(HasPng(folder_ / "showcase-screenshots")) << "written where the README says";
+  ExpectEveryPageWearsTheThemeFile(folder_ / "showcase-screenshots");
+}
+
+TEST_F(ShowcaseCommandLine, ScreenshotsOfEveryPageWearTheNamedThemeFile) {
+  fs::copy_file(fs::path(SHOWCASE_PROGRAM).parent_path() / "OnePlumet.skn", folder_ / "named.skn");
+  TRun r = Run("--screenshot shots --theme named.skn");
+  EXPECT_EQ(r.status, 0) << r.err;
+  ExpectEveryPageWearsTheThemeFile(folder_ / "shots");
 }
 
 }  // namespace

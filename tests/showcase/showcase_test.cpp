@@ -6,6 +6,8 @@
 #include <QClipboard>
 #include <QDropEvent>
 #include <QGuiApplication>
+#include <QImage>
+#include <QPixmap>
 #include <QMimeData>
 #include <QScreen>
 #include <QTest>
@@ -17,6 +19,7 @@
 #include <vector>
 
 #include "examples/showcase/main_form.h"
+#include "skin/file_theme.h"
 #include "gridlib/grid/grid_style.h"
 #include "platform/backend/qt_backend.h"
 #include "platform/controls/application.h"
@@ -187,6 +190,26 @@ TEST_F(ShowcaseOnXvfb, ToolkitClipboardAndDropsReachOurServices) {
   EXPECT_EQ(target.calls, (std::vector<String>{"enter", "drop"}));
   EXPECT_EQ(target.text, "张三 13800000000");
   RevokeDragDrop(form->PageHost()->Handle());
+}
+
+// The window shows the theme file's border from its first paint on, before any style is
+// chosen from the menu.
+TEST_F(ShowcaseOnXvfb, TheFirstPaintWearsTheThemeFile) {
+  if (!OnDisplay("ShowcaseOnXvfb.TheFirstPaintWearsTheThemeFile")) return;
+  TShowcaseMainForm* form = nullptr;
+  Application->CreateForm(form);
+  ASSERT_TRUE(form->LoadTheme(ProgramFolder() + "../examples/showcase/OnePlumet.skn"));
+  form->Show();
+  auto* window = static_cast<QWindow*>(ToolkitWindowOf(form->Handle()));
+  ASSERT_TRUE(Exposed(window));
+  const QColor plum(0x4E, 0x1E, 0x6E);
+  QColor border;
+  PumpUntil([&] {
+    const QImage shown = window->screen()->grabWindow(window->winId()).toImage();
+    border = shown.pixelColor(0, shown.height() / 2);
+    return border == plum;
+  });
+  EXPECT_EQ(border, plum) << "the file's border colour on the screen";
 }
 
 TEST_F(ShowcaseOnXvfb, RealWindowAndTreeKeepTheSameGeometry) {

@@ -4,6 +4,7 @@
 #include "platform/classes/properties.h"
 #include "skin/buttons.h"
 #include "skin/check_boxes.h"
+#include "skin/form.h"
 #include "skin/panels.h"
 #include "skin/progress_bar.h"
 #include "skin/scroll_bar.h"
@@ -67,6 +68,50 @@ TEST_F(SkinThemeRefresh, ANewFileReachesControlsWhenTheThemeLivesElsewhere) {
   auto* theme = new TskFileTheme(&module);
   theme->SetThemeFile(folder_.File("controls.skn"));
   ExpectEveryControlTakesTheNewFile(theme);
+}
+
+// A skinned form and its title bar wear a theme file loaded after them, whether the theme
+// lives on the form or in a data module.
+class SkinFormThemeRefresh : public SkinThemeRefresh {
+ protected:
+  static void WriteFormTheme(const String& path, TColor border, TColor title) {
+    TskThemeFileWriter w;
+    TBitmap section;
+    MakeStrip(section, 8, 24, {title});
+    for (const char* key : {"TitleBarLeftImage", "TitleBarClientImage", "TitleBarRightImage"})
+      w.AddBitmap(key, section);
+    w.AddColor("FormBorderColor", border);
+    w.AddInteger("FormBorderWidthInt", 3);
+    w.SaveToFile(path);
+  }
+  void ExpectBorderAndTitle(TForm* form, TColor border, TColor title) {
+    Pump();
+    EXPECT_EQ(Pixel(form, 1, form->ClientHeight() / 2), border);
+    EXPECT_EQ(Pixel(form, form->ClientWidth() / 2, 12), title);
+    SavePictureOnFailure(form);
+  }
+};
+
+TEST_F(SkinFormThemeRefresh, ANewFileReachesTheFormAndItsTitleBar) {
+  constexpr TColor kOldBorder = static_cast<TColor>(0x204080), kOldTitle = static_cast<TColor>(0x406020);
+  WriteFormTheme(folder_.File("old.skn"), kOldBorder, kOldTitle);
+  WriteFormTheme(folder_.File("new.skn"), kNewBorder, kNewFace);
+  for (bool inModule : {false, true}) {
+    SCOPED_TRACE(inModule);
+    TForm* form = MakeForm(Bounds(40, 40, 320, 200));
+    TComponent module(nullptr);
+    auto* theme = new TskFileTheme(inModule ? &module : static_cast<TComponent*>(form));
+    theme->SetThemeFile(folder_.File("old.skn"));
+    auto* skin = new TskForm(form);
+    skin->SetParent(form);
+    skin->SetFormCaption("");
+    skin->SetFileTheme(theme);
+    skin->SetUIStyle(FromThemeFile);
+    ExpectBorderAndTitle(form, kOldBorder, kOldTitle);
+    theme->SetThemeFile(folder_.File("new.skn"));
+    ExpectBorderAndTitle(form, kNewBorder, kNewFace);
+    delete form;
+  }
 }
 
 }  // namespace
