@@ -41,10 +41,15 @@ bool TakesValue(std::string_view argument) {
   return argument == "--screenshot" || argument == "--theme";
 }
 
+// Why a window was not opened when one was expected: a user who starts the showcase without
+// asking for screenshots learns where its pictures went instead.
 String DisplayNotice(bool displayAvailable) {
+  if (displayAvailable) return {};
   const char* display = std::getenv("DISPLAY");
-  if (displayAvailable || !display || !*display) return {};
-  return "no display can be reached at " + Quoted(display) + "; writing screenshots instead";
+  const String why = display == nullptr ? String("no display: DISPLAY is not set")
+                     : *display == '\0'  ? String("no display: DISPLAY is empty")
+                                          : "no display can be reached at " + Quoted(display);
+  return why + "; writing screenshots instead";
 }
 
 bool HasThemeEntries(const TskThemeFileReader& reader) {
@@ -69,15 +74,15 @@ String ThemeFileProblem(const String& path) {
 
 TShowcaseOptions ParseShowcaseOptions(int argc, const char* const* argv, bool displayAvailable) {
   TShowcaseOptions options;
+  bool askedForScreenshots = false;
   options.screenshot = !displayAvailable;
-  options.notice = DisplayNotice(displayAvailable);
   for (int i = 1; i < argc; ++i) {
     std::string_view text = argv[i];
     TArgument a = ReadArgument(i, argc, argv, TakesValue(text));
     if (a.name == "--help" || a.name == "-h") {
       options.help = true;
     } else if (a.name == "--screenshot") {
-      options.screenshot = true;
+      options.screenshot = askedForScreenshots = true;
       if (a.hasValue) options.directory = a.value;
     } else if (a.name == "--theme" && a.hasValue && !a.value.empty()) {
       options.themeFile = a.value;
@@ -90,6 +95,7 @@ TShowcaseOptions ParseShowcaseOptions(int argc, const char* const* argv, bool di
     }
     if (!options.error.empty()) return options;
   }
+  if (!askedForScreenshots) options.notice = DisplayNotice(displayAvailable);
   return options;
 }
 

@@ -15,15 +15,15 @@ struct TShowcaseOptions {
   // name beside the program (where the build writes it).
   String themeFile = "skin\\OnePlumet.skn";
   bool themeGiven = false;
-  // Said before anything runs (a display that cannot be reached), without stopping.
+  // Said before anything runs (no display, or one that cannot be reached), without stopping.
   String notice;
   // Non-empty when the command line could not be understood; the showcase reports it and stops.
   String error;
 };
 
 // Reads `--help`, `--screenshot [DIR]` and `--theme FILE` (also `--option=value`); anything
-// else is an error. Without a display, screenshots are written, and `notice` says why when
-// a DISPLAY was named.
+// else is an error. Without a display, screenshots are written, and `notice` says why unless
+// --screenshot asked for them.
 TShowcaseOptions ParseShowcaseOptions(int argc, const char* const* argv, bool displayAvailable);
 
 // The text --help prints.
