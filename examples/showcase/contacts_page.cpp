@@ -33,9 +33,7 @@ void BuildContactsPage(TWinControl* page, const TShowcaseDataFile& file) {
   TDataGridPage contacts = PlaceDataGrid(page, "ContactsGrid", showcase_data::kContactsTable);
   TDBGridEx* grid = contacts.grid;
   SortOnTitleClicks(contacts);
-  // Titles are buttons that sort (Ctrl adds a column); records and blocks of cells can be
-  // selected and copied.
-  grid->ColumnDefValues()->Title()->SetTitleButton(true);
+  // Titles sort (Ctrl adds a column); records and blocks of cells can be selected and copied.
   grid->SetOptions(grid->Options() + dgMultiSelect);
   grid->SetEditActions({geaCopyEx, geaCutEx, geaPasteEx, geaDeleteEx, geaSelectAllEx});
   grid->SetUseMultiTitle(true);

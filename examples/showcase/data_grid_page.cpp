@@ -1,6 +1,7 @@
 #include "examples/showcase/data_grid_page.h"
 
 #include "examples/showcase/showcase_data_file.h"
+#include "gridlib/grid/column_defaults.h"
 #include "gridlib/grid/column_parts.h"
 #include "gridlib/grid/column_titles.h"
 #include "gridlib/grid/columns.h"
@@ -101,6 +102,7 @@ void SortOnMarkedColumns(TDBGridEx* grid, TSqliteDataSet* data) {
 }  // namespace
 
 void SortOnTitleClicks(const TDataGridPage& grid) {
+  grid.grid->ColumnDefValues()->Title()->SetTitleButton(true);
   TDBGridExOptions options = grid.grid->OptionsEx();
   options.Include(dghAutoSortMarking);
   options.Include(dghMultiSortMarking);

@@ -40,6 +40,6 @@ void FilterOnFilterRow(const TDataGridPage& grid);
 // read from the page's data file once the page is open.
 void ListColumnValues(TWinControl* page, const TDataGridPage& grid, TColumnEx* column, const String& table);
 
-// Title clicks mark columns for sorting (several with Ctrl) and the data follows the marks:
+// Titles are buttons: their clicks mark columns for sorting (several with Ctrl) and the data follows the marks:
 // ordered on the marked columns, primary first, all in the primary column's direction.
 void SortOnTitleClicks(const TDataGridPage& grid);

@@ -17,6 +17,12 @@ int64_t Count(const String& file, const String& sql) {
   return query.Step() ? query.ColumnInt64(0) : -1;
 }
 
+String Text(const String& file, const String& sql) {
+  TSqliteDatabase db(file, TSqliteOpenMode::ReadOnly, 100);
+  TSqliteStatement query(db, sql);
+  return query.Step() ? query.ColumnValue(0).AsString() : String();
+}
+
 TShowcasePanel* PageOnNewForm(TForm*& form) {
   form = new TForm(Application);
   form->SetBounds(0, 0, 900, 600);

@@ -15,6 +15,8 @@ namespace showcase_test {
 
 // The first column of the first row `sql` answers from the database file, read-only.
 int64_t Count(const String& file, const String& sql);
+// The same, as text.
+String Text(const String& file, const String& sql);
 
 // A new shown form holding one page that fills it, as the main window's page area holds one.
 TShowcasePanel* PageOnNewForm(TForm*& form);

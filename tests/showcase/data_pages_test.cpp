@@ -86,34 +86,50 @@ TEST_F(ShowcaseDataPages, WithoutAUsableFileBothPagesSayWhyInsteadOfAGrid) {
 }
 
 // A click on a column's own caption (below the heading it shares) sorts by that column; a
-// second click turns the order round.
-TEST_F(ShowcaseDataPages, ClickingATitleSortsTheContacts) {
+// second click turns the order round. Each page's grid sorts so.
+TEST_F(ShowcaseDataPages, ClickingATitleSortsEachPage) {
   ASSERT_TRUE(MadeFileUsable());
-  TShowcasePanel* page = NewPage();
-  BuildContactsPage(page, *made_);
-  auto* grid = Child<TDBGridEx>(page, "ContactsGrid");
-  ASSERT_NE(grid, nullptr);
-  int sent = -1;
-  for (int i = 0; i < grid->Columns()->Count(); ++i) {
-    if (grid->Columns()->Items(i)->FieldName() == "SentCount") sent = i;
-  }
-  ASSERT_GE(sent, 0);
-  const TRect title = grid->CellRect(sent + grid->IndicatorOffset(), 0);
-  const LPARAM caption = MakeLParam((title.Left + title.Right) / 2, title.Bottom - title.Height() / 4 - 4);
-  const auto click = [&] {
-    grid->Perform(WM_LBUTTONDOWN, MK_LBUTTON, caption);
-    grid->Perform(WM_LBUTTONUP, 0, caption);
+  const struct {
+    void (*build)(TWinControl*, const TShowcaseDataFile&);
+    const char* grid;
+    const char* table;
+    const char* field;
+    int records;
+  } pages[] = {
+      {&BuildContactsPage, "ContactsGrid", kContactsTable, "SentCount", kContactCount},
+      {&BuildSentMessagesPage, "SentGrid", kSentTable, "Mobile", kSentCount},
   };
-  TDataSet* contacts = grid->DataSource()->DataSet();
-  const int fewest = Count(made_->path, "SELECT MIN(SentCount) FROM ContactInfo");
-  const int most = Count(made_->path, "SELECT MAX(SentCount) FROM ContactInfo");
-  click();
-  contacts->First();
-  EXPECT_EQ(contacts->FieldByName("SentCount")->AsInteger(), fewest);
-  click();
-  contacts->First();
-  EXPECT_EQ(contacts->FieldByName("SentCount")->AsInteger(), most);
-  EXPECT_EQ(contacts->RecordCount(), kContactCount);
+  for (const auto& p : pages) {
+    SCOPED_TRACE(p.grid);
+    TShowcasePanel* page = NewPage();
+    p.build(page, *made_);
+    auto* grid = Child<TDBGridEx>(page, p.grid);
+    ASSERT_NE(grid, nullptr);
+    int column = -1;
+    for (int i = 0; i < grid->Columns()->Count(); ++i) {
+      if (grid->Columns()->Items(i)->FieldName() == p.field) column = i;
+    }
+    ASSERT_GE(column, 0);
+    const TRect title = grid->CellRect(column + grid->IndicatorOffset(), 0);
+    const LPARAM caption = MakeLParam((title.Left + title.Right) / 2, title.Bottom - title.Height() / 4 - 4);
+    const auto click = [&] {
+      grid->Perform(WM_LBUTTONDOWN, MK_LBUTTON, caption);
+      grid->Perform(WM_LBUTTONUP, 0, caption);
+    };
+    TDataSet* data = grid->DataSource()->DataSet();
+    const auto first = [&](const char* which) {
+      return Text(made_->path, String("SELECT ") + which + "(" + p.field + ") FROM " + p.table);
+    };
+    click();
+    data->First();
+    EXPECT_EQ(data->FieldByName(p.field)->AsString(), first("MIN"));
+    click();
+    data->First();
+    EXPECT_EQ(data->FieldByName(p.field)->AsString(), first("MAX"));
+    EXPECT_EQ(data->RecordCount(), p.records);
+    delete form_;
+    form_ = nullptr;
+  }
 }
 
 TEST_F(ShowcaseDataPages, ChangedSortMarkersReorderTheContacts) {
