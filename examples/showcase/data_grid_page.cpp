@@ -23,6 +23,9 @@ TDataGridPage PlaceDataGrid(TWinControl* page, const String& gridName, const Str
   placed.grid->SetParent(page);
   placed.grid->SetAlign(alClient);
   placed.grid->SetDataSource(placed.source);
+  // Columns that cut their texts may show them whole in a tool tip; the grid only shows tips
+  // when hints are on.
+  placed.grid->SetShowHint(true);
   return placed;
 }
 

@@ -12,11 +12,17 @@ namespace {
 constexpr uintptr_t HintTimerId = 1;
 constexpr int CursorHeight = 20;
 
-// The control whose hint shows: the nearest one up the parents that has one to show.
+// The control whose hint shows: the nearest one up the parents that shows hints. It may have
+// no text of its own and make one when asked (a grid's cut cell), or take its parents'.
 TControl* HintSource(TControl* c) {
   for (; c; c = c->Parent())
-    if (c->ShowHint() && !c->Hint().empty()) return c;
+    if (c->ShowHint()) return c;
   return nullptr;
+}
+
+const String& HintText(TControl* c) {
+  for (; c->Parent() && c->Hint().empty(); c = c->Parent()) {}
+  return c->Hint();
 }
 
 String ShortHint(const String& hint) {
@@ -103,7 +109,7 @@ void TApplication::ShowHintAt(TPoint pos) {
   info.CursorPos = hintControl_->ScreenToClient(pos);
   info.CursorRect = hintControl_->ClientRect();
   info.HideTimeout = hintHidePause_;
-  info.HintStr = ShortHint(hintControl_->Hint());
+  info.HintStr = ShortHint(HintText(hintControl_));
   if (hintControl_->Perform(CM_HINTSHOW, 0, reinterpret_cast<LPARAM>(&info)) != 0 || info.HintStr.empty()) return;
   THintWindow* window = HintWindowOf(info.HintWindowClass);
   if (window == nullptr) return;
@@ -112,7 +118,7 @@ void TApplication::ShowHintAt(TPoint pos) {
   OffsetRect(r, info.HintPos.x, info.HintPos.y);
   window->ActivateHint(r, info.HintStr);
   hintShowing_ = true;
-  hint_ = hintControl_->Hint();
+  hint_ = HintText(hintControl_);
   OnHint.Call(this);
   if (info.HideTimeout > 0) StartHintTimer(info.HideTimeout);
 }

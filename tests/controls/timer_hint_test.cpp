@@ -82,6 +82,24 @@ TEST_F(TimersAndHints, HintShowsAfterThePauseWithCmHintShow) {
   Pump();
 }
 
+// A control without a hint text of its own may make one for the spot under the mouse when
+// asked, as a grid does for a cell that cuts its text.
+TEST_F(TimersAndHints, AControlWithoutHintTextShowsTheHintItMakesWhenAsked) {
+  TForm* form = MakeForm();
+  TTestControl* c = AddControl(form, Bounds(10, 10, 100, 30));
+  c->SetShowHint(true);
+  TWindowProcHook hook(c, [](TMessage& m) {
+    if (m.Msg == CM_HINTSHOW) reinterpret_cast<THintInfo*>(m.LParam)->HintStr = "第三行的全文";
+    return false;
+  });
+  InjectMouseMove(At(c, 5, 5));
+  Pump();
+  Advance(Application->HintPause() + 10);
+  ASSERT_TRUE(Application->HintWindow()->Active());
+  EXPECT_EQ(Application->HintWindow()->Caption(), "第三行的全文");
+  Application->CancelHint();
+}
+
 TEST_F(TimersAndHints, HintHidesAfterItsTimeAndARefusedHintNeverShows) {
   TForm* form = MakeForm();
   TTestControl* c = AddControl(form, Bounds(10, 10, 100, 30));

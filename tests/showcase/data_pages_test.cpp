@@ -2,7 +2,10 @@
 // show, and the message that takes their place when the file cannot be used.
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 #include "examples/showcase/contacts_page.h"
+#include "examples/showcase/main_form.h"
 #include "examples/showcase/sent_messages_page.h"
 #include "examples/showcase/showcase_data_file.h"
 #include "examples/showcase/showcase_widgets.h"
@@ -12,8 +15,12 @@
 #include "gridlib/grid/grid_style.h"
 #include "platform/controls/application.h"
 #include "platform/controls/forms.h"
+#include "platform/controls/hint_window.h"
 #include "platform/controls/label.h"
+#include "platform/graphics/canvas.h"
 #include "platform/data/data_source.h"
+#include "platform/windows/clock.h"
+#include "platform/windows/input.h"
 #include "platform/windows/messages.h"
 #include "tests/showcase/data_file_support.h"
 
@@ -21,6 +28,17 @@ using namespace showcase_data;
 using namespace showcase_test;
 
 namespace {
+
+// A clock the test moves on by hand, for the life of the object.
+struct TTestClockScope {
+  TTestClockScope() {
+    auto clock = std::make_unique<TTestClock>();
+    time = clock.get();
+    SetClock(std::move(clock));
+  }
+  ~TTestClockScope() { SetClock(nullptr); }
+  TTestClock* time = nullptr;
+};
 
 // The showcase's pages on a form of their own.
 class ShowcaseDataPages : public ShowcaseDataFile {
@@ -150,4 +168,44 @@ TEST_F(ShowcaseDataPages, ChangedSortMarkersReorderTheContacts) {
   contacts->Last();
   EXPECT_EQ(contacts->FieldByName("SentCount")->AsInteger(), Count(made_->path, "SELECT MIN(SentCount) FROM ContactInfo"));
   EXPECT_EQ(contacts->RecordCount(), kContactCount);
+}
+
+// A message too long for its cell in the main window ends in "…"; the pointer resting on it
+// shows it whole.
+TEST_F(ShowcaseDataPages, ACutMessageShowsWholeInAToolTip) {
+  TTestClockScope clock;
+  TShowcaseMainForm* window = nullptr;
+  Application->CreateForm(window);
+  window->Show();
+  window->ExecuteCommand(TShowcaseMainForm::kSentCommand);
+  auto* grid = Child<TDBGridEx>(window->Page(TShowcaseMainForm::kSentCommand), "SentGrid");
+  ASSERT_NE(grid, nullptr);
+  int content = -1;
+  for (int i = 0; i < grid->Columns()->Count(); ++i) {
+    if (grid->Columns()->Items(i)->FieldName() == "Content") content = i;
+  }
+  ASSERT_GE(content, 0);
+  // The widest message in view, which its cell cuts.
+  TDataSet* sent = grid->DataSource()->DataSet();
+  grid->Canvas()->Font()->Assign(grid->Font());
+  int row = 0, widest = 0;
+  for (int k = 0; k < grid->VisibleDataRowCount(); ++k, sent->Next()) {
+    const int width = grid->Canvas()->TextWidth(sent->FieldByName("Content")->AsString());
+    if (width > widest) std::tie(row, widest) = std::tuple(k, width);
+  }
+  sent->First();
+  sent->MoveBy(row);
+  const String message = sent->FieldByName("Content")->AsString();
+  sent->First();
+  const TRect cell = grid->CellRect(content + grid->IndicatorOffset(), grid->TopRow() + row);
+  ASSERT_GT(widest, cell.Width()) << message;
+  InjectMouseMove(grid->ClientToScreen({(cell.Left + cell.Right) / 2, (cell.Top + cell.Bottom) / 2}));
+  for (int waited = 0; waited <= Application->HintPause(); waited += 10) {
+    clock.time->Advance(10);
+    Application->ProcessMessages();
+  }
+  THintWindow* tip = Application->HintWindow();
+  EXPECT_TRUE(tip != nullptr && tip->Active() && IsWindowVisible(tip->Handle()));
+  EXPECT_EQ(tip != nullptr ? tip->Caption() : String(), message);
+  Application->CancelHint();
 }
