@@ -1,5 +1,7 @@
 #include "examples/showcase/data_grid_page.h"
 
+#include <cstdlib>
+
 #include "examples/showcase/showcase_data_file.h"
 #include "gridlib/grid/column_defaults.h"
 #include "gridlib/grid/column_parts.h"
@@ -7,6 +9,7 @@
 #include "gridlib/grid/columns.h"
 #include "gridlib/grid/db_grid.h"
 #include "platform/controls/label.h"
+#include "platform/controls/memo.h"
 #include "platform/core/exceptions.h"
 #include "platform/data/data_source.h"
 #include "platform/data/sqlite_access.h"
@@ -38,35 +41,62 @@ TColumnEx* AddGridColumn(TDBGridEx* grid, const String& fieldName, const String&
 }
 
 bool OpenDataGridPage(TWinControl* page, TDataGridPage& grid, const TShowcaseDataFile& file) {
-  String problem = file.problem;
-  if (problem.empty()) {
+  TShowcaseDataFile shown = file;
+  if (shown.Usable()) {
     try {
       grid.data->SetDatabaseName(file.path);
       grid.data->Open();
       return true;
     } catch (const EDatabaseError& e) {
-      problem = "无法打开数据表 " + grid.data->TableName() + "：" + e.Message();
+      shown.problem = "无法打开数据文件“" + file.path + "”中的数据表 " + grid.data->TableName() + "。";
+      shown.details = e.Message();
     }
   }
   delete grid.grid;
   delete grid.source;
   delete grid.data;
   grid = {};
-  ShowDataProblem(page, problem);
+  ShowDataProblem(page, shown);
   return false;
 }
 
-void ShowDataProblem(TWinControl* page, const String& problem) {
+namespace {
+
+constexpr int kProblemMargin = 16;
+constexpr int kProblemLines = 4;
+
+// The explanation, word-wrapped across the top of the page with room for a few lines.
+void ShowProblemText(TWinControl* page, const String& problem, bool detailsBelow) {
   auto* message = new TLabel(page);
   message->SetName("DataProblem");
   message->SetParent(page);
   message->SetAutoSize(false);
   message->SetWordWrap(true);
   message->SetAlignment(taCenter);
-  message->SetLayout(tlCenter);
+  message->SetLayout(detailsBelow ? tlBottom : tlCenter);
   message->Font()->SetColor(clMaroon);
-  message->SetAlign(alClient);
+  message->SetHeight(kProblemMargin + kProblemLines * std::abs(message->Font()->Height()) * 3 / 2);
+  message->SetAlign(detailsBelow ? alTop : alClient);
   message->SetCaption(problem);
+}
+
+// What the system said, as it said it: read-only, and scrolling however long it runs.
+void ShowProblemDetails(TWinControl* page, const String& details) {
+  auto* box = new TMemo(page);
+  box->SetName("DataProblemDetails");
+  box->SetParent(page);
+  box->SetAlign(alClient);
+  box->SetReadOnly(true);
+  box->SetScrollBars(ssBoth);
+  box->SetWordWrap(false);
+  box->SetText(details);
+}
+
+}  // namespace
+
+void ShowDataProblem(TWinControl* page, const TShowcaseDataFile& file) {
+  ShowProblemText(page, file.problem, !file.details.empty());
+  if (!file.details.empty()) ShowProblemDetails(page, file.details);
 }
 
 void FilterOnFilterRow(const TDataGridPage& grid) {

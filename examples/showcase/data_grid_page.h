@@ -29,8 +29,10 @@ TColumnEx* AddGridColumn(TDBGridEx* grid, const String& fieldName, const String&
 // give way to a message saying why (ShowDataProblem), and the answer is false.
 bool OpenDataGridPage(TWinControl* page, TDataGridPage& grid, const TShowcaseDataFile& file);
 
-// Fills `page` with a message, named "DataProblem", in place of the data it cannot show.
-void ShowDataProblem(TWinControl* page, const String& problem);
+// Fills `page` with the file's problem, a label named "DataProblem", in place of the data it
+// cannot show; the details, when there are any, below it in a box that scrolls, named
+// "DataProblemDetails".
+void ShowDataProblem(TWinControl* page, const TShowcaseDataFile& file);
 
 // The filter row under the titles: typed expressions filter the table in SQLite; a double
 // click on a title divider fits the column to its content.

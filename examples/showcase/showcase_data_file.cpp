@@ -3,6 +3,7 @@
 #include <unistd.h>
 
 #include <cerrno>
+#include <cstring>
 #include <cstdlib>
 #include <filesystem>
 #include <initializer_list>
@@ -121,11 +122,11 @@ TShowcaseDataFile CreateDataFile(const String& folder, const String& path) {
     building = NewBuildingFile(path);
     WriteSampleDatabase(building);
     PlaceFinishedFile(building, path);
-    return {path, "", true};
+    return {path, "", true, ""};
   } catch (const std::exception& e) {
     std::error_code ignored;  // nothing more can be done about a file that will not go
     if (!building.empty()) fs::remove(building, ignored);
-    return {path, "无法创建数据文件“" + path + "”：" + e.what(), false};
+    return {path, "无法创建数据文件“" + path + "”。请检查这个文件夹是否可写、磁盘是否已满。", false, e.what()};
   }
 }
 
@@ -134,7 +135,23 @@ void CheckTable(TSqliteDatabase& db, const char* table, const char* columns) {
   TSqliteStatement probe(db, String("SELECT ") + columns + " FROM " + table + " LIMIT 0");
 }
 
+// A file the showcase cannot use, with what was said of it.
+TShowcaseDataFile Unusable(const String& path, const String& problem, const String& details = {}) {
+  return {path, problem, false, details};
+}
+
+// What stands in the file's place when it is not a file; empty when it is one.
+String NotAFile(const String& path, fs::file_type type) {
+  if (type == fs::file_type::directory) return "“" + path + "”是一个文件夹，不是数据文件。把它移走或改名后重新启动，即可生成新的示例数据。";
+  if (type != fs::file_type::regular)
+    return "“" + path + "”不是普通文件，不能用作数据文件。把它移走后重新启动，即可生成新的示例数据。";
+  return {};
+}
+
 TShowcaseDataFile CheckDataFile(const String& path) {
+  if (access(path.c_str(), R_OK) != 0) {
+    return Unusable(path, "无法读取数据文件“" + path + "”，请检查它的权限。" + kLeftAlone, std::strerror(errno));
+  }
   try {
     TSqliteDatabase db(path, TSqliteOpenMode::ReadOnly, kBusyTimeoutMs);
     db.CheckIntegrity();
@@ -142,12 +159,12 @@ TShowcaseDataFile CheckDataFile(const String& path) {
       CheckTable(db, kContactsTable, kContactsColumns);
       CheckTable(db, kSentTable, kSentColumns);
     } catch (const EDatabaseError& e) {
-      return {path, "“" + path + "”不是本程序的数据文件（" + e.Message() + "）。" + kLeftAlone, false};
+      return Unusable(path, "“" + path + "”不是本程序的数据文件。" + kLeftAlone, e.Message());
     }
   } catch (const EDatabaseError& e) {
-    return {path, "数据文件已损坏或无法读取：" + e.Message() + "。" + kLeftAlone, false};
+    return Unusable(path, "数据文件“" + path + "”已损坏或正被其他程序占用，无法使用。" + kLeftAlone, e.Message());
   }
-  return {path, "", false};
+  return {path, "", false, ""};
 }
 
 }  // namespace
@@ -155,10 +172,15 @@ TShowcaseDataFile CheckDataFile(const String& path) {
 String ShowcaseDataFolder() { return UserFolder("XDG_DATA_HOME", ".local/share", kFolderName); }
 
 TShowcaseDataFile OpenShowcaseDataFile(const String& folder) {
-  if (folder.empty()) return {"", "找不到用户数据目录：XDG_DATA_HOME 和 HOME 都没有设置。", false};
+  if (folder.empty()) return Unusable("", "找不到用户数据目录：XDG_DATA_HOME 和 HOME 都没有设置。");
   const String path = (fs::path(folder) / kFileName).string();
   std::error_code error;
-  const fs::file_status status = fs::symlink_status(path, error);
-  if (status.type() == fs::file_type::not_found) return CreateDataFile(folder, path);
+  const fs::file_type type = fs::status(path, error).type();
+  if (type == fs::file_type::not_found) {
+    if (fs::is_symlink(fs::symlink_status(path, error)))
+      return Unusable(path, "“" + path + "”是一个指向不存在位置的链接。把它移走后重新启动，即可生成新的示例数据。");
+    return CreateDataFile(folder, path);
+  }
+  if (const String problem = NotAFile(path, type); !problem.empty()) return Unusable(path, problem);
   return CheckDataFile(path);
 }

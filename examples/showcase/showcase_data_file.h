@@ -23,10 +23,12 @@ String ShowcaseDataFolder();
 // The data file as the showcase found it.
 struct TShowcaseDataFile {
   String path;
-  // Why the file cannot be used, in words for the user; empty when it can.
+  // Why the file cannot be used and what to do, in a few words for the user; empty when it can.
   String problem;
   // This run made the file.
   bool created = false;
+  // What the system or SQLite said of it, which may run to many lines; empty when nothing.
+  String details;
   bool Usable() const { return problem.empty(); }
 };
 

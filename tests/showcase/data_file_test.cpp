@@ -179,6 +179,9 @@ TEST_F(ShowcaseDataFile, DamagedUnreadableOrForeignFilesAreReportedAndLeftByteFo
     EXPECT_FALSE(found.Usable());
     EXPECT_FALSE(found.created);
     EXPECT_NE(found.problem.find("文件保持原样"), String::npos) << found.problem;
+    EXPECT_NE(found.problem.find(file.string()), String::npos) << found.problem;
+    EXPECT_EQ(found.problem.find('\n'), String::npos) << "one short explanation: " << found.problem;
+    EXPECT_FALSE(found.details.empty()) << "SQLite's own words are kept for the details";
     EXPECT_TRUE(HoldsBytes(file, c.bytes));
     EXPECT_EQ(std::distance(fs::directory_iterator(folder), fs::directory_iterator()), 1) << "nothing is made beside it";
   }
@@ -191,7 +194,8 @@ TEST_F(ShowcaseDataFile, AFileLockedByAnotherProgramIsReportedAndLeftAlone) {
   TSqliteDatabase other((folder / kFileName).string(), TSqliteOpenMode::ReadWrite, 100);
   other.Execute("BEGIN EXCLUSIVE");
   const TShowcaseDataFile found = OpenShowcaseDataFile(folder.string());
-  EXPECT_NE(found.problem.find("database is locked"), String::npos) << found.problem;
+  EXPECT_NE(found.problem.find("正被其他程序占用"), String::npos) << found.problem;
+  EXPECT_NE(found.details.find("database is locked"), String::npos) << found.details;
   other.Execute("ROLLBACK");
   EXPECT_TRUE(HoldsBytes(folder / kFileName, before));
 }
@@ -219,6 +223,8 @@ TEST_F(ShowcaseDataFile, AFolderInTheFilesPlaceIsReportedAndLeftAlone) {
   fs::create_directories(folder / kFileName / "inside");
   const TShowcaseDataFile found = OpenShowcaseDataFile(folder.string());
   EXPECT_FALSE(found.Usable());
+  EXPECT_NE(found.problem.find("“" + (folder / kFileName).string() + "”是一个文件夹"), String::npos) << found.problem;
+  EXPECT_EQ(found.problem.find("I/O"), String::npos) << found.problem;
   EXPECT_TRUE(fs::is_directory(folder / kFileName / "inside"));
 }
 

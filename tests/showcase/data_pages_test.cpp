@@ -17,6 +17,7 @@
 #include "platform/controls/forms.h"
 #include "platform/controls/hint_window.h"
 #include "platform/controls/label.h"
+#include "platform/controls/memo.h"
 #include "platform/graphics/canvas.h"
 #include "platform/data/data_source.h"
 #include "platform/windows/clock.h"
@@ -88,7 +89,7 @@ TEST_F(ShowcaseDataPages, SentPageShowsEveryMessageNewestFirstAndReadOnly) {
 }
 
 TEST_F(ShowcaseDataPages, WithoutAUsableFileBothPagesSayWhyInsteadOfAGrid) {
-  const TShowcaseDataFile damaged{"/nowhere/showcase.db", "数据文件已损坏或无法读取：file is not a database。", false};
+  const TShowcaseDataFile damaged{"/nowhere/showcase.db", "数据文件已损坏或无法读取：file is not a database。", false, ""};
   for (auto build : {&BuildContactsPage, &BuildSentMessagesPage}) {
     TShowcasePanel* page = NewPage();
     build(page, damaged);
@@ -101,6 +102,31 @@ TEST_F(ShowcaseDataPages, WithoutAUsableFileBothPagesSayWhyInsteadOfAGrid) {
     delete form_;
     form_ = nullptr;
   }
+}
+
+// A damaged file is explained in a few words above the grid's place; SQLite's long report
+// stays readable in a box that scrolls.
+TEST_F(ShowcaseDataPages, ADamagedFileIsExplainedShortlyWithItsDetailsBelow) {
+  ASSERT_TRUE(MadeFileUsable());
+  const std::filesystem::path folder = CopyOfMadeFile();
+  std::string scribbled = Bytes(folder / kFileName);
+  for (size_t i = 8192; i < scribbled.size(); i += 5) scribbled[i] = '\x33';
+  ASSERT_TRUE(WroteBytes(folder / kFileName, scribbled));
+  const TShowcaseDataFile damaged = OpenShowcaseDataFile(folder.string());
+  TShowcasePanel* page = NewPage();
+  BuildContactsPage(page, damaged);
+  auto* message = Child<TLabel>(page, "DataProblem");
+  auto* details = Child<TMemo>(page, "DataProblemDetails");
+  ASSERT_NE(message, nullptr);
+  ASSERT_NE(details, nullptr);
+  EXPECT_EQ(message->Caption(), damaged.problem);
+  EXPECT_LT(message->Height(), page->ClientHeight() / 2) << "the explanation leaves room for the details";
+  EXPECT_GE(message->Top() + message->Height(), 0);
+  EXPECT_FALSE(damaged.details.empty());
+  EXPECT_NE(details->Text().find(damaged.details.substr(0, damaged.details.find('\n'))), String::npos) << details->Text();
+  EXPECT_TRUE(details->ReadOnly());
+  EXPECT_GE(details->Top(), message->Top() + message->Height()) << "below the explanation";
+  EXPECT_NE(details->ScrollBars(), ssNone);
 }
 
 // A click on a column's own caption (below the heading it shares) sorts by that column; a
