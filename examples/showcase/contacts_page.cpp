@@ -47,4 +47,5 @@ void BuildContactsPage(TWinControl* page, const TShowcaseDataFile& file) {
   TColumnEx* groups = grid->Columns()->Items(3);
   ListColumnValues(page, contacts, groups, showcase_data::kContactsTable);
   ChooseFromFilterValues(groups);
+  DropChoicesOnKeys(grid, groups);
 }

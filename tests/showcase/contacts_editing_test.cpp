@@ -26,6 +26,7 @@ using namespace showcase_test;
 namespace {
 
 constexpr int kNameColumn = 1;
+constexpr int kGroupColumn = 3;
 
 // The contacts page as one run of the showcase shows it: the data file found in a folder, the
 // page built over it on a form of its own.
@@ -109,4 +110,32 @@ TEST_F(ContactsEditing, EditedCellsAreInTheFileWhenTheShowcaseStartsAgain) {
   EXPECT_EQ(again.Contacts()->FieldByName("Mobile")->AsString(), "13900000001");
   EXPECT_EQ(again.Contacts()->FieldByName("GroupName")->AsString(), group);
   EXPECT_EQ(again.Contacts()->RecordCount(), kContactCount);
+}
+
+// The group cell drops its list on the keys that drop lists, without F2 first, and the
+// record stays where it is.
+TEST_F(ContactsEditing, DropDownKeysOnTheGroupCellDropItsList) {
+  ASSERT_TRUE(MadeFileUsable());
+  const std::filesystem::path folder = CopyOfMadeFile();
+  const struct {
+    const char* name;
+    UINT message;
+    uint16_t key;
+    LPARAM data;
+  } keys[] = {{"F4", WM_KEYDOWN, VK_F4, 1}, {"Alt+Down", WM_SYSKEYDOWN, VK_DOWN, 1 | AltMask}};
+  for (const auto& k : keys) {
+    SCOPED_TRACE(k.name);
+    ShowcaseRun run(folder);
+    ASSERT_NE(run.Grid(), nullptr);
+    run.Grid()->SetFocus();
+    run.Grid()->SetSelectedIndex(kGroupColumn);
+    const int64_t id = run.Contacts()->FieldByName("ID")->AsInteger();
+    run.Grid()->Perform(k.message, k.key, k.data);
+    auto* editor = dynamic_cast<TDBGridInplaceEdit*>(run.Grid()->InplaceEditor());
+    ASSERT_NE(editor, nullptr);
+    EXPECT_TRUE(run.Grid()->InplaceEditorShowing());
+    EXPECT_NE(editor->DroppedList(), nullptr);
+    EXPECT_EQ(run.Contacts()->FieldByName("ID")->AsInteger(), id);
+    test_input::Key(editor, VK_ESCAPE);
+  }
 }
