@@ -1,5 +1,6 @@
 #include "examples/showcase/main_form.h"
 
+#include <algorithm>
 #include <array>
 
 #include "examples/showcase/contacts_page.h"
@@ -14,6 +15,7 @@
 #include "examples/showcase/side_bar_preset_menu.h"
 #include "examples/showcase/standard_controls_page.h"
 #include "platform/graphics/image_list.h"
+#include "platform/windows/window_tree.h"
 #include "sidebar/side_bar.h"
 #include "examples/showcase/artwork_gallery.h"
 #include "skin/file_theme.h"
@@ -41,6 +43,9 @@ constexpr std::array<TPageInfo, 7> Pages{{
     {"皮肤样式", "skin", "", clWindow},
 }};
 static_assert(Pages.size() == kSideBarImageCount, "one side-bar picture per command");
+
+// Room around the tool bar's buttons.
+constexpr int kToolBarMargin = 6;
 
 TShowcasePanel* MakePanel(TComponent* owner, TWinControl* parent, TAlign align, const String& caption, TColor color) {
   auto* panel = new TShowcasePanel(owner);
@@ -80,12 +85,34 @@ void TShowcaseMainForm::BuildSkin() {
   skin_->SetUIStyle(FromThemeFile);
 }
 
+// The skin sets its own minimum width with every style; the tool bar's comes on top of it.
+bool TShowcaseMainForm::CanResize(int& newWidth, int& newHeight) {
+  newWidth = std::max(newWidth, MinimumWidth());
+  return TForm::CanResize(newWidth, newHeight);
+}
+
+// The window system sizes the window without asking (a window manager's sizing, a border
+// dragged): below its minimum the window takes its minimum width back.
+void TShowcaseMainForm::Resize() {
+  if (WindowState() == wsNormal && Width() < MinimumWidth()) SetBounds(Left(), Top(), MinimumWidth(), Height());
+  TForm::Resize();
+}
+
+// The tool bar spans the window between equal borders: their width is where its left edge
+// stands in the window, whatever width the window has at the moment.
+int TShowcaseMainForm::MinimumWidth() {
+  if (buttons_.empty() || !HandleAllocated()) return 0;
+  const TShowcaseToolButton* last = buttons_.back();
+  const int border = toolBar_->ClientToScreen({0, 0}).x - WindowBounds(Handle()).Left;
+  return 2 * border + last->Left() + last->Width() + kToolBarMargin;
+}
+
 void TShowcaseMainForm::BuildToolBar() {
-  int left = 6;
+  int left = kToolBarMargin;
   for (size_t i = 0; i < Pages.size(); ++i) {
     auto* button = new TShowcaseToolButton(this);
     button->SetParent(toolBar_);
-    button->SetBounds(left, 6, 88, 32);
+    button->SetBounds(left, kToolBarMargin, 88, 32);
     button->SetCaption(Pages[i].button);
     button->SetTag(static_cast<intptr_t>(i + 1));
     button->OnClick.Bind(this, "ToolButtonClick", &TShowcaseMainForm::ToolButtonClick);

@@ -61,8 +61,15 @@ class TShowcaseMainForm : public TForm {
   TskForm* Skin() const { return skin_; }
   TskMainMenu* MainMenu() const { return mainMenu_; }
 
+  // The narrowest the window gets: its tool bar's buttons stay whole.
+  int MinimumWidth();
+
   // Called with every command executed (for whoever embeds the form).
   TEvent<void(TObject* Sender, int Command)> OnCommand;
+
+ protected:
+  bool CanResize(int& newWidth, int& newHeight) override;
+  void Resize() override;
 
  private:
   void BuildSkin();

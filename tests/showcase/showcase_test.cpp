@@ -19,6 +19,7 @@
 #include <vector>
 
 #include "examples/showcase/main_form.h"
+#include "examples/showcase/showcase_widgets.h"
 #include "skin/file_theme.h"
 #include "gridlib/grid/grid_style.h"
 #include "platform/backend/qt_backend.h"
@@ -217,25 +218,48 @@ TEST_F(ShowcaseOnXvfb, RealWindowAndTreeKeepTheSameGeometry) {
   TShowcaseMainForm* form = nullptr;
   Application->CreateForm(form);
   form->SetPosition(poDesigned);
-  form->SetBounds(40, 30, 640, 480);
+  form->SetBounds(40, 30, 760, 480);
   form->Show();
   auto* window = static_cast<QWindow*>(ToolkitWindowOf(form->Handle()));
   ASSERT_TRUE(Exposed(window));
-  PumpUntil([&] { return window->geometry() == QRect(40, 30, 640, 480); });
-  EXPECT_EQ(window->geometry(), QRect(40, 30, 640, 480)) << "the real window sits where the tree says";
-  window->resize(700, 500);
-  PumpUntil([&] { return form->Width() == 700 && form->Height() == 500 && form->PageHost()->Width() == 700 - 2 - 180; });
-  EXPECT_EQ(form->Width(), 700) << "a size given by the window manager comes back to the form";
+  PumpUntil([&] { return window->geometry() == QRect(40, 30, 760, 480); });
+  EXPECT_EQ(window->geometry(), QRect(40, 30, 760, 480)) << "the real window sits where the tree says";
+  window->resize(800, 500);
+  PumpUntil([&] { return form->Width() == 800 && form->Height() == 500 && form->PageHost()->Width() == 800 - 2 - 180; });
+  EXPECT_EQ(form->Width(), 800) << "a size given by the window manager comes back to the form";
   EXPECT_EQ(form->Height(), 500);
   // The skin's border, one pixel on each side, in place of the native frame, and the
   // side bar's 180-pixel panel beside the page host.
-  EXPECT_EQ(form->PageHost()->Width(), 700 - 2 - 180) << "and the form lays itself out again";
+  EXPECT_EQ(form->PageHost()->Width(), 800 - 2 - 180) << "and the form lays itself out again";
   form->SetWindowState(wsMaximized);
   PumpUntil([&] { return window->geometry() == window->screen()->availableGeometry(); });
   EXPECT_EQ(window->geometry(), window->screen()->availableGeometry()) << "maximised to the work area";
   form->SetWindowState(wsNormal);
-  PumpUntil([&] { return window->geometry().size() == QSize(700, 500); });
-  EXPECT_EQ(window->geometry().size(), QSize(700, 500));
+  PumpUntil([&] { return window->geometry().size() == QSize(800, 500); });
+  EXPECT_EQ(window->geometry().size(), QSize(800, 500));
+}
+
+// Made narrower than its tool bar, by the program or by the window system, the window stays
+// wide enough to show the last tool button whole.
+TEST_F(ShowcaseOnXvfb, TheWindowIsNeverNarrowerThanItsToolBar) {
+  if (!OnDisplay("ShowcaseOnXvfb.TheWindowIsNeverNarrowerThanItsToolBar")) return;
+  TShowcaseMainForm* form = nullptr;
+  Application->CreateForm(form);
+  form->SetPosition(poDesigned);
+  form->SetBounds(40, 30, 900, 500);
+  form->Show();
+  auto* window = static_cast<QWindow*>(ToolkitWindowOf(form->Handle()));
+  ASSERT_TRUE(Exposed(window));
+  TShowcaseToolButton* last = form->ToolButton(form->PageCount());
+  const auto lastButtonWhole = [&] { return last->Left() + last->Width() <= form->ToolBar()->ClientWidth(); };
+  form->SetBounds(40, 30, 620, 500);
+  EXPECT_TRUE(lastButtonWhole()) << "the program's own narrowing: " << form->Width();
+  form->SetBounds(40, 30, 900, 500);
+  PumpUntil([&] { return window->geometry().width() == 900; });
+  window->resize(620, 500);
+  PumpUntil([&] { return lastButtonWhole() && window->geometry().width() == form->Width(); });
+  EXPECT_TRUE(lastButtonWhole()) << "the window system's: " << form->Width();
+  EXPECT_EQ(window->geometry().width(), form->Width()) << "the real window keeps the form's width";
 }
 
 }  // namespace
