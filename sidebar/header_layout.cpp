@@ -107,13 +107,14 @@ void TnbHeader::LayoutCaptionContents(TCanvas* measure, const TRect& caption) {
   l.Image = {l.Image.x + origin.x, l.Image.y + origin.y};
   if (caption_.empty()) return;
   nbUseFont(measure, l.Font);
-  const TRect calc = nbMeasureText(Bar() ? Bar()->TextCache() : nullptr, measure, caption_,
-                                   Rect(0, 0, std::max(0, areaRight - areaLeft - margin_ - spacing), 0),
+  // A text too long for its area keeps the margin and spacing and ends in an ellipsis there.
+  const int room = std::max(0, areaRight - areaLeft - margin_ - spacing);
+  const TRect calc = nbMeasureText(Bar() ? Bar()->TextCache() : nullptr, measure, caption_, Rect(0, 0, room, 0),
                                    DT_END_ELLIPSIS | DT_SINGLELINE);
-  const int tw = std::min(calc.Width(), std::max(0, areaRight - areaLeft)), th = calc.Height();
+  const int tw = std::min(calc.Width(), room), th = calc.Height();
   int x;
   if (textAlign == taLeftJustify) x = (hasImage && layout == glGlyphLeft) ? areaLeft : margin_;
-  else if (textAlign == taRightJustify) x = (hasImage && layout == glGlyphRight) ? areaRight - tw : w - tw - margin_;
+  else if (textAlign == taRightJustify) x = areaRight - tw - ((hasImage && layout == glGlyphRight) ? 0 : margin_);
   else x = areaLeft + (areaRight - areaLeft - tw + 1) / 2;
   // The text sits half the explorer add-on lower, nearer the middle of the whole caption.
   const int y = (h - th + 1) / 2 + addOn / 2;
