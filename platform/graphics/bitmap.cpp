@@ -3,7 +3,10 @@
 #include <QImage>
 
 #include <cstring>
+#include <string>
+#include <vector>
 
+#include "platform/classes/filer.h"
 #include "platform/core/exceptions.h"
 #include "platform/graphics/blit.h"
 #include "platform/graphics/bmp_codec.h"
@@ -37,6 +40,11 @@ void TGraphic::SaveToFile(const String& fileName) {
   TFileStream stream(fileName, fmCreate);
   SaveToStream(stream);
   stream.Flush();  // a refused write raises here instead of vanishing when the file closes
+}
+
+void TGraphic::DefineProperties(TFiler& filer) {
+  filer.DefineBinaryProperty(
+      "Data", [this](TStream& s) { ReadData(s); }, [this](TStream& s) { WriteData(s); }, !Empty());
 }
 
 // ---- TBitmap ---------------------------------------------------------------------------------
@@ -195,6 +203,31 @@ void TBitmap::SaveToStream(TStream& stream) {
   TBmpImage image;
   SaveToImage(image);
   WriteBmp(stream, image, DepthOfFormat(pixelFormat_));
+}
+
+void TBitmap::ReadData(TStream& stream) {
+  uint8_t prefix[4];
+  if (stream.Read(prefix, 4) != 4) throw EReadError("Bitmap data lacks its length");
+  const uint32_t length = uint32_t{prefix[0]} | uint32_t{prefix[1]} << 8 | uint32_t{prefix[2]} << 16 |
+                          uint32_t{prefix[3]} << 24;
+  const int64_t available = stream.Size() - stream.Position();
+  if (length > available)
+    throw EReadError("Bitmap data holds " + std::to_string(available) + " bytes of its stated " +
+                     std::to_string(length));
+  std::vector<uint8_t> file(length);
+  stream.ReadBuffer(file.data(), length);
+  TBytesStream picture(file.data(), length);
+  LoadFromStream(picture);
+}
+
+void TBitmap::WriteData(TStream& stream) {
+  TMemoryStream file;
+  SaveToStream(file);
+  const auto length = static_cast<uint32_t>(file.Size());
+  const uint8_t prefix[4] = {static_cast<uint8_t>(length), static_cast<uint8_t>(length >> 8),
+                             static_cast<uint8_t>(length >> 16), static_cast<uint8_t>(length >> 24)};
+  stream.WriteBuffer(prefix, 4);
+  stream.WriteBuffer(file.Memory(), file.Size());
 }
 
 void TBitmap::LoadFromImage(const TBmpImage& image) {

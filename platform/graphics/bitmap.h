@@ -30,11 +30,17 @@ class TGraphic : public TPersistent {
   virtual void SaveToStream(TStream& stream) = 0;
   void LoadFromFile(const String& fileName);
   void SaveToFile(const String& fileName);
+  // A stored layout keeps the picture as the binary property "Data"; an empty picture stores
+  // nothing.
+  void DefineProperties(TFiler& filer) override;
 
   TNotifyEvent OnChange;
 
  protected:
   TGraphic() = default;
+  // The picture as the "Data" property holds it; by default its file image.
+  virtual void ReadData(TStream& stream) { LoadFromStream(stream); }
+  virtual void WriteData(TStream& stream) { SaveToStream(stream); }
   friend class TCanvas;
   // Draws the picture scaled into rect (negative extents mirror).
   virtual void Draw(TCanvas* canvas, const TRect& rect) = 0;
@@ -127,6 +133,10 @@ class TBitmap : public TGraphic {
  protected:
   void Draw(TCanvas* canvas, const TRect& rect) override;
   void Changed() override;
+  // The BMP file, preceded by its length as a 32-bit little-endian number. Reading raises
+  // EReadError when the data is shorter than that length.
+  void ReadData(TStream& stream) override;
+  void WriteData(TStream& stream) override;
 
  private:
   class BitmapCanvas;
