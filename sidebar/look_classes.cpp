@@ -10,12 +10,12 @@
 
 void TnbBorder::Publish() {
   TPublisher<TnbBorder> p;
-  // A new border holds 5 everywhere, so against the stored default of 0 all five are written.
-  p.Property("Left", &TnbBorder::Left, &TnbBorder::SetLeft).Default(uint16_t{0});
-  p.Property("Top", &TnbBorder::Top, &TnbBorder::SetTop).Default(uint16_t{0});
-  p.Property("Right", &TnbBorder::Right, &TnbBorder::SetRight).Default(uint16_t{0});
-  p.Property("Bottom", &TnbBorder::Bottom, &TnbBorder::SetBottom).Default(uint16_t{0});
-  p.Property("Separator", &TnbBorder::Separator, &TnbBorder::SetSeparator).Default(uint16_t{0});
+  // No stored default: a new border holds 5 everywhere, so a margin of 0 must be written too.
+  p.Property("Left", &TnbBorder::Left, &TnbBorder::SetLeft);
+  p.Property("Top", &TnbBorder::Top, &TnbBorder::SetTop);
+  p.Property("Right", &TnbBorder::Right, &TnbBorder::SetRight);
+  p.Property("Bottom", &TnbBorder::Bottom, &TnbBorder::SetBottom);
+  p.Property("Separator", &TnbBorder::Separator, &TnbBorder::SetSeparator);
 }
 
 void TnbBorder::Assign(TPersistent* source) {

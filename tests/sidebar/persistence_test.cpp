@@ -32,6 +32,17 @@ class TRefusingStream : public TMemoryStream {
   int64_t limit_;
 };
 
+// A picture of four coloured quarters, so that where it lands can be seen.
+void Quarters(TBitmap* b, int size, TColor a, TColor c) {
+  b->SetSize(size, size);
+  TCanvas* canvas = b->Canvas();
+  canvas->Brush()->SetColor(a);
+  canvas->FillRect(Rect(0, 0, size, size));
+  canvas->Brush()->SetColor(c);
+  canvas->FillRect(Rect(0, 0, size / 2, size / 2));
+  canvas->FillRect(Rect(size / 2, size / 2, size, size));
+}
+
 Bytes SavedBytes(TnbSideBar* bar) {
   TMemoryStream stream;
   bar->SaveToStream(stream);
@@ -79,6 +90,8 @@ class PersistenceTest : public SidebarTest {
     bar_->InplaceEditor()->SetBorderColor(clRed);
     bar_->SetHeaderScrollType(stNone);
     bar_->SetActiveHeader(tools);
+    Quarters(bar_->Background()->Bitmap(), 12, clYellow, clNavy);
+    Quarters(mail->Glyph()->Bitmap(), 9, clLime, clPurple);
   }
 };
 
@@ -107,6 +120,88 @@ TEST_F(PersistenceTest, LayoutRoundTripsIntoAnotherBarKeepingItsName) {
   EXPECT_EQ(other->InplaceEditor()->BorderColor(), clRed);
   EXPECT_EQ(other->ActiveHeader(), other->Header(1));
   EXPECT_EQ(changes, 0);  // activated without the switch
+}
+
+TEST_F(PersistenceTest, EveryBorderMarginComesBackAsSaved) {
+  for (uint16_t value : {0, 1, 9}) {
+    SCOPED_TRACE(value);
+    TnbBorder* b = bar_->Border();
+    b->SetLeft(value);
+    b->SetTop(value);
+    b->SetRight(value);
+    b->SetBottom(value);
+    b->SetSeparator(value);
+    TMemoryStream stream;
+    bar_->SaveToStream(stream);
+    auto* other = new TnbSideBar(form_);
+    stream.SetPosition(0);
+    other->LoadFromStream(stream);
+    const TnbBorder* o = other->Border();
+    EXPECT_EQ(std::vector<int>({o->Left(), o->Top(), o->Right(), o->Bottom(), o->Separator()}),
+              std::vector<int>(5, value));
+    delete other;
+  }
+}
+
+// A bar with pictures in every background and glyph, margins of 0 and captions longer than
+// the bar: a fresh bar loading its layout stores and paints exactly the same.
+TEST_F(PersistenceTest, ALayoutWithPicturesZeroMarginsAndLongCaptionsPaintsTheSameAfterLoading) {
+  bar_->SetHeaderScrollType(stNone);
+  bar_->SetViewStyle(vsExplorerBar);
+  bar_->CloseButton()->SetVisible(true);
+  bar_->CloseButton()->SetCaption("收藏夹里保存的常用联系人和短信模板");
+  TnbHeader* first = AddHeader("今晚需要发送给所有客户的群发短信", 2);
+  TnbHeader* second = AddHeader("Replies waiting for an answer since yesterday", 1);
+  for (TnbBorder* b = bar_->Border(); auto set : {&TnbBorder::SetLeft, &TnbBorder::SetTop, &TnbBorder::SetRight,
+                                                  &TnbBorder::SetBottom, &TnbBorder::SetSeparator})
+    (b->*set)(0);
+  TnbBarSettings* s = bar_->Settings();
+  s->SetCaptionStyle(csCustomDraw);
+  Quarters(bar_->Background()->Bitmap(), 10, clTeal, clOlive);
+  bar_->Background()->SetStyle(btTileBitmap);
+  Quarters(first->Background()->Bitmap(), 30, clSilver, clMaroon);
+  first->Background()->SetStyle(btBitmap);
+  Quarters(second->Glyph()->Bitmap(), 8, clLime, clBlue);
+  second->Glyph()->SetTransparent(false);
+  const TnbButtonState states[] = {hbsUp, hbsDown, hbsFocused, hbsDisabled};
+  for (int i = 0; i < 4; ++i) {
+    TnbCustomBackground* look = s->StateBackground(states[i]);
+    Quarters(look->Bitmap(), 6, static_cast<TColor>(RGB(40 * i, 200, 90)), clFuchsia);
+    look->SetStyle(btTileBitmap);
+  }
+  bar_->SetActiveHeader(second);
+  second->SetCaptionState(hbsUp);  // the look under the mouse is no part of a layout
+  const Bytes saved = SavedBytes(bar_);
+
+  auto* other = new TnbSideBar(form_);
+  other->SetAlign(alNone);  // placed as the saved bar is
+  other->SetParent(form_);
+  TMemoryStream stream;
+  Fill(stream, saved);
+  other->LoadFromStream(stream);
+  EXPECT_EQ(other->Border()->Left(), 0);
+  EXPECT_EQ(other->Border()->Separator(), 0);
+  EXPECT_EQ(other->Background()->Bitmap()->Width(), 10);
+  EXPECT_EQ(other->Header(0)->Background()->Bitmap()->Height(), 30);
+  EXPECT_EQ(other->Header(1)->Glyph()->Bitmap()->Width(), 8);
+  EXPECT_EQ(other->Settings()->StateBackground(hbsDisabled)->Bitmap()->Width(), 6);
+  EXPECT_EQ(other->CloseButton()->Caption(), bar_->CloseButton()->Caption());
+  EXPECT_EQ(SavedBytes(other), saved) << "every stored property";
+  ASSERT_EQ(other->BoundsRect(), bar_->BoundsRect());
+  auto mine = Paint(bar_), theirs = Paint(other);
+  int differing = 0;
+  TRect where = Rect(mine->Width(), mine->Height(), 0, 0);
+  for (int y = 0; y < mine->Height(); ++y)
+    for (int x = 0; x < mine->Width(); ++x)
+      if (At(*mine, x, y) != At(*theirs, x, y)) {
+        ++differing;
+        where = Rect(std::min(where.Left, x), std::min(where.Top, y), std::max(where.Right, x + 1), std::max(where.Bottom, y + 1));
+      }
+  EXPECT_EQ(differing, 0) << "within " << where.Left << "," << where.Top << " - " << where.Right << "," << where.Bottom;
+  if (differing != 0) {
+    Save(*mine, "layout_saved");
+    Save(*theirs, "layout_loaded");
+  }
 }
 
 TEST_F(PersistenceTest, SavingTwiceGivesTheSameBytes) {
@@ -292,7 +387,7 @@ TEST_F(PersistenceTest, AStoredLayoutReadsAsTextAndBackWithLayoutConvert) {
   for (const char* line : {"object NBCOMPONENTSAVEDATA: TnbSideBar\n", "  ActiveIndex = 1\n",
                            "  AlignInfo = 'alNone'\n", "  Headers = <\n", "ButtonView = bvWindowsXP\n",
                            "Tag = 42\n", "ButtonKind = bkCheckBox\n",
-                           "HeaderIndex = 1\n"})
+                           "HeaderIndex = 1\n", "  Background.Bitmap.Data = {\n", "Glyph.Bitmap.Data = {\n"})
     EXPECT_NE(shown.find(line), String::npos) << line << "\nin\n" << shown;
   ASSERT_EQ(RunLayoutConvert("--to-binary " + text + " " + again), 0);
   auto* other = new TnbSideBar(form_);
