@@ -110,6 +110,13 @@ void TnbButton::SetButtonIndex(int v) {
   Notify();
 }
 
+void TnbButton::SetIndex(int index) {
+  TnbHeader* header = Header();
+  TnbButton* selected = header != nullptr ? header->GetButton(header->SelectedIndex()) : nullptr;
+  TnbBarItem::SetIndex(index);
+  if (selected != nullptr) header->SelectionMoved(selected->Index());
+}
+
 void TnbButton::SetChecked(bool v) {
   if (checked_ == v) return;
   checked_ = v;
@@ -260,8 +267,9 @@ void TnbButtons::Notify(TCollectionItem* item, TCollectionNotification action) {
   // An item created by `new` is announced before its own constructor ran; it adopts itself.
   if (action == cnAdded) {
     if (auto* button = dynamic_cast<TnbButton*>(item)) Adopt(button);
-  } else if (action == cnExtracting && bar_ != nullptr) {
-    bar_->ItemGone(item);
+  } else if (action == cnExtracting) {
+    if (header_ != nullptr) header_->ButtonLeaving(item->Index());
+    if (bar_ != nullptr) bar_->ItemGone(item);
   }
 }
 

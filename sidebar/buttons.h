@@ -72,6 +72,8 @@ class TnbButton : public TnbBarItem {
   void SetAllowGrayed(bool v) { allowGrayed_ = v; }
   int ButtonIndex() const { return Index(); }
   void SetButtonIndex(int v);
+  // Moves the button; its header's selection stays on the button it named.
+  void SetIndex(int index) override;
   TnbButtonKind ButtonKind() const { return buttonKind_; }
   void SetButtonKind(TnbButtonKind v) { Update(buttonKind_, v); }
   TnbButtonStyle ButtonStyle() const { return buttonStyle_; }

@@ -165,6 +165,11 @@ void TnbHeader::SetSelectedIndex(int v) {
   Notify();
 }
 
+void TnbHeader::ButtonLeaving(int index) {
+  if (index == selectedIndex_) selectedIndex_ = -1;
+  else if (index < selectedIndex_) --selectedIndex_;
+}
+
 TnbBarSettings* TnbHeader::EffectiveSettings() const {
   TnbSideBar* bar = Bar();
   if (bar == nullptr || !bar->CommonStyle() || options_.Contains(hoCustomSettings))

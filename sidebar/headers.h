@@ -71,6 +71,10 @@ class TnbHeader : public TnbBarItem {
   void SetTransparent(bool v) { Update(transparent_, v); }
   int SelectedIndex() const { return selectedIndex_; }
   void SetSelectedIndex(int v);
+  // The selection follows its button: to `index` after a move; past a button at `index` that
+  // leaves the header (none when it was the selected one).
+  void SelectionMoved(int index) { selectedIndex_ = index; }
+  void ButtonLeaving(int index);
   uint16_t Spacing() const { return spacing_; }
   void SetSpacing(uint16_t v) { Update(spacing_, v); }
   bool Visible() const { return visible_; }

@@ -232,7 +232,11 @@ bool TnbSideBar::InternalDrop(int position, uint32_t& effect, IDataObject* data,
   }
   TnbButton* copy = into->Buttons()->Insert(std::min(index, into->ButtonCount()));
   copy->Assign(dragged);
-  if (moveWanted) effect = DROPEFFECT_MOVE;
+  if (!moveWanted) return true;
+  effect = DROPEFFECT_MOVE;
+  // A selected button stays the selected one where it moved to.
+  TnbHeader* from = dragged->Header();
+  if (from != nullptr && from->SelectedIndex() == dragged->Index()) into->SetSelectedIndex(copy->Index());
   return true;
 }
 

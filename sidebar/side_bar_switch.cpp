@@ -1,4 +1,5 @@
 #include "platform/controls/application.h"
+#include "platform/core/exceptions.h"
 #include "platform/core/scope_guard.h"
 #include "sidebar/header_slide.h"
 #include "sidebar/side_bar.h"
@@ -15,6 +16,11 @@ bool TnbSideBar::SwitchAllowed(TnbHeader* header) {
 }
 
 void TnbSideBar::SetActiveHeader(TnbHeader* header) {
+  // The bar hears only of its own headers going away: a foreign one could not be let go of.
+  if (header != nullptr && header->Collection() != headers_.get()) {
+    const String name = header->Name().empty() ? header->Caption() : header->Name();
+    throw Exception("Cannot make \"" + name + "\" the active header: it is not a header of this side bar");
+  }
   if (header != nullptr && !header->Visible() && !IsDesigning()) return;
   // A slide in progress finishes first; a second switch meanwhile is ignored.
   if (switching_) return;
