@@ -149,7 +149,8 @@ TSideBarLayoutLoad TShowcaseMainForm::RestoreSideBarLayout(const String& path) {
   click.Bind(this, "SideBarButtonClick", &TShowcaseMainForm::SideBarButtonClick);
   ConnectShowcaseSideBar(sideBar_, sideBarImages_, headerImages_, click);
   AcceptSideBarDropsFromElsewhere(sideBar_, click);
-  MarkSideBarButton(activeCommand_);
+  // The header the layout had open stays open.
+  MarkSideBarButton(activeCommand_, false);
   return result;
 }
 
@@ -202,13 +203,13 @@ void TShowcaseMainForm::ExecuteCommand(int command) {
   OnCommand.Call(this, command);
 }
 
-// The side bar shows the header of the command's button with that button selected, whether
-// the command came from the bar or from the tool bar.
-void TShowcaseMainForm::MarkSideBarButton(int command) {
+// The side bar selects the command's button, whether the command came from the bar or from the
+// tool bar, and shows its header unless told otherwise.
+void TShowcaseMainForm::MarkSideBarButton(int command, bool openItsHeader) {
   TnbButton* button = SideBarButtonFor(sideBar_, command);
   if (button == nullptr) return;
   TnbHeader* header = button->Header();
-  if (sideBar_->ActiveHeader() != header) sideBar_->SetActiveHeader(header);
+  if (openItsHeader && sideBar_->ActiveHeader() != header) sideBar_->SetActiveHeader(header);
   header->SetSelectedIndex(button->Index());
 }
 

@@ -79,7 +79,7 @@ class TShowcaseMainForm : public TForm {
   void BuildSkinPage(TShowcasePanel* page);
   void ToolButtonClick(TObject* sender);
   void SideBarButtonClick(TObject* sender);
-  void MarkSideBarButton(int command);
+  void MarkSideBarButton(int command, bool openItsHeader = true);
 
   TShowcasePanel* toolBar_ = nullptr;
   TnbSideBar* sideBar_ = nullptr;

@@ -54,8 +54,11 @@ bool TakeSideBarDropFromElsewhere(TnbSideBar* bar, IDataObject* data, const TNot
   }
   TnbButton* placed = header->Buttons()->Insert(std::min(index, header->ButtonCount()));
   if (own != nullptr) {
+    // The page's button stays the marked one where it went.
+    const bool selected = own->Header()->SelectedIndex() == own->Index();
     placed->Assign(own);
     delete own;
+    if (selected) header->SetSelectedIndex(placed->Index());
     return true;
   }
   if (FillSideBarButton(placed, *command, click)) return true;

@@ -188,3 +188,23 @@ TEST_F(ShowcaseSideBar, TheBarsPopUpMenuAppliesTheLookPicked) {
 }
 
 }  // namespace
+
+TEST_F(ShowcaseSideBar, TheOpenHeaderComesBackAfterARestartWithThePagesButtonMarked) {
+  const String path = ShowcaseSideBarLayoutPath();
+  TShowcaseMainForm* first = NewForm();
+  TnbSideBar* bar = first->SideBar();
+  bar->SetHeaderScrollType(stNone);
+  ClickButton(bar, bar->Header(2)->GetButton(1));
+  ASSERT_EQ(bar->ActiveHeader(), bar->Header(2));
+  ASSERT_EQ(SaveShowcaseSideBarLayout(bar, path), "");
+
+  TShowcaseMainForm* second = NewForm();
+  ASSERT_TRUE(second->RestoreSideBarLayout(path).loaded);
+  TnbSideBar* restored = second->SideBar();
+  EXPECT_EQ(restored->ActiveHeader(), restored->Header(2));
+  // The page shown at the start is the first; its button is the one marked.
+  TnbHeader* pages = restored->Header(0);
+  TnbButton* marked = pages->GetButton(pages->SelectedIndex());
+  ASSERT_NE(marked, nullptr);
+  EXPECT_EQ(marked->Tag(), second->ActiveCommand());
+}

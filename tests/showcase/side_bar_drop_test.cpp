@@ -176,3 +176,21 @@ TEST_F(SideBarDropFromElsewhere, OurDraggedButtonNamesItsCommand) {
   EXPECT_EQ(TClipboardData(written.begin(), written.begin() + 16),
             (TClipboardData{2, 0, 0, 0, 8, 0, 0, 0, 0, 0, 0, 0, 1, 0, 0, 0}));
 }
+
+TEST_F(SideBarDropFromElsewhere, ThePagesButtonStaysMarkedWhereverItIsDropped) {
+  const auto markedCommand = [this] {
+    for (int h = 0; h < bar_->HeaderCount(); ++h)
+      if (TnbButton* b = bar_->Header(h)->GetButton(bar_->Header(h)->SelectedIndex())) return static_cast<int>(b->Tag());
+    return 0;
+  };
+  ASSERT_EQ(markedCommand(), form_->ActiveCommand());
+  // The page's button to the end of its header, then into the next header.
+  for (TnbHeader* into : {bar_->Header(0), bar_->Header(1)}) {
+    bar_->SetActiveHeader(into);
+    auto data = ForeignButton(form_->ActiveCommand());
+    uint32_t effect = 0;
+    ASSERT_EQ(Drop(data.get(), into->GetButton(into->ButtonCount() - 1), effect), S_OK);
+    ASSERT_EQ(into->GetButton(into->ButtonCount() - 1)->Tag(), form_->ActiveCommand());
+    EXPECT_EQ(markedCommand(), form_->ActiveCommand()) << into->Caption();
+  }
+}
