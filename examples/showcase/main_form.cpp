@@ -4,6 +4,7 @@
 #include <array>
 
 #include "examples/showcase/contacts_page.h"
+#include "examples/showcase/pending_edits.h"
 #include "examples/showcase/sent_messages_page.h"
 #include "examples/showcase/skin_controls_page.h"
 #include "examples/showcase/skin_styles_page.h"
@@ -84,6 +85,8 @@ void TShowcaseMainForm::BuildSkin() {
   skin_->SetFileTheme(fileTheme_);
   skin_->SetUIStyle(FromThemeFile);
 }
+
+bool TShowcaseMainForm::CloseQuery() { return TForm::CloseQuery() && PostPendingEdits(this); }
 
 // The skin sets its own minimum width with every style; the tool bar's comes on top of it.
 bool TShowcaseMainForm::CanResize(int& newWidth, int& newHeight) {

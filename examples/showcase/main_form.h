@@ -61,6 +61,9 @@ class TShowcaseMainForm : public TForm {
   TskForm* Skin() const { return skin_; }
   TskMainMenu* MainMenu() const { return mainMenu_; }
 
+  // Closing posts the edits still pending in the data grids; a post that fails keeps the
+  // window open with the reason shown.
+  bool CloseQuery() override;
   // The narrowest the window gets: its tool bar's buttons stay whole.
   int MinimumWidth();
 

@@ -19,9 +19,21 @@
 #include <vector>
 
 #include "examples/showcase/main_form.h"
+#include "examples/showcase/showcase_data_file.h"
 #include "examples/showcase/showcase_widgets.h"
 #include "skin/file_theme.h"
+#include "gridlib/grid/db_grid.h"
 #include "gridlib/grid/grid_style.h"
+#include "platform/controls/inplace_edit.h"
+#include "platform/controls/label.h"
+#include "platform/controls/screen.h"
+#include "platform/data/data_source.h"
+#include "platform/data/dataset.h"
+#include "platform/data/field.h"
+#include "skin/form.h"
+#include "skin/message_form.h"
+#include "skin/title_bar.h"
+#include "tests/showcase/data_file_support.h"
 #include "platform/backend/qt_backend.h"
 #include "platform/controls/application.h"
 #include "platform/graphics/bitmap.h"
@@ -260,6 +272,84 @@ TEST_F(ShowcaseOnXvfb, TheWindowIsNeverNarrowerThanItsToolBar) {
   PumpUntil([&] { return lastButtonWhole() && window->geometry().width() == form->Width(); });
   EXPECT_TRUE(lastButtonWhole()) << "the window system's: " << form->Width();
   EXPECT_EQ(window->geometry().width(), form->Width()) << "the real window keeps the form's width";
+}
+
+// The contact page of a shown main window with a memo cell typed into through the display's
+// keyboard; closing the window follows.
+class PendingEditOnXvfb : public ShowcaseOnXvfb {
+ protected:
+  static constexpr int kMemoColumn = 6;
+  bool TypeIntoAMemo(const char* testName, const char* text) {
+    if (!OnDisplay(testName)) return false;
+    Application->CreateForm(form_);
+    form_->Show();
+    window_ = static_cast<QWindow*>(ToolkitWindowOf(form_->Handle()));
+    EXPECT_TRUE(Exposed(window_));
+    form_->ExecuteCommand(TShowcaseMainForm::kContactsCommand);
+    grid_ = dynamic_cast<TDBGridEx*>(form_->Page(TShowcaseMainForm::kContactsCommand)->FindComponent("ContactsGrid"));
+    EXPECT_NE(grid_, nullptr);
+    if (grid_ == nullptr) return false;
+    grid_->SetFocus();
+    grid_->SetSelectedIndex(kMemoColumn);
+    id_ = grid_->DataSource()->DataSet()->FieldByName("ID")->AsInteger();
+    for (const char* c = text; *c != '\0'; ++c) QTest::keyClick(window_, *c);
+    PumpUntil([&] { return grid_->InplaceEditorShowing() && grid_->InplaceEditor()->Text() == text; });
+    return true;
+  }
+  TPoint CloseButton() const {
+    TskTitleBar* bar = form_->Skin()->TitleBar();
+    for (const TskTitleBarButtonPlace& place : bar->Layout().Buttons) {
+      if (bar->Buttons()->Items(place.Index)->ButtonType() == skClose)
+        return {(place.Rect.Left + place.Rect.Right) / 2, (place.Rect.Top + place.Rect.Bottom) / 2};
+    }
+    return {};
+  }
+  // The memo of the contact typed into, as the data file holds it.
+  String StoredMemo() const {
+    const String file = (std::filesystem::path(ShowcaseDataFolder()) / showcase_data::kFileName).string();
+    return showcase_test::Text(file, "SELECT Memo FROM ContactInfo WHERE ID = " + std::to_string(id_));
+  }
+
+  TShowcaseMainForm* form_ = nullptr;
+  QWindow* window_ = nullptr;
+  TDBGridEx* grid_ = nullptr;
+  int64_t id_ = 0;
+};
+
+TEST_F(PendingEditOnXvfb, TextTypedIntoACellSurvivesAltF4) {
+  if (!TypeIntoAMemo("PendingEditOnXvfb.TextTypedIntoACellSurvivesAltF4", "call after 6pm")) return;
+  QTest::keyClick(window_, Qt::Key_F4, Qt::AltModifier);
+  EXPECT_TRUE(PumpUntil([] { return Application->Terminated(); })) << "the window closes";
+  EXPECT_EQ(StoredMemo(), "call after 6pm");
+}
+
+TEST_F(PendingEditOnXvfb, ARecordStillBeingEditedSurvivesTheCloseButton) {
+  if (!TypeIntoAMemo("PendingEditOnXvfb.ARecordStillBeingEditedSurvivesTheCloseButton", "new number soon")) return;
+  QTest::keyClick(window_, Qt::Key_Return);
+  PumpUntil([&] { return !grid_->InplaceEditorShowing(); });
+  ASSERT_EQ(grid_->DataSource()->DataSet()->State(), dsEdit) << "the row still shows it is being edited";
+  QTest::mouseClick(window_, Qt::LeftButton, Qt::NoModifier, PointOf(form_->Skin()->TitleBar(), form_, CloseButton().x, CloseButton().y));
+  EXPECT_TRUE(PumpUntil([] { return Application->Terminated(); })) << "the window closes";
+  EXPECT_EQ(StoredMemo(), "new number soon");
+}
+
+// A record that cannot be posted (a contact without a name) keeps the window open and says why.
+TEST_F(PendingEditOnXvfb, APostThatFailsKeepsTheWindowOpenWithTheReason) {
+  if (!TypeIntoAMemo("PendingEditOnXvfb.APostThatFailsKeepsTheWindowOpenWithTheReason", "x")) return;
+  grid_->DataSource()->DataSet()->FieldByName("Name")->Clear();
+  String said;
+  Application->OnIdle.Bind(nullptr, "AnswerBox", [&](TObject*, bool&) {
+    auto* box = dynamic_cast<TfrmMsg*>(Screen->ActiveForm());
+    if (box == nullptr || !said.empty()) return;
+    said = box->lbl()->Caption();
+    box->SetModalResult(mrOk);
+  });
+  QTest::keyClick(window_, Qt::Key_F4, Qt::AltModifier);
+  EXPECT_TRUE(PumpUntil([&] { return !said.empty() && Screen->ActiveForm() == form_; }));
+  EXPECT_NE(said.find("无法保存"), String::npos) << said;
+  EXPECT_FALSE(Application->Terminated());
+  EXPECT_TRUE(form_->Visible());
+  Application->OnIdle.Clear();
 }
 
 }  // namespace
