@@ -1,5 +1,6 @@
 #include "examples/showcase/artwork_gallery.h"
 
+#include "examples/showcase/style_names.h"
 #include "platform/graphics/bitmap.h"
 #include "platform/graphics/canvas.h"
 #include "skin/file_theme.h"
@@ -71,12 +72,14 @@ void TArtworkGallery::Paint() {
   page.Canvas()->FillRect(Rect(0, 0, page.Width(), page.Height()));
   int top = 0;
   for (TskUIStyle style : {Graphite, Pearl, Marine, Jade, Glacier}) {
-    PaintRow(page.Canvas(), top, GetEnumInfo(style).Name(style), TskThemeValues(nullptr, style));
+    PaintRow(page.Canvas(), top, ShowcaseStyleName(style), TskThemeValues(nullptr, style));
     top += kRowHeight;
   }
   TskThemeValues fromFile(fileTheme_, FromThemeFile);
   // A row is labelled with the theme file's name alone: a full path would run under the pictures.
-  PaintRow(page.Canvas(), top, fromFile.FromFile() ? FileNamePart(fileTheme_->ThemeFile()) : "FromThemeFile (Marine)", fromFile);
+  PaintRow(page.Canvas(), top, fromFile.FromFile() ? FileNamePart(fileTheme_->ThemeFile())
+                                                         : ShowcaseStyleName(FromThemeFile) + "（未载入，显示" +
+                                                               ShowcaseStyleName(fromFile.EffectiveStyle()) + "）", fromFile);
   Canvas()->Draw(0, 0, &page);
 }
 

@@ -184,6 +184,7 @@ bool TShowcaseMainForm::LoadTheme(const String& fileName) {
   if (path.empty()) return false;
   fileTheme_->SetThemeFile(path);
   gallery_->Invalidate();
+  MarkShownStyle(this);
   return fileTheme_->CanUse() && fileTheme_->ThemeFile() == path;
 }
 

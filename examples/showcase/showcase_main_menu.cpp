@@ -4,6 +4,7 @@
 
 #include "examples/showcase/main_form.h"
 #include "examples/showcase/showcase_message_box.h"
+#include "examples/showcase/style_names.h"
 #include "platform/classes/properties.h"
 #include "platform/controls/menu_window.h"
 #include "platform/controls/shortcuts.h"
@@ -20,18 +21,23 @@ namespace {
 
 struct TStyleEntry {
   TskUIStyle style;
-  const char* caption;
+  char accelerator;
 };
 
 // The View menu in its order; the theme file comes last, after a line.
 constexpr std::array<TStyleEntry, 6> kStyles{{
-    {Graphite, "&Graphite"},
-    {Pearl, "&Pearl"},
-    {Marine, "&Marine"},
-    {Jade, "&Jade"},
-    {Glacier, "G&lacier"},
-    {FromThemeFile, "theme file…"},
+    {Graphite, 'G'},
+    {Pearl, 'P'},
+    {Marine, 'M'},
+    {Jade, 'J'},
+    {Glacier, 'L'},
+    {FromThemeFile, 'T'},
 }};
+
+// A style's name with its key, as Chinese menus write it: "石墨(&G)".
+String StyleCaption(const TStyleEntry& entry) {
+  return ShowcaseStyleName(entry.style) + "(&" + String(1, entry.accelerator) + ")";
+}
 constexpr uint8_t kStyleGroup = 1;
 
 TMenuItem* AddItem(TMenuItem* parent, const String& caption) {
@@ -56,27 +62,36 @@ void BuildFileMenu(TShowcaseMainForm* form, TMenuItem* file) {
     if (command <= 9) item->SetShortCut(ShortCut(static_cast<uint16_t>('0' + command), {ssCtrl}));
   }
   AddItem(file, "-");
-  AddCommand(form, file, "E&xit", [form] { form->Close(); });
+  AddCommand(form, file, "退出(&X)", [form] { form->Close(); });
 }
 
 void BuildViewMenu(TShowcaseMainForm* form, TMenuItem* view) {
   for (const TStyleEntry& entry : kStyles) {
     if (entry.style == FromThemeFile) AddItem(view, "-");
     const TskUIStyle style = entry.style;
-    TMenuItem* item = AddCommand(form, view, entry.caption, [form, style] { ApplyShowcaseStyle(form, style); });
+    TMenuItem* item = AddCommand(form, view, StyleCaption(entry), [form, style] { ApplyShowcaseStyle(form, style); });
     item->SetRadioItem(true);
     item->SetGroupIndex(kStyleGroup);
   }
 }
 
 void BuildHelpMenu(TShowcaseMainForm* form, TMenuItem* help) {
-  AddItem(help, "&Contents")->SetEnabled(false);  // the client's help file is not part of the showcase
+  AddItem(help, "帮助主题(&C)")->SetEnabled(false);  // the client's help file is not part of the showcase
   AddItem(help, "-");
-  TMenuItem* about = AddCommand(form, help, "&About", [form] {
-    ShowcaseMessageBox(form, "短信群发客户端: the grid, the skinned controls and the side bar.", "About",
+  TMenuItem* about = AddCommand(form, help, "关于(&A)", [form] {
+    ShowcaseMessageBox(form, "短信群发客户端：数据表格、皮肤控件与导航侧边栏的示例程序。", "关于",
                        skdlg::skInformation);
   });
   about->SetDefault(true);
+}
+
+// Ticks the style the window shows: the theme file's while the file can be used, else the
+// built-in style the skin shows in its place. The theme file's item waits for a usable file.
+void MarkShownStyle(TskMainMenu* menu, TShowcaseMainForm* form) {
+  TskUIStyle shown = Marine;
+  UsingFileTheme(form->FileTheme(), form->Skin()->UIStyle(), shown);
+  ShowcaseStyleItem(menu, FromThemeFile)->SetEnabled(form->FileTheme()->CanUse());
+  ShowcaseStyleItem(menu, shown)->SetChecked(true);
 }
 
 bool HasSkinForm(TShowcaseMainForm* form) {
@@ -99,10 +114,10 @@ TskMainMenu* BuildShowcaseMainMenu(TShowcaseMainForm* form) {
   menu->SetName("MainMenu");
   menu->SetImages(form->HeaderImages());
   menu->SetFileTheme(form->FileTheme());
-  BuildFileMenu(form, AddItem(menu->Items(), "&File"));
-  BuildViewMenu(form, AddItem(menu->Items(), "&View"));
-  BuildHelpMenu(form, AddItem(menu->Items(), "&Help"));
-  ShowcaseStyleItem(menu, menu->UIStyle())->SetChecked(true);
+  BuildFileMenu(form, AddItem(menu->Items(), "文件(&F)"));
+  BuildViewMenu(form, AddItem(menu->Items(), "视图(&V)"));
+  BuildHelpMenu(form, AddItem(menu->Items(), "帮助(&H)"));
+  MarkShownStyle(menu, form);
   if (!HasSkinForm(form)) form->SetMenu(menu);
   return menu;
 }
@@ -110,9 +125,13 @@ TskMainMenu* BuildShowcaseMainMenu(TShowcaseMainForm* form) {
 TMenuItem* ShowcaseStyleItem(TskMainMenu* menu, TskUIStyle style) {
   TMenuItem* view = menu->Items()->Items(1);
   for (const TStyleEntry& entry : kStyles) {
-    if (entry.style == style) return view->Find(entry.caption);
+    if (entry.style == style) return view->Find(StyleCaption(entry));
   }
   return nullptr;
+}
+
+void MarkShownStyle(TShowcaseMainForm* form) {
+  if (TskMainMenu* menu = form->MainMenu()) MarkShownStyle(menu, form);
 }
 
 void ApplyShowcaseStyle(TShowcaseMainForm* form, TskUIStyle style) {
@@ -122,7 +141,7 @@ void ApplyShowcaseStyle(TShowcaseMainForm* form, TskUIStyle style) {
     SetObjectProp(component, GetPropInfo(component, "FileTheme"), form->FileTheme());
     SetPropValue(component, "UIStyle", GetEnumInfo(style).Name(style));
   }
-  if (TskMainMenu* menu = form->MainMenu()) ShowcaseStyleItem(menu, style)->SetChecked(true);
+  MarkShownStyle(form);
   RedrawWindow(form->Handle(), nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN);
 }
 

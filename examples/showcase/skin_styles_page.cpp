@@ -4,6 +4,7 @@
 
 #include "examples/showcase/showcase_message_box.h"
 #include "examples/showcase/showcase_widgets.h"
+#include "examples/showcase/style_names.h"
 #include "platform/controls/panel.h"
 #include "platform/controls/tree_view.h"
 #include "skin/buttons.h"
@@ -117,10 +118,6 @@ TWinControl* StyleHolder(TskTabSheet* sheet) {
 
 constexpr TskUIStyle kPageStyles[] = {Graphite, Pearl, Marine, Jade, Glacier, FromThemeFile};
 
-String StyleCaption(TskUIStyle style) {
-  return style == FromThemeFile ? String("主题文件") : String(GetEnumInfo(style).Name(style));
-}
-
 }  // namespace
 
 TskPageControl* BuildSkinStylePages(TWinControl* page, TskFileTheme* fileTheme) {
@@ -131,7 +128,7 @@ TskPageControl* BuildSkinStylePages(TWinControl* page, TskFileTheme* fileTheme) 
   pages->SetUIStyle(FromThemeFile);
   AddSheet(pages, "皮肤图片");
   for (TskUIStyle style : kPageStyles) {
-    TWinControl* sheet = StyleHolder(AddSheet(pages, StyleCaption(style)));
+    TWinControl* sheet = StyleHolder(AddSheet(pages, ShowcaseStyleName(style)));
     AddInputs(sheet, style, fileTheme);
     AddTabs(sheet, style, fileTheme);
     AddMessageButtons(sheet, style, fileTheme);

@@ -33,13 +33,13 @@ TMenuItem* MenuItem(TComponent* owner, TMenuItem* parent, const char* caption, T
 
 void BuildToolBar(TWinControl* page, TLabel* status) {
   auto* menu = new TPopupMenu(page);
-  MenuItem(page, menu->Items(), "&New", TextToShortCut("Ctrl+N"));
-  MenuItem(page, menu->Items(), "&Open...", TextToShortCut("Ctrl+O"));
+  MenuItem(page, menu->Items(), "新建(&N)", TextToShortCut("Ctrl+N"));
+  MenuItem(page, menu->Items(), "打开(&O)...", TextToShortCut("Ctrl+O"));
   MenuItem(page, menu->Items(), "-");
-  TMenuItem* recent = MenuItem(page, menu->Items(), "&Recent");
+  TMenuItem* recent = MenuItem(page, menu->Items(), "最近的文件(&R)");
   MenuItem(page, recent, "报表.xls");
-  MenuItem(page, recent, "notes.txt");
-  TMenuItem* wrap = MenuItem(page, menu->Items(), "&Word wrap");
+  MenuItem(page, recent, "通知.txt");
+  TMenuItem* wrap = MenuItem(page, menu->Items(), "自动换行(&W)");
   wrap->SetAutoCheck(true);
   wrap->SetChecked(true);
   auto* bar = PlaceControl<TToolBar>(page, Bounds(0, 0, 400, 40));
@@ -47,7 +47,7 @@ void BuildToolBar(TWinControl* page, TLabel* status) {
   bar->SetShowCaptions(true);
   bar->SetButtonWidth(48);
   const TToolButtonStyle styles[] = {tbsButton, tbsSeparator, tbsCheck, tbsCheck, tbsDropDown};
-  const char* captions[] = {"New", "", "Left", "Right", "File"};
+  const char* captions[] = {"新建", "", "左对齐", "右对齐", "文件"};
   for (int i = 0; i < 5; ++i) {
     TToolButtonStyle style = styles[i];
     auto* button = new TToolButton(page);
@@ -59,58 +59,58 @@ void BuildToolBar(TWinControl* page, TLabel* status) {
     button->SetGrouped(style == tbsCheck);
     button->OnClick.Bind(nullptr, "ToolClick", [status, bar, button](TObject*) {
       for (int b = 0; b < bar->ButtonCount(); ++b)
-        if (bar->Buttons(b) == button) status->SetCaption("Tool button " + std::to_string(b + 1));
+        if (bar->Buttons(b) == button) status->SetCaption("工具按钮 " + std::to_string(b + 1));
     });
   }
   page->SetPopupMenu(menu);
 }
 
 void BuildLists(TWinControl* page, TLabel* status) {
-  Caption(page, 8, 44, "List box (extended)");
+  Caption(page, 8, 44, "列表框（多选）");
   auto* list = PlaceControl<TListBox>(page, Bounds(8, 62, 150, 116));
   list->SetMultiSelect(true);
-  for (const char* s : {"北京", "上海", "广州", "深圳", "Chengdu", "Hangzhou", "Nanjing", "Wuhan", "Xi'an", "Tianjin"})
+  for (const char* s : {"北京", "上海", "广州", "深圳", "成都", "杭州", "南京", "武汉", "西安", "天津"})
     list->Items()->Add(s);
   list->OnClick.Bind(nullptr, "ListClick", [status, list](TObject*) {
-    status->SetCaption(std::to_string(list->SelCount()) + " selected");
+    status->SetCaption("已选 " + std::to_string(list->SelCount()) + " 项");
   });
-  Caption(page, 170, 44, "Combo boxes");
+  Caption(page, 170, 44, "组合框");
   auto* editable = PlaceControl<TComboBox>(page, Bounds(170, 62, 160, 21));
   auto* fixed = PlaceControl<TComboBox>(page, Bounds(170, 92, 160, 21));
   fixed->SetStyle(csDropDownList);
-  for (const char* s : {"Apple", "Banana", "Blueberry", "Cherry", "Date", "Fig", "Grape", "Kiwi", "Lemon", "Mango"}) {
+  for (const char* s : {"苹果", "香蕉", "蓝莓", "樱桃", "大枣", "无花果", "葡萄", "猕猴桃", "柠檬", "芒果"}) {
     editable->Items()->Add(s);
     fixed->Items()->Add(s);
   }
   fixed->SetItemIndex(0);
-  fixed->OnSelect.Bind(nullptr, "FruitSelect", [status, fixed](TObject*) { status->SetCaption("Chose " + fixed->Text()); });
+  fixed->OnSelect.Bind(nullptr, "FruitSelect", [status, fixed](TObject*) { status->SetCaption("选择了" + fixed->Text()); });
 }
 
 void BuildTreeAndMemo(TWinControl* page) {
-  Caption(page, 8, 186, "Tree view");
+  Caption(page, 8, 186, "树形视图");
   auto* tree = PlaceControl<TTreeView>(page, Bounds(8, 204, 150, 130));
-  TTreeNode* contacts = tree->Items()->Add(nullptr, "Contacts");
-  for (const char* group : {"Family", "Friends", "Work"}) {
+  TTreeNode* contacts = tree->Items()->Add(nullptr, "通讯录");
+  for (const char* group : {"家人", "朋友", "同事"}) {
     TTreeNode* node = tree->Items()->AddChild(contacts, group);
     for (int i = 1; i <= 3; ++i) tree->Items()->AddChild(node, String(group) + " " + std::to_string(i));
   }
   contacts->Expand(false);
-  Caption(page, 170, 186, "Memo");
+  Caption(page, 170, 186, "多行编辑框");
   auto* memo = PlaceControl<TMemo>(page, Bounds(170, 204, 220, 130));
   memo->SetScrollBars(ssVertical);
-  memo->SetText("Type here. Lines wrap at the edge of the memo; arrows, Home/End and the mouse move the caret.");
+  memo->SetText("在这里输入。文字在编辑框的边缘自动换行；方向键、行首行尾键和鼠标都能移动光标。");
 }
 
 void BuildPanelAndScrollBars(TWinControl* page, TLabel* status) {
   auto* panel = PlaceControl<TPanel>(page, Bounds(410, 44, 200, 76));
   panel->SetBevelInner(bvLowered);
   panel->SetBorderWidth(2);
-  panel->SetCaption("Panel");
-  auto* value = Caption(page, 410, 130, "Position: 0");
+  panel->SetCaption("面板");
+  auto* value = Caption(page, 410, 130, "位置：0");
   auto* bar = PlaceControl<TScrollBar>(page, Bounds(410, 150, 200, 17));
   bar->SetPageSize(10);
   bar->SetLargeChange(10);
-  bar->OnChange.Bind(nullptr, "BarChange", [value, bar](TObject*) { value->SetCaption("Position: " + std::to_string(bar->Position())); });
+  bar->OnChange.Bind(nullptr, "BarChange", [value, bar](TObject*) { value->SetCaption("位置：" + std::to_string(bar->Position())); });
   auto* upright = new TScrollBar(page);
   upright->SetParent(page);
   upright->SetKind(sbVertical);  // the kind first: changing it turns the bar's bounds round
@@ -124,17 +124,17 @@ void BuildPanelAndScrollBars(TWinControl* page, TLabel* status) {
   picture->Picture()->SetBitmap(&art);
   picture->SetStretch(true);
   auto* ask = PlaceControl<TPanel>(page, Bounds(490, 200, 120, 25));
-  ask->SetCaption("Show a message box");
+  ask->SetCaption("显示消息框");
   ask->OnClick.Bind(nullptr, "Ask", [status](TObject*) {
-    TModalResult answer = ShowcaseMessageBox(status, "Keep the changes?", "Confirm", skdlg::skHelp, 2);
-    status->SetCaption(answer == mrOk ? "OK chosen" : "Cancelled");
+    TModalResult answer = ShowcaseMessageBox(status, "保留所做的修改吗？", "确认", skdlg::skHelp, 2);
+    status->SetCaption(answer == mrOk ? "选择了“确定”" : "已取消");
   });
 }
 
 }  // namespace
 
 void BuildStandardControlsPage(TWinControl* page) {
-  auto* status = Caption(page, 8, 344, "Try the controls: click, type, scroll, right-click the page.");
+  auto* status = Caption(page, 8, 344, "试试这些控件：单击、输入、滚动，或在页面上单击右键。");
   status->SetWidth(500);
   BuildToolBar(page, status);
   BuildLists(page, status);

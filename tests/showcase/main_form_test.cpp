@@ -3,6 +3,8 @@
 // skin page.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cctype>
 #include <filesystem>
 #include <memory>
 
@@ -12,7 +14,9 @@
 #include "skin/form.h"
 #include "examples/showcase/showcase_options.h"
 #include "platform/controls/application.h"
+#include "platform/controls/combo_box.h"
 #include "platform/controls/list_box.h"
+#include "platform/controls/menus.h"
 #include "platform/controls/tree_view.h"
 #include "platform/graphics/bitmap.h"
 #include "platform/graphics/image_list.h"
@@ -25,6 +29,7 @@
 #include "sidebar/side_bar.h"
 #include "examples/showcase/artwork_gallery.h"
 #include "skin/file_theme.h"
+#include "skin/menus.h"
 #include "skin/page_control.h"
 
 namespace {
@@ -228,6 +233,61 @@ TEST_F(ShowcaseMainForm, StandardControlsPageHoldsTheControls) {
   EXPECT_EQ(lists, 1);
   EXPECT_EQ(trees, 1);
   EXPECT_GT(page->ControlCount(), 8);
+}
+
+namespace {
+
+// Every text the window shows in its controls, lists, trees and menus, with where it is.
+void CollectTexts(TControl* control, std::vector<std::pair<String, String>>& texts);
+
+void CollectMenu(TMenuItem* item, std::vector<std::pair<String, String>>& texts) {
+  for (int i = 0; i < item->Count(); ++i) {
+    texts.emplace_back(item->Items(i)->Caption(), "menu item");
+    CollectMenu(item->Items(i), texts);
+  }
+}
+
+void CollectItems(TControl* control, std::vector<std::pair<String, String>>& texts) {
+  const String where = control->ClassName() + " " + control->Name();
+  TStrings* items = nullptr;
+  if (auto* list = dynamic_cast<TListBox*>(control)) items = list->Items();
+  if (auto* combo = dynamic_cast<TComboBox*>(control)) items = combo->Items();
+  for (int i = 0; items != nullptr && i < items->Count(); ++i) texts.emplace_back(items->Strings(i), where);
+  if (auto* tree = dynamic_cast<TTreeView*>(control)) {
+    for (int i = 0; i < tree->Items()->Count(); ++i) texts.emplace_back(tree->Items()->Item(i)->Text(), where);
+  }
+  if (auto* menu = dynamic_cast<TPopupMenu*>(control->PopupMenu())) CollectMenu(menu->Items(), texts);
+}
+
+void CollectTexts(TControl* control, std::vector<std::pair<String, String>>& texts) {
+  texts.emplace_back(control->Caption(), control->ClassName() + " " + control->Name());
+  CollectItems(control, texts);
+  if (auto* parent = dynamic_cast<TWinControl*>(control)) {
+    for (int i = 0; i < parent->ControlCount(); ++i) CollectTexts(parent->Controls(i), texts);
+  }
+}
+
+// A word of two or more Latin letters, other than a file's extension or an accelerator.
+bool HasLatinWord(const String& text) {
+  for (size_t i = 0; i < text.size(); ++i) {
+    size_t end = i;
+    while (end < text.size() && std::isalpha(static_cast<unsigned char>(text[end]))) ++end;
+    const bool extension = i > 0 && text[i - 1] == '.';
+    if (end - i >= 2 && !extension) return true;
+    i = std::max(i, end);
+  }
+  return false;
+}
+
+}  // namespace
+
+// The client speaks Chinese, and so does every page, menu and list of its showcase.
+TEST_F(ShowcaseMainForm, EveryTextTheWindowShowsIsChinese) {
+  std::vector<std::pair<String, String>> texts;
+  for (int command = 1; command <= form_->PageCount(); ++command) CollectTexts(form_->Page(command), texts);
+  CollectTexts(form_->ToolBar(), texts);
+  CollectMenu(form_->MainMenu()->Items(), texts);
+  for (const auto& [text, where] : texts) EXPECT_FALSE(HasLatinWord(text)) << where << ": " << text;
 }
 
 TEST_F(ShowcaseMainForm, ThemeFileReachesTheSkinPage) {

@@ -42,11 +42,11 @@ class ShowcaseMainMenu : public ::testing::Test {
            dirty.Bottom >= client.Bottom;
   }
   TMenuItem* Title(int index) { return menu_->Items()->Items(index); }
-  // The style whose View item is checked; FromThemeFile for "theme file…".
-  std::vector<TskUIStyle> CheckedStyles() {
+  // The styles whose View items are checked.
+  std::vector<TskUIStyle> CheckedStyles(TskMainMenu* menu = nullptr) {
     std::vector<TskUIStyle> checked;
     for (TskUIStyle style : {Graphite, Pearl, Marine, Jade, Glacier, FromThemeFile})
-      if (ShowcaseStyleItem(menu_, style)->Checked()) checked.push_back(style);
+      if (ShowcaseStyleItem(menu ? menu : menu_, style)->Checked()) checked.push_back(style);
     return checked;
   }
 
@@ -57,20 +57,35 @@ class ShowcaseMainMenu : public ::testing::Test {
 
 TEST_F(ShowcaseMainMenu, HasFileViewAndHelpWithTheStylesAsRadioItems) {
   ASSERT_EQ(menu_->Items()->Count(), 3);
-  EXPECT_EQ(Title(0)->Caption(), "&File");
-  EXPECT_EQ(Title(1)->Caption(), "&View");
-  EXPECT_EQ(Title(2)->Caption(), "&Help");
+  EXPECT_EQ(Title(0)->Caption(), "文件(&F)");
+  EXPECT_EQ(Title(1)->Caption(), "视图(&V)");
+  EXPECT_EQ(Title(2)->Caption(), "帮助(&H)");
   for (TskUIStyle style : {Graphite, Pearl, Marine, Jade, Glacier, FromThemeFile}) {
     TMenuItem* item = ShowcaseStyleItem(menu_, style);
     ASSERT_NE(item, nullptr) << style;
     EXPECT_TRUE(item->RadioItem());
     EXPECT_EQ(item->Parent(), Title(1));
   }
-  EXPECT_EQ(ShowcaseStyleItem(menu_, FromThemeFile)->Caption(), "theme file…");
+  EXPECT_EQ(ShowcaseStyleItem(menu_, FromThemeFile)->Caption(), "主题文件(&T)") << "it opens no dialog";
   EXPECT_EQ(CheckedStyles(), std::vector<TskUIStyle>{FromThemeFile}) << "the window starts on the theme file";
   EXPECT_EQ(menu_->UIStyle(), form_->Skin()->UIStyle());
   EXPECT_EQ(form_->Skin()->Menu(), menu_) << "the window's skin shows the menu";
   EXPECT_EQ(form_->Menu(), nullptr);
+}
+
+// Without a theme file the window shows the built-in style that stands in for it, and the menu
+// ticks that one; the theme file's item waits for a file that can be used.
+TEST_F(ShowcaseMainMenu, TheViewMenuTicksTheStyleTheWindowShows) {
+  TShowcaseMainForm* bare = nullptr;
+  Application->CreateForm(bare);
+  EXPECT_EQ(CheckedStyles(bare->MainMenu()), std::vector<TskUIStyle>{Marine});
+  EXPECT_FALSE(ShowcaseStyleItem(bare->MainMenu(), FromThemeFile)->Enabled());
+  ApplyShowcaseStyle(bare, FromThemeFile);
+  EXPECT_EQ(CheckedStyles(bare->MainMenu()), std::vector<TskUIStyle>{Marine}) << "still Marine shows";
+  ASSERT_TRUE(bare->LoadTheme(ProgramFolder() + "../examples/showcase/OnePlumet.skn"));
+  EXPECT_EQ(CheckedStyles(bare->MainMenu()), std::vector<TskUIStyle>{FromThemeFile});
+  EXPECT_TRUE(ShowcaseStyleItem(bare->MainMenu(), FromThemeFile)->Enabled());
+  delete bare;
 }
 
 TEST_F(ShowcaseMainMenu, FileItemsAndTheirShortCutsShowPages) {
