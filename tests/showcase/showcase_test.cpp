@@ -13,6 +13,8 @@
 #include <QTest>
 #include <QWindow>
 
+#include <unistd.h>
+
 #include <cstdlib>
 #include <filesystem>
 #include <functional>
@@ -46,10 +48,14 @@ namespace {
 constexpr const char* UnderXvfb = "SHOWCASE_TEST_UNDER_XVFB";
 constexpr int kPatienceMs = 60000;
 
-// Runs this test again under its own X server; answers its exit status.
+// Runs this test again under its own X server; answers its exit status. xvfb-run's search for
+// a free display number is not atomic: runs of this program on the same machine start it from
+// numbers of their own, so that two of them rarely try the same one at the same moment.
 int RerunUnderXvfb(const char* testName) {
   std::string self = std::filesystem::read_symlink("/proc/self/exe").string();
-  std::string command = std::string(UnderXvfb) + "=1 QT_QPA_PLATFORM=xcb xvfb-run -a -s '-screen 0 1280x1024x24' '" + self +
+  const std::string start = std::to_string(300 + getpid() % 600);
+  std::string command = std::string(UnderXvfb) + "=1 QT_QPA_PLATFORM=xcb xvfb-run -a -n " + start +
+                        " -s '-screen 0 1280x1024x24' '" + self +
                         "' --gtest_filter=" + testName;
   return std::system(command.c_str());
 }
