@@ -257,8 +257,10 @@ bool TnbButtonActionLink::IsOnExecuteLinked() const {
 
 // ---- TnbButtons ------------------------------------------------------------------------------
 
-TnbButtons::TnbButtons(TnbHeader* header, TnbSideBar* bar)
-    : TOwnedCollection(header, TCollectionItemClass::Of<TnbButton>()), header_(header), bar_(bar) {}
+TnbButtons::TnbButtons(TnbHeader* header)
+    : TOwnedCollection(header, TCollectionItemClass::Of<TnbButton>()), header_(header) {}
+
+TnbSideBar* TnbButtons::Bar() const { return header_ != nullptr ? header_->Bar() : nullptr; }
 
 String TnbButtons::UniqueName(const TnbButton* except) const { return nbUniqueName(*this, except, "nbButton"); }
 
@@ -269,20 +271,21 @@ void TnbButtons::Notify(TCollectionItem* item, TCollectionNotification action) {
     if (auto* button = dynamic_cast<TnbButton*>(item)) Adopt(button);
   } else if (action == cnExtracting) {
     if (header_ != nullptr) header_->ButtonLeaving(item->Index());
-    if (bar_ != nullptr) bar_->ItemGone(item);
+    if (TnbSideBar* bar = Bar()) bar->ItemGone(item);
   }
 }
 
 void TnbButtons::Adopt(TnbButton* button) {
   button->GiveName(UniqueName(button));
-  if (bar_ != nullptr) button->OnChangeParameter = bar_->ParameterChangedHandler();
+  if (TnbSideBar* bar = Bar()) button->OnChangeParameter = bar->ParameterChangedHandler();
 }
 
 void TnbButtons::DeleteButton(int index) { DeleteButton(Items(index)); }
 
 void TnbButtons::DeleteButton(TnbButton* button) {
   if (button == nullptr || button->Collection() != this) return;
-  if (bar_ != nullptr && bar_->AlertButton() == button) bar_->SetAlertButton(nullptr);
+  TnbSideBar* bar = Bar();
+  if (bar != nullptr && bar->AlertButton() == button) bar->SetAlertButton(nullptr);
   Delete(button->Index());
 }
 

@@ -231,7 +231,7 @@ class TnbButton : public TnbBarItem {
 class TnbButtons : public TOwnedCollection {
   DECLARE_CLASS(TnbButtons, TOwnedCollection)
  public:
-  TnbButtons(TnbHeader* header, TnbSideBar* bar);
+  explicit TnbButtons(TnbHeader* header);
   TnbButton* Items(int index) const { return static_cast<TnbButton*>(TCollection::Items(index)); }
   TnbButton* Add() { return static_cast<TnbButton*>(TCollection::Add()); }
   TnbButton* Insert(int index) { return static_cast<TnbButton*>(TCollection::Insert(index)); }
@@ -241,7 +241,8 @@ class TnbButtons : public TOwnedCollection {
   // Deletes from the last button to the first.
   void ClearButtons();
   TnbHeader* Header() const { return header_; }
-  TnbSideBar* Bar() const { return bar_; }
+  // The bar of the header, wherever the header went.
+  TnbSideBar* Bar() const;
   // The first "nbButton<n>" no other button carries.
   String UniqueName(const TnbButton* except) const;
   void Adopt(TnbButton* button);
@@ -251,5 +252,4 @@ class TnbButtons : public TOwnedCollection {
 
  private:
   TnbHeader* header_;
-  TnbSideBar* bar_;
 };

@@ -13,7 +13,7 @@ TnbHeader::TnbHeader(TCollection* collection) : TnbBarItem(collection) {
   TnbSideBar* bar = headers ? headers->Bar() : nullptr;
   CreateLookObjects(bar);
   if (headers != nullptr) {
-    buttons_ = std::make_unique<TnbButtons>(this, bar);
+    buttons_ = std::make_unique<TnbButtons>(this);
     headers->Adopt(this);
   }
 }
@@ -252,11 +252,16 @@ void TnbHeaders::Notify(TCollectionItem* item, TCollectionNotification action) {
   if (action == cnAdded) {
     if (auto* header = dynamic_cast<TnbHeader*>(item)) Adopt(header);
   } else if (action == cnExtracting && bar_ != nullptr) {
-    bar_->ItemGone(item);
+    // Its buttons leave with it: the bar forgets them too.
+    if (auto* header = dynamic_cast<TnbHeader*>(item)) bar_->HeaderGone(header);
+    else bar_->ItemGone(item);
   }
 }
 
 void TnbHeaders::Adopt(TnbHeader* header) {
   header->GiveName(UniqueName(header));
-  if (bar_ != nullptr) header->SetOnChangeParameter(bar_->ParameterChangedHandler());
+  if (bar_ == nullptr) return;
+  // A header that comes from another bar reports its buttons' changes here from now on.
+  header->SetOnChangeParameter(bar_->ParameterChangedHandler());
+  for (int i = 0; i < header->ButtonCount(); ++i) header->GetButton(i)->OnChangeParameter = bar_->ParameterChangedHandler();
 }

@@ -105,3 +105,27 @@ TEST_F(SelectionDragTest, AButtonDraggedWithinItsHeaderKeepsItsSelection) {
   ASSERT_EQ(a_->GetButton(2), moved);
   EXPECT_EQ(a_->SelectedIndex(), 2);
 }
+
+TEST_F(ItemReferencesTest, AHeaderMovedFromAFreedBarKeepsWorkingInItsNewOne) {
+  auto* source = new TnbSideBar(form_);
+  source->SetParent(form_);
+  source->SetAlign(alNone);
+  source->SetBoundsRect(Bounds(200, 0, 150, 300));
+  source->SetHeaderScrollType(stNone);
+  TnbHeader* h = source->Headers()->Add();
+  for (int i = 0; i < 3; ++i) h->Buttons()->Add()->SetCaption("Moved " + std::to_string(i));
+  source->SetActiveHeader(h);
+  source->BarLayout();
+  source->Perform(WM_MOUSEMOVE, 0, PointToLParam(Centre(h->GetButton(0)->Rects().Button)));
+  ASSERT_EQ(source->HotButton(), h->GetButton(0));
+  h->SetCollection(bar_->Headers());
+  EXPECT_EQ(source->ActiveHeader(), nullptr);
+  EXPECT_EQ(source->HotButton(), nullptr);
+  delete source;
+  bar_->SetActiveHeader(h);
+  h->GetButton(0)->SetCaption("Still here");
+  h->Buttons()->DeleteButton(2);
+  auto bmp = Paint();
+  EXPECT_EQ(h->GetButton(0)->Header(), h);
+  EXPECT_TRUE(nbShown(h->GetButton(1)->Rects().Button));
+}
