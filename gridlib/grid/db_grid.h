@@ -135,7 +135,7 @@ class TCustomDBGridEx : public TCustomGrid, public TDBGridExHost, public TDBGrid
   bool FilterCellEditable(int dataCol);
   // The text of data column `dataCol`'s filter cell.
   String FilterText(int dataCol);
-  bool FilterValuesFromInterface() override;
+  bool RowsThroughRecordAccess() override;
 
   // Each column's Width becomes the widest of its title, its data over every record and its
   // footers; nothing changes while the data link is inactive.

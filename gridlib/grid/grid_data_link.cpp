@@ -3,6 +3,7 @@
 #include "platform/core/scope_guard.h"
 
 #include <algorithm>
+#include <cstdlib>
 
 #include "gridlib/grid/bookmark_list.h"
 #include "gridlib/grid/grid_host.h"
@@ -81,6 +82,18 @@ bool TGridDataLinkEx::DefaultFields() const {
 void TGridDataLinkEx::Reset() {
   if (modified_) RecordChanged(nullptr);
   else if (DataSet() != nullptr) DataSet()->Cancel();
+}
+
+int TGridDataLinkEx::MoveBy(int distance) {
+  TDataSet* dataSet = DataSet();
+  if (Active() && grid_->RowsThroughRecordAccess() && std::abs(distance) > 1 && dataSet->State() == dsBrowse) {
+    const int target = dataSet->RecNo() + distance;
+    if (target >= 1 && target <= dataSet->RecordCount()) {
+      dataSet->SetRecNo(target);
+      return distance;
+    }
+  }
+  return TDataLink::MoveBy(distance);
 }
 
 void TGridDataLinkEx::ActiveChanged() {

@@ -31,6 +31,9 @@ class TGridDataLinkEx : public TDataLink {
   void SetGridModified() { modified_ = true; }
   // Escape: drops the grid's unwritten change, or cancels the record's edit.
   void Reset();
+  // While the grid reads its rows through the data set's record-access interface a move of
+  // more than one record goes straight to the record's number.
+  int MoveBy(int distance) override;
 
  protected:
   void ActiveChanged() override;

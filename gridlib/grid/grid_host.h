@@ -115,11 +115,13 @@ class TDBGridExHost {
   virtual void RecreateGridWindow() {}
   // After a column changed: scroll bars and in-place editor follow.
   virtual void UpdateScrollBarsAndEditor() {}
-  // The filter row: whether value lists come from the data set's record-access interface;
-  // a column's filter text changed, so a filter editor shown over it follows.
-  virtual bool FilterValuesFromInterface() { return false; }
+  // Whether the rows come through the data set's record-access interface (then the filter
+  // row's value lists come from it too).
+  virtual bool RowsThroughRecordAccess() { return false; }
+  bool FilterValuesFromInterface() { return RowsThroughRecordAccess(); }
   // Fits the columns' widths to their titles, data and footers.
   virtual void OptimizeColsWidth(const std::vector<TColumnEx*>& columns) { (void)columns; }
+  // A column's filter text changed, so a filter editor shown over it follows.
   virtual void FilterExpressionShown() {}
 
   // What the data link hears, forwarded.

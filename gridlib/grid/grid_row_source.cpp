@@ -49,7 +49,7 @@ void TCustomDBGridEx::MemTableSetGone() {
   if (!IsDestroying()) LayoutChanged();
 }
 
-bool TCustomDBGridEx::FilterValuesFromInterface() { return RowSource()->RecordAccess() != nullptr; }
+bool TCustomDBGridEx::RowsThroughRecordAccess() { return RowSource()->RecordAccess() != nullptr; }
 
 std::pair<int, int> TCustomDBGridEx::ReadableDataRows() { return RowSource()->ReadableDataRows(); }
 

@@ -124,6 +124,7 @@ class MemTableMode : public testing::Test {
   }
   void TearDown() override {
     delete form_;
+    form_ = nullptr;
     source_.reset();
     ds_.reset();
   }
@@ -449,6 +450,48 @@ TEST_F(MemTableMode, FreeingTheDataSetLeavesTheModeAtOnce) {
   EXPECT_EQ(grid->MemTableIntf(), nullptr);
   EXPECT_FALSE(RowsComeThroughRecordAccess(grid));
   EXPECT_EQ(grid->RowCount(), 2);
+}
+
+// Another control on the same data source: writes down whether it heard the cursor scroll
+// through the records between or the data set change as a whole.
+class THeardMoves : public TDataLink {
+ public:
+  std::string heard;
+
+ protected:
+  void DataSetChanged() override { heard += "change "; }
+  void DataSetScrolled(int) override { heard += "scroll "; }
+};
+
+// Over the record-access interface the grid's link reaches a record by its number at once;
+// single steps, moves past the end and grids with footers step through the records.
+TEST_F(MemTableMode, TheLinkJumpsToARecordByNumberOverTheInterface) {
+  const struct {
+    int footers, from, distance;
+    int moved, recNo;
+    const char* heard;
+  } cases[] = {
+      {0, 1, 5, 5, 6, "change "},
+      {0, 10, -4, -4, 6, "change "},
+      {0, 10, 1, 1, 11, "scroll "},
+      {0, 95, 10, 5, 100, "scroll "},
+      {1, 1, 5, 5, 6, "scroll "},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(std::to_string(c.footers) + " footers, " + std::to_string(c.distance) + " from " +
+                 std::to_string(c.from));
+    Make(100);
+    grid->SetFooterRowCount(c.footers);
+    ds_->SetRecNo(c.from);
+    THeardMoves other;
+    other.SetBufferCount(3);
+    other.SetDataSource(source_.get());
+    EXPECT_EQ(grid->DataLink()->MoveBy(c.distance), c.moved);
+    EXPECT_EQ(ds_->RecNo(), c.recNo);
+    EXPECT_EQ(other.heard, c.heard);
+    other.SetDataSource(nullptr);
+    TearDown();
+  }
 }
 
 }  // namespace
