@@ -63,6 +63,8 @@ class TCustomDBGridEx : public TCustomGrid, public TDBGridExHost, public TDBGrid
   // (not into the frozen columns, nor past the grid columns the last layout made).
   int SelectedIndex() override { return Col() - IndicatorOffset(); }
   void SetSelectedIndex(int dataCol) override;
+  // The field of the focused column; nullptr without a focused column or when it shows none.
+  TField* SelectedField() const;
   void InvalidateGrid() override { Invalidate(); }
   void InvalidateGridRect(const TRect& cells) override;
   void InvalidateGridRow(int row) override { InvalidateRow(row); }

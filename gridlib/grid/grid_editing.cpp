@@ -40,6 +40,11 @@ bool TCustomDBGridEx::CanEditModify() {
 
 TColumnEx* TCustomDBGridEx::CellEditingColumn() const { return cellEditing_->CurrentColumn(); }
 
+TField* TCustomDBGridEx::SelectedField() const {
+  TColumnEx* column = CellEditingColumn();
+  return column != nullptr ? column->Field() : nullptr;
+}
+
 bool TCustomDBGridEx::BeginCellEdit() { return cellEditing_->BeginCellEdit(); }
 
 bool TCustomDBGridEx::CanEditAcceptKey(char16_t key) { return cellEditing_->AcceptsKey(key); }
@@ -80,8 +85,7 @@ void TCustomDBGridEx::RecordChanged(TField* field) {
     if (field == nullptr) Invalidate();
     else if (Columns()->ColumnOfField(field) != nullptr) InvalidateCurrentRow();
   }
-  TColumnEx* column = cellEditing_->CurrentColumn();
-  if (field == nullptr || (column != nullptr && column->Field() == field)) ReloadInplaceEditor();
+  if (field == nullptr || SelectedField() == field) ReloadInplaceEditor();
 }
 
 void TCustomDBGridEx::CopyFromPreviousRecord() {

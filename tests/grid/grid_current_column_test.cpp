@@ -29,6 +29,22 @@ TEST_P(GridCurrentColumn, SelectedIndexAndColAreOneValue) {
   EXPECT_EQ(grid->Col(), 5) << "frozen columns take no current cell";
 }
 
+TEST_P(GridCurrentColumn, TheSelectedFieldIsTheCurrentColumnsField) {
+  Make(5, 1000);
+  grid->SetSelectedIndex(kName);
+  EXPECT_EQ(grid->SelectedField(), items_->ds()->FieldByName("Name"));
+  grid->Columns()->Clear();
+  grid->Columns()->Add()->SetFieldName("Name");
+  grid->Columns()->Add()->SetFieldName("NoSuchField");
+  grid->SetSelectedIndex(1);
+  ASSERT_EQ(grid->SelectedIndex(), 1);
+  EXPECT_EQ(grid->SelectedField(), nullptr) << "a column without a field";
+  grid->SetSelectedIndex(0);
+  EXPECT_EQ(grid->SelectedField(), items_->ds()->FieldByName("Name"));
+  items_->ds()->Close();
+  EXPECT_EQ(grid->SelectedField(), nullptr) << "a closed data set shows no fields";
+}
+
 TEST_P(GridCurrentColumn, FocusingAFieldMovesTheCurrentCell) {
   Make(5, 1000);
   grid->SetCol(4);
