@@ -332,6 +332,7 @@ class TCustomDBGridEx : public TCustomGrid, public TDBGridExHost, public TDBGrid
   // ---- In-place editing (grid_editing.cpp).
   void ShowInplaceEditor() override;
   void RefreshInplaceEditor() override;
+  void UpdateScrollBarsAndEditor() override;
   void UpdateData() override;
   void RecordChanged(TField* field) override;
   // Puts the current record into edit mode for the current cell; whether it is edited now.

@@ -70,7 +70,19 @@ bool TCustomDBGridEx::IsLookupKeyInList(TColumnEx* column) { return cellEditing_
 
 void TCustomDBGridEx::ShowInplaceEditor() { ShowEditor(); }
 
-void TCustomDBGridEx::RefreshInplaceEditor() { InvalidateEditor(); }
+// The editor follows its cell and reads the cell's mask, text and length again, unless the user
+// has changed its text; the filter row's editor, when in use, goes over its cell again.
+void TCustomDBGridEx::RefreshInplaceEditor() {
+  InvalidateEditor();
+  if (InplaceEditorShowing() && !DataLink()->GridModified()) InplaceEditor()->UpdateContents();
+  PlaceFilterEditor(false);
+}
+
+void TCustomDBGridEx::UpdateScrollBarsAndEditor() {
+  UpdateVertScrollBar();
+  UpdateHorzScrollBar();
+  RefreshInplaceEditor();
+}
 
 // The record's value under the editor changed: the editor shows the new value, caret at its end.
 void TCustomDBGridEx::ReloadInplaceEditor() {

@@ -197,6 +197,19 @@ TEST_P(CellEditing, TheAlwaysShownEditorFollowsTheRecord) {
   }
 }
 
+// A change of the current column reaches the editor at once: it reads its mask and text again
+// unless something was typed.
+TEST_P(CellEditing, AColumnChangeReachesTheEditorAtOnce) {
+  MakeFocused(5);
+  grid->SetSelectedIndex(1);
+  Key(grid, VK_F2);
+  grid->Columns()->Items(1)->SetEditMask(">aaaaa;0;_");
+  EXPECT_EQ(Editor()->EditMask(), ">aaaaa;0;_");
+  Retype(1, "typed");
+  grid->Columns()->Items(1)->SetEditMask("");
+  EXPECT_EQ(Editor()->Text(), "TYPED") << "what was typed stays";
+}
+
 INSTANTIATE_TEST_SUITE_P(Stores, CellEditing, testing::Values(Store::Memory, Store::Sqlite), StoreName);
 
 }  // namespace
