@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "platform/controls/scroll_tracker.h"
+#include "platform/windows/scroll_tracker.h"
 #include "platform/graphics/bitmap.h"
 #include "platform/graphics/draw_text.h"
 #include "platform/windows/focus.h"

@@ -26,12 +26,13 @@ TRect DataRowsArea(TCustomDBGridEx* grid) {
   return area;
 }
 
-// Where the thumb is (or is being dragged), read whole rather than from the 16-bit message.
-int ThumbPosition(TCustomDBGridEx* grid, bool tracking) {
+// Where the thumb is being dragged or was let go, read whole rather than from the 16-bit
+// message; the bar's position itself still shows where the records were before.
+int ThumbPosition(TCustomDBGridEx* grid) {
   SCROLLINFO info;
-  info.fMask = tracking ? SIF_TRACKPOS : SIF_POS;
+  info.fMask = SIF_TRACKPOS;
   GetScrollInfo(grid->Handle(), SB_VERT, info);
-  return tracking ? info.nTrackPos : info.nPos;
+  return info.nTrackPos;
 }
 
 // The thumb of a data set without record numbers has five places: first, a page up, here, a
@@ -151,16 +152,16 @@ void TDBGridExLinkRows::VertScroll(int code, int) {
       if (ignoreThumbPosition_) {
         ignoreThumbPosition_ = false;
       } else if (numbered) {
-        ThumbToRecord(ThumbPosition(grid_, false));
+        ThumbToRecord(ThumbPosition(grid_));
       } else {
-        FiveStepThumb(dataSet, ThumbPosition(grid_, false), page);
+        FiveStepThumb(dataSet, ThumbPosition(grid_), page);
       }
       break;
     case SB_THUMBTRACK:
       // Without record numbers a dragged thumb would page again on every message; the
       // release places the cursor by the five steps instead.
       if (grid_->VertScrollBar()->Tracking() && numbered) {
-        dataSet->MoveBy(ThumbPosition(grid_, true) - grid_->SumList()->RecNo());
+        dataSet->MoveBy(ThumbPosition(grid_) - grid_->SumList()->RecNo());
         ignoreThumbPosition_ = true;
       }
       break;

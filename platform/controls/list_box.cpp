@@ -3,7 +3,7 @@
 #include <algorithm>
 
 #include "platform/classes/properties.h"
-#include "platform/controls/scroll_tracker.h"
+#include "platform/windows/scroll_tracker.h"
 #include "platform/graphics/draw_text.h"
 #include "platform/windows/scroll_bars.h"
 

@@ -3,7 +3,7 @@
 #include <algorithm>
 
 #include "platform/classes/properties.h"
-#include "platform/controls/scroll_tracker.h"
+#include "platform/windows/scroll_tracker.h"
 #include "platform/core/utf8_codec.h"
 #include "platform/windows/clipboard.h"
 #include "platform/windows/scroll_bars.h"

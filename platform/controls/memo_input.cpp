@@ -2,7 +2,7 @@
 #include <algorithm>
 
 #include "platform/controls/memo.h"
-#include "platform/controls/scroll_tracker.h"
+#include "platform/windows/scroll_tracker.h"
 #include "platform/core/utf8_codec.h"
 #include "platform/windows/focus.h"
 #include "platform/windows/scroll_bars.h"

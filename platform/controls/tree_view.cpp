@@ -4,7 +4,7 @@
 
 #include "platform/classes/properties.h"
 #include "platform/controls/notified_link.h"
-#include "platform/controls/scroll_tracker.h"
+#include "platform/windows/scroll_tracker.h"
 #include "platform/graphics/image_list.h"
 #include "platform/windows/focus.h"
 #include "platform/windows/scroll_bars.h"

@@ -1,7 +1,7 @@
 // How a tree view paints its rows and answers the mouse, keys and its scroll bar.
 #include <algorithm>
 
-#include "platform/controls/scroll_tracker.h"
+#include "platform/windows/scroll_tracker.h"
 #include "platform/controls/tree_view.h"
 #include "platform/graphics/draw_text.h"
 #include "platform/graphics/image_list.h"

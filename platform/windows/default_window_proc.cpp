@@ -10,6 +10,7 @@
 #include "platform/windows/cursors.h"
 #include "platform/windows/focus.h"
 #include "platform/windows/frame_layout.h"
+#include "platform/windows/frame_scroll_tracking.h"
 #include "platform/windows/frame_painting.h"
 #include "platform/windows/keys.h"
 #include "platform/windows/move_size_tracking.h"
@@ -67,9 +68,14 @@ LRESULT ChooseCursor(TWindowData& w, WPARAM wParam, LPARAM lParam) {
 bool IsMoveSizeCode(LRESULT hit) { return hit == HTCAPTION || (hit >= HTLEFT && hit <= HTBOTTOMRIGHT); }
 
 // A press on the caption or the border moves or sizes a top-level window: the window manager
-// does it when there is one that agrees, else we follow the pointer ourselves.
-LRESULT NcButtonDown(TWindowData& w, WPARAM wParam) {
+// does it when there is one that agrees, else we follow the pointer ourselves. A press on a
+// scroll bar of the frame runs that bar.
+LRESULT NcButtonDown(TWindowData& w, WPARAM wParam, LPARAM lParam) {
   auto hit = static_cast<LRESULT>(wParam);
+  if (hit == HTVSCROLL || hit == HTHSCROLL) {
+    BeginFrameScrollTracking(w.handle, hit, LParamToPoint(lParam));
+    return 0;
+  }
   if (w.IsChildWindow() || !IsMoveSizeCode(hit) || (w.style & WS_MAXIMIZE)) return 0;
   if (!Backend().BeginSystemMoveSize(w.handle, hit)) BeginMoveSizeTracking(w.handle, hit);
   return 0;
@@ -135,7 +141,7 @@ LRESULT DefWindowProc(HWND h, UINT msg, WPARAM wParam, LPARAM lParam) {
     case WM_CLOSE: DestroyWindow(h); return 0;
     case WM_SETCURSOR: return ChooseCursor(*w, wParam, lParam);
     case WM_MOUSEWHEEL: case WM_CONTEXTMENU: return ForwardToParent(*w, msg, wParam, lParam);
-    case WM_NCLBUTTONDOWN: return NcButtonDown(*w, wParam);
+    case WM_NCLBUTTONDOWN: return NcButtonDown(*w, wParam, lParam);
     case WM_NCLBUTTONUP: return NcButtonUp(*w, wParam);
     case WM_NCLBUTTONDBLCLK:
       return static_cast<LRESULT>(wParam) == HTCAPTION ? NcButtonUp(*w, HTMAXBUTTON) : 0;
@@ -150,6 +156,9 @@ LRESULT DefWindowProc(HWND h, UINT msg, WPARAM wParam, LPARAM lParam) {
     case WM_GETTEXTLENGTH: return static_cast<LRESULT>(w->text.size());
     case WM_GETTEXT: return GetText(*w, wParam, lParam);
     case WM_MOUSEACTIVATE: return 1;  // MA_ACTIVATE
+    case WM_TIMER:
+      if (wParam == kFrameScrollTimerId) FrameScrollTimer(h);
+      return 0;
     case WM_CANCELMODE:
       if (GetCapture() == h) ReleaseCapture();
       return 0;

@@ -3,6 +3,7 @@
 #include <cstdlib>
 
 #include "platform/windows/clock.h"
+#include "platform/windows/frame_scroll_tracking.h"
 #include "platform/windows/focus.h"
 #include "platform/windows/move_size_tracking.h"
 #include "platform/windows/system_metrics.h"
@@ -126,13 +127,21 @@ void PostChars(HWND target, const String& text, bool sys, LPARAM data) {
   for (char16_t unit : Utf8ToUtf16(text)) PostMessage(target, sys ? WM_SYSCHAR : WM_CHAR, unit, data);
 }
 
-// While a window follows the pointer, the buttons reach no window; letting the left one go
-// ends the move.
+// While a window follows the pointer or a frame's scroll bar is held, the buttons reach no
+// window; letting the left one go ends the move or lets the bar go.
+bool PointerTracked() { return MoveSizeTracking() || FrameScrollTracking(); }
+
+void TrackPointer(TPoint screen) {
+  if (MoveSizeTracking()) TrackMoveSize(screen);
+  else TrackFrameScroll(screen);
+}
+
 void TrackedButton(TMouseButton button, bool down, TPoint screen) {
   SetKeyDown(ButtonKey(button), down);
   if (button != mbLeft || down) return;
-  TrackMoveSize(screen);
+  TrackPointer(screen);
   EndMoveSizeTracking(true);
+  EndFrameScrollTracking();
   if (!AnyButtonDown()) State().pressTarget = nullptr;
 }
 
@@ -140,7 +149,7 @@ void TrackedButton(TMouseButton button, bool down, TPoint screen) {
 
 void InjectMouseMove(TPoint screen) {
   SetCursorPosQuietly(screen);
-  if (MoveSizeTracking()) return TrackMoveSize(screen);
+  if (PointerTracked()) return TrackPointer(screen);
   TMouseTarget t = FindTarget(screen);
   if (!t.window) return;
   if (!GetCapture()) SendMessage(t.window, WM_SETCURSOR, reinterpret_cast<WPARAM>(t.window), MakeLParam(static_cast<int>(t.hit), WM_MOUSEMOVE));
@@ -149,7 +158,7 @@ void InjectMouseMove(TPoint screen) {
 
 void InjectMouseButton(TMouseButton button, bool down, TPoint screen) {
   SetCursorPosQuietly(screen);
-  if (MoveSizeTracking()) return TrackedButton(button, down, screen);
+  if (PointerTracked()) return TrackedButton(button, down, screen);
   if (down) PressButton(button, screen); else ReleaseButton(button, screen);
 }
 
@@ -206,6 +215,7 @@ TPoint LeftButtonDownPoint() { return State().leftDown; }
 
 void ResetInput() {
   EndMoveSizeTracking(true);
+  EndFrameScrollTracking();
   State() = TInputState{};
   ResetKeyState();
 }

@@ -2,7 +2,7 @@
 
 #include <vector>
 
-#include "platform/controls/scroll_tracker.h"
+#include "platform/windows/scroll_tracker.h"
 #include "platform/windows/scroll_bars.h"
 
 #include "tests/controls/std_control_fixture.h"

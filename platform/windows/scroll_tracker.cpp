@@ -1,4 +1,4 @@
-#include "platform/controls/scroll_tracker.h"
+#include "platform/windows/scroll_tracker.h"
 
 #include <algorithm>
 
