@@ -91,6 +91,10 @@ class TToolkitBackend : public TPlatformBackend {
     wake.start(timeoutMs);
     QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
   }
+  bool ShowsWindows() const override { return QGuiApplication::platformName() != QLatin1String("offscreen"); }
+  void RaiseWindow(HWND top) override {
+    if (TToolkitWindow* w = Find(top)) RaiseToolkitWindow(w);
+  }
   void SetCursorShape(intptr_t cursor) override {
     for (auto& [top, window] : windows_) SetToolkitCursor(window, cursor);
   }

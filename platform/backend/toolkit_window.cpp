@@ -24,6 +24,7 @@
 #include "platform/graphics/region.h"
 #include "platform/graphics/resources.h"
 #include "platform/windows/cursors.h"
+#include "platform/windows/focus.h"
 #include "platform/windows/input.h"
 #include "platform/windows/move_size_tracking.h"
 #include "platform/windows/painting.h"
@@ -285,8 +286,10 @@ bool TToolkitWindow::event(QEvent* e) {
       if (QGuiApplication::mouseButtons() == Qt::NoButton) SetCursorPosQuietly({-32000, -32000});
       return QRasterWindow::event(e);
     case QEvent::Close:
-      // The window manager's close button asks our window; it decides.
-      PostMessage(top_, WM_SYSCOMMAND, SC_CLOSE, 0);
+      // The window manager's close button asks our window; it decides. A window kept disabled
+      // by its dialog is not closed under it: the dialog comes forward to be answered.
+      if (IsWindowEnabled(top_)) PostMessage(top_, WM_SYSCOMMAND, SC_CLOSE, 0);
+      else ActivateWindowBlocking(top_);
       e->ignore();
       return true;
     default: return QRasterWindow::event(e);
@@ -340,7 +343,19 @@ void ShowToolkitWindow(TToolkitWindow* w, bool visible) {
 }
 
 void SetToolkitOwner(TToolkitWindow* w, TToolkitWindow* owner) {
+  // Only a dialog is kept above the window it is transient for; pop-ups keep their own type.
+  const Qt::WindowType type = w->type();
+  if (type == Qt::Window || type == Qt::Dialog) {
+    const Qt::WindowType wanted = owner ? Qt::Dialog : Qt::Window;
+    if (type != wanted) w->setFlags((w->flags() & ~Qt::WindowType_Mask) | wanted);
+  }
   if (w->transientParent() != owner) w->setTransientParent(owner);
+}
+
+void RaiseToolkitWindow(TToolkitWindow* w) {
+  if (!w->isVisible()) return;
+  w->raise();
+  w->requestActivate();
 }
 
 void FollowWindowState(TToolkitWindow* w) {

@@ -16,9 +16,11 @@ void DestroyToolkitWindow(TToolkitWindow* w);
 // Moves and titles the toolkit window as our window is, without reporting it back.
 void FollowTree(TToolkitWindow* w);
 void ShowToolkitWindow(TToolkitWindow* w, bool visible);
-// The window `w` belongs to (nullptr: none), which the window manager keeps it above.
+// The window `w` belongs to (nullptr: none), which the window manager keeps it above: an owned
+// window is a dialog of its owner.
 void SetToolkitOwner(TToolkitWindow* w, TToolkitWindow* owner);
 void FollowWindowState(TToolkitWindow* w);
+void RaiseToolkitWindow(TToolkitWindow* w);
 void SetToolkitWindowShape(TToolkitWindow* w);
 void RepaintToolkitWindow(TToolkitWindow* w, const TRect& dirty);
 // Lets the window manager move (HTCAPTION) or size (an edge or corner) the window.

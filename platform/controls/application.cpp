@@ -7,7 +7,9 @@
 #include "platform/controls/form_menu_bar.h"
 #include "platform/controls/forms.h"
 #include "platform/controls/hint_window.h"
+#include "platform/controls/message_box.h"
 #include "platform/controls/screen.h"
+#include "platform/core/scope_guard.h"
 #include "platform/windows/backend.h"
 #include "platform/windows/message_loop.h"
 #include "platform/windows/timers.h"
@@ -56,8 +58,14 @@ void TApplication::Terminate() {
   PostQuitMessage(0);
 }
 
+// The user is told in a box when there is one to look at; the log always has it. An error
+// while such a box is up (a paint failing again and again) is logged only, so that boxes never
+// pile up.
 void TApplication::ShowException(const Exception& e) {
   std::fprintf(stderr, "%s\n", e.Message().c_str());
+  if (showingException_ || terminated_ || !Backend().ShowsWindows()) return;
+  auto showing = ScopedValue(showingException_, true);
+  MessageDlg(e.Message(), mtError, {mbOK});
 }
 
 void TApplication::HandleException(TObject* sender) {

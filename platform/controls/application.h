@@ -61,8 +61,9 @@ class TApplication : public TComponent {
   void HandleMessage();
   void Terminate();
   bool Terminated() const { return terminated_; }
-  // Reports the exception being handled (OnException, or standard error).
+  // Reports the exception being handled (OnException, else ShowException).
   void HandleException(TObject* sender);
+  // Standard error, and a message box when the windows are on a display.
   void ShowException(const Exception& e);
 
   // Hints.
@@ -115,6 +116,7 @@ class TApplication : public TComponent {
   TCustomForm* mainForm_ = nullptr;
   String title_;
   bool terminated_ = false;
+  bool showingException_ = false;
   bool showHint_ = true;
   int hintPause_ = 500;
   int hintShortPause_ = 50;

@@ -29,8 +29,14 @@ class TPlatformBackend {
   // Turns pending toolkit events into our messages; waits up to `timeoutMs` for one when
   // `timeoutMs` > 0.
   virtual void ProcessEvents(int timeoutMs) = 0;
+  // Whether our windows appear on a display in front of a user (false: headless, or the
+  // toolkit's offscreen mode).
+  virtual bool ShowsWindows() const { return false; }
   // The pointer shape over our windows changed (a cursors.h identifier).
   virtual void SetCursorShape(intptr_t) {}
+  // A top-level window was activated by the user's doing on another one (a click on the owner
+  // it keeps disabled): its real window comes to the front and takes the keyboard.
+  virtual void RaiseWindow(HWND) {}
 };
 
 class THeadlessBackend : public TPlatformBackend {

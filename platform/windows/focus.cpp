@@ -1,5 +1,7 @@
 #include "platform/windows/focus.h"
 
+#include "platform/windows/backend.h"
+
 namespace {
 
 struct TFocusState {
@@ -34,7 +36,24 @@ void BringToFrontWithOwned(HWND top) {
   }
 }
 
+bool OwnedBy(HWND h, HWND owner) {
+  for (HWND o = GetWindow(h, GW_OWNER); o; o = GetWindow(o, GW_OWNER))
+    if (o == owner) return true;
+  return false;
+}
+
 }  // namespace
+
+HWND ActivateWindowBlocking(HWND top) {
+  if (!IsWindow(top) || IsWindowEnabled(top)) return nullptr;
+  for (HWND h : TopLevelWindows()) {
+    if (!IsWindowVisible(h) || !IsWindowEnabled(h) || !OwnedBy(h, top)) continue;
+    SetActiveWindow(h);
+    if (IsWindow(h)) Backend().RaiseWindow(h);
+    return h;
+  }
+  return nullptr;
+}
 
 HWND SetActiveWindow(HWND top) {
   TFocusState& s = State();

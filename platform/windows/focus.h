@@ -9,6 +9,10 @@ HWND SetFocus(HWND h);  // answers the window that had focus
 HWND GetFocus();
 HWND GetActiveWindow();
 HWND SetActiveWindow(HWND top);
+// While `top` is disabled by a window it owns (a modal dialog), a click on it or a request to
+// close it brings that window forward instead: it is activated and its real window raised.
+// Answers that window (nullptr: `top` is enabled or owns no enabled window).
+HWND ActivateWindowBlocking(HWND top);
 HWND SetCapture(HWND h);  // answers the window that had capture
 bool ReleaseCapture();
 HWND GetCapture();

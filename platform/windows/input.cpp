@@ -99,7 +99,11 @@ void PressButton(TMouseButton b, TPoint screen) {
   if (b == mbLeft) State().leftDown = screen;
   TMouseTarget t = FindTarget(screen);
   SetKeyDown(ButtonKey(b), true);
-  if (!t.window) return;
+  if (!t.window) {
+    // A press on a window that a dialog keeps disabled brings the dialog forward.
+    if (HWND under = WindowFromPoint(screen)) ActivateWindowBlocking(GetAncestorTop(under));
+    return;
+  }
   TWindowData* w = FindWindowData(t.window);
   bool dbl = IsDoubleClick(t.window, b, screen) && (w->classStyle & CS_DBLCLKS);
   // A double click ends the pair: a third press starts a new one.
