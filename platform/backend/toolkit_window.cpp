@@ -1,5 +1,6 @@
 #include "platform/backend/toolkit_window.h"
 
+#include <QCoreApplication>
 #include <QCursor>
 #include <QDropEvent>
 #include <QMimeData>
@@ -383,6 +384,12 @@ void SetToolkitWindowShape(TToolkitWindow* w) {
 
 void RepaintToolkitWindow(TToolkitWindow* w, const TRect& dirty) {
   w->update(QRect(dirty.Left, dirty.Top, dirty.Width(), dirty.Height()));
+  // Shown now, as drawing on a window is, not when the toolkit next gets to its events: a
+  // picture that changes frame by frame while the program is busy (a slide) reaches the screen
+  // frame by frame.
+  if (!w->isExposed()) return;
+  QEvent now(QEvent::UpdateRequest);
+  QCoreApplication::sendEvent(w, &now);
 }
 
 bool StartToolkitMoveSize(TToolkitWindow* w, LRESULT hitCode) {

@@ -5,7 +5,9 @@
 #include <utility>
 
 #include "platform/windows/backend.h"
+#include "platform/windows/focus.h"
 #include "platform/windows/keys.h"
+#include "platform/windows/message_loop.h"
 
 namespace {
 
@@ -24,10 +26,19 @@ std::unique_ptr<TDragDropService>& Service() {
   return service;
 }
 
-// Mouse messages the pointer produced during the drag belong to the drag, not to windows.
-void SwallowMouseMessages() {
-  MSG m;
-  while (PeekMessage(m, nullptr, WM_MOUSEFIRST, WM_MOUSELAST, PM_REMOVE)) {}
+bool IsInputMessage(UINT msg) {
+  return (msg >= WM_MOUSEFIRST && msg <= WM_MOUSELAST) || (msg >= WM_NCMOUSEMOVE && msg <= WM_NCMBUTTONDBLCLK) ||
+         (msg >= WM_KEYFIRST && msg <= WM_KEYLAST);
+}
+
+// The program goes on during the drag: timers tick (a held header opens, a held scroll box
+// scrolls) and windows paint (the drop mark). The mouse and the keys belong to the drag and
+// reach no window. A request to quit ends the drag and stays for the loop that waits for it.
+bool PumpDuringDrag() {
+  int exitCode = 0;
+  if (PumpMessages([](MSG& m) { return IsInputMessage(m.message); }, &exitCode)) return true;
+  PostQuitMessage(exitCode);
+  return false;
 }
 
 }  // namespace
@@ -107,9 +118,14 @@ bool IsDropTargetRegistered(const IDropTarget* target) {
 HRESULT TInProcessDragDrop::Run(IDataObject* data, IDropSource* source, uint32_t okEffects, uint32_t& effect) {
   TDropTracker loop(data, okEffects);
   effect = DROPEFFECT_NONE;
+  // The drag has the mouse from here on: the window that held it lets it go and is told, as
+  // it never hears the release that ends the drag.
+  if (GetCapture()) ReleaseCapture();
   for (;;) {
-    Backend().ProcessEvents(0);
-    SwallowMouseMessages();
+    if (!PumpDuringDrag()) {
+      loop.Cancel();
+      return DRAGDROP_S_CANCEL;
+    }
     uint32_t keyState = CurrentMouseKeys();
     const HRESULT action = source->QueryContinueDrag(GetKeyState(VK_ESCAPE) < 0, keyState);
     if (action == DRAGDROP_S_CANCEL) {
