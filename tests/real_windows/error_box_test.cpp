@@ -29,6 +29,10 @@ TEST_F(RealErrorBox, ARefusedPostIsToldInABoxAndTheRowStaysInEditing) {
       WaitFor([&] { return box->ModalResult() != mrNone; });
     }
   });
+  ASSERT_TRUE(WaitFor([&] { return ToolkitWindowExposed(form_->Handle()); })) << "the window never showed";
+  // The user clicks into the first record's number, so that the keys come to this window.
+  const TRect cell = grid_->CellRect(1, grid_->TitleOffset());
+  ASSERT_TRUE(ClickAt(grid_->ClientToScreen(TPoint{(cell.Left + cell.Right) / 2, (cell.Top + cell.Bottom) / 2})));
   ASSERT_TRUE(Xdo("type 7"));
   ASSERT_TRUE(WaitFor([&] { return data_->State() == dsEdit; }));
   ASSERT_TRUE(Xdo("key Down"));
