@@ -26,3 +26,10 @@ class TnbBarItem : public TCollectionItem {
   }
   String name_;
 };
+
+// Clears `ref` when it names `item`; only the address is compared, so the item may be half
+// destroyed.
+template <typename T>
+void nbForget(T*& ref, const TCollectionItem* item) {
+  if (ref != nullptr && static_cast<const TCollectionItem*>(ref) == item) ref = nullptr;
+}

@@ -17,7 +17,7 @@ void TnbBarLayout::Run() {
   TRect r = inner_;
   PlaceCloseBar(r);
   // The column-up box shows at the top of the column once it is scrolled.
-  TnbScrollBox& up = boxes_[ColumnUp];
+  TnbBoxPlace& up = boxes_[ColumnUp];
   up.Rect = bar_.CloseUpLayout() && bar_.ScrollOffset() > 0 ? Rect(r.Left, r.Top, r.Right, r.Top + 14) : kHiddenRect;
   ApplyMargins(r);
   content_ = r;
@@ -25,6 +25,7 @@ void TnbBarLayout::Run() {
   PlaceCloseBox();
   PlaceColumnBoxes();
   SetListBoxStates();
+  if (placed_) placed_();
 }
 
 void TnbBarLayout::PlaceCloseBar(TRect& r) {
@@ -186,28 +187,21 @@ void TnbBarLayout::PlaceCloseBox() {
 }
 
 void TnbBarLayout::PlaceColumnBoxes() {
-  TnbScrollBox& up = boxes_[ColumnUp];
-  TnbScrollBox& down = boxes_[ColumnDown];
+  TnbBoxPlace& up = boxes_[ColumnUp];
+  TnbBoxPlace& down = boxes_[ColumnDown];
+  columnDownGone_ = false;
   if (!bar_.CloseUpLayout()) {
     up.Rect = down.Rect = kHiddenRect;
     return;
   }
-  for (TnbScrollBox* b : {&up, &down}) {
-    if (!bar_.Enabled()) b->State = TnbScrollBox::Disabled;
-    else if (b->State == TnbScrollBox::Disabled) b->State = TnbScrollBox::Normal;
-  }
-  if (downBoxNeeded_) {
-    down.Rect = Rect(inner_.Left, inner_.Bottom - 14, inner_.Right, inner_.Bottom);
-    return;
-  }
-  down.Rect = kHiddenRect;
-  // A box that went away is no longer held, so its repeat timer stops at its next tick.
-  if (down.State == TnbScrollBox::Pressed) down.State = TnbScrollBox::Normal;
+  up.Enabled = down.Enabled = bar_.Enabled();
+  columnDownGone_ = !downBoxNeeded_;
+  down.Rect = downBoxNeeded_ ? Rect(inner_.Left, inner_.Bottom - 14, inner_.Right, inner_.Bottom) : kHiddenRect;
 }
 
 void TnbBarLayout::SetListBoxStates() {
-  TnbScrollBox& up = boxes_[ListUp];
-  TnbScrollBox& down = boxes_[ListDown];
+  TnbBoxPlace& up = boxes_[ListUp];
+  TnbBoxPlace& down = boxes_[ListDown];
   TnbHeader* active = bar_.ActiveHeader();
   if (!bar_.SingleActiveLayout() || active == nullptr) {
     up.Rect = down.Rect = kHiddenRect;
@@ -216,8 +210,7 @@ void TnbBarLayout::SetListBoxStates() {
   const bool canUp = bar_.Enabled() && active->CanStepUp();
   const bool canDown = bar_.Enabled() && active->CanStepDown();
   for (auto [box, can] : {std::pair{&up, canUp}, std::pair{&down, canDown}}) {
-    if (!can) box->State = TnbScrollBox::Disabled;
-    else if (box->State == TnbScrollBox::Disabled) box->State = TnbScrollBox::Normal;
+    box->Enabled = can;
     // Outside the tool-box look a box that cannot step is not shown.
     if (!can && !ToolBoxBoxes()) box->Rect = kHiddenRect;
   }

@@ -2,6 +2,7 @@
 
 #include <array>
 #include <cstdint>
+#include <functional>
 #include <memory>
 
 #include "platform/core/types.h"
@@ -11,12 +12,12 @@ class TBitmap;
 class TCanvas;
 class TnbHeader;
 
-// One of the four scroll boxes: the column's up and down boxes (explorer view) and the
-// active header's button-list boxes; also the close bar's box.
-struct TnbScrollBox {
-  enum State : uint8_t { Normal = 0, Pressed = 1, Hot = 2, Disabled = 3 };
+// Where one of the four scroll boxes lies (the column's up and down boxes in the explorer
+// view, the active header's button-list boxes), or the close bar's box, and whether it can be
+// used. What the mouse does to it is the input controller's.
+struct TnbBoxPlace {
   TRect Rect = kHiddenRect;
-  uint8_t State = Normal;
+  bool Enabled = true;
 };
 
 // The bar's one layout pass: where the close bar, every header's caption and body, their
@@ -38,18 +39,20 @@ class TnbBarLayout {
     if (stale_) Run();
   }
   void Run();
+  // Called at the end of every pass.
+  void SetPlacedHandler(std::function<void()> handler) { placed_ = std::move(handler); }
 
   // The client rectangle inside the bevels.
   const TRect& Inner() const { return inner_; }
   // Where headers go: inside the bevels, the close bar and the margins.
   const TRect& Content() const { return content_; }
   const TRect& CloseBar() const { return closeBar_; }
-  TnbScrollBox& Box(int i) { return boxes_[i]; }
-  const TnbScrollBox& Box(int i) const { return boxes_[i]; }
-  TnbScrollBox& CloseBox() { return closeBox_; }
-  const TnbScrollBox& CloseBox() const { return closeBox_; }
+  const TnbBoxPlace& Box(int i) const { return boxes_[i]; }
+  const TnbBoxPlace& CloseBox() const { return closeBox_; }
   // Something lies below the bottom of the close-up column.
   bool DownBoxNeeded() const { return downBoxNeeded_; }
+  // The last pass took the close-up column's down box away: nothing lies below any more.
+  bool ColumnDownGone() const { return columnDownGone_; }
 
  private:
   void PlaceCloseBar(TRect& r);
@@ -75,9 +78,11 @@ class TnbBarLayout {
   TRect inner_{};
   TRect content_{};
   TRect closeBar_ = kHiddenRect;
-  std::array<TnbScrollBox, 4> boxes_{};
-  TnbScrollBox closeBox_{};
+  std::array<TnbBoxPlace, 4> boxes_{};
+  TnbBoxPlace closeBox_{};
   bool downBoxNeeded_ = false;
+  bool columnDownGone_ = false;
+  std::function<void()> placed_;
   int gap_ = 1;
   int activeBodyBottom_ = 0;
 };

@@ -53,7 +53,7 @@ bool TnbHeaderSlide::Move() {
   if (frame_ >= frames_) return false;
   ++frame_;
   before_ = MovingBand();
-  for (int i : {TnbSideBar::ListUp, TnbSideBar::ListDown}) boxesBefore_[i - TnbSideBar::ListUp] = bar_.Box(i).Rect;
+  for (int i : {TnbSideBar::ListUp, TnbSideBar::ListDown}) boxesBefore_[i - TnbSideBar::ListUp] = bar_.layout_->Box(i).Rect;
   NoteDrawnButtons(from_, fromDrawn_);
   NoteDrawnButtons(to_, toDrawn_);
   const int step = bar_.HeaderScrollValue() * k_;
@@ -178,7 +178,7 @@ void TnbHeaderSlide::RepaintListBoxes() {
       Repaint(was.Top, was.Bottom);
       Repaint(was.Top + moved_, was.Bottom + moved_);
     }
-    const TRect& now = bar_.Box(i).Rect;
+    const TRect& now = bar_.layout_->Box(i).Rect;
     if (nbShown(now)) Repaint(now.Top, now.Bottom);
   }
 }

@@ -42,25 +42,24 @@ TnbSideBar::TnbSideBar(TComponent* owner) : TCustomControl(owner) {
   SetWidth(120);
   textCache_ = std::make_unique<TnbTextCache>();
   layout_ = std::make_unique<TnbBarLayout>(*this);
-  painter_ = std::make_unique<TnbSideBarPainter>(*this, *layout_, PaintHooks());
-  RegisterLive(true);
+  input_ = std::make_unique<TnbSideBarInput>(*this);
+  layout_->SetPlacedHandler([this] { input_->BoxesPlaced(); });
+  painter_ = std::make_unique<TnbSideBarPainter>(*this, *layout_, *input_, PaintHooks());
+  input_->Drag().RegisterLive();
 }
 
 TnbSideBar::~TnbSideBar() {
   *alive_ = false;
-  RegisterLive(false);
-  // The window outlives this body; no drag may reach the manager freed with it.
-  if (dropRegistered_ && HandleAllocated()) RevokeDragDrop(Handle());
-  dropRegistered_ = false;
+  input_->Drag().UnregisterLive();
   painting_ = true;
-  activeHeader_ = hotHeader_ = mouseHeader_ = nullptr;
-  hotButton_ = nullptr;
+  activeHeader_ = nullptr;
+  input_->ForgetItems();
   inplaceEditor_->Edit()->OnContextPopup = nullptr;
   inplaceEditor_.reset();
   closeButton_.reset();
   Clear();
   headers_.reset();
-  alertButton_ = draggedButton_ = dropTarget_ = nullptr;
+  alertButton_ = nullptr;
   loaded_ = false;
 }
 
@@ -193,17 +192,9 @@ void TnbSideBar::HeaderGone(TnbHeader* header) {
 
 void TnbSideBar::ButtonGone(TnbButton* button) { ItemGone(button); }
 
-namespace {
-template <typename T>
-void Forget(T*& ref, const TCollectionItem* item) {
-  if (ref != nullptr && static_cast<const TCollectionItem*>(ref) == item) ref = nullptr;
-}
-}  // namespace
-
 void TnbSideBar::ItemGone(TCollectionItem* item) {
-  for (TnbHeader** ref : {&activeHeader_, &switchTarget_, &slideFrom_, &hotHeader_, &mouseHeader_, &autoChangeCandidate_})
-    Forget(*ref, item);
-  for (TnbButton** ref : {&hotButton_, &draggedButton_, &dropTarget_}) Forget(*ref, item);
+  for (TnbHeader** ref : {&activeHeader_, &switchTarget_, &slideFrom_}) nbForget(*ref, item);
+  if (input_) input_->ItemGone(item);
   if (alertButton_ != nullptr && static_cast<TCollectionItem*>(alertButton_) == item) {
     alertButton_ = nullptr;
     StopTimer(5);
@@ -252,7 +243,7 @@ void TnbSideBar::SetViewStyle(TnbViewStyle v) {
 
 void TnbSideBar::SetOptions(TnbBarOptions v) {
   options_ = v;
-  UpdateDropRegistration();
+  input_->Drag().UpdateRegistration();
   Invalidate();
 }
 
@@ -288,6 +279,11 @@ bool TnbSideBar::Editing() const { return inplaceEditor_ && inplaceEditor_->Edit
 const TnbBarLayout& TnbSideBar::BarLayout() const {
   layout_->Update();
   return *layout_;
+}
+
+TnbScrollBox TnbSideBar::BoxNow(int i) const {
+  layout_->Update();
+  return input_->Box(i);
 }
 
 TRect TnbSideBar::InnerRect() {

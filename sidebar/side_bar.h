@@ -11,6 +11,8 @@
 #include "sidebar/drag_drop_manager.h"
 #include "sidebar/headers.h"
 #include "sidebar/inplace_editor.h"
+#include "sidebar/side_bar_drag.h"
+#include "sidebar/side_bar_input.h"
 #include "sidebar/side_bar_painter.h"
 #include "sidebar/sidebar_types.h"
 
@@ -26,6 +28,9 @@ class TnbSideBar : public TCustomControl {
   DECLARE_CLASS(TnbSideBar, TCustomControl)
   // The slide drives the bar's animation state (side_bar_switch.cpp, header_slide.cpp).
   friend class TnbHeaderSlide;
+  // The input controller and its drag collaborator work the bar's state and timers.
+  friend class TnbSideBarInput;
+  friend class TnbSideBarDrag;
 
  public:
   explicit TnbSideBar(TComponent* owner);
@@ -153,8 +158,8 @@ class TnbSideBar : public TCustomControl {
   void ScrollColumnUp();
   void ScrollColumnDown();
   enum BoxIndex { ColumnUp = TnbBarLayout::ColumnUp, ColumnDown, ListUp, ListDown };
-  const TnbScrollBox& ScrollBox(BoxIndex i) const { return BarLayout().Box(i); }
-  const TnbScrollBox& CloseBox() const { return BarLayout().CloseBox(); }
+  TnbScrollBox ScrollBox(BoxIndex i) const { return BoxNow(i); }
+  TnbScrollBox CloseBox() const { return BoxNow(TnbSideBarInput::Close); }
 
   // ---- layout ----
   // Where everything lies, brought up to date first when anything changed since the last pass.
@@ -169,11 +174,9 @@ class TnbSideBar : public TCustomControl {
   // The texts of the bar's captions and labels, kept between paints.
   TnbTextCache* TextCache() const { return textCache_.get(); }
 
-  // ---- what the bar tracks under the mouse ----
-  TnbHeader* HotHeader() const { return hotHeader_; }
-  TnbHeader* MouseHeader() const { return mouseHeader_; }
-  TnbButton* HotButton() const { return hotButton_; }
   bool Animating() const { return animatingIndex_ >= 0; }
+  // The mouse, keys and wheel: what is hot and held, and drags (side_bar_input.cpp).
+  const TnbSideBarInput& Input() const { return *input_; }
 
   // Told by the collections when an item leaves, so no reference to it survives.
   void HeaderGone(TnbHeader* header);
@@ -183,12 +186,9 @@ class TnbSideBar : public TCustomControl {
   // Clears the active header without the switch (the header was hidden).
   void ForgetActiveHeader() { activeHeader_ = nullptr; }
 
-  // ---- drag and drop (side_bar_drag.cpp) ----
+  // ---- drag and drop (side_bar_drop.cpp; the work is the drag collaborator's) ----
   // The bar's number among the living bars of this process (drag data names it by it).
-  uint32_t LiveId() const { return liveId_; }
-  // The button a drop at `p` would land at, with where: 1 before it, 2 after it, 3 after it
-  // as the last one; nil for none.
-  TnbButton* DropTargetAt(TPoint p, int& position) const;
+  uint32_t LiveId() const { return input_->Drag().LiveId(); }
   uint32_t GetDropEffect(TnbSideBar* source, TShiftState shift, uint32_t allowed) const;
   virtual HRESULT DoDragEnter(IDataObject* data, TnbSideBar* source, uint32_t keyState, TPoint screen,
                               uint32_t& effect);
@@ -203,12 +203,12 @@ class TnbSideBar : public TCustomControl {
   virtual void InvalidateDropTarget(TnbButton* button);
   // Writes the dragged-button record of the drag data; a descendant may add to it.
   virtual void WriteDraggedButton(TStream& stream, TnbButton* button);
-  TnbButton* DraggedButton() const { return draggedButton_; }
-  TnbButton* DropTarget() const { return dropTarget_; }
+  TnbButton* DraggedButton() const { return input_->Drag().DraggedButton(); }
+  TnbButton* DropTarget() const { return input_->Drag().DropTarget(); }
   // Where the mark at the drop target is: 1 before it, 2 after it, 3 after it as the last.
-  int DropPosition() const { return dropPosition_; }
-  TnbHeader* AutoChangeCandidate() const { return autoChangeCandidate_; }
-  TnbDragDropManager* DragDropManager() const { return dragManager_.get(); }
+  int DropPosition() const { return input_->Drag().DropPosition(); }
+  TnbHeader* AutoChangeCandidate() const { return input_->Drag().AutoChangeCandidate(); }
+  TnbDragDropManager* DragDropManager() const { return input_->Drag().Manager(); }
 
   // ---- layout persistence ----
   virtual void LoadFromFile(const String& fileName);
@@ -257,8 +257,8 @@ class TnbSideBar : public TCustomControl {
   void ParameterChanged(TObject*) { Invalidate(); }
   void BackgroundChanged(TObject*);
   void InvalidateRect(const TRect& r);
-  TnbScrollBox& Box(int i) { return layout_->Box(i); }
-  TnbScrollBox& CloseBoxState() { return layout_->CloseBox(); }
+  // Box `i` as it is now, the layout brought up to date first.
+  TnbScrollBox BoxNow(int i) const;
   TnbPaintHooks PaintHooks();
   bool Editing() const;
   void EditorContextPopup(TObject* sender, TPoint mousePos, bool& handled);
@@ -272,16 +272,6 @@ class TnbSideBar : public TCustomControl {
   // Paints `area` off-screen and copies it to `dc` in one step.
   void PaintThrough(HDC dc, const TRect& area);
 
-  // Mouse (side_bar_mouse.cpp).
-  bool TrackBoxes(TPoint p);
-  void TrackItems(TPoint p);
-  void SetHotButton(TnbButton* button);
-  void SetHotHeader(TnbHeader* header);
-  void ResetTracking();
-  void ReleaseButton(TnbButton* button);
-  void ClickButton(TnbButton* button, bool toggleCheck);
-  void RadioGroup(TnbButton* button);
-
   // Messages. Inherited runs the handling the bar's base classes give a message.
   void Inherited(TMessage& m);
   void WMTimer(TMessage& m);
@@ -289,11 +279,10 @@ class TnbSideBar : public TCustomControl {
   void WMSize(TMessage& m);
   void WMSetFocus(TMessage& m);
   void WMKillFocus(TMessage& m);
-  void WMLButtonUp(TMessage& m);
   void WMContextMenu(TMessage& m);
-  void CMMouseEnter(TMessage& m);
-  void CMMouseLeave(TMessage& m);
-  void CMDialogChar(TMessage& m);
+  // Mouse enter and leave, accelerators, left presses and releases, designer hit tests and
+  // drags of the class library: the input controller's.
+  void InputMessage(TMessage& m);
   void CMHintShow(TMessage& m);
   void CMRepaint(TMessage& m);
   void CMVisibleChanged(TMessage& m);
@@ -301,26 +290,10 @@ class TnbSideBar : public TCustomControl {
   void CMCtl3DChanged(TMessage& m);
   void CMSysColorChange(TMessage& m);
   void CNNotify(TMessage& m);
-  void CMDrag(TMessage& m);
-  void CMDesignHitTest(TMessage& m);
   void WMNCDestroy(TMessage& m);
-  void WMLButtonDown(TMessage& m);
   void WMSetCursor(TMessage& m);
   // A press on the bar itself, with the class library's automatic drag kept out of it.
   void PressWithoutAutoDrag(TMessage& m);
-
-  // Drags (side_bar_drag.cpp).
-  void PrepareDrag(TPoint p, TShiftState shift);
-  // What a drag over a client point shows, for drags of both kinds; answers the effect.
-  void DragOverAt(TObject* source, TShiftState shift, TPoint p, TDragState state, uint32_t& effect);
-  void ClearDropTarget();
-  bool MaybeStartDrag(TPoint p);
-  void StartDrag();
-  bool InternalDrop(int position, uint32_t& effect, IDataObject* data, TnbSideBar* source);
-  void UpdateDropRegistration();
-  void RegisterLive(bool alive);
-  // Scroll boxes a drag held pressed go back, and their timers stop.
-  void EndDragScroll();
 
   // Timers (side_bar_timers.cpp).
   void StartTimer(uintptr_t id, uint32_t ms);
@@ -370,10 +343,6 @@ class TnbSideBar : public TCustomControl {
   int storedActiveIndex_ = -1;
   bool loaded_ = false;
   int scrollOffset_ = 0;
-  TnbHeader* hotHeader_ = nullptr;
-  TnbHeader* mouseHeader_ = nullptr;
-  TnbButton* hotButton_ = nullptr;
-  bool inMouseMove_ = false;
   bool layoutReady_ = true;
   bool painting_ = false;
   bool switching_ = false;
@@ -381,22 +350,10 @@ class TnbSideBar : public TCustomControl {
   int updateCount_ = 0;
   bool updating_ = false;
   TnbButton* alertButton_ = nullptr;
-  TnbHeader* autoChangeCandidate_ = nullptr;
-  TnbButton* draggedButton_ = nullptr;
-  TnbButton* dropTarget_ = nullptr;
-  int dropPosition_ = 1;
-  TnbDropMode dropMode_ = dmNowhere;
-  bool dragPending_ = false;
-  bool dragAccepted_ = false;
-  bool dropRegistered_ = false;
-  TPoint pressPoint_{};
-  int dragThreshold_ = 5;
-  uint32_t liveId_ = 0;
-  // Shared with a running drag of the bar's button, which may outlive the bar.
-  std::shared_ptr<TnbDragDropManager> dragManager_;
   std::unique_ptr<TBitmap> offscreen_;
   std::unique_ptr<TnbTextCache> textCache_;
   std::unique_ptr<TnbBarLayout> layout_;
+  std::unique_ptr<TnbSideBarInput> input_;
   std::unique_ptr<TnbSideBarPainter> painter_;
   // Headers a running switch works on; cleared when they go, so the switch stops cleanly.
   TnbHeader* switchTarget_ = nullptr;

@@ -1,30 +1,37 @@
+// Buttons dragged within a bar, between bars and out of the program; drops onto the bar.
+#include "sidebar/side_bar_drag.h"
+
 #include "platform/controls/application.h"
 #include "platform/controls/screen.h"
 #include "platform/core/scope_guard.h"
 #include "platform/windows/keys.h"
 #include "platform/windows/messages.h"
-#include "platform/core/scope_guard.h"
+#include "sidebar/drag_drop_manager.h"
 #include "sidebar/live_bars.h"
 #include "sidebar/side_bar.h"
+#include "sidebar/side_bar_input.h"
 
-// Buttons dragged within a bar, between bars and out of the program; drops onto the bar.
+TnbSideBarDrag::TnbSideBarDrag(TnbSideBar& bar, TnbSideBarInput& input) : bar_(bar), input_(input) {}
 
-void TnbSideBar::RegisterLive(bool alive) {
-  if (alive) {
-    liveId_ = nbLiveBars::Add(this);
-    return;
-  }
+TnbSideBarDrag::~TnbSideBarDrag() = default;
+
+void TnbSideBarDrag::RegisterLive() { liveId_ = nbLiveBars::Add(&bar_); }
+
+void TnbSideBarDrag::UnregisterLive() {
   nbLiveBars::Remove(liveId_);
   // A drag of this bar's button may still hold the manager; it must not reach the bar.
-  if (dragManager_) dragManager_->BarGone();
+  if (manager_) manager_->BarGone();
+  // The window outlives the bar; no drag may reach the manager freed with it.
+  if (registered_ && bar_.HandleAllocated()) RevokeDragDrop(bar_.Handle());
+  registered_ = false;
 }
 
-TnbButton* TnbSideBar::DropTargetAt(TPoint p, int& position) const {
-  layout_->Update();
-  const bool single = SingleActiveLayout();
-  for (int i = 0; i < HeaderCount(); ++i) {
-    TnbHeader* h = Header(i);
-    if (single ? h != activeHeader_ : !h->Opened()) continue;
+TnbButton* TnbSideBarDrag::DropTargetAt(TPoint p, int& position) const {
+  bar_.layout_->Update();
+  const bool single = bar_.SingleActiveLayout();
+  for (int i = 0; i < bar_.HeaderCount(); ++i) {
+    TnbHeader* h = bar_.Header(i);
+    if (single ? h != bar_.ActiveHeader() : !h->Opened()) continue;
     for (int j = 0; j < h->ButtonCount(); ++j) {
       TnbButton* b = h->GetButton(j);
       const TRect real = b->Rects().Button;
@@ -42,176 +49,144 @@ TnbButton* TnbSideBar::DropTargetAt(TPoint p, int& position) const {
   return nullptr;
 }
 
-uint32_t TnbSideBar::GetDropEffect(TnbSideBar* source, TShiftState shift, uint32_t allowed) const {
-  uint32_t result = allowed;
-  if (source != this && (allowed & DROPEFFECT_COPY)) result = DROPEFFECT_COPY;
-  if (source == this && (allowed & DROPEFFECT_MOVE)) result = DROPEFFECT_MOVE;
-  const bool ctrl = shift.Contains(ssCtrl), shiftKey = shift.Contains(ssShift);
-  if (!ctrl && shiftKey && (allowed & DROPEFFECT_MOVE)) result = DROPEFFECT_MOVE;
-  if (ctrl && shiftKey && (allowed & DROPEFFECT_LINK)) result = DROPEFFECT_LINK;
-  if (ctrl && !shiftKey && (allowed & DROPEFFECT_COPY)) result = DROPEFFECT_COPY;
-  return result;
-}
-
-HRESULT TnbSideBar::DoDragEnter(IDataObject* data, TnbSideBar* source, uint32_t keyState, TPoint screen,
-                                uint32_t& effect) {
+HRESULT TnbSideBarDrag::Enter(IDataObject* data, TnbSideBar* source, uint32_t keyState, TPoint screen,
+                              uint32_t& effect) {
   const TShiftState shift = KeysToShiftState(keyState);
-  const TPoint p = ScreenToClient(screen);
+  const TPoint p = bar_.ScreenToClient(screen);
   bool accept = true;
-  effect = GetDropEffect(source, shift, effect);
-  OnDragEnter.Call(this, data, source, shift, dsDragEnter, p, dropMode_, effect, accept);
-  OnDragOver.Call(this, source, shift, dsDragEnter, p, dropMode_, effect, accept);
-  dragAccepted_ = accept;
+  effect = bar_.GetDropEffect(source, shift, effect);
+  bar_.OnDragEnter.Call(&bar_, data, source, shift, dsDragEnter, p, dropMode_, effect, accept);
+  bar_.OnDragOver.Call(&bar_, source, shift, dsDragEnter, p, dropMode_, effect, accept);
+  accepted_ = accept;
   if (!accept) effect = DROPEFFECT_NONE;
   return S_OK;
 }
 
-HRESULT TnbSideBar::DoDragOver(TnbSideBar* source, uint32_t keyState, TPoint screen, uint32_t& effect) {
-  DragOverAt(source, KeysToShiftState(keyState), ScreenToClient(screen), dsDragMove, effect);
-  return S_OK;
-}
-
-void TnbSideBar::DragOverAt(TObject* source, TShiftState shift, TPoint p, TDragState state, uint32_t& effect) {
+void TnbSideBarDrag::OverAt(TObject* source, TShiftState shift, TPoint p, TDragState state, uint32_t& effect) {
   bool accept = true;
   int position = 1;
   TnbButton* target = DropTargetAt(p, position);
   dropMode_ = target ? dmButton : dmNowhere;
-  if (options_.Contains(boAutoChangeHeader)) {
-    for (int i = 0; i < HeaderCount(); ++i) {
-      TnbHeader* h = Header(i);
+  if (bar_.Options().Contains(boAutoChangeHeader)) {
+    for (int i = 0; i < bar_.HeaderCount(); ++i) {
+      TnbHeader* h = bar_.Header(i);
       if (!PtInRect(h->CaptionRect(), p) && !PtInRect(h->BodyRect(), p)) continue;
       if (h != autoChangeCandidate_) {
         autoChangeCandidate_ = h;
-        StartTimer(3, autoChangeDelay_);
+        bar_.StartTimer(3, bar_.AutoChangeDelay());
       }
       break;
     }
   }
-  if (options_.Contains(boAutoScroll)) AutoScrollBoxes(p.x, p.y);
-  if (target != dropTarget_ || position != dropPosition_ || target != nullptr) Invalidate();
+  if (bar_.Options().Contains(boAutoScroll)) bar_.AutoScrollBoxes(p.x, p.y);
+  if (target != dropTarget_ || position != dropPosition_ || target != nullptr) bar_.Invalidate();
   dropTarget_ = target;
   dropPosition_ = position;
-  effect = GetDropEffect(dynamic_cast<TnbSideBar*>(source), shift, effect);
-  OnDragOver.Call(this, source, shift, state, p, dropMode_, effect, accept);
-  dragAccepted_ = accept;
+  effect = bar_.GetDropEffect(dynamic_cast<TnbSideBar*>(source), shift, effect);
+  bar_.OnDragOver.Call(&bar_, source, shift, state, p, dropMode_, effect, accept);
+  accepted_ = accept;
   if (!accept) effect = DROPEFFECT_NONE;
 }
 
-void TnbSideBar::AutoScrollBoxes(int x, int y) {
-  const TPoint p{x, y};
-  const auto press = [&](BoxIndex i) {
-    TnbScrollBox& box = Box(i);
-    const bool over = !IsRectEmpty(box.Rect) && PtInRect(box.Rect, p);
-    if (over && box.State != TnbScrollBox::Pressed) box.State = TnbScrollBox::Pressed;
-    else if (!over && box.State != TnbScrollBox::Normal) box.State = TnbScrollBox::Normal;
+void TnbSideBarDrag::AutoScrollBoxes(TPoint p) {
+  const auto press = [&](int i) {
+    const TRect box = input_.Box(i).Rect;
+    const uint8_t state = input_.BoxState(i);
+    const bool over = !IsRectEmpty(box) && PtInRect(box, p);
+    if (over && state != TnbScrollBox::Pressed) input_.SetBoxState(i, TnbScrollBox::Pressed);
+    else if (!over && state != TnbScrollBox::Normal) input_.SetBoxState(i, TnbScrollBox::Normal);
     else return false;
     return true;
   };
   bool changed = false;
-  if (SingleActiveLayout()) {
-    const bool up = press(ListUp), down = press(ListDown);
+  if (bar_.SingleActiveLayout()) {
+    const bool up = press(TnbSideBarInput::ListUp), down = press(TnbSideBarInput::ListDown);
     changed = up || down;
-    if (changed) StartTimer(4, autoButtonScrollDelay_);
+    if (changed) bar_.StartTimer(4, bar_.AutoButtonScrollDelay());
   } else {
-    const bool up = press(ColumnUp), down = press(ColumnDown);
+    const bool up = press(TnbSideBarInput::ColumnUp), down = press(TnbSideBarInput::ColumnDown);
     changed = up || down;
-    if (changed) StartTimer(2, autoScrollDelay_);
+    if (changed) bar_.StartTimer(2, bar_.AutoScrollDelay());
   }
-  if (changed) Invalidate();
+  if (changed) bar_.Invalidate();
 }
 
-void TnbSideBar::ClearDropTarget() {
+void TnbSideBarDrag::ClearDropTarget() {
   dropTarget_ = nullptr;
   autoChangeCandidate_ = nullptr;
   EndDragScroll();
-  Invalidate();
+  bar_.Invalidate();
 }
 
-void TnbSideBar::EndDragScroll() {
-  for (BoxIndex i : {ColumnUp, ColumnDown, ListUp, ListDown})
-    if (Box(i).State == TnbScrollBox::Pressed) Box(i).State = TnbScrollBox::Normal;
-  StopTimer(2);
-  StopTimer(3);
-  StopTimer(4);
+void TnbSideBarDrag::EndDragScroll() {
+  for (int i : {TnbSideBarInput::ColumnUp, TnbSideBarInput::ColumnDown, TnbSideBarInput::ListUp,
+                TnbSideBarInput::ListDown})
+    if (input_.BoxState(i) == TnbScrollBox::Pressed) input_.SetBoxState(i, TnbScrollBox::Normal);
+  bar_.StopTimer(2);
+  bar_.StopTimer(3);
+  bar_.StopTimer(4);
 }
 
 // Drags of the class library (a control dragged with the mouse captured) over the bar: the
 // same marks and events as a drag of data, without data; docking is not the bar's business.
-void TnbSideBar::CMDrag(TMessage& m) {
+void TnbSideBarDrag::LibraryDrag(TMessage& m) {
   auto* rec = reinterpret_cast<TDragRec*>(m.LParam);
   const auto message = static_cast<TDragMessage>(m.WParam);
-  if (rec == nullptr || rec->Docking || message == dmFindTarget || message == dmDragCancel) return Inherited(m);
-  const TPoint p = ScreenToClient(rec->Pos);
+  if (rec == nullptr || rec->Docking || message == dmFindTarget || message == dmDragCancel) return bar_.Inherited(m);
+  const TPoint p = bar_.ScreenToClient(rec->Pos);
   TObject* source = rec->Source != nullptr && rec->Source->Control() != nullptr
                         ? static_cast<TObject*>(rec->Source->Control())
                         : rec->Source;
   uint32_t effect = DROPEFFECT_COPY | DROPEFFECT_MOVE;
   if (message == dmDragDrop) {
     ScopeGuard finish([this] { ClearDropTarget(); });
-    OnDragDrop.Call(this, source, nullptr, {}, GetShiftState(), p, effect, dropMode_);
+    bar_.OnDragDrop.Call(&bar_, source, nullptr, {}, GetShiftState(), p, effect, dropMode_);
     return;
   }
   const TDragState state = message == dmDragEnter ? dsDragEnter : message == dmDragLeave ? dsDragLeave : dsDragMove;
-  DragOverAt(source, GetShiftState(), p, state, effect);
+  OverAt(source, GetShiftState(), p, state, effect);
   m.Result = static_cast<LRESULT>(effect);
   if (message == dmDragLeave) ClearDropTarget();
 }
 
-void TnbSideBar::WMLButtonDown(TMessage& m) {
-  Inherited(m);
-  const TShiftState shift = KeysToShiftState(static_cast<uint32_t>(m.WParam));
-  if (!IsDesigning() && !Focused() && HandleAllocated() && Showing()) SetFocus();
-  PrepareDrag(LParamToPoint(m.LParam), shift);
-}
-
-void TnbSideBar::InvalidateDropTarget(TnbButton* button) {
-  if (updating_ || button == nullptr) return;
-  // The mark reaches a few pixels above and below the button.
-  TRect r = button->Rects().Button;
-  InflateRect(r, 0, 7);
-  InvalidateRect(r);
-}
-
-void TnbSideBar::WriteDraggedButton(TStream& stream, TnbButton* button) { nbWriteDraggedButton(stream, button); }
-
-HRESULT TnbSideBar::DoDragLeave() {
-  InvalidateDropTarget(dropTarget_);
+HRESULT TnbSideBarDrag::Leave() {
+  bar_.InvalidateDropTarget(dropTarget_);
   dropTarget_ = nullptr;
   autoChangeCandidate_ = nullptr;
   EndDragScroll();
   uint32_t effect = 0;
-  bool accept = dragAccepted_;
-  OnDragOver.Call(this, nullptr, TShiftState{}, dsDragLeave, TPoint{}, dropMode_, effect, accept);
-  dragAccepted_ = accept;
+  bool accept = accepted_;
+  bar_.OnDragOver.Call(&bar_, nullptr, TShiftState{}, dsDragLeave, TPoint{}, dropMode_, effect, accept);
+  accepted_ = accept;
   return S_OK;
 }
 
-HRESULT TnbSideBar::DoDrop(IDataObject* data, TnbSideBar* source, uint32_t keyState, TPoint screen,
-                           uint32_t& effect) {
+HRESULT TnbSideBarDrag::Drop(IDataObject* data, TnbSideBar* source, uint32_t keyState, TPoint screen,
+                             uint32_t& effect) {
   if (effect == DROPEFFECT_NONE) return E_FAIL;
   // The mark, the held scroll boxes and the auto-change end with the drop, however it ends.
   ScopeGuard finish([this] {
-    InvalidateDropTarget(dropTarget_);
+    bar_.InvalidateDropTarget(dropTarget_);
     ClearDropTarget();
   });
   const TShiftState shift = KeysToShiftState(keyState);
-  const TPoint p = ScreenToClient(screen);
+  const TPoint p = bar_.ScreenToClient(screen);
   const std::vector<TClipboardFormat> formats = data ? DataObjectFormats(*data) : std::vector<TClipboardFormat>{};
-  effect = GetDropEffect(source, shift, effect);
-  if (options_.Contains(boInternalDrop) && InternalDrop(dropTarget_ ? dropPosition_ : 1, effect, data, source))
+  effect = bar_.GetDropEffect(source, shift, effect);
+  if (bar_.Options().Contains(boInternalDrop) && InternalDrop(dropTarget_ ? dropPosition_ : 1, effect, data, source))
     return S_OK;
-  if (!OnDragDrop) return E_FAIL;
-  OnDragDrop(this, source, data, formats, shift, p, effect, dropMode_);
+  if (!bar_.OnDragDrop) return E_FAIL;
+  bar_.OnDragDrop(&bar_, source, data, formats, shift, p, effect, dropMode_);
   return S_OK;
 }
 
 // A drop of this bar's own dragged button: a reorder within its header, or a copy into
 // another header (a move when the source then deletes the original).
-bool TnbSideBar::InternalDrop(int position, uint32_t& effect, IDataObject* data, TnbSideBar* source) {
-  if (source != this || draggedButton_ == nullptr || data == nullptr ||
+bool TnbSideBarDrag::InternalDrop(int position, uint32_t& effect, IDataObject* data, TnbSideBar* source) {
+  if (source != &bar_ || draggedButton_ == nullptr || data == nullptr ||
       !DataObjectHasFormat(*data, TnbDragDropManager::ResourceFormat()))
     return false;
-  TnbUpdateLock lock(this);
+  TnbUpdateLock lock(&bar_);
   const bool moveWanted = (effect & DROPEFFECT_MOVE) != 0;
   effect = DROPEFFECT_NONE;
   TnbButton* dragged = draggedButton_;
@@ -240,32 +215,33 @@ bool TnbSideBar::InternalDrop(int position, uint32_t& effect, IDataObject* data,
   return true;
 }
 
-void TnbSideBar::PrepareDrag(TPoint p, TShiftState shift) {
+void TnbSideBarDrag::Prepare(TPoint p, TShiftState shift) {
   int position = 1;
   TnbButton* target = DropTargetAt(p, position);
-  const bool allowed = target != nullptr && DoDragAllowed(target);
+  const bool allowed = target != nullptr && bar_.DoDragAllowed(target);
   pressPoint_ = p;
   const bool plain = !shift.Contains(ssShift) && !shift.Contains(ssCtrl);
-  if (allowed && plain && !dragPending_ && draggedButton_ == nullptr) {
-    dragThreshold_ = Mouse != nullptr ? Mouse->DragThreshold() : 5;
-    dragPending_ = true;
+  if (allowed && plain && !pending_ && draggedButton_ == nullptr) {
+    threshold_ = Mouse != nullptr ? Mouse->DragThreshold() : 5;
+    pending_ = true;
   }
 }
 
-bool TnbSideBar::MaybeStartDrag(TPoint p) {
-  if (!dragPending_) return false;
-  if (std::abs(p.x - pressPoint_.x) < dragThreshold_ && std::abs(p.y - pressPoint_.y) < dragThreshold_) return false;
-  StartDrag();
+bool TnbSideBarDrag::MaybeStart(TPoint p) {
+  if (!pending_) return false;
+  if (std::abs(p.x - pressPoint_.x) < threshold_ && std::abs(p.y - pressPoint_.y) < threshold_) return false;
+  Start();
   return true;
 }
 
-void TnbSideBar::StartDrag() {
-  dragPending_ = false;
-  if (hotButton_ == nullptr || !dragManager_) return;
-  const std::shared_ptr<bool> alive = alive_;
+void TnbSideBarDrag::Start() {
+  pending_ = false;
+  TnbButton* hot = input_.HotButton();
+  if (hot == nullptr || !manager_) return;
+  const std::shared_ptr<bool> alive = bar_.AliveToken();
   // The drag holds the manager: a handler may free the bar before the drag ends.
-  const std::shared_ptr<TnbDragDropManager> manager = dragManager_;
-  draggedButton_ = hotButton_;
+  const std::shared_ptr<TnbDragDropManager> manager = manager_;
+  draggedButton_ = hot;
   draggedButton_->SetState(hbsUp);
   draggedButton_->SetDown(false);
   autoChangeCandidate_ = nullptr;
@@ -273,59 +249,68 @@ void TnbSideBar::StartDrag() {
   ScopeGuard forget([this, alive] {
     if (!*alive) return;
     draggedButton_ = nullptr;
-    Invalidate();
+    bar_.Invalidate();
   });
   uint32_t effect = DROPEFFECT_NONE;
   DoDragDrop(manager.get(), manager.get(), DROPEFFECT_COPY | DROPEFFECT_MOVE, effect);
   if (!*alive) return;
   if (effect == DROPEFFECT_MOVE && draggedButton_ != nullptr && draggedButton_->Buttons() != nullptr) {
-    TnbUpdateLock lock(this);
+    TnbUpdateLock lock(&bar_);
     draggedButton_->Buttons()->DeleteButton(draggedButton_);
   }
 }
 
-void TnbSideBar::UpdateDropRegistration() {
-  const bool wanted = HandleAllocated() && !IsDesigning() &&
-                      (options_.Contains(boAcceptOLEDrop) || options_.Contains(boInternalDrop));
-  if (wanted == dropRegistered_) return;
-  if (wanted) RegisterDragDrop(Handle(), dragManager_.get());
-  else RevokeDragDrop(Handle());
-  dropRegistered_ = wanted;
+void TnbSideBarDrag::UpdateRegistration() {
+  const TnbBarOptions options = bar_.Options();
+  const bool wanted = bar_.HandleAllocated() && !bar_.IsDesigning() &&
+                      (options.Contains(boAcceptOLEDrop) || options.Contains(boInternalDrop));
+  if (wanted == registered_) return;
+  if (wanted) RegisterDragDrop(bar_.Handle(), manager_.get());
+  else RevokeDragDrop(bar_.Handle());
+  registered_ = wanted;
 }
 
-void TnbSideBar::CreateWnd() {
-  TCustomControl::CreateWnd();
-  if (!dragManager_ && !IsDesigning()) dragManager_ = std::make_shared<TnbDragDropManager>(this);
-  UpdateDropRegistration();
-  // An alert set before there was a window to time it starts blinking now.
-  if (alertButton_ != nullptr) StartTimer(5, alertInterval_);
+void TnbSideBarDrag::WindowCreated() {
+  if (!manager_ && !bar_.IsDesigning()) manager_ = std::make_shared<TnbDragDropManager>(&bar_);
+  UpdateRegistration();
 }
 
-// However the window goes (with the bar, a new window, or destroyed with a parent window), its
-// drop target goes with it, so that the next window registers again; its timers end with it,
-// so the alert ends too.
-void TnbSideBar::WMNCDestroy(TMessage& m) {
-  if (dropRegistered_) RevokeDragDrop(Handle());
-  dropRegistered_ = false;
-  if (alertButton_ != nullptr) SetAlertButton(nullptr);
-  Inherited(m);
+// However the window goes, its drop target goes with it, so that the next window registers again.
+void TnbSideBarDrag::WindowGone() {
+  if (registered_) RevokeDragDrop(bar_.Handle());
+  registered_ = false;
 }
 
-void TnbSideBar::DrawDropMark(TCanvas* c, const TRect& r, int position) {
-  if (!dragAccepted_ || dropMode_ != dmButton) return;
-  const int L = r.Left, T = r.Top, R = r.Right, B = r.Bottom;
-  std::vector<TPoint> points;
-  if (position == 1) points = {{L + 5, T - 1}, {R - 5, T - 1}, {R - 2, T + 5}, {R - 2, T - 2}, {L + 2, T - 2}, {L + 2, T + 5}};
-  else if (position == 2)
-    points = {{L + 5, B + 1}, {R - 5, B + 1}, {R - 2, B - 4}, {R - 2, B + 6},
-              {R - 5, B + 2}, {L + 5, B + 2}, {L + 2, B + 6}, {L + 2, B - 4}};
-  else points = {{L + 5, B + 1}, {R - 5, B + 1}, {R - 2, B - 5}, {R - 2, B + 2}, {L + 2, B + 2}, {L + 2, B - 5}};
-  ScopeGuard restore([c, style = c->Pen()->Style(), color = c->Brush()->Color()] {
-    c->Pen()->SetStyle(style);
-    c->Brush()->SetColor(color);
-  });
-  c->Pen()->SetStyle(psClear);
-  c->Brush()->SetStyle(bsSolid);
-  c->Brush()->SetColor(dropMarkColor_);
-  c->Polygon(points);
+void TnbSideBarDrag::AutoChangeTick() {
+  bar_.StopTimer(3);
+  if (autoChangeCandidate_ == nullptr) return;
+  if (bar_.SingleActiveLayout()) {
+    if (autoChangeCandidate_ != bar_.ActiveHeader()) bar_.SetActiveHeader(autoChangeCandidate_);
+  } else if (!autoChangeCandidate_->Opened()) {
+    autoChangeCandidate_->SetOpened(true);
+  }
+}
+
+bool TnbSideBarDrag::ListScrollTick() {
+  if (autoChangeCandidate_ == nullptr) {
+    bar_.StopTimer(4);
+    return false;
+  }
+  if (input_.BoxState(TnbSideBarInput::ListDown) == TnbScrollBox::Pressed) autoChangeCandidate_->StepDown();
+  else if (input_.BoxState(TnbSideBarInput::ListUp) == TnbScrollBox::Pressed) autoChangeCandidate_->StepUp();
+  else {
+    bar_.StopTimer(4);
+    return false;
+  }
+  return true;
+}
+
+void TnbSideBarDrag::ItemGone(TCollectionItem* item) {
+  nbForget(autoChangeCandidate_, item);
+  for (TnbButton** ref : {&draggedButton_, &dropTarget_}) nbForget(*ref, item);
+}
+
+void TnbSideBarDrag::ForgetItems() {
+  autoChangeCandidate_ = nullptr;
+  draggedButton_ = dropTarget_ = nullptr;
 }

@@ -15,22 +15,17 @@ const TMessageMap& TnbSideBar::ClassMessages() {
     m.On(WM_SIZE, &TnbSideBar::WMSize);
     m.On(WM_SETFOCUS, &TnbSideBar::WMSetFocus);
     m.On(WM_KILLFOCUS, &TnbSideBar::WMKillFocus);
-    m.On(WM_LBUTTONUP, &TnbSideBar::WMLButtonUp);
     m.On(WM_CONTEXTMENU, &TnbSideBar::WMContextMenu);
-    m.On(CM_MOUSEENTER, &TnbSideBar::CMMouseEnter);
-    m.On(CM_MOUSELEAVE, &TnbSideBar::CMMouseLeave);
-    m.On(CM_DIALOGCHAR, &TnbSideBar::CMDialogChar);
     m.On(CM_HINTSHOW, &TnbSideBar::CMHintShow);
     m.On(CM_VISIBLECHANGED, &TnbSideBar::CMVisibleChanged);
     m.On(CM_COLORCHANGED, &TnbSideBar::CMColorChanged);
     m.On(CM_CTL3DCHANGED, &TnbSideBar::CMCtl3DChanged);
     m.On(CM_SYSCOLORCHANGE, &TnbSideBar::CMSysColorChange);
-    m.On(CM_DRAG, &TnbSideBar::CMDrag);
-    m.On(CM_DESIGNHITTEST, &TnbSideBar::CMDesignHitTest);
     m.On(CN_NOTIFY, &TnbSideBar::CNNotify);
-    m.On(WM_LBUTTONDOWN, &TnbSideBar::WMLButtonDown);
     m.On(WM_SETCURSOR, &TnbSideBar::WMSetCursor);
     m.On(WM_NCDESTROY, &TnbSideBar::WMNCDestroy);
+    for (UINT msg : {CM_MOUSEENTER, CM_MOUSELEAVE, CM_DIALOGCHAR, CM_DESIGNHITTEST, CM_DRAG, WM_LBUTTONDOWN, WM_LBUTTONUP})
+      m.On(msg, &TnbSideBar::InputMessage);
     for (UINT msg : {CM_BORDERCHANGED, CM_ENABLEDCHANGED, CM_FONTCHANGED, CM_TEXTCHANGED})
       m.On(msg, &TnbSideBar::CMRepaint);
     return m;
@@ -57,11 +52,26 @@ void TnbSideBar::WMKillFocus(TMessage& m) {
   Inherited(m);
 }
 
-void TnbSideBar::WMLButtonUp(TMessage& m) {
-  // A release ends any pending drag before the click is handled.
-  dragPending_ = false;
-  SetControlState(ControlState() - csLButtonDown);
-  Inherited(m);
+void TnbSideBar::InputMessage(TMessage& m) { input_->Message(m); }
+
+void TnbSideBar::MouseDown(TMouseButton button, TShiftState shift, int x, int y) {
+  TCustomControl::MouseDown(button, shift, x, y);
+  input_->MouseDown(button, x, y);
+}
+
+void TnbSideBar::MouseMove(TShiftState shift, int x, int y) {
+  TCustomControl::MouseMove(shift, x, y);
+  input_->MouseMove(shift, x, y);
+}
+
+void TnbSideBar::MouseUp(TMouseButton button, TShiftState shift, int x, int y) {
+  TCustomControl::MouseUp(button, shift, x, y);
+  input_->MouseUp(button);
+}
+
+void TnbSideBar::KeyDown(uint16_t& key, TShiftState shift) {
+  TCustomControl::KeyDown(key, shift);
+  input_->KeyDown(key);
 }
 
 void TnbSideBar::CNNotify(TMessage& m) {
@@ -86,9 +96,10 @@ void TnbSideBar::CMVisibleChanged(TMessage& m) {
 
 void TnbSideBar::CMHintShow(TMessage& m) {
   auto* info = reinterpret_cast<THintInfo*>(m.LParam);
-  if (hotButton_ == nullptr || hotButton_->Hint().empty() || info == nullptr) return Inherited(m);
-  info->HintStr = hotButton_->Hint();
-  info->CursorRect = hotButton_->Rects().Button;
+  TnbButton* hot = input_->HotButton();
+  if (hot == nullptr || hot->Hint().empty() || info == nullptr) return Inherited(m);
+  info->HintStr = hot->Hint();
+  info->CursorRect = hot->Rects().Button;
   const TPoint at = ClientToScreen(info->CursorRect.TopLeft());
   info->HintPos = {at.x + GetSystemMetrics(SM_CXCURSOR), at.y + GetSystemMetrics(SM_CYCURSOR)};
   info->HintMaxWidth = ClientWidth();
@@ -115,13 +126,16 @@ void TnbSideBar::WMContextMenu(TMessage& m) {
   const TPoint p = ScreenToClient(screen);
   layout_->Update();
   bool handled = false;
-  if (hotButton_ != nullptr && nbHit(hotButton_->Rects().Button, p)) {
-    ItemContextPopup(hotButton_, p, handled);
-    if (!handled) handled = PopUp(hotButton_->PopupMenu(), this, screen);
+  TnbButton* hotButton = input_->HotButton();
+  if (hotButton != nullptr && nbHit(hotButton->Rects().Button, p)) {
+    ItemContextPopup(hotButton, p, handled);
+    if (!handled) handled = PopUp(hotButton->PopupMenu(), this, screen);
   }
   TnbHeader* header = nullptr;
-  if (hotHeader_ != nullptr && nbHit(hotHeader_->CaptionRect(), p)) header = hotHeader_;
-  else if (hotHeader_ == nullptr && mouseHeader_ != nullptr && nbHit(mouseHeader_->BodyRect(), p)) header = mouseHeader_;
+  TnbHeader* hot = input_->HotHeader();
+  TnbHeader* under = input_->MouseHeader();
+  if (hot != nullptr && nbHit(hot->CaptionRect(), p)) header = hot;
+  else if (hot == nullptr && under != nullptr && nbHit(under->BodyRect(), p)) header = under;
   if (!handled && header != nullptr) {
     ItemContextPopup(header, p, handled);
     if (!handled) handled = PopUp(header->PopupMenu(), this, screen);

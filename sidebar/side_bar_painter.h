@@ -10,6 +10,7 @@
 class TBitmap;
 class TCanvas;
 class TnbBarLayout;
+class TnbSideBarInput;
 struct TnbScrollBox;
 
 // What the painter asks the bar to draw through its overridable operations.
@@ -21,12 +22,12 @@ struct TnbPaintHooks {
 };
 
 // Draws the bar where its layout pass placed everything: background, close bar, captions and
-// bodies, drop mark, scroll boxes, alert, bevels and focus. It reads the bar and the layout and
-// changes neither. Only `area` (client coordinates) is drawn: pieces wholly outside it are
+// bodies, drop mark, scroll boxes, alert, bevels and focus. It reads the bar, the layout and
+// what the input controller shows as hot, held or dropped on, and changes none of them. Only `area` (client coordinates) is drawn: pieces wholly outside it are
 // skipped, and the canvas is clipped to it for the rest.
 class TnbSideBarPainter {
  public:
-  TnbSideBarPainter(TnbSideBar& bar, const TnbBarLayout& layout, TnbPaintHooks hooks);
+  TnbSideBarPainter(TnbSideBar& bar, const TnbBarLayout& layout, const TnbSideBarInput& input, TnbPaintHooks hooks);
   void Paint(TCanvas* target, const TRect& area);
   // Something of the bar's look may have changed: captions are drawn afresh.
   void ForgetPictures() { pictures_.clear(); }
@@ -56,6 +57,7 @@ class TnbSideBarPainter {
 
   TnbSideBar& bar_;
   const TnbBarLayout& layout_;
+  const TnbSideBarInput& input_;
   TnbPaintHooks hooks_;
   // What is left of the bar's background to paint; kept between paints, so painting does
   // not allocate.

@@ -27,8 +27,9 @@ auto ScopedControlState(TControl* control, TControlStateItem flag) {
 
 }  // namespace
 
-TnbSideBarPainter::TnbSideBarPainter(TnbSideBar& bar, const TnbBarLayout& layout, TnbPaintHooks hooks)
-    : bar_(bar), layout_(layout), hooks_(std::move(hooks)) {}
+TnbSideBarPainter::TnbSideBarPainter(TnbSideBar& bar, const TnbBarLayout& layout, const TnbSideBarInput& input,
+                                     TnbPaintHooks hooks)
+    : bar_(bar), layout_(layout), input_(input), hooks_(std::move(hooks)) {}
 
 void TnbSideBarPainter::Paint(TCanvas* target, const TRect& area) {
   c_ = target;
@@ -207,16 +208,17 @@ void TnbSideBarPainter::PutPicture(TnbHeader* h) {
 // The mark of a drag over the bar: at the target button, or at the top of an empty header
 // the drag would change to.
 void TnbSideBarPainter::DrawDropMarkIn(TnbHeader* h) {
-  TnbButton* target = bar_.DropTarget();
-  if (target != nullptr && target->Header() == h) hooks_.DrawDropMark(c_, target->Rects().Button, bar_.DropPosition());
-  else if (target == nullptr && bar_.AutoChangeCandidate() == h) hooks_.DrawDropMark(c_, h->BodyRect(), 1);
+  const TnbSideBarDrag& drag = input_.Drag();
+  TnbButton* target = drag.DropTarget();
+  if (target != nullptr && target->Header() == h) hooks_.DrawDropMark(c_, target->Rects().Button, drag.DropPosition());
+  else if (target == nullptr && drag.AutoChangeCandidate() == h) hooks_.DrawDropMark(c_, h->BodyRect(), 1);
 }
 
 void TnbSideBarPainter::DrawCloseBar() {
   if (!nbShown(layout_.CloseBar())) return;
   if (!InArea(layout_.CloseBar())) return;
   bar_.CloseButton()->Header()->PaintCaption(c_);
-  const TnbScrollBox& box = layout_.CloseBox();
+  const TnbScrollBox box = input_.Box(TnbSideBarInput::Close);
   if (!nbShown(box.Rect)) return;
   const TRect& r = box.Rect;
   if (bar_.OnDrawCloseButton) return hooks_.DrawCloseButton(c_, r, static_cast<TnbButtonState>(box.State));
@@ -267,7 +269,7 @@ void TnbSideBarPainter::DrawBox(const TnbScrollBox& box, bool up, bool flat) {
 void TnbSideBarPainter::DrawColumnBoxes() {
   const bool flatLook = bar_.Flat() || bar_.Options().Contains(boAlwaysFlatScroller);
   for (int i : {TnbBarLayout::ColumnUp, TnbBarLayout::ColumnDown}) {
-    const TnbScrollBox& box = layout_.Box(i);
+    const TnbScrollBox box = input_.Box(i);
     // A hot box stands out in the 3D look.
     if (nbShown(box.Rect) && InArea(box.Rect))
       DrawBox(box, i == TnbBarLayout::ColumnUp, flatLook && box.State != TnbScrollBox::Hot);
@@ -277,7 +279,7 @@ void TnbSideBarPainter::DrawColumnBoxes() {
 void TnbSideBarPainter::DrawListBoxes() {
   const bool activate = bar_.Options().Contains(boActivateToolBoxScroller);
   for (int i : {TnbBarLayout::ListUp, TnbBarLayout::ListDown}) {
-    const TnbScrollBox& box = layout_.Box(i);
+    const TnbScrollBox box = input_.Box(i);
     if (nbShown(box.Rect) && InArea(box.Rect))
       DrawBox(box, i == TnbBarLayout::ListUp, bar_.Flat() && !(box.State == TnbScrollBox::Hot && activate));
   }

@@ -74,9 +74,9 @@ void TnbSideBar::WMSetCursor(TMessage& m) {
   // rather than the screen-wide cursor, so a cursor the program set for the whole screen
   // (an hourglass while it works) is never overwritten by moving over the bar.
   const bool client = LoSigned(m.LParam) == HTCLIENT && reinterpret_cast<HWND>(m.WParam) == Handle();
-  if (client && Screen != nullptr && Screen->Cursor() == crDefault && hotButton_ != nullptr &&
-      hotButton_->Cursor() != crDefault) {
-    ::SetCursor(Screen->Cursors(hotButton_->Cursor()));
+  if (client && Screen != nullptr && Screen->Cursor() == crDefault && input_->HotButton() != nullptr &&
+      input_->HotButton()->Cursor() != crDefault) {
+    ::SetCursor(Screen->Cursors(input_->HotButton()->Cursor()));
     m.Result = 1;
     return;
   }

@@ -14,14 +14,14 @@
 TEST_F(DragTest, DropTargetsCoverWholeRowsWithTheirPositions) {
   int position = 0;
   const TRect first = a_->GetButton(0)->Rects().Button;
-  EXPECT_EQ(bar_->DropTargetAt({1, first.Top + 1}, position), a_->GetButton(0));
+  EXPECT_EQ(bar_->Input().Drag().DropTargetAt({1, first.Top + 1}, position), a_->GetButton(0));
   EXPECT_EQ(position, 1);
-  EXPECT_EQ(bar_->DropTargetAt({1, first.Bottom - 1}, position), a_->GetButton(0));
+  EXPECT_EQ(bar_->Input().Drag().DropTargetAt({1, first.Bottom - 1}, position), a_->GetButton(0));
   EXPECT_EQ(position, 2);
   const TRect last = a_->GetButton(2)->Rects().Button;
-  EXPECT_EQ(bar_->DropTargetAt({150, last.Bottom - 1}, position), a_->GetButton(2));
+  EXPECT_EQ(bar_->Input().Drag().DropTargetAt({150, last.Bottom - 1}, position), a_->GetButton(2));
   EXPECT_EQ(position, 3);
-  EXPECT_EQ(bar_->DropTargetAt({5, a_->CaptionRect().Top + 2}, position), nullptr);
+  EXPECT_EQ(bar_->Input().Drag().DropTargetAt({5, a_->CaptionRect().Top + 2}, position), nullptr);
 }
 
 TEST_F(DragTest, KeysChooseTheEffect) {

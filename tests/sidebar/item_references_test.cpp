@@ -117,10 +117,10 @@ TEST_F(ItemReferencesTest, AHeaderMovedFromAFreedBarKeepsWorkingInItsNewOne) {
   source->SetActiveHeader(h);
   source->BarLayout();
   source->Perform(WM_MOUSEMOVE, 0, PointToLParam(Centre(h->GetButton(0)->Rects().Button)));
-  ASSERT_EQ(source->HotButton(), h->GetButton(0));
+  ASSERT_EQ(source->Input().HotButton(), h->GetButton(0));
   h->SetCollection(bar_->Headers());
   EXPECT_EQ(source->ActiveHeader(), nullptr);
-  EXPECT_EQ(source->HotButton(), nullptr);
+  EXPECT_EQ(source->Input().HotButton(), nullptr);
   delete source;
   bar_->SetActiveHeader(h);
   h->GetButton(0)->SetCaption("Still here");

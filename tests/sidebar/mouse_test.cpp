@@ -33,7 +33,7 @@ TEST_F(MouseTest, HoverPressAndReleaseClickTheButtonOnce) {
   });
   const TPoint p = Centre(b->Rects().Button);
   Move(p);
-  EXPECT_EQ(bar_->HotButton(), b);
+  EXPECT_EQ(bar_->Input().HotButton(), b);
   EXPECT_EQ(b->State(), hbsFocused);
   Press(p);
   EXPECT_EQ(b->State(), hbsDown);
@@ -42,7 +42,7 @@ TEST_F(MouseTest, HoverPressAndReleaseClickTheButtonOnce) {
   EXPECT_EQ(clicks, 1);
   EXPECT_EQ(b->State(), hbsUp);
   Move({p.x, 1000});
-  EXPECT_EQ(bar_->HotButton(), nullptr);
+  EXPECT_EQ(bar_->Input().HotButton(), nullptr);
 }
 
 TEST_F(MouseTest, ReleaseAwayFromThePressedButtonDoesNotClick) {
@@ -62,7 +62,7 @@ TEST_F(MouseTest, ButtonsOfHeadersNotShownCannotBeHit) {
   for (int i = 0; i < second_->ButtonCount(); ++i)
     EXPECT_EQ(second_->GetButton(i)->Rects().Button, kHiddenRect);
   Move({20, 40});
-  TnbButton* hot = bar_->HotButton();
+  TnbButton* hot = bar_->Input().HotButton();
   EXPECT_TRUE(hot == nullptr || hot->Header() == first_);
 }
 
@@ -79,7 +79,7 @@ TEST_F(MouseTest, DeletingTheClickedButtonInsideItsOwnOnClickLeavesNoReference) 
   Press(p);
   Release(p);
   EXPECT_EQ(first_->ButtonCount(), 2);
-  EXPECT_EQ(bar_->HotButton(), nullptr);
+  EXPECT_EQ(bar_->Input().HotButton(), nullptr);
   // Further mouse traffic and painting touch nothing freed (AddressSanitizer watches).
   Move(p);
   Layout();
@@ -94,7 +94,7 @@ TEST_F(MouseTest, DeletingTheActiveHeaderFromAButtonClickClearsEverything) {
   Click(b->Rects().Button);
   EXPECT_EQ(bar_->HeaderCount(), 0);
   EXPECT_EQ(bar_->ActiveHeader(), nullptr);
-  EXPECT_EQ(bar_->HotButton(), nullptr);
+  EXPECT_EQ(bar_->Input().HotButton(), nullptr);
   EXPECT_EQ(bar_->AlertButton(), nullptr);
   Layout();
 }
@@ -143,9 +143,9 @@ TEST_F(MouseTest, ClickSelectsTheButtonWhenTheHeaderAllowsIt) {
 
 TEST_F(MouseTest, MouseLeaveForgetsTheHotItems) {
   Move(Centre(first_->GetButton(0)->Rects().Button));
-  ASSERT_NE(bar_->HotButton(), nullptr);
+  ASSERT_NE(bar_->Input().HotButton(), nullptr);
   bar_->Perform(CM_MOUSELEAVE, 0, 0);
-  EXPECT_EQ(bar_->HotButton(), nullptr);
+  EXPECT_EQ(bar_->Input().HotButton(), nullptr);
   EXPECT_EQ(first_->GetButton(0)->State(), hbsUp);
 }
 

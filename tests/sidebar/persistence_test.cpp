@@ -246,11 +246,11 @@ TEST_F(PersistenceTest, LoadingOverTrackedItemsLeavesNoReference) {
   bar_->SaveToStream(stream);
   Layout();
   Move(Centre(h->GetButton(0)->Rects().Button));
-  ASSERT_NE(bar_->HotButton(), nullptr);
+  ASSERT_NE(bar_->Input().HotButton(), nullptr);
   bar_->SetAlertButton(h->GetButton(1));
   stream.SetPosition(0);
   bar_->LoadFromStream(stream);  // replaces every header and button
-  EXPECT_EQ(bar_->HotButton(), nullptr);
+  EXPECT_EQ(bar_->Input().HotButton(), nullptr);
   EXPECT_EQ(bar_->AlertButton(), nullptr);
   ASSERT_EQ(bar_->HeaderCount(), 1);
   EXPECT_EQ(bar_->ActiveHeader(), bar_->Header(0));

@@ -56,7 +56,7 @@ TEST_F(RepublishedTest, TheDesignerClickSwitchesScrollsAndSteps) {
   Layout();
   const TPoint caption = Centre(contacts_->CaptionRect());
   EXPECT_EQ(hit(caption, 0), 0);  // hovering makes the caption hot
-  EXPECT_EQ(bar_->HotHeader(), contacts_);
+  EXPECT_EQ(bar_->Input().HotHeader(), contacts_);
   EXPECT_EQ(hit(caption, MK_LBUTTON), 0);  // left to the designer
   EXPECT_EQ(bar_->ActiveHeader(), contacts_);
   TnbHeader* many = AddHeader("Many", 30);

@@ -25,7 +25,7 @@ class TimersTest : public SidebarTest {
     Clock().Advance(ms);
     Application->ProcessMessages();
   }
-  const TnbScrollBox& Box(TnbSideBar::BoxIndex i) { return bar_->ScrollBox(i); }
+  TnbScrollBox Box(TnbSideBar::BoxIndex i) { return bar_->ScrollBox(i); }
 };
 
 // A drag that runs `during` while it is under way and then is cancelled.
