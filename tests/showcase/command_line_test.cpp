@@ -69,6 +69,17 @@ class ShowcaseCommandLine : public ::testing::Test {
   fs::path folder_;
 };
 
+// Runs `run(0)` .. `run(count - 1)` at the same time (each renders every page); their results
+// in that order.
+template <typename F>
+std::vector<TRun> SideBySide(size_t count, F run) {
+  std::vector<TRun> runs(count);
+  std::vector<std::thread> threads;
+  for (size_t i = 0; i < count; ++i) threads.emplace_back([&, i] { runs[i] = run(i); });
+  for (std::thread& t : threads) t.join();
+  return runs;
+}
+
 // The showcase's own lines (the toolkit may add warnings of its own).
 int Lines(const std::string& text) {
   int n = 0;
@@ -122,16 +133,10 @@ TEST_F(ShowcaseCommandLine, BadThemeFilesAreNamedAndTheBuiltInPicturesShown) {
       {"a-folder.skn", "theme file \"a-folder.skn\" is a folder"},
       {"/nonexistent/OnePlumet.skn", "theme file \"/nonexistent/OnePlumet.skn\" not found"},
   };
-  // Each run renders every page: they run side by side.
-  std::vector<TRun> runs(std::size(cases));
-  std::vector<std::thread> threads;
-  for (size_t i = 0; i < std::size(cases); ++i) {
-    threads.emplace_back([&, i] {
-      std::string shots = "shots" + std::to_string(i);
-      runs[i] = Run("--screenshot " + shots + " --theme " + cases[i].theme, "DISPLAY=", shots);
-    });
-  }
-  for (std::thread& t : threads) t.join();
+  const std::vector<TRun> runs = SideBySide(std::size(cases), [&](size_t i) {
+    const std::string shots = "shots" + std::to_string(i);
+    return Run("--screenshot " + shots + " --theme " + cases[i].theme, "DISPLAY=", shots);
+  });
   for (size_t i = 0; i < std::size(cases); ++i) {
     SCOPED_TRACE(cases[i].theme);
     const TRun& r = runs[i];
@@ -176,16 +181,11 @@ TEST_F(ShowcaseCommandLine, AMissingOrStaleDisplayIsNamedAndScreenshotsWritten) 
       {"DISPLAY=", "no display: DISPLAY is empty; writing screenshots instead"},
       {"-u DISPLAY", "no display: DISPLAY is not set; writing screenshots instead"},
   };
-  std::vector<TRun> runs(std::size(cases));
-  std::vector<std::thread> threads;
-  for (size_t i = 0; i < std::size(cases); ++i) {
-    threads.emplace_back([&, i] {
-      const fs::path in = folder_ / ("in" + std::to_string(i));
-      fs::create_directories(in);
-      runs[i] = Run("", "--chdir='" + in.string() + "' " + cases[i].environment, "display" + std::to_string(i));
-    });
-  }
-  for (std::thread& t : threads) t.join();
+  const std::vector<TRun> runs = SideBySide(std::size(cases), [&](size_t i) {
+    const fs::path in = folder_ / ("in" + std::to_string(i));
+    fs::create_directories(in);
+    return Run("", "--chdir='" + in.string() + "' " + cases[i].environment, "display" + std::to_string(i));
+  });
   for (size_t i = 0; i < std::size(cases); ++i) {
     SCOPED_TRACE(cases[i].environment);
     EXPECT_EQ(runs[i].status, 0) << runs[i].err;
