@@ -49,11 +49,13 @@ constexpr const char* UnderXvfb = "SHOWCASE_TEST_UNDER_XVFB";
 constexpr int kPatienceMs = 60000;
 
 // Runs this test again under its own X server; answers its exit status. xvfb-run's search for
-// a free display number is not atomic: runs of this program on the same machine start it from
-// numbers of their own, so that two of them rarely try the same one at the same moment.
+// a free display number is not atomic: runs of this program on the same machine, and the reruns
+// within one, start it from numbers of their own, so that two rarely try the same one at once.
 int RerunUnderXvfb(const char* testName) {
   std::string self = std::filesystem::read_symlink("/proc/self/exe").string();
-  const std::string start = std::to_string(300 + getpid() % 600);
+  // Each rerun moves on too, away from the number the one before may still be leaving.
+  static int reruns = 0;
+  const std::string start = std::to_string(300 + (getpid() + 37 * reruns++) % 600);
   std::string command = std::string(UnderXvfb) + "=1 QT_QPA_PLATFORM=xcb xvfb-run -a -n " + start +
                         " -s '-screen 0 1280x1024x24' '" + self +
                         "' --gtest_filter=" + testName;
