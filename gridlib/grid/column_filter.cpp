@@ -3,6 +3,7 @@
 #include "gridlib/grid/column_parts.h"
 #include "gridlib/grid/columns.h"
 #include "gridlib/grid/grid_host.h"
+#include "platform/data/data_link.h"
 #include "platform/data/data_source.h"
 #include "platform/data/dataset.h"
 
@@ -36,6 +37,51 @@ String ListText(const Variant& operand) {
 
 }  // namespace
 
+TSTColumnFilterEx::TSTColumnFilterEx(TColumnEx* column) : column_(column), listLink_(std::make_unique<TFieldDataLink>()) {
+  listLink_->OnActiveChange.Bind(this, "ListActiveChange", [this](TObject*) { ReadListValues(); });
+}
+
+TSTColumnFilterEx::~TSTColumnFilterEx() = default;
+
+TDataSource* TSTColumnFilterEx::ListSource() const { return listLink_->DataSource(); }
+
+void TSTColumnFilterEx::SetListSource(TDataSource* value) {
+  listLink_->SetDataSource(value);
+  if (value == nullptr || column_ == nullptr) return;
+  if (TDBGridExHost* grid = column_->GetGrid()) grid->GridComponent()->FreeNotification(value);
+}
+
+void TSTColumnFilterEx::ComponentRemoved(const void* gone) {
+  if (gone == static_cast<const void*>(ListSource())) listLink_->SetDataSource(nullptr);
+}
+
+void TSTColumnFilterEx::SetKeyField(const String& value) {
+  keyField_ = value;
+  ReadListValues();
+}
+
+void TSTColumnFilterEx::SetListField(const String& value) {
+  listField_ = value;
+  ReadListValues();
+}
+
+// The list data set is walked from its first record to its end, and left on its first.
+void TSTColumnFilterEx::ReadListValues() {
+  keyValues_.Clear();
+  displayValues_.Clear();
+  TDataSet* list = listLink_->Active() ? listLink_->DataSet() : nullptr;
+  if (list == nullptr || keyField_.empty() || listField_.empty()) return;
+  TField* key = list->FindField(keyField_);
+  TField* shown = list->FindField(listField_);
+  if (key == nullptr || shown == nullptr) return;
+  DisableControlsGuard quiet(list);
+  for (list->First(); !list->Eof(); list->Next()) {
+    keyValues_.Add(key->AsString());
+    displayValues_.Add(shown->DisplayText());
+  }
+  list->First();
+}
+
 String TSTColumnFilterEx::EffectiveKeyField() {
   if (!keyField_.empty()) return keyField_;
   TField* field = column_ != nullptr ? column_->Field() : nullptr;
@@ -49,7 +95,7 @@ String TSTColumnFilterEx::EffectiveListField() {
 }
 
 TDataSet* TSTColumnFilterEx::ListDataSet() {
-  if (listSource_ != nullptr) return listSource_->DataSet();
+  if (ListSource() != nullptr) return ListSource()->DataSet();
   TField* field = column_ != nullptr ? column_->Field() : nullptr;
   return IsLookup(field) ? field->LookupDataSet() : nullptr;
 }
@@ -68,12 +114,12 @@ TSTFilterExpressionEx TSTColumnFilterEx::Parsed(const String& text) {
 
 String TSTColumnFilterEx::GetExpressionText() {
   if (expression_.ExpressionType == fvkNoneEx || expression_.Operator1 == foNoneEx) return String();
-  if (listSource_ != nullptr) return ListText(expression_.Operand1);
+  if (ListSource() != nullptr) return ListText(expression_.Operand1);
   return FilterExpressionText(expression_);
 }
 
 bool TSTColumnFilterEx::HasValueList() {
-  if (listSource_ != nullptr) return true;
+  if (ListSource() != nullptr) return true;
   TDBGridExHost* grid = column_ != nullptr ? column_->GetGrid() : nullptr;
   return grid != nullptr && grid->FilterValuesFromInterface();
 }

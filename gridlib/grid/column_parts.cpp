@@ -276,7 +276,7 @@ void TSTColumnFilterEx::Assign(TPersistent* source) {
   SetVisible(other->visible_);
   keyField_ = other->keyField_;
   listField_ = other->listField_;
-  SetListSource(other->listSource_);
+  SetListSource(other->ListSource());
 }
 
 void TSTColumnFilterEx::SetVisible(bool value) {
@@ -285,20 +285,10 @@ void TSTColumnFilterEx::SetVisible(bool value) {
   if (column_ != nullptr) column_->RepaintGrid();
 }
 
-void TSTColumnFilterEx::SetListSource(TDataSource* value) {
-  listSource_ = value;
-  if (value == nullptr || column_ == nullptr) return;
-  if (TDBGridExHost* grid = column_->GetGrid()) grid->GridComponent()->FreeNotification(value);
-}
-
-TComponent* TSTColumnFilterEx::ListSourceComponent() const { return listSource_; }
+TComponent* TSTColumnFilterEx::ListSourceComponent() const { return ListSource(); }
 
 void TSTColumnFilterEx::SetListSourceComponent(TComponent* value) {
   SetListSource(dynamic_cast<TDataSource*>(value));
-}
-
-void TSTColumnFilterEx::ComponentRemoved(const void* gone) {
-  if (gone == static_cast<const void*>(listSource_)) listSource_ = nullptr;
 }
 
 TPersistent* TSTColumnFilterEx::GetOwner() { return column_; }

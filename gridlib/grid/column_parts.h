@@ -5,6 +5,7 @@
 #include "gridlib/grid/filter_expression.h"
 #include "gridlib/grid/grid_types.h"
 #include "platform/classes/collection.h"
+#include "platform/core/string_list.h"
 #include "platform/graphics/colors.h"
 
 class TColumnDefValuesEx;
@@ -150,6 +151,8 @@ class TColumnDropDownBoxEx : public TPersistent {
   std::unique_ptr<TSpecRowEx> specRow_;
 };
 
+class TFieldDataLink;
+
 // The text a column's filter cell shows: its expression, nothing for a column without a field.
 String ColumnFilterText(TColumnEx* column);
 
@@ -158,7 +161,8 @@ String ColumnFilterText(TColumnEx* column);
 class TSTColumnFilterEx : public TPersistent {
   DECLARE_CLASS(TSTColumnFilterEx, TPersistent)
  public:
-  explicit TSTColumnFilterEx(TColumnEx* column) : column_(column) {}
+  explicit TSTColumnFilterEx(TColumnEx* column);
+  ~TSTColumnFilterEx() override;
   static void Publish();
   void Assign(TPersistent* source) override;
   TPersistent* GetOwner() override;
@@ -169,12 +173,12 @@ class TSTColumnFilterEx : public TPersistent {
   void SetDataField(const String& value) { dataField_ = value; }
   // Key field of the value list's data set; empty means the lookup's key fields.
   const String& KeyField() const { return keyField_; }
-  void SetKeyField(const String& value) { keyField_ = value; }
+  void SetKeyField(const String& value);
   // Shown field of the value list's data set; empty means the lookup's result field.
   const String& ListField() const { return listField_; }
-  void SetListField(const String& value) { listField_ = value; }
+  void SetListField(const String& value);
   // The value list's data source, a component the column does not own; cleared when it goes.
-  TDataSource* ListSource() const { return listSource_; }
+  TDataSource* ListSource() const;
   void SetListSource(TDataSource* value);
   TComponent* ListSourceComponent() const;
   void SetListSourceComponent(TComponent* value);
@@ -205,6 +209,10 @@ class TSTColumnFilterEx : public TPersistent {
   TSTFilterExpressionEx GetExpression() const { return expression_; }
   // The text as last set.
   const String& ExpressionText() const { return expressionText_; }
+  // The key values and display texts of the list data set, read when its source opens and
+  // when KeyField or ListField change.
+  const TStringList* KeyValues() const { return &keyValues_; }
+  const TStringList* DisplayValues() const { return &displayValues_; }
   // Size of the value list as the user left it; 0 until resized.
   int DropDownWidth() const { return dropDownWidth_; }
   int DropDownRows() const { return dropDownRows_; }
@@ -213,22 +221,27 @@ class TSTColumnFilterEx : public TPersistent {
     dropDownRows_ = rows;
   }
 
- private:
+  // KeyField, else a lookup column's lookup key fields: what the filter's text is a key of.
   String EffectiveKeyField();
+
+ private:
   String EffectiveListField();
   TDataSet* ListDataSet();
   TSTFilterValueKindEx ValueKind();
   TSTFilterExpressionEx Parsed(const String& text);
+  void ReadListValues();
 
   TColumnEx* column_;
   String dataField_;
   String keyField_;
   String listField_;
-  TDataSource* listSource_ = nullptr;
+  std::unique_ptr<TFieldDataLink> listLink_;
   bool visible_ = true;
   TSTFilterExpressionEx expression_;
   String expressionText_;
   Variant keyValue_ = Variant::Null();
   int dropDownWidth_ = 0;
   int dropDownRows_ = 0;
+  TStringList keyValues_;
+  TStringList displayValues_;
 };

@@ -80,6 +80,7 @@ void TDBGridExFilterEditing::Show(int dataCol) {
   if (grid_->DataLink()->Active()) grid_->DataLink()->DataSet()->CheckBrowseMode();
   if (editor_ == nullptr) Create();
   if (EditorVisible() && filterCol_ != dataCol) Hide();
+  editor_->SetFlat(grid_->Flat());
   const int previous = filterCol_;
   filterCol_ = dataCol;
   shown_ = true;
@@ -179,9 +180,11 @@ void TDBGridExFilterEditing::Prepare(int dataCol) {
   if (column == nullptr) return;
   TSTColumnFilterEx* filter = column->STFilter();
   editor_->Items()->Clear();
+  editor_->SetValue(Variant::Null());
   editor_->SetButtonVisible(filter->HasValueList());
-  editor_->SetText(filter->HasValueList() ? filter->ExpressionText() : ColumnFilterText(column));
-  if (!filter->HasValueList()) return;
+  if (!filter->HasValueList()) return editor_->SetText(ColumnFilterText(column));
+  if (filter->EffectiveKeyField().empty()) editor_->SetText(filter->ExpressionText());
+  else editor_->ShowKeyValue(filter->GetKeyValue(), filter->ExpressionText());
   editor_->SetDropDownWidth(filter->DropDownWidth() < 1 ? kDefaultListWidth : filter->DropDownWidth());
   editor_->SetDropDownCount(filter->DropDownRows() < 1 ? kDefaultListRows : filter->DropDownRows());
 }
@@ -229,10 +232,14 @@ void TDBGridExFilterEditing::ApplyReportingErrors() {
   }
 }
 
+void TDBGridExFilterEditing::RememberListSize(TColumnEx* column) {
+  column->STFilter()->SetDropDownSize(editor_->DropDownWidth(), editor_->DropDownCount());
+}
+
 void TDBGridExFilterEditing::FilterEditCommand(int code) {
   TColumnEx* column = Column(filterCol_);
   if (column == nullptr) return;
-  column->STFilter()->SetDropDownSize(editor_->DropDownWidth(), editor_->DropDownCount());
+  RememberListSize(column);
   switch (code) {
     case flcEmptyEx: editor_->SetText("=Null"); break;
     case flcNotEmptyEx: editor_->SetText("<>Null"); break;
@@ -249,6 +256,13 @@ void TDBGridExFilterEditing::FilterEditCommand(int code) {
       return;
     default: return;
   }
+  if (FilterApplyFlagSet()) ApplyReportingErrors();
+}
+
+void TDBGridExFilterEditing::FilterEditValueChosen() {
+  TColumnEx* column = Column(filterCol_);
+  if (column == nullptr) return;
+  RememberListSize(column);
   if (FilterApplyFlagSet()) ApplyReportingErrors();
 }
 

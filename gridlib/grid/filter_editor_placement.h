@@ -53,6 +53,7 @@ class TDBGridExFilterEditing : public IInplaceEditHolderEx {
 
   void FilterEditDropDown() override;
   void FilterEditCommand(int code) override;
+  void FilterEditValueChosen() override;
   void FilterEditEnter() override;
   void FilterEditKeyDown(uint16_t& key, TShiftState shift) override;
 
@@ -67,6 +68,7 @@ class TDBGridExFilterEditing : public IInplaceEditHolderEx {
   void MoveTo(int dataCol);
   std::vector<String> ListValues(TColumnEx* column);
   void ApplyReportingErrors();
+  void RememberListSize(TColumnEx* column);
   bool CaretAtStart() const;
   bool CaretAtEnd() const;
   void ColumnMovedTo(const TColumnEx* column);

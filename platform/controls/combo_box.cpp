@@ -50,8 +50,7 @@ void TComboListBox::CreateParams(TCreateParams& params) {
 }
 
 void TComboListBox::DrawItem(int index, TRect rect, TOwnerDrawState state) {
-  if (combo_->OwnerDraw() && combo_->OnDrawItem) return combo_->DrawListItem(Canvas(), index, rect, state);
-  TCustomListBox::DrawItem(index, rect, state);
+  if (!combo_->PaintListItem(Canvas(), index, rect, state)) TCustomListBox::DrawItem(index, rect, state);
 }
 
 void TComboListBox::MeasureItem(int index, int& height) { combo_->MeasureItem(index, height); }
@@ -248,8 +247,12 @@ void TCustomComboBox::PlaceDropDown() {
   for (int i = 0; i < rows; ++i) height += i < Items()->Count() && style_ == csOwnerDrawVariable ? list_->ItemRect(i).Height() : list_->ItemHeight();
   TRect r;
   GetWindowRect(Handle(), r);
-  int top = r.Bottom + height > WorkArea().Bottom ? r.Top - height : r.Bottom;
-  list_->SetBounds(r.Left, top, r.Width(), height);
+  const TRect work = WorkArea();
+  const int width = std::max(r.Width(), droppedWidth_);
+  // A list wider than the combo box stays on the screen, moving left as far as it must.
+  const int left = std::max(work.Left, std::min(r.Left, work.Right - width));
+  int top = r.Bottom + height > work.Bottom ? r.Top - height : r.Bottom;
+  list_->SetBounds(left, top, width, height);
 }
 
 void TCustomComboBox::SetDroppedDown(bool v) {
@@ -283,11 +286,13 @@ void TCustomComboBox::CloseUpAndChoose(bool accept) {
   if (accept && chosen >= 0 && chosen != indexBeforeDrop_) ChooseByUser(chosen);
 }
 
-void TCustomComboBox::DrawListItem(TCanvas* listCanvas, int index, TRect rect, TOwnerDrawState state) {
+bool TCustomComboBox::PaintListItem(TCanvas* listCanvas, int index, TRect rect, TOwnerDrawState state) {
+  if (!OwnerDraw() || !OnDrawItem) return false;
   TCanvasPaintScope scope(Canvas(), listCanvas->Handle(), controlState_);
   Canvas()->Font()->Assign(listCanvas->Font());
   Canvas()->Brush()->Assign(listCanvas->Brush());
   DrawItem(index, rect, state);
+  return true;
 }
 
 void TCustomComboBox::DrawItem(int index, TRect rect, TOwnerDrawState state) {

@@ -121,6 +121,9 @@ class TCustomComboBox : public TCustomControl {
   void SetAutoComplete(bool v) { autoComplete_ = v; }
   bool DroppedDown() const { return dropped_; }
   void SetDroppedDown(bool v);
+  // The least width of the dropped list; it is never narrower than the combo box.
+  int DroppedWidth() const { return droppedWidth_; }
+  void SetDroppedWidth(int v) { droppedWidth_ = std::max(0, v); }
   TCanvas* Canvas() const { return TCustomControl::Canvas(); }
   void SetBounds(int left, int top, int width, int height) override;
   void SetFocus() override;
@@ -131,7 +134,7 @@ class TCustomComboBox : public TCustomControl {
   void Clear();
   // The rectangles of the text and of the button, in client coordinates.
   TRect ItemRect();
-  TRect ButtonRect();
+  virtual TRect ButtonRect();
 
   TNotifyEvent OnChange;
   TNotifyEvent OnSelect;
@@ -151,11 +154,16 @@ class TCustomComboBox : public TCustomControl {
   void KeyDown(uint16_t& key, TShiftState shift) override;
   void KeyPress(char16_t& key) override;
   virtual void DrawItem(int index, TRect rect, TOwnerDrawState state);
+  // Paints one line of the dropped list on its canvas; false leaves it to the list. Owner-drawn
+  // combo boxes paint it through DrawItem.
+  virtual bool PaintListItem(TCanvas* listCanvas, int index, TRect rect, TOwnerDrawState state);
   virtual void MeasureItem(int index, int& height) { OnMeasureItem.Call(this, index, height); }
   virtual void Change() { OnChange.Call(this); }
   virtual void Select();
   virtual void DropDown() { OnDropDown.Call(this); }
   virtual void CloseUp() { OnCloseUp.Call(this); }
+  // Places the edit and the list after the button or the size changed.
+  void PlaceParts();
 
  private:
   friend class TComboEdit;
@@ -164,7 +172,6 @@ class TCustomComboBox : public TCustomControl {
   bool HasEdit() const { return style_ == csDropDown || style_ == csSimple; }
   bool OwnerDraw() const { return style_ == csOwnerDrawFixed || style_ == csOwnerDrawVariable; }
   void ApplyStyle();
-  void PlaceParts();
   int EditHeight();
   // Handles a list key (arrows, pages, F4, Enter, Escape) from the combo or its edit.
   bool ListKey(uint16_t key, TShiftState shift);
@@ -174,7 +181,6 @@ class TCustomComboBox : public TCustomControl {
   void EditChanged();
   void SetEditText(const String& v);
   bool Complete(char32_t typed);
-  void DrawListItem(TCanvas* listCanvas, int index, TRect rect, TOwnerDrawState state);
   int MoveIndex(uint16_t key) const;
   void PlaceDropDown();
   void TakeCapture();
@@ -198,6 +204,7 @@ class TCustomComboBox : public TCustomControl {
   TComboEdit* edit_ = nullptr;
   TComboListBox* list_ = nullptr;
   int dropDownCount_ = 8;
+  int droppedWidth_ = 0;
   int maxLength_ = 0;
   bool dropped_ = false;
   int indexBeforeDrop_ = -1;

@@ -2,6 +2,7 @@
 // what the user types reaches the data set.
 #include <gtest/gtest.h>
 
+#include "gridlib/controls/button_metrics.h"
 #include "gridlib/grid/column_parts.h"
 #include "gridlib/grid/column_titles.h"
 #include "gridlib/grid/columns.h"
@@ -9,6 +10,8 @@
 #include "gridlib/grid/grid_style.h"
 #include "platform/data/data_source.h"
 #include "platform/data/dataset.h"
+#include "platform/windows/system_metrics.h"
+#include "tests/grid/grid_paint_support.h"
 #include "tests/grid/grid_window_support.h"
 #include "tests/support/key_input.h"
 
@@ -320,6 +323,119 @@ TEST_P(FilterEditor, TypedTextIsTheColumnsFilterAsSoonAsItReads) {
   EXPECT_EQ(grid->FilterText(2), ">= 15 AND < 18");
   grid->ApplyFilter();
   EXPECT_EQ(items_->ds()->RecordCount(), 2) << "Amount 15 and 16.5";
+}
+
+// The list is as wide as its widest item, so no command is cut, and its separator is a line.
+TEST_P(FilterEditor, TheDroppedListShowsItsWidestItemWholeAndItsSeparatorAsALine) {
+  grid->SetOptionsEx(grid->OptionsEx() + dghAutoSortMarking);
+  Code()->Title()->SetTitleButton(true);
+  grid->ShowFilterEditor(3);
+  Editor()->SetDroppedDown(true);
+  TCustomListBox* list = Editor()->ListBox();
+  PixelReader picture;
+  picture.Make(list->Width(), list->Height());
+  list->PaintTo(picture.canvas()->Handle(), 0, 0);
+  // Where an item is in the picture, which holds the list's border too.
+  TRect frame;
+  GetWindowRect(list->Handle(), frame);
+  const TPoint client = list->ClientToScreen({0, 0});
+  auto itemAt = [&](const String& item) {
+    TRect r = list->ItemRect(Editor()->Items()->IndexOf(item));
+    OffsetRect(r, client.x - frame.Left, client.y - frame.Top);
+    return r;
+  };
+  TBitmap measure(1, 1);
+  measure.Canvas()->Font()->Assign(list->Font());
+  const TRect widest = itemAt("(Order by descending)");
+  const TRect text = picture.InkBounds(clWindow, widest);
+  EXPECT_GE(text.Width(), measure.Canvas()->TextWidth("(Order by descending)") - 3) << "not cut";
+  EXPECT_LT(text.Right, widest.Right - 1) << "room after it";
+  const TRect separator = picture.InkBounds(clWindow, itemAt("-"));
+  EXPECT_EQ(separator.Height(), 1) << "a line, not a character";
+  EXPECT_GE(separator.Width(), widest.Width() / 2) << "across the list";
+  picture.SaveOnFailure();
+  Editor()->SetDroppedDown(false);
+}
+
+// A column that filters on a key of another table: the list source gives the keys and their
+// texts, and the editor shows the key that its text stands for.
+TEST_P(FilterEditor, AKeyColumnReadsItsListSourceAndShowsTheKeyOfItsText) {
+  TSTColumnFilterEx* filter = grid->Columns()->Items(1)->STFilter();
+  filter->SetDataField("ID");
+  filter->SetKeyField("ID");
+  filter->SetListField("Name");
+  filter->SetListSource(listItems_->source());
+  ASSERT_EQ(filter->KeyValues()->Count(), 12);
+  EXPECT_EQ(filter->KeyValues()->Strings(4), "5");
+  ASSERT_EQ(filter->DisplayValues()->Count(), 12);
+  EXPECT_EQ(filter->DisplayValues()->Strings(4), "Name5");
+  EXPECT_EQ(listItems_->CurrentId(), 1) << "the list data set is left on its first record";
+  listItems_->ds()->Close();
+  listItems_->ds()->Open();
+  EXPECT_EQ(filter->KeyValues()->Count(), 12) << "read again, not added to";
+  EXPECT_EQ(grid->Columns()->Items(3)->STFilter()->KeyValues()->Count(), 0) << "Code has no key field";
+
+  grid->ShowFilterEditor(1);
+  Type("Name5");
+  Enter();
+  EXPECT_EQ(items_->ds()->RecordCount(), 1);
+  EXPECT_EQ(Editor()->Text(), "Name5");
+  EXPECT_EQ(VarToStr(Editor()->Value()), "5");
+  test_input::Type(Editor()->EditControl(), "0");
+  EXPECT_TRUE(Editor()->Value().IsNull()) << "typed text is no longer that key's";
+}
+
+TEST_P(FilterEditor, AValueChosenFromTheListAppliesWhenTheStyleSaysSo) {
+  grid->ShowFilterEditor(3);
+  Choose("N");
+  EXPECT_EQ(Editor()->Text(), "N");
+  EXPECT_EQ(items_->ds()->RecordCount(), 12) << "not applied yet";
+  DefaultDBGridExStyle()->SetFilterApplyFlags(1);
+  Choose("Y");
+  EXPECT_EQ(items_->ds()->RecordCount(), 4) << "IDs 1, 4, 7 and 10";
+  Editor()->SetDroppedDown(true);
+  Key(VK_ESCAPE);
+  Key(VK_PRIOR);
+  ASSERT_EQ(Editor()->Text(), "N");
+  items_->ds()->First();
+  EXPECT_EQ(items_->CurrentId(), 1) << "a value taken with the list closed is not applied";
+  DefaultDBGridExStyle()->SetFilterApplyFlags(0);
+}
+
+// The list button of a filter cell is drawn as the grid draws its cell buttons: flat and
+// narrow in a flat grid, raised and as wide as a scroll bar otherwise.
+TEST_P(FilterEditor, TheListButtonFollowsTheGridsFlatLook) {
+  for (const bool flat : {true, false}) {
+    grid->SetFlat(flat);
+    grid->ShowFilterEditor(3);
+    ASSERT_EQ(Editor()->Flat(), flat);
+    PixelReader picture;
+    picture.Make(Editor()->Width(), Editor()->Height());
+    Editor()->PaintTo(picture.canvas()->Handle(), 0, 0);
+    // A row above the arrow: the editor's colour up to the button, then the button.
+    const int y = 2;
+    const int left = Editor()->Width() - (flat ? FlatButtonWidth() : GetSystemMetrics(SM_CXVSCROLL));
+    const TColor paper = ColorToRGB(Editor()->Color());
+    EXPECT_EQ(picture.At(left - 1, y), paper) << "flat " << flat;
+    EXPECT_NE(picture.At(left, y), paper) << "flat " << flat;
+    EXPECT_EQ(picture.At(left + 1, y) == ColorToRGB(clBtnHighlight), !flat) << "a raised button's lit edge";
+    picture.SaveOnFailure();
+    grid->CloseFilterEditor();
+  }
+}
+
+// The editor fills its cell in the filter row's colour, without a frame of its own, and a
+// column without a list shows no list button.
+TEST_P(FilterEditor, TheEditorOfAColumnWithoutAListIsTheCellsColourEdgeToEdge) {
+  grid->ShowFilterEditor(2);
+  PixelReader picture;
+  picture.Make(Editor()->Width(), Editor()->Height());
+  Editor()->PaintTo(picture.canvas()->Handle(), 0, 0);
+  const TColor paper = ColorToRGB(Editor()->Color());
+  const int y = Editor()->Height() / 2;
+  for (const int x : {0, Editor()->Width() / 2, Editor()->Width() - 2, Editor()->Width() - 1})
+    EXPECT_EQ(picture.At(x, y), paper) << "x " << x;
+  picture.SaveOnFailure();
 }
 
 INSTANTIATE_TEST_SUITE_P(Stores, FilterEditor, testing::Values(Store::Memory, Store::Sqlite), StoreName);
