@@ -177,5 +177,8 @@ void TInplaceFilterEditEx::EditKeyDown(TObject*, uint16_t& key, TShiftState shif
   }
   // A key with the list closed chooses nothing from it.
   closingUp_ = false;
-  if (holder_ != nullptr) holder_->FilterEditKeyDown(key, shift);
+  const bool dropKey = key == VK_F4 || (shift.Contains(ssAlt) && (key == VK_DOWN || key == VK_UP));
+  // Without a list there is nothing to drop.
+  if (dropKey && !buttonVisible_) key = 0;
+  else if (holder_ != nullptr) holder_->FilterEditKeyDown(key, shift);
 }

@@ -425,8 +425,8 @@ TEST_P(FilterEditor, TheListButtonFollowsTheGridsFlatLook) {
 }
 
 // The editor fills its cell in the filter row's colour, without a frame of its own, and a
-// column without a list shows no list button.
-TEST_P(FilterEditor, TheEditorOfAColumnWithoutAListIsTheCellsColourEdgeToEdge) {
+// column without a list shows no list button and drops no empty list.
+TEST_P(FilterEditor, TheEditorOfAColumnWithoutAListFillsItsCellAndDropsNoList) {
   grid->ShowFilterEditor(2);
   PixelReader picture;
   picture.Make(Editor()->Width(), Editor()->Height());
@@ -436,6 +436,11 @@ TEST_P(FilterEditor, TheEditorOfAColumnWithoutAListIsTheCellsColourEdgeToEdge) {
   for (const int x : {0, Editor()->Width() / 2, Editor()->Width() - 2, Editor()->Width() - 1})
     EXPECT_EQ(picture.At(x, y), paper) << "x " << x;
   picture.SaveOnFailure();
+  Key(VK_F4);
+  EXPECT_FALSE(Editor()->DroppedDown()) << "no empty list drops";
+  Editor()->SetDroppedDown(false);
+  Editor()->EditControl()->Perform(WM_SYSKEYDOWN, VK_DOWN, LPARAM{1} << 29);
+  EXPECT_FALSE(Editor()->DroppedDown()) << "no empty list drops";
 }
 
 INSTANTIATE_TEST_SUITE_P(Stores, FilterEditor, testing::Values(Store::Memory, Store::Sqlite), StoreName);
