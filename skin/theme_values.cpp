@@ -1,7 +1,5 @@
 #include "skin/theme_values.h"
 
-#include <algorithm>
-
 #include "platform/graphics/bitmap.h"
 #include "skin/file_theme.h"
 
@@ -26,7 +24,7 @@ TskThemeValues::TskThemeValues(TskFileTheme* fileTheme, TskUIStyle style) {
 
 int TskThemeValues::Int(TskThemeKey key) const {
   int value = FromFile() ? fileTheme_->GetInt(key).value_or(0) : GetInsideThemeInt(effective_, key);
-  return ThemeKeyIsSize(key) ? std::max(value, 0) : value;
+  return ThemeKeyRange(key).Clamp(value);
 }
 
 TColor TskThemeValues::Color(TskThemeKey key) const {

@@ -11,9 +11,9 @@ class TskFileTheme;
 // style (so FromThemeFile without a loaded file looks exactly like Marine).
 //
 // A theme file may lack keys or hold nonsense, and a control must still paint sensibly:
-// a lacking integer reads 0, a size (a width, a corner) is never below 0, a lacking colour or
-// a value that is no colour reads the built-in colour of the style FromThemeFile stands in
-// for, and a lacking switch reads False.
+// a lacking integer reads 0, an integer is kept within its key's range (a size, a width or a
+// corner, is never below 0), a lacking colour or a value that is no colour reads the built-in
+// colour of the style FromThemeFile stands in for, and a lacking switch reads False.
 class TskThemeValues {
  public:
   TskThemeValues(TskFileTheme* fileTheme, TskUIStyle style);

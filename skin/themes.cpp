@@ -1,6 +1,7 @@
 #include "skin/themes.h"
 
 #include <array>
+#include <cstdint>
 
 #include "platform/graphics/bitmap.h"
 #include "skin/file_theme.h"
@@ -8,23 +9,35 @@
 
 namespace {
 
-// One key: its name, kind and its cell in each built-in style, Graphite to Glacier.
+// One key: its name, kind and its cell in each built-in style, Graphite to Glacier; for an
+// integer, the range a value of it is kept in.
 struct TKeyRow {
   const char* Name;
   TskThemeValueKind Kind;
   std::array<int32_t, 5> Values;
   std::array<const char*, 5> Bitmaps;
-  bool IsSize = false;
+  TskThemeIntRange Range{INT32_MIN, INT32_MAX};
 };
 
 constexpr std::array<const char*, 5> kNoBitmaps{};
+
+// How far a length or an offset of a theme may reach: the width of a large screen for the
+// form's least width; for a border, a corner and the title buttons' offsets a few times what
+// any style draws, leaving the form room for its contents.
+constexpr int32_t kWidestForm = 4096;
+constexpr int32_t kLongestDetail = 256;
+constexpr int32_t kWidestBorder = 64;
 
 constexpr TKeyRow Number(const char* name, TskThemeValueKind kind, std::array<int32_t, 5> values) {
   return {name, kind, values, kNoBitmaps};
 }
 
-constexpr TKeyRow Size(const char* name, std::array<int32_t, 5> values) {
-  return {name, tvkInteger, values, kNoBitmaps, true};
+constexpr TKeyRow Offset(const char* name, std::array<int32_t, 5> values) {
+  return {name, tvkInteger, values, kNoBitmaps, {-kLongestDetail, kLongestDetail}};
+}
+
+constexpr TKeyRow Size(const char* name, std::array<int32_t, 5> values, int32_t most) {
+  return {name, tvkInteger, values, kNoBitmaps, {0, most}};
 }
 
 constexpr TKeyRow Picture(const char* name, std::array<const char*, 5> bitmaps) {
@@ -44,9 +57,9 @@ constexpr std::array<TKeyRow, kThemeKeyCount> kKeys{{
     Picture("TitleBarButtonImage", {"GRAPHITE_TITLEBTN", "PEARL_TITLEBTN", "MARINE_TITLEBTN",
                                     "JADE_TITLEBTN", "GLACIER_TITLEBTN"}),
     Number("TitleBarButtonTransparentBool", tvkBool, {0, 0, 0, 1, 1}),
-    Number("TitleBarButtonLeftOffsetInt", tvkInteger, {3, 2, 0, 0, 4}),
-    Number("TitleBarButtonRightOffsetInt", tvkInteger, {-2, -2, 0, 0, -3}),
-    Number("TitleBarButtonTopInt", tvkInteger, {4, 5, 2, 2, 6}),
+    Offset("TitleBarButtonLeftOffsetInt", {3, 2, 0, 0, 4}),
+    Offset("TitleBarButtonRightOffsetInt", {-2, -2, 0, 0, -3}),
+    Offset("TitleBarButtonTopInt", {4, 5, 2, 2, 6}),
     Picture("TitleBarLeftImage", {"GRAPHITE_TITLE_LEFT", "PEARL_TITLE_LEFT", "MARINE_TITLE_LEFT",
                                   "JADE_TITLE_LEFT", "GLACIER_TITLE_LEFT"}),
     Picture("TitleBarClientImage",
@@ -55,11 +68,11 @@ constexpr std::array<TKeyRow, kThemeKeyCount> kKeys{{
     Picture("TitleBarRightImage", {"GRAPHITE_TITLE_RIGHT", "PEARL_TITLE_RIGHT",
                                    "MARINE_TITLE_RIGHT", "JADE_TITLE_RIGHT",
                                    "GLACIER_TITLE_RIGHT"}),
-    Size("FormMinWidthInt", {130, 150, 130, 130, 270}),
-    Size("FormRoundCornerInt", {0, 13, 0, 0, 11}),
+    Size("FormMinWidthInt", {130, 150, 130, 130, 270}, kWidestForm),
+    Size("FormRoundCornerInt", {0, 13, 0, 0, 11}, kLongestDetail),
     Number("FormBackgroundColor", tvkColor, {0xE7E7E7, 0xDEEBEF, 0xE8E8E8, 0xFBFBFB, 0xE7E7E7}),
     Number("FormBorderColor", tvkColor, {0x7F7F7F, 0xC82C00, 0x000000, 0x000000, 0x000000}),
-    Size("FormBorderWidthInt", {1, 3, 1, 1, 1}),
+    Size("FormBorderWidthInt", {1, 3, 1, 1, 1}, kWidestBorder),
     Number("MenuSelectedBorderColor", tvkColor,
            {0xC47339, 0xC66931, 0xA04A44, 0xC4302D, 0xEC5E5E}),
     Number("MenuSelectedBackgroundColor", tvkColor,
@@ -128,7 +141,9 @@ const char* ThemeKeyName(TskThemeKey key) { return IsKey(key) ? Row(key).Name : 
 
 TskThemeValueKind ThemeKeyKind(TskThemeKey key) { return IsKey(key) ? Row(key).Kind : tvkInteger; }
 
-bool ThemeKeyIsSize(TskThemeKey key) { return IsKey(key) && Row(key).IsSize; }
+bool ThemeKeyIsSize(TskThemeKey key) { return IsKey(key) && Row(key).Range.Least >= 0; }
+
+TskThemeIntRange ThemeKeyRange(TskThemeKey key) { return IsKey(key) ? Row(key).Range : TskThemeIntRange{}; }
 
 TskThemeKey ThemeKeyIndex(std::string_view name) {
   for (int k = 1; k <= kThemeKeyCount; ++k) {

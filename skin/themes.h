@@ -81,6 +81,14 @@ const char* ThemeKeyName(TskThemeKey key);
 TskThemeValueKind ThemeKeyKind(TskThemeKey key);
 // An integer key that holds a size (a width, a corner), which is never negative.
 bool ThemeKeyIsSize(TskThemeKey key);
+// The values an integer key is kept within, whatever a theme file holds: sizes and offsets
+// that a screen can show, so that the sums of form and title bar layout stay small.
+struct TskThemeIntRange {
+  int32_t Least = INT32_MIN;
+  int32_t Most = INT32_MAX;
+  int32_t Clamp(int32_t value) const { return value < Least ? Least : value > Most ? Most : value; }
+};
+TskThemeIntRange ThemeKeyRange(TskThemeKey key);
 // The key of a name (ignoring case), or 0.
 TskThemeKey ThemeKeyIndex(std::string_view name);
 
