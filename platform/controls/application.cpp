@@ -9,6 +9,7 @@
 #include "platform/controls/hint_window.h"
 #include "platform/controls/message_box.h"
 #include "platform/controls/screen.h"
+#include "platform/controls/tool_bar.h"
 #include "platform/core/scope_guard.h"
 #include "platform/windows/backend.h"
 #include "platform/windows/message_loop.h"
@@ -94,25 +95,38 @@ bool TApplication::IsKeyMsg(MSG& msg) {
 
 namespace {
 
-// The menu bar of the form a message's window is on.
-TFormMenuBar* MenuBarOf(HWND h) {
+// A tool bar among `parent`'s controls, at any depth, that is the bar of a main menu.
+TMenuBarKeys* ToolBarMenuIn(TWinControl* parent) {
+  for (int i = 0; i < parent->ControlCount(); ++i) {
+    if (auto* bar = dynamic_cast<TToolBar*>(parent->Controls(i)); bar && bar->MenuKeys()->Menu()) return bar->MenuKeys();
+    if (auto* inner = dynamic_cast<TWinControl*>(parent->Controls(i)))
+      if (TMenuBarKeys* keys = ToolBarMenuIn(inner)) return keys;
+  }
+  return nullptr;
+}
+
+// The menu bar of the form a message's window is on: the form's own for its Menu, else a
+// tool bar that shows a main menu's titles.
+TMenuBarKeys* MenuBarOf(HWND h) {
   TWinControl* control = nullptr;
   for (; h && !control; h = GetParent(h)) control = FindControl(h);
   TCustomForm* form = control ? GetParentForm(control) : nullptr;
-  return form ? form->MenuBar() : nullptr;
+  if (!form) return nullptr;
+  if (form->MenuBar()->Menu()) return form->MenuBar();
+  return ToolBarMenuIn(form);
 }
 
 }  // namespace
 
 bool TApplication::IsMenuKey(MSG& msg) {
   if (msg.message < WM_KEYFIRST || msg.message > WM_KEYLAST) return false;
-  TFormMenuBar* bar = MenuBarOf(msg.hwnd);
+  TMenuBarKeys* bar = MenuBarOf(msg.hwnd);
   return bar && bar->PreviewKey(msg);
 }
 
 bool TApplication::IsMenuChar(MSG& msg) {
   if (msg.message != WM_SYSCHAR) return false;
-  TFormMenuBar* bar = MenuBarOf(msg.hwnd);
+  TMenuBarKeys* bar = MenuBarOf(msg.hwnd);
   return bar && bar->SysChar(static_cast<char16_t>(msg.wParam));
 }
 

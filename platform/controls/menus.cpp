@@ -44,6 +44,8 @@ TMainMenu::~TMainMenu() {
 
 void TMainMenu::SetBarHost(IMenuBarHost* host) { dropper_->barHost_ = host; }
 
+IMenuBarHost* TMainMenu::BarHost() const { return dropper_->barHost_; }
+
 void TMainMenu::ItemsChanged() {
   if (dropper_ && dropper_->barHost_) dropper_->barHost_->MenuItemsChanged();
 }

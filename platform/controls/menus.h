@@ -190,6 +190,7 @@ class TMainMenu : public TMenu, public IShortCutSource {
   TPopupMenu* SubmenuPopup() const { return dropper_.get(); }
   // The bar drawing this menu (nullptr: none); it is told about keys and closing.
   void SetBarHost(IMenuBarHost* host);
+  IMenuBarHost* BarHost() const;
   using TMenu::IsShortCut;
   // A WM_KEYDOWN or WM_SYSKEYDOWN that is an enabled item's shortcut runs the item.
   bool IsShortCut(TMessage& key) override;

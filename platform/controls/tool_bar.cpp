@@ -134,6 +134,8 @@ void TToolButton::OpenMenuItem() {
     menuItem_->Click();
     return;
   }
+  if (auto* bar = dynamic_cast<TToolBar*>(Parent()); bar != nullptr && bar->MenuKeys()->Menu() == menu)
+    return bar->MenuKeys()->OpenByMouse(menuItem_->MenuIndex());
   TPoint at = Parent()->ClientToScreen({Left(), Top() + Height()});
   menu->PopupSubmenu(menuItem_->MenuIndex(), at.x, at.y);
 }
@@ -189,7 +191,8 @@ void TToolButton::CMMouseLeave(TMessage& m) {
   TControl::CMMouseEnterLeave(m);
 }
 
-TToolBar::TToolBar(TComponent* owner) : TCustomControl(owner) {
+TToolBar::TToolBar(TComponent* owner)
+    : TCustomControl(owner), menuKeys_(std::make_unique<TToolBarMenuKeys>(this)) {
   controlStyle_ = {csAcceptsControls, csCaptureMouse, csClickEvents, csSetCaption, csDoubleClicks, csOpaque};
   SetColor(clBtnFace);
   SetBounds(0, 0, 150, 29);
@@ -199,6 +202,7 @@ TToolBar::TToolBar(TComponent* owner) : TCustomControl(owner) {
 TToolBar::~TToolBar() {
   Destroying();
   SetImages(nullptr);
+  menuKeys_.reset();
 }
 
 int TToolBar::ButtonCount() const {
@@ -283,6 +287,9 @@ TCustomDrawState TToolBar::StateOf(TToolButton* b) const {
   if (b->Down()) state.Include(cdsChecked);
   if (b->Hot()) state.Include(cdsHot);
   if (!b->Enabled()) state.Include(cdsDisabled);
+  // A menu title selected by keyboard looks as under the mouse; one whose items are open, pressed.
+  int title = menuKeys_->TitleOf(b);
+  if (title >= 0 && title == menuKeys_->Selected()) state.Include(menuKeys_->IsOpen() ? cdsSelected : cdsHot);
   return state;
 }
 

@@ -4,6 +4,7 @@
 
 #include "platform/controls/actions.h"
 #include "platform/controls/custom_control.h"
+#include "platform/controls/tool_bar_menu.h"
 
 class TCustomImageList;
 class TMenuItem;
@@ -130,6 +131,8 @@ class TToolBar : public TCustomControl {
   void SetImages(TCustomImageList* v);
   // Places the buttons again.
   void ArrangeButtons();
+  // The bar as the menu bar of the main menu whose titles its buttons show.
+  TToolBarMenuKeys* MenuKeys() const { return menuKeys_.get(); }
 
   TTBCustomDrawEvent OnCustomDraw;
   TTBCustomDrawBtnEvent OnCustomDrawButton;
@@ -151,6 +154,7 @@ class TToolBar : public TCustomControl {
   bool showCaptions_ = false;
   int indent_ = 0;
   TCustomImageList* images_ = nullptr;
+  std::unique_ptr<TToolBarMenuKeys> menuKeys_;
 };
 
 inline constexpr int ToolButtonArrowWidth = 12;
