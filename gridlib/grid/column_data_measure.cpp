@@ -2,7 +2,6 @@
 
 #include <algorithm>
 
-#include "gridlib/grid/cell_painter.h"
 #include "gridlib/grid/cell_text_measure.h"
 #include "gridlib/grid/db_grid.h"
 #include "gridlib/grid/grid_unit.h"
@@ -32,12 +31,12 @@ int CellTextWidth(TCanvas* canvas, const String& text, int height, bool wordWrap
 TColumnDataMeasure::TColumnDataMeasure(TCustomDBGridEx* grid, TColumnEx* column)
     : grid_(grid), column_(column), kind_(column->GetColumnType()), background_(grid->Canvas()->Brush()->Color()) {
   margin_ = kDataMargin + (column->AlwaysShowEditButton() ? column->EditButtonsWidth() : 0);
-  const std::vector<int>& shown = grid->VisibleColumns();
+  const std::vector<int>& shown = grid->Layout()->VisibleColumns();
   IMemTableEx* tree = grid->RowSource()->RecordAccess();
   treeIndent_ = tree != nullptr && tree->TreeViewActive() && !shown.empty() && shown.front() == column->Index();
   if (kind_ == cctImageList && column->ImageList() != nullptr) graphicWidth_ = column->ImageList()->Width();
   if (kind_ == cctCheckboxes) graphicWidth_ = DefaultCheckBoxWidth();
-  wordWrap_ = column->WordWrap() && grid->WordWrapPossible();
+  wordWrap_ = column->WordWrap() && grid->Layout()->WordWrapPossible();
   cellFont_.Assign(column->Font());
   cellFont_.OnChange.Bind(nullptr, "", [this](TObject*) { cellFontChanged_ = true; });
   canvas_.SetSize(1, 1);
@@ -64,17 +63,16 @@ String TColumnDataMeasure::CellText(bool& fontChanged) {
   String text = column_->DisplayText();
   grid_->GetCellParams(column_, &cellFont_, background, state);
   if (column_->OnGetCellParams.Assigned()) {
-    TColCellParamsEx* params = grid_->CellPainter()->CellParams();
-    params->Background = background;
-    params->State = state;
-    params->Alignment = column_->Alignment();
-    params->Text = std::move(text);
-    params->Col = column_->Index() + grid_->IndicatorOffset();
-    params->Row = 0;
-    params->Font->Assign(&cellFont_);
-    column_->GetColCellParams(false, params);
-    cellFont_.Assign(params->Font.get());
-    text = params->Text;
+    params_.Background = background;
+    params_.State = state;
+    params_.Alignment = column_->Alignment();
+    params_.Text = std::move(text);
+    params_.Col = column_->Index() + grid_->IndicatorOffset();
+    params_.Row = 0;
+    params_.Font->Assign(&cellFont_);
+    column_->GetColCellParams(false, &params_);
+    cellFont_.Assign(params_.Font.get());
+    text = params_.Text;
   }
   fontChanged = cellFontChanged_;
   return text;

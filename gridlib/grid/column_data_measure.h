@@ -47,6 +47,9 @@ class TColumnDataMeasure {
   // What the events get: the column's font, set again after an event changed it.
   TFont cellFont_;
   bool cellFontChanged_ = false;
+  // What the column's OnGetCellParams gets: the measure's own, so that measuring leaves the
+  // cell painter's parameters alone.
+  TColCellParamsEx params_;
   // The measuring canvas holds the column's font unless a changed one was measured last.
   TBitmap canvas_;
   bool canvasHoldsColumnFont_ = true;

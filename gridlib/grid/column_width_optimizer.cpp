@@ -35,7 +35,7 @@ unsigned TColumnWidthOptimizer::ReadingFlag(TColumnEx* column) {
 int TColumnWidthOptimizer::TitleHeight(TColumnEx* column) {
   const int row = grid_->RowHeights(0);
   if (!grid_->UseMultiTitle()) return row;
-  THeadTreeNode* leaf = grid_->TitleLeaf(column->Index());
+  THeadTreeNode* leaf = grid_->Layout()->TitleLeaf(column->Index());
   return leaf != nullptr ? leaf->Height : row;
 }
 
@@ -52,7 +52,7 @@ void TColumnWidthOptimizer::TitleTextWidth(TColumnEx* column, int& width) {
   TRect box = Rect(0, 0, column->Width() - margin, TitleHeight(column));
   String text = title->Caption();
   if (grid_->UseMultiTitle()) {
-    THeadTreeNode* leaf = grid_->TitleLeaf(column->Index());
+    THeadTreeNode* leaf = grid_->Layout()->TitleLeaf(column->Index());
     text = leaf != nullptr ? leaf->Text : text;
   }
   bool wordWrap = grid_->UseMultiTitle() || grid_->TitleHeight() != 0 || grid_->TitleLines() != 0;
@@ -81,7 +81,7 @@ void TColumnWidthOptimizer::FooterTextWidth(TColumnEx* column, int& width) {
     TAlignment alignment = footer->Alignment();
     String text = grid_->GetFooterValue(row, column);
     grid_->GetFooterParams(column->Index(), row, column, font, background, alignment, {}, text);
-    const bool wordWrap = footer->WordWrap() && grid_->WordWrapPossible();
+    const bool wordWrap = footer->WordWrap() && grid_->Layout()->WordWrapPossible();
     width = std::max(width, CellTextWidth(Canvas(), text, grid_->DefaultRowHeight(), wordWrap) + kFooterMargin);
   }
 }

@@ -30,6 +30,7 @@ TCustomDBGridEx::TCustomDBGridEx(TComponent* owner) : TCustomDBGridEx(owner, TPa
 
 TCustomDBGridEx::TCustomDBGridEx(TComponent* owner, TPartsMadeLater)
     : TCustomGrid(owner),
+      layout_(std::make_unique<TDBGridExLayout>(this)),
       linkRows_(std::make_unique<TDBGridExLinkRows>(this)),
       titleImageLink_(std::make_unique<TChangeLink>()),
       stFilter_(std::make_unique<TSTDBGridExFilter>(this)) {}
@@ -63,7 +64,7 @@ TCustomDBGridEx::~TCustomDBGridEx() {
   Destroying();
   horzScrollBar_.reset();
   vertScrollBar_.reset();
-  ForgetTitleTree();
+  layout_->ForgetTitleTree();
   DestroyGridObjects();
   DestroyPainters();
 }

@@ -6,6 +6,7 @@
 #include "gridlib/grid/grid_filter_settings.h"
 #include "gridlib/grid/grid_host.h"
 #include "gridlib/grid/grid_input.h"
+#include "gridlib/grid/grid_layout_pass.h"
 #include "gridlib/grid/grid_messages.h"
 #include "gridlib/grid/grid_scroll_bars.h"
 #include "gridlib/grid/head_tree.h"
@@ -103,12 +104,8 @@ class TCustomDBGridEx : public TCustomGrid, public TDBGridExHost, public TDBGrid
   bool IsOddRowColorStored() const { return oddRowColorAssigned_; }
   TCustomImageList* TitleImages() const { return titleImages_; }
   void SetTitleImages(TCustomImageList* value);
-  // The multi-level title tree ("Root") and each column's leaf, rebuilt by the layout.
-  THeadTreeNode* TitleRoot() const { return titleRoot_.get(); }
-  std::vector<THeadTreeNode*>& TitleLeaves() { return titleLeaves_; }
-  // The leaf of data column `dataCol` in the title tree; nullptr without multi-level titles or
-  // for a column the last layout did not see.
-  THeadTreeNode* TitleLeaf(int dataCol) const;
+  // The multi-level title tree ("Root"), rebuilt by the layout pass.
+  THeadTreeNode* TitleRoot() const { return layout_->TitleRoot(); }
   // The filter row's settings; assigning copies into the grid's own object.
   TSTDBGridExFilter* STFilter() const { return stFilter_.get(); }
   void SetSTFilter(TSTDBGridExFilter* value) { stFilter_->Assign(value); }
@@ -153,6 +150,8 @@ class TCustomDBGridEx : public TCustomGrid, public TDBGridExHost, public TDBGrid
   void TitleFontChanged() override;
   // The full layout pass; runs now, whatever locks are held (LayoutChanged respects them).
   void InternalLayout();
+  // What the last layout pass measured and placed, for painting, hit tests and the editors.
+  TDBGridExLayout* Layout() const { return layout_.get(); }
   // Row count and row heights; the data link buffers as many records as fit.
   using TCustomGrid::SetRowHeights;
   virtual void SetRowHeights();
@@ -187,18 +186,10 @@ class TCustomDBGridEx : public TCustomGrid, public TDBGridExHost, public TDBGrid
   int CurrentDataRow() override;
   // Record number (from 1) of data row `dataRow`; 0 when it shows no record.
   int DataRowRecNo(int dataRow);
-  int TitleOffset() const { return titleOffset_; }
-  int EditButtonWidth() const { return editButtonWidth_; }
-  int EditButtonHeight() const { return editButtonHeight_; }
+  int TitleOffset() const { return layout_->TitleOffset(); }
   // Posts one deferred-layout message unless one is already waiting.
   void DeferLayout();
   static constexpr int kIndicatorWidth = 11;
-  // Data rows are tall enough for more than one line of text.
-  bool WordWrapPossible() const { return wordWrapPossible_; }
-  // Room the title text leaves around it: less with the flat look.
-  int TitleTextAllowance() const { return Flat() ? 2 : 4; }
-  // Data columns whose Visible is set, in column order; rebuilt by each layout pass.
-  const std::vector<int>& VisibleColumns() const { return visibleColumns_; }
   void LinkActive(bool active) override;
   void TabStopsChanged() override { UpdateColWidthsAndTabStops(); }
   void RecreateGridWindow() override { RecreateWnd(); }
@@ -445,6 +436,8 @@ class TCustomDBGridEx : public TCustomGrid, public TDBGridExHost, public TDBGrid
   // The row sources lay out the rows and move the current one for the grid.
   friend class TDBGridExLinkRows;
   friend class TDBGridExRecordAccessRows;
+  // The layout pass fits RowLines and RowHeight to the text without laying out again.
+  friend class TDBGridExLayout;
   // What the input controller keeps of the base grid's own handling.
   void BaseMouseDown(TMouseButton button, TShiftState shift, int x, int y) override;
   void BaseMouseMove(TShiftState shift, int x, int y) override;
@@ -472,23 +465,12 @@ class TCustomDBGridEx : public TCustomGrid, public TDBGridExHost, public TDBGrid
   // CM_HINTSHOW without a hint of the grid's own: a title's hint or a cut cell's whole text.
   TDBGridExToolTips* ToolTips();
 
-  // Drops the tree while titles are single-level: its leaves would outlive their columns.
-  void ForgetTitleTree();
   void CreatePainters();
   void DestroyPainters();
   // Paint, erase and frame messages; false for the others.
   bool PaintMessage(TMessage& m);
-  // Layout steps, in the order a pass runs them.
-  void DropOrphanDefaultColumns();
-  void BindColumnsToFields();
-  void PlaceFixedColumns();
-  void MeasureDataRows();
-  void FitRowHeightToText(int textHeight, int extra);
-  void MeasureTitleRow();
-  void ApplyScrollBarStyle();
+  // Auto-fit: columns share the client width (grid_auto_fit.cpp).
   void AutoFitColumns();
-  void FitTitleHeights();
-  void UpdateEditButtonWidth();
   void TakeParentFont();
   void TakeParentColor();
   void DropPendingDeferredLayout();
@@ -522,13 +504,9 @@ class TCustomDBGridEx : public TCustomGrid, public TDBGridExHost, public TDBGrid
   bool rowSizingAllowed_ = false;
   bool inLayoutPass_ = false;
   bool settingRows_ = false;
-  bool wordWrapPossible_ = false;
-  int titleOffset_ = 1;
-  int editButtonWidth_ = 0;
-  int editButtonHeight_ = 0;
   String savedImeName_;
   TImeMode savedImeMode_ = imDontCare;
-  std::vector<int> visibleColumns_;
+  std::unique_ptr<TDBGridExLayout> layout_;
   // The row sources: the data link's buffer always, the record-access interface while the
   // data set lends it.
   std::unique_ptr<TDBGridExLinkRows> linkRows_;
@@ -556,8 +534,6 @@ class TCustomDBGridEx : public TCustomGrid, public TDBGridExHost, public TDBGrid
   bool oddRowColorAssigned_ = false;
   TCustomImageList* titleImages_ = nullptr;
   std::unique_ptr<TChangeLink> titleImageLink_;
-  std::unique_ptr<THeadTreeNode> titleRoot_ = std::make_unique<THeadTreeNode>("Root", 10, 0);
-  std::vector<THeadTreeNode*> titleLeaves_;
   std::unique_ptr<TSTDBGridExFilter> stFilter_;
   std::unique_ptr<TDBGridExFilterEditing> filterEditing_;
   std::unique_ptr<TDBGridExPaintView> paintView_;

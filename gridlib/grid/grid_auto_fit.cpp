@@ -16,11 +16,12 @@ struct FitSums {
 }  // namespace
 
 void TCustomDBGridEx::AutoFitColumns() {
-  const size_t count = visibleColumns_.size();
+  const std::vector<int>& visible = layout_->VisibleColumns();
+  const size_t count = visible.size();
   if (count == 0) return;
   TCollectionUpdateLock lock(*Columns());
   std::vector<bool> limited(count, false);
-  auto column = [&](size_t k) { return Columns()->Items(visibleColumns_[k]); };
+  auto column = [&](size_t k) { return Columns()->Items(visible[k]); };
   auto shares = [&](size_t k) { return column(k)->AutoFitColWidth() && !limited[k]; };
   int available = 0;
   int sum = 0;

@@ -89,7 +89,7 @@ void TDBGridExInput::PlainKey(uint16_t& key, TShiftState shift) {
   TDataSet* dataSet = grid_->DataLink()->DataSet();
   const bool select = ShiftSelect(shift);
   const bool rowSelect = grid_->Options().Contains(dgRowSelect);
-  const bool rowsOnly = rowSelect || grid_->VisibleColumns().size() == 1;
+  const bool rowsOnly = rowSelect || grid_->Layout()->VisibleColumns().size() == 1;
   const int page = grid_->VisibleDataRowCount();
   switch (key) {
     case VK_UP: PriorRow(select); break;

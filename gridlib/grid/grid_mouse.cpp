@@ -134,7 +134,7 @@ bool TDBGridExInput::TitlePress(TMouseButton button, TShiftState shift, TGridCoo
 // button.
 bool TDBGridExInput::InLeafTitle(TGridCoord cell, int dataCol, int y) {
   if (!grid_->UseMultiTitle() || !grid_->Options().Contains(dgTitles)) return true;
-  const THeadTreeNode* leaf = grid_->TitleLeaf(dataCol);
+  const THeadTreeNode* leaf = grid_->Layout()->TitleLeaf(dataCol);
   return leaf == nullptr || y >= grid_->CellRect(cell.X, cell.Y).Bottom - leaf->Height;
 }
 

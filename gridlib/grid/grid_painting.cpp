@@ -38,12 +38,12 @@ class TDBGridExPaintAdapter : public TDBGridExPaintView {
   int TitleLines() override { return grid_->TitleLines(); }
   int DefaultRowHeight() override { return grid_->DefaultRowHeight(); }
   int GridLineWidth() override { return grid_->GridLineWidth(); }
-  int EditButtonWidth() override { return grid_->EditButtonWidth(); }
-  int EditButtonHeight() override { return grid_->EditButtonHeight(); }
-  bool WordWrapPossible() override { return grid_->WordWrapPossible(); }
+  int EditButtonWidth() override { return grid_->Layout()->EditButtonWidth(); }
+  int EditButtonHeight() override { return grid_->Layout()->EditButtonHeight(); }
+  bool WordWrapPossible() override { return grid_->Layout()->WordWrapPossible(); }
   bool STFilterVisible() override { return grid_->STFilterVisible(); }
   IMemTableEx* MemTable() override { return grid_->RowSource()->RecordAccess(); }
-  THeadTreeNode* TitleLeaf(int dataCol) override { return grid_->TitleLeaf(dataCol); }
+  THeadTreeNode* TitleLeaf(int dataCol) override { return grid_->Layout()->TitleLeaf(dataCol); }
   TColor EvenRowColor() override { return grid_->EvenRowColor(); }
   TColor OddRowColor() override { return grid_->OddRowColor(); }
   TCustomImageList* TitleImages() override { return grid_->TitleImages(); }

@@ -25,7 +25,7 @@ int TCustomDBGridEx::UsedRowHeight() const {
   const int line = Options().Contains(dgRowLines) ? GridLineWidth() : 0;
   const int pitch = DefaultRowHeight() + line;
   int used = 0;
-  for (int row = 0; row < titleOffset_; ++row) {
+  for (int row = 0; row < TitleOffset(); ++row) {
     used += row == 0 && Options().Contains(dgTitles) ? RowHeights(0) + line : pitch;
   }
   if (footerRowCount_ > 0) used += pitch * footerRowCount_ + line;
@@ -43,8 +43,8 @@ void TCustomDBGridEx::SetRowHeights() {
   if (settingRows_ || Columns() == nullptr) return;
   // What setting rows stirs up in the data link must not start another round.
   auto scope = ScopedValue(settingRows_, true);
-  if (RowCount() <= titleOffset_) SetRowCount(titleOffset_ + 1);
-  SetFixedRows(titleOffset_);
+  if (RowCount() <= TitleOffset()) SetRowCount(TitleOffset() + 1);
+  SetFixedRows(TitleOffset());
   RowSource()->SetRowHeights();
 }
 

@@ -118,7 +118,7 @@ bool TDBGridExToolTips::DataTip(TColumnEx* column, const TDBGridExCellType& type
   tip.Text = params.Text;
   tip.Alignment = params.Alignment;
   tip.Graphic = kind == cctImageList || kind == cctCheckboxes;
-  tip.WordWrap = column->WordWrap() && grid_->WordWrapPossible();
+  tip.WordWrap = column->WordWrap() && grid_->Layout()->WordWrapPossible();
   tip.TextRect = cell;
   tip.TextRect.Left += TreeIndent(type);
   if (column->AlwaysShowEditButton()) tip.TextRect.Right -= column->EditButtonsWidth();
@@ -150,7 +150,7 @@ bool TDBGridExToolTips::TitleTip(TColumnEx* column, const TRect& cell, TCellTip&
   tip.TextRect = cell;
   if (grid_->UseMultiTitle()) {
     // Under multi-level titles the column's own caption is the leaf below the headings.
-    if (const THeadTreeNode* leaf = grid_->TitleLeaf(column->Index())) {
+    if (const THeadTreeNode* leaf = grid_->Layout()->TitleLeaf(column->Index())) {
       tip.Text = leaf->Text;
       tip.TextRect.Top = std::max(cell.Top, cell.Bottom - leaf->Height);
     }
@@ -158,7 +158,7 @@ bool TDBGridExToolTips::TitleTip(TColumnEx* column, const TRect& cell, TCellTip&
   tip.Alignment = title->Alignment();
   const bool wraps = grid_->UseMultiTitle() || grid_->TitleHeight() != 0 || grid_->TitleLines() != 0;
   tip.WordWrap = wraps && title->Orientation() != tohVertical;
-  tip.Allowance = grid_->TitleTextAllowance();
+  tip.Allowance = grid_->Layout()->TitleTextAllowance();
   return true;
 }
 

@@ -2,7 +2,6 @@
 // before or after the base grid.
 #include <algorithm>
 
-#include "gridlib/controls/button_metrics.h"
 #include "gridlib/grid/columns.h"
 #include "gridlib/grid/db_grid.h"
 #include "gridlib/grid/grid_style.h"
@@ -11,7 +10,6 @@
 #include "platform/controls/application.h"
 #include "platform/controls/menus.h"
 #include "platform/windows/messages.h"
-#include "platform/windows/system_metrics.h"
 #include "platform/windows/window_tree.h"
 
 namespace {
@@ -35,7 +33,7 @@ class DragModeScope {
 
 void TCustomDBGridEx::CreateWnd() {
   TCustomGrid::CreateWnd();
-  UpdateEditButtonWidth();
+  layout_->UpdateEditButtonWidth();
   if (AutoFitColWidths() && !IsDesigning()) {
     LayoutChanged();
   } else {
@@ -45,20 +43,6 @@ void TCustomDBGridEx::CreateWnd() {
   UpdateVertScrollBar();
   savedImeName_ = ImeName();
   savedImeMode_ = ImeMode();
-}
-
-// Edit buttons are as wide as a scroll bar (flat ones narrower); their height is the row's,
-// unless the row is much taller than the button is wide.
-void TCustomDBGridEx::UpdateEditButtonWidth() {
-  const int base = Flat() ? FlatButtonWidth() : GetSystemMetrics(SM_CXVSCROLL);
-  const int scaled = ScaleButtonWidthEx(base, true);
-  if (DefaultRowHeight() > scaled) {
-    editButtonWidth_ = Flat() ? scaled : base;
-    editButtonHeight_ = ScaleButtonWidthEx(base, Flat());
-  } else {
-    editButtonWidth_ = DefaultRowHeight();
-    editButtonHeight_ = DefaultRowHeight();
-  }
 }
 
 // Asks for a layout once the messages already queued are handled; several requests make one.

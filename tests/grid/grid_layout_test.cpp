@@ -80,7 +80,7 @@ TEST_P(GridLayout, RowHeightsFollowFontsAndSettings) {
   grid->SetRowHeight(5);
   const TEXTMETRIC tm = Metrics(font);
   EXPECT_EQ(grid->DefaultRowHeight(), (tm.tmHeight + tm.tmExternalLeading) * 2 + 5);
-  EXPECT_TRUE(grid->WordWrapPossible());
+  EXPECT_TRUE(grid->Layout()->WordWrapPossible());
 }
 
 TEST_P(GridLayout, TitleLinesSetTheTitleHeight) {
@@ -302,7 +302,7 @@ TEST(GridLayoutTitles, TitleCellsShareTheHeightOfTheTallestStack) {
   }
   grid.SetUseMultiTitle(true);
   THeadTreeNode* root = grid.TitleRoot();
-  const std::vector<THeadTreeNode*>& leaves = grid.TitleLeaves();
+  const std::vector<THeadTreeNode*>& leaves = grid.Layout()->TitleLeaves();
   ASSERT_EQ(leaves.size(), 3u);
   THeadTreeNode* heading = leaves[0]->Host;
   ASSERT_NE(heading, root);
@@ -340,7 +340,7 @@ TEST(GridLayoutTitles, VerticalTitlesAreAsHighAsTheirTextIsLong) {
   bitmap.Canvas()->Font()->Assign(column->Title()->Font());
   const int length = bitmap.Canvas()->TextWidth(caption);
   const int trim = grid.OptionsEx().Contains(dghFixed3D) ? 1 : 3;
-  EXPECT_EQ(grid.TitleLeaves()[0]->Height, length + 6);
+  EXPECT_EQ(grid.Layout()->TitleLeaves()[0]->Height, length + 6);
   EXPECT_EQ(grid.RowHeights(0), length + 6 - trim);
   grid.SetVTitleMargin(30);
   EXPECT_EQ(grid.RowHeights(0), length + 6 - trim) << "the margin is for horizontal captions";

@@ -218,7 +218,7 @@ TEST_P(GridPaint, EditButtonsRequiredMarksAndRowColoursDecorateDataCells) {
   Paint();
   const int first = grid->TitleOffset();
   const TRect cell = grid->CellRect(kName, first + 1);
-  const TRect button = Rect(cell.Right - grid->EditButtonWidth() + 2, cell.Top + 2, cell.Right - 2, cell.Bottom - 2);
+  const TRect button = Rect(cell.Right - grid->Layout()->EditButtonWidth() + 2, cell.Top + 2, cell.Right - 2, cell.Bottom - 2);
   EXPECT_GT(Count(clBtnFace, button), button.Width() * button.Height() / 2) << "the button's face";
   EXPECT_GT(Count(clBlack, button), 2) << "its dots";
   EXPECT_EQ(Corner(kAmount, first), ColorToRGB(clInfoBk)) << "record 1 is odd";
@@ -310,7 +310,7 @@ TEST_P(GridPaint, MultiLevelTitlesOfThreeLevelsSpanTheirColumns) {
   Column(kName)->Title()->SetCaption("联系人|基本|姓名");
   Column(kAmount)->Title()->SetCaption("联系人|金额");
   Paint();
-  THeadTreeNode* leaf = grid->TitleLeaf(0);
+  THeadTreeNode* leaf = grid->Layout()->TitleLeaf(0);
   ASSERT_NE(leaf, nullptr);
   ASSERT_NE(leaf->Heading(), nullptr);
   ASSERT_NE(leaf->Heading()->Heading(), nullptr) << "three levels";

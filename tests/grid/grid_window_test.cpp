@@ -62,15 +62,15 @@ TEST_P(GridWindow, EditButtonsAreRowHighUnlessRowsAreTall) {
   Make(20);
   const int bar = GetSystemMetrics(SM_CXVSCROLL);
   if (grid->DefaultRowHeight() <= ScaleButtonWidthEx(bar, true)) {
-    EXPECT_EQ(grid->EditButtonWidth(), grid->DefaultRowHeight());
-    EXPECT_EQ(grid->EditButtonHeight(), grid->DefaultRowHeight());
+    EXPECT_EQ(grid->Layout()->EditButtonWidth(), grid->DefaultRowHeight());
+    EXPECT_EQ(grid->Layout()->EditButtonHeight(), grid->DefaultRowHeight());
   }
   grid->SetRowLines(4);
   ASSERT_GT(grid->DefaultRowHeight(), ScaleButtonWidthEx(bar, true));
-  EXPECT_EQ(grid->EditButtonWidth(), bar);
-  EXPECT_EQ(grid->EditButtonHeight(), bar);
+  EXPECT_EQ(grid->Layout()->EditButtonWidth(), bar);
+  EXPECT_EQ(grid->Layout()->EditButtonHeight(), bar);
   grid->SetFlat(true);
-  EXPECT_EQ(grid->EditButtonWidth(), ScaleButtonWidthEx(FlatButtonWidth(), true));
+  EXPECT_EQ(grid->Layout()->EditButtonWidth(), ScaleButtonWidthEx(FlatButtonWidth(), true));
 }
 
 TEST_P(GridWindow, ReadOnlyGridHasNoTabStops) {
