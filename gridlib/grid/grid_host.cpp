@@ -109,7 +109,12 @@ int TDBGridExHost::CurrentGridRow() {
   return dataRow >= 0 ? TitleRowCount() + dataRow : -1;
 }
 
-int TDBGridExHost::CurrentDataRow() { return dataLink_->Active() ? dataLink_->ActiveRecord() : -1; }
+// While other rows are read (painting moves the active record to each row it draws), the
+// current record is the one kept aside to go back to.
+int TDBGridExHost::CurrentDataRow() {
+  if (!dataLink_->Active()) return -1;
+  return savedActiveRecord_ >= 0 ? savedActiveRecord_ : dataLink_->ActiveRecord();
+}
 
 std::pair<int, int> TDBGridExHost::ReadableDataRows() {
   return {0, dataLink_->Active() ? dataLink_->RecordCount() : 0};

@@ -3,6 +3,7 @@
 // ends when its time runs out.
 #include <gtest/gtest.h>
 
+#include "gridlib/grid/bookmark_list.h"
 #include "gridlib/grid/grid_unit.h"
 #include "platform/core/scope_guard.h"
 #include "tests/grid/grid_paint_support.h"
@@ -102,6 +103,32 @@ TEST_P(IncSearch, TheSearchTextIsHighlightedInTheCurrentCell) {
   grid->StopInplaceSearch();
   paint();
   EXPECT_EQ(picture.Count(yellow, grid->ClientRect()), 0);
+  picture.SaveOnFailure();
+}
+
+// Selected records that are not current show no search text.
+TEST_P(IncSearch, TheSearchTextShowsOnlyInTheCurrentRecord) {
+  MakeNames({"Zhao", "Zhang", "Zhu"});
+  grid->SetBorderStyle(bsNone);
+  grid->SetOptions(grid->Options() + dgMultiSelect);
+  for (int id : {1, 3}) {
+    items_->GotoId(id);
+    grid->SelectedRows()->SetCurrentRowSelected(true);
+  }
+  items_->GotoId(2);
+  Char(u'z');
+  Char(u'h');
+  Char(u'a');
+  Char(u'n');
+  ASSERT_EQ(items_->CurrentId(), 2);
+  PixelReader picture;
+  picture.bmp.SetSize(grid->Width(), grid->Height());
+  grid->PaintTo(picture.canvas()->Handle(), 0, 0);
+  const TColor yellow = DBGridExUnitSettings().HighlightColor;
+  EXPECT_GT(picture.Count(yellow, grid->CellRect(grid->Col(), grid->Row())), 20);
+  for (int row : {grid->Row() - 1, grid->Row() + 1}) {
+    EXPECT_EQ(picture.Count(yellow, grid->CellRect(grid->Col(), row)), 0) << "selected record in row " << row;
+  }
   picture.SaveOnFailure();
 }
 

@@ -120,6 +120,62 @@ TEST_P(GridPaint, CurrentCellHighlightFollowsFocusAndSelectionOptions) {
   EXPECT_NE(Corner(col + 1, row), ColorToRGB(clWindow)) << "the whole row is highlighted";
 }
 
+// Painting reads every row's record in turn; only the current record's row is drawn as current.
+TEST_P(GridPaint, OnlyTheCurrentRowIsHighlighted) {
+  Make(5);
+  TEdit* other = new TEdit(form_);
+  other->SetParent(form_);
+  other->SetBounds(0, 210, 100, 20);
+  const struct {
+    const char* name;
+    TDBGridOptions options;
+    TDBGridExOptions optionsEx;
+    bool focused;
+  } cases[] = {
+      {"row select, focused", {dgRowSelect}, {}, true},
+      {"row select, always shown, unfocused", {dgRowSelect, dgAlwaysShowSelection}, {}, false},
+      {"row highlight, focused", {}, {dghRowHighlight}, true},
+  };
+  items_->GotoId(3);
+  const TDBGridOptions options = grid->Options();
+  const TDBGridExOptions optionsEx = grid->OptionsEx();
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.name);
+    grid->SetOptions(options + c.options);
+    grid->SetOptionsEx(optionsEx + c.optionsEx);
+    if (c.focused) grid->SetFocus();
+    else other->SetFocus();
+    Paint();
+    const int current = grid->Row();
+    EXPECT_NE(Corner(kAmount, current), ColorToRGB(clWindow)) << "the current row";
+    for (int row = grid->TitleOffset(); row < grid->TitleOffset() + 5; ++row) {
+      if (row == current) continue;
+      EXPECT_EQ(Corner(kAmount, row), ColorToRGB(clWindow)) << "row " << row;
+    }
+  }
+}
+
+// Of the selected records only the current cell takes the full highlight; the others, in the
+// current column too, are blended alike.
+TEST_P(GridPaint, SelectedRecordsBlendAlsoInTheCurrentColumn) {
+  Make(5);
+  grid->SetOptions(grid->Options() + dgMultiSelect);
+  for (int id : {2, 4}) {
+    items_->GotoId(id);
+    grid->SelectedRows()->SetCurrentRowSelected(true);
+  }
+  items_->GotoId(3);
+  grid->SetSelectedIndex(0);
+  grid->SetFocus();
+  Paint();
+  EXPECT_EQ(Corner(1, grid->Row()), ColorToRGB(clHighlight)) << "the current cell";
+  for (int row : {grid->Row() - 1, grid->Row() + 1}) {
+    SCOPED_TRACE(row);
+    EXPECT_NE(Corner(1, row), ColorToRGB(clWindow)) << "a selected record";
+    EXPECT_EQ(Corner(1, row), Corner(kName, row)) << "blended in the current column as in the others";
+  }
+}
+
 TEST_P(GridPaint, SelectedColumnsDarkenTheirTitleAndHighlightTheirCells) {
   Make(5);
   grid->SetOptions(grid->Options() + dgMultiSelect);
@@ -232,6 +288,23 @@ TEST_P(GridPaint, EditButtonsRequiredMarksAndRowColoursDecorateDataCells) {
   const TRect required = grid->CellRect(kCode, grid->Row());
   EXPECT_GT(Count(static_cast<TColor>(0x0000FF), Rect(required.Left, required.Bottom - 3, required.Right, required.Bottom)), 4)
       << "a red dotted line under the empty required field";
+  items_->ds()->Cancel();
+}
+
+TEST_P(GridPaint, RequiredMarkShowsOnlyUnderTheEditedRecord) {
+  Make(6);
+  items_->ds()->FieldByName("Code")->SetRequired(true);
+  Column(kCode)->SetHighlightRequired(true);
+  const TColor red = static_cast<TColor>(0x0000FF);
+  auto marked = [&](int id) {
+    const TRect cell = grid->CellRect(kCode, grid->TitleOffset() + id - 1);
+    return Count(red, Rect(cell.Left, cell.Bottom - 3, cell.Right, cell.Bottom)) > 4;
+  };
+  items_->GotoId(3);
+  items_->ds()->Edit();
+  Paint();
+  EXPECT_TRUE(marked(3)) << "the edited record's empty Code";
+  EXPECT_FALSE(marked(6)) << "another record's empty Code";
   items_->ds()->Cancel();
 }
 
