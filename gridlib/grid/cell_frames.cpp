@@ -2,7 +2,6 @@
 // cells and the cells of the filter row.
 #include <algorithm>
 
-#include "gridlib/controls/button_metrics.h"
 #include "gridlib/controls/button_painting.h"
 #include "gridlib/grid/canvas_scopes.h"
 #include "gridlib/grid/cell_painter.h"
@@ -16,7 +15,6 @@
 #include "platform/graphics/device_context.h"
 #include "platform/graphics/draw_edges.h"
 #include "platform/graphics/shapes.h"
-#include "platform/windows/system_metrics.h"
 
 namespace {
 
@@ -49,16 +47,6 @@ TColor Lighten(TColor color, int divisor) {
     result |= std::min<uint32_t>(255, c + c / static_cast<uint32_t>(divisor)) << shift;
   }
   return static_cast<TColor>(result);
-}
-
-TButtonDrawStyleEx DrawStyleOf(TEditButtonStyleEx style) {
-  switch (style) {
-    case ebsEllipsisEx: return bdsEllipsisEx;
-    case ebsUpDownEx: return bdsUpDownEx;
-    case ebsPlusEx: return bdsPlusEx;
-    case ebsMinusEx: return bdsMinusEx;
-    default: return bdsDropDownEx;
-  }
 }
 
 }  // namespace
@@ -185,7 +173,7 @@ void TDBGridExCellPainter::PaintFilterCell(TCellPaint& cell, TColumnEx* column) 
   TCanvas* canvas = view_.Canvas();
   const bool flat = Flat();
   const bool dropDown = column->STFilter()->ListSource() != nullptr;
-  const int buttonWidth = flat ? FlatButtonWidth() : GetSystemMetrics(SM_CXVSCROLL);
+  const int buttonWidth = BaseEditButtonSize(flat).Width;
   const int separator = flat && dropDown ? 1 : 0;
   TRect text = cell.Rect;
   if (dropDown) text.Right -= buttonWidth + separator;

@@ -3,7 +3,6 @@
 
 #include <algorithm>
 
-#include "gridlib/controls/edit_buttons.h"
 #include "gridlib/controls/sum_list.h"
 #include "gridlib/controls/tree_lines.h"
 #include "gridlib/grid/bookmark_list.h"
@@ -196,7 +195,11 @@ void TDBGridExCellPainter::PaintDataCell(TCellPaint& cell, TColumnEx* column) {
   }
   TRect rect = cell.Rect;
   if (cell.DataCol == 0 && view_.MemTable() != nullptr) rect.Left += PaintTreeArea(cell, column);
-  if (column->AlwaysShowEditButton()) rect.Right -= column->EditButtonsWidth();
+  TRect whole = cell.Rect;
+  if (cell.Frame3D) InflateRect(whole, 1, 1);
+  const TCellEditButtonsEx buttons =
+      column->AlwaysShowEditButton() ? view_.EditButtonRects(column, whole) : TCellEditButtonsEx();
+  rect = buttons.TextRect(rect);
   TColCellParamsEx* p = params_.get();
   p->State = cell.State;
   p->Alignment = column->Alignment();
@@ -225,7 +228,7 @@ void TDBGridExCellPainter::PaintDataCell(TCellPaint& cell, TColumnEx* column) {
   }
   if (view_.DefaultDrawing() && rect.Right > rect.Left) PaintDataContent(cell, column, rect);
   if (ShowsIncSearch(cell, column)) DrawIncSearchText(cell, column, rect, *view_.IncSearchText());
-  PaintEditButtons(cell, column, rect);
+  PaintEditButtons(cell, buttons);
   DrawRequiredMark(column, rect, cell.DataRow);
   if (column->IsDefaultColumn()) view_.DrawDataCell(rect, column->Field(), cell.State);
   view_.DrawColumnCell(rect, cell.DataCol, column, cell.State);
@@ -265,31 +268,17 @@ void TDBGridExCellPainter::PaintDataContent(TCellPaint& cell, TColumnEx* column,
   }
 }
 
-void TDBGridExCellPainter::PaintEditButtons(TCellPaint& cell, TColumnEx* column, TRect& rect) {
-  if (!column->AlwaysShowEditButton()) return;
+void TDBGridExCellPainter::PaintEditButtons(const TCellPaint& cell, const TCellEditButtonsEx& buttons) {
+  if (buttons.Count() == 0) return;
   TCanvas* canvas = view_.Canvas();
-  const bool flat = Flat();
-  const int extra = flat ? 1 : 0;
-  const int height = view_.EditButtonHeight();
   const bool enabled = view_.Model()->DataLink()->Active();
-  int left = rect.Right;
-  auto paint = [&](int width, TEditButtonStyleEx style) {
-    TRect button = Rect(left, cell.Rect.Top, left + width + extra, cell.Rect.Top + height);
-    if (cell.Frame3D) OffsetRect(button, 1, -1);
-    DrawCellButton(button, cell.Rect, canvas->Brush()->Color(), style, enabled, flat, false);
-    left += width + extra;
-  };
-  const int kind = GetColumnEditStyle(column);
-  if (kind != 0) paint(view_.EditButtonWidth(), kind == 1 ? ebsEllipsisEx : kind == 5 ? ebsUpDownEx : ebsDropDownEx);
-  TEditButtonsEx* buttons = column->EditButtons();
-  for (int i = 0; i < buttons->Count(); ++i) {
-    TVisibleEditButtonEx* button = buttons->Items(i);
-    if (!button->Visible()) continue;
-    paint(button->Width() >= 1 ? button->Width() : view_.EditButtonWidth(), ebsDropDownEx);
+  TRect strip = buttons.Buttons().front().Rect;
+  for (const TCellEditButtonEx& button : buttons.Buttons()) {
+    DrawCellButton(button.Rect, cell.Rect, canvas->Brush()->Color(), button.Style, enabled, Flat(), false);
+    UnionRect(strip, strip, button.Rect);
   }
-  if (height < view_.DefaultRowHeight() && left > rect.Right) {
-    canvas->FillRect(Rect(rect.Right, cell.Rect.Top + height, left, cell.Rect.Bottom));
-  }
+  // A row taller than the buttons shows the cell's colour below them.
+  if (strip.Bottom < cell.Rect.Bottom) canvas->FillRect(Rect(strip.Left, strip.Bottom, strip.Right, cell.Rect.Bottom));
 }
 
 // The tree of records left of the first column: an 18-pixel step for each level, a dotted line

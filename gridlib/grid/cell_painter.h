@@ -2,6 +2,7 @@
 
 #include <memory>
 
+#include "gridlib/grid/cell_edit_buttons.h"
 #include "gridlib/grid/grid_paint_view.h"
 #include "gridlib/grid/tree_nodes.h"
 
@@ -12,9 +13,6 @@ class TCanvas;
 class TColCellParamsEx;
 class TColumnEx;
 class TFont;
-
-// The kinds of buttons a cell may show.
-enum TEditButtonStyleEx : uint8_t { ebsDropDownEx, ebsEllipsisEx, ebsGlyphEx, ebsUpDownEx, ebsPlusEx, ebsMinusEx };
 
 // One cell on its way to the canvas: where it is, what kind it is and how it was drawn.
 struct TCellPaint {
@@ -79,7 +77,7 @@ class TDBGridExCellPainter {
   int NextRowLevel(int dataRow);
   // The indent of one tree level.
   static constexpr int kTreeStep = TDBGridExTreeNodes::kLevelWidth;
-  void PaintEditButtons(TCellPaint& cell, TColumnEx* column, TRect& rect);
+  void PaintEditButtons(const TCellPaint& cell, const TCellEditButtonsEx& buttons);
   void PaintCheckBox(const TRect& rect, TCheckboxStateEx state);
   bool IsDuplicateValue(TColumnEx* column, int dataCol);
   void DrawRequiredMark(TColumnEx* column, const TRect& rect, int dataRow);

@@ -1,9 +1,7 @@
 // What a column shows and writes for the current record: texts, kinds, check boxes, stepping.
 #include <cmath>
 
-#include "gridlib/controls/button_metrics.h"
 #include "gridlib/controls/db_utils_ex.h"
-#include "gridlib/controls/edit_buttons.h"
 #include "gridlib/controls/mru_list.h"
 #include "gridlib/controls/lookup_extra_row.h"
 #include "gridlib/grid/columns.h"
@@ -15,7 +13,6 @@
 #include "platform/data/field_kinds.h"
 #include "platform/graphics/bitmap.h"
 #include "platform/graphics/graphics_objects.h"
-#include "platform/windows/system_metrics.h"
 
 namespace {
 
@@ -248,16 +245,7 @@ void TColumnEx::StepLookupValue(TField* field, double increment) {
 
 int TColumnEx::EditButtonsWidth() {
   TDBGridExHost* grid = GetGrid();
-  const bool flat = grid != nullptr && grid->Flat();
-  const int defaultWidth = flat ? FlatButtonWidth() : GetSystemMetrics(SM_CXVSCROLL);
-  const int perButton = flat ? 1 : 0;
-  int width = GetColumnEditStyle(this) != 0 ? defaultWidth + perButton : 0;
-  for (int i = 0; i < editButtons_->Count(); ++i) {
-    const TVisibleEditButtonEx* button = editButtons_->Items(i);
-    if (!button->Visible()) continue;
-    width += (button->Width() != 0 ? button->Width() : defaultWidth) + perButton;
-  }
-  return width;
+  return EditButtonStripWidth(this, grid != nullptr ? grid->EditButtonSize() : BaseEditButtonSize(false));
 }
 
 void TColumnEx::FillColCellParams(TColCellParamsEx* params) {

@@ -333,8 +333,9 @@ void TColumnEx::SetBiDiMode(TBiDiMode value) {
   if (StoreInherited(cvBiDiMode, biDiMode_, value)) Changed(false);
 }
 
-// Right-to-left drawing needs a right-to-left system locale, which this client never runs in.
-bool TColumnEx::UseRightToLeftAlignment() const { return false; }
+// Every locale of this platform can show right-to-left text, so the mode alone decides (as it
+// does for the grid's own mirroring).
+bool TColumnEx::UseRightToLeftAlignment() const { return BiDiMode() == bdRightToLeft; }
 
 bool TColumnEx::IsColorStored() const { return IsAssigned(cvColor) && color_ != DefaultColor(); }
 bool TColumnEx::IsAlignmentStored() const {

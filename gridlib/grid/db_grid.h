@@ -187,6 +187,9 @@ class TCustomDBGridEx : public TCustomGrid, public TDBGridExHost, public TDBGrid
   // Record number (from 1) of data row `dataRow`; 0 when it shows no record.
   int DataRowRecNo(int dataRow);
   int TitleOffset() const { return layout_->TitleOffset(); }
+  TEditButtonSizeEx EditButtonSize() override {
+    return {layout_->EditButtonWidth(), layout_->EditButtonHeight(), Flat()};
+  }
   // Posts one deferred-layout message unless one is already waiting.
   void DeferLayout();
   static constexpr int kIndicatorWidth = 11;
@@ -338,9 +341,13 @@ class TCustomDBGridEx : public TCustomGrid, public TDBGridExHost, public TDBGrid
   TColumnEx* CellEditingColumn() const;
   // The in-place editor as the grid's own kind; nullptr before it is made (grid_inplace_editor.cpp).
   TDBGridInplaceEdit* DBInplaceEditor() const;
-  // Whether layout x (GridX) lies in the edit-button strip of grid cell `cell`: the width of
-  // its column's buttons at the cell's right end (left for a right-to-left column).
-  bool InEditButtonStrip(TGridCoord cell, int x);
+  // The edit buttons of `column` in a cell at `rect`: in layout coordinates (GridX), as cells
+  // are painted and clicked, or, `onScreen`, as the cell shows in the window (the editor over
+  // it). A right-to-left column has them at the left end of the cell on screen.
+  TCellEditButtonsEx EditButtonRects(TColumnEx* column, const TRect& rect, bool onScreen = false);
+  // The edit buttons of grid cell (col, row) in layout coordinates; none for a cell that is
+  // not a data column's or whose column does not always show them.
+  TCellEditButtonsEx EditButtonRects(int col, int row);
   // A press at layout (x, y) goes on to the shown editor (its buttons) as its own press.
   void PressInplaceEditor(int x, int y);
 

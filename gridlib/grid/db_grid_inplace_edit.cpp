@@ -18,6 +18,7 @@
 #include "platform/core/scope_guard.h"
 #include "platform/core/string_list.h"
 #include "platform/data/field.h"
+#include "platform/graphics/canvas.h"
 #include "platform/windows/cursors.h"
 #include "platform/windows/focus.h"
 #include "platform/windows/keys.h"
@@ -36,6 +37,25 @@ constexpr unsigned kDefaultDropDownRows = 7;
 bool DropKey(uint16_t key, TShiftState shift) {
   const bool alt = shift.Contains(ssAlt);
   return (key == VK_F4 && !alt && !shift.Contains(ssCtrl)) || (alt && (key == VK_DOWN || key == VK_UP));
+}
+
+// The buttons as the cell shows them; in the flat look each leaves its pixel next to the
+// text in the editor's colour.
+void PaintEditButtons(TCanvas* canvas, const TCellEditButtonsEx& buttons, int pressed, bool enabled, bool flat,
+                      TColor background) {
+  for (int i = 0; i < buttons.Count(); ++i) {
+    TRect face = buttons.Buttons()[static_cast<size_t>(i)].Rect;
+    if (flat) {
+      const TRect gap = buttons.AtLeft() ? Rect(face.Right - 1, face.Top, face.Right, face.Bottom)
+                                         : Rect(face.Left, face.Top, face.Left + 1, face.Bottom);
+      canvas->Brush()->SetColor(background);
+      canvas->FillRect(gap);
+      if (buttons.AtLeft()) --face.Right;
+      else ++face.Left;
+    }
+    const TButtonDrawStyleEx style = DrawStyleOf(buttons.Buttons()[static_cast<size_t>(i)].Style);
+    PaintButtonControlEx(canvas->Handle(), face, clBtnFace, style, enabled, flat, i == pressed, 0);
+  }
 }
 
 bool IsMouseMessage(UINT msg) {
@@ -77,11 +97,8 @@ TPopupCalendarEx* TDBGridInplaceEdit::DroppedCalendar() const {
 
 void TDBGridInplaceEdit::BoundsChanged() {
   TCustomDBGridEx* grid = DBGrid();
-  TColumnEx* column = Column();
-  // A right-to-left grid paints a cell's buttons at its left end; the editor over it follows.
-  const bool mirrored = grid != nullptr && grid->BiDiMode() == bdRightToLeft;
-  const bool rightToLeft = column != nullptr && (column->UseRightToLeftAlignment() || mirrored);
-  buttons_.Layout(column, ClientRect(), grid != nullptr && grid->Flat(), rightToLeft);
+  // The editor covers the cell, so it offers the buttons where the cell shows them.
+  buttons_ = grid != nullptr ? grid->EditButtonRects(Column(), ClientRect(), true) : TCellEditButtonsEx();
   const TRect text = buttons_.TextRect(ClientRect());
   TRect r = Rect(text.Left + 2, 2, std::max(text.Left + 2, text.Right - 2), Height());
   Perform(EM_SETRECTNP, 0, reinterpret_cast<LPARAM>(&r));
@@ -92,7 +109,7 @@ void TDBGridInplaceEdit::Paint() {
   TInplaceEdit::Paint();
   TCustomDBGridEx* grid = DBGrid();
   const int shownPressed = dropped_ != nullptr ? 0 : pressedInside_ ? pressed_ : -1;
-  buttons_.Paint(Canvas(), shownPressed, Enabled(), grid != nullptr && grid->Flat());
+  PaintEditButtons(Canvas(), buttons_, shownPressed, Enabled(), grid != nullptr && grid->Flat(), Color());
 }
 
 // ---- Keys.
@@ -262,19 +279,19 @@ bool TDBGridInplaceEdit::HasDropDown() const {
 
 // Drop-downs and up-down buttons act themselves; ellipsis and extra buttons leave the click
 // to the grid.
-bool TDBGridInplaceEdit::OwnAction(const TInplaceEditButtonEx& button) const {
+bool TDBGridInplaceEdit::OwnAction(const TCellEditButtonEx& button) const {
   if (button.Extra != nullptr) return false;
   return button.EditStyle == cesUpDownEx || HasDropDown();
 }
 
 // The column's default button reports as the column, an extra button as its own item.
-TObject* TDBGridInplaceEdit::ButtonSender(const TInplaceEditButtonEx& button) const {
+TObject* TDBGridInplaceEdit::ButtonSender(const TCellEditButtonEx& button) const {
   if (button.Extra != nullptr) return button.Extra;
   return Column();
 }
 
 void TDBGridInplaceEdit::ButtonDown(int index, bool top) {
-  const TInplaceEditButtonEx button = buttons_.Buttons()[static_cast<size_t>(index)];
+  const TCellEditButtonEx button = buttons_.Buttons()[static_cast<size_t>(index)];
   TColumnEx* column = Column();
   bool autoRepeat = button.Extra == nullptr && button.EditStyle == cesUpDownEx;
   bool handled = false;
@@ -302,7 +319,7 @@ void TDBGridInplaceEdit::ButtonUp(TPoint p) {
   if (GetCapture() == Handle()) ReleaseCapture();
   Invalidate();
   if (!inside) return;
-  const TInplaceEditButtonEx button = buttons_.Buttons()[static_cast<size_t>(index)];
+  const TCellEditButtonEx button = buttons_.Buttons()[static_cast<size_t>(index)];
   bool handled = false;
   if (TColumnEx* column = Column()) column->OnEditButtonClick.Call(ButtonSender(button), handled);
   TCustomDBGridEx* grid = DBGrid();

@@ -3,7 +3,7 @@
 #include <memory>
 
 #include "gridlib/grid/inplace_drop_down.h"
-#include "gridlib/grid/inplace_edit_buttons.h"
+#include "gridlib/grid/cell_edit_buttons.h"
 #include "platform/controls/inplace_edit.h"
 
 class IDropDownPopupEx;
@@ -25,7 +25,7 @@ class TDBGridInplaceEdit : public TInplaceEdit {
   explicit TDBGridInplaceEdit(TCustomDBGridEx* grid);
   ~TDBGridInplaceEdit() override;
 
-  const TInplaceEditButtonsEx& EditButtons() const { return buttons_; }
+  const TCellEditButtonsEx& EditButtons() const { return buttons_; }
   // The column's default button drops a list or a calendar.
   bool HasDropDown() const;
   bool ListDroppedDown() const { return dropped_ != nullptr; }
@@ -58,8 +58,8 @@ class TDBGridInplaceEdit : public TInplaceEdit {
   bool ButtonMouse(TMessage& m);
   void ButtonDown(int index, bool top);
   void ButtonUp(TPoint p);
-  bool OwnAction(const TInplaceEditButtonEx& button) const;
-  TObject* ButtonSender(const TInplaceEditButtonEx& button) const;
+  bool OwnAction(const TCellEditButtonEx& button) const;
+  TObject* ButtonSender(const TCellEditButtonEx& button) const;
   void StepValue(bool up);
   void RepeatStep();
   IDropDownPopupEx* PrepareList();
@@ -69,7 +69,7 @@ class TDBGridInplaceEdit : public TInplaceEdit {
   void TakeCapture();
   void CaptureChanged(HWND to);
 
-  TInplaceEditButtonsEx buttons_;
+  TCellEditButtonsEx buttons_;
   // The button held down (-1: none), which half of an up-down button, and whether the pointer
   // is still over it.
   int pressed_ = -1;

@@ -4,6 +4,7 @@
 #include <utility>
 #include <vector>
 
+#include "gridlib/grid/cell_edit_buttons.h"
 #include "gridlib/grid/grid_sum_list.h"
 #include "gridlib/grid/grid_types.h"
 #include "platform/classes/component.h"
@@ -75,6 +76,8 @@ class TDBGridExHost {
   virtual int SelectedIndex() { return selectedIndex_; }
   virtual void SetSelectedIndex(int dataCol) { selectedIndex_ = dataCol; }
   virtual bool InplaceEditorShowing() { return false; }
+  // The size of the edit buttons in cells, as the control's layout sets it.
+  virtual TEditButtonSizeEx EditButtonSize() { return BaseEditButtonSize(Flat()); }
   virtual void RefreshInplaceEditor() {}
   virtual void ShowInplaceEditor() {}
   virtual bool TrySetFocus() { return false; }

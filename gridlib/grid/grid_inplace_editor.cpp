@@ -34,14 +34,19 @@ bool TCustomDBGridEx::EditorMessage(TMessage& m) {
   return false;
 }
 
-bool TCustomDBGridEx::InEditButtonStrip(TGridCoord cell, int x) {
-  const int dataCol = cell.X - IndicatorOffset();
-  if (dataCol < 0 || dataCol >= Columns()->Count()) return false;
-  TColumnEx* column = Columns()->Items(dataCol);
-  const int width = column->EditButtonsWidth();
-  if (width <= 0) return false;
-  const TRect rect = CellRect(cell.X, cell.Y);
-  return column->UseRightToLeftAlignment() ? x < rect.Left + width : x >= rect.Right - width;
+// Layout coordinates are mirrored already in a mirrored grid, where the buttons lie at the
+// cells' right ends as the columns read from the right.
+TCellEditButtonsEx TCustomDBGridEx::EditButtonRects(TColumnEx* column, const TRect& rect, bool onScreen) {
+  const bool mirrored = ColumnsMirrored();
+  const bool rightToLeft = column != nullptr && column->UseRightToLeftAlignment();
+  const bool atLeft = onScreen ? rightToLeft || mirrored : rightToLeft && !mirrored;
+  return TCellEditButtonsEx(column, rect, EditButtonSize(), atLeft);
+}
+
+TCellEditButtonsEx TCustomDBGridEx::EditButtonRects(int col, int row) {
+  const int dataCol = col - IndicatorOffset();
+  if (dataCol < 0 || dataCol >= Columns()->Count() || row < TitleOffset()) return {};
+  return EditButtonRects(Columns()->Items(dataCol), CellRect(col, row));
 }
 
 void TCustomDBGridEx::PressInplaceEditor(int x, int y) {

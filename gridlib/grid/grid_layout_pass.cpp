@@ -5,6 +5,7 @@
 #include <algorithm>
 
 #include "gridlib/controls/button_metrics.h"
+#include "gridlib/grid/cell_edit_buttons.h"
 #include "gridlib/grid/column_titles.h"
 #include "gridlib/grid/columns.h"
 #include "gridlib/grid/db_grid.h"
@@ -202,7 +203,7 @@ void TDBGridExLayout::FitTitleHeights() {
 
 void TDBGridExLayout::UpdateEditButtonWidth() {
   const bool flat = grid_->Flat();
-  const int base = flat ? FlatButtonWidth() : GetSystemMetrics(SM_CXVSCROLL);
+  const int base = BaseEditButtonSize(flat).Width;
   const int scaled = ScaleButtonWidthEx(base, true);
   const int rowHeight = grid_->DefaultRowHeight();
   if (rowHeight > scaled) {

@@ -213,7 +213,7 @@ void TDBGridExInput::DataPress(TMouseButton button, TShiftState shift, TGridCoor
     if (!(multiSelect && rowSelect) && !indicator) CellSelectionPress(button, shift, type, oldCol, oldBookmark);
     if (indicator || rowSelect) RecordSelectionPress(button, shift, type, indicator);
     // A press on a cell's edit buttons opens the editor and presses the button in one click.
-    const bool onButtons = button == mbLeft && !indicator && grid_->InEditButtonStrip(cell, x);
+    const bool onButtons = button == mbLeft && !indicator && grid_->EditButtonRects(cell.X, cell.Y).ButtonAt(Point(x, y)) >= 0;
     if (button == mbLeft && !indicator && (grid_->EditorAlwaysShown() || wasCurrent || onButtons)) grid_->ShowInplaceEditor();
     if (onButtons && grid_->InplaceEditorShowing()) {
       StopTracking();

@@ -2,6 +2,7 @@
 
 #include <optional>
 
+#include "gridlib/grid/cell_edit_buttons.h"
 #include "gridlib/grid/grid_types.h"
 #include "platform/classes/text_alignment.h"
 #include "platform/controls/grid.h"
@@ -51,7 +52,8 @@ class TDBGridExPaintView {
   virtual int TitleLines() = 0;
   virtual int DefaultRowHeight() = 0;
   virtual int GridLineWidth() = 0;
-  virtual int EditButtonWidth() = 0;
+  // The edit buttons of `column` in a cell at `cell`.
+  virtual TCellEditButtonsEx EditButtonRects(TColumnEx* column, const TRect& cell) = 0;
   virtual int EditButtonHeight() = 0;
   virtual bool WordWrapPossible() = 0;
   virtual bool STFilterVisible() = 0;

@@ -38,7 +38,9 @@ class TDBGridExPaintAdapter : public TDBGridExPaintView {
   int TitleLines() override { return grid_->TitleLines(); }
   int DefaultRowHeight() override { return grid_->DefaultRowHeight(); }
   int GridLineWidth() override { return grid_->GridLineWidth(); }
-  int EditButtonWidth() override { return grid_->Layout()->EditButtonWidth(); }
+  TCellEditButtonsEx EditButtonRects(TColumnEx* column, const TRect& cell) override {
+    return grid_->EditButtonRects(column, cell);
+  }
   int EditButtonHeight() override { return grid_->Layout()->EditButtonHeight(); }
   bool WordWrapPossible() override { return grid_->Layout()->WordWrapPossible(); }
   bool STFilterVisible() override { return grid_->STFilterVisible(); }

@@ -121,7 +121,7 @@ bool TDBGridExToolTips::DataTip(TColumnEx* column, const TDBGridExCellType& type
   tip.WordWrap = column->WordWrap() && grid_->Layout()->WordWrapPossible();
   tip.TextRect = cell;
   tip.TextRect.Left += TreeIndent(type);
-  if (column->AlwaysShowEditButton()) tip.TextRect.Right -= column->EditButtonsWidth();
+  if (column->AlwaysShowEditButton()) tip.TextRect = grid_->EditButtonRects(column, cell).TextRect(tip.TextRect);
   if (column->ImageList() != nullptr && column->ShowImageAndText()) tip.TextRect.Left += column->ImageList()->Width() + kImageGap;
   return true;
 }

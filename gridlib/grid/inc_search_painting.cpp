@@ -25,9 +25,9 @@ void TDBGridExCellPainter::DrawIncSearchText(const TCellPaint& cell, TColumnEx* 
   BrushColorScope brush(canvas, settings.HighlightColor);
   FontScope font(canvas);
   canvas->Font()->SetColor(settings.HighlightTextColor);
-  TAlignment alignment = column->Alignment();
-  if (column->UseRightToLeftAlignment() && alignment != taCenter)
-    alignment = alignment == taLeftJustify ? taRightJustify : taLeftJustify;
+  // The cell's text keeps the column's alignment, a mirrored grid's canvas turning it; the
+  // search text is written the same way so that it falls on that text.
+  const TAlignment alignment = column->Alignment();
   UINT format = DT_EXPANDTABS | DT_NOPREFIX;
   format |= alignment == taRightJustify ? DT_RIGHT : alignment == taCenter ? DT_CENTER : DT_LEFT;
   if (column->WordWrap() && view_.WordWrapPossible()) format |= DT_WORDBREAK;

@@ -106,6 +106,27 @@ TEST_P(IncSearch, TheSearchTextIsHighlightedInTheCurrentCell) {
   picture.SaveOnFailure();
 }
 
+// In a mirrored grid the search text lies over the start of the text, at the cell's right.
+TEST_P(IncSearch, TheSearchTextFollowsAMirroredCell) {
+  MakeNames({"Wang", "Zhao"});
+  grid->SetBorderStyle(bsNone);
+  grid->SetBiDiMode(bdRightToLeft);
+  Char(u'z');
+  Char(u'h');
+  PixelReader picture;
+  picture.bmp.SetSize(grid->Width(), grid->Height());
+  grid->PaintTo(picture.canvas()->Handle(), 0, 0);
+  const TRect cell = grid->CellRect(grid->Col(), grid->Row());
+  const int width = grid->ClientWidth();
+  const TRect mirrored = Rect(width - cell.Right, cell.Top, width - cell.Left, cell.Bottom);
+  const TColor yellow = DBGridExUnitSettings().HighlightColor;
+  const int yellowPixels = picture.Count(yellow, mirrored);
+  EXPECT_GT(yellowPixels, 20);
+  const TRect start = Rect(mirrored.Right - mirrored.Width() / 3, mirrored.Top, mirrored.Right, mirrored.Bottom);
+  EXPECT_EQ(picture.Count(yellow, start), yellowPixels);
+  picture.SaveOnFailure();
+}
+
 // Selected records that are not current show no search text.
 TEST_P(IncSearch, TheSearchTextShowsOnlyInTheCurrentRecord) {
   MakeNames({"Zhao", "Zhang", "Zhu"});

@@ -2,6 +2,7 @@
 // lists it drops, and the grid messages that concern it; driven by keys and the mouse.
 #include <gtest/gtest.h>
 
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -14,7 +15,6 @@
 #include "platform/windows/cursors.h"
 #include "platform/windows/focus.h"
 #include "platform/windows/messages.h"
-#include "platform/windows/system_metrics.h"
 #include "tests/grid/grid_edit_support.h"
 #include "tests/grid/grid_paint_support.h"
 
@@ -97,23 +97,23 @@ TEST_P(InplaceEditor, TheGridMakesItsOwnEditorAndOwnsIt) {
   EXPECT_EQ(DbEditor()->Parent(), grid);
 }
 
-// The default button of the column's edit style comes first from the right edge, then the
-// visible extra buttons; together they are as wide as the column says, and the text keeps
-// the rest.
+// The default button of the column's edit style comes first, then the visible extra buttons,
+// the last at the right edge, as the cell paints them; together they are as wide as the
+// column says, and the text keeps the rest.
 TEST_P(InplaceEditor, ButtonsSitAtTheEdgeAsWideAsTheColumnSays) {
   struct Case {
     const char* name;
     TColumnButtonStyleEx style;
     const char* picks;
     int extraWidth;  // -1: no visible extra button; 0: one of the default width
-    std::vector<TButtonDrawStyleEx> expected;
+    std::vector<TEditButtonStyleEx> expected;
   };
   const Case cases[] = {
-      {"ellipsis", cbsEllipsis, "", -1, {bdsEllipsisEx}},
-      {"up-down and an extra", cbsUpDown, "", 30, {bdsUpDownEx, bdsDropDownEx}},
-      {"pick list", cbsAuto, "A,B", -1, {bdsDropDownEx}},
+      {"ellipsis", cbsEllipsis, "", -1, {ebsEllipsisEx}},
+      {"up-down and an extra", cbsUpDown, "", 30, {ebsUpDownEx, ebsDropDownEx}},
+      {"pick list", cbsAuto, "A,B", -1, {ebsDropDownEx}},
       {"none", cbsNone, "A,B", -1, {}},
-      {"extra of the default width", cbsEllipsis, "", 0, {bdsEllipsisEx, bdsDropDownEx}},
+      {"extra of the default width", cbsEllipsis, "", 0, {ebsEllipsisEx, ebsDropDownEx}},
   };
   MakeFocused(3);
   for (const Case& c : cases) {
@@ -127,24 +127,96 @@ TEST_P(InplaceEditor, ButtonsSitAtTheEdgeAsWideAsTheColumnSays) {
     grid->HideEditor();
     Open(kName);
     const auto& buttons = DbEditor()->EditButtons().Buttons();
-    std::vector<TButtonDrawStyleEx> styles;
+    std::vector<TEditButtonStyleEx> styles;
     int total = 0;
     for (const auto& b : buttons) {
-      styles.push_back(b.DrawStyle);
+      styles.push_back(b.Style);
       total += b.Rect.Width();
     }
     EXPECT_EQ(styles, c.expected);
     EXPECT_EQ(total, column->EditButtonsWidth());
-    const int defaultWidth = GetSystemMetrics(SM_CXVSCROLL);
     if (c.extraWidth >= 0) {
-      EXPECT_EQ(buttons.back().Rect.Width(), c.extraWidth > 0 ? c.extraWidth : defaultWidth);
+      EXPECT_EQ(buttons.back().Rect.Width(), c.extraWidth > 0 ? c.extraWidth : grid->Layout()->EditButtonWidth());
     }
     if (buttons.empty()) continue;
     TRect text;
     DbEditor()->Perform(EM_GETRECT, 0, reinterpret_cast<LPARAM>(&text));
-    EXPECT_EQ(buttons.front().Rect.Right, DbEditor()->ClientRect().Right);
-    EXPECT_LE(text.Right, buttons.back().Rect.Left);
+    EXPECT_EQ(buttons.back().Rect.Right, DbEditor()->ClientRect().Right);
+    EXPECT_LE(text.Right, buttons.front().Rect.Left);
   }
+}
+
+// In either look, and in rows lower than a button is wide, a cell's buttons (its ellipsis,
+// then an extra one) are clicked where they are painted, the editor over the cell offers them
+// there, and the text stays clear of them.
+TEST_P(InplaceEditor, CellButtonsAreClickedWhereTheyArePainted) {
+  MakeFocused(5);
+  grid->SetBorderStyle(bsNone);
+  TColumnEx* column = Column(kName);
+  column->SetButtonStyle(cbsEllipsis);
+  column->EditButtons()->Add();
+  column->SetAlignment(taRightJustify);
+  String shown;
+  column->OnGetCellParams.Bind(nullptr, "", [&](TObject*, bool, TColCellParamsEx* params) { params->Text = shown; });
+  std::vector<TObject*> pressed;
+  column->OnEditButtonDown.Bind(nullptr, "", [&](TObject* sender, bool, bool&, bool&) { pressed.push_back(sender); });
+  const int col = kName + grid->IndicatorOffset();
+  PixelReader picture;
+  auto paint = [&](bool buttons, const char* text) {
+    column->SetAlwaysShowEditButton(buttons);
+    shown = text;
+    picture.bmp.SetSize(grid->Width(), grid->Height());
+    grid->PaintTo(picture.canvas()->Handle(), 0, 0);
+    auto copy = std::make_unique<TBitmap>();
+    copy->Assign(&picture.bmp);
+    return copy;
+  };
+  auto differing = [](TBitmap* a, TBitmap* b, const TRect& within) {
+    PixelReader diff;
+    diff.Make(within.Right, within.Bottom);
+    for (int y = within.Top; y < within.Bottom; ++y) {
+      for (int x = within.Left; x < within.Right; ++x) {
+        if (a->Pixel32(x, y) != b->Pixel32(x, y)) diff.canvas()->SetPixels(x, y, clBlack);
+      }
+    }
+    return diff.InkBounds(clWhite, within);
+  };
+  for (bool flat : {false, true}) {
+    SCOPED_TRACE(flat);
+    grid->HideEditor();
+    items_->GotoId(1);
+    grid->SetFlat(flat);
+    const TRect cell = grid->CellRect(col, grid->TitleOffset() + 2);
+    const auto plain = paint(false, "");
+    const auto withButtons = paint(true, "");
+    const auto withText = paint(true, "a right-aligned text longer than the cell");
+    const TRect painted = differing(plain.get(), withButtons.get(), cell);
+    ASSERT_FALSE(painted.IsEmpty()) << "a painted button";
+    const TRect text = differing(withButtons.get(), withText.get(), cell);
+    EXPECT_LE(text.Right, painted.Left - 3) << "the text ends clear of the button " << PixelReader::Describe(text);
+
+    pressed.clear();
+    const TPoint press{painted.Left, (painted.Top + painted.Bottom) / 2};
+    grid->Perform(WM_LBUTTONDOWN, MK_LBUTTON, PointToLParam(press));
+    EXPECT_EQ(pressed, std::vector<TObject*>{column}) << "a press on the ellipsis's painted edge presses it";
+    ASSERT_TRUE(grid->InplaceEditorShowing());
+    const TPoint origin = grid->ScreenToClient(Editor()->ClientToScreen(TPoint{0, 0}));
+    EXPECT_EQ(origin.x + ButtonRect(0).Left, painted.Left - (flat ? 1 : 0)) << "the editor's ellipsis where it is painted";
+    EXPECT_EQ(origin.x + ButtonRect(1).Right, cell.Right) << "the extra button at the edge";
+    Editor()->Perform(WM_LBUTTONUP, 0, PointToLParam(TPoint{ButtonRect(0).Left + 1, 3}));
+  }
+}
+
+// A column read from right to left has its buttons at the left of the editor, the text after them.
+TEST_P(InplaceEditor, ARightToLeftColumnsEditorHasItsButtonsAtTheLeft) {
+  MakeFocused(3);
+  Column(kName)->SetButtonStyle(cbsEllipsis);
+  Column(kName)->SetBiDiMode(bdRightToLeft);
+  Open(kName);
+  EXPECT_EQ(ButtonRect(0).Left, 0);
+  TRect text;
+  DbEditor()->Perform(EM_GETRECT, 0, reinterpret_cast<LPARAM>(&text));
+  EXPECT_GE(text.Left, ButtonRect(0).Right);
 }
 
 TEST_P(InplaceEditor, ButtonsArePaintedInsideTheEditor) {
