@@ -109,15 +109,11 @@ void TDBGridColumnsEx::PassShrinkToNext(TColumnEx* column, int gridWidth) {
   neighbour->SetInitWidth(std::max(0, neighbour->InitWidth() + oldInit - newInit));
 }
 
-// A hidden column takes no room, so the focus moves off it: to the next shown column, else
-// the nearest one before it.
+// A hidden column takes no room, so the focus moves off it to the first shown column.
 void TDBGridColumnsEx::KeepSelectedColumnVisible() {
   const int selected = grid_->SelectedIndex();
   if (selected < 0 || selected >= Count() || Items(selected)->Visible()) return;
-  for (int i = selected + 1; i < Count(); ++i) {
-    if (Items(i)->Visible()) return grid_->SetSelectedIndex(i);
-  }
-  for (int i = selected - 1; i >= 0; --i) {
+  for (int i = 0; i < Count(); ++i) {
     if (Items(i)->Visible()) return grid_->SetSelectedIndex(i);
   }
 }

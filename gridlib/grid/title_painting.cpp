@@ -20,6 +20,10 @@ namespace {
 // The marker takes this room at the title's right edge; an image of it this much.
 constexpr int kMarkerRoom = 16;
 constexpr int kMarkerImageRoom = 14;
+// The layout makes the title row lower than its title tree (by this much, or inside 3D frames
+// by 1 plus the frame); the leaf's own part of a title cell reaches this much above the leaf's
+// height, so that the headings stacked above it begin at the row's top.
+constexpr int kLeafOverlap = 3;
 
 int SortIndexWidth(TCanvas* canvas, int index) {
   FontScope font(canvas);
@@ -37,7 +41,7 @@ void TDBGridExCellPainter::PaintTitleCell(TCellPaint& cell, TColumnEx* column) {
   TRect rect = cell.Rect;
   String text = title->Caption();
   if (leaf != nullptr) {
-    rect.Top = std::max(rect.Top, cell.Rect.Bottom - leaf->Height);
+    rect.Top = std::max(rect.Top, cell.Rect.Bottom - leaf->Height + kLeafOverlap);
     text = leaf->Text;
   }
   TRect textRect = rect;
@@ -61,10 +65,14 @@ void TDBGridExCellPainter::PaintTitleCell(TCellPaint& cell, TColumnEx* column) {
     textRect.Right -= kMarkerRoom;
     if (grid->SortMarkedColumns().size() >= 2) indexWidth = SortIndexWidth(canvas, title->SortIndex());
     if (textRect.Left + imageWidth > textRect.Right) {
-      // No room for the marker: neither it nor its index is drawn, the text takes the room.
-      textRect.Right += kMarkerRoom;
+      // No room for the marker's image: the index alone keeps its place at the edge.
+      textRect.Right += kMarkerImageRoom - indexWidth;
       markerIndex = -1;
-      indexWidth = 0;
+      if (textRect.Left + imageWidth > textRect.Right) {
+        // Nor for the index: the text takes the whole title.
+        textRect.Right += indexWidth + 2;
+        indexWidth = 0;
+      }
     }
   }
   UseFont(canvas, title->Font());
@@ -89,10 +97,10 @@ void TDBGridExCellPainter::PaintTitleCell(TCellPaint& cell, TColumnEx* column) {
     DrawClipped(images, canvas, grid->UseMultiTitle() ? taCenter : title->Alignment(), shift, title->ImageIndex(),
                 textRect);
   }
-  if (markerIndex >= 0) {
-    TCellPaint marked = cell;
-    marked.Rect = rect;
-    PaintSortMarker(marked, column, markerIndex, indexWidth, shift);
+  if (markerIndex >= 0 || indexWidth > 0) {
+    TCellPaint markerCell = cell;
+    markerCell.Rect = rect;
+    PaintSortMarker(markerCell, column, markerIndex, indexWidth, shift);
   }
 }
 
@@ -127,7 +135,7 @@ void TDBGridExCellPainter::PaintSortMarker(const TCellPaint& cell, TColumnEx* co
   const TRect& rect = cell.Rect;
   const int x = rect.Right - markers->Width() - 2 - indexWidth + shift;
   const int y = (rect.Top + rect.Bottom - markers->Height()) / 2 + shift;
-  markers->Draw(canvas, x, y, markerIndex, true);
+  if (markerIndex >= 0) markers->Draw(canvas, x, y, markerIndex, true);
   if (indexWidth <= 0 || SortIndexFont() == nullptr) return;
   FontScope font(canvas);
   TFont digits;
@@ -148,8 +156,10 @@ void TDBGridExCellPainter::PaintTitleHeaders(TCellPaint& cell, TColumnEx* column
   TColor background = grid->FixedColor();
   if (cell.Highlighted) GetFixedCellParams(cell, canvas->Font(), background, true);
   canvas->Brush()->SetColor(background);
+  // The leaf's part as the title cell drew it inside its frame, grown back by the frame.
+  const int frame = cell.Frame3D ? 1 : 0;
   TRect child = cell.Rect;
-  child.Top = std::max(cell.Rect.Top, cell.Rect.Bottom - leaf->Height);
+  child.Top = std::max(cell.Rect.Top, cell.Rect.Bottom - frame - leaf->Height + kLeafOverlap - frame);
   int childLeft = cell.Rect.Left;
   THeadTreeNode* node = leaf;
   for (THeadTreeNode* heading = node->Heading(); heading != nullptr; heading = heading->Heading()) {

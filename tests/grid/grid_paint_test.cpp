@@ -340,22 +340,33 @@ TEST_P(GridPaint, SortIndexesShowOnlyWithSeveralMarkers) {
   EXPECT_GT(Count(clBlack, Rect(amount.Right - 8, amount.Top + 2, amount.Right - 2, amount.Bottom - 2)), 3);
 }
 
-TEST_P(GridPaint, NarrowTitleDropsItsMarkerAndIndexTogether) {
+// A title too narrow for its sort marker first drops the marker's image and keeps the index;
+// narrower still, it drops the index too and looks as without a marker.
+TEST_P(GridPaint, NarrowTitleDropsItsMarkerImageBeforeItsIndex) {
   Make(5);
   grid->SetOptionsEx(grid->OptionsEx() + dghMultiSortMarking);
-  Column(kName)->SetWidth(14);
-  Paint();
-  TBitmap plain;
-  plain.Assign(&bmp);
-  Column(kName)->Title()->SetSortMarker(smDownEx);
   Column(kAmount)->Title()->SetSortMarker(smUpEx);
-  Paint();
-  const TRect title = grid->CellRect(kName, 0);
-  int differing = 0;
-  for (int y = title.Top; y < title.Bottom; ++y) {
-    for (int x = title.Left; x < title.Right; ++x) differing += bmp.Pixel32(x, y) != plain.Pixel32(x, y) ? 1 : 0;
+  const struct {
+    int width;
+    bool index;
+  } cases[] = {{14, true}, {4, false}};
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.width);
+    Column(kName)->SetWidth(c.width);
+    Column(kName)->Title()->SetSortMarker(smNoneEx);
+    Paint();
+    TBitmap plain;
+    plain.Assign(&bmp);
+    Column(kName)->Title()->SetSortMarker(smDownEx);
+    Paint();
+    const TRect title = grid->CellRect(kName, 0);
+    int differing = 0;
+    for (int y = title.Top; y < title.Bottom; ++y) {
+      for (int x = title.Left; x < title.Right; ++x) differing += bmp.Pixel32(x, y) != plain.Pixel32(x, y) ? 1 : 0;
+    }
+    EXPECT_EQ(differing > 0, c.index) << "the sort index";
+    EXPECT_EQ(Count(clBtnShadow, Inside(kName, 0)), 0) << "no marker image";
   }
-  EXPECT_EQ(differing, 0) << "neither marker nor index: the title looks as without them";
 }
 
 TEST_P(GridPaint, TextFollowsColumnAlignmentAndWrap) {
@@ -399,6 +410,25 @@ TEST_P(GridPaint, MultiLevelTitlesOfThreeLevelsSpanTheirColumns) {
   EXPECT_FALSE(InkBounds(clBtnFace, Rect(id.Left + 3, topY - 1, grid->CellRect(kAmount, 0).Right - 3, topY + 8)).IsEmpty())
       << "the top heading's text";
   EXPECT_FALSE(InkBounds(clBtnFace, Rect(id.Left + 3, leafY - 8, id.Right - 3, leafY)).IsEmpty()) << "a leaf's text";
+}
+
+// The headings above a leaf stack from the title row's top, each as high as the title tree
+// made it; the line under a heading shows where its band ends.
+TEST_P(GridPaint, MultiLevelHeadingsBeginAtTheTitleRowsTop) {
+  Make(5, 420, 240);
+  grid->SetUseMultiTitle(true);
+  Column(1)->Title()->SetCaption("联系人|编号");
+  Column(kName)->Title()->SetCaption("联系人|姓名");
+  for (bool fixed3D : {true, false}) {
+    SCOPED_TRACE(fixed3D);
+    grid->SetOptionsEx(fixed3D ? grid->OptionsEx() + dghFixed3D : grid->OptionsEx() - dghFixed3D);
+    Paint();
+    THeadTreeNode* heading = grid->TitleLeaf(0)->Heading();
+    ASSERT_NE(heading, nullptr);
+    const TRect id = grid->CellRect(1, 0);
+    EXPECT_EQ(At(id.Left + 3, id.Top + heading->Height - 1), ColorToRGB(clBlack)) << "the line under the heading";
+    EXPECT_NE(At(id.Left + 3, id.Top + heading->Height - 2), ColorToRGB(clBlack)) << "inside the heading";
+  }
 }
 
 TEST_P(GridPaint, FooterCellsShowEveryKindOfValue) {
