@@ -2,6 +2,7 @@
 #include "gridlib/grid/cell_text.h"
 
 #include <algorithm>
+#include <cmath>
 #include <memory>
 #include <vector>
 
@@ -125,8 +126,11 @@ TBitmap* SizedDrawBitmap(const TRect& rect) {
   return bitmap;
 }
 
-// Composes the text on the shared bitmap with a solid background and copies it over.
-bool ComposeOffScreen(TCanvas* canvas, const TRect& rect, const String& text, const TextBox& box) {
+// Composes what `write` writes (on a canvas with the target's font and brush, in a rectangle
+// of `rect`'s size at the origin) on the shared bitmap over a solid background, and copies it
+// to `rect`. False when no grid holds the bitmap.
+template <typename Write>
+bool ComposeOffScreen(TCanvas* canvas, const TRect& rect, Write write) {
   TBitmap* bitmap = SizedDrawBitmap(rect);
   if (bitmap == nullptr) return false;
   TCanvas* off = bitmap->Canvas();
@@ -135,10 +139,7 @@ bool ComposeOffScreen(TCanvas* canvas, const TRect& rect, const String& text, co
   off->Brush()->SetStyle(bsSolid);
   const TRect local = Rect(0, 0, rect.Width(), rect.Height());
   off->FillRect(local);
-  {
-    CanvasTextState state(off);
-    DrawTextInBox(state.dc(), text, local, box);
-  }
+  write(off, local);
   canvas->CopyRect(rect, off, local);
   return true;
 }
@@ -181,7 +182,11 @@ void WriteTextEx(TCanvas* canvas, const TRect& rect, bool fillRect, int dx, int 
                  TAlignment alignment, TTextLayout layout, bool multiLine, bool endEllipsis, int leftMarg,
                  int rightMarg, bool rightToLeft) {
   const TextBox box{alignment, layout, multiLine, endEllipsis, dx, dy, leftMarg, rightMarg, rightToLeft};
-  if (!ExactBrush(canvas) && ComposeOffScreen(canvas, rect, text, box)) return;
+  auto write = [&text, &box](TCanvas* off, const TRect& local) {
+    CanvasTextState state(off);
+    DrawTextInBox(state.dc(), text, local, box);
+  };
+  if (!ExactBrush(canvas) && ComposeOffScreen(canvas, rect, write)) return;
   if (multiLine) WriteMultiLine(canvas, rect, fillRect, text, box);
   else WriteSingleLine(canvas, rect, fillRect, text, box);
 }
@@ -202,6 +207,20 @@ String EllipsisText(const String& text, TCanvas* canvas, int maxWidth) {
   return "...";
 }
 
+namespace {
+
+// The face of the system's default font, which a font named "Default" stands for.
+String DefaultFontFace() {
+  HDC dc = CreateCompatibleDC(nullptr);
+  const HGDIOBJ previous = SelectObject(dc, GetStockObject(DEFAULT_GUI_FONT));
+  const String face = GetTextFace(dc);
+  SelectObject(dc, previous);
+  DeleteDC(dc);
+  return face;
+}
+
+}  // namespace
+
 HFONT CreateRotatedFont(TFont* font) {
   LOGFONT lf;
   lf.lfHeight = font->Height();
@@ -218,7 +237,7 @@ HFONT CreateRotatedFont(TFont* font) {
   lf.lfPitchAndFamily = font->Pitch() == fpVariable ? VARIABLE_PITCH
                         : font->Pitch() == fpFixed  ? FIXED_PITCH
                                                     : DEFAULT_PITCH;
-  lf.lfFaceName = font->Name() == "Default" ? String("MS Sans Serif") : font->Name();
+  lf.lfFaceName = font->Name() == "Default" ? DefaultFontFace() : font->Name();
   return CreateFontIndirect(lf);
 }
 
@@ -232,16 +251,36 @@ RotatedFontSelection::~RotatedFontSelection() {
   DeleteObject(rotated_);
 }
 
+namespace {
+
+// How far an italic font's glyphs reach past their advance: its slope times its ascent.
+int ItalicOverhang(HDC dc, const TEXTMETRIC& metrics) {
+  OUTLINETEXTMETRIC outline;
+  if (metrics.tmItalic == 0 || !GetOutlineTextMetrics(dc, &outline)) return metrics.tmOverhang;
+  return static_cast<int>(std::lround(static_cast<double>(outline.otmsCharSlopeRun) * outline.otmAscent /
+                                      outline.otmsCharSlopeRise));
+}
+
+// The text turned, its start (its lower end) at (x, y), clipped to `clip`.
+void WriteTurned(TCanvas* canvas, int x, int y, const TRect& clip, const String& text) {
+  RotatedFontSelection rotated(canvas);
+  TSavedDC saved(rotated.dc());
+  SetBkMode(rotated.dc(), TRANSPARENT);
+  ExtTextOut(rotated.dc(), x, y, ETO_CLIPPED, &clip, text);
+}
+
+}  // namespace
+
 int WriteTextVerticalEx(TCanvas* canvas, const TRect& rect, bool fillRect, int dx, int dy, const String& text,
                         TAlignment alignment, TTextLayout layout, bool calcOnly) {
   TEXTMETRIC metrics;
-  TSize size;
+  int overhang = 0;
   {
     RotatedFontSelection rotated(canvas);
     GetTextMetrics(rotated.dc(), &metrics);
+    overhang = ItalicOverhang(rotated.dc(), metrics);
   }
-  size = canvas->TextExtent(text);
-  const int length = metrics.tmOverhang + size.cx;
+  const int length = overhang + canvas->TextExtent(text).cx;
   if (calcOnly) return length;
   const int across = metrics.tmHeight;
   int x = rect.Left + dx;
@@ -250,11 +289,12 @@ int WriteTextVerticalEx(TCanvas* canvas, const TRect& rect, bool fillRect, int d
   int y = rect.Bottom - dy;
   if (layout == tlTop) y = rect.Top + length;
   else if (layout == tlCenter) y = (rect.Top + rect.Bottom + length) / 2;
+  auto write = [&](TCanvas* off, const TRect& local) {
+    WriteTurned(off, x - rect.Left, y - rect.Top, local, text);
+  };
+  if (!ExactBrush(canvas) && ComposeOffScreen(canvas, rect, write)) return length;
   if (fillRect) canvas->FillRect(rect);
-  RotatedFontSelection rotated(canvas);
-  TSavedDC saved(rotated.dc());
-  SetBkMode(rotated.dc(), TRANSPARENT);
-  ExtTextOut(rotated.dc(), x, y, ETO_CLIPPED, &rect, text);
+  WriteTurned(canvas, x, y, rect, text);
   return length;
 }
 

@@ -7,6 +7,7 @@
 #include <QGuiApplication>
 #include <QImage>
 #include <QPainter>
+#include <QRawFont>
 #include <QRegion>
 #include <QTextLayout>
 
@@ -42,6 +43,7 @@ struct RealizedFont {
   // Learns from measuring, so it changes under a font that does not.
   mutable TTextAdvances Advances;
   TEXTMETRIC Metrics;
+  TGlyphSlope Slope;
   int Escapement = 0;
 };
 
@@ -153,6 +155,22 @@ TEXTMETRIC MakeMetrics(const QFont& f, int em, const LOGFONT& lf) {
   return tm;
 }
 
+// The caret slope of the face an italic font is drawn with, from the face's horizontal header
+// (rise at byte 18, run at byte 20, big-endian); an upright font, or a face without one, stands
+// straight.
+TGlyphSlope ReadSlope(const QFont& font) {
+  if (!font.italic()) return {};
+  const QByteArray header = QRawFont::fromFont(font).fontTable("hhea");
+  if (header.size() < 22) return {};
+  auto word = [&header](int at) {
+    return static_cast<int16_t>((static_cast<uint8_t>(header[at]) << 8) | static_cast<uint8_t>(header[at + 1]));
+  };
+  const int rise = word(18);
+  const int run = word(20);
+  if (rise <= 0) return {};
+  return {rise, run};
+}
+
 QString ToQString(std::string_view text) { return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())); }
 
 TextPainter& PainterFor(TPixelSurface& surface) {
@@ -224,6 +242,7 @@ const RealizedFont& RealizeFont(FontObject& font) {
   if (it == e.Fonts.end()) {
     auto realized = std::make_unique<RealizedFont>(MakeFont(lf, family, pixels));
     realized->Metrics = MakeMetrics(realized->Font, pixels, lf);
+    realized->Slope = ReadSlope(realized->Font);
     realized->Escapement = lf.lfEscapement;
     it = e.Fonts.emplace(key, std::move(realized)).first;
   }
@@ -234,6 +253,7 @@ const RealizedFont& RealizeFont(FontObject& font) {
 
 const TEXTMETRIC& MetricsOf(const RealizedFont& font) { return font.Metrics; }
 int EscapementOf(const RealizedFont& font) { return font.Escapement; }
+TGlyphSlope SlopeOf(const RealizedFont& font) { return font.Slope; }
 
 namespace {
 

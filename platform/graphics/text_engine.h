@@ -14,6 +14,12 @@ struct RealizedFont;
 // The realized font of a font object (cached).
 const RealizedFont& RealizeFont(FontObject& font);
 const TEXTMETRIC& MetricsOf(const RealizedFont& font);
+// How far the glyphs of the face drawn lean: `Run` pixels across for `Rise` up.
+struct TGlyphSlope {
+  int Rise = 1;
+  int Run = 0;
+};
+TGlyphSlope SlopeOf(const RealizedFont& font);
 int EscapementOf(const RealizedFont& font);
 // Advance width of the text in pixels.
 int TextAdvance(const RealizedFont& font, std::string_view text);

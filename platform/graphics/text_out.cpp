@@ -176,6 +176,18 @@ bool GetTextMetrics(HDC dc, TEXTMETRIC* metrics) {
   return true;
 }
 
+bool GetOutlineTextMetrics(HDC dc, OUTLINETEXTMETRIC* metrics) {
+  HDC__* d = LiveDC(dc);
+  const RealizedFont* font = d != nullptr ? SelectedFont(*d) : nullptr;
+  if (font == nullptr || metrics == nullptr) return false;
+  metrics->otmTextMetrics = MetricsOf(*font);
+  const TGlyphSlope slope = SlopeOf(*font);
+  metrics->otmsCharSlopeRise = slope.Rise;
+  metrics->otmsCharSlopeRun = slope.Run;
+  metrics->otmAscent = metrics->otmTextMetrics.tmAscent;
+  return true;
+}
+
 String GetTextFace(HDC dc) {
   HDC__* d = LiveDC(dc);
   return d != nullptr && d->Font != nullptr ? d->Font->Font.lfFaceName : String();

@@ -21,6 +21,15 @@ bool GetTextExtentPoint32(HDC dc, std::string_view text, TSize* size);
 // `extents` is given (one entry per code point).
 bool GetTextExtentExPoint(HDC dc, std::string_view text, int maxExtent, int* fit, int* extents, TSize* size);
 bool GetTextMetrics(HDC dc, TEXTMETRIC* metrics);
+// What the outline of the selected font records beyond its text metrics: the slope of its
+// glyphs as a rise over a run (upright: 1 over 0), taken from the face drawn, and its ascent.
+struct OUTLINETEXTMETRIC {
+  TEXTMETRIC otmTextMetrics;
+  int otmsCharSlopeRise = 1;
+  int otmsCharSlopeRun = 0;
+  int otmAscent = 0;
+};
+bool GetOutlineTextMetrics(HDC dc, OUTLINETEXTMETRIC* metrics);
 // The face name of the selected font as the program asked for it.
 String GetTextFace(HDC dc);
 

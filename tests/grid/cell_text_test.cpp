@@ -130,6 +130,18 @@ TEST_F(CellText, TurnedTextRunsUpwardsAndLeavesTheFontAlone) {
   EXPECT_GT(level.Width(), level.Height()) << "the canvas writes across again";
 }
 
+// A leaning font reaches past its advance at the top of its glyphs: the length of turned
+// italic text counts that reach, so a title measured with it is not cut.
+TEST_F(CellText, TurnedItalicTextCountsItsLean) {
+  const TRect cell = Rect(20, 5, 60, 115);
+  const int upright = WriteTextVerticalEx(canvas(), cell, true, 2, 2, "Vertical", taCenter, tlBottom, true);
+  EXPECT_EQ(upright, canvas()->TextWidth("Vertical"));
+  canvas()->Font()->SetStyle({fsItalic});
+  const int italic = WriteTextVerticalEx(canvas(), cell, true, 2, 2, "Vertical", taCenter, tlBottom, true);
+  EXPECT_GT(italic, canvas()->TextWidth("Vertical")) << "the lean of the italic glyphs";
+  EXPECT_LT(italic, canvas()->TextWidth("Vertical") + canvas()->TextHeight("V"));
+}
+
 TEST_F(CellText, ImagesAreClippedToTheirCellOnlyWhenLarger) {
   TImageList images(16, 16);
   TBitmap red;
