@@ -8,6 +8,7 @@
 #include "skin/file_theme.h"
 #include "skin/form_hook.h"
 #include "skin/form_menu_bar.h"
+#include "skin/panels.h"
 #include "skin/style_propagation.h"
 #include "skin/theme_values.h"
 
@@ -244,6 +245,8 @@ void TskForm::SetFormPanel(TCustomPanel* value) {
     formPanel_->SetBevelOuter(bvNone);
     formPanel_->SetBevelInner(bvNone);
     formPanel_->SetBorderStyle(bsNone);
+    formPanel_->SetCaption("");
+  } else if (dynamic_cast<TskImagePanel*>(formPanel_) != nullptr) {
     formPanel_->SetCaption("");
   }
 }
