@@ -157,7 +157,7 @@ void TCustomForm::SetWindowState(TWindowState v) {
 }
 
 void TCustomForm::ApplyWindowState() {
-  int cmd = windowState_ == wsMaximized ? SW_SHOWMAXIMIZED : windowState_ == wsMinimized ? SW_MINIMIZE : SW_RESTORE;
+  int cmd = windowState_ == wsMaximized ? SW_SHOWMAXIMIZED : windowState_ == wsMinimized ? SW_MINIMIZE : SW_SHOWNORMAL;
   ShowWindow(Handle(), cmd);
   UpdateBounds();
 }

@@ -33,6 +33,7 @@ struct TWindowData {
   TRegion shape;             // window region in window coordinates, when hasShape
   bool hasShape = false;
   TRect restoreBounds;       // bounds before minimise or maximise
+  bool restoreMaximized = false;  // minimised from maximised: a restore maximises again
   bool destroying = false;
 
   bool IsChildWindow() const { return (style & WS_CHILD) != 0; }

@@ -193,13 +193,17 @@ void Maximize(TWindowData& w) {
 }
 
 void Minimize(TWindowData& w) {
+  if (!(w.style & WS_MINIMIZE)) w.restoreMaximized = (w.style & WS_MAXIMIZE) != 0;
   if (!(w.style & (WS_MAXIMIZE | WS_MINIMIZE))) w.restoreBounds = w.bounds;
   w.style = (w.style | WS_MINIMIZE) & ~WS_MAXIMIZE;
   SendMessage(w.handle, WM_SIZE, SIZE_MINIMIZED, 0);
 }
 
-void Restore(TWindowData& w) {
+// Back to the bounds before minimise or maximise; `toMaximized`: a window minimised from
+// maximised is maximised again, as the user left it.
+void Restore(TWindowData& w, bool toMaximized) {
   if (!(w.style & (WS_MAXIMIZE | WS_MINIMIZE))) return;
+  if (toMaximized && (w.style & WS_MINIMIZE) && w.restoreMaximized) return Maximize(w);
   w.style &= ~(WS_MAXIMIZE | WS_MINIMIZE);
   ApplyBounds(w, w.restoreBounds, true);
 }
@@ -214,7 +218,8 @@ bool ShowWindow(HWND h, int cmd) {
     case SW_HIDE: SetVisibleBit(*w, false); return wasVisible;
     case SW_SHOWMAXIMIZED: Maximize(*w); break;
     case SW_SHOWMINIMIZED: case SW_MINIMIZE: Minimize(*w); break;
-    case SW_RESTORE: case SW_SHOWNORMAL: Restore(*w); break;
+    case SW_RESTORE: Restore(*w, true); break;
+    case SW_SHOWNORMAL: Restore(*w, false); break;
     default: break;
   }
   if ((w = FindWindowData(h)) == nullptr) return wasVisible;

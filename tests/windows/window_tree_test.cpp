@@ -133,6 +133,8 @@ TEST_F(WindowTree, ActivationBringsAWindowForwardButNotAboveTopmostOnes) {
   EXPECT_EQ(WindowFromPoint({10, 10}), hint);
 }
 
+// Restoring a minimised window gives back the state it was minimised from: a window that was
+// maximised comes back maximised, and only a second restore brings back its normal bounds.
 TEST_F(WindowTree, MaximiseFillsTheWorkAreaAndRestoreComesBack) {
   HWND top = MakeTop(Bounds(10, 10, 300, 200), WS_POPUP | WS_VISIBLE | WS_CAPTION | WS_THICKFRAME);
   ShowWindow(top, SW_SHOWMAXIMIZED);
@@ -140,12 +142,26 @@ TEST_F(WindowTree, MaximiseFillsTheWorkAreaAndRestoreComesBack) {
   TRect wr;
   GetWindowRect(top, wr);
   EXPECT_EQ(wr, WorkArea());
-  ShowWindow(top, SW_MINIMIZE);
-  EXPECT_TRUE(IsIconic(top));
-  EXPECT_EQ(WindowFromPoint({50, 50}), nullptr) << "a minimised window takes no input";
-  ShowWindow(top, SW_RESTORE);
-  GetWindowRect(top, wr);
-  EXPECT_EQ(wr, Bounds(10, 10, 300, 200));
+  struct TStep {
+    int command;
+    bool zoomed, iconic;
+    TRect bounds;
+  } steps[] = {{SW_MINIMIZE, false, true, WorkArea()},     {SW_RESTORE, true, false, WorkArea()},
+               {SW_RESTORE, false, false, Bounds(10, 10, 300, 200)}, {SW_MINIMIZE, false, true, Bounds(10, 10, 300, 200)},
+               {SW_RESTORE, false, false, Bounds(10, 10, 300, 200)}, {SW_SHOWMAXIMIZED, true, false, WorkArea()},
+               {SW_MINIMIZE, false, true, WorkArea()},     {SW_SHOWNORMAL, false, false, Bounds(10, 10, 300, 200)}};
+  for (const TStep& step : steps) {
+    SCOPED_TRACE(testing::Message() << "after command " << step.command << " (step " << (&step - steps) << ")");
+    ShowWindow(top, step.command);
+    EXPECT_EQ(IsZoomed(top), step.zoomed);
+    EXPECT_EQ(IsIconic(top), step.iconic);
+    if (step.iconic) {
+      EXPECT_EQ(WindowFromPoint({50, 50}), nullptr) << "a minimised window takes no input";
+      continue;
+    }
+    GetWindowRect(top, wr);
+    EXPECT_EQ(wr, step.bounds);
+  }
 }
 
 TEST_F(WindowTree, StyleChangesKeepTheWindowWhereItIsInTheTree) {
