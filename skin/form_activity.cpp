@@ -1,7 +1,20 @@
 #include "platform/controls/application.h"
 #include "platform/controls/forms.h"
 #include "platform/windows/focus.h"
+#include "platform/windows/messages.h"
 #include "skin/skin_painting.h"
+
+namespace {
+
+// A child of a multiple-document frame never becomes the active window itself: the frame's
+// client window knows which child is the active one.
+bool IsActiveMDIChild(TCustomForm* frame, TCustomForm* form) {
+  HWND client = frame->ClientHandle();
+  if (client == nullptr || !form->HandleAllocated()) return false;
+  return reinterpret_cast<HWND>(SendMessage(client, WM_MDIGETACTIVE)) == form->Handle();
+}
+
+}  // namespace
 
 bool IsFormActive(TCustomForm* form) {
   TCustomForm* main = Application != nullptr ? Application->MainForm() : nullptr;
@@ -10,7 +23,6 @@ bool IsFormActive(TCustomForm* form) {
   // The application is active while one of its windows is the active window.
   if (GetActiveWindow() == nullptr) return false;
   if (form == nullptr || form == main) return true;
-  // Child windows of a multi-document frame have no active-child query here, so a form
-  // counts as active by its own flag alone, as any other form does.
+  if (main->FormStyle() == fsMDIForm && IsActiveMDIChild(main, form)) return true;
   return form->Active();
 }

@@ -13,6 +13,7 @@
 #include "platform/windows/frame_scroll_tracking.h"
 #include "platform/windows/frame_painting.h"
 #include "platform/windows/keys.h"
+#include "platform/windows/mdi_client.h"
 #include "platform/windows/move_size_tracking.h"
 #include "platform/windows/painting.h"
 #include "platform/windows/window_data.h"
@@ -121,6 +122,17 @@ LRESULT SysKeyDown(TWindowData& w, WPARAM key, LPARAM keyData) {
   return 0;
 }
 
+// A press asks the pressed window and then its parents whether to activate: a child of a
+// multiple-document frame becomes the frame's active child, whatever part of it was pressed.
+LRESULT MouseActivate(TWindowData& w, WPARAM top, LPARAM hitAndMessage) {
+  if (!w.IsChildWindow()) return MA_ACTIVATE;
+  const HWND self = w.handle, parent = w.parent;
+  if (IsMDIClient(parent)) SendMessage(parent, WM_MDIACTIVATE, reinterpret_cast<WPARAM>(self));
+  if (!IsWindow(parent)) return MA_ACTIVATE;
+  const LRESULT answer = SendMessage(parent, WM_MOUSEACTIVATE, top, hitAndMessage);
+  return answer != 0 ? answer : MA_ACTIVATE;
+}
+
 // Messages that climb to the parent when a child leaves them alone.
 LRESULT ForwardToParent(TWindowData& w, UINT msg, WPARAM wParam, LPARAM lParam) {
   return w.IsChildWindow() ? SendMessage(w.parent, msg, wParam, lParam) : 0;
@@ -155,7 +167,7 @@ LRESULT DefWindowProc(HWND h, UINT msg, WPARAM wParam, LPARAM lParam) {
     case WM_SETTEXT: w->text = lParam ? reinterpret_cast<const char*>(lParam) : ""; return 1;
     case WM_GETTEXTLENGTH: return static_cast<LRESULT>(w->text.size());
     case WM_GETTEXT: return GetText(*w, wParam, lParam);
-    case WM_MOUSEACTIVATE: return 1;  // MA_ACTIVATE
+    case WM_MOUSEACTIVATE: return MouseActivate(*w, wParam, lParam);
     case WM_TIMER:
       if (wParam == kFrameScrollTimerId) FrameScrollTimer(h);
       return 0;

@@ -104,7 +104,11 @@ void PressButton(TMouseButton b, TPoint screen) {
     if (HWND under = WindowFromPoint(screen)) ActivateWindowBlocking(GetAncestorTop(under));
     return;
   }
+  // The pressed window and its parents may activate themselves before the press arrives.
+  const auto top = reinterpret_cast<WPARAM>(GetAncestorTop(t.window));
+  SendMessage(t.window, WM_MOUSEACTIVATE, top, MakeLParam(static_cast<int>(t.hit), static_cast<int>(DownMessage(b))));
   TWindowData* w = FindWindowData(t.window);
+  if (!w) return;
   bool dbl = IsDoubleClick(t.window, b, screen) && (w->classStyle & CS_DBLCLKS);
   // A double click ends the pair: a third press starts a new one.
   State().lastClick = dbl ? TClickHistory{} : TClickHistory{t.window, b, Clock().NowMs(), screen, true};

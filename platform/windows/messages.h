@@ -64,6 +64,8 @@ inline constexpr UINT WM_ACTIVATEAPP = 0x001C;
 inline constexpr UINT WM_CANCELMODE = 0x001F;
 inline constexpr UINT WM_SETCURSOR = 0x0020;
 inline constexpr UINT WM_MOUSEACTIVATE = 0x0021;
+// Answers to WM_MOUSEACTIVATE.
+inline constexpr LRESULT MA_ACTIVATE = 1;
 inline constexpr UINT WM_GETMINMAXINFO = 0x0024;
 inline constexpr UINT WM_DRAWITEM = 0x002B;
 inline constexpr UINT WM_MEASUREITEM = 0x002C;

@@ -5,6 +5,7 @@
 
 #include <utility>
 
+#include "platform/windows/input.h"
 #include "platform/windows/mdi_client.h"
 #include "platform/windows/messages.h"
 #include "platform/windows/window_tree.h"
@@ -70,6 +71,28 @@ TEST_F(MDIForms, ChildrenLiveInTheClientAndTheLastShownIsActive) {
   SendMessage(frame_->ClientHandle(), WM_MDIACTIVATE, reinterpret_cast<WPARAM>(first->Handle()));
   EXPECT_EQ(frame_->ActiveMDIChild(), first);
   EXPECT_EQ(ChildWindows(frame_->ClientHandle()).front(), first->Handle());
+}
+
+// A press on a child that is not the active one, on the child itself or on a control of it,
+// makes it the active child, as a click on a window makes it the active window.
+TEST_F(MDIForms, PressingAChildMakesItTheActiveOne) {
+  TForm* first = Child(Bounds(10, 10, 200, 150));
+  TTestControl* inside = AddControl(first, Bounds(0, 0, 60, 40));
+  TForm* second = Child(Bounds(150, 100, 200, 150));
+  const TPoint firstOnly{5, 5};  // where the children do not overlap
+  const TPoint secondOnly{second->ClientWidth() - 5, second->ClientHeight() - 5};
+  struct TCase {
+    TControl* pressed;
+    TPoint at;
+    TForm* active;
+  } cases[] = {{inside, firstOnly, first}, {second, secondOnly, second}, {first, firstOnly, first}, {second, secondOnly, second}};
+  for (const TCase& c : cases) {
+    SCOPED_TRACE(testing::Message() << c.pressed->ClassName() << " at " << c.at.x << "," << c.at.y);
+    InjectClick(At(c.pressed, c.at.x, c.at.y));
+    Pump();
+    EXPECT_EQ(frame_->ActiveMDIChild(), c.active);
+    EXPECT_EQ(ChildWindows(frame_->ClientHandle()).front(), c.active->Handle()) << "the active child is on top";
+  }
 }
 
 TEST_F(MDIForms, AMaximizedChildFillsTheClientAndComesBack) {

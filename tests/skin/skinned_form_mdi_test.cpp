@@ -3,9 +3,12 @@
 // what stood below it.
 
 #include "platform/controls/panel.h"
+#include "platform/windows/focus.h"
+#include "platform/windows/input.h"
 #include "platform/windows/mdi_client.h"
 #include "platform/windows/window_tree.h"
 #include "skin/form_hook.h"
+#include "skin/skin_painting.h"
 #include "tests/skin/skinned_form_support.h"
 
 namespace {
@@ -63,6 +66,24 @@ TEST_F(SkinnedMDIChildren, TheActivatedChildTellsTheClientAndLooksActive) {
   EXPECT_TRUE(SkinOf(first)->TitleBar()->FormActive());
   EXPECT_FALSE(SkinOf(second)->TitleBar()->FormActive());
   EXPECT_EQ(told_, (TTold{{SKM_MDICHILDCHANGED, 0}}));
+}
+
+// Child forms never become the active window themselves: the frame's active child counts as
+// active while the application is, and a press on another child moves that to it.
+TEST_F(SkinnedMDIChildren, TheFramesActiveChildCountsAsTheActiveForm) {
+  TForm* first = SkinnedChild();
+  TForm* second = SkinnedChild(Bounds(200, 150, 300, 200));
+  ASSERT_EQ(GetActiveWindow(), frame_->Handle());
+  ASSERT_FALSE(second->Active());
+  EXPECT_TRUE(IsFormActive(second));
+  EXPECT_FALSE(IsFormActive(first));
+  InjectClick(first->ClientToScreen({20, 60}));
+  Pump();
+  EXPECT_TRUE(IsFormActive(first));
+  EXPECT_FALSE(IsFormActive(second));
+  EXPECT_TRUE(SkinOf(first)->TitleBar()->FormActive());
+  SetActiveWindow(nullptr);  // the application is not active
+  EXPECT_FALSE(IsFormActive(first));
 }
 
 TEST_F(SkinnedMDIChildren, AMaximizedChildScrollsItsTitleBarAwayAndBack) {
