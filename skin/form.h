@@ -4,6 +4,7 @@
 
 #include "platform/controls/forms.h"
 #include "platform/controls/panel.h"
+#include "skin/form_frame_layout.h"
 #include "skin/menus.h"
 #include "skin/theme_binding.h"
 #include "skin/themes.h"
@@ -96,10 +97,11 @@ class TskForm : public TCustomPanel, public IskMenuBarForm {
   // The form this skin covers; nullptr on any other owner.
   TCustomForm* Form() const { return form_; }
   bool IsMDIChild() const;
-  bool SizeableAtConstruction() const { return formBorderStyle_ == bsSizeable; }
 
   // Placed on its form, the panel covers it at once.
   void SetParent(TWinControl* parent) override;
+  // The frame's geometry for the form as it is now (empty on an owner that is not a form).
+  TskFormFrame Frame() const;
   // Places the panel inside the form, below the title bar's top.
   void LayoutInForm();
   // Repaints the border on the form (through the form's erase, which draws it).

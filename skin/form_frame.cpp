@@ -29,16 +29,21 @@ void TskForm::SetParent(TWinControl* parent) {
   LayoutInForm();
 }
 
+TskFormFrame TskForm::Frame() const {
+  TskFormFrameInput input;
+  input.BorderWidth = borderWidth_;
+  input.TitleBarShown = titleBarVisible_;
+  if (form_ == nullptr) return TskFormFrame(input);
+  input.ClientWidth = form_->ClientWidth();
+  input.ClientHeight = form_->ClientHeight();
+  input.MDIChild = IsMDIChild();
+  input.Sizeable = formBorderStyle_ == bsSizeable && form_->WindowState() != wsMaximized;
+  return TskFormFrame(input);
+}
+
 void TskForm::LayoutInForm() {
   if (form_ == nullptr || Parent() != form_) return;
-  const int top = titleBarVisible_ ? 0 : borderWidth_;
-  const int bw = borderWidth_;
-  const int cw = form_->ClientWidth(), ch = form_->ClientHeight();
-  if (IsMDIChild()) {
-    SetBounds(bw, top, cw - 2 * (bw + 1) - 1, ch - bw - top - 3);
-  } else {
-    SetBounds(bw, top, cw - 2 * bw, ch - bw - top);
-  }
+  SetBoundsRect(Frame().PanelRect());
 }
 
 void TskForm::PaintBorder() {
@@ -56,20 +61,16 @@ void TskForm::PaintBorderInto(HDC dc) {
   if (form_ == nullptr || dc == nullptr) return;
   TCanvas canvas;
   canvas.SetHandle(dc);
-  const int bw = borderWidth_;
-  const int cw = form_->ClientWidth(), ch = form_->ClientHeight();
-  const int inset = IsMDIChild() ? 3 : 0;  // a child's frame keeps room for the frame's edge
+  const TskFormFrame frame = Frame();
   canvas.Brush()->SetStyle(bsSolid);
   canvas.Brush()->SetColor(borderColor_);
-  canvas.FillRect(Rect(0, 0, bw, ch - (IsMDIChild() ? 2 : 0)));
-  canvas.FillRect(Rect(0, ch - bw - inset, cw, ch));
-  canvas.FillRect(Rect(cw - bw - inset, 0, cw, ch));
-  if (bw > 0) {
+  for (const TRect& strip : frame.BorderStrips()) canvas.FillRect(strip);
+  if (frame.BorderWidth() > 0) {
     canvas.Pen()->SetStyle(psSolid);
     canvas.Pen()->SetColor(borderColor_);
-    canvas.Pen()->SetWidth(bw);
+    canvas.Pen()->SetWidth(frame.BorderWidth());
     canvas.MoveTo(0, 0);
-    canvas.LineTo(cw, 0);
+    canvas.LineTo(form_->ClientWidth(), 0);
   }
   canvas.SetHandle(nullptr);
 }

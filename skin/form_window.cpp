@@ -13,8 +13,6 @@
 
 namespace {
 
-constexpr int kGripSize = 5;
-
 // Shared by every skinned form: a form created maximized keeps that state through the size
 // changes its creation brings (the count), and the title bar of a maximized child has been
 // scrolled away (the flag).
@@ -172,19 +170,8 @@ void TskForm::KeepMaximizedAtConstruction() {
 void TskForm::FormHitTest(TMessage& m) {
   if (form_->WindowState() == wsMaximized) return;
   if (form_->FormStyle() == fsMDIForm && m.Result == HTCLIENT) m.Result = HTTRANSPARENT;
-  if (formBorderStyle_ != bsSizeable) return;
-  TPoint p = form_->ScreenToClient(LParamToPoint(m.LParam));
-  const int w = form_->ClientWidth(), h = form_->ClientHeight();
-  const bool left = p.x < kGripSize, top = p.y < kGripSize;
-  const bool right = p.x > w - kGripSize, bottom = p.y > h - kGripSize;
-  if (left && top) m.Result = HTTOPLEFT;
-  else if (right && top) m.Result = HTTOPRIGHT;
-  else if (right && bottom) m.Result = HTBOTTOMRIGHT;
-  else if (left && bottom) m.Result = HTBOTTOMLEFT;
-  else if (left) m.Result = HTLEFT;
-  else if (top) m.Result = HTTOP;
-  else if (right) m.Result = HTRIGHT;
-  else if (bottom) m.Result = HTBOTTOM;
+  const LRESULT grip = Frame().SizingHit(form_->ScreenToClient(LParamToPoint(m.LParam)));
+  if (grip != HTNOWHERE) m.Result = grip;
 }
 
 bool TskForm::ApplicationMessage(MSG& msg) {

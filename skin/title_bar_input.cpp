@@ -12,8 +12,6 @@
 
 namespace {
 
-constexpr int kGripSize = 5;
-
 bool IsMaximized(TCustomForm* form) { return form != nullptr && form->WindowState() == wsMaximized; }
 
 }  // namespace
@@ -170,16 +168,15 @@ void TskTitleBar::WMNCMouse(TMessage& m) {
   m.Result = SendMessage(form->Handle(), m.Msg, m.WParam, m.LParam);
 }
 
+// The bar stands at the top of its skinned form's frame and answers the frame's sizing zones
+// along the top edge for its own area.
 void TskTitleBar::WMNCHitTest(TMessage& m) {
   TCustomPanel::DefaultHandler(m);
   TCustomForm* form = ParentForm();
   if (form == nullptr || IsMaximized(form)) return;
   if (form->FormStyle() == fsMDIForm && m.Result == HTCLIENT) m.Result = HTTRANSPARENT;
   auto* skin = dynamic_cast<TskForm*>(Parent());
-  if (skin == nullptr || !skin->SizeableAtConstruction()) return;
-  TPoint p = ScreenToClient(LParamToPoint(m.LParam));
-  if (p.y >= kGripSize) return;
-  if (p.x < kGripSize) m.Result = HTTOPLEFT;
-  else if (p.x <= form->ClientWidth() - kGripSize) m.Result = HTTOP;
-  else m.Result = HTTOPRIGHT;
+  if (skin == nullptr) return;
+  const LRESULT grip = skin->Frame().SizingHit(form->ScreenToClient(LParamToPoint(m.LParam)));
+  if (grip == HTTOPLEFT || grip == HTTOP || grip == HTTOPRIGHT) m.Result = grip;
 }

@@ -226,6 +226,23 @@ TEST_F(TitleBars, TheBarsTopEdgeSizesASizeableForm) {
   EXPECT_EQ(moveSizeStarts_, std::vector<LRESULT>{HTTOP});
 }
 
+// Along the top edge the bar answers the grips exactly where its form does, whatever the
+// width of the border the bar stands inside.
+TEST_F(TitleBars, TheBarsTopGripsAreThoseOfItsForm) {
+  TForm* form = SizeableForm();
+  TskForm* skin = Skin(form, Pearl);  // a three-pixel border
+  TskTitleBar* bar = skin->TitleBar();
+  std::vector<TPoint> differing;
+  for (int y = 0; y < 5; ++y) {  // the grips' depth
+    for (int x = skin->Left(); x < skin->Left() + bar->Width(); ++x) {
+      const LPARAM at = PointToLParam(OnForm(form, x, y));
+      if (bar->Perform(WM_NCHITTEST, 0, at) != form->Perform(WM_NCHITTEST, 0, at)) differing.push_back({x, y});
+    }
+  }
+  EXPECT_TRUE(differing.empty()) << differing.size() << " points, the first at " << differing.front().x << ","
+                                 << differing.front().y;
+}
+
 TEST_F(TitleBars, OnlyOneClientSectionAndOneControlBoxButAgainIsNoError) {
   TForm* form = MakeForm(Bounds(0, 0, 400, 100));
   TskTitleBar* bar = Bar(form);
