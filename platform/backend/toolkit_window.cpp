@@ -156,9 +156,10 @@ bool TToolkitWindow::MouseEvent(QEvent* e) {
   TMouseButton button;
   switch (e->type()) {
     case QEvent::MouseMove: InjectMouseMove(p); return true;
-    // The toolkit reports a second quick press as a double click; our input layer decides
-    // about double clicks itself, so it is a press here.
-    case QEvent::MouseButtonPress: case QEvent::MouseButtonDblClick:
+    // The toolkit follows the second press of a quick pair with a double-click report of its
+    // own: the press has come already, and our input layer decides about double clicks itself.
+    case QEvent::MouseButtonDblClick: return true;
+    case QEvent::MouseButtonPress:
       // A press on a window we minimised proves it is still on screen: without a window
       // manager nobody took the window away, so it is restored and takes the click.
       if (IsIconic(top_)) ShowWindow(top_, SW_RESTORE);

@@ -6,7 +6,6 @@
 #include "platform/graphics/device_context.h"
 #include "platform/graphics/gdi_owner.h"
 #include "platform/graphics/shapes.h"
-#include "platform/windows/backend.h"
 #include "platform/windows/cursors.h"
 #include "platform/windows/focus.h"
 #include "platform/windows/frame_layout.h"
@@ -68,9 +67,9 @@ LRESULT ChooseCursor(TWindowData& w, WPARAM wParam, LPARAM lParam) {
 
 bool IsMoveSizeCode(LRESULT hit) { return hit == HTCAPTION || (hit >= HTLEFT && hit <= HTBOTTOMRIGHT); }
 
-// A press on the caption or the border moves or sizes a top-level window: the window manager
-// does it when there is one that agrees, else we follow the pointer ourselves. A press on a
-// scroll bar of the frame runs that bar.
+// A press on the caption or the border moves or sizes a top-level window once it is dragged:
+// the window manager does it when there is one that agrees, else we follow the pointer. A
+// press on a scroll bar of the frame runs that bar.
 LRESULT NcButtonDown(TWindowData& w, WPARAM wParam, LPARAM lParam) {
   auto hit = static_cast<LRESULT>(wParam);
   if (hit == HTVSCROLL || hit == HTHSCROLL) {
@@ -78,7 +77,7 @@ LRESULT NcButtonDown(TWindowData& w, WPARAM wParam, LPARAM lParam) {
     return 0;
   }
   if (w.IsChildWindow() || !IsMoveSizeCode(hit) || (w.style & WS_MAXIMIZE)) return 0;
-  if (!Backend().BeginSystemMoveSize(w.handle, hit)) BeginMoveSizeTracking(w.handle, hit);
+  BeginMoveSizeTracking(w.handle, hit);
   return 0;
 }
 

@@ -63,10 +63,22 @@ struct TMouseTarget {
   LRESULT hit = HTNOWHERE;
 };
 
+bool IsSizingCode(LRESULT hit) { return hit >= HTLEFT && hit <= HTBOTTOMRIGHT; }
+
+// A top-level window's sizing edges lie above its children: a window that draws its own frame
+// in its client area sizes from its edges even where a child covers them.
+TMouseTarget SizingEdgeOfTop(HWND h, TPoint screen) {
+  if (!h || !(GetWindowLong(h, GWL_STYLE) & WS_CHILD)) return {};
+  HWND top = GetAncestorTop(h);
+  LRESULT hit = SendMessage(top, WM_NCHITTEST, 0, PointToLParam(screen));
+  return IsWindow(top) && IsSizingCode(hit) ? TMouseTarget{top, hit} : TMouseTarget{};
+}
+
 TMouseTarget FindTarget(TPoint screen) {
   if (HWND capture = GetCapture()) return {capture, HTCLIENT};
   if (HWND pressed = State().pressTarget; pressed && IsWindow(pressed)) return {pressed, HTCLIENT};
   HWND h = EnabledTarget(WindowFromPoint(screen));
+  if (TMouseTarget edge = SizingEdgeOfTop(h, screen); edge.window) return edge;
   while (h) {
     LRESULT hit = SendMessage(h, WM_NCHITTEST, 0, PointToLParam(screen));
     // A window that closed while asked takes nothing.

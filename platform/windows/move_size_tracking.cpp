@@ -1,7 +1,9 @@
 #include "platform/windows/move_size_tracking.h"
 
 #include <algorithm>
+#include <cstdlib>
 
+#include "platform/windows/backend.h"
 #include "platform/windows/focus.h"
 #include "platform/windows/input.h"
 #include "platform/windows/system_metrics.h"
@@ -13,6 +15,7 @@ struct TTracking {
   LRESULT hit = HTNOWHERE;
   TPoint start;
   TRect startBounds;
+  bool dragged = false;  // the pointer has left the drag threshold
 };
 
 TTracking& State() {
@@ -66,7 +69,27 @@ TRect TrackedBounds(const TTracking& t, TPoint p) {
 }
 
 void Place(HWND h, const TRect& b) {
+  if (b == WindowBounds(h)) return;
   SetWindowPos(h, nullptr, b.Left, b.Top, b.Width(), b.Height(), SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+bool PastDragThreshold(TPoint start, TPoint p) {
+  return std::abs(p.x - start.x) >= GetSystemMetrics(SM_CXDRAG) ||
+         std::abs(p.y - start.y) >= GetSystemMetrics(SM_CYDRAG);
+}
+
+// The window manager moves or sizes the window from where the pointer is when it takes over:
+// the window catches up with the drag so far first. Answers whether it took over; our own
+// tracking is over then.
+bool HandToWindowManager(TTracking t, TPoint p) {
+  Place(t.window, TrackedBounds(t, p));
+  State() = TTracking{};
+  if (!Backend().BeginSystemMoveSize(t.window, t.hit)) {
+    State() = t;
+    return false;
+  }
+  if (IsWindow(t.window)) SendMessage(t.window, WM_EXITSIZEMOVE);
+  return true;
 }
 
 }  // namespace
@@ -87,9 +110,13 @@ bool MoveSizeTracking() { return State().window != nullptr && IsWindow(State().w
 
 void TrackMoveSize(TPoint screen) {
   if (!MoveSizeTracking()) return;
-  TTracking t = State();
-  TRect wanted = TrackedBounds(t, screen);
-  if (wanted != WindowBounds(t.window)) Place(t.window, wanted);
+  TTracking& t = State();
+  if (!t.dragged) {
+    if (!PastDragThreshold(t.start, screen)) return;
+    t.dragged = true;
+    if (HandToWindowManager(t, screen)) return;
+  }
+  Place(State().window, TrackedBounds(State(), screen));
 }
 
 void EndMoveSizeTracking(bool keep) {

@@ -4,9 +4,11 @@
 #include <gtest/gtest.h>
 
 #include <memory>
+#include <string>
 
 #include "platform/backend/qt_backend.h"
 #include "platform/controls/application.h"
+#include "platform/controls/panel.h"
 #include "platform/graphics/device_context.h"
 #include "platform/graphics/region.h"
 #include "platform/windows/move_size_tracking.h"
@@ -82,6 +84,48 @@ TEST_F(RealSkinnedForm, DraggingTheTitleBarMovesTheWindowAndAGripSizesIt) {
   Drag(corner, {corner.x + 50, corner.y + 30}, [&] { return Released() || Bounds() == sized; });
   EXPECT_TRUE(WaitFor([&] { return Bounds() == sized; })) << "grip drag";
   EXPECT_TRUE(WaitFor([&] { return skin_->Width() == sized.Width() - 6; })) << "the skin follows the size";
+}
+
+// Each edge sizes the window anywhere in its grip, also where the theme's border is one pixel
+// wide and a control covers the rest of the grip.
+TEST_F(RealSkinnedForm, EveryEdgeSizesTheWindowAcrossItsWholeGrip) {
+  skin_->SetFormBorderWidth(1);
+  auto* cover = new TPanel(form_);
+  cover->SetParent(skin_);
+  cover->SetAlign(alClient);
+  struct TCase {
+    const char* edge;
+    TPoint (*grip)(const TRect& b);
+    TPoint by;
+  } cases[] = {{"left", [](const TRect& b) { return TPoint{b.Left + 3, b.Top + b.Height() / 2}; }, {-30, 0}},
+               {"right", [](const TRect& b) { return TPoint{b.Right - 4, b.Top + b.Height() / 2}; }, {30, 0}},
+               {"bottom", [](const TRect& b) { return TPoint{b.Left + b.Width() / 2, b.Bottom - 4}; }, {0, 30}}};
+  for (const TCase& c : cases) {
+    SCOPED_TRACE(c.edge);
+    const TRect before = Bounds();
+    TRect sized = before;
+    if (c.by.x < 0) sized.Left += c.by.x;
+    if (c.by.x > 0) sized.Right += c.by.x;
+    sized.Bottom += c.by.y;
+    const TPoint from = c.grip(before);
+    Drag(from, {from.x + c.by.x, from.y + c.by.y}, [&] { return Released() || Bounds() == sized; });
+    EXPECT_TRUE(WaitFor([&] { return Bounds() == sized; }));
+    ASSERT_TRUE(WaitFor([&] { return !MoveSizeTracking(); }));
+  }
+}
+
+// Clicks on the caption leave the window where it is; a double click maximizes it, and it is
+// restored to where it was.
+TEST_F(RealSkinnedForm, ClicksOnTheCaptionLeaveTheWindowAndADoubleClickMaximizesIt) {
+  const TRect before = Bounds();
+  const TPoint caption = Caption();
+  ASSERT_TRUE(ClickAt(caption));
+  ASSERT_TRUE(ClickAt({caption.x + 250, caption.y}));
+  const std::string between = std::to_string(caption.x + 120) + " " + std::to_string(caption.y);
+  ASSERT_TRUE(Xdo("mousemove --sync " + between + " click --repeat 2 --delay 100 1"));
+  EXPECT_TRUE(WaitFor([&] { return IsZoomed(form_->Handle()) && Bounds() == WorkArea(); })) << "maximized";
+  ASSERT_TRUE(ClickAt(ButtonCentre(skMax)));
+  EXPECT_TRUE(WaitFor([&] { return !IsZoomed(form_->Handle()) && Bounds() == before; })) << "restored where it was";
 }
 
 TEST_F(RealSkinnedForm, TheButtonsMaximizeRestoreMinimizeAndClose) {

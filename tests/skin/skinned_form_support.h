@@ -4,6 +4,7 @@
 
 #include "platform/graphics/bitmap.h"
 #include "platform/windows/backend.h"
+#include "platform/windows/input.h"
 #include "skin/form.h"
 #include "tests/skin/skin_fixture.h"
 
@@ -47,6 +48,16 @@ class SkinnedFormTest : public SkinFormTest {
   }
   // The screen point of a point in the form's client area.
   static TPoint OnForm(TCustomForm* form, int x, int y) { return form->ClientToScreen({x, y}); }
+  // Presses at `from` (a press of its own, never the second of a double click), drags by `by`
+  // once the press is handled, and lets go.
+  void DragBy(TPoint from, TPoint by) {
+    static_cast<TTestClock&>(Clock()).Advance(1000);
+    InjectMouseButton(mbLeft, true, from);
+    Pump();
+    InjectMouseMove({from.x + by.x, from.y + by.y});
+    InjectMouseButton(mbLeft, false, {from.x + by.x, from.y + by.y});
+    Pump();
+  }
   std::vector<LRESULT> moveSizeStarts_;
 };
 

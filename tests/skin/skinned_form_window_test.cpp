@@ -3,6 +3,7 @@
 // one skin per form.
 
 #include "platform/controls/menu_window.h"
+#include "platform/controls/panel.h"
 #include "platform/controls/screen.h"
 #include "platform/windows/focus.h"
 #include "platform/windows/input.h"
@@ -28,7 +29,7 @@ void PressAlt(uint16_t key) {
 
 TEST_F(SkinnedFormWindow, ASizeableFormHasFivePixelGripsOnEveryEdge) {
   TForm* form = SizeableForm();
-  Skin(form);
+  TskForm* skin = Skin(form);
   const int w = form->ClientWidth(), h = form->ClientHeight();
   struct TCase {
     int x, y;
@@ -42,13 +43,25 @@ TEST_F(SkinnedFormWindow, ASizeableFormHasFivePixelGripsOnEveryEdge) {
     SCOPED_TRACE(testing::Message() << c.x << "," << c.y);
     EXPECT_EQ(HitTest(form, c.x, c.y), c.hit);
   }
-  // Pressing the border, where the form itself is under the pointer, sizes it.
-  InjectMouseButton(mbLeft, true, OnForm(form, 0, h / 2));
-  InjectMouseButton(mbLeft, false, OnForm(form, 0, h / 2));
-  InjectMouseButton(mbLeft, true, OnForm(form, w - 1, h - 1));
-  InjectMouseButton(mbLeft, false, OnForm(form, w - 1, h - 1));
+  // Dragging a grip sizes the form, on the border and where the skin or a control on it
+  // covers the grip; a click sizes nothing.
+  auto* cover = new TPanel(form);
+  cover->SetParent(skin);
+  cover->SetAlign(alClient);
   Pump();
-  EXPECT_EQ(moveSizeStarts_, (std::vector<LRESULT>{HTLEFT, HTBOTTOMRIGHT}));
+  InjectClick(OnForm(form, 0, h / 2));
+  Pump();
+  EXPECT_TRUE(moveSizeStarts_.empty());
+  using TGripAt = TPoint (*)(TSize client);  // each drag resizes the form
+  const TGripAt grips[] = {[](TSize c) { return TPoint{0, c.cy / 2}; }, [](TSize c) { return TPoint{4, c.cy / 2}; },
+                           [](TSize c) { return TPoint{c.cx - 4, c.cy / 3}; },
+                           [](TSize c) { return TPoint{c.cx / 2, c.cy - 2}; },
+                           [](TSize c) { return TPoint{c.cx - 1, c.cy - 1}; }};
+  for (TGripAt at : grips) {
+    const TPoint grip = at(TSize{form->ClientWidth(), form->ClientHeight()});
+    DragBy(OnForm(form, grip.x, grip.y), {-8, 8});
+  }
+  EXPECT_EQ(moveSizeStarts_, (std::vector<LRESULT>{HTLEFT, HTLEFT, HTRIGHT, HTBOTTOM, HTBOTTOMRIGHT}));
   form->SetWindowState(wsMaximized);
   Pump();
   EXPECT_EQ(HitTest(form, 0, 0), HTCLIENT);

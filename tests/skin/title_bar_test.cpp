@@ -184,26 +184,22 @@ TEST_F(TitleBars, ButtonsMaximizeRestoreMinimizeAndCloseTheForm) {
   EXPECT_FALSE(form->Visible());
 }
 
-TEST_F(TitleBars, PressingTheCaptionMovesTheFormUnlessItIsMaximized) {
+TEST_F(TitleBars, DraggingTheCaptionMovesTheFormUnlessItIsMaximized) {
   TForm* form = SizeableForm();
   TskForm* skin = Skin(form);
   TskTitleBar* bar = skin->TitleBar();
   TPoint caption = bar->ClientToScreen({bar->Layout().CaptionLeft + 10, 10});
-  InjectMouseButton(mbLeft, true, caption);
+  InjectClick(caption);
   Pump();
+  EXPECT_TRUE(moveSizeStarts_.empty()) << "a click moves nothing";
+  DragBy(caption, {30, 0});
   EXPECT_EQ(moveSizeStarts_, std::vector<LRESULT>{HTCAPTION});
-  InjectMouseButton(mbLeft, false, caption);
-  InjectMouseButton(mbLeft, true, Centre(bar, skClose));  // a button press is no move
-  InjectMouseButton(mbLeft, false, caption);
-  Pump();
+  DragBy(Centre(bar, skClose), {30, 0});  // a button press is no move
   EXPECT_EQ(moveSizeStarts_.size(), 1u);
   form->SetWindowState(wsMaximized);
   Pump();
   moveSizeStarts_.clear();
-  caption = bar->ClientToScreen({bar->Layout().CaptionLeft + 10, 10});
-  InjectMouseButton(mbLeft, true, caption);
-  InjectMouseButton(mbLeft, false, caption);
-  Pump();
+  DragBy(bar->ClientToScreen({bar->Layout().CaptionLeft + 10, 10}), {30, 0});
   EXPECT_TRUE(moveSizeStarts_.empty());
 }
 
@@ -220,9 +216,7 @@ TEST_F(TitleBars, TheBarsTopEdgeSizesASizeableForm) {
     SCOPED_TRACE(testing::Message() << c.x << "," << c.y);
     EXPECT_EQ(bar->Perform(WM_NCHITTEST, 0, PointToLParam(OnForm(form, c.x, c.y))), c.hit);
   }
-  InjectMouseButton(mbLeft, true, OnForm(form, w / 2, 1));
-  InjectMouseButton(mbLeft, false, OnForm(form, w / 2, 1));
-  Pump();
+  DragBy(OnForm(form, w / 2, 1), {0, -10});
   EXPECT_EQ(moveSizeStarts_, std::vector<LRESULT>{HTTOP});
 }
 
