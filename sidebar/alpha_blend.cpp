@@ -1,3 +1,4 @@
+// Alpha blending and greying of areas of the bar, with the shared blending bitmap.
 #include "sidebar/alpha_blend.h"
 
 #include <algorithm>

@@ -1,3 +1,4 @@
+// Side-bar backgrounds: colour, gradient or bitmap, blended and greyed.
 #include "sidebar/background.h"
 
 #include "platform/classes/properties.h"

@@ -1,3 +1,4 @@
+// The bar's layout pass: where headers, bodies, boxes and the close bar stand in each look.
 #include "sidebar/bar_layout.h"
 
 #include "platform/graphics/bitmap.h"

@@ -1,3 +1,4 @@
+// The bar's settings: look values shared by its headers and buttons.
 #include "sidebar/bar_settings.h"
 
 #include "platform/classes/properties.h"

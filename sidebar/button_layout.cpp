@@ -1,3 +1,4 @@
+// Where a side-bar button's image and caption stand, in each view.
 #include <algorithm>
 
 #include "platform/graphics/canvas.h"

@@ -1,3 +1,4 @@
+// Painting a side-bar button: frame, image, caption and check mark.
 #include "platform/graphics/bitmap.h"
 #include "platform/graphics/canvas.h"
 #include "platform/graphics/device_context.h"

@@ -1,3 +1,4 @@
+// Side-bar buttons and their collection: properties, actions and order.
 #include "sidebar/buttons.h"
 
 #include "platform/classes/properties.h"

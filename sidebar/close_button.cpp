@@ -1,3 +1,4 @@
+// The close button of the side bar: caption, image and look.
 #include "sidebar/close_button.h"
 
 #include "platform/classes/properties.h"

@@ -1,3 +1,4 @@
+// The side bar's drag and drop data: its formats offered and accepted.
 #include "sidebar/drag_drop_manager.h"
 
 #include <algorithm>

@@ -1,3 +1,4 @@
+// The list of data formats a side-bar drag offers.
 #include "sidebar/format_etc_list.h"
 
 void TnbFormatEtcList::CheckIndex(int index) const {

@@ -1,3 +1,4 @@
+// Gradients: colours, direction and the computed colour ramp.
 #include "sidebar/gradient.h"
 
 #include <cmath>

@@ -1,3 +1,4 @@
+// Drawing a gradient's ramp into a rectangle.
 #include <cmath>
 #include <vector>
 

@@ -1,3 +1,4 @@
+// Where a header's caption, image, arrow and buttons stand.
 #include <algorithm>
 
 #include "platform/graphics/canvas.h"

@@ -1,3 +1,4 @@
+// Painting a header: caption background, contents, status button and body.
 #include <algorithm>
 #include <optional>
 

@@ -1,3 +1,4 @@
+// The slide that opens another header: moving bands, frame by frame.
 #include "sidebar/header_slide.h"
 
 #include <algorithm>

@@ -1,3 +1,4 @@
+// Side-bar headers and their collection: properties, buttons and order.
 #include "sidebar/headers.h"
 
 #include <algorithm>

@@ -1,3 +1,4 @@
+// The edit used for in-place renaming: frame, border and font.
 #include <memory>
 
 #include "platform/classes/properties.h"

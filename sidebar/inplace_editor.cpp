@@ -1,3 +1,4 @@
+// In-place renaming of headers and buttons: starting, committing and ending an edit.
 #include "sidebar/inplace_editor.h"
 
 #include "platform/classes/properties.h"

@@ -1,3 +1,4 @@
+// The live side bars of this process, found by number for drags between bars.
 #include "sidebar/live_bars.h"
 
 #include <unistd.h>

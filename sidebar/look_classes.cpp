@@ -1,3 +1,4 @@
+// Small look objects of the side bar: glyphs, status buttons and header images.
 #include "sidebar/look_classes.h"
 
 #include "platform/classes/component.h"

@@ -1,3 +1,4 @@
+// The side bar's off-screen pixel buffer for painting.
 #include "sidebar/pixel_window.h"
 
 #include "platform/graphics/canvas.h"

@@ -1,3 +1,4 @@
+// The ready-made looks a side bar can be given.
 #include "sidebar/presets.h"
 
 #include "sidebar/side_bar.h"

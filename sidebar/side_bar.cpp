@@ -1,3 +1,4 @@
+// The side bar control: headers, update brackets, layout and invalidation.
 #include "sidebar/side_bar.h"
 
 #include "platform/classes/class_registry.h"

@@ -1,3 +1,4 @@
+// The side bar's window messages and the events it fires.
 #include "platform/controls/application.h"
 #include "platform/controls/popup_source.h"
 #include "platform/windows/keys.h"

@@ -1,3 +1,4 @@
+// Painting the whole bar off-screen: headers, bodies, arrows, close bar and drop marks.
 #include <climits>
 #include <algorithm>
 #include <memory>

@@ -1,3 +1,4 @@
+// Switching the active header, with its slide.
 #include "platform/controls/application.h"
 #include "platform/core/exceptions.h"
 #include "platform/core/scope_guard.h"

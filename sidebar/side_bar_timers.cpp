@@ -1,3 +1,4 @@
+// The side bar's timers: scrolling on held arrows, the alert blink and the wheel.
 #include "platform/controls/application.h"
 #include "platform/windows/timers.h"
 #include "sidebar/side_bar.h"

@@ -1,3 +1,4 @@
+// The side bar's window: creation parameters, cursor and message dispatch.
 #include "platform/controls/application.h"
 #include "platform/controls/screen.h"
 #include "platform/core/scope_guard.h"

@@ -1,3 +1,4 @@
+// Kept caption pictures, so unchanged captions are not drawn again.
 #include "sidebar/text_cache.h"
 
 #include <algorithm>

@@ -1,3 +1,4 @@
+// Skinned scroll bars attached to a list, memo or tree, kept in step with it.
 #include "skin/attached_scroll_bars.h"
 
 #include <algorithm>

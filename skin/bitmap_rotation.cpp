@@ -1,3 +1,4 @@
+// Turning skin bitmaps by a quarter, for vertical bars.
 #include <vector>
 
 #include "platform/graphics/bitmap.h"

@@ -1,3 +1,4 @@
+// Skinned check boxes and radio buttons.
 #include <algorithm>
 
 #include "platform/classes/properties.h"

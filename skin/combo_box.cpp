@@ -1,3 +1,4 @@
+// The skinned combo box: its button, arrow, frame and dropped list.
 #include <algorithm>
 
 #include "platform/classes/properties.h"

@@ -1,3 +1,4 @@
+// Painting shared by skinned controls: the parent's background and the control's border.
 #include "platform/controls/win_control.h"
 #include "platform/graphics/bitmap.h"
 #include "platform/graphics/canvas.h"

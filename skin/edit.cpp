@@ -1,3 +1,4 @@
+// Skinned edits and masked edits.
 #include "platform/classes/properties.h"
 #include "skin/edits.h"
 #include "skin/style_propagation.h"

@@ -1,3 +1,4 @@
+// Theme files as components: loading, values and refreshing the controls that use them.
 #include "skin/file_theme.h"
 
 #include <algorithm>

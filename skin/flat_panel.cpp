@@ -1,3 +1,4 @@
+// The flat panel with its frame colour.
 #include "skin/flat_panel.h"
 
 #include "platform/classes/properties.h"

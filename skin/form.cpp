@@ -1,3 +1,4 @@
+// The skinned form: frame, border, title bar, menu bar and panel settings.
 #include "skin/form.h"
 
 #include <algorithm>

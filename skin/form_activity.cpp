@@ -1,3 +1,4 @@
+// Whether a form counts as active, for painting its title bar.
 #include "platform/controls/application.h"
 #include "platform/controls/forms.h"
 #include "platform/windows/focus.h"

@@ -1,3 +1,4 @@
+// The skinned form's hook into its form's window messages.
 #include "skin/form_hook.h"
 
 #include "skin/form.h"

@@ -1,3 +1,4 @@
+// The skinned form's menu bar: its buttons drawn in the theme's look.
 #include "skin/form_menu_bar.h"
 
 #include "platform/controls/application.h"

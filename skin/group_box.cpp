@@ -1,3 +1,4 @@
+// Skinned group boxes.
 #include <cstdlib>
 
 #include "platform/classes/properties.h"

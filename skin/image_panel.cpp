@@ -1,3 +1,4 @@
+// Skinned panels and image panels: a picture drawn plain, stretched or tiled.
 #include <algorithm>
 
 #include "platform/classes/properties.h"

@@ -1,3 +1,4 @@
+// The skinned list box with its attached scroll bar.
 #include "skin/list_controls.h"
 #include "skin/scroll_bar.h"
 

@@ -1,3 +1,4 @@
+// The skinned memo with its attached scroll bars.
 #include "skin/list_controls.h"
 #include "skin/scroll_bar.h"
 

@@ -1,3 +1,4 @@
+// Painting menu items in the theme's look: background, check, image, texts and separators.
 #include "skin/menu_item_painter.h"
 
 #include <memory>

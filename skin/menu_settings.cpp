@@ -1,3 +1,4 @@
+// Menu look settings per style.
 #include "skin/menu_settings.h"
 
 #include "skin/theme_values.h"

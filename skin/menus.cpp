@@ -1,3 +1,4 @@
+// Skinned main and pop-up menus.
 #include "skin/menus.h"
 
 #include "platform/classes/properties.h"

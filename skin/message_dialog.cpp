@@ -1,3 +1,4 @@
+// Skinned message dialogs: buttons, captions and showing them modally.
 #include "skin/message_dialog.h"
 
 #include <algorithm>

@@ -1,3 +1,4 @@
+// The form of a skinned message dialog: keys and copying its text.
 #include "skin/message_form.h"
 
 #include "platform/controls/image.h"

@@ -1,3 +1,4 @@
+// The skinned number edit: accepted keys and its value.
 #include <algorithm>
 
 #include "platform/classes/properties.h"

@@ -1,3 +1,4 @@
+// The skinned progress bar: pictures, position and caption.
 #include "skin/progress_bar.h"
 
 #include <algorithm>

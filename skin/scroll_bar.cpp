@@ -1,3 +1,4 @@
+// The skinned scroll bar: pictures, thumb, buttons and mouse.
 #include "skin/scroll_bar.h"
 
 #include <algorithm>

@@ -1,3 +1,4 @@
+// Geometry helpers of the skinned controls: point tests, placement and the work area.
 #include "platform/controls/control.h"
 #include "platform/windows/system_metrics.h"
 #include "skin/skin_painting.h"

@@ -1,3 +1,4 @@
+// The shared skin painting routines: cutting, stretching and tiling skin bitmaps.
 #include "skin/skin_painting.h"
 
 #include "platform/controls/control.h"

@@ -1,3 +1,4 @@
+// The skinned spin edit and its buttons.
 #include "skin/spin_edit.h"
 
 #include <algorithm>

@@ -1,3 +1,4 @@
+// A skinned control's style taken from its owner form.
 #include "skin/style_propagation.h"
 
 #include "platform/classes/properties.h"

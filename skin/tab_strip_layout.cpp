@@ -1,3 +1,4 @@
+// The layout of a skinned tab strip: where each tab stands.
 #include "skin/tab_strip_layout.h"
 
 #include <algorithm>

@@ -1,3 +1,4 @@
+// A control's tie to its theme file, released when the theme goes.
 #include "skin/theme_binding.h"
 
 #include "skin/file_theme.h"

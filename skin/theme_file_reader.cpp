@@ -1,3 +1,4 @@
+// Reading theme files: values and pictures by key.
 #include "skin/theme_file_reader.h"
 
 #include <cstring>

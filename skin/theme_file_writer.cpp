@@ -1,3 +1,4 @@
+// Writing theme files.
 #include "skin/theme_file_writer.h"
 
 #include <algorithm>

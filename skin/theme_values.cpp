@@ -1,3 +1,4 @@
+// Theme values by key and style: colours, numbers, flags and pictures.
 #include "skin/theme_values.h"
 
 #include "platform/graphics/bitmap.h"

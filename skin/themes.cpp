@@ -1,3 +1,4 @@
+// The built-in styles and their theme values.
 #include "skin/themes.h"
 
 #include <array>

@@ -1,3 +1,4 @@
+// The skinned title bar: buttons, caption, sections and the form's activity.
 #include "skin/title_bar.h"
 
 #include "platform/classes/properties.h"

@@ -1,3 +1,4 @@
+// Title-bar buttons and sections.
 #include "skin/title_bar_items.h"
 
 #include "platform/classes/properties.h"

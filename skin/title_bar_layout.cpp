@@ -1,3 +1,4 @@
+// The layout of the title bar: where buttons and sections stand.
 #include "skin/title_bar_layout.h"
 
 #include "platform/graphics/picture.h"

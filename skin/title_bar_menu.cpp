@@ -1,3 +1,4 @@
+// The title bar's control-box menu.
 #include "skin/title_bar_menu.h"
 
 #include "skin/title_bar.h"

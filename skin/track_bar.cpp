@@ -1,3 +1,4 @@
+// The skinned track bar: slider, ticks, keys and mouse.
 #include <algorithm>
 
 #include "platform/classes/properties.h"

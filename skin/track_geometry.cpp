@@ -1,3 +1,4 @@
+// Track-bar geometry: slider positions and tick coordinates.
 #include "skin/track_geometry.h"
 
 #include <algorithm>

@@ -1,3 +1,4 @@
+// Widths of edit buttons: the flat button width from the screen font, and scaling for flat looks.
 #include "gridlib/controls/button_metrics.h"
 
 #include <algorithm>

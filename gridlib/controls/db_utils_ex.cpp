@@ -1,3 +1,4 @@
+// Data-set helpers of the grid library: comparing bookmarks and values, keeping the cursor.
 #include "gridlib/controls/db_utils_ex.h"
 
 #include <exception>

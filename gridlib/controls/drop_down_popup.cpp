@@ -1,3 +1,4 @@
+// Placing a drop-down pop-up below its owner on the screen, and telling whether a point is over it.
 #include "gridlib/controls/drop_down_popup.h"
 
 #include <algorithm>

@@ -1,3 +1,4 @@
+// The edit buttons of an edit or a column: their collection, visibility and widths.
 #include "gridlib/controls/edit_buttons.h"
 
 #include "platform/classes/properties.h"

@@ -1,3 +1,4 @@
+// The filter row's editor: typed text, its value list and the codes of list choices.
 #include "gridlib/controls/inplace_filter_edit.h"
 
 #include <algorithm>

@@ -1,3 +1,4 @@
+// The extra row of a lookup list (an entry for "no value"): its texts, look, shortcut and value.
 #include "gridlib/controls/lookup_extra_row.h"
 
 #include <vector>

@@ -1,3 +1,4 @@
+// The recently used texts of an edit: adding, limiting and copying them.
 #include "gridlib/controls/mru_list.h"
 
 #include "platform/classes/properties.h"

@@ -1,3 +1,4 @@
+// The month calendar that drops down from date editors: painting, keys, mouse and wheel.
 #include "gridlib/controls/popup_calendar.h"
 
 #include <algorithm>

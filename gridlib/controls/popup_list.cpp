@@ -1,3 +1,4 @@
+// The drop-down list of editors: lines, scrolling, its own scroll bar, mouse and keys.
 #include "gridlib/controls/popup_list.h"
 
 #include <algorithm>

@@ -1,3 +1,4 @@
+// Footer sums: aggregates kept up to date by following the data set's inserts, edits and deletes.
 #include "gridlib/controls/sum_list.h"
 
 #include <algorithm>

@@ -1,3 +1,4 @@
+// The grid's selected records: a sorted list of bookmarks, kept in step with the data set.
 #include "gridlib/grid/bookmark_list.h"
 
 #include <algorithm>

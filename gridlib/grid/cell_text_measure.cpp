@@ -1,3 +1,4 @@
+// Measuring a cell text's extent, wrapped or turned, the way cell painting lays it out.
 #include "gridlib/grid/cell_text_measure.h"
 
 #include <algorithm>

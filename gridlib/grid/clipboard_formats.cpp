@@ -1,3 +1,4 @@
+// The texts the grid puts on the clipboard: tab-separated, CSV and rich text.
 #include "gridlib/grid/clipboard_formats.h"
 
 #include <string>

@@ -1,3 +1,4 @@
+// Measuring data cell texts of one column for optimal widths, remembering repeated texts.
 #include "gridlib/grid/column_data_measure.h"
 
 #include <algorithm>

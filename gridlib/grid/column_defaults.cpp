@@ -1,3 +1,4 @@
+// Grid-wide defaults for columns, titles and footers, inherited until a column sets its own.
 #include "gridlib/grid/column_defaults.h"
 
 #include "gridlib/grid/grid_host.h"

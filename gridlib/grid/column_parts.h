@@ -157,7 +157,8 @@ class TFieldDataLink;
 String ColumnFilterText(TColumnEx* column);
 
 // The filter-row settings of a column: which field it filters on, where its value list comes
-// from and whether the column has a filter cell at all.
+// from and whether the column has a filter cell at all. ("ST" marks the filter row's types; see
+// filter_expression.h.)
 class TSTColumnFilterEx : public TPersistent {
   DECLARE_CLASS(TSTColumnFilterEx, TPersistent)
  public:

@@ -1,3 +1,4 @@
+// Optimal column widths: the widest title, data text and footer of each column.
 #include "gridlib/grid/column_width_optimizer.h"
 
 #include <algorithm>

@@ -1,3 +1,4 @@
+// What the grid asks of a plain data set: filtering and moving records through the data service.
 #include "gridlib/grid/dataset_features.h"
 
 #include "gridlib/grid/bookmark_list.h"

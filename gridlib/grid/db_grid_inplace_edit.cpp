@@ -1,3 +1,4 @@
+// The grid's own cell editor: its buttons, drop-down lists and calendar, keys and write-back.
 #include "gridlib/grid/db_grid_inplace_edit.h"
 
 #include <algorithm>

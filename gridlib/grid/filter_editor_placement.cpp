@@ -1,3 +1,4 @@
+// Editing the filter row: showing, placing and moving the filter editor and storing its text.
 #include "gridlib/grid/filter_editor_placement.h"
 
 #include <algorithm>

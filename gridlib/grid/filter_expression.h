@@ -8,6 +8,9 @@
 
 // What the filter row's text means for one column: an operator and a value, a list of values,
 // a Null test, a pattern, or two such parts joined by AND or OR.
+//
+// "STFilter" is the grid's own name for its filter row, the row of per-column filter cells under
+// the titles; types named TSTFilter... and TSTColumnFilter... belong to that row and nothing else.
 
 // The kind of value the column's field holds; it decides how values in the text are read.
 enum TSTFilterValueKindEx : uint8_t {

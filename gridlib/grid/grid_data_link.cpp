@@ -1,3 +1,4 @@
+// The grid's data link: data-set events turned into grid updates, and field mapping for columns.
 #include "gridlib/grid/grid_data_link.h"
 
 #include "platform/core/scope_guard.h"

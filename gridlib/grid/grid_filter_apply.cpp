@@ -1,3 +1,4 @@
+// Turning the filter row's column expressions into a record filter for the data set.
 #include "gridlib/grid/grid_filter_apply.h"
 
 #include "gridlib/grid/columns.h"

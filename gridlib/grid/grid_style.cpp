@@ -1,3 +1,4 @@
+// The shared style object: colours of selected and highlighted cells, system colour changes.
 #include "gridlib/grid/grid_style.h"
 
 #include <algorithm>

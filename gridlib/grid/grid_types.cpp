@@ -1,3 +1,4 @@
+// Small shared grid helpers: the grid's error and grid-rectangle tests.
 #include "gridlib/grid/grid_types.h"
 
 void RaiseGridError(const String& message) { throw EInvalidGridOperation(message); }

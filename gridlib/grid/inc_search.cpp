@@ -1,3 +1,4 @@
+// Incremental search: typed characters find the next record whose cell starts with them.
 #include "gridlib/grid/inc_search.h"
 
 #include <utility>

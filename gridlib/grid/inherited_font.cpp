@@ -1,3 +1,4 @@
+// A font that follows its parent's until it is set, copied without reporting a change.
 #include "gridlib/grid/inherited_font.h"
 
 #include "platform/core/scope_guard.h"

@@ -1,3 +1,4 @@
+// The lookup drop-down's lines: read a block of the lookup table at a time as they come into view.
 #include "gridlib/grid/inplace_drop_down.h"
 
 #include <map>

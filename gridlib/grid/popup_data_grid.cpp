@@ -1,3 +1,4 @@
+// The lookup grid of a lookup column: its data source and extra row.
 #include "gridlib/grid/popup_data_grid.h"
 
 #include "gridlib/controls/lookup_extra_row.h"

@@ -1,3 +1,4 @@
+// Sorting a SQLite data set from the grid's title clicks.
 #include "gridlib/grid/sqlite_sorting.h"
 
 #include "gridlib/grid/column_titles.h"

@@ -1,3 +1,4 @@
+// The tool-tip window that shows a cell's cut text whole.
 #include "gridlib/grid/tool_tips_window.h"
 
 #include "platform/graphics/graphics_objects.h"

@@ -1,3 +1,4 @@
+// The backend over the toolkit: screens, the event loop, windows and the display connection.
 #include <QCoreApplication>
 #include <QGuiApplication>
 #include <QScreen>

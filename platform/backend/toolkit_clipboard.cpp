@@ -1,3 +1,4 @@
+// The system clipboard through the toolkit: our formats to and from its data.
 #include "platform/backend/toolkit_clipboard.h"
 
 #include <QByteArray>

@@ -1,3 +1,4 @@
+// Drag and drop beyond our own windows, carried by the toolkit's drag.
 #include "platform/backend/toolkit_drag.h"
 
 #include <QDrag>

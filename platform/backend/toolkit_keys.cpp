@@ -1,3 +1,4 @@
+// Translating the toolkit's key codes into virtual keys.
 #include "platform/backend/toolkit_keys.h"
 
 #include <Qt>

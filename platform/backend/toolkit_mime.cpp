@@ -1,3 +1,4 @@
+// Clipboard and drag data between our data objects and the toolkit's typed data.
 #include <cstring>
 
 #include "platform/backend/toolkit_drag.h"

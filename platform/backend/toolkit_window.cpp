@@ -1,3 +1,4 @@
+// A real window of the toolkit: its events become our messages, and our paint is shown in it.
 #include "platform/backend/toolkit_window.h"
 
 #include <QCoreApplication>

@@ -1,3 +1,4 @@
+// The registry of classes that streaming finds by name.
 #include "platform/classes/class_registry.h"
 
 #include <algorithm>

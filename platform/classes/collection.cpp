@@ -1,3 +1,4 @@
+// Collections and their items: adding, ordering, update brackets and change notification.
 #include "platform/classes/collection.h"
 
 #include <algorithm>

@@ -1,3 +1,4 @@
+// Components: ownership, free notification, children and loading.
 #include "platform/classes/component.h"
 
 #include <algorithm>

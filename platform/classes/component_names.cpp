@@ -1,3 +1,4 @@
+// Component names: finding components by name and checking new names.
 #include "platform/classes/component.h"
 
 #include "platform/core/exceptions.h"

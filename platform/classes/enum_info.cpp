@@ -1,3 +1,4 @@
+// Names and values of published enumerations.
 #include "platform/classes/enum_info.h"
 
 #include "platform/core/exceptions.h"

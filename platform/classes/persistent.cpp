@@ -1,3 +1,4 @@
+// Persistent objects: assignment between objects and their path names.
 #include "platform/classes/persistent.h"
 
 #include "platform/core/exceptions.h"

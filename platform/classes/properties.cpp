@@ -1,3 +1,4 @@
+// Published property descriptions: kinds, writability and type checks.
 #include "platform/classes/properties.h"
 
 #include <map>

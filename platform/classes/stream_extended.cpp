@@ -1,3 +1,4 @@
+// The 10-byte extended floating-point numbers of stored layouts, to and from doubles.
 #include "platform/classes/stream_extended.h"
 
 #include <cmath>

@@ -1,3 +1,4 @@
+// The tokenizer of text layouts: identifiers, numbers, strings and binary data.
 #include "platform/classes/stream_text_parser.h"
 
 #include <cctype>

@@ -1,3 +1,4 @@
+// Actions, action lists and the links that tie controls to actions.
 #include "platform/controls/actions.h"
 
 #include <algorithm>

@@ -1,3 +1,4 @@
+// The application object: the message loop, idle processing and showing exceptions.
 #include "platform/controls/application.h"
 
 #include <cstdio>

@@ -1,3 +1,4 @@
+// The standard combo box: its edit, its drop-down list and choosing.
 #include "platform/controls/combo_box.h"
 
 #include <algorithm>

@@ -1,3 +1,4 @@
+// Controls: bounds, visibility, parent properties, mouse messages and hints.
 #include "platform/controls/control.h"
 #include "platform/core/scope_guard.h"
 

@@ -1,3 +1,4 @@
+// Dragging controls within our windows: targets under the mouse and drag messages.
 #include "platform/controls/control_drag.h"
 
 #include <cstdlib>

@@ -1,3 +1,4 @@
+// Drawing and measuring a control's caption text, greyed when disabled.
 #include "platform/controls/control_text.h"
 
 #include "platform/graphics/bitmap.h"

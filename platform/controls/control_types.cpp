@@ -1,3 +1,4 @@
+// Size constraints of controls.
 #include "platform/controls/control_types.h"
 
 #include <algorithm>

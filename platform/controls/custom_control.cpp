@@ -1,3 +1,4 @@
+// Controls that paint themselves on a canvas, windowed or not.
 #include "platform/controls/custom_control.h"
 
 #include <algorithm>

@@ -1,3 +1,4 @@
+// The single-line edit: text, selection, undo, clipboard and change notification.
 #include "platform/controls/edit.h"
 
 #include <algorithm>

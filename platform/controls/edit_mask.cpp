@@ -1,3 +1,4 @@
+// Edit masks: parsing the mask and checking and formatting text against it.
 #include "platform/controls/edit_mask.h"
 
 #include <algorithm>

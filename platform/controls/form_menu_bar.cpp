@@ -1,3 +1,4 @@
+// A form's main menu bar: titles, opening menus by mouse and keys.
 #include "platform/controls/form_menu_bar.h"
 
 #include <vector>

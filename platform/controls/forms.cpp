@@ -1,3 +1,4 @@
+// Forms: showing, closing, modal runs, MDI children and window states.
 #include "platform/controls/forms.h"
 #include "platform/core/scope_guard.h"
 

@@ -1,3 +1,4 @@
+// The base grid: cells, column and row sizes, moving, scrolling and focus.
 #include "platform/controls/grid.h"
 
 #include <algorithm>

@@ -1,3 +1,4 @@
+// The hint window.
 #include "platform/controls/hint_window.h"
 
 #include "platform/controls/application.h"

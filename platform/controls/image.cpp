@@ -1,3 +1,4 @@
+// The image control: a picture drawn centred, stretched or in proportion.
 #include "platform/controls/image.h"
 
 #include <algorithm>

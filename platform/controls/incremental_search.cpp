@@ -1,3 +1,4 @@
+// Typing to find a list item by the prefix typed so far.
 #include "platform/controls/incremental_search.h"
 
 #include "platform/core/utf8_codec.h"

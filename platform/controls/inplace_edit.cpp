@@ -1,3 +1,4 @@
+// The base grid's in-place editor: placement, keys and passing keys to the grid.
 #include "platform/controls/inplace_edit.h"
 
 #include "platform/controls/grid.h"

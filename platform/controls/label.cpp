@@ -1,3 +1,4 @@
+// Labels: caption, alignment, word wrap and accelerator characters.
 #include "platform/controls/label.h"
 
 #include "platform/classes/properties.h"

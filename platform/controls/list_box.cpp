@@ -1,3 +1,4 @@
+// The standard list box: items, selection, scrolling and owner-drawn lines.
 #include "platform/controls/list_box.h"
 
 #include <algorithm>

@@ -1,3 +1,4 @@
+// The masked edit: typing, deleting and validating text against its mask.
 #include "platform/controls/mask_edit.h"
 
 #include <algorithm>

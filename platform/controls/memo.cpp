@@ -1,3 +1,4 @@
+// The multi-line edit: lines, caret, scrolling and clipboard.
 #include "platform/controls/memo.h"
 
 #include <algorithm>

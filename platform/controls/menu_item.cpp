@@ -1,3 +1,4 @@
+// Menu items: captions, states, shortcuts, actions and the item tree.
 #include <algorithm>
 
 #include "platform/classes/properties.h"

@@ -1,3 +1,4 @@
+// The window of an open menu: measuring, painting, keys and mouse.
 #include "platform/controls/menu_window.h"
 
 #include <algorithm>

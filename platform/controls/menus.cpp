@@ -1,3 +1,4 @@
+// Main and pop-up menus: opening levels, choosing items and shortcuts.
 #include "platform/controls/menus.h"
 
 #include <algorithm>

@@ -1,3 +1,4 @@
+// The standard message box: its form and buttons.
 #include "platform/controls/message_box.h"
 
 #include <algorithm>

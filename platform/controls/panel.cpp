@@ -1,3 +1,4 @@
+// Panels with bevels and a caption.
 #include "platform/controls/panel.h"
 
 #include "platform/classes/properties.h"

@@ -1,3 +1,4 @@
+// The screen object and the mouse: forms, cursors, fonts and the work area.
 #include "platform/controls/screen.h"
 
 #include <algorithm>

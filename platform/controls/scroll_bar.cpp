@@ -1,3 +1,4 @@
+// The scroll bar control: kind, range, page and its mouse and key handling.
 #include "platform/controls/scroll_bar.h"
 
 #include <algorithm>

@@ -1,3 +1,4 @@
+// Shortcut keys: their names and their key and shift parts.
 #include "platform/controls/shortcuts.h"
 
 #include <string>

@@ -1,3 +1,4 @@
+// The standard edit actions (cut, copy, paste, ...) aimed at the focused edit.
 #include "platform/controls/std_actions.h"
 
 #include "platform/controls/edit.h"

@@ -1,3 +1,4 @@
+// The timer component.
 #include "platform/controls/timer.h"
 
 #include "platform/classes/properties.h"

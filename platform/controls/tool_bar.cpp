@@ -1,3 +1,4 @@
+// Tool bars and their buttons: arranging, pressing, drop-down menus and actions.
 #include "platform/controls/tool_bar.h"
 
 #include <algorithm>

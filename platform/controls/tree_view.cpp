@@ -1,3 +1,4 @@
+// The tree view: nodes, expanding, selection and scrolling.
 #include "platform/controls/tree_view.h"
 
 #include <algorithm>

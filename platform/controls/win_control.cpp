@@ -1,3 +1,4 @@
+// Windowed controls: their window, children, focus, alignment and messages.
 #include "platform/controls/win_control.h"
 #include "platform/core/scope_guard.h"
 

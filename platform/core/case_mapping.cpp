@@ -1,3 +1,4 @@
+// Upper and lower case of Unicode text.
 #include "platform/core/case_mapping.h"
 
 #include <locale.h>

@@ -1,3 +1,4 @@
+// The fixed-point currency type.
 #include "platform/core/currency.h"
 
 #include <cmath>

@@ -1,3 +1,4 @@
+// Dates and times as day numbers since 1899-12-30: encoding, decoding and calendar rules.
 #include "platform/core/datetime.h"
 
 #include <algorithm>

@@ -1,3 +1,4 @@
+// The decimal digits of doubles and currency values, rounded to decimals or significant digits.
 #include "platform/core/decimal_number.h"
 
 #include <algorithm>

@@ -1,3 +1,4 @@
+// Floating-point numbers as text: fixed, scientific and general forms.
 #include <algorithm>
 #include <cmath>
 

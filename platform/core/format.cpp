@@ -1,3 +1,4 @@
+// Formatting of texts with directives (%d, %s, %.2f, ...).
 #include "platform/core/format.h"
 
 #include <algorithm>

@@ -1,3 +1,4 @@
+// The GBK code order of characters, used to sort Chinese text as the client does.
 #include "platform/core/gbk_order.h"
 
 #include <iconv.h>

@@ -1,3 +1,4 @@
+// Integer arithmetic that refuses overflow: rounding, truncation and MulDiv.
 #include <cmath>
 #include <cstdlib>
 

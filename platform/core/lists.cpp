@@ -1,3 +1,4 @@
+// Pointer lists and object lists.
 #include "platform/core/lists.h"
 
 #include <algorithm>

@@ -1,3 +1,4 @@
+// The root object class: class metadata, interfaces and method pointers.
 #include "platform/core/object.h"
 
 #include <map>

@@ -1,3 +1,4 @@
+// Streams: memory and file streams, reading, writing and copying.
 #include "platform/core/streams.h"
 
 #include <sys/stat.h>

@@ -1,3 +1,4 @@
+// UTF-8 strings by characters: lengths, offsets, case, trimming and comparison.
 #include "platform/core/strings.h"
 
 #include <algorithm>

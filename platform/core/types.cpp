@@ -1,3 +1,4 @@
+// Rectangles and points: intersection, union, offsets and tests.
 #include "platform/core/types.h"
 
 #include <algorithm>

@@ -1,3 +1,4 @@
+// Decoding and encoding UTF-8, with malformed bytes handled safely.
 #include "platform/core/utf8_codec.h"
 
 namespace utf8 {

@@ -1,3 +1,4 @@
+// Variants: values of any field type and their conversions.
 #include "platform/core/variant.h"
 
 #include <cmath>

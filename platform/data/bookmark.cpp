@@ -1,3 +1,4 @@
+// Bookmarks as bytes: encoding and decoding a record's identity.
 #include "platform/data/bookmark.h"
 
 // Eight bytes, little-endian, whatever the machine.

@@ -1,3 +1,4 @@
+// Data links and field data links: a control's view of a data source's records.
 #include "platform/data/data_link.h"
 
 #include <algorithm>

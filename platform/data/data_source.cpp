@@ -1,3 +1,4 @@
+// Data sources: the connection between a data set and the links of its controls.
 #include "platform/data/data_source.h"
 
 #include <algorithm>

@@ -1,3 +1,4 @@
+// The data set: opening, navigating, editing, posting and events to its sources.
 #include "platform/data/dataset.h"
 
 #include <algorithm>

@@ -1,3 +1,4 @@
+// Fields: values, conversions, display text and the field list.
 #include "platform/data/field.h"
 
 #include <algorithm>

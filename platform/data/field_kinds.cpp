@@ -1,3 +1,4 @@
+// Field types with their own text and value rules: strings, numbers, currency, booleans, dates.
 #include "platform/data/field_kinds.h"
 
 #include <cmath>

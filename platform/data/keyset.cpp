@@ -1,3 +1,4 @@
+// The ordered set of record keys behind a data set's positions.
 #include "platform/data/keyset.h"
 
 #include <algorithm>

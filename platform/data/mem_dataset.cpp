@@ -1,3 +1,4 @@
+// The in-memory data set: its record store, sorting and definition from fields.
 #include "platform/data/mem_dataset.h"
 
 #include <algorithm>

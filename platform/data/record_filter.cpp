@@ -1,3 +1,4 @@
+// Record filters: comparing values, lists and patterns.
 #include "platform/data/record_filter.h"
 
 #include "platform/data/mem_dataset.h"

@@ -1,3 +1,4 @@
+// The record store of the in-memory data set: rows of typed values and shared texts.
 #include "platform/data/record_store.h"
 
 #include <cstring>

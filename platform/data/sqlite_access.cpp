@@ -1,3 +1,4 @@
+// A thin layer over SQLite: databases, statements and transactions.
 #include "platform/data/sqlite_access.h"
 
 #include <sqlite3.h>

@@ -1,3 +1,4 @@
+// The SQLite table data set: keys read in order, records read on demand, edits written back.
 #include "platform/data/sqlite_dataset.h"
 
 #include <algorithm>

@@ -1,3 +1,4 @@
+// Record filters turned into SQL conditions.
 #include "platform/data/sqlite_filter_sql.h"
 
 #include "platform/data/sqlite_values.h"

@@ -1,3 +1,4 @@
+// Reading the shape of a SQL query: which table and columns it reads.
 #include "platform/data/sqlite_query_shape.h"
 
 #include <vector>

@@ -1,3 +1,4 @@
+// SQLite values and declared column types mapped to field types and values.
 #include "platform/data/sqlite_values.h"
 
 #include <cstdio>

@@ -1,3 +1,4 @@
+// Bitmaps: pixels, size, format, transparency, files and streams.
 #include "platform/graphics/bitmap.h"
 
 #include <QImage>

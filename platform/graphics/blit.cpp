@@ -1,3 +1,4 @@
+// Copying pixels between device contexts with raster operations and stretching.
 #include "platform/graphics/blit.h"
 
 #include <algorithm>

@@ -1,3 +1,4 @@
+// Reading and writing BMP files.
 #include "platform/graphics/bmp_codec.h"
 
 #include <algorithm>

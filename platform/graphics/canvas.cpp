@@ -1,3 +1,4 @@
+// The canvas: drawing with its pen, brush and font on a device context.
 #include "platform/graphics/canvas.h"
 
 #include "platform/core/exceptions.h"

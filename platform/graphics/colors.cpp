@@ -1,3 +1,4 @@
+// Colours: system colours, names and conversion to RGB.
 #include "platform/graphics/colors.h"
 
 #include <cstdlib>

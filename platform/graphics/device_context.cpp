@@ -1,3 +1,4 @@
+// Device contexts: selected objects, clipping, mapping and origins.
 #include "platform/graphics/device_context.h"
 
 #include <algorithm>

@@ -1,3 +1,4 @@
+// 3D edges and frames of controls.
 #include "platform/graphics/draw_edges.h"
 
 #include <algorithm>

@@ -1,3 +1,4 @@
+// Drawing text and pictures in a state: greyed, embossed or in one colour.
 #include <algorithm>
 #include <cstring>
 

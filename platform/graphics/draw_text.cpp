@@ -1,3 +1,4 @@
+// Laying out and drawing text in a rectangle: lines, wrapping, ellipses and prefixes.
 #include "platform/graphics/draw_text.h"
 
 #include <algorithm>

@@ -1,3 +1,4 @@
+// Standard frame controls: buttons, check and radio glyphs, arrows and caption buttons.
 #include <algorithm>
 
 #include "platform/graphics/draw_edges.h"

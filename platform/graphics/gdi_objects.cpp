@@ -1,3 +1,4 @@
+// Drawing object handles: pens, brushes, fonts and bitmaps, with stock objects.
 #include <algorithm>
 
 #include "platform/core/exceptions.h"

@@ -1,3 +1,4 @@
+// Fonts, pens and brushes as objects, with the handles of their recent looks kept.
 #include "platform/graphics/graphics_objects.h"
 
 #include <algorithm>

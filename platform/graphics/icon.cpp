@@ -1,3 +1,4 @@
+// Icons and cursors as pictures.
 #include "platform/graphics/icon.h"
 
 #include <algorithm>

@@ -1,3 +1,4 @@
+// Reading and writing icon and cursor files.
 #include "platform/graphics/icon_file.h"
 
 #include <algorithm>

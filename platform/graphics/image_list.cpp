@@ -1,3 +1,4 @@
+// Image lists: adding, masking and drawing their images.
 #include "platform/graphics/image_list.h"
 
 #include <algorithm>

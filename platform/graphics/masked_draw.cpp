@@ -1,3 +1,4 @@
+// Drawing pictures through masks, and splitting images with alpha into picture and mask.
 #include "platform/graphics/masked_draw.h"
 
 #include "platform/graphics/bitmap.h"

@@ -1,3 +1,4 @@
+// Pictures: a bitmap or an icon, loaded and saved by file type.
 #include "platform/graphics/picture.h"
 
 #include <filesystem>

@@ -1,3 +1,4 @@
+// Pixel formats and palettes: converting pixels between them.
 #include <cstdlib>
 #include <cstring>
 #include <limits>

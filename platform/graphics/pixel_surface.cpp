@@ -1,3 +1,4 @@
+// The pixel surface behind bitmaps and windows.
 #include "platform/graphics/pixel_surface.h"
 
 #include <algorithm>

@@ -1,3 +1,4 @@
+// Filling pixel spans with solid, hatched and dashed paints, and wide stores for long fills.
 #include "platform/graphics/raster.h"
 
 #include <algorithm>

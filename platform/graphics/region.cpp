@@ -1,3 +1,4 @@
+// Regions: rectangles, ellipses, polygons and their combinations.
 #include "platform/graphics/region.h"
 
 #include <algorithm>

@@ -1,3 +1,4 @@
+// The built-in bitmaps and cursors, registered and found by name.
 #include "platform/graphics/resources.h"
 
 #include <map>

@@ -1,3 +1,4 @@
+// Ellipses, rounded rectangles and polygons as rows of pixel runs.
 #include "platform/graphics/shape_spans.h"
 
 #include "platform/graphics/coordinates.h"

@@ -1,3 +1,4 @@
+// Drawing shapes with pens and brushes: lines, rectangles, ellipses and polygons.
 #include "platform/graphics/shapes.h"
 
 #include <algorithm>

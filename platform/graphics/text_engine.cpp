@@ -1,3 +1,4 @@
+// The text engine over the toolkit: fonts, shaping, measuring and drawing glyphs.
 #include "platform/graphics/text_engine.h"
 
 #include <QFont>

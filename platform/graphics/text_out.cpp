@@ -1,3 +1,4 @@
+// Drawing text at a point: font selection, background and escapement.
 #include "platform/graphics/text_out.h"
 
 #include "platform/graphics/raster.h"

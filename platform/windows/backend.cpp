@@ -1,3 +1,4 @@
+// The installed backend that real windows and the headless run provide.
 #include "platform/windows/backend.h"
 
 namespace {

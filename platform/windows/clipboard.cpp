@@ -1,3 +1,4 @@
+// The clipboard: formats, data and text.
 #include "platform/windows/clipboard.h"
 
 #include <algorithm>

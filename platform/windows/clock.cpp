@@ -1,3 +1,4 @@
+// The clock behind tick counts and timers, replaceable by tests.
 #include "platform/windows/clock.h"
 
 #include <chrono>

@@ -1,3 +1,4 @@
+// Cursors: the current one and cursors made from pictures.
 #include "platform/windows/cursors.h"
 
 #include <map>

@@ -1,3 +1,4 @@
+// Data objects: data offered in several formats for the clipboard and drag and drop.
 #include "platform/windows/data_object.h"
 
 #include <algorithm>

@@ -1,3 +1,4 @@
+// Drag and drop between windows: drop targets, the drag loop and its effects.
 #include "platform/windows/drag_drop.h"
 
 #include <algorithm>

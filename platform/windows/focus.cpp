@@ -1,3 +1,4 @@
+// Focus and activation of windows, and their order on the screen.
 #include "platform/windows/focus.h"
 
 #include "platform/windows/backend.h"

@@ -1,3 +1,4 @@
+// The layout of a window's frame: border, caption, buttons, scroll bars and hit tests.
 #include "platform/windows/frame_layout.h"
 
 #include <algorithm>

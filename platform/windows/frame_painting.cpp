@@ -1,3 +1,4 @@
+// Painting a window's frame and caption.
 #include "platform/windows/frame_painting.h"
 
 #include "platform/graphics/colors.h"

@@ -1,3 +1,4 @@
+// Frame scroll bars run by the mouse for windows that leave them to the default handling.
 #include "platform/windows/frame_scroll_tracking.h"
 
 #include <memory>

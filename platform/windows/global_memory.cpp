@@ -1,3 +1,4 @@
+// Global memory blocks, as drag and clipboard data carry them.
 #include "platform/windows/global_memory.h"
 
 #include <new>

@@ -1,3 +1,4 @@
+// Mouse input: buttons, capture, clicks and double clicks turned into messages.
 #include "platform/windows/input.h"
 
 #include <cstdlib>

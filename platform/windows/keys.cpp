@@ -1,3 +1,4 @@
+// Keyboard state: keys down, toggles and synchronous key state.
 #include "platform/windows/keys.h"
 
 #include <array>

@@ -1,3 +1,4 @@
+// The MDI client window: its children and which one is active.
 #include "platform/windows/mdi_client.h"
 
 #include "platform/windows/messages.h"

@@ -1,3 +1,4 @@
+// The message loop: pumping queued messages and timers.
 #include "platform/windows/message_loop.h"
 
 #include "platform/windows/backend.h"

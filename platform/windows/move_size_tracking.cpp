@@ -1,3 +1,4 @@
+// Moving and sizing windows by dragging their caption and edges.
 #include "platform/windows/move_size_tracking.h"
 
 #include <algorithm>

@@ -1,3 +1,4 @@
+// Painting windows: update regions, paint device contexts and the surfaces behind them.
 #include "platform/windows/painting.h"
 
 #include <map>

@@ -1,3 +1,4 @@
+// A window's own scroll bars: range, position, page and visibility.
 #include "platform/windows/scroll_bars.h"
 
 #include <algorithm>

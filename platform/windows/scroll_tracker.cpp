@@ -1,3 +1,4 @@
+// Mouse tracking of a scroll bar: arrows, page presses, thumb drags and repeat.
 #include "platform/windows/scroll_tracker.h"
 
 #include <algorithm>

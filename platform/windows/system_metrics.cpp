@@ -1,3 +1,4 @@
+// System metrics and parameters: sizes, double-click time and the work area.
 #include "platform/windows/system_metrics.h"
 
 #include "platform/windows/backend.h"

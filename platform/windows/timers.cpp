@@ -1,3 +1,4 @@
+// Window timers: setting, killing and posting due timer messages.
 #include "platform/windows/timers.h"
 
 #include <algorithm>

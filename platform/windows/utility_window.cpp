@@ -1,3 +1,4 @@
+// Hidden utility windows that deliver messages to an object's method.
 #include "platform/windows/utility_window.h"
 
 #include <map>

@@ -1,3 +1,4 @@
+// The window tree: creating, destroying, parents, styles and properties of windows.
 #include "platform/windows/window_tree.h"
 
 #include <algorithm>
