@@ -1,3 +1,4 @@
+// The skinned form's frame geometry: panel, border strips and sizing grips, read by all.
 #include "skin/form_frame_layout.h"
 
 // A child of a multiple-document frame keeps its native sizing frame (only the caption goes).

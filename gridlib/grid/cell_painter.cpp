@@ -194,7 +194,7 @@ void TDBGridExCellPainter::PaintDataCell(TCellPaint& cell, TColumnEx* column) {
     canvas->Brush()->SetColor(grid->SumList()->RecNo() % 2 == 1 ? view_.OddRowColor() : view_.EvenRowColor());
   }
   TRect rect = cell.Rect;
-  if (cell.DataCol == 0 && view_.MemTable() != nullptr) rect.Left += PaintTreeArea(cell, column);
+  if (cell.DataCol == 0 && view_.RecordAccess() != nullptr) rect.Left += PaintTreeArea(cell, column);
   TRect whole = cell.Rect;
   if (cell.Frame3D) InflateRect(whole, 1, 1);
   const TCellEditButtonsEx buttons =
@@ -285,7 +285,7 @@ void TDBGridExCellPainter::PaintEditButtons(const TCellPaint& cell, const TCellE
 // where an ancestor's level goes on below, and the node's own glyph. Answers the indent.
 int TDBGridExCellPainter::PaintTreeArea(const TCellPaint& cell, TColumnEx* column) {
   constexpr int kStep = kTreeStep;
-  IMemTableEx* tree = view_.MemTable();
+  IMemTableEx* tree = view_.RecordAccess();
   TCanvas* canvas = view_.Canvas();
   const int level = std::max(0, tree->NodeLevel());
   if (level == 0) return 0;
@@ -328,7 +328,7 @@ int TDBGridExCellPainter::NextRowLevel(int dataRow) {
   if (dataRow + 1 >= grid->ReadableDataRows().second) return 0;
   ReselectOnExit back(grid, dataRow);
   grid->SelectDataRow(dataRow + 1);
-  return std::max(0, view_.MemTable()->NodeLevel());
+  return std::max(0, view_.RecordAccess()->NodeLevel());
 }
 
 // The previous record shows the same text in this column: it is hidden.
@@ -336,7 +336,7 @@ bool TDBGridExCellPainter::IsDuplicateValue(TColumnEx* column, int dataCol) {
   TDBGridExHost* grid = view_.Model();
   TGridDataLinkEx* link = grid->DataLink();
   const int active = link->ActiveRecord();
-  if (view_.MemTable() != nullptr || active <= 0) return false;
+  if (view_.RecordAccess() != nullptr || active <= 0) return false;
   // The previous record's parameters go to the events with a scratch font, so that this
   // cell's own font and parameters stay as they are.
   TColCellParamsEx previous;

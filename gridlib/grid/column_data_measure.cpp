@@ -46,7 +46,7 @@ TColumnDataMeasure::TColumnDataMeasure(TCustomDBGridEx* grid, TColumnEx* column)
 
 int TColumnDataMeasure::Margin() {
   if (!treeIndent_) return margin_;
-  return margin_ + TDBGridExTreeNodes::kLevelWidth * std::max(0, grid_->MemTableIntf()->NodeLevel());
+  return margin_ + TDBGridExTreeNodes::kLevelWidth * std::max(0, grid_->RecordAccess()->NodeLevel());
 }
 
 int TColumnDataMeasure::CurrentWidth() {

@@ -148,7 +148,7 @@ void TCustomDBGridEx::SetFooterRowCount(int value) {
   if (value < 0 || value == footerRowCount_) return;
   footerRowCount_ = value;
   // Footers and the record-access mode exclude each other: the vertical bar changes scheme.
-  if (MemTableIntf() != nullptr) UpdateVertScrollBar();
+  if (RecordAccess() != nullptr) UpdateVertScrollBar();
   LayoutChanged();
 }
 
@@ -283,7 +283,7 @@ void TCustomDBGridEx::Notification(TComponent* component, TOperation operation) 
       bar->ExtScrollBarGone();
     }
   }
-  if (LentRecordAccess(component)) MemTableSetGone();
+  if (LentRecordAccess(component)) RecordAccessSetGone();
   // A field announces its going while it is still a field; a column may also hold one whose
   // kind can no longer be told.
   const bool bound = ColumnBoundTo(component);

@@ -169,16 +169,16 @@ class TCustomDBGridEx : public TCustomGrid, public TDBGridExHost, public TDBGrid
   int CalcTitleNodeHeight(THeadTreeNode* node);
   bool InLayoutPass() const { return inLayoutPass_; }
   // The record-access interface of the data set, when it offers one.
-  IMemTableEx* MemTableIntf() const;
+  IMemTableEx* RecordAccess() const;
   // Where the rows come from now: through the record-access interface (one grid row per
   // record; never with footers) or through the data link's buffer.
   TDBGridExRowSource* RowSource() const;
   // Asks the data set for its record-access interface again.
-  void ReadMemTableIntf();
+  void ReadRecordAccess();
   // Whether the grid may use a data set's record-access interface at all (it may at first);
   // a change asks the data set again.
-  bool MemTableIntfAllowed() const { return memTableAllowed_; }
-  void SetMemTableIntfAllowed(bool value);
+  bool RecordAccessAllowed() const { return recordAccessAllowed_; }
+  void SetRecordAccessAllowed(bool value);
   // Reading the record of a row that is not current goes through the row source.
   std::pair<int, int> ReadableDataRows() override;
   void SelectDataRow(int dataRow) override;
@@ -488,7 +488,7 @@ class TCustomDBGridEx : public TCustomGrid, public TDBGridExHost, public TDBGrid
   void ShowVertBarByMode(const SCROLLINFO& info);
   // Whether `component` is the data set that lent the record-access interface.
   bool LentRecordAccess(const TComponent* component) const;
-  void MemTableSetGone();
+  void RecordAccessSetGone();
   // The current row goes to grid row `row` (the editor hidden unless always shown).
   void MoveCurrentRowTo(int row, bool show);
   void UpdateExtVertBar(const SCROLLINFO& info);
@@ -518,7 +518,7 @@ class TCustomDBGridEx : public TCustomGrid, public TDBGridExHost, public TDBGrid
   // data set lends it.
   std::unique_ptr<TDBGridExLinkRows> linkRows_;
   std::unique_ptr<TDBGridExRecordAccessRows> recordRows_;
-  bool memTableAllowed_ = true;
+  bool recordAccessAllowed_ = true;
   std::unique_ptr<TDBGridExScrollBar> horzScrollBar_;
   std::unique_ptr<TDBGridExScrollBar> vertScrollBar_;
   TScrollBarVisibleModeEx vertModeApplied_ = sbAutoShowEx;

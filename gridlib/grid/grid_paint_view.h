@@ -58,7 +58,7 @@ class TDBGridExPaintView {
   virtual bool WordWrapPossible() = 0;
   virtual bool STFilterVisible() = 0;
   // The data set's record-access interface, when it serves the rows (one row a record).
-  virtual IMemTableEx* MemTable() = 0;
+  virtual IMemTableEx* RecordAccess() = 0;
   // The leaf of the title tree that data column `dataCol` shows, when titles have levels.
   virtual THeadTreeNode* TitleLeaf(int dataCol) = 0;
 

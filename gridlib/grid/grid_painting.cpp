@@ -44,7 +44,7 @@ class TDBGridExPaintAdapter : public TDBGridExPaintView {
   int EditButtonHeight() override { return grid_->Layout()->EditButtonHeight(); }
   bool WordWrapPossible() override { return grid_->Layout()->WordWrapPossible(); }
   bool STFilterVisible() override { return grid_->STFilterVisible(); }
-  IMemTableEx* MemTable() override { return grid_->RowSource()->RecordAccess(); }
+  IMemTableEx* RecordAccess() override { return grid_->RowSource()->RecordAccess(); }
   THeadTreeNode* TitleLeaf(int dataCol) override { return grid_->Layout()->TitleLeaf(dataCol); }
   TColor EvenRowColor() override { return grid_->EvenRowColor(); }
   TColor OddRowColor() override { return grid_->OddRowColor(); }
@@ -121,7 +121,7 @@ void TCustomDBGridEx::DrawCell(int col, int row, const TRect& rect, TGridDrawSta
 }
 
 bool TCustomDBGridEx::NeedsDoubleBuffer() {
-  IMemTableEx* tree = MemTableIntf();
+  IMemTableEx* tree = RecordAccess();
   return tree != nullptr && tree->TreeViewActive() && Options().Contains(dgRowLines);
 }
 

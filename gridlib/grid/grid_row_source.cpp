@@ -14,14 +14,14 @@ TDBGridExRowSource* TCustomDBGridEx::RowSource() const {
   return linkRows_.get();
 }
 
-IMemTableEx* TCustomDBGridEx::MemTableIntf() const {
+IMemTableEx* TCustomDBGridEx::RecordAccess() const {
   return recordRows_ != nullptr ? recordRows_->RecordAccess() : nullptr;
 }
 
-void TCustomDBGridEx::ReadMemTableIntf() {
+void TCustomDBGridEx::ReadRecordAccess() {
   TDataSet* dataSet = DataLink()->Active() ? DataLink()->DataSet() : nullptr;
-  IMemTableEx* found = memTableAllowed_ ? Supports<IMemTableEx>(dataSet) : nullptr;
-  if (found == MemTableIntf()) return;
+  IMemTableEx* found = recordAccessAllowed_ ? Supports<IMemTableEx>(dataSet) : nullptr;
+  if (found == RecordAccess()) return;
   if (recordRows_ != nullptr) recordRows_->DataSet()->RemoveFreeNotification(this);
   recordRows_.reset();
   if (found != nullptr) {
@@ -31,10 +31,10 @@ void TCustomDBGridEx::ReadMemTableIntf() {
   LayoutChanged();
 }
 
-void TCustomDBGridEx::SetMemTableIntfAllowed(bool value) {
-  if (memTableAllowed_ == value) return;
-  memTableAllowed_ = value;
-  ReadMemTableIntf();
+void TCustomDBGridEx::SetRecordAccessAllowed(bool value) {
+  if (recordAccessAllowed_ == value) return;
+  recordAccessAllowed_ = value;
+  ReadRecordAccess();
 }
 
 bool TCustomDBGridEx::LentRecordAccess(const TComponent* component) const {
@@ -43,7 +43,7 @@ bool TCustomDBGridEx::LentRecordAccess(const TComponent* component) const {
 }
 
 // The data set that lent its interface is going: the grid stops using it at once.
-void TCustomDBGridEx::MemTableSetGone() {
+void TCustomDBGridEx::RecordAccessSetGone() {
   recordRows_->DataSetGone();
   recordRows_.reset();
   if (!IsDestroying()) LayoutChanged();

@@ -133,7 +133,7 @@ void TCustomDBGridEx::UpdateHorzScrollBar() {
 
 void TCustomDBGridEx::LinkActive(bool active) {
   if (!active) HideEditor();
-  ReadMemTableIntf();
+  ReadRecordAccess();
   TDBGridExHost::LinkActive(active);
   if (active && EditorAlwaysShown()) ShowInplaceEditor();
   UpdateVertScrollBar();

@@ -1,3 +1,4 @@
+// Keys and mouse of a menu bar: opening titles by mnemonic, F10 or Alt, moving between menus.
 #include "platform/controls/menu_bar_keys.h"
 
 #include "platform/controls/control_types.h"

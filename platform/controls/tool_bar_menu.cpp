@@ -1,3 +1,4 @@
+// A tool bar that shows a main menu's titles, worked by keys and the mouse as a menu bar.
 #include "platform/controls/tool_bar_menu.h"
 
 #include "platform/controls/tool_bar.h"

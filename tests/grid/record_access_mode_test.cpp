@@ -32,9 +32,9 @@ namespace {
 bool RowsComeThroughRecordAccess(TCustomDBGridEx* grid) { return grid->RowSource()->RecordAccess() != nullptr; }
 
 // The interface half of the double: answers from its data set and writes down fetches.
-class TMemTableAccess : public IMemTableEx {
+class TRecordAccessDouble : public IMemTableEx {
  public:
-  explicit TMemTableAccess(TDataSet* ds) : ds_(ds) {}
+  explicit TRecordAccessDouble(TDataSet* ds) : ds_(ds) {}
   int FetchRecords(int count) override {
     fetches.push_back(count);
     return ds_->RecordCount();
@@ -91,9 +91,9 @@ class TMemTableAccess : public IMemTableEx {
   TDataSet* ds_;
 };
 
-class TMemTableDouble : public TMemDataSet {
+class TRecordAccessDataSet : public TMemDataSet {
  public:
-  TMemTableDouble() : TMemDataSet(nullptr), access(this) {}
+  TRecordAccessDataSet() : TMemDataSet(nullptr), access(this) {}
   bool GetInterface(const TGUID& iid, void*& obj) override {
     if (iid == IMemTableEx::IID) {
       obj = static_cast<IMemTableEx*>(&access);
@@ -101,13 +101,13 @@ class TMemTableDouble : public TMemDataSet {
     }
     return TMemDataSet::GetInterface(iid, obj);
   }
-  TMemTableAccess access;
+  TRecordAccessDouble access;
 };
 
-class MemTableMode : public testing::Test {
+class RecordAccessMode : public testing::Test {
  protected:
   void Make(int count) {
-    ds_ = std::make_unique<TMemTableDouble>();
+    ds_ = std::make_unique<TRecordAccessDataSet>();
     ds_->FieldDefs()->Add("ID", ftInteger);
     ds_->CreateDataSet();
     for (int id = 1; id <= count; ++id) ds_->AppendRecord({Variant(id)});
@@ -139,15 +139,15 @@ class MemTableMode : public testing::Test {
   }
 
   TApplicationScope scope_;
-  std::unique_ptr<TMemTableDouble> ds_;
+  std::unique_ptr<TRecordAccessDataSet> ds_;
   std::unique_ptr<TDataSource> source_;
   TForm* form_ = nullptr;
   TDBGridEx* grid = nullptr;
 };
 
-TEST_F(MemTableMode, EveryRecordGetsARowAndTheBarScrollsRows) {
+TEST_F(RecordAccessMode, EveryRecordGetsARowAndTheBarScrollsRows) {
   Make(100);
-  ASSERT_NE(grid->MemTableIntf(), nullptr);
+  ASSERT_NE(grid->RecordAccess(), nullptr);
   EXPECT_TRUE(RowsComeThroughRecordAccess(grid));
   EXPECT_EQ(grid->RowCount(), 1 + 100);
   const SCROLLINFO info = VertScroll();
@@ -157,12 +157,12 @@ TEST_F(MemTableMode, EveryRecordGetsARowAndTheBarScrollsRows) {
   EXPECT_EQ(static_cast<int>(info.nPage), grid->VisibleRowCount());
 }
 
-TEST_F(MemTableMode, EmptyDataSetStillShowsOneDataRow) {
+TEST_F(RecordAccessMode, EmptyDataSetStillShowsOneDataRow) {
   Make(0);
   EXPECT_EQ(grid->RowCount(), 2);
 }
 
-TEST_F(MemTableMode, ScrollCodesMoveTheTopRowWithinTheRecords) {
+TEST_F(RecordAccessMode, ScrollCodesMoveTheTopRowWithinTheRecords) {
   Make(100);
   ScrollCode(SB_LINEDOWN);
   EXPECT_EQ(grid->TopRow(), 2);
@@ -180,7 +180,7 @@ TEST_F(MemTableMode, ScrollCodesMoveTheTopRowWithinTheRecords) {
   EXPECT_EQ(grid->TopRow(), 1);
 }
 
-TEST_F(MemTableMode, ThumbTrackingMovesOnlyWhenTracking) {
+TEST_F(RecordAccessMode, ThumbTrackingMovesOnlyWhenTracking) {
   Make(100);
   ScrollCode(SB_THUMBTRACK, 30);
   EXPECT_EQ(grid->TopRow(), 1);
@@ -191,7 +191,7 @@ TEST_F(MemTableMode, ThumbTrackingMovesOnlyWhenTracking) {
   EXPECT_EQ(grid->TopRow(), 10);
 }
 
-TEST_F(MemTableMode, RecordsComingIntoViewAreFetched) {
+TEST_F(RecordAccessMode, RecordsComingIntoViewAreFetched) {
   Make(100);
   ds_->access.fetches.clear();
   ScrollCode(SB_LINEDOWN);
@@ -201,14 +201,14 @@ TEST_F(MemTableMode, RecordsComingIntoViewAreFetched) {
   EXPECT_EQ(ds_->access.fetches.back(), 1) << "the last row came into view";
 }
 
-TEST_F(MemTableMode, CurrentRowFollowsTheCurrentIndex) {
+TEST_F(RecordAccessMode, CurrentRowFollowsTheCurrentIndex) {
   Make(100);
   ds_->access.current = 5;
   grid->UpdateActive();
   EXPECT_EQ(grid->Row(), 6);
 }
 
-TEST_F(MemTableMode, FootersLeaveTheModeAndFreeingTheDataSetForgetsIt) {
+TEST_F(RecordAccessMode, FootersLeaveTheModeAndFreeingTheDataSetForgetsIt) {
   Make(100);
   grid->SetFooterRowCount(1);
   EXPECT_FALSE(RowsComeThroughRecordAccess(grid));
@@ -216,22 +216,22 @@ TEST_F(MemTableMode, FootersLeaveTheModeAndFreeingTheDataSetForgetsIt) {
   grid->SetFooterRowCount(0);
   EXPECT_EQ(grid->RowCount(), 1 + 100);
   source_->SetDataSet(nullptr);
-  EXPECT_EQ(grid->MemTableIntf(), nullptr);
+  EXPECT_EQ(grid->RecordAccess(), nullptr);
 }
 
-TEST_F(MemTableMode, AGridNotAllowedTheInterfaceLeavesIt) {
+TEST_F(RecordAccessMode, AGridNotAllowedTheInterfaceLeavesIt) {
   Make(100);
-  grid->SetMemTableIntfAllowed(false);
-  EXPECT_EQ(grid->MemTableIntf(), nullptr);
+  grid->SetRecordAccessAllowed(false);
+  EXPECT_EQ(grid->RecordAccess(), nullptr);
   EXPECT_LT(grid->RowCount(), 1 + 100) << "rows follow the data link's buffer";
-  grid->SetMemTableIntfAllowed(true);
+  grid->SetRecordAccessAllowed(true);
   EXPECT_TRUE(RowsComeThroughRecordAccess(grid));
   EXPECT_EQ(grid->RowCount(), 1 + 100);
 }
 
 // Switched while open between a plain data set and one that lends the interface, the grid
 // takes the rows, the bar, the scroll codes and the wheel of the data set it shows now.
-TEST_F(MemTableMode, SwitchingDataSetsWhileOpenSwitchesHowRowsScroll) {
+TEST_F(RecordAccessMode, SwitchingDataSetsWhileOpenSwitchesHowRowsScroll) {
   Make(100);
   TMemDataSet plain(nullptr);
   plain.FieldDefs()->Add("ID", ftInteger);
@@ -278,7 +278,7 @@ TEST_F(MemTableMode, SwitchingDataSetsWhileOpenSwitchesHowRowsScroll) {
   source_->SetDataSet(nullptr);
 }
 
-TEST_F(MemTableMode, RowsOnScreenAreReadThroughTheInterfaceOneAtATime) {
+TEST_F(RecordAccessMode, RowsOnScreenAreReadThroughTheInterfaceOneAtATime) {
   Make(100);
   ScrollCode(SB_LINEDOWN);
   ScrollCode(SB_LINEDOWN);
@@ -299,7 +299,7 @@ TEST_F(MemTableMode, RowsOnScreenAreReadThroughTheInterfaceOneAtATime) {
   EXPECT_EQ(ds_->access.rowLog, "S2 R S3 R ") << "each row is given back, also on failure";
 }
 
-TEST_F(MemTableMode, TheCurrentRowIsTheInterfacesCurrentRecord) {
+TEST_F(RecordAccessMode, TheCurrentRowIsTheInterfacesCurrentRecord) {
   Make(100);
   ds_->access.current = 7;
   EXPECT_EQ(grid->CurrentDataRow(), 7);
@@ -308,7 +308,7 @@ TEST_F(MemTableMode, TheCurrentRowIsTheInterfacesCurrentRecord) {
   EXPECT_EQ(grid->CurrentDataRow(), grid->DataLink()->ActiveRecord()) << "the data link again";
 }
 
-TEST_F(MemTableMode, TreeRecordsAreIndentedWithTheirLinesAndDoubleBuffered) {
+TEST_F(RecordAccessMode, TreeRecordsAreIndentedWithTheirLinesAndDoubleBuffered) {
   Make(20);
   ds_->access.level = 2;
   ds_->access.children = true;
@@ -333,7 +333,7 @@ TEST_F(MemTableMode, TreeRecordsAreIndentedWithTheirLinesAndDoubleBuffered) {
 
 // The row line under the tree steps the next row shares takes the grid colour; past the
 // indent, and under the last row, it stays a line.
-TEST_F(MemTableMode, TheTreeRunsOnIntoTheNextRowOverTheRowLine) {
+TEST_F(RecordAccessMode, TheTreeRunsOnIntoTheNextRowOverTheRowLine) {
   Make(20);
   ds_->access.level = 2;
   grid->Invalidate();
@@ -348,7 +348,7 @@ TEST_F(MemTableMode, TheTreeRunsOnIntoTheNextRowOverTheRowLine) {
   EXPECT_NE(lineAt(cell.Left + 45), ColorToRGB(grid->Color())) << "past the indent the row line stays";
 }
 
-TEST_F(MemTableMode, TheWheelScrollsTheViewAndShiftMovesTheCursor) {
+TEST_F(RecordAccessMode, TheWheelScrollsTheViewAndShiftMovesTheCursor) {
   Make(60);
   const int top = grid->TopRow();
   const LPARAM at = MakeLParam(10, 10);
@@ -361,7 +361,7 @@ TEST_F(MemTableMode, TheWheelScrollsTheViewAndShiftMovesTheCursor) {
 
 // In a tree of records the number-pad keys open and close the current record's node; they
 // never start an edit.
-TEST_F(MemTableMode, NumberPadKeysOpenAndCloseTheCurrentNode) {
+TEST_F(RecordAccessMode, NumberPadKeysOpenAndCloseTheCurrentNode) {
   Make(60);
   ds_->access.level = 1;
   ds_->access.children = true;
@@ -389,7 +389,7 @@ TEST_F(MemTableMode, NumberPadKeysOpenAndCloseTheCurrentNode) {
 // A press on a node's button, the last step of a row's indent, opens or closes that row's
 // node and the view keeps its top row; a press on the lines before it does nothing; right of
 // the indent it is a press on the cell.
-TEST_F(MemTableMode, ANodeButtonPressTogglesThatRowsNodeAndKeepsTheView) {
+TEST_F(RecordAccessMode, ANodeButtonPressTogglesThatRowsNodeAndKeepsTheView) {
   Make(60);
   ds_->access.level = 2;
   ds_->access.children = true;
@@ -419,7 +419,7 @@ TEST_F(MemTableMode, ANodeButtonPressTogglesThatRowsNodeAndKeepsTheView) {
   EXPECT_EQ(ds_->access.nodeLog, "") << "past the indent the cell is pressed";
 }
 
-TEST_F(MemTableMode, PageDownAsksForTheRecordsItReachesFirst) {
+TEST_F(RecordAccessMode, PageDownAsksForTheRecordsItReachesFirst) {
   Make(30);
   grid->SetFocus();
   ds_->access.current = 28;
@@ -429,7 +429,7 @@ TEST_F(MemTableMode, PageDownAsksForTheRecordsItReachesFirst) {
   EXPECT_EQ(ds_->access.fetches.front(), grid->VisibleDataRowCount() - 1) << "a page past the last record but one";
 }
 
-TEST_F(MemTableMode, DraggedRecordsGoThroughTheInterfaceToTheRecordAndLevelOfTheirRow) {
+TEST_F(RecordAccessMode, DraggedRecordsGoThroughTheInterfaceToTheRecordAndLevelOfTheirRow) {
   Make(20);
   ds_->access.level = 2;
   grid->SetOptionsEx(grid->OptionsEx() + dghRecordMoving);
@@ -444,10 +444,10 @@ TEST_F(MemTableMode, DraggedRecordsGoThroughTheInterfaceToTheRecordAndLevelOfThe
   EXPECT_EQ(ds_->access.moves, "1 may go to 6 at level 2; 1 go to 6 at level 2; ");
 }
 
-TEST_F(MemTableMode, FreeingTheDataSetLeavesTheModeAtOnce) {
+TEST_F(RecordAccessMode, FreeingTheDataSetLeavesTheModeAtOnce) {
   Make(100);
   ds_.reset();
-  EXPECT_EQ(grid->MemTableIntf(), nullptr);
+  EXPECT_EQ(grid->RecordAccess(), nullptr);
   EXPECT_FALSE(RowsComeThroughRecordAccess(grid));
   EXPECT_EQ(grid->RowCount(), 2);
 }
@@ -465,7 +465,7 @@ class THeardMoves : public TDataLink {
 
 // Over the record-access interface the grid's link reaches a record by its number at once;
 // single steps, moves past the end and grids with footers step through the records.
-TEST_F(MemTableMode, TheLinkJumpsToARecordByNumberOverTheInterface) {
+TEST_F(RecordAccessMode, TheLinkJumpsToARecordByNumberOverTheInterface) {
   const struct {
     int footers, from, distance;
     int moved, recNo;
