@@ -423,7 +423,7 @@ TEST_P(GridPaint, MultiLevelHeadingsBeginAtTheTitleRowsTop) {
     SCOPED_TRACE(fixed3D);
     grid->SetOptionsEx(fixed3D ? grid->OptionsEx() + dghFixed3D : grid->OptionsEx() - dghFixed3D);
     Paint();
-    THeadTreeNode* heading = grid->TitleLeaf(0)->Heading();
+    THeadTreeNode* heading = grid->Layout()->TitleLeaf(0)->Heading();
     ASSERT_NE(heading, nullptr);
     const TRect id = grid->CellRect(1, 0);
     EXPECT_EQ(At(id.Left + 3, id.Top + heading->Height - 1), ColorToRGB(clBlack)) << "the line under the heading";
