@@ -3,25 +3,22 @@
 
 #include <algorithm>
 
-#include "platform/windows/scroll_tracker.h"
 #include "platform/graphics/bitmap.h"
 #include "platform/graphics/draw_text.h"
 #include "platform/windows/focus.h"
 #include "platform/windows/keys.h"
 #include "platform/windows/messages.h"
 #include "platform/windows/scroll_bars.h"
+#include "platform/windows/scroll_tracker.h"
 
 namespace {
 
-constexpr uintptr_t kScrollTimerId = 2;
 constexpr int kTextIndent = 2;
 
 }  // namespace
 
 TPopupListEx::TPopupListEx(TComponent* owner)
-    : TCustomControl(owner), tracker_(std::make_unique<TScrollTracker>(SB_VERT, kScrollTimerId, [this](int code, int pos) {
-        Perform(WM_VSCROLL, MakeWParam(code, pos), 0);
-      })) {
+    : TCustomControl(owner) {
   controlStyle_ = {csOpaque};
   SetColor(clWindow);
   SetVisible(false);
@@ -35,10 +32,6 @@ const TMessageMap& TPopupListEx::ClassMessages() {
     TMessageMap m(&TCustomControl::ClassMessages());
     m.On(WM_CAPTURECHANGED, &TPopupListEx::WMCaptureChangedPopup);
     m.On(WM_VSCROLL, &TPopupListEx::WMVScrollPopup);
-    m.On(WM_NCLBUTTONDOWN, &TPopupListEx::WMNCLButtonDownPopup);
-    m.On(WM_TIMER, &TPopupListEx::WMTimerPopup);
-    m.On(WM_MOUSEMOVE, &TPopupListEx::WMMouseMovePopup);
-    m.On(WM_LBUTTONUP, &TPopupListEx::WMLButtonUpPopup);
     m.On(WM_SIZE, &TPopupListEx::WMSizePopup);
     m.On(CM_FONTCHANGED, &TPopupListEx::CMFontChangedPopup);
     return m;
@@ -206,28 +199,6 @@ void TPopupListEx::WMVScrollPopup(TMessage& m) {
   const int page = std::max(VisibleCount() - 1, 1);
   if (m.WParamLo() == SB_ENDSCROLL && GetCapture() == Handle()) ReleaseCapture();
   SetTopIndex(ScrollCodePosition(Handle(), SB_VERT, m.WParamLo(), topIndex_, 1, page, count_));
-}
-
-void TPopupListEx::WMNCLButtonDownPopup(TMessage& m) {
-  if (static_cast<LRESULT>(m.WParam) == HTVSCROLL && tracker_->Press(Handle(), LParamToPoint(m.LParam), true)) {
-    tracker_->HoldFramePress();
-    return;
-  }
-  DefaultHandler(m);
-}
-
-void TPopupListEx::WMTimerPopup(TMessage& m) {
-  if (m.WParam == tracker_->TimerId()) tracker_->Timer();
-}
-
-void TPopupListEx::WMMouseMovePopup(TMessage& m) {
-  if (tracker_->Tracking()) tracker_->Move(ClientToScreen(LParamToPoint(m.LParam)));
-  TControl::WMMouseMove(m);
-}
-
-void TPopupListEx::WMLButtonUpPopup(TMessage& m) {
-  if (tracker_->Tracking()) tracker_->Release();
-  TControl::WMMouseUp(m);
 }
 
 void TPopupListEx::WMSizePopup(TMessage& m) {

@@ -6,7 +6,6 @@
 #include "platform/controls/custom_control.h"
 #include "platform/core/strings.h"
 
-class TScrollTracker;
 
 // The lines a popup list shows. The list asks only for the lines it draws, so a source may
 // read them as they come into view (a lookup table of a million records drops down at once).
@@ -70,15 +69,10 @@ class TPopupListEx : public TCustomControl, public IDropDownPopupEx {
   void UpdateScrollBar();
   void WMCaptureChangedPopup(TMessage& m);
   void WMVScrollPopup(TMessage& m);
-  void WMNCLButtonDownPopup(TMessage& m);
-  void WMTimerPopup(TMessage& m);
-  void WMMouseMovePopup(TMessage& m);
-  void WMLButtonUpPopup(TMessage& m);
   void WMSizePopup(TMessage& m);
   void CMFontChangedPopup(TMessage& m);
 
   IPopupListRowsEx* rows_ = nullptr;
-  std::unique_ptr<TScrollTracker> tracker_;
   int count_ = 0;
   int itemIndex_ = -1;
   int topIndex_ = 0;

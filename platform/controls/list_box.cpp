@@ -4,7 +4,6 @@
 #include <algorithm>
 
 #include "platform/classes/properties.h"
-#include "platform/windows/scroll_tracker.h"
 #include "platform/graphics/draw_text.h"
 #include "platform/windows/scroll_bars.h"
 
@@ -55,10 +54,7 @@ void TListBoxStrings::SetUpdateState(bool updating) {
 
 TCustomListBox::TCustomListBox(TComponent* owner)
     : TCustomControl(owner),
-      items_(std::make_unique<TListBoxStrings>(this)),
-      tracker_(std::make_unique<TScrollTracker>(SB_VERT, 2, [this](int code, int pos) {
-        Perform(WM_VSCROLL, MakeWParam(code, pos), 0);
-      })) {
+      items_(std::make_unique<TListBoxStrings>(this)) {
   controlStyle_ = {csSetCaption, csDoubleClicks, csOpaque};
   SetColor(clWindow);
   SetTabStop(true);

@@ -10,7 +10,6 @@
 #include "platform/core/string_list.h"
 
 class TCustomListBox;
-class TScrollTracker;
 
 // List-box messages and notifications, with the window system's numbers.
 inline constexpr UINT LB_ADDSTRING = 0x0180;      // LParam: const char* UTF-8; answers the index
@@ -183,8 +182,6 @@ class TCustomListBox : public TCustomControl {
   void WMMouseMoveList(TMessage& m);
   void WMLButtonUp(TMessage& m);
   void WMVScroll(TMessage& m);
-  void WMNCLButtonDown(TMessage& m);
-  void WMTimer(TMessage& m);
   void WMMouseWheelList(TMessage& m);
   void WMGetDlgCode(TMessage& m);
   void WMSizeList(TMessage& m);
@@ -194,7 +191,6 @@ class TCustomListBox : public TCustomControl {
   void LBMessage(TMessage& m);
 
   std::unique_ptr<TListBoxStrings> items_;
-  std::unique_ptr<TScrollTracker> tracker_;
   TIncrementalSearch search_;
   int caret_ = -1;
   int anchor_ = -1;

@@ -2,9 +2,9 @@
 #include <algorithm>
 
 #include "platform/controls/list_box.h"
-#include "platform/windows/scroll_tracker.h"
 #include "platform/windows/focus.h"
 #include "platform/windows/scroll_bars.h"
+#include "platform/windows/scroll_tracker.h"
 
 const TMessageMap& TCustomListBox::ClassMessages() {
   static const TMessageMap map = [] {
@@ -14,8 +14,6 @@ const TMessageMap& TCustomListBox::ClassMessages() {
     m.On(WM_MOUSEMOVE, &TCustomListBox::WMMouseMoveList);
     m.On(WM_LBUTTONUP, &TCustomListBox::WMLButtonUp);
     m.On(WM_VSCROLL, &TCustomListBox::WMVScroll);
-    m.On(WM_NCLBUTTONDOWN, &TCustomListBox::WMNCLButtonDown);
-    m.On(WM_TIMER, &TCustomListBox::WMTimer);
     m.On(WM_MOUSEWHEEL, &TCustomListBox::WMMouseWheelList);
     m.On(WM_GETDLGCODE, &TCustomListBox::WMGetDlgCode);
     m.On(WM_SIZE, &TCustomListBox::WMSizeList);
@@ -76,8 +74,7 @@ void TCustomListBox::WMLButtonDblClk(TMessage& m) {
 // when the pointer leaves the list above or below.
 void TCustomListBox::WMMouseMoveList(TMessage& m) {
   TPoint p = LParamToPoint(m.LParam);
-  if (tracker_->Tracking()) tracker_->Move(ClientToScreen(p));
-  else if (selecting_ && Count() > 0) {
+  if (selecting_ && Count() > 0) {
     int index = std::clamp(IndexFromY(p.y), 0, Count() - 1);
     bool toggling = multiSelect_ && !extendedSelect_;
     if (index != caret_ && !toggling) {
@@ -90,24 +87,11 @@ void TCustomListBox::WMMouseMoveList(TMessage& m) {
 }
 
 void TCustomListBox::WMLButtonUp(TMessage& m) {
-  if (tracker_->Tracking()) tracker_->Release();
   bool wasSelecting = selecting_;
   selecting_ = false;
   if (GetCapture() == Handle()) ReleaseCapture();
   if (wasSelecting) NotifyIfChanged(pressSelection_, pressCaret_);
   TControl::WMMouseUp(m);
-}
-
-void TCustomListBox::WMNCLButtonDown(TMessage& m) {
-  if (static_cast<LRESULT>(m.WParam) == HTVSCROLL && tracker_->Press(Handle(), LParamToPoint(m.LParam), true)) {
-    tracker_->HoldFramePress();
-    return;
-  }
-  DefaultHandler(m);
-}
-
-void TCustomListBox::WMTimer(TMessage& m) {
-  if (m.WParam == tracker_->TimerId()) tracker_->Timer();
 }
 
 void TCustomListBox::WMVScroll(TMessage& m) {

@@ -4,7 +4,6 @@
 #include <algorithm>
 
 #include "platform/classes/properties.h"
-#include "platform/windows/scroll_tracker.h"
 #include "platform/core/utf8_codec.h"
 #include "platform/windows/clipboard.h"
 #include "platform/windows/scroll_bars.h"
@@ -71,9 +70,7 @@ void TMemoStrings::SetText(std::string_view text) { memo_->SetText(String(text))
 
 TCustomMemo::TCustomMemo(TComponent* owner)
     : TCustomControl(owner),
-      strings_(std::make_unique<TMemoStrings>(this)),
-      vTracker_(std::make_unique<TScrollTracker>(SB_VERT, 3, [this](int code, int pos) { Perform(WM_VSCROLL, MakeWParam(code, pos)); })),
-      hTracker_(std::make_unique<TScrollTracker>(SB_HORZ, 4, [this](int code, int pos) { Perform(WM_HSCROLL, MakeWParam(code, pos)); })) {
+      strings_(std::make_unique<TMemoStrings>(this)) {
   controlStyle_ = {csCaptureMouse, csSetCaption, csDoubleClicks, csOpaque};
   SetColor(clWindow);
   SetTabStop(true);

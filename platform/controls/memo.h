@@ -9,7 +9,6 @@
 #include "platform/core/string_list.h"
 
 class TCustomMemo;
-class TScrollTracker;
 
 inline constexpr UINT EM_LINESCROLL = 0x00B6;        // LParam: lines to scroll
 inline constexpr UINT EM_GETLINECOUNT = 0x00BA;
@@ -141,8 +140,6 @@ class TCustomMemo : public TCustomControl {
   void WMMouseMoveMemo(TMessage& m);
   void WMLButtonUp(TMessage& m);
   void WMVScroll(TMessage& m);
-  void WMNCLButtonDown(TMessage& m);
-  void WMTimer(TMessage& m);
   void WMMouseWheelMemo(TMessage& m);
   void WMGetDlgCode(TMessage& m);
   void WMCharMemo(TMessage& m);
@@ -155,8 +152,6 @@ class TCustomMemo : public TCustomControl {
 
   std::vector<String> lines_{String()};
   std::unique_ptr<TMemoStrings> strings_;
-  std::unique_ptr<TScrollTracker> vTracker_;
-  std::unique_ptr<TScrollTracker> hTracker_;
   char16_t pendingHigh_ = 0;
   std::vector<TRow> rows_;
   std::unique_ptr<TBitmap> measure_;

@@ -2,10 +2,10 @@
 #include <algorithm>
 
 #include "platform/controls/memo.h"
-#include "platform/windows/scroll_tracker.h"
 #include "platform/core/utf8_codec.h"
 #include "platform/windows/focus.h"
 #include "platform/windows/scroll_bars.h"
+#include "platform/windows/scroll_tracker.h"
 
 const TMessageMap& TCustomMemo::ClassMessages() {
   static const TMessageMap map = [] {
@@ -15,8 +15,6 @@ const TMessageMap& TCustomMemo::ClassMessages() {
     m.On(WM_LBUTTONUP, &TCustomMemo::WMLButtonUp);
     m.On(WM_VSCROLL, &TCustomMemo::WMVScroll);
     m.On(WM_HSCROLL, &TCustomMemo::WMHScroll);
-    m.On(WM_NCLBUTTONDOWN, &TCustomMemo::WMNCLButtonDown);
-    m.On(WM_TIMER, &TCustomMemo::WMTimer);
     m.On(WM_MOUSEWHEEL, &TCustomMemo::WMMouseWheelMemo);
     m.On(WM_GETDLGCODE, &TCustomMemo::WMGetDlgCode);
     m.On(WM_CHAR, &TCustomMemo::WMCharMemo);
@@ -137,31 +135,14 @@ void TCustomMemo::WMLButtonDown(TMessage& m) {
 
 void TCustomMemo::WMMouseMoveMemo(TMessage& m) {
   TPoint p = LParamToPoint(m.LParam);
-  if (vTracker_->Tracking()) vTracker_->Move(ClientToScreen(p));
-  else if (hTracker_->Tracking()) hTracker_->Move(ClientToScreen(p));
-  else if (selecting_) MoveTo(PosAt(p), true);
+  if (selecting_) MoveTo(PosAt(p), true);
   TControl::WMMouseMove(m);
 }
 
 void TCustomMemo::WMLButtonUp(TMessage& m) {
-  vTracker_->Release();
-  hTracker_->Release();
   selecting_ = false;
   if (GetCapture() == Handle()) ReleaseCapture();
   TControl::WMMouseUp(m);
-}
-
-void TCustomMemo::WMNCLButtonDown(TMessage& m) {
-  TPoint screen = LParamToPoint(m.LParam);
-  auto hit = static_cast<LRESULT>(m.WParam);
-  TScrollTracker* tracker = hit == HTVSCROLL ? vTracker_.get() : hit == HTHSCROLL ? hTracker_.get() : nullptr;
-  if (tracker && tracker->Press(Handle(), screen, hit == HTVSCROLL)) tracker->HoldFramePress();
-  else DefaultHandler(m);
-}
-
-void TCustomMemo::WMTimer(TMessage& m) {
-  if (m.WParam == vTracker_->TimerId()) vTracker_->Timer();
-  if (m.WParam == hTracker_->TimerId()) hTracker_->Timer();
 }
 
 void TCustomMemo::WMVScroll(TMessage& m) {

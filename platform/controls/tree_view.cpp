@@ -5,15 +5,13 @@
 
 #include "platform/classes/properties.h"
 #include "platform/controls/notified_link.h"
-#include "platform/windows/scroll_tracker.h"
 #include "platform/graphics/image_list.h"
 #include "platform/windows/focus.h"
 #include "platform/windows/scroll_bars.h"
 
 TCustomTreeView::TCustomTreeView(TComponent* owner)
     : TCustomControl(owner),
-      items_(std::make_unique<TTreeNodes>(this)),
-      tracker_(std::make_unique<TScrollTracker>(SB_VERT, 5, [this](int code, int pos) { Perform(WM_VSCROLL, MakeWParam(code, pos)); })) {
+      items_(std::make_unique<TTreeNodes>(this)) {
   controlStyle_ = {csCaptureMouse, csSetCaption, csDoubleClicks, csOpaque};
   SetColor(clWindow);
   SetTabStop(true);

@@ -9,7 +9,6 @@
 
 class TCustomTreeView;
 class TCustomImageList;
-class TScrollTracker;
 class TTreeNodes;
 
 // One node of a tree view: text, data, images, children and whether they are shown.
@@ -188,10 +187,7 @@ class TCustomTreeView : public TCustomControl {
   void WMLButtonDown(TMessage& m);
   void WMLButtonDblClk(TMessage& m);
   void WMVScroll(TMessage& m);
-  void WMNCLButtonDown(TMessage& m);
-  void WMMouseMoveTree(TMessage& m);
   void WMLButtonUp(TMessage& m);
-  void WMTimer(TMessage& m);
   void WMMouseWheelTree(TMessage& m);
   void WMGetDlgCode(TMessage& m) { m.Result = DLGC_WANTARROWS | DLGC_WANTCHARS; }
   void WMSizeTree(TMessage& m);
@@ -199,7 +195,6 @@ class TCustomTreeView : public TCustomControl {
   void CMFontChangedTree(TMessage& m);
 
   std::unique_ptr<TTreeNodes> items_;
-  std::unique_ptr<TScrollTracker> tracker_;
   std::vector<TTreeNode*> rows_;
   bool rowsValid_ = false;
   TTreeNode* selected_ = nullptr;

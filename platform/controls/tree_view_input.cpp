@@ -1,23 +1,20 @@
 // How a tree view paints its rows and answers the mouse, keys and its scroll bar.
 #include <algorithm>
 
-#include "platform/windows/scroll_tracker.h"
 #include "platform/controls/tree_view.h"
 #include "platform/graphics/draw_text.h"
 #include "platform/graphics/image_list.h"
 #include "platform/windows/focus.h"
 #include "platform/windows/scroll_bars.h"
+#include "platform/windows/scroll_tracker.h"
 
 const TMessageMap& TCustomTreeView::ClassMessages() {
   static const TMessageMap map = [] {
     TMessageMap m(&TCustomControl::ClassMessages());
     m.On(WM_LBUTTONDOWN, &TCustomTreeView::WMLButtonDown);
     m.On(WM_LBUTTONDBLCLK, &TCustomTreeView::WMLButtonDblClk);
-    m.On(WM_MOUSEMOVE, &TCustomTreeView::WMMouseMoveTree);
     m.On(WM_LBUTTONUP, &TCustomTreeView::WMLButtonUp);
     m.On(WM_VSCROLL, &TCustomTreeView::WMVScroll);
-    m.On(WM_NCLBUTTONDOWN, &TCustomTreeView::WMNCLButtonDown);
-    m.On(WM_TIMER, &TCustomTreeView::WMTimer);
     m.On(WM_MOUSEWHEEL, &TCustomTreeView::WMMouseWheelTree);
     m.On(WM_GETDLGCODE, &TCustomTreeView::WMGetDlgCode);
     m.On(WM_SIZE, &TCustomTreeView::WMSizeTree);
@@ -157,27 +154,9 @@ void TCustomTreeView::WMLButtonDblClk(TMessage& m) {
   DblClick();
 }
 
-void TCustomTreeView::WMMouseMoveTree(TMessage& m) {
-  if (tracker_->Tracking()) tracker_->Move(ClientToScreen(LParamToPoint(m.LParam)));
-  TControl::WMMouseMove(m);
-}
-
 void TCustomTreeView::WMLButtonUp(TMessage& m) {
-  tracker_->Release();
   TControl::WMMouseUp(m);
   if (GetCapture() == Handle()) ReleaseCapture();
-}
-
-void TCustomTreeView::WMNCLButtonDown(TMessage& m) {
-  if (static_cast<LRESULT>(m.WParam) == HTVSCROLL && tracker_->Press(Handle(), LParamToPoint(m.LParam), true)) {
-    tracker_->HoldFramePress();
-    return;
-  }
-  DefaultHandler(m);
-}
-
-void TCustomTreeView::WMTimer(TMessage& m) {
-  if (m.WParam == tracker_->TimerId()) tracker_->Timer();
 }
 
 void TCustomTreeView::WMVScroll(TMessage& m) {

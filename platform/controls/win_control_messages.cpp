@@ -8,6 +8,7 @@
 #include "platform/controls/win_control.h"
 #include "platform/windows/cursors.h"
 #include "platform/windows/focus.h"
+#include "platform/windows/frame_scroll_tracking.h"
 #include "platform/windows/painting.h"
 
 const TMessageMap& TWinControl::ClassMessages() {
@@ -64,6 +65,7 @@ bool IsDoubleClickMessage(UINT msg) {
 
 void TWinControl::WndProc(TMessage& m) {
   if (IsMouseMessage(m.Msg)) {
+    if (handle_ && FrameScrollTakesMouse(handle_, m.Msg, ClientToScreen(LParamToPoint(m.LParam)))) return;
     // Without csDoubleClicks a double click is an ordinary second press.
     if (IsDoubleClickMessage(m.Msg) && !controlStyle_.Contains(csDoubleClicks)) m.Msg -= 2;
     if (IsControlMouseMsg(m)) return;

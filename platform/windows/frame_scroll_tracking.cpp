@@ -59,6 +59,13 @@ void EndFrameScrollTracking() {
   if (ending) ending->Release();
 }
 
+bool FrameScrollTakesMouse(HWND h, UINT msg, TPoint screen) {
+  if (!FrameScrollTracking() || State().window != h || (msg != WM_MOUSEMOVE && msg != WM_LBUTTONUP)) return false;
+  TrackFrameScroll(screen);
+  if (msg == WM_LBUTTONUP) EndFrameScrollTracking();
+  return true;
+}
+
 void FrameScrollTimer(HWND h) {
   if (State().window != h) return;
   if (std::shared_ptr<TScrollTracker> t = State().tracker) t->Timer();

@@ -17,5 +17,9 @@ bool FrameScrollTracking();
 void TrackFrameScroll(TPoint screen);
 // The left button went up: the last scroll codes, and the bar is let go.
 void EndFrameScrollTracking();
+// A mouse message for `h` that reached it while its bar is held (sent to it rather than
+// coming through the input layer) moves or lets go the bar as the pointer does: answers
+// whether the bar took it.
+bool FrameScrollTakesMouse(HWND h, UINT msg, TPoint screen);
 // WM_TIMER of `h` with kFrameScrollTimerId.
 void FrameScrollTimer(HWND h);

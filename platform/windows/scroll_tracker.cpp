@@ -84,12 +84,6 @@ bool TScrollTracker::Press(HWND window, TPoint screen, bool vertical) {
   return true;
 }
 
-void TScrollTracker::HoldFramePress() {
-  if (!Tracking()) return;
-  if (GetAsyncKeyState(VK_LBUTTON) < 0) SetCapture(window_);
-  else Release();
-}
-
 int TScrollTracker::ThumbPosition(TPoint screen) const {
   TGeometry g = Geometry();
   int thumb = g.parts.thumbEnd - g.parts.thumbStart;

@@ -23,10 +23,6 @@ class TScrollTracker {
 
   // A press at a screen point; answers false when the point is not on the bar.
   bool Press(HWND window, TPoint screen, bool vertical);
-  // After a press on a bar in the window's frame: the window holds the mouse until the
-  // release. A press handled only after its release (both came in one batch) was one step,
-  // and ends here, so that nothing keeps the mouse or repeats.
-  void HoldFramePress();
   void Move(TPoint screen);
   void Release();
   // WM_TIMER for `timerId`: the next repeat step.
