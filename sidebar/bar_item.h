@@ -11,9 +11,12 @@ class TnbBarItem : public TCollectionItem {
  public:
   using TCollectionItem::TCollectionItem;
   const String& Name() const { return name_; }
-  // Gives a new item its first name; a named item keeps its own.
-  void GiveName(const String& name) {
-    if (name_.empty()) name_ = name;
+  // Names an item entering `items`: a new one gets the first free "<prefix><n>"; one that
+  // comes from elsewhere keeps its own name unless an item here carries it already, so every
+  // collection can be stored and read back.
+  template <typename Items>
+  void NameOnEntry(const Items& items, std::string_view prefix) {
+    if (name_.empty() || nbNameTaken(items, this, name_)) name_ = nbUniqueName(items, this, prefix);
   }
   TNotifyEvent OnChangeParameter;
 

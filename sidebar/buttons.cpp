@@ -80,7 +80,11 @@ void TnbButton::StoreSize(uint16_t& field, uint16_t v) {
 
 void TnbButton::SetPopupMenu(TComponent* v) {
   popupMenu_ = v;
-  if (v != nullptr && Bar() != nullptr) v->FreeNotification(Bar());
+  WatchReferences(Bar());
+}
+
+void TnbButton::WatchReferences(TComponent* bar) {
+  if (popupMenu_ != nullptr && bar != nullptr) popupMenu_->FreeNotification(bar);
 }
 
 void TnbButton::SetColor(TColor v) {
@@ -263,8 +267,6 @@ TnbButtons::TnbButtons(TnbHeader* header)
 
 TnbSideBar* TnbButtons::Bar() const { return header_ != nullptr ? header_->Bar() : nullptr; }
 
-String TnbButtons::UniqueName(const TnbButton* except) const { return nbUniqueName(*this, except, "nbButton"); }
-
 void TnbButtons::Notify(TCollectionItem* item, TCollectionNotification action) {
   TOwnedCollection::Notify(item, action);
   // An item created by `new` is announced before its own constructor ran; it adopts itself.
@@ -277,8 +279,11 @@ void TnbButtons::Notify(TCollectionItem* item, TCollectionNotification action) {
 }
 
 void TnbButtons::Adopt(TnbButton* button) {
-  button->GiveName(UniqueName(button));
-  if (TnbSideBar* bar = Bar()) button->OnChangeParameter = bar->ParameterChangedHandler();
+  button->NameOnEntry(*this, "nbButton");
+  TnbSideBar* bar = Bar();
+  if (bar == nullptr) return;
+  button->OnChangeParameter = bar->ParameterChangedHandler();
+  button->WatchReferences(bar);
 }
 
 void TnbButtons::DeleteButton(int index) { DeleteButton(Items(index)); }

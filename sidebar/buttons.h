@@ -112,6 +112,8 @@ class TnbButton : public TnbBarItem {
   TComponent* PopupMenu() const { return popupMenu_; }
   // The bar is told when the menu goes, and forgets it.
   void SetPopupMenu(TComponent* v);
+  // Makes `bar` the one told when the button's menu goes.
+  void WatchReferences(TComponent* bar);
   bool ShowAccelChar() const { return showAccelChar_; }
   void SetShowAccelChar(bool v) { Update(showAccelChar_, v); }
   bool ParentBiDiMode() const { return parentBiDiMode_; }
@@ -243,8 +245,8 @@ class TnbButtons : public TOwnedCollection {
   TnbHeader* Header() const { return header_; }
   // The bar of the header, wherever the header went.
   TnbSideBar* Bar() const;
-  // The first "nbButton<n>" no other button carries.
-  String UniqueName(const TnbButton* except) const;
+  // Names a new or incoming button ("nbButton<n>" when it has none or its own is taken here)
+  // and ties it to the bar.
   void Adopt(TnbButton* button);
 
  protected:

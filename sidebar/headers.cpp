@@ -89,6 +89,12 @@ void TnbHeader::SetPopupMenu(TComponent* v) {
   if (v != nullptr && Bar() != nullptr) v->FreeNotification(Bar());
 }
 
+void TnbHeader::WatchReferences(TComponent* bar) {
+  images_->SetOwner(bar);
+  if (popupMenu_ != nullptr && bar != nullptr) popupMenu_->FreeNotification(bar);
+  for (int i = 0; i < ButtonCount(); ++i) GetButton(i)->WatchReferences(bar);
+}
+
 void TnbHeader::SetButtons(TnbButtons* v) {
   if (buttons_) buttons_->Assign(v);
 }
@@ -239,8 +245,6 @@ void TnbHeader::Assign(TPersistent* source) {
 TnbHeaders::TnbHeaders(TnbSideBar* bar)
     : TOwnedCollection(bar, TCollectionItemClass::Of<TnbHeader>()), bar_(bar) {}
 
-String TnbHeaders::UniqueName(const TnbHeader* except) const { return nbUniqueName(*this, except, "nbHeader"); }
-
 void TnbHeaders::Update(TCollectionItem*) {
   // A change to an item (a rename, a move) keeps it active; only its removal clears it.
   if (bar_ != nullptr) bar_->Invalidate();
@@ -260,9 +264,20 @@ void TnbHeaders::Notify(TCollectionItem* item, TCollectionNotification action) {
 }
 
 void TnbHeaders::Adopt(TnbHeader* header) {
-  header->GiveName(UniqueName(header));
+  header->NameOnEntry(*this, "nbHeader");
   if (bar_ == nullptr) return;
-  // A header that comes from another bar reports its buttons' changes here from now on.
+  // A header that comes from another bar reports its buttons' changes here from now on, and
+  // this bar hears of the end of whatever it points at.
   header->SetOnChangeParameter(bar_->ParameterChangedHandler());
   for (int i = 0; i < header->ButtonCount(); ++i) header->GetButton(i)->OnChangeParameter = bar_->ParameterChangedHandler();
+  header->WatchReferences(bar_);
+  // With one selection for the whole bar, the one the bar has stays and the newcomer's goes.
+  if (!bar_->EachHeaderSelection() && header->SelectedIndex() >= 0 && AnotherSelects(header))
+    header->SelectionMoved(-1);
+}
+
+bool TnbHeaders::AnotherSelects(const TnbHeader* header) const {
+  for (int i = 0; i < Count(); ++i)
+    if (Items(i) != header && Items(i)->SelectedIndex() >= 0) return true;
+  return false;
 }

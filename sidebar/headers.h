@@ -65,6 +65,8 @@ class TnbHeader : public TnbBarItem {
   TComponent* PopupMenu() const { return popupMenu_; }
   // The bar is told when the menu goes, and forgets it.
   void SetPopupMenu(TComponent* v);
+  // Makes `bar` the one told when the image lists and menus of the header and its buttons go.
+  void WatchReferences(TComponent* bar);
   intptr_t Tag() const { return tag_; }
   void SetTag(intptr_t v) { tag_ = v; }
   bool Transparent() const { return transparent_; }
@@ -200,8 +202,8 @@ class TnbHeaders : public TOwnedCollection {
   TnbHeader* GetItem(int index) const { return Items(index); }
   TnbHeader* Add() { return static_cast<TnbHeader*>(TCollection::Add()); }
   TnbSideBar* Bar() const { return bar_; }
-  String UniqueName(const TnbHeader* except) const;
-  // Names a new header and installs the bar's repaint handler on it.
+  // Names a new or incoming header and ties it to the bar: its repaint handler, what it
+  // points at, and one selection at most.
   void Adopt(TnbHeader* header);
 
  protected:
@@ -209,5 +211,6 @@ class TnbHeaders : public TOwnedCollection {
   void Notify(TCollectionItem* item, TCollectionNotification action) override;
 
  private:
+  bool AnotherSelects(const TnbHeader* header) const;
   TnbSideBar* bar_;
 };

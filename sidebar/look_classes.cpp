@@ -30,6 +30,17 @@ void TnbBorder::Assign(TPersistent* source) {
   Change();
 }
 
+// ---- image lists ----------------------------------------------------------------------------
+
+namespace {
+
+// The bar that holds image lists hears of their end, wherever they are owned.
+void Watch(TCustomImageList* list, TComponent* bar) {
+  if (list != nullptr && bar != nullptr) list->FreeNotification(bar);
+}
+
+}  // namespace
+
 // ---- TnbButtonImages -------------------------------------------------------------------------
 
 TnbButtonImages::TnbButtonImages(TComponent* owner)
@@ -47,9 +58,13 @@ void TnbButtonImages::Publish() {
 
 void TnbButtonImages::SetList(Slot s, TCustomImageList* list) {
   if (!slots_.Set(s, list)) return;
-  // The bar hears of the list's end like it does for header lists.
-  if (list != nullptr && owner_ != nullptr) list->FreeNotification(owner_);
+  Watch(list, owner_);
   Change();
+}
+
+void TnbButtonImages::SetOwner(TComponent* owner) {
+  owner_ = owner;
+  for (int s = Normal_; s <= DisabledSmall_; ++s) Watch(List(static_cast<Slot>(s)), owner_);
 }
 
 void TnbButtonImages::Forget(TComponent* list) {
@@ -60,8 +75,10 @@ void TnbButtonImages::Forget(TComponent* list) {
 void TnbButtonImages::Assign(TPersistent* source) {
   auto* other = dynamic_cast<TnbButtonImages*>(source);
   if (other == nullptr) return TnbLookObject::Assign(source);
-  for (int s = Normal_; s <= DisabledSmall_; ++s)
+  for (int s = Normal_; s <= DisabledSmall_; ++s) {
     slots_.Set(s, other->List(static_cast<Slot>(s)));
+    Watch(List(static_cast<Slot>(s)), owner_);
+  }
   Change();
 }
 
@@ -78,7 +95,7 @@ void TnbHeaderImages::Publish() {
 
 void TnbHeaderImages::SetList(size_t i, TCustomImageList* list) {
   if (!slots_.Set(i, list)) return;
-  if (list != nullptr && owner_ != nullptr) list->FreeNotification(owner_);
+  Watch(list, owner_);
   Change();
 }
 
@@ -90,9 +107,11 @@ void TnbHeaderImages::Forget(TComponent* list) {
 void TnbHeaderImages::Assign(TPersistent* source) {
   auto* other = dynamic_cast<TnbHeaderImages*>(source);
   if (other == nullptr) return TnbLookObject::Assign(source);
-  owner_ = other->owner_;
+  // The lists are copied; the bar watching them stays this one's own.
   slots_.Set(0, other->Normal());
   slots_.Set(1, other->Hot());
+  Watch(Normal(), owner_);
+  Watch(Hot(), owner_);
   Change();
 }
 

@@ -111,6 +111,9 @@ class TnbButtonImages : public TnbLookObject {
   void SetDisabledSmall(TCustomImageList* v) { SetList(DisabledSmall_, v); }
   // Forgets every list that is `list` (the bar's free notification).
   void Forget(TComponent* list);
+  // The bar that hears of the lists' end: a header moving into another bar hands its lists
+  // over to that bar.
+  void SetOwner(TComponent* owner);
 
  private:
   TComponent* owner_;
@@ -130,7 +133,6 @@ class TnbHeaderImages : public TnbLookObject {
   void SetNormal(TCustomImageList* v) { SetList(0, v); }
   void SetHot(TCustomImageList* v) { SetList(1, v); }
   TComponent* Owner() const { return owner_; }
-  void SetOwner(TComponent* owner) { owner_ = owner; }
   void Forget(TComponent* list);
 
  private:

@@ -1,0 +1,201 @@
+#include <gtest/gtest.h>
+
+#include <functional>
+
+#include "platform/controls/menus.h"
+#include "platform/core/streams.h"
+#include "platform/windows/messages.h"
+#include "tests/sidebar/sidebar_fixture.h"
+
+// A header that moves from one bar into another takes along everything it points at (image
+// lists, pop-up menus of its own and of its buttons), a name the new bar can store, and no
+// second selection.
+
+namespace {
+
+class MovedHeaderTest : public SidebarTest {
+ protected:
+  void SetUp() override {
+    SidebarTest::SetUp();
+    bar_->SetHeaderScrollType(stNone);
+  }
+
+  // A header "Moved" with three buttons in a bar of its own beside the bar under test.
+  TnbHeader* HeaderOfAnotherBar() {
+    source_ = new TnbSideBar(form_);
+    source_->SetParent(form_);
+    source_->SetAlign(alNone);
+    source_->SetBoundsRect(Bounds(200, 0, 150, 300));
+    TnbHeader* h = source_->Headers()->Add();
+    h->SetCaption("Moved");
+    for (int i = 1; i <= 3; ++i) h->Buttons()->Add()->SetCaption("Moved " + std::to_string(i));
+    return h;
+  }
+
+  // Moves the header into the bar under test, frees the bar it came from and shows the header.
+  void MoveAndFreeTheOtherBar(TnbHeader* h) {
+    h->SetCollection(bar_->Headers());
+    delete source_;
+    source_ = nullptr;
+    bar_->SetActiveHeader(h);
+    Layout();
+  }
+
+  void RightClick(TPoint p) {
+    Move(p);
+    bar_->Perform(WM_CONTEXTMENU, 0, PointToLParam(bar_->ClientToScreen(p)));
+  }
+
+  // An image list of one square, owned elsewhere than on the bars' form, as a data module's.
+  TImageList* ImagesElsewhere(TColor colour) {
+    auto* list = new TImageList(16, 16, elsewhere_.get());
+    TBitmap picture;
+    picture.SetSize(16, 16);
+    picture.Canvas()->Brush()->SetColor(colour);
+    picture.Canvas()->FillRect(Rect(0, 0, 16, 16));
+    list->Add(&picture, nullptr);
+    return list;
+  }
+
+  std::unique_ptr<TComponent> elsewhere_ = std::make_unique<TComponent>(nullptr);
+  TnbSideBar* source_ = nullptr;
+};
+
+using Slot = TnbButtonImages::Slot;
+constexpr Slot kSlots[] = {TnbButtonImages::Normal_,   TnbButtonImages::Hot_,      TnbButtonImages::Small_,
+                           TnbButtonImages::HotSmall_, TnbButtonImages::Disabled_, TnbButtonImages::DisabledSmall_};
+
+}  // namespace
+
+// Every image list a moved header holds is let go of when the list is freed, also after the
+// bar it came from is gone; a list given to it later is watched by its new bar.
+TEST_F(MovedHeaderTest, TheImageListsOfAMovedHeaderAreWatchedByItsNewBar) {
+  for (Slot slot : kSlots) {
+    SCOPED_TRACE(static_cast<int>(slot));
+    TnbHeader* h = HeaderOfAnotherBar();
+    TImageList* before = ImagesElsewhere(clRed);
+    h->Images()->SetList(slot, before);
+    h->GetButton(0)->SetImageIndex(0);
+    MoveAndFreeTheOtherBar(h);
+    delete before;
+    EXPECT_EQ(h->Images()->List(slot), nullptr);
+    TImageList* after = ImagesElsewhere(clBlue);
+    h->Images()->SetList(slot, after);
+    delete after;
+    EXPECT_EQ(h->Images()->List(slot), nullptr);
+    Layout();
+    auto bmp = Paint();
+    bar_->Clear();
+  }
+}
+
+// Image lists copied from a header or from the header images of another bar are watched by the
+// bar that holds the copy, and lists it is given later too, once the other bar is gone.
+TEST_F(MovedHeaderTest, ImageListsCopiedFromAnotherBarAreWatchedByTheCopysBar) {
+  TnbHeader* original = HeaderOfAnotherBar();
+  TImageList* list = ImagesElsewhere(clRed);
+  original->Images()->SetNormal(list);
+  source_->HeaderImages()->SetNormal(list);
+  source_->HeaderImages()->SetHot(list);
+  TnbHeader* copy = bar_->Headers()->Add();
+  copy->Assign(original);
+  bar_->SetHeaderImages(source_->HeaderImages());
+  delete source_;
+  source_ = nullptr;
+  delete list;
+  EXPECT_EQ(copy->Images()->Normal(), nullptr);
+  EXPECT_EQ(bar_->HeaderImages()->Normal(), nullptr);
+  EXPECT_EQ(bar_->HeaderImages()->Hot(), nullptr);
+  TImageList* later = ImagesElsewhere(clBlue);
+  bar_->HeaderImages()->SetNormal(later);
+  copy->Images()->SetNormal(later);
+  delete later;
+  EXPECT_EQ(bar_->HeaderImages()->Normal(), nullptr);
+  EXPECT_EQ(copy->Images()->Normal(), nullptr);
+}
+
+// The pop-up menus of a moved header and of its buttons are let go of when they are freed
+// after the bar the header came from is gone: a right click then reaches the bar's own menu.
+TEST_F(MovedHeaderTest, PopUpMenusOfAMovedHeaderAndItsButtonsAreWatchedByItsNewBar) {
+  struct Holder {
+    const char* what;
+    std::function<TComponent*(TnbHeader*)> menuOf;
+    std::function<void(TnbHeader*, TComponent*)> give;
+    std::function<TRect(TnbHeader*)> where;
+  };
+  const Holder holders[] = {
+      {"the header", [](TnbHeader* h) { return h->PopupMenu(); }, [](TnbHeader* h, TComponent* m) { h->SetPopupMenu(m); },
+       [](TnbHeader* h) { return h->CaptionRect(); }},
+      {"a button", [](TnbHeader* h) { return h->GetButton(1)->PopupMenu(); },
+       [](TnbHeader* h, TComponent* m) { h->GetButton(1)->SetPopupMenu(m); },
+       [](TnbHeader* h) { return h->GetButton(1)->Rects().Button; }},
+  };
+  auto* barMenu = new TPopupMenu(form_);
+  int barMenuShown = 0;
+  barMenu->OnPopup.Bind(form_, "BarMenuPopup", [&](TObject*) { ++barMenuShown; });
+  bar_->SetPopupMenu(barMenu);
+  for (const Holder& holder : holders) {
+    SCOPED_TRACE(holder.what);
+    TnbHeader* h = HeaderOfAnotherBar();
+    auto* menu = new TPopupMenu(elsewhere_.get());
+    holder.give(h, menu);
+    MoveAndFreeTheOtherBar(h);
+    delete menu;
+    EXPECT_EQ(holder.menuOf(h), nullptr);
+    barMenuShown = 0;
+    RightClick(Centre(holder.where(h)));
+    EXPECT_EQ(barMenuShown, 1);
+    bar_->Clear();
+  }
+}
+
+// A header entering a bar where another header has its name takes a free one, so the bar's
+// layout loads again; the same for a button entering a header.
+TEST_F(MovedHeaderTest, AnItemEnteringWhereItsNameIsTakenGetsAFreeName) {
+  TnbHeader* own = bar_->Headers()->Add();
+  own->Buttons()->Add();
+  TnbHeader* h = HeaderOfAnotherBar();
+  ASSERT_EQ(h->Name(), own->Name());
+  h->SetCollection(bar_->Headers());
+  EXPECT_NE(h->Name(), own->Name());
+  TnbButton* b = h->GetButton(0);
+  ASSERT_EQ(b->Name(), own->GetButton(0)->Name());
+  b->SetCollection(own->Buttons());
+  EXPECT_NE(b->Name(), own->GetButton(0)->Name());
+  const String kept = h->Name();
+  h->SetCollection(nullptr);
+  h->SetCollection(bar_->Headers());
+  EXPECT_EQ(h->Name(), kept) << "a name that is free stays";
+  delete source_;
+
+  TMemoryStream stream;
+  bar_->SaveToStream(stream);
+  auto* other = new TnbSideBar(form_);
+  stream.SetPosition(0);
+  EXPECT_NO_THROW(other->LoadFromStream(stream));
+  ASSERT_EQ(other->HeaderCount(), 2);
+  EXPECT_EQ(other->Header(1)->Name(), kept);
+  EXPECT_EQ(other->Header(0)->ButtonCount(), 2);
+}
+
+// Without EachHeaderSelection a bar has one selection at most, also after a header with a
+// selection of its own moves in; with it each header keeps its own.
+TEST_F(MovedHeaderTest, AMovedHeaderBringsNoSecondSelection) {
+  for (bool each : {false, true}) {
+    SCOPED_TRACE(each);
+    bar_->SetEachHeaderSelection(each);
+    TnbHeader* own = AddHeader("Own", 2);
+    own->SetAllowSelected(true);
+    own->SetSelectedIndex(0);
+    TnbHeader* h = HeaderOfAnotherBar();
+    h->SetAllowSelected(true);
+    h->SetSelectedIndex(1);
+    h->SetCollection(bar_->Headers());
+    delete source_;
+    int selections = 0;
+    for (int i = 0; i < bar_->HeaderCount(); ++i) selections += bar_->Header(i)->SelectedIndex() >= 0 ? 1 : 0;
+    EXPECT_EQ(selections, each ? 2 : 1);
+    EXPECT_EQ(own->SelectedIndex(), 0);
+    bar_->Clear();
+  }
+}
