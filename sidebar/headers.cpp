@@ -209,8 +209,12 @@ void TnbHeader::StepDown() {
 void TnbHeader::SetFirstVisibleIndex(int v) {
   if (firstVisible_ == v) return;
   firstVisible_ = v;
-  // The buttons move in the body: the bar lays out and paints again.
-  if (TnbSideBar* bar = Bar()) bar->Invalidate();
+  // The buttons move in the body: the bar lays out and paints again, and finds what is under
+  // the mouse now.
+  if (TnbSideBar* bar = Bar()) {
+    bar->Invalidate();
+    bar->ContentMoved();
+  }
 }
 
 void TnbHeader::BeginUpdate() {

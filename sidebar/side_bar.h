@@ -183,6 +183,8 @@ class TnbSideBar : public TCustomControl {
   void ButtonGone(TnbButton* button);
   // The same for an item that may be half destroyed: only its address is compared.
   void ItemGone(TCollectionItem* item);
+  // The content moved under the mouse: what is hot is found again.
+  void ContentMoved() { input_->ContentMoved(); }
   // Clears the active header without the switch (the header was hidden).
   void ForgetActiveHeader() { activeHeader_ = nullptr; }
 

@@ -47,6 +47,11 @@ void TnbSideBarInput::MouseDown(TMouseButton button, int x, int y) {
   if (button != mbLeft || Editing()) return;
   bar_.layout_->Update();
   const TPoint p{x, y};
+  // What is pressed is what lies under the press, even when the content moved since the
+  // mouse last moved.
+  pointer_ = p;
+  pointerInside_ = true;
+  TrackItems(p);
   if (nbHit(Box(Close).Rect, p)) {
     boxStates_[Close] = TnbScrollBox::Pressed;
     return Invalidate();
@@ -132,10 +137,22 @@ void TnbSideBarInput::SetHotHeader(TnbHeader* header) {
 }
 
 void TnbSideBarInput::MouseMove(TShiftState, int x, int y) {
+  pointer_ = {x, y};
+  pointerInside_ = true;
   if (drag_->MaybeStart({x, y}) || inMouseMove_ || Editing()) return;
+  Track({x, y});
+}
+
+void TnbSideBarInput::Track(TPoint p) {
   auto guard = ScopedValue(inMouseMove_, true);
   bar_.layout_->Update();
-  if (!TrackBoxes({x, y})) TrackItems({x, y});
+  if (!TrackBoxes(p)) TrackItems(p);
+}
+
+void TnbSideBarInput::ContentMoved() {
+  // A drag keeps its own account of the pointer; the mouse messages stop while it runs.
+  if (!pointerInside_ || inMouseMove_ || Editing() || drag_->Pending() || drag_->DraggedButton() != nullptr) return;
+  Track(pointer_);
 }
 
 void TnbSideBarInput::MouseUp(TMouseButton button) {
@@ -243,6 +260,7 @@ void TnbSideBarInput::ResetTracking() {
 void TnbSideBarInput::MouseCrossing(TMessage& m, bool entering) {
   bar_.Inherited(m);
   ResetTracking();
+  pointerInside_ = false;
   if (entering && !bar_.IsDesigning() && !Editing() && bar_.Options().Contains(boFocusOnMouseEnter) &&
       !bar_.Focused() && bar_.HandleAllocated() && bar_.Showing())
     bar_.SetFocus();
@@ -317,6 +335,7 @@ bool TnbSideBarInput::MouseWheel(TShiftState shift, int wheelDelta) {
     int& offset = bar_.scrollOffset_;
     offset = std::max(steps < 1 ? offset : 0, offset - bar_.ScrollChange() * steps);
     Invalidate();
+    ContentMoved();
     return true;
   }
   TnbHeader* active = bar_.ActiveHeader();

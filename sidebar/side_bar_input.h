@@ -65,6 +65,9 @@ class TnbSideBarInput {
   void SetBoxState(int i, uint8_t state) { boxStates_[i] = state; }
   // Nothing under the mouse is hot any more.
   void ResetTracking();
+  // The content moved under a resting pointer (a wheel step, a key, a switch or slide, the
+  // column or a button list scrolling): what is hot is found again where the pointer is.
+  void ContentMoved();
   // An item leaves: no reference to it survives (only its address is compared).
   void ItemGone(TCollectionItem* item);
   // The bar is going: every item reference is dropped without touching the items.
@@ -76,6 +79,8 @@ class TnbSideBarInput {
   void InvalidateButton(TnbButton* button);
   bool TrackBoxes(TPoint p);
   void TrackItems(TPoint p);
+  // Hot boxes, else the hot header and button, at `p`.
+  void Track(TPoint p);
   void SetHotButton(TnbButton* button);
   void SetHotHeader(TnbHeader* header);
   void ReleaseButton(TnbButton* button);
@@ -93,6 +98,9 @@ class TnbSideBarInput {
   TnbHeader* mouseHeader_ = nullptr;
   TnbButton* hotButton_ = nullptr;
   bool inMouseMove_ = false;
+  // Where the mouse last was over the bar, while it is.
+  bool pointerInside_ = false;
+  TPoint pointer_{};
   // The four scroll boxes' states, then the close box's.
   std::array<uint8_t, 5> boxStates_{};
 };

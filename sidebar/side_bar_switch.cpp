@@ -51,6 +51,7 @@ void TnbSideBar::SetActiveHeader(TnbHeader* header) {
     activeHeader_ = header;
     if (header != nullptr) header->SetCaptionState(hbsFocused);
   }
+  input_->ContentMoved();
 }
 
 void TnbSideBar::PaintNow() {

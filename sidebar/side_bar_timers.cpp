@@ -27,12 +27,14 @@ void TnbSideBar::WMTimer(TMessage& m) {
 void TnbSideBar::ScrollColumnUp() {
   scrollOffset_ = std::max(0, scrollOffset_ - scrollChange_);
   Invalidate();
+  input_->ContentMoved();
 }
 
 void TnbSideBar::ScrollColumnDown() {
   // No upper clamp: the down box disappears once nothing lies below, which ends scrolling.
   scrollOffset_ += scrollChange_;
   Invalidate();
+  input_->ContentMoved();
 }
 
 bool TnbSideBar::DoMouseWheel(TShiftState shift, int wheelDelta, TPoint mousePos) {
