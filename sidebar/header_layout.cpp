@@ -94,7 +94,8 @@ void TnbHeader::LayoutCaptionContents(TCanvas* measure, const TRect& caption) {
       hasImage = margin_ + iw <= areaRight;
       if (hasImage) areaLeft = margin_ + iw + spacing;
     } else if (layout == glGlyphRight) {
-      l.Image.x = w - margin_ - iw;
+      // Like the text, the image keeps left of the open/close arrow.
+      l.Image.x = areaRight - margin_ - iw;
       hasImage = l.Image.x >= 0;
       if (hasImage && textAlign == taRightJustify) areaRight = l.Image.x - spacing;
     } else {

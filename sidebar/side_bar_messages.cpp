@@ -1,5 +1,6 @@
 // The side bar's window messages and the events it fires.
 #include "platform/controls/application.h"
+#include "platform/controls/menus.h"
 #include "platform/controls/popup_source.h"
 #include "platform/windows/keys.h"
 #include "platform/windows/messages.h"
@@ -109,10 +110,12 @@ void TnbSideBar::CMHintShow(TMessage& m) {
 
 namespace {
 
-// Shows `menu` at a screen point when it is a pop-up menu that shows itself.
+// Shows `menu` at a screen point when it is a pop-up menu that shows itself. One that waits to
+// be shown by the program (AutoPopup off) leaves the click to the next menu in line.
 bool PopUp(TComponent* menu, TControl* control, TPoint screen) {
   auto* source = dynamic_cast<IPopupSource*>(menu);
   if (source == nullptr) return false;
+  if (auto* popup = dynamic_cast<TPopupMenu*>(menu); popup != nullptr && !popup->AutoPopup()) return false;
   source->PopupAt(control, screen);
   return true;
 }

@@ -122,3 +122,38 @@ TEST_F(CaptionTextTest, LongCaptionsEndInAnEllipsisInsideTheirPlace) {
     }
   }
 }
+
+// A caption's image, on whichever side, is painted whole: on the right of the explorer
+// view's caption it stands left of the open/close arrow, as the text does.
+TEST_F(CaptionTextTest, ACaptionImageIsPaintedWholeBesideTheOpenCloseArrow) {
+  struct ImageCase {
+    TnbGlyphLayout layout;
+    TAlignment alignment;
+    TBiDiMode biDi;
+  };
+  const ImageCase cases[] = {
+      {glGlyphLeft, taLeftJustify, bdLeftToRight},   {glGlyphRight, taLeftJustify, bdLeftToRight},
+      {glGlyphRight, taRightJustify, bdLeftToRight}, {glGlyphLeft, taLeftJustify, bdRightToLeft},
+      {glGlyphRight, taRightJustify, bdRightToLeft},
+  };
+  constexpr TColor kImage = clLime;
+  bar_->HeaderImages()->SetNormal(SquareImages(16, kImage));
+  for (const ImageCase& c : cases) {
+    SCOPED_TRACE(testing::Message() << "layout " << static_cast<int>(c.layout) << ", alignment "
+                                    << static_cast<int>(c.alignment) << ", bidi " << static_cast<int>(c.biDi));
+    bar_->Clear();
+    TnbHeader* h = Arrange({Place::Explorer, c.alignment, c.biDi, "Inbox"});
+    h->EffectiveSettings()->SetLayout(c.layout);
+    h->SetImageIndex(0);
+    auto bmp = Paint();
+    const TRect caption = h->CaptionRect();
+    int seen = 0;
+    for (int y = caption.Top; y < caption.Bottom; ++y)
+      for (int x = caption.Left; x < caption.Right; ++x) seen += At(*bmp, x, y) == kImage ? 1 : 0;
+    EXPECT_EQ(seen, 16 * 16);
+    if (HasFailure()) {
+      Save(*bmp, "caption_image_beside_arrow");
+      break;
+    }
+  }
+}

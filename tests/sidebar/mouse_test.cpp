@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include "platform/controls/menus.h"
 #include "platform/windows/messages.h"
 #include "tests/sidebar/sidebar_fixture.h"
 
@@ -210,4 +211,40 @@ TEST_F(MouseTest, WheelStepsTheActiveButtonList) {
   EXPECT_EQ(many->FirstVisibleIndex(), 1);
   bar_->Perform(WM_MOUSEWHEEL, MakeWParam(0, 240), 0);
   EXPECT_EQ(many->FirstVisibleIndex(), 0);
+}
+
+// A pop-up menu that does not show itself on a right click (AutoPopup off) leaves the click to
+// the next menu in line: the header's after the button's, the bar's after the header's.
+TEST_F(MouseTest, AMenuThatDoesNotPopUpByItselfLeavesTheRightClickToTheNextOne) {
+  TnbButton* button = first_->GetButton(1);
+  std::vector<String> shown;
+  const auto menu = [&](const char* name, bool autoPopup) {
+    auto* m = new TPopupMenu(form_);
+    m->SetAutoPopup(autoPopup);
+    m->OnPopup.Bind(form_, "Shown", [&shown, name](TObject*) { shown.push_back(name); });
+    return m;
+  };
+  struct Row {
+    const char* what;
+    bool buttonAuto, headerAuto;
+    TRect where;
+    const char* expected;
+  };
+  const Row rows[] = {
+      {"button menu off", false, true, button->Rects().Button, "header"},
+      {"button and header menus off", false, false, button->Rects().Button, "bar"},
+      {"header menu off, on its caption", true, false, first_->CaptionRect(), "bar"},
+      {"all on", true, true, button->Rects().Button, "button"},
+  };
+  bar_->SetPopupMenu(menu("bar", true));
+  for (const Row& r : rows) {
+    SCOPED_TRACE(r.what);
+    button->SetPopupMenu(menu("button", r.buttonAuto));
+    first_->SetPopupMenu(menu("header", r.headerAuto));
+    shown.clear();
+    const TPoint p = Centre(r.where);
+    Move(p);
+    EXPECT_EQ(bar_->Perform(WM_CONTEXTMENU, 0, PointToLParam(bar_->ClientToScreen(p))), 1);
+    EXPECT_EQ(shown, std::vector<String>{r.expected});
+  }
 }
