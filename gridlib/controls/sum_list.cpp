@@ -171,6 +171,19 @@ void AddClamped(int64_t& total, int64_t amount) {
   }
 }
 
+// Only numbers, dates and truth values add up: a text or memo field's sum stays 0 rather than
+// raising from the data set's edit and post events, which would keep every record in edit.
+bool Summable(const TField* field) {
+  switch (field->DataType()) {
+    case ftSmallint: case ftInteger: case ftWord: case ftAutoInc: case ftLargeint:
+    case ftFloat: case ftCurrency: case ftBCD:
+    case ftDate: case ftTime: case ftDateTime: case ftTimeStamp: case ftBoolean:
+      return true;
+    default:
+      return false;
+  }
+}
+
 }  // namespace
 
 void TDBSumListProducer::ZeroAll() {
@@ -188,7 +201,7 @@ TDBSumListProducer::RecordValues TDBSumListProducer::ReadRecord() const {
   for (int i = 0; i < sums_->Count(); ++i) {
     TDBSum* sum = sums_->Items(i);
     TField* field = dataSet_->FindField(sum->FieldName());
-    if (field != nullptr && !field->IsNull()) values.emplace_back(sum, CurrencyRaw(field->AsFloat()));
+    if (field != nullptr && Summable(field) && !field->IsNull()) values.emplace_back(sum, CurrencyRaw(field->AsFloat()));
   }
   return values;
 }

@@ -1,14 +1,16 @@
 // The footers' own colour and font: the grid leaves its parent's, and repaints or lays out
-// again only when footers are shown.
+// again only when footers are shown; sums over text columns leave editing alone.
 #include <gtest/gtest.h>
 
 #include <memory>
 
+#include "gridlib/grid/column_parts.h"
 #include "platform/classes/object_text.h"
 #include "platform/classes/stream_components.h"
 #include "platform/core/streams.h"
 #include "platform/graphics/graphics_objects.h"
 #include "platform/windows/painting.h"
+#include "tests/grid/grid_edit_support.h"
 #include "tests/grid/grid_window_support.h"
 
 namespace grid_test {
@@ -59,6 +61,38 @@ TEST_P(GridFooters, FooterFontTakesTheGridOffItsParentsFontAndRelaysOutShownFoot
 }
 
 INSTANTIATE_TEST_SUITE_P(Stores, GridFooters, testing::Values(Store::Memory, Store::Sqlite), StoreName);
+
+using FooterEditing = GridEditing;
+
+// Sums and averages of text and memo columns show 0 and keep out of editing: what is typed is
+// posted, stays in the file, and the sums of numbers go on following it.
+TEST_P(FooterEditing, SumsOfTextShowZeroAndEditingGoesOn) {
+  MakeFocused(3);
+  grid->SetFooterRowCount(1);
+  TDBGridColumnsEx* columns = grid->Columns();
+  ASSERT_EQ(columns->Items(5)->FieldName(), "Note");
+  columns->Items(0)->Footer()->SetValueType(fvtSum);
+  columns->Items(1)->Footer()->SetValueType(fvtSum);
+  columns->Items(5)->Footer()->SetValueType(fvtAvg);
+  grid->SumList()->SetActive(true);
+  items_->GotoId(2);
+  Retype(1, "Edited");
+  Key(Editor(), VK_DOWN);
+  EXPECT_EQ(items_->ds()->State(), dsBrowse);
+  EXPECT_EQ(grid->GetFooterValue(0, columns->Items(1)), "0");
+  EXPECT_EQ(grid->GetFooterValue(0, columns->Items(5)), "0");
+  Retype(0, "30");
+  Key(Editor(), VK_UP);
+  EXPECT_EQ(grid->GetFooterValue(0, columns->Items(0)), "33") << "1 + 2 + 30";
+  items_->ds()->Close();
+  items_->ds()->Open();
+  items_->GotoId(2);
+  EXPECT_EQ(FieldOf("Name")->AsString(), "Edited");
+  items_->GotoId(30);
+  EXPECT_EQ(FieldOf("Name")->AsString(), "Name3");
+}
+
+INSTANTIATE_TEST_SUITE_P(Stores, FooterEditing, testing::Values(Store::Memory, Store::Sqlite), StoreName);
 
 TEST(GridFooterSettings, FooterColorReadFromAStreamKeepsParentColor) {
   TStringStream text("object DBGridEx1: TDBGridEx\n"
