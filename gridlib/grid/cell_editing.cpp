@@ -127,11 +127,13 @@ String TDBGridExCellEditing::EditMask(TColumnEx* column) const {
   return field != nullptr && !column->HasKeyList() ? field->EditMask() : String();
 }
 
-int TDBGridExCellEditing::EditLimit(TColumnEx* column) const {
+int ColumnTextLimit(TColumnEx* column) {
   if (column == nullptr || column->HasKeyList()) return 0;
   TField* field = column->Field();
   return field != nullptr && IsStringField(field) ? field->Size() : 0;
 }
+
+int TDBGridExCellEditing::EditLimit(TColumnEx* column) const { return ColumnTextLimit(column); }
 
 bool TDBGridExCellEditing::AcceptsKey(char32_t key) {
   if (editorReadOnly_.value_or(false)) return false;

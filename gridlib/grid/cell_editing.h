@@ -9,6 +9,10 @@ class TColumnEx;
 class TDBGridExHost;
 class TFont;
 
+// The most characters a cell of `column` takes as text: a string field's size; 0 for no limit
+// (other kinds, and key-list columns, whose text is not what is stored).
+int ColumnTextLimit(TColumnEx* column);
+
 // What the in-place editor of the current cell starts with and where its text goes: the
 // editor's text, mask and limit for a column, putting the record into edit mode, and writing
 // the text back into the field (plain fields, pick lists, key lists and lookup fields). It

@@ -7,12 +7,15 @@
 
 #include "gridlib/controls/db_utils_ex.h"
 #include "gridlib/grid/bookmark_list.h"
+#include "gridlib/grid/cell_editing.h"
 #include "gridlib/grid/clipboard_formats.h"
+#include "gridlib/grid/column_titles.h"
 #include "gridlib/grid/columns.h"
 #include "gridlib/grid/grid_data_link.h"
 #include "gridlib/grid/grid_host.h"
 #include "gridlib/grid/grid_selection.h"
 #include "platform/controls/message_box.h"
+#include "platform/core/format.h"
 #include "platform/core/scope_guard.h"
 #include "platform/data/field.h"
 #include "platform/graphics/graphics_objects.h"
@@ -25,6 +28,10 @@ using TCellRow = std::vector<TCellValue>;
 using TCellBlock = std::vector<TCellRow>;
 
 constexpr const char* kPrivateHeader = "DBGRIDIF\t1";
+
+// What the user is told when a pasted text does not fit its cell: the column's title and the
+// most characters it takes.
+constexpr const char* kPastedTextTooLong = "The text pasted into column '%s' is longer than its %d characters";
 
 // ---- What is selected.
 
@@ -202,10 +209,19 @@ bool Writable(TColumnEx* column) {
   return field != nullptr && !column->ReadOnly() && !field->Lookup() && field->CanModify();
 }
 
+// A text longer than its cell takes is refused, as typing stops at that length: cutting it
+// would store something nobody pasted.
+void CheckFits(TColumnEx* column, const TCellValue& value) {
+  const int limit = ColumnTextLimit(column);
+  if (limit > 0 && value.has_value() && CharLength(*value) > limit)
+    DatabaseError(Format(kPastedTextTooLong, {column->Title()->Caption(), limit}));
+}
+
 // A value from the private format goes in as it was; a text from elsewhere as the cell would
 // take it typed, a pick-list text of a key-list column as its key.
 void WriteCell(TColumnEx* column, const TCellValue& value, bool fromPrivate) {
   TField* field = column->Field();
+  CheckFits(column, value);
   if (!value.has_value()) return field->Clear();
   if (fromPrivate) return field->SetAsString(*value);
   if (column->GetColumnType() == cctKeyList) {
@@ -250,22 +266,41 @@ std::vector<TBookmark> RecordsFromCurrent(TDataSet* dataSet, size_t count) {
   return records;
 }
 
-// A new record being inserted takes the first line, and the next lines go on from where it was
-// posted; lines past the last record become new records where appending is allowed.
+// Starts a new record for the next line: right after the record written last where inserting
+// is allowed (at the end when that was the last), else at the end.
+void StartNextRecord(TDataSet* dataSet, TDBGridExAllowedOperations allowed) {
+  if (allowed.Contains(alopInsertEx) && dataSet->MoveBy(1) != 0) dataSet->Insert();
+  else dataSet->Append();
+}
+
+// A new record being inserted takes the first line. Where the grid may update records, the
+// next lines go into the records from where it was posted, and lines past the last record
+// become new records where appending is allowed. Where it may not, no existing record is
+// touched: each further line becomes a new record, where records may be added at all.
 void PasteFromCurrentCell(TDBGridExHost* grid, const TCellBlock& block, bool fromPrivate) {
   TDataSet* dataSet = grid->DataLink()->DataSet();
   const std::vector<TColumnEx*> columns = VisibleColumns(grid, grid->SelectedIndex(), grid->Columns()->Count() - 1);
-  DisableControlsGuard quiet(dataSet);
+  const TDBGridExAllowedOperations allowed = grid->AllowedOperations();
+  const bool updates = allowed.Contains(alopUpdateEx);
   const bool wasInserting = dataSet->State() == dsInsert;
+  if (!wasInserting && !updates) return;
+  DisableControlsGuard quiet(dataSet);
   const TBookmark start = wasInserting ? TBookmark() : dataSet->GetBookmark();
   size_t line = 0;
   if (wasInserting) WriteRecord(dataSet, columns, block[line++], fromPrivate);
+  if (!updates) {
+    for (; line < block.size() && (allowed.Contains(alopInsertEx) || allowed.Contains(alopAppendEx)); ++line) {
+      StartNextRecord(dataSet, allowed);
+      WriteRecord(dataSet, columns, block[line], fromPrivate);
+    }
+    return;
+  }
   const bool more = line < block.size() && (line == 0 || dataSet->MoveBy(1) != 0);
   if (more) {
     VisitRecords(dataSet, RecordsFromCurrent(dataSet, block.size() - line),
                  [&] { WriteRecord(dataSet, columns, block[line++], fromPrivate); });
   }
-  for (; line < block.size() && grid->AllowedOperations().Contains(alopAppendEx); ++line) {
+  for (; line < block.size() && allowed.Contains(alopAppendEx); ++line) {
     dataSet->Append();
     WriteRecord(dataSet, columns, block[line], fromPrivate);
   }

@@ -181,6 +181,60 @@ TEST_P(GridEditActions, PasteThatAFieldRefusesStopsAndLeavesTheRecordAsItWas) {
   EXPECT_EQ(ValuesOf("Amount"), "9 3");
 }
 
+// A grid that may add records but not change them: a paste into the record being added fills
+// that record, and the lines after it become records of their own; the records that were
+// there keep their values, in the file too.
+TEST_P(GridEditActions, PasteIntoANewRecordWithoutUpdatesAddsRecordsAndChangesNoOther) {
+  const struct {
+    const char* name;
+    TDBGridExAllowedOperations allowed;
+  } cases[] = {
+      {"insert and append", {alopInsertEx, alopAppendEx}},
+      {"insert only", {alopInsertEx}},
+      {"append only", {alopAppendEx}},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.name);
+    MakeSelectable(4);
+    grid->SetAllowedOperations(c.allowed);
+    items_->GotoId(2);
+    grid->SetSelectedIndex(0);
+    Key(grid, VK_INSERT);
+    ASSERT_EQ(items_->ds()->State(), dsInsert);
+    Clipboard()->SetAsText("10\tP\r\n11\tQ\r\n12\tR\r\n");
+    Key(grid, 'V', {ssCtrl});
+    EXPECT_EQ(items_->ds()->State(), dsBrowse);
+    items_->ds()->Close();
+    items_->ds()->Open();
+    EXPECT_EQ(NamesById(), "Name1 Name2 Name3 Name4 P Q R");
+    EXPECT_EQ(items_->ds()->RecordCount(), 7);
+    TearDown();
+  }
+}
+
+// A pasted text longer than its field allows is refused, naming the column and its limit, as
+// typing stops there; that record keeps its values and the records pasted before stay.
+TEST_P(GridEditActions, PasteLongerThanItsFieldIsRefusedNamingTheColumnAndTheLimit) {
+  MakeSelectable(3);
+  items_->GotoId(1);
+  grid->SetSelectedIndex(1);
+  const String twentyChinese = "王王王王王王王王王王王王王王王王王王王王";
+  Clipboard()->SetAsText(twentyChinese + "\t7\r\nABCDEFGHIJKLMNOPQRSTU\t8\r\nshort\t9\r\n");
+  String message;
+  try {
+    Key(grid, 'V', {ssCtrl});
+  } catch (const Exception& e) {
+    message = e.Message();
+  }
+  EXPECT_NE(message.find("Name"), String::npos) << message;
+  EXPECT_NE(message.find("20"), String::npos) << message;
+  EXPECT_EQ(items_->ds()->State(), dsBrowse);
+  items_->ds()->Close();
+  items_->ds()->Open();
+  EXPECT_EQ(NamesById(), twentyChinese + " Name2 Name3") << "twenty characters fit, twenty-one do not";
+  EXPECT_EQ(ValuesOf("Amount"), "7 3 4.5") << "nothing of the refused line is written";
+}
+
 TEST_P(GridEditActions, PrivateFormatPastesTheCopiedValues) {
   MakeSelectable(6);
   SelectRect(4, 1, 4, 3);
