@@ -125,14 +125,14 @@ void TInplaceFilterEditEx::CloseUp() {
   TCustomComboBox::CloseUp();
 }
 
-// A value goes into the text as chosen; a command acts instead.
+// A value goes into the text as chosen; a command acts instead, and only when the list closed
+// up with it chosen.
 void TInplaceFilterEditEx::Select() {
   const bool fromList = std::exchange(closingUp_, false);
   const int code = ItemCode(ItemIndex());
   if (code != flcValueEx && holder_ != nullptr) {
-    const int chosen = ItemIndex();
     SetItemIndex(-1);
-    if (ItemCode(chosen) != flcSeparatorEx) holder_->FilterEditCommand(code);
+    if (fromList && code != flcSeparatorEx) holder_->FilterEditCommand(code);
     return;
   }
   TCustomComboBox::Select();
@@ -182,4 +182,8 @@ void TInplaceFilterEditEx::EditKeyDown(TObject*, uint16_t& key, TShiftState shif
   // Without a list there is nothing to drop.
   if (dropKey && !buttonVisible_) key = 0;
   else if (holder_ != nullptr) holder_->FilterEditKeyDown(key, shift);
+  // The keys that move through a list would pick items of the list shown last: with the list
+  // closed they choose nothing.
+  const bool listMove = key == VK_UP || key == VK_DOWN || key == VK_PRIOR || key == VK_NEXT;
+  if (listMove && !dropKey) key = 0;
 }

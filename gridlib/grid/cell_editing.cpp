@@ -85,6 +85,8 @@ void TDBGridExCellEditing::NoteLookupKey(TColumnEx* column) {
 
 String TDBGridExCellEditing::EditText(TColumnEx* column, TFont* font) {
   editorReadOnly_.reset();
+  textColumn_ = column;
+  textColumnGone_ = false;
   if (column == nullptr || !grid_->DataLink()->Active()) return String();
   String text = FieldEditText(column);
   NoteLookupKey(column);
@@ -112,11 +114,15 @@ String TDBGridExCellEditing::CurrentCellText(TFont* font) {
   const String keptText = pendingText_;
   const std::optional<bool> keptReadOnly = editorReadOnly_;
   const std::optional<String> keptUnresolved = unresolvedText_;
+  TColumnEx* const keptColumn = textColumn_;
+  const bool keptGone = textColumnGone_;
   String text = EditText(column, font);
   editValue_ = keptValue;
   pendingText_ = keptText;
   editorReadOnly_ = keptReadOnly;
   unresolvedText_ = keptUnresolved;
+  textColumn_ = keptColumn;
+  textColumnGone_ = keptGone;
   return text;
 }
 
@@ -211,7 +217,7 @@ const Variant& TDBGridExCellEditing::EditValue() {
 void TDBGridExCellEditing::SetPendingText(const String& text) {
   pendingText_ = text;
   if (choiceText_ == text) return;
-  TColumnEx* column = CurrentColumn();
+  TColumnEx* column = TextColumn();
   TField* field = column != nullptr ? column->Field() : nullptr;
   if (field == nullptr || !field->Lookup() || field->LookupDataSet() == nullptr) return;
   unresolvedText_ = text;
@@ -221,7 +227,7 @@ void TDBGridExCellEditing::ResolveTypedLookup() {
   if (!unresolvedText_) return;
   const String text = std::move(*unresolvedText_);
   unresolvedText_.reset();
-  TColumnEx* column = CurrentColumn();
+  TColumnEx* column = TextColumn();
   if (column == nullptr || column->Field() == nullptr || !column->Field()->Lookup()) return;
   if (!FindLookupText(column, text)) editValue_ = Variant::Null();
 }
@@ -238,8 +244,28 @@ void TDBGridExCellEditing::WriteLookup(TColumnEx* column, const String& text) {
   }
 }
 
+TColumnEx* TDBGridExCellEditing::TextColumn() const {
+  if (textColumnGone_) return nullptr;
+  return textColumn_ != nullptr ? textColumn_ : CurrentColumn();
+}
+
+bool TDBGridExCellEditing::TextOffCurrentColumn() const {
+  return textColumnGone_ || (textColumn_ != nullptr && textColumn_ != CurrentColumn());
+}
+
+void TDBGridExCellEditing::FollowCurrentColumn() {
+  textColumn_ = nullptr;
+  textColumnGone_ = false;
+}
+
+void TDBGridExCellEditing::ColumnGone(const TCollectionItem* column) {
+  if (column != textColumn_ || column == nullptr) return;
+  textColumn_ = nullptr;
+  textColumnGone_ = true;
+}
+
 void TDBGridExCellEditing::WriteBack() {
-  TColumnEx* column = CurrentColumn();
+  TColumnEx* column = TextColumn();
   if (column == nullptr) return;
   const String& text = pendingText_;
   TField* field = column->Field();

@@ -5,6 +5,7 @@
 #include "platform/core/strings.h"
 #include "platform/core/variant.h"
 
+class TCollectionItem;
 class TColumnEx;
 class TDBGridExHost;
 class TFont;
@@ -51,8 +52,18 @@ class TDBGridExCellEditing {
   void EndChoice() { choiceText_.reset(); }
   void SetEditValue(const Variant& value);
   const Variant& EditValue();
-  // Writes the editor's text into the current column's field.
+  // Writes the editor's text into the field of the column it was typed in (TextColumn).
   void WriteBack();
+  // The column whose text the editor holds: the one it last loaded, which stays its column when
+  // the program moves the columns about; nullptr once that column is gone, when the text goes
+  // with it.
+  TColumnEx* TextColumn() const;
+  // The editor holds the text of a column that is no longer the current one (or is gone).
+  bool TextOffCurrentColumn() const;
+  // The editor's text is for the current column again, from now on.
+  void FollowCurrentColumn();
+  // `column` leaves the grid.
+  void ColumnGone(const TCollectionItem* column);
   // The current record's lookup key of `column` names a record of its lookup data set (whose
   // cursor stays where it is).
   bool IsLookupKeyInList(TColumnEx* column) const;
@@ -76,4 +87,8 @@ class TDBGridExCellEditing {
   std::optional<String> choiceText_;
   // Text typed into the current lookup column whose key editValue_ does not hold yet.
   std::optional<String> unresolvedText_;
+  // The column the editor loaded its text from (nullptr: the current one) and whether that
+  // column has gone since.
+  TColumnEx* textColumn_ = nullptr;
+  bool textColumnGone_ = false;
 };

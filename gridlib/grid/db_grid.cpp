@@ -102,9 +102,13 @@ int TCustomDBGridEx::VisibleDataRowCount() {
   return std::max(1, rows);
 }
 
+// The editor's text belongs to the cell it was typed in: it is written before another column
+// becomes current.
 void TCustomDBGridEx::SetSelectedIndex(int dataCol) {
   const int col = dataCol + IndicatorOffset();
-  if (col >= FixedCols() && col < ColCount()) SetCol(col);
+  if (col < FixedCols() || col >= ColCount()) return;
+  if (col != Col()) WriteEditorText();
+  SetCol(col);
 }
 
 bool TCustomDBGridEx::InplaceEditorShowing() {

@@ -336,6 +336,13 @@ class TCustomDBGridEx : public TCustomGrid, public TDBGridExHost, public TDBGrid
   bool IsLookupKeyInList(TColumnEx* column);
   // The record's value changed under the editor: it shows the new value.
   void ReloadInplaceEditor();
+  // The columns changed under the editor (moved, hidden or deleted): its text goes into the
+  // column it was typed in, or with that column, and the editor shows the current cell.
+  void KeepEditorTextWithItsColumn();
+  // Writes the editor's text into the field of its column. Within a layout pass, which has no
+  // caller to tell, a value the field refuses is reported to the user and dropped.
+  void WriteEditorText();
+  void ForgetColumn(const TCollectionItem* column) override;
   TDBGridExCellEditing* CellEditing() const { return cellEditing_.get(); }
   // The column of the focused cell; nullptr when there is none.
   TColumnEx* CellEditingColumn() const;

@@ -48,6 +48,12 @@ TColumnEx* TDBGridExFilterEditing::Column(int dataCol) const {
   return dataCol >= 0 && dataCol < grid_->Columns()->Count() ? grid_->Columns()->Items(dataCol) : nullptr;
 }
 
+int TDBGridExFilterEditing::FilterCol() const { return column_ != nullptr ? column_->Index() : -1; }
+
+void TDBGridExFilterEditing::ColumnGone(const TCollectionItem* column) {
+  if (column == column_) column_ = nullptr;
+}
+
 bool TDBGridExFilterEditing::CellEditable(int dataCol) const { return grid_->FilterCellEditable(dataCol); }
 
 void TDBGridExFilterEditing::Create() {
@@ -80,10 +86,10 @@ void TDBGridExFilterEditing::Show(int dataCol) {
   if (!grid_->STFilter()->Visible() || !CellEditable(dataCol)) return;
   if (grid_->DataLink()->Active()) grid_->DataLink()->DataSet()->CheckBrowseMode();
   if (editor_ == nullptr) Create();
-  if (EditorVisible() && filterCol_ != dataCol) Hide();
+  if (EditorVisible() && FilterCol() != dataCol) Hide();
   editor_->SetFlat(grid_->Flat());
-  const int previous = filterCol_;
-  filterCol_ = dataCol;
+  const int previous = FilterCol();
+  column_ = Column(dataCol);
   shown_ = true;
   grid_->HideEditor();
   {
@@ -97,39 +103,28 @@ void TDBGridExFilterEditing::Show(int dataCol) {
 
 void TDBGridExFilterEditing::Place(bool refresh) {
   if (grid_->STFilter()->PlacementLocked() || editor_ == nullptr) return;
-  if (!grid_->STFilter()->Visible() || !CellEditable(filterCol_) || !shown_) return Close();
-  TRect cell = grid_->CellRect(filterCol_ + grid_->IndicatorOffset(), grid_->TitleOffset() - 1);
+  const int filterCol = FilterCol();
+  if (!grid_->STFilter()->Visible() || !CellEditable(filterCol) || !shown_) return Close();
+  TRect cell = grid_->CellRect(filterCol + grid_->IndicatorOffset(), grid_->TitleOffset() - 1);
   cell.Left += 1;
   if (grid_->Selection()->SelectionType() != gstNon) return Hide();
   if (refresh) {
     editor_->SetBounds(0, 0, 0, 0);
     editor_->Show();
     if (grid_->HandleAllocated() && grid_->Visible()) editor_->SetFocus();
-    Prepare(filterCol_);
+    Prepare(filterCol);
     editor_->SetSelection(0, editor_->TextLength());
   }
   editor_->SetBoundsRect(grid_->GridToClient(cell));
   editor_->Show();
 }
 
-TDBGridExFilterEditing::ColumnFollower::ColumnFollower(TDBGridExFilterEditing* editing)
-    : editing_(editing), column_(editing->Shown() ? editing->Column(editing->FilterCol()) : nullptr) {}
-
 TDBGridExFilterEditing::ColumnFollower::~ColumnFollower() {
-  if (column_ == nullptr) return;
+  if (!editing_->Shown()) return;
   try {
-    editing_->ColumnMovedTo(column_);
+    editing_->Place(false);
   } catch (const std::exception&) {
     // A scope's end cannot report: the editor stays where it was until it is placed again.
-  }
-}
-
-// The column is looked for, not read: the application's handler may have freed it.
-void TDBGridExFilterEditing::ColumnMovedTo(const TColumnEx* column) {
-  for (int i = 0; i < grid_->Columns()->Count(); ++i) {
-    if (grid_->Columns()->Items(i) != column) continue;
-    filterCol_ = i;
-    return Place(false);
   }
 }
 
@@ -137,9 +132,9 @@ void TDBGridExFilterEditing::Hide() {
   if (!EditorVisible()) return;
   if (editor_->Focused() && grid_->Visible() && grid_->CanFocus()) grid_->SetFocus();
   editor_->Hide();
-  if (filterCol_ < 0) return;
-  StoreText(filterCol_);
-  InvalidateFilterCell(filterCol_);
+  if (column_ == nullptr) return;
+  StoreText(FilterCol());
+  InvalidateFilterCell(FilterCol());
 }
 
 void TDBGridExFilterEditing::Close() {
@@ -166,7 +161,7 @@ bool TDBGridExFilterEditing::StoreText(int dataCol) {
 }
 
 void TDBGridExFilterEditing::TextChanged() {
-  TColumnEx* column = shown_ ? Column(filterCol_) : nullptr;
+  TColumnEx* column = shown_ ? column_ : nullptr;
   if (column == nullptr || editor_ == nullptr || editor_->Text() == column->STFilter()->ExpressionText()) return;
   try {
     ReadText(column);
@@ -204,14 +199,15 @@ std::vector<String> TDBGridExFilterEditing::ListValues(TColumnEx* column) {
   TKeptCursorEx kept(list);
   std::set<String, bool (*)(const String&, const String&)> values(
       [](const String& a, const String& b) { return AnsiCompareText(a, b) < 0; });
-  // An empty value is what "(Empty)" stands for.
+  // An empty value is what "(Empty)" stands for; a memo shows its text, as it is filtered on.
+  const bool memo = field->DataType() == ftMemo || field->DataType() == ftFmtMemo;
   for (list->First(); !list->Eof(); list->Next())
-    if (!field->IsNull()) values.insert(field->DisplayText());
+    if (!field->IsNull()) values.insert(memo ? field->AsString() : field->DisplayText());
   return {values.begin(), values.end()};
 }
 
 void TDBGridExFilterEditing::FilterEditDropDown() {
-  TColumnEx* column = Column(filterCol_);
+  TColumnEx* column = column_;
   if (column == nullptr) return;
   for (const String& value : ListValues(column)) editor_->AddCode(value, flcValueEx);
   editor_->AddCode(kEmptyText, flcEmptyEx);
@@ -238,7 +234,7 @@ void TDBGridExFilterEditing::RememberListSize(TColumnEx* column) {
 }
 
 void TDBGridExFilterEditing::FilterEditCommand(int code) {
-  TColumnEx* column = Column(filterCol_);
+  TColumnEx* column = column_;
   if (column == nullptr) return;
   RememberListSize(column);
   switch (code) {
@@ -261,7 +257,7 @@ void TDBGridExFilterEditing::FilterEditCommand(int code) {
 }
 
 void TDBGridExFilterEditing::FilterEditValueChosen() {
-  TColumnEx* column = Column(filterCol_);
+  TColumnEx* column = column_;
   if (column == nullptr) return;
   RememberListSize(column);
   if (FilterApplyFlagSet()) ApplyReportingErrors();
@@ -295,13 +291,13 @@ void TDBGridExFilterEditing::FilterEditKeyDown(uint16_t& key, TShiftState shift)
   switch (key) {
     case VK_LEFT:
       if (ctrl || CaretAtStart()) {
-        MoveTo(NextEditable(filterCol_, -1));
+        MoveTo(NextEditable(FilterCol(), -1));
         key = 0;
       }
       break;
     case VK_RIGHT:
       if (ctrl || CaretAtEnd()) {
-        MoveTo(NextEditable(filterCol_, 1));
+        MoveTo(NextEditable(FilterCol(), 1));
         key = 0;
       }
       break;
@@ -319,7 +315,7 @@ void TDBGridExFilterEditing::FilterEditKeyDown(uint16_t& key, TShiftState shift)
       break;
     case VK_TAB:
       if (grid_->Options().Contains(dgTabs)) {
-        MoveTo(NextEditable(filterCol_, shift.Contains(ssShift) ? -1 : 1));
+        MoveTo(NextEditable(FilterCol(), shift.Contains(ssShift) ? -1 : 1));
         key = 0;
       }
       break;

@@ -4,6 +4,7 @@
 
 #include "gridlib/controls/inplace_filter_edit.h"
 
+class TCollectionItem;
 class TColumnEx;
 class TCustomDBGridEx;
 
@@ -19,7 +20,7 @@ class TDBGridExFilterEditing : public IInplaceEditHolderEx {
 
   TInplaceFilterEditEx* Editor() const { return editor_; }
   // The data column being edited, -1 none; whether the filter row is being edited.
-  int FilterCol() const { return filterCol_; }
+  int FilterCol() const;
   bool Shown() const { return shown_; }
   bool EditorVisible() const { return editor_ != nullptr && editor_->Visible(); }
 
@@ -36,18 +37,21 @@ class TDBGridExFilterEditing : public IInplaceEditHolderEx {
   void TextChanged();
   void Prepare(int dataCol);
 
-  // Keeps the filter cell being edited with its column while the columns move: at its end the
-  // editor edits that column at its new place.
+  // `column` leaves the grid: when it was the one being edited, the editor closes at the next
+  // placing, and its text goes with the column.
+  void ColumnGone(const TCollectionItem* column);
+
+  // Keeps the editor where it is while the columns move: at its end the editor goes over its
+  // column's cell at its new place.
   class ColumnFollower {
    public:
-    explicit ColumnFollower(TDBGridExFilterEditing* editing);
+    explicit ColumnFollower(TDBGridExFilterEditing* editing) : editing_(editing) {}
     ~ColumnFollower();
     ColumnFollower(const ColumnFollower&) = delete;
     ColumnFollower& operator=(const ColumnFollower&) = delete;
 
    private:
     TDBGridExFilterEditing* editing_;
-    const TColumnEx* column_;
   };
   ColumnFollower FollowColumn() { return ColumnFollower(this); }
 
@@ -71,12 +75,13 @@ class TDBGridExFilterEditing : public IInplaceEditHolderEx {
   void RememberListSize(TColumnEx* column);
   bool CaretAtStart() const;
   bool CaretAtEnd() const;
-  void ColumnMovedTo(const TColumnEx* column);
   void ReadText(TColumnEx* column);
 
   TCustomDBGridEx* grid_;
   TInplaceFilterEditEx* editor_ = nullptr;
-  int filterCol_ = -1;
+  // The column being edited, kept by identity so that the columns may move, come and go
+  // around it; nullptr none.
+  TColumnEx* column_ = nullptr;
   bool shown_ = false;
   bool placing_ = false;
 };

@@ -3,8 +3,10 @@
 #include "gridlib/grid/cell_editing.h"
 #include "gridlib/grid/columns.h"
 #include "gridlib/grid/db_grid.h"
+#include "gridlib/grid/filter_editor_placement.h"
 #include "gridlib/grid/grid_data_link.h"
 #include "gridlib/grid/grid_selection.h"
+#include "platform/controls/application.h"
 #include "platform/controls/inplace_edit.h"
 #include "platform/data/field.h"
 
@@ -49,9 +51,12 @@ bool TCustomDBGridEx::BeginCellEdit() { return cellEditing_->BeginCellEdit(); }
 
 bool TCustomDBGridEx::CanEditAcceptKey(char16_t key) { return cellEditing_->AcceptsKey(key); }
 
+// The editor takes up another column's text: what was typed goes into its own column first
+// (or with it, when that column is gone).
 String TCustomDBGridEx::GetEditText(int col, int) {
   const int dataCol = col - IndicatorOffset();
   TColumnEx* column = dataCol >= 0 && dataCol < Columns()->Count() ? Columns()->Items(dataCol) : nullptr;
+  if (column != cellEditing_->TextColumn()) WriteEditorText();
   return cellEditing_->EditText(column, Font());
 }
 
@@ -90,6 +95,31 @@ void TCustomDBGridEx::ReloadInplaceEditor() {
   if (cellEditing_->CurrentCellText(Font()) == cellEditing_->PendingText()) return;
   InplaceEditor()->UpdateContents();
   InplaceEditor()->Deselect();
+}
+
+void TCustomDBGridEx::WriteEditorText() {
+  if (!DataLink()->GridModified()) return;
+  if (!inLayoutPass_) return DataLink()->UpdateRecord();
+  try {
+    DataLink()->UpdateRecord();
+  } catch (const Exception&) {
+    DataLink()->Reset();
+    Application->HandleException(this);
+  }
+}
+
+void TCustomDBGridEx::KeepEditorTextWithItsColumn() {
+  if (cellEditing_ == nullptr || !cellEditing_->TextOffCurrentColumn()) return;
+  WriteEditorText();
+  cellEditing_->FollowCurrentColumn();
+  if (InplaceEditorShowing()) InplaceEditor()->UpdateContents();
+}
+
+// Text typed into a column that goes, goes with it; the filter row stops editing it.
+void TCustomDBGridEx::ForgetColumn(const TCollectionItem* column) {
+  TDBGridExHost::ForgetColumn(column);
+  if (cellEditing_ != nullptr) cellEditing_->ColumnGone(column);
+  if (filterEditing_ != nullptr) filterEditing_->ColumnGone(column);
 }
 
 void TCustomDBGridEx::RecordChanged(TField* field) {

@@ -224,7 +224,7 @@ class TDBGridExHost {
   void StyleGone(TDBGridExStyle* style);
   // A column leaves the collection: no list keeps a pointer to it, and the other sort-marked
   // columns are numbered 1..n again.
-  void ForgetColumn(const TCollectionItem* column);
+  virtual void ForgetColumn(const TCollectionItem* column);
   // Drops every pointer to `component` when it goes.
   void GridNotification(TComponent* component, TOperation operation);
 

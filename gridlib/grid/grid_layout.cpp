@@ -35,6 +35,7 @@ void TCustomDBGridEx::InternalLayout() {
   // Columns the binding freed leave the column selection too.
   if (Selection()->SelectionType() == gstColumns) Selection()->Columns()->Refresh();
   PlaceFilterEditor(false);
+  KeepEditorTextWithItsColumn();
 }
 
 void TCustomDBGridEx::UpdateColWidthsAndTabStops() { layout_->UpdateColWidthsAndTabStops(); }

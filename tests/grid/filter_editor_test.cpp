@@ -2,6 +2,9 @@
 // what the user types reaches the data set.
 #include <gtest/gtest.h>
 
+#include <functional>
+#include <utility>
+
 #include "gridlib/controls/button_metrics.h"
 #include "gridlib/grid/column_parts.h"
 #include "gridlib/grid/column_titles.h"
@@ -396,9 +399,9 @@ TEST_P(FilterEditor, AValueChosenFromTheListAppliesWhenTheStyleSaysSo) {
   Editor()->SetDroppedDown(true);
   Key(VK_ESCAPE);
   Key(VK_PRIOR);
-  ASSERT_EQ(Editor()->Text(), "N");
+  EXPECT_EQ(Editor()->Text(), "Y") << "a key on the closed list chooses nothing";
   items_->ds()->First();
-  EXPECT_EQ(items_->CurrentId(), 1) << "a value taken with the list closed is not applied";
+  EXPECT_EQ(items_->CurrentId(), 1) << "the filter applied stays";
   DefaultDBGridExStyle()->SetFilterApplyFlags(0);
 }
 
@@ -441,6 +444,86 @@ TEST_P(FilterEditor, TheEditorOfAColumnWithoutAListFillsItsCellAndDropsNoList) {
   Editor()->SetDroppedDown(false);
   Editor()->EditControl()->Perform(WM_SYSKEYDOWN, VK_DOWN, LPARAM{1} << 29);
   EXPECT_FALSE(Editor()->DroppedDown()) << "no empty list drops";
+}
+
+// With the list closed, the keys that move through a list choose nothing from the list shown
+// last: no value becomes the text and no command runs.
+TEST_P(FilterEditor, KeysOnTheClosedListChooseNothing) {
+  grid->SetOptionsEx(grid->OptionsEx() + dghAutoSortMarking);
+  Code()->Title()->SetTitleButton(true);
+  int sorts = 0;
+  grid->OnSortMarkingChanged.Bind(nullptr, "Sort", [&](TObject*) { ++sorts; });
+  grid->Columns()->Items(2)->STFilter()->SetExpressionText(">10");
+  grid->ShowFilterEditor(3);
+  Type("Y");
+  Enter();
+  ASSERT_EQ(items_->ds()->RecordCount(), 2) << "IDs 7 and 10";
+  Editor()->SetDroppedDown(true);
+  Editor()->SetDroppedDown(false);
+  const std::pair<uint16_t, TShiftState> keys[] = {
+      {VK_NEXT, {}}, {VK_PRIOR, {}}, {VK_DOWN, {ssShift}}, {VK_UP, {ssShift}}, {VK_UP, {ssCtrl}},
+      {VK_NEXT, {ssShift}}, {VK_NEXT, {ssCtrl}},
+  };
+  for (const auto& [key, shift] : keys) {
+    test_input::Key(Editor()->EditControl(), key, shift);
+    EXPECT_EQ(Editor()->Text(), "Y") << "key " << key;
+  }
+  EXPECT_EQ(sorts, 0);
+  EXPECT_EQ(Code()->Title()->SortMarker(), smNoneEx);
+  EXPECT_EQ(grid->FilterText(2), "> 10") << "no filter cleared";
+  EXPECT_EQ(items_->ds()->RecordCount(), 2);
+  Choose("(Order by ascending)");
+  EXPECT_EQ(sorts, 1) << "chosen in the list, the command runs";
+}
+
+// Text typed in a filter cell stays with its column whatever the program does with the
+// columns: moving it, deleting a column before it, or hiding a field before it when the grid
+// made its columns from the fields.
+TEST_P(FilterEditor, TextTypedForAColumnStaysWithItWhenTheProgramChangesTheColumns) {
+  const struct {
+    const char* name;
+    bool fromFields;
+    std::function<void()> change;
+  } cases[] = {
+      {"moved by the program", false, [&] { grid->Columns()->Items(2)->SetIndex(0); }},
+      {"an earlier column deleted", false, [&] { delete grid->Columns()->Items(0); }},
+      {"an earlier field hidden", true, [&] { items_->ds()->FieldByName("ID")->SetVisible(false); }},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.name);
+    if (c.fromFields) grid->Columns()->Clear();
+    TColumnEx* amount = grid->Columns()->Items(2);
+    ASSERT_EQ(amount->FieldName(), "Amount");
+    grid->ShowFilterEditor(2);
+    test_input::Type(Editor()->EditControl(), ">=15");
+    c.change();
+    EXPECT_EQ(grid->FilterEditing()->FilterCol(), amount->Index());
+    EXPECT_EQ(Editor()->Left(), grid->CellRect(amount->Index() + grid->IndicatorOffset(), grid->TitleOffset() - 1).Left + 1)
+        << "over its column's cell";
+    Enter();
+    EXPECT_EQ(items_->ds()->RecordCount(), 3) << "Amount 15, 16.5 and 18";
+    for (int i = 0; i < grid->Columns()->Count(); ++i)
+      EXPECT_EQ(grid->FilterText(i), i == amount->Index() ? ">= 15" : "") << grid->Columns()->Items(i)->FieldName();
+    TearDown();
+    SetUp();
+  }
+}
+
+// A memo column's list offers the texts of its values.
+TEST_P(FilterEditor, AMemoColumnsListOffersItsTexts) {
+  TColumnEx* note = grid->Columns()->Add();
+  note->SetFieldName("Note");
+  note->STFilter()->SetListSource(listItems_->source());
+  grid->ShowFilterEditor(note->Index());
+  Editor()->SetDroppedDown(true);
+  const std::vector<String> items = ListItems();
+  Editor()->SetDroppedDown(false);
+  ASSERT_EQ(items.size(), 16u);
+  EXPECT_EQ(items[0], "note 1");
+  EXPECT_EQ(items[11], "note 9");
+  Choose("note 5");
+  Enter();
+  EXPECT_EQ(items_->ds()->RecordCount(), 1);
 }
 
 INSTANTIATE_TEST_SUITE_P(Stores, FilterEditor, testing::Values(Store::Memory, Store::Sqlite), StoreName);

@@ -3,6 +3,7 @@
 // column's and editor's read-only settings all hold.
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <vector>
 
 #include "gridlib/grid/columns.h"
@@ -208,6 +209,44 @@ TEST_P(CellEditing, AColumnChangeReachesTheEditorAtOnce) {
   Retype(1, "typed");
   grid->Columns()->Items(1)->SetEditMask("");
   EXPECT_EQ(Editor()->Text(), "TYPED") << "what was typed stays";
+}
+
+// Text typed in a cell belongs to that cell whatever the program does with the columns: it is
+// written into its own column, or goes with that column when the column is deleted; the next
+// record move posts without writing it anywhere else.
+TEST_P(CellEditing, TypedTextStaysWithItsColumnWhenTheProgramChangesTheColumns) {
+  const struct {
+    const char* name;
+    std::function<void(TDBGridColumnsEx*, TDBGridEx*)> change;
+    const char* name2;  // Name of record 2 afterwards
+  } cases[] = {
+      {"another column made current", [](TDBGridColumnsEx*, TDBGridEx* g) { g->SetSelectedIndex(2); }, "abc"},
+      {"the column hidden", [](TDBGridColumnsEx* c, TDBGridEx*) { c->Items(1)->SetVisible(false); }, "abc"},
+      {"the column moved", [](TDBGridColumnsEx* c, TDBGridEx*) { c->Items(1)->SetIndex(3); }, "abc"},
+      {"an earlier column deleted", [](TDBGridColumnsEx* c, TDBGridEx*) { delete c->Items(0); }, "abc"},
+      {"the column deleted", [](TDBGridColumnsEx* c, TDBGridEx*) { delete c->Items(1); }, "Name2"},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.name);
+    MakeFocused(3);
+    grid->Columns()->Clear();
+    for (const char* field : {"ID", "Name", "Amount", "Code"}) grid->Columns()->Add()->SetFieldName(field);
+    items_->GotoId(2);
+    Retype(1, "abc");
+    c.change(grid->Columns(), grid);
+    if (grid->InplaceEditorShowing()) {
+      EXPECT_NE(Editor()->Text(), "abc") << "the editor shows the cell it is over";
+    }
+    Key(Editor()->Focused() ? static_cast<TControl*>(Editor()) : grid, VK_DOWN);
+    EXPECT_EQ(items_->ds()->State(), dsBrowse);
+    items_->ds()->Close();
+    items_->ds()->Open();
+    items_->GotoId(2);
+    EXPECT_EQ(FieldOf("Name")->AsString(), c.name2);
+    EXPECT_EQ(FieldOf("Amount")->AsString(), "3");
+    EXPECT_EQ(FieldOf("Code")->AsString(), "N");
+    TearDown();
+  }
 }
 
 INSTANTIATE_TEST_SUITE_P(Stores, CellEditing, testing::Values(Store::Memory, Store::Sqlite), StoreName);
