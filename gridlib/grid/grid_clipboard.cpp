@@ -360,7 +360,9 @@ void DBGridExPasteFromClipboard(TDBGridExHost* grid, bool wholeGrid) {
   const bool fromPrivate = Clipboard()->HasFormat(DBGRIDIFClipboardFormat());
   const TCellBlock block = ClipboardCells();
   if (block.empty()) return;
-  if (!wholeGrid && grid->Selection()->SelectionType() == gstRectangle)
+  // A rectangle is made of records that are there: only a grid that may update them fills it.
+  const bool rectangle = !wholeGrid && grid->Selection()->SelectionType() == gstRectangle;
+  if (rectangle && grid->AllowedOperations().Contains(alopUpdateEx))
     PasteIntoRectangle(grid, block, fromPrivate);
   else
     PasteFromCurrentCell(grid, block, fromPrivate);

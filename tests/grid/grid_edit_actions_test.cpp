@@ -182,25 +182,33 @@ TEST_P(GridEditActions, PasteThatAFieldRefusesStopsAndLeavesTheRecordAsItWas) {
 }
 
 // A grid that may add records but not change them: a paste into the record being added fills
-// that record, and the lines after it become records of their own; the records that were
-// there keep their values, in the file too.
+// that record, and the lines after it become records of their own, also with a rectangle of
+// existing records selected meanwhile; the records that were there keep their values, in the
+// file too.
 TEST_P(GridEditActions, PasteIntoANewRecordWithoutUpdatesAddsRecordsAndChangesNoOther) {
   const struct {
     const char* name;
     TDBGridExAllowedOperations allowed;
+    bool rectangle;  // records 2 and 3 selected as a rectangle meanwhile
   } cases[] = {
-      {"insert and append", {alopInsertEx, alopAppendEx}},
-      {"insert only", {alopInsertEx}},
-      {"append only", {alopAppendEx}},
+      {"insert and append", {alopInsertEx, alopAppendEx}, false},
+      {"insert only", {alopInsertEx}, false},
+      {"append only", {alopAppendEx}, false},
+      {"over a rectangle", {alopInsertEx, alopAppendEx}, true},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.name);
     MakeSelectable(4);
     grid->SetAllowedOperations(c.allowed);
-    items_->GotoId(2);
+    const TBookmark second = BookmarkOf(2), third = BookmarkOf(3);
     grid->SetSelectedIndex(0);
     Key(grid, VK_INSERT);
     ASSERT_EQ(items_->ds()->State(), dsInsert);
+    if (c.rectangle) {
+      grid->Selection()->Rect()->Select(0, second, false);
+      grid->Selection()->Rect()->Select(1, third, true);
+      ASSERT_EQ(grid->Selection()->SelectionType(), gstRectangle);
+    }
     Clipboard()->SetAsText("10\tP\r\n11\tQ\r\n12\tR\r\n");
     Key(grid, 'V', {ssCtrl});
     EXPECT_EQ(items_->ds()->State(), dsBrowse);
