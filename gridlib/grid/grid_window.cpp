@@ -118,6 +118,8 @@ void TCustomDBGridEx::FollowClientSize() {
   }
   SetRowHeights();
   UpdateVertScrollBar();
+  // Mirrored, every cell moves with the right edge, the filter cell too.
+  PlaceFilterEditor(false);
   // How many columns fit, and so how far they scroll, follows the width.
   UpdateHorzScrollBar();
 }

@@ -238,7 +238,7 @@ void TCustomGrid::TopLeftMoved(TGridCoord) {
 }
 
 void TCustomGrid::TopLeftChanged() {
-  if (editorMode_ && inplaceEdit_) inplaceEdit_->UpdateLoc(CellRect(Col(), Row()));
+  if (editorMode_ && inplaceEdit_) inplaceEdit_->UpdateLoc(GridToClient(CellRect(Col(), Row())));
 }
 
 // Bars count scrolled cells: position 0 is the first cell after the fixed ones and the

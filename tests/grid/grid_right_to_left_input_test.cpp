@@ -7,10 +7,12 @@
 
 #include "gridlib/grid/columns.h"
 #include "gridlib/grid/grid_input.h"
+#include "gridlib/controls/inplace_filter_edit.h"
 #include "platform/controls/inplace_edit.h"
 #include "platform/data/dataset.h"
 #include "platform/windows/focus.h"
 #include "platform/windows/messages.h"
+#include "platform/windows/scroll_bars.h"
 #include "tests/grid/grid_paint_support.h"
 #include "tests/grid/grid_window_support.h"
 
@@ -61,7 +63,7 @@ class GridRightToLeftInput : public GridInForm, public PixelReader {
     return span;
   }
   int RowMiddle(int dataRow) {
-    const TRect r = grid->CellRect(1, grid->TitleOffset() + dataRow);
+    const TRect r = grid->CellRect(grid->LeftCol(), grid->TitleOffset() + dataRow);
     return (r.Top + r.Bottom) / 2;
   }
   void Press(UINT msg, int x, int y) {
@@ -156,6 +158,43 @@ TEST_P(GridRightToLeftInput, DraggingAPaintedColumnEdgeSizesThatColumn) {
     EXPECT_EQ(sized->Width(), kColumnWidth - shift);
     EXPECT_EQ(grid->GridState(), gsNormal);
   }
+}
+
+// Scrolled sideways, the editor moves with its cell to where the cell is painted now.
+TEST_P(GridRightToLeftInput, TheEditorFollowsItsCellWhenTheColumnsScroll) {
+  grid->SetOptions(grid->Options() + dgEditing);
+  for (int i = 0; i < grid->Columns()->Count(); ++i) grid->Columns()->Items(i)->SetWidth(100);
+  const int dataCol = 2;
+  Span painted = PaintedCell(dataCol, 1);
+  ASSERT_GE(painted.Left, 0);
+  Click(painted.Middle(), RowMiddle(1));
+  Click(painted.Middle(), RowMiddle(1));
+  ASSERT_TRUE(grid->InplaceEditorShowing());
+  const int left = grid->LeftCol();
+  grid->Perform(WM_HSCROLL, SB_LINEDOWN, 0);
+  ASSERT_EQ(grid->LeftCol(), left + 1) << "the columns scrolled";
+  ASSERT_TRUE(grid->InplaceEditorShowing());
+  painted = PaintedCell(dataCol, 0);  // the row above: the editor covers its own cell
+  const TRect bounds = grid->InplaceEditor()->BoundsRect();
+  EXPECT_LE(std::abs(bounds.Left - painted.Left), 1) << bounds.Left << " painted from " << painted.Left;
+  EXPECT_LE(std::abs(bounds.Right - painted.Right), 1) << bounds.Right << " painted to " << painted.Right;
+}
+
+// A narrower grid paints its mirrored columns elsewhere: the filter editor goes with its cell.
+TEST_P(GridRightToLeftInput, TheFilterEditorFollowsItsCellWhenTheGridIsSized) {
+  grid->STFilter()->SetVisible(true);
+  const int dataCol = 1;
+  Span painted = PaintedCell(dataCol, 0);
+  ASSERT_GE(painted.Left, 0);
+  const TRect filterCell = grid->CellRect(dataCol + grid->IndicatorOffset(), grid->TitleOffset() - 1);
+  Click(painted.Middle(), (filterCell.Top + filterCell.Bottom) / 2);
+  ASSERT_NE(grid->FilterEditor(), nullptr);
+  ASSERT_TRUE(grid->FilterEditor()->Visible()) << "the click opened the filter row";
+  grid->SetBounds(0, 0, grid->Width() - 50, grid->Height());
+  painted = PaintedCell(dataCol, 0);
+  const TRect bounds = grid->FilterEditor()->BoundsRect();
+  EXPECT_LE(std::abs(bounds.Left - painted.Left), 1) << bounds.Left << " painted from " << painted.Left;
+  EXPECT_LE(std::abs(bounds.Right - painted.Right), 1) << bounds.Right << " painted to " << painted.Right;
 }
 
 INSTANTIATE_TEST_SUITE_P(Stores, GridRightToLeftInput, testing::Values(Store::Memory, Store::Sqlite), StoreName);
