@@ -109,11 +109,14 @@ void TDBGridColumnsEx::PassShrinkToNext(TColumnEx* column, int gridWidth) {
   neighbour->SetInitWidth(std::max(0, neighbour->InitWidth() + oldInit - newInit));
 }
 
-// A hidden column takes no room, so the focus moves off it to the first shown column.
+// A hidden column takes no room, so the focus moves off it to the first shown column that may
+// take it (frozen columns never do).
 void TDBGridColumnsEx::KeepSelectedColumnVisible() {
   const int selected = grid_->SelectedIndex();
   if (selected < 0 || selected >= Count() || Items(selected)->Visible()) return;
   for (int i = 0; i < Count(); ++i) {
-    if (Items(i)->Visible()) return grid_->SetSelectedIndex(i);
+    if (!Items(i)->Visible()) continue;
+    grid_->SetSelectedIndex(i);
+    if (grid_->SelectedIndex() == i) return;
   }
 }

@@ -68,6 +68,26 @@ TEST_P(GridCurrentColumn, HidingTheCurrentColumnMovesTheCellToTheFirstShownOne) 
   EXPECT_GT(grid->ColWidths(grid->Col()), 0);
 }
 
+// Frozen columns never take the current cell: the cell goes to the first shown column after them.
+TEST_P(GridCurrentColumn, HidingTheCurrentColumnBesideFrozenOnesMovesTheCellToTheFirstItMayTake) {
+  struct Case {
+    int Hidden;   // a column hidden beforehand, -1 none
+    int Current;  // the current column, hidden then
+    int Expected;
+  };
+  for (const Case& c : {Case{-1, 4, 2}, Case{2, 4, 3}, Case{-1, 2, 3}}) {
+    Make(5, 1000);
+    grid->SetFrozenCols(2);
+    if (c.Hidden >= 0) grid->Columns()->Items(c.Hidden)->SetVisible(false);
+    grid->SetSelectedIndex(c.Current);
+    ASSERT_EQ(grid->SelectedIndex(), c.Current);
+    grid->Columns()->Items(c.Current)->SetVisible(false);
+    EXPECT_EQ(grid->SelectedIndex(), c.Expected) << "hiding column " << c.Current;
+    EXPECT_GT(grid->ColWidths(grid->Col()), 0) << "the current cell shows";
+    TearDown();
+  }
+}
+
 INSTANTIATE_TEST_SUITE_P(Stores, GridCurrentColumn, testing::Values(Store::Memory, Store::Sqlite), StoreName);
 
 }  // namespace
