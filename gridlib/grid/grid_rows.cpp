@@ -69,6 +69,8 @@ void TCustomDBGridEx::ApplyVertScrollInfo(const SCROLLINFO& old, SCROLLINFO info
   // The window's own bar has nothing to scroll when it is hidden or stands in for another.
   if (!vertScrollBar_->Visible() || vertScrollBar_->ExtScrollBar() != nullptr) info.nMax = info.nMin;
   const TScrollBarVisibleModeEx mode = vertScrollBar_->VisibleMode();
+  // A bar always shown stays, disabled, when there is nothing to scroll.
+  if (mode == sbAlwaysShowEx && vertScrollBar_->ExtScrollBar() == nullptr) info.fMask |= SIF_DISABLENOSCROLL;
   if (!SameScrollInfo(old, info) || mode != vertModeApplied_) {
     ShowVertBarByMode(info);
     SetScrollInfo(Handle(), SB_VERT, info, true);

@@ -124,8 +124,10 @@ SCROLLINFO TDBGridExLinkRows::VertScrollRange(const SCROLLINFO& old) {
     const int page = grid_->VisibleDataRowCount();
     info.nMin = 1;
     info.nPage = static_cast<uint32_t>(page);
-    // An empty data set still gets a range that holds its minimum.
-    info.nMax = std::max(info.nMin, sums->RecordCount() + page - 1);
+    // With every record on screen nothing scrolls: the range is one page, which the bar shows
+    // without a thumb to drag. An empty data set still gets a range that holds its minimum.
+    const int records = sums->RecordCount();
+    info.nMax = records <= page ? info.nMin + page - 1 : records + page - 1;
     const TDataSetState state = dataSet->State();
     const bool follows = state == dsBrowse || state == dsEdit || state == dsInactive;
     info.nPos = std::clamp(follows ? sums->RecNo() : old.nPos, info.nMin, info.nMax);

@@ -147,6 +147,34 @@ TEST_P(GridScrollBars, AssignCopiesVisibilityTrackingAndTheExternalBar) {
   EXPECT_EQ(grid->HorzScrollBar()->ExtScrollBar(), nullptr);
 }
 
+// With every record on screen nothing scrolls: the bar has no thumb, or one that fills it.
+TEST_P(GridScrollBars, TheVerticalThumbFillsTheBarWhenEveryRecordShows) {
+  Make(200);
+  const int page = grid->VisibleDataRowCount();
+  TearDown();
+  struct Case {
+    int Records;
+    TScrollBarVisibleModeEx Mode;
+    bool Scrolls;
+  };
+  for (const Case& c : {Case{1, sbAutoShowEx, false}, Case{3, sbAutoShowEx, false}, Case{page, sbAutoShowEx, false},
+                        Case{page + 1, sbAutoShowEx, true}, Case{3, sbAlwaysShowEx, false},
+                        Case{page + 1, sbAlwaysShowEx, true}}) {
+    Make(c.Records);
+    grid->VertScrollBar()->SetVisibleMode(c.Mode);
+    SCROLLBARINFO info;
+    ASSERT_TRUE(GetScrollBarInfo(grid->Handle(), OBJID_VSCROLL, info));
+    const int track = info.rcScrollBar.Height() - 2 * info.dxyLineButton;
+    const int thumb = info.xyThumbBottom - info.xyThumbTop;
+    const bool room = info.xyThumbBottom > 0 && thumb < track;
+    EXPECT_EQ(room, c.Scrolls) << c.Records << " records, " << page << " rows: thumb " << thumb << " of " << track;
+    if (c.Mode == sbAlwaysShowEx) {
+      EXPECT_TRUE(grid->VertScrollBar()->IsScrollBarVisible()) << c.Records << " records";
+    }
+    TearDown();
+  }
+}
+
 INSTANTIATE_TEST_SUITE_P(Stores, GridScrollBars, testing::Values(Store::Memory, Store::Sqlite), StoreName);
 
 }  // namespace
