@@ -97,6 +97,8 @@ void TInplaceFilterEditEx::SetSelection(int start, int length) {
   EditControl()->SetSelLength(length);
 }
 
+void TInplaceFilterEditEx::SelectAllFromStart() { EditControl()->Perform(EM_SETSEL, TextLength(), 0); }
+
 int TInplaceFilterEditEx::TextLength() const { return CharLength(EditControl()->Text()); }
 
 // The list is filled afresh each time it drops, so it never shows what it held before, and is

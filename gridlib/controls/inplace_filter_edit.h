@@ -47,6 +47,8 @@ class TInplaceFilterEditEx : public TCustomComboBox {
   // Caret and selection in characters.
   int SelStart() const;
   void SetSelection(int start, int length);
+  // Chooses the whole text with the caret at its start, which the editor shows.
+  void SelectAllFromStart();
   int TextLength() const;
   // The key value the text stands for; Null when the text is not a key's, as after typing.
   Variant Value() const { return value_; }

@@ -113,9 +113,12 @@ void TDBGridExFilterEditing::Place(bool refresh) {
     editor_->Show();
     if (grid_->HandleAllocated() && grid_->Visible()) editor_->SetFocus();
     Prepare(filterCol);
-    editor_->SetSelection(0, editor_->TextLength());
   }
   editor_->SetBoundsRect(grid_->GridToClient(cell));
+  // Chosen whole once the editor has its width, so that a text wider than the cell shows its
+  // start rather than the end of a view scrolled in no width at all.
+  if (refresh) editor_->SelectAllFromStart();
+  editor_->EditControl()->Perform(EM_SCROLLCARET, 0, 0);
   editor_->Show();
 }
 

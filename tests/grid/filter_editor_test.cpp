@@ -526,6 +526,25 @@ TEST_P(FilterEditor, AMemoColumnsListOffersItsTexts) {
   EXPECT_EQ(items_->ds()->RecordCount(), 1);
 }
 
+// A filter wider than its cell opens at its start, all of it chosen, ready to be typed over.
+TEST_P(FilterEditor, AFilterWiderThanItsCellShowsItsStartWhenEdited) {
+  grid->Columns()->Items(0)->SetWidth(60);
+  grid->Columns()->Items(0)->STFilter()->SetExpressionText("In (351,744,747,957)");
+  grid->ShowFilterEditor(0);
+  ASSERT_TRUE(Editor()->Visible());
+  EXPECT_EQ(Editor()->EditControl()->SelLength(), Editor()->TextLength()) << "all of it chosen";
+  const TPoint first = LParamToPoint(Editor()->EditControl()->Perform(EM_POSFROMCHAR, 0, 0));
+  EXPECT_GE(first.x, 0) << "the first character shows";
+  EXPECT_LE(first.x, 3);
+  PixelReader picture;
+  picture.Make(Editor()->Width(), Editor()->Height());
+  Editor()->PaintTo(picture.canvas()->Handle(), 0, 0);
+  const TRect ink = picture.InkBounds(Editor()->Color());
+  EXPECT_LE(ink.Left, 3) << "text from the left edge: " << PixelReader::Describe(ink);
+  EXPECT_GT(ink.Width(), Editor()->Width() / 2) << "text across the cell: " << PixelReader::Describe(ink);
+  picture.SaveOnFailure();
+}
+
 INSTANTIATE_TEST_SUITE_P(Stores, FilterEditor, testing::Values(Store::Memory, Store::Sqlite), StoreName);
 
 }  // namespace
