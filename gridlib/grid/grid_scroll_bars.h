@@ -52,10 +52,11 @@ class TDBGridExScrollBar : public TPersistent {
   TScrollBarVisibleModeEx visibleMode_ = sbAutoShowEx;
 };
 
-// The vertical bar stores its visible mode rather than Visible.
+// The vertical bar stores its visible mode rather than Visible. The rows follow its thumb while
+// it is dragged unless Tracking is switched off.
 class TVertDBGridExScrollBar : public TDBGridExScrollBar {
   DECLARE_CLASS(TVertDBGridExScrollBar, TDBGridExScrollBar)
  public:
-  explicit TVertDBGridExScrollBar(TCustomDBGridEx* grid) : TDBGridExScrollBar(grid, sbVertical) {}
+  explicit TVertDBGridExScrollBar(TCustomDBGridEx* grid) : TDBGridExScrollBar(grid, sbVertical) { SetTracking(true); }
   static void Publish();
 };

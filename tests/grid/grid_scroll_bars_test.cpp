@@ -9,6 +9,7 @@
 #include "platform/core/exceptions.h"
 #include "platform/data/dataset.h"
 #include "platform/windows/messages.h"
+#include "tests/grid/grid_stream_support.h"
 #include "tests/grid/grid_window_support.h"
 
 namespace grid_test {
@@ -173,6 +174,27 @@ TEST_P(GridScrollBars, TheVerticalThumbFillsTheBarWhenEveryRecordShows) {
     }
     TearDown();
   }
+}
+
+// The records follow a dragged thumb unless the form says otherwise, which is what it stores.
+TEST_P(GridScrollBars, TheRowsFollowADraggedThumbUnlessTrackingIsSwitchedOff) {
+  Make(100);
+  auto drag = [&](int to) {
+    SetScrollTrackPos(grid->Handle(), SB_VERT, to);
+    grid->Perform(WM_VSCROLL, MakeWParam(SB_THUMBTRACK, static_cast<uint16_t>(to)), 0);
+  };
+  EXPECT_TRUE(grid->VertScrollBar()->Tracking());
+  EXPECT_EQ(ComponentAsText(grid).find("Tracking"), String::npos) << "the default is not stored";
+  drag(40);
+  EXPECT_EQ(items_->CurrentId(), 40) << "while dragged";
+  grid->Perform(WM_VSCROLL, MakeWParam(SB_THUMBPOSITION, 40), 0);
+  EXPECT_EQ(items_->CurrentId(), 40) << "let go there";
+  grid->VertScrollBar()->SetTracking(false);
+  EXPECT_NE(ComponentAsText(grid).find("VertScrollBar.Tracking = False"), String::npos) << ComponentAsText(grid);
+  drag(70);
+  EXPECT_EQ(items_->CurrentId(), 40) << "not while dragged";
+  grid->Perform(WM_VSCROLL, MakeWParam(SB_THUMBPOSITION, 70), 0);
+  EXPECT_EQ(items_->CurrentId(), 70) << "once let go";
 }
 
 INSTANTIATE_TEST_SUITE_P(Stores, GridScrollBars, testing::Values(Store::Memory, Store::Sqlite), StoreName);

@@ -182,6 +182,7 @@ TEST_F(RecordAccessMode, ScrollCodesMoveTheTopRowWithinTheRecords) {
 
 TEST_F(RecordAccessMode, ThumbTrackingMovesOnlyWhenTracking) {
   Make(100);
+  grid->VertScrollBar()->SetTracking(false);
   ScrollCode(SB_THUMBTRACK, 30);
   EXPECT_EQ(grid->TopRow(), 1);
   grid->VertScrollBar()->SetTracking(true);
