@@ -6,19 +6,20 @@
 #include "gridlib/grid/columns.h"
 #include "gridlib/grid/grid_data_link.h"
 #include "platform/backend/qt_backend.h"
+#include "platform/windows/frame_scroll_tracking.h"
 #include "platform/windows/scroll_bars.h"
 #include "tests/real_windows/real_display.h"
 #include "tests/real_windows/real_grid_form.h"
 
 namespace {
 
-class RealGridScrollBars : public RealGridForm {
+class RealGridScrollBars : public RealGridForm, public testing::WithParamInterface<RealStore> {
  protected:
   void SetUp() override {
+    recordCount_ = 100;
+    store_ = GetParam();
     RealGridForm::SetUp();
     if (IsSkipped()) return;
-    for (int id = 4; id <= 100; ++id) data_->AppendRecord({Variant(id), Variant("名字" + std::to_string(id))});
-    data_->First();
     // Wider than the grid, so that it scrolls sideways too.
     for (int i = 0; i < grid_->Columns()->Count(); ++i) grid_->Columns()->Items(i)->SetWidth(300);
     ASSERT_TRUE(WaitFor([&] { return ToolkitWindowExposed(form_->Handle()) && Bar(OBJID_VSCROLL).xyThumbBottom > 0; }));
@@ -41,7 +42,7 @@ class RealGridScrollBars : public RealGridForm {
   int Record() const { return data_->FieldByName("ID")->AsInteger(); }
 };
 
-TEST_F(RealGridScrollBars, TheVerticalBarTakesArrowTrackAndThumb) {
+TEST_P(RealGridScrollBars, TheVerticalBarTakesArrowTrackAndThumb) {
   const int arrow = Bar(OBJID_VSCROLL).dxyLineButton;
   const int shown = grid_->DataLink()->RecordCount();
   ASSERT_TRUE(ClickAt(OnBar(OBJID_VSCROLL, -arrow / 2)));
@@ -55,7 +56,7 @@ TEST_F(RealGridScrollBars, TheVerticalBarTakesArrowTrackAndThumb) {
   EXPECT_TRUE(WaitFor([&] { return Record() == 1; })) << "and at the top, at " << Record();
 }
 
-TEST_F(RealGridScrollBars, TheHorizontalBarTakesArrowAndThumb) {
+TEST_P(RealGridScrollBars, TheHorizontalBarTakesArrowAndThumb) {
   const int arrow = Bar(OBJID_HSCROLL).dxyLineButton;
   const int left = grid_->LeftCol();
   ASSERT_TRUE(ClickAt(OnBar(OBJID_HSCROLL, -arrow / 2)));
@@ -63,5 +64,46 @@ TEST_F(RealGridScrollBars, TheHorizontalBarTakesArrowAndThumb) {
   EXPECT_TRUE(Drag(Thumb(OBJID_HSCROLL), OnBar(OBJID_HSCROLL, arrow + 1), [] { return true; }));
   EXPECT_TRUE(WaitFor([&] { return grid_->LeftCol() == left; })) << "the thumb dragged back to the start";
 }
+
+// The records follow the thumb while it is dragged, and its release moves them no further.
+TEST_P(RealGridScrollBars, TheRowsFollowTheThumbWhileItIsDragged) {
+  const TPoint middle = OnBar(OBJID_VSCROLL, Bar(OBJID_VSCROLL).rcScrollBar.Height() / 2);
+  int seen = Record();
+  EXPECT_TRUE(Drag(Thumb(OBJID_VSCROLL), middle, [&] {
+    seen = Record();
+    return seen > 30;
+  })) << "the rows stayed at record " << seen << " while the thumb was dragged";
+  EXPECT_TRUE(WaitFor([&] { return !FrameScrollTracking(); }));
+  EXPECT_EQ(Record(), seen) << "let go where it was dragged to";
+}
+
+INSTANTIATE_TEST_SUITE_P(Stores, RealGridScrollBars, testing::Values(RealStore::Memory, RealStore::Sqlite),
+                         RealStoreName);
+
+// A grid whose every record shows: its vertical bar, if any, has no thumb with room to move.
+class RealGridFewRows : public RealGridForm, public testing::WithParamInterface<RealStore> {
+ protected:
+  void SetUp() override {
+    store_ = GetParam();
+    RealGridForm::SetUp();
+  }
+};
+
+TEST_P(RealGridFewRows, TheVerticalBarShowsNothingToDragWhenEveryRowShows) {
+  ASSERT_TRUE(WaitFor([&] { return ToolkitWindowExposed(form_->Handle()); }));
+  SCROLLBARINFO bar;
+  ASSERT_TRUE(GetScrollBarInfo(grid_->Handle(), OBJID_VSCROLL, bar));
+  if (bar.rcScrollBar.IsEmpty()) return;  // no bar at all
+  // The track between the arrows, down the bar's middle, less the ends a full thumb's edges take.
+  const int x = (bar.rcScrollBar.Left + bar.rcScrollBar.Right) / 2;
+  const TRect track{x, bar.rcScrollBar.Top + bar.dxyLineButton + 3, x + 1, bar.rcScrollBar.Bottom - bar.dxyLineButton - 3};
+  const std::vector<uint32_t> shown = ShownPixels(track);
+  ASSERT_FALSE(shown.empty()) << "the screen shows the bar";
+  for (size_t i = 0; i < shown.size(); ++i) {
+    ASSERT_EQ(shown[i], shown[0]) << "a thumb edge " << i << " pixels down the track (of " << shown.size() << ")";
+  }
+}
+
+INSTANTIATE_TEST_SUITE_P(Stores, RealGridFewRows, testing::Values(RealStore::Memory, RealStore::Sqlite), RealStoreName);
 
 }  // namespace
