@@ -30,10 +30,12 @@ TnbCustomBackground::~TnbCustomBackground() = default;
 
 void TnbBackground::Publish() {
   TPublisher<TnbBackground> p;
-  p.Property("AlphaBlend", &TnbBackground::AlphaBlend, &TnbBackground::SetAlphaBlend).Default(uint8_t{0});
+  // A new background is opaque (255) and grey, neither of them the stored defaults (0,
+  // clBtnFace): both are always written, so a layout loads back as it was saved.
+  p.Property("AlphaBlend", &TnbBackground::AlphaBlend, &TnbBackground::SetAlphaBlend);
   p.Property("Bitmap", &TnbBackground::Bitmap, &TnbBackground::SetBitmap);
   p.Property("BitmapCopy", &TnbBackground::BitmapCopy, &TnbBackground::SetBitmapCopy).Default(bcSrcCopy);
-  p.Property("Color", &TnbBackground::Color, &TnbBackground::SetColor).Default(clBtnFace);
+  p.Property("Color", &TnbBackground::Color, &TnbBackground::SetColor);
   p.Property("Gradient", &TnbBackground::Gradient, &TnbBackground::SetGradient);
   p.Property("Grayscale", &TnbBackground::Grayscale, &TnbBackground::SetGrayscale).Default(false);
   p.Property("Style", &TnbBackground::Style, &TnbBackground::SetStyle).Default(btSolid);

@@ -93,11 +93,15 @@ void TnbSideBar::Publish() {
   p.Property("AlertInterval", &B::AlertInterval, &B::SetAlertInterval).Default(500u);
   p.Property("Background", &B::Background, &B::SetBackground);
   p.Property("BevelInner", &B::BevelInner, &B::SetBevelInner).Default(bvNone);
-  // Constructed bvLowered and bsNone against stored defaults of bvRaised and bsSingle.
-  p.Property("BevelOuter", &B::BevelOuter, &B::SetBevelOuter).Default(bvRaised);
+  // A new bar is bvLowered and bsNone, which are not the stored defaults of these two (bvRaised,
+  // bsSingle): they are always written, so that what is saved loads back into a new bar as it
+  // was. A layout without them leaves the bar's own values.
+  p.Property("BevelOuter", &B::BevelOuter, &B::SetBevelOuter);
   p.Property("BevelWidth", &B::BevelWidth, &B::SetBevelWidth).Default(1);
   p.Property("Border", &B::Border, &B::SetBorder);
-  p.Property("BorderStyle", &B::BorderStyle, &B::SetBorderStyle).Default(bsSingle);
+  p.Property("BorderStyle", &B::BorderStyle, &B::SetBorderStyle);
+  // A new bar takes the focus by Tab: only a bar that does not is written.
+  p.Redeclare("TabStop").Default(true);
   p.Property("CommonStyle", &B::CommonStyle, &B::SetCommonStyle);
   p.Property("CloseButton", &B::CloseButton, &B::SetCloseButton);
   p.Property("DropMarkColor", &B::DropMarkColor, &B::SetDropMarkColor).Default(TColor{0});
@@ -423,6 +427,15 @@ void CheckLayout(TStream& stream, TComponent* bar) {
   stream.SetPosition(start);
 }
 
+// A layout holds the bar's position, alignment and anchors only where they differ from their
+// stored defaults: the bar starts from those defaults, so that it stands where the layout
+// says whatever alignment it had before.
+void ToStoredPlacement(TControl* bar) {
+  bar->SetAlign(alNone);
+  bar->SetAnchors({akLeft, akTop});
+  bar->SetBounds(0, 0, bar->Width(), bar->Height());
+}
+
 }  // namespace
 
 void TnbSideBar::SaveToStream(TStream& stream) {
@@ -435,6 +448,7 @@ void TnbSideBar::LoadFromStream(TStream& stream) {
   CheckLayout(stream, this);
   TnbUpdateLock lock(this);
   auto keepName = KeepName(this);
+  ToStoredPlacement(this);
   ReadComponent(stream, this);
 }
 

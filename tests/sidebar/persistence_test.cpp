@@ -4,9 +4,11 @@
 
 #include <cstdlib>
 #include <filesystem>
+#include <functional>
 #include <vector>
 
 #include "platform/classes/class_registry.h"
+#include "platform/classes/object_text.h"
 #include "platform/classes/properties.h"
 #include "platform/controls/menus.h"
 #include "platform/core/streams.h"
@@ -225,17 +227,93 @@ TEST_F(PersistenceTest, NoActiveHeaderStaysNone) {
 }
 
 TEST_F(PersistenceTest, ValuesAtTheirStoredDefaultAreNotWritten) {
-  bar_->SetBevelOuter(bvRaised);  // the stored default: not written
-  bar_->SetAlign(alCustom);       // no AlignInfo either
+  bar_->SetBevelInner(bvNone);  // the stored default: not written
+  bar_->SetAlign(alCustom);     // no AlignInfo either
   TMemoryStream stream;
   bar_->SaveToStream(stream);
   auto* other = new TnbSideBar(form_);
   stream.SetPosition(0);
   other->LoadFromStream(stream);
-  EXPECT_EQ(other->BevelOuter(), bvLowered);
+  EXPECT_EQ(other->BevelInner(), bvNone);
   const String bytes(reinterpret_cast<const char*>(stream.Memory()), static_cast<size_t>(stream.Size()));
+  EXPECT_EQ(bytes.find("BevelInner"), String::npos);
   EXPECT_EQ(bytes.find("AlignInfo"), String::npos);
   EXPECT_NE(bytes.find("ActiveIndex"), String::npos);
+}
+
+// Values a new bar, header or background does not start with, though they are the stored
+// defaults, come back as saved; layouts written without them leave the new bar's own.
+TEST_F(PersistenceTest, ValuesANewBarDoesNotStartWithComeBackAsSaved) {
+  struct Value {
+    const char* what;
+    std::function<void(TnbSideBar*)> set;
+    std::function<bool(TnbSideBar*)> isSet;
+  };
+  const Value values[] = {
+      {"BevelOuter bvRaised", [](TnbSideBar* b) { b->SetBevelOuter(bvRaised); },
+       [](TnbSideBar* b) { return b->BevelOuter() == bvRaised; }},
+      {"BorderStyle bsSingle", [](TnbSideBar* b) { b->SetBorderStyle(bsSingle); },
+       [](TnbSideBar* b) { return b->BorderStyle() == bsSingle; }},
+      {"TabStop off", [](TnbSideBar* b) { b->SetTabStop(false); }, [](TnbSideBar* b) { return !b->TabStop(); }},
+      {"a background washed wholly in its colour", [](TnbSideBar* b) { b->Background()->SetAlphaBlend(0); },
+       [](TnbSideBar* b) { return b->Background()->AlphaBlend() == 0; }},
+      {"a header background in the button face colour",
+       [](TnbSideBar* b) { b->Header(0)->Background()->SetColor(clBtnFace); },
+       [](TnbSideBar* b) { return b->Header(0)->Background()->Color() == clBtnFace; }},
+  };
+  for (const Value& v : values) {
+    SCOPED_TRACE(v.what);
+    auto* saved = new TnbSideBar(form_);
+    saved->Headers()->Add();
+    v.set(saved);
+    const Bytes bytes = SavedBytes(saved);
+    auto* loaded = new TnbSideBar(form_);
+    loaded->Headers()->Add();
+    ASSERT_FALSE(v.isSet(loaded)) << "a new bar starts so";
+    TMemoryStream stream;
+    Fill(stream, bytes);
+    loaded->LoadFromStream(stream);
+    EXPECT_TRUE(v.isSet(loaded));
+    delete saved;
+    delete loaded;
+  }
+  // A layout written before these were always stored.
+  const std::string text = "object NBCOMPONENTSAVEDATA: TnbSideBar\n  Width = 150\n  Height = 300\nend\n";
+  TMemoryStream textStream, binary;
+  textStream.WriteBuffer(text.data(), static_cast<int64_t>(text.size()));
+  textStream.SetPosition(0);
+  ObjectTextToBinary(textStream, binary);
+  binary.SetPosition(0);
+  bar_->LoadFromStream(binary);
+  EXPECT_EQ(bar_->BevelOuter(), bvLowered);
+  EXPECT_EQ(bar_->BorderStyle(), bsNone);
+  EXPECT_EQ(bar_->Width(), 150);
+}
+
+// Where a loaded bar stands and how it is aligned is the layout's, whatever the bar had.
+TEST_F(PersistenceTest, ALayoutStandsWhereItWasSavedWhateverTheBarsAlignment) {
+  struct Placement {
+    TAlign saved, loadedInto;
+  };
+  const Placement placements[] = {{alNone, alLeft}, {alLeft, alTop}, {alTop, alNone}, {alNone, alClient}};
+  for (const Placement& p : placements) {
+    SCOPED_TRACE(testing::Message() << "saved " << static_cast<int>(p.saved) << ", into " << static_cast<int>(p.loadedInto));
+    bar_->SetAlign(p.saved);
+    bar_->SetBoundsRect(Bounds(10, 20, 160, 270));
+    const TRect where = bar_->BoundsRect();
+    const Bytes bytes = SavedBytes(bar_);
+    bar_->SetParent(nullptr);
+    auto* loaded = new TnbSideBar(form_);
+    loaded->SetParent(form_);
+    loaded->SetAlign(p.loadedInto);
+    TMemoryStream stream;
+    Fill(stream, bytes);
+    loaded->LoadFromStream(stream);
+    EXPECT_EQ(loaded->Align(), p.saved);
+    EXPECT_EQ(loaded->BoundsRect(), where);
+    delete loaded;
+    bar_->SetParent(form_);
+  }
 }
 
 TEST_F(PersistenceTest, LoadingOverTrackedItemsLeavesNoReference) {
