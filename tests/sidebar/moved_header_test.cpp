@@ -2,6 +2,7 @@
 
 #include <functional>
 
+#include "platform/controls/actions.h"
 #include "platform/controls/menus.h"
 #include "platform/core/streams.h"
 #include "platform/windows/messages.h"
@@ -198,4 +199,40 @@ TEST_F(MovedHeaderTest, AMovedHeaderBringsNoSecondSelection) {
     EXPECT_EQ(own->SelectedIndex(), 0);
     bar_->Clear();
   }
+}
+
+// Every change inside a moved header, its look objects and its buttons, and the end of the
+// action a button runs, reach only the bar the header is in now.
+TEST_F(MovedHeaderTest, ChangesInsideAMovedHeaderReachItsNewBarOnly) {
+  TnbHeader* h = HeaderOfAnotherBar();
+  auto* action = new TAction(elsewhere_.get());
+  h->GetButton(0)->SetAction(action);
+  TImageList* list = ImagesElsewhere(clRed);
+  h->Images()->SetNormal(list);
+  MoveAndFreeTheOtherBar(h);
+  const std::pair<const char*, std::function<void()>> changes[] = {
+      {"caption", [&] { h->SetCaption("Renamed"); }},
+      {"settings font", [&] { h->Settings()->Font()->SetColor(clRed); }},
+      {"settings pen", [&] { h->Settings()->HeaderPen()->SetWidth(3); }},
+      {"state background gradient", [&] { h->Settings()->ButtonDown()->Gradient()->SetBeginColor(clRed); }},
+      {"status button", [&] { h->Settings()->StatusButton()->SetArrowColor(clRed); }},
+      {"background gradient", [&] { h->Background()->Gradient()->SetEndColor(clRed); }},
+      {"glyph", [&] { h->Glyph()->SetVisible(false); }},
+      {"image list", [&] {
+         TBitmap more;
+         more.SetSize(16, 16);
+         list->Add(&more, nullptr);
+       }},
+      {"button font", [&] { h->GetButton(1)->Font()->SetColor(clRed); }},
+      {"button highlight font", [&] { h->GetButton(1)->HighlightFont()->SetColor(clRed); }},
+      {"the button's action freed", [&] { delete action; }},
+  };
+  for (const auto& [what, change] : changes) {
+    SCOPED_TRACE(what);
+    Layout();
+    change();
+    auto bmp = Paint();
+  }
+  EXPECT_EQ(h->GetButton(0)->Action(), nullptr);
+  Click(h->GetButton(0)->Rects().Button);
 }
