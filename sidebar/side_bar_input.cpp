@@ -51,7 +51,7 @@ void TnbSideBarInput::MouseDown(TMouseButton button, int x, int y) {
   // mouse last moved.
   pointer_ = p;
   pointerInside_ = true;
-  TrackItems(p);
+  if (!TrackBoxes(p)) TrackItems(p);
   if (nbHit(Box(Close).Rect, p)) {
     boxStates_[Close] = TnbScrollBox::Pressed;
     return Invalidate();

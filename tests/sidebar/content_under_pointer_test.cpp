@@ -46,6 +46,7 @@ struct Change {
   std::function<void(TnbSideBar*)> setUp;  // before the pointer comes to rest
   std::function<void(TnbSideBar*)> move;   // moves the content under the pointer
   const char* expected;                    // the caption clicked afterwards, nullptr for any but the old one
+  bool tracked = true;                     // whether what is hot follows before the next mouse message
 };
 
 }  // namespace
@@ -67,6 +68,9 @@ TEST_F(ContentUnderPointerTest, AClickAfterTheContentMovedRunsWhatIsUnderThePoin
        [this](TnbSideBar*) { many_->StepDown(); }, "Many 4"},
       {"the column scrolling by a wheel step", closeUp, wheelDown, nullptr},
       {"the column scrolling by the program", closeUp, [](TnbSideBar* bar) { bar->ScrollColumnDown(); }, nullptr},
+      // Nothing tells what is hot of this change; the press itself finds what is under it.
+      {"taller captions set by the program", {}, [](TnbSideBar* bar) { bar->Settings()->SetHeight(60); }, nullptr,
+       false},
   };
   for (const Change& c : changes) {
     SCOPED_TRACE(c.what);
@@ -80,7 +84,9 @@ TEST_F(ContentUnderPointerTest, AClickAfterTheContentMovedRunsWhatIsUnderThePoin
     c.move(bar_);
     TnbButton* now = ButtonAt(p);
     ASSERT_NE(now, before) << "the content did not move";
-    EXPECT_EQ(bar_->Input().HotButton(), now) << "what is hot follows the pointer";
+    if (c.tracked) {
+      EXPECT_EQ(bar_->Input().HotButton(), now) << "what is hot follows the pointer";
+    }
     clicked_.clear();
     Press(p);
     Release(p);
@@ -92,6 +98,7 @@ TEST_F(ContentUnderPointerTest, AClickAfterTheContentMovedRunsWhatIsUnderThePoin
     // Back to the start: the outlook view with the first header's list at its top.
     bar_->SetViewStyle(vsOutlook);
     bar_->SetHeaderScrollType(stNone);
+    bar_->Settings()->SetHeight(22);
     while (bar_->ScrollOffset() > 0) bar_->ScrollColumnUp();
     many_->SetFirstVisibleIndex(0);
     other_->SetFirstVisibleIndex(0);
