@@ -54,6 +54,7 @@ HRESULT TnbSideBarDrag::Enter(IDataObject* data, TnbSideBar* source, uint32_t ke
   const TShiftState shift = KeysToShiftState(keyState);
   const TPoint p = bar_.ScreenToClient(screen);
   bool accept = true;
+  overAt_.reset();
   effect = bar_.GetDropEffect(source, shift, effect);
   bar_.OnDragEnter.Call(&bar_, data, source, shift, dsDragEnter, p, dropMode_, effect, accept);
   bar_.OnDragOver.Call(&bar_, source, shift, dsDragEnter, p, dropMode_, effect, accept);
@@ -65,6 +66,7 @@ HRESULT TnbSideBarDrag::Enter(IDataObject* data, TnbSideBar* source, uint32_t ke
 void TnbSideBarDrag::OverAt(TObject* source, TShiftState shift, TPoint p, TDragState state, uint32_t& effect) {
   bool accept = true;
   int position = 1;
+  overAt_ = p;
   TnbButton* target = DropTargetAt(p, position);
   dropMode_ = target ? dmButton : dmNowhere;
   if (bar_.Options().Contains(boAutoChangeHeader)) {
@@ -113,6 +115,7 @@ void TnbSideBarDrag::AutoScrollBoxes(TPoint p) {
 
 void TnbSideBarDrag::ClearDropTarget() {
   dropTarget_ = nullptr;
+  overAt_.reset();
   autoChangeCandidate_ = nullptr;
   EndDragScroll();
   bar_.Invalidate();
@@ -152,6 +155,7 @@ void TnbSideBarDrag::LibraryDrag(TMessage& m) {
 HRESULT TnbSideBarDrag::Leave() {
   bar_.InvalidateDropTarget(dropTarget_);
   dropTarget_ = nullptr;
+  overAt_.reset();
   autoChangeCandidate_ = nullptr;
   EndDragScroll();
   uint32_t effect = 0;
@@ -171,6 +175,16 @@ HRESULT TnbSideBarDrag::Drop(IDataObject* data, TnbSideBar* source, uint32_t key
   });
   const TShiftState shift = KeysToShiftState(keyState);
   const TPoint p = bar_.ScreenToClient(screen);
+  // The drop lands where the button went up: where the drag was not shown there (it entered
+  // there, or the pointer's last moves came merged with the release), it is first.
+  if (overAt_ != p) {
+    uint32_t shown = effect;
+    OverAt(source, shift, p, dsDragMove, shown);
+    if (shown == DROPEFFECT_NONE) {
+      effect = DROPEFFECT_NONE;
+      return E_FAIL;
+    }
+  }
   const std::vector<TClipboardFormat> formats = data ? DataObjectFormats(*data) : std::vector<TClipboardFormat>{};
   effect = bar_.GetDropEffect(source, shift, effect);
   if (bar_.Options().Contains(boInternalDrop) && InternalDrop(dropTarget_ ? dropPosition_ : 1, effect, data, source))

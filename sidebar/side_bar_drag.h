@@ -2,6 +2,7 @@
 
 #include <cstdint>
 #include <memory>
+#include <optional>
 
 #include "platform/controls/control_drag.h"
 #include "platform/controls/control_types.h"
@@ -85,6 +86,8 @@ class TnbSideBarDrag {
   TnbButton* draggedButton_ = nullptr;
   TnbButton* dropTarget_ = nullptr;
   int dropPosition_ = 1;
+  // The client point the last drag over the bar was shown at, none since it entered.
+  std::optional<TPoint> overAt_;
   TnbDropMode dropMode_ = dmNowhere;
   bool pending_ = false;
   bool accepted_ = false;

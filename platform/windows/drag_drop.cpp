@@ -48,6 +48,7 @@ TDropTracker::TDropTracker(IDataObject* data, uint32_t okEffects) : data_(data),
 
 uint32_t TDropTracker::Track(uint32_t keyState, TPoint screen) {
   ForgetRevokedTarget();
+  trackedAt_ = screen;
   IDropTarget* target = DropTargetAt(WindowFromPoint(screen));
   uint32_t effect = ok_;
   if (target != current_) {
@@ -62,6 +63,7 @@ uint32_t TDropTracker::Track(uint32_t keyState, TPoint screen) {
 }
 
 uint32_t TDropTracker::Drop(uint32_t keyState, TPoint screen) {
+  if (trackedAt_ != screen) Track(keyState, screen);
   ForgetRevokedTarget();
   if (!entered_ || effect_ == DROPEFFECT_NONE) return Cancel();
   // The target chooses again from all the source allows, with the keys as they are now.

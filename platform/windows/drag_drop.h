@@ -2,6 +2,7 @@
 
 #include <cstdint>
 #include <memory>
+#include <optional>
 #include <vector>
 
 #include "platform/windows/data_object.h"
@@ -59,7 +60,9 @@ class TDropTracker {
   TDropTracker(IDataObject* data, uint32_t okEffects);
   // The effect the target under `screen` offers now (none without a target).
   uint32_t Track(uint32_t keyState, TPoint screen);
-  // Drops on the current target when it offers an effect; answers the effect it performed.
+  // Drops on the target under `screen` when it offers an effect; answers the effect it
+  // performed. Where the drag was not tracked to `screen` (the pointer's moves merged, the
+  // button went up elsewhere), it is first, so the release point decides where the drop goes.
   uint32_t Drop(uint32_t keyState, TPoint screen);
   // The drag left our windows or ended without a drop.
   uint32_t Cancel();
@@ -73,6 +76,8 @@ class TDropTracker {
   // Whether the current target took the drag's entry; one that refused is not told more.
   bool entered_ = false;
   uint32_t effect_ = DROPEFFECT_NONE;
+  // Where the drag was last tracked to, if anywhere.
+  std::optional<TPoint> trackedAt_;
 };
 
 // Runs a drag until the source drops or cancels; `effect` gets what the target did. Answers

@@ -41,6 +41,14 @@ TEST_F(DragTest, DraggingWithinAHeaderReorders) {
   EXPECT_EQ(bar_->DraggedButton(), nullptr);
 }
 
+// The place is taken from where the button is let go, also where the drag entered the bar and
+// dropped there without a move in between (the pointer's moves merged on a busy machine).
+TEST_F(DragTest, ADropLandsWhereTheButtonIsLetGoWithoutAMoveBefore) {
+  const TPoint behindLast = bar_->ClientToScreen(Below(a_->GetButton(2)->Rects().Button));
+  DragAlong(bar_, Centre(a_->GetButton(0)->Rects().Button), {behindLast});
+  EXPECT_EQ(Captions(a_), (std::vector<String>{"A 2", "A 3", "A 1"}));
+}
+
 TEST_F(DragTest, DraggingIntoAnotherHeaderMovesOrCopies) {
   TnbButton* moved = a_->GetButton(1);
   moved->SetTag(7);

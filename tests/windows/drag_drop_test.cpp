@@ -1,5 +1,7 @@
 #include "tests/windows/window_fixture.h"
 
+#include <optional>
+
 #include "platform/windows/drag_drop.h"
 
 namespace {
@@ -44,10 +46,12 @@ class TRecordingTarget : public IDropTarget {
   }
 };
 
-// A source that walks the pointer along a path, one point per question, then lets go.
+// A source that walks the pointer along a path, one point per question, then lets go (where
+// it ended, or at `release`).
 class TScriptedSource : public IDropSource {
  public:
-  explicit TScriptedSource(std::vector<TPoint> path, bool cancel = false) : path_(std::move(path)), cancel_(cancel) {}
+  explicit TScriptedSource(std::vector<TPoint> path, bool cancel = false, std::optional<TPoint> release = {})
+      : path_(std::move(path)), cancel_(cancel), release_(release.value_or(path_.empty() ? TPoint{} : path_.back())) {}
   std::vector<uint32_t> feedback;
 
   HRESULT QueryContinueDrag(bool escape, uint32_t keys) override {
@@ -56,7 +60,7 @@ class TScriptedSource : public IDropSource {
       return S_OK;
     }
     if (cancel_) InjectKey(VK_ESCAPE, true);
-    else InjectMouseButton(mbLeft, false, path_.back());
+    else InjectMouseButton(mbLeft, false, release_);
     return IDropSource::QueryContinueDrag(cancel_ || escape, cancel_ ? keys : CurrentMouseKeys());
   }
   HRESULT GiveFeedback(uint32_t effect) override {
@@ -68,6 +72,7 @@ class TScriptedSource : public IDropSource {
   std::vector<TPoint> path_;
   size_t step_ = 0;
   bool cancel_;
+  TPoint release_;
 };
 
 // A window with a drop target on its right half, text to drag, and the left button down.
@@ -107,6 +112,28 @@ TEST_F(DragDrop, DragFromOneControlToAnother) {
   EXPECT_EQ(source.feedback, (std::vector<uint32_t>{DROPEFFECT_NONE, DROPEFFECT_MOVE, DROPEFFECT_MOVE}));
   Pump();
   EXPECT_TRUE(Logged(to, WM_MOUSEMOVE).empty()) << "the drag consumed the pointer's moves";
+}
+
+// The button goes up somewhere the loop never saw the pointer move to (the moves merged on a
+// busy machine): the drop goes where it went up, to the target there or to none.
+TEST_F(DragDrop, TheReleasePointDecidesTheDrop) {
+  struct TCase {
+    const char* name;
+    std::vector<TPoint> path;
+    TPoint release;
+    HRESULT result;
+    std::vector<String> calls;
+  } cases[] = {{"released on the target, never moved there", {}, {220, 50}, DRAGDROP_S_DROP, {"enter", "drop"}},
+               {"moved onto the target, released beside it", {{210, 50}}, {50, 50}, DRAGDROP_S_CANCEL, {"enter", "leave"}}};
+  for (const TCase& c : cases) {
+    SCOPED_TRACE(c.name);
+    target_.calls.clear();
+    Prepare();
+    TScriptedSource source(c.path, false, c.release);
+    uint32_t effect = 0;
+    EXPECT_EQ(DoDragDrop(&data_, &source, DROPEFFECT_COPY | DROPEFFECT_MOVE, effect), c.result);
+    EXPECT_EQ(target_.calls, c.calls);
+  }
 }
 
 TEST_F(DragDrop, KeyStateDecidesTheEffectDuringTheDrag) {
