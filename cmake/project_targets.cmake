@@ -36,9 +36,11 @@ function(add_folder_library name folder)
 endfunction()
 
 # One test program per area folder under tests/, labelled with the area's name so that
-# `ctest -L <area>` runs it alone.
+# `ctest -L <area>` runs it alone. DISPLAY_TESTS names (as a test filter) the tests that start
+# an X server of their own: they run as a ctest entry of their own, `<area>_display`, which
+# holds the display lock as every entry that shows real windows does.
 function(add_area_tests area)
-  cmake_parse_arguments(ARG "" "" "DEPS" ${ARGN})
+  cmake_parse_arguments(ARG "" "DISPLAY_TESTS" "DEPS" ${ARGN})
   file(GLOB _sources CONFIGURE_DEPENDS "${CMAKE_CURRENT_SOURCE_DIR}/${area}/*.cpp")
   if(NOT _sources)
     return()
@@ -51,7 +53,14 @@ function(add_area_tests area)
   target_compile_definitions(${_exe} PRIVATE
     TESTDATA_DIR="${PROJECT_SOURCE_DIR}/tests/testdata"
     TEST_OUTPUT_DIR="${CMAKE_BINARY_DIR}/test-output")
-  add_test(NAME ${area} COMMAND ${_exe} --gtest_shuffle=0)
-  set_tests_properties(${area} PROPERTIES LABELS ${area}
-    ENVIRONMENT "QT_QPA_PLATFORM=offscreen;LSAN_OPTIONS=suppressions=${PROJECT_SOURCE_DIR}/tests/support/lsan.supp:print_suppressions=0;UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1")
+  set(_environment "QT_QPA_PLATFORM=offscreen;LSAN_OPTIONS=suppressions=${PROJECT_SOURCE_DIR}/tests/support/lsan.supp:print_suppressions=0;UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1")
+  if(ARG_DISPLAY_TESTS)
+    add_test(NAME ${area} COMMAND ${_exe} --gtest_shuffle=0 --gtest_filter=-${ARG_DISPLAY_TESTS})
+    add_test(NAME ${area}_display COMMAND ${_exe} --gtest_shuffle=0 --gtest_filter=${ARG_DISPLAY_TESTS})
+    set_tests_properties(${area}_display PROPERTIES LABELS "${area};real_windows" ENVIRONMENT "${_environment}"
+      RESOURCE_LOCK display TIMEOUT 600)
+  else()
+    add_test(NAME ${area} COMMAND ${_exe} --gtest_shuffle=0)
+  endif()
+  set_tests_properties(${area} PROPERTIES LABELS ${area} ENVIRONMENT "${_environment}")
 endfunction()

@@ -20,7 +20,7 @@
 namespace {
 
 TEST(RealCursors, APictureCursorIsTheRealWindowsCursor) {
-  if (!DisplayAvailable()) GTEST_SKIP() << "needs an X server; ctest runs this under xvfb-run";
+  if (!DisplayAvailable()) GTEST_SKIP() << "needs an X server; ctest runs this on an X server of its own";
   TApplicationScope application;
   TForm* form = new TForm(Application);
   form->SetBounds(100, 100, 200, 150);

@@ -36,7 +36,7 @@ class TCloseRequests : public QObject {
 class RealModalBox : public ::testing::Test {
  protected:
   void SetUp() override {
-    if (!DisplayAvailable()) GTEST_SKIP() << "needs an X server; ctest runs this under xvfb-run";
+    if (!DisplayAvailable()) GTEST_SKIP() << "needs an X server; ctest runs this on an X server of its own";
     application_ = std::make_unique<TApplicationScope>();
     form_ = new TForm(Application);
     form_->SetCaption("Modal owner " + std::to_string(getpid()));

@@ -12,7 +12,7 @@
 
 #include "platform/backend/qt_backend.h"
 #include "platform/controls/application.h"
-#include "platform/windows/move_size_tracking.h"
+#include "platform/windows/keys.h"
 
 extern char** environ;
 
@@ -43,9 +43,11 @@ bool WaitFor(const std::function<bool()>& condition, int ms) {
 bool Drag(TPoint from, TPoint to, const std::function<bool()>& arrived) {
   auto at = [](TPoint p) { return std::to_string(p.x) + " " + std::to_string(p.y); };
   if (!Xdo("mousemove --sync " + at(from) + " mousedown 1")) return false;
-  WaitFor([] { return MoveSizeTracking(); }, 1000);
+  // The moves start once our side has taken the press (whatever follows the pointer from it
+  // is under way); moves that then come together are followed as one.
+  bool moved = WaitFor([&] { return GetCursorPos() == from && GetAsyncKeyState(VK_LBUTTON) < 0; });
   TPoint half{(from.x + to.x) / 2, (from.y + to.y) / 2};
-  bool moved = Xdo("mousemove --sync " + at(half)) && Xdo("mousemove --sync " + at(to)) && WaitFor(arrived);
+  moved = moved && Xdo("mousemove --sync " + at(half)) && Xdo("mousemove --sync " + at(to)) && WaitFor(arrived);
   return Xdo("mouseup 1") && moved;
 }
 

@@ -1,7 +1,7 @@
 #pragma once
 
-// What the real-window tests share: an X server of their own (ctest runs the program under
-// xvfb-run, once without and once with the window manager that REAL_WINDOWS_WM names), the
+// What the real-window tests share: an X server of their own (ctest runs the program on one
+// of its own, once without and once with the window manager that REAL_WINDOWS_WM names), the
 // toolkit for the whole program, real input through xdotool, and waits that poll for the
 // state they expect with a deadline, so that a slow machine makes a test slower, never wrong.
 #include <functional>
@@ -22,6 +22,6 @@ bool Xdo(const std::string& arguments);
 bool WaitFor(const std::function<bool()>& condition, int ms = kPatienceMs);
 // Moves the pointer to a screen point and clicks the left button there.
 bool ClickAt(TPoint screen);
-// Presses at `from`, moves to `to` in steps, each once our side has seen the one before, as a
-// hand would, and releases once `arrived` holds (or its wait ran out); answers whether it did.
+// Presses at `from`, moves to `to` in steps once our side has taken the press, as a hand
+// would, and releases once `arrived` holds (or its wait ran out); answers whether it did.
 bool Drag(TPoint from, TPoint to, const std::function<bool()>& arrived);

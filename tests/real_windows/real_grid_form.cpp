@@ -67,7 +67,7 @@ std::string RealStoreName(const testing::TestParamInfo<RealStore>& info) {
 }
 
 void RealGridForm::SetUp() {
-  if (!DisplayAvailable()) GTEST_SKIP() << "needs an X server; ctest runs this under xvfb-run";
+  if (!DisplayAvailable()) GTEST_SKIP() << "needs an X server; ctest runs this on an X server of its own";
   application_ = std::make_unique<TApplicationScope>();
   if (store_ == RealStore::Sqlite) {
     file_ = FreshFile();

@@ -1,8 +1,8 @@
 #include "tests/real_windows/x_screen.h"
 
+#include <xcb/damage.h>
 #include <xcb/xcb.h>
 
-#include <chrono>
 #include <cstdlib>
 #include <cstring>
 #include <memory>
@@ -67,26 +67,44 @@ bool RequestClose(uintptr_t xWindow) {
   return x.Ok();
 }
 
-TScreenSampler::TScreenSampler(const TRect& area) : area_(area), thread_([this] { Run(); }) {}
-
-TScreenSampler::~TScreenSampler() { Stop(); }
-
-void TScreenSampler::Run() {
+struct TDamageCounter::TReports {
   TConnection x;
-  while (x.Ok() && !stop_) {
-    std::vector<uint32_t> now = x.Pixels(area_);
-    ++reads_;
-    if (!now.empty() && (seen_.empty() || seen_.back() != now)) seen_.push_back(std::move(now));
-  }
+  uint8_t notify = 0;  // the event code of a damage report
+  bool ok = false;
+  std::vector<TRect> areas;
+};
+
+TDamageCounter::TDamageCounter(uintptr_t xWindow) : reports_(std::make_unique<TReports>()) {
+  TReports& r = *reports_;
+  if (!r.x.Ok()) return;
+  const xcb_query_extension_reply_t* damage = xcb_get_extension_data(r.x.c, &xcb_damage_id);
+  if (!damage || !damage->present) return;
+  r.notify = static_cast<uint8_t>(damage->first_event + XCB_DAMAGE_NOTIFY);
+  // The server speaks the extension only to a client that said which version it knows.
+  std::free(xcb_damage_query_version_reply(r.x.c, xcb_damage_query_version(r.x.c, 1, 1), nullptr));
+  // Every drawing request on the window is reported, each with its own rectangle.
+  const xcb_void_cookie_t created = xcb_damage_create_checked(
+      r.x.c, xcb_generate_id(r.x.c), static_cast<xcb_window_t>(xWindow), XCB_DAMAGE_REPORT_LEVEL_RAW_RECTANGLES);
+  xcb_generic_error_t* error = xcb_request_check(r.x.c, created);
+  r.ok = error == nullptr;
+  std::free(error);
 }
 
-const std::vector<std::vector<uint32_t>>& TScreenSampler::Stop() {
-  if (thread_.joinable()) {
-    const int before = reads_;
-    const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(5);
-    while (reads_ < before + 2 && std::chrono::steady_clock::now() < deadline) std::this_thread::yield();
-    stop_ = true;
-    thread_.join();
+TDamageCounter::~TDamageCounter() = default;
+
+bool TDamageCounter::Ok() const { return reports_->ok; }
+
+int TDamageCounter::Count(const TRect& area) {
+  TReports& r = *reports_;
+  while (xcb_generic_event_t* event = xcb_poll_for_event(r.x.c)) {
+    if ((event->response_type & 0x7F) == r.notify) {
+      const xcb_rectangle_t& a = reinterpret_cast<xcb_damage_notify_event_t*>(event)->area;
+      r.areas.push_back(Bounds(a.x, a.y, a.width, a.height));
+    }
+    std::free(event);
   }
-  return seen_;
+  int count = 0;
+  TRect common;
+  for (const TRect& a : r.areas) count += IntersectRect(common, a, area) ? 1 : 0;
+  return count;
 }

@@ -2,9 +2,8 @@
 
 // What the X server itself shows and is asked, beside the toolkit: pixels of the screen as a
 // second client reads them, and requests that a window manager sends.
-#include <atomic>
 #include <cstdint>
-#include <thread>
+#include <memory>
 #include <vector>
 
 #include "platform/core/types.h"
@@ -15,23 +14,23 @@ std::vector<uint32_t> ScreenPixels(const TRect& area);
 // Asks the X window `xWindow` to close, as a window manager's close button or Alt+F4 does.
 bool RequestClose(uintptr_t xWindow);
 
-// Reads `area` of the screen again and again on a thread of its own, from its construction to
-// Stop(), and keeps every picture that differs from the one before.
-class TScreenSampler {
+// What reaches an X window, as the X server reports it to a client of its own: each picture a
+// program puts on the window is reported (its damage) and kept in the order it came, however
+// busy the machine is, so a test counts the frames that reached the screen instead of looking
+// at the screen on a clock.
+class TDamageCounter {
  public:
-  explicit TScreenSampler(const TRect& area);
-  ~TScreenSampler();
-  TScreenSampler(const TScreenSampler&) = delete;
-  TScreenSampler& operator=(const TScreenSampler&) = delete;
-  // Ends the sampling once at least one more picture was read; answers the pictures seen.
-  const std::vector<std::vector<uint32_t>>& Stop();
+  explicit TDamageCounter(uintptr_t xWindow);
+  ~TDamageCounter();
+  TDamageCounter(const TDamageCounter&) = delete;
+  TDamageCounter& operator=(const TDamageCounter&) = delete;
+  // Whether the server reports the window's damage (it has the extension, the window exists).
+  bool Ok() const;
+  // How many pictures put on the window since the counter was made touched `area` (window
+  // coordinates), as far as the server has reported them yet.
+  int Count(const TRect& area);
 
  private:
-  void Run();
-
-  TRect area_;
-  std::atomic<bool> stop_{false};
-  std::atomic<int> reads_{0};
-  std::vector<std::vector<uint32_t>> seen_;
-  std::thread thread_;
+  struct TReports;
+  std::unique_ptr<TReports> reports_;
 };

@@ -1,6 +1,6 @@
 // The showcase's main form in a real toolkit window on an X server of its own: a click and a
 // key fed through the toolkit arrive as our messages. The test starts Xvfb itself (by running
-// itself again under xvfb-run), since CI has no display.
+// itself again on an X server of its own), since CI has no display.
 #include <gtest/gtest.h>
 
 #include <QClipboard>
@@ -12,8 +12,6 @@
 #include <QScreen>
 #include <QTest>
 #include <QWindow>
-
-#include <unistd.h>
 
 #include <cstdlib>
 #include <filesystem>
@@ -48,16 +46,11 @@ namespace {
 constexpr const char* UnderXvfb = "SHOWCASE_TEST_UNDER_XVFB";
 constexpr int kPatienceMs = 60000;
 
-// Runs this test again under its own X server; answers its exit status. xvfb-run's search for
-// a free display number is not atomic: runs of this program on the same machine, and the reruns
-// within one, start it from numbers of their own, so that two rarely try the same one at once.
+// Runs this test again under its own X server; answers its exit status. The server chooses a
+// free display number itself, so that runs side by side never share one.
 int RerunUnderXvfb(const char* testName) {
   std::string self = std::filesystem::read_symlink("/proc/self/exe").string();
-  // Each rerun moves on too, away from the number the one before may still be leaving.
-  static int reruns = 0;
-  const std::string start = std::to_string(300 + (getpid() + 37 * reruns++) % 600);
-  std::string command = std::string(UnderXvfb) + "=1 QT_QPA_PLATFORM=xcb xvfb-run -a -n " + start +
-                        " -s '-screen 0 1280x1024x24' '" + self +
+  std::string command = std::string(UnderXvfb) + "=1 QT_QPA_PLATFORM=xcb '" + OWN_DISPLAY + "' 1280x1024x24 '" + self +
                         "' --gtest_filter=" + testName;
   return std::system(command.c_str());
 }
@@ -71,7 +64,7 @@ struct TSeen {
 class ShowcaseOnXvfb : public ::testing::Test {
  protected:
   // Starts the toolkit on the X server; answers false in the outer run, which only waits for
-  // the inner one under xvfb-run.
+  // the inner one on its own X server.
   bool OnDisplay(const char* testName) {
     if (!std::getenv(UnderXvfb)) {
       EXPECT_EQ(RerunUnderXvfb(testName), 0);

@@ -32,7 +32,7 @@ std::string At(TPoint p) { return std::to_string(p.x) + " " + std::to_string(p.y
 class SideBarBetweenProcesses : public ::testing::Test {
  protected:
   void SetUp() override {
-    if (!DisplayAvailable()) GTEST_SKIP() << "needs an X server; ctest runs this under xvfb-run";
+    if (!DisplayAvailable()) GTEST_SKIP() << "needs an X server; ctest runs this on an X server of its own";
     application_ = std::make_unique<TApplicationScope>();
     unit_ = std::make_unique<TnbSideBarUnit>();
     form_ = new TForm(Application);
