@@ -339,8 +339,10 @@ class TCustomDBGridEx : public TCustomGrid, public TDBGridExHost, public TDBGrid
   // The columns changed under the editor (moved, hidden or deleted): its text goes into the
   // column it was typed in, or with that column, and the editor shows the current cell.
   void KeepEditorTextWithItsColumn();
-  // Writes the editor's text into the field of its column. Within a layout pass, which has no
-  // caller to tell, a value the field refuses is reported to the user and dropped.
+  // Writes the editor's text into the field of its column before the program moves the current
+  // cell or changes the columns. A value the field refuses is the user's, not the program's:
+  // it is reported to the user and dropped, and nothing is raised into the program's call (nor
+  // out of a layout, which may run at the end of an update bracket).
   void WriteEditorText();
   void ForgetColumn(const TCollectionItem* column) override;
   TDBGridExCellEditing* CellEditing() const { return cellEditing_.get(); }

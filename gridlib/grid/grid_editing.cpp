@@ -99,7 +99,6 @@ void TCustomDBGridEx::ReloadInplaceEditor() {
 
 void TCustomDBGridEx::WriteEditorText() {
   if (!DataLink()->GridModified()) return;
-  if (!inLayoutPass_) return DataLink()->UpdateRecord();
   try {
     DataLink()->UpdateRecord();
   } catch (const Exception&) {

@@ -249,6 +249,37 @@ TEST_P(CellEditing, TypedTextStaysWithItsColumnWhenTheProgramChangesTheColumns) 
   }
 }
 
+// Text its own field refuses, when the program moves the current cell or changes the columns,
+// is reported to the user like any error and dropped; the record keeps its value and nothing
+// is raised into the program's call.
+TEST_P(CellEditing, TextItsFieldRefusesIsReportedWhenTheProgramChangesTheColumn) {
+  const std::function<void(TDBGridEx*)> changes[] = {
+      [](TDBGridEx* g) { g->SetSelectedIndex(1); },
+      [](TDBGridEx* g) {
+        TCollectionUpdateLock lock(*g->Columns());
+        g->Columns()->Items(2)->SetVisible(false);
+      },
+  };
+  std::vector<String> errors;
+  Application->OnException.Bind(nullptr, "", [&](TObject*, const Exception& e) { errors.push_back(e.Message()); });
+  for (const auto& change : changes) {
+    MakeFocused(3);
+    items_->GotoId(2);
+    Retype(2, "1.2.3");
+    errors.clear();
+    EXPECT_NO_THROW(change(grid));
+    EXPECT_EQ(errors.size(), 1u);
+    for (const String& error : errors) EXPECT_NE(error.find("1.2.3"), String::npos) << error;
+    Key(grid, VK_DOWN);
+    items_->ds()->Close();
+    items_->ds()->Open();
+    items_->GotoId(2);
+    EXPECT_EQ(FieldOf("Amount")->AsString(), "3");
+    TearDown();
+  }
+  Application->OnException.Clear();
+}
+
 INSTANTIATE_TEST_SUITE_P(Stores, CellEditing, testing::Values(Store::Memory, Store::Sqlite), StoreName);
 
 }  // namespace
