@@ -21,6 +21,18 @@ class TnbBarItem : public TCollectionItem {
   TNotifyEvent OnChangeParameter;
 
  protected:
+  // Takes `name` within `items` (ignoring case, a name of another item is refused with the
+  // message the user sees). While the bar reads a layout, a name an item read before carries
+  // gives way to a free "<prefix><n>" instead, so layouts written with a repeated name load.
+  template <typename Items>
+  void Rename(const Items* items, const String& name, bool reading, std::string_view prefix,
+              std::string_view container, std::string_view kind) {
+    if (AnsiSameText(name, name_)) return;
+    if (items != nullptr && !reading) nbCheckNameFree(*items, this, name, container, kind);
+    name_ = name;
+    if (items != nullptr && reading) NameOnEntry(*items, prefix);
+    Changed(false);
+  }
   String GetDisplayName() override { return name_; }
   void Notify() { OnChangeParameter.Call(this); }
   template <typename T>

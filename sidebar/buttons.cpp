@@ -137,10 +137,8 @@ void TnbButton::SetCheckState(TCheckBoxState v) {
 }
 
 void TnbButton::SetName(const String& v) {
-  if (AnsiSameText(v, name_)) return;
-  if (TnbButtons* list = Buttons()) nbCheckNameFree(*list, this, v, "header", "button");
-  name_ = v;
-  Changed(false);
+  TnbSideBar* bar = Bar();
+  Rename(Buttons(), v, bar != nullptr && bar->Reading(), "nbButton", "header", "button");
 }
 
 const TnbBarSettings& TnbButton::Settings() const {

@@ -126,10 +126,8 @@ void TnbHeader::SetAllowSelected(bool v) {
 }
 
 void TnbHeader::SetName(const String& v) {
-  if (AnsiSameText(v, name_)) return;
-  if (auto* headers = dynamic_cast<TnbHeaders*>(Collection())) nbCheckNameFree(*headers, this, v, "bar", "header");
-  name_ = v;
-  Changed(false);
+  TnbSideBar* bar = Bar();
+  Rename(dynamic_cast<TnbHeaders*>(Collection()), v, bar != nullptr && bar->Reading(), "nbHeader", "bar", "header");
 }
 
 void TnbHeader::SetHeaderIndex(int v) {

@@ -150,6 +150,8 @@ class TnbSideBar : public TCustomControl {
   const TNotifyEvent& ParameterChangedHandler() const { return paramChanged_; }
   bool IsLoaded() const { return loaded_; }
   bool IsDesigning() const { return ComponentState().Contains(csDesigning); }
+  // A layout or form is being read into the bar.
+  bool Reading() const { return ComponentState().Contains(csLoading); }
 
   // ---- alert and scrolling ----
   TnbButton* AlertButton() const { return alertButton_; }

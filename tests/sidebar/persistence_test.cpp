@@ -290,6 +290,39 @@ TEST_F(PersistenceTest, ValuesANewBarDoesNotStartWithComeBackAsSaved) {
   EXPECT_EQ(bar_->Width(), 150);
 }
 
+// A layout written while a header could enter a bar keeping a name the bar already had still
+// loads: an item read with a name taken before it takes a free one.
+TEST_F(PersistenceTest, ALayoutRepeatingANameStillLoads) {
+  const std::string text =
+      "object NBCOMPONENTSAVEDATA: TnbSideBar\n"
+      "  Headers = <\n"
+      "    item\n      Caption = 'Mail'\n      Name = 'nbHeader1'\n"
+      "      Buttons = <\n"
+      "        item\n          Caption = 'Inbox'\n          Name = 'nbButton1'\n        end\n"
+      "        item\n          Caption = 'Sent'\n          Name = 'nbButton1'\n        end>\n"
+      "    end\n"
+      "    item\n      Caption = 'Moved in'\n      Name = 'nbHeader1'\n    end>\n"
+      "end\n";
+  TMemoryStream textStream, binary;
+  textStream.WriteBuffer(text.data(), static_cast<int64_t>(text.size()));
+  textStream.SetPosition(0);
+  ObjectTextToBinary(textStream, binary);
+  binary.SetPosition(0);
+  ASSERT_NO_THROW(bar_->LoadFromStream(binary));
+  ASSERT_EQ(bar_->HeaderCount(), 2);
+  EXPECT_EQ(bar_->Header(1)->Caption(), "Moved in");
+  EXPECT_NE(bar_->Header(0)->Name(), bar_->Header(1)->Name());
+  ASSERT_EQ(bar_->Header(0)->ButtonCount(), 2);
+  EXPECT_NE(bar_->Header(0)->GetButton(0)->Name(), bar_->Header(0)->GetButton(1)->Name());
+  // Once loaded, a name already taken is refused again.
+  EXPECT_THROW(bar_->Header(1)->SetName(bar_->Header(0)->Name()), Exception);
+  auto* other = new TnbSideBar(form_);
+  TMemoryStream again;
+  bar_->SaveToStream(again);
+  again.SetPosition(0);
+  EXPECT_NO_THROW(other->LoadFromStream(again));
+}
+
 // Where a loaded bar stands and how it is aligned is the layout's, whatever the bar had.
 TEST_F(PersistenceTest, ALayoutStandsWhereItWasSavedWhateverTheBarsAlignment) {
   struct Placement {
