@@ -1,6 +1,7 @@
 #pragma once
 
 #include <memory>
+#include <utility>
 
 #include "gridlib/grid/cell_edit_buttons.h"
 #include "gridlib/grid/grid_paint_view.h"
@@ -92,6 +93,8 @@ class TDBGridExCellPainter {
   void PaintSortMarker(const TCellPaint& cell, TColumnEx* column, int markerIndex, int indexWidth, int shift);
   void PaintTitleHeaders(TCellPaint& cell, TColumnEx* column);
   void DrawHeading(const TCellPaint& cell, THeadTreeNode* heading, TRect& child, int& childLeft, bool endEllipsis);
+  // The shown part [left, right) of a heading spanning [hostLeft, hostRight) in this cell.
+  std::pair<int, int> ShownSpan(const TCellPaint& cell, int hostLeft, int hostRight);
 
   // The incremental search's text over the matching start of the current cell's text
   // (inc_search_painting.cpp).

@@ -1,6 +1,7 @@
 // Title cells: caption, title image, sort marker with its index, and the headings of
 // multi-level titles above them.
 #include <algorithm>
+#include <utility>
 
 #include "gridlib/grid/canvas_scopes.h"
 #include "gridlib/grid/cell_painter.h"
@@ -160,6 +161,7 @@ void TDBGridExCellPainter::PaintTitleHeaders(TCellPaint& cell, TColumnEx* column
   const int frame = cell.Frame3D ? 1 : 0;
   TRect child = cell.Rect;
   child.Top = std::max(cell.Rect.Top, cell.Rect.Bottom - frame - leaf->Height + kLeafOverlap - frame);
+  const TRect leafPart = Rect(cell.Rect.Left, child.Top, cell.Rect.Right, cell.Rect.Bottom);
   int childLeft = cell.Rect.Left;
   THeadTreeNode* node = leaf;
   for (THeadTreeNode* heading = node->Heading(); heading != nullptr; heading = heading->Heading()) {
@@ -167,6 +169,22 @@ void TDBGridExCellPainter::PaintTitleHeaders(TCellPaint& cell, TColumnEx* column
     DrawHeading(cell, heading, child, childLeft, column->Title()->EndEllipsis());
     node = heading;
   }
+  // Under its headings the leaf is a framed cell of its own; its top edge lies on the row the
+  // headings leave, which would otherwise keep whatever the window showed there before.
+  if (cell.Frame3D) DrawCellEdges(leafPart, true, true, cell.Highlighted || cell.Pressed, false);
+}
+
+// Where a heading's text may go in this cell's piece of it: the part of its span that shows,
+// from the end of the frozen columns (for a scrolled column) to the last cell shown. Frozen
+// columns keep their own part while the others are scrolled away.
+std::pair<int, int> TDBGridExCellPainter::ShownSpan(const TCellPaint& cell, int hostLeft, int hostRight) {
+  TDBGridExDrawInfo info;
+  view_.CalcDrawInfo(info);
+  const int scrollStart = info.Horz.FixedBoundary;
+  const int shownEnd = std::min(info.Horz.GridBoundary, info.Horz.GridExtent);
+  if (cell.Col >= view_.FixedCols()) return {std::max(hostLeft, scrollStart), std::min(hostRight, shownEnd)};
+  const bool scrolled = view_.LeftCol() != view_.FixedCols();
+  return {hostLeft, std::min(hostRight, scrolled ? scrollStart : shownEnd)};
 }
 
 // One heading's piece above this column: `child` is the rectangle below it, `childLeft` the
@@ -181,28 +199,24 @@ void TDBGridExCellPainter::DrawHeading(const TCellPaint& cell, THeadTreeNode* he
   const int hostRight = hostLeft + heading->Width;
   const int hostTop = child.Top - heading->Height;
   TRect drawn = Rect(cell.Rect.Left, hostTop, cell.Rect.Right, child.Top - (rowLines ? 1 : 0));
-  int leftMarg = hostLeft - cell.Rect.Left;
-  int rightMarg = cell.Rect.Right - hostRight;
+  const bool ownLeft = hostLeft == cell.Rect.Left;
+  const bool ownRight = hostRight == cell.Rect.Right;
   const bool lastFrozenScrolled = cell.Col == view_.FixedCols() - 1 && view_.LeftCol() != view_.FixedCols();
-  if (rightMarg != 0 && !lastFrozenScrolled) {
-    ++drawn.Right;
-    ++rightMarg;
-  }
+  if (!ownRight && !lastFrozenScrolled) ++drawn.Right;
   if (fixed3D) InflateRect(drawn, 0, -1);
-  const bool ownLeft = leftMarg == 0;
-  const bool ownRight = rightMarg == 0;
   if (ownLeft) {
     canvas->FillRect(Rect(drawn.Left, drawn.Top, drawn.Left + 2, drawn.Bottom));
     drawn.Left += 2;
-  } else {
-    leftMarg += 2;
   }
   if (ownRight) {
     canvas->FillRect(Rect(drawn.Right - 2, drawn.Top, drawn.Right, drawn.Bottom));
     drawn.Right -= 2;
-  } else {
-    rightMarg += 2;
   }
+  // The text is laid out over the shown part of the heading, 2 pixels in from either end, and
+  // each cell draws its piece of it.
+  const auto [textLeft, textRight] = ShownSpan(cell, hostLeft, hostRight);
+  const int leftMarg = textLeft + 2 - drawn.Left;
+  const int rightMarg = drawn.Right - (textRight - 2);
   WriteCellText(nullptr, drawn, true, 0, cell.DY, heading->Text, taCenter, tlCenter, true, endEllipsis, leftMarg,
                 rightMarg);
   if (fixed3D) {

@@ -63,6 +63,12 @@ class GridPaint : public testing::TestWithParam<Store>, public PixelReader {
     which->PaintTo(canvas()->Handle(), 0, 0);
   }
   TColumnEx* Column(int gridCol) { return grid->Columns()->Items(gridCol - 1); }
+  // Multi-level titles with the first two columns under one heading.
+  void UnderOneHeading() {
+    grid->SetUseMultiTitle(true);
+    Column(1)->Title()->SetCaption("联系人|编号");
+    Column(kName)->Title()->SetCaption("联系人|姓名");
+  }
   // The cell without its frame and margins, where only its own content lies.
   TRect Inside(int col, int row, int by = 2) {
     TRect r = grid->CellRect(col, row);
@@ -413,12 +419,10 @@ TEST_P(GridPaint, MultiLevelTitlesOfThreeLevelsSpanTheirColumns) {
 }
 
 // The headings above a leaf stack from the title row's top, each as high as the title tree
-// made it; the line under a heading shows where its band ends.
+// made it; the line under a heading shows where its band ends, and every pixel is painted.
 TEST_P(GridPaint, MultiLevelHeadingsBeginAtTheTitleRowsTop) {
   Make(5, 420, 240);
-  grid->SetUseMultiTitle(true);
-  Column(1)->Title()->SetCaption("联系人|编号");
-  Column(kName)->Title()->SetCaption("联系人|姓名");
+  UnderOneHeading();
   for (bool fixed3D : {true, false}) {
     SCOPED_TRACE(fixed3D);
     grid->SetOptionsEx(fixed3D ? grid->OptionsEx() + dghFixed3D : grid->OptionsEx() - dghFixed3D);
@@ -428,6 +432,33 @@ TEST_P(GridPaint, MultiLevelHeadingsBeginAtTheTitleRowsTop) {
     const TRect id = grid->CellRect(1, 0);
     EXPECT_EQ(At(id.Left + 3, id.Top + heading->Height - 1), ColorToRGB(clBlack)) << "the line under the heading";
     EXPECT_NE(At(id.Left + 3, id.Top + heading->Height - 2), ColorToRGB(clBlack)) << "inside the heading";
+    // Nothing of what the window showed before is left between a heading and the titles under it.
+    const TRect titles = Rect(0, 0, grid->CellRect(kAmount, 0).Right, grid->RowHeights(0));
+    EXPECT_EQ(Count(clFuchsia, titles), 0) << "pixels left unpainted in " << Describe(titles);
+  }
+}
+
+// A heading whose columns are partly scrolled away keeps its text over the part that shows.
+TEST_P(GridPaint, AHeadingKeepsItsTextOverThePartOfItsSpanThatShows) {
+  struct Case {
+    int IdWidth;
+    int NameWidth;
+    int LeftCol;
+  };
+  for (const Case& c : {Case{250, 100, kName}, Case{100, 600, 1}}) {
+    SCOPED_TRACE(c.LeftCol);
+    Make(5, 300, 240);
+    UnderOneHeading();
+    Column(1)->SetWidth(c.IdWidth);
+    Column(kName)->SetWidth(c.NameWidth);
+    grid->SetLeftCol(c.LeftCol);
+    ASSERT_EQ(grid->LeftCol(), c.LeftCol);
+    Paint();
+    const int headingHeight = grid->Layout()->TitleLeaf(0)->Heading()->Height;
+    const int left = grid->CellRect(c.LeftCol, 0).Left;
+    const TRect band = Rect(left + 3, 3, grid->ClientWidth() - 3, headingHeight - 3);
+    EXPECT_FALSE(InkBounds(clBtnFace, band).IsEmpty()) << "the heading's text over " << Describe(band);
+    TearDown();
   }
 }
 
