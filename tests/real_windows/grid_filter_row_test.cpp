@@ -14,11 +14,10 @@
 
 namespace {
 
-class RealGridFilterRow : public RealGridForm, public testing::WithParamInterface<RealStore> {
+class RealGridFilterRow : public RealGridOverStores {
  protected:
   void SetUp() override {
-    store_ = GetParam();
-    RealGridForm::SetUp();
+    RealGridOverStores::SetUp();
     if (IsSkipped()) return;
     grid_->STFilter()->SetVisible(true);
   }

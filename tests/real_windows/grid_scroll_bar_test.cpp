@@ -13,12 +13,11 @@
 
 namespace {
 
-class RealGridScrollBars : public RealGridForm, public testing::WithParamInterface<RealStore> {
+class RealGridScrollBars : public RealGridOverStores {
  protected:
   void SetUp() override {
     recordCount_ = 100;
-    store_ = GetParam();
-    RealGridForm::SetUp();
+    RealGridOverStores::SetUp();
     if (IsSkipped()) return;
     // Wider than the grid, so that it scrolls sideways too.
     for (int i = 0; i < grid_->Columns()->Count(); ++i) grid_->Columns()->Items(i)->SetWidth(300);
@@ -81,13 +80,7 @@ INSTANTIATE_TEST_SUITE_P(Stores, RealGridScrollBars, testing::Values(RealStore::
                          RealStoreName);
 
 // A grid whose every record shows: its vertical bar, if any, has no thumb with room to move.
-class RealGridFewRows : public RealGridForm, public testing::WithParamInterface<RealStore> {
- protected:
-  void SetUp() override {
-    store_ = GetParam();
-    RealGridForm::SetUp();
-  }
-};
+using RealGridFewRows = RealGridOverStores;
 
 TEST_P(RealGridFewRows, TheVerticalBarShowsNothingToDragWhenEveryRowShows) {
   ASSERT_TRUE(WaitFor([&] { return ToolkitWindowExposed(form_->Handle()); }));

@@ -42,3 +42,12 @@ class RealGridForm : public ::testing::Test {
  private:
   std::string file_;
 };
+
+// The same form over each store in turn.
+class RealGridOverStores : public RealGridForm, public testing::WithParamInterface<RealStore> {
+ protected:
+  void SetUp() override {
+    store_ = GetParam();
+    RealGridForm::SetUp();
+  }
+};
