@@ -175,16 +175,17 @@ void TDBGridExCellPainter::PaintTitleHeaders(TCellPaint& cell, TColumnEx* column
 }
 
 // Where a heading's text may go in this cell's piece of it: the part of its span that shows,
-// from the end of the frozen columns (for a scrolled column) to the last cell shown. Frozen
-// columns keep their own part while the others are scrolled away.
+// up to the last cell shown. While columns are scrolled away, those left of the first one
+// shown are hidden between the frozen columns and the rest: a heading's part among the frozen
+// columns and its part among the scrolled ones then each show the text.
 std::pair<int, int> TDBGridExCellPainter::ShownSpan(const TCellPaint& cell, int hostLeft, int hostRight) {
   TDBGridExDrawInfo info;
   view_.CalcDrawInfo(info);
   const int scrollStart = info.Horz.FixedBoundary;
   const int shownEnd = std::min(info.Horz.GridBoundary, info.Horz.GridExtent);
+  if (view_.LeftCol() == view_.FixedCols()) return {hostLeft, std::min(hostRight, shownEnd)};
   if (cell.Col >= view_.FixedCols()) return {std::max(hostLeft, scrollStart), std::min(hostRight, shownEnd)};
-  const bool scrolled = view_.LeftCol() != view_.FixedCols();
-  return {hostLeft, std::min(hostRight, scrolled ? scrollStart : shownEnd)};
+  return {hostLeft, std::min(hostRight, scrollStart)};
 }
 
 // One heading's piece above this column: `child` is the rectangle below it, `childLeft` the

@@ -462,6 +462,24 @@ TEST_P(GridPaint, AHeadingKeepsItsTextOverThePartOfItsSpanThatShows) {
   }
 }
 
+// A heading over a frozen column and the one after it writes its text once, over the middle.
+TEST_P(GridPaint, AHeadingOverAFrozenColumnWritesItsTextOnceOverItsMiddle) {
+  Make(5, 420, 240);
+  UnderOneHeading();
+  Column(1)->SetWidth(100);
+  Column(kName)->SetWidth(100);
+  grid->SetFrozenCols(1);
+  Paint();
+  const int headingHeight = grid->Layout()->TitleLeaf(0)->Heading()->Height;
+  const TRect id = grid->CellRect(1, 0);
+  const TRect name = grid->CellRect(kName, 0);
+  const TRect ink = InkBounds(clBtnFace, Rect(id.Left + 3, 3, name.Right - 3, headingHeight - 3));
+  ASSERT_FALSE(ink.IsEmpty());
+  const int middle = (id.Left + name.Right) / 2;
+  EXPECT_LE(std::abs((ink.Left + ink.Right) / 2 - middle), 3) << Describe(ink) << " around " << middle;
+  EXPECT_LT(ink.Width(), grid->Canvas()->TextWidth("联系人") + 6) << "one text: " << Describe(ink);
+}
+
 TEST_P(GridPaint, FooterCellsShowEveryKindOfValue) {
   Make(5);
   grid->SetFooterRowCount(1);
