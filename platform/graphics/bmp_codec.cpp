@@ -299,14 +299,34 @@ void DecodeUncompressed(const ByteView& in, const BmpLayout& l,
   }
 }
 
-void DecodeCompressed(const ByteView& in, const BmpLayout& l, const std::vector<uint32_t>& palette,
-                      TBmpImage& image) {
+bool IsRunLength(const BmpLayout& l) {
+  return l.compression == bmp::BI_RLE8 || l.compression == bmp::BI_RLE4;
+}
+
+// Two bytes of run-length codes stand for at most 255 pixels (the longest run); the measure
+// allows twice that, for pictures that leave some pixels to line ends and moves.
+constexpr uint64_t kMostPixelsPerRunLengthByte = 255;
+
+// The bytes of run-length codes: as declared, else up to the end. A picture that claims more
+// pixels than they can stand for would be mostly pixels nothing describes, at the cost of its
+// whole size: it is refused before that is allocated.
+uint64_t RunLengthData(const ByteView& in, const BmpLayout& l) {
   uint64_t available = in.Size() - l.pixelOffset;
   uint64_t length = l.imageSize == 0 ? available : l.imageSize;
   if (length > available) {
     Invalid("truncated pixel data (" + std::to_string(length) + " bytes declared, " +
             std::to_string(available) + " present)");
   }
+  if (static_cast<uint64_t>(l.width) * static_cast<uint64_t>(l.height) > length * kMostPixelsPerRunLengthByte) {
+    Invalid(std::to_string(l.width) + " x " + std::to_string(l.height) +
+            " pixels are more pixels than its run-length data of " + std::to_string(length) +
+            " bytes can describe");
+  }
+  return length;
+}
+
+void DecodeCompressed(const ByteView& in, const BmpLayout& l, uint64_t length,
+                      const std::vector<uint32_t>& palette, TBmpImage& image) {
   std::vector<uint8_t> indexes =
       bmp::DecodeRle(in, l.pixelOffset, length, l.width, l.height, l.compression == bmp::BI_RLE4);
   for (int r = 0; r < l.height; ++r) {
@@ -328,6 +348,11 @@ void KeepVisibleWhenAlphaIsBlank(TBmpImage& image) {
 
 }  // namespace
 
+TBmpSize ReadBmpSize(const uint8_t* data, size_t size) {
+  const BmpLayout layout = ReadLayout(ByteView(data, size));
+  return {layout.width, layout.height};
+}
+
 TBmpImage DecodeBmp(const uint8_t* data, size_t size) {
   ByteView in(data, size);
   BmpLayout layout = ReadLayout(in);
@@ -337,9 +362,10 @@ TBmpImage DecodeBmp(const uint8_t* data, size_t size) {
   image.Height = layout.height;
   image.SourceBitsPerPixel = static_cast<int>(layout.bitCount);
   image.HasAlpha = layout.masks[3] != 0;
+  const uint64_t runLengthData = IsRunLength(layout) ? RunLengthData(in, layout) : 0;
   image.Pixels.assign(static_cast<size_t>(layout.width) * layout.height, 0xFF000000u);
-  if (layout.compression == bmp::BI_RLE8 || layout.compression == bmp::BI_RLE4) {
-    DecodeCompressed(in, layout, image.Palette, image);
+  if (IsRunLength(layout)) {
+    DecodeCompressed(in, layout, runLengthData, image.Palette, image);
   } else {
     DecodeUncompressed(in, layout, image.Palette, image);
   }

@@ -36,6 +36,14 @@ struct TBmpImage {
 constexpr int kMaxBmpDimension = 32768;
 constexpr int64_t kMaxBmpPixels = int64_t{1} << 26;
 
+// The size a BMP file image declares, read from its headers alone (nothing is decoded);
+// raises EInvalidGraphic as DecodeBmp does for headers that cannot be read.
+struct TBmpSize {
+  int Width = 0;
+  int Height = 0;
+};
+TBmpSize ReadBmpSize(const uint8_t* data, size_t size);
+
 // Decodes a whole BMP file image held in memory.
 TBmpImage DecodeBmp(const uint8_t* data, size_t size);
 inline TBmpImage DecodeBmp(const std::vector<uint8_t>& bytes) {

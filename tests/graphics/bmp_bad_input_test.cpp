@@ -112,6 +112,19 @@ TEST(BmpBadInput, RunLengthDataStaysInsideTheImage) {
   ExpectRejected(Rle8(4, 1, {2, 0, 0, 1}, 2).data, "ends before the end-of-bitmap mark");
 }
 
+// A few bytes of codes that skip to the end cannot stand for a picture of millions of pixels:
+// such a file is refused before anything of its size is allocated.
+TEST(BmpBadInput, RunLengthDataMustBeAbleToDescribeThePicture) {
+  ExpectRejected(Rle8(8192, 8192, {0, 1}).data, "more pixels than its run-length data");
+  Bytes rle4 = InfoFile(8192, 8192, 4, 2, 14 + 40 + 4, 1);
+  rle4.Rgbq(0xFFFFFF);
+  rle4.Raw({0, 2, 255, 255, 0, 2, 255, 255, 0, 1});
+  ExpectRejected(rle4.data, "more pixels than its run-length data");
+  // A picture of the data's measure still reads, skipped pixels and all.
+  TBmpImage small = DecodeBmp(Rle8(40, 12, {4, 0, 0, 1}).data);
+  EXPECT_EQ(small.Width * small.Height, 480);
+}
+
 // Each case either decodes or raises EInvalidGraphic; the sanitizers catch any stray access.
 void DecodeOrReject(const std::vector<uint8_t>& bytes) {
   try {
