@@ -7,6 +7,7 @@
 
 #include "platform/core/exceptions.h"
 #include "platform/core/format.h"
+#include "platform/graphics/bmp_codec.h"
 #include "skin/theme_file_layout.h"
 
 using namespace theme_file;
@@ -44,6 +45,23 @@ bool OverlapsChain(const std::set<uint32_t>& entries, uint32_t offset) {
   if (next != entries.end() && uint64_t{offset} + kEntryLength > *next) return true;
   if (next == entries.begin()) return false;
   return uint64_t{*std::prev(next)} + kEntryLength > offset;
+}
+
+// Theme pictures are the strips and edges of a form's frame and its controls: none needs to be
+// larger than a screen, and a larger one would cost its whole size at every paint that draws
+// it. Such an entry is refused as a damaged one is. A picture whose headers cannot be read is
+// kept: it counts as missing where it is drawn.
+constexpr int kLongestPictureSide = 4096;
+constexpr int64_t kMostPicturePixels = int64_t{1920} * 1200;
+
+bool FitsAScreen(TMemoryStream& bitmap) {
+  try {
+    const TBmpSize size = ReadBmpSize(bitmap.Memory(), static_cast<size_t>(bitmap.Size()));
+    return size.Width <= kLongestPictureSide && size.Height <= kLongestPictureSide &&
+           int64_t{size.Width} * size.Height <= kMostPicturePixels;
+  } catch (const EInvalidGraphic&) {
+    return true;
+  }
 }
 
 }  // namespace
@@ -93,7 +111,7 @@ void TskThemeFileReader::Store(TStream& stream, const Entry& entry) {
     case vtBitmap: {
       auto bitmap = std::make_unique<TMemoryStream>();
       bitmap->SetSize(entry.DataSize);
-      if (!ReadAt(stream, entry.DataOffset, bitmap->Memory(), entry.DataSize)) return;
+      if (!ReadAt(stream, entry.DataOffset, bitmap->Memory(), entry.DataSize) || !FitsAScreen(*bitmap)) return;
       bitmap->SetPosition(0);
       bitmapNames_.Add(entry.Name);
       bitmaps_.push_back(std::move(bitmap));

@@ -15,8 +15,9 @@
 // and size and the next entry's offset (0 ends the chain).
 //
 // Damaged files never raise and never read outside the file: an entry whose value does not
-// fit its type or the file, or would make the values kept larger than the file, is skipped,
-// and a chain that loops, runs past the end or meets a short read ends the parse with the
+// fit its type or the file, or would make the values kept larger than the file, is skipped, as
+// is a picture larger than a screen (more than 4096 pixels along a side, or than 1920 x 1200
+// in all); a chain that loops, runs past the end or meets a short read ends the parse with the
 // entries read so far. Lookups ignore case; the first of two entries with one name wins.
 class TskThemeFileReader : public TObject {
   DECLARE_CLASS(TskThemeFileReader, TObject)

@@ -26,7 +26,7 @@ constexpr std::array<const char*, 5> kNoBitmaps{};
 // form's least width; for a border, a corner and the title buttons' offsets a few times what
 // any style draws, leaving the form room for its contents.
 constexpr int32_t kWidestForm = 4096;
-constexpr int32_t kLongestDetail = 256;
+constexpr int32_t kLongestDetail = kThemeLongestDetail;
 constexpr int32_t kWidestBorder = 64;
 
 constexpr TKeyRow Number(const char* name, TskThemeValueKind kind, std::array<int32_t, 5> values) {

@@ -89,6 +89,11 @@ struct TskThemeIntRange {
   int32_t Clamp(int32_t value) const { return value < Least ? Least : value > Most ? Most : value; }
 };
 TskThemeIntRange ThemeKeyRange(TskThemeKey key);
+// How far a theme's details may reach (a corner, a title button's offset): a few times what
+// any style draws, leaving a form room for its contents.
+inline constexpr int32_t kThemeLongestDetail = 256;
+// The heights a title bar takes from its theme's pictures, kept as the integer keys are.
+inline constexpr TskThemeIntRange kTitleBarHeightRange{0, kThemeLongestDetail};
 // The key of a name (ignoring case), or 0.
 TskThemeKey ThemeKeyIndex(std::string_view name);
 

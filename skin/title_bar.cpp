@@ -117,7 +117,7 @@ void TskTitleBar::SetButtons(TskTitleBarButtons* value) { buttons_->Assign(value
 
 void TskTitleBar::SetAutoSize(bool value) {
   autoSize_ = value && sections_->Count() > 0;
-  if (autoSize_) SetHeight(sections_->Items(0)->Picture()->Height());
+  if (autoSize_) SetHeight(kTitleBarHeightRange.Clamp(sections_->Items(0)->Picture()->Height()));
 }
 
 void TskTitleBar::SetButtonInterval(int value) {

@@ -37,7 +37,8 @@ class TskTitleBar : public TCustomPanel {
   void SetSections(TskTitleBarSections* value);
   TskTitleBarButtons* Buttons() const { return buttons_.get(); }
   void SetButtons(TskTitleBarButtons* value);
-  // The bar takes the height of its first section's picture; without sections it stays off.
+  // The bar takes the height of its first section's picture, within kTitleBarHeightRange;
+  // without sections it stays off.
   bool AutoSize() const { return autoSize_; }
   void SetAutoSize(bool value);
   int ButtonInterval() const { return buttonInterval_; }

@@ -10,6 +10,7 @@
 #include "platform/windows/clock.h"
 #include "platform/windows/messages.h"
 #include "skin/file_theme.h"
+#include "skin/form.h"
 #include "skin/themes.h"
 #include "tests/skin/pixel_test_support.h"
 #include "tests/skin/skin_fixture.h"
@@ -88,6 +89,25 @@ class SkinControlTest : public SkinFormTest {
       EXPECT_TRUE(theme_->CanUse());
     }
     return theme_;
+  }
+
+  // A shown form of `bounds` and a theme component on it loaded from `file`.
+  TForm* FormOnThemeFile(TRect bounds, const String& file, TskFileTheme*& theme) {
+    TForm* form = MakeForm(bounds);
+    theme = new TskFileTheme(form);
+    theme->SetThemeFile(file);
+    return form;
+  }
+  // A skin on `form` that hands its style to the controls placed on it.
+  static TskForm* SkinOf(TForm* form) {
+    auto* skin = new TskForm(form);
+    skin->SetParent(form);
+    skin->SetUIStyleAutoUpdateSub(true);
+    return skin;
+  }
+  static void ShowThemeFile(TskForm* skin, TskFileTheme* theme) {
+    skin->SetFileTheme(theme);
+    skin->SetUIStyle(FromThemeFile);
   }
 
   // Gives a skinned control the style and, for FromThemeFile, the test theme.
