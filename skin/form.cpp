@@ -142,14 +142,20 @@ void TskForm::SetBorderColor(TColor value) {
 void TskForm::SetFormBorderWidth(int value) {
   // A theme without a usable width gives no border rather than a negative one.
   value = std::max(value, 0);
-  // The form grows around a wider border; the same width again leaves its size alone (the
-  // height rule keeps half a border less below, so re-applying it would grow the form).
   if (value == borderWidth_) return PaintBorder();
+  if (form_ == nullptr) {
+    borderWidth_ = value;
+    return;
+  }
+  // The form grows around a wider border and shrinks around a narrower one. Down, the height
+  // rule puts one and a half borders below the panel, which the panel's place does not show:
+  // the height it was given is what the rule takes off the form, so that a width and the
+  // former one again give the form back its size.
+  const int panelHeight = form_->Height() - HeightAroundPanel();
   borderWidth_ = value;
-  if (form_ == nullptr) return;
   SetPanelWidth(Width());
   LayoutInForm();
-  SetPanelHeight(Height());
+  SetPanelHeight(panelHeight);
   PaintBorder();
 }
 
@@ -160,10 +166,14 @@ void TskForm::SetPanelWidth(int value) {
   LayoutInForm();
 }
 
+int TskForm::HeightAroundPanel() const {
+  int extra = ComponentState().Contains(csDesigning) ? frameExtraHeight_ : 0;
+  return borderWidth_ + borderWidth_ / 2 + extra;
+}
+
 void TskForm::SetPanelHeight(int value) {
   if (form_ == nullptr) return SetHeight(value);
-  int extra = ComponentState().Contains(csDesigning) ? frameExtraHeight_ : 0;
-  form_->SetHeight(value + borderWidth_ + borderWidth_ / 2 + extra);
+  form_->SetHeight(value + HeightAroundPanel());
   LayoutInForm();
 }
 

@@ -141,6 +141,9 @@ class TskForm : public TCustomPanel, public IskMenuBarForm {
   void KeepMaximizedAtConstruction();
   void FormHitTest(TMessage& m);
   bool MenuShortCut(TMessage& key);
+  // What the height rule adds to a panel's height for the form's: one and a half borders (and
+  // the native frame while designing).
+  int HeightAroundPanel() const;
 
   TskTitleBar* titleBar_ = nullptr;
   TMainMenu* menu_ = nullptr;

@@ -65,13 +65,6 @@ void TskForm::PaintBorderInto(HDC dc) {
   canvas.Brush()->SetStyle(bsSolid);
   canvas.Brush()->SetColor(borderColor_);
   for (const TRect& strip : frame.BorderStrips()) canvas.FillRect(strip);
-  if (frame.BorderWidth() > 0) {
-    canvas.Pen()->SetStyle(psSolid);
-    canvas.Pen()->SetColor(borderColor_);
-    canvas.Pen()->SetWidth(frame.BorderWidth());
-    canvas.MoveTo(0, 0);
-    canvas.LineTo(form_->ClientWidth(), 0);
-  }
   canvas.SetHandle(nullptr);
 }
 

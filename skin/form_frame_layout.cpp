@@ -12,10 +12,10 @@ TRect TskFormFrame::PanelRect() const {
   return Rect(bw, top, in_.ClientWidth - bw - EdgeInset(), in_.ClientHeight - bw - EdgeInset());
 }
 
-std::array<TRect, 3> TskFormFrame::BorderStrips() const {
+std::array<TRect, 4> TskFormFrame::BorderStrips() const {
   const int bw = in_.BorderWidth, w = in_.ClientWidth, h = in_.ClientHeight;
   const int inset = EdgeInset();
-  return {Rect(0, 0, bw, h), Rect(0, h - bw - inset, w, h), Rect(w - bw - inset, 0, w, h)};
+  return {Rect(0, 0, w, bw), Rect(0, 0, bw, h), Rect(0, h - bw - inset, w, h), Rect(w - bw - inset, 0, w, h)};
 }
 
 LRESULT TskFormFrame::SizingHit(TPoint p) const {

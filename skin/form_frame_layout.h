@@ -30,9 +30,9 @@ class TskFormFrame {
   // Inside the border on the left, right and bottom; at the top edge under a shown title bar
   // (the bar is the top of the frame), else inside the border there too.
   TRect PanelRect() const;
-  // The strips filled in the border colour: left, bottom, right. The top edge is a line of the
-  // border's width along the form's first row.
-  std::array<TRect, 3> BorderStrips() const;
+  // The strips filled in the border colour, each as wide as the border: top, left, bottom,
+  // right. A shown title bar covers the top one.
+  std::array<TRect, 4> BorderStrips() const;
   // HTLEFT .. HTBOTTOMRIGHT for a point in a sizing zone, HTNOWHERE elsewhere and for a form
   // that does not size.
   LRESULT SizingHit(TPoint client) const;

@@ -116,6 +116,20 @@ TEST_F(ShowcaseMainMenu, PickingAStyleRestylesAndRepaintsTheWholeWindow) {
   }
 }
 
+// Picking styles of another border width there and back leaves the window as large as it was.
+TEST_F(ShowcaseMainMenu, StylesPickedThereAndBackKeepTheWindowsSize) {
+  ShowcaseStyleItem(menu_, Marine)->Click();
+  Application->ProcessMessages();
+  const TRect before = form_->BoundsRect();
+  for (int trip = 0; trip < 5; ++trip) {
+    ShowcaseStyleItem(menu_, Pearl)->Click();
+    Application->ProcessMessages();
+    ShowcaseStyleItem(menu_, Marine)->Click();
+    Application->ProcessMessages();
+  }
+  EXPECT_EQ(form_->BoundsRect(), before);
+}
+
 TEST_F(ShowcaseMainMenu, DropDownsAreDrawnInThePickedStyle) {
   ShowcaseStyleItem(menu_, Pearl)->Click();
   menu_->PopupSubmenu(1, 100, 100);

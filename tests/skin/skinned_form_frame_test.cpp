@@ -301,9 +301,10 @@ TEST_F(SkinnedFormShape, AFormSkinnedBeforeItShowsIsShapedWhenItShows) {
   auto* skin = new TskForm(form);
   skin->SetParent(form);
   skin->SetUIStyle(Pearl);
-  // The wider border grows the form around the panel across (2 x 2 pixels); down, the panel
-  // first gives up the border's room and the form then takes one and a half borders below it.
-  EXPECT_EQ(form->BoundsRect(), Bounds(100, 100, 404, 301));
+  // The wider border grows the form around the panel across (2 x 2 pixels); down, by what the
+  // height rule puts below the panel for the wider border: one and a half borders, 3 + 1 pixels
+  // where 1 + 0 were.
+  EXPECT_EQ(form->BoundsRect(), Bounds(100, 100, 404, 303));
   form->Show();
   Pump();
   HRGN shape = CreateRectRgn(0, 0, 0, 0);
@@ -327,6 +328,45 @@ TEST_F(SkinnedFormShape, ThePanelFillsTheFormInsideTheBorder) {
   skin->SetTitleBarVisible(false);
   EXPECT_EQ(skin->Top(), 3);
   EXPECT_FALSE(skin->TitleBar()->Visible());
+}
+
+// Switching styles there and back gives the form back its size, whether the title bar shows
+// or not: each switch takes away what the old border added and adds what the new one does.
+TEST_F(SkinnedFormShape, StyleRoundTripsGiveBackTheFormsSize) {
+  for (bool titleBar : {true, false}) {
+    SCOPED_TRACE(titleBar);
+    TForm* form = SizeableForm();
+    TskForm* skin = Skin(form, Marine);
+    skin->SetTitleBarVisible(titleBar);
+    const TRect before = form->BoundsRect();
+    for (int trip = 0; trip < 5; ++trip) {
+      skin->SetUIStyle(Pearl);
+      Pump();
+      skin->SetUIStyle(Marine);
+      Pump();
+      EXPECT_EQ(form->BoundsRect(), before) << "after round trip " << trip + 1;
+    }
+    delete form;
+  }
+}
+
+// Without the title bar the border runs along the top as well, as wide as on the other edges.
+TEST_F(SkinnedFormShape, WithoutTheTitleBarEveryEdgeIsAsWideAsTheBorder) {
+  TForm* form = SizeableForm();
+  TskForm* skin = Skin(form, Pearl);
+  skin->SetTitleBarVisible(false);
+  Pump();
+  const int w = form->ClientWidth(), h = form->ClientHeight(), bw = skin->FormBorderWidth();
+  ASSERT_EQ(bw, 3);
+  const TColor border = skin->BorderColor();
+  for (int i = 0; i < bw; ++i) {
+    EXPECT_EQ(Pixel(form, w / 2, i), border) << "top " << i;
+    EXPECT_EQ(Pixel(form, i, h / 2), border) << "left " << i;
+    EXPECT_EQ(Pixel(form, w - 1 - i, h / 2), border) << "right " << i;
+    EXPECT_EQ(Pixel(form, w / 2, h - 1 - i), border) << "bottom " << i;
+  }
+  EXPECT_EQ(Pixel(form, w / 2, bw), skin->Color()) << "the panel starts inside the top border";
+  SavePictureOnFailure(form);
 }
 
 // The form's panel fills the skin below the title bar. A plain panel gives up its bevels,
