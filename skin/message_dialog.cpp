@@ -29,6 +29,8 @@ constexpr int kButtonStep = 93;
 constexpr int kRightButtonFromEdge = 97;
 constexpr int kButtonsBelowText = 20;
 constexpr int kFormBelowText = 65;
+// The caption font's first colour, which means "the style's caption colour".
+constexpr TColor kStyleCaptionColour = clWhite;
 
 }  // namespace
 
@@ -36,7 +38,7 @@ constexpr int kFormBelowText = 65;
 
 TskDialog::TskDialog(TComponent* owner)
     : TComponent(owner), font_(std::make_unique<TFont>()), captionFont_(std::make_unique<TFont>()) {
-  captionFont_->SetColor(clWhite);
+  captionFont_->SetColor(kStyleCaptionColour);
   captionFont_->SetName("Tahoma");
   captionFont_->SetStyle({fsBold});
   theme_.SetStyle(GetOwnerFormUIStyle(owner));
@@ -139,12 +141,15 @@ std::unique_ptr<TfrmMsg> TskMessageDialog::CreateForm() {
     button->SetModalResult(ButtonModalResult(k));
     form->SetActiveControl(button);
   }
-  form->SetHeight(textBottom + kFormBelowText);
   form->SetPosition(Position());
   TskForm* skin = form->skForm1();
   skin->SetFormCaption(Caption());
   skin->SetFileTheme(FileTheme());
   skin->SetUIStyle(UIStyle());
+  const TColor styleColour = skin->TitleFont()->Color();
   skin->SetTitleFont(CaptionFont());
+  if (CaptionFont()->Color() == kStyleCaptionColour) skin->TitleFont()->SetColor(styleColour);
+  // The height last: a style of another border width sizes the form around its border.
+  form->SetHeight(textBottom + kFormBelowText);
   return form;
 }

@@ -31,7 +31,9 @@ class TskDialog : public TComponent {
   // The message text's font.
   TFont* Font() const { return font_.get(); }
   void SetFont(TFont* value);
-  // The title bar's font.
+  // The title bar's font. In its first colour, white, it leaves the colour to the style, as
+  // every title bar of the style has it (black on Graphite's light bar); any other colour
+  // stands.
   TFont* CaptionFont() const { return captionFont_.get(); }
   void SetCaptionFont(TFont* value);
 

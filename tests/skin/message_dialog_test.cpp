@@ -220,5 +220,35 @@ TEST_P(MessageDialogLookTest, TheBoxTakesTheDialogsTheme) {
   box->Hide();
 }
 
+// The box's title is drawn in the colour every title bar of its style gives its caption: black
+// on Graphite's light bar, white on the others.
+class MessageDialogCaptionTest : public MessageDialogLookTest {};
+
+TEST_P(MessageDialogCaptionTest, TheCaptionTakesTheColourOfItsStylesTitles) {
+  TForm* plain = MakeForm();
+  auto* skin = new TskForm(plain);
+  skin->SetParent(plain);
+  skin->SetUIStyle(GetParam());
+  const TColor styleColour = ColorToRGB(skin->TitleBar()->Font()->Color());
+  TskMessageDialog* dialog = Dialog(1);
+  dialog->SetUIStyle(GetParam());
+  std::unique_ptr<TfrmMsg> box = dialog->CreateForm();
+  box->Show();
+  Pump();
+  TskTitleBar* bar = box->skForm1()->TitleBar();
+  int drawn = 0;
+  for (int y = 0; y < bar->Height(); ++y) {
+    for (int x = 0; x < 80; ++x) {
+      const TPoint p = bar->ClientToScreen({x, y});
+      drawn += Pixel(box.get(), p.x - box->Left(), p.y - box->Top()) == styleColour;
+    }
+  }
+  EXPECT_GT(drawn, 10) << "the caption is drawn in " << std::hex << uint32_t(styleColour);
+  box->Hide();
+}
+
 INSTANTIATE_TEST_SUITE_P(EveryLook, MessageDialogLookTest, ::testing::ValuesIn(kEveryLook),
+                         [](const auto& param) { return StyleName(param.param); });
+INSTANTIATE_TEST_SUITE_P(BuiltInLooks, MessageDialogCaptionTest,
+                         ::testing::Values(Graphite, Pearl, Marine, Jade, Glacier),
                          [](const auto& param) { return StyleName(param.param); });
