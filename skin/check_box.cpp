@@ -100,10 +100,11 @@ void TskCheckBox::Toggle() {
 
 void TskCheckBox::Click() {
   if (CanFocus() && Enabled()) SetFocus();
+  // A handler of the box's own runs with the change of Checked, and alone, as on every control;
+  // a box without one (or whose handler is still the action's) runs the linked action.
+  const bool ownHandler = HasOwnClickHandler();
   Toggle();
-  // OnClick was fired by the change of Checked; what the inherited click adds is the linked
-  // action.
-  if (ActionLink() != nullptr) ActionLink()->Execute(this);
+  if (!ownHandler && ActionLink() != nullptr) ActionLink()->Execute(this);
 }
 
 void TskCheckBox::KeyUp(uint16_t& key, TShiftState shift) {

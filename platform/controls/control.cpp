@@ -374,11 +374,14 @@ void TControl::SendToBack() {
 
 // The control's own handler runs; while OnClick is still the action's handler, the action runs
 // through the link instead, so that it updates first and knows which control ran it.
+bool TControl::HasOwnClickHandler() const {
+  return OnClick && !(actionLink_ && actionLink_->IsOnExecuteLinked());
+}
+
 void TControl::Click() {
-  bool ownHandler = OnClick && !(actionLink_ && actionLink_->IsOnExecuteLinked());
   // The handler runs from a copy: it may free this control, and with it OnClick.
   TNotifyEvent handler = OnClick;
-  if (ownHandler) handler(this);
+  if (HasOwnClickHandler()) handler(this);
   else if (actionLink_) actionLink_->Execute(this);
   else handler.Call(this);
 }

@@ -147,6 +147,8 @@ class TControl : public TComponent {
 
   virtual void Click();
   virtual void DblClick();
+  // OnClick is the control's own handler, not the linked action's: a click runs it alone.
+  bool HasOwnClickHandler() const;
 
   // The action this control runs when clicked and whose caption, enabled state, hint,
   // visibility, checked state, shortcut and handler it shows while they still match the
