@@ -98,8 +98,9 @@ void DrawProgressBar(const TStylePalette& p, TArtworkSink& sink) {
   TBitmap b;
   Sized(b, p.Sizes.ProgressBar, p.Accent);
   int h = b.Height(), w = b.Width();
-  VerticalGradient(b, Rect(0, 0, w, h / 2), Lighter(p.Accent, 55), Lighter(p.Accent, 15));
-  VerticalGradient(b, Rect(0, h / 2, w, h), p.Accent, Darker(p.Accent, 15));
+  // Light enough for the dark percentage the bar draws over it.
+  VerticalGradient(b, Rect(0, 0, w, h / 2), Lighter(p.AccentLight, 60), Lighter(p.AccentLight, 25));
+  VerticalGradient(b, Rect(0, h / 2, w, h), p.AccentLight, Darker(p.AccentLight, 10));
   Add(sink, p, "PROGRESSBAR", b);
 }
 

@@ -46,6 +46,19 @@ TEST_P(SkinPanelLooks, ProgressBarFillsTheDonePartFramesAndShowsThePercentage) {
   EXPECT_EQ(Count(clBlack, Rect(1, 1, 11, 149)), 0);
 }
 
+// The percentage stands over the done part at half way: the fill must let it be read.
+TEST_P(SkinPanelLooks, ThePercentageReadsOverTheDonePart) {
+  auto* bar = Make<TskProgressBar>(GetParam(), Bounds(0, 0, 150, 12));
+  ASSERT_EQ(bar->Caption(), "50%");
+  Paint(bar);
+  const TColor text = ColorToRGB(bar->CaptionColor());
+  ASSERT_GT(Count(text, Rect(60, 1, 74, 11)), 5) << "the caption is drawn over the done part";
+  double least = 21;
+  for (int y = 1; y < 11; ++y)
+    for (int x = 2; x < 40; ++x) least = std::min(least, ContrastRatio(At(x, y), text));
+  EXPECT_GE(least, 4.5);
+}
+
 TEST_P(SkinPanelLooks, GroupBoxFramesInTheThemeAndOpensTheTopLineForItsCaption) {
   const TskUIStyle style = GetParam();
   auto* box = Make<TskGroupBox>(style, Bounds(0, 0, 185, 105));

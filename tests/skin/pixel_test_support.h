@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cmath>
 #include <filesystem>
 
 #include "platform/graphics/bitmap.h"
@@ -43,6 +45,21 @@ class TPixelTest : public ::testing::Test {
  private:
   TBitmap* kept_ = nullptr;
 };
+
+// How far apart two plain colours stand for the eye: the ratio of their relative luminances
+// (each plus 0.05), from 1 (alike) to 21 (black on white). Text wants 4.5 or more to be read.
+inline double ContrastRatio(TColor a, TColor b) {
+  auto luminance = [](TColor c) {
+    auto channel = [](int v) {
+      const double s = v / 255.0;
+      return s <= 0.03928 ? s / 12.92 : std::pow((s + 0.055) / 1.055, 2.4);
+    };
+    const uint32_t rgb = static_cast<uint32_t>(c);
+    return 0.2126 * channel(rgb & 0xFF) + 0.7152 * channel((rgb >> 8) & 0xFF) + 0.0722 * channel((rgb >> 16) & 0xFF);
+  };
+  const double la = luminance(a), lb = luminance(b);
+  return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
+}
 
 // How many pixels of `r` in `bitmap` are `color`.
 inline int CountColour(TBitmap& bitmap, TColor color, TRect r) {
