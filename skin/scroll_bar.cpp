@@ -169,11 +169,15 @@ void TskScrollBar::LayOut() {
   // Setting the bar's own thickness resizes it again; and the parts come after the first size.
   if (layingOut_ || track_ == nullptr || arrows_[1] == nullptr) return;
   auto busy = ScopedValue(layingOut_, true);
+  // A bar without a size hides until it has one; otherwise whether it shows is its owner's to
+  // say (a list hides its bar while every item fits), so a new style or size leaves it be.
   if (Width() == 0 || Height() == 0) {
+    hiddenForNoSize_ = hiddenForNoSize_ || Visible();
     SetVisible(false);
     return;
   }
-  SetVisible(true);
+  if (hiddenForNoSize_) SetVisible(true);
+  hiddenForNoSize_ = false;
   track_->SetOrientation(orientation_);
   TskImageButton* dec = arrows_[0];
   TskImageButton* inc = arrows_[1];

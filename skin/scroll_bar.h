@@ -69,4 +69,5 @@ class TskScrollBar : public TskThemed<TCustomPanel> {
   int smallChange_ = 1;
   int lineButton_ = 0;
   bool layingOut_ = false;
+  bool hiddenForNoSize_ = false;  // the layout hid the bar, and shows it again once it has a size
 };

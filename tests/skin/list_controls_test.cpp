@@ -5,6 +5,7 @@
 #include "platform/windows/keys.h"
 #include "skin/buttons.h"
 #include "skin/list_controls.h"
+#include "skin/panels.h"
 #include "skin/scroll_bar.h"
 #include "tests/skin/skin_controls_support.h"
 
@@ -154,6 +155,64 @@ TEST_F(SkinAttachedBars, ListBarAppearsWhenItemsNoLongerFitAndFollowsBothWays) {
   list->Perform(WM_MOUSEWHEEL, static_cast<WPARAM>(static_cast<uint16_t>(-WHEEL_DELTA)) << 16, 0);
   EXPECT_EQ(v->Position(), list->TopIndex());
   EXPECT_NE(list->TopIndex(), 12);
+}
+
+// However the list comes to hold items that all fit (added before the bar is attached, while
+// the list is hidden, or restyled later), its bar stays hidden.
+TEST_F(SkinAttachedBars, ListBarStaysHiddenWhileAllItemsFit) {
+  struct TOrder {
+    const char* name;
+    bool itemsFirst;
+    bool hiddenParent;
+    bool restyle;
+    int extraItems = 0;   // added, and taken away again after the bar is attached
+    int firstHeight = 0;  // a shorter list first, grown to its height at the end
+    bool themeFileLater = false;  // list and bar on a theme that loads its file at the end
+  };
+  const TOrder orders[] = {{"bar first", false, false, false},
+                           {"items first", true, false, false},
+                           {"hidden parent", true, true, false},
+                           {"restyled", true, false, true},
+                           {"all", true, true, true},
+                           {"items taken away", true, false, false, 30},
+                           {"grown to fit", true, false, false, 0, 40},
+                           {"theme file loaded later", true, false, false, 0, 0, true}};
+  for (const TOrder& order : orders) {
+    SCOPED_TRACE(order.name);
+    auto* holder = Make<TskGroupBox>(Marine, Bounds(0, 0, 300, 260));
+    if (order.hiddenParent) holder->SetVisible(false);
+    auto* list = new TskListBox(form_);
+    list->SetParent(holder);
+    list->SetBounds(12, 108, 130, order.firstHeight > 0 ? order.firstHeight : 130);
+    auto* bar = new TskScrollBar(form_);
+    bar->SetParent(holder);
+    bar->SetBounds(0, 0, 16, 100);
+    auto* theme = new TskFileTheme(form_);
+    if (order.themeFileLater) {
+      list->SetFileTheme(theme);
+      list->SetUIStyle(FromThemeFile);
+      bar->SetFileTheme(theme);
+      bar->SetUIStyle(FromThemeFile);
+    }
+    auto fill = [list, &order] {
+      for (int i = 0; i < 5 + order.extraItems; ++i) list->Items()->Add("号码" + IntToStr(i));
+    };
+    if (order.itemsFirst) fill();
+    list->SetVScrollBar(bar);
+    if (!order.itemsFirst) fill();
+    for (int i = 0; i < order.extraItems; ++i) list->Items()->Delete(list->Items()->Count() - 1);
+    if (order.restyle) holder->SetUIStyle(Pearl);
+    if (order.firstHeight > 0) list->SetHeight(130);
+    if (order.themeFileLater) theme->SetThemeFile(folder_.File("controls.skn"));
+    holder->SetVisible(true);
+    Pump();
+    SCROLLBARINFO native;
+    GetScrollBarInfo(list->Handle(), OBJID_VSCROLL, native);
+    EXPECT_NE(native.rgstate[0] & (STATE_SYSTEM_INVISIBLE | STATE_SYSTEM_UNAVAILABLE), 0u) << "the items fit";
+    EXPECT_FALSE(bar->Visible());
+    delete holder;
+    delete theme;
+  }
 }
 
 // Besides the item messages, the list takes its bar's state again after LB_SETCOUNT and
