@@ -31,7 +31,9 @@ TMenuItem* MenuItem(TComponent* owner, TMenuItem* parent, const char* caption, T
   return item;
 }
 
-void BuildToolBar(TWinControl* page, TLabel* status) {
+// The tool bar, with the page's pop-up menu on its drop-down button; answers the menu's word
+// wrap item.
+TMenuItem* BuildToolBar(TWinControl* page, TLabel* status) {
   auto* menu = new TPopupMenu(page);
   MenuItem(page, menu->Items(), "新建(&N)", TextToShortCut("Ctrl+N"));
   MenuItem(page, menu->Items(), "打开(&O)...", TextToShortCut("Ctrl+O"));
@@ -63,6 +65,7 @@ void BuildToolBar(TWinControl* page, TLabel* status) {
     });
   }
   page->SetPopupMenu(menu);
+  return wrap;
 }
 
 void BuildLists(TWinControl* page, TLabel* status) {
@@ -86,7 +89,7 @@ void BuildLists(TWinControl* page, TLabel* status) {
   fixed->OnSelect.Bind(nullptr, "FruitSelect", [status, fixed](TObject*) { status->SetCaption("选择了" + fixed->Text()); });
 }
 
-void BuildTreeAndMemo(TWinControl* page) {
+TMemo* BuildTreeAndMemo(TWinControl* page) {
   Caption(page, 8, 186, "树形视图");
   auto* tree = PlaceControl<TTreeView>(page, Bounds(8, 204, 150, 130));
   TTreeNode* contacts = tree->Items()->Add(nullptr, "通讯录");
@@ -99,6 +102,7 @@ void BuildTreeAndMemo(TWinControl* page) {
   auto* memo = PlaceControl<TMemo>(page, Bounds(170, 204, 220, 130));
   memo->SetScrollBars(ssVertical);
   memo->SetText("在这里输入。文字在编辑框的边缘自动换行；方向键、行首行尾键和鼠标都能移动光标。");
+  return memo;
 }
 
 void BuildPanelAndScrollBars(TWinControl* page, TLabel* status) {
@@ -136,8 +140,9 @@ void BuildPanelAndScrollBars(TWinControl* page, TLabel* status) {
 void BuildStandardControlsPage(TWinControl* page) {
   auto* status = Caption(page, 8, 344, "试试这些控件：单击、输入、滚动，或在页面上单击右键。");
   status->SetWidth(500);
-  BuildToolBar(page, status);
+  TMenuItem* wrap = BuildToolBar(page, status);
   BuildLists(page, status);
-  BuildTreeAndMemo(page);
+  TMemo* memo = BuildTreeAndMemo(page);
+  wrap->OnClick.Bind(nullptr, "WrapClick", [wrap, memo](TObject*) { memo->SetWordWrap(wrap->Checked()); });
   BuildPanelAndScrollBars(page, status);
 }

@@ -16,6 +16,7 @@
 #include "platform/controls/application.h"
 #include "platform/controls/combo_box.h"
 #include "platform/controls/list_box.h"
+#include "platform/controls/memo.h"
 #include "platform/controls/menus.h"
 #include "platform/controls/tree_view.h"
 #include "platform/graphics/bitmap.h"
@@ -233,6 +234,29 @@ TEST_F(ShowcaseMainForm, StandardControlsPageHoldsTheControls) {
   EXPECT_EQ(lists, 1);
   EXPECT_EQ(trees, 1);
   EXPECT_GT(page->ControlCount(), 8);
+}
+
+// The page's pop-up menu turns the memo's word wrap off and on again, tick and all.
+TEST_F(ShowcaseMainForm, TheWordWrapItemWrapsTheMemoOrNot) {
+  TShowcasePanel* page = form_->Page(TShowcaseMainForm::kStandardControlsCommand);
+  TMemo* memo = nullptr;
+  for (int i = 0; i < page->ControlCount(); ++i)
+    if (auto* found = dynamic_cast<TMemo*>(page->Controls(i))) memo = found;
+  ASSERT_NE(memo, nullptr);
+  auto* menu = dynamic_cast<TPopupMenu*>(page->PopupMenu());
+  ASSERT_NE(menu, nullptr);
+  TMenuItem* wrap = nullptr;
+  for (int i = 0; i < menu->Items()->Count(); ++i)
+    if (menu->Items()->Items(i)->Caption() == "自动换行(&W)") wrap = menu->Items()->Items(i);
+  ASSERT_NE(wrap, nullptr);
+  EXPECT_TRUE(wrap->Checked());
+  EXPECT_TRUE(memo->WordWrap());
+  for (bool wraps : {false, true}) {
+    wrap->Click();
+    Pump();
+    EXPECT_EQ(wrap->Checked(), wraps);
+    EXPECT_EQ(memo->WordWrap(), wraps);
+  }
 }
 
 namespace {
