@@ -189,13 +189,28 @@ void TSqliteTransaction::Commit() {
   done_ = true;
 }
 
+namespace {
+
+// The collation `column` of `table` declares; "" for SQLite's default byte order.
+String DeclaredCollation(TSqliteDatabase& db, const String& table, const String& column) {
+  const char* collation = nullptr;
+  if (sqlite3_table_column_metadata(db.Handle(), nullptr, table.c_str(), column.c_str(), nullptr, &collation, nullptr,
+                                    nullptr, nullptr) != SQLITE_OK ||
+      collation == nullptr || SameText(collation, "BINARY"))
+    return {};
+  return collation;
+}
+
+}  // namespace
+
 std::vector<TSqliteColumn> TableColumns(TSqliteDatabase& db, const String& table) {
-  TSqliteStatement info(db, "PRAGMA table_info(" + table + ")");
+  TSqliteStatement info(db, "PRAGMA table_info(" + SqlIdentifier(table) + ")");
   std::vector<TSqliteColumn> columns;
   std::vector<int> keyOrder;  // 0, or the column's place in the primary key
   while (info.Step()) {
-    columns.push_back({info.ColumnValue(1).AsString(), info.ColumnValue(2).AsString(), info.ColumnInt64(3) != 0,
-                       !info.ColumnValue(4).IsNull()});
+    const String name = info.ColumnValue(1).AsString();
+    columns.push_back({name, info.ColumnValue(2).AsString(), info.ColumnInt64(3) != 0, !info.ColumnValue(4).IsNull(),
+                       false, DeclaredCollation(db, table, name)});
     keyOrder.push_back(static_cast<int>(info.ColumnInt64(5)));
   }
   if (std::count_if(keyOrder.begin(), keyOrder.end(), [](int k) { return k > 0; }) == 1) {

@@ -93,16 +93,18 @@ class TSqliteTransaction {
 };
 
 // A column as its table declares it. rowId marks the one INTEGER PRIMARY KEY column, which
-// is the row id under another name.
+// is the row id under another name. collation is the one its declaration names ("NOCASE"),
+// empty when it compares bytes as SQLite does by default.
 struct TSqliteColumn {
   String name;
   String declared;
   bool notNull = false;
   bool hasDefault = false;
   bool rowId = false;
+  String collation;
 };
 
-// The columns of a table (given as an SQL identifier), in table order.
+// The columns of the table named `table` (as it is named, not quoted), in table order.
 std::vector<TSqliteColumn> TableColumns(TSqliteDatabase& db, const String& table);
 
 // Quotes an identifier for SQL ("name" with doubled quotes).

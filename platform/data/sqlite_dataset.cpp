@@ -81,6 +81,7 @@ void TSqliteDataSet::ClearColumns() {
   FieldDefs()->Clear();
   types_.clear();
   columns_.clear();
+  collations_.clear();
 }
 
 void TSqliteDataSet::AddColumnField(const TSqliteColumn& column, const String& fieldName) {
@@ -90,6 +91,7 @@ void TSqliteDataSet::AddColumnField(const TSqliteColumn& column, const String& f
   FieldDefs()->Add(fieldName, type, size, column.notNull && !column.hasDefault && !column.rowId);
   types_.push_back(type);
   columns_.push_back(column.name);
+  collations_.push_back(column.collation);
 }
 
 void TSqliteDataSet::OpenTable() {
@@ -97,7 +99,7 @@ void TSqliteDataSet::OpenTable() {
   // Preparing this gives SQLite's own message for a missing table or one without row ids.
   TSqliteStatement probe(*db_, "SELECT rowid, * FROM " + Table() + " LIMIT 0");
   ClearColumns();
-  for (const TSqliteColumn& c : TableColumns(*db_, Table())) AddColumnField(c, c.name);
+  for (const TSqliteColumn& c : TableColumns(*db_, table_)) AddColumnField(c, c.name);
   PrepareTableStatements();
   ReadKeysAgain();
 }
@@ -180,6 +182,8 @@ void TSqliteDataSet::LoadOrderedKeys() {
   keysComplete_ = true;
 }
 
+// Text sorts in the locale order, unless its column declares a collation of its own: the
+// table's author chose how that column compares, and an index on it serves the order then.
 String TSqliteDataSet::OrderBy() const {
   String collation = sortCaseInsensitive_ ? " COLLATE ANSI" : " COLLATE ANSICASE";
   String order;
@@ -188,7 +192,8 @@ String TSqliteDataSet::OrderBy() const {
     int column = FieldDefs()->IndexOf(name);
     if (column < 0) DatabaseError(Format(db_messages::FieldNotFound, {name}));
     bool descending = key < keyDescending_.size() ? keyDescending_[key] : sortDescending_;
-    order += SqlIdentifier(FieldDefs()->Items(column).Name) + collation + (descending ? " DESC" : "") + ", ";
+    const bool declared = !collations_[static_cast<size_t>(column)].empty();
+    order += SqlIdentifier(FieldDefs()->Items(column).Name) + (declared ? "" : collation) + (descending ? " DESC" : "") + ", ";
     ++key;
   }
   return order + "rowid" + (sortDescending_ ? " DESC" : "");

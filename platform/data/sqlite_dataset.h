@@ -44,7 +44,8 @@ class TSqliteDataSet : public TDataSet {
   void SetBusyTimeout(int ms);
   // Before open, whether a table data set can be edited; while open, also whether the query is.
   bool CanModify() const override;
-  // Orders a table on "A;B" (text in the locale order, ignoring Latin case); "" orders by row id.
+  // Orders a table on "A;B" (text in the locale order, ignoring Latin case; a column that
+  // declares a collation of its own in it); "" orders by row id.
   const String& IndexFieldNames() const { return indexFieldNames_; }
   void SetIndexFieldNames(const String& fields) { SortOnFields(fields); }
   // The same with the choice of case and direction (rows of equal keys follow their row ids
@@ -117,6 +118,7 @@ class TSqliteDataSet : public TDataSet {
 
   String table_;                 // the table written to while open; "" for a read-only query
   std::vector<String> columns_;  // the table column of each field def
+  std::vector<String> collations_;  // the collation each of them declares, "" for none
   String keyedSql_;              // an editable query returning its rows' row ids too
   std::unique_ptr<TSqliteDatabase> db_;
   std::unique_ptr<TSqliteStatement> readRow_;

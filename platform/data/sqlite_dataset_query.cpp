@@ -34,7 +34,7 @@ String SourceTable(const TSqliteStatement& query) {
 std::optional<TSqliteColumn> ColumnNamed(const std::vector<TSqliteColumn>& columns, const String& origin) {
   for (const TSqliteColumn& c : columns)
     if (SameText(c.name, origin)) return c;
-  if (SameText(origin, "rowid")) return TSqliteColumn{"rowid", "INTEGER", false, false, true};
+  if (SameText(origin, "rowid")) return TSqliteColumn{"rowid", "INTEGER", false, false, true, ""};
   return std::nullopt;
 }
 
@@ -65,7 +65,7 @@ void TSqliteDataSet::OpenQuery() {
 bool TSqliteDataSet::OpenEditableQuery(TSqliteStatement& query) {
   String table = SourceTable(query);
   if (table.empty() || !IsRowPerRowSelect(sql_)) return false;
-  std::vector<TSqliteColumn> columns = TableColumns(*db_, SqlIdentifier(table));
+  std::vector<TSqliteColumn> columns = TableColumns(*db_, table);
   std::vector<TSqliteColumn> shown;
   for (int c = 0; c < query.ColumnCount(); ++c) {
     std::optional<TSqliteColumn> column = ColumnNamed(columns, query.ColumnOriginName(c));
