@@ -20,6 +20,7 @@
 #include <string>
 
 #include "platform/backend/qt_backend.h"
+#include "platform/backend/runtime_folder.h"
 #include "platform/backend/toolkit_clipboard.h"
 #include "platform/backend/toolkit_drag.h"
 #include "platform/backend/toolkit_window.h"
@@ -185,6 +186,7 @@ bool DisplayAvailable() {
 
 TToolkitScope::TToolkitScope(int& argc, char** argv, bool offscreen) {
   if (!QCoreApplication::instance()) {
+    ProvideRuntimeFolder();
     if (offscreen || !DisplayAvailable()) setenv("QT_QPA_PLATFORM", "offscreen", 1);
     else if (std::getenv("DISPLAY")) setenv("QT_QPA_PLATFORM", "xcb", 1);
     OwnApplication = new QGuiApplication(argc, argv);
