@@ -4,12 +4,13 @@
 #include "platform/classes/properties.h"
 #include "sidebar/headers.h"
 #include "sidebar/side_bar.h"
+#include "sidebar/sidebar_texts.h"
 
 TnbCloseButton::TnbCloseButton(TnbSideBar* bar) : bar_(bar), header_(std::make_unique<TnbHeader>(bar)) {
   header_->SetOptions({hoAlwaysFlat, hoCustomSettings});
   header_->Settings()->SetExplorerAddOn(0);
   header_->Settings()->SetAlignment(taLeftJustify);
-  header_->SetCaption("Favorites");
+  header_->SetCaption(sidebar_texts::SCloseButtonCaption);
   header_->SetVisible(false);
 }
 

@@ -14,6 +14,7 @@
 #include "skin/form.h"
 #include "skin/message_form.h"
 #include "skin/skin_painting.h"
+#include "skin/skin_texts.h"
 #include "skin/style_propagation.h"
 
 namespace {
@@ -73,7 +74,8 @@ void TskDialog::Notification(TComponent* component, TOperation operation) {
 
 // ---- the message box ----
 
-TskMessageDialog::TskMessageDialog(TComponent* owner) : TskDialog(owner) {}
+TskMessageDialog::TskMessageDialog(TComponent* owner)
+    : TskDialog(owner), captions_{skin_texts::SButtonOK, skin_texts::SButtonCancel, skin_texts::SButtonCancel} {}
 
 void TskMessageDialog::Publish() {
   using D = TskMessageDialog;

@@ -106,7 +106,7 @@ class TskMessageDialog : public TskDialog {
  private:
   static constexpr int kMaxButtons = 3;
   TskDialogButtonsCount buttonCount_ = 1;
-  String captions_[kMaxButtons] = {"OK", "Cancel", "Cancel"};
+  String captions_[kMaxButtons];
   TModalResult results_[kMaxButtons] = {mrOk, mrCancel, mrCancel};
   TskIconType iconType_ = skdlg::skNone;
   String text_ = "Hello world!";

@@ -44,6 +44,9 @@ void BuildContactsPage(TWinControl* page, const TShowcaseDataFile& file) {
   contacts.data->SetIndexFieldNames("GroupName;Name");
   FilterOnFilterRow(contacts);
   if (!OpenDataGridPage(page, contacts, file)) return;
+  NameFieldsAfterTitles(contacts);
+  // A contact needs a name and a number.
+  RequireTextInRequiredFields(contacts);
   TColumnEx* groups = grid->Columns()->Items(3);
   ListColumnValues(page, contacts, groups, showcase_data::kContactsTable);
   ChooseFromFilterValues(groups);

@@ -12,6 +12,7 @@
 #include "platform/controls/memo.h"
 #include "platform/core/exceptions.h"
 #include "platform/data/data_source.h"
+#include "platform/data/field.h"
 #include "platform/data/sqlite_access.h"
 #include "platform/data/sqlite_dataset.h"
 
@@ -143,4 +144,25 @@ void SortOnTitleClicks(const TDataGridPage& grid) {
   grid.grid->OnSortMarkingChanged.Bind(nullptr, "SortMarkingChanged", [grid](TObject*) {
     if (grid.data->Active()) SortOnMarkedColumns(grid.grid, grid.data);
   });
+}
+
+void NameFieldsAfterTitles(const TDataGridPage& grid) {
+  for (int i = 0; i < grid.grid->Columns()->Count(); ++i) {
+    TColumnEx* column = grid.grid->Columns()->Items(i);
+    TField* field = column->Field();
+    const String& caption = column->Title()->Caption();
+    if (field != nullptr) field->SetDisplayLabel(caption.substr(caption.rfind('|') + 1));
+  }
+}
+
+void RequireTextInRequiredFields(const TDataGridPage& grid) {
+  for (int i = 0; i < grid.data->FieldCount(); ++i) {
+    TField* field = grid.data->Fields()->Fields(i);
+    if (!field->Required() || field->DataType() != ftString) continue;
+    field->OnSetText.Bind(nullptr, "EmptyTextIsNoValue", [](TField* sender, const String& text) {
+      if (Trim(text).empty()) sender->Clear();
+      else sender->SetAsString(text);
+    });
+  }
+  grid.grid->ColumnDefValues()->SetHighlightRequired(true);
 }

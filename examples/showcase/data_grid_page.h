@@ -45,3 +45,11 @@ void ListColumnValues(TWinControl* page, const TDataGridPage& grid, TColumnEx* c
 // Titles are buttons: their clicks mark columns for sorting (several with Ctrl) and the data follows the marks:
 // ordered on the marked columns, primary first, all in the primary column's direction.
 void SortOnTitleClicks(const TDataGridPage& grid);
+
+// Fields are named in messages as the grid's titles name them: the lowest part of a column's
+// title ("姓名" of "联系人|姓名").
+void NameFieldsAfterTitles(const TDataGridPage& grid);
+
+// A required text field emptied (or given only blanks) holds no value, so that its record is
+// not posted without one; the grid marks such a cell while its record is edited.
+void RequireTextInRequiredFields(const TDataGridPage& grid);

@@ -11,10 +11,17 @@
 #include "examples/showcase/showcase_data_file.h"
 #include "examples/showcase/showcase_main_menu.h"
 #include "examples/showcase/showcase_side_bar.h"
+#include "examples/showcase/showcase_message_box.h"
+#include "examples/showcase/showcase_texts.h"
 #include "examples/showcase/side_bar_drop.h"
 #include "examples/showcase/side_bar_images.h"
 #include "examples/showcase/side_bar_preset_menu.h"
+#include "examples/showcase/side_bar_rename.h"
 #include "examples/showcase/standard_controls_page.h"
+#include "gridlib/grid/grid_style.h"
+#include "platform/controls/application.h"
+#include "platform/controls/screen.h"
+#include "platform/core/scope_guard.h"
 #include "platform/graphics/image_list.h"
 #include "platform/windows/window_tree.h"
 #include "sidebar/side_bar.h"
@@ -60,6 +67,10 @@ TShowcasePanel* MakePanel(TComponent* owner, TWinControl* parent, TAlign align, 
 }  // namespace
 
 TShowcaseMainForm::TShowcaseMainForm(TComponent* owner) : TForm(owner) {
+  UseShowcaseTexts();
+  // A value picked from a filter cell's list filters at once, as one typed and entered does.
+  if (TDBGridExStyle* style = DefaultDBGridExStyle()) style->SetFilterApplyFlags(1);
+  Application->OnException.Bind(this, "ReportError", &TShowcaseMainForm::ReportError);
   SetCaption("短信群发客户端");
   SetBounds(0, 0, 1024, 700);
   SetPosition(poScreenCenter);
@@ -75,6 +86,19 @@ TShowcaseMainForm::TShowcaseMainForm(TComponent* owner) : TForm(owner) {
   BuildPages();
   mainMenu_ = BuildShowcaseMainMenu(this);
   ExecuteCommand(1);
+}
+
+TShowcaseMainForm::~TShowcaseMainForm() {
+  if (Application != nullptr && Application->OnException.Target() == this) Application->OnException.Clear();
+}
+
+void TShowcaseMainForm::ReportError(TObject*, Exception& e) {
+  // An error while its box is up (a paint failing again and again) is only logged, so that
+  // boxes never pile up.
+  if (reportingError_ || Application->Terminated()) return;
+  const auto reporting = ScopedValue(reportingError_, true);
+  ShowcaseErrorBox(Screen->ActiveForm() != nullptr ? static_cast<TControl*>(Screen->ActiveForm()) : this,
+                   "操作没有完成。", e.Message());
 }
 
 // The window loses its native frame and takes its look from the theme file, as every window
@@ -143,6 +167,7 @@ void TShowcaseMainForm::BuildSideBar() {
   BuildShowcaseSideBar(sideBar_, sideBarImages_, headerImages_, click);
   AcceptSideBarDropsFromElsewhere(sideBar_, click);
   sideBar_->SetPopupMenu(BuildSideBarPresetMenu(sideBar_));
+  OfferSideBarRenaming(sideBar_);
 }
 
 TSideBarLayoutLoad TShowcaseMainForm::RestoreSideBarLayout(const String& path) {
@@ -152,8 +177,12 @@ TSideBarLayoutLoad TShowcaseMainForm::RestoreSideBarLayout(const String& path) {
   click.Bind(this, "SideBarButtonClick", &TShowcaseMainForm::SideBarButtonClick);
   ConnectShowcaseSideBar(sideBar_, sideBarImages_, headerImages_, click);
   AcceptSideBarDropsFromElsewhere(sideBar_, click);
-  // The header the layout had open stays open.
-  MarkSideBarButton(activeCommand_, false);
+  // The bar comes back as it was left, and so does the page its open header marks; a bar that
+  // marks no page there shows the page shown now.
+  TnbHeader* open = sideBar_->ActiveHeader();
+  TnbButton* marked = open != nullptr ? open->GetButton(open->SelectedIndex()) : nullptr;
+  ShowPage(marked != nullptr && Page(static_cast<int>(marked->Tag())) != nullptr ? static_cast<int>(marked->Tag())
+                                                                                  : activeCommand_);
   return result;
 }
 
@@ -198,22 +227,28 @@ void TShowcaseMainForm::SideBarButtonClick(TObject* sender) {
 
 void TShowcaseMainForm::ExecuteCommand(int command) {
   if (command < 1 || command > PageCount() || command == activeCommand_) return;
+  ShowPage(command);
+  OnCommand.Call(this, command);
+}
+
+void TShowcaseMainForm::ShowPage(int command) {
   activeCommand_ = command;
   for (int i = 1; i <= PageCount(); ++i) {
     Page(i)->SetVisible(i == command);
     ToolButton(i)->SetDown(i == command);
   }
   MarkSideBarButton(command);
-  OnCommand.Call(this, command);
 }
 
 // The side bar selects the command's button, whether the command came from the bar or from the
-// tool bar, and shows its header unless told otherwise.
-void TShowcaseMainForm::MarkSideBarButton(int command, bool openItsHeader) {
+// tool bar, and opens its header: the header holding the shown page's button is the open one.
+void TShowcaseMainForm::MarkSideBarButton(int command) {
   TnbButton* button = SideBarButtonFor(sideBar_, command);
   if (button == nullptr) return;
   TnbHeader* header = button->Header();
-  if (openItsHeader && sideBar_->ActiveHeader() != header) sideBar_->SetActiveHeader(header);
+  if (sideBar_->ActiveHeader() != header) sideBar_->SetActiveHeader(header);
+  // In the task-pane looks going to a header opens or closes it, as a click on its caption does.
+  if (!header->Opened()) header->SetOpened(true);
   header->SetSelectedIndex(button->Index());
 }
 

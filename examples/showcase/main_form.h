@@ -6,6 +6,7 @@
 #include "examples/showcase/side_bar_layout_file.h"
 #include "platform/controls/forms.h"
 
+class Exception;
 class TImageList;
 class TnbSideBar;
 class TArtworkGallery;
@@ -28,6 +29,7 @@ class TShowcaseMainForm : public TForm {
   static constexpr int kSkinCommand = 7;
 
   explicit TShowcaseMainForm(TComponent* owner);
+  ~TShowcaseMainForm() override;
 
   // Shows the page of a command (1..PageCount()) and marks its tool button and side-bar
   // button; other numbers are ignored.
@@ -82,7 +84,11 @@ class TShowcaseMainForm : public TForm {
   void BuildSkinPage(TShowcasePanel* page);
   void ToolButtonClick(TObject* sender);
   void SideBarButtonClick(TObject* sender);
-  void MarkSideBarButton(int command, bool openItsHeader = true);
+  // Shows the page of a command and marks it on the tool bar and the side bar.
+  void ShowPage(int command);
+  void MarkSideBarButton(int command);
+  // Errors nobody handled reach the user in the window's skinned message box.
+  void ReportError(TObject* sender, Exception& e);
 
   TShowcasePanel* toolBar_ = nullptr;
   TnbSideBar* sideBar_ = nullptr;
@@ -98,4 +104,5 @@ class TShowcaseMainForm : public TForm {
   std::vector<TShowcasePanel*> pages_;
   std::vector<TShowcaseToolButton*> buttons_;
   int activeCommand_ = 0;
+  bool reportingError_ = false;
 };

@@ -24,8 +24,7 @@ bool PostGrid(TCustomDBGridEx* grid) {
     data->CheckBrowseMode();
     return true;
   } catch (const Exception& e) {
-    ShowcaseMessageBox(grid, "正在编辑的记录无法保存：" + e.Message() + "\n请改正后再关闭窗口，或按 Esc 撤销修改。",
-                       "短信群发客户端", skdlg::skWarning);
+    ShowcaseErrorBox(grid, "正在编辑的记录无法保存，窗口没有关闭。", e.Message(), "请改正后再关闭窗口，或按 Esc 撤销修改。");
     if (grid->CanFocus()) grid->SetFocus();
     return false;
   }

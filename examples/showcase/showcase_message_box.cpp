@@ -39,3 +39,9 @@ TModalResult ShowcaseMessageBox(TControl* from, const String& text, const String
   dialog->SetButton2Caption("取消");
   return dialog->ShowModal();
 }
+
+void ShowcaseErrorBox(TControl* from, const String& sentence, const String& detail, const String& remedy) {
+  String text = sentence + "\n\n" + detail;
+  if (!remedy.empty()) text += "\n\n" + remedy;
+  ShowcaseMessageBox(from, text, "短信群发客户端", skdlg::skStop);
+}

@@ -11,3 +11,7 @@ class TControl;
 // mrOk or closes with mrCancel; two buttons are "确定" (mrOk) and "取消" (mrCancel).
 TModalResult ShowcaseMessageBox(TControl* from, const String& text, const String& caption, TskIconType icon,
                                 int buttons = 1);
+
+// What went wrong, told in a skinned box: a short sentence saying what did not happen, then
+// the detail (the component's own message) below it, then what the user can do, if anything.
+void ShowcaseErrorBox(TControl* from, const String& sentence, const String& detail, const String& remedy = {});

@@ -13,6 +13,7 @@
 #include "gridlib/grid/grid_data_link.h"
 #include "gridlib/grid/grid_selection.h"
 #include "gridlib/grid/grid_style.h"
+#include "gridlib/grid/grid_texts.h"
 #include "gridlib/grid/row_source.h"
 #include "platform/controls/application.h"
 #include "platform/core/scope_guard.h"
@@ -23,14 +24,6 @@ namespace {
 
 constexpr int kDefaultListWidth = 100;
 constexpr int kDefaultListRows = 17;
-
-// The list's texts, as the user sees them.
-constexpr const char* kEmptyText = "(Empty)";
-constexpr const char* kNotEmptyText = "(Not empty)";
-constexpr const char* kAllText = "(All)";
-constexpr const char* kClearFilterText = "(Clear filter)";
-constexpr const char* kOrderAscendingText = "(Order by ascending)";
-constexpr const char* kOrderDescendingText = "(Order by descending)";
 
 bool FilterApplyFlagSet() {
   TDBGridExStyle* style = DefaultDBGridExStyle();
@@ -213,14 +206,14 @@ void TDBGridExFilterEditing::FilterEditDropDown() {
   TColumnEx* column = column_;
   if (column == nullptr) return;
   for (const String& value : ListValues(column)) editor_->AddCode(value, flcValueEx);
-  editor_->AddCode(kEmptyText, flcEmptyEx);
-  editor_->AddCode(kNotEmptyText, flcNotEmptyEx);
-  editor_->AddCode(kAllText, flcAllEx);
-  editor_->AddCode(kClearFilterText, flcClearFilterEx);
+  editor_->AddCode(grid_texts::SFilterEmpty, flcEmptyEx);
+  editor_->AddCode(grid_texts::SFilterNotEmpty, flcNotEmptyEx);
+  editor_->AddCode(grid_texts::SFilterAll, flcAllEx);
+  editor_->AddCode(grid_texts::SFilterClear, flcClearFilterEx);
   if (grid_->OptionsEx().Contains(dghAutoSortMarking) && column->Title()->TitleButton()) {
     editor_->AddCode("-", flcSeparatorEx);
-    editor_->AddCode(kOrderAscendingText, flcOrderAscendingEx);
-    editor_->AddCode(kOrderDescendingText, flcOrderDescendingEx);
+    editor_->AddCode(grid_texts::SFilterOrderAscending, flcOrderAscendingEx);
+    editor_->AddCode(grid_texts::SFilterOrderDescending, flcOrderDescendingEx);
   }
 }
 

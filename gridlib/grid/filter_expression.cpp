@@ -4,6 +4,7 @@
 #include <charconv>
 #include <cmath>
 
+#include "gridlib/grid/grid_texts.h"
 #include "platform/core/format.h"
 #include "platform/data/sqlite_values.h"
 
@@ -36,11 +37,11 @@ class FilterTextReader {
     if (AtEnd()) return expression;
     if (AtWord("AND")) expression.Relation = foAndEx;
     else if (AtWord("OR")) expression.Relation = foOrEx;
-    else Fail("AND or OR expected", at_);
+    else Fail(grid_texts::SFilterAndOrExpected, at_);
     at_ += expression.Relation == foAndEx ? 3 : 2;
     ReadPart(expression.Operator2, expression.Operand2);
     SkipSpaces();
-    if (!AtEnd()) Fail("Unexpected text", at_);
+    if (!AtEnd()) Fail(grid_texts::SFilterUnexpectedText, at_);
     return expression;
   }
 
@@ -80,7 +81,7 @@ class FilterTextReader {
     op = ReadSign();
     SkipSpaces();
     if (AtWord("Null")) {
-      if (op != foNoneEx && op != foEqualEx && op != foNotEqualEx) Fail("Null can only follow = or <>", at_);
+      if (op != foNoneEx && op != foEqualEx && op != foNotEqualEx) Fail(grid_texts::SFilterNullOperator, at_);
       op = op == foNotEqualEx ? foNotNullEx : foNullEx;
       at_ += 4;
       operand = Variant::Null();
@@ -101,7 +102,7 @@ class FilterTextReader {
 
   Variant ReadList() {
     SkipSpaces();
-    if (AtEnd() || text_[at_] != '(') Fail("'(' expected", at_);
+    if (AtEnd() || text_[at_] != '(') Fail(grid_texts::SFilterOpenParenExpected, at_);
     ++at_;
     Variant::Array items;
     for (;;) {
@@ -112,7 +113,7 @@ class FilterTextReader {
         continue;
       }
       if (!AtEnd() && text_[at_] == ')') break;
-      Fail("',' or ')' expected", at_);
+      Fail(grid_texts::SFilterCommaOrCloseExpected, at_);
     }
     ++at_;
     return Variant::FromArray(std::move(items));
@@ -123,7 +124,7 @@ class FilterTextReader {
     const size_t start = at_;
     const bool quoted = !AtEnd() && text_[at_] == '\'';
     const String raw = quoted ? ReadQuoted() : ReadBare(inList, asText);
-    if (!quoted && raw.empty()) Fail("Value expected", start);
+    if (!quoted && raw.empty()) Fail(grid_texts::SFilterValueExpected, start);
     return asText ? Variant(raw) : Convert(raw, start);
   }
 
@@ -132,7 +133,7 @@ class FilterTextReader {
     String value;
     for (;;) {
       const size_t quote = text_.find('\'', at_);
-      if (quote == std::string_view::npos) Fail("Closing quote missing", start);
+      if (quote == std::string_view::npos) Fail(grid_texts::SFilterQuoteMissing, start);
       value.append(text_.substr(at_, quote - at_));
       at_ = quote + 1;
       if (AtEnd() || text_[at_] != '\'') return value;
@@ -168,18 +169,18 @@ class FilterTextReader {
         const char* end = raw.data() + raw.size();
         const char* first = !raw.empty() && raw[0] == '+' ? raw.data() + 1 : raw.data();
         auto [stop, error] = std::from_chars(first, end, value);
-        if (error != std::errc() || stop != end || !std::isfinite(value)) Fail("'" + raw + "' is not a number", at);
+        if (error != std::errc() || stop != end || !std::isfinite(value)) Fail(Format(grid_texts::SFilterNotANumber, {raw}), at);
         return Variant(value);
       }
       case fvkDateTimeEx: {
         TDateTime value = 0;
-        if (!ParseIsoDateTime(raw, value)) Fail("'" + raw + "' is not a date", at);
+        if (!ParseIsoDateTime(raw, value)) Fail(Format(grid_texts::SFilterNotADate, {raw}), at);
         return Variant::FromDateTime(value);
       }
       case fvkBooleanEx:
         if (SameText(raw, "True")) return Variant(true);
         if (SameText(raw, "False")) return Variant(false);
-        Fail("'" + raw + "' is not True or False", at);
+        Fail(Format(grid_texts::SFilterNotABoolean, {raw}), at);
       default: return Variant(raw);
     }
   }
@@ -202,7 +203,7 @@ String NumberText(const Variant& value) {
 }  // namespace
 
 EFilterExpressionError::EFilterExpressionError(const String& problem, int position)
-    : Exception(problem + " at position " + IntToStr(position)), position_(position) {}
+    : Exception(Format(grid_texts::SFilterErrorAt, {problem, position})), position_(position) {}
 
 void ParseFilterCellText(const String& text, TSTFilterExpressionEx& expression) {
   expression = FilterTextReader(text, expression.ExpressionType).Read();

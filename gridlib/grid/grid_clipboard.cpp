@@ -14,6 +14,7 @@
 #include "gridlib/grid/grid_data_link.h"
 #include "gridlib/grid/grid_host.h"
 #include "gridlib/grid/grid_selection.h"
+#include "gridlib/grid/grid_texts.h"
 #include "platform/controls/message_box.h"
 #include "platform/core/format.h"
 #include "platform/core/scope_guard.h"
@@ -375,14 +376,14 @@ void DBGridExDeleteSelection(TDBGridExHost* grid, bool wholeGrid) {
   switch (type) {
     case gstRecordBookmarks: {
       const bool one = grid->SelectedRows()->Count() < 2;
-      if (Confirmed(one ? "Delete record?" : "Delete all selected records?", grid)) grid->SelectedRows()->Delete();
+      if (Confirmed(one ? grid_texts::SDeleteRecordQuestion : grid_texts::SDeleteMultipleRecordsQuestion, grid)) grid->SelectedRows()->Delete();
       return;
     }
     case gstAll:
-      if (Confirmed("Delete all selected records?", grid)) DeleteAllRecords(dataSet);
+      if (Confirmed(grid_texts::SDeleteMultipleRecordsQuestion, grid)) DeleteAllRecords(dataSet);
       return;
     case gstRectangle: case gstColumns:
-      if (Confirmed("Clear the selected cells?", grid)) ClearSelectedCells(grid);
+      if (Confirmed(grid_texts::SClearSelectedCellsQuestion, grid)) ClearSelectedCells(grid);
       return;
     case gstNon:
       return;

@@ -8,6 +8,7 @@
 #include "gridlib/grid/grid_data_link.h"
 #include "gridlib/grid/grid_input.h"
 #include "gridlib/grid/grid_selection.h"
+#include "gridlib/grid/grid_texts.h"
 #include "gridlib/grid/grid_unit.h"
 #include "gridlib/grid/row_source.h"
 #include "platform/controls/message_box.h"
@@ -245,7 +246,8 @@ void TDBGridExInput::CtrlDelete() {
 
 bool TDBGridExInput::ConfirmDelete(int selectedCount) const {
   if (!grid_->Options().Contains(dgConfirmDelete)) return true;
-  const String question = selectedCount < 2 ? "Delete record?" : "Delete all selected records?";
+  const String& question =
+      selectedCount < 2 ? grid_texts::SDeleteRecordQuestion.Text() : grid_texts::SDeleteMultipleRecordsQuestion.Text();
   return MessageDlg(question, mtConfirmation, TMsgDlgButtons{mbOK, mbCancel}) != mrCancel;
 }
 

@@ -4,6 +4,7 @@
 #include <algorithm>
 
 #include "platform/classes/properties.h"
+#include "platform/core/resource_strings.h"
 #include "platform/windows/clipboard.h"
 #include "platform/windows/system_metrics.h"
 
@@ -167,9 +168,13 @@ void TCustomMaskEdit::ValidateEdit() {
   ValidateError();
 }
 
+namespace {
+TResourceString SMaskEditErr(PlatformTexts(), "SMaskEditErr", "Invalid input value.  Use escape key to abandon changes");
+}  // namespace
+
 void TCustomMaskEdit::ValidateError() {
   MessageBeep(0);
-  throw EDBEditError("Invalid input value.  Use escape key to abandon changes");
+  throw EDBEditError(SMaskEditErr.Text());
 }
 
 void TCustomMaskEdit::Publish() {

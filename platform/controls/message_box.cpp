@@ -6,6 +6,7 @@
 
 #include "platform/controls/application.h"
 #include "platform/controls/control_text.h"
+#include "platform/core/resource_strings.h"
 #include "platform/graphics/draw_edges.h"
 #include "platform/graphics/draw_text.h"
 
@@ -17,25 +18,42 @@ constexpr int kGap = 8;
 constexpr int kMargin = 12;
 constexpr unsigned kMessageFlags = DT_WORDBREAK | DT_NOPREFIX | DT_EXPANDTABS;
 
+// The boxes' titles and button captions, in the platform's table of texts.
+TResourceString SMsgDlgWarning(PlatformTexts(), "SMsgDlgWarning", "Warning");
+TResourceString SMsgDlgError(PlatformTexts(), "SMsgDlgError", "Error");
+TResourceString SMsgDlgInformation(PlatformTexts(), "SMsgDlgInformation", "Information");
+TResourceString SMsgDlgConfirm(PlatformTexts(), "SMsgDlgConfirm", "Confirm");
+TResourceString SMsgDlgYes(PlatformTexts(), "SMsgDlgYes", "&Yes");
+TResourceString SMsgDlgNo(PlatformTexts(), "SMsgDlgNo", "&No");
+TResourceString SMsgDlgOK(PlatformTexts(), "SMsgDlgOK", "OK");
+TResourceString SMsgDlgCancel(PlatformTexts(), "SMsgDlgCancel", "Cancel");
+TResourceString SMsgDlgAbort(PlatformTexts(), "SMsgDlgAbort", "&Abort");
+TResourceString SMsgDlgRetry(PlatformTexts(), "SMsgDlgRetry", "&Retry");
+TResourceString SMsgDlgIgnore(PlatformTexts(), "SMsgDlgIgnore", "&Ignore");
+TResourceString SMsgDlgAll(PlatformTexts(), "SMsgDlgAll", "&All");
+TResourceString SMsgDlgNoToAll(PlatformTexts(), "SMsgDlgNoToAll", "N&o to All");
+TResourceString SMsgDlgYesToAll(PlatformTexts(), "SMsgDlgYesToAll", "Yes to &All");
+TResourceString SMsgDlgHelp(PlatformTexts(), "SMsgDlgHelp", "&Help");
+
 struct TButtonKind {
   TMsgDlgBtn button;
-  const char* caption;
+  const TResourceString& caption;
   TModalResult result;
 };
 
 const TButtonKind kButtons[] = {
-    {mbYes, "&Yes", mrYes},         {mbNo, "&No", mrNo},           {mbOK, "OK", mrOk},
-    {mbCancel, "Cancel", mrCancel}, {mbAbort, "&Abort", mrAbort},  {mbRetry, "&Retry", mrRetry},
-    {mbIgnore, "&Ignore", mrIgnore}, {mbAll, "&All", mrAll},       {mbNoToAll, "N&o to All", mrNoToAll},
-    {mbYesToAll, "Yes to &All", mrYesToAll}, {mbHelp, "&Help", mrNone},
+    {mbYes, SMsgDlgYes, mrYes},         {mbNo, SMsgDlgNo, mrNo},           {mbOK, SMsgDlgOK, mrOk},
+    {mbCancel, SMsgDlgCancel, mrCancel}, {mbAbort, SMsgDlgAbort, mrAbort},  {mbRetry, SMsgDlgRetry, mrRetry},
+    {mbIgnore, SMsgDlgIgnore, mrIgnore}, {mbAll, SMsgDlgAll, mrAll},       {mbNoToAll, SMsgDlgNoToAll, mrNoToAll},
+    {mbYesToAll, SMsgDlgYesToAll, mrYesToAll}, {mbHelp, SMsgDlgHelp, mrNone},
 };
 
-const char* TitleOf(TMsgDlgType type) {
+const TResourceString* TitleOf(TMsgDlgType type) {
   switch (type) {
-    case mtWarning: return "Warning";
-    case mtError: return "Error";
-    case mtInformation: return "Information";
-    case mtConfirmation: return "Confirm";
+    case mtWarning: return &SMsgDlgWarning;
+    case mtError: return &SMsgDlgError;
+    case mtInformation: return &SMsgDlgInformation;
+    case mtConfirmation: return &SMsgDlgConfirm;
     default: return nullptr;
   }
 }
@@ -159,8 +177,8 @@ void TMessageForm::Paint() {
 TForm* CreateMessageDialog(const String& msg, TMsgDlgType type, TMsgDlgButtons buttons) {
   auto form = std::make_unique<TMessageForm>(Application);
   form->message_ = msg;
-  const char* title = TitleOf(type);
-  form->SetCaption(title ? String(title) : Application ? Application->Title() : String());
+  const TResourceString* title = TitleOf(type);
+  form->SetCaption(title ? title->Text() : Application ? Application->Title() : String());
   TBitmap measure(1, 1);
   measure.Canvas()->Font()->Assign(form->Font());
   TRect text = MeasureControlText(measure.Canvas(), msg.empty() ? String(" ") : msg, Rect(0, 0, 320, 0), kMessageFlags);

@@ -5,6 +5,7 @@
 
 #include "platform/core/exceptions.h"
 #include "platform/core/format.h"
+#include "platform/core/sys_texts.h"
 
 Currency Currency::FromDouble(double value) {
   // The product in extended precision keeps values such as 1.00005 * 10000 from drifting off
@@ -12,7 +13,7 @@ Currency Currency::FromDouble(double value) {
   long double scaled = std::nearbyintl(static_cast<long double>(value) * Scale);
   constexpr long double kLimit = 9223372036854775808.0L;
   if (!(scaled >= -kLimit && scaled < kLimit)) {
-    throw EConvertError("'" + FloatToStr(value) + "' is not a valid currency value");
+    RaiseConvertError(sys_texts::SInvalidCurrency, FloatToStr(value));
   }
   return FromRaw(static_cast<int64_t>(scaled));
 }

@@ -2,6 +2,7 @@
 #include "platform/core/datetime.h"
 #include "platform/core/exceptions.h"
 #include "platform/core/format.h"
+#include "platform/core/sys_texts.h"
 
 namespace {
 
@@ -148,9 +149,9 @@ bool ScanWhole(std::string_view s, bool (*scan)(Scanner&, TDateTime&), TDateTime
   return true;
 }
 
-TDateTime ParseOrRaise(std::string_view s, bool (*tryParse)(std::string_view, TDateTime&), const char* what) {
+TDateTime ParseOrRaise(std::string_view s, bool (*tryParse)(std::string_view, TDateTime&), const TResourceString& message) {
   TDateTime out = 0;
-  if (!tryParse(s, out)) throw EConvertError("'" + String(s) + "' is not a valid " + what);
+  if (!tryParse(s, out)) RaiseConvertError(message, s);
   return out;
 }
 
@@ -170,6 +171,6 @@ bool TryStrToDateTime(std::string_view s, TDateTime& out) {
   return true;
 }
 
-TDateTime StrToDate(std::string_view s) { return ParseOrRaise(s, TryStrToDate, "date"); }
-TDateTime StrToTime(std::string_view s) { return ParseOrRaise(s, TryStrToTime, "time"); }
-TDateTime StrToDateTime(std::string_view s) { return ParseOrRaise(s, TryStrToDateTime, "date and time"); }
+TDateTime StrToDate(std::string_view s) { return ParseOrRaise(s, TryStrToDate, sys_texts::SInvalidDate); }
+TDateTime StrToTime(std::string_view s) { return ParseOrRaise(s, TryStrToTime, sys_texts::SInvalidTime); }
+TDateTime StrToDateTime(std::string_view s) { return ParseOrRaise(s, TryStrToDateTime, sys_texts::SInvalidDateTime); }

@@ -7,6 +7,7 @@
 #include "platform/core/exceptions.h"
 #include "platform/core/format.h"
 #include "platform/core/number_text.h"
+#include "platform/core/sys_texts.h"
 
 namespace {
 
@@ -56,14 +57,11 @@ bool ParseInteger(std::string_view s, bool wide, int64_t& out) {
 }
 
 template <class T>
-T ParseOrRaise(std::string_view s, bool (*tryParse)(std::string_view, T&), const char* what) {
+T ParseOrRaise(std::string_view s, bool (*tryParse)(std::string_view, T&), const TResourceString& message) {
   T value{};
-  if (!tryParse(s, value)) throw EConvertError("'" + String(s) + "' is not a valid " + what);
+  if (!tryParse(s, value)) RaiseConvertError(message, s);
   return value;
 }
-
-constexpr const char* kInteger = "integer value";
-constexpr const char* kFloat = "floating point value";
 
 // A decimal number in text: [blanks][sign]digits[separator digits][e[sign]digits][blanks].
 struct NumberText {
@@ -168,9 +166,9 @@ bool TryStrToInt(std::string_view s, int& out) {
   return true;
 }
 
-int64_t StrToInt64(std::string_view s) { return ParseOrRaise(s, TryStrToInt64, kInteger); }
+int64_t StrToInt64(std::string_view s) { return ParseOrRaise(s, TryStrToInt64, sys_texts::SInvalidInteger); }
 
-int StrToInt(std::string_view s) { return ParseOrRaise(s, TryStrToInt, kInteger); }
+int StrToInt(std::string_view s) { return ParseOrRaise(s, TryStrToInt, sys_texts::SInvalidInteger); }
 
 int StrToIntDef(std::string_view s, int def) {
   int value = 0;
@@ -193,7 +191,7 @@ bool TryStrToFloat(std::string_view s, double& out) {
   return true;
 }
 
-double StrToFloat(std::string_view s) { return ParseOrRaise(s, TryStrToFloat, kFloat); }
+double StrToFloat(std::string_view s) { return ParseOrRaise(s, TryStrToFloat, sys_texts::SInvalidFloat); }
 
 bool TryStrToCurr(std::string_view s, Currency& out) {
   NumberText n;
@@ -203,4 +201,4 @@ bool TryStrToCurr(std::string_view s, Currency& out) {
   return true;
 }
 
-Currency StrToCurr(std::string_view s) { return ParseOrRaise(s, TryStrToCurr, kFloat); }
+Currency StrToCurr(std::string_view s) { return ParseOrRaise(s, TryStrToCurr, sys_texts::SInvalidFloat); }

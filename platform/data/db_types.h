@@ -3,6 +3,7 @@
 #include <cstdint>
 
 #include "platform/classes/text_alignment.h"
+#include "platform/core/resource_strings.h"
 #include "platform/core/sets.h"
 #include "platform/core/strings.h"
 
@@ -54,20 +55,20 @@ using TBookmarkStr = String;
 class TComponent;
 [[noreturn]] void DatabaseError(const String& message, const TComponent* component = nullptr);
 
-// The class library's messages.
+// The data sets' messages, in the platform's table of texts (their names there start with "S").
 namespace db_messages {
-inline constexpr const char* NotEditing = "Dataset not in edit or insert mode";
-inline constexpr const char* DataSetReadOnly = "Cannot modify a read-only dataset";
-inline constexpr const char* DataSetClosed = "Cannot perform this operation on a closed dataset";
-inline constexpr const char* DataSetOpen = "Cannot perform this operation on an open dataset";
-inline constexpr const char* DataSetEmpty = "Cannot perform this operation on an empty dataset";
-inline constexpr const char* RecordNotFound = "Record not found";
-inline constexpr const char* FieldNotFound = "Field '%s' not found";
-inline constexpr const char* FieldReadOnly = "Field '%s' cannot be modified";
-inline constexpr const char* FieldRequired = "Field '%s' must have a value";
-inline constexpr const char* NotBoolean = "'%s' is not a valid boolean value for field '%s'";
-inline constexpr const char* FieldRange = "%s is not a valid value for field '%s'. The allowed range is %d to %d";
-inline constexpr const char* DataSetMissing = "Field '%s' has no dataset";
-inline constexpr const char* CircularDataLink = "Circular datalinks are not allowed";
-inline constexpr const char* NoLookupDataSet = "Lookup information for field '%s' is incomplete";
+extern TResourceString NotEditing;  // "Dataset not in edit or insert mode"
+extern TResourceString DataSetReadOnly;  // "Cannot modify a read-only dataset"
+extern TResourceString DataSetClosed;  // "Cannot perform this operation on a closed dataset"
+extern TResourceString DataSetOpen;  // "Cannot perform this operation on an open dataset"
+extern TResourceString DataSetEmpty;  // "Cannot perform this operation on an empty dataset"
+extern TResourceString RecordNotFound;  // "Record not found"
+extern TResourceString FieldNotFound;  // "Field '%s' not found"
+extern TResourceString FieldReadOnly;  // "Field '%s' cannot be modified"
+extern TResourceString FieldRequired;  // "Field '%s' must have a value"
+extern TResourceString NotBoolean;  // "'%s' is not a valid boolean value for field '%s'"
+extern TResourceString FieldRange;  // "%s is not a valid value for field '%s'. The allowed range is %d to %d"
+extern TResourceString DataSetMissing;  // "Field '%s' has no dataset"
+extern TResourceString CircularDataLink;  // "Circular datalinks are not allowed"
+extern TResourceString NoLookupDataSet;  // "Lookup information for field '%s' is incomplete"
 }  // namespace db_messages

@@ -189,7 +189,7 @@ TEST_F(ShowcaseSideBar, TheBarsPopUpMenuAppliesTheLookPicked) {
 
 }  // namespace
 
-TEST_F(ShowcaseSideBar, TheOpenHeaderComesBackAfterARestartWithThePagesButtonMarked) {
+TEST_F(ShowcaseSideBar, TheOpenHeaderAndItsPageComeBackAfterARestart) {
   const String path = ShowcaseSideBarLayoutPath();
   TShowcaseMainForm* first = NewForm();
   TnbSideBar* bar = first->SideBar();
@@ -202,9 +202,13 @@ TEST_F(ShowcaseSideBar, TheOpenHeaderComesBackAfterARestartWithThePagesButtonMar
   ASSERT_TRUE(second->RestoreSideBarLayout(path).loaded);
   TnbSideBar* restored = second->SideBar();
   EXPECT_EQ(restored->ActiveHeader(), restored->Header(2));
-  // The page shown at the start is the first; its button is the one marked.
-  TnbHeader* pages = restored->Header(0);
+  // The bar and the page agree: the page shown is the one the open header's marked button
+  // stands for, the page the user left.
+  TnbHeader* pages = restored->Header(2);
   TnbButton* marked = pages->GetButton(pages->SelectedIndex());
   ASSERT_NE(marked, nullptr);
   EXPECT_EQ(marked->Tag(), second->ActiveCommand());
+  EXPECT_EQ(second->ActiveCommand(), TShowcaseMainForm::kSkinCommand);
+  EXPECT_TRUE(second->Page(TShowcaseMainForm::kSkinCommand)->Visible());
+  EXPECT_TRUE(second->ToolButton(TShowcaseMainForm::kSkinCommand)->Down());
 }

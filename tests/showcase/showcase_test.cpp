@@ -34,6 +34,7 @@
 #include "skin/message_form.h"
 #include "skin/title_bar.h"
 #include "tests/showcase/data_file_support.h"
+#include "tests/showcase/showcase_on_xvfb.h"
 #include "platform/backend/qt_backend.h"
 #include "platform/controls/application.h"
 #include "platform/graphics/bitmap.h"
@@ -41,68 +42,14 @@
 #include "platform/windows/drag_drop.h"
 #include "platform/windows/painting.h"
 
+using namespace showcase_test;
+
 namespace {
-
-constexpr const char* UnderXvfb = "SHOWCASE_TEST_UNDER_XVFB";
-constexpr int kPatienceMs = 60000;
-
-// Runs this test again under its own X server; answers its exit status. The server chooses a
-// free display number itself, so that runs side by side never share one.
-int RerunUnderXvfb(const char* testName) {
-  std::string self = std::filesystem::read_symlink("/proc/self/exe").string();
-  std::string command = std::string(UnderXvfb) + "=1 QT_QPA_PLATFORM=xcb '" + OWN_DISPLAY + "' 1280x1024x24 '" + self +
-                        "' --gtest_filter=" + testName;
-  return std::system(command.c_str());
-}
 
 struct TSeen {
   HWND hwnd;
   UINT message;
   WPARAM wParam;
-};
-
-class ShowcaseOnXvfb : public ::testing::Test {
- protected:
-  // Starts the toolkit on the X server; answers false in the outer run, which only waits for
-  // the inner one on its own X server.
-  bool OnDisplay(const char* testName) {
-    if (!std::getenv(UnderXvfb)) {
-      EXPECT_EQ(RerunUnderXvfb(testName), 0);
-      return false;
-    }
-    toolkit_ = std::make_unique<TToolkitScope>(argc_, argv_, false);
-    application_ = std::make_unique<TApplicationScope>();
-    return true;
-  }
-  void TearDown() override {
-    application_.reset();
-    toolkit_.reset();
-  }
-  // Handles the toolkit's events and our messages until `done` holds. The X server answers
-  // when it gets to it: on a loaded machine later, never differently, so the wait is for the
-  // state the test expects, with a deadline far beyond any answer that is merely slow.
-  static bool PumpUntil(const std::function<bool()>& done) {
-    return QTest::qWaitFor(
-        [&] {
-          Application->ProcessMessages();
-          return done();
-        },
-        kPatienceMs);
-  }
-  static bool Exposed(QWindow* window) { return QTest::qWaitForWindowExposed(window, kPatienceMs); }
-  QPoint PointOf(TControl* c, TShowcaseMainForm* form, int x, int y) {
-    TPoint screen = c->ClientToScreen({x, y});
-    TRect bounds = WindowBounds(form->Handle());
-    return {screen.x - bounds.Left, screen.y - bounds.Top};
-  }
-
- private:
-  int argc_ = 1;
-  char name_[14] = "test_showcase";
-  char* argv_[2] = {name_, nullptr};
-  std::unique_ptr<TToolkitScope> toolkit_;
-  GridLibraryScope gridLibrary_;
-  std::unique_ptr<TApplicationScope> application_;
 };
 
 // Records what a drop target is told.
