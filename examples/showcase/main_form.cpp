@@ -93,8 +93,8 @@ TShowcaseMainForm::~TShowcaseMainForm() {
 }
 
 void TShowcaseMainForm::ReportError(TObject*, Exception& e) {
-  // An error while its box is up (a paint failing again and again) is only logged, so that
-  // boxes never pile up.
+  // An error while its box is up (a paint failing again and again) is not told again, so
+  // that boxes never pile up.
   if (reportingError_ || Application->Terminated()) return;
   const auto reporting = ScopedValue(reportingError_, true);
   ShowcaseErrorBox(Screen->ActiveForm() != nullptr ? static_cast<TControl*>(Screen->ActiveForm()) : this,

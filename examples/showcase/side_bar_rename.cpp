@@ -55,8 +55,11 @@ TPopupMenu* OfferSideBarRenaming(TnbSideBar* bar) {
   rename->OnClick.Bind(bar, "RenameItem", [bar, target](TObject*) { target->BeginEdit(bar); });
   menu->Items()->Add(rename);
   bar->OnContextPopup.Bind(bar, "ItemMenu", [bar, target, menu, rename](TObject* sender, TPoint at, bool& handled) {
-    *target = TRenameTarget::Of(sender);
-    if (target->Header(bar) == nullptr) return;  // the bar itself: its own menu
+    // A header is named on its caption; a click in its body below the buttons, as one on the
+    // bar itself, opens the bar's own menu.
+    auto* header = dynamic_cast<TnbHeader*>(sender);
+    *target = header == nullptr || header->CaptionRect().Contains(at) ? TRenameTarget::Of(sender) : TRenameTarget{};
+    if (target->Header(bar) == nullptr) return;
     rename->SetEnabled(target->CanRename(bar));
     menu->PopupAt(bar, bar->ClientToScreen(at));
     handled = true;

@@ -30,10 +30,6 @@ using TCellBlock = std::vector<TCellRow>;
 
 constexpr const char* kPrivateHeader = "DBGRIDIF\t1";
 
-// What the user is told when a pasted text does not fit its cell: the column's title and the
-// most characters it takes.
-constexpr const char* kPastedTextTooLong = "The text pasted into column '%s' is longer than its %d characters";
-
 // ---- What is selected.
 
 std::vector<TColumnEx*> VisibleColumns(TDBGridExHost* grid, int first, int last) {
@@ -215,7 +211,7 @@ bool Writable(TColumnEx* column) {
 void CheckFits(TColumnEx* column, const TCellValue& value) {
   const int limit = ColumnTextLimit(column);
   if (limit > 0 && value.has_value() && CharLength(*value) > limit)
-    DatabaseError(Format(kPastedTextTooLong, {column->Title()->Caption(), limit}));
+    DatabaseError(Format(grid_texts::SPastedTextTooLong, {column->Title()->Caption(), limit}));
 }
 
 // A value from the private format goes in as it was; a text from elsewhere as the cell would

@@ -17,6 +17,8 @@ TResourceString SDeleteRecordQuestion(GridTexts(), "SDeleteRecordQuestion", "Del
 TResourceString SDeleteMultipleRecordsQuestion(GridTexts(), "SDeleteMultipleRecordsQuestion",
                                                "Delete all selected records?");
 TResourceString SClearSelectedCellsQuestion(GridTexts(), "SClearSelectedCellsQuestion", "Clear the selected cells?");
+TResourceString SPastedTextTooLong(GridTexts(), "SPastedTextTooLong",
+                                   "The text pasted into column '%s' is longer than its %d characters");
 TResourceString SFilterErrorAt(GridTexts(), "SFilterErrorAt", "%s at position %d");
 TResourceString SFilterAndOrExpected(GridTexts(), "SFilterAndOrExpected", "AND or OR expected");
 TResourceString SFilterUnexpectedText(GridTexts(), "SFilterUnexpectedText", "Unexpected text");

@@ -20,6 +20,8 @@ extern TResourceString SFilterOrderDescending;  // "(Order by descending)"
 extern TResourceString SDeleteRecordQuestion;          // "Delete record?"
 extern TResourceString SDeleteMultipleRecordsQuestion;  // "Delete all selected records?"
 extern TResourceString SClearSelectedCellsQuestion;     // "Clear the selected cells?"
+// A pasted text the column's field cannot hold whole: the column's title, the field's length.
+extern TResourceString SPastedTextTooLong;  // "The text pasted into column '%s' is longer than its %d characters"
 // A filter text that cannot be read: the problem, then where it is.
 extern TResourceString SFilterErrorAt;               // "%s at position %d"
 extern TResourceString SFilterAndOrExpected;         // "AND or OR expected"

@@ -3,6 +3,8 @@
 // back when the application restores the table.
 #include <gtest/gtest.h>
 
+#include "platform/core/datetime.h"
+#include "platform/core/exceptions.h"
 #include "platform/core/format.h"
 #include "platform/core/resource_strings.h"
 #include "tests/core/expect_message.h"

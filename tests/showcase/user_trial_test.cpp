@@ -267,6 +267,16 @@ TEST_F(UserTrialOnXvfb, SideBarItemsAreRenamedFromTheirMenuAndWithF2) {
   Key(Qt::Key_Return);
   EXPECT_TRUE(PumpUntil([&] { return sent->Caption() == "Outbox"; })) << sent->Caption();
 
+  // A header, on its caption.
+  TnbHeader* customers = bar->Header(1);
+  rightClick(customers->CaptionRect());
+  ASSERT_TRUE(PumpUntil([&] { return menuOpen() != nullptr; }));
+  Key(Qt::Key_M);
+  ASSERT_TRUE(PumpUntil([&] { return bar->InplaceEditor()->Editing(); }));
+  Type("Clients");
+  Key(Qt::Key_Return);
+  EXPECT_TRUE(PumpUntil([&] { return customers->Caption() == "Clients"; })) << customers->Caption();
+
   // F2 on the bar: the button of the page shown, 发送短信.
   bar->SetFocus();
   Key(Qt::Key_F2);
@@ -297,4 +307,5 @@ TEST_F(UserTrialOnXvfb, SideBarItemsAreRenamedFromTheirMenuAndWithF2) {
   ASSERT_TRUE(again->RestoreSideBarLayout(path).loaded);
   EXPECT_EQ(again->SideBar()->Header(0)->GetButton(0)->Caption(), "Compose");
   EXPECT_EQ(again->SideBar()->Header(0)->GetButton(1)->Caption(), "Outbox");
+  EXPECT_EQ(again->SideBar()->Header(1)->Caption(), "Clients");
 }
