@@ -2,7 +2,6 @@
 // one line on standard error and a clean exit with its status, never an abort.
 #include <gtest/gtest.h>
 #include <sys/wait.h>
-#include <unistd.h>
 
 #include <QImage>
 
@@ -198,23 +197,25 @@ TEST_F(ShowcaseCommandLine, AMissingOrStaleDisplayIsNamedAndScreenshotsWritten) 
 }
 
 
+// The showcase program on an X server of its own (these run one at a time).
+class ShowcaseProgramOnXvfb : public ShowcaseCommandLine {};
+
 // Started as a user starts it, in a window on a display, and closed with Alt+F4, or rendering
 // its screenshots, the showcase says nothing on the terminal, also where no session provides a
 // runtime folder.
-TEST_F(ShowcaseCommandLine, ANormalStartAndEndSayNothing) {
+TEST_F(ShowcaseProgramOnXvfb, ANormalStartAndEndSayNothing) {
   const TRun screenshots = Run("--screenshot shots", "-u XDG_RUNTIME_DIR DISPLAY=");
   EXPECT_EQ(screenshots.status, 0);
   EXPECT_EQ(screenshots.err, "") << "rendering the screenshots";
   // On a display of its own: the showcase in the background, its window found and closed with
   // the keyboard; the wait for the window and for the exit ends a run that hangs.
   const fs::path err = folder_ / "window.err";
-  const std::string start = std::to_string(920 + getpid() % 60);
   const std::string script = "env -u XDG_RUNTIME_DIR QT_QPA_PLATFORM=xcb '" + std::string(SHOWCASE_PROGRAM) +
                              "' 2>'" + err.string() + "' & shown=$!; "
                              "timeout 120 xdotool search --sync --onlyvisible --class showcase windowfocus %1 && "
                              "xdotool key alt+F4; timeout 120 tail --pid=$shown -f /dev/null; wait $shown";
-  const std::string command = "cd '" + folder_.string() + "' && xvfb-run -a -n " + start +
-                              " -s '-screen 0 1280x1024x24' sh -c \"" + script + "\" >/dev/null 2>&1";
+  const std::string command = "cd '" + folder_.string() + "' && '" + OWN_DISPLAY + "' 1280x1024x24 sh -c \"" +
+                              script + "\" >/dev/null 2>&1";
   const int raw = std::system(command.c_str());
   EXPECT_TRUE(WIFEXITED(raw) && WEXITSTATUS(raw) == 0) << raw;
   EXPECT_EQ(ReadFile(err), "") << "in a window";

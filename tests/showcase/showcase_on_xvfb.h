@@ -25,7 +25,7 @@ inline constexpr int kPatienceMs = 60000;
 class ShowcaseOnXvfb : public ::testing::Test {
  protected:
   // Starts the toolkit on the X server; answers false in the outer run, which only waits for
-  // the inner one under xvfb-run.
+  // the inner one on its own X server.
   bool OnDisplay(const char* testName);
   void TearDown() override;
   // Handles the toolkit's events and our messages until `done` holds. The X server answers
