@@ -48,18 +48,26 @@ TskFormMenuBar::TskFormMenuBar(TskForm* skin) : skin_(skin), bar_(new TToolBar(s
 
 TskFormMenuBar::~TskFormMenuBar() { delete bar_; }
 
+// Buttons are reused where there are some, so the bar goes on hearing the menu, with the
+// title the user selected, while titles come and go.
 void TskFormMenuBar::Rebuild(TMainMenu* menu) {
-  while (bar_->ButtonCount() > 0) delete bar_->Buttons(bar_->ButtonCount() - 1);
+  const int titles = menu != nullptr ? menu->Items()->Count() : 0;
+  while (bar_->ButtonCount() > titles) delete bar_->Buttons(bar_->ButtonCount() - 1);
   if (menu == nullptr) return;
-  for (int i = 0; i < menu->Items()->Count(); ++i) {
-    auto* button = new TToolButton(bar_);
-    button->SetParent(bar_);
-    button->SetGrouped(true);
-    button->SetAutoSize(true);
-    button->SetHeight(skin_->MenuBarHeight());
+  for (int i = 0; i < titles; ++i) {
+    TToolButton* button = i < bar_->ButtonCount() ? bar_->Buttons(i) : NewButton();
     button->SetMenuItem(menu->Items()->Items(i));
   }
   ApplyFont(menu);
+}
+
+TToolButton* TskFormMenuBar::NewButton() {
+  auto* button = new TToolButton(bar_);
+  button->SetParent(bar_);
+  button->SetGrouped(true);
+  button->SetAutoSize(true);
+  button->SetHeight(skin_->MenuBarHeight());
+  return button;
 }
 
 void TskFormMenuBar::ItemsChanged(TMainMenu* menu) {

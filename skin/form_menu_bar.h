@@ -33,6 +33,7 @@ class TskFormMenuBar {
   // The style the titles are drawn in: the skinned menu's, else the skin's.
   TskUIStyle Style() const;
   bool ShowsTitlesOf(TMainMenu* menu) const;
+  TToolButton* NewButton();
   TskThemeValues Theme() const;
 
   TskForm* skin_;

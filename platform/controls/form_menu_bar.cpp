@@ -23,20 +23,7 @@ constexpr int kTitlePadding = 7;
 
 }  // namespace
 
-TFormMenuBar::~TFormMenuBar() {
-  if (TMainMenu* menu = Menu()) menu->SetBarHost(nullptr);
-}
-
 TMainMenu* TFormMenuBar::Menu() const { return dynamic_cast<TMainMenu*>(form_->Menu()); }
-
-void TFormMenuBar::MenuChanged(TMainMenu* old) {
-  if (old) {
-    old->SetBarHost(nullptr);
-    if (old->IsSubmenuOpen()) old->SubmenuPopup()->CloseMenu();
-  }
-  Reset();
-  if (TMainMenu* menu = Menu()) menu->SetBarHost(this);
-}
 
 void TFormMenuBar::Place(TRect& client, TPoint origin) {
   int height = Menu() ? std::min(GetSystemMetrics(SM_CYMENU), client.Height()) : 0;
@@ -126,7 +113,7 @@ TPoint TFormMenuBar::DropPoint(int index) const {
   return {origin.x + r.Left, origin.y + r.Bottom};
 }
 
-void TFormMenuBar::MouseMove(TPoint window) { SetHot(TitleAt(window)); }
+void TFormMenuBar::MouseMove(TPoint window) { MouseOver(TitleAt(window)); }
 
 void TFormMenuBar::MouseDown(TPoint window) {
   int index = TitleAt(window);

@@ -16,13 +16,12 @@ class TCustomForm;
 class TFormMenuBar : public TMenuBarKeys {
  public:
   explicit TFormMenuBar(TCustomForm* form) : form_(form) {}
-  ~TFormMenuBar() override;
   TFormMenuBar(const TFormMenuBar&) = delete;
   TFormMenuBar& operator=(const TFormMenuBar&) = delete;
 
   TMainMenu* Menu() const override;
   // Follows the form's menu: hears the new one's pop-up, forgets the old one.
-  void MenuChanged(TMainMenu* old);
+  void MenuChanged() { Follow(); }
   // WM_NCCALCSIZE: takes the bar's height from the top of `client`, whose coordinates have
   // their origin at `origin` (the window's top-left corner).
   void Place(TRect& client, TPoint origin);

@@ -169,12 +169,12 @@ void TCustomForm::SetMenu(TComponent* menu) {
   if (old) old->RemoveFreeNotification(this);
   menu_ = menu;
   if (menu_) menu_->FreeNotification(this);
-  MenuReplaced(old);
+  MenuReplaced();
 }
 
 // The bar follows the menu and the client area makes room for it, or takes the room back.
-void TCustomForm::MenuReplaced(TComponent* old) {
-  menuBar_->MenuChanged(dynamic_cast<TMainMenu*>(old));
+void TCustomForm::MenuReplaced() {
+  menuBar_->MenuChanged();
   if (HandleAllocated() && !ComponentState().Contains(csDestroying))
     SetWindowPos(Handle(), nullptr, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_FRAMECHANGED);
 }
@@ -183,7 +183,7 @@ void TCustomForm::Notification(TComponent* component, TOperation operation) {
   TCustomControl::Notification(component, operation);
   if (operation != opRemove || component != menu_) return;
   menu_ = nullptr;
-  MenuReplaced(nullptr);
+  MenuReplaced();
 }
 
 void TCustomForm::PlaceOnScreen() {

@@ -138,7 +138,7 @@ class TCustomForm : public TCustomControl {
   void ApplyWindowState();
   void SendEnterExit(TWinControl* from, TWinControl* to);
   void CloseModal();
-  void MenuReplaced(TComponent* old);
+  void MenuReplaced();
 
   TFormBorderStyle borderStyle_ = bsSizeable;
   TBorderIcons borderIcons_ = {biSystemMenu, biMinimize, biMaximize};

@@ -2,6 +2,7 @@
 #include "platform/controls/menus.h"
 
 #include <algorithm>
+#include <utility>
 
 #include "platform/classes/properties.h"
 #include "platform/controls/menu_window.h"
@@ -39,16 +40,22 @@ TMainMenu::TMainMenu(TComponent* owner) : TMenu(owner), dropper_(std::make_uniqu
 
 TMainMenu::~TMainMenu() {
   Destroying();
-  dropper_->barHost_ = nullptr;
+  SetBarHost(nullptr);
   dropper_.reset();
 }
 
-void TMainMenu::SetBarHost(IMenuBarHost* host) { dropper_->barHost_ = host; }
+void TMainMenu::SetBarHost(IMenuBarHost* host) {
+  IMenuBarHost* old = std::exchange(dropper_->barHost_, host);
+  if (old != nullptr && old != host) old->MenuReleased();
+}
 
 IMenuBarHost* TMainMenu::BarHost() const { return dropper_->barHost_; }
 
+// The list of a title that went closes before the bar hears of the change.
 void TMainMenu::ItemsChanged() {
-  if (dropper_ && dropper_->barHost_) dropper_->barHost_->MenuItemsChanged();
+  if (!dropper_) return;
+  dropper_->CloseLevelsOfGoneItems(Items());
+  if (dropper_->barHost_) dropper_->barHost_->MenuItemsChanged();
 }
 
 bool TMainMenu::IsShortCut(TMessage& key) {
@@ -144,6 +151,16 @@ void TPopupMenu::CloseMenu() {
   focusBefore_ = nullptr;
   if (root && GetFocus() == root) ::SetFocus(IsWindow(back) ? back : nullptr);
   if (barHost_) barHost_->SubmenuClosed();
+}
+
+// Only items known to be whole are read: the holder, then each level's item once it is found
+// among its holder's sub-items.
+void TPopupMenu::CloseLevelsOfGoneItems(const TMenuItem* holder) {
+  for (int level = 0; level < openLevels_; ++level) {
+    const TMenuItem* shown = levels_[static_cast<size_t>(level)]->ParentItem();
+    if (holder->IndexOf(shown) < 0) return level == 0 ? CloseMenu() : CloseLevelsFrom(level);
+    holder = shown;
+  }
 }
 
 bool TPopupMenu::PassKeyToBar(uint16_t key) { return barHost_ && barHost_->SubmenuKey(key); }

@@ -173,6 +173,8 @@ class IMenuBarHost {
   // The mouse moved (or pressed) at a screen point outside the pop-up's levels; answers
   // whether the point is on the bar, which then opens the title there.
   virtual bool SubmenuMouse(TPoint screen, bool press) = 0;
+  // The menu tells this bar nothing more: it is being freed, or another bar took it.
+  virtual void MenuReleased() = 0;
 };
 
 // The menu of a form's menu bar; whoever draws the bar opens a title's submenu with
@@ -188,7 +190,8 @@ class TMainMenu : public TMenu, public IShortCutSource {
   void PopupSubmenu(int index, int x, int y);
   bool IsSubmenuOpen() const;
   TPopupMenu* SubmenuPopup() const { return dropper_.get(); }
-  // The bar drawing this menu (nullptr: none); it is told about keys and closing.
+  // The bar drawing this menu (nullptr: none); it is told about keys and closing, and the bar
+  // it replaces that it was released.
   void SetBarHost(IMenuBarHost* host);
   IMenuBarHost* BarHost() const;
   using TMenu::IsShortCut;
@@ -230,6 +233,10 @@ class TPopupMenu : public TMenu, public IPopupSource {
   void SetPopupComponent(TComponent* c);
   // The window of open level `level` (0: the menu itself), or nullptr.
   TMenuWindow* LevelWindow(int level) const;
+  // After items changed: the first open level whose item has left its place (taken out, or
+  // being freed) closes, with the levels under it. `holder` is the item whose sub-item the
+  // first level shows.
+  void CloseLevelsOfGoneItems(const TMenuItem* holder);
   // Offers a key, or the mouse outside the open levels, to the menu bar this pop-up drops
   // from; answers whether the bar took it.
   bool PassKeyToBar(uint16_t key);

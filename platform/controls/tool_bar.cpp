@@ -80,9 +80,11 @@ void TToolButton::SetDown(bool v) {
 
 void TToolButton::SetDropdownMenu(TPopupMenu* v) { SetNotifiedLink(this, dropdownMenu_, v); }
 
+// The bar hears the menu whose titles its buttons show, from the first such button on.
 void TToolButton::SetMenuItem(TMenuItem* v) {
   SetNotifiedLink(this, menuItem_, v);
   UpdateFromMenuItem();
+  if (TToolBar* bar = ToolBar(); bar != nullptr && bar->MenuKeys() != nullptr) bar->MenuKeys()->Follow();
 }
 
 void TToolButton::UpdateFromMenuItem() {
@@ -183,6 +185,9 @@ void TToolButton::MouseUp(TMouseButton button, TShiftState shift, int x, int y) 
 void TToolButton::CMMouseEnter(TMessage& m) {
   hot_ = true;
   Invalidate();
+  TToolBar* bar = ToolBar();
+  if (int title = bar != nullptr && bar->MenuKeys() != nullptr ? bar->MenuKeys()->TitleOf(this) : -1; title >= 0)
+    bar->MenuKeys()->MouseOver(title);
   TControl::CMMouseEnterLeave(m);
 }
 

@@ -3,14 +3,6 @@
 
 #include "platform/controls/tool_bar.h"
 
-TToolBarMenuKeys::~TToolBarMenuKeys() {
-  TMainMenu* menu = Menu();
-  if (menu == nullptr || menu->BarHost() != this) return;
-  // The open list must not tell a bar that is gone.
-  menu->SetBarHost(nullptr);
-  if (menu->IsSubmenuOpen()) menu->SubmenuPopup()->CloseMenu();
-}
-
 TMainMenu* TToolBarMenuKeys::Menu() const {
   for (int i = 0; i < bar_->ButtonCount(); ++i) {
     TMenuItem* item = bar_->Buttons(i)->MenuItem();

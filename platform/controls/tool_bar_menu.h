@@ -10,7 +10,6 @@ class TToolButton;
 class TToolBarMenuKeys : public TMenuBarKeys {
  public:
   explicit TToolBarMenuKeys(TToolBar* bar) : bar_(bar) {}
-  ~TToolBarMenuKeys() override;
   TToolBarMenuKeys(const TToolBarMenuKeys&) = delete;
   TToolBarMenuKeys& operator=(const TToolBarMenuKeys&) = delete;
 
