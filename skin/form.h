@@ -161,6 +161,10 @@ class TskForm : public TCustomPanel, public IskMenuBarForm {
   bool uiStyleAutoUpdateSub_ = false;
   TRect formBoundsAtConstruction_;
   bool maximizedAtConstruction_ = false;
+  // The size changes a form created maximized has seen while still maximized.
+  int maximizeSizeCount_ = 0;
+  // This child, maximized, has moved what stood below its title bar into the bar's room.
+  bool titleBarScrolledAway_ = false;
   int frameExtraHeight_ = 0;
   int frameExtraWidth_ = 0;
   bool titleBarVisible_ = true;

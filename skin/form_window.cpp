@@ -13,12 +13,6 @@
 
 namespace {
 
-// Shared by every skinned form: a form created maximized keeps that state through the size
-// changes its creation brings (the count), and the title bar of a maximized child has been
-// scrolled away (the flag).
-int maximizeSizeCount = 0;
-uint8_t titleBarScrolledAway = 0;
-
 const char* const kApplicationHookName = "SkinApplicationMessage";
 
 TMessage AsMessage(const MSG& msg) { return TMessage{msg.message, msg.wParam, msg.lParam, 0}; }
@@ -116,35 +110,34 @@ void TskForm::FormSized() {
   LayoutInForm();
   PaintBorder();
   titleBar_->RefreshMaxButtons();
-  if (IsMDIChild()) MDIChildSized(maximized);
+  // A minimized child keeps the layout it had: restored, it comes back as it was.
+  if (IsMDIChild() && form_->WindowState() != wsMinimized) MDIChildSized(maximized);
   ApplyWindowRegion(titleBar_->RoundCorner());
 }
 
 // A maximized child shows the frame's title bar only: its own goes, and what stood below it
-// moves up into its room, once for all the children; restored, both come back.
+// moves up into its room, once; restored, both come back.
 void TskForm::MDIChildSized(bool maximized) {
   const int height = titleBar_->Height();
   SetTitleBarVisible(!maximized);
-  if (maximized && titleBarScrolledAway == 0) {
+  if (maximized && !titleBarScrolledAway_) {
     ScrollBy(0, -height);
-    titleBarScrolledAway = 1;
+    titleBarScrolledAway_ = true;
     TellMDIClient(SKM_MDICHILDMAXIMIZED, reinterpret_cast<WPARAM>(form_->Handle()));
-  } else if (!maximized && titleBarScrolledAway != 0) {
+  } else if (!maximized && titleBarScrolledAway_) {
     ScrollBy(0, height);
-    titleBarScrolledAway = 0;
+    titleBarScrolledAway_ = false;
     titleBar_->RefreshMaxButtons();
     TellMDIClient(SKM_MDICHILDRESTORED);
   }
 }
 
-// A maximized child that goes gives its title bar back: the next child to maximize scrolls
-// its own away again.
+// A child that goes tells the frame; a maximized one also that no child's title bar is
+// scrolled away any more.
 void TskForm::MDIChildDestroyed() {
   if (!IsMDIChild()) return;
   TellMDIClient(SKM_MDICHILDCHANGED);
-  if (form_->WindowState() != wsMaximized) return;
-  titleBarScrolledAway = 0;
-  TellMDIClient(SKM_MDICHILDRESTORED);
+  if (form_->WindowState() == wsMaximized) TellMDIClient(SKM_MDICHILDRESTORED);
 }
 
 void TskForm::TellMDIClient(UINT msg, WPARAM wParam) const {
@@ -159,12 +152,12 @@ void TskForm::KeepMaximizedAtConstruction() {
   if (form_->WindowState() != wsMaximized) {
     form_->SetBoundsRect(formBoundsAtConstruction_);
     maximizedAtConstruction_ = false;
-  } else if (maximizeSizeCount == 2) {
+  } else if (maximizeSizeCount_ == 2) {
     form_->SetWindowState(wsMaximized);
   } else {
-    ++maximizeSizeCount;
+    ++maximizeSizeCount_;
   }
-  titleBarScrolledAway = 1;
+  titleBarScrolledAway_ = true;
 }
 
 void TskForm::FormHitTest(TMessage& m) {

@@ -40,6 +40,22 @@ class SkinnedMDIChildren : public SkinnedFormTest {
     return child;
   }
   static TskForm* SkinOf(TForm* form) { return dynamic_cast<TskForm*>(form->Controls(0)); }
+  // The frame's picture at a screen point.
+  TColor FramePixel(TPoint screen) {
+    Pump();
+    TRect window;
+    GetWindowRect(frame_->Handle(), window);
+    return Pixel(frame_, screen.x - window.Left, screen.y - window.Top);
+  }
+  // A lime panel on the skin, 6 pixels below its title bar.
+  static TPanel* PanelBelowTitle(TForm* child) {
+    TskForm* skin = SkinOf(child);
+    auto* below = new TPanel(child);
+    below->SetParent(skin);
+    below->SetBounds(8, skin->TitleBar()->Height() + 6, 100, 40);
+    below->SetColor(clLime);
+    return below;
+  }
   using TTold = std::vector<std::pair<UINT, WPARAM>>;
   TForm* frame_ = nullptr;
   TTold told_;
@@ -107,6 +123,50 @@ TEST_F(SkinnedMDIChildren, AMaximizedChildScrollsItsTitleBarAwayAndBack) {
   EXPECT_EQ(skin->TitleBar()->Top(), 0);
   EXPECT_EQ(below->Top(), title + 6);
   EXPECT_EQ(told_, (TTold{{SKM_MDICHILDRESTORED, 0}}));
+}
+
+// Each child keeps its own account of the title bar it scrolled away.
+TEST_F(SkinnedMDIChildren, ChildrenMaximizedInTurnAndRestoredGetTheirContentBack) {
+  TForm* first = SkinnedChild();
+  TForm* second = SkinnedChild(Bounds(40, 40, 300, 200));
+  const int title = SkinOf(first)->TitleBar()->Height();
+  TPanel* below[] = {PanelBelowTitle(first), PanelBelowTitle(second)};
+  first->SetWindowState(wsMaximized);
+  second->SetWindowState(wsMaximized);
+  Pump();
+  EXPECT_EQ(below[0]->Top(), 6);
+  EXPECT_EQ(below[1]->Top(), 6) << "the second child's content moves up too";
+  second->SetWindowState(wsNormal);
+  first->SetWindowState(wsNormal);
+  Pump();
+  EXPECT_EQ(below[0]->Top(), title + 6);
+  EXPECT_EQ(below[1]->Top(), title + 6);
+  EXPECT_TRUE(SkinOf(first)->TitleBarVisible());
+  EXPECT_TRUE(SkinOf(second)->TitleBarVisible());
+}
+
+TEST_F(SkinnedMDIChildren, AMaximizedChildMinimizedAndRestoredComesBackMaximized) {
+  TForm* child = SkinnedChild();
+  TskForm* skin = SkinOf(child);
+  const int title = skin->TitleBar()->Height();
+  TPanel* below = PanelBelowTitle(child);
+  child->SetWindowState(wsMaximized);
+  Pump();
+  child->SetWindowState(wsMinimized);
+  Pump();
+  SendMessage(child->Handle(), WM_SYSCOMMAND, SC_RESTORE, 0);
+  Pump();
+  ASSERT_EQ(child->WindowState(), wsMaximized);
+  EXPECT_FALSE(skin->TitleBarVisible());
+  EXPECT_EQ(below->Top(), 6);
+  // What is painted at the top is the content, not the child's own title bar.
+  EXPECT_EQ(FramePixel(skin->ClientToScreen({12, 10})), TColor(clLime));
+  // Minimized again and then shown normal, it has its title bar and content where they were.
+  child->SetWindowState(wsMinimized);
+  child->SetWindowState(wsNormal);
+  Pump();
+  EXPECT_TRUE(skin->TitleBarVisible());
+  EXPECT_EQ(below->Top(), title + 6);
 }
 
 TEST_F(SkinnedMDIChildren, AChildGoingTellsTheClientAndAMaximizedOneAlsoItsRestore) {
