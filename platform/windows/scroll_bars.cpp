@@ -67,7 +67,8 @@ int SetScrollInfo(HWND h, int bar, const SCROLLINFO& info, bool redraw) {
   if (info.fMask & SIF_RANGE) d->min = info.nMin, d->max = info.nMax;
   if (info.fMask & SIF_PAGE) d->page = info.nPage;
   if (info.fMask & SIF_POS) d->pos = info.nPos;
-  if (info.fMask & SIF_TRACKPOS) d->trackPos = info.nTrackPos;
+  // While the user drags the thumb, it stays where the pointer puts it.
+  if ((info.fMask & SIF_TRACKPOS) && !d->thumbDragged) d->trackPos = info.nTrackPos;
   Clamp(*d);
   int pos = d->pos;
   if (info.fMask & (SIF_RANGE | SIF_PAGE)) {
@@ -141,8 +142,17 @@ bool EnableScrollBar(HWND h, int bar, uint32_t arrows) {
 void SetScrollTrackPos(HWND h, int bar, int trackPos) {
   if (TScrollBarData* d = BarData(h, bar)) {
     d->trackPos = trackPos;
+    d->thumbDragged = true;
     Clamp(*d);
+    RedrawBar(h, bar);
   }
+}
+
+void EndScrollTrack(HWND h, int bar) {
+  TScrollBarData* d = BarData(h, bar);
+  if (!d || !d->thumbDragged) return;
+  d->thumbDragged = false;
+  RedrawBar(h, bar);
 }
 
 TRect ScrollBarRect(HWND h, int bar) {
@@ -163,7 +173,8 @@ TScrollBarParts ScrollBarPartsOf(const TScrollBarData& d, int length, int thickn
   thumb = std::max(thumb, 8);
   if (thumb > track) return parts;
   long long span = std::max<long long>(static_cast<long long>(MaxPos(d)) - d.min, 1);
-  parts.thumbStart = parts.arrow + static_cast<int>((track - thumb) * (static_cast<long long>(d.pos) - d.min) / span);
+  const long long shown = d.thumbDragged ? d.trackPos : d.pos;
+  parts.thumbStart = parts.arrow + static_cast<int>((track - thumb) * (shown - d.min) / span);
   parts.thumbEnd = parts.thumbStart + thumb;
   return parts;
 }

@@ -74,6 +74,7 @@ struct TScrollBarData {
   int trackPos = 0;
   uint32_t disabledArrows = ESB_ENABLE_BOTH;
   bool disabledNoScroll = false;  // shown disabled instead of hidden (SIF_DISABLENOSCROLL)
+  bool thumbDragged = false;      // the thumb shows trackPos, where the user drags it
 };
 
 // Sets what fMask names, clamps pos into [min, max - page + 1], shows or hides the frame's
@@ -87,8 +88,11 @@ bool GetScrollRange(HWND h, int bar, int& minPos, int& maxPos);
 bool ShowScrollBar(HWND h, int bar, bool show);
 bool EnableScrollBar(HWND h, int bar, uint32_t arrows);
 bool GetScrollBarInfo(HWND h, int32_t object, SCROLLBARINFO& info);
-// Track position while the user drags a frame bar's thumb.
+// Track position while the user drags a bar's thumb; the thumb is drawn there until
+// EndScrollTrack.
 void SetScrollTrackPos(HWND h, int bar, int trackPos);
+// The drag of the thumb ended: it shows the bar's position again.
+void EndScrollTrack(HWND h, int bar);
 // Where a frame bar sits, in window coordinates (empty when not shown).
 TRect ScrollBarRect(HWND h, int bar);
 

@@ -108,6 +108,7 @@ void TScrollTracker::Release() {
   bool thumb = part_ == TPart::Thumb;
   part_ = TPart::None;
   StopTimer();
+  if (thumb) EndScrollTrack(window_, bar_);
   if (thumb) send_(SB_THUMBPOSITION, trackPos_);
   send_(SB_ENDSCROLL, 0);
 }

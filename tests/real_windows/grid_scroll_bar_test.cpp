@@ -76,6 +76,17 @@ TEST_P(RealGridScrollBars, TheRowsFollowTheThumbWhileItIsDragged) {
   EXPECT_EQ(Record(), seen) << "let go where it was dragged to";
 }
 
+// The columns scroll once the thumb is let go, but the thumb goes with the pointer meanwhile.
+TEST_P(RealGridScrollBars, TheHorizontalThumbGoesWithThePointerWhileItIsDragged) {
+  const int left = grid_->LeftCol();
+  const int start = Bar(OBJID_HSCROLL).xyThumbTop;
+  const int arrow = Bar(OBJID_HSCROLL).dxyLineButton;
+  EXPECT_TRUE(Drag(Thumb(OBJID_HSCROLL), OnBar(OBJID_HSCROLL, -arrow - 1),
+                   [&] { return Bar(OBJID_HSCROLL).xyThumbTop >= start + 50; }))
+      << "the thumb stayed at " << Bar(OBJID_HSCROLL).xyThumbTop << " while dragged from " << start;
+  EXPECT_TRUE(WaitFor([&] { return grid_->LeftCol() > left; })) << "let go, the columns follow";
+}
+
 INSTANTIATE_TEST_SUITE_P(Stores, RealGridScrollBars, testing::Values(RealStore::Memory, RealStore::Sqlite),
                          RealStoreName);
 

@@ -93,6 +93,33 @@ TEST_F(ScrollBars, HugeRangesPlaceTheThumbWithoutOverflow) {
   EXPECT_EQ(GetScrollPos(top, SB_VERT), -2147483647 - 1) << "a page larger than the range keeps pos at min";
 }
 
+// A dragged thumb goes with the pointer, also for a window that scrolls only once it is let go,
+// and then shows the window's position again.
+TEST_F(ScrollBars, ADraggedThumbFollowsThePointerUntilItIsLetGo) {
+  HWND top = MakeTop(Bounds(0, 0, 200, 216));
+  SetScrollInfo(top, SB_VERT, Info(SIF_ALL, 0, 99, 50, 0));
+  Pump();
+  const TColor edge = Pixel(top, 192, 17);  // the thumb's top edge
+  SCROLLBARINFO sbi;
+  InjectMouseButton(mbLeft, true, {192, 40});
+  Pump();
+  InjectMouseMove({192, 80});
+  Pump();
+  GetScrollBarInfo(top, OBJID_VSCROLL, sbi);
+  EXPECT_EQ(sbi.xyThumbTop, 16 + 40) << "moved with the pointer";
+  EXPECT_EQ(GetScrollPos(top, SB_VERT), 0) << "the window took no position yet";
+  SetScrollInfo(top, SB_VERT, Info(SIF_ALL, 0, 99, 50, 0));
+  GetScrollBarInfo(top, OBJID_VSCROLL, sbi);
+  EXPECT_EQ(sbi.xyThumbTop, 16 + 40) << "a window setting its bar meanwhile leaves the thumb under the pointer";
+  EXPECT_EQ(Pixel(top, 192, 16 + 40 + 1), edge) << "the thumb is drawn where it was dragged";
+  EXPECT_NE(Pixel(top, 192, 17), edge) << "and no longer where it was";
+  InjectMouseButton(mbLeft, false, {192, 80});
+  Pump();
+  GetScrollBarInfo(top, OBJID_VSCROLL, sbi);
+  EXPECT_EQ(sbi.xyThumbTop, 16) << "let go, the thumb shows the window's own position";
+  if (HasFailure()) SavePicture(top, "dragged_thumb");
+}
+
 TEST_F(ScrollBars, BarsAreDrawnInTheFrame) {
   HWND top = MakeTop(Bounds(0, 0, 200, 100), WS_POPUP | WS_VISIBLE, clWhite);
   SetScrollInfo(top, SB_VERT, Info(SIF_ALL, 0, 99, 10, 0));
