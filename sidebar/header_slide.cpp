@@ -81,12 +81,18 @@ bool TnbHeaderSlide::Move() {
 
 void TnbHeaderSlide::Show() {
   if (!bar_.HandleAllocated()) return;
-  if (!Scrollable()) return bar_.PaintNow();
-  parts_.clear();
-  // Where the buttons of the moved bodies lie now.
-  bar_.layout_->Run();
-  ShowMoved();
-  bar_.PaintParts(parts_);
+  if (Scrollable()) {
+    parts_.clear();
+    // Where the buttons of the moved bodies lie now.
+    bar_.layout_->Run();
+    ShowMoved();
+    bar_.PaintParts(parts_);
+  } else {
+    bar_.PaintNow();
+  }
+  // The frames follow each other without the program getting back to its loop: each is put
+  // on the screen as it is drawn, or only the last would be seen.
+  ShowPaintedNow(bar_.Handle());
 }
 
 void TnbHeaderSlide::ShowMoved() {

@@ -30,7 +30,7 @@ class TnbHeaderSlide {
   // Moves the rectangles of the next frame; false when the slide is over and nothing is left
   // to show.
   bool Move();
-  // Brings the frame Move made to the window.
+  // Brings the frame Move made to the window and the screen.
   void Show();
 
  private:

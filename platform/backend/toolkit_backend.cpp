@@ -18,6 +18,7 @@
 #include <map>
 #include <memory>
 #include <string>
+#include <utility>
 
 #include "platform/backend/qt_backend.h"
 #include "platform/backend/runtime_folder.h"
@@ -68,13 +69,28 @@ class TToolkitBackend : public TPlatformBackend {
     if (TToolkitWindow* w = Find(top)) SetToolkitWindowShape(w);
   }
   void WindowDestroyed(HWND top) override {
+    presented_.erase(top);
     auto it = windows_.find(top);
     if (it == windows_.end()) return;
     DestroyToolkitWindow(it->second);
     windows_.erase(it);
   }
   void PresentWindow(HWND top, const TRect& dirty) override {
-    if (TToolkitWindow* w = Find(top)) RepaintToolkitWindow(w, dirty);
+    if (!Find(top)) return;
+    TRect& pending = presented_[top];
+    UnionRect(pending, pending, dirty);
+  }
+  void ShowPresented(HWND top) override {
+    if (top != nullptr) {
+      auto it = presented_.find(top);
+      if (it == presented_.end()) return;
+      const TRect dirty = it->second;
+      presented_.erase(it);
+      if (TToolkitWindow* w = Find(top)) RepaintToolkitWindow(w, dirty);
+      return;
+    }
+    for (const auto& [window, dirty] : std::exchange(presented_, {}))
+      if (TToolkitWindow* w = Find(window)) RepaintToolkitWindow(w, dirty);
   }
   bool BeginSystemMoveSize(HWND top, LRESULT hitCode) override {
     TToolkitWindow* w = Find(top);
@@ -85,6 +101,8 @@ class TToolkitBackend : public TPlatformBackend {
     return true;
   }
   void ProcessEvents(int timeoutMs) override {
+    // Nothing painted waits unseen while the program sleeps.
+    if (timeoutMs > 0) ShowPresented(nullptr);
     QCoreApplication::sendPostedEvents();
     QCoreApplication::processEvents(QEventLoop::AllEvents);
     if (timeoutMs <= 0 || PendingMessageCount() > 0) return;
@@ -108,6 +126,8 @@ class TToolkitBackend : public TPlatformBackend {
 
  private:
   std::map<HWND, TToolkitWindow*> windows_;
+  // What each window painted since it was last shown on the screen.
+  std::map<HWND, TRect> presented_;
 };
 
 TToolkitBackend* Installed = nullptr;

@@ -386,9 +386,8 @@ void SetToolkitWindowShape(TToolkitWindow* w) {
 
 void RepaintToolkitWindow(TToolkitWindow* w, const TRect& dirty) {
   w->update(QRect(dirty.Left, dirty.Top, dirty.Width(), dirty.Height()));
-  // Shown now, as drawing on a window is, not when the toolkit next gets to its events: a
-  // picture that changes frame by frame while the program is busy (a slide) reaches the screen
-  // frame by frame.
+  // Shown now, not when the toolkit next gets to its events: the caller decides when a picture
+  // is due (once a turn of the message loop, or a slide's frame as it is drawn).
   if (!w->isExposed()) return;
   QEvent now(QEvent::UpdateRequest);
   QCoreApplication::sendEvent(w, &now);

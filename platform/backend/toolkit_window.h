@@ -22,6 +22,7 @@ void SetToolkitOwner(TToolkitWindow* w, TToolkitWindow* owner);
 void FollowWindowState(TToolkitWindow* w);
 void RaiseToolkitWindow(TToolkitWindow* w);
 void SetToolkitWindowShape(TToolkitWindow* w);
+// Shows `dirty` of the window's picture on the screen now (when the window is on it).
 void RepaintToolkitWindow(TToolkitWindow* w, const TRect& dirty);
 // Lets the window manager move (HTCAPTION) or size (an edge or corner) the window.
 bool StartToolkitMoveSize(TToolkitWindow* w, LRESULT hitCode);

@@ -20,8 +20,12 @@ class TPlatformBackend {
   virtual void WindowStateChanged(HWND top) = 0;
   virtual void WindowShapeChanged(HWND top) = 0;
   virtual void WindowDestroyed(HWND top) = 0;
-  // Pixels of a top-level window's composed picture changed within `dirty` (window coordinates).
+  // Pixels of a top-level window's composed picture changed within `dirty` (window
+  // coordinates). They reach the screen when ShowPresented comes to the window: the message
+  // loop asks for it once a turn, a picture that must be seen as it is drawn at once.
   virtual void PresentWindow(HWND top, const TRect& dirty) = 0;
+  // Brings what was presented of `top` (nullptr: of every window) to the screen now.
+  virtual void ShowPresented(HWND top) { (void)top; }
   // The user pressed on a caption or a sizing edge (a WM_NCHITTEST code): the real window
   // moves or sizes under the window manager's control. Answers false when nobody took the
   // request (no window manager), and the platform follows the pointer itself.

@@ -31,5 +31,7 @@ bool PumpMessages(const TMessageFilter& filter, int* exitCode) {
   if (!DrainQueue(filter, exitCode)) return false;
   if (PostDueTimers() > 0 && !DrainQueue(filter, exitCode)) return false;
   PaintInvalidWindows();
+  // What the turn painted reaches the screen in one piece per window, however often it drew.
+  Backend().ShowPresented(nullptr);
   return true;
 }

@@ -402,6 +402,12 @@ int ReleaseDC(HWND h, HDC dc) {
   return 1;
 }
 
+void ShowPaintedNow(HWND h) {
+  if (!IsWindow(h)) return;
+  PresentDirty();
+  Backend().ShowPresented(GetAncestorTop(h));
+}
+
 HWND WindowFromDC(HDC dc) {
   auto it = State().openDCs.find(dc);
   return it == State().openDCs.end() ? nullptr : it->second.window;

@@ -72,3 +72,8 @@ int GetWindowRgn(HWND h, HRGN region);
 
 // The composed picture of a top-level window (nullptr before its first paint).
 TBitmap* WindowSurface(HWND top);
+
+// What windows paint reaches the screen once a turn of the message loop, at its end. A picture
+// that must be seen as it is drawn while the program does not get back to its loop (a slide's
+// frames) is shown at once: what the top-level window of `h` painted so far goes to the screen.
+void ShowPaintedNow(HWND h);

@@ -3,6 +3,7 @@
 #include <xcb/damage.h>
 #include <xcb/xcb.h>
 
+#include <algorithm>
 #include <cstdlib>
 #include <cstring>
 #include <memory>
@@ -94,7 +95,7 @@ TDamageCounter::~TDamageCounter() = default;
 
 bool TDamageCounter::Ok() const { return reports_->ok; }
 
-int TDamageCounter::Count(const TRect& area) {
+const std::vector<TRect>& TDamageCounter::Reported() {
   TReports& r = *reports_;
   while (xcb_generic_event_t* event = xcb_poll_for_event(r.x.c)) {
     if ((event->response_type & 0x7F) == r.notify) {
@@ -103,8 +104,20 @@ int TDamageCounter::Count(const TRect& area) {
     }
     std::free(event);
   }
-  int count = 0;
+  return r.areas;
+}
+
+int TDamageCounter::Count(const TRect& area) {
+  const std::vector<TRect>& seen = Reported();
   TRect common;
-  for (const TRect& a : r.areas) count += IntersectRect(common, a, area) ? 1 : 0;
-  return count;
+  return static_cast<int>(
+      std::count_if(seen.begin(), seen.end(), [&](const TRect& a) { return IntersectRect(common, a, area); }));
+}
+
+int TDamageCounter::CountWithin(const TRect& area) {
+  const std::vector<TRect>& seen = Reported();
+  TRect common;
+  return static_cast<int>(std::count_if(seen.begin(), seen.end(), [&](const TRect& a) {
+    return IntersectRect(common, a, area) && common == a;
+  }));
 }

@@ -29,8 +29,11 @@ class TDamageCounter {
   // How many pictures put on the window since the counter was made touched `area` (window
   // coordinates), as far as the server has reported them yet.
   int Count(const TRect& area);
+  // How many of them lay within `area`.
+  int CountWithin(const TRect& area);
 
  private:
   struct TReports;
+  const std::vector<TRect>& Reported();
   std::unique_ptr<TReports> reports_;
 };
