@@ -30,6 +30,8 @@ TDataGridPage PlaceDataGrid(TWinControl* page, const String& gridName, const Str
   // Columns that cut their texts may show them whole in a tool tip; the grid only shows tips
   // when hints are on.
   placed.grid->SetShowHint(true);
+  // The rows follow the thumb while it is dragged, as the client's users expect of a long list.
+  placed.grid->VertScrollBar()->SetTracking(true);
   return placed;
 }
 

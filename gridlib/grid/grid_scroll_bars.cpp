@@ -40,7 +40,6 @@ void TVertDBGridExScrollBar::Publish() {
   using T = TVertDBGridExScrollBar;
   TPublisher<T> p;
   p.Redeclare("Visible").Stored(false);
-  p.Redeclare("Tracking").Default(true);
   p.Property("VisibleMode", &T::VisibleMode, &T::SetVisibleMode).Default(sbAutoShowEx);
 }
 

@@ -52,11 +52,11 @@ class TDBGridExScrollBar : public TPersistent {
   TScrollBarVisibleModeEx visibleMode_ = sbAutoShowEx;
 };
 
-// The vertical bar stores its visible mode rather than Visible. The rows follow its thumb while
-// it is dragged unless Tracking is switched off.
+// The vertical bar stores its visible mode rather than Visible. With Tracking on, the rows
+// follow its thumb while it is dragged; off (the stored default), they move when it is let go.
 class TVertDBGridExScrollBar : public TDBGridExScrollBar {
   DECLARE_CLASS(TVertDBGridExScrollBar, TDBGridExScrollBar)
  public:
-  explicit TVertDBGridExScrollBar(TCustomDBGridEx* grid) : TDBGridExScrollBar(grid, sbVertical) { SetTracking(true); }
+  explicit TVertDBGridExScrollBar(TCustomDBGridEx* grid) : TDBGridExScrollBar(grid, sbVertical) {}
   static void Publish();
 };

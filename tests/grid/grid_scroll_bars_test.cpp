@@ -176,25 +176,26 @@ TEST_P(GridScrollBars, TheVerticalThumbFillsTheBarWhenEveryRecordShows) {
   }
 }
 
-// The records follow a dragged thumb unless the form says otherwise, which is what it stores.
-TEST_P(GridScrollBars, TheRowsFollowADraggedThumbUnlessTrackingIsSwitchedOff) {
+// Off by default, as stored layouts expect, the records move when the thumb is let go; a form
+// that turns Tracking on has them follow the thumb while it is dragged, and stores that.
+TEST_P(GridScrollBars, TheRowsFollowADraggedThumbWhenTrackingIsOn) {
   Make(100);
   auto drag = [&](int to) {
     SetScrollTrackPos(grid->Handle(), SB_VERT, to);
     grid->Perform(WM_VSCROLL, MakeWParam(SB_THUMBTRACK, static_cast<uint16_t>(to)), 0);
   };
-  EXPECT_TRUE(grid->VertScrollBar()->Tracking());
+  EXPECT_FALSE(grid->VertScrollBar()->Tracking());
   EXPECT_EQ(ComponentAsText(grid).find("Tracking"), String::npos) << "the default is not stored";
   drag(40);
-  EXPECT_EQ(items_->CurrentId(), 40) << "while dragged";
+  EXPECT_EQ(items_->CurrentId(), 1) << "not while dragged";
   grid->Perform(WM_VSCROLL, MakeWParam(SB_THUMBPOSITION, 40), 0);
-  EXPECT_EQ(items_->CurrentId(), 40) << "let go there";
-  grid->VertScrollBar()->SetTracking(false);
-  EXPECT_NE(ComponentAsText(grid).find("VertScrollBar.Tracking = False"), String::npos) << ComponentAsText(grid);
+  EXPECT_EQ(items_->CurrentId(), 40) << "once let go";
+  grid->VertScrollBar()->SetTracking(true);
+  EXPECT_NE(ComponentAsText(grid).find("VertScrollBar.Tracking = True"), String::npos) << ComponentAsText(grid);
   drag(70);
-  EXPECT_EQ(items_->CurrentId(), 40) << "not while dragged";
+  EXPECT_EQ(items_->CurrentId(), 70) << "while dragged";
   grid->Perform(WM_VSCROLL, MakeWParam(SB_THUMBPOSITION, 70), 0);
-  EXPECT_EQ(items_->CurrentId(), 70) << "once let go";
+  EXPECT_EQ(items_->CurrentId(), 70) << "let go there";
 }
 
 INSTANTIATE_TEST_SUITE_P(Stores, GridScrollBars, testing::Values(Store::Memory, Store::Sqlite), StoreName);
