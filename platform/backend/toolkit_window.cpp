@@ -66,7 +66,10 @@ class TToolkitWindow : public QRasterWindow {
 TToolkitWindow::TToolkitWindow(HWND top) : top_(top) {
   uint32_t ex = static_cast<uint32_t>(GetWindowLong(top, GWL_EXSTYLE));
   bool popup = (ex & WS_EX_TOOLWINDOW) && (ex & WS_EX_TOPMOST);
-  setFlags((popup ? Qt::ToolTip : Qt::Window) | Qt::FramelessWindowHint);
+  Qt::WindowFlags flags = (popup ? Qt::ToolTip : Qt::Window) | Qt::FramelessWindowHint;
+  // The pointer passes through to the window below, which keeps it (no leave, no enter).
+  if (ex & WS_EX_TRANSPARENT) flags |= Qt::WindowTransparentForInput;
+  setFlags(flags);
   setTitle(QString::fromStdString(GetWindowText(top)));
   FollowTree();
 }

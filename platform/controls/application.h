@@ -108,6 +108,8 @@ class TApplication : public TComponent {
   void UpdateMouseControl();
   void SetMouseControl(TControl* control);
   void StartHintTimer(int pause);
+  // Waits the pause `source` asks for before its hint (the short one right after another).
+  void StartHintPause(TControl* source, bool afterHint);
   void HintTimerFired(TMessage& m);
   void SetHintControl(TControl* control);
   void ShowHintAt(TPoint pos);
@@ -131,6 +133,8 @@ class TApplication : public TComponent {
   THintWindow* HintWindowOf(TClass cls);
   HWND hintTimerWindow_ = nullptr;
   bool hintShowing_ = false;
+  // Where the pointer keeps the shown hint (screen coordinates).
+  TRect hintCursorRect_{};
 };
 
 class TScreen;

@@ -45,7 +45,16 @@ void TApplication::TrackMouse(const MSG& msg) {
   }
 }
 
-void TApplication::UpdateMouseControl() { SetMouseControl(FindDragTarget(GetCursorPos(), false)); }
+void TApplication::UpdateMouseControl() {
+  const TPoint at = GetCursorPos();
+  SetMouseControl(FindDragTarget(at, false));
+  // A hint is for the part of its control it was shown for (a grid's cell): the pointer
+  // leaving that part hides it, and the part it comes to has its own after the short pause.
+  if (hintShowing_ && hintControl_ && !hintCursorRect_.Contains(at)) {
+    HideHint();
+    StartHintPause(hintControl_, true);
+  }
+}
 
 void TApplication::SetMouseControl(TControl* control) {
   if (control == mouseControl_) return;
@@ -68,8 +77,12 @@ void TApplication::SetMouseControl(TControl* control) {
     KillTimer(hintTimerWindow_, HintTimerId);
     return;
   }
-  int pause = wasShowing ? hintShortPause_ : hintPause_;
-  source->Perform(CM_HINTSHOWPAUSE, wasShowing ? 1 : 0, reinterpret_cast<LPARAM>(&pause));
+  StartHintPause(source, wasShowing);
+}
+
+void TApplication::StartHintPause(TControl* source, bool afterHint) {
+  int pause = afterHint ? hintShortPause_ : hintPause_;
+  source->Perform(CM_HINTSHOWPAUSE, afterHint ? 1 : 0, reinterpret_cast<LPARAM>(&pause));
   StartHintTimer(pause);
 }
 
@@ -118,6 +131,8 @@ void TApplication::ShowHintAt(TPoint pos) {
   OffsetRect(r, info.HintPos.x, info.HintPos.y);
   window->ActivateHint(r, info.HintStr);
   hintShowing_ = true;
+  const TPoint corner = hintControl_->ClientToScreen({info.CursorRect.Left, info.CursorRect.Top});
+  hintCursorRect_ = Bounds(corner.x, corner.y, info.CursorRect.Width(), info.CursorRect.Height());
   hint_ = HintText(hintControl_);
   OnHint.Call(this);
   if (info.HideTimeout > 0) StartHintTimer(info.HideTimeout);

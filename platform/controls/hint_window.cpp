@@ -23,7 +23,10 @@ THintWindow::THintWindow(TComponent* owner) : TCustomControl(owner) {
 void THintWindow::CreateParams(TCreateParams& params) {
   TCustomControl::CreateParams(params);
   params.Style = WS_POPUP | WS_BORDER;
-  params.ExStyle = WS_EX_TOOLWINDOW | WS_EX_TOPMOST;
+  // The pointer passes through a hint to what lies under it: a hint shown over the control it
+  // is for (a cut text, written over itself) neither takes the pointer from that control nor
+  // hides itself.
+  params.ExStyle = WS_EX_TOOLWINDOW | WS_EX_TOPMOST | WS_EX_TRANSPARENT;
   params.WndParent = 0;
 }
 

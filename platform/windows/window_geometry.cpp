@@ -292,7 +292,7 @@ namespace {
 HWND TopLevelAt(TPoint screen, bool topmost) {
   for (HWND top : TopLevelList()) {
     TWindowData* w = FindWindowData(top);
-    if (((w->exStyle & WS_EX_TOPMOST) != 0) != topmost) continue;
+    if (((w->exStyle & WS_EX_TOPMOST) != 0) != topmost || (w->exStyle & WS_EX_TRANSPARENT)) continue;
     if (!(w->style & WS_VISIBLE) || (w->style & WS_MINIMIZE) || !w->bounds.Contains(screen)) continue;
     TPoint inWindow{screen.x - w->bounds.Left, screen.y - w->bounds.Top};
     if (!ShapeContains(*w, inWindow)) continue;
@@ -304,7 +304,8 @@ HWND TopLevelAt(TPoint screen, bool topmost) {
 
 }  // namespace
 
-// Topmost windows (hints, menus) stay above the others whatever the order of activation.
+// Topmost windows (hints, menus) stay above the others whatever the order of activation;
+// windows the pointer passes through (WS_EX_TRANSPARENT, hints) are never under it.
 HWND WindowFromPoint(TPoint screen) {
   HWND h = TopLevelAt(screen, true);
   return h ? h : TopLevelAt(screen, false);

@@ -101,11 +101,15 @@ void RealGridForm::TearDown() {
 }
 
 std::vector<uint32_t> RealGridForm::ShownPixels(const TRect& screenArea) {
+  return ShownPixelsOf(form_->Handle(), screenArea);
+}
+
+std::vector<uint32_t> RealGridForm::ShownPixelsOf(HWND top, const TRect& screenArea) {
   std::vector<uint32_t> shown;
   auto showsSurface = [&] {
     TRect window;
-    TBitmap* surface = WindowSurface(form_->Handle());
-    if (!ToolkitWindowExposed(form_->Handle()) || surface == nullptr || !GetWindowRect(form_->Handle(), window)) {
+    TBitmap* surface = WindowSurface(top);
+    if (!ToolkitWindowExposed(top) || surface == nullptr || !GetWindowRect(top, window)) {
       return false;
     }
     shown = ScreenPixels(screenArea);

@@ -29,6 +29,8 @@ class RealGridForm : public ::testing::Test {
   // The screen's pixels (0xRRGGBB) of `screenArea`, row by row, once the screen shows there
   // what the form's window painted; empty when it never does.
   std::vector<uint32_t> ShownPixels(const TRect& screenArea);
+  // The same for any top-level window of ours (a pop-up over the form).
+  std::vector<uint32_t> ShownPixelsOf(HWND window, const TRect& screenArea);
 
   int recordCount_ = 3;
   RealStore store_ = RealStore::Memory;
