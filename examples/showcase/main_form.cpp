@@ -23,6 +23,7 @@
 #include "platform/controls/screen.h"
 #include "platform/core/scope_guard.h"
 #include "platform/graphics/image_list.h"
+#include "platform/windows/size_limits.h"
 #include "platform/windows/window_tree.h"
 #include "sidebar/side_bar.h"
 #include "examples/showcase/artwork_gallery.h"
@@ -112,17 +113,22 @@ void TShowcaseMainForm::BuildSkin() {
 
 bool TShowcaseMainForm::CloseQuery() { return TForm::CloseQuery() && PostPendingEdits(this); }
 
-// The skin sets its own minimum width with every style; the tool bar's comes on top of it.
-bool TShowcaseMainForm::CanResize(int& newWidth, int& newHeight) {
-  newWidth = std::max(newWidth, MinimumWidth());
-  return TForm::CanResize(newWidth, newHeight);
+const TMessageMap& TShowcaseMainForm::ClassMessages() {
+  static const TMessageMap map = [] {
+    TMessageMap m(&TForm::ClassMessages());
+    m.On(WM_GETMINMAXINFO, &TShowcaseMainForm::WMGetMinMaxInfo);
+    return m;
+  }();
+  return map;
 }
 
-// The window system sizes the window without asking (a window manager's sizing, a border
-// dragged): below its minimum the window takes its minimum width back.
-void TShowcaseMainForm::Resize() {
-  if (WindowState() == wsNormal && Width() < MinimumWidth()) SetBounds(Left(), Top(), MinimumWidth(), Height());
-  TForm::Resize();
+// The skin sets the form's minimum width with every style; the tool bar's comes on top of it,
+// asked for whenever the window is sized (by the program, by a dragged border or by the
+// window manager), so that it always holds for the border the window has then.
+void TShowcaseMainForm::WMGetMinMaxInfo(TMessage& m) {
+  TForm::WMGetMinMaxInfo(m);
+  auto* info = reinterpret_cast<MINMAXINFO*>(m.LParam);
+  if (info != nullptr) info->ptMinTrackSize.x = std::max(info->ptMinTrackSize.x, MinimumWidth());
 }
 
 // The tool bar spans the window between equal borders: their width is where its left edge

@@ -73,8 +73,9 @@ class TShowcaseMainForm : public TForm {
   TEvent<void(TObject* Sender, int Command)> OnCommand;
 
  protected:
-  bool CanResize(int& newWidth, int& newHeight) override;
-  void Resize() override;
+  static const TMessageMap& ClassMessages();
+  const TMessageMap& MessageMap() const override { return ClassMessages(); }
+  void WMGetMinMaxInfo(TMessage& m);
 
  private:
   void BuildSkin();

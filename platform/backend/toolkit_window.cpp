@@ -15,6 +15,7 @@
 #include <QRegion>
 #include <QWheelEvent>
 
+#include <algorithm>
 #include <memory>
 
 #include "platform/backend/toolkit_drag.h"
@@ -30,6 +31,7 @@
 #include "platform/windows/input.h"
 #include "platform/windows/move_size_tracking.h"
 #include "platform/windows/painting.h"
+#include "platform/windows/size_limits.h"
 
 class TToolkitWindow : public QRasterWindow {
  public:
@@ -46,6 +48,7 @@ class TToolkitWindow : public QRasterWindow {
   void resizeEvent(QResizeEvent* e) override;
 
  private:
+  void FollowSizeLimits();
   void ReportGeometry();
   void ReportWindowState();
   TPoint ScreenPoint(QPointF local) const;
@@ -75,13 +78,23 @@ TToolkitWindow::TToolkitWindow(HWND top) : top_(top) {
 }
 
 void TToolkitWindow::FollowTree() {
+  setTitle(QString::fromStdString(GetWindowText(top_)));
+  following_ = true;
+  FollowSizeLimits();
   TRect b = WindowBounds(top_);
   QRect wanted(b.Left, b.Top, std::max(b.Width(), 1), std::max(b.Height(), 1));
-  setTitle(QString::fromStdString(GetWindowText(top_)));
-  if (geometry() == wanted) return;
-  following_ = true;
-  setGeometry(wanted);
+  if (geometry() != wanted) setGeometry(wanted);
   following_ = false;
+}
+
+// The window manager is told the sizes the window allows (its size hints), so that its own
+// sizing stops where ours does.
+void TToolkitWindow::FollowSizeLimits() {
+  const MINMAXINFO limits = WindowSizeLimits(top_);
+  static constexpr int kLargest = (1 << 24) - 1;  // the largest size the toolkit takes
+  auto hint = [](TPoint size) { return QSize(std::clamp(size.x, 0, kLargest), std::clamp(size.y, 0, kLargest)); };
+  setMinimumSize(hint(limits.ptMinTrackSize));
+  setMaximumSize(hint(limits.ptMaxTrackSize));
 }
 
 void TToolkitWindow::paintEvent(QPaintEvent* e) {
@@ -99,6 +112,9 @@ void TToolkitWindow::ReportGeometry() {
   TRect b = WindowBounds(top_);
   if (b == Bounds(g.x(), g.y(), g.width(), g.height())) return;
   SetWindowPos(top_, nullptr, g.x(), g.y(), g.width(), g.height(), SWP_NOZORDER | SWP_NOACTIVATE);
+  // A size the window does not allow was kept from our tree: the real window takes back the
+  // size the tree kept.
+  if (IsWindow(top_) && WindowBounds(top_) != Bounds(g.x(), g.y(), g.width(), g.height())) FollowTree();
 }
 
 void TToolkitWindow::moveEvent(QMoveEvent* e) {

@@ -13,6 +13,7 @@
 #include "platform/graphics/graphics_objects.h"
 #include "platform/windows/focus.h"
 #include "platform/windows/painting.h"
+#include "platform/windows/size_limits.h"
 
 namespace {
 
@@ -63,7 +64,12 @@ TControl::TControl(TComponent* owner)
     : TComponent(owner), constraints_(std::make_unique<TSizeConstraints>()), font_(std::make_unique<TFont>()) {
   WindowProc = [this](TMessage& m) { WndProc(m); };
   font_->OnChange.Bind(this, "FontChanged", &TControl::FontChanged);
-  constraints_->OnChange.Bind(this, "ConstraintsChanged", [this](TObject*) { SetBounds(left_, top_, width_, height_); });
+  constraints_->OnChange.Bind(this, "ConstraintsChanged", [this](TObject*) {
+    SetBounds(left_, top_, width_, height_);
+    // A window of its own tells the window system (a top-level one, the window manager).
+    if (auto* windowed = dynamic_cast<TWinControl*>(this); windowed && windowed->HandleAllocated())
+      SizeLimitsChanged(windowed->Handle());
+  });
 }
 
 TControl::~TControl() {

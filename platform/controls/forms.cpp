@@ -12,6 +12,7 @@
 #include "platform/windows/focus.h"
 #include "platform/windows/mdi_client.h"
 #include "platform/windows/painting.h"
+#include "platform/windows/size_limits.h"
 #include "platform/windows/system_metrics.h"
 
 namespace {
@@ -240,7 +241,18 @@ void TCustomForm::WMActivate(TMessage& m) {
   else ::SetFocus(Handle());
 }
 
-void TCustomForm::WMGetMinMaxInfo(TMessage& m) { DefaultHandler(m); }
+// The window system keeps the window within the form's constraints, also when the window
+// manager sizes it.
+void TCustomForm::WMGetMinMaxInfo(TMessage& m) {
+  DefaultHandler(m);
+  auto* info = reinterpret_cast<MINMAXINFO*>(m.LParam);
+  if (info == nullptr) return;
+  const TSizeConstraints* limits = Constraints();
+  if (limits->MinWidth() > 0) info->ptMinTrackSize.x = limits->MinWidth();
+  if (limits->MinHeight() > 0) info->ptMinTrackSize.y = limits->MinHeight();
+  if (limits->MaxWidth() > 0) info->ptMaxTrackSize.x = limits->MaxWidth();
+  if (limits->MaxHeight() > 0) info->ptMaxTrackSize.y = limits->MaxHeight();
+}
 
 void TCustomForm::SetActiveControl(TWinControl* control) {
   if (control && (!ContainsControl(control) || (Visible() && !control->CanFocus())))

@@ -7,6 +7,7 @@
 #include "platform/windows/backend.h"
 #include "platform/windows/focus.h"
 #include "platform/windows/input.h"
+#include "platform/windows/size_limits.h"
 #include "platform/windows/system_metrics.h"
 
 namespace {
@@ -53,7 +54,8 @@ TEdges EdgesOf(LRESULT hit) {
 bool IsMoveSizeCode(LRESULT hit) { return hit == HTCAPTION || (hit >= HTLEFT && hit <= HTBOTTOMRIGHT); }
 
 // The bounds for the pointer at `p`: the caption moves the whole window, an edge moves only
-// that edge, and a dragged edge stops where the window would get smaller than the minimum.
+// that edge, and a dragged edge stops where the window would get smaller than the minimum or
+// larger than the sizes the window allows; the opposite edge stays where it is.
 TRect TrackedBounds(const TTracking& t, TPoint p) {
   int dx = p.x - t.start.x;
   int dy = p.y - t.start.y;
@@ -66,7 +68,7 @@ TRect TrackedBounds(const TTracking& t, TPoint p) {
   if (e.right) b.Right = std::max(b.Right + dx, b.Left + minWidth);
   if (e.top) b.Top = std::min(b.Top + dy, b.Bottom - minHeight);
   if (e.bottom) b.Bottom = std::max(b.Bottom + dy, b.Top + minHeight);
-  return b;
+  return KeepToSizeLimits(t.window, b, e.left, e.top);
 }
 
 void Place(HWND h, const TRect& b) {

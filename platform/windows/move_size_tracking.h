@@ -10,7 +10,8 @@
 // (the window first catching up with the drag so far, since the manager moves it from where
 // the pointer is then); where none takes it, the window follows the pointer itself. The
 // window is told WM_ENTERSIZEMOVE first and WM_EXITSIZEMOVE when the move is over or handed
-// on; Escape puts it back where it was. A window is never sized below SM_CXMIN x SM_CYMIN.
+// on; Escape puts it back where it was. A window is never sized below SM_CXMIN x SM_CYMIN, nor
+// outside the sizes it allows (size_limits.h).
 
 // Starts tracking the pointer for `hitCode` (HTCAPTION, HTLEFT .. HTBOTTOMRIGHT) from where
 // the left button went down. Answers false, and does nothing, for any other code, a child

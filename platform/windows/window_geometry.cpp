@@ -3,6 +3,7 @@
 
 #include "platform/windows/backend.h"
 #include "platform/windows/painting.h"
+#include "platform/windows/size_limits.h"
 #include "platform/windows/system_metrics.h"
 #include "platform/windows/window_data.h"
 
@@ -151,6 +152,12 @@ bool SetWindowPos(HWND h, HWND insertAfter, int x, int y, int cx, int cy, uint32
   TRect nb = w->bounds;
   if (!(flags & SWP_NOMOVE)) nb = Bounds(x, y, nb.Width(), nb.Height());
   if (!(flags & SWP_NOSIZE)) nb.Right = nb.Left + std::max(cx, 0), nb.Bottom = nb.Top + std::max(cy, 0);
+  // A restored top-level window keeps to the sizes it allows, whoever asks for another.
+  if (!(flags & SWP_NOSIZE) && !w->IsChildWindow() && !(w->style & (WS_MAXIMIZE | WS_MINIMIZE))) {
+    nb = KeepToSizeLimits(h, nb);
+    w = FindWindowData(h);
+    if (!w) return false;
+  }
   if (!(flags & SWP_NOZORDER)) {
     MoveInZOrder(*w, insertAfter);
     InvalidateUnderneath(*w);
