@@ -90,6 +90,8 @@ void TToolkitWindow::FollowTree() {
 // The window manager is told the sizes the window allows (its size hints), so that its own
 // sizing stops where ours does.
 void TToolkitWindow::FollowSizeLimits() {
+  // Off screen no window manager is there to be told, and the toolkit complains at each hint.
+  if (QGuiApplication::platformName() == QLatin1String("offscreen")) return;
   const MINMAXINFO limits = WindowSizeLimits(top_);
   static constexpr int kLargest = (1 << 24) - 1;  // the largest size the toolkit takes
   auto hint = [](TPoint size) { return QSize(std::clamp(size.x, 0, kLargest), std::clamp(size.y, 0, kLargest)); };
