@@ -81,10 +81,14 @@ bool PastDragThreshold(TPoint start, TPoint p) {
          std::abs(p.y - start.y) >= GetSystemMetrics(SM_CYDRAG);
 }
 
-// The window manager moves or sizes the window from where the pointer is when it takes over:
-// the window catches up with the drag so far first. Answers whether it took over; our own
-// tracking is over then.
+// The window manager sizes the window from where the pointer is when it takes over: the window
+// catches up with the drag so far first. Answers whether it took over; our own tracking is
+// over then. A move stays ours: the window manager takes the pointer only when it gets to the
+// request, and a button let go before then ends its move where the window stood, so the
+// window would not go where the pointer left it; the press gave us the pointer, and with it
+// every motion and the release.
 bool HandToWindowManager(TTracking t, TPoint p) {
+  if (t.hit == HTCAPTION) return false;
   Place(t.window, TrackedBounds(t, p));
   State() = TTracking{};
   if (!Backend().BeginSystemMoveSize(t.window, t.hit)) {

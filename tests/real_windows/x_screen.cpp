@@ -52,6 +52,15 @@ std::vector<uint32_t> ScreenPixels(const TRect& area) {
   return x.Ok() ? x.Pixels(area) : std::vector<uint32_t>{};
 }
 
+TPoint ScreenOrigin(uintptr_t xWindow) {
+  TConnection x;
+  if (!x.Ok()) return {-32000, -32000};
+  std::unique_ptr<xcb_translate_coordinates_reply_t, decltype(&std::free)> reply(
+      xcb_translate_coordinates_reply(x.c, xcb_translate_coordinates(x.c, static_cast<xcb_window_t>(xWindow), x.root, 0, 0), nullptr),
+      &std::free);
+  return reply ? TPoint{reply->dst_x, reply->dst_y} : TPoint{-32000, -32000};
+}
+
 bool RequestClose(uintptr_t xWindow) {
   TConnection x;
   if (!x.Ok()) return false;

@@ -73,16 +73,18 @@ TEST_F(Backends, PaintingPresentsOnceAPassAndDestroyingLetsTheRealWindowGo) {
   EXPECT_EQ(CallsOf("destroyed"), (std::vector<Call>{{"destroyed", top, 0}}));
 }
 
-// A click on the caption or an edge moves nothing; once dragged, the window catches up with
-// the pointer and the real window is handed to the window manager's move or size.
-TEST_F(Backends, DraggingTheCaptionOrAnEdgeHandsTheMoveToTheRealWindow) {
+// A click on the caption or an edge moves nothing; once dragged, an edge's window catches up
+// with the pointer and the real window is handed to the window manager's size, while a
+// caption's window follows the pointer to where the button goes up, the move never handed on.
+TEST_F(Backends, DraggingAnEdgeHandsTheSizeToTheRealWindowAndTheCaptionMovesItHere) {
   struct TCase {
     TPoint press;
     LRESULT hit;
-    TRect caughtUp;
-  } cases[] = {{{100, 10}, HTCAPTION, Bounds(20, 10, 300, 200)},
-               {{298, 198}, HTBOTTOMRIGHT, Bounds(0, 0, 320, 210)},
-               {{150, 100}, HTCLIENT, Bounds(0, 0, 300, 200)}};
+    TRect after;
+    bool handedOn;
+  } cases[] = {{{100, 10}, HTCAPTION, Bounds(20, 10, 300, 200), false},
+               {{298, 198}, HTBOTTOMRIGHT, Bounds(0, 0, 320, 210), true},
+               {{150, 100}, HTCLIENT, Bounds(0, 0, 300, 200), false}};
   for (const TCase& c : cases) {
     SCOPED_TRACE(c.hit);
     HWND top = MakeTop(Bounds(0, 0, 300, 200), WS_POPUP | WS_VISIBLE | WS_CAPTION | WS_THICKFRAME | WS_SYSMENU);
@@ -97,9 +99,9 @@ TEST_F(Backends, DraggingTheCaptionOrAnEdgeHandsTheMoveToTheRealWindow) {
     InjectMouseMove({c.press.x + 20, c.press.y + 10});
     InjectMouseButton(mbLeft, false, {c.press.x + 20, c.press.y + 10});
     Pump();
-    const auto expected = c.hit == HTCLIENT ? std::vector<Call>{} : std::vector<Call>{{"movesize", top, c.hit}};
+    const auto expected = c.handedOn ? std::vector<Call>{{"movesize", top, c.hit}} : std::vector<Call>{};
     EXPECT_EQ(CallsOf("movesize"), expected);
-    EXPECT_EQ(WindowBounds(top), c.caughtUp);
+    EXPECT_EQ(WindowBounds(top), c.after);
     DestroyWindow(top);
   }
 }
