@@ -92,14 +92,6 @@ class TToolkitBackend : public TPlatformBackend {
     for (const auto& [window, dirty] : std::exchange(presented_, {}))
       if (TToolkitWindow* w = Find(window)) RepaintToolkitWindow(w, dirty);
   }
-  bool BeginSystemMoveSize(HWND top, LRESULT hitCode) override {
-    TToolkitWindow* w = Find(top);
-    if (!w || !StartToolkitMoveSize(w, hitCode)) return false;
-    // The window manager takes the pointer until the button goes up; we never see that
-    // release, so the button is let go here.
-    InjectMouseButton(mbLeft, false, GetCursorPos());
-    return true;
-  }
   void ProcessEvents(int timeoutMs) override {
     // Nothing painted waits unseen while the program sleeps.
     if (timeoutMs > 0) ShowPresented(nullptr);

@@ -341,20 +341,6 @@ Qt::CursorShape ShapeOf(intptr_t cursor) {
   }
 }
 
-Qt::Edges EdgesOf(LRESULT hit) {
-  switch (hit) {
-    case HTLEFT: return Qt::LeftEdge;
-    case HTRIGHT: return Qt::RightEdge;
-    case HTTOP: return Qt::TopEdge;
-    case HTBOTTOM: return Qt::BottomEdge;
-    case HTTOPLEFT: return Qt::TopEdge | Qt::LeftEdge;
-    case HTTOPRIGHT: return Qt::TopEdge | Qt::RightEdge;
-    case HTBOTTOMLEFT: return Qt::BottomEdge | Qt::LeftEdge;
-    case HTBOTTOMRIGHT: return Qt::BottomEdge | Qt::RightEdge;
-    default: return {};
-  }
-}
-
 }  // namespace
 
 TToolkitWindow* CreateToolkitWindow(HWND top) { return new TToolkitWindow(top); }
@@ -412,12 +398,6 @@ void RepaintToolkitWindow(TToolkitWindow* w, const TRect& dirty) {
   if (!w->isExposed()) return;
   QEvent now(QEvent::UpdateRequest);
   QCoreApplication::sendEvent(w, &now);
-}
-
-bool StartToolkitMoveSize(TToolkitWindow* w, LRESULT hitCode) {
-  if (hitCode == HTCAPTION) return w->startSystemMove();
-  Qt::Edges edges = EdgesOf(hitCode);
-  return edges != Qt::Edges{} && w->startSystemResize(edges);
 }
 
 namespace {

@@ -24,7 +24,5 @@ void RaiseToolkitWindow(TToolkitWindow* w);
 void SetToolkitWindowShape(TToolkitWindow* w);
 // Shows `dirty` of the window's picture on the screen now (when the window is on it).
 void RepaintToolkitWindow(TToolkitWindow* w, const TRect& dirty);
-// Lets the window manager move (HTCAPTION) or size (an edge or corner) the window.
-bool StartToolkitMoveSize(TToolkitWindow* w, LRESULT hitCode);
 void SetToolkitCursor(TToolkitWindow* w, intptr_t cursor);
 void* ToolkitNativeWindow(TToolkitWindow* w);  // the QWindow

@@ -26,10 +26,6 @@ class TPlatformBackend {
   virtual void PresentWindow(HWND top, const TRect& dirty) = 0;
   // Brings what was presented of `top` (nullptr: of every window) to the screen now.
   virtual void ShowPresented(HWND top) { (void)top; }
-  // The user pressed on a caption or a sizing edge (a WM_NCHITTEST code): the real window
-  // moves or sizes under the window manager's control. Answers false when nobody took the
-  // request (no window manager), and the platform follows the pointer itself.
-  virtual bool BeginSystemMoveSize(HWND top, LRESULT hitCode) = 0;
   // Turns pending toolkit events into our messages; waits up to `timeoutMs` for one when
   // `timeoutMs` > 0.
   virtual void ProcessEvents(int timeoutMs) = 0;
@@ -53,7 +49,6 @@ class THeadlessBackend : public TPlatformBackend {
   void WindowShapeChanged(HWND) override {}
   void WindowDestroyed(HWND) override {}
   void PresentWindow(HWND, const TRect&) override {}
-  bool BeginSystemMoveSize(HWND, LRESULT) override { return false; }
   void ProcessEvents(int) override {}
 };
 

@@ -4,7 +4,6 @@
 #include <algorithm>
 #include <cstdlib>
 
-#include "platform/windows/backend.h"
 #include "platform/windows/focus.h"
 #include "platform/windows/input.h"
 #include "platform/windows/size_limits.h"
@@ -81,24 +80,6 @@ bool PastDragThreshold(TPoint start, TPoint p) {
          std::abs(p.y - start.y) >= GetSystemMetrics(SM_CYDRAG);
 }
 
-// The window manager sizes the window from where the pointer is when it takes over: the window
-// catches up with the drag so far first. Answers whether it took over; our own tracking is
-// over then. A move stays ours: the window manager takes the pointer only when it gets to the
-// request, and a button let go before then ends its move where the window stood, so the
-// window would not go where the pointer left it; the press gave us the pointer, and with it
-// every motion and the release.
-bool HandToWindowManager(TTracking t, TPoint p) {
-  if (t.hit == HTCAPTION) return false;
-  Place(t.window, TrackedBounds(t, p));
-  State() = TTracking{};
-  if (!Backend().BeginSystemMoveSize(t.window, t.hit)) {
-    State() = t;
-    return false;
-  }
-  if (IsWindow(t.window)) SendMessage(t.window, WM_EXITSIZEMOVE);
-  return true;
-}
-
 }  // namespace
 
 bool BeginMoveSizeTracking(HWND top, LRESULT hitCode) {
@@ -121,7 +102,6 @@ void TrackMoveSize(TPoint screen) {
   if (!t.dragged) {
     if (!PastDragThreshold(t.start, screen)) return;
     t.dragged = true;
-    if (HandToWindowManager(t, screen)) return;
   }
   Place(State().window, TrackedBounds(State(), screen));
 }

@@ -15,6 +15,7 @@
 #include "platform/windows/move_size_tracking.h"
 #include "skin/form.h"
 #include "tests/real_windows/real_display.h"
+#include "tests/real_windows/real_skinned_form.h"
 
 namespace {
 
@@ -54,25 +55,17 @@ TServerView AskServer(uintptr_t xWindow) {
   return view;
 }
 
-class RealFormSizeLimits : public ::testing::Test {
+class RealFormSizeLimits : public RealSkinnedFormTest {
  protected:
   void SetUp() override {
-    if (!DisplayAvailable()) GTEST_SKIP() << "needs an X server; ctest runs this on an X server of its own";
-    application_ = std::make_unique<TApplicationScope>();
-    form_ = new TForm(Application);
-    form_->SetCaption("Sized form");
-    form_->SetBounds(120, 100, 480, 320);
-    auto* skin = new TskForm(form_);
-    skin->SetParent(form_);
-    skin->SetUIStyle(Pearl);
+    caption_ = "Sized form";
+    RealSkinnedFormTest::SetUp();
+  }
+  void Prepare() override {
     form_->Constraints()->SetMinWidth(400);
     form_->Constraints()->SetMinHeight(260);
     form_->Constraints()->SetMaxHeight(380);
-    Application->SetMainForm(form_);
-    form_->Show();
-    ASSERT_TRUE(WaitFor([&] { return ToolkitWindowExposed(form_->Handle()); })) << "the window never showed";
   }
-  void TearDown() override { application_.reset(); }
 
   TRect Placed() const { return WindowBounds(form_->Handle()); }
   TServerView Server() const {
@@ -83,9 +76,6 @@ class RealFormSizeLimits : public ::testing::Test {
     const TServerView server = Server();
     return Placed() == wanted && server.width == wanted.Width() && server.height == wanted.Height();
   }
-
-  std::unique_ptr<TApplicationScope> application_;
-  TForm* form_ = nullptr;
 };
 
 TEST_F(RealFormSizeLimits, TheWindowCarriesItsMinimumSize) {

@@ -37,7 +37,7 @@ class RealGridToolTip : public RealGridForm {
   }
   // Moves the real pointer and waits until our side has taken the move.
   bool PointTo(TPoint screen) {
-    return Xdo("mousemove --sync " + std::to_string(screen.x) + " " + std::to_string(screen.y)) &&
+    return Xdo("mousemove " + std::to_string(screen.x) + " " + std::to_string(screen.y)) &&
            WaitFor([&] { return GetCursorPos() == screen; });
   }
   HWND Tip() {

@@ -123,7 +123,7 @@ TEST_P(RealMenuKeys, LeftRightAndTheMouseMoveTheOpenList) {
   ASSERT_TRUE(Key("Left Left"));
   EXPECT_TRUE(ListUnder(2)) << "Left twice goes round";
   TPoint view = TitleCentre(1);
-  ASSERT_TRUE(Xdo("mousemove --sync " + std::to_string(view.x) + " " + std::to_string(view.y)));
+  ASSERT_TRUE(Xdo("mousemove " + std::to_string(view.x) + " " + std::to_string(view.y)));
   EXPECT_TRUE(ListUnder(1)) << "the mouse onto another title";
   ASSERT_TRUE(Key("Escape Escape"));
   EXPECT_TRUE(WaitFor([&] { return !menu_->IsSubmenuOpen(); }));
@@ -133,7 +133,7 @@ TEST_P(RealMenuKeys, AClickedTitleFollowsTheMouseToAnother) {
   ASSERT_TRUE(ClickAt(TitleCentre(0)));
   ASSERT_TRUE(Opens(0));
   TPoint help = TitleCentre(2);
-  ASSERT_TRUE(Xdo("mousemove --sync " + std::to_string(help.x) + " " + std::to_string(help.y)));
+  ASSERT_TRUE(Xdo("mousemove " + std::to_string(help.x) + " " + std::to_string(help.y)));
   EXPECT_TRUE(ListUnder(2)) << "the mouse onto another title";
   ASSERT_TRUE(Xdo("click 1"));  // where the pointer already is
   EXPECT_TRUE(WaitFor([&] { return !menu_->IsSubmenuOpen(); })) << "a press on the open title closes it";

@@ -27,7 +27,7 @@ bool Xdo(const std::string& arguments) {
 }
 
 bool ClickAt(TPoint screen) {
-  return Xdo("mousemove --sync " + std::to_string(screen.x) + " " + std::to_string(screen.y) + " click 1");
+  return Xdo("mousemove " + std::to_string(screen.x) + " " + std::to_string(screen.y) + " click 1");
 }
 
 bool WaitFor(const std::function<bool()>& condition, int ms) {
@@ -42,12 +42,12 @@ bool WaitFor(const std::function<bool()>& condition, int ms) {
 
 bool Drag(TPoint from, TPoint to, const std::function<bool()>& arrived) {
   auto at = [](TPoint p) { return std::to_string(p.x) + " " + std::to_string(p.y); };
-  if (!Xdo("mousemove --sync " + at(from) + " mousedown 1")) return false;
+  if (!Xdo("mousemove " + at(from) + " mousedown 1")) return false;
   // The moves start once our side has taken the press (whatever follows the pointer from it
   // is under way); moves that then come together are followed as one.
   bool moved = WaitFor([&] { return GetCursorPos() == from && GetAsyncKeyState(VK_LBUTTON) < 0; });
   TPoint half{(from.x + to.x) / 2, (from.y + to.y) / 2};
-  moved = moved && Xdo("mousemove --sync " + at(half)) && Xdo("mousemove --sync " + at(to)) && WaitFor(arrived);
+  moved = moved && Xdo("mousemove " + at(half)) && Xdo("mousemove " + at(to)) && WaitFor(arrived);
   return Xdo("mouseup 1") && moved;
 }
 

@@ -16,7 +16,9 @@ constexpr int kPatienceMs = 60000;
 
 // The window manager the program runs under, nullptr for none.
 const char* WindowManagerName();
-// Runs xdotool with `arguments`; answers whether it succeeded.
+// Runs xdotool with `arguments`; answers whether it succeeded. Its requests reach the server in
+// the order given and it waits for the server before it exits, so a pointer move needs no
+// --sync, which would stall for seconds when the pointer already stands where it is sent.
 bool Xdo(const std::string& arguments);
 // Polls `condition`, handling our messages meanwhile, until it holds or `ms` have passed.
 bool WaitFor(const std::function<bool()>& condition, int ms = kPatienceMs);

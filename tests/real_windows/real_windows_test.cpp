@@ -168,7 +168,7 @@ TEST_F(RealWindows, TheWheelScrollsTheListUnderThePointer) {
   ASSERT_TRUE(ClickOn(memo_, {10, 10}));
   ASSERT_TRUE(WaitFor([&] { return memo_->Focused(); }));
   TPoint over = list_->ClientToScreen({20, 20});
-  ASSERT_TRUE(Xdo("mousemove --sync " + std::to_string(over.x) + " " + std::to_string(over.y) + " click 5 click 5"));
+  ASSERT_TRUE(Xdo("mousemove " + std::to_string(over.x) + " " + std::to_string(over.y) + " click 5 click 5"));
   EXPECT_TRUE(WaitFor([&] { return list_->TopIndex() > 0; }));
   EXPECT_TRUE(memo_->Focused());
 }

@@ -84,10 +84,10 @@ class RealSideBar : public ::testing::Test {
     for (THandStep& s : steps) s.to = OnScreen(s.to);
     const TPoint f = OnScreen(from), away = OnScreen({from.x, from.y + 10});
     hand_ = std::thread([this, f, away, steps] {
-      Xdo("mousemove --sync " + At(f) + " mousedown 1");
-      Xdo("mousemove --sync " + At(away));
+      Xdo("mousemove " + At(f) + " mousedown 1");
+      Xdo("mousemove " + At(away));
       for (const THandStep& s : steps) {
-        Xdo("mousemove --sync " + At(s.to));
+        Xdo("mousemove " + At(s.to));
         for (int i = 0; i < kPatienceMs / 5 && !s.then(); ++i) std::this_thread::sleep_for(std::chrono::milliseconds(5));
       }
       Xdo("mouseup 1");
@@ -143,7 +143,7 @@ TEST_F(RealSideBar, ADropLandsWhereTheButtonIsLetGoHoweverFewMovesCame) {
   const TPoint from = OnScreen(ButtonCentre(0, 0)), moved = OnScreen(ButtonCentre(0, 1));
   const TPoint released = OnScreen({(last.Left + last.Right) / 2, last.Bottom - 2});
   // One run of the X test tool while the program handles nothing: all of it waits in the queue.
-  ASSERT_TRUE(Xdo("mousemove --sync " + At(from) + " mousedown 1 mousemove --sync " + At(moved) + " mousemove " +
+  ASSERT_TRUE(Xdo("mousemove " + At(from) + " mousedown 1 mousemove " + At(moved) + " mousemove " +
                   At(released) + " mouseup 1"));
   EXPECT_TRUE(WaitFor([&] { return Header(0)->GetButton(2)->Caption() == "Mail 1"; }))
       << "the button moved behind the last one, where it was let go";

@@ -52,13 +52,17 @@ std::vector<uint32_t> ScreenPixels(const TRect& area) {
   return x.Ok() ? x.Pixels(area) : std::vector<uint32_t>{};
 }
 
-TPoint ScreenOrigin(uintptr_t xWindow) {
+TRect ScreenBounds(uintptr_t xWindow) {
+  const TRect unknown = Bounds(-32000, -32000, 0, 0);
   TConnection x;
-  if (!x.Ok()) return {-32000, -32000};
-  std::unique_ptr<xcb_translate_coordinates_reply_t, decltype(&std::free)> reply(
-      xcb_translate_coordinates_reply(x.c, xcb_translate_coordinates(x.c, static_cast<xcb_window_t>(xWindow), x.root, 0, 0), nullptr),
-      &std::free);
-  return reply ? TPoint{reply->dst_x, reply->dst_y} : TPoint{-32000, -32000};
+  if (!x.Ok()) return unknown;
+  const auto window = static_cast<xcb_window_t>(xWindow);
+  std::unique_ptr<xcb_translate_coordinates_reply_t, decltype(&std::free)> origin(
+      xcb_translate_coordinates_reply(x.c, xcb_translate_coordinates(x.c, window, x.root, 0, 0), nullptr), &std::free);
+  std::unique_ptr<xcb_get_geometry_reply_t, decltype(&std::free)> geometry(
+      xcb_get_geometry_reply(x.c, xcb_get_geometry(x.c, window), nullptr), &std::free);
+  if (!origin || !geometry) return unknown;
+  return Bounds(origin->dst_x, origin->dst_y, geometry->width, geometry->height);
 }
 
 bool RequestClose(uintptr_t xWindow) {

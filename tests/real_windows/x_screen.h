@@ -11,8 +11,9 @@
 // The screen's pixels (0xRRGGBB) in `area` (screen coordinates), row by row; empty on failure.
 std::vector<uint32_t> ScreenPixels(const TRect& area);
 
-// Where the X window `xWindow` stands on the screen now, as the X server has it.
-TPoint ScreenOrigin(uintptr_t xWindow);
+// Where the X window `xWindow` stands on the screen now and how large it is, as the X server
+// has it.
+TRect ScreenBounds(uintptr_t xWindow);
 
 // Asks the X window `xWindow` to close, as a window manager's close button or Alt+F4 does.
 bool RequestClose(uintptr_t xWindow);

@@ -82,17 +82,17 @@ class SideBarBetweenProcesses : public ::testing::Test {
     const TPoint to = bar_->ClientToScreen({(first.Left + first.Right) / 2, first.Bottom - 3});
     // Onto the button as a hand comes to it, pressed, and far enough within the peer's bar to
     // start its drag; then, once the peer says its drag runs, out of its window and over ours.
-    bool ok = Xdo("mousemove --sync " + At({from.x, from.y - 4})) && Xdo("mousemove --sync " + At(from)) &&
-              Xdo("mousedown 1") && Xdo("mousemove --sync " + At({from.x, from.y + 12}));
+    bool ok = Xdo("mousemove " + At({from.x, from.y - 4})) && Xdo("mousemove " + At(from)) &&
+              Xdo("mousedown 1") && Xdo("mousemove " + At({from.x, from.y + 12}));
     ok = ok && peer_->AwaitLine("dragging").has_value();
-    ok = ok && Xdo("mousemove --sync " + At({(from.x + to.x) / 2, to.y}));
+    ok = ok && Xdo("mousemove " + At({(from.x + to.x) / 2, to.y}));
     if (!key.empty()) ok = ok && Xdo("keydown " + key);
     // Each nudge gives the display's drag protocol a new position to answer; the peer and the
     // display answer when the machine lets them, so the nudging goes on until ours takes the
     // drag or the patience of every other wait has run out.
     const auto deadline = std::chrono::steady_clock::now() + std::chrono::milliseconds(kPatienceMs);
     for (int step = 0; ok && bar_->DropTarget() == nullptr && std::chrono::steady_clock::now() < deadline; ++step) {
-      ok = Xdo("mousemove --sync " + At({to.x, to.y + step % 2}));
+      ok = Xdo("mousemove " + At({to.x, to.y + step % 2}));
       WaitFor([&] { return bar_->DropTarget() != nullptr; }, 250);
     }
     const bool over = bar_->DropTarget() != nullptr;

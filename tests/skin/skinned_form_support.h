@@ -8,31 +8,9 @@
 #include "skin/form.h"
 #include "tests/skin/skin_fixture.h"
 
-// A backend that records the moves and sizes the window system is asked to start, and takes
-// them as a window manager would.
-class TMoveSizeRecorder : public THeadlessBackend {
- public:
-  explicit TMoveSizeRecorder(std::vector<LRESULT>* starts) : starts_(starts) {}
-  bool BeginSystemMoveSize(HWND, LRESULT hit) override {
-    starts_->push_back(hit);
-    return true;
-  }
-
- private:
-  std::vector<LRESULT>* starts_;
-};
-
 // Forms with a skin: a sizeable form of the given bounds, shown, with a TskForm of `style`.
 class SkinnedFormTest : public SkinFormTest {
  protected:
-  void SetUp() override {
-    SkinFormTest::SetUp();
-    SetBackend(std::make_unique<TMoveSizeRecorder>(&moveSizeStarts_));
-  }
-  void TearDown() override {
-    SkinFormTest::TearDown();
-    SetBackend(nullptr);
-  }
   TskForm* Skin(TForm* form, TskUIStyle style = Marine) {
     auto* skin = new TskForm(form);
     skin->SetParent(form);
@@ -58,7 +36,6 @@ class SkinnedFormTest : public SkinFormTest {
     InjectMouseButton(mbLeft, false, {from.x + by.x, from.y + by.y});
     Pump();
   }
-  std::vector<LRESULT> moveSizeStarts_;
 };
 
 // Cell `cell` (1-based) of a strip of `count` cells of a built-in bitmap.

@@ -49,19 +49,27 @@ TEST_F(SkinnedFormWindow, ASizeableFormHasFivePixelGripsOnEveryEdge) {
   cover->SetParent(skin);
   cover->SetAlign(alClient);
   Pump();
+  const TRect unsized = form->BoundsRect();
   InjectClick(OnForm(form, 0, h / 2));
   Pump();
-  EXPECT_TRUE(moveSizeStarts_.empty());
-  using TGripAt = TPoint (*)(TSize client);  // each drag resizes the form
-  const TGripAt grips[] = {[](TSize c) { return TPoint{0, c.cy / 2}; }, [](TSize c) { return TPoint{4, c.cy / 2}; },
-                           [](TSize c) { return TPoint{c.cx - 4, c.cy / 3}; },
-                           [](TSize c) { return TPoint{c.cx / 2, c.cy - 2}; },
-                           [](TSize c) { return TPoint{c.cx - 1, c.cy - 1}; }};
-  for (TGripAt at : grips) {
-    const TPoint grip = at(TSize{form->ClientWidth(), form->ClientHeight()});
+  EXPECT_EQ(form->BoundsRect(), unsized);
+  // Each grip is dragged by (-8, 8) and takes only its own edges along.
+  struct TGrip {
+    TPoint (*at)(TSize client);
+    TRect change;  // of left, top, right and bottom
+  } grips[] = {{[](TSize c) { return TPoint{0, c.cy / 2}; }, Rect(-8, 0, 0, 0)},
+               {[](TSize c) { return TPoint{4, c.cy / 2}; }, Rect(-8, 0, 0, 0)},
+               {[](TSize c) { return TPoint{c.cx - 4, c.cy / 3}; }, Rect(0, 0, -8, 0)},
+               {[](TSize c) { return TPoint{c.cx / 2, c.cy - 2}; }, Rect(0, 0, 0, 8)},
+               {[](TSize c) { return TPoint{c.cx - 1, c.cy - 1}; }, Rect(0, 0, -8, 8)}};
+  for (const TGrip& g : grips) {
+    const TRect before = form->BoundsRect();
+    const TPoint grip = g.at(TSize{form->ClientWidth(), form->ClientHeight()});
     DragBy(OnForm(form, grip.x, grip.y), {-8, 8});
+    EXPECT_EQ(form->BoundsRect(), Rect(before.Left + g.change.Left, before.Top + g.change.Top,
+                                       before.Right + g.change.Right, before.Bottom + g.change.Bottom))
+        << "grip at " << grip.x << "," << grip.y;
   }
-  EXPECT_EQ(moveSizeStarts_, (std::vector<LRESULT>{HTLEFT, HTLEFT, HTRIGHT, HTBOTTOM, HTBOTTOMRIGHT}));
   form->SetWindowState(wsMaximized);
   Pump();
   EXPECT_EQ(HitTest(form, 0, 0), HTCLIENT);

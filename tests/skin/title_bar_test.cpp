@@ -201,7 +201,6 @@ TEST_F(TitleBars, DraggingTheCaptionMovesTheFormUnlessItIsMaximized) {
   const TRect maximized = form->BoundsRect();
   DragBy(bar->ClientToScreen({bar->Layout().CaptionLeft + 10, 10}), {30, 0});
   EXPECT_EQ(form->BoundsRect(), maximized);
-  EXPECT_TRUE(moveSizeStarts_.empty()) << "the move is never handed on";
 }
 
 TEST_F(TitleBars, TheBarsTopEdgeSizesASizeableForm) {
@@ -217,8 +216,9 @@ TEST_F(TitleBars, TheBarsTopEdgeSizesASizeableForm) {
     SCOPED_TRACE(testing::Message() << c.x << "," << c.y);
     EXPECT_EQ(bar->Perform(WM_NCHITTEST, 0, PointToLParam(OnForm(form, c.x, c.y))), c.hit);
   }
+  const TRect before = form->BoundsRect();
   DragBy(OnForm(form, w / 2, 1), {0, -10});
-  EXPECT_EQ(moveSizeStarts_, std::vector<LRESULT>{HTTOP});
+  EXPECT_EQ(form->BoundsRect(), Rect(before.Left, before.Top - 10, before.Right, before.Bottom));
 }
 
 // Along the top edge the bar answers the grips exactly where its form does, whatever the
