@@ -114,10 +114,7 @@ namespace {
 // be shown by the program (AutoPopup off) leaves the click to the next menu in line.
 bool PopUp(TComponent* menu, TControl* control, TPoint screen) {
   auto* source = dynamic_cast<IPopupSource*>(menu);
-  if (source == nullptr) return false;
-  if (auto* popup = dynamic_cast<TPopupMenu*>(menu); popup != nullptr && !popup->AutoPopup()) return false;
-  source->PopupAt(control, screen);
-  return true;
+  return source != nullptr && source->PopupAt(control, screen);
 }
 
 }  // namespace

@@ -492,8 +492,7 @@ void TControl::WMContextMenu(TMessage& m) {
     m.Result = 1;
     return;
   }
-  if (auto* source = dynamic_cast<IPopupSource*>(popupMenu_)) {
-    source->PopupAt(this, screen);
+  if (auto* source = dynamic_cast<IPopupSource*>(popupMenu_); source != nullptr && source->PopupAt(this, screen)) {
     m.Result = 1;
     return;
   }

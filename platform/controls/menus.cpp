@@ -90,10 +90,11 @@ TMenuWindow* TPopupMenu::LevelWindow(int level) const {
   return levels_[static_cast<size_t>(level)].get();
 }
 
-void TPopupMenu::PopupAt(TControl* control, TPoint screen) {
-  if (!autoPopup_) return;
+bool TPopupMenu::PopupAt(TControl* control, TPoint screen) {
+  if (!autoPopup_) return false;
   SetPopupComponent(control);
   Popup(screen.x, screen.y);
+  return true;
 }
 
 void TPopupMenu::Popup(int x, int y) {

@@ -220,7 +220,8 @@ class TPopupMenu : public TMenu, public IPopupSource {
   virtual void Popup(int x, int y);
   // Shows the sub-items of `parent` (an item of any menu) instead of this menu's own items.
   void PopupItems(TMenuItem* parent, int x, int y);
-  void PopupAt(TControl* control, TPoint screen) override;
+  // Shows the menu for `control` when it shows itself (AutoPopup); answers whether it did.
+  bool PopupAt(TControl* control, TPoint screen) override;
   // Closes every open level without running anything.
   void CloseMenu();
   bool IsOpen() const;

@@ -330,4 +330,24 @@ TEST_F(MenusTest, RightClickOnAControlShowsItsPopupMenu) {
   EXPECT_EQ(menu->PopupComponent(), nullptr);
 }
 
+// A control's menu the program shows itself (AutoPopup off) leaves the right click to the
+// menu of the control's parent, as a control without a menu does.
+TEST_F(MenusTest, ARightClickGoesToTheParentsMenuWhenTheControlsMenuWaitsForTheProgram) {
+  auto* own = new TPopupMenu(form_);
+  AddItem(own->Items(), "&Own");
+  auto* panel = Make<TPanel>(Bounds(20, 60, 100, 50));
+  panel->SetPopupMenu(own);
+  form_->SetPopupMenu(menu);
+  for (bool autoPopup : {true, false}) {
+    SCOPED_TRACE(autoPopup);
+    own->SetAutoPopup(autoPopup);
+    panel->Perform(WM_RBUTTONDOWN, MK_RBUTTON, MakeLParam(10, 10));
+    panel->Perform(WM_RBUTTONUP, 0, MakeLParam(10, 10));
+    EXPECT_EQ(own->IsOpen(), autoPopup);
+    EXPECT_EQ(menu->IsOpen(), !autoPopup);
+    own->CloseMenu();
+    menu->CloseMenu();
+  }
+}
+
 }  // namespace
