@@ -98,6 +98,13 @@ void TMenuWindow::Measure() {
   SetBounds(Left(), Top(), width + 2 * MenuFrame, y + MenuFrame);
 }
 
+void TMenuWindow::FollowItems(const TMenuItem* opened, bool highlightGone) {
+  Measure();
+  if (opened) selected_ = parent_->IndexOf(opened);
+  else if (highlightGone || !Selectable(selected_)) selected_ = -1;
+  Invalidate();
+}
+
 TRect TMenuWindow::ItemRect(int index) const {
   if (index < 0 || index >= static_cast<int>(rows_.size())) return {};
   return rows_[static_cast<size_t>(index)];

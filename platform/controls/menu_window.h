@@ -25,6 +25,9 @@ class TMenuWindow : public TCustomControl {
   void Select(int index);
   // Sizes the window to its items.
   void Measure();
+  // The items changed: measured again, the highlight on `opened` (the item whose level is
+  // open next) or, without one, kept where it was unless the highlighted item is gone.
+  void FollowItems(const TMenuItem* opened, bool highlightGone);
   // Where an item is, in client coordinates (empty for a hidden item).
   TRect ItemRect(int index) const;
   int ItemAt(TPoint client) const;

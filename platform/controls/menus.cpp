@@ -54,7 +54,7 @@ IMenuBarHost* TMainMenu::BarHost() const { return dropper_->barHost_; }
 // The list of a title that went closes before the bar hears of the change.
 void TMainMenu::ItemsChanged() {
   if (!dropper_) return;
-  dropper_->CloseLevelsOfGoneItems(Items());
+  dropper_->FollowItemChanges(Items(), 0);
   if (dropper_->barHost_) dropper_->barHost_->MenuItemsChanged();
 }
 
@@ -154,13 +154,28 @@ void TPopupMenu::CloseMenu() {
   if (barHost_) barHost_->SubmenuClosed();
 }
 
+// The menu's own items show on the first level; the program may change them while it is open.
+void TPopupMenu::ItemsChanged() {
+  if (IsOpen() && levels_.front()->ParentItem() == Items()) FollowItemChanges(Items(), 1);
+}
+
 // Only items known to be whole are read: the holder, then each level's item once it is found
 // among its holder's sub-items.
-void TPopupMenu::CloseLevelsOfGoneItems(const TMenuItem* holder) {
-  for (int level = 0; level < openLevels_; ++level) {
+void TPopupMenu::FollowItemChanges(const TMenuItem* holder, int level) {
+  const int wasOpen = openLevels_;
+  for (; level < openLevels_; ++level) {
     const TMenuItem* shown = levels_[static_cast<size_t>(level)]->ParentItem();
-    if (holder->IndexOf(shown) < 0) return level == 0 ? CloseMenu() : CloseLevelsFrom(level);
-    holder = shown;
+    if (holder->IndexOf(shown) >= 0) {
+      holder = shown;
+      continue;
+    }
+    if (level == 0) return CloseMenu();
+    CloseLevelsFrom(level);
+  }
+  for (int i = 0; i < openLevels_; ++i) {
+    const bool last = i + 1 == openLevels_;
+    levels_[static_cast<size_t>(i)]->FollowItems(last ? nullptr : levels_[static_cast<size_t>(i) + 1]->ParentItem(),
+                                                 last && openLevels_ < wasOpen);
   }
 }
 

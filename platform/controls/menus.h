@@ -234,10 +234,11 @@ class TPopupMenu : public TMenu, public IPopupSource {
   void SetPopupComponent(TComponent* c);
   // The window of open level `level` (0: the menu itself), or nullptr.
   TMenuWindow* LevelWindow(int level) const;
-  // After items changed: the first open level whose item has left its place (taken out, or
-  // being freed) closes, with the levels under it. `holder` is the item whose sub-item the
-  // first level shows.
-  void CloseLevelsOfGoneItems(const TMenuItem* holder);
+  // After items changed: from open level `level` on, each level shows a sub-item of the item
+  // the level before shows (`holder` for `level`); the first whose item has left its place
+  // (taken out, or being freed) closes, with the levels under it. The levels left are laid
+  // out again for the items they show now.
+  void FollowItemChanges(const TMenuItem* holder, int level);
   // Offers a key, or the mouse outside the open levels, to the menu bar this pop-up drops
   // from; answers whether the bar took it.
   bool PassKeyToBar(uint16_t key);
@@ -247,6 +248,7 @@ class TPopupMenu : public TMenu, public IPopupSource {
 
  protected:
   void Notification(TComponent* component, TOperation operation) override;
+  void ItemsChanged() override;
 
  private:
   friend class TMenuWindow;

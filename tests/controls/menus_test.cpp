@@ -330,6 +330,38 @@ TEST_F(MenusTest, RightClickOnAControlShowsItsPopupMenu) {
   EXPECT_EQ(menu->PopupComponent(), nullptr);
 }
 
+// The program frees items while the menu is open at the Recent level, with First
+// highlighted there: the levels follow what is left, and the one whose item went closes.
+TEST_F(MenusTest, AnOpenMenuFollowsItemsTheProgramFrees) {
+  auto openAtFirst = [&] {
+    menu->Popup(300, 200);
+    menu->LevelWindow(0)->Select(menu->Items()->IndexOf(recent));
+    MenuKey(VK_RIGHT);
+    ASSERT_NE(Level(1), nullptr);
+  };
+  openAtFirst();
+  delete open;  // an item above the highlighted one
+  Application->ProcessMessages();
+  EXPECT_EQ(Level(0)->Selected(), menu->Items()->IndexOf(recent)) << "the highlight stays on Recent";
+  ASSERT_NE(Level(1), nullptr);
+  EXPECT_EQ(Level(1)->ParentItem(), recent);
+  const int twoItems = Level(1)->Height();
+  delete first;  // the highlighted item of the open level
+  Application->ProcessMessages();
+  ASSERT_NE(Level(1), nullptr);
+  EXPECT_LT(Level(1)->Height(), twoItems) << "the level shrinks to the item left";
+  MenuKey(VK_RETURN);
+  EXPECT_EQ(log, "popup;&Second;");
+  openAtFirst();
+  delete recent;  // the item whose sub-items the open level shows
+  Application->ProcessMessages();
+  EXPECT_TRUE(menu->IsOpen());
+  EXPECT_EQ(Level(1), nullptr);
+  EXPECT_EQ(Level(0)->Selected(), -1) << "no highlight on whatever took Recent's place";
+  MenuKey(VK_ESCAPE);
+  EXPECT_FALSE(menu->IsOpen());
+}
+
 // A control's menu the program shows itself (AutoPopup off) leaves the right click to the
 // menu of the control's parent, as a control without a menu does.
 TEST_F(MenusTest, ARightClickGoesToTheParentsMenuWhenTheControlsMenuWaitsForTheProgram) {
