@@ -16,6 +16,8 @@
 #include "platform/controls/panel.h"
 #include "platform/controls/screen.h"
 #include "platform/controls/tree_view.h"
+#include "platform/windows/focus.h"
+#include "platform/windows/frame_scroll_tracking.h"
 #include "platform/windows/move_size_tracking.h"
 #include "platform/windows/scroll_bars.h"
 #include "tests/real_windows/real_display.h"
@@ -162,6 +164,28 @@ TEST_F(RealWindows, AClickAfterTheListScrollArrowGoesWhereTheUserClicked) {
   ASSERT_TRUE(ClickOn(tree_, {30, tree_->ItemHeight() + tree_->ItemHeight() / 2}));
   EXPECT_TRUE(WaitFor([&] { return tree_->Selected() == two_; }));
   EXPECT_EQ(list_->TopIndex(), 1);
+}
+
+// Once the thumb of the combo box's dropped list is let go, the combo box still holds the
+// mouse: a click beside the list closes it without a choice.
+TEST_F(RealWindows, AfterTheComboListsThumbIsDraggedAClickBesideTheListClosesIt) {
+  for (int i = 0; i < 40; ++i) combo_->Items()->Add("choice " + std::to_string(i));
+  const TRect button = combo_->ButtonRect();
+  ASSERT_TRUE(ClickOn(combo_, {(button.Left + button.Right) / 2, (button.Top + button.Bottom) / 2}));
+  TCustomListBox* list = combo_->ListBox();
+  ASSERT_TRUE(WaitFor([&] { return combo_->DroppedDown() && ToolkitWindowExposed(list->Handle()); }));
+  SCROLLBARINFO bar;
+  ASSERT_TRUE(GetScrollBarInfo(list->Handle(), OBJID_VSCROLL, bar));
+  const TRect r = bar.rcScrollBar;
+  const TPoint thumb{(r.Left + r.Right) / 2, r.Top + (bar.xyThumbTop + bar.xyThumbBottom) / 2};
+  ASSERT_TRUE(Drag(thumb, {thumb.x, r.Bottom + 40}, [&] { return list->TopIndex() + list->VisibleCount() >= 40; }))
+      << "the thumb takes the list to its end";
+  ASSERT_TRUE(WaitFor([&] { return !FrameScrollTracking(); })) << "the release lets the bar go";
+  ASSERT_TRUE(combo_->DroppedDown());
+  EXPECT_EQ(GetCapture(), combo_->Handle()) << "the combo box holds the mouse again";
+  ASSERT_TRUE(ClickOn(opener_, {10, 10}));
+  EXPECT_TRUE(WaitFor([&] { return !combo_->DroppedDown(); })) << "the click beside the list closes it";
+  EXPECT_EQ(combo_->ItemIndex(), -1);
 }
 
 TEST_F(RealWindows, TheWheelScrollsTheListUnderThePointer) {
