@@ -5,7 +5,6 @@
 
 #include "platform/graphics/bitmap.h"
 #include "platform/graphics/draw_text.h"
-#include "platform/windows/focus.h"
 #include "platform/windows/keys.h"
 #include "platform/windows/messages.h"
 #include "platform/windows/scroll_bars.h"
@@ -30,7 +29,6 @@ TPopupListEx::~TPopupListEx() = default;
 const TMessageMap& TPopupListEx::ClassMessages() {
   static const TMessageMap map = [] {
     TMessageMap m(&TCustomControl::ClassMessages());
-    m.On(WM_CAPTURECHANGED, &TPopupListEx::WMCaptureChangedPopup);
     m.On(WM_VSCROLL, &TPopupListEx::WMVScrollPopup);
     m.On(WM_SIZE, &TPopupListEx::WMSizePopup);
     m.On(CM_FONTCHANGED, &TPopupListEx::CMFontChangedPopup);
@@ -190,14 +188,8 @@ bool TPopupListEx::PopupMouseUp(TPoint screen) {
 
 void TPopupListEx::PopupWheel(int wheelDelta) { SetTopIndex(topIndex_ - 3 * wheelDelta / WHEEL_DELTA); }
 
-void TPopupListEx::WMCaptureChangedPopup(TMessage& m) {
-  TWinControl::WMCaptureChanged(m);
-  if (m.LParam == 0) OnCaptureReleased.Call(this);
-}
-
 void TPopupListEx::WMVScrollPopup(TMessage& m) {
   const int page = std::max(VisibleCount() - 1, 1);
-  if (m.WParamLo() == SB_ENDSCROLL && GetCapture() == Handle()) ReleaseCapture();
   SetTopIndex(ScrollCodePosition(Handle(), SB_VERT, m.WParamLo(), topIndex_, 1, page, count_));
 }
 

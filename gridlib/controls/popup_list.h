@@ -51,9 +51,6 @@ class TPopupListEx : public TCustomControl, public IDropDownPopupEx {
   bool PopupMouseUp(TPoint screen) override;
   void PopupWheel(int wheelDelta) override;
 
-  // The list let go of the mouse it took for its scroll bar.
-  TNotifyEvent OnCaptureReleased;
-
  protected:
   static const TMessageMap& ClassMessages();
   const TMessageMap& MessageMap() const override { return ClassMessages(); }
@@ -67,7 +64,6 @@ class TPopupListEx : public TCustomControl, public IDropDownPopupEx {
   int MaxTopIndex();
   void MakeVisible(int index);
   void UpdateScrollBar();
-  void WMCaptureChangedPopup(TMessage& m);
   void WMVScrollPopup(TMessage& m);
   void WMSizePopup(TMessage& m);
   void CMFontChangedPopup(TMessage& m);

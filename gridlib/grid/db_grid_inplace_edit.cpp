@@ -199,10 +199,7 @@ void TDBGridInplaceEdit::WndProc(TMessage& m) {
 
 void TDBGridInplaceEdit::CaptureChanged(HWND to) {
   if (to == (HandleAllocated() ? Handle() : nullptr)) return;
-  if (dropped_ != nullptr) {
-    TWinControl* popup = dropped_->PopupWindow();
-    if (to == nullptr || !popup->HandleAllocated() || to != popup->Handle()) CloseUp(false);
-  }
+  CloseUp(false);
   if (pressed_ >= 0) {
     pressed_ = -1;
     pressedInside_ = false;
@@ -378,10 +375,7 @@ IDropDownPopupEx* TDBGridInplaceEdit::PrepareList() {
   if (list_ != nullptr) list_->SetRows(nullptr);
   choices_ = ColumnDropDownChoices(Column(), Text(), grid->CellEditing()->EditValue());
   if (choices_ == nullptr || choices_->RowCount() == 0) return nullptr;
-  if (list_ == nullptr) {
-    list_ = new TPopupListEx(this);
-    list_->OnCaptureReleased.Bind(this, "ListCaptureReleased", [this](TObject*) { TakeCapture(); });
-  }
+  if (list_ == nullptr) list_ = new TPopupListEx(this);
   list_->Font()->Assign(grid->Font());
   const unsigned rows = Column()->DropDownRows() > 0 ? Column()->DropDownRows() : kDefaultDropDownRows;
   const int shown = std::min(static_cast<int>(rows), choices_->RowCount());

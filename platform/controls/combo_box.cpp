@@ -34,15 +34,6 @@ TComboListBox::TComboListBox(TComponent* owner, TCustomComboBox* combo) : TCusto
   SetTabStop(false);
 }
 
-const TMessageMap& TComboListBox::ClassMessages() {
-  static const TMessageMap map = [] {
-    TMessageMap m(&TCustomListBox::ClassMessages());
-    m.On(WM_CAPTURECHANGED, &TComboListBox::WMCaptureChangedList);
-    return m;
-  }();
-  return map;
-}
-
 void TComboListBox::CreateParams(TCreateParams& params) {
   TCustomListBox::CreateParams(params);
   if (!IsPopup()) return;
@@ -57,12 +48,6 @@ void TComboListBox::DrawItem(int index, TRect rect, TOwnerDrawState state) {
 void TComboListBox::MeasureItem(int index, int& height) { combo_->MeasureItem(index, height); }
 
 void TComboListBox::SelectionChangedByUser() { combo_->Chosen(); }
-
-// When the list gives its scroll-bar capture back, the dropped combo box takes it again.
-void TComboListBox::WMCaptureChangedList(TMessage& m) {
-  TCustomListBox::WMCaptureChanged(m);
-  if (combo_->DroppedDown() && m.LParam == 0) combo_->TakeCapture();
-}
 
 TCustomComboBox::TCustomComboBox(TComponent* owner) : TCustomControl(owner) {
   controlStyle_ = {csSetCaption, csDoubleClicks, csFixedHeight, csOpaque};

@@ -76,8 +76,6 @@ class TComboListBox : public TCustomListBox {
   bool IsPopup() const { return Parent() == nullptr; }
 
  protected:
-  static const TMessageMap& ClassMessages();
-  const TMessageMap& MessageMap() const override { return ClassMessages(); }
   void CreateParams(TCreateParams& params) override;
   bool IsTopLevel() const override { return Parent() == nullptr; }
   void DrawItem(int index, TRect rect, TOwnerDrawState state) override;
@@ -85,7 +83,6 @@ class TComboListBox : public TCustomListBox {
   void SelectionChangedByUser() override;
 
  private:
-  void WMCaptureChangedList(TMessage& m);
   TCustomComboBox* combo_;
 };
 

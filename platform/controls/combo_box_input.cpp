@@ -163,8 +163,7 @@ void TCustomComboBox::WMMouseWheelCombo(TMessage& m) {
 void TCustomComboBox::WMCaptureChangedCombo(TMessage& m) {
   TWinControl::WMCaptureChanged(m);
   HWND to = reinterpret_cast<HWND>(m.LParam);
-  bool toList = list_->HandleAllocated() && to == list_->Handle();
-  if (dropped_ && to != nullptr && to != Handle() && !toList) CloseUpAndChoose(false);
+  if (dropped_ && to != nullptr && to != Handle()) CloseUpAndChoose(false);
 }
 
 void TCustomComboBox::WMCancelModeCombo(TMessage& m) {

@@ -96,7 +96,6 @@ void TCustomListBox::WMLButtonUp(TMessage& m) {
 
 void TCustomListBox::WMVScroll(TMessage& m) {
   int page = std::max(VisibleCount() - 1, 1);
-  if (m.WParamLo() == SB_ENDSCROLL && GetCapture() == Handle() && !selecting_) ReleaseCapture();
   SetTopIndex(ScrollCodePosition(Handle(), SB_VERT, m.WParamLo(), topIndex_, 1, page, Count()));
 }
 
