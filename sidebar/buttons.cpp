@@ -78,15 +78,6 @@ void TnbButton::StoreSize(uint16_t& field, uint16_t v) {
   if (!autoSize_) Notify();
 }
 
-void TnbButton::SetPopupMenu(TComponent* v) {
-  popupMenu_ = v;
-  WatchReferences(Bar());
-}
-
-void TnbButton::WatchReferences(TComponent* bar) {
-  if (popupMenu_ != nullptr && bar != nullptr) popupMenu_->FreeNotification(bar);
-}
-
 void TnbButton::SetColor(TColor v) {
   if (color_ == v) return;
   color_ = v;
@@ -273,6 +264,8 @@ void TnbButtons::Notify(TCollectionItem* item, TCollectionNotification action) {
   } else if (action == cnExtracting) {
     if (header_ != nullptr) header_->ButtonLeaving(item->Index());
     if (TnbSideBar* bar = Bar()) bar->ItemGone(item);
+    // A button that lives on outside reports to the bar no more, which may be freed before it.
+    if (auto* button = dynamic_cast<TnbButton*>(item)) button->OnChangeParameter = nullptr;
   }
 }
 
@@ -281,7 +274,6 @@ void TnbButtons::Adopt(TnbButton* button) {
   TnbSideBar* bar = Bar();
   if (bar == nullptr) return;
   button->OnChangeParameter = bar->ParameterChangedHandler();
-  button->WatchReferences(bar);
 }
 
 void TnbButtons::DeleteButton(int index) { DeleteButton(Items(index)); }

@@ -6,6 +6,7 @@
 #include "platform/classes/collection.h"
 #include "platform/graphics/graphics_objects.h"
 #include "platform/controls/actions.h"
+#include "platform/controls/watched_component.h"
 #include "sidebar/bar_item.h"
 #include "sidebar/sidebar_types.h"
 
@@ -109,11 +110,9 @@ class TnbButton : public TnbBarItem {
   int Margin() const { return margin_; }
   void SetMargin(int v) { Update(margin_, v); }
   void SetName(const String& v);
-  TComponent* PopupMenu() const { return popupMenu_; }
-  // The bar is told when the menu goes, and forgets it.
-  void SetPopupMenu(TComponent* v);
-  // Makes `bar` the one told when the button's menu goes.
-  void WatchReferences(TComponent* bar);
+  // The button forgets the menu when it is freed, in a bar or outside every bar.
+  TComponent* PopupMenu() const { return popupMenu_.Get(); }
+  void SetPopupMenu(TComponent* v) { popupMenu_.Set(v); }
   bool ShowAccelChar() const { return showAccelChar_; }
   void SetShowAccelChar(bool v) { Update(showAccelChar_, v); }
   bool ParentBiDiMode() const { return parentBiDiMode_; }
@@ -211,7 +210,7 @@ class TnbButton : public TnbBarItem {
   String hint_;
   int imageIndex_ = -1;
   int margin_ = 4;
-  TComponent* popupMenu_ = nullptr;
+  TWatchedComponent popupMenu_;
   bool showAccelChar_ = true;
   bool parentBiDiMode_ = true;
   intptr_t tag_ = 0;

@@ -84,15 +84,11 @@ void TnbHeader::SetOnChangeParameter(const TNotifyEvent& handler) {
   glyph_->SetOnChangeParameter(handler);
 }
 
-void TnbHeader::SetPopupMenu(TComponent* v) {
-  popupMenu_ = v;
-  if (v != nullptr && Bar() != nullptr) v->FreeNotification(Bar());
-}
-
-void TnbHeader::WatchReferences(TComponent* bar) {
+void TnbHeader::ReportTo(TnbSideBar* bar) {
+  const TNotifyEvent handler = bar != nullptr ? bar->ParameterChangedHandler() : TNotifyEvent();
+  SetOnChangeParameter(handler);
+  for (int i = 0; i < ButtonCount(); ++i) GetButton(i)->OnChangeParameter = handler;
   images_->SetOwner(bar);
-  if (popupMenu_ != nullptr && bar != nullptr) popupMenu_->FreeNotification(bar);
-  for (int i = 0; i < ButtonCount(); ++i) GetButton(i)->WatchReferences(bar);
 }
 
 void TnbHeader::SetButtons(TnbButtons* v) {
@@ -259,20 +255,22 @@ void TnbHeaders::Notify(TCollectionItem* item, TCollectionNotification action) {
   if (action == cnAdded) {
     if (auto* header = dynamic_cast<TnbHeader*>(item)) Adopt(header);
   } else if (action == cnExtracting && bar_ != nullptr) {
-    // Its buttons leave with it: the bar forgets them too.
-    if (auto* header = dynamic_cast<TnbHeader*>(item)) bar_->HeaderGone(header);
-    else bar_->ItemGone(item);
+    // Its buttons leave with it: the bar forgets them too, and a header that lives on outside
+    // reports to this bar no more, which may be freed before it.
+    if (auto* header = dynamic_cast<TnbHeader*>(item)) {
+      bar_->HeaderGone(header);
+      header->ReportTo(nullptr);
+    } else {
+      bar_->ItemGone(item);
+    }
   }
 }
 
 void TnbHeaders::Adopt(TnbHeader* header) {
   header->NameOnEntry(*this, "nbHeader");
   if (bar_ == nullptr) return;
-  // A header that comes from another bar reports its buttons' changes here from now on, and
-  // this bar hears of the end of whatever it points at.
-  header->SetOnChangeParameter(bar_->ParameterChangedHandler());
-  for (int i = 0; i < header->ButtonCount(); ++i) header->GetButton(i)->OnChangeParameter = bar_->ParameterChangedHandler();
-  header->WatchReferences(bar_);
+  // A header that comes from another bar or from outside reports here from now on.
+  header->ReportTo(bar_);
   // With one selection for the whole bar, the one the bar has stays and the newcomer's goes.
   if (!bar_->EachHeaderSelection() && header->SelectedIndex() >= 0 && AnotherSelects(header))
     header->SelectionMoved(-1);

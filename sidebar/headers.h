@@ -3,6 +3,7 @@
 #include <memory>
 
 #include "platform/classes/collection.h"
+#include "platform/controls/watched_component.h"
 #include "sidebar/background.h"
 #include "sidebar/bar_settings.h"
 #include "sidebar/buttons.h"
@@ -62,11 +63,12 @@ class TnbHeader : public TnbBarItem {
   void SetOptions(TnbHeaderOptions v) { Update(options_, v); }
   bool Opened() const { return headerState_ == hsOpened; }
   void SetOpened(bool v) { SetHeaderState(v ? hsOpened : hsClosed); }
-  TComponent* PopupMenu() const { return popupMenu_; }
-  // The bar is told when the menu goes, and forgets it.
-  void SetPopupMenu(TComponent* v);
-  // Makes `bar` the one told when the image lists and menus of the header and its buttons go.
-  void WatchReferences(TComponent* bar);
+  // The header forgets the menu when it is freed, in a bar or outside every bar.
+  TComponent* PopupMenu() const { return popupMenu_.Get(); }
+  void SetPopupMenu(TComponent* v) { popupMenu_.Set(v); }
+  // Ties the header to `bar`, or to no bar when nil: changes of the header, its look objects and
+  // its buttons reach that bar's repaint, and that bar hears of the end of its image lists.
+  void ReportTo(TnbSideBar* bar);
   intptr_t Tag() const { return tag_; }
   void SetTag(intptr_t v) { tag_ = v; }
   bool Transparent() const { return transparent_; }
@@ -178,7 +180,7 @@ class TnbHeader : public TnbBarItem {
   TnbHeaderOptions options_{hoButtonDown,        hoDrawCaptionBorder, hoDrawDisabledButton,
                             hoDrawDownButton,    hoDrawFocusedButton, hoShowStatusButton,
                             hoUseHighlightFont};
-  TComponent* popupMenu_ = nullptr;
+  TWatchedComponent popupMenu_;
   intptr_t tag_ = 0;
   bool transparent_ = false;
   int selectedIndex_ = -1;

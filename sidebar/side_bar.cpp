@@ -352,13 +352,8 @@ void TnbSideBar::Loaded() {
 void TnbSideBar::Notification(TComponent* component, TOperation operation) {
   TCustomControl::Notification(component, operation);
   if (operation != opRemove) return;
-  for (int i = 0; i < HeaderCount(); ++i) {
-    TnbHeader* h = Header(i);
-    h->Images()->Forget(component);
-    if (h->PopupMenu() == component) h->SetPopupMenu(nullptr);
-    for (int j = 0; j < h->ButtonCount(); ++j)
-      if (h->GetButton(j)->PopupMenu() == component) h->GetButton(j)->SetPopupMenu(nullptr);
-  }
+  // The menus of headers and buttons are watched by the items themselves.
+  for (int i = 0; i < HeaderCount(); ++i) Header(i)->Images()->Forget(component);
   if (headerImages_) headerImages_->Forget(component);
   if (PopupMenu() == component) SetPopupMenu(nullptr);
 }

@@ -10,7 +10,8 @@
 
 // A header that moves from one bar into another takes along everything it points at (image
 // lists, pop-up menus of its own and of its buttons), a name the new bar can store, and no
-// second selection.
+// second selection; a header or button kept outside every bar for a while lets go of what is
+// freed meanwhile.
 
 namespace {
 
@@ -47,6 +48,13 @@ class MovedHeaderTest : public SidebarTest {
     bar_->Perform(WM_CONTEXTMENU, 0, PointToLParam(bar_->ClientToScreen(p)));
   }
 
+  // Gives the bar under test a menu of its own; barMenuShown_ counts its showings.
+  void CountTheBarsMenu() {
+    auto* barMenu = new TPopupMenu(form_);
+    barMenu->OnPopup.Bind(form_, "BarMenuPopup", [this](TObject*) { ++barMenuShown_; });
+    bar_->SetPopupMenu(barMenu);
+  }
+
   // An image list of one square, owned elsewhere than on the bars' form, as a data module's.
   TImageList* ImagesElsewhere(TColor colour) {
     auto* list = new TImageList(16, 16, elsewhere_.get());
@@ -60,7 +68,16 @@ class MovedHeaderTest : public SidebarTest {
 
   std::unique_ptr<TComponent> elsewhere_ = std::make_unique<TComponent>(nullptr);
   TnbSideBar* source_ = nullptr;
+  int barMenuShown_ = 0;
 };
+
+// What is taken out of every bar: a header out of its bar, or a button out of its header.
+enum class TakenOut { Header, Button };
+
+void TakeOut(TakenOut what, TnbHeader* h, TnbButton* b) {
+  if (what == TakenOut::Header) h->SetCollection(nullptr);
+  else b->SetCollection(nullptr);
+}
 
 using Slot = TnbButtonImages::Slot;
 constexpr Slot kSlots[] = {TnbButtonImages::Normal_,   TnbButtonImages::Hot_,      TnbButtonImages::Small_,
@@ -131,10 +148,7 @@ TEST_F(MovedHeaderTest, PopUpMenusOfAMovedHeaderAndItsButtonsAreWatchedByItsNewB
        [](TnbHeader* h, TComponent* m) { h->GetButton(1)->SetPopupMenu(m); },
        [](TnbHeader* h) { return h->GetButton(1)->Rects().Button; }},
   };
-  auto* barMenu = new TPopupMenu(form_);
-  int barMenuShown = 0;
-  barMenu->OnPopup.Bind(form_, "BarMenuPopup", [&](TObject*) { ++barMenuShown; });
-  bar_->SetPopupMenu(barMenu);
+  CountTheBarsMenu();
   for (const Holder& holder : holders) {
     SCOPED_TRACE(holder.what);
     TnbHeader* h = HeaderOfAnotherBar();
@@ -143,9 +157,98 @@ TEST_F(MovedHeaderTest, PopUpMenusOfAMovedHeaderAndItsButtonsAreWatchedByItsNewB
     MoveAndFreeTheOtherBar(h);
     delete menu;
     EXPECT_EQ(holder.menuOf(h), nullptr);
-    barMenuShown = 0;
+    barMenuShown_ = 0;
     RightClick(Centre(holder.where(h)));
-    EXPECT_EQ(barMenuShown, 1);
+    EXPECT_EQ(barMenuShown_, 1);
+    bar_->Clear();
+  }
+}
+
+// What a header or button points at is let go of when it is freed while the item is outside
+// every bar, so the item enters a bar again without touching it: a right click on the button
+// then reaches the bar's own menu, and the bar paints.
+TEST_F(MovedHeaderTest, WhatAnItemOutsideEveryBarPointsAtIsLetGoOfWhenFreed) {
+  struct Case {
+    const char* what;
+    TakenOut out;
+    // Gives the header or its button a component of its own and answers it.
+    std::function<TComponent*(TnbHeader*, TnbButton*)> give;
+    std::function<TComponent*(TnbHeader*, TnbButton*)> held;
+  };
+  const auto headerMenu = [this](TnbHeader* h, TnbButton*) -> TComponent* {
+    h->SetPopupMenu(new TPopupMenu(elsewhere_.get()));
+    return h->PopupMenu();
+  };
+  const auto buttonMenu = [this](TnbHeader*, TnbButton* b) -> TComponent* {
+    b->SetPopupMenu(new TPopupMenu(elsewhere_.get()));
+    return b->PopupMenu();
+  };
+  const auto headerImages = [this](TnbHeader* h, TnbButton* b) -> TComponent* {
+    h->Images()->SetNormal(ImagesElsewhere(clRed));
+    b->SetImageIndex(0);
+    return h->Images()->Normal();
+  };
+  const Case cases[] = {
+      {"the header's menu", TakenOut::Header, headerMenu, [](TnbHeader* h, TnbButton*) { return h->PopupMenu(); }},
+      {"a button's menu", TakenOut::Header, buttonMenu, [](TnbHeader*, TnbButton* b) { return b->PopupMenu(); }},
+      {"an image list", TakenOut::Header, headerImages,
+       [](TnbHeader* h, TnbButton*) -> TComponent* { return h->Images()->Normal(); }},
+      {"the menu of a button taken out", TakenOut::Button, buttonMenu,
+       [](TnbHeader*, TnbButton* b) { return b->PopupMenu(); }},
+  };
+  CountTheBarsMenu();
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.what);
+    TnbHeader* h = AddHeader("Out", 3);
+    TnbButton* b = h->GetButton(1);
+    TComponent* given = c.give(h, b);
+    TakeOut(c.out, h, b);
+    delete given;
+    EXPECT_EQ(c.held(h, b), nullptr);
+    if (c.out == TakenOut::Header) h->SetCollection(bar_->Headers());
+    else b->SetCollection(h->Buttons());
+    bar_->SetActiveHeader(h);
+    Layout();
+    barMenuShown_ = 0;
+    RightClick(Centre(b->Rects().Button));
+    EXPECT_EQ(barMenuShown_, 1);
+    auto bmp = Paint();
+    bar_->Clear();
+  }
+}
+
+// An item taken out of a bar that is freed afterwards reports to that bar no more: it changes,
+// takes image lists and menus, outlives them and enters another bar.
+TEST_F(MovedHeaderTest, AnItemOutlivesTheBarItWasTakenOutOf) {
+  for (TakenOut out : {TakenOut::Header, TakenOut::Button}) {
+    SCOPED_TRACE(out == TakenOut::Header ? "header" : "button");
+    TnbHeader* h = HeaderOfAnotherBar();
+    TnbButton* b = h->GetButton(1);
+    TakeOut(out, h, b);
+    delete source_;
+    source_ = nullptr;
+    b->SetCaption("Changed");
+    b->Font()->SetColor(clRed);
+    auto* menu = new TPopupMenu(elsewhere_.get());
+    b->SetPopupMenu(menu);
+    delete menu;
+    EXPECT_EQ(b->PopupMenu(), nullptr);
+    if (out == TakenOut::Header) {
+      h->SetCaption("Changed");
+      h->Settings()->Font()->SetColor(clRed);
+      TImageList* list = ImagesElsewhere(clRed);
+      h->Images()->SetNormal(list);
+      delete list;
+      EXPECT_EQ(h->Images()->Normal(), nullptr);
+      h->SetCollection(bar_->Headers());
+    } else {
+      b->SetCollection(AddHeader("Own")->Buttons());
+      h = b->Header();
+    }
+    bar_->SetActiveHeader(h);
+    Layout();
+    Click(b->Rects().Button);
+    auto bmp = Paint();
     bar_->Clear();
   }
 }
