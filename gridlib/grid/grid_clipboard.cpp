@@ -324,6 +324,10 @@ void ClearSelectedCells(TDBGridExHost* grid) {
 
 }  // namespace
 
+bool ConfirmRecordDelete(TDBGridExHost* grid, int count) {
+  return Confirmed(count < 2 ? grid_texts::SDeleteRecordQuestion : grid_texts::SDeleteMultipleRecordsQuestion, grid);
+}
+
 TClipboardFormat DBGRIDIFClipboardFormat() {
   static const TClipboardFormat format = RegisterClipboardFormat("DBGRIDIF");
   return format;
@@ -371,8 +375,7 @@ void DBGridExDeleteSelection(TDBGridExHost* grid, bool wholeGrid) {
   const TDBGridExSelectionType type = wholeGrid ? gstAll : grid->Selection()->SelectionType();
   switch (type) {
     case gstRecordBookmarks: {
-      const bool one = grid->SelectedRows()->Count() < 2;
-      if (Confirmed(one ? grid_texts::SDeleteRecordQuestion : grid_texts::SDeleteMultipleRecordsQuestion, grid)) grid->SelectedRows()->Delete();
+      if (ConfirmRecordDelete(grid, grid->SelectedRows()->Count())) grid->SelectedRows()->Delete();
       return;
     }
     case gstAll:

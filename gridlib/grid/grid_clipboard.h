@@ -17,6 +17,9 @@ void DBGridExCutToClipboard(TDBGridExHost* grid, bool wholeGrid);
 // current cell on, one record a line, appending records past the last where that is allowed;
 // into a rectangle selection they repeat to fill it.
 void DBGridExPasteFromClipboard(TDBGridExHost* grid, bool wholeGrid);
+// Asks, under dgConfirmDelete, whether `count` selected records (the current one for fewer
+// than two) are to be deleted.
+bool ConfirmRecordDelete(TDBGridExHost* grid, int count);
 // Deletes the selected records (or all of them), or clears the selected cells of a rectangle
 // or of whole columns; asks first under dgConfirmDelete.
 void DBGridExDeleteSelection(TDBGridExHost* grid, bool wholeGrid);

@@ -173,7 +173,6 @@ class TDBGridExInput {
   void EscapeKey();
   void InsertKey(TShiftState shift);
   void CtrlDelete();
-  bool ConfirmDelete(int selectedCount) const;
   void ClearGraphicCell();
   bool BrowsingRecords() const;
   bool SpaceStepsCell();

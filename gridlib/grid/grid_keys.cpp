@@ -4,6 +4,7 @@
 
 #include "gridlib/grid/bookmark_list.h"
 #include "gridlib/grid/columns.h"
+#include "gridlib/grid/grid_clipboard.h"
 #include "gridlib/grid/db_grid.h"
 #include "gridlib/grid/grid_data_link.h"
 #include "gridlib/grid/grid_input.h"
@@ -239,16 +240,9 @@ void TDBGridExInput::CtrlDelete() {
   if (grid_->ReadOnly() || dataSet->IsEmpty() || !dataSet->CanModify()) return;
   if (!grid_->AllowedOperations().Contains(alopDeleteEx)) return;
   TBookmarkListEx* rows = grid_->SelectedRows();
-  if (!ConfirmDelete(rows->Count())) return;
+  if (!ConfirmRecordDelete(grid_, rows->Count())) return;
   if (rows->Count() > 0) rows->Delete();
   else dataSet->Delete();
-}
-
-bool TDBGridExInput::ConfirmDelete(int selectedCount) const {
-  if (!grid_->Options().Contains(dgConfirmDelete)) return true;
-  const String& question =
-      selectedCount < 2 ? grid_texts::SDeleteRecordQuestion.Text() : grid_texts::SDeleteMultipleRecordsQuestion.Text();
-  return MessageDlg(question, mtConfirmation, TMsgDlgButtons{mbOK, mbCancel}) != mrCancel;
 }
 
 // Delete on a check-box or image cell empties its value.
