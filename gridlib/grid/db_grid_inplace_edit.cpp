@@ -366,7 +366,7 @@ void TDBGridInplaceEdit::DropDown() {
                                          : TPoint{std::max(column->DropDownWidth(), Width()), window->Height()};
   ShowDropDownPopup(window, below, size, column->UseRightToLeftAlignment());
   dropped_ = popup;
-  TakeCapture();
+  SetCapture(Handle());
   Invalidate();
 }
 
@@ -393,10 +393,6 @@ IDropDownPopupEx* TDBGridInplaceEdit::PrepareCalendar() {
   TDateTime shown = 0;
   calendar_->SetDate(TryStrToDateTime(Text(), shown) ? shown : Date());
   return calendar_;
-}
-
-void TDBGridInplaceEdit::TakeCapture() {
-  if (dropped_ != nullptr && HandleAllocated()) SetCapture(Handle());
 }
 
 void TDBGridInplaceEdit::CloseUp(bool accept) {

@@ -66,7 +66,6 @@ class TDBGridInplaceEdit : public TInplaceEdit {
   IDropDownPopupEx* PrepareCalendar();
   void ChooseFrom(IDropDownPopupEx* popup);
   void Choose(const String& text, const Variant& value);
-  void TakeCapture();
   void CaptureChanged(HWND to);
 
   TCellEditButtonsEx buttons_;
