@@ -89,8 +89,7 @@ void TskCheckBox::SetEnabled(bool value) {
 void TskCheckBox::DoClick() {
   // While OnClick is only the linked action's handler, the box has no handler of its own: the
   // action runs with the click itself, not with every change of Checked.
-  const bool actionsHandler = ActionLink() != nullptr && ActionLink()->IsOnExecuteLinked();
-  if (!Loading() && !actionsHandler) OnClick.Call(this);
+  if (!Loading() && HasOwnClickHandler()) OnClick.Call(this);
 }
 
 void TskCheckBox::Toggle() {
