@@ -130,13 +130,15 @@ void TskAttachedScrollBars::SynchroniseBar(int kind) {
 
 // The control scrolls to the bar's position. The position travels whole as the native bar's
 // track position, which the control reads; the message's high word carries its low 16 bits
-// for those who read only that.
+// for those who read only that. The step is whole then: the native thumb shows the control's
+// position again, not one held as if dragged.
 void TskAttachedScrollBars::BarChanged(int kind) {
   if (syncing_ || !control_->HandleAllocated()) return;
   auto busy = ScopedValue(scrolling_, true);
   const int position = Bar(kind)->Position();
   SetScrollTrackPos(control_->Handle(), kind, position);
   control_->Perform(kind == SB_VERT ? WM_VSCROLL : WM_HSCROLL, MakeWParam(SB_THUMBPOSITION, position), 0);
+  EndScrollTrack(control_->Handle(), kind);
   control_->Invalidate();
 }
 

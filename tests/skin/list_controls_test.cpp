@@ -23,6 +23,7 @@ struct TNative {
   int last = 0;  // the last position a page can start at
   int pos = 0;
   int thumb = 0;
+  int thumbTop = 0;
 };
 TNative NativeBar(TWinControl* control, int kind) {
   SCROLLINFO si;
@@ -30,7 +31,7 @@ TNative NativeBar(TWinControl* control, int kind) {
   GetScrollInfo(control->Handle(), kind, si);
   SCROLLBARINFO info;
   GetScrollBarInfo(control->Handle(), kind == SB_VERT ? OBJID_VSCROLL : OBJID_HSCROLL, info);
-  return {si.nMax - static_cast<int>(si.nPage) + 1, si.nPos, info.xyThumbBottom - info.xyThumbTop};
+  return {si.nMax - static_cast<int>(si.nPage) + 1, si.nPos, info.xyThumbBottom - info.xyThumbTop, info.xyThumbTop};
 }
 
 class SkinListLooks : public SkinControlTest, public ::testing::WithParamInterface<TskUIStyle> {};
@@ -132,6 +133,11 @@ TEST_F(SkinAttachedBars, MemoAndBarScrollEachOther) {
   v->SetPosition(20);
   EXPECT_EQ(memo->TopRow(), 20);
   EXPECT_EQ(v->Position(), 20);
+  const int thumbAt20 = NativeBar(memo, SB_VERT).thumbTop;
+  for (int i = 0; i < 5; ++i) memo->Perform(WM_VSCROLL, SB_LINEDOWN);
+  ASSERT_EQ(memo->TopRow(), 25);
+  EXPECT_GT(NativeBar(memo, SB_VERT).thumbTop, thumbAt20) << "the native thumb follows the memo's own scrolling";
+  v->SetPosition(20);
   v->IncrementButton()->Perform(WM_LBUTTONDOWN, MK_LBUTTON, Pos(2, 2));
   v->IncrementButton()->Perform(WM_LBUTTONUP, 0, Pos(2, 2));
   EXPECT_EQ(memo->TopRow(), 21);
