@@ -28,8 +28,6 @@
 #include "platform/graphics/device_context.h"
 #include "platform/windows/backend.h"
 #include "platform/windows/clipboard.h"
-#include "platform/windows/input.h"
-#include "platform/windows/keys.h"
 #include "platform/windows/window_tree.h"
 
 namespace {

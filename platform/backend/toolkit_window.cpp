@@ -21,6 +21,7 @@
 #include "platform/backend/toolkit_drag.h"
 #include "platform/backend/toolkit_keys.h"
 #include "platform/controls/application.h"
+#include "platform/core/scope_guard.h"
 #include "platform/graphics/bitmap.h"
 #include "platform/graphics/device_context.h"
 #include "platform/graphics/gdi_owner.h"
@@ -79,12 +80,12 @@ TToolkitWindow::TToolkitWindow(HWND top) : top_(top) {
 
 void TToolkitWindow::FollowTree() {
   setTitle(QString::fromStdString(GetWindowText(top_)));
-  following_ = true;
+  // The form answers the size limits: whatever it raises, the window hears the manager again.
+  auto following = ScopedValue(following_, true);
   FollowSizeLimits();
   TRect b = WindowBounds(top_);
   QRect wanted(b.Left, b.Top, std::max(b.Width(), 1), std::max(b.Height(), 1));
   if (geometry() != wanted) setGeometry(wanted);
-  following_ = false;
 }
 
 // The window manager is told the sizes the window allows (its size hints), so that its own
