@@ -107,9 +107,7 @@ TEST_F(RealFormSizeLimits, AnEdgeDraggedPastALimitStopsAtIt) {
     const TRect before = Placed();
     const TRect stopped = c.stopped(before);
     const TPoint from = c.grip(before);
-    // A window manager tells the window its size once the button is up; our own tracking
-    // follows the pointer while it is down.
-    Drag(from, {from.x + c.by.x, from.y + c.by.y}, [&] { return WindowManagerName() != nullptr || Placed() == stopped; });
+    Drag(from, {from.x + c.by.x, from.y + c.by.y}, [&] { return Placed() == stopped; });
     ASSERT_TRUE(WaitFor([&] { return !MoveSizeTracking(); }));
     EXPECT_TRUE(WaitFor([&] { return Settled(stopped); }))
         << "window " << Placed().Width() << "x" << Placed().Height() << ", on the server " << Server().width << "x"

@@ -3,6 +3,11 @@
 #include "platform/backend/qt_backend.h"
 #include "tests/real_windows/real_display.h"
 
+TPoint CaptionPoint(TskForm* skin) {
+  TskTitleBar* bar = skin->TitleBar();
+  return bar->ClientToScreen({bar->Layout().CaptionLeft + 40, bar->Height() / 2});
+}
+
 void RealSkinnedFormTest::SetUp() {
   if (!DisplayAvailable()) GTEST_SKIP() << "needs an X server; ctest runs this on an X server of its own";
   application_ = std::make_unique<TApplicationScope>();

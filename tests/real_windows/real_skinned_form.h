@@ -8,6 +8,9 @@
 #include "platform/controls/forms.h"
 #include "skin/form.h"
 
+// A point on the caption of a skinned form's title bar, clear of its buttons, on the screen.
+TPoint CaptionPoint(TskForm* skin);
+
 // A skinned form in a real window, the program's main form, shown: Pearl gives it a
 // three-pixel border and round top corners. A fixture sets `caption_`, `bounds_` and what
 // `Prepare` adds before SetUp shows it. Skips the test without an X server.

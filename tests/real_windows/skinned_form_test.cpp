@@ -32,10 +32,7 @@ class RealSkinnedForm : public RealSkinnedFormTest {
     ADD_FAILURE() << "no button of type " << int(type);
     return {};
   }
-  TPoint Caption() const {
-    TskTitleBar* bar = skin_->TitleBar();
-    return bar->ClientToScreen({bar->Layout().CaptionLeft + 40, bar->Height() / 2});
-  }
+  TPoint Caption() const { return CaptionPoint(skin_); }
 };
 
 // The backend gives the real window the same shape (its mask) as our tree's region.

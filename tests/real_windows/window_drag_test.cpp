@@ -26,18 +26,6 @@ namespace {
 
 std::string At(TPoint p) { return std::to_string(p.x) + " " + std::to_string(p.y); }
 
-// A point on the caption of a skinned form's title bar, clear of its buttons.
-TPoint CaptionPoint(TskForm* skin) {
-  TskTitleBar* bar = skin->TitleBar();
-  return bar->ClientToScreen({bar->Layout().CaptionLeft + 30, bar->Height() / 2});
-}
-
-TskForm* SkinOf(TForm* form) {
-  for (int i = 0; i < form->ComponentCount(); ++i)
-    if (auto* skin = dynamic_cast<TskForm*>(form->Components(i))) return skin;
-  return nullptr;
-}
-
 // Which edges of the window a drag takes with the pointer: all four for a move.
 struct TDragged {
   bool left, top, right, bottom;
@@ -95,8 +83,8 @@ void ExpectDragFollowsThePointer(HWND window, TPoint from, TDragged edges, const
       << "the edges moved by " << Change(before, WindowBounds(window));
 }
 
-void ExpectDragsFollowThePointer(TForm* form, std::span<const TDragCase> drags) {
-  for (const TDragCase& c : drags) ExpectDragFollowsThePointer(form->Handle(), CaptionPoint(SkinOf(form)), kWholeWindow, c);
+void ExpectDragsFollowThePointer(HWND window, TskForm* skin, std::span<const TDragCase> drags) {
+  for (const TDragCase& c : drags) ExpectDragFollowsThePointer(window, CaptionPoint(skin), kWholeWindow, c);
 }
 
 class RealWindowDrag : public RealSkinnedFormTest {
@@ -108,7 +96,7 @@ class RealWindowDrag : public RealSkinnedFormTest {
   }
 };
 
-TEST_F(RealWindowDrag, TheFormMovesExactlyWithThePointer) { ExpectDragsFollowThePointer(form_, kAllSteps); }
+TEST_F(RealWindowDrag, TheFormMovesExactlyWithThePointer) { ExpectDragsFollowThePointer(form_->Handle(), skin_, kAllSteps); }
 
 // Each edge and corner takes only its own sides with the pointer, also in large steps.
 TEST_F(RealWindowDrag, EdgesSizeTheFormExactlyWithThePointer) {
@@ -138,7 +126,7 @@ TEST_F(RealWindowDrag, EdgesSizeTheFormExactlyWithThePointer) {
 // over the window (nobody holds it for a move) and the window stays where it was.
 TEST_F(RealWindowDrag, AClickOnTheCaptionLeavesNobodyMovingTheWindow) {
   const TRect before = WindowBounds(form_->Handle());
-  ASSERT_TRUE(Xdo("mousemove " + At(CaptionPoint(SkinOf(form_))) + " mousedown 1 mouseup 1"));
+  ASSERT_TRUE(Xdo("mousemove " + At(CaptionPoint(skin_)) + " mousedown 1 mouseup 1"));
   const TPoint inside = form_->ClientToScreen({form_->ClientWidth() / 2, form_->ClientHeight() / 2});
   ASSERT_TRUE(Xdo("mousemove " + At(inside)));
   EXPECT_TRUE(WaitFor([&] { return GetCursorPos() == inside; })) << "the window hears the pointer again";
@@ -156,7 +144,7 @@ TEST_F(RealWindowDrag, AMessageBoxMovesExactlyWithThePointer) {
   Application->OnIdle.Bind(nullptr, "Drive", [&](TObject*, bool&) {
     if (driven || !box->Visible() || !ToolkitWindowExposed(box->Handle())) return;
     driven = true;
-    ExpectDragsFollowThePointer(box.get(), kSmallSteps);
+    ExpectDragsFollowThePointer(box->Handle(), box->skForm1(), kSmallSteps);
     box->SetModalResult(mrCancel);
   });
   box->ShowModal();
