@@ -27,7 +27,9 @@ class TnbBarItem : public TCollectionItem {
   template <typename Items>
   void Rename(const Items* items, const String& name, bool reading, std::string_view prefix,
               std::string_view container, std::string_view kind) {
-    if (AnsiSameText(name, name_)) return;
+    // An item keeps a name: an empty one is not written, and the item would come back from a
+    // layout named anew.
+    if (name.empty() || AnsiSameText(name, name_)) return;
     if (items != nullptr && !reading) nbCheckNameFree(*items, this, name, container, kind);
     name_ = name;
     if (items != nullptr && reading) NameOnEntry(*items, prefix);

@@ -19,7 +19,9 @@ TnbCloseButton::~TnbCloseButton() = default;
 void TnbCloseButton::Publish() {
   using C = TnbCloseButton;
   TPublisher<C> p;
-  p.Property("Caption", &C::Caption, &C::SetCaption);
+  // The caption a new close bar has is the one left out, so that an empty caption is written
+  // and comes back empty.
+  p.Property("Caption", &C::Caption, &C::SetCaption).Default(String(sidebar_texts::SCloseButtonCaption.English()));
   p.Property("Font", &C::Font, &C::SetFont);
   p.Property("Height", &C::Height, &C::SetHeight);
   p.Property("ImageIndex", &C::ImageIndex, &C::SetImageIndex).Default(-1);

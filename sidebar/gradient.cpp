@@ -40,7 +40,10 @@ TnbGradient::~TnbGradient() = default;
 
 void TnbGradient::Publish() {
   TPublisher<TnbGradient> p;
-  p.Property("BeginColor", &TnbGradient::BeginColor, &TnbGradient::SetBeginColor).Default(clBlack);
+  // A new gradient begins in the button face colour, not in its stored default (black): the
+  // colour is always written, so that black comes back as black. A layout without it leaves
+  // the new gradient's own.
+  p.Property("BeginColor", &TnbGradient::BeginColor, &TnbGradient::SetBeginColor);
   p.Property("EndColor", &TnbGradient::EndColor, &TnbGradient::SetEndColor).Default(clBlue);
   p.Property("DrawStyle", &TnbGradient::DrawStyle, &TnbGradient::SetDrawStyle).Default(gtLeftToRight);
   p.Property("Direction", &TnbGradient::Direction, &TnbGradient::SetDirection).Default(gdNormal);

@@ -9,6 +9,9 @@
 
 TnbInplaceEditor::TnbInplaceEditor(TnbSideBar* bar)
     : bar_(bar), edit_(new TnbInplaceEdit(bar)) {
+  // The edit's font is a look of its own, stored with the bar's layout as it differs from a
+  // plain font: it does not follow the bar's, which would mix into it on loading.
+  edit_->SetParentFont(false);
   edit_->SetParent(bar);
   edit_->SetVisible(false);
   edit_->SetTop(-1000);

@@ -100,6 +100,9 @@ void TnbSideBar::Publish() {
   p.Property("BevelWidth", &B::BevelWidth, &B::SetBevelWidth).Default(1);
   p.Property("Border", &B::Border, &B::SetBorder);
   p.Property("BorderStyle", &B::BorderStyle, &B::SetBorderStyle);
+  // The bar starts aligned left, so with anchors other than their stored default: they are
+  // always written (after the alignment, which sets its own), so they come back as saved.
+  p.Redeclare("Anchors").NoDefault();
   // A new bar takes the focus by Tab: only a bar that does not is written.
   p.Redeclare("TabStop").Default(true);
   p.Property("CommonStyle", &B::CommonStyle, &B::SetCommonStyle);

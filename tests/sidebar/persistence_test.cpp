@@ -64,6 +64,13 @@ Bytes Patched(Bytes bytes, const std::string& from, const std::string& to) {
   return bytes;
 }
 
+// The bar's background, the four state backgrounds of its settings and the header's.
+std::vector<TnbCustomBackground*> Backgrounds(TnbSideBar* b) {
+  TnbBarSettings* s = b->Settings();
+  return {b->Background(), s->ButtonUp(), s->ButtonDown(), s->ButtonFocused(), s->ButtonDisabled(),
+          b->Header(0)->Background()};
+}
+
 namespace fs = std::filesystem;
 
 // layout-convert is built next to the test programs.
@@ -260,6 +267,26 @@ TEST_F(PersistenceTest, ValuesANewBarDoesNotStartWithComeBackAsSaved) {
       {"a header background in the button face colour",
        [](TnbSideBar* b) { b->Header(0)->Background()->SetColor(clBtnFace); },
        [](TnbSideBar* b) { return b->Header(0)->Background()->Color() == clBtnFace; }},
+      {"gradients beginning in black",
+       [](TnbSideBar* b) {
+         for (TnbCustomBackground* look : Backgrounds(b)) look->Gradient()->SetBeginColor(clBlack);
+       },
+       [](TnbSideBar* b) {
+         for (TnbCustomBackground* look : Backgrounds(b))
+           if (look->Gradient()->BeginColor() != clBlack) return false;
+         return true;
+       }},
+      {"a close bar without a caption", [](TnbSideBar* b) { b->CloseButton()->SetCaption(""); },
+       [](TnbSideBar* b) { return b->CloseButton()->Caption().empty(); }},
+      {"a rename font of its own beside a fixed-pitch bar",
+       [](TnbSideBar* b) {
+         b->InplaceEditor()->Font()->SetSize(12);
+         b->Font()->SetPitch(fpFixed);
+       },
+       [](TnbSideBar* b) {
+         const TFont* font = b->InplaceEditor()->Font();
+         return font->Size() == 12 && font->Pitch() == fpDefault && b->Font()->Pitch() == fpFixed;
+       }},
   };
   for (const Value& v : values) {
     SCOPED_TRACE(v.what);
