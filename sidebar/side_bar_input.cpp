@@ -307,7 +307,8 @@ void TnbSideBarInput::DialogChar(TMessage& m) {
   const auto key = static_cast<uint16_t>(m.WParam);
   for (int i = 0; i < bar_.HeaderCount(); ++i) {
     TnbHeader* h = bar_.Header(i);
-    if (!h->Settings()->KeySupport()) continue;
+    // What the user cannot see cannot be reached by its key: the character goes on.
+    if (!h->Visible() || !h->Settings()->KeySupport()) continue;
     if (IsAccel(key, h->Caption())) {
       bar_.SetActiveHeader(h);
       m.Result = 1;
@@ -316,7 +317,7 @@ void TnbSideBarInput::DialogChar(TMessage& m) {
     if (h != bar_.ActiveHeader()) continue;
     for (int j = 0; j < h->ButtonCount(); ++j) {
       TnbButton* b = h->GetButton(j);
-      if (!IsAccel(key, b->Caption())) continue;
+      if (!b->Visible() || !IsAccel(key, b->Caption())) continue;
       m.Result = 1;
       const TnbButtonKind kind = b->ButtonKind();
       return ClickButton(b, kind == bkCheckBox || kind == bkPushButton);

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <functional>
+
 #include "platform/controls/menus.h"
 #include "platform/windows/messages.h"
 #include "tests/sidebar/sidebar_fixture.h"
@@ -201,6 +203,37 @@ TEST_F(MouseTest, AcceleratorsActivateHeadersAndClickButtons) {
   bar_->Settings()->SetKeySupport(false);
   bar_->Perform(CM_DIALOGCHAR, 'm', 0);
   EXPECT_EQ(bar_->ActiveHeader(), second_);
+}
+
+// A hidden header or button cannot be reached by its accelerator: the character goes on to
+// the form. A disabled button is found but does not run.
+TEST_F(MouseTest, AcceleratorsPassOverHiddenItems) {
+  struct Row {
+    const char* what;
+    std::function<void(TnbButton*)> make;
+    LRESULT handled;
+  };
+  const Row rows[] = {
+      {"hidden button", [](TnbButton* b) { b->SetVisible(false); }, 0},
+      {"disabled button", [](TnbButton* b) { b->SetEnabled(false); }, 1},
+  };
+  for (const Row& row : rows) {
+    SCOPED_TRACE(row.what);
+    TnbButton* b = first_->Buttons()->Add();
+    b->SetCaption("&Secret");
+    b->SetButtonKind(bkCheckBox);
+    int clicks = 0;
+    b->OnClick.Bind(form_, "SecretClick", [&](TObject*) { ++clicks; });
+    row.make(b);
+    EXPECT_EQ(bar_->Perform(CM_DIALOGCHAR, 's', 0), row.handled);
+    EXPECT_EQ(clicks, 0);
+    EXPECT_EQ(b->CheckState(), cbUnchecked);
+    first_->Buttons()->DeleteButton(b);
+  }
+  TnbHeader* hidden = AddHeader("&Quiet", 1);
+  hidden->SetVisible(false);
+  EXPECT_EQ(bar_->Perform(CM_DIALOGCHAR, 'q', 0), 0);
+  EXPECT_EQ(bar_->ActiveHeader(), first_);
 }
 
 TEST_F(MouseTest, WheelStepsTheActiveButtonList) {
