@@ -2,6 +2,7 @@
 #include "platform/data/keyset.h"
 
 #include <algorithm>
+#include <unordered_set>
 #include <utility>
 
 TKeyset::TKeyset(bool denseIds) : dense_(denseIds) {}
@@ -124,9 +125,11 @@ void TKeyset::Renumber() {
 }
 
 void TKeyset::Reorder(std::vector<int64_t> ids) {
+  // A gone id may be live again (SQLite hands a deleted last row id out anew): it is live.
+  const std::unordered_set<int64_t> live(ids.begin(), ids.end());
   std::vector<std::pair<int64_t, int64_t>> gone;  // (label, id)
   ForEachLabel([&](int64_t id, int64_t label) {
-    if (label & 1) gone.emplace_back(label, id);
+    if ((label & 1) && live.count(id) == 0) gone.emplace_back(label, id);
   });
   std::sort(gone.begin(), gone.end());
   order_ = std::move(ids);

@@ -281,3 +281,26 @@ TEST_F(SqliteTable, SortingOnAColumnReordersAndTellsLinks) {
   ds->SetIndexFieldNames("");
   EXPECT_EQ(AllIds(ds.get()), "1 2 3");
 }
+
+// SQLite gives a row appended after the last one was deleted that one's row id again; in a
+// sorted table the new record is found, bookmarked and returned to like any other.
+TEST_F(SqliteTable, ASortedTableFindsARecordThatTookTheRowIdOfADeletedOne) {
+  CreatePeopleTable(file.Path(), 3);
+  auto ds = OpenSqlite(file.Path(), "people");
+  ds->SortOnFields("Name", true, true);
+  for (int id : {4, 5}) {
+    ds->Append();
+    ds->FieldByName("ID")->SetAsInteger(id);
+    ds->FieldByName("Name")->SetAsString("New" + std::to_string(id));
+    ds->Post();
+    if (id == 4) ds->Delete();
+  }
+  EXPECT_EQ(AllIds(ds.get()), "5 3 2 1");
+  ASSERT_TRUE(ds->Locate("ID", 5, {}));
+  const TBookmark fifth = ds->GetBookmark();
+  EXPECT_TRUE(ds->BookmarkValid(fifth));
+  ds->Last();
+  ds->GotoBookmark(fifth);
+  EXPECT_EQ(ds->FieldByName("ID")->AsInteger(), 5);
+  EXPECT_EQ(ds->RecNo(), 1);
+}
