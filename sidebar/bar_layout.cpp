@@ -1,6 +1,8 @@
 // The bar's layout pass: where headers, bodies, boxes and the close bar stand in each look.
 #include "sidebar/bar_layout.h"
 
+#include <algorithm>
+
 #include "platform/graphics/bitmap.h"
 #include "sidebar/side_bar.h"
 
@@ -23,10 +25,21 @@ void TnbBarLayout::Run() {
   ApplyMargins(r);
   content_ = r;
   PlaceHeaders();
+  if (ClampedColumn()) return Run();
   PlaceCloseBox();
   PlaceColumnBoxes();
   SetListBoxStates();
   if (placed_) placed_();
+}
+
+bool TnbBarLayout::ClampedColumn() {
+  if (!clampColumn_) return false;
+  clampColumn_ = false;
+  int& offset = bar_.scrollOffset_;
+  const int shortfall = content_.Bottom - columnEnd_;
+  if (!bar_.CloseUpLayout() || offset == 0 || shortfall <= 0) return false;
+  offset = std::max(0, offset - shortfall);
+  return true;
 }
 
 void TnbBarLayout::PlaceCloseBar(TRect& r) {
@@ -99,6 +112,7 @@ void TnbBarLayout::PlaceHeaders() {
     y = single ? PlaceSingleBody(h, caption) : PlaceExplorerBody(h, caption);
   }
   if (single && active != nullptr) PlaceActiveBody(active);
+  columnEnd_ = y - gap_;
 }
 
 // In the tool-box look the list boxes sit at the right end of the active caption (up) and of

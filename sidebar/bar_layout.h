@@ -34,6 +34,13 @@ class TnbBarLayout {
 
   // Something the layout depends on changed: the next reader runs the pass again.
   void Invalidate() { stale_ = true; }
+  // Items went: the next pass brings a scrolled close-up column back as far as it now ends
+  // above the bottom. Scrolling itself may leave the column ending higher (its down box then
+  // goes), so only what goes moves it.
+  void ClampColumn() {
+    clampColumn_ = true;
+    stale_ = true;
+  }
   // Runs the pass when anything changed since the last one.
   void Update() {
     if (stale_) Run();
@@ -60,6 +67,7 @@ class TnbBarLayout {
   int CaptionSpan(const TnbHeader* h) const;
   int StackFromBottom(int from) const;
   void PlaceHeaders();
+  bool ClampedColumn();
   void PlaceCaptionBox(TnbHeader* h, TRect& caption, TnbHeader* active, int next);
   int PlaceSingleBody(TnbHeader* h, const TRect& caption);
   int PlaceExplorerBody(TnbHeader* h, const TRect& caption);
@@ -82,6 +90,9 @@ class TnbBarLayout {
   TnbBoxPlace closeBox_{};
   bool downBoxNeeded_ = false;
   bool columnDownGone_ = false;
+  bool clampColumn_ = false;
+  // Where the close-up column's last caption or body ends.
+  int columnEnd_ = 0;
   std::function<void()> placed_;
   int gap_ = 1;
   int activeBodyBottom_ = 0;

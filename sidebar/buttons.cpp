@@ -146,6 +146,13 @@ TnbButtonStyle TnbButton::EffectiveStyle() const {
   return options_.Contains(boCustomStyle) ? buttonStyle_ : Settings().ButtonStyle();
 }
 
+void TnbButton::SetVisible(bool v) {
+  if (visible_ == v) return;
+  TnbSideBar* bar = Bar();
+  if (!v && bar != nullptr) bar->ContentShrank();
+  Update(visible_, v);
+}
+
 bool TnbButton::IsFirstVisible() const { return Header() && Header()->FirstVisibleButton() == this; }
 bool TnbButton::IsLastVisible() const { return Header() && Header()->LastVisibleButton() == this; }
 

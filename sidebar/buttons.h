@@ -126,7 +126,7 @@ class TnbButton : public TnbBarItem {
   const String& UserString() const { return userString_; }
   void SetUserString(const String& v) { userString_ = v; }
   bool Visible() const { return visible_; }
-  void SetVisible(bool v) { Update(visible_, v); }
+  void SetVisible(bool v);
   uint16_t Width() const { return width_; }
   void SetWidth(uint16_t v) { StoreSize(width_, v); }
   bool WordWrap() const { return wordWrap_; }

@@ -125,6 +125,22 @@ void TnbHeader::LayoutCaptionContents(TCanvas* measure, const TRect& caption) {
 }
 
 void TnbHeader::LayoutButtons(TCanvas* measure, const TRect& body) {
+  bool overflowed = PlaceButtons(measure, body);
+  // A list is never scrolled further than its last button needs (stepping down stops there):
+  // when buttons went, were hidden or the body grew, those above come back while all fit.
+  TnbSideBar* bar = Bar();
+  if (bar != nullptr && !bar->LayoutReady()) return;  // a slide moves the body, not the list
+  while (!overflowed && firstVisible_ > 0) {
+    --firstVisible_;
+    overflowed = PlaceButtons(measure, body);
+    if (overflowed) {
+      ++firstVisible_;
+      PlaceButtons(measure, body);
+    }
+  }
+}
+
+bool TnbHeader::PlaceButtons(TCanvas* measure, const TRect& body) {
   TRect run = body;
   run.Top = body.Top + firstButtonTop_;
   lastFullyVisible_ = -1;
@@ -146,6 +162,7 @@ void TnbHeader::LayoutButtons(TCanvas* measure, const TRect& body) {
     }
   }
   if (!overflowed) lastFullyVisible_ = ButtonCount() - 1;
+  return overflowed;
 }
 
 void TnbHeader::HideButtons() {

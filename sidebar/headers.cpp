@@ -151,6 +151,7 @@ void TnbHeader::SetVisible(bool v) {
   visible_ = v;
   TnbSideBar* bar = Bar();
   if (!v && bar != nullptr && bar->ActiveHeader() == this) bar->ForgetActiveHeader();
+  if (!v && bar != nullptr) bar->ContentShrank();
   Notify();
 }
 
@@ -169,6 +170,10 @@ void TnbHeader::SetSelectedIndex(int v) {
 void TnbHeader::ButtonLeaving(int index) {
   if (index == selectedIndex_) selectedIndex_ = -1;
   else if (index < selectedIndex_) --selectedIndex_;
+  // The buttons in view stay in view when one above them goes; the list never starts past
+  // the last button that is left (the leaving one is still counted).
+  if (index < firstVisible_) --firstVisible_;
+  firstVisible_ = std::clamp(firstVisible_, 0, std::max(0, ButtonCount() - 2));
 }
 
 TnbBarSettings* TnbHeader::EffectiveSettings() const {

@@ -127,6 +127,8 @@ class TnbHeader : public TnbBarItem {
   void LayoutCaption(TCanvas* measure, const TRect& rect);
   // The buttons inside `body`, their labels measured with `measure`.
   void LayoutButtons(TCanvas* measure, const TRect& body);
+  // One placement from the first visible index; true when a button ran past the body.
+  bool PlaceButtons(TCanvas* measure, const TRect& body);
   // Parks every button where no hit test finds it (the body is not shown).
   void HideButtons();
   // Height the body needs to show every visible button (explorer view).

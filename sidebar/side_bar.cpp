@@ -200,7 +200,12 @@ void TnbSideBar::HeaderGone(TnbHeader* header) {
 
 void TnbSideBar::ButtonGone(TnbButton* button) { ItemGone(button); }
 
+void TnbSideBar::ContentShrank() {
+  if (layout_) layout_->ClampColumn();
+}
+
 void TnbSideBar::ItemGone(TCollectionItem* item) {
+  ContentShrank();
   for (TnbHeader** ref : {&activeHeader_, &switchTarget_, &slideFrom_}) nbForget(*ref, item);
   if (input_) input_->ItemGone(item);
   if (alertButton_ != nullptr && static_cast<TCollectionItem*>(alertButton_) == item) {

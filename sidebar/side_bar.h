@@ -30,6 +30,7 @@ class TnbSideBar : public TCustomControl {
   friend class TnbHeaderSlide;
   // The input controller and its drag collaborator work the bar's state and timers.
   friend class TnbSideBarInput;
+  friend class TnbBarLayout;
   friend class TnbSideBarDrag;
 
  public:
@@ -189,6 +190,9 @@ class TnbSideBar : public TCustomControl {
   void ContentMoved() { input_->ContentMoved(); }
   // Clears the active header without the switch (the header was hidden).
   void ForgetActiveHeader() { activeHeader_ = nullptr; }
+  // A header or button was deleted or hidden: a scrolled column is brought back over what is
+  // left by the next layout pass.
+  void ContentShrank();
 
   // ---- drag and drop (side_bar_drop.cpp; the work is the drag collaborator's) ----
   // The bar's number among the living bars of this process (drag data names it by it).
