@@ -94,10 +94,11 @@ void TnbHeader::LayoutCaptionContents(TCanvas* measure, const TRect& caption) {
       hasImage = margin_ + iw <= areaRight;
       if (hasImage) areaLeft = margin_ + iw + spacing;
     } else if (layout == glGlyphRight) {
-      // Like the text, the image keeps left of the open/close arrow.
+      // Like the text, the image keeps left of the open/close arrow; the text, however it is
+      // aligned, ends before the image and its spacing.
       l.Image.x = areaRight - margin_ - iw;
       hasImage = l.Image.x >= 0;
-      if (hasImage && textAlign == taRightJustify) areaRight = l.Image.x - spacing;
+      if (hasImage) areaRight = l.Image.x - spacing;
     } else {
       l.Image.x = (w - iw + 1) / 2;
       hasImage = iw <= w;

@@ -124,33 +124,47 @@ TEST_F(CaptionTextTest, LongCaptionsEndInAnEllipsisInsideTheirPlace) {
 }
 
 // A caption's image, on whichever side, is painted whole: on the right of the explorer
-// view's caption it stands left of the open/close arrow, as the text does.
+// view's caption it stands left of the open/close arrow, as the text does, and a long text
+// ends before it and its spacing as it does before the arrow.
 TEST_F(CaptionTextTest, ACaptionImageIsPaintedWholeBesideTheOpenCloseArrow) {
   struct ImageCase {
     TnbGlyphLayout layout;
     TAlignment alignment;
     TBiDiMode biDi;
+    const char* caption;
   };
   const ImageCase cases[] = {
-      {glGlyphLeft, taLeftJustify, bdLeftToRight},   {glGlyphRight, taLeftJustify, bdLeftToRight},
-      {glGlyphRight, taRightJustify, bdLeftToRight}, {glGlyphLeft, taLeftJustify, bdRightToLeft},
-      {glGlyphRight, taRightJustify, bdRightToLeft},
+      {glGlyphLeft, taLeftJustify, bdLeftToRight, "Inbox"},   {glGlyphRight, taLeftJustify, bdLeftToRight, "Inbox"},
+      {glGlyphRight, taRightJustify, bdLeftToRight, "Inbox"}, {glGlyphLeft, taLeftJustify, bdRightToLeft, "Inbox"},
+      {glGlyphRight, taRightJustify, bdRightToLeft, "Inbox"}, {glGlyphRight, taLeftJustify, bdLeftToRight, kLatin},
+      {glGlyphRight, taCenter, bdLeftToRight, kLatin},        {glGlyphRight, taRightJustify, bdLeftToRight, kLatin},
+      {glGlyphLeft, taLeftJustify, bdLeftToRight, kLatin},    {glGlyphLeft, taLeftJustify, bdRightToLeft, kChinese},
   };
   constexpr TColor kImage = clLime;
   bar_->HeaderImages()->SetNormal(SquareImages(16, kImage));
   for (const ImageCase& c : cases) {
     SCOPED_TRACE(testing::Message() << "layout " << static_cast<int>(c.layout) << ", alignment "
-                                    << static_cast<int>(c.alignment) << ", bidi " << static_cast<int>(c.biDi));
+                                    << static_cast<int>(c.alignment) << ", bidi " << static_cast<int>(c.biDi) << ", "
+                                    << c.caption);
     bar_->Clear();
-    TnbHeader* h = Arrange({Place::Explorer, c.alignment, c.biDi, "Inbox"});
+    TnbHeader* h = Arrange({Place::Explorer, c.alignment, c.biDi, c.caption});
     h->EffectiveSettings()->SetLayout(c.layout);
     h->SetImageIndex(0);
     auto bmp = Paint();
     const TRect caption = h->CaptionRect();
-    int seen = 0;
+    int seen = 0, imageLeft = caption.Right, imageRight = caption.Left;
     for (int y = caption.Top; y < caption.Bottom; ++y)
-      for (int x = caption.Left; x < caption.Right; ++x) seen += At(*bmp, x, y) == kImage ? 1 : 0;
+      for (int x = caption.Left; x < caption.Right; ++x)
+        if (At(*bmp, x, y) == kImage) {
+          ++seen;
+          imageLeft = std::min(imageLeft, x);
+          imageRight = std::max(imageRight, x + 1);
+        }
     EXPECT_EQ(seen, 16 * 16);
+    const std::vector<Blob> ink = InkBlobs(*bmp, caption);
+    ASSERT_FALSE(ink.empty()) << "text is painted";
+    if (ink.front().left >= imageRight) EXPECT_GE(ink.front().left, imageRight + h->Spacing()) << "text right of the image";
+    else EXPECT_LE(ink.back().right, imageLeft - h->Spacing()) << "text left of the image";
     if (HasFailure()) {
       Save(*bmp, "caption_image_beside_arrow");
       break;
