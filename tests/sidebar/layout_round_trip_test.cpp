@@ -449,14 +449,13 @@ TEST_F(LayoutRoundTripTest, EachValueSetAloneComesBackAsSaved) {
     b->Headers()->Add()->Buttons()->Add();
     return b;
   };
+  // What to set where, found on a bar made as every saved one is.
   TnbSideBar* probe = fresh();
-  const size_t count = Slots(probe).size();
+  std::vector<std::pair<String, std::vector<Variant>>> plan;
+  for (const ValueSlot& slot : Slots(probe)) plan.emplace_back(slot.path, OtherValues(slot));
   delete probe;
-  for (size_t i = 0; i < count; ++i) {
-    TnbSideBar* reference = fresh();
-    const ValueSlot slot = Slots(reference)[i];
-    const std::vector<Variant> values = OtherValues(slot);
-    delete reference;
+  for (size_t i = 0; i < plan.size(); ++i) {
+    const auto& [slotPath, values] = plan[i];
     for (const Variant& value : values) {
       TnbSideBar* saved = fresh();
       const ValueSlot target = Slots(saved)[i];
@@ -480,7 +479,7 @@ TEST_F(LayoutRoundTripTest, EachValueSetAloneComesBackAsSaved) {
         const auto it = got.find(path);
         const String back = it == got.end() ? String("(none)") : it->second;
         if (back != text)
-          ADD_FAILURE() << slot.path << " := " << value.AsString() << ": " << path << " saved " << text << ", loaded "
+          ADD_FAILURE() << slotPath << " := " << value.AsString() << ": " << path << " saved " << text << ", loaded "
                         << back;
       }
       delete loaded;
