@@ -63,6 +63,7 @@ constexpr TChineseText kGrid[] = {
     {"SDeleteMultipleRecordsQuestion", "删除选中的全部记录吗？"},
     {"SClearSelectedCellsQuestion", "清空选中的单元格吗？"},
     {"SPastedTextTooLong", "粘贴到“%s”的文字超过了它的 %d 个字"},
+    {"SPastedLinesNotAdded", "有 %d 行没有粘贴：表格不允许添加记录"},
     {"SFilterErrorAt", "%s（第 %d 个字处）"},
     {"SFilterAndOrExpected", "这里应当是 AND 或 OR"},
     {"SFilterUnexpectedText", "多出了文字"},

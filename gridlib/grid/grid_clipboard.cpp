@@ -270,38 +270,51 @@ void StartNextRecord(TDataSet* dataSet, TDBGridExAllowedOperations allowed) {
   else dataSet->Append();
 }
 
-// A new record being inserted takes the first line. Where the grid may update records, the
-// next lines go into the records from where it was posted, and lines past the last record
-// become new records where appending is allowed. Where it may not, no existing record is
-// touched: each further line becomes a new record, where records may be added at all.
-void PasteFromCurrentCell(TDBGridExHost* grid, const TCellBlock& block, bool fromPrivate) {
+// Lines left over for want of a record are refused in words, not dropped: the user sees that
+// the paste stopped short, and by how much.
+void RefuseLinesLeft(size_t count) {
+  if (count > 0) DatabaseError(Format(grid_texts::SPastedLinesNotAdded, {static_cast<int>(count)}));
+}
+
+// A new record being inserted takes the first line, and each further line becomes a new
+// record after it, where records may be added at all: no record that was there is touched.
+void PasteIntoNewRecord(TDBGridExHost* grid, const std::vector<TColumnEx*>& columns, const TCellBlock& block,
+                        bool fromPrivate) {
   TDataSet* dataSet = grid->DataLink()->DataSet();
-  const std::vector<TColumnEx*> columns = VisibleColumns(grid, grid->SelectedIndex(), grid->Columns()->Count() - 1);
   const TDBGridExAllowedOperations allowed = grid->AllowedOperations();
-  const bool updates = allowed.Contains(alopUpdateEx);
-  const bool wasInserting = dataSet->State() == dsInsert;
-  if (!wasInserting && !updates) return;
-  DisableControlsGuard quiet(dataSet);
-  const TBookmark start = wasInserting ? TBookmark() : dataSet->GetBookmark();
   size_t line = 0;
-  if (wasInserting) WriteRecord(dataSet, columns, block[line++], fromPrivate);
-  if (!updates) {
-    for (; line < block.size() && (allowed.Contains(alopInsertEx) || allowed.Contains(alopAppendEx)); ++line) {
-      StartNextRecord(dataSet, allowed);
-      WriteRecord(dataSet, columns, block[line], fromPrivate);
-    }
-    return;
+  WriteRecord(dataSet, columns, block[line++], fromPrivate);
+  for (; line < block.size() && (allowed.Contains(alopInsertEx) || allowed.Contains(alopAppendEx)); ++line) {
+    StartNextRecord(dataSet, allowed);
+    WriteRecord(dataSet, columns, block[line], fromPrivate);
   }
-  const bool more = line < block.size() && (line == 0 || dataSet->MoveBy(1) != 0);
-  if (more) {
-    VisitRecords(dataSet, RecordsFromCurrent(dataSet, block.size() - line),
-                 [&] { WriteRecord(dataSet, columns, block[line++], fromPrivate); });
-  }
-  for (; line < block.size() && allowed.Contains(alopAppendEx); ++line) {
+  RefuseLinesLeft(block.size() - line);
+}
+
+// The lines go into the records from the current one on, and lines past the last record
+// become new records where appending is allowed.
+void PasteOverRecords(TDBGridExHost* grid, const std::vector<TColumnEx*>& columns, const TCellBlock& block,
+                      bool fromPrivate) {
+  TDataSet* dataSet = grid->DataLink()->DataSet();
+  const TBookmark start = dataSet->GetBookmark();
+  size_t line = 0;
+  VisitRecords(dataSet, RecordsFromCurrent(dataSet, block.size()),
+               [&] { WriteRecord(dataSet, columns, block[line++], fromPrivate); });
+  for (; line < block.size() && grid->AllowedOperations().Contains(alopAppendEx); ++line) {
     dataSet->Append();
     WriteRecord(dataSet, columns, block[line], fromPrivate);
   }
-  if (!wasInserting && dataSet->BookmarkValid(start)) dataSet->GotoBookmark(start);
+  if (dataSet->BookmarkValid(start)) dataSet->GotoBookmark(start);
+  RefuseLinesLeft(block.size() - line);
+}
+
+// From the current cell on, into the visible columns from there.
+void PasteFromCurrentCell(TDBGridExHost* grid, const TCellBlock& block, bool fromPrivate) {
+  TDataSet* dataSet = grid->DataLink()->DataSet();
+  const std::vector<TColumnEx*> columns = VisibleColumns(grid, grid->SelectedIndex(), grid->Columns()->Count() - 1);
+  DisableControlsGuard quiet(dataSet);
+  if (dataSet->State() == dsInsert) PasteIntoNewRecord(grid, columns, block, fromPrivate);
+  else if (grid->AllowedOperations().Contains(alopUpdateEx)) PasteOverRecords(grid, columns, block, fromPrivate);
 }
 
 bool Confirmed(const String& question, TDBGridExHost* grid) {
@@ -361,8 +374,10 @@ void DBGridExPasteFromClipboard(TDBGridExHost* grid, bool wholeGrid) {
   const bool fromPrivate = Clipboard()->HasFormat(DBGRIDIFClipboardFormat());
   const TCellBlock block = ClipboardCells();
   if (block.empty()) return;
-  // A rectangle is made of records that are there: only a grid that may update them fills it.
-  const bool rectangle = !wholeGrid && grid->Selection()->SelectionType() == gstRectangle;
+  // A rectangle is made of records that are there: only a grid that may update them fills it,
+  // and not while a new record is being inserted, where the paste starts.
+  const bool rectangle = !wholeGrid && grid->Selection()->SelectionType() == gstRectangle &&
+                         grid->DataLink()->DataSet()->State() != dsInsert;
   if (rectangle && grid->AllowedOperations().Contains(alopUpdateEx))
     PasteIntoRectangle(grid, block, fromPrivate);
   else

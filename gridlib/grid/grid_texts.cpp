@@ -19,6 +19,8 @@ TResourceString SDeleteMultipleRecordsQuestion(GridTexts(), "SDeleteMultipleReco
 TResourceString SClearSelectedCellsQuestion(GridTexts(), "SClearSelectedCellsQuestion", "Clear the selected cells?");
 TResourceString SPastedTextTooLong(GridTexts(), "SPastedTextTooLong",
                                    "The text pasted into column '%s' is longer than its %d characters");
+TResourceString SPastedLinesNotAdded(GridTexts(), "SPastedLinesNotAdded",
+                                     "%d pasted line(s) not pasted: the grid may not add records");
 TResourceString SFilterErrorAt(GridTexts(), "SFilterErrorAt", "%s at position %d");
 TResourceString SFilterAndOrExpected(GridTexts(), "SFilterAndOrExpected", "AND or OR expected");
 TResourceString SFilterUnexpectedText(GridTexts(), "SFilterUnexpectedText", "Unexpected text");

@@ -22,6 +22,8 @@ extern TResourceString SDeleteMultipleRecordsQuestion;  // "Delete all selected 
 extern TResourceString SClearSelectedCellsQuestion;     // "Clear the selected cells?"
 // A pasted text the column's field cannot hold whole: the column's title, the field's length.
 extern TResourceString SPastedTextTooLong;  // "The text pasted into column '%s' is longer than its %d characters"
+// Pasted lines left over that would need new records where the grid may not add any: how many.
+extern TResourceString SPastedLinesNotAdded;  // "%d pasted line(s) not pasted: the grid may not add records"
 // A filter text that cannot be read: the problem, then where it is.
 extern TResourceString SFilterErrorAt;               // "%s at position %d"
 extern TResourceString SFilterAndOrExpected;         // "AND or OR expected"

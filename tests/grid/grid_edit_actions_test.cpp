@@ -124,11 +124,10 @@ TEST_P(GridEditActions, PasteThatAFieldRefusesStopsAndLeavesTheRecordAsItWas) {
   EXPECT_EQ(ValuesOf("Amount"), "9 3");
 }
 
-// A grid that may add records but not change them: a paste into the record being added fills
-// that record, and the lines after it become records of their own, also with a rectangle of
-// existing records selected meanwhile; the records that were there keep their values, in the
-// file too.
-TEST_P(GridEditActions, PasteIntoANewRecordWithoutUpdatesAddsRecordsAndChangesNoOther) {
+// A paste into the record being added fills that record, and the lines after it become records
+// of their own, whether or not the grid may change records, also with a rectangle of existing
+// records selected meanwhile; the records that were there keep their values, in the file too.
+TEST_P(GridEditActions, PasteIntoANewRecordAddsRecordsAndChangesNoOther) {
   const struct {
     const char* name;
     TDBGridExAllowedOperations allowed;
@@ -138,6 +137,10 @@ TEST_P(GridEditActions, PasteIntoANewRecordWithoutUpdatesAddsRecordsAndChangesNo
       {"insert only", {alopInsertEx}, false},
       {"append only", {alopAppendEx}, false},
       {"over a rectangle", {alopInsertEx, alopAppendEx}, true},
+      {"every right", {alopInsertEx, alopUpdateEx, alopDeleteEx, alopAppendEx}, false},
+      {"update and insert", {alopUpdateEx, alopInsertEx}, false},
+      {"update and append", {alopUpdateEx, alopAppendEx}, false},
+      {"every right, over a rectangle", {alopInsertEx, alopUpdateEx, alopDeleteEx, alopAppendEx}, true},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.name);

@@ -1,0 +1,69 @@
+// The clipboard commands where the records or the cells are not what a simple selection over
+// plain text columns gives: a paste that needs records the grid may not add; over the in-memory
+// and the SQLite data set, read back from the store.
+#include <gtest/gtest.h>
+
+#include "tests/grid/grid_edit_actions_support.h"
+
+namespace grid_test {
+namespace {
+
+class GridClipboard : public GridEditActions {
+ protected:
+  // Runs a key and gives the message of the error it raised, empty when none.
+  String KeyError(uint16_t vk, TShiftState shift) {
+    try {
+      Key(grid, vk, shift);
+    } catch (const Exception& e) {
+      return e.Message();
+    }
+    return String();
+  }
+  void Reopen() {
+    items_->ds()->Close();
+    items_->ds()->Open();
+  }
+};
+
+// Lines that would need a record the grid may not add are refused with a message saying how
+// many and why; the lines before them are pasted.
+TEST_P(GridClipboard, LinesNeedingARecordTheGridMayNotAddAreRefusedSayingHowMany) {
+  const struct {
+    const char* name;
+    TDBGridExAllowedOperations allowed;
+    bool inserting;  // the program starts a new record at record 2 first
+    const char* clipboard;
+    const char* names;  // Name of the records by ID afterwards, new ones last
+    const char* message;
+  } cases[] = {
+      {"past the last record", {alopUpdateEx, alopDeleteEx, alopInsertEx}, false, "A\r\nB\r\nC\r\nD\r\n",
+       "Name1 A B", "2 pasted line(s) not pasted: the grid may not add records"},
+      {"after a new record, update only", {alopUpdateEx}, true, "A\r\nB\r\n", "Name1 Name2 Name3 A",
+       "1 pasted line(s) not pasted: the grid may not add records"},
+      {"after a new record, delete only", {alopDeleteEx}, true, "A\r\nB\r\nC\r\n", "Name1 Name2 Name3 A",
+       "2 pasted line(s) not pasted: the grid may not add records"},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.name);
+    MakeSelectable(3);
+    grid->SetAllowedOperations(c.allowed);
+    items_->GotoId(2);
+    grid->SetSelectedIndex(1);
+    if (c.inserting) {
+      items_->ds()->Insert();
+      FieldOf("ID")->SetAsInteger(9);
+    }
+    Clipboard()->SetAsText(c.clipboard);
+    EXPECT_EQ(KeyError('V', {ssCtrl}), c.message);
+    EXPECT_EQ(items_->ds()->State(), dsBrowse);
+    Reopen();
+    EXPECT_EQ(NamesById(), c.names);
+    EXPECT_EQ(items_->ds()->RecordCount(), 3 + (c.inserting ? 1 : 0));
+    TearDown();
+  }
+}
+
+INSTANTIATE_TEST_SUITE_P(Stores, GridClipboard, testing::Values(Store::Memory, Store::Sqlite), StoreName);
+
+}  // namespace
+}  // namespace grid_test
