@@ -138,12 +138,19 @@ std::vector<String> Split(const String& text, char separator) {
   }
 }
 
-// Lines ending in LF or CR LF; a last empty line (after the final break) is no row.
+// Lines ending in CR LF, LF or a CR alone; a last empty line (after the final break) is no row.
 std::vector<String> Lines(const String& text) {
-  std::vector<String> lines = Split(text, '\n');
-  for (String& line : lines)
-    if (!line.empty() && line.back() == '\r') line.pop_back();
-  if (!lines.empty() && lines.back().empty()) lines.pop_back();
+  std::vector<String> lines(1);
+  for (size_t i = 0; i < text.size(); ++i) {
+    const char c = text[i];
+    if (c != '\r' && c != '\n') {
+      lines.back() += c;
+      continue;
+    }
+    if (c == '\r' && i + 1 < text.size() && text[i + 1] == '\n') ++i;
+    lines.emplace_back();
+  }
+  if (lines.back().empty()) lines.pop_back();
   return lines;
 }
 

@@ -1,6 +1,6 @@
 // The clipboard commands where the records or the cells are not what a simple selection over
-// plain text columns gives: a paste that needs records the grid may not add; over the in-memory
-// and the SQLite data set, read back from the store.
+// plain text columns gives: a paste that needs records the grid may not add, and every kind of
+// line break; over the in-memory and the SQLite data set, read back from the store.
 #include <gtest/gtest.h>
 
 #include "tests/grid/grid_edit_actions_support.h"
@@ -59,6 +59,29 @@ TEST_P(GridClipboard, LinesNeedingARecordTheGridMayNotAddAreRefusedSayingHowMany
     Reopen();
     EXPECT_EQ(NamesById(), c.names);
     EXPECT_EQ(items_->ds()->RecordCount(), 3 + (c.inserting ? 1 : 0));
+    TearDown();
+  }
+}
+
+// A line ends at CR LF, at LF, or at a CR alone.
+TEST_P(GridClipboard, PasteTakesEveryKindOfLineBreak) {
+  const struct {
+    const char* name;
+    const char* text;
+  } cases[] = {
+      {"CR LF", "A\r\nB\r\nC\r\n"},
+      {"LF", "A\nB\nC"},
+      {"CR", "A\rB\rC\r"},
+      {"mixed", "A\rB\nC\r\n"},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.name);
+    MakeSelectable(3);
+    grid->SetSelectedIndex(1);
+    Clipboard()->SetAsText(c.text);
+    Key(grid, 'V', {ssCtrl});
+    Reopen();
+    EXPECT_EQ(NamesById(), "A B C");
     TearDown();
   }
 }
