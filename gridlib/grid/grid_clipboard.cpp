@@ -61,6 +61,21 @@ void VisitRecords(TDataSet* dataSet, const std::vector<TBookmark>& records, cons
   }
 }
 
+// Makes each record still there between the rectangle's corners current in turn, in data-set
+// order. A corner record deleted or filtered out meanwhile still marks where the rectangle
+// ends: bookmarks of records that went keep their place among the others.
+void VisitRectangle(TDataSet* dataSet, TDBGridExSelectionRect* rect, const std::function<void()>& visit) {
+  const TBookmark top = rect->GetTopRow();
+  const TBookmark bottom = rect->GetBottomRow();
+  if (dataSet->BookmarkValid(top)) dataSet->GotoBookmark(top);
+  else dataSet->First();
+  for (; !dataSet->Eof(); dataSet->Next()) {
+    const TBookmark here = dataSet->GetBookmark();
+    if (dataSet->CompareBookmarks(here, bottom) > 0) return;
+    if (dataSet->CompareBookmarks(here, top) >= 0) visit();
+  }
+}
+
 // Makes each selected record current in turn, in data-set order; the current record is back
 // afterwards, and the grid hears nothing meanwhile.
 void ForEachSelectedRecord(TDBGridExHost* grid, bool wholeGrid, const std::function<void()>& visit) {
@@ -75,15 +90,7 @@ void ForEachSelectedRecord(TDBGridExHost* grid, bool wholeGrid, const std::funct
     for (int i = 0; i < rows->Count(); ++i) records.push_back(rows->Items(i));
     return VisitRecords(dataSet, records, visit);
   }
-  if (type == gstRectangle) {
-    const TBookmark last = selection->Rect()->GetBottomRow();
-    dataSet->GotoBookmark(selection->Rect()->GetTopRow());
-    for (;;) {
-      visit();
-      if (dataSet->CompareBookmarks(dataSet->GetBookmark(), last) >= 0 || dataSet->MoveBy(1) == 0) break;
-    }
-    return;
-  }
+  if (type == gstRectangle) return VisitRectangle(dataSet, selection->Rect(), visit);
   for (dataSet->First(); !dataSet->Eof(); dataSet->Next()) visit();
 }
 

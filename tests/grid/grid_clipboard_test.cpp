@@ -1,8 +1,10 @@
 // The clipboard commands where the records or the cells are not what a simple selection over
-// plain text columns gives: a paste that needs records the grid may not add, and every kind of
-// line break; over the in-memory and the SQLite data set, read back from the store.
+// plain text columns gives: a paste that needs records the grid may not add, a rectangle whose
+// corner record went, and every kind of line break; over the in-memory and the SQLite data set,
+// read back from the store.
 #include <gtest/gtest.h>
 
+#include "platform/data/record_filter.h"
 #include "tests/grid/grid_edit_actions_support.h"
 
 namespace grid_test {
@@ -59,6 +61,51 @@ TEST_P(GridClipboard, LinesNeedingARecordTheGridMayNotAddAreRefusedSayingHowMany
     Reopen();
     EXPECT_EQ(NamesById(), c.names);
     EXPECT_EQ(items_->ds()->RecordCount(), 3 + (c.inserting ? 1 : 0));
+    TearDown();
+  }
+}
+
+// Name of records 2 to 4 selected, then the program deletes a corner record or filters it
+// out: the commands take the selected records still there and touch no other.
+TEST_P(GridClipboard, CommandsOverARectangleWhoseCornerRecordWentUseTheRecordsLeft) {
+  const struct {
+    const char* name;
+    int gone;      // the corner record deleted or filtered out
+    bool deleted;  // else filtered out
+    uint16_t key;  // with Ctrl
+    const char* pasted;  // put on the clipboard first; nullptr: none
+    const char* copied;  // the clipboard's text afterwards; nullptr: not checked
+    const char* names;   // Name of the records by ID afterwards, the filter gone
+  } cases[] = {
+      {"cut, bottom deleted", 4, true, 'X', nullptr, "Name2\r\nName3\r\n", "Name1 - - Name5"},
+      {"clear, bottom deleted", 4, true, VK_DELETE, nullptr, nullptr, "Name1 - - Name5"},
+      {"cut, bottom filtered out", 4, false, 'X', nullptr, "Name2\r\nName3\r\n", "Name1 - - Name4 Name5"},
+      {"copy, top deleted", 2, true, 'C', nullptr, "Name3\r\nName4\r\n", "Name1 Name3 Name4 Name5"},
+      {"paste, top deleted", 2, true, 'V', "Z\r\n", nullptr, "Name1 Z Z Name5"},
+      {"paste, top filtered out", 2, false, 'V', "Z\r\n", nullptr, "Name1 Name2 Z Z Name5"},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.name);
+    MakeSelectable(5);
+    SelectRect(1, 2, 1, 4);
+    if (c.deleted) {
+      items_->GotoId(c.gone);
+      items_->ds()->Delete();
+    } else {
+      TFieldFilter notGone;
+      notGone.FieldName = "ID";
+      notGone.First = {foNotEqual, Variant(c.gone)};
+      items_->ds()->SetRecordFilter({notGone});
+    }
+    ASSERT_EQ(grid->Selection()->SelectionType(), gstRectangle);
+    if (c.pasted != nullptr) Clipboard()->SetAsText(c.pasted);
+    EXPECT_EQ(KeyError(c.key, {ssCtrl}), "");
+    if (c.copied != nullptr) {
+      EXPECT_EQ(Clipboard()->AsText(), c.copied);
+    }
+    items_->ds()->SetRecordFilter({});
+    Reopen();
+    EXPECT_EQ(NamesById(), c.names);
     TearDown();
   }
 }
