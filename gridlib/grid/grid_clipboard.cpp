@@ -19,6 +19,7 @@
 #include "platform/core/format.h"
 #include "platform/core/scope_guard.h"
 #include "platform/data/field.h"
+#include "platform/data/field_kinds.h"
 #include "platform/graphics/graphics_objects.h"
 
 namespace {
@@ -183,6 +184,17 @@ TCellBlock ParsePrivate(const String& text) {
   return block;
 }
 
+// What the text formats carry of a cell: what it shows, or the value's own text where the
+// cell shows none of it (a memo's placeholder, a check box, an image), so that another program
+// gets the value and a paste of that text gives the cell its value back.
+String CellText(TColumnEx* column) {
+  TField* field = column->Field();
+  if (field == nullptr) return String();
+  const TColumnCellType type = column->GetColumnType();
+  const bool memo = field->IsBlob() && IsTextType(field->DataType());
+  return memo || type == cctCheckboxes || type == cctImageList ? field->EditText() : column->DisplayText();
+}
+
 void SetNamedFormat(TClipboard* clipboard, const char* name, const String& text) {
   clipboard->SetBuffer(RegisterClipboardFormat(name), text.data(), text.size());
 }
@@ -235,6 +247,9 @@ void WriteCell(TColumnEx* column, const TCellValue& value, bool fromPrivate) {
   CheckFits(column, value);
   if (!value.has_value()) return field->Clear();
   if (fromPrivate) return field->SetAsString(*value);
+  // Other programs (or an older copy) may hand back what a grid shows in place of a memo or
+  // a blob: that is no data to store.
+  if (field->IsBlob() && TBlobField::IsPlaceholder(*value)) return;
   if (column->GetColumnType() == cctKeyList) {
     const int index = column->PickList()->IndexOf(*value);
     const bool known = index >= 0 && index < column->KeyList()->Count();
@@ -369,7 +384,7 @@ void DBGridExCopyToClipboard(TDBGridExHost* grid, bool wholeGrid) {
     std::vector<String>& row = texts.emplace_back();
     for (size_t c = 0; c < columns.size(); ++c) {
       TField* field = columns[c]->Field();
-      row.push_back(columns[c]->DisplayText());
+      row.push_back(CellText(columns[c]));
       const bool null = field == nullptr || field->IsNull();
       privateText += (c > 0 ? "\t" : "") + (null ? String("\\N") : Escaped(field->AsString()));
     }

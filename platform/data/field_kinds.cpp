@@ -158,14 +158,26 @@ Variant TDateTimeField::ParseText(const String& text) const {
   return Variant::FromDateTime(StrToDateTime(text));
 }
 
+namespace {
+// Shown in place of the data: upper case when there is some, lower case when it is Null.
+constexpr const char* kBlobShown = "(BLOB)";
+constexpr const char* kBlobShownNull = "(blob)";
+constexpr const char* kMemoShown = "(MEMO)";
+constexpr const char* kMemoShownNull = "(memo)";
+}  // namespace
+
 String TBlobField::GetText(bool displayText) const {
   if (OnGetText) return TField::GetText(displayText);
-  return IsNull() ? "(blob)" : "(BLOB)";
+  return IsNull() ? kBlobShownNull : kBlobShown;
+}
+
+bool TBlobField::IsPlaceholder(const String& text) {
+  return text == kBlobShown || text == kBlobShownNull || text == kMemoShown || text == kMemoShownNull;
 }
 
 String TMemoField::GetText(bool displayText) const {
   if (OnGetText || !displayText) return TField::GetText(displayText);
-  return IsNull() ? "(memo)" : "(MEMO)";
+  return IsNull() ? kMemoShownNull : kMemoShown;
 }
 
 TField* CreateFieldOfType(TFieldType type, TComponent* owner) {

@@ -216,6 +216,8 @@ class TBlobField : public TField {
  public:
   explicit TBlobField(TComponent* owner) : TBlobField(owner, ftBlob) {}
   bool IsBlob() const override { return true; }
+  // Whether `text` is what a blob or memo field shows in place of its data.
+  static bool IsPlaceholder(const String& text);
 
  protected:
   TBlobField(TComponent* owner, TFieldType type) : TField(owner, type, 0) {}

@@ -1,8 +1,10 @@
 // The clipboard commands where the records or the cells are not what a simple selection over
 // plain text columns gives: a paste that needs records the grid may not add, a rectangle whose
-// corner record went, and every kind of line break; over the in-memory and the SQLite data set,
-// read back from the store.
+// corner record went, columns that show no text of their value (memo, check box), and every
+// kind of line break; over the in-memory and the SQLite data set, read back from the store.
 #include <gtest/gtest.h>
+
+#include <functional>
 
 #include "platform/data/record_filter.h"
 #include "tests/grid/grid_edit_actions_support.h"
@@ -108,6 +110,53 @@ TEST_P(GridClipboard, CommandsOverARectangleWhoseCornerRecordWentUseTheRecordsLe
     EXPECT_EQ(NamesById(), c.names);
     TearDown();
   }
+}
+
+// A column that shows no text of its value copies the value itself, so that a paste of the
+// plain text (as another program hands it back) writes the same values.
+TEST_P(GridClipboard, ColumnsShowingNoTextCopyTheirValuesAndPasteThemBack) {
+  const struct {
+    const char* name;
+    int dataCol;
+    const char* fieldName;
+    std::function<void(TColumnEx*)> arrange;
+    const char* copied;  // records 1 and 2
+    const char* values;  // of the field after pasting at record 5
+  } cases[] = {
+      {"memo", 5, "Note", [](TColumnEx*) {}, "note 1\r\nnote 2\r\n", "note 1 note 2 note 3 note 4 note 1 note 2"},
+      {"check box over a text field", 4, "Code", [](TColumnEx* column) {
+         column->KeyList()->Add("Y");
+         column->KeyList()->Add("N");
+         column->SetCheckboxes(true);
+       }, "Y\r\nN\r\n", "Y N - Y Y N"},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.name);
+    MakeSelectable(6);
+    c.arrange(grid->Columns()->Items(c.dataCol));
+    SelectRect(c.dataCol, 1, c.dataCol, 2);
+    Key(grid, 'C', {ssCtrl});
+    const String copied = Clipboard()->AsText();
+    EXPECT_EQ(copied, c.copied);
+    Clipboard()->SetAsText(copied);
+    grid->Selection()->Clear();
+    items_->GotoId(5);
+    grid->SetSelectedIndex(c.dataCol);
+    Key(grid, 'V', {ssCtrl});
+    Reopen();
+    EXPECT_EQ(ValuesOf(c.fieldName), c.values);
+    TearDown();
+  }
+}
+
+// What a grid shows in place of a memo is no text to store in it.
+TEST_P(GridClipboard, PastingTheMemoPlaceholderLeavesTheMemo) {
+  MakeSelectable(2);
+  grid->SetSelectedIndex(5);
+  Clipboard()->SetAsText("(MEMO)\r\n(memo)\r\n");
+  Key(grid, 'V', {ssCtrl});
+  Reopen();
+  EXPECT_EQ(ValuesOf("Note"), "note 1 note 2");
 }
 
 // A line ends at CR LF, at LF, or at a CR alone.
