@@ -1,12 +1,13 @@
 // The clipboard commands where the records or the cells are not what a simple selection over
 // plain text columns gives: a paste that needs records the grid may not add, a rectangle whose
-// corner record went, columns that show no text of their value (memo, check box), and every
+// corner record went, columns that show no text of their value (memo, check box, images), and every
 // kind of line break; over the in-memory and the SQLite data set, read back from the store.
 #include <gtest/gtest.h>
 
 #include <functional>
 
 #include "platform/data/record_filter.h"
+#include "platform/graphics/image_list.h"
 #include "tests/grid/grid_edit_actions_support.h"
 
 namespace grid_test {
@@ -115,6 +116,7 @@ TEST_P(GridClipboard, CommandsOverARectangleWhoseCornerRecordWentUseTheRecordsLe
 // A column that shows no text of its value copies the value itself, so that a paste of the
 // plain text (as another program hands it back) writes the same values.
 TEST_P(GridClipboard, ColumnsShowingNoTextCopyTheirValuesAndPasteThemBack) {
+  TImageList images(16, 16);
   const struct {
     const char* name;
     int dataCol;
@@ -128,6 +130,11 @@ TEST_P(GridClipboard, ColumnsShowingNoTextCopyTheirValuesAndPasteThemBack) {
          column->KeyList()->Add("Y");
          column->KeyList()->Add("N");
          column->SetCheckboxes(true);
+       }, "Y\r\nN\r\n", "Y N - Y Y N"},
+      {"images over a key list", 4, "Code", [&images](TColumnEx* column) {
+         column->KeyList()->Add("Y");
+         column->KeyList()->Add("N");
+         column->SetImageList(&images);
        }, "Y\r\nN\r\n", "Y N - Y Y N"},
   };
   for (const auto& c : cases) {
