@@ -83,7 +83,13 @@ void TDBGridExCellEditing::NoteLookupKey(TColumnEx* column) {
   }
 }
 
+// Asked again for the cell it holds typed text of, the editor keeps that text.
 String TDBGridExCellEditing::EditText(TColumnEx* column, TFont* font) {
+  if (column != nullptr && column == TextColumn() && KeepsTypedText(font)) return pendingText_;
+  return LoadText(column, font);
+}
+
+String TDBGridExCellEditing::LoadText(TColumnEx* column, TFont* font) {
   editorReadOnly_.reset();
   textColumn_ = column;
   textColumnGone_ = false;
@@ -104,6 +110,7 @@ String TDBGridExCellEditing::EditText(TColumnEx* column, TFont* font) {
     editorReadOnly_ = params.ReadOnly;
   }
   pendingText_ = params.Text;
+  loadedText_ = params.Text;
   return params.Text;
 }
 
@@ -112,18 +119,28 @@ String TDBGridExCellEditing::CurrentCellText(TFont* font) {
   if (column == nullptr || !grid_->DataLink()->Active()) return String();
   const Variant keptValue = editValue_;
   const String keptText = pendingText_;
+  const String keptLoaded = loadedText_;
   const std::optional<bool> keptReadOnly = editorReadOnly_;
   const std::optional<String> keptUnresolved = unresolvedText_;
   TColumnEx* const keptColumn = textColumn_;
   const bool keptGone = textColumnGone_;
-  String text = EditText(column, font);
+  String text = LoadText(column, font);
   editValue_ = keptValue;
   pendingText_ = keptText;
+  loadedText_ = keptLoaded;
   editorReadOnly_ = keptReadOnly;
   unresolvedText_ = keptUnresolved;
   textColumn_ = keptColumn;
   textColumnGone_ = keptGone;
   return text;
+}
+
+bool TDBGridExCellEditing::KeepsTypedText(TFont* font) {
+  TGridDataLinkEx* link = grid_->DataLink();
+  if (!link->Active() || !link->GridModified() || TextOffCurrentColumn()) return false;
+  const TDataSetState state = link->DataSet()->State();
+  if (state != dsEdit && state != dsInsert) return false;
+  return CurrentCellText(font) == loadedText_;
 }
 
 String TDBGridExCellEditing::EditMask(TColumnEx* column) const {

@@ -25,7 +25,8 @@ class TDBGridExCellEditing {
   // The column of the focused cell; nullptr when there is none.
   TColumnEx* CurrentColumn() const;
 
-  // The text the editor starts with in `column` (also kept as the edit text). `font`
+  // The text the editor starts with in `column` (also kept as the edit text); the text typed
+  // there while KeepsTypedText holds. `font`
   // is the font the cell parameters start from. A column with OnGetCellParams also gives the
   // editor its own read-only choice.
   String EditText(TColumnEx* column, TFont* font);
@@ -36,6 +37,10 @@ class TDBGridExCellEditing {
   // The current cell's text as the editor would show it now, for telling whether the record
   // changed under the editor.
   String CurrentCellText(TFont* font);
+  // The editor holds text typed into the record being edited that is not in it yet, and nothing
+  // changed under it: the record is still being edited and its cell still reads as the editor
+  // loaded it. Then the text stays whatever the grid redoes around it.
+  bool KeepsTypedText(TFont* font);
 
   // Puts the current record into edit mode for the current cell and marks the grid's change;
   // whether the record is now being edited. The editor's own read-only choice only restricts.
@@ -72,6 +77,8 @@ class TDBGridExCellEditing {
 
  private:
   String FieldEditText(TColumnEx* column);
+  // The cell's text from the record, as the editor starts with it.
+  String LoadText(TColumnEx* column, TFont* font);
   void NoteLookupKey(TColumnEx* column);
   bool NotInList(TColumnEx* column, const String& text);
   void WriteKeyList(TColumnEx* column, const String& text);
@@ -81,6 +88,8 @@ class TDBGridExCellEditing {
 
   TDBGridExHost* grid_;
   String pendingText_;
+  // The cell's text as the editor loaded it.
+  String loadedText_;
   // The editor's own read-only choice for the cell it shows; none without OnGetCellParams.
   std::optional<bool> editorReadOnly_;
   Variant editValue_ = Variant::Null();

@@ -88,6 +88,8 @@ void TColumnWidthOptimizer::FooterTextWidth(TColumnEx* column, int& width) {
 }
 
 void TColumnWidthOptimizer::MeasureRecords(const TColumnsExList& columns, std::vector<int>& widths) {
+  // The walk posts a record being edited while the grid hears nothing: typed text goes in first.
+  grid_->WriteEditorText();
   TDataSet* dataSet = grid_->DataLink()->DataSet();
   TKeptCursorEx kept(dataSet);
   std::vector<std::unique_ptr<TColumnDataMeasure>> measures;

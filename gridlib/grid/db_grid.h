@@ -329,6 +329,7 @@ class TCustomDBGridEx : public TCustomGrid, public TDBGridExHost, public TDBGrid
   void UpdateScrollBarsAndEditor() override;
   void UpdateData() override;
   void RecordChanged(TField* field) override;
+  bool EditorKeepsTypedText() override;
   // Puts the current record into edit mode for the current cell; whether it is edited now.
   bool BeginCellEdit();
   // The current column's field takes its value from the record above (Ctrl+').

@@ -81,8 +81,11 @@ bool TGridDataLinkEx::DefaultFields() const {
 }
 
 void TGridDataLinkEx::Reset() {
-  if (modified_) RecordChanged(nullptr);
-  else if (DataSet() != nullptr) DataSet()->Cancel();
+  // Dropped first: the editor reloads the record's text only once nothing is pending.
+  if (modified_) {
+    modified_ = false;
+    RecordChanged(nullptr);
+  } else if (DataSet() != nullptr) DataSet()->Cancel();
 }
 
 int TGridDataLinkEx::MoveBy(int distance) {
@@ -105,7 +108,7 @@ void TGridDataLinkEx::ActiveChanged() {
 void TGridDataLinkEx::DataSetChanged() {
   grid_->SelectedRows()->DataSetChanged();
   grid_->DataChanged();
-  modified_ = false;
+  modified_ = modified_ && grid_->EditorKeepsTypedText();
 }
 
 void TGridDataLinkEx::DataSetScrolled(int distance) { grid_->Scroll(distance); }
@@ -126,7 +129,7 @@ void TGridDataLinkEx::LayoutChanged() {
 
 void TGridDataLinkEx::RecordChanged(TField* field) {
   grid_->RecordChanged(field);
-  modified_ = false;
+  modified_ = modified_ && grid_->EditorKeepsTypedText();
 }
 
 void TGridDataLinkEx::UpdateData() {

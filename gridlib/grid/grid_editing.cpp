@@ -90,12 +90,15 @@ void TCustomDBGridEx::UpdateScrollBarsAndEditor() {
 }
 
 // The record's value under the editor changed: the editor shows the new value, caret at its end.
+// Typed text stays while its record is edited and its cell unchanged.
 void TCustomDBGridEx::ReloadInplaceEditor() {
-  if (InplaceEditor() == nullptr || !EditorMode()) return;
+  if (InplaceEditor() == nullptr || !EditorMode() || EditorKeepsTypedText()) return;
   if (cellEditing_->CurrentCellText(Font()) == cellEditing_->PendingText()) return;
   InplaceEditor()->UpdateContents();
   InplaceEditor()->Deselect();
 }
+
+bool TCustomDBGridEx::EditorKeepsTypedText() { return cellEditing_->KeepsTypedText(Font()); }
 
 void TCustomDBGridEx::WriteEditorText() {
   if (!DataLink()->GridModified()) return;

@@ -133,6 +133,8 @@ class TDBGridExHost {
   virtual void Scroll(int distance) { (void)distance; InvalidateGrid(); }
   virtual void EditingChanged();
   virtual void RecordChanged(TField* field) { (void)field; InvalidateGrid(); }
+  // Text typed into the record being edited outlasts a notification that left it alone.
+  virtual bool EditorKeepsTypedText() { return false; }
   // Writes the in-place editor's text into the field.
   virtual void UpdateData() {}
   void FocusField(TField*& field);

@@ -17,25 +17,29 @@ void TCustomDBGridEx::LayoutChanged() {
 void TCustomDBGridEx::InternalLayout() {
   if (IsLoading() || IsDestroying()) return;
   DropPendingDeferredLayout();
-  auto pass = ScopedValue(inLayoutPass_, true);
-  BindColumnsToFields(this);
-  layout_->PlaceFixedColumns();
-  layout_->MeasureRows();
-  layout_->ApplyScrollBarStyle();
-  UpdateColWidthsAndTabStops();
-  if (AutoFitColWidths() && !IsDesigning() && HandleAllocated()) AutoFitColumns();
-  layout_->FitTitleHeights();
-  UpdateColWidthsAndTabStops();
-  Columns()->KeepSelectedColumnVisible();
-  const int leftCol = LeftCol();
-  SetRowHeights();
-  if (Options().Contains(dgRowSelect) && leftCol < ColCount()) SetLeftCol(leftCol);
-  UpdateActive();
-  Invalidate();
-  // Columns the binding freed leave the column selection too.
-  if (Selection()->SelectionType() == gstColumns) Selection()->Columns()->Refresh();
-  PlaceFilterEditor(false);
-  KeepEditorTextWithItsColumn();
+  {
+    auto pass = ScopedValue(inLayoutPass_, true);
+    BindColumnsToFields(this);
+    layout_->PlaceFixedColumns();
+    layout_->MeasureRows();
+    layout_->ApplyScrollBarStyle();
+    UpdateColWidthsAndTabStops();
+    if (AutoFitColWidths() && !IsDesigning() && HandleAllocated()) AutoFitColumns();
+    layout_->FitTitleHeights();
+    UpdateColWidthsAndTabStops();
+    Columns()->KeepSelectedColumnVisible();
+    const int leftCol = LeftCol();
+    SetRowHeights();
+    if (Options().Contains(dgRowSelect) && leftCol < ColCount()) SetLeftCol(leftCol);
+    UpdateActive();
+    Invalidate();
+    // Columns the binding freed leave the column selection too.
+    if (Selection()->SelectionType() == gstColumns) Selection()->Columns()->Refresh();
+    PlaceFilterEditor(false);
+    KeepEditorTextWithItsColumn();
+  }
+  // The editor hid while the pass ran; it goes back over its cell, text and focus and all.
+  if (EditorMode()) ShowEditor();
 }
 
 void TCustomDBGridEx::UpdateColWidthsAndTabStops() { layout_->UpdateColWidthsAndTabStops(); }

@@ -1,0 +1,64 @@
+// Text typed into the cell editor and not yet left belongs to its cell: whatever the program
+// does to the grid's look meanwhile, it stays in the editor and is posted with the record.
+#include <gtest/gtest.h>
+
+#include <functional>
+
+#include "gridlib/grid/columns.h"
+#include "gridlib/grid/column_titles.h"
+#include "platform/graphics/graphics_objects.h"
+#include "tests/grid/grid_edit_support.h"
+
+namespace grid_test {
+namespace {
+
+using TypedText = GridEditing;
+
+TEST_P(TypedText, SurvivesEveryLayoutChangeAndIsPosted) {
+  const struct {
+    const char* name;
+    std::function<void(TDBGridEx*, TDataSet*)> change;
+  } cases[] = {
+      {"a column's width", [](TDBGridEx* g, TDataSet*) { g->Columns()->Items(1)->SetWidth(140); }},
+      {"another column moved", [](TDBGridEx* g, TDataSet*) { g->Columns()->Items(4)->SetIndex(2); }},
+      {"another column hidden", [](TDBGridEx* g, TDataSet*) { g->Columns()->Items(2)->SetVisible(false); }},
+      {"a title caption", [](TDBGridEx* g, TDataSet*) { g->Columns()->Items(2)->Title()->SetCaption("Sum"); }},
+      {"footer rows", [](TDBGridEx* g, TDataSet*) { g->SetFooterRowCount(2); }},
+      {"multi-level titles", [](TDBGridEx* g, TDataSet*) { g->SetUseMultiTitle(true); }},
+      {"the grid's font", [](TDBGridEx* g, TDataSet*) { g->Font()->SetSize(g->Font()->Size() + 4); }},
+      {"the row height", [](TDBGridEx* g, TDataSet*) { g->SetRowHeight(30); }},
+      {"automatic column widths", [](TDBGridEx* g, TDataSet*) { g->SetAutoFitColWidths(true); }},
+      {"a column update bracket",
+       [](TDBGridEx* g, TDataSet*) {
+         g->Columns()->BeginUpdate();
+         g->Columns()->EndUpdate();
+       }},
+      {"controls disabled and enabled",
+       [](TDBGridEx*, TDataSet* ds) {
+         ds->DisableControls();
+         ds->EnableControls();
+       }},
+      {"an optimal width", [](TDBGridEx* g, TDataSet*) { g->Columns()->Items(2)->OptimizeWidth(); }},
+      {"the grid's bounds", [](TDBGridEx* g, TDataSet*) { g->SetBounds(0, 0, 520, 200); }},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.name);
+    MakeFocused(5);
+    items_->GotoId(2);
+    Retype(1, "Zed");
+    c.change(grid, items_->ds());
+    EXPECT_TRUE(grid->InplaceEditorShowing()) << grid->EditorMode();
+    EXPECT_EQ(Editor()->Text(), "Zed") << "the editor keeps what was typed";
+    items_->ds()->CheckBrowseMode();
+    items_->ds()->Close();
+    items_->ds()->Open();
+    items_->GotoId(2);
+    EXPECT_EQ(FieldOf("Name")->AsString(), "Zed");
+    TearDown();
+  }
+}
+
+INSTANTIATE_TEST_SUITE_P(Stores, TypedText, testing::Values(Store::Memory, Store::Sqlite), StoreName);
+
+}  // namespace
+}  // namespace grid_test
