@@ -135,6 +135,8 @@ void TGridDataLinkEx::RecordChanged(TField* field) {
 void TGridDataLinkEx::UpdateData() {
   if (inUpdateData_) return;
   auto guard = ScopedValue(inUpdateData_, true);
-  if (modified_) grid_->UpdateData();
+  // Text typed into a record that is no longer edited (it was cancelled or deleted under the
+  // editor) has no record left to go into.
+  if (modified_ && DataSet() != nullptr && IsEditMode(DataSet()->State())) grid_->UpdateData();
   modified_ = false;
 }

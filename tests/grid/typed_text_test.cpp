@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <functional>
+#include <vector>
 
 #include "gridlib/grid/columns.h"
 #include "gridlib/grid/column_titles.h"
@@ -56,6 +57,44 @@ TEST_P(TypedText, SurvivesEveryLayoutChangeAndIsPosted) {
     EXPECT_EQ(FieldOf("Name")->AsString(), "Zed");
     TearDown();
   }
+}
+
+// Text typed into a frozen column of a record that is deleted goes with the record.
+TEST_P(TypedText, GoesWithItsDeletedRecord) {
+  const struct {
+    const char* name;
+    std::function<void(TDBGridEx*, TDataSet*)> remove;
+  } cases[] = {
+      {"Ctrl+Delete", [](TDBGridEx* g, TDataSet*) { Key(g->InplaceEditor(), VK_DELETE, {ssCtrl}); }},
+      {"the program's Delete", [](TDBGridEx*, TDataSet* ds) { ds->Delete(); }},
+  };
+  std::vector<String> errors;
+  Application->OnException.Bind(nullptr, "", [&](TObject*, const Exception& e) { errors.push_back(e.Message()); });
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.name);
+    errors.clear();
+    MakeFocused(5);
+    grid->SetOptions(grid->Options() - dgConfirmDelete);
+    grid->SetFrozenCols(1);
+    items_->GotoId(2);
+    grid->SetSelectedIndex(2);
+    Key(grid, VK_HOME);
+    ASSERT_EQ(grid->SelectedIndex(), 0);
+    Key(grid, VK_F2);
+    ASSERT_TRUE(grid->InplaceEditorShowing());
+    Editor()->SelectAll();
+    Type(Editor(), "861");
+    c.remove(grid, items_->ds());
+    items_->ds()->CheckBrowseMode();
+    items_->ds()->Close();
+    items_->ds()->Open();
+    EXPECT_EQ(items_->ds()->RecordCount(), 4);
+    EXPECT_FALSE(items_->ds()->Locate("ID", Variant(2), {}));
+    EXPECT_FALSE(items_->ds()->Locate("ID", Variant(861), {}));
+    EXPECT_EQ(errors, std::vector<String>{}) << "nothing to tell the user";
+    TearDown();
+  }
+  Application->OnException.Clear();
 }
 
 INSTANTIATE_TEST_SUITE_P(Stores, TypedText, testing::Values(Store::Memory, Store::Sqlite), StoreName);
