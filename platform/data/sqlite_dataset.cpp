@@ -162,6 +162,20 @@ bool TSqliteDataSet::LoadMoreKeys() {
   return read > 0;
 }
 
+// A row the filter hides was never read into the order of a sorted table (in row-id order
+// every row id has its place): SQLite says which of the two comes first. Row ids that are no
+// row (records deleted) keep the place the read order gives them.
+int TSqliteDataSet::CompareIds(int64_t a, int64_t b) const {
+  if (a == b || !SortedTable() || (keys_->Known(a) && keys_->Known(b))) return keys_->Compare(a, b);
+  TSqliteStatement pair(*db_, "SELECT rowid FROM " + Table() + " WHERE rowid IN (?, ?) ORDER BY " + OrderBy());
+  pair.Bind(1, Variant(a));
+  pair.Bind(2, Variant(b));
+  std::vector<int64_t> order;
+  while (pair.Step()) order.push_back(pair.ColumnInt64(0));
+  if (order.size() != 2) return keys_->Compare(a, b);
+  return order.front() == a ? -1 : 1;
+}
+
 void TSqliteDataSet::LoadAllKeys() {
   while (!keysComplete_) LoadMoreKeys();
 }

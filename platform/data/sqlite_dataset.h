@@ -69,7 +69,7 @@ class TSqliteDataSet : public TDataSet {
   int64_t InternalRecordCount() override;
   int64_t RecordIdAt(int64_t position) override;
   int64_t PositionOfId(int64_t id) override;
-  int CompareIds(int64_t a, int64_t b) const override { return keys_->Compare(a, b); }
+  int CompareIds(int64_t a, int64_t b) const override;
   void ReadRecord(int64_t id, std::vector<Variant>& columns) override;
   int64_t WriteRecord(const TRecordBuffer& buffer, int64_t insertPosition) override;
   void DeleteRecord(int64_t id) override;

@@ -79,6 +79,7 @@ TEST_P(GridClipboard, CommandsOverARectangleWhoseCornerRecordWentUseTheRecordsLe
     const char* pasted;  // put on the clipboard first; nullptr: none
     const char* copied;  // the clipboard's text afterwards; nullptr: not checked
     const char* names;   // Name of the records by ID afterwards, the filter gone
+    bool sorted = false;  // the records ordered by Name first
   } cases[] = {
       {"cut, bottom deleted", 4, true, 'X', nullptr, "Name2\r\nName3\r\n", "Name1 - - Name5"},
       {"clear, bottom deleted", 4, true, VK_DELETE, nullptr, nullptr, "Name1 - - Name5"},
@@ -86,10 +87,17 @@ TEST_P(GridClipboard, CommandsOverARectangleWhoseCornerRecordWentUseTheRecordsLe
       {"copy, top deleted", 2, true, 'C', nullptr, "Name3\r\nName4\r\n", "Name1 Name3 Name4 Name5"},
       {"paste, top deleted", 2, true, 'V', "Z\r\n", nullptr, "Name1 Z Z Name5"},
       {"paste, top filtered out", 2, false, 'V', "Z\r\n", nullptr, "Name1 Name2 Z Z Name5"},
+      {"sorted, cut, bottom filtered out", 4, false, 'X', nullptr, "Name2\r\nName3\r\n", "Name1 - - Name4 Name5",
+       true},
+      {"sorted, clear, top filtered out", 2, false, VK_DELETE, nullptr, nullptr, "Name1 Name2 - - Name5", true},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.name);
     MakeSelectable(5);
+    if (c.sorted) {
+      grid->SetOptionsEx(grid->OptionsEx() + dghAutoSortMarking);
+      SortByName();
+    }
     SelectRect(1, 2, 1, 4);
     if (c.deleted) {
       items_->GotoId(c.gone);
