@@ -281,10 +281,18 @@ void TDBGridExCellEditing::ColumnGone(const TCollectionItem* column) {
   textColumnGone_ = true;
 }
 
+// Only text changed in the editor goes back: the record may have been changed elsewhere (a check
+// box clicked, another record reached) while the editor still holds what it once loaded, and
+// that must not overwrite anything, not even turn a Null into an empty text.
 void TDBGridExCellEditing::WriteBack() {
   TColumnEx* column = TextColumn();
-  if (column == nullptr) return;
-  const String& text = pendingText_;
+  if (column == nullptr || pendingText_ == loadedText_) return;
+  const String text = pendingText_;
+  WriteText(column, text);
+  loadedText_ = text;
+}
+
+void TDBGridExCellEditing::WriteText(TColumnEx* column, const String& text) {
   TField* field = column->Field();
   if (field == nullptr) return column->UpdateDataValues(text, Variant(text), true);
   switch (column->GetColumnType()) {

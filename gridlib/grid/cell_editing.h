@@ -81,6 +81,7 @@ class TDBGridExCellEditing {
   String LoadText(TColumnEx* column, TFont* font);
   void NoteLookupKey(TColumnEx* column);
   bool NotInList(TColumnEx* column, const String& text);
+  void WriteText(TColumnEx* column, const String& text);
   void WriteKeyList(TColumnEx* column, const String& text);
   void WriteLookup(TColumnEx* column, const String& text);
   bool FindLookupText(TColumnEx* column, const String& text);

@@ -8,6 +8,7 @@
 #include "gridlib/grid/columns.h"
 #include "gridlib/grid/column_titles.h"
 #include "platform/graphics/graphics_objects.h"
+#include "platform/windows/messages.h"
 #include "tests/grid/grid_edit_support.h"
 
 namespace grid_test {
@@ -95,6 +96,57 @@ TEST_P(TypedText, GoesWithItsDeletedRecord) {
     TearDown();
   }
   Application->OnException.Clear();
+}
+
+// A click on a check box changes that check box only: the text the editor showed before, in
+// another record or cell, goes nowhere.
+TEST_P(TypedText, ACheckBoxChangesOnlyItself) {
+  const struct {
+    const char* name;
+    int editedId, editedCol;
+    char16_t key;
+  } cases[] = {
+      {"another record's ID, Space", 7, 0, u' '},
+      {"another record's ID, Delete", 7, 0, 0},
+      {"the record's Null name, Space", 3, 1, u' '},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.name);
+    MakeFocused(8);
+    grid->Columns()->Items(3)->SetCheckboxes(true);
+    items_->GotoId(3);
+    items_->ds()->Edit();
+    FieldOf("Name")->Clear();
+    items_->ds()->Post();
+    items_->GotoId(c.editedId);
+    grid->SetSelectedIndex(c.editedCol);
+    Key(grid, VK_RETURN);
+    grid->Perform(WM_CHAR, u'\r', 1);
+    ASSERT_TRUE(grid->InplaceEditorShowing());
+    const TRect flag = grid->CellRect(grid->IndicatorOffset() + 3, grid->TitleOffset() + 2);
+    const LPARAM at = MakeLParam((flag.Left + flag.Right) / 2, (flag.Top + flag.Bottom) / 2);
+    grid->Perform(WM_LBUTTONDOWN, MK_LBUTTON, at);
+    grid->Perform(WM_LBUTTONUP, 0, at);
+    ASSERT_EQ(items_->CurrentId(), 3);
+    Key(grid, VK_F2);
+    EXPECT_FALSE(grid->InplaceEditorShowing());
+    if (c.key != 0) {
+      Key(grid, VK_SPACE);
+      grid->Perform(WM_CHAR, c.key, 1);
+    } else {
+      Key(grid, VK_DELETE);
+    }
+    items_->ds()->CheckBrowseMode();
+    items_->ds()->Close();
+    items_->ds()->Open();
+    items_->GotoId(3);
+    EXPECT_EQ(FieldOf("ID")->AsInteger(), 3);
+    EXPECT_TRUE(FieldOf("Name")->IsNull()) << FieldOf("Name")->AsString();
+    EXPECT_EQ(FieldOf("Amount")->AsString(), "4.5");
+    items_->GotoId(7);
+    EXPECT_EQ(FieldOf("Name")->AsString(), "Name7");
+    TearDown();
+  }
 }
 
 INSTANTIATE_TEST_SUITE_P(Stores, TypedText, testing::Values(Store::Memory, Store::Sqlite), StoreName);
