@@ -164,11 +164,7 @@ std::vector<String> Lines(const String& text) {
 
 TCellBlock ParsePlainText(const String& text) {
   TCellBlock block;
-  for (const String& line : Lines(text)) {
-    TCellRow row;
-    for (const String& cell : Split(line, '\t')) row.emplace_back(cell);
-    block.push_back(std::move(row));
-  }
+  for (const std::vector<String>& line : ParseTabSeparatedText(text)) block.emplace_back(line.begin(), line.end());
   return block;
 }
 

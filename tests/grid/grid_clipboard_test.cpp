@@ -134,6 +134,13 @@ TEST_P(GridClipboard, ColumnsShowingNoTextCopyTheirValuesAndPasteThemBack) {
     const char* values;  // of the field after pasting at record 5
   } cases[] = {
       {"memo", 5, "Note", [](TColumnEx*) {}, "note 1\r\nnote 2\r\n", "note 1 note 2 note 3 note 4 note 1 note 2"},
+      // A text holding a tab, a line break or a leading quote goes in quotes, its quotes doubled.
+      {"memo of several lines", 5, "Note", [this](TColumnEx*) {
+         items_->GotoId(1);
+         items_->ds()->Edit();
+         FieldOf("Note")->SetAsString("\"A\"\tB\r\nC");
+         items_->ds()->Post();
+       }, "\"\"\"A\"\"\tB\r\nC\"\r\nnote 2\r\n", "\"A\"\tB\r\nC note 2 note 3 note 4 \"A\"\tB\r\nC note 2"},
       {"check box over a text field", 4, "Code", [](TColumnEx* column) {
          column->KeyList()->Add("Y");
          column->KeyList()->Add("N");
