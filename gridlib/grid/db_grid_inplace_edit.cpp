@@ -9,9 +9,11 @@
 #include "gridlib/controls/popup_calendar.h"
 #include "gridlib/controls/popup_list.h"
 #include "gridlib/grid/cell_editing.h"
+#include "gridlib/grid/column_titles.h"
 #include "gridlib/grid/columns.h"
 #include "gridlib/grid/db_grid.h"
 #include "gridlib/grid/grid_input.h"
+#include "gridlib/grid/grid_texts.h"
 #include "gridlib/grid/grid_unit.h"
 #include "platform/controls/application.h"
 #include "platform/controls/screen.h"
@@ -23,6 +25,7 @@
 #include "platform/windows/cursors.h"
 #include "platform/windows/focus.h"
 #include "platform/windows/keys.h"
+#include "platform/windows/clipboard.h"
 #include "platform/windows/messages.h"
 #include "platform/windows/system_metrics.h"
 #include "platform/windows/timers.h"
@@ -111,6 +114,22 @@ void TDBGridInplaceEdit::Paint() {
   TCustomDBGridEx* grid = DBGrid();
   const int shownPressed = dropped_ != nullptr ? 0 : pressedInside_ ? pressed_ : -1;
   PaintEditButtons(Canvas(), buttons_, shownPressed, Enabled(), grid != nullptr && grid->Flat(), Color());
+}
+
+// A cell holds one value: a paste takes the clipboard's first, up to a tab or a line break, so
+// a copied row does not land whole in a name. One longer than the cell takes is refused with the
+// grid's paste message rather than cut where typing would stop.
+void TDBGridInplaceEdit::PasteFromClipboard() {
+  if (IsMasked()) return TInplaceEdit::PasteFromClipboard();
+  if (!CanChangeText()) return;
+  String text = Clipboard()->AsText();
+  text.resize(std::min(text.size(), text.find_first_of("\t\r\n")));
+  TColumnEx* column = Column();
+  const int limit = ColumnTextLimit(column);
+  if (limit > 0 && CharCount() - SelLength() + CharLength(text) > limit) {
+    DatabaseError(Format(grid_texts::SPastedTextTooLong, {column->Title()->Caption(), limit}));
+  }
+  ReplaceSel(text, true);
 }
 
 // ---- Keys.

@@ -46,6 +46,7 @@ class TDBGridInplaceEdit : public TInplaceEdit {
   void KeyDown(uint16_t& key, TShiftState shift) override;
   void KeyUp(uint16_t& key, TShiftState shift) override;
   void KeyPress(char16_t& key) override;
+  void PasteFromClipboard() override;
   void Paint() override;
   void BoundsChanged() override;
 

@@ -8,6 +8,7 @@
 #include "gridlib/grid/columns.h"
 #include "gridlib/grid/column_titles.h"
 #include "platform/graphics/graphics_objects.h"
+#include "platform/windows/clipboard.h"
 #include "platform/windows/messages.h"
 #include "tests/grid/grid_edit_support.h"
 
@@ -145,6 +146,48 @@ TEST_P(TypedText, ACheckBoxChangesOnlyItself) {
     EXPECT_EQ(FieldOf("Amount")->AsString(), "4.5");
     items_->GotoId(7);
     EXPECT_EQ(FieldOf("Name")->AsString(), "Name7");
+    TearDown();
+  }
+}
+
+// Ctrl+V in the editor takes the clipboard's first value, up to a tab or a line break; a value
+// longer than the field is refused with the grid's message and nothing of it is taken.
+TEST_P(TypedText, PastedIntoTheEditorIsTheFirstValueAndMustFit) {
+  const struct {
+    const char* clipboard;
+    const char* taken;  // nullptr: refused
+  } cases[] = {
+      {"新人甲\t13600000001\r\n新人乙\t13600000002", "新人甲"},
+      {"First\rSecond", "First"},
+      {"Third\nFourth", "Third"},
+      {"A name of twenty-ones\tx", nullptr},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.clipboard);
+    std::vector<String> errors;
+    MakeFocused(3);
+    items_->GotoId(2);
+    grid->SetSelectedIndex(1);
+    Key(grid, VK_F2);
+    Editor()->SelectAll();
+    Clipboard()->SetAsText(c.clipboard);
+    Key(Editor(), 'V', {ssCtrl});
+    try {
+      Editor()->Perform(WM_CHAR, 0x16, 1);
+    } catch (const Exception& e) {
+      errors.push_back(e.Message());
+    }
+    const String expected = c.taken != nullptr ? String(c.taken) : String("Name2");
+    EXPECT_EQ(Editor()->Text(), expected);
+    EXPECT_EQ(errors.size(), c.taken != nullptr ? 0u : 1u);
+    for (const String& error : errors) {
+      EXPECT_EQ(error, "The text pasted into column 'Name' is longer than its 20 characters");
+    }
+    items_->ds()->CheckBrowseMode();
+    items_->ds()->Close();
+    items_->ds()->Open();
+    items_->GotoId(2);
+    EXPECT_EQ(FieldOf("Name")->AsString(), expected);
     TearDown();
   }
 }
