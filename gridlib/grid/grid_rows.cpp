@@ -72,9 +72,16 @@ void TCustomDBGridEx::ApplyVertScrollInfo(const SCROLLINFO& old, SCROLLINFO info
   // A bar always shown stays, disabled, when there is nothing to scroll.
   if (mode == sbAlwaysShowEx && vertScrollBar_->ExtScrollBar() == nullptr) info.fMask |= SIF_DISABLENOSCROLL;
   if (!SameScrollInfo(old, info) || mode != vertModeApplied_) {
+    const int clientWidth = ClientWidth();
     ShowVertBarByMode(info);
     SetScrollInfo(Handle(), SB_VERT, info, true);
     vertModeApplied_ = mode;
+    // The bar came or went: mirrored cells move with the client area's right edge, and the
+    // editors with them.
+    if (ClientWidth() != clientWidth) {
+      InvalidateEditor();
+      PlaceFilterEditor(false);
+    }
   }
   UpdateExtVertBar(range);
 }

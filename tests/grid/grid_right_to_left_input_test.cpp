@@ -180,6 +180,34 @@ TEST_P(GridRightToLeftInput, TheEditorFollowsItsCellWhenTheColumnsScroll) {
   EXPECT_LE(std::abs(bounds.Right - painted.Right), 1) << bounds.Right << " painted to " << painted.Right;
 }
 
+// The vertical bar going (every record fits) or coming back widens or narrows the client area,
+// and the mirrored cells move with its right edge: the open editor goes with its cell.
+TEST_P(GridRightToLeftInput, TheEditorFollowsItsCellWhenTheScrollBarComesOrGoes) {
+  grid->SetOptions(grid->Options() + dgEditing);
+  const int dataCol = 1;
+  Span painted = PaintedCell(dataCol, 1);
+  ASSERT_GE(painted.Left, 0);
+  Click(painted.Middle(), RowMiddle(1));
+  Click(painted.Middle(), RowMiddle(1));
+  ASSERT_TRUE(grid->InplaceEditorShowing());
+  const int shortHeight = grid->Height();
+  const struct {
+    const char* name;
+    int height;
+    bool bar;
+  } steps[] = {{"every row fits", Pitch() * 34, false}, {"the rows overflow again", shortHeight, true}};
+  for (const auto& step : steps) {
+    SCOPED_TRACE(step.name);
+    grid->SetBounds(0, 0, grid->Width(), step.height);
+    ASSERT_EQ(grid->ClientWidth() < grid->Width(), step.bar) << "the vertical bar came or went";
+    ASSERT_TRUE(grid->InplaceEditorShowing());
+    painted = PaintedCell(dataCol, 0);  // the row above: the editor covers its own cell
+    const TRect bounds = grid->InplaceEditor()->BoundsRect();
+    EXPECT_LE(std::abs(bounds.Left - painted.Left), 1) << bounds.Left << " painted from " << painted.Left;
+    EXPECT_LE(std::abs(bounds.Right - painted.Right), 1) << bounds.Right << " painted to " << painted.Right;
+  }
+}
+
 // A narrower grid paints its mirrored columns elsewhere: the filter editor goes with its cell.
 TEST_P(GridRightToLeftInput, TheFilterEditorFollowsItsCellWhenTheGridIsSized) {
   grid->STFilter()->SetVisible(true);
