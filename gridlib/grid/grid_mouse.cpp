@@ -29,6 +29,26 @@ constexpr int kTitleMoveThreshold = 3;
 constexpr int kColumnSelectStrip = 7;
 constexpr int kDragTimerInterval = 60;
 
+// Makes the record shown in `dataRow` current. Leaving a record being edited posts it, where
+// it may move to its sorted place, or drops a new record left untouched: either can shift the
+// rows on screen, so the record under the press is named before and gone to after, in the
+// same row.
+void MoveToPressedRecord(TCustomDBGridEx* grid, int dataRow) {
+  TDataSet* dataSet = grid->DataLink()->DataSet();
+  const int active = grid->DataLink()->ActiveRecord();
+  if (dataRow == active || dataSet->State() == dsBrowse) {
+    dataSet->MoveBy(dataRow - active);
+    return;
+  }
+  TBookmark pressed;
+  {
+    DataRowReader reader(grid);
+    if (reader.Select(dataRow)) pressed = dataSet->Bookmark();
+  }
+  dataSet->CheckBrowseMode();
+  if (!pressed.empty() && dataSet->BookmarkValid(pressed)) dataSet->GotoBookmarkAtRow(pressed, dataRow);
+}
+
 }  // namespace
 
 void TDBGridExInput::MouseDown(TMouseButton button, TShiftState shift, int x, int y) {
@@ -203,7 +223,7 @@ void TDBGridExInput::DataPress(TMouseButton button, TShiftState shift, TGridCoor
     const TBookmark oldBookmark = grid_->SelectedRows()->CurrentRow();
     const bool wasCurrent = cell.X == grid_->Col() && type.DataRow == grid_->DataLink()->ActiveRecord();
     const bool selectionMoves = shift.Contains(ssShift) && multiSelect && (rowSelect || indicator);
-    if (!selectionMoves) grid_->DataLink()->DataSet()->MoveBy(type.DataRow - grid_->DataLink()->ActiveRecord());
+    if (!selectionMoves) MoveToPressedRecord(grid_, type.DataRow);
     if (!indicator) MoveCol(cell.X, 0, false);
     if (button == mbLeft && !shift.Contains(ssShift) && grid_->MouseCapture() && !indicator &&
         grid_->Selection()->DataCellSelected(type.DataCol, grid_->SelectedRows()->CurrentRow())) {

@@ -23,6 +23,7 @@
 #include "platform/windows/messages.h"
 #include "platform/windows/window_tree.h"
 #include "tests/grid/grid_window_support.h"
+#include "tests/support/key_input.h"
 
 namespace grid_test {
 namespace {
@@ -73,6 +74,46 @@ TEST_P(GridMouse, AClickMovesToTheClickedRecordAndColumnAndFiresOnMouseDownOnce)
   const TPoint footer{at.x, grid->ClientHeight() - 1};
   Click(footer.x, footer.y);
   EXPECT_EQ(downs, 2) << "a press that changes nothing still tells OnMouseDown";
+}
+
+// Leaving the record being edited can shift the rows on screen: a new record left untouched
+// goes, a posted one moves to its sorted place. The click still lands on the record that was
+// under the mouse, and a check box there is the one that steps.
+TEST_P(GridMouse, AClickThatEndsAnEditGoesToTheRecordThatWasUnderTheMouse) {
+  const int flag = 3 + grid->IndicatorOffset();
+  const int clickedRow = 2;
+  const struct {
+    const char* name;
+    std::function<int()> startEditing;  // answers the ID of the record shown in the clicked row
+  } cases[] = {
+      {"an untouched new record at the end", [&] {
+         items_->ds()->Last();
+         const int rows = grid->DataLink()->RecordCount();
+         test_input::Key(grid, VK_DOWN);
+         return 40 - rows + 2 + clickedRow;  // the rows scrolled up by one for the new record
+       }},
+      {"a typed name that sorts last", [&] {
+         items_->SortOn("Name");
+         items_->ds()->First();
+         grid->SetSelectedIndex(1);
+         test_input::Key(grid, VK_F2);
+         grid->InplaceEditor()->SelectAll();
+         test_input::Type(grid->InplaceEditor(), "ZZZ");
+         return 11;  // Name1, Name10, Name11
+       }},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.name);
+    const int expected = c.startEditing();
+    ASSERT_NE(items_->ds()->State(), dsBrowse);
+    const TPoint at = DataPoint(flag, clickedRow);
+    Click(at.x, at.y);
+    EXPECT_EQ(items_->CurrentId(), expected);
+    EXPECT_EQ(items_->ds()->FieldByName("Flag")->AsBoolean(), expected % 2 == 0) << "its check box stepped";
+    items_->ds()->Cancel();
+  }
+  items_->GotoId(1);
+  EXPECT_EQ(items_->ds()->FieldByName("Name")->AsString(), "ZZZ") << "the typed name was posted";
 }
 
 // Only the left button's double click is a double click; the right one's is a press.

@@ -16,6 +16,24 @@ namespace grid_test {
 
 namespace {
 
+// A data set of the store under test that can also read the records it shows straight from
+// that store, in its order, without moving its cursor or telling its links.
+template <typename Base>
+class TStoreReading : public Base {
+ public:
+  TStoreReading() : Base(nullptr) {}
+  std::vector<std::vector<Variant>> ShownRows() {
+    std::vector<std::vector<Variant>> rows;
+    const int64_t count = this->InternalRecordCount();
+    for (int64_t position = 0; position < count; ++position) {
+      std::vector<Variant> columns(static_cast<size_t>(this->FieldDefs()->Count()));
+      this->ReadRecord(this->RecordIdAt(position), columns);
+      rows.push_back(std::move(columns));
+    }
+    return rows;
+  }
+};
+
 Variant CodeOf(int id) {
   switch (id % 3) {
     case 1: return Variant("Y");
@@ -29,8 +47,8 @@ std::vector<Variant> RowOf(int id) {
           Variant(id % 2 == 1), CodeOf(id), Variant("note " + std::to_string(id))};
 }
 
-std::unique_ptr<TDataSet> MakeMemoryItems(int count) {
-  auto ds = std::make_unique<TMemDataSet>(nullptr);
+std::unique_ptr<TStoreReading<TMemDataSet>> MakeMemoryItems(int count) {
+  auto ds = std::make_unique<TStoreReading<TMemDataSet>>();
   ds->FieldDefs()->Add("ID", ftInteger);
   ds->FieldDefs()->Add("Name", ftString, 20);
   ds->FieldDefs()->Add("Amount", ftCurrency);
@@ -43,7 +61,7 @@ std::unique_ptr<TDataSet> MakeMemoryItems(int count) {
 }
 
 
-std::unique_ptr<TDataSet> MakeSqliteItems(const std::string& path, int count) {
+std::unique_ptr<TStoreReading<TSqliteDataSet>> MakeSqliteItems(const std::string& path, int count) {
   {
     TSqliteDatabase db(path, true, 1000);
     db.Execute("CREATE TABLE items (ID INTEGER, Name VARCHAR(20), Amount MONEY, Flag BOOLEAN, "
@@ -58,7 +76,7 @@ std::unique_ptr<TDataSet> MakeSqliteItems(const std::string& path, int count) {
     }
     transaction.Commit();
   }
-  auto ds = std::make_unique<TSqliteDataSet>(nullptr);
+  auto ds = std::make_unique<TStoreReading<TSqliteDataSet>>();
   ds->SetDatabaseName(path);
   ds->SetTableName("items");
   return ds;
@@ -82,10 +100,14 @@ std::string StoreName(const testing::TestParamInfo<Store>& info) {
 
 Items::Items(Store store, int count) : source_(std::make_unique<TDataSource>(nullptr)) {
   if (store == Store::Memory) {
-    ds_ = MakeMemoryItems(count);
+    auto ds = MakeMemoryItems(count);
+    readShown_ = [reader = ds.get()] { return reader->ShownRows(); };
+    ds_ = std::move(ds);
   } else {
     file_ = TempPath();
-    ds_ = MakeSqliteItems(file_, count);
+    auto ds = MakeSqliteItems(file_, count);
+    readShown_ = [reader = ds.get()] { return reader->ShownRows(); };
+    ds_ = std::move(ds);
   }
   ds_->Open();
   ds_->First();
@@ -102,6 +124,13 @@ Items::~Items() {
 }
 
 int Items::CurrentId() const { return ds_->FieldByName("ID")->AsInteger(); }
+
+std::vector<std::vector<Variant>> Items::ShownStoredRows() const { return readShown_(); }
+
+void Items::SortOn(const String& fields) {
+  if (auto* memory = dynamic_cast<TMemDataSet*>(ds_.get())) memory->SetIndexFieldNames(fields);
+  else static_cast<TSqliteDataSet*>(ds_.get())->SetIndexFieldNames(fields);
+}
 
 void Items::GotoId(int id) {
   ASSERT_TRUE(ds_->Locate("ID", Variant(id), {})) << "no item " << id;

@@ -10,6 +10,7 @@
 
 #include "gridlib/grid/grid_host.h"
 #include "platform/classes/component.h"
+#include "platform/core/variant.h"
 
 class TDataSet;
 class TDataSource;
@@ -103,11 +104,20 @@ struct Items {
   // The ID of the current record.
   int CurrentId() const;
   void GotoId(int id);
+  // The records the data set shows, in its order, as their column values read from the store
+  // itself: the data set's cursor, record buffers and links are left as they are.
+  std::vector<std::vector<Variant>> ShownStoredRows() const;
+  // Orders the records on the fields named in "A;B" ("" for the store's own order), as the
+  // program asks the store under test.
+  void SortOn(const String& fields);
+  // The SQLite file that holds the items; empty for the in-memory store.
+  const std::string& File() const { return file_; }
 
  private:
   std::string file_;
   std::unique_ptr<TDataSet> ds_;
   std::unique_ptr<TDataSource> source_;
+  std::function<std::vector<std::vector<Variant>>()> readShown_;
 };
 
 // A grid over a fresh set of items.
