@@ -141,6 +141,14 @@ void TDBGridExFilterEditing::Close() {
   else grid_->HideEditor();
 }
 
+// Left first, so that the focus the hidden editor hands back stays with the grid.
+bool TDBGridExFilterEditing::GiveWayToCellEditor() {
+  if (grid_->STFilter()->PlacementLocked()) return false;
+  shown_ = false;
+  Hide();
+  return true;
+}
+
 void TDBGridExFilterEditing::ReadText(TColumnEx* column) {
   if (column == nullptr || column->Field() == nullptr || editor_ == nullptr) return;
   column->STFilter()->SetExpressionText(editor_->Text());

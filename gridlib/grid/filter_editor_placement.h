@@ -29,6 +29,9 @@ class TDBGridExFilterEditing : public IInplaceEditHolderEx {
   void Hide();
   // Leaves the filter row.
   void Close();
+  // Leaves the filter row for the cell editor, which is about to show; false while the
+  // placement lock keeps the filter editor where it is.
+  bool GiveWayToCellEditor();
   void Place(bool refresh);
   // Reads the editor's text into the column's expression; text it cannot read is reported
   // to the user and the column keeps its expression. False then.

@@ -29,6 +29,8 @@ bool TCustomDBGridEx::CanEditShow() {
       AllowedSelections().Contains(gstRectangle)) {
     show = false;
   }
+  // One editor at a time: the cell editor showing leaves the filter row.
+  if (show && FilterEditorShown() && !filterEditing_->GiveWayToCellEditor()) show = false;
   if (!show && InplaceEditor() != nullptr) InplaceEditor()->Hide();
   return show;
 }

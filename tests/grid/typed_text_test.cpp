@@ -8,7 +8,9 @@
 #include "gridlib/grid/columns.h"
 #include "gridlib/grid/column_titles.h"
 #include "platform/graphics/graphics_objects.h"
+#include "gridlib/controls/inplace_filter_edit.h"
 #include "platform/windows/clipboard.h"
+#include "platform/windows/focus.h"
 #include "platform/windows/messages.h"
 #include "tests/grid/grid_edit_support.h"
 
@@ -190,6 +192,38 @@ TEST_P(TypedText, PastedIntoTheEditorIsTheFirstValueAndMustFit) {
     EXPECT_EQ(FieldOf("Name")->AsString(), expected);
     TearDown();
   }
+}
+
+// Leaving the filter row through the corner cell ends its editing: the cell editor opened then is
+// the only editor, and its text is posted when another record is clicked.
+TEST_P(TypedText, IsPostedAfterLeavingTheFilterRowThroughTheCorner) {
+  MakeFocused(5);
+  grid->STFilter()->SetVisible(true);
+  items_->GotoId(1);
+  grid->SetSelectedIndex(1);
+  Key(grid, VK_UP);
+  ASSERT_NE(grid->FilterEditor(), nullptr);
+  ASSERT_TRUE(grid->FilterEditor()->Visible()) << "Up went into the filter row";
+  const auto click = [&](int col, int row) {
+    const TRect cell = grid->CellRect(col, row);
+    const LPARAM at = MakeLParam((cell.Left + cell.Right) / 2, (cell.Top + cell.Bottom) / 2);
+    grid->Perform(WM_LBUTTONDOWN, MK_LBUTTON, at);
+    grid->Perform(WM_LBUTTONUP, 0, at);
+  };
+  click(0, 0);
+  Key(FindControl(GetFocus()), VK_ESCAPE);
+  Key(FindControl(GetFocus()), VK_F2);
+  ASSERT_TRUE(grid->InplaceEditorShowing());
+  EXPECT_FALSE(grid->FilterEditor()->Visible()) << "one editor shows";
+  EXPECT_EQ(FindControl(GetFocus()), Editor()) << "and it has the focus";
+  Type(FindControl(GetFocus()), "Typed");
+  click(grid->IndicatorOffset() + 1, grid->TitleOffset() + 2);
+  EXPECT_EQ(items_->CurrentId(), 3);
+  items_->ds()->CheckBrowseMode();
+  items_->ds()->Close();
+  items_->ds()->Open();
+  items_->GotoId(1);
+  EXPECT_EQ(FieldOf("Name")->AsString(), "Name1Typed");
 }
 
 INSTANTIATE_TEST_SUITE_P(Stores, TypedText, testing::Values(Store::Memory, Store::Sqlite), StoreName);
