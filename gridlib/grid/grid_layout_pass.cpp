@@ -91,7 +91,13 @@ void TDBGridExLayout::PlaceFixedColumns() {
   int fixed = offset + std::min(frozen, static_cast<int>(visibleColumns_.size())) + hiddenFixed;
   if (visibleColumns_.empty()) --fixed;
   grid_->SetColCount(colCount);
+  // A new count of fixed columns starts the base grid over at its first scrollable cell; the
+  // current cell and the scrolled columns go back where they were when they still may.
+  const int current = grid_->Col(), leftCol = grid_->LeftCol();
   grid_->SetFixedCols(std::clamp(fixed, 0, colCount - 1));
+  if (current == grid_->Col() || current < grid_->FixedCols() || current >= colCount) return;
+  if (leftCol > grid_->FixedCols() && leftCol <= current) grid_->SetLeftCol(leftCol);
+  grid_->MoveColRow(current, grid_->Row(), false, false);
 }
 
 void TDBGridExLayout::MeasureRows() {

@@ -2,6 +2,8 @@
 // the current cell, and hiding it moves the cell to a column that is shown.
 #include <gtest/gtest.h>
 
+#include <functional>
+
 #include "gridlib/grid/columns.h"
 #include "platform/data/dataset.h"
 #include "tests/grid/grid_window_support.h"
@@ -84,6 +86,34 @@ TEST_P(GridCurrentColumn, HidingTheCurrentColumnBesideFrozenOnesMovesTheCellToTh
     grid->Columns()->Items(c.Current)->SetVisible(false);
     EXPECT_EQ(grid->SelectedIndex(), c.Expected) << "hiding column " << c.Current;
     EXPECT_GT(grid->ColWidths(grid->Col()), 0) << "the current cell shows";
+    TearDown();
+  }
+}
+
+// A change to which columns lead as fixed ones leaves the current cell where it was when that
+// column can still take it: the record too.
+TEST_P(GridCurrentColumn, ColumnsBecomingOrCeasingToBeFixedLeaveTheCurrentCellWhereItWas) {
+  const struct {
+    const char* name;
+    std::function<void(TDBGridEx*)> change;
+  } cases[] = {
+      {"the first column hidden", [](TDBGridEx* g) { g->Columns()->Items(0)->SetVisible(false); }},
+      {"one column frozen", [](TDBGridEx* g) { g->SetFrozenCols(1); }},
+      {"the frozen columns let go", [](TDBGridEx* g) {
+         g->SetFrozenCols(1);
+         g->SetSelectedIndex(3);
+         g->SetFrozenCols(0);
+       }},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.name);
+    Make(5, 1000);
+    items_->GotoId(4);
+    grid->SetSelectedIndex(3);
+    c.change(grid);
+    EXPECT_EQ(grid->SelectedIndex(), 3);
+    EXPECT_EQ(items_->CurrentId(), 4);
+    EXPECT_EQ(grid->Row(), grid->TitleOffset() + grid->DataLink()->ActiveRecord());
     TearDown();
   }
 }
