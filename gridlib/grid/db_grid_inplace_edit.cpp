@@ -169,6 +169,12 @@ void TDBGridInplaceEdit::KeyUp(uint16_t& key, TShiftState shift) {
 }
 
 bool TDBGridInplaceEdit::DroppedKey(uint16_t key, TShiftState shift) {
+  // A list whose lines went with their table only closes.
+  if (dropped_ == list_ && choices_ != nullptr && choices_->Outdated()) {
+    swallowChar_ = key == VK_RETURN || key == VK_ESCAPE;
+    CloseUp(false);
+    return true;
+  }
   if (DropKey(key, shift) || key == VK_RETURN || key == VK_ESCAPE) {
     swallowChar_ = key == VK_RETURN || key == VK_ESCAPE;
     CloseUp(key != VK_ESCAPE);
@@ -441,7 +447,7 @@ void TDBGridInplaceEdit::ChooseFrom(IDropDownPopupEx* popup) {
     return;
   }
   const int index = list_->ItemIndex();
-  if (choices_ == nullptr || index < 0 || index >= choices_->RowCount()) return;
+  if (choices_ == nullptr || choices_->Outdated() || index < 0 || index >= choices_->RowCount()) return;
   Choose(choices_->RowText(index), choices_->RowValue(index));
 }
 

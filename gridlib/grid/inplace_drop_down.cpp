@@ -42,6 +42,7 @@ class TLookupChoices : public TDropDownChoicesEx {
   String RowText(int index) override;
   Variant RowValue(int index) override;
   int CurrentRow() override { return current_; }
+  bool Outdated() override;
 
  private:
   struct TLine {
@@ -93,7 +94,14 @@ Variant TLookupChoices::RowValue(int index) {
   return Line(index - extra_).key;
 }
 
+// Asked at each key: the data sets keep their record counts, so asking costs no reading.
+bool TLookupChoices::Outdated() {
+  return list_ != nullptr && (!list_->Active() || list_->State() != dsBrowse || list_->RecordCount() != records_);
+}
+
 const TLookupChoices::TLine& TLookupChoices::Line(int record) {
+  static const TLine kNone{String(), Variant::Null()};
+  if (Outdated()) return kNone;
   auto found = lines_.find(record);
   if (found == lines_.end()) {
     if (lines_.size() >= kKeptLines) lines_.clear();

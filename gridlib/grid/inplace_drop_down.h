@@ -17,6 +17,9 @@ class TDropDownChoicesEx : public IPopupListRowsEx {
   virtual Variant RowValue(int index) = 0;
   // The entry the cell holds now; -1 for none.
   virtual int CurrentRow() = 0;
+  // Whether what the lines were read from went or changed since (the program closed or
+  // emptied the lookup table): the lines stand for nothing any more and none may be chosen.
+  virtual bool Outdated() { return false; }
 };
 
 // The choices of `column`'s drop-down list; none for a column without a list. `text` is the

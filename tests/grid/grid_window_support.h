@@ -43,6 +43,14 @@ inline TDBGridEx* ShowGridOnForm(TForm*& form, TDataSource* source) {
   return grid;
 }
 
+// A press and release of the left button on the middle of cell (col, row) of `grid`.
+inline void PressCell(TDBGridEx* grid, int col, int row) {
+  const TRect cell = grid->CellRect(col, row);
+  const LPARAM at = MakeLParam((cell.Left + cell.Right) / 2, (cell.Top + cell.Bottom) / 2);
+  grid->Perform(WM_LBUTTONDOWN, MK_LBUTTON, at);
+  grid->Perform(WM_LBUTTONUP, 0, at);
+}
+
 // A shown form holding a data grid of a given size over `count` items of the store under test.
 class GridInForm : public testing::TestWithParam<Store> {
  protected:

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <cstdio>
+#include <functional>
 #include <memory>
 #include <string>
 
@@ -182,5 +183,43 @@ INSTANTIATE_TEST_SUITE_P(Stores, LookupDropDown,
                          testing::Values(LookupCase{Store::Memory, 5000, 75},
                                          LookupCase{Store::Sqlite, 1000000, 500000}),
                          CaseName);
+
+// The program closes or empties the lookup table while the user has its list down: the next
+// key closes the list and writes nothing.
+using LookupListGoes = GridOverCustomerOrders;
+
+TEST_P(LookupListGoes, TheNextKeyClosesTheListAndWritesNothing) {
+  const struct {
+    const char* name;
+    std::function<void(TDataSet*)> change;
+  } changes[] = {
+      {"closed", [](TDataSet* customers) { customers->Close(); }},
+      {"emptied", [](TDataSet* customers) {
+         while (!customers->IsEmpty()) customers->Delete();
+       }},
+  };
+  for (const auto& change : changes) {
+    for (const uint16_t key : {VK_DOWN, VK_RETURN, VK_END}) {
+      SCOPED_TRACE(testing::Message() << change.name << ", key " << key);
+      Make({20, 10});
+      grid->SetSelectedIndex(kCustomerColumn);
+      test_input::Key(grid, VK_F2);
+      test_input::Key(grid->DBInplaceEditor(), VK_F4);
+      TPopupListEx* list = grid->DBInplaceEditor()->DroppedList();
+      ASSERT_NE(list, nullptr);
+      test_input::Key(grid->DBInplaceEditor(), VK_DOWN);
+      change.change(data->customers());
+      TBitmap picture(list->Width(), list->Height());
+      EXPECT_NO_THROW(list->PaintTo(picture.Canvas()->Handle(), 0, 0)) << "drawn again as it is";
+      EXPECT_NO_THROW(test_input::Key(grid->DBInplaceEditor(), key));
+      EXPECT_EQ(grid->DBInplaceEditor()->DroppedList(), nullptr);
+      data->orders()->CheckBrowseMode();
+      EXPECT_EQ(data->CustomerOf(1), 20);
+      Drop();
+    }
+  }
+}
+
+INSTANTIATE_TEST_SUITE_P(Stores, LookupListGoes, testing::Values(Store::Memory, Store::Sqlite), StoreName);
 
 }  // namespace
