@@ -114,7 +114,10 @@ TSTFilterExpressionEx TSTColumnFilterEx::Parsed(const String& text) {
 
 String TSTColumnFilterEx::GetExpressionText() {
   if (expression_.ExpressionType == fvkNoneEx || expression_.Operator1 == foNoneEx) return String();
-  if (ListSource() != nullptr) return ListText(expression_.Operand1);
+  // An entry of a list, or of the table a key is looked up in, shows as the entry's text,
+  // which reads back into the same key.
+  const bool keyEntry = expression_.Operator1 == foInEx && !EffectiveKeyField().empty();
+  if (ListSource() != nullptr || keyEntry) return ListText(expression_.Operand1);
   return FilterExpressionText(expression_);
 }
 
