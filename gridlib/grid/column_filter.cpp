@@ -168,6 +168,14 @@ void TSTColumnFilterEx::SetExpressionTextAndRefresh(const String& text) {
   if (TDBGridExHost* grid = column_->GetGrid()) grid->FilterExpressionShown();
 }
 
+void TSTColumnFilterEx::KeepAsApplied() { applied_ = {expression_, expressionText_, keyValue_}; }
+
+void TSTColumnFilterEx::RevertToApplied() {
+  expression_ = applied_.expression;
+  expressionText_ = applied_.text;
+  keyValue_ = applied_.keyValue;
+}
+
 void TSTColumnFilterEx::Clear() {
   keyValue_ = Variant::Null();
   SetExpressionTextAndRefresh(String());

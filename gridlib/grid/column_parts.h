@@ -210,6 +210,10 @@ class TSTColumnFilterEx : public TPersistent {
   TSTFilterExpressionEx GetExpression() const { return expression_; }
   // The text as last set.
   const String& ExpressionText() const { return expressionText_; }
+  // The expression now is the one the data set is filtered with; the column goes back to
+  // that one when the user gives up what was typed since.
+  void KeepAsApplied();
+  void RevertToApplied();
   // The key values and display texts of the list data set, read when its source opens and
   // when KeyField or ListField change.
   const TStringList* KeyValues() const { return &keyValues_; }
@@ -238,9 +242,15 @@ class TSTColumnFilterEx : public TPersistent {
   String listField_;
   std::unique_ptr<TFieldDataLink> listLink_;
   bool visible_ = true;
+  struct TFilterState {
+    TSTFilterExpressionEx expression;
+    String text;
+    Variant keyValue = Variant::Null();
+  };
   TSTFilterExpressionEx expression_;
   String expressionText_;
   Variant keyValue_ = Variant::Null();
+  TFilterState applied_;
   int dropDownWidth_ = 0;
   int dropDownRows_ = 0;
   TStringList keyValues_;

@@ -45,6 +45,7 @@ int TDBGridExFilterEditing::FilterCol() const { return column_ != nullptr ? colu
 
 void TDBGridExFilterEditing::ColumnGone(const TCollectionItem* column) {
   if (column == column_) column_ = nullptr;
+  if (column == reportedColumn_) reportedColumn_ = nullptr;
 }
 
 bool TDBGridExFilterEditing::CellEditable(int dataCol) const { return grid_->FilterCellEditable(dataCol); }
@@ -129,7 +130,8 @@ void TDBGridExFilterEditing::Hide() {
   if (editor_->Focused() && grid_->Visible() && grid_->CanFocus()) grid_->SetFocus();
   editor_->Hide();
   if (column_ == nullptr) return;
-  StoreText(FilterCol());
+  Store(column_, false);
+  reportedColumn_ = nullptr;
   InvalidateFilterCell(FilterCol());
 }
 
@@ -154,14 +156,32 @@ void TDBGridExFilterEditing::ReadText(TColumnEx* column) {
   column->STFilter()->SetExpressionText(editor_->Text());
 }
 
-bool TDBGridExFilterEditing::StoreText(int dataCol) {
+bool TDBGridExFilterEditing::StoreText(int dataCol) { return Store(Column(dataCol), true); }
+
+// Text the user was told about once is not reported again as the cell is left with it.
+bool TDBGridExFilterEditing::Store(TColumnEx* column, bool reportAgain) {
   try {
-    ReadText(Column(dataCol));
+    ReadText(column);
     return true;
   } catch (const EFilterExpressionError&) {
-    ReportToUser(grid_);
+    const String text = editor_->Text();
+    if (reportAgain || column != reportedColumn_ || text != reportedText_) ReportToUser(grid_);
+    reportedColumn_ = column;
+    reportedText_ = text;
     return false;
   }
+}
+
+void TDBGridExFilterEditing::FiltersApplied() {
+  for (int i = 0; i < grid_->Columns()->Count(); ++i) grid_->Columns()->Items(i)->STFilter()->KeepAsApplied();
+}
+
+void TDBGridExFilterEditing::GiveUpTyping() {
+  if (column_ == nullptr) return;
+  column_->STFilter()->RevertToApplied();
+  Prepare(FilterCol());
+  editor_->SelectAllFromStart();
+  InvalidateFilterCell(FilterCol());
 }
 
 void TDBGridExFilterEditing::TextChanged() {
@@ -338,6 +358,12 @@ void TDBGridExFilterEditing::FilterEditKeyDown(uint16_t& key, TShiftState shift)
     case VK_F2:
       editor_->SetSelection(editor_->TextLength(), 0);
       key = 0;
+      break;
+    case VK_ESCAPE:
+      if (plain) {
+        GiveUpTyping();
+        key = 0;
+      }
       break;
     default: break;
   }

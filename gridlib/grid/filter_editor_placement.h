@@ -36,6 +36,8 @@ class TDBGridExFilterEditing : public IInplaceEditHolderEx {
   // Reads the editor's text into the column's expression; text it cannot read is reported
   // to the user and the column keeps its expression. False then.
   bool StoreText(int dataCol);
+  // Every column's expression now is the one the data set is filtered with.
+  void FiltersApplied();
   // The editor's text changed: it is the column's expression as soon as it reads as one.
   void TextChanged();
   void Prepare(int dataCol);
@@ -79,6 +81,9 @@ class TDBGridExFilterEditing : public IInplaceEditHolderEx {
   bool CaretAtStart() const;
   bool CaretAtEnd() const;
   void ReadText(TColumnEx* column);
+  bool Store(TColumnEx* column, bool reportAgain);
+  // Esc: the column and the editor go back to the filter in force.
+  void GiveUpTyping();
 
   TCustomDBGridEx* grid_;
   TInplaceFilterEditEx* editor_ = nullptr;
@@ -87,4 +92,8 @@ class TDBGridExFilterEditing : public IInplaceEditHolderEx {
   TColumnEx* column_ = nullptr;
   bool shown_ = false;
   bool placing_ = false;
+  // The text last reported as unreadable, and its column: leaving the cell with it says
+  // nothing more.
+  TColumnEx* reportedColumn_ = nullptr;
+  String reportedText_;
 };

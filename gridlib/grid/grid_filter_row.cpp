@@ -17,7 +17,10 @@ String TCustomDBGridEx::FilterText(int dataCol) {
 }
 
 void TCustomDBGridEx::ApplyFilter() {
-  if (TDBGridExDataService* service = DBGridExDataService()) service->ApplyFilter(this);
+  TDBGridExDataService* service = DBGridExDataService();
+  if (service == nullptr) return;
+  service->ApplyFilter(this);
+  FilterEditing()->FiltersApplied();
 }
 
 void TCustomDBGridEx::ApplyFilterNow() {
@@ -27,6 +30,7 @@ void TCustomDBGridEx::ApplyFilterNow() {
   const int leftCol = LeftCol();
   if (OnApplyFilter.Assigned()) OnApplyFilter.Call(this);
   else ApplyFilter();
+  FilterEditing()->FiltersApplied();
   if (leftCol < ColCount()) SetLeftCol(leftCol);
   PlaceFilterEditor(true);
   if (SumList()->Active()) SumList()->RecalcAll();
