@@ -13,21 +13,28 @@
 
 namespace {
 
-// A pick list's lines: each text stores itself, or with a key list the key on its line.
+// A pick list's lines: each text stores itself, or with a key list the key on its line. The
+// program may change the lists while the list is down: the lines shown then stand for nothing.
 class TPickListChoices : public TDropDownChoicesEx {
  public:
-  TPickListChoices(TColumnEx* column, const String& text) : column_(column), current_(column->PickList()->IndexOf(text)) {}
+  TPickListChoices(TColumnEx* column, const String& text)
+      : column_(column), texts_(column->PickList()->Text()), keys_(KeysText()), current_(column->PickList()->IndexOf(text)) {}
   int RowCount() override { return column_->PickList()->Count(); }
-  String RowText(int index) override { return column_->PickList()->Strings(index); }
+  String RowText(int index) override { return Outdated() ? String() : column_->PickList()->Strings(index); }
   Variant RowValue(int index) override {
     if (!column_->HasKeyList()) return Variant(RowText(index));
     TStrings* keys = column_->KeyList();
     return index < keys->Count() ? Variant(keys->Strings(index)) : Variant::Null();
   }
   int CurrentRow() override { return current_; }
+  bool Outdated() override { return column_->PickList()->Text() != texts_ || KeysText() != keys_; }
 
  private:
+  String KeysText() { return column_->HasKeyList() ? column_->KeyList()->Text() : String(); }
+
   TColumnEx* column_;
+  String texts_;
+  String keys_;
   int current_;
 };
 

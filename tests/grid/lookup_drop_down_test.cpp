@@ -184,31 +184,38 @@ INSTANTIATE_TEST_SUITE_P(Stores, LookupDropDown,
                                          LookupCase{Store::Sqlite, 1000000, 500000}),
                          CaseName);
 
-// The program closes or empties the lookup table while the user has its list down: the next
-// key closes the list and writes nothing.
-using LookupListGoes = GridOverCustomerOrders;
+// The program closes or empties what a drop-down list shows while the user has it down: the
+// next key closes the list and writes nothing.
+using DropDownListGoes = GridOverCustomerOrders;
 
-TEST_P(LookupListGoes, TheNextKeyClosesTheListAndWritesNothing) {
+TEST_P(DropDownListGoes, TheNextKeyClosesTheListAndWritesNothing) {
+  constexpr int kPickListColumn = 1;
   const struct {
     const char* name;
-    std::function<void(TDataSet*)> change;
+    int column;
+    std::function<void()> change;
   } changes[] = {
-      {"closed", [](TDataSet* customers) { customers->Close(); }},
-      {"emptied", [](TDataSet* customers) {
-         while (!customers->IsEmpty()) customers->Delete();
+      {"lookup table closed", kCustomerColumn, [&] { data->customers()->Close(); }},
+      {"lookup table emptied", kCustomerColumn,
+       [&] {
+         while (!data->customers()->IsEmpty()) data->customers()->Delete();
        }},
+      {"pick list emptied", kPickListColumn,
+       [&] { grid->Columns()->Items(kPickListColumn)->PickList()->Clear(); }},
   };
   for (const auto& change : changes) {
     for (const uint16_t key : {VK_DOWN, VK_RETURN, VK_END}) {
       SCOPED_TRACE(testing::Message() << change.name << ", key " << key);
       Make({20, 10});
-      grid->SetSelectedIndex(kCustomerColumn);
+      for (const char* field : {"ID", "Customer", "CustomerTitle"}) grid->Columns()->Add()->SetFieldName(field);
+      grid->Columns()->Items(kPickListColumn)->PickList()->SetText("10\n20\n30");
+      grid->SetSelectedIndex(change.column);
       test_input::Key(grid, VK_F2);
       test_input::Key(grid->DBInplaceEditor(), VK_F4);
       TPopupListEx* list = grid->DBInplaceEditor()->DroppedList();
       ASSERT_NE(list, nullptr);
       test_input::Key(grid->DBInplaceEditor(), VK_DOWN);
-      change.change(data->customers());
+      change.change();
       TBitmap picture(list->Width(), list->Height());
       EXPECT_NO_THROW(list->PaintTo(picture.Canvas()->Handle(), 0, 0)) << "drawn again as it is";
       EXPECT_NO_THROW(test_input::Key(grid->DBInplaceEditor(), key));
@@ -220,6 +227,6 @@ TEST_P(LookupListGoes, TheNextKeyClosesTheListAndWritesNothing) {
   }
 }
 
-INSTANTIATE_TEST_SUITE_P(Stores, LookupListGoes, testing::Values(Store::Memory, Store::Sqlite), StoreName);
+INSTANTIATE_TEST_SUITE_P(Stores, DropDownListGoes, testing::Values(Store::Memory, Store::Sqlite), StoreName);
 
 }  // namespace
