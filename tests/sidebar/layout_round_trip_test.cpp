@@ -1,6 +1,5 @@
 #include <gtest/gtest.h>
 
-#include <map>
 #include <set>
 #include <vector>
 
@@ -10,6 +9,7 @@
 #include "platform/controls/menus.h"
 #include "platform/core/streams.h"
 #include "tests/sidebar/sidebar_fixture.h"
+#include "tests/support/round_trip_walk.h"
 
 // A layout loads back as it was saved: a bar with every stored property away from its
 // default, in each alignment, saved and loaded into a fresh bar of each alignment (as stored
@@ -18,7 +18,7 @@
 
 namespace {
 
-using Bytes = std::vector<uint8_t>;
+using Bytes = round_trip::Bytes;
 
 constexpr TAlign kAligns[] = {alNone, alTop, alBottom, alLeft, alRight, alClient};
 
@@ -370,119 +370,27 @@ TEST_F(LayoutRoundTripTest, ALayoutLoadsIntoAFreshBarOfAnyAlignmentAsItWasSaved)
   }
 }
 
-namespace {
-
-// A stored value somewhere in a layout: its path and where it is read and set.
-struct ValueSlot {
-  String path;
-  TObject* owner;
-  const TPropInfo* info;
-};
-
-// Every simple published value of `o` and of the objects and items nested in it, but the
-// bar's name, which the bar keeps.
-void CollectSlots(TObject* o, const String& path, std::vector<ValueSlot>& out) {
-  for (const TPropInfo* info : GetPropList(o)) {
-    if (info->Kind == pkMethod || info->Kind == pkComponent) continue;
-    if (SameText(info->Name, "Name") && dynamic_cast<TComponent*>(o) != nullptr) continue;
-    const String name = path + info->Name;
-    if (info->Kind == pkClass) {
-      TObject* nested = GetObjectProp(o, info);
-      if (auto* items = dynamic_cast<TCollection*>(nested)) {
-        for (int i = 0; i < items->Count(); ++i)
-          CollectSlots(items->Items(i), name + "[" + std::to_string(i) + "].", out);
-      } else if (nested != nullptr) {
-        CollectSlots(nested, name + ".", out);
-      }
-    } else if (info->IsWritable()) {
-      out.push_back({name, o, info});
-    }
-  }
-}
-
-std::vector<ValueSlot> Slots(TObject* o) {
-  std::vector<ValueSlot> out;
-  CollectSlots(o, "", out);
-  return out;
-}
-
-// The stored values of a bar by path.
-std::map<String, String> StoredValues(TnbSideBar* bar) {
-  std::map<String, String> values;
-  for (const ValueSlot& s : Slots(bar))
-    if (IsStoredProp(s.owner, s.info)) values[s.path] = GetPropVariant(s.owner, s.info).AsString();
-  return values;
-}
-
-// Values other than the one `s` holds: its stored default (for a text without one, the empty
-// text) when that differs, and a neighbour of the value.
-std::vector<Variant> OtherValues(const ValueSlot& s) {
-  const TPropInfo& info = *s.info;
-  const Variant now = GetPropVariant(s.owner, s.info);
-  std::vector<Variant> values;
-  if (!info.Default.IsEmpty() && !(info.Default == now)) values.push_back(info.Default);
-  switch (info.Kind) {
-    case pkBoolean: values.emplace_back(!now.AsBoolean()); break;
-    case pkEnum: values.emplace_back((now.AsInteger() + 1) % info.EnumInfo->Count()); break;
-    case pkSet: values.emplace_back(now.AsInt64() ^ 1); break;
-    case pkString:
-      if (info.Default.IsEmpty() && !now.AsString().empty()) values.emplace_back(String());
-      values.emplace_back(now.AsString() + "x");
-      break;
-    case pkInteger: values.emplace_back(now.AsInteger() + 1); break;
-    case pkInt64: values.emplace_back(now.AsInt64() + 1); break;
-    default:
-      if (info.Default.IsEmpty() && now.AsDouble() != 0) values.emplace_back(0.0);
-      values.emplace_back(now.AsDouble() + 1);
-  }
-  return values;
-}
-
-}  // namespace
-
 // Each published value of a bar with a header and a button, set alone to a value a new bar
 // does not have (its stored default among them), is saved and comes back so in a new bar.
 TEST_F(LayoutRoundTripTest, EachValueSetAloneComesBackAsSaved) {
-  auto fresh = [this] {
+  round_trip::Subject bars;
+  bars.make = [this] {
     auto* b = new TnbSideBar(form_);
     b->SetParent(form_);
     b->Headers()->Add()->Buttons()->Add();
     return b;
   };
-  // What to set where, found on a bar made as every saved one is.
-  TnbSideBar* probe = fresh();
-  std::vector<std::pair<String, std::vector<Variant>>> plan;
-  for (const ValueSlot& slot : Slots(probe)) plan.emplace_back(slot.path, OtherValues(slot));
-  delete probe;
-  for (size_t i = 0; i < plan.size(); ++i) {
-    const auto& [slotPath, values] = plan[i];
-    for (const Variant& value : values) {
-      TnbSideBar* saved = fresh();
-      const ValueSlot target = Slots(saved)[i];
-      const Variant before = GetPropVariant(target.owner, target.info);
-      try {
-        SetPropVariant(target.owner, target.info, value);
-      } catch (const Exception&) {
-      }
-      if (GetPropVariant(target.owner, target.info) == before) {  // refused or clamped
-        delete saved;
-        continue;
-      }
-      const auto want = StoredValues(saved);
-      const Bytes bytes = SavedBytes(saved);
-      delete saved;  // the new bar takes its place on the form
-      auto* loaded = new TnbSideBar(form_);
-      loaded->SetParent(form_);
-      Load(loaded, bytes);
-      const auto got = StoredValues(loaded);
-      for (const auto& [path, text] : want) {
-        const auto it = got.find(path);
-        const String back = it == got.end() ? String("(none)") : it->second;
-        if (back != text)
-          ADD_FAILURE() << slotPath << " := " << value.AsString() << ": " << path << " saved " << text << ", loaded "
-                        << back;
-      }
-      delete loaded;
-    }
-  }
+  bars.saveAndFree = [](TObject* b) {
+    const Bytes bytes = SavedBytes(static_cast<TnbSideBar*>(b));
+    delete b;
+    return bytes;
+  };
+  bars.load = [this](const Bytes& bytes) {
+    auto* loaded = new TnbSideBar(form_);
+    loaded->SetParent(form_);
+    Load(loaded, bytes);
+    return loaded;
+  };
+  bars.free = [](TObject* b) { delete b; };
+  for (const String& difference : round_trip::ValuesThatComeBackDifferent(bars)) ADD_FAILURE() << difference;
 }
