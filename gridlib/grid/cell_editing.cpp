@@ -114,8 +114,9 @@ String TDBGridExCellEditing::LoadText(TColumnEx* column, TFont* font) {
   return params.Text;
 }
 
-String TDBGridExCellEditing::CurrentCellText(TFont* font) {
-  TColumnEx* column = CurrentColumn();
+String TDBGridExCellEditing::CurrentCellText(TFont* font) { return CellText(CurrentColumn(), font); }
+
+String TDBGridExCellEditing::CellText(TColumnEx* column, TFont* font) {
   if (column == nullptr || !grid_->DataLink()->Active()) return String();
   const Variant keptValue = editValue_;
   const String keptText = pendingText_;
@@ -137,10 +138,11 @@ String TDBGridExCellEditing::CurrentCellText(TFont* font) {
 
 bool TDBGridExCellEditing::KeepsTypedText(TFont* font) {
   TGridDataLinkEx* link = grid_->DataLink();
-  if (!link->Active() || !link->GridModified() || TextOffCurrentColumn()) return false;
+  // Text whose column stopped being the current one (a change froze it) still belongs there.
+  if (!link->Active() || !link->GridModified() || textColumnGone_) return false;
   const TDataSetState state = link->DataSet()->State();
   if (state != dsEdit && state != dsInsert) return false;
-  return CurrentCellText(font) == loadedText_;
+  return CellText(TextColumn(), font) == loadedText_;
 }
 
 String TDBGridExCellEditing::EditMask(TColumnEx* column) const {

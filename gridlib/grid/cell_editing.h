@@ -76,6 +76,8 @@ class TDBGridExCellEditing {
   bool CopyFromPreviousRecord();
 
  private:
+  // `column`'s cell text as the editor would show it now; what the editor holds stays.
+  String CellText(TColumnEx* column, TFont* font);
   String FieldEditText(TColumnEx* column);
   // The cell's text from the record, as the editor starts with it.
   String LoadText(TColumnEx* column, TFont* font);

@@ -63,6 +63,24 @@ TEST_P(TypedText, SurvivesEveryLayoutChangeAndIsPosted) {
   }
 }
 
+// A change that freezes the column the text was typed into moves the current cell on; the text
+// still goes into its own column, also when fitting the widths in the same pass tells the data
+// set its fields' widths.
+TEST_P(TypedText, StaysWithItsColumnWhenThatColumnBecomesFrozen) {
+  MakeFocused(5);
+  grid->SetAutoFitColWidths(true);
+  grid->SetFrozenCols(1);
+  items_->GotoId(2);
+  Retype(1, "Zed");
+  grid->Columns()->Items(0)->SetVisible(false);
+  ASSERT_NE(grid->SelectedIndex(), 1) << "Name is the frozen column now";
+  items_->ds()->CheckBrowseMode();
+  items_->ds()->Close();
+  items_->ds()->Open();
+  items_->GotoId(2);
+  EXPECT_EQ(FieldOf("Name")->AsString(), "Zed");
+}
+
 // Text typed into a frozen column of a record that is deleted goes with the record.
 TEST_P(TypedText, GoesWithItsDeletedRecord) {
   const struct {
