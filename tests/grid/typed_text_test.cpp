@@ -5,10 +5,13 @@
 #include <functional>
 #include <vector>
 
-#include "gridlib/grid/columns.h"
-#include "gridlib/grid/column_titles.h"
-#include "platform/graphics/graphics_objects.h"
 #include "gridlib/controls/inplace_filter_edit.h"
+#include "gridlib/grid/bookmark_list.h"
+#include "gridlib/grid/column_parts.h"
+#include "gridlib/grid/column_titles.h"
+#include "gridlib/grid/columns.h"
+#include "gridlib/grid/grid_sum_list.h"
+#include "platform/graphics/graphics_objects.h"
 #include "platform/windows/clipboard.h"
 #include "platform/windows/focus.h"
 #include "platform/windows/messages.h"
@@ -17,7 +20,17 @@
 namespace grid_test {
 namespace {
 
-using TypedText = GridEditing;
+class TypedText : public GridEditing {
+ protected:
+  // Record `id`'s name as the store holds it once the record being edited is posted.
+  String StoredName(int id) {
+    items_->ds()->CheckBrowseMode();
+    items_->ds()->Close();
+    items_->ds()->Open();
+    items_->GotoId(id);
+    return FieldOf("Name")->AsString();
+  }
+};
 
 TEST_P(TypedText, SurvivesEveryLayoutChangeAndIsPosted) {
   const struct {
@@ -54,11 +67,40 @@ TEST_P(TypedText, SurvivesEveryLayoutChangeAndIsPosted) {
     c.change(grid, items_->ds());
     EXPECT_TRUE(grid->InplaceEditorShowing()) << grid->EditorMode();
     EXPECT_EQ(Editor()->Text(), "Zed") << "the editor keeps what was typed";
-    items_->ds()->CheckBrowseMode();
-    items_->ds()->Close();
-    items_->ds()->Open();
+    EXPECT_EQ(StoredName(2), "Zed");
+    TearDown();
+  }
+}
+
+// The grid walking the records (extending a record selection by a page, counting its footers'
+// sums again) posts the record being edited: what was typed goes with it.
+TEST_P(TypedText, IsPostedWhenTheGridWalksTheRecords) {
+  const struct {
+    const char* name;
+    std::function<void(TDBGridEx*, TDataSet*)> prepare, walk;
+  } cases[] = {
+      {"a record selection extended by a page",
+       [](TDBGridEx* g, TDataSet*) { g->SetOptions(g->Options() + dgMultiSelect); },
+       [](TDBGridEx* g, TDataSet*) { Key(g->InplaceEditor(), VK_NEXT, {ssShift}); }},
+      {"footer sums counted again",
+       [](TDBGridEx* g, TDataSet*) {
+         g->SetFooterRowCount(1);
+         g->Columns()->Items(2)->Footer()->SetValueType(fvtSum);
+         g->SumList()->SetActive(true);
+       },
+       [](TDBGridEx* g, TDataSet*) { g->SumList()->RecalcAll(); }},
+      {"every record selected by the program",
+       [](TDBGridEx* g, TDataSet*) { g->SetOptions(g->Options() + dgMultiSelect); },
+       [](TDBGridEx* g, TDataSet*) { g->SelectedRows()->SelectAll(); }},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.name);
+    MakeFocused(40);
+    c.prepare(grid, items_->ds());
     items_->GotoId(2);
-    EXPECT_EQ(FieldOf("Name")->AsString(), "Zed");
+    Retype(1, "Zed");
+    c.walk(grid, items_->ds());
+    EXPECT_EQ(StoredName(2), "Zed");
     TearDown();
   }
 }
@@ -203,11 +245,7 @@ TEST_P(TypedText, PastedIntoTheEditorIsTheFirstValueAndMustFit) {
     for (const String& error : errors) {
       EXPECT_EQ(error, "The text pasted into column 'Name' is longer than its 20 characters");
     }
-    items_->ds()->CheckBrowseMode();
-    items_->ds()->Close();
-    items_->ds()->Open();
-    items_->GotoId(2);
-    EXPECT_EQ(FieldOf("Name")->AsString(), expected);
+    EXPECT_EQ(StoredName(2), expected);
     TearDown();
   }
 }
@@ -237,11 +275,7 @@ TEST_P(TypedText, IsPostedAfterLeavingTheFilterRowThroughTheCorner) {
   Type(FindControl(GetFocus()), "Typed");
   click(grid->IndicatorOffset() + 1, grid->TitleOffset() + 2);
   EXPECT_EQ(items_->CurrentId(), 3);
-  items_->ds()->CheckBrowseMode();
-  items_->ds()->Close();
-  items_->ds()->Open();
-  items_->GotoId(1);
-  EXPECT_EQ(FieldOf("Name")->AsString(), "Name1Typed");
+  EXPECT_EQ(StoredName(1), "Name1Typed");
 }
 
 INSTANTIATE_TEST_SUITE_P(Stores, TypedText, testing::Values(Store::Memory, Store::Sqlite), StoreName);
