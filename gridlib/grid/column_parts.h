@@ -214,6 +214,7 @@ class TSTColumnFilterEx : public TPersistent {
   // that one when the user gives up what was typed since.
   void KeepAsApplied();
   void RevertToApplied();
+  bool FilterApplied() const { return applied_.expression.Operator1 != foNoneEx; }
   // The key values and display texts of the list data set, read when its source opens and
   // when KeyField or ListField change.
   const TStringList* KeyValues() const { return &keyValues_; }

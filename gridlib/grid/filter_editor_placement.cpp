@@ -176,6 +176,26 @@ void TDBGridExFilterEditing::FiltersApplied() {
   for (int i = 0; i < grid_->Columns()->Count(); ++i) grid_->Columns()->Items(i)->STFilter()->KeepAsApplied();
 }
 
+// Only a filter every column of which still has its field is what the cells show.
+void TDBGridExFilterEditing::DataSetOpened() {
+  TDBGridColumnsEx* columns = grid_->Columns();
+  bool applied = false;
+  for (int i = 0; i < columns->Count(); ++i) {
+    TColumnEx* column = columns->Items(i);
+    if (!column->STFilter()->FilterApplied()) continue;
+    if (column->Field() == nullptr) return;
+    applied = true;
+  }
+  if (!applied) return;
+  try {
+    if (grid_->OnApplyFilter.Assigned()) grid_->OnApplyFilter.Call(grid_);
+    else grid_->ApplyFilter();
+    FiltersApplied();
+  } catch (const Exception&) {
+    ReportToUser(grid_);
+  }
+}
+
 void TDBGridExFilterEditing::GiveUpTyping() {
   if (column_ == nullptr) return;
   column_->STFilter()->RevertToApplied();

@@ -38,6 +38,9 @@ class TDBGridExFilterEditing : public IInplaceEditHolderEx {
   bool StoreText(int dataCol);
   // Every column's expression now is the one the data set is filtered with.
   void FiltersApplied();
+  // The data set opened again: a data set that forgot its filter as it closed is filtered
+  // again as the columns show.
+  void DataSetOpened();
   // The editor's text changed: it is the column's expression as soon as it reads as one.
   void TextChanged();
   void Prepare(int dataCol);

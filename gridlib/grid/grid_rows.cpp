@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "gridlib/grid/db_grid.h"
+#include "gridlib/grid/filter_editor_placement.h"
 #include "platform/core/scope_guard.h"
 #include "gridlib/grid/grid_data_link.h"
 #include "gridlib/grid/row_source.h"
@@ -144,6 +145,7 @@ void TCustomDBGridEx::LinkActive(bool active) {
   if (!active) HideEditor();
   ReadRecordAccess();
   TDBGridExHost::LinkActive(active);
+  if (active && filterEditing_ != nullptr) filterEditing_->DataSetOpened();
   if (active && EditorAlwaysShown()) ShowInplaceEditor();
   UpdateVertScrollBar();
 }

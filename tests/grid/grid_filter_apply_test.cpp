@@ -4,6 +4,7 @@
 
 #include "gridlib/grid/column_parts.h"
 #include "gridlib/grid/columns.h"
+#include "gridlib/grid/grid_filter_apply.h"
 #include "gridlib/grid/grid_style.h"
 #include "platform/data/dataset.h"
 #include "tests/grid/grid_window_support.h"
@@ -98,6 +99,27 @@ TEST_P(GridFilterApply, KeepsTheColumnsScrolledWhereTheyWere) {
   Filter("Amount")->SetExpressionText(">15");
   grid->ApplyFilterNow();
   EXPECT_EQ(grid->LeftCol(), 3);
+}
+
+// The program closing the data set and opening it again leaves the rows filtered as the
+// grid's own columns show, whether the application or the grid applies the filter.
+TEST_P(GridFilterApply, TheRowsStayFilteredAsTheCellsShowWhenTheDataSetOpensAgain) {
+  grid->Columns()->Clear();
+  for (const char* field : {"ID", "Name", "Amount"}) grid->Columns()->Add()->SetFieldName(field);
+  for (const bool applicationApplies : {false, true}) {
+    SCOPED_TRACE(applicationApplies ? "by the application" : "by the grid");
+    if (applicationApplies)
+      grid->OnApplyFilter.Bind(nullptr, "ApplyFilter", [&](TObject*) { ApplyGridColumnFilters(grid, items_->ds()); });
+    Filter("Amount")->SetExpressionText(">= 24 AND < 27");
+    grid->ApplyFilterNow();
+    ASSERT_EQ(Ids(), "16 17");
+    items_->ds()->Close();
+    items_->ds()->Open();
+    EXPECT_EQ(grid->FilterText(2), ">= 24 AND < 27");
+    EXPECT_EQ(Ids(), "16 17");
+    grid->ClearAllFilters();
+    grid->ApplyFilterNow();
+  }
 }
 
 INSTANTIATE_TEST_SUITE_P(Stores, GridFilterApply, testing::Values(Store::Memory, Store::Sqlite), StoreName);
