@@ -75,6 +75,11 @@ class UserTrialOnXvfb : public ShowcaseOnXvfb {
     return grid;
   }
   void Key(Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier) { QTest::keyClick(window_, key, modifiers); }
+  // Ctrl+Up into the filter row; whether its editor shows.
+  bool IntoFilterRow(TDBGridEx* grid) {
+    Key(Qt::Key_Up, Qt::ControlModifier);
+    return PumpUntil([&] { return grid->FilterEditorShown(); });
+  }
   // A letter with Ctrl held, as a keyboard gives it: its control character as the text.
   void Ctrl(Qt::Key letter) {
     const QString control(QChar(static_cast<char16_t>(letter - Qt::Key_A + 1)));
@@ -139,8 +144,7 @@ TEST_F(UserTrialOnXvfb, TheFilterListSpeaksChinese) {
   if (!Start("UserTrialOnXvfb.TheFilterListSpeaksChinese")) return;
   TDBGridEx* grid = ContactsGrid(kGroupColumn);
   ASSERT_NE(grid, nullptr);
-  Key(Qt::Key_Up, Qt::ControlModifier);
-  ASSERT_TRUE(PumpUntil([&] { return grid->FilterEditorShown(); }));
+  ASSERT_TRUE(IntoFilterRow(grid));
   Key(Qt::Key_Down, Qt::AltModifier);
   TInplaceFilterEditEx* editor = grid->FilterEditor();
   ASSERT_TRUE(PumpUntil([&] { return editor->DroppedDown(); }));
@@ -160,8 +164,7 @@ TEST_F(UserTrialOnXvfb, AValuePickedFromAFilterListFiltersAtOnce) {
   ASSERT_NE(grid, nullptr);
   TDataSet* contacts = grid->DataSource()->DataSet();
   const int64_t all = contacts->RecordCount();
-  Key(Qt::Key_Up, Qt::ControlModifier);
-  ASSERT_TRUE(PumpUntil([&] { return grid->FilterEditorShown(); }));
+  ASSERT_TRUE(IntoFilterRow(grid));
   Key(Qt::Key_Down, Qt::AltModifier);
   TInplaceFilterEditEx* editor = grid->FilterEditor();
   ASSERT_TRUE(PumpUntil([&] { return editor->DroppedDown(); }));
@@ -183,16 +186,14 @@ TEST_F(UserTrialOnXvfb, EscInAFilterCellGivesUpWhatWasTyped) {
   ASSERT_NE(grid, nullptr);
   TDataSet* contacts = grid->DataSource()->DataSet();
   const int64_t all = contacts->RecordCount();
-  Key(Qt::Key_Up, Qt::ControlModifier);
-  ASSERT_TRUE(PumpUntil([&] { return grid->FilterEditorShown(); }));
+  ASSERT_TRUE(IntoFilterRow(grid));
   Type("=none");
   Key(Qt::Key_Escape);
   const TRect row = grid->CellRect(kGroupColumn + grid->IndicatorOffset(), grid->TitleOffset() + 1);
   QTest::mouseClick(window_, Qt::LeftButton, Qt::NoModifier, PointOf(grid, form_, (row.Left + row.Right) / 2, (row.Top + row.Bottom) / 2));
   ASSERT_TRUE(PumpUntil([&] { return !grid->FilterEditorShown(); }));
   EXPECT_EQ(grid->FilterText(kGroupColumn), "");
-  Key(Qt::Key_Up, Qt::ControlModifier);
-  ASSERT_TRUE(PumpUntil([&] { return grid->FilterEditorShown(); }));
+  ASSERT_TRUE(IntoFilterRow(grid));
   Key(Qt::Key_Return);
   Key(Qt::Key_Down);  // out of the filter row, once Enter has done its work
   ASSERT_TRUE(PumpUntil([&] { return !grid->FilterEditorShown(); }));
