@@ -197,5 +197,8 @@ void TDataSet::OrderChanged() {
   TRecordBuffer* buffer = CurrentBuffer();
   int64_t position = buffer != nullptr ? PositionOfId(buffer->id) : 0;
   ResyncAround(position);
+  // The record stands where the new order puts it: an end reached before is no end of it
+  // (only no record at all is both ends).
+  bof_ = eof_ = !RecordExists(0);
   DataEvent(deDataSetChange, 0);
 }

@@ -125,6 +125,31 @@ TEST_P(SortedBookmarks, ARecordAFilterHidesComparesWhereTheOrderPutsIt) {
   }
 }
 
+// Ordering the records anew after the cursor ran into an end leaves the current record where
+// the new order puts it, with the records on both sides of it in reach.
+TEST_P(SortedBookmarks, SortingAfterRunningIntoAnEndLeavesTheRecordsAroundTheCurrentOneInReach) {
+  People people(GetParam(), 5);
+  TDataSet* ds = people.ds.get();
+  const auto sortDescending = [ds](bool descending) {
+    if (auto* mem = dynamic_cast<TMemDataSet*>(ds)) mem->SortOnFields("Amount", true, descending);
+    if (auto* table = dynamic_cast<TSqliteDataSet*>(ds)) table->SortOnFields("Amount", true, descending);
+  };
+  ds->Last();
+  ds->Next();
+  ASSERT_TRUE(ds->Eof());
+  sortDescending(true);
+  EXPECT_FALSE(ds->Eof()) << "record 5 leads now";
+  EXPECT_EQ(ds->MoveBy(1), 1);
+  EXPECT_EQ(ds->FieldByName("ID")->AsInteger(), 4);
+  ds->First();
+  ds->Prior();
+  ASSERT_TRUE(ds->Bof());
+  sortDescending(false);
+  EXPECT_FALSE(ds->Bof()) << "record 5 is last now";
+  EXPECT_EQ(ds->MoveBy(-1), -1);
+  EXPECT_EQ(ds->FieldByName("ID")->AsInteger(), 4);
+}
+
 INSTANTIATE_TEST_SUITE_P(TableStores, SortedBookmarks, testing::Values(Store::Memory, Store::Sqlite), StoreName);
 
 TEST(MemBookmarks, SortingKeepsBookmarksAndTellsLinks) {
