@@ -26,9 +26,8 @@ class TDBGridExCellEditing {
   TColumnEx* CurrentColumn() const;
 
   // The text the editor starts with in `column` (also kept as the edit text); the text typed
-  // there while KeepsTypedText holds. `font`
-  // is the font the cell parameters start from. A column with OnGetCellParams also gives the
-  // editor its own read-only choice.
+  // there while KeepsTypedText holds. `font` is the font the cell parameters start from. A
+  // column with OnGetCellParams also gives the editor its own read-only choice.
   String EditText(TColumnEx* column, TFont* font);
   String EditMask(TColumnEx* column) const;
   int EditLimit(TColumnEx* column) const;
