@@ -352,9 +352,11 @@ class GridRandomSteps : public GridEditing {
     const int dataRow = static_cast<int>(random_() % rows);
     const int col = cols[random_() % cols.size()];
     // A press on a cell partly out of view scrolls it in: the release then misses a check box.
+    // A press on a selected cell may start a drag rather than step it.
     const bool box = FieldOfColumn(col) == kFlag;
     const TRect cell = grid->CellRect(col + grid->IndicatorOffset(), 0);
     if (box && cell.Right - cell.Left < grid->Columns()->Items(col)->Width()) return "";
+    if (box && grid->Selection()->SelectionType() != gstNon) return "";
     if (!Click(col + grid->IndicatorOffset(), grid->TitleOffset() + dataRow)) return "";
     // A press among the records posts the record being edited, also a press on another of its
     // cells.
