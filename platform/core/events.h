@@ -155,18 +155,18 @@ class TEvent<R(A...)> : public TEventBase {
     return *this;
   }
 
-  bool Assigned() const override { return static_cast<bool>(fn_); }
+  bool Assigned() const override { return fn_ != nullptr; }
   const std::type_info& SignatureType() const override { return typeid(R(A...)); }
 
   // Calls the handler; raises EInvalidOperation when the event is not assigned.
   R operator()(A... args) const {
     if (!fn_) throw EInvalidOperation("Event " + name_ + " is not assigned");
-    return fn_(std::forward<A>(args)...);
+    return Run(std::forward<A>(args)...);
   }
   // Calls the handler when assigned; otherwise does nothing and returns R's default value.
   R Call(A... args) const {
     if (!fn_) return R();
-    return fn_(std::forward<A>(args)...);
+    return Run(std::forward<A>(args)...);
   }
 
   template <typename T, typename M>
@@ -178,7 +178,7 @@ class TEvent<R(A...)> : public TEventBase {
       fn_ = nullptr;
       return;
     }
-    fn_ = [target, method](A... args) -> R { return (target->*method)(std::forward<A>(args)...); };
+    Keep([target, method](A... args) -> R { return (target->*method)(std::forward<A>(args)...); });
   }
   template <typename F>
     requires(!std::is_member_function_pointer_v<std::decay_t<F>> &&
@@ -186,7 +186,7 @@ class TEvent<R(A...)> : public TEventBase {
   void Bind(TObject* target, String name, F&& fn) {
     target_ = target;
     name_ = std::move(name);
-    fn_ = Function(std::forward<F>(fn));
+    Keep(Function(std::forward<F>(fn)));
   }
 
   void BindByName(TObject* root, const String& name) override {
@@ -201,7 +201,7 @@ class TEvent<R(A...)> : public TEventBase {
       Clear();
       throw EPropertyError("Method " + name + " has an incompatible signature");
     }
-    fn_ = typed->BindTo(root);
+    Keep(typed->BindTo(root));
   }
 
   void Clear() override {
@@ -214,10 +214,22 @@ class TEvent<R(A...)> : public TEventBase {
   bool operator==(const TEvent& other) const { return SameMethod(other); }
 
   // The callable itself (for handing the handler on).
-  const Function& Handler() const { return fn_; }
+  const Function& Handler() const {
+    static const Function none;
+    return fn_ ? *fn_ : none;
+  }
 
  private:
-  Function fn_;
+  void Keep(Function fn) { fn_ = fn ? std::make_shared<const Function>(std::move(fn)) : nullptr; }
+  // The handler may free the object that holds this event, and with it the event: the call
+  // holds the callable itself until it returns.
+  R Run(A... args) const {
+    const std::shared_ptr<const Function> running = fn_;
+    return (*running)(std::forward<A>(args)...);
+  }
+
+  // Shared by copies of the event; never changed in place, only replaced.
+  std::shared_ptr<const Function> fn_;
 };
 
 using TNotifyEvent = TEvent<void(TObject* Sender)>;

@@ -96,6 +96,27 @@ TEST(Events, AssignCopiesTargetNameAndHandler) {
   EXPECT_TRUE(a);
 }
 
+// A handler may free the object that holds the event, and so the event itself, and go on with
+// what it captured (AddressSanitizer watches).
+TEST(Events, AHandlerMayFreeTheObjectHoldingItsEvent) {
+  int ran = 0;
+  auto* widget = new TSampleWidget(nullptr);
+  const String note = "freed";
+  widget->OnChange.Bind(nullptr, "FreeIt", [widget, note, &ran](TObject*) {
+    delete widget;
+    ran += note == "freed" ? 1 : 100;
+  });
+  widget->OnChange.Call(widget);
+  EXPECT_EQ(ran, 1);
+  widget = new TSampleWidget(nullptr);
+  widget->OnChange.Bind(nullptr, "FreeIt", [widget, note, &ran](TObject*) {
+    delete widget;
+    ran += note == "freed" ? 1 : 100;
+  });
+  widget->OnChange(widget);
+  EXPECT_EQ(ran, 2);
+}
+
 TEST(Events, ResolveByNameAgainstTheRootsRegisteredMethods) {
   TDerivedForm form(nullptr);
   TSampleWidget widget(&form);
