@@ -7,6 +7,7 @@
 #include "platform/classes/properties.h"
 #include "platform/controls/menu_window.h"
 #include "platform/controls/notified_link.h"
+#include "platform/controls/watched_component.h"
 #include "platform/graphics/image_list.h"
 #include "platform/windows/focus.h"
 #include "platform/windows/system_metrics.h"
@@ -99,7 +100,11 @@ bool TPopupMenu::PopupAt(TControl* control, TPoint screen) {
 
 void TPopupMenu::Popup(int x, int y) {
   CloseMenu();
+  // The handler may free the menu (one rebuilt on each opening): nothing is left to show.
+  TWatchedComponent self;
+  self.Set(this);
   OnPopup.Call(this);
+  if (self.Get() == nullptr) return;
   PopupItems(Items(), x, y);
 }
 

@@ -1,5 +1,8 @@
 // A handler that frees the menu it runs from (or its own item) must leave nothing behind that
 // touches freed memory; these run under AddressSanitizer.
+#include <functional>
+#include <utility>
+
 #include "platform/controls/menu_window.h"
 #include "platform/controls/menus.h"
 #include "tests/controls/std_control_fixture.h"
@@ -81,6 +84,30 @@ TEST_F(MenuLifetimeTest, AMainMenuItemMayFreeItsMainMenu) {
   EXPECT_EQ(log, "freed &Quit;");
   EXPECT_EQ(form_->Menu(), nullptr);
   Application->ProcessMessages();
+}
+
+// OnPopup may free its own menu (a menu rebuilt on each opening): nothing is shown then, and
+// a control asking the menu to pop up learns that the click was taken.
+TEST_F(MenuLifetimeTest, OnPopupMayFreeItsOwnMenu) {
+  auto* panel = Make<TCustomControl>(Bounds(10, 10, 60, 30));
+  const std::pair<const char*, std::function<void(TPopupMenu*)>> openings[] = {
+      {"popped up", [](TPopupMenu* m) { m->Popup(200, 150); }},
+      {"popped up for a control", [panel](TPopupMenu* m) { EXPECT_TRUE(m->PopupAt(panel, {200, 150})); }},
+  };
+  for (const auto& [how, open] : openings) {
+    SCOPED_TRACE(how);
+    log.clear();
+    auto* popup = new TPopupMenu(form_);
+    AddItem(popup->Items(), "&Item");
+    const String note = "freed";
+    popup->OnPopup.Bind(nullptr, "Rebuild", [this, popup, note](TObject*) {
+      delete popup;
+      log += note + ";";
+    });
+    open(popup);
+    EXPECT_EQ(log, "freed;");
+    EXPECT_EQ(GetCapture(), nullptr);
+  }
 }
 
 TEST_F(MenuLifetimeTest, AControlClickMayFreeTheControl) {

@@ -372,6 +372,22 @@ TEST_F(SkinMenus, ItemsAddedLaterAreSkinnedAndOwnHandlersStay) {
   EXPECT_EQ(At(w->ItemRect(2).Left + 2, w->ItemRect(2).Top + 2), clLime);
 }
 
+// OnPopup may free its own menu (a menu rebuilt on each opening): nothing is shown, nothing
+// freed is read (AddressSanitizer watches).
+TEST_F(SkinMenus, OnPopupMayFreeItsOwnMenu) {
+  auto* menu = new TskPopupMenu(form_);
+  AddEveryKind(menu->Items());
+  menu->SetupItems();
+  int freed = 0;
+  const String note = "freed";
+  menu->OnPopup.Bind(nullptr, "Rebuild", [menu, note, &freed](TObject*) {
+    delete menu;
+    freed += note == "freed" ? 1 : 100;
+  });
+  menu->Popup(100, 50);
+  EXPECT_EQ(freed, 1);
+}
+
 TEST_F(SkinMenus, AnItemMovedToAnotherMenuTakesItsLookAndForgetsTheFirst) {
   auto* first = new TskPopupMenu(form_);
   auto* second = MakeMenu<TskPopupMenu>(kLooks[5]);
