@@ -69,7 +69,7 @@ void TnbButtonImages::SetOwner(TComponent* owner) {
 
 void TnbButtonImages::Forget(TComponent* list) {
   for (int s = Normal_; s <= DisabledSmall_; ++s)
-    if (List(static_cast<Slot>(s)) == list) SetList(static_cast<Slot>(s), nullptr);
+    if (slots_.Holds(s, list)) SetList(static_cast<Slot>(s), nullptr);
 }
 
 void TnbButtonImages::Assign(TPersistent* source) {
@@ -100,8 +100,8 @@ void TnbHeaderImages::SetList(size_t i, TCustomImageList* list) {
 }
 
 void TnbHeaderImages::Forget(TComponent* list) {
-  if (Normal() == list) SetNormal(nullptr);
-  if (Hot() == list) SetHot(nullptr);
+  if (slots_.Holds(0, list)) SetNormal(nullptr);
+  if (slots_.Holds(1, list)) SetHot(nullptr);
 }
 
 void TnbHeaderImages::Assign(TPersistent* source) {

@@ -60,8 +60,9 @@ class TnbBorder : public TnbLookObject {
   uint16_t left_ = 5, top_ = 5, right_ = 5, bottom_ = 5, separator_ = 5;
 };
 
-// A set of image lists watched through change links; a list that is destroyed simply drops
-// out (its link loses its sender), so no stale list is ever drawn.
+// A set of image lists watched through change links. A list being destroyed lets go of its
+// link before its holder hears of its end; the slot remembers it, so that the holder still
+// recognises it then, empties the slot and reports the change (a layout may keep the list).
 template <size_t N>
 class TnbImageSlots {
  public:
@@ -75,14 +76,19 @@ class TnbImageSlots {
   // Moves slot i to `list`; answers whether it changed.
   bool Set(size_t i, TCustomImageList* list) {
     TChangeLink* link = links_[i].get();
-    if (link->Sender() == list) return false;
+    if (link->Sender() == list && given_[i] == list) return false;
     if (link->Sender() != nullptr) link->Sender()->UnRegisterChanges(link);
     if (list != nullptr) list->RegisterChanges(link);
+    given_[i] = list;
     return true;
   }
+  // Slot i was given `list`, also while the list is being destroyed.
+  bool Holds(size_t i, const TComponent* list) const { return list != nullptr && given_[i] == list; }
 
  private:
   std::array<std::unique_ptr<TChangeLink>, N> links_;
+  // Only compared, never followed: the list may be gone.
+  std::array<const TComponent*, N> given_{};
 };
 
 // Image lists of buttons by state and size.

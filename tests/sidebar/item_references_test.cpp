@@ -29,6 +29,26 @@ TEST_F(ItemReferencesTest, OnlyAHeaderOfTheBarItselfCanBeMadeActive) {
   EXPECT_EQ(bar_->ActiveHeader(), own);
 }
 
+TEST_F(ItemReferencesTest, AFreedHeaderImageListIsDrawnFromNoMore) {
+  TImageList* list = SquareImages(16, clLime);
+  bar_->HeaderImages()->SetNormal(list);
+  TnbHeader* h = AddHeader("Pictured", 1);
+  h->SetImageIndex(0);
+  bar_->SetActiveHeader(h);
+  const auto limeInCaption = [&] {
+    auto bmp = Paint();
+    const TRect r = h->CaptionRect();
+    int n = 0;
+    for (int y = r.Top; y < r.Bottom; ++y)
+      for (int x = r.Left; x < r.Right; ++x) n += At(*bmp, x, y) == clLime;
+    return n;
+  };
+  EXPECT_EQ(limeInCaption(), 16 * 16);
+  delete list;
+  EXPECT_EQ(bar_->HeaderImages()->Normal(), nullptr);
+  EXPECT_EQ(limeInCaption(), 0);
+}
+
 TEST_F(ItemReferencesTest, TheActiveHeaderIsLetGoOfOnEveryRemoval) {
   const std::pair<const char*, std::function<void(TnbHeader*)>> removals[] = {
       {"deleted", [](TnbHeader* h) { delete h; }},
