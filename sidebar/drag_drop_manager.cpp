@@ -164,6 +164,8 @@ TnbSideBar* TnbDragDropManager::CurrentSource() const { return nbLiveBars::Find(
 
 template <typename Call>
 HRESULT TnbDragDropManager::Guarded(uint32_t* effect, Call&& call) {
+  // A handler may free the bar, and with it the bar's hold on this manager, during the call.
+  const std::shared_ptr<TnbDragDropManager> keep = weak_from_this().lock();
   try {
     if (bar_ == nullptr) return E_ABORT;
     return call();
@@ -204,7 +206,8 @@ HRESULT TnbDragDropManager::DragLeave() {
   return Guarded(nullptr, [&] {
     sourceId_ = 0;
     bar_->DoDragLeave();
-    bar_->Invalidate();
+    // A handler may have freed the bar meanwhile.
+    if (bar_ != nullptr) bar_->Invalidate();
     return S_OK;
   });
 }

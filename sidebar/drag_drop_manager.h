@@ -17,7 +17,10 @@ class TStream;
 //
 // One manager serves a bar for its whole life. A drag holds it too, so a bar freed during its
 // own drag leaves a manager that renders nothing and takes no drops.
-class TnbDragDropManager : public IDropTarget, public IDropSource, public IDataObject {
+class TnbDragDropManager : public IDropTarget,
+                           public IDropSource,
+                           public IDataObject,
+                           public std::enable_shared_from_this<TnbDragDropManager> {
  public:
   explicit TnbDragDropManager(TnbSideBar* bar);
   static TClipboardFormat ReferenceFormat();

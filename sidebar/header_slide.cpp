@@ -11,7 +11,6 @@ TnbHeaderSlide::TnbHeaderSlide(TnbSideBar& bar, TnbHeader* from, TnbHeader* to)
     : bar_(bar), alive_(bar.AliveToken()), from_(from), to_(to), upwards_(to->Index() < from->Index()),
       fromIndex_(from->Index()), toIndex_(to->Index()) {
   bar_.switching_ = true;
-  bar_.slideFrom_ = from;
   bar_.updating_ = false;
   bar_.layoutReady_ = false;
   try {

@@ -3,6 +3,7 @@
 
 #include "platform/classes/properties.h"
 #include "platform/windows/keys.h"
+#include "sidebar/handler_watch.h"
 #include "sidebar/headers.h"
 #include "sidebar/side_bar.h"
 #include "platform/classes/collection.h"
@@ -78,7 +79,10 @@ void TnbInplaceEditor::EndEdit(bool cancel) {
   if (!editing_) return;
   editing_ = false;
   edit_->SetTop(-1000);
+  // OnChange may free the bar, and this editor with it.
+  TnbHandlerWatch watch(*bar_);
   Commit(cancel);
+  if (!watch.BarKept()) return;
   edit_->SetVisible(false);
   header_ = nullptr;
   button_ = nullptr;

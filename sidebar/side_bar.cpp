@@ -9,6 +9,7 @@
 #include "platform/core/scope_guard.h"
 #include "platform/windows/messages.h"
 #include "platform/windows/window_styles.h"
+#include "sidebar/handler_watch.h"
 #include "sidebar/presets.h"
 #include "sidebar/text_cache.h"
 
@@ -206,7 +207,8 @@ void TnbSideBar::ContentShrank() {
 
 void TnbSideBar::ItemGone(TCollectionItem* item) {
   ContentShrank();
-  for (TnbHeader** ref : {&activeHeader_, &switchTarget_, &slideFrom_}) nbForget(*ref, item);
+  for (TnbHeader** ref : {&activeHeader_, &switchTarget_}) nbForget(*ref, item);
+  TnbHandlerWatch::ItemGone(item);
   if (input_) input_->ItemGone(item);
   if (alertButton_ != nullptr && static_cast<TCollectionItem*>(alertButton_) == item) {
     alertButton_ = nullptr;
@@ -242,12 +244,18 @@ void TnbSideBar::SetExplorerMethod(TnbExplorerMethod v) {
   if (explorerMethod_ == v) return;
   explorerMethod_ = v;
   for (int i = 0; i < HeaderCount(); ++i) Header(i)->SetFirstVisibleIndex(0);
-  if (!ComponentState().Contains(csLoading) && HeaderCount() > 0) SetActiveHeader(Header(0));
+  if (!ComponentState().Contains(csLoading) && HeaderCount() > 0) {
+    TnbHandlerWatch watch(*this);
+    SetActiveHeader(Header(0));
+    if (!watch.BarKept()) return;
+  }
   Invalidate();
 }
 
 void TnbSideBar::SetViewStyle(TnbViewStyle v) {
-  if (viewStyle_ == v || !DoChangeViewStyle(viewStyle_, v)) return;
+  if (viewStyle_ == v) return;
+  TnbHandlerWatch watch(*this);
+  if (!DoChangeViewStyle(viewStyle_, v) || !watch.BarKept()) return;
   scrollOffset_ = 0;
   viewStyle_ = v;
   if (HandleAllocated()) RecreateWnd();
@@ -282,7 +290,10 @@ void TnbSideBar::EditorContextPopup(TObject*, TPoint mousePos, bool& handled) {
   // The bar's handler sees the position in its own coordinates, the editor as the sender.
   TnbInplaceEdit* edit = inplaceEditor_->Edit();
   handled = false;
+  TnbHandlerWatch watch(*this);
   OnEditorContextPopup.Call(inplaceEditor_.get(), TPoint{mousePos.x + edit->Left(), mousePos.y + edit->Top()}, handled);
+  // A handler that freed the bar freed the edit too: the click is used up, no menu of the edit's shows.
+  if (!watch.BarKept()) handled = true;
 }
 
 bool TnbSideBar::Editing() const { return inplaceEditor_ && inplaceEditor_->Editing(); }

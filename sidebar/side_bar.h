@@ -288,6 +288,9 @@ class TnbSideBar : public TCustomControl {
   void WMSetFocus(TMessage& m);
   void WMKillFocus(TMessage& m);
   void WMContextMenu(TMessage& m);
+  // The context popup of a button or header, then its own menu unless the popup handled it.
+  template <typename Item>
+  void ItemMenu(Item* item, TPoint p, TPoint screen, bool& handled);
   // Mouse enter and leave, accelerators, left presses and releases, designer hit tests and
   // drags of the class library: the input controller's.
   void InputMessage(TMessage& m);
@@ -363,9 +366,9 @@ class TnbSideBar : public TCustomControl {
   std::unique_ptr<TnbBarLayout> layout_;
   std::unique_ptr<TnbSideBarInput> input_;
   std::unique_ptr<TnbSideBarPainter> painter_;
-  // Headers a running switch works on; cleared when they go, so the switch stops cleanly.
+  // The header the latest switch goes to: a switch that a handler started meanwhile (or the
+  // header going) ends the one running.
   TnbHeader* switchTarget_ = nullptr;
-  TnbHeader* slideFrom_ = nullptr;
   // False once the bar is destroyed, for code that ran messages in between.
   std::shared_ptr<bool> alive_ = std::make_shared<bool>(true);
 };

@@ -7,6 +7,7 @@
 #include "platform/windows/keys.h"
 #include "platform/windows/messages.h"
 #include "sidebar/drag_drop_manager.h"
+#include "sidebar/handler_watch.h"
 #include "sidebar/live_bars.h"
 #include "sidebar/side_bar.h"
 #include "sidebar/side_bar_input.h"
@@ -56,9 +57,12 @@ HRESULT TnbSideBarDrag::Enter(IDataObject* data, TnbSideBar* source, uint32_t ke
   bool accept = true;
   overAt_.reset();
   effect = bar_.GetDropEffect(source, shift, effect);
+  // The handlers may free the bar: the drag then ends for it.
+  TnbHandlerWatch watch(bar_);
   bar_.OnDragEnter.Call(&bar_, data, source, shift, dsDragEnter, p, dropMode_, effect, accept);
-  bar_.OnDragOver.Call(&bar_, source, shift, dsDragEnter, p, dropMode_, effect, accept);
-  accepted_ = accept;
+  if (watch.BarKept()) bar_.OnDragOver.Call(&bar_, source, shift, dsDragEnter, p, dropMode_, effect, accept);
+  if (!watch.BarKept()) accept = false;
+  else accepted_ = accept;
   if (!accept) effect = DROPEFFECT_NONE;
   return S_OK;
 }
@@ -85,8 +89,10 @@ void TnbSideBarDrag::OverAt(TObject* source, TShiftState shift, TPoint p, TDragS
   dropTarget_ = target;
   dropPosition_ = position;
   effect = bar_.GetDropEffect(dynamic_cast<TnbSideBar*>(source), shift, effect);
+  TnbHandlerWatch watch(bar_);
   bar_.OnDragOver.Call(&bar_, source, shift, state, p, dropMode_, effect, accept);
-  accepted_ = accept;
+  if (!watch.BarKept()) accept = false;
+  else accepted_ = accept;
   if (!accept) effect = DROPEFFECT_NONE;
 }
 
@@ -141,15 +147,18 @@ void TnbSideBarDrag::LibraryDrag(TMessage& m) {
                         ? static_cast<TObject*>(rec->Source->Control())
                         : rec->Source;
   uint32_t effect = DROPEFFECT_COPY | DROPEFFECT_MOVE;
+  TnbHandlerWatch watch(bar_);
   if (message == dmDragDrop) {
-    ScopeGuard finish([this] { ClearDropTarget(); });
+    ScopeGuard finish([this, &watch] {
+      if (watch.BarKept()) ClearDropTarget();
+    });
     bar_.OnDragDrop.Call(&bar_, source, nullptr, {}, GetShiftState(), p, effect, dropMode_);
     return;
   }
   const TDragState state = message == dmDragEnter ? dsDragEnter : message == dmDragLeave ? dsDragLeave : dsDragMove;
   OverAt(source, GetShiftState(), p, state, effect);
   m.Result = static_cast<LRESULT>(effect);
-  if (message == dmDragLeave) ClearDropTarget();
+  if (message == dmDragLeave && watch.BarKept()) ClearDropTarget();
 }
 
 HRESULT TnbSideBarDrag::Leave() {
@@ -160,16 +169,20 @@ HRESULT TnbSideBarDrag::Leave() {
   EndDragScroll();
   uint32_t effect = 0;
   bool accept = accepted_;
+  TnbHandlerWatch watch(bar_);
   bar_.OnDragOver.Call(&bar_, nullptr, TShiftState{}, dsDragLeave, TPoint{}, dropMode_, effect, accept);
-  accepted_ = accept;
+  if (watch.BarKept()) accepted_ = accept;
   return S_OK;
 }
 
 HRESULT TnbSideBarDrag::Drop(IDataObject* data, TnbSideBar* source, uint32_t keyState, TPoint screen,
                              uint32_t& effect) {
   if (effect == DROPEFFECT_NONE) return E_FAIL;
-  // The mark, the held scroll boxes and the auto-change end with the drop, however it ends.
-  ScopeGuard finish([this] {
+  // The mark, the held scroll boxes and the auto-change end with the drop, however it ends,
+  // unless a handler freed the bar.
+  TnbHandlerWatch watch(bar_);
+  ScopeGuard finish([this, &watch] {
+    if (!watch.BarKept()) return;
     bar_.InvalidateDropTarget(dropTarget_);
     ClearDropTarget();
   });
@@ -180,6 +193,7 @@ HRESULT TnbSideBarDrag::Drop(IDataObject* data, TnbSideBar* source, uint32_t key
   if (overAt_ != p) {
     uint32_t shown = effect;
     OverAt(source, shift, p, dsDragMove, shown);
+    if (!watch.BarKept()) return E_FAIL;
     if (shown == DROPEFFECT_NONE) {
       effect = DROPEFFECT_NONE;
       return E_FAIL;
@@ -232,7 +246,9 @@ bool TnbSideBarDrag::InternalDrop(int position, uint32_t& effect, IDataObject* d
 void TnbSideBarDrag::Prepare(TPoint p, TShiftState shift) {
   int position = 1;
   TnbButton* target = DropTargetAt(p, position);
+  TnbHandlerWatch watch(bar_);
   const bool allowed = target != nullptr && bar_.DoDragAllowed(target);
+  if (!watch.BarKept()) return;
   pressPoint_ = p;
   const bool plain = !shift.Contains(ssShift) && !shift.Contains(ssCtrl);
   if (allowed && plain && !pending_ && draggedButton_ == nullptr) {

@@ -4,6 +4,7 @@
 #include "platform/core/scope_guard.h"
 #include "platform/windows/keys.h"
 #include "platform/windows/messages.h"
+#include "sidebar/handler_watch.h"
 #include "sidebar/side_bar.h"
 #include "sidebar/side_bar_drag.h"
 
@@ -206,7 +207,10 @@ void TnbSideBarInput::DesignHitTest(TMessage& m) {
 }
 
 void TnbSideBarInput::LeftButtonDown(TMessage& m) {
+  // The press runs the program's mouse events, which may free the bar.
+  TnbHandlerWatch watch(bar_);
   bar_.Inherited(m);
+  if (!watch.BarKept()) return;
   const TShiftState shift = KeysToShiftState(static_cast<uint32_t>(m.WParam));
   if (!bar_.IsDesigning() && !bar_.Focused() && bar_.HandleAllocated() && bar_.Showing()) bar_.SetFocus();
   drag_->Prepare(LParamToPoint(m.LParam), shift);
@@ -258,7 +262,9 @@ void TnbSideBarInput::ResetTracking() {
 }
 
 void TnbSideBarInput::MouseCrossing(TMessage& m, bool entering) {
+  TnbHandlerWatch watch(bar_);
   bar_.Inherited(m);
+  if (!watch.BarKept()) return;
   ResetTracking();
   pointerInside_ = false;
   if (entering && !bar_.IsDesigning() && !Editing() && bar_.Options().Contains(boFocusOnMouseEnter) &&

@@ -5,6 +5,7 @@
 #include "platform/windows/keys.h"
 #include "platform/windows/messages.h"
 #include "platform/windows/system_metrics.h"
+#include "sidebar/handler_watch.h"
 #include "sidebar/side_bar.h"
 
 // The window and control messages the bar handles itself, and its event dispatchers.
@@ -56,24 +57,31 @@ void TnbSideBar::WMKillFocus(TMessage& m) {
 
 void TnbSideBar::InputMessage(TMessage& m) { input_->Message(m); }
 
+// The program's mouse and key events run first and may free the bar.
 void TnbSideBar::MouseDown(TMouseButton button, TShiftState shift, int x, int y) {
+  TnbHandlerWatch watch(*this);
   TCustomControl::MouseDown(button, shift, x, y);
-  input_->MouseDown(button, x, y);
+  if (watch.BarKept()) input_->MouseDown(button, x, y);
 }
 
 void TnbSideBar::MouseMove(TShiftState shift, int x, int y) {
+  TnbHandlerWatch watch(*this);
   TCustomControl::MouseMove(shift, x, y);
-  input_->MouseMove(shift, x, y);
+  if (watch.BarKept()) input_->MouseMove(shift, x, y);
 }
 
 void TnbSideBar::MouseUp(TMouseButton button, TShiftState shift, int x, int y) {
+  TnbHandlerWatch watch(*this);
   TCustomControl::MouseUp(button, shift, x, y);
-  input_->MouseUp(button);
+  if (watch.BarKept()) input_->MouseUp(button);
 }
 
 void TnbSideBar::KeyDown(uint16_t& key, TShiftState shift) {
+  TnbHandlerWatch watch(*this);
   TCustomControl::KeyDown(key, shift);
-  input_->KeyDown(key);
+  if (watch.BarKept()) input_->KeyDown(key);
+  // A bar freed meanwhile leaves nothing to pass the key on to.
+  if (!watch.BarKept()) key = 0;
 }
 
 void TnbSideBar::CNNotify(TMessage& m) {
@@ -91,9 +99,10 @@ void TnbSideBar::CMRepaint(TMessage& m) {
 
 void TnbSideBar::CMVisibleChanged(TMessage& m) {
   Inherited(m);
+  TnbHandlerWatch watch(*this);
   if (Visible()) DoShow();
   else DoHide();
-  Invalidate();
+  if (watch.BarKept()) Invalidate();
 }
 
 void TnbSideBar::CMHintShow(TMessage& m) {
@@ -127,26 +136,32 @@ void TnbSideBar::WMContextMenu(TMessage& m) {
   const TPoint p = ScreenToClient(screen);
   layout_->Update();
   bool handled = false;
+  m.Result = 1;
+  // The handlers may free the item under the mouse, or the bar: what went is not asked again.
+  TnbHandlerWatch watch(*this);
   TnbButton* hotButton = input_->HotButton();
-  if (hotButton != nullptr && nbHit(hotButton->Rects().Button, p)) {
-    ItemContextPopup(hotButton, p, handled);
-    if (!handled) handled = PopUp(hotButton->PopupMenu(), this, screen);
-  }
+  if (hotButton != nullptr && nbHit(hotButton->Rects().Button, p)) ItemMenu(hotButton, p, screen, handled);
+  if (!watch.BarKept()) return;
   TnbHeader* header = nullptr;
   TnbHeader* hot = input_->HotHeader();
   TnbHeader* under = input_->MouseHeader();
   if (hot != nullptr && nbHit(hot->CaptionRect(), p)) header = hot;
   else if (hot == nullptr && under != nullptr && nbHit(under->BodyRect(), p)) header = under;
-  if (!handled && header != nullptr) {
-    ItemContextPopup(header, p, handled);
-    if (!handled) handled = PopUp(header->PopupMenu(), this, screen);
-  }
-  if (!handled) {
+  if (!handled && header != nullptr) ItemMenu(header, p, screen, handled);
+  if (!handled && watch.BarKept()) {
     ItemContextPopup(this, p, handled);
-    if (!handled) handled = PopUp(PopupMenu(), this, screen);
+    if (!handled && watch.BarKept()) handled = PopUp(PopupMenu(), this, screen);
   }
-  m.Result = handled ? 1 : 0;
-  if (!handled) DefaultHandler(m);
+  if (handled || !watch.BarKept()) return;
+  m.Result = 0;
+  DefaultHandler(m);
+}
+
+template <typename Item>
+void TnbSideBar::ItemMenu(Item* item, TPoint p, TPoint screen, bool& handled) {
+  TnbHandlerWatch watch(*this, {item});
+  ItemContextPopup(item, p, handled);
+  if (!handled && watch.Kept()) handled = PopUp(item->PopupMenu(), this, screen);
 }
 
 void TnbSideBar::ItemContextPopup(TObject* sender, TPoint mousePos, bool& handled) {

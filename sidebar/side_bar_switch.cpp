@@ -2,6 +2,7 @@
 #include "platform/controls/application.h"
 #include "platform/core/exceptions.h"
 #include "platform/core/scope_guard.h"
+#include "sidebar/handler_watch.h"
 #include "sidebar/header_slide.h"
 #include "sidebar/side_bar.h"
 
@@ -10,7 +11,11 @@
 
 bool TnbSideBar::SwitchAllowed(TnbHeader* header) {
   bool canChange = true;
-  if (!IsDesigning()) DoCanChange(header, canChange);
+  if (!IsDesigning()) {
+    TnbHandlerWatch watch(*this, {header});
+    DoCanChange(header, canChange);
+    if (!watch.Kept()) return false;
+  }
   if (header != nullptr && canChange)
     canChange = header->EffectiveEnabled() || options_.Contains(boChangeToDisabled);
   return IsDesigning() || canChange;
@@ -25,15 +30,17 @@ void TnbSideBar::SetActiveHeader(TnbHeader* header) {
   if (header != nullptr && !header->Visible() && !IsDesigning()) return;
   // A slide in progress finishes first; a second switch meanwhile is ignored.
   if (switching_) return;
-  const std::shared_ptr<bool> alive = alive_;
   switchTarget_ = header;
+  // The handlers may free the header or the bar, or start a switch of their own: then this
+  // one has nothing left to do.
+  TnbHandlerWatch watch(*this, {header});
+  const auto goesOn = [&] { return watch.Kept() && switchTarget_ == header; };
   {
     TnbUpdateLock lock(this);
-    if (!SwitchAllowed(header) || switchTarget_ != header) return;
+    if (!SwitchAllowed(header) || !goesOn()) return;
     const int oldIndex = ActiveIndex(), newIndex = header ? header->Index() : -1;
     if (!IsDesigning() && !ComponentState().Contains(csDestroying)) DoChange(oldIndex, newIndex);
-    // The handlers may have deleted the header: then there is nothing to switch to.
-    if (switchTarget_ != header) return;
+    if (!goesOn()) return;
     if (CloseUpLayout()) {
       if (header != nullptr) header->SetOpened(!header->Opened());
       layoutReady_ = true;
@@ -42,12 +49,11 @@ void TnbSideBar::SetActiveHeader(TnbHeader* header) {
       if (header != nullptr && activeHeader_ != nullptr && header != activeHeader_ &&
           headerScrollType_ != stNone && headerScrollValue_ > 0) {
         Slide(activeHeader_, header);
-        if (!*alive) return;
-        if (switchTarget_ != header) return;
+        if (!goesOn()) return;
       }
     }
     if (!IsDesigning() && header != nullptr) header->OnChange.Call(header);
-    if (switchTarget_ != header) return;
+    if (!goesOn()) return;
     activeHeader_ = header;
     if (header != nullptr) header->SetCaptionState(hbsFocused);
   }
@@ -64,13 +70,13 @@ void TnbSideBar::PaintNow() {
 
 // Moves the captions between `from` and `to`, frame by frame.
 void TnbSideBar::Slide(TnbHeader* from, TnbHeader* to) {
-  const std::shared_ptr<bool> alive = alive_;
+  TnbHandlerWatch watch(*this, {from, to});
   TnbHeaderSlide slide(*this, from, to);
   while (slide.Move()) {
     if (headerScrollValue_ < 10 && !IsDesigning() && Application != nullptr) {
       Application->ProcessMessages();
       // The bar or either header may have gone while messages ran.
-      if (!*alive || slideFrom_ != from || switchTarget_ != to) return;
+      if (!watch.Kept() || switchTarget_ != to) return;
     }
     slide.Show();
   }

@@ -1,6 +1,7 @@
 // The side bar's timers: scrolling on held arrows, the alert blink and the wheel.
 #include "platform/controls/application.h"
 #include "platform/windows/timers.h"
+#include "sidebar/handler_watch.h"
 #include "sidebar/side_bar.h"
 
 // The bar's five timers (close bar, column scroll, header auto-change and button-list scroll
@@ -38,7 +39,9 @@ void TnbSideBar::ScrollColumnDown() {
 }
 
 bool TnbSideBar::DoMouseWheel(TShiftState shift, int wheelDelta, TPoint mousePos) {
-  if (TCustomControl::DoMouseWheel(shift, wheelDelta, mousePos)) return true;
+  // The program's wheel events run first and may free the bar: the turn is used up then.
+  TnbHandlerWatch watch(*this);
+  if (TCustomControl::DoMouseWheel(shift, wheelDelta, mousePos) || !watch.BarKept()) return true;
   return input_->MouseWheel(shift, wheelDelta);
 }
 

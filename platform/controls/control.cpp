@@ -8,6 +8,7 @@
 #include "platform/controls/popup_source.h"
 #include "platform/controls/application.h"
 #include "platform/controls/screen.h"
+#include "platform/controls/watched_component.h"
 #include "platform/controls/win_control.h"
 #include "platform/graphics/bitmap.h"
 #include "platform/graphics/graphics_objects.h"
@@ -207,8 +208,11 @@ void TControl::SetVisible(bool v) {
   if (visible_ == v) return;
   VisibleChanging();
   visible_ = v;
+  // A control's show or hide handling may free it (a panel hidden for good).
+  TWatchedComponent self;
+  self.Set(this);
   Perform(CM_VISIBLECHANGED, v ? 1 : 0);
-  RequestAlign();
+  if (self.Get() != nullptr) RequestAlign();
 }
 
 void TControl::SetEnabled(bool v) {
@@ -405,8 +409,11 @@ void TControl::MouseUp(TMouseButton button, TShiftState shift, int x, int y) {
 
 bool TControl::DoMouseWheel(TShiftState shift, int wheelDelta, TPoint mousePos) {
   bool handled = false;
+  // The handler may free the control: the turn is used up then.
+  TWatchedComponent self;
+  self.Set(this);
   OnMouseWheel.Call(this, shift, wheelDelta, mousePos, handled);
-  if (handled) return true;
+  if (handled || self.Get() == nullptr) return true;
   return wheelDelta < 0 ? DoMouseWheelDown(shift, mousePos) : DoMouseWheelUp(shift, mousePos);
 }
 

@@ -2,6 +2,7 @@
 #include "platform/controls/forms.h"
 #include "platform/core/scope_guard.h"
 
+#include <memory>
 #include <vector>
 
 #include "platform/classes/properties.h"
@@ -9,6 +10,7 @@
 #include "platform/controls/form_menu_bar.h"
 #include "platform/controls/popup_source.h"
 #include "platform/controls/screen.h"
+#include "platform/controls/watched_component.h"
 #include "platform/windows/focus.h"
 #include "platform/windows/mdi_client.h"
 #include "platform/windows/painting.h"
@@ -267,10 +269,21 @@ void TCustomForm::FocusControl(TWinControl* control) {
 }
 
 void TCustomForm::SendEnterExit(TWinControl* from, TWinControl* to) {
-  for (TWinControl* c = from; c && c != this && !c->ContainsControl(to); c = c->Parent()) c->Perform(CM_EXIT);
-  std::vector<TWinControl*> entering;
-  for (TWinControl* c = to; c && c != this && !(from && c->ContainsControl(from)); c = c->Parent()) entering.push_back(c);
-  for (auto it = entering.rbegin(); it != entering.rend(); ++it) (*it)->Perform(CM_ENTER);
+  // The handlers may free controls of either chain (an edit that closes its panel when left):
+  // each is told only while it is there, and the chains are found before anyone is told.
+  const auto watched = [](TWinControl* c) {
+    auto w = std::make_unique<TWatchedComponent>();
+    w->Set(c);
+    return w;
+  };
+  std::vector<std::unique_ptr<TWatchedComponent>> exiting, entering;
+  for (TWinControl* c = from; c && c != this && !c->ContainsControl(to); c = c->Parent()) exiting.push_back(watched(c));
+  for (TWinControl* c = to; c && c != this && !(from && c->ContainsControl(from)); c = c->Parent())
+    entering.insert(entering.begin(), watched(c));
+  for (const auto* list : {&exiting, &entering}) {
+    for (const auto& w : *list)
+      if (TComponent* c = w->Get()) static_cast<TWinControl*>(c)->Perform(list == &exiting ? CM_EXIT : CM_ENTER);
+  }
 }
 
 bool TCustomForm::SetFocusedControl(TWinControl* control) {

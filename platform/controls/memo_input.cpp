@@ -32,6 +32,8 @@ const TMessageMap& TCustomMemo::ClassMessages() {
 
 void TCustomMemo::KeyDown(uint16_t& key, TShiftState shift) {
   TCustomControl::KeyDown(key, shift);
+  // The program's handler took the key; it may have freed the memo with it.
+  if (key == 0) return;
   bool extend = shift.Contains(ssShift);
   bool ctrl = shift.Contains(ssCtrl);
   int row = RowOf(caret_);

@@ -1,5 +1,9 @@
 #include <gtest/gtest.h>
 
+#include <functional>
+#include <utility>
+#include <vector>
+
 #include "platform/windows/input.h"
 #include "platform/windows/keys.h"
 #include "tests/sidebar/drag_fixture.h"
@@ -87,6 +91,56 @@ TEST_F(DragBetweenBars, ABarFreedUnderTheDragIsNotToldAnyMore) {
   EXPECT_EQ(script_->effect, DROPEFFECT_NONE);
   EXPECT_EQ(script_->result, DRAGDROP_S_CANCEL);
   EXPECT_EQ(Captions(a_), (std::vector<String>{"A 1", "A 2", "A 3"})) << "nothing was moved";
+}
+
+// The target bar's drag handlers may free it (a form closed); the drag goes on without it and
+// nothing freed is read (AddressSanitizer watches), the handler running to its end.
+TEST_F(DragBetweenBars, ATargetBarsDragHandlerMayFreeIt) {
+  struct Case {
+    const char* event;
+    void (*bind)(TnbSideBar* bar, std::function<void()> free);
+    bool leaves;  // the path goes back to the source bar before the drop
+  };
+  const Case cases[] = {
+      {"enter",
+       [](TnbSideBar* bar, std::function<void()> free) {
+         bar->OnDragEnter.Bind(nullptr, "", [free](TnbSideBar*, IDataObject*, TObject*, TShiftState, TDragState, TPoint,
+                                                   TnbDropMode, uint32_t&, bool&) { free(); });
+       },
+       false},
+      {"leave",
+       [](TnbSideBar* bar, std::function<void()> free) {
+         bar->OnDragOver.Bind(nullptr, "", [free](TnbSideBar*, TObject*, TShiftState, TDragState state, TPoint,
+                                                  TnbDropMode, uint32_t&, bool&) {
+           if (state == dsDragLeave) free();
+         });
+       },
+       true},
+      {"drop",
+       [](TnbSideBar* bar, std::function<void()> free) {
+         bar->OnDragDrop.Bind(nullptr, "", [free](TnbSideBar*, TObject*, IDataObject*, const std::vector<uint32_t>&,
+                                                  TShiftState, TPoint, uint32_t&, TnbDropMode) { free(); });
+       },
+       false},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.event);
+    if (&c != cases) {  // each case frees the other bar: the next starts afresh
+      TearDown();
+      SetUp();
+    }
+    String log;
+    const String note = "freed";
+    c.bind(other_, [this, &log, note] {
+      delete std::exchange(other_, nullptr);
+      log += note + ";";
+    });
+    std::vector<TPoint> path{OnOther(0), OnOther(0)};
+    if (c.leaves) path.push_back(bar_->ClientToScreen(Centre(b_->CaptionRect())));
+    DragAlong(bar_, Centre(a_->GetButton(0)->Rects().Button), path);
+    EXPECT_EQ(log, "freed;");
+    EXPECT_EQ(other_, nullptr);
+  }
 }
 
 TEST_F(DragBetweenBars, ADropFromABarFreedDuringItsDragHasNoSourceBar) {
