@@ -5,6 +5,7 @@
 #include "platform/classes/filer.h"
 #include "platform/classes/properties.h"
 #include "platform/classes/stream_components.h"
+#include "platform/core/exceptions.h"
 #include "platform/core/format.h"
 #include "platform/core/scope_guard.h"
 #include "platform/windows/messages.h"
@@ -192,6 +193,11 @@ void TnbSideBar::DeleteHeader(int index) { headers_->Delete(index); }
 void TnbSideBar::Clear() {
   TnbUpdateLock lock(this);
   while (HeaderCount() > 0) headers_->Delete(HeaderCount() - 1);
+}
+
+void TnbSideBar::RefuseForeign(const String& name, const String& caption, const char* role, const char* kind) {
+  throw Exception("Cannot make \"" + (name.empty() ? caption : name) + "\" " + role + ": it is not a " + kind +
+                  " of this side bar");
 }
 
 void TnbSideBar::HeaderGone(TnbHeader* header) {

@@ -271,6 +271,9 @@ class TnbSideBar : public TCustomControl {
   bool Editing() const;
   void EditorContextPopup(TObject* sender, TPoint mousePos, bool& handled);
 
+  // Refuses an item of another bar (or of none) for a `role` of this bar's.
+  [[noreturn]] static void RefuseForeign(const String& name, const String& caption, const char* role,
+                                         const char* kind);
   // The active-header switch (side_bar_switch.cpp).
   bool SwitchAllowed(TnbHeader* header);
   void Slide(TnbHeader* from, TnbHeader* to);

@@ -1,6 +1,5 @@
 // Switching the active header, with its slide.
 #include "platform/controls/application.h"
-#include "platform/core/exceptions.h"
 #include "platform/core/scope_guard.h"
 #include "sidebar/handler_watch.h"
 #include "sidebar/header_slide.h"
@@ -23,10 +22,8 @@ bool TnbSideBar::SwitchAllowed(TnbHeader* header) {
 
 void TnbSideBar::SetActiveHeader(TnbHeader* header) {
   // The bar hears only of its own headers going away: a foreign one could not be let go of.
-  if (header != nullptr && header->Collection() != headers_.get()) {
-    const String name = header->Name().empty() ? header->Caption() : header->Name();
-    throw Exception("Cannot make \"" + name + "\" the active header: it is not a header of this side bar");
-  }
+  if (header != nullptr && header->Collection() != headers_.get())
+    RefuseForeign(header->Name(), header->Caption(), "the active header", "header");
   if (header != nullptr && !header->Visible() && !IsDesigning()) return;
   // A slide in progress finishes first; a second switch meanwhile is ignored.
   if (switching_) return;

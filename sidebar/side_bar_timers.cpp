@@ -46,6 +46,10 @@ bool TnbSideBar::DoMouseWheel(TShiftState shift, int wheelDelta, TPoint mousePos
 }
 
 void TnbSideBar::SetAlertButton(TnbButton* button) {
+  // The bar hears only of its own buttons going away: the timer would read a foreign one
+  // after its bar freed it.
+  if (button != nullptr && button->Bar() != this)
+    RefuseForeign(button->Name(), button->Caption(), "the alert button", "button");
   if (alertButton_ != nullptr) alertButton_->SetAlert(false, false);
   alertButton_ = button;
   if (button == nullptr) return StopTimer(5);

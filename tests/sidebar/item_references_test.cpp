@@ -10,23 +10,46 @@
 
 using ItemReferencesTest = SidebarTest;
 
+namespace {
+
+// `call` is refused with a message that says why.
+void ExpectRefused(const std::function<void()>& call, const char* why) {
+  try {
+    call();
+    ADD_FAILURE() << "accepted";
+  } catch (const Exception& e) {
+    EXPECT_NE(e.Message().find(why), String::npos) << e.Message();
+  }
+}
+
+}  // namespace
+
 TEST_F(ItemReferencesTest, OnlyAHeaderOfTheBarItselfCanBeMadeActive) {
   TnbHeader* own = AddHeader("Own", 1);
   bar_->SetActiveHeader(own);
   auto* other = new TnbSideBar(form_);
   TnbHeader* foreign = other->Headers()->Add();
   for (TnbHeader* refused : {foreign, bar_->CloseButton()->Header()}) {
-    try {
-      bar_->SetActiveHeader(refused);
-      ADD_FAILURE() << "accepted";
-    } catch (const Exception& e) {
-      EXPECT_NE(e.Message().find("not a header of this side bar"), String::npos) << e.Message();
-    }
+    ExpectRefused([&] { bar_->SetActiveHeader(refused); }, "not a header of this side bar");
     EXPECT_EQ(bar_->ActiveHeader(), own);
   }
   delete other;
   auto bmp = Paint();
   EXPECT_EQ(bar_->ActiveHeader(), own);
+}
+
+TEST_F(ItemReferencesTest, OnlyAButtonOfTheBarItselfCanAlert) {
+  TnbButton* own = AddHeader("Own", 1)->GetButton(0);
+  bar_->SetAlertButton(own);
+  auto* other = new TnbSideBar(form_);
+  TnbButton* foreign = other->Headers()->Add()->Buttons()->Add();
+  ExpectRefused([&] { bar_->SetAlertButton(foreign); }, "not a button of this side bar");
+  EXPECT_EQ(bar_->AlertButton(), own);
+  delete other;
+  // The blink goes on with the bar's own button (AddressSanitizer watches what it reads).
+  const bool phase = own->AlertPhase();
+  bar_->Perform(WM_TIMER, 5, 0);
+  EXPECT_NE(own->AlertPhase(), phase);
 }
 
 TEST_F(ItemReferencesTest, AFreedHeaderImageListIsDrawnFromNoMore) {
