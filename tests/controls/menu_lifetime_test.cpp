@@ -3,8 +3,11 @@
 #include <functional>
 #include <utility>
 
+#include "platform/controls/edit.h"
+#include "platform/controls/memo.h"
 #include "platform/controls/menu_window.h"
 #include "platform/controls/menus.h"
+#include "platform/controls/panel.h"
 #include "tests/controls/std_control_fixture.h"
 
 namespace {
@@ -119,6 +122,55 @@ TEST_F(MenuLifetimeTest, AControlClickMayFreeTheControl) {
   });
   panel->Click();
   EXPECT_EQ(log, "gone;");
+}
+
+template <typename T>
+T* Placed(T* control, TForm* form, TRect bounds) {
+  control->SetParent(form);
+  control->SetBoundsRect(bounds);
+  return control;
+}
+
+// A control's own handler may free the control (a form closed, a panel rebuilt) and go on
+// with what it captured: the control's handling of the message stops there.
+TEST_F(MenuLifetimeTest, AControlsHandlerMayFreeTheControl) {
+  using Free = std::function<void(TControl*)>;
+  const std::pair<const char*, std::function<void(TForm*, Free)>> cases[] = {
+      {"wheel not handled",
+       [](TForm* form, Free free) {
+         auto* panel = Placed(new TPanel(form), form, Bounds(10, 10, 200, 120));
+         panel->OnMouseWheel.Bind(nullptr, "", [free, panel](TObject*, TShiftState, int, TPoint, bool&) { free(panel); });
+         const WPARAM down = static_cast<WPARAM>(static_cast<uint16_t>(-120)) << 16;
+         panel->Perform(WM_MOUSEWHEEL, down, PointToLParam(panel->ClientToScreen({5, 5})));
+       }},
+      {"key a memo's handler takes",
+       [](TForm* form, Free free) {
+         auto* memo = Placed(new TMemo(form), form, Bounds(10, 10, 80, 40));
+         memo->OnKeyDown.Bind(nullptr, "", [free, memo](TObject*, uint16_t& key, TShiftState) {
+           key = 0;
+           free(memo);
+         });
+         memo->Perform(WM_KEYDOWN, VK_RETURN, 1);
+       }},
+      {"leaving an edit",
+       [](TForm* form, Free free) {
+         auto* edit = Placed(new TEdit(form), form, Bounds(10, 10, 80, 20));
+         auto* elsewhere = Placed(new TEdit(form), form, Bounds(300, 200, 80, 20));
+         edit->SetFocus();
+         edit->OnExit.Bind(nullptr, "", [free, edit](TObject*) { free(edit); });
+         elsewhere->SetFocus();
+       }},
+  };
+  for (const auto& [handler, run] : cases) {
+    SCOPED_TRACE(handler);
+    log.clear();
+    const String note = "freed";
+    run(form_, [this, note](TControl* control) {
+      delete control;
+      log += note + ";";
+    });
+    EXPECT_EQ(log, "freed;");
+  }
 }
 
 }  // namespace
