@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "platform/controls/combo_box.h"
+#include "platform/controls/watched_component.h"
 #include "platform/core/utf8_codec.h"
 #include "platform/windows/focus.h"
 #include "platform/windows/scroll_bars.h"
@@ -86,9 +87,14 @@ bool TCustomComboBox::Complete(char32_t typed) {
 }
 
 void TCustomComboBox::KeyPress(char16_t& key) {
+  // The handlers may free the combo box, its edit with it: the key is used up then.
+  const TWatchedComponent self(this);
+  const auto gone = [&] { return self.Get() == nullptr ? (key = 0, true) : false; };
   OnKeyPress.Call(this, key);
+  if (gone()) return;
   bool typed = key >= 0x20 && key != 0x7F && (key < 0xD800 || key > 0xDFFF);
   if (edit_ && autoComplete_ && typed && !edit_->ReadOnly() && Complete(key)) key = 0;
+  if (gone()) return;
   if (edit_ || key < 0x20 || key == 0x7F) return;
   int found = search_.Type(*Items(), key, ItemIndex());
   if (found >= 0 && dropped_) list_->SetItemIndex(found);

@@ -464,7 +464,10 @@ void TControl::WMMouseUp(TMessage& m) {
   if (controlStyle_.Contains(csCaptureMouse)) SetMouseCapture(false);
   if (button == mbLeft && controlState_.Contains(csClicked)) {
     controlState_.Exclude(csClicked);
+    // The click's handler may free the control (a form closed by its button).
+    const TWatchedComponent self(this);
     if (ClientRect().Contains(mouse.Pos())) Click();
+    if (self.Get() == nullptr) return;
   }
   if (!controlStyle_.Contains(csNoStdEvents)) MouseUp(button, KeysToShiftState(mouse.Keys()), mouse.XPos(), mouse.YPos());
 }

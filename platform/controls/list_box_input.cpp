@@ -2,6 +2,7 @@
 #include <algorithm>
 
 #include "platform/controls/list_box.h"
+#include "platform/controls/watched_component.h"
 #include "platform/windows/focus.h"
 #include "platform/windows/scroll_bars.h"
 #include "platform/windows/scroll_tracker.h"
@@ -90,8 +91,10 @@ void TCustomListBox::WMLButtonUp(TMessage& m) {
   bool wasSelecting = selecting_;
   selecting_ = false;
   if (GetCapture() == Handle()) ReleaseCapture();
+  // The change's handler may free the list (a choice that closes its form).
+  const TWatchedComponent self(this);
   if (wasSelecting) NotifyIfChanged(pressSelection_, pressCaret_);
-  TControl::WMMouseUp(m);
+  if (self.Get() != nullptr) TControl::WMMouseUp(m);
 }
 
 void TCustomListBox::WMVScroll(TMessage& m) {
@@ -127,7 +130,7 @@ void TCustomListBox::WMFocusChanged(TMessage& m) {
 
 void TCustomListBox::KeyDown(uint16_t& key, TShiftState shift) {
   TCustomControl::KeyDown(key, shift);
-  if (Count() == 0) return;
+  if (key == 0 || Count() == 0) return;
   int from = std::max(caret_, 0);
   int target = -1;
   int page = std::max(VisibleCount() - 1, 1);

@@ -4,6 +4,7 @@
 #include <algorithm>
 
 #include "platform/classes/properties.h"
+#include "platform/controls/watched_component.h"
 #include "platform/windows/scroll_tracker.h"
 #include "platform/windows/scroll_bars.h"
 #include "platform/windows/system_metrics.h"
@@ -108,8 +109,10 @@ void TScrollBar::CNScroll(TMessage& m) {
   }
   static const TScrollCode codes[] = {scLineUp, scLineDown, scPageUp, scPageDown, scPosition, scTrack, scTop, scBottom, scEndScroll};
   pos = std::clamp(pos, min_, std::max(min_, MaxPosition()));
+  // The handlers may free the bar (a page that closes its form).
+  const TWatchedComponent self(this);
   Scroll(codes[code], pos);
-  SetPosition(pos);
+  if (self.Get() != nullptr) SetPosition(pos);
 }
 
 void TScrollBar::Scroll(TScrollCode code, int& pos) { OnScroll.Call(this, code, pos); }
@@ -128,25 +131,31 @@ void TScrollBar::KeyDown(uint16_t& key, TShiftState shift) {
     case VK_END: code = SB_BOTTOM; break;
     default: return;
   }
-  SendScroll(code, 0);
-  SendScroll(SB_ENDSCROLL, 0);
   key = 0;
+  const TWatchedComponent self(this);
+  SendScroll(code, 0);
+  if (self.Get() != nullptr) SendScroll(SB_ENDSCROLL, 0);
 }
 
+// The program's handlers of the mouse and of the scroll codes may free the bar.
 void TScrollBar::WMLButtonDown(TMessage& m) {
+  const TWatchedComponent self(this);
   TControl::WMMouseDown(m);
+  if (self.Get() == nullptr) return;
   if (CanFocus() && !Focused()) SetFocus();
   tracker_->Press(Handle(), ClientToScreen(LParamToPoint(m.LParam)), kind_ == sbVertical);
 }
 
 void TScrollBar::WMMouseMoveBar(TMessage& m) {
+  const TWatchedComponent self(this);
   if (tracker_->Tracking()) tracker_->Move(ClientToScreen(LParamToPoint(m.LParam)));
-  TControl::WMMouseMove(m);
+  if (self.Get() != nullptr) TControl::WMMouseMove(m);
 }
 
 void TScrollBar::WMLButtonUp(TMessage& m) {
+  const TWatchedComponent self(this);
   tracker_->Release();
-  TControl::WMMouseUp(m);
+  if (self.Get() != nullptr) TControl::WMMouseUp(m);
 }
 
 void TScrollBar::WMTimer(TMessage& m) {

@@ -5,6 +5,7 @@
 
 #include "platform/classes/properties.h"
 #include "platform/controls/notified_link.h"
+#include "platform/controls/watched_component.h"
 #include "platform/graphics/image_list.h"
 #include "platform/windows/focus.h"
 #include "platform/windows/scroll_bars.h"
@@ -173,8 +174,10 @@ void TCustomTreeView::UpdateScrollBar() {
 void TCustomTreeView::SetSelected(TTreeNode* node) {
   if (node == selected_) return;
   bool allow = true;
+  // The handler may free the tree (a choice that closes its form).
+  const TWatchedComponent self(this);
   OnChanging.Call(this, node, allow);
-  if (!allow) return;
+  if (!allow || self.Get() == nullptr) return;
   selected_ = node;
   if (node) node->MakeVisible();
   Invalidate();

@@ -90,6 +90,7 @@ void TCustomTreeView::Paint() {
 
 void TCustomTreeView::KeyDown(uint16_t& key, TShiftState shift) {
   TCustomControl::KeyDown(key, shift);
+  if (key == 0) return;
   const auto& rows = Rows();
   if (rows.empty()) return;
   int row = selected_ ? RowOf(selected_) : -1;

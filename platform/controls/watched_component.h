@@ -8,6 +8,7 @@
 class TWatchedComponent final : private TComponent {
  public:
   TWatchedComponent() : TComponent(nullptr) {}
+  explicit TWatchedComponent(TComponent* component) : TWatchedComponent() { Set(component); }
   ~TWatchedComponent() override = default;
   TComponent* Get() const { return component_; }
   void Set(TComponent* component);

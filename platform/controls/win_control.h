@@ -127,6 +127,9 @@ class TWinControl : public TControl {
   bool DoKeyDown(TMessage& m);
   bool DoKeyPress(TMessage& m);
   bool DoKeyUp(TMessage& m);
+  // The key of `m` through the form's `preview`, then through `pass`; true when taken.
+  template <typename Key, typename Pass>
+  bool DoKey(TMessage& m, bool (TWinControl::*preview)(TMessage&), Pass pass);
   // Whether the control has a window of its own at the top of the tree (forms, hints), so
   // that it shows without a parent.
   virtual bool IsTopLevel() const { return false; }

@@ -5,6 +5,7 @@
 #include "platform/controls/forms.h"
 #include "platform/controls/application.h"
 #include "platform/controls/screen.h"
+#include "platform/controls/watched_component.h"
 #include "platform/controls/win_control.h"
 #include "platform/windows/cursors.h"
 #include "platform/windows/focus.h"
@@ -126,39 +127,47 @@ void TWinControl::WMSetFocus(TMessage& m) {
 
 void TWinControl::WMKillFocus(TMessage& m) { DefaultHandler(m); }
 
-bool TWinControl::DoKeyDown(TMessage& m) {
+// A handler of the form or of the control may free the control, or the form with it (a dialog
+// closed by Escape): the key is used up then, and nothing of the control is touched again.
+template <typename Key, typename Pass>
+bool TWinControl::DoKey(TMessage& m, bool (TWinControl::*preview)(TMessage&), Pass pass) {
+  const TWatchedComponent self(this);
   TCustomForm* form = GetParentForm(this);
-  if (form && form != this && form->KeyPreview() && static_cast<TWinControl*>(form)->DoKeyDown(m)) return true;
+  if (form && form != this && form->KeyPreview() && (static_cast<TWinControl*>(form)->*preview)(m)) return true;
+  if (self.Get() == nullptr) return true;
   if (controlStyle_.Contains(csNoStdEvents)) return false;
-  uint16_t key = static_cast<uint16_t>(m.WParam);
-  KeyDown(key, KeyDataToShiftState(m.LParam));
+  Key key = static_cast<Key>(m.WParam);
+  pass(key);
   m.WParam = key;
-  return key == 0;
+  return key == 0 || self.Get() == nullptr;
+}
+
+bool TWinControl::DoKeyDown(TMessage& m) {
+  return DoKey<uint16_t>(m, &TWinControl::DoKeyDown, [&](uint16_t& key) { KeyDown(key, KeyDataToShiftState(m.LParam)); });
 }
 
 bool TWinControl::DoKeyUp(TMessage& m) {
-  TCustomForm* form = GetParentForm(this);
-  if (form && form != this && form->KeyPreview() && static_cast<TWinControl*>(form)->DoKeyUp(m)) return true;
-  if (controlStyle_.Contains(csNoStdEvents)) return false;
-  uint16_t key = static_cast<uint16_t>(m.WParam);
-  KeyUp(key, KeyDataToShiftState(m.LParam));
-  m.WParam = key;
-  return key == 0;
+  return DoKey<uint16_t>(m, &TWinControl::DoKeyUp, [&](uint16_t& key) { KeyUp(key, KeyDataToShiftState(m.LParam)); });
 }
 
 bool TWinControl::DoKeyPress(TMessage& m) {
-  TCustomForm* form = GetParentForm(this);
-  if (form && form != this && form->KeyPreview() && static_cast<TWinControl*>(form)->DoKeyPress(m)) return true;
-  if (controlStyle_.Contains(csNoStdEvents)) return false;
-  char16_t key = static_cast<char16_t>(m.WParam);
-  KeyPress(key);
-  m.WParam = key;
-  return key == 0;
+  return DoKey<char16_t>(m, &TWinControl::DoKeyPress, [&](char16_t& key) { KeyPress(key); });
 }
 
-void TWinControl::KeyDown(uint16_t& key, TShiftState shift) { OnKeyDown.Call(this, key, shift); }
-void TWinControl::KeyUp(uint16_t& key, TShiftState shift) { OnKeyUp.Call(this, key, shift); }
-void TWinControl::KeyPress(char16_t& key) { OnKeyPress.Call(this, key); }
+// A handler that frees the control takes the key with it: the overrides that go on after these
+// see a key of 0 and leave it.
+namespace {
+template <typename Key, typename... Args>
+void CallKeyHandler(TWinControl* control, const TEvent<void(TObject*, Key&, Args...)>& event, Key& key, Args... args) {
+  const TWatchedComponent self(control);
+  event.Call(control, key, args...);
+  if (self.Get() == nullptr) key = 0;
+}
+}  // namespace
+
+void TWinControl::KeyDown(uint16_t& key, TShiftState shift) { CallKeyHandler(this, OnKeyDown, key, shift); }
+void TWinControl::KeyUp(uint16_t& key, TShiftState shift) { CallKeyHandler(this, OnKeyUp, key, shift); }
+void TWinControl::KeyPress(char16_t& key) { CallKeyHandler(this, OnKeyPress, key); }
 
 void TWinControl::WMKeyDown(TMessage& m) {
   if (!DoKeyDown(m)) DefaultHandler(m);

@@ -26,7 +26,10 @@ int ScrollCodePosition(HWND window, int bar, int code, int current, int line, in
   }
 }
 
-TScrollTracker::~TScrollTracker() { StopTimer(); }
+TScrollTracker::~TScrollTracker() {
+  *alive_ = false;
+  StopTimer();
+}
 
 // The bar's rectangle on the screen and its parts along its length, from the window's scroll
 // information (a scroll-bar control's bar runs along its longer side).
@@ -78,9 +81,10 @@ bool TScrollTracker::Press(HWND window, TPoint screen, bool vertical) {
     trackPos_ = GetScrollPos(window_, bar_);
     return true;
   }
-  Step();
   SetTimer(window_, timerId_, ScrollRepeatDelay);
   timerRunning_ = true;
+  // Last: the receiver of the step may free the bar, and this tracker with it.
+  Step();
   return true;
 }
 
@@ -109,8 +113,9 @@ void TScrollTracker::Release() {
   part_ = TPart::None;
   StopTimer();
   if (thumb) EndScrollTrack(window_, bar_);
+  const std::shared_ptr<bool> alive = alive_;
   if (thumb) send_(SB_THUMBPOSITION, trackPos_);
-  send_(SB_ENDSCROLL, 0);
+  if (*alive) send_(SB_ENDSCROLL, 0);
 }
 
 // A held page press stops once the thumb has reached the pointer; a held arrow keeps going.

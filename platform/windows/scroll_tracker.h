@@ -2,6 +2,7 @@
 
 #include <cstdint>
 #include <functional>
+#include <memory>
 
 #include "platform/core/types.h"
 #include "platform/windows/messages.h"
@@ -56,6 +57,8 @@ class TScrollTracker {
   int grab_ = 0;      // where the thumb was taken, from its start
   int trackPos_ = 0;
   bool timerRunning_ = false;
+  // False once the tracker is freed: a receiver of its scroll codes may free the bar.
+  std::shared_ptr<bool> alive_ = std::make_shared<bool>(true);
 };
 
 // The position a scroll code (SB_LINEUP, ...) asks for: a line or a page from `current`, the
