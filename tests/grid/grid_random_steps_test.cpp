@@ -292,10 +292,14 @@ class GridRandomSteps : public GridEditing {
       Press(VK_ESCAPE);
       return "Insert, Esc";
     }
-    const int id = model_.nextId++;
+    // Frozen columns as wide as the grid leave no cell of the others in view to edit.
     Press(VK_F2);
-    EXPECT_TRUE(grid->InplaceEditorShowing()) << "F2 on the new record's ID";
-    if (!grid->InplaceEditorShowing()) return "Insert";
+    if (!grid->InplaceEditorShowing()) {
+      Press(VK_ESCAPE);
+      EXPECT_EQ(Ds()->State(), dsBrowse) << "Esc drops the untouched new record";
+      return "Insert, F2 (no cell in view), Esc";
+    }
+    const int id = model_.nextId++;
     Type(Editor(), std::to_string(id));
     EXPECT_TRUE(GoToColumn(nameCol));
     const Typed name = TextFor(kName);
