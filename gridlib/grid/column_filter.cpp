@@ -115,9 +115,10 @@ TSTFilterExpressionEx TSTColumnFilterEx::Parsed(const String& text) {
 String TSTColumnFilterEx::GetExpressionText() {
   if (expression_.ExpressionType == fvkNoneEx || expression_.Operator1 == foNoneEx) return String();
   // An entry of a list, or of the table a key is looked up in, shows as the entry's text,
-  // which reads back into the same key.
+  // which reads back into the same key or value; any other test shows with its operators.
   const bool keyEntry = expression_.Operator1 == foInEx && !EffectiveKeyField().empty();
-  if (ListSource() != nullptr || keyEntry) return ListText(expression_.Operand1);
+  const bool listValue = ListSource() != nullptr && expression_.Operator1 == foEqualEx && expression_.Relation == foNoneEx;
+  if (keyEntry || listValue) return ListText(expression_.Operand1);
   return FilterExpressionText(expression_);
 }
 

@@ -219,6 +219,37 @@ TEST_P(FilterEditor, EmptyCommandsApplyOnlyWhenTheStyleSaysSo) {
   DefaultDBGridExStyle()->SetFilterApplyFlags(0);
 }
 
+// A column whose list offers values shows its filter as it reads back: a value as itself,
+// anything else with its operators, so entering the cell again and Enter keep the rows.
+TEST_P(FilterEditor, AListColumnShowsItsFilterAsItReadsBack) {
+  const struct {
+    const char* typed;
+    const char* shown;
+    int records;
+  } cases[] = {
+      {"Y", "Y", 4},
+      {"=Null", "=Null", 4},
+      {"<>Null", "<>Null", 8},
+      {">N", "> 'N'", 4},
+      {"Y OR N", "= 'Y' OR = 'N'", 8},
+      {"In (Y, N)", "In ('Y','N')", 8},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.typed);
+    grid->ShowFilterEditor(3);
+    TypeOver(c.typed);
+    Enter();
+    ASSERT_EQ(items_->ds()->RecordCount(), c.records);
+    PressCell(grid, 2, grid->TitleOffset() + 1);
+    EXPECT_EQ(grid->FilterText(3), c.shown);
+    PressCell(grid, 4, FilterRow());
+    Enter();
+    EXPECT_EQ(items_->ds()->RecordCount(), c.records) << "entered again, Enter";
+    grid->ClearAllFilters();
+    grid->ApplyFilterNow();
+  }
+}
+
 TEST_P(FilterEditor, ClearFilterEmptiesEveryColumnAndAppliesAtOnce) {
   grid->Columns()->Items(2)->STFilter()->SetExpressionText(">10");
   grid->ShowFilterEditor(3);
