@@ -5,6 +5,7 @@
 
 #include "platform/classes/properties.h"
 #include "platform/controls/forms.h"
+#include "platform/controls/watched_component.h"
 #include "platform/core/scope_guard.h"
 #include "platform/core/string_list.h"
 #include "platform/windows/messages.h"
@@ -139,14 +140,19 @@ void TskPageControl::PageTabVisibilityChanged(TskTabSheet* page) {
 
 void TskPageControl::SetActivePage(TskTabSheet* page) {
   if (page != nullptr && page->pageControl_ != this) return;
+  // The pages' handlers may free the control, or the page going current (a page that closes
+  // its form, one rebuilt when shown).
+  const TWatchedComponent self(this), shown(page);
   if (activePage_ != nullptr && activePage_ != page) {
     TskTabSheet* old = activePage_;
     old->SetEnabled(false);
     old->OnHide.Call(old);
+    if (self.Get() == nullptr || shown.Get() != page) return;
   }
   activePage_ = page;
   if (page == nullptr) return;
   ShowPage(page);
+  if (self.Get() == nullptr || shown.Get() != page) return;
   // The strip follows; its tab change tells OnTabActive and OnChange, nothing more.
   auto syncing = ScopedValue(syncingStrip_, true);
   TopPanel()->SetTabIndex(page->PageIndex());
@@ -167,8 +173,10 @@ void TskPageControl::ShowPage(TskTabSheet* page) {
 void TskPageControl::TabActive(int index) {
   if (!syncingStrip_ && index >= 0 && index < PageCount()) {
     TskTabSheet* page = pages_[static_cast<size_t>(index)];
+    const TWatchedComponent self(this), shown(page);
     SetActivePage(page);
-    FocusFirstControl(page);
+    if (self.Get() == nullptr) return;
+    if (shown.Get() != nullptr) FocusFirstControl(page);
   }
   TskTab::TabActive(index);
 }

@@ -2,6 +2,7 @@
 // its children are laid out in.
 
 #include "platform/classes/properties.h"
+#include "platform/controls/watched_component.h"
 #include "skin/file_theme.h"
 #include "platform/graphics/bitmap.h"
 #include "platform/graphics/canvas.h"
@@ -67,8 +68,10 @@ void TskTab::SetBorderColor(TColor value) {
 
 void TskTab::TabActive(int index) {
   if (ComponentState().Contains(csLoading)) return;
+  // The handlers may free the control (a tab that closes its form).
+  const TWatchedComponent self(this);
   OnTabActive.Call(this, index);
-  OnChange.Call(this);
+  if (self.Get() != nullptr) OnChange.Call(this);
 }
 
 void TskTab::ApplyChildrenStyle(TskUIStyle style, TskFileTheme* fileTheme) {

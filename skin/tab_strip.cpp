@@ -13,6 +13,7 @@
 #include "skin/inherited_message.h"
 #include "skin/skin_painting.h"
 #include "skin/tab_control.h"
+#include "platform/controls/watched_component.h"
 
 namespace {
 constexpr int kScrollButtonCells = 4;
@@ -79,8 +80,10 @@ void TskTabControlTopPanel::SelectTab(int value, bool clicked) {
   }
   if (clicked && tabControl_ != nullptr) {
     bool allow = true;
+    // The handler may free the tab control, and this strip with it (a tab that closes its form).
+    const TWatchedComponent self(this);
     tabControl_->OnChanging.Call(tabControl_, allow);
-    if (!allow) return;
+    if (!allow || self.Get() == nullptr) return;
   }
   tabIndex_ = value;
   ensureActiveShown_ = true;
@@ -239,7 +242,9 @@ void TskTabControlTopPanel::MouseDown(TMouseButton button, TShiftState shift, in
   if (y <= 0 || y >= TabHeight()) return;
   const int tab = Layout().TabAt(x);
   if (tab < 0) return;
+  const TWatchedComponent self(this);
   SelectTab(tab, true);
+  if (self.Get() == nullptr) return;
   ensureActiveShown_ = true;
   LayoutChanged();
 }
