@@ -218,6 +218,7 @@ void TSkArrowButton::Publish() {
   PublishButton(p);
   p.Property("FileTheme", &TSkArrowButton::FileTheme, &TSkArrowButton::SetFileTheme);
   p.Property("Arrow", &TSkArrowButton::Arrow, &TSkArrowButton::SetArrow).Default(skUp);
+  p.Redeclare("TabStop").Default(true);
 }
 
 void TSkArrowButton::SetArrow(TskArrowButtonType value) {

@@ -7,6 +7,7 @@
 #include "platform/graphics/draw_edges.h"
 #include "platform/graphics/draw_text.h"
 #include "platform/windows/messages.h"
+#include "skin/always_written.h"
 #include "skin/inherited_message.h"
 #include "skin/skin_painting.h"
 
@@ -20,6 +21,7 @@ TFlatPanel::TFlatPanel(TComponent* owner) : TCustomPanel(owner) {
 void TFlatPanel::Publish() {
   using B = TFlatPanel;
   TPublisher<B> p;
+  PublishAlwaysWritten(p, {"BevelOuter", "ParentColor"});
   p.Property("ColorHighLight", &B::ColorHighLight, &B::SetColorHighLight).Default(kDefaultFrameColor);
   p.Property("ColorShadow", &B::ColorShadow, &B::SetColorShadow).Default(kDefaultFrameColor);
   p.Property("Transparent", &B::Transparent, &B::SetTransparent).Default(false);

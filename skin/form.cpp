@@ -6,6 +6,7 @@
 #include "platform/classes/properties.h"
 #include "platform/controls/menus.h"
 #include "platform/controls/message_box.h"
+#include "skin/always_written.h"
 #include "skin/file_theme.h"
 #include "skin/form_hook.h"
 #include "skin/form_menu_bar.h"
@@ -76,6 +77,7 @@ TskForm::~TskForm() {
 void TskForm::Publish() {
   using F = TskForm;
   TPublisher<F> p;
+  PublishAlwaysWritten(p, {"BevelOuter", "Color"});
   p.Property("Width", &F::Width, &F::SetPanelWidth);
   p.Property("Height", &F::Height, &F::SetPanelHeight);
   p.Property("TitleBarCustom", &F::TitleBarCustom, &F::SetTitleBarCustom).Default(false);

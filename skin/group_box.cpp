@@ -5,6 +5,7 @@
 #include "platform/graphics/bitmap.h"
 #include "platform/graphics/canvas.h"
 #include "platform/windows/messages.h"
+#include "skin/always_written.h"
 #include "skin/file_theme.h"
 #include "skin/inherited_message.h"
 #include "skin/panels.h"
@@ -26,6 +27,7 @@ TskCustomGroupBox::TskCustomGroupBox(TComponent* owner) : TskThemed<TskCustomPan
 void TskGroupBox::Publish() {
   using B = TskGroupBox;
   TPublisher<B> p;
+  PublishAlwaysWritten(p, {"BevelOuter", "ParentColor", "ParentFont"});
   p.Property("Caption", &B::Caption, &B::SetCaption);
   p.Property("FileTheme", &B::FileTheme, &B::SetFileTheme);
   p.Property("UIStyle", &B::UIStyle, &B::SetUIStyle).Default(Marine);

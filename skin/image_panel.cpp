@@ -7,6 +7,7 @@
 #include "platform/graphics/draw_text.h"
 #include "platform/graphics/picture.h"
 #include "platform/windows/messages.h"
+#include "skin/always_written.h"
 #include "skin/inherited_message.h"
 #include "skin/panels.h"
 #include "skin/skin_painting.h"
@@ -23,6 +24,7 @@ TskCustomPanel::~TskCustomPanel() = default;
 void TskImagePanel::Publish() {
   using B = TskImagePanel;
   TPublisher<B> p;
+  PublishAlwaysWritten(p, {"BevelOuter"});
   p.Property("Picture", &B::Picture, &B::SetPicture);
   p.Property("DrawStyle", &B::DrawStyle, &B::SetDrawStyle).Default(skNormal);
   p.Property("Transparent", &B::Transparent, &B::SetTransparent).Default(false);

@@ -194,7 +194,8 @@ void TskSkinnedMenu<TMenuBase>::PublishSettings(TPublisher<TMenuClass>& p) {
   p.Property("FontColor", &TMenuClass::FontColor, &TMenuClass::SetFontColor);
   p.Property("BorderColor", &TMenuClass::BorderColor, &TMenuClass::SetBorderColor).Default(clBlack);
   p.Property("FlatMenu", &TMenuClass::FlatMenu, &TMenuClass::SetFlatMenu).Default(false);
-  p.Property("FontName", &TMenuClass::FontName, &TMenuClass::SetFontName);
+  // A new menu's font name is the one left out, so that an empty name is written.
+  p.Property("FontName", &TMenuClass::FontName, &TMenuClass::SetFontName).Default(TskMenuSettings().FontName);
   p.Property("FontSize", &TMenuClass::FontSize, &TMenuClass::SetFontSize).Default(8);
   p.Property("FontCharset", &TMenuClass::FontCharset, &TMenuClass::SetFontCharset).Default(1);
   p.Property("UseSystemFont", &TMenuClass::UseSystemFont, &TMenuClass::SetUseSystemFont)

@@ -50,7 +50,9 @@ TskDialog::~TskDialog() = default;
 void TskDialog::Publish() {
   using D = TskDialog;
   TPublisher<D> p;
-  p.Property("Caption", &D::Caption, &D::SetCaption);
+  // The texts a new dialog shows are the ones left out, so that an empty text is written and
+  // comes back empty.
+  p.Property("Caption", &D::Caption, &D::SetCaption).Default(String(kNewCaption));
   p.Property("Position", &D::Position, &D::SetPosition).Default(poScreenCenter);
   p.Property("UIStyle", &D::UIStyle, &D::SetUIStyle).Default(Marine);
   p.Property("FileTheme", &D::FileTheme, &D::SetFileTheme);
@@ -82,14 +84,15 @@ void TskMessageDialog::Publish() {
   TPublisher<D> p;
   p.Property("ButtonCursor", &D::ButtonCursor, &D::SetButtonCursor).Default(crHandPoint);
   p.Property("ButtonCount", &D::ButtonCount, &D::SetButtonCount).Default(1);
-  p.Property("Button1Caption", &D::Button1Caption, &D::SetButton1Caption);
-  p.Property("Button2Caption", &D::Button2Caption, &D::SetButton2Caption);
-  p.Property("Button3Caption", &D::Button3Caption, &D::SetButton3Caption);
+  const String ok(skin_texts::SButtonOK.English()), cancel(skin_texts::SButtonCancel.English());
+  p.Property("Button1Caption", &D::Button1Caption, &D::SetButton1Caption).Default(ok);
+  p.Property("Button2Caption", &D::Button2Caption, &D::SetButton2Caption).Default(cancel);
+  p.Property("Button3Caption", &D::Button3Caption, &D::SetButton3Caption).Default(cancel);
   p.Property("Button1ModalResult", &D::Button1ModalResult, &D::SetButton1ModalResult).Default(mrOk);
   p.Property("Button2ModalResult", &D::Button2ModalResult, &D::SetButton2ModalResult).Default(mrCancel);
   p.Property("Button3ModalResult", &D::Button3ModalResult, &D::SetButton3ModalResult).Default(mrCancel);
   p.Property("IconType", &D::IconType, &D::SetIconType).Default(skdlg::skNone);
-  p.Property("Text", &D::Text, &D::SetText);
+  p.Property("Text", &D::Text, &D::SetText).Default(String(kNewText));
 }
 
 void TskMessageDialog::SetButtonCount(TskDialogButtonsCount value) { buttonCount_ = std::clamp(value, 1, kMaxButtons); }

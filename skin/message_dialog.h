@@ -39,6 +39,7 @@ class TskDialog : public TComponent {
 
   // Shows the dialog modally and answers how it was closed.
   virtual TModalResult ShowModal() = 0;
+  static constexpr const char* kNewCaption = "skDialog";
 
  protected:
   void Notification(TComponent* component, TOperation operation) override;
@@ -46,7 +47,7 @@ class TskDialog : public TComponent {
   TCursor buttonCursor_ = crHandPoint;
 
  private:
-  String caption_ = "skDialog";
+  String caption_ = kNewCaption;
   TPosition position_ = poScreenCenter;
   TskThemeBinding theme_{this};
   std::unique_ptr<TFont> font_;
@@ -105,9 +106,10 @@ class TskMessageDialog : public TskDialog {
 
  private:
   static constexpr int kMaxButtons = 3;
+  static constexpr const char* kNewText = "Hello world!";
   TskDialogButtonsCount buttonCount_ = 1;
   String captions_[kMaxButtons];
   TModalResult results_[kMaxButtons] = {mrOk, mrCancel, mrCancel};
   TskIconType iconType_ = skdlg::skNone;
-  String text_ = "Hello world!";
+  String text_ = kNewText;
 };

@@ -7,6 +7,7 @@
 #include "platform/graphics/bitmap.h"
 #include "platform/graphics/canvas.h"
 #include "platform/graphics/picture.h"
+#include "skin/always_written.h"
 #include "skin/file_theme.h"
 #include "skin/skin_painting.h"
 #include "skin/style_propagation.h"
@@ -29,6 +30,9 @@ TskProgressBar::~TskProgressBar() = default;
 void TskProgressBar::Publish() {
   using B = TskProgressBar;
   TPublisher<B> p;
+  PublishAlwaysWritten(p, {"BevelOuter", "Color"});
+  // The caption is the percentage, made again from the range and position.
+  p.Redeclare("Caption").Stored(false);
   p.Property("Min", &B::Min, &B::SetMin).Default(0);
   p.Property("Max", &B::Max, &B::SetMax).Default(100);
   p.Property("Position", &B::Position, &B::SetPosition).Default(50);
@@ -78,9 +82,18 @@ void TskProgressBar::SetOrientation(TskProgressBarOrientation value) {
 }
 
 void TskProgressBar::SetBounds(int left, int top, int width, int height) {
-  if (orientation_ == skHorizontal) height = kThickness;
-  else width = kThickness;
+  // A layout gives the size before the orientation it was made for: the thickness is held
+  // once both are read.
+  if (!ComponentState().Contains(csLoading)) {
+    if (orientation_ == skHorizontal) height = kThickness;
+    else width = kThickness;
+  }
   TCustomPanel::SetBounds(left, top, width, height);
+}
+
+void TskProgressBar::Loaded() {
+  TskThemed<TCustomPanel>::Loaded();
+  SetBounds(Left(), Top(), Width(), Height());
 }
 
 void TskProgressBar::SetShowCaption(bool value) {

@@ -42,6 +42,7 @@ class TskProgressBar : public TskThemed<TCustomPanel> {
   void SetPicture(TPicture* value);
   // The bar keeps its thickness whatever size it is given.
   void SetBounds(int left, int top, int width, int height) override;
+  void Loaded() override;
 
  protected:
   void StyleChanged() override { LoadThemePictures(); }

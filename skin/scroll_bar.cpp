@@ -9,6 +9,7 @@
 #include "platform/graphics/canvas.h"
 #include "platform/graphics/picture.h"
 #include "platform/windows/messages.h"
+#include "skin/always_written.h"
 #include "skin/buttons.h"
 #include "skin/file_theme.h"
 #include "skin/inherited_message.h"
@@ -54,6 +55,7 @@ TskScrollBar::~TskScrollBar() = default;
 void TskScrollBar::Publish() {
   using B = TskScrollBar;
   TPublisher<B> p;
+  PublishAlwaysWritten(p, {"BevelOuter"});
   p.Property("Orientation", &B::Orientation, &B::SetOrientation).Default(skHorizontal);
   p.Property("Min", &B::Min, &B::SetMin).Default(0);
   p.Property("Max", &B::Max, &B::SetMax).Default(100);

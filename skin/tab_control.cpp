@@ -3,6 +3,7 @@
 
 #include "platform/classes/properties.h"
 #include "platform/controls/watched_component.h"
+#include "skin/always_written.h"
 #include "skin/file_theme.h"
 #include "platform/graphics/bitmap.h"
 #include "platform/graphics/canvas.h"
@@ -37,6 +38,9 @@ void TskTab::BuildTopPanel() {
 void TskTab::Publish() {
   using B = TskTab;
   TPublisher<B> p;
+  PublishAlwaysWritten(p, {"BevelOuter", "Color"});
+  // A new control's text is one blank: an empty one is written.
+  p.Redeclare("Caption").Default(String(" "));
   p.Property("FileTheme", &B::FileTheme, &B::SetFileTheme);
   p.Property("UIStyle", &B::UIStyle, &B::SetUIStyle).Default(Marine);
   p.Property("LeftMargin", &B::LeftMargin, &B::SetLeftMargin).Default(10);

@@ -1,6 +1,7 @@
 // A page of the skinned page control.
 
 #include "platform/classes/properties.h"
+#include "skin/always_written.h"
 #include "skin/page_control.h"
 
 TskTabSheet::TskTabSheet(TComponent* owner) : TCustomPanel(owner) {
@@ -19,6 +20,7 @@ TskTabSheet::~TskTabSheet() {
 void TskTabSheet::Publish() {
   using B = TskTabSheet;
   TPublisher<B> p;
+  PublishAlwaysWritten(p, {"BevelOuter"});
   p.Property("PageIndex", &B::PageIndex, &B::SetPageIndex).Default(-1).Stored([](B*) { return false; });
   p.Property("Caption", &B::Caption, &B::SetCaption);
   p.Property("TabVisible", &B::TabVisible, &B::SetTabVisible).Default(true);

@@ -5,6 +5,7 @@
 #include "platform/controls/forms.h"
 #include "platform/graphics/graphics_objects.h"
 #include "platform/graphics/picture.h"
+#include "skin/always_written.h"
 #include "skin/file_theme.h"
 #include "skin/form.h"
 #include "skin/style_propagation.h"
@@ -40,10 +41,13 @@ TskTitleBar::~TskTitleBar() {
 void TskTitleBar::Publish() {
   using B = TskTitleBar;
   TPublisher<B> p;
+  PublishAlwaysWritten(p, {"BevelOuter", "Align", "Anchors", "ParentFont"});
   p.Property("Custom", &B::Custom, &B::SetCustom).Default(false);
   p.Property("FileTheme", &B::FileTheme, &B::SetFileTheme);
   p.Property("UIStyle", &B::UIStyle, &B::SetUIStyle).Default(Marine);
-  p.Property("AutoSize", &B::AutoSize, &B::SetAutoSize).Default(false);
+  // A style sizes a new bar by its pictures: the choice is always written, so that a bar not
+  // sized so comes back as saved.
+  p.Property("AutoSize", &B::AutoSize, &B::SetAutoSize);
   p.Property("Sections", &B::Sections, &B::SetSections);
   p.Property("Buttons", &B::Buttons, &B::SetButtons);
   p.Property("ButtonInterval", &B::ButtonInterval, &B::SetButtonInterval).Default(0);

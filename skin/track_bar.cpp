@@ -8,6 +8,7 @@
 #include "platform/graphics/picture.h"
 #include "platform/windows/keys.h"
 #include "platform/windows/messages.h"
+#include "skin/always_written.h"
 #include "skin/file_theme.h"
 #include "skin/inherited_message.h"
 #include "skin/panels.h"
@@ -41,6 +42,7 @@ TskTrackBar::~TskTrackBar() = default;
 void TskTrackBar::Publish() {
   using B = TskTrackBar;
   TPublisher<B> p;
+  PublishAlwaysWritten(p, {"BevelOuter", "ParentColor"});
   p.Property("Min", &B::Min, &B::SetMin).Default(0);
   p.Property("Max", &B::Max, &B::SetMax).Default(10);
   p.Property("Position", &B::Position, &B::SetPosition).Default(0);

@@ -330,6 +330,8 @@ bool GetComboBoxInfo(HWND combo, COMBOBOXINFO& info) {
 
 void TCustomComboBox::Publish() {
   TPublisher<TCustomComboBox> p;
+  p.Redeclare("Color").Default(clWindow);
+  p.Redeclare("TabStop").Default(true);
   p.Property("Style", &TCustomComboBox::Style, &TCustomComboBox::SetStyle).Default(csDropDown);
   p.Property("DropDownCount", &TCustomComboBox::DropDownCount, &TCustomComboBox::SetDropDownCount).Default(8);
   p.Property("MaxLength", &TCustomComboBox::MaxLength, &TCustomComboBox::SetMaxLength).Default(0);

@@ -240,6 +240,7 @@ void TCustomEdit::Publish() {
   TPublisher<TCustomEdit> p;
   p.Redeclare("Color").Default(clWindow);
   p.Redeclare("TabStop").Default(true);
+  p.Redeclare("Cursor").Default(crIBeam);
   p.Property("MaxLength", &TCustomEdit::MaxLength, &TCustomEdit::SetMaxLength).Default(0);
   p.Property("ReadOnly", &TCustomEdit::ReadOnly, &TCustomEdit::SetReadOnly).Default(false);
   p.Property("CharCase", &TCustomEdit::CharCase, &TCustomEdit::SetCharCase).Default(ecNormal);

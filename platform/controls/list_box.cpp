@@ -370,6 +370,8 @@ void TCustomListBox::DrawItem(int index, TRect rect, TOwnerDrawState state) {
 
 void TCustomListBox::Publish() {
   TPublisher<TCustomListBox> p;
+  p.Redeclare("Color").Default(clWindow);
+  p.Redeclare("TabStop").Default(true);
   p.Property("Style", &TCustomListBox::Style, &TCustomListBox::SetStyle).Default(lbStandard);
   p.Property("MultiSelect", &TCustomListBox::MultiSelect, &TCustomListBox::SetMultiSelect).Default(false);
   p.Property("ExtendedSelect", &TCustomListBox::ExtendedSelect, &TCustomListBox::SetExtendedSelect).Default(true);

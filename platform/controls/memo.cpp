@@ -448,6 +448,9 @@ void TCustomMemo::Paint() {
 
 void TCustomMemo::Publish() {
   TPublisher<TCustomMemo> p;
+  p.Redeclare("Color").Default(clWindow);
+  p.Redeclare("TabStop").Default(true);
+  p.Redeclare("Cursor").Default(crIBeam);
   p.Property("Alignment", &TCustomMemo::Alignment, &TCustomMemo::SetAlignment).Default(taLeftJustify);
   p.Property("WordWrap", &TCustomMemo::WordWrap, &TCustomMemo::SetWordWrap).Default(true);
   p.Property("ScrollBars", &TCustomMemo::ScrollBars, &TCustomMemo::SetScrollBars).Default(ssNone);

@@ -216,6 +216,8 @@ TRect TCustomTreeView::ButtonRect(const TTreeNode* node, int row) {
 
 void TCustomTreeView::Publish() {
   TPublisher<TCustomTreeView> p;
+  p.Redeclare("Color").Default(clWindow);
+  p.Redeclare("TabStop").Default(true);
   p.Property("ShowLines", &TCustomTreeView::ShowLines, &TCustomTreeView::SetShowLines).Default(true);
   p.Property("ShowButtons", &TCustomTreeView::ShowButtons, &TCustomTreeView::SetShowButtons).Default(true);
   p.Property("ShowRoot", &TCustomTreeView::ShowRoot, &TCustomTreeView::SetShowRoot).Default(true);
