@@ -9,6 +9,7 @@
 #include "gridlib/grid/grid_host.h"
 #include "gridlib/grid/grid_unit.h"
 #include "gridlib/grid/inherited_font.h"
+#include "platform/classes/filer.h"
 #include "platform/data/field.h"
 #include "platform/core/format.h"
 #include "platform/graphics/bitmap.h"
@@ -118,6 +119,15 @@ void TColumnTitleEx::SetCaption(const String& value) {
 
 bool TColumnTitleEx::IsCaptionStored() const {
   return Assigned(cvTitleCaption) && caption_ != DefaultCaption();
+}
+
+// An empty caption given in place of the field's is stored too: an empty text counts as no
+// value among the published ones, and the title would come back showing the field's caption.
+// It is read back as the published caption.
+void TColumnTitleEx::DefineProperties(TFiler& filer) {
+  TPersistent::DefineProperties(filer);
+  const bool emptyCaption = IsCaptionStored() && caption_.empty();
+  filer.DefineProperty("Caption", nullptr, [](TWriter& writer) { writer.WriteString(String()); }, emptyCaption);
 }
 
 TFont* TColumnTitleEx::Font() const {

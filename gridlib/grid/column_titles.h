@@ -20,6 +20,7 @@ class TColumnTitleEx : public TPersistent {
   static void Publish();
   void Assign(TPersistent* source) override;
   TPersistent* GetOwner() override;
+  void DefineProperties(TFiler& filer) override;
 
   TColumnEx* Column() const { return column_; }
 
