@@ -176,7 +176,8 @@ void TskPageControl::TabActive(int index) {
     const TWatchedComponent self(this), shown(page);
     SetActivePage(page);
     if (self.Get() == nullptr) return;
-    if (shown.Get() != nullptr) FocusFirstControl(page);
+    // A tab picked from the keyboard leaves the focus on the strip.
+    if (shown.Get() != nullptr && !TopPanel()->Focused()) FocusFirstControl(page);
   }
   TskTab::TabActive(index);
 }

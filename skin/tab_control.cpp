@@ -58,6 +58,7 @@ const TMessageMap& TskTab::ClassMessages() {
     m.On(WM_ERASEBKGND, &TskTab::WMEraseBkgnd);
     m.On(CM_CURSORCHANGED, &TskTab::CMCursorChanged);
     m.On(CM_FONTCHANGED, &TskTab::CMFontChanged);
+    m.On(CM_CHILDKEY, &TskTab::CMChildKey);
     return m;
   }();
   return map;

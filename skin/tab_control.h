@@ -57,6 +57,9 @@ class TskTabControlTopPanel : public TskThemed<TCustomPanel> {
   int HoveredButton() const { return hovered_; }
   // The tab control's font changed: the tabs are measured again.
   void TabFontChanged() { TabsMeasureChanged(); }
+  // Picks the next (or previous) tab that shows, as a click would, asking the tab control
+  // first; past the last tab `wrap` goes round to the first.
+  void SelectNextTab(bool forward, bool wrap);
 
  protected:
   static const TMessageMap& ClassMessages();
@@ -66,6 +69,7 @@ class TskTabControlTopPanel : public TskThemed<TCustomPanel> {
   void Resize() override;
   void MouseDown(TMouseButton button, TShiftState shift, int x, int y) override;
   void MouseMove(TShiftState shift, int x, int y) override;
+  void KeyDown(uint16_t& key, TShiftState shift) override;
 
  private:
   void LayoutChanged();
@@ -79,8 +83,11 @@ class TskTabControlTopPanel : public TskThemed<TCustomPanel> {
   void DrawBar(TCanvas* canvas);
   void DrawTab(TCanvas* canvas, int index);
   void DrawScrollButtons(TCanvas* canvas);
+  void DrawFocus(TCanvas* canvas);
   void CMMouseLeave(TMessage& m);
   void WMEraseBkgnd(TMessage& m) { m.Result = 1; }
+  void WMGetDlgCode(TMessage& m);
+  void RepaintOnFocus(TMessage& m);
 
   std::unique_ptr<TStringList> tabs_;
   std::unique_ptr<TBitmap> activeTab_, inactiveTab_, bar_, buttons_;
@@ -146,6 +153,7 @@ class TskTab : public TskThemed<TCustomPanel> {
   void PlaceTopPanel();
   void CMCursorChanged(TMessage& m);
   void CMFontChanged(TMessage& m);
+  void CMChildKey(TMessage& m);
   void WMEraseBkgnd(TMessage& m) { m.Result = 1; }
 
   TskTabControlTopPanel* topPanel_ = nullptr;

@@ -27,6 +27,8 @@ TskTabControlTopPanel::TskTabControlTopPanel(TComponent* owner)
       bar_(std::make_unique<TBitmap>()),
       buttons_(std::make_unique<TBitmap>()) {
   SetBevelOuter(bvNone);
+  // The strip is where the keyboard picks a tab.
+  SetTabStop(true);
   tabs_->Add("Tab1");
   tabs_->OnChange.Bind(this, "TabsChanged", [this](TObject*) { TabsMeasureChanged(); });
   SetUIStyle(Marine);
@@ -48,6 +50,8 @@ const TMessageMap& TskTabControlTopPanel::ClassMessages() {
     TMessageMap m(&TCustomPanel::ClassMessages());
     m.On(WM_ERASEBKGND, &TskTabControlTopPanel::WMEraseBkgnd);
     m.On(CM_MOUSELEAVE, &TskTabControlTopPanel::CMMouseLeave);
+    m.On(WM_GETDLGCODE, &TskTabControlTopPanel::WMGetDlgCode);
+    for (UINT msg : {WM_SETFOCUS, WM_KILLFOCUS}) m.On(msg, &TskTabControlTopPanel::RepaintOnFocus);
     return m;
   }();
   return map;

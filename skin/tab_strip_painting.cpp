@@ -14,6 +14,8 @@ namespace {
 // Where a cut tab's caption starts and ends inside it.
 constexpr int kCutCaptionLeft = 10;
 constexpr int kCutCaptionRight = 4;
+// The focus frame's distance from the edge of the current tab.
+constexpr int kFocusInset = 3;
 
 bool CornerIsMagenta(TBitmap* bitmap) {
   return !bitmap->Empty() && bitmap->Canvas()->Pixels(0, 0) == clSkinTransparent;
@@ -36,6 +38,7 @@ void TskTabControlTopPanel::Paint() {
   DrawBar(canvas);
   DrawTabs(canvas);
   if (ScrollButtonsDrawn()) DrawScrollButtons(canvas);
+  if (Focused()) DrawFocus(canvas);
   Canvas()->CopyRect(ClientRect(), canvas, ClientRect());
 }
 
@@ -70,6 +73,14 @@ void TskTabControlTopPanel::DrawTab(TCanvas* canvas, int index) {
   } else {
     DrawText(canvas->Handle(), caption, r, DT_CENTER | DT_VCENTER | DT_SINGLELINE);
   }
+}
+
+// The focused strip frames the caption of the current tab.
+void TskTabControlTopPanel::DrawFocus(TCanvas* canvas) {
+  TRect r = TabRect(tabIndex_);
+  if (r.IsEmpty()) return;
+  InflateRect(r, -kFocusInset, -kFocusInset);
+  canvas->DrawFocusRect(r);
 }
 
 void TskTabControlTopPanel::DrawScrollButtons(TCanvas* canvas) {

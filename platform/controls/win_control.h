@@ -151,6 +151,7 @@ class TWinControl : public TControl {
   void CNKeyDown(TMessage& m);
   void CNChar(TMessage& m);
   void CMDialogKey(TMessage& m);
+  void CMChildKey(TMessage& m);
   void CMDialogChar(TMessage& m);
   void CMVisibleChanged(TMessage& m);
   void CMEnabledChanged(TMessage& m);

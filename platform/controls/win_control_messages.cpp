@@ -36,6 +36,7 @@ const TMessageMap& TWinControl::ClassMessages() {
     m.On(CN_CHAR, &TWinControl::CNChar);
     m.On(CN_SYSCHAR, &TWinControl::CNChar);
     m.On(CM_DIALOGKEY, &TWinControl::CMDialogKey);
+    m.On(CM_CHILDKEY, &TWinControl::CMChildKey);
     m.On(CM_DIALOGCHAR, &TWinControl::CMDialogChar);
     m.On(CM_VISIBLECHANGED, &TWinControl::CMVisibleChanged);
     m.On(CM_ENABLEDCHANGED, &TWinControl::CMEnabledChanged);
@@ -219,6 +220,13 @@ void TWinControl::CNChar(TMessage& m) {
 }
 
 void TWinControl::CMDialogKey(TMessage& m) { Broadcast(m); }
+
+// A key for the focused control is offered to its containers first, innermost first, so that
+// a container can act on keys meant for all of its children (a page control's page keys).
+void TWinControl::CMChildKey(TMessage& m) {
+  if (Parent() != nullptr) m.Result = Parent()->Perform(m.Msg, m.WParam, m.LParam);
+}
+
 void TWinControl::CMDialogChar(TMessage& m) { Broadcast(m); }
 
 void TWinControl::CMEnterExit(TMessage& m) {
