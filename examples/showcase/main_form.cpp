@@ -201,7 +201,7 @@ void TShowcaseMainForm::BuildPages() {
   const TShowcaseDataFile data = OpenShowcaseDataFile(ShowcaseDataFolder());
   BuildContactsPage(Page(kContactsCommand), data);
   BuildSentMessagesPage(Page(kSentCommand), data);
-  BuildStandardControlsPage(Page(kStandardControlsCommand));
+  BuildStandardControlsPage(Page(kStandardControlsCommand), fileTheme_);
   BuildSkinPage(Page(kSkinCommand));
 }
 

@@ -56,6 +56,8 @@ void BuildShowcaseSideBar(TnbSideBar* bar, TImageList* buttonImages, TImageList*
 void ConnectShowcaseSideBar(TnbSideBar* bar, TImageList* buttonImages, TImageList* captionImages,
                             const TNotifyEvent& click) {
   TnbUpdateLock lock(bar);
+  // Tab reaches the bar, and F2 renames there: the bar shows when it has the focus.
+  bar->SetOptions(bar->Options() + hoShowFocusRect);
   bar->HeaderImages()->SetNormal(captionImages);
   for (int h = 0; h < bar->HeaderCount(); ++h) {
     TnbHeader* header = bar->Header(h);

@@ -14,6 +14,8 @@
 #include "platform/controls/tool_bar.h"
 #include "platform/controls/tree_view.h"
 #include "platform/graphics/bitmap.h"
+#include "skin/buttons.h"
+#include "skin/style_propagation.h"
 
 namespace {
 
@@ -105,7 +107,7 @@ TMemo* BuildTreeAndMemo(TWinControl* page) {
   return memo;
 }
 
-void BuildPanelAndScrollBars(TWinControl* page, TLabel* status) {
+void BuildPanelAndScrollBars(TWinControl* page, TLabel* status, TskFileTheme* fileTheme) {
   auto* panel = PlaceControl<TPanel>(page, Bounds(410, 44, 200, 76));
   panel->SetBevelInner(bvLowered);
   panel->SetBorderWidth(2);
@@ -127,7 +129,12 @@ void BuildPanelAndScrollBars(TWinControl* page, TLabel* status) {
   art.Canvas()->Ellipse(6, 6, 26, 26);
   picture->Picture()->SetBitmap(&art);
   picture->SetStretch(true);
-  auto* ask = PlaceControl<TPanel>(page, Bounds(490, 200, 120, 25));
+  // A skinned button in the window's style, which the Tab key reaches and Space and Enter press.
+  auto* ask = new TskButton(page->Owner());
+  ask->SetParent(page);
+  ask->SetBoundsRect(Bounds(490, 200, 120, 25));
+  ask->SetFileTheme(fileTheme);
+  ask->SetUIStyle(GetOwnerFormUIStyle(page->Owner()));
   ask->SetCaption("显示消息框");
   ask->OnClick.Bind(nullptr, "Ask", [status](TObject*) {
     TModalResult answer = ShowcaseMessageBox(status, "保留所做的修改吗？", "确认", skdlg::skHelp, 2);
@@ -137,12 +144,12 @@ void BuildPanelAndScrollBars(TWinControl* page, TLabel* status) {
 
 }  // namespace
 
-void BuildStandardControlsPage(TWinControl* page) {
+void BuildStandardControlsPage(TWinControl* page, TskFileTheme* fileTheme) {
   auto* status = Caption(page, 8, 344, "试试这些控件：单击、输入、滚动，或在页面上单击右键。");
   status->SetWidth(500);
   TMenuItem* wrap = BuildToolBar(page, status);
   BuildLists(page, status);
   TMemo* memo = BuildTreeAndMemo(page);
   wrap->OnClick.Bind(nullptr, "WrapClick", [wrap, memo](TObject*) { memo->SetWordWrap(wrap->Checked()); });
-  BuildPanelAndScrollBars(page, status);
+  BuildPanelAndScrollBars(page, status, fileTheme);
 }

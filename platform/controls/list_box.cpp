@@ -343,12 +343,14 @@ void TCustomListBox::Paint() {
   canvas->Brush()->SetColor(Color());
   canvas->FillRect(ClientRect());
   int height = ClientHeight();
+  // Before any item was chosen the focus is on the first, where the arrows start.
+  const int focusedItem = caret_ >= 0 ? caret_ : 0;
   for (int i = topIndex_; i < Count(); ++i) {
     TRect r = ItemRect(i);
     if (r.Top >= height) break;
     TOwnerDrawState state;
     if (items_->Item(i).selected) state.Include(odSelected);
-    if (i == caret_ && Focused()) state.Include(odFocused);
+    if (i == focusedItem && Focused()) state.Include(odFocused);
     if (!Enabled()) state.Include(odDisabled);
     canvas->Font()->Assign(Font());
     canvas->Brush()->SetStyle(bsSolid);
@@ -357,6 +359,7 @@ void TCustomListBox::Paint() {
     DrawItem(i, r, state);
     if (state.Contains(odFocused)) canvas->DrawFocusRect(r);
   }
+  if (Count() == 0 && Focused()) canvas->DrawFocusRect(ItemRect(0));
 }
 
 void TCustomListBox::DrawItem(int index, TRect rect, TOwnerDrawState state) {

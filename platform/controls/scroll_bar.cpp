@@ -7,7 +7,13 @@
 #include "platform/controls/watched_component.h"
 #include "platform/windows/scroll_tracker.h"
 #include "platform/windows/scroll_bars.h"
+#include "platform/graphics/draw_edges.h"
 #include "platform/windows/system_metrics.h"
+
+namespace {
+// The focus frame lies inside the thumb's raised edge.
+constexpr int kFocusInset = 3;
+}  // namespace
 
 TScrollBar::TScrollBar(TComponent* owner)
     : TWinControl(owner),
@@ -31,6 +37,8 @@ const TMessageMap& TScrollBar::ClassMessages() {
     m.On(WM_TIMER, &TScrollBar::WMTimer);
     m.On(WM_GETDLGCODE, &TScrollBar::WMGetDlgCode);
     m.On(WM_CANCELMODE, &TScrollBar::WMCancelMode);
+    m.On(WM_SETFOCUS, &TScrollBar::WMFocusChanged);
+    m.On(WM_KILLFOCUS, &TScrollBar::WMFocusChanged);
     return m;
   }();
   return map;
@@ -77,7 +85,19 @@ void TScrollBar::CreateWnd() {
   UpdateBar();
 }
 
-void TScrollBar::PaintWindow(HDC dc) { PaintScrollBar(dc, Handle(), SB_CTL, ClientRect()); }
+void TScrollBar::PaintWindow(HDC dc) {
+  PaintScrollBar(dc, Handle(), SB_CTL, ClientRect());
+  if (!Focused()) return;
+  TRect thumb = ScrollBarThumbRect(Handle(), SB_CTL, ClientRect());
+  InflateRect(thumb, -kFocusInset, -kFocusInset);
+  if (!thumb.IsEmpty()) DrawFocusRect(dc, thumb);
+}
+
+void TScrollBar::WMFocusChanged(TMessage& m) {
+  if (m.Msg == WM_SETFOCUS) TWinControl::WMSetFocus(m);
+  else TWinControl::WMKillFocus(m);
+  Invalidate();
+}
 
 void TScrollBar::SendScroll(int code, int pos) {
   UINT msg = kind_ == sbVertical ? WM_VSCROLL : WM_HSCROLL;

@@ -56,6 +56,7 @@ class TScrollBar : public TWinControl {
   void WMTimer(TMessage& m);
   void WMGetDlgCode(TMessage& m);
   void WMCancelMode(TMessage& m);
+  void WMFocusChanged(TMessage& m);
   void SendScroll(int code, int pos);
   void UpdateBar();
   int MaxPosition() const { return pageSize_ > 0 ? max_ - pageSize_ + 1 : max_; }

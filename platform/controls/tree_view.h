@@ -174,6 +174,7 @@ class TCustomTreeView : public TCustomControl {
   void Expanded(TTreeNode* node);
   void Collapsed(TTreeNode* node);
   const std::vector<TTreeNode*>& Rows();
+  TTreeNode* FocusedNode();
   int RowOf(const TTreeNode* node);
   void SetTopRow(int row);
   void MakeRowVisible(int row);

@@ -76,7 +76,13 @@ void TCustomTreeView::PaintRow(TTreeNode* node, int row) {
   TRect inner = text;
   inner.Left += 2;
   DrawText(canvas->Handle(), node->Text(), inner, DT_SINGLELINE | DT_VCENTER | DT_NOPREFIX);
-  if (node == selected_ && Focused()) canvas->DrawFocusRect(text);
+  if (node == FocusedNode() && Focused()) canvas->DrawFocusRect(text);
+}
+
+// Before any node was chosen the focus is on the first row, where the arrows start.
+TTreeNode* TCustomTreeView::FocusedNode() {
+  if (selected_ != nullptr || Rows().empty()) return selected_;
+  return Rows().front();
 }
 
 void TCustomTreeView::Paint() {

@@ -201,16 +201,43 @@ bool GetScrollBarInfo(HWND h, int32_t object, SCROLLBARINFO& info) {
   return true;
 }
 
+namespace {
+
+// A bar drawn into a rectangle: which way it runs, its parts, and the rectangle of a span
+// along it.
+struct TBarInRect {
+  TBarInRect(const TScrollBarData& d, int bar, const TRect& r)
+      : area(r), vertical(bar != SB_HORZ && (bar != SB_CTL || r.Height() >= r.Width())),
+        length(vertical ? r.Height() : r.Width()),
+        parts(ScrollBarPartsOf(d, length, vertical ? r.Width() : r.Height())) {}
+  TRect Part(int from, int to) const {
+    return vertical ? Rect(area.Left, area.Top + from, area.Right, area.Top + to)
+                    : Rect(area.Left + from, area.Top, area.Left + to, area.Bottom);
+  }
+  TRect area;
+  bool vertical;
+  int length;
+  TScrollBarParts parts;
+};
+
+}  // namespace
+
+TRect ScrollBarThumbRect(HWND h, int bar, const TRect& r) {
+  TScrollBarData* d = BarData(h, bar);
+  if (!d || r.IsEmpty()) return TRect{};
+  const TBarInRect in(*d, bar, r);
+  return in.parts.thumbEnd == 0 ? TRect{} : in.Part(in.parts.thumbStart, in.parts.thumbEnd);
+}
+
 void PaintScrollBar(HDC dc, HWND h, int bar, const TRect& r) {
   TScrollBarData* d = BarData(h, bar);
   if (!d || r.IsEmpty()) return;
-  bool vertical = bar != SB_HORZ && (bar != SB_CTL || r.Height() >= r.Width());
-  int length = vertical ? r.Height() : r.Width();
-  TScrollBarParts parts = ScrollBarPartsOf(*d, length, vertical ? r.Width() : r.Height());
+  const TBarInRect in(*d, bar, r);
+  const bool vertical = in.vertical;
+  const int length = in.length;
+  const TScrollBarParts& parts = in.parts;
   bool disabled = parts.thumbEnd == 0;
-  auto part = [&](int from, int to) {
-    return vertical ? Rect(r.Left, r.Top + from, r.Right, r.Top + to) : Rect(r.Left + from, r.Top, r.Left + to, r.Bottom);
-  };
+  auto part = [&](int from, int to) { return in.Part(from, to); };
   FillRect(dc, part(parts.arrow, length - parts.arrow), GetSysColorBrush(COLOR_SCROLLBAR));
   UINT inactive = disabled ? UINT{DFCS_INACTIVE} : 0u;
   TRect first = part(0, parts.arrow);

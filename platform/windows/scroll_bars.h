@@ -104,6 +104,8 @@ struct TScrollBarParts {
   int thumbEnd = 0;
 };
 TScrollBarParts ScrollBarPartsOf(const TScrollBarData& data, int length, int thickness);
+// Where the thumb of a bar drawn into `r` lies; empty when there is nothing to scroll.
+TRect ScrollBarThumbRect(HWND h, int bar, const TRect& r);
 // Draws a frame bar (or an SB_CTL bar) of window h into `r` of `dc`.
 struct HDC__;
 void PaintScrollBar(HDC__* dc, HWND h, int bar, const TRect& r);

@@ -1,15 +1,21 @@
 // The showcase from the keyboard alone, in a real window with keys fed through the toolkit:
-// pages change with the keys a tab control answers.
+// pages change with the keys a tab control answers, every control the Tab key reaches shows
+// that it has the focus, and the buttons answer Space and Enter.
 #include <gtest/gtest.h>
 
 #include <QTest>
 #include <QWindow>
 
 #include <functional>
+#include <memory>
 
 #include "examples/showcase/main_form.h"
 #include "platform/controls/application.h"
 #include "platform/controls/screen.h"
+#include "platform/graphics/bitmap.h"
+#include "platform/graphics/canvas.h"
+#include "sidebar/side_bar.h"
+#include "skin/buttons.h"
 #include "skin/edits.h"
 #include "skin/page_control.h"
 #include "tests/showcase/showcase_on_xvfb.h"
@@ -110,4 +116,113 @@ TEST_F(KeyboardOnXvfb, PagesChangeWithTheKeysOfATabControl) {
         << "shown: " << tabs->ActivePage()->PageIndex();
     EXPECT_EQ(styles->ActivePage(), styles->Pages(1)) << "the style page stays";
   }
+}
+
+namespace {
+
+// What `c` paints now.
+std::unique_ptr<TBitmap> Picture(TWinControl* c) {
+  auto picture = std::make_unique<TBitmap>(c->Width(), c->Height());
+  c->PaintTo(picture->Canvas()->Handle(), 0, 0);
+  return picture;
+}
+
+int PixelsApart(TBitmap* a, TBitmap* b) {
+  int apart = 0;
+  for (int y = 0; y < a->Height(); ++y)
+    for (int x = 0; x < a->Width(); ++x) apart += a->Canvas()->Pixels(x, y) != b->Canvas()->Pixels(x, y) ? 1 : 0;
+  return apart;
+}
+
+bool Captioned(TControl* c, const char* caption) {
+  if (auto* button = dynamic_cast<TskCustomButton*>(c)) return button->Caption() == caption;
+  return c->Caption() == caption;
+}
+
+}  // namespace
+
+// Every control Shift+Tab reaches looks otherwise than before it had the focus: the side bar,
+// the tree with no node selected and the scroll bars of the standard controls, the message box
+// button, the skinned list box and tree before an arrow selected anything, and the tab strips.
+TEST_F(KeyboardOnXvfb, AControlTheTabKeyReachesShowsTheFocus) {
+  if (!Start("KeyboardOnXvfb.AControlTheTabKeyReachesShowsTheFocus", TShowcaseMainForm::kStandardControlsCommand)) return;
+  using Find = std::function<TWinControl*(TWinControl* page)>;
+  const auto of = [](const char* className, int nth = 0) {
+    return Find([=](TWinControl* page) {
+      int seen = 0;
+      return static_cast<TWinControl*>(FindInside(page, [&](TControl* c) {
+        return dynamic_cast<TWinControl*>(c) != nullptr && c->ClassName() == className && seen++ == nth;
+      }));
+    });
+  };
+  const auto onStylePage = [this](Find find) {
+    return Find([this, find](TWinControl*) { return find(form_->SkinPages()->ActivePage()); });
+  };
+  const struct {
+    const char* name;
+    int command;
+    Find find;
+  } cases[] = {
+      {"side bar", TShowcaseMainForm::kStandardControlsCommand, [this](TWinControl*) { return static_cast<TWinControl*>(form_->SideBar()); }},
+      {"tree", TShowcaseMainForm::kStandardControlsCommand, of("TTreeView")},
+      {"scroll bar", TShowcaseMainForm::kStandardControlsCommand, of("TScrollBar", 0)},
+      {"upright scroll bar", TShowcaseMainForm::kStandardControlsCommand, of("TScrollBar", 1)},
+      {"message box button", TShowcaseMainForm::kStandardControlsCommand,
+       [](TWinControl* page) { return static_cast<TWinControl*>(FindInside(page, [](TControl* c) { return Captioned(c, "显示消息框"); })); }},
+      {"skinned list box", TShowcaseMainForm::kSkinCommand, onStylePage(of("TskListBox"))},
+      {"skinned tree", TShowcaseMainForm::kSkinCommand, onStylePage(of("TskTreeView"))},
+      {"style tabs", TShowcaseMainForm::kSkinCommand, [this](TWinControl*) { return static_cast<TWinControl*>(form_->SkinPages()->TopPanel()); }},
+      {"inner tabs", TShowcaseMainForm::kSkinCommand, onStylePage(of("TskPageControlTopPanel"))},
+  };
+  form_->SkinPages()->SetActivePageIndex(1);
+  for (const auto& each : cases) {
+    SCOPED_TRACE(each.name);
+    form_->ExecuteCommand(each.command);
+    TWinControl* control = each.find(form_->Page(each.command));
+    ASSERT_NE(control, nullptr);
+    TWinControl* after = form_->FindNextControl(control, true, true, false);
+    ASSERT_NE(after, nullptr);
+    after->SetFocus();
+    ASSERT_TRUE(FocusOn(after));
+    const auto before = Picture(control);
+    Key(Qt::Key_Tab, Qt::ShiftModifier);
+    ASSERT_TRUE(FocusOn(control)) << "focused: " << (Screen->ActiveControl() ? Screen->ActiveControl()->ClassName() : "none");
+    const auto focused = Picture(control);
+    EXPECT_GT(PixelsApart(before.get(), focused.get()), 0) << "nothing shows the focus";
+  }
+}
+
+// The Tab key reaches the button that shows the standard page's message box, and Space and
+// Enter press it.
+TEST_F(KeyboardOnXvfb, TheMessageBoxButtonIsReachedAndPressedFromTheKeyboard) {
+  if (!Start("KeyboardOnXvfb.TheMessageBoxButtonIsReachedAndPressedFromTheKeyboard",
+             TShowcaseMainForm::kStandardControlsCommand))
+    return;
+  TWinControl* page = form_->Page(TShowcaseMainForm::kStandardControlsCommand);
+  TControl* button = FindInside(page, [](TControl* c) { return Captioned(c, "显示消息框"); });
+  ASSERT_NE(button, nullptr);
+  // The last control before the button on the page: the upright scroll bar.
+  auto* before = static_cast<TWinControl*>(FindInside(page, [n = 0](TControl* c) mutable {
+    return c->ClassName() == "TScrollBar" && n++ == 1;
+  }));
+  ASSERT_NE(before, nullptr);
+  before->SetFocus();
+  ASSERT_TRUE(FocusOn(before));
+  Key(Qt::Key_Tab);
+  ASSERT_TRUE(PumpUntil([&] { return Screen->ActiveControl() == button; }))
+      << "focused: " << (Screen->ActiveControl() ? Screen->ActiveControl()->ClassName() : "none");
+  int boxes = 0;
+  Application->OnIdle.Bind(nullptr, "AnswerBox", [&](TObject*, bool&) {
+    TCustomForm* box = Screen->ActiveForm();
+    if (box == nullptr || box == form_ || !box->Visible()) return;
+    ++boxes;
+    box->SetModalResult(mrCancel);
+  });
+  for (Qt::Key key : {Qt::Key_Space, Qt::Key_Return}) {
+    SCOPED_TRACE(key);
+    const int shown = boxes;
+    Key(key);
+    EXPECT_TRUE(PumpUntil([&] { return boxes > shown && Screen->ActiveForm() == form_; }));
+  }
+  Application->OnIdle.Clear();
 }
