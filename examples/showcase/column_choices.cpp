@@ -1,10 +1,14 @@
 #include "examples/showcase/column_choices.h"
 
+#include <algorithm>
+#include <vector>
+
 #include "gridlib/grid/column_parts.h"
 #include "gridlib/grid/columns.h"
 #include "gridlib/grid/db_grid.h"
 #include "gridlib/grid/db_grid_inplace_edit.h"
 #include "platform/core/string_list.h"
+#include "platform/core/strings.h"
 #include "platform/data/data_source.h"
 #include "platform/data/dataset.h"
 #include "platform/data/field.h"
@@ -14,16 +18,18 @@ void ChooseFromFilterValues(TColumnEx* column) {
   TDataSource* source = column->STFilter()->ListSource();
   TDataSet* values = source != nullptr ? source->DataSet() : nullptr;
   if (values == nullptr || !values->Active() || values->FieldCount() == 0) return;
-  TStrings* picks = column->PickList();
-  {
-    TStringsUpdateLock update(*picks);
-    picks->Clear();
-    TField* value = values->Fields()->Fields(0);
-    for (values->First(); !values->Eof(); values->Next()) {
-      if (!value->IsNull()) picks->Add(value->AsString());
-    }
+  std::vector<String> texts;
+  TField* value = values->Fields()->Fields(0);
+  for (values->First(); !values->Eof(); values->Next()) {
+    if (!value->IsNull()) texts.push_back(value->AsString());
   }
   values->First();
+  // The list reads as the filter list and the column's sort do, not in the file's byte order.
+  std::sort(texts.begin(), texts.end(), [](const String& a, const String& b) { return AnsiCompareText(a, b) < 0; });
+  TStrings* picks = column->PickList();
+  TStringsUpdateLock update(*picks);
+  picks->Clear();
+  for (const String& text : texts) picks->Add(text);
 }
 
 namespace {

@@ -2,6 +2,8 @@
 // starts again.
 #include <gtest/gtest.h>
 
+#include <vector>
+
 #include "examples/showcase/contacts_page.h"
 #include "examples/showcase/showcase_data_file.h"
 #include "examples/showcase/showcase_widgets.h"
@@ -138,4 +140,29 @@ TEST_F(ContactsEditing, DropDownKeysOnTheGroupCellDropItsList) {
     EXPECT_EQ(run.Contacts()->FieldByName("ID")->AsInteger(), id);
     test_input::Key(editor, VK_ESCAPE);
   }
+}
+
+// F4 on a group cell lists the groups in the order the contacts sorted by group show them.
+TEST_F(ContactsEditing, TheGroupListHasTheOrderOfTheGroupSort) {
+  ASSERT_TRUE(MadeFileUsable());
+  ShowcaseRun run(CopyOfMadeFile());
+  ASSERT_NE(run.Grid(), nullptr);
+  std::vector<String> sorted;
+  TDataSet* contacts = run.Contacts();
+  for (contacts->First(); !contacts->Eof(); contacts->Next()) {
+    const String group = contacts->FieldByName("GroupName")->AsString();
+    if (sorted.empty() || sorted.back() != group) sorted.push_back(group);
+  }
+  contacts->First();
+  run.Grid()->SetFocus();
+  run.Grid()->SetSelectedIndex(kGroupColumn);
+  test_input::Key(run.Grid(), VK_F4);
+  auto* editor = dynamic_cast<TDBGridInplaceEdit*>(run.Grid()->InplaceEditor());
+  ASSERT_NE(editor, nullptr);
+  TPopupListEx* list = editor->DroppedList();
+  ASSERT_NE(list, nullptr);
+  std::vector<String> listed;
+  for (int i = 0; i < list->Count(); ++i) listed.push_back(list->ItemText(i));
+  EXPECT_EQ(listed, sorted);
+  test_input::Key(editor, VK_ESCAPE);
 }
