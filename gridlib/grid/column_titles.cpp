@@ -35,6 +35,20 @@ bool TColumnTitleEx::InCollectionUpdate() const {
   return columns != nullptr && columns->UpdateCount() > 0;
 }
 
+String TColumnTitleEx::CaptionAsRead() const {
+  const String caption = Caption();
+  TDBGridExHost* grid = column_->GetGrid();
+  if (grid == nullptr || !grid->UseMultiTitle()) return caption;
+  String read;
+  size_t from = 0;
+  while (from <= caption.size()) {
+    const size_t bar = std::min(caption.find('|', from), caption.size());
+    if (bar > from) read += (read.empty() ? "" : " ") + caption.substr(from, bar - from);
+    from = bar + 1;
+  }
+  return read;
+}
+
 // ---- Defaults.
 
 TAlignment TColumnTitleEx::DefaultAlignment() const {

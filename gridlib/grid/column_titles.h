@@ -28,6 +28,9 @@ class TColumnTitleEx : public TPersistent {
   void SetAlignment(TAlignment value);
   String Caption() const;
   virtual void SetCaption(const String& value);
+  // The caption as the titles read, for naming the column in a message: the levels of a
+  // multi-level title one after the other, apart by a space.
+  String CaptionAsRead() const;
   TColor Color() const;
   void SetColor(TColor value);
   bool EndEllipsis() const;

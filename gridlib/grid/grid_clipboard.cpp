@@ -233,7 +233,7 @@ bool Writable(TColumnEx* column) {
 void CheckFits(TColumnEx* column, const TCellValue& value) {
   const int limit = ColumnTextLimit(column);
   if (limit > 0 && value.has_value() && CharLength(*value) > limit)
-    DatabaseError(Format(grid_texts::SPastedTextTooLong, {column->Title()->Caption(), limit}));
+    DatabaseError(Format(grid_texts::SPastedTextTooLong, {column->Title()->CaptionAsRead(), limit}));
 }
 
 // A value from the private format goes in as it was; a text from elsewhere as the cell would

@@ -204,6 +204,19 @@ TEST_P(GridClipboard, PasteTakesEveryKindOfLineBreak) {
   }
 }
 
+// A refused paste names a column under a multi-level title as its titles read.
+TEST_P(GridClipboard, ARefusalNamesAColumnUnderAMultiLevelTitleAsItsTitlesRead) {
+  MakeSelectable(3);
+  grid->SetUseMultiTitle(true);
+  grid->Columns()->Items(1)->Title()->SetCaption("Item|Name");
+  items_->GotoId(1);
+  grid->SetSelectedIndex(1);
+  Clipboard()->SetAsText("ABCDEFGHIJKLMNOPQRSTU\r\n");
+  const String message = KeyError('V', {ssCtrl});
+  EXPECT_NE(message.find("Item Name"), String::npos) << message;
+  EXPECT_EQ(message.find('|'), String::npos) << message;
+}
+
 INSTANTIATE_TEST_SUITE_P(Stores, GridClipboard, testing::Values(Store::Memory, Store::Sqlite), StoreName);
 
 }  // namespace
