@@ -169,6 +169,7 @@ class TCustomComboBox : public TCustomControl {
   bool HasEdit() const { return style_ == csDropDown || style_ == csSimple; }
   bool OwnerDraw() const { return style_ == csOwnerDrawFixed || style_ == csOwnerDrawVariable; }
   void ApplyStyle();
+  void CMFontChangedCombo(TMessage& m);
   int EditHeight();
   // Handles a list key (arrows, pages, F4, Enter, Escape) from the combo or its edit.
   bool ListKey(uint16_t key, TShiftState shift);

@@ -21,10 +21,18 @@ const TMessageMap& TCustomComboBox::ClassMessages() {
     m.On(WM_GETDLGCODE, &TCustomComboBox::WMGetDlgCode);
     m.On(WM_SETFOCUS, &TCustomComboBox::WMFocusChangedCombo);
     m.On(WM_KILLFOCUS, &TCustomComboBox::WMFocusChangedCombo);
+    m.On(CM_FONTCHANGED, &TCustomComboBox::CMFontChangedCombo);
     for (UINT msg = CB_GETEDITSEL; msg <= CB_FINDSTRINGEXACT; ++msg) m.On(msg, &TCustomComboBox::CBMessage);
     return m;
   }();
   return map;
+}
+
+// The dropped list shows its lines in the combo box's font, and its lines are as high as
+// that font needs.
+void TCustomComboBox::CMFontChangedCombo(TMessage& m) {
+  TCustomControl::CMFontChanged(m);
+  list_->Font()->Assign(Font());
 }
 
 int TCustomComboBox::MoveIndex(uint16_t key) const {

@@ -2,11 +2,13 @@
 // starts again.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <vector>
 
 #include "examples/showcase/contacts_page.h"
 #include "examples/showcase/showcase_data_file.h"
 #include "examples/showcase/showcase_widgets.h"
+#include "gridlib/controls/inplace_filter_edit.h"
 #include "gridlib/controls/popup_list.h"
 #include "gridlib/grid/db_grid.h"
 #include "gridlib/grid/db_grid_inplace_edit.h"
@@ -14,6 +16,9 @@
 #include "platform/controls/application.h"
 #include "platform/controls/forms.h"
 #include "platform/controls/inplace_edit.h"
+#include "platform/controls/list_box.h"
+#include "platform/graphics/bitmap.h"
+#include "platform/graphics/canvas.h"
 #include "platform/data/data_source.h"
 #include "platform/data/dataset.h"
 #include "platform/data/field.h"
@@ -72,6 +77,23 @@ class ShowcaseRun {
   TForm* form_ = nullptr;
   TDBGridEx* grid_ = nullptr;
 };
+
+// The first and last pixel rows of `r` in `picture` that hold anything but `blank`.
+struct TInk {
+  int first = -1;
+  int last = -1;
+};
+TInk InkRows(TBitmap& picture, const TRect& r, TColor blank) {
+  TInk ink;
+  for (int y = r.Top; y < r.Bottom; ++y)
+    for (int x = r.Left; x < r.Right; ++x)
+      if (picture.Canvas()->Pixels(x, y) != ColorToRGB(blank)) {
+        if (ink.first < 0) ink.first = y;
+        ink.last = y;
+        break;
+      }
+  return ink;
+}
 
 class ContactsEditing : public ShowcaseDataFile {
  protected:
@@ -164,5 +186,41 @@ TEST_F(ContactsEditing, TheGroupListHasTheOrderOfTheGroupSort) {
   std::vector<String> listed;
   for (int i = 0; i < list->Count(); ++i) listed.push_back(list->ItemText(i));
   EXPECT_EQ(listed, sorted);
+  test_input::Key(editor, VK_ESCAPE);
+}
+
+// The filter cell's list shows its lines in the grid's Chinese font, each line with a blank
+// pixel row above and below its characters, so that lines never touch.
+TEST_F(ContactsEditing, TheFilterListLinesAreAsHighAsTheGridFontNeeds) {
+  ASSERT_TRUE(MadeFileUsable());
+  ShowcaseRun run(CopyOfMadeFile());
+  ASSERT_NE(run.Grid(), nullptr);
+  GetParentForm(run.Grid())->Font()->SetName("宋体");  // the showcase window's font
+  GetParentForm(run.Grid())->Font()->SetHeight(-12);
+  run.Grid()->SetFocus();
+  run.Grid()->SetSelectedIndex(kGroupColumn);
+  test_input::Key(run.Grid(), VK_UP, {ssCtrl});
+  ASSERT_TRUE(run.Grid()->FilterEditorShown());
+  TInplaceFilterEditEx* editor = run.Grid()->FilterEditor();
+  editor->Perform(WM_SYSKEYDOWN, VK_DOWN, 1 | AltMask);
+  ASSERT_TRUE(editor->DroppedDown());
+  TCustomListBox* list = editor->ListBox();
+  TBitmap shown(list->Width(), list->Height());
+  list->PaintTo(shown.Canvas()->Handle(), 0, 0);
+  // The picture holds the list's border; its lines are read inside it.
+  const int border = (list->Width() - list->ClientWidth()) / 2;
+  const TRect value = list->ItemRect(1);  // the first line is the one marked
+  const String text = list->Items()->Strings(1);
+  const TInk inList = InkRows(shown, Bounds(border, border + value.Top, list->ClientWidth(), value.Height()), list->Color());
+  TBitmap alone(200, 60);
+  alone.Canvas()->Brush()->SetColor(clWindow);
+  alone.Canvas()->FillRect(Rect(0, 0, 200, 60));
+  alone.Canvas()->SetFont(run.Grid()->Font());
+  alone.Canvas()->TextOut(10, 10, text);
+  const TInk inGridFont = InkRows(alone, Rect(0, 0, 200, 60), clWindow);
+  ASSERT_GE(inList.first, 0) << text;
+  EXPECT_EQ(inList.last - inList.first, inGridFont.last - inGridFont.first) << "the characters of the grid's font";
+  EXPECT_GT(inList.first, border + value.Top) << "a blank row above the characters";
+  EXPECT_LT(inList.last, border + value.Bottom - 1) << "a blank row below them";
   test_input::Key(editor, VK_ESCAPE);
 }
