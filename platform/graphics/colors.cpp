@@ -11,7 +11,7 @@ namespace {
 
 // The classic grey 3D scheme; every pixel of every test is drawn from this one table.
 constexpr COLORREF kSystemColors[SystemColorCount] = {
-    RGB(192, 192, 192),  // COLOR_SCROLLBAR
+    RGB(224, 224, 224),  // COLOR_SCROLLBAR: lighter than the face, so a bar's track shows its extent
     RGB(0, 128, 128),    // COLOR_BACKGROUND
     RGB(0, 0, 128),      // COLOR_ACTIVECAPTION
     RGB(128, 128, 128),  // COLOR_INACTIVECAPTION

@@ -120,6 +120,17 @@ TEST_F(ScrollBars, ADraggedThumbFollowsThePointerUntilItIsLetGo) {
   if (HasFailure()) SavePicture(top, "dragged_thumb");
 }
 
+// A bar on a window of the face colour shows its extent: its track is not the face colour
+// its thumb and the window around it have.
+TEST_F(ScrollBars, TheTrackStandsApartFromTheFace) {
+  HWND top = MakeTop(Bounds(0, 0, 200, 100), WS_POPUP | WS_VISIBLE, clBtnFace);
+  SetScrollInfo(top, SB_VERT, Info(SIF_ALL, 0, 99, 10, 0));
+  Pump();
+  EXPECT_NE(Pixel(top, 190, 60), ColorToRGB(clBtnFace));
+  EXPECT_EQ(Pixel(top, 100, 60), ColorToRGB(clBtnFace)) << "the window around the bar";
+  if (HasFailure()) SavePicture(top, "track");
+}
+
 TEST_F(ScrollBars, BarsAreDrawnInTheFrame) {
   HWND top = MakeTop(Bounds(0, 0, 200, 100), WS_POPUP | WS_VISIBLE, clWhite);
   SetScrollInfo(top, SB_VERT, Info(SIF_ALL, 0, 99, 10, 0));
