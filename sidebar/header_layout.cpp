@@ -119,8 +119,9 @@ void TnbHeader::LayoutCaptionContents(TCanvas* measure, const TRect& caption) {
   if (textAlign == taLeftJustify) x = (hasImage && layout == glGlyphLeft) ? areaLeft : margin_;
   else if (textAlign == taRightJustify) x = areaRight - tw - ((hasImage && layout == glGlyphRight) ? 0 : margin_);
   else x = areaLeft + (areaRight - areaLeft - tw + 1) / 2;
-  // The text sits half the explorer add-on lower, nearer the middle of the whole caption.
-  const int y = (h - th + 1) / 2 + addOn / 2;
+  // The text sits half the explorer add-on lower, nearer the middle of the whole caption, but
+  // never so low that its last rows go under the body below the caption.
+  const int y = std::min((h - th + 1) / 2 + addOn / 2, h - th);
   if (th > h || (textAlign == taRightJustify ? x < 0 : x + tw > w)) return;
   l.Text = Bounds(x + origin.x, y + origin.y, tw, th);
 }

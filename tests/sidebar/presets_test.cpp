@@ -245,3 +245,26 @@ TEST_F(PresetsTest, EachPresetSetsItsScrollerAndItsHeadersOptionsAndGlyph) {
     EXPECT_EQ(bar->Options().Contains(boExplorerBorder), !row.glyph) << "the explorer looks drop the border";
   }
 }
+
+// In the task-pane looks a caption's text sits in the lower part of the taller caption, and
+// wholly inside it: none of its rows goes under the body below, in the showcase's Chinese font
+// as in the standard one.
+TEST_F(PresetsTest, TaskPaneCaptionTextStaysInsideTheCaption) {
+  for (TnbHeader* header : {AddHeader("短信业务", 2), AddHeader("Contacts", 2)}) header->SetImageIndex(-1);
+  for (TnbPreSet preset : {psExplorerBar, psExplorerBarXP, psExplorerBar2000})
+    for (const char* font : {"宋体", "MS Sans Serif"}) {
+      SCOPED_TRACE(std::to_string(preset) + " " + font);
+      bar_->SetPreSet(preset);
+      for (TFont* caption : {bar_->Settings()->Font(), bar_->Settings()->HighlightFont()}) {
+        caption->SetName(font);
+        caption->SetHeight(-12);
+      }
+      Paint();
+      for (int i = 0; i < bar_->HeaderCount(); ++i) {
+        TnbHeader* header = bar_->Header(i);
+        ASSERT_FALSE(header->CaptionTextRect().IsEmpty());
+        EXPECT_GT(header->CaptionTextRect().Top, header->CaptionRect().Top + bar_->Settings()->ExplorerAddOn());
+        EXPECT_LE(header->CaptionTextRect().Bottom, header->CaptionRect().Bottom) << header->Caption();
+      }
+    }
+}
