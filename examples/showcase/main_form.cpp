@@ -5,6 +5,7 @@
 
 #include "examples/showcase/contacts_page.h"
 #include "examples/showcase/pending_edits.h"
+#include "examples/showcase/scrolling_page.h"
 #include "examples/showcase/sent_messages_page.h"
 #include "examples/showcase/skin_controls_page.h"
 #include "examples/showcase/skin_styles_page.h"
@@ -56,8 +57,9 @@ static_assert(Pages.size() == kSideBarImageCount, "one side-bar picture per comm
 // Room around the tool bar's buttons.
 constexpr int kToolBarMargin = 6;
 
-TShowcasePanel* MakePanel(TComponent* owner, TWinControl* parent, TAlign align, const String& caption, TColor color) {
-  auto* panel = new TShowcasePanel(owner);
+template <class T = TShowcasePanel>
+T* MakePanel(TComponent* owner, TWinControl* parent, TAlign align, const String& caption, TColor color) {
+  auto* panel = new T(owner);
   panel->SetParent(parent);
   panel->SetAlign(align);
   panel->SetCaption(caption);
@@ -79,10 +81,10 @@ TShowcaseMainForm::TShowcaseMainForm(TComponent* owner) : TForm(owner) {
   Font()->SetHeight(-12);
   fileTheme_ = new TskFileTheme(this);
   BuildSkin();
-  toolBar_ = MakePanel(this, skin_, alTop, "", clBtnFace);
+  toolBar_ = MakePanel<>(this, skin_, alTop, "", clBtnFace);
   toolBar_->SetHeight(44);
   BuildSideBar();
-  pageHost_ = MakePanel(this, skin_, alClient, "", clWindow);
+  pageHost_ = MakePanel<>(this, skin_, alClient, "", clWindow);
   BuildToolBar();
   BuildPages();
   mainMenu_ = BuildShowcaseMainMenu(this);
@@ -194,7 +196,8 @@ TSideBarLayoutLoad TShowcaseMainForm::RestoreSideBarLayout(const String& path) {
 
 void TShowcaseMainForm::BuildPages() {
   for (const TPageInfo& info : Pages) {
-    TShowcasePanel* page = MakePanel(this, pageHost_, alClient, info.page, info.color);
+    // A window too small for a page scrolls it, so that every control stays within reach.
+    TShowcasePanel* page = MakePanel<TShowcaseScrollingPage>(this, pageHost_, alClient, info.page, info.color);
     page->SetVisible(false);
     pages_.push_back(page);
   }

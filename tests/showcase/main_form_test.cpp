@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <cctype>
 #include <filesystem>
+#include <functional>
 #include <memory>
 
 #include "examples/showcase/main_form.h"
@@ -26,6 +27,8 @@
 #include "platform/windows/message_loop.h"
 #include "platform/windows/messages.h"
 #include "platform/windows/painting.h"
+#include "platform/windows/scroll_bars.h"
+#include "platform/windows/size_limits.h"
 #include "platform/windows/window_tree.h"
 #include "sidebar/side_bar.h"
 #include "examples/showcase/artwork_gallery.h"
@@ -234,6 +237,54 @@ TEST_F(ShowcaseMainForm, StandardControlsPageHoldsTheControls) {
   EXPECT_EQ(lists, 1);
   EXPECT_EQ(trees, 1);
   EXPECT_GT(page->ControlCount(), 8);
+}
+
+namespace {
+
+// Every control inside `parent` that shows when `parent` shows, depth first.
+void ForEachShown(TWinControl* parent, const std::function<void(TControl*)>& visit) {
+  for (int i = 0; i < parent->ControlCount(); ++i) {
+    TControl* child = parent->Controls(i);
+    if (!child->Visible()) continue;
+    visit(child);
+    if (auto* inner = dynamic_cast<TWinControl*>(child)) ForEachShown(inner, visit);
+  }
+}
+
+}  // namespace
+
+// At the window's smallest width, and in a short window, every control of every page can be
+// brought into view: scrolled to its start a page shows every control's top left corner,
+// scrolled to its end every control's bottom right one.
+TEST_F(ShowcaseMainForm, EveryControlOfEveryPageCanBeReachedAtTheSmallestWidth) {
+  constexpr int kShortWindow = 420;
+  MINMAXINFO limits{};
+  form_->Perform(WM_GETMINMAXINFO, 0, reinterpret_cast<LPARAM>(&limits));
+  form_->SetBounds(0, 0, limits.ptMinTrackSize.x, std::max<int>(limits.ptMinTrackSize.y, kShortWindow));
+  Pump();
+  ASSERT_EQ(form_->Width(), limits.ptMinTrackSize.x);
+  for (int command = 1; command <= form_->PageCount(); ++command) {
+    SCOPED_TRACE(TShowcaseMainForm::PageKey(command));
+    form_->ExecuteCommand(command);
+    Pump();
+    TShowcasePanel* page = form_->Page(command);
+    for (int end : {SB_TOP, SB_BOTTOM}) {
+      for (UINT bar : {WM_HSCROLL, WM_VSCROLL}) page->Perform(bar, static_cast<WPARAM>(end), 0);
+      Pump();
+      ForEachShown(page, [&](TControl* c) {
+        const TPoint topLeft = page->ScreenToClient(c->Parent()->ClientToScreen({c->Left(), c->Top()}));
+        const TRect r = Bounds(topLeft.x, topLeft.y, c->Width(), c->Height());
+        const String name = c->ClassName() + " " + c->Caption();
+        if (end == SB_TOP) {
+          EXPECT_GE(r.Left, 0) << name;
+          EXPECT_GE(r.Top, 0) << name;
+        } else {
+          EXPECT_LE(r.Right, page->ClientWidth()) << name;
+          EXPECT_LE(r.Bottom, page->ClientHeight()) << name;
+        }
+      });
+    }
+  }
 }
 
 // The page's pop-up menu turns the memo's word wrap off and on again, tick and all.
