@@ -12,6 +12,7 @@
 #include "gridlib/grid/head_tree.h"
 #include "gridlib/grid/mem_table_interface.h"
 #include "platform/controls/grid.h"
+#include "platform/controls/watched_component.h"
 #include "platform/windows/scroll_bars.h"
 
 class TCustomImageList;
@@ -565,15 +566,18 @@ class TCustomDBGridEx : public TCustomGrid, public TDBGridExHost, public TDBGrid
 };
 
 // Holds the grid's update counter for the life of the scope.
+// A handler run meanwhile may free the grid: the lock then ends with it.
 class GridUpdateLock {
  public:
-  explicit GridUpdateLock(TCustomDBGridEx* grid) : grid_(grid) { grid_->BeginUpdate(); }
-  ~GridUpdateLock() { grid_->EndUpdate(); }
+  explicit GridUpdateLock(TCustomDBGridEx* grid) : grid_(grid) { grid->BeginUpdate(); }
+  ~GridUpdateLock() {
+    if (auto* grid = static_cast<TCustomDBGridEx*>(grid_.Get())) grid->EndUpdate();
+  }
   GridUpdateLock(const GridUpdateLock&) = delete;
   GridUpdateLock& operator=(const GridUpdateLock&) = delete;
 
  private:
-  TCustomDBGridEx* grid_;
+  TWatchedComponent grid_;
 };
 
 // The published grid.

@@ -41,9 +41,13 @@ void TDBGridExInput::KeyDown(uint16_t& key, TShiftState shift) {
   }
   if (!grid_->DataLink()->Active() || !base_->AcceptsKey(key, shift)) return;
   if (ShortcutKey(key, shift)) return;
+  // The data set's handlers run by the key may free the grid, and this controller with it:
+  // the key is used up then.
+  const TWatchedComponent watch(grid_);
   if (Ctrl(shift)) CtrlKey(key, shift);
   else PlainKey(key, shift);
-  if (key == VK_DELETE && !Ctrl(shift)) ClearGraphicCell();
+  if (watch.Get() == nullptr) key = 0;
+  else if (key == VK_DELETE && !Ctrl(shift)) ClearGraphicCell();
 }
 
 // Ctrl+' and the keys of the incremental search; true when the key was used up.
@@ -181,8 +185,9 @@ void TDBGridExInput::NextRow(bool select) {
     if (!dataSet->Eof()) dataSet->Cancel();
     return;
   }
+  const TWatchedComponent watch(grid_);
   SelectMoveBy(select, 1, !RectangleWanted(), false);
-  if (dataSet->Eof() && CanChangeRecords() && grid_->AllowedOperations().Contains(alopAppendEx)) {
+  if (watch.Get() != nullptr && dataSet->Eof() && CanChangeRecords() && grid_->AllowedOperations().Contains(alopAppendEx)) {
     dataSet->Append();
   }
 }

@@ -57,8 +57,12 @@ void TDBGridExInput::MouseDown(TMouseButton button, TShiftState shift, int x, in
   downPoint_ = lastPoint_ = {x, y};
   if (!grid_->TrySetFocus()) return;
   if (grid_->FilterEditorShown() && grid_->DataRect().Contains({x, y})) grid_->CloseFilterEditor();
-  // OnMouseDown fires last, however the press was handled.
-  ScopeGuard fire([&] { base_->FireMouseDown(button, shift, x, y); });
+  // OnMouseDown fires last, however the press was handled, unless a handler freed the grid
+  // (and this controller with it).
+  const TWatchedComponent watch(grid_);
+  ScopeGuard fire([&watch, base = base_, button, shift, x, y] {
+    if (watch.Get() != nullptr) base->FireMouseDown(button, shift, x, y);
+  });
   if (shift.Contains(ssDouble) && button == mbLeft) {
     DoubleClick(shift, x, y);
     return;
@@ -215,6 +219,8 @@ void TDBGridExInput::DataPress(TMouseButton button, TShiftState shift, TGridCoor
   const bool indicator = type.ColKind == gckIndicator;
   const bool rowSelect = grid_->Options().Contains(dgRowSelect);
   const bool multiSelect = grid_->Options().Contains(dgMultiSelect);
+  // The data set's and the column's handlers may free the grid, and this controller with it.
+  const TWatchedComponent watch(grid_);
   {
     GridUpdateLock lock(grid_);
     grid_->DataLink()->UpdateRecord();
@@ -224,7 +230,9 @@ void TDBGridExInput::DataPress(TMouseButton button, TShiftState shift, TGridCoor
     const bool wasCurrent = cell.X == grid_->Col() && type.DataRow == grid_->DataLink()->ActiveRecord();
     const bool selectionMoves = shift.Contains(ssShift) && multiSelect && (rowSelect || indicator);
     if (!selectionMoves) MoveToPressedRecord(grid_, type.DataRow);
+    if (watch.Get() == nullptr) return;
     if (!indicator) MoveCol(cell.X, 0, false);
+    if (watch.Get() == nullptr) return;
     if (button == mbLeft && !shift.Contains(ssShift) && grid_->MouseCapture() && !indicator &&
         grid_->Selection()->DataCellSelected(type.DataCol, grid_->SelectedRows()->CurrentRow())) {
       clickOnSelection_ = true;
@@ -357,6 +365,8 @@ void TDBGridExInput::SelectionDrag(bool moved, TShiftState shift, int x, int y) 
 }
 
 void TDBGridExInput::MouseUp(TMouseButton button, TShiftState shift, int x, int y) {
+  // The click's handlers may free the grid, and this controller with it.
+  const TWatchedComponent watch(grid_);
   const TGridState baseState = grid_->GridState();
   const bool baseSized = baseState == gsColSizing || baseState == gsRowSizing || frozenSizing_;
   if (frozenSizing_) FinishFrozenSizing();
@@ -369,6 +379,7 @@ void TDBGridExInput::MouseUp(TMouseButton button, TShiftState shift, int x, int 
   if (clickOnSelection_) PendingClickUp(shift);
   extending_ = false;
   if (state_ == gisTitleDown) TitleRelease(shift, x, y);
+  if (watch.Get() == nullptr) return;
   if (rightAsLeft_) {
     rightAsLeft_ = false;
     button = mbLeft;
@@ -376,7 +387,7 @@ void TDBGridExInput::MouseUp(TMouseButton button, TShiftState shift, int x, int 
   StopTracking();
   base_->BaseMouseUp(button, shift, x, y);
   if (!baseSized && button == mbLeft) ClickEvents(shift, x, y);
-  checkCell_ = {-1, -1};
+  if (watch.Get() != nullptr) checkCell_ = {-1, -1};
 }
 
 void TDBGridExInput::PendingClickUp(TShiftState shift) {
@@ -398,8 +409,9 @@ void TDBGridExInput::TitleRelease(TShiftState shift, int x, int y) {
   if (!over) return;
   const int dataCol = col - grid_->IndicatorOffset();
   TColumnEx* column = grid_->Columns()->Items(dataCol);
+  const TWatchedComponent watch(grid_);
   grid_->TitleBtnClick(dataCol, column);
-  if (!grid_->OptionsEx().Contains(dghAutoSortMarking)) return;
+  if (watch.Get() == nullptr || !grid_->OptionsEx().Contains(dghAutoSortMarking)) return;
   const bool ctrl = Ctrl(shift);
   column->Title()->ToggleSortMarker(ctrl && grid_->OptionsEx().Contains(dghMultiSortMarking));
   // With Ctrl held the sort waits for Ctrl's release (or the focus going), so that several
@@ -421,9 +433,10 @@ void TDBGridExInput::ClickEvents(TShiftState shift, int x, int y) {
   const TDBGridExCellType type = grid_->GetCellType(cell.X, cell.Y);
   if (type.ColKind != gckData) return;
   TColumnEx* column = grid_->Columns()->Items(type.DataCol);
+  const TWatchedComponent watch(grid_);
   if (type.RowKind == grkData) grid_->CellClick(column);
   else if (type.RowKind == grkTitle || type.RowKind == grkFilter) grid_->TitleClick(column);
-  if (type.RowKind != grkData || cell != checkCell_ || column->DblClickNextVal()) return;
+  if (watch.Get() == nullptr || type.RowKind != grkData || cell != checkCell_ || column->DblClickNextVal()) return;
   if (column->CanModify(true)) column->SetNextFieldValue(shift.Contains(ssShift) ? -1 : 1);
 }
 

@@ -58,7 +58,7 @@ void TCustomDBGridEx::MoveCurrentRowTo(int row, bool show) {
 }
 
 void TCustomDBGridEx::UpdateVertScrollBar() {
-  if (!HandleAllocated() || Columns() == nullptr) return;
+  if (!HandleAllocated() || Columns() == nullptr || IsDestroying()) return;
   SCROLLINFO old;
   old.fMask = SIF_ALL;
   GetScrollInfo(Handle(), SB_VERT, old);

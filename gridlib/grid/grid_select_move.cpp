@@ -49,6 +49,8 @@ void TDBGridExInput::SelectRectangleMove(bool select, int distance, bool toEnd) 
 void TDBGridExInput::SelectRecordsMove(bool select, int distance, bool toEnd) {
   select = select && grid_->SelectionTypeAllowed(gstRecordBookmarks);
   TDataSet* dataSet = grid_->DataLink()->DataSet();
+  // The data set's handlers may free the grid, and this controller with it.
+  const TWatchedComponent watch(grid_);
   {
     GridUpdateLock lock(grid_);
     const bool longJump = toEnd || grid_->DataLink()->BufferCount() <= std::abs(distance);
@@ -58,10 +60,11 @@ void TDBGridExInput::SelectRecordsMove(bool select, int distance, bool toEnd) {
     const int step = distance < 0 ? -1 : 1;
     for (int done = 0; toEnd || done < std::abs(distance); ++done) {
       const bool mark = MarkBeforeStep(select, step);
-      if (dataSet->MoveBy(step) == 0) break;
+      if (dataSet->MoveBy(step) == 0 || watch.Get() == nullptr) break;
       if (mark) grid_->SelectedRows()->SetCurrentRowSelected(AnchorGivesSelected());
     }
   }
+  if (watch.Get() == nullptr) return;
   grid_->SelectionChanged();
   grid_->Invalidate();
 }
@@ -122,18 +125,24 @@ void TDBGridExInput::MoveCol(int col, int direction, bool select) {
   editKeys_->StopSearch();
 }
 
-// Leaves the current column for `col`; false when the application moved elsewhere meanwhile.
+// Leaves the current column for `col`; false when the application moved elsewhere meanwhile,
+// or freed the grid.
 bool TDBGridExInput::ChangeColumn(int col) {
   const int before = grid_->Col();
+  // The handlers may free the grid, and this controller with it.
+  const TWatchedComponent watch(grid_);
   if (!inColExit_) {
-    auto exiting = ScopedValue(inColExit_, true);
+    ScopeGuard exiting([this, &watch] {
+      if (watch.Get() != nullptr) inColExit_ = false;
+    });
+    inColExit_ = true;
     grid_->ColExit();
   }
-  if (grid_->Col() != before) return false;
+  if (watch.Get() == nullptr || grid_->Col() != before) return false;
   if (!grid_->EditorAlwaysShown()) grid_->HideEditor();
   if (!grid_->Options().Contains(dgRowSelect)) grid_->SetCol(col);
   grid_->ColEnter();
-  return true;
+  return watch.Get() != nullptr;
 }
 
 void TDBGridExInput::TabMove(bool forward) {

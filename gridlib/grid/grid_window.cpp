@@ -14,18 +14,20 @@
 
 namespace {
 
-// Restores a control's drag mode when the scope ends.
+// Restores a control's drag mode when the scope ends, unless a handler freed the control.
 class DragModeScope {
  public:
   DragModeScope(TControl* control, TDragMode mode) : control_(control), saved_(control->DragMode()) {
-    control_->SetDragMode(mode);
+    control->SetDragMode(mode);
   }
-  ~DragModeScope() { control_->SetDragMode(saved_); }
+  ~DragModeScope() {
+    if (auto* control = static_cast<TControl*>(control_.Get())) control->SetDragMode(saved_);
+  }
   DragModeScope(const DragModeScope&) = delete;
   DragModeScope& operator=(const DragModeScope&) = delete;
 
  private:
-  TControl* control_;
+  TWatchedComponent control_;
   TDragMode saved_;
 };
 
@@ -74,9 +76,14 @@ void TCustomDBGridEx::WndProc(TMessage& m) {
   }
   // A row sized with the mouse is set when the button is released.
   const bool rowSized = m.Msg == WM_LBUTTONUP && GridState() == gsRowSizing;
-  auto rowResize = ScopedValue(userRowResize_, userRowResize_ || rowSized);
+  // The program's handlers run in there may free the grid, or its form with it.
+  const TWatchedComponent self(this);
+  ScopeGuard rowResize([this, &self, was = userRowResize_] {
+    if (self.Get() != nullptr) userRowResize_ = was;
+  });
+  userRowResize_ = userRowResize_ || rowSized;
   TCustomGrid::WndProc(m);
-  AfterMessage(m);
+  if (self.Get() != nullptr) AfterMessage(m);
 }
 
 void TCustomDBGridEx::AfterMessage(TMessage& m) {
