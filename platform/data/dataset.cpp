@@ -130,6 +130,7 @@ void TDataSet::SetState(TDataSetState state) {
   if (state_ == state) return;
   state_ = state;
   modified_ = false;
+  editBeforeDisable_ = false;
   DataEvent(deUpdateState, 0);
 }
 
@@ -183,7 +184,9 @@ void TDataSet::DataEvent(TDataEvent event, intptr_t info) {
     if (TRecordBuffer* buffer = CurrentBuffer(); buffer && HasCalcFields() && state_ != dsCalcFields)
       CalculateFields(*buffer);
   }
-  if (disableCount_ == 0) {
+  // What the controls hold belongs to the edit they saw begin, so they are asked for it even
+  // while they hear nothing else; an edit begun since then is none of theirs.
+  if (disableCount_ == 0 || (event == deUpdateRecord && editBeforeDisable_)) {
     NotifySources(event, info);
     return;
   }
@@ -199,6 +202,7 @@ void TDataSet::NotifySources(TDataEvent event, intptr_t info) {
 void TDataSet::DisableControls() {
   if (disableCount_++ > 0) return;
   disableState_ = state_;
+  editBeforeDisable_ = IsEditMode(state_);
   missedLayout_ = false;
 }
 

@@ -110,7 +110,8 @@ class TDataSet : public TComponent {
   // Asks the links to store what their controls hold into the record (UpdateData).
   void UpdateRecord();
 
-  // Counted; while disabled, links hear nothing, and the last EnableControls sends them one
+  // Counted; while disabled, links hear nothing but the request to store what their controls
+  // hold into the edit begun before (UpdateRecord), and the last EnableControls sends them one
   // DataSetChanged (LayoutChanged after a layout change) when something happened meanwhile.
   void DisableControls();
   void EnableControls();
@@ -270,6 +271,7 @@ class TDataSet : public TComponent {
   bool readOnly_ = false;
   int disableCount_ = 0;
   TDataSetState disableState_ = dsInactive;
+  bool editBeforeDisable_ = false;  // the edit in progress began while the links listened
   bool missedLayout_ = false;
   TRecordFilter recordFilter_;
 };

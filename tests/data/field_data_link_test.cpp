@@ -2,6 +2,8 @@
 // AutoEdit, hands its value back on post, and the focus request of a required field.
 #include <gtest/gtest.h>
 
+#include <functional>
+
 #include "platform/core/exceptions.h"
 #include "tests/data/data_test_support.h"
 
@@ -67,6 +69,65 @@ TEST(FieldDataLink, FollowsItsFieldAndWritesBackOnPost) {
   EXPECT_EQ(edit.editingChanges, editing + 2);
   EXPECT_TRUE(edit.link.CanModify());
 }
+
+class HeldChange : public testing::TestWithParam<Store> {
+ protected:
+  // The control holds the text "Typed", not yet in the record it edits.
+  static void HoldChange(EditLink& edit) {
+    ASSERT_TRUE(edit.link.Edit());
+    edit.text = "Typed";
+    edit.link.Modified();
+  }
+};
+
+// A control holding a change writes it into the record posted while the program keeps the
+// data set's controls quiet: the change belongs to that record.
+TEST_P(HeldChange, GoesIntoTheRecordPostedWhileControlsAreDisabled) {
+  const struct {
+    const char* name;
+    std::function<void(TDataSet*)> work;
+  } cases[] = {
+      {"a move", [](TDataSet* ds) { ds->Next(); }},
+      {"a post", [](TDataSet* ds) { ds->Post(); }},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.name);
+    LinkedData d(GetParam(), 3, 1);
+    EditLink edit(d.source.get(), "Name");
+    HoldChange(edit);
+    {
+      DisableControlsGuard quiet(d.ds.get());
+      c.work(d.ds.get());
+    }
+    EXPECT_EQ(d.ds->State(), dsBrowse);
+    d.ds->Close();
+    d.ds->Open();
+    EXPECT_EQ(d.ds->FieldByName("Name")->AsString(), "Typed");
+  }
+}
+
+// Once the program ended that edit, the change has no record left: the next record the
+// program edits and posts while the controls are still quiet does not take it.
+TEST_P(HeldChange, GoesIntoNoOtherRecordOnceItsEditIsCancelled) {
+  LinkedData d(GetParam(), 3, 1);
+  EditLink edit(d.source.get(), "Name");
+  HoldChange(edit);
+  {
+    DisableControlsGuard quiet(d.ds.get());
+    d.ds->Cancel();
+    d.ds->Next();
+    d.ds->Edit();
+    d.ds->FieldByName("Amount")->SetAsInteger(7);
+    d.ds->Post();
+  }
+  d.ds->Close();
+  d.ds->Open();
+  d.ds->Next();
+  EXPECT_EQ(d.ds->FieldByName("Amount")->AsInteger(), 7);
+  EXPECT_EQ(d.ds->FieldByName("Name")->AsString(), "Name2");
+}
+
+INSTANTIATE_TEST_SUITE_P(Stores, HeldChange, testing::Values(Store::Memory, Store::Sqlite), StoreName);
 
 TEST(FieldDataLink, ReadOnlyLinksDoNotEditAndUnknownFieldsRaise) {
   LinkedData d(Store::Memory, 2, 1);

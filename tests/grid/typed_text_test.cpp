@@ -105,6 +105,33 @@ TEST_P(TypedText, IsPostedWhenTheGridWalksTheRecords) {
   }
 }
 
+// A program that keeps the data set's controls quiet while it walks the records or posts still
+// gets what was typed into the record it posts.
+TEST_P(TypedText, IsPostedByAProgramThatDisabledTheControls) {
+  const struct {
+    const char* name;
+    std::function<void(TDataSet*)> work;
+  } cases[] = {
+      {"a walk through every record",
+       [](TDataSet* ds) {
+         for (ds->First(); !ds->Eof(); ds->Next()) {
+         }
+       }},
+      {"a post", [](TDataSet* ds) { ds->Post(); }},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.name);
+    MakeFocused(40);
+    items_->GotoId(2);
+    Retype(1, "Zed");
+    items_->ds()->DisableControls();
+    c.work(items_->ds());
+    items_->ds()->EnableControls();
+    EXPECT_EQ(StoredName(2), "Zed");
+    TearDown();
+  }
+}
+
 // A change that freezes the column the text was typed into moves the current cell on; the text
 // still goes into its own column, also when fitting the widths in the same pass tells the data
 // set its fields' widths.
