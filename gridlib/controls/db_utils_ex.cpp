@@ -36,14 +36,8 @@ void SetFieldsValuesEx(TDataSet* dataSet, std::string_view fieldNames, const Var
   }
 }
 
-void WritePendingEdits(TDataSet* dataSet) {
-  if (dataSet == nullptr || !dataSet->Active()) return;
-  const TDataSetState state = dataSet->State();
-  if (state == dsEdit || state == dsInsert) dataSet->UpdateRecord();
-}
-
 TKeptCursorEx::TKeptCursorEx(TDataSet* dataSet)
-    : quiet_((WritePendingEdits(dataSet), dataSet)), dataSet_(dataSet), kept_(dataSet->Bookmark()), row_(dataSet->ActiveRecord()) {}
+    : quiet_(dataSet), dataSet_(dataSet), kept_(dataSet->Bookmark()), row_(dataSet->ActiveRecord()) {}
 
 TKeptCursorEx::~TKeptCursorEx() {
   if (kept_.empty()) return;

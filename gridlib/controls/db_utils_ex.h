@@ -16,12 +16,8 @@ bool VarEqualsEx(const Variant& a, const Variant& b);
 // name takes the value itself, several names an array of values.
 void SetFieldsValuesEx(TDataSet* dataSet, std::string_view fieldNames, const Variant& values);
 
-// The data set's controls write what they hold into the record being edited: a walk with the
-// controls quiet would post it without them.
-void WritePendingEdits(TDataSet* dataSet);
-
-// A walk through a data set's records that leaves its cursor where it found it: what its
-// controls hold goes into an edited record first, they hear nothing meanwhile, and when the scope ends the record that was current
+// A walk through a data set's records that leaves its cursor where it found it: the data
+// set's controls hear nothing meanwhile, and when the scope ends the record that was current
 // is current again at the same buffer row.
 class TKeptCursorEx {
  public:

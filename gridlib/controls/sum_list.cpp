@@ -4,7 +4,6 @@
 #include <algorithm>
 #include <limits>
 
-#include "gridlib/controls/db_utils_ex.h"
 #include "platform/classes/component.h"
 #include "platform/data/dataset.h"
 
@@ -245,7 +244,6 @@ void TDBSumListProducer::CountAll() {
   for (int i = 0; i < sums_->Count(); ++i) sums_->Items(i)->tally_ = TDBSum::Tally{0, 0, true};
   records_.clear();
   recordCount_ = 0;
-  WritePendingEdits(dataSet_);
   {
     DisableControlsGuard frozen(dataSet_);
     const TBookmark here = dataSet_->GetBookmark();

@@ -3,7 +3,6 @@
 
 #include <algorithm>
 
-#include "gridlib/controls/db_utils_ex.h"
 #include "gridlib/grid/data_row_walk.h"
 #include "gridlib/grid/grid_data_link.h"
 #include "gridlib/grid/grid_host.h"
@@ -133,7 +132,6 @@ void TBookmarkListEx::SelectAll() {
   TDataSet* dataSet = DataSet();
   std::vector<TBookmark> all;
   all.reserve(static_cast<size_t>(std::max(0, dataSet->RecordCount())));
-  WritePendingEdits(dataSet);
   {
     DisableControlsGuard frozen(dataSet);
     const TBookmark here = dataSet->GetBookmark();
