@@ -1,5 +1,5 @@
-// DisableControls/EnableControls: counted, silent while disabled, one catch-up notice at the
-// last enable, and released by its guard on every path.
+// DisableControls/EnableControls: counted, silent while disabled (but for the request to store
+// what the controls hold), one catch-up notice at the last enable, and released by its guard on every path.
 #include <gtest/gtest.h>
 
 #include <stdexcept>
@@ -53,7 +53,8 @@ TEST(DisableControls, AStateLeftDifferentIsReportedBeforeTheChange) {
     d.ds->FieldByName("Name")->SetAsString("x");
     d.ds->Post();
   }
-  EXPECT_EQ(d.link->Take(), "editing @0, changed @0");
+  // The edit began while the link listened: it is asked for what it holds before the post.
+  EXPECT_EQ(d.link->Take(), "update @0, editing @0, changed @0");
   EXPECT_FALSE(d.link->Editing());
 }
 
