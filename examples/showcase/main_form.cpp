@@ -175,7 +175,7 @@ void TShowcaseMainForm::BuildSideBar() {
   BuildShowcaseSideBar(sideBar_, sideBarImages_, headerImages_, click);
   AcceptSideBarDropsFromElsewhere(sideBar_, click);
   sideBar_->SetPopupMenu(BuildSideBarPresetMenu(sideBar_));
-  OfferSideBarRenaming(sideBar_);
+  renameMenu_ = OfferSideBarRenaming(sideBar_);
 }
 
 TSideBarLayoutLoad TShowcaseMainForm::RestoreSideBarLayout(const String& path) {
@@ -185,6 +185,7 @@ TSideBarLayoutLoad TShowcaseMainForm::RestoreSideBarLayout(const String& path) {
   click.Bind(this, "SideBarButtonClick", &TShowcaseMainForm::SideBarButtonClick);
   ConnectShowcaseSideBar(sideBar_, sideBarImages_, headerImages_, click);
   AcceptSideBarDropsFromElsewhere(sideBar_, click);
+  ConnectSideBarRenaming(sideBar_, renameMenu_);
   // The bar comes back as it was left, and so does the page its open header marks; a bar that
   // marks no page there shows the page shown now.
   TnbHeader* open = sideBar_->ActiveHeader();

@@ -15,6 +15,7 @@ class TskFileTheme;
 class TskForm;
 class TskMainMenu;
 class TskPageControl;
+class TPopupMenu;
 
 // The client's main window: a tool bar along the top, the navigation side bar on the left,
 // and a page host whose pages the tool bar and the side bar switch by command number, as the
@@ -102,6 +103,7 @@ class TShowcaseMainForm : public TForm {
   TArtworkGallery* gallery_ = nullptr;
   TskPageControl* skinPages_ = nullptr;
   TskMainMenu* mainMenu_ = nullptr;
+  TPopupMenu* renameMenu_ = nullptr;
   std::vector<TShowcasePanel*> pages_;
   std::vector<TShowcaseToolButton*> buttons_;
   int activeCommand_ = 0;

@@ -48,12 +48,18 @@ TRenameTarget MarkedItem(const TnbSideBar* bar) {
 }  // namespace
 
 TPopupMenu* OfferSideBarRenaming(TnbSideBar* bar) {
-  auto target = std::make_shared<TRenameTarget>();
   auto* menu = new TskPopupMenu(bar->Owner());
   auto* rename = new TMenuItem(bar->Owner());
   rename->SetCaption("重命名(&M)");
-  rename->OnClick.Bind(bar, "RenameItem", [bar, target](TObject*) { target->BeginEdit(bar); });
   menu->Items()->Add(rename);
+  ConnectSideBarRenaming(bar, menu);
+  return menu;
+}
+
+void ConnectSideBarRenaming(TnbSideBar* bar, TPopupMenu* menu) {
+  auto target = std::make_shared<TRenameTarget>();
+  TMenuItem* rename = menu->Items()->Items(0);
+  rename->OnClick.Bind(bar, "RenameItem", [bar, target](TObject*) { target->BeginEdit(bar); });
   bar->OnContextPopup.Bind(bar, "ItemMenu", [bar, target, menu, rename](TObject* sender, TPoint at, bool& handled) {
     // A header is named on its caption; a click in its body below the buttons, as one on the
     // bar itself, opens the bar's own menu.
@@ -68,5 +74,4 @@ TPopupMenu* OfferSideBarRenaming(TnbSideBar* bar) {
     if (key != VK_F2 || !shift.Empty() || bar->InplaceEditor()->Editing()) return;
     if (MarkedItem(bar).BeginEdit(bar)) key = 0;
   });
-  return menu;
 }

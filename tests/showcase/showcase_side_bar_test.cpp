@@ -15,6 +15,7 @@
 #include "platform/controls/menus.h"
 #include "platform/windows/clock.h"
 #include "platform/windows/input.h"
+#include "platform/windows/keys.h"
 #include "platform/windows/message_loop.h"
 #include "platform/windows/messages.h"
 #include "sidebar/side_bar.h"
@@ -126,6 +127,38 @@ TEST_F(ShowcaseSideBar, TheArrangementOfOneRunIsThereInTheNextAndItsButtonsStill
   EXPECT_EQ(restored->Header(1)->Images()->Normal(), second->SideBarImages());
   ClickButton(restored, restored->Header(0)->GetButton(1));
   EXPECT_EQ(second->ActiveCommand(), TShowcaseMainForm::kSkinCommand);
+}
+
+// The layout names the bar's own handlers; read back, the items are still renamed from their
+// menu and with F2, however many starts the layout went through.
+TEST_F(ShowcaseSideBar, ItemsAreRenamedAfterEveryRestart) {
+  const String path = ShowcaseSideBarLayoutPath();
+  ASSERT_EQ(SaveShowcaseSideBarLayout(NewForm()->SideBar(), path), "");
+  for (int start = 2; start <= 3; ++start) {
+    SCOPED_TRACE(start);
+    TShowcaseMainForm* form = NewForm();
+    ASSERT_TRUE(form->RestoreSideBarLayout(path).loaded);
+    Application->ProcessMessages();
+    TnbSideBar* bar = form->SideBar();
+    const TRect& send = bar->Header(0)->GetButton(0)->Rects().Button;
+    const TPoint on{(send.Left + send.Right) / 2, (send.Top + send.Bottom) / 2};
+    bar->Perform(WM_MOUSEMOVE, 0, PointToLParam(on));
+    bar->Perform(WM_CONTEXTMENU, 0, PointToLParam(bar->ClientToScreen(on)));
+    auto* looks = dynamic_cast<TPopupMenu*>(bar->PopupMenu());
+    ASSERT_NE(looks, nullptr);
+    EXPECT_FALSE(looks->IsOpen()) << "a right click on a button offers its rename, not the bar's looks";
+    looks->CloseMenu();
+    TPopupMenu* offered = nullptr;
+    for (int i = 0; i < form->ComponentCount(); ++i)
+      if (auto* menu = dynamic_cast<TPopupMenu*>(form->Components(i)); menu != nullptr && menu->IsOpen()) offered = menu;
+    ASSERT_NE(offered, nullptr);
+    EXPECT_EQ(offered->Items()->Items(0)->Caption(), "重命名(&M)");
+    offered->CloseMenu();
+    bar->Perform(WM_KEYDOWN, VK_F2, 0);
+    EXPECT_TRUE(bar->InplaceEditor()->Editing()) << "F2 renames the button of the page shown";
+    bar->InplaceEditor()->EndEdit(true);
+    ASSERT_EQ(SaveShowcaseSideBarLayout(bar, path), "");
+  }
 }
 
 TEST_F(ShowcaseSideBar, ADamagedFileIsReportedAndSetAsideAndTheDefaultBarIsUsed) {
