@@ -119,7 +119,7 @@ int main(int argc, char** argv) {
     std::fprintf(stderr, "showcase: %s%s; the default side bar is used\n", layout.problem.c_str(),
                  layout.setAside.empty() ? "" : ("; moved to " + layout.setAside).c_str());
   Application->Run();
-  const String saveProblem = SaveShowcaseSideBarLayout(mainForm->SideBar(), layoutPath);
+  const String saveProblem = mainForm->SaveSideBarLayout(layoutPath);
   if (!saveProblem.empty()) std::fprintf(stderr, "showcase: %s\n", saveProblem.c_str());
   return 0;
 }

@@ -195,6 +195,13 @@ TSideBarLayoutLoad TShowcaseMainForm::RestoreSideBarLayout(const String& path) {
   return result;
 }
 
+// The layout keeps the page shown, not merely the header opened last: the bar marks that
+// page's button under its own header again before it is written.
+String TShowcaseMainForm::SaveSideBarLayout(const String& path) {
+  MarkSideBarButton(activeCommand_);
+  return SaveShowcaseSideBarLayout(sideBar_, path);
+}
+
 void TShowcaseMainForm::BuildPages() {
   for (const TPageInfo& info : Pages) {
     // A window too small for a page scrolls it, so that every control stays within reach.

@@ -48,6 +48,9 @@ class TShowcaseMainForm : public TForm {
   // Reads the user's arrangement of the side bar from `path` (see LoadShowcaseSideBarLayout)
   // and connects its buttons to the pages again.
   TSideBarLayoutLoad RestoreSideBarLayout(const String& path);
+  // Writes the side bar's arrangement to `path` (see SaveShowcaseSideBarLayout); answers the
+  // problem in words for the user, "" when none.
+  String SaveSideBarLayout(const String& path);
   TShowcasePanel* PageHost() const { return pageHost_; }
   TShowcasePanel* Page(int command) const;
   TShowcaseToolButton* ToolButton(int command) const;

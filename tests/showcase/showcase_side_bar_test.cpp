@@ -245,3 +245,27 @@ TEST_F(ShowcaseSideBar, TheOpenHeaderAndItsPageComeBackAfterARestart) {
   EXPECT_TRUE(second->Page(TShowcaseMainForm::kSkinCommand)->Visible());
   EXPECT_TRUE(second->ToolButton(TShowcaseMainForm::kSkinCommand)->Down());
 }
+
+// Another header opened after the page was chosen: the page shown at exit is the one that
+// comes back, under its own header.
+TEST_F(ShowcaseSideBar, ThePageShownAtExitComesBackWhateverHeaderWasOpen) {
+  const String path = ShowcaseSideBarLayoutPath();
+  TShowcaseMainForm* first = NewForm();
+  TnbSideBar* bar = first->SideBar();
+  bar->SetHeaderScrollType(stNone);
+  ClickButton(bar, bar->Header(1)->GetButton(0));
+  ASSERT_EQ(first->ActiveCommand(), TShowcaseMainForm::kContactsCommand);
+  const TRect caption = bar->Header(0)->CaptionRect();
+  const TPoint p{(caption.Left + caption.Right) / 2, (caption.Top + caption.Bottom) / 2};
+  bar->Perform(WM_LBUTTONDOWN, MK_LBUTTON, PointToLParam(p));
+  bar->Perform(WM_LBUTTONUP, 0, PointToLParam(p));
+  Application->ProcessMessages();
+  ASSERT_EQ(bar->ActiveHeader(), bar->Header(0));
+  ASSERT_EQ(first->SaveSideBarLayout(path), "");
+
+  TShowcaseMainForm* second = NewForm();
+  ASSERT_TRUE(second->RestoreSideBarLayout(path).loaded);
+  EXPECT_EQ(second->ActiveCommand(), TShowcaseMainForm::kContactsCommand);
+  EXPECT_TRUE(second->Page(TShowcaseMainForm::kContactsCommand)->Visible());
+  EXPECT_EQ(second->SideBar()->ActiveHeader(), second->SideBar()->Header(1));
+}
