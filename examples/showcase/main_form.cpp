@@ -73,6 +73,9 @@ TShowcaseMainForm::TShowcaseMainForm(TComponent* owner) : TForm(owner) {
   UseShowcaseTexts();
   // A value picked from a filter cell's list filters at once, as one typed and entered does.
   if (TDBGridExStyle* style = DefaultDBGridExStyle()) style->SetFilterApplyFlags(1);
+  // A tip stays while the pointer rests on what it is for, so that a cut message is read
+  // whole however long it takes; moving off the cell takes it away.
+  Application->SetHintHidePause(0);
   Application->OnException.Bind(this, "ReportError", &TShowcaseMainForm::ReportError);
   SetCaption("短信群发客户端");
   SetBounds(0, 0, 1024, 700);

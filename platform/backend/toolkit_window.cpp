@@ -310,6 +310,13 @@ bool TToolkitWindow::event(QEvent* e) {
       // The pointer is over no window of ours now; the loop's idle step sees it.
       if (QGuiApplication::mouseButtons() == Qt::NoButton) SetCursorPosQuietly({-32000, -32000});
       return QRasterWindow::event(e);
+    case QEvent::Enter:
+      // Over a window of ours again, also one the pointer passes through that the display
+      // still puts it in (a tip over its cut cell, which leaves the cell below for it): the
+      // idle step sees the pointer where it is, not gone.
+      if (QGuiApplication::mouseButtons() == Qt::NoButton)
+        SetCursorPosQuietly(ScreenPoint(static_cast<QEnterEvent*>(e)->position()));
+      return QRasterWindow::event(e);
     case QEvent::Close:
       // The window manager's close button asks our window; it decides. A window kept disabled
       // by its dialog is not closed under it: the dialog comes forward to be answered.
