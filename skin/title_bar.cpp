@@ -173,6 +173,14 @@ void TskTitleBar::Notification(TComponent* component, TOperation operation) {
   }
 }
 
+bool FormShowsMaximized(TCustomForm* form) {
+  if (form == nullptr) return false;
+  const TWindowState state = form->WindowState();
+  if (state != wsMinimized || !form->HandleAllocated()) return state == wsMaximized;
+  WINDOWPLACEMENT placement;
+  return GetWindowPlacement(form->Handle(), placement) && (placement.flags & WPF_RESTORETOMAXIMIZED) != 0;
+}
+
 void TskTitleBar::RefreshMaxButtons() {
   if (custom_) return;
   for (int i = 0; i < buttons_->Count(); ++i) {
@@ -206,8 +214,7 @@ void TskTitleBarButton::LoadPictures() {
   TskThemeValues theme(bar != nullptr ? bar->FileTheme() : nullptr, uiStyle_);
   transparent_ = theme.Bool(tkTitleBarButtonTransparentBool);
   TCustomForm* form = bar != nullptr ? bar->ParentForm() : nullptr;
-  bool maximized = form != nullptr && form->WindowState() == wsMaximized;
-  int first = FirstCell(buttonType_, maximized);
+  int first = FirstCell(buttonType_, FormShowsMaximized(form));
   TPicture* pictures[] = {picNormal_.get(), picMouseOn_.get(), picMouseDown_.get()};
   for (int look = 0; look < 3; ++look) {
     theme.BitmapCell(tkTitleBarButtonImage, pictures[look]->Bitmap(), 18, first + look);

@@ -18,6 +18,11 @@ using TskTitleBarButtonClickEvent = TEvent<void(TObject* Sender, int ButtonIndex
 // caption (cut with "..." when it does not fit), an optional program icon and a row of buttons
 // with three looks each. Dragging it moves the form; its buttons minimize, maximize or restore
 // and close the form, open the control-box menu, or report help and custom clicks.
+// Whether a form counts as maximised for its title bar's glyph and actions: maximised, or
+// minimised on its way back to maximised (which, with no window manager to take it away, it
+// still shows).
+bool FormShowsMaximized(TCustomForm* form);
+
 class TskTitleBar : public TCustomPanel {
   DECLARE_CLASS(TskTitleBar, TCustomPanel)
  public:

@@ -10,12 +10,6 @@
 #include "skin/title_bar.h"
 #include "skin/title_bar_menu.h"
 
-namespace {
-
-bool IsMaximized(TCustomForm* form) { return form != nullptr && form->WindowState() == wsMaximized; }
-
-}  // namespace
-
 const TMessageMap& TskTitleBar::ClassMessages() {
   static const TMessageMap map = [] {
     TMessageMap m(&TCustomPanel::ClassMessages());
@@ -55,7 +49,7 @@ void TskTitleBar::MouseDown(TMouseButton button, TShiftState shift, int x, int y
   mouseDown_ = true;
   Invalidate();
   TCustomForm* form = ParentForm();
-  if (ButtonAt({x, y}) >= 0 || form == nullptr || IsMaximized(form)) return;
+  if (ButtonAt({x, y}) >= 0 || form == nullptr || FormShowsMaximized(form)) return;
   // A press on the caption hands the form to the window system's move.
   ReleaseCapture();
   SendMessage(form->Handle(), WM_NCLBUTTONDOWN, HTCAPTION, PointToLParam(ClientToScreen({x, y})));
@@ -123,7 +117,7 @@ void TskTitleBar::ButtonClick(int index) {
 
 void TskTitleBar::ToggleMaximized() {
   TCustomForm* form = ParentForm();
-  if (IsMaximized(form)) {
+  if (FormShowsMaximized(form)) {
     form->SetWindowState(wsNormal);
   } else {
     form->SetWindowState(wsMaximized);
@@ -173,7 +167,7 @@ void TskTitleBar::WMNCMouse(TMessage& m) {
 void TskTitleBar::WMNCHitTest(TMessage& m) {
   TCustomPanel::DefaultHandler(m);
   TCustomForm* form = ParentForm();
-  if (form == nullptr || IsMaximized(form)) return;
+  if (form == nullptr || FormShowsMaximized(form)) return;
   if (form->FormStyle() == fsMDIForm && m.Result == HTCLIENT) m.Result = HTTRANSPARENT;
   auto* skin = dynamic_cast<TskForm*>(Parent());
   if (skin == nullptr) return;

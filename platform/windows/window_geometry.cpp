@@ -192,11 +192,23 @@ void SetVisibleBit(TWindowData& w, bool visible) {
   if (!still->IsChildWindow()) Backend().WindowShown(h, visible);
 }
 
+// A minimised window keeps its bounds here: leaving that state changes its size for its own
+// code all the same, which hears WM_SIZE as it would where the bounds moved.
+void SizeAfterMinimized(HWND h, bool wasMinimized, const TRect& before) {
+  TWindowData* w = wasMinimized ? FindWindowData(h) : nullptr;
+  if (w == nullptr || w->bounds.Width() != before.Width() || w->bounds.Height() != before.Height()) return;
+  NotifyMoveAndSize(*w, false, true);
+}
+
 void Maximize(TWindowData& w) {
+  const bool wasMinimized = (w.style & WS_MINIMIZE) != 0;
+  const TRect before = w.bounds;
+  const HWND h = w.handle;
   if (!(w.style & (WS_MAXIMIZE | WS_MINIMIZE))) w.restoreBounds = w.bounds;
   w.style = (w.style | WS_MAXIMIZE) & ~WS_MINIMIZE;
   TRect area = w.IsChildWindow() ? Rect(0, 0, ClientInWindow(w.parent).Width(), ClientInWindow(w.parent).Height()) : WorkArea();
   ApplyBounds(w, area, true);
+  SizeAfterMinimized(h, wasMinimized, before);
 }
 
 void Minimize(TWindowData& w) {
@@ -211,8 +223,12 @@ void Minimize(TWindowData& w) {
 void Restore(TWindowData& w, bool toMaximized) {
   if (!(w.style & (WS_MAXIMIZE | WS_MINIMIZE))) return;
   if (toMaximized && (w.style & WS_MINIMIZE) && w.restoreMaximized) return Maximize(w);
+  const bool wasMinimized = (w.style & WS_MINIMIZE) != 0;
+  const TRect before = w.bounds;
+  const HWND h = w.handle;
   w.style &= ~(WS_MAXIMIZE | WS_MINIMIZE);
   ApplyBounds(w, w.restoreBounds, true);
+  SizeAfterMinimized(h, wasMinimized, before);
 }
 
 }  // namespace
@@ -258,6 +274,16 @@ bool EnableWindow(HWND h, bool enable) {
 bool IsWindowEnabled(HWND h) {
   TWindowData* w = FindWindowData(h);
   return w && !(w->style & WS_DISABLED);
+}
+
+bool GetWindowPlacement(HWND h, WINDOWPLACEMENT& placement) {
+  TWindowData* w = FindWindowData(h);
+  if (!w) return false;
+  const bool minimized = (w->style & WS_MINIMIZE) != 0, maximized = (w->style & WS_MAXIMIZE) != 0;
+  placement.flags = minimized && w->restoreMaximized ? WPF_RESTORETOMAXIMIZED : 0;
+  placement.showCmd = minimized ? SW_SHOWMINIMIZED : maximized ? SW_SHOWMAXIMIZED : SW_SHOWNORMAL;
+  placement.rcNormalPosition = minimized || maximized ? w->restoreBounds : w->bounds;
+  return true;
 }
 
 bool IsIconic(HWND h) { return (GetWindowLong(h, GWL_STYLE) & WS_MINIMIZE) != 0; }

@@ -91,6 +91,15 @@ bool EnableWindow(HWND h, bool enable);  // answers whether it was disabled befo
 bool IsWindowEnabled(HWND h);
 bool IsIconic(HWND h);
 bool IsZoomed(HWND h);
+// How a top-level window is shown and where it goes back to: rcNormalPosition, the bounds it is
+// restored to; WPF_RESTORETOMAXIMIZED, a minimised window that comes back maximised.
+inline constexpr uint32_t WPF_RESTORETOMAXIMIZED = 0x2;
+struct WINDOWPLACEMENT {
+  uint32_t flags = 0;
+  int showCmd = 0;
+  TRect rcNormalPosition;
+};
+bool GetWindowPlacement(HWND h, WINDOWPLACEMENT& placement);
 
 // Hit testing: the deepest visible, enabled-or-not child at a screen point (top level first).
 HWND WindowFromPoint(TPoint screen);

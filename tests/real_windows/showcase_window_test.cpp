@@ -1,5 +1,6 @@
 // The showcase's own skinned window, driven by real input with no window manager and with
-// one: a cut message shows whole in a tip while the pointer rests on it.
+// one: a cut message shows whole in a tip while the pointer rests on it, and the maximise
+// button follows the window's state.
 #include <gtest/gtest.h>
 
 #include "examples/showcase/main_form.h"
@@ -10,9 +11,12 @@
 #include "platform/controls/hint_window.h"
 #include "platform/data/data_link.h"
 #include "platform/data/field.h"
+#include "platform/graphics/bitmap.h"
 #include "platform/windows/clock.h"
 #include "platform/windows/keys.h"
+#include "platform/windows/painting.h"
 #include "platform/windows/window_tree.h"
+#include "skin/form.h"
 #include "tests/real_windows/real_display.h"
 #include "tests/real_windows/real_showcase.h"
 
@@ -31,6 +35,29 @@ class RealShowcase : public RealShowcaseTest {
   static bool TipShown() {
     HWND tip = Tip();
     return tip != nullptr && IsWindowVisible(tip) && ToolkitWindowExposed(tip);
+  }
+  // The maximise button's place on the screen.
+  TRect MaxButton() const {
+    TskTitleBar* bar = form_->Skin()->TitleBar();
+    for (const TskTitleBarButtonPlace& place : bar->Layout().Buttons) {
+      if (bar->Buttons()->Items(place.Index)->ButtonType() != skMax) continue;
+      const TPoint corner = bar->ClientToScreen(place.Rect.TopLeft());
+      return Bounds(corner.x, corner.y, place.Rect.Width(), place.Rect.Height());
+    }
+    ADD_FAILURE() << "no maximise button";
+    return {};
+  }
+  // What the window painted at the maximise button, the pointer away from it.
+  std::vector<uint32_t> MaxGlyph() const {
+    std::vector<uint32_t> shown;
+    const TRect button = MaxButton();
+    const TRect window = WindowBounds(form_->Handle());
+    TBitmap* surface = WindowSurface(form_->Handle());
+    if (surface == nullptr) return shown;
+    for (int y = button.Top; y < button.Bottom; ++y)
+      for (int x = button.Left; x < button.Right; ++x)
+        shown.push_back(surface->Pixels32()[(y - window.Top) * surface->Width() + (x - window.Left)]);
+    return shown;
   }
 
   TTestClock* clock_ = nullptr;
@@ -80,6 +107,42 @@ TEST_F(RealShowcase, ACutMessageShowsWholeInATipWhileThePointerRestsOnIt) {
   clock_->Advance(4000);
   EXPECT_TRUE(resting()) << "the tip is still there after a rest of a few seconds";
   Application->OnIdle.Clear();
+}
+
+// The maximise button shows the restore glyph while the window is maximised, also once it is
+// minimised and back, and its click then restores the window.
+TEST_F(RealShowcase, TheMaximiseButtonFollowsTheWindowThroughAMinimise) {
+  const TRect normal = WindowBounds(form_->Handle());
+  const TPoint away{normal.Left + 300, normal.Top + 300};
+  ASSERT_TRUE(PointTo(away));
+  const std::vector<uint32_t> maximiseGlyph = MaxGlyph();
+  const TRect button = MaxButton();
+  ASSERT_TRUE(ClickAt({(button.Left + button.Right) / 2, (button.Top + button.Bottom) / 2}));
+  ASSERT_TRUE(WaitFor([&] { return IsZoomed(form_->Handle()); })) << "maximised";
+  ASSERT_TRUE(PointTo(away));
+  ASSERT_TRUE(WaitFor([&] { return MaxGlyph() != maximiseGlyph; })) << "the restore glyph shows";
+  const std::vector<uint32_t> restoreGlyph = MaxGlyph();
+
+  TskTitleBar* bar = form_->Skin()->TitleBar();
+  for (const TskTitleBarButtonPlace& place : bar->Layout().Buttons) {
+    if (bar->Buttons()->Items(place.Index)->ButtonType() != skMin) continue;
+    ASSERT_TRUE(ClickAt(bar->ClientToScreen({(place.Rect.Left + place.Rect.Right) / 2, (place.Rect.Top + place.Rect.Bottom) / 2})));
+  }
+  ASSERT_TRUE(WaitFor([&] { return IsIconic(form_->Handle()); })) << "minimised";
+  if (WindowManagerName()) {
+    // Back from the window manager, as the user brings the window back.
+    ASSERT_TRUE(WaitFor([&] { return !ToolkitWindowExposed(form_->Handle()); }));
+    ASSERT_TRUE(Xdo("search --name '^" + form_->Caption() + "$' windowactivate --sync"));
+    ASSERT_TRUE(WaitFor([&] { return !IsIconic(form_->Handle()) && ToolkitWindowExposed(form_->Handle()); }));
+    EXPECT_TRUE(IsZoomed(form_->Handle())) << "back as it was left: maximised";
+  }
+  ASSERT_TRUE(PointTo(away));
+  EXPECT_TRUE(WaitFor([&] { return MaxGlyph() == restoreGlyph; })) << "the glyph shows the window's state";
+  const TRect maximised = MaxButton();
+  ASSERT_TRUE(ClickAt({(maximised.Left + maximised.Right) / 2, (maximised.Top + maximised.Bottom) / 2}));
+  EXPECT_TRUE(WaitFor([&] { return !IsZoomed(form_->Handle()) && !IsIconic(form_->Handle()); })) << "restored";
+  ASSERT_TRUE(PointTo(away));
+  EXPECT_TRUE(WaitFor([&] { return MaxGlyph() == maximiseGlyph; }));
 }
 
 }  // namespace
