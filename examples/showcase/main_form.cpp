@@ -54,6 +54,9 @@ constexpr std::array<TPageInfo, 7> Pages{{
 }};
 static_assert(Pages.size() == kSideBarImageCount, "one side-bar picture per command");
 
+// The window whose skinned box shows the libraries' message boxes: the last one made.
+TShowcaseMainForm* boxesShownBy = nullptr;
+
 // Room around the tool bar's buttons.
 constexpr int kToolBarMargin = 6;
 
@@ -77,6 +80,12 @@ TShowcaseMainForm::TShowcaseMainForm(TComponent* owner) : TForm(owner) {
   // whole however long it takes; moving off the cell takes it away.
   Application->SetHintHidePause(0);
   Application->OnException.Bind(this, "ReportError", &TShowcaseMainForm::ReportError);
+  // The libraries' questions and notices come in the window's skinned box too.
+  boxesShownBy = this;
+  SetMessageDlgHandler([this](const TMessageDlgRequest& request) {
+    return ShowcaseMessageDlg(Screen->ActiveForm() != nullptr ? static_cast<TControl*>(Screen->ActiveForm()) : this,
+                              request);
+  });
   SetCaption("短信群发客户端");
   SetBounds(0, 0, 1024, 700);
   SetPosition(poScreenCenter);
@@ -96,6 +105,10 @@ TShowcaseMainForm::TShowcaseMainForm(TComponent* owner) : TForm(owner) {
 
 TShowcaseMainForm::~TShowcaseMainForm() {
   if (Application != nullptr && Application->OnException.Target() == this) Application->OnException.Clear();
+  if (boxesShownBy == this) {
+    SetMessageDlgHandler(nullptr);
+    boxesShownBy = nullptr;
+  }
 }
 
 void TShowcaseMainForm::ReportError(TObject*, Exception& e) {

@@ -1,5 +1,6 @@
 #include "examples/showcase/showcase_message_box.h"
 
+#include <algorithm>
 #include <memory>
 
 #include "platform/classes/properties.h"
@@ -21,8 +22,12 @@ TskForm* SkinOf(TControl* control) {
 
 }  // namespace
 
-TModalResult ShowcaseMessageBox(TControl* from, const String& text, const String& caption, TskIconType icon,
-                                int buttons) {
+namespace {
+
+// A skinned box for `text` under `caption`, in the look of `from` (see ShowcaseMessageBox),
+// centred on the window.
+std::unique_ptr<TskMessageDialog> SkinnedBox(TControl* from, const String& text, const String& caption,
+                                             TskIconType icon) {
   auto dialog = std::make_unique<TskMessageDialog>(nullptr);
   if (IsPublishedProp(from, "UIStyle") && IsPublishedProp(from, "FileTheme")) {
     dialog->SetFileTheme(dynamic_cast<TskFileTheme*>(GetObjectProp(from, GetPropInfo(from, "FileTheme"))));
@@ -31,12 +36,43 @@ TModalResult ShowcaseMessageBox(TControl* from, const String& text, const String
     dialog->SetFileTheme(skin->FileTheme());
     dialog->SetUIStyle(skin->UIStyle());
   }
+  dialog->SetPosition(poMainFormCenter);
   dialog->SetCaption(caption);
   dialog->SetText(text);
   dialog->SetIconType(icon);
+  return dialog;
+}
+
+TskIconType IconOf(TMsgDlgType type) {
+  switch (type) {
+    case mtWarning: return skdlg::skWarning;
+    case mtError: return skdlg::skStop;
+    case mtInformation: return skdlg::skInformation;
+    case mtConfirmation: return skdlg::skHelp;
+    case mtCustom: break;
+  }
+  return skdlg::skNone;
+}
+
+}  // namespace
+
+TModalResult ShowcaseMessageBox(TControl* from, const String& text, const String& caption, TskIconType icon,
+                                int buttons) {
+  std::unique_ptr<TskMessageDialog> dialog = SkinnedBox(from, text, caption, icon);
   dialog->SetButtonCount(buttons);
   dialog->SetButton1Caption("确定");
   dialog->SetButton2Caption("取消");
+  return dialog->ShowModal();
+}
+
+TModalResult ShowcaseMessageDlg(TControl* from, const TMessageDlgRequest& request) {
+  std::unique_ptr<TskMessageDialog> dialog = SkinnedBox(from, request.Message, request.Caption, IconOf(request.Type));
+  const int count = std::clamp(static_cast<int>(request.Buttons.size()), 1, 3);
+  dialog->SetButtonCount(count);
+  for (int k = 1; k <= count && k <= static_cast<int>(request.Buttons.size()); ++k) {
+    dialog->SetButtonCaption(k, request.Buttons[static_cast<size_t>(k - 1)].first);
+    dialog->SetButtonModalResult(k, request.Buttons[static_cast<size_t>(k - 1)].second);
+  }
   return dialog->ShowModal();
 }
 

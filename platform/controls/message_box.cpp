@@ -3,6 +3,8 @@
 
 #include <algorithm>
 #include <memory>
+#include <optional>
+#include <utility>
 
 #include "platform/controls/application.h"
 #include "platform/controls/control_text.h"
@@ -48,6 +50,11 @@ const TButtonKind kButtons[] = {
     {mbYesToAll, SMsgDlgYesToAll, mrYesToAll}, {mbHelp, SMsgDlgHelp, mrNone},
 };
 
+TMessageDlgHandler& Handler() {
+  static TMessageDlgHandler handler;
+  return handler;
+}
+
 const TResourceString* TitleOf(TMsgDlgType type) {
   switch (type) {
     case mtWarning: return &SMsgDlgWarning;
@@ -56,6 +63,12 @@ const TResourceString* TitleOf(TMsgDlgType type) {
     case mtConfirmation: return &SMsgDlgConfirm;
     default: return nullptr;
   }
+}
+
+// A box's title: its type's, else the program's.
+String TitleFor(TMsgDlgType type) {
+  const TResourceString* title = TitleOf(type);
+  return title ? title->Text() : Application ? Application->Title() : String();
 }
 
 }  // namespace
@@ -177,8 +190,7 @@ void TMessageForm::Paint() {
 TForm* CreateMessageDialog(const String& msg, TMsgDlgType type, TMsgDlgButtons buttons) {
   auto form = std::make_unique<TMessageForm>(Application);
   form->message_ = msg;
-  const TResourceString* title = TitleOf(type);
-  form->SetCaption(title ? title->Text() : Application ? Application->Title() : String());
+  form->SetCaption(TitleFor(type));
   TBitmap measure(1, 1);
   measure.Canvas()->Font()->Assign(form->Font());
   TRect text = MeasureControlText(measure.Canvas(), msg.empty() ? String(" ") : msg, Rect(0, 0, 320, 0), kMessageFlags);
@@ -208,18 +220,36 @@ TForm* CreateMessageDialog(const String& msg, TMsgDlgType type, TMsgDlgButtons b
   return form.release();
 }
 
-TModalResult MessageDlg(const String& msg, TMsgDlgType type, TMsgDlgButtons buttons, int) {
+TMessageDlgHandler SetMessageDlgHandler(TMessageDlgHandler handler) { return std::exchange(Handler(), std::move(handler)); }
+
+namespace {
+
+// The box for `msg` with `buttons`, under `caption` (without one, the type's title): the
+// application's own when it has one.
+TModalResult ShowMessageDialog(const String& msg, const std::optional<String>& caption, TMsgDlgType type,
+                               TMsgDlgButtons buttons) {
+  if (Handler()) {
+    TMessageDlgRequest request{caption ? *caption : TitleFor(type), msg, type, {}};
+    for (const TButtonKind& kind : kButtons)
+      if (buttons.Contains(kind.button)) request.Buttons.emplace_back(kind.caption.Text(), kind.result);
+    return Handler()(request);
+  }
   std::unique_ptr<TForm> form(CreateMessageDialog(msg, type, buttons));
+  if (caption) form->SetCaption(*caption);
   return form->ShowModal();
+}
+
+}  // namespace
+
+TModalResult MessageDlg(const String& msg, TMsgDlgType type, TMsgDlgButtons buttons, int) {
+  return ShowMessageDialog(msg, std::nullopt, type, buttons);
 }
 
 int MessageBox(const String& text, const String& caption, unsigned flags) {
   TMsgDlgButtons buttons = (flags & 0xF) == MB_OKCANCEL ? TMsgDlgButtons{mbOK, mbCancel}
                            : (flags & 0xF) == MB_YESNO  ? TMsgDlgButtons{mbYes, mbNo}
                                                         : TMsgDlgButtons{mbOK};
-  std::unique_ptr<TForm> form(CreateMessageDialog(text, mtCustom, buttons));
-  form->SetCaption(caption);
-  switch (form->ShowModal()) {
+  switch (ShowMessageDialog(text, caption, mtCustom, buttons)) {
     case mrOk: return IDOK;
     case mrYes: return IDYES;
     case mrNo: return IDNO;

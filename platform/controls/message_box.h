@@ -1,5 +1,8 @@
 #pragma once
 
+#include <functional>
+#include <vector>
+
 #include "platform/controls/forms.h"
 
 // Message dialogs: a modal form with the message and a row of buttons; Enter takes the
@@ -69,6 +72,20 @@ class TMessageForm : public TForm {
   String message_;
   TRect messageRect_;
 };
+
+// What a message dialog asks, in words for the user: its title, its message and its buttons
+// (captions and answers, in the order they stand).
+struct TMessageDlgRequest {
+  String Caption;
+  String Message;
+  TMsgDlgType Type = mtCustom;
+  std::vector<std::pair<String, TModalResult>> Buttons;
+};
+// An application whose boxes have a look of their own (a skinned box) shows every message
+// dialog the libraries ask for, MessageDlg and MessageBox alike, through its handler; without
+// one they are the plain box below. Answers the handler it replaces.
+using TMessageDlgHandler = std::function<TModalResult(const TMessageDlgRequest& request)>;
+TMessageDlgHandler SetMessageDlgHandler(TMessageDlgHandler handler);
 
 // A message dialog not yet shown (the caller shows it with ShowModal and deletes it).
 TForm* CreateMessageDialog(const String& msg, TMsgDlgType type, TMsgDlgButtons buttons);

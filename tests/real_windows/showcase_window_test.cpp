@@ -1,6 +1,6 @@
 // The showcase's own skinned window, driven by real input with no window manager and with
-// one: a cut message shows whole in a tip while the pointer rests on it, and the maximise
-// button follows the window's state.
+// one: a cut message shows whole in a tip while the pointer rests on it, the maximise button
+// follows the window's state, and the grid's question is the window's skinned box.
 #include <gtest/gtest.h>
 
 #include "examples/showcase/main_form.h"
@@ -9,6 +9,9 @@
 #include "gridlib/grid/grid_data_link.h"
 #include "platform/backend/qt_backend.h"
 #include "platform/controls/hint_window.h"
+#include "platform/controls/image.h"
+#include "platform/controls/label.h"
+#include "platform/controls/screen.h"
 #include "platform/data/data_link.h"
 #include "platform/data/field.h"
 #include "platform/graphics/bitmap.h"
@@ -17,6 +20,7 @@
 #include "platform/windows/painting.h"
 #include "platform/windows/window_tree.h"
 #include "skin/form.h"
+#include "skin/message_form.h"
 #include "tests/real_windows/real_display.h"
 #include "tests/real_windows/real_showcase.h"
 
@@ -143,6 +147,50 @@ TEST_F(RealShowcase, TheMaximiseButtonFollowsTheWindowThroughAMinimise) {
   EXPECT_TRUE(WaitFor([&] { return !IsZoomed(form_->Handle()) && !IsIconic(form_->Handle()); })) << "restored";
   ASSERT_TRUE(PointTo(away));
   EXPECT_TRUE(WaitFor([&] { return MaxGlyph() == maximiseGlyph; }));
+}
+
+// Ctrl+Delete on a contact asks first, in the window's skinned box with its icon, centred on
+// the window; the user's Escape keeps the contact.
+TEST_F(RealShowcase, TheGridsDeleteQuestionIsTheWindowsSkinnedBox) {
+  // Away from the screen's centre, so that a box centred on the screen shows apart.
+  const TRect placed = Bounds(20, 10, 900, 640);
+  form_->SetBoundsRect(placed);
+  ASSERT_TRUE(WaitFor([&] { return WindowBounds(form_->Handle()) == placed; }));
+  TDBGridEx* grid = ShownGrid(TShowcaseMainForm::kContactsCommand, "ContactsGrid");
+  ASSERT_NE(grid, nullptr);
+  const int contacts = grid->DataLink()->DataSet()->RecordCount();
+  String boxClass, question;
+  bool icon = false;
+  TRect box, window;
+  // The box runs its own loop; the user reads it and answers from inside it.
+  Application->OnIdle.Bind(nullptr, "Read", [&](TObject*, bool&) {
+    TCustomForm* shown = Screen->ActiveForm();
+    if (!boxClass.empty() || shown == nullptr || shown == form_ || !shown->Visible() ||
+        !ToolkitWindowExposed(shown->Handle()))
+      return;
+    boxClass = shown->ClassName();
+    if (auto* skinned = dynamic_cast<TfrmMsg*>(shown)) {
+      question = skinned->lbl()->Caption();
+      icon = skinned->Image1()->Visible();
+    }
+    box = WindowBounds(shown->Handle());
+    window = WindowBounds(form_->Handle());
+    Xdo("key Escape");
+    WaitFor([&] { return shown->ModalResult() != mrNone; });
+  });
+  const TRect cell = grid->CellRect(grid->IndicatorOffset() + 1, grid->TitleOffset() + 1);
+  ASSERT_TRUE(ClickAt(grid->ClientToScreen({(cell.Left + cell.Right) / 2, (cell.Top + cell.Bottom) / 2})));
+  ASSERT_TRUE(WaitFor([&] { return grid->Focused() && form_->Active(); }))
+      << "focused " << grid->Focused() << " active " << form_->Active();
+  ASSERT_TRUE(Xdo("key --clearmodifiers ctrl+Delete"));
+  ASSERT_TRUE(WaitFor([&] { return !boxClass.empty() && Screen->ActiveForm() == form_; })) << "no question came";
+  Application->OnIdle.Clear();
+  EXPECT_EQ(boxClass, "TfrmMsg") << "the skinned box";
+  EXPECT_EQ(question, "删除这条记录吗？");
+  EXPECT_TRUE(icon);
+  EXPECT_NEAR((box.Left + box.Right) / 2, (window.Left + window.Right) / 2, 1) << "centred on the window";
+  EXPECT_NEAR((box.Top + box.Bottom) / 2, (window.Top + window.Bottom) / 2, 1) << "centred on the window";
+  EXPECT_EQ(grid->DataLink()->DataSet()->RecordCount(), contacts) << "Escape keeps the contact";
 }
 
 }  // namespace
