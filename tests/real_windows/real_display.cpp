@@ -3,12 +3,15 @@
 #include <gtest/gtest.h>
 #include <signal.h>
 #include <spawn.h>
+#include <stdlib.h>
 #include <sys/wait.h>
 
 #include <chrono>
 #include <cstdlib>
+#include <filesystem>
 #include <memory>
 #include <thread>
+#include <vector>
 
 #include "platform/backend/qt_backend.h"
 #include "platform/controls/application.h"
@@ -24,6 +27,13 @@ const char* WindowManagerName() {
 bool Xdo(const std::string& arguments) {
   std::string command = "xdotool " + arguments + " >/dev/null 2>&1";
   return std::system(command.c_str()) == 0;
+}
+
+std::string FreshFolder(const char* prefix) {
+  std::string pattern = (std::filesystem::temp_directory_path() / (std::string(prefix) + "XXXXXX")).string();
+  std::vector<char> name(pattern.begin(), pattern.end());
+  name.push_back('\0');
+  return mkdtemp(name.data()) != nullptr ? std::string(name.data()) : std::string();
 }
 
 bool ClickAt(TPoint screen) {

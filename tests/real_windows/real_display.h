@@ -22,6 +22,9 @@ const char* WindowManagerName();
 bool Xdo(const std::string& arguments);
 // Polls `condition`, handling our messages meanwhile, until it holds or `ms` have passed.
 bool WaitFor(const std::function<bool()>& condition, int ms = kPatienceMs);
+// A new empty folder of the test's own in the temporary folder, its name starting `prefix`;
+// "" when none could be made.
+std::string FreshFolder(const char* prefix);
 // Moves the pointer to a screen point and clicks the left button there.
 bool ClickAt(TPoint screen);
 // Presses at `from`, moves to `to` in steps once our side has taken the press, as a hand

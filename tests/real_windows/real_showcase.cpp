@@ -4,7 +4,6 @@
 
 #include <chrono>
 #include <filesystem>
-#include <vector>
 
 #include "examples/showcase/main_form.h"
 #include "gridlib/grid/db_grid.h"
@@ -14,11 +13,8 @@
 
 void RealShowcaseTest::SetUp() {
   if (!DisplayAvailable()) GTEST_SKIP() << "needs an X server; ctest runs this on an X server of its own";
-  std::string pattern = (std::filesystem::temp_directory_path() / "real_showcaseXXXXXX").string();
-  std::vector<char> name(pattern.begin(), pattern.end());
-  name.push_back('\0');
-  ASSERT_NE(mkdtemp(name.data()), nullptr);
-  folders_ = name.data();
+  folders_ = FreshFolder("real_showcase");
+  ASSERT_FALSE(folders_.empty());
   setenv("XDG_DATA_HOME", (folders_ + "/data").c_str(), 1);
   setenv("XDG_CONFIG_HOME", (folders_ + "/config").c_str(), 1);
   application_ = std::make_unique<TApplicationScope>();

@@ -43,11 +43,8 @@ class RealShowcaseContacts : public ::testing::Test {
  protected:
   void SetUp() override {
     if (!DisplayAvailable()) GTEST_SKIP() << "needs an X server; ctest runs this on an X server of its own";
-    std::string pattern = (std::filesystem::temp_directory_path() / "real_showcaseXXXXXX").string();
-    std::vector<char> name(pattern.begin(), pattern.end());
-    name.push_back('\0');
-    ASSERT_NE(mkdtemp(name.data()), nullptr);
-    home_ = name.data();
+    home_ = FreshFolder("real_showcase");
+    ASSERT_FALSE(home_.empty());
     Point("XDG_DATA_HOME", home_);
     Point("XDG_CONFIG_HOME", home_ + "/config");
     application_ = std::make_unique<TApplicationScope>();

@@ -71,7 +71,10 @@ class ShowcaseSideBar : public ::testing::Test {
     ASSERT_NE(button, nullptr);
     if (bar->ActiveHeader() != button->Header()) bar->SetActiveHeader(button->Header());
     Application->ProcessMessages();
-    const TRect& r = button->Rects().Button;
+    ClickIn(bar, button->Rects().Button);
+  }
+  // A click in the middle of `r`, client rectangle of `bar`.
+  static void ClickIn(TnbSideBar* bar, const TRect& r) {
     const TPoint p{(r.Left + r.Right) / 2, (r.Top + r.Bottom) / 2};
     bar->Perform(WM_MOUSEMOVE, 0, PointToLParam(p));
     bar->Perform(WM_LBUTTONDOWN, MK_LBUTTON, PointToLParam(p));
@@ -255,11 +258,7 @@ TEST_F(ShowcaseSideBar, ThePageShownAtExitComesBackWhateverHeaderWasOpen) {
   bar->SetHeaderScrollType(stNone);
   ClickButton(bar, bar->Header(1)->GetButton(0));
   ASSERT_EQ(first->ActiveCommand(), TShowcaseMainForm::kContactsCommand);
-  const TRect caption = bar->Header(0)->CaptionRect();
-  const TPoint p{(caption.Left + caption.Right) / 2, (caption.Top + caption.Bottom) / 2};
-  bar->Perform(WM_LBUTTONDOWN, MK_LBUTTON, PointToLParam(p));
-  bar->Perform(WM_LBUTTONUP, 0, PointToLParam(p));
-  Application->ProcessMessages();
+  ClickIn(bar, bar->Header(0)->CaptionRect());
   ASSERT_EQ(bar->ActiveHeader(), bar->Header(0));
   ASSERT_EQ(first->SaveSideBarLayout(path), "");
 
