@@ -1,10 +1,10 @@
-// Long seeded runs of what a user and a calling program do to a focused grid: keys, clicks,
+// Long repeatable runs of what a user and a calling program do to a focused grid: keys, clicks,
 // typing, the clipboard, column changes, the filter row and sorting, over both stores. Beside
 // the grid the run keeps a plain table of the records the store must hold; after every step
 // the records read back from the store must equal it, and the grid's current record and its
-// editor must agree with it. A failure names the seed and every step taken, so the run can
-// be repeated. GRID_RANDOM_STEPS sets the steps of a run, GRID_RANDOM_SEEDS ("7,8,9") the
-// seeds, for longer runs by hand.
+// editor must agree with it. A failure names the run's start number and every step taken, so
+// the run can be repeated. GRID_RANDOM_STEPS sets the steps of a run, GRID_RANDOM_RUNS ("7,8,9")
+// the start numbers, for longer runs by hand.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -704,8 +704,8 @@ class GridRandomSteps : public GridEditing {
             {"program", &GridRandomSteps::ProgramEndsEdit, 1},  {"wheel", &GridRandomSteps::Wheel, 1}};
   }
 
-  void Run(unsigned seed, int steps) {
-    random_.seed(seed);
+  void Run(unsigned start, int steps) {
+    random_ = std::mt19937(start);
     const std::vector<Step> kinds = Steps();
     int total = 0;
     for (const Step& s : kinds) total += s.weight;
@@ -734,7 +734,7 @@ class GridRandomSteps : public GridEditing {
       if (HasFailure()) break;
     }
     std::ostringstream summary;
-    summary << "seed " << seed << ", " << log.size() << " steps:";
+    summary << "run " << start << ", " << log.size() << " steps:";
     for (const auto& [kind, n] : counts) summary << " " << kind << " " << n;
     std::cout << "[ steps    ] " << summary.str() << "\n";
     if (HasFailure()) {
@@ -755,14 +755,14 @@ class GridRandomSteps : public GridEditing {
   std::optional<Copied> copied_;
 };
 
-std::vector<unsigned> Seeds() {
-  std::vector<unsigned> seeds = {11, 29, 4242};
-  if (const char* text = std::getenv("GRID_RANDOM_SEEDS")) {
-    seeds.clear();
+std::vector<unsigned> StartNumbers() {
+  std::vector<unsigned> starts = {11, 29, 4242};
+  if (const char* text = std::getenv("GRID_RANDOM_RUNS")) {
+    starts.clear();
     std::stringstream list(text);
-    for (std::string seed; std::getline(list, seed, ',');) seeds.push_back(static_cast<unsigned>(std::stoul(seed)));
+    for (std::string start; std::getline(list, start, ',');) starts.push_back(static_cast<unsigned>(std::stoul(start)));
   }
-  return seeds;
+  return starts;
 }
 
 int StepsPerRun() {
@@ -771,12 +771,12 @@ int StepsPerRun() {
 }
 
 TEST_P(GridRandomSteps, TheStoreFollowsEveryStep) {
-  for (unsigned seed : Seeds()) {
-    SCOPED_TRACE("seed " + std::to_string(seed));
+  for (unsigned start : StartNumbers()) {
+    SCOPED_TRACE("run " + std::to_string(start));
     model_ = Model{};
     copied_.reset();
     Start(14);
-    Run(seed, StepsPerRun());
+    Run(start, StepsPerRun());
     TearDown();
     if (HasFailure()) break;
   }
